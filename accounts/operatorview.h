@@ -1,0 +1,17 @@
+#pragma once
+
+#include "recordcursor.h"
+
+// An operator view: a record cursor over user_pin (user, password) in table order.
+class OperatorView : public RecordCursor
+{
+    Q_OBJECT
+
+public:
+    static constexpr int kUser = 0;
+    static constexpr int kPassword = 1;
+
+    explicit OperatorView(QObject* parent = nullptr);
+    // Opens user_pin in the operator database of the application directory.
+    Outcome openIn(const QString& appDir);
+};

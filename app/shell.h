@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+class MainWindow;
+class MessageSink;
+
+// Wires the main window's menu to the subsystems once an operator is logged in.
+class Shell : public QObject
+{
+    Q_OBJECT
+
+public:
+    Shell(const QString& appDir, MessageSink& messages, QObject* parent = nullptr);
+    ~Shell() override;
+
+    MainWindow& mainWindow() { return *m_main; }
+    void show();
+
+private:
+    void onNew();
+    void onDownload();
+    void onConnect();
+    void onAddUser();
+    void onEditUser();
+    void onLoadDefault();
+
+    QString m_appDir;
+    MessageSink& m_messages;
+    MainWindow* m_main = nullptr;
+};

@@ -1,0 +1,150 @@
+#include "database.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QUrl>
+
+#include <atomic>
+
+namespace database {
+
+namespace {
+
+QString advice(const QString& path)
+{
+    const QString dir = QFileInfo(path).absolutePath();
+    return QStringLiteral("Move the file aside and prepare a new one with:\n%1").arg(initCommand(dir));
+}
+
+} // namespace
+
+FileKind probe(const QString& path)
+{
+    QFileInfo info(path);
+    if (!info.exists())
+        return FileKind::Missing;
+    QFile file(path);
+    if (!info.isFile() || !file.open(QIODevice::ReadOnly))
+        return FileKind::Unreadable;
+    const QByteArray head = file.read(32);
+    if (head.startsWith(QByteArrayLiteral("SQLite format 3\0")))
+        return FileKind::Sqlite;
+    // Access and Jet files carry their engine's name from the fifth byte on.
+    const QByteArray engine = head.mid(4, 15);
+    if (engine == "Standard Jet DB" || engine == "Standard ACE DB")
+        return FileKind::AccessJet;
+    return FileKind::Other;
+}
+
+QString pathIn(const QString& directory, const QString& fileName)
+{
+    return QDir(directory).filePath(fileName);
+}
+
+QString initCommand(const QString& directory)
+{
+    QString quoted = directory;
+    quoted.replace(QLatin1Char('\''), QStringLiteral("'\\''"));
+    return QStringLiteral("quorvane-db init '%1'").arg(quoted);
+}
+
+Outcome open(const QString& path, const QString& connectionName)
+{
+    const QString dir = QFileInfo(path).absolutePath();
+    switch (probe(path)) {
+    case FileKind::Missing:
+        return Outcome::failure(
+            QStringLiteral("The database file %1 does not exist. Prepare it with:\n%2")
+                .arg(path, initCommand(dir)));
+    case FileKind::Unreadable:
+        return Outcome::failure(
+            QStringLiteral("The database file %1 cannot be read: check that it is a file and "
+                           "that you may read and write it.")
+                .arg(path));
+    case FileKind::AccessJet:
+        return Outcome::failure(
+            QStringLiteral("The database file %1 is an Access database from an older system; "
+                           "this program keeps its data in SQLite databases. %2")
+                .arg(path, advice(path)));
+    case FileKind::Other:
+        return Outcome::failure(
+            QStringLiteral("The database file %1 is not an SQLite database. %2").arg(path, advice(path)));
+    case FileKind::Sqlite:
+        break;
+    }
+
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName);
+    // mode=rw opens an existing file only: the program never creates a database.
+    db.setDatabaseName(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()).toString(QUrl::FullyEncoded) +
+                       QStringLiteral("?mode=rw"));
+    db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=5000"));
+    if (!db.open()) {
+        const QString why = db.lastError().text();
+        db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(connectionName);
+        return Outcome::failure(
+            QStringLiteral("The database file %1 cannot be opened for reading and writing: %2")
+                .arg(path, why));
+    }
+    QSqlQuery pragma(db);
+    for (const char* statement : {"PRAGMA journal_mode=DELETE", "PRAGMA synchronous=FULL"}) {
+        if (!pragma.exec(QString::fromLatin1(statement))) {
+            const QString why = pragma.lastError().text();
+            pragma = QSqlQuery();
+            db.close();
+            db = QSqlDatabase();
+            QSqlDatabase::removeDatabase(connectionName);
+            return Outcome::failure(
+                QStringLiteral("The database file %1 cannot be used: %2").arg(path, why));
+        }
+    }
+    return Outcome::success();
+}
+
+Outcome checkTable(const QSqlDatabase& db, const TableSpec& spec, const QString& path)
+{
+    QSqlQuery query(db);
+    query.prepare(QStringLiteral("SELECT name FROM pragma_table_info(?)"));
+    query.addBindValue(spec.table);
+    if (!query.exec())
+        return Outcome::failure(QStringLiteral("The database file %1 cannot be read: %2")
+                                    .arg(path, query.lastError().text()));
+    QStringList present;
+    while (query.next())
+        present << query.value(0).toString();
+    QStringList missing;
+    for (const QString& field : spec.fieldNames()) {
+        if (!present.contains(field, Qt::CaseInsensitive))
+            missing << field;
+    }
+    if (present.isEmpty())
+        return Outcome::failure(QStringLiteral("The database file %1 has no table %2. %3")
+                                    .arg(path, spec.table, advice(path)));
+    if (!missing.isEmpty())
+        return Outcome::failure(QStringLiteral("The table %1 in %2 lacks the field(s) %3. %4")
+                                    .arg(spec.table, path, missing.join(QStringLiteral(", ")),
+                                         advice(path)));
+    return Outcome::success();
+}
+
+void close(const QString& connectionName)
+{
+    if (!QSqlDatabase::contains(connectionName))
+        return;
+    {
+        QSqlDatabase db = QSqlDatabase::database(connectionName, false);
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(connectionName);
+}
+
+QString uniqueConnectionName(const QString& prefix)
+{
+    static std::atomic<int> counter{0};
+    return QStringLiteral("%1-%2").arg(prefix).arg(++counter);
+}
+
+} // namespace database

@@ -1,0 +1,558 @@
+#include "recordcursor.h"
+
+#include "database.h"
+
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+
+namespace {
+
+QString quoted(const QString& identifier)
+{
+    if (identifier == QLatin1String("rowid"))
+        return identifier;
+    return QLatin1Char('"') + QString(identifier).replace(QLatin1Char('"'), QStringLiteral("\"\"")) +
+           QLatin1Char('"');
+}
+
+// Characters as the database counts them, so a check here agrees with a
+// length() constraint in the table.
+int characterCount(const QString& text)
+{
+    return int(text.toUcs4().size());
+}
+
+} // namespace
+
+RecordCursor::RecordCursor(TableSpec spec, QObject* parent) : QObject(parent), m_spec(std::move(spec))
+{
+}
+
+RecordCursor::~RecordCursor()
+{
+    releaseConnection();
+}
+
+int RecordCursor::absolutePosition() const
+{
+    if (m_rows.empty())
+        return kEmpty;
+    if (m_current < 0)
+        return kBeforeFirst;
+    if (m_current >= rowCount())
+        return kAfterLast;
+    return m_current + 1;
+}
+
+Outcome RecordCursor::open(const QString& path)
+{
+    if (isOpen()) {
+        if (Outcome closed = close(); !closed)
+            return closed;
+    }
+    m_path = path;
+    m_connection = database::uniqueConnectionName(QStringLiteral("cursor-") + m_spec.table);
+    Outcome outcome = database::open(path, m_connection);
+    if (!outcome) {
+        m_connection.clear();
+    } else {
+        outcome = database::checkTable(QSqlDatabase::database(m_connection, false), m_spec, path);
+        if (outcome)
+            outcome = readSnapshot();
+        if (!outcome)
+            releaseConnection();
+    }
+    if (!outcome) {
+        emit aboutToReset();
+        m_rows.clear();
+        m_current = -1;
+        emit reset();
+        emit Error(outcome.description());
+        emit MoveComplete();
+        return outcome;
+    }
+    emit MoveComplete();
+    return outcome;
+}
+
+Outcome RecordCursor::refresh()
+{
+    if (!isOpen()) {
+        if (m_path.isEmpty())
+            return Outcome::failure(QStringLiteral("No database file has been opened."));
+        QString path = m_path;
+        // open() raises Error for a failure; a refresh reports through its caller only.
+        QSignalBlocker blocker(this);
+        Outcome outcome = open(path);
+        blocker.unblock();
+        emit reset();
+        emit MoveComplete();
+        return outcome;
+    }
+    if (Outcome written = updateBatch(); !written)
+        return written;
+    Outcome outcome = readSnapshot();
+    emit MoveComplete();
+    return outcome;
+}
+
+Outcome RecordCursor::close()
+{
+    if (!isOpen())
+        return Outcome::success();
+    if (Outcome written = updateBatch(); !written)
+        return written;
+    releaseConnection();
+    emit aboutToReset();
+    m_rows.clear();
+    m_current = -1;
+    emit reset();
+    return Outcome::success();
+}
+
+void RecordCursor::releaseConnection()
+{
+    if (m_connection.isEmpty())
+        return;
+    database::close(m_connection);
+    m_connection.clear();
+}
+
+Outcome RecordCursor::readSnapshot()
+{
+    QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+    QSqlQuery query(db);
+
+    // The companion gives each table an integer key; a table made by other
+    // means is addressed through SQLite's rowid.
+    m_keyColumn = QStringLiteral("rowid");
+    query.prepare(QStringLiteral("SELECT name, upper(type), pk FROM pragma_table_info(?)"));
+    query.addBindValue(m_spec.table);
+    if (query.exec()) {
+        QStringList keys;
+        QString keyType;
+        while (query.next()) {
+            if (query.value(2).toInt() > 0) {
+                keys << query.value(0).toString();
+                keyType = query.value(1).toString();
+            }
+        }
+        if (keys.size() == 1 && keyType == QLatin1String("INTEGER"))
+            m_keyColumn = keys.first();
+    }
+
+    QStringList columns{quoted(m_keyColumn)};
+    for (const FieldSpec& f : m_spec.fields)
+        columns << quoted(f.name);
+    query = QSqlQuery(db);
+    query.setForwardOnly(true);
+    const QString select = QStringLiteral("SELECT %1 FROM %2 ORDER BY %3")
+                               .arg(columns.join(QLatin1Char(',')), quoted(m_spec.table),
+                                    quoted(m_keyColumn));
+    if (!query.exec(select)) {
+        return Outcome::failure(QStringLiteral("The table %1 in %2 cannot be read: %3")
+                                    .arg(m_spec.table, m_path, query.lastError().text()));
+    }
+
+    emit aboutToReset();
+    m_rows.clear();
+    const int n = fieldCount();
+    while (query.next()) {
+        Row row;
+        row.key = query.value(0);
+        row.original.reserve(n);
+        for (int i = 0; i < n; ++i)
+            row.original.append(query.value(i + 1));
+        m_rows.push_back(std::move(row));
+    }
+    m_current = m_rows.empty() ? -1 : 0;
+    emit reset();
+    return Outcome::success();
+}
+
+QString RecordCursor::value(int row, int column) const
+{
+    const Row& r = m_rows[size_t(row)];
+    if (r.modified & (1u << column))
+        return r.edited[column];
+    return r.original.value(column).toString();
+}
+
+QString RecordCursor::field(int column) const
+{
+    if (!hasCurrent() || column < 0 || column >= fieldCount())
+        return {};
+    return value(m_current, column);
+}
+
+QStringList RecordCursor::currentValues() const
+{
+    QStringList values;
+    for (int i = 0; i < fieldCount(); ++i)
+        values << field(i);
+    return values;
+}
+
+bool RecordCursor::isPending(int row) const
+{
+    const Row& r = m_rows[size_t(row)];
+    return !r.deleted && r.modified != 0;
+}
+
+Outcome RecordCursor::noCurrentRow(const QString& what) const
+{
+    if (m_rows.empty())
+        return Outcome::failure(QStringLiteral("%1: the table %2 holds no rows.").arg(what, m_spec.table));
+    if (hasCurrent())
+        return Outcome::failure(
+            QStringLiteral("%1: the current row has been deleted; move to another row first.").arg(what));
+    return Outcome::failure(
+        QStringLiteral("%1: no row is current (the cursor stands %2 the rows).")
+            .arg(what, m_current < 0 ? QStringLiteral("before") : QStringLiteral("after")));
+}
+
+Outcome RecordCursor::setField(int column, const QString& text)
+{
+    if (!hasCurrent() || m_rows[size_t(m_current)].deleted)
+        return noCurrentRow(QStringLiteral("The value cannot be changed"));
+    if (column < 0 || column >= fieldCount())
+        return Outcome::failure(QStringLiteral("The table %1 has no field number %2.")
+                                    .arg(m_spec.table)
+                                    .arg(column + 1));
+    Row& row = m_rows[size_t(m_current)];
+    if (!row.isNew && value(m_current, column) == text && !(row.modified & (1u << column)))
+        return Outcome::success();
+    emit WillChangeRecord();
+    if (row.edited.isEmpty()) {
+        for (int i = 0; i < fieldCount(); ++i)
+            row.edited << row.original.value(i).toString();
+    }
+    row.edited[column] = text;
+    row.modified |= 1u << column;
+    emit rowChanged(m_current);
+    return Outcome::success();
+}
+
+Outcome RecordCursor::checkWidths(const Row& row) const
+{
+    for (int i = 0; i < fieldCount(); ++i) {
+        const int limit = m_spec.fields[i].maxLength;
+        if (limit <= 0 || !(row.modified & (1u << i)))
+            continue;
+        const int length = characterCount(row.edited[i]);
+        if (length > limit) {
+            return Outcome::failure(
+                QStringLiteral("%1 may hold at most %2 characters, but \"%3\" has %4. The row was "
+                               "not saved; shorten the value.")
+                    .arg(m_spec.fields[i].name)
+                    .arg(limit)
+                    .arg(row.edited[i])
+                    .arg(length));
+        }
+    }
+    return Outcome::success();
+}
+
+QString RecordCursor::rowLabel(int index) const
+{
+    const Row& row = m_rows[size_t(index)];
+    if (row.isNew)
+        return QStringLiteral("The new row of %1").arg(m_spec.table);
+    return QStringLiteral("Row %1 of %2 (%3 \"%4\")")
+        .arg(index + 1)
+        .arg(m_spec.table, m_spec.fields.first().name, row.original.value(0).toString());
+}
+
+Outcome RecordCursor::writeRow(int index)
+{
+    Row& row = m_rows[size_t(index)];
+    if (row.deleted || row.modified == 0)
+        return Outcome::success();
+    if (!isOpen())
+        return Outcome::failure(QStringLiteral("%1 cannot be saved: the database file %2 is not open.")
+                                    .arg(rowLabel(index), m_path));
+    if (Outcome widths = checkWidths(row); !widths)
+        return widths;
+
+    QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+    QSqlQuery query(db);
+    if (!query.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
+        return Outcome::failure(
+            QStringLiteral("%1 was not saved: another program is writing to %2 (%3). Try again in a "
+                           "moment; your values are kept.")
+                .arg(rowLabel(index), m_path, query.lastError().text()));
+    }
+    auto rollback = [&](const QString& description) {
+        QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
+        return Outcome::failure(description);
+    };
+
+    QStringList changed;
+    QVariantList values;
+    for (int i = 0; i < fieldCount(); ++i) {
+        if (row.modified & (1u << i)) {
+            changed << quoted(m_spec.fields[i].name);
+            values << row.edited[i];
+        }
+    }
+
+    QVariant key = row.key;
+    if (row.isNew) {
+        QStringList marks(changed.size(), QStringLiteral("?"));
+        query.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                          .arg(quoted(m_spec.table), changed.join(QLatin1Char(',')),
+                               marks.join(QLatin1Char(','))));
+        for (const QVariant& v : values)
+            query.addBindValue(v);
+        if (!query.exec())
+            return rollback(QStringLiteral("%1 was not saved: %2").arg(rowLabel(index), query.lastError().text()));
+        key = query.lastInsertId();
+    } else {
+        QStringList sets;
+        for (const QString& c : changed)
+            sets << c + QStringLiteral("=?");
+        QStringList match{quoted(m_keyColumn) + QStringLiteral("=?")};
+        for (const FieldSpec& f : m_spec.fields)
+            match << quoted(f.name) + QStringLiteral(" IS ?");
+        query.prepare(QStringLiteral("UPDATE %1 SET %2 WHERE %3")
+                          .arg(quoted(m_spec.table), sets.join(QLatin1Char(',')),
+                               match.join(QStringLiteral(" AND "))));
+        for (const QVariant& v : values)
+            query.addBindValue(v);
+        query.addBindValue(row.key);
+        for (const QVariant& v : row.original)
+            query.addBindValue(v);
+        if (!query.exec())
+            return rollback(QStringLiteral("%1 was not saved: %2").arg(rowLabel(index), query.lastError().text()));
+        if (query.numRowsAffected() != 1) {
+            return rollback(QStringLiteral("%1 was not saved: another program changed or deleted it "
+                                           "after it was read. Your values are kept; press Refresh "
+                                           "to read the table as it is now, then make the change "
+                                           "again.")
+                                .arg(rowLabel(index)));
+        }
+    }
+
+    // Read the row back, so the next write matches what the table really holds.
+    QStringList columns;
+    for (const FieldSpec& f : m_spec.fields)
+        columns << quoted(f.name);
+    QSqlQuery reread(db);
+    reread.prepare(QStringLiteral("SELECT %1 FROM %2 WHERE %3=?")
+                       .arg(columns.join(QLatin1Char(',')), quoted(m_spec.table), quoted(m_keyColumn)));
+    reread.addBindValue(key);
+    if (!reread.exec() || !reread.next())
+        return rollback(QStringLiteral("%1 was not saved: it could not be read back (%2).")
+                            .arg(rowLabel(index), reread.lastError().text()));
+    QVariantList stored;
+    for (int i = 0; i < fieldCount(); ++i)
+        stored << reread.value(i);
+    reread.finish();
+
+    if (!query.exec(QStringLiteral("COMMIT")))
+        return rollback(QStringLiteral("%1 was not saved: %2").arg(rowLabel(index), query.lastError().text()));
+
+    row.key = key;
+    row.original = stored;
+    row.edited.clear();
+    row.modified = 0;
+    row.isNew = false;
+    emit rowChanged(index);
+    return Outcome::success();
+}
+
+Outcome RecordCursor::updateBatch()
+{
+    for (int i = 0; i < rowCount(); ++i) {
+        if (Outcome written = writeRow(i); !written)
+            return written;
+    }
+    return Outcome::success();
+}
+
+Outcome RecordCursor::deleteCurrent()
+{
+    if (!hasCurrent() || m_rows[size_t(m_current)].deleted)
+        return noCurrentRow(QStringLiteral("The row cannot be deleted"));
+    Row& row = m_rows[size_t(m_current)];
+    emit WillChangeRecord();
+    if (!row.isNew) {
+        if (!isOpen())
+            return Outcome::failure(QStringLiteral("%1 cannot be deleted: the database file %2 is not open.")
+                                        .arg(rowLabel(m_current), m_path));
+        QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+        QSqlQuery query(db);
+        if (!query.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
+            return Outcome::failure(
+                QStringLiteral("%1 was not deleted: another program is writing to %2 (%3). Try again "
+                               "in a moment.")
+                    .arg(rowLabel(m_current), m_path, query.lastError().text()));
+        }
+        QStringList match{quoted(m_keyColumn) + QStringLiteral("=?")};
+        for (const FieldSpec& f : m_spec.fields)
+            match << quoted(f.name) + QStringLiteral(" IS ?");
+        query.prepare(QStringLiteral("DELETE FROM %1 WHERE %2")
+                          .arg(quoted(m_spec.table), match.join(QStringLiteral(" AND "))));
+        query.addBindValue(row.key);
+        for (const QVariant& v : row.original)
+            query.addBindValue(v);
+        QString failure;
+        if (!query.exec())
+            failure = QStringLiteral("%1 was not deleted: %2").arg(rowLabel(m_current), query.lastError().text());
+        else if (query.numRowsAffected() != 1)
+            failure = QStringLiteral("%1 was not deleted: another program changed or deleted it after "
+                                     "it was read. Press Refresh to read the table as it is now.")
+                          .arg(rowLabel(m_current));
+        else if (!query.exec(QStringLiteral("COMMIT")))
+            failure = QStringLiteral("%1 was not deleted: %2").arg(rowLabel(m_current), query.lastError().text());
+        if (!failure.isEmpty()) {
+            QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
+            return Outcome::failure(failure);
+        }
+    }
+    row.deleted = true;
+    row.edited.clear();
+    row.modified = 0;
+    emit rowChanged(m_current);
+    return Outcome::success();
+}
+
+Outcome RecordCursor::addNew()
+{
+    if (!isOpen())
+        return Outcome::failure(QStringLiteral("No row can be added: the database file %1 is not open.")
+                                    .arg(m_path));
+    bool dropped = false;
+    if (Outcome left = leaveCurrent(&dropped); !left)
+        return left;
+    emit WillChangeRecord();
+    Row row;
+    row.isNew = true;
+    for (int i = 0; i < fieldCount(); ++i)
+        row.original << QVariant();
+    const int index = rowCount();
+    emit rowAboutToBeAppended(index);
+    m_rows.push_back(std::move(row));
+    m_current = index;
+    emit rowAppended(index);
+    emit MoveComplete();
+    return Outcome::success();
+}
+
+// Writes the current row before the cursor leaves it. A deleted row, and a
+// new row nobody typed into, are dropped from the snapshot instead; dropped
+// tells the caller that the rows after the current one moved up by one.
+Outcome RecordCursor::leaveCurrent(bool* dropped)
+{
+    *dropped = false;
+    if (!hasCurrent())
+        return Outcome::success();
+    if (Outcome written = writeRow(m_current); !written)
+        return written;
+    const Row& row = m_rows[size_t(m_current)];
+    if (row.deleted || (row.isNew && row.modified == 0)) {
+        emit rowAboutToBeRemoved(m_current);
+        m_rows.erase(m_rows.begin() + m_current);
+        emit rowRemoved(m_current);
+        *dropped = true;
+    }
+    return Outcome::success();
+}
+
+Outcome RecordCursor::moveFirst()
+{
+    return move(Move::First, 0);
+}
+
+Outcome RecordCursor::moveNext()
+{
+    return move(Move::Next, 0);
+}
+
+Outcome RecordCursor::movePrevious()
+{
+    return move(Move::Previous, 0);
+}
+
+Outcome RecordCursor::moveLast()
+{
+    return move(Move::Last, 0);
+}
+
+Outcome RecordCursor::moveTo(int index)
+{
+    return move(Move::To, index);
+}
+
+Outcome RecordCursor::move(Move kind, int index)
+{
+    const bool leavingDropped =
+        hasCurrent() && (m_rows[size_t(m_current)].deleted ||
+                         (m_rows[size_t(m_current)].isNew && m_rows[size_t(m_current)].modified == 0));
+    const int live = rowCount() - (leavingDropped ? 1 : 0);
+    switch (kind) {
+    case Move::First:
+    case Move::Last:
+        if (live == 0)
+            return Outcome::failure(QStringLiteral("There is no %1 row: the table %2 holds no rows.")
+                                        .arg(kind == Move::First ? QStringLiteral("first")
+                                                                 : QStringLiteral("last"),
+                                             m_spec.table));
+        break;
+    case Move::Next:
+        if (eof())
+            return Outcome::failure(m_rows.empty()
+                                        ? QStringLiteral("There is no next row: the table %1 holds no rows.")
+                                              .arg(m_spec.table)
+                                        : QStringLiteral("There is no next row: the cursor already "
+                                                         "stands after the last row."));
+        break;
+    case Move::Previous:
+        if (bof())
+            return Outcome::failure(m_rows.empty()
+                                        ? QStringLiteral("There is no previous row: the table %1 holds "
+                                                         "no rows.")
+                                              .arg(m_spec.table)
+                                        : QStringLiteral("There is no previous row: the cursor already "
+                                                         "stands before the first row."));
+        break;
+    case Move::To:
+        if (index < 0 || index >= rowCount())
+            return Outcome::failure(QStringLiteral("There is no row %1 in the table %2.")
+                                        .arg(index + 1)
+                                        .arg(m_spec.table));
+        if (index == m_current) {
+            emit MoveComplete();
+            return Outcome::success();
+        }
+        break;
+    }
+
+    const int from = m_current;
+    bool dropped = false;
+    if (Outcome left = leaveCurrent(&dropped); !left)
+        return left;
+
+    int target = 0;
+    switch (kind) {
+    case Move::First:
+        target = 0;
+        break;
+    case Move::Last:
+        target = rowCount() - 1;
+        break;
+    case Move::Next:
+        target = dropped ? from : from + 1;
+        break;
+    case Move::Previous:
+        target = from - 1;
+        break;
+    case Move::To:
+        target = dropped && index > from ? index - 1 : index;
+        break;
+    }
+    m_current = target;
+    emit MoveComplete();
+    return Outcome::success();
+}

@@ -1,0 +1,41 @@
+#include "schema.h"
+
+QStringList TableSpec::fieldNames() const
+{
+    QStringList names;
+    for (const FieldSpec& f : fields)
+        names << f.name;
+    return names;
+}
+
+namespace schema {
+
+TableSpec operatorTable()
+{
+    return {QStringLiteral("user_pin"),
+            {{QStringLiteral("user"), kOperatorWidth},
+             {QStringLiteral("password"), kOperatorWidth}}};
+}
+
+TableSpec directoryTable()
+{
+    return {QStringLiteral("Room_tel"),
+            {{QStringLiteral("Room"), kRoomWidth},
+             {QStringLiteral("TEL1"), kTelephoneWidth},
+             {QStringLiteral("TEL2"), kTelephoneWidth},
+             {QStringLiteral("TEL3"), kTelephoneWidth}}};
+}
+
+QString createStatement(const TableSpec& spec)
+{
+    QStringList columns{QStringLiteral("id INTEGER PRIMARY KEY AUTOINCREMENT")};
+    for (const FieldSpec& f : spec.fields) {
+        QString column = QStringLiteral("\"%1\" TEXT").arg(f.name);
+        if (f.maxLength > 0)
+            column += QStringLiteral(" CHECK (length(\"%1\") <= %2)").arg(f.name).arg(f.maxLength);
+        columns << column;
+    }
+    return QStringLiteral("CREATE TABLE \"%1\" (%2)").arg(spec.table, columns.join(QStringLiteral(", ")));
+}
+
+} // namespace schema

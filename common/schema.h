@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+// A text field of a table and the widest value the program stores in it
+// (0: no limit).
+struct FieldSpec
+{
+    QString name;
+    int maxLength = 0;
+};
+
+struct TableSpec
+{
+    QString table;
+    QList<FieldSpec> fields;
+
+    QStringList fieldNames() const;
+};
+
+namespace schema {
+
+inline const QString kOperatorFile = QStringLiteral("user_password.mdb");
+inline const QString kDirectoryFile = QStringLiteral("Inhabitant_telnum.mdb");
+
+// The login boxes take 20 characters, so a longer name or PIN could never log in.
+constexpr int kOperatorWidth = 20;
+// The widths of the door unit's directory record.
+constexpr int kRoomWidth = 7;
+constexpr int kTelephoneWidth = 11;
+
+TableSpec operatorTable();
+TableSpec directoryTable();
+
+// The statement that creates the table with its hidden key and width checks.
+QString createStatement(const TableSpec& spec);
+
+} // namespace schema
