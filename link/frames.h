@@ -1,0 +1,51 @@
+#pragma once
+
+#include "linkstep.h"
+#include "roomrecord.h"
+
+#include <QString>
+
+#include <optional>
+
+// The frames of the door unit's one-way protocol, built without a port.
+namespace frames {
+
+constexpr quint8 kLoadDefault = 0x90;
+constexpr quint8 kSetOpenTime = 0x93;
+constexpr quint8 kSettingsBegin = 0x94;
+constexpr quint8 kDirectoryBegin = 0x95;
+constexpr quint8 kSetAutoMode = 0x97;
+
+constexpr int kRecordLength = 44;
+constexpr int kRowsPerBatch = 5;
+
+Frame settingsSequence(quint8 openTime, quint8 autoMode);
+Frame loadDefault();
+
+// The 44-character record of a room, or nothing when the room cannot become
+// one (a value too long, or a character outside printable ASCII).
+std::optional<QByteArray> directoryRecord(const RoomRecord& room);
+// Why a room cannot become a record; empty when it can.
+QString recordProblem(const RoomRecord& room);
+
+// The directory download sequence, fed one row at a time by the caller that
+// walks the directory.
+class DirectorySequence
+{
+public:
+    // byte 95, drain.
+    Frame begin() const;
+    // drain, the record text. Call endBatch() after the fifth row of a batch
+    // and after the last row.
+    Frame row(const QByteArray& record);
+    bool batchFull() const { return m_inBatch == kRowsPerBatch; }
+    // drain, ",", then 200 pauses of 10 ms.
+    Frame endBatch();
+    // ".".
+    Frame end() const;
+
+private:
+    int m_inBatch = 0;
+};
+
+} // namespace frames

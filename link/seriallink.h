@@ -1,0 +1,63 @@
+#pragma once
+
+#include "linkstep.h"
+#include "serialport.h"
+
+#include <QString>
+
+// The one serial port to the door unit: its number (COM1..COM9), line
+// settings, open state and the lock that the Connect dialog sets once the
+// operator has chosen and opened it.
+class SerialLink
+{
+public:
+    enum class State { Closed, Open, Failed };
+
+    // "38400,n,8,1" once configured; 9600 8N1 before that.
+    static constexpr SerialPort::LineSettings kDoorUnitSettings{38400, 'n', 8, 1};
+
+    SerialLink(SerialPort& port, Pauser& pauser);
+
+    // Sets the port number (1..9) and the door unit's line settings; only
+    // while the port is closed.
+    void configure(int portNumber);
+    // 0 on success, else the failure code (8002: no such port). Opening an
+    // open port fails.
+    int open();
+    void close();
+    bool isOpen() const;
+    State state() const { return m_state; }
+
+    int portNumber() const { return m_portNumber; }
+    SerialPort::LineSettings lineSettings() const { return m_settings; }
+    // The device COMn maps to: [Ports] COMn in the settings store, else /dev/ttyS(n-1).
+    static QString deviceFor(int portNumber);
+
+    bool portLocked() const { return m_locked; }
+    void setPortLocked(bool locked) { m_locked = locked; }
+
+    // A false result is a link failure: the link goes to Failed and
+    // failureDescription() says what happened.
+    bool writeByte(quint8 byte);
+    bool writeText(const QByteArray& text);
+    int transmitCount();
+    // Waits until the transmit queue is empty, giving up after the time the
+    // queued bytes need at the line speed plus a margin.
+    bool waitUntilSent();
+    void discardInput();
+    void pause(int milliseconds);
+
+    // Runs a frame's steps in order; false at the first link failure.
+    bool run(const Frame& frame);
+
+    const QString& failureDescription() const { return m_failure; }
+
+private:
+    SerialPort& m_port;
+    Pauser& m_pauser;
+    int m_portNumber = 1;
+    SerialPort::LineSettings m_settings{};
+    bool m_locked = false;
+    State m_state = State::Closed;
+    QString m_failure;
+};

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// The operating system's serial device, behind an interface so tests can
+// put a recording fake in its place.
+class SerialPort
+{
+public:
+    // Returned by open() for a device that does not exist.
+    static constexpr int kNoSuchPort = 8002;
+
+    struct LineSettings
+    {
+        int baud = 9600;
+        char parity = 'n';
+        int dataBits = 8;
+        int stopBits = 1;
+
+        bool operator==(const LineSettings&) const = default;
+    };
+
+    virtual ~SerialPort() = default;
+
+    // 0 on success; kNoSuchPort, or the errno of the failure.
+    virtual int open(const QString& device, const LineSettings& settings) = 0;
+    virtual void close() = 0;
+    virtual bool isOpen() const = 0;
+    // Queues bytes for sending; false when the device refused them.
+    virtual bool write(const QByteArray& bytes) = 0;
+    // Bytes queued but not yet on the wire; -1 when the device cannot tell.
+    virtual int queued() = 0;
+    // Blocks, without spinning, until the queue is empty or deadlineMs passes.
+    // False for a failure or a passed deadline.
+    virtual bool drain(int deadlineMs) = 0;
+    virtual void discardInput() = 0;
+};
+
+// Blocking pauses, replaceable in tests; the program's own keeps its windows
+// painted while it waits.
+class Pauser
+{
+public:
+    virtual ~Pauser() = default;
+    virtual void pause(int milliseconds) = 0;
+};
