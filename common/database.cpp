@@ -44,11 +44,21 @@ QString pathIn(const QString& directory, const QString& fileName)
     return QDir(directory).filePath(fileName);
 }
 
+QString shellQuoted(const QString& text)
+{
+    QString quoted = text;
+    quoted.replace(QLatin1Char('\''), QStringLiteral("'\\''"));
+    return QLatin1Char('\'') + quoted + QLatin1Char('\'');
+}
+
 QString initCommand(const QString& directory)
 {
-    QString quoted = directory;
-    quoted.replace(QLatin1Char('\''), QStringLiteral("'\\''"));
-    return QStringLiteral("quorvane-db init '%1'").arg(quoted);
+    return QStringLiteral("quorvane-db init ") + shellQuoted(directory);
+}
+
+QString addOperatorCommand(const QString& directory)
+{
+    return QStringLiteral("quorvane-db add-operator ") + shellQuoted(directory);
 }
 
 Outcome open(const QString& path, const QString& connectionName)

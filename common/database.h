@@ -17,9 +17,14 @@ FileKind probe(const QString& path);
 // The full path of a database file in the application directory.
 QString pathIn(const QString& directory, const QString& fileName);
 
+// Text quoted for a POSIX shell, so a command shown in a message can be pasted.
+QString shellQuoted(const QString& text);
+
 // The companion's command that prepares the databases in a directory, quoted
 // for a shell; messages name it so the operator knows what to run.
 QString initCommand(const QString& directory);
+// The companion's command that adds an operator to the directory's operator table.
+QString addOperatorCommand(const QString& directory);
 
 // Opens an existing database file for reading and writing under its own
 // connection name. The file is never created. Rollback journal, synchronous

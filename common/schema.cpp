@@ -38,4 +38,9 @@ QString createStatement(const TableSpec& spec)
     return QStringLiteral("CREATE TABLE \"%1\" (%2)").arg(spec.table, columns.join(QStringLiteral(", ")));
 }
 
+int characterCount(const QString& text)
+{
+    return int(text.toUcs4().size());
+}
+
 } // namespace schema

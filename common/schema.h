@@ -36,4 +36,8 @@ TableSpec directoryTable();
 // The statement that creates the table with its hidden key and width checks.
 QString createStatement(const TableSpec& spec);
 
+// Characters as SQLite's length() counts them (code points), so a check made
+// before writing agrees with the table's width constraints.
+int characterCount(const QString& text);
+
 } // namespace schema
