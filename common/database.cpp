@@ -16,7 +16,8 @@ namespace {
 QString advice(const QString& path)
 {
     const QString dir = QFileInfo(path).absolutePath();
-    return QStringLiteral("Move the file aside and prepare a new one with:\n%1").arg(initCommand(dir));
+    return QStringLiteral("Move the file aside and prepare a new one with:\n%1")
+        .arg(initCommand(dir));
 }
 
 } // namespace
@@ -80,16 +81,17 @@ Outcome open(const QString& path, const QString& connectionName)
                            "this program keeps its data in SQLite databases. %2")
                 .arg(path, advice(path)));
     case FileKind::Other:
-        return Outcome::failure(
-            QStringLiteral("The database file %1 is not an SQLite database. %2").arg(path, advice(path)));
+        return Outcome::failure(QStringLiteral("The database file %1 is not an SQLite database. %2")
+                                    .arg(path, advice(path)));
     case FileKind::Sqlite:
         break;
     }
 
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName);
     // mode=rw opens an existing file only: the program never creates a database.
-    db.setDatabaseName(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()).toString(QUrl::FullyEncoded) +
-                       QStringLiteral("?mode=rw"));
+    db.setDatabaseName(
+        QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()).toString(QUrl::FullyEncoded) +
+        QStringLiteral("?mode=rw"));
     db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=5000"));
     if (!db.open()) {
         const QString why = db.lastError().text();
@@ -134,9 +136,9 @@ Outcome checkTable(const QSqlDatabase& db, const TableSpec& spec, const QString&
         return Outcome::failure(QStringLiteral("The database file %1 has no table %2. %3")
                                     .arg(path, spec.table, advice(path)));
     if (!missing.isEmpty())
-        return Outcome::failure(QStringLiteral("The table %1 in %2 lacks the field(s) %3. %4")
-                                    .arg(spec.table, path, missing.join(QStringLiteral(", ")),
-                                         advice(path)));
+        return Outcome::failure(
+            QStringLiteral("The table %1 in %2 lacks the field(s) %3. %4")
+                .arg(spec.table, path, missing.join(QStringLiteral(", ")), advice(path)));
     return Outcome::success();
 }
 

@@ -12,8 +12,8 @@ QString quoted(const QString& identifier)
 {
     if (identifier == QLatin1String("rowid"))
         return identifier;
-    return QLatin1Char('"') + QString(identifier).replace(QLatin1Char('"'), QStringLiteral("\"\"")) +
-           QLatin1Char('"');
+    return QLatin1Char('"') +
+           QString(identifier).replace(QLatin1Char('"'), QStringLiteral("\"\"")) + QLatin1Char('"');
 }
 
 // Characters as the database counts them, so a check here agrees with a
@@ -25,7 +25,8 @@ int characterCount(const QString& text)
 
 } // namespace
 
-RecordCursor::RecordCursor(TableSpec spec, QObject* parent) : QObject(parent), m_spec(std::move(spec))
+RecordCursor::RecordCursor(TableSpec spec, QObject* parent)
+    : QObject(parent), m_spec(std::move(spec))
 {
 }
 
@@ -147,9 +148,9 @@ Outcome RecordCursor::readSnapshot()
         columns << quoted(f.name);
     query = QSqlQuery(db);
     query.setForwardOnly(true);
-    const QString select = QStringLiteral("SELECT %1 FROM %2 ORDER BY %3")
-                               .arg(columns.join(QLatin1Char(',')), quoted(m_spec.table),
-                                    quoted(m_keyColumn));
+    const QString select =
+        QStringLiteral("SELECT %1 FROM %2 ORDER BY %3")
+            .arg(columns.join(QLatin1Char(',')), quoted(m_spec.table), quoted(m_keyColumn));
     if (!query.exec(select)) {
         return Outcome::failure(QStringLiteral("The table %1 in %2 cannot be read: %3")
                                     .arg(m_spec.table, m_path, query.lastError().text()));
@@ -203,10 +204,12 @@ bool RecordCursor::isPending(int row) const
 Outcome RecordCursor::noCurrentRow(const QString& what) const
 {
     if (m_rows.empty())
-        return Outcome::failure(QStringLiteral("%1: the table %2 holds no rows.").arg(what, m_spec.table));
+        return Outcome::failure(
+            QStringLiteral("%1: the table %2 holds no rows.").arg(what, m_spec.table));
     if (hasCurrent())
         return Outcome::failure(
-            QStringLiteral("%1: the current row has been deleted; move to another row first.").arg(what));
+            QStringLiteral("%1: the current row has been deleted; move to another row first.")
+                .arg(what));
     return Outcome::failure(
         QStringLiteral("%1: no row is current (the cursor stands %2 the rows).")
             .arg(what, m_current < 0 ? QStringLiteral("before") : QStringLiteral("after")));
@@ -228,7 +231,9 @@ Outcome RecordCursor::setField(int column, const QString& text)
         for (int i = 0; i < fieldCount(); ++i)
             row.edited << row.original.value(i).toString();
     }
-    row.edited[column] = text;
+    // An empty value is stored as empty text, not NULL: the driver binds a
+    // null QString as NULL.
+    row.edited[column] = text.isNull() ? QStringLiteral("") : text;
     row.modified |= 1u << column;
     emit rowChanged(m_current);
     return Outcome::success();
@@ -270,8 +275,9 @@ Outcome RecordCursor::writeRow(int index)
     if (row.deleted || row.modified == 0)
         return Outcome::success();
     if (!isOpen())
-        return Outcome::failure(QStringLiteral("%1 cannot be saved: the database file %2 is not open.")
-                                    .arg(rowLabel(index), m_path));
+        return Outcome::failure(
+            QStringLiteral("%1 cannot be saved: the database file %2 is not open.")
+                .arg(rowLabel(index), m_path));
     if (Outcome widths = checkWidths(row); !widths)
         return widths;
 
@@ -279,8 +285,9 @@ Outcome RecordCursor::writeRow(int index)
     QSqlQuery query(db);
     if (!query.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
         return Outcome::failure(
-            QStringLiteral("%1 was not saved: another program is writing to %2 (%3). Try again in a "
-                           "moment; your values are kept.")
+            QStringLiteral(
+                "%1 was not saved: another program is writing to %2 (%3). Try again in a "
+                "moment; your values are kept.")
                 .arg(rowLabel(index), m_path, query.lastError().text()));
     }
     auto rollback = [&](const QString& description) {
@@ -306,7 +313,8 @@ Outcome RecordCursor::writeRow(int index)
         for (const QVariant& v : values)
             query.addBindValue(v);
         if (!query.exec())
-            return rollback(QStringLiteral("%1 was not saved: %2").arg(rowLabel(index), query.lastError().text()));
+            return rollback(QStringLiteral("%1 was not saved: %2")
+                                .arg(rowLabel(index), query.lastError().text()));
         key = query.lastInsertId();
     } else {
         QStringList sets;
@@ -324,13 +332,15 @@ Outcome RecordCursor::writeRow(int index)
         for (const QVariant& v : row.original)
             query.addBindValue(v);
         if (!query.exec())
-            return rollback(QStringLiteral("%1 was not saved: %2").arg(rowLabel(index), query.lastError().text()));
+            return rollback(QStringLiteral("%1 was not saved: %2")
+                                .arg(rowLabel(index), query.lastError().text()));
         if (query.numRowsAffected() != 1) {
-            return rollback(QStringLiteral("%1 was not saved: another program changed or deleted it "
-                                           "after it was read. Your values are kept; press Refresh "
-                                           "to read the table as it is now, then make the change "
-                                           "again.")
-                                .arg(rowLabel(index)));
+            return rollback(
+                QStringLiteral("%1 was not saved: another program changed or deleted it "
+                               "after it was read. Your values are kept; press Refresh "
+                               "to read the table as it is now, then make the change "
+                               "again.")
+                    .arg(rowLabel(index)));
         }
     }
 
@@ -339,8 +349,9 @@ Outcome RecordCursor::writeRow(int index)
     for (const FieldSpec& f : m_spec.fields)
         columns << quoted(f.name);
     QSqlQuery reread(db);
-    reread.prepare(QStringLiteral("SELECT %1 FROM %2 WHERE %3=?")
-                       .arg(columns.join(QLatin1Char(',')), quoted(m_spec.table), quoted(m_keyColumn)));
+    reread.prepare(
+        QStringLiteral("SELECT %1 FROM %2 WHERE %3=?")
+            .arg(columns.join(QLatin1Char(',')), quoted(m_spec.table), quoted(m_keyColumn)));
     reread.addBindValue(key);
     if (!reread.exec() || !reread.next())
         return rollback(QStringLiteral("%1 was not saved: it could not be read back (%2).")
@@ -351,7 +362,8 @@ Outcome RecordCursor::writeRow(int index)
     reread.finish();
 
     if (!query.exec(QStringLiteral("COMMIT")))
-        return rollback(QStringLiteral("%1 was not saved: %2").arg(rowLabel(index), query.lastError().text()));
+        return rollback(
+            QStringLiteral("%1 was not saved: %2").arg(rowLabel(index), query.lastError().text()));
 
     row.key = key;
     row.original = stored;
@@ -379,14 +391,16 @@ Outcome RecordCursor::deleteCurrent()
     emit WillChangeRecord();
     if (!row.isNew) {
         if (!isOpen())
-            return Outcome::failure(QStringLiteral("%1 cannot be deleted: the database file %2 is not open.")
-                                        .arg(rowLabel(m_current), m_path));
+            return Outcome::failure(
+                QStringLiteral("%1 cannot be deleted: the database file %2 is not open.")
+                    .arg(rowLabel(m_current), m_path));
         QSqlDatabase db = QSqlDatabase::database(m_connection, false);
         QSqlQuery query(db);
         if (!query.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
             return Outcome::failure(
-                QStringLiteral("%1 was not deleted: another program is writing to %2 (%3). Try again "
-                               "in a moment.")
+                QStringLiteral(
+                    "%1 was not deleted: another program is writing to %2 (%3). Try again "
+                    "in a moment.")
                     .arg(rowLabel(m_current), m_path, query.lastError().text()));
         }
         QStringList match{quoted(m_keyColumn) + QStringLiteral("=?")};
@@ -399,13 +413,16 @@ Outcome RecordCursor::deleteCurrent()
             query.addBindValue(v);
         QString failure;
         if (!query.exec())
-            failure = QStringLiteral("%1 was not deleted: %2").arg(rowLabel(m_current), query.lastError().text());
+            failure = QStringLiteral("%1 was not deleted: %2")
+                          .arg(rowLabel(m_current), query.lastError().text());
         else if (query.numRowsAffected() != 1)
-            failure = QStringLiteral("%1 was not deleted: another program changed or deleted it after "
-                                     "it was read. Press Refresh to read the table as it is now.")
-                          .arg(rowLabel(m_current));
+            failure =
+                QStringLiteral("%1 was not deleted: another program changed or deleted it after "
+                               "it was read. Press Refresh to read the table as it is now.")
+                    .arg(rowLabel(m_current));
         else if (!query.exec(QStringLiteral("COMMIT")))
-            failure = QStringLiteral("%1 was not deleted: %2").arg(rowLabel(m_current), query.lastError().text());
+            failure = QStringLiteral("%1 was not deleted: %2")
+                          .arg(rowLabel(m_current), query.lastError().text());
         if (!failure.isEmpty()) {
             QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
             return Outcome::failure(failure);
@@ -421,8 +438,8 @@ Outcome RecordCursor::deleteCurrent()
 Outcome RecordCursor::addNew()
 {
     if (!isOpen())
-        return Outcome::failure(QStringLiteral("No row can be added: the database file %1 is not open.")
-                                    .arg(m_path));
+        return Outcome::failure(
+            QStringLiteral("No row can be added: the database file %1 is not open.").arg(m_path));
     bool dropped = false;
     if (Outcome left = leaveCurrent(&dropped); !left)
         return left;
@@ -488,34 +505,35 @@ Outcome RecordCursor::moveTo(int index)
 Outcome RecordCursor::move(Move kind, int index)
 {
     const bool leavingDropped =
-        hasCurrent() && (m_rows[size_t(m_current)].deleted ||
-                         (m_rows[size_t(m_current)].isNew && m_rows[size_t(m_current)].modified == 0));
+        hasCurrent() &&
+        (m_rows[size_t(m_current)].deleted ||
+         (m_rows[size_t(m_current)].isNew && m_rows[size_t(m_current)].modified == 0));
     const int live = rowCount() - (leavingDropped ? 1 : 0);
     switch (kind) {
     case Move::First:
     case Move::Last:
         if (live == 0)
-            return Outcome::failure(QStringLiteral("There is no %1 row: the table %2 holds no rows.")
-                                        .arg(kind == Move::First ? QStringLiteral("first")
-                                                                 : QStringLiteral("last"),
-                                             m_spec.table));
+            return Outcome::failure(
+                QStringLiteral("There is no %1 row: the table %2 holds no rows.")
+                    .arg(kind == Move::First ? QStringLiteral("first") : QStringLiteral("last"),
+                         m_spec.table));
         break;
     case Move::Next:
         if (eof())
-            return Outcome::failure(m_rows.empty()
-                                        ? QStringLiteral("There is no next row: the table %1 holds no rows.")
-                                              .arg(m_spec.table)
-                                        : QStringLiteral("There is no next row: the cursor already "
-                                                         "stands after the last row."));
+            return Outcome::failure(
+                m_rows.empty() ? QStringLiteral("There is no next row: the table %1 holds no rows.")
+                                     .arg(m_spec.table)
+                               : QStringLiteral("There is no next row: the cursor already "
+                                                "stands after the last row."));
         break;
     case Move::Previous:
         if (bof())
-            return Outcome::failure(m_rows.empty()
-                                        ? QStringLiteral("There is no previous row: the table %1 holds "
-                                                         "no rows.")
-                                              .arg(m_spec.table)
-                                        : QStringLiteral("There is no previous row: the cursor already "
-                                                         "stands before the first row."));
+            return Outcome::failure(
+                m_rows.empty() ? QStringLiteral("There is no previous row: the table %1 holds "
+                                                "no rows.")
+                                     .arg(m_spec.table)
+                               : QStringLiteral("There is no previous row: the cursor already "
+                                                "stands before the first row."));
         break;
     case Move::To:
         if (index < 0 || index >= rowCount())

@@ -95,10 +95,10 @@ signals:
 private:
     struct Row
     {
-        QVariant key;            // null for a row not yet in the table
-        QVariantList original;   // the values as read, NULL kept apart from ''
-        QStringList edited;      // empty unless a field was set
-        quint32 modified = 0;    // one bit per field set
+        QVariant key;          // null for a row not yet in the table
+        QVariantList original; // the values as read, NULL kept apart from ''
+        QStringList edited;    // empty unless a field was set
+        quint32 modified = 0;  // one bit per field set
         bool isNew = false;
         bool deleted = false;
     };

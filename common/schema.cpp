@@ -12,9 +12,9 @@ namespace schema {
 
 TableSpec operatorTable()
 {
-    return {QStringLiteral("user_pin"),
-            {{QStringLiteral("user"), kOperatorWidth},
-             {QStringLiteral("password"), kOperatorWidth}}};
+    return {
+        QStringLiteral("user_pin"),
+        {{QStringLiteral("user"), kOperatorWidth}, {QStringLiteral("password"), kOperatorWidth}}};
 }
 
 TableSpec directoryTable()
@@ -35,7 +35,8 @@ QString createStatement(const TableSpec& spec)
             column += QStringLiteral(" CHECK (length(\"%1\") <= %2)").arg(f.name).arg(f.maxLength);
         columns << column;
     }
-    return QStringLiteral("CREATE TABLE \"%1\" (%2)").arg(spec.table, columns.join(QStringLiteral(", ")));
+    return QStringLiteral("CREATE TABLE \"%1\" (%2)")
+        .arg(spec.table, columns.join(QStringLiteral(", ")));
 }
 
 int characterCount(const QString& text)

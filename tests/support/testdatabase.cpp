@@ -11,8 +11,7 @@ namespace testdb {
 
 namespace {
 
-template<typename F>
-void withConnection(const QString& path, F&& body)
+template <typename F> void withConnection(const QString& path, F&& body)
 {
     static std::atomic<int> counter{0};
     const QString name = QStringLiteral("testdb-%1").arg(++counter);
@@ -76,7 +75,8 @@ QList<QStringList> rows(const QString& path, const TableSpec& spec)
         while (query.next()) {
             QStringList row;
             for (int i = 0; i < spec.fields.size(); ++i)
-                row << (query.value(i).isNull() ? QStringLiteral("<NULL>") : query.value(i).toString());
+                row << (query.value(i).isNull() ? QStringLiteral("<NULL>")
+                                                : query.value(i).toString());
             result << row;
         }
     });

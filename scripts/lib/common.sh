@@ -1,0 +1,25 @@
+# Shared by scripts/run and scripts/test: installs what the build needs.
+
+packages=(
+    build-essential cmake ninja-build pkg-config
+    qt6-base-dev libqt6sql6-sqlite
+    sqlite3 clang-format
+    fonts-wqy-zenhei
+)
+
+install_packages() {
+    local missing=()
+    for p in "${packages[@]}"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    local sudo=()
+    [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+njobs() {
+    nproc 2>/dev/null || echo 2
+}
