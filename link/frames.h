@@ -48,4 +48,8 @@ private:
     int m_inBatch = 0;
 };
 
+// The whole download of these records, as DirectorySequence builds it row by
+// row. No records give an empty frame: a directory is never begun without a row.
+Frame directoryDownload(const QList<QByteArray>& records);
+
 } // namespace frames

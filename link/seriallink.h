@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include <limits>
+
 // The one serial port to the door unit: its number (COM1..COM9), line
 // settings, open state and the lock that the Connect dialog sets once the
 // operator has chosen and opened it.
@@ -15,16 +17,24 @@ public:
 
     // "38400,n,8,1" once configured; 9600 8N1 before that.
     static constexpr SerialPort::LineSettings kDoorUnitSettings{38400, 'n', 8, 1};
+    // open() on a port that is already open: the code of a busy device (EBUSY).
+    static constexpr int kAlreadyOpen = 16;
+    // Added to the line time of the queued bytes before a drain gives up.
+    static constexpr int kDrainMarginMs = 250;
 
     SerialLink(SerialPort& port, Pauser& pauser);
 
     // Sets the port number (1..9) and the door unit's line settings; only
-    // while the port is closed.
+    // while the port is closed (a Failed link is closed first). Other numbers
+    // change nothing.
     void configure(int portNumber);
-    // 0 on success, else the failure code (8002: no such port). Opening an
-    // open port fails.
+    // 0 on success, else the failure code (8002: no such port, else the
+    // errno: 13 not permitted, 16 held by another program). Opening an open
+    // port fails with kAlreadyOpen; a Failed link is closed and reopened.
     int open();
+    // Closes the device, restoring its earlier settings; also after a failure.
     void close();
+    // Open and usable: false once a write or drain has failed.
     bool isOpen() const;
     State state() const { return m_state; }
 
@@ -32,6 +42,12 @@ public:
     SerialPort::LineSettings lineSettings() const { return m_settings; }
     // The device COMn maps to: [Ports] COMn in the settings store, else /dev/ttyS(n-1).
     static QString deviceFor(int portNumber);
+    // The device of the last open().
+    const QString& device() const { return m_device; }
+    // Bytes accepted by the device since open().
+    qint64 bytesWritten() const { return m_written; }
+    // How long a drain of that many queued bytes may take at the line speed.
+    int drainDeadline(qint64 bytes) const;
 
     bool portLocked() const { return m_locked; }
     void setPortLocked(bool locked) { m_locked = locked; }
@@ -50,9 +66,15 @@ public:
     // Runs a frame's steps in order; false at the first link failure.
     bool run(const Frame& frame);
 
+    // Why the link failed or the last open() did not succeed.
     const QString& failureDescription() const { return m_failure; }
 
 private:
+    bool isPortOpen() const;
+    bool usable();
+    QString reason() const;
+    void fail(const QString& description);
+
     SerialPort& m_port;
     Pauser& m_pauser;
     int m_portNumber = 1;
@@ -60,4 +82,7 @@ private:
     bool m_locked = false;
     State m_state = State::Closed;
     QString m_failure;
+    QString m_device;
+    qint64 m_written = 0;
+    qint64 m_sinceDrain = 0;
 };

@@ -35,6 +35,9 @@ public:
     // False for a failure or a passed deadline.
     virtual bool drain(int deadlineMs) = 0;
     virtual void discardInput() = 0;
+    // Why the last open, write or drain failed, in words ("Input/output
+    // error"); empty when the port cannot tell.
+    virtual QString errorText() const { return {}; }
 };
 
 // Blocking pauses, replaceable in tests; the program's own keeps its windows

@@ -1,0 +1,157 @@
+#include "linkdialog.h"
+
+#include "seriallink.h"
+#include "twips.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+
+namespace {
+
+// 宋体 where it is installed, else a CJK face that is.
+QFont labelFont()
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("宋体"), QStringLiteral("SimSun"),
+                      QStringLiteral("Noto Serif CJK SC"), QStringLiteral("Noto Sans CJK SC"),
+                      QStringLiteral("WenQuanYi Zen Hei"), QStringLiteral("AR PL UMing CN")});
+    font.setPointSizeF(10.5);
+    return font;
+}
+
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, QRect geometry)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setGeometry(geometry);
+    label->setFont(labelFont());
+    return label;
+}
+
+QPushButton* makeButton(QWidget* parent, const char* name, const QString& text, QRect geometry)
+{
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setGeometry(geometry);
+    return button;
+}
+
+QCheckBox* makeCheck(QWidget* parent, const char* name, const QString& text, QRect geometry)
+{
+    auto* box = new QCheckBox(text, parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setGeometry(geometry);
+    return box;
+}
+
+} // namespace
+
+LinkDialog::LinkDialog(SerialLink& link, MessageSink& messages, Pauser& pauser, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      m_controller(link, messages)
+{
+    setObjectName(QStringLiteral("frmLink"));
+    setWindowTitle(QStringLiteral("Linking"));
+    setModal(false);
+    setFixedSize(twips::size(4680, 3090));
+    setAutoFillBackground(true);
+    QPalette background = palette();
+    background.setColor(QPalette::Window, QColor(255, 224, 192));
+    setPalette(background);
+
+    makeLabel(this, "Label3", QStringLiteral("PORT"), twips::rect(600, 240, 420, 210));
+    m_port = new QComboBox(this);
+    m_port->setObjectName(QStringLiteral("Combo1"));
+    m_port->setGeometry(twips::rect(1080, 240, 735, 300));
+    for (int n = 1; n <= 9; ++n)
+        m_port->addItem(QStringLiteral("COM%1").arg(n));
+    m_port->setCurrentIndex(-1);
+    m_openClose = makeButton(this, "Command3", QString(), twips::rect(1920, 240, 255, 255));
+    m_openClose->setAutoDefault(false);
+
+    makeLabel(this, "Label4", QStringLiteral("Open Time"), twips::rect(3000, 240, 495, 255));
+    m_openTime = new QLineEdit(QStringLiteral("2"), this);
+    m_openTime->setObjectName(QStringLiteral("Text1"));
+    m_openTime->setGeometry(twips::rect(3480, 240, 375, 270));
+    makeLabel(this, "Label5", QStringLiteral(" S"), twips::rect(3840, 240, 255, 255));
+
+    m_autoAnswer = makeCheck(this, "Check1", QStringLiteral("Auto Answer"),
+                             twips::rect(720, 960, 1290, 255));
+    m_autoOpen = makeCheck(this, "Check2", QStringLiteral("Auto Open"),
+                           twips::rect(2520, 960, 1215, 255));
+
+    // Shown but never driven.
+    auto* bar = new QProgressBar(this);
+    bar->setObjectName(QStringLiteral("ProgressBar1"));
+    bar->setGeometry(twips::rect(720, 1800, 3015, 375));
+    bar->setRange(0, 100);
+    bar->setValue(0);
+    bar->setTextVisible(false);
+
+    QPushButton* ok = makeButton(this, "Command1", QStringLiteral("OK"),
+                                 twips::rect(600, 2520, 1335, 375));
+    ok->setDefault(true);
+    QPushButton* cancel = makeButton(this, "Command2", QStringLiteral("Cancel"),
+                                     twips::rect(2280, 2520, 1215, 375));
+    cancel->setAutoDefault(false);
+
+    connect(m_openClose, &QPushButton::clicked, this, &LinkDialog::toggle);
+    connect(ok, &QPushButton::clicked, this, &LinkDialog::confirm);
+    // Cancel, Esc and the close box all only hide the dialog.
+    connect(cancel, &QPushButton::clicked, this, &LinkDialog::reject);
+    connect(m_port, &QComboBox::currentIndexChanged, this, &LinkDialog::showDevice);
+
+    showLock();
+    showDevice();
+    pauser.pause(100);
+}
+
+QColor LinkDialog::unlockedColour()
+{
+    return QGuiApplication::palette().color(QPalette::Active, QPalette::WindowText);
+}
+
+QColor LinkDialog::lockedColour()
+{
+    return QGuiApplication::palette().color(QPalette::Disabled, QPalette::WindowText);
+}
+
+void LinkDialog::toggle()
+{
+    m_controller.toggle(m_port->currentText());
+    showLock();
+}
+
+void LinkDialog::confirm()
+{
+    if (m_controller.sendSettings(m_openTime->text(), m_autoAnswer->checkState(),
+                                  m_autoOpen->checkState()))
+        hide();
+}
+
+// The list's colour mirrors the lock: greyed and fixed while the port is locked.
+void LinkDialog::showLock()
+{
+    const bool locked = m_controller.locked();
+    const QColor colour = locked ? lockedColour() : unlockedColour();
+    QPalette palette = m_port->palette();
+    for (QPalette::ColorRole role : {QPalette::Text, QPalette::ButtonText, QPalette::WindowText})
+        palette.setColor(role, colour);
+    m_port->setPalette(palette);
+    m_port->setEnabled(!locked);
+}
+
+void LinkDialog::showDevice()
+{
+    const int index = m_port->currentIndex();
+    m_port->setToolTip(index < 0 ? QStringLiteral("Choose the port the door unit is connected to")
+                                 : QStringLiteral("%1 is %2")
+                                       .arg(m_port->currentText(),
+                                            SerialLink::deviceFor(index + 1)));
+}

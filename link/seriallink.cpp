@@ -1,0 +1,182 @@
+#include "seriallink.h"
+
+#include "settingsstore.h"
+
+#include <cerrno>
+
+namespace {
+
+// Bits on the wire per byte at 8N1: start, eight data bits, stop.
+constexpr qint64 kBitsPerByte = 10;
+
+} // namespace
+
+SerialLink::SerialLink(SerialPort& port, Pauser& pauser) : m_port(port), m_pauser(pauser) {}
+
+void SerialLink::configure(int portNumber)
+{
+    if (isOpen() || portNumber < 1 || portNumber > 9)
+        return;
+    if (m_state == State::Failed)
+        close(); // a dead device is let go before another is chosen
+    m_portNumber = portNumber;
+    m_settings = kDoorUnitSettings;
+}
+
+QString SerialLink::deviceFor(int portNumber)
+{
+    return settingsstore::read(QStringLiteral("Ports"), QStringLiteral("COM%1").arg(portNumber),
+                               QStringLiteral("/dev/ttyS%1").arg(portNumber - 1));
+}
+
+int SerialLink::open()
+{
+    if (isPortOpen()) {
+        // A link that failed keeps its device open; opening it again starts afresh.
+        if (m_state != State::Failed)
+            return kAlreadyOpen;
+        m_port.close();
+    }
+    m_device = deviceFor(m_portNumber);
+    const int code = m_port.open(m_device, m_settings);
+    m_written = 0;
+    m_sinceDrain = 0;
+    if (code != 0) {
+        m_state = State::Closed;
+        const QString why = m_port.errorText();
+        m_failure = QStringLiteral("The serial device %1 (COM%2) could not be opened%3")
+                        .arg(m_device)
+                        .arg(m_portNumber)
+                        .arg(why.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(why));
+        return code;
+    }
+    m_state = State::Open;
+    m_failure.clear();
+    return 0;
+}
+
+void SerialLink::close()
+{
+    m_port.close();
+    m_state = State::Closed;
+}
+
+bool SerialLink::isPortOpen() const
+{
+    return m_state != State::Closed && m_port.isOpen();
+}
+
+bool SerialLink::isOpen() const
+{
+    return m_state == State::Open && m_port.isOpen();
+}
+
+bool SerialLink::usable()
+{
+    if (m_state == State::Failed)
+        return false; // the first failure's description stands
+    if (!isOpen()) {
+        m_failure = QStringLiteral("COM%1 is not open").arg(m_portNumber);
+        return false;
+    }
+    return true;
+}
+
+bool SerialLink::writeByte(quint8 byte)
+{
+    return writeText(QByteArray(1, char(byte)));
+}
+
+bool SerialLink::writeText(const QByteArray& text)
+{
+    if (!usable())
+        return false;
+    if (!m_port.write(text)) {
+        fail(QStringLiteral("The serial device %1 stopped accepting data (%2) after %3 bytes")
+                 .arg(m_device, reason())
+                 .arg(m_written));
+        return false;
+    }
+    m_written += text.size();
+    m_sinceDrain += text.size();
+    return true;
+}
+
+int SerialLink::transmitCount()
+{
+    return isOpen() ? m_port.queued() : 0;
+}
+
+int SerialLink::drainDeadline(qint64 bytes) const
+{
+    const qint64 lineMs = (bytes * kBitsPerByte * 1000 + m_settings.baud - 1) / m_settings.baud;
+    return int(qMin<qint64>(lineMs + kDrainMarginMs, std::numeric_limits<int>::max()));
+}
+
+bool SerialLink::waitUntilSent()
+{
+    if (!usable())
+        return false;
+    // Bytes written since the last drain bound what can be queued, also when
+    // the device cannot say how many it still holds.
+    const qint64 bytes = qMax<qint64>(m_port.queued(), m_sinceDrain);
+    const int deadline = drainDeadline(bytes);
+    if (!m_port.drain(deadline)) {
+        fail(QStringLiteral("The serial device %1 did not finish sending within %2 ms (%3) after "
+                            "%4 bytes")
+                 .arg(m_device)
+                 .arg(deadline)
+                 .arg(reason())
+                 .arg(m_written));
+        return false;
+    }
+    m_sinceDrain = 0;
+    return true;
+}
+
+void SerialLink::discardInput()
+{
+    if (isOpen())
+        m_port.discardInput();
+}
+
+void SerialLink::pause(int milliseconds)
+{
+    m_pauser.pause(milliseconds);
+}
+
+bool SerialLink::run(const Frame& frame)
+{
+    for (const LinkStep& step : frame) {
+        switch (step.kind) {
+        case LinkStep::Kind::Byte:
+            if (!writeByte(step.byte))
+                return false;
+            break;
+        case LinkStep::Kind::Text:
+            if (!writeText(step.text))
+                return false;
+            break;
+        case LinkStep::Kind::Drain:
+            if (!waitUntilSent())
+                return false;
+            break;
+        case LinkStep::Kind::Pause:
+            pause(step.milliseconds);
+            break;
+        }
+    }
+    return true;
+}
+
+QString SerialLink::reason() const
+{
+    const QString why = m_port.errorText();
+    return why.isEmpty() ? QStringLiteral("no reason given") : why;
+}
+
+void SerialLink::fail(const QString& description)
+{
+    m_state = State::Failed;
+    m_failure = description;
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "serialport.h"
+
+#include <QElapsedTimer>
+
+// Waits in a local event loop, so the windows keep painting and the desktop
+// never sees the program as not responding. The operator's input waits until
+// the pause is over, so no command can start in the middle of another.
+class UiPauser : public Pauser
+{
+public:
+    void pause(int milliseconds) override;
+
+private:
+    QElapsedTimer m_clock;
+    qint64 m_lastEndNs = -1;
+};
