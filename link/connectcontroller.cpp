@@ -28,8 +28,9 @@ bool openPort(SerialLink& link, MessageSink& messages)
     if (code == 0)
         return true;
     if (code == SerialPort::kNoSuchPort)
-        messages.show(QStringLiteral("无效的串口号！\r\n错误代码：%1\r\n错误原因：缺少硬件").arg(code),
-                      kPortErrorTitle, MessageSink::Icon::Critical);
+        messages.show(
+            QStringLiteral("无效的串口号！\r\n错误代码：%1\r\n错误原因：缺少硬件").arg(code),
+            kPortErrorTitle, MessageSink::Icon::Critical);
     else
         messages.show(QStringLiteral("其它错误。错误号:%1").arg(code), kPortErrorTitle,
                       MessageSink::Icon::Critical);
@@ -50,8 +51,9 @@ ConnectController::Toggle ConnectController::toggle(const QString& listText)
 {
     const int number = portNumberOf(listText);
     if (number == 0) {
-        m_messages.show(QStringLiteral("请先在列表中选择串口（COM1 至 COM9），再按此按钮打开串口。"),
-                        kApplicationTitle, MessageSink::Icon::Exclamation);
+        m_messages.show(
+            QStringLiteral("请先在列表中选择串口（COM1 至 COM9），再按此按钮打开串口。"),
+            kApplicationTitle, MessageSink::Icon::Exclamation);
         return Toggle::NoPort;
     }
 
@@ -105,9 +107,9 @@ bool ConnectController::sendSettings(const QString& openTimeText, Qt::CheckState
     }
     const quint8 mode = connectsettings::autoMode(autoAnswer, autoOpen);
     if (!m_link.run(frames::settingsSequence(*openTime, mode))) {
-        m_messages.show(QStringLiteral("设置未能完整发送到门口机：\r\n%1")
-                            .arg(m_link.failureDescription()),
-                        kApplicationTitle, MessageSink::Icon::Critical);
+        m_messages.show(
+            QStringLiteral("设置未能完整发送到门口机：\r\n%1").arg(m_link.failureDescription()),
+            kApplicationTitle, MessageSink::Icon::Critical);
         return false;
     }
     return true;

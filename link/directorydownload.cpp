@@ -28,7 +28,8 @@ int DirectoryDownload::millisecondsLeft(int sent, int total, int baud)
 {
     // A batch has ended once the row after it went out: its pause lies between.
     const int batchesEnded = sent > 0 ? (sent - 1) / frames::kRowsPerBatch : 0;
-    const int batchesLeft = (total + frames::kRowsPerBatch - 1) / frames::kRowsPerBatch - batchesEnded;
+    const int batchesLeft =
+        (total + frames::kRowsPerBatch - 1) / frames::kRowsPerBatch - batchesEnded;
     const qint64 bytesLeft = qint64(total - sent) * (frames::kRecordLength + 1);
     return batchesLeft * kBatchPauseMs + int(bytesLeft * kBitsPerByte * 1000 / qMax(baud, 1));
 }
@@ -80,7 +81,9 @@ DirectoryDownload::Result DirectoryDownload::check()
         ++m_total;
         if (const QString problem = frames::recordProblem(room); !problem.isEmpty()) {
             if (++bad <= kListedProblems)
-                problems << QStringLiteral("Row %1, room \"%2\": %3").arg(m_total).arg(room.Room, problem);
+                problems << QStringLiteral("Row %1, room \"%2\": %3")
+                                .arg(m_total)
+                                .arg(room.Room, problem);
         }
         if (Outcome next = m_cursor.moveNext(); !next)
             return unreadable(next);
@@ -94,12 +97,13 @@ DirectoryDownload::Result DirectoryDownload::check()
     if (bad > 0) {
         if (bad > kListedProblems)
             problems << QStringLiteral("... and %1 more.").arg(bad - kListedProblems);
-        m_messages.show(QStringLiteral("Nothing was sent to the door unit: %1 of the %2 rooms "
-                                       "cannot be sent as they are and must be corrected first.\n\n%3")
-                            .arg(bad)
-                            .arg(m_total)
-                            .arg(problems.join(u'\n')),
-                        kApplicationTitle, MessageSink::Icon::Exclamation);
+        m_messages.show(
+            QStringLiteral("Nothing was sent to the door unit: %1 of the %2 rooms "
+                           "cannot be sent as they are and must be corrected first.\n\n%3")
+                .arg(bad)
+                .arg(m_total)
+                .arg(problems.join(u'\n')),
+            kApplicationTitle, MessageSink::Icon::Exclamation);
         return Result::BadRows;
     }
     if (Outcome first = m_cursor.moveFirst(); !first)

@@ -81,10 +81,10 @@ LinkDialog::LinkDialog(SerialLink& link, MessageSink& messages, Pauser& pauser, 
     m_openTime->setGeometry(twips::rect(3480, 240, 375, 270));
     makeLabel(this, "Label5", QStringLiteral(" S"), twips::rect(3840, 240, 255, 255));
 
-    m_autoAnswer = makeCheck(this, "Check1", QStringLiteral("Auto Answer"),
-                             twips::rect(720, 960, 1290, 255));
-    m_autoOpen = makeCheck(this, "Check2", QStringLiteral("Auto Open"),
-                           twips::rect(2520, 960, 1215, 255));
+    m_autoAnswer =
+        makeCheck(this, "Check1", QStringLiteral("Auto Answer"), twips::rect(720, 960, 1290, 255));
+    m_autoOpen =
+        makeCheck(this, "Check2", QStringLiteral("Auto Open"), twips::rect(2520, 960, 1215, 255));
 
     // Shown but never driven.
     auto* bar = new QProgressBar(this);
@@ -94,11 +94,11 @@ LinkDialog::LinkDialog(SerialLink& link, MessageSink& messages, Pauser& pauser, 
     bar->setValue(0);
     bar->setTextVisible(false);
 
-    QPushButton* ok = makeButton(this, "Command1", QStringLiteral("OK"),
-                                 twips::rect(600, 2520, 1335, 375));
+    QPushButton* ok =
+        makeButton(this, "Command1", QStringLiteral("OK"), twips::rect(600, 2520, 1335, 375));
     ok->setDefault(true);
-    QPushButton* cancel = makeButton(this, "Command2", QStringLiteral("Cancel"),
-                                     twips::rect(2280, 2520, 1215, 375));
+    QPushButton* cancel =
+        makeButton(this, "Command2", QStringLiteral("Cancel"), twips::rect(2280, 2520, 1215, 375));
     cancel->setAutoDefault(false);
 
     connect(m_openClose, &QPushButton::clicked, this, &LinkDialog::toggle);
@@ -150,8 +150,8 @@ void LinkDialog::showLock()
 void LinkDialog::showDevice()
 {
     const int index = m_port->currentIndex();
-    m_port->setToolTip(index < 0 ? QStringLiteral("Choose the port the door unit is connected to")
-                                 : QStringLiteral("%1 is %2")
-                                       .arg(m_port->currentText(),
-                                            SerialLink::deviceFor(index + 1)));
+    m_port->setToolTip(index < 0
+                           ? QStringLiteral("Choose the port the door unit is connected to")
+                           : QStringLiteral("%1 is %2")
+                                 .arg(m_port->currentText(), SerialLink::deviceFor(index + 1)));
 }
