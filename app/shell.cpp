@@ -2,6 +2,10 @@
 
 #include "mainwindow.h"
 #include "messagesink.h"
+#include "operatoradder.h"
+#include "operatorview.h"
+#include "useradddialog.h"
+#include "userchangedialog.h"
 
 Shell::Shell(const QString& appDir, MessageSink& messages, QObject* parent)
     : QObject(parent), m_appDir(appDir), m_messages(messages), m_main(new MainWindow)
@@ -30,8 +34,47 @@ void Shell::onDownload() {}
 
 void Shell::onConnect() {}
 
-void Shell::onAddUser() {}
+void Shell::onAddUser()
+{
+    // One new row at a time: an open dialog is only brought forward.
+    if (m_addUser && m_addUser->isVisible()) {
+        m_addUser->raise();
+        m_addUser->activateWindow();
+        return;
+    }
+    if (!m_addUserView) {
+        auto view = std::make_unique<OperatorView>();
+        if (Outcome opened = view->openIn(m_appDir); !opened) {
+            m_messages.show(opened.description(), kApplicationTitle, MessageSink::Icon::Critical);
+            return;
+        }
+        m_addUserView = std::move(view);
+    }
+    if (Outcome begun = OperatorAdder(*m_addUserView).begin(); !begun) {
+        m_messages.show(begun.description(), kApplicationTitle, MessageSink::Icon::Exclamation);
+        return;
+    }
+    m_addUser = new UserAddDialog(*m_addUserView, m_messages, m_main);
+    m_addUser->show();
+}
 
-void Shell::onEditUser() {}
+void Shell::onEditUser()
+{
+    // A closed dialog is deleted once control returns to the event loop.
+    if (!m_editUser || !m_editUser->isVisible()) {
+        auto* dialog = new UserChangeDialog(m_appDir, m_messages, m_main);
+        if (!dialog->loadOutcome()) {
+            m_messages.show(dialog->loadOutcome().description(), kApplicationTitle,
+                            MessageSink::Icon::Critical);
+            delete dialog;
+            return;
+        }
+        m_editUser = dialog;
+    }
+    m_editUser->show();
+    m_editUser->raise();
+    m_editUser->activateWindow();
+    m_editUser->showFirst();
+}
 
 void Shell::onLoadDefault() {}

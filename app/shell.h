@@ -1,10 +1,16 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
+
+#include <memory>
 
 class MainWindow;
 class MessageSink;
+class OperatorView;
+class UserAddDialog;
+class UserChangeDialog;
 
 // Wires the main window's menu to the subsystems once an operator is logged in.
 class Shell : public QObject
@@ -29,4 +35,8 @@ private:
     QString m_appDir;
     MessageSink& m_messages;
     MainWindow* m_main = nullptr;
+    // Add User's own operator view: opened on first use, kept to the end.
+    std::unique_ptr<OperatorView> m_addUserView;
+    QPointer<UserAddDialog> m_addUser;
+    QPointer<UserChangeDialog> m_editUser;
 };

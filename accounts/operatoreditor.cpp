@@ -1,0 +1,50 @@
+#include "operatoreditor.h"
+
+#include "recordcursor.h"
+
+Outcome OperatorEditor::moved(bool pending, const Outcome& outcome) const
+{
+    return pending ? outcome : Outcome::success();
+}
+
+bool OperatorEditor::showsOperator() const
+{
+    return m_view.hasCurrent() && !m_view.isDeleted(m_view.currentIndex());
+}
+
+Outcome OperatorEditor::first()
+{
+    const bool pending = m_view.currentPending();
+    return moved(pending, m_view.moveFirst());
+}
+
+Outcome OperatorEditor::next()
+{
+    if (m_view.eof())
+        return first();
+    const bool pending = m_view.currentPending();
+    if (Outcome outcome = m_view.moveNext(); !outcome)
+        return moved(pending, outcome);
+    if (m_view.eof())
+        return first();
+    return Outcome::success();
+}
+
+Outcome OperatorEditor::remove()
+{
+    if (!showsOperator())
+        return Outcome::success();
+    if (Outcome deleted = m_view.deleteCurrent(); !deleted)
+        return deleted;
+    return m_view.moveNext();
+}
+
+Outcome OperatorEditor::edit(int column, const QString& text)
+{
+    return m_view.setField(column, text);
+}
+
+Outcome OperatorEditor::finish()
+{
+    return m_view.close();
+}

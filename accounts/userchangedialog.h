@@ -1,0 +1,49 @@
+#pragma once
+
+#include "operatoreditor.h"
+#include "operatorview.h"
+
+#include <QDialog>
+
+class MessageSink;
+class QLineEdit;
+class QPushButton;
+
+// frmLogchg: shows the operators one at a time in two boxes bound to its own
+// view Data1. A change is saved when the view moves and when the close box
+// closes the dialog; the dialog deletes itself once closed.
+class UserChangeDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // Opens Data1 on the operator database of the application directory;
+    // loadOutcome() tells whether that worked.
+    UserChangeDialog(const QString& appDir, MessageSink& messages, QWidget* parent = nullptr);
+
+    const Outcome& loadOutcome() const { return m_load; }
+    OperatorView& view() { return *m_view; }
+    // Moves to the first operator, saving a pending change first.
+    void showFirst();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void next();
+    void remove();
+    void showCurrentRow();
+    void report(const Outcome& outcome);
+
+    MessageSink& m_messages;
+    OperatorView* m_view = nullptr;
+    OperatorEditor m_editor;
+    Outcome m_load = Outcome::success();
+
+    QLineEdit* m_user = nullptr;
+    QLineEdit* m_password = nullptr;
+    QPushButton* m_nextButton = nullptr;
+    QPushButton* m_deleteButton = nullptr;
+    QPushButton* m_changeButton = nullptr;
+};
