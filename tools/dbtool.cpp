@@ -1,0 +1,781 @@
+#include "dbtool.h"
+
+#include "database.h"
+#include "schema.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QUrl>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace dbtool {
+
+namespace {
+
+struct Operator
+{
+    QString name;
+    QString pin;
+};
+
+// Width findings beyond this many per file are counted but not listed.
+constexpr int kListedWidthFindings = 100;
+
+void say(QTextStream& stream, const QString& text)
+{
+    stream << text << '\n';
+    stream.flush();
+}
+
+QString quotedName(const QString& identifier)
+{
+    return QLatin1Char('"') +
+           QString(identifier).replace(QLatin1Char('"'), QStringLiteral("\"\"")) + QLatin1Char('"');
+}
+
+QString insertStatement(const TableSpec& spec)
+{
+    QStringList columns;
+    QStringList marks;
+    for (const FieldSpec& f : spec.fields) {
+        columns << quotedName(f.name);
+        marks << QStringLiteral("?");
+    }
+    return QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+        .arg(quotedName(spec.table), columns.join(QStringLiteral(", ")),
+             marks.join(QStringLiteral(", ")));
+}
+
+QString errnoText(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+// Names the directory as the operator gave it, made absolute so messages and
+// suggested commands work from anywhere.
+std::optional<QString> existingDirectory(const QString& directory, Console& console)
+{
+    const QFileInfo info(directory);
+    if (!info.exists()) {
+        say(console.err, QStringLiteral("The directory %1 does not exist. Create it first, or name "
+                                        "the directory that holds the quorvane program.")
+                             .arg(directory));
+        return std::nullopt;
+    }
+    if (!info.isDir()) {
+        say(console.err, QStringLiteral("%1 is not a directory. Name the directory that holds the "
+                                        "quorvane program.")
+                             .arg(directory));
+        return std::nullopt;
+    }
+    return QDir(directory).absolutePath();
+}
+
+// An entry exists even as a dangling symbolic link: init must not replace it.
+bool entryExists(const QString& path)
+{
+    struct stat st;
+    return ::lstat(QFile::encodeName(path).constData(), &st) == 0;
+}
+
+QString nameRefusal(const QString& name)
+{
+    if (name.isEmpty())
+        return QStringLiteral("The operator name must not be empty.");
+    const int length = schema::characterCount(name);
+    if (length > schema::kOperatorWidth)
+        return QStringLiteral("The name \"%1\" is %2 characters long; the login box takes at "
+                              "most %3.")
+            .arg(name)
+            .arg(length)
+            .arg(schema::kOperatorWidth);
+    return {};
+}
+
+QString pinRefusal(const QString& pin)
+{
+    const int length = schema::characterCount(pin);
+    if (length > schema::kOperatorWidth)
+        return QStringLiteral("The PIN is %1 characters long; the login box takes at most %2.")
+            .arg(length)
+            .arg(schema::kOperatorWidth);
+    return {};
+}
+
+std::optional<QString> readLine(Console& console)
+{
+    QString line;
+    if (!console.in.readLineInto(&line))
+        return std::nullopt;
+    // A line piped from a file written on Windows would otherwise keep its
+    // carriage return as part of the name or PIN.
+    if (!console.interactive && line.endsWith(QLatin1Char('\r')))
+        line.chop(1);
+    return line;
+}
+
+void prompt(Console& console, const QString& text)
+{
+    if (!console.interactive)
+        return;
+    console.out << text;
+    console.out.flush();
+}
+
+// Reads a PIN with the terminal's echo off, turning it on again however the
+// read ends.
+std::optional<QString> readSecret(Console& console, const QString& question)
+{
+    prompt(console, question);
+    if (!console.interactive || !console.setEcho)
+        return readLine(console);
+    console.setEcho(false);
+    std::optional<QString> line = readLine(console);
+    console.setEcho(true);
+    // The Enter key was not echoed either.
+    say(console.out, QString());
+    return line;
+}
+
+std::optional<QString> askName(const OperatorEntry& given, Console& console)
+{
+    if (given.name) {
+        if (const QString refusal = nameRefusal(*given.name); !refusal.isEmpty()) {
+            say(console.err, refusal);
+            return std::nullopt;
+        }
+        return given.name;
+    }
+    for (;;) {
+        prompt(
+            console,
+            QStringLiteral("Operator name (at most %1 characters): ").arg(schema::kOperatorWidth));
+        const std::optional<QString> name = readLine(console);
+        if (!name) {
+            say(console.err, QStringLiteral("No operator name was given."));
+            return std::nullopt;
+        }
+        const QString refusal = nameRefusal(*name);
+        if (refusal.isEmpty())
+            return name;
+        say(console.err, refusal);
+        if (!console.interactive)
+            return std::nullopt;
+    }
+}
+
+std::optional<QString> askPin(const OperatorEntry& given, Console& console)
+{
+    if (given.pin) {
+        if (const QString refusal = pinRefusal(*given.pin); !refusal.isEmpty()) {
+            say(console.err, refusal);
+            return std::nullopt;
+        }
+        return given.pin;
+    }
+    for (;;) {
+        const std::optional<QString> pin = readSecret(
+            console,
+            QStringLiteral("PIN (at most %1 characters, not shown): ").arg(schema::kOperatorWidth));
+        if (!pin) {
+            say(console.err, QStringLiteral("No PIN was given."));
+            return std::nullopt;
+        }
+        if (const QString refusal = pinRefusal(*pin); !refusal.isEmpty()) {
+            say(console.err, refusal);
+            if (!console.interactive)
+                return std::nullopt;
+            continue;
+        }
+        if (!console.interactive)
+            return pin;
+        // Typed unseen, a slip would lock the operator out: ask once more.
+        const std::optional<QString> again = readSecret(console, QStringLiteral("PIN again: "));
+        if (!again) {
+            say(console.err, QStringLiteral("No PIN was given."));
+            return std::nullopt;
+        }
+        if (*again == *pin)
+            return pin;
+        say(console.err, QStringLiteral("The two PINs differ; please type them again."));
+    }
+}
+
+std::optional<Operator> askOperator(const OperatorEntry& given, Console& console)
+{
+    const std::optional<QString> name = askName(given, console);
+    if (!name)
+        return std::nullopt;
+    const std::optional<QString> pin = askPin(given, console);
+    if (!pin)
+        return std::nullopt;
+    return Operator{*name, *pin};
+}
+
+void removeTemporary(const QByteArray& path)
+{
+    ::unlink(path.constData());
+    ::unlink((path + "-journal").constData());
+}
+
+// Moves the finished file to its name unless an entry of that name exists.
+// Returns 0 or the errno of the failure.
+int placeWithoutOverwrite(const QByteArray& from, const QByteArray& to)
+{
+    if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE) == 0)
+        return 0;
+    if (errno != EINVAL && errno != ENOSYS)
+        return errno;
+    // A file system that cannot rename without replacing still refuses a hard
+    // link over an existing name.
+    if (::link(from.constData(), to.constData()) != 0)
+        return errno;
+    ::unlink(from.constData());
+    return 0;
+}
+
+void syncDirectory(const QString& directory)
+{
+    const int fd = ::open(QFile::encodeName(directory).constData(), O_RDONLY | O_DIRECTORY);
+    if (fd < 0)
+        return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+Outcome fillDatabase(const QString& path, const TableSpec& spec,
+                     const std::optional<Operator>& first)
+{
+    const QString connection = database::uniqueConnectionName(QStringLiteral("quorvane-db-create"));
+    QString failure;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
+        db.setDatabaseName(path);
+        if (!db.open()) {
+            failure = db.lastError().text();
+        } else {
+            QSqlQuery query(db);
+            const auto run = [&](const QString& statement, const QVariantList& values = {}) {
+                if (!failure.isEmpty())
+                    return;
+                query.prepare(statement);
+                for (const QVariant& value : values)
+                    query.addBindValue(value);
+                if (!query.exec())
+                    failure = query.lastError().text();
+            };
+            run(QStringLiteral("PRAGMA journal_mode=DELETE"));
+            run(QStringLiteral("PRAGMA synchronous=FULL"));
+            run(QStringLiteral("BEGIN"));
+            run(schema::createStatement(spec));
+            if (first)
+                run(insertStatement(spec), {first->name, first->pin});
+            run(QStringLiteral("COMMIT"));
+            query = QSqlQuery();
+            db.close();
+        }
+    }
+    QSqlDatabase::removeDatabase(connection);
+    if (!failure.isEmpty())
+        return Outcome::failure(failure);
+    return Outcome::success();
+}
+
+// Builds the file under a temporary name beside its final one and moves it
+// into place only when complete, so a failure leaves no half-made file. The
+// temporary file is made with mode 0600, so the PINs are never readable by
+// others, not even while the file is being written.
+Outcome createDatabase(const QString& directory, const QString& fileName, const TableSpec& spec,
+                       const std::optional<Operator>& first)
+{
+    const QString finalPath = database::pathIn(directory, fileName);
+    QByteArray temporary =
+        QFile::encodeName(database::pathIn(directory, QLatin1Char('.') + fileName + ".XXXXXX"));
+    const int fd = ::mkstemp(temporary.data());
+    if (fd < 0) {
+        return Outcome::failure(
+            QStringLiteral("Cannot create a file in %1: %2").arg(directory, errnoText(errno)));
+    }
+    // mkstemp honours the umask, which could leave even the owner unable to write.
+    const bool private_ = ::fchmod(fd, S_IRUSR | S_IWUSR) == 0;
+    const int chmodError = errno;
+    ::close(fd);
+    if (!private_) {
+        removeTemporary(temporary);
+        return Outcome::failure(QStringLiteral("Cannot make a new file in %1 private: %2")
+                                    .arg(directory, errnoText(chmodError)));
+    }
+
+    if (Outcome filled = fillDatabase(QFile::decodeName(temporary), spec, first); !filled) {
+        removeTemporary(temporary);
+        return Outcome::failure(
+            QStringLiteral("Cannot write %1: %2").arg(finalPath, filled.description()));
+    }
+    if (const int error = placeWithoutOverwrite(temporary, QFile::encodeName(finalPath))) {
+        removeTemporary(temporary);
+        if (error == EEXIST)
+            return Outcome::failure(
+                QStringLiteral("%1 appeared while it was being prepared; it was left untouched.")
+                    .arg(finalPath));
+        return Outcome::failure(
+            QStringLiteral("Cannot put %1 in place: %2").arg(finalPath, errnoText(error)));
+    }
+    syncDirectory(directory);
+    return Outcome::success();
+}
+
+QString modeText(mode_t mode)
+{
+    return QString::asprintf("%04o", unsigned(mode & 07777));
+}
+
+// What other users may do with the file, or nothing when it is private.
+QString exposure(mode_t mode)
+{
+    const bool read = mode & (S_IRGRP | S_IROTH);
+    const bool write = mode & (S_IWGRP | S_IWOTH);
+    if (read && write)
+        return QStringLiteral("read and change");
+    if (read)
+        return QStringLiteral("read");
+    if (write)
+        return QStringLiteral("change");
+    return {};
+}
+
+QString flattened(const QString& text)
+{
+    return QString(text).replace(QLatin1Char('\n'), QLatin1Char(' '));
+}
+
+// The examination of one database file: facts for the summary line and
+// problems, one line each.
+struct FileReport
+{
+    QStringList facts;
+    QStringList problems;
+    int unlistedProblems = 0;
+};
+
+void checkWidths(const QSqlDatabase& db, const TableSpec& spec, FileReport& report)
+{
+    QStringList columns;
+    for (const FieldSpec& f : spec.fields)
+        columns << QStringLiteral("length(%1)").arg(quotedName(f.name)) << quotedName(f.name);
+    const QString select = QStringLiteral("SELECT %1 FROM %2")
+                               .arg(columns.join(QStringLiteral(", ")), quotedName(spec.table));
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    // Table order is the rowid's; a table made without one is read as it comes.
+    if (!query.exec(select + QStringLiteral(" ORDER BY rowid")) && !query.exec(select)) {
+        report.problems << QStringLiteral("the rows of %1 cannot be read: %2")
+                               .arg(spec.table, query.lastError().text());
+        return;
+    }
+    int row = 0;
+    int found = 0;
+    while (query.next()) {
+        ++row;
+        for (int i = 0; i < spec.fields.size(); ++i) {
+            const FieldSpec& field = spec.fields[i];
+            const QVariant length = query.value(2 * i);
+            if (field.maxLength <= 0 || length.isNull() || length.toInt() <= field.maxLength)
+                continue;
+            if (++found > kListedWidthFindings) {
+                ++report.unlistedProblems;
+                continue;
+            }
+            // A PIN is not shown on the screen, even an unusable one.
+            const bool secret = field.name == QLatin1String("password");
+            const QString value =
+                secret ? QStringLiteral("(not shown)")
+                       : QLatin1Char('"') + query.value(2 * i + 1).toString() + QLatin1Char('"');
+            report.problems << QStringLiteral("%1 row %2: %3 %4 is %5 characters, the limit is %6")
+                                   .arg(spec.table)
+                                   .arg(row)
+                                   .arg(field.name, value)
+                                   .arg(length.toInt())
+                                   .arg(field.maxLength);
+        }
+    }
+}
+
+void checkContents(const QString& path, const QString& directory, const TableSpec& spec,
+                   bool needsRows, FileReport& report)
+{
+    const QString connection = database::uniqueConnectionName(QStringLiteral("quorvane-db-check"));
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
+        // Read-only: examining a file must not change it, not even its journal mode.
+        db.setDatabaseName(
+            QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()).toString(QUrl::FullyEncoded) +
+            QStringLiteral("?mode=ro"));
+        db.setConnectOptions(
+            QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=5000"));
+        if (!db.open()) {
+            report.problems << QStringLiteral("cannot be opened: %1").arg(db.lastError().text());
+        } else {
+            QSqlQuery query(db);
+            if (!query.exec(QStringLiteral("PRAGMA integrity_check"))) {
+                report.problems << QStringLiteral("cannot be read as an SQLite database: %1")
+                                       .arg(query.lastError().text());
+            } else {
+                QStringList messages;
+                while (query.next())
+                    messages << query.value(0).toString();
+                if (messages == QStringList{QStringLiteral("ok")}) {
+                    report.facts << QStringLiteral("integrity ok");
+                } else {
+                    report.problems << QStringLiteral("the integrity check failed: %1")
+                                           .arg(messages.mid(0, 5).join(QStringLiteral("; ")));
+                }
+            }
+            if (report.problems.isEmpty()) {
+                if (Outcome table = database::checkTable(db, spec, path); !table) {
+                    report.problems << flattened(table.description());
+                } else {
+                    report.facts << QStringLiteral("table %1 with %2")
+                                        .arg(spec.table,
+                                             spec.fieldNames().join(QStringLiteral(", ")));
+                    query.prepare(
+                        QStringLiteral("SELECT count(*) FROM %1").arg(quotedName(spec.table)));
+                    const int rows = query.exec() && query.next() ? query.value(0).toInt() : 0;
+                    report.facts << (rows == 1 ? QStringLiteral("1 row")
+                                               : QStringLiteral("%1 rows").arg(rows));
+                    if (needsRows && rows == 0) {
+                        report.problems
+                            << QStringLiteral("the table %1 holds no operator, so nobody can log "
+                                              "in. Add one with: %2")
+                                   .arg(spec.table, database::addOperatorCommand(directory));
+                    }
+                    checkWidths(db, spec, report);
+                }
+            }
+            query = QSqlQuery();
+            db.close();
+        }
+    }
+    QSqlDatabase::removeDatabase(connection);
+}
+
+FileReport examine(const QString& directory, const QString& fileName, const TableSpec& spec,
+                   bool needsRows)
+{
+    FileReport report;
+    const QString path = database::pathIn(directory, fileName);
+    struct stat st;
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0) {
+        if (errno == ENOENT) {
+            report.problems << QStringLiteral("missing: %1 does not exist. Create it with: %2")
+                                   .arg(path, database::initCommand(directory));
+        } else {
+            report.problems << QStringLiteral("cannot be examined: %1").arg(errnoText(errno));
+        }
+        return report;
+    }
+
+    switch (database::probe(path)) {
+    case database::FileKind::Missing:
+    case database::FileKind::Unreadable:
+        report.problems
+            << QStringLiteral("cannot be read: check that %1 is a file you may read.").arg(path);
+        break;
+    case database::FileKind::AccessJet:
+        report.problems << QStringLiteral(
+                               "an Access/Jet database from an older system, not an SQLite "
+                               "database. Move it aside and create a new one with: %1")
+                               .arg(database::initCommand(directory));
+        break;
+    case database::FileKind::Other:
+        report.problems << QStringLiteral("not an SQLite database. Move it aside and create a new "
+                                          "one with: %1")
+                               .arg(database::initCommand(directory));
+        break;
+    case database::FileKind::Sqlite:
+        report.facts << QStringLiteral("SQLite");
+        checkContents(path, directory, spec, needsRows, report);
+        break;
+    }
+
+    report.facts << QStringLiteral("mode %1").arg(modeText(st.st_mode));
+    if (const QString others = exposure(st.st_mode); !others.isEmpty()) {
+        report.problems << QStringLiteral("other users may %1 this file (mode %2). Make it private "
+                                          "with: chmod 600 %3")
+                               .arg(others, modeText(st.st_mode), database::shellQuoted(path));
+    }
+    return report;
+}
+
+void warnIfExposed(const QString& path, Console& console)
+{
+    struct stat st;
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
+        return;
+    if (const QString others = exposure(st.st_mode); !others.isEmpty()) {
+        say(console.err, QStringLiteral("Warning: other users may %1 %2 (mode %3). Make it private "
+                                        "with: chmod 600 %4")
+                             .arg(others, path, modeText(st.st_mode), database::shellQuoted(path)));
+    }
+}
+
+// Splits "DIR [--operator NAME] [--pin PIN]"; returns an explanation when the
+// arguments do not fit.
+QString parseOperatorArguments(const QStringList& arguments, QString& directory,
+                               OperatorEntry& entry)
+{
+    QStringList positional;
+    bool optionsEnded = false;
+    for (int i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (optionsEnded || !argument.startsWith(QStringLiteral("--"))) {
+            positional << argument;
+            continue;
+        }
+        if (argument == QLatin1String("--")) {
+            optionsEnded = true;
+            continue;
+        }
+        QString option = argument;
+        std::optional<QString> value;
+        if (const qsizetype equals = argument.indexOf(QLatin1Char('=')); equals > 0) {
+            option = argument.left(equals);
+            value = argument.mid(equals + 1);
+        }
+        std::optional<QString>* target = nullptr;
+        if (option == QLatin1String("--operator"))
+            target = &entry.name;
+        else if (option == QLatin1String("--pin"))
+            target = &entry.pin;
+        else
+            return QStringLiteral("Unknown option %1.").arg(option);
+        if (!value) {
+            if (i + 1 >= arguments.size())
+                return QStringLiteral("The option %1 needs a value.").arg(option);
+            value = arguments[++i];
+        }
+        *target = value;
+    }
+    if (positional.size() != 1)
+        return QStringLiteral("Name one directory.");
+    directory = positional.first();
+    return {};
+}
+
+int usageError(Console& console, const QString& reason)
+{
+    if (!reason.isEmpty())
+        say(console.err, reason);
+    console.err << usage();
+    console.err.flush();
+    return kUsage;
+}
+
+} // namespace
+
+QString usage()
+{
+    return QStringLiteral(
+        "Usage:\n"
+        "  quorvane-db init DIR [--operator NAME --pin PIN]\n"
+        "      Creates the two database files of Quorvane in DIR, the directory that\n"
+        "      holds the quorvane program: user_password.mdb with the first operator,\n"
+        "      and Inhabitant_telnum.mdb with an empty room directory. Only you may\n"
+        "      read them. A file that already exists is left untouched.\n"
+        "  quorvane-db add-operator DIR [--operator NAME --pin PIN]\n"
+        "      Adds an operator to user_password.mdb in DIR.\n"
+        "  quorvane-db check DIR\n"
+        "      Examines both files in DIR and reports what is wrong with them.\n"
+        "\n"
+        "Without --operator and --pin the name and PIN are asked for; the PIN is not\n"
+        "shown. Each is at most 20 characters. A PIN given on the command line can be\n"
+        "seen by other users of this computer while the command runs.\n"
+        "Exit status: 0 when all went well, 1 when something failed or is wrong,\n"
+        "2 for a command line that is not understood.\n");
+}
+
+int run(const QStringList& arguments, Console& console)
+{
+    if (arguments.isEmpty())
+        return usageError(console, QString());
+    const QString command = arguments.first();
+    const QStringList rest = arguments.mid(1);
+    if (command == QLatin1String("--help") || command == QLatin1String("-h") ||
+        command == QLatin1String("help")) {
+        console.out << usage();
+        console.out.flush();
+        return kSuccess;
+    }
+    if (command == QLatin1String("init") || command == QLatin1String("add-operator")) {
+        QString directory;
+        OperatorEntry entry;
+        if (const QString problem = parseOperatorArguments(rest, directory, entry);
+            !problem.isEmpty())
+            return usageError(console, problem);
+        return command == QLatin1String("init") ? init(directory, entry, console)
+                                                : addOperator(directory, entry, console);
+    }
+    if (command == QLatin1String("check")) {
+        if (rest.size() != 1 || rest.first().startsWith(QStringLiteral("--")))
+            return usageError(console, QStringLiteral("Name one directory."));
+        return check(rest.first(), console);
+    }
+    return usageError(console, QStringLiteral("Unknown command %1.").arg(command));
+}
+
+int init(const QString& directory, const OperatorEntry& given, Console& console)
+{
+    const std::optional<QString> dir = existingDirectory(directory, console);
+    if (!dir)
+        return kFailure;
+
+    const QString operatorPath = database::pathIn(*dir, schema::kOperatorFile);
+    const QString directoryPath = database::pathIn(*dir, schema::kDirectoryFile);
+    const bool operatorExists = entryExists(operatorPath);
+    const bool directoryExists = entryExists(directoryPath);
+    for (const auto& [path, exists] :
+         {std::pair{operatorPath, operatorExists}, std::pair{directoryPath, directoryExists}}) {
+        if (exists)
+            say(console.out, QStringLiteral("%1 already exists; it was left untouched.").arg(path));
+    }
+    if (operatorExists && directoryExists) {
+        say(console.err, QStringLiteral("Both database files already exist; refusing to overwrite "
+                                        "them, so nothing was created. To examine them run: "
+                                        "quorvane-db check %1")
+                             .arg(database::shellQuoted(*dir)));
+        return kFailure;
+    }
+    if (operatorExists && (given.name || given.pin)) {
+        say(console.out, QStringLiteral("The operator given was not added; to add one run: %1")
+                             .arg(database::addOperatorCommand(*dir)));
+    }
+
+    // The operator is asked for before anything is written, so giving up
+    // leaves the directory as it was.
+    std::optional<Operator> first;
+    if (!operatorExists) {
+        first = askOperator(given, console);
+        if (!first) {
+            say(console.err, QStringLiteral("Nothing was created."));
+            return kFailure;
+        }
+        if (Outcome made =
+                createDatabase(*dir, schema::kOperatorFile, schema::operatorTable(), first);
+            !made) {
+            say(console.err, made.description());
+            say(console.err, QStringLiteral("Nothing was created."));
+            return kFailure;
+        }
+        say(console.out,
+            QStringLiteral("Created %1 with the operator \"%2\".").arg(operatorPath, first->name));
+    }
+    if (!directoryExists) {
+        if (Outcome made = createDatabase(*dir, schema::kDirectoryFile, schema::directoryTable(),
+                                          std::nullopt);
+            !made) {
+            say(console.err, made.description());
+            return kFailure;
+        }
+        say(console.out,
+            QStringLiteral("Created %1 with an empty room directory.").arg(directoryPath));
+    }
+    return kSuccess;
+}
+
+int addOperator(const QString& directory, const OperatorEntry& given, Console& console)
+{
+    const std::optional<QString> dir = existingDirectory(directory, console);
+    if (!dir)
+        return kFailure;
+    const QString path = database::pathIn(*dir, schema::kOperatorFile);
+    const TableSpec spec = schema::operatorTable();
+    const QString connection = database::uniqueConnectionName(QStringLiteral("quorvane-db-add"));
+    if (Outcome opened = database::open(path, connection); !opened) {
+        say(console.err, opened.description());
+        return kFailure;
+    }
+
+    int status = kFailure;
+    {
+        QSqlDatabase db = QSqlDatabase::database(connection, false);
+        if (Outcome table = database::checkTable(db, spec, path); !table) {
+            say(console.err, table.description());
+        } else if (const std::optional<Operator> added = askOperator(given, console); !added) {
+            say(console.err, QStringLiteral("No operator was added."));
+        } else {
+            QSqlQuery query(db);
+            query.prepare(insertStatement(spec));
+            query.addBindValue(added->name);
+            query.addBindValue(added->pin);
+            if (!query.exec()) {
+                say(console.err, QStringLiteral("Cannot add the operator to %1: %2")
+                                     .arg(path, query.lastError().text()));
+            } else {
+                query.prepare(
+                    QStringLiteral("SELECT count(*) FROM %1").arg(quotedName(spec.table)));
+                const int count = query.exec() && query.next() ? query.value(0).toInt() : 0;
+                say(console.out, QStringLiteral("Added the operator \"%1\" to %2; it now holds %3.")
+                                     .arg(added->name, path,
+                                          count == 1 ? QStringLiteral("1 operator")
+                                                     : QStringLiteral("%1 operators").arg(count)));
+                status = kSuccess;
+            }
+        }
+    }
+    database::close(connection);
+    if (status == kSuccess)
+        warnIfExposed(path, console);
+    return status;
+}
+
+int check(const QString& directory, Console& console)
+{
+    const std::optional<QString> dir = existingDirectory(directory, console);
+    if (!dir)
+        return kFailure;
+    int problems = 0;
+    const struct
+    {
+        QString fileName;
+        TableSpec spec;
+        bool needsRows;
+    } files[] = {{schema::kOperatorFile, schema::operatorTable(), true},
+                 {schema::kDirectoryFile, schema::directoryTable(), false}};
+    for (const auto& file : files) {
+        const FileReport report = examine(*dir, file.fileName, file.spec, file.needsRows);
+        const QString facts = report.facts.join(QStringLiteral(", "));
+        if (report.problems.isEmpty()) {
+            say(console.out, QStringLiteral("%1: ok (%2)").arg(file.fileName, facts));
+            continue;
+        }
+        say(console.out, facts.isEmpty()
+                             ? QStringLiteral("%1: not ok").arg(file.fileName)
+                             : QStringLiteral("%1: not ok (%2)").arg(file.fileName, facts));
+        for (const QString& problem : report.problems)
+            say(console.out, QStringLiteral("%1: %2").arg(file.fileName, problem));
+        if (report.unlistedProblems > 0) {
+            say(console.out, QStringLiteral("%1: and %2 more values over their limits")
+                                 .arg(file.fileName)
+                                 .arg(report.unlistedProblems));
+        }
+        problems += int(report.problems.size()) + report.unlistedProblems;
+    }
+    if (problems == 0) {
+        say(console.out, QStringLiteral("Both files are in order."));
+        return kSuccess;
+    }
+    say(console.out, problems == 1 ? QStringLiteral("1 problem found.")
+                                   : QStringLiteral("%1 problems found.").arg(problems));
+    return kFailure;
+}
+
+} // namespace dbtool

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QTextStream>
+
+#include <functional>
+#include <optional>
+
+// The companion quorvane-db: prepares the program's two database files,
+// adds operators and examines the files. It talks through a Console, so
+// tests hand in their own streams and directories.
+namespace dbtool {
+
+struct Console
+{
+    QTextStream& in;
+    QTextStream& out;
+    QTextStream& err;
+    // True when a person types at a terminal: prompts are shown, the PIN is
+    // read without echo and asked twice, and a refused entry is asked again.
+    // Otherwise lines are read as they come, so scripts can pipe them.
+    bool interactive = false;
+    // Turns the terminal's echo off (false) and on again (true).
+    std::function<void(bool)> setEcho;
+};
+
+struct OperatorEntry
+{
+    std::optional<QString> name;
+    std::optional<QString> pin;
+};
+
+enum ExitCode { kSuccess = 0, kFailure = 1, kUsage = 2 };
+
+QString usage();
+
+// Runs one command line (without the program name) and returns the exit status.
+int run(const QStringList& arguments, Console& console);
+
+int init(const QString& directory, const OperatorEntry& given, Console& console);
+int addOperator(const QString& directory, const OperatorEntry& given, Console& console);
+int check(const QString& directory, Console& console);
+
+} // namespace dbtool
