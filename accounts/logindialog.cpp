@@ -117,7 +117,8 @@ void LoginDialog::confirm()
         done(QDialog::Accepted);
         return;
     }
-    m_messages.show(QStringLiteral("密码错误，再试一次！"), QStringLiteral("登录"), MessageSink::Icon::None);
+    m_messages.show(QStringLiteral("密码错误，再试一次！"), QStringLiteral("登录"),
+                    MessageSink::Icon::None);
     m_password->setFocus();
     m_password->setSelection(0, int(m_password->text().size()));
 }

@@ -37,7 +37,8 @@ Values read()
 QRect resolve(const Values& values, const QList<QRect>& screens)
 {
     const Values d;
-    const QRect fallback = toRect(d.left.toFloat(), d.top.toFloat(), d.width.toFloat(), d.height.toFloat());
+    const QRect fallback =
+        toRect(d.left.toFloat(), d.top.toFloat(), d.width.toFloat(), d.height.toFloat());
     // Beyond what any screen could show; also keeps the pixel sums in range.
     constexpr float kLimit = 1.0e7f;
     const float left = number(values.left, d.left);

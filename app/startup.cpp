@@ -16,17 +16,19 @@ int run(const QString& appDir, MessageSink& messages)
     // Without a usable operator table nobody could log in: say what to run
     // and end, changing nothing.
     if (!login.loadOutcome()) {
-        messages.show(login.loadOutcome().description(), kApplicationTitle, MessageSink::Icon::Critical);
+        messages.show(login.loadOutcome().description(), kApplicationTitle,
+                      MessageSink::Icon::Critical);
         return 1;
     }
     if (login.view().rowCount() == 0) {
         const QString path = database::pathIn(appDir, schema::kOperatorFile);
         QString dir = QDir(appDir).absolutePath();
         dir.replace(QLatin1Char('\''), QStringLiteral("'\\''"));
-        messages.show(QStringLiteral("The operator table user_pin in %1 holds no operator, so nobody "
-                                     "can log in. Add one with:\nquorvane-db add-operator '%2'")
-                          .arg(path, dir),
-                      kApplicationTitle, MessageSink::Icon::Critical);
+        messages.show(
+            QStringLiteral("The operator table user_pin in %1 holds no operator, so nobody "
+                           "can log in. Add one with:\nquorvane-db add-operator '%2'")
+                .arg(path, dir),
+            kApplicationTitle, MessageSink::Icon::Critical);
         return 1;
     }
 
