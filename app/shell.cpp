@@ -70,10 +70,11 @@ void Shell::onEditUser()
             return;
         }
         m_editUser = dialog;
+        dialog->show();
+    } else {
+        m_editUser->raise();
+        m_editUser->activateWindow();
     }
-    m_editUser->show();
-    m_editUser->raise();
-    m_editUser->activateWindow();
     m_editUser->showFirst();
 }
 
