@@ -112,6 +112,8 @@ enum class Damage {
     AccessFile,
     GarbageFile,
     EmptyFile,
+    DamagedHeader,
+    DamagedPage,
     MissingTable,
     MissingField,
     LongRoomUnconstrained,
@@ -525,6 +527,14 @@ private slots:
                                  << QString("Inhabitant_telnum.mdb: not an SQLite database.");
         QTest::newRow("empty file")
             << Damage::EmptyFile << QString("user_password.mdb: not an SQLite database.");
+        QTest::newRow("damaged header")
+            << Damage::DamagedHeader
+            << QString("user_password.mdb: cannot be read as an SQLite database (file is not a "
+                       "database). Restore the file from a backup");
+        QTest::newRow("damaged page")
+            << Damage::DamagedPage
+            << QString("Inhabitant_telnum.mdb: the integrity check failed: *** in database main "
+                       "***; On tree page");
         QTest::newRow("missing table")
             << Damage::MissingTable
             << QString("Inhabitant_telnum.mdb: The database file %1/Inhabitant_telnum.mdb has no "
@@ -572,6 +582,24 @@ private slots:
         case Damage::EmptyFile:
             writeBytes(m_operators, QByteArray());
             break;
+        case Damage::DamagedHeader:
+            writeBytes(m_operators, QByteArray("SQLite format 3\0", 16) + QByteArray(1024, '\x07'));
+            break;
+        case Damage::DamagedPage: {
+            for (const char* r : {"101", "102", "103"})
+                testdb::exec(m_rooms, "INSERT INTO Room_tel (Room) VALUES (?)", {r});
+            // The table's page claims far more cells than it holds.
+            const int root = queryValue(m_rooms, "SELECT rootpage FROM sqlite_master WHERE name = "
+                                                 "'Room_tel'")
+                                 .toInt();
+            const int pageSize = queryValue(m_rooms, "PRAGMA page_size").toInt();
+            QVERIFY(root > 1 && pageSize > 0);
+            QFile file(m_rooms);
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            QVERIFY(file.seek(qint64(root - 1) * pageSize + 3));
+            file.write(QByteArray("\0\x50", 2));
+            break;
+        }
         case Damage::MissingTable:
             makeUnconstrained(m_rooms, "CREATE TABLE rooms (Room TEXT)", {}, {});
             break;

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "dbtool.h"
+
+#include <sys/types.h>
+
+// Helpers the companion's commands share.
+namespace dbtool {
+
+// Writes one line and flushes it, so prompts and messages keep their order.
+void say(QTextStream& stream, const QString& text);
+// An SQL identifier in double quotes.
+QString quotedName(const QString& identifier);
+QString errnoText(int error);
+// The directory made absolute, or nothing after saying why it cannot be used.
+std::optional<QString> existingDirectory(const QString& directory, Console& console);
+// Permission bits as chmod takes them, e.g. "0600".
+QString modeText(mode_t mode);
+// What other users may do with a file of this mode ("read", "change", "read
+// and change"), or empty text when the file is private.
+QString exposure(mode_t mode);
+
+} // namespace dbtool
