@@ -1,0 +1,170 @@
+// quorvane-doorsim: a door unit monitor on a pseudo-terminal, so that the
+// program can be tried and tested without a door unit.
+#include "doorunitdecoder.h"
+#include "posixserialport.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QSaveFile>
+#include <QSettings>
+
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
+#include <poll.h>
+#include <termios.h>
+#include <unistd.h>
+
+namespace {
+
+volatile std::sig_atomic_t g_stop = 0;
+
+void onSignal(int)
+{
+    g_stop = 1;
+}
+
+void print(const QString& line)
+{
+    std::fputs(qPrintable(line + QLatin1Char('\n')), stdout);
+    std::fflush(stdout);
+}
+
+bool writeJson(const QString& path, const DoorUnitDecoder& decoder)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    file.write(decoder.toJson());
+    return file.commit();
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("quorvane-doorsim"));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "A door unit monitor: opens a pseudo-terminal, prints the device to map a COM entry to,\n"
+        "and shows what arrives from the program as readable lines (settings, directory records\n"
+        "with their batches and pauses, load default, framing errors). Ctrl+C ends it."));
+    parser.addHelpOption();
+    const QCommandLineOption jsonOption(
+        QStringLiteral("json"), QStringLiteral("Write the decoded session to <file> as JSON."),
+        QStringLiteral("file"));
+    const QCommandLineOption linkOption(
+        QStringLiteral("link"),
+        QStringLiteral("Also make <path> a symbolic link to the device, a name that stays the "
+                       "same between runs."),
+        QStringLiteral("path"));
+    const QCommandLineOption endOption(QStringLiteral("exit-after-end"),
+                                       QStringLiteral("End after the first directory end."));
+    const QCommandLineOption idleOption(
+        QStringLiteral("idle-exit"),
+        QStringLiteral("End when nothing has arrived for <seconds> after the first byte."),
+        QStringLiteral("seconds"));
+    parser.addOptions({jsonOption, linkOption, endOption, idleOption});
+    parser.process(app);
+
+    const QString jsonPath = parser.value(jsonOption);
+    const bool exitAfterEnd = parser.isSet(endOption);
+    bool idleOk = true;
+    const double idleSeconds =
+        parser.isSet(idleOption) ? parser.value(idleOption).toDouble(&idleOk) : 0;
+    if (!idleOk || idleSeconds < 0) {
+        std::fprintf(stderr, "quorvane-doorsim: --idle-exit needs a number of seconds\n");
+        return 1;
+    }
+
+    const int master = posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
+    if (master < 0 || grantpt(master) != 0 || unlockpt(master) != 0) {
+        std::perror("quorvane-doorsim: cannot open a pseudo-terminal");
+        return 1;
+    }
+    const QString device = QString::fromLocal8Bit(ptsname(master));
+    // Holding the device side ourselves keeps the line up between runs of
+    // the program; without it each close would hang up the master.
+    const int slave = ::open(ptsname(master), O_RDWR | O_NOCTTY | O_CLOEXEC);
+    termios raw{};
+    if (slave < 0 || tcgetattr(slave, &raw) != 0) {
+        std::perror("quorvane-doorsim: cannot open the device side");
+        return 1;
+    }
+    cfmakeraw(&raw);
+    tcsetattr(slave, TCSANOW, &raw);
+
+    const QString linkPath = parser.value(linkOption);
+    if (!linkPath.isEmpty()) {
+        QFile::remove(linkPath);
+        if (!QFile::link(device, linkPath)) {
+            std::fprintf(stderr, "quorvane-doorsim: cannot make the link %s\n",
+                         qPrintable(linkPath));
+            return 1;
+        }
+    }
+
+    std::signal(SIGINT, onSignal);
+    std::signal(SIGTERM, onSignal);
+
+    const QString shown = linkPath.isEmpty() ? device : linkPath;
+    print(QStringLiteral("Door unit monitor listening on %1 — map a COM entry to it: [Ports] "
+                         "COM1=%1")
+              .arg(shown));
+    print(QStringLiteral("(settings file: %1)")
+              .arg(QSettings(QSettings::NativeFormat, QSettings::UserScope,
+                             QStringLiteral("Quorvane"), QStringLiteral("Quorvane"))
+                       .fileName()));
+
+    DoorUnitDecoder decoder;
+    QElapsedTimer clock;
+    clock.start();
+    qint64 lastData = -1;
+    bool ended = false;
+    const auto report = [&](const QList<DoorUnitDecoder::Event>& events) {
+        for (const DoorUnitDecoder::Event& e : events) {
+            print(DoorUnitDecoder::timestamped(e));
+            if (e.type == QLatin1String("directoryEnd"))
+                ended = true;
+        }
+        if (!events.isEmpty() && !jsonPath.isEmpty() && !writeJson(jsonPath, decoder))
+            std::fprintf(stderr, "quorvane-doorsim: cannot write %s\n", qPrintable(jsonPath));
+    };
+
+    while (!g_stop && !(exitAfterEnd && ended)) {
+        pollfd p{master, POLLIN, 0};
+        const int ready = poll(&p, 1, 100);
+        const qint64 now = clock.elapsed();
+        if (ready > 0 && (p.revents & POLLIN)) {
+            char buffer[4096];
+            const ssize_t n = ::read(master, buffer, sizeof buffer);
+            if (n > 0) {
+                SerialPort::LineSettings line;
+                if (PosixSerialPort::readSettings(slave, line))
+                    report(decoder.lineSettings(line.baud, line.dataBits, line.parity,
+                                                line.stopBits, now));
+                report(decoder.feed(QByteArray(buffer, n), now));
+                lastData = now;
+            }
+        }
+        if (idleSeconds > 0 && lastData >= 0 && now - lastData > qint64(idleSeconds * 1000))
+            break;
+    }
+    report(decoder.finish(clock.elapsed()));
+    if (!jsonPath.isEmpty())
+        writeJson(jsonPath, decoder);
+    if (!linkPath.isEmpty())
+        QFile::remove(linkPath);
+    ::close(slave);
+    ::close(master);
+    for (const DoorUnitDecoder::Event& e : decoder.events()) {
+        if (e.type == QLatin1String("framingError"))
+            return 2;
+    }
+    return 0;
+}
