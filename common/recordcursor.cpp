@@ -84,6 +84,8 @@ Outcome RecordCursor::refresh()
             return Outcome::failure(QStringLiteral("No database file has been opened."));
         QString path = m_path;
         // open() raises Error for a failure; a refresh reports through its caller only.
+        // Views still need the reset announced before it happens.
+        emit aboutToReset();
         QSignalBlocker blocker(this);
         Outcome outcome = open(path);
         blocker.unblock();
@@ -504,6 +506,7 @@ Outcome RecordCursor::moveTo(int index)
 
 Outcome RecordCursor::move(Move kind, int index)
 {
+    emit WillMove();
     const bool leavingDropped =
         hasCurrent() &&
         (m_rows[size_t(m_current)].deleted ||

@@ -79,6 +79,9 @@ public:
     bool currentPending() const { return hasCurrent() && isPending(m_current); }
 
 signals:
+    // Before every move, so a view can hand over a value still being typed:
+    // it then belongs to the row the move writes.
+    void WillMove();
     void MoveComplete();
     void WillChangeRecord();
     void Error(const QString& description);

@@ -1,0 +1,96 @@
+#include "roomtablemodel.h"
+
+#include "roomdirectoryview.h"
+
+RoomTableModel::RoomTableModel(RoomDirectoryView& view, QObject* parent)
+    : QAbstractTableModel(parent), m_view(view)
+{
+    connect(&view, &RecordCursor::aboutToReset, this, [this] {
+        if (!m_resetting) {
+            m_resetting = true;
+            beginResetModel();
+        }
+    });
+    connect(&view, &RecordCursor::reset, this, [this] {
+        if (!m_resetting)
+            beginResetModel();
+        m_resetting = false;
+        endResetModel();
+    });
+    // A row is always appended where the new-row line stands: that line turns
+    // into the row and a fresh line opens below it, so a cell being edited on
+    // the line stays with the row it started.
+    connect(&view, &RecordCursor::rowAboutToBeAppended, this,
+            [this](int row) { beginInsertRows({}, row + 1, row + 1); });
+    connect(&view, &RecordCursor::rowAppended, this, [this] { endInsertRows(); });
+    connect(&view, &RecordCursor::rowAboutToBeRemoved, this,
+            [this](int row) { beginRemoveRows({}, row, row); });
+    connect(&view, &RecordCursor::rowRemoved, this, [this] { endRemoveRows(); });
+    connect(&view, &RecordCursor::rowChanged, this, [this](int row) {
+        emit dataChanged(index(row, 0), index(row, columnCount() - 1));
+        emit headerDataChanged(Qt::Vertical, row, row);
+    });
+}
+
+int RoomTableModel::newRowLine() const
+{
+    return m_view.rowCount();
+}
+
+int RoomTableModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : m_view.rowCount() + 1;
+}
+
+int RoomTableModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : m_view.fieldCount();
+}
+
+QVariant RoomTableModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || index.row() >= newRowLine())
+        return {};
+    if (role == Qt::DisplayRole || role == Qt::EditRole)
+        return m_view.value(index.row(), index.column());
+    return {};
+}
+
+QVariant RoomTableModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (role != Qt::DisplayRole)
+        return QAbstractTableModel::headerData(section, orientation, role);
+    if (orientation == Qt::Horizontal)
+        return m_view.spec().fields.value(section).name;
+    if (section == newRowLine())
+        return QStringLiteral("*");
+    return m_view.isPending(section) ? QStringLiteral("\u270e") : QString::number(section + 1);
+}
+
+Qt::ItemFlags RoomTableModel::flags(const QModelIndex& index) const
+{
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    if (index.row() < newRowLine() && m_view.isDeleted(index.row()))
+        return Qt::ItemIsEnabled;
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable;
+}
+
+bool RoomTableModel::setData(const QModelIndex& index, const QVariant& value, int role)
+{
+    if (!index.isValid() || role != Qt::EditRole)
+        return false;
+    const QString text = value.toString();
+    if (index.row() == newRowLine()) {
+        // Only a typed value makes a room: an editor left empty creates nothing.
+        if (text.isEmpty())
+            return false;
+        return m_view.operatorAddRow(index.column(), text);
+    }
+    if (index.row() != m_view.currentIndex() || !m_view.hasCurrent()) {
+        // A late hand-over for a row the cursor has already left: the row
+        // holds this value already, or it can no longer take it.
+        return index.row() < newRowLine() && m_view.value(index.row(), index.column()) == text;
+    }
+    return m_view.setField(index.column(), text).ok();
+}

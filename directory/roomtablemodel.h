@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QAbstractTableModel>
+
+class RoomDirectoryView;
+
+// The grid's rows: every row of the view as the view holds it (no reading of
+// its own), and below them the new-row line, where typing starts a room.
+class RoomTableModel : public QAbstractTableModel
+{
+    Q_OBJECT
+
+public:
+    explicit RoomTableModel(RoomDirectoryView& view, QObject* parent = nullptr);
+
+    int newRowLine() const;
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role) override;
+
+private:
+    RoomDirectoryView& m_view;
+    bool m_resetting = false;
+};

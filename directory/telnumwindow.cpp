@@ -1,0 +1,278 @@
+#include "telnumwindow.h"
+
+#include "datacontrol.h"
+#include "messagesink.h"
+#include "roomgrid.h"
+#include "roomtablemodel.h"
+#include "twips.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QPushButton>
+
+namespace {
+
+constexpr double kInnerWidth = 10020;
+constexpr double kInnerHeight = 5790;
+constexpr double kGridDesignHeight = 3495;
+constexpr double kBarHeight = 330;
+constexpr double kGap = 30;
+constexpr double kStripHeight = 300;
+constexpr double kRoomColumnWidth = 1094.74;
+constexpr double kTelephoneColumnWidth = 1454.74;
+
+QFont cjkFont()
+{
+    // The designed face first, then CJK faces found on other systems.
+    QFont font(QStringLiteral("宋体"), 9);
+    font.setFamilies({QStringLiteral("宋体"), QStringLiteral("SimSun"),
+                      QStringLiteral("WenQuanYi Zen Hei"), QStringLiteral("Noto Sans CJK SC"),
+                      QStringLiteral("Noto Sans CJK")});
+    return font;
+}
+
+} // namespace
+
+TelNumWindow::TelNumWindow(const QString& appDir, MessageSink& messages, QWidget* parent)
+    : QWidget(parent), m_messages(messages)
+{
+    setObjectName(QStringLiteral("tel_num"));
+    setWindowTitle(QStringLiteral("Room_tel"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    m_view.setParent(this);
+
+    m_model = new RoomTableModel(m_view, this);
+    m_grid = new RoomGrid(this);
+    m_grid->setFont(cjkFont());
+    m_grid->horizontalHeader()->setFont(cjkFont());
+    m_grid->verticalHeader()->setDefaultSectionSize(m_grid->fontMetrics().height() + 6);
+    m_grid->setModel(m_model);
+    m_grid->setSelectionModel(new RecordSelectionModel(
+        m_model, [this](int row) { return gridWantsRow(row); }, m_grid));
+    m_grid->setColumnWidth(RoomDirectoryView::kRoom, twips::toPixels(kRoomColumnWidth));
+    for (int c : {RoomDirectoryView::kTel1, RoomDirectoryView::kTel2, RoomDirectoryView::kTel3})
+        m_grid->setColumnWidth(c, twips::toPixels(kTelephoneColumnWidth));
+
+    m_bar = new DataControl(this);
+    m_bar->setFont(cjkFont());
+    connect(m_bar, &DataControl::firstClicked, this,
+            [this] { m_view.operatorStep(RoomDirectoryView::Step::First); });
+    connect(m_bar, &DataControl::previousClicked, this,
+            [this] { m_view.operatorStep(RoomDirectoryView::Step::Previous); });
+    connect(m_bar, &DataControl::nextClicked, this,
+            [this] { m_view.operatorStep(RoomDirectoryView::Step::Next); });
+    connect(m_bar, &DataControl::lastClicked, this,
+            [this] { m_view.operatorStep(RoomDirectoryView::Step::Last); });
+
+    m_buttons = new QWidget(this);
+    m_buttons->setObjectName(QStringLiteral("picButtons"));
+    QWidget* previous = m_grid;
+    auto button = [&](const char* name, const QString& text, double left,
+                      void (TelNumWindow::*run)()) {
+        auto* b = new QPushButton(text, m_buttons);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setGeometry(twips::rect(left, 0, 1095, kStripHeight));
+        b->setAutoDefault(false);
+        connect(b, &QPushButton::clicked, this, run);
+        setTabOrder(previous, b);
+        previous = b;
+    };
+    button("cmdAdd", QStringLiteral("Add(&A)"), 0, &TelNumWindow::addRoom);
+    button("cmdUpdate", QStringLiteral("Update(&U)"), 1200, &TelNumWindow::updateRooms);
+    button("cmdDelete", QStringLiteral("Delete(&D)"), 2400, &TelNumWindow::deleteRoom);
+    button("cmdRefresh", QStringLiteral("Refresh(&R)"), 3600, &TelNumWindow::refreshRooms);
+    button("cmdClose", QStringLiteral("Close(&C)"), 4800, &TelNumWindow::closeWindow);
+
+    for (int i = 0; i < 4; ++i) {
+        m_fields[i] = new QLineEdit(this);
+        m_fields[i]->setObjectName(QStringLiteral("Text%1").arg(i + 1));
+        m_fields[i]->setFocusPolicy(Qt::NoFocus);
+        m_fields[i]->hide();
+    }
+
+    connect(&m_view, &RecordCursor::Error, this, &TelNumWindow::showDataError);
+    connect(&m_view, &RecordCursor::MoveComplete, this, [this] {
+        m_bar->setCaption(QStringLiteral("Record: %1").arg(m_view.absolutePosition()));
+        showCurrentFields();
+        followCursor();
+    });
+    connect(&m_view, &RecordCursor::rowChanged, this, [this](int row) {
+        if (row == m_view.currentIndex())
+            showCurrentFields();
+    });
+    // A value still in the grid's editor belongs to the row the view is leaving.
+    connect(&m_view, &RecordCursor::WillMove, m_grid, &RoomGrid::commitEdit);
+    connect(&m_view, &RecordCursor::WillChangeRecord, this, [this] { m_closeRefused = false; });
+
+    m_gridHeight = twips::toPixels(kGridDesignHeight);
+    resize(twips::size(kInnerWidth, kInnerHeight));
+    m_view.openIn(appDir);
+}
+
+TelNumWindow::~TelNumWindow()
+{
+    // The grid must let go of the model before the view it reads goes.
+    m_grid->setModel(nullptr);
+}
+
+RoomRecord TelNumWindow::boundFields() const
+{
+    return {m_fields[0]->text(), m_fields[1]->text(), m_fields[2]->text(), m_fields[3]->text()};
+}
+
+void TelNumWindow::showCurrentFields()
+{
+    const QStringList values = m_view.currentValues();
+    for (int i = 0; i < 4; ++i)
+        m_fields[i]->setText(values.value(i));
+}
+
+void TelNumWindow::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    const int w = width();
+    const int h = height();
+    const double gridTwips = h * twips::kPerPixel - kBarHeight - kGap - kStripHeight;
+    // Too small a window keeps the grid as it was.
+    if (gridTwips >= 0)
+        m_gridHeight = twips::toPixels(gridTwips);
+    const int strip = twips::toPixels(kStripHeight);
+    const int bar = twips::toPixels(kBarHeight);
+    m_grid->setGeometry(0, 0, w, m_gridHeight);
+    m_buttons->setGeometry(0, h - strip, w, strip);
+    m_bar->setGeometry(0, h - strip - bar, w, bar);
+}
+
+int TelNumWindow::gridWantsRow(int row)
+{
+    const int newLine = m_model->newRowLine();
+    if (m_view.hasCurrent() && row == m_view.currentIndex())
+        return row;
+    if (row >= newLine && (m_view.eof() || !m_view.isOpen()))
+        return m_model->newRowLine();
+    if (!m_view.operatorMoveTo(row))
+        return -1;
+    return m_view.hasCurrent() ? m_view.currentIndex() : m_model->newRowLine();
+}
+
+void TelNumWindow::followCursor()
+{
+    QItemSelectionModel* selection = m_grid->selectionModel();
+    const QModelIndex current = selection->currentIndex();
+    if (m_view.hasCurrent()) {
+        if (current.row() != m_view.currentIndex()) {
+            const QModelIndex target =
+                m_model->index(m_view.currentIndex(), std::max(0, current.column()));
+            selection->setCurrentIndex(target, QItemSelectionModel::ClearAndSelect);
+            m_grid->scrollTo(target);
+        }
+        return;
+    }
+    // After the last row: the grid may stand on its new-row line; otherwise no
+    // row of the grid is current.
+    if (current.isValid() && current.row() != m_model->newRowLine()) {
+        selection->clearSelection();
+        selection->clearCurrentIndex();
+    }
+}
+
+bool TelNumWindow::shown(const Outcome& outcome)
+{
+    if (!outcome)
+        m_messages.show(outcome.description(), kApplicationTitle, MessageSink::Icon::None);
+    return outcome.ok();
+}
+
+void TelNumWindow::showDataError(const QString& description)
+{
+    m_messages.show(QStringLiteral("Data error event hit err:") + description, kApplicationTitle,
+                    MessageSink::Icon::None);
+}
+
+void TelNumWindow::addRoom()
+{
+    m_grid->commitEdit();
+    if (!shown(m_view.moveLast()))
+        return;
+    m_grid->setFocus();
+    // The cell cursor goes down from the last row onto the new-row line.
+    const int column = std::max(0, m_grid->currentIndex().column());
+    m_grid->setCurrentIndex(m_model->index(m_model->newRowLine(), column));
+}
+
+void TelNumWindow::updateRooms()
+{
+    m_grid->commitEdit();
+    shown(m_view.updateAll());
+}
+
+void TelNumWindow::deleteRoom()
+{
+    m_grid->commitEdit();
+    if (!shown(m_view.deleteCurrent()))
+        return;
+    if (!shown(m_view.moveNext()))
+        return;
+    if (m_view.eof())
+        shown(m_view.moveLast());
+}
+
+void TelNumWindow::refreshRooms()
+{
+    m_grid->commitEdit();
+    shown(m_view.refresh());
+}
+
+void TelNumWindow::closeWindow()
+{
+    // The frame in the main window closes with the window.
+    if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget()))
+        frame->close();
+    else
+        close();
+}
+
+QString TelNumWindow::unsavedRowLabel() const
+{
+    for (int row = 0; row < m_view.rowCount(); ++row) {
+        if (m_view.isPending(row)) {
+            return QStringLiteral("%1 %2 (Room \"%3\")")
+                .arg(m_view.isNew(row) ? QStringLiteral("The new row") : QStringLiteral("Row"))
+                .arg(row + 1)
+                .arg(m_view.value(row, RoomDirectoryView::kRoom));
+        }
+    }
+    return QStringLiteral("A row");
+}
+
+void TelNumWindow::closeEvent(QCloseEvent* event)
+{
+    m_grid->commitEdit();
+    const QString label = unsavedRowLabel();
+    const Outcome closed = m_view.close();
+    if (!closed) {
+        const QString what =
+            QStringLiteral("%1 was not saved:\n%2").arg(label, closed.description());
+        if (m_programEnding) {
+            m_messages.show(what + QStringLiteral("\nThe program ends without it."),
+                            kApplicationTitle, MessageSink::Icon::None);
+        } else if (!m_closeRefused) {
+            // Once told, the operator may still close: a row another program
+            // changed can never be written, and must not hold the window open.
+            m_closeRefused = true;
+            m_messages.show(what + QStringLiteral("\nThe window stays open so the row can be "
+                                                  "corrected; close it again to discard the "
+                                                  "change."),
+                            kApplicationTitle, MessageSink::Icon::None);
+            event->ignore();
+            return;
+        }
+    }
+    m_unloaded = true;
+    while (QApplication::overrideCursor())
+        QApplication::restoreOverrideCursor();
+    event->accept();
+}

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "roomdirectoryview.h"
+#include "roomrecord.h"
+
+#include <QWidget>
+
+class DataControl;
+class MessageSink;
+class QLineEdit;
+class QPushButton;
+class RoomGrid;
+class RoomTableModel;
+
+// tel_num: the room directory in a grid with its record view's bar and the
+// Add, Update, Delete, Refresh and Close buttons. The grid and the view are
+// one: the grid's current row is always the view's.
+class TelNumWindow : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // Loading opens the view on the directory database of appDir; a failure
+    // comes through the view's Error.
+    TelNumWindow(const QString& appDir, MessageSink& messages, QWidget* parent = nullptr);
+    ~TelNumWindow() override;
+
+    RoomDirectoryView& datPrimaryRS() { return m_view; }
+    // The hidden fields Text1..Text4: the current row as the window shows it.
+    RoomRecord boundFields() const;
+    RoomGrid* grid() const { return m_grid; }
+
+    // Set once closed; a closed window is never shown again.
+    bool isUnloaded() const { return m_unloaded; }
+    // The program ends whatever this window says; closing then only tells
+    // the operator what could not be saved.
+    void setProgramEnding(bool ending) { m_programEnding = ending; }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void addRoom();
+    void updateRooms();
+    void deleteRoom();
+    void refreshRooms();
+    void closeWindow();
+    bool shown(const Outcome& outcome);
+    void showDataError(const QString& description);
+    void followCursor();
+    void showCurrentFields();
+    int gridWantsRow(int row);
+    QString unsavedRowLabel() const;
+
+    MessageSink& m_messages;
+    RoomDirectoryView m_view;
+    RoomTableModel* m_model = nullptr;
+    RoomGrid* m_grid = nullptr;
+    DataControl* m_bar = nullptr;
+    QWidget* m_buttons = nullptr;
+    QLineEdit* m_fields[4] = {};
+    int m_gridHeight = 0;
+    bool m_unloaded = false;
+    bool m_programEnding = false;
+    bool m_closeRefused = false;
+};
