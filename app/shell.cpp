@@ -4,8 +4,13 @@
 #include "messagesink.h"
 #include "operatoradder.h"
 #include "operatorview.h"
+#include "telnumwindow.h"
 #include "useradddialog.h"
 #include "userchangedialog.h"
+
+#include <QEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 
 Shell::Shell(const QString& appDir, MessageSink& messages, QObject* parent)
     : QObject(parent), m_appDir(appDir), m_messages(messages), m_main(new MainWindow)
@@ -28,7 +33,38 @@ void Shell::show()
     m_main->show();
 }
 
-void Shell::onNew() {}
+void Shell::onNew()
+{
+    TelNumWindow* window = loadDirectoryWindow();
+    // Shown once, then only brought forward with its current row.
+    m_telNumFrame->show();
+    window->show();
+    m_main->mdiArea()->setActiveSubWindow(m_telNumFrame);
+    m_telNumFrame->raise();
+}
+
+TelNumWindow* Shell::loadDirectoryWindow()
+{
+    if (m_telNum && !m_telNum->isUnloaded())
+        return m_telNum;
+    auto* window = new TelNumWindow(m_appDir, m_messages);
+    const QSize inner = window->size();
+    m_telNumFrame = m_main->mdiArea()->addSubWindow(window);
+    m_telNumFrame->setAttribute(Qt::WA_DeleteOnClose);
+    m_telNumFrame->resize(m_telNumFrame->size() - m_telNumFrame->widget()->size() + inner);
+    window->resize(inner);
+    m_telNum = window;
+    // The window must know when Exit closes it: the program ends regardless.
+    m_main->installEventFilter(this);
+    return window;
+}
+
+bool Shell::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_main && event->type() == QEvent::Close && m_telNum)
+        m_telNum->setProgramEnding(true);
+    return QObject::eventFilter(watched, event);
+}
 
 void Shell::onDownload() {}
 

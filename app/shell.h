@@ -9,6 +9,8 @@
 class MainWindow;
 class MessageSink;
 class OperatorView;
+class QMdiSubWindow;
+class TelNumWindow;
 class UserAddDialog;
 class UserChangeDialog;
 
@@ -23,6 +25,13 @@ public:
 
     MainWindow& mainWindow() { return *m_main; }
     void show();
+
+    // The directory window, loaded inside the main window but not shown when
+    // it is not loaded yet (or was closed): a fresh view on the first row.
+    TelNumWindow* loadDirectoryWindow();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void onNew();
@@ -39,4 +48,6 @@ private:
     std::unique_ptr<OperatorView> m_addUserView;
     QPointer<UserAddDialog> m_addUser;
     QPointer<UserChangeDialog> m_editUser;
+    QPointer<TelNumWindow> m_telNum;
+    QPointer<QMdiSubWindow> m_telNumFrame;
 };
