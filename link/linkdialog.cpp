@@ -13,15 +13,22 @@
 
 namespace {
 
-// 宋体 where it is installed, else a CJK face that is.
-QFont labelFont()
+// 宋体, or where it is not installed a CJK face whose Latin letters are half
+// an em wide as in 宋体, so the captions fit their boxes as designed.
+QFont songti(double points)
 {
     QFont font;
-    font.setFamilies({QStringLiteral("宋体"), QStringLiteral("SimSun"),
-                      QStringLiteral("Noto Serif CJK SC"), QStringLiteral("Noto Sans CJK SC"),
-                      QStringLiteral("WenQuanYi Zen Hei"), QStringLiteral("AR PL UMing CN")});
-    font.setPointSizeF(10.5);
+    font.setFamilies({QStringLiteral("宋体"), QStringLiteral("SimSun"), QStringLiteral("NSimSun"),
+                      QStringLiteral("WenQuanYi Zen Hei Mono"),
+                      QStringLiteral("Noto Sans Mono CJK SC"), QStringLiteral("Noto Serif CJK SC"),
+                      QStringLiteral("Noto Sans CJK SC"), QStringLiteral("WenQuanYi Zen Hei")});
+    font.setPointSizeF(points);
     return font;
+}
+
+QFont labelFont()
+{
+    return songti(10.5);
 }
 
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, QRect geometry)
@@ -60,6 +67,9 @@ LinkDialog::LinkDialog(SerialLink& link, MessageSink& messages, Pauser& pauser, 
     setWindowTitle(QStringLiteral("Linking"));
     setModal(false);
     setFixedSize(twips::size(4680, 3090));
+    // The controls other than the labels keep the system's dialog font of the
+    // Chinese desktop the layout was made for.
+    setFont(songti(9));
     setAutoFillBackground(true);
     QPalette background = palette();
     background.setColor(QPalette::Window, QColor(255, 224, 192));
