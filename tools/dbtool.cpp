@@ -85,12 +85,14 @@ std::optional<QString> readLine(Console& console)
     return line;
 }
 
+// Prompts go with the messages to the error stream, so they reach the person
+// at the terminal even when the report is redirected.
 void prompt(Console& console, const QString& text)
 {
     if (!console.interactive)
         return;
-    console.out << text;
-    console.out.flush();
+    console.err << text;
+    console.err.flush();
 }
 
 // Reads a PIN with the terminal's echo off, turning it on again however the
@@ -104,7 +106,7 @@ std::optional<QString> readSecret(Console& console, const QString& question)
     std::optional<QString> line = readLine(console);
     console.setEcho(true);
     // The Enter key was not echoed either.
-    say(console.out, QString());
+    say(console.err, QString());
     return line;
 }
 

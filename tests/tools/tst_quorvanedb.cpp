@@ -367,11 +367,11 @@ private slots:
                         true);
         QCOMPARE(session.run({"init", dir()}), 0);
         QCOMPARE(testdb::rows(m_operators, kOperators), (QList<QStringList>{{"bob", "ab!cd"}}));
-        QCOMPARE(session.output.count("Operator name (at most 20 characters): "), 3);
-        QCOMPARE(session.output.count("PIN (at most 20 characters, not shown): "), 3);
-        QCOMPARE(session.output.count("PIN again: "), 2);
+        QCOMPARE(session.errors.count("Operator name (at most 20 characters): "), 3);
+        QCOMPARE(session.errors.count("PIN (at most 20 characters, not shown): "), 3);
+        QCOMPARE(session.errors.count("PIN again: "), 2);
         QVERIFY(session.errors.contains("The two PINs differ"));
-        QVERIFY(!session.output.contains("ab!cd"));
+        QVERIFY(!(session.output + session.errors).contains("ab!cd"));
         // Echo goes off for every PIN read and comes back after each.
         QCOMPARE(session.echo,
                  (QList<bool>{false, true, false, true, false, true, false, true, false, true}));
