@@ -1,5 +1,6 @@
 #include "mainwindow.h"
 
+#include "captionloader.h"
 #include "placement.h"
 #include "twips.h"
 
@@ -47,6 +48,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
 
     buildMenus();
     buildStatusBar();
+    LoadFormCaptions(this);
     applyPlacement();
     menuAction(QStringLiteral("mnuDownload"))->setEnabled(false);
 }
