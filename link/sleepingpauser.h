@@ -2,10 +2,17 @@
 
 #include "serialport.h"
 
-// Pauses by sleeping the calling thread, with a fine timer slack so that the
-// 200 short pauses of a batch add up to its 2 s and not noticeably more.
+#include <ctime>
+
+// Pauses by sleeping the calling thread. Back-to-back pauses (a batch pause
+// is 200 of 10 ms) are laid end to end on the clock, so each one's lateness in
+// waking up does not add up to a batch pause noticeably over its 2 s.
 class SleepingPauser : public Pauser
 {
 public:
     void pause(int milliseconds) override;
+
+private:
+    timespec m_lastEnd{};
+    bool m_haveLastEnd = false;
 };
