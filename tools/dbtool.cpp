@@ -49,10 +49,18 @@ bool entryExists(const QString& path)
     return ::lstat(QFile::encodeName(path).constData(), &st) == 0;
 }
 
-QString nameRefusal(const QString& name)
+QString nameRefusal(const QString& name, const QStringList& taken)
 {
     if (name.isEmpty())
         return QStringLiteral("The operator name must not be empty.");
+    // At login the first operator of a name decides which PIN is accepted, so
+    // a second one of the same name could never log in.
+    if (taken.contains(name))
+        return QStringLiteral("An operator named \"%1\" already exists, and only the first "
+                              "operator of a name can log in. Choose another name, or change that "
+                              "operator's PIN in Quorvane under Setting, User Password Set, Edit "
+                              "User.")
+            .arg(name);
     const int length = schema::characterCount(name);
     if (length > schema::kOperatorWidth)
         return QStringLiteral("The name \"%1\" is %2 characters long; the login box takes at "
@@ -110,10 +118,11 @@ std::optional<QString> readSecret(Console& console, const QString& question)
     return line;
 }
 
-std::optional<QString> askName(const OperatorEntry& given, Console& console)
+std::optional<QString> askName(const OperatorEntry& given, const QStringList& taken,
+                               Console& console)
 {
     if (given.name) {
-        if (const QString refusal = nameRefusal(*given.name); !refusal.isEmpty()) {
+        if (const QString refusal = nameRefusal(*given.name, taken); !refusal.isEmpty()) {
             say(console.err, refusal);
             return std::nullopt;
         }
@@ -128,7 +137,7 @@ std::optional<QString> askName(const OperatorEntry& given, Console& console)
             say(console.err, QStringLiteral("No operator name was given."));
             return std::nullopt;
         }
-        const QString refusal = nameRefusal(*name);
+        const QString refusal = nameRefusal(*name, taken);
         if (refusal.isEmpty())
             return name;
         say(console.err, refusal);
@@ -174,15 +183,29 @@ std::optional<QString> askPin(const OperatorEntry& given, Console& console)
     }
 }
 
-std::optional<Operator> askOperator(const OperatorEntry& given, Console& console)
+std::optional<Operator> askOperator(const OperatorEntry& given, const QStringList& taken,
+                                    Console& console)
 {
-    const std::optional<QString> name = askName(given, console);
+    const std::optional<QString> name = askName(given, taken, console);
     if (!name)
         return std::nullopt;
     const std::optional<QString> pin = askPin(given, console);
     if (!pin)
         return std::nullopt;
     return Operator{*name, *pin};
+}
+
+// The names in the operator table as the login reads them: NULL as empty text.
+QStringList operatorNames(const QSqlDatabase& db, const TableSpec& spec)
+{
+    QStringList names;
+    QSqlQuery query(db);
+    if (query.exec(QStringLiteral("SELECT %1 FROM %2")
+                       .arg(quotedName(spec.fields.first().name), quotedName(spec.table)))) {
+        while (query.next())
+            names << query.value(0).toString();
+    }
+    return names;
 }
 
 void removeTemporary(const QByteArray& path)
@@ -444,7 +467,7 @@ int init(const QString& directory, const OperatorEntry& given, Console& console)
     // leaves the directory as it was.
     std::optional<Operator> first;
     if (!operatorExists) {
-        first = askOperator(given, console);
+        first = askOperator(given, {}, console);
         if (!first) {
             say(console.err, QStringLiteral("Nothing was created."));
             return kFailure;
@@ -490,7 +513,9 @@ int addOperator(const QString& directory, const OperatorEntry& given, Console& c
         QSqlDatabase db = QSqlDatabase::database(connection, false);
         if (Outcome table = database::checkTable(db, spec, path); !table) {
             say(console.err, table.description());
-        } else if (const std::optional<Operator> added = askOperator(given, console); !added) {
+        } else if (const std::optional<Operator> added =
+                       askOperator(given, operatorNames(db, spec), console);
+                   !added) {
             say(console.err, QStringLiteral("No operator was added."));
         } else {
             QSqlQuery query(db);

@@ -411,12 +411,28 @@ private slots:
                  "Added the operator \"bob\" to " + m_operators + "; it now holds 2 operators.\n");
         Session carol("carol\n3\n");
         QCOMPARE(carol.run({"add-operator", dir()}), 0);
-        Session again("alice\n4\n");
-        QCOMPARE(again.run({"add-operator", dir()}), 0);
+        Session otherCase("Carol\n4\n");
+        QCOMPARE(otherCase.run({"add-operator", dir()}), 0);
         QCOMPARE(
             testdb::rows(m_operators, kOperators),
-            (QList<QStringList>{{"alice", "1"}, {"bob", "2"}, {"carol", "3"}, {"alice", "4"}}));
+            (QList<QStringList>{{"alice", "1"}, {"bob", "2"}, {"carol", "3"}, {"Carol", "4"}}));
         QCOMPARE(modeOf(m_operators), 0600u);
+    }
+
+    void addOperatorRefusesNameTaken()
+    {
+        // Only the first operator of a name can log in: a second "alice"
+        // would be refused at every login.
+        initWith("alice", "1");
+        Session flags;
+        QCOMPARE(flags.run({"add-operator", dir(), "--operator", "alice", "--pin", "2"}), 1);
+        QVERIFY(flags.errors.contains("An operator named \"alice\" already exists"));
+        QVERIFY(flags.errors.contains("No operator was added."));
+
+        Session terminal("alice\nalice \n3\n3\n", true);
+        QCOMPARE(terminal.run({"add-operator", dir()}), 0);
+        QCOMPARE(testdb::rows(m_operators, kOperators),
+                 (QList<QStringList>{{"alice", "1"}, {"alice ", "3"}}));
     }
 
     void addOperatorToTableMadeElsewhere()
