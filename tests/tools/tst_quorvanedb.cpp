@@ -402,6 +402,16 @@ private slots:
         QVERIFY(second.errors.contains(file + " is not a directory."));
     }
 
+    void initReportsDirectoryThatTakesNoFiles()
+    {
+        // No file can be made here, not even by root.
+        Session session;
+        QCOMPARE(session.run({"init", "/proc/self", "--operator", "a", "--pin", "1"}), 1);
+        QVERIFY2(session.errors.startsWith("Cannot create a file in /proc/self: "),
+                 qPrintable(session.errors));
+        QVERIFY(session.errors.endsWith("Nothing was created.\n"));
+    }
+
     void addOperatorAppendsInTableOrder()
     {
         initWith("alice", "1");
