@@ -15,6 +15,8 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/file.h>
+#include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -31,6 +33,20 @@ void print(const QString& line)
 {
     std::fputs(qPrintable(line + QLatin1Char('\n')), stdout);
     std::fflush(stdout);
+}
+
+// A program that held the device exclusively and was killed leaves the
+// exclusive flag on a device we keep alive; nobody holding its lock means
+// nobody owns it, so the flag is cleared for the next run.
+void clearStaleExclusive(int slave)
+{
+    int exclusive = 0;
+    if (ioctl(slave, TIOCGEXCL, &exclusive) != 0 || !exclusive)
+        return;
+    if (flock(slave, LOCK_EX | LOCK_NB) != 0)
+        return;
+    ioctl(slave, TIOCNXCL);
+    flock(slave, LOCK_UN);
 }
 
 bool writeJson(const QString& path, const DoorUnitDecoder& decoder)
@@ -125,6 +141,7 @@ int main(int argc, char* argv[])
     QElapsedTimer clock;
     clock.start();
     qint64 lastData = -1;
+    qint64 lastCheck = 0;
     bool ended = false;
     const auto report = [&](const QList<DoorUnitDecoder::Event>& events) {
         for (const DoorUnitDecoder::Event& e : events) {
@@ -151,6 +168,10 @@ int main(int argc, char* argv[])
                 report(decoder.feed(QByteArray(buffer, n), now));
                 lastData = now;
             }
+        }
+        if (ready == 0 && now - lastCheck > 1000) {
+            clearStaleExclusive(slave);
+            lastCheck = now;
         }
         if (idleSeconds > 0 && lastData >= 0 && now - lastData > qint64(idleSeconds * 1000))
             break;
