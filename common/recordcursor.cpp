@@ -385,6 +385,29 @@ Outcome RecordCursor::updateBatch()
     return Outcome::success();
 }
 
+void RecordCursor::cancelBatch()
+{
+    const int before = m_current;
+    bool currentRemoved = false;
+    for (int i = rowCount() - 1; i >= 0; --i) {
+        Row& row = m_rows[size_t(i)];
+        if (row.isNew) {
+            currentRemoved = currentRemoved || i == m_current;
+            emit rowAboutToBeRemoved(i);
+            m_rows.erase(m_rows.begin() + i);
+            if (m_current > i)
+                --m_current;
+            emit rowRemoved(i);
+        } else if (row.modified != 0) {
+            row.edited.clear();
+            row.modified = 0;
+            emit rowChanged(i);
+        }
+    }
+    if (currentRemoved || m_current != before)
+        emit MoveComplete();
+}
+
 Outcome RecordCursor::deleteCurrent()
 {
     if (!hasCurrent() || m_rows[size_t(m_current)].deleted)

@@ -72,6 +72,9 @@ public:
     Outcome deleteCurrent();
     // Writes every row that holds unwritten values.
     Outcome updateBatch();
+    // Drops every value not yet written, and the new rows never written: the
+    // way out for a change that can no longer be written.
+    void cancelBatch();
 
     bool isNew(int row) const { return m_rows[size_t(row)].isNew; }
     bool isDeleted(int row) const { return m_rows[size_t(row)].deleted; }

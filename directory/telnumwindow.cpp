@@ -105,7 +105,10 @@ TelNumWindow::TelNumWindow(const QString& appDir, MessageSink& messages, QWidget
     });
     // A value still in the grid's editor belongs to the row the view is leaving.
     connect(&m_view, &RecordCursor::WillMove, m_grid, &RoomGrid::commitEdit);
-    connect(&m_view, &RecordCursor::WillChangeRecord, this, [this] { m_closeRefused = false; });
+    connect(&m_view, &RecordCursor::WillChangeRecord, this, [this] {
+        m_closeRefused = false;
+        m_refreshRefused = false;
+    });
 
     m_gridHeight = twips::toPixels(kGridDesignHeight);
     resize(twips::size(kInnerWidth, kInnerHeight));
@@ -223,7 +226,33 @@ void TelNumWindow::deleteRoom()
 void TelNumWindow::refreshRooms()
 {
     m_grid->commitEdit();
-    shown(m_view.refresh());
+    // A change refused once is dropped by a second Refresh with nothing typed
+    // in between: a row another program changed can never be written, and
+    // the operator must still be able to read the table as it is now.
+    if (m_refreshRefused && m_view.isOpen()) {
+        m_refreshRefused = false;
+        m_view.cancelBatch();
+    }
+    const bool pending = m_view.isOpen() && hasPendingRow();
+    const Outcome refreshed = m_view.refresh();
+    if (!refreshed && pending && hasPendingRow()) {
+        m_refreshRefused = true;
+        m_messages.show(refreshed.description() +
+                            QStringLiteral("\nPress Refresh again to discard the change and read "
+                                           "the table as it is now."),
+                        kApplicationTitle, MessageSink::Icon::None);
+        return;
+    }
+    shown(refreshed);
+}
+
+bool TelNumWindow::hasPendingRow() const
+{
+    for (int row = 0; row < m_view.rowCount(); ++row) {
+        if (m_view.isPending(row))
+            return true;
+    }
+    return false;
 }
 
 void TelNumWindow::closeWindow()

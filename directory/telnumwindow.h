@@ -52,6 +52,7 @@ private:
     void showCurrentFields();
     int gridWantsRow(int row);
     QString unsavedRowLabel() const;
+    bool hasPendingRow() const;
 
     MessageSink& m_messages;
     RoomDirectoryView m_view;
@@ -64,4 +65,5 @@ private:
     bool m_unloaded = false;
     bool m_programEnding = false;
     bool m_closeRefused = false;
+    bool m_refreshRefused = false;
 };

@@ -1,0 +1,173 @@
+// Opens a directory of 100,000 rooms in the real tel_num window, offscreen,
+// and prints how long that takes against a plain read by the sqlite3 tool,
+// how long MoveLast and one row write on a move take, and the peak memory.
+
+#include "database.h"
+#include "messagesink.h"
+#include "roomdirectoryview.h"
+#include "roomgrid.h"
+#include "schema.h"
+#include "telnumwindow.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+constexpr int kRooms = 100000;
+
+class PrintingSink : public MessageSink
+{
+public:
+    void show(const QString& text, const QString&, Icon) override
+    {
+        std::fprintf(stderr, "message: %s\n", qPrintable(text));
+    }
+};
+
+bool createDirectory(const QString& path)
+{
+    bool ok = true;
+    {
+        QSqlDatabase db =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("make"));
+        db.setDatabaseName(path);
+        ok = db.open();
+        QSqlQuery query(db);
+        ok = ok && query.exec(schema::createStatement(schema::directoryTable()));
+        ok = ok && db.transaction();
+        query.prepare(
+            QStringLiteral("INSERT INTO Room_tel (Room, TEL1, TEL2, TEL3) VALUES (?,?,?,?)"));
+        for (int i = 0; ok && i < kRooms; ++i) {
+            query.addBindValue(QString::number(1000000 + i));
+            query.addBindValue(QStringLiteral("139%1").arg(i, 8, 10, QLatin1Char('0')));
+            query.addBindValue(QStringLiteral("138%1").arg(i, 8, 10, QLatin1Char('0')));
+            query.addBindValue(
+                i % 3 == 0 ? QString() : QStringLiteral("0755%1").arg(i, 7, 10, QLatin1Char('0')));
+            ok = query.exec();
+        }
+        ok = ok && db.commit();
+        if (!ok)
+            std::fprintf(stderr, "cannot create %s: %s\n", qPrintable(path),
+                         qPrintable(query.lastError().text()));
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("make"));
+    return ok;
+}
+
+double sqliteCliMs(const QString& path)
+{
+    QProcess process;
+    process.setStandardOutputFile(QProcess::nullDevice());
+    QElapsedTimer timer;
+    timer.start();
+    process.start(QStringLiteral("sqlite3"),
+                  {path, QStringLiteral("select Room,TEL1,TEL2,TEL3 from Room_tel")});
+    if (!process.waitForFinished(60000) || process.exitCode() != 0) {
+        std::fprintf(stderr, "sqlite3 failed: %s\n", qPrintable(process.errorString()));
+        return -1;
+    }
+    return timer.nsecsElapsed() / 1e6;
+}
+
+long peakKiB()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').first().toLong();
+    }
+    return -1;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QTemporaryDir dir;
+    const QString path = database::pathIn(dir.path(), schema::kDirectoryFile);
+    if (!dir.isValid() || !createDirectory(path))
+        return 1;
+
+    // The tool's read once to warm the file cache, then the best of three.
+    sqliteCliMs(path);
+    double cli = 1e9;
+    for (int i = 0; i < 3; ++i)
+        cli = std::min(cli, sqliteCliMs(path));
+
+    // The program has opened the operator database before any window, so the
+    // SQL driver is loaded by then; the window's open is the first big read.
+    {
+        QSqlDatabase warm =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("warm"));
+        warm.setDatabaseName(QStringLiteral(":memory:"));
+        warm.open();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("warm"));
+
+    PrintingSink sink;
+    QElapsedTimer timer;
+    timer.start();
+    auto* window = new TelNumWindow(dir.path(), sink);
+    const double constructMs = timer.nsecsElapsed() / 1e6;
+    window->show();
+    QApplication::processEvents();
+    // Painting the grid's viewport shows its first rows.
+    const QPixmap shot = window->grid()->viewport()->grab();
+    const bool showsRows = window->grid()->indexAt(QPoint(1, 1)).isValid();
+    const double openMs = timer.nsecsElapsed() / 1e6;
+
+    RoomDirectoryView& view = window->datPrimaryRS();
+    timer.restart();
+    view.moveLast();
+    QApplication::processEvents();
+    const double lastMs = timer.nsecsElapsed() / 1e6;
+
+    // One changed row written by the move that leaves it, several times over.
+    double worstWrite = 0;
+    double totalWrite = 0;
+    constexpr int kWrites = 20;
+    view.moveFirst();
+    for (int i = 0; i < kWrites; ++i) {
+        view.setField(RoomDirectoryView::kTel3, QStringLiteral("0%1").arg(i));
+        timer.restart();
+        const Outcome moved = view.moveNext();
+        const double ms = timer.nsecsElapsed() / 1e6;
+        if (!moved) {
+            std::fprintf(stderr, "write failed: %s\n", qPrintable(moved.description()));
+            return 1;
+        }
+        worstWrite = std::max(worstWrite, ms);
+        totalWrite += ms;
+    }
+    QApplication::processEvents();
+
+    std::printf("rooms                          %d (%s rows shown)\n", view.rowCount(),
+                showsRows && !shot.isNull() ? "grid" : "NO");
+    std::printf("sqlite3 plain read             %8.1f ms\n", cli);
+    std::printf(
+        "open tel_num until rows shown  %8.1f ms  (%.2f x sqlite3; target <= 500 ms and <= 3 x)\n",
+        openMs, openMs / cli);
+    std::printf("  of which loading the window    %8.1f ms\n", constructMs);
+    std::printf("MoveLast                       %8.2f ms\n", lastMs);
+    std::printf(
+        "row write on a move            %8.2f ms mean, %.2f ms worst of %d (target <= 5 ms)\n",
+        totalWrite / kWrites, worstWrite, kWrites);
+    std::printf("peak memory (VmHWM)            %8.1f MB (target <= 100 MB)\n", peakKiB() / 1024.0);
+    delete window;
+    return 0;
+}
