@@ -1,5 +1,6 @@
 #include "operatoradder.h"
 
+#include "operatorlimits.h"
 #include "operatorview.h"
 
 Outcome OperatorAdder::begin()
@@ -16,7 +17,7 @@ Outcome OperatorAdder::save(const QString& name, const QString& pin)
         return set;
     if (Outcome set = m_view.setField(OperatorView::kPassword, pin); !set)
         return set;
-    return m_view.updateBatch();
+    return operatorlimits::explain(m_view.updateBatch(), name, pin);
 }
 
 Outcome OperatorAdder::cancel()

@@ -1,10 +1,14 @@
 #include "operatoreditor.h"
 
-#include "recordcursor.h"
+#include "operatorlimits.h"
+#include "operatorview.h"
 
 Outcome OperatorEditor::moved(bool pending, const Outcome& outcome) const
 {
-    return pending ? outcome : Outcome::success();
+    if (!pending)
+        return Outcome::success();
+    return operatorlimits::explain(outcome, m_view.field(OperatorView::kUser),
+                                   m_view.field(OperatorView::kPassword));
 }
 
 bool OperatorEditor::showsOperator() const
@@ -46,5 +50,6 @@ Outcome OperatorEditor::edit(int column, const QString& text)
 
 Outcome OperatorEditor::finish()
 {
-    return m_view.close();
+    return operatorlimits::explain(m_view.close(), m_view.field(OperatorView::kUser),
+                                   m_view.field(OperatorView::kPassword));
 }

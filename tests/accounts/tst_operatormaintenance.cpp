@@ -275,6 +275,8 @@ private slots:
         QCOMPARE(message.icon, MessageSink::Icon::Exclamation);
         QVERIFY2(message.text.contains("not added") && message.text.contains("at most 20"),
                  qPrintable(message.text));
+        // The PIN is masked in its box and stays so in the message.
+        QVERIFY(!message.text.contains(pin));
         QCOMPARE(dialog("frmUserADD"), d);
         QCOMPARE(shown(d), QStringList({name, pin}));
         QCOMPARE(table(), Rows({{"admin", "1111"}}));
@@ -461,8 +463,11 @@ private slots:
         QCOMPARE(m_messages.messages.size(), 1);
         QCOMPARE(m_messages.messages.first().title, QStringLiteral("Quorvane"));
         QCOMPARE(m_messages.messages.first().icon, MessageSink::Icon::Exclamation);
-        QVERIFY2(m_messages.messages.first().text.contains("at most 20"),
-                 qPrintable(m_messages.messages.first().text));
+        const QString text = m_messages.messages.first().text;
+        QVERIFY2(text.contains(box == "txtUserName" ? "The name" : "The PIN") &&
+                     text.contains("has 21 characters") && text.contains("at most 20"),
+                 qPrintable(text));
+        QCOMPARE(text.contains(overlong), box == "txtUserName");
         QCOMPARE(edit->text(), overlong);
         QCOMPARE(d->findChild<OperatorView*>("Data1")->currentIndex(), 0);
 
