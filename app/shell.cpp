@@ -1,10 +1,17 @@
 #include "shell.h"
 
+#include "directorydownload.h"
+#include "downloadprogress.h"
+#include "linkdialog.h"
+#include "loaddefault.h"
 #include "mainwindow.h"
 #include "messagesink.h"
 #include "operatoradder.h"
 #include "operatorview.h"
+#include "posixserialport.h"
+#include "seriallink.h"
 #include "telnumwindow.h"
+#include "uipauser.h"
 #include "useradddialog.h"
 #include "userchangedialog.h"
 
@@ -66,9 +73,75 @@ bool Shell::eventFilter(QObject* watched, QEvent* event)
     return QObject::eventFilter(watched, event);
 }
 
-void Shell::onDownload() {}
+LinkDialog& Shell::linkDialog()
+{
+    if (!m_linkDialog) {
+        if (!m_port) {
+            m_ownPort = std::make_unique<PosixSerialPort>();
+            m_port = m_ownPort.get();
+        }
+        if (!m_pauser) {
+            m_ownPauser = std::make_unique<UiPauser>();
+            m_pauser = m_ownPauser.get();
+        }
+        m_link = std::make_unique<SerialLink>(*m_port, *m_pauser);
+        m_linkDialog = new LinkDialog(*m_link, m_messages, *m_pauser, m_main);
+    }
+    return *m_linkDialog;
+}
 
-void Shell::onConnect() {}
+SerialLink& Shell::serialLink()
+{
+    linkDialog();
+    return *m_link;
+}
+
+void Shell::useLinkDevices(SerialPort& port, Pauser& pauser)
+{
+    Q_ASSERT(!m_link);
+    m_port = &port;
+    m_pauser = &pauser;
+}
+
+void Shell::onDownload()
+{
+    if (m_downloading)
+        return;
+    SerialLink& link = serialLink();
+    // Refused before the directory window is even loaded.
+    if (!DirectoryDownload::checkPortLocked(link, m_messages))
+        return;
+    TelNumWindow* window = loadDirectoryWindow();
+
+    // Modal, so the windows the download reads cannot be closed under it.
+    std::unique_ptr<DownloadProgress> progress;
+    const auto showProgress = [&](const DirectoryDownload::Progress& p) {
+        if (p.finished) {
+            if (progress)
+                progress->hide();
+            return;
+        }
+        if (!progress) {
+            progress = std::make_unique<DownloadProgress>(link.lineSettings().baud, m_main);
+            progress->show();
+        }
+        progress->setRooms(p.sent, p.total);
+    };
+    m_downloading = true;
+    DirectoryDownload(
+        link, window->datPrimaryRS(), [window] { return window->boundFields(); }, m_messages,
+        showProgress)
+        .run();
+    m_downloading = false;
+}
+
+void Shell::onConnect()
+{
+    LinkDialog& dialog = linkDialog();
+    dialog.show();
+    dialog.raise();
+    dialog.activateWindow();
+}
 
 void Shell::onAddUser()
 {
@@ -114,4 +187,7 @@ void Shell::onEditUser()
     m_editUser->showFirst();
 }
 
-void Shell::onLoadDefault() {}
+void Shell::onLoadDefault()
+{
+    loadDefault(serialLink(), m_messages);
+}

@@ -6,10 +6,14 @@
 
 #include <memory>
 
+class LinkDialog;
 class MainWindow;
 class MessageSink;
 class OperatorView;
+class Pauser;
 class QMdiSubWindow;
+class SerialLink;
+class SerialPort;
 class TelNumWindow;
 class UserAddDialog;
 class UserChangeDialog;
@@ -29,6 +33,14 @@ public:
     // The directory window, loaded inside the main window but not shown when
     // it is not loaded yet (or was closed): a fresh view on the first row.
     TelNumWindow* loadDirectoryWindow();
+
+    // The Connect dialog and the SerialLink it holds: loaded, not shown, on
+    // the first reference from any command, and kept to the end, so the open
+    // port and its lock survive the dialog's hiding.
+    LinkDialog& linkDialog();
+    SerialLink& serialLink();
+    // Puts another port and pauser under the link; before its first use.
+    void useLinkDevices(SerialPort& port, Pauser& pauser);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -50,4 +62,12 @@ private:
     QPointer<UserChangeDialog> m_editUser;
     QPointer<TelNumWindow> m_telNum;
     QPointer<QMdiSubWindow> m_telNumFrame;
+    // The link outlives its dialog: it is destroyed after the main window.
+    std::unique_ptr<SerialPort> m_ownPort;
+    std::unique_ptr<Pauser> m_ownPauser;
+    SerialPort* m_port = nullptr;
+    Pauser* m_pauser = nullptr;
+    std::unique_ptr<SerialLink> m_link;
+    QPointer<LinkDialog> m_linkDialog;
+    bool m_downloading = false;
 };

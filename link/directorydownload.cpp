@@ -34,16 +34,22 @@ int DirectoryDownload::millisecondsLeft(int sent, int total, int baud)
     return batchesLeft * kBatchPauseMs + int(bytesLeft * kBitsPerByte * 1000 / qMax(baud, 1));
 }
 
+bool DirectoryDownload::checkPortLocked(SerialLink& link, MessageSink& messages)
+{
+    if (link.portLocked())
+        return true;
+    messages.show(QStringLiteral("COM not selected"), QStringLiteral("Error"),
+                  MessageSink::Icon::Exclamation);
+    return false;
+}
+
 DirectoryDownload::Result DirectoryDownload::run()
 {
     m_total = 0;
     m_sent = 0;
     m_started = false;
-    if (!m_link.portLocked()) {
-        m_messages.show(QStringLiteral("COM not selected"), QStringLiteral("Error"),
-                        MessageSink::Icon::Exclamation);
+    if (!checkPortLocked(m_link, m_messages))
         return Result::NotLocked;
-    }
     if (const Result checked = check(); checked != Result::Complete)
         return checked;
 

@@ -40,6 +40,9 @@ public:
                       MessageSink& messages, ProgressCallback progress = {});
 
     Result run();
+    // "COM not selected" unless the port was chosen and opened in the Connect
+    // dialog; false then.
+    static bool checkPortLocked(SerialLink& link, MessageSink& messages);
     int roomsSent() const { return m_sent; }
 
     // How long sending the rest takes once `sent` rooms went out: a 2 s pause
