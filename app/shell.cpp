@@ -55,11 +55,10 @@ TelNumWindow* Shell::loadDirectoryWindow()
     if (m_telNum && !m_telNum->isUnloaded())
         return m_telNum;
     auto* window = new TelNumWindow(m_appDir, m_messages);
-    const QSize inner = window->size();
     m_telNumFrame = m_main->mdiArea()->addSubWindow(window);
     m_telNumFrame->setAttribute(Qt::WA_DeleteOnClose);
-    m_telNumFrame->resize(m_telNumFrame->size() - m_telNumFrame->widget()->size() + inner);
-    window->resize(inner);
+    // The designed inner size, even where the main window is smaller.
+    m_telNumFrame->resize(m_telNumFrame->sizeHint());
     m_telNum = window;
     // The window must know when Exit closes it: the program ends regardless.
     m_main->installEventFilter(this);

@@ -8,6 +8,7 @@ RoomTableModel::RoomTableModel(RoomDirectoryView& view, QObject* parent)
     connect(&view, &RecordCursor::aboutToReset, this, [this] {
         if (!m_resetting) {
             m_resetting = true;
+            m_changing = true;
             beginResetModel();
         }
     });
@@ -16,16 +17,27 @@ RoomTableModel::RoomTableModel(RoomDirectoryView& view, QObject* parent)
             beginResetModel();
         m_resetting = false;
         endResetModel();
+        m_changing = false;
     });
     // A row is always appended where the new-row line stands: that line turns
     // into the row and a fresh line opens below it, so a cell being edited on
     // the line stays with the row it started.
-    connect(&view, &RecordCursor::rowAboutToBeAppended, this,
-            [this](int row) { beginInsertRows({}, row + 1, row + 1); });
-    connect(&view, &RecordCursor::rowAppended, this, [this] { endInsertRows(); });
-    connect(&view, &RecordCursor::rowAboutToBeRemoved, this,
-            [this](int row) { beginRemoveRows({}, row, row); });
-    connect(&view, &RecordCursor::rowRemoved, this, [this] { endRemoveRows(); });
+    connect(&view, &RecordCursor::rowAboutToBeAppended, this, [this](int row) {
+        m_changing = true;
+        beginInsertRows({}, row + 1, row + 1);
+    });
+    connect(&view, &RecordCursor::rowAppended, this, [this] {
+        endInsertRows();
+        m_changing = false;
+    });
+    connect(&view, &RecordCursor::rowAboutToBeRemoved, this, [this](int row) {
+        m_changing = true;
+        beginRemoveRows({}, row, row);
+    });
+    connect(&view, &RecordCursor::rowRemoved, this, [this] {
+        endRemoveRows();
+        m_changing = false;
+    });
     connect(&view, &RecordCursor::rowChanged, this, [this](int row) {
         emit dataChanged(index(row, 0), index(row, columnCount() - 1));
         emit headerDataChanged(Qt::Vertical, row, row);

@@ -14,6 +14,9 @@ public:
     explicit RoomTableModel(RoomDirectoryView& view, QObject* parent = nullptr);
 
     int newRowLine() const;
+    // True while rows come or go: the grid then shifts its current row on
+    // its own, which is no move of the operator's.
+    bool isChanging() const { return m_changing; }
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -25,4 +28,5 @@ public:
 private:
     RoomDirectoryView& m_view;
     bool m_resetting = false;
+    bool m_changing = false;
 };

@@ -133,6 +133,11 @@ void TelNumWindow::showCurrentFields()
         m_fields[i]->setText(values.value(i));
 }
 
+QSize TelNumWindow::sizeHint() const
+{
+    return twips::size(kInnerWidth, kInnerHeight);
+}
+
 void TelNumWindow::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
@@ -152,6 +157,9 @@ void TelNumWindow::resizeEvent(QResizeEvent* event)
 int TelNumWindow::gridWantsRow(int row)
 {
     const int newLine = m_model->newRowLine();
+    // Rows coming or going shift the grid; the view's own move puts it right.
+    if (m_model->isChanging())
+        return -1;
     if (m_view.hasCurrent() && row == m_view.currentIndex())
         return row;
     if (row >= newLine && (m_view.eof() || !m_view.isOpen()))

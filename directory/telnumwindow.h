@@ -36,6 +36,8 @@ public:
     // the operator what could not be saved.
     void setProgramEnding(bool ending) { m_programEnding = ending; }
 
+    QSize sizeHint() const override;
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
