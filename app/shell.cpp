@@ -83,7 +83,8 @@ LinkDialog& Shell::linkDialog()
             m_ownPauser = std::make_unique<UiPauser>();
             m_pauser = m_ownPauser.get();
         }
-        m_link = std::make_unique<SerialLink>(*m_port, *m_pauser);
+        if (!m_link)
+            m_link = std::make_unique<SerialLink>(*m_port, *m_pauser);
         m_linkDialog = new LinkDialog(*m_link, m_messages, *m_pauser, m_main);
     }
     return *m_linkDialog;
