@@ -100,54 +100,6 @@ private slots:
         QVERIFY(opened.description().contains(appDir.path()));
     }
 
-    void emptyTable()
-    {
-        makeRooms({});
-        RoomDirectoryView view;
-        QVERIFY(view.openIn(m_dir.path()));
-        QCOMPARE(view.absolutePosition(), RecordCursor::kEmpty);
-        QVERIFY(view.eof());
-        QVERIFY(!view.moveFirst());
-        QVERIFY(!view.moveLast());
-        QVERIFY(!view.moveNext());
-        QVERIFY(!view.deleteCurrent());
-        QCOMPARE(view.currentRoom(), RoomRecord{});
-    }
-
-    void walkVisitsEveryRowOnceAndEndsAfterTheLast()
-    {
-        makeRooms({room("1", "a"),
-                   {QStringLiteral("2"), QStringLiteral("b"), QVariant(), QVariant()},
-                   room("3", "c", "", "z")});
-        RoomDirectoryView view;
-        QVERIFY(view.openIn(m_dir.path()));
-        QList<RoomRecord> seen;
-        QVERIFY(view.moveFirst());
-        while (!view.eof()) {
-            seen << view.currentRoom();
-            QVERIFY(view.moveNext());
-        }
-        QCOMPARE(seen,
-                 (QList<RoomRecord>{{"1", "a", "", ""}, {"2", "b", "", ""}, {"3", "c", "", "z"}}));
-        QCOMPARE(view.absolutePosition(), RecordCursor::kAfterLast);
-        QVERIFY(!view.moveNext());
-    }
-
-    void deleteLastThenMoveNextStandsAfterTheEnd()
-    {
-        RoomDirectoryView view;
-        QVERIFY(view.openIn(m_dir.path()));
-        QVERIFY(view.moveLast());
-        QVERIFY(view.deleteCurrent());
-        // The deleted row stays current until the cursor moves.
-        QCOMPARE(view.absolutePosition(), 3);
-        QCOMPARE(testdb::rows(m_path, kRooms).size(), 2);
-        QVERIFY(view.moveNext());
-        QVERIFY(view.eof());
-        QVERIFY(view.moveLast());
-        QCOMPARE(view.currentRoom().Room, QStringLiteral("102"));
-    }
-
     void addedRowStaysAtTheEndAndOthersAppearOnlyAfterRefresh()
     {
         RoomDirectoryView view;
@@ -198,18 +150,6 @@ private slots:
         // A refused value stays in the view to be corrected.
         QCOMPARE(view.field(column), value);
         QCOMPARE(view.currentPending(), !fits);
-    }
-
-    void refreshWritesFirstAndKeepsARefusedEdit()
-    {
-        RoomDirectoryView view;
-        QVERIFY(view.openIn(m_dir.path()));
-        QVERIFY(view.setField(RoomDirectoryView::kTel1, QStringLiteral("123456789012")));
-        QVERIFY(!view.refresh());
-        QCOMPARE(view.field(RoomDirectoryView::kTel1), QStringLiteral("123456789012"));
-        QVERIFY(view.setField(RoomDirectoryView::kTel1, QStringLiteral("444")));
-        QVERIFY(view.refresh());
-        QCOMPARE(stored(0), (QStringList{"101", "444", "<NULL>", "<NULL>"}));
     }
 
     void anotherProgramsChangeIsNeverOverwritten_data()
