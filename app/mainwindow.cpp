@@ -74,12 +74,14 @@ void MainWindow::buildMenus()
     };
 
     QMenu* file = menu(bar, "mnufile", QStringLiteral("File"));
-    connect(item(file, "mnuNew", QStringLiteral("New")), &QAction::triggered, this, &MainWindow::onNew);
+    connect(item(file, "mnuNew", QStringLiteral("New")), &QAction::triggered, this,
+            &MainWindow::onNew);
     QAction* download = item(file, "mnuDownload", QStringLiteral("Down load file"));
     download->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
     download->setShortcutContext(Qt::ApplicationShortcut);
     connect(download, &QAction::triggered, this, &MainWindow::downloadRequested);
-    connect(item(file, "mnuExit", QStringLiteral("Exit")), &QAction::triggered, this, &MainWindow::close);
+    connect(item(file, "mnuExit", QStringLiteral("Exit")), &QAction::triggered, this,
+            &MainWindow::close);
 
     // Nothing enables the Edit menu, so none of its items can be chosen.
     QMenu* edit = menu(bar, "mnuEdit", QStringLiteral("Edit"));
@@ -118,7 +120,8 @@ void MainWindow::buildTitleBand(QWidget* client)
 
     QFont black(QStringLiteral("Arial Black"), 24);
     black.setWeight(QFont::Black);
-    bandLabel(m_band, "Label1", QStringLiteral("Teluvo"), twips::rect(1080, 2160, 4575, 675), black);
+    bandLabel(m_band, "Label1", QStringLiteral("Teluvo"), twips::rect(1080, 2160, 4575, 675),
+              black);
     bandLabel(m_band, "Label2", QStringLiteral("Version 1.0"), twips::rect(2520, 3000, 1905, 405),
               QFont(QStringLiteral("Arial"), 18));
 }
@@ -212,5 +215,6 @@ void MainWindow::closeEvent(QCloseEvent* event)
     // discarding any dialog that is still open.
     m_mdi->closeAllSubWindows();
     event->accept();
-    QMetaObject::invokeMethod(qApp, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        qApp, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
 }

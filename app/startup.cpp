@@ -22,12 +22,10 @@ int run(const QString& appDir, MessageSink& messages)
     }
     if (login.view().rowCount() == 0) {
         const QString path = database::pathIn(appDir, schema::kOperatorFile);
-        QString dir = QDir(appDir).absolutePath();
-        dir.replace(QLatin1Char('\''), QStringLiteral("'\\''"));
         messages.show(
             QStringLiteral("The operator table user_pin in %1 holds no operator, so nobody "
-                           "can log in. Add one with:\nquorvane-db add-operator '%2'")
-                .arg(path, dir),
+                           "can log in. Add one with:\n%2")
+                .arg(path, database::addOperatorCommand(QDir(appDir).absolutePath())),
             kApplicationTitle, MessageSink::Icon::Critical);
         return 1;
     }

@@ -16,13 +16,6 @@ QString quoted(const QString& identifier)
            QString(identifier).replace(QLatin1Char('"'), QStringLiteral("\"\"")) + QLatin1Char('"');
 }
 
-// Characters as the database counts them, so a check here agrees with a
-// length() constraint in the table.
-int characterCount(const QString& text)
-{
-    return int(text.toUcs4().size());
-}
-
 } // namespace
 
 RecordCursor::RecordCursor(TableSpec spec, QObject* parent)
@@ -247,7 +240,7 @@ Outcome RecordCursor::checkWidths(const Row& row) const
         const int limit = m_spec.fields[i].maxLength;
         if (limit <= 0 || !(row.modified & (1u << i)))
             continue;
-        const int length = characterCount(row.edited[i]);
+        const int length = schema::characterCount(row.edited[i]);
         if (length > limit) {
             return Outcome::failure(
                 QStringLiteral("%1 may hold at most %2 characters, but \"%3\" has %4. The row was "

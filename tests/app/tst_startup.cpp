@@ -105,10 +105,9 @@ private slots:
         connect(watch, &QTimer::timeout, this,
                 [&] { mainSeen = mainSeen || topLevel(QStringLiteral("frmMain")); });
         watch->start(5);
-        whenShown(QStringLiteral("frmLogin"), [](QWidget* login) {
-            QTest::mouseClick(login->findChild<QPushButton*>(QStringLiteral("cmdCancel")),
-                              Qt::LeftButton);
-        });
+        // Esc leaves the focus in the name box, so no name lookup runs.
+        whenShown(QStringLiteral("frmLogin"),
+                  [](QWidget* login) { QTest::keyClick(login, Qt::Key_Escape); });
         RecordingMessageSink messages;
         QCOMPARE(startup::run(m_dir.path(), messages), 0);
         delete watch;
