@@ -76,3 +76,12 @@ void RoomGrid::commitEdit()
     closeEditor(editor, QAbstractItemDelegate::NoHint);
     m_committing = false;
 }
+
+bool RoomGrid::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event)
+{
+    // Only the current row takes typing: a row the view refused to move to
+    // must not open an editor whose value could never reach it.
+    if (index.isValid() && index.row() != currentIndex().row())
+        return false;
+    return QTableView::edit(index, trigger, event);
+}

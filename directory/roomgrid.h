@@ -59,6 +59,9 @@ public:
     // Hands a value still being typed to the model and closes the editor.
     void commitEdit();
 
+protected:
+    bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
+
 private:
     RoomCellDelegate* m_delegate = nullptr;
     bool m_committing = false;

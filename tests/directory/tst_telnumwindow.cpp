@@ -325,6 +325,10 @@ private slots:
         QCOMPARE(grid()->model()->index(0, 0).data().toString(), QStringLiteral("12345678"));
         QCOMPARE(m_window->boundFields().Room, QStringLiteral("12345678"));
         QCOMPARE(stored().first().first(), QStringLiteral("101"));
+        // Nor does the refused row's neighbour take typing.
+        grid()->edit(grid()->model()->index(1, 0));
+        for (QLineEdit* e : grid()->viewport()->findChildren<QLineEdit*>())
+            QVERIFY(!e->isVisible());
 
         type(0, 0, QStringLiteral("1234567"));
         QTest::keyClick(grid(), Qt::Key_Down);
