@@ -154,12 +154,13 @@ Outcome RecordCursor::readSnapshot()
     emit aboutToReset();
     m_rows.clear();
     const int n = fieldCount();
+    std::vector<QVariant> values(static_cast<size_t>(n));
     while (query.next()) {
         Row row;
         row.key = query.value(0);
-        row.original.reserve(n);
         for (int i = 0; i < n; ++i)
-            row.original.append(query.value(i + 1));
+            values[size_t(i)] = query.value(i + 1);
+        setOriginal(row, values.data());
         m_rows.push_back(std::move(row));
     }
     m_current = m_rows.empty() ? -1 : 0;
@@ -167,12 +168,63 @@ Outcome RecordCursor::readSnapshot()
     return Outcome::success();
 }
 
+void RecordCursor::setOriginal(Row& row, const QVariant* values) const
+{
+    const int n = fieldCount();
+    row.typed.reset();
+    row.text.clear();
+    row.nulls = 0;
+    row.ends.fill(0);
+    bool packable = n <= kPackedFields;
+    qsizetype total = 0;
+    for (int i = 0; i < n && packable; ++i) {
+        if (values[i].isNull())
+            continue;
+        if (values[i].typeId() != QMetaType::QString)
+            packable = false;
+        else
+            total += static_cast<const QString*>(values[i].constData())->size();
+    }
+    if (!packable || total > 0xFFFF) {
+        row.typed = std::make_unique<QVariantList>(values, values + n);
+        return;
+    }
+    row.text.reserve(total);
+    for (int i = 0; i < n; ++i) {
+        if (values[i].isNull())
+            row.nulls |= 1u << i;
+        else
+            row.text += *static_cast<const QString*>(values[i].constData());
+        row.ends[size_t(i)] = quint16(row.text.size());
+    }
+}
+
+QString RecordCursor::originalText(const Row& row, int column) const
+{
+    if (row.typed)
+        return row.typed->value(column).toString();
+    if (column < 0 || column >= fieldCount() || (row.nulls & (1u << column)))
+        return {};
+    const int start = column == 0 ? 0 : row.ends[size_t(column - 1)];
+    return row.text.mid(start, row.ends[size_t(column)] - start);
+}
+
+// The value as read, for matching the row in the table: NULL stays NULL.
+QVariant RecordCursor::originalValue(const Row& row, int column) const
+{
+    if (row.typed)
+        return row.typed->value(column);
+    if (row.nulls & (1u << column))
+        return QVariant(QMetaType::fromType<QString>());
+    return originalText(row, column);
+}
+
 QString RecordCursor::value(int row, int column) const
 {
     const Row& r = m_rows[size_t(row)];
     if (r.modified & (1u << column))
         return r.edited[column];
-    return r.original.value(column).toString();
+    return originalText(r, column);
 }
 
 QString RecordCursor::field(int column) const
@@ -224,7 +276,7 @@ Outcome RecordCursor::setField(int column, const QString& text)
     emit WillChangeRecord();
     if (row.edited.isEmpty()) {
         for (int i = 0; i < fieldCount(); ++i)
-            row.edited << row.original.value(i).toString();
+            row.edited << originalText(row, i);
     }
     // An empty value is stored as empty text, not NULL: the driver binds a
     // null QString as NULL.
@@ -261,7 +313,7 @@ QString RecordCursor::rowLabel(int index) const
         return QStringLiteral("The new row of %1").arg(m_spec.table);
     return QStringLiteral("Row %1 of %2 (%3 \"%4\")")
         .arg(index + 1)
-        .arg(m_spec.table, m_spec.fields.first().name, row.original.value(0).toString());
+        .arg(m_spec.table, m_spec.fields.first().name, originalText(row, 0));
 }
 
 Outcome RecordCursor::writeRow(int index)
@@ -324,8 +376,8 @@ Outcome RecordCursor::writeRow(int index)
         for (const QVariant& v : values)
             query.addBindValue(v);
         query.addBindValue(row.key);
-        for (const QVariant& v : row.original)
-            query.addBindValue(v);
+        for (int i = 0; i < fieldCount(); ++i)
+            query.addBindValue(originalValue(row, i));
         if (!query.exec())
             return rollback(QStringLiteral("%1 was not saved: %2")
                                 .arg(rowLabel(index), query.lastError().text()));
@@ -361,7 +413,7 @@ Outcome RecordCursor::writeRow(int index)
             QStringLiteral("%1 was not saved: %2").arg(rowLabel(index), query.lastError().text()));
 
     row.key = key;
-    row.original = stored;
+    setOriginal(row, stored.constData());
     row.edited.clear();
     row.modified = 0;
     row.isNew = false;
@@ -427,8 +479,8 @@ Outcome RecordCursor::deleteCurrent()
         query.prepare(QStringLiteral("DELETE FROM %1 WHERE %2")
                           .arg(quoted(m_spec.table), match.join(QStringLiteral(" AND "))));
         query.addBindValue(row.key);
-        for (const QVariant& v : row.original)
-            query.addBindValue(v);
+        for (int i = 0; i < fieldCount(); ++i)
+            query.addBindValue(originalValue(row, i));
         QString failure;
         if (!query.exec())
             failure = QStringLiteral("%1 was not deleted: %2")
@@ -464,8 +516,8 @@ Outcome RecordCursor::addNew()
     emit WillChangeRecord();
     Row row;
     row.isNew = true;
-    for (int i = 0; i < fieldCount(); ++i)
-        row.original << QVariant();
+    const std::vector<QVariant> nothing(static_cast<size_t>(fieldCount()));
+    setOriginal(row, nothing.data());
     const int index = rowCount();
     emit rowAboutToBeAppended(index);
     m_rows.push_back(std::move(row));

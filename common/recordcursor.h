@@ -7,6 +7,8 @@
 #include <QString>
 #include <QVariant>
 
+#include <array>
+#include <memory>
 #include <vector>
 
 // A cursor over one table: a snapshot of the rows read at open, one current
@@ -99,12 +101,20 @@ signals:
     void rowChanged(int row);
 
 private:
+    // A table of 100,000 rows is held whole, so a row keeps the text it read
+    // in one string: one allocation a row instead of one a value.
+    static constexpr int kPackedFields = 8;
     struct Row
     {
-        QVariant key;          // null for a row not yet in the table
-        QVariantList original; // the values as read, NULL kept apart from ''
-        QStringList edited;    // empty unless a field was set
-        quint32 modified = 0;  // one bit per field set
+        QVariant key;                              // null for a row not yet in the table
+        QString text;                              // the values as read, one after another
+        std::array<quint16, kPackedFields> ends{}; // where each value ends in text
+        quint32 nulls = 0;                         // one bit per value read as NULL
+        // The values as read when one is not text (or they do not fit the
+        // packing): writes must match them exactly.
+        std::unique_ptr<QVariantList> typed;
+        QStringList edited;   // empty unless a field was set
+        quint32 modified = 0; // one bit per field set
         bool isNew = false;
         bool deleted = false;
     };
@@ -112,6 +122,9 @@ private:
     enum class Move { First, Next, Previous, Last, To };
 
     Outcome move(Move kind, int index);
+    void setOriginal(Row& row, const QVariant* values) const;
+    QVariant originalValue(const Row& row, int column) const;
+    QString originalText(const Row& row, int column) const;
     Outcome readSnapshot();
     Outcome leaveCurrent(bool* dropped);
     Outcome writeRow(int index);
