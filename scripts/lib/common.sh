@@ -2,7 +2,7 @@
 
 packages=(
     build-essential cmake ninja-build pkg-config
-    qt6-base-dev libqt6sql6-sqlite
+    qt6-base-dev libqt6sql6-sqlite libsqlite3-dev
     sqlite3 clang-format
     fonts-wqy-zenhei
 )
