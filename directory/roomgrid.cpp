@@ -85,3 +85,13 @@ bool RoomGrid::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event
         return false;
     return QTableView::edit(index, trigger, event);
 }
+
+// A table view given the focus without a current cell makes the first cell
+// current, which would move the view off its place after the last row (where
+// a download leaves it). Only the operator's own moves choose a row here.
+void RoomGrid::focusInEvent(QFocusEvent* event)
+{
+    QAbstractScrollArea::focusInEvent(event);
+    setAttribute(Qt::WA_InputMethodEnabled, currentIndex().isValid());
+    viewport()->update();
+}

@@ -61,6 +61,7 @@ public:
 
 protected:
     bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
 
 private:
     RoomCellDelegate* m_delegate = nullptr;

@@ -209,6 +209,14 @@ private slots:
         QCOMPARE(caption(), QStringLiteral("Record: -3"));
         QVERIFY(!grid()->currentIndex().isValid());
         QCOMPARE(m_window->boundFields(), RoomRecord{});
+        // The grid getting the focus back (the download's last message
+        // closing) does not put the cursor on a row again.
+        QApplication::setActiveWindow(m_window);
+        QVERIFY(QTest::qWaitForWindowActive(m_window));
+        grid()->clearFocus();
+        grid()->setFocus(Qt::ActiveWindowFocusReason);
+        QCOMPARE(caption(), QStringLiteral("Record: -3"));
+        QVERIFY(view.eof());
 
         // Delete with no current row removes nothing.
         click("cmdDelete");
