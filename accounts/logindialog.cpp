@@ -34,6 +34,10 @@ LoginDialog::LoginDialog(const QString& appDir, MessageSink& messages, QWidget* 
     setWindowTitle(QStringLiteral("User log in"));
     setProperty("tag", QStringLiteral("1037"));
     setFixedSize(twips::size(3750, 1470));
+    // The labels are 72 pixels wide: the classic 8-point dialog face fits them.
+    QFont face = font();
+    face.setPointSize(8);
+    setFont(face);
 
     m_user = makeBox(this, "txtUserName", twips::rect(1305, 135, 2325, 270));
     m_password = makeBox(this, "txtPassword", twips::rect(1320, 525, 2325, 270));
