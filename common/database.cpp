@@ -116,11 +116,11 @@ Outcome open(const QString& path, const QString& connectionName)
     return Outcome::success();
 }
 
-Outcome checkTable(const QSqlDatabase& db, const TableSpec& spec, const QString& path)
+Outcome checkTable(const QSqlDatabase& db, const TableSpec& layout, const QString& path)
 {
     QSqlQuery query(db);
     query.prepare(QStringLiteral("SELECT name FROM pragma_table_info(?)"));
-    query.addBindValue(spec.table);
+    query.addBindValue(layout.table);
     if (!query.exec())
         return Outcome::failure(QStringLiteral("The database file %1 cannot be read: %2")
                                     .arg(path, query.lastError().text()));
@@ -128,17 +128,17 @@ Outcome checkTable(const QSqlDatabase& db, const TableSpec& spec, const QString&
     while (query.next())
         present << query.value(0).toString();
     QStringList missing;
-    for (const QString& field : spec.fieldNames()) {
+    for (const QString& field : layout.fieldNames()) {
         if (!present.contains(field, Qt::CaseInsensitive))
             missing << field;
     }
     if (present.isEmpty())
         return Outcome::failure(QStringLiteral("The database file %1 has no table %2. %3")
-                                    .arg(path, spec.table, advice(path)));
+                                    .arg(path, layout.table, advice(path)));
     if (!missing.isEmpty())
         return Outcome::failure(
             QStringLiteral("The table %1 in %2 lacks the field(s) %3. %4")
-                .arg(spec.table, path, missing.join(QStringLiteral(", ")), advice(path)));
+                .arg(layout.table, path, missing.join(QStringLiteral(", ")), advice(path)));
     return Outcome::success();
 }
 

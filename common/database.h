@@ -32,7 +32,7 @@ QString addOperatorCommand(const QString& directory);
 Outcome open(const QString& path, const QString& connectionName);
 
 // Checks that the table and its fields exist.
-Outcome checkTable(const QSqlDatabase& db, const TableSpec& spec, const QString& path);
+Outcome checkTable(const QSqlDatabase& db, const TableSpec& layout, const QString& path);
 
 // Removes a connection made by open(); harmless for a name never opened.
 void close(const QString& connectionName);

@@ -58,8 +58,8 @@ QVariant columnValue(sqlite3_stmt* statement, int column)
 
 } // namespace
 
-RecordCursor::RecordCursor(TableSpec spec, QObject* parent)
-    : QObject(parent), m_spec(std::move(spec))
+RecordCursor::RecordCursor(TableSpec layout, QObject* parent)
+    : QObject(parent), m_spec(std::move(layout))
 {
 }
 

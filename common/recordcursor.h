@@ -27,7 +27,7 @@ public:
     static constexpr int kBeforeFirst = -2;
     static constexpr int kAfterLast = -3;
 
-    explicit RecordCursor(TableSpec spec, QObject* parent = nullptr);
+    explicit RecordCursor(TableSpec layout, QObject* parent = nullptr);
     ~RecordCursor() override;
 
     // Reads the table of the database file at path; the first row becomes
@@ -41,7 +41,7 @@ public:
     Outcome close();
     bool isOpen() const { return !m_connection.isEmpty(); }
     const QString& path() const { return m_path; }
-    const TableSpec& spec() const { return m_spec; }
+    const TableSpec& layout() const { return m_spec; }
 
     int fieldCount() const { return int(m_spec.fields.size()); }
     int rowCount() const { return int(m_rows.size()); }

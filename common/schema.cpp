@@ -26,17 +26,17 @@ TableSpec directoryTable()
              {QStringLiteral("TEL3"), kTelephoneWidth}}};
 }
 
-QString createStatement(const TableSpec& spec)
+QString createStatement(const TableSpec& layout)
 {
     QStringList columns{QStringLiteral("id INTEGER PRIMARY KEY AUTOINCREMENT")};
-    for (const FieldSpec& f : spec.fields) {
+    for (const FieldSpec& f : layout.fields) {
         QString column = QStringLiteral("\"%1\" TEXT").arg(f.name);
         if (f.maxLength > 0)
             column += QStringLiteral(" CHECK (length(\"%1\") <= %2)").arg(f.name).arg(f.maxLength);
         columns << column;
     }
     return QStringLiteral("CREATE TABLE \"%1\" (%2)")
-        .arg(spec.table, columns.join(QStringLiteral(", ")));
+        .arg(layout.table, columns.join(QStringLiteral(", ")));
 }
 
 int characterCount(const QString& text)

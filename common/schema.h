@@ -34,7 +34,7 @@ TableSpec operatorTable();
 TableSpec directoryTable();
 
 // The statement that creates the table with its hidden key and width checks.
-QString createStatement(const TableSpec& spec);
+QString createStatement(const TableSpec& layout);
 
 // Characters as SQLite's length() counts them (code points), so a check made
 // before writing agrees with the table's width constraints.

@@ -73,7 +73,7 @@ QVariant RoomTableModel::headerData(int section, Qt::Orientation orientation, in
     if (role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
     if (orientation == Qt::Horizontal)
-        return m_view.spec().fields.value(section).name;
+        return m_view.layout().fields.value(section).name;
     if (section == newRowLine())
         return QStringLiteral("*");
     return m_view.isPending(section) ? QStringLiteral("\u270e") : QString::number(section + 1);

@@ -40,27 +40,27 @@ struct FileReport
     int unlistedProblems = 0;
 };
 
-void checkWidths(const QSqlDatabase& db, const TableSpec& spec, FileReport& report)
+void checkWidths(const QSqlDatabase& db, const TableSpec& layout, FileReport& report)
 {
     QStringList columns;
-    for (const FieldSpec& f : spec.fields)
+    for (const FieldSpec& f : layout.fields)
         columns << QStringLiteral("length(%1)").arg(quotedName(f.name)) << quotedName(f.name);
     const QString select = QStringLiteral("SELECT %1 FROM %2")
-                               .arg(columns.join(QStringLiteral(", ")), quotedName(spec.table));
+                               .arg(columns.join(QStringLiteral(", ")), quotedName(layout.table));
     QSqlQuery query(db);
     query.setForwardOnly(true);
     // Table order is the rowid's; a table made without one is read as it comes.
     if (!query.exec(select + QStringLiteral(" ORDER BY rowid")) && !query.exec(select)) {
         report.problems << QStringLiteral("the rows of %1 cannot be read: %2")
-                               .arg(spec.table, query.lastError().text());
+                               .arg(layout.table, query.lastError().text());
         return;
     }
     int row = 0;
     int found = 0;
     while (query.next()) {
         ++row;
-        for (int i = 0; i < spec.fields.size(); ++i) {
-            const FieldSpec& field = spec.fields[i];
+        for (int i = 0; i < layout.fields.size(); ++i) {
+            const FieldSpec& field = layout.fields[i];
             const QVariant length = query.value(2 * i);
             if (field.maxLength <= 0 || length.isNull() || length.toInt() <= field.maxLength)
                 continue;
@@ -74,7 +74,7 @@ void checkWidths(const QSqlDatabase& db, const TableSpec& spec, FileReport& repo
                 secret ? QStringLiteral("(not shown)")
                        : QLatin1Char('"') + query.value(2 * i + 1).toString() + QLatin1Char('"');
             report.problems << QStringLiteral("%1 row %2: %3 %4 is %5 characters, the limit is %6")
-                                   .arg(spec.table)
+                                   .arg(layout.table)
                                    .arg(row)
                                    .arg(field.name, value)
                                    .arg(length.toInt())
@@ -83,7 +83,7 @@ void checkWidths(const QSqlDatabase& db, const TableSpec& spec, FileReport& repo
     }
 }
 
-void checkContents(const QString& path, const QString& directory, const TableSpec& spec,
+void checkContents(const QString& path, const QString& directory, const TableSpec& layout,
                    bool needsRows, FileReport& report)
 {
     const QString connection = database::uniqueConnectionName(QStringLiteral("quorvane-db-check"));
@@ -124,14 +124,14 @@ void checkContents(const QString& path, const QString& directory, const TableSpe
                 }
             }
             if (report.problems.isEmpty()) {
-                if (Outcome table = database::checkTable(db, spec, path); !table) {
+                if (Outcome table = database::checkTable(db, layout, path); !table) {
                     report.problems << flattened(table.description());
                 } else {
                     report.facts << QStringLiteral("table %1 with %2")
-                                        .arg(spec.table,
-                                             spec.fieldNames().join(QStringLiteral(", ")));
+                                        .arg(layout.table,
+                                             layout.fieldNames().join(QStringLiteral(", ")));
                     query.prepare(
-                        QStringLiteral("SELECT count(*) FROM %1").arg(quotedName(spec.table)));
+                        QStringLiteral("SELECT count(*) FROM %1").arg(quotedName(layout.table)));
                     const int rows = query.exec() && query.next() ? query.value(0).toInt() : 0;
                     report.facts << (rows == 1 ? QStringLiteral("1 row")
                                                : QStringLiteral("%1 rows").arg(rows));
@@ -139,9 +139,9 @@ void checkContents(const QString& path, const QString& directory, const TableSpe
                         report.problems
                             << QStringLiteral("the table %1 holds no operator, so nobody can log "
                                               "in. Add one with: %2")
-                                   .arg(spec.table, database::addOperatorCommand(directory));
+                                   .arg(layout.table, database::addOperatorCommand(directory));
                     }
-                    checkWidths(db, spec, report);
+                    checkWidths(db, layout, report);
                 }
             }
             query = QSqlQuery();
@@ -151,7 +151,7 @@ void checkContents(const QString& path, const QString& directory, const TableSpe
     QSqlDatabase::removeDatabase(connection);
 }
 
-FileReport examine(const QString& directory, const QString& fileName, const TableSpec& spec,
+FileReport examine(const QString& directory, const QString& fileName, const TableSpec& layout,
                    bool needsRows)
 {
     FileReport report;
@@ -186,7 +186,7 @@ FileReport examine(const QString& directory, const QString& fileName, const Tabl
         break;
     case database::FileKind::Sqlite:
         report.facts << QStringLiteral("SQLite");
-        checkContents(path, directory, spec, needsRows, report);
+        checkContents(path, directory, layout, needsRows, report);
         break;
     }
 
@@ -210,12 +210,12 @@ int check(const QString& directory, Console& console)
     const struct
     {
         QString fileName;
-        TableSpec spec;
+        TableSpec layout;
         bool needsRows;
     } files[] = {{schema::kOperatorFile, schema::operatorTable(), true},
                  {schema::kDirectoryFile, schema::directoryTable(), false}};
     for (const auto& file : files) {
-        const FileReport report = examine(*dir, file.fileName, file.spec, file.needsRows);
+        const FileReport report = examine(*dir, file.fileName, file.layout, file.needsRows);
         const QString facts = report.facts.join(QStringLiteral(", "));
         if (report.problems.isEmpty()) {
             say(console.out, QStringLiteral("%1: ok (%2)").arg(file.fileName, facts));

@@ -29,16 +29,16 @@ struct Operator
     QString pin;
 };
 
-QString insertStatement(const TableSpec& spec)
+QString insertStatement(const TableSpec& layout)
 {
     QStringList columns;
     QStringList marks;
-    for (const FieldSpec& f : spec.fields) {
+    for (const FieldSpec& f : layout.fields) {
         columns << quotedName(f.name);
         marks << QStringLiteral("?");
     }
     return QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-        .arg(quotedName(spec.table), columns.join(QStringLiteral(", ")),
+        .arg(quotedName(layout.table), columns.join(QStringLiteral(", ")),
              marks.join(QStringLiteral(", ")));
 }
 
@@ -196,12 +196,12 @@ std::optional<Operator> askOperator(const OperatorEntry& given, const QStringLis
 }
 
 // The names in the operator table as the login reads them: NULL as empty text.
-QStringList operatorNames(const QSqlDatabase& db, const TableSpec& spec)
+QStringList operatorNames(const QSqlDatabase& db, const TableSpec& layout)
 {
     QStringList names;
     QSqlQuery query(db);
     if (query.exec(QStringLiteral("SELECT %1 FROM %2")
-                       .arg(quotedName(spec.fields.first().name), quotedName(spec.table)))) {
+                       .arg(quotedName(layout.fields.first().name), quotedName(layout.table)))) {
         while (query.next())
             names << query.value(0).toString();
     }
@@ -239,7 +239,7 @@ void syncDirectory(const QString& directory)
     ::close(fd);
 }
 
-Outcome fillDatabase(const QString& path, const TableSpec& spec,
+Outcome fillDatabase(const QString& path, const TableSpec& layout,
                      const std::optional<Operator>& first)
 {
     const QString connection = database::uniqueConnectionName(QStringLiteral("quorvane-db-create"));
@@ -263,9 +263,9 @@ Outcome fillDatabase(const QString& path, const TableSpec& spec,
             run(QStringLiteral("PRAGMA journal_mode=DELETE"));
             run(QStringLiteral("PRAGMA synchronous=FULL"));
             run(QStringLiteral("BEGIN"));
-            run(schema::createStatement(spec));
+            run(schema::createStatement(layout));
             if (first)
-                run(insertStatement(spec), {first->name, first->pin});
+                run(insertStatement(layout), {first->name, first->pin});
             run(QStringLiteral("COMMIT"));
             query = QSqlQuery();
             db.close();
@@ -281,7 +281,7 @@ Outcome fillDatabase(const QString& path, const TableSpec& spec,
 // into place only when complete, so a failure leaves no half-made file. The
 // temporary file is made with mode 0600, so the PINs are never readable by
 // others, not even while the file is being written.
-Outcome createDatabase(const QString& directory, const QString& fileName, const TableSpec& spec,
+Outcome createDatabase(const QString& directory, const QString& fileName, const TableSpec& layout,
                        const std::optional<Operator>& first)
 {
     const QString finalPath = database::pathIn(directory, fileName);
@@ -302,7 +302,7 @@ Outcome createDatabase(const QString& directory, const QString& fileName, const 
                                     .arg(directory, errnoText(chmodError)));
     }
 
-    if (Outcome filled = fillDatabase(QFile::decodeName(temporary), spec, first); !filled) {
+    if (Outcome filled = fillDatabase(QFile::decodeName(temporary), layout, first); !filled) {
         removeTemporary(temporary);
         return Outcome::failure(
             QStringLiteral("Cannot write %1: %2").arg(finalPath, filled.description()));
@@ -501,7 +501,7 @@ int addOperator(const QString& directory, const OperatorEntry& given, Console& c
     if (!dir)
         return kFailure;
     const QString path = database::pathIn(*dir, schema::kOperatorFile);
-    const TableSpec spec = schema::operatorTable();
+    const TableSpec layout = schema::operatorTable();
     const QString connection = database::uniqueConnectionName(QStringLiteral("quorvane-db-add"));
     if (Outcome opened = database::open(path, connection); !opened) {
         say(console.err, opened.description());
@@ -511,15 +511,15 @@ int addOperator(const QString& directory, const OperatorEntry& given, Console& c
     int status = kFailure;
     {
         QSqlDatabase db = QSqlDatabase::database(connection, false);
-        if (Outcome table = database::checkTable(db, spec, path); !table) {
+        if (Outcome table = database::checkTable(db, layout, path); !table) {
             say(console.err, table.description());
         } else if (const std::optional<Operator> added =
-                       askOperator(given, operatorNames(db, spec), console);
+                       askOperator(given, operatorNames(db, layout), console);
                    !added) {
             say(console.err, QStringLiteral("No operator was added."));
         } else {
             QSqlQuery query(db);
-            query.prepare(insertStatement(spec));
+            query.prepare(insertStatement(layout));
             query.addBindValue(added->name);
             query.addBindValue(added->pin);
             if (!query.exec()) {
@@ -527,7 +527,7 @@ int addOperator(const QString& directory, const OperatorEntry& given, Console& c
                                      .arg(path, query.lastError().text()));
             } else {
                 query.prepare(
-                    QStringLiteral("SELECT count(*) FROM %1").arg(quotedName(spec.table)));
+                    QStringLiteral("SELECT count(*) FROM %1").arg(quotedName(layout.table)));
                 const int count = query.exec() && query.next() ? query.value(0).toInt() : 0;
                 say(console.out, QStringLiteral("Added the operator \"%1\" to %2; it now holds %3.")
                                      .arg(added->name, path,

@@ -38,17 +38,17 @@ void run(QSqlDatabase& db, const QString& statement, const QVariantList& values)
 
 } // namespace
 
-void create(const QString& path, const TableSpec& spec, const QList<QVariantList>& rows)
+void create(const QString& path, const TableSpec& layout, const QList<QVariantList>& rows)
 {
     withConnection(path, [&](QSqlDatabase& db) {
-        run(db, schema::createStatement(spec), {});
+        run(db, schema::createStatement(layout), {});
         QStringList columns, marks;
-        for (const FieldSpec& f : spec.fields) {
+        for (const FieldSpec& f : layout.fields) {
             columns << QStringLiteral("\"%1\"").arg(f.name);
             marks << QStringLiteral("?");
         }
         const QString insert = QStringLiteral("INSERT INTO \"%1\" (%2) VALUES (%3)")
-                                   .arg(spec.table, columns.join(','), marks.join(','));
+                                   .arg(layout.table, columns.join(','), marks.join(','));
         db.transaction();
         for (const QVariantList& row : rows)
             run(db, insert, row);
@@ -61,20 +61,20 @@ void exec(const QString& path, const QString& statement, const QVariantList& val
     withConnection(path, [&](QSqlDatabase& db) { run(db, statement, values); });
 }
 
-QList<QStringList> rows(const QString& path, const TableSpec& spec)
+QList<QStringList> rows(const QString& path, const TableSpec& layout)
 {
     QList<QStringList> result;
     withConnection(path, [&](QSqlDatabase& db) {
         QStringList columns;
-        for (const FieldSpec& f : spec.fields)
+        for (const FieldSpec& f : layout.fields)
             columns << QStringLiteral("\"%1\"").arg(f.name);
         QSqlQuery query(db);
         if (!query.exec(QStringLiteral("SELECT %1 FROM \"%2\" ORDER BY rowid")
-                            .arg(columns.join(','), spec.table)))
+                            .arg(columns.join(','), layout.table)))
             qFatal("%s", qPrintable(query.lastError().text()));
         while (query.next()) {
             QStringList row;
-            for (int i = 0; i < spec.fields.size(); ++i)
+            for (int i = 0; i < layout.fields.size(); ++i)
                 row << (query.value(i).isNull() ? QStringLiteral("<NULL>")
                                                 : query.value(i).toString());
             result << row;
