@@ -1,68 +1,45 @@
 #include "logindialog.h"
 
 #include "messagesink.h"
-#include "twips.h"
+#include "operatorform.h"
 
 #include <QFocusEvent>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 
 namespace {
 
 constexpr int kBoxLength = 20;
 
-QLineEdit* makeBox(QWidget* parent, const char* name, QRect geometry)
-{
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(QString::fromLatin1(name));
-    box->setGeometry(geometry);
-    box->setMaxLength(kBoxLength);
-    return box;
-}
-
 } // namespace
 
 LoginDialog::LoginDialog(const QString& appDir, MessageSink& messages, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      m_messages(messages)
+    : QDialog(parent, operatorform::kFrame), m_messages(messages)
 {
     setObjectName(QStringLiteral("frmLogin"));
     setWindowTitle(QStringLiteral("User log in"));
     setProperty("tag", QStringLiteral("1037"));
-    setFixedSize(twips::size(3750, 1470));
     // The labels are 72 pixels wide: the classic 8-point dialog face fits them.
     QFont face = font();
     face.setPointSize(8);
     setFont(face);
 
-    m_user = makeBox(this, "txtUserName", twips::rect(1305, 135, 2325, 270));
-    m_password = makeBox(this, "txtPassword", twips::rect(1320, 525, 2325, 270));
-    m_password->setEchoMode(QLineEdit::Password);
-    m_password->setStyleSheet(QStringLiteral("QLineEdit { lineedit-password-character: 42; }"));
+    const auto boxes = operatorform::addBoxes(
+        this, {QStringLiteral("User(&U):"), {105, 150, 1080, 248}, {1305, 135, 2325, 270}},
+        {QStringLiteral("Password(&P):"), {105, 540, 1080, 248}, {1320, 525, 2325, 270}},
+        kBoxLength);
+    m_user = boxes.user;
+    m_password = boxes.password;
+    findChild<QLabel*>(QStringLiteral("Label1"))->setProperty("tag", QStringLiteral("1038"));
+    findChild<QLabel*>(QStringLiteral("Label2"))->setProperty("tag", QStringLiteral("1039"));
 
-    auto* userLabel = new QLabel(QStringLiteral("User(&U):"), this);
-    userLabel->setObjectName(QStringLiteral("lblLabels0"));
-    userLabel->setGeometry(twips::rect(105, 150, 1080, 248));
-    userLabel->setBuddy(m_user);
-    userLabel->setProperty("tag", QStringLiteral("1038"));
-    auto* passwordLabel = new QLabel(QStringLiteral("Password(&P):"), this);
-    passwordLabel->setObjectName(QStringLiteral("lblLabels1"));
-    passwordLabel->setGeometry(twips::rect(105, 540, 1080, 248));
-    passwordLabel->setBuddy(m_password);
-    passwordLabel->setProperty("tag", QStringLiteral("1039"));
-
-    m_okButton = new QPushButton(QStringLiteral("OK"), this);
-    m_okButton->setObjectName(QStringLiteral("cmdOK"));
-    m_okButton->setGeometry(twips::rect(480, 1020, 1140, 360));
+    m_okButton =
+        operatorform::addButton(this, "cmdOK", QStringLiteral("OK"), {480, 1020, 1140, 360});
     m_okButton->setDefault(true);
     m_okButton->setProperty("tag", QStringLiteral("1040"));
-    m_cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
-    m_cancelButton->setObjectName(QStringLiteral("cmdCancel"));
-    m_cancelButton->setGeometry(twips::rect(2100, 1020, 1140, 360));
+    m_cancelButton = operatorform::addButton(this, "cmdCancel", QStringLiteral("Cancel"),
+                                             {2100, 1020, 1140, 360});
     m_cancelButton->setAutoDefault(false);
     m_cancelButton->setProperty("tag", QStringLiteral("1041"));
 
@@ -85,11 +62,7 @@ LoginDialog::LoginDialog(const QString& appDir, MessageSink& messages, QWidget* 
 
     m_load = m_view.openIn(appDir);
 
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame(QPoint(), size());
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    operatorform::place(this, 3750, 1470);
     m_user->setFocus();
     m_user->setCursorPosition(0);
 }

@@ -1,66 +1,37 @@
 #include "userchangedialog.h"
 
 #include "messagesink.h"
-#include "twips.h"
+#include "operatorform.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
-
-namespace {
-
-QPushButton* makeButton(QWidget* parent, const char* name, const QString& text, QRect geometry)
-{
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(geometry);
-    return button;
-}
-
-} // namespace
 
 UserChangeDialog::UserChangeDialog(const QString& appDir, MessageSink& messages, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      m_messages(messages), m_view(new OperatorView(this)), m_editor(*m_view)
+    : QDialog(parent, operatorform::kFrame), m_messages(messages), m_view(new OperatorView(this)),
+      m_editor(*m_view)
 {
     setObjectName(QStringLiteral("frmLogchg"));
     setWindowTitle(QStringLiteral("User Change"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setFixedSize(twips::size(3990, 1545));
     m_view->setObjectName(QStringLiteral("Data1"));
 
-    m_user = new QLineEdit(this);
-    m_user->setObjectName(QStringLiteral("txtUserName"));
-    m_user->setGeometry(twips::rect(1560, 135, 2325, 345));
-    m_password = new QLineEdit(this);
-    m_password->setObjectName(QStringLiteral("txtPassword"));
-    m_password->setGeometry(twips::rect(1560, 525, 2325, 345));
-    m_password->setEchoMode(QLineEdit::Password);
-    m_password->setStyleSheet(QStringLiteral("QLineEdit { lineedit-password-character: 42; }"));
-    m_user->setMaxLength(32767);
-    m_password->setMaxLength(32767);
-
-    auto* userLabel = new QLabel(QStringLiteral("User Name(&U):"), this);
-    userLabel->setObjectName(QStringLiteral("Label1"));
-    userLabel->setGeometry(twips::rect(105, 150, 1320, 270));
-    userLabel->setBuddy(m_user);
-    auto* passwordLabel = new QLabel(QStringLiteral("PIN(&P):"), this);
-    passwordLabel->setObjectName(QStringLiteral("Label2"));
-    passwordLabel->setGeometry(twips::rect(105, 540, 1080, 270));
-    passwordLabel->setBuddy(m_password);
+    // The boxes take any length; the store refuses what the login could not take.
+    const auto boxes = operatorform::addBoxes(
+        this, {QStringLiteral("User Name(&U):"), {105, 150, 1320, 270}, {1560, 135, 2325, 345}},
+        {QStringLiteral("PIN(&P):"), {105, 540, 1080, 270}, {1560, 525, 2325, 345}}, 32767);
+    m_user = boxes.user;
+    m_password = boxes.password;
 
     m_nextButton =
-        makeButton(this, "cmdNext", QStringLiteral("Next"), twips::rect(120, 1020, 1140, 390));
+        operatorform::addButton(this, "cmdNext", QStringLiteral("Next"), {120, 1020, 1140, 390});
     m_nextButton->setDefault(true);
-    m_deleteButton =
-        makeButton(this, "cmdDelete", QStringLiteral("Delete"), twips::rect(1440, 1020, 1140, 390));
-    m_changeButton =
-        makeButton(this, "Command1", QStringLiteral("Change"), twips::rect(2760, 1019, 1140, 390));
+    m_deleteButton = operatorform::addButton(this, "cmdDelete", QStringLiteral("Delete"),
+                                             {1440, 1020, 1140, 390});
+    m_changeButton = operatorform::addButton(this, "Command1", QStringLiteral("Change"),
+                                             {2760, 1019, 1140, 390});
 
     setTabOrder(m_user, m_password);
     setTabOrder(m_password, m_nextButton);
@@ -81,11 +52,7 @@ UserChangeDialog::UserChangeDialog(const QString& appDir, MessageSink& messages,
     m_load = m_view->openIn(appDir);
     showCurrentRow();
 
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame(QPoint(), size());
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    operatorform::place(this, 3990, 1545);
     m_user->setFocus();
 }
 

@@ -69,7 +69,13 @@ private slots:
         QCOMPARE(s->password->echoMode(), QLineEdit::Password);
         QVERIFY(s->dialog->findChild<QPushButton*>(QStringLiteral("cmdOK"))->isDefault());
         QVERIFY(s->user->hasFocus());
-        QCOMPARE(s->user->nextInFocusChain(), s->password);
+        QTest::keyClick(s->user, Qt::Key_Tab);
+        QVERIFY(s->password->hasFocus());
+        QTest::keyClick(s->password, Qt::Key_Tab);
+        QVERIFY(s->dialog->findChild<QPushButton*>(QStringLiteral("cmdOK"))->hasFocus());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QVERIFY(s->dialog->findChild<QPushButton*>(QStringLiteral("cmdCancel"))->hasFocus());
+        s->user->setFocus();
         QVERIFY(!s->dialog->findChild<QLineEdit*>(QStringLiteral("data_seek_txt"))->isVisible());
         QCOMPARE(s->dialog->findChild<QLineEdit*>(QStringLiteral("data_seek_txt"))->text(),
                  QStringLiteral("Admin"));
