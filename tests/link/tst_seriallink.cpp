@@ -8,328 +8,160 @@
 
 #include <cerrno>
 
+namespace {
+
+// A link on a recording port and pauser sharing one log, configured to the
+// given port (0: left at the defaults) and opened if asked; the log starts
+// empty.
+struct Rig
+{
+    QStringList log;
+    RecordingSerialPort port{&log};
+    RecordingPauser pauser{&log};
+    SerialLink link{port, pauser};
+
+    explicit Rig(int number, bool open = true)
+    {
+        if (number > 0)
+            link.configure(number);
+        if (open)
+            link.open();
+        log.clear();
+    }
+};
+
+} // namespace
+
 class TestSerialLink : public QObject
 {
     Q_OBJECT
 
-private slots:
-    void initTestCase();
-    void init();
-    void startsClosedOnCom1At9600();
-    void configureSetsNumberAndDoorUnitSettings();
-    void configureOnlyWhileClosed();
-    void deviceFor_data();
-    void deviceFor();
-    void openFailures_data();
-    void openFailures();
-    void openingAnOpenPortFails();
-    void runsSettingsStepsInOrder();
-    void writeFailureStopsTheFrame();
-    void failedLinkSendsNothingMoreUntilReopened();
-    void drainFailureStopsTheFrame();
-    void drainDeadline_data();
-    void drainDeadline();
-    void nothingGoesToAClosedPort();
-    void discardOnlyWhileOpen();
-    void directoryOfElevenRooms();
-
-private:
     QTemporaryDir m_config;
-    QStringList m_log;
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_config.isValid());
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_config.path());
+        QSettings settings(QSettings::NativeFormat, QSettings::UserScope, "Quorvane", "Quorvane");
+        settings.setValue("Ports/COM1", "/dev/ttyUSB0");
+    }
+
+    // Nothing goes to a closed port; COM1 (mapped) at 9600 until configured;
+    // configure takes 1..9 while closed and sets the door unit's 38400 8N1 on
+    // /dev/ttyS(n-1) when unmapped; opening an open port fails.
+    void defaultsAndConfigure()
+    {
+        Rig rig(0, false);
+        rig.link.discardInput();
+        QVERIFY(!rig.link.run(frames::loadDefault()));
+        QCOMPARE(rig.link.failureDescription(), QStringLiteral("COM1 is not open"));
+        QCOMPARE(rig.link.transmitCount(), 0);
+        QCOMPARE(rig.link.portNumber(), 1);
+        QCOMPARE(rig.link.lineSettings(), (SerialPort::LineSettings{9600, 'n', 8, 1}));
+        QCOMPARE(rig.link.open(), 0);
+        rig.link.discardInput();
+        QCOMPARE(rig.link.open(), SerialLink::kAlreadyOpen);
+        QVERIFY(rig.link.isOpen());
+        rig.link.configure(3);
+        rig.link.close();
+        rig.link.configure(0);
+        rig.link.configure(10);
+        QCOMPARE(rig.link.portNumber(), 1);
+        rig.link.configure(3);
+        QCOMPARE(rig.link.lineSettings(), (SerialPort::LineSettings{38400, 'n', 8, 1}));
+        QCOMPARE(rig.link.open(), 0);
+        QCOMPARE(rig.link.state(), SerialLink::State::Open);
+        QCOMPARE(rig.log, (QStringList{"open /dev/ttyUSB0 9600,n,8,1", "discard", "close",
+                                       "open /dev/ttyS2 38400,n,8,1"}));
+    }
+
+    void openFailures()
+    {
+        for (int code : {int(SerialPort::kNoSuchPort), EACCES, EBUSY}) {
+            Rig rig(2, false);
+            rig.port.setOpenResult(code);
+            QCOMPARE(rig.link.open(), code);
+            QCOMPARE(rig.link.state(), SerialLink::State::Closed);
+            QCOMPARE(rig.link.failureDescription(),
+                     QStringLiteral("The serial device /dev/ttyS1 (COM2) could not be opened "
+                                    "(refused by the test)"));
+            QVERIFY(!rig.link.writeByte(0x90));
+            QCOMPARE(rig.port.written(), QByteArray());
+        }
+    }
+
+    // A failing write or drain stops the frame there.
+    void frameFailure_data()
+    {
+        QTest::addColumn<bool>("drainFails");
+        QTest::addColumn<QStringList>("log");
+        QTest::addColumn<QString>("description");
+        QTest::newRow("write") << false
+                               << QStringList{"write 94", "drain", "write 93", "drain",
+                                              "write failed 02"}
+                               << "The serial device /dev/ttyUSB0 stopped accepting data "
+                                  "(Input/output error) after 2 bytes";
+        QTest::newRow("drain") << true << QStringList{"write 94", "drain"}
+                               << "The serial device /dev/ttyUSB0 did not finish sending within "
+                                  "251 ms (the transmit queue did not empty) after 1 bytes";
+    }
+
+    void frameFailure()
+    {
+        QFETCH(bool, drainFails);
+        QFETCH(QStringList, log);
+        QFETCH(QString, description);
+        Rig rig(1);
+        rig.port.failWritesAfter(drainFails ? -1 : 2);
+        rig.port.setDrainFails(drainFails);
+        QVERIFY(!rig.link.run(frames::settingsSequence(2, 3)));
+        QCOMPARE(rig.link.state(), SerialLink::State::Failed);
+        QVERIFY(!rig.link.isOpen());
+        // Later steps neither reach the device nor replace the first reason.
+        QVERIFY(!rig.link.writeText("abc") && !rig.link.waitUntilSent());
+        QCOMPARE(rig.log, log);
+        QCOMPARE(rig.link.failureDescription(), description);
+    }
+
+    void reopenAfterFailure()
+    {
+        Rig rig(1);
+        rig.port.failWritesAfter(0);
+        QVERIFY(!rig.link.writeByte(0x90));
+        rig.port.failWritesAfter(-1);
+        QCOMPARE(rig.link.open(), 0);
+        QVERIFY(rig.link.failureDescription().isEmpty());
+        QVERIFY(rig.link.run(frames::loadDefault()));
+        QCOMPARE(rig.log, (QStringList{"write failed 90", "close", "open /dev/ttyUSB0 38400,n,8,1",
+                                       "write 90", "drain"}));
+        // Choosing another port after a failure lets go of the dead device.
+        rig.port.failWritesAfter(0);
+        QVERIFY(!rig.link.writeByte(0x90));
+        rig.link.configure(2);
+        QCOMPARE(rig.link.state(), SerialLink::State::Closed);
+        QCOMPARE(rig.link.portNumber(), 2);
+        QVERIFY(!rig.port.isOpen());
+    }
+
+    void drainDeadline()
+    {
+        // {port (0: 9600), written, queued (-1: cannot tell), deadline}: the
+        // line time at 10 bits a byte, rounded up, plus 250 ms.
+        const int cases[][4] = {
+            {1, 1, 0, 251}, {0, 44, 0, 296}, {1, 1, 4096, 1317}, {1, 44, -1, 262}};
+        for (const auto& c : cases) {
+            Rig rig(c[0]);
+            QVERIFY(rig.link.writeText(QByteArray(c[1], '0')));
+            rig.port.setQueued(c[2]);
+            QVERIFY(rig.link.waitUntilSent());
+            // Bytes drained once do not lengthen the next wait.
+            rig.port.setQueued(0);
+            QVERIFY(rig.link.waitUntilSent());
+            QCOMPARE(rig.port.drainDeadlines(), (QList<int>{c[3], 250}));
+        }
+    }
 };
-
-void TestSerialLink::initTestCase()
-{
-    QVERIFY(m_config.isValid());
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_config.path());
-    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Quorvane"),
-                       QStringLiteral("Quorvane"));
-    settings.setValue(QStringLiteral("Ports/COM1"), QStringLiteral("/dev/ttyUSB0"));
-    settings.setValue(QStringLiteral("Ports/COM4"),
-                      QStringLiteral("/dev/serial/by-id/usb-FTDI_FT232R-if00-port0"));
-    settings.sync();
-}
-
-void TestSerialLink::init()
-{
-    m_log.clear();
-}
-
-void TestSerialLink::startsClosedOnCom1At9600()
-{
-    RecordingSerialPort port(&m_log);
-    RecordingPauser pauser(&m_log);
-    SerialLink link(port, pauser);
-    QCOMPARE(link.portNumber(), 1);
-    QCOMPARE(link.lineSettings(), (SerialPort::LineSettings{9600, 'n', 8, 1}));
-    QCOMPARE(link.state(), SerialLink::State::Closed);
-    QVERIFY(!link.isOpen());
-    QVERIFY(!link.portLocked());
-    QCOMPARE(link.open(), 0);
-    QCOMPARE(m_log, QStringList{"open /dev/ttyUSB0 9600,n,8,1"});
-}
-
-void TestSerialLink::configureSetsNumberAndDoorUnitSettings()
-{
-    RecordingSerialPort port(&m_log);
-    RecordingPauser pauser(&m_log);
-    SerialLink link(port, pauser);
-    link.configure(3);
-    QCOMPARE(link.portNumber(), 3);
-    QCOMPARE(link.lineSettings(), (SerialPort::LineSettings{38400, 'n', 8, 1}));
-    QCOMPARE(link.open(), 0);
-    QCOMPARE(link.state(), SerialLink::State::Open);
-    QVERIFY(link.isOpen());
-    link.close();
-    QVERIFY(!link.isOpen());
-    QCOMPARE(m_log, (QStringList{"open /dev/ttyS2 38400,n,8,1", "close"}));
-}
-
-void TestSerialLink::configureOnlyWhileClosed()
-{
-    RecordingSerialPort port(&m_log);
-    RecordingPauser pauser(&m_log);
-    SerialLink link(port, pauser);
-    link.configure(2);
-    QCOMPARE(link.open(), 0);
-    link.configure(5);
-    QCOMPARE(link.portNumber(), 2);
-    link.close();
-    link.configure(0);
-    link.configure(10);
-    QCOMPARE(link.portNumber(), 2);
-    link.configure(9);
-    QCOMPARE(link.portNumber(), 9);
-}
-
-void TestSerialLink::deviceFor_data()
-{
-    QTest::addColumn<int>("number");
-    QTest::addColumn<QString>("device");
-    QTest::newRow("mapped COM1") << 1 << "/dev/ttyUSB0";
-    QTest::newRow("unmapped COM2") << 2 << "/dev/ttyS1";
-    QTest::newRow("mapped by id") << 4 << "/dev/serial/by-id/usb-FTDI_FT232R-if00-port0";
-    QTest::newRow("unmapped COM9") << 9 << "/dev/ttyS8";
-}
-
-void TestSerialLink::deviceFor()
-{
-    QFETCH(int, number);
-    QFETCH(QString, device);
-    QCOMPARE(SerialLink::deviceFor(number), device);
-}
-
-void TestSerialLink::openFailures_data()
-{
-    QTest::addColumn<int>("code");
-    QTest::newRow("no such port") << int(SerialPort::kNoSuchPort);
-    QTest::newRow("not permitted") << EACCES;
-    QTest::newRow("held elsewhere") << EBUSY;
-}
-
-void TestSerialLink::openFailures()
-{
-    QFETCH(int, code);
-    RecordingSerialPort port(&m_log);
-    RecordingPauser pauser(&m_log);
-    SerialLink link(port, pauser);
-    link.configure(2);
-    port.setOpenResult(code);
-    QCOMPARE(link.open(), code);
-    QCOMPARE(link.state(), SerialLink::State::Closed);
-    QVERIFY(!link.isOpen());
-    QCOMPARE(link.failureDescription(),
-             QStringLiteral("The serial device /dev/ttyS1 (COM2) could not be opened (refused by "
-                            "the test)"));
-    QVERIFY(!link.writeByte(0x90));
-    QCOMPARE(port.written(), QByteArray());
-}
-
-void TestSerialLink::openingAnOpenPortFails()
-{
-    RecordingSerialPort port(&m_log);
-    RecordingPauser pauser(&m_log);
-    SerialLink link(port, pauser);
-    QCOMPARE(link.open(), 0);
-    QCOMPARE(link.open(), SerialLink::kAlreadyOpen);
-    QVERIFY(link.isOpen());
-    QCOMPARE(m_log.size(), 1);
-}
-
-void TestSerialLink::runsSettingsStepsInOrder()
-{
-    RecordingSerialPort port(&m_log);
-    RecordingPauser pauser(&m_log);
-    SerialLink link(port, pauser);
-    link.configure(1);
-    QCOMPARE(link.open(), 0);
-    m_log.clear();
-    QVERIFY(link.run(frames::settingsSequence(2, 3)));
-    QCOMPARE(m_log, (QStringList{"write 94", "drain", "write 93", "drain", "write 02", "pause 300",
-                                 "write 97", "write 03"}));
-    QCOMPARE(link.bytesWritten(), 5);
-    QCOMPARE(link.state(), SerialLink::State::Open);
-}
-
-void TestSerialLink::writeFailureStopsTheFrame()
-{
-    RecordingSerialPort port(&m_log);
-    RecordingPauser pauser(&m_log);
-    SerialLink link(port, pauser);
-    link.configure(1);
-    QCOMPARE(link.open(), 0);
-    m_log.clear();
-    port.failWritesAfter(2);
-    QVERIFY(!link.run(frames::settingsSequence(2, 3)));
-    QCOMPARE(m_log, (QStringList{"write 94", "drain", "write 93", "drain", "write failed 02"}));
-    QCOMPARE(link.state(), SerialLink::State::Failed);
-    QVERIFY(!link.isOpen());
-    QCOMPARE(link.failureDescription(),
-             QStringLiteral("The serial device /dev/ttyUSB0 stopped accepting data (Input/output "
-                            "error) after 2 bytes"));
-}
-
-void TestSerialLink::failedLinkSendsNothingMoreUntilReopened()
-{
-    RecordingSerialPort port(&m_log);
-    RecordingPauser pauser(&m_log);
-    SerialLink link(port, pauser);
-    link.configure(1);
-    QCOMPARE(link.open(), 0);
-    port.failWritesAfter(0);
-    QVERIFY(!link.writeByte(0x90));
-    const QString first = link.failureDescription();
-    m_log.clear();
-    // Later steps neither reach the device nor replace the first reason.
-    QVERIFY(!link.writeText("abc"));
-    QVERIFY(!link.waitUntilSent());
-    QVERIFY(m_log.isEmpty());
-    QCOMPARE(link.failureDescription(), first);
-
-    port.failWritesAfter(-1);
-    QCOMPARE(link.open(), 0);
-    QCOMPARE(m_log, (QStringList{"close", "open /dev/ttyUSB0 38400,n,8,1"}));
-    QCOMPARE(link.state(), SerialLink::State::Open);
-    QVERIFY(link.failureDescription().isEmpty());
-    QVERIFY(link.run(frames::loadDefault()));
-
-    // Choosing another port after a failure lets go of the dead device.
-    port.failWritesAfter(0);
-    QVERIFY(!link.writeByte(0x90));
-    link.configure(2);
-    QCOMPARE(link.state(), SerialLink::State::Closed);
-    QCOMPARE(link.portNumber(), 2);
-    QVERIFY(!port.isOpen());
-}
-
-void TestSerialLink::drainFailureStopsTheFrame()
-{
-    RecordingSerialPort port(&m_log);
-    RecordingPauser pauser(&m_log);
-    SerialLink link(port, pauser);
-    link.configure(1);
-    QCOMPARE(link.open(), 0);
-    m_log.clear();
-    port.setDrainFails(true);
-    QVERIFY(!link.run(frames::settingsSequence(2, 3)));
-    QCOMPARE(m_log, (QStringList{"write 94", "drain"}));
-    QCOMPARE(link.state(), SerialLink::State::Failed);
-    QCOMPARE(link.failureDescription(),
-             QStringLiteral("The serial device /dev/ttyUSB0 did not finish sending within 251 ms "
-                            "(the transmit queue did not empty) after 1 bytes"));
-}
-
-void TestSerialLink::drainDeadline_data()
-{
-    QTest::addColumn<bool>("configured");
-    QTest::addColumn<int>("written");
-    QTest::addColumn<int>("queued");
-    QTest::addColumn<int>("deadline");
-    // Line time at 10 bits a byte, rounded up, plus 250 ms.
-    QTest::newRow("nothing") << true << 0 << 0 << 250;
-    QTest::newRow("one byte") << true << 1 << 0 << 251;
-    QTest::newRow("record, device says 0") << true << 44 << 0 << 262;
-    QTest::newRow("record at 9600") << false << 44 << 0 << 296;
-    QTest::newRow("device holds more") << true << 1 << 4096 << 1317;
-    QTest::newRow("device cannot tell") << true << 44 << -1 << 262;
-}
-
-void TestSerialLink::drainDeadline()
-{
-    QFETCH(bool, configured);
-    QFETCH(int, written);
-    QFETCH(int, queued);
-    QFETCH(int, deadline);
-    RecordingSerialPort port(&m_log);
-    RecordingPauser pauser(&m_log);
-    SerialLink link(port, pauser);
-    if (configured)
-        link.configure(1);
-    QCOMPARE(link.open(), 0);
-    QVERIFY(link.writeText(QByteArray(written, '0')));
-    port.setQueued(queued);
-    QVERIFY(link.waitUntilSent());
-    QCOMPARE(port.drainDeadlines(), QList<int>{deadline});
-    // Bytes drained once do not lengthen the next wait.
-    port.setQueued(0);
-    QVERIFY(link.waitUntilSent());
-    QCOMPARE(port.drainDeadlines().last(), 250);
-}
-
-void TestSerialLink::nothingGoesToAClosedPort()
-{
-    RecordingSerialPort port(&m_log);
-    RecordingPauser pauser(&m_log);
-    SerialLink link(port, pauser);
-    QVERIFY(!link.run(frames::loadDefault()));
-    QVERIFY(m_log.isEmpty());
-    QCOMPARE(link.state(), SerialLink::State::Closed);
-    QCOMPARE(link.failureDescription(), QStringLiteral("COM1 is not open"));
-    QCOMPARE(link.transmitCount(), 0);
-}
-
-void TestSerialLink::discardOnlyWhileOpen()
-{
-    RecordingSerialPort port(&m_log);
-    RecordingPauser pauser(&m_log);
-    SerialLink link(port, pauser);
-    link.discardInput();
-    QVERIFY(m_log.isEmpty());
-    QCOMPARE(link.open(), 0);
-    link.discardInput();
-    QCOMPARE(m_log.last(), QStringLiteral("discard"));
-}
-
-void TestSerialLink::directoryOfElevenRooms()
-{
-    RecordingSerialPort port(&m_log);
-    RecordingPauser pauser(&m_log);
-    SerialLink link(port, pauser);
-    link.configure(1);
-    QCOMPARE(link.open(), 0);
-    QList<QByteArray> records;
-    QByteArray expected("\x95");
-    for (int i = 0; i < 11; ++i) {
-        records << *frames::directoryRecord({QString::number(i + 1), "139", {}, {}});
-        expected += records.last();
-        if (i % 5 == 4 || i == 10)
-            expected += ',';
-    }
-    expected += '.';
-    m_log.clear();
-    QVERIFY(link.run(frames::directoryDownload(records)));
-    QCOMPARE(port.written(), expected);
-    QCOMPARE(pauser.totalMilliseconds(), 6000);
-    // Each "," is sent, then the whole batch pause, before anything else.
-    qsizetype at = 0;
-    for (int batch = 0; batch < 3; ++batch) {
-        at = m_log.indexOf(QStringLiteral("write 2c"), at);
-        QVERIFY(at > 0);
-        QCOMPARE(m_log.mid(at + 1, 200), QStringList(200, QStringLiteral("pause 10")));
-        at += 201;
-    }
-    QCOMPARE(m_log.mid(at), QStringList{"write 2e"});
-}
 
 QTEST_GUILESS_MAIN(TestSerialLink)
 #include "tst_seriallink.moc"
