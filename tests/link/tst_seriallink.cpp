@@ -62,7 +62,6 @@ private slots:
         QCOMPARE(rig.link.open(), 0);
         rig.link.discardInput();
         QCOMPARE(rig.link.open(), SerialLink::kAlreadyOpen);
-        QVERIFY(rig.link.isOpen());
         rig.link.configure(3);
         rig.link.close();
         rig.link.configure(0);
@@ -86,8 +85,7 @@ private slots:
             QCOMPARE(rig.link.failureDescription(),
                      QStringLiteral("The serial device /dev/ttyS1 (COM2) could not be opened "
                                     "(refused by the test)"));
-            QVERIFY(!rig.link.writeByte(0x90));
-            QCOMPARE(rig.port.written(), QByteArray());
+            QVERIFY(!rig.link.writeByte(0x90) && rig.port.written().isEmpty());
         }
     }
 
