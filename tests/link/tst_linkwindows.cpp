@@ -8,7 +8,6 @@
 #include "shell.h"
 #include "telnumwindow.h"
 #include "testdatabase.h"
-#include "uipauser.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -21,11 +20,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-
-#include <atomic>
-#include <poll.h>
-#include <thread>
-#include <unistd.h>
 
 using Icon = MessageSink::Icon;
 
@@ -67,19 +61,35 @@ struct Program
 
     MainWindow& main() { return shell->mainWindow(); }
     void menu(const char* name) { main().menuAction(QString::fromLatin1(name))->trigger(); }
-    void ctrlD() { QTest::keyClick(&main(), Qt::Key_D, Qt::ControlModifier); }
+    void ctrlD()
+    {
+        main().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&main()));
+        QTest::keyClick(&main(), Qt::Key_D, Qt::ControlModifier);
+    }
     QWidget* linkDialog() { return main().findChild<QWidget*>(QStringLiteral("frmLink")); }
     template <typename T> T* inLink(const char* name)
     {
         return linkDialog()->findChild<T*>(QString::fromLatin1(name));
     }
-    // Connect, choose the entry, open it and hide the dialog with Cancel.
-    void openPort(const QString& entry)
+    // The recording devices instead of the real ones, the windows shown.
+    void record(SerialPort& port, Pauser& pauser)
+    {
+        shell->useLinkDevices(port, pauser);
+        shell->show();
+        QVERIFY(QTest::qWaitForWindowExposed(&main()));
+    }
+    void click(const char* button)
+    {
+        QTest::mouseClick(linkDialog()->findChild<QPushButton*>(button), Qt::LeftButton);
+    }
+    // Connect, choose the entry and open it; then the given button of the dialog.
+    void openPort(const QString& entry, const char* then = "Command2")
     {
         menu("mnuconnect");
         inLink<QComboBox>("Combo1")->setCurrentText(entry);
-        QTest::mouseClick(inLink<QPushButton>("Command3"), Qt::LeftButton);
-        QTest::mouseClick(inLink<QPushButton>("Command2"), Qt::LeftButton);
+        click("Command3");
+        click(then);
     }
     QList<TelNumWindow*> directoryWindows()
     {
@@ -95,23 +105,18 @@ class TestLinkWindows : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
+    void initTestCase()
+    {
+        QVERIFY(m_config.isValid());
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_config.path());
+    }
     void downloadOnlyAfterNewAndOnlyWithAPort();
-    void downloadLoadsAClosedDirectoryWindowWithoutShowingIt();
-    void connectShowsOneDialogThatKeepsItsValues();
-    void loadDefaultFromTheMenu();
-    void uiPauserKeepsTheEventLoopRunning();
+    void connectAndLoadDefaultShareOneDialog();
     void realPortAndPauses();
 
 private:
     QTemporaryDir m_config;
 };
-
-void TestLinkWindows::initTestCase()
-{
-    QVERIFY(m_config.isValid());
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_config.path());
-}
 
 void TestLinkWindows::downloadOnlyAfterNewAndOnlyWithAPort()
 {
@@ -119,9 +124,7 @@ void TestLinkWindows::downloadOnlyAfterNewAndOnlyWithAPort()
     QStringList log;
     RecordingSerialPort port(&log);
     RecordingPauser pauser(&log);
-    program.shell->useLinkDevices(port, pauser);
-    program.shell->show();
-    QVERIFY(QTest::qWaitForWindowExposed(&program.main()));
+    program.record(port, pauser);
 
     program.ctrlD();
     QVERIFY(log.isEmpty());
@@ -129,18 +132,13 @@ void TestLinkWindows::downloadOnlyAfterNewAndOnlyWithAPort()
     QVERIFY(!program.linkDialog());
 
     program.menu("mnuNew");
-    program.ctrlD();
+    program.ctrlD(); // no port: refused
     QCOMPARE(program.messages.messages.size(), 1);
-    QCOMPARE(program.messages.messages[0].text, QStringLiteral("COM not selected"));
-    QCOMPARE(program.messages.messages[0].title, QStringLiteral("Error"));
-    QCOMPARE(program.messages.messages[0].icon, Icon::Exclamation);
     QCOMPARE(log, QStringList{QStringLiteral("pause 100")}); // the dialog's load, nothing sent
     QVERIFY(program.linkDialog()->isHidden());
 
     program.openPort(QStringLiteral("COM1"));
-    QVERIFY(program.linkDialog()->isHidden());
     program.messages.messages.clear();
-    port.clearLog();
     bool progressShownAtTheEnd = true;
     int progressValue = -1;
     program.messages.onShow = [&](const RecordingMessageSink::Message&) {
@@ -149,101 +147,51 @@ void TestLinkWindows::downloadOnlyAfterNewAndOnlyWithAPort()
         progressValue = progress ? progress->value() : -1;
     };
     program.ctrlD();
-
     QCOMPARE(program.messages.messages.size(), 1);
-    QCOMPARE(program.messages.messages[0].text, QStringLiteral("Data download complete"));
-    QCOMPARE(program.messages.messages[0].title, QStringLiteral("OK"));
     QCOMPARE(program.messages.messages[0].icon, Icon::Information);
     QVERIFY(!progressShownAtTheEnd);
     QCOMPARE(progressValue, 6);
-    QCOMPARE(port.written(), "\x95" + records(5) + "," + records(6).mid(5 * 44) + ",.");
+    const QByteArray download = "\x95" + records(5) + "," + records(6).mid(5 * 44) + ",.";
+    QCOMPARE(port.written(), download);
     QCOMPARE(pauser.totalMilliseconds(), 100 + 4000);
     QVERIFY(!program.main().findChild<QProgressDialog*>("downloadProgress"));
+    QCOMPARE(program.directoryWindows().size(), 1);
+    QCOMPARE(program.directoryWindows()[0]->datPrimaryRS().absolutePosition(),
+             RecordCursor::kAfterLast);
 
-    const QList<TelNumWindow*> windows = program.directoryWindows();
-    QCOMPARE(windows.size(), 1);
-    QCOMPARE(windows[0]->datPrimaryRS().absolutePosition(), RecordCursor::kAfterLast);
-    QVERIFY(port.isOpen());
-}
-
-void TestLinkWindows::downloadLoadsAClosedDirectoryWindowWithoutShowingIt()
-{
-    Program program(2);
-    RecordingSerialPort port;
-    RecordingPauser pauser;
-    program.shell->useLinkDevices(port, pauser);
-    program.shell->show();
-    QVERIFY(QTest::qWaitForWindowExposed(&program.main()));
-    program.menu("mnuNew");
-    program.openPort(QStringLiteral("COM2"));
+    // With the directory window closed, the download loads it without showing it.
     for (QMdiSubWindow* frame : program.main().mdiArea()->subWindowList())
         frame->close();
     QTRY_VERIFY(program.directoryWindows().isEmpty());
-
     program.ctrlD();
-    QCOMPARE(program.messages.messages.last().text, QStringLiteral("Data download complete"));
-    QCOMPARE(port.written(), "\x95" + records(2) + ",.");
-    const QList<TelNumWindow*> windows = program.directoryWindows();
-    QCOMPARE(windows.size(), 1);
-    QVERIFY(!windows[0]->isVisible());
+    QCOMPARE(port.written(), download + download);
+    QCOMPARE(program.directoryWindows().size(), 1);
+    QVERIFY(!program.directoryWindows()[0]->isVisible());
 }
 
-void TestLinkWindows::connectShowsOneDialogThatKeepsItsValues()
+void TestLinkWindows::connectAndLoadDefaultShareOneDialog()
 {
     Program program(1);
     RecordingSerialPort port;
     RecordingPauser pauser;
-    program.shell->useLinkDevices(port, pauser);
-    program.shell->show();
-    program.menu("mnuconnect");
+    program.record(port, pauser);
+
+    program.menu("mnuLD"); // no port: refused
+    QCOMPARE(program.messages.messages.size(), 1);
+    QVERIFY(port.written().isEmpty());
     QWidget* dialog = program.linkDialog();
-    QVERIFY(dialog->isVisible());
-    QVERIFY(!program.main().isHidden()); // modeless: the main window stays usable
-    program.inLink<QComboBox>("Combo1")->setCurrentText(QStringLiteral("COM4"));
-    dialog->close();
+    QVERIFY(dialog->isHidden()); // loaded by the reference, not shown
+
     program.menu("mnuconnect");
     QCOMPARE(program.linkDialog(), dialog);
+    QVERIFY(dialog->isVisible() && !dialog->isModal()); // the main window stays usable
     QCOMPARE(program.main().findChildren<QDialog*>(QStringLiteral("frmLink")).size(), 1);
-    QCOMPARE(program.inLink<QComboBox>("Combo1")->currentText(), QStringLiteral("COM4"));
-    QCOMPARE(pauser.pauses(), QList<int>{100});
-}
-
-void TestLinkWindows::loadDefaultFromTheMenu()
-{
-    Program program(1);
-    RecordingSerialPort port;
-    RecordingPauser pauser;
-    program.shell->useLinkDevices(port, pauser);
-    program.shell->show();
-
-    program.menu("mnuLD");
-    QCOMPARE(program.messages.messages.size(), 1);
-    QCOMPARE(program.messages.messages[0].text, QStringLiteral("串口未选择"));
-    QCOMPARE(program.messages.messages[0].title, QStringLiteral("出错"));
-    QVERIFY(port.written().isEmpty());
-    QVERIFY(program.linkDialog()->isHidden()); // loaded by the reference, not shown
-
     program.openPort(QStringLiteral("COM1"));
     program.menu("mnuLD");
     program.menu("mnuLD");
     QCOMPARE(port.written(), QByteArray::fromHex("9090"));
     QCOMPARE(program.messages.messages.size(), 1);
-}
-
-void TestLinkWindows::uiPauserKeepsTheEventLoopRunning()
-{
-    UiPauser pauser;
-    int ticks = 0;
-    QTimer timer;
-    connect(&timer, &QTimer::timeout, [&] { ++ticks; });
-    timer.start(0);
-    QElapsedTimer clock;
-    clock.start();
-    for (int i = 0; i < 20; ++i)
-        pauser.pause(10);
-    // Never shorter than asked; timers ran meanwhile, as the windows' painting does.
-    QVERIFY(clock.elapsed() >= 200);
-    QVERIFY(ticks > 0);
+    QCOMPARE(pauser.pauses(), QList<int>{100}); // loaded once
 }
 
 // Real time, on a pseudo-terminal with the program's own pauser: what the
@@ -255,35 +203,20 @@ void TestLinkWindows::realPortAndPauses()
     QSettings(QSettings::NativeFormat, QSettings::UserScope, "Quorvane", "Quorvane")
         .setValue("Ports/COM3", pty.devicePath());
 
-    QByteArray received;
-    std::atomic<bool> stop{false};
-    std::thread reader([&] {
-        while (!stop) {
-            pollfd p{pty.master(), POLLIN, 0};
-            if (poll(&p, 1, 20) <= 0 || !(p.revents & POLLIN))
-                continue;
-            char buffer[4096];
-            const ssize_t n = ::read(pty.master(), buffer, sizeof buffer);
-            if (n > 0)
-                received.append(buffer, n);
-        }
-    });
-
     Program program(3);
     program.shell->show();
     QVERIFY(QTest::qWaitForWindowExposed(&program.main()));
     program.menu("mnuNew");
     program.menu("mnuconnect");
-    program.inLink<QComboBox>("Combo1")->setCurrentText(QStringLiteral("COM3"));
-    QTest::mouseClick(program.inLink<QPushButton>("Command3"), Qt::LeftButton);
+    program.inLink<QAbstractButton>("Check1")->setChecked(true);
+    program.openPort(QStringLiteral("COM3"), "Command1");
     SerialPort::LineSettings line;
     QVERIFY(PosixSerialPort::readSettings(pty.watcher(), line));
     QCOMPARE(line, SerialLink::kDoorUnitSettings);
-    program.linkDialog()->findChild<QAbstractButton*>("Check1")->setChecked(true);
-    QTest::mouseClick(program.inLink<QPushButton>("Command1"), Qt::LeftButton);
     QVERIFY(program.linkDialog()->isHidden());
 
-    // The progress window is up and the clock keeps ticking during the pauses.
+    // The progress window is up and the clock keeps ticking during the pauses,
+    // which are never shorter than asked.
     int ticksWithProgress = 0;
     QTimer watch;
     connect(&watch, &QTimer::timeout, [&] {
@@ -292,16 +225,18 @@ void TestLinkWindows::realPortAndPauses()
             ++ticksWithProgress;
     });
     watch.start(100);
+    QElapsedTimer clock;
+    clock.start();
     program.ctrlD();
+    const qint64 downloadMs = clock.elapsed();
     watch.stop();
     program.menu("mnuLD");
-    QTest::qWait(100);
-    stop = true;
-    reader.join();
+    const QByteArray received = pty.readAll();
 
     QCOMPARE(program.messages.messages.size(), 1);
-    QCOMPARE(program.messages.messages[0].text, QStringLiteral("Data download complete"));
+    QCOMPARE(program.messages.messages[0].icon, Icon::Information);
     QVERIFY(ticksWithProgress > 0);
+    QVERIFY(downloadMs >= 2000); // the one batch's pause
     QCOMPARE(received, QByteArray::fromHex("9493029701") + "\x95" + records(3) + ",." +
                            QByteArray::fromHex("90"));
 }
