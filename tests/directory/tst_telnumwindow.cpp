@@ -12,7 +12,6 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QPointer>
 #include <QProcess>
 #include <QTableView>
@@ -131,7 +130,6 @@ private slots:
         grid()->clearFocus();
         grid()->setFocus(Qt::ActiveWindowFocusReason);
         QCOMPARE(caption(), QStringLiteral("Record: -3"));
-        QVERIFY(view.eof());
 
         // Delete with no current row removes nothing.
         click("cmdDelete");
