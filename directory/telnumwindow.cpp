@@ -4,6 +4,7 @@
 #include "messagesink.h"
 #include "roomgrid.h"
 #include "roomtablemodel.h"
+#include "songtifont.h"
 #include "twips.h"
 
 #include <QApplication>
@@ -24,16 +25,6 @@ constexpr double kStripHeight = 300;
 constexpr double kRoomColumnWidth = 1094.74;
 constexpr double kTelephoneColumnWidth = 1454.74;
 
-QFont cjkFont()
-{
-    // The designed face first, then CJK faces found on other systems.
-    QFont font(QStringLiteral("宋体"), 9);
-    font.setFamilies({QStringLiteral("宋体"), QStringLiteral("SimSun"),
-                      QStringLiteral("WenQuanYi Zen Hei"), QStringLiteral("Noto Sans CJK SC"),
-                      QStringLiteral("Noto Sans CJK")});
-    return font;
-}
-
 } // namespace
 
 TelNumWindow::TelNumWindow(const QString& appDir, MessageSink& messages, QWidget* parent)
@@ -46,8 +37,8 @@ TelNumWindow::TelNumWindow(const QString& appDir, MessageSink& messages, QWidget
 
     m_model = new RoomTableModel(m_view, this);
     m_grid = new RoomGrid(this);
-    m_grid->setFont(cjkFont());
-    m_grid->horizontalHeader()->setFont(cjkFont());
+    m_grid->setFont(songtiFont(9));
+    m_grid->horizontalHeader()->setFont(songtiFont(9));
     m_grid->verticalHeader()->setDefaultSectionSize(m_grid->fontMetrics().height() + 6);
     m_grid->setModel(m_model);
     m_grid->setSelectionModel(new RecordSelectionModel(
@@ -57,7 +48,7 @@ TelNumWindow::TelNumWindow(const QString& appDir, MessageSink& messages, QWidget
         m_grid->setColumnWidth(c, twips::toPixels(kTelephoneColumnWidth));
 
     m_bar = new DataControl(this);
-    m_bar->setFont(cjkFont());
+    m_bar->setFont(songtiFont(9));
     connect(m_bar, &DataControl::firstClicked, this,
             [this] { m_view.operatorStep(RoomDirectoryView::Step::First); });
     connect(m_bar, &DataControl::previousClicked, this,

@@ -1,6 +1,7 @@
 #include "linkdialog.h"
 
 #include "seriallink.h"
+#include "songtifont.h"
 #include "twips.h"
 
 #include <QCheckBox>
@@ -13,22 +14,9 @@
 
 namespace {
 
-// 宋体, or where it is not installed a CJK face whose Latin letters are half
-// an em wide as in 宋体, so the captions fit their boxes as designed.
-QFont songti(double points)
-{
-    QFont font;
-    font.setFamilies({QStringLiteral("宋体"), QStringLiteral("SimSun"), QStringLiteral("NSimSun"),
-                      QStringLiteral("WenQuanYi Zen Hei Mono"),
-                      QStringLiteral("Noto Sans Mono CJK SC"), QStringLiteral("Noto Serif CJK SC"),
-                      QStringLiteral("Noto Sans CJK SC"), QStringLiteral("WenQuanYi Zen Hei")});
-    font.setPointSizeF(points);
-    return font;
-}
-
 QFont labelFont()
 {
-    return songti(10.5);
+    return songtiFont(10.5);
 }
 
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, QRect geometry)
@@ -69,7 +57,7 @@ LinkDialog::LinkDialog(SerialLink& link, MessageSink& messages, Pauser& pauser, 
     setFixedSize(twips::size(4680, 3090));
     // The controls other than the labels keep the system's dialog font of the
     // Chinese desktop the layout was made for.
-    setFont(songti(9));
+    setFont(songtiFont(9));
     setAutoFillBackground(true);
     QPalette background = palette();
     background.setColor(QPalette::Window, QColor(255, 224, 192));
