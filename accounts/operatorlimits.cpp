@@ -4,28 +4,18 @@
 
 namespace operatorlimits {
 
-namespace {
-
-// Characters as the store counts them.
-int length(const QString& text)
-{
-    return int(text.toUcs4().size());
-}
-
-} // namespace
-
 Outcome explain(const Outcome& refused, const QString& name, const QString& pin)
 {
     if (refused)
         return refused;
     const int limit = schema::kOperatorWidth;
     QStringList problems;
-    if (const int n = length(name); n > limit)
+    if (const int n = schema::characterCount(name); n > limit)
         problems << QStringLiteral("The name \"%1\" has %2 characters; a name may have at most %3.")
                         .arg(name)
                         .arg(n)
                         .arg(limit);
-    if (const int n = length(pin); n > limit)
+    if (const int n = schema::characterCount(pin); n > limit)
         problems << QStringLiteral("The PIN has %1 characters; a PIN may have at most %2.")
                         .arg(n)
                         .arg(limit);
