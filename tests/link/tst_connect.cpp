@@ -20,12 +20,8 @@ namespace {
 const QString kOpened = QStringLiteral("open /dev/ttyUSB0 38400,n,8,1");
 
 // The port, pauser, link and message sink of one test, sharing one log.
-struct Rig
+struct Rig : RecordedLink
 {
-    QStringList log;
-    RecordingSerialPort port{&log};
-    RecordingPauser pauser{&log};
-    SerialLink link{port, pauser};
     RecordingMessageSink messages;
     ConnectController controller{link, messages};
 

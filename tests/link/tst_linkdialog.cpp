@@ -16,12 +16,8 @@ namespace {
 
 // The dialog shown over a recording port; with `locked`, COM1 is chosen and
 // opened, and the log is clean.
-struct Rig
+struct Rig : RecordedLink
 {
-    QStringList log;
-    RecordingSerialPort port{&log};
-    RecordingPauser pauser{&log};
-    SerialLink link{port, pauser};
     RecordingMessageSink messages;
     LinkDialog dialog{link, messages, pauser};
 

@@ -13,12 +13,8 @@ namespace {
 // A link on a recording port and pauser sharing one log, configured to the
 // given port (0: left at the defaults) and opened if asked; the log starts
 // empty.
-struct Rig
+struct Rig : RecordedLink
 {
-    QStringList log;
-    RecordingSerialPort port{&log};
-    RecordingPauser pauser{&log};
-    SerialLink link{port, pauser};
 
     explicit Rig(int number, bool open = true)
     {

@@ -13,7 +13,6 @@ int RecordingSerialPort::open(const QString& device, const LineSettings& setting
                       .arg(settings.dataBits)
                       .arg(settings.stopBits));
     m_device = device;
-    m_settings = settings;
     if (m_open)
         return EBUSY;
     if (m_openResult != 0) {

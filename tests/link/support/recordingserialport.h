@@ -1,5 +1,6 @@
 #pragma once
 
+#include "seriallink.h"
 #include "serialport.h"
 
 #include <QList>
@@ -23,14 +24,10 @@ public:
     void discardInput() override;
     QString errorText() const override { return m_errorText; }
 
-    // What the calls were: the shared log, or the port's own one.
-    const QStringList& log() const { return *m_log; }
-    void clearLog() { m_log->clear(); }
     // Every byte accepted by write(), in order.
     const QByteArray& written() const { return m_written; }
     const QList<int>& drainDeadlines() const { return m_drainDeadlines; }
     QString lastDevice() const { return m_device; }
-    LineSettings lastSettings() const { return m_settings; }
 
     // The next open() fails with this code (0: opens).
     void setOpenResult(int code) { m_openResult = code; }
@@ -47,7 +44,6 @@ private:
     QStringList* m_log;
     bool m_open = false;
     QString m_device;
-    LineSettings m_settings{};
     QByteArray m_written;
     QList<int> m_drainDeadlines;
     QString m_errorText;
@@ -72,4 +68,13 @@ public:
 private:
     QStringList* m_log;
     QList<int> m_pauses;
+};
+
+// A link on a recording port and pauser that write into one log.
+struct RecordedLink
+{
+    QStringList log;
+    RecordingSerialPort port{&log};
+    RecordingPauser pauser{&log};
+    SerialLink link{port, pauser};
 };
