@@ -89,6 +89,7 @@ bool SerialLink::writeByte(quint8 byte)
 
 bool SerialLink::writeText(const QByteArray& text)
 {
+    m_pauser.startAfresh();
     if (!usable())
         return false;
     if (!m_port.write(text)) {
@@ -115,6 +116,7 @@ int SerialLink::drainDeadline(qint64 bytes) const
 
 bool SerialLink::waitUntilSent()
 {
+    m_pauser.startAfresh();
     if (!usable())
         return false;
     // Bytes written since the last drain bound what can be queued, also when
@@ -136,6 +138,7 @@ bool SerialLink::waitUntilSent()
 
 void SerialLink::discardInput()
 {
+    m_pauser.startAfresh();
     if (isOpen())
         m_port.discardInput();
 }

@@ -47,4 +47,8 @@ class Pauser
 public:
     virtual ~Pauser() = default;
     virtual void pause(int milliseconds) = 0;
+    // Something other than a pause has happened since the last one: the next
+    // pause is measured from when it is asked for, not laid end to end with
+    // the last one.
+    virtual void startAfresh() {}
 };

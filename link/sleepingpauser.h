@@ -11,6 +11,7 @@ class SleepingPauser : public Pauser
 {
 public:
     void pause(int milliseconds) override;
+    void startAfresh() override { m_haveLastEnd = false; }
 
 private:
     timespec m_lastEnd{};

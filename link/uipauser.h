@@ -11,6 +11,7 @@ class UiPauser : public Pauser
 {
 public:
     void pause(int milliseconds) override;
+    void startAfresh() override { m_lastEndNs = -1; }
 
 private:
     QElapsedTimer m_clock;

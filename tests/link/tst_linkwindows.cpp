@@ -236,7 +236,7 @@ void TestLinkWindows::realPortAndPauses()
     QCOMPARE(program.messages.messages.size(), 1);
     QCOMPARE(program.messages.messages[0].icon, Icon::Information);
     QVERIFY(ticksWithProgress > 0);
-    QVERIFY(downloadMs >= 2000); // the one batch's pause
+    QVERIFY2(downloadMs >= 2000, qPrintable(QString::number(downloadMs))); // the batch pause
     QCOMPARE(received, QByteArray::fromHex("9493029701") + "\x95" + records(3) + ",." +
                            QByteArray::fromHex("90"));
 }
