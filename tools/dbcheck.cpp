@@ -2,6 +2,7 @@
 #include "dbtoolsupport.h"
 #include "schema.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -37,8 +38,59 @@ struct FileReport
 {
     QStringList facts;
     QStringList problems;
+    // Said even when the file is in order.
+    QStringList notes;
     int unlistedProblems = 0;
 };
+
+// A -journal or -wal that holds something is a write that did not finish, or
+// one another program is making now.
+bool writePending(const QString& path)
+{
+    return QFileInfo(path + QStringLiteral("-journal")).size() > 0 ||
+           QFileInfo(path + QStringLiteral("-wal")).size() > 0;
+}
+
+// Opened read-only, SQLite cannot roll an unfinished write back and refuses
+// the file. Quorvane's own open rolls it back, so check opens the file the
+// same way first. Returns false when the file cannot be examined further.
+bool completeUnfinishedWrite(const QString& path, FileReport& report)
+{
+    if (!writePending(path))
+        return true;
+    const QString left = sideFiles(path).join(QStringLiteral(", "));
+    const QString connection =
+        database::uniqueConnectionName(QStringLiteral("quorvane-db-recover"));
+    Outcome opened = database::open(path, connection);
+    if (opened) {
+        // The first read takes the file over and rolls the journal back.
+        QSqlQuery query(QSqlDatabase::database(connection, false));
+        if (!query.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")) || !query.next())
+            opened = Outcome::failure(query.lastError().text());
+    }
+    database::close(connection);
+    if (!opened) {
+        report.problems << QStringLiteral("a write to it did not finish (%1 remains), and it "
+                                          "could not be rolled back: %2. Make the file and its "
+                                          "folder writable for you and run check again; keep "
+                                          "the file and %1 together.")
+                               .arg(left, flattened(opened.description()));
+        return false;
+    }
+    if (writePending(path)) {
+        report.problems << QStringLiteral("another program is writing to it right now (%1). "
+                                          "Run check again when that program has finished.")
+                               .arg(left);
+        return true;
+    }
+    report.notes << QStringLiteral("an unfinished write was found (%1, left by a program that "
+                                   "stopped in the middle of a write). It was rolled back as "
+                                   "Quorvane does when it opens the file, so the file holds what "
+                                   "it held before that write.")
+                        .arg(left);
+    report.facts << QStringLiteral("recovered");
+    return true;
+}
 
 void checkWidths(const QSqlDatabase& db, const TableSpec& layout, FileReport& report)
 {
@@ -158,12 +210,36 @@ FileReport examine(const QString& directory, const QString& fileName, const Tabl
     const QString path = database::pathIn(directory, fileName);
     struct stat st;
     if (::stat(QFile::encodeName(path).constData(), &st) != 0) {
-        if (errno == ENOENT) {
+        const QStringList left = sideFiles(path);
+        if (errno == ENOENT && !left.isEmpty()) {
+            // A new file beside that journal would take it in and be damaged.
+            report.problems << QStringLiteral("missing, but %1 of a write to it that did not "
+                                              "finish remains. Put the database file back at %2 "
+                                              "and run check again, which completes the "
+                                              "recovery; a new file beside %1 would be damaged "
+                                              "by it.")
+                                   .arg(left.join(QStringLiteral(", ")), path);
+        } else if (errno == ENOENT && QFileInfo(path).isSymLink()) {
+            report.problems << QStringLiteral("%1 is a symbolic link to %2, which does not exist. "
+                                              "Point it at the database file, or remove the link "
+                                              "and create the file with: %3")
+                                   .arg(path, QFileInfo(path).symLinkTarget(),
+                                        database::initCommand(directory));
+        } else if (errno == ENOENT) {
             report.problems << QStringLiteral("missing: %1 does not exist. Create it with: %2")
                                    .arg(path, database::initCommand(directory));
         } else {
             report.problems << QStringLiteral("cannot be examined: %1").arg(errnoText(errno));
         }
+        return report;
+    }
+    if (!S_ISREG(st.st_mode)) {
+        report.problems << QStringLiteral("%1 is %2, not a database file. Move it aside, then "
+                                          "create the file with: %3")
+                               .arg(path,
+                                    S_ISDIR(st.st_mode) ? QStringLiteral("a directory")
+                                                        : QStringLiteral("not a regular file"),
+                                    database::initCommand(directory));
         return report;
     }
 
@@ -186,7 +262,8 @@ FileReport examine(const QString& directory, const QString& fileName, const Tabl
         break;
     case database::FileKind::Sqlite:
         report.facts << QStringLiteral("SQLite");
-        checkContents(path, directory, layout, needsRows, report);
+        if (completeUnfinishedWrite(path, report) && report.problems.isEmpty())
+            checkContents(path, directory, layout, needsRows, report);
         break;
     }
 
@@ -217,6 +294,8 @@ int check(const QString& directory, Console& console)
     for (const auto& file : files) {
         const FileReport report = examine(*dir, file.fileName, file.layout, file.needsRows);
         const QString facts = report.facts.join(QStringLiteral(", "));
+        for (const QString& note : report.notes)
+            say(console.out, QStringLiteral("%1: %2").arg(file.fileName, note));
         if (report.problems.isEmpty()) {
             say(console.out, QStringLiteral("%1: ok (%2)").arg(file.fileName, facts));
             continue;

@@ -16,6 +16,7 @@
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -208,10 +209,34 @@ QStringList operatorNames(const QSqlDatabase& db, const TableSpec& layout)
     return names;
 }
 
-void removeTemporary(const QByteArray& path)
+// The temporary files init builds its databases in: "." + name + "." and six
+// characters from mkstemp. Their maker holds a lock on each while it lives.
+QString temporaryPattern(const QString& fileName)
 {
-    ::unlink(path.constData());
-    ::unlink((path + "-journal").constData());
+    return QLatin1Char('.') + fileName + QStringLiteral(".??????");
+}
+
+// Removes the temporary files of an init that was killed: those no living
+// init holds a lock on, and journals an older companion left beside them.
+void removeStaleTemporaries(const QString& directory, const QString& fileName)
+{
+    const QDir dir(directory);
+    const QStringList found =
+        dir.entryList({temporaryPattern(fileName)}, QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString& name : found) {
+        const QByteArray path = QFile::encodeName(dir.filePath(name));
+        const int fd = ::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+        if (fd < 0)
+            continue;
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0)
+            ::unlink(path.constData());
+        ::close(fd);
+    }
+    for (const QString& name : dir.entryList({temporaryPattern(fileName) + "-journal"},
+                                             QDir::Files | QDir::Hidden | QDir::System)) {
+        if (!dir.exists(name.chopped(8)))
+            ::unlink(QFile::encodeName(dir.filePath(name)).constData());
+    }
 }
 
 // Moves the finished file to its name unless an entry of that name exists.
@@ -260,7 +285,9 @@ Outcome fillDatabase(const QString& path, const TableSpec& layout,
                 if (!query.exec())
                     failure = query.lastError().text();
             };
-            run(QStringLiteral("PRAGMA journal_mode=DELETE"));
+            // The journal stays in memory: a file that is not finished is
+            // thrown away, so a killed init leaves no journal to clean up.
+            run(QStringLiteral("PRAGMA journal_mode=MEMORY"));
             run(QStringLiteral("PRAGMA synchronous=FULL"));
             run(QStringLiteral("BEGIN"));
             run(schema::createStatement(layout));
@@ -280,44 +307,111 @@ Outcome fillDatabase(const QString& path, const TableSpec& layout,
 // Builds the file under a temporary name beside its final one and moves it
 // into place only when complete, so a failure leaves no half-made file. The
 // temporary file is made with mode 0600, so the PINs are never readable by
-// others, not even while the file is being written.
+// others, not even while the file is being written. It stays locked while it
+// is built, so the next init can tell a killed one's leftovers from a live one.
 Outcome createDatabase(const QString& directory, const QString& fileName, const TableSpec& layout,
                        const std::optional<Operator>& first)
 {
+    removeStaleTemporaries(directory, fileName);
     const QString finalPath = database::pathIn(directory, fileName);
     QByteArray temporary =
         QFile::encodeName(database::pathIn(directory, QLatin1Char('.') + fileName + ".XXXXXX"));
-    const int fd = ::mkstemp(temporary.data());
+    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
     if (fd < 0) {
         return Outcome::failure(
             QStringLiteral("Cannot create a file in %1: %2").arg(directory, errnoText(errno)));
     }
+    const auto fail = [&](const QString& description) {
+        ::unlink(temporary.constData());
+        ::close(fd);
+        return Outcome::failure(description);
+    };
+    ::flock(fd, LOCK_EX);
     // mkstemp honours the umask, which could leave even the owner unable to write.
-    const bool private_ = ::fchmod(fd, S_IRUSR | S_IWUSR) == 0;
-    const int chmodError = errno;
-    ::close(fd);
-    if (!private_) {
-        removeTemporary(temporary);
-        return Outcome::failure(QStringLiteral("Cannot make a new file in %1 private: %2")
-                                    .arg(directory, errnoText(chmodError)));
-    }
+    if (::fchmod(fd, S_IRUSR | S_IWUSR) != 0)
+        return fail(QStringLiteral("Cannot make a new file in %1 private: %2")
+                        .arg(directory, errnoText(errno)));
 
-    if (Outcome filled = fillDatabase(QFile::decodeName(temporary), layout, first); !filled) {
-        removeTemporary(temporary);
-        return Outcome::failure(
-            QStringLiteral("Cannot write %1: %2").arg(finalPath, filled.description()));
-    }
+    if (Outcome filled = fillDatabase(QFile::decodeName(temporary), layout, first); !filled)
+        return fail(QStringLiteral("Cannot write %1: %2").arg(finalPath, filled.description()));
+    // SQLite would roll a journal left by another file's write into this one.
+    if (const QStringList left = sideFiles(finalPath); !left.isEmpty())
+        return fail(QStringLiteral("%1 appeared while %2 was being prepared; nothing was put in "
+                                   "its place.")
+                        .arg(left.join(QStringLiteral(", ")), finalPath));
     if (const int error = placeWithoutOverwrite(temporary, QFile::encodeName(finalPath))) {
-        removeTemporary(temporary);
         if (error == EEXIST)
-            return Outcome::failure(
+            return fail(
                 QStringLiteral("%1 appeared while it was being prepared; it was left untouched.")
                     .arg(finalPath));
-        return Outcome::failure(
-            QStringLiteral("Cannot put %1 in place: %2").arg(finalPath, errnoText(error)));
+        return fail(QStringLiteral("Cannot put %1 in place: %2").arg(finalPath, errnoText(error)));
     }
+    ::close(fd);
     syncDirectory(directory);
     return Outcome::success();
+}
+
+// Why init cannot make or use the file at path: a name taken by a directory
+// or a link to nothing, or a journal of an unfinished write, which a new
+// file beside it would take in and be damaged by. Empty when nothing stands
+// in the way.
+QStringList obstacles(const QString& path, const QString& directory)
+{
+    QStringList found;
+    const QByteArray name = QFile::encodeName(path);
+    struct stat st;
+    const bool present = ::lstat(name.constData(), &st) == 0;
+    if (present && ::stat(name.constData(), &st) != 0) {
+        found << QStringLiteral("%1 is a symbolic link to %2, which does not exist, so Quorvane "
+                                "could not open it. Point the link at the database file, or "
+                                "remove it and run init again.")
+                     .arg(path, QFileInfo(path).symLinkTarget());
+    } else if (present && !S_ISREG(st.st_mode)) {
+        found << QStringLiteral("%1 is %2, not a database file, so Quorvane could not open it. "
+                                "Move it aside and run init again.")
+                     .arg(path, S_ISDIR(st.st_mode) ? QStringLiteral("a directory")
+                                                    : QStringLiteral("not a regular file"));
+    }
+    const QStringList left = sideFiles(path);
+    if (left.isEmpty())
+        return found;
+    const QString files = left.join(QStringLiteral(", "));
+    if (present) {
+        found << QStringLiteral("%1 is left from a write to %2 that did not finish (or another "
+                                "program is writing to it now). Complete the recovery with: %3")
+                     .arg(files, path, checkCommand(directory));
+    } else {
+        found << QStringLiteral("%1 is left from a write that did not finish, to a database file "
+                                "that is no longer at %2; a new file beside it would take that "
+                                "write in and be damaged. Put the database file back and run: "
+                                "%3. Or move %1 aside together with the file it belongs to.")
+                     .arg(files, path, checkCommand(directory));
+    }
+    return found;
+}
+
+// The operators in an existing operator file, read without changing it;
+// nothing when it cannot be read as one.
+std::optional<int> operatorCount(const QString& path)
+{
+    const QString connection = database::uniqueConnectionName(QStringLiteral("quorvane-db-count"));
+    std::optional<int> count;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
+        db.setDatabaseName(
+            QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()).toString(QUrl::FullyEncoded) +
+            QStringLiteral("?mode=ro"));
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_OPEN_READONLY"));
+        if (database::probe(path) == database::FileKind::Sqlite && db.open()) {
+            QSqlQuery query(db);
+            if (query.exec(QStringLiteral("SELECT count(*) FROM %1")
+                               .arg(quotedName(schema::operatorTable().table))) &&
+                query.next())
+                count = query.value(0).toInt();
+        }
+    }
+    QSqlDatabase::removeDatabase(connection);
+    return count;
 }
 
 void warnIfExposed(const QString& path, Console& console)
@@ -444,6 +538,13 @@ int init(const QString& directory, const OperatorEntry& given, Console& console)
 
     const QString operatorPath = database::pathIn(*dir, schema::kOperatorFile);
     const QString directoryPath = database::pathIn(*dir, schema::kDirectoryFile);
+    const QStringList blocked = obstacles(operatorPath, *dir) + obstacles(directoryPath, *dir);
+    if (!blocked.isEmpty()) {
+        for (const QString& obstacle : blocked)
+            say(console.err, obstacle);
+        say(console.err, QStringLiteral("Nothing was created."));
+        return kFailure;
+    }
     const bool operatorExists = entryExists(operatorPath);
     const bool directoryExists = entryExists(directoryPath);
     for (const auto& [path, exists] :
@@ -458,9 +559,33 @@ int init(const QString& directory, const OperatorEntry& given, Console& console)
                              .arg(database::shellQuoted(*dir)));
         return kFailure;
     }
-    if (operatorExists && (given.name || given.pin)) {
-        say(console.out, QStringLiteral("The operator given was not added; to add one run: %1")
-                             .arg(database::addOperatorCommand(*dir)));
+    // An existing operator file is never changed by init, so an operator
+    // given is not added: say so, and fail, since a script would otherwise
+    // take it that this operator can log in.
+    int status = kSuccess;
+    if (operatorExists) {
+        const std::optional<int> count = operatorCount(operatorPath);
+        if (given.name || given.pin) {
+            say(console.err, QStringLiteral("No operator was added, since %1 already existed; to "
+                                            "add one run: %2")
+                                 .arg(operatorPath, database::addOperatorCommand(*dir)));
+            status = kFailure;
+        } else if (!count) {
+            say(console.err, QStringLiteral("%1 cannot be read as an operator file. To examine it "
+                                            "run: %2")
+                                 .arg(operatorPath, checkCommand(*dir)));
+            status = kFailure;
+        } else if (*count == 0) {
+            say(console.err, QStringLiteral("%1 holds no operator, so nobody can log in. Add one "
+                                            "with: %2")
+                                 .arg(operatorPath, database::addOperatorCommand(*dir)));
+            status = kFailure;
+        } else {
+            say(console.out,
+                QStringLiteral("%1 holds %2, so no operator was asked for.")
+                    .arg(operatorPath, *count == 1 ? QStringLiteral("1 operator")
+                                                   : QStringLiteral("%1 operators").arg(*count)));
+        }
     }
 
     // The operator is asked for before anything is written, so giving up
@@ -492,7 +617,7 @@ int init(const QString& directory, const OperatorEntry& given, Console& console)
         say(console.out,
             QStringLiteral("Created %1 with an empty room directory.").arg(directoryPath));
     }
-    return kSuccess;
+    return status;
 }
 
 int addOperator(const QString& directory, const OperatorEntry& given, Console& console)

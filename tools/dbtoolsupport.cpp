@@ -1,6 +1,9 @@
 #include "dbtoolsupport.h"
 
+#include "database.h"
+
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 #include <cstring>
@@ -42,6 +45,23 @@ std::optional<QString> existingDirectory(const QString& directory, Console& cons
         return std::nullopt;
     }
     return QDir(directory).absolutePath();
+}
+
+QString checkCommand(const QString& directory)
+{
+    return QStringLiteral("quorvane-db check ") + database::shellQuoted(directory);
+}
+
+QStringList sideFiles(const QString& path)
+{
+    QStringList found;
+    for (const char* suffix : {"-journal", "-wal", "-shm"}) {
+        const QString side = path + QLatin1String(suffix);
+        struct stat st;
+        if (::lstat(QFile::encodeName(side).constData(), &st) == 0)
+            found << side;
+    }
+    return found;
 }
 
 QString modeText(mode_t mode)

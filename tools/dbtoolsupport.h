@@ -14,6 +14,11 @@ QString quotedName(const QString& identifier);
 QString errnoText(int error);
 // The directory made absolute, or nothing after saying why it cannot be used.
 std::optional<QString> existingDirectory(const QString& directory, Console& console);
+// The companion's check command for a directory, quoted for a shell.
+QString checkCommand(const QString& directory);
+// The -journal, -wal and -shm files beside a database that exist (even as a
+// dangling link). SQLite takes them as the unfinished write of that file.
+QStringList sideFiles(const QString& path);
 // Permission bits as chmod takes them, e.g. "0600".
 QString modeText(mode_t mode);
 // What other users may do with a file of this mode ("read", "change", "read

@@ -12,8 +12,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
 #include <memory>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -80,6 +83,27 @@ void writeBytes(const QString& path, const QByteArray& bytes, unsigned mode = 06
     QCOMPARE(::chmod(QFile::encodeName(path).constData(), mode), 0);
 }
 
+// A writer killed in the middle of a transaction: enough rows that its cache
+// spills into the file, so the file is changed and the journal is hot.
+void leaveHotJournal(const QString& path)
+{
+    const pid_t child = ::fork();
+    if (child == 0) {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "tst-killed");
+        db.setDatabaseName(path);
+        QSqlQuery query(db);
+        if (db.open() && query.exec("PRAGMA cache_size=1") && query.exec("BEGIN") &&
+            query.exec("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < "
+                       "5000) INSERT INTO Room_tel (Room, TEL1) SELECT i, '13912345678' FROM n"))
+            ::raise(SIGKILL);
+        ::_exit(1);
+    }
+    int status = 0;
+    QCOMPARE(::waitpid(child, &status, 0), child);
+    QVERIFY(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
+    QVERIFY(QFileInfo(path + "-journal").size() > 0);
+}
+
 } // namespace
 
 class TestQuorvaneDb : public QObject
@@ -94,7 +118,8 @@ private:
     QString dir() const { return m_dir->path(); }
     QStringList entries() const
     {
-        return QDir(dir()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+        return QDir(dir()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
+                                     QDir::NoDotAndDotDot);
     }
 
     void initWith(const QString& name, const QString& pin)
@@ -116,6 +141,9 @@ private slots:
     void initCreatesPrivateFilesThatPassCheck()
     {
         const QString program = QStringLiteral(QUORVANE_DB_EXECUTABLE);
+        // Left by an init that was killed.
+        writeBytes(m_dir->filePath(".user_password.mdb.Ab12Cd"), "SQLite format 3");
+        writeBytes(m_dir->filePath(".user_password.mdb.Ab12Cd-journal"), "x");
         QProcess init;
         init.start(program, {"init", dir()});
         init.write("zoe\n2468\n");
@@ -185,7 +213,8 @@ private slots:
         QTest::addColumn<bool>("roomsExist");
         QTest::addColumn<int>("status");
 
-        QTest::newRow("operator file exists") << true << false << 0;
+        // The operator given cannot be added to a file init leaves untouched.
+        QTest::newRow("operator file exists") << true << false << 1;
         QTest::newRow("room file exists") << false << true << 0;
         QTest::newRow("both exist") << true << true << 1;
     }
@@ -211,7 +240,9 @@ private slots:
             QCOMPARE(session.output.contains(path + " already exists; it was left untouched."),
                      existed);
         }
-        QCOMPARE(session.errors.contains("refusing to overwrite"), status != 0);
+        QCOMPARE(session.errors.contains("refusing to overwrite"), roomsExist && operatorExists);
+        QCOMPARE(session.errors.contains("No operator was added, since " + m_operators),
+                 operatorExists && !roomsExist);
     }
 
     // An empty expectation: refused with the message, and nothing created.
@@ -262,6 +293,75 @@ private slots:
         QVERIFY(session.errors.contains("Nothing was created."));
         // The operator is asked for first, so the directory stays empty.
         QCOMPARE(entries(), QStringList());
+    }
+
+    // Following check's advice never buries the journal of an unfinished write.
+    void checkCompletesAnUnfinishedWrite()
+    {
+        initWith("anna", "1234");
+        testdb::exec(m_rooms, "INSERT INTO Room_tel (Room, TEL1) VALUES ('101', '555')");
+        leaveHotJournal(m_rooms);
+        const QString journal = m_rooms + "-journal";
+
+        QVERIFY(QFile::rename(m_rooms, m_rooms + ".aside"));
+        Session missing;
+        QCOMPARE(missing.run({"check", dir()}), 1);
+        QVERIFY2(missing.output.contains(journal) && !missing.output.contains(" init "),
+                 qPrintable(missing.output));
+        Session init;
+        QCOMPARE(init.run({"init", dir()}), 1);
+        QVERIFY2(init.errors.contains(journal), qPrintable(init.errors));
+        QVERIFY(!QFileInfo::exists(m_rooms));
+
+        QVERIFY(QFile::rename(m_rooms + ".aside", m_rooms));
+        Session check;
+        QCOMPARE(check.run({"check", dir()}), 0);
+        QVERIFY2(check.output.contains("Inhabitant_telnum.mdb: an unfinished write") &&
+                     !check.output.contains(" init "),
+                 qPrintable(check.output));
+        QVERIFY(!QFileInfo::exists(journal));
+        QCOMPARE(testdb::rows(m_rooms, schema::directoryTable()),
+                 (QList<QStringList>{{"101", "555", "<NULL>", "<NULL>"}}));
+    }
+
+    // Each leaves a setup the program could not use, or a new file that a
+    // stale journal would damage.
+    void initRefusesWhatCannotBeUsed_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("checkSays");
+
+        QTest::newRow("directory") << schema::kOperatorFile << "is a directory, not a database";
+        QTest::newRow("dangling link") << schema::kDirectoryFile << "which does not exist";
+        QTest::newRow("journal") << schema::kDirectoryFile + "-journal"
+                                 << "missing, but";
+        QTest::newRow("wal") << schema::kOperatorFile + "-wal"
+                             << "missing, but";
+        QTest::newRow("shm") << schema::kDirectoryFile + "-shm"
+                             << "missing, but";
+    }
+
+    void initRefusesWhatCannotBeUsed()
+    {
+        QFETCH(QString, entry);
+        QFETCH(QString, checkSays);
+
+        const QString path = m_dir->filePath(entry);
+        if (QTest::currentDataTag() == QLatin1String("directory"))
+            QVERIFY(QDir().mkdir(path));
+        else if (QTest::currentDataTag() == QLatin1String("dangling link"))
+            QVERIFY(QFile::link(m_dir->filePath("gone"), path));
+        else
+            writeBytes(path, "left over");
+        Session init;
+        QCOMPARE(init.run({"init", dir(), "--operator", "anna", "--pin", "1"}), 1);
+        QVERIFY2(init.errors.contains(path) && init.errors.endsWith("Nothing was created.\n"),
+                 qPrintable(init.errors));
+        QCOMPARE(entries(), QStringList{entry});
+        Session check;
+        QCOMPARE(check.run({"check", dir()}), 1);
+        QVERIFY2(check.output.contains(checkSays) && !check.output.contains("chmod"),
+                 qPrintable(check.output));
     }
 
     void addOperatorAppendsInTableOrder()
