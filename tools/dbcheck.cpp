@@ -43,12 +43,17 @@ struct FileReport
     int unlistedProblems = 0;
 };
 
-// A -journal or -wal that holds something is a write that did not finish, or
-// one another program is making now.
+// A journal whose header is written, or a -wal that holds something, is a
+// write that reached the file and did not finish, or one another program is
+// making now. A journal whose header is still zero belongs to a write that
+// never reached the file, and SQLite ignores it.
 bool writePending(const QString& path)
 {
-    return QFileInfo(path + QStringLiteral("-journal")).size() > 0 ||
-           QFileInfo(path + QStringLiteral("-wal")).size() > 0;
+    QFile journal(path + QStringLiteral("-journal"));
+    char first = 0;
+    if (journal.open(QIODevice::ReadOnly) && journal.getChar(&first) && first != 0)
+        return true;
+    return QFileInfo(path + QStringLiteral("-wal")).size() > 0;
 }
 
 // Opened read-only, SQLite cannot roll an unfinished write back and refuses
