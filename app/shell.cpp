@@ -83,33 +83,34 @@ LinkDialog& Shell::linkDialog()
             m_ownPauser = std::make_unique<UiPauser>();
             m_pauser = m_ownPauser.get();
         }
-        if (!m_link)
-            m_link = std::make_unique<SerialLink>(*m_port, *m_pauser);
-        m_linkDialog = new LinkDialog(*m_link, m_messages, *m_pauser, m_main);
+        auto* dialog = new LinkDialog(*m_port, m_messages, *m_pauser, m_main);
+        connect(dialog, &LinkDialog::discarded, this, [this, dialog] {
+            if (m_linkDialog == dialog)
+                m_linkDialog = nullptr;
+            dialog->deleteLater();
+        });
+        m_linkDialog = dialog;
     }
     return *m_linkDialog;
 }
 
 SerialLink& Shell::serialLink()
 {
-    linkDialog();
-    return *m_link;
+    return linkDialog().link();
 }
 
 void Shell::useLinkDevices(SerialPort& port, Pauser& pauser)
 {
-    Q_ASSERT(!m_link);
+    Q_ASSERT(!m_linkDialog);
     m_port = &port;
     m_pauser = &pauser;
 }
 
 void Shell::onDownload()
 {
-    if (m_downloading)
-        return;
     SerialLink& link = serialLink();
     // Refused before the directory window is even loaded.
-    if (!DirectoryDownload::checkPortLocked(link, m_messages))
+    if (!DirectoryDownload::checkLinkReady(link, m_messages))
         return;
     TelNumWindow* window = loadDirectoryWindow();
 
@@ -117,8 +118,9 @@ void Shell::onDownload()
     std::unique_ptr<DownloadProgress> progress;
     const auto showProgress = [&](const DirectoryDownload::Progress& p) {
         if (p.finished) {
-            if (progress)
-                progress->hide();
+            // Gone, not hidden, before the message: a hidden progress dialog
+            // can show itself again inside the message's loop, over it.
+            progress.reset();
             return;
         }
         if (!progress) {
@@ -127,12 +129,10 @@ void Shell::onDownload()
         }
         progress->setRooms(p.sent, p.total);
     };
-    m_downloading = true;
     DirectoryDownload(
         link, window->datPrimaryRS(), [window] { return window->boundFields(); }, m_messages,
         showProgress)
         .run();
-    m_downloading = false;
 }
 
 void Shell::onConnect()

@@ -35,8 +35,8 @@ public:
     TelNumWindow* loadDirectoryWindow();
 
     // The Connect dialog and the SerialLink it holds: loaded, not shown, on
-    // the first reference from any command, and kept to the end, so the open
-    // port and its lock survive the dialog's hiding.
+    // the first reference from any command, and kept until its close box
+    // discards both, so the open port and its lock survive the dialog's hiding.
     LinkDialog& linkDialog();
     SerialLink& serialLink();
     // Puts another port and pauser under the link; before its first use.
@@ -62,12 +62,11 @@ private:
     QPointer<UserChangeDialog> m_editUser;
     QPointer<TelNumWindow> m_telNum;
     QPointer<QMdiSubWindow> m_telNumFrame;
-    // The link outlives its dialog: it is destroyed after the main window.
+    // The devices outlive the dialog and its link: they are destroyed after
+    // the main window.
     std::unique_ptr<SerialPort> m_ownPort;
     std::unique_ptr<Pauser> m_ownPauser;
     SerialPort* m_port = nullptr;
     Pauser* m_pauser = nullptr;
-    std::unique_ptr<SerialLink> m_link;
     QPointer<LinkDialog> m_linkDialog;
-    bool m_downloading = false;
 };

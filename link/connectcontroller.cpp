@@ -37,6 +37,18 @@ bool openPort(SerialLink& link, MessageSink& messages)
     return false;
 }
 
+bool linkBusy(const SerialLink& link, MessageSink& messages, bool chinese)
+{
+    if (!link.busy())
+        return false;
+    messages.show(chinese ? QStringLiteral("另一个命令正在向门口机发送数据，本次未发送。\r\n"
+                                           "请等它完成后再试。")
+                          : QStringLiteral("Another command is still sending to the door unit, so "
+                                           "nothing was sent. Try again when it has finished."),
+                  kApplicationTitle, MessageSink::Icon::Exclamation);
+    return true;
+}
+
 ConnectController::ConnectController(SerialLink& link, MessageSink& messages)
     : m_link(link), m_messages(messages)
 {
@@ -49,6 +61,8 @@ bool ConnectController::locked() const
 
 ConnectController::Toggle ConnectController::toggle(const QString& listText)
 {
+    if (linkBusy(m_link, m_messages, true))
+        return Toggle::Busy;
     const int number = portNumberOf(listText);
     if (number == 0) {
         m_messages.show(
@@ -81,6 +95,8 @@ ConnectController::Toggle ConnectController::toggle(const QString& listText)
 bool ConnectController::sendSettings(const QString& openTimeText, Qt::CheckState autoAnswer,
                                      Qt::CheckState autoOpen)
 {
+    if (linkBusy(m_link, m_messages, true))
+        return false;
     if (!m_link.portLocked()) {
         m_messages.show(QStringLiteral("串口未选择并打开"), QStringLiteral("出错"),
                         MessageSink::Icon::Exclamation);
@@ -106,6 +122,7 @@ bool ConnectController::sendSettings(const QString& openTimeText, Qt::CheckState
         return false;
     }
     const quint8 mode = connectsettings::autoMode(autoAnswer, autoOpen);
+    SerialLink::Transfer transfer(m_link);
     if (!m_link.run(frames::settingsSequence(*openTime, mode))) {
         m_messages.show(
             QStringLiteral("设置未能完整发送到门口机：\r\n%1").arg(m_link.failureDescription()),

@@ -10,12 +10,18 @@ class SerialLink;
 // port error messages) and gives false.
 bool openPort(SerialLink& link, MessageSink& messages);
 
+// True, once the operator has been told, while another command is sending over
+// the link: the caller then sends nothing. The text is Chinese where the
+// caller's other link messages are.
+bool linkBusy(const SerialLink& link, MessageSink& messages, bool chinese);
+
 // What the Connect dialog's open/close and OK buttons do, kept apart from the
 // widgets. The lock lives in the SerialLink; the dialog mirrors it.
 class ConnectController
 {
 public:
     enum class Toggle {
+        Busy,     // another command is sending: nothing changed
         NoPort,   // no list entry chosen: nothing opened
         Failed,   // the port did not open: unlocked and closed
         Locked,   // opened and locked

@@ -34,8 +34,10 @@ int DirectoryDownload::millisecondsLeft(int sent, int total, int baud)
     return batchesLeft * kBatchPauseMs + int(bytesLeft * kBitsPerByte * 1000 / qMax(baud, 1));
 }
 
-bool DirectoryDownload::checkPortLocked(SerialLink& link, MessageSink& messages)
+bool DirectoryDownload::checkLinkReady(SerialLink& link, MessageSink& messages)
 {
+    if (linkBusy(link, messages, false))
+        return false;
     if (link.portLocked())
         return true;
     messages.show(QStringLiteral("COM not selected"), QStringLiteral("Error"),
@@ -48,8 +50,9 @@ DirectoryDownload::Result DirectoryDownload::run()
     m_total = 0;
     m_sent = 0;
     m_started = false;
-    if (!checkPortLocked(m_link, m_messages))
+    if (!checkLinkReady(m_link, m_messages))
         return Result::NotLocked;
+    SerialLink::Transfer transfer(m_link);
     if (const Result checked = check(); checked != Result::Complete)
         return checked;
 

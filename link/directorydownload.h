@@ -15,7 +15,7 @@ class DirectoryDownload
 {
 public:
     enum class Result {
-        NotLocked,  // no port chosen and opened in the Connect dialog
+        NotLocked,  // no port chosen and opened in the Connect dialog, or busy
         Empty,      // no rooms
         Unreadable, // the cursor could not move over the rooms
         BadRows,    // some room cannot become a record
@@ -40,9 +40,10 @@ public:
                       MessageSink& messages, ProgressCallback progress = {});
 
     Result run();
-    // "COM not selected" unless the port was chosen and opened in the Connect
-    // dialog; false then.
-    static bool checkPortLocked(SerialLink& link, MessageSink& messages);
+    // False, once the operator has been told, while another command is sending
+    // or unless the port was chosen and opened in the Connect dialog ("COM not
+    // selected").
+    static bool checkLinkReady(SerialLink& link, MessageSink& messages);
     int roomsSent() const { return m_sent; }
 
     // How long sending the rest takes once `sent` rooms went out: a 2 s pause

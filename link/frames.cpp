@@ -30,6 +30,14 @@ QString fieldProblem(const char* name, const QString& value, int width)
                             .arg(QLatin1String(name), value, shown);
             break;
         }
+        // The door unit ends a field, record, batch or the whole directory at
+        // these, so one inside a value would cut the directory short there.
+        if (QStringView(u"$@#,.").contains(c)) {
+            problems << QStringLiteral("%1 \"%2\" holds \"%3\", which the door unit reads as a "
+                                       "marker, not as part of a value")
+                            .arg(QLatin1String(name), value, QString(c));
+            break;
+        }
     }
     return problems.join(QStringLiteral("; "));
 }

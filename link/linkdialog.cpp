@@ -1,10 +1,11 @@
 #include "linkdialog.h"
 
-#include "seriallink.h"
+#include "messagesink.h"
 #include "songtifont.h"
 #include "twips.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QLabel>
@@ -46,10 +47,10 @@ QCheckBox* makeCheck(QWidget* parent, const char* name, const QString& text, QRe
 
 } // namespace
 
-LinkDialog::LinkDialog(SerialLink& link, MessageSink& messages, Pauser& pauser, QWidget* parent)
+LinkDialog::LinkDialog(SerialPort& port, MessageSink& messages, Pauser& pauser, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      m_controller(link, messages)
+      m_link(port, pauser), m_messages(messages), m_controller(m_link, messages)
 {
     setObjectName(QStringLiteral("frmLink"));
     setWindowTitle(QStringLiteral("Linking"));
@@ -101,7 +102,7 @@ LinkDialog::LinkDialog(SerialLink& link, MessageSink& messages, Pauser& pauser, 
 
     connect(m_openClose, &QPushButton::clicked, this, &LinkDialog::toggle);
     connect(ok, &QPushButton::clicked, this, &LinkDialog::confirm);
-    // Cancel, Esc and the close box all only hide the dialog.
+    // Cancel and Esc only hide the dialog.
     connect(cancel, &QPushButton::clicked, this, &LinkDialog::reject);
     connect(m_port, &QComboBox::currentIndexChanged, this, &LinkDialog::showDevice);
 
@@ -115,9 +116,27 @@ QColor LinkDialog::unlockedColour()
     return QGuiApplication::palette().color(QPalette::Active, QPalette::WindowText);
 }
 
+// Qt has no caption colours (the window manager draws title bars), and the
+// inactive Highlight is a selection colour that would make the list look
+// chosen. So: the inactive caption of the classic Windows scheme the dialog
+// was laid out on.
 QColor LinkDialog::lockedColour()
 {
-    return QGuiApplication::palette().color(QPalette::Disabled, QPalette::WindowText);
+    return QColor(128, 128, 128);
+}
+
+void LinkDialog::closeEvent(QCloseEvent* event)
+{
+    // The link must outlive a command that is sending over it.
+    if (linkBusy(m_link, m_messages, true)) {
+        event->ignore();
+        return;
+    }
+    m_link.setPortLocked(false);
+    if (m_link.state() != SerialLink::State::Closed)
+        m_link.close();
+    QDialog::closeEvent(event);
+    emit discarded();
 }
 
 void LinkDialog::toggle()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "connectcontroller.h"
+#include "seriallink.h"
 
 #include <QDialog>
 
@@ -10,22 +11,34 @@ class QCheckBox;
 class QComboBox;
 class QLineEdit;
 class QPushButton;
-class SerialLink;
+class SerialPort;
 
-// frmLink: the Connect dialog. The operator chooses the port, opens or closes
-// it, and sends the open time and the automatic modes. It is only ever
-// hidden, so the open port, its lock and the values typed survive.
+// frmLink: the Connect dialog, holding the one SerialLink. The operator
+// chooses the port, opens or closes it, and sends the open time and the
+// automatic modes. OK, Cancel and Esc only hide it, so the open port, its lock
+// and the values typed survive; its frame's close box discards it with its
+// link (see discarded()).
 class LinkDialog : public QDialog
 {
     Q_OBJECT
 
 public:
-    LinkDialog(SerialLink& link, MessageSink& messages, Pauser& pauser, QWidget* parent = nullptr);
+    LinkDialog(SerialPort& port, MessageSink& messages, Pauser& pauser, QWidget* parent = nullptr);
+
+    SerialLink& link() { return m_link; }
 
     // The port list's text colour while the operator can choose, and while the
     // chosen port is open and locked.
     static QColor unlockedColour();
     static QColor lockedColour();
+
+signals:
+    // Closed by the frame's close box: the port is closed and the owner
+    // deletes the dialog, so the next reference makes a fresh one.
+    void discarded();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void toggle();
@@ -33,6 +46,8 @@ private:
     void showLock();
     void showDevice();
 
+    SerialLink m_link;
+    MessageSink& m_messages;
     ConnectController m_controller;
 
     QComboBox* m_port = nullptr;

@@ -1,11 +1,14 @@
 #include "loaddefault.h"
 
+#include "connectcontroller.h"
 #include "frames.h"
 #include "messagesink.h"
 #include "seriallink.h"
 
 bool loadDefault(SerialLink& link, MessageSink& messages)
 {
+    if (linkBusy(link, messages, true))
+        return false;
     if (!link.portLocked()) {
         messages.show(QStringLiteral("串口未选择"), QStringLiteral("出错"),
                       MessageSink::Icon::Exclamation);
@@ -21,6 +24,7 @@ bool loadDefault(SerialLink& link, MessageSink& messages)
         messages.show(text, kApplicationTitle, MessageSink::Icon::Exclamation);
         return false;
     }
+    SerialLink::Transfer transfer(link);
     if (!link.run(frames::loadDefault())) {
         messages.show(QStringLiteral("恢复默认设置的命令未能发送到门口机：\r\n%1")
                           .arg(link.failureDescription()),

@@ -44,10 +44,29 @@ public:
     static QString deviceFor(int portNumber);
     // The device of the last open().
     const QString& device() const { return m_device; }
-    // Bytes accepted by the device since open().
+    // Bytes accepted by the device since the running command began, or since
+    // open() outside a command.
     qint64 bytesWritten() const { return m_written; }
     // How long a drain of that many queued bytes may take at the line speed.
     int drainDeadline(qint64 bytes) const;
+
+    // A command holds the link while it sends, so no other command's bytes
+    // can fall between its own; failure descriptions count its bytes only.
+    class Transfer
+    {
+    public:
+        explicit Transfer(SerialLink& link) : m_link(link)
+        {
+            m_link.m_busy = true;
+            m_link.m_written = 0;
+        }
+        ~Transfer() { m_link.m_busy = false; }
+        Q_DISABLE_COPY_MOVE(Transfer)
+
+    private:
+        SerialLink& m_link;
+    };
+    bool busy() const { return m_busy; }
 
     bool portLocked() const { return m_locked; }
     void setPortLocked(bool locked) { m_locked = locked; }
@@ -80,6 +99,7 @@ private:
     int m_portNumber = 1;
     SerialPort::LineSettings m_settings{};
     bool m_locked = false;
+    bool m_busy = false;
     State m_state = State::Closed;
     QString m_failure;
     QString m_device;

@@ -241,12 +241,14 @@ void TestDownload::linkFailureStopsAndSaysHowFar_data()
     QTest::addColumn<int>("failingDrain");     // 0: no drain fails
     QTest::addColumn<int>("sent");
     QTest::addColumn<bool>("endSent");
+    QTest::addColumn<int>("bytes"); // of this download when it failed
     // byte 95, five records and "," are 222 bytes; the seventh record fails.
-    QTest::newRow("write of the seventh room") << qint64(1 + 5 * 44 + 1 + 44) << 0 << 6 << false;
-    QTest::newRow("first byte") << qint64(0) << 0 << 0 << false;
+    QTest::newRow("write of the seventh room")
+        << qint64(1 + 5 * 44 + 1 + 44) << 0 << 6 << false << 1 + 5 * 44 + 1 + 44;
+    QTest::newRow("first byte") << qint64(0) << 0 << 0 << false << 0;
     // Drains: after 95, before each of 11 records, before each of 3 ",", after ".".
-    QTest::newRow("drain before the third room") << qint64(-1) << 4 << 2 << false;
-    QTest::newRow("drain after the end") << qint64(-1) << 16 << 11 << true;
+    QTest::newRow("drain before the third room") << qint64(-1) << 4 << 2 << false << 1 + 2 * 44;
+    QTest::newRow("drain after the end") << qint64(-1) << 16 << 11 << true << 1 + 11 * 44 + 4;
 }
 
 void TestDownload::linkFailureStopsAndSaysHowFar()
@@ -255,7 +257,9 @@ void TestDownload::linkFailureStopsAndSaysHowFar()
     QFETCH(int, failingDrain);
     QFETCH(int, sent);
     QFETCH(bool, endSent);
+    QFETCH(int, bytes);
     Rig rig(rooms(11));
+    QVERIFY(rig.link.writeText("0000")); // an earlier command on the same open port
     rig.port.failWritesAfter(acceptedBytes);
     rig.port.failAt = failingDrain;
 
@@ -267,6 +271,7 @@ void TestDownload::linkFailureStopsAndSaysHowFar()
                                    .arg(sent)),
              qPrintable(m.text));
     QVERIFY(m.text.contains(rig.link.failureDescription()));
+    QVERIFY2(m.text.contains(QStringLiteral(" after %1 bytes").arg(bytes)), qPrintable(m.text));
     QCOMPARE(m.icon, Icon::Critical);
     QCOMPARE(rig.progress.last().sent, sent);
 

@@ -70,6 +70,14 @@ private slots:
         bad("DEL in TEL3", {"1", "", "", QStringLiteral("1\x7f")},
             QStringLiteral(
                 "TEL3 \"1\x7f\" holds \"U+007f\", which is not a printable ASCII character"));
+        for (const char* marker : {"$", "@", "#", ",", "."})
+            bad(marker, {"1", QStringLiteral("13%1").arg(marker), "", ""},
+                QStringLiteral("TEL1 \"13%1\" holds \"%1\", which the door unit reads as a "
+                               "marker, not as part of a value")
+                    .arg(marker));
+        bad("room 1.2", {"1.2", "", "", ""},
+            "Room \"1.2\" holds \".\", which the door unit reads as a marker, not as part of "
+            "a value");
         bad("two fields", {"12345678", "", "", "123456789012"},
             "Room \"12345678\" has 8 characters; at most 7 fit; TEL3 \"123456789012\" has 12 "
             "characters; at most 11 fit");

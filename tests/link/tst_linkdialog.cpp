@@ -16,10 +16,14 @@ namespace {
 
 // The dialog shown over a recording port; with `locked`, COM1 is chosen and
 // opened, and the log is clean.
-struct Rig : RecordedLink
+struct Rig
 {
+    QStringList log;
+    RecordingSerialPort port{&log};
+    RecordingPauser pauser{&log};
     RecordingMessageSink messages;
-    LinkDialog dialog{link, messages, pauser};
+    LinkDialog dialog{port, messages, pauser};
+    SerialLink& link = dialog.link();
 
     explicit Rig(bool locked = false)
     {
@@ -63,7 +67,7 @@ private slots:
     void tooltipAndLock();
     void openThatFailsOrHasNoEntryLeavesListChangeable();
     void okSendsAndHidesOrIsRefusedAndStays();
-    void cancelAndCloseBoxKeepValuesPortAndLock();
+    void cancelAndEscKeepValuesPortAndLock();
 
 private:
     QTemporaryDir m_config;
@@ -120,6 +124,7 @@ void TestLinkDialog::tooltipAndLock()
     QVERIFY(!rig.list()->isEnabled());
     QCOMPARE(rig.listColour(), LinkDialog::lockedColour());
     QCOMPARE(rig.list()->palette().color(QPalette::Text), LinkDialog::lockedColour());
+    QCOMPARE(LinkDialog::lockedColour(), QColor(128, 128, 128)); // the inactive caption
 
     rig.click("Command3");
     QVERIFY(!rig.link.isOpen() && !rig.link.portLocked());
@@ -166,18 +171,14 @@ void TestLinkDialog::okSendsAndHidesOrIsRefusedAndStays()
     QVERIFY(rig.link.portLocked());
 }
 
-void TestLinkDialog::cancelAndCloseBoxKeepValuesPortAndLock()
+void TestLinkDialog::cancelAndEscKeepValuesPortAndLock()
 {
     Rig rig(true);
     rig.child<QCheckBox>("Check2")->setChecked(true);
     rig.child<QLineEdit>("Text1")->setText(QStringLiteral("9"));
-    QPointer<LinkDialog> alive(&rig.dialog);
 
     rig.click("Command2");
     QVERIFY(rig.dialog.isHidden());
-    rig.dialog.show();
-    QVERIFY(rig.dialog.close());
-    QVERIFY(rig.dialog.isHidden() && alive);
     rig.dialog.show();
     QTest::keyClick(&rig.dialog, Qt::Key_Escape);
     QVERIFY(rig.dialog.isHidden());

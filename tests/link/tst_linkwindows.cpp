@@ -10,8 +10,11 @@
 #include "testdatabase.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QProgressDialog>
@@ -49,6 +52,9 @@ struct Program
     QTemporaryDir dir;
     RecordingMessageSink messages;
     std::unique_ptr<Shell> shell;
+    // Whether a progress window was up while a message was, once the events
+    // were run as a real message box runs them.
+    bool progressWithMessage = false;
 
     explicit Program(int count)
     {
@@ -57,6 +63,21 @@ struct Program
         testdb::create(dir.filePath(schema::kOperatorFile), schema::operatorTable(),
                        testdb::operators({{"admin", "1234"}}));
         shell = std::make_unique<Shell>(dir.path(), messages);
+        messages.onShow = [this](const auto&) {
+            QCoreApplication::processEvents();
+            progressWithMessage |= progressShown();
+        };
+    }
+    bool progressShown()
+    {
+        const auto all = main().findChildren<QProgressDialog*>();
+        return std::any_of(all.begin(), all.end(), [](QWidget* w) { return w->isVisible(); });
+    }
+    // Nothing left on screen that holds the operator: the menus answer.
+    bool usable()
+    {
+        QCoreApplication::processEvents();
+        return !QApplication::activeModalWidget() && !progressShown() && !progressWithMessage;
     }
 
     MainWindow& main() { return shell->mainWindow(); }
@@ -111,8 +132,13 @@ private slots:
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_config.path());
     }
     void downloadOnlyAfterNewAndOnlyWithAPort();
+    void failureAnywhereEndsInOneMessage_data();
+    void failureAnywhereEndsInOneMessage();
+    void sendersRefusedDuringADownload();
     void connectAndLoadDefaultShareOneDialog();
     void realPortAndPauses();
+    void linkFaultsOverAPty_data();
+    void linkFaultsOverAPty();
 
 private:
     QTemporaryDir m_config;
@@ -139,22 +165,13 @@ void TestLinkWindows::downloadOnlyAfterNewAndOnlyWithAPort()
 
     program.openPort(QStringLiteral("COM1"));
     program.messages.messages.clear();
-    bool progressShownAtTheEnd = true;
-    int progressValue = -1;
-    program.messages.onShow = [&](const RecordingMessageSink::Message&) {
-        auto* progress = program.main().findChild<QProgressDialog*>("downloadProgress");
-        progressShownAtTheEnd = progress && progress->isVisible();
-        progressValue = progress ? progress->value() : -1;
-    };
     program.ctrlD();
     QCOMPARE(program.messages.messages.size(), 1);
     QCOMPARE(program.messages.messages[0].icon, Icon::Information);
-    QVERIFY(!progressShownAtTheEnd);
-    QCOMPARE(progressValue, 6);
     const QByteArray download = "\x95" + records(5) + "," + records(6).mid(5 * 44) + ",.";
     QCOMPARE(port.written(), download);
     QCOMPARE(pauser.totalMilliseconds(), 100 + 4000);
-    QVERIFY(!program.main().findChild<QProgressDialog*>("downloadProgress"));
+    QVERIFY(program.usable());
     QCOMPARE(program.directoryWindows().size(), 1);
     QCOMPARE(program.directoryWindows()[0]->datPrimaryRS().absolutePosition(),
              RecordCursor::kAfterLast);
@@ -167,6 +184,87 @@ void TestLinkWindows::downloadOnlyAfterNewAndOnlyWithAPort()
     QCOMPARE(port.written(), download + download);
     QCOMPARE(program.directoryWindows().size(), 1);
     QVERIFY(!program.directoryWindows()[0]->isVisible());
+}
+
+void TestLinkWindows::failureAnywhereEndsInOneMessage_data()
+{
+    QTest::addColumn<qint64>("acceptedBytes"); // -1: writes fail only from failAtPause on
+    QTest::addColumn<int>("failAtPause");      // counting the dialog's load pause; 0: none
+    QTest::addColumn<bool>("drainsFail");      // at that pause drains fail, not writes
+    QTest::addColumn<int>("sent");
+    QTest::newRow("before the first byte") << qint64(0) << 0 << false << 0;
+    QTest::newRow("on the first room") << qint64(1) << 0 << false << 0;
+    QTest::newRow("inside a batch") << qint64(1 + 2 * 44) << 0 << false << 2;
+    QTest::newRow("in a batch pause") << qint64(-1) << 1 + 100 << false << 5;
+    QTest::newRow("in the final drain") << qint64(-1) << 1 + 400 << true << 6;
+}
+
+void TestLinkWindows::failureAnywhereEndsInOneMessage()
+{
+    QFETCH(qint64, acceptedBytes);
+    QFETCH(int, failAtPause);
+    QFETCH(bool, drainsFail);
+    QFETCH(int, sent);
+    Program program(6);
+    RecordingSerialPort port;
+    RecordingPauser pauser;
+    program.record(port, pauser);
+    program.menu("mnuNew");
+    program.openPort(QStringLiteral("COM1"));
+    port.failWritesAfter(acceptedBytes);
+    pauser.onPause = [&](qsizetype n) {
+        if (n == failAtPause && drainsFail)
+            port.setDrainFails(true);
+        else if (n == failAtPause)
+            port.failWritesAfter(0);
+    };
+    program.ctrlD();
+
+    QCOMPARE(program.messages.messages.size(), 1);
+    QVERIFY(program.messages.messages[0].text.startsWith(
+        QStringLiteral("The download stopped: the link to the door unit failed after %1 of 6 "
+                       "rooms were sent.")
+            .arg(sent)));
+    QVERIFY(program.usable());
+    program.menu("mnuLD"); // the menus answer
+    QCOMPARE(program.messages.messages.size(), 2);
+}
+
+// Routes the modal progress window does not block (a timer, an accessibility
+// action) reach every sender during a batch pause: each is refused and the
+// download's bytes go out unbroken.
+void TestLinkWindows::sendersRefusedDuringADownload()
+{
+    Program program(6);
+    RecordingSerialPort port;
+    RecordingPauser pauser;
+    program.record(port, pauser);
+    program.menu("mnuNew");
+    program.openPort(QStringLiteral("COM1"));
+    QWidget* dialog = program.linkDialog();
+    pauser.onPause = [&](qsizetype n) {
+        if (n != 1 + 100)
+            return;
+        program.menu("mnuconnect");
+        program.inLink<QPushButton>("Command1")->click();
+        program.inLink<QPushButton>("Command3")->click();
+        program.menu("mnuLD");
+        program.menu("mnuDownload");
+        dialog->close();
+    };
+    program.ctrlD();
+
+    QCOMPARE(port.written(), "\x95" + records(5) + "," + records(6).mid(5 * 44) + ",.");
+    const QString zh = QStringLiteral("另一个命令正在向门口机发送数据，本次未发送。\r\n"
+                                      "请等它完成后再试。");
+    const QString en = QStringLiteral("Another command is still sending to the door unit, so "
+                                      "nothing was sent. Try again when it has finished.");
+    QStringList texts;
+    for (const auto& m : program.messages.messages)
+        texts << m.text;
+    QCOMPARE(texts, (QStringList{zh, zh, zh, en, zh, QStringLiteral("Data download complete")}));
+    QCOMPARE(program.linkDialog(), dialog);
+    QVERIFY(program.shell->serialLink().portLocked() && program.shell->serialLink().isOpen());
 }
 
 void TestLinkWindows::connectAndLoadDefaultShareOneDialog()
@@ -192,6 +290,25 @@ void TestLinkWindows::connectAndLoadDefaultShareOneDialog()
     QCOMPARE(port.written(), QByteArray::fromHex("9090"));
     QCOMPARE(program.messages.messages.size(), 1);
     QCOMPARE(pauser.pauses(), QList<int>{100}); // loaded once
+
+    // The frame's close box discards the dialog with its link and closes the
+    // port; the next reference loads a fresh one, as at the start.
+    program.menu("mnuconnect");
+    program.inLink<QLineEdit>("Text1")->setText(QStringLiteral("9"));
+    program.inLink<QCheckBox>("Check2")->setChecked(true);
+    QPointer<QWidget> old(dialog);
+    QVERIFY(dialog->close());
+    QVERIFY(!port.isOpen());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!old);
+    program.menu("mnuLD");
+    QCOMPARE(program.messages.messages.size(), 2); // unlocked: refused
+    QCOMPARE(pauser.pauses(), (QList<int>{100, 100}));
+    program.menu("mnuconnect");
+    QCOMPARE(program.inLink<QLineEdit>("Text1")->text(), QStringLiteral("2"));
+    QVERIFY(!program.inLink<QCheckBox>("Check2")->isChecked());
+    QCOMPARE(program.inLink<QComboBox>("Combo1")->currentIndex(), -1);
+    QCOMPARE(program.shell->serialLink().lineSettings(), SerialPort::LineSettings{});
 }
 
 // Real time, on a pseudo-terminal with the program's own pauser: what the
@@ -239,6 +356,69 @@ void TestLinkWindows::realPortAndPauses()
     QVERIFY2(downloadMs >= 2000, qPrintable(QString::number(downloadMs))); // the batch pause
     QCOMPARE(received, QByteArray::fromHex("9493029701") + "\x95" + records(3) + ",." +
                            QByteArray::fromHex("90"));
+}
+
+void TestLinkWindows::linkFaultsOverAPty_data()
+{
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<QString>("message"); // how the last message starts
+    const QString stopped = QStringLiteral("The download stopped: the link to the door unit "
+                                           "failed after %1 of 6 rooms were sent.");
+    QTest::newRow("hang-up before a download") << "before" << stopped.arg(0);
+    QTest::newRow("hang-up during a download") << "during" << stopped.arg(5);
+    QTest::newRow("hang-up after a download")
+        << "after" << QStringLiteral("恢复默认设置的命令未能发送到门口机：\r\n");
+    QTest::newRow("hang-up while the dialog holds the port")
+        << "dialog" << QStringLiteral("设置未能完整发送到门口机：\r\n");
+    QTest::newRow("port held by another program")
+        << "held" << QStringLiteral("其它错误。错误号:16");
+}
+
+// The door unit's side of the line goes away (the monitor restarted, the
+// adapter pulled), or another program holds the device.
+void TestLinkWindows::linkFaultsOverAPty()
+{
+    QFETCH(QString, fault);
+    QFETCH(QString, message);
+    PseudoTerminal pty;
+    QVERIFY(pty.isValid());
+    QSettings(QSettings::NativeFormat, QSettings::UserScope, "Quorvane", "Quorvane")
+        .setValue("Ports/COM3", pty.devicePath());
+    PosixSerialPort other;
+    if (fault == "held")
+        QCOMPARE(other.open(pty.devicePath(), SerialLink::kDoorUnitSettings), 0);
+
+    Program program(6);
+    PosixSerialPort port;
+    RecordingPauser pauser;
+    program.record(port, pauser);
+    program.menu("mnuNew");
+    program.openPort(QStringLiteral("COM3"));
+    if (fault == "held") {
+        QCOMPARE(program.messages.messages.size(), 1);
+    } else if (fault == "dialog") {
+        pty.closeMaster();
+        program.menu("mnuconnect");
+        program.click("Command1");
+    } else {
+        if (fault == "before")
+            pty.closeMaster();
+        pauser.onPause = [&](qsizetype n) {
+            if (fault == "during" && n == 1 + 100)
+                pty.closeMaster();
+        };
+        program.ctrlD();
+        if (fault == "after") {
+            QCOMPARE(program.messages.messages.value(0).text,
+                     QStringLiteral("Data download complete"));
+            pty.closeMaster();
+            program.menu("mnuLD");
+        }
+    }
+    QCOMPARE(program.messages.messages.size(), fault == "after" ? 2 : 1);
+    const QString text = program.messages.messages.last().text;
+    QVERIFY2(text.startsWith(message), qPrintable(text));
+    QVERIFY(program.usable());
 }
 
 QTEST_MAIN(TestLinkWindows)

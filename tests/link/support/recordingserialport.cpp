@@ -77,6 +77,8 @@ void RecordingPauser::pause(int milliseconds)
     m_pauses.append(milliseconds);
     if (m_log)
         m_log->append(QStringLiteral("pause %1").arg(milliseconds));
+    if (onPause)
+        onPause(m_pauses.size());
 }
 
 int RecordingPauser::totalMilliseconds() const

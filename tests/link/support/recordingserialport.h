@@ -6,6 +6,8 @@
 #include <QList>
 #include <QStringList>
 
+#include <functional>
+
 // A serial port that sends nothing and keeps a log of what it was asked to do,
 // one entry per call: "open /dev/ttyS0 38400,n,8,1", "write 94",
 // "write 30 30 24", "drain", "discard", "close". A RecordingPauser given the
@@ -63,6 +65,9 @@ public:
     void pause(int milliseconds) override;
 
     const QList<int>& pauses() const { return m_pauses; }
+    // Runs inside each pause, given how many pauses there have been, as
+    // anything the event loop delivers during a real pause would.
+    std::function<void(qsizetype)> onPause;
     int totalMilliseconds() const;
 
 private:
