@@ -10,13 +10,16 @@
 #include <QSaveFile>
 #include <QSettings>
 
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <fcntl.h>
 #include <poll.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
+#include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -47,6 +50,24 @@ void clearStaleExclusive(int slave)
         return;
     ioctl(slave, TIOCNXCL);
     flock(slave, LOCK_UN);
+}
+
+// The link may only take the place of an earlier link or of nothing: any
+// other file at that name (a database, say) is someone's data.
+bool mayTakeLinkName(const QByteArray& path)
+{
+    struct stat st;
+    if (::lstat(path.constData(), &st) != 0)
+        return errno == ENOENT;
+    return S_ISLNK(st.st_mode);
+}
+
+// True while path is still the link to device that this run made.
+bool isOurLink(const QByteArray& path, const QByteArray& device)
+{
+    char target[4096];
+    const ssize_t n = ::readlink(path.constData(), target, sizeof target);
+    return n >= 0 && QByteArray(target, n) == device;
 }
 
 bool writeJson(const QString& path, const DoorUnitDecoder& decoder)
@@ -83,7 +104,8 @@ int main(int argc, char* argv[])
                                        QStringLiteral("End after the first directory end."));
     const QCommandLineOption idleOption(
         QStringLiteral("idle-exit"),
-        QStringLiteral("End when nothing has arrived for <seconds> after the first byte."),
+        QStringLiteral("End when nothing has arrived for <seconds>, counted from the start and "
+                       "from each byte."),
         QStringLiteral("seconds"));
     parser.addOptions({jsonOption, linkOption, endOption, idleOption});
     parser.process(app);
@@ -95,6 +117,16 @@ int main(int argc, char* argv[])
         parser.isSet(idleOption) ? parser.value(idleOption).toDouble(&idleOk) : 0;
     if (!idleOk || idleSeconds < 0) {
         std::fprintf(stderr, "quorvane-doorsim: --idle-exit needs a number of seconds\n");
+        return 1;
+    }
+
+    const QString linkPath = parser.value(linkOption);
+    const QByteArray linkName = QFile::encodeName(linkPath);
+    if (!linkPath.isEmpty() && !mayTakeLinkName(linkName)) {
+        std::fprintf(stderr,
+                     "quorvane-doorsim: %s exists and is not a symbolic link; it is left as it "
+                     "is. Give --link a name that is free or holds an earlier link.\n",
+                     qPrintable(linkPath));
         return 1;
     }
 
@@ -115,12 +147,15 @@ int main(int argc, char* argv[])
     cfmakeraw(&raw);
     tcsetattr(slave, TCSANOW, &raw);
 
-    const QString linkPath = parser.value(linkOption);
+    const QByteArray deviceName = QFile::encodeName(device);
     if (!linkPath.isEmpty()) {
-        QFile::remove(linkPath);
-        if (!QFile::link(device, linkPath)) {
-            std::fprintf(stderr, "quorvane-doorsim: cannot make the link %s\n",
-                         qPrintable(linkPath));
+        // Checked again just before: only a link is ever replaced.
+        const bool made = mayTakeLinkName(linkName) &&
+                          (::unlink(linkName.constData()) == 0 || errno == ENOENT) &&
+                          ::symlink(deviceName.constData(), linkName.constData()) == 0;
+        if (!made) {
+            std::fprintf(stderr, "quorvane-doorsim: cannot make the link %s: %s\n",
+                         qPrintable(linkPath), std::strerror(errno));
             return 1;
         }
     }
@@ -140,7 +175,8 @@ int main(int argc, char* argv[])
     DoorUnitDecoder decoder;
     QElapsedTimer clock;
     clock.start();
-    qint64 lastData = -1;
+    // Idle time counts from the start too, so a program that never sends ends the run.
+    qint64 lastData = 0;
     qint64 lastCheck = 0;
     bool ended = false;
     const auto report = [&](const QList<DoorUnitDecoder::Event>& events) {
@@ -173,14 +209,15 @@ int main(int argc, char* argv[])
             clearStaleExclusive(slave);
             lastCheck = now;
         }
-        if (idleSeconds > 0 && lastData >= 0 && now - lastData > qint64(idleSeconds * 1000))
+        if (idleSeconds > 0 && now - lastData > qint64(idleSeconds * 1000))
             break;
     }
     report(decoder.finish(clock.elapsed()));
     if (!jsonPath.isEmpty())
         writeJson(jsonPath, decoder);
-    if (!linkPath.isEmpty())
-        QFile::remove(linkPath);
+    // Whatever took the name meanwhile is not ours to remove.
+    if (!linkPath.isEmpty() && isOurLink(linkName, deviceName))
+        ::unlink(linkName.constData());
     ::close(slave);
     ::close(master);
     for (const DoorUnitDecoder::Event& e : decoder.events()) {

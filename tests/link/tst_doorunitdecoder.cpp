@@ -1,6 +1,9 @@
 #include "doorunitdecoder.h"
 #include "frames.h"
 
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -14,6 +17,12 @@ QStringList texts(const QList<DoorUnitDecoder::Event>& events, const QString& ty
             out << e.text;
     }
     return out;
+}
+
+QByteArray contents(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
 }
 
 const QByteArray kRecord("0000101$12345678901@00000000000@00000000000#");
@@ -130,6 +139,59 @@ private slots:
                  (QStringList{"pause after batch 1: 2003 ms", "pause after batch 2: 2001 ms"}));
         QCOMPARE(DoorUnitDecoder::timestamped(d.events().last()),
                  QStringLiteral("[   4.040 s] load default"));
+    }
+
+    // --link takes the place of an earlier link or of nothing, never of a
+    // file; it removes only its own link at the end. Nothing is sent, so
+    // --idle-exit must end the run by itself.
+    void monitorLink_data()
+    {
+        QTest::addColumn<QString>("existing");
+        QTest::newRow("free name") << "";
+        QTest::newRow("earlier link") << "link";
+        QTest::newRow("database file") << "file";
+        QTest::newRow("directory") << "directory";
+        QTest::newRow("replaced while running") << "replaced";
+    }
+    void monitorLink()
+    {
+        QFETCH(QString, existing);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("user_password.mdb");
+        if (existing == "link")
+            QVERIFY(QFile::link(dir.filePath("gone"), path));
+        if (existing == "file") {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write("rows") == 4);
+        }
+        if (existing == "directory")
+            QVERIFY(QDir(dir.path()).mkdir("user_password.mdb"));
+        const bool refused = existing == "file" || existing == "directory";
+        QProcess monitor;
+        monitor.start(QStringLiteral(DOORSIM_PATH),
+                      {"--link", path, "--idle-exit", existing == "replaced" ? "600" : "0.2"});
+        if (existing == "replaced") {
+            QVERIFY(monitor.waitForReadyRead(10000));
+            QVERIFY(QFile::remove(path) &&
+                    QFile::copy(QFINDTESTDATA("tst_doorunitdecoder.cpp"), path));
+            monitor.terminate();
+        }
+        QVERIFY(monitor.waitForFinished(10000));
+        QCOMPARE(monitor.exitCode(), refused ? 1 : 0);
+        if (refused) {
+            QCOMPARE(monitor.readAllStandardError(),
+                     "quorvane-doorsim: " + path.toLocal8Bit() +
+                         " exists and is not a symbolic link; it is left as it is. Give --link a "
+                         "name that is free or holds an earlier link.\n");
+            QCOMPARE(QFileInfo(path).isDir(), existing == "directory");
+            QVERIFY(existing == "directory" || contents(path) == "rows");
+            return;
+        }
+        QVERIFY(monitor.readAllStandardOutput().contains(" on " + path.toLocal8Bit() + " "));
+        if (existing == "replaced")
+            QCOMPARE(contents(path), contents(QFINDTESTDATA("tst_doorunitdecoder.cpp")));
+        else
+            QVERIFY(!QFileInfo(path).isSymLink() && !QFileInfo::exists(path));
     }
 };
 
