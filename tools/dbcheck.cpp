@@ -144,6 +144,13 @@ void checkContents(const QString& path, const QString& directory, const TableSpe
                    bool needsRows, FileReport& report)
 {
     const QString connection = database::uniqueConnectionName(QStringLiteral("quorvane-db-check"));
+    // A file in WAL mode makes even a read-only reader create its -wal and
+    // -shm; those left behind would make init refuse, so the ones this check
+    // made are removed again when they hold nothing.
+    const QString wal = path + QStringLiteral("-wal");
+    const QString shm = path + QStringLiteral("-shm");
+    const bool hadWal = QFileInfo::exists(wal);
+    const bool hadShm = QFileInfo::exists(shm);
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
         // Read-only: examining a file must not change it, not even its journal mode.
@@ -206,6 +213,11 @@ void checkContents(const QString& path, const QString& directory, const TableSpe
         }
     }
     QSqlDatabase::removeDatabase(connection);
+    if (!hadWal && QFileInfo(wal).isFile() && QFileInfo(wal).size() == 0) {
+        QFile::remove(wal);
+        if (!hadShm)
+            QFile::remove(shm);
+    }
 }
 
 FileReport examine(const QString& directory, const QString& fileName, const TableSpec& layout,

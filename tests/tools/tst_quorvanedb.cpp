@@ -161,6 +161,8 @@ private slots:
         QCOMPARE(testdb::rows(m_operators, kOperators), (QList<QStringList>{{"zoe", "2468"}}));
         QCOMPARE(testdb::rows(m_rooms, schema::directoryTable()), QList<QStringList>());
 
+        // A file another tool left in WAL mode: reading it leaves nothing beside it.
+        QCOMPARE(tryExec(m_rooms, "PRAGMA journal_mode=WAL"), QString());
         QProcess check;
         check.start(program, {"check", dir()});
         QVERIFY(check.waitForFinished());
@@ -171,6 +173,7 @@ private slots:
                  "Inhabitant_telnum.mdb: ok (SQLite, integrity ok, table Room_tel with "
                  "Room, TEL1, TEL2, TEL3, 0 rows, mode 0600)\n"
                  "Both files are in order.\n");
+        QCOMPARE(entries(), (QStringList{schema::kDirectoryFile, schema::kOperatorFile}));
     }
 
     void initTablesEnforceWidths_data()
