@@ -319,7 +319,10 @@ QVariant RecordCursor::originalValue(const Row& row, int column) const
         return row.typed->value(column);
     if (row.nulls & (1u << column))
         return QVariant(QMetaType::fromType<QString>());
-    return originalText(row, column);
+    // A packed row of empty texts holds a null string, and the driver binds
+    // a null string as NULL, which an empty text never matches.
+    const QString text = originalText(row, column);
+    return text.isNull() ? QStringLiteral("") : text;
 }
 
 QString RecordCursor::value(int row, int column) const
