@@ -9,6 +9,8 @@
 
 #include <atomic>
 
+#include <sqlite3.h>
+
 namespace database {
 
 namespace {
@@ -62,6 +64,58 @@ QString addOperatorCommand(const QString& directory)
     return QStringLiteral("quorvane-db add-operator ") + shellQuoted(directory);
 }
 
+QString checkCommand(const QString& directory)
+{
+    // The companion is named in one place, initCommand; check is named the same way.
+    const QString tail = QStringLiteral(" init ") + shellQuoted(directory);
+    QString command = initCommand(directory);
+    if (command.endsWith(tail))
+        command.chop(tail.size());
+    return command + QStringLiteral(" check ") + shellQuoted(directory);
+}
+
+QString plainError(int sqliteCode, const QString& engineText, const QString& path)
+{
+    switch (sqliteCode & 0xff) {
+    case SQLITE_READONLY:
+        return QStringLiteral("the database file %1 is read-only, so nothing can be saved to it. "
+                              "Let this user write the file and its folder, then try again.")
+            .arg(path);
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        return QStringLiteral("another program is holding the database file %1. Try again in a "
+                              "moment.")
+            .arg(path);
+    case SQLITE_CORRUPT:
+    case SQLITE_NOTADB:
+        return QStringLiteral("the database file %1 is damaged. Find out what can be saved of it "
+                              "with:\n%2")
+            .arg(path, checkCommand(QFileInfo(path).absolutePath()));
+    case SQLITE_FULL:
+        return QStringLiteral("the disk that holds the database file %1 is full.").arg(path);
+    case SQLITE_IOERR:
+        return QStringLiteral("the database file %1 could not be read or written: the disk or "
+                              "the file system failed.")
+            .arg(path);
+    case SQLITE_CANTOPEN:
+    case SQLITE_PERM:
+    case SQLITE_AUTH:
+        return QStringLiteral("the database file %1 cannot be opened: check that it is a file "
+                              "and that you may read and write it and its folder.")
+            .arg(path);
+    case SQLITE_CONSTRAINT:
+        return QStringLiteral("the table in %1 refused the value (%2).").arg(path, engineText);
+    default:
+        return QStringLiteral("the database file %1 could not be used (%2).")
+            .arg(path, engineText.isEmpty() ? QStringLiteral("no reason given") : engineText);
+    }
+}
+
+QString plainError(const QSqlError& error, const QString& path)
+{
+    return plainError(error.nativeErrorCode().toInt(), error.databaseText(), path);
+}
+
 Outcome open(const QString& path, const QString& connectionName)
 {
     const QString dir = QFileInfo(path).absolutePath();
@@ -92,25 +146,23 @@ Outcome open(const QString& path, const QString& connectionName)
     db.setDatabaseName(
         QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()).toString(QUrl::FullyEncoded) +
         QStringLiteral("?mode=rw"));
-    db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=5000"));
+    db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=15000"));
     if (!db.open()) {
-        const QString why = db.lastError().text();
+        const QString why = plainError(db.lastError(), path);
         db = QSqlDatabase();
         QSqlDatabase::removeDatabase(connectionName);
-        return Outcome::failure(
-            QStringLiteral("The database file %1 cannot be opened for reading and writing: %2")
-                .arg(path, why));
+        return Outcome::failure(QStringLiteral("The database cannot be opened: %1").arg(why));
     }
     QSqlQuery pragma(db);
-    for (const char* statement : {"PRAGMA journal_mode=DELETE", "PRAGMA synchronous=FULL"}) {
+    for (const char* statement :
+         {"PRAGMA journal_mode=DELETE", "PRAGMA synchronous=FULL", "PRAGMA busy_timeout=30000"}) {
         if (!pragma.exec(QString::fromLatin1(statement))) {
-            const QString why = pragma.lastError().text();
+            const QString why = plainError(pragma.lastError(), path);
             pragma = QSqlQuery();
             db.close();
             db = QSqlDatabase();
             QSqlDatabase::removeDatabase(connectionName);
-            return Outcome::failure(
-                QStringLiteral("The database file %1 cannot be used: %2").arg(path, why));
+            return Outcome::failure(QStringLiteral("The database cannot be opened: %1").arg(why));
         }
     }
     return Outcome::success();
@@ -122,8 +174,8 @@ Outcome checkTable(const QSqlDatabase& db, const TableSpec& layout, const QStrin
     query.prepare(QStringLiteral("SELECT name FROM pragma_table_info(?)"));
     query.addBindValue(layout.table);
     if (!query.exec())
-        return Outcome::failure(QStringLiteral("The database file %1 cannot be read: %2")
-                                    .arg(path, query.lastError().text()));
+        return Outcome::failure(QStringLiteral("The table %1 cannot be read: %2")
+                                    .arg(layout.table, plainError(query.lastError(), path)));
     QStringList present;
     while (query.next())
         present << query.value(0).toString();

@@ -4,6 +4,7 @@
 #include "schema.h"
 
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QString>
 
 namespace database {
@@ -25,10 +26,18 @@ QString shellQuoted(const QString& text);
 QString initCommand(const QString& directory);
 // The companion's command that adds an operator to the directory's operator table.
 QString addOperatorCommand(const QString& directory);
+// The companion's command that checks the databases in a directory.
+QString checkCommand(const QString& directory);
+
+// What a failed SQLite call means, in the operator's words and naming the
+// file at path: the engine's result code decides, never the driver's text.
+QString plainError(int sqliteCode, const QString& engineText, const QString& path);
+QString plainError(const QSqlError& error, const QString& path);
 
 // Opens an existing database file for reading and writing under its own
 // connection name. The file is never created. Rollback journal, synchronous
-// FULL and a busy timeout, since another copy of the program may share the file.
+// FULL and busy waits (15 s while opening, 30 s for every statement after),
+// since another copy of the program may share the file.
 Outcome open(const QString& path, const QString& connectionName);
 
 // Checks that the table and its fields exist.

@@ -86,12 +86,39 @@ Outcome RecordCursor::open(const QString& path)
             return closed;
     }
     m_path = path;
+    const Outcome outcome = load();
+    if (!outcome)
+        emit Error(outcome.description());
+    emit MoveComplete();
+    return outcome;
+}
+
+Outcome RecordCursor::refresh()
+{
+    if (m_path.isEmpty())
+        return Outcome::failure(QStringLiteral("No database file has been opened."));
+    if (isOpen()) {
+        if (Outcome written = updateBatch(); !written)
+            return written;
+    }
+    // The file at the path may have been replaced or removed since it was
+    // opened: what is read must be what is there now.
+    releaseConnection();
+    const Outcome outcome = load();
+    emit MoveComplete();
+    return outcome;
+}
+
+// Opens the file at m_path and reads the table; a failure leaves no rows.
+Outcome RecordCursor::load()
+{
+    m_stale = false;
     m_connection = database::uniqueConnectionName(QStringLiteral("cursor-") + m_spec.table);
-    Outcome outcome = database::open(path, m_connection);
+    Outcome outcome = database::open(m_path, m_connection);
     if (!outcome) {
         m_connection.clear();
     } else {
-        outcome = database::checkTable(QSqlDatabase::database(m_connection, false), m_spec, path);
+        outcome = database::checkTable(QSqlDatabase::database(m_connection, false), m_spec, m_path);
         if (outcome)
             outcome = readSnapshot();
         if (!outcome)
@@ -102,34 +129,7 @@ Outcome RecordCursor::open(const QString& path)
         m_rows.clear();
         m_current = -1;
         emit reset();
-        emit Error(outcome.description());
-        emit MoveComplete();
-        return outcome;
     }
-    emit MoveComplete();
-    return outcome;
-}
-
-Outcome RecordCursor::refresh()
-{
-    if (!isOpen()) {
-        if (m_path.isEmpty())
-            return Outcome::failure(QStringLiteral("No database file has been opened."));
-        QString path = m_path;
-        // open() raises Error for a failure; a refresh reports through its caller only.
-        // Views still need the reset announced before it happens.
-        emit aboutToReset();
-        QSignalBlocker blocker(this);
-        Outcome outcome = open(path);
-        blocker.unblock();
-        emit reset();
-        emit MoveComplete();
-        return outcome;
-    }
-    if (Outcome written = updateBatch(); !written)
-        return written;
-    Outcome outcome = readSnapshot();
-    emit MoveComplete();
     return outcome;
 }
 
@@ -158,57 +158,46 @@ void RecordCursor::releaseConnection()
 Outcome RecordCursor::readSnapshot()
 {
     QSqlDatabase db = QSqlDatabase::database(m_connection, false);
-    QSqlQuery query(db);
-
-    // The companion gives each table an integer key; a table made by other
-    // means is addressed through SQLite's rowid.
-    m_keyColumn = QStringLiteral("rowid");
-    query.prepare(QStringLiteral("SELECT name, upper(type), pk FROM pragma_table_info(?)"));
-    query.addBindValue(m_spec.table);
-    if (query.exec()) {
-        QStringList keys;
-        QString keyType;
-        while (query.next()) {
-            if (query.value(2).toInt() > 0) {
-                keys << query.value(0).toString();
-                keyType = query.value(1).toString();
-            }
-        }
-        if (keys.size() == 1 && keyType == QLatin1String("INTEGER"))
-            m_keyColumn = keys.first();
-    }
-
-    QStringList columns{quoted(m_keyColumn)};
+    findKey(db);
+    const int k = int(m_keyColumns.size());
+    QStringList columns;
+    for (const QString& key : m_keyColumns)
+        columns << quoted(key);
     for (const FieldSpec& f : m_spec.fields)
         columns << quoted(f.name);
-    const QString select =
-        QStringLiteral("SELECT %1 FROM %2 ORDER BY %3")
-            .arg(columns.join(QLatin1Char(',')), quoted(m_spec.table), quoted(m_keyColumn));
+    QStringList order;
+    for (const QString& key : m_keyColumns)
+        order << quoted(key);
+    QString select = QStringLiteral("SELECT %1 FROM %2")
+                         .arg(columns.join(QLatin1Char(',')), quoted(m_spec.table));
+    if (k > 0)
+        select += QStringLiteral(" ORDER BY ") + order.join(QLatin1Char(','));
 
     std::vector<Row> rows;
     const int n = fieldCount();
     std::vector<QVariant> values(static_cast<size_t>(n));
-    auto take = [&](QVariant key) {
+    QVariantList keyParts(k);
+    auto take = [&] {
         Row row;
-        row.key = std::move(key);
+        row.key = k == 1 ? keyParts.first() : k > 1 ? QVariant(keyParts) : QVariant();
         setOriginal(row, values.data());
         rows.push_back(std::move(row));
     };
     // The common case, a row of plain ASCII text and NULLs, is packed
     // straight from SQLite's buffers; any other row goes through QVariants.
     auto packAscii = [&](sqlite3_stmt* statement, QByteArray& bytes, std::vector<Row>& into) {
-        if (n > kPackedFields)
+        if (n > kPackedFields || k != 1 || sqlite3_column_type(statement, 0) != SQLITE_INTEGER)
             return false;
         bytes.clear();
         Row row;
         for (int i = 0; i < n; ++i) {
-            const int type = sqlite3_column_type(statement, i + 1);
+            const int type = sqlite3_column_type(statement, i + k);
             if (type == SQLITE_NULL) {
                 row.nulls |= 1u << i;
             } else if (type == SQLITE_TEXT) {
                 const auto* text =
-                    reinterpret_cast<const char*>(sqlite3_column_text(statement, i + 1));
-                const int size = sqlite3_column_bytes(statement, i + 1);
+                    reinterpret_cast<const char*>(sqlite3_column_text(statement, i + k));
+                const int size = sqlite3_column_bytes(statement, i + k);
                 for (int k = 0; k < size; ++k) {
                     if (static_cast<unsigned char>(text[k]) >= 0x80)
                         return false;
@@ -240,28 +229,38 @@ Outcome RecordCursor::readSnapshot()
             while ((rc = sqlite3_step(statement)) == SQLITE_ROW) {
                 if (packAscii(statement, bytes, rows))
                     continue;
+                for (int i = 0; i < k; ++i)
+                    keyParts[i] = columnValue(statement, i);
                 for (int i = 0; i < n; ++i)
-                    values[size_t(i)] = columnValue(statement, i + 1);
-                take(columnValue(statement, 0));
+                    values[size_t(i)] = columnValue(statement, i + k);
+                take();
             }
         }
-        const QString why = QString::fromUtf8(sqlite3_errmsg(handle));
+        const QString why = database::plainError(sqlite3_errcode(handle),
+                                                 QString::fromUtf8(sqlite3_errmsg(handle)), m_path);
         sqlite3_finalize(statement);
         if (rc != SQLITE_DONE)
-            return Outcome::failure(QStringLiteral("The table %1 in %2 cannot be read: %3")
-                                        .arg(m_spec.table, m_path, why));
+            return Outcome::failure(
+                QStringLiteral("The table %1 cannot be read: %2").arg(m_spec.table, why));
     } else {
-        query = QSqlQuery(db);
+        QSqlQuery query(db);
         query.setForwardOnly(true);
         if (!query.exec(select)) {
-            return Outcome::failure(QStringLiteral("The table %1 in %2 cannot be read: %3")
-                                        .arg(m_spec.table, m_path, query.lastError().text()));
+            return Outcome::failure(
+                QStringLiteral("The table %1 cannot be read: %2")
+                    .arg(m_spec.table, database::plainError(query.lastError(), m_path)));
         }
         while (query.next()) {
+            for (int i = 0; i < k; ++i)
+                keyParts[i] = query.value(i);
             for (int i = 0; i < n; ++i)
-                values[size_t(i)] = query.value(i + 1);
-            take(query.value(0));
+                values[size_t(i)] = query.value(i + k);
+            take();
         }
+        if (query.lastError().isValid())
+            return Outcome::failure(
+                QStringLiteral("The table %1 cannot be read: %2")
+                    .arg(m_spec.table, database::plainError(query.lastError(), m_path)));
     }
 
     emit aboutToReset();
@@ -269,6 +268,62 @@ Outcome RecordCursor::readSnapshot()
     m_current = m_rows.empty() ? -1 : 0;
     emit reset();
     return Outcome::success();
+}
+
+// A row is addressed by the table's integer key, else by its rowid, else by
+// its primary key (a table made WITHOUT ROWID); with none of them only the
+// values as read find it.
+void RecordCursor::findKey(const QSqlDatabase& db)
+{
+    m_keyColumns.clear();
+    QSqlQuery query(db);
+    query.prepare(QStringLiteral("SELECT name, upper(type), pk FROM pragma_table_info(?) "
+                                 "WHERE pk > 0 ORDER BY pk"));
+    query.addBindValue(m_spec.table);
+    QStringList keys;
+    QString keyType;
+    if (query.exec()) {
+        while (query.next()) {
+            keys << query.value(0).toString();
+            keyType = query.value(1).toString();
+        }
+    }
+    if (keys.size() == 1 && keyType == QLatin1String("INTEGER")) {
+        m_keyColumns = keys;
+        return;
+    }
+    QSqlQuery rowid(db);
+    if (rowid.exec(QStringLiteral("SELECT rowid FROM %1 LIMIT 0").arg(quoted(m_spec.table))))
+        m_keyColumns = QStringList{QStringLiteral("rowid")};
+    else
+        m_keyColumns = keys;
+}
+
+QVariantList RecordCursor::keyParts(const QVariant& key) const
+{
+    if (m_keyColumns.size() == 1)
+        return {key};
+    return key.toList();
+}
+
+// "key = ? AND ... AND field IS ? AND ...": the row as it was read, so
+// another program's change is never overwritten.
+QString RecordCursor::matchClause() const
+{
+    QStringList match;
+    for (const QString& key : m_keyColumns)
+        match << quoted(key) + QStringLiteral("=?");
+    for (const FieldSpec& f : m_spec.fields)
+        match << quoted(f.name) + QStringLiteral(" IS ?");
+    return match.join(QStringLiteral(" AND "));
+}
+
+void RecordCursor::bindMatch(QSqlQuery& query, const Row& row) const
+{
+    for (const QVariant& part : keyParts(row.key))
+        query.addBindValue(part);
+    for (int i = 0; i < fieldCount(); ++i)
+        query.addBindValue(originalValue(row, i));
 }
 
 void RecordCursor::setOriginal(Row& row, const QVariant* values) const
@@ -319,7 +374,10 @@ QVariant RecordCursor::originalValue(const Row& row, int column) const
         return row.typed->value(column);
     if (row.nulls & (1u << column))
         return QVariant(QMetaType::fromType<QString>());
-    return originalText(row, column);
+    // A packed row of empty texts holds a null string, and the driver binds
+    // a null string as NULL, which an empty text never matches.
+    const QString text = originalText(row, column);
+    return text.isNull() ? QStringLiteral("") : text;
 }
 
 QString RecordCursor::value(int row, int column) const
@@ -421,6 +479,7 @@ QString RecordCursor::rowLabel(int index) const
 
 Outcome RecordCursor::writeRow(int index)
 {
+    m_stale = false;
     Row& row = m_rows[size_t(index)];
     if (row.deleted || row.modified == 0)
         return Outcome::success();
@@ -433,13 +492,12 @@ Outcome RecordCursor::writeRow(int index)
 
     QSqlDatabase db = QSqlDatabase::database(m_connection, false);
     QSqlQuery query(db);
-    if (!query.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
-        return Outcome::failure(
-            QStringLiteral(
-                "%1 was not saved: another program is writing to %2 (%3). Try again in a "
-                "moment; your values are kept.")
-                .arg(rowLabel(index), m_path, query.lastError().text()));
-    }
+    const auto refused = [&](const QSqlError& error) {
+        return QStringLiteral("%1 was not saved: %2 Your values are kept.")
+            .arg(rowLabel(index), database::plainError(error, m_path));
+    };
+    if (!query.exec(QStringLiteral("BEGIN IMMEDIATE")))
+        return Outcome::failure(refused(query.lastError()));
     auto rollback = [&](const QString& description) {
         QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
         return Outcome::failure(description);
@@ -447,14 +505,16 @@ Outcome RecordCursor::writeRow(int index)
 
     QStringList changed;
     QVariantList values;
+    QVariantList written; // every field as it now stands in the table
     for (int i = 0; i < fieldCount(); ++i) {
-        if (row.modified & (1u << i)) {
+        const bool set = row.modified & (1u << i);
+        if (set) {
             changed << quoted(m_spec.fields[i].name);
             values << row.edited[i];
         }
+        written << (set ? QVariant(row.edited[i]) : originalValue(row, i));
     }
 
-    QVariant key = row.key;
     if (row.isNew) {
         QStringList marks(changed.size(), QStringLiteral("?"));
         query.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
@@ -463,59 +523,74 @@ Outcome RecordCursor::writeRow(int index)
         for (const QVariant& v : values)
             query.addBindValue(v);
         if (!query.exec())
-            return rollback(QStringLiteral("%1 was not saved: %2")
-                                .arg(rowLabel(index), query.lastError().text()));
-        key = query.lastInsertId();
+            return rollback(refused(query.lastError()));
     } else {
         QStringList sets;
         for (const QString& c : changed)
             sets << c + QStringLiteral("=?");
-        QStringList match{quoted(m_keyColumn) + QStringLiteral("=?")};
-        for (const FieldSpec& f : m_spec.fields)
-            match << quoted(f.name) + QStringLiteral(" IS ?");
         query.prepare(QStringLiteral("UPDATE %1 SET %2 WHERE %3")
-                          .arg(quoted(m_spec.table), sets.join(QLatin1Char(',')),
-                               match.join(QStringLiteral(" AND "))));
+                          .arg(quoted(m_spec.table), sets.join(QLatin1Char(',')), matchClause()));
         for (const QVariant& v : values)
             query.addBindValue(v);
-        query.addBindValue(row.key);
-        for (int i = 0; i < fieldCount(); ++i)
-            query.addBindValue(originalValue(row, i));
+        bindMatch(query, row);
         if (!query.exec())
-            return rollback(QStringLiteral("%1 was not saved: %2")
-                                .arg(rowLabel(index), query.lastError().text()));
+            return rollback(refused(query.lastError()));
         if (query.numRowsAffected() != 1) {
+            m_stale = true;
             return rollback(
                 QStringLiteral("%1 was not saved: another program changed or deleted it "
-                               "after it was read. Your values are kept; press Refresh "
-                               "to read the table as it is now, then make the change "
-                               "again.")
+                               "after it was read. Your values are kept.")
                     .arg(rowLabel(index)));
         }
+    }
+
+    // The key as it now stands: a key field may just have changed, and a new
+    // row's rowid is the one just given.
+    QVariantList key = row.isNew ? QVariantList(m_keyColumns.size()) : keyParts(row.key);
+    for (int k = 0; k < m_keyColumns.size(); ++k) {
+        int field = -1;
+        for (int i = 0; i < fieldCount() && field < 0; ++i) {
+            if (m_spec.fields[i].name.compare(m_keyColumns[k], Qt::CaseInsensitive) == 0)
+                field = i;
+        }
+        if (field >= 0)
+            key[k] = written[field];
+        else if (row.isNew)
+            key[k] = query.lastInsertId();
     }
 
     // Read the row back, so the next write matches what the table really holds.
     QStringList columns;
     for (const FieldSpec& f : m_spec.fields)
         columns << quoted(f.name);
+    QStringList match;
+    for (const QString& k : m_keyColumns)
+        match << quoted(k) + QStringLiteral("=?");
+    if (m_keyColumns.isEmpty()) {
+        for (const FieldSpec& f : m_spec.fields)
+            match << quoted(f.name) + QStringLiteral(" IS ?");
+    }
     QSqlQuery reread(db);
-    reread.prepare(
-        QStringLiteral("SELECT %1 FROM %2 WHERE %3=?")
-            .arg(columns.join(QLatin1Char(',')), quoted(m_spec.table), quoted(m_keyColumn)));
-    reread.addBindValue(key);
+    reread.prepare(QStringLiteral("SELECT %1 FROM %2 WHERE %3 LIMIT 1")
+                       .arg(columns.join(QLatin1Char(',')), quoted(m_spec.table),
+                            match.join(QStringLiteral(" AND "))));
+    for (const QVariant& v : m_keyColumns.isEmpty() ? written : key)
+        reread.addBindValue(v);
     if (!reread.exec() || !reread.next())
-        return rollback(QStringLiteral("%1 was not saved: it could not be read back (%2).")
-                            .arg(rowLabel(index), reread.lastError().text()));
+        return rollback(
+            QStringLiteral("%1 was not saved: it could not be read back. %2")
+                .arg(rowLabel(index), reread.lastError().isValid()
+                                          ? database::plainError(reread.lastError(), m_path)
+                                          : QString()));
     QVariantList stored;
     for (int i = 0; i < fieldCount(); ++i)
         stored << reread.value(i);
     reread.finish();
 
     if (!query.exec(QStringLiteral("COMMIT")))
-        return rollback(
-            QStringLiteral("%1 was not saved: %2").arg(rowLabel(index), query.lastError().text()));
+        return rollback(refused(query.lastError()));
 
-    row.key = key;
+    row.key = key.size() == 1 ? key.first() : key.isEmpty() ? QVariant() : QVariant(key);
     setOriginal(row, stored.constData());
     row.edited.clear();
     row.modified = 0;
@@ -558,6 +633,7 @@ void RecordCursor::cancelBatch()
 
 Outcome RecordCursor::deleteCurrent()
 {
+    m_stale = false;
     if (!hasCurrent() || m_rows[size_t(m_current)].deleted)
         return noCurrentRow(QStringLiteral("The row cannot be deleted"));
     Row& row = m_rows[size_t(m_current)];
@@ -569,33 +645,27 @@ Outcome RecordCursor::deleteCurrent()
                     .arg(rowLabel(m_current), m_path));
         QSqlDatabase db = QSqlDatabase::database(m_connection, false);
         QSqlQuery query(db);
-        if (!query.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
-            return Outcome::failure(
-                QStringLiteral(
-                    "%1 was not deleted: another program is writing to %2 (%3). Try again "
-                    "in a moment.")
-                    .arg(rowLabel(m_current), m_path, query.lastError().text()));
-        }
-        QStringList match{quoted(m_keyColumn) + QStringLiteral("=?")};
-        for (const FieldSpec& f : m_spec.fields)
-            match << quoted(f.name) + QStringLiteral(" IS ?");
-        query.prepare(QStringLiteral("DELETE FROM %1 WHERE %2")
-                          .arg(quoted(m_spec.table), match.join(QStringLiteral(" AND "))));
-        query.addBindValue(row.key);
-        for (int i = 0; i < fieldCount(); ++i)
-            query.addBindValue(originalValue(row, i));
+        const auto refused = [&] {
+            return QStringLiteral("%1 was not deleted: %2")
+                .arg(rowLabel(m_current), database::plainError(query.lastError(), m_path));
+        };
+        if (!query.exec(QStringLiteral("BEGIN IMMEDIATE")))
+            return Outcome::failure(refused());
+        query.prepare(
+            QStringLiteral("DELETE FROM %1 WHERE %2").arg(quoted(m_spec.table), matchClause()));
+        bindMatch(query, row);
         QString failure;
-        if (!query.exec())
-            failure = QStringLiteral("%1 was not deleted: %2")
-                          .arg(rowLabel(m_current), query.lastError().text());
-        else if (query.numRowsAffected() != 1)
+        if (!query.exec()) {
+            failure = refused();
+        } else if (query.numRowsAffected() != 1) {
+            m_stale = true;
             failure =
                 QStringLiteral("%1 was not deleted: another program changed or deleted it after "
-                               "it was read. Press Refresh to read the table as it is now.")
+                               "it was read.")
                     .arg(rowLabel(m_current));
-        else if (!query.exec(QStringLiteral("COMMIT")))
-            failure = QStringLiteral("%1 was not deleted: %2")
-                          .arg(rowLabel(m_current), query.lastError().text());
+        } else if (!query.exec(QStringLiteral("COMMIT"))) {
+            failure = refused();
+        }
         if (!failure.isEmpty()) {
             QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
             return Outcome::failure(failure);

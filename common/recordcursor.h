@@ -7,6 +7,9 @@
 #include <QString>
 #include <QVariant>
 
+class QSqlDatabase;
+class QSqlQuery;
+
 #include <array>
 #include <memory>
 #include <vector>
@@ -33,8 +36,10 @@ public:
     // Reads the table of the database file at path; the first row becomes
     // current. A failure leaves the cursor empty and is also raised as Error.
     Outcome open(const QString& path);
-    // Writes an unwritten edit, then reads the table again; the first row
-    // becomes current. A refused write keeps the edit and reads nothing.
+    // Writes an unwritten edit, then opens the file at the path again and
+    // reads the table; the first row becomes current. A refused write keeps
+    // the edit and reads nothing; a file or table that cannot be read leaves
+    // the cursor empty and closed (reported to the caller only).
     Outcome refresh();
     // Writes what is unwritten and lets the file go. A refused write keeps the
     // cursor open so that nothing typed is lost.
@@ -82,6 +87,9 @@ public:
     bool isDeleted(int row) const { return m_rows[size_t(row)].deleted; }
     bool isPending(int row) const;
     bool currentPending() const { return hasCurrent() && isPending(m_current); }
+    // The last write or delete was refused because another program changed
+    // or deleted the row after it was read: only reading the table again helps.
+    bool refusedAsStale() const { return m_stale; }
 
 signals:
     // Before every move, so a view can hand over a value still being typed:
@@ -106,8 +114,8 @@ private:
     static constexpr int kPackedFields = 8;
     struct Row
     {
-        QVariant key;                              // null for a row not yet in the table
-        QString text;                              // the values as read, one after another
+        QVariant key; // one value, a list for a key of several fields, null for a new row
+        QString text; // the values as read, one after another
         std::array<quint16, kPackedFields> ends{}; // where each value ends in text
         quint32 nulls = 0;                         // one bit per value read as NULL
         // The values as read when one is not text (or they do not fit the
@@ -125,7 +133,12 @@ private:
     void setOriginal(Row& row, const QVariant* values) const;
     QVariant originalValue(const Row& row, int column) const;
     QString originalText(const Row& row, int column) const;
+    Outcome load();
     Outcome readSnapshot();
+    void findKey(const QSqlDatabase& db);
+    QVariantList keyParts(const QVariant& key) const;
+    QString matchClause() const;
+    void bindMatch(QSqlQuery& query, const Row& row) const;
     Outcome leaveCurrent(bool* dropped);
     Outcome writeRow(int index);
     Outcome checkWidths(const Row& row) const;
@@ -136,7 +149,8 @@ private:
     TableSpec m_spec;
     QString m_path;
     QString m_connection;
-    QString m_keyColumn;
+    QStringList m_keyColumns;
     std::vector<Row> m_rows;
     int m_current = -1;
+    bool m_stale = false;
 };

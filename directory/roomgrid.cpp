@@ -1,6 +1,7 @@
 #include "roomgrid.h"
 
 #include <QHeaderView>
+#include <QPainter>
 
 RecordSelectionModel::RecordSelectionModel(QAbstractItemModel* model, MoveRequest moveTo,
                                            QObject* parent)
@@ -94,4 +95,23 @@ void RoomGrid::focusInEvent(QFocusEvent* event)
     QAbstractScrollArea::focusInEvent(event);
     setAttribute(Qt::WA_InputMethodEnabled, currentIndex().isValid());
     viewport()->update();
+}
+
+void RoomGrid::setPlaceholderText(const QString& text)
+{
+    if (m_placeholder == text)
+        return;
+    m_placeholder = text;
+    viewport()->update();
+}
+
+void RoomGrid::paintEvent(QPaintEvent* event)
+{
+    QTableView::paintEvent(event);
+    if (m_placeholder.isEmpty())
+        return;
+    QPainter painter(viewport());
+    painter.setPen(palette().color(QPalette::PlaceholderText));
+    painter.drawText(viewport()->rect().adjusted(8, 8, -8, -8), Qt::AlignCenter | Qt::TextWordWrap,
+                     m_placeholder);
 }

@@ -59,11 +59,18 @@ public:
     // Hands a value still being typed to the model and closes the editor.
     void commitEdit();
 
+    // Drawn across the grid while it is set, so that a directory that could
+    // not be read never passes for an empty one.
+    void setPlaceholderText(const QString& text);
+    const QString& placeholderText() const { return m_placeholder; }
+
 protected:
+    void paintEvent(QPaintEvent* event) override;
     bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
 
 private:
     RoomCellDelegate* m_delegate = nullptr;
     bool m_committing = false;
+    QString m_placeholder;
 };

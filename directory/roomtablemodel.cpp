@@ -51,7 +51,10 @@ int RoomTableModel::newRowLine() const
 
 int RoomTableModel::rowCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : m_view.rowCount() + 1;
+    // A table that could not be read has no rows and takes none.
+    if (parent.isValid() || !m_view.isOpen())
+        return 0;
+    return m_view.rowCount() + 1;
 }
 
 int RoomTableModel::columnCount(const QModelIndex& parent) const

@@ -6,6 +6,7 @@ class RoomDirectoryView;
 
 // The grid's rows: every row of the view as the view holds it (no reading of
 // its own), and below them the new-row line, where typing starts a room.
+// A view that is not open shows no rows and no new-row line.
 class RoomTableModel : public QAbstractTableModel
 {
     Q_OBJECT

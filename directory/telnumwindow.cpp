@@ -87,6 +87,11 @@ TelNumWindow::TelNumWindow(const QString& appDir, MessageSink& messages, QWidget
     connect(&m_view, &RecordCursor::Error, this, &TelNumWindow::showDataError);
     connect(&m_view, &RecordCursor::MoveComplete, this, [this] {
         m_bar->setCaption(QStringLiteral("Record: %1").arg(m_view.absolutePosition()));
+        m_grid->setPlaceholderText(
+            m_view.isOpen() ? QString()
+                            : QStringLiteral("Nothing could be read from %1. Once the file is "
+                                             "mended, press Refresh to read it.")
+                                  .arg(m_view.path()));
         showCurrentFields();
         followCursor();
     });
@@ -184,14 +189,27 @@ void TelNumWindow::followCursor()
 bool TelNumWindow::shown(const Outcome& outcome)
 {
     if (!outcome)
-        m_messages.show(outcome.description(), kApplicationTitle, MessageSink::Icon::None);
+        m_messages.show(outcome.description() + staleAdvice(), kApplicationTitle,
+                        MessageSink::Icon::None);
     return outcome.ok();
 }
 
 void TelNumWindow::showDataError(const QString& description)
 {
-    m_messages.show(QStringLiteral("Data error event hit err:") + description, kApplicationTitle,
-                    MessageSink::Icon::None);
+    m_messages.show(QStringLiteral("Data error event hit err:") + description + staleAdvice(),
+                    kApplicationTitle, MessageSink::Icon::None);
+}
+
+// A row another program changed can never be written: the one way on is to
+// read the table again, so the next Refresh drops the change without asking.
+QString TelNumWindow::staleAdvice()
+{
+    if (!m_view.refusedAsStale())
+        return {};
+    if (!hasPendingRow())
+        return QStringLiteral("\nPress Refresh to read the table as it is now.");
+    m_refreshRefused = true;
+    return QStringLiteral("\nPress Refresh to drop your change and read the table as it is now.");
 }
 
 void TelNumWindow::addRoom()

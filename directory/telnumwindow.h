@@ -50,6 +50,7 @@ private:
     void closeWindow();
     bool shown(const Outcome& outcome);
     void showDataError(const QString& description);
+    QString staleAdvice();
     void followCursor();
     void showCurrentFields();
     int gridWantsRow(int row);

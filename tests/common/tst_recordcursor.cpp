@@ -1,10 +1,17 @@
+#include "database.h"
 #include "recordcursor.h"
 #include "testdatabase.h"
 
 #include <QFile>
 #include <QSignalSpy>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <cstdio>
+
+#include <sqlite3.h>
 
 namespace {
 
@@ -184,7 +191,7 @@ private slots:
         QVERIFY(!written);
         QVERIFY2(written.description().contains(QStringLiteral("another program")),
                  qPrintable(written.description()));
-        QVERIFY(written.description().contains(QStringLiteral("Refresh")));
+        QVERIFY(cursor.refusedAsStale());
         QCOMPARE(testdb::rows(m_path, kRooms), before);
         QCOMPARE(cursor.field(2), QStringLiteral("mine"));
 
@@ -192,6 +199,48 @@ private slots:
         QVERIFY(cursor.setField(2, QString()));
         QVERIFY(!cursor.deleteCurrent());
         QCOMPARE(testdb::rows(m_path, kRooms), before);
+    }
+
+    void rowsOfEmptyTextsAndNullsCanBeChangedAndDeleted_data()
+    {
+        QTest::addColumn<bool>("operators");
+        QTest::addColumn<QVariantList>("values");
+        const QString e = QStringLiteral("");
+        QTest::newRow("rooms, empty texts") << false << QVariantList{e, e, e, e};
+        QTest::newRow("rooms, NULLs") << false << QVariantList{{}, {}, {}, {}};
+        QTest::newRow("rooms, mixed") << false << QVariantList{e, {}, e, {}};
+        QTest::newRow("operators, empty texts") << true << QVariantList{e, e};
+        QTest::newRow("operators, mixed") << true << QVariantList{{}, e};
+    }
+
+    void rowsOfEmptyTextsAndNullsCanBeChangedAndDeleted()
+    {
+        QFETCH(bool, operators);
+        QFETCH(QVariantList, values);
+        const TableSpec layout = operators ? schema::operatorTable() : kRooms;
+        QFile::remove(m_path);
+        testdb::create(m_path, layout, {values, values});
+        RecordCursor cursor(layout);
+        QVERIFY(cursor.open(m_path));
+        QVERIFY(cursor.setField(1, QStringLiteral("x")));
+        QVERIFY(cursor.moveNext());
+        QVERIFY(cursor.deleteCurrent());
+        // A row written through the cursor is matched as it was read back.
+        QVERIFY(cursor.addNew());
+        for (int i = 0; i < values.size(); ++i) {
+            if (!values[i].isNull() || i == 0)
+                QVERIFY(cursor.setField(i, QString()));
+        }
+        QVERIFY(cursor.moveFirst());
+        QVERIFY(cursor.setField(0, QStringLiteral("y")));
+        QVERIFY(cursor.moveLast());
+        QVERIFY(cursor.setField(1, QString()));
+        QVERIFY(cursor.setField(1, QStringLiteral("z")));
+        QVERIFY(cursor.updateBatch());
+        QVERIFY(cursor.deleteCurrent());
+        const auto rows = testdb::rows(m_path, layout);
+        QCOMPARE(rows.size(), 1);
+        QCOMPARE(rows[0].mid(0, 2), (QStringList{"y", "x"}));
     }
 
     void refreshShowsOthersChangesAndWritesOwnEditFirst()
@@ -208,6 +257,28 @@ private slots:
         QCOMPARE(cursor.field(1), QStringLiteral("own"));
         QCOMPARE(cursor.value(2, 1), QStringLiteral("x"));
         QCOMPARE(cursor.value(3, 0), QStringLiteral("104"));
+    }
+
+    void refreshReadsTheFileAtThePathNow()
+    {
+        RecordCursor cursor(kRooms);
+        QVERIFY(cursor.open(m_path));
+        // A restore or a sync tool replaces the file by a rename.
+        const QString restored = m_dir.filePath(QStringLiteral("restored.mdb"));
+        testdb::create(restored, kRooms, {room("900")});
+        QCOMPARE(std::rename(qPrintable(restored), qPrintable(m_path)), 0);
+        QVERIFY(cursor.refresh());
+        QCOMPARE(cursor.currentValues(), (QStringList{"900", "", "", ""}));
+        // A table or file that is gone leaves no rows to walk or to write.
+        testdb::exec(m_path, QStringLiteral("ALTER TABLE Room_tel RENAME TO old"));
+        const Outcome noTable = cursor.refresh();
+        QVERIFY2(noTable.description().contains(QStringLiteral("no table Room_tel")),
+                 qPrintable(noTable.description()));
+        QCOMPARE(cursor.absolutePosition(), RecordCursor::kEmpty);
+        QVERIFY(!cursor.moveFirst());
+        QVERIFY(!cursor.addNew());
+        QFile::remove(m_path);
+        QVERIFY(cursor.refresh().description().contains(QStringLiteral("does not exist")));
     }
 
     void refreshKeepsAnEditThatIsRefused()
@@ -313,6 +384,59 @@ private slots:
         QCOMPARE(testdb::rows(m_path, kRooms).size(), 1);
     }
 
+    void anyRoomTableWithTheFourFieldsIsWritten_data()
+    {
+        QTest::addColumn<QString>("create");
+        QTest::newRow("text key") << QStringLiteral(
+            "CREATE TABLE Room_tel (Room TEXT PRIMARY KEY, TEL1, TEL2, TEL3)");
+        QTest::newRow("keyed on Room, no rowid") << QStringLiteral(
+            "CREATE TABLE Room_tel (Room TEXT PRIMARY KEY, TEL1, TEL2, TEL3) WITHOUT ROWID");
+        QTest::newRow("two-field key, no rowid")
+            << QStringLiteral("CREATE TABLE Room_tel (Room, TEL1, TEL2, TEL3, "
+                              "PRIMARY KEY (TEL1, Room)) WITHOUT ROWID");
+    }
+
+    void anyRoomTableWithTheFourFieldsIsWritten()
+    {
+        QFETCH(QString, create);
+        QFile::remove(m_path);
+        testdb::exec(m_path, create);
+        testdb::exec(m_path, QStringLiteral("INSERT INTO Room_tel (Room, TEL1, TEL2) VALUES "
+                                            "('1', 'a', 'b'), ('2', 'a', 'b')"));
+        RecordCursor cursor(kRooms);
+        QVERIFY(cursor.open(m_path));
+        QVERIFY(cursor.moveNext());
+        // The key itself changes, then the row is found again by its new key.
+        QVERIFY(cursor.setField(0, QStringLiteral("3")));
+        QVERIFY(cursor.updateBatch());
+        QVERIFY(cursor.setField(1, QStringLiteral("c")));
+        QVERIFY(cursor.updateBatch());
+        QVERIFY(cursor.addNew());
+        QVERIFY(cursor.setField(0, QStringLiteral("4")));
+        QVERIFY(cursor.setField(1, QStringLiteral("d")));
+        QVERIFY(cursor.moveFirst());
+        QVERIFY(cursor.deleteCurrent());
+        RecordCursor reread(kRooms);
+        QVERIFY(reread.open(m_path));
+        QCOMPARE(reread.rowCount(), 2);
+        QCOMPARE(reread.currentValues(), (QStringList{"3", "c", "b", ""}));
+        QCOMPARE(reread.value(1, 1), QStringLiteral("d"));
+    }
+
+    void busyWaitsAreFifteenSecondsToOpenAndThirtyForStatements()
+    {
+        const QString name = database::uniqueConnectionName(QStringLiteral("busy"));
+        QVERIFY(database::open(m_path, name));
+        {
+            QSqlDatabase db = QSqlDatabase::database(name, false);
+            QVERIFY(db.connectOptions().contains(QStringLiteral("QSQLITE_BUSY_TIMEOUT=15000")));
+            QSqlQuery wait(QStringLiteral("PRAGMA busy_timeout"), db);
+            QVERIFY(wait.next());
+            QCOMPARE(wait.value(0).toInt(), 30000);
+        }
+        database::close(name);
+    }
+
     void closeWritesButTheDestructorDoesNot()
     {
         {
@@ -329,6 +453,24 @@ private slots:
         QCOMPARE(testdb::rows(m_path, kRooms)[0][1], QStringLiteral("closed"));
     }
 
+    void engineFaultsAreToldInTheOperatorsWords_data()
+    {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("words");
+        QTest::newRow("read-only") << SQLITE_READONLY << QStringLiteral("is read-only");
+        QTest::newRow("locked") << SQLITE_BUSY << QStringLiteral("another program is holding");
+    }
+
+    void engineFaultsAreToldInTheOperatorsWords()
+    {
+        QFETCH(int, code);
+        QFETCH(QString, words);
+        const QString told =
+            database::plainError(code, QStringLiteral("Unable to fetch row"), m_path);
+        QVERIFY2(told.contains(words) && told.contains(m_path), qPrintable(told));
+        QVERIFY(!told.contains(QStringLiteral("Unable")));
+    }
+
     void unusableFilesOpenEmptyWithAClearError_data()
     {
         QTest::addColumn<QByteArray>("content");
@@ -341,6 +483,7 @@ private slots:
                                  << QStringLiteral("not an SQLite");
         QTest::newRow("no table") << QByteArray("sqlite")
                                   << QStringLiteral("has no table Room_tel");
+        QTest::newRow("damaged") << QByteArray("damaged") << QStringLiteral("is damaged");
     }
 
     void unusableFilesOpenEmptyWithAClearError()
@@ -350,6 +493,11 @@ private slots:
         QFile::remove(m_path);
         if (content == "sqlite") {
             testdb::exec(m_path, QStringLiteral("CREATE TABLE other (x)"));
+        } else if (content == "damaged") {
+            makeRooms({room("101")});
+            QFile file(m_path);
+            QVERIFY(file.open(QIODevice::ReadWrite) && file.seek(4096));
+            file.write(QByteArray(4096, '\x5a'));
         } else if (!content.isEmpty()) {
             QFile file(m_path);
             QVERIFY(file.open(QIODevice::WriteOnly));
@@ -368,7 +516,9 @@ private slots:
         const QString description = errors.first().first().toString();
         QVERIFY2(description.contains(expected), qPrintable(description));
         QVERIFY(description.contains(m_path));
-        QVERIFY(description.contains(QStringLiteral("quorvane-db init")));
+        QVERIFY(description.contains(content == "damaged" ? QStringLiteral("quorvane-db check")
+                                                          : QStringLiteral("quorvane-db init")));
+        QVERIFY(!description.contains(QStringLiteral("Unable to")));
         QCOMPARE(cursor.absolutePosition(), RecordCursor::kEmpty);
         QVERIFY(!cursor.moveFirst());
         QVERIFY(!cursor.addNew());
