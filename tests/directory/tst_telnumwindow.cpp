@@ -1,11 +1,13 @@
 #include "database.h"
 #include "datacontrol.h"
 #include "mainwindow.h"
+#include "posixserialport.h"
 #include "recordingmessagesink.h"
 #include "roomdirectoryview.h"
 #include "shell.h"
 #include "telnumwindow.h"
 #include "testdatabase.h"
+#include "uipauser.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -276,7 +278,9 @@ private slots:
 
     void newTwiceShowsOneWindowOnItsRowAndExitStillEnds()
     {
-        Shell shell(m_dir.path(), m_sink);
+        PosixSerialPort port;
+        UiPauser pauser;
+        Shell shell(m_dir.path(), m_sink, port, pauser);
         MainWindow& main = shell.mainWindow();
         shell.show();
         main.menuAction(QStringLiteral("mnuNew"))->trigger();
