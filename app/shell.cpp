@@ -3,15 +3,14 @@
 #include "directorydownload.h"
 #include "downloadprogress.h"
 #include "linkdialog.h"
+#include "linkmessages.h"
 #include "loaddefault.h"
 #include "mainwindow.h"
 #include "messagesink.h"
 #include "operatoradder.h"
 #include "operatorview.h"
-#include "posixserialport.h"
 #include "seriallink.h"
 #include "telnumwindow.h"
-#include "uipauser.h"
 #include "useradddialog.h"
 #include "userchangedialog.h"
 
@@ -19,8 +18,10 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
-Shell::Shell(const QString& appDir, MessageSink& messages, QObject* parent)
-    : QObject(parent), m_appDir(appDir), m_messages(messages), m_main(new MainWindow)
+Shell::Shell(const QString& appDir, MessageSink& messages, SerialPort& port, Pauser& pauser,
+             QObject* parent)
+    : QObject(parent), m_appDir(appDir), m_messages(messages), m_main(new MainWindow), m_port(port),
+      m_pauser(pauser)
 {
     connect(m_main, &MainWindow::newRequested, this, &Shell::onNew);
     connect(m_main, &MainWindow::downloadRequested, this, &Shell::onDownload);
@@ -75,15 +76,7 @@ bool Shell::eventFilter(QObject* watched, QEvent* event)
 LinkDialog& Shell::linkDialog()
 {
     if (!m_linkDialog) {
-        if (!m_port) {
-            m_ownPort = std::make_unique<PosixSerialPort>();
-            m_port = m_ownPort.get();
-        }
-        if (!m_pauser) {
-            m_ownPauser = std::make_unique<UiPauser>();
-            m_pauser = m_ownPauser.get();
-        }
-        auto* dialog = new LinkDialog(*m_port, m_messages, *m_pauser, m_main);
+        auto* dialog = new LinkDialog(m_port, m_messages, m_pauser, m_main);
         connect(dialog, &LinkDialog::discarded, this, [this, dialog] {
             if (m_linkDialog == dialog)
                 m_linkDialog = nullptr;
@@ -99,19 +92,14 @@ SerialLink& Shell::serialLink()
     return linkDialog().link();
 }
 
-void Shell::useLinkDevices(SerialPort& port, Pauser& pauser)
-{
-    Q_ASSERT(!m_linkDialog);
-    m_port = &port;
-    m_pauser = &pauser;
-}
-
 void Shell::onDownload()
 {
     SerialLink& link = serialLink();
     // Refused before the directory window is even loaded.
-    if (!DirectoryDownload::checkLinkReady(link, m_messages))
+    if (std::optional<LinkResult> refused = refusal(link, LinkResult::Command::Download)) {
+        showLinkResult(*refused, m_messages);
         return;
+    }
     TelNumWindow* window = loadDirectoryWindow();
 
     // Modal, so the windows the download reads cannot be closed under it.
@@ -129,10 +117,11 @@ void Shell::onDownload()
         }
         progress->setRooms(p.sent, p.total);
     };
-    DirectoryDownload(
-        link, window->datPrimaryRS(), [window] { return window->boundFields(); }, m_messages,
-        showProgress)
-        .run();
+    showLinkResult(
+        DirectoryDownload(
+            link, window->datPrimaryRS(), [window] { return window->boundFields(); }, showProgress)
+            .run(),
+        m_messages);
 }
 
 void Shell::onConnect()
@@ -189,5 +178,5 @@ void Shell::onEditUser()
 
 void Shell::onLoadDefault()
 {
-    loadDefault(serialLink(), m_messages);
+    showLinkResult(loadDefault(serialLink()), m_messages);
 }

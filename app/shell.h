@@ -24,7 +24,9 @@ class Shell : public QObject
     Q_OBJECT
 
 public:
-    Shell(const QString& appDir, MessageSink& messages, QObject* parent = nullptr);
+    // The port and pauser outlive the shell: the Connect dialog's link uses them.
+    Shell(const QString& appDir, MessageSink& messages, SerialPort& port, Pauser& pauser,
+          QObject* parent = nullptr);
     ~Shell() override;
 
     MainWindow& mainWindow() { return *m_main; }
@@ -39,8 +41,6 @@ public:
     // discards both, so the open port and its lock survive the dialog's hiding.
     LinkDialog& linkDialog();
     SerialLink& serialLink();
-    // Puts another port and pauser under the link; before its first use.
-    void useLinkDevices(SerialPort& port, Pauser& pauser);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -62,11 +62,7 @@ private:
     QPointer<UserChangeDialog> m_editUser;
     QPointer<TelNumWindow> m_telNum;
     QPointer<QMdiSubWindow> m_telNumFrame;
-    // The devices outlive the dialog and its link: they are destroyed after
-    // the main window.
-    std::unique_ptr<SerialPort> m_ownPort;
-    std::unique_ptr<Pauser> m_ownPauser;
-    SerialPort* m_port = nullptr;
-    Pauser* m_pauser = nullptr;
+    SerialPort& m_port;
+    Pauser& m_pauser;
     QPointer<LinkDialog> m_linkDialog;
 };

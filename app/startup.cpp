@@ -3,7 +3,9 @@
 #include "database.h"
 #include "logindialog.h"
 #include "messagesink.h"
+#include "posixserialport.h"
 #include "shell.h"
+#include "uipauser.h"
 
 #include <QApplication>
 #include <QDir>
@@ -34,7 +36,10 @@ int run(const QString& appDir, MessageSink& messages)
     if (!login.OK())
         return 0;
 
-    Shell shell(appDir, messages);
+    // Declared before the shell, so they outlive its link.
+    PosixSerialPort port;
+    UiPauser pauser;
+    Shell shell(appDir, messages, port, pauser);
     shell.show();
     return QApplication::exec();
 }

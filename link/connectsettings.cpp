@@ -21,7 +21,7 @@ bool isDigit(QChar c)
 
 } // namespace
 
-double leadingNumber(const QString& text)
+double leadingDecimal(const QString& text)
 {
     // Collect the number's characters, leaving out blanks, then read them
     // with from_chars, which no locale's decimal comma can change.
@@ -81,7 +81,7 @@ double leadingNumber(const QString& text)
 std::optional<quint8> openTime(const QString& text)
 {
     // nearbyint rounds a half to the even neighbour in the default rounding mode.
-    const double seconds = std::nearbyint(leadingNumber(text));
+    const double seconds = std::nearbyint(leadingDecimal(text));
     if (!(seconds >= 0.0 && seconds <= 255.0))
         return std::nullopt;
     return quint8(seconds);

@@ -12,7 +12,7 @@ namespace connectsettings {
 // a decimal point and an exponent are read, and reading stops at the first
 // character that cannot continue the number. 0 when the text does not begin
 // with a number.
-double leadingNumber(const QString& text);
+double leadingDecimal(const QString& text);
 
 // The open time in whole seconds: the leading number, a half going to the even
 // neighbour. Nothing when it falls outside the byte the door unit takes (0..255).

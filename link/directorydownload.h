@@ -1,10 +1,10 @@
 #pragma once
 
+#include "linkresult.h"
 #include "roomrecord.h"
 
 #include <functional>
 
-class MessageSink;
 class RecordCursor;
 class SerialLink;
 
@@ -14,16 +14,6 @@ class SerialLink;
 class DirectoryDownload
 {
 public:
-    enum class Result {
-        NotLocked,  // no port chosen and opened in the Connect dialog, or busy
-        Empty,      // no rooms
-        Unreadable, // the cursor could not move over the rooms
-        BadRows,    // some room cannot become a record
-        OpenFailed, // the port did not open
-        LinkFailed, // stopped part-way
-        Complete,
-    };
-
     struct Progress
     {
         int sent = 0;
@@ -37,29 +27,25 @@ public:
     using ProgressCallback = std::function<void(const Progress&)>;
 
     DirectoryDownload(SerialLink& link, RecordCursor& cursor, RoomReader readRoom,
-                      MessageSink& messages, ProgressCallback progress = {});
+                      ProgressCallback progress = {});
 
-    Result run();
-    // False, once the operator has been told, while another command is sending
-    // or unless the port was chosen and opened in the Connect dialog ("COM not
-    // selected").
-    static bool checkLinkReady(SerialLink& link, MessageSink& messages);
-    int roomsSent() const { return m_sent; }
+    // Refused as refusal() says; a closed or failed port is opened again.
+    LinkResult run();
 
     // How long sending the rest takes once `sent` rooms went out: a 2 s pause
     // for every batch not yet ended, plus the line time of the records left.
     static int millisecondsLeft(int sent, int total, int baud);
 
 private:
-    Result check();
-    Result send();
-    Result stop(Result result, const QString& text);
+    LinkResult check();
+    LinkResult send();
+    LinkResult result(LinkResult::Kind kind, const QString& detail = {}) const;
+    LinkResult stop(LinkResult::Kind kind, const QString& detail);
     void report(bool finished);
 
     SerialLink& m_link;
     RecordCursor& m_cursor;
     RoomReader m_readRoom;
-    MessageSink& m_messages;
     ProgressCallback m_progress;
     int m_total = 0;
     int m_sent = 0;

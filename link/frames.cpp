@@ -4,11 +4,8 @@ namespace frames {
 
 namespace {
 
-constexpr int kRoomWidth = 7;
-constexpr int kTelWidth = 11;
-// 200 rounds of 10 ms: the door unit stores a batch before it takes the next.
-constexpr int kBatchPauseRounds = 200;
-constexpr int kBatchPauseStepMs = 10;
+constexpr int kRoomWidth = schema::kRoomWidth;
+constexpr int kTelWidth = schema::kTelephoneWidth;
 constexpr int kOpenTimePauseMs = 300;
 
 // Why one field cannot fill its place in a record; empty when it can.
@@ -104,21 +101,6 @@ Frame DirectorySequence::endBatch()
 Frame DirectorySequence::end() const
 {
     return {LinkStep::ofText(QByteArrayLiteral("."))};
-}
-
-Frame directoryDownload(const QList<QByteArray>& records)
-{
-    if (records.isEmpty())
-        return {};
-    DirectorySequence sequence;
-    Frame frame = sequence.begin();
-    for (qsizetype i = 0; i < records.size(); ++i) {
-        frame += sequence.row(records[i]);
-        if (sequence.batchFull() || i + 1 == records.size())
-            frame += sequence.endBatch();
-    }
-    frame += sequence.end();
-    return frame;
 }
 
 } // namespace frames

@@ -2,6 +2,7 @@
 
 #include "linkstep.h"
 #include "roomrecord.h"
+#include "schema.h"
 
 #include <QString>
 
@@ -16,8 +17,13 @@ constexpr quint8 kSettingsBegin = 0x94;
 constexpr quint8 kDirectoryBegin = 0x95;
 constexpr quint8 kSetAutoMode = 0x97;
 
-constexpr int kRecordLength = 44;
+// Room, "$", three telephones each after "@" or before "#": 44 characters.
+constexpr int kRecordLength = schema::kRoomWidth + 3 * schema::kTelephoneWidth + 4;
 constexpr int kRowsPerBatch = 5;
+// After each batch's ",": the door unit stores a batch before it takes the next.
+constexpr int kBatchPauseRounds = 200;
+constexpr int kBatchPauseStepMs = 10;
+constexpr int kBatchPauseMs = kBatchPauseRounds * kBatchPauseStepMs;
 
 Frame settingsSequence(quint8 openTime, quint8 autoMode);
 Frame loadDefault();
@@ -47,9 +53,5 @@ public:
 private:
     int m_inBatch = 0;
 };
-
-// The whole download of these records, as DirectorySequence builds it row by
-// row. No records give an empty frame: a directory is never begun without a row.
-Frame directoryDownload(const QList<QByteArray>& records);
 
 } // namespace frames

@@ -1,6 +1,6 @@
 #include "linkdialog.h"
 
-#include "messagesink.h"
+#include "linkmessages.h"
 #include "songtifont.h"
 #include "twips.h"
 
@@ -45,12 +45,26 @@ QCheckBox* makeCheck(QWidget* parent, const char* name, const QString& text, QRe
     return box;
 }
 
+QColor unlockedColour()
+{
+    return QGuiApplication::palette().color(QPalette::Active, QPalette::WindowText);
+}
+
+// Qt has no caption colours (the window manager draws title bars), and the
+// inactive Highlight is a selection colour that would make the list look
+// chosen. So: the inactive caption of the classic Windows scheme the dialog
+// was laid out on.
+QColor lockedColour()
+{
+    return QColor(128, 128, 128);
+}
+
 } // namespace
 
 LinkDialog::LinkDialog(SerialPort& port, MessageSink& messages, Pauser& pauser, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      m_link(port, pauser), m_messages(messages), m_controller(m_link, messages)
+      m_link(port, pauser), m_messages(messages), m_controller(m_link)
 {
     setObjectName(QStringLiteral("frmLink"));
     setWindowTitle(QStringLiteral("Linking"));
@@ -111,24 +125,12 @@ LinkDialog::LinkDialog(SerialPort& port, MessageSink& messages, Pauser& pauser, 
     pauser.pause(100);
 }
 
-QColor LinkDialog::unlockedColour()
-{
-    return QGuiApplication::palette().color(QPalette::Active, QPalette::WindowText);
-}
-
-// Qt has no caption colours (the window manager draws title bars), and the
-// inactive Highlight is a selection colour that would make the list look
-// chosen. So: the inactive caption of the classic Windows scheme the dialog
-// was laid out on.
-QColor LinkDialog::lockedColour()
-{
-    return QColor(128, 128, 128);
-}
-
 void LinkDialog::closeEvent(QCloseEvent* event)
 {
     // The link must outlive a command that is sending over it.
-    if (linkBusy(m_link, m_messages, true)) {
+    if (m_link.busy()) {
+        showLinkResult(LinkResult::of(LinkResult::Command::Connect, LinkResult::Kind::Busy),
+                       m_messages);
         event->ignore();
         return;
     }
@@ -141,14 +143,16 @@ void LinkDialog::closeEvent(QCloseEvent* event)
 
 void LinkDialog::toggle()
 {
-    m_controller.toggle(m_port->currentText());
+    showLinkResult(m_controller.toggle(m_port->currentText()), m_messages);
     showLock();
 }
 
 void LinkDialog::confirm()
 {
-    if (m_controller.sendSettings(m_openTime->text(), m_autoAnswer->checkState(),
-                                  m_autoOpen->checkState()))
+    const LinkResult result = m_controller.sendSettings(
+        m_openTime->text(), m_autoAnswer->checkState(), m_autoOpen->checkState());
+    showLinkResult(result, m_messages);
+    if (result.done())
         hide();
 }
 

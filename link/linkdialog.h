@@ -27,11 +27,6 @@ public:
 
     SerialLink& link() { return m_link; }
 
-    // The port list's text colour while the operator can choose, and while the
-    // chosen port is open and locked.
-    static QColor unlockedColour();
-    static QColor lockedColour();
-
 signals:
     // Closed by the frame's close box: the port is closed and the owner
     // deletes the dialog, so the next reference makes a fresh one.

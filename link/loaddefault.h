@@ -1,8 +1,9 @@
 #pragma once
 
-class MessageSink;
+#include "linkresult.h"
+
 class SerialLink;
 
 // Setting → Load Default: sends the load-default byte over the port chosen and
-// opened in the Connect dialog. True when it went out.
-bool loadDefault(SerialLink& link, MessageSink& messages);
+// opened in the Connect dialog.
+LinkResult loadDefault(SerialLink& link);

@@ -204,7 +204,7 @@ void PosixSerialPort::close()
 
 qint64 PosixSerialPort::lineMicroseconds(qint64 bytes) const
 {
-    return bytes * 10 * 1'000'000 / m_baud;
+    return bytes * kBitsPerByte * 1'000'000 / m_baud;
 }
 
 bool PosixSerialPort::fail(int error)

@@ -4,13 +4,6 @@
 
 #include <cerrno>
 
-namespace {
-
-// Bits on the wire per byte at 8N1: start, eight data bits, stop.
-constexpr qint64 kBitsPerByte = 10;
-
-} // namespace
-
 SerialLink::SerialLink(SerialPort& port, Pauser& pauser) : m_port(port), m_pauser(pauser) {}
 
 void SerialLink::configure(int portNumber)
@@ -31,7 +24,7 @@ QString SerialLink::deviceFor(int portNumber)
 
 int SerialLink::open()
 {
-    if (isPortOpen()) {
+    if (m_state != State::Closed) {
         // A link that failed keeps its device open; opening it again starts afresh.
         if (m_state != State::Failed)
             return kAlreadyOpen;
@@ -61,14 +54,21 @@ void SerialLink::close()
     m_state = State::Closed;
 }
 
-bool SerialLink::isPortOpen() const
+SerialLink::Readiness SerialLink::readiness() const
 {
-    return m_state != State::Closed && m_port.isOpen();
-}
-
-bool SerialLink::isOpen() const
-{
-    return m_state == State::Open && m_port.isOpen();
+    if (m_busy)
+        return Readiness::Busy;
+    if (!m_locked)
+        return Readiness::NotLocked;
+    switch (m_state) {
+    case State::Closed:
+        return Readiness::Closed;
+    case State::Failed:
+        return Readiness::Failed;
+    case State::Open:
+        break;
+    }
+    return Readiness::Ready;
 }
 
 bool SerialLink::usable()
@@ -103,14 +103,10 @@ bool SerialLink::writeText(const QByteArray& text)
     return true;
 }
 
-int SerialLink::transmitCount()
-{
-    return isOpen() ? m_port.queued() : 0;
-}
-
 int SerialLink::drainDeadline(qint64 bytes) const
 {
-    const qint64 lineMs = (bytes * kBitsPerByte * 1000 + m_settings.baud - 1) / m_settings.baud;
+    const qint64 lineMs =
+        (bytes * SerialPort::kBitsPerByte * 1000 + m_settings.baud - 1) / m_settings.baud;
     return int(qMin<qint64>(lineMs + kDrainMarginMs, std::numeric_limits<int>::max()));
 }
 

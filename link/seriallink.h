@@ -1,6 +1,7 @@
 #pragma once
 
 #include "linkstep.h"
+#include "pauser.h"
 #include "serialport.h"
 
 #include <QString>
@@ -14,6 +15,10 @@ class SerialLink
 {
 public:
     enum class State { Closed, Open, Failed };
+    // Whether a command may send now, in the order it is checked: another
+    // command is sending; the operator has not chosen and opened a port in
+    // the Connect dialog; the lock stands but the port was closed or failed.
+    enum class Readiness { Busy, NotLocked, Closed, Failed, Ready };
 
     // "38400,n,8,1" once configured; 9600 8N1 before that.
     static constexpr SerialPort::LineSettings kDoorUnitSettings{38400, 'n', 8, 1};
@@ -35,8 +40,9 @@ public:
     // Closes the device, restoring its earlier settings; also after a failure.
     void close();
     // Open and usable: false once a write or drain has failed.
-    bool isOpen() const;
+    bool isOpen() const { return m_state == State::Open; }
     State state() const { return m_state; }
+    Readiness readiness() const;
 
     int portNumber() const { return m_portNumber; }
     SerialPort::LineSettings lineSettings() const { return m_settings; }
@@ -44,9 +50,6 @@ public:
     static QString deviceFor(int portNumber);
     // The device of the last open().
     const QString& device() const { return m_device; }
-    // Bytes accepted by the device since the running command began, or since
-    // open() outside a command.
-    qint64 bytesWritten() const { return m_written; }
     // How long a drain of that many queued bytes may take at the line speed.
     int drainDeadline(qint64 bytes) const;
 
@@ -75,7 +78,6 @@ public:
     // failureDescription() says what happened.
     bool writeByte(quint8 byte);
     bool writeText(const QByteArray& text);
-    int transmitCount();
     // Waits until the transmit queue is empty, giving up after the time the
     // queued bytes need at the line speed plus a margin.
     bool waitUntilSent();
@@ -89,7 +91,6 @@ public:
     const QString& failureDescription() const { return m_failure; }
 
 private:
-    bool isPortOpen() const;
     bool usable();
     QString reason() const;
     void fail(const QString& description);

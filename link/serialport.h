@@ -21,6 +21,9 @@ public:
         bool operator==(const LineSettings&) const = default;
     };
 
+    // Bits on the wire per byte at 8N1: start, eight data bits, stop.
+    static constexpr int kBitsPerByte = 10;
+
     virtual ~SerialPort() = default;
 
     // 0 on success; kNoSuchPort, or the errno of the failure.
@@ -38,17 +41,4 @@ public:
     // Why the last open, write or drain failed, in words ("Input/output
     // error"); empty when the port cannot tell.
     virtual QString errorText() const { return {}; }
-};
-
-// Blocking pauses, replaceable in tests; the program's own keeps its windows
-// painted while it waits.
-class Pauser
-{
-public:
-    virtual ~Pauser() = default;
-    virtual void pause(int milliseconds) = 0;
-    // Something other than a pause has happened since the last one: the next
-    // pause is measured from when it is asked for, not laid end to end with
-    // the last one.
-    virtual void startAfresh() {}
 };

@@ -7,10 +7,6 @@
 
 namespace {
 
-// A pause that starts this soon after the previous one should have ended
-// continues it.
-constexpr qint64 kJoinNs = 5'000'000;
-
 qint64 nanoseconds(const timespec& t)
 {
     return qint64(t.tv_sec) * 1'000'000'000 + t.tv_nsec;
@@ -33,10 +29,8 @@ void SleepingPauser::pause(int milliseconds)
     timespec now{};
     clock_gettime(CLOCK_MONOTONIC, &now);
     const qint64 nowNs = nanoseconds(now);
-    const qint64 lastEndNs = nanoseconds(m_lastEnd);
-    const bool continues = m_haveLastEnd && nowNs >= lastEndNs && nowNs - lastEndNs < kJoinNs;
-    const qint64 endNs =
-        (continues ? lastEndNs : nowNs) + qint64(qMax(milliseconds, 0)) * 1'000'000;
+    const qint64 lastEndNs = m_haveLastEnd ? nanoseconds(m_lastEnd) : -1;
+    const qint64 endNs = startNs(lastEndNs, nowNs) + qint64(qMax(milliseconds, 0)) * 1'000'000;
     m_lastEnd = fromNanoseconds(endNs);
     m_haveLastEnd = true;
     while (clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &m_lastEnd, nullptr) == EINTR) {

@@ -1,12 +1,11 @@
 #pragma once
 
-#include "serialport.h"
+#include "pauser.h"
 
 #include <ctime>
 
-// Pauses by sleeping the calling thread. Back-to-back pauses (a batch pause
-// is 200 of 10 ms) are laid end to end on the clock, so each one's lateness in
-// waking up does not add up to a batch pause noticeably over its 2 s.
+// Pauses by sleeping the calling thread, back-to-back pauses laid end to end
+// on the clock.
 class SleepingPauser : public Pauser
 {
 public:

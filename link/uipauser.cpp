@@ -5,23 +5,12 @@
 
 #include <cmath>
 
-namespace {
-
-// A pause that starts this soon after the previous one ended continues it.
-constexpr qint64 kJoinNs = 5'000'000;
-
-} // namespace
-
 void UiPauser::pause(int milliseconds)
 {
     if (!m_clock.isValid())
         m_clock.start();
     const qint64 now = m_clock.nsecsElapsed();
-    // Back-to-back pauses (the batch pause is 200 of 10 ms) are laid end to
-    // end, so the event loop's lateness in waking up does not add up.
-    const bool continues = m_lastEndNs >= 0 && now - m_lastEndNs < kJoinNs;
-    const qint64 start = continues ? m_lastEndNs : now;
-    m_lastEndNs = start + qint64(qMax(milliseconds, 0)) * 1'000'000;
+    m_lastEndNs = startNs(m_lastEndNs, now) + qint64(qMax(milliseconds, 0)) * 1'000'000;
 
     // A timer counts whole milliseconds and may wake a little before the end:
     // wait again until the end has really come, so no pause is ever short.

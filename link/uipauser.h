@@ -1,6 +1,6 @@
 #pragma once
 
-#include "serialport.h"
+#include "pauser.h"
 
 #include <QElapsedTimer>
 

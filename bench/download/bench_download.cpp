@@ -5,6 +5,7 @@
 #include "directorydownload.h"
 #include "downloadprogress.h"
 #include "frames.h"
+#include "linkmessages.h"
 #include "messagesink.h"
 #include "posixserialport.h"
 #include "recordcursor.h"
@@ -148,26 +149,24 @@ int main(int argc, char* argv[])
         QElapsedTimer wall;
         const double cpuBefore = cpuMilliseconds();
         wall.start();
-        const DirectoryDownload::Result result =
-            DirectoryDownload(
-                link, cursor,
-                [&] {
-                    return RoomRecord{cursor.field(0), cursor.field(1), cursor.field(2),
-                                      cursor.field(3)};
-                },
-                messages,
-                [&](const DirectoryDownload::Progress& p) {
-                    if (p.finished) {
-                        progress->hide();
-                        return;
-                    }
-                    if (!progress) {
-                        progress = std::make_unique<DownloadProgress>(38400);
-                        progress->show();
-                    }
-                    progress->setRooms(p.sent, p.total);
-                })
-                .run();
+        const LinkResult result = DirectoryDownload(
+                                      link, cursor,
+                                      [&] {
+                                          return RoomRecord{cursor.field(0), cursor.field(1),
+                                                            cursor.field(2), cursor.field(3)};
+                                      },
+                                      [&](const DirectoryDownload::Progress& p) {
+                                          if (p.finished) {
+                                              progress->hide();
+                                              return;
+                                          }
+                                          if (!progress) {
+                                              progress = std::make_unique<DownloadProgress>(38400);
+                                              progress->show();
+                                          }
+                                          progress->setRooms(p.sent, p.total);
+                                      })
+                                      .run();
         const double wallMs = wall.nsecsElapsed() / 1e6;
         const double cpuMs = cpuMilliseconds() - cpuBefore;
         link.close();
@@ -175,8 +174,8 @@ int main(int argc, char* argv[])
         int status = 0;
         waitpid(reader, &status, 0);
         ::close(master);
-        if (result != DirectoryDownload::Result::Complete || !WIFEXITED(status) ||
-            WEXITSTATUS(status) != 0) {
+        showLinkResult(result, messages);
+        if (!result.done() || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
             std::fprintf(stderr, "bench_download: the download failed (%s, reader status %d)\n",
                          qPrintable(messages.last), status);
             return 1;

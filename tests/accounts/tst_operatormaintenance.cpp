@@ -1,9 +1,11 @@
 #include "logingate.h"
 #include "mainwindow.h"
 #include "operatorview.h"
+#include "posixserialport.h"
 #include "recordingmessagesink.h"
 #include "shell.h"
 #include "testdatabase.h"
+#include "uipauser.h"
 
 #include <QAction>
 #include <QApplication>
@@ -26,6 +28,8 @@ class TestOperatorMaintenance : public QObject
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
     RecordingMessageSink m_messages;
+    PosixSerialPort m_port;
+    UiPauser m_pauser;
     std::unique_ptr<Shell> m_shell;
 
     QString path() const { return m_dir->filePath(schema::kOperatorFile); }
@@ -37,7 +41,7 @@ private:
         QVERIFY(m_dir->isValid());
         testdb::create(path(), schema::operatorTable(), operators);
         m_messages.messages.clear();
-        m_shell = std::make_unique<Shell>(m_dir->path(), m_messages);
+        m_shell = std::make_unique<Shell>(m_dir->path(), m_messages, m_port, m_pauser);
     }
 
     void choose(const char* item) { m_shell->mainWindow().menuAction(item)->trigger(); }

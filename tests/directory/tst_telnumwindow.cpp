@@ -1,12 +1,14 @@
 #include "database.h"
 #include "datacontrol.h"
 #include "mainwindow.h"
+#include "posixserialport.h"
 #include "recordingmessagesink.h"
 #include "roomdirectoryview.h"
 #include "roomgrid.h"
 #include "shell.h"
 #include "telnumwindow.h"
 #include "testdatabase.h"
+#include "uipauser.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -286,7 +288,9 @@ private slots:
 
     void newTwiceShowsOneWindowOnItsRowAndExitStillEnds()
     {
-        Shell shell(m_dir.path(), m_sink);
+        PosixSerialPort port;
+        UiPauser pauser;
+        Shell shell(m_dir.path(), m_sink, port, pauser);
         MainWindow& main = shell.mainWindow();
         shell.show();
         main.menuAction(QStringLiteral("mnuNew"))->trigger();

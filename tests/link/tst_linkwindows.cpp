@@ -51,18 +51,26 @@ struct Program
 {
     QTemporaryDir dir;
     RecordingMessageSink messages;
+    QStringList log;
+    RecordingSerialPort recordingPort{&log};
+    RecordingPauser pauser{&log};
+    PosixSerialPort devicePort;
     std::unique_ptr<Shell> shell;
     // Whether a progress window was up while a message was, once the events
     // were run as a real message box runs them.
     bool progressWithMessage = false;
 
-    explicit Program(int count)
+    // Over the recording port, or the real device with `device`.
+    explicit Program(int count, bool device = false)
     {
         testdb::create(dir.filePath(schema::kDirectoryFile), schema::directoryTable(),
                        rooms(count));
         testdb::create(dir.filePath(schema::kOperatorFile), schema::operatorTable(),
                        testdb::operators({{"admin", "1234"}}));
-        shell = std::make_unique<Shell>(dir.path(), messages);
+        shell = std::make_unique<Shell>(
+            dir.path(), messages, device ? static_cast<SerialPort&>(devicePort) : recordingPort,
+            pauser);
+        shell->show();
         messages.onShow = [this](const auto&) {
             QCoreApplication::processEvents();
             progressWithMessage |= progressShown();
@@ -92,13 +100,6 @@ struct Program
     template <typename T> T* inLink(const char* name)
     {
         return linkDialog()->findChild<T*>(QString::fromLatin1(name));
-    }
-    // The recording devices instead of the real ones, the windows shown.
-    void record(SerialPort& port, Pauser& pauser)
-    {
-        shell->useLinkDevices(port, pauser);
-        shell->show();
-        QVERIFY(QTest::qWaitForWindowExposed(&main()));
     }
     void click(const char* button)
     {
@@ -136,7 +137,6 @@ private slots:
     void failureAnywhereEndsInOneMessage();
     void sendersRefusedDuringADownload();
     void connectAndLoadDefaultShareOneDialog();
-    void realPortAndPauses();
     void linkFaultsOverAPty_data();
     void linkFaultsOverAPty();
 
@@ -147,10 +147,9 @@ private:
 void TestLinkWindows::downloadOnlyAfterNewAndOnlyWithAPort()
 {
     Program program(6);
-    QStringList log;
-    RecordingSerialPort port(&log);
-    RecordingPauser pauser(&log);
-    program.record(port, pauser);
+    QStringList& log = program.log;
+    auto& port = program.recordingPort;
+    auto& pauser = program.pauser;
 
     program.ctrlD();
     QVERIFY(log.isEmpty());
@@ -206,9 +205,8 @@ void TestLinkWindows::failureAnywhereEndsInOneMessage()
     QFETCH(bool, drainsFail);
     QFETCH(int, sent);
     Program program(6);
-    RecordingSerialPort port;
-    RecordingPauser pauser;
-    program.record(port, pauser);
+    auto& port = program.recordingPort;
+    auto& pauser = program.pauser;
     program.menu("mnuNew");
     program.openPort(QStringLiteral("COM1"));
     port.failWritesAfter(acceptedBytes);
@@ -236,9 +234,8 @@ void TestLinkWindows::failureAnywhereEndsInOneMessage()
 void TestLinkWindows::sendersRefusedDuringADownload()
 {
     Program program(6);
-    RecordingSerialPort port;
-    RecordingPauser pauser;
-    program.record(port, pauser);
+    auto& port = program.recordingPort;
+    auto& pauser = program.pauser;
     program.menu("mnuNew");
     program.openPort(QStringLiteral("COM1"));
     QWidget* dialog = program.linkDialog();
@@ -270,9 +267,8 @@ void TestLinkWindows::sendersRefusedDuringADownload()
 void TestLinkWindows::connectAndLoadDefaultShareOneDialog()
 {
     Program program(1);
-    RecordingSerialPort port;
-    RecordingPauser pauser;
-    program.record(port, pauser);
+    auto& port = program.recordingPort;
+    auto& pauser = program.pauser;
 
     program.menu("mnuLD"); // no port: refused
     QCOMPARE(program.messages.messages.size(), 1);
@@ -311,53 +307,6 @@ void TestLinkWindows::connectAndLoadDefaultShareOneDialog()
     QCOMPARE(program.shell->serialLink().lineSettings(), SerialPort::LineSettings{});
 }
 
-// Real time, on a pseudo-terminal with the program's own pauser: what the
-// operator does from the menus reaches the door unit's side intact.
-void TestLinkWindows::realPortAndPauses()
-{
-    PseudoTerminal pty;
-    QVERIFY(pty.isValid());
-    QSettings(QSettings::NativeFormat, QSettings::UserScope, "Quorvane", "Quorvane")
-        .setValue("Ports/COM3", pty.devicePath());
-
-    Program program(3);
-    program.shell->show();
-    QVERIFY(QTest::qWaitForWindowExposed(&program.main()));
-    program.menu("mnuNew");
-    program.menu("mnuconnect");
-    program.inLink<QAbstractButton>("Check1")->setChecked(true);
-    program.openPort(QStringLiteral("COM3"), "Command1");
-    SerialPort::LineSettings line;
-    QVERIFY(PosixSerialPort::readSettings(pty.watcher(), line));
-    QCOMPARE(line, SerialLink::kDoorUnitSettings);
-    QVERIFY(program.linkDialog()->isHidden());
-
-    // The progress window is up and the clock keeps ticking during the pauses,
-    // which are never shorter than asked.
-    int ticksWithProgress = 0;
-    QTimer watch;
-    connect(&watch, &QTimer::timeout, [&] {
-        auto* progress = program.main().findChild<QProgressDialog*>("downloadProgress");
-        if (progress && progress->isVisible() && progress->isModal())
-            ++ticksWithProgress;
-    });
-    watch.start(100);
-    QElapsedTimer clock;
-    clock.start();
-    program.ctrlD();
-    const qint64 downloadMs = clock.elapsed();
-    watch.stop();
-    program.menu("mnuLD");
-    const QByteArray received = pty.readAll();
-
-    QCOMPARE(program.messages.messages.size(), 1);
-    QCOMPARE(program.messages.messages[0].icon, Icon::Information);
-    QVERIFY(ticksWithProgress > 0);
-    QVERIFY2(downloadMs >= 2000, qPrintable(QString::number(downloadMs))); // the batch pause
-    QCOMPARE(received, QByteArray::fromHex("9493029701") + "\x95" + records(3) + ",." +
-                           QByteArray::fromHex("90"));
-}
-
 void TestLinkWindows::linkFaultsOverAPty_data()
 {
     QTest::addColumn<QString>("fault");
@@ -388,10 +337,8 @@ void TestLinkWindows::linkFaultsOverAPty()
     if (fault == "held")
         QCOMPARE(other.open(pty.devicePath(), SerialLink::kDoorUnitSettings), 0);
 
-    Program program(6);
-    PosixSerialPort port;
-    RecordingPauser pauser;
-    program.record(port, pauser);
+    Program program(6, true);
+    auto& pauser = program.pauser;
     program.menu("mnuNew");
     program.openPort(QStringLiteral("COM3"));
     if (fault == "held") {

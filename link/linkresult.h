@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+class SerialLink;
+
+// What a link command did and how far it got. The commands only return it;
+// the window library turns it into the operator's message (linkmessages.h).
+struct LinkResult
+{
+    enum class Command { Connect, Settings, LoadDefault, Download };
+    enum class Kind {
+        Done,
+        Busy,        // another command is sending: nothing sent
+        NotLocked,   // no port chosen and opened in the Connect dialog
+        PortClosed,  // locked, but the port is closed
+        PortFailed,  // locked, but the port failed (detail: why)
+        NoEntry,     // no port chosen in the list
+        NoSuchPort,  // the port did not open (code: 8002)
+        OpenFailed,  // the port did not open (code: the errno)
+        BadOpenTime, // detail: the open time as typed
+        Empty,       // no rooms
+        Unreadable,  // the rooms could not be read before the first byte (detail: why)
+        BadRows,     // code rooms of total cannot be sent (detail: the list)
+        LinkFailed,  // stopped after `sent` rooms (detail: the link's failure)
+        Changed,     // room sent + 1 changed during the download
+        Interrupted, // the rooms could not be read after `sent` rooms (detail: why)
+    };
+
+    Command command = Command::Connect;
+    Kind kind = Kind::Done;
+    int code = 0;
+    int port = 0;
+    int sent = 0;
+    int total = 0;
+    QString detail;
+
+    static LinkResult of(Command command, Kind kind = Kind::Done, const QString& detail = {})
+    {
+        LinkResult result;
+        result.command = command;
+        result.kind = kind;
+        result.detail = detail;
+        return result;
+    }
+    bool done() const { return kind == Kind::Done; }
+};
+
+// The one check before a command sends: nothing when it may. A download
+// opens a closed or failed port itself; the other commands refuse it.
+std::optional<LinkResult> refusal(const SerialLink& link, LinkResult::Command command);
+
+// Opens the link unless it is open; nothing when it is open afterwards.
+std::optional<LinkResult> openLink(SerialLink& link, LinkResult::Command command);

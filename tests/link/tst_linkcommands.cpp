@@ -1,0 +1,246 @@
+#include "connectcontroller.h"
+#include "connectsettings.h"
+#include "directorydownload.h"
+#include "linkmessages.h"
+#include "loaddefault.h"
+#include "recordcursor.h"
+#include "recordingmessagesink.h"
+#include "recordingserialport.h"
+#include "schema.h"
+#include "testdatabase.h"
+
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+using Kind = LinkResult::Kind;
+using Command = LinkResult::Command;
+Q_DECLARE_METATYPE(Qt::CheckState)
+
+namespace {
+
+// Rooms 101, 102, ... with a first telephone number.
+QList<QVariantList> rooms(int count)
+{
+    QList<QVariantList> rows;
+    for (int i = 0; i < count; ++i)
+        rows << QVariantList{QString::number(101 + i), QStringLiteral("138"), QString(),
+                             QVariant()};
+    return rows;
+}
+
+} // namespace
+
+// Every link command over a recording link: what it returns, sends and leaves.
+class TestLinkCommands : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_dir.path());
+    }
+
+    void commands_data()
+    {
+        QTest::addColumn<QString>("command"); // toggle, ok, ld or download
+        QTest::addColumn<QString>("state");   // before: unlocked, locked, closed, failed or busy
+        QTest::addColumn<QString>("input");   // list entry, open time, or rooms:bad row
+        QTest::addColumn<int>("openResult");  // of the next open()
+        QTest::addColumn<qint64>("accepted"); // bytes the port takes before failing; -1 all
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QByteArray>("written"); // by this command
+        QTest::addColumn<bool>("lockedAfter");
+        const auto row = [](const char* name, const char* command, const char* state,
+                            const char* input, int open, qint64 accepted, Kind kind,
+                            const QByteArray& written, bool locked) {
+            QTest::newRow(name) << command << state << input << open << accepted << int(kind)
+                                << written << locked;
+        };
+        const QByteArray record = "0000101$13800000000@00000000000@00000000000#";
+        row("toggle opens", "toggle", "unlocked", "COM1", 0, -1, Kind::Done, {}, true);
+        row("toggle closes", "toggle", "locked", "COM1", 0, -1, Kind::Done, {}, false);
+        row("toggle no entry", "toggle", "unlocked", "COM", 0, -1, Kind::NoEntry, {}, false);
+        row("toggle no such port", "toggle", "unlocked", "COM9", 8002, -1, Kind::NoSuchPort, {},
+            false);
+        row("toggle refused", "toggle", "unlocked", "COM1", 13, -1, Kind::OpenFailed, {}, false);
+        row("toggle busy", "toggle", "busy", "COM1", 0, -1, Kind::Busy, {}, true);
+        row("ok sends", "ok", "locked", "3.5", 0, -1, Kind::Done,
+            QByteArray::fromHex("94930497") + '\3', true);
+        row("ok unlocked", "ok", "unlocked", "2", 0, -1, Kind::NotLocked, {}, false);
+        row("ok busy", "ok", "busy", "2", 0, -1, Kind::Busy, {}, true);
+        row("ok open time too large", "ok", "closed", "256", 0, -1, Kind::BadOpenTime, {}, true);
+        row("ok closed", "ok", "closed", "2", 0, -1, Kind::PortClosed, {}, true);
+        row("ok failed", "ok", "failed", "2", 0, -1, Kind::PortFailed, {}, true);
+        row("ok link fails", "ok", "locked", "2", 0, 2, Kind::LinkFailed, "\x94\x93", true);
+        row("ld sends", "ld", "locked", "", 0, -1, Kind::Done, "\x90", true);
+        row("ld unlocked", "ld", "unlocked", "", 0, -1, Kind::NotLocked, {}, false);
+        row("ld closed", "ld", "closed", "", 0, -1, Kind::PortClosed, {}, true);
+        row("ld failed", "ld", "failed", "", 0, -1, Kind::PortFailed, {}, true);
+        row("ld busy", "ld", "busy", "", 0, -1, Kind::Busy, {}, true);
+        row("ld link fails", "ld", "locked", "", 0, 0, Kind::LinkFailed, {}, true);
+        row("download sends", "download", "locked", "1", 0, -1, Kind::Done, "\x95" + record + ",.",
+            true);
+        row("download reopens", "download", "failed", "1", 0, -1, Kind::Done,
+            "\x95" + record + ",.", true);
+        row("download unlocked", "download", "unlocked", "1", 0, -1, Kind::NotLocked, {}, false);
+        row("download busy", "download", "busy", "1", 0, -1, Kind::Busy, {}, true);
+        row("download no rooms", "download", "locked", "0", 0, -1, Kind::Empty, {}, true);
+        row("download bad room", "download", "locked", "7:5", 0, -1, Kind::BadRows, {}, true);
+        row("download no port", "download", "closed", "1", 8002, -1, Kind::NoSuchPort, {}, true);
+        row("download link fails", "download", "locked", "11", 0, 1 + 6 * 44 + 1, Kind::LinkFailed,
+            "\x95"
+            "0",
+            true);
+    }
+
+    void commands()
+    {
+        QFETCH(QString, command);
+        QFETCH(QString, state);
+        QFETCH(QString, input);
+        QFETCH(int, openResult);
+        QFETCH(qint64, accepted);
+        QFETCH(int, kind);
+        QFETCH(QByteArray, written);
+        QFETCH(bool, lockedAfter);
+        RecordedLink rig;
+        ConnectController controller(rig.link);
+        if (state != "unlocked")
+            QVERIFY(controller.toggle(QStringLiteral("COM1")).done());
+        if (state == "closed")
+            rig.link.close();
+        if (state == "failed") {
+            rig.port.failWritesAfter(0);
+            QVERIFY(!rig.link.writeByte(0));
+        }
+        if (rig.link.isOpen()) // an earlier command's bytes are not counted
+            QVERIFY(rig.link.writeText("0000"));
+        rig.port.setOpenResult(openResult);
+        rig.port.failWritesAfter(accepted);
+        const qsizetype before = rig.port.written().size();
+
+        const QString path = m_dir.filePath(QTest::currentDataTag());
+        QList<QVariantList> rows = rooms(input.section(u':', 0, 0).toInt());
+        if (input.contains(u':'))
+            rows[input.section(u':', 1).toInt() - 1][0] = QStringLiteral("1.5");
+        testdb::create(path, schema::directoryTable(), rows);
+        RecordCursor cursor(schema::directoryTable());
+        QVERIFY(cursor.open(path));
+        cursor.moveLast(); // a download starts from the first row
+        const auto run = [&] {
+            if (command == "toggle")
+                return controller.toggle(input);
+            if (command == "ok")
+                return controller.sendSettings(input, Qt::Checked, Qt::Checked);
+            if (command == "ld")
+                return loadDefault(rig.link);
+            return DirectoryDownload(rig.link, cursor,
+                                     [&] {
+                                         return RoomRecord{cursor.field(0), cursor.field(1),
+                                                           cursor.field(2), cursor.field(3)};
+                                     })
+                .run();
+        };
+        LinkResult result;
+        if (state == "busy") {
+            SerialLink::Transfer transfer(rig.link);
+            result = run();
+        } else {
+            result = run();
+        }
+        QCOMPARE(int(result.kind), kind);
+        const QByteArray sent = rig.port.written().mid(before);
+        QCOMPARE(accepted < 0 ? sent : sent.left(2), written);
+        QCOMPARE(rig.link.portLocked(), lockedAfter);
+        QCOMPARE(rig.link.isOpen(), lockedAfter && result.kind != Kind::LinkFailed &&
+                                        (result.done() || state == "locked" || state == "busy"));
+        if (result.kind == Kind::LinkFailed) // the bytes of this command only
+            QVERIFY(result.detail.endsWith(QStringLiteral(" after %1 bytes").arg(accepted)));
+        if (command == "download" && result.kind == Kind::LinkFailed)
+            QCOMPARE(result.sent, 6);
+        if (result.kind == Kind::BadRows)
+            QCOMPARE(result.detail.left(20), QStringLiteral("Row 5, room \"1.5\": R"));
+    }
+
+    // The open time as the door unit takes it, and the auto mode byte.
+    void settings()
+    {
+        const QList<std::pair<QString, int>> times = {
+            {"2.5", 2},   {"3.5", 4},   {".5", 0},     {"abc", 0},   {"7 s", 7},   {"3,5", 3},
+            {"15D-1", 2}, {"255", 255}, {"255.5", -1}, {" -1 ", -1}, {"1e999", -1}};
+        for (const auto& [text, seconds] : times)
+            QCOMPARE(connectsettings::openTime(text) ? int(*connectsettings::openTime(text)) : -1,
+                     seconds);
+        const Qt::CheckState off = Qt::Unchecked, on = Qt::Checked, grey = Qt::PartiallyChecked;
+        QCOMPARE(connectsettings::autoMode(off, off), 0);
+        QCOMPARE(connectsettings::autoMode(on, off), 1);
+        QCOMPARE(connectsettings::autoMode(off, on), 2);
+        QCOMPARE(connectsettings::autoMode(on, on), 3);
+        QCOMPARE(connectsettings::autoMode(grey, off), 3);
+    }
+
+    // The rules of the message table: values put in, a failed port told as a
+    // closed one and why, the titles and icons of each kind.
+    void messages_data()
+    {
+        QTest::addColumn<int>("command");
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("shown"); // text|title|icon; empty: no message
+        const auto row = [](const char* name, Command c, Kind k, const QString& shown) {
+            QTest::newRow(name) << int(c) << int(k) << shown;
+        };
+        row("toggle done", Command::Connect, Kind::Done, {});
+        row("no such port", Command::Connect, Kind::NoSuchPort,
+            "无效的串口号！\r\n错误代码：8002\r\n错误原因：缺少硬件|串口错误|1");
+        row("other error", Command::Download, Kind::OpenFailed, "其它错误。错误号:8002|串口错误|1");
+        row("ld not locked", Command::LoadDefault, Kind::NotLocked, "串口未选择|出错|2");
+        row("ok not locked", Command::Settings, Kind::NotLocked, "串口未选择并打开|出错|2");
+        row("download not locked", Command::Download, Kind::NotLocked, "COM not selected|Error|2");
+        row("ok failed", Command::Settings, Kind::PortFailed,
+            "串口 COM3 未打开，设置未发送。\r\n请按串口列表旁的按钮两次重新打开串口，再按 "
+            "OK。\r\n\r\n{why}|Quorvane|2");
+        row("download stopped", Command::Download, Kind::LinkFailed,
+            "The download stopped: the link to the door unit failed after 6 of 11 rooms were "
+            "sent.\n{why}\n\nThe door unit may now hold only part of the directory. Check the "
+            "cable and the port, then download again.|Quorvane|1");
+        row("download changed", Command::Download, Kind::Changed,
+            "The download stopped after 6 of 11 rooms: room 7 changed while it was sent and can "
+            "no longer be sent as it is.|Quorvane|1");
+        row("download complete", Command::Download, Kind::Done, "Data download complete|OK|3");
+    }
+
+    void messages()
+    {
+        QFETCH(int, command);
+        QFETCH(int, kind);
+        QFETCH(QString, shown);
+        LinkResult result = LinkResult::of(Command(command), Kind(kind), "{why}");
+        result.code = 8002;
+        result.port = 3;
+        result.sent = 6;
+        result.total = 11;
+        RecordingMessageSink sink;
+        showLinkResult(result, sink);
+        QStringList all;
+        for (const auto& m : sink.messages)
+            all << m.text + u'|' + m.title + u'|' + QString::number(int(m.icon));
+        QCOMPARE(all.join(u'\n'), shown);
+    }
+
+    void timeLeft()
+    {
+        // 45 bytes (a record and its share of markers) take 11.7 ms at 38400 baud.
+        QCOMPARE(DirectoryDownload::millisecondsLeft(0, 11, 38400), 3 * 2000 + 128);
+        QCOMPARE(DirectoryDownload::millisecondsLeft(5, 11, 38400), 3 * 2000 + 70);
+        QCOMPARE(DirectoryDownload::millisecondsLeft(6, 11, 38400), 2 * 2000 + 58);
+        QCOMPARE(DirectoryDownload::millisecondsLeft(11, 11, 38400), 2000);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestLinkCommands)
+#include "tst_linkcommands.moc"
