@@ -8,7 +8,7 @@
 #include <QCommandLineParser>
 #include <QTextStream>
 
-#include <memory>
+#include <cstdio>
 
 namespace {
 
@@ -32,9 +32,43 @@ void describe(QCommandLineParser& parser, Options& options)
         "sends the unit its settings and directory.\n\n"
         "The data folder is the first of: --data; QUORVANE_DATA; the program's own folder when\n"
         "it holds either database; $XDG_DATA_HOME/Quorvane (~/.local/share/Quorvane)."));
+    // Qt's own options are single-dash words (-platform, -style).
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOptions({options.data, options.check});
+}
+
+// The options QApplication takes for itself are left to it.
+bool onlyQtOptions(const QCommandLineParser& parser)
+{
+    static const QStringList qtOptions{"platform",
+                                       "platformpluginpath",
+                                       "platformtheme",
+                                       "plugin",
+                                       "qwindowgeometry",
+                                       "qwindowicon",
+                                       "qwindowtitle",
+                                       "reverse",
+                                       "session",
+                                       "display",
+                                       "geometry",
+                                       "style",
+                                       "stylesheet",
+                                       "widgetcount",
+                                       "nograb",
+                                       "dograb",
+                                       "sync",
+                                       "name",
+                                       "title"};
+    const QStringList unknown = parser.unknownOptionNames();
+    if (unknown.isEmpty())
+        return false;
+    for (const QString& name : unknown) {
+        if (!qtOptions.contains(name))
+            return false;
+    }
+    return true;
 }
 
 } // namespace
@@ -49,7 +83,11 @@ int main(int argc, char* argv[])
         QCommandLineParser parser;
         Options options;
         describe(parser, options);
-        parser.parse(QCoreApplication::arguments());
+        if (!parser.parse(QCoreApplication::arguments()) && !onlyQtOptions(parser)) {
+            std::fprintf(stderr, "quorvane: %s\nTry 'quorvane --help' for more information.\n",
+                         qPrintable(parser.errorText()));
+            return 2;
+        }
         if (parser.isSet(QStringLiteral("help")))
             parser.showHelp(0);
         if (parser.isSet(QStringLiteral("version")))
