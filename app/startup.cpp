@@ -1,6 +1,7 @@
 #include "startup.h"
 
 #include "database.h"
+#include "firststart.h"
 #include "logindialog.h"
 #include "messagesink.h"
 #include "posixserialport.h"
@@ -9,28 +10,56 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QTextStream>
 
 namespace startup {
 
-int run(const QString& appDir, MessageSink& messages)
+namespace {
+
+// Prints what would be shown in boxes.
+class StreamMessageSink : public MessageSink
 {
-    LoginDialog login(appDir, messages);
+public:
+    explicit StreamMessageSink(QTextStream& out) : m_out(out) {}
+    void show(const QString& text, const QString&, Icon) override { m_out << text << '\n'; }
+
+private:
+    QTextStream& m_out;
+};
+
+// Loads the login dialog on the folder; a message names what is wrong.
+bool gateReady(LoginDialog& login, const QString& dir, MessageSink& messages)
+{
     // Without a usable operator table nobody could log in: say what to run
     // and end, changing nothing.
     if (!login.loadOutcome()) {
         messages.show(login.loadOutcome().description(), kApplicationTitle,
                       MessageSink::Icon::Critical);
-        return 1;
+        return false;
     }
     if (login.view().rowCount() == 0) {
-        const QString path = database::pathIn(appDir, schema::kOperatorFile);
-        messages.show(
-            QStringLiteral("The operator table user_pin in %1 holds no operator, so nobody "
-                           "can log in. Add one with:\n%2")
-                .arg(path, database::addOperatorCommand(QDir(appDir).absolutePath())),
-            kApplicationTitle, MessageSink::Icon::Critical);
-        return 1;
+        const QString path = database::pathIn(dir, schema::kOperatorFile);
+        messages.show(QStringLiteral("The operator table user_pin in %1 holds no operator, so "
+                                     "nobody can log in. Add one with:\n%2")
+                          .arg(path, database::addOperatorCommand(dir)),
+                      kApplicationTitle, MessageSink::Icon::Critical);
+        return false;
     }
+    return true;
+}
+
+} // namespace
+
+int run(const datafolder::Choice& folder, MessageSink& messages, const Offer& offer)
+{
+    FirstStart first(folder);
+    // Cancel ends the program with nothing created.
+    if (offer && first.due() && !offer(first))
+        return 0;
+
+    LoginDialog login(folder.path, messages);
+    if (!gateReady(login, folder.path, messages))
+        return 1;
 
     login.exec();
     if (!login.OK())
@@ -39,9 +68,24 @@ int run(const QString& appDir, MessageSink& messages)
     // Declared before the shell, so they outlive its link.
     PosixSerialPort port;
     UiPauser pauser;
-    Shell shell(appDir, messages, port, pauser);
+    Shell shell(folder.path, messages, port, pauser);
     shell.show();
     return QApplication::exec();
+}
+
+int check(const datafolder::Choice& folder, QTextStream& out)
+{
+    out << "Data folder: " << folder.path << " (" << datafolder::ruleText(folder.rule) << ")\n";
+    if (FirstStart(folder).due()) {
+        out << "It holds neither database; Quorvane will offer to create both.\n";
+        return 1;
+    }
+    StreamMessageSink messages(out);
+    LoginDialog login(folder.path, messages);
+    if (!gateReady(login, folder.path, messages))
+        return 1;
+    out << "The login dialog is ready: " << login.view().rowCount() << " operator(s).\n";
+    return 0;
 }
 
 } // namespace startup

@@ -1,5 +1,7 @@
 #include "database.h"
 
+#include "datafolder.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -56,12 +58,13 @@ QString shellQuoted(const QString& text)
 
 QString initCommand(const QString& directory)
 {
-    return QStringLiteral("quorvane-db init ") + shellQuoted(directory);
+    return datafolder::companionCommand() + QStringLiteral(" init ") + shellQuoted(directory);
 }
 
 QString addOperatorCommand(const QString& directory)
 {
-    return QStringLiteral("quorvane-db add-operator ") + shellQuoted(directory);
+    return datafolder::companionCommand() + QStringLiteral(" add-operator ") +
+           shellQuoted(directory);
 }
 
 QString checkCommand(const QString& directory)

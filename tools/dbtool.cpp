@@ -1,6 +1,7 @@
 #include "dbtool.h"
 
 #include "database.h"
+#include "datafolder.h"
 #include "dbtoolsupport.h"
 #include "schema.h"
 
@@ -426,7 +427,7 @@ void warnIfExposed(const QString& path, Console& console)
     }
 }
 
-// Splits "DIR [--operator NAME] [--pin PIN]"; returns an explanation when the
+// Splits "[DIR] [--operator NAME] [--pin PIN]"; returns an explanation when the
 // arguments do not fit.
 QString parseOperatorArguments(const QStringList& arguments, QString& directory,
                                OperatorEntry& entry)
@@ -463,10 +464,26 @@ QString parseOperatorArguments(const QStringList& arguments, QString& directory,
         }
         *target = value;
     }
-    if (positional.size() != 1)
-        return QStringLiteral("Name one directory.");
-    directory = positional.first();
+    if (positional.size() > 1)
+        return QStringLiteral("Name at most one directory.");
+    directory = positional.value(0);
     return {};
+}
+
+// The folder a command works on: the one named, or the program's data folder
+// (the default one is created, private, when missing and writing is asked for).
+std::optional<QString> dataFolder(const QString& named, bool writing, Console& console)
+{
+    if (!named.isEmpty())
+        return named;
+    const datafolder::Choice choice = datafolder::resolve();
+    if (!writing)
+        return choice.path;
+    if (Outcome ready = datafolder::prepare(choice); !ready) {
+        say(console.err, ready.description());
+        return std::nullopt;
+    }
+    return choice.path;
 }
 
 int usageError(Console& console, const QString& reason)
@@ -483,16 +500,24 @@ int usageError(Console& console, const QString& reason)
 QString usage()
 {
     return QStringLiteral(
-        "Usage:\n"
-        "  quorvane-db init DIR [--operator NAME --pin PIN]\n"
-        "      Creates the two database files of Quorvane in DIR, the directory that\n"
-        "      holds the quorvane program: user_password.mdb with the first operator,\n"
-        "      and Inhabitant_telnum.mdb with an empty room directory. Only you may\n"
+        "Usage: quorvane-db COMMAND [DIR] [OPTION]...\n"
+        "Prepares, extends and examines the two database files of Quorvane.\n"
+        "\n"
+        "  init [DIR] [--operator NAME --pin PIN]\n"
+        "      Creates user_password.mdb with the first operator and\n"
+        "      Inhabitant_telnum.mdb with an empty room directory. Only you may\n"
         "      read them. A file that already exists is left untouched.\n"
-        "  quorvane-db add-operator DIR [--operator NAME --pin PIN]\n"
-        "      Adds an operator to user_password.mdb in DIR.\n"
-        "  quorvane-db check DIR\n"
-        "      Examines both files in DIR and reports what is wrong with them.\n"
+        "  add-operator [DIR] [--operator NAME --pin PIN]\n"
+        "      Adds an operator to user_password.mdb.\n"
+        "  check [DIR]\n"
+        "      Examines both files and reports what is wrong with them.\n"
+        "  --help     display this help and exit\n"
+        "  --version  output version information and exit\n"
+        "\n"
+        "Without DIR the command works on the folder Quorvane uses, the first of:\n"
+        "the folder named by QUORVANE_DATA; the folder of this program when it holds\n"
+        "either database file; $XDG_DATA_HOME/Quorvane (~/.local/share/Quorvane),\n"
+        "which is created, private, when missing.\n"
         "\n"
         "Without --operator and --pin the name and PIN are asked for; the PIN is not\n"
         "shown. Each is at most 20 characters. A PIN given on the command line can be\n"
@@ -513,19 +538,27 @@ int run(const QStringList& arguments, Console& console)
         console.out.flush();
         return kSuccess;
     }
+    if (command == QLatin1String("--version")) {
+        say(console.out, QStringLiteral("quorvane-db " QUORVANE_VERSION));
+        return kSuccess;
+    }
     if (command == QLatin1String("init") || command == QLatin1String("add-operator")) {
         QString directory;
         OperatorEntry entry;
         if (const QString problem = parseOperatorArguments(rest, directory, entry);
             !problem.isEmpty())
             return usageError(console, problem);
-        return command == QLatin1String("init") ? init(directory, entry, console)
-                                                : addOperator(directory, entry, console);
+        const std::optional<QString> folder = dataFolder(directory, true, console);
+        if (!folder)
+            return kFailure;
+        return command == QLatin1String("init") ? init(*folder, entry, console)
+                                                : addOperator(*folder, entry, console);
     }
     if (command == QLatin1String("check")) {
-        if (rest.size() != 1 || rest.first().startsWith(QStringLiteral("--")))
-            return usageError(console, QStringLiteral("Name one directory."));
-        return check(rest.first(), console);
+        if (rest.size() > 1 || (!rest.isEmpty() && rest.first().startsWith(QStringLiteral("--"))))
+            return usageError(console, QStringLiteral("Name at most one directory."));
+        const std::optional<QString> folder = dataFolder(rest.value(0), false, console);
+        return folder ? check(*folder, console) : int(kFailure);
     }
     return usageError(console, QStringLiteral("Unknown command %1.").arg(command));
 }
@@ -555,8 +588,8 @@ int init(const QString& directory, const OperatorEntry& given, Console& console)
     if (operatorExists && directoryExists) {
         say(console.err, QStringLiteral("Both database files already exist; refusing to overwrite "
                                         "them, so nothing was created. To examine them run: "
-                                        "quorvane-db check %1")
-                             .arg(database::shellQuoted(*dir)));
+                                        "%1 check %2")
+                             .arg(datafolder::companionCommand(), database::shellQuoted(*dir)));
         return kFailure;
     }
     // An existing operator file is never changed by init, so an operator

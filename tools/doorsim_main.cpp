@@ -85,13 +85,16 @@ int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("quorvane-doorsim"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(QUORVANE_VERSION));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
         "A door unit monitor: opens a pseudo-terminal, prints the device to map a COM entry to,\n"
         "and shows what arrives from the program as readable lines (settings, directory records\n"
-        "with their batches and pauses, load default, framing errors). Ctrl+C ends it."));
+        "with their batches and pauses, load default, framing errors). Ctrl+C ends it.\n"
+        "It is for trying Quorvane without a door unit."));
     parser.addHelpOption();
+    parser.addVersionOption();
     const QCommandLineOption jsonOption(
         QStringLiteral("json"), QStringLiteral("Write the decoded session to <file> as JSON."),
         QStringLiteral("file"));

@@ -6,6 +6,8 @@ packages=(
     sqlite3 clang-format
     fonts-wqy-zenhei
 )
+# What scripts/package needs besides: dpkg-shlibdeps and the three validators.
+package_tools=(dpkg-dev lintian desktop-file-utils appstream)
 
 install_packages() {
     local missing=()

@@ -1,9 +1,12 @@
+#include "firststart.h"
 #include "recordingmessagesink.h"
 #include "startup.h"
 #include "testdatabase.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSettings>
@@ -51,6 +54,13 @@ private:
 
     QString operatorFile() const { return m_dir.filePath(schema::kOperatorFile); }
 
+    // The start as from --data, declining a first-start offer.
+    int start(
+        MessageSink& messages, const startup::Offer& offer = [](FirstStart&) { return false; })
+    {
+        return startup::run({m_dir.path(), datafolder::Rule::Option}, messages, offer);
+    }
+
 private slots:
     void initTestCase()
     {
@@ -63,6 +73,7 @@ private slots:
     {
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<QString>("expected");
+        // Only the room file: no offer to create anything beside it.
         QTest::newRow("missing") << QByteArray() << QStringLiteral("does not exist");
         QTest::newRow("access file")
             << QByteArray("\0\1\0\0Standard Jet DB\0", 20) << QStringLiteral("Access");
@@ -79,13 +90,13 @@ private slots:
             testdb::create(operatorFile(), schema::operatorTable());
         } else if (content == "other") {
             testdb::exec(operatorFile(), QStringLiteral("CREATE TABLE users (name)"));
-        } else if (!content.isEmpty()) {
-            QFile f(operatorFile());
+        } else {
+            QFile f(content.isEmpty() ? m_dir.filePath(schema::kDirectoryFile) : operatorFile());
             QVERIFY(f.open(QIODevice::WriteOnly));
             f.write(content);
         }
         RecordingMessageSink messages;
-        QCOMPARE(startup::run(m_dir.path(), messages), 1);
+        QCOMPARE(start(messages, {}), 1);
         QCOMPARE(messages.messages.size(), 1);
         const auto& m = messages.messages.first();
         QVERIFY2(m.text.contains(expected), qPrintable(m.text));
@@ -93,7 +104,55 @@ private slots:
         QCOMPARE(m.title, QStringLiteral("Quorvane"));
         QCOMPARE(m.icon, MessageSink::Icon::Critical);
         QCOMPARE(QFile::exists(operatorFile()), !content.isEmpty());
-        QVERIFY(!QFile::exists(m_dir.filePath(schema::kDirectoryFile)));
+        QCOMPARE(QFile::exists(m_dir.filePath(schema::kDirectoryFile)), content.isEmpty());
+        QFile::remove(m_dir.filePath(schema::kDirectoryFile));
+    }
+
+    // A folder holding neither file: the offer; Cancel creates nothing, and
+    // the companion's rules hold for what is typed.
+    void firstStartCreatesBothOrNothing_data()
+    {
+        QTest::addColumn<QStringList>("typed"); // name, PIN, PIN again; empty: Cancel
+        QTest::addColumn<QString>("refusal");
+        QTest::newRow("cancel") << QStringList() << QString();
+        QTest::newRow("PINs differ")
+            << QStringList{"Admin", "1", "2"} << QStringLiteral("The two PINs differ");
+        QTest::newRow("empty name")
+            << QStringList{"", "1", "1"} << QStringLiteral("must not be empty");
+        QTest::newRow("created") << QStringList{"Admin", "1", "1"} << QString();
+    }
+
+    void firstStartCreatesBothOrNothing()
+    {
+        QFETCH(QStringList, typed);
+        QFETCH(QString, refusal);
+        const QString folder = m_dir.filePath(QStringLiteral("new/Quorvane"));
+        QString said;
+        int offers = 0;
+        const auto offer = [&](FirstStart& first) {
+            ++offers;
+            if (typed.isEmpty())
+                return false;
+            const Outcome made = first.create(typed[0], typed[1], typed[2]);
+            said = made.description();
+            return bool(made);
+        };
+        const bool created = typed.size() == 3 && refusal.isEmpty();
+        // The login comes up on the new operator once both were created.
+        if (created)
+            whenShown(QStringLiteral("frmLogin"),
+                      [](QWidget* login) { QTest::keyClick(login, Qt::Key_Escape); });
+        RecordingMessageSink messages;
+        QCOMPARE(startup::run({folder, datafolder::Rule::UserData}, messages, offer), 0);
+        QCOMPARE(offers, 1);
+        QVERIFY2(said.contains(refusal), qPrintable(said));
+        QCOMPARE(QFile::exists(folder + "/" + schema::kOperatorFile), created);
+        QCOMPARE(QFile::exists(folder + "/" + schema::kDirectoryFile), created);
+        QCOMPARE(QFileInfo::exists(folder), created);
+        QVERIFY(messages.messages.isEmpty());
+        if (created)
+            QCOMPARE(QFile(folder).permissions() & 0x0077, QFileDevice::Permissions());
+        QDir(m_dir.filePath(QStringLiteral("new"))).removeRecursively();
     }
 
     void cancelEndsWithoutMainWindow()
@@ -109,7 +168,7 @@ private slots:
         whenShown(QStringLiteral("frmLogin"),
                   [](QWidget* login) { QTest::keyClick(login, Qt::Key_Escape); });
         RecordingMessageSink messages;
-        QCOMPARE(startup::run(m_dir.path(), messages), 0);
+        QCOMPARE(start(messages), 0);
         delete watch;
         QVERIFY(!mainSeen);
         QVERIFY(messages.messages.isEmpty());
@@ -142,7 +201,7 @@ private slots:
             mainTitle = main->windowTitle();
             main->close();
         });
-        QCOMPARE(startup::run(m_dir.path(), messages), 0);
+        QCOMPARE(start(messages), 0);
         QVERIFY(wrongPinSeen);
         QCOMPARE(mainTitle, QStringLiteral("Quorvane"));
     }

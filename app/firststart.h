@@ -1,0 +1,29 @@
+#pragma once
+
+#include "datafolder.h"
+#include "outcome.h"
+
+#include <QString>
+
+// The first start of an installed copy: a data folder that holds neither
+// database file. The program offers to create both with a first operator,
+// the way the companion's init does.
+class FirstStart
+{
+public:
+    explicit FirstStart(const datafolder::Choice& folder) : m_folder(folder) {}
+
+    // True when the folder holds neither file, so creating both is safe.
+    // A folder holding one of them, damaged or not, is left to the messages
+    // that name the command which mends it.
+    bool due() const;
+    const datafolder::Choice& folder() const { return m_folder; }
+
+    // Creates both files with the first operator. The PIN is typed twice;
+    // the name and PIN follow the companion's rules. On failure nothing is
+    // left behind and the description says what to change.
+    Outcome create(const QString& name, const QString& pin, const QString& pinAgain);
+
+private:
+    datafolder::Choice m_folder;
+};

@@ -1,0 +1,124 @@
+#include "datafolder.h"
+
+#include "schema.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QStandardPaths>
+
+#include <cerrno>
+#include <cstring>
+#include <sys/stat.h>
+
+namespace datafolder {
+
+namespace {
+
+const QString kEnvironment = QStringLiteral("QUORVANE_DATA");
+const QString kCompanion = QStringLiteral("quorvane-db");
+
+QString absolute(const QString& path)
+{
+    return QDir::cleanPath(QDir(path).absolutePath());
+}
+
+// Counted even as a dangling link or a directory, so a damaged setup beside
+// the program is reported rather than passed over.
+bool entryExists(const QString& path)
+{
+    struct stat st;
+    return ::lstat(QFile::encodeName(path).constData(), &st) == 0;
+}
+
+QString executableDir()
+{
+    return QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QString();
+}
+
+} // namespace
+
+QString userDataFolder()
+{
+    QString base = qEnvironmentVariable("XDG_DATA_HOME");
+    // A relative value is invalid and to be ignored.
+    if (base.isEmpty() || QDir::isRelativePath(base))
+        base = QDir::homePath() + QStringLiteral("/.local/share");
+    return absolute(base + QStringLiteral("/Quorvane"));
+}
+
+Choice resolve(const QString& option, const QString& exeDir)
+{
+    if (!option.isEmpty())
+        return {absolute(option), Rule::Option};
+    if (const QString named = qEnvironmentVariable(kEnvironment.toLatin1().constData());
+        !named.isEmpty())
+        return {absolute(named), Rule::Environment};
+    if (!exeDir.isEmpty() && (entryExists(QDir(exeDir).filePath(schema::kOperatorFile)) ||
+                              entryExists(QDir(exeDir).filePath(schema::kDirectoryFile))))
+        return {absolute(exeDir), Rule::BesideProgram};
+    return {userDataFolder(), Rule::UserData};
+}
+
+Choice resolve(const QString& option)
+{
+    return resolve(option, executableDir());
+}
+
+QString ruleText(Rule rule)
+{
+    switch (rule) {
+    case Rule::Option:
+        return QStringLiteral("named by --data");
+    case Rule::Environment:
+        return QStringLiteral("named by QUORVANE_DATA");
+    case Rule::BesideProgram:
+        return QStringLiteral("the program's own folder, which holds the databases");
+    case Rule::UserData:
+        return QStringLiteral("the default folder");
+    }
+    return {};
+}
+
+Outcome prepare(const Choice& choice)
+{
+    const QFileInfo info(choice.path);
+    if (info.isDir())
+        return Outcome::success();
+    if (info.exists() || choice.rule != Rule::UserData)
+        return Outcome::failure(
+            info.exists()
+                ? QStringLiteral("The data folder %1 is not a folder.").arg(choice.path)
+                : QStringLiteral("The data folder %1 (%2) does not exist. Create it first.")
+                      .arg(choice.path, ruleText(choice.rule)));
+    // The parents as usual, the folder itself private: it holds the PINs.
+    if (!QDir().mkpath(info.absolutePath()) ||
+        (::mkdir(QFile::encodeName(choice.path).constData(), 0700) != 0 && errno != EEXIST))
+        return Outcome::failure(
+            QStringLiteral("Cannot create the data folder %1: %2")
+                .arg(choice.path, QString::fromLocal8Bit(std::strerror(errno))));
+    return Outcome::success();
+}
+
+QString companionCommand()
+{
+    const QString dir = executableDir();
+    if (dir.isEmpty())
+        return kCompanion;
+    const QFileInfo beside(QDir(dir).filePath(kCompanion));
+    if (!beside.isExecutable())
+        return kCompanion;
+    const QString onPath = QStandardPaths::findExecutable(kCompanion);
+    if (!onPath.isEmpty() && QFileInfo(onPath).canonicalFilePath() == beside.canonicalFilePath())
+        return kCompanion;
+    const QString path = beside.absoluteFilePath();
+    static const QRegularExpression plain(QStringLiteral("^[A-Za-z0-9_./+-]+$"));
+    if (plain.match(path).hasMatch())
+        return path;
+    QString quoted = path;
+    quoted.replace(QLatin1Char('\''), QStringLiteral("'\\''"));
+    return QLatin1Char('\'') + quoted + QLatin1Char('\'');
+}
+
+} // namespace datafolder

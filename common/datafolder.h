@@ -1,0 +1,46 @@
+#pragma once
+
+#include "outcome.h"
+
+#include <QString>
+
+// Where the two database files live. The program and the companion find it
+// by the same rules, in this order:
+//   1. the folder named by --data;
+//   2. the folder named by the environment variable QUORVANE_DATA;
+//   3. the folder of the executable, when it holds either database file
+//      (a build tree, or a copy of the program in a folder of its own);
+//   4. $XDG_DATA_HOME/Quorvane, by default ~/.local/share/Quorvane.
+namespace datafolder {
+
+enum class Rule { Option, Environment, BesideProgram, UserData };
+
+struct Choice
+{
+    QString path; // absolute
+    Rule rule = Rule::UserData;
+};
+
+// The folder chosen for an executable in executableDir; option is the value
+// of --data, empty when not given.
+Choice resolve(const QString& option, const QString& executableDir);
+// The same for the running program.
+Choice resolve(const QString& option = {});
+
+// $XDG_DATA_HOME/Quorvane, or ~/.local/share/Quorvane.
+QString userDataFolder();
+
+// Words for the rule, e.g. "named by --data", for messages and --help.
+QString ruleText(Rule rule);
+
+// Creates the user data folder (mode 0700) and its parents when it is the
+// folder chosen and is missing; a folder named by --data, QUORVANE_DATA or the
+// executable's place must exist already.
+Outcome prepare(const Choice& choice);
+
+// How to run the companion so the command works when pasted: "quorvane-db"
+// when that name on the PATH is the companion beside this program, its full
+// path otherwise.
+QString companionCommand();
+
+} // namespace datafolder

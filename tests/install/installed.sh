@@ -1,0 +1,57 @@
+#!/bin/sh
+# Installs the built tree into a temporary prefix and checks, from there,
+# where the installed commands keep their data. Argument: the build tree.
+set -eu
+build=$1
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+fail() { echo "FAIL: $*"; exit 1; }
+
+cmake --install "$build" --prefix "$tmp/usr" >/dev/null
+bin=$tmp/usr/bin
+for page in quorvane quorvane-db quorvane-doorsim; do
+    [ -x "$bin/$page" ] || fail "$page not installed"
+    [ -f "$tmp/usr/share/man/man1/$page.1.gz" ] || fail "no manual page for $page"
+done
+
+export HOME="$tmp/home" XDG_DATA_HOME="$tmp/xdg" QT_QPA_PLATFORM=offscreen
+unset QUORVANE_DATA
+mkdir "$HOME"
+data=$XDG_DATA_HOME/Quorvane
+
+# Nothing yet: the program would offer to create the databases.
+if "$bin/quorvane" --check-data >"$tmp/out"; then fail "an empty folder passed"; fi
+grep -q "Data folder: $data (the default folder)" "$tmp/out" || fail "$(cat "$tmp/out")"
+[ ! -e "$data" ] || fail "the check created the data folder"
+
+# The companion prepares the default folder, private, and the program finds it.
+"$bin/quorvane-db" init --operator Admin --pin 1 >/dev/null
+[ "$(stat -c %a "$data")" = 700 ] || fail "data folder mode $(stat -c %a "$data")"
+"$bin/quorvane" --check-data >"$tmp/out" || fail "$(cat "$tmp/out")"
+grep -q "Data folder: $data " "$tmp/out" || fail "$(cat "$tmp/out")"
+grep -q "ready: 1 operator" "$tmp/out" || fail "$(cat "$tmp/out")"
+"$bin/quorvane-db" check >/dev/null || fail "check without a folder"
+
+# --data and QUORVANE_DATA win over the default, --data over both.
+mkdir "$tmp/other" "$tmp/third"
+"$bin/quorvane-db" init "$tmp/other" --operator Bob --pin 2 >/dev/null
+QUORVANE_DATA=$tmp/other "$bin/quorvane" --check-data | grep -q "Data folder: $tmp/other (named by QUORVANE_DATA)" ||
+    fail "QUORVANE_DATA is not used"
+QUORVANE_DATA=$tmp/third "$bin/quorvane" --data "$tmp/other" --check-data |
+    grep -q "Data folder: $tmp/other (named by --data)" || fail "--data does not win"
+
+# A copy of the program in a folder holding the databases keeps them beside it.
+mkdir "$tmp/portable"
+cp "$bin/quorvane" "$bin/quorvane-db" "$tmp/portable/"
+"$bin/quorvane-db" init "$tmp/portable" --operator Carol --pin 3 >/dev/null
+"$tmp/portable/quorvane" --check-data | grep -q "Data folder: $tmp/portable (the program's own" ||
+    fail "the folder beside the program is not used"
+
+# A folder with only one database: the message names a command that works
+# when pasted, though the installed companion is not on the PATH.
+rm "$data/user_password.mdb"
+if "$bin/quorvane" --check-data >"$tmp/out"; then fail "a half-made folder passed"; fi
+command=$(grep -o "^$bin/quorvane-db init .*" "$tmp/out") || fail "no command: $(cat "$tmp/out")"
+eval "$command --operator Dan --pin 4" >/dev/null
+"$bin/quorvane" --check-data >/dev/null || fail "the named command did not mend the folder"
+echo "installed copy: all checks passed"
