@@ -3,6 +3,7 @@
 #include "database.h"
 #include "schema.h"
 
+#include <QCryptographicHash>
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
@@ -10,7 +11,9 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 #include <unistd.h>
 
@@ -170,8 +173,8 @@ Outcome load(const QString& file, QList<QByteArray>& images)
         return refuse(QStringLiteral("it is damaged (%1)").arg(state));
     images.clear();
     for (const Part& part : parts()) {
-        Statement s =
-            prepare(db.get(), QStringLiteral("SELECT image FROM quorvane_backup WHERE file = ?"));
+        Statement s = prepare(
+            db.get(), QStringLiteral("SELECT image, sha256 FROM quorvane_backup WHERE file = ?"));
         if (!s)
             return refuse(QStringLiteral("it holds no Quorvane backup"));
         const QByteArray name = part.fileName.toUtf8();
@@ -180,6 +183,10 @@ Outcome load(const QString& file, QList<QByteArray>& images)
             return refuse(QStringLiteral("it holds no copy of %1").arg(part.fileName));
         QByteArray image(static_cast<const char*>(sqlite3_column_blob(s.get(), 0)),
                          sqlite3_column_bytes(s.get(), 0));
+        // A changed byte in an image may sit where integrity_check never looks.
+        if (QCryptographicHash::hash(image, QCryptographicHash::Sha256).toHex() !=
+            QByteArray(reinterpret_cast<const char*>(sqlite3_column_text(s.get(), 1))))
+            return refuse(QStringLiteral("its copy of %1 is damaged").arg(part.fileName));
         Handle copy = openImage(image);
         if (!copy || integrity(copy.get(), "main") != QLatin1String("ok"))
             return refuse(QStringLiteral("its copy of %1 is damaged").arg(part.fileName));
@@ -236,8 +243,10 @@ Outcome backup(const QString& directory, const QString& file)
         if (!out)
             return Outcome::failure(QStringLiteral("%1 cannot be written: %2").arg(file, why));
         QFile::setPermissions(partial, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-        if (!exec(out.get(), QStringLiteral("CREATE TABLE quorvane_backup (file TEXT PRIMARY KEY, "
-                                            "image BLOB NOT NULL, taken TEXT NOT NULL)"))) {
+        if (!exec(out.get(),
+                  QStringLiteral(
+                      "CREATE TABLE quorvane_backup (file TEXT PRIMARY KEY, "
+                      "image BLOB NOT NULL, sha256 TEXT NOT NULL, taken TEXT NOT NULL)"))) {
             why = errorOf(out.get());
             out.reset();
             QFile::remove(partial);
@@ -248,13 +257,16 @@ Outcome backup(const QString& directory, const QString& file)
             QByteArray image;
             Outcome copied = imageOf(database::pathIn(directory, part.fileName), image);
             Statement s = prepare(out.get(), QStringLiteral("INSERT INTO quorvane_backup VALUES "
-                                                            "(?, ?, ?)"));
+                                                            "(?, ?, ?, ?)"));
             const QByteArray name = part.fileName.toUtf8();
             if (copied && s) {
                 sqlite3_bind_text(s.get(), 1, name.constData(), int(name.size()), SQLITE_STATIC);
                 sqlite3_bind_blob64(s.get(), 2, image.constData(), sqlite3_uint64(image.size()),
                                     SQLITE_STATIC);
-                sqlite3_bind_text(s.get(), 3, taken.constData(), int(taken.size()), SQLITE_STATIC);
+                const QByteArray sum =
+                    QCryptographicHash::hash(image, QCryptographicHash::Sha256).toHex();
+                sqlite3_bind_text(s.get(), 3, sum.constData(), int(sum.size()), SQLITE_TRANSIENT);
+                sqlite3_bind_text(s.get(), 4, taken.constData(), int(taken.size()), SQLITE_STATIC);
                 if (sqlite3_step(s.get()) != SQLITE_DONE)
                     copied = Outcome::failure(
                         QStringLiteral("%1 cannot be written: %2").arg(file, errorOf(out.get())));
@@ -285,9 +297,19 @@ Outcome restore(const QString& directory, const QString& file, QStringList* kept
 {
     QList<QByteArray> images;
     if (Outcome loaded = load(file, images); !loaded)
-        return Outcome::failure(loaded.description() + QStringLiteral(" Nothing was restored."));
+        return Outcome::failure(loaded.description() + QStringLiteral(". Nothing was restored."));
 
-    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    // Two restores within a second must not share the name of a kept file.
+    const QString second = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    QString stamp = second;
+    for (int n = 2;
+         std::any_of(parts().cbegin(), parts().cend(),
+                     [&](const Part& part) {
+                         return QFileInfo::exists(database::pathIn(directory, part.fileName) +
+                                                  QStringLiteral(".before-restore-") + stamp);
+                     });
+         ++n)
+        stamp = QStringLiteral("%1-%2").arg(second).arg(n);
     struct Target
     {
         QString path;
@@ -312,8 +334,6 @@ Outcome restore(const QString& directory, const QString& file, QStringList* kept
         Target t;
         t.path = database::pathIn(directory, part.fileName);
         t.keptPath = t.path + QStringLiteral(".before-restore-") + stamp;
-        if (QFileInfo::exists(t.keptPath))
-            return refuse(QStringLiteral("%1 already exists.").arg(t.keptPath));
         switch (database::probe(t.path)) {
         case database::FileKind::Missing:
             // A journal of a vanished file would be taken as the new file's.
@@ -329,7 +349,7 @@ Outcome restore(const QString& directory, const QString& file, QStringList* kept
             if (!live) {
                 live = openFile(t.path, SQLITE_OPEN_READWRITE, &why);
                 if (!live)
-                    return refuse(QStringLiteral("%1 cannot be opened: %2").arg(t.path, why));
+                    return refuse(QStringLiteral("%1 cannot be opened: %2.").arg(t.path, why));
             } else {
                 Statement s = prepare(live.get(), QStringLiteral("ATTACH ? AS other"));
                 const QByteArray p = QFile::encodeName(t.path);
@@ -366,19 +386,22 @@ Outcome restore(const QString& directory, const QString& file, QStringList* kept
 
     // Rows go in through the live files' own transaction: both files change
     // together or not at all, and a program holding them sees the change.
-    QList<QByteArray> imageCopies = images;
     if (live) {
         for (qsizetype i = 0; i < targets.size(); ++i) {
             if (!targets[i].inPlace)
                 continue;
             const QString alias = QStringLiteral("image%1").arg(i);
-            if (!exec(live.get(), QStringLiteral("ATTACH ':memory:' AS %1").arg(alias)) ||
-                sqlite3_deserialize(live.get(), alias.toUtf8().constData(),
-                                    reinterpret_cast<unsigned char*>(imageCopies[i].data()),
-                                    imageCopies[i].size(), imageCopies[i].size(),
-                                    SQLITE_DESERIALIZE_READONLY) != SQLITE_OK)
+            // A writable copy: BEGIN IMMEDIATE locks every attached database.
+            auto* bytes = static_cast<unsigned char*>(sqlite3_malloc64(images[i].size()));
+            if (bytes)
+                memcpy(bytes, images[i].constData(), size_t(images[i].size()));
+            if (!bytes || !exec(live.get(), QStringLiteral("ATTACH ':memory:' AS %1").arg(alias)) ||
+                sqlite3_deserialize(live.get(), alias.toUtf8().constData(), bytes, images[i].size(),
+                                    images[i].size(),
+                                    SQLITE_DESERIALIZE_FREEONCLOSE |
+                                        SQLITE_DESERIALIZE_RESIZEABLE) != SQLITE_OK)
                 return refuse(
-                    QStringLiteral("The backup cannot be read: %1").arg(errorOf(live.get())));
+                    QStringLiteral("The backup cannot be read: %1.").arg(errorOf(live.get())));
         }
         sqlite3_busy_timeout(live.get(), 2000);
         if (sqlite3_exec(live.get(), "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) != SQLITE_OK) {
@@ -387,7 +410,7 @@ Outcome restore(const QString& directory, const QString& file, QStringList* kept
                 return refuse(QStringLiteral("Another program is writing to the databases in %1. "
                                              "Let it finish (or close it) and restore again.")
                                   .arg(directory));
-            return refuse(QStringLiteral("The databases in %1 cannot be written: %2")
+            return refuse(QStringLiteral("The databases in %1 cannot be written: %2.")
                               .arg(directory, errorOf(live.get())));
         }
     }
@@ -426,7 +449,7 @@ Outcome restore(const QString& directory, const QString& file, QStringList* kept
                                              "image%4.\"%2\" ORDER BY rowid")
                                   .arg(schemaName, layout.table, list)
                                   .arg(i)))
-            return rollBack(QStringLiteral("%1 cannot be restored: %2")
+            return rollBack(QStringLiteral("%1 cannot be restored: %2.")
                                 .arg(targets[i].path, errorOf(live.get())));
     }
 
@@ -455,7 +478,7 @@ Outcome restore(const QString& directory, const QString& file, QStringList* kept
     if (live && sqlite3_exec(live.get(), "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK) {
         const QString failed = errorOf(live.get());
         undoMoves();
-        return rollBack(QStringLiteral("The databases cannot be written: %1").arg(failed));
+        return rollBack(QStringLiteral("The databases cannot be written: %1.").arg(failed));
     }
     if (kept) {
         for (const Target& t : targets) {

@@ -8,7 +8,7 @@
 // One file holding both of the program's databases, and putting them back.
 //
 // A backup is itself an SQLite file with one table,
-// quorvane_backup(file, image, taken): a row for Inhabitant_telnum.mdb and one
+// quorvane_backup(file, image, sha256, taken): a row for Inhabitant_telnum.mdb and one
 // for user_password.mdb, each image the whole database as SQLite's online
 // backup copied it, so it is consistent even while Quorvane writes. One file
 // is easy to carry and to check (sqlite3 opens it), and each image is a

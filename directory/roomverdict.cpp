@@ -233,7 +233,7 @@ QList<RowVerdict> judge(const QList<roomcsv::CsvRow>& file, const QList<RoomReco
         }
         if (const RoomRecord* old = present.value(r.Room); old && *old != r)
             raise(v, Verdict::Warning,
-                  QStringLiteral("replaces room %1 in the directory (numbers now %2)")
+                  QStringLiteral("replaces room %1 of the directory, whose numbers are %2")
                       .arg(r.Room, numbersOf(*old)));
     }
     return verdicts;

@@ -482,7 +482,7 @@ int usageError(Console& console, const QString& reason)
 
 QString usage()
 {
-    return QStringLiteral(
+    return exchangeUsage(QStringLiteral(
         "Usage:\n"
         "  quorvane-db init DIR [--operator NAME --pin PIN]\n"
         "      Creates the two database files of Quorvane in DIR, the directory that\n"
@@ -498,7 +498,7 @@ QString usage()
         "shown. Each is at most 20 characters. A PIN given on the command line can be\n"
         "seen by other users of this computer while the command runs.\n"
         "Exit status: 0 when all went well, 1 when something failed or is wrong,\n"
-        "2 for a command line that is not understood.\n");
+        "2 for a command line that is not understood.\n"));
 }
 
 int run(const QStringList& arguments, Console& console)
@@ -527,6 +527,8 @@ int run(const QStringList& arguments, Console& console)
             return usageError(console, QStringLiteral("Name one directory."));
         return check(rest.first(), console);
     }
+    if (isExchangeCommand(command))
+        return runExchange(command, rest, console);
     return usageError(console, QStringLiteral("Unknown command %1.").arg(command));
 }
 
