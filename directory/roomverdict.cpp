@@ -3,6 +3,7 @@
 #include "schema.h"
 
 #include <QHash>
+#include <QSet>
 
 #include <algorithm>
 
@@ -90,49 +91,65 @@ QString numbersOf(const RoomRecord& r)
     return numbers.join(QStringLiteral(", "));
 }
 
-// The usual form of the numbers: the prefix ("0" or "+") and length most of
-// them share. A spreadsheet that reads 01234567890 as a number shows
-// 1234567890, and +4912345678 as 4912345678; both lose one character. So a
-// number of digits only, starting with 1 to 9 and one character shorter than
-// the usual form, is taken as such a loss. A form is usual when at least two
-// numbers and at least half of all numbers (the file's and the directory's)
-// have it; without such evidence nothing is guessed.
-struct UsualForm
+// A spreadsheet that reads 01234567890 as a number shows 1234567890, and
+// +4912345678 as 4912345678: a number of digits only, starting with 1 to 9,
+// lost one character. Such a number is taken as a loss when the same number
+// with "0" or "+" before it is in the file or the directory (a room list
+// exported, opened in a spreadsheet and imported again), or when it is one
+// character shorter than the usual form: the commonest form (first character
+// and length) of all numbers, if at least two share it and it starts with "0"
+// or "+". Without such evidence nothing is guessed: ten digits are a whole
+// number in some countries.
+class LostPrefix
 {
-    QChar prefix;
-    int length = 0;
-};
-
-std::optional<UsualForm> usualForm(const QList<roomcsv::CsvRow>& file,
-                                   const QList<RoomRecord>& directory)
-{
-    QHash<QPair<QChar, int>, int> forms;
-    int total = 0;
-    auto see = [&](const RoomRecord& r) {
-        for (const QString* n : {&r.TEL1, &r.TEL2, &r.TEL3}) {
-            if (n->isEmpty())
-                continue;
-            ++total;
-            if (dialable(*n) && (n->at(0) == QLatin1Char('0') || n->at(0) == QLatin1Char('+')))
-                ++forms[{n->at(0), int(n->size())}];
+public:
+    LostPrefix(const QList<roomcsv::CsvRow>& file, const QList<RoomRecord>& directory)
+    {
+        QHash<QPair<QChar, qsizetype>, int> forms;
+        auto see = [&](const RoomRecord& r) {
+            for (const QString* n : {&r.TEL1, &r.TEL2, &r.TEL3}) {
+                if (n->isEmpty())
+                    continue;
+                m_numbers.insert(*n);
+                const QChar first = n->at(0);
+                const bool marked = first == QLatin1Char('0') || first == QLatin1Char('+');
+                ++forms[{dialable(*n) ? (marked ? first : QLatin1Char('1')) : QLatin1Char('x'),
+                         n->size()}];
+            }
+        };
+        for (const roomcsv::CsvRow& row : file)
+            see(row.room);
+        for (const RoomRecord& r : directory)
+            see(r);
+        int best = 0;
+        for (auto it = forms.cbegin(); it != forms.cend(); ++it) {
+            if (it.value() > best) {
+                best = it.value();
+                m_prefix = it.key().first;
+                m_length = it.key().second;
+            }
         }
-    };
-    for (const roomcsv::CsvRow& row : file)
-        see(row.room);
-    for (const RoomRecord& r : directory)
-        see(r);
-    std::optional<UsualForm> best;
-    int bestCount = 0;
-    for (auto it = forms.cbegin(); it != forms.cend(); ++it) {
-        if (it.value() > bestCount) {
-            bestCount = it.value();
-            best = UsualForm{it.key().first, it.key().second};
-        }
+        if (best < 2 || (m_prefix != QLatin1Char('0') && m_prefix != QLatin1Char('+')))
+            m_prefix = QChar();
     }
-    if (bestCount < 2 || bestCount * 2 < total)
-        return std::nullopt;
-    return best;
-}
+
+    // The prefix the number seems to have lost, or a null QChar.
+    QChar of(const QString& n) const
+    {
+        if (!allDigits(n) || n[0] == QLatin1Char('0'))
+            return {};
+        for (const QChar prefix : {QLatin1Char('0'), QLatin1Char('+')}) {
+            if (m_numbers.contains(prefix + n))
+                return prefix;
+        }
+        return n.size() == m_length - 1 ? m_prefix : QChar();
+    }
+
+private:
+    QSet<QString> m_numbers;
+    QChar m_prefix;
+    qsizetype m_length = 0;
+};
 
 } // namespace
 
@@ -203,7 +220,7 @@ QList<RowVerdict> judge(const QList<roomcsv::CsvRow>& file, const QList<RoomReco
         }
     }
 
-    const std::optional<UsualForm> usual = usualForm(file, directory);
+    const LostPrefix prefixes(file, directory);
     for (int i = 0; i < file.size(); ++i) {
         const RoomRecord& r = file[i].room;
         RowVerdict& v = verdicts[i];
@@ -219,17 +236,10 @@ QList<RowVerdict> judge(const QList<roomcsv::CsvRow>& file, const QList<RoomReco
                 raise(v, Verdict::Warning,
                       QStringLiteral("%1 %2 is also a number of room %3")
                           .arg(QLatin1String(name), n, roomList(others)));
-            if (usual && allDigits(n) && n[0] != QLatin1Char('0') &&
-                int(n.size()) == usual->length - 1)
+            if (const QChar lost = prefixes.of(n); !lost.isNull())
                 raise(v, Verdict::Warning,
-                      usual->prefix == QLatin1Char('0')
-                          ? QStringLiteral("%1 %2 looks as if a spreadsheet dropped its leading "
-                                           "0 (most numbers here are %3 digits starting with 0)")
-                                .arg(QLatin1String(name), n)
-                                .arg(usual->length)
-                          : QStringLiteral("%1 %2 looks as if a spreadsheet dropped its leading "
-                                           "\"+\" (most numbers here start with \"+\")")
-                                .arg(QLatin1String(name), n));
+                      QStringLiteral("%1 %2 looks as if a spreadsheet dropped its leading \"%3\"")
+                          .arg(QLatin1String(name), n, lost));
         }
         if (const RoomRecord* old = present.value(r.Room); old && *old != r)
             raise(v, Verdict::Warning,
