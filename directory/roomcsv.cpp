@@ -86,7 +86,16 @@ QList<Record> split(const QString& text, QChar separator)
             ++line;
             endRecord();
         } else {
-            field += c;
+            // The rest of an unquoted value in one piece.
+            qsizetype end = i + 1;
+            while (end < n) {
+                const QChar e = text[end];
+                if (e == separator || e == QLatin1Char('\r') || e == QLatin1Char('\n'))
+                    break;
+                ++end;
+            }
+            field += QStringView(text).mid(i, end - i);
+            i = end - 1;
             any = true;
         }
     }

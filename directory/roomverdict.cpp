@@ -31,13 +31,17 @@ void raise(RowVerdict& row, Verdict verdict, const QString& reason)
 // Why the door unit cannot take the value, or empty text when it can.
 QString refusal(const Field& field)
 {
-    const int length = schema::characterCount(field.value);
+    // A value of no more UTF-16 units than the width has no more characters.
+    const int length = field.value.size() > field.width ? schema::characterCount(field.value) : 0;
     if (length > field.width)
         return QStringLiteral("%1 \"%2\" is %3 characters long; the door unit takes at most %4")
             .arg(QLatin1String(field.name), field.value)
             .arg(length)
             .arg(field.width);
-    for (const char32_t c : field.value.toUcs4()) {
+    for (qsizetype i = 0; i < field.value.size(); ++i) {
+        char32_t c = field.value[i].unicode();
+        if (QChar::isHighSurrogate(c) && i + 1 < field.value.size())
+            c = QChar::surrogateToUcs4(field.value[i], field.value[i + 1]);
         if (c < 0x20 || c == 0x7F)
             return QStringLiteral("%1 holds a control character (U+%2), which the door unit "
                                   "cannot take")
@@ -105,38 +109,54 @@ class LostPrefix
 public:
     LostPrefix(const QList<roomcsv::CsvRow>& file, const QList<RoomRecord>& directory)
     {
-        QHash<QPair<QChar, qsizetype>, int> forms;
+        // How many numbers have each form: "0", "+" or another digit first,
+        // by length; longer numbers are refused anyway.
+        constexpr qsizetype kLongest = 16;
+        int forms[3][kLongest + 1] = {};
+        QList<const QString*> marked; // numbers starting with "0" or "+"
         auto see = [&](const RoomRecord& r) {
             for (const QString* n : {&r.TEL1, &r.TEL2, &r.TEL3}) {
-                if (n->isEmpty())
+                if (n->isEmpty() || !dialable(*n))
                     continue;
-                m_numbers.insert(*n);
                 const QChar first = n->at(0);
-                const bool marked = first == QLatin1Char('0') || first == QLatin1Char('+');
-                ++forms[{dialable(*n) ? (marked ? first : QLatin1Char('1')) : QLatin1Char('x'),
-                         n->size()}];
+                const int kind = first == QLatin1Char('0') ? 0 : first == QLatin1Char('+') ? 1 : 2;
+                if (kind < 2)
+                    marked << n;
+                else
+                    m_bare = true;
+                ++forms[kind][std::min(n->size(), kLongest)];
             }
         };
         for (const roomcsv::CsvRow& row : file)
             see(row.room);
         for (const RoomRecord& r : directory)
             see(r);
+        // Only a bare number can have lost its prefix.
+        if (m_bare) {
+            m_numbers.reserve(marked.size());
+            for (const QString* n : std::as_const(marked))
+                m_numbers.insert(*n);
+        }
         int best = 0;
-        for (auto it = forms.cbegin(); it != forms.cend(); ++it) {
-            if (it.value() > best) {
-                best = it.value();
-                m_prefix = it.key().first;
-                m_length = it.key().second;
+        for (int kind = 0; kind < 3; ++kind) {
+            for (qsizetype length = 1; length < kLongest; ++length) {
+                if (forms[kind][length] > best) {
+                    best = forms[kind][length];
+                    m_prefix = kind == 0   ? QLatin1Char('0')
+                               : kind == 1 ? QLatin1Char('+')
+                                           : QChar();
+                    m_length = length;
+                }
             }
         }
-        if (best < 2 || (m_prefix != QLatin1Char('0') && m_prefix != QLatin1Char('+')))
+        if (best < 2)
             m_prefix = QChar();
     }
 
     // The prefix the number seems to have lost, or a null QChar.
     QChar of(const QString& n) const
     {
-        if (!allDigits(n) || n[0] == QLatin1Char('0'))
+        if (!m_bare || !allDigits(n) || n[0] == QLatin1Char('0'))
             return {};
         for (const QChar prefix : {QLatin1Char('0'), QLatin1Char('+')}) {
             if (m_numbers.contains(prefix + n))
@@ -147,6 +167,7 @@ public:
 
 private:
     QSet<QString> m_numbers;
+    bool m_bare = false; // a number of digits only that starts with 1 to 9
     QChar m_prefix;
     qsizetype m_length = 0;
 };
@@ -157,7 +178,11 @@ QList<RowVerdict> judge(const QList<roomcsv::CsvRow>& file, const QList<RoomReco
                         bool replace)
 {
     QList<RowVerdict> verdicts(file.size());
+    // Rows of each room: the first in one hash, more only when there are any,
+    // since a file of 100,000 rooms should not cost 100,000 lists.
+    QHash<QString, int> firstRowOf;
     QHash<QString, QList<int>> rowsOfRoom;
+    firstRowOf.reserve(file.size());
     for (int i = 0; i < file.size(); ++i) {
         const roomcsv::CsvRow& row = file[i];
         RowVerdict& v = verdicts[i];
@@ -165,8 +190,10 @@ QList<RowVerdict> judge(const QList<roomcsv::CsvRow>& file, const QList<RoomReco
             raise(v, Verdict::Error, row.problem);
         if (row.room.Room.isEmpty())
             raise(v, Verdict::Error, QStringLiteral("the room is empty"));
-        else
+        else if (firstRowOf.contains(row.room.Room))
             rowsOfRoom[row.room.Room] << i;
+        else
+            firstRowOf.insert(row.room.Room, i);
         const Field fields[] = {{"Room", row.room.Room, schema::kRoomWidth},
                                 {"TEL1", row.room.TEL1, schema::kTelephoneWidth},
                                 {"TEL2", row.room.TEL2, schema::kTelephoneWidth},
@@ -181,9 +208,8 @@ QList<RowVerdict> judge(const QList<roomcsv::CsvRow>& file, const QList<RoomReco
         }
     }
 
-    for (auto it = rowsOfRoom.cbegin(); it != rowsOfRoom.cend(); ++it) {
-        if (it.value().size() < 2)
-            continue;
+    for (auto it = rowsOfRoom.begin(); it != rowsOfRoom.end(); ++it) {
+        it.value().prepend(firstRowOf.value(it.key()));
         for (int i : it.value()) {
             QStringList others;
             for (int j : it.value()) {
@@ -199,15 +225,27 @@ QList<RowVerdict> judge(const QList<roomcsv::CsvRow>& file, const QList<RoomReco
     // The directory as it will be: the file's rooms, and when merging the
     // rooms the file does not name.
     QHash<QString, const RoomRecord*> present;
+    present.reserve(directory.size());
     for (const RoomRecord& r : directory)
         present.insert(r.Room, &r); // a room stored twice: the last one counts
-    QHash<QString, QStringList> roomsOfNumber;
+    QHash<QString, QString> firstRoomOf;
+    QHash<QString, QStringList> roomsOfNumber; // numbers of more than one room only
+    firstRoomOf.reserve(3 * (file.size() + (replace ? 0 : directory.size())));
     auto noteNumbers = [&](const RoomRecord& r) {
         for (const QString* n : {&r.TEL1, &r.TEL2, &r.TEL3}) {
             if (n->isEmpty())
                 continue;
+            const auto first = firstRoomOf.constFind(*n);
+            if (first == firstRoomOf.cend()) {
+                firstRoomOf.insert(*n, r.Room);
+                continue;
+            }
+            if (*first == r.Room)
+                continue;
             QStringList& rooms = roomsOfNumber[*n];
-            if (rooms.isEmpty() || rooms.last() != r.Room)
+            if (rooms.isEmpty())
+                rooms << *first;
+            if (rooms.last() != r.Room)
                 rooms << r.Room;
         }
     };
@@ -215,7 +253,7 @@ QList<RowVerdict> judge(const QList<roomcsv::CsvRow>& file, const QList<RoomReco
         noteNumbers(row.room);
     if (!replace) {
         for (const RoomRecord& r : directory) {
-            if (!rowsOfRoom.contains(r.Room))
+            if (!firstRowOf.contains(r.Room))
                 noteNumbers(r);
         }
     }
@@ -230,8 +268,11 @@ QList<RowVerdict> judge(const QList<roomcsv::CsvRow>& file, const QList<RoomReco
             if (n.isEmpty())
                 continue;
             const char* name = k == 0 ? "TEL1" : k == 1 ? "TEL2" : "TEL3";
-            QStringList others = roomsOfNumber.value(n);
-            others.removeAll(r.Room);
+            QStringList others;
+            if (const auto shared = roomsOfNumber.constFind(n); shared != roomsOfNumber.cend()) {
+                others = *shared;
+                others.removeAll(r.Room);
+            }
             if (!others.isEmpty())
                 raise(v, Verdict::Warning,
                       QStringLiteral("%1 %2 is also a number of room %3")
