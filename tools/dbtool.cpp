@@ -511,6 +511,24 @@ QString usage()
         "      Adds an operator to user_password.mdb.\n"
         "  check [DIR]\n"
         "      Examines both files and reports what is wrong with them.\n"
+        "  import [DIR] FILE [--dry-run] [--replace]\n"
+        "      Reads a room list (CSV from a spreadsheet, comma or semicolon, a header\n"
+        "      naming Room, TEL1, TEL2, TEL3 or these four columns in order) into the\n"
+        "      room directory. Prints each row that is not ok and a summary. Nothing is\n"
+        "      written while a row has an error; otherwise all rows in one go. A room\n"
+        "      already there gets the file's numbers; --replace makes the directory\n"
+        "      exactly the file. --dry-run only judges the rows.\n"
+        "      Exit status: 0 written (or judged without errors), 1 refused because of\n"
+        "      errors in the file, 2 any other failure.\n"
+        "  export [DIR] [FILE|-]\n"
+        "      Writes the room directory as CSV (to the screen without FILE). Values are\n"
+        "      quoted: tell the spreadsheet to take quoted fields as text so leading\n"
+        "      zeros and \"+\" survive.\n"
+        "  backup [DIR] FILE\n"
+        "      Copies both databases into one file, safely while Quorvane runs.\n"
+        "  restore [DIR] FILE\n"
+        "      Puts both databases of a backup back, keeping the files it replaces as\n"
+        "      NAME.before-restore-DATE. Refused while another program writes to them.\n"
         "  --help     display this help and exit\n"
         "  --version  output version information and exit\n"
         "\n"
@@ -523,7 +541,7 @@ QString usage()
         "shown. Each is at most 20 characters. A PIN given on the command line can be\n"
         "seen by other users of this computer while the command runs.\n"
         "Exit status: 0 when all went well, 1 when something failed or is wrong,\n"
-        "2 for a command line that is not understood.\n");
+        "2 for a command line that is not understood.\n"));
 }
 
 int run(const QStringList& arguments, Console& console)
@@ -560,6 +578,8 @@ int run(const QStringList& arguments, Console& console)
         const std::optional<QString> folder = dataFolder(rest.value(0), false, console);
         return folder ? check(*folder, console) : int(kFailure);
     }
+    if (isExchangeCommand(command))
+        return runExchange(command, rest, console);
     return usageError(console, QStringLiteral("Unknown command %1.").arg(command));
 }
 

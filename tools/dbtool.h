@@ -42,4 +42,8 @@ int init(const QString& directory, const OperatorEntry& given, Console& console)
 int addOperator(const QString& directory, const OperatorEntry& given, Console& console);
 int check(const QString& directory, Console& console);
 
+// Room files and backups (dbexchange.cpp).
+bool isExchangeCommand(const QString& command);
+int runExchange(const QString& command, const QStringList& arguments, Console& console);
+
 } // namespace dbtool

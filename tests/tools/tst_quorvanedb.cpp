@@ -383,6 +383,19 @@ private slots:
 
     // Statements rebuild the file as another program would, without the
     // companion's key and width checks; mode 0 removes the file.
+    void importStatusesTellWrittenRefusedAndFailed()
+    {
+        initWith("admin", "1");
+        const QString csv = m_dir->filePath("rooms.csv");
+        writeBytes(csv, "Room;TEL1\n101;0123\n");
+        QCOMPARE(Session().run({"import", dir(), csv}), 0);
+        writeBytes(csv, "101$,0123\n");
+        QCOMPARE(Session().run({"import", dir(), csv, "--dry-run"}), 1);
+        QCOMPARE(Session().run({"import", dir(), m_dir->filePath("none.csv")}), 2);
+        QCOMPARE(Session().run({"backup", dir(), csv}), 1); // not a backup: left alone
+        QCOMPARE(testdb::rows(m_rooms, schema::directoryTable()).size(), 1);
+    }
+
     void checkNamesWhatIsWrong_data()
     {
         QTest::addColumn<bool>("rooms");

@@ -1,0 +1,492 @@
+#include "directorybackup.h"
+
+#include "database.h"
+#include "schema.h"
+
+#include <QCryptographicHash>
+#include <QDateTime>
+#include <QFile>
+#include <QFileInfo>
+#include <QThread>
+
+#include <sqlite3.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <unistd.h>
+
+namespace directorybackup {
+
+namespace {
+
+struct Closer
+{
+    void operator()(sqlite3* db) const { sqlite3_close_v2(db); }
+};
+using Handle = std::unique_ptr<sqlite3, Closer>;
+
+struct Finalizer
+{
+    void operator()(sqlite3_stmt* s) const { sqlite3_finalize(s); }
+};
+using Statement = std::unique_ptr<sqlite3_stmt, Finalizer>;
+
+struct Part
+{
+    QString fileName;
+    TableSpec layout;
+};
+
+const QList<Part>& parts()
+{
+    static const QList<Part> list{{schema::kDirectoryFile, schema::directoryTable()},
+                                  {schema::kOperatorFile, schema::operatorTable()}};
+    return list;
+}
+
+QString errorOf(sqlite3* db)
+{
+    return QString::fromUtf8(sqlite3_errmsg(db));
+}
+
+Handle openFile(const QString& path, int flags, QString* why)
+{
+    sqlite3* raw = nullptr;
+    const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &raw, flags, nullptr);
+    Handle db(raw);
+    if (rc != SQLITE_OK) {
+        *why = raw ? errorOf(raw) : QString::fromUtf8(sqlite3_errstr(rc));
+        return nullptr;
+    }
+    sqlite3_busy_timeout(raw, 5000);
+    return db;
+}
+
+Statement prepare(sqlite3* db, const QString& sql)
+{
+    sqlite3_stmt* raw = nullptr;
+    sqlite3_prepare_v2(db, sql.toUtf8().constData(), -1, &raw, nullptr);
+    return Statement(raw);
+}
+
+bool exec(sqlite3* db, const QString& sql)
+{
+    return sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, nullptr) == SQLITE_OK;
+}
+
+// "ok", or what PRAGMA integrity_check found.
+QString integrity(sqlite3* db, const char* schemaName)
+{
+    Statement s = prepare(db, QStringLiteral("PRAGMA \"%1\".integrity_check").arg(schemaName));
+    if (!s)
+        return errorOf(db);
+    QStringList found;
+    while (sqlite3_step(s.get()) == SQLITE_ROW)
+        found << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(s.get(), 0)));
+    if (found.isEmpty())
+        return errorOf(db);
+    return found.join(QStringLiteral("; "));
+}
+
+bool hasTable(sqlite3* db, const char* schemaName, const TableSpec& layout)
+{
+    Statement s = prepare(db, QStringLiteral("SELECT name FROM pragma_table_info(?1, ?2)"));
+    if (!s)
+        return false;
+    const QByteArray table = layout.table.toUtf8();
+    sqlite3_bind_text(s.get(), 1, table.constData(), int(table.size()), SQLITE_TRANSIENT);
+    sqlite3_bind_text(s.get(), 2, schemaName, -1, SQLITE_STATIC);
+    QStringList names;
+    while (sqlite3_step(s.get()) == SQLITE_ROW)
+        names << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(s.get(), 0)))
+                     .toLower();
+    for (const QString& field : layout.fieldNames()) {
+        if (!names.contains(field.toLower()))
+            return false;
+    }
+    return true;
+}
+
+// The whole database at path as SQLite's online backup copies it.
+Outcome imageOf(const QString& path, QByteArray& image)
+{
+    if (database::probe(path) != database::FileKind::Sqlite)
+        return Outcome::failure(
+            QStringLiteral("%1 is missing or not an SQLite database.").arg(path));
+    QString why;
+    // Read-write, so a journal left by a killed writer is rolled back first.
+    Handle source = openFile(path, SQLITE_OPEN_READWRITE, &why);
+    Handle copy = openFile(QStringLiteral(":memory:"), SQLITE_OPEN_READWRITE, &why);
+    if (!source || !copy)
+        return Outcome::failure(QStringLiteral("%1 cannot be read: %2").arg(path, why));
+    sqlite3_backup* b = sqlite3_backup_init(copy.get(), "main", source.get(), "main");
+    if (!b)
+        return Outcome::failure(
+            QStringLiteral("%1 cannot be read: %2").arg(path, errorOf(copy.get())));
+    int rc = SQLITE_OK;
+    // A writer holds the file only for the moment of one write; wait it out.
+    for (int tries = 0; tries < 100; ++tries) {
+        rc = sqlite3_backup_step(b, -1);
+        if (rc != SQLITE_BUSY && rc != SQLITE_LOCKED)
+            break;
+        QThread::msleep(50);
+    }
+    sqlite3_backup_finish(b);
+    if (rc != SQLITE_DONE)
+        return Outcome::failure(QStringLiteral("%1 cannot be read: %2")
+                                    .arg(path, QString::fromUtf8(sqlite3_errstr(rc))));
+    sqlite3_int64 size = 0;
+    unsigned char* bytes = sqlite3_serialize(copy.get(), "main", &size, 0);
+    if (!bytes)
+        return Outcome::failure(QStringLiteral("%1 is too large to copy.").arg(path));
+    image = QByteArray(reinterpret_cast<const char*>(bytes), qsizetype(size));
+    sqlite3_free(bytes);
+    return Outcome::success();
+}
+
+// Opens an image as a read-only database in memory; the bytes must outlive it.
+Handle openImage(QByteArray& image)
+{
+    QString why;
+    Handle db = openFile(QStringLiteral(":memory:"), SQLITE_OPEN_READWRITE, &why);
+    if (!db ||
+        sqlite3_deserialize(db.get(), "main", reinterpret_cast<unsigned char*>(image.data()),
+                            image.size(), image.size(), SQLITE_DESERIALIZE_READONLY) != SQLITE_OK)
+        return nullptr;
+    return db;
+}
+
+Outcome load(const QString& file, QList<QByteArray>& images)
+{
+    auto refuse = [&](const QString& why) {
+        return Outcome::failure(QStringLiteral("%1 is not a usable backup: %2").arg(file, why));
+    };
+    if (database::probe(file) != database::FileKind::Sqlite)
+        return refuse(QStringLiteral("it is missing or not an SQLite file"));
+    QString why;
+    Handle db = openFile(file, SQLITE_OPEN_READONLY, &why);
+    if (!db)
+        return refuse(why);
+    if (const QString state = integrity(db.get(), "main"); state != QLatin1String("ok"))
+        return refuse(QStringLiteral("it is damaged (%1)").arg(state));
+    images.clear();
+    for (const Part& part : parts()) {
+        Statement s = prepare(
+            db.get(), QStringLiteral("SELECT image, sha256 FROM quorvane_backup WHERE file = ?"));
+        if (!s)
+            return refuse(QStringLiteral("it holds no Quorvane backup"));
+        const QByteArray name = part.fileName.toUtf8();
+        sqlite3_bind_text(s.get(), 1, name.constData(), int(name.size()), SQLITE_TRANSIENT);
+        if (sqlite3_step(s.get()) != SQLITE_ROW)
+            return refuse(QStringLiteral("it holds no copy of %1").arg(part.fileName));
+        QByteArray image(static_cast<const char*>(sqlite3_column_blob(s.get(), 0)),
+                         sqlite3_column_bytes(s.get(), 0));
+        // A changed byte in an image may sit where integrity_check never looks.
+        if (QCryptographicHash::hash(image, QCryptographicHash::Sha256).toHex() !=
+            QByteArray(reinterpret_cast<const char*>(sqlite3_column_text(s.get(), 1))))
+            return refuse(QStringLiteral("its copy of %1 is damaged").arg(part.fileName));
+        Handle copy = openImage(image);
+        if (!copy || integrity(copy.get(), "main") != QLatin1String("ok"))
+            return refuse(QStringLiteral("its copy of %1 is damaged").arg(part.fileName));
+        if (!hasTable(copy.get(), "main", part.layout))
+            return refuse(QStringLiteral("its copy of %1 holds no table %2")
+                              .arg(part.fileName, part.layout.table));
+        copy.reset();
+        images << image;
+    }
+    return Outcome::success();
+}
+
+// Writes bytes to a new file and flushes them to the disk.
+bool writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile out(path);
+    if (!out.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        return false;
+    // The operator file holds PINs: only the owner may read what is written.
+    out.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    const bool ok = out.write(bytes) == bytes.size() && out.flush() && ::fsync(out.handle()) == 0;
+    out.close();
+    if (!ok)
+        QFile::remove(path);
+    return ok;
+}
+
+bool moveFile(const QString& from, const QString& to)
+{
+    return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
+}
+
+} // namespace
+
+Outcome verify(const QString& file)
+{
+    QList<QByteArray> images;
+    return load(file, images);
+}
+
+Outcome backup(const QString& directory, const QString& file)
+{
+    if (QFileInfo::exists(file) && !verify(file))
+        return Outcome::failure(
+            QStringLiteral("%1 exists and is not a Quorvane backup; it was left as it is. Name "
+                           "another file.")
+                .arg(file));
+    const QString partial = file + QStringLiteral(".partial");
+    QFile::remove(partial);
+    {
+        QString why;
+        Handle out = openFile(
+            partial, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_EXCLUSIVE, &why);
+        if (!out)
+            return Outcome::failure(QStringLiteral("%1 cannot be written: %2").arg(file, why));
+        QFile::setPermissions(partial, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        if (!exec(out.get(),
+                  QStringLiteral(
+                      "CREATE TABLE quorvane_backup (file TEXT PRIMARY KEY, "
+                      "image BLOB NOT NULL, sha256 TEXT NOT NULL, taken TEXT NOT NULL)"))) {
+            why = errorOf(out.get());
+            out.reset();
+            QFile::remove(partial);
+            return Outcome::failure(QStringLiteral("%1 cannot be written: %2").arg(file, why));
+        }
+        const QByteArray taken = QDateTime::currentDateTime().toString(Qt::ISODate).toUtf8();
+        for (const Part& part : parts()) {
+            QByteArray image;
+            Outcome copied = imageOf(database::pathIn(directory, part.fileName), image);
+            Statement s = prepare(out.get(), QStringLiteral("INSERT INTO quorvane_backup VALUES "
+                                                            "(?, ?, ?, ?)"));
+            const QByteArray name = part.fileName.toUtf8();
+            if (copied && s) {
+                sqlite3_bind_text(s.get(), 1, name.constData(), int(name.size()), SQLITE_STATIC);
+                sqlite3_bind_blob64(s.get(), 2, image.constData(), sqlite3_uint64(image.size()),
+                                    SQLITE_STATIC);
+                const QByteArray sum =
+                    QCryptographicHash::hash(image, QCryptographicHash::Sha256).toHex();
+                sqlite3_bind_text(s.get(), 3, sum.constData(), int(sum.size()), SQLITE_TRANSIENT);
+                sqlite3_bind_text(s.get(), 4, taken.constData(), int(taken.size()), SQLITE_STATIC);
+                if (sqlite3_step(s.get()) != SQLITE_DONE)
+                    copied = Outcome::failure(
+                        QStringLiteral("%1 cannot be written: %2").arg(file, errorOf(out.get())));
+            }
+            if (!copied) {
+                s.reset();
+                out.reset();
+                QFile::remove(partial);
+                return Outcome::failure(copied.description() +
+                                        QStringLiteral(" No backup was written."));
+            }
+        }
+    }
+    if (Outcome checked = verify(partial); !checked) {
+        QFile::remove(partial);
+        return Outcome::failure(QStringLiteral("The backup did not read back whole (%1); it was "
+                                               "not kept.")
+                                    .arg(checked.description()));
+    }
+    if (!moveFile(partial, file)) {
+        QFile::remove(partial);
+        return Outcome::failure(QStringLiteral("%1 cannot be written.").arg(file));
+    }
+    return Outcome::success();
+}
+
+Outcome restore(const QString& directory, const QString& file, QStringList* kept)
+{
+    QList<QByteArray> images;
+    if (Outcome loaded = load(file, images); !loaded)
+        return Outcome::failure(loaded.description() + QStringLiteral(". Nothing was restored."));
+
+    // Two restores within a second must not share the name of a kept file.
+    const QString second = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    QString stamp = second;
+    for (int n = 2;
+         std::any_of(parts().cbegin(), parts().cend(),
+                     [&](const Part& part) {
+                         return QFileInfo::exists(database::pathIn(directory, part.fileName) +
+                                                  QStringLiteral(".before-restore-") + stamp);
+                     });
+         ++n)
+        stamp = QStringLiteral("%1-%2").arg(second).arg(n);
+    struct Target
+    {
+        QString path;
+        QString keptPath;
+        bool inPlace = false;
+        bool aside = false; // an unusable file to move to keptPath
+        QString fresh;      // the image written beside, to be renamed into path
+    };
+    QList<Target> targets;
+    QStringList written; // files this restore made, removed again if it fails
+    auto refuse = [&](const QString& why) {
+        for (const QString& path : std::as_const(written))
+            QFile::remove(path);
+        return Outcome::failure(why + QStringLiteral(" Nothing was restored."));
+    };
+
+    QString why;
+    Handle live;
+    int attached = 0;
+    for (qsizetype i = 0; i < parts().size(); ++i) {
+        const Part& part = parts()[i];
+        Target t;
+        t.path = database::pathIn(directory, part.fileName);
+        t.keptPath = t.path + QStringLiteral(".before-restore-") + stamp;
+        switch (database::probe(t.path)) {
+        case database::FileKind::Missing:
+            // A journal of a vanished file would be taken as the new file's.
+            if (QFileInfo::exists(t.path + QStringLiteral("-journal")))
+                return refuse(QStringLiteral("%1-journal is left from an unfinished write; move "
+                                             "it away first.")
+                                  .arg(t.path));
+            break;
+        case database::FileKind::Unreadable:
+            return refuse(QStringLiteral("%1 cannot be read or replaced.").arg(t.path));
+        case database::FileKind::Sqlite: {
+            const QByteArray schemaName = attached == 0 ? "main" : "other";
+            if (!live) {
+                live = openFile(t.path, SQLITE_OPEN_READWRITE, &why);
+                if (!live)
+                    return refuse(QStringLiteral("%1 cannot be opened: %2.").arg(t.path, why));
+            } else {
+                Statement s = prepare(live.get(), QStringLiteral("ATTACH ? AS other"));
+                const QByteArray p = QFile::encodeName(t.path);
+                sqlite3_bind_text(s.get(), 1, p.constData(), int(p.size()), SQLITE_TRANSIENT);
+                if (sqlite3_step(s.get()) != SQLITE_DONE)
+                    return refuse(
+                        QStringLiteral("%1 cannot be opened: %2").arg(t.path, errorOf(live.get())));
+            }
+            ++attached;
+            t.inPlace = hasTable(live.get(), schemaName.constData(), part.layout);
+            if (t.inPlace)
+                break;
+            if (schemaName == "other")
+                exec(live.get(), QStringLiteral("DETACH other"));
+            else
+                live.reset();
+            --attached;
+            [[fallthrough]];
+        }
+        case database::FileKind::AccessJet:
+        case database::FileKind::Other:
+            t.aside = true;
+            break;
+        }
+        if (!t.inPlace) {
+            t.fresh = database::pathIn(directory,
+                                       QStringLiteral(".%1.restore-%2").arg(part.fileName, stamp));
+            if (!writeFile(t.fresh, images[i]))
+                return refuse(QStringLiteral("%1 cannot be written.").arg(t.fresh));
+            written << t.fresh;
+        }
+        targets << t;
+    }
+
+    // Rows go in through the live files' own transaction: both files change
+    // together or not at all, and a program holding them sees the change.
+    if (live) {
+        for (qsizetype i = 0; i < targets.size(); ++i) {
+            if (!targets[i].inPlace)
+                continue;
+            const QString alias = QStringLiteral("image%1").arg(i);
+            // A writable copy: BEGIN IMMEDIATE locks every attached database.
+            auto* bytes = static_cast<unsigned char*>(sqlite3_malloc64(images[i].size()));
+            if (bytes)
+                memcpy(bytes, images[i].constData(), size_t(images[i].size()));
+            if (!bytes || !exec(live.get(), QStringLiteral("ATTACH ':memory:' AS %1").arg(alias)) ||
+                sqlite3_deserialize(live.get(), alias.toUtf8().constData(), bytes, images[i].size(),
+                                    images[i].size(),
+                                    SQLITE_DESERIALIZE_FREEONCLOSE |
+                                        SQLITE_DESERIALIZE_RESIZEABLE) != SQLITE_OK)
+                return refuse(
+                    QStringLiteral("The backup cannot be read: %1.").arg(errorOf(live.get())));
+        }
+        sqlite3_busy_timeout(live.get(), 2000);
+        if (sqlite3_exec(live.get(), "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) != SQLITE_OK) {
+            const int code = sqlite3_errcode(live.get());
+            if (code == SQLITE_BUSY || code == SQLITE_LOCKED)
+                return refuse(QStringLiteral("Another program is writing to the databases in %1. "
+                                             "Let it finish (or close it) and restore again.")
+                                  .arg(directory));
+            return refuse(QStringLiteral("The databases in %1 cannot be written: %2.")
+                              .arg(directory, errorOf(live.get())));
+        }
+    }
+    auto rollBack = [&](const QString& why) {
+        if (live)
+            exec(live.get(), QStringLiteral("ROLLBACK"));
+        return refuse(why);
+    };
+
+    // Every file is kept before any is changed: reading one the transaction
+    // has already written to would wait for a lock this restore holds.
+    for (Target& t : targets) {
+        if (!t.inPlace)
+            continue;
+        QByteArray current;
+        if (Outcome copied = imageOf(t.path, current); !copied)
+            return rollBack(copied.description());
+        if (!writeFile(t.keptPath, current))
+            return rollBack(QStringLiteral("%1 cannot be written.").arg(t.keptPath));
+        written << t.keptPath;
+    }
+    int schemaIndex = 0;
+    for (qsizetype i = 0; i < targets.size(); ++i) {
+        if (!targets[i].inPlace)
+            continue;
+        const QString schemaName =
+            schemaIndex++ == 0 ? QStringLiteral("main") : QStringLiteral("other");
+        const TableSpec& layout = parts()[i].layout;
+        QStringList columns{QStringLiteral("rowid")};
+        for (const QString& f : layout.fieldNames())
+            columns << QStringLiteral("\"%1\"").arg(f);
+        const QString list = columns.join(QStringLiteral(", "));
+        if (!exec(live.get(),
+                  QStringLiteral("DELETE FROM %1.\"%2\"").arg(schemaName, layout.table)) ||
+            !exec(live.get(), QStringLiteral("INSERT INTO %1.\"%2\" (%3) SELECT %3 FROM "
+                                             "image%4.\"%2\" ORDER BY rowid")
+                                  .arg(schemaName, layout.table, list)
+                                  .arg(i)))
+            return rollBack(QStringLiteral("%1 cannot be restored: %2.")
+                                .arg(targets[i].path, errorOf(live.get())));
+    }
+
+    // Whole files last: moved in just before the commit, moved back if it fails.
+    QList<QPair<QString, QString>> moves;
+    auto undoMoves = [&] {
+        for (auto it = moves.crbegin(); it != moves.crend(); ++it)
+            moveFile(it->second, it->first);
+    };
+    for (Target& t : targets) {
+        if (t.aside) {
+            if (!moveFile(t.path, t.keptPath)) {
+                undoMoves();
+                return rollBack(QStringLiteral("%1 cannot be moved aside.").arg(t.path));
+            }
+            moves << qMakePair(t.path, t.keptPath);
+        }
+        if (!t.fresh.isEmpty()) {
+            if (!moveFile(t.fresh, t.path)) {
+                undoMoves();
+                return rollBack(QStringLiteral("%1 cannot be put in place.").arg(t.path));
+            }
+            moves << qMakePair(t.fresh, t.path);
+        }
+    }
+    if (live && sqlite3_exec(live.get(), "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK) {
+        const QString failed = errorOf(live.get());
+        undoMoves();
+        return rollBack(QStringLiteral("The databases cannot be written: %1.").arg(failed));
+    }
+    if (kept) {
+        for (const Target& t : targets) {
+            if (t.inPlace || t.aside)
+                *kept << t.keptPath;
+        }
+    }
+    return Outcome::success();
+}
+
+} // namespace directorybackup

@@ -1,0 +1,213 @@
+#include "roomcsv.h"
+
+#include <QStringDecoder>
+
+#include <array>
+
+namespace roomcsv {
+
+namespace {
+
+const QByteArray kBom = QByteArrayLiteral("\xEF\xBB\xBF");
+
+struct Record
+{
+    int line = 0;
+    QStringList fields;
+    bool unclosed = false;
+};
+
+// The separator the first line uses more of, quoted text not counted.
+QChar detectSeparator(const QString& text)
+{
+    int commas = 0;
+    int semicolons = 0;
+    bool quoted = false;
+    for (const QChar c : text) {
+        if (c == QLatin1Char('"'))
+            quoted = !quoted;
+        else if (quoted)
+            continue;
+        else if (c == QLatin1Char('\n') || c == QLatin1Char('\r'))
+            break;
+        else if (c == QLatin1Char(','))
+            ++commas;
+        else if (c == QLatin1Char(';'))
+            ++semicolons;
+    }
+    return semicolons > commas ? QLatin1Char(';') : QLatin1Char(',');
+}
+
+QList<Record> split(const QString& text, QChar separator)
+{
+    QList<Record> records;
+    Record record{1, {}, false};
+    QString field;
+    int line = 1;
+    bool quoted = false;
+    bool any = false; // the record has begun (a field or a separator seen)
+    const qsizetype n = text.size();
+    auto endRecord = [&] {
+        if (any || !field.isEmpty()) {
+            record.fields << field;
+            records << record;
+        }
+        field.clear();
+        record = Record{line, {}, false};
+        any = false;
+    };
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = text[i];
+        if (quoted) {
+            if (c == QLatin1Char('"')) {
+                if (i + 1 < n && text[i + 1] == QLatin1Char('"')) {
+                    field += c;
+                    ++i;
+                } else {
+                    quoted = false;
+                }
+            } else {
+                if (c == QLatin1Char('\n'))
+                    ++line;
+                field += c;
+            }
+            continue;
+        }
+        if (c == QLatin1Char('"') && field.isEmpty()) {
+            quoted = true;
+            any = true;
+        } else if (c == separator) {
+            record.fields << field;
+            field.clear();
+            any = true;
+        } else if (c == QLatin1Char('\r') || c == QLatin1Char('\n')) {
+            if (c == QLatin1Char('\r') && i + 1 < n && text[i + 1] == QLatin1Char('\n'))
+                ++i;
+            ++line;
+            endRecord();
+        } else {
+            // The rest of an unquoted value in one piece.
+            qsizetype end = i + 1;
+            while (end < n) {
+                const QChar e = text[end];
+                if (e == separator || e == QLatin1Char('\r') || e == QLatin1Char('\n'))
+                    break;
+                ++end;
+            }
+            field += QStringView(text).mid(i, end - i);
+            i = end - 1;
+            any = true;
+        }
+    }
+    if (quoted)
+        record.unclosed = true;
+    endRecord();
+    return records;
+}
+
+bool blank(const QStringList& fields)
+{
+    for (const QString& f : fields) {
+        if (!f.isEmpty())
+            return false;
+    }
+    return true;
+}
+
+QString quotedValue(const QString& value)
+{
+    if (value.isEmpty())
+        return value;
+    return QLatin1Char('"') + QString(value).replace(QLatin1Char('"'), QStringLiteral("\"\"")) +
+           QLatin1Char('"');
+}
+
+} // namespace
+
+Outcome read(const QByteArray& bytes, CsvFile& file)
+{
+    file = CsvFile();
+    QByteArray body = bytes.startsWith(kBom) ? bytes.mid(kBom.size()) : bytes;
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = decoder.decode(body);
+    if (decoder.hasError())
+        return Outcome::failure(
+            QStringLiteral("The file is not UTF-8 text. Save it from the spreadsheet as "
+                           "\"CSV UTF-8\" and try again."));
+    file.separator = detectSeparator(text);
+    QList<Record> records = split(text, file.separator);
+
+    // Which value of a record goes to Room, TEL1, TEL2, TEL3.
+    const std::array<QString, 4> names{QStringLiteral("room"), QStringLiteral("tel1"),
+                                       QStringLiteral("tel2"), QStringLiteral("tel3")};
+    std::array<int, 4> columnOf{0, 1, 2, 3};
+    int width = 4;
+    if (!records.isEmpty()) {
+        const QStringList& first = records.first().fields;
+        bool header = false;
+        for (const QString& f : first)
+            header = header ||
+                     std::find(names.begin(), names.end(), f.trimmed().toLower()) != names.end();
+        if (header) {
+            columnOf.fill(-1);
+            for (int i = 0; i < first.size(); ++i) {
+                const QString name = first[i].trimmed().toLower();
+                const auto known = std::find(names.begin(), names.end(), name);
+                if (known == names.end()) {
+                    if (!name.isEmpty())
+                        file.ignoredColumns << first[i].trimmed();
+                    continue;
+                }
+                int& column = columnOf[size_t(known - names.begin())];
+                if (column >= 0)
+                    return Outcome::failure(
+                        QStringLiteral("The header row names the column %1 twice.")
+                            .arg(first[i].trimmed()));
+                column = i;
+            }
+            if (columnOf[0] < 0)
+                return Outcome::failure(QStringLiteral(
+                    "The header row names no Room column. Name the columns Room, TEL1, "
+                    "TEL2 and TEL3, or leave the header out and keep them in that order."));
+            width = int(first.size());
+            file.hasHeader = true;
+            records.removeFirst();
+        }
+    }
+
+    for (const Record& record : std::as_const(records)) {
+        if (blank(record.fields))
+            continue;
+        CsvRow row;
+        row.line = record.line;
+        QString* targets[4] = {&row.room.Room, &row.room.TEL1, &row.room.TEL2, &row.room.TEL3};
+        for (size_t k = 0; k < 4; ++k) {
+            if (columnOf[k] >= 0 && columnOf[k] < record.fields.size())
+                *targets[k] = record.fields[columnOf[k]];
+        }
+        int used = int(record.fields.size());
+        while (used > 0 && record.fields[used - 1].isEmpty())
+            --used;
+        if (record.unclosed)
+            row.problem = QStringLiteral("a quoted value is never closed");
+        else if (used > width)
+            row.problem =
+                QStringLiteral("it has %1 values; a row holds Room, TEL1, TEL2 and TEL3").arg(used);
+        file.rows << row;
+    }
+    return Outcome::success();
+}
+
+QByteArray write(const QList<RoomRecord>& rooms)
+{
+    QString text = QStringLiteral("Room,TEL1,TEL2,TEL3\r\n");
+    text.reserve(text.size() + rooms.size() * 48);
+    for (const RoomRecord& r : rooms) {
+        text += quotedValue(r.Room) + QLatin1Char(',') + quotedValue(r.TEL1) + QLatin1Char(',') +
+                quotedValue(r.TEL2) + QLatin1Char(',') + quotedValue(r.TEL3) +
+                QStringLiteral("\r\n");
+    }
+    return kBom + text.toUtf8();
+}
+
+} // namespace roomcsv

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "outcome.h"
+#include "roomrecord.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// Room lists as spreadsheets write and read them: comma separated values.
+namespace roomcsv {
+
+// One row of a file as read: the line it starts on, its four values, and
+// what made it unreadable (empty when it was read whole).
+struct CsvRow
+{
+    int line = 0;
+    RoomRecord room;
+    QString problem;
+};
+
+struct CsvFile
+{
+    QList<CsvRow> rows;
+    QChar separator = QLatin1Char(',');
+    bool hasHeader = false;
+    // Header columns other than Room and TEL1 to TEL3, which are not read.
+    QStringList ignoredColumns;
+};
+
+// Reads UTF-8 text with or without a byte-order mark, separated by commas or
+// semicolons (whichever the first line uses more of), quoted fields with
+// doubled quotes inside, CRLF or LF line ends. A first row that names Room,
+// TEL1, TEL2 and TEL3 (in any order, any case) is the header; without one the
+// columns are these four in this order. Blank rows are skipped. Fails only
+// when the text as a whole cannot be read (not UTF-8, a header without Room).
+Outcome read(const QByteArray& bytes, CsvFile& file);
+
+// The form export writes and import reads back unchanged: UTF-8 with a
+// byte-order mark so spreadsheets take it as such, the header
+// Room,TEL1,TEL2,TEL3, CRLF line ends, and every value that is not empty in
+// double quotes, so that a spreadsheet asked to take quoted fields as text
+// keeps leading zeros and "+".
+QByteArray write(const QList<RoomRecord>& rooms);
+
+} // namespace roomcsv

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "outcome.h"
+#include "roomrecord.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+// Reads and writes the room directory as a whole, through a connection of its
+// own: the directory window's record cursor sees the result after Refresh,
+// and an edit it had not written to a row changed here is refused as any
+// write that meets another program's change.
+namespace roomimport {
+
+struct Written
+{
+    int added = 0;
+    int changed = 0;
+    int unchanged = 0;
+    int removed = 0;
+};
+
+// Every room of the directory file at path in table order.
+Outcome readDirectory(const QString& path, QList<RoomRecord>& rooms);
+
+// Writes rooms in one transaction. Merging gives a room already present the
+// numbers of rooms (every row of it, should it be stored twice) and adds the
+// others at the end in their order; replacing makes the table exactly rooms.
+// A failure leaves the directory as it was. The caller has judged the rows:
+// the rooms must be distinct and fit the door unit's record.
+Outcome write(const QString& path, const QList<RoomRecord>& rooms, bool replace,
+              Written* written = nullptr);
+
+// The directory as roomcsv::write puts it.
+Outcome exportCsv(const QString& path, QByteArray& csv);
+
+} // namespace roomimport

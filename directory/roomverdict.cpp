@@ -1,0 +1,325 @@
+#include "roomverdict.h"
+
+#include "schema.h"
+
+#include <QHash>
+#include <QSet>
+
+#include <algorithm>
+
+namespace roomverdict {
+
+namespace {
+
+// The door unit's protocol ends fields, records, batches and the directory
+// with these, so a value holding one would cut the record apart.
+const QString kMarkers = QStringLiteral("$@#,.");
+
+struct Field
+{
+    const char* name;
+    const QString& value;
+    int width;
+};
+
+void raise(RowVerdict& row, Verdict verdict, const QString& reason)
+{
+    row.verdict = std::max(row.verdict, verdict);
+    row.reasons << reason;
+}
+
+// Why the door unit cannot take the value, or empty text when it can.
+QString refusal(const Field& field)
+{
+    // A value of no more UTF-16 units than the width has no more characters.
+    const int length = field.value.size() > field.width ? schema::characterCount(field.value) : 0;
+    if (length > field.width)
+        return QStringLiteral("%1 \"%2\" is %3 characters long; the door unit takes at most %4")
+            .arg(QLatin1String(field.name), field.value)
+            .arg(length)
+            .arg(field.width);
+    for (qsizetype i = 0; i < field.value.size(); ++i) {
+        char32_t c = field.value[i].unicode();
+        if (QChar::isHighSurrogate(c) && i + 1 < field.value.size())
+            c = QChar::surrogateToUcs4(field.value[i], field.value[i + 1]);
+        if (c < 0x20 || c == 0x7F)
+            return QStringLiteral("%1 holds a control character (U+%2), which the door unit "
+                                  "cannot take")
+                .arg(QLatin1String(field.name))
+                .arg(uint(c), 4, 16, QLatin1Char('0'));
+        if (c > 0x7E)
+            return QStringLiteral("%1 holds \"%2\", which is not ASCII; the door unit takes only "
+                                  "ASCII letters, digits and signs")
+                .arg(QLatin1String(field.name), QString::fromUcs4(&c, 1));
+        if (kMarkers.contains(QChar(c)))
+            return QStringLiteral("%1 holds \"%2\", which the door unit reads as a field end "
+                                  "marker")
+                .arg(QLatin1String(field.name), QChar(c));
+    }
+    return {};
+}
+
+// A number may start with "+" (the international form a phone dials);
+// anything else beside digits is worth a look.
+bool dialable(const QString& number)
+{
+    const qsizetype start = number.startsWith(QLatin1Char('+')) ? 1 : 0;
+    if (number.size() <= start)
+        return false;
+    for (qsizetype i = start; i < number.size(); ++i) {
+        if (!number[i].isDigit() || number[i].unicode() > '9')
+            return false;
+    }
+    return true;
+}
+
+bool allDigits(const QString& number)
+{
+    return !number.isEmpty() && dialable(number) && number[0] != QLatin1Char('+');
+}
+
+QString roomList(const QStringList& rooms)
+{
+    if (rooms.size() <= 3)
+        return rooms.join(QStringLiteral(", "));
+    return QStringLiteral("%1 and %2 more")
+        .arg(rooms.mid(0, 3).join(QStringLiteral(", ")))
+        .arg(rooms.size() - 3);
+}
+
+QString numbersOf(const RoomRecord& r)
+{
+    QStringList numbers;
+    for (const QString* n : {&r.TEL1, &r.TEL2, &r.TEL3})
+        numbers << (n->isEmpty() ? QStringLiteral("-") : *n);
+    return numbers.join(QStringLiteral(", "));
+}
+
+// A spreadsheet that reads 01234567890 as a number shows 1234567890, and
+// +4912345678 as 4912345678: a number of digits only, starting with 1 to 9,
+// lost one character. Such a number is taken as a loss when the same number
+// with "0" or "+" before it is in the file or the directory (a room list
+// exported, opened in a spreadsheet and imported again), or when it is one
+// character shorter than the usual form: the commonest form (first character
+// and length) of all numbers, if at least two share it and it starts with "0"
+// or "+". Without such evidence nothing is guessed: ten digits are a whole
+// number in some countries.
+class LostPrefix
+{
+public:
+    LostPrefix(const QList<roomcsv::CsvRow>& file, const QList<RoomRecord>& directory)
+    {
+        // How many numbers have each form: "0", "+" or another digit first,
+        // by length; longer numbers are refused anyway.
+        constexpr qsizetype kLongest = 16;
+        int forms[3][kLongest + 1] = {};
+        QList<const QString*> marked; // numbers starting with "0" or "+"
+        auto see = [&](const RoomRecord& r) {
+            for (const QString* n : {&r.TEL1, &r.TEL2, &r.TEL3}) {
+                if (n->isEmpty() || !dialable(*n))
+                    continue;
+                const QChar first = n->at(0);
+                const int kind = first == QLatin1Char('0') ? 0 : first == QLatin1Char('+') ? 1 : 2;
+                if (kind < 2)
+                    marked << n;
+                else
+                    m_bare = true;
+                ++forms[kind][std::min(n->size(), kLongest)];
+            }
+        };
+        for (const roomcsv::CsvRow& row : file)
+            see(row.room);
+        for (const RoomRecord& r : directory)
+            see(r);
+        // Only a bare number can have lost its prefix.
+        if (m_bare) {
+            m_numbers.reserve(marked.size());
+            for (const QString* n : std::as_const(marked))
+                m_numbers.insert(*n);
+        }
+        int best = 0;
+        for (int kind = 0; kind < 3; ++kind) {
+            for (qsizetype length = 1; length < kLongest; ++length) {
+                if (forms[kind][length] > best) {
+                    best = forms[kind][length];
+                    m_prefix = kind == 0   ? QLatin1Char('0')
+                               : kind == 1 ? QLatin1Char('+')
+                                           : QChar();
+                    m_length = length;
+                }
+            }
+        }
+        if (best < 2)
+            m_prefix = QChar();
+    }
+
+    // The prefix the number seems to have lost, or a null QChar.
+    QChar of(const QString& n) const
+    {
+        if (!m_bare || !allDigits(n) || n[0] == QLatin1Char('0'))
+            return {};
+        for (const QChar prefix : {QLatin1Char('0'), QLatin1Char('+')}) {
+            if (m_numbers.contains(prefix + n))
+                return prefix;
+        }
+        return n.size() == m_length - 1 ? m_prefix : QChar();
+    }
+
+private:
+    QSet<QString> m_numbers;
+    bool m_bare = false; // a number of digits only that starts with 1 to 9
+    QChar m_prefix;
+    qsizetype m_length = 0;
+};
+
+} // namespace
+
+QList<RowVerdict> judge(const QList<roomcsv::CsvRow>& file, const QList<RoomRecord>& directory,
+                        bool replace)
+{
+    QList<RowVerdict> verdicts(file.size());
+    // Rows of each room: the first in one hash, more only when there are any,
+    // since a file of 100,000 rooms should not cost 100,000 lists.
+    QHash<QString, int> firstRowOf;
+    QHash<QString, QList<int>> rowsOfRoom;
+    firstRowOf.reserve(file.size());
+    for (int i = 0; i < file.size(); ++i) {
+        const roomcsv::CsvRow& row = file[i];
+        RowVerdict& v = verdicts[i];
+        if (!row.problem.isEmpty())
+            raise(v, Verdict::Error, row.problem);
+        if (row.room.Room.isEmpty())
+            raise(v, Verdict::Error, QStringLiteral("the room is empty"));
+        else if (firstRowOf.contains(row.room.Room))
+            rowsOfRoom[row.room.Room] << i;
+        else
+            firstRowOf.insert(row.room.Room, i);
+        const Field fields[] = {{"Room", row.room.Room, schema::kRoomWidth},
+                                {"TEL1", row.room.TEL1, schema::kTelephoneWidth},
+                                {"TEL2", row.room.TEL2, schema::kTelephoneWidth},
+                                {"TEL3", row.room.TEL3, schema::kTelephoneWidth}};
+        for (const Field& f : fields) {
+            if (const QString why = refusal(f); !why.isEmpty())
+                raise(v, Verdict::Error, why);
+            else if (&f != &fields[0] && !f.value.isEmpty() && !dialable(f.value))
+                raise(v, Verdict::Warning,
+                      QStringLiteral("%1 \"%2\" holds characters other than digits")
+                          .arg(QLatin1String(f.name), f.value));
+        }
+    }
+
+    for (auto it = rowsOfRoom.begin(); it != rowsOfRoom.end(); ++it) {
+        it.value().prepend(firstRowOf.value(it.key()));
+        for (int i : it.value()) {
+            QStringList others;
+            for (int j : it.value()) {
+                if (j != i)
+                    others << QString::number(file[j].line);
+            }
+            raise(verdicts[i], Verdict::Error,
+                  QStringLiteral("room %1 is also on line %2")
+                      .arg(it.key(), others.join(QStringLiteral(", "))));
+        }
+    }
+
+    // The directory as it will be: the file's rooms, and when merging the
+    // rooms the file does not name.
+    QHash<QString, const RoomRecord*> present;
+    present.reserve(directory.size());
+    for (const RoomRecord& r : directory)
+        present.insert(r.Room, &r); // a room stored twice: the last one counts
+    QHash<QString, QString> firstRoomOf;
+    QHash<QString, QStringList> roomsOfNumber; // numbers of more than one room only
+    firstRoomOf.reserve(3 * (file.size() + (replace ? 0 : directory.size())));
+    auto noteNumbers = [&](const RoomRecord& r) {
+        for (const QString* n : {&r.TEL1, &r.TEL2, &r.TEL3}) {
+            if (n->isEmpty())
+                continue;
+            const auto first = firstRoomOf.constFind(*n);
+            if (first == firstRoomOf.cend()) {
+                firstRoomOf.insert(*n, r.Room);
+                continue;
+            }
+            if (*first == r.Room)
+                continue;
+            QStringList& rooms = roomsOfNumber[*n];
+            if (rooms.isEmpty())
+                rooms << *first;
+            if (rooms.last() != r.Room)
+                rooms << r.Room;
+        }
+    };
+    for (const roomcsv::CsvRow& row : file)
+        noteNumbers(row.room);
+    if (!replace) {
+        for (const RoomRecord& r : directory) {
+            if (!firstRowOf.contains(r.Room))
+                noteNumbers(r);
+        }
+    }
+
+    const LostPrefix prefixes(file, directory);
+    for (int i = 0; i < file.size(); ++i) {
+        const RoomRecord& r = file[i].room;
+        RowVerdict& v = verdicts[i];
+        const QString* numbers[] = {&r.TEL1, &r.TEL2, &r.TEL3};
+        for (int k = 0; k < 3; ++k) {
+            const QString& n = *numbers[k];
+            if (n.isEmpty())
+                continue;
+            const char* name = k == 0 ? "TEL1" : k == 1 ? "TEL2" : "TEL3";
+            QStringList others;
+            if (const auto shared = roomsOfNumber.constFind(n); shared != roomsOfNumber.cend()) {
+                others = *shared;
+                others.removeAll(r.Room);
+            }
+            if (!others.isEmpty())
+                raise(v, Verdict::Warning,
+                      QStringLiteral("%1 %2 is also a number of room %3")
+                          .arg(QLatin1String(name), n, roomList(others)));
+            if (const QChar lost = prefixes.of(n); !lost.isNull())
+                raise(v, Verdict::Warning,
+                      QStringLiteral("%1 %2 looks as if a spreadsheet dropped its leading \"%3\"")
+                          .arg(QLatin1String(name), n, lost));
+        }
+        if (const RoomRecord* old = present.value(r.Room); old && *old != r)
+            raise(v, Verdict::Warning,
+                  QStringLiteral("replaces room %1 of the directory, whose numbers are %2")
+                      .arg(r.Room, numbersOf(*old)));
+    }
+    return verdicts;
+}
+
+Counts count(const QList<RowVerdict>& verdicts)
+{
+    Counts c;
+    for (const RowVerdict& v : verdicts) {
+        switch (v.verdict) {
+        case Verdict::Ok:
+            ++c.ok;
+            break;
+        case Verdict::Warning:
+            ++c.warnings;
+            break;
+        case Verdict::Error:
+            ++c.errors;
+            break;
+        }
+    }
+    return c;
+}
+
+QString verdictName(Verdict verdict)
+{
+    switch (verdict) {
+    case Verdict::Ok:
+        return QStringLiteral("ok");
+    case Verdict::Warning:
+        return QStringLiteral("warning");
+    case Verdict::Error:
+        break;
+    }
+    return QStringLiteral("error");
+}
+
+} // namespace roomverdict

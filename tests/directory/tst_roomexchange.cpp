@@ -1,0 +1,238 @@
+#include "database.h"
+#include "directorybackup.h"
+#include "recordcursor.h"
+#include "roomcsv.h"
+#include "roomimport.h"
+#include "roomverdict.h"
+#include "testdatabase.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+const TableSpec kRooms = schema::directoryTable();
+
+QList<RoomRecord> roomsOf(const QString& text)
+{
+    QList<RoomRecord> rooms;
+    for (const QString& row : text.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+        const QStringList f = row.split(QLatin1Char('|'));
+        rooms << RoomRecord{f.value(0), f.value(1), f.value(2), f.value(3)};
+    }
+    return rooms;
+}
+
+QList<QVariantList> tableRows(const QString& text)
+{
+    QList<QVariantList> rows;
+    for (const RoomRecord& r : roomsOf(text))
+        rows << QVariantList{r.Room, r.TEL1, r.TEL2, r.TEL3};
+    return rows;
+}
+
+} // namespace
+
+class TestRoomExchange : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    QString m_path;
+
+    QByteArray exported()
+    {
+        QByteArray csv;
+        const Outcome done = roomimport::exportCsv(m_path, csv);
+        [&] { QVERIFY2(done.ok(), qPrintable(done.description())); }();
+        return csv;
+    }
+    Outcome import(const QByteArray& csv, bool replace)
+    {
+        roomcsv::CsvFile file;
+        if (Outcome read = roomcsv::read(csv, file); !read)
+            return read;
+        QList<RoomRecord> rooms;
+        for (const roomcsv::CsvRow& row : std::as_const(file.rows))
+            rooms << row.room;
+        return roomimport::write(m_path, rooms, replace);
+    }
+
+private slots:
+    void init()
+    {
+        QVERIFY(m_dir.isValid());
+        m_path = database::pathIn(m_dir.path(), schema::kDirectoryFile);
+        QFile::remove(m_path);
+        testdb::create(m_path, kRooms,
+                       tableRows("101|01234567890|+4412345678|;A\"7|0099|;3|||;102|1||"));
+    }
+
+    void exportThenImportIsByteIdentical()
+    {
+        const QByteArray first = exported();
+        QVERIFY(first.startsWith("\xEF\xBB\xBFRoom,TEL1,TEL2,TEL3\r\n\"101\",\"01234567890\""));
+        QFile::remove(m_path);
+        testdb::create(m_path, kRooms, tableRows("999|5||"));
+        QVERIFY(import(first, true).ok());
+        QCOMPARE(exported(), first);
+    }
+
+    // Each row of the file as Room|TEL1|TEL2|TEL3=verdict, and what the
+    // reasons of the last row must say.
+    void verdicts_data()
+    {
+        QTest::addColumn<QByteArray>("csv");
+        QTest::addColumn<QString>("expected");
+        QTest::addColumn<QString>("reason");
+        // What spreadsheets do to a room list.
+        QTest::newRow("BOM, semicolons, CRLF, header in another order")
+            << QByteArray("\xEF\xBB\xBFtel2;ROOM;Tel1\r\n;201;\"0223\"\r\n\"+1\";202;0\r\n")
+            << "201|0223||=ok 202|0|+1|=ok" << QString();
+        QTest::newRow("quoted comma and doubled quotes, no header")
+            << QByteArray("\"2,1\",\"0\"\"1\"\n") << "2,1|0\"1||=error"
+            << "Room holds \",\"";
+        QTest::newRow("leading zero dropped")
+            << QByteArray("201,02345678901\n202,02345678902\n203,2345678903\n")
+            << "201|02345678901||=ok 202|02345678902||=ok 203|2345678903||=warning"
+            << "dropped its leading \"0\"";
+        QTest::newRow("zero dropped from a number in the directory")
+            << QByteArray("101,1234567890\n") << "101|1234567890||=warning"
+            << "dropped its leading \"0\"";
+        QTest::newRow("plus dropped")
+            << QByteArray("201,+4912345678\n202,+4912345679\n203,4912345670\n")
+            << "201|+4912345678||=ok 202|+4912345679||=ok 203|4912345670||=warning"
+            << "dropped its leading \"+\"";
+        // Each verdict once.
+        QTest::newRow("room too long") << QByteArray("12345678,1\n") << "12345678|1||=error"
+                                       << "at most 7";
+        QTest::newRow("number too long")
+            << QByteArray("201,,012345678901\n") << "201||012345678901|=error"
+            << "at most 11";
+        QTest::newRow("marker") << QByteArray("20#1\n") << "20#1|||=error"
+                                << "\"#\"";
+        QTest::newRow("not ASCII") << QByteArray("2\xC3\xA9\n") << "2\u00e9|||=error"
+                                   << "not ASCII";
+        QTest::newRow("control character") << QByteArray("\"2\t\"\n") << "2\t|||=error"
+                                           << "control character";
+        QTest::newRow("empty room") << QByteArray(",1\n") << "|1||=error"
+                                    << "room is empty";
+        QTest::newRow("room twice") << QByteArray("201,1\n201,2\n") << "201|1||=error 201|2||=error"
+                                    << "also on line 1";
+        QTest::newRow("not digits") << QByteArray("201,12-34\n") << "201|12-34||=warning"
+                                    << "other than digits";
+        QTest::newRow("number in two rooms")
+            << QByteArray("201,5\n202,,,5\n") << "201|5||=warning 202|||5=warning"
+            << "also a number of room 201";
+        QTest::newRow("replaces a room")
+            << QByteArray("101,01234567890\n") << "101|01234567890||=warning"
+            << "replaces room 101";
+        QTest::newRow("not UTF-8") << QByteArray("201,\xE9\n") << QString() << "not UTF-8";
+    }
+    void verdicts()
+    {
+        QFETCH(QByteArray, csv);
+        QFETCH(QString, expected);
+        QFETCH(QString, reason);
+        QList<RoomRecord> directory;
+        QVERIFY(roomimport::readDirectory(m_path, directory).ok());
+        roomcsv::CsvFile file;
+        const Outcome read = roomcsv::read(csv, file);
+        if (expected.isEmpty()) {
+            QVERIFY(read.description().contains(reason));
+            return;
+        }
+        const QList<roomverdict::RowVerdict> verdicts =
+            roomverdict::judge(file.rows, directory, false);
+        QStringList got;
+        for (qsizetype i = 0; i < verdicts.size(); ++i) {
+            const RoomRecord& r = file.rows[i].room;
+            got << QStringLiteral("%1|%2|%3|%4=%5")
+                       .arg(r.Room, r.TEL1, r.TEL2, r.TEL3,
+                            roomverdict::verdictName(verdicts[i].verdict));
+        }
+        QCOMPARE(got.join(QLatin1Char(' ')), expected);
+        const QString reasons = verdicts.last().reasons.join(QStringLiteral("; "));
+        QVERIFY2(reasons.contains(reason), qPrintable(reasons));
+    }
+
+    void failureHalfwayChangesNothing()
+    {
+        const QList<QStringList> before = testdb::rows(m_path, kRooms);
+        testdb::exec(m_path, "CREATE TRIGGER boom BEFORE INSERT ON Room_tel WHEN NEW.Room = '203' "
+                             "BEGIN SELECT RAISE(ABORT, 'injected'); END");
+        for (bool replace : {false, true}) {
+            const Outcome done =
+                roomimport::write(m_path, roomsOf("101|7;201|1;202|2;203|3;204|4"), replace);
+            QVERIFY(done.description().contains("injected"));
+            QCOMPARE(testdb::rows(m_path, kRooms), before);
+        }
+    }
+
+    void cursorRefusesAnEditTheImportOvertook()
+    {
+        RecordCursor cursor(kRooms);
+        QVERIFY(cursor.open(m_path).ok());
+        QVERIFY(cursor.setField(1, "555").ok());
+        QVERIFY(roomimport::write(m_path, roomsOf("101|777;201|1"), false).ok());
+        QVERIFY(cursor.updateBatch().description().contains("another program changed"));
+        QCOMPARE(cursor.field(1), QStringLiteral("555")); // the typed value is kept
+        cursor.cancelBatch();
+        QVERIFY(cursor.refresh().ok());
+        QCOMPARE(cursor.rowCount(), 5);
+        QCOMPARE(cursor.field(1), QStringLiteral("777"));
+    }
+
+    void restoreChecksFirstAndRefusesWhileWritten()
+    {
+        const QString operators = database::pathIn(m_dir.path(), schema::kOperatorFile);
+        QFile::remove(operators);
+        testdb::create(operators, schema::operatorTable(), testdb::operators({{"admin", "1"}}));
+        const QString file = m_dir.filePath("backup.qvb");
+        QFile::remove(file);
+        QVERIFY(directorybackup::backup(m_dir.path(), file).ok());
+        const QList<QStringList> saved = testdb::rows(m_path, kRooms);
+        testdb::exec(m_path, "DELETE FROM Room_tel");
+
+        // A byte changed inside the copy of the operator file.
+        QFile damaged(m_dir.filePath("damaged.qvb"));
+        QVERIFY(QFile::copy(file, damaged.fileName()) && damaged.open(QIODevice::ReadWrite));
+        QByteArray bytes = damaged.readAll();
+        const qsizetype image = bytes.indexOf("SQLite format 3", 1);
+        bytes[image + 120] = char(bytes[image + 120] ^ 0x55);
+        damaged.seek(0);
+        damaged.write(bytes);
+        damaged.close();
+        const QStringList before = QDir(m_dir.path()).entryList(QDir::Files);
+        QVERIFY(directorybackup::restore(m_dir.path(), damaged.fileName())
+                    .description()
+                    .contains("is damaged"));
+
+        {
+            QSqlDatabase writer = QSqlDatabase::addDatabase("QSQLITE", "writer");
+            writer.setDatabaseName(operators);
+            QVERIFY(writer.open());
+            QVERIFY(QSqlQuery(writer).exec("BEGIN IMMEDIATE"));
+            QVERIFY(directorybackup::restore(m_dir.path(), file)
+                        .description()
+                        .contains("Another program is writing"));
+            writer.close();
+        }
+        QSqlDatabase::removeDatabase("writer");
+        QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files), before);
+        QVERIFY(testdb::rows(m_path, kRooms).isEmpty());
+
+        QStringList kept;
+        QVERIFY(directorybackup::restore(m_dir.path(), file, &kept).ok());
+        QCOMPARE(testdb::rows(m_path, kRooms), saved);
+        QCOMPARE(kept.size(), 2);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestRoomExchange)
+#include "tst_roomexchange.moc"

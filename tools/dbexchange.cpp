@@ -1,0 +1,205 @@
+// The companion's room file and backup commands: import, export, backup, restore.
+#include "database.h"
+#include "datafolder.h"
+#include "dbtool.h"
+#include "dbtoolsupport.h"
+#include "directorybackup.h"
+#include "roomcsv.h"
+#include "roomimport.h"
+#include "roomverdict.h"
+#include "schema.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace dbtool {
+
+namespace {
+
+// Import's own statuses: a file refused for its rows differs from a failure.
+constexpr int kRefused = 1;
+constexpr int kOtherFailure = 2;
+
+// DIR may be left out when the first argument is not a directory: the
+// databases are then those of the folder the program uses.
+// With more arguments than the command's files the first must be DIR.
+std::optional<QString> takeDirectory(QStringList& arguments, int files, Console& console)
+{
+    if (arguments.size() > files)
+        return existingDirectory(arguments.takeFirst(), console);
+    if (!arguments.isEmpty() && QFileInfo(arguments.first()).isDir())
+        return QDir(arguments.takeFirst()).absolutePath();
+    return datafolder::resolve().path;
+}
+
+int usageError(Console& console, const QString& reason)
+{
+    say(console.err, reason);
+    console.err << usage();
+    console.err.flush();
+    return kUsage;
+}
+
+QString roomsText(int n)
+{
+    return n == 1 ? QStringLiteral("1 room") : QStringLiteral("%1 rooms").arg(n);
+}
+
+int importRooms(QStringList arguments, Console& console)
+{
+    const bool dryRun = arguments.removeAll(QStringLiteral("--dry-run")) > 0;
+    const bool replace = arguments.removeAll(QStringLiteral("--replace")) > 0;
+    const std::optional<QString> directory = takeDirectory(arguments, 1, console);
+    if (!directory)
+        return kOtherFailure;
+    if (arguments.size() != 1 || arguments.first().startsWith(QStringLiteral("--")))
+        return usageError(console, QStringLiteral("Name one room file to import."));
+    const QString path = arguments.first();
+    const QString target = database::pathIn(*directory, schema::kDirectoryFile);
+
+    QFile in(path);
+    if (!in.open(QIODevice::ReadOnly)) {
+        say(console.err, QStringLiteral("%1 cannot be read: %2").arg(path, in.errorString()));
+        return kOtherFailure;
+    }
+    roomcsv::CsvFile file;
+    if (Outcome read = roomcsv::read(in.readAll(), file); !read) {
+        say(console.err, QStringLiteral("%1: %2").arg(path, read.description()));
+        return kOtherFailure;
+    }
+    QList<RoomRecord> directoryRooms;
+    if (Outcome read = roomimport::readDirectory(target, directoryRooms); !read) {
+        say(console.err, read.description());
+        return kOtherFailure;
+    }
+
+    const QList<roomverdict::RowVerdict> verdicts =
+        roomverdict::judge(file.rows, directoryRooms, replace);
+    for (qsizetype i = 0; i < verdicts.size(); ++i) {
+        if (verdicts[i].verdict == roomverdict::Verdict::Ok)
+            continue;
+        say(console.out, QStringLiteral("line %1: %2: %3")
+                             .arg(file.rows[i].line)
+                             .arg(roomverdict::verdictName(verdicts[i].verdict),
+                                  verdicts[i].reasons.join(QStringLiteral("; "))));
+    }
+    const roomverdict::Counts counts = roomverdict::count(verdicts);
+    say(console.out, QStringLiteral("%1 in %2: %3 ok, %4 with warnings, %5 with errors.")
+                         .arg(roomsText(int(verdicts.size())), path)
+                         .arg(counts.ok)
+                         .arg(counts.warnings)
+                         .arg(counts.errors));
+    if (!file.ignoredColumns.isEmpty())
+        say(console.out, QStringLiteral("Columns not read: %1.")
+                             .arg(file.ignoredColumns.join(QStringLiteral(", "))));
+    if (counts.errors > 0) {
+        say(console.err, QStringLiteral("Nothing was written: mend the rows with errors and "
+                                        "import again."));
+        return kRefused;
+    }
+    if (verdicts.isEmpty()) {
+        say(console.err, QStringLiteral("%1 holds no rooms; nothing was written.").arg(path));
+        return kRefused;
+    }
+    if (dryRun) {
+        say(console.out, QStringLiteral("Dry run: nothing was written."));
+        return kSuccess;
+    }
+    QList<RoomRecord> rooms;
+    rooms.reserve(file.rows.size());
+    for (const roomcsv::CsvRow& row : std::as_const(file.rows))
+        rooms << row.room;
+    roomimport::Written written;
+    if (Outcome done = roomimport::write(target, rooms, replace, &written); !done) {
+        say(console.err, done.description());
+        return kOtherFailure;
+    }
+    QString summary = QStringLiteral("Imported into %1: %2 added, %3 changed, %4 unchanged")
+                          .arg(target)
+                          .arg(written.added)
+                          .arg(written.changed)
+                          .arg(written.unchanged);
+    if (replace)
+        summary += QStringLiteral(", %1 rooms there before removed").arg(written.removed);
+    say(console.out, summary + QLatin1Char('.'));
+    return kSuccess;
+}
+
+int exportRooms(QStringList arguments, Console& console)
+{
+    const std::optional<QString> directory = takeDirectory(arguments, 1, console);
+    if (!directory)
+        return kFailure;
+    if (!arguments.isEmpty() && arguments.first().startsWith(QStringLiteral("--")))
+        return usageError(console, QStringLiteral("Name at most one file to export to."));
+    const QString path = arguments.value(0, QStringLiteral("-"));
+    QByteArray csv;
+    if (Outcome read =
+            roomimport::exportCsv(database::pathIn(*directory, schema::kDirectoryFile), csv);
+        !read) {
+        say(console.err, read.description());
+        return kFailure;
+    }
+    if (path == QLatin1String("-")) {
+        console.out << QString::fromUtf8(csv);
+        console.out.flush();
+        return kSuccess;
+    }
+    QSaveFile out(path);
+    if (!out.open(QIODevice::WriteOnly) || out.write(csv) != csv.size() || !out.commit()) {
+        say(console.err, QStringLiteral("%1 cannot be written: %2").arg(path, out.errorString()));
+        return kFailure;
+    }
+    say(console.out, QStringLiteral("Exported the room directory to %1.").arg(path));
+    return kSuccess;
+}
+
+int backupOrRestore(bool restoring, QStringList arguments, Console& console)
+{
+    const std::optional<QString> found = takeDirectory(arguments, 1, console);
+    if (!found)
+        return kFailure;
+    const QString& directory = *found;
+    if (arguments.size() != 1 || arguments.first().startsWith(QStringLiteral("--")))
+        return usageError(console, QStringLiteral("Name one backup file."));
+    const QString file = arguments.first();
+    if (!restoring) {
+        if (Outcome done = directorybackup::backup(directory, file); !done) {
+            say(console.err, done.description());
+            return kFailure;
+        }
+        say(console.out, QStringLiteral("Backed up both databases of %1 to %2, and checked it.")
+                             .arg(directory, file));
+        return kSuccess;
+    }
+    QStringList kept;
+    if (Outcome done = directorybackup::restore(directory, file, &kept); !done) {
+        say(console.err, done.description());
+        return kFailure;
+    }
+    say(console.out, QStringLiteral("Restored both databases of %1 from %2.").arg(directory, file));
+    for (const QString& path : std::as_const(kept))
+        say(console.out, QStringLiteral("The file it replaced is kept as %1").arg(path));
+    return kSuccess;
+}
+
+} // namespace
+
+bool isExchangeCommand(const QString& command)
+{
+    return command == QLatin1String("import") || command == QLatin1String("export") ||
+           command == QLatin1String("backup") || command == QLatin1String("restore");
+}
+
+int runExchange(const QString& command, const QStringList& arguments, Console& console)
+{
+    if (command == QLatin1String("import"))
+        return importRooms(arguments, console);
+    if (command == QLatin1String("export"))
+        return exportRooms(arguments, console);
+    return backupOrRestore(command == QLatin1String("restore"), arguments, console);
+}
+
+} // namespace dbtool
