@@ -78,7 +78,9 @@ void MainWindow::buildMenus()
             &MainWindow::onNew);
     QAction* download = item(file, "mnuDownload", QStringLiteral("Down load file"));
     download->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
-    download->setShortcutContext(Qt::ApplicationShortcut);
+    // Where the menus work: the main window and the directory window inside
+    // it, not the modeless dialogs.
+    download->setShortcutContext(Qt::WindowShortcut);
     connect(download, &QAction::triggered, this, &MainWindow::downloadRequested);
     connect(item(file, "mnuExit", QStringLiteral("Exit")), &QAction::triggered, this,
             &MainWindow::close);

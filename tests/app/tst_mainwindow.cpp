@@ -2,6 +2,9 @@
 #include "placement.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QLineEdit>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMenu>
@@ -127,6 +130,14 @@ private slots:
         QCOMPARE(window.mdiArea()->geometry(), window.centralWidget()->rect());
         QVERIFY(window.menuAction(QStringLiteral("mnuDownload"))->isEnabled());
         QTest::keyClick(&window, Qt::Key_D, Qt::ControlModifier);
+        QCOMPARE(download.count(), 1);
+        // A modeless dialog's box keeps its own keys.
+        QDialog dialog(&window);
+        auto* box = new QLineEdit(&dialog);
+        dialog.show();
+        QApplication::setActiveWindow(&dialog);
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        QTest::keyClick(box, Qt::Key_D, Qt::ControlModifier);
         QCOMPARE(download.count(), 1);
 
         window.menuAction(QStringLiteral("mnuNew"))->trigger();
