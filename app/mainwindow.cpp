@@ -42,6 +42,10 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     m_mdi = new QMdiArea(m_client);
     m_mdi->setObjectName(QStringLiteral("mdiArea"));
     m_mdi->setBackground(palette().brush(QPalette::Dark));
+    // The directory window keeps its designed size, wider than the client
+    // area at the default placement: scroll bars bring all of it into sight.
+    m_mdi->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_mdi->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     buildTitleBand(m_client);
     setCentralWidget(m_client);
     m_client->installEventFilter(this);
@@ -176,14 +180,23 @@ void MainWindow::applyPlacement()
     m_placementPending = true;
 }
 
-void MainWindow::showEvent(QShowEvent* event)
+bool MainWindow::event(QEvent* event)
 {
-    QMainWindow::showEvent(event);
-    if (m_placementPending) {
-        m_placementPending = false;
+    const bool handled = QMainWindow::event(event);
+    // A window manager adds its frame after the window is shown; the stored
+    // size is the outer one, so the client size is set again, once, when the
+    // frame is first known.
+    const QEvent::Type type = event->type();
+    if (m_placementPending && isVisible() &&
+        (type == QEvent::Show || type == QEvent::Move || type == QEvent::Resize)) {
         const QSize frameExtra = frameGeometry().size() - size();
-        resize((m_placement.size() - frameExtra).expandedTo(QSize(1, 1)));
+        if (!frameExtra.isNull()) {
+            m_placementPending = false;
+            resize((m_placement.size() - frameExtra).expandedTo(QSize(1, 1)));
+            move(m_placement.topLeft());
+        }
     }
+    return handled;
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)

@@ -9,6 +9,7 @@
 #include "operatoradder.h"
 #include "operatorview.h"
 #include "posixserialport.h"
+#include "roomgrid.h"
 #include "seriallink.h"
 #include "telnumwindow.h"
 #include "uipauser.h"
@@ -48,6 +49,8 @@ void Shell::onNew()
     window->show();
     m_main->mdiArea()->setActiveSubWindow(m_telNumFrame);
     m_telNumFrame->raise();
+    // Chosen from the keyboard, the menu must not leave the focus outside it.
+    window->grid()->setFocus(Qt::OtherFocusReason);
 }
 
 TelNumWindow* Shell::loadDirectoryWindow()

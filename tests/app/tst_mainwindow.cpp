@@ -1,17 +1,23 @@
 #include "mainwindow.h"
 #include "placement.h"
+#include "recordingmessagesink.h"
+#include "shell.h"
+#include "testdatabase.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
-#include <QLineEdit>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScrollBar>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QStatusBar>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -203,6 +209,33 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QCOMPARE(window.frameGeometry().topLeft(), QPoint(100, 100));
         QCOMPARE(window.frameGeometry().size(), QSize(600, 433));
+    }
+
+    // File, New from the keyboard: the directory window takes the focus on its
+    // current cell, and all of it can be scrolled into sight.
+    void newFromTheKeyboard()
+    {
+        QTemporaryDir dir;
+        testdb::create(dir.filePath(schema::kDirectoryFile), schema::directoryTable(),
+                       {{"101", "1", "2", "3"}});
+        RecordingMessageSink messages;
+        Shell shell(dir.path(), messages);
+        MainWindow& window = shell.mainWindow();
+        shell.show();
+        QApplication::setActiveWindow(&window);
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QTest::keyClick(&window, Qt::Key_Alt);
+        QTest::keyClick(window.menuBar(), Qt::Key_Return);
+        QTRY_VERIFY(QApplication::activePopupWidget());
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Return);
+        auto* grid = window.findChild<QTableView*>();
+        QVERIFY(grid);
+        QTRY_COMPARE(QApplication::focusWidget(), grid);
+        QVERIFY(grid->currentIndex().isValid());
+        QMdiSubWindow* frame = window.mdiArea()->activeSubWindow();
+        QVERIFY(frame->width() > window.mdiArea()->viewport()->width());
+        QTRY_VERIFY(window.mdiArea()->horizontalScrollBar()->isVisible());
+        QVERIFY(messages.messages.isEmpty());
     }
 
     void exitClosesTheWindow()
