@@ -190,6 +190,10 @@ private slots:
         QTest::newRow("off every screen") << Stored{{"MainLeft", "900000"}} << defaults;
         QTest::newRow("negative size") << Stored{{"MainHeight", "-20"}} << defaults;
         QTest::newRow("huge") << Stored{{"MainLeft", "1e30"}} << defaults;
+        QTest::newRow("30 twips wide") << Stored{{"MainWidth", "30"}} << defaults;
+        QTest::newRow("a few pixels on screen") << Stored{{"MainLeft", "28755"}} << defaults;
+        QTest::newRow("mostly on screen")
+            << Stored{{"MainLeft", "24000"}} << QRect(1600, 67, 433, 433);
     }
 
     void placementFromTheSettingsStore()
