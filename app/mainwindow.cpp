@@ -124,6 +124,10 @@ void MainWindow::buildTitleBand(QWidget* client)
     band.setColor(QPalette::Window, QColor(128, 128, 255));
     m_band->setPalette(band);
 
+    // Debian has neither face: Liberation Sans has Arial's metrics, and its
+    // bold is the closest there is to Arial Black.
+    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(QStringLiteral("Arial Black"), QStringLiteral("Liberation Sans"));
     QFont black(QStringLiteral("Arial Black"), 24);
     black.setWeight(QFont::Black);
     bandLabel(m_band, "Label1", QStringLiteral("Teluvo"), twips::rect(1080, 2160, 4575, 675),

@@ -163,6 +163,12 @@ private slots:
         QCOMPARE(band->height(), 705);
         window.resize(700, 500);
         QCOMPARE(band->width(), window.centralWidget()->width());
+        // Both labels whole, in Arial's metrics (or the nearest to Arial Black).
+        for (auto* label : band->findChildren<QLabel*>()) {
+            QCOMPARE(QFontInfo(label->font()).family(), QStringLiteral("Liberation Sans"));
+            const QRect needed = label->fontMetrics().boundingRect(label->text());
+            QVERIFY(needed.width() <= label->width() && needed.height() <= label->height());
+        }
 
         QStatusBar* bar = window.statusBar();
         QCOMPARE(bar->objectName(), QStringLiteral("sbStatusBar"));
