@@ -3,6 +3,8 @@
 #include "messagesink.h"
 #include "operatorform.h"
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -40,7 +42,6 @@ LoginDialog::LoginDialog(const QString& appDir, MessageSink& messages, QWidget* 
     m_okButton->setProperty("tag", QStringLiteral("1040"));
     m_cancelButton = operatorform::addButton(this, "cmdCancel", QStringLiteral("Cancel"),
                                              {2100, 1020, 1140, 360});
-    m_cancelButton->setAutoDefault(false);
     m_cancelButton->setProperty("tag", QStringLiteral("1041"));
 
     // The current row's fields, never shown.
@@ -74,16 +75,39 @@ bool LoginDialog::eventFilter(QObject* watched, QEvent* event)
         // not when another window (a message box among them) takes the focus.
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
-            lookUpName();
+            lookUpName(reason == Qt::MouseFocusReason &&
+                       QGuiApplication::mouseButtons() != Qt::NoButton);
+    } else if (m_nameMessagePending && event->type() == QEvent::MouseButtonRelease &&
+               watched->isWidgetType()) {
+        // The press that took the focus ends without a click: the name was
+        // refused, and a button must not stay drawn down under the message.
+        m_nameMessagePending = false;
+        qApp->removeEventFilter(this);
+        if (auto* button = qobject_cast<QAbstractButton*>(watched))
+            button->setDown(false);
+        QMetaObject::invokeMethod(this, &LoginDialog::showNameRefused, Qt::QueuedConnection);
     }
     return QDialog::eventFilter(watched, event);
 }
 
-void LoginDialog::lookUpName()
+void LoginDialog::lookUpName(bool duringPress)
 {
-    if (!m_gate.lookUp(m_user->text()))
-        m_messages.show(QStringLiteral("用户名不存在,请重新输入"), QStringLiteral("输入用户出错"),
-                        MessageSink::Icon::None);
+    if (m_gate.lookUp(m_user->text()))
+        return;
+    // A message box opened inside a mouse press would keep the press: it is
+    // shown once the press has ended.
+    if (duringPress) {
+        m_nameMessagePending = true;
+        qApp->installEventFilter(this);
+        return;
+    }
+    showNameRefused();
+}
+
+void LoginDialog::showNameRefused()
+{
+    m_messages.show(QStringLiteral("用户名不存在,请重新输入"), QStringLiteral("输入用户出错"),
+                    MessageSink::Icon::None);
 }
 
 void LoginDialog::confirm()

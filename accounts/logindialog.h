@@ -30,7 +30,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void lookUpName();
+    void lookUpName(bool duringPress);
+    void showNameRefused();
     void confirm();
     void showCurrentRow();
 
@@ -39,6 +40,7 @@ private:
     LoginGate m_gate{m_view};
     Outcome m_load = Outcome::success();
     bool m_ok = false;
+    bool m_nameMessagePending = false;
 
     QLineEdit* m_user = nullptr;
     QLineEdit* m_password = nullptr;

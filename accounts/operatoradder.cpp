@@ -13,11 +13,13 @@ Outcome OperatorAdder::begin()
 
 Outcome OperatorAdder::save(const QString& name, const QString& pin)
 {
+    if (Outcome allowed = operatorlimits::check(name, pin); !allowed)
+        return allowed;
     if (Outcome set = m_view.setField(OperatorView::kUser, name); !set)
         return set;
     if (Outcome set = m_view.setField(OperatorView::kPassword, pin); !set)
         return set;
-    return operatorlimits::explain(m_view.updateBatch(), name, pin);
+    return m_view.updateBatch();
 }
 
 Outcome OperatorAdder::cancel()

@@ -5,10 +5,15 @@
 
 Outcome OperatorEditor::moved(bool pending, const Outcome& outcome) const
 {
-    if (!pending)
+    return pending ? outcome : Outcome::success();
+}
+
+Outcome OperatorEditor::allowed() const
+{
+    if (!m_view.currentPending())
         return Outcome::success();
-    return operatorlimits::explain(outcome, m_view.field(OperatorView::kUser),
-                                   m_view.field(OperatorView::kPassword));
+    return operatorlimits::check(m_view.field(OperatorView::kUser),
+                                 m_view.field(OperatorView::kPassword));
 }
 
 bool OperatorEditor::showsOperator() const
@@ -18,6 +23,8 @@ bool OperatorEditor::showsOperator() const
 
 Outcome OperatorEditor::first()
 {
+    if (Outcome ok = allowed(); !ok)
+        return ok;
     const bool pending = m_view.currentPending();
     return moved(pending, m_view.moveFirst());
 }
@@ -26,6 +33,8 @@ Outcome OperatorEditor::next()
 {
     if (m_view.eof())
         return first();
+    if (Outcome ok = allowed(); !ok)
+        return ok;
     const bool pending = m_view.currentPending();
     if (Outcome outcome = m_view.moveNext(); !outcome)
         return moved(pending, outcome);
@@ -50,6 +59,13 @@ Outcome OperatorEditor::edit(int column, const QString& text)
 
 Outcome OperatorEditor::finish()
 {
-    return operatorlimits::explain(m_view.close(), m_view.field(OperatorView::kUser),
-                                   m_view.field(OperatorView::kPassword));
+    if (Outcome ok = allowed(); !ok)
+        return ok;
+    return m_view.close();
+}
+
+void OperatorEditor::discard()
+{
+    m_view.cancelBatch();
+    m_view.close();
 }

@@ -26,6 +26,8 @@ public:
     Outcome edit(int column, const QString& text);
     // Saves what is unsaved and closes the view; a refusal keeps it open.
     Outcome finish();
+    // Drops what is unsaved and closes the view: the way out of a refused change.
+    void discard();
 
     bool showsOperator() const;
 
@@ -33,6 +35,8 @@ private:
     // A move can fail only for want of rows, or when the row being left
     // cannot be saved; only the second is the operator's concern.
     Outcome moved(bool pending, const Outcome& outcome) const;
+    // A typed change the login box could never take is refused before any move.
+    Outcome allowed() const;
 
     RecordCursor& m_view;
 };

@@ -1,28 +1,65 @@
 #include "operatorlimits.h"
 
-#include "schema.h"
+#include <QStringDecoder>
+#include <QStringList>
 
 namespace operatorlimits {
 
-Outcome explain(const Outcome& refused, const QString& name, const QString& pin)
+namespace {
+
+QString subject(const QString& text, Field field)
 {
-    if (refused)
-        return refused;
-    const int limit = schema::kOperatorWidth;
+    return field == Field::Pin ? QStringLiteral("The PIN")
+                               : QStringLiteral("The name \"%1\"").arg(text);
+}
+
+} // namespace
+
+QString refusal(const QString& text, Field field)
+{
+    if (text.contains(QChar::ReplacementCharacter))
+        return QStringLiteral("%1 is not valid UTF-8 text.")
+            .arg(field == Field::Pin ? QStringLiteral("The PIN") : QStringLiteral("The name"));
+    for (const QChar c : text) {
+        if (c.category() == QChar::Other_Control)
+            return QStringLiteral("%1 holds a control character (U+%2), which the login box cannot "
+                                  "take.")
+                .arg(field == Field::Pin ? QStringLiteral("The PIN") : QStringLiteral("The name"))
+                .arg(
+                    QString::number(c.unicode(), 16).toUpper().rightJustified(4, QLatin1Char('0')));
+    }
+    // The login box counts UTF-16 units, as the text's own size does.
+    if (const auto length = text.size(); length > kLength)
+        return QStringLiteral("%1 is %2 characters long; the login box takes at most %3%4.")
+            .arg(subject(text, field))
+            .arg(length)
+            .arg(kLength)
+            .arg(int(text.toUcs4().size()) < length
+                     ? QStringLiteral(" (an emoji or other character beyond U+FFFF counts as two)")
+                     : QString());
+    return {};
+}
+
+QString refusal(const QByteArray& utf8, Field field)
+{
+    QStringDecoder decode(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = decode(utf8);
+    if (decode.hasError())
+        return refusal(QString(QChar::ReplacementCharacter), field);
+    return refusal(text, field);
+}
+
+Outcome check(const QString& name, const QString& pin)
+{
     QStringList problems;
-    if (const int n = schema::characterCount(name); n > limit)
-        problems << QStringLiteral("The name \"%1\" has %2 characters; a name may have at most %3.")
-                        .arg(name)
-                        .arg(n)
-                        .arg(limit);
-    if (const int n = schema::characterCount(pin); n > limit)
-        problems << QStringLiteral("The PIN has %1 characters; a PIN may have at most %2.")
-                        .arg(n)
-                        .arg(limit);
+    for (const QString& problem : {refusal(name, Field::Name), refusal(pin, Field::Pin)}) {
+        if (!problem.isEmpty())
+            problems << problem;
+    }
     if (problems.isEmpty())
-        return refused;
-    problems << QStringLiteral("The login boxes take no more, so such an operator could never log "
-                               "in. Nothing was saved; shorten it and try again.");
+        return Outcome::success();
+    problems << QStringLiteral("Such an operator could never log in. Nothing was saved; change it "
+                               "and try again.");
     return Outcome::failure(problems.join(QLatin1Char('\n')));
 }
 

@@ -2,13 +2,27 @@
 
 #include "outcome.h"
 
+#include <QByteArray>
 #include <QString>
 
+// What a name or PIN must be for the login box to take it: at most 20 as
+// the box counts (UTF-16 units, so an emoji counts two), no control
+// characters, and text that came as valid UTF-8. The companion, Add User,
+// Edit User and the companion's check all ask here.
 namespace operatorlimits {
 
-// A refused save of an operator told in the operator's words: which box is
-// too long and by how much, without showing the PIN. Other refusals are
-// passed on as they are.
-Outcome explain(const Outcome& refused, const QString& name, const QString& pin);
+constexpr int kLength = 20;
+
+enum class Field { Name, Pin };
+
+// Why the login box could never take the text, one sentence naming the rule,
+// or empty text when it could. A PIN is never shown. A replacement character
+// U+FFFD is what undecodable bytes became, so it counts as invalid UTF-8.
+QString refusal(const QString& text, Field field);
+// The same for stored or typed bytes, which must be valid UTF-8 first.
+QString refusal(const QByteArray& utf8, Field field);
+
+// Both texts together: a failure naming every rule broken, or success.
+Outcome check(const QString& name, const QString& pin);
 
 } // namespace operatorlimits

@@ -42,6 +42,7 @@ UserChangeDialog::UserChangeDialog(const QString& appDir, MessageSink& messages,
     connect(m_deleteButton, &QPushButton::clicked, this, &UserChangeDialog::remove);
     // Change runs nothing: a typed change waits for the next move or the close box.
     connect(m_view, &RecordCursor::MoveComplete, this, &UserChangeDialog::showCurrentRow);
+    connect(m_view, &RecordCursor::WillChangeRecord, this, [this] { m_closePolicy.reset(); });
     // Typing while no operator is shown changes nothing; the next move shows
     // the first operator again.
     connect(m_user, &QLineEdit::textEdited, this,
@@ -88,11 +89,17 @@ void UserChangeDialog::report(const Outcome& outcome)
 
 void UserChangeDialog::closeEvent(QCloseEvent* event)
 {
-    // A change that cannot be saved keeps the dialog open with what was typed.
+    // A change that cannot be saved keeps the dialog open with what was
+    // typed; closing again discards it.
     if (Outcome closed = m_editor.finish(); !closed) {
-        report(closed);
-        event->ignore();
-        return;
+        if (m_closePolicy.refuse()) {
+            m_messages.show(QStringLiteral("The change was not saved:\n%1%2")
+                                .arg(closed.description(), ClosePolicy::stayOpenText()),
+                            kApplicationTitle, MessageSink::Icon::Exclamation);
+            event->ignore();
+            return;
+        }
+        m_editor.discard();
     }
     event->accept();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "closepolicy.h"
 #include "operatoreditor.h"
 #include "operatorview.h"
 
@@ -40,6 +41,7 @@ private:
     OperatorView* m_view = nullptr;
     OperatorEditor m_editor;
     Outcome m_load = Outcome::success();
+    ClosePolicy m_closePolicy;
 
     QLineEdit* m_user = nullptr;
     QLineEdit* m_password = nullptr;

@@ -7,6 +7,8 @@
 #include <QDockWidget>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMainWindow>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -189,19 +191,16 @@ void LoadFormCaptions(QWidget* window)
     if (const auto caption = stringFor(tagOf(window)))
         window->setWindowTitle(*caption);
 
-    // The window's font: name from string 20, size from string 21. A window
-    // with no font of its own leaves every control with its designed font.
+    // The window's font: name from string 20, size from string 21, given to
+    // every control. A multiple-document frame has no font of its own, so its
+    // controls keep their designed fonts.
     QFont font = window->font();
-    bool ownFont = window->testAttribute(Qt::WA_SetFont);
-    if (const auto name = loadString(20)) {
+    const bool ownFont = !(qobject_cast<QMainWindow*>(window) && window->findChild<QMdiArea*>());
+    if (const auto name = loadString(20))
         font.setFamily(*name);
-        ownFont = true;
-    }
     if (const auto size = loadString(21)) {
-        if (const auto points = wholeNumber(*size); points && *points > 0) {
+        if (const auto points = wholeNumber(*size); points && *points > 0)
             font.setPointSize(*points);
-            ownFont = true;
-        }
     }
     if (ownFont)
         window->setFont(font);

@@ -42,6 +42,10 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     m_mdi = new QMdiArea(m_client);
     m_mdi->setObjectName(QStringLiteral("mdiArea"));
     m_mdi->setBackground(palette().brush(QPalette::Dark));
+    // The directory window keeps its designed size, wider than the client
+    // area at the default placement: scroll bars bring all of it into sight.
+    m_mdi->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_mdi->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     buildTitleBand(m_client);
     setCentralWidget(m_client);
     m_client->installEventFilter(this);
@@ -78,7 +82,9 @@ void MainWindow::buildMenus()
             &MainWindow::onNew);
     QAction* download = item(file, "mnuDownload", QStringLiteral("Down load file"));
     download->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
-    download->setShortcutContext(Qt::ApplicationShortcut);
+    // Where the menus work: the main window and the directory window inside
+    // it, not the modeless dialogs.
+    download->setShortcutContext(Qt::WindowShortcut);
     connect(download, &QAction::triggered, this, &MainWindow::downloadRequested);
     connect(item(file, "mnuExit", QStringLiteral("Exit")), &QAction::triggered, this,
             &MainWindow::close);
@@ -118,6 +124,10 @@ void MainWindow::buildTitleBand(QWidget* client)
     band.setColor(QPalette::Window, QColor(128, 128, 255));
     m_band->setPalette(band);
 
+    // Debian has neither face: Liberation Sans has Arial's metrics, and its
+    // bold is the closest there is to Arial Black.
+    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(QStringLiteral("Arial Black"), QStringLiteral("Liberation Sans"));
     QFont black(QStringLiteral("Arial Black"), 24);
     black.setWeight(QFont::Black);
     bandLabel(m_band, "Label1", QStringLiteral("Teluvo"), twips::rect(1080, 2160, 4575, 675),
@@ -174,14 +184,23 @@ void MainWindow::applyPlacement()
     m_placementPending = true;
 }
 
-void MainWindow::showEvent(QShowEvent* event)
+bool MainWindow::event(QEvent* event)
 {
-    QMainWindow::showEvent(event);
-    if (m_placementPending) {
-        m_placementPending = false;
+    const bool handled = QMainWindow::event(event);
+    // A window manager adds its frame after the window is shown; the stored
+    // size is the outer one, so the client size is set again, once, when the
+    // frame is first known.
+    const QEvent::Type type = event->type();
+    if (m_placementPending && isVisible() &&
+        (type == QEvent::Show || type == QEvent::Move || type == QEvent::Resize)) {
         const QSize frameExtra = frameGeometry().size() - size();
-        resize((m_placement.size() - frameExtra).expandedTo(QSize(1, 1)));
+        if (!frameExtra.isNull()) {
+            m_placementPending = false;
+            resize((m_placement.size() - frameExtra).expandedTo(QSize(1, 1)));
+            move(m_placement.topLeft());
+        }
     }
+    return handled;
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)

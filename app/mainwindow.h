@@ -37,7 +37,7 @@ signals:
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void showEvent(QShowEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     void buildMenus();

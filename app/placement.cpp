@@ -52,10 +52,14 @@ QRect resolve(const Values& values, const QList<QRect>& screens)
     if (width <= 0 || height <= 0)
         return fallback;
     const QRect frame = toRect(left, top, width, height);
-    if (frame.isEmpty())
+    // Smaller than this, the menu bar and the status bar leave nothing usable.
+    if (frame.width() < kMinimum.width() || frame.height() < kMinimum.height())
         return fallback;
+    // A window mostly off screen could not be reached to be moved back.
+    const qint64 area = qint64(frame.width()) * frame.height();
     for (const QRect& screen : screens) {
-        if (screen.intersects(frame))
+        const QRect shown = screen.intersected(frame);
+        if (2 * qint64(shown.width()) * shown.height() >= area)
             return frame;
     }
     return screens.isEmpty() ? frame : fallback;

@@ -21,9 +21,12 @@ struct Values
 // Reads MainLeft, MainTop, MainWidth and MainHeight, in this order.
 Values read();
 
+// The smallest outer size taken from the store, in pixels.
+inline constexpr QSize kMinimum{160, 120};
+
 // The outer frame in pixels. A value that is not a number falls back to its
-// default; a size that is not positive, or a window that would lie off every
-// screen, falls back to the default placement.
+// default; a window smaller than kMinimum, or one that would not lie at least
+// half on one screen, falls back to the default placement.
 QRect resolve(const Values& values, const QList<QRect>& screens);
 
 } // namespace placement

@@ -9,6 +9,7 @@
 #include "messagesink.h"
 #include "operatoradder.h"
 #include "operatorview.h"
+#include "roomgrid.h"
 #include "seriallink.h"
 #include "telnumwindow.h"
 #include "useradddialog.h"
@@ -49,6 +50,8 @@ void Shell::onNew()
     window->show();
     m_main->mdiArea()->setActiveSubWindow(m_telNumFrame);
     m_telNumFrame->raise();
+    // Chosen from the keyboard, the menu must not leave the focus outside it.
+    window->grid()->setFocus(Qt::OtherFocusReason);
 }
 
 TelNumWindow* Shell::loadDirectoryWindow()

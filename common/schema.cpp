@@ -12,9 +12,9 @@ namespace schema {
 
 TableSpec operatorTable()
 {
-    return {
-        QStringLiteral("user_pin"),
-        {{QStringLiteral("user"), kOperatorWidth}, {QStringLiteral("password"), kOperatorWidth}}};
+    return {QStringLiteral("user_pin"),
+            {{QStringLiteral("user"), kOperatorWidth, true},
+             {QStringLiteral("password"), kOperatorWidth, true}}};
 }
 
 TableSpec directoryTable()
@@ -33,6 +33,13 @@ QString createStatement(const TableSpec& layout)
         QString column = QStringLiteral("\"%1\" TEXT").arg(f.name);
         if (f.maxLength > 0)
             column += QStringLiteral(" CHECK (length(\"%1\") <= %2)").arg(f.name).arg(f.maxLength);
+        // SQLite counts code points, not the login box's UTF-16 units, and
+        // cannot tell invalid UTF-8: the companion and the program check those.
+        if (f.loginText)
+            column +=
+                QStringLiteral(" CHECK (\"%1\" NOT GLOB '*[' || char(1) || '-' || char(31) || "
+                               "char(127) || '-' || char(159) || ']*')")
+                    .arg(f.name);
         columns << column;
     }
     return QStringLiteral("CREATE TABLE \"%1\" (%2)")

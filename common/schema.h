@@ -4,11 +4,13 @@
 #include <QString>
 
 // A text field of a table and the widest value the program stores in it
-// (0: no limit).
+// (0: no limit). A login text (an operator's name or PIN) must also be free
+// of control characters.
 struct FieldSpec
 {
     QString name;
     int maxLength = 0;
+    bool loginText = false;
 };
 
 struct TableSpec

@@ -102,7 +102,7 @@ TelNumWindow::TelNumWindow(const QString& appDir, MessageSink& messages, QWidget
     // A value still in the grid's editor belongs to the row the view is leaving.
     connect(&m_view, &RecordCursor::WillMove, m_grid, &RoomGrid::commitEdit);
     connect(&m_view, &RecordCursor::WillChangeRecord, this, [this] {
-        m_closeRefused = false;
+        m_closePolicy.reset();
         m_refreshRefused = false;
     });
 
@@ -305,14 +305,9 @@ void TelNumWindow::closeEvent(QCloseEvent* event)
         if (m_programEnding) {
             m_messages.show(what + QStringLiteral("\nThe program ends without it."),
                             kApplicationTitle, MessageSink::Icon::None);
-        } else if (!m_closeRefused) {
-            // Once told, the operator may still close: a row another program
-            // changed can never be written, and must not hold the window open.
-            m_closeRefused = true;
-            m_messages.show(what + QStringLiteral("\nThe window stays open so the row can be "
-                                                  "corrected; close it again to discard the "
-                                                  "change."),
-                            kApplicationTitle, MessageSink::Icon::None);
+        } else if (m_closePolicy.refuse()) {
+            m_messages.show(what + ClosePolicy::stayOpenText(), kApplicationTitle,
+                            MessageSink::Icon::None);
             event->ignore();
             return;
         }

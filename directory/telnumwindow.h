@@ -1,5 +1,6 @@
 #pragma once
 
+#include "closepolicy.h"
 #include "roomdirectoryview.h"
 #include "roomrecord.h"
 
@@ -67,6 +68,6 @@ private:
     int m_gridHeight = 0;
     bool m_unloaded = false;
     bool m_programEnding = false;
-    bool m_closeRefused = false;
+    ClosePolicy m_closePolicy;
     bool m_refreshRefused = false;
 };

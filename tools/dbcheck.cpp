@@ -1,5 +1,6 @@
 #include "database.h"
 #include "dbtoolsupport.h"
+#include "operatorlimits.h"
 #include "schema.h"
 
 #include <QFile>
@@ -101,7 +102,8 @@ void checkWidths(const QSqlDatabase& db, const TableSpec& layout, FileReport& re
 {
     QStringList columns;
     for (const FieldSpec& f : layout.fields)
-        columns << QStringLiteral("length(%1)").arg(quotedName(f.name)) << quotedName(f.name);
+        columns << QStringLiteral("length(%1)").arg(quotedName(f.name)) << quotedName(f.name)
+                << QStringLiteral("CAST(%1 AS BLOB)").arg(quotedName(f.name));
     const QString select = QStringLiteral("SELECT %1 FROM %2")
                                .arg(columns.join(QStringLiteral(", ")), quotedName(layout.table));
     QSqlQuery query(db);
@@ -118,18 +120,31 @@ void checkWidths(const QSqlDatabase& db, const TableSpec& layout, FileReport& re
         ++row;
         for (int i = 0; i < layout.fields.size(); ++i) {
             const FieldSpec& field = layout.fields[i];
-            const QVariant length = query.value(2 * i);
-            if (field.maxLength <= 0 || length.isNull() || length.toInt() <= field.maxLength)
+            const QVariant length = query.value(3 * i);
+            // A PIN is not shown on the screen, even an unusable one.
+            const bool secret = field.name == QLatin1String("password");
+            // An operator the login box could never take, by the login's own rule.
+            const QString refusal =
+                field.loginText && !length.isNull()
+                    ? operatorlimits::refusal(query.value(3 * i + 2).toByteArray(),
+                                              secret ? operatorlimits::Field::Pin
+                                                     : operatorlimits::Field::Name)
+                    : QString();
+            if (refusal.isEmpty() && (field.loginText || field.maxLength <= 0 || length.isNull() ||
+                                      length.toInt() <= field.maxLength))
                 continue;
             if (++found > kListedWidthFindings) {
                 ++report.unlistedProblems;
                 continue;
             }
-            // A PIN is not shown on the screen, even an unusable one.
-            const bool secret = field.name == QLatin1String("password");
+            if (!refusal.isEmpty()) {
+                report.problems
+                    << QStringLiteral("%1 row %2: %3").arg(layout.table).arg(row).arg(refusal);
+                continue;
+            }
             const QString value =
                 secret ? QStringLiteral("(not shown)")
-                       : QLatin1Char('"') + query.value(2 * i + 1).toString() + QLatin1Char('"');
+                       : QLatin1Char('"') + query.value(3 * i + 1).toString() + QLatin1Char('"');
             report.problems << QStringLiteral("%1 row %2: %3 %4 is %5 characters, the limit is %6")
                                    .arg(layout.table)
                                    .arg(row)

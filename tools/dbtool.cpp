@@ -3,6 +3,7 @@
 #include "database.h"
 #include "datafolder.h"
 #include "dbtoolsupport.h"
+#include "operatorlimits.h"
 #include "schema.h"
 
 #include <QDir>
@@ -63,24 +64,12 @@ QString nameRefusal(const QString& name, const QStringList& taken)
                               "operator's PIN in Quorvane under Setting, User Password Set, Edit "
                               "User.")
             .arg(name);
-    const int length = schema::characterCount(name);
-    if (length > schema::kOperatorWidth)
-        return QStringLiteral("The name \"%1\" is %2 characters long; the login box takes at "
-                              "most %3.")
-            .arg(name)
-            .arg(length)
-            .arg(schema::kOperatorWidth);
-    return {};
+    return operatorlimits::refusal(name, operatorlimits::Field::Name);
 }
 
 QString pinRefusal(const QString& pin)
 {
-    const int length = schema::characterCount(pin);
-    if (length > schema::kOperatorWidth)
-        return QStringLiteral("The PIN is %1 characters long; the login box takes at most %2.")
-            .arg(length)
-            .arg(schema::kOperatorWidth);
-    return {};
+    return operatorlimits::refusal(pin, operatorlimits::Field::Pin);
 }
 
 std::optional<QString> readLine(Console& console)

@@ -4,7 +4,7 @@ packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev libqt6sql6-sqlite libsqlite3-dev
     sqlite3 clang-format
-    fonts-wqy-zenhei
+    fonts-wqy-zenhei fonts-liberation2
 )
 # What scripts/package needs besides: dpkg-shlibdeps and the three validators.
 package_tools=(dpkg-dev lintian desktop-file-utils appstream)

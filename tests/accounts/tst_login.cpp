@@ -148,6 +148,26 @@ private slots:
         QVERIFY(s->dialog->OK());
     }
 
+    // The message waits until the press has ended, so one Esc then cancels.
+    void unknownNameThenOkClickedWithTheMouse()
+    {
+        makeOperators(testdb::operators({{"Admin", "1234"}}));
+        auto s = start();
+        bool pressed = true;
+        s->messages.onShow = [&](const auto&) {
+            pressed = QGuiApplication::mouseButtons() != Qt::NoButton;
+        };
+        QTest::keyClicks(s->user, QStringLiteral("Carol"));
+        auto* ok = s->dialog->findChild<QPushButton*>(QStringLiteral("cmdOK"));
+        QTest::mouseClick(ok, Qt::LeftButton);
+        QTRY_COMPARE(s->messages.messages.size(), 1);
+        QVERIFY(!pressed);
+        QVERIFY(!ok->isDown());
+        QTest::keyClick(ok, Qt::Key_Escape);
+        QVERIFY(!s->dialog->isVisible());
+        QVERIFY(!s->dialog->OK());
+    }
+
     void enterBeforeTheNameBoxLostTheFocus()
     {
         makeOperators(testdb::operators({{"Admin", "1234"}, {"Bob", "bob"}}));
@@ -179,6 +199,7 @@ private slots:
         QTest::newRow("Cancel") << 0;
         QTest::newRow("Esc") << 1;
         QTest::newRow("close box") << 2;
+        QTest::newRow("Enter on Cancel") << 3;
     }
 
     void cancelEscAndCloseBoxEndWithoutLogin()
@@ -192,8 +213,11 @@ private slots:
                               Qt::LeftButton);
         else if (way == 1)
             QTest::keyClick(s->user, Qt::Key_Escape);
-        else
+        else if (way == 2)
             s->dialog->close();
+        else
+            QTest::keyClick(s->dialog->findChild<QPushButton*>(QStringLiteral("cmdCancel")),
+                            Qt::Key_Return);
         QVERIFY(!s->dialog->isVisible());
         QVERIFY(!s->dialog->OK());
     }

@@ -1,3 +1,4 @@
+#include "dbtool.h"
 #include "logingate.h"
 #include "mainwindow.h"
 #include "operatorview.h"
@@ -12,6 +13,8 @@
 #include <QDialog>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -216,36 +219,103 @@ private slots:
         QVERIFY(logsIn("bob", "5555"));
     }
 
-    void overlongRefused_data()
+    // One rule for names and PINs, wherever they come from: Add User, Edit
+    // User, the companion, the new table's constraint (where SQLite can say
+    // it) and the companion's check of what is stored. Empty problem: taken.
+    void operatorRule_data()
     {
-        QTest::addColumn<bool>("edit");
-        QTest::addColumn<QString>("field");
-        QTest::newRow("Add User, name") << false << "txtUserName";
-        QTest::newRow("Add User, PIN") << false << "txtPassword";
-        QTest::newRow("Edit User, name") << true << "txtUserName";
-        QTest::newRow("Edit User, PIN") << true << "txtPassword";
+        QTest::addColumn<QByteArray>("name");
+        QTest::addColumn<QByteArray>("pin");
+        QTest::addColumn<QString>("problem");
+        QTest::addColumn<bool>("constrained");
+        const QByteArray emoji("\xF0\x9F\x98\x80");
+        QTest::newRow("20 letters") << QByteArray(20, 'z') << QByteArray("1") << "" << false;
+        QTest::newRow("10 emoji") << emoji.repeated(10) << QByteArray("1") << "" << false;
+        QTest::newRow("21 letters")
+            << QByteArray(21, 'z') << QByteArray("1") << "is 21 characters long" << true;
+        QTest::newRow("11 emoji") << emoji.repeated(11) << QByteArray("1")
+                                  << "is 22 characters long" << false;
+        QTest::newRow("PIN of 21") << QByteArray("carol") << QByteArray(21, '9')
+                                   << "The PIN is 21 characters long" << true;
+        QTest::newRow("line break") << QByteArray("ca\nrol") << QByteArray("1")
+                                    << "The name holds a control character (U+000A)" << true;
+        QTest::newRow("tab in PIN") << QByteArray("carol") << QByteArray("1\t2")
+                                    << "The PIN holds a control character (U+0009)" << true;
+        QTest::newRow("C1 control") << QByteArray("ca\xC2\x85rol") << QByteArray("1")
+                                    << "control character (U+0085)" << true;
+        QTest::newRow("invalid UTF-8") << QByteArray("caf\xE9") << QByteArray("1")
+                                       << "The name is not valid UTF-8 text." << false;
     }
 
-    void overlongRefused()
+    void operatorRule()
     {
-        QFETCH(bool, edit);
-        QFETCH(QString, field);
+        QFETCH(QByteArray, name);
+        QFETCH(QByteArray, pin);
+        QFETCH(QString, problem);
+        QFETCH(bool, constrained);
+        const QString n = QString::fromUtf8(name), p = QString::fromUtf8(pin);
+        const bool taken = problem.isEmpty();
+        const Rows before{{"admin", "1111"}};
+        for (bool edit : {false, true}) {
+            start(testdb::operators({{"admin", "1111"}}));
+            QDialog* d = edit ? editUser() : addUser({}, {});
+            for (const auto& [field, text] : {std::pair{"txtUserName", n}, {"txtPassword", p}}) {
+                box(d, field)->selectAll();
+                box(d, field)->insert(text);
+            }
+            click(d, edit ? "cmdNext" : "cmdOK");
+            QCOMPARE(table(),
+                     taken ? (edit ? Rows({{n, p}}) : Rows({{"admin", "1111"}, {n, p}})) : before);
+            QCOMPARE(m_messages.messages.size(), taken ? 0 : 1);
+            if (!taken) {
+                QVERIFY2(m_messages.messages[0].text.contains(problem),
+                         qPrintable(m_messages.messages[0].text));
+                QVERIFY(
+                    !m_messages.messages[0].text.contains(QString::fromUtf8(QByteArray(21, '9'))));
+            }
+            // Edit User's way out of a refused change: a second close discards it.
+            if (edit && !taken) {
+                d->close();
+                QCOMPARE(dialog("frmLogchg"), d);
+                QVERIFY(m_messages.messages.last().text.contains("close it again to discard"));
+                d->close();
+                QVERIFY(!dialog("frmLogchg"));
+                QCOMPARE(table(), before);
+            }
+        }
         start(testdb::operators({{"admin", "1111"}}));
-        const QString overlong(21, 'z');
-        QDialog* d = edit ? editUser() : addUser("carol", "3333");
-        QVERIFY(d);
-        retype(box(d, field), overlong);
-        click(d, edit ? "cmdNext" : "cmdOK");
-        QCOMPARE(m_messages.messages.size(), 1);
-        const auto& message = m_messages.messages.first();
-        QCOMPARE(message.title, QStringLiteral("Quorvane"));
-        QCOMPARE(message.icon, MessageSink::Icon::Exclamation);
-        QVERIFY2(message.text.contains("at most 20"), qPrintable(message.text));
-        // The PIN is masked in its box and stays so in the message.
-        QVERIFY(!(field == "txtPassword" && message.text.contains(overlong)));
-        QCOMPARE(dialog(edit ? "frmLogchg" : "frmUserADD"), d);
-        QCOMPARE(box(d, field)->text(), overlong);
-        QCOMPARE(table(), Rows({{"admin", "1111"}}));
+        QString said;
+        QTextStream in(&said), out(&said);
+        dbtool::Console console{in, out, out, false, {}};
+        QCOMPARE(dbtool::run({"add-operator", m_dir->path(), "--operator", n, "--pin", p}, console),
+                 taken ? 0 : 1);
+        QCOMPARE(table(), taken ? Rows({{"admin", "1111"}, {n, p}}) : before);
+        QVERIFY2(said.contains(problem), qPrintable(said));
+
+        const QString insert("INSERT INTO user_pin (user, password) VALUES (CAST(? AS TEXT), ?)");
+        start(testdb::operators({{"admin", "1111"}}));
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "rule");
+        db.setDatabaseName(path());
+        QVERIFY(db.open());
+        QSqlQuery query(db);
+        query.prepare(insert);
+        query.addBindValue(name);
+        query.addBindValue(p);
+        QCOMPARE(query.exec(), !constrained);
+        // What another program may have stored: check lists it.
+        query.exec("PRAGMA ignore_check_constraints = ON");
+        query.prepare(insert);
+        query.addBindValue(name);
+        query.addBindValue(p);
+        QVERIFY(query.exec());
+        query = QSqlQuery();
+        db.close();
+        db = QSqlDatabase();
+        QSqlDatabase::removeDatabase("rule");
+        said.clear();
+        dbtool::run({"check", m_dir->path()}, console);
+        QCOMPARE(said.contains("user_pin row 2: "), !taken);
+        QVERIFY2(said.contains(problem), qPrintable(said));
     }
 
     // Exit ends the program without the dialog's close step: the unsaved

@@ -116,6 +116,8 @@ private slots:
         QLabel* login = add(new QLabel("L1"), "1037");
         QLabel* unknown = add(new QLabel("L2"), "1099");
         QLabel* leading = add(new QLabel("L3"), "1040abc");
+        // Every control gets the window's font, set on the window or not.
+        leading->setFont(QFont("Liberation Sans", 20));
         QPushButton* ok = add(new QPushButton("OK"), "1040abc");
         QPushButton* zero = add(new QPushButton("Zero"), "0");
         QPushButton* negative = add(new QPushButton("Neg"), "-5");
@@ -141,6 +143,7 @@ private slots:
                               tabs->tabToolTip(0), tabs->tabText(1), exit->text(), plain->text()}),
                  QStringList({"Window", "登录", "L2", "L3", "确定", "Zero", "Neg", "First", "新建",
                               "打开", "退出(&X)", "Exit"}));
+        QCOMPARE(leading->font(), window.font());
     }
 
     // Its items carry words and its controls no tags, so loading changes nothing.

@@ -1,14 +1,23 @@
 #include "mainwindow.h"
 #include "placement.h"
+#include "recordingmessagesink.h"
+#include "shell.h"
+#include "testdatabase.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScrollBar>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QStatusBar>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -128,6 +137,14 @@ private slots:
         QVERIFY(window.menuAction(QStringLiteral("mnuDownload"))->isEnabled());
         QTest::keyClick(&window, Qt::Key_D, Qt::ControlModifier);
         QCOMPARE(download.count(), 1);
+        // A modeless dialog's box keeps its own keys.
+        QDialog dialog(&window);
+        auto* box = new QLineEdit(&dialog);
+        dialog.show();
+        QApplication::setActiveWindow(&dialog);
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        QTest::keyClick(box, Qt::Key_D, Qt::ControlModifier);
+        QCOMPARE(download.count(), 1);
 
         window.menuAction(QStringLiteral("mnuNew"))->trigger();
         QVERIFY(!window.titleBand()->isVisible());
@@ -146,6 +163,12 @@ private slots:
         QCOMPARE(band->height(), 705);
         window.resize(700, 500);
         QCOMPARE(band->width(), window.centralWidget()->width());
+        // Both labels whole, in Arial's metrics (or the nearest to Arial Black).
+        for (auto* label : band->findChildren<QLabel*>()) {
+            QCOMPARE(QFontInfo(label->font()).family(), QStringLiteral("Liberation Sans"));
+            const QRect needed = label->fontMetrics().boundingRect(label->text());
+            QVERIFY(needed.width() <= label->width() && needed.height() <= label->height());
+        }
 
         QStatusBar* bar = window.statusBar();
         QCOMPARE(bar->objectName(), QStringLiteral("sbStatusBar"));
@@ -173,6 +196,10 @@ private slots:
         QTest::newRow("off every screen") << Stored{{"MainLeft", "900000"}} << defaults;
         QTest::newRow("negative size") << Stored{{"MainHeight", "-20"}} << defaults;
         QTest::newRow("huge") << Stored{{"MainLeft", "1e30"}} << defaults;
+        QTest::newRow("30 twips wide") << Stored{{"MainWidth", "30"}} << defaults;
+        QTest::newRow("a few pixels on screen") << Stored{{"MainLeft", "28755"}} << defaults;
+        QTest::newRow("mostly on screen")
+            << Stored{{"MainLeft", "24000"}} << QRect(1600, 67, 433, 433);
     }
 
     void placementFromTheSettingsStore()
@@ -192,6 +219,33 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QCOMPARE(window.frameGeometry().topLeft(), QPoint(100, 100));
         QCOMPARE(window.frameGeometry().size(), QSize(600, 433));
+    }
+
+    // File, New from the keyboard: the directory window takes the focus on its
+    // current cell, and all of it can be scrolled into sight.
+    void newFromTheKeyboard()
+    {
+        QTemporaryDir dir;
+        testdb::create(dir.filePath(schema::kDirectoryFile), schema::directoryTable(),
+                       {{"101", "1", "2", "3"}});
+        RecordingMessageSink messages;
+        Shell shell(dir.path(), messages);
+        MainWindow& window = shell.mainWindow();
+        shell.show();
+        QApplication::setActiveWindow(&window);
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QTest::keyClick(&window, Qt::Key_Alt);
+        QTest::keyClick(window.menuBar(), Qt::Key_Return);
+        QTRY_VERIFY(QApplication::activePopupWidget());
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Return);
+        auto* grid = window.findChild<QTableView*>();
+        QVERIFY(grid);
+        QTRY_COMPARE(QApplication::focusWidget(), grid);
+        QVERIFY(grid->currentIndex().isValid());
+        QMdiSubWindow* frame = window.mdiArea()->activeSubWindow();
+        QVERIFY(frame->width() > window.mdiArea()->viewport()->width());
+        QTRY_VERIFY(window.mdiArea()->horizontalScrollBar()->isVisible());
+        QVERIFY(messages.messages.isEmpty());
     }
 
     void exitClosesTheWindow()

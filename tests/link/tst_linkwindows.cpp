@@ -92,7 +92,9 @@ struct Program
     void menu(const char* name) { main().menuAction(QString::fromLatin1(name))->trigger(); }
     void ctrlD()
     {
+        // Ctrl+D belongs to the main window, which must be the active one.
         main().activateWindow();
+        QApplication::setActiveWindow(&main());
         QVERIFY(QTest::qWaitForWindowActive(&main()));
         QTest::keyClick(&main(), Qt::Key_D, Qt::ControlModifier);
     }
