@@ -1,8 +1,10 @@
 #include "mainwindow.h"
 #include "placement.h"
+#include "posixserialport.h"
 #include "recordingmessagesink.h"
 #include "shell.h"
 #include "testdatabase.h"
+#include "uipauser.h"
 
 #include <QAction>
 #include <QApplication>
@@ -229,7 +231,9 @@ private slots:
         testdb::create(dir.filePath(schema::kDirectoryFile), schema::directoryTable(),
                        {{"101", "1", "2", "3"}});
         RecordingMessageSink messages;
-        Shell shell(dir.path(), messages);
+        PosixSerialPort port;
+        UiPauser pauser;
+        Shell shell(dir.path(), messages, port, pauser);
         MainWindow& window = shell.mainWindow();
         shell.show();
         QApplication::setActiveWindow(&window);
