@@ -5,6 +5,7 @@
 #include "datafolder.h"
 #include "directorydownload.h"
 #include "loaddefault.h"
+#include "portdoctor.h"
 #include "roomdirectoryview.h"
 #include "seriallink.h"
 #include "settingsstore.h"
@@ -520,6 +521,14 @@ int run(const QStringList& arguments, Console& console, Environment& environment
     }
     if (command == QLatin1String("--version")) {
         say(console.out, QStringLiteral("quorvane-link " QUORVANE_VERSION));
+        return kComplete;
+    }
+    if (command == QLatin1String("ports")) {
+        if (!rest.isEmpty())
+            return usageError(console, QStringLiteral("ports takes no arguments."));
+        console.out << portdoctor::reportText(
+            portdoctor::examine(portdoctor::Roots{}, portdoctor::Identity::current()));
+        console.out.flush();
         return kComplete;
     }
     const std::optional<Command> chosen =
