@@ -1,6 +1,7 @@
 #include "linkdialog.h"
 
 #include "linkmessages.h"
+#include "portdoctor.h"
 #include "songtifont.h"
 #include "twips.h"
 
@@ -175,4 +176,10 @@ void LinkDialog::showDevice()
                            ? QStringLiteral("Choose the port the door unit is connected to")
                            : QStringLiteral("%1 is %2")
                                  .arg(m_port->currentText(), SerialLink::deviceFor(index + 1)));
+    // What the device is, whether it may be opened and who holds it.
+    if (index >= 0)
+        m_port->setToolTip(
+            m_port->toolTip() + u'\n' +
+            portdoctor::summary(portdoctor::describe(SerialLink::deviceFor(index + 1), {},
+                                                     portdoctor::Identity::current(), false)));
 }

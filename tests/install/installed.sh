@@ -9,7 +9,7 @@ fail() { echo "FAIL: $*"; exit 1; }
 
 cmake --install "$build" --prefix "$tmp/usr" >/dev/null
 bin=$tmp/usr/bin
-for page in quorvane quorvane-db quorvane-doorsim; do
+for page in quorvane quorvane-db quorvane-doorsim quorvane-link; do
     [ -x "$bin/$page" ] || fail "$page not installed"
     [ -f "$tmp/usr/share/man/man1/$page.1.gz" ] || fail "no manual page for $page"
 done

@@ -1,0 +1,184 @@
+#include "doorunitdecoder.h"
+#include "linktool.h"
+#include "portdoctor.h"
+#include "posixserialport.h"
+#include "pseudoterminal.h"
+#include "recordingserialport.h"
+#include "testdatabase.h"
+
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <grp.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+// quorvane-link over a pseudo-terminal with the door unit decoder at the far
+// end, its pauses recorded on a clock of their own; and the port doctor on a
+// made-up system tree.
+class TestQuorvaneLink : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void commands_data();
+    void commands();
+    void doctor();
+};
+
+void TestQuorvaneLink::commands_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("badRoom");
+    QTest::addColumn<int>("stopAtPause");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QStringList>("heard"); // the decoder's lines; "record" for each room
+    QTest::addColumn<QString>("said");
+    QTest::addColumn<int>("pausedMs");
+
+    const QStringList batch = QStringList(5, "record") << "batch 1 end: 5 rooms";
+    QTest::newRow("settings") << QStringList{"send-settings", "--port", "COM1",
+                                             "--open-time",   "3.5",    "--auto-open"}
+                              << "" << 0 << 0
+                              << QStringList{"settings: open time 4 s, auto mode 2 (Auto Open), "
+                                             "then 300 ms"}
+                              << "Settings sent to COM1" << 300;
+    QTest::newRow("load default") << QStringList{"load-default", "--port", "1"} << "" << 0 << 0
+                                  << QStringList{"load default"} << "Load Default sent to COM1"
+                                  << 0;
+    QTest::newRow("download") << QStringList{"download", "--port", "COM1"} << "" << 0 << 0
+                              << (QStringList{"directory begin"} + batch +
+                                  QStringList{"pause after batch 1: 2000 ms", "record",
+                                              "batch 2 end: 1 room", "pause after batch 2: 2000 ms",
+                                              "directory end: 6 rooms in 2 batches"})
+                              << "Data download complete: 6 rooms sent to COM1" << 4000;
+    QTest::newRow("open time too long")
+        << QStringList{"send-settings", "--port=COM1", "--open-time", "300"} << "" << 0 << 1
+        << QStringList{} << "nothing was sent" << 0;
+    QTest::newRow("a room that cannot be sent")
+        << QStringList{"download", "--port", "COM1"} << "1.2" << 0 << 1 << QStringList{}
+        << "Nothing was sent: 1 of the 6 rooms cannot be sent" << 0;
+    QTest::newRow("stopped in the first batch pause")
+        << QStringList{"download", "--port", "COM1"} << "" << 100 << 2
+        << (QStringList{"directory begin"} + batch)
+        << "Stopped by Ctrl+C (SIGINT) after 5 of 6 rooms were sent; COM1" << 1000;
+}
+
+void TestQuorvaneLink::commands()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, badRoom);
+    QFETCH(int, stopAtPause);
+    QFETCH(int, status);
+    QFETCH(QStringList, heard);
+    QFETCH(QString, said);
+    QFETCH(int, pausedMs);
+
+    QTemporaryDir dir;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
+    PseudoTerminal pty;
+    QVERIFY(pty.isValid());
+    QSettings(QSettings::NativeFormat, QSettings::UserScope, "Quorvane", "Quorvane")
+        .setValue("Ports/COM1", pty.devicePath());
+    QList<QVariantList> rooms;
+    for (int i = 1; i <= 6; ++i)
+        rooms << QVariantList{i == 3 && !badRoom.isEmpty() ? badRoom : QString::number(100 + i),
+                              "13912345678", QVariant(), ""};
+    testdb::create(dir.filePath("Inhabitant_telnum.mdb"), schema::directoryTable(), rooms);
+
+    // Bytes reach the decoder at each pause, timed by the pauses before it.
+    DoorUnitDecoder decoder;
+    PosixSerialPort port;
+    RecordingPauser pauser;
+    volatile std::sig_atomic_t stop = 0;
+    const auto hear = [&] { decoder.feed(pty.readAll(2), pauser.totalMilliseconds()); };
+    pauser.onPause = [&](qsizetype n) {
+        decoder.feed(pty.readAll(2), pauser.totalMilliseconds() - pauser.pauses().last());
+        if (n == stopAtPause)
+            stop = SIGINT;
+    };
+    QString out, err;
+    QTextStream outStream(&out), errStream(&err);
+    linktool::Console console{outStream, errStream, false};
+    linktool::Environment environment{port, pauser, &stop, nullptr, "ana"};
+    QCOMPARE(linktool::run(arguments << dir.path(), console, environment), status);
+    hear();
+
+    QStringList lines;
+    for (const DoorUnitDecoder::Event& e : decoder.events())
+        lines << (e.type == QLatin1String("record") ? e.type
+                  : e.type == QLatin1String("settings")
+                      ? e.text +
+                            QString(", then %1 ms").arg(e.fields["pauseAfterOpenTimeMs"].toInt())
+                      : e.text);
+    QCOMPARE(lines, heard);
+    QVERIFY2(err.contains(said), qPrintable(err));
+    QCOMPARE(pauser.totalMilliseconds(), pausedMs);
+    // Released: the device can be held again at once.
+    PosixSerialPort again;
+    QCOMPARE(again.open(pty.devicePath(), {}), 0);
+}
+
+void TestQuorvaneLink::doctor()
+{
+    QTemporaryDir dir;
+    const QString root = dir.path();
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, root);
+    PseudoTerminal pty;
+    QVERIFY(QFile::link(pty.devicePath(), root + "/doorunit"));
+    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, "Quorvane", "Quorvane");
+    settings.setValue("Ports/COM1", root + "/doorunit");
+    settings.setValue("Ports/COM2", "/dev/ttyACM0");
+    settings.sync();
+
+    const auto write = [&](const QString& path, const QByteArray& text, mode_t mode = 0644) {
+        QVERIFY(QDir().mkpath(QFileInfo(root + path).path()));
+        QFile file(root + path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(text) >= 0);
+        QVERIFY(::chmod(qPrintable(root + path), mode) == 0);
+    };
+    const auto link = [&](const QString& target, const QString& path) {
+        QVERIFY(QDir().mkpath(QFileInfo(root + path).path()) && QFile::link(target, root + path));
+    };
+    // An FTDI adapter as sysfs shows it, and its stable name.
+    const QString usb = "/sys/devices/usb1/1-1";
+    const QStringList names{"idVendor", "0403",    "idProduct",       "6001",   "manufacturer",
+                            "FTDI",     "product", "FT232R USB UART", "serial", "A50285BI"};
+    for (qsizetype i = 0; i < names.size(); i += 2)
+        write(usb + "/" + names[i], names[i + 1].toUtf8());
+    QVERIFY(QDir().mkpath(root + usb + "/1-1:1.0/ttyUSB0"));
+    link("../../../devices/usb1/1-1/1-1:1.0/ttyUSB0", "/sys/class/tty/ttyUSB0/device");
+    const QString byId = "/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0";
+    link("../../ttyUSB0", byId);
+    // Tests run as root, who may open anything: the doctor judges a user of
+    // uid 1000 by the mode bits instead, against a device of group 20 only.
+    write("/dev/ttyUSB0", {}, 0660);
+    QVERIFY(::chown(qPrintable(root + "/dev/ttyUSB0"), 0, 20) == 0);
+    // Another program with COM2's device open.
+    write("/dev/ttyACM0", {}, 0666);
+    write("/proc/4242/comm", "minicom\n");
+    link(root + "/dev/ttyACM0", "/proc/4242/fd/3");
+
+    const portdoctor::Roots roots{root + "/sys", root + "/dev", root + "/proc"};
+    const portdoctor::Identity ana{1000, {1000}, "ana", false};
+    const QString text = portdoctor::reportText(portdoctor::examine(roots, ana));
+    const group* g = ::getgrgid(20);
+    const QString group = g ? QString::fromLocal8Bit(g->gr_name) : QStringLiteral("gid 20");
+    for (const QString& expected :
+         {QString("COM1  %1/doorunit  ([Ports])\n      %2: a pseudo-terminal")
+              .arg(root, pty.devicePath()),
+          QString("COM2  /dev/ttyACM0  ([Ports])\n      %1/dev/ttyACM0: not a device\n      "
+                  "you may open it\n      open in minicom (pid 4242)")
+              .arg(root),
+          QString("COM3  /dev/ttyS2  (default)  does not exist\n"),
+          QString("%1%2\n      %1/dev/ttyUSB0: USB serial adapter FTDI FT232R USB UART "
+                  "(0403:6001), serial number A50285BI\n      you may not open it: join the "
+                  "group %3 (sudo usermod -aG %3 ana)")
+              .arg(root, byId, group),
+          QString("under [Ports]: COM3=%1%2\n").arg(root, byId)})
+        QVERIFY2(text.contains(expected), qPrintable(text));
+}
+
+QTEST_GUILESS_MAIN(TestQuorvaneLink)
+#include "tst_quorvanelink.moc"

@@ -1,0 +1,547 @@
+#include "linktool.h"
+
+#include "connectcontroller.h"
+#include "connectsettings.h"
+#include "datafolder.h"
+#include "directorydownload.h"
+#include "loaddefault.h"
+#include "portdoctor.h"
+#include "roomdirectoryview.h"
+#include "seriallink.h"
+#include "settingsstore.h"
+
+#include <QElapsedTimer>
+#include <QSettings>
+
+#include <functional>
+#include <optional>
+
+namespace linktool {
+
+namespace {
+
+using Command = LinkResult::Command;
+using Kind = LinkResult::Kind;
+
+void say(QTextStream& stream, const QString& text)
+{
+    stream << text << '\n';
+    stream.flush();
+}
+
+void complain(Console& console, const QString& text)
+{
+    say(console.err, QStringLiteral("quorvane-link: ") + text);
+}
+
+bool stopAsked(const Environment& env)
+{
+    return env.stop && *env.stop;
+}
+
+// The device as the commands see it, refusing further bytes once a stop was
+// asked for while armed; what is already queued still leaves, and closing
+// gives the device back as it was.
+class StoppablePort : public SerialPort
+{
+public:
+    StoppablePort(SerialPort& inner, const Environment& env) : m_inner(inner), m_env(env) {}
+
+    int open(const QString& device, const LineSettings& settings) override
+    {
+        return m_inner.open(device, settings);
+    }
+    void close() override { m_inner.close(); }
+    bool isOpen() const override { return m_inner.isOpen(); }
+    bool write(const QByteArray& bytes) override
+    {
+        if (armed && stopAsked(m_env)) {
+            stoppedHere = true;
+            return false;
+        }
+        if (!m_inner.write(bytes))
+            return false;
+        written += bytes.size();
+        return true;
+    }
+    int queued() override { return m_inner.queued(); }
+    bool drain(int deadlineMs) override { return m_inner.drain(deadlineMs); }
+    void discardInput() override { m_inner.discardInput(); }
+    QString errorText() const override
+    {
+        return stoppedHere ? QStringLiteral("stopped on request") : m_inner.errorText();
+    }
+
+    // Only a download stops part-way; the settings and Load Default take under
+    // a second and always go out whole.
+    bool armed = false;
+    bool stoppedHere = false;
+    qint64 written = 0;
+
+private:
+    SerialPort& m_inner;
+    const Environment& m_env;
+};
+
+// The pauses of the commands; once a stop is asked for they are cut short.
+class StoppablePauser : public Pauser
+{
+public:
+    StoppablePauser(Pauser& inner, const Environment& env) : m_inner(inner), m_env(env) {}
+
+    void pause(int milliseconds) override
+    {
+        if (armed && stopAsked(m_env))
+            return;
+        if (tick)
+            tick();
+        m_inner.pause(milliseconds);
+    }
+    void startAfresh() override { m_inner.startAfresh(); }
+
+    bool armed = false;
+    std::function<void()> tick;
+
+private:
+    Pauser& m_inner;
+    const Environment& m_env;
+};
+
+QString duration(int milliseconds)
+{
+    const int seconds = (milliseconds + 999) / 1000;
+    if (seconds < 60)
+        return QStringLiteral("%1 s").arg(seconds);
+    return QStringLiteral("%1 min %2 s")
+        .arg(seconds / 60)
+        .arg(seconds % 60, 2, 10, QLatin1Char('0'));
+}
+
+// Rooms sent and the time left: a bar redrawn in place on a terminal, a line
+// a batch otherwise.
+class ProgressPrinter
+{
+public:
+    ProgressPrinter(Console& console, int baud) : m_console(console), m_baud(baud) {}
+
+    void update(const DirectoryDownload::Progress& p)
+    {
+        if (p.finished) {
+            finish();
+            return;
+        }
+        m_sent = p.sent;
+        m_total = p.total;
+        m_leftMs = DirectoryDownload::millisecondsLeft(p.sent, p.total, m_baud);
+        m_since.start();
+        if (m_console.terminal)
+            draw();
+        else if (p.sent == 0)
+            say(m_console.err,
+                QStringLiteral("Sending %1 rooms, about %2.").arg(p.total).arg(duration(m_leftMs)));
+        else if (p.sent % 5 == 0 || p.sent == p.total)
+            say(m_console.err, QStringLiteral("%1 of %2 rooms sent, about %3 left.")
+                                   .arg(p.sent)
+                                   .arg(p.total)
+                                   .arg(duration(m_leftMs)));
+    }
+
+    // During the pauses the time left counts down.
+    void tick()
+    {
+        if (m_console.terminal && m_drawn && m_lastDraw.elapsed() >= 250)
+            draw();
+    }
+
+    void finish()
+    {
+        if (m_drawn) {
+            m_console.err << '\n';
+            m_console.err.flush();
+            m_drawn = false;
+        }
+    }
+
+private:
+    void draw()
+    {
+        constexpr int kWidth = 30;
+        const int filled = m_total > 0 ? m_sent * kWidth / m_total : 0;
+        const int left = qMax<qint64>(0, m_leftMs - m_since.elapsed());
+        const QString line = QStringLiteral("[%1%2] %3/%4 rooms, %5 left")
+                                 .arg(QString(filled, u'#'), QString(kWidth - filled, u'-'))
+                                 .arg(m_sent)
+                                 .arg(m_total)
+                                 .arg(duration(left));
+        // Padded, so a shorter line covers a longer one.
+        m_console.err << '\r' << line.leftJustified(m_width);
+        m_console.err.flush();
+        m_width = qMax(m_width, int(line.size()));
+        m_drawn = true;
+        m_lastDraw.start();
+    }
+
+    Console& m_console;
+    int m_baud;
+    int m_sent = 0;
+    int m_total = 0;
+    qint64 m_leftMs = 0;
+    int m_width = 0;
+    bool m_drawn = false;
+    QElapsedTimer m_since;
+    QElapsedTimer m_lastDraw;
+};
+
+struct Options
+{
+    QString directory;
+    int port = 0;
+    std::optional<QString> openTime;
+    bool autoAnswer = false;
+    bool autoOpen = false;
+};
+
+// "COM3", "com3" or "3".
+int portNumber(QString text)
+{
+    if (text.startsWith(QStringLiteral("COM"), Qt::CaseInsensitive))
+        text = text.mid(3);
+    return text.size() == 1 && text[0] >= u'1' && text[0] <= u'9' ? text[0].unicode() - u'0' : 0;
+}
+
+QString parse(const QString& command, const QStringList& arguments, Options& options)
+{
+    const bool settings = command == QLatin1String("send-settings");
+    QStringList positional;
+    bool optionsEnded = false;
+    for (int i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (optionsEnded || !argument.startsWith(QStringLiteral("--"))) {
+            positional << argument;
+            continue;
+        }
+        if (argument == QLatin1String("--")) {
+            optionsEnded = true;
+            continue;
+        }
+        QString option = argument;
+        std::optional<QString> value;
+        if (const qsizetype equals = argument.indexOf(u'='); equals > 0) {
+            option = argument.left(equals);
+            value = argument.mid(equals + 1);
+        }
+        const bool flag =
+            option == QLatin1String("--auto-answer") || option == QLatin1String("--auto-open");
+        if (flag && settings && !value) {
+            (option == QLatin1String("--auto-answer") ? options.autoAnswer : options.autoOpen) =
+                true;
+            continue;
+        }
+        if (option != QLatin1String("--port") &&
+            !(settings && option == QLatin1String("--open-time")))
+            return QStringLiteral("%1 does not take the option %2.").arg(command, option);
+        if (!value) {
+            if (i + 1 >= arguments.size())
+                return QStringLiteral("The option %1 needs a value.").arg(option);
+            value = arguments[++i];
+        }
+        if (option == QLatin1String("--open-time")) {
+            options.openTime = value;
+        } else if ((options.port = portNumber(*value)) == 0) {
+            return QStringLiteral("The port \"%1\" is not one of COM1 to COM9.").arg(*value);
+        }
+    }
+    if (positional.size() > 1)
+        return QStringLiteral("Name at most one data folder.");
+    options.directory = positional.value(0);
+    if (options.port == 0)
+        return QStringLiteral("%1 needs --port COM1 to COM9.").arg(command);
+    if (settings && !options.openTime)
+        return QStringLiteral("send-settings needs --open-time SECONDS.");
+    return {};
+}
+
+int usageError(Console& console, const QString& reason)
+{
+    if (!reason.isEmpty())
+        complain(console, reason);
+    console.err << QStringLiteral("Try 'quorvane-link --help' for more information.\n");
+    console.err.flush();
+    return kUsage;
+}
+
+QString signalName(int signalNumber)
+{
+    return signalNumber == SIGTERM ? QStringLiteral("SIGTERM") : QStringLiteral("Ctrl+C (SIGINT)");
+}
+
+// The command's result in its own words.
+QString describe(const LinkResult& r, const QString& device, const QString& roomFile)
+{
+    const QString port = QStringLiteral("COM%1 (%2)").arg(r.port).arg(device);
+    const QString rooms = QStringLiteral("%1 of %2 rooms").arg(r.sent).arg(r.total);
+    switch (r.kind) {
+    case Kind::Done:
+        break;
+    case Kind::NoSuchPort:
+        return QStringLiteral("%1.\nSee the serial devices of this computer and how to map one "
+                              "with: quorvane-link ports")
+            .arg(r.detail);
+    case Kind::OpenFailed:
+        return QStringLiteral("%1 (error %2).\n%3")
+            .arg(r.detail)
+            .arg(r.code)
+            .arg(r.code == 13   ? QStringLiteral("You may not open it; 'quorvane-link ports' "
+                                                   "names the group to join.")
+                 : r.code == 16 ? QStringLiteral("Another program holds it; 'quorvane-link "
+                                                 "ports' shows which.")
+                                : QStringLiteral("'quorvane-link ports' shows what it is."));
+    case Kind::BadOpenTime:
+        return QStringLiteral("The open time \"%1\" is not a number of seconds from 0 to 255, so "
+                              "nothing was sent.")
+            .arg(r.detail);
+    case Kind::Empty:
+        return QStringLiteral("The room directory %1 holds no rooms, so nothing was sent.")
+            .arg(roomFile);
+    case Kind::Unreadable:
+        return QStringLiteral("The room directory could not be read, so nothing was sent:\n%1")
+            .arg(r.detail);
+    case Kind::BadRows:
+        return QStringLiteral("Nothing was sent: %1 of the %2 rooms cannot be sent as they are "
+                              "and must be corrected first.\n%3")
+            .arg(r.code)
+            .arg(r.total)
+            .arg(r.detail);
+    case Kind::LinkFailed:
+        if (r.command == Command::Download)
+            return QStringLiteral("The download stopped after %1 were sent to %2: %3\nThe door "
+                                  "unit may now hold only part of the directory. Check the cable "
+                                  "and the port, then download again.")
+                .arg(rooms, port, r.detail);
+        return QStringLiteral("%1 did not reach the door unit whole on %2: %3")
+            .arg(r.command == Command::Settings ? QStringLiteral("The settings")
+                                                : QStringLiteral("Load Default"),
+                 port, r.detail);
+    case Kind::Changed:
+        return QStringLiteral("The download stopped after %1: room %2 changed while it was sent "
+                              "and can no longer be sent as it is.")
+            .arg(rooms)
+            .arg(r.sent + 1);
+    case Kind::Interrupted:
+        return QStringLiteral("The download stopped after %1: the room directory could not be "
+                              "read.\n%2")
+            .arg(rooms, r.detail);
+    case Kind::Busy:
+    case Kind::NotLocked:
+    case Kind::PortClosed:
+    case Kind::PortFailed:
+    case Kind::NoEntry:
+        return QStringLiteral("%1 is not ready, so nothing was sent. %2").arg(port, r.detail);
+    }
+    return {};
+}
+
+int exitFor(const LinkResult& result)
+{
+    switch (result.kind) {
+    case Kind::Done:
+        return kComplete;
+    case Kind::LinkFailed:
+    case Kind::Changed:
+    case Kind::Interrupted:
+        return kStopped;
+    default:
+        return kRefused;
+    }
+}
+
+int sendCommand(Command command, const Options& options, Console& console, Environment& env)
+{
+    const QString folder =
+        options.directory.isEmpty() ? datafolder::resolve().path : options.directory;
+    // The program reads what the open time box begins with; a command line is
+    // held to a number, so a slip never goes out as 0 s.
+    bool number = true;
+    if (options.openTime)
+        options.openTime->trimmed().toDouble(&number);
+    if (options.openTime && (!number || !connectsettings::openTime(*options.openTime))) {
+        LinkResult bad = LinkResult::of(command, Kind::BadOpenTime, options.openTime->trimmed());
+        complain(console, describe(bad, {}, {}));
+        return kRefused;
+    }
+    RoomDirectoryView rooms;
+    if (command == Command::Download) {
+        if (Outcome opened = rooms.openIn(folder); !opened) {
+            complain(console, QStringLiteral("Nothing was sent: %1").arg(opened.description()));
+            return kRefused;
+        }
+    }
+    if (stopAsked(env)) {
+        complain(
+            console,
+            QStringLiteral("Stopped by %1 before anything was sent.").arg(signalName(*env.stop)));
+        return kStopped;
+    }
+
+    StoppablePort port(env.port, env);
+    StoppablePauser pauser(env.pauser, env);
+    SerialLink link(port, pauser);
+    ConnectController controller(link);
+    const LinkResult opened = controller.toggle(QStringLiteral("COM%1").arg(options.port));
+    if (!opened.done()) {
+        complain(console, describe(opened, link.device(), {}));
+        return kRefused;
+    }
+    const QString where = QStringLiteral("COM%1 (%2)").arg(options.port).arg(link.device());
+
+    bool begun = false;
+    const auto begin = [&] {
+        begun = true;
+        if (env.recorder)
+            env.recorder->started(command, options.port, folder, env.operatorName);
+    };
+    LinkResult result;
+    if (command == Command::Download) {
+        port.armed = pauser.armed = true;
+        ProgressPrinter progress(console, link.lineSettings().baud);
+        pauser.tick = [&] { progress.tick(); };
+        result = DirectoryDownload(
+                     link, rooms, [&] { return rooms.currentRoom(); },
+                     [&](const DirectoryDownload::Progress& p) {
+                         if (!begun)
+                             begin();
+                         progress.update(p);
+                     })
+                     .run();
+        progress.finish();
+    } else {
+        begin();
+        result = command == Command::Settings
+                     ? controller.sendSettings(*options.openTime,
+                                               options.autoAnswer ? Qt::Checked : Qt::Unchecked,
+                                               options.autoOpen ? Qt::Checked : Qt::Unchecked)
+                     : loadDefault(link);
+    }
+    result.port = options.port;
+    if (begun && env.recorder)
+        env.recorder->ended(result);
+    // Gives the device back with its earlier settings and without our hold.
+    link.close();
+    rooms.close();
+
+    if (port.stoppedHere) {
+        complain(console,
+                 port.written == 0
+                     ? QStringLiteral("Stopped by %1 before anything was sent; %2 is released.")
+                           .arg(signalName(*env.stop), where)
+                     : QStringLiteral("Stopped by %1 after %2 of %3 rooms were sent; %4 is "
+                                      "released. The door unit holds only part of the directory: "
+                                      "download again to send it whole.")
+                           .arg(signalName(*env.stop))
+                           .arg(result.sent)
+                           .arg(result.total)
+                           .arg(where));
+        return kStopped;
+    }
+    if (result.done()) {
+        switch (command) {
+        case Command::Download:
+            say(console.err, QStringLiteral("Data download complete: %1 rooms sent to %2.")
+                                 .arg(result.total)
+                                 .arg(where));
+            break;
+        case Command::Settings:
+            say(console.err, QStringLiteral("Settings sent to %1: open time %2 s, auto mode %3.")
+                                 .arg(where)
+                                 .arg(*connectsettings::openTime(*options.openTime))
+                                 .arg(connectsettings::autoMode(
+                                     options.autoAnswer ? Qt::Checked : Qt::Unchecked,
+                                     options.autoOpen ? Qt::Checked : Qt::Unchecked)));
+            break;
+        default:
+            say(console.err, QStringLiteral("Load Default sent to %1.").arg(where));
+            break;
+        }
+        return kComplete;
+    }
+    complain(console, describe(result, link.device(), rooms.path()));
+    return exitFor(result);
+}
+
+} // namespace
+
+QString usage()
+{
+    return QStringLiteral(
+        "Usage: quorvane-link COMMAND [DIR] [OPTION]...\n"
+        "Sends to the door unit what Quorvane sends, and examines the serial ports.\n"
+        "\n"
+        "  send-settings [DIR] --port COMn --open-time SECONDS [--auto-answer] [--auto-open]\n"
+        "      Sends the door-open time (0 to 255 seconds) and the automatic modes.\n"
+        "  download [DIR] --port COMn\n"
+        "      Sends the whole room directory of DIR. Every room is checked first;\n"
+        "      when one cannot be sent, nothing is.\n"
+        "  load-default [DIR] --port COMn\n"
+        "      Tells the door unit to load its default settings.\n"
+        "  ports\n"
+        "      Shows COM1 to COM9 with the device each maps to, whether it exists,\n"
+        "      what it is, whether you may open it and who holds it; and the serial\n"
+        "      devices not mapped yet, with the line to add to the settings file.\n"
+        "  --help     display this help and exit\n"
+        "  --version  output version information and exit\n"
+        "\n"
+        "COMn is mapped to a device as in Quorvane: [Ports] COMn in the settings file\n"
+        "(~/.config/Quorvane/Quorvane.conf), else /dev/ttyS(n-1). The port is held\n"
+        "exclusively while the command runs and given back as it was.\n"
+        "Without DIR the data folder is the one Quorvane uses, the first of: the\n"
+        "folder named by QUORVANE_DATA; the folder of this program when it holds\n"
+        "either database file; $XDG_DATA_HOME/Quorvane (~/.local/share/Quorvane).\n"
+        "\n"
+        "Ctrl+C or SIGTERM stops a download before its next room and releases the\n"
+        "port; the settings and Load Default take under a second and go out whole.\n"
+        "\n"
+        "Exit status:\n"
+        " 0  complete\n"
+        " 1  refused: nothing was sent (no such port, a room that cannot be sent, ...)\n"
+        " 2  stopped part-way, by a failure of the link or by a signal\n"
+        " 64 the command line is not understood\n");
+}
+
+int run(const QStringList& arguments, Console& console, Environment& environment)
+{
+    if (arguments.isEmpty())
+        return usageError(console, QStringLiteral("Name a command."));
+    const QString command = arguments.first();
+    const QStringList rest = arguments.mid(1);
+    if (command == QLatin1String("--help") || command == QLatin1String("-h") ||
+        command == QLatin1String("help")) {
+        console.out << usage();
+        console.out.flush();
+        return kComplete;
+    }
+    if (command == QLatin1String("--version")) {
+        say(console.out, QStringLiteral("quorvane-link " QUORVANE_VERSION));
+        return kComplete;
+    }
+    if (command == QLatin1String("ports")) {
+        if (!rest.isEmpty())
+            return usageError(console, QStringLiteral("ports takes no arguments."));
+        console.out << portdoctor::reportText(
+            portdoctor::examine(portdoctor::Roots{}, portdoctor::Identity::current()));
+        console.out.flush();
+        return kComplete;
+    }
+    const std::optional<Command> chosen =
+        command == QLatin1String("send-settings")  ? std::optional(Command::Settings)
+        : command == QLatin1String("download")     ? std::optional(Command::Download)
+        : command == QLatin1String("load-default") ? std::optional(Command::LoadDefault)
+                                                   : std::nullopt;
+    if (!chosen)
+        return usageError(console, QStringLiteral("Unknown command %1.").arg(command));
+    Options options;
+    if (const QString problem = parse(command, rest, options); !problem.isEmpty())
+        return usageError(console, problem);
+    return sendCommand(*chosen, options, console, environment);
+}
+
+} // namespace linktool
