@@ -49,6 +49,12 @@ QString pathIn(const QString& directory, const QString& fileName)
     return QDir(directory).filePath(fileName);
 }
 
+QString quotedIdentifier(const QString& identifier)
+{
+    return QLatin1Char('"') +
+           QString(identifier).replace(QLatin1Char('"'), QStringLiteral("\"\"")) + QLatin1Char('"');
+}
+
 QString shellQuoted(const QString& text)
 {
     QString quoted = text;
@@ -119,6 +125,61 @@ QString plainError(const QSqlError& error, const QString& path)
     return plainError(error.nativeErrorCode().toInt(), error.databaseText(), path);
 }
 
+QSqlError connect(const QString& path, const QString& connectionName, Access access)
+{
+    // The companion's own files wait 5 s for a busy file.
+    static constexpr int kOpenWaitMs = 15000;
+    static constexpr int kStatementWaitMs = 30000;
+    static constexpr int kCompanionWaitMs = 5000;
+    const char* mode = access == Access::ReadWrite  ? "rw"
+                       : access == Access::ReadOnly ? "ro"
+                                                    : "rwc";
+    QString options = QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1")
+                          .arg(access == Access::ReadWrite ? kOpenWaitMs : kCompanionWaitMs);
+    QStringList pragmas;
+    switch (access) {
+    case Access::ReadWrite:
+        pragmas = {QStringLiteral("PRAGMA journal_mode=DELETE"),
+                   QStringLiteral("PRAGMA synchronous=FULL"),
+                   QStringLiteral("PRAGMA busy_timeout=%1").arg(kStatementWaitMs)};
+        break;
+    case Access::ReadOnly:
+        options += QStringLiteral(";QSQLITE_OPEN_READONLY");
+        break;
+    case Access::Create:
+        pragmas = {QStringLiteral("PRAGMA journal_mode=MEMORY"),
+                   QStringLiteral("PRAGMA synchronous=FULL")};
+        break;
+    }
+    QSqlError error;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName);
+        // mode=rw opens an existing file only: the program never creates a database.
+        db.setDatabaseName(
+            QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()).toString(QUrl::FullyEncoded) +
+            QStringLiteral("?mode=") + QLatin1String(mode));
+        db.setConnectOptions(options);
+        if (!db.open()) {
+            error = db.lastError();
+        } else {
+            QSqlQuery pragma(db);
+            for (const QString& statement : pragmas) {
+                if (!pragma.exec(statement)) {
+                    error = pragma.lastError();
+                    break;
+                }
+            }
+            if (error.isValid()) {
+                pragma = QSqlQuery();
+                db.close();
+            }
+        }
+    }
+    if (error.isValid())
+        QSqlDatabase::removeDatabase(connectionName);
+    return error;
+}
+
 Outcome open(const QString& path, const QString& connectionName)
 {
     const QString dir = QFileInfo(path).absolutePath();
@@ -144,30 +205,9 @@ Outcome open(const QString& path, const QString& connectionName)
         break;
     }
 
-    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName);
-    // mode=rw opens an existing file only: the program never creates a database.
-    db.setDatabaseName(
-        QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()).toString(QUrl::FullyEncoded) +
-        QStringLiteral("?mode=rw"));
-    db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=15000"));
-    if (!db.open()) {
-        const QString why = plainError(db.lastError(), path);
-        db = QSqlDatabase();
-        QSqlDatabase::removeDatabase(connectionName);
-        return Outcome::failure(QStringLiteral("The database cannot be opened: %1").arg(why));
-    }
-    QSqlQuery pragma(db);
-    for (const char* statement :
-         {"PRAGMA journal_mode=DELETE", "PRAGMA synchronous=FULL", "PRAGMA busy_timeout=30000"}) {
-        if (!pragma.exec(QString::fromLatin1(statement))) {
-            const QString why = plainError(pragma.lastError(), path);
-            pragma = QSqlQuery();
-            db.close();
-            db = QSqlDatabase();
-            QSqlDatabase::removeDatabase(connectionName);
-            return Outcome::failure(QStringLiteral("The database cannot be opened: %1").arg(why));
-        }
-    }
+    if (const QSqlError error = connect(path, connectionName, Access::ReadWrite); error.isValid())
+        return Outcome::failure(
+            QStringLiteral("The database cannot be opened: %1").arg(plainError(error, path)));
     return Outcome::success();
 }
 

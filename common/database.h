@@ -18,6 +18,9 @@ FileKind probe(const QString& path);
 // The full path of a database file in the application directory.
 QString pathIn(const QString& directory, const QString& fileName);
 
+// An SQL identifier in double quotes, a quote inside it doubled.
+QString quotedIdentifier(const QString& identifier);
+
 // Text quoted for a POSIX shell, so a command shown in a message can be pasted.
 QString shellQuoted(const QString& text);
 
@@ -34,10 +37,25 @@ QString checkCommand(const QString& directory);
 QString plainError(int sqliteCode, const QString& engineText, const QString& path);
 QString plainError(const QSqlError& error, const QString& path);
 
-// Opens an existing database file for reading and writing under its own
-// connection name. The file is never created. Rollback journal, synchronous
-// FULL and busy waits (15 s while opening, 30 s for every statement after),
-// since another copy of the program may share the file.
+// How a connection uses its file.
+enum class Access {
+    // An existing file, shared with other copies of the program: rollback
+    // journal, synchronous FULL, busy waits of 15 s while opening and 30 s
+    // for every statement after.
+    ReadWrite,
+    // Examining a file must not change it, not even its journal mode.
+    ReadOnly,
+    // A file being made: its journal stays in memory, so a file that is not
+    // finished is thrown away and a killed writer leaves no journal behind.
+    Create,
+};
+
+// Adds and opens a connection under its own name; on failure the connection
+// is removed again and the engine's error returned (invalid on success).
+QSqlError connect(const QString& path, const QString& connectionName, Access access);
+
+// Opens an existing database file with Access::ReadWrite, after telling what
+// kind of file it is. The file is never created.
 Outcome open(const QString& path, const QString& connectionName);
 
 // Checks that the table and its fields exist.

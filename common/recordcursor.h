@@ -1,25 +1,16 @@
 #pragma once
 
 #include "outcome.h"
+#include "rowstore.h"
 #include "schema.h"
+#include "tablestatements.h"
 
 #include <QObject>
 #include <QString>
-#include <QVariant>
-
-class QSqlDatabase;
-class QSqlQuery;
-
-#include <array>
-#include <memory>
-#include <vector>
 
 // A cursor over one table: a snapshot of the rows read at open, one current
 // row (or a place before the first or after the last row), and rows written
 // back one at a time when the cursor leaves them.
-//
-// Writes are optimistic: a row is written only where the table still holds
-// exactly what was read, so another program's change is never overwritten.
 class RecordCursor : public QObject
 {
     Q_OBJECT
@@ -33,8 +24,12 @@ public:
     explicit RecordCursor(TableSpec layout, QObject* parent = nullptr);
     ~RecordCursor() override;
 
+    // How the rows are read at open; Automatic unless a test asks for one.
+    void setSnapshotEngine(SnapshotEngine engine) { m_table.setEngine(engine); }
+    SnapshotEngine usedSnapshotEngine() const { return m_table.usedEngine(); }
+
     // Reads the table of the database file at path; the first row becomes
-    // current. A failure leaves the cursor empty and is also raised as Error.
+    // current. A failure leaves the cursor empty; the caller shows it.
     Outcome open(const QString& path);
     // Writes an unwritten edit, then opens the file at the path again and
     // reads the table; the first row becomes current. A refused write keeps
@@ -44,12 +39,12 @@ public:
     // Writes what is unwritten and lets the file go. A refused write keeps the
     // cursor open so that nothing typed is lost.
     Outcome close();
-    bool isOpen() const { return !m_connection.isEmpty(); }
+    bool isOpen() const { return m_table.isConnected(); }
     const QString& path() const { return m_path; }
-    const TableSpec& layout() const { return m_spec; }
+    const TableSpec& layout() const { return m_table.layout(); }
 
-    int fieldCount() const { return int(m_spec.fields.size()); }
-    int rowCount() const { return int(m_rows.size()); }
+    int fieldCount() const { return m_rows.fieldCount(); }
+    int rowCount() const { return m_rows.size(); }
     // Index of the current row; -1 before the first row, rowCount() after the last.
     int currentIndex() const { return m_current; }
     bool hasCurrent() const { return m_current >= 0 && m_current < rowCount(); }
@@ -68,7 +63,7 @@ public:
     QString field(int column) const;
     QStringList currentValues() const;
     // Any row's field as the cursor holds it (typed values included).
-    QString value(int row, int column) const;
+    QString value(int row, int column) const { return m_rows.value(row, column); }
     Outcome setField(int column, const QString& value);
 
     // Appends an empty row and makes it current. It is written when it is
@@ -83,9 +78,9 @@ public:
     // way out for a change that can no longer be written.
     void cancelBatch();
 
-    bool isNew(int row) const { return m_rows[size_t(row)].isNew; }
-    bool isDeleted(int row) const { return m_rows[size_t(row)].deleted; }
-    bool isPending(int row) const;
+    bool isNew(int row) const { return m_rows[row].isNew; }
+    bool isDeleted(int row) const { return m_rows[row].deleted; }
+    bool isPending(int row) const { return m_rows.isPending(row); }
     bool currentPending() const { return hasCurrent() && isPending(m_current); }
     // The last write or delete was refused because another program changed
     // or deleted the row after it was read: only reading the table again helps.
@@ -97,7 +92,9 @@ signals:
     void WillMove();
     void MoveComplete();
     void WillChangeRecord();
-    void Error(const QString& description);
+    // A refusal of a move the operator made, when no command is running to
+    // report it.
+    void error(const QString& description);
 
     // For views that show every row.
     void aboutToReset();
@@ -109,48 +106,20 @@ signals:
     void rowChanged(int row);
 
 private:
-    // A table of 100,000 rows is held whole, so a row keeps the text it read
-    // in one string: one allocation a row instead of one a value.
-    static constexpr int kPackedFields = 8;
-    struct Row
-    {
-        QVariant key; // one value, a list for a key of several fields, null for a new row
-        QString text; // the values as read, one after another
-        std::array<quint16, kPackedFields> ends{}; // where each value ends in text
-        quint32 nulls = 0;                         // one bit per value read as NULL
-        // The values as read when one is not text (or they do not fit the
-        // packing): writes must match them exactly.
-        std::unique_ptr<QVariantList> typed;
-        QStringList edited;   // empty unless a field was set
-        quint32 modified = 0; // one bit per field set
-        bool isNew = false;
-        bool deleted = false;
-    };
-
     enum class Move { First, Next, Previous, Last, To };
 
     Outcome move(Move kind, int index);
-    void setOriginal(Row& row, const QVariant* values) const;
-    QVariant originalValue(const Row& row, int column) const;
-    QString originalText(const Row& row, int column) const;
     Outcome load();
-    Outcome readSnapshot();
-    void findKey(const QSqlDatabase& db);
-    QVariantList keyParts(const QVariant& key) const;
-    QString matchClause() const;
-    void bindMatch(QSqlQuery& query, const Row& row) const;
     Outcome leaveCurrent(bool* dropped);
     Outcome writeRow(int index);
-    Outcome checkWidths(const Row& row) const;
+    Outcome checkWidths(const RowStore::Row& row) const;
     QString rowLabel(int index) const;
     Outcome noCurrentRow(const QString& what) const;
-    void releaseConnection();
+    void clearRows();
 
-    TableSpec m_spec;
+    TableStatements m_table;
+    RowStore m_rows;
     QString m_path;
-    QString m_connection;
-    QStringList m_keyColumns;
-    std::vector<Row> m_rows;
     int m_current = -1;
     bool m_stale = false;
 };

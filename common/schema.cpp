@@ -1,5 +1,7 @@
 #include "schema.h"
 
+#include "database.h"
+
 QStringList TableSpec::fieldNames() const
 {
     QStringList names;
@@ -30,20 +32,20 @@ QString createStatement(const TableSpec& layout)
 {
     QStringList columns{QStringLiteral("id INTEGER PRIMARY KEY AUTOINCREMENT")};
     for (const FieldSpec& f : layout.fields) {
-        QString column = QStringLiteral("\"%1\" TEXT").arg(f.name);
+        const QString name = database::quotedIdentifier(f.name);
+        QString column = name + QStringLiteral(" TEXT");
         if (f.maxLength > 0)
-            column += QStringLiteral(" CHECK (length(\"%1\") <= %2)").arg(f.name).arg(f.maxLength);
+            column += QStringLiteral(" CHECK (length(%1) <= %2)").arg(name).arg(f.maxLength);
         // SQLite counts code points, not the login box's UTF-16 units, and
         // cannot tell invalid UTF-8: the companion and the program check those.
         if (f.loginText)
-            column +=
-                QStringLiteral(" CHECK (\"%1\" NOT GLOB '*[' || char(1) || '-' || char(31) || "
-                               "char(127) || '-' || char(159) || ']*')")
-                    .arg(f.name);
+            column += QStringLiteral(" CHECK (%1 NOT GLOB '*[' || char(1) || '-' || char(31) || "
+                                     "char(127) || '-' || char(159) || ']*')")
+                          .arg(name);
         columns << column;
     }
-    return QStringLiteral("CREATE TABLE \"%1\" (%2)")
-        .arg(layout.table, columns.join(QStringLiteral(", ")));
+    return QStringLiteral("CREATE TABLE %1 (%2)")
+        .arg(database::quotedIdentifier(layout.table), columns.join(QStringLiteral(", ")));
 }
 
 int characterCount(const QString& text)

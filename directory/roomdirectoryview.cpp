@@ -78,6 +78,6 @@ bool RoomDirectoryView::operatorAddRow(int column, const QString& value)
 bool RoomDirectoryView::raised(const Outcome& outcome)
 {
     if (!outcome)
-        emit Error(outcome.description());
+        emit error(outcome.description());
     return outcome.ok();
 }

@@ -15,7 +15,7 @@ public:
     explicit RoomDirectoryView(QObject* parent = nullptr);
 
     // Opens Room_tel in the directory database of the application directory.
-    // A failure leaves the view empty and is raised as Error.
+    // A failure leaves the view empty.
     Outcome openIn(const QString& appDir);
 
     // The current row; empty fields when no row is current.
@@ -31,7 +31,7 @@ public:
 
     // What the operator does in the grid and on the navigation bar. No
     // operation of the program is running then, so a refusal is raised as
-    // Error as well as returned.
+    // error() as well as returned.
     enum class Step { First, Previous, Next, Last };
     bool operatorStep(Step step);
     // Row index, or rowCount() for the new-row line.

@@ -2,17 +2,17 @@
 
 #include "roomdirectoryview.h"
 
-RoomTableModel::RoomTableModel(RoomDirectoryView& view, QObject* parent)
-    : QAbstractTableModel(parent), m_view(view)
+RoomTableModel::RoomTableModel(RoomDirectoryView& cursor, QObject* parent)
+    : QAbstractTableModel(parent), m_cursor(cursor)
 {
-    connect(&view, &RecordCursor::aboutToReset, this, [this] {
+    connect(&cursor, &RecordCursor::aboutToReset, this, [this] {
         if (!m_resetting) {
             m_resetting = true;
             m_changing = true;
             beginResetModel();
         }
     });
-    connect(&view, &RecordCursor::reset, this, [this] {
+    connect(&cursor, &RecordCursor::reset, this, [this] {
         if (!m_resetting)
             beginResetModel();
         m_resetting = false;
@@ -22,23 +22,23 @@ RoomTableModel::RoomTableModel(RoomDirectoryView& view, QObject* parent)
     // A row is always appended where the new-row line stands: that line turns
     // into the row and a fresh line opens below it, so a cell being edited on
     // the line stays with the row it started.
-    connect(&view, &RecordCursor::rowAboutToBeAppended, this, [this](int row) {
+    connect(&cursor, &RecordCursor::rowAboutToBeAppended, this, [this](int row) {
         m_changing = true;
         beginInsertRows({}, row + 1, row + 1);
     });
-    connect(&view, &RecordCursor::rowAppended, this, [this] {
+    connect(&cursor, &RecordCursor::rowAppended, this, [this] {
         endInsertRows();
         m_changing = false;
     });
-    connect(&view, &RecordCursor::rowAboutToBeRemoved, this, [this](int row) {
+    connect(&cursor, &RecordCursor::rowAboutToBeRemoved, this, [this](int row) {
         m_changing = true;
         beginRemoveRows({}, row, row);
     });
-    connect(&view, &RecordCursor::rowRemoved, this, [this] {
+    connect(&cursor, &RecordCursor::rowRemoved, this, [this] {
         endRemoveRows();
         m_changing = false;
     });
-    connect(&view, &RecordCursor::rowChanged, this, [this](int row) {
+    connect(&cursor, &RecordCursor::rowChanged, this, [this](int row) {
         emit dataChanged(index(row, 0), index(row, columnCount() - 1));
         emit headerDataChanged(Qt::Vertical, row, row);
     });
@@ -46,20 +46,20 @@ RoomTableModel::RoomTableModel(RoomDirectoryView& view, QObject* parent)
 
 int RoomTableModel::newRowLine() const
 {
-    return m_view.rowCount();
+    return m_cursor.rowCount();
 }
 
 int RoomTableModel::rowCount(const QModelIndex& parent) const
 {
     // A table that could not be read has no rows and takes none.
-    if (parent.isValid() || !m_view.isOpen())
+    if (parent.isValid() || !m_cursor.isOpen())
         return 0;
-    return m_view.rowCount() + 1;
+    return m_cursor.rowCount() + 1;
 }
 
 int RoomTableModel::columnCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : m_view.fieldCount();
+    return parent.isValid() ? 0 : m_cursor.fieldCount();
 }
 
 QVariant RoomTableModel::data(const QModelIndex& index, int role) const
@@ -67,7 +67,7 @@ QVariant RoomTableModel::data(const QModelIndex& index, int role) const
     if (!index.isValid() || index.row() >= newRowLine())
         return {};
     if (role == Qt::DisplayRole || role == Qt::EditRole)
-        return m_view.value(index.row(), index.column());
+        return m_cursor.value(index.row(), index.column());
     return {};
 }
 
@@ -76,17 +76,17 @@ QVariant RoomTableModel::headerData(int section, Qt::Orientation orientation, in
     if (role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
     if (orientation == Qt::Horizontal)
-        return m_view.layout().fields.value(section).name;
+        return m_cursor.layout().fields.value(section).name;
     if (section == newRowLine())
         return QStringLiteral("*");
-    return m_view.isPending(section) ? QStringLiteral("\u270e") : QString::number(section + 1);
+    return m_cursor.isPending(section) ? QStringLiteral("\u270e") : QString::number(section + 1);
 }
 
 Qt::ItemFlags RoomTableModel::flags(const QModelIndex& index) const
 {
     if (!index.isValid())
         return Qt::NoItemFlags;
-    if (index.row() < newRowLine() && m_view.isDeleted(index.row()))
+    if (index.row() < newRowLine() && m_cursor.isDeleted(index.row()))
         return Qt::ItemIsEnabled;
     return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable;
 }
@@ -100,12 +100,12 @@ bool RoomTableModel::setData(const QModelIndex& index, const QVariant& value, in
         // Only a typed value makes a room: an editor left empty creates nothing.
         if (text.isEmpty())
             return false;
-        return m_view.operatorAddRow(index.column(), text);
+        return m_cursor.operatorAddRow(index.column(), text);
     }
-    if (index.row() != m_view.currentIndex() || !m_view.hasCurrent()) {
+    if (index.row() != m_cursor.currentIndex() || !m_cursor.hasCurrent()) {
         // A late hand-over for a row the cursor has already left: the row
         // holds this value already, or it can no longer take it.
-        return index.row() < newRowLine() && m_view.value(index.row(), index.column()) == text;
+        return index.row() < newRowLine() && m_cursor.value(index.row(), index.column()) == text;
     }
-    return m_view.setField(index.column(), text).ok();
+    return m_cursor.setField(index.column(), text).ok();
 }

@@ -4,15 +4,15 @@
 
 class RoomDirectoryView;
 
-// The grid's rows: every row of the view as the view holds it (no reading of
-// its own), and below them the new-row line, where typing starts a room.
-// A view that is not open shows no rows and no new-row line.
+// The grid's rows: every row of the cursor as the cursor holds it (no reading
+// of its own), and below them the new-row line, where typing starts a room.
+// A cursor that is not open shows no rows and no new-row line.
 class RoomTableModel : public QAbstractTableModel
 {
     Q_OBJECT
 
 public:
-    explicit RoomTableModel(RoomDirectoryView& view, QObject* parent = nullptr);
+    explicit RoomTableModel(RoomDirectoryView& cursor, QObject* parent = nullptr);
 
     int newRowLine() const;
     // True while rows come or go: the grid then shifts its current row on
@@ -27,7 +27,7 @@ public:
     bool setData(const QModelIndex& index, const QVariant& value, int role) override;
 
 private:
-    RoomDirectoryView& m_view;
+    RoomDirectoryView& m_cursor;
     bool m_resetting = false;
     bool m_changing = false;
 };

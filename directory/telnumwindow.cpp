@@ -2,6 +2,7 @@
 
 #include "datacontrol.h"
 #include "messagesink.h"
+#include "recordselectionmodel.h"
 #include "roomgrid.h"
 #include "roomtablemodel.h"
 #include "songtifont.h"
@@ -33,9 +34,9 @@ TelNumWindow::TelNumWindow(const QString& appDir, MessageSink& messages, QWidget
     setObjectName(QStringLiteral("tel_num"));
     setWindowTitle(QStringLiteral("Room_tel"));
     setAttribute(Qt::WA_DeleteOnClose);
-    m_view.setParent(this);
+    m_cursor.setParent(this);
 
-    m_model = new RoomTableModel(m_view, this);
+    m_model = new RoomTableModel(m_cursor, this);
     m_grid = new RoomGrid(this);
     m_grid->setFont(songtiFont(9));
     m_grid->horizontalHeader()->setFont(songtiFont(9));
@@ -50,13 +51,13 @@ TelNumWindow::TelNumWindow(const QString& appDir, MessageSink& messages, QWidget
     m_bar = new DataControl(this);
     m_bar->setFont(songtiFont(9));
     connect(m_bar, &DataControl::firstClicked, this,
-            [this] { m_view.operatorStep(RoomDirectoryView::Step::First); });
+            [this] { m_cursor.operatorStep(RoomDirectoryView::Step::First); });
     connect(m_bar, &DataControl::previousClicked, this,
-            [this] { m_view.operatorStep(RoomDirectoryView::Step::Previous); });
+            [this] { m_cursor.operatorStep(RoomDirectoryView::Step::Previous); });
     connect(m_bar, &DataControl::nextClicked, this,
-            [this] { m_view.operatorStep(RoomDirectoryView::Step::Next); });
+            [this] { m_cursor.operatorStep(RoomDirectoryView::Step::Next); });
     connect(m_bar, &DataControl::lastClicked, this,
-            [this] { m_view.operatorStep(RoomDirectoryView::Step::Last); });
+            [this] { m_cursor.operatorStep(RoomDirectoryView::Step::Last); });
 
     m_buttons = new QWidget(this);
     m_buttons->setObjectName(QStringLiteral("picButtons"));
@@ -84,31 +85,33 @@ TelNumWindow::TelNumWindow(const QString& appDir, MessageSink& messages, QWidget
         m_fields[i]->hide();
     }
 
-    connect(&m_view, &RecordCursor::Error, this, &TelNumWindow::showDataError);
-    connect(&m_view, &RecordCursor::MoveComplete, this, [this] {
-        m_bar->setCaption(QStringLiteral("Record: %1").arg(m_view.absolutePosition()));
+    connect(&m_cursor, &RecordCursor::error, this, &TelNumWindow::showDataError);
+    connect(&m_cursor, &RecordCursor::MoveComplete, this, [this] {
+        m_bar->setCaption(QStringLiteral("Record: %1").arg(m_cursor.absolutePosition()));
         m_grid->setPlaceholderText(
-            m_view.isOpen() ? QString()
-                            : QStringLiteral("Nothing could be read from %1. Once the file is "
-                                             "mended, press Refresh to read it.")
-                                  .arg(m_view.path()));
+            m_cursor.isOpen() ? QString()
+                              : QStringLiteral("Nothing could be read from %1. Once the file is "
+                                               "mended, press Refresh to read it.")
+                                    .arg(m_cursor.path()));
         showCurrentFields();
         followCursor();
     });
-    connect(&m_view, &RecordCursor::rowChanged, this, [this](int row) {
-        if (row == m_view.currentIndex())
+    connect(&m_cursor, &RecordCursor::rowChanged, this, [this](int row) {
+        if (row == m_cursor.currentIndex())
             showCurrentFields();
     });
     // A value still in the grid's editor belongs to the row the view is leaving.
-    connect(&m_view, &RecordCursor::WillMove, m_grid, &RoomGrid::commitEdit);
-    connect(&m_view, &RecordCursor::WillChangeRecord, this, [this] {
+    connect(&m_cursor, &RecordCursor::WillMove, m_grid, &RoomGrid::commitEdit);
+    connect(&m_cursor, &RecordCursor::WillChangeRecord, this, [this] {
         m_closePolicy.reset();
         m_refreshRefused = false;
     });
 
     m_gridHeight = twips::toPixels(kGridDesignHeight);
     resize(twips::size(kInnerWidth, kInnerHeight));
-    m_view.openIn(appDir);
+    // The view does not raise its own open's failure: the window shows it.
+    if (Outcome opened = m_cursor.openIn(appDir); !opened)
+        showDataError(opened.description());
 }
 
 TelNumWindow::~TelNumWindow()
@@ -124,7 +127,7 @@ RoomRecord TelNumWindow::boundFields() const
 
 void TelNumWindow::showCurrentFields()
 {
-    const QStringList values = m_view.currentValues();
+    const QStringList values = m_cursor.currentValues();
     for (int i = 0; i < 4; ++i)
         m_fields[i]->setText(values.value(i));
 }
@@ -156,23 +159,23 @@ int TelNumWindow::gridWantsRow(int row)
     // Rows coming or going shift the grid; the view's own move puts it right.
     if (m_model->isChanging())
         return -1;
-    if (m_view.hasCurrent() && row == m_view.currentIndex())
+    if (m_cursor.hasCurrent() && row == m_cursor.currentIndex())
         return row;
-    if (row >= newLine && (m_view.eof() || !m_view.isOpen()))
+    if (row >= newLine && (m_cursor.eof() || !m_cursor.isOpen()))
         return m_model->newRowLine();
-    if (!m_view.operatorMoveTo(row))
+    if (!m_cursor.operatorMoveTo(row))
         return -1;
-    return m_view.hasCurrent() ? m_view.currentIndex() : m_model->newRowLine();
+    return m_cursor.hasCurrent() ? m_cursor.currentIndex() : m_model->newRowLine();
 }
 
 void TelNumWindow::followCursor()
 {
     QItemSelectionModel* selection = m_grid->selectionModel();
     const QModelIndex current = selection->currentIndex();
-    if (m_view.hasCurrent()) {
-        if (current.row() != m_view.currentIndex()) {
+    if (m_cursor.hasCurrent()) {
+        if (current.row() != m_cursor.currentIndex()) {
             const QModelIndex target =
-                m_model->index(m_view.currentIndex(), std::max(0, current.column()));
+                m_model->index(m_cursor.currentIndex(), std::max(0, current.column()));
             selection->setCurrentIndex(target, QItemSelectionModel::ClearAndSelect);
             m_grid->scrollTo(target);
         }
@@ -204,7 +207,7 @@ void TelNumWindow::showDataError(const QString& description)
 // read the table again, so the next Refresh drops the change without asking.
 QString TelNumWindow::staleAdvice()
 {
-    if (!m_view.refusedAsStale())
+    if (!m_cursor.refusedAsStale())
         return {};
     if (!hasPendingRow())
         return QStringLiteral("\nPress Refresh to read the table as it is now.");
@@ -215,7 +218,7 @@ QString TelNumWindow::staleAdvice()
 void TelNumWindow::addRoom()
 {
     m_grid->commitEdit();
-    if (!shown(m_view.moveLast()))
+    if (!shown(m_cursor.moveLast()))
         return;
     m_grid->setFocus();
     // The cell cursor goes down from the last row onto the new-row line.
@@ -226,18 +229,18 @@ void TelNumWindow::addRoom()
 void TelNumWindow::updateRooms()
 {
     m_grid->commitEdit();
-    shown(m_view.updateAll());
+    shown(m_cursor.updateAll());
 }
 
 void TelNumWindow::deleteRoom()
 {
     m_grid->commitEdit();
-    if (!shown(m_view.deleteCurrent()))
+    if (!shown(m_cursor.deleteCurrent()))
         return;
-    if (!shown(m_view.moveNext()))
+    if (!shown(m_cursor.moveNext()))
         return;
-    if (m_view.eof())
-        shown(m_view.moveLast());
+    if (m_cursor.eof())
+        shown(m_cursor.moveLast());
 }
 
 void TelNumWindow::refreshRooms()
@@ -246,12 +249,12 @@ void TelNumWindow::refreshRooms()
     // A change refused once is dropped by a second Refresh with nothing typed
     // in between: a row another program changed can never be written, and
     // the operator must still be able to read the table as it is now.
-    if (m_refreshRefused && m_view.isOpen()) {
+    if (m_refreshRefused && m_cursor.isOpen()) {
         m_refreshRefused = false;
-        m_view.cancelBatch();
+        m_cursor.cancelBatch();
     }
-    const bool pending = m_view.isOpen() && hasPendingRow();
-    const Outcome refreshed = m_view.refresh();
+    const bool pending = m_cursor.isOpen() && hasPendingRow();
+    const Outcome refreshed = m_cursor.refresh();
     if (!refreshed && pending && hasPendingRow()) {
         m_refreshRefused = true;
         m_messages.show(refreshed.description() +
@@ -265,8 +268,8 @@ void TelNumWindow::refreshRooms()
 
 bool TelNumWindow::hasPendingRow() const
 {
-    for (int row = 0; row < m_view.rowCount(); ++row) {
-        if (m_view.isPending(row))
+    for (int row = 0; row < m_cursor.rowCount(); ++row) {
+        if (m_cursor.isPending(row))
             return true;
     }
     return false;
@@ -283,12 +286,12 @@ void TelNumWindow::closeWindow()
 
 QString TelNumWindow::unsavedRowLabel() const
 {
-    for (int row = 0; row < m_view.rowCount(); ++row) {
-        if (m_view.isPending(row)) {
+    for (int row = 0; row < m_cursor.rowCount(); ++row) {
+        if (m_cursor.isPending(row)) {
             return QStringLiteral("%1 %2 (Room \"%3\")")
-                .arg(m_view.isNew(row) ? QStringLiteral("The new row") : QStringLiteral("Row"))
+                .arg(m_cursor.isNew(row) ? QStringLiteral("The new row") : QStringLiteral("Row"))
                 .arg(row + 1)
-                .arg(m_view.value(row, RoomDirectoryView::kRoom));
+                .arg(m_cursor.value(row, RoomDirectoryView::kRoom));
         }
     }
     return QStringLiteral("A row");
@@ -298,7 +301,7 @@ void TelNumWindow::closeEvent(QCloseEvent* event)
 {
     m_grid->commitEdit();
     const QString label = unsavedRowLabel();
-    const Outcome closed = m_view.close();
+    const Outcome closed = m_cursor.close();
     if (!closed) {
         const QString what =
             QStringLiteral("%1 was not saved:\n%2").arg(label, closed.description());

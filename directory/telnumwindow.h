@@ -14,19 +14,19 @@ class RoomGrid;
 class RoomTableModel;
 
 // tel_num: the room directory in a grid with its record view's bar and the
-// Add, Update, Delete, Refresh and Close buttons. The grid and the view are
-// one: the grid's current row is always the view's.
+// Add, Update, Delete, Refresh and Close buttons. The grid and the record
+// cursor are one: the grid's current row is always the cursor's.
 class TelNumWindow : public QWidget
 {
     Q_OBJECT
 
 public:
-    // Loading opens the view on the directory database of appDir; a failure
-    // comes through the view's Error.
+    // Loading opens the cursor on the directory database of appDir; a failure
+    // is shown as a data error.
     TelNumWindow(const QString& appDir, MessageSink& messages, QWidget* parent = nullptr);
     ~TelNumWindow() override;
 
-    RoomDirectoryView& datPrimaryRS() { return m_view; }
+    RoomDirectoryView& datPrimaryRS() { return m_cursor; }
     // The hidden fields Text1..Text4: the current row as the window shows it.
     RoomRecord boundFields() const;
     RoomGrid* grid() const { return m_grid; }
@@ -59,7 +59,7 @@ private:
     bool hasPendingRow() const;
 
     MessageSink& m_messages;
-    RoomDirectoryView m_view;
+    RoomDirectoryView m_cursor;
     RoomTableModel* m_model = nullptr;
     RoomGrid* m_grid = nullptr;
     DataControl* m_bar = nullptr;

@@ -8,7 +8,6 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QUrl>
 
 #include <cerrno>
 #include <sys/stat.h>
@@ -102,10 +101,12 @@ void checkWidths(const QSqlDatabase& db, const TableSpec& layout, FileReport& re
 {
     QStringList columns;
     for (const FieldSpec& f : layout.fields)
-        columns << QStringLiteral("length(%1)").arg(quotedName(f.name)) << quotedName(f.name)
-                << QStringLiteral("CAST(%1 AS BLOB)").arg(quotedName(f.name));
-    const QString select = QStringLiteral("SELECT %1 FROM %2")
-                               .arg(columns.join(QStringLiteral(", ")), quotedName(layout.table));
+        columns << QStringLiteral("length(%1)").arg(database::quotedIdentifier(f.name))
+                << database::quotedIdentifier(f.name)
+                << QStringLiteral("CAST(%1 AS BLOB)").arg(database::quotedIdentifier(f.name));
+    const QString select =
+        QStringLiteral("SELECT %1 FROM %2")
+            .arg(columns.join(QStringLiteral(", ")), database::quotedIdentifier(layout.table));
     QSqlQuery query(db);
     query.setForwardOnly(true);
     // Table order is the rowid's; a table made without one is read as it comes.
@@ -167,15 +168,11 @@ void checkContents(const QString& path, const QString& directory, const TableSpe
     const bool hadWal = QFileInfo::exists(wal);
     const bool hadShm = QFileInfo::exists(shm);
     {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
         // Read-only: examining a file must not change it, not even its journal mode.
-        db.setDatabaseName(
-            QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()).toString(QUrl::FullyEncoded) +
-            QStringLiteral("?mode=ro"));
-        db.setConnectOptions(
-            QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=5000"));
-        if (!db.open()) {
-            report.problems << QStringLiteral("cannot be opened: %1").arg(db.lastError().text());
+        const QSqlError error = database::connect(path, connection, database::Access::ReadOnly);
+        QSqlDatabase db = QSqlDatabase::database(connection, false);
+        if (error.isValid()) {
+            report.problems << QStringLiteral("cannot be opened: %1").arg(error.text());
         } else {
             QSqlQuery query(db);
             if (!query.exec(QStringLiteral("PRAGMA integrity_check"))) {
@@ -209,8 +206,8 @@ void checkContents(const QString& path, const QString& directory, const TableSpe
                     report.facts << QStringLiteral("table %1 with %2")
                                         .arg(layout.table,
                                              layout.fieldNames().join(QStringLiteral(", ")));
-                    query.prepare(
-                        QStringLiteral("SELECT count(*) FROM %1").arg(quotedName(layout.table)));
+                    query.prepare(QStringLiteral("SELECT count(*) FROM %1")
+                                      .arg(database::quotedIdentifier(layout.table)));
                     const int rows = query.exec() && query.next() ? query.value(0).toInt() : 0;
                     report.facts << (rows == 1 ? QStringLiteral("1 row")
                                                : QStringLiteral("%1 rows").arg(rows));

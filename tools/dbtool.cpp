@@ -12,7 +12,6 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QUrl>
 
 #include <cerrno>
 #include <cstdio>
@@ -37,11 +36,11 @@ QString insertStatement(const TableSpec& layout)
     QStringList columns;
     QStringList marks;
     for (const FieldSpec& f : layout.fields) {
-        columns << quotedName(f.name);
+        columns << database::quotedIdentifier(f.name);
         marks << QStringLiteral("?");
     }
     return QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-        .arg(quotedName(layout.table), columns.join(QStringLiteral(", ")),
+        .arg(database::quotedIdentifier(layout.table), columns.join(QStringLiteral(", ")),
              marks.join(QStringLiteral(", ")));
 }
 
@@ -192,7 +191,8 @@ QStringList operatorNames(const QSqlDatabase& db, const TableSpec& layout)
     QStringList names;
     QSqlQuery query(db);
     if (query.exec(QStringLiteral("SELECT %1 FROM %2")
-                       .arg(quotedName(layout.fields.first().name), quotedName(layout.table)))) {
+                       .arg(database::quotedIdentifier(layout.fields.first().name),
+                            database::quotedIdentifier(layout.table)))) {
         while (query.next())
             names << query.value(0).toString();
     }
@@ -260,10 +260,12 @@ Outcome fillDatabase(const QString& path, const TableSpec& layout,
     const QString connection = database::uniqueConnectionName(QStringLiteral("quorvane-db-create"));
     QString failure;
     {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
-        db.setDatabaseName(path);
-        if (!db.open()) {
-            failure = db.lastError().text();
+        // The journal stays in memory: a file that is not finished is thrown
+        // away, so a killed init leaves no journal to clean up.
+        const QSqlError error = database::connect(path, connection, database::Access::Create);
+        QSqlDatabase db = QSqlDatabase::database(connection, false);
+        if (error.isValid()) {
+            failure = error.text();
         } else {
             QSqlQuery query(db);
             const auto run = [&](const QString& statement, const QVariantList& values = {}) {
@@ -275,10 +277,6 @@ Outcome fillDatabase(const QString& path, const TableSpec& layout,
                 if (!query.exec())
                     failure = query.lastError().text();
             };
-            // The journal stays in memory: a file that is not finished is
-            // thrown away, so a killed init leaves no journal to clean up.
-            run(QStringLiteral("PRAGMA journal_mode=MEMORY"));
-            run(QStringLiteral("PRAGMA synchronous=FULL"));
             run(QStringLiteral("BEGIN"));
             run(schema::createStatement(layout));
             if (first)
@@ -369,13 +367,13 @@ QStringList obstacles(const QString& path, const QString& directory)
     if (present) {
         found << QStringLiteral("%1 is left from a write to %2 that did not finish (or another "
                                 "program is writing to it now). Complete the recovery with: %3")
-                     .arg(files, path, checkCommand(directory));
+                     .arg(files, path, database::checkCommand(directory));
     } else {
         found << QStringLiteral("%1 is left from a write that did not finish, to a database file "
                                 "that is no longer at %2; a new file beside it would take that "
                                 "write in and be damaged. Put the database file back and run: "
                                 "%3. Or move %1 aside together with the file it belongs to.")
-                     .arg(files, path, checkCommand(directory));
+                     .arg(files, path, database::checkCommand(directory));
     }
     return found;
 }
@@ -387,15 +385,11 @@ std::optional<int> operatorCount(const QString& path)
     const QString connection = database::uniqueConnectionName(QStringLiteral("quorvane-db-count"));
     std::optional<int> count;
     {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
-        db.setDatabaseName(
-            QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()).toString(QUrl::FullyEncoded) +
-            QStringLiteral("?mode=ro"));
-        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_OPEN_READONLY"));
-        if (database::probe(path) == database::FileKind::Sqlite && db.open()) {
-            QSqlQuery query(db);
+        if (database::probe(path) == database::FileKind::Sqlite &&
+            !database::connect(path, connection, database::Access::ReadOnly).isValid()) {
+            QSqlQuery query(QSqlDatabase::database(connection, false));
             if (query.exec(QStringLiteral("SELECT count(*) FROM %1")
-                               .arg(quotedName(schema::operatorTable().table))) &&
+                               .arg(database::quotedIdentifier(schema::operatorTable().table))) &&
                 query.next())
                 count = query.value(0).toInt();
         }
@@ -615,7 +609,7 @@ int init(const QString& directory, const OperatorEntry& given, Console& console)
         } else if (!count) {
             say(console.err, QStringLiteral("%1 cannot be read as an operator file. To examine it "
                                             "run: %2")
-                                 .arg(operatorPath, checkCommand(*dir)));
+                                 .arg(operatorPath, database::checkCommand(*dir)));
             status = kFailure;
         } else if (*count == 0) {
             say(console.err, QStringLiteral("%1 holds no operator, so nobody can log in. Add one "
@@ -693,8 +687,8 @@ int addOperator(const QString& directory, const OperatorEntry& given, Console& c
                 say(console.err, QStringLiteral("Cannot add the operator to %1: %2")
                                      .arg(path, query.lastError().text()));
             } else {
-                query.prepare(
-                    QStringLiteral("SELECT count(*) FROM %1").arg(quotedName(layout.table)));
+                query.prepare(QStringLiteral("SELECT count(*) FROM %1")
+                                  .arg(database::quotedIdentifier(layout.table)));
                 const int count = query.exec() && query.next() ? query.value(0).toInt() : 0;
                 say(console.out, QStringLiteral("Added the operator \"%1\" to %2; it now holds %3.")
                                      .arg(added->name, path,

@@ -17,12 +17,6 @@ void say(QTextStream& stream, const QString& text)
     stream.flush();
 }
 
-QString quotedName(const QString& identifier)
-{
-    return QLatin1Char('"') +
-           QString(identifier).replace(QLatin1Char('"'), QStringLiteral("\"\"")) + QLatin1Char('"');
-}
-
 QString errnoText(int error)
 {
     return QString::fromLocal8Bit(std::strerror(error));
@@ -45,11 +39,6 @@ std::optional<QString> existingDirectory(const QString& directory, Console& cons
         return std::nullopt;
     }
     return QDir(directory).absolutePath();
-}
-
-QString checkCommand(const QString& directory)
-{
-    return QStringLiteral("quorvane-db check ") + database::shellQuoted(directory);
 }
 
 QStringList sideFiles(const QString& path)

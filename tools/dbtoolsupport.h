@@ -9,13 +9,9 @@ namespace dbtool {
 
 // Writes one line and flushes it, so prompts and messages keep their order.
 void say(QTextStream& stream, const QString& text);
-// An SQL identifier in double quotes.
-QString quotedName(const QString& identifier);
 QString errnoText(int error);
 // The directory made absolute, or nothing after saying why it cannot be used.
 std::optional<QString> existingDirectory(const QString& directory, Console& console);
-// The companion's check command for a directory, quoted for a shell.
-QString checkCommand(const QString& directory);
 // The -journal, -wal and -shm files beside a database that exist (even as a
 // dangling link). SQLite takes them as the unfinished write of that file.
 QStringList sideFiles(const QString& path);

@@ -13,6 +13,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QPointer>
@@ -104,6 +105,23 @@ private slots:
     {
         delete m_window;
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    // The record view without a window.
+    void viewFindsItsFileOnlyBesideTheProgramAndWritesAValueHandedOverAtWillMove()
+    {
+        RoomDirectoryView view;
+        const QString before = QDir::currentPath();
+        QTemporaryDir elsewhere;
+        QDir::setCurrent(m_dir.path());
+        const Outcome notFound = view.openIn(elsewhere.path());
+        QDir::setCurrent(before);
+        QVERIFY(!notFound && notFound.description().contains(elsewhere.path()));
+        QVERIFY(view.openIn(m_dir.path()));
+        connect(&view, &RecordCursor::WillMove, &view,
+                [&] { view.setField(RoomDirectoryView::kTel3, QStringLiteral("late")); });
+        QVERIFY(view.moveNext());
+        QCOMPARE(stored().first(), (QStringList{"101", "111", "<NULL>", "late"}));
     }
 
     void deleteOnTheLastRowThenWalkToTheEnd()

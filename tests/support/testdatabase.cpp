@@ -1,34 +1,31 @@
 #include "testdatabase.h"
 
-#include <QSqlDatabase>
+#include "database.h"
+
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QTest>
-
-#include <atomic>
 
 namespace testdb {
 
 namespace {
 
+// Runs body on a connection of its own, as another program would.
 template <typename F> void withConnection(const QString& path, F&& body)
 {
-    static std::atomic<int> counter{0};
-    const QString name = QStringLiteral("testdb-%1").arg(++counter);
+    const QString name = database::uniqueConnectionName(QStringLiteral("testdb"));
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
         db.setDatabaseName(path);
         if (!db.open())
             qFatal("cannot open %s", qPrintable(path));
         body(db);
-        db.close();
     }
     QSqlDatabase::removeDatabase(name);
 }
 
-void run(QSqlDatabase& db, const QString& statement, const QVariantList& values)
+void run(QSqlQuery& query, const QString& statement, const QVariantList& values = {})
 {
-    QSqlQuery query(db);
     query.prepare(statement);
     for (const QVariant& v : values)
         query.addBindValue(v);
@@ -36,47 +33,52 @@ void run(QSqlDatabase& db, const QString& statement, const QVariantList& values)
         qFatal("%s: %s", qPrintable(statement), qPrintable(query.lastError().text()));
 }
 
+QString columns(const TableSpec& layout)
+{
+    QStringList names;
+    for (const FieldSpec& f : layout.fields)
+        names << database::quotedIdentifier(f.name);
+    return names.join(QLatin1Char(','));
+}
+
 } // namespace
 
 void create(const QString& path, const TableSpec& layout, const QList<QVariantList>& rows)
 {
     withConnection(path, [&](QSqlDatabase& db) {
-        run(db, schema::createStatement(layout), {});
-        QStringList columns, marks;
-        for (const FieldSpec& f : layout.fields) {
-            columns << QStringLiteral("\"%1\"").arg(f.name);
-            marks << QStringLiteral("?");
-        }
-        const QString insert = QStringLiteral("INSERT INTO \"%1\" (%2) VALUES (%3)")
-                                   .arg(layout.table, columns.join(','), marks.join(','));
+        QSqlQuery query(db);
+        run(query, schema::createStatement(layout));
+        const QStringList marks(layout.fields.size(), QStringLiteral("?"));
         db.transaction();
         for (const QVariantList& row : rows)
-            run(db, insert, row);
+            run(query,
+                QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                    .arg(database::quotedIdentifier(layout.table), columns(layout),
+                         marks.join(QLatin1Char(','))),
+                row);
         db.commit();
     });
 }
 
 void exec(const QString& path, const QString& statement, const QVariantList& values)
 {
-    withConnection(path, [&](QSqlDatabase& db) { run(db, statement, values); });
+    withConnection(path, [&](QSqlDatabase& db) {
+        QSqlQuery query(db);
+        run(query, statement, values);
+    });
 }
 
 QList<QStringList> rows(const QString& path, const TableSpec& layout)
 {
     QList<QStringList> result;
     withConnection(path, [&](QSqlDatabase& db) {
-        QStringList columns;
-        for (const FieldSpec& f : layout.fields)
-            columns << QStringLiteral("\"%1\"").arg(f.name);
         QSqlQuery query(db);
-        if (!query.exec(QStringLiteral("SELECT %1 FROM \"%2\" ORDER BY rowid")
-                            .arg(columns.join(','), layout.table)))
-            qFatal("%s", qPrintable(query.lastError().text()));
+        run(query, QStringLiteral("SELECT %1 FROM %2 ORDER BY rowid")
+                       .arg(columns(layout), database::quotedIdentifier(layout.table)));
         while (query.next()) {
             QStringList row;
             for (int i = 0; i < layout.fields.size(); ++i)
-                row << (query.value(i).isNull() ? QStringLiteral("<NULL>")
-                                                : query.value(i).toString());
+                row << (query.isNull(i) ? QStringLiteral("<NULL>") : query.value(i).toString());
             result << row;
         }
     });

@@ -1,0 +1,407 @@
+#include "tablestatements.h"
+
+#include "database.h"
+
+#include <QSqlDatabase>
+#include <QSqlDriver>
+#include <QSqlError>
+#include <QSqlQuery>
+
+#include <sqlite3.h>
+
+namespace {
+
+using database::quotedIdentifier;
+
+// The connection's sqlite3 handle, when the driver shares our SQLite library.
+sqlite3* nativeHandle(const QSqlDatabase& db)
+{
+    const QVariant handle = db.driver()->handle();
+    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
+        return nullptr;
+    sqlite3* native = *static_cast<sqlite3* const*>(handle.constData());
+    if (!native)
+        return nullptr;
+    QSqlQuery version(db);
+    if (!version.exec(QStringLiteral("SELECT sqlite_version()")) || !version.next() ||
+        version.value(0).toString() != QString::fromLatin1(sqlite3_libversion()))
+        return nullptr;
+    return native;
+}
+
+// A column as the Qt driver would give it, so a row read either way matches
+// the table in the same way when it is written back.
+QVariant columnValue(sqlite3_stmt* statement, int column)
+{
+    switch (sqlite3_column_type(statement, column)) {
+    case SQLITE_INTEGER:
+        return qlonglong(sqlite3_column_int64(statement, column));
+    case SQLITE_FLOAT:
+        return sqlite3_column_double(statement, column);
+    case SQLITE_BLOB:
+        return QByteArray(static_cast<const char*>(sqlite3_column_blob(statement, column)),
+                          sqlite3_column_bytes(statement, column));
+    case SQLITE_NULL:
+        return QVariant(QMetaType::fromType<QString>());
+    default:
+        return QString::fromUtf8(
+            reinterpret_cast<const char*>(sqlite3_column_text(statement, column)),
+            sqlite3_column_bytes(statement, column));
+    }
+}
+
+QString cannotRead(const QString& table, const QString& why)
+{
+    return QStringLiteral("The table %1 cannot be read: %2").arg(table, why);
+}
+
+} // namespace
+
+QSqlDatabase TableStatements::database() const
+{
+    return QSqlDatabase::database(m_connection, false);
+}
+
+Outcome TableStatements::connect(const QString& path)
+{
+    disconnect();
+    m_path = path;
+    if (m_spec.fields.size() > RowStore::kMaxFields)
+        return Outcome::failure(
+            QStringLiteral("The table %1 has %2 fields; at most %3 can be used.")
+                .arg(m_spec.table)
+                .arg(m_spec.fields.size())
+                .arg(RowStore::kMaxFields));
+    const QString name = database::uniqueConnectionName(QStringLiteral("cursor-") + m_spec.table);
+    Outcome outcome = database::open(path, name);
+    if (!outcome)
+        return outcome;
+    m_connection = name;
+    outcome = database::checkTable(database(), m_spec, path);
+    if (!outcome)
+        disconnect();
+    return outcome;
+}
+
+void TableStatements::disconnect()
+{
+    if (m_connection.isEmpty())
+        return;
+    database::close(m_connection);
+    m_connection.clear();
+}
+
+// A row is addressed by the table's integer key, else by its rowid, else by
+// its primary key (a table made WITHOUT ROWID); with none of them only the
+// values as read find it.
+void TableStatements::findKey()
+{
+    m_keyColumns.clear();
+    QSqlQuery query(database());
+    query.prepare(QStringLiteral("SELECT name, upper(type), pk FROM pragma_table_info(?) "
+                                 "WHERE pk > 0 ORDER BY pk"));
+    query.addBindValue(m_spec.table);
+    QStringList keys;
+    QString keyType;
+    if (query.exec()) {
+        while (query.next()) {
+            keys << query.value(0).toString();
+            keyType = query.value(1).toString();
+        }
+    }
+    if (keys.size() == 1 && keyType == QLatin1String("INTEGER")) {
+        m_keyColumns = keys;
+        return;
+    }
+    QSqlQuery rowid(database());
+    if (rowid.exec(
+            QStringLiteral("SELECT rowid FROM %1 LIMIT 0").arg(quotedIdentifier(m_spec.table))))
+        m_keyColumns = QStringList{QStringLiteral("rowid")};
+    else
+        m_keyColumns = keys;
+}
+
+QVariantList TableStatements::keyParts(const QVariant& key) const
+{
+    if (m_keyColumns.size() == 1)
+        return {key};
+    return key.toList();
+}
+
+QString TableStatements::where(bool byKey, bool byValues) const
+{
+    QStringList match;
+    if (byKey) {
+        for (const QString& key : m_keyColumns)
+            match << quotedIdentifier(key) + QStringLiteral("=?");
+    }
+    if (byValues) {
+        for (const FieldSpec& f : m_spec.fields)
+            match << quotedIdentifier(f.name) + QStringLiteral(" IS ?");
+    }
+    return match.join(QStringLiteral(" AND "));
+}
+
+void TableStatements::bindMatch(QSqlQuery& query, const RowStore& store,
+                                const RowStore::Row& row) const
+{
+    for (const QVariant& part : keyParts(row.key))
+        query.addBindValue(part);
+    for (int i = 0; i < store.fieldCount(); ++i)
+        query.addBindValue(store.originalValue(row, i));
+}
+
+Outcome TableStatements::readSnapshot(const RowStore& store, std::vector<RowStore::Row>& rows)
+{
+    findKey();
+    QStringList columns;
+    for (const QString& key : m_keyColumns)
+        columns << quotedIdentifier(key);
+    for (const FieldSpec& f : m_spec.fields)
+        columns << quotedIdentifier(f.name);
+    QString select = QStringLiteral("SELECT %1 FROM %2")
+                         .arg(columns.join(QLatin1Char(',')), quotedIdentifier(m_spec.table));
+    if (!m_keyColumns.isEmpty())
+        select += QStringLiteral(" ORDER BY ") +
+                  columns.mid(0, m_keyColumns.size()).join(QLatin1Char(','));
+
+    rows.clear();
+    if (m_engine != SnapshotEngine::QtDriver) {
+        bool read = false;
+        const Outcome outcome = readWithSqliteApi(select, store, rows, &read);
+        if (read) {
+            m_used = SnapshotEngine::SqliteApi;
+            return outcome;
+        }
+    }
+    m_used = SnapshotEngine::QtDriver;
+    return readWithQtDriver(select, store, rows);
+}
+
+// read tells whether the engine's interface could be used at all.
+Outcome TableStatements::readWithSqliteApi(const QString& select, const RowStore& store,
+                                           std::vector<RowStore::Row>& rows, bool* read)
+{
+    sqlite3* handle = nativeHandle(database());
+    *read = handle != nullptr;
+    if (!handle)
+        return Outcome::success();
+    const int k = int(m_keyColumns.size());
+    const int n = store.fieldCount();
+    QVariantList keyParts(k);
+    std::vector<QVariant> values(static_cast<size_t>(n));
+    // The common case, a row of plain ASCII text and NULLs keyed by an
+    // integer, is packed straight from SQLite's buffers.
+    std::array<const char*, RowStore::kPackedFields> data{};
+    std::array<int, RowStore::kPackedFields> sizes{};
+    const bool packable = k == 1 && n <= RowStore::kPackedFields;
+    auto packAscii = [&](sqlite3_stmt* statement) {
+        if (!packable || sqlite3_column_type(statement, 0) != SQLITE_INTEGER)
+            return false;
+        for (int i = 0; i < n; ++i) {
+            const int type = sqlite3_column_type(statement, i + k);
+            if (type == SQLITE_NULL) {
+                data[size_t(i)] = nullptr;
+            } else if (type == SQLITE_TEXT) {
+                data[size_t(i)] =
+                    reinterpret_cast<const char*>(sqlite3_column_text(statement, i + k));
+                sizes[size_t(i)] = sqlite3_column_bytes(statement, i + k);
+            } else {
+                return false;
+            }
+        }
+        RowStore::Row row;
+        if (!store.packAscii(row, data.data(), sizes.data()))
+            return false;
+        row.key = qlonglong(sqlite3_column_int64(statement, 0));
+        rows.push_back(std::move(row));
+        return true;
+    };
+
+    sqlite3_stmt* statement = nullptr;
+    const QByteArray sql = select.toUtf8();
+    int rc = sqlite3_prepare_v2(handle, sql.constData(), int(sql.size()), &statement, nullptr);
+    if (rc == SQLITE_OK) {
+        while ((rc = sqlite3_step(statement)) == SQLITE_ROW) {
+            if (packAscii(statement))
+                continue;
+            for (int i = 0; i < k; ++i)
+                keyParts[i] = columnValue(statement, i);
+            for (int i = 0; i < n; ++i)
+                values[size_t(i)] = columnValue(statement, i + k);
+            RowStore::Row row;
+            row.key = k == 1 ? keyParts.first() : k > 1 ? QVariant(keyParts) : QVariant();
+            store.setOriginal(row, values.data());
+            rows.push_back(std::move(row));
+        }
+    }
+    const QString why = database::plainError(sqlite3_errcode(handle),
+                                             QString::fromUtf8(sqlite3_errmsg(handle)), m_path);
+    sqlite3_finalize(statement);
+    if (rc != SQLITE_DONE)
+        return Outcome::failure(cannotRead(m_spec.table, why));
+    return Outcome::success();
+}
+
+Outcome TableStatements::readWithQtDriver(const QString& select, const RowStore& store,
+                                          std::vector<RowStore::Row>& rows)
+{
+    const int k = int(m_keyColumns.size());
+    const int n = store.fieldCount();
+    QVariantList keyParts(k);
+    std::vector<QVariant> values(static_cast<size_t>(n));
+    QSqlQuery query(database());
+    query.setForwardOnly(true);
+    if (!query.exec(select))
+        return Outcome::failure(
+            cannotRead(m_spec.table, database::plainError(query.lastError(), m_path)));
+    while (query.next()) {
+        for (int i = 0; i < k; ++i)
+            keyParts[i] = query.value(i);
+        for (int i = 0; i < n; ++i)
+            values[size_t(i)] = query.value(i + k);
+        RowStore::Row row;
+        row.key = k == 1 ? keyParts.first() : k > 1 ? QVariant(keyParts) : QVariant();
+        store.setOriginal(row, values.data());
+        rows.push_back(std::move(row));
+    }
+    if (query.lastError().isValid())
+        return Outcome::failure(
+            cannotRead(m_spec.table, database::plainError(query.lastError(), m_path)));
+    return Outcome::success();
+}
+
+Outcome TableStatements::writeRow(RowStore& store, int index, const QString& label, bool* stale)
+{
+    RowStore::Row& row = store[index];
+    QSqlDatabase db = database();
+    QSqlQuery query(db);
+    const auto refused = [&](const QSqlError& error) {
+        return QStringLiteral("%1 was not saved: %2 Your values are kept.")
+            .arg(label, database::plainError(error, m_path));
+    };
+    if (!query.exec(QStringLiteral("BEGIN IMMEDIATE")))
+        return Outcome::failure(refused(query.lastError()));
+    auto rollback = [&](const QString& description) {
+        QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
+        return Outcome::failure(description);
+    };
+
+    const int n = store.fieldCount();
+    QStringList changed;
+    QVariantList values;
+    QVariantList written; // every field as it now stands in the table
+    for (int i = 0; i < n; ++i) {
+        if (row.isSet(i)) {
+            changed << quotedIdentifier(m_spec.fields[i].name);
+            values << row.edited[i];
+        }
+        written << (row.isSet(i) ? QVariant(row.edited[i]) : store.originalValue(row, i));
+    }
+
+    if (row.isNew) {
+        QStringList marks(changed.size(), QStringLiteral("?"));
+        query.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                          .arg(quotedIdentifier(m_spec.table), changed.join(QLatin1Char(',')),
+                               marks.join(QLatin1Char(','))));
+        for (const QVariant& v : values)
+            query.addBindValue(v);
+        if (!query.exec())
+            return rollback(refused(query.lastError()));
+    } else {
+        QStringList sets;
+        for (const QString& c : changed)
+            sets << c + QStringLiteral("=?");
+        query.prepare(QStringLiteral("UPDATE %1 SET %2 WHERE %3")
+                          .arg(quotedIdentifier(m_spec.table), sets.join(QLatin1Char(',')),
+                               where(true, true)));
+        for (const QVariant& v : values)
+            query.addBindValue(v);
+        bindMatch(query, store, row);
+        if (!query.exec())
+            return rollback(refused(query.lastError()));
+        if (query.numRowsAffected() != 1) {
+            *stale = true;
+            return rollback(QStringLiteral("%1 was not saved: another program changed or deleted "
+                                           "it after it was read. Your values are kept.")
+                                .arg(label));
+        }
+    }
+
+    // The key as it now stands: a key field may just have changed, and a new
+    // row's rowid is the one just given.
+    QVariantList key = row.isNew ? QVariantList(m_keyColumns.size()) : keyParts(row.key);
+    for (int k = 0; k < m_keyColumns.size(); ++k) {
+        int field = -1;
+        for (int i = 0; i < n && field < 0; ++i) {
+            if (m_spec.fields[i].name.compare(m_keyColumns[k], Qt::CaseInsensitive) == 0)
+                field = i;
+        }
+        if (field >= 0)
+            key[k] = written[field];
+        else if (row.isNew)
+            key[k] = query.lastInsertId();
+    }
+
+    // Read the row back, so the next write matches what the table really holds.
+    QStringList columns;
+    for (const FieldSpec& f : m_spec.fields)
+        columns << quotedIdentifier(f.name);
+    QSqlQuery reread(db);
+    reread.prepare(QStringLiteral("SELECT %1 FROM %2 WHERE %3 LIMIT 1")
+                       .arg(columns.join(QLatin1Char(',')), quotedIdentifier(m_spec.table),
+                            where(true, m_keyColumns.isEmpty())));
+    for (const QVariant& v : m_keyColumns.isEmpty() ? written : key)
+        reread.addBindValue(v);
+    if (!reread.exec() || !reread.next())
+        return rollback(QStringLiteral("%1 was not saved: it could not be read back. %2")
+                            .arg(label, reread.lastError().isValid()
+                                            ? database::plainError(reread.lastError(), m_path)
+                                            : QString()));
+    QVariantList stored;
+    for (int i = 0; i < n; ++i)
+        stored << reread.value(i);
+    reread.finish();
+
+    if (!query.exec(QStringLiteral("COMMIT")))
+        return rollback(refused(query.lastError()));
+
+    row.key = key.size() == 1 ? key.first() : key.isEmpty() ? QVariant() : QVariant(key);
+    store.setOriginal(row, stored.constData());
+    row.edited.clear();
+    row.modified = 0;
+    row.isNew = false;
+    return Outcome::success();
+}
+
+Outcome TableStatements::deleteRow(const RowStore& store, int index, const QString& label,
+                                   bool* stale)
+{
+    QSqlDatabase db = database();
+    QSqlQuery query(db);
+    const auto refused = [&] {
+        return QStringLiteral("%1 was not deleted: %2")
+            .arg(label, database::plainError(query.lastError(), m_path));
+    };
+    if (!query.exec(QStringLiteral("BEGIN IMMEDIATE")))
+        return Outcome::failure(refused());
+    query.prepare(QStringLiteral("DELETE FROM %1 WHERE %2")
+                      .arg(quotedIdentifier(m_spec.table), where(true, true)));
+    bindMatch(query, store, store[index]);
+    QString failure;
+    if (!query.exec()) {
+        failure = refused();
+    } else if (query.numRowsAffected() != 1) {
+        *stale = true;
+        failure = QStringLiteral("%1 was not deleted: another program changed or deleted it after "
+                                 "it was read.")
+                      .arg(label);
+    } else if (!query.exec(QStringLiteral("COMMIT"))) {
+        failure = refused();
+    }
+    if (!failure.isEmpty()) {
+        QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
+        return Outcome::failure(failure);
+    }
+    return Outcome::success();
+}

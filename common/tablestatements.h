@@ -1,0 +1,65 @@
+#pragma once
+
+#include "outcome.h"
+#include "rowstore.h"
+#include "schema.h"
+
+class QSqlDatabase;
+class QSqlQuery;
+
+// How a table's rows are read at open. The engine's own interface reads
+// large tables several times faster, but only works when Qt's driver uses
+// the same SQLite library as the program; Automatic takes it when it can.
+enum class SnapshotEngine { Automatic, SqliteApi, QtDriver };
+
+// One table of one database file as the cursor reads and writes it: the
+// connection, the key a row is found by, the snapshot reader and the
+// statements that write a row back.
+//
+// Writes are optimistic: a row is written only where the table still holds
+// exactly what was read, so another program's change is never overwritten.
+class TableStatements
+{
+public:
+    explicit TableStatements(TableSpec layout) : m_spec(std::move(layout)) {}
+    ~TableStatements() { disconnect(); }
+
+    const TableSpec& layout() const { return m_spec; }
+    bool isConnected() const { return !m_connection.isEmpty(); }
+
+    // Opens the file and checks that it holds the table and its fields.
+    Outcome connect(const QString& path);
+    void disconnect();
+
+    void setEngine(SnapshotEngine engine) { m_engine = engine; }
+    // The engine that read the last snapshot.
+    SnapshotEngine usedEngine() const { return m_used; }
+    // Every row of the table, in key order where it has one.
+    Outcome readSnapshot(const RowStore& store, std::vector<RowStore::Row>& rows);
+
+    // Writes a row's typed values (an INSERT for a new row) and reads the row
+    // back, so the next write matches what the table holds. stale tells that
+    // another program changed or deleted the row since it was read.
+    Outcome writeRow(RowStore& store, int index, const QString& label, bool* stale);
+    Outcome deleteRow(const RowStore& store, int index, const QString& label, bool* stale);
+
+private:
+    QSqlDatabase database() const;
+    void findKey();
+    QVariantList keyParts(const QVariant& key) const;
+    // "key=? AND ... AND field IS ? AND ...": byKey names the key columns,
+    // byValues every field as read.
+    QString where(bool byKey, bool byValues) const;
+    void bindMatch(QSqlQuery& query, const RowStore& store, const RowStore::Row& row) const;
+    Outcome readWithSqliteApi(const QString& select, const RowStore& store,
+                              std::vector<RowStore::Row>& rows, bool* read);
+    Outcome readWithQtDriver(const QString& select, const RowStore& store,
+                             std::vector<RowStore::Row>& rows);
+
+    TableSpec m_spec;
+    QString m_path;
+    QString m_connection;
+    QStringList m_keyColumns;
+    SnapshotEngine m_engine = SnapshotEngine::Automatic;
+    SnapshotEngine m_used = SnapshotEngine::Automatic;
+};
