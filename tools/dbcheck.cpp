@@ -1,5 +1,7 @@
 #include "database.h"
-#include "dbtoolsupport.h"
+#include "dbarguments.h"
+#include "dbfiles.h"
+#include "dbsql.h"
 #include "operatorlimits.h"
 #include "schema.h"
 

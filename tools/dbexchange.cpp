@@ -1,8 +1,8 @@
 // The companion's room file and backup commands: import, export, backup, restore.
 #include "database.h"
 #include "datafolder.h"
+#include "dbarguments.h"
 #include "dbtool.h"
-#include "dbtoolsupport.h"
 #include "directorybackup.h"
 #include "roomcsv.h"
 #include "roomimport.h"
@@ -21,26 +21,6 @@ namespace {
 // Import's own statuses: a file refused for its rows differs from a failure.
 constexpr int kRefused = 1;
 constexpr int kOtherFailure = 2;
-
-// DIR may be left out when the first argument is not a directory: the
-// databases are then those of the folder the program uses.
-// With more arguments than the command's files the first must be DIR.
-std::optional<QString> takeDirectory(QStringList& arguments, int files, Console& console)
-{
-    if (arguments.size() > files)
-        return existingDirectory(arguments.takeFirst(), console);
-    if (!arguments.isEmpty() && QFileInfo(arguments.first()).isDir())
-        return QDir(arguments.takeFirst()).absolutePath();
-    return datafolder::resolve().path;
-}
-
-int usageError(Console& console, const QString& reason)
-{
-    say(console.err, reason);
-    console.err << usage();
-    console.err.flush();
-    return kUsage;
-}
 
 QString roomsText(int n)
 {

@@ -31,6 +31,9 @@ struct OperatorEntry
     std::optional<QString> pin;
 };
 
+// Writes one line and flushes it, so prompts and messages keep their order.
+void say(QTextStream& stream, const QString& text);
+
 enum ExitCode { kSuccess = 0, kFailure = 1, kUsage = 2 };
 
 QString usage();

@@ -1,0 +1,107 @@
+#include "dbarguments.h"
+
+#include "datafolder.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace dbtool {
+
+QString parseOperatorArguments(const QStringList& arguments, QString& directory,
+                               OperatorEntry& entry)
+{
+    QStringList positional;
+    bool optionsEnded = false;
+    for (int i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (optionsEnded || !argument.startsWith(QStringLiteral("--"))) {
+            positional << argument;
+            continue;
+        }
+        if (argument == QLatin1String("--")) {
+            optionsEnded = true;
+            continue;
+        }
+        QString option = argument;
+        std::optional<QString> value;
+        if (const qsizetype equals = argument.indexOf(QLatin1Char('=')); equals > 0) {
+            option = argument.left(equals);
+            value = argument.mid(equals + 1);
+        }
+        std::optional<QString>* target = nullptr;
+        if (option == QLatin1String("--operator"))
+            target = &entry.name;
+        else if (option == QLatin1String("--pin"))
+            target = &entry.pin;
+        else
+            return QStringLiteral("Unknown option %1.").arg(option);
+        if (!value) {
+            if (i + 1 >= arguments.size())
+                return QStringLiteral("The option %1 needs a value.").arg(option);
+            value = arguments[++i];
+        }
+        *target = value;
+    }
+    if (positional.size() > 1)
+        return QStringLiteral("Name at most one directory.");
+    directory = positional.value(0);
+    return {};
+}
+
+// The folder a command works on: the one named, or the program's data folder
+// (the default one is created, private, when missing and writing is asked for).
+std::optional<QString> dataFolder(const QString& named, bool writing, Console& console)
+{
+    if (!named.isEmpty())
+        return named;
+    const datafolder::Choice choice = datafolder::resolve();
+    if (!writing)
+        return choice.path;
+    if (Outcome ready = datafolder::prepare(choice); !ready) {
+        say(console.err, ready.description());
+        return std::nullopt;
+    }
+    return choice.path;
+}
+
+int usageError(Console& console, const QString& reason)
+{
+    if (!reason.isEmpty())
+        say(console.err, reason);
+    console.err << usage();
+    console.err.flush();
+    return kUsage;
+}
+
+// Made absolute so messages and suggested commands work from anywhere.
+std::optional<QString> existingDirectory(const QString& directory, Console& console)
+{
+    const QFileInfo info(directory);
+    if (!info.exists()) {
+        say(console.err, QStringLiteral("The directory %1 does not exist. Create it first, or name "
+                                        "the directory that holds the quorvane program.")
+                             .arg(directory));
+        return std::nullopt;
+    }
+    if (!info.isDir()) {
+        say(console.err, QStringLiteral("%1 is not a directory. Name the directory that holds the "
+                                        "quorvane program.")
+                             .arg(directory));
+        return std::nullopt;
+    }
+    return QDir(directory).absolutePath();
+}
+
+// DIR may be left out when the first argument is not a directory: the
+// databases are then those of the folder the program uses.
+// With more arguments than the command's files the first must be DIR.
+std::optional<QString> takeDirectory(QStringList& arguments, int files, Console& console)
+{
+    if (arguments.size() > files)
+        return existingDirectory(arguments.takeFirst(), console);
+    if (!arguments.isEmpty() && QFileInfo(arguments.first()).isDir())
+        return QDir(arguments.takeFirst()).absolutePath();
+    return datafolder::resolve().path;
+}
+
+} // namespace dbtool
