@@ -1,23 +1,15 @@
 #include "dbtool.h"
 #include "logingate.h"
-#include "mainwindow.h"
 #include "operatorview.h"
-#include "posixserialport.h"
-#include "recordingmessagesink.h"
-#include "shell.h"
+#include "shellrig.h"
 #include "testdatabase.h"
-#include "uipauser.h"
 
-#include <QAction>
 #include <QDialog>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSqlDatabase>
 #include <QSqlQuery>
-#include <QTemporaryDir>
 #include <QTest>
-
-#include <memory>
 
 using Rows = QList<QStringList>;
 
@@ -28,34 +20,25 @@ class TestOperatorMaintenance : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<QTemporaryDir> m_dir;
-    RecordingMessageSink m_messages;
-    PosixSerialPort m_port;
-    UiPauser m_pauser;
-    std::unique_ptr<Shell> m_shell;
+    std::unique_ptr<ShellRig> m_rig;
 
-    QString path() const { return m_dir->filePath(schema::kOperatorFile); }
+    QString path() const { return m_rig->dir.filePath(schema::kOperatorFile); }
     Rows table() const { return testdb::rows(path(), schema::operatorTable()); }
+    QList<RecordingMessageSink::Message>& said() { return m_rig->messages.messages; }
 
     void start(const QList<QVariantList>& operators = testdb::operators({{"admin", "1111"}}))
     {
-        m_shell.reset();
-        m_dir = std::make_unique<QTemporaryDir>();
+        m_rig = std::make_unique<ShellRig>();
         testdb::create(path(), schema::operatorTable(), operators);
-        m_messages.messages.clear();
-        m_shell = std::make_unique<Shell>(m_dir->path(), m_messages, m_port, m_pauser);
+        m_rig->start();
     }
 
-    // The one open dialog the menu item shows; a closed one waits for deletion, so let it go first.
+    // The dialog the menu item shows, or the one open of that name.
     QDialog* choose(const char* item, const char* name)
     {
         if (item)
-            m_shell->mainWindow().menuAction(item)->trigger();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QList<QDialog*> open;
-        for (QDialog* d : m_shell->mainWindow().findChildren<QDialog*>(QString::fromLatin1(name)))
-            open << (d->isVisible() ? QList<QDialog*>{d} : QList<QDialog*>{});
-        return open.size() == 1 ? open.first() : nullptr;
+            m_rig->choose(item);
+        return m_rig->shown<QDialog>(name);
     }
     QDialog* editUser() { return choose("mnuEU", "frmLogchg"); }
 
@@ -79,11 +62,11 @@ private:
     {
         OperatorView view;
         LoginGate gate(view);
-        return view.openIn(m_dir->path()) && gate.lookUp(name) && gate.acceptsPin(pin);
+        return view.openIn(m_rig->dir.path()) && gate.lookUp(name) && gate.acceptsPin(pin);
     }
 
 private slots:
-    void cleanup() { m_shell.reset(); }
+    void cleanup() { m_rig.reset(); }
 
     // Return adds the row even with an existing name, but the first one in table
     // order still decides at login; with both boxes empty an empty login works.
@@ -118,7 +101,7 @@ private slots:
         QCOMPARE(table(),
                  added ? Rows({{"admin", "1111"}, {name, pin}}) : Rows({{"admin", "1111"}}));
         QCOMPARE(logsIn(name, pin), added && name != "admin");
-        QVERIFY(logsIn("admin", "1111") && m_messages.messages.isEmpty());
+        QVERIFY(logsIn("admin", "1111") && said().isEmpty());
     }
 
     // Enter presses Next; the operators are shown in a cycle; Delete on the
@@ -138,7 +121,7 @@ private slots:
         }
         QCOMPARE(seen.join('/'), QStringLiteral("a/1/b/2/c/3/a/1/b/2/c/3/////a/1/b/2/b/2"));
         QCOMPARE(table(), Rows({{"b", "2"}}));
-        QVERIFY(m_messages.messages.isEmpty());
+        QVERIFY(said().isEmpty());
     }
 
     // Next saves a changed PIN: the old one is refused at the next login and the
@@ -207,26 +190,29 @@ private slots:
             type(d, n, p);
             click(d, edit ? "cmdNext" : "cmdOK");
             QCOMPARE(table(), taken ? (edit ? Rows({{n, p}}) : added) : before);
-            QCOMPARE(m_messages.messages.size(), taken ? 0 : 1);
-            if (taken || !edit)
+            QCOMPARE(said().size(), taken ? 0 : 1);
+            if (taken)
                 continue;
-            QVERIFY2(refused(m_messages.messages[0].text), qPrintable(m_messages.messages[0].text));
+            QVERIFY2(refused(said()[0].text), qPrintable(said()[0].text));
+            if (!edit)
+                continue;
             // Edit User's way out of a refused change: a second close discards it.
             d->close();
             QCOMPARE(choose(nullptr, "frmLogchg"), d);
-            QVERIFY(m_messages.messages.last().text.contains("close it again to discard"));
+            QVERIFY(said().last().text.contains("close it again to discard"));
             d->close();
             QVERIFY(!choose(nullptr, "frmLogchg"));
             QCOMPARE(table(), before);
         }
         start();
-        QString said;
-        QTextStream in(&said), out(&said);
+        QString text;
+        QTextStream in(&text), out(&text);
         dbtool::Console console{in, out, out, false, {}};
-        QCOMPARE(dbtool::run({"add-operator", m_dir->path(), "--operator", n, "--pin", p}, console),
-                 taken ? 0 : 1);
+        QCOMPARE(
+            dbtool::run({"add-operator", m_rig->dir.path(), "--operator", n, "--pin", p}, console),
+            taken ? 0 : 1);
         QCOMPARE(table(), taken ? added : before);
-        QVERIFY2(refused(said) || taken, qPrintable(said));
+        QVERIFY2(refused(text) || taken, qPrintable(text));
 
         // The table refuses what SQLite can tell; check lists what another program stored anyway.
         start();
@@ -244,10 +230,10 @@ private slots:
             }
         }
         QSqlDatabase::removeDatabase("rule");
-        said.clear();
-        dbtool::run({"check", m_dir->path()}, console);
-        QCOMPARE(said.contains("user_pin row 2: "), !taken);
-        QVERIFY2(refused(said) || taken, qPrintable(said));
+        text.clear();
+        dbtool::run({"check", m_rig->dir.path()}, console);
+        QCOMPARE(text.contains("user_pin row 2: "), !taken);
+        QVERIFY2(refused(text) || taken, qPrintable(text));
     }
 
     // Exit ends the program without the dialog's close step: the unsaved
@@ -256,11 +242,11 @@ private slots:
     {
         start();
         type(editUser(), "admin", "7777");
-        m_shell->mainWindow().menuAction("mnuExit")->trigger();
-        QVERIFY(!m_shell->mainWindow().isVisible());
-        m_shell.reset();
+        m_rig->window().menuAction("mnuExit")->trigger();
+        QVERIFY(!m_rig->window().isVisible());
+        m_rig->shell.reset();
         QCOMPARE(table(), Rows({{"admin", "1111"}}));
-        QVERIFY(m_messages.messages.isEmpty());
+        QVERIFY(said().isEmpty());
     }
 };
 
