@@ -23,7 +23,6 @@ public:
     UserChangeDialog(const QString& appDir, MessageSink& messages, QWidget* parent = nullptr);
 
     const Outcome& loadOutcome() const { return m_load; }
-    OperatorView& view() { return *m_view; }
     // Moves to the first operator, saving a pending change first.
     void showFirst();
 

@@ -8,6 +8,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+const QString kWrongPin = QString::fromUtf8("密码错误，再试一次！");
+const QString kUnknown = QString::fromUtf8("用户名不存在,请重新输入");
+
 // The login dialog driven as an operator would: typing, tabbing, Enter.
 class TestLogin : public QObject
 {
@@ -15,211 +18,120 @@ class TestLogin : public QObject
 
 private:
     QTemporaryDir m_dir;
+    RecordingMessageSink m_messages;
+    std::unique_ptr<LoginDialog> m_dialog;
+    QLineEdit* m_user = nullptr;
+    QLineEdit* m_pin = nullptr;
 
-    void makeOperators(const QList<QVariantList>& rows)
+    QPushButton* button(const char* name) { return m_dialog->findChild<QPushButton*>(name); }
+    QString said(int i) const { return m_messages.messages.value(i).text; }
+
+    void start(std::initializer_list<std::pair<const char*, const char*>> operators)
     {
         const QString path = m_dir.filePath(schema::kOperatorFile);
         QFile::remove(path);
-        testdb::create(path, schema::operatorTable(), rows);
-    }
-
-    struct Session
-    {
-        RecordingMessageSink messages;
-        std::unique_ptr<LoginDialog> dialog;
-        QLineEdit* user = nullptr;
-        QLineEdit* password = nullptr;
-    };
-
-    std::unique_ptr<Session> start()
-    {
-        auto s = std::make_unique<Session>();
-        s->dialog = std::make_unique<LoginDialog>(m_dir.path(), s->messages);
-        s->user = s->dialog->findChild<QLineEdit*>(QStringLiteral("txtUserName"));
-        s->password = s->dialog->findChild<QLineEdit*>(QStringLiteral("txtPassword"));
-        s->dialog->show();
-        QApplication::setActiveWindow(s->dialog.get());
-        if (!QTest::qWaitForWindowActive(s->dialog.get()))
-            qWarning("login dialog did not become active");
-        return s;
-    }
-
-    // Types a name, tabs to the PIN box (the lookup runs), types the PIN and presses Enter.
-    void logIn(Session& s, const QString& name, const QString& pin)
-    {
-        s.user->setFocus();
-        QTest::keyClicks(s.user, name);
-        QTest::keyClick(s.user, Qt::Key_Tab);
-        QTest::keyClicks(s.password, pin);
-        QTest::keyClick(s.password, Qt::Key_Return);
+        testdb::create(path, schema::operatorTable(), testdb::operators(operators));
+        m_messages = {};
+        m_dialog = std::make_unique<LoginDialog>(m_dir.path(), m_messages);
+        m_user = m_dialog->findChild<QLineEdit*>(QStringLiteral("txtUserName"));
+        m_pin = m_dialog->findChild<QLineEdit*>(QStringLiteral("txtPassword"));
+        m_dialog->show();
+        QApplication::setActiveWindow(m_dialog.get());
+        QVERIFY(QTest::qWaitForWindowActive(m_dialog.get()));
     }
 
 private slots:
-    void initTestCase() { QVERIFY(m_dir.isValid()); }
-
-    void layout()
+    // The name is looked up when its box loses the focus: the first row in
+    // table order that carries it exactly, else the first row, whose PIN is
+    // then asked for. An empty message column: none shown.
+    void logIn_data()
     {
-        makeOperators(testdb::operators({{"Admin", "1234"}}));
-        auto s = start();
-        QCOMPARE(s->dialog->windowTitle(), QStringLiteral("User log in"));
-        QCOMPARE(s->dialog->size(), QSize(250, 98));
-        QCOMPARE(s->dialog->objectName(), QStringLiteral("frmLogin"));
-        QCOMPARE(s->user->maxLength(), 20);
-        QCOMPARE(s->password->maxLength(), 20);
-        QCOMPARE(s->password->echoMode(), QLineEdit::Password);
-        QVERIFY(s->dialog->findChild<QPushButton*>(QStringLiteral("cmdOK"))->isDefault());
-        QVERIFY(s->user->hasFocus());
-        QTest::keyClick(s->user, Qt::Key_Tab);
-        QVERIFY(s->password->hasFocus());
-        QTest::keyClick(s->password, Qt::Key_Tab);
-        QVERIFY(s->dialog->findChild<QPushButton*>(QStringLiteral("cmdOK"))->hasFocus());
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QVERIFY(s->dialog->findChild<QPushButton*>(QStringLiteral("cmdCancel"))->hasFocus());
-        s->user->setFocus();
-        QVERIFY(!s->dialog->findChild<QLineEdit*>(QStringLiteral("data_seek_txt"))->isVisible());
-        QCOMPARE(s->dialog->findChild<QLineEdit*>(QStringLiteral("data_seek_txt"))->text(),
-                 QStringLiteral("Admin"));
-        QTest::keyClicks(s->user, QString(25, QLatin1Char('a')));
-        QCOMPARE(s->user->text().size(), 20);
+        QTest::addColumn<QStringList>("row"); // name, PIN, "in" when accepted, message
+        QTest::newRow("second operator") << QStringList{"Bob", "bob", "in", ""};
+        QTest::newRow("first of two alike") << QStringList{"Admin", "1234", "in", ""};
+        QTest::newRow("second of two alike") << QStringList{"Admin", "9999", "", kWrongPin};
+        QTest::newRow("PIN letter case") << QStringList{"Bob", "BOB", "", kWrongPin};
+        QTest::newRow("empty name, empty row") << QStringList{"", "e", "in", ""};
+        QTest::newRow("name letter case") << QStringList{"admin", "1234", "in", kUnknown};
+        QTest::newRow("trailing blank") << QStringList{"Bob ", "bob", "", kUnknown};
     }
 
-    void acceptsTheRightPin_data()
+    void logIn()
     {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("pin");
-        QTest::addColumn<bool>("accepted");
-        QTest::newRow("second operator") << "Bob"
-                                         << "bob" << true;
-        QTest::newRow("first of two alike decides") << "Admin"
-                                                    << "1234" << true;
-        QTest::newRow("second of two alike refused") << "Admin"
-                                                     << "9999" << false;
-        QTest::newRow("wrong pin") << "Bob"
-                                   << "1234" << false;
-        QTest::newRow("pin case matters") << "Bob"
-                                          << "BOB" << false;
-        QTest::newRow("empty name finds the empty row") << ""
-                                                        << "e" << true;
-    }
-
-    void acceptsTheRightPin()
-    {
-        QFETCH(QString, name);
-        QFETCH(QString, pin);
-        QFETCH(bool, accepted);
-        makeOperators(
-            testdb::operators({{"Admin", "1234"}, {"Bob", "bob"}, {"Admin", "9999"}, {"", "e"}}));
-        auto s = start();
-        logIn(*s, name, pin);
-        QCOMPARE(s->dialog->OK(), accepted);
-        QCOMPARE(s->dialog->isVisible(), !accepted);
-        if (!accepted) {
-            QCOMPARE(s->messages.messages.size(), 1);
-            QCOMPARE(s->messages.messages[0].text, QStringLiteral("密码错误，再试一次！"));
-            QCOMPARE(s->messages.messages[0].title, QStringLiteral("登录"));
-            QCOMPARE(s->messages.messages[0].icon, MessageSink::Icon::None);
-            QVERIFY(s->password->hasFocus());
-            QCOMPARE(s->password->selectedText(), pin);
-        } else {
-            QVERIFY(s->messages.messages.isEmpty());
+        QFETCH(QStringList, row);
+        const QString name = row[0], pin = row[1], message = row[3];
+        const bool accepted = row[2] == "in";
+        start({{"Admin", "1234"}, {"Bob", "bob"}, {"Admin", "9999"}, {"", "e"}});
+        QTest::keyClicks(m_user, name);
+        QTest::keyClick(m_user, Qt::Key_Tab);
+        QTest::keyClicks(m_pin, pin);
+        QTest::keyClick(m_pin, Qt::Key_Return);
+        QCOMPARE(m_dialog->OK(), accepted);
+        QCOMPARE(m_dialog->isVisible(), !accepted);
+        QCOMPARE(said(0), message);
+        if (!message.isEmpty()) {
+            const auto& shown = m_messages.messages[0];
+            QCOMPARE(shown.title, QString(message == kUnknown ? "输入用户出错" : "登录"));
+            QCOMPARE(shown.icon, MessageSink::Icon::None);
         }
+        if (!accepted)
+            QVERIFY(m_pin->hasFocus() && m_pin->selectedText() == pin);
+        QCOMPARE(m_user->text(), name);
     }
 
-    void unknownNameLeavesTheFirstRowCurrent_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::newRow("other letter case") << "admin";
-        QTest::newRow("trailing blank") << "Bob ";
-        QTest::newRow("nobody") << "Carol";
-    }
-
-    void unknownNameLeavesTheFirstRowCurrent()
-    {
-        QFETCH(QString, name);
-        makeOperators(testdb::operators({{"Admin", "1234"}, {"Bob", "bob"}}));
-        auto s = start();
-        logIn(*s, name, QStringLiteral("1234"));
-        QCOMPARE(s->messages.messages.size(), 1);
-        QCOMPARE(s->messages.messages[0].text, QStringLiteral("用户名不存在,请重新输入"));
-        QCOMPARE(s->messages.messages[0].title, QStringLiteral("输入用户出错"));
-        QCOMPARE(s->messages.messages[0].icon, MessageSink::Icon::None);
-        QCOMPARE(s->user->text(), name);
-        // The PIN is compared with the first row's, which the lookup left current.
-        QVERIFY(s->dialog->OK());
-    }
-
-    // The message waits until the press has ended, so one Esc then cancels.
-    void unknownNameThenOkClickedWithTheMouse()
-    {
-        makeOperators(testdb::operators({{"Admin", "1234"}}));
-        auto s = start();
-        bool pressed = true;
-        s->messages.onShow = [&](const auto&) {
-            pressed = QGuiApplication::mouseButtons() != Qt::NoButton;
-        };
-        QTest::keyClicks(s->user, QStringLiteral("Carol"));
-        auto* ok = s->dialog->findChild<QPushButton*>(QStringLiteral("cmdOK"));
-        QTest::mouseClick(ok, Qt::LeftButton);
-        QTRY_COMPARE(s->messages.messages.size(), 1);
-        QVERIFY(!pressed);
-        QVERIFY(!ok->isDown());
-        QTest::keyClick(ok, Qt::Key_Escape);
-        QVERIFY(!s->dialog->isVisible());
-        QVERIFY(!s->dialog->OK());
-    }
-
+    // Enter in the name box runs no lookup: the PIN of the row current
+    // before is asked for; moving the focus to the PIN box runs it.
     void enterBeforeTheNameBoxLostTheFocus()
     {
-        makeOperators(testdb::operators({{"Admin", "1234"}, {"Bob", "bob"}}));
-        auto s = start();
-        // Tab on, then back: the lookup for Bob has run and Bob is current.
-        QTest::keyClicks(s->user, QStringLiteral("Bob"));
-        QTest::keyClick(s->user, Qt::Key_Tab);
-        QTest::keyClicks(s->password, QStringLiteral("1234"));
-        s->user->setFocus(Qt::BacktabFocusReason);
-        s->user->clear();
-        QTest::keyClicks(s->user, QStringLiteral("Admin"));
-        // Enter in the name box: no lookup, so Bob's PIN is asked for.
-        QTest::keyClick(s->user, Qt::Key_Return);
-        QVERIFY(!s->dialog->OK());
-        QCOMPARE(s->messages.messages.last().text, QStringLiteral("密码错误，再试一次！"));
-        // Putting the focus in the PIN box took it from the name box, so the
-        // lookup for Admin ran then.
-        QVERIFY(s->password->hasFocus());
-        QCOMPARE(s->dialog->findChild<QLineEdit*>(QStringLiteral("data_seek_txt"))->text(),
-                 QStringLiteral("Admin"));
-        s->password->setText(QStringLiteral("1234"));
-        QTest::keyClick(s->password, Qt::Key_Return);
-        QVERIFY(s->dialog->OK());
+        start({{"Admin", "1234"}, {"Bob", "bob"}});
+        QTest::keyClicks(m_user, QString(25, QLatin1Char('B')));
+        QCOMPARE(m_user->text().size(), 20);
+        m_user->setText(QStringLiteral("Bob"));
+        QTest::keyClick(m_user, Qt::Key_Tab);
+        m_user->setFocus(Qt::BacktabFocusReason);
+        m_user->setText(QStringLiteral("Admin"));
+        m_pin->setText(QStringLiteral("1234"));
+        QTest::keyClick(m_user, Qt::Key_Return);
+        QVERIFY(!m_dialog->OK());
+        QCOMPARE(said(0), kWrongPin);
+        QVERIFY(m_pin->hasFocus());
+        QTest::keyClick(m_pin, Qt::Key_Return);
+        QVERIFY(m_dialog->OK());
     }
 
-    void cancelEscAndCloseBoxEndWithoutLogin_data()
+    // The name's message waits until the press has ended, so one Esc then cancels.
+    void unknownNameThenOkClickedWithTheMouse()
     {
-        QTest::addColumn<int>("way");
-        QTest::newRow("Cancel") << 0;
-        QTest::newRow("Esc") << 1;
-        QTest::newRow("close box") << 2;
-        QTest::newRow("Enter on Cancel") << 3;
+        start({{"Admin", "1234"}});
+        bool pressed = true;
+        m_messages.onShow = [&](const auto&) {
+            pressed = QGuiApplication::mouseButtons() != Qt::NoButton;
+        };
+        QTest::keyClicks(m_user, QStringLiteral("Carol"));
+        QTest::mouseClick(button("cmdOK"), Qt::LeftButton);
+        QTRY_COMPARE(m_messages.messages.size(), 1);
+        QVERIFY(!pressed && !button("cmdOK")->isDown());
+        QTest::keyClick(button("cmdOK"), Qt::Key_Escape);
+        QVERIFY(!m_dialog->isVisible() && !m_dialog->OK());
     }
 
-    void cancelEscAndCloseBoxEndWithoutLogin()
+    // Cancel, Esc, the close box and Enter on Cancel.
+    void endWithoutLogin()
     {
-        QFETCH(int, way);
-        makeOperators(testdb::operators({{"Admin", "1234"}}));
-        auto s = start();
-        QTest::keyClicks(s->user, QStringLiteral("Admin"));
-        if (way == 0)
-            QTest::mouseClick(s->dialog->findChild<QPushButton*>(QStringLiteral("cmdCancel")),
-                              Qt::LeftButton);
-        else if (way == 1)
-            QTest::keyClick(s->user, Qt::Key_Escape);
-        else if (way == 2)
-            s->dialog->close();
-        else
-            QTest::keyClick(s->dialog->findChild<QPushButton*>(QStringLiteral("cmdCancel")),
-                            Qt::Key_Return);
-        QVERIFY(!s->dialog->isVisible());
-        QVERIFY(!s->dialog->OK());
+        for (int way : {0, 1, 2, 3}) {
+            start({{"Admin", "1234"}});
+            QTest::keyClicks(m_user, QStringLiteral("Admin"));
+            m_pin->setText(QStringLiteral("1234"));
+            if (way == 0)
+                QTest::mouseClick(button("cmdCancel"), Qt::LeftButton);
+            else if (way == 1)
+                QTest::keyClick(m_user, Qt::Key_Escape);
+            else if (way == 2)
+                m_dialog->close();
+            else
+                QTest::keyClick(button("cmdCancel"), Qt::Key_Return);
+            QVERIFY2(!m_dialog->isVisible() && !m_dialog->OK(), qPrintable(QString::number(way)));
+        }
     }
 };
 
