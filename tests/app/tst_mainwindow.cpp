@@ -106,7 +106,7 @@ private slots:
         QStringList bar;
         for (QAction* a : window.menuBar()->actions())
             bar << a->objectName();
-        QCOMPARE(bar, (QStringList{"mnufile", "mnuEdit", "mnuSet", "mnuconnect"}));
+        QCOMPARE(bar, (QStringList{"mnufile", "mnuEdit", "mnuSet", "mnuconnect", "mnuTools"}));
         QVERIFY(!window.menuAction(QStringLiteral("mnuconnect"))->menu());
         QStringList file;
         for (QAction* a : window.menuAction(QStringLiteral("mnufile"))->menu()->actions())
