@@ -86,9 +86,10 @@ void DirectoryTools::importRooms()
             MessageSink::Icon::Critical);
         return;
     }
-    QString text = QStringLiteral("Imported %1: %2 rooms added, %3 changed, %4 unchanged")
-                       .arg(QFileInfo(path).fileName())
-                       .arg(written.added)
+    QString text = QStringLiteral("Imported %1: %2 added, %3 changed, %4 unchanged")
+                       .arg(QFileInfo(path).fileName(),
+                            written.added == 1 ? QStringLiteral("1 room")
+                                               : QStringLiteral("%1 rooms").arg(written.added))
                        .arg(written.changed)
                        .arg(written.unchanged);
     if (preview.replace())

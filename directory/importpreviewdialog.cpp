@@ -29,12 +29,19 @@ ImportPreviewDialog::ImportPreviewDialog(ImportPreview& preview, const QString& 
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setSelectionMode(QAbstractItemView::NoSelection);
     m_table->verticalHeader()->hide();
-    m_table->setWordWrap(false);
+    // The reason is what the operator must read: it wraps rather than being cut.
+    m_table->setWordWrap(true);
     m_table->horizontalHeader()->setStretchLastSection(true);
     m_table->resizeColumnsToContents();
     m_table->setColumnWidth(ImportPreview::Room,
                             std::max(m_table->columnWidth(ImportPreview::Room),
                                      fontMetrics().horizontalAdvance(QStringLiteral("WWWWWWW"))));
+
+    // The last column takes its width once the dialog is laid out.
+    connect(m_table->horizontalHeader(), &QHeaderView::sectionResized, this, [this](int column) {
+        if (column == ImportPreview::Reason)
+            fitRows();
+    });
 
     m_replace = new QCheckBox(QStringLiteral("Replace the whole directory with this file"), this);
     m_replace->setObjectName(QStringLiteral("chkReplace"));
@@ -44,6 +51,7 @@ ImportPreviewDialog::ImportPreviewDialog(ImportPreview& preview, const QString& 
     connect(m_replace, &QCheckBox::toggled, this, [this](bool on) {
         m_preview.setReplace(on);
         showCounts();
+        fitRows();
     });
 
     m_blocked = new QLabel(this);
@@ -67,8 +75,18 @@ ImportPreviewDialog::ImportPreviewDialog(ImportPreview& preview, const QString& 
     layout->addWidget(m_table, 1);
     layout->addWidget(m_replace);
     layout->addLayout(buttons);
-    resize(760, 460);
+    resize(980, 520);
     showCounts();
+    fitRows();
+}
+
+void ImportPreviewDialog::fitRows()
+{
+    // Measuring every row of a very long file would hold the window up;
+    // there the full reason is in each cell's tooltip.
+    constexpr int kMeasuredRows = 2000;
+    if (m_preview.rowCount() <= kMeasuredRows)
+        m_table->resizeRowsToContents();
 }
 
 bool ImportPreviewDialog::replaceDirectory() const

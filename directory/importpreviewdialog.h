@@ -22,6 +22,7 @@ public:
 
 private:
     void showCounts();
+    void fitRows();
 
     ImportPreview& m_preview;
     QLabel* m_counts = nullptr;

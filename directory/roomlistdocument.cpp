@@ -17,8 +17,8 @@ namespace {
 const QString kFamily = QStringLiteral("Liberation Sans");
 constexpr int kTitlePoints = 14;
 constexpr int kTextPoints = 10;
-// Title, printed line, download line, a gap; then the column heads.
-constexpr double kHeaderLines = 4.5;
+// Title (1.5), folder, date, last download, a gap; then the column heads.
+constexpr double kHeaderLines = 5;
 constexpr double kFooterLines = 2;
 // Room, TEL1, TEL2, TEL3 as shares of the width: rooms are shorter.
 constexpr double kColumns[] = {0.16, 0.28, 0.28, 0.28};
@@ -104,12 +104,12 @@ bool RoomListDocument::render(QPagedPaintDevice& device) const
     const QLocale locale;
     const QString printed =
         QStringLiteral("Printed %1 · %2")
-            .arg(locale.toString(m_printed, QLocale::LongFormat),
+            .arg(locale.toString(m_printed.date(), QLocale::LongFormat),
                  m_rooms.size() == 1 ? QStringLiteral("1 room")
                                      : QStringLiteral("%1 rooms").arg(m_rooms.size()));
     const QString download = m_lastDownload.isValid()
                                  ? QStringLiteral("Last complete download to the door unit: %1")
-                                       .arg(locale.toString(m_lastDownload, QLocale::LongFormat))
+                                       .arg(locale.toString(m_lastDownload, QLocale::ShortFormat))
                                  : QString();
     const QStringList heads{QStringLiteral("Room"), QStringLiteral("TEL1"), QStringLiteral("TEL2"),
                             QStringLiteral("TEL3")};
@@ -139,9 +139,10 @@ bool RoomListDocument::render(QPagedPaintDevice& device) const
         p.drawText(QRect(left, y, width, m.line), Qt::AlignLeft | Qt::AlignVCenter,
                    QFileInfo(m_path).absolutePath());
         y += m.line;
-        p.drawText(QRect(left, y, width, m.line), Qt::AlignLeft | Qt::AlignVCenter,
-                   download.isEmpty() ? printed : printed + QStringLiteral(" · ") + download);
-        y += int((kHeaderLines - 2.5) * m.line);
+        p.drawText(QRect(left, y, width, m.line), Qt::AlignLeft | Qt::AlignVCenter, printed);
+        y += m.line;
+        p.drawText(QRect(left, y, width, m.line), Qt::AlignLeft | Qt::AlignVCenter, download);
+        y += int((kHeaderLines - 3.5) * m.line);
 
         p.setFont(font(kTextPoints, true));
         p.fillRect(QRect(left, y, width, m.line), QColor(0xe6, 0xe6, 0xe6));
