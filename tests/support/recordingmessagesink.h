@@ -25,14 +25,7 @@ public:
             onShow(messages.last());
     }
 
-    bool ask(const QString& text, const QString& title) override
-    {
-        show(text, title, Icon::None);
-        return answer;
-    }
-
     QList<Message> messages;
-    bool answer = false;
     // Runs while the "box" is up, as an operator would act at that moment.
     std::function<void(const Message&)> onShow;
 };
