@@ -113,6 +113,20 @@ void MainWindow::buildMenus()
     QAction* connectItem = bar->addAction(QStringLiteral("Connect"));
     connectItem->setObjectName(QStringLiteral("mnuconnect"));
     connect(connectItem, &QAction::triggered, this, &MainWindow::connectRequested);
+
+    // Right of Connect, after everything the window had before.
+    QMenu* tools = menu(bar, "mnuTools", QStringLiteral("Tools"));
+    connect(item(tools, "mnuImportRooms", QStringLiteral("Import rooms…")), &QAction::triggered,
+            this, &MainWindow::importRoomsRequested);
+    connect(item(tools, "mnuExportRooms", QStringLiteral("Export rooms…")), &QAction::triggered,
+            this, &MainWindow::exportRoomsRequested);
+    connect(item(tools, "mnuPrintRooms", QStringLiteral("Print room list…")), &QAction::triggered,
+            this, &MainWindow::printRoomsRequested);
+    tools->addSeparator();
+    connect(item(tools, "mnuBackup", QStringLiteral("Back up…")), &QAction::triggered, this,
+            &MainWindow::backupRequested);
+    connect(item(tools, "mnuRestore", QStringLiteral("Restore…")), &QAction::triggered, this,
+            &MainWindow::restoreRequested);
 }
 
 void MainWindow::buildTitleBand(QWidget* client)

@@ -33,6 +33,11 @@ signals:
     void addUserRequested();
     void editUserRequested();
     void loadDefaultRequested();
+    void importRoomsRequested();
+    void exportRoomsRequested();
+    void printRoomsRequested();
+    void backupRequested();
+    void restoreRequested();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -1,6 +1,7 @@
 #include "shell.h"
 
 #include "directorydownload.h"
+#include "directorytools.h"
 #include "downloadprogress.h"
 #include "linkdialog.h"
 #include "linkmessages.h"
@@ -30,6 +31,18 @@ Shell::Shell(const QString& appDir, MessageSink& messages, SerialPort& port, Pau
     connect(m_main, &MainWindow::addUserRequested, this, &Shell::onAddUser);
     connect(m_main, &MainWindow::editUserRequested, this, &Shell::onEditUser);
     connect(m_main, &MainWindow::loadDefaultRequested, this, &Shell::onLoadDefault);
+
+    m_tools = new DirectoryTools(
+        m_appDir, m_messages, m_main,
+        [this]() -> TelNumWindow* {
+            return m_telNum && !m_telNum->isUnloaded() ? m_telNum.data() : nullptr;
+        },
+        this);
+    connect(m_main, &MainWindow::importRoomsRequested, m_tools, &DirectoryTools::importRooms);
+    connect(m_main, &MainWindow::exportRoomsRequested, m_tools, &DirectoryTools::exportRooms);
+    connect(m_main, &MainWindow::printRoomsRequested, m_tools, &DirectoryTools::printRooms);
+    connect(m_main, &MainWindow::backupRequested, m_tools, &DirectoryTools::backUp);
+    connect(m_main, &MainWindow::restoreRequested, m_tools, &DirectoryTools::restore);
 }
 
 Shell::~Shell()

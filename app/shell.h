@@ -10,6 +10,7 @@ class LinkDialog;
 class MainWindow;
 class MessageSink;
 class OperatorView;
+class DirectoryTools;
 class Pauser;
 class QMdiSubWindow;
 class SerialLink;
@@ -65,4 +66,5 @@ private:
     SerialPort& m_port;
     Pauser& m_pauser;
     QPointer<LinkDialog> m_linkDialog;
+    DirectoryTools* m_tools = nullptr;
 };

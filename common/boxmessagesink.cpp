@@ -21,3 +21,11 @@ void BoxMessageSink::show(const QString& text, const QString& title, Icon icon)
     QMessageBox box(boxIcon, title, text, QMessageBox::Ok, m_parent);
     box.exec();
 }
+
+bool BoxMessageSink::ask(const QString& text, const QString& title)
+{
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No,
+                    m_parent);
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}

@@ -10,6 +10,7 @@ class BoxMessageSink : public MessageSink
 public:
     explicit BoxMessageSink(QWidget* parent = nullptr) : m_parent(parent) {}
     void show(const QString& text, const QString& title, Icon icon) override;
+    bool ask(const QString& text, const QString& title) override;
 
 private:
     QWidget* m_parent = nullptr;

@@ -39,6 +39,10 @@ public:
 
     QSize sizeHint() const override;
 
+    // As the Refresh button: reads the table again, after an import or a
+    // restore; an unwritten edit is written first or refused, never dropped.
+    void refresh() { refreshRooms(); }
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;

@@ -6,6 +6,7 @@
 #include "directorybackup.h"
 #include "roomcsv.h"
 #include "roomimport.h"
+#include "roomlistdocument.h"
 #include "roomverdict.h"
 #include "schema.h"
 
@@ -107,11 +108,42 @@ int importRooms(QStringList arguments, Console& console)
     return kSuccess;
 }
 
+int exportRoomList(const QString& directory, const QString& pdf, Console& console)
+{
+    RoomListDocument document;
+    if (Outcome read = document.load(database::pathIn(directory, schema::kDirectoryFile)); !read) {
+        say(console.err, read.description());
+        return kFailure;
+    }
+    int pages = 0;
+    if (Outcome done = document.writePdf(pdf, &pages); !done) {
+        say(console.err, done.description());
+        return kFailure;
+    }
+    say(console.out, QStringLiteral("Wrote the room list of %1 to %2: %3 page(s).")
+                         .arg(roomsText(int(document.rooms().size())), pdf)
+                         .arg(pages));
+    return kSuccess;
+}
+
 int exportRooms(QStringList arguments, Console& console)
 {
-    const std::optional<QString> directory = takeDirectory(arguments, 1, console);
+    QString pdf;
+    if (const qsizetype at = arguments.indexOf(QStringLiteral("--pdf")); at >= 0) {
+        if (at + 1 >= arguments.size() || arguments[at + 1].startsWith(QStringLiteral("--")))
+            return usageError(console, QStringLiteral("Name the PDF file after --pdf."));
+        pdf = arguments.takeAt(at + 1);
+        arguments.removeAt(at);
+    }
+    const std::optional<QString> directory =
+        takeDirectory(arguments, pdf.isEmpty() ? 1 : 0, console);
     if (!directory)
         return kFailure;
+    if (!pdf.isEmpty()) {
+        if (!arguments.isEmpty())
+            return usageError(console, QStringLiteral("--pdf writes one file: name no other."));
+        return exportRoomList(*directory, pdf, console);
+    }
     if (!arguments.isEmpty() && arguments.first().startsWith(QStringLiteral("--")))
         return usageError(console, QStringLiteral("Name at most one file to export to."));
     const QString path = arguments.value(0, QStringLiteral("-"));

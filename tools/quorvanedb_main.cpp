@@ -2,12 +2,24 @@
 #include "dbtool.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 
+#include <memory>
+#include <string_view>
 #include <unistd.h>
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
+    // The room list's PDF lays out text, which needs fonts and so Qt Gui,
+    // never a display: the other commands keep to Qt Core.
+    bool pdf = false;
+    for (int i = 1; i < argc; ++i)
+        pdf = pdf || std::string_view(argv[i]) == "--pdf";
+    if (pdf)
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    const std::unique_ptr<QCoreApplication> app =
+        pdf ? std::make_unique<QGuiApplication>(argc, argv)
+            : std::make_unique<QCoreApplication>(argc, argv);
     QTextStream in(stdin);
     QTextStream out(stdout);
     QTextStream err(stderr);

@@ -1,13 +1,16 @@
 #include "database.h"
 #include "directorybackup.h"
+#include "importpreview.h"
 #include "recordcursor.h"
 #include "roomcsv.h"
 #include "roomimport.h"
+#include "roomlistdocument.h"
 #include "roomverdict.h"
 #include "testdatabase.h"
 
 #include <QDir>
 #include <QFile>
+#include <QPdfWriter>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -161,6 +164,87 @@ private slots:
         QVERIFY2(reasons.contains(reason), qPrintable(reasons));
     }
 
+    // The directory holds 101, 3 and 102; the rows' tints, the counts, and
+    // whether Import is offered.
+    void preview_data()
+    {
+        QTest::addColumn<QByteArray>("csv");
+        QTest::addColumn<bool>("replace");
+        QTest::addColumn<QString>("tints");
+        QTest::addColumn<QString>("counts");
+        QTest::addColumn<bool>("canImport");
+        QTest::newRow("clean") << QByteArray("201,7\n202,8\n") << false << "ok ok"
+                               << "0 errors, 0 warnings, 2 ok" << true;
+        QTest::newRow("one error blocks the rest")
+            << QByteArray("201,1\n201,2\n203,12-3\n") << false << "error error warning"
+            << "2 errors, 1 warning, 0 ok" << false;
+        QTest::newRow("a number shared with 102 only while 102 is kept")
+            << QByteArray("201,1\n") << true << "ok"
+            << "0 errors, 0 warnings, 1 ok" << true;
+        QTest::newRow("no rooms") << QByteArray("Room,TEL1\n") << false << ""
+                                  << "0 errors, 0 warnings, 0 ok" << false;
+    }
+    void preview()
+    {
+        QFETCH(QByteArray, csv);
+        QFETCH(bool, replace);
+        QList<RoomRecord> directory;
+        QVERIFY(roomimport::readDirectory(m_path, directory).ok());
+        ImportPreview model;
+        QVERIFY(model.load(csv, directory).ok());
+        model.setReplace(replace);
+        const QHash<QRgb, QString> tint{
+            {ImportPreview::colour(roomverdict::Verdict::Ok).rgb(), "ok"},
+            {ImportPreview::colour(roomverdict::Verdict::Warning).rgb(), "warning"},
+            {ImportPreview::colour(roomverdict::Verdict::Error).rgb(), "error"}};
+        QCOMPARE(tint.size(), 3);
+        QStringList got;
+        for (int row = 0; row < model.rowCount(); ++row) {
+            const QColor c = model.index(row, 0).data(Qt::BackgroundRole).value<QColor>();
+            QVERIFY(c.lightness() > 180); // black text stays readable
+            got << tint.value(c.rgb());
+        }
+        QFETCH(QString, tints);
+        QCOMPARE(got.join(' '), tints);
+        QFETCH(QString, counts);
+        QCOMPARE(model.countsText(), counts);
+        QFETCH(bool, canImport);
+        QCOMPARE(model.canImport(), canImport);
+        QCOMPARE(model.blockedReason().isEmpty(), canImport);
+    }
+
+    // A full page, and one room more, on the page size the PDF uses; the
+    // last complete download is read from the transfer history.
+    void roomListPages()
+    {
+        RoomListDocument document;
+        QVERIFY(document.load(m_path).ok());
+        QVERIFY(!document.lastDownload().isValid());
+        testdb::exec(m_path, "CREATE TABLE transfer_log (what TEXT, outcome TEXT, finished TEXT)");
+        testdb::exec(m_path, "INSERT INTO transfer_log VALUES ('download', 'complete', "
+                             "'2026-12-01T14:02:00.000Z'), ('download', 'stopped', "
+                             "'2026-12-02T09:00:00.000Z')");
+        QVERIFY(document.load(m_path).ok());
+        QCOMPARE(document.lastDownload(), QDateTime(QDate(2026, 12, 1), QTime(14, 2), Qt::UTC));
+
+        QPdfWriter probe(m_dir.filePath("probe.pdf"));
+        probe.setPageLayout(RoomListDocument::pdfLayout());
+        const int perPage = document.rowsPerPage(probe);
+        QVERIFY(perPage > 20);
+        for (const auto& [rooms, pages] : {std::pair{0, 1}, {perPage, 1}, {2 * perPage + 1, 3}}) {
+            document.setRooms(QList<RoomRecord>(rooms, RoomRecord{"101", "0123", "", ""}));
+            const QString pdf = m_dir.filePath("rooms.pdf");
+            int written = 0;
+            QVERIFY(document.writePdf(pdf, &written).ok());
+            QFile file(pdf);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            const QByteArray bytes = file.readAll();
+            QVERIFY(bytes.startsWith("%PDF"));
+            QCOMPARE(bytes.count("/Type /Page") - bytes.count("/Type /Pages"), pages);
+            QCOMPARE(written, pages);
+        }
+    }
+
     void failureHalfwayChangesNothing()
     {
         const QList<QStringList> before = testdb::rows(m_path, kRooms);
@@ -234,5 +318,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestRoomExchange)
+QTEST_MAIN(TestRoomExchange)
 #include "tst_roomexchange.moc"

@@ -1,0 +1,206 @@
+#include "directorytools.h"
+
+#include "database.h"
+#include "directorybackup.h"
+#include "importpreview.h"
+#include "importpreviewdialog.h"
+#include "roomimport.h"
+#include "roomlistdocument.h"
+#include "telnumwindow.h"
+
+#include <QDate>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QSaveFile>
+
+namespace {
+
+const QString kCsvFilter = QStringLiteral("Room lists (*.csv *.txt);;All files (*)");
+const QString kBackupFilter = QStringLiteral("Quorvane backups (*.qvb);;All files (*)");
+
+QString suggested(const QString& name)
+{
+    return QDir::home().filePath(name);
+}
+
+} // namespace
+
+DirectoryTools::DirectoryTools(const QString& dataDir, MessageSink& messages, QWidget* window,
+                               std::function<TelNumWindow*()> openWindow, QObject* parent)
+    : QObject(parent), m_dataDir(dataDir), m_messages(messages), m_window(window),
+      m_openWindow(std::move(openWindow))
+{
+}
+
+QString DirectoryTools::directoryFile() const
+{
+    return database::pathIn(m_dataDir, schema::kDirectoryFile);
+}
+
+void DirectoryTools::say(const QString& text, MessageSink::Icon icon) const
+{
+    m_messages.show(text, kApplicationTitle, icon);
+}
+
+void DirectoryTools::refreshWindow()
+{
+    if (TelNumWindow* window = m_openWindow ? m_openWindow() : nullptr)
+        window->refresh();
+}
+
+void DirectoryTools::importRooms()
+{
+    const QString path = QFileDialog::getOpenFileName(m_window, QStringLiteral("Import rooms"),
+                                                      QDir::homePath(), kCsvFilter);
+    if (path.isEmpty())
+        return;
+    QFile in(path);
+    if (!in.open(QIODevice::ReadOnly)) {
+        say(QStringLiteral("%1 cannot be read: %2").arg(path, in.errorString()),
+            MessageSink::Icon::Critical);
+        return;
+    }
+    QList<RoomRecord> directory;
+    if (Outcome read = roomimport::readDirectory(directoryFile(), directory); !read) {
+        say(read.description(), MessageSink::Icon::Critical);
+        return;
+    }
+    ImportPreview preview;
+    if (Outcome read = preview.load(in.readAll(), directory); !read) {
+        say(QStringLiteral("%1: %2").arg(path, read.description()), MessageSink::Icon::Exclamation);
+        return;
+    }
+    ImportPreviewDialog dialog(preview, QFileInfo(path).fileName(), m_window);
+    if (dialog.exec() != QDialog::Accepted || !preview.canImport())
+        return;
+    roomimport::Written written;
+    if (Outcome done =
+            roomimport::write(directoryFile(), preview.rooms(), preview.replace(), &written);
+        !done) {
+        say(done.description() + QStringLiteral("\nNothing was written."),
+            MessageSink::Icon::Critical);
+        return;
+    }
+    QString text = QStringLiteral("Imported %1: %2 added, %3 changed, %4 unchanged")
+                       .arg(QFileInfo(path).fileName(),
+                            written.added == 1 ? QStringLiteral("1 room")
+                                               : QStringLiteral("%1 rooms").arg(written.added))
+                       .arg(written.changed)
+                       .arg(written.unchanged);
+    if (preview.replace())
+        text += QStringLiteral(", %1 removed").arg(written.removed);
+    say(text + QLatin1Char('.'), MessageSink::Icon::Information);
+    refreshWindow();
+}
+
+void DirectoryTools::exportRooms()
+{
+    const QString path =
+        QFileDialog::getSaveFileName(m_window, QStringLiteral("Export rooms"),
+                                     suggested(QStringLiteral("rooms.csv")), kCsvFilter);
+    if (path.isEmpty())
+        return;
+    QByteArray csv;
+    if (Outcome read = roomimport::exportCsv(directoryFile(), csv); !read) {
+        say(read.description(), MessageSink::Icon::Critical);
+        return;
+    }
+    QSaveFile out(path);
+    if (!out.open(QIODevice::WriteOnly) || out.write(csv) != csv.size() || !out.commit()) {
+        say(QStringLiteral("%1 cannot be written: %2").arg(path, out.errorString()),
+            MessageSink::Icon::Critical);
+        return;
+    }
+    say(QStringLiteral("Exported the room directory to %1.").arg(path),
+        MessageSink::Icon::Information);
+}
+
+void DirectoryTools::printRooms()
+{
+    RoomListDocument document;
+    if (Outcome read = document.load(directoryFile()); !read) {
+        say(read.description(), MessageSink::Icon::Critical);
+        return;
+    }
+    // Without a printer the list goes to a PDF, as the print dialog's own
+    // "Print to File" would put it.
+    if (QPrinterInfo::availablePrinters().isEmpty()) {
+        const QString path = QFileDialog::getSaveFileName(
+            m_window, QStringLiteral("No printer: save the room list as PDF"),
+            suggested(QStringLiteral("room-list.pdf")),
+            QStringLiteral("PDF files (*.pdf);;All files (*)"));
+        if (path.isEmpty())
+            return;
+        int pages = 0;
+        if (Outcome done = document.writePdf(path, &pages); !done) {
+            say(done.description(), MessageSink::Icon::Critical);
+            return;
+        }
+        say(QStringLiteral("No printer is set up, so the room list was saved as %1 (%2 pages).")
+                .arg(path)
+                .arg(pages),
+            MessageSink::Icon::Information);
+        return;
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(QStringLiteral("Room list"));
+    QPrintDialog dialog(&printer, m_window);
+    dialog.setWindowTitle(QStringLiteral("Print room list"));
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    if (!document.render(printer))
+        say(QStringLiteral("The room list could not be printed on %1.").arg(printer.printerName()),
+            MessageSink::Icon::Critical);
+}
+
+void DirectoryTools::backUp()
+{
+    const QString path = QFileDialog::getSaveFileName(
+        m_window, QStringLiteral("Back up"),
+        suggested(QStringLiteral("quorvane-%1.qvb")
+                      .arg(QDate::currentDate().toString(QStringLiteral("yyyyMMdd")))),
+        kBackupFilter);
+    if (path.isEmpty())
+        return;
+    if (Outcome done = directorybackup::backup(m_dataDir, path); !done) {
+        say(done.description(), MessageSink::Icon::Critical);
+        return;
+    }
+    say(QStringLiteral("Both databases were backed up to %1 and the backup was checked.").arg(path),
+        MessageSink::Icon::Information);
+}
+
+void DirectoryTools::restore()
+{
+    const QString path = QFileDialog::getOpenFileName(m_window, QStringLiteral("Restore"),
+                                                      QDir::homePath(), kBackupFilter);
+    if (path.isEmpty())
+        return;
+    if (Outcome checked = directorybackup::verify(path); !checked) {
+        say(checked.description(), MessageSink::Icon::Critical);
+        return;
+    }
+    if (!m_messages.ask(
+            QStringLiteral("Replace the room directory and the operators with those of %1?\n\n"
+                           "The current files are kept beside them under a dated name "
+                           "(NAME.before-restore-DATE).")
+                .arg(path),
+            QStringLiteral("Restore")))
+        return;
+    QStringList kept;
+    if (Outcome done = directorybackup::restore(m_dataDir, path, &kept); !done) {
+        say(done.description(), MessageSink::Icon::Critical);
+        return;
+    }
+    QString text = QStringLiteral("Both databases were restored from %1.").arg(path);
+    if (!kept.isEmpty())
+        text +=
+            QStringLiteral("\nThe files it replaced are kept as:\n") + kept.join(QLatin1Char('\n'));
+    say(text, MessageSink::Icon::Information);
+    refreshWindow();
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "outcome.h"
+#include "roomrecord.h"
+
+#include <QDateTime>
+#include <QList>
+#include <QPageLayout>
+#include <QString>
+
+class QPagedPaintDevice;
+
+// The room list for the building's handover file: a title naming the room
+// database and the date, the rooms with their numbers in a table, page
+// numbers, and when the door unit last took the whole directory. It draws on
+// any paged device, a printer or a PDF file alike.
+class RoomListDocument
+{
+public:
+    // Reads the rooms in table order and, when the file keeps a transfer
+    // history, the end of the last complete download. Nothing is written.
+    Outcome load(const QString& directoryFile);
+
+    void setRooms(const QList<RoomRecord>& rooms) { m_rooms = rooms; }
+    void setPrinted(const QDateTime& when) { m_printed = when; }
+    const QList<RoomRecord>& rooms() const { return m_rooms; }
+    const QDateTime& lastDownload() const { return m_lastDownload; }
+
+    // Rooms that fit on one page of device, and the pages all of them take.
+    int rowsPerPage(const QPagedPaintDevice& device) const;
+    int pageCount(const QPagedPaintDevice& device) const;
+
+    // Draws every page; false when the device could not be painted on.
+    bool render(QPagedPaintDevice& device) const;
+    // A4 with margins for a binder's holes.
+    static QPageLayout pdfLayout();
+    // A PDF on pdfLayout() through Qt's own writer, replacing file only when complete.
+    Outcome writePdf(const QString& file, int* pages = nullptr) const;
+
+private:
+    QString m_path;
+    QList<RoomRecord> m_rooms;
+    QDateTime m_lastDownload;
+    QDateTime m_printed = QDateTime::currentDateTime();
+};
