@@ -4,6 +4,7 @@
 #include "datafolder.h"
 #include "dbtoolsupport.h"
 #include "schema.h"
+#include "transferlog.h"
 
 #include <QDir>
 #include <QFile>
@@ -292,6 +293,11 @@ Outcome fillDatabase(const QString& path, const TableSpec& layout,
             run(QStringLiteral("PRAGMA synchronous=FULL"));
             run(QStringLiteral("BEGIN"));
             run(schema::createStatement(layout));
+            // The room file also keeps the history of what was sent from it.
+            if (layout.table == schema::directoryTable().table) {
+                for (const QString& statement : TransferLog::createStatements())
+                    run(statement);
+            }
             if (first)
                 run(insertStatement(layout), {first->name, first->pin});
             run(QStringLiteral("COMMIT"));
