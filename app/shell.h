@@ -41,6 +41,8 @@ public:
     // discards both, so the open port and its lock survive the dialog's hiding.
     LinkDialog& linkDialog();
     SerialLink& serialLink();
+    // The operator logged in, whom the transfer history names.
+    void setOperatorName(const QString& name) { m_operatorName = name; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -65,4 +67,5 @@ private:
     SerialPort& m_port;
     Pauser& m_pauser;
     QPointer<LinkDialog> m_linkDialog;
+    QString m_operatorName;
 };

@@ -10,6 +10,14 @@
 #include <optional>
 #include <vector>
 
+// Where the link's transfers are recorded, and for whom; an empty path
+// records nothing.
+struct TransferTarget
+{
+    QString databasePath;
+    QString operatorName;
+};
+
 // One transfer to the door unit as the transfer history keeps it.
 struct TransferRecord
 {
