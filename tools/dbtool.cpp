@@ -517,6 +517,11 @@ QString usage()
         "      Adds an operator to user_password.mdb.\n"
         "  check [DIR]\n"
         "      Examines both files and reports what is wrong with them.\n"
+        "  history [DIR] [--limit N] [--json]\n"
+        "      Lists what was sent to the door unit, newest first.\n"
+        "  changes [DIR] [--json]\n"
+        "      Lists the rooms that differ from the last complete download; exit\n"
+        "      status 0 when the door unit is up to date, 1 when it differs.\n"
         "  --help     display this help and exit\n"
         "  --version  output version information and exit\n"
         "\n"
@@ -565,6 +570,15 @@ int run(const QStringList& arguments, Console& console)
             return usageError(console, QStringLiteral("Name at most one directory."));
         const std::optional<QString> folder = dataFolder(rest.value(0), false, console);
         return folder ? check(*folder, console) : int(kFailure);
+    }
+    if (command == QLatin1String("history") || command == QLatin1String("changes")) {
+        const QString named =
+            rest.value(0).startsWith(QStringLiteral("--")) ? QString() : rest.value(0);
+        const std::optional<QString> folder = dataFolder(named, false, console);
+        if (!folder)
+            return kUsage;
+        return command == QLatin1String("history") ? history(rest, *folder, console)
+                                                   : changes(rest, *folder, console);
     }
     return usageError(console, QStringLiteral("Unknown command %1.").arg(command));
 }
