@@ -317,7 +317,8 @@ std::optional<TransferLog::Latest> TransferLog::latest(QString* error)
                                "'complete' ORDER BY started DESC, id DESC LIMIT 1")
                     .arg(kColumns)))
         return fail();
-    QString started;
+    // Before every time, when there is no complete download.
+    QString started = QStringLiteral("0");
     qint64 id = 0;
     if (q.next()) {
         latest.download = readRecord(q);
