@@ -1,5 +1,6 @@
 #include "shell.h"
 
+#include "database.h"
 #include "directorydownload.h"
 #include "directorytools.h"
 #include "downloadprogress.h"
@@ -99,6 +100,8 @@ LinkDialog& Shell::linkDialog()
             dialog->deleteLater();
         });
         m_linkDialog = dialog;
+        dialog->link().setRecording(
+            {database::pathIn(m_appDir, schema::kDirectoryFile), m_operatorName});
     }
     return *m_linkDialog;
 }

@@ -42,6 +42,8 @@ public:
     // discards both, so the open port and its lock survive the dialog's hiding.
     LinkDialog& linkDialog();
     SerialLink& serialLink();
+    // The operator logged in, whom the transfer history names.
+    void setOperatorName(const QString& name) { m_operatorName = name; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -67,4 +69,5 @@ private:
     Pauser& m_pauser;
     QPointer<LinkDialog> m_linkDialog;
     DirectoryTools* m_tools = nullptr;
+    QString m_operatorName;
 };

@@ -69,6 +69,7 @@ int run(const datafolder::Choice& folder, MessageSink& messages, const Offer& of
     PosixSerialPort port;
     UiPauser pauser;
     Shell shell(folder.path, messages, port, pauser);
+    shell.setOperatorName(login.view().field(OperatorView::kUser));
     shell.show();
     return QApplication::exec();
 }

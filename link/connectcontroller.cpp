@@ -3,6 +3,7 @@
 #include "connectsettings.h"
 #include "frames.h"
 #include "seriallink.h"
+#include "transferrecorder.h"
 
 using Command = LinkResult::Command;
 using Kind = LinkResult::Kind;
@@ -62,17 +63,23 @@ LinkResult ConnectController::sendSettings(const QString& openTimeText, Qt::Chec
     // The open time is one byte on the wire: a value that does not fit is
     // refused rather than sent as another time. A closed port is told only
     // for a time that could go out.
+    TransferRecorder recorder(m_link, TransferRecord::What::Settings);
     std::optional<LinkResult> refused = refusal(m_link, Command::Settings);
     if (refused && (refused->kind == Kind::Busy || refused->kind == Kind::NotLocked))
-        return *refused;
+        return recorder.refused(*refused);
     const std::optional<quint8> openTime = connectsettings::openTime(openTimeText);
     if (!openTime)
-        return LinkResult::of(Command::Settings, Kind::BadOpenTime, openTimeText.trimmed());
-    if (refused)
-        return *refused;
+        return recorder.refused(
+            LinkResult::of(Command::Settings, Kind::BadOpenTime, openTimeText.trimmed()));
     const quint8 mode = connectsettings::autoMode(autoAnswer, autoOpen);
+    recorder.record().openTime = *openTime;
+    recorder.record().autoMode = mode;
+    if (refused)
+        return recorder.refused(*refused);
     SerialLink::Transfer transfer(m_link);
+    recorder.start();
     if (!m_link.run(frames::settingsSequence(*openTime, mode)))
-        return LinkResult::of(Command::Settings, Kind::LinkFailed, m_link.failureDescription());
-    return LinkResult::of(Command::Settings);
+        return recorder.finish(
+            LinkResult::of(Command::Settings, Kind::LinkFailed, m_link.failureDescription()));
+    return recorder.finish(LinkResult::of(Command::Settings));
 }

@@ -3,6 +3,7 @@
 #include "frames.h"
 #include "recordcursor.h"
 #include "seriallink.h"
+#include "transferrecorder.h"
 
 #include <QStringList>
 
@@ -46,17 +47,27 @@ LinkResult DirectoryDownload::run()
     m_total = 0;
     m_sent = 0;
     m_started = false;
+    m_rooms.clear();
+    TransferRecorder recorder(m_link, TransferRecord::What::Download);
     if (std::optional<LinkResult> refused = refusal(m_link, LinkResult::Command::Download))
-        return *refused;
+        return recorder.refused(*refused);
     SerialLink::Transfer transfer(m_link);
     if (const LinkResult checked = check(); !checked.done())
-        return checked;
+        return recorder.refused(checked);
 
     m_link.discardInput();
     // Nothing goes out on a port that did not open.
     if (std::optional<LinkResult> failed = openLink(m_link, LinkResult::Command::Download))
-        return *failed;
-    return send();
+        return recorder.refused(*failed);
+    recorder.record().device = m_link.device();
+    recorder.record().total = m_total;
+    recorder.record().rooms = std::move(m_rooms);
+    // Written before the first byte and after the last, never between them.
+    recorder.start();
+    m_recorder = &recorder;
+    const LinkResult sent = send();
+    m_recorder = nullptr;
+    return recorder.finish(sent);
 }
 
 // Every row is read before the first byte, so that one bad row cannot leave
@@ -71,6 +82,7 @@ LinkResult DirectoryDownload::check()
     int bad = 0;
     while (!m_cursor.eof()) {
         const RoomRecord room = m_readRoom();
+        m_rooms.append(room);
         ++m_total;
         if (const QString problem = frames::recordProblem(room); !problem.isEmpty()) {
             if (++bad <= kListedProblems)
@@ -106,9 +118,12 @@ LinkResult DirectoryDownload::send()
         return failed();
     while (!m_cursor.eof()) {
         do {
-            const std::optional<QByteArray> record = frames::directoryRecord(m_readRoom());
+            const RoomRecord room = m_readRoom();
+            const std::optional<QByteArray> record = frames::directoryRecord(room);
             if (!record) // changed since the check; nothing of it goes out
                 return stop(Kind::Changed, {});
+            if (m_recorder && room != m_recorder->record().rooms.value(m_sent))
+                m_recorder->correct(m_sent, room);
             if (!m_link.run(sequence.row(*record)))
                 return failed();
             ++m_sent;

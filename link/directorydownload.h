@@ -3,10 +3,13 @@
 #include "linkresult.h"
 #include "roomrecord.h"
 
+#include <QList>
+
 #include <functional>
 
 class RecordCursor;
 class SerialLink;
+class TransferRecorder;
 
 // Sends the whole room directory to the door unit: byte 95, the rooms in
 // batches of five, each batch followed by "," and 2 s, then ".". It walks the
@@ -50,4 +53,7 @@ private:
     int m_total = 0;
     int m_sent = 0;
     bool m_started = false;
+    // The rooms as checked; the history records them as they go out.
+    QList<RoomRecord> m_rooms;
+    TransferRecorder* m_recorder = nullptr;
 };

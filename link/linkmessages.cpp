@@ -87,6 +87,8 @@ constexpr Message kMessages[] = {
     {Command::Download, Kind::Done, "Data download complete", "OK", Icon::Information},
 };
 
+void showMessage(const LinkResult& result, MessageSink& messages);
+
 const Message* find(Command command, Kind kind)
 {
     for (const Message& m : kMessages) {
@@ -99,6 +101,19 @@ const Message* find(Command command, Kind kind)
 } // namespace
 
 void showLinkResult(const LinkResult& result, MessageSink& messages)
+{
+    showMessage(result, messages);
+    // After the transfer's own message: the transfer stands either way.
+    if (!result.recordFailure.isEmpty())
+        messages.show(QStringLiteral("The transfer history could not record this transfer to the "
+                                     "door unit:\n%1\n\nWhat was sent is not affected.")
+                          .arg(result.recordFailure),
+                      kApplicationTitle, Icon::Exclamation);
+}
+
+namespace {
+
+void showMessage(const LinkResult& result, MessageSink& messages)
 {
     const Message* message = find(result.command, result.kind);
     if (!message)
@@ -118,3 +133,5 @@ void showLinkResult(const LinkResult& result, MessageSink& messages)
     messages.show(text, message->title ? QString::fromUtf8(message->title) : kApplicationTitle,
                   message->icon);
 }
+
+} // namespace

@@ -36,6 +36,8 @@ struct LinkResult
     int sent = 0;
     int total = 0;
     QString detail;
+    // Why the transfer history could not record this command; empty when it did.
+    QString recordFailure;
 
     static LinkResult of(Command command, Kind kind = Kind::Done, const QString& detail = {})
     {

@@ -3,6 +3,7 @@
 #include "linkstep.h"
 #include "pauser.h"
 #include "serialport.h"
+#include "transferlog.h"
 
 #include <QString>
 
@@ -74,6 +75,10 @@ public:
     bool portLocked() const { return m_locked; }
     void setPortLocked(bool locked) { m_locked = locked; }
 
+    // Where the commands over this link record their transfers.
+    void setRecording(TransferTarget target) { m_recording = std::move(target); }
+    const TransferTarget& recording() const { return m_recording; }
+
     // A false result is a link failure: the link goes to Failed and
     // failureDescription() says what happened.
     bool writeByte(quint8 byte);
@@ -106,4 +111,5 @@ private:
     QString m_device;
     qint64 m_written = 0;
     qint64 m_sinceDrain = 0;
+    TransferTarget m_recording;
 };

@@ -4,6 +4,7 @@
 #include "dbfiles.h"
 #include "dbprompt.h"
 #include "dbsql.h"
+#include "transferlog.h"
 
 #include <QDir>
 #include <QFile>
@@ -103,6 +104,11 @@ Outcome fillDatabase(const QString& path, const TableSpec& layout,
             };
             run(QStringLiteral("BEGIN"));
             run(schema::createStatement(layout));
+            // The room file also keeps the history of what was sent from it.
+            if (layout.table == schema::directoryTable().table) {
+                for (const QString& statement : TransferLog::createStatements())
+                    run(statement);
+            }
             if (first)
                 run(insertStatement(layout), {first->name, first->pin});
             run(QStringLiteral("COMMIT"));

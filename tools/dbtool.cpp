@@ -75,6 +75,11 @@ QString usage()
         "  restore [DIR] FILE\n"
         "      Puts both databases of a backup back, keeping the files it replaces as\n"
         "      NAME.before-restore-DATE. Refused while another program writes to them.\n"
+        "  history [DIR] [--limit N] [--json]\n"
+        "      Lists what was sent to the door unit, newest first.\n"
+        "  changes [DIR] [--json]\n"
+        "      Lists the rooms that differ from the last complete download; exit\n"
+        "      status 0 when the door unit is up to date, 1 when it differs.\n"
         "  --help     display this help and exit\n"
         "  --version  output version information and exit\n"
         "\n"
@@ -126,6 +131,15 @@ int run(const QStringList& arguments, Console& console)
     }
     if (isExchangeCommand(command))
         return runExchange(command, rest, console);
+    if (command == QLatin1String("history") || command == QLatin1String("changes")) {
+        const QString named =
+            rest.value(0).startsWith(QStringLiteral("--")) ? QString() : rest.value(0);
+        const std::optional<QString> folder = dataFolder(named, false, console);
+        if (!folder)
+            return kUsage;
+        return command == QLatin1String("history") ? history(rest, *folder, console)
+                                                   : changes(rest, *folder, console);
+    }
     return usageError(console, QStringLiteral("Unknown command %1.").arg(command));
 }
 

@@ -44,6 +44,10 @@ int run(const QStringList& arguments, Console& console);
 int init(const QString& directory, const OperatorEntry& given, Console& console);
 int addOperator(const QString& directory, const OperatorEntry& given, Console& console);
 int check(const QString& directory, Console& console);
+// What was sent to the door unit, newest first; how the directory differs
+// from the last complete download (0 up to date, 1 differs, 2 error).
+int history(const QStringList& arguments, const QString& directory, Console& console);
+int changes(const QStringList& arguments, const QString& directory, Console& console);
 
 // Room files and backups (dbexchange.cpp).
 bool isExchangeCommand(const QString& command);

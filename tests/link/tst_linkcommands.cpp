@@ -8,6 +8,7 @@
 #include "recordingserialport.h"
 #include "schema.h"
 #include "testdatabase.h"
+#include "transferlog.h"
 
 #include <QSettings>
 #include <QTemporaryDir>
@@ -131,6 +132,7 @@ private slots:
         testdb::create(path, schema::directoryTable(), rows);
         RecordCursor cursor(schema::directoryTable());
         QVERIFY(cursor.open(path));
+        rig.link.setRecording({path, QStringLiteral("ann")});
         cursor.moveLast(); // a download starts from the first row
         const auto run = [&] {
             if (command == "toggle")
@@ -165,6 +167,29 @@ private slots:
             QCOMPARE(result.sent, 6);
         if (result.kind == Kind::BadRows)
             QCOMPARE(result.detail.left(20), QStringLiteral("Row 5, room \"1.5\": R"));
+
+        // The history: nothing for the open/close button; a refusal before
+        // the first byte, or how the transfer ended and what went out.
+        TransferLog log(path);
+        const QList<TransferRecord> records = log.history().value();
+        QCOMPARE(records.size(), command == "toggle" ? 0 : 1);
+        if (records.isEmpty())
+            return;
+        const TransferRecord& r = records.first();
+        QCOMPARE(r.ending, result.done()                     ? TransferRecord::Ending::Complete
+                           : result.kind == Kind::LinkFailed ? TransferRecord::Ending::Stopped
+                                                             : TransferRecord::Ending::Refused);
+        QCOMPARE(r.operatorName + ' ' + r.port, QStringLiteral("ann COM1"));
+        QVERIFY(r.finished >= r.started);
+        QCOMPARE(r.reason.isEmpty(), result.done());
+        if (command == "ok" && result.done())
+            QCOMPARE(QList<int>({r.openTime, r.autoMode}), QList<int>({4, 3}));
+        if (command == "download" && r.ending != TransferRecord::Ending::Refused) {
+            QCOMPARE(r.outcomeText().left(27),
+                     result.done() ? QStringLiteral("complete") : "stopped after 6 of 11 rooms");
+            QCOMPARE(log.rooms(r.id).value().value(r.total - 1).Room,
+                     QString::number(100 + r.total));
+        }
     }
 
     // The open time as the door unit takes it, and the auto mode byte.

@@ -8,6 +8,7 @@
 #include "shell.h"
 #include "telnumwindow.h"
 #include "testdatabase.h"
+#include "transferlog.h"
 
 #include <QAction>
 #include <QApplication>
@@ -70,6 +71,7 @@ struct Program
         shell = std::make_unique<Shell>(
             dir.path(), messages, device ? static_cast<SerialPort&>(devicePort) : recordingPort,
             pauser);
+        shell->setOperatorName(QStringLiteral("admin"));
         shell->show();
         messages.onShow = [this](const auto&) {
             QCoreApplication::processEvents();
@@ -313,16 +315,20 @@ void TestLinkWindows::linkFaultsOverAPty_data()
 {
     QTest::addColumn<QString>("fault");
     QTest::addColumn<QString>("message"); // how the last message starts
+    QTest::addColumn<QString>("history"); // newest first
     const QString stopped = QStringLiteral("The download stopped: the link to the door unit "
                                            "failed after %1 of 6 rooms were sent.");
-    QTest::newRow("hang-up before a download") << "before" << stopped.arg(0);
-    QTest::newRow("hang-up during a download") << "during" << stopped.arg(5);
+    QTest::newRow("hang-up before a download")
+        << "before" << stopped.arg(0) << "download stopped after 0 of 6 rooms";
+    QTest::newRow("hang-up during a download")
+        << "during" << stopped.arg(5) << "download stopped after 5 of 6 rooms";
     QTest::newRow("hang-up after a download")
-        << "after" << QStringLiteral("恢复默认设置的命令未能发送到门口机：\r\n");
+        << "after" << QStringLiteral("恢复默认设置的命令未能发送到门口机：\r\n")
+        << "load default stopped;download complete";
     QTest::newRow("hang-up while the dialog holds the port")
-        << "dialog" << QStringLiteral("设置未能完整发送到门口机：\r\n");
+        << "dialog" << QStringLiteral("设置未能完整发送到门口机：\r\n") << "settings stopped";
     QTest::newRow("port held by another program")
-        << "held" << QStringLiteral("其它错误。错误号:16");
+        << "held" << QStringLiteral("其它错误。错误号:16") << "";
 }
 
 // The door unit's side of the line goes away (the monitor restarted, the
@@ -331,6 +337,7 @@ void TestLinkWindows::linkFaultsOverAPty()
 {
     QFETCH(QString, fault);
     QFETCH(QString, message);
+    QFETCH(QString, history);
     PseudoTerminal pty;
     QVERIFY(pty.isValid());
     QSettings(QSettings::NativeFormat, QSettings::UserScope, "Quorvane", "Quorvane")
@@ -368,6 +375,15 @@ void TestLinkWindows::linkFaultsOverAPty()
     const QString text = program.messages.messages.last().text;
     QVERIFY2(text.startsWith(message), qPrintable(text));
     QVERIFY(program.usable());
+
+    QStringList records;
+    const QList<TransferRecord> all =
+        TransferLog(program.dir.filePath(schema::kDirectoryFile)).history().value();
+    for (const TransferRecord& r : all) {
+        QCOMPARE(r.operatorName + ' ' + r.port + ' ' + r.device, "admin COM3 " + pty.devicePath());
+        records << TransferRecord::whatText(r.what) + ' ' + r.outcomeText().section(u':', 0, 0);
+    }
+    QCOMPARE(records.join(u';'), history);
 }
 
 QTEST_MAIN(TestLinkWindows)

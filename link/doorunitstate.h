@@ -1,0 +1,68 @@
+#pragma once
+
+#include "roomrecord.h"
+#include "transferlog.h"
+
+#include <QDateTime>
+#include <QList>
+#include <QString>
+
+#include <vector>
+
+// How the directory differs from the rooms of the last complete download.
+// Rooms are matched by their number; a number that occurs twice is matched
+// occurrence by occurrence, in directory order.
+struct DirectoryChanges
+{
+    // One mark a room of the directory: the telephone fields that changed,
+    // or Added for a room the door unit does not hold.
+    enum Mark : quint8 { Same = 0, Tel1 = 1, Tel2 = 2, Tel3 = 4, Added = 8 };
+
+    std::vector<quint8> marks;
+    QList<RoomRecord> removed;
+    int added = 0;
+    int changed = 0;
+
+    int count() const { return added + changed + int(removed.size()); }
+    bool empty() const { return count() == 0; }
+
+    static DirectoryChanges compare(const QList<RoomRecord>& sent, const QList<RoomRecord>& now);
+    // "not yet on the door unit", "TEL2 changed since the download of 1 Dec 2026 14:02"
+    static QString markText(quint8 mark, const QDateTime& downloaded);
+    // "TEL1, TEL3"
+    static QString fieldNames(quint8 mark);
+};
+
+// What the door unit holds, as far as this PC knows.
+struct DoorUnitState
+{
+    enum class Kind { NeverLoaded, UpToDate, ChangesNotSent, PartDirectory, DefaultsLoaded };
+
+    Kind kind = Kind::NeverLoaded;
+    int changes = 0;
+    QDateTime downloaded; // the last complete download (UTC)
+    QDateTime when;       // of the record that decided a partial or default state
+    int sent = 0;
+    int total = 0;
+    bool unfinished = false;
+
+    static DoorUnitState of(const TransferLog::Latest& latest, const DirectoryChanges& changes);
+    // The status bar's panel: "Door unit: up to date", ...
+    QString text() const;
+};
+
+// Times as the operator reads them, in local time: "1 Dec 2026 14:02".
+QString shownTime(const QDateTime& utc);
+
+// The whole comparison for a room file: the log's latest records and the
+// directory as the program reads it. The companion and the benchmark use it.
+struct DirectoryReport
+{
+    TransferLog::Latest latest;
+    QList<RoomRecord> now;
+    DirectoryChanges changes;
+    DoorUnitState state;
+
+    // False with error set when the file, the log or Room_tel cannot be read.
+    static std::optional<DirectoryReport> read(const QString& path, QString* error);
+};

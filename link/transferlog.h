@@ -1,0 +1,104 @@
+#pragma once
+
+#include "outcome.h"
+#include "roomrecord.h"
+
+#include <QDateTime>
+#include <QList>
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+// Where the link's transfers are recorded, and for whom; an empty path
+// records nothing.
+struct TransferTarget
+{
+    QString databasePath;
+    QString operatorName;
+};
+
+// One transfer to the door unit as the transfer history keeps it.
+struct TransferRecord
+{
+    enum class What { Settings, Download, LoadDefault };
+    // Unfinished: started and never finished (the program was killed or crashed).
+    enum class Ending { Unfinished, Complete, Stopped, Refused };
+
+    qint64 id = 0;
+    QDateTime started; // UTC
+    QDateTime finished;
+    QString operatorName;
+    QString port;   // the COM entry, "COM3"
+    QString device; // what it mapped to, "/dev/ttyS2"
+    What what = What::Settings;
+    int openTime = -1; // settings
+    int autoMode = -1;
+    int sent = 0; // download: rooms sent of total
+    int total = 0;
+    Ending ending = Ending::Unfinished;
+    QString reason; // why it stopped or was refused
+    // A download's rooms in the order they went out (read on request).
+    QList<RoomRecord> rooms;
+
+    static QString whatText(What what);
+    static QString endingText(Ending ending);
+    // "complete", "stopped after 12 of 40 rooms: ...", "refused: ..."
+    QString outcomeText() const;
+};
+
+// The transfer history in the room database file: transfer_log holds one
+// row a transfer, transfer_room a download's rooms as sent. The tables are
+// made on first use, so an older file gains them and keeps its rooms.
+//
+// Each log has a connection of its own with short busy waits: a file held by
+// another program makes a write fail quickly rather than hold up a transfer.
+class TransferLog
+{
+public:
+    static constexpr int kBusyTimeoutMs = 250;
+
+    explicit TransferLog(QString path);
+    ~TransferLog();
+    Q_DISABLE_COPY_MOVE(TransferLog)
+
+    // Opens the file (never creating it) and makes the tables when missing.
+    Outcome open();
+    const QString& path() const { return m_path; }
+
+    // Writes a record as started (Unfinished) before the first byte; sets its id.
+    Outcome start(TransferRecord& record);
+    // Writes how a started record ended. A record whose start could not be
+    // written is written whole.
+    Outcome finish(TransferRecord& record);
+    // Writes a record that ended before anything was sent.
+    Outcome refused(TransferRecord& record);
+    // Rooms that went out otherwise than the start recorded them.
+    Outcome correctRooms(qint64 id, const std::vector<std::pair<int, RoomRecord>>& rooms);
+
+    // Newest first; limit 0 reads all. Rooms are not read.
+    std::optional<QList<TransferRecord>> history(int limit = 0, QString* error = nullptr);
+    // The last complete download with its rooms, and the last record after
+    // it that may have changed what the door unit holds.
+    struct Latest
+    {
+        std::optional<TransferRecord> download; // complete, with rooms
+        std::optional<TransferRecord> after;    // a later download not complete, or Load Default
+    };
+    std::optional<Latest> latest(QString* error = nullptr);
+    std::optional<QList<RoomRecord>> rooms(qint64 id, QString* error = nullptr);
+
+    // The statements that make the tables; init runs them on a new file.
+    static QStringList createStatements();
+
+    // "2026-12-01T14:02:00.000Z"
+    static QString timeText(const QDateTime& utc);
+
+private:
+    Outcome failure(const QString& what) const;
+    Outcome insert(TransferRecord& record, bool withRooms);
+
+    QString m_path;
+    QString m_connection;
+    QString m_error;
+};

@@ -1,0 +1,107 @@
+#include "transferrecorder.h"
+
+#include "seriallink.h"
+
+using Kind = LinkResult::Kind;
+using Ending = TransferRecord::Ending;
+
+TransferRecorder::TransferRecorder(const SerialLink& link, TransferRecord::What what)
+{
+    const TransferTarget& target = link.recording();
+    if (!target.databasePath.isEmpty())
+        m_log = std::make_unique<TransferLog>(target.databasePath);
+    m_record.started = QDateTime::currentDateTimeUtc();
+    m_record.operatorName = target.operatorName;
+    m_record.what = what;
+    m_record.port = QStringLiteral("COM%1").arg(link.portNumber());
+    m_record.device =
+        link.device().isEmpty() ? SerialLink::deviceFor(link.portNumber()) : link.device();
+}
+
+TransferRecorder::~TransferRecorder() = default;
+
+void TransferRecorder::note(const Outcome& outcome)
+{
+    if (!outcome && m_failure.isEmpty())
+        m_failure = outcome.description();
+}
+
+LinkResult TransferRecorder::refused(LinkResult result)
+{
+    if (!m_log)
+        return result;
+    m_record.reason = reason(result);
+    m_record.finished = QDateTime::currentDateTimeUtc();
+    note(m_log->refused(m_record));
+    result.recordFailure = m_failure;
+    return result;
+}
+
+void TransferRecorder::start()
+{
+    if (!m_log)
+        return;
+    m_record.started = QDateTime::currentDateTimeUtc();
+    note(m_log->start(m_record));
+}
+
+void TransferRecorder::correct(int position, const RoomRecord& room)
+{
+    if (m_log)
+        m_corrections.emplace_back(position, room);
+}
+
+LinkResult TransferRecorder::finish(LinkResult result)
+{
+    if (!m_log)
+        return result;
+    m_record.finished = QDateTime::currentDateTimeUtc();
+    m_record.ending = result.done() ? Ending::Complete : Ending::Stopped;
+    m_record.sent = result.sent;
+    m_record.reason = result.done() ? QString() : reason(result);
+    // A start that was not written is written whole now, rooms and all.
+    const bool started = m_record.id != 0;
+    for (const auto& [position, room] : m_corrections)
+        m_record.rooms[position] = room;
+    note(m_log->finish(m_record));
+    if (started)
+        note(m_log->correctRooms(m_record.id, m_corrections));
+    result.recordFailure = m_failure;
+    return result;
+}
+
+QString TransferRecorder::reason(const LinkResult& r)
+{
+    const QString port = QStringLiteral("COM%1").arg(r.port);
+    switch (r.kind) {
+    case Kind::Done:
+        return {};
+    case Kind::Busy:
+        return QStringLiteral("another command was sending");
+    case Kind::NotLocked:
+        return QStringLiteral("no port chosen and opened in the Connect dialog");
+    case Kind::PortClosed:
+        return QStringLiteral("%1 was closed").arg(port);
+    case Kind::PortFailed:
+        return QStringLiteral("%1 had failed: %2").arg(port, r.detail);
+    case Kind::NoEntry:
+        return QStringLiteral("no port chosen");
+    case Kind::NoSuchPort:
+    case Kind::OpenFailed:
+        return QStringLiteral("%1 did not open (code %2)").arg(port).arg(r.code);
+    case Kind::BadOpenTime:
+        return QStringLiteral("open time \"%1\" is not 0 to 255 seconds").arg(r.detail);
+    case Kind::Empty:
+        return QStringLiteral("the room directory holds no rooms");
+    case Kind::BadRows:
+        return QStringLiteral("%1 of %2 rooms cannot be sent as they are").arg(r.code).arg(r.total);
+    case Kind::LinkFailed:
+        return QStringLiteral("the link failed: %1").arg(r.detail);
+    case Kind::Changed:
+        return QStringLiteral("room %1 changed while it was sent").arg(r.sent + 1);
+    case Kind::Unreadable:
+    case Kind::Interrupted:
+        return QStringLiteral("the room directory could not be read: %1").arg(r.detail);
+    }
+    return {};
+}

@@ -1,0 +1,168 @@
+#include "doorunitstate.h"
+#include "linkmessages.h"
+#include "loaddefault.h"
+#include "recordingmessagesink.h"
+#include "recordingserialport.h"
+#include "schema.h"
+#include "testdatabase.h"
+#include "transferlog.h"
+
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+TransferRecord download(const QList<RoomRecord>& rooms)
+{
+    TransferRecord r;
+    r.started = QDateTime::currentDateTimeUtc();
+    r.what = TransferRecord::What::Download;
+    r.rooms = rooms;
+    r.total = int(rooms.size());
+    return r;
+}
+
+} // namespace
+
+// The transfer history in the room file, apart from the commands.
+class TestTransferLog : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    QString m_path;
+    int m_files = 0;
+
+private slots:
+    // An older file gains the tables and keeps its rooms.
+    void init()
+    {
+        m_path = m_dir.filePath(QString::number(++m_files));
+        testdb::create(m_path, schema::directoryTable(), {{"101", "138", {}, {}}});
+    }
+
+    // A program killed mid-download leaves a record that reads as unfinished.
+    void killedDownloadReadsUnfinished()
+    {
+        const pid_t child = fork();
+        if (child == 0) {
+            TransferLog log(m_path);
+            TransferRecord r = download({{"101", "138", "", ""}});
+            if (log.start(r))
+                ::kill(::getpid(), SIGKILL);
+            _exit(1);
+        }
+        int status = 0;
+        QCOMPARE(::waitpid(child, &status, 0), child);
+        QVERIFY(WIFSIGNALED(status));
+        TransferLog log(m_path);
+        const QList<TransferRecord> records = log.history().value();
+        QCOMPARE(records.size(), 1);
+        QCOMPARE(records[0].ending, TransferRecord::Ending::Unfinished);
+        QVERIFY(!records[0].finished.isValid());
+        // Never taken for what the door unit holds.
+        const std::optional<DirectoryReport> report = DirectoryReport::read(m_path, nullptr);
+        QVERIFY(!report->latest.download);
+        QVERIFY(report->state.text().startsWith("Door unit: may hold part of a directory (the "));
+        QCOMPARE(testdb::rows(m_path, schema::directoryTable()).size(), 1);
+    }
+
+    void changes_data()
+    {
+        QTest::addColumn<QStringList>("now"); // Room:TEL1:TEL2:TEL3
+        QTest::addColumn<QString>("marks");   // per room: + added, digits changed TELs
+        QTest::addColumn<int>("removed");
+        QTest::addColumn<QString>("state");
+        const QString at = QStringLiteral(" (last download %1)");
+        QTest::newRow("same") << QStringList{"101:1::", "102:2::", "101:3::"} << "..." << 0
+                              << "Door unit: up to date";
+        QTest::newRow("added") << QStringList{"101:1::", "102:2::", "101:3::", "103:4::"} << "...+"
+                               << 0 << "Door unit: 1 change not sent" + at;
+        QTest::newRow("edited") << QStringList{"101:1::", "102:2:5:", "101:3::9"}
+                                << ".2"
+                                   "3"
+                                << 0 << "Door unit: 2 changes not sent" + at;
+        QTest::newRow("deleted and moved") << QStringList{"101:3::", "102:2::"} << "1." << 1
+                                           << "Door unit: 2 changes not sent" + at;
+    }
+
+    // Rooms matched by number, a repeated number occurrence by occurrence.
+    void changes()
+    {
+        QFETCH(QStringList, now);
+        QFETCH(QString, marks);
+        QFETCH(int, removed);
+        QFETCH(QString, state);
+        TransferLog log(m_path);
+        TransferRecord r =
+            download({{"101", "1", "", ""}, {"102", "2", "", ""}, {"101", "3", "", ""}});
+        QVERIFY(log.start(r));
+        r.ending = TransferRecord::Ending::Complete;
+        r.finished = r.started;
+        QVERIFY(log.finish(r));
+        QList<RoomRecord> rooms;
+        for (const QString& room : now)
+            rooms.append({room.section(u':', 0, 0), room.section(u':', 1, 1),
+                          room.section(u':', 2, 2), room.section(u':', 3, 3)});
+        const TransferLog::Latest latest = log.latest().value();
+        const DirectoryChanges c = DirectoryChanges::compare(latest.download->rooms, rooms);
+        QString shown;
+        for (const quint8 mark : c.marks)
+            shown += mark == DirectoryChanges::Added ? QStringLiteral("+")
+                     : mark == DirectoryChanges::Same
+                         ? QStringLiteral(".")
+                         : DirectoryChanges::fieldNames(mark).remove("TEL");
+        QCOMPARE(shown, marks);
+        QCOMPARE(c.removed.size(), removed);
+        QCOMPARE(DoorUnitState::of(latest, c).text(),
+                 state.contains('%') ? state.arg(shownTime(r.started)) : state);
+        if (marks == ".23")
+            QCOMPARE(DirectoryChanges::markText(c.marks[1], r.started),
+                     "TEL2 changed since the download of " + shownTime(r.started));
+    }
+
+    // Two copies sharing the file both record, read in time order; one
+    // holding the file makes the other's record fail quickly, and the
+    // transfer stands, told in one message after its own.
+    void twoCopies()
+    {
+        TransferLog first(m_path);
+        TransferLog second(m_path);
+        TransferRecord a = download({});
+        TransferRecord b = download({});
+        b.started = a.started.addSecs(-1);
+        QVERIFY(first.start(a));
+        QVERIFY(second.start(b));
+        QCOMPARE(first.history().value().value(1).id, b.id);
+
+        RecordedLink rig;
+        rig.link.setRecording({m_path, QStringLiteral("ann")});
+        rig.link.configure(1);
+        QCOMPARE(rig.link.open(), 0);
+        rig.link.setPortLocked(true);
+        testdb::exec(m_path, "SELECT 1"); // the tables exist
+        QSqlDatabase holder = QSqlDatabase::addDatabase("QSQLITE", "holder");
+        holder.setDatabaseName(m_path);
+        QVERIFY(holder.open());
+        QSqlQuery(holder).exec("BEGIN EXCLUSIVE");
+        const LinkResult result = loadDefault(rig.link);
+        QSqlQuery(holder).exec("ROLLBACK");
+        holder.close();
+        QVERIFY(result.done());
+        QCOMPARE(rig.port.written(), QByteArray("\x90"));
+        RecordingMessageSink sink;
+        showLinkResult(result, sink);
+        QCOMPARE(sink.messages.size(), 1);
+        QVERIFY(sink.messages[0].text.contains("another program is holding the database file"));
+        QCOMPARE(first.history().value().size(), 2);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTransferLog)
+#include "tst_transferlog.moc"
