@@ -29,9 +29,16 @@ QString restoreAdvice(const QString& directory)
         .arg(database::initCommand(directory));
 }
 
+// One finding, one line: a name read from a damaged file may hold line breaks
+// or other control characters of its own.
 QString flattened(const QString& text)
 {
-    return QString(text).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    QString line = text;
+    for (QChar& c : line) {
+        if (c.category() == QChar::Other_Control)
+            c = QLatin1Char(' ');
+    }
+    return line;
 }
 
 // The examination of one database file: facts for the summary line and
@@ -326,7 +333,7 @@ int check(const QString& directory, Console& console)
         const FileReport report = examine(*dir, file.fileName, file.layout, file.needsRows);
         const QString facts = report.facts.join(QStringLiteral(", "));
         for (const QString& note : report.notes)
-            say(console.out, QStringLiteral("%1: %2").arg(file.fileName, note));
+            say(console.out, QStringLiteral("%1: %2").arg(file.fileName, flattened(note)));
         if (report.problems.isEmpty()) {
             say(console.out, QStringLiteral("%1: ok (%2)").arg(file.fileName, facts));
             continue;
@@ -335,7 +342,7 @@ int check(const QString& directory, Console& console)
                              ? QStringLiteral("%1: not ok").arg(file.fileName)
                              : QStringLiteral("%1: not ok (%2)").arg(file.fileName, facts));
         for (const QString& problem : report.problems)
-            say(console.out, QStringLiteral("%1: %2").arg(file.fileName, problem));
+            say(console.out, QStringLiteral("%1: %2").arg(file.fileName, flattened(problem)));
         if (report.unlistedProblems > 0) {
             say(console.out, QStringLiteral("%1: and %2 more values over their limits")
                                  .arg(file.fileName)
