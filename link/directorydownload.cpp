@@ -74,7 +74,13 @@ LinkResult DirectoryDownload::run()
 // the door unit holding part of a directory.
 LinkResult DirectoryDownload::check()
 {
-    if (!m_cursor.isOpen() || m_cursor.rowCount() == 0)
+    // A directory whose file could not be read is not an empty one.
+    if (!m_cursor.isOpen())
+        return result(Kind::Unreadable,
+                      QStringLiteral("%1 could not be opened. Put the file back, then press "
+                                     "Refresh in the directory window.")
+                          .arg(m_cursor.path()));
+    if (m_cursor.rowCount() == 0)
         return result(Kind::Empty);
     if (Outcome first = m_cursor.moveFirst(); !first)
         return result(Kind::Unreadable, first.description());

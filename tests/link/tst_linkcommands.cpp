@@ -92,6 +92,8 @@ private slots:
         row("download busy", "download", "busy", "1", 0, -1, Kind::Busy, {}, true);
         row("download no rooms", "download", "locked", "0", 0, -1, Kind::Empty, {}, true);
         row("download bad room", "download", "locked", "7:5", 0, -1, Kind::BadRows, {}, true);
+        row("download unreadable", "download", "locked", "3:gone", 0, -1, Kind::Unreadable, {},
+            true);
         row("download no port", "download", "closed", "1", 8002, -1, Kind::NoSuchPort, {}, true);
         row("download link fails", "download", "locked", "11", 0, 1 + 6 * 44 + 1, Kind::LinkFailed,
             "\x95"
@@ -127,11 +129,16 @@ private slots:
 
         const QString path = m_dir.filePath(QTest::currentDataTag());
         QList<QVariantList> rows = rooms(input.section(u':', 0, 0).toInt());
-        if (input.contains(u':'))
+        const bool gone = input.endsWith(QStringLiteral(":gone"));
+        if (input.contains(u':') && !gone)
             rows[input.section(u':', 1).toInt() - 1][0] = QStringLiteral("1.5");
         testdb::create(path, schema::directoryTable(), rows);
         RecordCursor cursor(schema::directoryTable());
         QVERIFY(cursor.open(path));
+        if (gone) { // a Refresh that failed leaves no rows to send
+            testdb::exec(path, QStringLiteral("ALTER TABLE Room_tel RENAME TO old"));
+            QVERIFY(!cursor.refresh());
+        }
         rig.link.setRecording({path, QStringLiteral("ann")});
         cursor.moveLast(); // a download starts from the first row
         const auto run = [&] {
