@@ -48,8 +48,6 @@ public:
     SerialPort::LineSettings lineSettings() const { return m_settings; }
     // The device COMn maps to: [Ports] COMn in the settings store, else /dev/ttyS(n-1).
     static QString deviceFor(int portNumber);
-    // The device of the last open().
-    const QString& device() const { return m_device; }
     // How long a drain of that many queued bytes may take at the line speed.
     int drainDeadline(qint64 bytes) const;
 
