@@ -1,6 +1,7 @@
 #include "connectcontroller.h"
 #include "connectsettings.h"
 #include "directorydownload.h"
+#include "frames.h"
 #include "linkmessages.h"
 #include "loaddefault.h"
 #include "recordcursor.h"
@@ -16,21 +17,6 @@
 
 using Kind = LinkResult::Kind;
 using Command = LinkResult::Command;
-Q_DECLARE_METATYPE(Qt::CheckState)
-
-namespace {
-
-// Rooms 101, 102, ... with a first telephone number.
-QList<QVariantList> rooms(int count)
-{
-    QList<QVariantList> rows;
-    for (int i = 0; i < count; ++i)
-        rows << QVariantList{QString::number(101 + i), QStringLiteral("138"), QString(),
-                             QVariant()};
-    return rows;
-}
-
-} // namespace
 
 // Every link command over a recording link: what it returns, sends and leaves.
 class TestLinkCommands : public QObject
@@ -48,54 +34,40 @@ private slots:
 
     void commands_data()
     {
-        QTest::addColumn<QString>("command"); // toggle, ok, ld or download
-        QTest::addColumn<QString>("state");   // before: unlocked, locked, closed, failed or busy
-        QTest::addColumn<QString>("input");   // list entry, open time, or rooms:bad row
-        QTest::addColumn<int>("openResult");  // of the next open()
-        QTest::addColumn<qint64>("accepted"); // bytes the port takes before failing; -1 all
+        // The name is "command state input open accepted": toggle, ok, ld or
+        // download; the link before (unlocked, locked, closed or failed); the
+        // list entry, open time or rooms[:bad row]; the result of the next
+        // open(); the bytes the port takes before failing (-1: all).
         QTest::addColumn<int>("kind");
         QTest::addColumn<QByteArray>("written"); // by this command
         QTest::addColumn<bool>("lockedAfter");
-        const auto row = [](const char* name, const char* command, const char* state,
-                            const char* input, int open, qint64 accepted, Kind kind,
-                            const QByteArray& written, bool locked) {
-            QTest::newRow(name) << command << state << input << open << accepted << int(kind)
-                                << written << locked;
+        const auto row = [](const char* setup, Kind kind, const QByteArray& written, bool locked) {
+            QTest::newRow(setup) << int(kind) << written << locked;
         };
-        const QByteArray record = "0000101$13800000000@00000000000@00000000000#";
-        row("toggle opens", "toggle", "unlocked", "COM1", 0, -1, Kind::Done, {}, true);
-        row("toggle closes", "toggle", "locked", "COM1", 0, -1, Kind::Done, {}, false);
-        row("toggle no entry", "toggle", "unlocked", "COM", 0, -1, Kind::NoEntry, {}, false);
-        row("toggle no such port", "toggle", "unlocked", "COM9", 8002, -1, Kind::NoSuchPort, {},
-            false);
-        row("toggle refused", "toggle", "unlocked", "COM1", 13, -1, Kind::OpenFailed, {}, false);
-        row("toggle busy", "toggle", "busy", "COM1", 0, -1, Kind::Busy, {}, true);
-        row("ok sends", "ok", "locked", "3.5", 0, -1, Kind::Done,
-            QByteArray::fromHex("94930497") + '\3', true);
-        row("ok unlocked", "ok", "unlocked", "2", 0, -1, Kind::NotLocked, {}, false);
-        row("ok busy", "ok", "busy", "2", 0, -1, Kind::Busy, {}, true);
-        row("ok open time too large", "ok", "closed", "256", 0, -1, Kind::BadOpenTime, {}, true);
-        row("ok closed", "ok", "closed", "2", 0, -1, Kind::PortClosed, {}, true);
-        row("ok failed", "ok", "failed", "2", 0, -1, Kind::PortFailed, {}, true);
-        row("ok link fails", "ok", "locked", "2", 0, 2, Kind::LinkFailed, "\x94\x93", true);
-        row("ld sends", "ld", "locked", "", 0, -1, Kind::Done, "\x90", true);
-        row("ld unlocked", "ld", "unlocked", "", 0, -1, Kind::NotLocked, {}, false);
-        row("ld closed", "ld", "closed", "", 0, -1, Kind::PortClosed, {}, true);
-        row("ld failed", "ld", "failed", "", 0, -1, Kind::PortFailed, {}, true);
-        row("ld busy", "ld", "busy", "", 0, -1, Kind::Busy, {}, true);
-        row("ld link fails", "ld", "locked", "", 0, 0, Kind::LinkFailed, {}, true);
-        row("download sends", "download", "locked", "1", 0, -1, Kind::Done, "\x95" + record + ",.",
-            true);
-        row("download reopens", "download", "failed", "1", 0, -1, Kind::Done,
-            "\x95" + record + ",.", true);
-        row("download unlocked", "download", "unlocked", "1", 0, -1, Kind::NotLocked, {}, false);
-        row("download busy", "download", "busy", "1", 0, -1, Kind::Busy, {}, true);
-        row("download no rooms", "download", "locked", "0", 0, -1, Kind::Empty, {}, true);
-        row("download bad room", "download", "locked", "7:5", 0, -1, Kind::BadRows, {}, true);
-        row("download unreadable", "download", "locked", "3:gone", 0, -1, Kind::Unreadable, {},
-            true);
-        row("download no port", "download", "closed", "1", 8002, -1, Kind::NoSuchPort, {}, true);
-        row("download link fails", "download", "locked", "11", 0, 1 + 6 * 44 + 1, Kind::LinkFailed,
+        const QByteArray download = "\x95"
+                                    "0000101$13800000000@00000000000@00000000000#,.";
+        row("toggle unlocked COM1 0 -1", Kind::Done, {}, true);
+        row("toggle locked COM1 0 -1", Kind::Done, {}, false);
+        row("toggle unlocked COM 0 -1", Kind::NoEntry, {}, false);
+        row("toggle unlocked COM9 8002 -1", Kind::NoSuchPort, {}, false);
+        row("toggle unlocked COM1 13 -1", Kind::OpenFailed, {}, false);
+        row("ok locked 3.5 0 -1", Kind::Done, QByteArray::fromHex("94930497") + '\3', true);
+        row("ok unlocked 2 0 -1", Kind::NotLocked, {}, false);
+        row("ok closed 256 0 -1", Kind::BadOpenTime, {}, true);
+        row("ok closed 2 0 -1", Kind::PortClosed, {}, true);
+        row("ok locked 2 0 2", Kind::LinkFailed, "\x94\x93", true);
+        row("ld locked - 0 -1", Kind::Done, "\x90", true);
+        row("ld unlocked - 0 -1", Kind::NotLocked, {}, false);
+        row("ld failed - 0 -1", Kind::PortFailed, {}, true);
+        row("ld locked - 0 0", Kind::LinkFailed, {}, true);
+        row("download locked 1 0 -1", Kind::Done, download, true);
+        row("download failed 1 0 -1", Kind::Done, download, true); // opened afresh
+        row("download unlocked 1 0 -1", Kind::NotLocked, {}, false);
+        row("download locked 0 0 -1", Kind::Empty, {}, true);
+        row("download locked 7:5 0 -1", Kind::BadRows, {}, true);
+        row("download locked 3:gone 0 -1", Kind::Unreadable, {}, true);
+        row("download closed 1 8002 -1", Kind::NoSuchPort, {}, true);
+        row("download locked 11 0 266", Kind::LinkFailed,
             "\x95"
             "0",
             true);
@@ -103,32 +75,28 @@ private slots:
 
     void commands()
     {
-        QFETCH(QString, command);
-        QFETCH(QString, state);
-        QFETCH(QString, input);
-        QFETCH(int, openResult);
-        QFETCH(qint64, accepted);
         QFETCH(int, kind);
         QFETCH(QByteArray, written);
         QFETCH(bool, lockedAfter);
+        const QStringList setup = QString::fromLatin1(QTest::currentDataTag()).split(u' ');
+        const QString &command = setup[0], &state = setup[1], &input = setup[2];
+        const qint64 accepted = setup[4].toLongLong();
         RecordedLink rig;
         ConnectController controller(rig.link);
         if (state != "unlocked")
             QVERIFY(controller.toggle(QStringLiteral("COM1")).done());
         if (state == "closed")
             rig.link.close();
-        if (state == "failed") {
-            rig.port.failWritesAfter(0);
-            QVERIFY(!rig.link.writeByte(0));
-        }
-        if (rig.link.isOpen()) // an earlier command's bytes are not counted
-            QVERIFY(rig.link.writeText("0000"));
-        rig.port.setOpenResult(openResult);
-        rig.port.failWritesAfter(accepted);
-        const qsizetype before = rig.port.written().size();
+        rig.port.writeLimit = state == "failed" ? 0 : -1;
+        QCOMPARE(rig.link.writeText("0000"), state == "locked"); // not counted in this command
+        rig.port.openResult = setup[3].toInt();
+        rig.port.writeLimit = accepted;
+        const qsizetype before = rig.port.written.size();
 
         const QString path = m_dir.filePath(QTest::currentDataTag());
-        QList<QVariantList> rows = rooms(input.section(u':', 0, 0).toInt());
+        QList<QVariantList> rows;
+        for (int i = 0; i < input.section(u':', 0, 0).toInt(); ++i)
+            rows << QVariantList{QString::number(101 + i), "138", "", QVariant()};
         const bool gone = input.endsWith(QStringLiteral(":gone"));
         if (input.contains(u':') && !gone)
             rows[input.section(u':', 1).toInt() - 1][0] = QStringLiteral("1.5");
@@ -155,19 +123,13 @@ private slots:
                                      })
                 .run();
         };
-        LinkResult result;
-        if (state == "busy") {
-            SerialLink::Transfer transfer(rig.link);
-            result = run();
-        } else {
-            result = run();
-        }
+        const LinkResult result = run();
         QCOMPARE(int(result.kind), kind);
-        const QByteArray sent = rig.port.written().mid(before);
+        const QByteArray sent = rig.port.written.mid(before);
         QCOMPARE(accepted < 0 ? sent : sent.left(2), written);
         QCOMPARE(rig.link.portLocked(), lockedAfter);
         QCOMPARE(rig.link.isOpen(), lockedAfter && result.kind != Kind::LinkFailed &&
-                                        (result.done() || state == "locked" || state == "busy"));
+                                        (result.done() || state == "locked"));
         if (result.kind == Kind::LinkFailed) // the bytes of this command only
             QVERIFY(result.detail.endsWith(QStringLiteral(" after %1 bytes").arg(accepted)));
         if (command == "download" && result.kind == Kind::LinkFailed)
@@ -209,11 +171,11 @@ private slots:
             QCOMPARE(connectsettings::openTime(text) ? int(*connectsettings::openTime(text)) : -1,
                      seconds);
         const Qt::CheckState off = Qt::Unchecked, on = Qt::Checked, grey = Qt::PartiallyChecked;
-        QCOMPARE(connectsettings::autoMode(off, off), 0);
-        QCOMPARE(connectsettings::autoMode(on, off), 1);
-        QCOMPARE(connectsettings::autoMode(off, on), 2);
-        QCOMPARE(connectsettings::autoMode(on, on), 3);
-        QCOMPARE(connectsettings::autoMode(grey, off), 3);
+        QCOMPARE(
+            (QList<int>{connectsettings::autoMode(off, off), connectsettings::autoMode(on, off),
+                        connectsettings::autoMode(off, on), connectsettings::autoMode(on, on),
+                        connectsettings::autoMode(grey, off)}),
+            (QList<int>{0, 1, 2, 3, 3}));
     }
 
     // The rules of the message table: values put in, a failed port told as a
@@ -271,6 +233,56 @@ private slots:
         QCOMPARE(DirectoryDownload::millisecondsLeft(5, 11, 38400), 3 * 2000 + 70);
         QCOMPARE(DirectoryDownload::millisecondsLeft(6, 11, 38400), 2 * 2000 + 58);
         QCOMPARE(DirectoryDownload::millisecondsLeft(11, 11, 38400), 2000);
+    }
+
+    // A failing write or drain stops the frame there: later steps reach
+    // nothing and the first reason stands. The link can be opened afresh,
+    // and choosing another port lets go of the dead device.
+    void linkFailure()
+    {
+        for (const bool drainFails : {false, true}) {
+            RecordedLink rig;
+            rig.link.configure(1);
+            QCOMPARE(rig.link.open(), 0);
+            rig.port.writeLimit = drainFails ? -1 : 2;
+            rig.port.drainFails = drainFails;
+            QVERIFY(!rig.link.run(frames::settingsSequence(2, 3)));
+            QVERIFY(!rig.link.isOpen() && !rig.link.writeText("abc") && !rig.link.waitUntilSent());
+            QCOMPARE(rig.port.written, drainFails ? "\x94" : "\x94\x93");
+            QCOMPARE(rig.link.failureDescription(),
+                     drainFails ? "The serial device /dev/ttyS0 did not finish sending within 251 "
+                                  "ms (Input/output error) after 1 bytes"
+                                : "The serial device /dev/ttyS0 stopped accepting data "
+                                  "(Input/output error) after 2 bytes");
+            rig.port.writeLimit = -1;
+            rig.port.drainFails = false;
+            QCOMPARE(rig.link.open(), 0);
+            QVERIFY(rig.link.failureDescription().isEmpty() && rig.link.run(frames::loadDefault()));
+            rig.port.writeLimit = 0;
+            QVERIFY(!rig.link.writeByte(0x90));
+            rig.link.configure(2);
+            QVERIFY(rig.link.portNumber() == 2 && !rig.port.isOpen());
+        }
+    }
+
+    void drainDeadline()
+    {
+        // {port (0: 9600), written, queued (-1: cannot tell), deadline}: the
+        // line time at 10 bits a byte, rounded up, plus 250 ms.
+        const int cases[][4] = {
+            {1, 1, 0, 251}, {0, 44, 0, 296}, {1, 1, 4096, 1317}, {1, 44, -1, 262}};
+        for (const auto& c : cases) {
+            RecordedLink rig;
+            rig.link.configure(c[0]);
+            QCOMPARE(rig.link.open(), 0);
+            QVERIFY(rig.link.writeText(QByteArray(c[1], '0')));
+            rig.port.queuedBytes = c[2];
+            QVERIFY(rig.link.waitUntilSent());
+            // Bytes drained once do not lengthen the next wait.
+            rig.port.queuedBytes = 0;
+            QVERIFY(rig.link.waitUntilSent());
+            QCOMPARE(rig.port.drainDeadlines, (QList<int>{c[3], 250}));
+        }
     }
 };
 

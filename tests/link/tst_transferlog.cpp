@@ -155,7 +155,7 @@ private slots:
         QSqlQuery(holder).exec("ROLLBACK");
         holder.close();
         QVERIFY(result.done());
-        QCOMPARE(rig.port.written(), QByteArray("\x90"));
+        QCOMPARE(rig.port.written, QByteArray("\x90"));
         RecordingMessageSink sink;
         showLinkResult(result, sink);
         QCOMPARE(sink.messages.size(), 1);
