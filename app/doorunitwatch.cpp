@@ -3,6 +3,8 @@
 #include "recordcursor.h"
 #include "schema.h"
 
+#include <QTimer>
+
 DoorUnitWatch::DoorUnitWatch(QString databasePath, QObject* parent)
     : QObject(parent), m_path(std::move(databasePath))
 {
@@ -37,8 +39,12 @@ void DoorUnitWatch::watch(RecordCursor* cursor)
              {&RecordCursor::rowChanged, &RecordCursor::rowAppended, &RecordCursor::rowRemoved})
             connect(cursor, signal, this, &DoorUnitWatch::update);
         connect(cursor, &RecordCursor::reset, this, &DoorUnitWatch::update);
-        // Gone with its window: the file is read instead.
-        connect(cursor, &QObject::destroyed, this, [this] { watch(nullptr); });
+        // Gone with its window: the file is read instead, once the window's
+        // close has run to its end (and never while the program comes down).
+        connect(cursor, &QObject::destroyed, this, [this] {
+            m_rowMarks.clear();
+            QTimer::singleShot(0, this, &DoorUnitWatch::update);
+        });
     }
     update();
 }
@@ -95,20 +101,21 @@ QString DoorUnitWatch::text() const
 
 QString DoorUnitWatch::toolTip() const
 {
+    // The panel may be cut short in a narrow window: the tooltip says it whole.
     if (!m_problem.isEmpty())
         return m_problem;
     const QList<RoomRecord>& removed = m_changes.removed;
-    if (removed.isEmpty())
-        return {};
+    if (removed.isEmpty() || !m_latest.download)
+        return text();
     QStringList rooms;
     for (int i = 0; i < removed.size() && i < 20; ++i)
         rooms << removed[i].Room;
     if (removed.size() > 20)
         rooms << QStringLiteral("…");
-    return QStringLiteral("%1 removed since the last download: %2")
-        .arg(removed.size() == 1 ? QStringLiteral("1 room")
-                                 : QStringLiteral("%1 rooms").arg(removed.size()),
-             rooms.join(QStringLiteral(", ")));
+    return text() + QStringLiteral("\n%1 removed since the last download: %2")
+                        .arg(removed.size() == 1 ? QStringLiteral("1 room")
+                                                 : QStringLiteral("%1 rooms").arg(removed.size()),
+                             rooms.join(QStringLiteral(", ")));
 }
 
 QString DoorUnitWatch::rowNote(int row) const

@@ -55,6 +55,8 @@ Shell::Shell(const QString& appDir, MessageSink& messages, SerialPort& port, Pau
     m_doorUnit = new DoorUnitWatch(database::pathIn(m_appDir, schema::kDirectoryFile), this);
     m_doorUnitPanel = new QLabel(m_main->statusBar());
     m_doorUnitPanel->setObjectName(QStringLiteral("sbDoorUnit"));
+    // Never wider than the window leaves it: the main window keeps its size.
+    m_doorUnitPanel->setMinimumWidth(1);
     m_main->statusBar()->addPermanentWidget(m_doorUnitPanel);
     connect(m_doorUnit, &DoorUnitWatch::changed, this, &Shell::showDoorUnit);
     // An import or a restore changes the file; with the window open its
