@@ -51,6 +51,7 @@ void DirectoryTools::refreshWindow()
 {
     if (TelNumWindow* window = m_openWindow ? m_openWindow() : nullptr)
         window->refresh();
+    emit directoryChanged();
 }
 
 void DirectoryTools::importRooms()

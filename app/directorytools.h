@@ -29,6 +29,10 @@ public:
     void backUp();
     void restore();
 
+signals:
+    // After an import or a restore wrote the room file.
+    void directoryChanged();
+
 private:
     QString directoryFile() const;
     void refreshWindow();

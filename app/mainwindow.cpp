@@ -116,6 +116,9 @@ void MainWindow::buildMenus()
 
     // Right of Connect, after everything the window had before.
     QMenu* tools = menu(bar, "mnuTools", QStringLiteral("Tools"));
+    connect(item(tools, "mnuTransferHistory", QStringLiteral("Transfer history…")),
+            &QAction::triggered, this, &MainWindow::transferHistoryRequested);
+    tools->addSeparator();
     connect(item(tools, "mnuImportRooms", QStringLiteral("Import rooms…")), &QAction::triggered,
             this, &MainWindow::importRoomsRequested);
     connect(item(tools, "mnuExportRooms", QStringLiteral("Export rooms…")), &QAction::triggered,

@@ -38,6 +38,7 @@ signals:
     void printRoomsRequested();
     void backupRequested();
     void restoreRequested();
+    void transferHistoryRequested();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

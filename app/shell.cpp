@@ -3,6 +3,7 @@
 #include "database.h"
 #include "directorydownload.h"
 #include "directorytools.h"
+#include "doorunitwatch.h"
 #include "downloadprogress.h"
 #include "linkdialog.h"
 #include "linkmessages.h"
@@ -12,14 +13,18 @@
 #include "operatoradder.h"
 #include "operatorview.h"
 #include "roomgrid.h"
+#include "roomtablemodel.h"
 #include "seriallink.h"
 #include "telnumwindow.h"
+#include "transferhistorywindow.h"
 #include "useradddialog.h"
 #include "userchangedialog.h"
 
 #include <QEvent>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QStatusBar>
 
 Shell::Shell(const QString& appDir, MessageSink& messages, SerialPort& port, Pauser& pauser,
              QObject* parent)
@@ -44,6 +49,41 @@ Shell::Shell(const QString& appDir, MessageSink& messages, SerialPort& port, Pau
     connect(m_main, &MainWindow::printRoomsRequested, m_tools, &DirectoryTools::printRooms);
     connect(m_main, &MainWindow::backupRequested, m_tools, &DirectoryTools::backUp);
     connect(m_main, &MainWindow::restoreRequested, m_tools, &DirectoryTools::restore);
+    connect(m_main, &MainWindow::transferHistoryRequested, this, &Shell::onTransferHistory);
+
+    // After the panels of the status bar, one of its own: what the door unit holds.
+    m_doorUnit = new DoorUnitWatch(database::pathIn(m_appDir, schema::kDirectoryFile), this);
+    m_doorUnitPanel = new QLabel(m_main->statusBar());
+    m_doorUnitPanel->setObjectName(QStringLiteral("sbDoorUnit"));
+    // Never wider than the window leaves it: the main window keeps its size.
+    m_doorUnitPanel->setMinimumWidth(1);
+    m_main->statusBar()->addPermanentWidget(m_doorUnitPanel);
+    connect(m_doorUnit, &DoorUnitWatch::changed, this, &Shell::showDoorUnit);
+    // An import or a restore changes the file; with the window open its
+    // Refresh is seen through the cursor.
+    connect(m_tools, &DirectoryTools::directoryChanged, m_doorUnit, &DoorUnitWatch::reload);
+    m_doorUnit->update();
+}
+
+void Shell::showDoorUnit()
+{
+    m_doorUnitPanel->setText(m_doorUnit->text());
+    m_doorUnitPanel->setToolTip(m_doorUnit->toolTip());
+    if (m_telNum && !m_telNum->isUnloaded())
+        m_telNum->model()->notesChanged();
+}
+
+void Shell::onTransferHistory()
+{
+    if (!m_history) {
+        m_history =
+            new TransferHistoryWindow(database::pathIn(m_appDir, schema::kDirectoryFile), m_main);
+        m_history->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_history->reload();
+    m_history->show();
+    m_history->raise();
+    m_history->activateWindow();
 }
 
 Shell::~Shell()
@@ -78,6 +118,8 @@ TelNumWindow* Shell::loadDirectoryWindow()
     // The designed inner size, even where the main window is smaller.
     m_telNumFrame->resize(m_telNumFrame->sizeHint());
     m_telNum = window;
+    window->model()->setRowNotes([this](int row) { return m_doorUnit->rowNote(row); });
+    m_doorUnit->watch(&window->datPrimaryRS());
     // The window must know when Exit closes it: the program ends regardless.
     m_main->installEventFilter(this);
     return window;
@@ -100,8 +142,8 @@ LinkDialog& Shell::linkDialog()
             dialog->deleteLater();
         });
         m_linkDialog = dialog;
-        dialog->link().setRecording(
-            {database::pathIn(m_appDir, schema::kDirectoryFile), m_operatorName});
+        dialog->link().setRecording({database::pathIn(m_appDir, schema::kDirectoryFile),
+                                     m_operatorName, [this] { m_doorUnit->reload(); }});
     }
     return *m_linkDialog;
 }

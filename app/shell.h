@@ -11,6 +11,9 @@ class MainWindow;
 class MessageSink;
 class OperatorView;
 class DirectoryTools;
+class DoorUnitWatch;
+class QLabel;
+class TransferHistoryWindow;
 class Pauser;
 class QMdiSubWindow;
 class SerialLink;
@@ -55,6 +58,8 @@ private:
     void onAddUser();
     void onEditUser();
     void onLoadDefault();
+    void onTransferHistory();
+    void showDoorUnit();
 
     QString m_appDir;
     MessageSink& m_messages;
@@ -70,4 +75,7 @@ private:
     QPointer<LinkDialog> m_linkDialog;
     DirectoryTools* m_tools = nullptr;
     QString m_operatorName;
+    DoorUnitWatch* m_doorUnit = nullptr;
+    QLabel* m_doorUnitPanel = nullptr;
+    QPointer<TransferHistoryWindow> m_history;
 };

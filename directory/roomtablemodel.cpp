@@ -2,6 +2,9 @@
 
 #include "roomdirectoryview.h"
 
+#include <QPainter>
+#include <QPixmap>
+
 RoomTableModel::RoomTableModel(RoomDirectoryView& cursor, QObject* parent)
     : QAbstractTableModel(parent), m_cursor(cursor)
 {
@@ -71,8 +74,37 @@ QVariant RoomTableModel::data(const QModelIndex& index, int role) const
     return {};
 }
 
+void RoomTableModel::setRowNotes(std::function<QString(int)> notes)
+{
+    m_notes = std::move(notes);
+    notesChanged();
+}
+
+void RoomTableModel::notesChanged()
+{
+    if (rowCount() > 0)
+        emit headerDataChanged(Qt::Vertical, 0, rowCount() - 1);
+}
+
 QVariant RoomTableModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
+    const bool noted = orientation == Qt::Vertical && section < newRowLine() && m_notes;
+    if (noted && role == Qt::ToolTipRole)
+        return m_notes(section);
+    if (noted && role == Qt::DecorationRole && !m_notes(section).isEmpty()) {
+        // A small dot: a selector just wide enough for its number stays so.
+        static const QPixmap dot = [] {
+            QPixmap p(6, 6);
+            p.fill(Qt::transparent);
+            QPainter painter(&p);
+            painter.setRenderHint(QPainter::Antialiasing);
+            painter.setPen(Qt::NoPen);
+            painter.setBrush(QColor(230, 120, 0));
+            painter.drawEllipse(p.rect());
+            return p;
+        }();
+        return dot;
+    }
     if (role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
     if (orientation == Qt::Horizontal)

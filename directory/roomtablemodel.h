@@ -2,6 +2,8 @@
 
 #include <QAbstractTableModel>
 
+#include <functional>
+
 class RoomDirectoryView;
 
 // The grid's rows: every row of the cursor as the cursor holds it (no reading
@@ -18,6 +20,10 @@ public:
     // True while rows come or go: the grid then shifts its current row on
     // its own, which is no move of the operator's.
     bool isChanging() const { return m_changing; }
+    // A note for a row ("not yet on the door unit"): its selector carries a
+    // mark with the note as tooltip. Call notesChanged when the notes change.
+    void setRowNotes(std::function<QString(int)> notes);
+    void notesChanged();
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -30,4 +36,5 @@ private:
     RoomDirectoryView& m_cursor;
     bool m_resetting = false;
     bool m_changing = false;
+    std::function<QString(int)> m_notes;
 };

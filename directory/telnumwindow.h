@@ -30,6 +30,7 @@ public:
     // The hidden fields Text1..Text4: the current row as the window shows it.
     RoomRecord boundFields() const;
     RoomGrid* grid() const { return m_grid; }
+    RoomTableModel* model() const { return m_model; }
 
     // Set once closed; a closed window is never shown again.
     bool isUnloaded() const { return m_unloaded; }

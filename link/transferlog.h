@@ -7,6 +7,7 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -16,6 +17,8 @@ struct TransferTarget
 {
     QString databasePath;
     QString operatorName;
+    // Called once a transfer's record is written (or failed to be).
+    std::function<void()> recorded = {};
 };
 
 // One transfer to the door unit as the transfer history keeps it.

@@ -10,6 +10,7 @@ TransferRecorder::TransferRecorder(const SerialLink& link, TransferRecord::What 
     const TransferTarget& target = link.recording();
     if (!target.databasePath.isEmpty())
         m_log = std::make_unique<TransferLog>(target.databasePath);
+    m_recorded = target.recorded;
     m_record.started = QDateTime::currentDateTimeUtc();
     m_record.operatorName = target.operatorName;
     m_record.what = what;
@@ -34,6 +35,8 @@ LinkResult TransferRecorder::refused(LinkResult result)
     m_record.finished = QDateTime::currentDateTimeUtc();
     note(m_log->refused(m_record));
     result.recordFailure = m_failure;
+    if (m_recorded)
+        m_recorded();
     return result;
 }
 
@@ -67,6 +70,8 @@ LinkResult TransferRecorder::finish(LinkResult result)
     if (started)
         note(m_log->correctRooms(m_record.id, m_corrections));
     result.recordFailure = m_failure;
+    if (m_recorded)
+        m_recorded();
     return result;
 }
 

@@ -37,4 +37,5 @@ private:
     TransferRecord m_record;
     std::vector<std::pair<int, RoomRecord>> m_corrections;
     QString m_failure;
+    std::function<void()> m_recorded;
 };

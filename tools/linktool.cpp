@@ -2,6 +2,7 @@
 
 #include "connectcontroller.h"
 #include "connectsettings.h"
+#include "database.h"
 #include "datafolder.h"
 #include "directorydownload.h"
 #include "loaddefault.h"
@@ -11,6 +12,7 @@
 #include "settingsstore.h"
 
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QSettings>
 
 #include <functional>
@@ -386,6 +388,10 @@ int sendCommand(Command command, const Options& options, Console& console, Envir
     StoppablePort port(env.port, env);
     StoppablePauser pauser(env.pauser, env);
     SerialLink link(port, pauser);
+    // Recorded as the program records it, in the folder's room file when there is one.
+    if (const QString roomFile = database::pathIn(folder, schema::kDirectoryFile);
+        QFileInfo::exists(roomFile))
+        link.setRecording({roomFile, env.operatorName});
     ConnectController controller(link);
     const LinkResult opened = controller.toggle(QStringLiteral("COM%1").arg(options.port));
     if (!opened.done()) {
@@ -394,12 +400,6 @@ int sendCommand(Command command, const Options& options, Console& console, Envir
     }
     const QString where = QStringLiteral("COM%1 (%2)").arg(options.port).arg(link.device());
 
-    bool begun = false;
-    const auto begin = [&] {
-        begun = true;
-        if (env.recorder)
-            env.recorder->started(command, options.port, folder, env.operatorName);
-    };
     LinkResult result;
     if (command == Command::Download) {
         port.armed = pauser.armed = true;
@@ -407,15 +407,10 @@ int sendCommand(Command command, const Options& options, Console& console, Envir
         pauser.tick = [&] { progress.tick(); };
         result = DirectoryDownload(
                      link, rooms, [&] { return rooms.currentRoom(); },
-                     [&](const DirectoryDownload::Progress& p) {
-                         if (!begun)
-                             begin();
-                         progress.update(p);
-                     })
+                     [&](const DirectoryDownload::Progress& p) { progress.update(p); })
                      .run();
         progress.finish();
     } else {
-        begin();
         result = command == Command::Settings
                      ? controller.sendSettings(*options.openTime,
                                                options.autoAnswer ? Qt::Checked : Qt::Unchecked,
@@ -423,8 +418,9 @@ int sendCommand(Command command, const Options& options, Console& console, Envir
                      : loadDefault(link);
     }
     result.port = options.port;
-    if (begun && env.recorder)
-        env.recorder->ended(result);
+    if (!result.recordFailure.isEmpty())
+        complain(console,
+                 QStringLiteral("The transfer was not recorded: %1").arg(result.recordFailure));
     // Gives the device back with its earlier settings and without our hold.
     link.close();
     rooms.close();

@@ -19,20 +19,6 @@ namespace linktool {
 
 enum ExitCode { kComplete = 0, kRefused = 1, kStopped = 2, kUsage = 64 };
 
-// Where a transfer's start and end are written down (the transfer record in
-// the room file), with the operating-system user as the operator. Nothing is
-// written without one.
-class TransferRecorder
-{
-public:
-    virtual ~TransferRecorder() = default;
-    // Just before the first byte.
-    virtual void started(LinkResult::Command command, int port, const QString& dataFolder,
-                         const QString& operatorName) = 0;
-    // After the last byte, or where the transfer stopped.
-    virtual void ended(const LinkResult& result) = 0;
-};
-
 struct Console
 {
     QTextStream& out;
@@ -49,7 +35,8 @@ struct Environment
     // Set by SIGINT or SIGTERM (the signal number): the download stops before
     // its next record, the pause under way cut short.
     const volatile std::sig_atomic_t* stop = nullptr;
-    TransferRecorder* recorder = nullptr;
+    // Whom the transfer record in the folder's room file names (the
+    // operating-system user).
     QString operatorName;
 };
 

@@ -20,7 +20,7 @@ void onStop(int signalNumber)
 
 QString operatorName()
 {
-    if (const passwd* entry = ::getpwuid(::getuid()))
+    if (const passwd* entry = ::getpwuid(::geteuid()))
         return QString::fromLocal8Bit(entry->pw_name);
     return qEnvironmentVariable("USER");
 }
@@ -42,6 +42,6 @@ int main(int argc, char** argv)
     linktool::Console console{out, err, ::isatty(STDERR_FILENO) == 1};
     PosixSerialPort port;
     SleepingPauser pauser;
-    linktool::Environment environment{port, pauser, &g_stop, nullptr, operatorName()};
+    linktool::Environment environment{port, pauser, &g_stop, operatorName()};
     return linktool::run(QCoreApplication::arguments().mid(1), console, environment);
 }

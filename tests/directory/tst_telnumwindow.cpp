@@ -1,8 +1,11 @@
+#include "connectcontroller.h"
 #include "database.h"
 #include "datacontrol.h"
+#include "doorunitstate.h"
 #include "mainwindow.h"
 #include "posixserialport.h"
 #include "recordingmessagesink.h"
+#include "recordingserialport.h"
 #include "roomdirectoryview.h"
 #include "roomgrid.h"
 #include "shell.h"
@@ -14,6 +17,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QPointer>
@@ -302,6 +306,33 @@ private slots:
         // Told once, the operator may close and drop the change.
         QVERIFY(m_window->close());
         QCOMPARE(stored().at(1).first(), QStringLiteral("102"));
+    }
+
+    // The panel and the row marks after a download, then after an edit.
+    void doorUnitPanelAndMarksFollowDownloadAndEdit()
+    {
+        QStringList log;
+        RecordingSerialPort port{&log};
+        RecordingPauser pauser{&log};
+        Shell shell(m_dir.path(), m_sink, port, pauser);
+        MainWindow& main = shell.mainWindow();
+        shell.show();
+        const auto panel = [&] { return main.findChild<QLabel*>("sbDoorUnit")->text(); };
+        QCOMPARE(panel(), QStringLiteral("Door unit: never loaded from this PC"));
+        QVERIFY(ConnectController(shell.serialLink()).toggle(QStringLiteral("COM1")).done());
+        main.menuAction(QStringLiteral("mnuNew"))->trigger();
+        main.menuAction(QStringLiteral("mnuDownload"))->trigger();
+        QCOMPARE(panel(), QStringLiteral("Door unit: up to date"));
+        m_window = main.findChild<TelNumWindow*>(QStringLiteral("tel_num"));
+        type(1, 2, QStringLiteral("999"));
+        click("cmdUpdate");
+        const QString downloaded = shownTime(TransferLog(m_path).history(1)->value(0).started);
+        QCOMPARE(panel(),
+                 QStringLiteral("Door unit: 1 change not sent (last download %1)").arg(downloaded));
+        QCOMPARE(grid()->model()->headerData(1, Qt::Vertical, Qt::ToolTipRole).toString(),
+                 QStringLiteral("TEL2 changed since the download of %1").arg(downloaded));
+        QCoreApplication::removePostedEvents(qApp);
+        m_window = nullptr;
     }
 
     void newTwiceShowsOneWindowOnItsRowAndExitStillEnds()

@@ -5,6 +5,7 @@
 #include "pseudoterminal.h"
 #include "recordingserialport.h"
 #include "testdatabase.h"
+#include "transferlog.h"
 
 #include <QSettings>
 #include <QTemporaryDir>
@@ -108,9 +109,12 @@ void TestQuorvaneLink::commands()
     QString out, err;
     QTextStream outStream(&out), errStream(&err);
     linktool::Console console{outStream, errStream, false};
-    linktool::Environment environment{port, pauser, &stop, nullptr, "ana"};
+    linktool::Environment environment{port, pauser, &stop, "ana"};
     QCOMPARE(linktool::run(arguments << dir.path(), console, environment), status);
     hear();
+    QCOMPARE(TransferLog(dir.filePath("Inhabitant_telnum.mdb")).history(1)->value(0).ending ==
+                 TransferRecord::Ending::Complete,
+             status == 0);
 
     QStringList lines;
     for (const DoorUnitDecoder::Event& e : decoder.events())

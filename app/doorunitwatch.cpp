@@ -1,0 +1,126 @@
+#include "doorunitwatch.h"
+
+#include "recordcursor.h"
+#include "schema.h"
+
+#include <QTimer>
+
+DoorUnitWatch::DoorUnitWatch(QString databasePath, QObject* parent)
+    : QObject(parent), m_path(std::move(databasePath))
+{
+}
+
+bool DoorUnitWatch::readLatest()
+{
+    m_latestRead = true;
+    m_error.clear();
+    TransferLog log(m_path);
+    std::optional<TransferLog::Latest> latest = log.latest(&m_error);
+    m_latest = latest ? std::move(*latest) : TransferLog::Latest{};
+    return bool(latest);
+}
+
+void DoorUnitWatch::reload()
+{
+    m_latestRead = false;
+    update();
+}
+
+void DoorUnitWatch::watch(RecordCursor* cursor)
+{
+    if (m_cursor == cursor)
+        return;
+    if (m_cursor)
+        disconnect(m_cursor, nullptr, this, nullptr);
+    m_cursor = cursor;
+    if (cursor) {
+        // Row writes, deletes, appends and Refresh: each may change what differs.
+        for (auto signal :
+             {&RecordCursor::rowChanged, &RecordCursor::rowAppended, &RecordCursor::rowRemoved})
+            connect(cursor, signal, this, &DoorUnitWatch::update);
+        connect(cursor, &RecordCursor::reset, this, &DoorUnitWatch::update);
+        // Gone with its window: the file is read instead, once the window's
+        // close has run to its end (and never while the program comes down).
+        connect(cursor, &QObject::destroyed, this, [this] {
+            m_rowMarks.clear();
+            QTimer::singleShot(0, this, &DoorUnitWatch::update);
+        });
+    }
+    update();
+}
+
+void DoorUnitWatch::update()
+{
+    if (!m_latestRead)
+        readLatest();
+    m_problem = m_error;
+    QList<RoomRecord> now;
+    std::vector<int> rowOf; // the cursor row of each room compared
+    if (m_cursor && m_cursor->isOpen()) {
+        const RecordCursor& c = *m_cursor;
+        now.reserve(c.rowCount());
+        rowOf.reserve(size_t(c.rowCount()));
+        for (int row = 0; row < c.rowCount(); ++row) {
+            // A deleted row, and a new row nothing was typed into, are no rooms.
+            if (c.isDeleted(row) || (c.isNew(row) && !c.isPending(row)))
+                continue;
+            now.append({c.value(row, 0), c.value(row, 1), c.value(row, 2), c.value(row, 3)});
+            rowOf.push_back(row);
+        }
+    } else {
+        RecordCursor file(schema::directoryTable());
+        if (Outcome opened = file.open(m_path); !opened) {
+            m_problem = opened.description();
+        } else {
+            now.reserve(file.rowCount());
+            for (int row = 0; row < file.rowCount(); ++row)
+                now.append({file.value(row, 0), file.value(row, 1), file.value(row, 2),
+                            file.value(row, 3)});
+            file.close();
+        }
+    }
+    m_changes = DirectoryChanges::compare(
+        m_latest.download ? m_latest.download->rooms : QList<RoomRecord>{}, now);
+    m_state = DoorUnitState::of(m_latest, m_changes);
+    m_rowMarks.assign(m_cursor ? size_t(m_cursor->rowCount()) : 0, DirectoryChanges::Same);
+    // Never loaded: every room would read "not yet on the door unit", which
+    // the panel says once.
+    if (m_latest.download) {
+        for (size_t i = 0; i < rowOf.size(); ++i)
+            m_rowMarks[size_t(rowOf[i])] = m_changes.marks[i];
+    }
+    emit changed();
+}
+
+QString DoorUnitWatch::text() const
+{
+    if (!m_problem.isEmpty())
+        return QStringLiteral("Door unit: cannot be compared");
+    return m_state.text();
+}
+
+QString DoorUnitWatch::toolTip() const
+{
+    // The panel may be cut short in a narrow window: the tooltip says it whole.
+    if (!m_problem.isEmpty())
+        return m_problem;
+    const QList<RoomRecord>& removed = m_changes.removed;
+    if (removed.isEmpty() || !m_latest.download)
+        return text();
+    QStringList rooms;
+    for (int i = 0; i < removed.size() && i < 20; ++i)
+        rooms << removed[i].Room;
+    if (removed.size() > 20)
+        rooms << QStringLiteral("…");
+    return text() + QStringLiteral("\n%1 removed since the last download: %2")
+                        .arg(removed.size() == 1 ? QStringLiteral("1 room")
+                                                 : QStringLiteral("%1 rooms").arg(removed.size()),
+                             rooms.join(QStringLiteral(", ")));
+}
+
+QString DoorUnitWatch::rowNote(int row) const
+{
+    if (row < 0 || size_t(row) >= m_rowMarks.size() || !m_latest.download)
+        return {};
+    return DirectoryChanges::markText(m_rowMarks[size_t(row)], m_latest.download->started);
+}

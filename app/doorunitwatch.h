@@ -1,0 +1,58 @@
+#pragma once
+
+#include "doorunitstate.h"
+#include "transferlog.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+#include <vector>
+
+class RecordCursor;
+
+// What the door unit holds against the directory, kept current for the status
+// bar's panel and the directory window's marks. The last complete download is
+// read once and kept until the next transfer; the directory is taken from the
+// window's cursor while the window is open (rows typed but not written count),
+// otherwise read from the file.
+class DoorUnitWatch : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit DoorUnitWatch(QString databasePath, QObject* parent = nullptr);
+
+    // After a transfer or a restore: the history is read again, then compared.
+    void reload();
+    // The directory window's cursor while it is open, null once it closes.
+    void watch(RecordCursor* cursor);
+    // Compares again (reading the history first if it was never read).
+    void update();
+
+    const DoorUnitState& state() const { return m_state; }
+    const DirectoryChanges& changes() const { return m_changes; }
+    // "Door unit: up to date", or why the history cannot be read.
+    QString text() const;
+    // The removed rooms, or the history's read error.
+    QString toolTip() const;
+    // How a row of the watched cursor differs: "not yet on the door unit", ...
+    QString rowNote(int row) const;
+
+signals:
+    void changed();
+
+private:
+    bool readLatest();
+
+    QString m_path;
+    QPointer<RecordCursor> m_cursor;
+    bool m_latestRead = false;
+    TransferLog::Latest m_latest;
+    QString m_error;   // of the history, kept until it is read again
+    QString m_problem; // what the panel reports: that, or the directory's
+    DirectoryChanges m_changes;
+    DoorUnitState m_state;
+    // One mark a cursor row (Same for rows that are not compared).
+    std::vector<quint8> m_rowMarks;
+};

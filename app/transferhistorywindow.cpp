@@ -1,0 +1,151 @@
+#include "transferhistorywindow.h"
+
+#include "doorunitstate.h"
+
+#include <QCheckBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QSplitter>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+QTableWidget* table(const QStringList& headers, QWidget* parent)
+{
+    auto* t = new QTableWidget(0, int(headers.size()), parent);
+    t->setHorizontalHeaderLabels(headers);
+    t->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    t->setSelectionBehavior(QAbstractItemView::SelectRows);
+    t->setSelectionMode(QAbstractItemView::SingleSelection);
+    t->verticalHeader()->hide();
+    t->horizontalHeader()->setStretchLastSection(true);
+    t->setWordWrap(false);
+    return t;
+}
+
+void setRow(QTableWidget* t, int row, const QStringList& texts)
+{
+    for (int c = 0; c < texts.size(); ++c)
+        t->setItem(row, c, new QTableWidgetItem(texts[c]));
+}
+
+QString whatText(const TransferRecord& r)
+{
+    QString what = TransferRecord::whatText(r.what);
+    if (r.what == TransferRecord::What::Settings && r.openTime >= 0)
+        what += QStringLiteral(" (open time %1 s, auto mode %2)").arg(r.openTime).arg(r.autoMode);
+    if (r.what == TransferRecord::What::Download)
+        what += QStringLiteral(" (%1 rooms)").arg(r.total);
+    return what;
+}
+
+} // namespace
+
+TransferHistoryWindow::TransferHistoryWindow(QString databasePath, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_path(std::move(databasePath))
+{
+    setObjectName(QStringLiteral("frmTransferHistory"));
+    setWindowTitle(QStringLiteral("Transfer history"));
+    m_records = table({QStringLiteral("Time"), QStringLiteral("Operator"), QStringLiteral("What"),
+                       QStringLiteral("Port"), QStringLiteral("Outcome")},
+                      this);
+    m_records->setObjectName(QStringLiteral("grdTransfers"));
+    m_rooms = table({QStringLiteral("Room"), QStringLiteral("TEL1"), QStringLiteral("TEL2"),
+                     QStringLiteral("TEL3"), QStringLiteral("Now")},
+                    this);
+    m_rooms->setObjectName(QStringLiteral("grdSentRooms"));
+    m_differences = new QCheckBox(QStringLiteral("Show differences from the directory now"), this);
+    m_differences->setObjectName(QStringLiteral("chkDifferences"));
+    m_note = new QLabel(this);
+    m_note->setObjectName(QStringLiteral("lblNote"));
+
+    auto* lower = new QWidget(this);
+    auto* lowerLayout = new QVBoxLayout(lower);
+    lowerLayout->setContentsMargins(0, 0, 0, 0);
+    lowerLayout->addWidget(m_differences);
+    lowerLayout->addWidget(m_rooms);
+    auto* split = new QSplitter(Qt::Vertical, this);
+    split->addWidget(m_records);
+    split->addWidget(lower);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(split);
+    layout->addWidget(m_note);
+    resize(760, 520);
+
+    connect(m_records, &QTableWidget::itemSelectionChanged, this,
+            &TransferHistoryWindow::showRooms);
+    connect(m_differences, &QCheckBox::toggled, this, &TransferHistoryWindow::showRooms);
+}
+
+void TransferHistoryWindow::reload()
+{
+    const int selected = m_records->currentRow();
+    const qint64 id = selected >= 0 && selected < m_list.size() ? m_list[selected].id : 0;
+    QString error;
+    TransferLog log(m_path);
+    std::optional<QList<TransferRecord>> list = log.history(0, &error);
+    m_list = list ? *list : QList<TransferRecord>{};
+    m_note->setText(list ? QString() : error);
+    const QSignalBlocker quiet(m_records);
+    m_records->setRowCount(int(m_list.size()));
+    int again = -1;
+    for (int row = 0; row < m_list.size(); ++row) {
+        const TransferRecord& r = m_list[row];
+        setRow(m_records, row,
+               {shownTime(r.started), r.operatorName, whatText(r),
+                QStringLiteral("%1 (%2)").arg(r.port, r.device), r.outcomeText()});
+        if (r.id == id)
+            again = row;
+    }
+    m_records->resizeColumnsToContents();
+    m_records->setCurrentCell(again, 0);
+    showRooms();
+}
+
+void TransferHistoryWindow::showRooms()
+{
+    m_rooms->setRowCount(0);
+    const int row = m_records->currentRow();
+    const bool download =
+        row >= 0 && row < m_list.size() && m_list[row].what == TransferRecord::What::Download;
+    m_differences->setEnabled(download);
+    if (!download)
+        return;
+    QString error;
+    TransferLog log(m_path);
+    std::optional<QList<RoomRecord>> sent = log.rooms(m_list[row].id, &error);
+    if (!sent) {
+        m_note->setText(error);
+        return;
+    }
+    // Compared the other way round: each sent room's mark says how the
+    // directory now differs from it; the directory's own new rooms follow.
+    DirectoryChanges changes;
+    QList<RoomRecord> added;
+    if (m_differences->isChecked()) {
+        std::optional<DirectoryReport> now = DirectoryReport::read(m_path, &error);
+        if (!now) {
+            m_note->setText(error);
+        } else {
+            changes = DirectoryChanges::compare(now->now, *sent);
+            added = changes.removed;
+        }
+    }
+    m_rooms->setRowCount(int(sent->size() + added.size()));
+    for (int i = 0; i < sent->size(); ++i) {
+        const RoomRecord& r = (*sent)[i];
+        const quint8 mark = i < int(changes.marks.size()) ? changes.marks[size_t(i)] : 0;
+        const QString now =
+            mark == DirectoryChanges::Added ? QStringLiteral("removed since")
+            : mark != DirectoryChanges::Same
+                ? QStringLiteral("%1 changed since").arg(DirectoryChanges::fieldNames(mark))
+                : QString();
+        setRow(m_rooms, i, {r.Room, r.TEL1, r.TEL2, r.TEL3, now});
+    }
+    for (int i = 0; i < added.size(); ++i) {
+        const RoomRecord& r = added[i];
+        setRow(m_rooms, int(sent->size()) + i,
+               {r.Room, r.TEL1, r.TEL2, r.TEL3, QStringLiteral("added since")});
+    }
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "transferlog.h"
+
+#include <QWidget>
+
+class QCheckBox;
+class QLabel;
+class QTableWidget;
+
+// Tools → Transfer history…: every transfer newest first and, for a
+// download, the rooms as they went out, optionally against the directory now.
+class TransferHistoryWindow : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit TransferHistoryWindow(QString databasePath, QWidget* parent = nullptr);
+
+    // Reads the records again, keeping the selected one where it still is.
+    void reload();
+
+    QTableWidget* records() const { return m_records; }
+    QTableWidget* rooms() const { return m_rooms; }
+    QCheckBox* differences() const { return m_differences; }
+
+private:
+    void showRooms();
+
+    QString m_path;
+    QList<TransferRecord> m_list;
+    QTableWidget* m_records = nullptr;
+    QTableWidget* m_rooms = nullptr;
+    QCheckBox* m_differences = nullptr;
+    QLabel* m_note = nullptr;
+};
