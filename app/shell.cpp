@@ -5,6 +5,7 @@
 #include "directorytools.h"
 #include "doorunitwatch.h"
 #include "downloadprogress.h"
+#include "elidedlabel.h"
 #include "linkdialog.h"
 #include "linkmessages.h"
 #include "loaddefault.h"
@@ -53,10 +54,10 @@ Shell::Shell(const QString& appDir, MessageSink& messages, SerialPort& port, Pau
 
     // After the panels of the status bar, one of its own: what the door unit holds.
     m_doorUnit = new DoorUnitWatch(database::pathIn(m_appDir, schema::kDirectoryFile), this);
-    m_doorUnitPanel = new QLabel(m_main->statusBar());
+    // Never wider than the window leaves it: the main window keeps its size,
+    // and the whole text is in the tooltip.
+    m_doorUnitPanel = new ElidedLabel(m_main->statusBar());
     m_doorUnitPanel->setObjectName(QStringLiteral("sbDoorUnit"));
-    // Never wider than the window leaves it: the main window keeps its size.
-    m_doorUnitPanel->setMinimumWidth(1);
     m_main->statusBar()->addPermanentWidget(m_doorUnitPanel);
     connect(m_doorUnit, &DoorUnitWatch::changed, this, &Shell::showDoorUnit);
     // An import or a restore changes the file; with the window open its

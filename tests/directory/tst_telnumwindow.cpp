@@ -311,9 +311,8 @@ private slots:
     // The panel and the row marks after a download, then after an edit.
     void doorUnitPanelAndMarksFollowDownloadAndEdit()
     {
-        QStringList log;
-        RecordingSerialPort port{&log};
-        RecordingPauser pauser{&log};
+        RecordingSerialPort port;
+        RecordingPauser pauser;
         Shell shell(m_dir.path(), m_sink, port, pauser);
         MainWindow& main = shell.mainWindow();
         shell.show();
