@@ -1,8 +1,8 @@
 // The companion's history and changes commands: what was sent to the door
 // unit from the room file, and how the directory differs from it now.
 #include "database.h"
-#include "dbtool.h"
 #include "dbarguments.h"
+#include "dbtool.h"
 #include "doorunitstate.h"
 #include "schema.h"
 #include "transferlog.h"
