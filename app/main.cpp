@@ -2,6 +2,7 @@
 #include "datafolder.h"
 #include "firststart.h"
 #include "firststartdialog.h"
+#include "settingsstore.h"
 #include "startup.h"
 
 #include <QApplication>
@@ -95,8 +96,8 @@ int main(int argc, char* argv[])
     }
 
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Quorvane"));
-    QApplication::setOrganizationName(QStringLiteral("Quorvane"));
+    QApplication::setApplicationName(QString::fromLatin1(settingsstore::kName));
+    QApplication::setOrganizationName(QString::fromLatin1(settingsstore::kName));
     QApplication::setApplicationVersion(QStringLiteral(QUORVANE_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("org.quorvane.Quorvane"));
     QCommandLineParser parser;

@@ -179,11 +179,11 @@ void Shell::onDownload()
         }
         progress->setRooms(p.sent, p.total);
     };
-    showLinkResult(
-        DirectoryDownload(
-            link, window->datPrimaryRS(), [window] { return window->boundFields(); }, showProgress)
-            .run(),
-        m_messages);
+    showLinkResult(DirectoryDownload(
+                       link, window->datPrimaryRS(),
+                       [window] { return window->datPrimaryRS().currentRoom(); }, showProgress)
+                       .run(),
+                   m_messages);
 }
 
 void Shell::onConnect()

@@ -4,11 +4,24 @@
 
 namespace settingsstore {
 
+namespace {
+
+QSettings store()
+{
+    return {QSettings::NativeFormat, QSettings::UserScope, QString::fromLatin1(kName),
+            QString::fromLatin1(kName)};
+}
+
+} // namespace
+
+QString fileName()
+{
+    return store().fileName();
+}
+
 QString read(const QString& section, const QString& key, const QString& fallback)
 {
-    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Quorvane"),
-                       QStringLiteral("Quorvane"));
-    return settings.value(section + QLatin1Char('/') + key, fallback).toString();
+    return store().value(section + QLatin1Char('/') + key, fallback).toString();
 }
 
 } // namespace settingsstore

@@ -7,7 +7,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSet>
-#include <QSettings>
 
 #include <cerrno>
 #include <cstring>
@@ -280,9 +279,7 @@ Device describe(const QString& path, const Roots& roots, const Identity& identit
 Report examine(const Roots& roots, const Identity& identity)
 {
     Report report;
-    report.settingsFile = QSettings(QSettings::NativeFormat, QSettings::UserScope,
-                                    QStringLiteral("Quorvane"), QStringLiteral("Quorvane"))
-                              .fileName();
+    report.settingsFile = settingsstore::fileName();
     QSet<QString> mapped;
     for (int n = 1; n <= 9; ++n) {
         const QString key = QStringLiteral("COM%1").arg(n);

@@ -2,13 +2,13 @@
 // program can be tried and tested without a door unit.
 #include "doorunitdecoder.h"
 #include "posixserialport.h"
+#include "settingsstore.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QSaveFile>
-#include <QSettings>
 
 #include <cerrno>
 #include <csignal>
@@ -170,10 +170,7 @@ int main(int argc, char* argv[])
     print(QStringLiteral("Door unit monitor listening on %1 — map a COM entry to it: [Ports] "
                          "COM1=%1")
               .arg(shown));
-    print(QStringLiteral("(settings file: %1)")
-              .arg(QSettings(QSettings::NativeFormat, QSettings::UserScope,
-                             QStringLiteral("Quorvane"), QStringLiteral("Quorvane"))
-                       .fileName()));
+    print(QStringLiteral("(settings file: %1)").arg(settingsstore::fileName()));
 
     DoorUnitDecoder decoder;
     QElapsedTimer clock;
