@@ -1,5 +1,6 @@
 #include "dbarguments.h"
 
+#include "commandline.h"
 #include "datafolder.h"
 
 #include <QDir>
@@ -11,37 +12,19 @@ QString parseOperatorArguments(const QStringList& arguments, QString& directory,
                                OperatorEntry& entry)
 {
     QStringList positional;
-    bool optionsEnded = false;
-    for (int i = 0; i < arguments.size(); ++i) {
-        const QString& argument = arguments[i];
-        if (optionsEnded || !argument.startsWith(QStringLiteral("--"))) {
-            positional << argument;
-            continue;
-        }
-        if (argument == QLatin1String("--")) {
-            optionsEnded = true;
-            continue;
-        }
-        QString option = argument;
-        std::optional<QString> value;
-        if (const qsizetype equals = argument.indexOf(QLatin1Char('=')); equals > 0) {
-            option = argument.left(equals);
-            value = argument.mid(equals + 1);
-        }
-        std::optional<QString>* target = nullptr;
-        if (option == QLatin1String("--operator"))
-            target = &entry.name;
-        else if (option == QLatin1String("--pin"))
-            target = &entry.pin;
-        else
+    const QString refusal = commandline::walk(
+        arguments, positional,
+        [](const QString& option, bool) -> commandline::Kind {
+            if (option == QLatin1String("--operator") || option == QLatin1String("--pin"))
+                return commandline::Takes::Value;
             return QStringLiteral("Unknown option %1.").arg(option);
-        if (!value) {
-            if (i + 1 >= arguments.size())
-                return QStringLiteral("The option %1 needs a value.").arg(option);
-            value = arguments[++i];
-        }
-        *target = value;
-    }
+        },
+        [&entry](const QString& option, const std::optional<QString>& value) {
+            (option == QLatin1String("--operator") ? entry.name : entry.pin) = value;
+            return QString();
+        });
+    if (!refusal.isEmpty())
+        return refusal;
     if (positional.size() > 1)
         return QStringLiteral("Name at most one directory.");
     directory = positional.value(0);

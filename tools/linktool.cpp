@@ -1,5 +1,6 @@
 #include "linktool.h"
 
+#include "commandline.h"
 #include "connectcontroller.h"
 #include "connectsettings.h"
 #include "database.h"
@@ -215,44 +216,32 @@ QString parse(const QString& command, const QStringList& arguments, Options& opt
 {
     const bool settings = command == QLatin1String("send-settings");
     QStringList positional;
-    bool optionsEnded = false;
-    for (int i = 0; i < arguments.size(); ++i) {
-        const QString& argument = arguments[i];
-        if (optionsEnded || !argument.startsWith(QStringLiteral("--"))) {
-            positional << argument;
-            continue;
-        }
-        if (argument == QLatin1String("--")) {
-            optionsEnded = true;
-            continue;
-        }
-        QString option = argument;
-        std::optional<QString> value;
-        if (const qsizetype equals = argument.indexOf(u'='); equals > 0) {
-            option = argument.left(equals);
-            value = argument.mid(equals + 1);
-        }
-        const bool flag =
-            option == QLatin1String("--auto-answer") || option == QLatin1String("--auto-open");
-        if (flag && settings && !value) {
-            (option == QLatin1String("--auto-answer") ? options.autoAnswer : options.autoOpen) =
-                true;
-            continue;
-        }
-        if (option != QLatin1String("--port") &&
-            !(settings && option == QLatin1String("--open-time")))
-            return QStringLiteral("%1 does not take the option %2.").arg(command, option);
-        if (!value) {
-            if (i + 1 >= arguments.size())
-                return QStringLiteral("The option %1 needs a value.").arg(option);
-            value = arguments[++i];
-        }
-        if (option == QLatin1String("--open-time")) {
-            options.openTime = value;
-        } else if ((options.port = portNumber(*value)) == 0) {
-            return QStringLiteral("The port \"%1\" is not one of COM1 to COM9.").arg(*value);
-        }
-    }
+    const auto isFlag = [](const QString& option) {
+        return option == QLatin1String("--auto-answer") || option == QLatin1String("--auto-open");
+    };
+    const QString refusal = commandline::walk(
+        arguments, positional,
+        [&](const QString& option, bool valueAttached) -> commandline::Kind {
+            if (isFlag(option) && settings && !valueAttached)
+                return commandline::Takes::Nothing;
+            if (option != QLatin1String("--port") &&
+                !(settings && option == QLatin1String("--open-time")))
+                return QStringLiteral("%1 does not take the option %2.").arg(command, option);
+            return commandline::Takes::Value;
+        },
+        [&](const QString& option, const std::optional<QString>& value) {
+            if (!value) {
+                (option == QLatin1String("--auto-answer") ? options.autoAnswer : options.autoOpen) =
+                    true;
+            } else if (option == QLatin1String("--open-time")) {
+                options.openTime = value;
+            } else if ((options.port = portNumber(*value)) == 0) {
+                return QStringLiteral("The port \"%1\" is not one of COM1 to COM9.").arg(*value);
+            }
+            return QString();
+        });
+    if (!refusal.isEmpty())
+        return refusal;
     if (positional.size() > 1)
         return QStringLiteral("Name at most one data folder.");
     options.directory = positional.value(0);
