@@ -5,6 +5,8 @@
 
 #include <QTimer>
 
+#include <numeric>
+
 DoorUnitWatch::DoorUnitWatch(QString databasePath, QObject* parent)
     : QObject(parent), m_path(std::move(databasePath))
 {
@@ -17,6 +19,7 @@ bool DoorUnitWatch::readLatest()
     TransferLog log(m_path);
     std::optional<TransferLog::Latest> latest = log.latest(&m_error);
     m_latest = latest ? std::move(*latest) : TransferLog::Latest{};
+    m_sent = SentRooms(m_latest.download ? m_latest.download->rooms : QList<RoomRecord>{});
     return bool(latest);
 }
 
@@ -54,38 +57,37 @@ void DoorUnitWatch::update()
     if (!m_latestRead)
         readLatest();
     m_problem = m_error;
-    QList<RoomRecord> now;
+    // The rooms compared are read in place from the window's cursor while
+    // it is open (rows typed but not written count), otherwise from the file.
+    RecordCursor file(schema::directoryTable());
+    const RecordCursor* rooms = nullptr;
     std::vector<int> rowOf; // the cursor row of each room compared
     if (m_cursor && m_cursor->isOpen()) {
-        const RecordCursor& c = *m_cursor;
-        now.reserve(c.rowCount());
-        rowOf.reserve(size_t(c.rowCount()));
-        for (int row = 0; row < c.rowCount(); ++row) {
+        rooms = m_cursor;
+        rowOf.reserve(size_t(rooms->rowCount()));
+        for (int row = 0; row < rooms->rowCount(); ++row) {
             // A deleted row, and a new row nothing was typed into, are no rooms.
-            if (c.isDeleted(row) || (c.isNew(row) && !c.isPending(row)))
-                continue;
-            now.append({c.value(row, 0), c.value(row, 1), c.value(row, 2), c.value(row, 3)});
-            rowOf.push_back(row);
+            if (!rooms->isDeleted(row) && (!rooms->isNew(row) || rooms->isPending(row)))
+                rowOf.push_back(row);
         }
+    } else if (Outcome opened = file.open(m_path); !opened) {
+        m_problem = opened.description();
     } else {
-        RecordCursor file(schema::directoryTable());
-        if (Outcome opened = file.open(m_path); !opened) {
-            m_problem = opened.description();
-        } else {
-            now.reserve(file.rowCount());
-            for (int row = 0; row < file.rowCount(); ++row)
-                now.append({file.value(row, 0), file.value(row, 1), file.value(row, 2),
-                            file.value(row, 3)});
-            file.close();
-        }
+        rooms = &file;
+        rowOf.resize(size_t(file.rowCount()));
+        std::iota(rowOf.begin(), rowOf.end(), 0);
     }
-    m_changes = DirectoryChanges::compare(
-        m_latest.download ? m_latest.download->rooms : QList<RoomRecord>{}, now);
+    std::array<QString, 4> scratch;
+    m_changes = m_sent.compare(int(rowOf.size()), [&](int i, std::array<QStringView, 4>& room) {
+        for (int field = 0; field < 4; ++field)
+            room[size_t(field)] = rooms->view(rowOf[size_t(i)], field, scratch[size_t(field)]);
+    });
+    file.close();
     m_state = DoorUnitState::of(m_latest, m_changes);
     m_rowMarks.assign(m_cursor ? size_t(m_cursor->rowCount()) : 0, DirectoryChanges::Same);
     // Never loaded: every room would read "not yet on the door unit", which
     // the panel says once.
-    if (m_latest.download) {
+    if (m_latest.download && rooms == m_cursor) {
         for (size_t i = 0; i < rowOf.size(); ++i)
             m_rowMarks[size_t(rowOf[i])] = m_changes.marks[i];
     }

@@ -49,6 +49,7 @@ private:
     QPointer<RecordCursor> m_cursor;
     bool m_latestRead = false;
     TransferLog::Latest m_latest;
+    SentRooms m_sent;  // the last complete download's rooms, indexed
     QString m_error;   // of the history, kept until it is read again
     QString m_problem; // what the panel reports: that, or the directory's
     DirectoryChanges m_changes;

@@ -64,6 +64,11 @@ public:
     QStringList currentValues() const;
     // Any row's field as the cursor holds it (typed values included).
     QString value(int row, int column) const { return m_rows.value(row, column); }
+    // The same without a copy, for reading every row; see RowStore::view.
+    QStringView view(int row, int column, QString& scratch) const
+    {
+        return m_rows.view(row, column, scratch);
+    }
     Outcome setField(int column, const QString& value);
 
     // Appends an empty row and makes it current. It is written when it is

@@ -90,6 +90,21 @@ QString RowStore::value(int row, int column) const
     return originalText(r, column);
 }
 
+QStringView RowStore::view(int row, int column, QString& scratch) const
+{
+    const Row& r = m_rows[size_t(row)];
+    if (r.isSet(column))
+        return r.edited[column];
+    if (r.typed) {
+        scratch = r.typed->value(column).toString();
+        return scratch;
+    }
+    if (column < 0 || column >= m_fieldCount || (r.nulls & (1u << column)))
+        return {};
+    const int start = column == 0 ? 0 : r.ends[size_t(column - 1)];
+    return QStringView(r.text).mid(start, r.ends[size_t(column)] - start);
+}
+
 void RowStore::edit(int row, int column, const QString& text)
 {
     Row& r = m_rows[size_t(row)];

@@ -68,6 +68,9 @@ public:
     QVariant originalValue(const Row& row, int column) const;
     // A field as the cursor holds it, typed values included.
     QString value(int row, int column) const;
+    // The same as a view into the row's own text, valid until the row
+    // changes; a value that is not text is converted into scratch.
+    QStringView view(int row, int column, QString& scratch) const;
 
     // Sets a field; the row then holds an unwritten change.
     void edit(int row, int column, const QString& text);

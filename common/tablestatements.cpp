@@ -1,9 +1,9 @@
 #include "tablestatements.h"
 
+#include "bulkstatement.h"
 #include "database.h"
 
 #include <QSqlDatabase>
-#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 
@@ -12,22 +12,6 @@
 namespace {
 
 using database::quotedIdentifier;
-
-// The connection's sqlite3 handle, when the driver shares our SQLite library.
-sqlite3* nativeHandle(const QSqlDatabase& db)
-{
-    const QVariant handle = db.driver()->handle();
-    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
-        return nullptr;
-    sqlite3* native = *static_cast<sqlite3* const*>(handle.constData());
-    if (!native)
-        return nullptr;
-    QSqlQuery version(db);
-    if (!version.exec(QStringLiteral("SELECT sqlite_version()")) || !version.next() ||
-        version.value(0).toString() != QString::fromLatin1(sqlite3_libversion()))
-        return nullptr;
-    return native;
-}
 
 // A column as the Qt driver would give it, so a row read either way matches
 // the table in the same way when it is written back.
@@ -182,7 +166,7 @@ Outcome TableStatements::readSnapshot(const RowStore& store, std::vector<RowStor
 Outcome TableStatements::readWithSqliteApi(const QString& select, const RowStore& store,
                                            std::vector<RowStore::Row>& rows, bool* read)
 {
-    sqlite3* handle = nativeHandle(database());
+    sqlite3* handle = database::nativeHandle(database());
     *read = handle != nullptr;
     if (!handle)
         return Outcome::success();

@@ -67,9 +67,14 @@ QList<Record> split(const QString& text, QChar separator)
                     quoted = false;
                 }
             } else {
-                if (c == QLatin1Char('\n'))
-                    ++line;
-                field += c;
+                // The rest of the quoted text up to the next quote in one piece.
+                qsizetype end = text.indexOf(QLatin1Char('"'), i);
+                if (end < 0)
+                    end = n;
+                const QStringView piece = QStringView(text).mid(i, end - i);
+                line += int(piece.count(QLatin1Char('\n')));
+                field += piece;
+                i = end - 1;
             }
             continue;
         }

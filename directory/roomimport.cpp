@@ -1,16 +1,14 @@
 #include "roomimport.h"
 
+#include "bulkstatement.h"
 #include "database.h"
 #include "roomcsv.h"
 #include "schema.h"
 
 #include <QHash>
 #include <QSqlDatabase>
-#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
-
-#include <sqlite3.h>
 
 namespace roomimport {
 
@@ -42,100 +40,6 @@ private:
 const QString kSelect =
     QStringLiteral("SELECT rowid, Room, TEL1, TEL2, TEL3 FROM Room_tel ORDER BY rowid");
 
-// The connection's sqlite3 handle when the driver shares our SQLite library.
-sqlite3* nativeHandle(const QSqlDatabase& db)
-{
-    const QVariant handle = db.driver()->handle();
-    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
-        return nullptr;
-    sqlite3* native = *static_cast<sqlite3* const*>(handle.constData());
-    QSqlQuery version(db);
-    if (!native || !version.exec(QStringLiteral("SELECT sqlite_version()")) || !version.next() ||
-        version.value(0).toString() != QString::fromLatin1(sqlite3_libversion()))
-        return nullptr;
-    return native;
-}
-
-// One statement run for many rows: straight through SQLite when the driver
-// shares our library, since a QSqlQuery costs several times as much a row and
-// a directory may hold 100,000 rooms.
-class Statement
-{
-public:
-    Statement(const QSqlDatabase& db, sqlite3* native, const QString& sql)
-        : m_native(native), m_query(db)
-    {
-        m_query.setForwardOnly(true);
-        if (m_native)
-            sqlite3_prepare_v2(m_native, sql.toUtf8().constData(), -1, &m_statement, nullptr);
-        else
-            m_query.prepare(sql);
-    }
-    ~Statement() { sqlite3_finalize(m_statement); }
-    Statement(const Statement&) = delete;
-    Statement& operator=(const Statement&) = delete;
-
-    // Binds values and runs the statement up to its first row.
-    bool run(const QVariantList& values = {})
-    {
-        m_pending = false;
-        if (!m_native) {
-            for (int i = 0; i < values.size(); ++i)
-                m_query.bindValue(i, values[i]);
-            return m_query.exec();
-        }
-        if (!m_statement)
-            return false;
-        sqlite3_reset(m_statement);
-        for (int i = 0; i < values.size(); ++i) {
-            if (values[i].typeId() == QMetaType::LongLong) {
-                sqlite3_bind_int64(m_statement, i + 1, values[i].toLongLong());
-            } else {
-                const QByteArray text = values[i].toString().toUtf8();
-                sqlite3_bind_text(m_statement, i + 1, text.constData(), int(text.size()),
-                                  SQLITE_TRANSIENT);
-            }
-        }
-        const int rc = sqlite3_step(m_statement);
-        m_pending = rc == SQLITE_ROW;
-        return rc == SQLITE_ROW || rc == SQLITE_DONE;
-    }
-    bool next()
-    {
-        if (!m_native)
-            return m_query.next();
-        if (m_pending) {
-            m_pending = false;
-            return true;
-        }
-        return m_statement && sqlite3_step(m_statement) == SQLITE_ROW;
-    }
-    QString text(int column) const
-    {
-        if (!m_native)
-            return m_query.value(column).toString();
-        return QString::fromUtf8(
-            reinterpret_cast<const char*>(sqlite3_column_text(m_statement, column)),
-            sqlite3_column_bytes(m_statement, column));
-    }
-    qint64 integer(int column) const
-    {
-        return m_native ? sqlite3_column_int64(m_statement, column)
-                        : m_query.value(column).toLongLong();
-    }
-    RoomRecord record() const { return {text(1), text(2), text(3), text(4)}; }
-    QString error() const
-    {
-        return m_native ? QString::fromUtf8(sqlite3_errmsg(m_native)) : m_query.lastError().text();
-    }
-
-private:
-    sqlite3* m_native = nullptr;
-    sqlite3_stmt* m_statement = nullptr;
-    QSqlQuery m_query;
-    bool m_pending = false;
-};
-
 } // namespace
 
 Outcome readDirectory(const QString& path, QList<RoomRecord>& rooms)
@@ -144,13 +48,14 @@ Outcome readDirectory(const QString& path, QList<RoomRecord>& rooms)
     Connection connection(path);
     if (!connection.opened())
         return connection.opened();
-    const QSqlDatabase db = connection.db();
-    Statement select(db, nativeHandle(db), kSelect);
-    if (!select.run())
+    BulkStatement select(connection.db(), kSelect);
+    if (select.run()) {
+        while (select.next())
+            rooms << select.record(1);
+    }
+    if (select.failed())
         return Outcome::failure(QStringLiteral("The room directory in %1 cannot be read: %2")
-                                    .arg(path, select.error()));
-    while (select.next())
-        rooms << select.record();
+                                    .arg(path, select.error(path)));
     return Outcome::success();
 }
 
@@ -161,7 +66,6 @@ Outcome write(const QString& path, const QList<RoomRecord>& rooms, bool replace,
     if (!connection.opened())
         return connection.opened();
     const QSqlDatabase db = connection.db();
-    sqlite3* native = nativeHandle(db);
     auto fail = [&](const QString& what, const QString& why) {
         QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
         return Outcome::failure(
@@ -179,33 +83,34 @@ Outcome write(const QString& path, const QList<RoomRecord>& rooms, bool replace,
 
     QHash<QString, QList<QPair<qint64, RoomRecord>>> stored;
     {
-        Statement select(db, native, kSelect);
-        if (!select.run())
-            return fail(QStringLiteral("The room directory cannot be read"), select.error());
-        while (select.next()) {
-            if (replace)
-                ++counts.removed;
-            else
-                stored[select.text(1)] << qMakePair(select.integer(0), select.record());
+        BulkStatement select(db, kSelect);
+        if (select.run()) {
+            while (select.next()) {
+                if (replace)
+                    ++counts.removed;
+                else
+                    stored[select.text(1)] << qMakePair(select.integer(0), select.record(1));
+            }
         }
+        if (select.failed())
+            return fail(QStringLiteral("The room directory cannot be read"), select.error(path));
     }
     if (replace) {
-        Statement empty(db, native, QStringLiteral("DELETE FROM Room_tel"));
+        BulkStatement empty(db, QStringLiteral("DELETE FROM Room_tel"));
         if (!empty.run())
-            return fail(QStringLiteral("The room directory cannot be emptied"), empty.error());
+            return fail(QStringLiteral("The room directory cannot be emptied"), empty.error(path));
     }
 
-    Statement insert(db, native,
-                     QStringLiteral("INSERT INTO Room_tel (Room, TEL1, TEL2, TEL3) "
-                                    "VALUES (?, ?, ?, ?)"));
-    Statement update(db, native,
-                     QStringLiteral("UPDATE Room_tel SET TEL1 = ?, TEL2 = ?, TEL3 = ? "
-                                    "WHERE rowid = ?"));
+    BulkStatement insert(db, QStringLiteral("INSERT INTO Room_tel (Room, TEL1, TEL2, TEL3) "
+                                            "VALUES (?, ?, ?, ?)"));
+    BulkStatement update(db, QStringLiteral("UPDATE Room_tel SET TEL1 = ?, TEL2 = ?, TEL3 = ? "
+                                            "WHERE rowid = ?"));
     for (const RoomRecord& r : rooms) {
         const auto found = stored.constFind(r.Room);
         if (found == stored.cend()) {
             if (!insert.run({r.Room, r.TEL1, r.TEL2, r.TEL3}))
-                return fail(QStringLiteral("Room %1 cannot be added").arg(r.Room), insert.error());
+                return fail(QStringLiteral("Room %1 cannot be added").arg(r.Room),
+                            insert.error(path));
             ++counts.added;
             continue;
         }
@@ -215,7 +120,7 @@ Outcome write(const QString& path, const QList<RoomRecord>& rooms, bool replace,
                 continue;
             if (!update.run({r.TEL1, r.TEL2, r.TEL3, key}))
                 return fail(QStringLiteral("Room %1 cannot be changed").arg(r.Room),
-                            update.error());
+                            update.error(path));
             changed = true;
         }
         ++(changed ? counts.changed : counts.unchanged);

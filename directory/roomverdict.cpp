@@ -13,7 +13,10 @@ namespace {
 
 // The door unit's protocol ends fields, records, batches and the directory
 // with these, so a value holding one would cut the record apart.
-const QString kMarkers = QStringLiteral("$@#,.");
+constexpr bool isMarker(char32_t c)
+{
+    return c == '$' || c == '@' || c == '#' || c == ',' || c == '.';
+}
 
 struct Field
 {
@@ -51,7 +54,7 @@ QString refusal(const Field& field)
             return QStringLiteral("%1 holds \"%2\", which is not ASCII; the door unit takes only "
                                   "ASCII letters, digits and signs")
                 .arg(QLatin1String(field.name), QString::fromUcs4(&c, 1));
-        if (kMarkers.contains(QChar(c)))
+        if (isMarker(c))
             return QStringLiteral("%1 holds \"%2\", which the door unit reads as a field end "
                                   "marker")
                 .arg(QLatin1String(field.name), QChar(c));
@@ -179,9 +182,10 @@ QList<RowVerdict> judge(const QList<roomcsv::CsvRow>& file, const QList<RoomReco
 {
     QList<RowVerdict> verdicts(file.size());
     // Rows of each room: the first in one hash, more only when there are any,
-    // since a file of 100,000 rooms should not cost 100,000 lists.
-    QHash<QString, int> firstRowOf;
-    QHash<QString, QList<int>> rowsOfRoom;
+    // since a file of 100,000 rooms should not cost 100,000 lists. The keys
+    // are views of the file's own texts, which outlive the hashes.
+    QHash<QStringView, int> firstRowOf;
+    QHash<QStringView, QList<int>> rowsOfRoom;
     firstRowOf.reserve(file.size());
     for (int i = 0; i < file.size(); ++i) {
         const roomcsv::CsvRow& row = file[i];
@@ -224,12 +228,12 @@ QList<RowVerdict> judge(const QList<roomcsv::CsvRow>& file, const QList<RoomReco
 
     // The directory as it will be: the file's rooms, and when merging the
     // rooms the file does not name.
-    QHash<QString, const RoomRecord*> present;
+    QHash<QStringView, const RoomRecord*> present;
     present.reserve(directory.size());
     for (const RoomRecord& r : directory)
         present.insert(r.Room, &r); // a room stored twice: the last one counts
-    QHash<QString, QString> firstRoomOf;
-    QHash<QString, QStringList> roomsOfNumber; // numbers of more than one room only
+    QHash<QStringView, QStringView> firstRoomOf;
+    QHash<QStringView, QStringList> roomsOfNumber; // numbers of more than one room only
     firstRoomOf.reserve(3 * (file.size() + (replace ? 0 : directory.size())));
     auto noteNumbers = [&](const RoomRecord& r) {
         for (const QString* n : {&r.TEL1, &r.TEL2, &r.TEL3}) {
@@ -244,7 +248,7 @@ QList<RowVerdict> judge(const QList<roomcsv::CsvRow>& file, const QList<RoomReco
                 continue;
             QStringList& rooms = roomsOfNumber[*n];
             if (rooms.isEmpty())
-                rooms << *first;
+                rooms << first->toString();
             if (rooms.last() != r.Room)
                 rooms << r.Room;
         }

@@ -6,50 +6,79 @@
 #include <QHash>
 #include <QLocale>
 
-DirectoryChanges DirectoryChanges::compare(const QList<RoomRecord>& sent,
-                                           const QList<RoomRecord>& now)
+SentRooms::SentRooms(QList<RoomRecord> sent)
+    : m_sent(std::move(sent)), m_nextSame(size_t(m_sent.size()), -1)
 {
-    DirectoryChanges changes;
-    changes.marks.assign(size_t(now.size()), Added);
-    // Each number's first sent room not yet matched, and after each sent room
-    // the next of the same number: one lookup a room of the directory.
-    QHash<QString, int> first;
-    first.reserve(sent.size());
-    std::vector<int> nextSame(size_t(sent.size()), -1);
-    for (int i = int(sent.size()) - 1; i >= 0; --i) {
-        const auto head = first.find(sent[i].Room);
-        if (head == first.end()) {
-            first.insert(sent[i].Room, i);
+    m_first.reserve(m_sent.size());
+    for (int i = int(m_sent.size()) - 1; i >= 0; --i) {
+        const auto head = m_first.find(m_sent[i].Room);
+        if (head == m_first.end()) {
+            m_first.insert(m_sent[i].Room, i);
         } else {
-            nextSame[size_t(i)] = *head;
+            m_nextSame[size_t(i)] = *head;
             *head = i;
         }
     }
-    std::vector<bool> matched(size_t(sent.size()), false);
-    for (int i = 0; i < now.size(); ++i) {
-        const RoomRecord& room = now[i];
-        const auto found = first.find(room.Room);
-        if (found == first.end() || *found < 0)
-            continue;
-        const int at = *found;
-        *found = nextSame[size_t(at)];
+    m_unique.assign(size_t(m_sent.size()), false);
+    for (auto it = m_first.cbegin(); it != m_first.cend(); ++it)
+        m_unique[size_t(*it)] = m_nextSame[size_t(*it)] < 0;
+}
+
+DirectoryChanges SentRooms::compare(int count, const RoomReader& read) const
+{
+    DirectoryChanges changes;
+    changes.marks.assign(size_t(count), DirectoryChanges::Added);
+    // A number's next sent room not yet matched, kept at its first sent
+    // room: -2 until the number is first met, -1 once all are matched.
+    std::vector<int> next(size_t(m_sent.size()), -2);
+    std::vector<bool> matched(size_t(m_sent.size()), false);
+    std::array<QStringView, 4> room;
+    int guess = 0; // the directory is mostly in the order it was sent
+    for (int i = 0; i < count; ++i) {
+        read(i, room);
+        int at = -1;
+        if (guess < m_sent.size() && m_unique[size_t(guess)] && next[size_t(guess)] == -2 &&
+            m_sent[guess].Room == room[0]) {
+            at = guess;
+            next[size_t(at)] = -1;
+        } else {
+            const auto found = m_first.constFind(room[0]);
+            if (found == m_first.cend())
+                continue;
+            int& head = next[size_t(*found)];
+            at = head == -2 ? *found : head;
+            if (at < 0)
+                continue;
+            head = m_nextSame[size_t(at)];
+        }
+        guess = at + 1;
         matched[size_t(at)] = true;
-        const RoomRecord& old = sent[at];
-        changes.marks[size_t(i)] =
-            quint8((old.TEL1 != room.TEL1 ? Tel1 : 0) | (old.TEL2 != room.TEL2 ? Tel2 : 0) |
-                   (old.TEL3 != room.TEL3 ? Tel3 : 0));
+        const RoomRecord& old = m_sent[at];
+        changes.marks[size_t(i)] = quint8((old.TEL1 != room[1] ? DirectoryChanges::Tel1 : 0) |
+                                          (old.TEL2 != room[2] ? DirectoryChanges::Tel2 : 0) |
+                                          (old.TEL3 != room[3] ? DirectoryChanges::Tel3 : 0));
     }
     for (const quint8 mark : changes.marks) {
-        if (mark == Added)
+        if (mark == DirectoryChanges::Added)
             ++changes.added;
-        else if (mark != Same)
+        else if (mark != DirectoryChanges::Same)
             ++changes.changed;
     }
-    for (int i = 0; i < sent.size(); ++i) {
+    for (int i = 0; i < m_sent.size(); ++i) {
         if (!matched[size_t(i)])
-            changes.removed.append(sent[i]);
+            changes.removed.append(m_sent[i]);
     }
     return changes;
+}
+
+DirectoryChanges DirectoryChanges::compare(const QList<RoomRecord>& sent,
+                                           const QList<RoomRecord>& now)
+{
+    return SentRooms(sent).compare(int(now.size()),
+                                   [&now](int i, std::array<QStringView, 4>& room) {
+                                       const RoomRecord& r = now[i];
+                                       room = {r.Room, r.TEL1, r.TEL2, r.TEL3};
+                                   });
 }
 
 QString DirectoryChanges::fieldNames(quint8 mark)

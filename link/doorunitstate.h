@@ -4,9 +4,12 @@
 #include "transferlog.h"
 
 #include <QDateTime>
+#include <QHash>
 #include <QList>
 #include <QString>
 
+#include <array>
+#include <functional>
 #include <vector>
 
 // How the directory differs from the rooms of the last complete download.
@@ -31,6 +34,28 @@ struct DirectoryChanges
     static QString markText(quint8 mark, const QDateTime& downloaded);
     // "TEL1, TEL3"
     static QString fieldNames(quint8 mark);
+};
+
+// A download's rooms indexed by number: built once, then compared with the
+// directory each time it changes without reading or hashing the download again.
+class SentRooms
+{
+public:
+    SentRooms() = default;
+    explicit SentRooms(QList<RoomRecord> sent);
+
+    const QList<RoomRecord>& rooms() const { return m_sent; }
+    // Fills Room, TEL1, TEL2 and TEL3 of the directory's room i.
+    using RoomReader = std::function<void(int i, std::array<QStringView, 4>& room)>;
+    DirectoryChanges compare(int count, const RoomReader& room) const;
+
+private:
+    QList<RoomRecord> m_sent;
+    // Each number's first sent room, and after each sent room the next of
+    // the same number. The keys are views of m_sent's own texts.
+    QHash<QStringView, int> m_first;
+    std::vector<int> m_nextSame;
+    std::vector<bool> m_unique; // the only sent room of its number
 };
 
 // What the door unit holds, as far as this PC knows.

@@ -1,5 +1,6 @@
 #include "transferlog.h"
 
+#include "bulkstatement.h"
 #include "database.h"
 
 #include <QFileInfo>
@@ -181,18 +182,15 @@ Outcome TransferLog::insert(TransferRecord& record, bool withRooms)
         return fail(q);
     record.id = q.lastInsertId().toLongLong();
     if (withRooms && !record.rooms.isEmpty()) {
-        QSqlQuery rooms(db);
-        rooms.prepare(QStringLiteral("INSERT INTO transfer_room VALUES (?, ?, ?, ?, ?, ?)"));
+        BulkStatement rooms(db,
+                            QStringLiteral("INSERT INTO transfer_room VALUES (?, ?, ?, ?, ?, ?)"));
         for (int i = 0; i < record.rooms.size(); ++i) {
             const RoomRecord& room = record.rooms[i];
-            rooms.bindValue(0, record.id);
-            rooms.bindValue(1, i);
-            rooms.bindValue(2, room.Room);
-            rooms.bindValue(3, room.TEL1);
-            rooms.bindValue(4, room.TEL2);
-            rooms.bindValue(5, room.TEL3);
-            if (!rooms.exec())
-                return fail(rooms);
+            if (!rooms.run({record.id, i, room.Room, room.TEL1, room.TEL2, room.TEL3})) {
+                m_error = rooms.error(m_path);
+                QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
+                return Outcome::failure(m_error);
+            }
         }
     }
     if (!q.exec(QStringLiteral("COMMIT")))
@@ -281,20 +279,19 @@ std::optional<QList<RoomRecord>> TransferLog::rooms(qint64 id, QString* error)
             *error = opened.description();
         return std::nullopt;
     }
-    QSqlQuery q(QSqlDatabase::database(m_connection, false));
-    q.setForwardOnly(true);
-    q.prepare(QStringLiteral("SELECT Room, TEL1, TEL2, TEL3 FROM transfer_room WHERE transfer = ? "
-                             "ORDER BY position"));
-    q.addBindValue(id);
-    if (!q.exec()) {
+    BulkStatement q(QSqlDatabase::database(m_connection, false),
+                    QStringLiteral("SELECT Room, TEL1, TEL2, TEL3 FROM transfer_room "
+                                   "WHERE transfer = ? ORDER BY position"));
+    QList<RoomRecord> rooms;
+    if (q.run({id})) {
+        while (q.next())
+            rooms.append(q.record(0));
+    }
+    if (q.failed()) {
         if (error)
-            *error = database::plainError(q.lastError(), m_path);
+            *error = q.error(m_path);
         return std::nullopt;
     }
-    QList<RoomRecord> rooms;
-    while (q.next())
-        rooms.append({q.value(0).toString(), q.value(1).toString(), q.value(2).toString(),
-                      q.value(3).toString()});
     return rooms;
 }
 

@@ -127,6 +127,10 @@ private slots:
                                     << "room is empty";
         QTest::newRow("room twice") << QByteArray("201,1\n201,2\n") << "201|1||=error 201|2||=error"
                                     << "also on line 1";
+        QTest::newRow("room twice after a quoted line break")
+            << QByteArray("\"1\n2\",1\n201,1\n201,2\n")
+            << "1\n2|1||=error 201|1||=error 201|2||=error"
+            << "also on line 3";
         QTest::newRow("not digits") << QByteArray("201,12-34\n") << "201|12-34||=warning"
                                     << "other than digits";
         QTest::newRow("number in two rooms")

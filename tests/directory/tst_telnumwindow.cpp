@@ -330,6 +330,11 @@ private slots:
                  QStringLiteral("Door unit: 1 change not sent (last download %1)").arg(downloaded));
         QCOMPARE(grid()->model()->headerData(1, Qt::Vertical, Qt::ToolTipRole).toString(),
                  QStringLiteral("TEL2 changed since the download of %1").arg(downloaded));
+        // A value typed and not yet written marks its own row at once.
+        type(2, 1, QStringLiteral("77"));
+        grid()->setCurrentIndex(grid()->model()->index(2, 2));
+        QCOMPARE(grid()->model()->headerData(2, Qt::Vertical, Qt::ToolTipRole).toString(),
+                 QStringLiteral("TEL1 changed since the download of %1").arg(downloaded));
         QCoreApplication::removePostedEvents(qApp);
         m_window = nullptr;
     }

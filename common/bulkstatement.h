@@ -1,0 +1,69 @@
+#pragma once
+
+#include "roomrecord.h"
+
+#include <QByteArray>
+#include <QSqlQuery>
+#include <QString>
+#include <QStringEncoder>
+
+#include <array>
+#include <initializer_list>
+
+class QSqlDatabase;
+struct sqlite3;
+struct sqlite3_stmt;
+
+namespace database {
+
+// The connection's sqlite3 handle when Qt's driver uses the same SQLite
+// library as the program, otherwise null.
+sqlite3* nativeHandle(const QSqlDatabase& db);
+
+} // namespace database
+
+// One statement run for many rows: straight through SQLite when the driver
+// shares our library, since a QSqlQuery costs several times as much a row and
+// a directory may hold 100,000 rooms; through Qt's driver otherwise.
+class BulkStatement
+{
+public:
+    // A value to bind: text, or an integer.
+    struct Value
+    {
+        Value(const QString& text) : text(&text) {}
+        Value(qint64 integer) : integer(integer) {}
+        Value(int integer) : integer(integer) {}
+        const QString* text = nullptr;
+        qint64 integer = 0;
+    };
+    static constexpr size_t kMostValues = 8;
+
+    BulkStatement(const QSqlDatabase& db, const QString& sql);
+    ~BulkStatement();
+    BulkStatement(const BulkStatement&) = delete;
+    BulkStatement& operator=(const BulkStatement&) = delete;
+
+    // Binds values and runs the statement up to its first row.
+    bool run(std::initializer_list<Value> values = {});
+    // Steps to the next row; the first call gives the row run stopped at.
+    // False at the end, and when reading failed (see failed).
+    bool next();
+    bool failed() const { return m_failed; }
+    QString text(int column) const;
+    qint64 integer(int column) const;
+    // Four text columns from first on.
+    RoomRecord record(int first) const;
+    // Why the last run or step failed, in the operator's words.
+    QString error(const QString& path) const;
+
+private:
+    sqlite3* m_native = nullptr;
+    sqlite3_stmt* m_statement = nullptr;
+    QSqlQuery m_query;
+    bool m_pending = false;
+    bool m_failed = false;
+    // Each bound text, encoded, held until the next run.
+    std::array<QByteArray, kMostValues> m_buffers;
+    QStringEncoder m_encoder{QStringEncoder::Utf8, QStringEncoder::Flag::Stateless};
+};
