@@ -1,5 +1,7 @@
 #include "linktool.h"
 
+#include "linkconsole.h"
+
 #include "commandline.h"
 #include "connectcontroller.h"
 #include "connectsettings.h"
@@ -12,11 +14,9 @@
 #include "seriallink.h"
 #include "settingsstore.h"
 
-#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QSettings>
 
-#include <functional>
 #include <optional>
 
 namespace linktool {
@@ -25,175 +25,6 @@ namespace {
 
 using Command = LinkResult::Command;
 using Kind = LinkResult::Kind;
-
-void say(QTextStream& stream, const QString& text)
-{
-    stream << text << '\n';
-    stream.flush();
-}
-
-void complain(Console& console, const QString& text)
-{
-    say(console.err, QStringLiteral("quorvane-link: ") + text);
-}
-
-bool stopAsked(const Environment& env)
-{
-    return env.stop && *env.stop;
-}
-
-// The device as the commands see it, refusing further bytes once a stop was
-// asked for while armed; what is already queued still leaves, and closing
-// gives the device back as it was.
-class StoppablePort : public SerialPort
-{
-public:
-    StoppablePort(SerialPort& inner, const Environment& env) : m_inner(inner), m_env(env) {}
-
-    int open(const QString& device, const LineSettings& settings) override
-    {
-        return m_inner.open(device, settings);
-    }
-    void close() override { m_inner.close(); }
-    bool isOpen() const override { return m_inner.isOpen(); }
-    bool write(const QByteArray& bytes) override
-    {
-        if (armed && stopAsked(m_env)) {
-            stoppedHere = true;
-            return false;
-        }
-        if (!m_inner.write(bytes))
-            return false;
-        written += bytes.size();
-        return true;
-    }
-    int queued() override { return m_inner.queued(); }
-    bool drain(int deadlineMs) override { return m_inner.drain(deadlineMs); }
-    void discardInput() override { m_inner.discardInput(); }
-    QString errorText() const override
-    {
-        return stoppedHere ? QStringLiteral("stopped on request") : m_inner.errorText();
-    }
-
-    // Only a download stops part-way; the settings and Load Default take under
-    // a second and always go out whole.
-    bool armed = false;
-    bool stoppedHere = false;
-    qint64 written = 0;
-
-private:
-    SerialPort& m_inner;
-    const Environment& m_env;
-};
-
-// The pauses of the commands; once a stop is asked for they are cut short.
-class StoppablePauser : public Pauser
-{
-public:
-    StoppablePauser(Pauser& inner, const Environment& env) : m_inner(inner), m_env(env) {}
-
-    void pause(int milliseconds) override
-    {
-        if (armed && stopAsked(m_env))
-            return;
-        if (tick)
-            tick();
-        m_inner.pause(milliseconds);
-    }
-    void startAfresh() override { m_inner.startAfresh(); }
-
-    bool armed = false;
-    std::function<void()> tick;
-
-private:
-    Pauser& m_inner;
-    const Environment& m_env;
-};
-
-QString duration(int milliseconds)
-{
-    const int seconds = (milliseconds + 999) / 1000;
-    if (seconds < 60)
-        return QStringLiteral("%1 s").arg(seconds);
-    return QStringLiteral("%1 min %2 s")
-        .arg(seconds / 60)
-        .arg(seconds % 60, 2, 10, QLatin1Char('0'));
-}
-
-// Rooms sent and the time left: a bar redrawn in place on a terminal, a line
-// a batch otherwise.
-class ProgressPrinter
-{
-public:
-    ProgressPrinter(Console& console, int baud) : m_console(console), m_baud(baud) {}
-
-    void update(const DirectoryDownload::Progress& p)
-    {
-        if (p.finished) {
-            finish();
-            return;
-        }
-        m_sent = p.sent;
-        m_total = p.total;
-        m_leftMs = DirectoryDownload::millisecondsLeft(p.sent, p.total, m_baud);
-        m_since.start();
-        if (m_console.terminal)
-            draw();
-        else if (p.sent == 0)
-            say(m_console.err,
-                QStringLiteral("Sending %1 rooms, about %2.").arg(p.total).arg(duration(m_leftMs)));
-        else if (p.sent % 5 == 0 || p.sent == p.total)
-            say(m_console.err, QStringLiteral("%1 of %2 rooms sent, about %3 left.")
-                                   .arg(p.sent)
-                                   .arg(p.total)
-                                   .arg(duration(m_leftMs)));
-    }
-
-    // During the pauses the time left counts down.
-    void tick()
-    {
-        if (m_console.terminal && m_drawn && m_lastDraw.elapsed() >= 250)
-            draw();
-    }
-
-    void finish()
-    {
-        if (m_drawn) {
-            m_console.err << '\n';
-            m_console.err.flush();
-            m_drawn = false;
-        }
-    }
-
-private:
-    void draw()
-    {
-        constexpr int kWidth = 30;
-        const int filled = m_total > 0 ? m_sent * kWidth / m_total : 0;
-        const int left = qMax<qint64>(0, m_leftMs - m_since.elapsed());
-        const QString line = QStringLiteral("[%1%2] %3/%4 rooms, %5 left")
-                                 .arg(QString(filled, u'#'), QString(kWidth - filled, u'-'))
-                                 .arg(m_sent)
-                                 .arg(m_total)
-                                 .arg(duration(left));
-        // Padded, so a shorter line covers a longer one.
-        m_console.err << '\r' << line.leftJustified(m_width);
-        m_console.err.flush();
-        m_width = qMax(m_width, int(line.size()));
-        m_drawn = true;
-        m_lastDraw.start();
-    }
-
-    Console& m_console;
-    int m_baud;
-    int m_sent = 0;
-    int m_total = 0;
-    qint64 m_leftMs = 0;
-    int m_width = 0;
-    bool m_drawn = false;
-    QElapsedTimer m_since;
-    QElapsedTimer m_lastDraw;
-};
 
 struct Options
 {
