@@ -1,14 +1,18 @@
 #include "doorunitstate.h"
+#include "doorunitwatch.h"
 #include "linkmessages.h"
 #include "loaddefault.h"
 #include "recordingmessagesink.h"
 #include "recordingserialport.h"
 #include "schema.h"
 #include "testdatabase.h"
+#include "transferhistorywindow.h"
 #include "transferlog.h"
 
+#include <QCheckBox>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -79,26 +83,33 @@ private slots:
         QTest::addColumn<QString>("marks");   // per room: + added, digits changed TELs
         QTest::addColumn<int>("removed");
         QTest::addColumn<QString>("state");
+        QTest::addColumn<QString>("history"); // the history window's Now column
         const QString at = QStringLiteral(" (last download %1)");
         QTest::newRow("same") << QStringList{"101:1::", "102:2::", "101:3::"} << "..." << 0
-                              << "Door unit: up to date";
+                              << "Door unit: up to date"
+                              << ";;";
         QTest::newRow("added") << QStringList{"101:1::", "102:2::", "101:3::", "103:4::"} << "...+"
-                               << 0 << "Door unit: 1 change not sent" + at;
+                               << 0 << "Door unit: 1 change not sent" + at << ";;;added since";
         QTest::newRow("edited") << QStringList{"101:1::", "102:2:5:", "101:3::9"}
                                 << ".2"
                                    "3"
-                                << 0 << "Door unit: 2 changes not sent" + at;
-        QTest::newRow("deleted and moved") << QStringList{"101:3::", "102:2::"} << "1." << 1
-                                           << "Door unit: 2 changes not sent" + at;
+                                << 0 << "Door unit: 2 changes not sent" + at
+                                << ";TEL2 changed since;TEL3 changed since";
+        QTest::newRow("deleted and moved")
+            << QStringList{"101:3::", "102:2::"} << "1." << 1
+            << "Door unit: 2 changes not sent" + at << "TEL1 changed since;;removed since";
     }
 
-    // Rooms matched by number, a repeated number occurrence by occurrence.
+    // Rooms matched by number, a repeated number occurrence by occurrence:
+    // the panel's comparison with the file, and the history window's with
+    // the download.
     void changes()
     {
         QFETCH(QStringList, now);
         QFETCH(QString, marks);
         QFETCH(int, removed);
         QFETCH(QString, state);
+        QFETCH(QString, history);
         TransferLog log(m_path);
         TransferRecord r =
             download({{"101", "1", "", ""}, {"102", "2", "", ""}, {"101", "3", "", ""}});
@@ -106,12 +117,14 @@ private slots:
         r.ending = TransferRecord::Ending::Complete;
         r.finished = r.started;
         QVERIFY(log.finish(r));
-        QList<RoomRecord> rooms;
+        testdb::exec(m_path, "DELETE FROM Room_tel");
         for (const QString& room : now)
-            rooms.append({room.section(u':', 0, 0), room.section(u':', 1, 1),
+            testdb::exec(m_path, "INSERT INTO Room_tel (Room, TEL1, TEL2, TEL3) VALUES (?,?,?,?)",
+                         {room.section(u':', 0, 0), room.section(u':', 1, 1),
                           room.section(u':', 2, 2), room.section(u':', 3, 3)});
-        const TransferLog::Latest latest = log.latest().value();
-        const DirectoryChanges c = DirectoryChanges::compare(latest.download->rooms, rooms);
+        DoorUnitWatch watch(m_path);
+        watch.update();
+        const DirectoryChanges& c = watch.changes();
         QString shown;
         for (const quint8 mark : c.marks)
             shown += mark == DirectoryChanges::Added ? QStringLiteral("+")
@@ -120,11 +133,19 @@ private slots:
                          : DirectoryChanges::fieldNames(mark).remove("TEL");
         QCOMPARE(shown, marks);
         QCOMPARE(c.removed.size(), removed);
-        QCOMPARE(DoorUnitState::of(latest, c).text(),
-                 state.contains('%') ? state.arg(shownTime(r.started)) : state);
+        QCOMPARE(watch.text(), state.contains('%') ? state.arg(shownTime(r.started)) : state);
         if (marks == ".23")
             QCOMPARE(DirectoryChanges::markText(c.marks[1], r.started),
                      "TEL2 changed since the download of " + shownTime(r.started));
+
+        TransferHistoryWindow window(m_path);
+        window.reload();
+        window.records()->setCurrentCell(0, 0);
+        window.differences()->setChecked(true);
+        QStringList noted;
+        for (int row = 0; row < window.rooms()->rowCount(); ++row)
+            noted << window.rooms()->item(row, 4)->text();
+        QCOMPARE(noted.join(u';'), history);
     }
 
     // Two copies sharing the file both record, read in time order; one
@@ -164,5 +185,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestTransferLog)
+QTEST_MAIN(TestTransferLog)
 #include "tst_transferlog.moc"
