@@ -16,10 +16,18 @@ bool DoorUnitWatch::readLatest()
 {
     m_latestRead = true;
     m_error.clear();
+    m_sent = SentRooms();
+    // The download's rooms go straight into the packed index, never held twice.
     TransferLog log(m_path);
-    std::optional<TransferLog::Latest> latest = log.latest(&m_error);
+    std::optional<TransferLog::Latest> latest = log.latest(&m_error, false);
+    if (latest && latest->download &&
+        !log.eachRoom(
+            latest->download->id, [this](const RoomRecord& room) { m_sent.add(room); }, &m_error))
+        latest.reset();
     m_latest = latest ? std::move(*latest) : TransferLog::Latest{};
-    m_sent = SentRooms(m_latest.download ? m_latest.download->rooms : QList<RoomRecord>{});
+    if (!latest)
+        m_sent = SentRooms();
+    m_sent.finish();
     return bool(latest);
 }
 
@@ -38,8 +46,8 @@ void DoorUnitWatch::watch(RecordCursor* cursor)
     m_cursor = cursor;
     if (cursor) {
         // Row writes, deletes, appends and Refresh: each may change what differs.
-        for (auto signal :
-             {&RecordCursor::rowChanged, &RecordCursor::rowAppended, &RecordCursor::rowRemoved})
+        connect(cursor, &RecordCursor::rowChanged, this, &DoorUnitWatch::updateRow);
+        for (auto signal : {&RecordCursor::rowAppended, &RecordCursor::rowRemoved})
             connect(cursor, signal, this, &DoorUnitWatch::update);
         connect(cursor, &RecordCursor::reset, this, &DoorUnitWatch::update);
         // Gone with its window: the file is read instead, once the window's
@@ -78,19 +86,66 @@ void DoorUnitWatch::update()
         std::iota(rowOf.begin(), rowOf.end(), 0);
     }
     std::array<QString, 4> scratch;
-    m_changes = m_sent.compare(int(rowOf.size()), [&](int i, std::array<QStringView, 4>& room) {
-        for (int field = 0; field < 4; ++field)
-            room[size_t(field)] = rooms->view(rowOf[size_t(i)], field, scratch[size_t(field)]);
+    m_changes = m_sent.compare(int(rowOf.size()), [&](int i, SentRooms::Room& room) {
+        readRoom(*rooms, rowOf[size_t(i)], room, scratch);
     });
     file.close();
     m_state = DoorUnitState::of(m_latest, m_changes);
     m_rowMarks.assign(m_cursor ? size_t(m_cursor->rowCount()) : 0, DirectoryChanges::Same);
+    m_comparedOf.assign(m_rowMarks.size(), -1);
     // Never loaded: every room would read "not yet on the door unit", which
     // the panel says once.
     if (m_latest.download && rooms == m_cursor) {
-        for (size_t i = 0; i < rowOf.size(); ++i)
+        for (size_t i = 0; i < rowOf.size(); ++i) {
             m_rowMarks[size_t(rowOf[i])] = m_changes.marks[i];
+            m_comparedOf[size_t(rowOf[i])] = int(i);
+        }
     }
+    emit changed();
+}
+
+void DoorUnitWatch::readRoom(const RecordCursor& cursor, int row, SentRooms::Room& room,
+                             std::array<QString, 4>& scratch)
+{
+    for (int field = 0; field < 4; ++field)
+        room[size_t(field)] = cursor.view(row, field, scratch[size_t(field)]);
+}
+
+void DoorUnitWatch::updateRow(int row)
+{
+    // A row that keeps the number it was matched by changes only its own
+    // mark, and a room the door unit never held stays added: one row is
+    // compared instead of the whole directory on each write.
+    // Never loaded: nothing the panel or the rows show depends on the rooms.
+    if (m_latestRead && !m_latest.download && m_error.isEmpty())
+        return;
+    if (!m_cursor || !m_cursor->isOpen() || m_cursor->isDeleted(row) ||
+        size_t(m_cursor->rowCount()) != m_comparedOf.size() || m_comparedOf[size_t(row)] < 0) {
+        update();
+        return;
+    }
+    const size_t i = size_t(m_comparedOf[size_t(row)]);
+    std::array<QString, 4> scratch;
+    SentRooms::Room room;
+    readRoom(*m_cursor, row, room, scratch);
+    const int sent = m_changes.sentOf[i];
+    if (sent < 0) {
+        if (m_sent.find(room[0]) >= 0)
+            update();
+        return;
+    }
+    if (m_sent.at(sent)[0] != room[0]) {
+        update();
+        return;
+    }
+    const quint8 mark = SentRooms::mark(m_sent.at(sent), room);
+    if (mark == m_changes.marks[i])
+        return;
+    m_changes.changed +=
+        int(mark != DirectoryChanges::Same) - int(m_changes.marks[i] != DirectoryChanges::Same);
+    m_changes.marks[i] = mark;
+    m_rowMarks[size_t(row)] = mark;
+    m_state = DoorUnitState::of(m_latest, m_changes);
     emit changed();
 }
 

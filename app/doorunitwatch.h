@@ -44,6 +44,10 @@ signals:
 
 private:
     bool readLatest();
+    // After a write or an edit of one row.
+    void updateRow(int row);
+    static void readRoom(const RecordCursor& cursor, int row, SentRooms::Room& room,
+                         std::array<QString, 4>& scratch);
 
     QString m_path;
     QPointer<RecordCursor> m_cursor;
@@ -56,4 +60,6 @@ private:
     DoorUnitState m_state;
     // One mark a cursor row (Same for rows that are not compared).
     std::vector<quint8> m_rowMarks;
+    // Each cursor row's room among those compared, -1 for rows left out.
+    std::vector<int> m_comparedOf;
 };

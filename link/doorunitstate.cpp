@@ -6,57 +6,98 @@
 #include <QHash>
 #include <QLocale>
 
-SentRooms::SentRooms(QList<RoomRecord> sent)
-    : m_sent(std::move(sent)), m_nextSame(size_t(m_sent.size()), -1)
+SentRooms::SentRooms(const QList<RoomRecord>& sent)
 {
-    m_first.reserve(m_sent.size());
-    for (int i = int(m_sent.size()) - 1; i >= 0; --i) {
-        const auto head = m_first.find(m_sent[i].Room);
+    for (const RoomRecord& room : sent)
+        add(room);
+    finish();
+}
+
+void SentRooms::add(const RoomRecord& room)
+{
+    Q_ASSERT(m_first.isEmpty());
+    std::array<quint32, 4> ends{};
+    int field = 0;
+    for (const QString* text : {&room.Room, &room.TEL1, &room.TEL2, &room.TEL3}) {
+        m_text += *text;
+        ends[size_t(field++)] = quint32(m_text.size());
+    }
+    m_ends.push_back(ends);
+}
+
+void SentRooms::finish()
+{
+    m_text.squeeze();
+    m_ends.shrink_to_fit();
+    m_nextSame.assign(m_ends.size(), -1);
+    m_first.reserve(size());
+    for (int i = size() - 1; i >= 0; --i) {
+        const auto head = m_first.find(at(i)[0]);
         if (head == m_first.end()) {
-            m_first.insert(m_sent[i].Room, i);
+            m_first.insert(at(i)[0], i);
         } else {
             m_nextSame[size_t(i)] = *head;
             *head = i;
         }
     }
-    m_unique.assign(size_t(m_sent.size()), false);
+    m_unique.assign(m_ends.size(), false);
     for (auto it = m_first.cbegin(); it != m_first.cend(); ++it)
         m_unique[size_t(*it)] = m_nextSame[size_t(*it)] < 0;
+}
+
+SentRooms::Room SentRooms::at(int i) const
+{
+    const std::array<quint32, 4>& ends = m_ends[size_t(i)];
+    const quint32 start = i == 0 ? 0 : m_ends[size_t(i - 1)][3];
+    const QStringView text(m_text);
+    return {text.sliced(start, ends[0] - start), text.sliced(ends[0], ends[1] - ends[0]),
+            text.sliced(ends[1], ends[2] - ends[1]), text.sliced(ends[2], ends[3] - ends[2])};
+}
+
+int SentRooms::find(QStringView number) const
+{
+    return m_first.value(number, -1);
+}
+
+quint8 SentRooms::mark(const Room& sent, const Room& now)
+{
+    return quint8((sent[1] != now[1] ? DirectoryChanges::Tel1 : 0) |
+                  (sent[2] != now[2] ? DirectoryChanges::Tel2 : 0) |
+                  (sent[3] != now[3] ? DirectoryChanges::Tel3 : 0));
 }
 
 DirectoryChanges SentRooms::compare(int count, const RoomReader& read) const
 {
     DirectoryChanges changes;
     changes.marks.assign(size_t(count), DirectoryChanges::Added);
+    changes.sentOf.assign(size_t(count), -1);
     // A number's next sent room not yet matched, kept at its first sent
     // room: -2 until the number is first met, -1 once all are matched.
-    std::vector<int> next(size_t(m_sent.size()), -2);
-    std::vector<bool> matched(size_t(m_sent.size()), false);
-    std::array<QStringView, 4> room;
+    std::vector<int> next(m_ends.size(), -2);
+    std::vector<bool> matched(m_ends.size(), false);
+    Room room;
     int guess = 0; // the directory is mostly in the order it was sent
     for (int i = 0; i < count; ++i) {
         read(i, room);
-        int at = -1;
-        if (guess < m_sent.size() && m_unique[size_t(guess)] && next[size_t(guess)] == -2 &&
-            m_sent[guess].Room == room[0]) {
-            at = guess;
-            next[size_t(at)] = -1;
+        int found = -1;
+        if (guess < size() && m_unique[size_t(guess)] && next[size_t(guess)] == -2 &&
+            at(guess)[0] == room[0]) {
+            found = guess;
+            next[size_t(found)] = -1;
         } else {
-            const auto found = m_first.constFind(room[0]);
-            if (found == m_first.cend())
+            const int first = find(room[0]);
+            if (first < 0)
                 continue;
-            int& head = next[size_t(*found)];
-            at = head == -2 ? *found : head;
-            if (at < 0)
+            int& head = next[size_t(first)];
+            found = head == -2 ? first : head;
+            if (found < 0)
                 continue;
-            head = m_nextSame[size_t(at)];
+            head = m_nextSame[size_t(found)];
         }
-        guess = at + 1;
-        matched[size_t(at)] = true;
-        const RoomRecord& old = m_sent[at];
-        changes.marks[size_t(i)] = quint8((old.TEL1 != room[1] ? DirectoryChanges::Tel1 : 0) |
-                                          (old.TEL2 != room[2] ? DirectoryChanges::Tel2 : 0) |
-                                          (old.TEL3 != room[3] ? DirectoryChanges::Tel3 : 0));
+        guess = found + 1;
+        matched[size_t(found)] = true;
+        changes.sentOf[size_t(i)] = found;
+        changes.marks[size_t(i)] = mark(at(found), room);
     }
     for (const quint8 mark : changes.marks) {
         if (mark == DirectoryChanges::Added)
@@ -64,9 +105,12 @@ DirectoryChanges SentRooms::compare(int count, const RoomReader& read) const
         else if (mark != DirectoryChanges::Same)
             ++changes.changed;
     }
-    for (int i = 0; i < m_sent.size(); ++i) {
-        if (!matched[size_t(i)])
-            changes.removed.append(m_sent[i]);
+    for (int i = 0; i < size(); ++i) {
+        if (!matched[size_t(i)]) {
+            const Room r = at(i);
+            changes.removed.append(
+                {r[0].toString(), r[1].toString(), r[2].toString(), r[3].toString()});
+        }
     }
     return changes;
 }
@@ -74,11 +118,10 @@ DirectoryChanges SentRooms::compare(int count, const RoomReader& read) const
 DirectoryChanges DirectoryChanges::compare(const QList<RoomRecord>& sent,
                                            const QList<RoomRecord>& now)
 {
-    return SentRooms(sent).compare(int(now.size()),
-                                   [&now](int i, std::array<QStringView, 4>& room) {
-                                       const RoomRecord& r = now[i];
-                                       room = {r.Room, r.TEL1, r.TEL2, r.TEL3};
-                                   });
+    return SentRooms(sent).compare(int(now.size()), [&now](int i, SentRooms::Room& room) {
+        const RoomRecord& r = now[i];
+        room = {r.Room, r.TEL1, r.TEL2, r.TEL3};
+    });
 }
 
 QString DirectoryChanges::fieldNames(quint8 mark)

@@ -22,6 +22,7 @@ struct DirectoryChanges
     enum Mark : quint8 { Same = 0, Tel1 = 1, Tel2 = 2, Tel3 = 4, Added = 8 };
 
     std::vector<quint8> marks;
+    std::vector<int> sentOf; // the sent room each room matched, -1 for Added
     QList<RoomRecord> removed;
     int added = 0;
     int changed = 0;
@@ -36,23 +37,37 @@ struct DirectoryChanges
     static QString fieldNames(quint8 mark);
 };
 
-// A download's rooms indexed by number: built once, then compared with the
-// directory each time it changes without reading or hashing the download again.
+// A download's rooms, packed one after another in one text and indexed by
+// number: built once, then compared with the directory each time it changes
+// without reading or hashing the download again.
 class SentRooms
 {
 public:
-    SentRooms() = default;
-    explicit SentRooms(QList<RoomRecord> sent);
+    using Room = std::array<QStringView, 4>; // Room, TEL1, TEL2, TEL3
 
-    const QList<RoomRecord>& rooms() const { return m_sent; }
+    SentRooms() = default;
+    explicit SentRooms(const QList<RoomRecord>& sent);
+
+    // Building: every room in the order sent, then finish().
+    void add(const RoomRecord& room);
+    void finish();
+
+    int size() const { return int(m_ends.size()); }
+    Room at(int i) const;
+    // The first sent room of the number, or -1.
+    int find(QStringView number) const;
+    // How the room now differs from the room sent.
+    static quint8 mark(const Room& sent, const Room& now);
+
     // Fills Room, TEL1, TEL2 and TEL3 of the directory's room i.
-    using RoomReader = std::function<void(int i, std::array<QStringView, 4>& room)>;
+    using RoomReader = std::function<void(int i, Room& room)>;
     DirectoryChanges compare(int count, const RoomReader& room) const;
 
 private:
-    QList<RoomRecord> m_sent;
+    QString m_text;
+    std::vector<std::array<quint32, 4>> m_ends; // where each field ends in m_text
     // Each number's first sent room, and after each sent room the next of
-    // the same number. The keys are views of m_sent's own texts.
+    // the same number. The keys are views of m_text, made by finish().
     QHash<QStringView, int> m_first;
     std::vector<int> m_nextSame;
     std::vector<bool> m_unique; // the only sent room of its number

@@ -272,30 +272,39 @@ std::optional<QList<TransferRecord>> TransferLog::history(int limit, QString* er
     return records;
 }
 
-std::optional<QList<RoomRecord>> TransferLog::rooms(qint64 id, QString* error)
+bool TransferLog::eachRoom(qint64 id, const std::function<void(const RoomRecord&)>& room,
+                           QString* error)
 {
     if (Outcome opened = open(); !opened) {
         if (error)
             *error = opened.description();
-        return std::nullopt;
+        return false;
     }
     BulkStatement q(QSqlDatabase::database(m_connection, false),
                     QStringLiteral("SELECT Room, TEL1, TEL2, TEL3 FROM transfer_room "
                                    "WHERE transfer = ? ORDER BY position"));
-    QList<RoomRecord> rooms;
     if (q.run({id})) {
         while (q.next())
-            rooms.append(q.record(0));
+            room(q.record(0));
     }
     if (q.failed()) {
         if (error)
             *error = q.error(m_path);
-        return std::nullopt;
+        return false;
     }
+    return true;
+}
+
+std::optional<QList<RoomRecord>> TransferLog::rooms(qint64 id, QString* error)
+{
+    QList<RoomRecord> rooms;
+    if (!eachRoom(
+            id, [&rooms](const RoomRecord& room) { rooms.append(room); }, error))
+        return std::nullopt;
     return rooms;
 }
 
-std::optional<TransferLog::Latest> TransferLog::latest(QString* error)
+std::optional<TransferLog::Latest> TransferLog::latest(QString* error, bool withRooms)
 {
     if (Outcome opened = open(); !opened) {
         if (error)
@@ -335,7 +344,7 @@ std::optional<TransferLog::Latest> TransferLog::latest(QString* error)
         return fail();
     if (q.next())
         latest.after = readRecord(q);
-    if (latest.download) {
+    if (latest.download && withRooms) {
         std::optional<QList<RoomRecord>> sent = rooms(id, error);
         if (!sent)
             return std::nullopt;

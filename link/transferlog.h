@@ -88,8 +88,12 @@ public:
         std::optional<TransferRecord> download; // complete, with rooms
         std::optional<TransferRecord> after;    // a later download not complete, or Load Default
     };
-    std::optional<Latest> latest(QString* error = nullptr);
+    // withRooms false leaves the download's rooms to be read by eachRoom.
+    std::optional<Latest> latest(QString* error = nullptr, bool withRooms = true);
     std::optional<QList<RoomRecord>> rooms(qint64 id, QString* error = nullptr);
+    // A download's rooms one at a time, in the order they went out.
+    bool eachRoom(qint64 id, const std::function<void(const RoomRecord&)>& room,
+                  QString* error = nullptr);
 
     // The statements that make the tables; init runs them on a new file.
     static QStringList createStatements();

@@ -165,6 +165,12 @@ int main(int argc, char* argv[])
             return 1;
     }
     QSqlDatabase::removeDatabase(QStringLiteral("edit"));
+    // The peak memory counts from here: making the file is no part of the program.
+    {
+        QFile clear(QStringLiteral("/proc/self/clear_refs"));
+        if (!clear.open(QIODevice::WriteOnly) || clear.write("5") != 1)
+            std::fprintf(stderr, "the peak memory includes making the file\n");
+    }
 
     // The tool's read once to warm the file cache, then the best of three.
     sqliteCli(path);

@@ -189,7 +189,7 @@ int main(int argc, char* argv[])
                 best, bestCpu);
     std::printf("comparison alone, rows in memory: %.1f ms\n", compareBest);
     std::printf("directory window's cursor opened with its marks: %.1f ms wall, %.1f ms CPU "
-                "(target 500); marks after a row write: %.1f ms\n",
+                "(target 500); all marks again (a row added or deleted): %.1f ms\n",
                 openMs, openCpu, writeMs);
     std::printf("%s\n", qPrintable(text));
     return bestCpu <= 200 ? 0 : 1;

@@ -335,6 +335,13 @@ private slots:
         grid()->setCurrentIndex(grid()->model()->index(2, 2));
         QCOMPARE(grid()->model()->headerData(2, Qt::Vertical, Qt::ToolTipRole).toString(),
                  QStringLiteral("TEL1 changed since the download of %1").arg(downloaded));
+        QVERIFY(panel().startsWith(QStringLiteral("Door unit: 2 changes not sent")));
+        // A room given another number is a room the door unit does not hold.
+        type(0, 0, QStringLiteral("999"));
+        grid()->setCurrentIndex(grid()->model()->index(0, 1));
+        QCOMPARE(grid()->model()->headerData(0, Qt::Vertical, Qt::ToolTipRole).toString(),
+                 QStringLiteral("not yet on the door unit"));
+        QVERIFY(panel().startsWith(QStringLiteral("Door unit: 4 changes not sent")));
         QCoreApplication::removePostedEvents(qApp);
         m_window = nullptr;
     }
