@@ -99,6 +99,9 @@ void TransferHistoryWindow::reload()
             again = row;
     }
     m_records->resizeColumnsToContents();
+    // The newest record is shown at first, so its rooms are there at once.
+    if (again < 0 && id == 0 && !m_list.isEmpty())
+        again = 0;
     m_records->setCurrentCell(again, 0);
     showRooms();
 }

@@ -140,7 +140,6 @@ private slots:
 
         TransferHistoryWindow window(m_path);
         window.reload();
-        window.records()->setCurrentCell(0, 0);
         window.differences()->setChecked(true);
         QStringList noted;
         for (int row = 0; row < window.rooms()->rowCount(); ++row)
