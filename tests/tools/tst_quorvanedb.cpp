@@ -230,6 +230,8 @@ private slots:
         const QString csv = m_dir->filePath("rooms.csv");
         writeBytes(csv, "Room;TEL1\n101;0123\n");
         QCOMPARE(Session().run({"import", dir(), csv}), 0);
+        writeBytes(csv, "102,0456\n");
+        QCOMPARE(Session().run({"import", dir(), csv, "--dry-run"}), 0);
         writeBytes(csv, "101$,0123\n");
         QCOMPARE(Session().run({"import", dir(), csv, "--dry-run"}), 1);
         QCOMPARE(Session().run({"import", dir(), m_dir->filePath("none.csv")}), 2);
@@ -262,6 +264,11 @@ private slots:
         row("world-readable", ops, {},
             "other users may read this file (mode 0644). Make it private with: chmod 600 "
             "'%1/user_password.mdb'");
+        // The index's copy of a room number changed on the disk, the table's not.
+        row("damaged index", rooms,
+            {"INSERT INTO Room_tel (Room) VALUES ('4242')",
+             "CREATE INDEX rooms_by_number ON Room_tel (Room)"},
+            "Inhabitant_telnum.mdb: the integrity check failed: ");
         row("no operator", ops, {"DELETE FROM user_pin"},
             "holds no operator, so nobody can log in. Add one with: quorvane-db add-operator '%1'");
     }
@@ -280,6 +287,15 @@ private slots:
             testdb::exec(path, statement);
         if (tag == "world-readable")
             QCOMPARE(::chmod(QFile::encodeName(path).constData(), 0644), 0);
+        if (tag == "damaged index") {
+            QFile damaged(path);
+            QVERIFY(damaged.open(QIODevice::ReadWrite));
+            QByteArray bytes = damaged.readAll();
+            const qsizetype inIndex = bytes.lastIndexOf("4242"); // the index's page comes last
+            QVERIFY(inIndex > bytes.indexOf("4242"));
+            bytes[inIndex + 3] = '3';
+            QVERIFY(damaged.seek(0) && damaged.write(bytes) == bytes.size());
+        }
         Session session;
         QCOMPARE(session.run({"check", dir()}), 1);
         const QString expected = QString(finding).replace("%1", QDir(dir()).absolutePath());
