@@ -30,16 +30,6 @@ void setRow(QTableWidget* t, int row, const QStringList& texts)
         t->setItem(row, c, new QTableWidgetItem(texts[c]));
 }
 
-QString whatText(const TransferRecord& r)
-{
-    QString what = TransferRecord::whatText(r.what);
-    if (r.what == TransferRecord::What::Settings && r.openTime >= 0)
-        what += QStringLiteral(" (open time %1 s, auto mode %2)").arg(r.openTime).arg(r.autoMode);
-    if (r.what == TransferRecord::What::Download)
-        what += QStringLiteral(" (%1 rooms)").arg(r.total);
-    return what;
-}
-
 } // namespace
 
 TransferHistoryWindow::TransferHistoryWindow(QString databasePath, QWidget* parent)
@@ -93,7 +83,7 @@ void TransferHistoryWindow::reload()
     for (int row = 0; row < m_list.size(); ++row) {
         const TransferRecord& r = m_list[row];
         setRow(m_records, row,
-               {shownTime(r.started), r.operatorName, whatText(r),
+               {shownTime(r.started), r.operatorName, r.whatDetail(),
                 QStringLiteral("%1 (%2)").arg(r.port, r.device), r.outcomeText()});
         if (r.id == id)
             again = row;

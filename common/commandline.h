@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QStringList>
+#include <QTextStream>
 
 #include <functional>
 #include <optional>
@@ -51,6 +52,22 @@ walk(const QStringList& arguments, QStringList& positional,
             return refusal;
     }
     return {};
+}
+
+// Answers "--help", "-h" or "help" with the usage, and "--version" with the
+// program's name and version; false for any other command.
+inline bool answersHelpOrVersion(const QString& command, const QString& program,
+                                 const QString& usage, QTextStream& out)
+{
+    if (command == QLatin1String("--help") || command == QLatin1String("-h") ||
+        command == QLatin1String("help"))
+        out << usage;
+    else if (command == QLatin1String("--version"))
+        out << program << QStringLiteral(" " QUORVANE_VERSION "\n");
+    else
+        return false;
+    out.flush();
+    return true;
 }
 
 } // namespace commandline

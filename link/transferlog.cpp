@@ -76,6 +76,16 @@ QString TransferRecord::outcomeText() const
     return text;
 }
 
+QString TransferRecord::whatDetail() const
+{
+    QString text = whatText(what);
+    if (what == What::Settings && openTime >= 0)
+        text += QStringLiteral(" (open time %1 s, auto mode %2)").arg(openTime).arg(autoMode);
+    if (what == What::Download)
+        text += QStringLiteral(" (%1 rooms)").arg(total);
+    return text;
+}
+
 TransferLog::TransferLog(QString path)
     : m_path(std::move(path)),
       m_connection(database::uniqueConnectionName(QStringLiteral("quorvane-transfers")))

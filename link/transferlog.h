@@ -48,6 +48,8 @@ struct TransferRecord
     static QString endingText(Ending ending);
     // "complete", "stopped after 12 of 40 rooms: ...", "refused: ..."
     QString outcomeText() const;
+    // "download (40 rooms)", "settings (open time 5 s, auto mode 1)"
+    QString whatDetail() const;
 };
 
 // The transfer history in the room database file: transfer_log holds one

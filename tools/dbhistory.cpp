@@ -45,14 +45,9 @@ QJsonObject recordJson(const TransferRecord& r)
 
 QString recordLine(const TransferRecord& r)
 {
-    QString what = TransferRecord::whatText(r.what);
-    if (r.what == TransferRecord::What::Settings && r.openTime >= 0)
-        what += QStringLiteral(" (open time %1 s, auto mode %2)").arg(r.openTime).arg(r.autoMode);
-    if (r.what == TransferRecord::What::Download)
-        what += QStringLiteral(" (%1 rooms)").arg(r.total);
     return QStringLiteral("%1  %2  %3  %4 (%5)  %6")
         .arg(shownTime(r.started), r.operatorName.isEmpty() ? QStringLiteral("-") : r.operatorName,
-             what, r.port, r.device, r.outcomeText());
+             r.whatDetail(), r.port, r.device, r.outcomeText());
 }
 
 bool parse(const QStringList& arguments, QString& directory, bool& json, int* limit,

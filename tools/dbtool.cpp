@@ -1,5 +1,6 @@
 #include "dbtool.h"
 
+#include "commandline.h"
 #include "database.h"
 #include "datafolder.h"
 #include "dbarguments.h"
@@ -101,16 +102,9 @@ int run(const QStringList& arguments, Console& console)
         return usageError(console, QString());
     const QString command = arguments.first();
     const QStringList rest = arguments.mid(1);
-    if (command == QLatin1String("--help") || command == QLatin1String("-h") ||
-        command == QLatin1String("help")) {
-        console.out << usage();
-        console.out.flush();
+    if (commandline::answersHelpOrVersion(command, QStringLiteral("quorvane-db"), usage(),
+                                          console.out))
         return kSuccess;
-    }
-    if (command == QLatin1String("--version")) {
-        say(console.out, QStringLiteral("quorvane-db " QUORVANE_VERSION));
-        return kSuccess;
-    }
     if (command == QLatin1String("init") || command == QLatin1String("add-operator")) {
         QString directory;
         OperatorEntry entry;

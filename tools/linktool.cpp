@@ -329,16 +329,9 @@ int run(const QStringList& arguments, Console& console, Environment& environment
         return usageError(console, QStringLiteral("Name a command."));
     const QString command = arguments.first();
     const QStringList rest = arguments.mid(1);
-    if (command == QLatin1String("--help") || command == QLatin1String("-h") ||
-        command == QLatin1String("help")) {
-        console.out << usage();
-        console.out.flush();
+    if (commandline::answersHelpOrVersion(command, QStringLiteral("quorvane-link"), usage(),
+                                          console.out))
         return kComplete;
-    }
-    if (command == QLatin1String("--version")) {
-        say(console.out, QStringLiteral("quorvane-link " QUORVANE_VERSION));
-        return kComplete;
-    }
     if (command == QLatin1String("ports")) {
         if (!rest.isEmpty())
             return usageError(console, QStringLiteral("ports takes no arguments."));
