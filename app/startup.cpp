@@ -4,6 +4,7 @@
 #include "firststart.h"
 #include "logindialog.h"
 #include "messagesink.h"
+#include "operatorview.h"
 #include "posixserialport.h"
 #include "shell.h"
 #include "uipauser.h"
@@ -27,17 +28,18 @@ private:
     QTextStream& m_out;
 };
 
-// Loads the login dialog on the folder; a message names what is wrong.
-bool gateReady(LoginDialog& login, const QString& dir, MessageSink& messages)
+// Whether the operator view the login would use is open and holds an
+// operator; a message names what is wrong.
+bool gateReady(const Outcome& load, const OperatorView& view, const QString& dir,
+               MessageSink& messages)
 {
     // Without a usable operator table nobody could log in: say what to run
     // and end, changing nothing.
-    if (!login.loadOutcome()) {
-        messages.show(login.loadOutcome().description(), kApplicationTitle,
-                      MessageSink::Icon::Critical);
+    if (!load) {
+        messages.show(load.description(), kApplicationTitle, MessageSink::Icon::Critical);
         return false;
     }
-    if (login.view().rowCount() == 0) {
+    if (view.rowCount() == 0) {
         const QString path = database::pathIn(dir, schema::kOperatorFile);
         messages.show(QStringLiteral("The operator table user_pin in %1 holds no operator, so "
                                      "nobody can log in. Add one with:\n%2")
@@ -58,7 +60,7 @@ int run(const datafolder::Choice& folder, MessageSink& messages, const Offer& of
         return 0;
 
     LoginDialog login(folder.path, messages);
-    if (!gateReady(login, folder.path, messages))
+    if (!gateReady(login.loadOutcome(), login.view(), folder.path, messages))
         return 1;
 
     login.exec();
@@ -81,11 +83,13 @@ int check(const datafolder::Choice& folder, QTextStream& out)
         out << "It holds neither database; Quorvane will offer to create both.\n";
         return 1;
     }
+    // The same view the login dialog opens, without the dialog: the check
+    // runs on a console with no display.
     StreamMessageSink messages(out);
-    LoginDialog login(folder.path, messages);
-    if (!gateReady(login, folder.path, messages))
+    OperatorView view;
+    if (!gateReady(view.openIn(folder.path), view, folder.path, messages))
         return 1;
-    out << "The login dialog is ready: " << login.view().rowCount() << " operator(s).\n";
+    out << "The login dialog is ready: " << view.rowCount() << " operator(s).\n";
     return 0;
 }
 
