@@ -9,8 +9,10 @@
 #include <QStandardPaths>
 
 #include <cerrno>
+#include <climits>
 #include <cstring>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace datafolder {
 
@@ -37,7 +39,76 @@ QString executableDir()
     return QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QString();
 }
 
+// The file a write to path creates or replaces: links followed as far as
+// they lead (a dangling one to the name it would create), folders canonical.
+QString landingPath(const QString& path)
+{
+    QString current = QFileInfo(path).absoluteFilePath();
+    for (int hop = 0; hop < 40; ++hop) {
+        const QFileInfo info(current);
+        const QString folder = QFileInfo(info.absolutePath()).canonicalFilePath();
+        if (!folder.isEmpty())
+            current = QDir(folder).filePath(info.fileName());
+        const QByteArray name = QFile::encodeName(current);
+        struct stat st;
+        if (::lstat(name.constData(), &st) != 0 || !S_ISLNK(st.st_mode))
+            break;
+        char target[PATH_MAX];
+        const ssize_t n = ::readlink(name.constData(), target, sizeof target);
+        if (n <= 0)
+            break;
+        current = QFileInfo(QDir(QFileInfo(current).absolutePath())
+                                .filePath(QFile::decodeName(QByteArray(target, n))))
+                      .absoluteFilePath();
+    }
+    return current;
+}
+
+bool sameFile(const QString& a, const struct stat& b)
+{
+    struct stat st;
+    return ::stat(QFile::encodeName(a).constData(), &st) == 0 && st.st_dev == b.st_dev &&
+           st.st_ino == b.st_ino;
+}
+
 } // namespace
+
+QString databaseFileAt(const QString& folder, const QString& path)
+{
+    const QString target = landingPath(path);
+    struct stat st;
+    const bool exists = ::stat(QFile::encodeName(target).constData(), &st) == 0;
+    const QList<QPair<QString, QString>> databases{
+        {schema::kDirectoryFile, QStringLiteral("the room database")},
+        {schema::kOperatorFile, QStringLiteral("the operator database")}};
+    for (const auto& [name, what] : databases) {
+        const QString named = QDir(folder).filePath(name);
+        // SQLite puts the side files beside the file a link leads to.
+        for (const QString& base : {named, landingPath(named)}) {
+            for (const QString& suffix : {QString(), QStringLiteral("-journal"),
+                                          QStringLiteral("-wal"), QStringLiteral("-shm")}) {
+                const QString candidate = landingPath(base + suffix);
+                if (candidate != target && !(exists && sameFile(candidate, st)))
+                    continue;
+                if (suffix.isEmpty())
+                    return QStringLiteral("%1 %2").arg(what, name);
+                return QStringLiteral("the %1 file SQLite keeps for %2 %3").arg(suffix, what, name);
+            }
+        }
+    }
+    return {};
+}
+
+Outcome refuseDatabaseFile(const QString& folder, const QString& path)
+{
+    const QString found = databaseFileAt(folder, path);
+    if (found.isEmpty())
+        return Outcome::success();
+    return Outcome::failure(
+        QStringLiteral("%1 is (or leads to) %2 in %3; writing there would destroy it. Nothing "
+                       "was written: name another file.")
+            .arg(path, found, QDir::toNativeSeparators(absolute(folder))));
+}
 
 QString userDataFolder()
 {

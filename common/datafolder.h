@@ -38,6 +38,16 @@ QString ruleText(Rule rule);
 // executable's place must exist already.
 Outcome prepare(const Choice& choice);
 
+// What a file written to path would land on among the two databases of
+// folder and the files SQLite keeps beside them (-journal, -wal, -shm),
+// whatever names it: a link, a hard link, another spelling of the path. In
+// words, e.g. "the room database Inhabitant_telnum.mdb"; empty for none.
+QString databaseFileAt(const QString& folder, const QString& path);
+
+// A failure naming that file when path lands on one of them, for every
+// command that writes a file the operator names.
+Outcome refuseDatabaseFile(const QString& folder, const QString& path);
+
 // How to run the companion so the command works when pasted: "quorvane-db"
 // when that name on the PATH is the companion beside this program, its full
 // path otherwise.

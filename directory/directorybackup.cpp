@@ -1,6 +1,7 @@
 #include "directorybackup.h"
 
 #include "database.h"
+#include "datafolder.h"
 #include "schema.h"
 #include "sqliteimage.h"
 
@@ -106,6 +107,8 @@ Outcome verify(const QString& file)
 
 Outcome backup(const QString& directory, const QString& file)
 {
+    if (Outcome free = datafolder::refuseDatabaseFile(directory, file); !free)
+        return free;
     if (QFileInfo::exists(file) && !verify(file))
         return Outcome::failure(
             QStringLiteral("%1 exists and is not a Quorvane backup; it was left as it is. Name "

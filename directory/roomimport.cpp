@@ -2,9 +2,11 @@
 
 #include "bulkstatement.h"
 #include "database.h"
+#include "datafolder.h"
 #include "roomcsv.h"
 #include "schema.h"
 
+#include <QFileInfo>
 #include <QHash>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -141,6 +143,19 @@ Outcome exportCsv(const QString& path, QByteArray& csv)
         return read;
     csv = roomcsv::write(rooms);
     return Outcome::success();
+}
+
+Outcome exportTo(const QString& path, const QString& target, outputfile::Reader reader)
+{
+    if (Outcome free = datafolder::refuseDatabaseFile(QFileInfo(path).absolutePath(), target);
+        !free)
+        return free;
+    if (Outcome usable = outputfile::check(target); !usable)
+        return usable;
+    QByteArray csv;
+    if (Outcome read = exportCsv(path, csv); !read)
+        return read;
+    return outputfile::write(target, csv, reader);
 }
 
 } // namespace roomimport
