@@ -96,6 +96,61 @@ bool moveFile(const QString& from, const QString& to)
     return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
 }
 
+QString quotedList(const QStringList& names)
+{
+    QStringList quoted;
+    for (const QString& name : names)
+        quoted << database::quotedIdentifier(name);
+    return quoted.join(QStringLiteral(", "));
+}
+
+// Replaces the rows of table in schema into with those of the image in from:
+// every column both have, and the rowid where both have one, so the rows
+// keep their order. A column only the image has would lose its values, so
+// that is refused. Empty on success, otherwise why not.
+QString copyRows(sqlite3* db, const QString& into, const QString& from, const QString& table,
+                 const QString& path)
+{
+    const TableShape target = shapeOf(db, into.toUtf8().constData(), table);
+    const TableShape source = shapeOf(db, from.toUtf8().constData(), table);
+    QStringList shared;
+    QStringList lost;
+    for (const QString& column : source.columns) {
+        const auto found =
+            std::find_if(target.columns.cbegin(), target.columns.cend(), [&](const QString& c) {
+                return c.compare(column, Qt::CaseInsensitive) == 0;
+            });
+        if (found == target.columns.cend())
+            lost << column;
+        else
+            shared << *found;
+    }
+    if (!lost.isEmpty())
+        return QStringLiteral("The backup's table %1 has the column(s) %2, which the table in %3 "
+                              "lacks: their values would be lost. Move %3 aside and restore "
+                              "again to get the backup's file whole.")
+            .arg(table, lost.join(QStringLiteral(", ")), path);
+    QStringList intoColumns = shared;
+    QStringList fromColumns = shared;
+    const QStringList targetKey = database::rowKey(target.primaryKey, target.hasRowid);
+    const QStringList sourceKey = database::rowKey(source.primaryKey, source.hasRowid);
+    if (target.hasRowid && source.hasRowid &&
+        !shared.contains(targetKey.value(0), Qt::CaseInsensitive)) {
+        intoColumns << targetKey.value(0);
+        fromColumns << sourceKey.value(0);
+    }
+    QString select = QStringLiteral("SELECT %1 FROM %2.%3")
+                         .arg(quotedList(fromColumns), from, database::quotedIdentifier(table));
+    if (!sourceKey.isEmpty())
+        select += QStringLiteral(" ORDER BY ") + quotedList(sourceKey);
+    const QString name = QStringLiteral("%1.%2").arg(into, database::quotedIdentifier(table));
+    if (!exec(db, QStringLiteral("DELETE FROM %1").arg(name)) ||
+        !exec(db,
+              QStringLiteral("INSERT INTO %1 (%2) %3").arg(name, quotedList(intoColumns), select)))
+        return QStringLiteral("%1 cannot be restored: %2.").arg(path, errorOf(db));
+    return {};
+}
+
 } // namespace
 
 Outcome verify(const QString& file)
@@ -315,19 +370,11 @@ Outcome restore(const QString& directory, const QString& file, QStringList* kept
             continue;
         const QString schemaName =
             schemaIndex++ == 0 ? QStringLiteral("main") : QStringLiteral("other");
-        const TableSpec& layout = parts()[i].layout;
-        QStringList columns{QStringLiteral("rowid")};
-        for (const QString& f : layout.fieldNames())
-            columns << QStringLiteral("\"%1\"").arg(f);
-        const QString list = columns.join(QStringLiteral(", "));
-        if (!exec(live.get(),
-                  QStringLiteral("DELETE FROM %1.\"%2\"").arg(schemaName, layout.table)) ||
-            !exec(live.get(), QStringLiteral("INSERT INTO %1.\"%2\" (%3) SELECT %3 FROM "
-                                             "image%4.\"%2\" ORDER BY rowid")
-                                  .arg(schemaName, layout.table, list)
-                                  .arg(i)))
-            return rollBack(QStringLiteral("%1 cannot be restored: %2.")
-                                .arg(targets[i].path, errorOf(live.get())));
+        const QString table = parts()[i].layout.table;
+        if (const QString why = copyRows(live.get(), schemaName, QStringLiteral("image%1").arg(i),
+                                         table, targets[i].path);
+            !why.isEmpty())
+            return rollBack(why);
     }
 
     // Whole files last: moved in just before the commit, moved back if it fails.
