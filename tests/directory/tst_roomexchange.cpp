@@ -13,6 +13,7 @@
 #include <QPdfWriter>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -274,6 +275,93 @@ private slots:
         QVERIFY(cursor.refresh().ok());
         QCOMPARE(cursor.rowCount(), 5);
         QCOMPARE(cursor.field(1), QStringLiteral("777"));
+    }
+
+    // Room tables other programs make: every command reads them in their key
+    // order and writes them, and a restore keeps every column the backup and
+    // the file share or refuses before anything is lost.
+    void everyCommandWorksOnEveryRoomTable_data()
+    {
+        // Room_tel's columns and options when backed up, and when restored
+        // (empty: the same).
+        QTest::addColumn<QString>("columns");
+        QTest::addColumn<QString>("restoredInto");
+        QTest::addColumn<QString>("refusal");
+        const QString fields("Room TEXT, TEL1 TEXT, TEL2 TEXT, TEL3 TEXT");
+        QTest::newRow("WITHOUT ROWID, keyed on Room")
+            << "Room TEXT PRIMARY KEY, TEL1 TEXT, TEL2 TEXT, TEL3 TEXT) WITHOUT ROWID"
+            << ""
+            << "";
+        QTest::newRow("WITHOUT ROWID, two-field key")
+            << fields + ", PRIMARY KEY (Room, TEL1)) WITHOUT ROWID"
+            << ""
+            << "";
+        QTest::newRow("another program's column") << fields + ", Name TEXT)"
+                                                  << ""
+                                                  << "";
+        QTest::newRow("a column the file lacks") << fields + ", Name TEXT)" << fields + ")"
+                                                 << "has the column(s) Name";
+    }
+    void everyCommandWorksOnEveryRoomTable()
+    {
+        QFETCH(QString, columns);
+        QFETCH(QString, restoredInto);
+        QFETCH(QString, refusal);
+        const QDir dir(m_dir.filePath(QTest::currentDataTag()));
+        QVERIFY(dir.mkpath("."));
+        const QString rooms = dir.filePath(schema::kDirectoryFile);
+        testdb::create(dir.filePath(schema::kOperatorFile), schema::operatorTable(),
+                       testdb::operators({{"admin", "1"}}));
+        const auto make = [&](const QString& table) {
+            testdb::exec(rooms, "DROP TABLE IF EXISTS Room_tel");
+            testdb::exec(rooms, "CREATE TABLE Room_tel (" + table);
+        };
+        make(columns);
+        testdb::exec(rooms, "INSERT INTO Room_tel (Room, TEL1) VALUES ('102', '2'), ('101', '1')");
+        if (columns.contains("Name"))
+            testdb::exec(rooms, "UPDATE Room_tel SET Name = 'Zhang' WHERE Room = '101'");
+
+        QList<RoomRecord> read;
+        QVERIFY(roomimport::write(rooms, roomsOf("101|9;103|3"), false).ok());
+        QVERIFY(roomimport::readDirectory(rooms, read).ok());
+        QStringList order;
+        for (const RoomRecord& r : std::as_const(read))
+            order << r.Room + "|" + r.TEL1;
+        QCOMPARE(order.join(' '),
+                 columns.contains("ROWID") ? "101|9 102|2 103|3" : "102|2 101|9 103|3");
+        QByteArray csv;
+        QVERIFY(roomimport::exportCsv(rooms, csv).ok());
+        QVERIFY(RoomListDocument().load(rooms).ok());
+
+        const auto all = [&] {
+            QStringList got;
+            QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "all");
+            db.setDatabaseName(rooms);
+            QSqlQuery q(db);
+            if (db.open() && q.exec("SELECT * FROM Room_tel ORDER BY Room")) {
+                while (q.next()) {
+                    QStringList row;
+                    for (int i = 0; i < q.record().count(); ++i)
+                        row << q.value(i).toString();
+                    got << row.join('|');
+                }
+            }
+            q = QSqlQuery();
+            db.close();
+            db = QSqlDatabase();
+            QSqlDatabase::removeDatabase("all");
+            return got.join(' ');
+        };
+        const QString saved = all();
+        const QString file = m_dir.filePath(QTest::currentDataTag() + QStringLiteral(".qvb"));
+        QVERIFY(directorybackup::backup(dir.path(), file).ok());
+        if (!restoredInto.isEmpty())
+            make(restoredInto);
+        testdb::exec(rooms, "DELETE FROM Room_tel");
+        const Outcome restored = directorybackup::restore(dir.path(), file);
+        QVERIFY2(restored.ok() == refusal.isEmpty() && restored.description().contains(refusal),
+                 qPrintable(restored.description()));
+        QCOMPARE(all(), refusal.isEmpty() ? saved : QString());
     }
 
     void restoreChecksFirstAndRefusesWhileWritten()
