@@ -5,6 +5,7 @@
 #include "logindialog.h"
 #include "messagesink.h"
 #include "posixserialport.h"
+#include "restoresteps.h"
 #include "shell.h"
 #include "uipauser.h"
 
@@ -52,6 +53,14 @@ bool gateReady(LoginDialog& login, const QString& dir, MessageSink& messages)
 
 int run(const datafolder::Choice& folder, MessageSink& messages, const Offer& offer)
 {
+    // A restore stopped halfway is finished or undone before any file is read.
+    QString recovered;
+    if (Outcome done = restoresteps::recover(folder.path, &recovered); !done) {
+        messages.show(done.description(), kApplicationTitle, MessageSink::Icon::Critical);
+        return 1;
+    }
+    if (!recovered.isEmpty())
+        messages.show(recovered, kApplicationTitle, MessageSink::Icon::Information);
     FirstStart first(folder);
     // Cancel ends the program with nothing created.
     if (offer && first.due() && !offer(first))
@@ -77,6 +86,10 @@ int run(const datafolder::Choice& folder, MessageSink& messages, const Offer& of
 int check(const datafolder::Choice& folder, QTextStream& out)
 {
     out << "Data folder: " << folder.path << " (" << datafolder::ruleText(folder.rule) << ")\n";
+    if (const QString left = restoresteps::pending(folder.path); !left.isEmpty()) {
+        out << left << '\n';
+        return 1;
+    }
     if (FirstStart(folder).due()) {
         out << "It holds neither database; Quorvane will offer to create both.\n";
         return 1;

@@ -1,6 +1,7 @@
 #include "directorybackup.h"
 
 #include "database.h"
+#include "restoresteps.h"
 #include "schema.h"
 #include "sqliteimage.h"
 
@@ -227,9 +228,17 @@ Outcome backup(const QString& directory, const QString& file)
 
 Outcome restore(const QString& directory, const QString& file, QStringList* kept)
 {
+    return restoreStoppingAfter(directory, file, kept, -1);
+}
+
+Outcome restoreStoppingAfter(const QString& directory, const QString& file, QStringList* kept,
+                             int renames)
+{
     QList<QByteArray> images;
     if (Outcome loaded = load(file, images); !loaded)
         return Outcome::failure(loaded.description() + QStringLiteral(". Nothing was restored."));
+    if (const QString left = restoresteps::pending(directory); !left.isEmpty())
+        return Outcome::failure(left + QStringLiteral(" Nothing was restored."));
 
     // Two restores within a second must not share the name of a kept file.
     const QString second = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
@@ -252,9 +261,12 @@ Outcome restore(const QString& directory, const QString& file, QStringList* kept
     };
     QList<Target> targets;
     QStringList written; // files this restore made, removed again if it fails
+    bool stepsWritten = false;
     auto refuse = [&](const QString& why) {
         for (const QString& path : std::as_const(written))
             QFile::remove(path);
+        if (stepsWritten)
+            restoresteps::clear(directory);
         return Outcome::failure(why + QStringLiteral(" Nothing was restored."));
     };
 
@@ -306,14 +318,31 @@ Outcome restore(const QString& directory, const QString& file, QStringList* kept
             t.aside = true;
             break;
         }
-        if (!t.inPlace) {
+        if (!t.inPlace)
             t.fresh = database::pathIn(directory,
                                        QStringLiteral(".%1.restore-%2").arg(part.fileName, stamp));
-            if (!writeFile(t.fresh, images[i]))
-                return refuse(QStringLiteral("%1 cannot be written.").arg(t.fresh));
-            written << t.fresh;
-        }
         targets << t;
+    }
+
+    // Written down before any file is made, so that a restore stopped
+    // anywhere is finished or undone the next time the folder is used.
+    QList<restoresteps::Target> steps;
+    for (qsizetype i = 0; i < targets.size(); ++i) {
+        const Target& t = targets[i];
+        steps << restoresteps::Target{t.inPlace ? restoresteps::Target::Kind::InPlace
+                                      : t.aside ? restoresteps::Target::Kind::Aside
+                                                : restoresteps::Target::Kind::New,
+                                      t.path, parts()[i].layout.table, t.keptPath, t.fresh};
+    }
+    if (!restoresteps::write(directory, steps))
+        return refuse(QStringLiteral("%1 cannot be written to.").arg(directory));
+    stepsWritten = true;
+    for (qsizetype i = 0; i < targets.size(); ++i) {
+        if (targets[i].fresh.isEmpty())
+            continue;
+        if (!writeFile(targets[i].fresh, images[i]))
+            return refuse(QStringLiteral("%1 cannot be written.").arg(targets[i].fresh));
+        written << targets[i].fresh;
     }
 
     // Rows go in through the live files' own transaction: both files change
@@ -390,6 +419,8 @@ Outcome restore(const QString& directory, const QString& file, QStringList* kept
                 return rollBack(QStringLiteral("%1 cannot be moved aside.").arg(t.path));
             }
             moves << qMakePair(t.path, t.keptPath);
+            if (moves.size() == renames)
+                return Outcome::failure(QStringLiteral("Stopped after %1 renames.").arg(renames));
         }
         if (!t.fresh.isEmpty()) {
             if (!moveFile(t.fresh, t.path)) {
@@ -398,12 +429,15 @@ Outcome restore(const QString& directory, const QString& file, QStringList* kept
             }
             moves << qMakePair(t.fresh, t.path);
         }
+        if (moves.size() == renames)
+            return Outcome::failure(QStringLiteral("Stopped after %1 renames.").arg(renames));
     }
     if (live && sqlite3_exec(live.get(), "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK) {
         const QString failed = errorOf(live.get());
         undoMoves();
         return rollBack(QStringLiteral("The databases cannot be written: %1.").arg(failed));
     }
+    restoresteps::clear(directory);
     if (kept) {
         for (const Target& t : targets) {
             if (t.inPlace || t.aside)
