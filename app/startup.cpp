@@ -62,9 +62,16 @@ int run(const datafolder::Choice& folder, MessageSink& messages, const Offer& of
     if (!recovered.isEmpty())
         messages.show(recovered, kApplicationTitle, MessageSink::Icon::Information);
     FirstStart first(folder);
-    // Cancel ends the program with nothing created.
-    if (offer && first.due() && !offer(first))
-        return 0;
+    // Offering to create files where they cannot be made would only fail.
+    if (offer && first.due()) {
+        if (const QString why = datafolder::unusable(folder); !why.isEmpty()) {
+            messages.show(why, kApplicationTitle, MessageSink::Icon::Critical);
+            return 1;
+        }
+        // Cancel ends the program with nothing created.
+        if (!offer(first))
+            return 0;
+    }
 
     LoginDialog login(folder.path, messages);
     if (!gateReady(login, folder.path, messages))
@@ -91,6 +98,10 @@ int check(const datafolder::Choice& folder, QTextStream& out)
         return 1;
     }
     if (FirstStart(folder).due()) {
+        if (const QString why = datafolder::unusable(folder); !why.isEmpty()) {
+            out << why << '\n';
+            return 1;
+        }
         out << "It holds neither database; Quorvane will offer to create both.\n";
         return 1;
     }
