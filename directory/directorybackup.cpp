@@ -92,6 +92,10 @@ bool writeFile(const QString& path, const QByteArray& bytes)
     return ok;
 }
 
+// A database file and the files SQLite keeps beside it.
+const QStringList kSideFiles{QString(), QStringLiteral("-journal"), QStringLiteral("-wal"),
+                             QStringLiteral("-shm")};
+
 bool moveFile(const QString& from, const QString& to)
 {
     return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
@@ -167,14 +171,37 @@ Outcome backup(const QString& directory, const QString& file)
             QStringLiteral("%1 exists and is not a Quorvane backup; it was left as it is. Name "
                            "another file.")
                 .arg(file));
-    const QString partial = file + QStringLiteral(".partial");
-    QFile::remove(partial);
+    // A name of its own beside the file, made here: whatever else is there
+    // (another program's file, a journal that would be taken in) is left alone.
+    QString partial;
+    for (int n = 1; partial.isEmpty() && n < 100; ++n) {
+        const QString name =
+            file + (n == 1 ? QStringLiteral(".partial") : QStringLiteral(".partial-%1").arg(n));
+        if (std::none_of(kSideFiles.cbegin(), kSideFiles.cend(),
+                         [&](const QString& side) {
+                             return QFileInfo(name + side).exists() ||
+                                    QFileInfo(name + side).isSymLink();
+                         }) &&
+            QFile(name).open(QIODevice::WriteOnly | QIODevice::NewOnly,
+                             QFileDevice::ReadOwner | QFileDevice::WriteOwner))
+            partial = name;
+    }
+    if (partial.isEmpty())
+        return Outcome::failure(QStringLiteral("%1 cannot be written: no file can be made "
+                                               "beside it.")
+                                    .arg(file));
+    // What this backup made, and only that, goes again when it fails.
+    const auto removePartial = [&] {
+        for (const QString& side : kSideFiles)
+            QFile::remove(partial + side);
+    };
     {
         QString why;
-        Handle out = openFile(
-            partial, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_EXCLUSIVE, &why);
-        if (!out)
+        Handle out = openFile(partial, SQLITE_OPEN_READWRITE, &why);
+        if (!out) {
+            removePartial();
             return Outcome::failure(QStringLiteral("%1 cannot be written: %2").arg(file, why));
+        }
         QFile::setPermissions(partial, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
         if (!exec(out.get(),
                   QStringLiteral(
@@ -182,13 +209,23 @@ Outcome backup(const QString& directory, const QString& file)
                       "image BLOB NOT NULL, sha256 TEXT NOT NULL, taken TEXT NOT NULL)"))) {
             why = errorOf(out.get());
             out.reset();
-            QFile::remove(partial);
+            removePartial();
             return Outcome::failure(QStringLiteral("%1 cannot be written: %2").arg(file, why));
         }
         const QByteArray taken = QDateTime::currentDateTime().toString(Qt::ISODate).toUtf8();
         for (const Part& part : parts()) {
             QByteArray image;
-            Outcome copied = imageOf(database::pathIn(directory, part.fileName), image);
+            const QString source = database::pathIn(directory, part.fileName);
+            Outcome copied = imageOf(source, image);
+            if (copied) {
+                Handle copy = openImage(image);
+                if (const QString state = copy ? integrity(copy.get(), "main")
+                                               : QStringLiteral("it cannot be opened");
+                    state != QLatin1String("ok"))
+                    copied = Outcome::failure(
+                        QStringLiteral("%1 is damaged (%2). See what is wrong with: %3")
+                            .arg(source, state, database::checkCommand(directory)));
+            }
             Statement s = prepare(out.get(), QStringLiteral("INSERT INTO quorvane_backup VALUES "
                                                             "(?, ?, ?, ?)"));
             const QByteArray name = part.fileName.toUtf8();
@@ -207,20 +244,20 @@ Outcome backup(const QString& directory, const QString& file)
             if (!copied) {
                 s.reset();
                 out.reset();
-                QFile::remove(partial);
+                removePartial();
                 return Outcome::failure(copied.description() +
                                         QStringLiteral(" No backup was written."));
             }
         }
     }
     if (Outcome checked = verify(partial); !checked) {
-        QFile::remove(partial);
+        removePartial();
         return Outcome::failure(QStringLiteral("The backup did not read back whole (%1); it was "
                                                "not kept.")
                                     .arg(checked.description()));
     }
     if (!moveFile(partial, file)) {
-        QFile::remove(partial);
+        removePartial();
         return Outcome::failure(QStringLiteral("%1 cannot be written.").arg(file));
     }
     return Outcome::success();

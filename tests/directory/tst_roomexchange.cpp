@@ -17,6 +17,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
+#include <sys/resource.h>
+
 namespace {
 
 const TableSpec kRooms = schema::directoryTable();
@@ -362,6 +365,58 @@ private slots:
         QVERIFY2(restored.ok() == refusal.isEmpty() && restored.description().contains(refusal),
                  qPrintable(restored.description()));
         QCOMPARE(all(), refusal.isEmpty() ? saved : QString());
+    }
+
+    // A backup that fails leaves nothing it made and removes nothing it did
+    // not make, and names a damaged room file rather than the medium.
+    void backupLeavesOnlyWhatItMade_data()
+    {
+        QTest::addColumn<QString>("refusal");
+        QTest::newRow("another program's .partial") << "";
+        QTest::newRow("a damaged room file") << "quorvane-db check";
+        QTest::newRow("a full disk") << "cannot be written";
+    }
+    void backupLeavesOnlyWhatItMade()
+    {
+        QFETCH(QString, refusal);
+        const QString tag = QTest::currentDataTag();
+        const QDir dir(m_dir.filePath(tag));
+        QVERIFY(dir.mkpath("."));
+        const QString rooms = dir.filePath(schema::kDirectoryFile);
+        testdb::create(dir.filePath(schema::kOperatorFile), schema::operatorTable(),
+                       testdb::operators({{"admin", "1"}}));
+        testdb::create(rooms, kRooms);
+        testdb::exec(rooms, "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n "
+                            "WHERE i < 3000) INSERT INTO Room_tel (Room, TEL1) SELECT i, "
+                            "'13912345678' FROM n");
+        const QString file = dir.filePath("rooms.qvb");
+        QFile other(file + ".partial");
+        QVERIFY(other.open(QIODevice::WriteOnly) && other.write("theirs") == 6);
+        other.close();
+        if (tag == "a damaged room file") {
+            QFile damaged(rooms);
+            QVERIFY(damaged.open(QIODevice::ReadWrite) && damaged.seek(4096 + 8));
+            QVERIFY(damaged.write(QByteArray(64, '\xff')) == 64);
+        }
+        const QStringList before = dir.entryList(QDir::AllEntries | QDir::Hidden);
+        rlimit limit{};
+        ::getrlimit(RLIMIT_FSIZE, &limit);
+        if (tag == "a full disk") {
+            std::signal(SIGXFSZ, SIG_IGN);
+            rlimit tight = limit;
+            tight.rlim_cur = 64 * 1024;
+            ::setrlimit(RLIMIT_FSIZE, &tight);
+        }
+        const Outcome done = directorybackup::backup(dir.path(), file);
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        QVERIFY2(done.ok() == refusal.isEmpty() && done.description().contains(refusal),
+                 qPrintable(done.description()));
+        if (!refusal.isEmpty()) {
+            QVERIFY2(done.description().contains(rooms) == (tag == "a damaged room file"),
+                     qPrintable(done.description()));
+            QCOMPARE(dir.entryList(QDir::AllEntries | QDir::Hidden), before);
+        }
+        QVERIFY(other.open(QIODevice::ReadOnly) && other.readAll() == "theirs");
     }
 
     void restoreChecksFirstAndRefusesWhileWritten()
