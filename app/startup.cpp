@@ -6,6 +6,7 @@
 #include "messagesink.h"
 #include "operatorview.h"
 #include "posixserialport.h"
+#include "restoresteps.h"
 #include "shell.h"
 #include "uipauser.h"
 
@@ -54,10 +55,25 @@ bool gateReady(const Outcome& load, const OperatorView& view, const QString& dir
 
 int run(const datafolder::Choice& folder, MessageSink& messages, const Offer& offer)
 {
+    // A restore stopped halfway is finished or undone before any file is read.
+    QString recovered;
+    if (Outcome done = restoresteps::recover(folder.path, &recovered); !done) {
+        messages.show(done.description(), kApplicationTitle, MessageSink::Icon::Critical);
+        return 1;
+    }
+    if (!recovered.isEmpty())
+        messages.show(recovered, kApplicationTitle, MessageSink::Icon::Information);
     FirstStart first(folder);
-    // Cancel ends the program with nothing created.
-    if (offer && first.due() && !offer(first))
-        return 0;
+    // Offering to create files where they cannot be made would only fail.
+    if (offer && first.due()) {
+        if (const QString why = datafolder::unusable(folder); !why.isEmpty()) {
+            messages.show(why, kApplicationTitle, MessageSink::Icon::Critical);
+            return 1;
+        }
+        // Cancel ends the program with nothing created.
+        if (!offer(first))
+            return 0;
+    }
 
     LoginDialog login(folder.path, messages);
     if (!gateReady(login.loadOutcome(), login.view(), folder.path, messages))
@@ -79,7 +95,15 @@ int run(const datafolder::Choice& folder, MessageSink& messages, const Offer& of
 int check(const datafolder::Choice& folder, QTextStream& out)
 {
     out << "Data folder: " << folder.path << " (" << datafolder::ruleText(folder.rule) << ")\n";
+    if (const QString left = restoresteps::pending(folder.path); !left.isEmpty()) {
+        out << left << '\n';
+        return 1;
+    }
     if (FirstStart(folder).due()) {
+        if (const QString why = datafolder::unusable(folder); !why.isEmpty()) {
+            out << why << '\n';
+            return 1;
+        }
         out << "It holds neither database; Quorvane will offer to create both.\n";
         return 1;
     }

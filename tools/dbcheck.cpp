@@ -3,6 +3,7 @@
 #include "dbfiles.h"
 #include "dbsql.h"
 #include "operatorlimits.h"
+#include "restoresteps.h"
 #include "schema.h"
 
 #include <QFile>
@@ -322,6 +323,15 @@ int check(const QString& directory, Console& console)
     if (!dir)
         return kFailure;
     int problems = 0;
+    // A restore stopped halfway leaves a file missing or half restored:
+    // finish or undo it first, as the program does when it starts.
+    QString recovered;
+    if (Outcome done = restoresteps::recover(*dir, &recovered); !done) {
+        say(console.out, done.description());
+        ++problems;
+    } else if (!recovered.isEmpty()) {
+        say(console.out, recovered);
+    }
     const struct
     {
         QString fileName;

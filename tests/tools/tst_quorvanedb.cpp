@@ -1,4 +1,5 @@
 #include "dbtool.h"
+#include "directorybackup.h"
 #include "testdatabase.h"
 
 #include <QDir>
@@ -168,6 +169,52 @@ private slots:
         testdb::exec(m_rooms, "PRAGMA journal_mode=WAL");
         QCOMPARE(Session().run({"check", dir()}), 0);
         QCOMPARE(entries(), made);
+    }
+
+    // A restore killed among its renames, with a damaged room file to move
+    // aside: check undoes it while the operator file's rows were not
+    // committed, and finishes it when no file was restored in place.
+    void checkFinishesOrUndoesAStoppedRestore_data()
+    {
+        QTest::addColumn<bool>("operatorsThere");
+        QTest::addColumn<int>("renames");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("between a file's two renames") << true << 1 << "it was undone";
+        QTest::newRow("after the renames, before the commit") << true << 2 << "it was undone";
+        QTest::newRow("nothing restored in place") << false << 1 << "it was finished";
+    }
+    void checkFinishesOrUndoesAStoppedRestore()
+    {
+        QFETCH(bool, operatorsThere);
+        QFETCH(int, renames);
+        QFETCH(QString, said);
+        initWith("admin", "1");
+        testdb::exec(m_rooms, "INSERT INTO Room_tel (Room, TEL1) VALUES ('101', '555')");
+        const QString file = m_dir->filePath("rooms.qvb");
+        QCOMPARE(Session().run({"backup", dir(), file}), 0);
+        writeBytes(m_rooms, "not a database");
+        if (operatorsThere)
+            testdb::exec(m_operators, "UPDATE user_pin SET password = '2'");
+        else
+            QVERIFY(QFile::remove(m_operators));
+        const QStringList before = entries();
+        QVERIFY(!directorybackup::restoreStoppingAfter(dir(), file, nullptr, renames).ok());
+        QVERIFY(!QFile::exists(m_rooms) || renames > 1);
+
+        Session checked;
+        checked.run({"check", dir()});
+        QVERIFY2(checked.output.contains(said), qPrintable(checked.output));
+        if (operatorsThere) {
+            QCOMPARE(entries(), before);
+            QCOMPARE(testdb::rows(m_operators, kOperators), (QList<QStringList>{{"admin", "2"}}));
+            QFile rooms(m_rooms);
+            QVERIFY(rooms.open(QIODevice::ReadOnly) && rooms.readAll() == "not a database");
+        } else {
+            QCOMPARE(testdb::rows(m_operators, kOperators), (QList<QStringList>{{"admin", "1"}}));
+            QCOMPARE(testdb::rows(m_rooms, schema::directoryTable()),
+                     (QList<QStringList>{{"101", "555", "<NULL>", "<NULL>"}}));
+            QVERIFY(checked.output.contains("Both files are in order."));
+        }
     }
 
     // An empty expectation: refused with the message, and nothing created.
