@@ -4,6 +4,7 @@
 #include "dbsql.h"
 #include "operatorlimits.h"
 #include "schema.h"
+#include "transferlog.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -227,6 +228,13 @@ void checkContents(const QString& path, const QString& directory, const TableSpe
                                    .arg(layout.table, database::addOperatorCommand(directory));
                     }
                     checkWidths(db, layout, report);
+                    if (layout.table == schema::directoryTable().table) {
+                        TransferLog log(path);
+                        log.setDamageAdvice(QStringLiteral("The rooms are not affected."));
+                        QString damage;
+                        if (!log.history(0, &damage))
+                            report.problems << damage;
+                    }
                 }
             }
             query = QSqlQuery();
