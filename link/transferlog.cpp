@@ -11,6 +11,7 @@
 #include <QVariantList>
 
 #include <cerrno>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -144,11 +145,15 @@ QString TransferLog::notRecordable(const QString& path)
         return QStringLiteral("%1 is not an SQLite room file").arg(path);
     }
     const QFileInfo file(path);
-    if (::access(QFile::encodeName(path).constData(), W_OK) != 0)
-        return errno == EROFS
-                   ? QStringLiteral("the room file %1 lies on a read-only file system").arg(path)
-                   : QStringLiteral("the room file %1 is read-only for you (mode %2)")
-                         .arg(path, QString::number(int(file.permissions()) & 0777, 16));
+    const QByteArray name = QFile::encodeName(path);
+    if (::access(name.constData(), W_OK) != 0) {
+        if (errno == EROFS)
+            return QStringLiteral("the room file %1 lies on a read-only file system").arg(path);
+        struct stat st = {};
+        ::stat(name.constData(), &st);
+        return QStringLiteral("the room file %1 is read-only for you (mode %2)")
+            .arg(path, QString::number(st.st_mode & 07777, 8));
+    }
     // A write takes a journal beside the file.
     if (::access(QFile::encodeName(file.absolutePath()).constData(), W_OK | X_OK) != 0)
         return QStringLiteral("the folder %1 may not be written, so the room file in it cannot "
