@@ -411,6 +411,7 @@ private slots:
             struct stat st;
             QVERIFY(::stat(qPrintable(m_dir->filePath(name)), &st) == 0 && S_ISFIFO(st.st_mode));
         }
+    }
 
     // A room file that never recorded a transfer, as an older program left
     // it: history and changes read it and leave it byte for byte, also when
