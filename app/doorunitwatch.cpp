@@ -132,6 +132,7 @@ void DoorUnitWatch::update()
     if (!m_latestRead)
         readLatest();
     m_problem = m_error;
+    m_notRecorded = TransferLog::notRecordable(m_path);
     // The rooms compared are read in place from the window's cursor while
     // it is open, as the file holds them, otherwise from the file.
     RecordCursor file(schema::directoryTable());
@@ -263,16 +264,24 @@ void DoorUnitWatch::updateRow(int row)
 
 QString DoorUnitWatch::text() const
 {
-    if (!m_problem.isEmpty())
-        return QStringLiteral("Door unit: cannot be compared");
-    return m_state.text();
+    const QString shown =
+        m_problem.isEmpty() ? m_state.text() : QStringLiteral("Door unit: cannot be compared");
+    // Said here once, rather than after each command.
+    if (!m_notRecorded.isEmpty())
+        return shown + QStringLiteral(" · transfers not recorded");
+    return shown;
 }
 
 QString DoorUnitWatch::toolTip() const
 {
+    const QString unrecorded =
+        m_notRecorded.isEmpty()
+            ? QString()
+            : QStringLiteral("\nTransfers to the door unit are not being recorded: %1.")
+                  .arg(m_notRecorded);
     // The panel may be cut short in a narrow window: the tooltip says it whole.
     if (!m_problem.isEmpty())
-        return m_problem;
+        return m_problem + unrecorded;
     QString tip = text();
     const QList<RoomRecord>& removed = m_changes.removed;
     if (!removed.isEmpty() && m_latest.download) {
@@ -291,7 +300,7 @@ QString DoorUnitWatch::toolTip() const
                               "padded with zeros to 7 characters)")
                    .arg(m_samePairs == 1 ? QStringLiteral("1 pair")
                                          : QStringLiteral("%1 pairs").arg(m_samePairs));
-    return tip;
+    return tip + unrecorded;
 }
 
 QString DoorUnitWatch::sameRoomNote(int row) const
