@@ -1,7 +1,10 @@
 #include "roomcsv.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QStringDecoder>
 
+#include <algorithm>
 #include <array>
 
 namespace roomcsv {
@@ -119,15 +122,88 @@ bool blank(const QStringList& fields)
     return true;
 }
 
-QString quotedValue(const QString& value)
+QString doubledQuotes(const QString& value)
 {
-    if (value.isEmpty())
-        return value;
     return QLatin1Char('"') + QString(value).replace(QLatin1Char('"'), QStringLiteral("\"\"")) +
            QLatin1Char('"');
 }
 
+QString quotedValue(const QString& value)
+{
+    if (value.isEmpty())
+        return value;
+    return doubledQuotes(looksLikeFormula(value) ? QLatin1Char('=') + doubledQuotes(value) : value);
+}
+
+// The text inside ="...", or the value itself when it is not of that form.
+QString formulaText(const QString& value)
+{
+    if (value.size() < 3 || !value.startsWith(QStringLiteral("=\"")) ||
+        !value.endsWith(QLatin1Char('"')))
+        return value;
+    QString text;
+    const qsizetype end = value.size() - 1;
+    for (qsizetype i = 2; i < end; ++i) {
+        if (value[i] == QLatin1Char('"')) {
+            if (i + 1 >= end || value[i + 1] != QLatin1Char('"'))
+                return value;
+            ++i;
+        }
+        text += value[i];
+    }
+    return text;
+}
+
+QString megabytes(qint64 bytes)
+{
+    return QString::number(double(bytes) / (1024 * 1024), 'f', 0);
+}
+
 } // namespace
+
+Outcome readFile(const QString& path, QByteArray& bytes)
+{
+    bytes.clear();
+    const QString tooLarge =
+        QStringLiteral(" A room list is far smaller (100,000 rooms take about 5 MB), so this is "
+                       "not one; nothing was read. Choose the room list saved from the "
+                       "spreadsheet.");
+    QFile in(path);
+    if (QFileInfo(path).isDir() || !in.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        return Outcome::failure(QStringLiteral("%1 cannot be read: %2")
+                                    .arg(path, QFileInfo(path).isDir()
+                                                   ? QStringLiteral("it is a folder.")
+                                                   : in.errorString()));
+    // A regular file is measured before it is read; a device or a pipe is
+    // read up to one byte past the limit.
+    if (!in.isSequential() && in.size() > kLargestFile)
+        return Outcome::failure(QStringLiteral("%1 is %2 MB; at most %3 MB are read.")
+                                    .arg(path, megabytes(in.size()), megabytes(kLargestFile)) +
+                                tooLarge);
+    if (!in.isSequential())
+        bytes.reserve(in.size());
+    constexpr qint64 kChunk = 1024 * 1024;
+    while (bytes.size() <= kLargestFile) {
+        const qsizetype before = bytes.size();
+        const qint64 wanted = std::min(kChunk, kLargestFile + 1 - before);
+        bytes.resize(before + wanted);
+        const qint64 got = in.read(bytes.data() + before, wanted);
+        bytes.resize(before + std::max<qint64>(got, 0));
+        if (got < 0)
+            return Outcome::failure(
+                QStringLiteral("%1 cannot be read: %2").arg(path, in.errorString()));
+        if (got == 0)
+            break;
+    }
+    if (bytes.size() > kLargestFile) {
+        bytes.clear();
+        bytes.squeeze();
+        return Outcome::failure(
+            QStringLiteral("%1 holds more than %2 MB.").arg(path, megabytes(kLargestFile)) +
+            tooLarge);
+    }
+    return Outcome::success();
+}
 
 Outcome read(const QByteArray& bytes, CsvFile& file)
 {
@@ -160,14 +236,14 @@ Outcome read(const QByteArray& bytes, CsvFile& file)
                 const auto known = std::find(names.begin(), names.end(), name);
                 if (known == names.end()) {
                     if (!name.isEmpty())
-                        file.ignoredColumns << first[i].trimmed();
+                        file.ignoredColumns << shown(first[i].trimmed());
                     continue;
                 }
                 int& column = columnOf[size_t(known - names.begin())];
                 if (column >= 0)
                     return Outcome::failure(
                         QStringLiteral("The header row names the column %1 twice.")
-                            .arg(first[i].trimmed()));
+                            .arg(shown(first[i].trimmed())));
                 column = i;
             }
             if (columnOf[0] < 0)
@@ -188,7 +264,7 @@ Outcome read(const QByteArray& bytes, CsvFile& file)
         QString* targets[4] = {&row.room.Room, &row.room.TEL1, &row.room.TEL2, &row.room.TEL3};
         for (size_t k = 0; k < 4; ++k) {
             if (columnOf[k] >= 0 && columnOf[k] < record.fields.size())
-                *targets[k] = record.fields[columnOf[k]];
+                *targets[k] = formulaText(record.fields[columnOf[k]]);
         }
         int used = int(record.fields.size());
         while (used > 0 && record.fields[used - 1].isEmpty())
@@ -213,6 +289,33 @@ QByteArray write(const QList<RoomRecord>& rooms)
                 QStringLiteral("\r\n");
     }
     return kBom + text.toUtf8();
+}
+
+bool looksLikeFormula(const QString& value)
+{
+    if (value.isEmpty())
+        return false;
+    const QChar first = value[0];
+    if (first == QLatin1Char('=') || first == QLatin1Char('@'))
+        return true;
+    if ((first != QLatin1Char('+') && first != QLatin1Char('-')) || value.size() == 1)
+        return false;
+    for (qsizetype i = 1; i < value.size(); ++i) {
+        if (value[i] < QLatin1Char('0') || value[i] > QLatin1Char('9'))
+            return true;
+    }
+    return false;
+}
+
+QString shown(const QString& value)
+{
+    constexpr qsizetype kShown = 40;
+    if (value.size() <= kShown)
+        return value;
+    qsizetype cut = kShown;
+    if (value[cut - 1].isHighSurrogate())
+        --cut;
+    return value.left(cut) + QChar(0x2026);
 }
 
 } // namespace roomcsv
