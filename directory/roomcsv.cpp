@@ -1,7 +1,6 @@
 #include "roomcsv.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QStringDecoder>
 
 #include <algorithm>
@@ -164,42 +163,36 @@ QString megabytes(qint64 bytes)
 Outcome readFile(const QString& path, QByteArray& bytes)
 {
     bytes.clear();
-    const QString tooLarge =
-        QStringLiteral(" A room list is far smaller (100,000 rooms take about 5 MB), so this is "
-                       "not one; nothing was read. Choose the room list saved from the "
-                       "spreadsheet.");
+    const QString tooLarge = QStringLiteral(
+        " A room list is far smaller (100,000 rooms take about 5 MB), so nothing was read. "
+        "Choose the room list saved from the spreadsheet.");
     QFile in(path);
-    if (QFileInfo(path).isDir() || !in.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        return Outcome::failure(QStringLiteral("%1 cannot be read: %2")
-                                    .arg(path, QFileInfo(path).isDir()
-                                                   ? QStringLiteral("it is a folder.")
-                                                   : in.errorString()));
-    // A regular file is measured before it is read; a device or a pipe is
-    // read up to one byte past the limit.
+    if (!in.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        return Outcome::failure(
+            QStringLiteral("%1 cannot be read: %2").arg(path, in.errorString()));
+    // A file is measured before it is read; a device or a pipe is read up to
+    // one byte past the limit.
     if (!in.isSequential() && in.size() > kLargestFile)
-        return Outcome::failure(QStringLiteral("%1 is %2 MB; at most %3 MB are read.")
-                                    .arg(path, megabytes(in.size()), megabytes(kLargestFile)) +
+        return Outcome::failure(QStringLiteral("%1 is larger than %2 MB (%3 bytes).")
+                                    .arg(path, megabytes(kLargestFile))
+                                    .arg(in.size()) +
                                 tooLarge);
     if (!in.isSequential())
         bytes.reserve(in.size());
     constexpr qint64 kChunk = 1024 * 1024;
-    while (bytes.size() <= kLargestFile) {
+    for (qint64 got = 1; got > 0 && bytes.size() <= kLargestFile;) {
         const qsizetype before = bytes.size();
-        const qint64 wanted = std::min(kChunk, kLargestFile + 1 - before);
-        bytes.resize(before + wanted);
-        const qint64 got = in.read(bytes.data() + before, wanted);
-        bytes.resize(before + std::max<qint64>(got, 0));
+        bytes.resize(before + std::min(kChunk, kLargestFile + 1 - before));
+        got = in.read(bytes.data() + before, bytes.size() - before);
         if (got < 0)
             return Outcome::failure(
                 QStringLiteral("%1 cannot be read: %2").arg(path, in.errorString()));
-        if (got == 0)
-            break;
+        bytes.resize(before + got);
     }
     if (bytes.size() > kLargestFile) {
-        bytes.clear();
-        bytes.squeeze();
+        bytes = QByteArray();
         return Outcome::failure(
-            QStringLiteral("%1 holds more than %2 MB.").arg(path, megabytes(kLargestFile)) +
+            QStringLiteral("%1 gives more than %2 MB.").arg(path, megabytes(kLargestFile)) +
             tooLarge);
     }
     return Outcome::success();

@@ -229,9 +229,8 @@ QList<RowVerdict> judge(const QList<roomcsv::CsvRow>& file, const QList<RoomReco
                              &f == &fields[0] ? QStringLiteral("room") : QStringLiteral("number")));
             if (roomcsv::looksLikeFormula(f.value))
                 raise(v, Verdict::Warning,
-                      QStringLiteral("%1 \"%2\" starts with \"%3\", so a spreadsheet takes it for "
-                                     "a formula and changes it; export writes it as =\"...\" to "
-                                     "keep it text")
+                      QStringLiteral("%1 \"%2\" starts with \"%3\", so a spreadsheet would take it "
+                                     "for a formula and change it; export keeps it text")
                           .arg(QLatin1String(f.name), shown(f.value), f.value.left(1)));
             else if (&f != &fields[0] && !f.value.isEmpty() && !dialable(f.value.trimmed()))
                 raise(v, Verdict::Warning,
