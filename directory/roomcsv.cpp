@@ -12,11 +12,26 @@ namespace {
 
 const QByteArray kBom = QByteArrayLiteral("\xEF\xBB\xBF");
 
+// Columns kept of a row; more are counted, not kept, so that a line of a
+// million separators costs no million values.
+constexpr qsizetype kMostColumns = 1024;
+
 struct Record
 {
     int line = 0;
     QStringList fields;
+    qsizetype values = 0;
+    qsizetype used = 0; // values up to the last that is not empty
     bool unclosed = false;
+
+    void add(const QString& value)
+    {
+        if (fields.size() < kMostColumns)
+            fields << value;
+        ++values;
+        if (!value.isEmpty())
+            used = values;
+    }
 };
 
 // The separator the first line uses more of, quoted text not counted.
@@ -40,10 +55,14 @@ QChar detectSeparator(const QString& text)
     return semicolons > commas ? QLatin1Char(';') : QLatin1Char(',');
 }
 
-QList<Record> split(const QString& text, QChar separator)
+// The records of text, at most most of them: more is false when text holds
+// no others.
+QList<Record> split(const QString& text, QChar separator, qsizetype most, bool& more)
 {
     QList<Record> records;
-    Record record{1, {}, false};
+    Record record;
+    record.line = 1;
+    more = false;
     QString field;
     int line = 1;
     bool quoted = false;
@@ -51,14 +70,19 @@ QList<Record> split(const QString& text, QChar separator)
     const qsizetype n = text.size();
     auto endRecord = [&] {
         if (any || !field.isEmpty()) {
-            record.fields << field;
+            record.add(field);
             records << record;
         }
         field.clear();
-        record = Record{line, {}, false};
+        record = Record();
+        record.line = line;
         any = false;
     };
     for (qsizetype i = 0; i < n; ++i) {
+        if (records.size() == most) {
+            more = !QStringView(text).mid(i).trimmed().isEmpty();
+            return records;
+        }
         const QChar c = text[i];
         if (quoted) {
             if (c == QLatin1Char('"')) {
@@ -84,7 +108,7 @@ QList<Record> split(const QString& text, QChar separator)
             quoted = true;
             any = true;
         } else if (c == separator) {
-            record.fields << field;
+            record.add(field);
             field.clear();
             any = true;
         } else if (c == QLatin1Char('\r') || c == QLatin1Char('\n')) {
@@ -110,15 +134,6 @@ QList<Record> split(const QString& text, QChar separator)
         record.unclosed = true;
     endRecord();
     return records;
-}
-
-bool blank(const QStringList& fields)
-{
-    for (const QString& f : fields) {
-        if (!f.isEmpty())
-            return false;
-    }
-    return true;
 }
 
 QString doubledQuotes(const QString& value)
@@ -201,7 +216,8 @@ Outcome readFile(const QString& path, QByteArray& bytes)
 Outcome read(const QByteArray& bytes, CsvFile& file)
 {
     file = CsvFile();
-    QByteArray body = bytes.startsWith(kBom) ? bytes.mid(kBom.size()) : bytes;
+    const QByteArrayView body =
+        QByteArrayView(bytes).sliced(bytes.startsWith(kBom) ? kBom.size() : 0);
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     const QString text = decoder.decode(body);
     if (decoder.hasError())
@@ -209,7 +225,9 @@ Outcome read(const QByteArray& bytes, CsvFile& file)
             QStringLiteral("The file is not UTF-8 text. Save it from the spreadsheet as "
                            "\"CSV UTF-8\" and try again."));
     file.separator = detectSeparator(text);
-    QList<Record> records = split(text, file.separator);
+    // One record more than the rows taken: the header, if there is one.
+    bool more = false;
+    QList<Record> records = split(text, file.separator, kMostRows + 1, more);
 
     // Which value of a record goes to Room, TEL1, TEL2, TEL3.
     const std::array<QString, 4> names{QStringLiteral("room"), QStringLiteral("tel1"),
@@ -243,14 +261,14 @@ Outcome read(const QByteArray& bytes, CsvFile& file)
                 return Outcome::failure(QStringLiteral(
                     "The header row names no Room column. Name the columns Room, TEL1, "
                     "TEL2 and TEL3, or leave the header out and keep them in that order."));
-            width = int(first.size());
+            width = int(records.first().values);
             file.hasHeader = true;
             records.removeFirst();
         }
     }
 
     for (const Record& record : std::as_const(records)) {
-        if (blank(record.fields))
+        if (record.used == 0)
             continue;
         CsvRow row;
         row.line = record.line;
@@ -259,15 +277,20 @@ Outcome read(const QByteArray& bytes, CsvFile& file)
             if (columnOf[k] >= 0 && columnOf[k] < record.fields.size())
                 *targets[k] = formulaText(record.fields[columnOf[k]]);
         }
-        int used = int(record.fields.size());
-        while (used > 0 && record.fields[used - 1].isEmpty())
-            --used;
         if (record.unclosed)
             row.problem = QStringLiteral("a quoted value is never closed");
-        else if (used > width)
-            row.problem =
-                QStringLiteral("it has %1 values; a row holds Room, TEL1, TEL2 and TEL3").arg(used);
+        else if (record.used > width)
+            row.problem = QStringLiteral("it has %1 values; a row holds Room, TEL1, TEL2 and TEL3")
+                              .arg(record.used);
         file.rows << row;
+    }
+    if (more || file.rows.size() > kMostRows) {
+        file = CsvFile();
+        return Outcome::failure(
+            QStringLiteral("The file holds more than %1 rows. A room list is far shorter, so "
+                           "nothing was imported. Choose the room list saved from the "
+                           "spreadsheet.")
+                .arg(kMostRows));
     }
     return Outcome::success();
 }

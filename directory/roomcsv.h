@@ -33,6 +33,9 @@ struct CsvFile
 // take about 5 MB), small enough to hold and judge at once.
 constexpr qint64 kLargestFile = 100 * 1024 * 1024;
 
+// The most rows a room list may have, for the same reason.
+constexpr qsizetype kMostRows = 200000;
+
 // The bytes of the room list at path, read at most kLargestFile of them, so
 // that a device or a pipe that never ends is refused as a file too large.
 Outcome readFile(const QString& path, QByteArray& bytes);
@@ -42,7 +45,8 @@ Outcome readFile(const QString& path, QByteArray& bytes);
 // doubled quotes inside, CRLF or LF line ends. A first row that names Room,
 // TEL1, TEL2 and TEL3 (in any order, any case) is the header; without one the
 // columns are these four in this order. Blank rows are skipped. Fails only
-// when the text as a whole cannot be read (not UTF-8, a header without Room).
+// when the text as a whole cannot be read (not UTF-8, a header without Room,
+// more than kMostRows rows).
 Outcome read(const QByteArray& bytes, CsvFile& file);
 
 // The form export writes and import reads back unchanged: UTF-8 with a

@@ -241,7 +241,8 @@ private slots:
 
     // A file too large to be a room list is refused before it is read whole,
     // and a value quoted in a message is cut short ("sparse:" a file of that
-    // many bytes that takes no disk).
+    // many bytes that takes no disk, "line:" one line of that many
+    // characters, "rows:" that many rooms).
     void importReadsABoundedFile_data()
     {
         QTest::addColumn<QString>("file");
@@ -252,6 +253,7 @@ private slots:
             << "sparse:" + largest << 2 << "is larger than 100 MB (" + largest + " bytes)";
         QTest::newRow("a device without end") << "/dev/zero" << 2 << "gives more than 100 MB";
         QTest::newRow("a line of 10 MB") << "line:10000000" << 1 << "is 10000000 characters long";
+        QTest::newRow("a row past 200000") << "rows:200001" << 2 << "holds more than 200000 rows";
     }
 
     void importReadsABoundedFile()
@@ -267,6 +269,11 @@ private slots:
             if (file.startsWith("sparse:")) {
                 QFile sparse(path);
                 QVERIFY(sparse.open(QIODevice::WriteOnly) && sparse.resize(size));
+            } else if (file.startsWith("rows:")) {
+                QByteArray rows;
+                for (qint64 room = 1; room <= size; ++room)
+                    rows += QByteArray::number(room) + '\n';
+                writeBytes(path, rows);
             } else {
                 writeBytes(path, QByteArray(size, '7') + '\n');
             }
