@@ -38,9 +38,8 @@ QString refusal(const Field& field)
     const int length = field.value.size() > field.width ? schema::characterCount(field.value) : 0;
     if (length > field.width)
         return QStringLiteral("%1 \"%2\" is %3 characters long; the door unit takes at most %4")
-            .arg(QLatin1String(field.name), roomcsv::shown(field.value))
-            .arg(length)
-            .arg(field.width);
+            .arg(QLatin1String(field.name), roomcsv::shown(field.value), QString::number(length),
+                 QString::number(field.width));
     for (qsizetype i = 0; i < field.value.size(); ++i) {
         char32_t c = field.value[i].unicode();
         if (QChar::isHighSurrogate(c) && i + 1 < field.value.size())
