@@ -12,8 +12,12 @@ Outcome OperatorEditor::allowed() const
 {
     if (!m_view.currentPending())
         return Outcome::success();
-    return operatorlimits::check(m_view.field(OperatorView::kUser),
-                                 m_view.field(OperatorView::kPassword));
+    // Only what was typed is judged: an old operator whose stored name the
+    // box could not take may still be given a new PIN.
+    const auto typed = [&](int column) {
+        return m_view.fieldChanged(column) ? m_view.field(column) : QString();
+    };
+    return operatorlimits::check(typed(OperatorView::kUser), typed(OperatorView::kPassword));
 }
 
 bool OperatorEditor::showsOperator() const

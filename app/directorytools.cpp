@@ -17,7 +17,6 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QSaveFile>
 
 namespace {
 
@@ -105,15 +104,9 @@ void DirectoryTools::exportRooms()
                                      suggested(QStringLiteral("rooms.csv")), kCsvFilter);
     if (path.isEmpty())
         return;
-    QByteArray csv;
-    if (Outcome read = roomimport::exportCsv(directoryFile(), csv); !read) {
-        say(read.description(), MessageSink::Icon::Critical);
-        return;
-    }
-    QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly) || out.write(csv) != csv.size() || !out.commit()) {
-        say(QStringLiteral("%1 cannot be written: %2").arg(path, out.errorString()),
-            MessageSink::Icon::Critical);
+    if (Outcome done = roomimport::exportTo(directoryFile(), path, outputfile::Reader::Refuse);
+        !done) {
+        say(done.description(), MessageSink::Icon::Critical);
         return;
     }
     say(QStringLiteral("Exported the room directory to %1.").arg(path),
@@ -137,7 +130,7 @@ void DirectoryTools::printRooms()
         if (path.isEmpty())
             return;
         int pages = 0;
-        if (Outcome done = document.writePdf(path, &pages); !done) {
+        if (Outcome done = document.writePdf(path, &pages, outputfile::Reader::Refuse); !done) {
             say(done.description(), MessageSink::Icon::Critical);
             return;
         }

@@ -65,6 +65,7 @@ void DoorUnitWatch::update()
     if (!m_latestRead)
         readLatest();
     m_problem = m_error;
+    m_notRecorded = TransferLog::notRecordable(m_path);
     // The rooms compared are read in place from the window's cursor while
     // it is open (rows typed but not written count), otherwise from the file.
     RecordCursor file(schema::directoryTable());
@@ -151,28 +152,38 @@ void DoorUnitWatch::updateRow(int row)
 
 QString DoorUnitWatch::text() const
 {
-    if (!m_problem.isEmpty())
-        return QStringLiteral("Door unit: cannot be compared");
-    return m_state.text();
+    const QString shown =
+        m_problem.isEmpty() ? m_state.text() : QStringLiteral("Door unit: cannot be compared");
+    // Said here once, rather than after each command.
+    if (!m_notRecorded.isEmpty())
+        return shown + QStringLiteral(" · transfers not recorded");
+    return shown;
 }
 
 QString DoorUnitWatch::toolTip() const
 {
+    const QString unrecorded =
+        m_notRecorded.isEmpty()
+            ? QString()
+            : QStringLiteral("\nTransfers to the door unit are not being recorded: %1.")
+                  .arg(m_notRecorded);
     // The panel may be cut short in a narrow window: the tooltip says it whole.
     if (!m_problem.isEmpty())
-        return m_problem;
+        return m_problem + unrecorded;
     const QList<RoomRecord>& removed = m_changes.removed;
     if (removed.isEmpty() || !m_latest.download)
-        return text();
+        return text() + unrecorded;
     QStringList rooms;
     for (int i = 0; i < removed.size() && i < 20; ++i)
         rooms << removed[i].Room;
     if (removed.size() > 20)
         rooms << QStringLiteral("…");
-    return text() + QStringLiteral("\n%1 removed since the last download: %2")
-                        .arg(removed.size() == 1 ? QStringLiteral("1 room")
-                                                 : QStringLiteral("%1 rooms").arg(removed.size()),
-                             rooms.join(QStringLiteral(", ")));
+    return text() +
+           QStringLiteral("\n%1 removed since the last download: %2")
+               .arg(removed.size() == 1 ? QStringLiteral("1 room")
+                                        : QStringLiteral("%1 rooms").arg(removed.size()),
+                    rooms.join(QStringLiteral(", "))) +
+           unrecorded;
 }
 
 QString DoorUnitWatch::rowNote(int row) const

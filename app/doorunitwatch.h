@@ -53,9 +53,10 @@ private:
     QPointer<RecordCursor> m_cursor;
     bool m_latestRead = false;
     TransferLog::Latest m_latest;
-    SentRooms m_sent;  // the last complete download's rooms, indexed
-    QString m_error;   // of the history, kept until it is read again
-    QString m_problem; // what the panel reports: that, or the directory's
+    SentRooms m_sent;      // the last complete download's rooms, indexed
+    QString m_error;       // of the history, kept until it is read again
+    QString m_problem;     // what the panel reports: that, or the directory's
+    QString m_notRecorded; // why transfers to the file cannot be recorded
     DirectoryChanges m_changes;
     DoorUnitState m_state;
     // One mark a cursor row (Same for rows that are not compared).

@@ -76,7 +76,7 @@ bool onlyQtOptions(const QCommandLineParser& parser)
 
 int main(int argc, char* argv[])
 {
-    // --help and --version answer without a display.
+    // --help, --version and --check-data answer without a display.
     {
         QCoreApplication plain(argc, argv);
         QCoreApplication::setApplicationName(QStringLiteral("quorvane"));
@@ -93,6 +93,10 @@ int main(int argc, char* argv[])
             parser.showHelp(0);
         if (parser.isSet(QStringLiteral("version")))
             parser.showVersion();
+        if (parser.isSet(options.check)) {
+            QTextStream out(stdout);
+            return startup::check(datafolder::resolve(parser.value(options.data)), out);
+        }
     }
 
     QApplication app(argc, argv);
@@ -105,11 +109,6 @@ int main(int argc, char* argv[])
     describe(parser, options);
     parser.process(app);
     const datafolder::Choice folder = datafolder::resolve(parser.value(options.data));
-
-    if (parser.isSet(options.check)) {
-        QTextStream out(stdout);
-        return startup::check(folder, out);
-    }
 
     // The dialogs stay hidden rather than closed; only the end of the main
     // window ends the program.

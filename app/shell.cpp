@@ -18,6 +18,7 @@
 #include "seriallink.h"
 #include "telnumwindow.h"
 #include "transferhistorywindow.h"
+#include "transferrecorder.h"
 #include "useradddialog.h"
 #include "userchangedialog.h"
 
@@ -157,9 +158,11 @@ SerialLink& Shell::serialLink()
 void Shell::onDownload()
 {
     SerialLink& link = serialLink();
-    // Refused before the directory window is even loaded.
+    // Refused before the directory window is even loaded, and recorded as
+    // every refusal is.
     if (std::optional<LinkResult> refused = refusal(link, LinkResult::Command::Download)) {
-        showLinkResult(*refused, m_messages);
+        showLinkResult(TransferRecorder(link, TransferRecord::What::Download).refused(*refused),
+                       m_messages);
         return;
     }
     TelNumWindow* window = loadDirectoryWindow();

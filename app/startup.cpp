@@ -4,7 +4,9 @@
 #include "firststart.h"
 #include "logindialog.h"
 #include "messagesink.h"
+#include "operatorview.h"
 #include "posixserialport.h"
+#include "restoresteps.h"
 #include "shell.h"
 #include "uipauser.h"
 
@@ -27,17 +29,18 @@ private:
     QTextStream& m_out;
 };
 
-// Loads the login dialog on the folder; a message names what is wrong.
-bool gateReady(LoginDialog& login, const QString& dir, MessageSink& messages)
+// Whether the operator view the login would use is open and holds an
+// operator; a message names what is wrong.
+bool gateReady(const Outcome& load, const OperatorView& view, const QString& dir,
+               MessageSink& messages)
 {
     // Without a usable operator table nobody could log in: say what to run
     // and end, changing nothing.
-    if (!login.loadOutcome()) {
-        messages.show(login.loadOutcome().description(), kApplicationTitle,
-                      MessageSink::Icon::Critical);
+    if (!load) {
+        messages.show(load.description(), kApplicationTitle, MessageSink::Icon::Critical);
         return false;
     }
-    if (login.view().rowCount() == 0) {
+    if (view.rowCount() == 0) {
         const QString path = database::pathIn(dir, schema::kOperatorFile);
         messages.show(QStringLiteral("The operator table user_pin in %1 holds no operator, so "
                                      "nobody can log in. Add one with:\n%2")
@@ -52,13 +55,28 @@ bool gateReady(LoginDialog& login, const QString& dir, MessageSink& messages)
 
 int run(const datafolder::Choice& folder, MessageSink& messages, const Offer& offer)
 {
+    // A restore stopped halfway is finished or undone before any file is read.
+    QString recovered;
+    if (Outcome done = restoresteps::recover(folder.path, &recovered); !done) {
+        messages.show(done.description(), kApplicationTitle, MessageSink::Icon::Critical);
+        return 1;
+    }
+    if (!recovered.isEmpty())
+        messages.show(recovered, kApplicationTitle, MessageSink::Icon::Information);
     FirstStart first(folder);
-    // Cancel ends the program with nothing created.
-    if (offer && first.due() && !offer(first))
-        return 0;
+    // Offering to create files where they cannot be made would only fail.
+    if (offer && first.due()) {
+        if (const QString why = datafolder::unusable(folder); !why.isEmpty()) {
+            messages.show(why, kApplicationTitle, MessageSink::Icon::Critical);
+            return 1;
+        }
+        // Cancel ends the program with nothing created.
+        if (!offer(first))
+            return 0;
+    }
 
     LoginDialog login(folder.path, messages);
-    if (!gateReady(login, folder.path, messages))
+    if (!gateReady(login.loadOutcome(), login.view(), folder.path, messages))
         return 1;
 
     login.exec();
@@ -77,15 +95,25 @@ int run(const datafolder::Choice& folder, MessageSink& messages, const Offer& of
 int check(const datafolder::Choice& folder, QTextStream& out)
 {
     out << "Data folder: " << folder.path << " (" << datafolder::ruleText(folder.rule) << ")\n";
+    if (const QString left = restoresteps::pending(folder.path); !left.isEmpty()) {
+        out << left << '\n';
+        return 1;
+    }
     if (FirstStart(folder).due()) {
+        if (const QString why = datafolder::unusable(folder); !why.isEmpty()) {
+            out << why << '\n';
+            return 1;
+        }
         out << "It holds neither database; Quorvane will offer to create both.\n";
         return 1;
     }
+    // The same view the login dialog opens, without the dialog: the check
+    // runs on a console with no display.
     StreamMessageSink messages(out);
-    LoginDialog login(folder.path, messages);
-    if (!gateReady(login, folder.path, messages))
+    OperatorView view;
+    if (!gateReady(view.openIn(folder.path), view, folder.path, messages))
         return 1;
-    out << "The login dialog is ready: " << login.view().rowCount() << " operator(s).\n";
+    out << "The login dialog is ready: " << view.rowCount() << " operator(s).\n";
     return 0;
 }
 

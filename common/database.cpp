@@ -237,6 +237,36 @@ Outcome checkTable(const QSqlDatabase& db, const TableSpec& layout, const QStrin
     return Outcome::success();
 }
 
+QStringList rowKey(const QList<KeyPart>& primaryKey, bool hasRowid)
+{
+    if (primaryKey.size() == 1 &&
+        primaryKey.first().type.compare(QLatin1String("INTEGER"), Qt::CaseInsensitive) == 0)
+        return {primaryKey.first().name};
+    if (hasRowid)
+        return {QStringLiteral("rowid")};
+    QStringList names;
+    for (const KeyPart& part : primaryKey)
+        names << part.name;
+    return names;
+}
+
+QStringList rowKey(const QSqlDatabase& db, const QString& table)
+{
+    QSqlQuery query(db);
+    query.prepare(QStringLiteral("SELECT name, type FROM pragma_table_info(?) WHERE pk > 0 "
+                                 "ORDER BY pk"));
+    query.addBindValue(table);
+    QList<KeyPart> key;
+    if (query.exec()) {
+        while (query.next())
+            key << KeyPart{query.value(0).toString(), query.value(1).toString()};
+    }
+    QSqlQuery rowid(db);
+    return rowKey(
+        key,
+        rowid.exec(QStringLiteral("SELECT rowid FROM %1 LIMIT 0").arg(quotedIdentifier(table))));
+}
+
 void close(const QString& connectionName)
 {
     if (!QSqlDatabase::contains(connectionName))

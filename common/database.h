@@ -6,6 +6,7 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QString>
+#include <QStringList>
 
 namespace database {
 
@@ -60,6 +61,18 @@ Outcome open(const QString& path, const QString& connectionName);
 
 // Checks that the table and its fields exist.
 Outcome checkTable(const QSqlDatabase& db, const TableSpec& layout, const QString& path);
+
+// The columns a row of a table is addressed by: its integer primary key,
+// else its rowid, else its primary key (a table made WITHOUT ROWID). Empty
+// for a table that has none of them (a view), whose rows only their values find.
+struct KeyPart
+{
+    QString name;
+    QString type;
+};
+QStringList rowKey(const QList<KeyPart>& primaryKey, bool hasRowid);
+// The same, asking the table in db.
+QStringList rowKey(const QSqlDatabase& db, const QString& table);
 
 // Removes a connection made by open(); harmless for a name never opened.
 void close(const QString& connectionName);

@@ -9,8 +9,10 @@
 #include <QStandardPaths>
 
 #include <cerrno>
+#include <climits>
 #include <cstring>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace datafolder {
 
@@ -37,7 +39,76 @@ QString executableDir()
     return QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QString();
 }
 
+// The file a write to path creates or replaces: links followed as far as
+// they lead (a dangling one to the name it would create), folders canonical.
+QString landingPath(const QString& path)
+{
+    QString current = QFileInfo(path).absoluteFilePath();
+    for (int hop = 0; hop < 40; ++hop) {
+        const QFileInfo info(current);
+        const QString folder = QFileInfo(info.absolutePath()).canonicalFilePath();
+        if (!folder.isEmpty())
+            current = QDir(folder).filePath(info.fileName());
+        const QByteArray name = QFile::encodeName(current);
+        struct stat st;
+        if (::lstat(name.constData(), &st) != 0 || !S_ISLNK(st.st_mode))
+            break;
+        char target[PATH_MAX];
+        const ssize_t n = ::readlink(name.constData(), target, sizeof target);
+        if (n <= 0)
+            break;
+        current = QFileInfo(QDir(QFileInfo(current).absolutePath())
+                                .filePath(QFile::decodeName(QByteArray(target, n))))
+                      .absoluteFilePath();
+    }
+    return current;
+}
+
+bool sameFile(const QString& a, const struct stat& b)
+{
+    struct stat st;
+    return ::stat(QFile::encodeName(a).constData(), &st) == 0 && st.st_dev == b.st_dev &&
+           st.st_ino == b.st_ino;
+}
+
 } // namespace
+
+QString databaseFileAt(const QString& folder, const QString& path)
+{
+    const QString target = landingPath(path);
+    struct stat st;
+    const bool exists = ::stat(QFile::encodeName(target).constData(), &st) == 0;
+    const QList<QPair<QString, QString>> databases{
+        {schema::kDirectoryFile, QStringLiteral("the room database")},
+        {schema::kOperatorFile, QStringLiteral("the operator database")}};
+    for (const auto& [name, what] : databases) {
+        const QString named = QDir(folder).filePath(name);
+        // SQLite puts the side files beside the file a link leads to.
+        for (const QString& base : {named, landingPath(named)}) {
+            for (const QString& suffix : {QString(), QStringLiteral("-journal"),
+                                          QStringLiteral("-wal"), QStringLiteral("-shm")}) {
+                const QString candidate = landingPath(base + suffix);
+                if (candidate != target && !(exists && sameFile(candidate, st)))
+                    continue;
+                if (suffix.isEmpty())
+                    return QStringLiteral("%1 %2").arg(what, name);
+                return QStringLiteral("the %1 file SQLite keeps for %2 %3").arg(suffix, what, name);
+            }
+        }
+    }
+    return {};
+}
+
+Outcome refuseDatabaseFile(const QString& folder, const QString& path)
+{
+    const QString found = databaseFileAt(folder, path);
+    if (found.isEmpty())
+        return Outcome::success();
+    return Outcome::failure(
+        QStringLiteral("%1 is (or leads to) %2 in %3; writing there would destroy it. Nothing "
+                       "was written: name another file.")
+            .arg(path, found, QDir::toNativeSeparators(absolute(folder))));
+}
 
 QString userDataFolder()
 {
@@ -78,6 +149,50 @@ QString ruleText(Rule rule)
     case Rule::UserData:
         return QStringLiteral("the default folder");
     }
+    return {};
+}
+
+QString unusable(const Choice& choice)
+{
+    const QByteArray path = QFile::encodeName(choice.path);
+    struct stat st;
+    if (::stat(path.constData(), &st) != 0) {
+        const int error = errno;
+        if (error == ELOOP)
+            return QStringLiteral("The data folder %1 is a symbolic link that leads round in a "
+                                  "loop. Point it at a folder, or name another with --data.")
+                .arg(choice.path);
+        if (error != ENOENT)
+            return QStringLiteral("The data folder %1 cannot be used: %2.")
+                .arg(choice.path, QString::fromLocal8Bit(std::strerror(error)));
+        if (QFileInfo(choice.path).isSymLink())
+            return QStringLiteral("The data folder %1 is a symbolic link to %2, which does not "
+                                  "exist. Create that folder, or name another with --data.")
+                .arg(choice.path, QFileInfo(choice.path).symLinkTarget());
+        if (choice.rule != Rule::UserData)
+            return QStringLiteral("The data folder %1 (%2) does not exist. Create it first.")
+                .arg(choice.path, ruleText(choice.rule));
+        // The folder is made with its parents: the nearest that exists decides.
+        QString parent = QFileInfo(choice.path).absolutePath();
+        while (!QFileInfo::exists(parent) && parent != QFileInfo(parent).absolutePath())
+            parent = QFileInfo(parent).absolutePath();
+        if (!QFileInfo(parent).isDir())
+            return QStringLiteral("The data folder %1 cannot be created: %2 is not a folder.")
+                .arg(choice.path, parent);
+        if (::access(QFile::encodeName(parent).constData(), W_OK | X_OK) != 0)
+            return QStringLiteral("The data folder %1 cannot be created: you may not write in %2.")
+                .arg(choice.path, parent);
+        return {};
+    }
+    if (!S_ISDIR(st.st_mode))
+        return QStringLiteral("The data folder %1 is not a folder but a file. Move it aside, or "
+                              "name another folder with --data.")
+            .arg(choice.path);
+    if (::access(path.constData(), W_OK | X_OK) != 0)
+        return QStringLiteral("The data folder %1 is a folder you may not write in, so the "
+                              "database files cannot be created there. Make it writable for "
+                              "you, or name another with --data.")
+            .arg(choice.path);
     return {};
 }
 

@@ -33,10 +33,25 @@ QString userDataFolder();
 // Words for the rule, e.g. "named by --data", for messages and --help.
 QString ruleText(Rule rule);
 
+// Why the folder cannot hold the database files (it is a file, a link that
+// leads nowhere or in a loop, a folder you may not write in, or a missing
+// folder that cannot be made); empty when it can, or can be created.
+QString unusable(const Choice& choice);
+
 // Creates the user data folder (mode 0700) and its parents when it is the
 // folder chosen and is missing; a folder named by --data, QUORVANE_DATA or the
 // executable's place must exist already.
 Outcome prepare(const Choice& choice);
+
+// What a file written to path would land on among the two databases of
+// folder and the files SQLite keeps beside them (-journal, -wal, -shm),
+// whatever names it: a link, a hard link, another spelling of the path. In
+// words, e.g. "the room database Inhabitant_telnum.mdb"; empty for none.
+QString databaseFileAt(const QString& folder, const QString& path);
+
+// A failure naming that file when path lands on one of them, for every
+// command that writes a file the operator names.
+Outcome refuseDatabaseFile(const QString& folder, const QString& path);
 
 // How to run the companion so the command works when pasted: "quorvane-db"
 // when that name on the PATH is the companion beside this program, its full

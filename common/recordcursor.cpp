@@ -368,3 +368,12 @@ Outcome RecordCursor::move(Move kind, int index)
     emit MoveComplete();
     return Outcome::success();
 }
+
+bool RecordCursor::fieldChanged(int column) const
+{
+    if (!hasCurrent())
+        return false;
+    const RowStore::Row& row = m_rows[m_current];
+    return row.isNew || (row.isSet(column) &&
+                         m_rows.value(m_current, column) != m_rows.originalText(row, column));
+}

@@ -87,6 +87,8 @@ public:
     bool isDeleted(int row) const { return m_rows[row].deleted; }
     bool isPending(int row) const { return m_rows.isPending(row); }
     bool currentPending() const { return hasCurrent() && isPending(m_current); }
+    // Whether the current row's field holds a typed value other than the one read.
+    bool fieldChanged(int column) const;
     // The last write or delete was refused because another program changed
     // or deleted the row after it was read: only reading the table again helps.
     bool refusedAsStale() const { return m_stale; }

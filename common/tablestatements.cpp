@@ -75,34 +75,9 @@ void TableStatements::disconnect()
     m_connection.clear();
 }
 
-// A row is addressed by the table's integer key, else by its rowid, else by
-// its primary key (a table made WITHOUT ROWID); with none of them only the
-// values as read find it.
 void TableStatements::findKey()
 {
-    m_keyColumns.clear();
-    QSqlQuery query(database());
-    query.prepare(QStringLiteral("SELECT name, upper(type), pk FROM pragma_table_info(?) "
-                                 "WHERE pk > 0 ORDER BY pk"));
-    query.addBindValue(m_spec.table);
-    QStringList keys;
-    QString keyType;
-    if (query.exec()) {
-        while (query.next()) {
-            keys << query.value(0).toString();
-            keyType = query.value(1).toString();
-        }
-    }
-    if (keys.size() == 1 && keyType == QLatin1String("INTEGER")) {
-        m_keyColumns = keys;
-        return;
-    }
-    QSqlQuery rowid(database());
-    if (rowid.exec(
-            QStringLiteral("SELECT rowid FROM %1 LIMIT 0").arg(quotedIdentifier(m_spec.table))))
-        m_keyColumns = QStringList{QStringLiteral("rowid")};
-    else
-        m_keyColumns = keys;
+    m_keyColumns = database::rowKey(database(), m_spec.table);
 }
 
 QVariantList TableStatements::keyParts(const QVariant& key) const

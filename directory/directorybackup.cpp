@@ -1,6 +1,8 @@
 #include "directorybackup.h"
 
 #include "database.h"
+#include "datafolder.h"
+#include "restoresteps.h"
 #include "schema.h"
 #include "sqliteimage.h"
 
@@ -91,9 +93,68 @@ bool writeFile(const QString& path, const QByteArray& bytes)
     return ok;
 }
 
+// A database file and the files SQLite keeps beside it.
+const QStringList kSideFiles{QString(), QStringLiteral("-journal"), QStringLiteral("-wal"),
+                             QStringLiteral("-shm")};
+
 bool moveFile(const QString& from, const QString& to)
 {
     return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
+}
+
+QString quotedList(const QStringList& names)
+{
+    QStringList quoted;
+    for (const QString& name : names)
+        quoted << database::quotedIdentifier(name);
+    return quoted.join(QStringLiteral(", "));
+}
+
+// Replaces the rows of table in schema into with those of the image in from:
+// every column both have, and the rowid where both have one, so the rows
+// keep their order. A column only the image has would lose its values, so
+// that is refused. Empty on success, otherwise why not.
+QString copyRows(sqlite3* db, const QString& into, const QString& from, const QString& table,
+                 const QString& path)
+{
+    const TableShape target = shapeOf(db, into.toUtf8().constData(), table);
+    const TableShape source = shapeOf(db, from.toUtf8().constData(), table);
+    QStringList shared;
+    QStringList lost;
+    for (const QString& column : source.columns) {
+        const auto found =
+            std::find_if(target.columns.cbegin(), target.columns.cend(), [&](const QString& c) {
+                return c.compare(column, Qt::CaseInsensitive) == 0;
+            });
+        if (found == target.columns.cend())
+            lost << column;
+        else
+            shared << *found;
+    }
+    if (!lost.isEmpty())
+        return QStringLiteral("The backup's table %1 has the column(s) %2, which the table in %3 "
+                              "lacks: their values would be lost. Move %3 aside and restore "
+                              "again to get the backup's file whole.")
+            .arg(table, lost.join(QStringLiteral(", ")), path);
+    QStringList intoColumns = shared;
+    QStringList fromColumns = shared;
+    const QStringList targetKey = database::rowKey(target.primaryKey, target.hasRowid);
+    const QStringList sourceKey = database::rowKey(source.primaryKey, source.hasRowid);
+    if (target.hasRowid && source.hasRowid &&
+        !shared.contains(targetKey.value(0), Qt::CaseInsensitive)) {
+        intoColumns << targetKey.value(0);
+        fromColumns << sourceKey.value(0);
+    }
+    QString select = QStringLiteral("SELECT %1 FROM %2.%3")
+                         .arg(quotedList(fromColumns), from, database::quotedIdentifier(table));
+    if (!sourceKey.isEmpty())
+        select += QStringLiteral(" ORDER BY ") + quotedList(sourceKey);
+    const QString name = QStringLiteral("%1.%2").arg(into, database::quotedIdentifier(table));
+    if (!exec(db, QStringLiteral("DELETE FROM %1").arg(name)) ||
+        !exec(db,
+              QStringLiteral("INSERT INTO %1 (%2) %3").arg(name, quotedList(intoColumns), select)))
+        return QStringLiteral("%1 cannot be restored: %2.").arg(path, errorOf(db));
+    return {};
 }
 
 } // namespace
@@ -106,19 +167,44 @@ Outcome verify(const QString& file)
 
 Outcome backup(const QString& directory, const QString& file)
 {
+    if (Outcome free = datafolder::refuseDatabaseFile(directory, file); !free)
+        return free;
     if (QFileInfo::exists(file) && !verify(file))
         return Outcome::failure(
             QStringLiteral("%1 exists and is not a Quorvane backup; it was left as it is. Name "
                            "another file.")
                 .arg(file));
-    const QString partial = file + QStringLiteral(".partial");
-    QFile::remove(partial);
+    // A name of its own beside the file, made here: whatever else is there
+    // (another program's file, a journal that would be taken in) is left alone.
+    QString partial;
+    for (int n = 1; partial.isEmpty() && n < 100; ++n) {
+        const QString name =
+            file + (n == 1 ? QStringLiteral(".partial") : QStringLiteral(".partial-%1").arg(n));
+        if (std::none_of(kSideFiles.cbegin(), kSideFiles.cend(),
+                         [&](const QString& side) {
+                             return QFileInfo(name + side).exists() ||
+                                    QFileInfo(name + side).isSymLink();
+                         }) &&
+            QFile(name).open(QIODevice::WriteOnly | QIODevice::NewOnly,
+                             QFileDevice::ReadOwner | QFileDevice::WriteOwner))
+            partial = name;
+    }
+    if (partial.isEmpty())
+        return Outcome::failure(QStringLiteral("%1 cannot be written: no file can be made "
+                                               "beside it.")
+                                    .arg(file));
+    // What this backup made, and only that, goes again when it fails.
+    const auto removePartial = [&] {
+        for (const QString& side : kSideFiles)
+            QFile::remove(partial + side);
+    };
     {
         QString why;
-        Handle out = openFile(
-            partial, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_EXCLUSIVE, &why);
-        if (!out)
+        Handle out = openFile(partial, SQLITE_OPEN_READWRITE, &why);
+        if (!out) {
+            removePartial();
             return Outcome::failure(QStringLiteral("%1 cannot be written: %2").arg(file, why));
+        }
         QFile::setPermissions(partial, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
         if (!exec(out.get(),
                   QStringLiteral(
@@ -126,13 +212,23 @@ Outcome backup(const QString& directory, const QString& file)
                       "image BLOB NOT NULL, sha256 TEXT NOT NULL, taken TEXT NOT NULL)"))) {
             why = errorOf(out.get());
             out.reset();
-            QFile::remove(partial);
+            removePartial();
             return Outcome::failure(QStringLiteral("%1 cannot be written: %2").arg(file, why));
         }
         const QByteArray taken = QDateTime::currentDateTime().toString(Qt::ISODate).toUtf8();
         for (const Part& part : parts()) {
             QByteArray image;
-            Outcome copied = imageOf(database::pathIn(directory, part.fileName), image);
+            const QString source = database::pathIn(directory, part.fileName);
+            Outcome copied = imageOf(source, image);
+            if (copied) {
+                Handle copy = openImage(image);
+                if (const QString state = copy ? integrity(copy.get(), "main")
+                                               : QStringLiteral("it cannot be opened");
+                    state != QLatin1String("ok"))
+                    copied = Outcome::failure(
+                        QStringLiteral("%1 is damaged (%2). See what is wrong with: %3")
+                            .arg(source, state, database::checkCommand(directory)));
+            }
             Statement s = prepare(out.get(), QStringLiteral("INSERT INTO quorvane_backup VALUES "
                                                             "(?, ?, ?, ?)"));
             const QByteArray name = part.fileName.toUtf8();
@@ -151,20 +247,20 @@ Outcome backup(const QString& directory, const QString& file)
             if (!copied) {
                 s.reset();
                 out.reset();
-                QFile::remove(partial);
+                removePartial();
                 return Outcome::failure(copied.description() +
                                         QStringLiteral(" No backup was written."));
             }
         }
     }
     if (Outcome checked = verify(partial); !checked) {
-        QFile::remove(partial);
+        removePartial();
         return Outcome::failure(QStringLiteral("The backup did not read back whole (%1); it was "
                                                "not kept.")
                                     .arg(checked.description()));
     }
     if (!moveFile(partial, file)) {
-        QFile::remove(partial);
+        removePartial();
         return Outcome::failure(QStringLiteral("%1 cannot be written.").arg(file));
     }
     return Outcome::success();
@@ -172,9 +268,17 @@ Outcome backup(const QString& directory, const QString& file)
 
 Outcome restore(const QString& directory, const QString& file, QStringList* kept)
 {
+    return restoreStoppingAfter(directory, file, kept, -1);
+}
+
+Outcome restoreStoppingAfter(const QString& directory, const QString& file, QStringList* kept,
+                             int renames)
+{
     QList<QByteArray> images;
     if (Outcome loaded = load(file, images); !loaded)
         return Outcome::failure(loaded.description() + QStringLiteral(". Nothing was restored."));
+    if (const QString left = restoresteps::pending(directory); !left.isEmpty())
+        return Outcome::failure(left + QStringLiteral(" Nothing was restored."));
 
     // Two restores within a second must not share the name of a kept file.
     const QString second = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
@@ -197,9 +301,12 @@ Outcome restore(const QString& directory, const QString& file, QStringList* kept
     };
     QList<Target> targets;
     QStringList written; // files this restore made, removed again if it fails
+    bool stepsWritten = false;
     auto refuse = [&](const QString& why) {
         for (const QString& path : std::as_const(written))
             QFile::remove(path);
+        if (stepsWritten)
+            restoresteps::clear(directory);
         return Outcome::failure(why + QStringLiteral(" Nothing was restored."));
     };
 
@@ -251,14 +358,31 @@ Outcome restore(const QString& directory, const QString& file, QStringList* kept
             t.aside = true;
             break;
         }
-        if (!t.inPlace) {
+        if (!t.inPlace)
             t.fresh = database::pathIn(directory,
                                        QStringLiteral(".%1.restore-%2").arg(part.fileName, stamp));
-            if (!writeFile(t.fresh, images[i]))
-                return refuse(QStringLiteral("%1 cannot be written.").arg(t.fresh));
-            written << t.fresh;
-        }
         targets << t;
+    }
+
+    // Written down before any file is made, so that a restore stopped
+    // anywhere is finished or undone the next time the folder is used.
+    QList<restoresteps::Target> steps;
+    for (qsizetype i = 0; i < targets.size(); ++i) {
+        const Target& t = targets[i];
+        steps << restoresteps::Target{t.inPlace ? restoresteps::Target::Kind::InPlace
+                                      : t.aside ? restoresteps::Target::Kind::Aside
+                                                : restoresteps::Target::Kind::New,
+                                      t.path, parts()[i].layout.table, t.keptPath, t.fresh};
+    }
+    if (!restoresteps::write(directory, steps))
+        return refuse(QStringLiteral("%1 cannot be written to.").arg(directory));
+    stepsWritten = true;
+    for (qsizetype i = 0; i < targets.size(); ++i) {
+        if (targets[i].fresh.isEmpty())
+            continue;
+        if (!writeFile(targets[i].fresh, images[i]))
+            return refuse(QStringLiteral("%1 cannot be written.").arg(targets[i].fresh));
+        written << targets[i].fresh;
     }
 
     // Rows go in through the live files' own transaction: both files change
@@ -315,19 +439,11 @@ Outcome restore(const QString& directory, const QString& file, QStringList* kept
             continue;
         const QString schemaName =
             schemaIndex++ == 0 ? QStringLiteral("main") : QStringLiteral("other");
-        const TableSpec& layout = parts()[i].layout;
-        QStringList columns{QStringLiteral("rowid")};
-        for (const QString& f : layout.fieldNames())
-            columns << QStringLiteral("\"%1\"").arg(f);
-        const QString list = columns.join(QStringLiteral(", "));
-        if (!exec(live.get(),
-                  QStringLiteral("DELETE FROM %1.\"%2\"").arg(schemaName, layout.table)) ||
-            !exec(live.get(), QStringLiteral("INSERT INTO %1.\"%2\" (%3) SELECT %3 FROM "
-                                             "image%4.\"%2\" ORDER BY rowid")
-                                  .arg(schemaName, layout.table, list)
-                                  .arg(i)))
-            return rollBack(QStringLiteral("%1 cannot be restored: %2.")
-                                .arg(targets[i].path, errorOf(live.get())));
+        const QString table = parts()[i].layout.table;
+        if (const QString why = copyRows(live.get(), schemaName, QStringLiteral("image%1").arg(i),
+                                         table, targets[i].path);
+            !why.isEmpty())
+            return rollBack(why);
     }
 
     // Whole files last: moved in just before the commit, moved back if it fails.
@@ -343,6 +459,8 @@ Outcome restore(const QString& directory, const QString& file, QStringList* kept
                 return rollBack(QStringLiteral("%1 cannot be moved aside.").arg(t.path));
             }
             moves << qMakePair(t.path, t.keptPath);
+            if (moves.size() == renames)
+                return Outcome::failure(QStringLiteral("Stopped after %1 renames.").arg(renames));
         }
         if (!t.fresh.isEmpty()) {
             if (!moveFile(t.fresh, t.path)) {
@@ -351,12 +469,15 @@ Outcome restore(const QString& directory, const QString& file, QStringList* kept
             }
             moves << qMakePair(t.fresh, t.path);
         }
+        if (moves.size() == renames)
+            return Outcome::failure(QStringLiteral("Stopped after %1 renames.").arg(renames));
     }
     if (live && sqlite3_exec(live.get(), "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK) {
         const QString failed = errorOf(live.get());
         undoMoves();
         return rollBack(QStringLiteral("The databases cannot be written: %1.").arg(failed));
     }
+    restoresteps::clear(directory);
     if (kept) {
         for (const Target& t : targets) {
             if (t.inPlace || t.aside)

@@ -32,5 +32,9 @@ Outcome verify(const QString& file);
 // moved aside under the dated name) is written whole. Refused, changing
 // nothing, when the backup fails verify() or another program is writing.
 Outcome restore(const QString& directory, const QString& file, QStringList* kept = nullptr);
+// The same stopped after that many renames, as a restore killed there would
+// be, leaving what it made; -1 runs it to the end.
+Outcome restoreStoppingAfter(const QString& directory, const QString& file, QStringList* kept,
+                             int renames);
 
 } // namespace directorybackup

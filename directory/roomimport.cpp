@@ -2,9 +2,11 @@
 
 #include "bulkstatement.h"
 #include "database.h"
+#include "datafolder.h"
 #include "roomcsv.h"
 #include "schema.h"
 
+#include <QFileInfo>
 #include <QHash>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -48,8 +50,34 @@ QString followedBy(const QString& why, const QString& next)
     return why + QStringLiteral(". ") + next;
 }
 
-const QString kSelect =
-    QStringLiteral("SELECT rowid, Room, TEL1, TEL2, TEL3 FROM Room_tel ORDER BY rowid");
+// A row is found again by its key when it has a single one (its rowid, or
+// the key of a table made WITHOUT ROWID), otherwise by the values it was
+// read with; rows are read in the order of the key.
+struct Addressing
+{
+    QString select;
+    QString update;
+    bool byKey = false;
+};
+
+Addressing addressing(const QSqlDatabase& db)
+{
+    const QStringList key = database::rowKey(db, QStringLiteral("Room_tel"));
+    QStringList order;
+    for (const QString& column : key)
+        order << database::quotedIdentifier(column);
+    Addressing a;
+    a.byKey = key.size() == 1;
+    a.select = QStringLiteral("SELECT %1, Room, TEL1, TEL2, TEL3 FROM Room_tel")
+                   .arg(a.byKey ? order.first() : QStringLiteral("NULL"));
+    if (!order.isEmpty())
+        a.select += QStringLiteral(" ORDER BY ") + order.join(QStringLiteral(", "));
+    a.update = QStringLiteral("UPDATE Room_tel SET TEL1 = ?, TEL2 = ?, TEL3 = ? WHERE ") +
+               (a.byKey ? order.first() + QStringLiteral(" = ?")
+                        : QStringLiteral("coalesce(Room, '') = ? AND coalesce(TEL1, '') = ? AND "
+                                         "coalesce(TEL2, '') = ? AND coalesce(TEL3, '') = ?"));
+    return a;
+}
 
 } // namespace
 
@@ -59,7 +87,7 @@ Outcome readDirectory(const QString& path, QList<RoomRecord>& rooms)
     Connection connection(path);
     if (!connection.opened())
         return connection.opened();
-    BulkStatement select(connection.db(), kSelect);
+    BulkStatement select(connection.db(), addressing(connection.db()).select);
     if (select.run()) {
         while (select.next())
             rooms << select.record(1);
@@ -92,16 +120,17 @@ Outcome write(const QString& path, const QList<RoomRecord>& rooms, bool replace,
                 .arg(path, followedBy(database::plainError(begin.lastError(), path),
                                       QStringLiteral("Nothing was written."))));
 
-    QHash<QString, QList<QPair<qint64, RoomRecord>>> stored;
+    const Addressing rows = addressing(db);
+    QHash<QString, QList<QPair<QString, RoomRecord>>> stored;
     {
-        BulkStatement select(db, kSelect);
+        BulkStatement select(db, rows.select);
         if (select.run()) {
             while (select.next()) {
                 if (replace)
                     ++counts.removed;
                 else
                     stored[doorUnitRoomKey(select.text(1))]
-                        << qMakePair(select.integer(0), select.record(1));
+                        << qMakePair(select.text(0), select.record(1));
             }
         }
         if (select.failed())
@@ -115,8 +144,7 @@ Outcome write(const QString& path, const QList<RoomRecord>& rooms, bool replace,
 
     BulkStatement insert(db, QStringLiteral("INSERT INTO Room_tel (Room, TEL1, TEL2, TEL3) "
                                             "VALUES (?, ?, ?, ?)"));
-    BulkStatement update(db, QStringLiteral("UPDATE Room_tel SET TEL1 = ?, TEL2 = ?, TEL3 = ? "
-                                            "WHERE rowid = ?"));
+    BulkStatement update(db, rows.update);
     for (const RoomRecord& r : rooms) {
         // The door unit takes "101" and a stored "0101" as one room, so the
         // stored row is the one given the numbers.
@@ -132,7 +160,9 @@ Outcome write(const QString& path, const QList<RoomRecord>& rooms, bool replace,
         for (const auto& [key, old] : *found) {
             if (old.TEL1 == r.TEL1 && old.TEL2 == r.TEL2 && old.TEL3 == r.TEL3)
                 continue;
-            if (!update.run({r.TEL1, r.TEL2, r.TEL3, key}))
+            if (!(rows.byKey ? update.run({r.TEL1, r.TEL2, r.TEL3, key})
+                             : update.run({r.TEL1, r.TEL2, r.TEL3, old.Room, old.TEL1, old.TEL2,
+                                           old.TEL3})))
                 return fail(QStringLiteral("Room %1 cannot be changed").arg(r.Room),
                             update.error(path));
             changed = true;
@@ -155,6 +185,19 @@ Outcome exportCsv(const QString& path, QByteArray& csv)
         return read;
     csv = roomcsv::write(rooms);
     return Outcome::success();
+}
+
+Outcome exportTo(const QString& path, const QString& target, outputfile::Reader reader)
+{
+    if (Outcome free = datafolder::refuseDatabaseFile(QFileInfo(path).absolutePath(), target);
+        !free)
+        return free;
+    if (Outcome usable = outputfile::check(target); !usable)
+        return usable;
+    QByteArray csv;
+    if (Outcome read = exportCsv(path, csv); !read)
+        return read;
+    return outputfile::write(target, csv, reader);
 }
 
 } // namespace roomimport

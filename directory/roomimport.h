@@ -1,6 +1,7 @@
 #pragma once
 
 #include "outcome.h"
+#include "outputfile.h"
 #include "roomrecord.h"
 
 #include <QByteArray>
@@ -35,5 +36,11 @@ Outcome write(const QString& path, const QList<RoomRecord>& rooms, bool replace,
 
 // The directory as roomcsv::write puts it.
 Outcome exportCsv(const QString& path, QByteArray& csv);
+
+// The same written to target by outputfile::write; refused before anything
+// is read when target lands on a database beside path or a file SQLite keeps
+// for one.
+Outcome exportTo(const QString& path, const QString& target,
+                 outputfile::Reader reader = outputfile::Reader::Wait);
 
 } // namespace roomimport

@@ -1,14 +1,15 @@
 #include "roomlistdocument.h"
 
 #include "database.h"
+#include "datafolder.h"
 #include "roomimport.h"
 
+#include <QBuffer>
 #include <QFileInfo>
 #include <QLocale>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 
@@ -171,12 +172,17 @@ QPageLayout RoomListDocument::pdfLayout()
                        QPageLayout::Millimeter);
 }
 
-Outcome RoomListDocument::writePdf(const QString& file, int* pages) const
+Outcome RoomListDocument::writePdf(const QString& file, int* pages, outputfile::Reader reader) const
 {
-    QSaveFile out(file);
-    if (!out.open(QIODevice::WriteOnly))
-        return Outcome::failure(
-            QStringLiteral("%1 cannot be written: %2").arg(file, out.errorString()));
+    if (!m_path.isEmpty()) {
+        if (Outcome free = datafolder::refuseDatabaseFile(QFileInfo(m_path).absolutePath(), file);
+            !free)
+            return free;
+    }
+    if (Outcome usable = outputfile::check(file); !usable)
+        return usable;
+    QBuffer out;
+    out.open(QIODevice::WriteOnly);
     {
         QPdfWriter writer(&out);
         writer.setTitle(QStringLiteral("Room list of %1").arg(m_path));
@@ -187,8 +193,5 @@ Outcome RoomListDocument::writePdf(const QString& file, int* pages) const
         if (pages)
             *pages = pageCount(writer);
     }
-    if (!out.commit())
-        return Outcome::failure(
-            QStringLiteral("%1 cannot be written: %2").arg(file, out.errorString()));
-    return Outcome::success();
+    return outputfile::write(file, out.data(), reader);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "outcome.h"
+#include "outputfile.h"
 #include "roomrecord.h"
 
 #include <QDateTime>
@@ -34,8 +35,11 @@ public:
     bool render(QPagedPaintDevice& device) const;
     // A4 with margins for a binder's holes.
     static QPageLayout pdfLayout();
-    // A PDF on pdfLayout() through Qt's own writer, replacing file only when complete.
-    Outcome writePdf(const QString& file, int* pages = nullptr) const;
+    // A PDF on pdfLayout() through Qt's own writer, put in file by
+    // outputfile::write; refused when file lands on a database beside the
+    // room file loaded.
+    Outcome writePdf(const QString& file, int* pages = nullptr,
+                     outputfile::Reader reader = outputfile::Reader::Wait) const;
 
 private:
     QString m_path;

@@ -3,6 +3,7 @@
 #include "database.h"
 
 #include <QFile>
+#include <QMap>
 #include <QStringList>
 #include <QThread>
 
@@ -68,6 +69,33 @@ bool hasTable(sqlite3* db, const char* schemaName, const TableSpec& layout)
             return false;
     }
     return true;
+}
+
+TableShape shapeOf(sqlite3* db, const char* schemaName, const QString& table)
+{
+    TableShape shape;
+    Statement s = prepare(db, QStringLiteral("SELECT name, type, pk FROM pragma_table_info(?1, ?2) "
+                                             "ORDER BY cid"));
+    if (!s)
+        return shape;
+    const QByteArray name = table.toUtf8();
+    sqlite3_bind_text(s.get(), 1, name.constData(), int(name.size()), SQLITE_TRANSIENT);
+    sqlite3_bind_text(s.get(), 2, schemaName, -1, SQLITE_STATIC);
+    QMap<int, database::KeyPart> key;
+    while (sqlite3_step(s.get()) == SQLITE_ROW) {
+        const auto text = [&](int column) {
+            return QString::fromUtf8(
+                reinterpret_cast<const char*>(sqlite3_column_text(s.get(), column)));
+        };
+        shape.columns << text(0);
+        if (const int pk = sqlite3_column_int(s.get(), 2); pk > 0)
+            key.insert(pk, {text(0), text(1)});
+    }
+    shape.primaryKey = key.values();
+    shape.hasRowid = bool(
+        prepare(db, QStringLiteral("SELECT rowid FROM \"%1\".%2 LIMIT 0")
+                        .arg(QString::fromUtf8(schemaName), database::quotedIdentifier(table))));
+    return shape;
 }
 
 Outcome imageOf(const QString& path, QByteArray& image)

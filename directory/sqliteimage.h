@@ -1,10 +1,12 @@
 #pragma once
 
+#include "database.h"
 #include "outcome.h"
 #include "schema.h"
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 #include <sqlite3.h>
 
@@ -37,6 +39,15 @@ bool exec(sqlite3* db, const QString& sql);
 QString integrity(sqlite3* db, const char* schemaName);
 // Whether the schema's database holds the table with all its fields.
 bool hasTable(sqlite3* db, const char* schemaName, const TableSpec& layout);
+// What a table is made of: its columns in order, its primary key, and
+// whether it has a rowid (a table made WITHOUT ROWID has none).
+struct TableShape
+{
+    QStringList columns;
+    QList<database::KeyPart> primaryKey;
+    bool hasRowid = false;
+};
+TableShape shapeOf(sqlite3* db, const char* schemaName, const QString& table);
 // The whole database at path as SQLite's online backup copies it.
 Outcome imageOf(const QString& path, QByteArray& image);
 // Opens an image as a read-only database in memory; the bytes must outlive it.

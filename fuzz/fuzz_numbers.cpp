@@ -33,7 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
                  whole);
     FUZZ_REQUIRE(stringtable::leadingNumber(t + QStringLiteral("x")) == leading);
 
-    const double seconds = connectsettings::leadingNumber(t);
+    const double seconds = connectsettings::leadingDecimal(t);
     FUZZ_REQUIRE(!std::isnan(seconds));
     const std::optional<quint8> openTime = connectsettings::openTime(t);
     const double roundedSeconds = std::nearbyint(seconds);

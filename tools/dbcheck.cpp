@@ -3,7 +3,9 @@
 #include "dbfiles.h"
 #include "dbsql.h"
 #include "operatorlimits.h"
+#include "restoresteps.h"
 #include "schema.h"
+#include "transferlog.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -227,6 +229,13 @@ void checkContents(const QString& path, const QString& directory, const TableSpe
                                    .arg(layout.table, database::addOperatorCommand(directory));
                     }
                     checkWidths(db, layout, report);
+                    if (layout.table == schema::directoryTable().table) {
+                        TransferLog log(path);
+                        log.setDamageAdvice(QStringLiteral("The rooms are not affected."));
+                        QString damage;
+                        if (!log.history(0, &damage))
+                            report.problems << damage;
+                    }
                 }
             }
             query = QSqlQuery();
@@ -322,6 +331,15 @@ int check(const QString& directory, Console& console)
     if (!dir)
         return kFailure;
     int problems = 0;
+    // A restore stopped halfway leaves a file missing or half restored:
+    // finish or undo it first, as the program does when it starts.
+    QString recovered;
+    if (Outcome done = restoresteps::recover(*dir, &recovered); !done) {
+        say(console.out, done.description());
+        ++problems;
+    } else if (!recovered.isEmpty()) {
+        say(console.out, recovered);
+    }
     const struct
     {
         QString fileName;

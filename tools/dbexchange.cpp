@@ -13,7 +13,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace dbtool {
 
@@ -147,21 +146,19 @@ int exportRooms(QStringList arguments, Console& console)
     if (!arguments.isEmpty() && arguments.first().startsWith(QStringLiteral("--")))
         return usageError(console, QStringLiteral("Name at most one file to export to."));
     const QString path = arguments.value(0, QStringLiteral("-"));
-    QByteArray csv;
-    if (Outcome read =
-            roomimport::exportCsv(database::pathIn(*directory, schema::kDirectoryFile), csv);
-        !read) {
-        say(console.err, read.description());
-        return kFailure;
-    }
+    const QString rooms = database::pathIn(*directory, schema::kDirectoryFile);
     if (path == QLatin1String("-")) {
+        QByteArray csv;
+        if (Outcome read = roomimport::exportCsv(rooms, csv); !read) {
+            say(console.err, read.description());
+            return kFailure;
+        }
         console.out << QString::fromUtf8(csv);
         console.out.flush();
         return kSuccess;
     }
-    QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly) || out.write(csv) != csv.size() || !out.commit()) {
-        say(console.err, QStringLiteral("%1 cannot be written: %2").arg(path, out.errorString()));
+    if (Outcome done = roomimport::exportTo(rooms, path); !done) {
+        say(console.err, done.description());
         return kFailure;
     }
     say(console.out, QStringLiteral("Exported the room directory to %1.").arg(path));

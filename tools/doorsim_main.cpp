@@ -1,6 +1,7 @@
 // quorvane-doorsim: a door unit monitor on a pseudo-terminal, so that the
 // program can be tried and tested without a door unit.
 #include "doorunitdecoder.h"
+#include "outputfile.h"
 #include "posixserialport.h"
 #include "settingsstore.h"
 
@@ -8,9 +9,9 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QSaveFile>
 
 #include <cerrno>
+#include <cmath>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -70,13 +71,13 @@ bool isOurLink(const QByteArray& path, const QByteArray& device)
     return n >= 0 && QByteArray(target, n) == device;
 }
 
-bool writeJson(const QString& path, const DoorUnitDecoder& decoder)
+// A day: longer is surely a slip, and a whole number of milliseconds still.
+constexpr double kMostIdleSeconds = 86400;
+
+void writeJson(const QString& path, const DoorUnitDecoder& decoder)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    file.write(decoder.toJson());
-    return file.commit();
+    if (Outcome written = outputfile::write(path, decoder.toJson()); !written)
+        std::fprintf(stderr, "quorvane-doorsim: %s\n", qPrintable(written.description()));
 }
 
 } // namespace
@@ -118,10 +119,23 @@ int main(int argc, char* argv[])
     bool idleOk = true;
     const double idleSeconds =
         parser.isSet(idleOption) ? parser.value(idleOption).toDouble(&idleOk) : 0;
-    if (!idleOk || idleSeconds < 0) {
+    if (!idleOk) {
         std::fprintf(stderr, "quorvane-doorsim: --idle-exit needs a number of seconds\n");
         return 1;
     }
+    if (!std::isfinite(idleSeconds) || idleSeconds < 0 || idleSeconds > kMostIdleSeconds) {
+        std::fprintf(stderr,
+                     "quorvane-doorsim: --idle-exit takes 0 to %.0f seconds (0: never end for "
+                     "lack of data), not %s\n",
+                     kMostIdleSeconds, qPrintable(parser.value(idleOption)));
+        return 1;
+    }
+    if (Outcome usable = outputfile::check(jsonPath); !jsonPath.isEmpty() && !usable) {
+        std::fprintf(stderr, "quorvane-doorsim: --json: %s\n", qPrintable(usable.description()));
+        return 1;
+    }
+    // A FIFO or a terminal takes every write as more: it gets the session once, at the end.
+    const bool jsonWhole = !jsonPath.isEmpty() && !outputfile::isStream(jsonPath);
 
     const QString linkPath = parser.value(linkOption);
     const QByteArray linkName = QFile::encodeName(linkPath);
@@ -185,8 +199,8 @@ int main(int argc, char* argv[])
             if (e.type == QLatin1String("directoryEnd"))
                 ended = true;
         }
-        if (!events.isEmpty() && !jsonPath.isEmpty() && !writeJson(jsonPath, decoder))
-            std::fprintf(stderr, "quorvane-doorsim: cannot write %s\n", qPrintable(jsonPath));
+        if (!events.isEmpty() && jsonWhole)
+            writeJson(jsonPath, decoder);
     };
 
     while (!g_stop && !(exitAfterEnd && ended)) {

@@ -141,6 +141,20 @@ private slots:
         d->close();
         QVERIFY(!choose(nullptr, "frmLogchg"));
         QCOMPARE(table(), Rows({{"admin", "4321"}, {"bob", "5555"}}));
+
+        // A name stored longer than the box takes, in a table of the old
+        // system's, still gets a new PIN: only what was typed is judged.
+        m_rig = std::make_unique<ShellRig>();
+        testdb::exec(path(), "CREATE TABLE user_pin (user TEXT, password TEXT)");
+        testdb::exec(path(), "INSERT INTO user_pin VALUES ('an-operator-of-old-days', '1111')");
+        m_rig->start();
+        d = editUser();
+        box(d, "txtPassword")->setFocus();
+        box(d, "txtPassword")->selectAll();
+        box(d, "txtPassword")->insert("2468");
+        click(d, "cmdNext");
+        QCOMPARE(said().size(), 0);
+        QCOMPARE(table(), Rows({{"an-operator-of-old-days", "2468"}}));
     }
 
     // One rule for names and PINs, wherever they come from: Add User, Edit

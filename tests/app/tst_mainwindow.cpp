@@ -4,18 +4,27 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QPrinterInfo>
 #include <QScrollBar>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTest>
+#include <QTimer>
 
 using Stored = QMap<QString, QString>;
+
+static QByteArray contents(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 
 class TestMainWindow : public QObject
 {
@@ -128,6 +137,51 @@ private slots:
                 window.mdiArea()->viewport()->width());
         QTRY_VERIFY(window.mdiArea()->horizontalScrollBar()->isVisible());
         QVERIFY(rig.messages.messages.isEmpty());
+    }
+
+    // Tools, Export rooms… and (with no printer) Print room list… given a
+    // database in the file dialog, by name or through a link: refused, the
+    // file as it was.
+    void toolsLeaveTheDatabasesAlone_data()
+    {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<QString>("database");
+        QTest::newRow("export") << "mnuExportRooms" << schema::kDirectoryFile
+                                << "the room database";
+        QTest::newRow("print, through a link") << "mnuPrintRooms"
+                                               << "list.pdf"
+                                               << "the operator database";
+    }
+
+    void toolsLeaveTheDatabasesAlone()
+    {
+        QFETCH(QString, item);
+        QFETCH(QString, chosen);
+        QFETCH(QString, database);
+        if (item == "mnuPrintRooms" && !QPrinterInfo::availablePrinters().isEmpty())
+            QSKIP("a printer is set up, so the list is not saved as a PDF");
+        ShellRig rig;
+        const QString rooms = rig.dir.filePath(schema::kDirectoryFile);
+        const QString operators = rig.dir.filePath(schema::kOperatorFile);
+        testdb::create(rooms, schema::directoryTable(), {{"101", "1", "2", "3"}});
+        testdb::create(operators, schema::operatorTable(), testdb::operators({{"anna", "1"}}));
+        QVERIFY(QFile::link(operators, rig.dir.filePath("list.pdf")));
+        rig.start().show();
+        const QByteArray before = contents(rooms) + contents(operators);
+        const QString path = rig.dir.filePath(chosen);
+        QTimer::singleShot(0, [path] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            dialog->setOption(QFileDialog::DontConfirmOverwrite);
+            dialog->selectFile(path);
+            static_cast<QDialog*>(dialog)->accept();
+        });
+        rig.window().menuAction(item)->trigger();
+        QCOMPARE(rig.messages.messages.size(), 1);
+        QVERIFY2(rig.messages.messages[0].text.startsWith(path + " is (or leads to) " + database),
+                 qPrintable(rig.messages.messages[0].text));
+        QCOMPARE(contents(rooms) + contents(operators), before);
     }
 };
 

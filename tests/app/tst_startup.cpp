@@ -1,3 +1,4 @@
+#include "directorybackup.h"
 #include "firststart.h"
 #include "recordingmessagesink.h"
 #include "startup.h"
@@ -14,6 +15,7 @@
 #include <QTimer>
 
 #include <functional>
+#include <unistd.h>
 
 // Acts on the first visible window of that name as soon as it appears.
 static void whenShown(const QString& name, const std::function<void(QWidget*)>& act)
@@ -76,6 +78,64 @@ private slots:
                  qPrintable(m.text));
         // Nothing was created beside the file that is there.
         QVERIFY(QFile::exists(operatorFile) != QFile::exists(roomFile));
+    }
+
+    // What --check-data and the start say before offering to create the
+    // files: a folder that cannot hold them, or a restore stopped halfway.
+    void startSaysWhatIsWrongWithTheFolder_data()
+    {
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("a file") << "is not a folder but a file";
+        QTest::newRow("a link loop") << "leads round in a loop";
+        QTest::newRow("read-only") << "you may not write in";
+        QTest::newRow("a restore stopped halfway") << ".Inhabitant_telnum.mdb.restore-";
+    }
+    void startSaysWhatIsWrongWithTheFolder()
+    {
+        QFETCH(QString, expected);
+        const QString tag = QTest::currentDataTag();
+        const QString path = m_dir.filePath(tag);
+        if (tag == "a file") {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+        } else if (tag == "a link loop") {
+            QVERIFY(QFile::link(path, path));
+        } else if (tag == "read-only") {
+            if (::geteuid() == 0)
+                QSKIP("root may write in any folder");
+            QVERIFY(QDir().mkpath(path) &&
+                    QFile::setPermissions(path, QFile::ReadOwner | QFile::ExeOwner));
+        } else {
+            QVERIFY(QDir().mkpath(path));
+            testdb::create(path + "/" + schema::kOperatorFile, schema::operatorTable(),
+                           testdb::operators({{"admin", "1"}}));
+            testdb::create(path + "/" + schema::kDirectoryFile, schema::directoryTable());
+            QVERIFY(directorybackup::backup(path, path + ".qvb").ok());
+            QFile damaged(path + "/" + schema::kDirectoryFile);
+            QVERIFY(damaged.open(QIODevice::WriteOnly) && damaged.write("junk") == 4);
+            damaged.close();
+            QVERIFY(!directorybackup::restoreStoppingAfter(path, path + ".qvb", nullptr, 1));
+        }
+        const datafolder::Choice folder{path, datafolder::Rule::Option};
+        QString said;
+        QTextStream out(&said);
+        QCOMPARE(startup::check(folder, out), 1);
+        out.flush();
+        QVERIFY2(said.contains(expected) && !said.contains("ready") && !said.contains("will offer"),
+                 qPrintable(said));
+
+        bool offered = false;
+        const auto offer = [&](FirstStart&) { return offered = true; };
+        RecordingMessageSink messages;
+        if (tag == "a restore stopped halfway")
+            whenShown(QStringLiteral("frmLogin"),
+                      [](QWidget* login) { QTest::keyClick(login, Qt::Key_Escape); });
+        startup::run(folder, messages, offer);
+        QVERIFY(!offered);
+        QCOMPARE(messages.messages.size(), 1);
+        const QString shown = messages.messages.first().text;
+        QVERIFY2(shown.contains(tag == "a restore stopped halfway" ? "it was undone" : expected),
+                 qPrintable(shown));
     }
 
     // A folder holding neither file: the offer; Cancel creates nothing, and

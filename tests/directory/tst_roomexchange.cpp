@@ -13,8 +13,12 @@
 #include <QPdfWriter>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <csignal>
+#include <sys/resource.h>
 
 namespace {
 
@@ -329,6 +333,145 @@ private slots:
         QVERIFY(cursor.refresh().ok());
         QCOMPARE(cursor.rowCount(), 5);
         QCOMPARE(cursor.field(1), QStringLiteral("777"));
+    }
+
+    // Room tables other programs make: every command reads them in their key
+    // order and writes them, and a restore keeps every column the backup and
+    // the file share or refuses before anything is lost.
+    void everyCommandWorksOnEveryRoomTable_data()
+    {
+        // Room_tel's columns and options when backed up, and when restored
+        // (empty: the same).
+        QTest::addColumn<QString>("columns");
+        QTest::addColumn<QString>("restoredInto");
+        QTest::addColumn<QString>("refusal");
+        const QString fields("Room TEXT, TEL1 TEXT, TEL2 TEXT, TEL3 TEXT");
+        QTest::newRow("WITHOUT ROWID, keyed on Room")
+            << "Room TEXT PRIMARY KEY, TEL1 TEXT, TEL2 TEXT, TEL3 TEXT) WITHOUT ROWID"
+            << ""
+            << "";
+        QTest::newRow("WITHOUT ROWID, two-field key")
+            << fields + ", PRIMARY KEY (Room, TEL1)) WITHOUT ROWID"
+            << ""
+            << "";
+        QTest::newRow("another program's column") << fields + ", Name TEXT)"
+                                                  << ""
+                                                  << "";
+        QTest::newRow("a column the file lacks") << fields + ", Name TEXT)" << fields + ")"
+                                                 << "has the column(s) Name";
+    }
+    void everyCommandWorksOnEveryRoomTable()
+    {
+        QFETCH(QString, columns);
+        QFETCH(QString, restoredInto);
+        QFETCH(QString, refusal);
+        const QDir dir(m_dir.filePath(QTest::currentDataTag()));
+        QVERIFY(dir.mkpath("."));
+        const QString rooms = dir.filePath(schema::kDirectoryFile);
+        testdb::create(dir.filePath(schema::kOperatorFile), schema::operatorTable(),
+                       testdb::operators({{"admin", "1"}}));
+        const auto make = [&](const QString& table) {
+            testdb::exec(rooms, "DROP TABLE IF EXISTS Room_tel");
+            testdb::exec(rooms, "CREATE TABLE Room_tel (" + table);
+        };
+        make(columns);
+        testdb::exec(rooms, "INSERT INTO Room_tel (Room, TEL1) VALUES ('102', '2'), ('101', '1')");
+        if (columns.contains("Name"))
+            testdb::exec(rooms, "UPDATE Room_tel SET Name = 'Zhang' WHERE Room = '101'");
+
+        QList<RoomRecord> read;
+        QVERIFY(roomimport::write(rooms, roomsOf("101|9;103|3"), false).ok());
+        QVERIFY(roomimport::readDirectory(rooms, read).ok());
+        QStringList order;
+        for (const RoomRecord& r : std::as_const(read))
+            order << r.Room + "|" + r.TEL1;
+        QCOMPARE(order.join(' '),
+                 columns.contains("ROWID") ? "101|9 102|2 103|3" : "102|2 101|9 103|3");
+        QByteArray csv;
+        QVERIFY(roomimport::exportCsv(rooms, csv).ok());
+        QVERIFY(RoomListDocument().load(rooms).ok());
+
+        const auto all = [&] {
+            QStringList got;
+            QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "all");
+            db.setDatabaseName(rooms);
+            QSqlQuery q(db);
+            if (db.open() && q.exec("SELECT * FROM Room_tel ORDER BY Room")) {
+                while (q.next()) {
+                    QStringList row;
+                    for (int i = 0; i < q.record().count(); ++i)
+                        row << q.value(i).toString();
+                    got << row.join('|');
+                }
+            }
+            q = QSqlQuery();
+            db.close();
+            db = QSqlDatabase();
+            QSqlDatabase::removeDatabase("all");
+            return got.join(' ');
+        };
+        const QString saved = all();
+        const QString file = m_dir.filePath(QTest::currentDataTag() + QStringLiteral(".qvb"));
+        QVERIFY(directorybackup::backup(dir.path(), file).ok());
+        if (!restoredInto.isEmpty())
+            make(restoredInto);
+        testdb::exec(rooms, "DELETE FROM Room_tel");
+        const Outcome restored = directorybackup::restore(dir.path(), file);
+        QVERIFY2(restored.ok() == refusal.isEmpty() && restored.description().contains(refusal),
+                 qPrintable(restored.description()));
+        QCOMPARE(all(), refusal.isEmpty() ? saved : QString());
+    }
+
+    // A backup that fails leaves nothing it made and removes nothing it did
+    // not make, and names a damaged room file rather than the medium.
+    void backupLeavesOnlyWhatItMade_data()
+    {
+        QTest::addColumn<QString>("refusal");
+        QTest::newRow("another program's .partial") << "";
+        QTest::newRow("a damaged room file") << "quorvane-db check";
+        QTest::newRow("a full disk") << "cannot be written";
+    }
+    void backupLeavesOnlyWhatItMade()
+    {
+        QFETCH(QString, refusal);
+        const QString tag = QTest::currentDataTag();
+        const QDir dir(m_dir.filePath(tag));
+        QVERIFY(dir.mkpath("."));
+        const QString rooms = dir.filePath(schema::kDirectoryFile);
+        testdb::create(dir.filePath(schema::kOperatorFile), schema::operatorTable(),
+                       testdb::operators({{"admin", "1"}}));
+        testdb::create(rooms, kRooms);
+        testdb::exec(rooms, "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n "
+                            "WHERE i < 3000) INSERT INTO Room_tel (Room, TEL1) SELECT i, "
+                            "'13912345678' FROM n");
+        const QString file = dir.filePath("rooms.qvb");
+        QFile other(file + ".partial");
+        QVERIFY(other.open(QIODevice::WriteOnly) && other.write("theirs") == 6);
+        other.close();
+        if (tag == "a damaged room file") {
+            QFile damaged(rooms);
+            QVERIFY(damaged.open(QIODevice::ReadWrite) && damaged.seek(4096 + 8));
+            QVERIFY(damaged.write(QByteArray(64, '\xff')) == 64);
+        }
+        const QStringList before = dir.entryList(QDir::AllEntries | QDir::Hidden);
+        rlimit limit{};
+        ::getrlimit(RLIMIT_FSIZE, &limit);
+        if (tag == "a full disk") {
+            std::signal(SIGXFSZ, SIG_IGN);
+            rlimit tight = limit;
+            tight.rlim_cur = 64 * 1024;
+            ::setrlimit(RLIMIT_FSIZE, &tight);
+        }
+        const Outcome done = directorybackup::backup(dir.path(), file);
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        QVERIFY2(done.ok() == refusal.isEmpty() && done.description().contains(refusal),
+                 qPrintable(done.description()));
+        if (!refusal.isEmpty()) {
+            QVERIFY2(done.description().contains(rooms) == (tag == "a damaged room file"),
+                     qPrintable(done.description()));
+            QCOMPARE(dir.entryList(QDir::AllEntries | QDir::Hidden), before);
+        }
+        QVERIFY(other.open(QIODevice::ReadOnly) && other.readAll() == "theirs");
     }
 
     void restoreChecksFirstAndRefusesWhileWritten()

@@ -14,8 +14,9 @@ for page in quorvane quorvane-db quorvane-doorsim quorvane-link; do
     [ -f "$tmp/usr/share/man/man1/$page.1.gz" ] || fail "no manual page for $page"
 done
 
-export HOME="$tmp/home" XDG_DATA_HOME="$tmp/xdg" QT_QPA_PLATFORM=offscreen
-unset QUORVANE_DATA
+# --check-data prints and exits, so it needs no display (a console, ssh).
+export HOME="$tmp/home" XDG_DATA_HOME="$tmp/xdg"
+unset QUORVANE_DATA QT_QPA_PLATFORM DISPLAY WAYLAND_DISPLAY
 mkdir "$HOME"
 data=$XDG_DATA_HOME/Quorvane
 

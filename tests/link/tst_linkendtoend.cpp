@@ -16,6 +16,7 @@
 #include <fcntl.h>
 #include <numeric>
 #include <sys/ioctl.h>
+#include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -58,6 +59,8 @@ private slots:
     void framingErrors();
     void monitorLink_data();
     void monitorLink();
+    void monitorOptions_data();
+    void monitorOptions();
 };
 
 // The device starts at 9600 baud, 2 stop bits, cooked, so that what the port
@@ -297,6 +300,56 @@ void TestLinkEndToEnd::monitorLink()
                                  ? contents(QFINDTESTDATA("tst_linkendtoend.cpp"))
                                  : QByteArray("(unreadable)"));
     QVERIFY(existing == "replaced" || !QFileInfo(path).isSymLink());
+}
+
+// What the monitor is given to write and wait for: a folder or an endless
+// wait is refused up front; a FIFO gets the session and stays a FIFO.
+void TestLinkEndToEnd::monitorOptions_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("refusal");
+    const QString idle = "quorvane-doorsim: --idle-exit takes 0 to 86400 seconds (0: never end "
+                         "for lack of data), not ";
+    QTest::newRow("--json a folder") << QStringList{"--json", "%1", "--idle-exit", "0.2"}
+                                     << "quorvane-doorsim: --json: %1 is a folder. Name a file";
+    for (const char* seconds : {"inf", "1e308", "nan", "-1"})
+        QTest::newRow(seconds) << QStringList{"--idle-exit", seconds} << idle + seconds;
+    QTest::newRow("--json a FIFO")
+        << QStringList{"--json", "%1/fifo", "--idle-exit", "0.2"} << QString();
+}
+
+void TestLinkEndToEnd::monitorOptions()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, refusal);
+    QTemporaryDir dir;
+    const QByteArray fifo = QFile::encodeName(dir.filePath("fifo"));
+    int reader = -1, keep = -1;
+    if (refusal.isEmpty()) {
+        QCOMPARE(::mkfifo(fifo.constData(), 0600), 0);
+        reader = ::open(fifo.constData(), O_RDONLY | O_NONBLOCK);
+        keep = ::open(fifo.constData(), O_WRONLY | O_NONBLOCK);
+        QVERIFY(reader >= 0 && keep >= 0);
+    }
+    QProcess monitor;
+    monitor.start(QStringLiteral(DOORSIM_PATH), arguments.replaceInStrings("%1", dir.path()));
+    QVERIFY(monitor.waitForFinished(10000));
+    if (!refusal.isEmpty()) {
+        QCOMPARE(monitor.exitCode(), 1);
+        const QString said = QString::fromLocal8Bit(monitor.readAllStandardError());
+        QVERIFY2(said.startsWith(refusal.replace("%1", dir.path())), qPrintable(said));
+        return;
+    }
+    QCOMPARE(monitor.exitCode(), 0);
+    ::close(keep);
+    QByteArray arrived(65536, '\0');
+    const ssize_t n = ::read(reader, arrived.data(), size_t(arrived.size()));
+    ::close(reader);
+    QVERIFY(n > 0);
+    arrived.truncate(n);
+    QVERIFY2(QJsonDocument::fromJson(arrived).object().contains("events"), arrived.constData());
+    struct stat st;
+    QVERIFY(::stat(fifo.constData(), &st) == 0 && S_ISFIFO(st.st_mode));
 }
 
 QTEST_GUILESS_MAIN(TestLinkEndToEnd)

@@ -1,18 +1,22 @@
 #include "dbtool.h"
+#include "directorybackup.h"
 #include "testdatabase.h"
 
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <csignal>
+#include <fcntl.h>
 #include <memory>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -60,6 +64,48 @@ void leaveHotJournal(const QString& path)
     QVERIFY(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL &&
             QFileInfo(path + "-journal").size() > 0);
 }
+
+QByteArray contents(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
+}
+
+// Everything written into the FIFO at path until stop() is called.
+class FifoReader
+{
+public:
+    explicit FifoReader(const QString& path)
+    {
+        m_read = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK);
+        // A writer of our own keeps the reader from seeing the end too early.
+        m_keep = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_NONBLOCK);
+        ::fcntl(m_read, F_SETFL, 0);
+        m_thread = std::thread([this] {
+            char buffer[4096];
+            for (ssize_t n; (n = ::read(m_read, buffer, sizeof buffer)) > 0;)
+                m_bytes.append(buffer, n);
+        });
+    }
+    ~FifoReader()
+    {
+        if (m_thread.joinable())
+            stop();
+    }
+    QByteArray stop()
+    {
+        ::close(m_keep);
+        m_thread.join();
+        ::close(m_read);
+        return m_bytes;
+    }
+
+private:
+    int m_read = -1;
+    int m_keep = -1;
+    QByteArray m_bytes;
+    std::thread m_thread;
+};
 
 } // namespace
 
@@ -123,6 +169,52 @@ private slots:
         testdb::exec(m_rooms, "PRAGMA journal_mode=WAL");
         QCOMPARE(Session().run({"check", dir()}), 0);
         QCOMPARE(entries(), made);
+    }
+
+    // A restore killed among its renames, with a damaged room file to move
+    // aside: check undoes it while the operator file's rows were not
+    // committed, and finishes it when no file was restored in place.
+    void checkFinishesOrUndoesAStoppedRestore_data()
+    {
+        QTest::addColumn<bool>("operatorsThere");
+        QTest::addColumn<int>("renames");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("between a file's two renames") << true << 1 << "it was undone";
+        QTest::newRow("after the renames, before the commit") << true << 2 << "it was undone";
+        QTest::newRow("nothing restored in place") << false << 1 << "it was finished";
+    }
+    void checkFinishesOrUndoesAStoppedRestore()
+    {
+        QFETCH(bool, operatorsThere);
+        QFETCH(int, renames);
+        QFETCH(QString, said);
+        initWith("admin", "1");
+        testdb::exec(m_rooms, "INSERT INTO Room_tel (Room, TEL1) VALUES ('101', '555')");
+        const QString file = m_dir->filePath("rooms.qvb");
+        QCOMPARE(Session().run({"backup", dir(), file}), 0);
+        writeBytes(m_rooms, "not a database");
+        if (operatorsThere)
+            testdb::exec(m_operators, "UPDATE user_pin SET password = '2'");
+        else
+            QVERIFY(QFile::remove(m_operators));
+        const QStringList before = entries();
+        QVERIFY(!directorybackup::restoreStoppingAfter(dir(), file, nullptr, renames).ok());
+        QVERIFY(!QFile::exists(m_rooms) || renames > 1);
+
+        Session checked;
+        checked.run({"check", dir()});
+        QVERIFY2(checked.output.contains(said), qPrintable(checked.output));
+        if (operatorsThere) {
+            QCOMPARE(entries(), before);
+            QCOMPARE(testdb::rows(m_operators, kOperators), (QList<QStringList>{{"admin", "2"}}));
+            QFile rooms(m_rooms);
+            QVERIFY(rooms.open(QIODevice::ReadOnly) && rooms.readAll() == "not a database");
+        } else {
+            QCOMPARE(testdb::rows(m_operators, kOperators), (QList<QStringList>{{"admin", "1"}}));
+            QCOMPARE(testdb::rows(m_rooms, schema::directoryTable()),
+                     (QList<QStringList>{{"101", "555", "<NULL>", "<NULL>"}}));
+            QVERIFY(checked.output.contains("Both files are in order."));
+        }
     }
 
     // An empty expectation: refused with the message, and nothing created.
@@ -285,6 +377,127 @@ private slots:
         QVERIFY(testdb::rows(m_rooms, schema::directoryTable()).isEmpty());
     }
 
+    // Files named to write to: a database (however named) or a file SQLite
+    // keeps beside one is refused, a folder too; a FIFO or the standard
+    // output is written into and stays what it is. "%1" is the data folder; placed is "NAME>TARGET"
+    // for a link, "NAME=TARGET" for a hard link, "NAME|" for a FIFO.
+    void writersLeaveTheDatabasesAlone_data()
+    {
+        const QString rooms = schema::kDirectoryFile;
+        const QString ops = schema::kOperatorFile;
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("placed");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("says");
+        const auto row = [](const char* tag, const QStringList& arguments, const QString& placed,
+                            int status, const QString& says) {
+            QTest::newRow(tag) << arguments << placed << status << says;
+        };
+        const QString roomsSaid = "is (or leads to) the room database " + rooms + " in ";
+        row("room file", {"export", "%1", "%1/" + rooms}, {}, 1, roomsSaid);
+        row("./ form", {"export", "%1", "%1/./" + rooms}, {}, 1, roomsSaid);
+        row("symbolic link", {"export", "%1", "%1/rooms.csv"}, "rooms.csv>" + rooms, 1, roomsSaid);
+        row("hard link", {"export", "%1", "%1/rooms.csv"}, "rooms.csv=" + ops, 1,
+            "the operator database " + ops);
+        row("journal", {"export", "%1", "%1/" + rooms + "-journal"}, {}, 1,
+            "the -journal file SQLite keeps for the room database " + rooms);
+        row("link to the WAL", {"export", "%1", "%1/out.csv"}, "out.csv>" + ops + "-wal", 1,
+            "the -wal file SQLite keeps for the operator database " + ops);
+        row("PDF onto operators", {"export", "%1", "--pdf", "%1/" + ops}, {}, 1,
+            "the operator database " + ops);
+        row("backup onto the journal", {"backup", "%1", "%1/" + ops + "-journal"}, {}, 1,
+            "the -journal file SQLite keeps for the operator");
+        row("folder", {"export", "%1", "%1"}, {}, 1, "%1 is a folder. Name a file");
+        row("FIFO", {"export", "%1", "%1/pipe"}, "pipe|", 0, "Exported the room directory to");
+        row("standard output", {"export", "%1", "/dev/stdout"}, {}, 0,
+            "\xEF\xBB\xBFRoom,TEL1,TEL2,TEL3\r\n\"101\",\"555\",,\r\nExported the room "
+            "directory to /dev/stdout.");
+        row("PDF into a FIFO", {"export", "%1", "--pdf", "%1/pipe"}, "pipe|", 0,
+            "Wrote the room list of 1 room");
+    }
+
+    void writersLeaveTheDatabasesAlone()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, placed);
+        QFETCH(int, status);
+        QFETCH(QString, says);
+        initWith("anna", "1234");
+        testdb::exec(m_rooms, "INSERT INTO Room_tel (Room, TEL1) VALUES ('101', '555')");
+        const QString name = placed.section(QRegularExpression("[>=|]"), 0, 0);
+        const QString target = m_dir->filePath(placed.section(QRegularExpression("[>=|]"), 1));
+        if (placed.contains('>'))
+            QVERIFY(QFile::link(target, m_dir->filePath(name)));
+        if (placed.contains('='))
+            QCOMPARE(::link(qPrintable(target), qPrintable(m_dir->filePath(name))), 0);
+        if (placed.contains('|'))
+            QCOMPARE(::mkfifo(qPrintable(m_dir->filePath(name)), 0600), 0);
+        const QByteArray rooms = contents(m_rooms);
+        const QByteArray operators = contents(m_operators);
+        const QStringList before = entries();
+        std::unique_ptr<FifoReader> reader;
+        if (placed.contains('|'))
+            reader = std::make_unique<FifoReader>(m_dir->filePath(name));
+
+        // The built companion: the PDF needs its fonts, /dev/stdout its pipe.
+        QProcess companion;
+        companion.setProcessChannelMode(QProcess::MergedChannels);
+        companion.start(QStringLiteral(QUORVANE_DB_EXECUTABLE),
+                        arguments.replaceInStrings("%1", dir()));
+        QVERIFY(companion.waitForFinished());
+        QCOMPARE(companion.exitCode(), status);
+        const QString said = QString::fromUtf8(companion.readAll());
+        QVERIFY2(said.contains(QString(says).replace("%1", dir())), qPrintable(said));
+        QVERIFY(contents(m_rooms) == rooms && contents(m_operators) == operators);
+        QCOMPARE(entries(), before);
+        if (reader) {
+            const QByteArray arrived = reader->stop();
+            QVERIFY2(arrived.startsWith(arguments.contains("--pdf") ? "%PDF" : "\xEF\xBB\xBFRoom,"),
+                     arrived.left(40).constData());
+            struct stat st;
+            QVERIFY(::stat(qPrintable(m_dir->filePath(name)), &st) == 0 && S_ISFIFO(st.st_mode));
+        }
+    }
+
+    // A room file that never recorded a transfer, as an older program left
+    // it: history and changes read it and leave it byte for byte, also when
+    // the user may only read it.
+    void readingCommandsWriteNothing_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<bool>("readOnly");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("said");
+        const QString nothing = "Nothing has been sent to the door unit from ";
+        const QString never = "Door unit: never loaded";
+        QTest::newRow("history") << "history" << false << 0 << nothing;
+        QTest::newRow("history, read-only") << "history" << true << 0 << nothing;
+        QTest::newRow("changes") << "changes" << false << 1 << never;
+        QTest::newRow("changes, read-only") << "changes" << true << 1 << never;
+    }
+
+    void readingCommandsWriteNothing()
+    {
+        QFETCH(QString, command);
+        QFETCH(bool, readOnly);
+        QFETCH(int, status);
+        QFETCH(QString, said);
+        testdb::create(m_rooms, schema::directoryTable(), {{"101", "138", {}, {}}});
+        if (readOnly)
+            QCOMPARE(::chmod(QFile::encodeName(m_rooms).constData(), 0444), 0);
+        QFile file(m_rooms);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray before = file.readAll();
+        file.close();
+        const QStringList entriesBefore = entries();
+        Session session;
+        QCOMPARE(session.run({command, dir()}), status);
+        QVERIFY2(session.output.startsWith(said), qPrintable(session.output + session.errors));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), before);
+        QCOMPARE(entries(), entriesBefore);
+    }
+
     // Statements rebuild the file as another program would, without the
     // companion's width checks.
     void checkNamesWhatIsWrong_data()
@@ -315,6 +528,12 @@ private slots:
             {"INSERT INTO Room_tel (Room) VALUES ('4242')",
              "CREATE INDEX rooms_by_number ON Room_tel (Room)"},
             "Inhabitant_telnum.mdb: the integrity check failed: ");
+        row("damaged transfer record", rooms,
+            {"INSERT INTO transfer_log (started, what, outcome, sent, total) VALUES "
+             "('2026-01-01T00:00:00.000Z', 'download', 'complete', 99999999999, 99999999999)"},
+            "Inhabitant_telnum.mdb: The transfer record in %1/Inhabitant_telnum.mdb is damaged: "
+            "record 1 counts 99999999999 of 99999999999 rooms. What was sent to the door unit "
+            "cannot be told from it. The rooms are not affected.");
         row("no operator", ops, {"DELETE FROM user_pin"},
             "holds no operator, so nobody can log in. Add one with: quorvane-db add-operator '%1'");
     }

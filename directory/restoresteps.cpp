@@ -1,0 +1,219 @@
+#include "restoresteps.h"
+
+#include "database.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QStringList>
+
+#include <cstdio>
+#include <unistd.h>
+
+namespace restoresteps {
+
+namespace {
+
+const QString kStepsFile = QStringLiteral(".quorvane-restore");
+
+QString stepsPath(const QString& directory)
+{
+    return database::pathIn(directory, kStepsFile);
+}
+
+const char* kindName(Target::Kind kind)
+{
+    switch (kind) {
+    case Target::Kind::InPlace:
+        return "in place";
+    case Target::Kind::Aside:
+        return "aside";
+    case Target::Kind::New:
+        return "new";
+    }
+    return "";
+}
+
+bool read(const QString& directory, QList<Target>& targets)
+{
+    QFile file(stepsPath(directory));
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QJsonArray list = QJsonDocument::fromJson(file.readAll()).array();
+    for (const QJsonValue& value : list) {
+        const QJsonObject o = value.toObject();
+        Target t;
+        const QString kind = o.value(QLatin1String("kind")).toString();
+        t.kind = kind == QLatin1String(kindName(Target::Kind::InPlace)) ? Target::Kind::InPlace
+                 : kind == QLatin1String(kindName(Target::Kind::Aside)) ? Target::Kind::Aside
+                                                                        : Target::Kind::New;
+        t.path = o.value(QLatin1String("path")).toString();
+        t.table = o.value(QLatin1String("table")).toString();
+        t.kept = o.value(QLatin1String("kept")).toString();
+        t.fresh = o.value(QLatin1String("fresh")).toString();
+        targets << t;
+    }
+    return !targets.isEmpty();
+}
+
+bool exists(const QString& path)
+{
+    return !path.isEmpty() && QFileInfo(path).exists();
+}
+
+bool move(const QString& from, const QString& to)
+{
+    return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
+}
+
+// Whether the file's rows differ from those of its copy taken before the
+// restore began: then its transaction was committed. Opening the file rolls
+// back a transaction that was not.
+bool rowsChanged(const Target& t)
+{
+    if (!exists(t.kept))
+        return false;
+    const QString name = database::uniqueConnectionName(QStringLiteral("restoresteps"));
+    bool changed = false;
+    if (database::open(t.path, name)) {
+        QSqlQuery q(QSqlDatabase::database(name, false));
+        const QString table = database::quotedIdentifier(t.table);
+        q.prepare(QStringLiteral("ATTACH ? AS kept"));
+        q.addBindValue(t.kept);
+        changed =
+            q.exec() &&
+            q.exec(QStringLiteral("SELECT (SELECT count(*) FROM main.%1) <> (SELECT count(*) "
+                                  "FROM kept.%1) OR EXISTS (SELECT * FROM main.%1 EXCEPT SELECT "
+                                  "* FROM kept.%1)")
+                       .arg(table)) &&
+            q.next() && q.value(0).toBool();
+        q.finish();
+        q.exec(QStringLiteral("DETACH kept"));
+    }
+    database::close(name);
+    return changed;
+}
+
+QString what(const QList<Target>& targets)
+{
+    QStringList left;
+    for (const Target& t : targets) {
+        for (const QString& path : {t.fresh, t.kept}) {
+            if (exists(path))
+                left << path;
+        }
+        if (!exists(t.path))
+            left << QStringLiteral("%1 is missing").arg(t.path);
+    }
+    return left.join(QStringLiteral(", "));
+}
+
+} // namespace
+
+bool write(const QString& directory, const QList<Target>& targets)
+{
+    QJsonArray list;
+    for (const Target& t : targets)
+        list << QJsonObject{{QLatin1String("kind"), QLatin1String(kindName(t.kind))},
+                            {QLatin1String("path"), t.path},
+                            {QLatin1String("table"), t.table},
+                            {QLatin1String("kept"), t.kept},
+                            {QLatin1String("fresh"), t.fresh}};
+    QFile file(stepsPath(directory));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        return false;
+    const QByteArray bytes = QJsonDocument(list).toJson();
+    const bool ok =
+        file.write(bytes) == bytes.size() && file.flush() && ::fsync(file.handle()) == 0;
+    file.close();
+    if (!ok)
+        QFile::remove(file.fileName());
+    return ok;
+}
+
+void clear(const QString& directory)
+{
+    QFile::remove(stepsPath(directory));
+}
+
+QString pending(const QString& directory)
+{
+    QList<Target> targets;
+    if (!QFileInfo::exists(stepsPath(directory)))
+        return {};
+    read(directory, targets);
+    return QStringLiteral("A restore into %1 stopped halfway and left %2 (its steps are in %3). "
+                          "Quorvane finishes or undoes it when it starts, and so does: %4")
+        .arg(directory, what(targets), stepsPath(directory), database::checkCommand(directory));
+}
+
+Outcome recover(const QString& directory, QString* done)
+{
+    if (!QFileInfo::exists(stepsPath(directory)))
+        return Outcome::success();
+    QList<Target> targets;
+    if (!read(directory, targets))
+        return Outcome::failure(QStringLiteral("%1 cannot be read. Move it away after putting "
+                                               "the database files in %2 in order.")
+                                    .arg(stepsPath(directory), directory));
+    // Files are renamed only after every image is written whole, so one
+    // renamed file means the restore got that far.
+    bool moved = false;
+    bool inPlace = false;
+    bool committed = false;
+    for (const Target& t : std::as_const(targets)) {
+        if (t.kind == Target::Kind::Aside)
+            moved = moved || exists(t.kept);
+        else if (t.kind == Target::Kind::New)
+            moved = moved || (exists(t.path) && !exists(t.fresh));
+        else {
+            inPlace = true;
+            committed = committed || rowsChanged(t);
+        }
+    }
+    const bool finish = committed || (moved && !inPlace);
+    bool ok = true;
+    if (finish) {
+        for (const Target& t : std::as_const(targets)) {
+            if (t.kind == Target::Kind::Aside && exists(t.path) && exists(t.fresh) &&
+                !exists(t.kept))
+                ok = move(t.path, t.kept) && ok;
+            if (t.kind != Target::Kind::InPlace && !exists(t.path) && exists(t.fresh))
+                ok = move(t.fresh, t.path) && ok;
+        }
+    } else {
+        for (auto it = targets.crbegin(); it != targets.crend(); ++it) {
+            const Target& t = *it;
+            if (t.kind == Target::Kind::InPlace) {
+                QFile::remove(t.kept);
+                continue;
+            }
+            if (exists(t.path) && !exists(t.fresh) &&
+                (t.kind == Target::Kind::New || exists(t.kept)))
+                ok = move(t.path, t.fresh) && ok;
+            if (t.kind == Target::Kind::Aside && !exists(t.path) && exists(t.kept))
+                ok = move(t.kept, t.path) && ok;
+            if (ok)
+                QFile::remove(t.fresh);
+        }
+    }
+    if (!ok)
+        return Outcome::failure(pending(directory));
+    clear(directory);
+    if (done)
+        *done =
+            finish
+                ? QStringLiteral("A restore into %1 had stopped halfway; it was finished, so both "
+                                 "files now hold the backup.")
+                      .arg(directory)
+                : QStringLiteral("A restore into %1 had stopped halfway; it was undone, so both "
+                                 "files are as they were before it. Restore again.")
+                      .arg(directory);
+    return Outcome::success();
+}
+
+} // namespace restoresteps

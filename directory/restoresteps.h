@@ -1,0 +1,42 @@
+#pragma once
+
+#include "outcome.h"
+
+#include <QList>
+#include <QString>
+
+// The steps of a restore, written down in its folder before the first file
+// is made, so that a restore stopped halfway (killed, the power lost between
+// two renames) is finished or undone the next time the folder is used
+// rather than leaving a database file missing beside its hidden copy.
+namespace restoresteps {
+
+struct Target
+{
+    enum class Kind {
+        InPlace, // rows copied in the file's own transaction; kept is a copy of it
+        Aside,   // the file is moved to kept, then fresh takes its place
+        New,     // there was no file; fresh takes its place
+    };
+    Kind kind = Kind::New;
+    QString path;
+    QString table;
+    QString kept;
+    QString fresh; // the backup's image, hidden beside path
+};
+
+// Written and flushed to the disk; false when it cannot be.
+bool write(const QString& directory, const QList<Target>& targets);
+// Once the restore has finished, or has undone what it did.
+void clear(const QString& directory);
+
+// Empty when no restore in directory stopped halfway; otherwise what it left,
+// naming the hidden files and the command that finishes or undoes it.
+QString pending(const QString& directory);
+
+// Finishes a restore that stopped halfway once its rows were written, and
+// undoes one that stopped before; done tells which (empty when nothing was
+// pending). A failure names what is left and what to run.
+Outcome recover(const QString& directory, QString* done = nullptr);
+
+} // namespace restoresteps
