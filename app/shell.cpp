@@ -83,6 +83,8 @@ void Shell::onTransferHistory()
         m_history->setAttribute(Qt::WA_DeleteOnClose);
     }
     m_history->reload();
+    // The history may list a transfer made elsewhere: the panel follows it.
+    m_doorUnit->recheck();
     m_history->show();
     m_history->raise();
     m_history->activateWindow();
@@ -120,6 +122,7 @@ TelNumWindow* Shell::loadDirectoryWindow()
     // The designed inner size, even where the main window is smaller.
     m_telNumFrame->resize(m_telNumFrame->sizeHint());
     m_telNum = window;
+    window->setWaitShown([this](const QString& text) { m_main->setStatusText(text); });
     window->model()->setRowNotes([this](int row) { return m_doorUnit->rowNote(row); });
     m_doorUnit->watch(&window->datPrimaryRS());
     // The window must know when Exit closes it: the program ends regardless.

@@ -15,10 +15,10 @@ struct RoomRecord
     bool operator==(const RoomRecord&) const = default;
 };
 
-// The room as the door unit sees it: its record fills the room with leading
-// zeros to 7 characters, so "101", "0101" and "0000101" are one room there.
-// Blanks are kept, as the record keeps them.
+// The room as the door unit stores it: padded with leading zeros to the
+// record's width as the record is built, blanks kept, so "101" and "0101"
+// are one room there while "101 " is another.
 inline QString doorUnitRoomKey(const QString& room)
 {
-    return room.rightJustified(schema::kRoomWidth, QLatin1Char('0'));
+    return room.rightJustified(schema::kRoomWidth, u'0');
 }
