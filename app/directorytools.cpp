@@ -4,6 +4,7 @@
 #include "directorybackup.h"
 #include "importpreview.h"
 #include "importpreviewdialog.h"
+#include "roomcsv.h"
 #include "roomimport.h"
 #include "roomlistdocument.h"
 #include "telnumwindow.h"
@@ -59,10 +60,9 @@ void DirectoryTools::importRooms()
                                                       QDir::homePath(), kCsvFilter);
     if (path.isEmpty())
         return;
-    QFile in(path);
-    if (!in.open(QIODevice::ReadOnly)) {
-        say(QStringLiteral("%1 cannot be read: %2").arg(path, in.errorString()),
-            MessageSink::Icon::Critical);
+    QByteArray csv;
+    if (Outcome read = roomcsv::readFile(path, csv); !read) {
+        say(read.description(), MessageSink::Icon::Critical);
         return;
     }
     QList<RoomRecord> directory;
@@ -71,7 +71,7 @@ void DirectoryTools::importRooms()
         return;
     }
     ImportPreview preview;
-    if (Outcome read = preview.load(in.readAll(), directory); !read) {
+    if (Outcome read = preview.load(csv, directory); !read) {
         say(QStringLiteral("%1: %2").arg(path, read.description()), MessageSink::Icon::Exclamation);
         return;
     }
@@ -82,8 +82,7 @@ void DirectoryTools::importRooms()
     if (Outcome done =
             roomimport::write(directoryFile(), preview.rooms(), preview.replace(), &written);
         !done) {
-        say(done.description() + QStringLiteral("\nNothing was written."),
-            MessageSink::Icon::Critical);
+        say(done.description(), MessageSink::Icon::Critical);
         return;
     }
     QString text = QStringLiteral("Imported %1: %2 added, %3 changed, %4 unchanged")

@@ -109,14 +109,16 @@ QVariant ImportPreview::data(const QModelIndex& index, int role) const
         return row.line;
     case Verdict:
         return roomverdict::verdictName(verdict.verdict);
+    // A value of a million characters would hold the table up while it is
+    // measured and drawn; its start is enough to find it in the file.
     case Room:
-        return row.room.Room;
+        return roomcsv::shown(row.room.Room);
     case Tel1:
-        return row.room.TEL1;
+        return roomcsv::shown(row.room.TEL1);
     case Tel2:
-        return row.room.TEL2;
+        return roomcsv::shown(row.room.TEL2);
     case Tel3:
-        return row.room.TEL3;
+        return roomcsv::shown(row.room.TEL3);
     case Reason:
         return verdict.reasons.join(QStringLiteral("; "));
     case ColumnCount:

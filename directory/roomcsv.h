@@ -29,19 +29,42 @@ struct CsvFile
     QStringList ignoredColumns;
 };
 
+// The largest room list read: far more than any building's (100,000 rooms
+// take about 5 MB), small enough to hold and judge at once.
+constexpr qint64 kLargestFile = 100 * 1024 * 1024;
+
+// The most rows a room list may have, for the same reason.
+constexpr qsizetype kMostRows = 200000;
+
+// The bytes of the room list at path, read at most kLargestFile of them, so
+// that a device or a pipe that never ends is refused as a file too large.
+Outcome readFile(const QString& path, QByteArray& bytes);
+
 // Reads UTF-8 text with or without a byte-order mark, separated by commas or
 // semicolons (whichever the first line uses more of), quoted fields with
 // doubled quotes inside, CRLF or LF line ends. A first row that names Room,
 // TEL1, TEL2 and TEL3 (in any order, any case) is the header; without one the
 // columns are these four in this order. Blank rows are skipped. Fails only
-// when the text as a whole cannot be read (not UTF-8, a header without Room).
+// when the text as a whole cannot be read (not UTF-8, a header without Room,
+// more than kMostRows rows).
 Outcome read(const QByteArray& bytes, CsvFile& file);
 
 // The form export writes and import reads back unchanged: UTF-8 with a
 // byte-order mark so spreadsheets take it as such, the header
 // Room,TEL1,TEL2,TEL3, CRLF line ends, and every value that is not empty in
 // double quotes, so that a spreadsheet asked to take quoted fields as text
-// keeps leading zeros and "+".
+// keeps leading zeros and "+". A value a spreadsheet would take as a formula
+// is written as ="...", which a spreadsheet shows as that text and read gives
+// back unchanged.
 QByteArray write(const QList<RoomRecord>& rooms);
+
+// Whether a spreadsheet opening the value would take it as a formula and show
+// something else: it starts with "=" or "@", or with "+" or "-" not followed
+// by digits only ("+4930123" is a telephone number).
+bool looksLikeFormula(const QString& value);
+
+// A value as a message quotes it: cut short after a readable length, since a
+// file may hold a line of millions of characters.
+QString shown(const QString& value);
 
 } // namespace roomcsv

@@ -39,6 +39,17 @@ private:
     Outcome m_opened = Outcome::success();
 };
 
+// why, a sentence without its first capital, and then the next sentence: a
+// command that ends why stays on its own line.
+QString followedBy(const QString& why, const QString& next)
+{
+    if (why.endsWith(QLatin1Char('.')))
+        return why + QLatin1Char(' ') + next;
+    if (why.contains(QLatin1Char('\n')))
+        return why + QLatin1Char('\n') + next;
+    return why + QStringLiteral(". ") + next;
+}
+
 // A row is found again by its key when it has a single one (its rowid, or
 // the key of a table made WITHOUT ROWID), otherwise by the values it was
 // read with; rows are read in the order of the key.
@@ -96,18 +107,18 @@ Outcome write(const QString& path, const QList<RoomRecord>& rooms, bool replace,
     const QSqlDatabase db = connection.db();
     auto fail = [&](const QString& what, const QString& why) {
         QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
-        return Outcome::failure(
-            QStringLiteral("%1: %2. Nothing was written; the room directory is as it was.")
-                .arg(what, why));
+        return Outcome::failure(QStringLiteral("%1: %2").arg(
+            what, followedBy(why, QStringLiteral(
+                                      "Nothing was written; the room directory is as it was."))));
     };
     // IMMEDIATE takes the write lock before anything is read, so the rows
     // compared below are the rows the writes meet.
     QSqlQuery begin(db);
     if (!begin.exec(QStringLiteral("BEGIN IMMEDIATE")))
         return Outcome::failure(
-            QStringLiteral("The room directory in %1 cannot be written now: %2. Nothing was "
-                           "written.")
-                .arg(path, begin.lastError().text()));
+            QStringLiteral("The room directory in %1 cannot be written now: %2")
+                .arg(path, followedBy(database::plainError(begin.lastError(), path),
+                                      QStringLiteral("Nothing was written."))));
 
     const Addressing rows = addressing(db);
     QHash<QString, QList<QPair<QString, RoomRecord>>> stored;
@@ -118,7 +129,8 @@ Outcome write(const QString& path, const QList<RoomRecord>& rooms, bool replace,
                 if (replace)
                     ++counts.removed;
                 else
-                    stored[select.text(1)] << qMakePair(select.text(0), select.record(1));
+                    stored[doorUnitRoomKey(select.text(1))]
+                        << qMakePair(select.text(0), select.record(1));
             }
         }
         if (select.failed())
@@ -134,7 +146,9 @@ Outcome write(const QString& path, const QList<RoomRecord>& rooms, bool replace,
                                             "VALUES (?, ?, ?, ?)"));
     BulkStatement update(db, rows.update);
     for (const RoomRecord& r : rooms) {
-        const auto found = stored.constFind(r.Room);
+        // The door unit takes "101" and a stored "0101" as one room, so the
+        // stored row is the one given the numbers.
+        const auto found = stored.constFind(doorUnitRoomKey(r.Room));
         if (found == stored.cend()) {
             if (!insert.run({r.Room, r.TEL1, r.TEL2, r.TEL3}))
                 return fail(QStringLiteral("Room %1 cannot be added").arg(r.Room),
@@ -144,7 +158,7 @@ Outcome write(const QString& path, const QList<RoomRecord>& rooms, bool replace,
         }
         bool changed = false;
         for (const auto& [key, old] : *found) {
-            if (old == r)
+            if (old.TEL1 == r.TEL1 && old.TEL2 == r.TEL2 && old.TEL3 == r.TEL3)
                 continue;
             if (!(rows.byKey ? update.run({r.TEL1, r.TEL2, r.TEL3, key})
                              : update.run({r.TEL1, r.TEL2, r.TEL3, old.Room, old.TEL1, old.TEL2,
@@ -158,7 +172,7 @@ Outcome write(const QString& path, const QList<RoomRecord>& rooms, bool replace,
     QSqlQuery commit(db);
     if (!commit.exec(QStringLiteral("COMMIT")))
         return fail(QStringLiteral("The room directory cannot be written"),
-                    commit.lastError().text());
+                    database::plainError(commit.lastError(), path));
     if (written)
         *written = counts;
     return Outcome::success();

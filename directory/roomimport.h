@@ -26,8 +26,9 @@ struct Written
 Outcome readDirectory(const QString& path, QList<RoomRecord>& rooms);
 
 // Writes rooms in one transaction. Merging gives a room already present the
-// numbers of rooms (every row of it, should it be stored twice) and adds the
-// others at the end in their order; replacing makes the table exactly rooms.
+// numbers of rooms (every row of it, should it be stored twice; "101" finds a
+// stored "0101", the same room to the door unit) and adds the others at the
+// end in their order; replacing makes the table exactly rooms.
 // A failure leaves the directory as it was. The caller has judged the rows:
 // the rooms must be distinct and fit the door unit's record.
 Outcome write(const QString& path, const QList<RoomRecord>& rooms, bool replace,

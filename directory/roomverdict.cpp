@@ -38,9 +38,8 @@ QString refusal(const Field& field)
     const int length = field.value.size() > field.width ? schema::characterCount(field.value) : 0;
     if (length > field.width)
         return QStringLiteral("%1 \"%2\" is %3 characters long; the door unit takes at most %4")
-            .arg(QLatin1String(field.name), field.value)
-            .arg(length)
-            .arg(field.width);
+            .arg(QLatin1String(field.name), roomcsv::shown(field.value), QString::number(length),
+                 QString::number(field.width));
     for (qsizetype i = 0; i < field.value.size(); ++i) {
         char32_t c = field.value[i].unicode();
         if (QChar::isHighSurrogate(c) && i + 1 < field.value.size())
@@ -81,21 +80,27 @@ bool allDigits(const QString& number)
     return !number.isEmpty() && dialable(number) && number[0] != QLatin1Char('+');
 }
 
-QString roomList(const QStringList& rooms)
+// The first items of a list of total, and how many more there are.
+QString listed(const QStringList& first, qsizetype total)
 {
-    if (rooms.size() <= 3)
-        return rooms.join(QStringLiteral(", "));
+    if (total <= first.size())
+        return first.join(QStringLiteral(", "));
     return QStringLiteral("%1 and %2 more")
-        .arg(rooms.mid(0, 3).join(QStringLiteral(", ")))
-        .arg(rooms.size() - 3);
+        .arg(first.join(QStringLiteral(", ")))
+        .arg(total - first.size());
 }
 
 QString numbersOf(const RoomRecord& r)
 {
     QStringList numbers;
     for (const QString* n : {&r.TEL1, &r.TEL2, &r.TEL3})
-        numbers << (n->isEmpty() ? QStringLiteral("-") : *n);
+        numbers << (n->isEmpty() ? QStringLiteral("-") : roomcsv::shown(*n));
     return numbers.join(QStringLiteral(", "));
+}
+
+bool sameNumbers(const RoomRecord& a, const RoomRecord& b)
+{
+    return a.TEL1 == b.TEL1 && a.TEL2 == b.TEL2 && a.TEL3 == b.TEL3;
 }
 
 // A spreadsheet that reads 01234567890 as a number shows 1234567890, and
@@ -180,10 +185,17 @@ private:
 QList<RowVerdict> judge(const QList<roomcsv::CsvRow>& file, const QList<RoomRecord>& directory,
                         bool replace)
 {
+    using roomcsv::shown;
     QList<RowVerdict> verdicts(file.size());
+    // Rooms are compared as the door unit sees them, so "101" and "0101"
+    // are one room. The hashes below hold views of these keys and of the
+    // file's own texts, which outlive them.
+    QList<QString> keys;
+    keys.reserve(file.size());
+    for (const roomcsv::CsvRow& row : file)
+        keys << doorUnitRoomKey(row.room.Room);
     // Rows of each room: the first in one hash, more only when there are any,
-    // since a file of 100,000 rooms should not cost 100,000 lists. The keys
-    // are views of the file's own texts, which outlive the hashes.
+    // since a file of 100,000 rooms should not cost 100,000 lists.
     QHash<QStringView, int> firstRowOf;
     QHash<QStringView, QList<int>> rowsOfRoom;
     firstRowOf.reserve(file.size());
@@ -194,77 +206,128 @@ QList<RowVerdict> judge(const QList<roomcsv::CsvRow>& file, const QList<RoomReco
             raise(v, Verdict::Error, row.problem);
         if (row.room.Room.isEmpty())
             raise(v, Verdict::Error, QStringLiteral("the room is empty"));
-        else if (firstRowOf.contains(row.room.Room))
-            rowsOfRoom[row.room.Room] << i;
+        else if (firstRowOf.contains(keys[i]))
+            rowsOfRoom[keys[i]] << i;
         else
-            firstRowOf.insert(row.room.Room, i);
+            firstRowOf.insert(keys[i], i);
         const Field fields[] = {{"Room", row.room.Room, schema::kRoomWidth},
                                 {"TEL1", row.room.TEL1, schema::kTelephoneWidth},
                                 {"TEL2", row.room.TEL2, schema::kTelephoneWidth},
                                 {"TEL3", row.room.TEL3, schema::kTelephoneWidth}};
         for (const Field& f : fields) {
-            if (const QString why = refusal(f); !why.isEmpty())
+            if (const QString why = refusal(f); !why.isEmpty()) {
                 raise(v, Verdict::Error, why);
-            else if (&f != &fields[0] && !f.value.isEmpty() && !dialable(f.value))
+                continue;
+            }
+            if (f.value.startsWith(QLatin1Char(' ')) || f.value.endsWith(QLatin1Char(' ')))
+                raise(
+                    v, Verdict::Warning,
+                    QStringLiteral("%1 \"%2\" has blanks around it, which the door unit gets as "
+                                   "part of the %3")
+                        .arg(QLatin1String(f.name), shown(f.value),
+                             &f == &fields[0] ? QStringLiteral("room") : QStringLiteral("number")));
+            if (roomcsv::looksLikeFormula(f.value))
+                raise(v, Verdict::Warning,
+                      QStringLiteral("%1 \"%2\" starts with \"%3\", so a spreadsheet would take it "
+                                     "for a formula and change it; export keeps it text")
+                          .arg(QLatin1String(f.name), shown(f.value), f.value.left(1)));
+            else if (&f != &fields[0] && !f.value.isEmpty() && !dialable(f.value.trimmed()))
                 raise(v, Verdict::Warning,
                       QStringLiteral("%1 \"%2\" holds characters other than digits")
-                          .arg(QLatin1String(f.name), f.value));
+                          .arg(QLatin1String(f.name), shown(f.value)));
         }
     }
 
+    // Each row of a room names at most three others, so a room on many lines
+    // costs as much as the lines.
+    constexpr qsizetype kNamed = 3;
     for (auto it = rowsOfRoom.begin(); it != rowsOfRoom.end(); ++it) {
-        it.value().prepend(firstRowOf.value(it.key()));
-        for (int i : it.value()) {
+        QList<int>& rows = it.value();
+        rows.prepend(firstRowOf.value(it.key()));
+        const QString& text = file[rows.first()].room.Room;
+        const bool padded = std::any_of(rows.cbegin(), rows.cend(),
+                                        [&](int j) { return file[j].room.Room != text; });
+        for (int i : std::as_const(rows)) {
             QStringList others;
-            for (int j : it.value()) {
-                if (j != i)
-                    others << QString::number(file[j].line);
+            for (qsizetype k = 0; k < rows.size() && others.size() < kNamed; ++k) {
+                const int j = rows[k];
+                if (j == i)
+                    continue;
+                others << (file[j].room.Room == file[i].room.Room
+                               ? QString::number(file[j].line)
+                               : QStringLiteral("%1 as %2")
+                                     .arg(QString::number(file[j].line), shown(file[j].room.Room)));
             }
-            raise(verdicts[i], Verdict::Error,
-                  QStringLiteral("room %1 is also on line %2")
-                      .arg(it.key(), others.join(QStringLiteral(", "))));
+            QString reason = QStringLiteral("room %1 is also on line %2")
+                                 .arg(shown(file[i].room.Room), listed(others, rows.size() - 1));
+            if (padded)
+                reason += QStringLiteral("; the door unit fills each to %1 and takes them as one "
+                                         "room")
+                              .arg(shown(it.key().toString()));
+            raise(verdicts[i], Verdict::Error, reason);
         }
     }
 
     // The directory as it will be: the file's rooms, and when merging the
     // rooms the file does not name.
-    QHash<QStringView, const RoomRecord*> present;
-    present.reserve(directory.size());
+    QList<QString> directoryKeys;
+    directoryKeys.reserve(directory.size());
     for (const RoomRecord& r : directory)
-        present.insert(r.Room, &r); // a room stored twice: the last one counts
-    QHash<QStringView, QStringView> firstRoomOf;
-    QHash<QStringView, QStringList> roomsOfNumber; // numbers of more than one room only
+        directoryKeys << doorUnitRoomKey(r.Room);
+    // A room stored twice: the last one counts.
+    QHash<QStringView, const RoomRecord*> present;
+    QHash<QStringView, const RoomRecord*> presentAs;
+    present.reserve(directory.size());
+    presentAs.reserve(directory.size());
+    for (qsizetype i = 0; i < directory.size(); ++i) {
+        present.insert(directory[i].Room, &directory[i]);
+        presentAs.insert(directoryKeys[i], &directory[i]);
+    }
+    // A room as the door unit sees it, and as it is written.
+    using NamedRoom = std::pair<QStringView, QStringView>;
+    struct Sharing
+    {
+        QList<NamedRoom> rooms;
+        QSet<QStringView> keys;
+    };
+    QHash<QStringView, NamedRoom> firstRoomOf;
+    QHash<QStringView, Sharing> roomsOfNumber; // numbers of more than one room only
     firstRoomOf.reserve(3 * (file.size() + (replace ? 0 : directory.size())));
-    auto noteNumbers = [&](const RoomRecord& r) {
+    auto noteNumbers = [&](const RoomRecord& r, QStringView key) {
         for (const QString* n : {&r.TEL1, &r.TEL2, &r.TEL3}) {
             if (n->isEmpty())
                 continue;
             const auto first = firstRoomOf.constFind(*n);
             if (first == firstRoomOf.cend()) {
-                firstRoomOf.insert(*n, r.Room);
+                firstRoomOf.insert(*n, NamedRoom(key, r.Room));
                 continue;
             }
-            if (*first == r.Room)
+            if (first->first == key)
                 continue;
-            QStringList& rooms = roomsOfNumber[*n];
-            if (rooms.isEmpty())
-                rooms << first->toString();
-            if (rooms.last() != r.Room)
-                rooms << r.Room;
+            Sharing& shared = roomsOfNumber[*n];
+            if (shared.rooms.isEmpty()) {
+                shared.rooms << *first;
+                shared.keys.insert(first->first);
+            }
+            if (!shared.keys.contains(key)) {
+                shared.rooms << NamedRoom(key, r.Room);
+                shared.keys.insert(key);
+            }
         }
     };
-    for (const roomcsv::CsvRow& row : file)
-        noteNumbers(row.room);
+    for (qsizetype i = 0; i < file.size(); ++i)
+        noteNumbers(file[i].room, keys[i]);
     if (!replace) {
-        for (const RoomRecord& r : directory) {
-            if (!firstRowOf.contains(r.Room))
-                noteNumbers(r);
+        for (qsizetype i = 0; i < directory.size(); ++i) {
+            if (!firstRowOf.contains(directoryKeys[i]))
+                noteNumbers(directory[i], directoryKeys[i]);
         }
     }
 
     const LostPrefix prefixes(file, directory);
     for (int i = 0; i < file.size(); ++i) {
         const RoomRecord& r = file[i].room;
+        const QStringView key = keys[i];
         RowVerdict& v = verdicts[i];
         const QString* numbers[] = {&r.TEL1, &r.TEL2, &r.TEL3};
         for (int k = 0; k < 3; ++k) {
@@ -272,24 +335,36 @@ QList<RowVerdict> judge(const QList<roomcsv::CsvRow>& file, const QList<RoomReco
             if (n.isEmpty())
                 continue;
             const char* name = k == 0 ? "TEL1" : k == 1 ? "TEL2" : "TEL3";
-            QStringList others;
             if (const auto shared = roomsOfNumber.constFind(n); shared != roomsOfNumber.cend()) {
-                others = *shared;
-                others.removeAll(r.Room);
+                const qsizetype count = shared->rooms.size() - (shared->keys.contains(key) ? 1 : 0);
+                QStringList others;
+                for (qsizetype j = 0; j < shared->rooms.size() && others.size() < kNamed; ++j) {
+                    if (shared->rooms[j].first != key)
+                        others << shown(shared->rooms[j].second.toString());
+                }
+                if (count > 0)
+                    raise(v, Verdict::Warning,
+                          QStringLiteral("%1 %2 is also a number of room %3")
+                              .arg(QLatin1String(name), shown(n), listed(others, count)));
             }
-            if (!others.isEmpty())
-                raise(v, Verdict::Warning,
-                      QStringLiteral("%1 %2 is also a number of room %3")
-                          .arg(QLatin1String(name), n, roomList(others)));
             if (const QChar lost = prefixes.of(n); !lost.isNull())
                 raise(v, Verdict::Warning,
                       QStringLiteral("%1 %2 looks as if a spreadsheet dropped its leading \"%3\"")
-                          .arg(QLatin1String(name), n, lost));
+                          .arg(QLatin1String(name), shown(n), lost));
         }
-        if (const RoomRecord* old = present.value(r.Room); old && *old != r)
+        if (const RoomRecord* old = present.value(r.Room); old && !sameNumbers(*old, r))
             raise(v, Verdict::Warning,
                   QStringLiteral("replaces room %1 of the directory, whose numbers are %2")
-                      .arg(r.Room, numbersOf(*old)));
+                      .arg(shown(r.Room), numbersOf(*old)));
+        if (const RoomRecord* old = presentAs.value(key); old && old->Room != r.Room)
+            raise(v, Verdict::Warning,
+                  QStringLiteral("room %1 is room %2 of the directory to the door unit (it fills "
+                                 "both to %3), so %4; the numbers of %2 are %5")
+                      .arg(shown(r.Room), shown(old->Room), shown(key.toString()),
+                           replace ? QStringLiteral("this row replaces it")
+                                   : QStringLiteral("the import gives %1 this row's numbers")
+                                         .arg(shown(old->Room)),
+                           numbersOf(*old)));
     }
     return verdicts;
 }

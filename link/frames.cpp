@@ -71,7 +71,7 @@ std::optional<QByteArray> directoryRecord(const RoomRecord& room)
     if (!recordProblem(room).isEmpty())
         return std::nullopt;
     const QChar zero(u'0');
-    const QString text = room.Room.rightJustified(kRoomWidth, zero) + u'$' +
+    const QString text = doorUnitRoomKey(room.Room) + u'$' +
                          room.TEL1.leftJustified(kTelWidth, zero) + u'@' +
                          room.TEL2.leftJustified(kTelWidth, zero) + u'@' +
                          room.TEL3.leftJustified(kTelWidth, zero) + u'#';

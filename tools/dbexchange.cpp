@@ -39,13 +39,13 @@ int importRooms(QStringList arguments, Console& console)
     const QString path = arguments.first();
     const QString target = database::pathIn(*directory, schema::kDirectoryFile);
 
-    QFile in(path);
-    if (!in.open(QIODevice::ReadOnly)) {
-        say(console.err, QStringLiteral("%1 cannot be read: %2").arg(path, in.errorString()));
+    QByteArray bytes;
+    if (Outcome read = roomcsv::readFile(path, bytes); !read) {
+        say(console.err, read.description());
         return kOtherFailure;
     }
     roomcsv::CsvFile file;
-    if (Outcome read = roomcsv::read(in.readAll(), file); !read) {
+    if (Outcome read = roomcsv::read(bytes, file); !read) {
         say(console.err, QStringLiteral("%1: %2").arg(path, read.description()));
         return kOtherFailure;
     }

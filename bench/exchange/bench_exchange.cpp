@@ -1,6 +1,7 @@
 // Imports a room list of 100,000 rows with their verdicts into an empty
 // directory and exports it again, and times the import against the sqlite3
-// tool's .import of the same file in the same run. Build it in Release.
+// tool's .import of the same file in the same run; then times the verdicts on
+// 100,000 rows that all share one number (a caretaker's). Build it in Release.
 
 #include "roomcsv.h"
 #include "roomimport.h"
@@ -168,5 +169,25 @@ int main(int argc, char** argv)
     std::printf("export: %.0f ms wall, %.0f ms processor [target <= 1000 ms]: %s; "
                 "byte-identical to the imported file: %s\n",
                 exportMs, exportCpu, exportOk ? "ok" : "MISSED", identical ? "yes" : "NO");
-    return importOk && exportOk && identical ? 0 : 1;
+
+    // Every row names the same TEL2, so each is told of the others.
+    QList<roomcsv::CsvRow> shared(kRooms);
+    for (int i = 0; i < kRooms; ++i) {
+        shared[i].line = i + 1;
+        shared[i].room =
+            RoomRecord{QString::number(1000000 + i), {}, QStringLiteral("01391234567"), {}};
+    }
+    double sharedMs = 1e9;
+    roomverdict::Counts sharedCounts;
+    for (int round = 0; round < 3; ++round) {
+        QElapsedTimer timer;
+        timer.start();
+        sharedCounts = roomverdict::count(roomverdict::judge(shared, {}, false));
+        sharedMs = std::min(sharedMs, ms(timer));
+    }
+    const bool sharedOk = sharedMs <= 1000 && sharedCounts.warnings == kRooms;
+    std::printf("verdicts on %d rows sharing one TEL2: %.0f ms, %d warnings [target <= 1000 ms]: "
+                "%s\n",
+                kRooms, sharedMs, sharedCounts.warnings, sharedOk ? "ok" : "MISSED");
+    return importOk && exportOk && identical && sharedOk ? 0 : 1;
 }

@@ -82,8 +82,14 @@ private slots:
 
     void exportThenImportIsByteIdentical()
     {
+        // What a spreadsheet would take as a formula goes out as the text ="...".
+        testdb::exec(m_path, "INSERT INTO Room_tel (Room, TEL1, TEL2, TEL3) VALUES "
+                             "('=1+2', '+1+1', '-2+3', '@A\"1'), ('4', '+4930123', '-5', '')");
         const QByteArray first = exported();
         QVERIFY(first.startsWith("\xEF\xBB\xBFRoom,TEL1,TEL2,TEL3\r\n\"101\",\"01234567890\""));
+        QVERIFY2(first.endsWith("\"=\"\"=1+2\"\"\",\"=\"\"+1+1\"\"\",\"=\"\"-2+3\"\"\","
+                                "\"=\"\"@A\"\"\"\"1\"\"\"\r\n\"4\",\"+4930123\",\"-5\",\r\n"),
+                 first.constData());
         QFile::remove(m_path);
         testdb::create(m_path, kRooms, tableRows("999|5||"));
         QVERIFY(import(first, true).ok());
@@ -143,6 +149,28 @@ private slots:
         QTest::newRow("replaces a room")
             << QByteArray("101,01234567890\n") << "101|01234567890||=warning"
             << "replaces room 101";
+        // Rooms the door unit fills to the same 7 characters, and blanks it keeps.
+        QTest::newRow("one room padded two ways")
+            << QByteArray("0201,1\n201,2\n") << "0201|1||=error 201|2||=error"
+            << "room 201 is also on line 1 as 0201; the door unit fills each to 0000201";
+        QTest::newRow("a stored room padded another way")
+            << QByteArray("0101,01234567890,+4412345678\n")
+            << "0101|01234567890|+4412345678|=warning"
+            << "room 0101 is room 101 of the directory to the door unit";
+        QTest::newRow("blanks around a room and a number")
+            << QByteArray("201 ,1\n202,\" 2\"\n") << "201 |1||=warning 202| 2||=warning"
+            << "TEL1 \" 2\" has blanks around it";
+        QTest::newRow("formulas")
+            << QByteArray("201,+4930123\n-1A,=1+2,+1+1,-2+3\n")
+            << "201|+4930123||=ok -1A|=1+2|+1+1|-2+3=warning"
+            << "Room \"-1A\" starts with \"-\", so a spreadsheet would take it for a formula";
+        QTest::newRow("a spreadsheet's =\"...\" read as its text")
+            << QByteArray("=\"201\",\"=\"\"=1\"\"\"\n") << "201|=1||=warning"
+            << "\"=1\" starts with";
+        QTest::newRow("a line of 100,000 characters")
+            << QByteArray(100000, '7') + "\n"
+            << QString(100000, u'7') + "|||=error"
+            << "Room \"7777777777777777777777777777777777777777\u2026\" is 100000 characters long";
         QTest::newRow("not UTF-8") << QByteArray("201,\xE9\n") << QString() << "not UTF-8";
     }
     void verdicts()
@@ -170,6 +198,8 @@ private slots:
         QCOMPARE(got.join(QLatin1Char(' ')), expected);
         const QString reasons = verdicts.last().reasons.join(QStringLiteral("; "));
         QVERIFY2(reasons.contains(reason), qPrintable(reasons));
+        for (const QString& one : verdicts.last().reasons)
+            QVERIFY2(one.size() < 200, qPrintable(one.left(200)));
     }
 
     // The directory holds 101, 3 and 102; the rows' tints, the counts, and
@@ -253,6 +283,30 @@ private slots:
         }
     }
 
+    // A merge gives the stored room the door unit takes as the file's its
+    // numbers, rather than adding a second record for the same room.
+    void mergeUpdatesTheRoomTheDoorUnitSees()
+    {
+        testdb::exec(m_path, "UPDATE Room_tel SET Room = '0101' WHERE Room = '101'");
+        QList<RoomRecord> directory;
+        QVERIFY(roomimport::readDirectory(m_path, directory).ok());
+        roomcsv::CsvFile file;
+        QVERIFY(roomcsv::read("101,555\n", file).ok());
+        const QList<roomverdict::RowVerdict> verdicts =
+            roomverdict::judge(file.rows, directory, false);
+        QCOMPARE(verdicts.first().verdict, roomverdict::Verdict::Warning);
+        QCOMPARE(verdicts.first().reasons.join("; "),
+                 "room 101 is room 0101 of the directory to the door unit (it fills both to "
+                 "0000101), so the import gives 0101 this row's numbers; the numbers of 0101 are "
+                 "01234567890, +4412345678, -");
+        roomimport::Written written;
+        QVERIFY(roomimport::write(m_path, roomsOf("101|555"), false, &written).ok());
+        QCOMPARE(written.changed, 1);
+        QCOMPARE(written.added, 0);
+        QCOMPARE(testdb::rows(m_path, kRooms).first(), (QStringList{"0101", "555", "", ""}));
+        QCOMPARE(testdb::rows(m_path, kRooms).size(), 4);
+    }
+
     void failureHalfwayChangesNothing()
     {
         const QList<QStringList> before = testdb::rows(m_path, kRooms);
@@ -262,6 +316,7 @@ private slots:
             const Outcome done =
                 roomimport::write(m_path, roomsOf("101|7;201|1;202|2;203|3;204|4"), replace);
             QVERIFY(done.description().contains("injected"));
+            QVERIFY2(!done.description().contains(".."), qPrintable(done.description()));
             QCOMPARE(testdb::rows(m_path, kRooms), before);
         }
     }

@@ -331,6 +331,52 @@ private slots:
         QCOMPARE(testdb::rows(m_rooms, schema::directoryTable()).size(), 1);
     }
 
+    // A file too large to be a room list is refused before it is read whole,
+    // and a value quoted in a message is cut short ("sparse:" a file of that
+    // many bytes that takes no disk, "line:" one line of that many
+    // characters, "rows:" that many rooms).
+    void importReadsABoundedFile_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("message");
+        const QString largest = QString::number(100 * 1024 * 1024 + 1);
+        QTest::newRow("past 100 MB")
+            << "sparse:" + largest << 2 << "is larger than 100 MB (" + largest + " bytes)";
+        QTest::newRow("a device without end") << "/dev/zero" << 2 << "gives more than 100 MB";
+        QTest::newRow("a line of 10 MB") << "line:10000000" << 1 << "is 10000000 characters long";
+        QTest::newRow("a row past 200000") << "rows:200001" << 2 << "holds more than 200000 rows";
+    }
+
+    void importReadsABoundedFile()
+    {
+        QFETCH(QString, file);
+        QFETCH(int, status);
+        QFETCH(QString, message);
+        initWith("anna", "1");
+        QString path = file;
+        if (file.contains(':')) {
+            path = m_dir->filePath("rooms.csv");
+            const qint64 size = file.section(':', 1).toLongLong();
+            if (file.startsWith("sparse:")) {
+                QFile sparse(path);
+                QVERIFY(sparse.open(QIODevice::WriteOnly) && sparse.resize(size));
+            } else if (file.startsWith("rows:")) {
+                QByteArray rows;
+                for (qint64 room = 1; room <= size; ++room)
+                    rows += QByteArray::number(room) + '\n';
+                writeBytes(path, rows);
+            } else {
+                writeBytes(path, QByteArray(size, '7') + '\n');
+            }
+        }
+        Session session;
+        QCOMPARE(session.run({"import", dir(), path}), status);
+        const QString said = session.output + session.errors;
+        QVERIFY2(said.contains(message) && said.size() < 1000, qPrintable(said.left(1000)));
+        QVERIFY(testdb::rows(m_rooms, schema::directoryTable()).isEmpty());
+    }
+
     // Files named to write to: a database (however named) or a file SQLite
     // keeps beside one is refused, a folder too; a FIFO or the standard
     // output is written into and stays what it is. "%1" is the data folder; placed is "NAME>TARGET"
