@@ -109,6 +109,7 @@ private slots:
     void faultsEndInOneMessage_data();
     void faultsEndInOneMessage();
     void sendersRefusedDuringADownload();
+    void refusedDownloadRecorded();
 
 private:
     QTemporaryDir m_config;
@@ -264,6 +265,21 @@ void TestLinkWindows::sendersRefusedDuringADownload()
     QCOMPARE(program.texts(), (QStringList{zh, zh, zh, en, zh, "Data download complete"}));
     QCOMPARE(program.linkDialog(), dialog);
     QVERIFY(program.shell->serialLink().portLocked() && program.shell->serialLink().isOpen());
+}
+
+// A download the program refuses before it loads the directory window is
+// recorded as every other refusal, naming no port when none was chosen.
+void TestLinkWindows::refusedDownloadRecorded()
+{
+    Running program;
+    emit program.main().downloadRequested();
+    QCOMPARE(program.messages.messages.size(), 1);
+    QCOMPARE(program.messages.messages[0].text, "COM not selected");
+    const QList<TransferRecord> records =
+        TransferLog(program.dir.filePath(schema::kDirectoryFile)).history().value();
+    QCOMPARE(records.size(), 1);
+    QCOMPARE(records[0].portText() + ' ' + records[0].outcomeText(),
+             "no port refused: no port chosen and opened in the Connect dialog");
 }
 
 QTEST_MAIN(TestLinkWindows)
