@@ -13,6 +13,8 @@
 #include "messagesink.h"
 #include "operatoradder.h"
 #include "operatorview.h"
+#include "program.h"
+#include "roomdirectoryview.h"
 #include "roomgrid.h"
 #include "roomtablemodel.h"
 #include "seriallink.h"
@@ -28,10 +30,8 @@
 #include <QMdiSubWindow>
 #include <QStatusBar>
 
-Shell::Shell(const QString& appDir, MessageSink& messages, SerialPort& port, Pauser& pauser,
-             QObject* parent)
-    : QObject(parent), m_appDir(appDir), m_messages(messages), m_main(new MainWindow), m_port(port),
-      m_pauser(pauser)
+Shell::Shell(Program& program, MessageSink& messages, QObject* parent)
+    : QObject(parent), m_program(program), m_messages(messages), m_main(new MainWindow)
 {
     connect(m_main, &MainWindow::newRequested, this, &Shell::onNew);
     connect(m_main, &MainWindow::downloadRequested, this, &Shell::onDownload);
@@ -41,7 +41,7 @@ Shell::Shell(const QString& appDir, MessageSink& messages, SerialPort& port, Pau
     connect(m_main, &MainWindow::loadDefaultRequested, this, &Shell::onLoadDefault);
 
     m_tools = new DirectoryTools(
-        m_appDir, m_messages, m_main,
+        m_program.appDir(), m_messages, m_main,
         [this]() -> TelNumWindow* {
             return m_telNum && !m_telNum->isUnloaded() ? m_telNum.data() : nullptr;
         },
@@ -54,23 +54,23 @@ Shell::Shell(const QString& appDir, MessageSink& messages, SerialPort& port, Pau
     connect(m_main, &MainWindow::transferHistoryRequested, this, &Shell::onTransferHistory);
 
     // After the panels of the status bar, one of its own: what the door unit holds.
-    m_doorUnit = new DoorUnitWatch(database::pathIn(m_appDir, schema::kDirectoryFile), this);
+    DoorUnitWatch& doorUnit = m_program.doorUnit();
     // Never wider than the window leaves it: the main window keeps its size,
     // and the whole text is in the tooltip.
     m_doorUnitPanel = new ElidedLabel(m_main->statusBar());
     m_doorUnitPanel->setObjectName(QStringLiteral("sbDoorUnit"));
     m_main->statusBar()->addPermanentWidget(m_doorUnitPanel);
-    connect(m_doorUnit, &DoorUnitWatch::changed, this, &Shell::showDoorUnit);
+    connect(&doorUnit, &DoorUnitWatch::changed, this, &Shell::showDoorUnit);
     // An import or a restore changes the file; with the window open its
     // Refresh is seen through the cursor.
-    connect(m_tools, &DirectoryTools::directoryChanged, m_doorUnit, &DoorUnitWatch::reload);
-    m_doorUnit->update();
+    connect(m_tools, &DirectoryTools::directoryChanged, &doorUnit, &DoorUnitWatch::reload);
+    doorUnit.update();
 }
 
 void Shell::showDoorUnit()
 {
-    m_doorUnitPanel->setText(m_doorUnit->text());
-    m_doorUnitPanel->setToolTip(m_doorUnit->toolTip());
+    m_doorUnitPanel->setText(m_program.doorUnit().text());
+    m_doorUnitPanel->setToolTip(m_program.doorUnit().toolTip());
     if (m_telNum && !m_telNum->isUnloaded())
         m_telNum->model()->notesChanged();
 }
@@ -78,13 +78,13 @@ void Shell::showDoorUnit()
 void Shell::onTransferHistory()
 {
     if (!m_history) {
-        m_history =
-            new TransferHistoryWindow(database::pathIn(m_appDir, schema::kDirectoryFile), m_main);
+        m_history = new TransferHistoryWindow(
+            database::pathIn(m_program.appDir(), schema::kDirectoryFile), m_main);
         m_history->setAttribute(Qt::WA_DeleteOnClose);
     }
     m_history->reload();
     // The history may list a transfer made elsewhere: the panel follows it.
-    m_doorUnit->recheck();
+    m_program.doorUnit().recheck();
     m_history->show();
     m_history->raise();
     m_history->activateWindow();
@@ -116,15 +116,17 @@ TelNumWindow* Shell::loadDirectoryWindow()
 {
     if (m_telNum && !m_telNum->isUnloaded())
         return m_telNum;
-    auto* window = new TelNumWindow(m_appDir, m_messages);
+    auto* window = new TelNumWindow(m_program.freshDirectory(), m_program.appDir(), m_messages);
+    // The cursor goes with the window that showed it.
+    connect(window, &TelNumWindow::released, this, [this] { m_program.discardDirectory(); });
     m_telNumFrame = m_main->mdiArea()->addSubWindow(window);
     m_telNumFrame->setAttribute(Qt::WA_DeleteOnClose);
     // The designed inner size, even where the main window is smaller.
     m_telNumFrame->resize(m_telNumFrame->sizeHint());
     m_telNum = window;
     window->setWaitShown([this](const QString& text) { m_main->setStatusText(text); });
-    window->model()->setRowNotes([this](int row) { return m_doorUnit->rowNote(row); });
-    m_doorUnit->watch(&window->datPrimaryRS());
+    window->model()->setRowNotes([this](int row) { return m_program.doorUnit().rowNote(row); });
+    m_program.doorUnit().watch(&window->datPrimaryRS());
     // The window must know when Exit closes it: the program ends regardless.
     m_main->installEventFilter(this);
     return window;
@@ -140,22 +142,21 @@ bool Shell::eventFilter(QObject* watched, QEvent* event)
 LinkDialog& Shell::linkDialog()
 {
     if (!m_linkDialog) {
-        auto* dialog = new LinkDialog(m_port, m_messages, m_pauser, m_main);
+        auto* dialog = new LinkDialog(m_program.freshLink(), m_messages, m_main);
         connect(dialog, &LinkDialog::discarded, this, [this, dialog] {
             if (m_linkDialog == dialog)
                 m_linkDialog = nullptr;
             dialog->deleteLater();
         });
         m_linkDialog = dialog;
-        dialog->link().setRecording({database::pathIn(m_appDir, schema::kDirectoryFile),
-                                     m_operatorName, [this] { m_doorUnit->reload(); }});
     }
     return *m_linkDialog;
 }
 
 SerialLink& Shell::serialLink()
 {
-    return linkDialog().link();
+    linkDialog();
+    return m_program.link();
 }
 
 void Shell::onDownload()
@@ -168,7 +169,8 @@ void Shell::onDownload()
                        m_messages);
         return;
     }
-    TelNumWindow* window = loadDirectoryWindow();
+    loadDirectoryWindow();
+    RoomDirectoryView& rooms = *m_program.directory();
 
     // Modal, so the windows the download reads cannot be closed under it.
     std::unique_ptr<DownloadProgress> progress;
@@ -186,8 +188,7 @@ void Shell::onDownload()
         progress->setRooms(p.sent, p.total);
     };
     showLinkResult(DirectoryDownload(
-                       link, window->datPrimaryRS(),
-                       [window] { return window->datPrimaryRS().currentRoom(); }, showProgress)
+                       link, rooms, [&rooms] { return rooms.currentRoom(); }, showProgress)
                        .run(),
                    m_messages);
 }
@@ -208,19 +209,15 @@ void Shell::onAddUser()
         m_addUser->activateWindow();
         return;
     }
-    if (!m_addUserView) {
-        auto view = std::make_unique<OperatorView>();
-        if (Outcome opened = view->openIn(m_appDir); !opened) {
-            m_messages.show(opened.description(), kApplicationTitle, MessageSink::Icon::Critical);
-            return;
-        }
-        m_addUserView = std::move(view);
+    if (Outcome opened = m_program.openOperators(); !opened) {
+        m_messages.show(opened.description(), kApplicationTitle, MessageSink::Icon::Critical);
+        return;
     }
-    if (Outcome begun = OperatorAdder(*m_addUserView).begin(); !begun) {
+    if (Outcome begun = OperatorAdder(m_program.operators()).begin(); !begun) {
         m_messages.show(begun.description(), kApplicationTitle, MessageSink::Icon::Exclamation);
         return;
     }
-    m_addUser = new UserAddDialog(*m_addUserView, m_messages, m_main);
+    m_addUser = new UserAddDialog(m_program.operators(), m_messages, m_main);
     m_addUser->show();
 }
 
@@ -228,7 +225,7 @@ void Shell::onEditUser()
 {
     // A closed dialog is deleted once control returns to the event loop.
     if (!m_editUser || !m_editUser->isVisible()) {
-        auto* dialog = new UserChangeDialog(m_appDir, m_messages, m_main);
+        auto* dialog = new UserChangeDialog(m_program.appDir(), m_messages, m_main);
         if (!dialog->loadOutcome()) {
             m_messages.show(dialog->loadOutcome().description(), kApplicationTitle,
                             MessageSink::Icon::Critical);

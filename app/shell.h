@@ -4,33 +4,28 @@
 #include <QPointer>
 #include <QString>
 
-#include <memory>
-
 class LinkDialog;
 class MainWindow;
 class MessageSink;
-class OperatorView;
 class DirectoryTools;
-class DoorUnitWatch;
+class Program;
 class QLabel;
 class TransferHistoryWindow;
-class Pauser;
 class QMdiSubWindow;
 class SerialLink;
-class SerialPort;
 class TelNumWindow;
 class UserAddDialog;
 class UserChangeDialog;
 
-// Wires the main window's menu to the subsystems once an operator is logged in.
+// Wires the main window's menu to the program's objects and the windows that
+// show them, once an operator is logged in.
 class Shell : public QObject
 {
     Q_OBJECT
 
 public:
-    // The port and pauser outlive the shell: the Connect dialog's link uses them.
-    Shell(const QString& appDir, MessageSink& messages, SerialPort& port, Pauser& pauser,
-          QObject* parent = nullptr);
+    // The program outlives the shell.
+    Shell(Program& program, MessageSink& messages, QObject* parent = nullptr);
     ~Shell() override;
 
     MainWindow& mainWindow() { return *m_main; }
@@ -40,13 +35,12 @@ public:
     // it is not loaded yet (or was closed): a fresh view on the first row.
     TelNumWindow* loadDirectoryWindow();
 
-    // The Connect dialog and the SerialLink it holds: loaded, not shown, on
-    // the first reference from any command, and kept until its close box
-    // discards both, so the open port and its lock survive the dialog's hiding.
+    // The Connect dialog on the program's link: loaded, not shown, on the
+    // first reference from any command, and kept until its close box
+    // discards it, so the open port and its lock survive the dialog's hiding.
+    // A fresh dialog comes with a fresh link.
     LinkDialog& linkDialog();
     SerialLink& serialLink();
-    // The operator logged in, whom the transfer history names.
-    void setOperatorName(const QString& name) { m_operatorName = name; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -61,21 +55,15 @@ private:
     void onTransferHistory();
     void showDoorUnit();
 
-    QString m_appDir;
+    Program& m_program;
     MessageSink& m_messages;
     MainWindow* m_main = nullptr;
-    // Add User's own operator view: opened on first use, kept to the end.
-    std::unique_ptr<OperatorView> m_addUserView;
     QPointer<UserAddDialog> m_addUser;
     QPointer<UserChangeDialog> m_editUser;
     QPointer<TelNumWindow> m_telNum;
     QPointer<QMdiSubWindow> m_telNumFrame;
-    SerialPort& m_port;
-    Pauser& m_pauser;
     QPointer<LinkDialog> m_linkDialog;
     DirectoryTools* m_tools = nullptr;
-    QString m_operatorName;
-    DoorUnitWatch* m_doorUnit = nullptr;
     QLabel* m_doorUnitPanel = nullptr;
     QPointer<TransferHistoryWindow> m_history;
 };

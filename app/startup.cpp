@@ -6,6 +6,7 @@
 #include "messagesink.h"
 #include "operatorview.h"
 #include "posixserialport.h"
+#include "program.h"
 #include "restoresteps.h"
 #include "shell.h"
 #include "uipauser.h"
@@ -83,11 +84,13 @@ int run(const datafolder::Choice& folder, MessageSink& messages, const Offer& of
     if (!login.OK())
         return 0;
 
-    // Declared before the shell, so they outlive its link.
+    // Declared before the program, so they outlive its link; the program
+    // before the shell that shows it.
     PosixSerialPort port;
     UiPauser pauser;
-    Shell shell(folder.path, messages, port, pauser);
-    shell.setOperatorName(login.view().field(OperatorView::kUser));
+    Program program(folder.path, port, pauser);
+    program.setOperatorName(login.view().field(OperatorView::kUser));
+    Shell shell(program, messages);
     shell.show();
     return QApplication::exec();
 }

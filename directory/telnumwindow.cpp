@@ -28,13 +28,13 @@ constexpr double kTelephoneColumnWidth = 1454.74;
 
 } // namespace
 
-TelNumWindow::TelNumWindow(const QString& appDir, MessageSink& messages, QWidget* parent)
-    : QWidget(parent), m_messages(messages)
+TelNumWindow::TelNumWindow(RoomDirectoryView& cursor, const QString& appDir, MessageSink& messages,
+                           QWidget* parent)
+    : QWidget(parent), m_messages(messages), m_cursor(cursor)
 {
     setObjectName(QStringLiteral("tel_num"));
     setWindowTitle(QStringLiteral("Room_tel"));
     setAttribute(Qt::WA_DeleteOnClose);
-    m_cursor.setParent(this);
     m_cursor.setBusyWatcher(&m_busy);
 
     m_model = new RoomTableModel(m_cursor, this);
@@ -119,6 +119,7 @@ TelNumWindow::~TelNumWindow()
 {
     // The grid must let go of the model before the view it reads goes.
     m_grid->setModel(nullptr);
+    emit released();
 }
 
 RoomRecord TelNumWindow::boundFields() const

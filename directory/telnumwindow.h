@@ -22,9 +22,11 @@ class TelNumWindow : public QWidget
     Q_OBJECT
 
 public:
-    // Loading opens the cursor on the directory database of appDir; a failure
-    // is shown as a data error.
-    TelNumWindow(const QString& appDir, MessageSink& messages, QWidget* parent = nullptr);
+    // Loading opens the cursor, which its owner keeps, on the directory
+    // database of appDir; a failure is shown as a data error. The cursor
+    // must stay until released().
+    TelNumWindow(RoomDirectoryView& cursor, const QString& appDir, MessageSink& messages,
+                 QWidget* parent = nullptr);
     ~TelNumWindow() override;
 
     RoomDirectoryView& datPrimaryRS() { return m_cursor; }
@@ -48,6 +50,11 @@ public:
     // restore; an unwritten edit is written first or refused, never dropped.
     void refresh() { refreshRooms(); }
 
+signals:
+    // The window goes: nothing reads the cursor any more, so its owner may
+    // let it go while the window's wait indicator is still there.
+    void released();
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -68,9 +75,9 @@ private:
     bool hasPendingRow() const;
 
     MessageSink& m_messages;
-    // Before the cursor, which tells it of every wait until it goes.
+    // Told of every wait of the cursor until released().
     BusyIndicator m_busy;
-    RoomDirectoryView m_cursor;
+    RoomDirectoryView& m_cursor;
     RoomTableModel* m_model = nullptr;
     RoomGrid* m_grid = nullptr;
     DataControl* m_bar = nullptr;

@@ -62,10 +62,10 @@ QColor lockedColour()
 
 } // namespace
 
-LinkDialog::LinkDialog(SerialPort& port, MessageSink& messages, Pauser& pauser, QWidget* parent)
+LinkDialog::LinkDialog(SerialLink& link, MessageSink& messages, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      m_link(port, pauser), m_messages(messages), m_controller(m_link)
+      m_link(link), m_messages(messages), m_controller(m_link)
 {
     setObjectName(QStringLiteral("frmLink"));
     setWindowTitle(QStringLiteral("Linking"));
@@ -123,7 +123,7 @@ LinkDialog::LinkDialog(SerialPort& port, MessageSink& messages, Pauser& pauser, 
 
     showLock();
     showDevice();
-    pauser.pause(100);
+    m_link.pause(100);
 }
 
 void LinkDialog::closeEvent(QCloseEvent* event)

@@ -6,30 +6,27 @@
 #include <QDialog>
 
 class MessageSink;
-class Pauser;
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
 class QPushButton;
-class SerialPort;
 
-// frmLink: the Connect dialog, holding the one SerialLink. The operator
-// chooses the port, opens or closes it, and sends the open time and the
-// automatic modes. OK, Cancel and Esc only hide it, so the open port, its lock
-// and the values typed survive; its frame's close box discards it with its
-// link (see discarded()).
+// frmLink: the Connect dialog on the one SerialLink, which its owner keeps.
+// The operator chooses the port, opens or closes it, and sends the open time
+// and the automatic modes. OK, Cancel and Esc only hide it, so the open port,
+// its lock and the values typed survive; its frame's close box closes the
+// port and discards the dialog (see discarded()).
 class LinkDialog : public QDialog
 {
     Q_OBJECT
 
 public:
-    LinkDialog(SerialPort& port, MessageSink& messages, Pauser& pauser, QWidget* parent = nullptr);
-
-    SerialLink& link() { return m_link; }
+    LinkDialog(SerialLink& link, MessageSink& messages, QWidget* parent = nullptr);
 
 signals:
-    // Closed by the frame's close box: the port is closed and the owner
-    // deletes the dialog, so the next reference makes a fresh one.
+    // Closed by the frame's close box: the port is closed and unlocked, and
+    // the owner deletes the dialog and lets the link go, so the next reference
+    // makes a fresh dialog on a fresh link.
     void discarded();
 
 protected:
@@ -41,7 +38,7 @@ private:
     void showLock();
     void showDevice();
 
-    SerialLink m_link;
+    SerialLink& m_link;
     MessageSink& m_messages;
     ConnectController m_controller;
 

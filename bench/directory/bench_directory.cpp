@@ -209,7 +209,9 @@ int main(int argc, char* argv[])
     QElapsedTimer timer;
     timer.start();
     const double cpuStart = cpuMs();
-    auto* window = new TelNumWindow(dir.path(), sink);
+    auto* rooms = new RoomDirectoryView;
+    auto* window = new TelNumWindow(*rooms, dir.path(), sink);
+    QObject::connect(window, &TelNumWindow::released, [rooms] { delete rooms; });
     window->model()->setRowNotes([&doorUnit](int row) { return doorUnit.rowNote(row); });
     doorUnit.watch(&window->datPrimaryRS());
     const double constructMs = timer.nsecsElapsed() / 1e6;

@@ -4,6 +4,7 @@
 #include "doorunitstate.h"
 #include "mainwindow.h"
 #include "posixserialport.h"
+#include "program.h"
 #include "recordingmessagesink.h"
 #include "recordingserialport.h"
 #include "roomdirectoryview.h"
@@ -66,9 +67,12 @@ private:
     RecordingMessageSink m_sink;
     QPointer<TelNumWindow> m_window;
 
+    // A window on a cursor of its own, which goes with it.
     void openWindow()
     {
-        m_window = new TelNumWindow(m_dir.path(), m_sink);
+        auto* rooms = new RoomDirectoryView;
+        m_window = new TelNumWindow(*rooms, m_dir.path(), m_sink);
+        connect(m_window, &TelNumWindow::released, this, [rooms] { delete rooms; });
         m_window->show();
     }
     QTableView* grid() { return m_window->findChild<QTableView*>(QStringLiteral("grdDataGrid")); }
@@ -324,7 +328,8 @@ private slots:
     {
         RecordingSerialPort port;
         RecordingPauser pauser;
-        Shell shell(m_dir.path(), m_sink, port, pauser);
+        Program program(m_dir.path(), port, pauser);
+        Shell shell(program, m_sink);
         MainWindow& main = shell.mainWindow();
         shell.show();
         const auto panel = [&] { return main.findChild<QLabel*>("sbDoorUnit")->text(); };
@@ -399,7 +404,8 @@ private slots:
             testdb::exec(m_path, QStringLiteral("INSERT INTO Room_tel (Room) VALUES (?)"), {room});
         PosixSerialPort port;
         UiPauser pauser;
-        Shell shell(m_dir.path(), m_sink, port, pauser);
+        Program program(m_dir.path(), port, pauser);
+        Shell shell(program, m_sink);
         MainWindow& main = shell.mainWindow();
         shell.show();
         const auto tip = [&] { return main.findChild<QLabel*>("sbDoorUnit")->toolTip(); };
@@ -438,7 +444,8 @@ private slots:
         QFETCH(QString, how);
         PosixSerialPort port;
         UiPauser pauser;
-        Shell shell(m_dir.path(), m_sink, port, pauser);
+        Program program(m_dir.path(), port, pauser);
+        Shell shell(program, m_sink);
         MainWindow& main = shell.mainWindow();
         shell.show();
         const auto panel = [&] { return main.findChild<QLabel*>("sbDoorUnit")->text(); };
@@ -531,7 +538,8 @@ private slots:
     {
         PosixSerialPort port;
         UiPauser pauser;
-        Shell shell(m_dir.path(), m_sink, port, pauser);
+        Program program(m_dir.path(), port, pauser);
+        Shell shell(program, m_sink);
         MainWindow& main = shell.mainWindow();
         shell.show();
         const auto status = [&] { return main.findChild<QLabel*>("sbPanel1")->text(); };
@@ -571,7 +579,8 @@ private slots:
     {
         PosixSerialPort port;
         UiPauser pauser;
-        Shell shell(m_dir.path(), m_sink, port, pauser);
+        Program program(m_dir.path(), port, pauser);
+        Shell shell(program, m_sink);
         MainWindow& main = shell.mainWindow();
         shell.show();
         main.menuAction(QStringLiteral("mnuNew"))->trigger();

@@ -5,7 +5,6 @@
 #include "recordingmessagesink.h"
 #include "recordingserialport.h"
 #include "schema.h"
-#include "shellrig.h"
 #include "testdatabase.h"
 #include "transferhistorywindow.h"
 #include "transferlog.h"
@@ -268,24 +267,6 @@ private slots:
         QVERIFY2(watch.toolTip().endsWith("\nTransfers to the door unit are not being recorded: " +
                                           why.arg(m_path) + '.'),
                  qPrintable(watch.toolTip()));
-    }
-
-    // A download the program refuses before it loads the directory window is
-    // recorded as every other refusal, naming no port when none was chosen.
-    void refusedDownloadRecorded()
-    {
-        ShellRig rig;
-        testdb::create(rig.dir.filePath(schema::kDirectoryFile), schema::directoryTable(),
-                       {{"101", "138", {}, {}}});
-        rig.start();
-        emit rig.window().downloadRequested();
-        QCOMPARE(rig.messages.messages.size(), 1);
-        QCOMPARE(rig.messages.messages[0].text, "COM not selected");
-        const QList<TransferRecord> records =
-            TransferLog(rig.dir.filePath(schema::kDirectoryFile)).history().value();
-        QCOMPARE(records.size(), 1);
-        QCOMPARE(records[0].portText() + ' ' + records[0].outcomeText(),
-                 "no port refused: no port chosen and opened in the Connect dialog");
     }
 };
 

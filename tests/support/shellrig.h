@@ -2,6 +2,7 @@
 
 #include "mainwindow.h"
 #include "posixserialport.h"
+#include "program.h"
 #include "recordingmessagesink.h"
 #include "shell.h"
 #include "uipauser.h"
@@ -13,19 +14,22 @@
 #include <memory>
 
 // The program as it runs once an operator is logged in, on files in a folder
-// of its own: the shell with its main window, a port that is not opened and
-// pauses that let the window work. Put the files in dir, then start().
+// of its own: the program's objects, the shell with its main window, a port
+// that is not opened and pauses that let the window work. Put the files in
+// dir, then start().
 struct ShellRig
 {
     QTemporaryDir dir;
     RecordingMessageSink messages;
     PosixSerialPort port;
     UiPauser pauser;
+    std::unique_ptr<Program> program;
     std::unique_ptr<Shell> shell;
 
     Shell& start()
     {
-        shell = std::make_unique<Shell>(dir.path(), messages, port, pauser);
+        program = std::make_unique<Program>(dir.path(), port, pauser);
+        shell = std::make_unique<Shell>(*program, messages);
         return *shell;
     }
     MainWindow& window() { return shell->mainWindow(); }

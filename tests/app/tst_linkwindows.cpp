@@ -1,5 +1,6 @@
 #include "mainwindow.h"
 #include "posixserialport.h"
+#include "program.h"
 #include "pseudoterminal.h"
 #include "recordingmessagesink.h"
 #include "recordingserialport.h"
@@ -17,19 +18,20 @@ namespace {
 
 // The program's windows over a directory of six rooms, as after a login, on
 // the recording port or the real device COM1 is mapped to.
-struct Program
+struct Running
 {
     QTemporaryDir dir;
     RecordingMessageSink messages;
     RecordingSerialPort port;
     RecordingPauser pauser;
     PosixSerialPort device;
+    std::unique_ptr<Program> objects;
     std::unique_ptr<Shell> shell;
     // Whether a progress window was up while a message was, once the events
     // were run as a real message box runs them.
     bool progressWithMessage = false;
 
-    explicit Program(bool onDevice = false)
+    explicit Running(bool onDevice = false)
     {
         QList<QVariantList> rooms;
         for (int i = 0; i < 6; ++i)
@@ -37,9 +39,10 @@ struct Program
         testdb::create(dir.filePath(schema::kDirectoryFile), schema::directoryTable(), rooms);
         testdb::create(dir.filePath(schema::kOperatorFile), schema::operatorTable(),
                        testdb::operators({{"admin", "1234"}}));
-        shell = std::make_unique<Shell>(dir.path(), messages,
-                                        onDevice ? static_cast<SerialPort&>(device) : port, pauser);
-        shell->setOperatorName(QStringLiteral("admin"));
+        objects = std::make_unique<Program>(
+            dir.path(), onDevice ? static_cast<SerialPort&>(device) : port, pauser);
+        objects->setOperatorName(QStringLiteral("admin"));
+        shell = std::make_unique<Shell>(*objects, messages);
         shell->show();
         messages.onShow = [this](const auto&) {
             QCoreApplication::processEvents();
@@ -106,6 +109,7 @@ private slots:
     void faultsEndInOneMessage_data();
     void faultsEndInOneMessage();
     void sendersRefusedDuringADownload();
+    void refusedDownloadRecorded();
 
 private:
     QTemporaryDir m_config;
@@ -117,7 +121,7 @@ private:
 // its link and closes the port; the next reference loads a fresh one.
 void TestLinkWindows::oneDialogAndOneLink()
 {
-    Program program;
+    Running program;
     program.menu("mnuLD");
     QWidget* dialog = program.linkDialog();
     QVERIFY(dialog->isHidden());
@@ -199,7 +203,7 @@ void TestLinkWindows::faultsEndInOneMessage()
     PosixSerialPort other;
     if (how == "held")
         QCOMPARE(other.open(pty.devicePath(), SerialLink::kDoorUnitSettings), 0);
-    Program program(how != "bytes" && how != "drain");
+    Running program(how != "bytes" && how != "drain");
     program.menu("mnuNew");
     program.openPort();
     program.port.writeLimit = how == "bytes" ? at : -1;
@@ -236,7 +240,7 @@ void TestLinkWindows::faultsEndInOneMessage()
 // download's bytes go out unbroken.
 void TestLinkWindows::sendersRefusedDuringADownload()
 {
-    Program program;
+    Running program;
     program.menu("mnuNew");
     program.openPort();
     QWidget* dialog = program.linkDialog();
@@ -261,6 +265,21 @@ void TestLinkWindows::sendersRefusedDuringADownload()
     QCOMPARE(program.texts(), (QStringList{zh, zh, zh, en, zh, "Data download complete"}));
     QCOMPARE(program.linkDialog(), dialog);
     QVERIFY(program.shell->serialLink().portLocked() && program.shell->serialLink().isOpen());
+}
+
+// A download the program refuses before it loads the directory window is
+// recorded as every other refusal, naming no port when none was chosen.
+void TestLinkWindows::refusedDownloadRecorded()
+{
+    Running program;
+    emit program.main().downloadRequested();
+    QCOMPARE(program.messages.messages.size(), 1);
+    QCOMPARE(program.messages.messages[0].text, "COM not selected");
+    const QList<TransferRecord> records =
+        TransferLog(program.dir.filePath(schema::kDirectoryFile)).history().value();
+    QCOMPARE(records.size(), 1);
+    QCOMPARE(records[0].portText() + ' ' + records[0].outcomeText(),
+             "no port refused: no port chosen and opened in the Connect dialog");
 }
 
 QTEST_MAIN(TestLinkWindows)

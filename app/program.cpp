@@ -1,0 +1,46 @@
+#include "program.h"
+
+#include "database.h"
+#include "doorunitwatch.h"
+#include "operatorview.h"
+#include "roomdirectoryview.h"
+#include "schema.h"
+#include "seriallink.h"
+
+Program::Program(const QString& appDir, SerialPort& port, Pauser& pauser)
+    : m_appDir(appDir), m_port(port), m_pauser(pauser),
+      m_doorUnit(std::make_unique<DoorUnitWatch>(database::pathIn(appDir, schema::kDirectoryFile)))
+{
+}
+
+Program::~Program() = default;
+
+Outcome Program::openOperators()
+{
+    if (m_operators)
+        return Outcome::success();
+    auto view = std::make_unique<OperatorView>();
+    if (Outcome opened = view->openIn(m_appDir); !opened)
+        return opened;
+    m_operators = std::move(view);
+    return Outcome::success();
+}
+
+RoomDirectoryView& Program::freshDirectory()
+{
+    m_directory = std::make_unique<RoomDirectoryView>();
+    return *m_directory;
+}
+
+void Program::discardDirectory()
+{
+    m_directory.reset();
+}
+
+SerialLink& Program::freshLink()
+{
+    m_link = std::make_unique<SerialLink>(m_port, m_pauser);
+    m_link->setRecording({database::pathIn(m_appDir, schema::kDirectoryFile), m_operatorName,
+                          [this] { m_doorUnit->reload(); }});
+    return *m_link;
+}

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "outcome.h"
+
+#include <QString>
+
+#include <memory>
+
+class DoorUnitWatch;
+class OperatorView;
+class Pauser;
+class RoomDirectoryView;
+class SerialLink;
+class SerialPort;
+
+// What the running program works on, once an operator is logged in: the
+// operator store Add User writes to, the room directory, the link to the door
+// unit and the record of its transfers. Windows and dialogs show these; they
+// are handed them and never own them.
+class Program
+{
+public:
+    // The port and pauser outlive the program: its link uses them.
+    Program(const QString& appDir, SerialPort& port, Pauser& pauser);
+    ~Program();
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+
+    const QString& appDir() const { return m_appDir; }
+
+    // The operator logged in, whom the transfer history names.
+    void setOperatorName(const QString& name) { m_operatorName = name; }
+
+    // The operator store Add User writes to: opened on first use, kept to the end.
+    Outcome openOperators();
+    OperatorView& operators() { return *m_operators; }
+
+    // The room directory's cursor, while the directory window shows it. A
+    // fresh one starts unopened on the first row; discarding it lets it go
+    // with its connection, as the window it was shown in goes.
+    RoomDirectoryView& freshDirectory();
+    RoomDirectoryView* directory() { return m_directory.get(); }
+    void discardDirectory();
+
+    // The one link to the door unit. A fresh one is closed, unlocked and on
+    // its first values, recording its transfers in the directory database.
+    SerialLink& freshLink();
+    SerialLink& link() { return *m_link; }
+
+    // What the door unit holds against the directory.
+    DoorUnitWatch& doorUnit() { return *m_doorUnit; }
+
+private:
+    QString m_appDir;
+    SerialPort& m_port;
+    Pauser& m_pauser;
+    QString m_operatorName;
+    std::unique_ptr<OperatorView> m_operators;
+    std::unique_ptr<RoomDirectoryView> m_directory;
+    std::unique_ptr<SerialLink> m_link;
+    std::unique_ptr<DoorUnitWatch> m_doorUnit;
+};
