@@ -57,13 +57,13 @@ bool gateReady(const Outcome& load, const OperatorView& view, const QString& dir
 int run(const datafolder::Choice& folder, MessageSink& messages, const Offer& offer)
 {
     // A restore stopped halfway is finished or undone before any file is read.
-    QString recovered;
-    if (Outcome done = restoresteps::recover(folder.path, &recovered); !done) {
-        messages.show(done.description(), kApplicationTitle, MessageSink::Icon::Critical);
+    const Expected<QString> recovered = restoresteps::recover(folder.path);
+    if (!recovered) {
+        messages.show(recovered.error(), kApplicationTitle, MessageSink::Icon::Critical);
         return 1;
     }
-    if (!recovered.isEmpty())
-        messages.show(recovered, kApplicationTitle, MessageSink::Icon::Information);
+    if (!recovered->isEmpty())
+        messages.show(*recovered, kApplicationTitle, MessageSink::Icon::Information);
     FirstStart first(folder);
     // Offering to create files where they cannot be made would only fail.
     if (offer && first.due()) {

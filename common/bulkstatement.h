@@ -10,21 +10,17 @@
 #include <array>
 #include <initializer_list>
 
+#include <memory>
+
 class QSqlDatabase;
-struct sqlite3;
-struct sqlite3_stmt;
 
-namespace database {
+namespace engine {
+class Statement;
+}
 
-// The connection's sqlite3 handle when Qt's driver uses the same SQLite
-// library as the program, otherwise null.
-sqlite3* nativeHandle(const QSqlDatabase& db);
-
-} // namespace database
-
-// One statement run for many rows: straight through SQLite when the driver
-// shares our library, since a QSqlQuery costs several times as much a row and
-// a directory may hold 100,000 rooms; through Qt's driver otherwise.
+// One statement run for many rows: straight through the engine when the
+// driver shares its library, since a QSqlQuery costs several times as much a
+// row and a directory may hold 100,000 rooms; through Qt's driver otherwise.
 class BulkStatement
 {
 public:
@@ -58,8 +54,7 @@ public:
     QString error(const QString& path) const;
 
 private:
-    sqlite3* m_native = nullptr;
-    sqlite3_stmt* m_statement = nullptr;
+    std::unique_ptr<engine::Statement> m_statement;
     QSqlQuery m_query;
     bool m_pending = false;
     bool m_failed = false;

@@ -1,19 +1,18 @@
 #include "busywait.h"
 
+#include "engine/databaseengine.h"
+
 #include <QThread>
 
-#include <sqlite3.h>
-
-void BusyWait::install(sqlite3* handle, const QString& path)
+void BusyWait::install(const QSqlDatabase& db, const QString& path)
 {
     m_path = path;
-    if (handle)
-        sqlite3_busy_handler(handle, &BusyWait::retry, this);
+    engine::current().takeOverWaits(db, *this);
 }
 
-int BusyWait::retry(void* self, int count)
+bool BusyWait::retry(int count)
 {
-    auto* wait = static_cast<BusyWait*>(self);
+    BusyWait* wait = this;
     // Each statement that finds the file held waits up to the limit anew.
     if (count == 0) {
         wait->m_clock.start();
@@ -22,11 +21,11 @@ int BusyWait::retry(void* self, int count)
         wait->m_waiting = true;
     }
     if (wait->m_clock.elapsed() >= wait->m_limitMs)
-        return 0;
+        return false;
     if (wait->m_watcher)
         wait->m_watcher->stillWaiting();
     QThread::msleep(kStepMs);
-    return 1;
+    return true;
 }
 
 void BusyWait::finished()

@@ -3,7 +3,7 @@
 #include <QElapsedTimer>
 #include <QString>
 
-struct sqlite3;
+class QSqlDatabase;
 
 // What the program shows while a statement waits for a file another program
 // holds. The core only calls it; a window library makes it visible.
@@ -29,8 +29,11 @@ public:
 
     void setWatcher(BusyWatcher* watcher) { m_watcher = watcher; }
     void setLimit(int ms) { m_limitMs = ms; }
-    // Takes over the connection's waits; null leaves the connection as it is.
-    void install(sqlite3* handle, const QString& path);
+    // Takes over the waits of the connection, which opened the file at path;
+    // one the engine cannot reach is left as it is.
+    void install(const QSqlDatabase& db, const QString& path);
+    // The engine's call at each retry (count from 0): whether to try again.
+    bool retry(int count);
     // After the statements that may have waited: the watcher hears the end.
     void finished();
 
@@ -47,8 +50,6 @@ public:
     };
 
 private:
-    static int retry(void* self, int count);
-
     static constexpr int kStepMs = 20;
     int m_limitMs;
     BusyWatcher* m_watcher = nullptr;

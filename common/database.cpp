@@ -1,17 +1,15 @@
 #include "database.h"
 
 #include "datafolder.h"
+#include "engine/databaseengine.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QUrl>
 
 #include <atomic>
-
-#include <sqlite3.h>
 
 namespace database {
 
@@ -83,41 +81,38 @@ QString checkCommand(const QString& directory)
     return command + QStringLiteral(" check ") + shellQuoted(directory);
 }
 
-QString plainError(int sqliteCode, const QString& engineText, const QString& path)
+QString plainError(int nativeCode, const QString& engineText, const QString& path)
 {
-    switch (sqliteCode & 0xff) {
-    case SQLITE_READONLY:
+    switch (engine::current().problemOf(nativeCode)) {
+    case engine::Problem::ReadOnly:
         return QStringLiteral("the database file %1 is read-only, so nothing can be saved to it. "
                               "Let this user write the file and its folder, then try again.")
             .arg(path);
-    case SQLITE_BUSY:
-    case SQLITE_LOCKED:
+    case engine::Problem::Busy:
         return QStringLiteral("another program is holding the database file %1. Try again in a "
                               "moment.")
             .arg(path);
-    case SQLITE_CORRUPT:
-    case SQLITE_NOTADB:
+    case engine::Problem::Corrupt:
         return QStringLiteral("the database file %1 is damaged. Find out what can be saved of it "
                               "with:\n%2")
             .arg(path, checkCommand(QFileInfo(path).absolutePath()));
-    case SQLITE_FULL:
+    case engine::Problem::Full:
         return QStringLiteral("the disk that holds the database file %1 is full.").arg(path);
-    case SQLITE_IOERR:
+    case engine::Problem::InputOutput:
         return QStringLiteral("the database file %1 could not be read or written: the disk or "
                               "the file system failed.")
             .arg(path);
-    case SQLITE_CANTOPEN:
-    case SQLITE_PERM:
-    case SQLITE_AUTH:
+    case engine::Problem::CannotOpen:
         return QStringLiteral("the database file %1 cannot be opened: check that it is a file "
                               "and that you may read and write it and its folder.")
             .arg(path);
-    case SQLITE_CONSTRAINT:
+    case engine::Problem::Constraint:
         return QStringLiteral("the table in %1 refused the value (%2).").arg(path, engineText);
-    default:
-        return QStringLiteral("the database file %1 could not be used (%2).")
-            .arg(path, engineText.isEmpty() ? QStringLiteral("no reason given") : engineText);
+    case engine::Problem::Other:
+        break;
     }
+    return QStringLiteral("the database file %1 could not be used (%2).")
+        .arg(path, engineText.isEmpty() ? QStringLiteral("no reason given") : engineText);
 }
 
 QString plainError(const QSqlError& error, const QString& path)
@@ -125,39 +120,18 @@ QString plainError(const QSqlError& error, const QString& path)
     return plainError(error.nativeErrorCode().toInt(), error.databaseText(), path);
 }
 
-QSqlError connect(const QString& path, const QString& connectionName, Access access)
+QSqlError connect(const QString& path, const QString& connectionName, Access access, int busyWaitMs)
 {
     // The companion's own files wait 5 s for a busy file.
     static constexpr int kOpenWaitMs = 15000;
     static constexpr int kCompanionWaitMs = 5000;
-    const char* mode = access == Access::ReadWrite  ? "rw"
-                       : access == Access::ReadOnly ? "ro"
-                                                    : "rwc";
-    QString options = QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1")
-                          .arg(access == Access::ReadWrite ? kOpenWaitMs : kCompanionWaitMs);
-    QStringList pragmas;
-    switch (access) {
-    case Access::ReadWrite:
-        pragmas = {QStringLiteral("PRAGMA journal_mode=DELETE"),
-                   QStringLiteral("PRAGMA synchronous=FULL"),
-                   QStringLiteral("PRAGMA busy_timeout=%1").arg(kStatementWaitMs)};
-        break;
-    case Access::ReadOnly:
-        options += QStringLiteral(";QSQLITE_OPEN_READONLY");
-        break;
-    case Access::Create:
-        pragmas = {QStringLiteral("PRAGMA journal_mode=MEMORY"),
-                   QStringLiteral("PRAGMA synchronous=FULL")};
-        break;
-    }
+    if (busyWaitMs == 0)
+        busyWaitMs = access == Access::ReadWrite ? kOpenWaitMs : kCompanionWaitMs;
+    const engine::DatabaseEngine& chosen = engine::current();
     QSqlError error;
     {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName);
-        // mode=rw opens an existing file only: the program never creates a database.
-        db.setDatabaseName(
-            QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()).toString(QUrl::FullyEncoded) +
-            QStringLiteral("?mode=") + QLatin1String(mode));
-        db.setConnectOptions(options);
+        QSqlDatabase db = QSqlDatabase::addDatabase(chosen.driverName(), connectionName);
+        const QStringList pragmas = chosen.configure(db, path, access, busyWaitMs);
         if (!db.open()) {
             error = db.lastError();
         } else {

@@ -33,9 +33,9 @@ QString addOperatorCommand(const QString& directory);
 // The companion's command that checks the databases in a directory.
 QString checkCommand(const QString& directory);
 
-// What a failed SQLite call means, in the operator's words and naming the
+// What a failed engine call means, in the operator's words and naming the
 // file at path: the engine's result code decides, never the driver's text.
-QString plainError(int sqliteCode, const QString& engineText, const QString& path);
+QString plainError(int nativeCode, const QString& engineText, const QString& path);
 QString plainError(const QSqlError& error, const QString& path);
 
 // How long a statement of a ReadWrite connection waits for a file another
@@ -53,11 +53,16 @@ enum class Access {
     // A file being made: its journal stays in memory, so a file that is not
     // finished is thrown away and a killed writer leaves no journal behind.
     Create,
+    // An existing file written with the journal and sync settings it has.
+    AsFound,
 };
 
 // Adds and opens a connection under its own name; on failure the connection
 // is removed again and the engine's error returned (invalid on success).
-QSqlError connect(const QString& path, const QString& connectionName, Access access);
+// busyWaitMs other than 0 replaces the wait the access gives while opening.
+// Every connection of the program is made here.
+QSqlError connect(const QString& path, const QString& connectionName, Access access,
+                  int busyWaitMs = 0);
 
 // Opens an existing database file with Access::ReadWrite, after telling what
 // kind of file it is. The file is never created.

@@ -2,6 +2,9 @@
 
 #include <QString>
 
+#include <optional>
+#include <utility>
+
 // The result of an operation that can be refused: success, or a failure with
 // a description written for the operator.
 class Outcome
@@ -19,4 +22,31 @@ private:
 
     bool m_ok = true;
     QString m_description;
+};
+
+// A value, or the failure that stopped it being made.
+template <typename T> class Expected
+{
+public:
+    Expected(T value) : m_value(std::move(value)) {}
+    Expected(Outcome failure) : m_failure(std::move(failure)) { Q_ASSERT(!m_failure.ok()); }
+    static Expected failure(const QString& description) { return Outcome::failure(description); }
+
+    bool ok() const { return m_value.has_value(); }
+    explicit operator bool() const { return ok(); }
+    const Outcome& outcome() const { return m_failure; }
+    // Why there is no value; empty when there is one.
+    const QString& error() const { return m_failure.description(); }
+
+    T& operator*() { return *m_value; }
+    const T& operator*() const { return *m_value; }
+    T* operator->() { return &*m_value; }
+    const T* operator->() const { return &*m_value; }
+    T& value() { return m_value.value(); }
+    const T& value() const { return m_value.value(); }
+    T value_or(T fallback) const { return m_value.value_or(std::move(fallback)); }
+
+private:
+    std::optional<T> m_value;
+    Outcome m_failure = Outcome::success();
 };

@@ -209,8 +209,10 @@ Outcome RecordCursor::writeRow(int index)
         return widths;
     if (m_table.fileReplaced())
         return replaced(index, QStringLiteral("saved"));
-    if (Outcome written = m_table.writeRow(m_rows, index, rowLabel(index), &m_stale); !written)
-        return written;
+    const TableStatements::Written written = m_table.writeRow(m_rows, index, rowLabel(index));
+    m_stale = written.stale;
+    if (!written.outcome)
+        return written.outcome;
     emit rowChanged(index);
     return Outcome::success();
 }
@@ -258,9 +260,11 @@ Outcome RecordCursor::deleteCurrent()
                     .arg(rowLabel(m_current), m_path));
         if (m_table.fileReplaced())
             return replaced(m_current, QStringLiteral("deleted"));
-        if (Outcome deleted = m_table.deleteRow(m_rows, m_current, rowLabel(m_current), &m_stale);
-            !deleted)
-            return deleted;
+        const TableStatements::Written deleted =
+            m_table.deleteRow(m_rows, m_current, rowLabel(m_current));
+        m_stale = deleted.stale;
+        if (!deleted.outcome)
+            return deleted.outcome;
     }
     m_rows.dropEdits(m_current);
     m_rows[m_current].deleted = true;
@@ -273,9 +277,8 @@ Outcome RecordCursor::addNew()
     if (!isOpen())
         return Outcome::failure(
             QStringLiteral("No row can be added: the database file %1 is not open.").arg(m_path));
-    bool dropped = false;
-    if (Outcome left = leaveCurrent(&dropped); !left)
-        return left;
+    if (const Expected<bool> left = leaveCurrent(); !left)
+        return left.outcome();
     emit WillChangeRecord();
     RowStore::Row row;
     row.isNew = true;
@@ -291,22 +294,21 @@ Outcome RecordCursor::addNew()
 }
 
 // Writes the current row before the cursor leaves it. A deleted row, and a
-// new row nobody typed into, are dropped from the snapshot instead; dropped
+// new row nobody typed into, are dropped from the snapshot instead; true
 // tells the caller that the rows after the current one moved up by one.
-Outcome RecordCursor::leaveCurrent(bool* dropped)
+Expected<bool> RecordCursor::leaveCurrent()
 {
-    *dropped = false;
     if (!hasCurrent())
-        return Outcome::success();
+        return false;
     if (Outcome written = writeRow(m_current); !written)
         return written;
     if (m_rows[m_current].dropsWhenLeft()) {
         emit rowAboutToBeRemoved(m_current);
         m_rows.erase(m_current);
         emit rowRemoved(m_current);
-        *dropped = true;
+        return true;
     }
-    return Outcome::success();
+    return false;
 }
 
 Outcome RecordCursor::moveFirst()
@@ -378,9 +380,10 @@ Outcome RecordCursor::move(Move kind, int index)
     }
 
     const int from = m_current;
-    bool dropped = false;
-    if (Outcome left = leaveCurrent(&dropped); !left)
-        return left;
+    const Expected<bool> left = leaveCurrent();
+    if (!left)
+        return left.outcome();
+    const bool dropped = *left;
 
     int target = 0;
     switch (kind) {

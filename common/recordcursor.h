@@ -130,7 +130,7 @@ private:
 
     Outcome move(Move kind, int index);
     Outcome load();
-    Outcome leaveCurrent(bool* dropped);
+    Expected<bool> leaveCurrent();
     Outcome writeRow(int index);
     Outcome replaced(int index, const QString& what);
     Outcome checkWidths(const RowStore::Row& row) const;

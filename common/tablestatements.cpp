@@ -2,13 +2,13 @@
 
 #include "bulkstatement.h"
 #include "database.h"
+#include "engine/databaseengine.h"
 
 #include <QFile>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 
-#include <sqlite3.h>
 #include <sys/stat.h>
 
 namespace {
@@ -25,27 +25,6 @@ std::optional<std::pair<quint64, quint64>> fileIdentity(const QString& path)
 }
 
 using database::quotedIdentifier;
-
-// A column as the Qt driver would give it, so a row read either way matches
-// the table in the same way when it is written back.
-QVariant columnValue(sqlite3_stmt* statement, int column)
-{
-    switch (sqlite3_column_type(statement, column)) {
-    case SQLITE_INTEGER:
-        return qlonglong(sqlite3_column_int64(statement, column));
-    case SQLITE_FLOAT:
-        return sqlite3_column_double(statement, column);
-    case SQLITE_BLOB:
-        return QByteArray(static_cast<const char*>(sqlite3_column_blob(statement, column)),
-                          sqlite3_column_bytes(statement, column));
-    case SQLITE_NULL:
-        return QVariant(QMetaType::fromType<QString>());
-    default:
-        return QString::fromUtf8(
-            reinterpret_cast<const char*>(sqlite3_column_text(statement, column)),
-            sqlite3_column_bytes(statement, column));
-    }
-}
 
 QString cannotRead(const QString& table, const QString& why)
 {
@@ -74,7 +53,7 @@ Outcome TableStatements::connect(const QString& path)
     if (!outcome)
         return outcome;
     m_connection = name;
-    m_busy.install(database::nativeHandle(database()), path);
+    m_busy.install(database(), path);
     const BusyWait::Span waits(m_busy);
     // Taken once the engine holds the file open, so it names that file.
     m_file = fileIdentity(path);
@@ -149,45 +128,43 @@ Outcome TableStatements::readSnapshot(const RowStore& store, std::vector<RowStor
 
     rows.clear();
     if (m_engine != SnapshotEngine::QtDriver) {
-        bool read = false;
-        const Outcome outcome = readWithSqliteApi(select, store, rows, &read);
-        if (read) {
-            m_used = SnapshotEngine::SqliteApi;
-            return outcome;
+        if (std::optional<Outcome> outcome = readWithEngine(select, store, rows)) {
+            m_used = SnapshotEngine::EngineApi;
+            return *outcome;
         }
     }
     m_used = SnapshotEngine::QtDriver;
     return readWithQtDriver(select, store, rows);
 }
 
-// read tells whether the engine's interface could be used at all.
-Outcome TableStatements::readWithSqliteApi(const QString& select, const RowStore& store,
-                                           std::vector<RowStore::Row>& rows, bool* read)
+std::optional<Outcome> TableStatements::readWithEngine(const QString& select, const RowStore& store,
+                                                       std::vector<RowStore::Row>& rows)
 {
-    sqlite3* handle = database::nativeHandle(database());
-    *read = handle != nullptr;
-    if (!handle)
-        return Outcome::success();
+    const std::unique_ptr<engine::Statement> statement =
+        engine::current().prepare(database(), select);
+    if (!statement)
+        return std::nullopt;
+    using engine::ColumnType;
     const int k = int(m_keyColumns.size());
     const int n = store.fieldCount();
     QVariantList keyParts(k);
     std::vector<QVariant> values(static_cast<size_t>(n));
     // The common case, a row of plain ASCII text and NULLs keyed by an
-    // integer, is packed straight from SQLite's buffers.
+    // integer, is packed straight from the engine's buffers.
     std::array<const char*, RowStore::kPackedFields> data{};
     std::array<int, RowStore::kPackedFields> sizes{};
     const bool packable = k == 1 && n <= RowStore::kPackedFields;
-    auto packAscii = [&](sqlite3_stmt* statement) {
-        if (!packable || sqlite3_column_type(statement, 0) != SQLITE_INTEGER)
+    auto packAscii = [&](const engine::Statement& s) {
+        if (!packable || s.type(0) != ColumnType::Integer)
             return false;
         for (int i = 0; i < n; ++i) {
-            const int type = sqlite3_column_type(statement, i + k);
-            if (type == SQLITE_NULL) {
+            const ColumnType type = s.type(i + k);
+            if (type == ColumnType::Null) {
                 data[size_t(i)] = nullptr;
-            } else if (type == SQLITE_TEXT) {
-                data[size_t(i)] =
-                    reinterpret_cast<const char*>(sqlite3_column_text(statement, i + k));
-                sizes[size_t(i)] = sqlite3_column_bytes(statement, i + k);
+            } else if (type == ColumnType::Text) {
+                const QByteArrayView text = s.bytes(i + k);
+                data[size_t(i)] = text.data();
+                sizes[size_t(i)] = int(text.size());
             } else {
                 return false;
             }
@@ -195,33 +172,28 @@ Outcome TableStatements::readWithSqliteApi(const QString& select, const RowStore
         RowStore::Row row;
         if (!store.packAscii(row, data.data(), sizes.data()))
             return false;
-        row.key = qlonglong(sqlite3_column_int64(statement, 0));
+        row.key = qlonglong(s.integer(0));
         rows.push_back(std::move(row));
         return true;
     };
 
-    sqlite3_stmt* statement = nullptr;
-    const QByteArray sql = select.toUtf8();
-    int rc = sqlite3_prepare_v2(handle, sql.constData(), int(sql.size()), &statement, nullptr);
-    if (rc == SQLITE_OK) {
-        while ((rc = sqlite3_step(statement)) == SQLITE_ROW) {
-            if (packAscii(statement))
-                continue;
-            for (int i = 0; i < k; ++i)
-                keyParts[i] = columnValue(statement, i);
-            for (int i = 0; i < n; ++i)
-                values[size_t(i)] = columnValue(statement, i + k);
-            RowStore::Row row;
-            row.key = k == 1 ? keyParts.first() : k > 1 ? QVariant(keyParts) : QVariant();
-            store.setOriginal(row, values.data());
-            rows.push_back(std::move(row));
-        }
+    engine::Statement::Step step;
+    while ((step = statement->step()) == engine::Statement::Step::Row) {
+        if (packAscii(*statement))
+            continue;
+        for (int i = 0; i < k; ++i)
+            keyParts[i] = statement->value(i);
+        for (int i = 0; i < n; ++i)
+            values[size_t(i)] = statement->value(i + k);
+        RowStore::Row row;
+        row.key = k == 1 ? keyParts.first() : k > 1 ? QVariant(keyParts) : QVariant();
+        store.setOriginal(row, values.data());
+        rows.push_back(std::move(row));
     }
-    const QString why = database::plainError(sqlite3_errcode(handle),
-                                             QString::fromUtf8(sqlite3_errmsg(handle)), m_path);
-    sqlite3_finalize(statement);
-    if (rc != SQLITE_DONE)
-        return Outcome::failure(cannotRead(m_spec.table, why));
+    if (step != engine::Statement::Step::Done) {
+        const auto [code, text] = statement->error();
+        return Outcome::failure(cannotRead(m_spec.table, database::plainError(code, text, m_path)));
+    }
     return Outcome::success();
 }
 
@@ -253,7 +225,7 @@ Outcome TableStatements::readWithQtDriver(const QString& select, const RowStore&
     return Outcome::success();
 }
 
-Outcome TableStatements::writeRow(RowStore& store, int index, const QString& label, bool* stale)
+TableStatements::Written TableStatements::writeRow(RowStore& store, int index, const QString& label)
 {
     const BusyWait::Span waits(m_busy);
     RowStore::Row& row = store[index];
@@ -264,7 +236,7 @@ Outcome TableStatements::writeRow(RowStore& store, int index, const QString& lab
             .arg(label, database::plainError(error, m_path));
     };
     if (!query.exec(QStringLiteral("BEGIN IMMEDIATE")))
-        return Outcome::failure(refused(query.lastError()));
+        return {Outcome::failure(refused(query.lastError()))};
     auto rollback = [&](const QString& description) {
         QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
         return Outcome::failure(description);
@@ -290,7 +262,7 @@ Outcome TableStatements::writeRow(RowStore& store, int index, const QString& lab
         for (const QVariant& v : values)
             query.addBindValue(v);
         if (!query.exec())
-            return rollback(refused(query.lastError()));
+            return {rollback(refused(query.lastError()))};
     } else {
         QStringList sets;
         for (const QString& c : changed)
@@ -302,13 +274,12 @@ Outcome TableStatements::writeRow(RowStore& store, int index, const QString& lab
             query.addBindValue(v);
         bindMatch(query, store, row);
         if (!query.exec())
-            return rollback(refused(query.lastError()));
-        if (query.numRowsAffected() != 1) {
-            *stale = true;
-            return rollback(QStringLiteral("%1 was not saved: another program changed or deleted "
-                                           "it after it was read. Your values are kept.")
-                                .arg(label));
-        }
+            return {rollback(refused(query.lastError()))};
+        if (query.numRowsAffected() != 1)
+            return {rollback(QStringLiteral("%1 was not saved: another program changed or deleted "
+                                            "it after it was read. Your values are kept.")
+                                 .arg(label)),
+                    true};
     }
 
     // The key as it now stands: a key field may just have changed, and a new
@@ -337,28 +308,28 @@ Outcome TableStatements::writeRow(RowStore& store, int index, const QString& lab
     for (const QVariant& v : m_keyColumns.isEmpty() ? written : key)
         reread.addBindValue(v);
     if (!reread.exec() || !reread.next())
-        return rollback(QStringLiteral("%1 was not saved: it could not be read back. %2")
-                            .arg(label, reread.lastError().isValid()
-                                            ? database::plainError(reread.lastError(), m_path)
-                                            : QString()));
+        return {rollback(QStringLiteral("%1 was not saved: it could not be read back. %2")
+                             .arg(label, reread.lastError().isValid()
+                                             ? database::plainError(reread.lastError(), m_path)
+                                             : QString()))};
     QVariantList stored;
     for (int i = 0; i < n; ++i)
         stored << reread.value(i);
     reread.finish();
 
     if (!query.exec(QStringLiteral("COMMIT")))
-        return rollback(refused(query.lastError()));
+        return {rollback(refused(query.lastError()))};
 
     row.key = key.size() == 1 ? key.first() : key.isEmpty() ? QVariant() : QVariant(key);
     store.setOriginal(row, stored.constData());
     row.edited.clear();
     row.modified = 0;
     row.isNew = false;
-    return Outcome::success();
+    return {};
 }
 
-Outcome TableStatements::deleteRow(const RowStore& store, int index, const QString& label,
-                                   bool* stale)
+TableStatements::Written TableStatements::deleteRow(const RowStore& store, int index,
+                                                    const QString& label)
 {
     const BusyWait::Span waits(m_busy);
     QSqlDatabase db = database();
@@ -368,15 +339,16 @@ Outcome TableStatements::deleteRow(const RowStore& store, int index, const QStri
             .arg(label, database::plainError(query.lastError(), m_path));
     };
     if (!query.exec(QStringLiteral("BEGIN IMMEDIATE")))
-        return Outcome::failure(refused());
+        return {Outcome::failure(refused())};
     query.prepare(QStringLiteral("DELETE FROM %1 WHERE %2")
                       .arg(quotedIdentifier(m_spec.table), where(true, true)));
     bindMatch(query, store, store[index]);
     QString failure;
+    bool stale = false;
     if (!query.exec()) {
         failure = refused();
     } else if (query.numRowsAffected() != 1) {
-        *stale = true;
+        stale = true;
         failure = QStringLiteral("%1 was not deleted: another program changed or deleted it after "
                                  "it was read.")
                       .arg(label);
@@ -385,7 +357,7 @@ Outcome TableStatements::deleteRow(const RowStore& store, int index, const QStri
     }
     if (!failure.isEmpty()) {
         QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
-        return Outcome::failure(failure);
+        return {Outcome::failure(failure), stale};
     }
-    return Outcome::success();
+    return {};
 }

@@ -14,8 +14,8 @@ class QSqlQuery;
 
 // How a table's rows are read at open. The engine's own interface reads
 // large tables several times faster, but only works when Qt's driver uses
-// the same SQLite library as the program; Automatic takes it when it can.
-enum class SnapshotEngine { Automatic, SqliteApi, QtDriver };
+// the same engine library as the program; Automatic takes it when it can.
+enum class SnapshotEngine { Automatic, EngineApi, QtDriver };
 
 // One table of one database file as the cursor reads and writes it: the
 // connection, the key a row is found by, the snapshot reader and the
@@ -51,11 +51,17 @@ public:
     // Every row of the table, in key order where it has one.
     Outcome readSnapshot(const RowStore& store, std::vector<RowStore::Row>& rows);
 
+    // What a write of a row came to; stale tells that another program
+    // changed or deleted the row since it was read.
+    struct Written
+    {
+        Outcome outcome = Outcome::success();
+        bool stale = false;
+    };
     // Writes a row's typed values (an INSERT for a new row) and reads the row
-    // back, so the next write matches what the table holds. stale tells that
-    // another program changed or deleted the row since it was read.
-    Outcome writeRow(RowStore& store, int index, const QString& label, bool* stale);
-    Outcome deleteRow(const RowStore& store, int index, const QString& label, bool* stale);
+    // back, so the next write matches what the table holds.
+    Written writeRow(RowStore& store, int index, const QString& label);
+    Written deleteRow(const RowStore& store, int index, const QString& label);
 
 private:
     QSqlDatabase database() const;
@@ -65,8 +71,9 @@ private:
     // byValues every field as read.
     QString where(bool byKey, bool byValues) const;
     void bindMatch(QSqlQuery& query, const RowStore& store, const RowStore::Row& row) const;
-    Outcome readWithSqliteApi(const QString& select, const RowStore& store,
-                              std::vector<RowStore::Row>& rows, bool* read);
+    // Nothing when the engine's own interface cannot be used.
+    std::optional<Outcome> readWithEngine(const QString& select, const RowStore& store,
+                                          std::vector<RowStore::Row>& rows);
     Outcome readWithQtDriver(const QString& select, const RowStore& store,
                              std::vector<RowStore::Row>& rows);
 

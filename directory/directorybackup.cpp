@@ -2,25 +2,29 @@
 
 #include "database.h"
 #include "datafolder.h"
+#include "engine/databaseengine.h"
 #include "restoresteps.h"
 #include "schema.h"
-#include "sqliteimage.h"
 
 #include <QCryptographicHash>
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
 
-#include <sqlite3.h>
-
 #include <algorithm>
 #include <cstdio>
-#include <cstring>
 #include <unistd.h>
 
 namespace directorybackup {
 
-using namespace sqliteimage;
+using engine::File;
+using engine::Statement;
+using engine::TableShape;
+
+const engine::DatabaseEngine& engineInUse()
+{
+    return engine::current();
+}
 
 namespace {
 
@@ -44,32 +48,32 @@ Outcome load(const QString& file, QList<QByteArray>& images)
     };
     if (database::probe(file) != database::FileKind::Sqlite)
         return refuse(QStringLiteral("it is missing or not an SQLite file"));
-    QString why;
-    Handle db = openFile(file, SQLITE_OPEN_READONLY, &why);
-    if (!db)
-        return refuse(why);
-    if (const QString state = integrity(db.get(), "main"); state != QLatin1String("ok"))
+    Expected<std::unique_ptr<File>> opened =
+        engineInUse().openFile(file, engine::DatabaseEngine::Open::ReadOnly);
+    if (!opened)
+        return refuse(opened.error());
+    File& db = **opened;
+    if (const QString state = db.integrity(QStringLiteral("main")); state != QLatin1String("ok"))
         return refuse(QStringLiteral("it is damaged (%1)").arg(state));
     images.clear();
     for (const Part& part : parts()) {
-        Statement s = prepare(
-            db.get(), QStringLiteral("SELECT image, sha256 FROM quorvane_backup WHERE file = ?"));
+        std::unique_ptr<Statement> s =
+            db.prepare(QStringLiteral("SELECT image, sha256 FROM quorvane_backup WHERE file = ?"));
         if (!s)
             return refuse(QStringLiteral("it holds no Quorvane backup"));
         const QByteArray name = part.fileName.toUtf8();
-        sqlite3_bind_text(s.get(), 1, name.constData(), int(name.size()), SQLITE_TRANSIENT);
-        if (sqlite3_step(s.get()) != SQLITE_ROW)
+        s->bindText(1, name);
+        if (s->step() != Statement::Step::Row)
             return refuse(QStringLiteral("it holds no copy of %1").arg(part.fileName));
-        QByteArray image(static_cast<const char*>(sqlite3_column_blob(s.get(), 0)),
-                         sqlite3_column_bytes(s.get(), 0));
+        QByteArray image = s->bytes(0).toByteArray();
         // A changed byte in an image may sit where integrity_check never looks.
         if (QCryptographicHash::hash(image, QCryptographicHash::Sha256).toHex() !=
-            QByteArray(reinterpret_cast<const char*>(sqlite3_column_text(s.get(), 1))))
+            QByteArray(s->bytes(1).toByteArray().constData()))
             return refuse(QStringLiteral("its copy of %1 is damaged").arg(part.fileName));
-        Handle copy = openImage(image);
-        if (!copy || integrity(copy.get(), "main") != QLatin1String("ok"))
+        std::unique_ptr<File> copy = engineInUse().openImage(image);
+        if (!copy || copy->integrity(QStringLiteral("main")) != QLatin1String("ok"))
             return refuse(QStringLiteral("its copy of %1 is damaged").arg(part.fileName));
-        if (!hasTable(copy.get(), "main", part.layout))
+        if (!copy->hasTable(QStringLiteral("main"), part.layout))
             return refuse(QStringLiteral("its copy of %1 holds no table %2")
                               .arg(part.fileName, part.layout.table));
         copy.reset();
@@ -114,11 +118,11 @@ QString quotedList(const QStringList& names)
 // every column both have, and the rowid where both have one, so the rows
 // keep their order. A column only the image has would lose its values, so
 // that is refused. Empty on success, otherwise why not.
-QString copyRows(sqlite3* db, const QString& into, const QString& from, const QString& table,
+QString copyRows(File& db, const QString& into, const QString& from, const QString& table,
                  const QString& path)
 {
-    const TableShape target = shapeOf(db, into.toUtf8().constData(), table);
-    const TableShape source = shapeOf(db, from.toUtf8().constData(), table);
+    const TableShape target = db.shapeOf(into, table);
+    const TableShape source = db.shapeOf(from, table);
     QStringList shared;
     QStringList lost;
     for (const QString& column : source.columns) {
@@ -150,10 +154,10 @@ QString copyRows(sqlite3* db, const QString& into, const QString& from, const QS
     if (!sourceKey.isEmpty())
         select += QStringLiteral(" ORDER BY ") + quotedList(sourceKey);
     const QString name = QStringLiteral("%1.%2").arg(into, database::quotedIdentifier(table));
-    if (!exec(db, QStringLiteral("DELETE FROM %1").arg(name)) ||
-        !exec(db,
-              QStringLiteral("INSERT INTO %1 (%2) %3").arg(name, quotedList(intoColumns), select)))
-        return QStringLiteral("%1 cannot be restored: %2.").arg(path, errorOf(db));
+    if (!db.exec(QStringLiteral("DELETE FROM %1").arg(name)) ||
+        !db.exec(
+            QStringLiteral("INSERT INTO %1 (%2) %3").arg(name, quotedList(intoColumns), select)))
+        return QStringLiteral("%1 cannot be restored: %2.").arg(path, db.error());
     return {};
 }
 
@@ -199,50 +203,51 @@ Outcome backup(const QString& directory, const QString& file)
             QFile::remove(partial + side);
     };
     {
-        QString why;
-        Handle out = openFile(partial, SQLITE_OPEN_READWRITE, &why);
-        if (!out) {
+        Expected<std::unique_ptr<File>> opened =
+            engineInUse().openFile(partial, engine::DatabaseEngine::Open::ReadWrite);
+        if (!opened) {
             removePartial();
-            return Outcome::failure(QStringLiteral("%1 cannot be written: %2").arg(file, why));
+            return Outcome::failure(
+                QStringLiteral("%1 cannot be written: %2").arg(file, opened.error()));
         }
+        std::unique_ptr<File> out = std::move(*opened);
         QFile::setPermissions(partial, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-        if (!exec(out.get(),
-                  QStringLiteral(
-                      "CREATE TABLE quorvane_backup (file TEXT PRIMARY KEY, "
-                      "image BLOB NOT NULL, sha256 TEXT NOT NULL, taken TEXT NOT NULL)"))) {
-            why = errorOf(out.get());
+        if (!out->exec(QStringLiteral(
+                "CREATE TABLE quorvane_backup (file TEXT PRIMARY KEY, "
+                "image BLOB NOT NULL, sha256 TEXT NOT NULL, taken TEXT NOT NULL)"))) {
+            const QString why = out->error();
             out.reset();
             removePartial();
             return Outcome::failure(QStringLiteral("%1 cannot be written: %2").arg(file, why));
         }
         const QByteArray taken = QDateTime::currentDateTime().toString(Qt::ISODate).toUtf8();
         for (const Part& part : parts()) {
-            QByteArray image;
             const QString source = database::pathIn(directory, part.fileName);
-            Outcome copied = imageOf(source, image);
+            Expected<QByteArray> read = engineInUse().imageOf(source);
+            QByteArray image = read ? *read : QByteArray();
+            Outcome copied = read.outcome();
             if (copied) {
-                Handle copy = openImage(image);
-                if (const QString state = copy ? integrity(copy.get(), "main")
+                std::unique_ptr<File> copy = engineInUse().openImage(image);
+                if (const QString state = copy ? copy->integrity(QStringLiteral("main"))
                                                : QStringLiteral("it cannot be opened");
                     state != QLatin1String("ok"))
                     copied = Outcome::failure(
                         QStringLiteral("%1 is damaged (%2). See what is wrong with: %3")
                             .arg(source, state, database::checkCommand(directory)));
             }
-            Statement s = prepare(out.get(), QStringLiteral("INSERT INTO quorvane_backup VALUES "
-                                                            "(?, ?, ?, ?)"));
+            std::unique_ptr<Statement> s =
+                out->prepare(QStringLiteral("INSERT INTO quorvane_backup VALUES (?, ?, ?, ?)"));
             const QByteArray name = part.fileName.toUtf8();
             if (copied && s) {
-                sqlite3_bind_text(s.get(), 1, name.constData(), int(name.size()), SQLITE_STATIC);
-                sqlite3_bind_blob64(s.get(), 2, image.constData(), sqlite3_uint64(image.size()),
-                                    SQLITE_STATIC);
+                s->bindText(1, name);
+                s->bindBlob(2, image);
                 const QByteArray sum =
                     QCryptographicHash::hash(image, QCryptographicHash::Sha256).toHex();
-                sqlite3_bind_text(s.get(), 3, sum.constData(), int(sum.size()), SQLITE_TRANSIENT);
-                sqlite3_bind_text(s.get(), 4, taken.constData(), int(taken.size()), SQLITE_STATIC);
-                if (sqlite3_step(s.get()) != SQLITE_DONE)
+                s->bindText(3, sum);
+                s->bindText(4, taken);
+                if (s->step() != Statement::Step::Done)
                     copied = Outcome::failure(
-                        QStringLiteral("%1 cannot be written: %2").arg(file, errorOf(out.get())));
+                        QStringLiteral("%1 cannot be written: %2").arg(file, out->error()));
             }
             if (!copied) {
                 s.reset();
@@ -310,8 +315,7 @@ Outcome restoreStoppingAfter(const QString& directory, const QString& file, QStr
         return Outcome::failure(why + QStringLiteral(" Nothing was restored."));
     };
 
-    QString why;
-    Handle live;
+    std::unique_ptr<File> live;
     int attached = 0;
     for (qsizetype i = 0; i < parts().size(); ++i) {
         const Part& part = parts()[i];
@@ -329,25 +333,30 @@ Outcome restoreStoppingAfter(const QString& directory, const QString& file, QStr
         case database::FileKind::Unreadable:
             return refuse(QStringLiteral("%1 cannot be read or replaced.").arg(t.path));
         case database::FileKind::Sqlite: {
-            const QByteArray schemaName = attached == 0 ? "main" : "other";
+            const QString schemaName =
+                attached == 0 ? QStringLiteral("main") : QStringLiteral("other");
             if (!live) {
-                live = openFile(t.path, SQLITE_OPEN_READWRITE, &why);
-                if (!live)
-                    return refuse(QStringLiteral("%1 cannot be opened: %2.").arg(t.path, why));
-            } else {
-                Statement s = prepare(live.get(), QStringLiteral("ATTACH ? AS other"));
-                const QByteArray p = QFile::encodeName(t.path);
-                sqlite3_bind_text(s.get(), 1, p.constData(), int(p.size()), SQLITE_TRANSIENT);
-                if (sqlite3_step(s.get()) != SQLITE_DONE)
+                Expected<std::unique_ptr<File>> opened =
+                    engineInUse().openFile(t.path, engine::DatabaseEngine::Open::ReadWrite);
+                if (!opened)
                     return refuse(
-                        QStringLiteral("%1 cannot be opened: %2").arg(t.path, errorOf(live.get())));
+                        QStringLiteral("%1 cannot be opened: %2.").arg(t.path, opened.error()));
+                live = std::move(*opened);
+            } else {
+                std::unique_ptr<Statement> s = live->prepare(QStringLiteral("ATTACH ? AS other"));
+                const QByteArray p = QFile::encodeName(t.path);
+                if (s)
+                    s->bindText(1, p);
+                if (!s || s->step() != Statement::Step::Done)
+                    return refuse(
+                        QStringLiteral("%1 cannot be opened: %2").arg(t.path, live->error()));
             }
             ++attached;
-            t.inPlace = hasTable(live.get(), schemaName.constData(), part.layout);
+            t.inPlace = live->hasTable(schemaName, part.layout);
             if (t.inPlace)
                 break;
-            if (schemaName == "other")
-                exec(live.get(), QStringLiteral("DETACH other"));
+            if (schemaName == QLatin1String("other"))
+                live->exec(QStringLiteral("DETACH other"));
             else
                 live.reset();
             --attached;
@@ -392,32 +401,22 @@ Outcome restoreStoppingAfter(const QString& directory, const QString& file, QStr
             if (!targets[i].inPlace)
                 continue;
             const QString alias = QStringLiteral("image%1").arg(i);
-            // A writable copy: BEGIN IMMEDIATE locks every attached database.
-            auto* bytes = static_cast<unsigned char*>(sqlite3_malloc64(images[i].size()));
-            if (bytes)
-                std::memcpy(bytes, images[i].constData(), size_t(images[i].size()));
-            if (!bytes || !exec(live.get(), QStringLiteral("ATTACH ':memory:' AS %1").arg(alias)) ||
-                sqlite3_deserialize(live.get(), alias.toUtf8().constData(), bytes, images[i].size(),
-                                    images[i].size(),
-                                    SQLITE_DESERIALIZE_FREEONCLOSE |
-                                        SQLITE_DESERIALIZE_RESIZEABLE) != SQLITE_OK)
-                return refuse(
-                    QStringLiteral("The backup cannot be read: %1.").arg(errorOf(live.get())));
+            if (!live->attachImage(alias, images[i]))
+                return refuse(QStringLiteral("The backup cannot be read: %1.").arg(live->error()));
         }
-        sqlite3_busy_timeout(live.get(), 2000);
-        if (sqlite3_exec(live.get(), "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) != SQLITE_OK) {
-            const int code = sqlite3_errcode(live.get());
-            if (code == SQLITE_BUSY || code == SQLITE_LOCKED)
+        live->setBusyWait(2000);
+        if (!live->exec(QStringLiteral("BEGIN IMMEDIATE"))) {
+            if (live->problem() == engine::Problem::Busy)
                 return refuse(QStringLiteral("Another program is writing to the databases in %1. "
                                              "Let it finish (or close it) and restore again.")
                                   .arg(directory));
             return refuse(QStringLiteral("The databases in %1 cannot be written: %2.")
-                              .arg(directory, errorOf(live.get())));
+                              .arg(directory, live->error()));
         }
     }
     auto rollBack = [&](const QString& why) {
         if (live)
-            exec(live.get(), QStringLiteral("ROLLBACK"));
+            live->exec(QStringLiteral("ROLLBACK"));
         return refuse(why);
     };
 
@@ -426,10 +425,10 @@ Outcome restoreStoppingAfter(const QString& directory, const QString& file, QStr
     for (Target& t : targets) {
         if (!t.inPlace)
             continue;
-        QByteArray current;
-        if (Outcome copied = imageOf(t.path, current); !copied)
-            return rollBack(copied.description());
-        if (!writeFile(t.keptPath, current))
+        const Expected<QByteArray> current = engineInUse().imageOf(t.path);
+        if (!current)
+            return rollBack(current.error());
+        if (!writeFile(t.keptPath, *current))
             return rollBack(QStringLiteral("%1 cannot be written.").arg(t.keptPath));
         written << t.keptPath;
     }
@@ -440,8 +439,8 @@ Outcome restoreStoppingAfter(const QString& directory, const QString& file, QStr
         const QString schemaName =
             schemaIndex++ == 0 ? QStringLiteral("main") : QStringLiteral("other");
         const QString table = parts()[i].layout.table;
-        if (const QString why = copyRows(live.get(), schemaName, QStringLiteral("image%1").arg(i),
-                                         table, targets[i].path);
+        if (const QString why = copyRows(*live, schemaName, QStringLiteral("image%1").arg(i), table,
+                                         targets[i].path);
             !why.isEmpty())
             return rollBack(why);
     }
@@ -472,8 +471,8 @@ Outcome restoreStoppingAfter(const QString& directory, const QString& file, QStr
         if (moves.size() == renames)
             return Outcome::failure(QStringLiteral("Stopped after %1 renames.").arg(renames));
     }
-    if (live && sqlite3_exec(live.get(), "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK) {
-        const QString failed = errorOf(live.get());
+    if (live && !live->exec(QStringLiteral("COMMIT"))) {
+        const QString failed = live->error();
         undoMoves();
         return rollBack(QStringLiteral("The databases cannot be written: %1.").arg(failed));
     }

@@ -151,10 +151,10 @@ QString pending(const QString& directory)
         .arg(directory, what(targets), stepsPath(directory), database::checkCommand(directory));
 }
 
-Outcome recover(const QString& directory, QString* done)
+Expected<QString> recover(const QString& directory)
 {
     if (!QFileInfo::exists(stepsPath(directory)))
-        return Outcome::success();
+        return QString();
     QList<Target> targets;
     if (!read(directory, targets))
         return Outcome::failure(QStringLiteral("%1 cannot be read. Move it away after putting "
@@ -204,16 +204,12 @@ Outcome recover(const QString& directory, QString* done)
     if (!ok)
         return Outcome::failure(pending(directory));
     clear(directory);
-    if (done)
-        *done =
-            finish
-                ? QStringLiteral("A restore into %1 had stopped halfway; it was finished, so both "
-                                 "files now hold the backup.")
-                      .arg(directory)
-                : QStringLiteral("A restore into %1 had stopped halfway; it was undone, so both "
-                                 "files are as they were before it. Restore again.")
-                      .arg(directory);
-    return Outcome::success();
+    return finish ? QStringLiteral("A restore into %1 had stopped halfway; it was finished, so "
+                                   "both files now hold the backup.")
+                        .arg(directory)
+                  : QStringLiteral("A restore into %1 had stopped halfway; it was undone, so "
+                                   "both files are as they were before it. Restore again.")
+                        .arg(directory);
 }
 
 } // namespace restoresteps

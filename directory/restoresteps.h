@@ -35,8 +35,8 @@ void clear(const QString& directory);
 QString pending(const QString& directory);
 
 // Finishes a restore that stopped halfway once its rows were written, and
-// undoes one that stopped before; done tells which (empty when nothing was
+// undoes one that stopped before, and tells which (empty when nothing was
 // pending). A failure names what is left and what to run.
-Outcome recover(const QString& directory, QString* done = nullptr);
+Expected<QString> recover(const QString& directory);
 
 } // namespace restoresteps

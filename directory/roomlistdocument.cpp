@@ -37,11 +37,9 @@ QDateTime lastCompleteDownload(const QString& path)
 {
     const QString name = database::uniqueConnectionName(QStringLiteral("roomlist"));
     QDateTime when;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-        db.setDatabaseName(path);
-        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=2000"));
-        if (db.open() && db.tables().contains(QStringLiteral("transfer_log"))) {
+    if (!database::connect(path, name, database::Access::ReadOnly, 2000).isValid()) {
+        QSqlDatabase db = QSqlDatabase::database(name, false);
+        if (db.tables().contains(QStringLiteral("transfer_log"))) {
             QSqlQuery q(db);
             if (q.exec(QStringLiteral("SELECT MAX(finished) FROM transfer_log WHERE what = "
                                       "'download' AND outcome = 'complete'")) &&
@@ -49,7 +47,7 @@ QDateTime lastCompleteDownload(const QString& path)
                 when = QDateTime::fromString(q.value(0).toString(), Qt::ISODateWithMs);
         }
     }
-    QSqlDatabase::removeDatabase(name);
+    database::close(name);
     return when.toLocalTime();
 }
 

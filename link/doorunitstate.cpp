@@ -197,22 +197,19 @@ QString DoorUnitState::text() const
     return {};
 }
 
-std::optional<DirectoryReport> DirectoryReport::read(const QString& path, QString* error)
+Expected<DirectoryReport> DirectoryReport::read(const QString& path)
 {
     DirectoryReport report;
     {
         TransferLog log(path);
-        std::optional<TransferLog::Latest> latest = log.latest(error);
+        Expected<TransferLog::Latest> latest = log.latest();
         if (!latest)
-            return std::nullopt;
+            return latest.outcome();
         report.latest = std::move(*latest);
     }
     RecordCursor cursor(schema::directoryTable());
-    if (Outcome opened = cursor.open(path); !opened) {
-        if (error)
-            *error = opened.description();
-        return std::nullopt;
-    }
+    if (Outcome opened = cursor.open(path); !opened)
+        return opened;
     report.now.reserve(cursor.rowCount());
     for (int row = 0; row < cursor.rowCount(); ++row)
         report.now.append({cursor.value(row, 0), cursor.value(row, 1), cursor.value(row, 2),

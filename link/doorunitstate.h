@@ -104,5 +104,5 @@ struct DirectoryReport
     DoorUnitState state;
 
     // False with error set when the file, the log or Room_tel cannot be read.
-    static std::optional<DirectoryReport> read(const QString& path, QString* error);
+    static Expected<DirectoryReport> read(const QString& path);
 };

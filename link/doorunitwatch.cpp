@@ -56,11 +56,16 @@ bool DoorUnitWatch::readLatest()
     m_sent = SentRooms();
     // The download's rooms go straight into the packed index, never held twice.
     TransferLog log(m_path);
-    std::optional<TransferLog::Latest> latest = log.latest(&m_error, false);
-    if (latest && latest->download &&
-        !log.eachRoom(
-            latest->download->id, [this](const RoomRecord& room) { m_sent.add(room); }, &m_error))
-        latest.reset();
+    Expected<TransferLog::Latest> latest = log.latest(false);
+    m_error = latest.error();
+    if (latest && latest->download) {
+        const Outcome read = log.eachRoom(latest->download->id,
+                                          [this](const RoomRecord& room) { m_sent.add(room); });
+        if (!read) {
+            m_error = read.description();
+            latest = read;
+        }
+    }
     m_latest = latest ? std::move(*latest) : TransferLog::Latest{};
     if (!latest)
         m_sent = SentRooms();
@@ -73,7 +78,7 @@ bool DoorUnitWatch::recordMoved()
     if (!m_latestRead || !m_error.isEmpty())
         return true;
     // Only the records are read: the rooms of a download never change.
-    const std::optional<TransferLog::Latest> now = TransferLog(m_path).latest(nullptr, false);
+    const Expected<TransferLog::Latest> now = TransferLog(m_path).latest(false);
     if (!now)
         return true;
     const std::optional<TransferRecord>& after = now->after;

@@ -72,11 +72,10 @@ void TransferHistoryWindow::reload()
 {
     const int selected = m_records->currentRow();
     const qint64 id = selected >= 0 && selected < m_list.size() ? m_list[selected].id : 0;
-    QString error;
     TransferLog log(m_path);
-    std::optional<QList<TransferRecord>> list = log.history(0, &error);
+    Expected<QList<TransferRecord>> list = log.history(0);
     m_list = list ? *list : QList<TransferRecord>{};
-    m_note->setText(list ? QString() : error);
+    m_note->setText(list.error());
     const QSignalBlocker quiet(m_records);
     m_records->setRowCount(int(m_list.size()));
     int again = -1;
@@ -105,11 +104,10 @@ void TransferHistoryWindow::showRooms()
     m_differences->setEnabled(download);
     if (!download)
         return;
-    QString error;
     TransferLog log(m_path);
-    std::optional<QList<RoomRecord>> sent = log.rooms(m_list[row].id, &error);
+    Expected<QList<RoomRecord>> sent = log.rooms(m_list[row].id);
     if (!sent) {
-        m_note->setText(error);
+        m_note->setText(sent.error());
         return;
     }
     // Compared the other way round: each sent room's mark says how the
@@ -117,9 +115,9 @@ void TransferHistoryWindow::showRooms()
     DirectoryChanges changes;
     QList<RoomRecord> added;
     if (m_differences->isChecked()) {
-        std::optional<DirectoryReport> now = DirectoryReport::read(m_path, &error);
+        Expected<DirectoryReport> now = DirectoryReport::read(m_path);
         if (!now) {
-            m_note->setText(error);
+            m_note->setText(now.error());
         } else {
             changes = DirectoryChanges::compare(now->now, *sent);
             added = changes.removed;

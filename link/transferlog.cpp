@@ -7,7 +7,6 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QUrl>
 #include <QVariantList>
 
 #include <cerrno>
@@ -175,19 +174,14 @@ Outcome TransferLog::open(Use use)
             QStringLiteral("the database file %1 is missing or not an SQLite database")
                 .arg(m_path));
     {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
-        db.setDatabaseName(
-            QUrl::fromLocalFile(QFileInfo(m_path).absoluteFilePath()).toString(QUrl::FullyEncoded) +
-            (write ? QStringLiteral("?mode=rw") : QStringLiteral("?mode=ro")));
-        db.setConnectOptions(
-            QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1%2")
-                .arg(kBusyTimeoutMs)
-                .arg(write ? QString() : QStringLiteral(";QSQLITE_OPEN_READONLY")));
         QString why;
-        if (!db.open()) {
-            why = database::plainError(db.lastError(), m_path);
+        if (const QSqlError error = database::connect(
+                m_path, m_connection,
+                write ? database::Access::AsFound : database::Access::ReadOnly, kBusyTimeoutMs);
+            error.isValid()) {
+            why = database::plainError(error, m_path);
         } else if (write) {
-            QSqlQuery q(db);
+            QSqlQuery q(QSqlDatabase::database(m_connection, false));
             for (const QString& statement : createStatements()) {
                 if (!q.exec(statement)) {
                     why = database::plainError(q.lastError(), m_path);
@@ -216,42 +210,34 @@ QString TransferLog::damaged(const QString& what) const
                        .arg(database::checkCommand(QFileInfo(m_path).absolutePath())));
 }
 
-std::optional<bool> TransferLog::tablesPresent(QString* error)
+Expected<bool> TransferLog::tablesPresent()
 {
-    if (Outcome opened = open(Use::Read); !opened) {
-        if (error)
-            *error = opened.description();
-        return std::nullopt;
-    }
+    if (Outcome opened = open(Use::Read); !opened)
+        return opened;
     QSqlQuery q(QSqlDatabase::database(m_connection, false));
     if (!q.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' AND name IN "
                                "('transfer_log', 'transfer_room')"))) {
-        if (error)
-            *error = database::plainError(q.lastError(), m_path);
-        return std::nullopt;
+        return Expected<bool>::failure(database::plainError(q.lastError(), m_path));
     }
     QStringList tables;
     while (q.next())
         tables << q.value(0).toString();
-    if (tables.size() == 1) {
-        if (error)
-            *error = damaged(QStringLiteral("the table %1 is missing")
-                                 .arg(tables.contains(QStringLiteral("transfer_log"))
-                                          ? QStringLiteral("transfer_room")
-                                          : QStringLiteral("transfer_log")));
-        return std::nullopt;
-    }
+    if (tables.size() == 1)
+        return Expected<bool>::failure(
+            damaged(QStringLiteral("the table %1 is missing")
+                        .arg(tables.contains(QStringLiteral("transfer_log"))
+                                 ? QStringLiteral("transfer_room")
+                                 : QStringLiteral("transfer_log"))));
     return tables.size() == 2;
 }
 
-std::optional<TransferRecord> TransferLog::checkedRecord(const QSqlQuery& q, QString* error)
+Expected<TransferRecord> TransferLog::checkedRecord(const QSqlQuery& q)
 {
     TransferRecord r;
     r.id = q.value(0).toLongLong();
-    const auto fail = [&](const QString& what) -> std::optional<TransferRecord> {
-        if (error)
-            *error = damaged(QStringLiteral("record %1 %2").arg(r.id).arg(what));
-        return std::nullopt;
+    const auto fail = [&](const QString& what) {
+        return Expected<TransferRecord>::failure(
+            damaged(QStringLiteral("record %1 %2").arg(r.id).arg(what)));
     };
     r.started = QDateTime::fromString(q.value(1).toString(), Qt::ISODateWithMs);
     if (!r.started.isValid())
@@ -290,11 +276,8 @@ std::optional<TransferRecord> TransferLog::checkedRecord(const QSqlQuery& q, QSt
     rooms.prepare(QStringLiteral("SELECT count(*), min(position), max(position) FROM "
                                  "transfer_room WHERE transfer = ?"));
     rooms.addBindValue(r.id);
-    if (!rooms.exec() || !rooms.next()) {
-        if (error)
-            *error = database::plainError(rooms.lastError(), m_path);
-        return std::nullopt;
-    }
+    if (!rooms.exec() || !rooms.next())
+        return Expected<TransferRecord>::failure(database::plainError(rooms.lastError(), m_path));
     const qint64 held = rooms.value(0).toLongLong();
     if (held != r.total ||
         (held > 0 && (rooms.value(1).toLongLong() != 0 || rooms.value(2).toLongLong() != held - 1)))
@@ -405,40 +388,35 @@ Outcome TransferLog::correctRooms(qint64 id, const std::vector<std::pair<int, Ro
     return Outcome::success();
 }
 
-std::optional<QList<TransferRecord>> TransferLog::history(int limit, QString* error)
+Expected<QList<TransferRecord>> TransferLog::history(int limit)
 {
-    const std::optional<bool> present = tablesPresent(error);
+    const Expected<bool> present = tablesPresent();
     if (!present)
-        return std::nullopt;
+        return present.outcome();
     if (!*present)
         return QList<TransferRecord>{};
     QSqlQuery q(QSqlDatabase::database(m_connection, false));
     q.setForwardOnly(true);
-    if (!q.exec(
-            QStringLiteral("SELECT %1 FROM transfer_log ORDER BY started DESC, id DESC%2")
-                .arg(kColumns, limit > 0 ? QStringLiteral(" LIMIT %1").arg(limit) : QString()))) {
-        if (error)
-            *error = database::plainError(q.lastError(), m_path);
-        return std::nullopt;
-    }
+    if (!q.exec(QStringLiteral("SELECT %1 FROM transfer_log ORDER BY started DESC, id DESC%2")
+                    .arg(kColumns, limit > 0 ? QStringLiteral(" LIMIT %1").arg(limit) : QString())))
+        return Outcome::failure(database::plainError(q.lastError(), m_path));
     QList<TransferRecord> records;
     while (q.next()) {
-        std::optional<TransferRecord> r = checkedRecord(q, error);
+        Expected<TransferRecord> r = checkedRecord(q);
         if (!r)
-            return std::nullopt;
+            return r.outcome();
         records << *r;
     }
     return records;
 }
 
-bool TransferLog::eachRoom(qint64 id, const std::function<void(const RoomRecord&)>& room,
-                           QString* error)
+Outcome TransferLog::eachRoom(qint64 id, const std::function<void(const RoomRecord&)>& room)
 {
-    const std::optional<bool> present = tablesPresent(error);
+    const Expected<bool> present = tablesPresent();
     if (!present)
-        return false;
+        return present.outcome();
     if (!*present)
-        return true;
+        return Outcome::success();
     BulkStatement q(QSqlDatabase::database(m_connection, false),
                     QStringLiteral("SELECT Room, TEL1, TEL2, TEL3 FROM transfer_room "
                                    "WHERE transfer = ? ORDER BY position"));
@@ -446,36 +424,31 @@ bool TransferLog::eachRoom(qint64 id, const std::function<void(const RoomRecord&
         while (q.next())
             room(q.record(0));
     }
-    if (q.failed()) {
-        if (error)
-            *error = q.error(m_path);
-        return false;
-    }
-    return true;
+    if (q.failed())
+        return Outcome::failure(q.error(m_path));
+    return Outcome::success();
 }
 
-std::optional<QList<RoomRecord>> TransferLog::rooms(qint64 id, QString* error)
+Expected<QList<RoomRecord>> TransferLog::rooms(qint64 id)
 {
     QList<RoomRecord> rooms;
-    if (!eachRoom(
-            id, [&rooms](const RoomRecord& room) { rooms.append(room); }, error))
-        return std::nullopt;
+    if (Outcome read = eachRoom(id, [&rooms](const RoomRecord& room) { rooms.append(room); });
+        !read)
+        return read;
     return rooms;
 }
 
-std::optional<TransferLog::Latest> TransferLog::latest(QString* error, bool withRooms)
+Expected<TransferLog::Latest> TransferLog::latest(bool withRooms)
 {
-    const std::optional<bool> present = tablesPresent(error);
+    const Expected<bool> present = tablesPresent();
     if (!present)
-        return std::nullopt;
+        return present.outcome();
     if (!*present)
         return Latest{};
     QSqlQuery q(QSqlDatabase::database(m_connection, false));
     q.setForwardOnly(true);
     const auto fail = [&] {
-        if (error)
-            *error = database::plainError(q.lastError(), m_path);
-        return std::nullopt;
+        return Expected<Latest>::failure(database::plainError(q.lastError(), m_path));
     };
     // Only some records are read below; any other that cannot be one a
     // transfer wrote makes the rest untrustworthy too.
@@ -488,8 +461,8 @@ std::optional<TransferLog::Latest> TransferLog::latest(QString* error, bool with
                     .arg(kMostRooms)))
         return fail();
     while (q.next()) {
-        if (!checkedRecord(q, error))
-            return std::nullopt;
+        if (Expected<TransferRecord> r = checkedRecord(q); !r)
+            return r.outcome();
     }
     Latest latest;
     if (!q.exec(QStringLiteral("SELECT %1 FROM transfer_log WHERE what = 'download' AND outcome = "
@@ -500,8 +473,10 @@ std::optional<TransferLog::Latest> TransferLog::latest(QString* error, bool with
     QString started = QStringLiteral("0");
     qint64 id = 0;
     if (q.next()) {
-        if (!(latest.download = checkedRecord(q, error)))
-            return std::nullopt;
+        Expected<TransferRecord> r = checkedRecord(q);
+        if (!r)
+            return r.outcome();
+        latest.download = std::move(*r);
         started = q.value(1).toString();
         id = latest.download->id;
     }
@@ -516,12 +491,16 @@ std::optional<TransferLog::Latest> TransferLog::latest(QString* error, bool with
     q.addBindValue(id);
     if (!q.exec())
         return fail();
-    if (q.next() && !(latest.after = checkedRecord(q, error)))
-        return std::nullopt;
+    if (q.next()) {
+        Expected<TransferRecord> r = checkedRecord(q);
+        if (!r)
+            return r.outcome();
+        latest.after = std::move(*r);
+    }
     if (latest.download && withRooms) {
-        std::optional<QList<RoomRecord>> sent = rooms(id, error);
+        Expected<QList<RoomRecord>> sent = rooms(id);
         if (!sent)
-            return std::nullopt;
+            return sent.outcome();
         latest.download->rooms = *sent;
     }
     return latest;

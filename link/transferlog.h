@@ -95,7 +95,7 @@ public:
     Outcome correctRooms(qint64 id, const std::vector<std::pair<int, RoomRecord>>& rooms);
 
     // Newest first; limit 0 reads all. Rooms are not read.
-    std::optional<QList<TransferRecord>> history(int limit = 0, QString* error = nullptr);
+    Expected<QList<TransferRecord>> history(int limit = 0);
     // The last complete download with its rooms, and the last record after
     // it that may have changed what the door unit holds.
     struct Latest
@@ -104,11 +104,10 @@ public:
         std::optional<TransferRecord> after;    // a later download not complete, or Load Default
     };
     // withRooms false leaves the download's rooms to be read by eachRoom.
-    std::optional<Latest> latest(QString* error = nullptr, bool withRooms = true);
-    std::optional<QList<RoomRecord>> rooms(qint64 id, QString* error = nullptr);
+    Expected<Latest> latest(bool withRooms = true);
+    Expected<QList<RoomRecord>> rooms(qint64 id);
     // A download's rooms one at a time, in the order they went out.
-    bool eachRoom(qint64 id, const std::function<void(const RoomRecord&)>& room,
-                  QString* error = nullptr);
+    Outcome eachRoom(qint64 id, const std::function<void(const RoomRecord&)>& room);
 
     // The statements that make the tables; init runs them on a new file.
     static QStringList createStatements();
@@ -118,11 +117,11 @@ public:
 
 private:
     Outcome insert(TransferRecord& record, bool withRooms);
-    // Whether the tables are there: nothing when they cannot be read, and
+    // Whether the tables are there: a failure when they cannot be read, and
     // false when neither is (nothing was ever recorded).
-    std::optional<bool> tablesPresent(QString* error);
+    Expected<bool> tablesPresent();
     // A record as read, or why the rows cannot be one that was written.
-    std::optional<TransferRecord> checkedRecord(const QSqlQuery& q, QString* error);
+    Expected<TransferRecord> checkedRecord(const QSqlQuery& q);
     QString damaged(const QString& what) const;
 
     QString m_path;

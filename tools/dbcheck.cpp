@@ -232,9 +232,8 @@ void checkContents(const QString& path, const QString& directory, const TableSpe
                     if (layout.table == schema::directoryTable().table) {
                         TransferLog log(path);
                         log.setDamageAdvice(QStringLiteral("The rooms are not affected."));
-                        QString damage;
-                        if (!log.history(0, &damage))
-                            report.problems << damage;
+                        if (const auto history = log.history(0); !history)
+                            report.problems << history.error();
                     }
                 }
             }
@@ -333,12 +332,11 @@ int check(const QString& directory, Console& console)
     int problems = 0;
     // A restore stopped halfway leaves a file missing or half restored:
     // finish or undo it first, as the program does when it starts.
-    QString recovered;
-    if (Outcome done = restoresteps::recover(*dir, &recovered); !done) {
-        say(console.out, done.description());
+    if (const Expected<QString> recovered = restoresteps::recover(*dir); !recovered) {
+        say(console.out, recovered.error());
         ++problems;
-    } else if (!recovered.isEmpty()) {
-        say(console.out, recovered);
+    } else if (!recovered->isEmpty()) {
+        say(console.out, *recovered);
     }
     const struct
     {

@@ -89,10 +89,9 @@ int history(const QStringList& arguments, const QString& folder, Console& consol
         return kUsage;
     }
     TransferLog log(database::pathIn(folder, schema::kDirectoryFile));
-    QString error;
-    const std::optional<QList<TransferRecord>> records = log.history(limit, &error);
+    const Expected<QList<TransferRecord>> records = log.history(limit);
     if (!records) {
-        say(console.err, error);
+        say(console.err, records.error());
         return kFailure;
     }
     if (json) {
@@ -128,11 +127,10 @@ int changes(const QStringList& arguments, const QString& folder, Console& consol
         say(console.err, problem);
         return kUsage;
     }
-    QString error;
-    const std::optional<DirectoryReport> report =
-        DirectoryReport::read(database::pathIn(folder, schema::kDirectoryFile), &error);
+    const Expected<DirectoryReport> report =
+        DirectoryReport::read(database::pathIn(folder, schema::kDirectoryFile));
     if (!report) {
-        say(console.err, error);
+        say(console.err, report.error());
         return kUsage;
     }
     const DirectoryChanges& c = report->changes;

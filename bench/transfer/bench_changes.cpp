@@ -146,12 +146,11 @@ int main(int argc, char* argv[])
     for (int run = 0; run < 5; ++run) {
         timer.start();
         const double cpu = cpuMs();
-        QString error;
-        const std::optional<DirectoryReport> report = DirectoryReport::read(path, &error);
+        const Expected<DirectoryReport> report = DirectoryReport::read(path);
         best = qMin(best, timer.nsecsElapsed() / 1e6);
         bestCpu = qMin(bestCpu, cpuMs() - cpu);
         if (!report) {
-            std::fprintf(stderr, "%s\n", qPrintable(error));
+            std::fprintf(stderr, "%s\n", qPrintable(report.error()));
             return 1;
         }
         text = report->state.text();

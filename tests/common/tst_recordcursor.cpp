@@ -58,7 +58,7 @@ private slots:
     void initTestCase_data()
     {
         QTest::addColumn<SnapshotEngine>("engine");
-        QTest::newRow("SQLite's interface") << SnapshotEngine::SqliteApi;
+        QTest::newRow("SQLite's interface") << SnapshotEngine::EngineApi;
         QTest::newRow("Qt's driver") << SnapshotEngine::QtDriver;
     }
 

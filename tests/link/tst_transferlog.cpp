@@ -72,7 +72,7 @@ private slots:
         QCOMPARE(records[0].ending, TransferRecord::Ending::Unfinished);
         QVERIFY(!records[0].finished.isValid());
         // Never taken for what the door unit holds.
-        const std::optional<DirectoryReport> report = DirectoryReport::read(m_path, nullptr);
+        const Expected<DirectoryReport> report = DirectoryReport::read(m_path);
         QVERIFY(!report->latest.download);
         QVERIFY(report->state.text().startsWith("Door unit: may hold part of a directory (the "));
         QCOMPARE(testdb::rows(m_path, schema::directoryTable()).size(), 1);
@@ -219,8 +219,9 @@ private slots:
         r.finished = r.started;
         QVERIFY(log.finish(r));
         testdb::exec(m_path, statement);
-        QString error;
-        QVERIFY(!TransferLog(m_path).history(0, &error));
+        const auto history = TransferLog(m_path).history(0);
+        QVERIFY(!history);
+        const QString error = history.error();
         const QString damaged =
             QStringLiteral("The transfer record in %1 is damaged: %2").arg(m_path, found);
         QVERIFY2(error.startsWith(damaged), qPrintable(error));
