@@ -3,13 +3,50 @@
 #include "recordcursor.h"
 #include "schema.h"
 
+#include <QFileInfo>
+#include <QFileSystemWatcher>
+#include <QHash>
 #include <QTimer>
 
 #include <numeric>
 
-DoorUnitWatch::DoorUnitWatch(QString databasePath, QObject* parent)
-    : QObject(parent), m_path(std::move(databasePath))
+namespace {
+
+// A write comes as a burst of changes to the file and its journal: the
+// record is read once the burst is over.
+constexpr int kSettleMs = 200;
+constexpr int kRoomField = 0;
+
+qint64 idOf(const std::optional<TransferRecord>& record)
 {
+    return record ? record->id : 0;
+}
+
+} // namespace
+
+DoorUnitWatch::DoorUnitWatch(QString databasePath, QObject* parent)
+    : QObject(parent), m_path(std::move(databasePath)), m_files(new QFileSystemWatcher(this)),
+      m_settle(new QTimer(this))
+{
+    // Another program or copy may record a transfer (or replace the file):
+    // the folder is watched too, as a file replaced by a rename drops out.
+    m_settle->setSingleShot(true);
+    m_settle->setInterval(kSettleMs);
+    connect(m_settle, &QTimer::timeout, this, &DoorUnitWatch::recheck);
+    const auto settle = [this] { m_settle->start(); };
+    connect(m_files, &QFileSystemWatcher::fileChanged, this, settle);
+    connect(m_files, &QFileSystemWatcher::directoryChanged, this, settle);
+    watchFile();
+}
+
+void DoorUnitWatch::watchFile()
+{
+    const QFileInfo file(m_path);
+    if (file.exists() && !m_files->files().contains(m_path))
+        m_files->addPath(m_path);
+    const QString folder = file.absolutePath();
+    if (QFileInfo(folder).isDir() && !m_files->directories().contains(folder))
+        m_files->addPath(folder);
 }
 
 bool DoorUnitWatch::readLatest()
@@ -31,10 +68,33 @@ bool DoorUnitWatch::readLatest()
     return bool(latest);
 }
 
+bool DoorUnitWatch::recordMoved()
+{
+    if (!m_latestRead || !m_error.isEmpty())
+        return true;
+    // Only the records are read: the rooms of a download never change.
+    const std::optional<TransferLog::Latest> now = TransferLog(m_path).latest(nullptr, false);
+    if (!now)
+        return true;
+    const std::optional<TransferRecord>& after = now->after;
+    const std::optional<TransferRecord>& was = m_latest.after;
+    return idOf(now->download) != idOf(m_latest.download) || idOf(after) != idOf(was) ||
+           (after && (after->ending != was->ending || after->sent != was->sent));
+}
+
 void DoorUnitWatch::reload()
 {
     m_latestRead = false;
     update();
+}
+
+void DoorUnitWatch::recheck()
+{
+    watchFile();
+    if (recordMoved())
+        reload();
+    else if (!m_cursor || !m_cursor->isOpen())
+        update(); // the rooms compared are the file's
 }
 
 void DoorUnitWatch::watch(RecordCursor* cursor)
@@ -44,20 +104,27 @@ void DoorUnitWatch::watch(RecordCursor* cursor)
     if (m_cursor)
         disconnect(m_cursor, nullptr, this, nullptr);
     m_cursor = cursor;
+    const auto lookAgain = [this] {
+        if (recordMoved())
+            m_latestRead = false;
+        update();
+    };
     if (cursor) {
         // Row writes, deletes, appends and Refresh: each may change what differs.
         connect(cursor, &RecordCursor::rowChanged, this, &DoorUnitWatch::updateRow);
         for (auto signal : {&RecordCursor::rowAppended, &RecordCursor::rowRemoved})
             connect(cursor, signal, this, &DoorUnitWatch::update);
-        connect(cursor, &RecordCursor::reset, this, &DoorUnitWatch::update);
+        // Refresh reads the table again: the record is looked at again too.
+        connect(cursor, &RecordCursor::reset, this, lookAgain);
         // Gone with its window: the file is read instead, once the window's
         // close has run to its end (and never while the program comes down).
         connect(cursor, &QObject::destroyed, this, [this] {
             m_rowMarks.clear();
+            m_sameOf.clear();
             QTimer::singleShot(0, this, &DoorUnitWatch::update);
         });
     }
-    update();
+    lookAgain();
 }
 
 void DoorUnitWatch::update()
@@ -65,8 +132,9 @@ void DoorUnitWatch::update()
     if (!m_latestRead)
         readLatest();
     m_problem = m_error;
+    m_notRecorded = TransferLog::notRecordable(m_path);
     // The rooms compared are read in place from the window's cursor while
-    // it is open (rows typed but not written count), otherwise from the file.
+    // it is open, as the file holds them, otherwise from the file.
     RecordCursor file(schema::directoryTable());
     const RecordCursor* rooms = nullptr;
     std::vector<int> rowOf; // the cursor row of each room compared
@@ -74,8 +142,8 @@ void DoorUnitWatch::update()
         rooms = m_cursor;
         rowOf.reserve(size_t(rooms->rowCount()));
         for (int row = 0; row < rooms->rowCount(); ++row) {
-            // A deleted row, and a new row nothing was typed into, are no rooms.
-            if (!rooms->isDeleted(row) && (!rooms->isNew(row) || rooms->isPending(row)))
+            // A deleted row, and a new row not yet written, are no rooms.
+            if (!rooms->isDeleted(row) && !rooms->isNew(row))
                 rowOf.push_back(row);
         }
     } else if (Outcome opened = file.open(m_path); !opened) {
@@ -89,26 +157,66 @@ void DoorUnitWatch::update()
     m_changes = m_sent.compare(int(rowOf.size()), [&](int i, SentRooms::Room& room) {
         readRoom(*rooms, rowOf[size_t(i)], room, scratch);
     });
+    findSameRooms(rooms ? *rooms : file, rooms ? rowOf : std::vector<int>{});
     file.close();
     m_state = DoorUnitState::of(m_latest, m_changes);
     m_rowMarks.assign(m_cursor ? size_t(m_cursor->rowCount()) : 0, DirectoryChanges::Same);
     m_comparedOf.assign(m_rowMarks.size(), -1);
-    // Never loaded: every room would read "not yet on the door unit", which
-    // the panel says once.
-    if (m_latest.download && rooms == m_cursor) {
-        for (size_t i = 0; i < rowOf.size(); ++i) {
-            m_rowMarks[size_t(rowOf[i])] = m_changes.marks[i];
+    if (rooms == m_cursor) {
+        for (size_t i = 0; i < rowOf.size(); ++i)
             m_comparedOf[size_t(rowOf[i])] = int(i);
-        }
+        // Never loaded: every room would read "not yet on the door unit",
+        // which the panel says once.
+        for (size_t i = 0; m_latest.download && i < rowOf.size(); ++i)
+            m_rowMarks[size_t(rowOf[i])] = m_changes.marks[i];
     }
     emit changed();
+}
+
+// The door unit pads a room with zeros, so "101" and "0101" become one
+// record there; the directory keeps both as typed, and each is marked.
+void DoorUnitWatch::findSameRooms(const RecordCursor& rooms, const std::vector<int>& rowOf)
+{
+    const bool marked = &rooms == m_cursor.data();
+    m_samePairs = 0;
+    m_sameGroups.clear();
+    m_sameOf.assign(marked ? size_t(rooms.rowCount()) : 0, -1);
+    m_keyOf.assign(m_sameOf.size(), QString());
+    // A key's first row, or -(its group + 2) once a second row has it.
+    QHash<QString, int> first;
+    first.reserve(qsizetype(rowOf.size()));
+    QString scratch;
+    for (const int row : rowOf) {
+        QString key = doorUnitRoomKey(rooms.storedView(row, kRoomField, scratch).toString());
+        const auto found = first.find(key);
+        if (found == first.end())
+            first.insert(key, row);
+        if (marked)
+            m_keyOf[size_t(row)] = std::move(key);
+        if (found == first.end())
+            continue;
+        int& seen = found.value();
+        if (seen >= 0) {
+            m_sameGroups.push_back({seen});
+            seen = -int(m_sameGroups.size()) - 1;
+        }
+        std::vector<int>& group = m_sameGroups[size_t(-seen - 2)];
+        m_samePairs += int(group.size());
+        group.push_back(row);
+    }
+    if (!marked)
+        m_sameGroups.clear();
+    for (size_t g = 0; g < m_sameGroups.size(); ++g) {
+        for (const int row : m_sameGroups[g])
+            m_sameOf[size_t(row)] = int(g);
+    }
 }
 
 void DoorUnitWatch::readRoom(const RecordCursor& cursor, int row, SentRooms::Room& room,
                              std::array<QString, 4>& scratch)
 {
     for (int field = 0; field < 4; ++field)
-        room[size_t(field)] = cursor.view(row, field, scratch[size_t(field)]);
+        room[size_t(field)] = cursor.storedView(row, field, scratch[size_t(field)]);
 }
 
 void DoorUnitWatch::updateRow(int row)
@@ -116,18 +224,23 @@ void DoorUnitWatch::updateRow(int row)
     // A row that keeps the number it was matched by changes only its own
     // mark, and a room the door unit never held stays added: one row is
     // compared instead of the whole directory on each write.
-    // Never loaded: nothing the panel or the rows show depends on the rooms.
-    if (m_latestRead && !m_latest.download && m_error.isEmpty())
+    if (!m_cursor || !m_cursor->isOpen() || row >= m_cursor->rowCount())
+        return update();
+    // A row not yet written holds nothing the door unit is compared with.
+    if (m_cursor->isNew(row) && !m_cursor->isDeleted(row))
         return;
-    if (!m_cursor || !m_cursor->isOpen() || m_cursor->isDeleted(row) ||
-        size_t(m_cursor->rowCount()) != m_comparedOf.size() || m_comparedOf[size_t(row)] < 0) {
-        update();
-        return;
-    }
-    const size_t i = size_t(m_comparedOf[size_t(row)]);
+    if (m_cursor->isDeleted(row) || size_t(m_cursor->rowCount()) != m_comparedOf.size() ||
+        m_comparedOf[size_t(row)] < 0)
+        return update();
     std::array<QString, 4> scratch;
     SentRooms::Room room;
     readRoom(*m_cursor, row, room, scratch);
+    if (doorUnitRoomKey(room[0].toString()) != m_keyOf[size_t(row)])
+        return update();
+    // Never loaded: nothing else the panel or the rows show depends on the rooms.
+    if (m_latestRead && !m_latest.download && m_error.isEmpty())
+        return;
+    const size_t i = size_t(m_comparedOf[size_t(row)]);
     const int sent = m_changes.sentOf[i];
     if (sent < 0) {
         if (m_sent.find(room[0]) >= 0)
@@ -151,33 +264,79 @@ void DoorUnitWatch::updateRow(int row)
 
 QString DoorUnitWatch::text() const
 {
-    if (!m_problem.isEmpty())
-        return QStringLiteral("Door unit: cannot be compared");
-    return m_state.text();
+    const QString shown =
+        m_problem.isEmpty() ? m_state.text() : QStringLiteral("Door unit: cannot be compared");
+    // Said here once, rather than after each command.
+    if (!m_notRecorded.isEmpty())
+        return shown + QStringLiteral(" · transfers not recorded");
+    return shown;
 }
 
 QString DoorUnitWatch::toolTip() const
 {
+    const QString unrecorded =
+        m_notRecorded.isEmpty()
+            ? QString()
+            : QStringLiteral("\nTransfers to the door unit are not being recorded: %1.")
+                  .arg(m_notRecorded);
     // The panel may be cut short in a narrow window: the tooltip says it whole.
     if (!m_problem.isEmpty())
-        return m_problem;
+        return m_problem + unrecorded;
+    QString tip = text();
     const QList<RoomRecord>& removed = m_changes.removed;
-    if (removed.isEmpty() || !m_latest.download)
-        return text();
-    QStringList rooms;
-    for (int i = 0; i < removed.size() && i < 20; ++i)
-        rooms << removed[i].Room;
-    if (removed.size() > 20)
-        rooms << QStringLiteral("…");
-    return text() + QStringLiteral("\n%1 removed since the last download: %2")
-                        .arg(removed.size() == 1 ? QStringLiteral("1 room")
-                                                 : QStringLiteral("%1 rooms").arg(removed.size()),
-                             rooms.join(QStringLiteral(", ")));
+    if (!removed.isEmpty() && m_latest.download) {
+        QStringList rooms;
+        for (int i = 0; i < removed.size() && i < 20; ++i)
+            rooms << removed[i].Room;
+        if (removed.size() > 20)
+            rooms << QStringLiteral("…");
+        tip += QStringLiteral("\n%1 removed since the last download: %2")
+                   .arg(removed.size() == 1 ? QStringLiteral("1 room")
+                                            : QStringLiteral("%1 rooms").arg(removed.size()),
+                        rooms.join(QStringLiteral(", ")));
+    }
+    if (m_samePairs > 0)
+        tip += QStringLiteral("\n%1 of rows reach the door unit as the same room (its number "
+                              "padded with zeros to 7 characters)")
+                   .arg(m_samePairs == 1 ? QStringLiteral("1 pair")
+                                         : QStringLiteral("%1 pairs").arg(m_samePairs));
+    return tip + unrecorded;
+}
+
+QString DoorUnitWatch::sameRoomNote(int row) const
+{
+    if (row < 0 || size_t(row) >= m_sameOf.size() || m_sameOf[size_t(row)] < 0 || !m_cursor)
+        return {};
+    constexpr int kNamed = 3;
+    QStringList others;
+    int more = 0;
+    QString scratch;
+    for (const int other : m_sameGroups[size_t(m_sameOf[size_t(row)])]) {
+        if (other == row)
+            continue;
+        if (others.size() == kNamed) {
+            ++more;
+            continue;
+        }
+        others << QStringLiteral("row %1 (Room \"%2\")")
+                      .arg(other + 1)
+                      .arg(m_cursor->storedView(other, kRoomField, scratch));
+    }
+    if (more > 0)
+        others << QStringLiteral("%1 more").arg(more);
+    return QStringLiteral("the door unit takes it for the same room, %1, as %2")
+        .arg(m_keyOf[size_t(row)], others.join(QStringLiteral(", ")));
 }
 
 QString DoorUnitWatch::rowNote(int row) const
 {
-    if (row < 0 || size_t(row) >= m_rowMarks.size() || !m_latest.download)
-        return {};
-    return DirectoryChanges::markText(m_rowMarks[size_t(row)], m_latest.download->started);
+    QStringList notes;
+    notes << sameRoomNote(row);
+    if (row >= 0 && size_t(row) < m_rowMarks.size() && m_latest.download)
+        notes << DirectoryChanges::markText(m_rowMarks[size_t(row)], m_latest.download->started);
+    // Marked, never counted: the panel compares what the file holds.
+    if (m_cursor && row >= 0 && row < m_cursor->rowCount() && m_cursor->isPending(row))
+        notes << QStringLiteral("typed here, not saved yet");
+    notes.removeAll(QString());
+    return notes.join(u'\n');
 }

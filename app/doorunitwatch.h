@@ -9,13 +9,16 @@
 
 #include <vector>
 
+class QFileSystemWatcher;
+class QTimer;
 class RecordCursor;
 
 // What the door unit holds against the directory, kept current for the status
 // bar's panel and the directory window's marks. The last complete download is
-// read once and kept until the next transfer; the directory is taken from the
-// window's cursor while the window is open (rows typed but not written count),
-// otherwise read from the file.
+// read once and kept until the record changes, whoever wrote it; the directory
+// is taken from the window's cursor while the window is open (as the file
+// holds it: a value typed and not written is no change), otherwise read from
+// the file.
 class DoorUnitWatch : public QObject
 {
     Q_OBJECT
@@ -29,6 +32,9 @@ public:
     void watch(RecordCursor* cursor);
     // Compares again (reading the history first if it was never read).
     void update();
+    // The file changed, or the operator looks again: the history is read
+    // again if another program or copy recorded a transfer since.
+    void recheck();
 
     const DoorUnitState& state() const { return m_state; }
     const DirectoryChanges& changes() const { return m_changes; }
@@ -38,12 +44,19 @@ public:
     QString toolTip() const;
     // How a row of the watched cursor differs: "not yet on the door unit", ...
     QString rowNote(int row) const;
+    // Pairs of rows the door unit takes for one room (their rooms padded alike).
+    int sameRoomPairs() const { return m_samePairs; }
 
 signals:
     void changed();
 
 private:
     bool readLatest();
+    // True when the record holds other transfers than those read (or was never read).
+    bool recordMoved();
+    void watchFile();
+    void findSameRooms(const RecordCursor& rooms, const std::vector<int>& rowOf);
+    QString sameRoomNote(int row) const;
     // After a write or an edit of one row.
     void updateRow(int row);
     static void readRoom(const RecordCursor& cursor, int row, SentRooms::Room& room,
@@ -53,13 +66,23 @@ private:
     QPointer<RecordCursor> m_cursor;
     bool m_latestRead = false;
     TransferLog::Latest m_latest;
-    SentRooms m_sent;  // the last complete download's rooms, indexed
-    QString m_error;   // of the history, kept until it is read again
-    QString m_problem; // what the panel reports: that, or the directory's
+    SentRooms m_sent;      // the last complete download's rooms, indexed
+    QString m_error;       // of the history, kept until it is read again
+    QString m_problem;     // what the panel reports: that, or the directory's
+    QString m_notRecorded; // why transfers to the file cannot be recorded
     DirectoryChanges m_changes;
     DoorUnitState m_state;
     // One mark a cursor row (Same for rows that are not compared).
     std::vector<quint8> m_rowMarks;
     // Each cursor row's room among those compared, -1 for rows left out.
     std::vector<int> m_comparedOf;
+    // Each cursor row's room as the door unit stores it; empty for rows left out.
+    std::vector<QString> m_keyOf;
+    // The groups of cursor rows that share a room on the door unit, and each
+    // cursor row's group (-1 for none).
+    std::vector<std::vector<int>> m_sameGroups;
+    std::vector<int> m_sameOf;
+    int m_samePairs = 0;
+    QFileSystemWatcher* m_files = nullptr;
+    QTimer* m_settle = nullptr;
 };

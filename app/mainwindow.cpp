@@ -159,9 +159,10 @@ void MainWindow::buildStatusBar()
     bar->setObjectName(QStringLiteral("sbStatusBar"));
     bar->setSizeGripEnabled(true);
     const int minimum = twips::toPixels(1440);
-    auto* status = new QLabel(QStringLiteral("状态"), bar);
-    status->setObjectName(QStringLiteral("sbPanel1"));
-    status->setMinimumWidth(minimum);
+    m_status = new QLabel(bar);
+    m_status->setObjectName(QStringLiteral("sbPanel1"));
+    m_status->setMinimumWidth(minimum);
+    setStatusText({});
     m_date = new QLabel(bar);
     m_date->setObjectName(QStringLiteral("sbPanel2"));
     m_date->setMinimumWidth(minimum);
@@ -170,7 +171,7 @@ void MainWindow::buildStatusBar()
     m_time->setObjectName(QStringLiteral("sbPanel3"));
     m_time->setMinimumWidth(minimum);
     m_time->setAlignment(Qt::AlignCenter);
-    bar->addWidget(status, 1);
+    bar->addWidget(m_status, 1);
     bar->addPermanentWidget(m_date);
     bar->addPermanentWidget(m_time);
 
@@ -179,6 +180,11 @@ void MainWindow::buildStatusBar()
     connect(clock, &QTimer::timeout, this, &MainWindow::tick);
     clock->start(1000);
     tick();
+}
+
+void MainWindow::setStatusText(const QString& text)
+{
+    m_status->setText(text.isEmpty() ? QStringLiteral("状态") : text);
 }
 
 void MainWindow::tick()

@@ -22,6 +22,9 @@ public:
     // A menu item or menu by its object name (mnuNew, mnufile, ...).
     QAction* menuAction(const QString& name) const;
 
+    // The status bar's first panel; an empty text puts its own back.
+    void setStatusText(const QString& text);
+
     // Reads the stored placement and applies it.
     void applyPlacement();
 
@@ -56,6 +59,7 @@ private:
     QWidget* m_client = nullptr;
     QWidget* m_band = nullptr;
     QMdiArea* m_mdi = nullptr;
+    QLabel* m_status = nullptr;
     QLabel* m_date = nullptr;
     QLabel* m_time = nullptr;
     QRect m_placement;

@@ -18,6 +18,7 @@
 #include "seriallink.h"
 #include "telnumwindow.h"
 #include "transferhistorywindow.h"
+#include "transferrecorder.h"
 #include "useradddialog.h"
 #include "userchangedialog.h"
 
@@ -82,6 +83,8 @@ void Shell::onTransferHistory()
         m_history->setAttribute(Qt::WA_DeleteOnClose);
     }
     m_history->reload();
+    // The history may list a transfer made elsewhere: the panel follows it.
+    m_doorUnit->recheck();
     m_history->show();
     m_history->raise();
     m_history->activateWindow();
@@ -119,6 +122,7 @@ TelNumWindow* Shell::loadDirectoryWindow()
     // The designed inner size, even where the main window is smaller.
     m_telNumFrame->resize(m_telNumFrame->sizeHint());
     m_telNum = window;
+    window->setWaitShown([this](const QString& text) { m_main->setStatusText(text); });
     window->model()->setRowNotes([this](int row) { return m_doorUnit->rowNote(row); });
     m_doorUnit->watch(&window->datPrimaryRS());
     // The window must know when Exit closes it: the program ends regardless.
@@ -157,9 +161,11 @@ SerialLink& Shell::serialLink()
 void Shell::onDownload()
 {
     SerialLink& link = serialLink();
-    // Refused before the directory window is even loaded.
+    // Refused before the directory window is even loaded, and recorded as
+    // every refusal is.
     if (std::optional<LinkResult> refused = refusal(link, LinkResult::Command::Download)) {
-        showLinkResult(*refused, m_messages);
+        showLinkResult(TransferRecorder(link, TransferRecord::What::Download).refused(*refused),
+                       m_messages);
         return;
     }
     TelNumWindow* window = loadDirectoryWindow();

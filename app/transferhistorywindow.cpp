@@ -82,9 +82,9 @@ void TransferHistoryWindow::reload()
     int again = -1;
     for (int row = 0; row < m_list.size(); ++row) {
         const TransferRecord& r = m_list[row];
-        setRow(m_records, row,
-               {shownTime(r.started), r.operatorName, r.whatDetail(),
-                QStringLiteral("%1 (%2)").arg(r.port, r.device), r.outcomeText()});
+        setRow(
+            m_records, row,
+            {shownTime(r.started), r.operatorName, r.whatDetail(), r.portText(), r.outcomeText()});
         if (r.id == id)
             again = row;
     }

@@ -129,7 +129,6 @@ QSqlError connect(const QString& path, const QString& connectionName, Access acc
 {
     // The companion's own files wait 5 s for a busy file.
     static constexpr int kOpenWaitMs = 15000;
-    static constexpr int kStatementWaitMs = 30000;
     static constexpr int kCompanionWaitMs = 5000;
     const char* mode = access == Access::ReadWrite  ? "rw"
                        : access == Access::ReadOnly ? "ro"

@@ -38,6 +38,10 @@ QString checkCommand(const QString& directory);
 QString plainError(int sqliteCode, const QString& engineText, const QString& path);
 QString plainError(const QSqlError& error, const QString& path);
 
+// How long a statement of a ReadWrite connection waits for a file another
+// program holds.
+constexpr int kStatementWaitMs = 30000;
+
 // How a connection uses its file.
 enum class Access {
     // An existing file, shared with other copies of the program: rollback

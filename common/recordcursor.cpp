@@ -34,7 +34,16 @@ Outcome RecordCursor::refresh()
 {
     if (m_path.isEmpty())
         return Outcome::failure(QStringLiteral("No database file has been opened."));
-    if (isOpen()) {
+    // An edit in hand is written first, unless the file at the path is no
+    // longer the one read: then it would go into the old file, and the new
+    // one is read without it.
+    QStringList unwritten;
+    if (isOpen() && m_table.fileReplaced()) {
+        for (int i = 0; i < rowCount(); ++i) {
+            if (isPending(i))
+                unwritten << rowLabel(i);
+        }
+    } else if (isOpen()) {
         if (Outcome written = updateBatch(); !written)
             return written;
     }
@@ -43,7 +52,19 @@ Outcome RecordCursor::refresh()
     m_table.disconnect();
     const Outcome outcome = load();
     emit MoveComplete();
-    return outcome;
+    if (unwritten.isEmpty())
+        return outcome;
+    constexpr int kNamed = 3;
+    if (unwritten.size() > kNamed)
+        unwritten = unwritten.mid(0, kNamed)
+                    << QStringLiteral("%1 more rows").arg(unwritten.size() - kNamed);
+    const QString lost =
+        QStringLiteral("The database file %1 was replaced or removed by another program after it "
+                       "was read, so the change to %2 was not saved: it would have gone into the "
+                       "old file. The rows shown are those of the file now at that path; type the "
+                       "change again if it is still wanted.")
+            .arg(m_path, unwritten.join(QStringLiteral(", ")));
+    return Outcome::failure(outcome ? lost : lost + u'\n' + outcome.description());
 }
 
 // Opens the file at m_path and reads the table; a failure leaves no rows.
@@ -163,6 +184,17 @@ QString RecordCursor::rowLabel(int index) const
         .arg(layout().table, layout().fields.first().name, m_rows.originalText(row, 0));
 }
 
+// A row of a file another program replaced can never be written, as a row
+// another program changed: only reading the file again helps.
+Outcome RecordCursor::replaced(int index, const QString& what)
+{
+    m_stale = true;
+    return Outcome::failure(
+        QStringLiteral("%1 was not %2: the database file %3 was replaced or removed by another "
+                       "program after it was read, so the change would go into the old file.")
+            .arg(rowLabel(index), what, m_path));
+}
+
 Outcome RecordCursor::writeRow(int index)
 {
     m_stale = false;
@@ -175,6 +207,8 @@ Outcome RecordCursor::writeRow(int index)
                 .arg(rowLabel(index), m_path));
     if (Outcome widths = checkWidths(row); !widths)
         return widths;
+    if (m_table.fileReplaced())
+        return replaced(index, QStringLiteral("saved"));
     if (Outcome written = m_table.writeRow(m_rows, index, rowLabel(index), &m_stale); !written)
         return written;
     emit rowChanged(index);
@@ -222,6 +256,8 @@ Outcome RecordCursor::deleteCurrent()
             return Outcome::failure(
                 QStringLiteral("%1 cannot be deleted: the database file %2 is not open.")
                     .arg(rowLabel(m_current), m_path));
+        if (m_table.fileReplaced())
+            return replaced(m_current, QStringLiteral("deleted"));
         if (Outcome deleted = m_table.deleteRow(m_rows, m_current, rowLabel(m_current), &m_stale);
             !deleted)
             return deleted;

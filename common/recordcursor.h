@@ -28,13 +28,20 @@ public:
     void setSnapshotEngine(SnapshotEngine engine) { m_table.setEngine(engine); }
     SnapshotEngine usedSnapshotEngine() const { return m_table.usedEngine(); }
 
+    // Who is told while a write or read waits for a file another program
+    // holds (it must outlive the cursor), and how long such a wait lasts.
+    void setBusyWatcher(BusyWatcher* watcher) { m_table.setBusyWatcher(watcher); }
+    void setBusyLimit(int ms) { m_table.setBusyLimit(ms); }
+
     // Reads the table of the database file at path; the first row becomes
     // current. A failure leaves the cursor empty; the caller shows it.
     Outcome open(const QString& path);
     // Writes an unwritten edit, then opens the file at the path again and
     // reads the table; the first row becomes current. A refused write keeps
     // the edit and reads nothing; a file or table that cannot be read leaves
-    // the cursor empty and closed (reported to the caller only).
+    // the cursor empty and closed (reported to the caller only). When another
+    // program replaced the file, the edit is not written into the old one:
+    // the new file is read and the failure names what was not saved.
     Outcome refresh();
     // Writes what is unwritten and lets the file go. A refused write keeps the
     // cursor open so that nothing typed is lost.
@@ -69,6 +76,11 @@ public:
     {
         return m_rows.view(row, column, scratch);
     }
+    // The same as the table holds it: a value typed and not written is left out.
+    QStringView storedView(int row, int column, QString& scratch) const
+    {
+        return m_rows.storedView(row, column, scratch);
+    }
     Outcome setField(int column, const QString& value);
 
     // Appends an empty row and makes it current. It is written when it is
@@ -90,7 +102,8 @@ public:
     // Whether the current row's field holds a typed value other than the one read.
     bool fieldChanged(int column) const;
     // The last write or delete was refused because another program changed
-    // or deleted the row after it was read: only reading the table again helps.
+    // or deleted the row, or replaced the file, after it was read: only
+    // reading the table again helps.
     bool refusedAsStale() const { return m_stale; }
 
 signals:
@@ -119,6 +132,7 @@ private:
     Outcome load();
     Outcome leaveCurrent(bool* dropped);
     Outcome writeRow(int index);
+    Outcome replaced(int index, const QString& what);
     Outcome checkWidths(const RowStore::Row& row) const;
     QString rowLabel(int index) const;
     Outcome noCurrentRow(const QString& what) const;

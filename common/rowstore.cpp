@@ -95,6 +95,12 @@ QStringView RowStore::view(int row, int column, QString& scratch) const
     const Row& r = m_rows[size_t(row)];
     if (r.isSet(column))
         return r.edited[column];
+    return storedView(row, column, scratch);
+}
+
+QStringView RowStore::storedView(int row, int column, QString& scratch) const
+{
+    const Row& r = m_rows[size_t(row)];
     if (r.typed) {
         scratch = r.typed->value(column).toString();
         return scratch;

@@ -71,6 +71,8 @@ public:
     // The same as a view into the row's own text, valid until the row
     // changes; a value that is not text is converted into scratch.
     QStringView view(int row, int column, QString& scratch) const;
+    // A field as the table holds it, typed values left out, viewed the same way.
+    QStringView storedView(int row, int column, QString& scratch) const;
 
     // Sets a field; the row then holds an unwritten change.
     void edit(int row, int column, const QString& text);

@@ -3,13 +3,26 @@
 #include "bulkstatement.h"
 #include "database.h"
 
+#include <QFile>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 
 #include <sqlite3.h>
+#include <sys/stat.h>
 
 namespace {
+
+// The device and inode of the file at path; none when it is not there.
+std::optional<std::pair<quint64, quint64>> fileIdentity(const QString& path)
+{
+    struct stat info
+    {
+    };
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
+        return std::nullopt;
+    return std::pair<quint64, quint64>(quint64(info.st_dev), quint64(info.st_ino));
+}
 
 using database::quotedIdentifier;
 
@@ -61,10 +74,19 @@ Outcome TableStatements::connect(const QString& path)
     if (!outcome)
         return outcome;
     m_connection = name;
+    m_busy.install(database::nativeHandle(database()), path);
+    const BusyWait::Span waits(m_busy);
+    // Taken once the engine holds the file open, so it names that file.
+    m_file = fileIdentity(path);
     outcome = database::checkTable(database(), m_spec, path);
     if (!outcome)
         disconnect();
     return outcome;
+}
+
+bool TableStatements::fileReplaced() const
+{
+    return isConnected() && m_file && fileIdentity(m_path) != m_file;
 }
 
 void TableStatements::disconnect()
@@ -112,6 +134,7 @@ void TableStatements::bindMatch(QSqlQuery& query, const RowStore& store,
 
 Outcome TableStatements::readSnapshot(const RowStore& store, std::vector<RowStore::Row>& rows)
 {
+    const BusyWait::Span waits(m_busy);
     findKey();
     QStringList columns;
     for (const QString& key : m_keyColumns)
@@ -232,6 +255,7 @@ Outcome TableStatements::readWithQtDriver(const QString& select, const RowStore&
 
 Outcome TableStatements::writeRow(RowStore& store, int index, const QString& label, bool* stale)
 {
+    const BusyWait::Span waits(m_busy);
     RowStore::Row& row = store[index];
     QSqlDatabase db = database();
     QSqlQuery query(db);
@@ -336,6 +360,7 @@ Outcome TableStatements::writeRow(RowStore& store, int index, const QString& lab
 Outcome TableStatements::deleteRow(const RowStore& store, int index, const QString& label,
                                    bool* stale)
 {
+    const BusyWait::Span waits(m_busy);
     QSqlDatabase db = database();
     QSqlQuery query(db);
     const auto refused = [&] {

@@ -1,8 +1,13 @@
 #pragma once
 
+#include "busywait.h"
+#include "database.h"
 #include "outcome.h"
 #include "rowstore.h"
 #include "schema.h"
+
+#include <optional>
+#include <utility>
 
 class QSqlDatabase;
 class QSqlQuery;
@@ -30,6 +35,15 @@ public:
     // Opens the file and checks that it holds the table and its fields.
     Outcome connect(const QString& path);
     void disconnect();
+    // True when the file at the path is no longer the one the connection
+    // opened: another program replaced it (by a rename) or removed it, and a
+    // write would go into a file nobody reads.
+    bool fileReplaced() const;
+
+    // Who is told while a statement waits for a file another program holds,
+    // and how long it waits.
+    void setBusyWatcher(BusyWatcher* watcher) { m_busy.setWatcher(watcher); }
+    void setBusyLimit(int ms) { m_busy.setLimit(ms); }
 
     void setEngine(SnapshotEngine engine) { m_engine = engine; }
     // The engine that read the last snapshot.
@@ -59,7 +73,10 @@ private:
     TableSpec m_spec;
     QString m_path;
     QString m_connection;
+    // The device and inode of the file opened.
+    std::optional<std::pair<quint64, quint64>> m_file;
     QStringList m_keyColumns;
+    BusyWait m_busy{database::kStatementWaitMs};
     SnapshotEngine m_engine = SnapshotEngine::Automatic;
     SnapshotEngine m_used = SnapshotEngine::Automatic;
 };

@@ -35,6 +35,7 @@ TelNumWindow::TelNumWindow(const QString& appDir, MessageSink& messages, QWidget
     setWindowTitle(QStringLiteral("Room_tel"));
     setAttribute(Qt::WA_DeleteOnClose);
     m_cursor.setParent(this);
+    m_cursor.setBusyWatcher(&m_busy);
 
     m_model = new RoomTableModel(m_cursor, this);
     m_grid = new RoomGrid(this);
@@ -187,6 +188,10 @@ void TelNumWindow::followCursor()
         selection->clearSelection();
         selection->clearCurrentIndex();
     }
+    // With no rooms the new-row line is the first row, where typing starts.
+    if (m_cursor.isOpen() && m_cursor.rowCount() == 0 && !selection->currentIndex().isValid())
+        selection->setCurrentIndex(m_model->index(m_model->newRowLine(), 0),
+                                   QItemSelectionModel::ClearAndSelect);
 }
 
 bool TelNumWindow::shown(const Outcome& outcome)
@@ -299,6 +304,11 @@ QString TelNumWindow::unsavedRowLabel() const
 
 void TelNumWindow::closeEvent(QCloseEvent* event)
 {
+    // A close while a write waits for the file would write in the middle of it.
+    if (m_busy.waiting()) {
+        event->ignore();
+        return;
+    }
     m_grid->commitEdit();
     const QString label = unsavedRowLabel();
     const Outcome closed = m_cursor.close();

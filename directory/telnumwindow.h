@@ -1,5 +1,6 @@
 #pragma once
 
+#include "busyindicator.h"
 #include "closepolicy.h"
 #include "roomdirectoryview.h"
 #include "roomrecord.h"
@@ -40,6 +41,9 @@ public:
 
     QSize sizeHint() const override;
 
+    // Where the window says that another program holds the room file.
+    void setWaitShown(BusyIndicator::Show show) { m_busy.setShow(std::move(show)); }
+
     // As the Refresh button: reads the table again, after an import or a
     // restore; an unwritten edit is written first or refused, never dropped.
     void refresh() { refreshRooms(); }
@@ -64,6 +68,8 @@ private:
     bool hasPendingRow() const;
 
     MessageSink& m_messages;
+    // Before the cursor, which tells it of every wait until it goes.
+    BusyIndicator m_busy;
     RoomDirectoryView m_cursor;
     RoomTableModel* m_model = nullptr;
     RoomGrid* m_grid = nullptr;

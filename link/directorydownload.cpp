@@ -115,7 +115,11 @@ LinkResult DirectoryDownload::check()
 
 LinkResult DirectoryDownload::send()
 {
-    const auto failed = [this] { return stop(Kind::LinkFailed, m_link.failureDescription()); };
+    const auto failed = [this] {
+        if (!m_link.stopRequest().isEmpty())
+            return stop(Kind::Stopped, m_link.stopRequest());
+        return stop(Kind::LinkFailed, m_link.failureDescription());
+    };
 
     m_started = true;
     report(false);

@@ -27,6 +27,7 @@ struct LinkResult
         LinkFailed,  // stopped after `sent` rooms (detail: the link's failure)
         Changed,     // room sent + 1 changed during the download
         Interrupted, // the rooms could not be read after `sent` rooms (detail: why)
+        Stopped,     // stopped on request after `sent` rooms (detail: how it was asked)
     };
 
     Command command = Command::Connect;
@@ -38,6 +39,9 @@ struct LinkResult
     QString detail;
     // Why the transfer history could not record this command; empty when it did.
     QString recordFailure;
+    // Why the history records no command at all (a missing or read-only room
+    // file): the door-unit panel tells it once, not after each command.
+    QString notRecorded;
 
     static LinkResult of(Command command, Kind kind = Kind::Done, const QString& detail = {})
     {

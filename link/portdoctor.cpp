@@ -24,6 +24,10 @@ namespace {
 // UNIX98 pseudo-terminal devices.
 constexpr unsigned kFirstPtyMajor = 136;
 constexpr unsigned kLastPtyMajor = 143;
+// /dev/tty, /dev/console and /dev/ptmx; tty0..tty63 (ttyS0 on is 4:64).
+constexpr unsigned kTerminalMajor = 5;
+constexpr unsigned kConsoleMajor = 4;
+constexpr unsigned kFirstSerialMinor = 64;
 // How far above a tty's device in sysfs its USB device may lie (interface,
 // port, device).
 constexpr int kUsbLevels = 4;
@@ -42,6 +46,13 @@ QString underRoot(const QString& path, const QString& root)
     if (root == QLatin1String("/dev") || !path.startsWith(QStringLiteral("/dev/")))
         return path;
     return root + path.mid(4);
+}
+
+QString userName(uid_t uid)
+{
+    if (const passwd* p = ::getpwuid(uid))
+        return QString::fromLocal8Bit(p->pw_name);
+    return QStringLiteral("uid %1").arg(uid);
 }
 
 QString groupName(gid_t gid)
@@ -80,10 +91,14 @@ void judgeAccess(Device& d, const struct stat& st, const Identity& who)
         return;
     }
     const QString group = groupName(st.st_gid);
-    if ((st.st_mode & 060) != 060 || st.st_gid == 0)
-        d.access =
-            QStringLiteral("you may not open it (mode %1, owner %2, group %3)")
-                .arg(QString::number(st.st_mode & 07777, 8), QString::number(st.st_uid), group);
+    const QString mode = QString::number(st.st_mode & 07777, 8);
+    if ((st.st_mode & 060) != 060 && (st.st_mode & 0600) == 0600)
+        d.access = QStringLiteral("you may not open it: only its owner %1 may (mode %2); run the "
+                                  "program as %1, or have the device given to a group to join")
+                       .arg(userName(st.st_uid), mode);
+    else if ((st.st_mode & 060) != 060 || st.st_gid == 0)
+        d.access = QStringLiteral("you may not open it (mode %1, owner %2, group %3)")
+                       .arg(mode, userName(st.st_uid), group);
     else if (listedMember(st.st_gid, who.name) && !who.groups.contains(st.st_gid))
         d.access = QStringLiteral("you may not open it yet: you were added to the group %1, but "
                                   "this login started before; log out and in again")
@@ -124,12 +139,24 @@ void identify(Device& d, const struct stat& st, const Roots& roots)
     const QString name = QFileInfo(d.node).fileName();
     const QString tty = roots.sys + QStringLiteral("/class/tty/") + name;
     const QFileInfo deviceLink(tty + QStringLiteral("/device"));
+    bool numbered = false;
+    name.toUInt(&numbered);
     const bool pty = (S_ISCHR(st.st_mode) && major(st.st_rdev) >= kFirstPtyMajor &&
                       major(st.st_rdev) <= kLastPtyMajor) ||
-                     d.node.startsWith(roots.dev + QStringLiteral("/pts/"));
+                     (numbered && d.node.startsWith(roots.dev + QStringLiteral("/pts/")));
+    // The controlling terminal, the console, the pseudo-terminal multiplexer
+    // and the virtual consoles, known by number where sysfs cannot be read.
+    const bool console =
+        S_ISCHR(st.st_mode) &&
+        (major(st.st_rdev) == kTerminalMajor ||
+         (major(st.st_rdev) == kConsoleMajor && minor(st.st_rdev) < kFirstSerialMinor));
+    d.serialLine = true;
     if (pty) {
         d.what = QStringLiteral("a pseudo-terminal: a program such as quorvane-doorsim plays the "
                                 "door unit on it");
+    } else if (console) {
+        d.what = QStringLiteral("a virtual terminal, not a serial port");
+        d.serialLine = false;
     } else if (deviceLink.exists()) {
         const QString driver =
             QFileInfo(QFileInfo(tty + QStringLiteral("/device/driver")).canonicalFilePath())
@@ -146,10 +173,14 @@ void identify(Device& d, const struct stat& st, const Roots& roots)
         }
     } else if (QFileInfo::exists(tty)) {
         d.what = QStringLiteral("a virtual terminal, not a serial port");
+        d.serialLine = false;
     } else {
         d.what = S_ISCHR(st.st_mode) ? QStringLiteral("a character device the system does not "
                                                       "list as a serial port")
                                      : QStringLiteral("not a device");
+        // Without a readable list of terminals a character device may yet be one.
+        d.serialLine =
+            S_ISCHR(st.st_mode) && !QFileInfo(roots.sys + QStringLiteral("/class/tty")).isDir();
     }
     const QDir byId(roots.dev + QStringLiteral("/serial/by-id"));
     for (const QFileInfo& link : byId.entryInfoList(QDir::System | QDir::Files)) {
@@ -252,19 +283,54 @@ Identity Identity::current()
     return who;
 }
 
+namespace {
+
+// The first folder on the way to path that the user may not enter.
+QString closedFolder(const QString& path)
+{
+    QStringList parts = QFileInfo(path).absolutePath().split(u'/', Qt::SkipEmptyParts);
+    QString folder;
+    for (const QString& part : parts) {
+        folder += u'/' + part;
+        if (::access(QFile::encodeName(folder).constData(), X_OK) != 0)
+            return folder;
+    }
+    return QFileInfo(path).absolutePath();
+}
+
+} // namespace
+
 Device describe(const QString& path, const Roots& roots, const Identity& identity, bool probe)
 {
     Device d;
     d.path = path;
+    if (path.isEmpty()) {
+        d.what = QStringLiteral("names no device");
+        return d;
+    }
     const QFileInfo info(underRoot(path, roots.dev));
     struct stat st;
-    d.exists = info.exists() && ::stat(QFile::encodeName(info.filePath()).constData(), &st) == 0;
+    const QByteArray name = QFile::encodeName(info.filePath());
+    d.exists = ::stat(name.constData(), &st) == 0;
     if (!d.exists) {
-        d.what = info.isSymLink()
-                     ? QStringLiteral("does not exist: it is a link to %1, which is "
-                                      "gone (a replugged adapter, or a stopped monitor)")
-                           .arg(info.symLinkTarget())
-                     : QStringLiteral("does not exist");
+        const int error = errno;
+        if (error == ELOOP)
+            d.what = QStringLiteral("cannot be reached: it is a link that leads round in a loop "
+                                    "(%1 leads to %2); point it at the device")
+                         .arg(info.filePath(), info.symLinkTarget());
+        else if (error == EACCES)
+            d.what = QStringLiteral("cannot be examined: you may not enter the folder %1 that "
+                                    "leads to it")
+                         .arg(closedFolder(info.filePath()));
+        else if (error != ENOENT)
+            d.what = QStringLiteral("cannot be examined: %1")
+                         .arg(QString::fromLocal8Bit(std::strerror(error)));
+        else if (info.isSymLink())
+            d.what = QStringLiteral("does not exist: it is a link to %1, which is "
+                                    "gone (a replugged adapter, or a stopped monitor)")
+                         .arg(info.symLinkTarget());
+        else
+            d.what = QStringLiteral("does not exist");
         return d;
     }
     d.node = info.canonicalFilePath();
@@ -274,6 +340,18 @@ Device describe(const QString& path, const Roots& roots, const Identity& identit
     if (probe && identity.real && d.mayOpen && S_ISCHR(st.st_mode))
         probeExclusive(d);
     return d;
+}
+
+QString notSerialLine(const QString& path, const Roots& roots)
+{
+    Device d;
+    d.path = path;
+    struct stat st;
+    if (path.isEmpty() || ::stat(QFile::encodeName(path).constData(), &st) != 0)
+        return {};
+    d.node = QFileInfo(path).canonicalFilePath();
+    identify(d, st, roots);
+    return d.serialLine ? QString() : d.what;
 }
 
 Report examine(const Roots& roots, const Identity& identity)
@@ -286,6 +364,8 @@ Report examine(const Roots& roots, const Identity& identity)
         const QString unset = QStringLiteral("\x01");
         ComEntry entry{n, settingsstore::read(QStringLiteral("Ports"), key, unset) != unset,
                        describe(SerialLink::deviceFor(n), roots, identity, true)};
+        if (entry.device.path.isEmpty())
+            entry.device.what = SerialLink::emptyEntry(n);
         if (!entry.device.node.isEmpty())
             mapped.insert(entry.device.node);
         if (!report.freeEntry && !entry.device.usable())

@@ -43,6 +43,7 @@ struct Device
     QString node; // where links lead; empty when missing
     bool exists = false;
     bool noHardware = false; // listed by the kernel, but nothing answers behind it
+    bool serialLine = false; // a serial port or a pseudo-terminal, not a console or a file
     QString what;
     QString byId; // the stable /dev/serial/by-id name
     bool mayOpen = false;
@@ -76,6 +77,12 @@ struct Report
 // for the door unit).
 Device describe(const QString& path, const Roots& roots, const Identity& identity, bool probe);
 Report examine(const Roots& roots, const Identity& identity);
+
+// What the device at path is when it is no serial line to send to (a virtual
+// terminal, a character device not listed as a serial port, a file); empty
+// for a serial port or a pseudo-terminal, and when it cannot be examined (an
+// open tells why then).
+QString notSerialLine(const QString& path, const Roots& roots = {});
 
 // What the device is, whether it may be opened and who holds it, a line each.
 QString summary(const Device& device);

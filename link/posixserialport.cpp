@@ -1,5 +1,7 @@
 #include "posixserialport.h"
 
+#include "portdoctor.h"
+
 #include <QElapsedTimer>
 
 #include <cerrno>
@@ -123,6 +125,12 @@ int PosixSerialPort::open(const QString& device, const LineSettings& settings)
         return EINVAL;
     }
 
+    // A console or a file takes the bytes and tells nothing; only a serial
+    // line reaches a door unit.
+    if (const QString what = portdoctor::notSerialLine(device); !what.isEmpty()) {
+        m_error = QStringLiteral("%1 is %2").arg(device, what);
+        return ENOTTY;
+    }
     const QByteArray path = device.toLocal8Bit();
     const int fd = ::open(path.constData(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {

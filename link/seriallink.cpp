@@ -22,6 +22,15 @@ QString SerialLink::deviceFor(int portNumber)
                                QStringLiteral("/dev/ttyS%1").arg(portNumber - 1));
 }
 
+QString SerialLink::emptyEntry(int portNumber)
+{
+    return QStringLiteral("names no device: the line \"COM%1=\" under [Ports] in %2 is empty; put "
+                          "the device after it, or remove the line to use /dev/ttyS%3")
+        .arg(portNumber)
+        .arg(settingsstore::fileName())
+        .arg(portNumber - 1);
+}
+
 int SerialLink::open()
 {
     if (m_state != State::Closed) {
@@ -31,9 +40,15 @@ int SerialLink::open()
         m_port.close();
     }
     m_device = deviceFor(m_portNumber);
-    const int code = m_port.open(m_device, m_settings);
     m_written = 0;
     m_sinceDrain = 0;
+    m_stopRequest.clear();
+    if (m_device.isEmpty()) {
+        m_state = State::Closed;
+        m_failure = QStringLiteral("COM%1 %2").arg(m_portNumber).arg(emptyEntry(m_portNumber));
+        return SerialPort::kNoSuchPort;
+    }
+    const int code = m_port.open(m_device, m_settings);
     if (code != 0) {
         m_state = State::Closed;
         const QString why = m_port.errorText();
@@ -93,6 +108,12 @@ bool SerialLink::writeText(const QByteArray& text)
     if (!usable())
         return false;
     if (!m_port.write(text)) {
+        if (m_stopRequest = m_port.stopRequest(); !m_stopRequest.isEmpty()) {
+            fail(QStringLiteral("Stopped on request (%1) after %2 bytes")
+                     .arg(m_stopRequest)
+                     .arg(m_written));
+            return false;
+        }
         fail(QStringLiteral("The serial device %1 stopped accepting data (%2) after %3 bytes")
                  .arg(m_device, reason())
                  .arg(m_written));

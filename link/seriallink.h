@@ -49,6 +49,8 @@ public:
     SerialPort::LineSettings lineSettings() const { return m_settings; }
     // The device COMn maps to: [Ports] COMn in the settings store, else /dev/ttyS(n-1).
     static QString deviceFor(int portNumber);
+    // What is wrong with a [Ports] entry that names no device ("COM6=").
+    static QString emptyEntry(int portNumber);
     // The device of the last open().
     const QString& device() const { return m_device; }
     // How long a drain of that many queued bytes may take at the line speed.
@@ -94,6 +96,9 @@ public:
 
     // Why the link failed or the last open() did not succeed.
     const QString& failureDescription() const { return m_failure; }
+    // Set when the link ended because a stop was asked for, not by a failure:
+    // how it was asked (SerialPort::stopRequest).
+    const QString& stopRequest() const { return m_stopRequest; }
 
 private:
     bool usable();
@@ -108,6 +113,7 @@ private:
     bool m_busy = false;
     State m_state = State::Closed;
     QString m_failure;
+    QString m_stopRequest;
     QString m_device;
     qint64 m_written = 0;
     qint64 m_sinceDrain = 0;

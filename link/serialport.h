@@ -41,4 +41,7 @@ public:
     // Why the last open, write or drain failed, in words ("Input/output
     // error"); empty when the port cannot tell.
     virtual QString errorText() const { return {}; }
+    // When the last write was refused because a stop was asked for, not
+    // because the device failed: how it was asked ("SIGTERM"); else empty.
+    virtual QString stopRequest() const { return {}; }
 };

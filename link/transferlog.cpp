@@ -10,6 +10,10 @@
 #include <QUrl>
 #include <QVariantList>
 
+#include <cerrno>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 // The names as stored: a script reading the table sees plain words.
@@ -34,24 +38,27 @@ QVariant orNull(int value)
     return value < 0 ? QVariant() : QVariant(value);
 }
 
-TransferRecord readRecord(const QSqlQuery& q)
+// Far more rooms than any building has; a count above it was never written
+// by a transfer.
+constexpr qint64 kMostRooms = 10'000'000;
+
+// A whole number from first to last, or nothing.
+std::optional<int> counted(const QVariant& value, qint64 first, qint64 last)
 {
-    TransferRecord r;
-    r.id = q.value(0).toLongLong();
-    r.started = QDateTime::fromString(q.value(1).toString(), Qt::ISODateWithMs);
-    if (!q.value(2).isNull())
-        r.finished = QDateTime::fromString(q.value(2).toString(), Qt::ISODateWithMs);
-    r.operatorName = q.value(3).toString();
-    r.port = q.value(4).toString();
-    r.device = q.value(5).toString();
-    r.what = fromText<TransferRecord::What>(q.value(6).toString(), kWhat);
-    r.openTime = q.value(7).isNull() ? -1 : q.value(7).toInt();
-    r.autoMode = q.value(8).isNull() ? -1 : q.value(8).toInt();
-    r.sent = q.value(9).toInt();
-    r.total = q.value(10).toInt();
-    r.ending = fromText<TransferRecord::Ending>(q.value(11).toString(), kEnding);
-    r.reason = q.value(12).toString();
-    return r;
+    bool ok = false;
+    const qint64 n = value.toLongLong(&ok);
+    if (!ok || n < first || n > last || value.typeId() == QMetaType::Double)
+        return std::nullopt;
+    return int(n);
+}
+
+template <size_t N> bool named(const QString& text, const char* const (&names)[N])
+{
+    for (size_t i = 0; i < N; ++i) {
+        if (text == QLatin1String(names[i]))
+            return true;
+    }
+    return false;
 }
 
 } // namespace
@@ -86,6 +93,13 @@ QString TransferRecord::whatDetail() const
     return text;
 }
 
+QString TransferRecord::portText() const
+{
+    if (port.isEmpty())
+        return QStringLiteral("no port");
+    return device.isEmpty() ? port : QStringLiteral("%1 (%2)").arg(port, device);
+}
+
 TransferLog::TransferLog(QString path)
     : m_path(std::move(path)),
       m_connection(database::uniqueConnectionName(QStringLiteral("quorvane-transfers")))
@@ -118,15 +132,44 @@ QStringList TransferLog::createStatements()
                            "PRIMARY KEY (transfer, position)) WITHOUT ROWID")};
 }
 
-Outcome TransferLog::failure(const QString& what) const
+QString TransferLog::notRecordable(const QString& path)
 {
-    return Outcome::failure(QStringLiteral("%1: %2").arg(what, m_error));
+    switch (database::probe(path)) {
+    case database::FileKind::Sqlite:
+        break;
+    case database::FileKind::Missing:
+        return QStringLiteral("the room file %1 is missing").arg(path);
+    case database::FileKind::Unreadable:
+        return QStringLiteral("the room file %1 cannot be read").arg(path);
+    default:
+        return QStringLiteral("%1 is not an SQLite room file").arg(path);
+    }
+    const QFileInfo file(path);
+    const QByteArray name = QFile::encodeName(path);
+    if (::access(name.constData(), W_OK) != 0) {
+        if (errno == EROFS)
+            return QStringLiteral("the room file %1 lies on a read-only file system").arg(path);
+        struct stat st = {};
+        ::stat(name.constData(), &st);
+        return QStringLiteral("the room file %1 is read-only for you (mode %2)")
+            .arg(path, QString::number(st.st_mode & 07777, 8));
+    }
+    // A write takes a journal beside the file.
+    if (::access(QFile::encodeName(file.absolutePath()).constData(), W_OK | X_OK) != 0)
+        return QStringLiteral("the folder %1 may not be written, so the room file in it cannot "
+                              "change")
+            .arg(file.absolutePath());
+    return {};
 }
 
-Outcome TransferLog::open()
+Outcome TransferLog::open(Use use)
 {
-    if (QSqlDatabase::contains(m_connection))
-        return Outcome::success();
+    const bool write = use == Use::Write;
+    if (QSqlDatabase::contains(m_connection)) {
+        if (m_writable || !write)
+            return Outcome::success();
+        database::close(m_connection);
+    }
     if (database::probe(m_path) != database::FileKind::Sqlite)
         return Outcome::failure(
             QStringLiteral("the database file %1 is missing or not an SQLite database")
@@ -135,13 +178,15 @@ Outcome TransferLog::open()
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
         db.setDatabaseName(
             QUrl::fromLocalFile(QFileInfo(m_path).absoluteFilePath()).toString(QUrl::FullyEncoded) +
-            QStringLiteral("?mode=rw"));
+            (write ? QStringLiteral("?mode=rw") : QStringLiteral("?mode=ro")));
         db.setConnectOptions(
-            QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));
+            QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1%2")
+                .arg(kBusyTimeoutMs)
+                .arg(write ? QString() : QStringLiteral(";QSQLITE_OPEN_READONLY")));
         QString why;
         if (!db.open()) {
             why = database::plainError(db.lastError(), m_path);
-        } else {
+        } else if (write) {
             QSqlQuery q(db);
             for (const QString& statement : createStatements()) {
                 if (!q.exec(statement)) {
@@ -150,12 +195,112 @@ Outcome TransferLog::open()
                 }
             }
         }
-        if (why.isEmpty())
+        if (why.isEmpty()) {
+            m_writable = write;
             return Outcome::success();
+        }
         m_error = why;
     }
     database::close(m_connection);
     return Outcome::failure(m_error);
+}
+
+QString TransferLog::damaged(const QString& what) const
+{
+    return QStringLiteral("The transfer record in %1 is damaged: %2. What was sent to the door "
+                          "unit cannot be told from it. %3")
+        .arg(m_path, what,
+             !m_advice.isEmpty()
+                 ? m_advice
+                 : QStringLiteral("Examine the file with: %1")
+                       .arg(database::checkCommand(QFileInfo(m_path).absolutePath())));
+}
+
+std::optional<bool> TransferLog::tablesPresent(QString* error)
+{
+    if (Outcome opened = open(Use::Read); !opened) {
+        if (error)
+            *error = opened.description();
+        return std::nullopt;
+    }
+    QSqlQuery q(QSqlDatabase::database(m_connection, false));
+    if (!q.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' AND name IN "
+                               "('transfer_log', 'transfer_room')"))) {
+        if (error)
+            *error = database::plainError(q.lastError(), m_path);
+        return std::nullopt;
+    }
+    QStringList tables;
+    while (q.next())
+        tables << q.value(0).toString();
+    if (tables.size() == 1) {
+        if (error)
+            *error = damaged(QStringLiteral("the table %1 is missing")
+                                 .arg(tables.contains(QStringLiteral("transfer_log"))
+                                          ? QStringLiteral("transfer_room")
+                                          : QStringLiteral("transfer_log")));
+        return std::nullopt;
+    }
+    return tables.size() == 2;
+}
+
+std::optional<TransferRecord> TransferLog::checkedRecord(const QSqlQuery& q, QString* error)
+{
+    TransferRecord r;
+    r.id = q.value(0).toLongLong();
+    const auto fail = [&](const QString& what) -> std::optional<TransferRecord> {
+        if (error)
+            *error = damaged(QStringLiteral("record %1 %2").arg(r.id).arg(what));
+        return std::nullopt;
+    };
+    r.started = QDateTime::fromString(q.value(1).toString(), Qt::ISODateWithMs);
+    if (!r.started.isValid())
+        return fail(QStringLiteral("has no start time"));
+    if (!q.value(2).isNull())
+        r.finished = QDateTime::fromString(q.value(2).toString(), Qt::ISODateWithMs);
+    r.operatorName = q.value(3).toString();
+    r.port = q.value(4).toString();
+    r.device = q.value(5).toString();
+    const QString what = q.value(6).toString();
+    const QString ending = q.value(11).toString();
+    if (!named(what, kWhat) || !named(ending, kEnding))
+        return fail(QStringLiteral("is of no known kind (\"%1\", \"%2\")").arg(what, ending));
+    r.what = fromText<TransferRecord::What>(what, kWhat);
+    r.ending = fromText<TransferRecord::Ending>(ending, kEnding);
+    const std::optional<int> openTime =
+        q.value(7).isNull() ? std::optional(-1) : counted(q.value(7), 0, 255);
+    const std::optional<int> autoMode =
+        q.value(8).isNull() ? std::optional(-1) : counted(q.value(8), 0, 3);
+    const std::optional<int> total = counted(q.value(10), 0, kMostRooms);
+    const std::optional<int> sent = counted(q.value(9), 0, total.value_or(0));
+    if (!openTime || !autoMode)
+        return fail(QStringLiteral("holds settings the door unit never takes"));
+    if (!total || !sent)
+        return fail(QStringLiteral("counts %1 of %2 rooms")
+                        .arg(q.value(9).toString(), q.value(10).toString()));
+    r.openTime = *openTime;
+    r.autoMode = *autoMode;
+    r.sent = *sent;
+    r.total = *total;
+    r.reason = q.value(12).toString();
+    if (r.what != TransferRecord::What::Download || r.ending == TransferRecord::Ending::Refused)
+        return r;
+    // The rooms a download went out with, one row a position from the first on.
+    QSqlQuery rooms(QSqlDatabase::database(m_connection, false));
+    rooms.prepare(QStringLiteral("SELECT count(*), min(position), max(position) FROM "
+                                 "transfer_room WHERE transfer = ?"));
+    rooms.addBindValue(r.id);
+    if (!rooms.exec() || !rooms.next()) {
+        if (error)
+            *error = database::plainError(rooms.lastError(), m_path);
+        return std::nullopt;
+    }
+    const qint64 held = rooms.value(0).toLongLong();
+    if (held != r.total ||
+        (held > 0 && (rooms.value(1).toLongLong() != 0 || rooms.value(2).toLongLong() != held - 1)))
+        return fail(
+            QStringLiteral("lists %1 rooms but holds %2 in their order").arg(r.total).arg(held));
+    return r;
 }
 
 Outcome TransferLog::insert(TransferRecord& record, bool withRooms)
@@ -262,11 +407,11 @@ Outcome TransferLog::correctRooms(qint64 id, const std::vector<std::pair<int, Ro
 
 std::optional<QList<TransferRecord>> TransferLog::history(int limit, QString* error)
 {
-    if (Outcome opened = open(); !opened) {
-        if (error)
-            *error = opened.description();
+    const std::optional<bool> present = tablesPresent(error);
+    if (!present)
         return std::nullopt;
-    }
+    if (!*present)
+        return QList<TransferRecord>{};
     QSqlQuery q(QSqlDatabase::database(m_connection, false));
     q.setForwardOnly(true);
     if (!q.exec(
@@ -277,19 +422,23 @@ std::optional<QList<TransferRecord>> TransferLog::history(int limit, QString* er
         return std::nullopt;
     }
     QList<TransferRecord> records;
-    while (q.next())
-        records << readRecord(q);
+    while (q.next()) {
+        std::optional<TransferRecord> r = checkedRecord(q, error);
+        if (!r)
+            return std::nullopt;
+        records << *r;
+    }
     return records;
 }
 
 bool TransferLog::eachRoom(qint64 id, const std::function<void(const RoomRecord&)>& room,
                            QString* error)
 {
-    if (Outcome opened = open(); !opened) {
-        if (error)
-            *error = opened.description();
+    const std::optional<bool> present = tablesPresent(error);
+    if (!present)
         return false;
-    }
+    if (!*present)
+        return true;
     BulkStatement q(QSqlDatabase::database(m_connection, false),
                     QStringLiteral("SELECT Room, TEL1, TEL2, TEL3 FROM transfer_room "
                                    "WHERE transfer = ? ORDER BY position"));
@@ -316,11 +465,11 @@ std::optional<QList<RoomRecord>> TransferLog::rooms(qint64 id, QString* error)
 
 std::optional<TransferLog::Latest> TransferLog::latest(QString* error, bool withRooms)
 {
-    if (Outcome opened = open(); !opened) {
-        if (error)
-            *error = opened.description();
+    const std::optional<bool> present = tablesPresent(error);
+    if (!present)
         return std::nullopt;
-    }
+    if (!*present)
+        return Latest{};
     QSqlQuery q(QSqlDatabase::database(m_connection, false));
     q.setForwardOnly(true);
     const auto fail = [&] {
@@ -328,6 +477,20 @@ std::optional<TransferLog::Latest> TransferLog::latest(QString* error, bool with
             *error = database::plainError(q.lastError(), m_path);
         return std::nullopt;
     };
+    // Only some records are read below; any other that cannot be one a
+    // transfer wrote makes the rest untrustworthy too.
+    if (!q.exec(QStringLiteral("SELECT %1 FROM transfer_log WHERE what NOT IN ('settings', "
+                               "'download', 'load default') OR outcome NOT IN ('unfinished', "
+                               "'complete', 'stopped', 'refused') OR typeof(sent) <> 'integer' OR "
+                               "typeof(total) <> 'integer' OR sent < 0 OR sent > total OR total > "
+                               "%2")
+                    .arg(kColumns)
+                    .arg(kMostRooms)))
+        return fail();
+    while (q.next()) {
+        if (!checkedRecord(q, error))
+            return std::nullopt;
+    }
     Latest latest;
     if (!q.exec(QStringLiteral("SELECT %1 FROM transfer_log WHERE what = 'download' AND outcome = "
                                "'complete' ORDER BY started DESC, id DESC LIMIT 1")
@@ -337,7 +500,8 @@ std::optional<TransferLog::Latest> TransferLog::latest(QString* error, bool with
     QString started = QStringLiteral("0");
     qint64 id = 0;
     if (q.next()) {
-        latest.download = readRecord(q);
+        if (!(latest.download = checkedRecord(q, error)))
+            return std::nullopt;
         started = q.value(1).toString();
         id = latest.download->id;
     }
@@ -352,8 +516,8 @@ std::optional<TransferLog::Latest> TransferLog::latest(QString* error, bool with
     q.addBindValue(id);
     if (!q.exec())
         return fail();
-    if (q.next())
-        latest.after = readRecord(q);
+    if (q.next() && !(latest.after = checkedRecord(q, error)))
+        return std::nullopt;
     if (latest.download && withRooms) {
         std::optional<QList<RoomRecord>> sent = rooms(id, error);
         if (!sent)

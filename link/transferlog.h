@@ -11,6 +11,8 @@
 #include <optional>
 #include <vector>
 
+class QSqlQuery;
+
 // Where the link's transfers are recorded, and for whom; an empty path
 // records nothing.
 struct TransferTarget
@@ -50,11 +52,15 @@ struct TransferRecord
     QString outcomeText() const;
     // "download (40 rooms)", "settings (open time 5 s, auto mode 1)"
     QString whatDetail() const;
+    // "COM3 (/dev/ttyS2)", "COM3" when it named no device, or "no port"
+    // when none was in use.
+    QString portText() const;
 };
 
 // The transfer history in the room database file: transfer_log holds one
 // row a transfer, transfer_room a download's rooms as sent. The tables are
-// made on first use, so an older file gains them and keeps its rooms.
+// made by the first write, so an older file gains them and keeps its rooms;
+// reading never writes, and a file without them has nothing sent yet.
 //
 // Each log has a connection of its own with short busy waits: a file held by
 // another program makes a write fail quickly rather than hold up a transfer.
@@ -67,9 +73,16 @@ public:
     ~TransferLog();
     Q_DISABLE_COPY_MOVE(TransferLog)
 
-    // Opens the file (never creating it) and makes the tables when missing.
-    Outcome open();
+    // Opens the file (never creating it); for writing, makes the tables when missing.
+    enum class Use { Read, Write };
+    Outcome open(Use use = Use::Write);
     const QString& path() const { return m_path; }
+    // What a message about a damaged record advises; by default the check command.
+    void setDamageAdvice(const QString& advice) { m_advice = advice; }
+
+    // Why transfers to this file cannot be recorded at all (it is missing,
+    // not a database, or may not be written); empty when they can.
+    static QString notRecordable(const QString& path);
 
     // Writes a record as started (Unfinished) before the first byte; sets its id.
     Outcome start(TransferRecord& record);
@@ -104,10 +117,17 @@ public:
     static QString timeText(const QDateTime& utc);
 
 private:
-    Outcome failure(const QString& what) const;
     Outcome insert(TransferRecord& record, bool withRooms);
+    // Whether the tables are there: nothing when they cannot be read, and
+    // false when neither is (nothing was ever recorded).
+    std::optional<bool> tablesPresent(QString* error);
+    // A record as read, or why the rows cannot be one that was written.
+    std::optional<TransferRecord> checkedRecord(const QSqlQuery& q, QString* error);
+    QString damaged(const QString& what) const;
 
     QString m_path;
     QString m_connection;
     QString m_error;
+    bool m_writable = false;
+    QString m_advice;
 };

@@ -6,17 +6,23 @@ using Kind = LinkResult::Kind;
 using Ending = TransferRecord::Ending;
 
 TransferRecorder::TransferRecorder(const SerialLink& link, TransferRecord::What what)
+    : m_port(QStringLiteral("COM%1").arg(link.portNumber())),
+      m_device(link.device().isEmpty() ? SerialLink::deviceFor(link.portNumber()) : link.device())
 {
     const TransferTarget& target = link.recording();
     if (!target.databasePath.isEmpty())
+        m_notRecordable = TransferLog::notRecordable(target.databasePath);
+    if (!target.databasePath.isEmpty() && m_notRecordable.isEmpty())
         m_log = std::make_unique<TransferLog>(target.databasePath);
     m_recorded = target.recorded;
     m_record.started = QDateTime::currentDateTimeUtc();
     m_record.operatorName = target.operatorName;
     m_record.what = what;
-    m_record.port = QStringLiteral("COM%1").arg(link.portNumber());
-    m_record.device =
-        link.device().isEmpty() ? SerialLink::deviceFor(link.portNumber()) : link.device();
+    // A port is named only when one was chosen and opened for the command.
+    if (link.portLocked()) {
+        m_record.port = m_port;
+        m_record.device = m_device;
+    }
 }
 
 TransferRecorder::~TransferRecorder() = default;
@@ -29,8 +35,14 @@ void TransferRecorder::note(const Outcome& outcome)
 
 LinkResult TransferRecorder::refused(LinkResult result)
 {
+    result.notRecorded = m_notRecordable;
     if (!m_log)
         return result;
+    // A port that did not open was in use all the same.
+    if (result.kind == Kind::NoSuchPort || result.kind == Kind::OpenFailed) {
+        m_record.port = m_port;
+        m_record.device = m_device;
+    }
     m_record.reason = reason(result);
     m_record.finished = QDateTime::currentDateTimeUtc();
     note(m_log->refused(m_record));
@@ -56,6 +68,7 @@ void TransferRecorder::correct(int position, const RoomRecord& room)
 
 LinkResult TransferRecorder::finish(LinkResult result)
 {
+    result.notRecorded = m_notRecordable;
     if (!m_log)
         return result;
     m_record.finished = QDateTime::currentDateTimeUtc();
@@ -107,6 +120,8 @@ QString TransferRecorder::reason(const LinkResult& r)
     case Kind::Unreadable:
     case Kind::Interrupted:
         return QStringLiteral("the room directory could not be read: %1").arg(r.detail);
+    case Kind::Stopped:
+        return QStringLiteral("stopped by the operator with %1").arg(r.detail);
     }
     return {};
 }

@@ -11,7 +11,8 @@ class SerialLink;
 // Records one command's transfer in the history, if the link has a target:
 // a refusal as one finished record, otherwise a start before the first byte
 // and an end after the last. A record that cannot be written leaves the
-// transfer as it is; the result carries why (LinkResult::recordFailure).
+// transfer as it is; the result carries why (LinkResult::recordFailure), or
+// why nothing can be recorded to that file at all (LinkResult::notRecorded).
 class TransferRecorder
 {
 public:
@@ -33,6 +34,9 @@ public:
 private:
     void note(const Outcome& outcome);
 
+    QString m_port;
+    QString m_device;
+    QString m_notRecordable;
     std::unique_ptr<TransferLog> m_log;
     TransferRecord m_record;
     std::vector<std::pair<int, RoomRecord>> m_corrections;

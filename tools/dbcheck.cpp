@@ -6,6 +6,7 @@
 #include "operatorlimits.h"
 #include "restoresteps.h"
 #include "schema.h"
+#include "transferlog.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -229,6 +230,13 @@ void checkContents(const QString& path, const QString& directory, const TableSpe
                                    .arg(layout.table, database::addOperatorCommand(directory));
                     }
                     checkWidths(db, layout, report);
+                    if (layout.table == schema::directoryTable().table) {
+                        TransferLog log(path);
+                        log.setDamageAdvice(QStringLiteral("The rooms are not affected."));
+                        QString damage;
+                        if (!log.history(0, &damage))
+                            report.problems << damage;
+                    }
                 }
             }
             query = QSqlQuery();

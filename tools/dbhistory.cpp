@@ -45,9 +45,9 @@ QJsonObject recordJson(const TransferRecord& r)
 
 QString recordLine(const TransferRecord& r)
 {
-    return QStringLiteral("%1  %2  %3  %4 (%5)  %6")
+    return QStringLiteral("%1  %2  %3  %4  %5")
         .arg(shownTime(r.started), r.operatorName.isEmpty() ? QStringLiteral("-") : r.operatorName,
-             r.whatDetail(), r.port, r.device, r.outcomeText());
+             r.whatDetail(), r.portText(), r.outcomeText());
 }
 
 bool parse(const QStringList& arguments, QString& directory, bool& json, int* limit,

@@ -20,6 +20,18 @@ bool stopAsked(const Environment& env)
     return env.stop && *env.stop;
 }
 
+QString signalName(int signalNumber)
+{
+    switch (signalNumber) {
+    case SIGTERM:
+        return QStringLiteral("SIGTERM");
+    case SIGHUP:
+        return QStringLiteral("SIGHUP (the terminal was closed)");
+    default:
+        return QStringLiteral("Ctrl+C (SIGINT)");
+    }
+}
+
 QString duration(int milliseconds)
 {
     const int seconds = (milliseconds + 999) / 1000;

@@ -14,6 +14,8 @@ namespace linktool {
 void say(QTextStream& stream, const QString& text);
 void complain(Console& console, const QString& text);
 bool stopAsked(const Environment& env);
+// "Ctrl+C (SIGINT)", "SIGTERM", "SIGHUP (the terminal was closed)"
+QString signalName(int signalNumber);
 // "45 s", "2 min 05 s"
 QString duration(int milliseconds);
 
@@ -48,6 +50,10 @@ public:
     QString errorText() const override
     {
         return stoppedHere ? QStringLiteral("stopped on request") : m_inner.errorText();
+    }
+    QString stopRequest() const override
+    {
+        return stoppedHere ? signalName(*m_env.stop) : QString();
     }
 
     // Only a download stops part-way; the settings and Load Default take under

@@ -13,6 +13,7 @@
 #include "roomdirectoryview.h"
 #include "seriallink.h"
 #include "settingsstore.h"
+#include "transferrecorder.h"
 
 #include <QFileInfo>
 #include <QSettings>
@@ -92,9 +93,14 @@ int usageError(Console& console, const QString& reason)
     return kUsage;
 }
 
-QString signalName(int signalNumber)
+// Why the user may not open the device, as the port doctor tells it.
+QString accessHint(const QString& device)
 {
-    return signalNumber == SIGTERM ? QStringLiteral("SIGTERM") : QStringLiteral("Ctrl+C (SIGINT)");
+    const portdoctor::Device d =
+        portdoctor::describe(device, portdoctor::Roots{}, portdoctor::Identity::current(), false);
+    if (!d.exists || d.mayOpen)
+        return QStringLiteral("You may not open it; 'quorvane-link ports' shows why.");
+    return d.access.left(1).toUpper() + d.access.mid(1) + u'.';
 }
 
 // The command's result in its own words.
@@ -113,8 +119,7 @@ QString describe(const LinkResult& r, const QString& device, const QString& room
         return QStringLiteral("%1 (error %2).\n%3")
             .arg(r.detail)
             .arg(r.code)
-            .arg(r.code == 13   ? QStringLiteral("You may not open it; 'quorvane-link ports' "
-                                                   "names the group to join.")
+            .arg(r.code == 13   ? accessHint(device)
                  : r.code == 16 ? QStringLiteral("Another program holds it; 'quorvane-link "
                                                  "ports' shows which.")
                                 : QStringLiteral("'quorvane-link ports' shows what it is."));
@@ -153,6 +158,8 @@ QString describe(const LinkResult& r, const QString& device, const QString& room
         return QStringLiteral("The download stopped after %1: the room directory could not be "
                               "read.\n%2")
             .arg(rooms, r.detail);
+    case Kind::Stopped:
+        return QStringLiteral("The download was stopped by %1 after %2.").arg(r.detail, rooms);
     case Kind::Busy:
     case Kind::NotLocked:
     case Kind::PortClosed:
@@ -171,16 +178,45 @@ int exitFor(const LinkResult& result)
     case Kind::LinkFailed:
     case Kind::Changed:
     case Kind::Interrupted:
+    case Kind::Stopped:
         return kStopped;
     default:
         return kRefused;
     }
 }
 
+TransferRecord::What whatOf(Command command)
+{
+    return command == Command::Settings      ? TransferRecord::What::Settings
+           : command == Command::LoadDefault ? TransferRecord::What::LoadDefault
+                                             : TransferRecord::What::Download;
+}
+
+void noteRecord(Console& console, const LinkResult& result)
+{
+    const QString why = result.recordFailure.isEmpty() ? result.notRecorded : result.recordFailure;
+    if (!why.isEmpty())
+        complain(console, QStringLiteral("The transfer was not recorded: %1").arg(why));
+}
+
 int sendCommand(Command command, const Options& options, Console& console, Environment& env)
 {
     const QString folder =
         options.directory.isEmpty() ? datafolder::resolve().path : options.directory;
+    StoppablePort port(env.port, env);
+    StoppablePauser pauser(env.pauser, env);
+    SerialLink link(port, pauser);
+    // Recorded as the program records it, in the folder's room file when there is one.
+    if (const QString roomFile = database::pathIn(folder, schema::kDirectoryFile);
+        QFileInfo::exists(roomFile))
+        link.setRecording({roomFile, env.operatorName});
+    // Refusals are recorded as the program records them.
+    const auto refuse = [&](const LinkResult& refused, const QString& text) {
+        const LinkResult recorded = TransferRecorder(link, whatOf(command)).refused(refused);
+        complain(console, text);
+        noteRecord(console, recorded);
+        return kRefused;
+    };
     // The program reads what the open time box begins with; a command line is
     // held to a number, so a slip never goes out as 0 s.
     bool number = true;
@@ -188,8 +224,7 @@ int sendCommand(Command command, const Options& options, Console& console, Envir
         options.openTime->trimmed().toDouble(&number);
     if (options.openTime && (!number || !connectsettings::openTime(*options.openTime))) {
         LinkResult bad = LinkResult::of(command, Kind::BadOpenTime, options.openTime->trimmed());
-        complain(console, describe(bad, {}, {}));
-        return kRefused;
+        return refuse(bad, describe(bad, {}, {}));
     }
     RoomDirectoryView rooms;
     if (command == Command::Download) {
@@ -205,19 +240,10 @@ int sendCommand(Command command, const Options& options, Console& console, Envir
         return kStopped;
     }
 
-    StoppablePort port(env.port, env);
-    StoppablePauser pauser(env.pauser, env);
-    SerialLink link(port, pauser);
-    // Recorded as the program records it, in the folder's room file when there is one.
-    if (const QString roomFile = database::pathIn(folder, schema::kDirectoryFile);
-        QFileInfo::exists(roomFile))
-        link.setRecording({roomFile, env.operatorName});
     ConnectController controller(link);
     const LinkResult opened = controller.toggle(QStringLiteral("COM%1").arg(options.port));
-    if (!opened.done()) {
-        complain(console, describe(opened, link.device(), {}));
-        return kRefused;
-    }
+    if (!opened.done())
+        return refuse(opened, describe(opened, link.device(), {}));
     const QString where = QStringLiteral("COM%1 (%2)").arg(options.port).arg(link.device());
 
     LinkResult result;
@@ -238,9 +264,7 @@ int sendCommand(Command command, const Options& options, Console& console, Envir
                      : loadDefault(link);
     }
     result.port = options.port;
-    if (!result.recordFailure.isEmpty())
-        complain(console,
-                 QStringLiteral("The transfer was not recorded: %1").arg(result.recordFailure));
+    noteRecord(console, result);
     // Gives the device back with its earlier settings and without our hold.
     link.close();
     rooms.close();
@@ -313,8 +337,9 @@ QString usage()
         "folder named by QUORVANE_DATA; the folder of this program when it holds\n"
         "either database file; $XDG_DATA_HOME/Quorvane (~/.local/share/Quorvane).\n"
         "\n"
-        "Ctrl+C or SIGTERM stops a download before its next room and releases the\n"
-        "port; the settings and Load Default take under a second and go out whole.\n"
+        "Ctrl+C, SIGTERM or a closed terminal (SIGHUP) stops a download before its\n"
+        "next room and releases the port; the settings and Load Default take under\n"
+        "a second and go out whole.\n"
         "\n"
         "Exit status:\n"
         " 0  complete\n"

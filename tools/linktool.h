@@ -32,7 +32,7 @@ struct Environment
 {
     SerialPort& port;
     Pauser& pauser;
-    // Set by SIGINT or SIGTERM (the signal number): the download stops before
+    // Set by SIGINT, SIGTERM or SIGHUP (the signal number): the download stops before
     // its next record, the pause under way cut short.
     const volatile std::sig_atomic_t* stop = nullptr;
     // Whom the transfer record in the folder's room file names (the

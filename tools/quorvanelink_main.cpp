@@ -30,12 +30,15 @@ QString operatorName()
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    // Caught, so a stop lets the command release the port and say how far it got.
+    // Caught, so a stop lets the command release the port, record how far it
+    // got and say so; a closed terminal (SIGHUP) stops it as SIGTERM does.
     struct sigaction action = {};
     action.sa_handler = onStop;
     sigemptyset(&action.sa_mask);
-    for (int signalNumber : {SIGINT, SIGTERM})
+    for (int signalNumber : {SIGINT, SIGTERM, SIGHUP})
         sigaction(signalNumber, &action, nullptr);
+    // Telling how far it got must not kill it where nobody reads any more.
+    std::signal(SIGPIPE, SIG_IGN);
 
     QTextStream out(stdout);
     QTextStream err(stderr);

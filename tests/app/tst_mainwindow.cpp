@@ -113,14 +113,22 @@ private slots:
         QCOMPARE(download.count(), 1);
     }
 
+    void newFromTheKeyboard_data()
+    {
+        QTest::addColumn<QList<QVariantList>>("rooms");
+        QTest::newRow("rooms") << QList<QVariantList>{{"101", "1", "2", "3"}};
+        QTest::newRow("no rooms") << QList<QVariantList>{};
+    }
+
     // File, New from the keyboard: the directory window takes the focus on its
-    // current cell, and all of it can be scrolled into sight.
+    // current cell (the new-row line when there are no rooms), typing goes
+    // there, and all of it can be scrolled into sight.
     void newFromTheKeyboard()
     {
+        QFETCH(QList<QVariantList>, rooms);
         storePlacement({});
         ShellRig rig;
-        testdb::create(rig.dir.filePath(schema::kDirectoryFile), schema::directoryTable(),
-                       {{"101", "1", "2", "3"}});
+        testdb::create(rig.dir.filePath(schema::kDirectoryFile), schema::directoryTable(), rooms);
         rig.start().show();
         MainWindow& window = rig.window();
         QApplication::setActiveWindow(&window);
@@ -132,7 +140,12 @@ private slots:
         auto* grid = window.findChild<QTableView*>();
         QVERIFY(grid);
         QTRY_COMPARE(QApplication::focusWidget(), grid);
-        QVERIFY(grid->currentIndex().isValid());
+        QCOMPARE(grid->currentIndex(), grid->model()->index(0, 0));
+        QTest::keyClick(grid, '3');
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("01"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        // The editor hands its text over once the key has been handled.
+        QTRY_COMPARE(grid->model()->index(0, 0).data().toString(), QStringLiteral("301"));
         QVERIFY(window.mdiArea()->activeSubWindow()->width() >
                 window.mdiArea()->viewport()->width());
         QTRY_VERIFY(window.mdiArea()->horizontalScrollBar()->isVisible());

@@ -22,10 +22,16 @@
 #include <QMdiArea>
 #include <QPointer>
 #include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextStream>
+#include <QTimer>
+
+#include <cstdio>
+#include <unistd.h>
 
 namespace {
 
@@ -90,6 +96,11 @@ private:
         editor->setText(text);
     }
     QList<QStringList> stored() { return testdb::rows(m_path, kRooms); }
+    // The mark of a row's selector, as its tooltip says it.
+    QString note(int row)
+    {
+        return grid()->model()->headerData(row, Qt::Vertical, Qt::ToolTipRole).toString();
+    }
     QString said(int i = 0) { return m_sink.messages.value(i).text; }
     qsizetype told() { return m_sink.messages.size(); }
 
@@ -317,6 +328,7 @@ private slots:
         MainWindow& main = shell.mainWindow();
         shell.show();
         const auto panel = [&] { return main.findChild<QLabel*>("sbDoorUnit")->text(); };
+        const auto tip = [&] { return main.findChild<QLabel*>("sbDoorUnit")->toolTip(); };
         QCOMPARE(panel(), QStringLiteral("Door unit: never loaded from this PC"));
         QVERIFY(ConnectController(shell.serialLink()).toggle(QStringLiteral("COM1")).done());
         main.menuAction(QStringLiteral("mnuNew"))->trigger();
@@ -330,18 +342,227 @@ private slots:
                  QStringLiteral("Door unit: 1 change not sent (last download %1)").arg(downloaded));
         QCOMPARE(grid()->model()->headerData(1, Qt::Vertical, Qt::ToolTipRole).toString(),
                  QStringLiteral("TEL2 changed since the download of %1").arg(downloaded));
-        // A value typed and not yet written marks its own row at once.
+        // A value typed and not yet written is marked as unsaved, never counted.
         type(2, 1, QStringLiteral("77"));
         grid()->setCurrentIndex(grid()->model()->index(2, 2));
-        QCOMPARE(grid()->model()->headerData(2, Qt::Vertical, Qt::ToolTipRole).toString(),
-                 QStringLiteral("TEL1 changed since the download of %1").arg(downloaded));
+        QCOMPARE(note(2), QStringLiteral("typed here, not saved yet"));
+        QVERIFY(panel().startsWith(QStringLiteral("Door unit: 1 change not sent")));
+        // Written as the cursor leaves the row, it counts; a Room edit refused
+        // keeps its value in the row and changes nothing stored.
+        type(1, 0, QStringLiteral("12345678"));
+        QCOMPARE(note(2), QStringLiteral("TEL1 changed since the download of %1").arg(downloaded));
+        QTest::keyClick(grid(), Qt::Key_Down);
+        QCOMPARE(told(), 2); // after the download's own
+        QVERIFY(said(1).contains(QStringLiteral("Room may hold at most 7 characters")));
+        QCOMPARE(grid()->model()->index(1, 0).data().toString(), QStringLiteral("12345678"));
         QVERIFY(panel().startsWith(QStringLiteral("Door unit: 2 changes not sent")));
+        QVERIFY(!tip().contains(QStringLiteral("removed")));
+        QCOMPARE(note(1), QStringLiteral("TEL2 changed since the download of %1\ntyped here, not "
+                                         "saved yet")
+                              .arg(downloaded));
         // A room given another number is a room the door unit does not hold.
-        type(0, 0, QStringLiteral("999"));
-        grid()->setCurrentIndex(grid()->model()->index(0, 1));
-        QCOMPARE(grid()->model()->headerData(0, Qt::Vertical, Qt::ToolTipRole).toString(),
-                 QStringLiteral("not yet on the door unit"));
-        QVERIFY(panel().startsWith(QStringLiteral("Door unit: 4 changes not sent")));
+        type(1, 0, QStringLiteral("999"));
+        grid()->setCurrentIndex(grid()->model()->index(0, 0));
+        QCOMPARE(note(1), QStringLiteral("not yet on the door unit"));
+        QVERIFY(panel().startsWith(QStringLiteral("Door unit: 3 changes not sent")));
+        QVERIFY(tip().endsWith(QStringLiteral("1 room removed since the last download: 102")));
+        QCoreApplication::removePostedEvents(qApp);
+        m_window = nullptr;
+    }
+
+    void roomsThatAreOneOnTheDoorUnit_data()
+    {
+        QTest::addColumn<QStringList>("rooms");
+        QTest::addColumn<int>("pairs");
+        QTest::addColumn<QString>("lastNote"); // of the last row
+        QTest::newRow("zeros") << QStringList{"101", "0101", "00101"} << 3
+                               << "the door unit takes it for the same room, 0000101, as row 1 "
+                                  "(Room \"101\"), row 2 (Room \"0101\")";
+        QTest::newRow("the same text") << QStringList{"7", "102", "7"} << 1
+                                       << "the door unit takes it for the same room, 0000007, as "
+                                          "row 1 (Room \"7\")";
+        QTest::newRow("empty and zero") << QStringList{"", "0"} << 1
+                                        << "the door unit takes it for the same room, 0000000, "
+                                           "as row 1 (Room \"\")";
+        QTest::newRow("a blank is sent") << QStringList{"101", "101 ", " 101"} << 0 << "";
+    }
+
+    // Stored as typed, marked as the door unit will see them; the panel's
+    // tooltip counts the pairs with the window closed and open alike.
+    void roomsThatAreOneOnTheDoorUnit()
+    {
+        QFETCH(QStringList, rooms);
+        QFETCH(int, pairs);
+        QFETCH(QString, lastNote);
+        testdb::exec(m_path, QStringLiteral("DELETE FROM Room_tel"));
+        for (const QString& room : rooms)
+            testdb::exec(m_path, QStringLiteral("INSERT INTO Room_tel (Room) VALUES (?)"), {room});
+        PosixSerialPort port;
+        UiPauser pauser;
+        Shell shell(m_dir.path(), m_sink, port, pauser);
+        MainWindow& main = shell.mainWindow();
+        shell.show();
+        const auto tip = [&] { return main.findChild<QLabel*>("sbDoorUnit")->toolTip(); };
+        const QString counted =
+            pairs == 0 ? QString()
+                       : QStringLiteral("\n%1 of rows reach the door unit as the same room (its "
+                                        "number padded with zeros to 7 characters)")
+                             .arg(pairs == 1 ? QStringLiteral("1 pair")
+                                             : QStringLiteral("%1 pairs").arg(pairs));
+        QCOMPARE(tip(), QStringLiteral("Door unit: never loaded from this PC") + counted);
+        main.menuAction(QStringLiteral("mnuNew"))->trigger();
+        m_window = main.findChild<TelNumWindow*>(QStringLiteral("tel_num"));
+        QCOMPARE(note(int(rooms.size()) - 1), lastNote);
+        QCOMPARE(tip(), QStringLiteral("Door unit: never loaded from this PC") + counted);
+        // A room written with another number loses its mark.
+        type(int(rooms.size()) - 1, 0, QStringLiteral("999"));
+        click("cmdUpdate");
+        QCOMPARE(note(int(rooms.size()) - 1), QString());
+        QCOMPARE(stored().size(), rooms.size());
+        QVERIFY(m_sink.messages.isEmpty());
+        QCoreApplication::removePostedEvents(qApp);
+        m_window = nullptr;
+    }
+
+    void transfersMadeElsewhereAreNoticed_data()
+    {
+        QTest::addColumn<QString>("how");
+        for (const char* how : {"Refresh", "transfer history", "New again", "the file watched"})
+            QTest::newRow(how) << QString::fromLatin1(how);
+    }
+
+    // Another copy or quorvane-link downloads the directory while the window
+    // is open: the panel and the marks follow the record.
+    void transfersMadeElsewhereAreNoticed()
+    {
+        QFETCH(QString, how);
+        PosixSerialPort port;
+        UiPauser pauser;
+        Shell shell(m_dir.path(), m_sink, port, pauser);
+        MainWindow& main = shell.mainWindow();
+        shell.show();
+        const auto panel = [&] { return main.findChild<QLabel*>("sbDoorUnit")->text(); };
+        main.menuAction(QStringLiteral("mnuNew"))->trigger();
+        m_window = main.findChild<TelNumWindow*>(QStringLiteral("tel_num"));
+        QCOMPARE(panel(), QStringLiteral("Door unit: never loaded from this PC"));
+        {
+            TransferLog log(m_path);
+            TransferRecord r;
+            r.started = QDateTime::currentDateTimeUtc();
+            r.what = TransferRecord::What::Download;
+            r.rooms = {{"101", "111", "", ""}, {"102", "222", "", ""}, {"103", "000", "", ""}};
+            r.total = r.sent = 3;
+            QVERIFY(log.start(r));
+            r.ending = TransferRecord::Ending::Complete;
+            r.finished = r.started;
+            QVERIFY(log.finish(r));
+        }
+        if (how == QLatin1String("Refresh")) {
+            click("cmdRefresh");
+        } else if (how == QLatin1String("transfer history")) {
+            main.menuAction(QStringLiteral("mnuTransferHistory"))->trigger();
+        } else if (how == QLatin1String("New again")) {
+            click("cmdClose");
+            main.menuAction(QStringLiteral("mnuNew"))->trigger();
+            m_window = shell.loadDirectoryWindow();
+        }
+        // Seen at once, or once the file's change is heard of.
+        if (how == QLatin1String("the file watched"))
+            QTRY_VERIFY(panel().startsWith(QStringLiteral("Door unit: 1 change not sent")));
+        QVERIFY2(panel().startsWith(QStringLiteral("Door unit: 1 change not sent")),
+                 qPrintable(panel()));
+        QVERIFY(note(2).startsWith(QStringLiteral("TEL1 changed since the download of")));
+        QVERIFY(m_sink.messages.isEmpty());
+        QCoreApplication::removePostedEvents(qApp);
+        m_window = nullptr;
+    }
+
+    void anEditInHandOnAFileReplacedByARename_data()
+    {
+        QTest::addColumn<bool>("updateFirst");
+        QTest::newRow("Refresh") << false;
+        QTest::newRow("Update, then Refresh") << true;
+    }
+
+    // Another program moves a new file over the path: the edit goes into
+    // neither file, and the window shows the new one.
+    void anEditInHandOnAFileReplacedByARename()
+    {
+        QFETCH(bool, updateFirst);
+        openWindow();
+        const QString old = m_dir.filePath(QStringLiteral("old.mdb"));
+        QFile::remove(old);
+        QCOMPARE(::link(QFile::encodeName(m_path).constData(), QFile::encodeName(old).constData()),
+                 0);
+        const QString replacement = m_dir.filePath(QStringLiteral("new.mdb"));
+        QFile::remove(replacement);
+        testdb::create(replacement, kRooms, {{"201", "9", QString(), QString()}});
+        type(1, 1, QStringLiteral("444"));
+        QCOMPARE(std::rename(QFile::encodeName(replacement).constData(),
+                             QFile::encodeName(m_path).constData()),
+                 0);
+        if (updateFirst) {
+            click("cmdUpdate");
+            QCOMPARE(told(), 1);
+            QVERIFY(said().startsWith(QStringLiteral("Row 2 of Room_tel (Room \"102\") was not "
+                                                     "saved: the database file %1 was replaced")
+                                          .arg(m_path)));
+            QVERIFY(said().endsWith(QStringLiteral("Press Refresh to drop your change and read "
+                                                   "the table as it is now.")));
+        }
+        click("cmdRefresh");
+        QCOMPARE(told(), 1);
+        if (!updateFirst)
+            QVERIFY2(said().startsWith(QStringLiteral("The database file %1 was replaced or "
+                                                      "removed by another program after it was "
+                                                      "read, so the change to Row 2 of Room_tel "
+                                                      "(Room \"102\") was not saved")
+                                           .arg(m_path)),
+                     qPrintable(said()));
+        QCOMPARE(grid()->model()->index(0, 0).data().toString(), QStringLiteral("201"));
+        QCOMPARE(stored(), (QList<QStringList>{{"201", "9", "<NULL>", "<NULL>"}}));
+        QCOMPARE(testdb::rows(old, kRooms).at(1).at(1), QStringLiteral("222"));
+        QFile::remove(old);
+    }
+
+    // A write waits for a file another program holds, and shows it: a busy
+    // cursor and the status bar's first panel, painted while the wait lasts.
+    void aWriteWaitingForAHeldFileShowsTheWait()
+    {
+        PosixSerialPort port;
+        UiPauser pauser;
+        Shell shell(m_dir.path(), m_sink, port, pauser);
+        MainWindow& main = shell.mainWindow();
+        shell.show();
+        const auto status = [&] { return main.findChild<QLabel*>("sbPanel1")->text(); };
+        main.menuAction(QStringLiteral("mnuNew"))->trigger();
+        m_window = main.findChild<TelNumWindow*>(QStringLiteral("tel_num"));
+        m_window->datPrimaryRS().setBusyLimit(10000);
+        type(0, 1, QStringLiteral("444"));
+        QString shown;
+        bool busy = false;
+        {
+            QSqlDatabase holder = QSqlDatabase::addDatabase("QSQLITE", "holder");
+            holder.setDatabaseName(m_path);
+            QVERIFY(holder.open());
+            QVERIFY(QSqlQuery(holder).exec("BEGIN IMMEDIATE"));
+            // Run only if the window handles events while it waits; it lets go.
+            QTimer::singleShot(0, this, [&] {
+                shown = status();
+                busy = QApplication::overrideCursor() != nullptr;
+                QSqlQuery(holder).exec("ROLLBACK");
+            });
+            click("cmdUpdate");
+            holder.close();
+        }
+        QSqlDatabase::removeDatabase("holder");
+        QCOMPARE(shown, QStringLiteral("Inhabitant_telnum.mdb is held by another program: waiting "
+                                       "for it to let go"));
+        QVERIFY(busy);
+        QCOMPARE(status(), QStringLiteral("状态"));
+        QCOMPARE(QApplication::overrideCursor(), nullptr);
+        QCOMPARE(stored().first().at(1), QStringLiteral("444"));
+        QVERIFY(m_sink.messages.isEmpty());
         QCoreApplication::removePostedEvents(qApp);
         m_window = nullptr;
     }

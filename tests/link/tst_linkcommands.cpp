@@ -148,7 +148,10 @@ private slots:
         QCOMPARE(r.ending, result.done()                     ? TransferRecord::Ending::Complete
                            : result.kind == Kind::LinkFailed ? TransferRecord::Ending::Stopped
                                                              : TransferRecord::Ending::Refused);
-        QCOMPARE(r.operatorName + ' ' + r.port, QStringLiteral("ann COM1"));
+        // A port is named only when one was chosen and opened.
+        QCOMPARE(r.operatorName + ' ' + r.portText(),
+                 state == "unlocked" ? QStringLiteral("ann no port")
+                                     : QStringLiteral("ann COM1 (/dev/ttyS0)"));
         QVERIFY(r.finished >= r.started);
         QCOMPARE(r.reason.isEmpty(), result.done());
         if (command == "ok" && result.done())

@@ -7,6 +7,8 @@
 #include "testdatabase.h"
 #include "transferlog.h"
 
+#include <QProcess>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -14,6 +16,7 @@
 #include <numeric>
 
 #include <grp.h>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -27,7 +30,10 @@ class TestQuorvaneLink : public QObject
 private slots:
     void commands_data();
     void commands();
+    void signalsStopADownload_data();
+    void signalsStopADownload();
     void doctor();
+    void doctorBehindAClosedFolder();
 };
 
 void TestQuorvaneLink::commands_data()
@@ -39,6 +45,8 @@ void TestQuorvaneLink::commands_data()
     QTest::addColumn<QStringList>("heard"); // the decoder's lines; "record" for each room
     QTest::addColumn<QString>("said");
     QTest::addColumn<int>("pausedMs");
+    QTest::addColumn<QString>("device");   // COM1's device; empty: the pseudo-terminal
+    QTest::addColumn<QString>("recorded"); // the record: where, then how it ended
 
     const QStringList batch = QStringList(5, "record") << "batch 1 end: 5 rooms";
     QTest::newRow("settings") << QStringList{"send-settings", "--port", "COM1",
@@ -46,26 +54,43 @@ void TestQuorvaneLink::commands_data()
                               << "" << 0 << 0
                               << QStringList{"settings: open time 4 s, auto mode 2 (Auto Open), "
                                              "then 300 ms"}
-                              << "Settings sent to COM1" << 300;
+                              << "Settings sent to COM1" << 300 << ""
+                              << "COM1 (%1) complete";
     QTest::newRow("load default") << QStringList{"load-default", "--port", "1"} << "" << 0 << 0
-                                  << QStringList{"load default"} << "Load Default sent to COM1"
-                                  << 0;
+                                  << QStringList{"load default"} << "Load Default sent to COM1" << 0
+                                  << ""
+                                  << "COM1 (%1) complete";
     QTest::newRow("download") << QStringList{"download", "--port", "COM1"} << "" << 0 << 0
                               << (QStringList{"directory begin"} + batch +
                                   QStringList{"pause after batch 1: 2000 ms", "record",
                                               "batch 2 end: 1 room", "pause after batch 2: 2000 ms",
                                               "directory end: 6 rooms in 2 batches"})
-                              << "Data download complete: 6 rooms sent to COM1" << 4000;
+                              << "Data download complete: 6 rooms sent to COM1" << 4000 << ""
+                              << "COM1 (%1) complete";
     QTest::newRow("open time too long")
         << QStringList{"send-settings", "--port=COM1", "--open-time", "300"} << "" << 0 << 1
-        << QStringList{} << "nothing was sent" << 0;
+        << QStringList{} << "nothing was sent" << 0 << ""
+        << "no port refused: open time \"300\" is not 0 to 255 seconds";
     QTest::newRow("a room that cannot be sent")
         << QStringList{"download", "--port", "COM1"} << "1.2" << 0 << 1 << QStringList{}
-        << "Nothing was sent: 1 of the 6 rooms cannot be sent" << 0;
+        << "Nothing was sent: 1 of the 6 rooms cannot be sent" << 0 << ""
+        << "COM1 (%1) refused: 1 of 6 rooms cannot be sent as they are";
     QTest::newRow("stopped in the first batch pause")
         << QStringList{"download", "--port", "COM1"} << "" << 100 << 2
         << (QStringList{"directory begin"} + batch)
-        << "Stopped by Ctrl+C (SIGINT) after 5 of 6 rooms were sent; COM1" << 1000;
+        << "Stopped by Ctrl+C (SIGINT) after 5 of 6 rooms were sent; COM1" << 1000 << ""
+        << "COM1 (%1) stopped after 5 of 6 rooms: stopped by the operator with Ctrl+C (SIGINT)";
+    // Not sent to what the port doctor calls no serial line, nor to an entry
+    // naming no device.
+    QTest::newRow("not a serial port")
+        << QStringList{"download", "--port", "COM1"} << "" << 0 << 1 << QStringList{}
+        << "/dev/ptmx is a virtual terminal, not a serial port" << 0 << "/dev/ptmx"
+        << "COM1 (/dev/ptmx) refused: COM1 did not open (code 25)";
+    QTest::newRow("empty entry") << QStringList{"load-default", "--port", "COM1"} << "" << 0 << 1
+                                 << QStringList{}
+                                 << "COM1 names no device: the line \"COM1=\" under [Ports] in "
+                                 << 0 << "none"
+                                 << "COM1 refused: COM1 did not open (code 8002)";
 }
 
 void TestQuorvaneLink::commands()
@@ -77,13 +102,17 @@ void TestQuorvaneLink::commands()
     QFETCH(QStringList, heard);
     QFETCH(QString, said);
     QFETCH(int, pausedMs);
+    QFETCH(QString, device);
+    QFETCH(QString, recorded);
 
     QTemporaryDir dir;
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
     PseudoTerminal pty;
     QVERIFY(pty.isValid());
     QSettings(QSettings::NativeFormat, QSettings::UserScope, "Quorvane", "Quorvane")
-        .setValue("Ports/COM1", pty.devicePath());
+        .setValue("Ports/COM1", device.isEmpty()   ? pty.devicePath()
+                                : device == "none" ? QString()
+                                                   : device);
     QList<QVariantList> rooms;
     for (int i = 1; i <= 6; ++i)
         rooms << QVariantList{i == 3 && !badRoom.isEmpty() ? badRoom : QString::number(100 + i),
@@ -112,9 +141,10 @@ void TestQuorvaneLink::commands()
     linktool::Environment environment{port, pauser, &stop, "ana"};
     QCOMPARE(linktool::run(arguments << dir.path(), console, environment), status);
     hear();
-    QCOMPARE(TransferLog(dir.filePath("Inhabitant_telnum.mdb")).history(1)->value(0).ending ==
-                 TransferRecord::Ending::Complete,
-             status == 0);
+    // Every command recorded, refusals too; a port named only when one was in use.
+    const TransferRecord record =
+        TransferLog(dir.filePath("Inhabitant_telnum.mdb")).history(1).value().value(0);
+    QCOMPARE(record.portText() + ' ' + record.outcomeText(), recorded.arg(pty.devicePath()));
 
     QStringList lines;
     for (const DoorUnitDecoder::Event& e : decoder.events())
@@ -131,6 +161,58 @@ void TestQuorvaneLink::commands()
     QCOMPARE(again.open(pty.devicePath(), {}), 0);
 }
 
+void TestQuorvaneLink::signalsStopADownload_data()
+{
+    QTest::addColumn<int>("signalNumber");
+    QTest::addColumn<QString>("how");
+    QTest::newRow("terminal closed") << int(SIGHUP) << "SIGHUP (the terminal was closed)";
+    QTest::newRow("SIGTERM") << int(SIGTERM) << "SIGTERM";
+}
+
+// The program itself, stopped by a signal in the pause after its first
+// batch: the port is released, and the record tells who stopped it.
+void TestQuorvaneLink::signalsStopADownload()
+{
+    QFETCH(int, signalNumber);
+    QFETCH(QString, how);
+    QTemporaryDir dir;
+    PseudoTerminal pty;
+    QVERIFY(pty.isValid());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
+    QSettings(QSettings::NativeFormat, QSettings::UserScope, "Quorvane", "Quorvane")
+        .setValue("Ports/COM1", pty.devicePath());
+    QList<QVariantList> rooms;
+    for (int i = 1; i <= 20; ++i)
+        rooms << QVariantList{QString::number(100 + i), "13912345678", "", ""};
+    const QString roomFile = dir.filePath("Inhabitant_telnum.mdb");
+    testdb::create(roomFile, schema::directoryTable(), rooms);
+
+    QProcess link;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("XDG_CONFIG_HOME", dir.path());
+    link.setProcessEnvironment(env);
+    link.setReadChannel(QProcess::StandardError);
+    link.start(LINK_PATH, {"download", dir.path(), "--port", "COM1"});
+    QString err;
+    while (!err.contains(" rooms sent, about ") && link.waitForReadyRead(10000))
+        err += QString::fromUtf8(link.readAllStandardError());
+    QVERIFY2(err.contains(" rooms sent, about "), qPrintable(err));
+    QCOMPARE(::kill(pid_t(link.processId()), signalNumber), 0);
+    QVERIFY(link.waitForFinished(10000));
+    err += QString::fromUtf8(link.readAllStandardError());
+    QCOMPARE(link.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(link.exitCode(), 2);
+    QVERIFY2(err.contains("Stopped by " + how + " after "), qPrintable(err));
+    const QString outcome = TransferLog(roomFile).history(1).value().value(0).outcomeText();
+    QVERIFY2(QRegularExpression("^stopped after \\d+ of 20 rooms: stopped by the operator with " +
+                                QRegularExpression::escape(how) + "$")
+                 .match(outcome)
+                 .hasMatch(),
+             qPrintable(outcome));
+    PosixSerialPort again;
+    QCOMPARE(again.open(pty.devicePath(), {}), 0);
+}
+
 void TestQuorvaneLink::doctor()
 {
     QTemporaryDir dir;
@@ -141,6 +223,12 @@ void TestQuorvaneLink::doctor()
     QSettings settings(QSettings::NativeFormat, QSettings::UserScope, "Quorvane", "Quorvane");
     settings.setValue("Ports/COM1", root + "/doorunit");
     settings.setValue("Ports/COM2", "/dev/ttyACM0");
+    // A loop of links, an entry naming nothing, a device only its owner may open.
+    settings.setValue("Ports/COM4", root + "/loop-a");
+    settings.setValue("Ports/COM5", "");
+    settings.setValue("Ports/COM6", "/dev/ttyS5");
+    QVERIFY(QFile::link(root + "/loop-b", root + "/loop-a") &&
+            QFile::link(root + "/loop-a", root + "/loop-b"));
     settings.sync();
 
     const auto write = [&](const QString& path, const QByteArray& text, mode_t mode = 0644) {
@@ -168,6 +256,7 @@ void TestQuorvaneLink::doctor()
     QVERIFY(::chown(qPrintable(root + "/dev/ttyUSB0"), 0, 20) == 0);
     // Another program with COM2's device open.
     write("/dev/ttyACM0", {}, 0666);
+    write("/dev/ttyS5", {}, 0600);
     write("/proc/4242/comm", "minicom\n");
     link(root + "/dev/ttyACM0", "/proc/4242/fd/3");
 
@@ -187,8 +276,34 @@ void TestQuorvaneLink::doctor()
                   "(0403:6001), serial number A50285BI\n      you may not open it: join the "
                   "group %3 (sudo usermod -aG %3 ana)")
               .arg(root, byId, group),
-          QString("under [Ports]: COM3=%1%2\n").arg(root, byId)})
+          QString("under [Ports]: COM3=%1%2\n").arg(root, byId),
+          QString("COM4  %1/loop-a  ([Ports])  cannot be reached: it is a link that leads round "
+                  "in a loop (%1/loop-a leads to %1/loop-b)")
+              .arg(root),
+          QString("COM5    ([Ports])  names no device: the line \"COM5=\" under [Ports] in %1 is "
+                  "empty")
+              .arg(settings.fileName()),
+          QString("you may not open it: only its owner %1 may (mode 600)")
+              .arg(QString::fromLocal8Bit(::getpwuid(::geteuid())->pw_name))})
         QVERIFY2(text.contains(expected), qPrintable(text));
+}
+
+// A folder the user may not enter hides what lies in it: the doctor says so
+// rather than that the device does not exist.
+void TestQuorvaneLink::doctorBehindAClosedFolder()
+{
+    if (::geteuid() == 0)
+        QSKIP("root enters every folder, whatever its mode");
+    QTemporaryDir dir;
+    QVERIFY(QDir().mkpath(dir.filePath("closed")));
+    QFile(dir.filePath("closed/ttyUSB0")).open(QIODevice::WriteOnly);
+    QVERIFY(::chmod(QFile::encodeName(dir.filePath("closed")).constData(), 0) == 0);
+    const portdoctor::Device d =
+        portdoctor::describe(dir.filePath("closed/ttyUSB0"), portdoctor::Roots{},
+                             portdoctor::Identity::current(), false);
+    ::chmod(QFile::encodeName(dir.filePath("closed")).constData(), 0700);
+    QCOMPARE(d.what, "cannot be examined: you may not enter the folder " + dir.filePath("closed") +
+                         " that leads to it");
 }
 
 QTEST_GUILESS_MAIN(TestQuorvaneLink)

@@ -5,6 +5,7 @@
 #include "recordingmessagesink.h"
 #include "recordingserialport.h"
 #include "schema.h"
+#include "shellrig.h"
 #include "testdatabase.h"
 #include "transferhistorywindow.h"
 #include "transferlog.h"
@@ -17,6 +18,7 @@
 #include <QTest>
 
 #include <csignal>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -181,6 +183,109 @@ private slots:
         QCOMPARE(sink.messages.size(), 1);
         QVERIFY(sink.messages[0].text.contains("another program is holding the database file"));
         QCOMPARE(first.history().value().size(), 2);
+    }
+
+    // Rows another program changed so that they cannot be what a transfer
+    // wrote: the record is called damaged, never read as something sent.
+    void damaged_data()
+    {
+        QTest::addColumn<QString>("statement");
+        QTest::addColumn<QString>("found");
+        QTest::newRow("rooms gone") << "DELETE FROM transfer_room"
+                                    << "record 1 lists 2 rooms but holds 0 in their order";
+        QTest::newRow("a room gone") << "DELETE FROM transfer_room WHERE position = 0"
+                                     << "record 1 lists 2 rooms but holds 1 in their order";
+        QTest::newRow("absurd count") << "UPDATE transfer_log SET sent = 99999999999, total = "
+                                         "99999999999"
+                                      << "record 1 counts 99999999999 of 99999999999 rooms";
+        QTest::newRow("negative count") << "UPDATE transfer_log SET sent = -1"
+                                        << "record 1 counts -1 of 2 rooms";
+        QTest::newRow("unknown outcome") << "UPDATE transfer_log SET outcome = 'done'"
+                                         << "record 1 is of no known kind";
+        QTest::newRow("no start") << "UPDATE transfer_log SET started = 'yesterday'"
+                                  << "record 1 has no start time";
+        QTest::newRow("table gone") << "DROP TABLE transfer_room"
+                                    << "the table transfer_room is missing";
+    }
+
+    void damaged()
+    {
+        QFETCH(QString, statement);
+        QFETCH(QString, found);
+        TransferLog log(m_path);
+        TransferRecord r = download({{"101", "1", "", ""}, {"102", "2", "", ""}});
+        QVERIFY(log.start(r));
+        r.ending = TransferRecord::Ending::Complete;
+        r.sent = 2;
+        r.finished = r.started;
+        QVERIFY(log.finish(r));
+        testdb::exec(m_path, statement);
+        QString error;
+        QVERIFY(!TransferLog(m_path).history(0, &error));
+        const QString damaged =
+            QStringLiteral("The transfer record in %1 is damaged: %2").arg(m_path, found);
+        QVERIFY2(error.startsWith(damaged), qPrintable(error));
+        QVERIFY2(error.endsWith("quorvane-db check '" + m_dir.path() + "'"), qPrintable(error));
+        DoorUnitWatch watch(m_path);
+        watch.update();
+        QCOMPARE(watch.text(), "Door unit: cannot be compared");
+        QVERIFY2(watch.toolTip().startsWith(damaged), qPrintable(watch.toolTip()));
+    }
+
+    // A room file that cannot take a record: the command's own result only,
+    // and the panel says once that transfers are not being recorded.
+    void notRecorded_data()
+    {
+        QTest::addColumn<bool>("missing");
+        QTest::addColumn<QString>("why");
+        QTest::newRow("missing") << true << "the room file %1 is missing";
+        QTest::newRow("read-only") << false << "the room file %1 is read-only for you (mode 444)";
+    }
+
+    void notRecorded()
+    {
+        QFETCH(bool, missing);
+        QFETCH(QString, why);
+        if (missing)
+            QVERIFY(QFile::remove(m_path));
+        else if (::geteuid() == 0)
+            QSKIP("root writes to a file whatever its mode");
+        else
+            QVERIFY(::chmod(QFile::encodeName(m_path).constData(), 0444) == 0);
+        RecordedLink rig;
+        rig.link.setRecording({m_path, QStringLiteral("ann")});
+        rig.link.configure(1);
+        QCOMPARE(rig.link.open(), 0);
+        rig.link.setPortLocked(true);
+        const LinkResult result = loadDefault(rig.link);
+        QVERIFY(result.done() && result.recordFailure.isEmpty());
+        RecordingMessageSink sink;
+        showLinkResult(result, sink);
+        QVERIFY(sink.messages.isEmpty());
+        DoorUnitWatch watch(m_path);
+        watch.update();
+        QVERIFY2(watch.text().endsWith(" · transfers not recorded"), qPrintable(watch.text()));
+        QVERIFY2(watch.toolTip().endsWith("\nTransfers to the door unit are not being recorded: " +
+                                          why.arg(m_path) + '.'),
+                 qPrintable(watch.toolTip()));
+    }
+
+    // A download the program refuses before it loads the directory window is
+    // recorded as every other refusal, naming no port when none was chosen.
+    void refusedDownloadRecorded()
+    {
+        ShellRig rig;
+        testdb::create(rig.dir.filePath(schema::kDirectoryFile), schema::directoryTable(),
+                       {{"101", "138", {}, {}}});
+        rig.start();
+        emit rig.window().downloadRequested();
+        QCOMPARE(rig.messages.messages.size(), 1);
+        QCOMPARE(rig.messages.messages[0].text, "COM not selected");
+        const QList<TransferRecord> records =
+            TransferLog(rig.dir.filePath(schema::kDirectoryFile)).history().value();
+        QCOMPARE(records.size(), 1);
+        QCOMPARE(records[0].portText() + ' ' + records[0].outcomeText(),
+                 "no port refused: no port chosen and opened in the Connect dialog");
     }
 };
 

@@ -413,6 +413,45 @@ private slots:
         }
     }
 
+    // A room file that never recorded a transfer, as an older program left
+    // it: history and changes read it and leave it byte for byte, also when
+    // the user may only read it.
+    void readingCommandsWriteNothing_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<bool>("readOnly");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("said");
+        const QString nothing = "Nothing has been sent to the door unit from ";
+        const QString never = "Door unit: never loaded";
+        QTest::newRow("history") << "history" << false << 0 << nothing;
+        QTest::newRow("history, read-only") << "history" << true << 0 << nothing;
+        QTest::newRow("changes") << "changes" << false << 1 << never;
+        QTest::newRow("changes, read-only") << "changes" << true << 1 << never;
+    }
+
+    void readingCommandsWriteNothing()
+    {
+        QFETCH(QString, command);
+        QFETCH(bool, readOnly);
+        QFETCH(int, status);
+        QFETCH(QString, said);
+        testdb::create(m_rooms, schema::directoryTable(), {{"101", "138", {}, {}}});
+        if (readOnly)
+            QCOMPARE(::chmod(QFile::encodeName(m_rooms).constData(), 0444), 0);
+        QFile file(m_rooms);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray before = file.readAll();
+        file.close();
+        const QStringList entriesBefore = entries();
+        Session session;
+        QCOMPARE(session.run({command, dir()}), status);
+        QVERIFY2(session.output.startsWith(said), qPrintable(session.output + session.errors));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), before);
+        QCOMPARE(entries(), entriesBefore);
+    }
+
     // Statements rebuild the file as another program would, without the
     // companion's width checks.
     void checkNamesWhatIsWrong_data()
@@ -443,6 +482,12 @@ private slots:
             {"INSERT INTO Room_tel (Room) VALUES ('4242')",
              "CREATE INDEX rooms_by_number ON Room_tel (Room)"},
             "Inhabitant_telnum.mdb: the integrity check failed: ");
+        row("damaged transfer record", rooms,
+            {"INSERT INTO transfer_log (started, what, outcome, sent, total) VALUES "
+             "('2026-01-01T00:00:00.000Z', 'download', 'complete', 99999999999, 99999999999)"},
+            "Inhabitant_telnum.mdb: The transfer record in %1/Inhabitant_telnum.mdb is damaged: "
+            "record 1 counts 99999999999 of 99999999999 rooms. What was sent to the door unit "
+            "cannot be told from it. The rooms are not affected.");
         row("no operator", ops, {"DELETE FROM user_pin"},
             "holds no operator, so nobody can log in. Add one with: quorvane-db add-operator '%1'");
     }
