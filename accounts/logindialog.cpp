@@ -2,6 +2,7 @@
 
 #include "messagesink.h"
 #include "operatorform.h"
+#include "schema.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -9,12 +10,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-
-namespace {
-
-constexpr int kBoxLength = 20;
-
-} // namespace
 
 LoginDialog::LoginDialog(const QString& appDir, MessageSink& messages, QWidget* parent)
     : QDialog(parent, operatorform::kFrame), m_messages(messages)
@@ -30,7 +25,7 @@ LoginDialog::LoginDialog(const QString& appDir, MessageSink& messages, QWidget* 
     const auto boxes = operatorform::addBoxes(
         this, {QStringLiteral("User(&U):"), {105, 150, 1080, 248}, {1305, 135, 2325, 270}},
         {QStringLiteral("Password(&P):"), {105, 540, 1080, 248}, {1320, 525, 2325, 270}},
-        kBoxLength);
+        schema::kOperatorWidth);
     m_user = boxes.user;
     m_password = boxes.password;
     findChild<QLabel*>(QStringLiteral("Label1"))->setProperty("tag", QStringLiteral("1038"));

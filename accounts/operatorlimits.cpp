@@ -29,11 +29,11 @@ QString refusal(const QString& text, Field field)
                     QString::number(c.unicode(), 16).toUpper().rightJustified(4, QLatin1Char('0')));
     }
     // The login box counts UTF-16 units, as the text's own size does.
-    if (const auto length = text.size(); length > kLength)
+    if (const auto length = text.size(); length > schema::kOperatorWidth)
         return QStringLiteral("%1 is %2 characters long; the login box takes at most %3%4.")
             .arg(subject(text, field))
             .arg(length)
-            .arg(kLength)
+            .arg(schema::kOperatorWidth)
             .arg(int(text.toUcs4().size()) < length
                      ? QStringLiteral(" (an emoji or other character beyond U+FFFF counts as two)")
                      : QString());

@@ -1,17 +1,16 @@
 #pragma once
 
 #include "outcome.h"
+#include "schema.h"
 
 #include <QByteArray>
 #include <QString>
 
-// What a name or PIN must be for the login box to take it: at most 20 as
-// the box counts (UTF-16 units, so an emoji counts two), no control
+// What a name or PIN must be for the login box to take it: at most
+// schema::kOperatorWidth as the box counts (UTF-16 units, so an emoji counts two), no control
 // characters, and text that came as valid UTF-8. The companion, Add User,
 // Edit User and the companion's check all ask here.
 namespace operatorlimits {
-
-constexpr int kLength = 20;
 
 enum class Field { Name, Pin };
 

@@ -7,7 +7,7 @@
 
 // The first start of an installed copy: a data folder that holds neither
 // database file. The program offers to create both with a first operator,
-// the way the companion's init does.
+// as quorvane-db init does.
 class FirstStart
 {
 public:
@@ -20,7 +20,7 @@ public:
     const datafolder::Choice& folder() const { return m_folder; }
 
     // Creates both files with the first operator. The PIN is typed twice;
-    // the name and PIN follow the companion's rules. On failure nothing is
+    // the name and PIN follow the rules for a new operator. On failure nothing is
     // left behind and the description says what to change.
     Outcome create(const QString& name, const QString& pin, const QString& pinAgain);
 

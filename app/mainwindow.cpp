@@ -149,8 +149,8 @@ void MainWindow::buildTitleBand(QWidget* client)
     black.setWeight(QFont::Black);
     bandLabel(m_band, "Label1", QStringLiteral("Teluvo"), twips::rect(1080, 2160, 4575, 675),
               black);
-    bandLabel(m_band, "Label2", QStringLiteral("Version 1.0"), twips::rect(2520, 3000, 1905, 405),
-              QFont(QStringLiteral("Arial"), 18));
+    bandLabel(m_band, "Label2", QStringLiteral("Version " QUORVANE_VERSION),
+              twips::rect(2520, 3000, 1905, 405), QFont(QStringLiteral("Arial"), 18));
 }
 
 void MainWindow::buildStatusBar()

@@ -16,6 +16,9 @@
 
 namespace {
 
+// The dialog pauses this long as it loads, before it is shown: the timing operators know.
+constexpr int kLoadPauseMs = 100;
+
 QFont labelFont()
 {
     return songtiFont(10.5);
@@ -123,7 +126,7 @@ LinkDialog::LinkDialog(SerialLink& link, MessageSink& messages, QWidget* parent)
 
     showLock();
     showDevice();
-    m_link.pause(100);
+    m_link.pause(kLoadPauseMs);
 }
 
 void LinkDialog::closeEvent(QCloseEvent* event)

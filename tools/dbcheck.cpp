@@ -1,4 +1,5 @@
 #include "database.h"
+#include "databasesetup.h"
 #include "dbarguments.h"
 #include "dbfiles.h"
 #include "dbsql.h"
@@ -74,7 +75,7 @@ bool completeUnfinishedWrite(const QString& path, FileReport& report)
 {
     if (!writePending(path))
         return true;
-    const QString left = sideFiles(path).join(QStringLiteral(", "));
+    const QString left = databasesetup::sideFiles(path).join(QStringLiteral(", "));
     const QString connection =
         database::uniqueConnectionName(QStringLiteral("quorvane-db-recover"));
     Outcome opened = database::open(path, connection);
@@ -256,7 +257,7 @@ FileReport examine(const QString& directory, const QString& fileName, const Tabl
     const QString path = database::pathIn(directory, fileName);
     struct stat st;
     if (::stat(QFile::encodeName(path).constData(), &st) != 0) {
-        const QStringList left = sideFiles(path);
+        const QStringList left = databasesetup::sideFiles(path);
         if (errno == ENOENT && !left.isEmpty()) {
             // A new file beside that journal would take it in and be damaged.
             report.problems << QStringLiteral("missing, but %1 of a write to it that did not "
@@ -275,7 +276,8 @@ FileReport examine(const QString& directory, const QString& fileName, const Tabl
             report.problems << QStringLiteral("missing: %1 does not exist. Create it with: %2")
                                    .arg(path, database::initCommand(directory));
         } else {
-            report.problems << QStringLiteral("cannot be examined: %1").arg(errnoText(errno));
+            report.problems
+                << QStringLiteral("cannot be examined: %1").arg(databasesetup::errnoText(errno));
         }
         return report;
     }

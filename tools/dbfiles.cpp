@@ -1,29 +1,8 @@
 #include "dbfiles.h"
 
-#include <QFile>
-
-#include <cstring>
 #include <sys/stat.h>
 
 namespace dbtool {
-
-bool entryExists(const QString& path)
-{
-    struct stat st;
-    return ::lstat(QFile::encodeName(path).constData(), &st) == 0;
-}
-
-QStringList sideFiles(const QString& path)
-{
-    QStringList found;
-    for (const char* suffix : {"-journal", "-wal", "-shm"}) {
-        const QString side = path + QLatin1String(suffix);
-        struct stat st;
-        if (::lstat(QFile::encodeName(side).constData(), &st) == 0)
-            found << side;
-    }
-    return found;
-}
 
 QString modeText(mode_t mode)
 {
@@ -41,11 +20,6 @@ QString exposure(mode_t mode)
     if (write)
         return QStringLiteral("change");
     return {};
-}
-
-QString errnoText(int error)
-{
-    return QString::fromLocal8Bit(std::strerror(error));
 }
 
 } // namespace dbtool

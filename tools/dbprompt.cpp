@@ -1,6 +1,5 @@
 #include "dbprompt.h"
 
-#include "operatorlimits.h"
 #include "schema.h"
 
 #include <csignal>
@@ -10,26 +9,6 @@
 namespace dbtool {
 
 namespace {
-
-QString nameRefusal(const QString& name, const QStringList& taken)
-{
-    if (name.isEmpty())
-        return QStringLiteral("The operator name must not be empty.");
-    // At login the first operator of a name decides which PIN is accepted, so
-    // a second one of the same name could never log in.
-    if (taken.contains(name))
-        return QStringLiteral("An operator named \"%1\" already exists, and only the first "
-                              "operator of a name can log in. Choose another name, or change that "
-                              "operator's PIN in Quorvane under Setting, User Password Set, Edit "
-                              "User.")
-            .arg(name);
-    return operatorlimits::refusal(name, operatorlimits::Field::Name);
-}
-
-QString pinRefusal(const QString& pin)
-{
-    return operatorlimits::refusal(pin, operatorlimits::Field::Pin);
-}
 
 std::optional<QString> readLine(Console& console)
 {
@@ -72,7 +51,8 @@ std::optional<QString> askName(const OperatorEntry& given, const QStringList& ta
                                Console& console)
 {
     if (given.name) {
-        if (const QString refusal = nameRefusal(*given.name, taken); !refusal.isEmpty()) {
+        if (const QString refusal = databasesetup::nameRefusal(*given.name, taken);
+            !refusal.isEmpty()) {
             say(console.err, refusal);
             return std::nullopt;
         }
@@ -87,7 +67,7 @@ std::optional<QString> askName(const OperatorEntry& given, const QStringList& ta
             say(console.err, QStringLiteral("No operator name was given."));
             return std::nullopt;
         }
-        const QString refusal = nameRefusal(*name, taken);
+        const QString refusal = databasesetup::nameRefusal(*name, taken);
         if (refusal.isEmpty())
             return name;
         say(console.err, refusal);
@@ -99,7 +79,7 @@ std::optional<QString> askName(const OperatorEntry& given, const QStringList& ta
 std::optional<QString> askPin(const OperatorEntry& given, Console& console)
 {
     if (given.pin) {
-        if (const QString refusal = pinRefusal(*given.pin); !refusal.isEmpty()) {
+        if (const QString refusal = databasesetup::pinRefusal(*given.pin); !refusal.isEmpty()) {
             say(console.err, refusal);
             return std::nullopt;
         }
@@ -113,7 +93,7 @@ std::optional<QString> askPin(const OperatorEntry& given, Console& console)
             say(console.err, QStringLiteral("No PIN was given."));
             return std::nullopt;
         }
-        if (const QString refusal = pinRefusal(*pin); !refusal.isEmpty()) {
+        if (const QString refusal = databasesetup::pinRefusal(*pin); !refusal.isEmpty()) {
             say(console.err, refusal);
             if (!console.interactive)
                 return std::nullopt;
@@ -127,9 +107,10 @@ std::optional<QString> askPin(const OperatorEntry& given, Console& console)
             say(console.err, QStringLiteral("No PIN was given."));
             return std::nullopt;
         }
-        if (*again == *pin)
+        const QString refusal = databasesetup::pinAgainRefusal(*pin, *again);
+        if (refusal.isEmpty())
             return pin;
-        say(console.err, QStringLiteral("The two PINs differ; please type them again."));
+        say(console.err, refusal);
     }
 }
 

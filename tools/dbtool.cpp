@@ -2,9 +2,9 @@
 
 #include "commandline.h"
 #include "database.h"
+#include "databasesetup.h"
 #include "datafolder.h"
 #include "dbarguments.h"
-#include "dbcreate.h"
 #include "dbfiles.h"
 #include "dbprompt.h"
 #include "dbsql.h"
@@ -142,89 +142,13 @@ int init(const QString& directory, const OperatorEntry& given, Console& console)
     const std::optional<QString> dir = existingDirectory(directory, console);
     if (!dir)
         return kFailure;
-
-    const QString operatorPath = database::pathIn(*dir, schema::kOperatorFile);
-    const QString directoryPath = database::pathIn(*dir, schema::kDirectoryFile);
-    const QStringList blocked = obstacles(operatorPath, *dir) + obstacles(directoryPath, *dir);
-    if (!blocked.isEmpty()) {
-        for (const QString& obstacle : blocked)
-            say(console.err, obstacle);
-        say(console.err, QStringLiteral("Nothing was created."));
-        return kFailure;
-    }
-    const bool operatorExists = entryExists(operatorPath);
-    const bool directoryExists = entryExists(directoryPath);
-    for (const auto& [path, exists] :
-         {std::pair{operatorPath, operatorExists}, std::pair{directoryPath, directoryExists}}) {
-        if (exists)
-            say(console.out, QStringLiteral("%1 already exists; it was left untouched.").arg(path));
-    }
-    if (operatorExists && directoryExists) {
-        say(console.err, QStringLiteral("Both database files already exist; refusing to overwrite "
-                                        "them, so nothing was created. To examine them run: "
-                                        "%1 check %2")
-                             .arg(datafolder::companionCommand(), database::shellQuoted(*dir)));
-        return kFailure;
-    }
-    // An existing operator file is never changed by init, so an operator
-    // given is not added: say so, and fail, since a script would otherwise
-    // take it that this operator can log in.
-    int status = kSuccess;
-    if (operatorExists) {
-        const std::optional<int> count = operatorCount(operatorPath);
-        if (given.name || given.pin) {
-            say(console.err, QStringLiteral("No operator was added, since %1 already existed; to "
-                                            "add one run: %2")
-                                 .arg(operatorPath, database::addOperatorCommand(*dir)));
-            status = kFailure;
-        } else if (!count) {
-            say(console.err, QStringLiteral("%1 cannot be read as an operator file. To examine it "
-                                            "run: %2")
-                                 .arg(operatorPath, database::checkCommand(*dir)));
-            status = kFailure;
-        } else if (*count == 0) {
-            say(console.err, QStringLiteral("%1 holds no operator, so nobody can log in. Add one "
-                                            "with: %2")
-                                 .arg(operatorPath, database::addOperatorCommand(*dir)));
-            status = kFailure;
-        } else {
-            say(console.out,
-                QStringLiteral("%1 holds %2, so no operator was asked for.")
-                    .arg(operatorPath, *count == 1 ? QStringLiteral("1 operator")
-                                                   : QStringLiteral("%1 operators").arg(*count)));
-        }
-    }
-
-    // The operator is asked for before anything is written, so giving up
-    // leaves the directory as it was.
-    std::optional<Operator> first;
-    if (!operatorExists) {
-        first = askOperator(given, {}, console);
-        if (!first) {
-            say(console.err, QStringLiteral("Nothing was created."));
-            return kFailure;
-        }
-        if (Outcome made =
-                createDatabase(*dir, schema::kOperatorFile, schema::operatorTable(), first);
-            !made) {
-            say(console.err, made.description());
-            say(console.err, QStringLiteral("Nothing was created."));
-            return kFailure;
-        }
-        say(console.out,
-            QStringLiteral("Created %1 with the operator \"%2\".").arg(operatorPath, first->name));
-    }
-    if (!directoryExists) {
-        if (Outcome made = createDatabase(*dir, schema::kDirectoryFile, schema::directoryTable(),
-                                          std::nullopt);
-            !made) {
-            say(console.err, made.description());
-            return kFailure;
-        }
-        say(console.out,
-            QStringLiteral("Created %1 with an empty room directory.").arg(directoryPath));
-    }
-    return status;
+    const databasesetup::FirstOperator first{
+        given.name || given.pin,
+        [&](const databasesetup::Say&) { return askOperator(given, {}, console); }};
+    const auto report = [&console](databasesetup::Channel channel, const QString& text) {
+        say(channel == databasesetup::Channel::Note ? console.out : console.err, text);
+    };
+    return databasesetup::create(*dir, first, report) ? kSuccess : kFailure;
 }
 
 int addOperator(const QString& directory, const OperatorEntry& given, Console& console)
@@ -251,7 +175,7 @@ int addOperator(const QString& directory, const OperatorEntry& given, Console& c
             say(console.err, QStringLiteral("No operator was added."));
         } else {
             QSqlQuery query(db);
-            query.prepare(insertStatement(layout));
+            query.prepare(databasesetup::insertStatement(layout));
             query.addBindValue(added->name);
             query.addBindValue(added->pin);
             if (!query.exec()) {

@@ -1,5 +1,7 @@
 #include "linkconsole.h"
 
+#include "frames.h"
+
 namespace linktool {
 
 void say(QTextStream& stream, const QString& text)
@@ -55,7 +57,7 @@ void ProgressPrinter::update(const DirectoryDownload::Progress& p)
     else if (p.sent == 0)
         say(m_console.err,
             QStringLiteral("Sending %1 rooms, about %2.").arg(p.total).arg(duration(m_leftMs)));
-    else if (p.sent % 5 == 0 || p.sent == p.total)
+    else if (p.sent % frames::kRowsPerBatch == 0 || p.sent == p.total)
         say(m_console.err, QStringLiteral("%1 of %2 rooms sent, about %3 left.")
                                .arg(p.sent)
                                .arg(p.total)

@@ -1,9 +1,8 @@
-#include "dbcreate.h"
+#include "databasesetup.h"
 
 #include "database.h"
-#include "dbfiles.h"
-#include "dbprompt.h"
-#include "dbsql.h"
+#include "datafolder.h"
+#include "operatorlimits.h"
 #include "transferlog.h"
 
 #include <QDir>
@@ -15,24 +14,25 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace dbtool {
+namespace databasesetup {
 
 namespace {
 
-// The temporary files init builds its databases in: "." + name + "." and six
+// The temporary files creation builds its databases in: "." + name + "." and six
 // characters from mkstemp. Their maker holds a lock on each while it lives.
 QString temporaryPattern(const QString& fileName)
 {
     return QLatin1Char('.') + fileName + QStringLiteral(".??????");
 }
 
-// Removes the temporary files of an init that was killed: those no living
-// init holds a lock on, and journals an older companion left beside them.
+// Removes the temporary files of a creation that was killed: those no
+// living creation holds a lock on, and journals an older companion left beside them.
 void removeStaleTemporaries(const QString& directory, const QString& fileName)
 {
     const QDir dir(directory);
@@ -86,7 +86,7 @@ Outcome fillDatabase(const QString& path, const TableSpec& layout,
     QString failure;
     {
         // The journal stays in memory: a file that is not finished is thrown
-        // away, so a killed init leaves no journal to clean up.
+        // away, so a killed creation leaves no journal to clean up.
         const QSqlError error = database::connect(path, connection, database::Access::Create);
         QSqlDatabase db = QSqlDatabase::database(connection, false);
         if (error.isValid()) {
@@ -201,4 +201,186 @@ QStringList obstacles(const QString& path, const QString& directory)
     return found;
 }
 
-} // namespace dbtool
+QString nameRefusal(const QString& name, const QStringList& taken)
+{
+    if (name.isEmpty())
+        return QStringLiteral("The operator name must not be empty.");
+    // At login the first operator of a name decides which PIN is accepted, so
+    // a second one of the same name could never log in.
+    if (taken.contains(name))
+        return QStringLiteral("An operator named \"%1\" already exists, and only the first "
+                              "operator of a name can log in. Choose another name, or change that "
+                              "operator's PIN in Quorvane under Setting, User Password Set, Edit "
+                              "User.")
+            .arg(name);
+    return operatorlimits::refusal(name, operatorlimits::Field::Name);
+}
+
+QString pinRefusal(const QString& pin)
+{
+    return operatorlimits::refusal(pin, operatorlimits::Field::Pin);
+}
+
+QString pinAgainRefusal(const QString& pin, const QString& again)
+{
+    if (pin == again)
+        return {};
+    return QStringLiteral("The two PINs differ; please type them again.");
+}
+
+FirstOperator givenOperator(const QString& name, const QString& pin)
+{
+    return {true, [name, pin](const Say& say) -> std::optional<Operator> {
+                for (const QString& refusal : {nameRefusal(name, {}), pinRefusal(pin)}) {
+                    if (!refusal.isEmpty()) {
+                        say(Channel::Problem, refusal);
+                        return std::nullopt;
+                    }
+                }
+                return Operator{name, pin};
+            }};
+}
+
+bool create(const QString& directory, const FirstOperator& first, const Say& say)
+{
+    const QString operatorPath = database::pathIn(directory, schema::kOperatorFile);
+    const QString directoryPath = database::pathIn(directory, schema::kDirectoryFile);
+    const QStringList blocked =
+        obstacles(operatorPath, directory) + obstacles(directoryPath, directory);
+    if (!blocked.isEmpty()) {
+        for (const QString& obstacle : blocked)
+            say(Channel::Problem, obstacle);
+        say(Channel::Problem, QStringLiteral("Nothing was created."));
+        return false;
+    }
+    const bool operatorExists = entryExists(operatorPath);
+    const bool directoryExists = entryExists(directoryPath);
+    for (const auto& [path, exists] :
+         {std::pair{operatorPath, operatorExists}, std::pair{directoryPath, directoryExists}}) {
+        if (exists)
+            say(Channel::Note,
+                QStringLiteral("%1 already exists; it was left untouched.").arg(path));
+    }
+    if (operatorExists && directoryExists) {
+        say(Channel::Problem,
+            QStringLiteral("Both database files already exist; refusing to overwrite them, so "
+                           "nothing was created. To examine them run: %1 check %2")
+                .arg(datafolder::companionCommand(), database::shellQuoted(directory)));
+        return false;
+    }
+    // An existing operator file is never changed here, so an operator given
+    // is not added: say so, and fail, since a script would otherwise take it
+    // that this operator can log in.
+    bool allWell = true;
+    if (operatorExists) {
+        const std::optional<int> count = operatorCount(operatorPath);
+        if (first.given) {
+            say(Channel::Problem,
+                QStringLiteral(
+                    "No operator was added, since %1 already existed; to add one run: %2")
+                    .arg(operatorPath, database::addOperatorCommand(directory)));
+            allWell = false;
+        } else if (!count) {
+            say(Channel::Problem,
+                QStringLiteral("%1 cannot be read as an operator file. To examine it run: %2")
+                    .arg(operatorPath, database::checkCommand(directory)));
+            allWell = false;
+        } else if (*count == 0) {
+            say(Channel::Problem,
+                QStringLiteral("%1 holds no operator, so nobody can log in. Add one with: %2")
+                    .arg(operatorPath, database::addOperatorCommand(directory)));
+            allWell = false;
+        } else {
+            say(Channel::Note,
+                QStringLiteral("%1 holds %2, so no operator was asked for.")
+                    .arg(operatorPath, *count == 1 ? QStringLiteral("1 operator")
+                                                   : QStringLiteral("%1 operators").arg(*count)));
+        }
+    }
+
+    // The operator is asked for before anything is written, so giving up
+    // leaves the directory as it was.
+    if (!operatorExists) {
+        const std::optional<Operator> made = first.ask(say);
+        if (!made) {
+            say(Channel::Problem, QStringLiteral("Nothing was created."));
+            return false;
+        }
+        if (Outcome written =
+                createDatabase(directory, schema::kOperatorFile, schema::operatorTable(), made);
+            !written) {
+            say(Channel::Problem, written.description());
+            say(Channel::Problem, QStringLiteral("Nothing was created."));
+            return false;
+        }
+        say(Channel::Note,
+            QStringLiteral("Created %1 with the operator \"%2\".").arg(operatorPath, made->name));
+    }
+    if (!directoryExists) {
+        if (Outcome written = createDatabase(directory, schema::kDirectoryFile,
+                                             schema::directoryTable(), std::nullopt);
+            !written) {
+            say(Channel::Problem, written.description());
+            return false;
+        }
+        say(Channel::Note,
+            QStringLiteral("Created %1 with an empty room directory.").arg(directoryPath));
+    }
+    return allWell;
+}
+
+bool entryExists(const QString& path)
+{
+    struct stat st;
+    return ::lstat(QFile::encodeName(path).constData(), &st) == 0;
+}
+
+QStringList sideFiles(const QString& path)
+{
+    QStringList found;
+    for (const char* suffix : {"-journal", "-wal", "-shm"}) {
+        const QString side = path + QLatin1String(suffix);
+        struct stat st;
+        if (::lstat(QFile::encodeName(side).constData(), &st) == 0)
+            found << side;
+    }
+    return found;
+}
+
+QString errnoText(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+QString insertStatement(const TableSpec& layout)
+{
+    QStringList columns;
+    QStringList marks;
+    for (const FieldSpec& f : layout.fields) {
+        columns << database::quotedIdentifier(f.name);
+        marks << QStringLiteral("?");
+    }
+    return QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+        .arg(database::quotedIdentifier(layout.table), columns.join(QStringLiteral(", ")),
+             marks.join(QStringLiteral(", ")));
+}
+
+std::optional<int> operatorCount(const QString& path)
+{
+    const QString connection = database::uniqueConnectionName(QStringLiteral("quorvane-db-count"));
+    std::optional<int> count;
+    {
+        if (database::probe(path) == database::FileKind::Sqlite &&
+            !database::connect(path, connection, database::Access::ReadOnly).isValid()) {
+            QSqlQuery query(QSqlDatabase::database(connection, false));
+            if (query.exec(QStringLiteral("SELECT count(*) FROM %1")
+                               .arg(database::quotedIdentifier(schema::operatorTable().table))) &&
+                query.next())
+                count = query.value(0).toInt();
+        }
+    }
+    QSqlDatabase::removeDatabase(connection);
+    return count;
+}
+
+} // namespace databasesetup
