@@ -70,7 +70,7 @@ QList<DoorUnitDecoder::Event> DoorUnitDecoder::lineSettings(int baud, int dataBi
     const QString parityName = parity == 'n'   ? QStringLiteral("no parity")
                                : parity == 'e' ? QStringLiteral("even parity")
                                                : QStringLiteral("odd parity");
-    const QString line = QStringLiteral("line: %1 baud, %2 data bits, %3, %4 %4")
+    const QString line = QStringLiteral("line: %1 baud, %2 data bits, %3, %4")
                              .arg(baud)
                              .arg(dataBits)
                              .arg(parityName, plural(stopBits, "1 stop bit", "%1 stop bits"));
