@@ -3,6 +3,7 @@
 #include "database.h"
 #include "datafolder.h"
 #include "operatorlimits.h"
+#include "plural.h"
 #include "transferlog.h"
 
 #include <QDir>
@@ -293,8 +294,7 @@ bool create(const QString& directory, const FirstOperator& first, const Say& say
         } else {
             say(Channel::Note,
                 QStringLiteral("%1 holds %2, so no operator was asked for.")
-                    .arg(operatorPath, *count == 1 ? QStringLiteral("1 operator")
-                                                   : QStringLiteral("%1 operators").arg(*count)));
+                    .arg(operatorPath, plural(*count, "1 operator", "%1 operators")));
         }
     }
 

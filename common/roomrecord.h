@@ -15,10 +15,70 @@ struct RoomRecord
     bool operator==(const RoomRecord&) const = default;
 };
 
+// What a room must be to become a record of the door unit. The record is one
+// byte a character: the room, "$", then the three telephones, the first two
+// ended by "@" and the last by "#"; a "," ends each batch of records and a
+// "." the directory. Only printable ASCII can be carried, so a value that fits
+// has as many bytes as characters, and every width below counts both.
+namespace doorunit {
+
+constexpr char kRoomEnd = '$';
+constexpr char kTelephoneEnd = '@';
+constexpr char kRecordEnd = '#';
+constexpr char kBatchEnd = ',';
+constexpr char kDirectoryEnd = '.';
+
+constexpr int kRoomWidth = schema::kRoomWidth;
+constexpr int kTelephoneWidth = schema::kTelephoneWidth;
+constexpr int kTelephones = 3;
+// Where each telephone starts in a record; the last one ends it.
+constexpr int telephoneOffset(int index)
+{
+    return kRoomWidth + 1 + index * (kTelephoneWidth + 1);
+}
+constexpr int kRecordLength = telephoneOffset(kTelephones);
+
+// The door unit ends a field, record, batch or the whole directory at these,
+// so one inside a value would cut the directory short there.
+constexpr bool isMarker(char32_t c)
+{
+    return c == char32_t(kRoomEnd) || c == char32_t(kTelephoneEnd) || c == char32_t(kRecordEnd) ||
+           c == char32_t(kBatchEnd) || c == char32_t(kDirectoryEnd);
+}
+
+// Printable ASCII: what a record can carry besides its markers.
+constexpr bool isPrintable(char32_t c)
+{
+    return c >= 0x20 && c <= 0x7e;
+}
+
+// How one value fits its place in a record.
+struct FieldFit
+{
+    enum class Fault { None, Control, NotAscii, Marker };
+
+    int width = 0;
+    // Characters (code points); counted only when the value may be too long.
+    int length = 0;
+    // The first character the record cannot carry, and why.
+    Fault fault = Fault::None;
+    char32_t character = 0;
+
+    bool tooLong() const { return length > width; }
+    bool fits() const { return !tooLong() && fault == Fault::None; }
+};
+
+FieldFit fieldFit(const QString& value, int width);
+
+// Whether every field of the room fits its record.
+bool fits(const RoomRecord& room);
+
+} // namespace doorunit
+
 // The room as the door unit stores it: padded with leading zeros to the
 // record's width as the record is built, blanks kept, so "101" and "0101"
 // are one room there while "101 " is another.
 inline QString doorUnitRoomKey(const QString& room)
 {
-    return room.rightJustified(schema::kRoomWidth, u'0');
+    return room.rightJustified(doorunit::kRoomWidth, u'0');
 }

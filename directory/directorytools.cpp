@@ -85,15 +85,8 @@ void DirectoryTools::importRooms()
         say(done.description(), MessageSink::Icon::Critical);
         return;
     }
-    QString text = QStringLiteral("Imported %1: %2 added, %3 changed, %4 unchanged")
-                       .arg(QFileInfo(path).fileName(),
-                            written.added == 1 ? QStringLiteral("1 room")
-                                               : QStringLiteral("%1 rooms").arg(written.added))
-                       .arg(written.changed)
-                       .arg(written.unchanged);
-    if (preview.replace())
-        text += QStringLiteral(", %1 removed").arg(written.removed);
-    say(text + QLatin1Char('.'), MessageSink::Icon::Information);
+    say(roomimport::summary(QFileInfo(path).fileName(), written, preview.replace()),
+        MessageSink::Icon::Information);
     refreshWindow();
 }
 

@@ -1,13 +1,6 @@
 #include "importpreview.h"
 
-namespace {
-
-QString counted(int n, const char* one, const char* many)
-{
-    return n == 1 ? QString::fromLatin1(one) : QString::fromLatin1(many).arg(n);
-}
-
-} // namespace
+#include "plural.h"
 
 ImportPreview::ImportPreview(QObject* parent) : QAbstractTableModel(parent) {}
 
@@ -43,8 +36,8 @@ void ImportPreview::judge()
 QString ImportPreview::countsText() const
 {
     return QStringLiteral("%1, %2, %3")
-        .arg(counted(m_counts.errors, "1 error", "%1 errors"),
-             counted(m_counts.warnings, "1 warning", "%1 warnings"),
+        .arg(plural(m_counts.errors, "1 error", "%1 errors"),
+             plural(m_counts.warnings, "1 warning", "%1 warnings"),
              QStringLiteral("%1 ok").arg(m_counts.ok));
 }
 
@@ -54,7 +47,7 @@ QString ImportPreview::blockedReason() const
         return QStringLiteral("The file holds no rooms.");
     if (m_counts.errors > 0)
         return QStringLiteral("Nothing can be imported while %1: mend the file and open it again.")
-            .arg(counted(m_counts.errors, "a row has an error", "%1 rows have errors"));
+            .arg(plural(m_counts.errors, "a row has an error", "%1 rows have errors"));
     return {};
 }
 

@@ -3,6 +3,7 @@
 #include "bulkstatement.h"
 #include "database.h"
 #include "datafolder.h"
+#include "plural.h"
 #include "roomcsv.h"
 #include "schema.h"
 
@@ -198,6 +199,17 @@ Outcome exportTo(const QString& path, const QString& target, outputfile::Reader 
     if (Outcome read = exportCsv(path, csv); !read)
         return read;
     return outputfile::write(target, csv, reader);
+}
+
+QString summary(const QString& what, const Written& written, bool replaced)
+{
+    QString text = QStringLiteral("Imported %1: %2 added, %3 changed, %4 unchanged")
+                       .arg(what, plural(written.added, "1 room", "%1 rooms"))
+                       .arg(written.changed)
+                       .arg(written.unchanged);
+    if (replaced)
+        text += QStringLiteral(", %1 removed").arg(written.removed);
+    return text + QLatin1Char('.');
 }
 
 } // namespace roomimport

@@ -22,6 +22,10 @@ struct Written
     int removed = 0;
 };
 
+// What an import wrote, in the words the program and the companion both use:
+// "Imported WHAT: 2 rooms added, 1 changed, 0 unchanged[, 3 removed]."
+QString summary(const QString& what, const Written& written, bool replaced);
+
 // Every room of the directory file at path in table order.
 Outcome readDirectory(const QString& path, QList<RoomRecord>& rooms);
 

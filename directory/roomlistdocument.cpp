@@ -2,6 +2,7 @@
 
 #include "database.h"
 #include "datafolder.h"
+#include "plural.h"
 #include "roomimport.h"
 
 #include <QBuffer>
@@ -101,11 +102,9 @@ bool RoomListDocument::render(QPagedPaintDevice& device) const
     const Metrics m = metrics(device);
     const int pages = pageCount(device);
     const QLocale locale;
-    const QString printed =
-        QStringLiteral("Printed %1 · %2")
-            .arg(locale.toString(m_printed.date(), QLocale::LongFormat),
-                 m_rooms.size() == 1 ? QStringLiteral("1 room")
-                                     : QStringLiteral("%1 rooms").arg(m_rooms.size()));
+    const QString printed = QStringLiteral("Printed %1 · %2")
+                                .arg(locale.toString(m_printed.date(), QLocale::LongFormat),
+                                     plural(m_rooms.size(), "1 room", "%1 rooms"));
     const QString download = m_lastDownload.isValid()
                                  ? QStringLiteral("Last complete download to the door unit: %1")
                                        .arg(locale.toString(m_lastDownload, QLocale::ShortFormat))

@@ -1,7 +1,5 @@
 #include "roomverdict.h"
 
-#include "schema.h"
-
 #include <QHash>
 #include <QSet>
 
@@ -10,13 +8,6 @@
 namespace roomverdict {
 
 namespace {
-
-// The door unit's protocol ends fields, records, batches and the directory
-// with these, so a value holding one would cut the record apart.
-constexpr bool isMarker(char32_t c)
-{
-    return c == '$' || c == '@' || c == '#' || c == ',' || c == '.';
-}
 
 struct Field
 {
@@ -34,29 +25,28 @@ void raise(RowVerdict& row, Verdict verdict, const QString& reason)
 // Why the door unit cannot take the value, or empty text when it can.
 QString refusal(const Field& field)
 {
-    // A value of no more UTF-16 units than the width has no more characters.
-    const int length = field.value.size() > field.width ? schema::characterCount(field.value) : 0;
-    if (length > field.width)
+    using Fault = doorunit::FieldFit::Fault;
+    const doorunit::FieldFit fit = doorunit::fieldFit(field.value, field.width);
+    if (fit.tooLong())
         return QStringLiteral("%1 \"%2\" is %3 characters long; the door unit takes at most %4")
-            .arg(QLatin1String(field.name), roomcsv::shown(field.value), QString::number(length),
-                 QString::number(field.width));
-    for (qsizetype i = 0; i < field.value.size(); ++i) {
-        char32_t c = field.value[i].unicode();
-        if (QChar::isHighSurrogate(c) && i + 1 < field.value.size())
-            c = QChar::surrogateToUcs4(field.value[i], field.value[i + 1]);
-        if (c < 0x20 || c == 0x7F)
-            return QStringLiteral("%1 holds a control character (U+%2), which the door unit "
-                                  "cannot take")
-                .arg(QLatin1String(field.name))
-                .arg(uint(c), 4, 16, QLatin1Char('0'));
-        if (c > 0x7E)
-            return QStringLiteral("%1 holds \"%2\", which is not ASCII; the door unit takes only "
-                                  "ASCII letters, digits and signs")
-                .arg(QLatin1String(field.name), QString::fromUcs4(&c, 1));
-        if (isMarker(c))
-            return QStringLiteral("%1 holds \"%2\", which the door unit reads as a field end "
-                                  "marker")
-                .arg(QLatin1String(field.name), QChar(c));
+            .arg(QLatin1String(field.name), roomcsv::shown(field.value),
+                 QString::number(fit.length), QString::number(field.width));
+    switch (fit.fault) {
+    case Fault::None:
+        break;
+    case Fault::Control:
+        return QStringLiteral("%1 holds a control character (U+%2), which the door unit "
+                              "cannot take")
+            .arg(QLatin1String(field.name))
+            .arg(uint(fit.character), 4, 16, QLatin1Char('0'));
+    case Fault::NotAscii:
+        return QStringLiteral("%1 holds \"%2\", which is not ASCII; the door unit takes only "
+                              "ASCII letters, digits and signs")
+            .arg(QLatin1String(field.name), QString::fromUcs4(&fit.character, 1));
+    case Fault::Marker:
+        return QStringLiteral("%1 holds \"%2\", which the door unit reads as a field end "
+                              "marker")
+            .arg(QLatin1String(field.name), QString::fromUcs4(&fit.character, 1));
     }
     return {};
 }
@@ -210,10 +200,10 @@ QList<RowVerdict> judge(const QList<roomcsv::CsvRow>& file, const QList<RoomReco
             rowsOfRoom[keys[i]] << i;
         else
             firstRowOf.insert(keys[i], i);
-        const Field fields[] = {{"Room", row.room.Room, schema::kRoomWidth},
-                                {"TEL1", row.room.TEL1, schema::kTelephoneWidth},
-                                {"TEL2", row.room.TEL2, schema::kTelephoneWidth},
-                                {"TEL3", row.room.TEL3, schema::kTelephoneWidth}};
+        const Field fields[] = {{"Room", row.room.Room, doorunit::kRoomWidth},
+                                {"TEL1", row.room.TEL1, doorunit::kTelephoneWidth},
+                                {"TEL2", row.room.TEL2, doorunit::kTelephoneWidth},
+                                {"TEL3", row.room.TEL3, doorunit::kTelephoneWidth}};
         for (const Field& f : fields) {
             if (const QString why = refusal(f); !why.isEmpty()) {
                 raise(v, Verdict::Error, why);

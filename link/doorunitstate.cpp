@@ -1,5 +1,6 @@
 #include "doorunitstate.h"
 
+#include "plural.h"
 #include "recordcursor.h"
 #include "schema.h"
 
@@ -179,9 +180,7 @@ QString DoorUnitState::text() const
         return QStringLiteral("Door unit: up to date");
     case Kind::ChangesNotSent:
         return QStringLiteral("Door unit: %1 not sent (last download %2)")
-            .arg(changes == 1 ? QStringLiteral("1 change")
-                              : QStringLiteral("%1 changes").arg(changes),
-                 shownTime(downloaded));
+            .arg(plural(changes, "1 change", "%1 changes"), shownTime(downloaded));
     case Kind::PartDirectory:
         if (unfinished)
             return QStringLiteral("Door unit: may hold part of a directory (the download of %1 "

@@ -1,6 +1,8 @@
 #include "doorunitwatch.h"
 
+#include "plural.h"
 #include "recordcursor.h"
+#include "roomrecord.h"
 #include "schema.h"
 
 #include <QFileInfo>
@@ -296,15 +298,14 @@ QString DoorUnitWatch::toolTip() const
         if (removed.size() > 20)
             rooms << QStringLiteral("…");
         tip += QStringLiteral("\n%1 removed since the last download: %2")
-                   .arg(removed.size() == 1 ? QStringLiteral("1 room")
-                                            : QStringLiteral("%1 rooms").arg(removed.size()),
+                   .arg(plural(removed.size(), "1 room", "%1 rooms"),
                         rooms.join(QStringLiteral(", ")));
     }
     if (m_samePairs > 0)
         tip += QStringLiteral("\n%1 of rows reach the door unit as the same room (its number "
-                              "padded with zeros to 7 characters)")
-                   .arg(m_samePairs == 1 ? QStringLiteral("1 pair")
-                                         : QStringLiteral("%1 pairs").arg(m_samePairs));
+                              "padded with zeros to %2 characters)")
+                   .arg(plural(m_samePairs, "1 pair", "%1 pairs"))
+                   .arg(doorunit::kRoomWidth);
     return tip + unrecorded;
 }
 

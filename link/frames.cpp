@@ -4,37 +4,32 @@ namespace frames {
 
 namespace {
 
-constexpr int kRoomWidth = schema::kRoomWidth;
-constexpr int kTelWidth = schema::kTelephoneWidth;
 constexpr int kOpenTimePauseMs = 300;
 
 // Why one field cannot fill its place in a record; empty when it can.
 QString fieldProblem(const char* name, const QString& value, int width)
 {
+    using Fault = doorunit::FieldFit::Fault;
+    const doorunit::FieldFit fit = doorunit::fieldFit(value, width);
     QStringList problems;
-    if (value.size() > width)
+    if (fit.tooLong())
         problems << QStringLiteral("%1 \"%2\" has %3 characters; at most %4 fit")
                         .arg(QLatin1String(name), value)
-                        .arg(value.size())
+                        .arg(fit.length)
                         .arg(width);
-    for (const QChar c : value) {
-        if (c.unicode() < 0x20 || c.unicode() > 0x7e) {
-            const QString shown =
-                c.isPrint() ? QString(c)
-                            : QStringLiteral("U+%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
-            problems << QStringLiteral("%1 \"%2\" holds \"%3\", which is not a printable ASCII "
-                                       "character")
-                            .arg(QLatin1String(name), value, shown);
-            break;
-        }
-        // The door unit ends a field, record, batch or the whole directory at
-        // these, so one inside a value would cut the directory short there.
-        if (QStringView(u"$@#,.").contains(c)) {
-            problems << QStringLiteral("%1 \"%2\" holds \"%3\", which the door unit reads as a "
-                                       "marker, not as part of a value")
-                            .arg(QLatin1String(name), value, QString(c));
-            break;
-        }
+    const QString character = QString::fromUcs4(&fit.character, 1);
+    if (fit.fault == Fault::Control || fit.fault == Fault::NotAscii) {
+        const QString shown =
+            QChar::isPrint(fit.character)
+                ? character
+                : QStringLiteral("U+%1").arg(uint(fit.character), 4, 16, QLatin1Char('0'));
+        problems << QStringLiteral("%1 \"%2\" holds \"%3\", which is not a printable ASCII "
+                                   "character")
+                        .arg(QLatin1String(name), value, shown);
+    } else if (fit.fault == Fault::Marker) {
+        problems << QStringLiteral("%1 \"%2\" holds \"%3\", which the door unit reads as a "
+                                   "marker, not as part of a value")
+                        .arg(QLatin1String(name), value, character);
     }
     return problems.join(QStringLiteral("; "));
 }
@@ -57,9 +52,10 @@ Frame loadDefault()
 QString recordProblem(const RoomRecord& room)
 {
     QStringList problems;
-    for (const QString& p :
-         {fieldProblem("Room", room.Room, kRoomWidth), fieldProblem("TEL1", room.TEL1, kTelWidth),
-          fieldProblem("TEL2", room.TEL2, kTelWidth), fieldProblem("TEL3", room.TEL3, kTelWidth)}) {
+    for (const QString& p : {fieldProblem("Room", room.Room, doorunit::kRoomWidth),
+                             fieldProblem("TEL1", room.TEL1, doorunit::kTelephoneWidth),
+                             fieldProblem("TEL2", room.TEL2, doorunit::kTelephoneWidth),
+                             fieldProblem("TEL3", room.TEL3, doorunit::kTelephoneWidth)}) {
         if (!p.isEmpty())
             problems << p;
     }
@@ -68,14 +64,15 @@ QString recordProblem(const RoomRecord& room)
 
 std::optional<QByteArray> directoryRecord(const RoomRecord& room)
 {
-    if (!recordProblem(room).isEmpty())
+    if (!doorunit::fits(room))
         return std::nullopt;
-    const QChar zero(u'0');
-    const QString text = doorUnitRoomKey(room.Room) + u'$' +
-                         room.TEL1.leftJustified(kTelWidth, zero) + u'@' +
-                         room.TEL2.leftJustified(kTelWidth, zero) + u'@' +
-                         room.TEL3.leftJustified(kTelWidth, zero) + u'#';
-    return text.toLatin1();
+    QByteArray record = doorUnitRoomKey(room.Room).toLatin1() + doorunit::kRoomEnd;
+    record.reserve(doorunit::kRecordLength);
+    const QString* telephones[] = {&room.TEL1, &room.TEL2, &room.TEL3};
+    for (int i = 0; i < doorunit::kTelephones; ++i)
+        record += telephones[i]->leftJustified(doorunit::kTelephoneWidth, u'0').toLatin1() +
+                  (i + 1 < doorunit::kTelephones ? doorunit::kTelephoneEnd : doorunit::kRecordEnd);
+    return record;
 }
 
 Frame DirectorySequence::begin() const
@@ -92,7 +89,7 @@ Frame DirectorySequence::row(const QByteArray& record)
 Frame DirectorySequence::endBatch()
 {
     m_inBatch = 0;
-    Frame frame{LinkStep::drain(), LinkStep::ofText(QByteArrayLiteral(","))};
+    Frame frame{LinkStep::drain(), LinkStep::ofText(QByteArray(1, doorunit::kBatchEnd))};
     for (int i = 0; i < kBatchPauseRounds; ++i)
         frame.append(LinkStep::pause(kBatchPauseStepMs));
     return frame;
@@ -100,7 +97,7 @@ Frame DirectorySequence::endBatch()
 
 Frame DirectorySequence::end() const
 {
-    return {LinkStep::ofText(QByteArrayLiteral("."))};
+    return {LinkStep::ofText(QByteArray(1, doorunit::kDirectoryEnd))};
 }
 
 } // namespace frames

@@ -17,10 +17,9 @@ constexpr quint8 kSettingsBegin = 0x94;
 constexpr quint8 kDirectoryBegin = 0x95;
 constexpr quint8 kSetAutoMode = 0x97;
 
-// Room, "$", three telephones each after "@" or before "#": 44 characters.
-constexpr int kRecordLength = schema::kRoomWidth + 3 * schema::kTelephoneWidth + 4;
+constexpr int kRecordLength = doorunit::kRecordLength;
 constexpr int kRowsPerBatch = 5;
-// After each batch's ",": the door unit stores a batch before it takes the next.
+// After each batch's end: the door unit stores a batch before it takes the next.
 constexpr int kBatchPauseRounds = 200;
 constexpr int kBatchPauseStepMs = 10;
 constexpr int kBatchPauseMs = kBatchPauseRounds * kBatchPauseStepMs;
@@ -28,8 +27,8 @@ constexpr int kBatchPauseMs = kBatchPauseRounds * kBatchPauseStepMs;
 Frame settingsSequence(quint8 openTime, quint8 autoMode);
 Frame loadDefault();
 
-// The 44-character record of a room, or nothing when the room cannot become
-// one (a value too long, or a character outside printable ASCII).
+// The record of a room, or nothing when the room cannot become one (a value
+// too long, or a character outside printable ASCII or a marker).
 std::optional<QByteArray> directoryRecord(const RoomRecord& room);
 // Why a room cannot become a record; empty when it can.
 QString recordProblem(const RoomRecord& room);
@@ -45,9 +44,9 @@ public:
     // and after the last row.
     Frame row(const QByteArray& record);
     bool batchFull() const { return m_inBatch == kRowsPerBatch; }
-    // drain, ",", then 200 pauses of 10 ms.
+    // drain, the batch's end, then 200 pauses of 10 ms.
     Frame endBatch();
-    // ".".
+    // The directory's end.
     Frame end() const;
 
 private:

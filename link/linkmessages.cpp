@@ -1,7 +1,5 @@
 #include "linkmessages.h"
 
-#include "messagesink.h"
-
 using Command = LinkResult::Command;
 using Kind = LinkResult::Kind;
 using Icon = MessageSink::Icon;
@@ -87,8 +85,6 @@ constexpr Message kMessages[] = {
     {Command::Download, Kind::Done, "Data download complete", "OK", Icon::Information},
 };
 
-void showMessage(const LinkResult& result, MessageSink& messages);
-
 const Message* find(Command command, Kind kind)
 {
     for (const Message& m : kMessages) {
@@ -100,29 +96,17 @@ const Message* find(Command command, Kind kind)
 
 } // namespace
 
-void showLinkResult(const LinkResult& result, MessageSink& messages)
-{
-    showMessage(result, messages);
-    // After the transfer's own message: the transfer stands either way.
-    if (!result.recordFailure.isEmpty())
-        messages.show(QStringLiteral("The transfer history could not record this transfer to the "
-                                     "door unit:\n%1\n\nWhat was sent is not affected.")
-                          .arg(result.recordFailure),
-                      kApplicationTitle, Icon::Exclamation);
-}
-
-namespace {
-
-void showMessage(const LinkResult& result, MessageSink& messages)
+std::optional<LinkMessage> linkMessage(const LinkResult& result)
 {
     const Message* message = find(result.command, result.kind);
     if (!message)
-        return;
+        return std::nullopt;
     QString text = QString::fromUtf8(message->text);
     // A failed port says what a closed one says, and why it failed.
     if (const Message* closed = find(result.command, Kind::PortClosed);
         closed && result.kind == Kind::PortFailed)
         text.replace(QStringLiteral("{closed}"), QString::fromUtf8(closed->text));
+    const bool namesDetail = text.contains(QStringLiteral("{detail}"));
     text.replace(QStringLiteral("{port}"), QString::number(result.port))
         .replace(QStringLiteral("{code}"), QString::number(result.code))
         .replace(QStringLiteral("{sent}"), QString::number(result.sent))
@@ -130,8 +114,24 @@ void showMessage(const LinkResult& result, MessageSink& messages)
         .replace(QStringLiteral("{next}"), QString::number(result.sent + 1))
         // Last, so braces in the detail are left as they are.
         .replace(QStringLiteral("{detail}"), result.detail);
-    messages.show(text, message->title ? QString::fromUtf8(message->title) : kApplicationTitle,
-                  message->icon);
+    return LinkMessage{text, message->title ? QString::fromUtf8(message->title) : kApplicationTitle,
+                       message->icon, namesDetail};
 }
 
-} // namespace
+QString linkResultText(const LinkResult& result)
+{
+    const std::optional<LinkMessage> message = linkMessage(result);
+    return message ? message->text : QString();
+}
+
+void showLinkResult(const LinkResult& result, MessageSink& messages)
+{
+    if (const std::optional<LinkMessage> message = linkMessage(result))
+        messages.show(message->text, message->title, message->icon);
+    // After the transfer's own message: the transfer stands either way.
+    if (!result.recordFailure.isEmpty())
+        messages.show(QStringLiteral("The transfer history could not record this transfer to the "
+                                     "door unit:\n%1\n\nWhat was sent is not affected.")
+                          .arg(result.recordFailure),
+                      kApplicationTitle, Icon::Exclamation);
+}

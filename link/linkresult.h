@@ -7,7 +7,7 @@
 class SerialLink;
 
 // What a link command did and how far it got. The commands only return it;
-// the window library turns it into the operator's message (linkmessages.h).
+// linkmessages.h puts it in words for the program and the command line alike.
 struct LinkResult
 {
     enum class Command { Connect, Settings, LoadDefault, Download };

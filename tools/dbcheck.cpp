@@ -4,6 +4,7 @@
 #include "dbfiles.h"
 #include "dbsql.h"
 #include "operatorlimits.h"
+#include "plural.h"
 #include "restoresteps.h"
 #include "schema.h"
 #include "transferlog.h"
@@ -221,8 +222,7 @@ void checkContents(const QString& path, const QString& directory, const TableSpe
                     query.prepare(QStringLiteral("SELECT count(*) FROM %1")
                                       .arg(database::quotedIdentifier(layout.table)));
                     const int rows = query.exec() && query.next() ? query.value(0).toInt() : 0;
-                    report.facts << (rows == 1 ? QStringLiteral("1 row")
-                                               : QStringLiteral("%1 rows").arg(rows));
+                    report.facts << plural(rows, "1 row", "%1 rows");
                     if (needsRows && rows == 0) {
                         report.problems
                             << QStringLiteral("the table %1 holds no operator, so nobody can log "
@@ -372,8 +372,7 @@ int check(const QString& directory, Console& console)
         say(console.out, QStringLiteral("Both files are in order."));
         return kSuccess;
     }
-    say(console.out, problems == 1 ? QStringLiteral("1 problem found.")
-                                   : QStringLiteral("%1 problems found.").arg(problems));
+    say(console.out, plural(problems, "1 problem found.", "%1 problems found."));
     return kFailure;
 }
 

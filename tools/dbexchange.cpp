@@ -4,6 +4,7 @@
 #include "dbarguments.h"
 #include "dbtool.h"
 #include "directorybackup.h"
+#include "plural.h"
 #include "roomcsv.h"
 #include "roomimport.h"
 #include "roomlistdocument.h"
@@ -21,11 +22,6 @@ namespace {
 // Import's own statuses: a file refused for its rows differs from a failure.
 constexpr int kRefused = 1;
 constexpr int kOtherFailure = 2;
-
-QString roomsText(int n)
-{
-    return n == 1 ? QStringLiteral("1 room") : QStringLiteral("%1 rooms").arg(n);
-}
 
 int importRooms(QStringList arguments, Console& console)
 {
@@ -67,7 +63,7 @@ int importRooms(QStringList arguments, Console& console)
     }
     const roomverdict::Counts counts = roomverdict::count(verdicts);
     say(console.out, QStringLiteral("%1 in %2: %3 ok, %4 with warnings, %5 with errors.")
-                         .arg(roomsText(int(verdicts.size())), path)
+                         .arg(plural(verdicts.size(), "1 room", "%1 rooms"), path)
                          .arg(counts.ok)
                          .arg(counts.warnings)
                          .arg(counts.errors));
@@ -96,14 +92,8 @@ int importRooms(QStringList arguments, Console& console)
         say(console.err, done.description());
         return kOtherFailure;
     }
-    QString summary = QStringLiteral("Imported into %1: %2 added, %3 changed, %4 unchanged")
-                          .arg(target)
-                          .arg(written.added)
-                          .arg(written.changed)
-                          .arg(written.unchanged);
-    if (replace)
-        summary += QStringLiteral(", %1 rooms there before removed").arg(written.removed);
-    say(console.out, summary + QLatin1Char('.'));
+    say(console.out,
+        roomimport::summary(QStringLiteral("%1 into %2").arg(path, target), written, replace));
     return kSuccess;
 }
 
@@ -120,7 +110,7 @@ int exportRoomList(const QString& directory, const QString& pdf, Console& consol
         return kFailure;
     }
     say(console.out, QStringLiteral("Wrote the room list of %1 to %2: %3 page(s).")
-                         .arg(roomsText(int(document.rooms().size())), pdf)
+                         .arg(plural(document.rooms().size(), "1 room", "%1 rooms"), pdf)
                          .arg(pages));
     return kSuccess;
 }

@@ -8,6 +8,7 @@
 #include "dbfiles.h"
 #include "dbprompt.h"
 #include "dbsql.h"
+#include "plural.h"
 #include "schema.h"
 
 #include <QFile>
@@ -185,10 +186,9 @@ int addOperator(const QString& directory, const OperatorEntry& given, Console& c
                 query.prepare(QStringLiteral("SELECT count(*) FROM %1")
                                   .arg(database::quotedIdentifier(layout.table)));
                 const int count = query.exec() && query.next() ? query.value(0).toInt() : 0;
-                say(console.out, QStringLiteral("Added the operator \"%1\" to %2; it now holds %3.")
-                                     .arg(added->name, path,
-                                          count == 1 ? QStringLiteral("1 operator")
-                                                     : QStringLiteral("%1 operators").arg(count)));
+                say(console.out,
+                    QStringLiteral("Added the operator \"%1\" to %2; it now holds %3.")
+                        .arg(added->name, path, plural(count, "1 operator", "%1 operators")));
                 status = kSuccess;
             }
         }

@@ -1,5 +1,8 @@
 #include "doorunitdecoder.h"
 
+#include "plural.h"
+#include "roomrecord.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -11,7 +14,7 @@ constexpr char kSetOpenTime = char(0x93);
 constexpr char kSettingsBegin = char(0x94);
 constexpr char kDirectoryBegin = char(0x95);
 constexpr char kSetAutoMode = char(0x97);
-constexpr int kRecordLength = 44;
+using doorunit::kRecordLength;
 constexpr int kRowsPerBatch = 5;
 
 QString hex(char byte)
@@ -45,8 +48,8 @@ QString shown(const QByteArray& text)
 {
     QString out;
     for (char c : text)
-        out +=
-            (c >= 0x20 && c <= 0x7e) ? QString(QLatin1Char(c)) : QStringLiteral("<%1>").arg(hex(c));
+        out += doorunit::isPrintable(char32_t(quint8(c))) ? QString(QLatin1Char(c))
+                                                          : QStringLiteral("<%1>").arg(hex(c));
     return out;
 }
 
@@ -67,12 +70,10 @@ QList<DoorUnitDecoder::Event> DoorUnitDecoder::lineSettings(int baud, int dataBi
     const QString parityName = parity == 'n'   ? QStringLiteral("no parity")
                                : parity == 'e' ? QStringLiteral("even parity")
                                                : QStringLiteral("odd parity");
-    const QString line = QStringLiteral("line: %1 baud, %2 data bits, %3, %4 stop bit%5")
+    const QString line = QStringLiteral("line: %1 baud, %2 data bits, %3, %4")
                              .arg(baud)
                              .arg(dataBits)
-                             .arg(parityName)
-                             .arg(stopBits)
-                             .arg(stopBits == 1 ? QString() : QStringLiteral("s"));
+                             .arg(parityName, plural(stopBits, "1 stop bit", "%1 stop bits"));
     if (line != m_lastLine) {
         m_lastLine = line;
         add(QStringLiteral("lineSettings"), timeMs,
@@ -159,7 +160,7 @@ void DoorUnitDecoder::take(char byte, qint64 timeMs)
 void DoorUnitDecoder::takeInDirectory(char byte, qint64 timeMs)
 {
     notePause(timeMs);
-    if (byte == ',' || byte == '.') {
+    if (byte == doorunit::kBatchEnd || byte == doorunit::kDirectoryEnd) {
         if (!m_record.isEmpty()) {
             framingError(timeMs,
                          QStringLiteral("record cut short by \"%1\": \"%2\" (%3 characters)")
@@ -168,28 +169,27 @@ void DoorUnitDecoder::takeInDirectory(char byte, qint64 timeMs)
                              .arg(m_record.size()));
             m_record.clear();
         }
-        if (byte == ',') {
+        if (byte == doorunit::kBatchEnd) {
             if (m_inBatch == 0)
                 framingError(timeMs, QStringLiteral("a batch without records"));
             ++m_batches;
             add(QStringLiteral("batchEnd"), timeMs, {{"batch", m_batches}, {"rooms", m_inBatch}},
-                QStringLiteral("batch %1 end: %2 room%3")
+                QStringLiteral("batch %1 end: %2")
                     .arg(m_batches)
-                    .arg(m_inBatch)
-                    .arg(m_inBatch == 1 ? QString() : QStringLiteral("s")));
+                    .arg(plural(m_inBatch, "1 room", "%1 rooms")));
             m_inBatch = 0;
             m_batchEndAt = timeMs;
             return;
         }
         if (m_inBatch != 0)
-            framingError(timeMs, QStringLiteral("the last batch has no \",\" before \".\""));
+            framingError(timeMs, QStringLiteral("the last batch has no \"%1\" before \"%2\"")
+                                     .arg(doorunit::kBatchEnd)
+                                     .arg(doorunit::kDirectoryEnd));
         m_state = State::Idle;
         add(QStringLiteral("directoryEnd"), timeMs, {{"rooms", m_rooms}, {"batches", m_batches}},
-            QStringLiteral("directory end: %1 room%2 in %3 batch%4")
-                .arg(m_rooms)
-                .arg(m_rooms == 1 ? QString() : QStringLiteral("s"))
-                .arg(m_batches)
-                .arg(m_batches == 1 ? QString() : QStringLiteral("es")));
+            QStringLiteral("directory end: %1 in %2")
+                .arg(plural(m_rooms, "1 room", "%1 rooms"),
+                     plural(m_batches, "1 batch", "%1 batches")));
         return;
     }
     if (isCommand(byte) && m_record.isEmpty()) {
@@ -201,7 +201,7 @@ void DoorUnitDecoder::takeInDirectory(char byte, qint64 timeMs)
         return;
     }
     m_record += byte;
-    if (byte == '#')
+    if (byte == doorunit::kRecordEnd)
         endRecord(timeMs);
 }
 
@@ -213,13 +213,15 @@ void DoorUnitDecoder::endRecord(qint64 timeMs)
     if (r.size() != kRecordLength)
         wrong << QStringLiteral("%1 characters instead of %2").arg(r.size()).arg(kRecordLength);
     else {
-        if (r[7] != '$')
-            wrong << QStringLiteral("no \"$\" after the room");
-        if (r[19] != '@' || r[31] != '@')
-            wrong << QStringLiteral("no \"@\" after a telephone number");
+        if (r[doorunit::kRoomWidth] != doorunit::kRoomEnd)
+            wrong << QStringLiteral("no \"%1\" after the room").arg(doorunit::kRoomEnd);
+        if (r[doorunit::telephoneOffset(1) - 1] != doorunit::kTelephoneEnd ||
+            r[doorunit::telephoneOffset(2) - 1] != doorunit::kTelephoneEnd)
+            wrong << QStringLiteral("no \"%1\" after a telephone number")
+                         .arg(doorunit::kTelephoneEnd);
     }
     for (char c : r) {
-        if (c < 0x20 || c > 0x7e) {
+        if (!doorunit::isPrintable(char32_t(quint8(c)))) {
             wrong << QStringLiteral("byte %1 is not printable").arg(hex(c));
             break;
         }
@@ -231,10 +233,13 @@ void DoorUnitDecoder::endRecord(qint64 timeMs)
     }
     ++m_rooms;
     ++m_inBatch;
-    const QString room = QString::fromLatin1(r.mid(0, 7));
-    const QString tel1 = QString::fromLatin1(r.mid(8, 11));
-    const QString tel2 = QString::fromLatin1(r.mid(20, 11));
-    const QString tel3 = QString::fromLatin1(r.mid(32, 11));
+    const QString room = QString::fromLatin1(r.mid(0, doorunit::kRoomWidth));
+    const auto telephone = [&r](int i) {
+        return QString::fromLatin1(r.mid(doorunit::telephoneOffset(i), doorunit::kTelephoneWidth));
+    };
+    const QString tel1 = telephone(0);
+    const QString tel2 = telephone(1);
+    const QString tel3 = telephone(2);
     add(QStringLiteral("record"), timeMs,
         {{"index", m_rooms},
          {"batch", m_batches + 1},
@@ -264,9 +269,8 @@ void DoorUnitDecoder::notePause(qint64 timeMs)
 
 void DoorUnitDecoder::cutDirectory(const QString& why, qint64 timeMs)
 {
-    QString text = QStringLiteral("directory cut off after %1 room%2: %3")
-                       .arg(m_rooms)
-                       .arg(m_rooms == 1 ? QString() : QStringLiteral("s"), why);
+    QString text = QStringLiteral("directory cut off after %1: %2")
+                       .arg(plural(m_rooms, "1 room", "%1 rooms"), why);
     if (!m_record.isEmpty())
         text += QStringLiteral(", inside the record \"%1\"").arg(shown(m_record));
     m_record.clear();

@@ -8,6 +8,7 @@
 #include "database.h"
 #include "datafolder.h"
 #include "directorydownload.h"
+#include "linkmessages.h"
 #include "loaddefault.h"
 #include "portdoctor.h"
 #include "roomdirectoryview.h"
@@ -103,71 +104,44 @@ QString accessHint(const QString& device)
     return d.access.left(1).toUpper() + d.access.mid(1) + u'.';
 }
 
-// The command's result in its own words.
+// The command's result in the program's words, then what the program's box
+// leaves out: why the port did not open and where to look next.
 QString describe(const LinkResult& r, const QString& device, const QString& roomFile)
 {
-    const QString port = QStringLiteral("COM%1 (%2)").arg(r.port).arg(device);
-    const QString rooms = QStringLiteral("%1 of %2 rooms").arg(r.sent).arg(r.total);
-    switch (r.kind) {
-    case Kind::Done:
-        break;
-    case Kind::NoSuchPort:
-        return QStringLiteral("%1.\nSee the serial devices of this computer and how to map one "
-                              "with: quorvane-link ports")
-            .arg(r.detail);
-    case Kind::OpenFailed:
-        return QStringLiteral("%1 (error %2).\n%3")
-            .arg(r.detail)
-            .arg(r.code)
-            .arg(r.code == 13   ? accessHint(device)
-                 : r.code == 16 ? QStringLiteral("Another program holds it; 'quorvane-link "
-                                                 "ports' shows which.")
-                                : QStringLiteral("'quorvane-link ports' shows what it is."));
-    case Kind::BadOpenTime:
-        return QStringLiteral("The open time \"%1\" is not a number of seconds from 0 to 255, so "
-                              "nothing was sent.")
-            .arg(r.detail);
-    case Kind::Empty:
-        return QStringLiteral("The room directory %1 holds no rooms, so nothing was sent.")
-            .arg(roomFile);
-    case Kind::Unreadable:
-        return QStringLiteral("The room directory could not be read, so nothing was sent:\n%1")
-            .arg(r.detail);
-    case Kind::BadRows:
-        return QStringLiteral("Nothing was sent: %1 of the %2 rooms cannot be sent as they are "
-                              "and must be corrected first.\n%3")
-            .arg(r.code)
-            .arg(r.total)
-            .arg(r.detail);
-    case Kind::LinkFailed:
-        if (r.command == Command::Download)
-            return QStringLiteral("The download stopped after %1 were sent to %2: %3\nThe door "
-                                  "unit may now hold only part of the directory. Check the cable "
-                                  "and the port, then download again.")
-                .arg(rooms, port, r.detail);
-        return QStringLiteral("%1 did not reach the door unit whole on %2: %3")
-            .arg(r.command == Command::Settings ? QStringLiteral("The settings")
-                                                : QStringLiteral("Load Default"),
-                 port, r.detail);
-    case Kind::Changed:
-        return QStringLiteral("The download stopped after %1: room %2 changed while it was sent "
-                              "and can no longer be sent as it is.")
-            .arg(rooms)
-            .arg(r.sent + 1);
-    case Kind::Interrupted:
-        return QStringLiteral("The download stopped after %1: the room directory could not be "
-                              "read.\n%2")
-            .arg(rooms, r.detail);
-    case Kind::Stopped:
-        return QStringLiteral("The download was stopped by %1 after %2.").arg(r.detail, rooms);
-    case Kind::Busy:
-    case Kind::NotLocked:
-    case Kind::PortClosed:
-    case Kind::PortFailed:
-    case Kind::NoEntry:
+    const std::optional<LinkMessage> message = linkMessage(r);
+    if (!message) {
+        const QString port = QStringLiteral("COM%1 (%2)").arg(r.port).arg(device);
+        if (r.kind == Kind::Stopped)
+            return QStringLiteral("The download was stopped by %1 after %2 of %3 rooms.")
+                .arg(r.detail)
+                .arg(r.sent)
+                .arg(r.total);
         return QStringLiteral("%1 is not ready, so nothing was sent. %2").arg(port, r.detail);
     }
-    return {};
+    // A terminal ends a line with a line feed alone.
+    QString text = QString(message->text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    switch (r.kind) {
+    case Kind::NoSuchPort:
+        return text + QStringLiteral("\n%1.\nSee the serial devices of this computer and how to "
+                                     "map one with: quorvane-link ports")
+                          .arg(r.detail);
+    case Kind::OpenFailed:
+        return text + QStringLiteral("\n%1 (error %2).\n%3")
+                          .arg(r.detail)
+                          .arg(r.code)
+                          .arg(r.code == 13   ? accessHint(device)
+                               : r.code == 16 ? QStringLiteral("Another program holds it; "
+                                                               "'quorvane-link ports' shows which.")
+                                              : QStringLiteral("'quorvane-link ports' shows what "
+                                                               "it is."));
+    case Kind::Empty:
+        return text + u'\n' + roomFile;
+    default:
+        break;
+    }
+    if (!message->namesDetail && !r.detail.isEmpty())
+        text += u'\n' + r.detail;
+    return text;
 }
 
 int exitFor(const LinkResult& result)
@@ -286,7 +260,8 @@ int sendCommand(Command command, const Options& options, Console& console, Envir
     if (result.done()) {
         switch (command) {
         case Command::Download:
-            say(console.err, QStringLiteral("Data download complete: %1 rooms sent to %2.")
+            say(console.err, QStringLiteral("%1: %2 rooms sent to %3.")
+                                 .arg(linkResultText(result))
                                  .arg(result.total)
                                  .arg(where));
             break;

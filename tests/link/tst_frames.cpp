@@ -48,6 +48,12 @@ private slots:
         QTest::newRow("Chinese") << RoomRecord{"房101", "", "", ""}
                                  << "Room \"房101\" holds \"房\", which is not a printable ASCII "
                                     "character";
+        // Counted as the import counts it: one character, not two UTF-16 units.
+        QTest::newRow("beyond the BMP")
+            << RoomRecord{QStringLiteral("1234567\U0001F600"), "", "", ""}
+            << QStringLiteral("Room \"1234567\U0001F600\" has 8 characters; at most 7 fit; Room "
+                              "\"1234567\U0001F600\" holds \"\U0001F600\", which is not a "
+                              "printable ASCII character");
         QTest::newRow("DEL") << RoomRecord{"1", "", QStringLiteral("1\x7f"), ""}
                              << "TEL2 \"1\x7f\" holds \"U+007f\", which is not a printable ASCII "
                                 "character";

@@ -69,11 +69,11 @@ void TestQuorvaneLink::commands_data()
                               << "COM1 (%1) complete";
     QTest::newRow("open time too long")
         << QStringList{"send-settings", "--port=COM1", "--open-time", "300"} << "" << 0 << 1
-        << QStringList{} << "nothing was sent" << 0 << ""
+        << QStringList{} << "设置未发送" << 0 << ""
         << "no port refused: open time \"300\" is not 0 to 255 seconds";
     QTest::newRow("a room that cannot be sent")
         << QStringList{"download", "--port", "COM1"} << "1.2" << 0 << 1 << QStringList{}
-        << "Nothing was sent: 1 of the 6 rooms cannot be sent" << 0 << ""
+        << "Nothing was sent to the door unit: 1 of the 6 rooms cannot be sent" << 0 << ""
         << "COM1 (%1) refused: 1 of 6 rooms cannot be sent as they are";
     QTest::newRow("stopped in the first batch pause")
         << QStringList{"download", "--port", "COM1"} << "" << 100 << 2
