@@ -4,7 +4,7 @@
 #include "datafolder.h"
 #include "operatorlimits.h"
 #include "plural.h"
-#include "transferlog.h"
+#include "schema.h"
 
 #include <QDir>
 #include <QFile>
@@ -107,7 +107,7 @@ Outcome fillDatabase(const QString& path, const TableSpec& layout,
             run(schema::createStatement(layout));
             // The room file also keeps the history of what was sent from it.
             if (layout.table == schema::directoryTable().table) {
-                for (const QString& statement : TransferLog::createStatements())
+                for (const QString& statement : schema::transferRecordStatements())
                     run(statement);
             }
             if (first)

@@ -53,4 +53,20 @@ int characterCount(const QString& text)
     return int(text.toUcs4().size());
 }
 
+QStringList transferRecordStatements()
+{
+    return {QStringLiteral("CREATE TABLE IF NOT EXISTS transfer_log ("
+                           "id INTEGER PRIMARY KEY AUTOINCREMENT, "
+                           "started TEXT NOT NULL, finished TEXT, operator TEXT, port TEXT, "
+                           "device TEXT, what TEXT NOT NULL, open_time INTEGER, auto_mode INTEGER, "
+                           "sent INTEGER NOT NULL DEFAULT 0, total INTEGER NOT NULL DEFAULT 0, "
+                           "outcome TEXT NOT NULL, reason TEXT)"),
+            QStringLiteral("CREATE INDEX IF NOT EXISTS transfer_log_time "
+                           "ON transfer_log (started, id)"),
+            QStringLiteral("CREATE TABLE IF NOT EXISTS transfer_room ("
+                           "transfer INTEGER NOT NULL, position INTEGER NOT NULL, "
+                           "Room TEXT, TEL1 TEXT, TEL2 TEXT, TEL3 TEXT, "
+                           "PRIMARY KEY (transfer, position)) WITHOUT ROWID")};
+}
+
 } // namespace schema

@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 // A text field of a table and the widest value the program stores in it
 // (0: no limit). A login text (an operator's name or PIN) must also be free
@@ -37,6 +38,9 @@ TableSpec directoryTable();
 
 // The statement that creates the table with its hidden key and width checks.
 QString createStatement(const TableSpec& layout);
+// The transfer record's tables beside Room_tel in the room file: what was
+// sent to the door unit, when and by whom, and the rooms of each download.
+QStringList transferRecordStatements();
 
 // Characters as SQLite's length() counts them (code points), so a check made
 // before writing agrees with the table's width constraints.

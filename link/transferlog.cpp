@@ -2,6 +2,7 @@
 
 #include "bulkstatement.h"
 #include "database.h"
+#include "schema.h"
 
 #include <QFileInfo>
 #include <QSqlDatabase>
@@ -115,22 +116,6 @@ QString TransferLog::timeText(const QDateTime& utc)
     return utc.toUTC().toString(Qt::ISODateWithMs);
 }
 
-QStringList TransferLog::createStatements()
-{
-    return {QStringLiteral("CREATE TABLE IF NOT EXISTS transfer_log ("
-                           "id INTEGER PRIMARY KEY AUTOINCREMENT, "
-                           "started TEXT NOT NULL, finished TEXT, operator TEXT, port TEXT, "
-                           "device TEXT, what TEXT NOT NULL, open_time INTEGER, auto_mode INTEGER, "
-                           "sent INTEGER NOT NULL DEFAULT 0, total INTEGER NOT NULL DEFAULT 0, "
-                           "outcome TEXT NOT NULL, reason TEXT)"),
-            QStringLiteral("CREATE INDEX IF NOT EXISTS transfer_log_time "
-                           "ON transfer_log (started, id)"),
-            QStringLiteral("CREATE TABLE IF NOT EXISTS transfer_room ("
-                           "transfer INTEGER NOT NULL, position INTEGER NOT NULL, "
-                           "Room TEXT, TEL1 TEXT, TEL2 TEXT, TEL3 TEXT, "
-                           "PRIMARY KEY (transfer, position)) WITHOUT ROWID")};
-}
-
 QString TransferLog::notRecordable(const QString& path)
 {
     switch (database::probe(path)) {
@@ -182,7 +167,7 @@ Outcome TransferLog::open(Use use)
             why = database::plainError(error, m_path);
         } else if (write) {
             QSqlQuery q(QSqlDatabase::database(m_connection, false));
-            for (const QString& statement : createStatements()) {
+            for (const QString& statement : schema::transferRecordStatements()) {
                 if (!q.exec(statement)) {
                     why = database::plainError(q.lastError(), m_path);
                     break;

@@ -109,9 +109,6 @@ public:
     // A download's rooms one at a time, in the order they went out.
     Outcome eachRoom(qint64 id, const std::function<void(const RoomRecord&)>& room);
 
-    // The statements that make the tables; init runs them on a new file.
-    static QStringList createStatements();
-
     // "2026-12-01T14:02:00.000Z"
     static QString timeText(const QDateTime& utc);
 
