@@ -180,10 +180,21 @@ Outcome write(const QString& path, const QList<RoomRecord>& rooms, bool replace,
 
 Outcome exportCsv(const QString& path, QByteArray& csv)
 {
-    QList<RoomRecord> rooms;
-    if (Outcome read = readDirectory(path, rooms); !read)
-        return read;
-    csv = roomcsv::write(rooms);
+    // Each room goes to the text as it is read, so the directory is never
+    // held twice.
+    Connection connection(path);
+    if (!connection.opened())
+        return connection.opened();
+    QByteArray text = roomcsv::header();
+    BulkStatement select(connection.db(), addressing(connection.db()).select);
+    if (select.run()) {
+        while (select.next())
+            roomcsv::appendRow(text, select.record(1));
+    }
+    if (select.failed())
+        return Outcome::failure(QStringLiteral("The room directory in %1 cannot be read: %2")
+                                    .arg(path, select.error(path)));
+    csv = std::move(text);
     return Outcome::success();
 }
 

@@ -45,10 +45,11 @@ int importRooms(QStringList arguments, Console& console)
         return kOtherFailure;
     }
     roomcsv::CsvFile file;
-    if (Outcome read = roomcsv::read(bytes, file); !read) {
+    if (Outcome read = roomcsv::read(bytes, file, roomcsv::Values::Viewed); !read) {
         say(console.err, QStringLiteral("%1: %2").arg(path, read.description()));
         return kOtherFailure;
     }
+    bytes = QByteArray();
     QList<RoomRecord> directoryRooms;
     if (Outcome read = roomimport::readDirectory(target, directoryRooms); !read) {
         say(console.err, read.description());

@@ -21,12 +21,14 @@
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
+#include <string>
 #include <vector>
 
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 extern char** environ;
 
@@ -62,18 +64,15 @@ struct Run
 
 // Runs a command as a shell would, its output to the file out, and measures
 // the wall time from start to its end and its peak resident memory.
-Run run(const QStringList& command, const QString& out)
+Run spawn(const std::vector<std::string>& command, const std::string& out)
 {
-    std::vector<QByteArray> bytes;
-    for (const QString& part : command)
-        bytes.push_back(part.toLocal8Bit());
     std::vector<char*> argv;
-    for (QByteArray& part : bytes)
-        argv.push_back(part.data());
+    for (const std::string& part : command)
+        argv.push_back(const_cast<char*>(part.c_str()));
     argv.push_back(nullptr);
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, out.toLocal8Bit().constData(),
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, out.c_str(),
                                      O_WRONLY | O_CREAT | O_TRUNC, 0644);
     posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
     Run result;
@@ -96,6 +95,84 @@ Run run(const QStringList& command, const QString& out)
     result.peakMb = double(usage.ru_maxrss) / 1024;
     return result;
 }
+
+// A child's peak memory starts from that of the process that starts it, so
+// the commands are started by a small process forked before anything else:
+// it reads each command (its output file and words, each ended by a zero
+// byte, then an empty word) from one pipe and answers on the other.
+class Spawner
+{
+public:
+    Spawner()
+    {
+        int requests[2];
+        int answers[2];
+        if (pipe(requests) != 0 || pipe(answers) != 0)
+            return;
+        m_pid = fork();
+        if (m_pid == 0) {
+            close(requests[1]);
+            close(answers[0]);
+            serve(requests[0], answers[1]);
+            _exit(0);
+        }
+        close(requests[0]);
+        close(answers[1]);
+        m_requests = requests[1];
+        m_answers = answers[0];
+    }
+    ~Spawner()
+    {
+        close(m_requests);
+        close(m_answers);
+        if (m_pid > 0)
+            waitpid(m_pid, nullptr, 0);
+    }
+
+    Run run(const QStringList& command, const QString& out)
+    {
+        QByteArray request = out.toLocal8Bit() + '\0';
+        for (const QString& part : command)
+            request += part.toLocal8Bit() + '\0';
+        request += '\0';
+        Run result;
+        if (write(m_requests, request.constData(), size_t(request.size())) != request.size() ||
+            read(m_answers, &result, sizeof result) != sizeof result)
+            return {};
+        return result;
+    }
+
+private:
+    static void serve(int requests, int answers)
+    {
+        FILE* in = fdopen(requests, "r");
+        for (;;) {
+            std::vector<std::string> words;
+            std::string word;
+            for (int c = std::fgetc(in); c != EOF; c = std::fgetc(in)) {
+                if (c != 0) {
+                    word += char(c);
+                    continue;
+                }
+                if (word.empty())
+                    break;
+                words.push_back(std::move(word));
+                word.clear();
+            }
+            if (words.size() < 2)
+                return;
+            const std::string out = words.front();
+            words.erase(words.begin());
+            const Run result = spawn(words, out);
+            if (write(answers, &result, sizeof result) != sizeof result)
+                return;
+        }
+    }
+
+    pid_t m_pid = -1;
+    int m_requests = -1;
+    int m_answers = -1;
+};
 
 struct Figures
 {
@@ -135,6 +212,7 @@ QByteArray contents(const QString& path)
 
 int main(int argc, char** argv)
 {
+    Spawner spawner;
     QCoreApplication app(argc, argv);
     QTemporaryDir dir;
     const QString tool = QStringLiteral(QUORVANE_DB_PATH);
@@ -177,8 +255,8 @@ int main(int argc, char** argv)
             QStringLiteral("INSERT INTO Room_tel (Room, TEL1, TEL2, TEL3) SELECT * FROM "
                            "temp.staging")};
         const bool oursFirst = round % 2 == 0;
-        const Run a = run(oursFirst ? importOurs : importTheirs, said);
-        const Run b = run(oursFirst ? importTheirs : importOurs, said);
+        const Run a = spawner.run(oursFirst ? importOurs : importTheirs, said);
+        const Run b = spawner.run(oursFirst ? importTheirs : importOurs, said);
         const Run& ourRun = oursFirst ? a : b;
         const Run& theirRun = oursFirst ? b : a;
         if (!ourRun.ok || !theirRun.ok) {
@@ -194,8 +272,10 @@ int main(int argc, char** argv)
         const QStringList exportOurs{tool, QStringLiteral("export"), folder, ourCsv};
         const QStringList exportTheirs{QStringLiteral("sqlite3"), QStringLiteral("-csv"), theirs,
                                        select};
-        const Run c = run(oursFirst ? exportTheirs : exportOurs, oursFirst ? theirCsv : said);
-        const Run d = run(oursFirst ? exportOurs : exportTheirs, oursFirst ? said : theirCsv);
+        const Run c =
+            spawner.run(oursFirst ? exportTheirs : exportOurs, oursFirst ? theirCsv : said);
+        const Run d =
+            spawner.run(oursFirst ? exportOurs : exportTheirs, oursFirst ? said : theirCsv);
         const Run& ourExportRun = oursFirst ? d : c;
         const Run& theirExportRun = oursFirst ? c : d;
         if (!ourExportRun.ok || !theirExportRun.ok) {
