@@ -205,23 +205,32 @@ QString doubledQuotes(const QString& value)
            QLatin1Char('"');
 }
 
-// The value as quotedValue would give it, in UTF-8, added to csv.
+// The value in double quotes, a quote inside it doubled, and a value a
+// spreadsheet would take as a formula as ="...", in UTF-8, added to csv.
 void appendQuoted(QByteArray& csv, const QString& value)
 {
     if (value.isEmpty())
         return;
-    const QString text = looksLikeFormula(value) ? QLatin1Char('=') + doubledQuotes(value) : value;
-    csv += '"';
-    if (std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() < 0x80; })) {
-        for (const QChar c : text) {
-            csv += char(c.unicode());
-            if (c == QLatin1Char('"'))
-                csv += '"';
-        }
-    } else {
-        csv += text.toUtf8().replace('"', QByteArrayLiteral("\"\""));
+    const bool ascii =
+        std::all_of(value.cbegin(), value.cend(), [](QChar c) { return c.unicode() < 0x80; });
+    if (!ascii || looksLikeFormula(value)) {
+        const QString text =
+            looksLikeFormula(value) ? QLatin1Char('=') + doubledQuotes(value) : value;
+        csv += '"' + text.toUtf8().replace('"', QByteArrayLiteral("\"\"")) + '"';
+        return;
     }
-    csv += '"';
+    // Written in place: a directory of 100,000 rooms has 400,000 values.
+    const qsizetype at = csv.size();
+    csv.resize(at + 2 * value.size() + 2);
+    char* out = csv.data() + at;
+    *out++ = '"';
+    for (const QChar c : value) {
+        *out++ = char(c.unicode());
+        if (c == QLatin1Char('"'))
+            *out++ = '"';
+    }
+    *out++ = '"';
+    csv.truncate(out - csv.constData());
 }
 
 // The text inside ="...", or the value itself when it is not of that form.

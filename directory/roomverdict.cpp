@@ -121,17 +121,13 @@ public:
         // by length; longer numbers are refused anyway.
         constexpr qsizetype kLongest = 16;
         int forms[3][kLongest + 1] = {};
-        QList<const QString*> marked; // numbers starting with "0" or "+"
         auto see = [&](const RoomRecord& r) {
             for (const QString* n : {&r.TEL1, &r.TEL2, &r.TEL3}) {
                 if (n->isEmpty() || !dialable(*n))
                     continue;
                 const QChar first = n->at(0);
                 const int kind = first == QLatin1Char('0') ? 0 : first == QLatin1Char('+') ? 1 : 2;
-                if (kind < 2)
-                    marked << n;
-                else
-                    m_bare = true;
+                m_bare = m_bare || kind == 2;
                 ++forms[kind][std::min(n->size(), kLongest)];
             }
         };
@@ -139,11 +135,20 @@ public:
             see(row.room);
         for (const RoomRecord& r : directory)
             see(r);
-        // Only a bare number can have lost its prefix.
+        // Only a bare number can have lost its prefix, so the numbers
+        // starting with "0" or "+" are kept only when there is one.
+        auto keep = [&](const RoomRecord& r) {
+            for (const QString* n : {&r.TEL1, &r.TEL2, &r.TEL3}) {
+                if (!n->isEmpty() && dialable(*n) &&
+                    (n->at(0) == QLatin1Char('0') || n->at(0) == QLatin1Char('+')))
+                    m_numbers.insert(*n);
+            }
+        };
         if (m_bare) {
-            m_numbers.reserve(marked.size());
-            for (const QString* n : std::as_const(marked))
-                m_numbers.insert(*n);
+            for (const roomcsv::CsvRow& row : file)
+                keep(row.room);
+            for (const RoomRecord& r : directory)
+                keep(r);
         }
         int best = 0;
         for (int kind = 0; kind < 3; ++kind) {
@@ -290,39 +295,53 @@ QList<RowVerdict> judge(const QList<roomcsv::CsvRow>& file, const QList<RoomReco
         QList<NamedRoom> rooms;
         QSet<QStringView> keys;
     };
-    QHash<QStringView, NamedRoom> firstRoomOf;
+    // Rooms are numbered in one sequence: the file's rows, then the
+    // directory's, so that the hash of 300,000 numbers holds an index each.
+    auto named = [&](qsizetype at) {
+        return at < file.size()
+                   ? NamedRoom(keys[at], file[at].room.Room)
+                   : NamedRoom(directoryKeys[at - file.size()], directory[at - file.size()].Room);
+    };
+    QHash<QStringView, qsizetype> firstRoomOf;
     QHash<QStringView, Sharing> roomsOfNumber; // numbers of more than one room only
     firstRoomOf.reserve(3 * (file.size() + (replace ? 0 : directory.size())));
-    auto noteNumbers = [&](const RoomRecord& r, QStringView key) {
+    auto noteNumbers = [&](qsizetype at) {
+        const RoomRecord& r = at < file.size() ? file[at].room : directory[at - file.size()];
+        const NamedRoom room = named(at);
         for (const QString* n : {&r.TEL1, &r.TEL2, &r.TEL3}) {
             if (n->isEmpty())
                 continue;
             const auto first = firstRoomOf.constFind(*n);
             if (first == firstRoomOf.cend()) {
-                firstRoomOf.insert(*n, NamedRoom(key, r.Room));
+                firstRoomOf.insert(*n, at);
                 continue;
             }
-            if (first->first == key)
+            const NamedRoom earlier = named(*first);
+            if (earlier.first == room.first)
                 continue;
             Sharing& shared = roomsOfNumber[*n];
             if (shared.rooms.isEmpty()) {
-                shared.rooms << *first;
-                shared.keys.insert(first->first);
+                shared.rooms << earlier;
+                shared.keys.insert(earlier.first);
             }
-            if (!shared.keys.contains(key)) {
-                shared.rooms << NamedRoom(key, r.Room);
-                shared.keys.insert(key);
+            if (!shared.keys.contains(room.first)) {
+                shared.rooms << room;
+                shared.keys.insert(room.first);
             }
         }
     };
     for (qsizetype i = 0; i < file.size(); ++i)
-        noteNumbers(file[i].room, keys[i]);
+        noteNumbers(i);
     if (!replace) {
         for (qsizetype i = 0; i < directory.size(); ++i) {
             if (!firstRowOf.contains(directoryKeys[i]))
-                noteNumbers(directory[i], directoryKeys[i]);
+                noteNumbers(file.size() + i);
         }
     }
+    // Neither is asked again; the checks below need the room of shared
+    // numbers only.
+    firstRoomOf = {};
+    firstRowOf = {};
 
     const LostPrefix prefixes(file, directory);
     for (int i = 0; i < file.size(); ++i) {
