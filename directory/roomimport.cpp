@@ -98,7 +98,12 @@ Outcome readDirectory(const QString& path, QList<RoomRecord>& rooms)
     return Outcome::success();
 }
 
-Outcome write(const QString& path, const QList<RoomRecord>& rooms, bool replace, Written* written)
+namespace {
+
+// write, for rooms of any list: roomOf gives an item's room.
+template <typename Item, typename RoomOf>
+Outcome writeRooms(const QString& path, const QList<Item>& rooms, const RoomOf& roomOf,
+                   bool replace, Written* written)
 {
     Written counts;
     Connection connection(path);
@@ -145,7 +150,8 @@ Outcome write(const QString& path, const QList<RoomRecord>& rooms, bool replace,
     BulkStatement insert(db, QStringLiteral("INSERT INTO Room_tel (Room, TEL1, TEL2, TEL3) "
                                             "VALUES (?, ?, ?, ?)"));
     BulkStatement update(db, rows.update);
-    for (const RoomRecord& r : rooms) {
+    for (const Item& item : rooms) {
+        const RoomRecord& r = roomOf(item);
         // The door unit takes "101" and a stored "0101" as one room, so the
         // stored row is the one given the numbers.
         const auto found = stored.constFind(doorUnitRoomKey(r.Room));
@@ -176,6 +182,22 @@ Outcome write(const QString& path, const QList<RoomRecord>& rooms, bool replace,
     if (written)
         *written = counts;
     return Outcome::success();
+}
+
+} // namespace
+
+Outcome write(const QString& path, const QList<RoomRecord>& rooms, bool replace, Written* written)
+{
+    return writeRooms(
+        path, rooms, [](const RoomRecord& r) -> const RoomRecord& { return r; }, replace, written);
+}
+
+Outcome write(const QString& path, const QList<roomcsv::CsvRow>& rows, bool replace,
+              Written* written)
+{
+    return writeRooms(
+        path, rows, [](const roomcsv::CsvRow& row) -> const RoomRecord& { return row.room; },
+        replace, written);
 }
 
 Outcome exportCsv(const QString& path, QByteArray& csv)

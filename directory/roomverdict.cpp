@@ -6,6 +6,7 @@
 #include <QSet>
 
 #include <algorithm>
+#include <vector>
 
 namespace roomverdict {
 
@@ -185,6 +186,46 @@ private:
     qsizetype m_length = 0;
 };
 
+// The first place of each text, where a place names a text (a row's room, a
+// room's number): an open-addressing table of 4 bytes a slot, since a hash
+// of 300,000 texts would cost several times the memory.
+class FirstPlaces
+{
+public:
+    explicit FirstPlaces(qsizetype most)
+        : m_slots(size_t(qNextPowerOfTwo(quint64(most + most / 2 + 1))), -1)
+    {
+    }
+
+    // The first place of text; place itself, noted, when text is new.
+    template <typename TextAt>
+    qsizetype first(qsizetype place, QStringView text, const TextAt& textAt)
+    {
+        qint32& slot = m_slots[slotOf(text, textAt)];
+        if (slot < 0)
+            slot = qint32(place);
+        return slot;
+    }
+
+    // The first place of text, or -1.
+    template <typename TextAt> qsizetype find(QStringView text, const TextAt& textAt) const
+    {
+        return m_slots[slotOf(text, textAt)];
+    }
+
+private:
+    template <typename TextAt> size_t slotOf(QStringView text, const TextAt& textAt) const
+    {
+        const size_t mask = m_slots.size() - 1;
+        size_t i = qHash(text) & mask;
+        while (m_slots[i] >= 0 && textAt(m_slots[i]) != text)
+            i = (i + 1) & mask;
+        return i;
+    }
+
+    std::vector<qint32> m_slots;
+};
+
 } // namespace
 
 QList<RowVerdict> judge(const QList<roomcsv::CsvRow>& file, const QList<RoomRecord>& directory,
@@ -201,9 +242,9 @@ QList<RowVerdict> judge(const QList<roomcsv::CsvRow>& file, const QList<RoomReco
         keys << doorUnitRoomKey(row.room.Room);
     // Rows of each room: the first in one hash, more only when there are any,
     // since a file of 100,000 rooms should not cost 100,000 lists.
-    QHash<QStringView, int> firstRowOf;
+    auto keyAt = [&](qsizetype row) -> const QString& { return keys[row]; };
+    FirstPlaces firstRowOf(file.size());
     QHash<QStringView, QList<int>> rowsOfRoom;
-    firstRowOf.reserve(file.size());
     for (int i = 0; i < file.size(); ++i) {
         const roomcsv::CsvRow& row = file[i];
         RowVerdict& v = verdicts[i];
@@ -211,10 +252,8 @@ QList<RowVerdict> judge(const QList<roomcsv::CsvRow>& file, const QList<RoomReco
             raise(v, Verdict::Error, row.problem);
         if (row.room.Room.isEmpty())
             raise(v, Verdict::Error, QStringLiteral("the room is empty"));
-        else if (firstRowOf.contains(keys[i]))
+        else if (firstRowOf.first(i, keys[i], keyAt) != i)
             rowsOfRoom[keys[i]] << i;
-        else
-            firstRowOf.insert(keys[i], i);
         const Field fields[] = {{"Room", row.room.Room, schema::kRoomWidth},
                                 {"TEL1", row.room.TEL1, schema::kTelephoneWidth},
                                 {"TEL2", row.room.TEL2, schema::kTelephoneWidth},
@@ -248,7 +287,7 @@ QList<RowVerdict> judge(const QList<roomcsv::CsvRow>& file, const QList<RoomReco
     constexpr qsizetype kNamed = 3;
     for (auto it = rowsOfRoom.begin(); it != rowsOfRoom.end(); ++it) {
         QList<int>& rows = it.value();
-        rows.prepend(firstRowOf.value(it.key()));
+        rows.prepend(int(firstRowOf.find(it.key(), keyAt)));
         const QString& text = file[rows.first()].room.Room;
         const bool padded = std::any_of(rows.cbegin(), rows.cend(),
                                         [&](int j) { return file[j].room.Room != text; });
@@ -302,21 +341,27 @@ QList<RowVerdict> judge(const QList<roomcsv::CsvRow>& file, const QList<RoomReco
                    ? NamedRoom(keys[at], file[at].room.Room)
                    : NamedRoom(directoryKeys[at - file.size()], directory[at - file.size()].Room);
     };
-    QHash<QStringView, qsizetype> firstRoomOf;
+    auto recordAt = [&](qsizetype at) -> const RoomRecord& {
+        return at < file.size() ? file[at].room : directory[at - file.size()];
+    };
+    auto numberAt = [&](qsizetype place) -> const QString& {
+        const RoomRecord& r = recordAt(place / 3);
+        return place % 3 == 0 ? r.TEL1 : place % 3 == 1 ? r.TEL2 : r.TEL3;
+    };
+    FirstPlaces firstPlaces(3 * (file.size() + (replace ? 0 : directory.size())));
     QHash<QStringView, Sharing> roomsOfNumber; // numbers of more than one room only
-    firstRoomOf.reserve(3 * (file.size() + (replace ? 0 : directory.size())));
     auto noteNumbers = [&](qsizetype at) {
-        const RoomRecord& r = at < file.size() ? file[at].room : directory[at - file.size()];
+        const RoomRecord& r = recordAt(at);
         const NamedRoom room = named(at);
-        for (const QString* n : {&r.TEL1, &r.TEL2, &r.TEL3}) {
+        const QString* numbers[] = {&r.TEL1, &r.TEL2, &r.TEL3};
+        for (qsizetype k = 0; k < 3; ++k) {
+            const QString* n = numbers[k];
             if (n->isEmpty())
                 continue;
-            const auto first = firstRoomOf.constFind(*n);
-            if (first == firstRoomOf.cend()) {
-                firstRoomOf.insert(*n, at);
+            const qsizetype first = firstPlaces.first(3 * at + k, *n, numberAt);
+            if (first == 3 * at + k)
                 continue;
-            }
-            const NamedRoom earlier = named(*first);
+            const NamedRoom earlier = named(first / 3);
             if (earlier.first == room.first)
                 continue;
             Sharing& shared = roomsOfNumber[*n];
@@ -334,14 +379,14 @@ QList<RowVerdict> judge(const QList<roomcsv::CsvRow>& file, const QList<RoomReco
         noteNumbers(i);
     if (!replace) {
         for (qsizetype i = 0; i < directory.size(); ++i) {
-            if (!firstRowOf.contains(directoryKeys[i]))
+            if (firstRowOf.find(directoryKeys[i], keyAt) < 0)
                 noteNumbers(file.size() + i);
         }
     }
     // Neither is asked again; the checks below need the room of shared
     // numbers only.
-    firstRoomOf = {};
-    firstRowOf = {};
+    firstPlaces = FirstPlaces(0);
+    firstRowOf = FirstPlaces(0);
 
     const LostPrefix prefixes(file, directory);
     for (int i = 0; i < file.size(); ++i) {

@@ -88,12 +88,8 @@ int importRooms(QStringList arguments, Console& console)
         say(console.out, QStringLiteral("Dry run: nothing was written."));
         return kSuccess;
     }
-    QList<RoomRecord> rooms;
-    rooms.reserve(file.rows.size());
-    for (const roomcsv::CsvRow& row : std::as_const(file.rows))
-        rooms << row.room;
     roomimport::Written written;
-    if (Outcome done = roomimport::write(target, rooms, replace, &written); !done) {
+    if (Outcome done = roomimport::write(target, file.rows, replace, &written); !done) {
         say(console.err, done.description());
         return kOtherFailure;
     }
