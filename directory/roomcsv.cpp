@@ -211,18 +211,23 @@ void appendQuoted(QByteArray& csv, const QString& value)
 {
     if (value.isEmpty())
         return;
-    const bool ascii =
-        std::all_of(value.cbegin(), value.cend(), [](QChar c) { return c.unicode() < 0x80; });
-    if (!ascii || looksLikeFormula(value)) {
-        const QString text =
-            looksLikeFormula(value) ? QLatin1Char('=') + doubledQuotes(value) : value;
-        csv += '"' + text.toUtf8().replace('"', QByteArrayLiteral("\"\"")) + '"';
-        return;
-    }
-    // Written in place: a directory of 100,000 rooms has 400,000 values.
-    const qsizetype at = csv.size();
-    csv.resize(at + 2 * value.size() + 2);
-    char* out = csv.data() + at;
+    const QString text = looksLikeFormula(value) ? QLatin1Char('=') + doubledQuotes(value) : value;
+    csv += '"' + text.toUtf8().replace('"', QByteArrayLiteral("\"\"")) + '"';
+}
+
+// Whether the value is written as ASCII between quotes, without more ado.
+bool plain(const QString& value)
+{
+    return std::all_of(value.cbegin(), value.cend(), [](QChar c) { return c.unicode() < 0x80; }) &&
+           !looksLikeFormula(value);
+}
+
+// The same for a plain value, at out, which has room for twice its length
+// and two: the end of what was written.
+char* writeQuoted(char* out, const QString& value)
+{
+    if (value.isEmpty())
+        return out;
     *out++ = '"';
     for (const QChar c : value) {
         *out++ = char(c.unicode());
@@ -230,7 +235,7 @@ void appendQuoted(QByteArray& csv, const QString& value)
             *out++ = '"';
     }
     *out++ = '"';
-    csv.truncate(out - csv.constData());
+    return out;
 }
 
 // The text inside ="...", or the value itself when it is not of that form.
@@ -400,14 +405,80 @@ QByteArray header()
 
 void appendRow(QByteArray& csv, const RoomRecord& room)
 {
-    appendQuoted(csv, room.Room);
-    csv += ',';
-    appendQuoted(csv, room.TEL1);
-    csv += ',';
-    appendQuoted(csv, room.TEL2);
-    csv += ',';
-    appendQuoted(csv, room.TEL3);
-    csv += "\r\n";
+    const QString* values[] = {&room.Room, &room.TEL1, &room.TEL2, &room.TEL3};
+    qsizetype most = 5; // the commas and the line end
+    bool simple = true;
+    for (const QString* value : values) {
+        most += 2 * value->size() + 2;
+        simple = simple && plain(*value);
+    }
+    if (!simple) {
+        for (const QString* value : values) {
+            if (value != values[0])
+                csv += ',';
+            appendQuoted(csv, *value);
+        }
+        csv += "\r\n";
+        return;
+    }
+    // Written in place: a directory of 100,000 rooms has 400,000 values.
+    const qsizetype at = csv.size();
+    csv.resize(at + most);
+    char* out = csv.data() + at;
+    for (const QString* value : values) {
+        if (value != values[0])
+            *out++ = ',';
+        out = writeQuoted(out, *value);
+    }
+    *out++ = '\r';
+    *out++ = '\n';
+    csv.truncate(out - csv.constData());
+}
+
+void appendRow(QByteArray& csv, const std::array<QByteArrayView, 4>& utf8)
+{
+    // ASCII that no spreadsheet takes for a formula is written as it is;
+    // anything else as its text.
+    auto simple = [](QByteArrayView value) {
+        if (!std::all_of(value.begin(), value.end(), [](char c) { return uchar(c) < 0x80; }))
+            return false;
+        if (value.isEmpty())
+            return true;
+        const char first = value.front();
+        if (first == '=' || first == '@')
+            return false;
+        if ((first != '+' && first != '-') || value.size() == 1)
+            return true;
+        return std::all_of(value.begin() + 1, value.end(),
+                           [](char c) { return c >= '0' && c <= '9'; });
+    };
+    if (!std::all_of(utf8.begin(), utf8.end(), simple)) {
+        appendRow(csv, RoomRecord{QString::fromUtf8(utf8[0]), QString::fromUtf8(utf8[1]),
+                                  QString::fromUtf8(utf8[2]), QString::fromUtf8(utf8[3])});
+        return;
+    }
+    qsizetype most = 5; // the commas and the line end
+    for (const QByteArrayView value : utf8)
+        most += 2 * value.size() + 2;
+    const qsizetype at = csv.size();
+    csv.resize(at + most);
+    char* out = csv.data() + at;
+    for (size_t k = 0; k < utf8.size(); ++k) {
+        if (k > 0)
+            *out++ = ',';
+        if (utf8[k].isEmpty())
+            continue;
+        *out++ = '"';
+        for (const char c : utf8[k]) {
+            *out++ = c;
+            if (c == '"')
+                *out++ = '"';
+        }
+        *out++ = '"';
+    }
+    *out++ = '\r';
+    *out++ = '\n';
+    csv.truncate(out - csv.constData());
 }
 
 QByteArray write(const QList<RoomRecord>& rooms)

@@ -4,9 +4,12 @@
 #include "roomrecord.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QList>
 #include <QString>
 #include <QStringList>
+
+#include <array>
 
 // Room lists as spreadsheets write and read them: comma separated values.
 namespace roomcsv {
@@ -69,6 +72,8 @@ QByteArray write(const QList<RoomRecord>& rooms);
 // the header, then each room's line.
 QByteArray header();
 void appendRow(QByteArray& csv, const RoomRecord& room);
+// The same for a room given as its four values in UTF-8.
+void appendRow(QByteArray& csv, const std::array<QByteArrayView, 4>& utf8);
 
 // Whether a spreadsheet opening the value would take it as a formula and show
 // something else: it starts with "=" or "@", or with "+" or "-" not followed

@@ -12,6 +12,8 @@
 #include <QSqlError>
 #include <QSqlQuery>
 
+#include <sqlite3.h>
+
 namespace roomimport {
 
 namespace {
@@ -208,7 +210,34 @@ Outcome exportCsv(const QString& path, QByteArray& csv)
     if (!connection.opened())
         return connection.opened();
     QByteArray text = roomcsv::header();
-    BulkStatement select(connection.db(), addressing(connection.db()).select);
+    // The file takes about as much as the database; more grows as needed.
+    text.reserve(QFileInfo(path).size());
+    const QString sql = addressing(connection.db()).select;
+    // Straight from SQLite when the driver shares the library: the values
+    // go to the file as the UTF-8 they are stored in.
+    if (sqlite3* native = database::nativeHandle(connection.db())) {
+        sqlite3_stmt* statement = nullptr;
+        int rc = sqlite3_prepare_v2(native, sql.toUtf8().constData(), -1, &statement, nullptr);
+        auto value = [&](int column) {
+            return QByteArrayView(
+                reinterpret_cast<const char*>(sqlite3_column_text(statement, column)),
+                sqlite3_column_bytes(statement, column));
+        };
+        if (rc == SQLITE_OK) {
+            while ((rc = sqlite3_step(statement)) == SQLITE_ROW)
+                roomcsv::appendRow(text, {value(1), value(2), value(3), value(4)});
+        }
+        sqlite3_finalize(statement);
+        if (rc != SQLITE_DONE)
+            return Outcome::failure(
+                QStringLiteral("The room directory in %1 cannot be read: %2")
+                    .arg(path,
+                         database::plainError(sqlite3_errcode(native),
+                                              QString::fromUtf8(sqlite3_errmsg(native)), path)));
+        csv = std::move(text);
+        return Outcome::success();
+    }
+    BulkStatement select(connection.db(), sql);
     if (select.run()) {
         while (select.next())
             roomcsv::appendRow(text, select.record(1));
