@@ -1,10 +1,12 @@
 #include "roomcsv.h"
 
 #include <QFile>
-#include <QStringDecoder>
+#include <QVarLengthArray>
 
 #include <algorithm>
 #include <array>
+#include <cstring>
+#include <utility>
 
 namespace roomcsv {
 
@@ -16,103 +18,125 @@ const QByteArray kBom = QByteArrayLiteral("\xEF\xBB\xBF");
 // million separators costs no million values.
 constexpr qsizetype kMostColumns = 1024;
 
+// A record as read: the values kept, one after another in text as UTF-8.
 struct Record
 {
     int line = 0;
-    QStringList fields;
+    QByteArray text;
+    QVarLengthArray<qsizetype, 8> ends; // where each kept value ends in text
     qsizetype values = 0;
     qsizetype used = 0; // values up to the last that is not empty
     bool unclosed = false;
 
-    void add(const QString& value)
+    // Ends the value that starts at begin in text.
+    void add(qsizetype begin)
     {
-        if (fields.size() < kMostColumns)
-            fields << value;
+        const bool empty = text.size() == begin;
+        if (ends.size() < kMostColumns)
+            ends.append(text.size());
+        else
+            text.truncate(begin);
         ++values;
-        if (!value.isEmpty())
+        if (!empty)
             used = values;
+    }
+    qsizetype kept() const { return ends.size(); }
+    QByteArrayView field(qsizetype i) const
+    {
+        const qsizetype begin = i == 0 ? 0 : ends[i - 1];
+        return QByteArrayView(text).sliced(begin, ends[i] - begin);
+    }
+    void restart(int at)
+    {
+        line = at;
+        text.truncate(0);
+        ends.clear();
+        values = 0;
+        used = 0;
+        unclosed = false;
     }
 };
 
 // The separator the first line uses more of, quoted text not counted.
-QChar detectSeparator(const QString& text)
+QChar detectSeparator(QByteArrayView text)
 {
     int commas = 0;
     int semicolons = 0;
     bool quoted = false;
-    for (const QChar c : text) {
-        if (c == QLatin1Char('"'))
+    for (const char c : text) {
+        if (c == '"')
             quoted = !quoted;
         else if (quoted)
             continue;
-        else if (c == QLatin1Char('\n') || c == QLatin1Char('\r'))
+        else if (c == '\n' || c == '\r')
             break;
-        else if (c == QLatin1Char(','))
+        else if (c == ',')
             ++commas;
-        else if (c == QLatin1Char(';'))
+        else if (c == ';')
             ++semicolons;
     }
     return semicolons > commas ? QLatin1Char(';') : QLatin1Char(',');
 }
 
-// The records of text, at most most of them: more is false when text holds
-// no others.
-QList<Record> split(const QString& text, QChar separator, qsizetype most, bool& more)
+// Hands each record of text, UTF-8, to take, at most most of them, and stops
+// early when take returns false; separators, quotes and line ends are ASCII,
+// so they are never part of a longer character. True when text holds more
+// records than most.
+template <typename Take> bool split(QByteArrayView text, char separator, qsizetype most, Take take)
 {
-    QList<Record> records;
     Record record;
     record.line = 1;
-    more = false;
-    QString field;
+    record.text.reserve(256);
+    qsizetype records = 0;
+    qsizetype begin = 0; // where the value being read starts in record.text
     int line = 1;
     bool quoted = false;
     bool any = false; // the record has begun (a field or a separator seen)
+    bool going = true;
     const qsizetype n = text.size();
+    const char* const data = text.data();
     auto endRecord = [&] {
-        if (any || !field.isEmpty()) {
-            record.add(field);
-            records << record;
+        if (any || record.text.size() > begin) {
+            record.add(begin);
+            ++records;
+            going = take(std::as_const(record));
         }
-        field.clear();
-        record = Record();
-        record.line = line;
+        record.restart(line);
+        begin = 0;
         any = false;
     };
-    for (qsizetype i = 0; i < n; ++i) {
-        if (records.size() == most) {
-            more = !QStringView(text).mid(i).trimmed().isEmpty();
-            return records;
-        }
-        const QChar c = text[i];
+    for (qsizetype i = 0; i < n && going; ++i) {
+        if (records == most)
+            return !QString::fromUtf8(text.sliced(i)).trimmed().isEmpty();
+        const char c = data[i];
         if (quoted) {
-            if (c == QLatin1Char('"')) {
-                if (i + 1 < n && text[i + 1] == QLatin1Char('"')) {
-                    field += c;
+            if (c == '"') {
+                if (i + 1 < n && data[i + 1] == '"') {
+                    record.text += c;
                     ++i;
                 } else {
                     quoted = false;
                 }
             } else {
                 // The rest of the quoted text up to the next quote in one piece.
-                qsizetype end = text.indexOf(QLatin1Char('"'), i);
-                if (end < 0)
-                    end = n;
-                const QStringView piece = QStringView(text).mid(i, end - i);
-                line += int(piece.count(QLatin1Char('\n')));
-                field += piece;
+                const void* quote = std::memchr(data + i, '"', size_t(n - i));
+                const qsizetype end = quote ? static_cast<const char*>(quote) - data : n;
+                const QByteArrayView piece = text.sliced(i, end - i);
+                line += int(std::count(piece.begin(), piece.end(), '\n'));
+                record.text += piece;
                 i = end - 1;
             }
             continue;
         }
-        if (c == QLatin1Char('"') && field.isEmpty()) {
+        if (c == '"' && record.text.size() == begin) {
             quoted = true;
             any = true;
         } else if (c == separator) {
-            record.add(field);
-            field.clear();
+            record.add(begin);
+            begin = record.text.size();
             any = true;
-        } else if (c == QLatin1Char('\r') || c == QLatin1Char('\n')) {
-            if (c == QLatin1Char('\r') && i + 1 < n && text[i + 1] == QLatin1Char('\n'))
+        } else if (c == '\r' || c == '\n') {
+            if (c == '\r' && i + 1 < n && data[i + 1] == '\n')
                 ++i;
             ++line;
             endRecord();
@@ -120,21 +144,60 @@ QList<Record> split(const QString& text, QChar separator, qsizetype most, bool& 
             // The rest of an unquoted value in one piece.
             qsizetype end = i + 1;
             while (end < n) {
-                const QChar e = text[end];
-                if (e == separator || e == QLatin1Char('\r') || e == QLatin1Char('\n'))
+                const char e = data[end];
+                if (e == separator || e == '\r' || e == '\n')
                     break;
                 ++end;
             }
-            field += QStringView(text).mid(i, end - i);
+            record.text += text.sliced(i, end - i);
             i = end - 1;
             any = true;
         }
     }
+    if (!going)
+        return false;
     if (quoted)
         record.unclosed = true;
     endRecord();
-    return records;
+    return false;
 }
+
+// Values made from a file's UTF-8: texts of their own, or views into one
+// text sized for the whole file, which is never moved.
+class Texts
+{
+public:
+    Texts(Values kind, QString& storage, qsizetype most)
+    {
+        if (kind == Values::Viewed) {
+            storage.resize(most);
+            m_at = storage.data();
+            m_end = m_at + most;
+        }
+    }
+
+    QString operator()(QByteArrayView utf8)
+    {
+        if (utf8.isEmpty())
+            return {};
+        if (!m_at)
+            return QString::fromUtf8(utf8);
+        QChar* const start = m_at;
+        if (std::all_of(utf8.begin(), utf8.end(), [](char c) { return uchar(c) < 0x80; })) {
+            for (const char c : utf8)
+                *m_at++ = QLatin1Char(c);
+        } else {
+            const QString text = QString::fromUtf8(utf8);
+            m_at = std::copy(text.cbegin(), text.cend(), m_at);
+        }
+        Q_ASSERT(m_at <= m_end);
+        return QString::fromRawData(start, m_at - start);
+    }
+
+private:
+    QChar* m_at = nullptr;
+    QChar* m_end = nullptr;
+};
 
 QString doubledQuotes(const QString& value)
 {
@@ -142,11 +205,37 @@ QString doubledQuotes(const QString& value)
            QLatin1Char('"');
 }
 
-QString quotedValue(const QString& value)
+// The value in double quotes, a quote inside it doubled, and a value a
+// spreadsheet would take as a formula as ="...", in UTF-8, added to csv.
+void appendQuoted(QByteArray& csv, const QString& value)
 {
     if (value.isEmpty())
-        return value;
-    return doubledQuotes(looksLikeFormula(value) ? QLatin1Char('=') + doubledQuotes(value) : value);
+        return;
+    const QString text = looksLikeFormula(value) ? QLatin1Char('=') + doubledQuotes(value) : value;
+    csv += '"' + text.toUtf8().replace('"', QByteArrayLiteral("\"\"")) + '"';
+}
+
+// Whether the value is written as ASCII between quotes, without more ado.
+bool plain(const QString& value)
+{
+    return std::all_of(value.cbegin(), value.cend(), [](QChar c) { return c.unicode() < 0x80; }) &&
+           !looksLikeFormula(value);
+}
+
+// The same for a plain value, at out, which has room for twice its length
+// and two: the end of what was written.
+char* writeQuoted(char* out, const QString& value)
+{
+    if (value.isEmpty())
+        return out;
+    *out++ = '"';
+    for (const QChar c : value) {
+        *out++ = char(c.unicode());
+        if (c == QLatin1Char('"'))
+            *out++ = '"';
+    }
+    *out++ = '"';
+    return out;
 }
 
 // The text inside ="...", or the value itself when it is not of that form.
@@ -213,76 +302,90 @@ Outcome readFile(const QString& path, QByteArray& bytes)
     return Outcome::success();
 }
 
-Outcome read(const QByteArray& bytes, CsvFile& file)
+Outcome read(const QByteArray& bytes, CsvFile& file, Values kind)
 {
     file = CsvFile();
-    const QByteArrayView body =
-        QByteArrayView(bytes).sliced(bytes.startsWith(kBom) ? kBom.size() : 0);
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString text = decoder.decode(body);
-    if (decoder.hasError())
+    QByteArrayView body(bytes);
+    // A second mark after the first is dropped as well, as a decoder does.
+    for (int k = 0; k < 2 && body.startsWith(kBom); ++k)
+        body = body.sliced(kBom.size());
+    if (!body.isValidUtf8())
         return Outcome::failure(
             QStringLiteral("The file is not UTF-8 text. Save it from the spreadsheet as "
                            "\"CSV UTF-8\" and try again."));
-    file.separator = detectSeparator(text);
-    // One record more than the rows taken: the header, if there is one.
-    bool more = false;
-    QList<Record> records = split(text, file.separator, kMostRows + 1, more);
+    file.separator = detectSeparator(body);
+    // A value has no more UTF-16 units than bytes, so the whole file fits.
+    Texts value(kind, file.storage, body.size());
+    file.rows.reserve(
+        std::min<qsizetype>(std::count(body.begin(), body.end(), '\n') + 1, kMostRows + 1));
 
     // Which value of a record goes to Room, TEL1, TEL2, TEL3.
     const std::array<QString, 4> names{QStringLiteral("room"), QStringLiteral("tel1"),
                                        QStringLiteral("tel2"), QStringLiteral("tel3")};
     std::array<int, 4> columnOf{0, 1, 2, 3};
     int width = 4;
-    if (!records.isEmpty()) {
-        const QStringList& first = records.first().fields;
-        bool header = false;
-        for (const QString& f : first)
-            header = header ||
-                     std::find(names.begin(), names.end(), f.trimmed().toLower()) != names.end();
-        if (header) {
-            columnOf.fill(-1);
-            for (int i = 0; i < first.size(); ++i) {
-                const QString name = first[i].trimmed().toLower();
-                const auto known = std::find(names.begin(), names.end(), name);
-                if (known == names.end()) {
-                    if (!name.isEmpty())
-                        file.ignoredColumns << shown(first[i].trimmed());
-                    continue;
+    bool first = true;
+    Outcome refused = Outcome::success();
+    auto take = [&](const Record& record) {
+        if (std::exchange(first, false)) {
+            QStringList fields;
+            for (qsizetype i = 0; i < record.kept(); ++i)
+                fields << QString::fromUtf8(record.field(i));
+            bool header = false;
+            for (const QString& f : std::as_const(fields))
+                header = header || std::find(names.begin(), names.end(), f.trimmed().toLower()) !=
+                                       names.end();
+            if (header) {
+                columnOf.fill(-1);
+                for (int i = 0; i < fields.size(); ++i) {
+                    const QString name = fields[i].trimmed().toLower();
+                    const auto known = std::find(names.begin(), names.end(), name);
+                    if (known == names.end()) {
+                        if (!name.isEmpty())
+                            file.ignoredColumns << shown(fields[i].trimmed());
+                        continue;
+                    }
+                    int& column = columnOf[size_t(known - names.begin())];
+                    if (column >= 0) {
+                        refused = Outcome::failure(
+                            QStringLiteral("The header row names the column %1 twice.")
+                                .arg(shown(fields[i].trimmed())));
+                        return false;
+                    }
+                    column = i;
                 }
-                int& column = columnOf[size_t(known - names.begin())];
-                if (column >= 0)
-                    return Outcome::failure(
-                        QStringLiteral("The header row names the column %1 twice.")
-                            .arg(shown(first[i].trimmed())));
-                column = i;
+                if (columnOf[0] < 0) {
+                    refused = Outcome::failure(QStringLiteral(
+                        "The header row names no Room column. Name the columns Room, TEL1, "
+                        "TEL2 and TEL3, or leave the header out and keep them in that order."));
+                    return false;
+                }
+                width = int(record.values);
+                file.hasHeader = true;
+                return true;
             }
-            if (columnOf[0] < 0)
-                return Outcome::failure(QStringLiteral(
-                    "The header row names no Room column. Name the columns Room, TEL1, "
-                    "TEL2 and TEL3, or leave the header out and keep them in that order."));
-            width = int(records.first().values);
-            file.hasHeader = true;
-            records.removeFirst();
         }
-    }
-
-    for (const Record& record : std::as_const(records)) {
         if (record.used == 0)
-            continue;
-        CsvRow row;
+            return true;
+        CsvRow& row = file.rows.emplace_back();
         row.line = record.line;
         QString* targets[4] = {&row.room.Room, &row.room.TEL1, &row.room.TEL2, &row.room.TEL3};
         for (size_t k = 0; k < 4; ++k) {
-            if (columnOf[k] >= 0 && columnOf[k] < record.fields.size())
-                *targets[k] = formulaText(record.fields[columnOf[k]]);
+            if (columnOf[k] >= 0 && columnOf[k] < record.kept())
+                *targets[k] = formulaText(value(record.field(columnOf[k])));
         }
         if (record.unclosed)
             row.problem = QStringLiteral("a quoted value is never closed");
         else if (record.used > width)
             row.problem = QStringLiteral("it has %1 values; a row holds Room, TEL1, TEL2 and TEL3")
                               .arg(record.used);
-        file.rows << row;
+        return true;
+    };
+    // One record more than the rows taken: the header, if there is one.
+    const bool more = split(body, char(file.separator.unicode()), kMostRows + 1, take);
+    if (!refused) {
+        file.rows.clear();
+        return refused;
     }
     if (more || file.rows.size() > kMostRows) {
         file = CsvFile();
@@ -295,16 +398,96 @@ Outcome read(const QByteArray& bytes, CsvFile& file)
     return Outcome::success();
 }
 
+QByteArray header()
+{
+    return kBom + QByteArrayLiteral("Room,TEL1,TEL2,TEL3\r\n");
+}
+
+void appendRow(QByteArray& csv, const RoomRecord& room)
+{
+    const QString* values[] = {&room.Room, &room.TEL1, &room.TEL2, &room.TEL3};
+    qsizetype most = 5; // the commas and the line end
+    bool simple = true;
+    for (const QString* value : values) {
+        most += 2 * value->size() + 2;
+        simple = simple && plain(*value);
+    }
+    if (!simple) {
+        for (const QString* value : values) {
+            if (value != values[0])
+                csv += ',';
+            appendQuoted(csv, *value);
+        }
+        csv += "\r\n";
+        return;
+    }
+    // Written in place: a directory of 100,000 rooms has 400,000 values.
+    const qsizetype at = csv.size();
+    csv.resize(at + most);
+    char* out = csv.data() + at;
+    for (const QString* value : values) {
+        if (value != values[0])
+            *out++ = ',';
+        out = writeQuoted(out, *value);
+    }
+    *out++ = '\r';
+    *out++ = '\n';
+    csv.truncate(out - csv.constData());
+}
+
+void appendRow(QByteArray& csv, const std::array<QByteArrayView, 4>& utf8)
+{
+    // ASCII that no spreadsheet takes for a formula is written as it is;
+    // anything else as its text.
+    auto simple = [](QByteArrayView value) {
+        if (!std::all_of(value.begin(), value.end(), [](char c) { return uchar(c) < 0x80; }))
+            return false;
+        if (value.isEmpty())
+            return true;
+        const char first = value.front();
+        if (first == '=' || first == '@')
+            return false;
+        if ((first != '+' && first != '-') || value.size() == 1)
+            return true;
+        return std::all_of(value.begin() + 1, value.end(),
+                           [](char c) { return c >= '0' && c <= '9'; });
+    };
+    if (!std::all_of(utf8.begin(), utf8.end(), simple)) {
+        appendRow(csv, RoomRecord{QString::fromUtf8(utf8[0]), QString::fromUtf8(utf8[1]),
+                                  QString::fromUtf8(utf8[2]), QString::fromUtf8(utf8[3])});
+        return;
+    }
+    qsizetype most = 5; // the commas and the line end
+    for (const QByteArrayView value : utf8)
+        most += 2 * value.size() + 2;
+    const qsizetype at = csv.size();
+    csv.resize(at + most);
+    char* out = csv.data() + at;
+    for (size_t k = 0; k < utf8.size(); ++k) {
+        if (k > 0)
+            *out++ = ',';
+        if (utf8[k].isEmpty())
+            continue;
+        *out++ = '"';
+        for (const char c : utf8[k]) {
+            *out++ = c;
+            if (c == '"')
+                *out++ = '"';
+        }
+        *out++ = '"';
+    }
+    *out++ = '\r';
+    *out++ = '\n';
+    csv.truncate(out - csv.constData());
+}
+
 QByteArray write(const QList<RoomRecord>& rooms)
 {
-    QString text = QStringLiteral("Room,TEL1,TEL2,TEL3\r\n");
-    text.reserve(text.size() + rooms.size() * 48);
-    for (const RoomRecord& r : rooms) {
-        text += quotedValue(r.Room) + QLatin1Char(',') + quotedValue(r.TEL1) + QLatin1Char(',') +
-                quotedValue(r.TEL2) + QLatin1Char(',') + quotedValue(r.TEL3) +
-                QStringLiteral("\r\n");
-    }
-    return kBom + text.toUtf8();
+    QByteArray csv = header();
+    csv.reserve(csv.size() + rooms.size() * 48);
+    for (const RoomRecord& r : rooms)
+        appendRow(csv, r);
+    return csv;
 }
 
 bool looksLikeFormula(const QString& value)

@@ -4,9 +4,12 @@
 #include "roomrecord.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QList>
 #include <QString>
 #include <QStringList>
+
+#include <array>
 
 // Room lists as spreadsheets write and read them: comma separated values.
 namespace roomcsv {
@@ -27,7 +30,14 @@ struct CsvFile
     bool hasHeader = false;
     // Header columns other than Room and TEL1 to TEL3, which are not read.
     QStringList ignoredColumns;
+    // The text the rows' values are views of, when read so.
+    QString storage;
 };
+
+// How read gives the values: each a text of its own, or views into the
+// file's one text, which spares a large file's many small allocations; such
+// values are valid as long as the CsvFile is (moving it keeps them valid).
+enum class Values { Owned, Viewed };
 
 // The largest room list read: far more than any building's (100,000 rooms
 // take about 5 MB), small enough to hold and judge at once.
@@ -47,7 +57,7 @@ Outcome readFile(const QString& path, QByteArray& bytes);
 // columns are these four in this order. Blank rows are skipped. Fails only
 // when the text as a whole cannot be read (not UTF-8, a header without Room,
 // more than kMostRows rows).
-Outcome read(const QByteArray& bytes, CsvFile& file);
+Outcome read(const QByteArray& bytes, CsvFile& file, Values values = Values::Owned);
 
 // The form export writes and import reads back unchanged: UTF-8 with a
 // byte-order mark so spreadsheets take it as such, the header
@@ -57,6 +67,13 @@ Outcome read(const QByteArray& bytes, CsvFile& file);
 // is written as ="...", which a spreadsheet shows as that text and read gives
 // back unchanged.
 QByteArray write(const QList<RoomRecord>& rooms);
+
+// The same in parts, for rooms read one at a time: the byte-order mark and
+// the header, then each room's line.
+QByteArray header();
+void appendRow(QByteArray& csv, const RoomRecord& room);
+// The same for a room given as its four values in UTF-8.
+void appendRow(QByteArray& csv, const std::array<QByteArrayView, 4>& utf8);
 
 // Whether a spreadsheet opening the value would take it as a formula and show
 // something else: it starts with "=" or "@", or with "+" or "-" not followed

@@ -3,6 +3,7 @@
 #include "bulkstatement.h"
 #include "database.h"
 #include "datafolder.h"
+#include "engine/databaseengine.h"
 #include "plural.h"
 #include "roomcsv.h"
 #include "schema.h"
@@ -99,7 +100,12 @@ Outcome readDirectory(const QString& path, QList<RoomRecord>& rooms)
     return Outcome::success();
 }
 
-Outcome write(const QString& path, const QList<RoomRecord>& rooms, bool replace, Written* written)
+namespace {
+
+// write, for rooms of any list: roomOf gives an item's room.
+template <typename Item, typename RoomOf>
+Outcome writeRooms(const QString& path, const QList<Item>& rooms, const RoomOf& roomOf,
+                   bool replace, Written* written)
 {
     Written counts;
     Connection connection(path);
@@ -146,7 +152,8 @@ Outcome write(const QString& path, const QList<RoomRecord>& rooms, bool replace,
     BulkStatement insert(db, QStringLiteral("INSERT INTO Room_tel (Room, TEL1, TEL2, TEL3) "
                                             "VALUES (?, ?, ?, ?)"));
     BulkStatement update(db, rows.update);
-    for (const RoomRecord& r : rooms) {
+    for (const Item& item : rooms) {
+        const RoomRecord& r = roomOf(item);
         // The door unit takes "101" and a stored "0101" as one room, so the
         // stored row is the one given the numbers.
         const auto found = stored.constFind(doorUnitRoomKey(r.Room));
@@ -179,12 +186,57 @@ Outcome write(const QString& path, const QList<RoomRecord>& rooms, bool replace,
     return Outcome::success();
 }
 
+} // namespace
+
+Outcome write(const QString& path, const QList<RoomRecord>& rooms, bool replace, Written* written)
+{
+    return writeRooms(
+        path, rooms, [](const RoomRecord& r) -> const RoomRecord& { return r; }, replace, written);
+}
+
+Outcome write(const QString& path, const QList<roomcsv::CsvRow>& rows, bool replace,
+              Written* written)
+{
+    return writeRooms(
+        path, rows, [](const roomcsv::CsvRow& row) -> const RoomRecord& { return row.room; },
+        replace, written);
+}
+
 Outcome exportCsv(const QString& path, QByteArray& csv)
 {
-    QList<RoomRecord> rooms;
-    if (Outcome read = readDirectory(path, rooms); !read)
-        return read;
-    csv = roomcsv::write(rooms);
+    // Each room goes to the text as it is read, so the directory is never
+    // held twice.
+    Connection connection(path);
+    if (!connection.opened())
+        return connection.opened();
+    QByteArray text = roomcsv::header();
+    // The file takes about as much as the database; more grows as needed.
+    text.reserve(QFileInfo(path).size());
+    const QString sql = addressing(connection.db()).select;
+    // Straight from SQLite when the driver shares the library: the values
+    // go to the file as the UTF-8 they are stored in.
+    if (const auto select = engine::current().prepare(connection.db(), sql)) {
+        engine::Statement::Step step;
+        while ((step = select->step()) == engine::Statement::Step::Row)
+            roomcsv::appendRow(
+                text, {select->bytes(1), select->bytes(2), select->bytes(3), select->bytes(4)});
+        if (step != engine::Statement::Step::Done) {
+            const auto [code, words] = select->error();
+            return Outcome::failure(QStringLiteral("The room directory in %1 cannot be read: %2")
+                                        .arg(path, database::plainError(code, words, path)));
+        }
+        csv = std::move(text);
+        return Outcome::success();
+    }
+    BulkStatement select(connection.db(), sql);
+    if (select.run()) {
+        while (select.next())
+            roomcsv::appendRow(text, select.record(1));
+    }
+    if (select.failed())
+        return Outcome::failure(QStringLiteral("The room directory in %1 cannot be read: %2")
+                                    .arg(path, select.error(path)));
+    csv = std::move(text);
     return Outcome::success();
 }
 

@@ -2,6 +2,7 @@
 
 #include "outcome.h"
 #include "outputfile.h"
+#include "roomcsv.h"
 #include "roomrecord.h"
 
 #include <QByteArray>
@@ -36,6 +37,9 @@ Outcome readDirectory(const QString& path, QList<RoomRecord>& rooms);
 // A failure leaves the directory as it was. The caller has judged the rows:
 // the rooms must be distinct and fit the door unit's record.
 Outcome write(const QString& path, const QList<RoomRecord>& rooms, bool replace,
+              Written* written = nullptr);
+// The same for the rows of a room file as read, which spares a copy of them.
+Outcome write(const QString& path, const QList<roomcsv::CsvRow>& rows, bool replace,
               Written* written = nullptr);
 
 // The directory as roomcsv::write puts it.

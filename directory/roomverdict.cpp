@@ -4,6 +4,7 @@
 #include <QSet>
 
 #include <algorithm>
+#include <vector>
 
 namespace roomverdict {
 
@@ -111,17 +112,13 @@ public:
         // by length; longer numbers are refused anyway.
         constexpr qsizetype kLongest = 16;
         int forms[3][kLongest + 1] = {};
-        QList<const QString*> marked; // numbers starting with "0" or "+"
         auto see = [&](const RoomRecord& r) {
             for (const QString* n : {&r.TEL1, &r.TEL2, &r.TEL3}) {
                 if (n->isEmpty() || !dialable(*n))
                     continue;
                 const QChar first = n->at(0);
                 const int kind = first == QLatin1Char('0') ? 0 : first == QLatin1Char('+') ? 1 : 2;
-                if (kind < 2)
-                    marked << n;
-                else
-                    m_bare = true;
+                m_bare = m_bare || kind == 2;
                 ++forms[kind][std::min(n->size(), kLongest)];
             }
         };
@@ -129,11 +126,20 @@ public:
             see(row.room);
         for (const RoomRecord& r : directory)
             see(r);
-        // Only a bare number can have lost its prefix.
+        // Only a bare number can have lost its prefix, so the numbers
+        // starting with "0" or "+" are kept only when there is one.
+        auto keep = [&](const RoomRecord& r) {
+            for (const QString* n : {&r.TEL1, &r.TEL2, &r.TEL3}) {
+                if (!n->isEmpty() && dialable(*n) &&
+                    (n->at(0) == QLatin1Char('0') || n->at(0) == QLatin1Char('+')))
+                    m_numbers.insert(*n);
+            }
+        };
         if (m_bare) {
-            m_numbers.reserve(marked.size());
-            for (const QString* n : std::as_const(marked))
-                m_numbers.insert(*n);
+            for (const roomcsv::CsvRow& row : file)
+                keep(row.room);
+            for (const RoomRecord& r : directory)
+                keep(r);
         }
         int best = 0;
         for (int kind = 0; kind < 3; ++kind) {
@@ -170,6 +176,46 @@ private:
     qsizetype m_length = 0;
 };
 
+// The first place of each text, where a place names a text (a row's room, a
+// room's number): an open-addressing table of 4 bytes a slot, since a hash
+// of 300,000 texts would cost several times the memory.
+class FirstPlaces
+{
+public:
+    explicit FirstPlaces(qsizetype most)
+        : m_slots(size_t(qNextPowerOfTwo(quint64(most + most / 2 + 1))), -1)
+    {
+    }
+
+    // The first place of text; place itself, noted, when text is new.
+    template <typename TextAt>
+    qsizetype first(qsizetype place, QStringView text, const TextAt& textAt)
+    {
+        qint32& slot = m_slots[slotOf(text, textAt)];
+        if (slot < 0)
+            slot = qint32(place);
+        return slot;
+    }
+
+    // The first place of text, or -1.
+    template <typename TextAt> qsizetype find(QStringView text, const TextAt& textAt) const
+    {
+        return m_slots[slotOf(text, textAt)];
+    }
+
+private:
+    template <typename TextAt> size_t slotOf(QStringView text, const TextAt& textAt) const
+    {
+        const size_t mask = m_slots.size() - 1;
+        size_t i = qHash(text) & mask;
+        while (m_slots[i] >= 0 && textAt(m_slots[i]) != text)
+            i = (i + 1) & mask;
+        return i;
+    }
+
+    std::vector<qint32> m_slots;
+};
+
 } // namespace
 
 QList<RowVerdict> judge(const QList<roomcsv::CsvRow>& file, const QList<RoomRecord>& directory,
@@ -186,9 +232,9 @@ QList<RowVerdict> judge(const QList<roomcsv::CsvRow>& file, const QList<RoomReco
         keys << doorUnitRoomKey(row.room.Room);
     // Rows of each room: the first in one hash, more only when there are any,
     // since a file of 100,000 rooms should not cost 100,000 lists.
-    QHash<QStringView, int> firstRowOf;
+    auto keyAt = [&](qsizetype row) -> const QString& { return keys[row]; };
+    FirstPlaces firstRowOf(file.size());
     QHash<QStringView, QList<int>> rowsOfRoom;
-    firstRowOf.reserve(file.size());
     for (int i = 0; i < file.size(); ++i) {
         const roomcsv::CsvRow& row = file[i];
         RowVerdict& v = verdicts[i];
@@ -196,10 +242,8 @@ QList<RowVerdict> judge(const QList<roomcsv::CsvRow>& file, const QList<RoomReco
             raise(v, Verdict::Error, row.problem);
         if (row.room.Room.isEmpty())
             raise(v, Verdict::Error, QStringLiteral("the room is empty"));
-        else if (firstRowOf.contains(keys[i]))
+        else if (firstRowOf.first(i, keys[i], keyAt) != i)
             rowsOfRoom[keys[i]] << i;
-        else
-            firstRowOf.insert(keys[i], i);
         const Field fields[] = {{"Room", row.room.Room, doorunit::kRoomWidth},
                                 {"TEL1", row.room.TEL1, doorunit::kTelephoneWidth},
                                 {"TEL2", row.room.TEL2, doorunit::kTelephoneWidth},
@@ -233,7 +277,7 @@ QList<RowVerdict> judge(const QList<roomcsv::CsvRow>& file, const QList<RoomReco
     constexpr qsizetype kNamed = 3;
     for (auto it = rowsOfRoom.begin(); it != rowsOfRoom.end(); ++it) {
         QList<int>& rows = it.value();
-        rows.prepend(firstRowOf.value(it.key()));
+        rows.prepend(int(firstRowOf.find(it.key(), keyAt)));
         const QString& text = file[rows.first()].room.Room;
         const bool padded = std::any_of(rows.cbegin(), rows.cend(),
                                         [&](int j) { return file[j].room.Room != text; });
@@ -280,39 +324,59 @@ QList<RowVerdict> judge(const QList<roomcsv::CsvRow>& file, const QList<RoomReco
         QList<NamedRoom> rooms;
         QSet<QStringView> keys;
     };
-    QHash<QStringView, NamedRoom> firstRoomOf;
+    // Rooms are numbered in one sequence: the file's rows, then the
+    // directory's, so that the hash of 300,000 numbers holds an index each.
+    auto named = [&](qsizetype at) {
+        return at < file.size()
+                   ? NamedRoom(keys[at], file[at].room.Room)
+                   : NamedRoom(directoryKeys[at - file.size()], directory[at - file.size()].Room);
+    };
+    auto recordAt = [&](qsizetype at) -> const RoomRecord& {
+        return at < file.size() ? file[at].room : directory[at - file.size()];
+    };
+    auto numberAt = [&](qsizetype place) -> const QString& {
+        const RoomRecord& r = recordAt(place / 3);
+        return place % 3 == 0 ? r.TEL1 : place % 3 == 1 ? r.TEL2 : r.TEL3;
+    };
+    FirstPlaces firstPlaces(3 * (file.size() + (replace ? 0 : directory.size())));
     QHash<QStringView, Sharing> roomsOfNumber; // numbers of more than one room only
-    firstRoomOf.reserve(3 * (file.size() + (replace ? 0 : directory.size())));
-    auto noteNumbers = [&](const RoomRecord& r, QStringView key) {
-        for (const QString* n : {&r.TEL1, &r.TEL2, &r.TEL3}) {
+    auto noteNumbers = [&](qsizetype at) {
+        const RoomRecord& r = recordAt(at);
+        const NamedRoom room = named(at);
+        const QString* numbers[] = {&r.TEL1, &r.TEL2, &r.TEL3};
+        for (qsizetype k = 0; k < 3; ++k) {
+            const QString* n = numbers[k];
             if (n->isEmpty())
                 continue;
-            const auto first = firstRoomOf.constFind(*n);
-            if (first == firstRoomOf.cend()) {
-                firstRoomOf.insert(*n, NamedRoom(key, r.Room));
+            const qsizetype first = firstPlaces.first(3 * at + k, *n, numberAt);
+            if (first == 3 * at + k)
                 continue;
-            }
-            if (first->first == key)
+            const NamedRoom earlier = named(first / 3);
+            if (earlier.first == room.first)
                 continue;
             Sharing& shared = roomsOfNumber[*n];
             if (shared.rooms.isEmpty()) {
-                shared.rooms << *first;
-                shared.keys.insert(first->first);
+                shared.rooms << earlier;
+                shared.keys.insert(earlier.first);
             }
-            if (!shared.keys.contains(key)) {
-                shared.rooms << NamedRoom(key, r.Room);
-                shared.keys.insert(key);
+            if (!shared.keys.contains(room.first)) {
+                shared.rooms << room;
+                shared.keys.insert(room.first);
             }
         }
     };
     for (qsizetype i = 0; i < file.size(); ++i)
-        noteNumbers(file[i].room, keys[i]);
+        noteNumbers(i);
     if (!replace) {
         for (qsizetype i = 0; i < directory.size(); ++i) {
-            if (!firstRowOf.contains(directoryKeys[i]))
-                noteNumbers(directory[i], directoryKeys[i]);
+            if (firstRowOf.find(directoryKeys[i], keyAt) < 0)
+                noteNumbers(file.size() + i);
         }
     }
+    // Neither is asked again; the checks below need the room of shared
+    // numbers only.
+    firstPlaces = FirstPlaces(0);
+    firstRowOf = FirstPlaces(0);
 
     const LostPrefix prefixes(file, directory);
     for (int i = 0; i < file.size(); ++i) {

@@ -41,10 +41,11 @@ int importRooms(QStringList arguments, Console& console)
         return kOtherFailure;
     }
     roomcsv::CsvFile file;
-    if (Outcome read = roomcsv::read(bytes, file); !read) {
+    if (Outcome read = roomcsv::read(bytes, file, roomcsv::Values::Viewed); !read) {
         say(console.err, QStringLiteral("%1: %2").arg(path, read.description()));
         return kOtherFailure;
     }
+    bytes = QByteArray();
     QList<RoomRecord> directoryRooms;
     if (Outcome read = roomimport::readDirectory(target, directoryRooms); !read) {
         say(console.err, read.description());
@@ -83,12 +84,8 @@ int importRooms(QStringList arguments, Console& console)
         say(console.out, QStringLiteral("Dry run: nothing was written."));
         return kSuccess;
     }
-    QList<RoomRecord> rooms;
-    rooms.reserve(file.rows.size());
-    for (const roomcsv::CsvRow& row : std::as_const(file.rows))
-        rooms << row.room;
     roomimport::Written written;
-    if (Outcome done = roomimport::write(target, rooms, replace, &written); !done) {
+    if (Outcome done = roomimport::write(target, file.rows, replace, &written); !done) {
         say(console.err, done.description());
         return kOtherFailure;
     }

@@ -1,6 +1,8 @@
-// Imports a room list of 100,000 rows with their verdicts into an empty
-// directory and exports it again, and times the import against the sqlite3
-// tool's .import of the same file in the same run; then times the verdicts on
+// Times quorvane-db import and export of a room list of 100,000 rows as a
+// user runs them (each a process of its own, start-up included, on a fresh
+// copy of a prepared data folder) beside the sqlite3 tool's .import and
+// -csv SELECT of the same file and table, in the same run; then, as a
+// breakdown, the import's steps inside one process, and the verdicts on
 // 100,000 rows that all share one number (a caretaker's). Build it in Release.
 
 #include "roomcsv.h"
@@ -9,9 +11,9 @@
 #include "schema.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -19,12 +21,21 @@
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
+#include <string>
+#include <vector>
 
+#include <fcntl.h>
+#include <spawn.h>
 #include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char** environ;
 
 namespace {
 
 constexpr int kRooms = 100000;
+constexpr int kRounds = 7;
 
 bool createDirectory(const QString& path)
 {
@@ -44,29 +55,167 @@ double ms(const QElapsedTimer& timer)
     return double(timer.nsecsElapsed()) / 1e6;
 }
 
-// Processor time, which other work on a busy machine does not inflate as it
-// does the wall clock: this process's own, and that of its finished children.
-double cpuMs()
+struct Run
 {
-    timespec t{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-    return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6;
+    bool ok = false;
+    double wallMs = 0;
+    double peakMb = 0;
+};
+
+// Runs a command as a shell would, its output to the file out, and measures
+// the wall time from start to its end and its peak resident memory.
+Run spawn(const std::vector<std::string>& command, const std::string& out)
+{
+    std::vector<char*> argv;
+    for (const std::string& part : command)
+        argv.push_back(const_cast<char*>(part.c_str()));
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, out.c_str(),
+                                     O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+    Run result;
+    timespec start{};
+    timespec end{};
+    clock_gettime(CLOCK_MONOTONIC, &start);
+    pid_t child = 0;
+    const int spawned = posix_spawnp(&child, argv[0], &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    if (spawned != 0)
+        return result;
+    int status = 0;
+    rusage usage{};
+    if (wait4(child, &status, 0, &usage) != child)
+        return result;
+    clock_gettime(CLOCK_MONOTONIC, &end);
+    result.ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    result.wallMs =
+        double(end.tv_sec - start.tv_sec) * 1e3 + double(end.tv_nsec - start.tv_nsec) / 1e6;
+    result.peakMb = double(usage.ru_maxrss) / 1024;
+    return result;
 }
 
-double childrenCpuMs()
+// A child's peak memory starts from that of the process that starts it, so
+// the commands are started by a small process forked before anything else:
+// it reads each command (its output file and words, each ended by a zero
+// byte, then an empty word) from one pipe and answers on the other.
+class Spawner
 {
-    rusage usage{};
-    getrusage(RUSAGE_CHILDREN, &usage);
-    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3 +
-           double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
+public:
+    Spawner()
+    {
+        int requests[2];
+        int answers[2];
+        if (pipe(requests) != 0 || pipe(answers) != 0)
+            return;
+        m_pid = fork();
+        if (m_pid == 0) {
+            close(requests[1]);
+            close(answers[0]);
+            serve(requests[0], answers[1]);
+            _exit(0);
+        }
+        close(requests[0]);
+        close(answers[1]);
+        m_requests = requests[1];
+        m_answers = answers[0];
+    }
+    ~Spawner()
+    {
+        close(m_requests);
+        close(m_answers);
+        if (m_pid > 0)
+            waitpid(m_pid, nullptr, 0);
+    }
+
+    Run run(const QStringList& command, const QString& out)
+    {
+        QByteArray request = out.toLocal8Bit() + '\0';
+        for (const QString& part : command)
+            request += part.toLocal8Bit() + '\0';
+        request += '\0';
+        Run result;
+        if (write(m_requests, request.constData(), size_t(request.size())) != request.size() ||
+            read(m_answers, &result, sizeof result) != sizeof result)
+            return {};
+        return result;
+    }
+
+private:
+    static void serve(int requests, int answers)
+    {
+        FILE* in = fdopen(requests, "r");
+        for (;;) {
+            std::vector<std::string> words;
+            std::string word;
+            for (int c = std::fgetc(in); c != EOF; c = std::fgetc(in)) {
+                if (c != 0) {
+                    word += char(c);
+                    continue;
+                }
+                if (word.empty())
+                    break;
+                words.push_back(std::move(word));
+                word.clear();
+            }
+            if (words.size() < 2)
+                return;
+            const std::string out = words.front();
+            words.erase(words.begin());
+            const Run result = spawn(words, out);
+            if (write(answers, &result, sizeof result) != sizeof result)
+                return;
+        }
+    }
+
+    pid_t m_pid = -1;
+    int m_requests = -1;
+    int m_answers = -1;
+};
+
+struct Figures
+{
+    std::vector<double> ms;
+    double peakMb = 0;
+
+    void add(const Run& r)
+    {
+        ms.push_back(r.wallMs);
+        peakMb = std::max(peakMb, r.peakMb);
+    }
+    double best() const { return *std::min_element(ms.begin(), ms.end()); }
+    double median() const
+    {
+        std::vector<double> sorted = ms;
+        std::sort(sorted.begin(), sorted.end());
+        return sorted[sorted.size() / 2];
+    }
+};
+
+void print(const char* what, const Figures& ours, const Figures& theirs, double target)
+{
+    std::printf("%-7s quorvane-db best %4.0f ms, median %4.0f ms; sqlite3 best %4.0f ms, median "
+                "%4.0f ms; ratio best %.2f, median %.2f [target <= %.1f]: %s\n",
+                what, ours.best(), ours.median(), theirs.best(), theirs.median(),
+                ours.best() / theirs.best(), ours.median() / theirs.median(), target,
+                ours.median() / theirs.median() <= target ? "ok" : "MISSED");
+}
+
+QByteArray contents(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace
 
 int main(int argc, char** argv)
 {
+    Spawner spawner;
     QCoreApplication app(argc, argv);
     QTemporaryDir dir;
+    const QString tool = QStringLiteral(QUORVANE_DB_PATH);
     const QString csvPath = dir.filePath(QStringLiteral("rooms.csv"));
     QList<RoomRecord> rooms;
     rooms.reserve(kRooms);
@@ -75,100 +224,115 @@ int main(int argc, char** argv)
             QString::number(1000000 + i), QStringLiteral("0139%1").arg(i, 7, 10, QLatin1Char('0')),
             QStringLiteral("+86%1").arg(i, 8, 10, QLatin1Char('0')),
             i % 3 == 0 ? QString() : QStringLiteral("0755%1").arg(i, 7, 10, QLatin1Char('0'))};
+    const QByteArray bytes = roomcsv::write(rooms);
     {
         QFile out(csvPath);
-        if (!out.open(QIODevice::WriteOnly) || out.write(roomcsv::write(rooms)) < 0)
+        if (!out.open(QIODevice::WriteOnly) || out.write(bytes) < 0)
             return 2;
     }
+    const QString empty = dir.filePath(QStringLiteral("empty.mdb"));
+    if (!createDirectory(empty))
+        return 2;
+    const QString select = QStringLiteral("SELECT Room, TEL1, TEL2, TEL3 FROM Room_tel");
 
-    // Each figure is the best of three rounds, each into a fresh database, so
-    // other work on the machine weighs on neither side.
-    double sqliteMs = 1e9, readMs = 1e9, judgeMs = 1e9, writeMs = 1e9, importMs = 1e9,
-           exportMs = 1e9, sqliteCpu = 1e9, importCpu = 1e9, exportCpu = 1e9;
-    roomverdict::Counts counts;
+    // Each round gets fresh copies of the empty directory; the two tools take
+    // turns going first, so neither always meets a warm or a busy machine.
+    Figures ourImport, theirImport, ourExport, theirExport;
     bool identical = true;
-    for (int round = 0; round < 3; ++round) {
-        const QString database = dir.filePath(QStringLiteral("round%1.mdb").arg(round));
-        if (!createDirectory(database))
+    for (int round = 0; round < kRounds; ++round) {
+        const QString folder = dir.filePath(QStringLiteral("folder%1").arg(round));
+        const QString ours = QDir(folder).filePath(schema::kDirectoryFile);
+        const QString theirs = dir.filePath(QStringLiteral("plain%1.db").arg(round));
+        if (!QDir().mkpath(folder) || !QFile::copy(empty, ours) || !QFile::copy(empty, theirs))
+            return 2;
+        const QString said = dir.filePath(QStringLiteral("said.txt"));
+        const QStringList importOurs{tool, QStringLiteral("import"), folder, csvPath};
+        // The table numbers its rows itself, so the shell takes the file into
+        // a table of its own in memory and copies it over, as a user would.
+        const QStringList importTheirs{
+            QStringLiteral("sqlite3"), QStringLiteral("-cmd"),
+            QStringLiteral(".import --csv --schema temp %1 staging").arg(csvPath), theirs,
+            QStringLiteral("INSERT INTO Room_tel (Room, TEL1, TEL2, TEL3) SELECT * FROM "
+                           "temp.staging")};
+        const bool oursFirst = round % 2 == 0;
+        const Run a = spawner.run(oursFirst ? importOurs : importTheirs, said);
+        const Run b = spawner.run(oursFirst ? importTheirs : importOurs, said);
+        const Run& ourRun = oursFirst ? a : b;
+        const Run& theirRun = oursFirst ? b : a;
+        if (!ourRun.ok || !theirRun.ok) {
+            std::fprintf(stderr, "import failed in round %d\n", round);
+            return 2;
+        }
+        ourImport.add(ourRun);
+        theirImport.add(theirRun);
+
+        const QString ourCsv = dir.filePath(QStringLiteral("ours.csv"));
+        const QString theirCsv = dir.filePath(QStringLiteral("theirs.csv"));
+        QFile::remove(ourCsv);
+        const QStringList exportOurs{tool, QStringLiteral("export"), folder, ourCsv};
+        const QStringList exportTheirs{QStringLiteral("sqlite3"), QStringLiteral("-csv"), theirs,
+                                       select};
+        const Run c =
+            spawner.run(oursFirst ? exportTheirs : exportOurs, oursFirst ? theirCsv : said);
+        const Run d =
+            spawner.run(oursFirst ? exportOurs : exportTheirs, oursFirst ? said : theirCsv);
+        const Run& ourExportRun = oursFirst ? d : c;
+        const Run& theirExportRun = oursFirst ? c : d;
+        if (!ourExportRun.ok || !theirExportRun.ok) {
+            std::fprintf(stderr, "export failed in round %d\n", round);
+            return 2;
+        }
+        ourExport.add(ourExportRun);
+        theirExport.add(theirExportRun);
+        identical = identical && contents(ourCsv) == bytes;
+    }
+
+    std::printf("rows: %d; %d rounds, each tool a process of its own on a fresh copy\n", kRooms,
+                kRounds);
+    print("import:", ourImport, theirImport, 3);
+    const bool peakOk = ourImport.peakMb <= 48;
+    std::printf("        peak memory: quorvane-db %.1f MB, sqlite3 %.1f MB [target <= 48 MB]: %s\n",
+                ourImport.peakMb, theirImport.peakMb, peakOk ? "ok" : "MISSED");
+    print("export:", ourExport, theirExport, 1.5);
+    std::printf("        peak memory: quorvane-db %.1f MB, sqlite3 %.1f MB; byte-identical to "
+                "the imported file: %s\n",
+                ourExport.peakMb, theirExport.peakMb, identical ? "yes" : "NO");
+    const bool importOk = ourImport.median() <= 3 * theirImport.median() && peakOk;
+    const bool exportOk = ourExport.median() <= 1.5 * theirExport.median();
+
+    // Where an import's time goes, inside one process: reading the file,
+    // judging the rows, writing them.
+    {
+        const QString database = dir.filePath(QStringLiteral("inner.mdb"));
+        if (!QFile::copy(empty, database))
             return 2;
         QElapsedTimer timer;
         timer.start();
-        const double childrenBefore = childrenCpuMs();
-        QProcess sqlite;
-        sqlite.start(QStringLiteral("sqlite3"),
-                     {dir.filePath(QStringLiteral("plain%1.db").arg(round))});
-        sqlite.write(QStringLiteral(".mode csv\n.import %1 imported\n").arg(csvPath).toUtf8());
-        sqlite.closeWriteChannel();
-        if (!sqlite.waitForFinished(60000) || sqlite.exitCode() != 0) {
-            std::fprintf(stderr, "sqlite3 failed: %s\n", sqlite.readAllStandardError().constData());
-            return 2;
-        }
-        sqliteMs = std::min(sqliteMs, ms(timer));
-        sqliteCpu = std::min(sqliteCpu, childrenCpuMs() - childrenBefore);
-
-        timer.restart();
-        double cpu = cpuMs();
-        QFile in(csvPath);
-        if (!in.open(QIODevice::ReadOnly))
-            return 2;
-        const QByteArray bytes = in.readAll();
+        QByteArray read;
         roomcsv::CsvFile file;
-        if (!roomcsv::read(bytes, file))
+        if (!roomcsv::readFile(csvPath, read) || !roomcsv::read(read, file))
             return 2;
-        const double read = ms(timer);
+        const double readMs = ms(timer);
         QList<RoomRecord> present;
         if (!roomimport::readDirectory(database, present))
             return 2;
         const QList<roomverdict::RowVerdict> verdicts =
             roomverdict::judge(file.rows, present, false);
-        const double judged = ms(timer);
-        counts = roomverdict::count(verdicts);
+        const double judgedMs = ms(timer);
         QList<RoomRecord> rows;
         rows.reserve(file.rows.size());
         for (const roomcsv::CsvRow& row : std::as_const(file.rows))
             rows << row.room;
-        roomimport::Written written;
-        const Outcome done = roomimport::write(database, rows, false, &written);
-        const double total = ms(timer);
-        importCpu = std::min(importCpu, cpuMs() - cpu);
-        if (!done || written.added != kRooms || counts.errors != 0) {
-            std::fprintf(stderr, "import failed: %s\n", qPrintable(done.description()));
+        if (!roomimport::write(database, rows, false))
             return 2;
-        }
-        if (total < importMs) {
-            importMs = total;
-            readMs = read;
-            judgeMs = judged - read;
-            writeMs = total - judged;
-        }
-
-        timer.restart();
-        cpu = cpuMs();
+        const double writtenMs = ms(timer);
         QByteArray csv;
-        const Outcome exported = roomimport::exportCsv(database, csv);
-        QFile out(dir.filePath(QStringLiteral("export.csv")));
-        if (!exported || !out.open(QIODevice::WriteOnly) || out.write(csv) != csv.size())
+        if (!roomimport::exportCsv(database, csv))
             return 2;
-        out.close();
-        exportMs = std::min(exportMs, ms(timer));
-        exportCpu = std::min(exportCpu, cpuMs() - cpu);
-        identical = identical && csv == bytes;
+        std::printf("breakdown in one process: read %.0f ms, verdicts %.0f ms, write %.0f ms; "
+                    "export %.0f ms\n",
+                    readMs, judgedMs - readMs, writtenMs - judgedMs, ms(timer) - writtenMs);
     }
-
-    const bool importOk = importMs <= 2000 && importMs <= 4 * sqliteMs;
-    const bool exportOk = exportMs <= 1000;
-    const bool importCpuOk = importCpu <= 2000 && importCpu <= 4 * sqliteCpu;
-    std::printf("rows: %d (%d ok, %d warnings); best of 3 rounds\n", kRooms, counts.ok,
-                counts.warnings);
-    std::printf("sqlite3 .import: %.0f ms wall, %.0f ms processor\n", sqliteMs, sqliteCpu);
-    std::printf("import: %.0f ms wall (read %.0f, verdicts %.0f, write %.0f) = %.2f x sqlite3; "
-                "%.0f ms processor = %.2f x [target <= 2000 ms and <= 4 x]: wall %s, "
-                "processor %s\n",
-                importMs, readMs, judgeMs, writeMs, importMs / sqliteMs, importCpu,
-                importCpu / sqliteCpu, importOk ? "ok" : "MISSED", importCpuOk ? "ok" : "MISSED");
-    std::printf("export: %.0f ms wall, %.0f ms processor [target <= 1000 ms]: %s; "
-                "byte-identical to the imported file: %s\n",
-                exportMs, exportCpu, exportOk ? "ok" : "MISSED", identical ? "yes" : "NO");
 
     // Every row names the same TEL2, so each is told of the others.
     QList<roomcsv::CsvRow> shared(kRooms);
