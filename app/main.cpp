@@ -5,43 +5,39 @@
 #include "settingsstore.h"
 #include "startup.h"
 
+#include "commandline.h"
+
 #include <QApplication>
-#include <QCommandLineParser>
 #include <QTextStream>
 
 #include <cstdio>
 
 namespace {
 
-struct Options
-{
-    QCommandLineOption data{QStringLiteral("data"),
-                            QStringLiteral("Keep the databases in <folder> (before QUORVANE_DATA, "
-                                           "the program's own folder and "
-                                           "$XDG_DATA_HOME/Quorvane)."),
-                            QStringLiteral("folder")};
-    QCommandLineOption check{QStringLiteral("check-data"),
-                             QStringLiteral("Start as far as the login dialog without showing a "
-                                            "window: print the data folder in use and whether "
-                                            "the login can begin, then exit.")};
-};
+const char kHelp[] =
+    "Usage: %1 [options]\n"
+    "Manages a GSM door-entry unit: operators, the room directory, and the serial link that\n"
+    "sends the unit its settings and directory.\n"
+    "\n"
+    "The data folder is the first of: --data; QUORVANE_DATA; the program's own folder when\n"
+    "it holds either database; $XDG_DATA_HOME/Quorvane (~/.local/share/Quorvane).\n"
+    "\n"
+    "Options:\n"
+    "  -h, --help       Displays help on commandline options.\n"
+    "  --help-all       Displays help including Qt specific options.\n"
+    "  -v, --version    Displays version information.\n"
+    "  --data <folder>  Keep the databases in <folder> (before QUORVANE_DATA, the\n"
+    "                   program's own folder and $XDG_DATA_HOME/Quorvane).\n"
+    "  --check-data     Start as far as the login dialog without showing a window:\n"
+    "                   print the data folder in use and whether the login can begin,\n"
+    "                   then exit.\n";
 
-void describe(QCommandLineParser& parser, Options& options)
-{
-    parser.setApplicationDescription(QStringLiteral(
-        "Manages a GSM door-entry unit: operators, the room directory, and the serial link that\n"
-        "sends the unit its settings and directory.\n\n"
-        "The data folder is the first of: --data; QUORVANE_DATA; the program's own folder when\n"
-        "it holds either database; $XDG_DATA_HOME/Quorvane (~/.local/share/Quorvane)."));
-    // Qt's own options are single-dash words (-platform, -style).
-    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.addHelpOption();
-    parser.addVersionOption();
-    parser.addOptions({options.data, options.check});
-}
+const char kQtOptions[] = "Qt's own options, such as -platform, -style, -stylesheet and "
+                          "-geometry, are passed to Qt.\n";
 
-// The options QApplication takes for itself are left to it.
-bool onlyQtOptions(const QCommandLineParser& parser)
+// The options QApplication takes for itself are left to it, with one dash
+// or two, the way it reads them.
+bool isQtOption(const QString& name)
 {
     static const QStringList qtOptions{"platform",
                                        "platformpluginpath",
@@ -62,40 +58,87 @@ bool onlyQtOptions(const QCommandLineParser& parser)
                                        "sync",
                                        "name",
                                        "title"};
-    const QStringList unknown = parser.unknownOptionNames();
-    if (unknown.isEmpty())
-        return false;
-    for (const QString& name : unknown) {
-        if (!qtOptions.contains(name))
-            return false;
-    }
-    return true;
+    return qtOptions.contains(name);
+}
+
+struct Options
+{
+    bool help = false;
+    bool helpAll = false;
+    bool version = false;
+    bool check = false;
+    QString data;
+};
+
+// Our own options may be written with one dash or two ("-help", "--data"),
+// like Qt's. A value that follows a Qt option is left in place for Qt.
+QString parse(const QStringList& arguments, Options& options)
+{
+    static const QStringList flags{"h", "help", "help-all", "v", "version", "check-data"};
+    QStringList positional;
+    return commandline::walk(
+        arguments, positional,
+        [](const QString& option, bool) -> commandline::Kind {
+            const QString name = commandline::bareName(option);
+            if (name == QLatin1String("data"))
+                return commandline::Takes::Value;
+            if (flags.contains(name) || isQtOption(name))
+                return commandline::Takes::Nothing;
+            return QStringLiteral("Unknown option '%1'.").arg(name);
+        },
+        [&options](const QString& option, const std::optional<QString>& value) {
+            const QString name = commandline::bareName(option);
+            if (name == QLatin1String("data")) {
+                options.data = *value;
+                return QString();
+            }
+            if (isQtOption(name))
+                return QString();
+            if (value)
+                return QStringLiteral("Unexpected value after '%1'.").arg(option);
+            if (name == QLatin1String("h") || name == QLatin1String("help"))
+                options.help = true;
+            else if (name == QLatin1String("help-all"))
+                options.helpAll = true;
+            else if (name == QLatin1String("v") || name == QLatin1String("version"))
+                options.version = true;
+            else
+                options.check = true;
+            return QString();
+        },
+        commandline::Dashes::OneOrTwo);
 }
 
 } // namespace
 
 int main(int argc, char* argv[])
 {
+    Options options;
     // --help, --version and --check-data answer without a display.
     {
         QCoreApplication plain(argc, argv);
         QCoreApplication::setApplicationName(QStringLiteral("quorvane"));
         QCoreApplication::setApplicationVersion(QStringLiteral(QUORVANE_VERSION));
-        QCommandLineParser parser;
-        Options options;
-        describe(parser, options);
-        if (!parser.parse(QCoreApplication::arguments()) && !onlyQtOptions(parser)) {
+        const QStringList arguments = QCoreApplication::arguments();
+        if (const QString refusal = parse(arguments.mid(1), options); !refusal.isEmpty()) {
             std::fprintf(stderr, "quorvane: %s\nTry 'quorvane --help' for more information.\n",
-                         qPrintable(parser.errorText()));
+                         qPrintable(refusal));
             return 2;
         }
-        if (parser.isSet(QStringLiteral("help")))
-            parser.showHelp(0);
-        if (parser.isSet(QStringLiteral("version")))
-            parser.showVersion();
-        if (parser.isSet(options.check)) {
-            QTextStream out(stdout);
-            return startup::check(datafolder::resolve(parser.value(options.data)), out);
+        QTextStream out(stdout);
+        if (options.help) {
+            out << QString::fromUtf8(kHelp).arg(arguments.value(0));
+            return 0;
+        }
+        if (options.version) {
+            out << QStringLiteral("quorvane " QUORVANE_VERSION "\n");
+            return 0;
+        }
+        if (options.check)
+            return startup::check(datafolder::resolve(options.data), out);
+        if (options.helpAll) {
+            out << QString::fromUtf8(kHelp).arg(arguments.value(0)) << kQtOptions;
+            return 0;
         }
     }
 
@@ -104,11 +147,7 @@ int main(int argc, char* argv[])
     QApplication::setOrganizationName(QString::fromLatin1(settingsstore::kName));
     QApplication::setApplicationVersion(QStringLiteral(QUORVANE_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("org.quorvane.Quorvane"));
-    QCommandLineParser parser;
-    Options options;
-    describe(parser, options);
-    parser.process(app);
-    const datafolder::Choice folder = datafolder::resolve(parser.value(options.data));
+    const datafolder::Choice folder = datafolder::resolve(options.data);
 
     // The dialogs stay hidden rather than closed; only the end of the main
     // window ends the program.

@@ -15,18 +15,39 @@ namespace commandline {
 enum class Takes { Nothing, Value };
 using Kind = std::variant<Takes, QString>;
 
+// Which arguments are options: only those with two dashes, or also those with
+// one ("-h", and the single-dash words Qt takes for itself, such as "-style").
+enum class Dashes { Two, OneOrTwo };
+
+inline bool isOption(const QString& argument, Dashes dashes)
+{
+    if (dashes == Dashes::Two)
+        return argument.startsWith(QLatin1String("--"));
+    return argument.size() > 1 && argument.startsWith(QLatin1Char('-'));
+}
+
+// The option's name without its dashes, as the messages quote it.
+inline QString bareName(const QString& option)
+{
+    qsizetype dashes = 0;
+    while (dashes < option.size() && dashes < 2 && option[dashes] == QLatin1Char('-'))
+        ++dashes;
+    return option.mid(dashes);
+}
+
 // Goes through the arguments in order. kind(option, valueAttached) decides
 // each option; take(option, value) receives it (no value for a flag) and
 // returns a refusal or an empty text. The first refusal ends the walk.
 inline QString
 walk(const QStringList& arguments, QStringList& positional,
      const std::function<Kind(const QString&, bool)>& kind,
-     const std::function<QString(const QString&, const std::optional<QString>&)>& take)
+     const std::function<QString(const QString&, const std::optional<QString>&)>& take,
+     Dashes dashes = Dashes::Two)
 {
     bool optionsEnded = false;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString& argument = arguments[i];
-        if (optionsEnded || !argument.startsWith(QStringLiteral("--"))) {
+        if (optionsEnded || !isOption(argument, dashes)) {
             positional << argument;
             continue;
         }

@@ -1,11 +1,11 @@
 // quorvane-doorsim: a door unit monitor on a pseudo-terminal, so that the
 // program can be tried and tested without a door unit.
+#include "commandline.h"
 #include "doorunitdecoder.h"
 #include "outputfile.h"
 #include "posixserialport.h"
 #include "settingsstore.h"
 
-#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
@@ -80,6 +80,76 @@ void writeJson(const QString& path, const DoorUnitDecoder& decoder)
         std::fprintf(stderr, "quorvane-doorsim: %s\n", qPrintable(written.description()));
 }
 
+const char kHelp[] =
+    "Usage: %1 [options]\n"
+    "A door unit monitor: opens a pseudo-terminal, prints the device to map a COM entry to,\n"
+    "and shows what arrives from the program as readable lines (settings, directory records\n"
+    "with their batches and pauses, load default, framing errors). Ctrl+C ends it.\n"
+    "It is for trying Quorvane without a door unit.\n"
+    "\n"
+    "Options:\n"
+    "  -h, --help             Displays help on commandline options.\n"
+    "  --help-all             Displays help including Qt specific options.\n"
+    "  -v, --version          Displays version information.\n"
+    "  --json <file>          Write the decoded session to <file> as JSON.\n"
+    "  --link <path>          Also make <path> a symbolic link to the device, a name\n"
+    "                         that stays the same between runs.\n"
+    "  --exit-after-end       End after the first directory end.\n"
+    "  --idle-exit <seconds>  End when nothing has arrived for <seconds>, counted\n"
+    "                         from the start and from each byte.\n";
+
+struct Options
+{
+    bool help = false;
+    bool helpAll = false;
+    bool version = false;
+    bool exitAfterEnd = false;
+    QString json;
+    QString link;
+    std::optional<QString> idle;
+};
+
+// Long options with two dashes; -h and -v alone take one.
+QString parse(const QStringList& arguments, Options& options)
+{
+    static const QStringList flags{"help", "help-all", "version", "exit-after-end"};
+    static const QStringList valued{"json", "link", "idle-exit"};
+    QStringList positional;
+    return commandline::walk(
+        arguments, positional,
+        [](const QString& option, bool) -> commandline::Kind {
+            const QString name = commandline::bareName(option);
+            const bool twoDashes = option.startsWith(QLatin1String("--"));
+            if (valued.contains(name) && twoDashes)
+                return commandline::Takes::Value;
+            if ((flags.contains(name) && twoDashes) || name == QLatin1String("h") ||
+                name == QLatin1String("v"))
+                return commandline::Takes::Nothing;
+            return QStringLiteral("Unknown option '%1'.").arg(name);
+        },
+        [&options](const QString& option, const std::optional<QString>& value) {
+            const QString name = commandline::bareName(option);
+            if (name == QLatin1String("json"))
+                options.json = *value;
+            else if (name == QLatin1String("link"))
+                options.link = *value;
+            else if (name == QLatin1String("idle-exit"))
+                options.idle = *value;
+            else if (value)
+                return QStringLiteral("Unexpected value after '%1'.").arg(option);
+            else if (name == QLatin1String("v") || name == QLatin1String("version"))
+                options.version = true;
+            else if (name == QLatin1String("exit-after-end"))
+                options.exitAfterEnd = true;
+            else if (name == QLatin1String("help-all"))
+                options.helpAll = true;
+            else
+                options.help = true;
+            return QString();
+        },
+        commandline::Dashes::OneOrTwo);
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -88,37 +158,28 @@ int main(int argc, char* argv[])
     QCoreApplication::setApplicationName(QStringLiteral("quorvane-doorsim"));
     QCoreApplication::setApplicationVersion(QStringLiteral(QUORVANE_VERSION));
 
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "A door unit monitor: opens a pseudo-terminal, prints the device to map a COM entry to,\n"
-        "and shows what arrives from the program as readable lines (settings, directory records\n"
-        "with their batches and pauses, load default, framing errors). Ctrl+C ends it.\n"
-        "It is for trying Quorvane without a door unit."));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    const QCommandLineOption jsonOption(
-        QStringLiteral("json"), QStringLiteral("Write the decoded session to <file> as JSON."),
-        QStringLiteral("file"));
-    const QCommandLineOption linkOption(
-        QStringLiteral("link"),
-        QStringLiteral("Also make <path> a symbolic link to the device, a name that stays the "
-                       "same between runs."),
-        QStringLiteral("path"));
-    const QCommandLineOption endOption(QStringLiteral("exit-after-end"),
-                                       QStringLiteral("End after the first directory end."));
-    const QCommandLineOption idleOption(
-        QStringLiteral("idle-exit"),
-        QStringLiteral("End when nothing has arrived for <seconds>, counted from the start and "
-                       "from each byte."),
-        QStringLiteral("seconds"));
-    parser.addOptions({jsonOption, linkOption, endOption, idleOption});
-    parser.process(app);
+    const QStringList arguments = QCoreApplication::arguments();
+    Options options;
+    if (const QString refusal = parse(arguments.mid(1), options); !refusal.isEmpty()) {
+        std::fprintf(stderr, "quorvane-doorsim: %s\n", qPrintable(refusal));
+        return 1;
+    }
+    if (options.version) {
+        print(QStringLiteral("quorvane-doorsim " QUORVANE_VERSION));
+        return 0;
+    }
+    if (options.help || options.helpAll) {
+        print(QString::fromUtf8(kHelp).arg(arguments.value(0)).chopped(1));
+        if (!options.help)
+            print(QStringLiteral("Qt's own option, -qmljsdebugger=port:<port>[,block], is passed "
+                                 "to Qt."));
+        return 0;
+    }
 
-    const QString jsonPath = parser.value(jsonOption);
-    const bool exitAfterEnd = parser.isSet(endOption);
+    const QString jsonPath = options.json;
+    const bool exitAfterEnd = options.exitAfterEnd;
     bool idleOk = true;
-    const double idleSeconds =
-        parser.isSet(idleOption) ? parser.value(idleOption).toDouble(&idleOk) : 0;
+    const double idleSeconds = options.idle ? options.idle->toDouble(&idleOk) : 0;
     if (!idleOk) {
         std::fprintf(stderr, "quorvane-doorsim: --idle-exit needs a number of seconds\n");
         return 1;
@@ -127,7 +188,7 @@ int main(int argc, char* argv[])
         std::fprintf(stderr,
                      "quorvane-doorsim: --idle-exit takes 0 to %.0f seconds (0: never end for "
                      "lack of data), not %s\n",
-                     kMostIdleSeconds, qPrintable(parser.value(idleOption)));
+                     kMostIdleSeconds, qPrintable(options.idle.value_or(QString())));
         return 1;
     }
     if (Outcome usable = outputfile::check(jsonPath); !jsonPath.isEmpty() && !usable) {
@@ -137,7 +198,7 @@ int main(int argc, char* argv[])
     // A FIFO or a terminal takes every write as more: it gets the session once, at the end.
     const bool jsonWhole = !jsonPath.isEmpty() && !outputfile::isStream(jsonPath);
 
-    const QString linkPath = parser.value(linkOption);
+    const QString linkPath = options.link;
     const QByteArray linkName = QFile::encodeName(linkPath);
     if (!linkPath.isEmpty() && !mayTakeLinkName(linkName)) {
         std::fprintf(stderr,

@@ -20,6 +20,15 @@ unset QUORVANE_DATA QT_QPA_PLATFORM DISPLAY WAYLAND_DISPLAY
 mkdir "$HOME"
 data=$XDG_DATA_HOME/Quorvane
 
+# Help and version answer without a display; Qt's own options are left to Qt,
+# anything else is refused with status 2.
+"$bin/quorvane" -h | grep -q "^  --data <folder>" || fail "no help without a display"
+"$bin/quorvane" -platform offscreen --version | grep -qx "quorvane [0-9.]*" || fail "no version"
+status=0
+"$bin/quorvane" --bogus 2>"$tmp/out" || status=$?
+[ $status = 2 ] || fail "status $status for --bogus"
+grep -qx "quorvane: Unknown option 'bogus'." "$tmp/out" || fail "$(cat "$tmp/out")"
+
 # Nothing yet: the program would offer to create the databases.
 if "$bin/quorvane" --check-data >"$tmp/out"; then fail "an empty folder passed"; fi
 grep -q "Data folder: $data (the default folder)" "$tmp/out" || fail "$(cat "$tmp/out")"

@@ -314,6 +314,10 @@ void TestLinkEndToEnd::monitorOptions_data()
                                      << "quorvane-doorsim: --json: %1 is a folder. Name a file";
     for (const char* seconds : {"inf", "1e308", "nan", "-1"})
         QTest::newRow(seconds) << QStringList{"--idle-exit", seconds} << idle + seconds;
+    QTest::newRow("unknown") << QStringList{"-json", "x"}
+                             << "quorvane-doorsim: Unknown option 'json'.";
+    QTest::newRow("no value") << QStringList{"--link"}
+                              << "quorvane-doorsim: The option --link needs a value.";
     QTest::newRow("--json a FIFO")
         << QStringList{"--json", "%1/fifo", "--idle-exit", "0.2"} << QString();
 }
