@@ -15,8 +15,6 @@
 #include "operatorview.h"
 #include "program.h"
 #include "roomdirectoryview.h"
-#include "roomgrid.h"
-#include "roomtablemodel.h"
 #include "seriallink.h"
 #include "telnumwindow.h"
 #include "transferhistorywindow.h"
@@ -72,7 +70,7 @@ void Shell::showDoorUnit()
     m_doorUnitPanel->setText(m_program.doorUnit().text());
     m_doorUnitPanel->setToolTip(m_program.doorUnit().toolTip());
     if (m_telNum && !m_telNum->isUnloaded())
-        m_telNum->model()->notesChanged();
+        m_telNum->notesChanged();
 }
 
 void Shell::onTransferHistory()
@@ -109,7 +107,7 @@ void Shell::onNew()
     m_main->mdiArea()->setActiveSubWindow(m_telNumFrame);
     m_telNumFrame->raise();
     // Chosen from the keyboard, the menu must not leave the focus outside it.
-    window->grid()->setFocus(Qt::OtherFocusReason);
+    window->focusGrid();
 }
 
 TelNumWindow* Shell::loadDirectoryWindow()
@@ -125,7 +123,7 @@ TelNumWindow* Shell::loadDirectoryWindow()
     m_telNumFrame->resize(m_telNumFrame->sizeHint());
     m_telNum = window;
     window->setWaitShown([this](const QString& text) { m_main->setStatusText(text); });
-    window->model()->setRowNotes([this](int row) { return m_program.doorUnit().rowNote(row); });
+    window->setRowNotes([this](int row) { return m_program.doorUnit().rowNote(row); });
     m_program.doorUnit().watch(&window->datPrimaryRS());
     // The window must know when Exit closes it: the program ends regardless.
     m_main->installEventFilter(this);

@@ -331,3 +331,18 @@ void TelNumWindow::closeEvent(QCloseEvent* event)
         QApplication::restoreOverrideCursor();
     event->accept();
 }
+
+void TelNumWindow::focusGrid()
+{
+    m_grid->setFocus(Qt::OtherFocusReason);
+}
+
+void TelNumWindow::setRowNotes(std::function<QString(int)> notes)
+{
+    m_model->setRowNotes(std::move(notes));
+}
+
+void TelNumWindow::notesChanged()
+{
+    m_model->notesChanged();
+}

@@ -7,6 +7,8 @@
 
 #include <QWidget>
 
+#include <functional>
+
 class DataControl;
 class MessageSink;
 class QLineEdit;
@@ -34,6 +36,11 @@ public:
     RoomRecord boundFields() const;
     RoomGrid* grid() const { return m_grid; }
     RoomTableModel* model() const { return m_model; }
+    // What the program asks of the window, so it need not reach into the grid.
+    void focusGrid();
+    // A note a row: a mark with the note as tooltip (see RoomTableModel).
+    void setRowNotes(std::function<QString(int)> notes);
+    void notesChanged();
 
     // Set once closed; a closed window is never shown again.
     bool isUnloaded() const { return m_unloaded; }

@@ -1,0 +1,37 @@
+#!/bin/sh
+# docs/architecture.md draws which library links which; this compares its
+# arrows with what the build links, and checks that the companions stay
+# leaves: only their own commands link them. Arguments: the build tree and
+# the source tree.
+set -eu
+build=$1
+src=$2
+links=$build/architecture-links.txt
+doc=$src/docs/architecture.md
+fail() { echo "FAIL: $*"; exit 1; }
+[ -f "$links" ] || fail "no $links: configure the build again"
+[ -f "$doc" ] || fail "no $doc"
+
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+grep -- ' --> ' "$links" | sort -u >"$tmp/built"
+sed -n '/^```mermaid/,/^```/p' "$doc" | grep -- ' --> ' | sed 's/^ *//; s/ *$//' | sort -u >"$tmp/drawn"
+if ! diff -u "$tmp/built" "$tmp/drawn" >"$tmp/diff"; then
+    echo "docs/architecture.md's picture differs from the build (- built, + drawn):"
+    cat "$tmp/diff"
+    exit 1
+fi
+
+# Every library and command the build makes is named in the text.
+grep -v -- ' --> ' "$links" | sort -u | while read -r target; do
+    grep -q -- "\`$target\`" "$doc" || fail "docs/architecture.md does not name \`$target\`"
+done
+
+# Companions are leaves.
+companions='quorvane_dbtool|quorvane_linktool|quorvane_doorsim'
+if grep -E -- " --> ($companions)\$" "$tmp/built" | grep -v -E -- "^(quorvane-db|quorvane-link|quorvane-doorsim) " >"$tmp/leaves"; then
+    echo "FAIL: a library of the program links a companion's:"
+    cat "$tmp/leaves"
+    exit 1
+fi
+echo "architecture: the picture matches the build; the companions are leaves"
