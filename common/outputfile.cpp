@@ -1,6 +1,9 @@
 #include "outputfile.h"
 
+#include "datafolder.h"
+
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include <cerrno>
@@ -90,6 +93,14 @@ Outcome check(const QString& path)
         return Outcome::failure(
             QStringLiteral("%1 is a socket, not a file. Name a file to write to.").arg(path));
     return Outcome::success();
+}
+
+Outcome checkBeside(const QString& databaseFile, const QString& path)
+{
+    if (Outcome free = datafolder::refuseDatabaseFile(QFileInfo(databaseFile).absolutePath(), path);
+        !free)
+        return free;
+    return check(path);
 }
 
 bool isStream(const QString& path)

@@ -17,6 +17,10 @@ enum class Reader { Wait, Refuse };
 // folder, a disk, a socket, a path that cannot be looked at. A missing file
 // is fine.
 Outcome check(const QString& path);
+// The same for a file written from the room file at databaseFile, refusing
+// first a path that lands on a database of its folder or one of their side
+// files.
+Outcome checkBeside(const QString& databaseFile, const QString& path);
 
 // True when path names something written straight, which takes each write
 // as more rather than as a new whole (a FIFO, a terminal, /dev/null).

@@ -122,14 +122,14 @@ void DirectoryTools::printRooms()
             QStringLiteral("PDF files (*.pdf);;All files (*)"));
         if (path.isEmpty())
             return;
-        int pages = 0;
-        if (Outcome done = document.writePdf(path, &pages, outputfile::Reader::Refuse); !done) {
-            say(done.description(), MessageSink::Icon::Critical);
+        const Expected<int> pages = document.writePdf(path, outputfile::Reader::Refuse);
+        if (!pages) {
+            say(pages.error(), MessageSink::Icon::Critical);
             return;
         }
         say(QStringLiteral("No printer is set up, so the room list was saved as %1 (%2 pages).")
                 .arg(path)
-                .arg(pages),
+                .arg(*pages),
             MessageSink::Icon::Information);
         return;
     }

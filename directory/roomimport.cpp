@@ -2,7 +2,6 @@
 
 #include "bulkstatement.h"
 #include "database.h"
-#include "datafolder.h"
 #include "engine/databaseengine.h"
 #include "plural.h"
 #include "roomcsv.h"
@@ -242,10 +241,7 @@ Outcome exportCsv(const QString& path, QByteArray& csv)
 
 Outcome exportTo(const QString& path, const QString& target, outputfile::Reader reader)
 {
-    if (Outcome free = datafolder::refuseDatabaseFile(QFileInfo(path).absolutePath(), target);
-        !free)
-        return free;
-    if (Outcome usable = outputfile::check(target); !usable)
+    if (Outcome usable = outputfile::checkBeside(path, target); !usable)
         return usable;
     QByteArray csv;
     if (Outcome read = exportCsv(path, csv); !read)

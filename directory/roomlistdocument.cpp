@@ -1,7 +1,6 @@
 #include "roomlistdocument.h"
 
 #include "database.h"
-#include "datafolder.h"
 #include "plural.h"
 #include "roomimport.h"
 
@@ -169,15 +168,13 @@ QPageLayout RoomListDocument::pdfLayout()
                        QPageLayout::Millimeter);
 }
 
-Outcome RoomListDocument::writePdf(const QString& file, int* pages, outputfile::Reader reader) const
+Expected<int> RoomListDocument::writePdf(const QString& file, outputfile::Reader reader) const
 {
-    if (!m_path.isEmpty()) {
-        if (Outcome free = datafolder::refuseDatabaseFile(QFileInfo(m_path).absolutePath(), file);
-            !free)
-            return free;
-    }
-    if (Outcome usable = outputfile::check(file); !usable)
+    if (Outcome usable =
+            m_path.isEmpty() ? outputfile::check(file) : outputfile::checkBeside(m_path, file);
+        !usable)
         return usable;
+    int pages = 0;
     QBuffer out;
     out.open(QIODevice::WriteOnly);
     {
@@ -187,8 +184,9 @@ Outcome RoomListDocument::writePdf(const QString& file, int* pages, outputfile::
         writer.setPageLayout(pdfLayout());
         if (!render(writer))
             return Outcome::failure(QStringLiteral("%1 cannot be written.").arg(file));
-        if (pages)
-            *pages = pageCount(writer);
+        pages = pageCount(writer);
     }
-    return outputfile::write(file, out.data(), reader);
+    if (Outcome written = outputfile::write(file, out.data(), reader); !written)
+        return written;
+    return pages;
 }

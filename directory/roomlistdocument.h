@@ -37,9 +37,9 @@ public:
     static QPageLayout pdfLayout();
     // A PDF on pdfLayout() through Qt's own writer, put in file by
     // outputfile::write; refused when file lands on a database beside the
-    // room file loaded.
-    Outcome writePdf(const QString& file, int* pages = nullptr,
-                     outputfile::Reader reader = outputfile::Reader::Wait) const;
+    // room file loaded. The pages written.
+    Expected<int> writePdf(const QString& file,
+                           outputfile::Reader reader = outputfile::Reader::Wait) const;
 
 private:
     QString m_path;

@@ -101,14 +101,14 @@ int exportRoomList(const QString& directory, const QString& pdf, Console& consol
         say(console.err, read.description());
         return kFailure;
     }
-    int pages = 0;
-    if (Outcome done = document.writePdf(pdf, &pages); !done) {
-        say(console.err, done.description());
+    const Expected<int> pages = document.writePdf(pdf);
+    if (!pages) {
+        say(console.err, pages.error());
         return kFailure;
     }
     say(console.out, QStringLiteral("Wrote the room list of %1 to %2: %3 page(s).")
                          .arg(plural(document.rooms().size(), "1 room", "%1 rooms"), pdf)
-                         .arg(pages));
+                         .arg(*pages));
     return kSuccess;
 }
 
