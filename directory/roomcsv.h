@@ -14,6 +14,9 @@
 // Room lists as spreadsheets write and read them: comma separated values.
 namespace roomcsv {
 
+// What a room list written here starts with, and what a reader skips.
+inline const QByteArray kBom = QByteArrayLiteral("\xEF\xBB\xBF");
+
 // One row of a file as read: the line it starts on, its four values, and
 // what made it unreadable (empty when it was read whole).
 struct CsvRow
