@@ -14,4 +14,6 @@ public:
     explicit OperatorView(QObject* parent = nullptr);
     // Opens user_pin in the operator database of the application directory.
     Outcome openIn(const QString& appDir);
+    // Every write is recorded in the operator file's change record as who's.
+    void recordAs(const changerecord::Actor& who);
 };

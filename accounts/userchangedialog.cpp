@@ -9,7 +9,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-UserChangeDialog::UserChangeDialog(const QString& appDir, MessageSink& messages, QWidget* parent)
+UserChangeDialog::UserChangeDialog(const QString& appDir, const changerecord::Actor& who,
+                                   MessageSink& messages, QWidget* parent)
     : QDialog(parent, operatorform::kFrame), m_messages(messages), m_view(new OperatorView(this)),
       m_editor(*m_view)
 {
@@ -50,6 +51,7 @@ UserChangeDialog::UserChangeDialog(const QString& appDir, MessageSink& messages,
     connect(m_password, &QLineEdit::textEdited, this,
             [this](const QString& text) { m_editor.edit(OperatorView::kPassword, text); });
 
+    m_view->recordAs(who);
     m_load = m_view->openIn(appDir);
     showCurrentRow();
 

@@ -20,7 +20,9 @@ class UserChangeDialog : public QDialog
 public:
     // Opens Data1 on the operator database of the application directory;
     // loadOutcome() tells whether that worked.
-    UserChangeDialog(const QString& appDir, MessageSink& messages, QWidget* parent = nullptr);
+    // Its changes are recorded as who's.
+    UserChangeDialog(const QString& appDir, const changerecord::Actor& who, MessageSink& messages,
+                     QWidget* parent = nullptr);
 
     const Outcome& loadOutcome() const { return m_load; }
     // Moves to the first operator, saving a pending change first.

@@ -20,6 +20,7 @@ Outcome Program::openOperators()
     if (m_operators)
         return Outcome::success();
     auto view = std::make_unique<OperatorView>();
+    view->recordAs(actor());
     if (Outcome opened = view->openIn(m_appDir); !opened)
         return opened;
     m_operators = std::move(view);
@@ -29,6 +30,7 @@ Outcome Program::openOperators()
 RoomDirectoryView& Program::freshDirectory()
 {
     m_directory = std::make_unique<RoomDirectoryView>();
+    m_directory->recordAs(actor());
     return *m_directory;
 }
 

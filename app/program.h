@@ -1,5 +1,6 @@
 #pragma once
 
+#include "changerecord.h"
 #include "outcome.h"
 
 #include <QString>
@@ -30,6 +31,8 @@ public:
 
     // The operator logged in, whom the transfer history names.
     void setOperatorName(const QString& name) { m_operatorName = name; }
+    // That operator on this PC: whom the change record names.
+    changerecord::Actor actor() const { return changerecord::Actor::here(m_operatorName); }
 
     // The operator store Add User writes to: opened on first use, kept to the end.
     Outcome openOperators();

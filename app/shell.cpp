@@ -39,7 +39,7 @@ Shell::Shell(Program& program, MessageSink& messages, QObject* parent)
     connect(m_main, &MainWindow::loadDefaultRequested, this, &Shell::onLoadDefault);
 
     m_tools = new DirectoryTools(
-        m_program.appDir(), m_messages, m_main,
+        m_program.appDir(), m_program.actor(), m_messages, m_main,
         [this]() -> TelNumWindow* {
             return m_telNum && !m_telNum->isUnloaded() ? m_telNum.data() : nullptr;
         },
@@ -223,7 +223,7 @@ void Shell::onEditUser()
 {
     // A closed dialog is deleted once control returns to the event loop.
     if (!m_editUser || !m_editUser->isVisible()) {
-        auto* dialog = new UserChangeDialog(m_program.appDir(), m_messages, m_main);
+        auto* dialog = new UserChangeDialog(m_program.appDir(), m_program.actor(), m_messages, m_main);
         if (!dialog->loadOutcome()) {
             m_messages.show(dialog->loadOutcome().description(), kApplicationTitle,
                             MessageSink::Icon::Critical);

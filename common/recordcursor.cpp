@@ -7,6 +7,71 @@ RecordCursor::RecordCursor(TableSpec layout, QObject* parent)
 
 RecordCursor::~RecordCursor() = default;
 
+void RecordCursor::setChangeRecorder(std::shared_ptr<const changerecord::RowRecorder> recorder)
+{
+    m_recorder = std::move(recorder);
+    if (!m_recorder) {
+        m_table.setChangeHook({});
+        return;
+    }
+    m_table.setChangeHook([r = m_recorder](const QSqlDatabase& db, const RowChange& change) {
+        return (*r)(db, change);
+    });
+}
+
+QHash<QString, QStringList> RecordCursor::storedRows() const
+{
+    QHash<QString, QStringList> rows;
+    for (int i = 0; i < rowCount(); ++i) {
+        const RowStore::Row& row = m_rows[i];
+        if (row.isNew || row.deleted || row.key.isNull())
+            continue;
+        QStringList values;
+        for (int c = 0; c < fieldCount(); ++c)
+            values << m_rows.originalText(row, c);
+        rows.insert(row.key.toString(), values);
+    }
+    return rows;
+}
+
+// The rows now read against those read before: what differs and no entry
+// explains was changed by another program.
+Outcome RecordCursor::recordOutside(QHash<QString, QStringList> before)
+{
+    QList<RowChange> changes;
+    for (int i = 0; i < rowCount(); ++i) {
+        const RowStore::Row& row = m_rows[i];
+        QStringList now;
+        for (int c = 0; c < fieldCount(); ++c)
+            now << m_rows.originalText(row, c);
+        const auto found = before.constFind(row.key.toString());
+        if (found == before.cend())
+            changes << RowChange{RowChange::Kind::Added, {}, now};
+        else if (*found != now)
+            changes << RowChange{RowChange::Kind::Changed, *found, now};
+        if (found != before.cend())
+            before.erase(found);
+    }
+    for (const QStringList& gone : std::as_const(before))
+        changes << RowChange{RowChange::Kind::Deleted, gone, {}};
+    if (changes.isEmpty())
+        return Outcome::success();
+    const Expected<int> noticed = [&]() -> Expected<int> {
+        Expected<int> result = 0;
+        const Outcome done = m_table.inTransaction([&](const QSqlDatabase& db) {
+            result = m_recorder->noticeOutside(db, changes, m_previousRead);
+            return result ? Outcome::success() : result.outcome();
+        });
+        return done ? result : Expected<int>(done);
+    }();
+    if (!noticed)
+        return Outcome::failure(
+            QStringLiteral("The table %1 was read again, but what another program changed in it "
+                           "cannot be recorded: %2")
+                .arg(layout().table, noticed.error()));
+    return Outcome::success();
+}
+
 int RecordCursor::absolutePosition() const
 {
     if (m_rows.empty())
@@ -49,8 +114,15 @@ Outcome RecordCursor::refresh()
     }
     // The file at the path may have been replaced or removed since it was
     // opened: what is read must be what is there now.
+    QHash<QString, QStringList> before;
+    if (m_recorder && isOpen())
+        before = storedRows();
+    const bool compare = m_recorder && isOpen();
+    m_previousRead = m_readAt;
     m_table.disconnect();
-    const Outcome outcome = load();
+    Outcome outcome = load();
+    if (outcome && compare)
+        outcome = recordOutside(std::move(before));
     emit MoveComplete();
     if (unwritten.isEmpty())
         return outcome;
@@ -71,6 +143,7 @@ Outcome RecordCursor::refresh()
 Outcome RecordCursor::load()
 {
     m_stale = false;
+    m_readAt = QDateTime::currentDateTimeUtc();
     Outcome outcome = m_table.connect(m_path);
     std::vector<RowStore::Row> rows;
     if (outcome) {

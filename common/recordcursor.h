@@ -1,12 +1,17 @@
 #pragma once
 
+#include "changerecord.h"
 #include "outcome.h"
 #include "rowstore.h"
 #include "schema.h"
 #include "tablestatements.h"
 
+#include <QDateTime>
+#include <QHash>
 #include <QObject>
 #include <QString>
+
+#include <memory>
 
 // A cursor over one table: a snapshot of the rows read at open, one current
 // row (or a place before the first or after the last row), and rows written
@@ -32,6 +37,10 @@ public:
     // holds (it must outlive the cursor), and how long such a wait lasts.
     void setBusyWatcher(BusyWatcher* watcher) { m_table.setBusyWatcher(watcher); }
     void setBusyLimit(int ms) { m_table.setBusyLimit(ms); }
+
+    // Records every write, and on Refresh every row another program changed,
+    // in the file's change record, each in the transaction of its write.
+    void setChangeRecorder(std::shared_ptr<const changerecord::RowRecorder> recorder);
 
     // Reads the table of the database file at path; the first row becomes
     // current. A failure leaves the cursor empty; the caller shows it.
@@ -135,6 +144,9 @@ private:
     Outcome replaced(int index, const QString& what);
     Outcome checkWidths(const RowStore::Row& row) const;
     QString rowLabel(int index) const;
+    // The rows as read, by key, for telling what another program changed.
+    QHash<QString, QStringList> storedRows() const;
+    Outcome recordOutside(QHash<QString, QStringList> before);
     Outcome noCurrentRow(const QString& what) const;
     void clearRows();
 
@@ -143,4 +155,7 @@ private:
     QString m_path;
     int m_current = -1;
     bool m_stale = false;
+    std::shared_ptr<const changerecord::RowRecorder> m_recorder;
+    QDateTime m_readAt;
+    QDateTime m_previousRead;
 };

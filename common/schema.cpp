@@ -69,4 +69,18 @@ QStringList transferRecordStatements()
                            "PRIMARY KEY (transfer, position)) WITHOUT ROWID")};
 }
 
+QStringList changeRecordStatements()
+{
+    return {QStringLiteral("CREATE TABLE IF NOT EXISTS change_record ("
+                           "id INTEGER PRIMARY KEY AUTOINCREMENT, happened TEXT NOT NULL, "
+                           "operator TEXT NOT NULL, host TEXT NOT NULL, os_user TEXT NOT NULL, "
+                           "what TEXT NOT NULL, subject TEXT NOT NULL, old_values TEXT, "
+                           "new_values TEXT, detail TEXT, transfer INTEGER)"),
+            // Listing one room's entries among millions reads only those.
+            QStringLiteral("CREATE INDEX IF NOT EXISTS change_record_subject "
+                           "ON change_record (subject, happened)"),
+            QStringLiteral("CREATE INDEX IF NOT EXISTS change_record_time "
+                           "ON change_record (happened)")};
+}
+
 } // namespace schema

@@ -41,6 +41,11 @@ QString createStatement(const TableSpec& layout);
 // The transfer record's tables beside Room_tel in the room file: what was
 // sent to the door unit, when and by whom, and the rooms of each download.
 QStringList transferRecordStatements();
+// The change record, in each file beside the table it records: who changed
+// what, when, on which PC, with the values before and after. Made by the
+// first entry, as the transfer record's tables are.
+QStringList changeRecordStatements();
+inline const QString kChangeRecordTable = QStringLiteral("change_record");
 
 // Characters as SQLite's length() counts them (code points), so a check made
 // before writing agrees with the table's width constraints.

@@ -317,6 +317,18 @@ TableStatements::Written TableStatements::writeRow(RowStore& store, int index, c
         stored << reread.value(i);
     reread.finish();
 
+    if (m_hook) {
+        RowChange change{row.isNew ? RowChange::Kind::Added : RowChange::Kind::Changed, {}, {}};
+        for (int i = 0; i < n; ++i) {
+            if (!row.isNew)
+                change.before << store.originalText(row, i);
+            change.after << stored[i].toString();
+        }
+        if (Outcome added = m_hook(db, change); !added)
+            return {rollback(QStringLiteral("%1 was not saved: %2 Your values are kept.")
+                                 .arg(label, added.description()))};
+    }
+
     if (!query.exec(QStringLiteral("COMMIT")))
         return {rollback(refused(query.lastError()))};
 
@@ -352,6 +364,9 @@ TableStatements::Written TableStatements::deleteRow(const RowStore& store, int i
         failure = QStringLiteral("%1 was not deleted: another program changed or deleted it after "
                                  "it was read.")
                       .arg(label);
+    } else if (Outcome added = m_hook ? deleted(db, store, store[index]) : Outcome::success();
+               !added) {
+        failure = QStringLiteral("%1 was not deleted: %2").arg(label, added.description());
     } else if (!query.exec(QStringLiteral("COMMIT"))) {
         failure = refused();
     }
@@ -360,4 +375,28 @@ TableStatements::Written TableStatements::deleteRow(const RowStore& store, int i
         return {Outcome::failure(failure), stale};
     }
     return {};
+}
+
+Outcome TableStatements::deleted(const QSqlDatabase& db, const RowStore& store,
+                                 const RowStore::Row& row) const
+{
+    RowChange change{RowChange::Kind::Deleted, {}, {}};
+    for (int i = 0; i < store.fieldCount(); ++i)
+        change.before << store.originalText(row, i);
+    return m_hook(db, change);
+}
+
+Outcome TableStatements::inTransaction(const std::function<Outcome(const QSqlDatabase&)>& work)
+{
+    const BusyWait::Span waits(m_busy);
+    QSqlDatabase db = database();
+    QSqlQuery query(db);
+    if (!query.exec(QStringLiteral("BEGIN IMMEDIATE")))
+        return Outcome::failure(database::plainError(query.lastError(), m_path));
+    Outcome outcome = work(db);
+    if (outcome && !query.exec(QStringLiteral("COMMIT")))
+        outcome = Outcome::failure(database::plainError(query.lastError(), m_path));
+    if (!outcome)
+        QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
+    return outcome;
 }

@@ -6,6 +6,7 @@
 #include "rowstore.h"
 #include "schema.h"
 
+#include <functional>
 #include <optional>
 #include <utility>
 
@@ -16,6 +17,16 @@ class QSqlQuery;
 // large tables several times faster, but only works when Qt's driver uses
 // the same engine library as the program; Automatic takes it when it can.
 enum class SnapshotEngine { Automatic, EngineApi, QtDriver };
+
+// A row as one write changed it: the fields as read and as now stored
+// (empty lists for the side a new or deleted row lacks).
+struct RowChange
+{
+    enum class Kind { Added, Changed, Deleted };
+    Kind kind = Kind::Changed;
+    QStringList before;
+    QStringList after;
+};
 
 // One table of one database file as the cursor reads and writes it: the
 // connection, the key a row is found by, the snapshot reader and the
@@ -63,6 +74,14 @@ public:
     Written writeRow(RowStore& store, int index, const QString& label);
     Written deleteRow(const RowStore& store, int index, const QString& label);
 
+    // Run inside each write's transaction before it commits: a refusal
+    // rolls the write back, so a change never lands without what it adds.
+    using ChangeHook = std::function<Outcome(const QSqlDatabase&, const RowChange&)>;
+    void setChangeHook(ChangeHook hook) { m_hook = std::move(hook); }
+    bool hasChangeHook() const { return bool(m_hook); }
+    // Runs work in one transaction of the connection, committed when it succeeds.
+    Outcome inTransaction(const std::function<Outcome(const QSqlDatabase&)>& work);
+
 private:
     QSqlDatabase database() const;
     void findKey();
@@ -71,6 +90,7 @@ private:
     // byValues every field as read.
     QString where(bool byKey, bool byValues) const;
     void bindMatch(QSqlQuery& query, const RowStore& store, const RowStore::Row& row) const;
+    Outcome deleted(const QSqlDatabase& db, const RowStore& store, const RowStore::Row& row) const;
     // Nothing when the engine's own interface cannot be used.
     std::optional<Outcome> readWithEngine(const QString& select, const RowStore& store,
                                           std::vector<RowStore::Row>& rows);
@@ -86,4 +106,5 @@ private:
     BusyWait m_busy{database::kStatementWaitMs};
     SnapshotEngine m_engine = SnapshotEngine::Automatic;
     SnapshotEngine m_used = SnapshotEngine::Automatic;
+    ChangeHook m_hook;
 };

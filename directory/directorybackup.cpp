@@ -10,6 +10,7 @@
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
+#include <QSqlQuery>
 
 #include <algorithm>
 #include <cstdio>
@@ -271,9 +272,58 @@ Outcome backup(const QString& directory, const QString& file)
     return Outcome::success();
 }
 
-Outcome restore(const QString& directory, const QString& file, QStringList* kept)
+namespace {
+
+// The restore in the change record of each file it wrote.
+Outcome recordRestore(const QString& directory, const QString& file, const QStringList& kept,
+                      const changerecord::Actor& who)
 {
-    return restoreStoppingAfter(directory, file, kept, -1);
+    for (const Part& part : parts()) {
+        const QString path = database::pathIn(directory, part.fileName);
+        const QString name = database::uniqueConnectionName(QStringLiteral("restore-record"));
+        Outcome done = database::open(path, name);
+        if (done) {
+            QSqlDatabase db = QSqlDatabase::database(name, false);
+            changerecord::Entry entry;
+            entry.who = who;
+            entry.what = changerecord::kRestore;
+            entry.subject = QFileInfo(file).fileName();
+            const auto before = std::find_if(kept.cbegin(), kept.cend(), [&](const QString& k) {
+                return k.startsWith(path + QLatin1Char('.'));
+            });
+            entry.detail = QStringLiteral("%1 restored from %2").arg(part.fileName, file);
+            if (before != kept.cend())
+                entry.detail += QStringLiteral("; the file before is kept as %1").arg(*before);
+            QSqlQuery q(db);
+            done = q.exec(QStringLiteral("BEGIN IMMEDIATE"))
+                       ? changerecord::append(db, entry, path)
+                       : Outcome::failure(database::plainError(q.lastError(), path));
+            if (done && !q.exec(QStringLiteral("COMMIT")))
+                done = Outcome::failure(database::plainError(q.lastError(), path));
+            if (!done)
+                QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
+        }
+        database::close(name);
+        if (!done)
+            return Outcome::failure(
+                QStringLiteral("The databases were restored, but the restore is not in the "
+                               "change record of %1: %2")
+                    .arg(path, done.description()));
+    }
+    return Outcome::success();
+}
+
+} // namespace
+
+Outcome restore(const QString& directory, const QString& file, QStringList* kept,
+                const changerecord::Actor* who)
+{
+    QStringList keptHere;
+    if (Outcome done = restoreStoppingAfter(directory, file, &keptHere, -1); !done)
+        return done;
+    if (kept)
+        *kept << keptHere;
+    return who ? recordRestore(directory, file, keptHere, *who) : Outcome::success();
 }
 
 Outcome restoreStoppingAfter(const QString& directory, const QString& file, QStringList* kept,

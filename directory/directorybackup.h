@@ -1,5 +1,6 @@
 #pragma once
 
+#include "changerecord.h"
 #include "outcome.h"
 
 #include <QString>
@@ -31,7 +32,9 @@ Outcome verify(const QString& file);
 // change. A missing file (or one that is not a usable database, which is
 // moved aside under the dated name) is written whole. Refused, changing
 // nothing, when the backup fails verify() or another program is writing.
-Outcome restore(const QString& directory, const QString& file, QStringList* kept = nullptr);
+// With who, each file restored then records the restore as who's.
+Outcome restore(const QString& directory, const QString& file, QStringList* kept = nullptr,
+                const changerecord::Actor* who = nullptr);
 // The same stopped after that many renames, as a restore killed there would
 // be, leaving what it made; -1 runs it to the end.
 Outcome restoreStoppingAfter(const QString& directory, const QString& file, QStringList* kept,

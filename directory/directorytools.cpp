@@ -30,9 +30,10 @@ QString suggested(const QString& name)
 
 } // namespace
 
-DirectoryTools::DirectoryTools(const QString& dataDir, MessageSink& messages, QWidget* window,
+DirectoryTools::DirectoryTools(const QString& dataDir, const changerecord::Actor& who,
+                               MessageSink& messages, QWidget* window,
                                std::function<TelNumWindow*()> openWindow, QObject* parent)
-    : QObject(parent), m_dataDir(dataDir), m_messages(messages), m_window(window),
+    : QObject(parent), m_dataDir(dataDir), m_who(who), m_messages(messages), m_window(window),
       m_openWindow(std::move(openWindow))
 {
 }
@@ -80,7 +81,8 @@ void DirectoryTools::importRooms()
         return;
     roomimport::Written written;
     if (Outcome done =
-            roomimport::write(directoryFile(), preview.rooms(), preview.replace(), &written);
+            roomimport::write(directoryFile(), preview.rooms(), preview.replace(), &written,
+                              &m_who);
         !done) {
         say(done.description(), MessageSink::Icon::Critical);
         return;
@@ -179,7 +181,7 @@ void DirectoryTools::restore()
             QStringLiteral("Restore")))
         return;
     QStringList kept;
-    if (Outcome done = directorybackup::restore(m_dataDir, path, &kept); !done) {
+    if (Outcome done = directorybackup::restore(m_dataDir, path, &kept, &m_who); !done) {
         say(done.description(), MessageSink::Icon::Critical);
         return;
     }

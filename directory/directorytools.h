@@ -1,5 +1,6 @@
 #pragma once
 
+#include "changerecord.h"
 #include "messagesink.h"
 
 #include <QObject>
@@ -19,15 +20,19 @@ class DirectoryTools : public QObject
 
 public:
     // openWindow gives the directory window when it is open, else nullptr:
-    // it reads the table again after an import or a restore.
-    DirectoryTools(const QString& dataDir, MessageSink& messages, QWidget* window,
-                   std::function<TelNumWindow*()> openWindow, QObject* parent = nullptr);
+    // it reads the table again after an import or a restore. Imports and
+    // restores are recorded as who's.
+    DirectoryTools(const QString& dataDir, const changerecord::Actor& who, MessageSink& messages,
+                   QWidget* window, std::function<TelNumWindow*()> openWindow,
+                   QObject* parent = nullptr);
 
     void importRooms();
     void exportRooms();
     void printRooms();
     void backUp();
     void restore();
+    // The change record of both files, newest first, to filter and export.
+    void showChangeRecord();
 
 signals:
     // After an import or a restore wrote the room file.
@@ -39,6 +44,7 @@ private:
     void say(const QString& text, MessageSink::Icon icon) const;
 
     QString m_dataDir;
+    changerecord::Actor m_who;
     MessageSink& m_messages;
     QWidget* m_window = nullptr;
     std::function<TelNumWindow*()> m_openWindow;

@@ -8,6 +8,12 @@ RoomDirectoryView::RoomDirectoryView(QObject* parent)
     setObjectName(QStringLiteral("datPrimaryRS"));
 }
 
+void RoomDirectoryView::recordAs(const changerecord::Actor& who)
+{
+    setChangeRecorder(std::make_shared<changerecord::RowRecorder>(
+        changerecord::RowRecorder::Table::Rooms, who, layout().fieldNames()));
+}
+
 Outcome RoomDirectoryView::openIn(const QString& appDir)
 {
     return open(database::pathIn(appDir, schema::kDirectoryFile));

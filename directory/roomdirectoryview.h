@@ -17,6 +17,9 @@ public:
     // Opens Room_tel in the directory database of the application directory.
     // A failure leaves the view empty.
     Outcome openIn(const QString& appDir);
+    // Every write, and every row Refresh finds another program changed, is
+    // recorded in the room file's change record as who's.
+    void recordAs(const changerecord::Actor& who);
 
     // The current row; empty fields when no row is current.
     RoomRecord currentRoom() const;

@@ -102,9 +102,15 @@ Outcome readDirectory(const QString& path, QList<RoomRecord>& rooms)
 namespace {
 
 // write, for rooms of any list: roomOf gives an item's room.
+QString roomText(const RoomRecord& room)
+{
+    static const QStringList names = schema::directoryTable().fieldNames();
+    return changerecord::valuesText(names, {room.Room, room.TEL1, room.TEL2, room.TEL3});
+}
+
 template <typename Item, typename RoomOf>
 Outcome writeRooms(const QString& path, const QList<Item>& rooms, const RoomOf& roomOf,
-                   bool replace, Written* written)
+                   bool replace, Written* written, const changerecord::Actor* who)
 {
     Written counts;
     Connection connection(path);
@@ -126,17 +132,35 @@ Outcome writeRooms(const QString& path, const QList<Item>& rooms, const RoomOf& 
                 .arg(path, followedBy(database::plainError(begin.lastError(), path),
                                       QStringLiteral("Nothing was written."))));
 
+    std::optional<changerecord::Appender> record;
+    if (who) {
+        record.emplace(db, *who);
+        if (!record->ready())
+            return fail(QStringLiteral("The import cannot be recorded"), record->error(path));
+    }
+    auto recorded = [&](const QString& what, const RoomRecord* before, const RoomRecord* after) {
+        return !record ||
+               record->add(what, after ? after->Room : before->Room,
+                           before ? roomText(*before) : QString(),
+                           after ? roomText(*after) : QString());
+    };
+
     const Addressing rows = addressing(db);
     QHash<QString, QList<QPair<QString, RoomRecord>>> stored;
+    // Replacing: the rooms as they were, for the record.
+    QHash<QString, QList<RoomRecord>> previous;
     {
         BulkStatement select(db, rows.select);
         if (select.run()) {
             while (select.next()) {
-                if (replace)
+                if (replace) {
                     ++counts.removed;
-                else
+                    if (record)
+                        previous[doorUnitRoomKey(select.text(1))] << select.record(1);
+                } else {
                     stored[doorUnitRoomKey(select.text(1))]
                         << qMakePair(select.text(0), select.record(1));
+                }
             }
         }
         if (select.failed())
@@ -161,6 +185,15 @@ Outcome writeRooms(const QString& path, const QList<Item>& rooms, const RoomOf& 
                 return fail(QStringLiteral("Room %1 cannot be added").arg(r.Room),
                             insert.error(path));
             ++counts.added;
+            if (!record)
+                continue;
+            // Replacing, a room the directory held is changed, or left as it was.
+            const QList<RoomRecord> was = previous.take(doorUnitRoomKey(r.Room));
+            const bool same = was.size() == 1 && was.first() == r;
+            if (!same && !recorded(was.isEmpty() ? QStringLiteral("room added by import")
+                                                 : QStringLiteral("room changed by import"),
+                                   was.isEmpty() ? nullptr : &was.first(), &r))
+                return fail(QStringLiteral("The import cannot be recorded"), record->error(path));
             continue;
         }
         bool changed = false;
@@ -172,9 +205,30 @@ Outcome writeRooms(const QString& path, const QList<Item>& rooms, const RoomOf& 
                                            old.TEL3})))
                 return fail(QStringLiteral("Room %1 cannot be changed").arg(r.Room),
                             update.error(path));
+            const RoomRecord now{old.Room, r.TEL1, r.TEL2, r.TEL3};
+            if (!recorded(QStringLiteral("room changed by import"), &old, &now))
+                return fail(QStringLiteral("The import cannot be recorded"), record->error(path));
             changed = true;
         }
         ++(changed ? counts.changed : counts.unchanged);
+    }
+    if (record) {
+        for (const QList<RoomRecord>& gone : std::as_const(previous)) {
+            for (const RoomRecord& room : gone) {
+                if (!recorded(QStringLiteral("room removed by import"), &room, nullptr))
+                    return fail(QStringLiteral("The import cannot be recorded"),
+                                record->error(path));
+            }
+        }
+        QString counted = QStringLiteral("%1 added, %2 changed, %3 unchanged")
+                              .arg(counts.added)
+                              .arg(counts.changed)
+                              .arg(counts.unchanged);
+        if (replace)
+            counted += QStringLiteral(", %1 removed (the whole directory replaced)")
+                           .arg(counts.removed);
+        if (!record->add(QStringLiteral("import"), QString(), QString(), QString(), counted))
+            return fail(QStringLiteral("The import cannot be recorded"), record->error(path));
     }
     QSqlQuery commit(db);
     if (!commit.exec(QStringLiteral("COMMIT")))
@@ -187,18 +241,20 @@ Outcome writeRooms(const QString& path, const QList<Item>& rooms, const RoomOf& 
 
 } // namespace
 
-Outcome write(const QString& path, const QList<RoomRecord>& rooms, bool replace, Written* written)
+Outcome write(const QString& path, const QList<RoomRecord>& rooms, bool replace, Written* written,
+              const changerecord::Actor* who)
 {
     return writeRooms(
-        path, rooms, [](const RoomRecord& r) -> const RoomRecord& { return r; }, replace, written);
+        path, rooms, [](const RoomRecord& r) -> const RoomRecord& { return r; }, replace, written,
+        who);
 }
 
 Outcome write(const QString& path, const QList<roomcsv::CsvRow>& rows, bool replace,
-              Written* written)
+              Written* written, const changerecord::Actor* who)
 {
     return writeRooms(
         path, rows, [](const roomcsv::CsvRow& row) -> const RoomRecord& { return row.room; },
-        replace, written);
+        replace, written, who);
 }
 
 Outcome exportCsv(const QString& path, QByteArray& csv)

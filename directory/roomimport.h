@@ -1,5 +1,6 @@
 #pragma once
 
+#include "changerecord.h"
 #include "outcome.h"
 #include "outputfile.h"
 #include "roomcsv.h"
@@ -35,12 +36,14 @@ Outcome readDirectory(const QString& path, QList<RoomRecord>& rooms);
 // stored "0101", the same room to the door unit) and adds the others at the
 // end in their order; replacing makes the table exactly rooms.
 // A failure leaves the directory as it was. The caller has judged the rows:
-// the rooms must be distinct and fit the door unit's record.
+// the rooms must be distinct and fit the door unit's record. With who, the
+// same transaction records the import with its counts and each room it
+// added, changed or removed in the change record.
 Outcome write(const QString& path, const QList<RoomRecord>& rooms, bool replace,
-              Written* written = nullptr);
+              Written* written = nullptr, const changerecord::Actor* who = nullptr);
 // The same for the rows of a room file as read, which spares a copy of them.
 Outcome write(const QString& path, const QList<roomcsv::CsvRow>& rows, bool replace,
-              Written* written = nullptr);
+              Written* written = nullptr, const changerecord::Actor* who = nullptr);
 
 // The directory as roomcsv::write puts it.
 Outcome exportCsv(const QString& path, QByteArray& csv);

@@ -1,6 +1,7 @@
 #include "transferlog.h"
 
 #include "bulkstatement.h"
+#include "changerecord.h"
 #include "database.h"
 #include "schema.h"
 
@@ -304,6 +305,22 @@ Outcome TransferLog::insert(TransferRecord& record, bool withRooms)
     if (!q.exec())
         return fail(q);
     record.id = q.lastInsertId().toLongLong();
+    // What went out to the door unit is in the change record too, naming
+    // this record; a refused transfer changed nothing.
+    if (record.ending != TransferRecord::Ending::Refused) {
+        changerecord::Entry entry;
+        entry.who = changerecord::Actor::here(record.operatorName);
+        entry.what = record.what == TransferRecord::What::Settings   ? QStringLiteral("settings sent")
+                     : record.what == TransferRecord::What::Download ? QStringLiteral("download")
+                                                                     : QStringLiteral("load default");
+        entry.detail = QStringLiteral("%1 on %2").arg(record.whatDetail(), record.portText());
+        entry.transfer = record.id;
+        if (Outcome added = changerecord::append(db, entry, m_path); !added) {
+            m_error = added.description();
+            QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
+            return Outcome::failure(m_error);
+        }
+    }
     if (withRooms && !record.rooms.isEmpty()) {
         BulkStatement rooms(db,
                             QStringLiteral("INSERT INTO transfer_room VALUES (?, ?, ?, ?, ?, ?)"));

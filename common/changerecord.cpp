@@ -1,0 +1,232 @@
+#include "changerecord.h"
+
+#include "database.h"
+#include "schema.h"
+
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSysInfo>
+
+#include <pwd.h>
+#include <unistd.h>
+
+namespace changerecord {
+
+namespace {
+
+const QString kInsert = QStringLiteral(
+    "INSERT INTO change_record (happened, operator, host, os_user, what, subject, old_values, "
+    "new_values, detail, transfer) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+
+QVariant orNull(const QString& text)
+{
+    return text.isEmpty() ? QVariant() : QVariant(text);
+}
+
+// Makes the table in db when missing; the error in words, empty when done.
+QString makeTable(const QSqlDatabase& db, const QString& path)
+{
+    if (db.tables().contains(schema::kChangeRecordTable))
+        return {};
+    QSqlQuery q(db);
+    for (const QString& statement : schema::changeRecordStatements()) {
+        if (!q.exec(statement))
+            return database::plainError(q.lastError(), path);
+    }
+    return {};
+}
+
+QString cannotRecord(const QString& why)
+{
+    return QStringLiteral("its entry in the change record cannot be written: %1").arg(why);
+}
+
+} // namespace
+
+QString Actor::osUserName()
+{
+    if (const passwd* entry = ::getpwuid(::geteuid()))
+        return QString::fromLocal8Bit(entry->pw_name);
+    return qEnvironmentVariable("USER");
+}
+
+Actor Actor::here(const QString& operatorName)
+{
+    return {operatorName, QSysInfo::machineHostName(), osUserName()};
+}
+
+QString timeText(const QDateTime& utc)
+{
+    return utc.toUTC().toString(Qt::ISODateWithMs);
+}
+
+QString valuesText(const QStringList& names, const QStringList& values)
+{
+    QStringList parts;
+    for (qsizetype i = 0; i < names.size() && i < values.size(); ++i) {
+        QString value = values[i];
+        value.replace(QLatin1Char('"'), QStringLiteral("\"\""));
+        parts << QStringLiteral("%1 \"%2\"").arg(names[i], value);
+    }
+    return parts.join(QStringLiteral(", "));
+}
+
+Outcome append(const QSqlDatabase& db, const Entry& entry, const QString& path)
+{
+    if (const QString why = makeTable(db, path); !why.isEmpty())
+        return Outcome::failure(cannotRecord(why));
+    QSqlQuery q(db);
+    q.prepare(kInsert);
+    q.addBindValue(timeText(entry.at.isValid() ? entry.at : QDateTime::currentDateTimeUtc()));
+    q.addBindValue(entry.who.operatorName);
+    q.addBindValue(entry.who.host);
+    q.addBindValue(entry.who.osUser);
+    q.addBindValue(entry.what);
+    q.addBindValue(entry.subject);
+    q.addBindValue(orNull(entry.before));
+    q.addBindValue(orNull(entry.after));
+    q.addBindValue(orNull(entry.detail));
+    q.addBindValue(entry.transfer > 0 ? QVariant(entry.transfer) : QVariant());
+    if (!q.exec())
+        return Outcome::failure(cannotRecord(database::plainError(q.lastError(), path)));
+    return Outcome::success();
+}
+
+Appender::Appender(const QSqlDatabase& db, Actor who)
+    : m_who(std::move(who)), m_at(timeText(QDateTime::currentDateTimeUtc()))
+{
+    m_error = makeTable(db, QString());
+    m_ready = m_error.isEmpty();
+    if (m_ready)
+        m_insert = std::make_unique<BulkStatement>(
+            db, QStringLiteral("INSERT INTO change_record (happened, operator, host, os_user, "
+                               "what, subject, old_values, new_values, detail) VALUES "
+                               "(?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+}
+
+bool Appender::add(const QString& what, const QString& subject, const QString& before,
+                   const QString& after, const QString& detail)
+{
+    return m_ready && m_insert->run({m_at, m_who.operatorName, m_who.host, m_who.osUser, what,
+                                     subject, before, after, detail});
+}
+
+QString Appender::error(const QString& path) const
+{
+    return cannotRecord(m_insert ? m_insert->error(path) : m_error);
+}
+
+RowRecorder::RowRecorder(Table table, Actor who, QStringList fieldNames)
+    : m_table(table), m_who(std::move(who)), m_names(std::move(fieldNames))
+{
+}
+
+QString RowRecorder::shown(const QStringList& values) const
+{
+    // An operator's PIN never enters the record: only its name does.
+    if (m_table == Table::Operators)
+        return valuesText(m_names.mid(0, 1), values.mid(0, 1));
+    return valuesText(m_names, values);
+}
+
+std::optional<Entry> RowRecorder::entryFor(const RowChange& change) const
+{
+    const QString thing =
+        m_table == Table::Rooms ? QStringLiteral("room") : QStringLiteral("operator");
+    Entry entry;
+    entry.who = m_who;
+    entry.file = m_table == Table::Rooms ? Entry::File::Rooms : Entry::File::Operators;
+    switch (change.kind) {
+    case RowChange::Kind::Added:
+        entry.what = thing + QStringLiteral(" added");
+        entry.subject = change.after.value(0);
+        entry.after = shown(change.after);
+        return entry;
+    case RowChange::Kind::Deleted:
+        entry.what = thing + QStringLiteral(" deleted");
+        entry.subject = change.before.value(0);
+        entry.before = shown(change.before);
+        return entry;
+    case RowChange::Kind::Changed:
+        break;
+    }
+    QStringList changed;
+    for (qsizetype i = 0; i < m_names.size(); ++i) {
+        if (change.before.value(i) != change.after.value(i))
+            changed << m_names[i];
+    }
+    if (changed.isEmpty())
+        return std::nullopt;
+    entry.subject = change.after.value(0);
+    entry.before = shown(change.before);
+    entry.after = shown(change.after);
+    if (m_table == Table::Rooms) {
+        entry.what = QStringLiteral("room changed");
+        entry.detail = changed.join(QStringLiteral(", "));
+        return entry;
+    }
+    const bool renamed = changed.contains(m_names.value(0));
+    const bool newPin = changed.size() > (renamed ? 1 : 0);
+    entry.what = renamed && newPin ? QStringLiteral("operator renamed and given a new PIN")
+                 : renamed         ? QStringLiteral("operator renamed")
+                                   : QStringLiteral("operator given a new PIN");
+    return entry;
+}
+
+Outcome RowRecorder::operator()(const QSqlDatabase& db, const RowChange& change) const
+{
+    const std::optional<Entry> entry = entryFor(change);
+    return entry ? append(db, *entry, db.databaseName()) : Outcome::success();
+}
+
+Expected<int> RowRecorder::noticeOutside(const QSqlDatabase& db, const QList<RowChange>& changes,
+                                         const QDateTime& readAt) const
+{
+    if (changes.isEmpty())
+        return 0;
+    if (const QString why = makeTable(db, db.databaseName()); !why.isEmpty())
+        return Outcome::failure(cannotRecord(why));
+    QSqlQuery restored(db);
+    restored.prepare(
+        QStringLiteral("SELECT 1 FROM change_record WHERE what = ? AND happened >= ? LIMIT 1"));
+    restored.addBindValue(kRestore);
+    restored.addBindValue(timeText(readAt));
+    if (!restored.exec())
+        return Outcome::failure(
+            cannotRecord(database::plainError(restored.lastError(), db.databaseName())));
+    if (restored.next())
+        return 0;
+    QSqlQuery newest(db);
+    newest.prepare(QStringLiteral("SELECT coalesce(new_values, '') FROM change_record "
+                                  "WHERE subject = ? ORDER BY happened DESC, id DESC LIMIT 1"));
+    int recorded = 0;
+    for (const RowChange& change : changes) {
+        const QString subject =
+            change.kind == RowChange::Kind::Deleted ? change.before.value(0) : change.after.value(0);
+        const QString after = change.after.isEmpty() ? QString() : shown(change.after);
+        newest.addBindValue(subject);
+        if (!newest.exec())
+            return Outcome::failure(
+                cannotRecord(database::plainError(newest.lastError(), db.databaseName())));
+        // Written by this program (here or on another PC), or already seen.
+        if (newest.next() && newest.value(0).toString() == after)
+            continue;
+        newest.finish();
+        Entry entry;
+        entry.what = kOutside;
+        entry.subject = subject;
+        entry.before = change.before.isEmpty() ? QString() : shown(change.before);
+        entry.after = after;
+        entry.detail = QStringLiteral("%1; seen by %2 on %3")
+                           .arg(change.kind == RowChange::Kind::Added     ? QStringLiteral("added")
+                                : change.kind == RowChange::Kind::Deleted ? QStringLiteral("deleted")
+                                                                          : QStringLiteral("changed"),
+                                m_who.operatorName, m_who.host);
+        if (Outcome added = append(db, entry, db.databaseName()); !added)
+            return added;
+        ++recorded;
+    }
+    return recorded;
+}
+
+} // namespace changerecord

@@ -1,0 +1,112 @@
+#pragma once
+
+#include "bulkstatement.h"
+#include "outcome.h"
+#include "tablestatements.h"
+
+#include <QDateTime>
+#include <QList>
+#include <QSqlDatabase>
+#include <QString>
+#include <QStringList>
+
+// The change record: every change to the rooms or the operators, with who
+// made it, where and when, and the values before and after. Each file keeps
+// its own in the table change_record, written in the transaction of the
+// change it records and only ever appended to (pruning aside, itself recorded).
+namespace changerecord {
+
+// Who makes a change: the operator logged in (or named to the companion), on
+// which PC, as which OS user.
+struct Actor
+{
+    QString operatorName;
+    QString host;
+    QString osUser;
+
+    // The operator named, on this PC as the OS user running the program.
+    static Actor here(const QString& operatorName);
+    // The OS user running the program, for a companion told no operator.
+    static QString osUserName();
+};
+
+struct Entry
+{
+    enum class File { Rooms, Operators };
+
+    qint64 id = 0;
+    QDateTime at; // UTC
+    Actor who;
+    QString what;    // "room changed", "import", "operator given a new PIN"
+    QString subject; // the room or the operator, or what a whole-file change read
+    QString before;  // the values as they were: Room "101", TEL1 "555"
+    QString after;
+    QString detail;
+    qint64 transfer = 0; // the transfer record's id, 0 for none
+    File file = File::Rooms;
+};
+
+// The words of the entries other code writes or looks for.
+inline const QString kOutside = QStringLiteral("changed outside Quorvane");
+inline const QString kRestore = QStringLiteral("restore");
+
+// "2026-12-01T14:02:00.000Z": stored times sort as text.
+QString timeText(const QDateTime& utc);
+// Field names and values as an entry holds them: Room "101", TEL1 "555".
+// A quote in a value is doubled.
+QString valuesText(const QStringList& names, const QStringList& values);
+
+// Appends one entry inside the caller's transaction on db, making the table
+// when missing; the time is now when the entry has none.
+Outcome append(const QSqlDatabase& db, const Entry& entry, const QString& path);
+
+// Many entries of one actor inside the caller's transaction (an import's
+// rooms), through one statement prepared once.
+class Appender
+{
+public:
+    Appender(const QSqlDatabase& db, Actor who);
+    // False when the table cannot be made (see error).
+    bool ready() const { return m_ready; }
+    bool add(const QString& what, const QString& subject, const QString& before,
+             const QString& after, const QString& detail = {});
+    QString error(const QString& path) const;
+
+private:
+    bool m_ready = false;
+    QString m_error;
+    Actor m_who;
+    QString m_at;
+    QString m_none;
+    std::unique_ptr<BulkStatement> m_insert;
+};
+
+// What a record cursor's writes add to the record of its file: rooms name
+// their fields before and after; operators their name, and of the PIN only
+// that it changed.
+class RowRecorder
+{
+public:
+    enum class Table { Rooms, Operators };
+    RowRecorder(Table table, Actor who, QStringList fieldNames);
+
+    // The entry for a write, or none for a write that changed nothing.
+    std::optional<Entry> entryFor(const RowChange& change) const;
+    Outcome operator()(const QSqlDatabase& db, const RowChange& change) const;
+
+    // Rows found changed when the table was read again: each one that no
+    // entry explains (the newest entry of its room leaves it otherwise) is
+    // recorded once as changed outside Quorvane. A restore since readAt
+    // explains them all. Returns how many were recorded.
+    Expected<int> noticeOutside(const QSqlDatabase& db, const QList<RowChange>& changes,
+                                const QDateTime& readAt) const;
+
+private:
+    QString shown(const QStringList& values) const;
+
+    Table m_table;
+    Actor m_who;
+    QStringList m_names;
+};
+
+} // namespace changerecord
