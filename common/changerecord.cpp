@@ -23,6 +23,12 @@ QVariant orNull(const QString& text)
     return text.isEmpty() ? QVariant() : QVariant(text);
 }
 
+// A text the table requires: a null QString would bind as NULL.
+QVariant required(const QString& text)
+{
+    return text.isNull() ? QVariant(QStringLiteral("")) : QVariant(text);
+}
+
 // Makes the table in db when missing; the error in words, empty when done.
 QString makeTable(const QSqlDatabase& db, const QString& path)
 {
@@ -78,11 +84,11 @@ Outcome append(const QSqlDatabase& db, const Entry& entry, const QString& path)
     QSqlQuery q(db);
     q.prepare(kInsert);
     q.addBindValue(timeText(entry.at.isValid() ? entry.at : QDateTime::currentDateTimeUtc()));
-    q.addBindValue(entry.who.operatorName);
-    q.addBindValue(entry.who.host);
-    q.addBindValue(entry.who.osUser);
-    q.addBindValue(entry.what);
-    q.addBindValue(entry.subject);
+    q.addBindValue(required(entry.who.operatorName));
+    q.addBindValue(required(entry.who.host));
+    q.addBindValue(required(entry.who.osUser));
+    q.addBindValue(required(entry.what));
+    q.addBindValue(required(entry.subject));
     q.addBindValue(orNull(entry.before));
     q.addBindValue(orNull(entry.after));
     q.addBindValue(orNull(entry.detail));

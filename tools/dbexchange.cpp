@@ -85,7 +85,8 @@ int importRooms(QStringList arguments, Console& console)
         return kSuccess;
     }
     roomimport::Written written;
-    if (Outcome done = roomimport::write(target, file.rows, replace, &written); !done) {
+    const changerecord::Actor who = companionActor();
+    if (Outcome done = roomimport::write(target, file.rows, replace, &written, &who); !done) {
         say(console.err, done.description());
         return kOtherFailure;
     }
@@ -171,7 +172,8 @@ int backupOrRestore(bool restoring, QStringList arguments, Console& console)
         return kSuccess;
     }
     QStringList kept;
-    if (Outcome done = directorybackup::restore(directory, file, &kept); !done) {
+    const changerecord::Actor who = companionActor();
+    if (Outcome done = directorybackup::restore(directory, file, &kept, &who); !done) {
         say(console.err, done.description());
         return kFailure;
     }

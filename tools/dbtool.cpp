@@ -82,6 +82,13 @@ QString usage()
         "  changes [DIR] [--json]\n"
         "      Lists the rooms that differ from the last complete download; exit\n"
         "      status 0 when the door unit is up to date, 1 when it differs.\n"
+        "  audit [DIR] [--room R] [--operator NAME] [--pc HOST] [--since DATE]\n"
+        "        [--until DATE] [--csv]\n"
+        "      Lists the change record of both files, newest first: who changed\n"
+        "      what, on which PC and when, with the values before and after. DATE\n"
+        "      is YYYY-MM-DD (--until takes that whole day) or a date and time.\n"
+        "  audit [DIR] --prune-before DATE\n"
+        "      Removes the entries older than DATE; the pruning is itself recorded.\n"
         "  --help     display this help and exit\n"
         "  --version  output version information and exit\n"
         "\n"
@@ -126,6 +133,13 @@ int run(const QStringList& arguments, Console& console)
     }
     if (isExchangeCommand(command))
         return runExchange(command, rest, console);
+    if (command == QLatin1String("audit")) {
+        const QString named =
+            rest.value(0).startsWith(QStringLiteral("--")) ? QString() : rest.value(0);
+        const std::optional<QString> folder = dataFolder(named, false, console);
+        return folder ? audit(named.isEmpty() ? rest : rest.mid(1), *folder, console)
+                      : int(kFailure);
+    }
     if (command == QLatin1String("history") || command == QLatin1String("changes")) {
         const QString named =
             rest.value(0).startsWith(QStringLiteral("--")) ? QString() : rest.value(0);
@@ -176,12 +190,28 @@ int addOperator(const QString& directory, const OperatorEntry& given, Console& c
             say(console.err, QStringLiteral("No operator was added."));
         } else {
             QSqlQuery query(db);
-            query.prepare(databasesetup::insertStatement(layout));
-            query.addBindValue(added->name);
-            query.addBindValue(added->pin);
-            if (!query.exec()) {
+            // The operator and its entry in the change record land together.
+            changerecord::Entry entry;
+            entry.who = companionActor();
+            entry.what = QStringLiteral("operator added");
+            entry.subject = added->name;
+            entry.after = changerecord::valuesText({layout.fields.first().name}, {added->name});
+            Outcome done = query.exec(QStringLiteral("BEGIN IMMEDIATE"))
+                               ? Outcome::success()
+                               : Outcome::failure(query.lastError().text());
+            if (done) {
+                query.prepare(databasesetup::insertStatement(layout));
+                query.addBindValue(added->name);
+                query.addBindValue(added->pin);
+                done = query.exec() ? changerecord::append(db, entry, path)
+                                    : Outcome::failure(query.lastError().text());
+            }
+            if (done && !query.exec(QStringLiteral("COMMIT")))
+                done = Outcome::failure(query.lastError().text());
+            if (!done) {
+                QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
                 say(console.err, QStringLiteral("Cannot add the operator to %1: %2")
-                                     .arg(path, query.lastError().text()));
+                                     .arg(path, done.description()));
             } else {
                 query.prepare(QStringLiteral("SELECT count(*) FROM %1")
                                   .arg(database::quotedIdentifier(layout.table)));

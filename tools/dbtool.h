@@ -1,5 +1,7 @@
 #pragma once
 
+#include "changerecord.h"
+
 #include <QString>
 #include <QStringList>
 #include <QTextStream>
@@ -48,6 +50,12 @@ int check(const QString& directory, Console& console);
 // from the last complete download (0 up to date, 1 differs, 2 error).
 int history(const QStringList& arguments, const QString& directory, Console& console);
 int changes(const QStringList& arguments, const QString& directory, Console& console);
+
+// Who the change record names for what the companion changes: the OS user,
+// on this PC.
+changerecord::Actor companionActor();
+// The change record of both files, filtered, newest first; or pruned.
+int audit(const QStringList& arguments, const QString& directory, Console& console);
 
 // Room files and backups (dbexchange.cpp).
 bool isExchangeCommand(const QString& command);

@@ -1,0 +1,255 @@
+#include "changelist.h"
+
+#include "database.h"
+#include "roomcsv.h"
+#include "schema.h"
+
+#include <QSqlError>
+#include <QSqlQuery>
+
+#include <algorithm>
+
+namespace changelist {
+
+namespace {
+
+struct Source
+{
+    QString fileName;
+    Entry::File file;
+};
+
+const QList<Source>& sources()
+{
+    static const QList<Source> list{{schema::kDirectoryFile, Entry::File::Rooms},
+                                    {schema::kOperatorFile, Entry::File::Operators}};
+    return list;
+}
+
+// A connection closed when the scope ends.
+class Connection
+{
+public:
+    Connection(const QString& path, bool write)
+        : m_name(database::uniqueConnectionName(QStringLiteral("change-record")))
+    {
+        if (write) {
+            m_opened = database::open(path, m_name);
+        } else if (const QSqlError error =
+                       database::connect(path, m_name, database::Access::ReadOnly);
+                   error.isValid()) {
+            m_opened = Outcome::failure(database::plainError(error, path));
+        }
+    }
+    ~Connection() { database::close(m_name); }
+    Connection(const Connection&) = delete;
+    Connection& operator=(const Connection&) = delete;
+
+    const Outcome& opened() const { return m_opened; }
+    QSqlDatabase db() const { return QSqlDatabase::database(m_name, false); }
+
+private:
+    QString m_name;
+    Outcome m_opened = Outcome::success();
+};
+
+QString cannotRead(const QString& path, const QString& why)
+{
+    return QStringLiteral("The change record in %1 cannot be read: %2").arg(path, why);
+}
+
+Outcome readFile(const QString& path, Entry::File file, const Filter& filter, QList<Entry>& into)
+{
+    if (database::probe(path) == database::FileKind::Missing)
+        return Outcome::success();
+    const Connection connection(path, false);
+    if (!connection.opened())
+        return Outcome::failure(cannotRead(path, connection.opened().description()));
+    const QSqlDatabase db = connection.db();
+    if (!db.tables().contains(schema::kChangeRecordTable))
+        return Outcome::success();
+    QStringList where;
+    QVariantList values;
+    const auto match = [&](const QString& condition, const QVariant& value) {
+        where << condition;
+        values << value;
+    };
+    if (!filter.room.isEmpty())
+        match(QStringLiteral("subject = ?"), filter.room);
+    if (!filter.operatorName.isEmpty())
+        match(QStringLiteral("operator = ?"), filter.operatorName);
+    if (!filter.host.isEmpty())
+        match(QStringLiteral("host = ?"), filter.host);
+    if (filter.since.isValid())
+        match(QStringLiteral("happened >= ?"), changerecord::timeText(filter.since));
+    if (filter.until.isValid())
+        match(QStringLiteral("happened < ?"), changerecord::timeText(filter.until));
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    q.prepare(QStringLiteral("SELECT id, happened, operator, host, os_user, what, subject, "
+                             "old_values, new_values, detail, transfer FROM change_record%1 "
+                             "ORDER BY happened DESC, id DESC")
+                  .arg(where.isEmpty() ? QString()
+                                       : QStringLiteral(" WHERE ") +
+                                             where.join(QStringLiteral(" AND "))));
+    for (const QVariant& v : std::as_const(values))
+        q.addBindValue(v);
+    if (!q.exec())
+        return Outcome::failure(cannotRead(path, database::plainError(q.lastError(), path)));
+    while (q.next()) {
+        Entry e;
+        e.id = q.value(0).toLongLong();
+        e.at = QDateTime::fromString(q.value(1).toString(), Qt::ISODateWithMs);
+        e.who = {q.value(2).toString(), q.value(3).toString(), q.value(4).toString()};
+        e.what = q.value(5).toString();
+        e.subject = q.value(6).toString();
+        e.before = q.value(7).toString();
+        e.after = q.value(8).toString();
+        e.detail = q.value(9).toString();
+        e.transfer = q.value(10).toLongLong();
+        e.file = file;
+        into << e;
+    }
+    if (q.lastError().isValid())
+        return Outcome::failure(cannotRead(path, database::plainError(q.lastError(), path)));
+    return Outcome::success();
+}
+
+// A value in double quotes, a quote inside doubled; one a spreadsheet would
+// take for a formula as ="...", which it shows as that text.
+void appendQuoted(QByteArray& csv, const QString& value)
+{
+    QString text = value;
+    if (roomcsv::looksLikeFormula(value))
+        text = QStringLiteral("=\"%1\"").arg(QString(value).replace(
+            QLatin1Char('"'), QStringLiteral("\"\"")));
+    csv += '"' + text.toUtf8().replace('"', QByteArrayLiteral("\"\"")) + '"';
+}
+
+} // namespace
+
+Expected<QList<Entry>> read(const QString& directory, const Filter& filter)
+{
+    QList<Entry> rooms;
+    QList<Entry> operators;
+    for (const Source& source : sources()) {
+        if (source.file == Entry::File::Operators && !filter.room.isEmpty())
+            continue;
+        if (Outcome done = readFile(database::pathIn(directory, source.fileName), source.file,
+                                    filter,
+                                    source.file == Entry::File::Rooms ? rooms : operators);
+            !done)
+            return done;
+    }
+    QList<Entry> all;
+    all.reserve(rooms.size() + operators.size());
+    std::merge(rooms.cbegin(), rooms.cend(), operators.cbegin(), operators.cend(),
+               std::back_inserter(all),
+               [](const Entry& a, const Entry& b) { return a.at > b.at; });
+    return all;
+}
+
+std::optional<QDateTime> parseDate(const QString& text, bool endOfDay)
+{
+    const QDate day = QDate::fromString(text, Qt::ISODate);
+    if (day.isValid())
+        return QDateTime(endOfDay ? day.addDays(1) : day, QTime(0, 0)).toUTC();
+    QDateTime moment = QDateTime::fromString(text, Qt::ISODateWithMs);
+    if (!moment.isValid())
+        moment = QDateTime::fromString(text, QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    if (!moment.isValid())
+        moment = QDateTime::fromString(text, QStringLiteral("yyyy-MM-dd HH:mm"));
+    if (!moment.isValid())
+        return std::nullopt;
+    return moment.toUTC();
+}
+
+QString shownTime(const QDateTime& utc)
+{
+    return utc.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+}
+
+QString fileText(Entry::File file)
+{
+    return file == Entry::File::Rooms ? QStringLiteral("rooms") : QStringLiteral("operators");
+}
+
+QByteArray csv(const QList<Entry>& entries)
+{
+    QByteArray text =
+        roomcsv::kBom +
+        QByteArrayLiteral("time,operator,host,os_user,what,subject,before,after,detail,transfer,"
+                          "file\r\n");
+    for (const Entry& e : entries) {
+        const QStringList values{shownTime(e.at),
+                                 e.who.operatorName,
+                                 e.who.host,
+                                 e.who.osUser,
+                                 e.what,
+                                 e.subject,
+                                 e.before,
+                                 e.after,
+                                 e.detail,
+                                 e.transfer > 0 ? QString::number(e.transfer) : QString(),
+                                 fileText(e.file)};
+        for (qsizetype i = 0; i < values.size(); ++i) {
+            if (i > 0)
+                text += ',';
+            appendQuoted(text, values[i]);
+        }
+        text += "\r\n";
+    }
+    return text;
+}
+
+Outcome exportTo(const QString& directory, const QList<Entry>& entries, const QString& target,
+                 outputfile::Reader reader)
+{
+    if (Outcome usable =
+            outputfile::checkBeside(database::pathIn(directory, schema::kDirectoryFile), target);
+        !usable)
+        return usable;
+    return outputfile::write(target, csv(entries), reader);
+}
+
+Expected<int> prune(const QString& directory, const QDateTime& before,
+                    const changerecord::Actor& who)
+{
+    int removed = 0;
+    for (const Source& source : sources()) {
+        const QString path = database::pathIn(directory, source.fileName);
+        if (database::probe(path) == database::FileKind::Missing)
+            continue;
+        const Connection connection(path, true);
+        if (!connection.opened())
+            return connection.opened();
+        QSqlDatabase db = connection.db();
+        if (!db.tables().contains(schema::kChangeRecordTable))
+            continue;
+        QSqlQuery q(db);
+        const auto failed = [&](const QString& why) {
+            QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
+            return Expected<int>::failure(
+                QStringLiteral("The change record in %1 was not pruned: %2").arg(path, why));
+        };
+        if (!q.exec(QStringLiteral("BEGIN IMMEDIATE")))
+            return failed(database::plainError(q.lastError(), path));
+        q.prepare(QStringLiteral("DELETE FROM change_record WHERE happened < ?"));
+        q.addBindValue(changerecord::timeText(before));
+        if (!q.exec())
+            return failed(database::plainError(q.lastError(), path));
+        const int count = q.numRowsAffected();
+        Entry entry;
+        entry.who = who;
+        entry.what = QStringLiteral("record pruned");
+        entry.detail = QStringLiteral("%1 entries before %2 removed").arg(count).arg(shownTime(before));
+        if (Outcome added = changerecord::append(db, entry, path); !added)
+            return failed(added.description());
+        if (!q.exec(QStringLiteral("COMMIT")))
+            return failed(database::plainError(q.lastError(), path));
+        removed += count;
+    }
+    return removed;
+}
+
+} // namespace changelist

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "changerecord.h"
+#include "outcome.h"
+#include "outputfile.h"
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+// The change records of a data folder's two files read as one list, newest
+// first, for the Change record window and the companion's audit command.
+namespace changelist {
+
+using changerecord::Entry;
+
+// Empty texts and invalid times leave a filter out. A room names only the
+// room file's entries.
+struct Filter
+{
+    QString room;
+    QString operatorName;
+    QString host;
+    QDateTime since; // from this time on
+    QDateTime until; // before this time
+};
+
+// Both files' entries that pass the filter, newest first. A file that is
+// missing, or holds no record yet, adds none; reading never writes.
+Expected<QList<Entry>> read(const QString& directory, const Filter& filter);
+
+// A date the operator typed: YYYY-MM-DD (local midnight, or the midnight
+// after that day when endOfDay) or a date and time; nothing when it is neither.
+std::optional<QDateTime> parseDate(const QString& text, bool endOfDay);
+
+// Local time as the list and the CSV show it: "2026-12-07 14:02:05".
+QString shownTime(const QDateTime& utc);
+// "rooms" or "operators".
+QString fileText(Entry::File file);
+
+// The entries as CSV in UTF-8, one line each with a header; a value a
+// spreadsheet would take for a formula is kept as text.
+QByteArray csv(const QList<Entry>& entries);
+// The same written to target, refused when target lands on a database of the
+// folder or a file SQLite keeps for one.
+Outcome exportTo(const QString& directory, const QList<Entry>& entries, const QString& target,
+                 outputfile::Reader reader = outputfile::Reader::Wait);
+
+// Removes the entries before a time from both files, each file in one
+// transaction that also records the pruning as who's. Returns how many went.
+Expected<int> prune(const QString& directory, const QDateTime& before,
+                    const changerecord::Actor& who);
+
+} // namespace changelist
