@@ -118,6 +118,8 @@ void MainWindow::buildMenus()
     QMenu* tools = menu(bar, "mnuTools", QStringLiteral("Tools"));
     connect(item(tools, "mnuTransferHistory", QStringLiteral("Transfer history…")),
             &QAction::triggered, this, &MainWindow::transferHistoryRequested);
+    connect(item(tools, "mnuChangeRecord", QStringLiteral("Change record…")), &QAction::triggered,
+            this, &MainWindow::changeRecordRequested);
     tools->addSeparator();
     connect(item(tools, "mnuImportRooms", QStringLiteral("Import rooms…")), &QAction::triggered,
             this, &MainWindow::importRoomsRequested);

@@ -42,6 +42,7 @@ signals:
     void backupRequested();
     void restoreRequested();
     void transferHistoryRequested();
+    void changeRecordRequested();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -50,6 +50,7 @@ Shell::Shell(Program& program, MessageSink& messages, QObject* parent)
     connect(m_main, &MainWindow::backupRequested, m_tools, &DirectoryTools::backUp);
     connect(m_main, &MainWindow::restoreRequested, m_tools, &DirectoryTools::restore);
     connect(m_main, &MainWindow::transferHistoryRequested, this, &Shell::onTransferHistory);
+    connect(m_main, &MainWindow::changeRecordRequested, m_tools, &DirectoryTools::showChangeRecord);
 
     // After the panels of the status bar, one of its own: what the door unit holds.
     DoorUnitWatch& doorUnit = m_program.doorUnit();
@@ -223,7 +224,8 @@ void Shell::onEditUser()
 {
     // A closed dialog is deleted once control returns to the event loop.
     if (!m_editUser || !m_editUser->isVisible()) {
-        auto* dialog = new UserChangeDialog(m_program.appDir(), m_program.actor(), m_messages, m_main);
+        auto* dialog =
+            new UserChangeDialog(m_program.appDir(), m_program.actor(), m_messages, m_main);
         if (!dialog->loadOutcome()) {
             m_messages.show(dialog->loadOutcome().description(), kApplicationTitle,
                             MessageSink::Icon::Critical);

@@ -207,8 +207,8 @@ Expected<int> RowRecorder::noticeOutside(const QSqlDatabase& db, const QList<Row
                                   "WHERE subject = ? ORDER BY happened DESC, id DESC LIMIT 1"));
     int recorded = 0;
     for (const RowChange& change : changes) {
-        const QString subject =
-            change.kind == RowChange::Kind::Deleted ? change.before.value(0) : change.after.value(0);
+        const QString subject = change.kind == RowChange::Kind::Deleted ? change.before.value(0)
+                                                                        : change.after.value(0);
         const QString after = change.after.isEmpty() ? QString() : shown(change.after);
         newest.addBindValue(subject);
         if (!newest.exec())
@@ -223,11 +223,12 @@ Expected<int> RowRecorder::noticeOutside(const QSqlDatabase& db, const QList<Row
         entry.subject = subject;
         entry.before = change.before.isEmpty() ? QString() : shown(change.before);
         entry.after = after;
-        entry.detail = QStringLiteral("%1; seen by %2 on %3")
-                           .arg(change.kind == RowChange::Kind::Added     ? QStringLiteral("added")
-                                : change.kind == RowChange::Kind::Deleted ? QStringLiteral("deleted")
-                                                                          : QStringLiteral("changed"),
-                                m_who.operatorName, m_who.host);
+        entry.detail =
+            QStringLiteral("%1; seen by %2 on %3")
+                .arg(change.kind == RowChange::Kind::Added     ? QStringLiteral("added")
+                     : change.kind == RowChange::Kind::Deleted ? QStringLiteral("deleted")
+                                                               : QStringLiteral("changed"),
+                     m_who.operatorName, m_who.host);
         if (Outcome added = append(db, entry, db.databaseName()); !added)
             return added;
         ++recorded;

@@ -1,6 +1,7 @@
 #include "changelist.h"
 
 #include "database.h"
+#include "plural.h"
 #include "roomcsv.h"
 #include "schema.h"
 
@@ -89,9 +90,9 @@ Outcome readFile(const QString& path, Entry::File file, const Filter& filter, QL
     q.prepare(QStringLiteral("SELECT id, happened, operator, host, os_user, what, subject, "
                              "old_values, new_values, detail, transfer FROM change_record%1 "
                              "ORDER BY happened DESC, id DESC")
-                  .arg(where.isEmpty() ? QString()
-                                       : QStringLiteral(" WHERE ") +
-                                             where.join(QStringLiteral(" AND "))));
+                  .arg(where.isEmpty()
+                           ? QString()
+                           : QStringLiteral(" WHERE ") + where.join(QStringLiteral(" AND "))));
     for (const QVariant& v : std::as_const(values))
         q.addBindValue(v);
     if (!q.exec())
@@ -121,8 +122,8 @@ void appendQuoted(QByteArray& csv, const QString& value)
 {
     QString text = value;
     if (roomcsv::looksLikeFormula(value))
-        text = QStringLiteral("=\"%1\"").arg(QString(value).replace(
-            QLatin1Char('"'), QStringLiteral("\"\"")));
+        text = QStringLiteral("=\"%1\"").arg(
+            QString(value).replace(QLatin1Char('"'), QStringLiteral("\"\"")));
     csv += '"' + text.toUtf8().replace('"', QByteArrayLiteral("\"\"")) + '"';
 }
 
@@ -136,16 +137,14 @@ Expected<QList<Entry>> read(const QString& directory, const Filter& filter)
         if (source.file == Entry::File::Operators && !filter.room.isEmpty())
             continue;
         if (Outcome done = readFile(database::pathIn(directory, source.fileName), source.file,
-                                    filter,
-                                    source.file == Entry::File::Rooms ? rooms : operators);
+                                    filter, source.file == Entry::File::Rooms ? rooms : operators);
             !done)
             return done;
     }
     QList<Entry> all;
     all.reserve(rooms.size() + operators.size());
     std::merge(rooms.cbegin(), rooms.cend(), operators.cbegin(), operators.cend(),
-               std::back_inserter(all),
-               [](const Entry& a, const Entry& b) { return a.at > b.at; });
+               std::back_inserter(all), [](const Entry& a, const Entry& b) { return a.at > b.at; });
     return all;
 }
 
@@ -181,17 +180,13 @@ QByteArray csv(const QList<Entry>& entries)
         QByteArrayLiteral("time,operator,host,os_user,what,subject,before,after,detail,transfer,"
                           "file\r\n");
     for (const Entry& e : entries) {
-        const QStringList values{shownTime(e.at),
-                                 e.who.operatorName,
-                                 e.who.host,
-                                 e.who.osUser,
-                                 e.what,
-                                 e.subject,
-                                 e.before,
-                                 e.after,
-                                 e.detail,
-                                 e.transfer > 0 ? QString::number(e.transfer) : QString(),
-                                 fileText(e.file)};
+        const QStringList values{
+            shownTime(e.at), e.who.operatorName,
+            e.who.host,      e.who.osUser,
+            e.what,          e.subject,
+            e.before,        e.after,
+            e.detail,        e.transfer > 0 ? QString::number(e.transfer) : QString(),
+            fileText(e.file)};
         for (qsizetype i = 0; i < values.size(); ++i) {
             if (i > 0)
                 text += ',';
@@ -242,7 +237,8 @@ Expected<int> prune(const QString& directory, const QDateTime& before,
         Entry entry;
         entry.who = who;
         entry.what = QStringLiteral("record pruned");
-        entry.detail = QStringLiteral("%1 entries before %2 removed").arg(count).arg(shownTime(before));
+        entry.detail = QStringLiteral("%1 before %2 removed")
+                           .arg(plural(count, "1 entry", "%1 entries"), shownTime(before));
         if (Outcome added = changerecord::append(db, entry, path); !added)
             return failed(added.description());
         if (!q.exec(QStringLiteral("COMMIT")))

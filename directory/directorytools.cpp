@@ -1,5 +1,6 @@
 #include "directorytools.h"
 
+#include "changerecordwindow.h"
 #include "database.h"
 #include "directorybackup.h"
 #include "importpreview.h"
@@ -80,9 +81,8 @@ void DirectoryTools::importRooms()
     if (dialog.exec() != QDialog::Accepted || !preview.canImport())
         return;
     roomimport::Written written;
-    if (Outcome done =
-            roomimport::write(directoryFile(), preview.rooms(), preview.replace(), &written,
-                              &m_who);
+    if (Outcome done = roomimport::write(directoryFile(), preview.rooms(), preview.replace(),
+                                         &written, &m_who);
         !done) {
         say(done.description(), MessageSink::Icon::Critical);
         return;
@@ -191,4 +191,16 @@ void DirectoryTools::restore()
             QStringLiteral("\nThe files it replaced are kept as:\n") + kept.join(QLatin1Char('\n'));
     say(text, MessageSink::Icon::Information);
     refreshWindow();
+}
+
+void DirectoryTools::showChangeRecord()
+{
+    if (!m_changeRecord) {
+        m_changeRecord = new ChangeRecordWindow(m_dataDir, m_messages, m_window);
+        m_changeRecord->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_changeRecord->reload();
+    m_changeRecord->show();
+    m_changeRecord->raise();
+    m_changeRecord->activateWindow();
 }

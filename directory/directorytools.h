@@ -4,10 +4,12 @@
 #include "messagesink.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
 
 #include <functional>
 
+class ChangeRecordWindow;
 class QWidget;
 class TelNumWindow;
 
@@ -48,4 +50,5 @@ private:
     MessageSink& m_messages;
     QWidget* m_window = nullptr;
     std::function<TelNumWindow*()> m_openWindow;
+    QPointer<ChangeRecordWindow> m_changeRecord;
 };

@@ -139,10 +139,9 @@ Outcome writeRooms(const QString& path, const QList<Item>& rooms, const RoomOf& 
             return fail(QStringLiteral("The import cannot be recorded"), record->error(path));
     }
     auto recorded = [&](const QString& what, const RoomRecord* before, const RoomRecord* after) {
-        return !record ||
-               record->add(what, after ? after->Room : before->Room,
-                           before ? roomText(*before) : QString(),
-                           after ? roomText(*after) : QString());
+        return !record || record->add(what, after ? after->Room : before->Room,
+                                      before ? roomText(*before) : QString(),
+                                      after ? roomText(*after) : QString());
     };
 
     const Addressing rows = addressing(db);
@@ -225,8 +224,8 @@ Outcome writeRooms(const QString& path, const QList<Item>& rooms, const RoomOf& 
                               .arg(counts.changed)
                               .arg(counts.unchanged);
         if (replace)
-            counted += QStringLiteral(", %1 removed (the whole directory replaced)")
-                           .arg(counts.removed);
+            counted +=
+                QStringLiteral(", %1 removed (the whole directory replaced)").arg(counts.removed);
         if (!record->add(QStringLiteral("import"), QString(), QString(), QString(), counted))
             return fail(QStringLiteral("The import cannot be recorded"), record->error(path));
     }

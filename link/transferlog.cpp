@@ -310,9 +310,10 @@ Outcome TransferLog::insert(TransferRecord& record, bool withRooms)
     if (record.ending != TransferRecord::Ending::Refused) {
         changerecord::Entry entry;
         entry.who = changerecord::Actor::here(record.operatorName);
-        entry.what = record.what == TransferRecord::What::Settings   ? QStringLiteral("settings sent")
-                     : record.what == TransferRecord::What::Download ? QStringLiteral("download")
-                                                                     : QStringLiteral("load default");
+        entry.what = record.what == TransferRecord::What::Settings ? QStringLiteral("settings sent")
+                     : record.what == TransferRecord::What::Download
+                         ? QStringLiteral("download")
+                         : QStringLiteral("load default");
         entry.detail = QStringLiteral("%1 on %2").arg(record.whatDetail(), record.portText());
         entry.transfer = record.id;
         if (Outcome added = changerecord::append(db, entry, m_path); !added) {

@@ -103,13 +103,13 @@ int audit(const QStringList& arguments, const QString& directory, Console& conso
         return kSuccess;
     }
     if (entries->isEmpty())
-        say(console.out, QStringLiteral("The change record of %1 holds no entry%2.")
-                             .arg(directory, filter.room.isEmpty() && filter.operatorName.isEmpty() &&
-                                                     filter.host.isEmpty() &&
-                                                     !filter.since.isValid() &&
-                                                     !filter.until.isValid()
-                                                 ? QString()
-                                                 : QStringLiteral(" that fits")));
+        say(console.out,
+            QStringLiteral("The change record of %1 holds no entry%2.")
+                .arg(directory, filter.room.isEmpty() && filter.operatorName.isEmpty() &&
+                                        filter.host.isEmpty() && !filter.since.isValid() &&
+                                        !filter.until.isValid()
+                                    ? QString()
+                                    : QStringLiteral(" that fits")));
     for (const changerecord::Entry& e : *entries) {
         for (const QString& line : entryLines(e))
             say(console.out, line);
