@@ -23,6 +23,19 @@ QVariantList room(const char* r, const char* t1 = "")
     return {QString::fromUtf8(r), QString::fromUtf8(t1), QStringLiteral(""), QStringLiteral("")};
 }
 
+std::shared_ptr<changerecord::RowRecorder> recorder(const char* name)
+{
+    return std::make_shared<changerecord::RowRecorder>(
+        changerecord::RowRecorder::Table::Rooms,
+        changerecord::Actor{QString::fromLatin1(name), QStringLiteral("pc1"), QStringLiteral("os")},
+        kRooms.fieldNames());
+}
+
+QString shown(const char* r, const char* t1, const char* t2 = "")
+{
+    return changerecord::valuesText(kRooms.fieldNames(), {r, t1, t2, ""});
+}
+
 } // namespace
 
 // Every case runs once with each engine that reads the snapshot.
@@ -250,6 +263,88 @@ private slots:
         QVERIFY(!c.moveFirst() && !c.addNew());
         QFile::remove(m_path);
         QVERIFY(c.refresh().description().contains(QStringLiteral("does not exist")));
+    }
+
+    // A write and its entry in the change record land together or not at all.
+    void changesAreRecordedInTheirWritesTransaction_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<QStringList>("entry"); // what, subject, before, after; empty: none
+        const QString none = kNull;
+        const QString r101 = shown("101", "12345678901");
+        QTest::newRow("added") << "add" << "" << QStringList{"room added", "104", none,
+                                                             shown("104", "5")};
+        QTest::newRow("changed") << "change" << ""
+                                 << QStringList{"room changed", "101", r101,
+                                                shown("101", "12345678901", "7")};
+        QTest::newRow("deleted") << "delete" << "" << QStringList{"room deleted", "101", r101, none};
+        for (const char* change : {"add", "change", "delete"}) {
+            QTest::addRow("%s, entry refused", change) << change << "entry" << QStringList{};
+            if (change != QLatin1String("add"))
+                QTest::addRow("%s, row changed by another program", change)
+                    << change << "stale" << QStringList{};
+        }
+    }
+    void changesAreRecordedInTheirWritesTransaction()
+    {
+        QFETCH(QString, change);
+        QFETCH(QString, fault);
+        QFETCH(QStringList, entry);
+        for (const QString& statement : schema::changeRecordStatements())
+            testdb::exec(m_path, statement);
+        RecordCursor& c = open();
+        c.setChangeRecorder(recorder("alice"));
+        if (fault == "entry")
+            testdb::exec(m_path, "CREATE TRIGGER refuse BEFORE INSERT ON change_record "
+                                 "BEGIN SELECT RAISE(ABORT, 'disk full'); END");
+        if (fault == "stale")
+            testdb::exec(m_path, "UPDATE Room_tel SET TEL3 = '9'");
+        const auto before = stored();
+        Outcome done = Outcome::success();
+        if (change == "add") {
+            QVERIFY(c.addNew() && c.setField(0, "104") && c.setField(1, "5"));
+            done = c.updateBatch();
+        } else if (change == "change") {
+            QVERIFY(c.setField(2, "7"));
+            done = c.updateBatch();
+        } else {
+            done = c.deleteCurrent();
+        }
+        const auto entries = testdb::rows(m_path, testdb::changeRecord());
+        QCOMPARE(done.ok(), !entry.isEmpty());
+        QCOMPARE(stored() != before, !entry.isEmpty());
+        QCOMPARE(entries.size(), entry.isEmpty() ? 0 : 1);
+        if (!entry.isEmpty()) {
+            QCOMPARE(entries[0].mid(0, 4), entry);
+            QCOMPARE(entries[0].mid(4, 3), (QStringList{"alice", "pc1", "os"}));
+        }
+    }
+
+    // What another program changed is recorded by the first Refresh that
+    // meets it, whichever copy of the program that is; a copy's own write is not.
+    void anotherProgramsChangeIsRecordedOnce()
+    {
+        RecordCursor& c = open();
+        c.setChangeRecorder(recorder("alice"));
+        RecordCursor other(kRooms);
+        other.setChangeRecorder(recorder("bob"));
+        QVERIFY(other.open(m_path) && other.moveLast() && other.setField(1, "8"));
+        QVERIFY(other.updateBatch());
+        testdb::exec(m_path, "UPDATE Room_tel SET TEL1 = '9' WHERE Room = '101'");
+        testdb::exec(m_path, "INSERT INTO Room_tel (Room) VALUES ('104')");
+        testdb::exec(m_path, "DELETE FROM Room_tel WHERE Room = '102'");
+        QVERIFY(c.refresh() && c.refresh() && other.refresh());
+        QList<QStringList> outside;
+        for (const QStringList& e : testdb::rows(m_path, testdb::changeRecord()))
+            outside << e.mid(0, 4);
+        QCOMPARE(outside, (QList<QStringList>{
+                              {"room changed", "103", shown("103", ""), shown("103", "8")},
+                              {changerecord::kOutside, "101", shown("101", "12345678901"),
+                               shown("101", "9")},
+                              {changerecord::kOutside, "104", kNull, shown("104", "")},
+                              {changerecord::kOutside, "102", shown("102", ""), kNull},
+                          }));
     }
 
     void deletedRowStaysCurrentUntilTheCursorMoves()

@@ -19,6 +19,10 @@ void exec(const QString& path, const QString& statement, const QVariantList& val
 // Reads every row of the table in key order, fields as text ("<NULL>" for NULL).
 QList<QStringList> rows(const QString& path, const TableSpec& layout);
 
+// The change record's columns a test reads: what, subject, old_values,
+// new_values, operator, host, os_user, detail.
+TableSpec changeRecord();
+
 QList<QVariantList> operators(std::initializer_list<std::pair<const char*, const char*>> pairs);
 
 } // namespace testdb
