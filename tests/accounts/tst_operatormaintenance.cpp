@@ -124,6 +124,45 @@ private slots:
         QVERIFY(said().isEmpty());
     }
 
+    // Each operator change is in the operator file's change record as the
+    // logged-in operator's, naming the operator; a PIN never is.
+    void operatorChangesAreRecordedWithoutThePin_data()
+    {
+        QTest::addColumn<QStringList>("typed"); // name and PIN typed, then the button
+        QTest::addColumn<QStringList>("entry"); // what, subject, before, after
+        const QString admin = QStringLiteral("user \"admin\"");
+        QTest::newRow("added") << QStringList{"carol", "3333", "cmdOK"}
+                               << QStringList{"operator added", "carol", "<NULL>", "user \"carol\""};
+        QTest::newRow("renamed") << QStringList{"root", "1111", "cmdNext"}
+                                 << QStringList{"operator renamed", "root", admin, "user \"root\""};
+        QTest::newRow("new PIN") << QStringList{"admin", "4321", "cmdNext"}
+                                 << QStringList{"operator given a new PIN", "admin", admin, admin};
+        QTest::newRow("both") << QStringList{"root", "4321", "cmdNext"}
+                              << QStringList{"operator renamed and given a new PIN", "root", admin,
+                                             "user \"root\""};
+        QTest::newRow("deleted") << QStringList{"", "", "cmdDelete"}
+                                 << QStringList{"operator deleted", "admin", admin, "<NULL>"};
+    }
+    void operatorChangesAreRecordedWithoutThePin()
+    {
+        QFETCH(QStringList, typed);
+        QFETCH(QStringList, entry);
+        start();
+        m_rig->program->setOperatorName("admin");
+        const bool adding = typed[2] == "cmdOK";
+        QDialog* d = adding ? choose("mnuAddUser", "frmUserADD") : editUser();
+        if (!typed[0].isEmpty())
+            type(d, typed[0], typed[1]);
+        click(d, typed[2].toLatin1().constData());
+        const auto entries = testdb::rows(path(), testdb::changeRecord());
+        QCOMPARE(entries.size(), 1);
+        QCOMPARE(entries[0].mid(0, 4), entry);
+        QCOMPARE(entries[0][4], QStringLiteral("admin"));
+        for (const QString& value : entries[0])
+            QVERIFY2(!value.contains("1111") && !value.contains("4321") && !value.contains("3333"),
+                     qPrintable(value));
+    }
+
     // Next saves a changed PIN: the old one is refused at the next login and the
     // new one accepted. Change does not save it, the close box does.
     void pinChange()

@@ -2,12 +2,14 @@
 #include "directorybackup.h"
 #include "testdatabase.h"
 
+#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -474,6 +476,7 @@ private slots:
         QTest::newRow("history, read-only") << "history" << true << 0 << nothing;
         QTest::newRow("changes") << "changes" << false << 1 << never;
         QTest::newRow("changes, read-only") << "changes" << true << 1 << never;
+        QTest::newRow("audit, read-only") << "audit" << true << 0 << "The change record of ";
     }
 
     void readingCommandsWriteNothing()
@@ -496,6 +499,78 @@ private slots:
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), before);
         QCOMPARE(entries(), entriesBefore);
+    }
+
+    // What the companion changes is recorded as the OS user's on this PC;
+    // audit lists both files' entries newest first, filtered, and prunes.
+    void auditListsTheChangeRecord_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QStringList>("heads"); // what and subject of each entry listed
+        const QStringList all{"import",
+                              "room removed by import  102",
+                              "room changed by import  101",
+                              "import",
+                              "room added by import  102",
+                              "room added by import  101",
+                              "operator added  bob",
+                              "restore  all.qvb",
+                              "restore  all.qvb"};
+        const QString user = changerecord::Actor::osUserName();
+        const QString today = QDate::currentDate().toString(Qt::ISODate);
+        QTest::newRow("all") << QStringList{} << all;
+        QTest::newRow("one room") << QStringList{"--room", "101"}
+                                  << QStringList{all[2], all[5]};
+        QTest::newRow("operator") << QStringList{"--operator", user} << all;
+        QTest::newRow("another operator") << QStringList{"--operator", "nobody"} << QStringList{};
+        QTest::newRow("PC") << QStringList{"--pc", QSysInfo::machineHostName()} << all;
+        QTest::newRow("today") << QStringList{"--since", today, "--until", today} << all;
+        QTest::newRow("until yesterday")
+            << QStringList{"--until", QDate::currentDate().addDays(-1).toString(Qt::ISODate)}
+            << QStringList{};
+        QTest::newRow("pruned") << QStringList{"--prune-before", "2999-01-01"}
+                                << QStringList{"record pruned", "record pruned"};
+    }
+    void auditListsTheChangeRecord()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QStringList, heads);
+        initWith("alice", "1111");
+        const QString backup = m_dir->filePath("all.qvb");
+        QCOMPARE(Session().run({"backup", dir(), backup}), 0);
+        QCOMPARE(Session().run({"restore", dir(), backup}), 0);
+        QCOMPARE(Session().run({"add-operator", dir(), "--operator", "bob", "--pin", "2222"}), 0);
+        const QString csv = m_dir->filePath("rooms.csv");
+        writeBytes(csv, "Room,TEL1\n101,555\n102,666\n");
+        QCOMPARE(Session().run({"import", dir(), csv}), 0);
+        writeBytes(csv, "Room,TEL1\n101,557\n");
+        QCOMPARE(Session().run({"import", dir(), csv, "--replace"}), 0);
+        if (arguments.contains("--prune-before")) {
+            Session prune;
+            QCOMPARE(prune.run(QStringList{"audit", dir()} + arguments), 0);
+            QVERIFY2(prune.output.startsWith("Removed 9 entries"), qPrintable(prune.output));
+            arguments.clear();
+        }
+        Session session;
+        QCOMPARE(session.run(QStringList{"audit", dir()} + arguments), 0);
+        QStringList listed;
+        for (const QString& line : session.output.split('\n', Qt::SkipEmptyParts)) {
+            if (!line.startsWith(' ') && !line.startsWith("The change record"))
+                listed << line.mid(21).section("  by ", 0, 0).section("  (by", 0, 0);
+        }
+        QCOMPARE(listed, heads);
+        if (QTest::currentDataTag() == QLatin1String("one room")) {
+            QVERIFY(session.output.contains("    before: Room \"101\", TEL1 \"555\", TEL2 \"\""));
+            QVERIFY(session.output.contains(
+                QStringLiteral("by %1 on ").arg(changerecord::Actor::osUserName())));
+            QVERIFY(!session.output.contains("1111") && !session.output.contains("2222"));
+            Session csvOut;
+            QCOMPARE(csvOut.run({"audit", dir(), "--room", "101", "--csv"}), 0);
+            QCOMPARE(csvOut.output.count("\r\n"), 3);
+        }
+        Session wrong;
+        QCOMPARE(wrong.run({"audit", dir(), "--since", "yesterday"}), 2);
+        QVERIFY(wrong.errors.contains("--since needs a date as YYYY-MM-DD"));
     }
 
     // Statements rebuild the file as another program would, without the
