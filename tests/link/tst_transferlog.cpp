@@ -148,6 +148,38 @@ private slots:
         QCOMPARE(noted.join(u';'), history);
     }
 
+    // What went out is in the change record too, naming its transfer
+    // record; a transfer refused before sending is not.
+    void transfersAreInTheChangeRecord_data()
+    {
+        QTest::addColumn<int>("what");
+        QTest::addColumn<bool>("refused");
+        QTest::addColumn<QString>("entry");
+        QTest::newRow("settings") << int(TransferRecord::What::Settings) << false << "settings sent";
+        QTest::newRow("download") << int(TransferRecord::What::Download) << false << "download";
+        QTest::newRow("load default")
+            << int(TransferRecord::What::LoadDefault) << false << "load default";
+        QTest::newRow("refused") << int(TransferRecord::What::Download) << true << "";
+    }
+    void transfersAreInTheChangeRecord()
+    {
+        QFETCH(int, what);
+        QFETCH(bool, refused);
+        QFETCH(QString, entry);
+        TransferLog log(m_path);
+        TransferRecord r = download({{"101", "138", "", ""}});
+        r.what = TransferRecord::What(what);
+        r.operatorName = QStringLiteral("ann");
+        QVERIFY(refused ? log.refused(r) : log.start(r));
+        for (const QString& statement : schema::changeRecordStatements())
+            testdb::exec(m_path, statement);
+        const TableSpec columns{"change_record", {{"what"}, {"operator"}, {"transfer"}}};
+        QList<QStringList> expected;
+        if (!refused)
+            expected << QStringList{entry, "ann", QString::number(r.id)};
+        QCOMPARE(testdb::rows(m_path, columns), expected);
+    }
+
     // Two copies sharing the file both record, read in time order; one
     // holding the file makes the other's record fail quickly, and the
     // transfer stands, told in one message after its own.
