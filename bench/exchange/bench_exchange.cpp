@@ -3,9 +3,15 @@
 // copy of a prepared data folder) beside the sqlite3 tool's .import and
 // -csv SELECT of the same file and table, in the same run; then, as a
 // breakdown, the import's steps inside one process, and the verdicts on
-// 100,000 rows that all share one number (a caretaker's). Build it in Release.
+// 100,000 rows that all share one number (a caretaker's). Last, what the
+// change record costs: a row write with its entry against one without, the
+// import with its entries against one without, and listing one room's entries
+// among 1,000,000. Build it in Release.
 
+#include "changelist.h"
+#include "database.h"
 #include "roomcsv.h"
+#include "roomdirectoryview.h"
 #include "roomimport.h"
 #include "roomverdict.h"
 #include "schema.h"
@@ -208,6 +214,113 @@ QByteArray contents(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// The mean of n row writes, each a change of one room written by Update,
+// through a view that records them or not.
+double rowWriteMs(const QString& folder, bool recorded, int n)
+{
+    RoomDirectoryView view;
+    if (recorded)
+        view.recordAs(changerecord::Actor::here(QStringLiteral("bench")));
+    if (!view.openIn(folder))
+        return -1;
+    double total = 0;
+    for (int i = 0; i < n; ++i) {
+        if (!view.moveTo(i) ||
+            !view.setField(RoomDirectoryView::kTel3, QStringLiteral("0%1%2").arg(recorded).arg(i)))
+            return -1;
+        QElapsedTimer timer;
+        timer.start();
+        if (!view.updateBatch())
+            return -1;
+        total += ms(timer);
+    }
+    return total / n;
+}
+
+// The change record's figures; false when one misses its target.
+bool changeRecordFigures(const QString& empty, const QTemporaryDir& dir)
+{
+    const changerecord::Actor who = changerecord::Actor::here(QStringLiteral("bench"));
+    QList<RoomRecord> rows;
+    rows.reserve(kRooms);
+    for (int i = 0; i < kRooms; ++i)
+        rows << RoomRecord{QString::number(1000000 + i),
+                           QStringLiteral("139%1").arg(i, 8, 10, QLatin1Char('0')),
+                           {},
+                           {}};
+
+    // The import into a fresh empty directory, best of three each way.
+    double importMs[2] = {1e9, 1e9};
+    for (int round = 0; round < 3; ++round) {
+        for (const bool recorded : {false, true}) {
+            const QString folder =
+                dir.filePath(QStringLiteral("record-%1-%2").arg(round).arg(recorded));
+            const QString database = database::pathIn(folder, schema::kDirectoryFile);
+            if (!QDir().mkpath(folder) || !QFile::copy(empty, database))
+                return false;
+            QElapsedTimer timer;
+            timer.start();
+            if (!roomimport::write(database, rows, false, nullptr, recorded ? &who : nullptr))
+                return false;
+            importMs[recorded] = std::min(importMs[recorded], ms(timer));
+        }
+    }
+    const bool importOk = importMs[1] <= 1.5 * importMs[0];
+    std::printf("import of %d rows: %.0f ms without the change record, %.0f ms with its "
+                "entries: %.2f x [target <= 1.5 x]: %s\n",
+                kRooms, importMs[0], importMs[1], importMs[1] / importMs[0],
+                importOk ? "ok" : "MISSED");
+
+    // Row writes on the directory just imported, which holds its entries.
+    const QString folder = dir.filePath(QStringLiteral("record-0-1"));
+    constexpr int kWrites = 200;
+    rowWriteMs(folder, false, 10); // warms the file cache
+    const double plain = rowWriteMs(folder, false, kWrites);
+    const double recorded = rowWriteMs(folder, true, kWrites);
+    const bool writeOk = plain >= 0 && recorded >= 0 && recorded - plain <= 1;
+    std::printf("row write: %.3f ms without the change record, %.3f ms with its entry, mean of "
+                "%d: %+.3f ms [target <= +1 ms]: %s\n",
+                plain, recorded, kWrites, recorded - plain, writeOk ? "ok" : "MISSED");
+
+    // 1,000,000 entries, ten for each room, then one room's listed.
+    {
+        const QString name = QStringLiteral("fill");
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+            db.setDatabaseName(database::pathIn(folder, schema::kDirectoryFile));
+            if (!db.open() || !db.transaction())
+                return false;
+            changerecord::Appender record(db, who);
+            for (int round = 0; round < 10; ++round) {
+                for (int i = 0; i < kRooms; ++i) {
+                    if (!record.add(QStringLiteral("room changed"), rows[i].Room, {}, {}))
+                        return false;
+                }
+            }
+            if (!db.commit())
+                return false;
+        }
+        QSqlDatabase::removeDatabase(name);
+    }
+    double listMs = 1e9;
+    qsizetype listed = 0;
+    for (int round = 0; round < 3; ++round) {
+        QElapsedTimer timer;
+        timer.start();
+        const Expected<QList<changerecord::Entry>> entries =
+            changelist::read(folder, {QStringLiteral("1050000"), {}, {}, {}, {}});
+        if (!entries)
+            return false;
+        listMs = std::min(listMs, ms(timer));
+        listed = entries->size();
+    }
+    const bool listOk = listMs <= 200;
+    std::printf("one room's entries among 1,000,000: %lld listed in %.1f ms [target <= 200 ms]: "
+                "%s\n",
+                qlonglong(listed), listMs, listOk ? "ok" : "MISSED");
+    return importOk && writeOk && listOk;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -353,5 +466,6 @@ int main(int argc, char** argv)
     std::printf("verdicts on %d rows sharing one TEL2: %.0f ms, %d warnings [target <= 1000 ms]: "
                 "%s\n",
                 kRooms, sharedMs, sharedCounts.warnings, sharedOk ? "ok" : "MISSED");
-    return importOk && exportOk && identical && sharedOk ? 0 : 1;
+    const bool recordOk = changeRecordFigures(empty, dir);
+    return importOk && exportOk && identical && sharedOk && recordOk ? 0 : 1;
 }
