@@ -218,6 +218,20 @@ Expected<int> RowRecorder::noticeOutside(const QSqlDatabase& db, const QList<Row
         if (newest.next() && newest.value(0).toString() == after)
             continue;
         newest.finish();
+        // A row gone since it was read may live on under another name (an
+        // import gave a stored "0101" the name "101").
+        if (change.kind == RowChange::Kind::Deleted) {
+            QSqlQuery moved(db);
+            moved.prepare(QStringLiteral("SELECT 1 FROM change_record WHERE happened >= ? AND "
+                                         "old_values = ? LIMIT 1"));
+            moved.addBindValue(timeText(readAt));
+            moved.addBindValue(shown(change.before));
+            if (!moved.exec())
+                return Outcome::failure(
+                    cannotRecord(database::plainError(moved.lastError(), db.databaseName())));
+            if (moved.next())
+                continue;
+        }
         Entry entry;
         entry.what = kOutside;
         entry.subject = subject;

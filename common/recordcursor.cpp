@@ -1,5 +1,7 @@
 #include "recordcursor.h"
 
+#include <algorithm>
+
 RecordCursor::RecordCursor(TableSpec layout, QObject* parent)
     : QObject(parent), m_table(std::move(layout)), m_rows(int(m_table.layout().fields.size()))
 {
@@ -52,8 +54,30 @@ Outcome RecordCursor::recordOutside(QHash<QString, QStringList> before)
         if (found != before.cend())
             before.erase(found);
     }
-    for (const QStringList& gone : std::as_const(before))
-        changes << RowChange{RowChange::Kind::Deleted, gone, {}};
+    // A row deleted and one added under the same first field is one row
+    // written again (a directory replaced by an import): a change, if any.
+    QHash<QString, qsizetype> added;
+    for (qsizetype i = 0; i < changes.size(); ++i) {
+        if (changes[i].kind == RowChange::Kind::Added)
+            added.insert(changes[i].after.value(0), i);
+    }
+    QList<qsizetype> same;
+    for (const QStringList& gone : std::as_const(before)) {
+        const auto twin = added.constFind(gone.value(0));
+        if (twin == added.cend()) {
+            changes << RowChange{RowChange::Kind::Deleted, gone, {}};
+            continue;
+        }
+        RowChange& change = changes[*twin];
+        change.kind = RowChange::Kind::Changed;
+        change.before = gone;
+        if (change.after == gone)
+            same << *twin;
+        added.erase(twin);
+    }
+    std::sort(same.begin(), same.end());
+    for (auto it = same.crbegin(); it != same.crend(); ++it)
+        changes.removeAt(*it);
     if (changes.isEmpty())
         return Outcome::success();
     const Expected<int> noticed = [&]() -> Expected<int> {

@@ -132,7 +132,8 @@ private slots:
         QTest::addColumn<QStringList>("entry"); // what, subject, before, after
         const QString admin = QStringLiteral("user \"admin\"");
         QTest::newRow("added") << QStringList{"carol", "3333", "cmdOK"}
-                               << QStringList{"operator added", "carol", "<NULL>", "user \"carol\""};
+                               << QStringList{"operator added", "carol", "<NULL>",
+                                              "user \"carol\""};
         QTest::newRow("renamed") << QStringList{"root", "1111", "cmdNext"}
                                  << QStringList{"operator renamed", "root", admin, "user \"root\""};
         QTest::newRow("new PIN") << QStringList{"admin", "4321", "cmdNext"}

@@ -273,12 +273,14 @@ private slots:
         QTest::addColumn<QStringList>("entry"); // what, subject, before, after; empty: none
         const QString none = kNull;
         const QString r101 = shown("101", "12345678901");
-        QTest::newRow("added") << "add" << "" << QStringList{"room added", "104", none,
-                                                             shown("104", "5")};
-        QTest::newRow("changed") << "change" << ""
+        QTest::newRow("added") << "add"
+                               << "" << QStringList{"room added", "104", none, shown("104", "5")};
+        QTest::newRow("changed") << "change"
+                                 << ""
                                  << QStringList{"room changed", "101", r101,
                                                 shown("101", "12345678901", "7")};
-        QTest::newRow("deleted") << "delete" << "" << QStringList{"room deleted", "101", r101, none};
+        QTest::newRow("deleted") << "delete"
+                                 << "" << QStringList{"room deleted", "101", r101, none};
         for (const char* change : {"add", "change", "delete"}) {
             QTest::addRow("%s, entry refused", change) << change << "entry" << QStringList{};
             if (change != QLatin1String("add"))

@@ -307,6 +307,43 @@ private slots:
         QCOMPARE(testdb::rows(m_path, kRooms).size(), 4);
     }
 
+    // An import records its counts and each room it changed in its own
+    // transaction; a view open meanwhile takes none of it for another program's.
+    void importsAreRecordedRoomByRoom_data()
+    {
+        QTest::addColumn<bool>("replace");
+        QTest::addColumn<QStringList>("entries"); // what and subject, in any order
+        const QStringList merged{"room changed by import 101", "room added by import 201",
+                                 "import "};
+        QTest::newRow("merged") << false << merged;
+        QTest::newRow("replaced") << true
+                                  << QStringList{"room changed by import 101",
+                                                 "room added by import 201",
+                                                 "room removed by import A\"7",
+                                                 "room removed by import 102", "import "};
+    }
+    void importsAreRecordedRoomByRoom()
+    {
+        QFETCH(bool, replace);
+        QFETCH(QStringList, entries);
+        RecordCursor view(kRooms);
+        view.setChangeRecorder(std::make_shared<changerecord::RowRecorder>(
+            changerecord::RowRecorder::Table::Rooms, changerecord::Actor{"ann", "pc", "os"},
+            kRooms.fieldNames()));
+        QVERIFY(view.open(m_path));
+        const changerecord::Actor who{"bob", "pc2", "os2"};
+        QVERIFY(roomimport::write(m_path, roomsOf("101|555;3;201|1"), replace, nullptr, &who));
+        QVERIFY(view.refresh());
+        QStringList listed;
+        for (const QStringList& e : testdb::rows(m_path, testdb::changeRecord())) {
+            listed << e[0] + ' ' + e[1];
+            QCOMPARE(e.mid(4, 3), (QStringList{"bob", "pc2", "os2"}));
+        }
+        std::sort(listed.begin(), listed.end());
+        std::sort(entries.begin(), entries.end());
+        QCOMPARE(listed, entries);
+    }
+
     void failureHalfwayChangesNothing()
     {
         const QList<QStringList> before = testdb::rows(m_path, kRooms);

@@ -155,7 +155,8 @@ private slots:
         QTest::addColumn<int>("what");
         QTest::addColumn<bool>("refused");
         QTest::addColumn<QString>("entry");
-        QTest::newRow("settings") << int(TransferRecord::What::Settings) << false << "settings sent";
+        QTest::newRow("settings") << int(TransferRecord::What::Settings) << false
+                                  << "settings sent";
         QTest::newRow("download") << int(TransferRecord::What::Download) << false << "download";
         QTest::newRow("load default")
             << int(TransferRecord::What::LoadDefault) << false << "load default";

@@ -519,8 +519,7 @@ private slots:
         const QString user = changerecord::Actor::osUserName();
         const QString today = QDate::currentDate().toString(Qt::ISODate);
         QTest::newRow("all") << QStringList{} << all;
-        QTest::newRow("one room") << QStringList{"--room", "101"}
-                                  << QStringList{all[2], all[5]};
+        QTest::newRow("one room") << QStringList{"--room", "101"} << QStringList{all[2], all[5]};
         QTest::newRow("operator") << QStringList{"--operator", user} << all;
         QTest::newRow("another operator") << QStringList{"--operator", "nobody"} << QStringList{};
         QTest::newRow("PC") << QStringList{"--pc", QSysInfo::machineHostName()} << all;
