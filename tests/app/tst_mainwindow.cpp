@@ -1,4 +1,7 @@
+#include "changerecordwindow.h"
 #include "placement.h"
+#include "program.h"
+#include "roomdirectoryview.h"
 #include "shellrig.h"
 #include "testdatabase.h"
 
@@ -11,10 +14,12 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPrinterInfo>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTableView>
+#include <QTableWidget>
 #include <QTest>
 #include <QTimer>
 
@@ -195,6 +200,63 @@ private slots:
         QVERIFY2(rig.messages.messages[0].text.startsWith(path + " is (or leads to) " + database),
                  qPrintable(rig.messages.messages[0].text));
         QCOMPARE(contents(rooms) + contents(operators), before);
+    }
+
+    // Tools, Change record…: the grid's changes as the operator logged in,
+    // newest first, one room's alone, and the list exported, never over a
+    // database.
+    void changeRecordWindow_data()
+    {
+        QTest::addColumn<QString>("chosen");
+        QTest::newRow("export") << "changes.csv";
+        QTest::newRow("export over the room database") << schema::kDirectoryFile;
+    }
+    void changeRecordWindow()
+    {
+        QFETCH(QString, chosen);
+        ShellRig rig;
+        const QString rooms = rig.dir.filePath(schema::kDirectoryFile);
+        testdb::create(rooms, schema::directoryTable(),
+                       {{"101", "1", "", ""}, {"102", "", "", ""}});
+        rig.start().show();
+        rig.program->setOperatorName("anna");
+        rig.choose("mnuNew");
+        RoomDirectoryView& view = *rig.program->directory();
+        QVERIFY(view.setField(1, "555") && view.moveNext() && view.deleteCurrent());
+        rig.choose("mnuChangeRecord");
+        auto* window = rig.window().findChild<ChangeRecordWindow*>("frmChangeRecord");
+        QVERIFY(window && window->isVisible());
+        auto* list = window->findChild<QTableWidget*>("grdChanges");
+        QCOMPARE(list->rowCount(), 2);
+        QCOMPARE(list->item(0, 4)->text(), QStringLiteral("room deleted"));
+        window->findChild<QLineEdit*>("txtRoom")->setText("101");
+        window->findChild<QPushButton*>("cmdShow")->click();
+        QCOMPARE(list->rowCount(), 1);
+        QCOMPARE(
+            list->item(0, 1)->text() + ' ' + list->item(0, 4)->text() + ' ' +
+                list->item(0, 7)->text(),
+            QStringLiteral("anna room changed Room \"101\", TEL1 \"555\", TEL2 \"\", TEL3 \"\""));
+
+        const QString path = rig.dir.filePath(chosen);
+        const QByteArray before = contents(rooms);
+        QTimer::singleShot(0, [path] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            dialog->setOption(QFileDialog::DontConfirmOverwrite);
+            dialog->selectFile(path);
+            static_cast<QDialog*>(dialog)->accept();
+        });
+        window->findChild<QPushButton*>("cmdExport")->click();
+        QCOMPARE(rig.messages.messages.size(), 1);
+        if (chosen == schema::kDirectoryFile) {
+            QVERIFY2(rig.messages.messages[0].text.startsWith(path + " is (or leads to) "),
+                     qPrintable(rig.messages.messages[0].text));
+            QCOMPARE(contents(rooms), before);
+        } else {
+            const QList<QByteArray> lines = contents(path).split('\n');
+            QCOMPARE(lines.size(), 3);
+            QVERIFY(lines[1].contains("\"anna\"") && lines[1].contains("\"room changed\""));
+        }
     }
 };
 
