@@ -8,8 +8,12 @@
 //
 // Every value the writer stores is "k:G": the field number k and a stamp G
 // that grows with every pass, so a row whose three numbers carry different
-// stamps is a mix, and a row older than it was is a lost write.
+// stamps is a mix, and a row older than it was is a lost write. Every write
+// is recorded in the change record, so each room's newest entry must hold
+// the values the room holds: a write without its entry, or an entry without
+// its write, shows as a room that differs from its entry.
 
+#include "changerecord.h"
 #include "database.h"
 #include "dbtool.h"
 #include "recordcursor.h"
@@ -43,11 +47,19 @@ QString stamped(int field, int stamp)
     return QStringLiteral("%1:%2").arg(field).arg(stamp);
 }
 
+void record(RecordCursor& cursor)
+{
+    cursor.setChangeRecorder(std::make_shared<changerecord::RowRecorder>(
+        changerecord::RowRecorder::Table::Rooms, changerecord::Actor::here(QStringLiteral("trial")),
+        schema::directoryTable().fieldNames()));
+}
+
 // The writer: rewrites every row pass after pass, and adds a room before
 // each pass, until it is killed.
 [[noreturn]] void writeUntilKilled(const QString& path, int trial)
 {
     RecordCursor cursor(schema::directoryTable());
+    record(cursor);
     Outcome step = cursor.open(path);
     for (int pass = 0; step; ++pass) {
         const int stamp = trial * kPassesPerTrial + std::min(pass, kPassesPerTrial - 1);
@@ -80,6 +92,7 @@ struct Tally
     int mixedRows = 0;
     int lostRows = 0;
     int writerFailed = 0;
+    int unrecorded = 0;
 };
 
 QString integrity(const QString& path)
@@ -149,6 +162,41 @@ bool rowsHold(const QString& path, int trial, QHash<QString, int>& stamps, Tally
     return sound;
 }
 
+// The rooms whose newest entry in the change record holds other values than
+// the room: a write and its entry that did not land together.
+int unrecordedRooms(const QString& path, int trial)
+{
+    const QString name = database::uniqueConnectionName(QStringLiteral("trial-entries"));
+    int differing = 0;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(path);
+        QSqlQuery rooms(db);
+        QSqlQuery newest(db);
+        if (!db.open() ||
+            !rooms.exec(QStringLiteral("SELECT Room, TEL1, TEL2, TEL3 FROM Room_tel")) ||
+            !newest.prepare(QStringLiteral("SELECT new_values FROM change_record WHERE subject = "
+                                           "? ORDER BY happened DESC, id DESC LIMIT 1")))
+            return -1;
+        while (rooms.next()) {
+            QStringList values;
+            for (int field = 0; field < 4; ++field)
+                values << rooms.value(field).toString();
+            newest.addBindValue(values[0]);
+            const QString entry =
+                newest.exec() && newest.next() ? newest.value(0).toString() : QString();
+            if (entry != changerecord::valuesText(schema::directoryTable().fieldNames(), values)) {
+                std::fprintf(stderr, "trial %d: room %s differs from its entry %s\n", trial,
+                             qPrintable(values[0]), qPrintable(entry));
+                ++differing;
+            }
+            newest.finish();
+        }
+    }
+    QSqlDatabase::removeDatabase(name);
+    return differing;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -173,6 +221,7 @@ int main(int argc, char** argv)
     QHash<QString, int> stamps;
     {
         RecordCursor cursor(schema::directoryTable());
+        record(cursor);
         Outcome made = cursor.open(path);
         for (int i = 1; made && i <= kSeedRooms; ++i) {
             stamps.insert(QStringLiteral("R%1").arg(i), 0);
@@ -229,6 +278,10 @@ int main(int argc, char** argv)
         }
         bool written = false;
         trialSound = rowsHold(path, trial, stamps, tally, written) && trialSound;
+        if (const int differing = unrecordedRooms(path, trial); differing != 0) {
+            tally.unrecorded += std::max(differing, 1);
+            trialSound = false;
+        }
         tally.writesReached += written ? 1 : 0;
         if (!trialSound)
             std::fprintf(stderr, "trial %d (killed after %d us) failed; check said:\n%s", trial,
@@ -244,9 +297,12 @@ int main(int argc, char** argv)
     std::printf("integrity_check ok: %d of %d\n", tally.integrityOk, tally.trials);
     std::printf("rows: %d mixed or stale, %d lost, %lld at the end\n", tally.mixedRows,
                 tally.lostRows, static_cast<long long>(stamps.size()));
+    std::printf("change record: %d rooms whose write and entry did not land together\n",
+                tally.unrecorded);
     std::printf("writers that stopped before the kill: %d\n", tally.writerFailed);
     const bool passed = tally.checkFailed == 0 && tally.integrityOk == tally.trials &&
-                        tally.mixedRows == 0 && tally.lostRows == 0 && tally.writerFailed == 0;
+                        tally.mixedRows == 0 && tally.lostRows == 0 && tally.writerFailed == 0 &&
+                        tally.unrecorded == 0;
     std::printf("%s\n", passed ? "all trials passed" : "FAILED");
     return passed ? 0 : 1;
 }
