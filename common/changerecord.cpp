@@ -101,7 +101,7 @@ Outcome append(const QSqlDatabase& db, const Entry& entry, const QString& path)
 Appender::Appender(const QSqlDatabase& db, Actor who)
     : m_who(std::move(who)), m_at(timeText(QDateTime::currentDateTimeUtc()))
 {
-    m_error = makeTable(db, QString());
+    m_error = makeTable(db, db.databaseName());
     m_ready = m_error.isEmpty();
     if (m_ready)
         m_insert = std::make_unique<BulkStatement>(
