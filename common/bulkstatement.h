@@ -33,7 +33,7 @@ public:
         const QString* text = nullptr;
         qint64 integer = 0;
     };
-    static constexpr size_t kMostValues = 10;
+    static constexpr size_t kMostValues = 8;
 
     BulkStatement(const QSqlDatabase& db, const QString& sql);
     ~BulkStatement();

@@ -3,6 +3,8 @@
 #include "database.h"
 #include "schema.h"
 
+#include <QHash>
+#include <QSet>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSysInfo>
@@ -16,7 +18,7 @@ namespace {
 
 const QString kInsert = QStringLiteral(
     "INSERT INTO change_record (happened, operator, host, os_user, what, subject, old_values, "
-    "new_values, detail, transfer) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+    "new_values, detail, transfer, rooms) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
 
 QVariant orNull(const QString& text)
 {
@@ -93,33 +95,121 @@ Outcome append(const QSqlDatabase& db, const Entry& entry, const QString& path)
     q.addBindValue(orNull(entry.after));
     q.addBindValue(orNull(entry.detail));
     q.addBindValue(entry.transfer > 0 ? QVariant(entry.transfer) : QVariant());
+    q.addBindValue(orNull(entry.rooms));
     if (!q.exec())
         return Outcome::failure(cannotRecord(database::plainError(q.lastError(), path)));
     return Outcome::success();
 }
 
-Appender::Appender(const QSqlDatabase& db, Actor who)
-    : m_who(std::move(who)), m_at(timeText(QDateTime::currentDateTimeUtc()))
+namespace {
+
+const QStringList& roomFields()
 {
-    m_error = makeTable(db, db.databaseName());
-    m_ready = m_error.isEmpty();
-    if (m_ready)
-        m_insert = std::make_unique<BulkStatement>(
-            db, QStringLiteral("INSERT INTO change_record (happened, operator, host, os_user, "
-                               "what, subject, old_values, new_values, detail) VALUES "
-                               "(?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+    static const QStringList names = schema::directoryTable().fieldNames();
+    return names;
 }
 
-bool Appender::add(const QString& what, const QString& subject, const QString& before,
-                   const QString& after, const QString& detail)
+void appendEscaped(QString& line, const QString& value)
 {
-    return m_ready && m_insert->run({m_at, m_who.operatorName, m_who.host, m_who.osUser, what,
-                                     subject, before, after, detail});
+    if (!value.contains(QLatin1Char('\t')) && !value.contains(QLatin1Char('\n')) &&
+        !value.contains(QLatin1Char('\\'))) {
+        line += value;
+        return;
+    }
+    for (const QChar c : value) {
+        if (c == QLatin1Char('\t'))
+            line += QStringLiteral("\\t");
+        else if (c == QLatin1Char('\n'))
+            line += QStringLiteral("\\n");
+        else if (c == QLatin1Char('\\'))
+            line += QStringLiteral("\\\\");
+        else
+            line += c;
+    }
 }
 
-QString Appender::error(const QString& path) const
+QString unescaped(QStringView value)
 {
-    return cannotRecord(m_insert ? m_insert->error(path) : m_error);
+    if (!value.contains(QLatin1Char('\\')))
+        return value.toString();
+    QString text;
+    for (qsizetype i = 0; i < value.size(); ++i) {
+        if (value[i] != QLatin1Char('\\') || i + 1 == value.size()) {
+            text += value[i];
+            continue;
+        }
+        const QChar next = value[++i];
+        text += next == QLatin1Char('t')   ? QChar(QLatin1Char('\t'))
+                : next == QLatin1Char('n') ? QChar(QLatin1Char('\n'))
+                                           : next;
+    }
+    return text;
+}
+
+struct RoomLine
+{
+    QChar kind;
+    QStringList before; // four fields, or none for a room added
+    QStringList after;  // four fields, or none for a room removed
+};
+
+QList<RoomLine> roomLines(QStringView rooms)
+{
+    QList<RoomLine> lines;
+    for (const QStringView line : rooms.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        const QList<QStringView> parts = line.split(QLatin1Char('\t'));
+        if (parts.size() != 9 || parts[0].size() != 1)
+            continue;
+        RoomLine room{parts[0][0], {}, {}};
+        for (int i = 1; i <= 8; ++i)
+            (i <= 4 ? room.before : room.after) << unescaped(parts[i]);
+        if (room.kind == QLatin1Char('+'))
+            room.before.clear();
+        if (room.kind == QLatin1Char('-'))
+            room.after.clear();
+        lines << room;
+    }
+    return lines;
+}
+
+} // namespace
+
+void appendRoomLine(QString& rooms, QChar kind, const RoomRecord* before, const RoomRecord* after)
+{
+    rooms += kind;
+    for (const RoomRecord* room : {before, after}) {
+        if (!room) {
+            rooms += QStringLiteral("\t\t\t\t");
+            continue;
+        }
+        for (const QString* value : {&room->Room, &room->TEL1, &room->TEL2, &room->TEL3}) {
+            rooms += QLatin1Char('\t');
+            appendEscaped(rooms, *value);
+        }
+    }
+    rooms += QLatin1Char('\n');
+}
+
+QList<Entry> roomEntries(const Entry& import)
+{
+    QList<Entry> entries;
+    for (const RoomLine& line : roomLines(import.rooms)) {
+        Entry e;
+        e.id = import.id;
+        e.at = import.at;
+        e.who = import.who;
+        e.file = import.file;
+        e.what = line.kind == QLatin1Char('+')   ? QStringLiteral("room added by import")
+                 : line.kind == QLatin1Char('-') ? QStringLiteral("room removed by import")
+                                                 : QStringLiteral("room changed by import");
+        e.subject = line.after.isEmpty() ? line.before.value(0) : line.after.value(0);
+        if (!line.before.isEmpty())
+            e.before = valuesText(roomFields(), line.before);
+        if (!line.after.isEmpty())
+            e.after = valuesText(roomFields(), line.after);
+        entries << e;
+    }
+    return entries;
 }
 
 RowRecorder::RowRecorder(Table table, Actor who, QStringList fieldNames)
@@ -202,6 +292,25 @@ Expected<int> RowRecorder::noticeOutside(const QSqlDatabase& db, const QList<Row
             cannotRecord(database::plainError(restored.lastError(), db.databaseName())));
     if (restored.next())
         return 0;
+    restored.finish();
+    // The rooms imports wrote since: theirs, not another program's.
+    QHash<QString, QString> importedAfter;
+    QSet<QString> importedBefore;
+    restored.prepare(QStringLiteral("SELECT rooms FROM change_record WHERE subject = ? AND "
+                                    "happened >= ? AND rooms IS NOT NULL ORDER BY id"));
+    restored.addBindValue(QStringLiteral(""));
+    restored.addBindValue(timeText(readAt));
+    if (!restored.exec())
+        return Outcome::failure(
+            cannotRecord(database::plainError(restored.lastError(), db.databaseName())));
+    while (restored.next()) {
+        for (const RoomLine& line : roomLines(restored.value(0).toString())) {
+            if (!line.before.isEmpty())
+                importedBefore.insert(shown(line.before));
+            if (!line.after.isEmpty())
+                importedAfter.insert(line.after.value(0), shown(line.after));
+        }
+    }
     QSqlQuery newest(db);
     newest.prepare(QStringLiteral("SELECT coalesce(new_values, '') FROM change_record "
                                   "WHERE subject = ? ORDER BY happened DESC, id DESC LIMIT 1"));
@@ -218,6 +327,10 @@ Expected<int> RowRecorder::noticeOutside(const QSqlDatabase& db, const QList<Row
         if (newest.next() && newest.value(0).toString() == after)
             continue;
         newest.finish();
+        if (change.kind == RowChange::Kind::Deleted
+                ? importedBefore.contains(shown(change.before))
+                : importedAfter.value(subject) == after && importedAfter.contains(subject))
+            continue;
         // A row gone since it was read may live on under another name (an
         // import gave a stored "0101" the name "101").
         if (change.kind == RowChange::Kind::Deleted) {

@@ -75,7 +75,7 @@ QStringList changeRecordStatements()
                            "id INTEGER PRIMARY KEY AUTOINCREMENT, happened TEXT NOT NULL, "
                            "operator TEXT NOT NULL, host TEXT NOT NULL, os_user TEXT NOT NULL, "
                            "what TEXT NOT NULL, subject TEXT NOT NULL, old_values TEXT, "
-                           "new_values TEXT, detail TEXT, transfer INTEGER)"),
+                           "new_values TEXT, detail TEXT, transfer INTEGER, rooms TEXT)"),
             // Listing one room's entries among millions reads only those.
             QStringLiteral("CREATE INDEX IF NOT EXISTS change_record_subject "
                            "ON change_record (subject, happened)"),

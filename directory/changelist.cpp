@@ -59,6 +59,9 @@ QString cannotRead(const QString& path, const QString& why)
     return QStringLiteral("The change record in %1 cannot be read: %2").arg(path, why);
 }
 
+Outcome select(const QSqlDatabase& db, const QString& path, Entry::File file, const Filter& filter,
+               bool imports, QList<Entry>& into);
+
 Outcome readFile(const QString& path, Entry::File file, const Filter& filter, QList<Entry>& into)
 {
     if (database::probe(path) == database::FileKind::Missing)
@@ -69,14 +72,40 @@ Outcome readFile(const QString& path, Entry::File file, const Filter& filter, QL
     const QSqlDatabase db = connection.db();
     if (!db.tables().contains(schema::kChangeRecordTable))
         return Outcome::success();
+    QList<Entry> found;
+    if (Outcome done = select(db, path, file, filter, false, found); !done)
+        return done;
+    // An import keeps its rooms in its one entry: one room's are looked for there.
+    if (!filter.room.isEmpty()) {
+        QList<Entry> imports;
+        if (Outcome done = select(db, path, file, filter, true, imports); !done)
+            return done;
+        found += imports;
+        std::stable_sort(found.begin(), found.end(), [](const Entry& a, const Entry& b) {
+            return a.at > b.at || (a.at == b.at && a.id > b.id);
+        });
+    }
+    into += found;
+    return Outcome::success();
+}
+
+// The entries that pass the filter, newest first, each import followed by its
+// rooms; imports gives only imports' rooms of the filter's room.
+Outcome select(const QSqlDatabase& db, const QString& path, Entry::File file, const Filter& filter,
+               bool imports, QList<Entry>& into)
+{
     QStringList where;
     QVariantList values;
     const auto match = [&](const QString& condition, const QVariant& value) {
         where << condition;
         values << value;
     };
-    if (!filter.room.isEmpty())
+    if (imports) {
+        match(QStringLiteral("subject = ?"), QStringLiteral(""));
+        where << QStringLiteral("rooms IS NOT NULL");
+    } else if (!filter.room.isEmpty()) {
         match(QStringLiteral("subject = ?"), filter.room);
+    }
     if (!filter.operatorName.isEmpty())
         match(QStringLiteral("operator = ?"), filter.operatorName);
     if (!filter.host.isEmpty())
@@ -88,7 +117,7 @@ Outcome readFile(const QString& path, Entry::File file, const Filter& filter, QL
     QSqlQuery q(db);
     q.setForwardOnly(true);
     q.prepare(QStringLiteral("SELECT id, happened, operator, host, os_user, what, subject, "
-                             "old_values, new_values, detail, transfer FROM change_record%1 "
+                             "old_values, new_values, detail, transfer, rooms FROM change_record%1 "
                              "ORDER BY happened DESC, id DESC")
                   .arg(where.isEmpty()
                            ? QString()
@@ -109,7 +138,16 @@ Outcome readFile(const QString& path, Entry::File file, const Filter& filter, QL
         e.detail = q.value(9).toString();
         e.transfer = q.value(10).toLongLong();
         e.file = file;
-        into << e;
+        e.rooms = q.value(11).toString();
+        if (!imports)
+            into << e;
+        if (e.rooms.isEmpty())
+            continue;
+        const QList<Entry> rooms = changerecord::roomEntries(e);
+        for (auto it = rooms.crbegin(); it != rooms.crend(); ++it) {
+            if (!imports || it->subject == filter.room)
+                into << *it;
+        }
     }
     if (q.lastError().isValid())
         return Outcome::failure(cannotRead(path, database::plainError(q.lastError(), path)));

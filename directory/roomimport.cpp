@@ -102,12 +102,6 @@ Outcome readDirectory(const QString& path, QList<RoomRecord>& rooms)
 namespace {
 
 // write, for rooms of any list: roomOf gives an item's room.
-QString roomText(const RoomRecord& room)
-{
-    static const QStringList names = schema::directoryTable().fieldNames();
-    return changerecord::valuesText(names, {room.Room, room.TEL1, room.TEL2, room.TEL3});
-}
-
 template <typename Item, typename RoomOf>
 Outcome writeRooms(const QString& path, const QList<Item>& rooms, const RoomOf& roomOf,
                    bool replace, Written* written, const changerecord::Actor* who)
@@ -132,16 +126,12 @@ Outcome writeRooms(const QString& path, const QList<Item>& rooms, const RoomOf& 
                 .arg(path, followedBy(database::plainError(begin.lastError(), path),
                                       QStringLiteral("Nothing was written."))));
 
-    std::optional<changerecord::Appender> record;
-    if (who) {
-        record.emplace(db, *who);
-        if (!record->ready())
-            return fail(QStringLiteral("The import cannot be recorded"), record->error(path));
-    }
-    auto recorded = [&](const QString& what, const RoomRecord* before, const RoomRecord* after) {
-        return !record || record->add(what, after ? after->Room : before->Room,
-                                      before ? roomText(*before) : QString(),
-                                      after ? roomText(*after) : QString());
+    // The import's one entry keeps every room it changed.
+    const bool record = who != nullptr;
+    QString changedRooms;
+    auto recorded = [&](QChar kind, const RoomRecord* before, const RoomRecord* after) {
+        if (record)
+            changerecord::appendRoomLine(changedRooms, kind, before, after);
     };
 
     const Addressing rows = addressing(db);
@@ -189,10 +179,8 @@ Outcome writeRooms(const QString& path, const QList<Item>& rooms, const RoomOf& 
             // Replacing, a room the directory held is changed, or left as it was.
             const QList<RoomRecord> was = previous.take(doorUnitRoomKey(r.Room));
             const bool same = was.size() == 1 && was.first() == r;
-            if (!same && !recorded(was.isEmpty() ? QStringLiteral("room added by import")
-                                                 : QStringLiteral("room changed by import"),
-                                   was.isEmpty() ? nullptr : &was.first(), &r))
-                return fail(QStringLiteral("The import cannot be recorded"), record->error(path));
+            if (!same)
+                recorded(was.isEmpty() ? u'+' : u'~', was.isEmpty() ? nullptr : &was.first(), &r);
             continue;
         }
         bool changed = false;
@@ -205,19 +193,15 @@ Outcome writeRooms(const QString& path, const QList<Item>& rooms, const RoomOf& 
                 return fail(QStringLiteral("Room %1 cannot be changed").arg(r.Room),
                             update.error(path));
             const RoomRecord now{old.Room, r.TEL1, r.TEL2, r.TEL3};
-            if (!recorded(QStringLiteral("room changed by import"), &old, &now))
-                return fail(QStringLiteral("The import cannot be recorded"), record->error(path));
+            recorded(u'~', &old, &now);
             changed = true;
         }
         ++(changed ? counts.changed : counts.unchanged);
     }
     if (record) {
         for (const QList<RoomRecord>& gone : std::as_const(previous)) {
-            for (const RoomRecord& room : gone) {
-                if (!recorded(QStringLiteral("room removed by import"), &room, nullptr))
-                    return fail(QStringLiteral("The import cannot be recorded"),
-                                record->error(path));
-            }
+            for (const RoomRecord& room : gone)
+                recorded(u'-', &room, nullptr);
         }
         QString counted = QStringLiteral("%1 added, %2 changed, %3 unchanged")
                               .arg(counts.added)
@@ -226,8 +210,13 @@ Outcome writeRooms(const QString& path, const QList<Item>& rooms, const RoomOf& 
         if (replace)
             counted +=
                 QStringLiteral(", %1 removed (the whole directory replaced)").arg(counts.removed);
-        if (!record->add(QStringLiteral("import"), QString(), QString(), QString(), counted))
-            return fail(QStringLiteral("The import cannot be recorded"), record->error(path));
+        changerecord::Entry entry;
+        entry.who = *who;
+        entry.what = QStringLiteral("import");
+        entry.detail = counted;
+        entry.rooms = std::move(changedRooms);
+        if (Outcome added = changerecord::append(db, entry, path); !added)
+            return fail(QStringLiteral("The import cannot be recorded"), added.description());
     }
     QSqlQuery commit(db);
     if (!commit.exec(QStringLiteral("COMMIT")))

@@ -8,6 +8,7 @@
 // import with its entries against one without, and listing one room's entries
 // among 1,000,000. Build it in Release.
 
+#include "bulkstatement.h"
 #include "changelist.h"
 #include "database.h"
 #include "roomcsv.h"
@@ -290,10 +291,17 @@ bool changeRecordFigures(const QString& empty, const QTemporaryDir& dir)
             db.setDatabaseName(database::pathIn(folder, schema::kDirectoryFile));
             if (!db.open() || !db.transaction())
                 return false;
-            changerecord::Appender record(db, who);
+            if (!QSqlQuery(db).exec(schema::changeRecordStatements().first()))
+                return false;
+            BulkStatement entry(db, QStringLiteral("INSERT INTO change_record (happened, "
+                                                   "operator, host, os_user, what, subject) "
+                                                   "VALUES (?, ?, ?, ?, ?, ?)"));
+            const QString at = changerecord::timeText(QDateTime::currentDateTimeUtc());
+            const QString what = QStringLiteral("room changed");
             for (int round = 0; round < 10; ++round) {
                 for (int i = 0; i < kRooms; ++i) {
-                    if (!record.add(QStringLiteral("room changed"), rows[i].Room, {}, {}))
+                    if (!entry.run(
+                            {at, who.operatorName, who.host, who.osUser, what, rows[i].Room}))
                         return false;
                 }
             }

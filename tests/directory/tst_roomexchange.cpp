@@ -1,3 +1,4 @@
+#include "changelist.h"
 #include "database.h"
 #include "directorybackup.h"
 #include "importpreview.h"
@@ -334,10 +335,12 @@ private slots:
         const changerecord::Actor who{"bob", "pc2", "os2"};
         QVERIFY(roomimport::write(m_path, roomsOf("101|555;3;201|1"), replace, nullptr, &who));
         QVERIFY(view.refresh());
+        QCOMPARE(testdb::rows(m_path, testdb::changeRecord()).size(), 1);
         QStringList listed;
-        for (const QStringList& e : testdb::rows(m_path, testdb::changeRecord())) {
-            listed << e[0] + ' ' + e[1];
-            QCOMPARE(e.mid(4, 3), (QStringList{"bob", "pc2", "os2"}));
+        const QList<changerecord::Entry> read = changelist::read(m_dir.path(), {}).value();
+        for (const changerecord::Entry& e : read) {
+            listed << e.what + ' ' + e.subject;
+            QCOMPARE(e.who.operatorName + e.who.host + e.who.osUser, QStringLiteral("bobpc2os2"));
         }
         std::sort(listed.begin(), listed.end());
         std::sort(entries.begin(), entries.end());
