@@ -1,6 +1,7 @@
 #include "changerecord.h"
 
 #include "database.h"
+#include "engine/databaseengine.h"
 #include "schema.h"
 
 #include <QHash>
@@ -83,9 +84,36 @@ Outcome append(const QSqlDatabase& db, const Entry& entry, const QString& path)
 {
     if (const QString why = makeTable(db, path); !why.isEmpty())
         return Outcome::failure(cannotRecord(why));
+    const QString at = timeText(entry.at.isValid() ? entry.at : QDateTime::currentDateTimeUtc());
+    // An import's rooms go straight through the engine, with no copy of them.
+    if (!entry.rooms.isEmpty()) {
+        if (const auto s = engine::current().prepare(db, kInsert)) {
+            const QList<QByteArray> texts{at.toUtf8(),
+                                          entry.who.operatorName.toUtf8(),
+                                          entry.who.host.toUtf8(),
+                                          entry.who.osUser.toUtf8(),
+                                          entry.what.toUtf8(),
+                                          entry.subject.toUtf8(),
+                                          entry.before.toUtf8(),
+                                          entry.after.toUtf8(),
+                                          entry.detail.toUtf8()};
+            // A parameter left unbound is NULL: the values an entry lacks.
+            for (int i = 0; i < texts.size(); ++i) {
+                if (i < 6 || !texts[i].isEmpty())
+                    s->bindText(i + 1, texts[i]);
+            }
+            if (entry.transfer > 0)
+                s->bindInteger(10, entry.transfer);
+            s->bindText(11, entry.rooms);
+            if (s->step() == engine::Statement::Step::Done)
+                return Outcome::success();
+            const auto [code, text] = s->error();
+            return Outcome::failure(cannotRecord(database::plainError(code, text, path)));
+        }
+    }
     QSqlQuery q(db);
     q.prepare(kInsert);
-    q.addBindValue(timeText(entry.at.isValid() ? entry.at : QDateTime::currentDateTimeUtc()));
+    q.addBindValue(at);
     q.addBindValue(required(entry.who.operatorName));
     q.addBindValue(required(entry.who.host));
     q.addBindValue(required(entry.who.osUser));
@@ -95,7 +123,7 @@ Outcome append(const QSqlDatabase& db, const Entry& entry, const QString& path)
     q.addBindValue(orNull(entry.after));
     q.addBindValue(orNull(entry.detail));
     q.addBindValue(entry.transfer > 0 ? QVariant(entry.transfer) : QVariant());
-    q.addBindValue(orNull(entry.rooms));
+    q.addBindValue(entry.rooms.isEmpty() ? QVariant() : QVariant(QString::fromUtf8(entry.rooms)));
     if (!q.exec())
         return Outcome::failure(cannotRecord(database::plainError(q.lastError(), path)));
     return Outcome::success();
@@ -109,107 +137,137 @@ const QStringList& roomFields()
     return names;
 }
 
-void appendEscaped(QString& line, const QString& value)
+QByteArray escaped(const QString& value)
 {
-    if (!value.contains(QLatin1Char('\t')) && !value.contains(QLatin1Char('\n')) &&
-        !value.contains(QLatin1Char('\\'))) {
-        line += value;
-        return;
-    }
-    for (const QChar c : value) {
-        if (c == QLatin1Char('\t'))
-            line += QStringLiteral("\\t");
-        else if (c == QLatin1Char('\n'))
-            line += QStringLiteral("\\n");
-        else if (c == QLatin1Char('\\'))
-            line += QStringLiteral("\\\\");
-        else
-            line += c;
-    }
+    QByteArray utf8 = value.toUtf8();
+    if (utf8.contains('\t') || utf8.contains('\n') || utf8.contains('\\'))
+        utf8 = utf8.replace('\\', "\\\\").replace('\t', "\\t").replace('\n', "\\n");
+    return utf8;
 }
 
-QString unescaped(QStringView value)
+QString unescaped(QByteArrayView value)
 {
-    if (!value.contains(QLatin1Char('\\')))
-        return value.toString();
-    QString text;
+    if (!value.contains('\\'))
+        return QString::fromUtf8(value);
+    QByteArray text;
     for (qsizetype i = 0; i < value.size(); ++i) {
-        if (value[i] != QLatin1Char('\\') || i + 1 == value.size()) {
+        if (value[i] != '\\' || i + 1 == value.size()) {
             text += value[i];
             continue;
         }
-        const QChar next = value[++i];
-        text += next == QLatin1Char('t')   ? QChar(QLatin1Char('\t'))
-                : next == QLatin1Char('n') ? QChar(QLatin1Char('\n'))
-                                           : next;
+        const char next = value[++i];
+        text += next == 't' ? '\t' : next == 'n' ? '\n' : next;
     }
-    return text;
+    return QString::fromUtf8(text);
 }
 
 struct RoomLine
 {
-    QChar kind;
+    char kind = 0;
     QStringList before; // four fields, or none for a room added
     QStringList after;  // four fields, or none for a room removed
 };
 
-QList<RoomLine> roomLines(QStringView rooms)
+// One line of an import's rooms; kind 0 for a line that is none.
+RoomLine roomLine(QByteArrayView line)
+{
+    RoomLine room;
+    qsizetype from = 0;
+    QList<QByteArrayView> parts;
+    for (qsizetype tab = line.indexOf('\t'); tab >= 0; tab = line.indexOf('\t', from)) {
+        parts << line.sliced(from, tab - from);
+        from = tab + 1;
+    }
+    parts << line.sliced(from);
+    if (parts.size() != 9 || parts[0].size() != 1)
+        return room;
+    room.kind = parts[0][0];
+    if (room.kind != '+') {
+        for (int i = 1; i <= 4; ++i)
+            room.before << unescaped(parts[i]);
+    }
+    if (room.kind != '-') {
+        for (int i = 5; i <= 8; ++i)
+            room.after << unescaped(parts[i]);
+    }
+    return room;
+}
+
+// Every line, or those naming the room given (before or after) when there is one.
+QList<RoomLine> roomLines(const QByteArray& rooms, const QString& only = {})
 {
     QList<RoomLine> lines;
-    for (const QStringView line : rooms.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
-        const QList<QStringView> parts = line.split(QLatin1Char('\t'));
-        if (parts.size() != 9 || parts[0].size() != 1)
-            continue;
-        RoomLine room{parts[0][0], {}, {}};
-        for (int i = 1; i <= 8; ++i)
-            (i <= 4 ? room.before : room.after) << unescaped(parts[i]);
-        if (room.kind == QLatin1Char('+'))
-            room.before.clear();
-        if (room.kind == QLatin1Char('-'))
-            room.after.clear();
-        lines << room;
+    const auto add = [&](qsizetype start) {
+        qsizetype end = rooms.indexOf('\n', start);
+        if (end < 0)
+            end = rooms.size();
+        if (RoomLine line = roomLine(QByteArrayView(rooms).sliced(start, end - start)); line.kind)
+            lines << line;
+        return end + 1;
+    };
+    if (only.isNull()) {
+        for (qsizetype start = 0; start < rooms.size();)
+            start = add(start);
+        return lines;
+    }
+    // Only the lines where the room stands as a whole field are read.
+    const QByteArray field = '\t' + escaped(only) + '\t';
+    qsizetype last = -1;
+    for (qsizetype hit = rooms.indexOf(field); hit >= 0; hit = rooms.indexOf(field, hit + 1)) {
+        const qsizetype start = rooms.lastIndexOf('\n', hit) + 1;
+        if (start > last)
+            add(start);
+        last = start;
     }
     return lines;
 }
 
 } // namespace
 
-void appendRoomLine(QString& rooms, QChar kind, const RoomRecord* before, const RoomRecord* after)
+void appendRoomLine(QByteArray& rooms, char kind, const RoomRecord* before, const RoomRecord* after)
 {
     rooms += kind;
     for (const RoomRecord* room : {before, after}) {
         if (!room) {
-            rooms += QStringLiteral("\t\t\t\t");
+            rooms += "\t\t\t\t";
             continue;
         }
         for (const QString* value : {&room->Room, &room->TEL1, &room->TEL2, &room->TEL3}) {
-            rooms += QLatin1Char('\t');
-            appendEscaped(rooms, *value);
+            rooms += '\t';
+            rooms += escaped(*value);
         }
     }
-    rooms += QLatin1Char('\n');
+    rooms += '\n';
 }
 
-QList<Entry> roomEntries(const Entry& import)
+QList<Entry> roomEntries(const Entry& import, const QString& room)
 {
     QList<Entry> entries;
-    for (const RoomLine& line : roomLines(import.rooms)) {
+    for (const RoomLine& line : roomLines(import.rooms, room)) {
         Entry e;
         e.id = import.id;
         e.at = import.at;
         e.who = import.who;
         e.file = import.file;
-        e.what = line.kind == QLatin1Char('+')   ? QStringLiteral("room added by import")
-                 : line.kind == QLatin1Char('-') ? QStringLiteral("room removed by import")
-                                                 : QStringLiteral("room changed by import");
+        e.what = line.kind == '+'   ? QStringLiteral("room added by import")
+                 : line.kind == '-' ? QStringLiteral("room removed by import")
+                                    : QStringLiteral("room changed by import");
         e.subject = line.after.isEmpty() ? line.before.value(0) : line.after.value(0);
         if (!line.before.isEmpty())
             e.before = valuesText(roomFields(), line.before);
         if (!line.after.isEmpty())
             e.after = valuesText(roomFields(), line.after);
-        entries << e;
+        if (room.isNull() || e.subject == room)
+            entries << e;
     }
     return entries;
+}
+
+QByteArray roomPattern(const QString& room)
+{
+    QByteArray pattern = escaped(room);
+    pattern.replace('\\', "\\\\").replace('%', "\\%").replace('_', "\\_");
+    return "%\t" + pattern + "\t%";
 }
 
 RowRecorder::RowRecorder(Table table, Actor who, QStringList fieldNames)
@@ -304,7 +362,7 @@ Expected<int> RowRecorder::noticeOutside(const QSqlDatabase& db, const QList<Row
         return Outcome::failure(
             cannotRecord(database::plainError(restored.lastError(), db.databaseName())));
     while (restored.next()) {
-        for (const RoomLine& line : roomLines(restored.value(0).toString())) {
+        for (const RoomLine& line : roomLines(restored.value(0).toString().toUtf8())) {
             if (!line.before.isEmpty())
                 importedBefore.insert(shown(line.before));
             if (!line.after.isEmpty())

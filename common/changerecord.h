@@ -46,7 +46,7 @@ struct Entry
     File file = File::Rooms;
     // An import's rooms as its one entry keeps them (see appendRoomLine);
     // read, they are listed as entries of their own after it.
-    QString rooms;
+    QByteArray rooms;
 };
 
 // The words of the entries other code writes or looks for.
@@ -67,9 +67,14 @@ Outcome append(const QSqlDatabase& db, const Entry& entry, const QString& path);
 // '~' changed, '-' removed), then the four fields before and after, tab
 // separated, a tab, newline or backslash in a value escaped. One value
 // written at once costs a fraction of a row a room.
-void appendRoomLine(QString& rooms, QChar kind, const RoomRecord* before, const RoomRecord* after);
-// The rooms of an import's entry as entries of their own, in the order written.
-QList<Entry> roomEntries(const Entry& import);
+void appendRoomLine(QByteArray& rooms, char kind, const RoomRecord* before,
+                    const RoomRecord* after);
+// The rooms of an import's entry as entries of their own, in the order
+// written; only those of one room when it is given.
+QList<Entry> roomEntries(const Entry& import, const QString& room = {});
+// A LIKE pattern, a backslash its escape, that the rooms of an import naming
+// the room match, and few others.
+QByteArray roomPattern(const QString& room);
 // What a record cursor's writes add to the record of its file: rooms name
 // their fields before and after; operators their name, and of the PIN only
 // that it changed.

@@ -102,7 +102,8 @@ Outcome select(const QSqlDatabase& db, const QString& path, Entry::File file, co
     };
     if (imports) {
         match(QStringLiteral("subject = ?"), QStringLiteral(""));
-        where << QStringLiteral("rooms IS NOT NULL");
+        match(QStringLiteral("rooms LIKE ? ESCAPE '\\'"),
+              QString::fromUtf8(changerecord::roomPattern(filter.room)));
     } else if (!filter.room.isEmpty()) {
         match(QStringLiteral("subject = ?"), filter.room);
     }
@@ -138,16 +139,14 @@ Outcome select(const QSqlDatabase& db, const QString& path, Entry::File file, co
         e.detail = q.value(9).toString();
         e.transfer = q.value(10).toLongLong();
         e.file = file;
-        e.rooms = q.value(11).toString();
+        e.rooms = q.value(11).toString().toUtf8();
         if (!imports)
             into << e;
         if (e.rooms.isEmpty())
             continue;
-        const QList<Entry> rooms = changerecord::roomEntries(e);
-        for (auto it = rooms.crbegin(); it != rooms.crend(); ++it) {
-            if (!imports || it->subject == filter.room)
-                into << *it;
-        }
+        const QList<Entry> rooms = changerecord::roomEntries(e, imports ? filter.room : QString());
+        for (auto it = rooms.crbegin(); it != rooms.crend(); ++it)
+            into << *it;
     }
     if (q.lastError().isValid())
         return Outcome::failure(cannotRead(path, database::plainError(q.lastError(), path)));

@@ -128,8 +128,8 @@ Outcome writeRooms(const QString& path, const QList<Item>& rooms, const RoomOf& 
 
     // The import's one entry keeps every room it changed.
     const bool record = who != nullptr;
-    QString changedRooms;
-    auto recorded = [&](QChar kind, const RoomRecord* before, const RoomRecord* after) {
+    QByteArray changedRooms;
+    auto recorded = [&](char kind, const RoomRecord* before, const RoomRecord* after) {
         if (record)
             changerecord::appendRoomLine(changedRooms, kind, before, after);
     };
@@ -180,7 +180,7 @@ Outcome writeRooms(const QString& path, const QList<Item>& rooms, const RoomOf& 
             const QList<RoomRecord> was = previous.take(doorUnitRoomKey(r.Room));
             const bool same = was.size() == 1 && was.first() == r;
             if (!same)
-                recorded(was.isEmpty() ? u'+' : u'~', was.isEmpty() ? nullptr : &was.first(), &r);
+                recorded(was.isEmpty() ? '+' : '~', was.isEmpty() ? nullptr : &was.first(), &r);
             continue;
         }
         bool changed = false;
@@ -193,7 +193,7 @@ Outcome writeRooms(const QString& path, const QList<Item>& rooms, const RoomOf& 
                 return fail(QStringLiteral("Room %1 cannot be changed").arg(r.Room),
                             update.error(path));
             const RoomRecord now{old.Room, r.TEL1, r.TEL2, r.TEL3};
-            recorded(u'~', &old, &now);
+            recorded('~', &old, &now);
             changed = true;
         }
         ++(changed ? counts.changed : counts.unchanged);
@@ -201,7 +201,7 @@ Outcome writeRooms(const QString& path, const QList<Item>& rooms, const RoomOf& 
     if (record) {
         for (const QList<RoomRecord>& gone : std::as_const(previous)) {
             for (const RoomRecord& room : gone)
-                recorded(u'-', &room, nullptr);
+                recorded('-', &room, nullptr);
         }
         QString counted = QStringLiteral("%1 added, %2 changed, %3 unchanged")
                               .arg(counts.added)
