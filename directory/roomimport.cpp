@@ -129,6 +129,9 @@ Outcome writeRooms(const QString& path, const QList<Item>& rooms, const RoomOf& 
     // The import's one entry keeps every room it changed.
     const bool record = who != nullptr;
     QByteArray changedRooms;
+    // About a line a room, made once: growing it would hold two copies at a time.
+    if (record)
+        changedRooms.reserve(rooms.size() * 40);
     auto recorded = [&](char kind, const RoomRecord* before, const RoomRecord* after) {
         if (record)
             changerecord::appendRoomLine(changedRooms, kind, before, after);
