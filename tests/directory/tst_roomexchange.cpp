@@ -317,16 +317,19 @@ private slots:
         const QStringList merged{"room changed by import 101", "room added by import 201",
                                  "import "};
         QTest::newRow("merged") << false << merged;
-        QTest::newRow("replaced") << true
-                                  << QStringList{"room changed by import 101",
-                                                 "room added by import 201",
-                                                 "room removed by import A\"7",
-                                                 "room removed by import 102", "import "};
+        QTest::newRow("replaced") << true << QStringList{"room changed by import 101",
+                                                         "room added by import 201",
+                                                         "room removed by import A\"7",
+                                                         "room removed by import 102",
+                                                         "room removed by import T\t1",
+                                                         "import "};
     }
     void importsAreRecordedRoomByRoom()
     {
         QFETCH(bool, replace);
         QFETCH(QStringList, entries);
+        // A room another program stored with a tab and a backslash.
+        testdb::exec(m_path, "INSERT INTO Room_tel (Room, TEL1) VALUES (?, ?)", {"T\t1", "x\\y"});
         RecordCursor view(kRooms);
         view.setChangeRecorder(std::make_shared<changerecord::RowRecorder>(
             changerecord::RowRecorder::Table::Rooms, changerecord::Actor{"ann", "pc", "os"},
@@ -340,6 +343,9 @@ private slots:
         const QList<changerecord::Entry> read = changelist::read(m_dir.path(), {}).value();
         for (const changerecord::Entry& e : read) {
             listed << e.what + ' ' + e.subject;
+            if (e.subject == "T\t1")
+                QCOMPARE(e.before,
+                         QStringLiteral("Room \"T\t1\", TEL1 \"x\\y\", TEL2 \"\", TEL3 \"\""));
             QCOMPARE(e.who.operatorName + e.who.host + e.who.osUser, QStringLiteral("bobpc2os2"));
         }
         std::sort(listed.begin(), listed.end());
