@@ -27,6 +27,7 @@ public:
     // How the rows are read at open; Automatic unless a test asks for one.
     void setSnapshotEngine(SnapshotEngine engine) { m_table.setEngine(engine); }
     SnapshotEngine usedSnapshotEngine() const { return m_table.usedEngine(); }
+    void setStoreAs(TableStatements::StoreAs storeAs) { m_table.setStoreAs(std::move(storeAs)); }
 
     // Who is told while a write or read waits for a file another program
     // holds (it must outlive the cursor), and how long such a wait lasts.

@@ -6,6 +6,7 @@
 #include "rowstore.h"
 #include "schema.h"
 
+#include <functional>
 #include <optional>
 #include <utility>
 
@@ -46,6 +47,10 @@ public:
     void setBusyLimit(int ms) { m_busy.setLimit(ms); }
 
     void setEngine(SnapshotEngine engine) { m_engine = engine; }
+    // What a typed value is stored as (a PIN as its digest, say); the row
+    // read back then holds the stored form.
+    using StoreAs = std::function<QVariant(int column, const QVariant& typed)>;
+    void setStoreAs(StoreAs storeAs) { m_storeAs = std::move(storeAs); }
     // The engine that read the last snapshot.
     SnapshotEngine usedEngine() const { return m_used; }
     // Every row of the table, in key order where it has one.
@@ -86,4 +91,5 @@ private:
     BusyWait m_busy{database::kStatementWaitMs};
     SnapshotEngine m_engine = SnapshotEngine::Automatic;
     SnapshotEngine m_used = SnapshotEngine::Automatic;
+    StoreAs m_storeAs;
 };

@@ -2,7 +2,9 @@
 
 #include "bulkstatement.h"
 #include "database.h"
+#include "engine/databaseengine.h"
 #include "schema.h"
+#include "server.h"
 
 #include <QFileInfo>
 #include <QSqlDatabase>
@@ -118,6 +120,9 @@ QString TransferLog::timeText(const QDateTime& utc)
 
 QString TransferLog::notRecordable(const QString& path)
 {
+    // On a server the connection itself tells whether a record can be written.
+    if (server::isServerPath(path))
+        return {};
     switch (database::probe(path)) {
     case database::FileKind::Sqlite:
         break;
@@ -154,7 +159,7 @@ Outcome TransferLog::open(Use use)
             return Outcome::success();
         database::close(m_connection);
     }
-    if (database::probe(m_path) != database::FileKind::Sqlite)
+    if (!server::isServerPath(m_path) && database::probe(m_path) != database::FileKind::Sqlite)
         return Outcome::failure(
             QStringLiteral("the database file %1 is missing or not an SQLite database")
                 .arg(m_path));
@@ -166,9 +171,10 @@ Outcome TransferLog::open(Use use)
             error.isValid()) {
             why = database::plainError(error, m_path);
         } else if (write) {
-            QSqlQuery q(QSqlDatabase::database(m_connection, false));
+            const QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+            QSqlQuery q(db);
             for (const QString& statement : schema::transferRecordStatements()) {
-                if (!q.exec(statement)) {
+                if (!q.exec(engine::of(db).translate(statement))) {
                     why = database::plainError(q.lastError(), m_path);
                     break;
                 }
@@ -192,21 +198,21 @@ QString TransferLog::damaged(const QString& what) const
              !m_advice.isEmpty()
                  ? m_advice
                  : QStringLiteral("Examine the file with: %1")
-                       .arg(database::checkCommand(QFileInfo(m_path).absolutePath())));
+                       .arg(database::checkCommand(server::isServerPath(m_path)
+                                                       ? server::folder()
+                                                       : QFileInfo(m_path).absolutePath())));
 }
 
 Expected<bool> TransferLog::tablesPresent()
 {
     if (Outcome opened = open(Use::Read); !opened)
         return opened;
-    QSqlQuery q(QSqlDatabase::database(m_connection, false));
-    if (!q.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' AND name IN "
-                               "('transfer_log', 'transfer_room')"))) {
-        return Expected<bool>::failure(database::plainError(q.lastError(), m_path));
-    }
+    const QSqlDatabase db = QSqlDatabase::database(m_connection, false);
     QStringList tables;
-    while (q.next())
-        tables << q.value(0).toString();
+    for (const QString& table : {QStringLiteral("transfer_log"), QStringLiteral("transfer_room")}) {
+        if (!engine::of(db).tableShape(db, table).columns.isEmpty())
+            tables << table;
+    }
     if (tables.size() == 1)
         return Expected<bool>::failure(
             damaged(QStringLiteral("the table %1 is missing")
@@ -284,11 +290,12 @@ Outcome TransferLog::insert(TransferRecord& record, bool withRooms)
     };
     // Immediate: the write lock is taken at once or not at all, so the rows
     // never wait half written.
-    if (!q.exec(QStringLiteral("BEGIN IMMEDIATE")))
+    if (!q.exec(engine::of(db).beginWrite()))
         return Outcome::failure(m_error = database::plainError(q.lastError(), m_path));
     q.prepare(QStringLiteral("INSERT INTO transfer_log (started, finished, operator, port, "
                              "device, what, open_time, auto_mode, sent, total, outcome, reason) "
-                             "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+                             "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)") +
+              (engine::of(db).keyByReturning() ? QStringLiteral(" RETURNING id") : QString()));
     q.addBindValue(timeText(record.started));
     q.addBindValue(record.finished.isValid() ? QVariant(timeText(record.finished)) : QVariant());
     q.addBindValue(record.operatorName);
@@ -303,7 +310,8 @@ Outcome TransferLog::insert(TransferRecord& record, bool withRooms)
     q.addBindValue(record.reason.isEmpty() ? QVariant() : QVariant(record.reason));
     if (!q.exec())
         return fail(q);
-    record.id = q.lastInsertId().toLongLong();
+    record.id = engine::of(db).keyByReturning() ? (q.next() ? q.value(0).toLongLong() : 0)
+                                                : q.lastInsertId().toLongLong();
     if (withRooms && !record.rooms.isEmpty()) {
         BulkStatement rooms(db,
                             QStringLiteral("INSERT INTO transfer_room VALUES (?, ?, ?, ?, ?, ?)"));
@@ -362,7 +370,9 @@ Outcome TransferLog::correctRooms(qint64 id, const std::vector<std::pair<int, Ro
     if (Outcome opened = open(); !opened)
         return opened;
     QSqlQuery q(QSqlDatabase::database(m_connection, false));
-    q.prepare(QStringLiteral("INSERT OR REPLACE INTO transfer_room VALUES (?, ?, ?, ?, ?, ?)"));
+    q.prepare(QStringLiteral("INSERT INTO transfer_room VALUES (?, ?, ?, ?, ?, ?) "
+                             "ON CONFLICT (transfer, position) DO UPDATE SET Room = excluded.Room, "
+                             "TEL1 = excluded.TEL1, TEL2 = excluded.TEL2, TEL3 = excluded.TEL3"));
     for (const auto& [position, room] : rooms) {
         for (const QVariant& v :
              QVariantList{id, position, room.Room, room.TEL1, room.TEL2, room.TEL3})
