@@ -54,7 +54,7 @@ private:
 
 QString cannot(const QSqlError& error)
 {
-    return QStringLiteral("The %1 cannot be prepared: %2")
+    return QStringLiteral("The %1 cannot be used: %2")
         .arg(server::describe(),
              database::plainError(error,
                                   database::pathIn(server::folder(), schema::kDirectoryFile)));
@@ -76,6 +76,26 @@ Expected<bool> buildingExists()
     return !engine::of(db).tableShape(db, schema::directoryTable().table).columns.isEmpty();
 }
 
+Expected<std::optional<int>> operatorCount()
+{
+    using Result = Expected<std::optional<int>>;
+    Session session;
+    if (session.error().isValid())
+        return Result::failure(cannot(session.error()));
+    QSqlQuery query(session.db());
+    if (!query.exec(QStringLiteral("SELECT to_regclass('%1.user_pin') IS NULL")
+                        .arg(quotedIdentifier(server::kOperatorSchema))) ||
+        !query.next())
+        return Result::failure(cannot(query.lastError()));
+    if (query.value(0).toBool())
+        return Result(std::optional<int>());
+    if (!query.exec(QStringLiteral("SELECT count(*) FROM %1.user_pin")
+                        .arg(quotedIdentifier(server::kOperatorSchema))) ||
+        !query.next())
+        return Result::failure(cannot(query.lastError()));
+    return Result(std::optional<int>(query.value(0).toInt()));
+}
+
 Expected<Prepared> prepare(const std::optional<databasesetup::Operator>& first)
 {
     Session session;
@@ -91,10 +111,18 @@ Expected<Prepared> prepare(const std::optional<databasesetup::Operator>& first)
     const auto run = [&](const QString& statement, const QVariantList& values = {}) {
         if (failed.isValid())
             return;
-        query.prepare(statement);
-        for (const QVariant& value : values)
-            query.addBindValue(value);
-        if (!query.exec())
+        // Statements without values run as they are: the driver cannot
+        // prepare BEGIN, COMMIT or DDL.
+        bool done = false;
+        if (values.isEmpty()) {
+            done = query.exec(statement);
+        } else {
+            query.prepare(statement);
+            for (const QVariant& value : values)
+                query.addBindValue(value);
+            done = query.exec();
+        }
+        if (!done)
             failed = query.lastError();
     };
     const QString building = quotedIdentifier(server::place().building);

@@ -24,6 +24,8 @@ Expected<Prepared> prepare(const std::optional<databasesetup::Operator>& first);
 
 // Whether the building's room table exists.
 Expected<bool> buildingExists();
+// The operators on the server; nothing when there is no operators table yet.
+Expected<std::optional<int>> operatorCount();
 
 // The channel a building's changes are announced on.
 QString channel(const QString& building);

@@ -52,8 +52,8 @@ QString serverError(const QSqlError& error)
         text = error.driverText().trimmed();
     switch (engine::server().problemOf(error)) {
     case engine::Problem::Disconnected:
-        return QStringLiteral("the database server %1 cannot be reached (%2). Nothing was "
-                              "saved; try again once the server is back.")
+        return QStringLiteral("the database server %1 cannot be reached (%2). Try again once "
+                              "the server is back.")
             .arg(where, text);
     case engine::Problem::ReadOnly:
         return QStringLiteral("the database server %1 lets this login only read building "
@@ -108,7 +108,7 @@ FileKind probe(const QString& path)
 QString pathIn(const QString& directory, const QString& fileName)
 {
     if (server::active() && directory == server::folder())
-        return directory + QLatin1Char('/') + fileName;
+        return server::pathOf(fileName);
     return QDir(directory).filePath(fileName);
 }
 

@@ -113,15 +113,18 @@ Expected<Place> parse(const QString& connection, const QString& building)
     return place;
 }
 
-Expected<std::optional<Place>> choose(const QString& database, const QString& building)
+Expected<std::optional<Place>> choose(const QString& database, const QString& building,
+                                      Settings settings)
 {
     using Result = Expected<std::optional<Place>>;
-    const auto pick = [](const QString& given, const char* variable, const QString& key) {
+    const auto pick = [settings](const QString& given, const char* variable, const QString& key) {
         if (!given.isEmpty())
             return given;
         const QString fromEnvironment = qEnvironmentVariable(variable);
         if (!fromEnvironment.isEmpty())
             return fromEnvironment;
+        if (settings == Settings::Ignore)
+            return QString();
         return settingsstore::read(QStringLiteral("Database"), key, QString());
     };
     const QString connection =
@@ -140,6 +143,52 @@ Expected<std::optional<Place>> choose(const QString& database, const QString& bu
     if (!place)
         return Result::failure(place.error());
     return Result(std::optional<Place>(*place));
+}
+
+QString takeOptions(QStringList& arguments, QString& database, QString& building)
+{
+    for (int i = 0; i < arguments.size();) {
+        const QString argument = arguments[i];
+        QString* target = nullptr;
+        QString name;
+        for (const auto& [option, value] : {std::pair{QStringLiteral("--database"), &database},
+                                            std::pair{QStringLiteral("--building"), &building}}) {
+            if (argument == option || argument.startsWith(option + QLatin1Char('='))) {
+                target = value;
+                name = option;
+            }
+        }
+        if (!target) {
+            ++i;
+            continue;
+        }
+        if (argument.size() > name.size()) {
+            *target = argument.mid(name.size() + 1);
+            arguments.removeAt(i);
+        } else if (i + 1 < arguments.size()) {
+            *target = arguments[i + 1];
+            arguments.remove(i, 2);
+        } else {
+            return QStringLiteral("%1 needs a value.").arg(name);
+        }
+        if (target->isEmpty())
+            return QStringLiteral("%1 needs a value.").arg(name);
+    }
+    return {};
+}
+
+QString useFromCommandLine(QStringList& arguments)
+{
+    QString database;
+    QString building;
+    if (const QString refusal = takeOptions(arguments, database, building); !refusal.isEmpty())
+        return refusal;
+    const Expected<std::optional<Place>> chosenPlace = choose(database, building, Settings::Ignore);
+    if (!chosenPlace)
+        return chosenPlace.error();
+    if (*chosenPlace)
+        use(**chosenPlace);
+    return {};
 }
 
 void use(const Place& place)
@@ -168,14 +217,21 @@ QString folder()
     return active() ? describe() : QString();
 }
 
+QString pathOf(const QString& fileName)
+{
+    if (fileName == QLatin1String("user_password.mdb"))
+        return QStringLiteral("the operators on %1").arg(place().where());
+    return describe();
+}
+
 bool isServerPath(const QString& path)
 {
-    return active() && path.startsWith(folder() + QLatin1Char('/'));
+    return active() && (path == pathOf(QStringLiteral("user_password.mdb")) || path == describe());
 }
 
 QString schemaOf(const QString& path)
 {
-    if (path.endsWith(QStringLiteral("/user_password.mdb")))
+    if (path == pathOf(QStringLiteral("user_password.mdb")))
         return kOperatorSchema;
     return place().building;
 }

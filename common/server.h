@@ -39,10 +39,21 @@ QString buildingRefusal(const QString& building);
 Expected<Place> parse(const QString& connection, const QString& building);
 
 // Where the server and building come from: the options given (empty when
-// not), then QUORVANE_DATABASE and QUORVANE_BUILDING, then the settings
-// file's [Database] group. Nothing (no value, no error) when none names a
-// server; a failure when one is named without the other or cannot be parsed.
-Expected<std::optional<Place>> choose(const QString& database, const QString& building);
+// not), then QUORVANE_DATABASE and QUORVANE_BUILDING, then (for the program,
+// started from a menu) the settings file's [Database] group. Nothing (no
+// value, no error) when none names a server; a failure when one is named
+// without the other or cannot be parsed.
+enum class Settings { Read, Ignore };
+Expected<std::optional<Place>> choose(const QString& database, const QString& building,
+                                      Settings settings = Settings::Read);
+
+// Takes --database and --building (with their values, or as --name=value)
+// out of a command line wherever they stand; a refusal when one lacks its value.
+QString takeOptions(QStringList& arguments, QString& database, QString& building);
+
+// For a companion: takes the options, chooses and uses the server. A refusal
+// for a command line that names one badly.
+QString useFromCommandLine(QStringList& arguments);
 
 void use(const Place& place);
 bool active();
@@ -52,6 +63,9 @@ const Place& place();
 // the building and the server without the password.
 QString folder();
 bool isServerPath(const QString& path);
+// What pathIn gives for a database file on the server: its words for messages,
+// "building "Main" on host:5432/quorvane" or "the operators on host:5432/quorvane".
+QString pathOf(const QString& fileName);
 // The schema the database at a server path lives in: the building's for the
 // room file, kOperatorSchema for the operator file.
 QString schemaOf(const QString& path);

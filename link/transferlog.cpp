@@ -447,13 +447,15 @@ Expected<TransferLog::Latest> TransferLog::latest(bool withRooms)
     };
     // Only some records are read below; any other that cannot be one a
     // transfer wrote makes the rest untrustworthy too.
+    const engine::DatabaseEngine& dialect = engine::of(QSqlDatabase::database(m_connection, false));
     if (!q.exec(QStringLiteral("SELECT %1 FROM transfer_log WHERE what NOT IN ('settings', "
                                "'download', 'load default') OR outcome NOT IN ('unfinished', "
-                               "'complete', 'stopped', 'refused') OR typeof(sent) <> 'integer' OR "
-                               "typeof(total) <> 'integer' OR sent < 0 OR sent > total OR total > "
-                               "%2")
+                               "'complete', 'stopped', 'refused') OR NOT (%3) OR NOT (%4) OR "
+                               "sent < 0 OR sent > total OR total > %2")
                     .arg(kColumns)
-                    .arg(kMostRooms)))
+                    .arg(kMostRooms)
+                    .arg(dialect.holdsInteger(QStringLiteral("sent")),
+                         dialect.holdsInteger(QStringLiteral("total")))))
         return fail();
     while (q.next()) {
         if (Expected<TransferRecord> r = checkedRecord(q); !r)

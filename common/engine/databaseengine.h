@@ -125,6 +125,9 @@ public:
     // beginWrite already holds the lock).
     virtual QString lockForWrite(const QString& table) const = 0;
     virtual QString sameAs() const = 0;
+    // A condition true when a column of a row holds an integer (a file's
+    // column may hold any type; a server's is typed).
+    virtual QString holdsInteger(const QString& column) const = 0;
     virtual QString translate(const QString& createStatement) const = 0;
     virtual TableShape tableShape(const QSqlDatabase& db, const QString& table) const = 0;
     // Whether an INSERT hands back the new row's key only through RETURNING.

@@ -78,6 +78,10 @@ public:
     }
     QString sameAs() const override { return QStringLiteral(" IS NOT DISTINCT FROM ?"); }
     bool keyByReturning() const override { return true; }
+    QString holdsInteger(const QString& column) const override
+    {
+        return QStringLiteral("%1 IS NOT NULL").arg(column);
+    }
 
     QString translate(const QString& createStatement) const override
     {

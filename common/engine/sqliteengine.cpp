@@ -308,6 +308,10 @@ public:
     QString beginWrite() const override { return QStringLiteral("BEGIN IMMEDIATE"); }
     QString lockForWrite(const QString&) const override { return QStringLiteral("SELECT 1"); }
     QString sameAs() const override { return QStringLiteral(" IS ?"); }
+    QString holdsInteger(const QString& column) const override
+    {
+        return QStringLiteral("typeof(%1) = 'integer'").arg(column);
+    }
     QString translate(const QString& createStatement) const override { return createStatement; }
     bool keyByReturning() const override { return false; }
 
