@@ -62,11 +62,6 @@ QString cannot(const QSqlError& error)
 
 } // namespace
 
-QString channel(const QString& building)
-{
-    return QStringLiteral("quorvane_") + building;
-}
-
 Expected<bool> buildingExists()
 {
     Session session;

@@ -27,7 +27,4 @@ Expected<bool> buildingExists();
 // The operators on the server; nothing when there is no operators table yet.
 Expected<std::optional<int>> operatorCount();
 
-// The channel a building's changes are announced on.
-QString channel(const QString& building);
-
 } // namespace serversetup

@@ -6,6 +6,7 @@
 #include "tablestatements.h"
 
 #include <QObject>
+#include <QSet>
 #include <QString>
 
 // A cursor over one table: a snapshot of the rows read at open, one current
@@ -107,6 +108,14 @@ public:
     // reading the table again helps.
     bool refusedAsStale() const { return m_stale; }
 
+    // Reads the table again without writing, keeping each row that holds
+    // unwritten values as typed: one whose stored values another program
+    // changed (or deleted) meanwhile is marked, and its write is refused as
+    // stale like any other. The current row stays current. On a shared
+    // server this runs by itself when another PC changes the table.
+    Outcome merge();
+    bool changedElsewhere(int row) const;
+
 signals:
     // Before every move, so a view can hand over a value still being typed:
     // it then belongs to the row the move writes.
@@ -125,6 +134,9 @@ signals:
     void rowAboutToBeRemoved(int row);
     void rowRemoved(int row);
     void rowChanged(int row);
+    // Another connection changed a table of the same database (on a server
+    // that announces changes); table names it.
+    void changedOnServer(const QString& table);
 
 private:
     enum class Move { First, Next, Previous, Last, To };
@@ -138,10 +150,15 @@ private:
     QString rowLabel(int index) const;
     Outcome noCurrentRow(const QString& what) const;
     void clearRows();
+    // On a shared server: merge when another PC changes the table.
+    void listen();
 
     TableStatements m_table;
     RowStore m_rows;
     QString m_path;
     int m_current = -1;
     bool m_stale = false;
+    // The keys of rows held with unwritten values that another program changed.
+    QSet<QString> m_elsewhere;
+    bool m_mergeDue = false;
 };

@@ -236,6 +236,11 @@ QString schemaOf(const QString& path)
     return place().building;
 }
 
+QString channel()
+{
+    return QStringLiteral("quorvane_") + place().building;
+}
+
 QString connectionString(const Place& place)
 {
     QStringList pairs;

@@ -70,6 +70,9 @@ QString pathOf(const QString& fileName);
 // room file, kOperatorSchema for the operator file.
 QString schemaOf(const QString& path);
 
+// The channel the building's changes are announced on.
+QString channel();
+
 // The key=value string libpq takes, every value quoted.
 QString connectionString(const Place& place);
 

@@ -6,6 +6,7 @@
 
 #include <QFile>
 #include <QSqlDatabase>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 
@@ -61,6 +62,16 @@ Outcome TableStatements::connect(const QString& path)
     if (!outcome)
         disconnect();
     return outcome;
+}
+
+QSqlDriver* TableStatements::listen(const QString& channel)
+{
+    if (!isConnected())
+        return nullptr;
+    QSqlDriver* driver = database().driver();
+    if (!driver || !driver->hasFeature(QSqlDriver::EventNotifications))
+        return nullptr;
+    return driver->subscribeToNotification(channel) ? driver : nullptr;
 }
 
 bool TableStatements::fileReplaced() const

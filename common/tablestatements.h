@@ -11,6 +11,7 @@
 #include <utility>
 
 class QSqlDatabase;
+class QSqlDriver;
 class QSqlQuery;
 
 // How a table's rows are read at open. The engine's own interface reads
@@ -36,6 +37,9 @@ public:
     // Opens the file and checks that it holds the table and its fields.
     Outcome connect(const QString& path);
     void disconnect();
+    // The driver of the connection, subscribed to a server's announcements
+    // on channel; null where the driver announces nothing.
+    QSqlDriver* listen(const QString& channel);
     // True when the file at the path is no longer the one the connection
     // opened: another program replaced it (by a rename) or removed it, and a
     // write would go into a file nobody reads.
