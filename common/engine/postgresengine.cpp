@@ -96,13 +96,14 @@ public:
     {
         TableShape shape;
         QSqlQuery query(db);
-        query.prepare(
-            QStringLiteral("SELECT a.attname, format_type(a.atttypid, a.atttypmod), "
-                           "coalesce(array_position(i.indkey::int2[], a.attnum), 0) "
-                           "FROM pg_attribute a LEFT JOIN pg_index i "
-                           "ON i.indrelid = a.attrelid AND i.indisprimary "
-                           "WHERE a.attrelid = to_regclass(quote_ident(?)) AND a.attnum > 0 "
-                           "AND NOT a.attisdropped ORDER BY a.attnum"));
+        query.prepare(QStringLiteral(
+            "SELECT a.attname, format_type(a.atttypid, a.atttypmod), "
+            "coalesce((SELECT k.n FROM unnest(i.indkey::int2[]) WITH ORDINALITY AS k(attnum, n) "
+            "WHERE k.attnum = a.attnum), 0) "
+            "FROM pg_attribute a LEFT JOIN pg_index i "
+            "ON i.indrelid = a.attrelid AND i.indisprimary "
+            "WHERE a.attrelid = to_regclass(quote_ident(?)) AND a.attnum > 0 "
+            "AND NOT a.attisdropped ORDER BY a.attnum"));
         query.addBindValue(table);
         QMap<int, database::KeyPart> key;
         if (!query.exec()) {
