@@ -312,6 +312,7 @@ TableStatements::Written TableStatements::writeRow(RowStore& store, int index, c
         if (!query.exec())
             return {rollback(refused(query.lastError()))};
         newKey = returning ? (query.next() ? query.value(0) : QVariant()) : query.lastInsertId();
+        query.finish();
     } else {
         QStringList sets;
         for (const QString& c : changed)

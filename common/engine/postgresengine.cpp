@@ -58,7 +58,9 @@ public:
         db.setConnectOptions(server::connectionString(place));
         QStringList statements{QStringLiteral("SET search_path TO %1")
                                    .arg(database::quotedIdentifier(server::schemaOf(path))),
-                               QStringLiteral("SET lock_timeout = %1").arg(busyWaitMs)};
+                               QStringLiteral("SET lock_timeout = %1").arg(busyWaitMs),
+            // The server's notices ("already exists, skipping") are not the operator's business.
+            QStringLiteral("SET client_min_messages = warning")};
         if (access == database::Access::ReadOnly)
             statements << QStringLiteral("SET default_transaction_read_only = on");
         return statements;
