@@ -39,10 +39,16 @@ QVariant ask(const QString& sql, const QVariantList& values = {})
         if (database::connect(roomPath(), name, database::Access::AsFound).isValid())
             return answer;
         QSqlQuery q(QSqlDatabase::database(name, false));
-        q.prepare(sql);
-        for (const QVariant& v : values)
-            q.addBindValue(v);
-        if (q.exec() && q.next())
+        bool done = false;
+        if (values.isEmpty()) {
+            done = q.exec(sql);
+        } else {
+            q.prepare(sql);
+            for (const QVariant& v : values)
+                q.addBindValue(v);
+            done = q.exec();
+        }
+        if (done && q.next())
             answer = q.value(0);
     }
     database::close(name);
@@ -198,6 +204,43 @@ private slots:
         QVERIFY(cursor.updateBatch());
         QCOMPARE(ask("SELECT \"TEL3\" FROM \"Room_tel\" WHERE \"Room\" = '101'").toString(),
                  QStringLiteral("5557777"));
+    }
+
+    // A login that may only read the building: an edit is refused in the
+    // operator's words, and its password shows nowhere.
+    void readOnlyRole()
+    {
+        const server::Place owner = server::place();
+        const QString building = database::quotedIdentifier(owner.building);
+        ask("DROP ROLE IF EXISTS quorvane_reader");
+        ask("CREATE ROLE quorvane_reader LOGIN PASSWORD 's3cret-pw'");
+        ask(QStringLiteral("GRANT USAGE ON SCHEMA %1 TO quorvane_reader").arg(building));
+        ask(QStringLiteral("GRANT SELECT ON ALL TABLES IN SCHEMA %1 TO quorvane_reader")
+                .arg(building));
+        const Expected<server::Place> reader =
+            server::parse(m_connection + QStringLiteral("?user=quorvane_reader&password=s3cret-pw"),
+                          owner.building);
+        QVERIFY(reader);
+        server::use(*reader);
+        QString refusal;
+        {
+            RecordCursor cursor(schema::directoryTable());
+            const Outcome opened = cursor.open(roomPath());
+            if (opened && cursor.moveTo(0) && cursor.setField(1, QStringLiteral("5550001")))
+                refusal = cursor.updateBatch().description();
+            cursor.cancelBatch();
+            QVERIFY2(opened, qPrintable(opened.description()));
+        }
+        OperatorView operators;
+        const Outcome noOperators = operators.openIn(server::folder());
+        server::use(owner);
+        QVERIFY2(refusal.contains("lets this login only read"), qPrintable(refusal));
+        QVERIFY(!noOperators);
+        for (const QString& shown : {refusal, noOperators.description(), server::folder(),
+                                     database::initCommand(server::folder())})
+            QVERIFY2(!shown.contains("s3cret-pw"), qPrintable(shown));
+        ask("DROP OWNED BY quorvane_reader");
+        ask("DROP ROLE quorvane_reader");
     }
 
     // A data folder copied into a fresh building, all or nothing, and read back.
