@@ -1,8 +1,19 @@
 #include "operatorview.h"
 
 #include "database.h"
+#include "pinhash.h"
+#include "server.h"
 
-OperatorView::OperatorView(QObject* parent) : RecordCursor(schema::operatorTable(), parent) {}
+OperatorView::OperatorView(QObject* parent) : RecordCursor(schema::operatorTable(), parent)
+{
+    // A shared server keeps no PIN as typed.
+    if (server::active())
+        setStoreAs([](int column, const QVariant& typed) {
+            return column == kPassword && !typed.isNull()
+                       ? QVariant(pinhash::digest(typed.toString()))
+                       : typed;
+        });
+}
 
 void OperatorView::recordAs(const changerecord::Actor& who)
 {
@@ -13,4 +24,11 @@ void OperatorView::recordAs(const changerecord::Actor& who)
 Outcome OperatorView::openIn(const QString& appDir)
 {
     return open(database::pathIn(appDir, schema::kOperatorFile));
+}
+
+QString OperatorView::shownPin() const
+{
+    if (server::isServerPath(path()) && !fieldChanged(kPassword))
+        return {};
+    return field(kPassword);
 }

@@ -16,4 +16,7 @@ public:
     Outcome openIn(const QString& appDir);
     // Every write is recorded in the operator file's change record as who's.
     void recordAs(const changerecord::Actor& who);
+    // The current operator's PIN as a window shows it: on a shared server
+    // only a digest is stored, so nothing unless a new PIN was typed.
+    QString shownPin() const;
 };

@@ -39,7 +39,7 @@ QString makeTable(const QSqlDatabase& db, const QString& path)
         return {};
     QSqlQuery q(db);
     for (const QString& statement : schema::changeRecordStatements()) {
-        if (!q.exec(statement))
+        if (!q.exec(engine::of(db).translate(statement)))
             return database::plainError(q.lastError(), path);
     }
     return {};
@@ -87,7 +87,7 @@ Outcome append(const QSqlDatabase& db, const Entry& entry, const QString& path)
     const QString at = timeText(entry.at.isValid() ? entry.at : QDateTime::currentDateTimeUtc());
     // An import's rooms go straight through the engine, with no copy of them.
     if (!entry.rooms.isEmpty()) {
-        if (const auto s = engine::current().prepare(db, kInsert)) {
+        if (const auto s = engine::of(db).prepare(db, kInsert)) {
             const QList<QByteArray> texts{at.toUtf8(),
                                           entry.who.operatorName.toUtf8(),
                                           entry.who.host.toUtf8(),

@@ -9,6 +9,7 @@
 #include <QDateTime>
 #include <QHash>
 #include <QObject>
+#include <QSet>
 #include <QString>
 
 #include <memory>
@@ -16,6 +17,8 @@
 // A cursor over one table: a snapshot of the rows read at open, one current
 // row (or a place before the first or after the last row), and rows written
 // back one at a time when the cursor leaves them.
+class QSqlDriver;
+
 class RecordCursor : public QObject
 {
     Q_OBJECT
@@ -32,6 +35,7 @@ public:
     // How the rows are read at open; Automatic unless a test asks for one.
     void setSnapshotEngine(SnapshotEngine engine) { m_table.setEngine(engine); }
     SnapshotEngine usedSnapshotEngine() const { return m_table.usedEngine(); }
+    void setStoreAs(TableStatements::StoreAs storeAs) { m_table.setStoreAs(std::move(storeAs)); }
 
     // Who is told while a write or read waits for a file another program
     // holds (it must outlive the cursor), and how long such a wait lasts.
@@ -115,6 +119,14 @@ public:
     // reading the table again helps.
     bool refusedAsStale() const { return m_stale; }
 
+    // Reads the table again without writing, keeping each row that holds
+    // unwritten values as typed: one whose stored values another program
+    // changed (or deleted) meanwhile is marked, and its write is refused as
+    // stale like any other. The current row stays current. On a shared
+    // server this runs by itself when another PC changes the table.
+    Outcome merge();
+    bool changedElsewhere(int row) const;
+
 signals:
     // Before every move, so a view can hand over a value still being typed:
     // it then belongs to the row the move writes.
@@ -133,6 +145,9 @@ signals:
     void rowAboutToBeRemoved(int row);
     void rowRemoved(int row);
     void rowChanged(int row);
+    // Another connection changed a table of the same database (on a server
+    // that announces changes); table names it.
+    void changedOnServer(const QString& table);
 
 private:
     enum class Move { First, Next, Previous, Last, To };
@@ -149,6 +164,9 @@ private:
     Outcome recordOutside(QHash<QString, QStringList> before);
     Outcome noCurrentRow(const QString& what) const;
     void clearRows();
+    // On a shared server: merge when another PC changes the table.
+    void listen();
+    void follow(QSqlDriver* driver);
 
     TableStatements m_table;
     RowStore m_rows;
@@ -158,4 +176,7 @@ private:
     std::shared_ptr<const changerecord::RowRecorder> m_recorder;
     QDateTime m_readAt;
     QDateTime m_previousRead;
+    // The keys of rows held with unwritten values that another program changed.
+    QSet<QString> m_elsewhere;
+    bool m_mergeDue = false;
 };

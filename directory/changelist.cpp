@@ -1,6 +1,7 @@
 #include "changelist.h"
 
 #include "database.h"
+#include "engine/databaseengine.h"
 #include "plural.h"
 #include "roomcsv.h"
 #include "schema.h"
@@ -264,7 +265,7 @@ Expected<int> prune(const QString& directory, const QDateTime& before,
             return Expected<int>::failure(
                 QStringLiteral("The change record in %1 was not pruned: %2").arg(path, why));
         };
-        if (!q.exec(QStringLiteral("BEGIN IMMEDIATE")))
+        if (!q.exec(engine::of(db).beginWrite()))
             return failed(database::plainError(q.lastError(), path));
         q.prepare(QStringLiteral("DELETE FROM change_record WHERE happened < ?"));
         q.addBindValue(changerecord::timeText(before));

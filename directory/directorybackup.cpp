@@ -1,5 +1,8 @@
 #include "directorybackup.h"
 
+#include "buildingcopy.h"
+#include "server.h"
+
 #include "database.h"
 #include "datafolder.h"
 #include "engine/databaseengine.h"
@@ -172,6 +175,8 @@ Outcome verify(const QString& file)
 
 Outcome backup(const QString& directory, const QString& file)
 {
+    if (server::isServerPath(database::pathIn(directory, schema::kDirectoryFile)))
+        return buildingcopy::backupBuilding(file);
     if (Outcome free = datafolder::refuseDatabaseFile(directory, file); !free)
         return free;
     if (QFileInfo::exists(file) && !verify(file))
@@ -295,7 +300,7 @@ Outcome recordRestore(const QString& directory, const QString& file, const QStri
             if (before != kept.cend())
                 entry.detail += QStringLiteral("; the file before is kept as %1").arg(*before);
             QSqlQuery q(db);
-            done = q.exec(QStringLiteral("BEGIN IMMEDIATE"))
+            done = q.exec(engine::of(db).beginWrite())
                        ? changerecord::append(db, entry, path)
                        : Outcome::failure(database::plainError(q.lastError(), path));
             if (done && !q.exec(QStringLiteral("COMMIT")))
@@ -319,8 +324,12 @@ Outcome restore(const QString& directory, const QString& file, QStringList* kept
                 const changerecord::Actor* who)
 {
     QStringList keptHere;
-    if (Outcome done = restoreStoppingAfter(directory, file, &keptHere, -1); !done)
+    if (server::isServerPath(database::pathIn(directory, schema::kDirectoryFile))) {
+        if (Outcome done = buildingcopy::restoreBuilding(file); !done)
+            return done;
+    } else if (Outcome done = restoreStoppingAfter(directory, file, &keptHere, -1); !done) {
         return done;
+    }
     if (kept)
         *kept << keptHere;
     return who ? recordRestore(directory, file, keptHere, *who) : Outcome::success();

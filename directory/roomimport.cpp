@@ -69,14 +69,15 @@ Addressing addressing(const QSqlDatabase& db)
         order << database::quotedIdentifier(column);
     Addressing a;
     a.byKey = key.size() == 1;
-    a.select = QStringLiteral("SELECT %1, Room, TEL1, TEL2, TEL3 FROM Room_tel")
+    a.select = QStringLiteral("SELECT %1, \"Room\", \"TEL1\", \"TEL2\", \"TEL3\" FROM \"Room_tel\"")
                    .arg(a.byKey ? order.first() : QStringLiteral("NULL"));
     if (!order.isEmpty())
         a.select += QStringLiteral(" ORDER BY ") + order.join(QStringLiteral(", "));
-    a.update = QStringLiteral("UPDATE Room_tel SET TEL1 = ?, TEL2 = ?, TEL3 = ? WHERE ") +
-               (a.byKey ? order.first() + QStringLiteral(" = ?")
-                        : QStringLiteral("coalesce(Room, '') = ? AND coalesce(TEL1, '') = ? AND "
-                                         "coalesce(TEL2, '') = ? AND coalesce(TEL3, '') = ?"));
+    a.update =
+        QStringLiteral("UPDATE \"Room_tel\" SET \"TEL1\" = ?, \"TEL2\" = ?, \"TEL3\" = ? WHERE ") +
+        (a.byKey ? order.first() + QStringLiteral(" = ?")
+                 : QStringLiteral("coalesce(\"Room\", '') = ? AND coalesce(\"TEL1\", '') = ? AND "
+                                  "coalesce(\"TEL2\", '') = ? AND coalesce(\"TEL3\", '') = ?"));
     return a;
 }
 
@@ -101,6 +102,42 @@ Outcome readDirectory(const QString& path, QList<RoomRecord>& rooms)
 
 namespace {
 
+constexpr int kRowsPerBatch = 1000;
+
+// New rooms written many to an INSERT.
+struct Batch
+{
+    Batch(const QSqlDatabase& db, int size) : query(db), size(size) {}
+    QSqlQuery query;
+    int size;
+    QList<RoomRecord> rows;
+    QSqlError error;
+
+    bool add(const RoomRecord& room)
+    {
+        rows << room;
+        return rows.size() < size || flush();
+    }
+    bool flush()
+    {
+        if (rows.isEmpty())
+            return true;
+        QStringList marks(rows.size(), QStringLiteral("(?, ?, ?, ?)"));
+        query.prepare(QStringLiteral("INSERT INTO \"Room_tel\" (\"Room\", \"TEL1\", \"TEL2\", "
+                                     "\"TEL3\") VALUES ") +
+                      marks.join(QStringLiteral(", ")));
+        for (const RoomRecord& r : rows) {
+            for (const QString* v : {&r.Room, &r.TEL1, &r.TEL2, &r.TEL3})
+                query.addBindValue(*v);
+        }
+        rows.clear();
+        if (query.exec())
+            return true;
+        error = query.lastError();
+        return false;
+    }
+};
+
 // write, for rooms of any list: roomOf gives an item's room.
 template <typename Item, typename RoomOf>
 Outcome writeRooms(const QString& path, const QList<Item>& rooms, const RoomOf& roomOf,
@@ -120,7 +157,8 @@ Outcome writeRooms(const QString& path, const QList<Item>& rooms, const RoomOf& 
     // IMMEDIATE takes the write lock before anything is read, so the rows
     // compared below are the rows the writes meet.
     QSqlQuery begin(db);
-    if (!begin.exec(QStringLiteral("BEGIN IMMEDIATE")))
+    if (!begin.exec(engine::of(db).beginWrite()) ||
+        !begin.exec(engine::of(db).lockForWrite(QStringLiteral("Room_tel"))))
         return Outcome::failure(
             QStringLiteral("The room directory in %1 cannot be written now: %2")
                 .arg(path, followedBy(database::plainError(begin.lastError(), path),
@@ -159,13 +197,16 @@ Outcome writeRooms(const QString& path, const QList<Item>& rooms, const RoomOf& 
             return fail(QStringLiteral("The room directory cannot be read"), select.error(path));
     }
     if (replace) {
-        BulkStatement empty(db, QStringLiteral("DELETE FROM Room_tel"));
+        BulkStatement empty(db, QStringLiteral("DELETE FROM \"Room_tel\""));
         if (!empty.run())
             return fail(QStringLiteral("The room directory cannot be emptied"), empty.error(path));
     }
 
-    BulkStatement insert(db, QStringLiteral("INSERT INTO Room_tel (Room, TEL1, TEL2, TEL3) "
-                                            "VALUES (?, ?, ?, ?)"));
+    BulkStatement insert(
+        db, QStringLiteral("INSERT INTO \"Room_tel\" (\"Room\", \"TEL1\", \"TEL2\", \"TEL3\") "
+                           "VALUES (?, ?, ?, ?)"));
+    // A server is a round trip away: new rooms go to it many to a statement.
+    Batch batch(db, engine::of(db).keyByReturning() ? kRowsPerBatch : 1);
     BulkStatement update(db, rows.update);
     for (const Item& item : rooms) {
         const RoomRecord& r = roomOf(item);
@@ -173,9 +214,14 @@ Outcome writeRooms(const QString& path, const QList<Item>& rooms, const RoomOf& 
         // stored row is the one given the numbers.
         const auto found = stored.constFind(doorUnitRoomKey(r.Room));
         if (found == stored.cend()) {
-            if (!insert.run({r.Room, r.TEL1, r.TEL2, r.TEL3}))
+            if (batch.size > 1) {
+                if (!batch.add(r))
+                    return fail(QStringLiteral("Room %1 cannot be added").arg(r.Room),
+                                database::plainError(batch.error, path));
+            } else if (!insert.run({r.Room, r.TEL1, r.TEL2, r.TEL3})) {
                 return fail(QStringLiteral("Room %1 cannot be added").arg(r.Room),
                             insert.error(path));
+            }
             ++counts.added;
             if (!record)
                 continue;
@@ -201,6 +247,9 @@ Outcome writeRooms(const QString& path, const QList<Item>& rooms, const RoomOf& 
         }
         ++(changed ? counts.changed : counts.unchanged);
     }
+    if (!batch.flush())
+        return fail(QStringLiteral("The rooms cannot be added"),
+                    database::plainError(batch.error, path));
     if (record) {
         for (const QList<RoomRecord>& gone : std::as_const(previous)) {
             for (const RoomRecord& room : gone)
@@ -261,7 +310,7 @@ Outcome exportCsv(const QString& path, QByteArray& csv)
     const QString sql = addressing(connection.db()).select;
     // Straight from SQLite when the driver shares the library: the values
     // go to the file as the UTF-8 they are stored in.
-    if (const auto select = engine::current().prepare(connection.db(), sql)) {
+    if (const auto select = engine::of(connection.db()).prepare(connection.db(), sql)) {
         engine::Statement::Step step;
         while ((step = select->step()) == engine::Statement::Step::Row)
             roomcsv::appendRow(

@@ -3,7 +3,9 @@
 #include "bulkstatement.h"
 #include "changerecord.h"
 #include "database.h"
+#include "engine/databaseengine.h"
 #include "schema.h"
+#include "server.h"
 
 #include <QFileInfo>
 #include <QSqlDatabase>
@@ -119,6 +121,9 @@ QString TransferLog::timeText(const QDateTime& utc)
 
 QString TransferLog::notRecordable(const QString& path)
 {
+    // On a server the connection itself tells whether a record can be written.
+    if (server::isServerPath(path))
+        return {};
     switch (database::probe(path)) {
     case database::FileKind::Sqlite:
         break;
@@ -150,12 +155,17 @@ QString TransferLog::notRecordable(const QString& path)
 Outcome TransferLog::open(Use use)
 {
     const bool write = use == Use::Write;
+    // A server that went away and came back is met on a new connection:
+    // what a download in hand sends is recorded once it is reachable.
+    if (QSqlDatabase::contains(m_connection) && server::isServerPath(m_path) &&
+        !QSqlQuery(QSqlDatabase::database(m_connection, false)).exec(QStringLiteral("SELECT 1")))
+        database::close(m_connection);
     if (QSqlDatabase::contains(m_connection)) {
         if (m_writable || !write)
             return Outcome::success();
         database::close(m_connection);
     }
-    if (database::probe(m_path) != database::FileKind::Sqlite)
+    if (!server::isServerPath(m_path) && database::probe(m_path) != database::FileKind::Sqlite)
         return Outcome::failure(
             QStringLiteral("the database file %1 is missing or not an SQLite database")
                 .arg(m_path));
@@ -167,9 +177,10 @@ Outcome TransferLog::open(Use use)
             error.isValid()) {
             why = database::plainError(error, m_path);
         } else if (write) {
-            QSqlQuery q(QSqlDatabase::database(m_connection, false));
+            const QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+            QSqlQuery q(db);
             for (const QString& statement : schema::transferRecordStatements()) {
-                if (!q.exec(statement)) {
+                if (!q.exec(engine::of(db).translate(statement))) {
                     why = database::plainError(q.lastError(), m_path);
                     break;
                 }
@@ -193,21 +204,21 @@ QString TransferLog::damaged(const QString& what) const
              !m_advice.isEmpty()
                  ? m_advice
                  : QStringLiteral("Examine the file with: %1")
-                       .arg(database::checkCommand(QFileInfo(m_path).absolutePath())));
+                       .arg(database::checkCommand(server::isServerPath(m_path)
+                                                       ? server::folder()
+                                                       : QFileInfo(m_path).absolutePath())));
 }
 
 Expected<bool> TransferLog::tablesPresent()
 {
     if (Outcome opened = open(Use::Read); !opened)
         return opened;
-    QSqlQuery q(QSqlDatabase::database(m_connection, false));
-    if (!q.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' AND name IN "
-                               "('transfer_log', 'transfer_room')"))) {
-        return Expected<bool>::failure(database::plainError(q.lastError(), m_path));
-    }
+    const QSqlDatabase db = QSqlDatabase::database(m_connection, false);
     QStringList tables;
-    while (q.next())
-        tables << q.value(0).toString();
+    for (const QString& table : {QStringLiteral("transfer_log"), QStringLiteral("transfer_room")}) {
+        if (!engine::of(db).tableShape(db, table).columns.isEmpty())
+            tables << table;
+    }
     if (tables.size() == 1)
         return Expected<bool>::failure(
             damaged(QStringLiteral("the table %1 is missing")
@@ -285,11 +296,12 @@ Outcome TransferLog::insert(TransferRecord& record, bool withRooms)
     };
     // Immediate: the write lock is taken at once or not at all, so the rows
     // never wait half written.
-    if (!q.exec(QStringLiteral("BEGIN IMMEDIATE")))
+    if (!q.exec(engine::of(db).beginWrite()))
         return Outcome::failure(m_error = database::plainError(q.lastError(), m_path));
     q.prepare(QStringLiteral("INSERT INTO transfer_log (started, finished, operator, port, "
                              "device, what, open_time, auto_mode, sent, total, outcome, reason) "
-                             "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+                             "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)") +
+              (engine::of(db).keyByReturning() ? QStringLiteral(" RETURNING id") : QString()));
     q.addBindValue(timeText(record.started));
     q.addBindValue(record.finished.isValid() ? QVariant(timeText(record.finished)) : QVariant());
     q.addBindValue(record.operatorName);
@@ -304,7 +316,9 @@ Outcome TransferLog::insert(TransferRecord& record, bool withRooms)
     q.addBindValue(record.reason.isEmpty() ? QVariant() : QVariant(record.reason));
     if (!q.exec())
         return fail(q);
-    record.id = q.lastInsertId().toLongLong();
+    record.id = engine::of(db).keyByReturning() ? (q.next() ? q.value(0).toLongLong() : 0)
+                                                : q.lastInsertId().toLongLong();
+    q.finish();
     // What went out to the door unit is in the change record too, naming
     // this record; a refused transfer changed nothing.
     if (record.ending != TransferRecord::Ending::Refused) {
@@ -380,7 +394,9 @@ Outcome TransferLog::correctRooms(qint64 id, const std::vector<std::pair<int, Ro
     if (Outcome opened = open(); !opened)
         return opened;
     QSqlQuery q(QSqlDatabase::database(m_connection, false));
-    q.prepare(QStringLiteral("INSERT OR REPLACE INTO transfer_room VALUES (?, ?, ?, ?, ?, ?)"));
+    q.prepare(QStringLiteral("INSERT INTO transfer_room VALUES (?, ?, ?, ?, ?, ?) "
+                             "ON CONFLICT (transfer, position) DO UPDATE SET Room = excluded.Room, "
+                             "TEL1 = excluded.TEL1, TEL2 = excluded.TEL2, TEL3 = excluded.TEL3"));
     for (const auto& [position, room] : rooms) {
         for (const QVariant& v :
              QVariantList{id, position, room.Room, room.TEL1, room.TEL2, room.TEL3})
@@ -455,13 +471,15 @@ Expected<TransferLog::Latest> TransferLog::latest(bool withRooms)
     };
     // Only some records are read below; any other that cannot be one a
     // transfer wrote makes the rest untrustworthy too.
+    const engine::DatabaseEngine& dialect = engine::of(QSqlDatabase::database(m_connection, false));
     if (!q.exec(QStringLiteral("SELECT %1 FROM transfer_log WHERE what NOT IN ('settings', "
                                "'download', 'load default') OR outcome NOT IN ('unfinished', "
-                               "'complete', 'stopped', 'refused') OR typeof(sent) <> 'integer' OR "
-                               "typeof(total) <> 'integer' OR sent < 0 OR sent > total OR total > "
-                               "%2")
+                               "'complete', 'stopped', 'refused') OR NOT (%3) OR NOT (%4) OR "
+                               "sent < 0 OR sent > total OR total > %2")
                     .arg(kColumns)
-                    .arg(kMostRooms)))
+                    .arg(kMostRooms)
+                    .arg(dialect.holdsInteger(QStringLiteral("sent")),
+                         dialect.holdsInteger(QStringLiteral("total")))))
         return fail();
     while (q.next()) {
         if (Expected<TransferRecord> r = checkedRecord(q); !r)

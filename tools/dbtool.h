@@ -56,6 +56,11 @@ int changes(const QStringList& arguments, const QString& directory, Console& con
 changerecord::Actor companionActor();
 // The change record of both files, filtered, newest first; or pruned.
 int audit(const QStringList& arguments, const QString& directory, Console& console);
+// A building on a database server (dbserver.cpp): preparing and examining
+// it, and copying a data folder into it.
+int initBuilding(const OperatorEntry& given, Console& console);
+int checkBuilding(Console& console);
+int migrate(QStringList arguments, Console& console);
 
 // Room files and backups (dbexchange.cpp).
 bool isExchangeCommand(const QString& command);

@@ -13,6 +13,7 @@
 #include "portdoctor.h"
 #include "roomdirectoryview.h"
 #include "seriallink.h"
+#include "server.h"
 #include "settingsstore.h"
 #include "transferrecorder.h"
 
@@ -175,14 +176,15 @@ void noteRecord(Console& console, const LinkResult& result)
 
 int sendCommand(Command command, const Options& options, Console& console, Environment& env)
 {
-    const QString folder =
-        options.directory.isEmpty() ? datafolder::resolve().path : options.directory;
+    const QString folder = server::active()              ? server::folder()
+                           : options.directory.isEmpty() ? datafolder::resolve().path
+                                                         : options.directory;
     StoppablePort port(env.port, env);
     StoppablePauser pauser(env.pauser, env);
     SerialLink link(port, pauser);
     // Recorded as the program records it, in the folder's room file when there is one.
     if (const QString roomFile = database::pathIn(folder, schema::kDirectoryFile);
-        QFileInfo::exists(roomFile))
+        server::isServerPath(roomFile) || QFileInfo::exists(roomFile))
         link.setRecording({roomFile, env.operatorName});
     // Refusals are recorded as the program records them.
     const auto refuse = [&](const LinkResult& refused, const QString& text) {
@@ -316,6 +318,10 @@ QString usage()
         "next room and releases the port; the settings and Load Default take under\n"
         "a second and go out whole.\n"
         "\n"
+        "With --database URI and --building NAME (or QUORVANE_DATABASE and\n"
+        "QUORVANE_BUILDING) the rooms are read from, and the transfer recorded in,\n"
+        "that building on a PostgreSQL server.\n"
+        "\n"
         "Exit status:\n"
         " 0  complete\n"
         " 1  refused: nothing was sent (no such port, a room that cannot be sent, ...)\n"
@@ -328,10 +334,13 @@ int run(const QStringList& arguments, Console& console, Environment& environment
     if (arguments.isEmpty())
         return usageError(console, QStringLiteral("Name a command."));
     const QString command = arguments.first();
-    const QStringList rest = arguments.mid(1);
+    QStringList rest = arguments.mid(1);
     if (commandline::answersHelpOrVersion(command, QStringLiteral("quorvane-link"), usage(),
                                           console.out))
         return kComplete;
+    // Transfers are recorded in a building on a server when one is named.
+    if (const QString refusal = server::useFromCommandLine(rest); !refusal.isEmpty())
+        return usageError(console, refusal);
     if (command == QLatin1String("ports")) {
         if (!rest.isEmpty())
             return usageError(console, QStringLiteral("ports takes no arguments."));

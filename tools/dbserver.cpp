@@ -1,0 +1,166 @@
+#include "dbtool.h"
+
+#include "buildingcopy.h"
+#include "database.h"
+#include "dbarguments.h"
+#include "dbprompt.h"
+#include "plural.h"
+#include "schema.h"
+#include "server.h"
+#include "serversetup.h"
+
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+
+namespace dbtool {
+
+namespace {
+
+using database::quotedIdentifier;
+
+// A connection for the length of a command; closed when it ends.
+class Connection
+{
+public:
+    Connection(const QString& path, database::Access access)
+        : m_path(path), m_name(database::uniqueConnectionName(QStringLiteral("quorvane-db-server")))
+    {
+        m_error = database::connect(path, m_name, access);
+    }
+    ~Connection() { database::close(m_name); }
+    Connection(const Connection&) = delete;
+    Connection& operator=(const Connection&) = delete;
+    QSqlDatabase db() const { return QSqlDatabase::database(m_name, false); }
+    bool ok() const { return !m_error.isValid(); }
+    QString error() const { return database::plainError(m_error, m_path); }
+    QString why(const QSqlError& error) const { return database::plainError(error, m_path); }
+
+private:
+    QString m_path;
+    QString m_name;
+    QSqlError m_error;
+};
+
+int count(QSqlDatabase db, const QString& table)
+{
+    QSqlQuery query(db);
+    return query.exec(QStringLiteral("SELECT count(*) FROM %1").arg(table)) && query.next()
+               ? query.value(0).toInt()
+               : -1;
+}
+
+} // namespace
+
+int initBuilding(const OperatorEntry& given, Console& console)
+{
+    const Expected<std::optional<int>> operators = serversetup::operatorCount();
+    if (!operators) {
+        say(console.err, operators.error());
+        return kFailure;
+    }
+    std::optional<databasesetup::Operator> first;
+    if (!operators->value_or(0)) {
+        first = askOperator(given, {}, console);
+        if (!first) {
+            say(console.err, QStringLiteral("No operator was given, so nothing was prepared."));
+            return kFailure;
+        }
+    }
+    const Expected<serversetup::Prepared> done = serversetup::prepare(first);
+    if (!done) {
+        say(console.err, done.error());
+        return kFailure;
+    }
+    say(console.out, done->madeBuilding
+                         ? QStringLiteral("Prepared the %1 with an empty room directory.")
+                               .arg(server::describe())
+                         : QStringLiteral("The %1 is already prepared; it was left as it was.")
+                               .arg(server::describe()));
+    say(console.out,
+        QStringLiteral("The operators on %1 are %2%3.")
+            .arg(server::place().where(), plural(done->operators, "1 operator", "%1 operators"),
+                 first ? QStringLiteral(", the first just added") : QString()));
+    if (operators->value_or(0) && (given.name || given.pin)) {
+        say(console.err, QStringLiteral("The operator given was not added: the server already has "
+                                        "operators. Add one with:\n%1")
+                             .arg(database::addOperatorCommand(server::folder())));
+        return kFailure;
+    }
+    return kSuccess;
+}
+
+int checkBuilding(Console& console)
+{
+    int status = kSuccess;
+    for (const auto& [file, layout] : {std::pair{schema::kDirectoryFile, schema::directoryTable()},
+                                       std::pair{schema::kOperatorFile, schema::operatorTable()}}) {
+        const QString path = database::pathIn(server::folder(), file);
+        Connection connection(path, database::Access::ReadOnly);
+        if (!connection.ok()) {
+            say(console.err, QStringLiteral("The %1 cannot be opened: %2")
+                                 .arg(server::describe(), connection.error()));
+            return kFailure;
+        }
+        if (Outcome table = database::checkTable(connection.db(), layout, path); !table) {
+            say(console.err, table.description());
+            status = kFailure;
+            continue;
+        }
+        const int rows = count(connection.db(), quotedIdentifier(layout.table));
+        say(console.out,
+            file == schema::kDirectoryFile
+                ? QStringLiteral("The %1: %2.")
+                      .arg(server::describe(), plural(rows, "1 room", "%1 rooms"))
+                : QStringLiteral("The operators on %1: %2.")
+                      .arg(server::place().where(), plural(rows, "1 operator", "%1 operators")));
+        if (rows == 0 && file == schema::kOperatorFile) {
+            say(console.err, QStringLiteral("Nobody can log in. Add an operator with:\n%1")
+                                 .arg(database::addOperatorCommand(server::folder())));
+            status = kFailure;
+        }
+    }
+    return status;
+}
+
+int migrate(QStringList arguments, Console& console)
+{
+    if (const QString refusal = server::useFromCommandLine(arguments); !refusal.isEmpty())
+        return usageError(console, refusal);
+    if (!server::active())
+        return usageError(console, QStringLiteral("migrate copies into a building on a database "
+                                                  "server: give --database and --building."));
+    if (arguments.size() != 1 || arguments.first().startsWith(QStringLiteral("--")))
+        return usageError(console, QStringLiteral("Name the one data folder to copy."));
+    const std::optional<QString> folder = existingDirectory(arguments.first(), console);
+    if (!folder)
+        return kFailure;
+    // Everything is read before the server is touched.
+    const Expected<buildingcopy::Contents> contents = buildingcopy::readFolder(*folder);
+    if (!contents) {
+        say(console.err, QStringLiteral("Nothing was copied: %1").arg(contents.error()));
+        return kFailure;
+    }
+    if (const Expected<serversetup::Prepared> prepared = serversetup::prepare(std::nullopt);
+        !prepared) {
+        say(console.err, prepared.error());
+        return kFailure;
+    }
+    const Expected<buildingcopy::Counts> copied = buildingcopy::writeBuilding(*contents, false);
+    if (!copied) {
+        say(console.err, copied.error());
+        return kFailure;
+    }
+    say(console.out,
+        QStringLiteral("Copied %1 into the %2. Read back: %3, %4 on the server (%5 added, %6 "
+                       "already there kept their PINs), %7.")
+            .arg(*folder, server::describe(), plural(copied->rooms, "1 room", "%1 rooms"),
+                 plural(copied->operators, "1 operator", "%1 operators"))
+            .arg(copied->operatorsAdded)
+            .arg(copied->operatorsKept)
+            .arg(plural(copied->transfers, "1 transfer record", "%1 transfer records")));
+    return kSuccess;
+}
+
+} // namespace dbtool
