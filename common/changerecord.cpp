@@ -15,6 +15,11 @@
 
 namespace changerecord {
 
+bool hasTable(const QSqlDatabase& db)
+{
+    return !engine::of(db).tableShape(db, schema::kChangeRecordTable).columns.isEmpty();
+}
+
 namespace {
 
 const QString kInsert = QStringLiteral(
@@ -35,7 +40,7 @@ QVariant required(const QString& text)
 // Makes the table in db when missing; the error in words, empty when done.
 QString makeTable(const QSqlDatabase& db, const QString& path)
 {
-    if (db.tables().contains(schema::kChangeRecordTable))
+    if (hasTable(db))
         return {};
     QSqlQuery q(db);
     for (const QString& statement : schema::changeRecordStatements()) {

@@ -59,6 +59,9 @@ QString timeText(const QDateTime& utc);
 // A quote in a value is doubled.
 QString valuesText(const QStringList& names, const QStringList& values);
 
+// Whether the file or building behind db holds a change record yet.
+bool hasTable(const QSqlDatabase& db);
+
 // Appends one entry inside the caller's transaction on db, making the table
 // when missing; the time is now when the entry has none.
 Outcome append(const QSqlDatabase& db, const Entry& entry, const QString& path);

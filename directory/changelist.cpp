@@ -5,6 +5,7 @@
 #include "plural.h"
 #include "roomcsv.h"
 #include "schema.h"
+#include "server.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
@@ -65,13 +66,13 @@ Outcome select(const QSqlDatabase& db, const QString& path, Entry::File file, co
 
 Outcome readFile(const QString& path, Entry::File file, const Filter& filter, QList<Entry>& into)
 {
-    if (database::probe(path) == database::FileKind::Missing)
+    if (!server::isServerPath(path) && database::probe(path) == database::FileKind::Missing)
         return Outcome::success();
     const Connection connection(path, false);
     if (!connection.opened())
         return Outcome::failure(cannotRead(path, connection.opened().description()));
     const QSqlDatabase db = connection.db();
-    if (!db.tables().contains(schema::kChangeRecordTable))
+    if (!changerecord::hasTable(db))
         return Outcome::success();
     QList<Entry> found;
     if (Outcome done = select(db, path, file, filter, false, found); !done)
@@ -251,13 +252,13 @@ Expected<int> prune(const QString& directory, const QDateTime& before,
     int removed = 0;
     for (const Source& source : sources()) {
         const QString path = database::pathIn(directory, source.fileName);
-        if (database::probe(path) == database::FileKind::Missing)
+        if (!server::isServerPath(path) && database::probe(path) == database::FileKind::Missing)
             continue;
         const Connection connection(path, true);
         if (!connection.opened())
             return connection.opened();
         QSqlDatabase db = connection.db();
-        if (!db.tables().contains(schema::kChangeRecordTable))
+        if (!changerecord::hasTable(db))
             continue;
         QSqlQuery q(db);
         const auto failed = [&](const QString& why) {

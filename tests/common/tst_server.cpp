@@ -1,5 +1,6 @@
 // Against a real, throwaway PostgreSQL server: scripts/test runs the suite
 // under pg_virtualenv, which sets PGHOST, PGPORT, PGUSER and PGPASSWORD.
+#include "changelist.h"
 #include "database.h"
 #include "databasesetup.h"
 #include "dbtool.h"
@@ -274,6 +275,33 @@ private slots:
         QVERIFY(pinhash::matches(
             "5678",
             ask("SELECT password FROM quorvane.user_pin WHERE \"user\" = 'clerk'").toString()));
+    }
+
+    // The change record on a server: a grid write's entry in its transaction,
+    // an import's rooms, and Refresh taking neither for another program's.
+    void changeRecord()
+    {
+        RecordCursor mine(schema::directoryTable());
+        mine.setChangeRecorder(std::make_shared<changerecord::RowRecorder>(
+            changerecord::RowRecorder::Table::Rooms, changerecord::Actor{"ann", "pc", "os"},
+            schema::directoryTable().fieldNames()));
+        QVERIFY(mine.open(roomPath()));
+        QVERIFY(mine.addNew() && mine.setField(0, "900") && mine.updateBatch());
+        QVERIFY(mine.setField(1, "5") && mine.updateBatch());
+        const changerecord::Actor who{"bob", "pc2", "os2"};
+        QVERIFY(
+            roomimport::write(roomPath(), {RoomRecord{"A901", "1", "", ""}}, false, nullptr, &who));
+        QVERIFY(mine.refresh());
+        QStringList listed;
+        for (const char* room : {"900", "A901"}) {
+            const QList<changerecord::Entry> entries =
+                changelist::read(server::folder(), {room, {}, {}, {}, {}}).value();
+            for (const changerecord::Entry& e : entries)
+                listed << e.what + ' ' + e.subject + ' ' + e.who.operatorName;
+        }
+        QCOMPARE(listed, (QStringList{"room changed 900 ann", "room added 900 ann",
+                                      "room added by import A901 bob"}));
+        QCOMPARE(ask("SELECT count(*) FROM change_record").toInt(), 3);
     }
 
     void cleanupTestCase()
