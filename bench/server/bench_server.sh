@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Times quorvane-db against a building on a local PostgreSQL server, beside
 # psql doing the same with \copy on the same table and file, in one run.
-# Run under a throwaway server: pg_virtualenv bench/server/bench_server.sh [BUILD_DIR]
+# Run under a throwaway server: pg_virtualenv -t bench/server/bench_server.sh [BUILD_DIR]
 set -euo pipefail
 bin="${1:-build/test}/bin"
 work=$(mktemp -d)
