@@ -118,6 +118,11 @@ void MainWindow::buildMenus()
     QMenu* tools = menu(bar, "mnuTools", QStringLiteral("Tools"));
     connect(item(tools, "mnuTransferHistory", QStringLiteral("Transfer history…")),
             &QAction::triggered, this, &MainWindow::transferHistoryRequested);
+    // Shown only when the building has more than one door unit.
+    QAction* downloadAll =
+        item(tools, "mnuDownloadAll", QStringLiteral("Download to every door unit…"));
+    downloadAll->setVisible(false);
+    connect(downloadAll, &QAction::triggered, this, &MainWindow::downloadAllRequested);
     tools->addSeparator();
     connect(item(tools, "mnuImportRooms", QStringLiteral("Import rooms…")), &QAction::triggered,
             this, &MainWindow::importRoomsRequested);
