@@ -355,15 +355,15 @@ int sendAll(const QString& folder, Console& console, Environment& env)
     std::mutex printing;
     UnitsDownload download(
         roomFile, *units, env.operatorName,
-        [&](const DoorUnit&) -> std::unique_ptr<SerialPort> {
+        [&](const DoorUnit& unit) -> std::unique_ptr<SerialPort> {
             auto port = std::make_unique<StoppablePort>(
-                env.newPort ? env.newPort() : std::make_unique<PosixSerialPort>(), env);
+                env.newPort ? env.newPort(unit.port) : std::make_unique<PosixSerialPort>(), env);
             port->armed = true;
             return port;
         },
-        [&](const DoorUnit&) -> std::unique_ptr<Pauser> {
+        [&](const DoorUnit& unit) -> std::unique_ptr<Pauser> {
             auto pauser = std::make_unique<StoppablePauser>(
-                env.newPauser ? env.newPauser() : std::make_unique<SleepingPauser>(), env);
+                env.newPauser ? env.newPauser(unit.port) : std::make_unique<SleepingPauser>(), env);
             pauser->armed = true;
             return pauser;
         });
