@@ -64,6 +64,8 @@ QString UnitsProgress::lineText(const UnitsDownload::Line& line)
     else if (const std::optional<LinkMessage> m = linkMessage(r);
              m && !m->namesDetail && !r.detail.isEmpty())
         why += u' ' + r.detail;
+    if (r.sent == 0)
+        return QStringLiteral("%1: nothing sent: %2").arg(unit, why.simplified());
     return QStringLiteral("%1: failed after %2 of %3 rooms: %4")
         .arg(unit)
         .arg(r.sent)
