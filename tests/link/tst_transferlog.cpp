@@ -11,6 +11,7 @@
 #include "transferlog.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTableWidget>
@@ -193,6 +194,16 @@ private slots:
                  std::vector<quint8>{DirectoryChanges::Same});
         QCOMPARE(log.history(0, 2)->size(), 1);
         QCOMPARE(log.history(0, 1)->value(0).unit, doorunits::kFirstUnit);
+
+        // The history window names each record's unit and shows one unit's on request.
+        TransferHistoryWindow window(m_path);
+        window.reload();
+        QCOMPARE(window.records()->rowCount(), 2);
+        QCOMPARE(window.records()->item(0, 1)->text(), QString("East"));
+        window.unitFilter()->setCurrentIndex(1);
+        emit window.unitFilter()->activated(1);
+        QCOMPARE(window.records()->rowCount(), 1);
+        QCOMPARE(window.records()->item(0, 1)->text(), QString("Main gate"));
 
         QVERIFY(doorunits::remove(m_path, "Main gate"));
         watch.recheck();
