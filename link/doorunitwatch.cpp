@@ -98,26 +98,20 @@ bool DoorUnitWatch::readLatest()
         other.sent.finish();
         m_others.push_back(std::move(other));
     }
-    m_fingerprint = fingerprint(log, m_units, &m_latest);
+    m_fingerprint.clear();
+    auto other = m_others.begin();
+    for (const DoorUnit& unit : m_units)
+        addPrint(m_fingerprint, unit,
+                 unit.id == m_unit || other == m_others.end() ? m_latest : (other++)->latest);
     return m_error.isEmpty();
 }
 
-QList<qint64> DoorUnitWatch::fingerprint(TransferLog& log, const QList<DoorUnit>& units,
-                                         const TransferLog::Latest* mine)
+void DoorUnitWatch::addPrint(QList<qint64>& print, const DoorUnit& unit,
+                             const TransferLog::Latest& latest)
 {
-    QList<qint64> print;
-    for (const DoorUnit& unit : units) {
-        print << unit.id << unit.port << qHash(unit.name);
-        Expected<TransferLog::Latest> read = unit.id == m_unit && mine
-                                                 ? Expected<TransferLog::Latest>(*mine)
-                                                 : log.latest(false, unit.id);
-        if (!read)
-            return {};
-        const std::optional<TransferRecord>& after = read->after;
-        print << idOf(read->download) << idOf(after) << (after ? int(after->ending) : -1)
-              << (after ? after->sent : -1);
-    }
-    return print;
+    const std::optional<TransferRecord>& after = latest.after;
+    print << unit.id << unit.port << qHash(unit.name) << idOf(latest.download) << idOf(after)
+          << (after ? int(after->ending) : -1) << (after ? after->sent : -1);
 }
 
 bool DoorUnitWatch::recordMoved()
@@ -129,8 +123,14 @@ bool DoorUnitWatch::recordMoved()
     if (!units || *units != m_units)
         return true;
     TransferLog log(m_path);
-    const QList<qint64> now = fingerprint(log, *units, nullptr);
-    return now.isEmpty() || now != m_fingerprint;
+    QList<qint64> now;
+    for (const DoorUnit& unit : *units) {
+        const Expected<TransferLog::Latest> latest = log.latest(false, unit.id);
+        if (!latest)
+            return true;
+        addPrint(now, unit, *latest);
+    }
+    return now != m_fingerprint;
 }
 
 void DoorUnitWatch::setUnit(qint64 unit)

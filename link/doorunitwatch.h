@@ -63,9 +63,9 @@ private:
     // True when the record holds other transfers than those read (or was never
     // read), or the units changed.
     bool recordMoved();
-    // What decides each unit's state, to tell when it moved.
-    QList<qint64> fingerprint(TransferLog& log, const QList<DoorUnit>& units,
-                              const TransferLog::Latest* mine);
+    // What decides a unit's state, to tell when it moved.
+    static void addPrint(QList<qint64>& print, const DoorUnit& unit,
+                         const TransferLog::Latest& latest);
     // Each unit's state in list order, with its name.
     QList<std::pair<DoorUnit, DoorUnitState>> unitStates() const;
     void watchFile();
