@@ -178,6 +178,11 @@ void LinkDialog::showLock()
 
 void LinkDialog::setUnits(const QList<DoorUnit>& units, qint64 chosen)
 {
+    // Told again after every change the panel shows: the port the operator
+    // chose stays unless the units or the unit chosen changed.
+    if (m_unit && units == m_units && m_unit->currentIndex() >= 0 &&
+        m_units.value(m_unit->currentIndex()).id == chosen)
+        return;
     m_units = units;
     if (units.size() < 2) {
         if (m_unit) {
