@@ -1,6 +1,8 @@
 #include "logingate.h"
 
+#include "pinhash.h"
 #include "recordcursor.h"
+#include "server.h"
 
 bool LoginGate::lookUp(const QString& name)
 {
@@ -19,5 +21,10 @@ bool LoginGate::lookUp(const QString& name)
 
 bool LoginGate::acceptsPin(const QString& pin) const
 {
-    return m_view.hasCurrent() && pin == m_view.field(1);
+    if (!m_view.hasCurrent())
+        return false;
+    // On a shared server the table holds only a digest of each PIN.
+    if (server::isServerPath(m_view.path()))
+        return pinhash::matches(pin, m_view.field(1));
+    return pin == m_view.field(1);
 }

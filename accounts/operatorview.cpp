@@ -1,8 +1,19 @@
 #include "operatorview.h"
 
 #include "database.h"
+#include "pinhash.h"
+#include "server.h"
 
-OperatorView::OperatorView(QObject* parent) : RecordCursor(schema::operatorTable(), parent) {}
+OperatorView::OperatorView(QObject* parent) : RecordCursor(schema::operatorTable(), parent)
+{
+    // A shared server keeps no PIN as typed.
+    if (server::active())
+        setStoreAs([](int column, const QVariant& typed) {
+            return column == kPassword && !typed.isNull()
+                       ? QVariant(pinhash::digest(typed.toString()))
+                       : typed;
+        });
+}
 
 Outcome OperatorView::openIn(const QString& appDir)
 {

@@ -3,12 +3,20 @@
 #include "database.h"
 #include "databasesetup.h"
 #include "schema.h"
+#include "server.h"
+#include "serversetup.h"
 
 #include <QDir>
 #include <QFileInfo>
 
 bool FirstStart::due() const
 {
+    // A building that is not prepared, or a server without operators.
+    if (server::active()) {
+        const Expected<bool> building = serversetup::buildingExists();
+        const Expected<std::optional<int>> operators = serversetup::operatorCount();
+        return building && operators && (!*building || !operators->value_or(0));
+    }
     for (const QString& file : {schema::kOperatorFile, schema::kDirectoryFile}) {
         if (databasesetup::entryExists(database::pathIn(m_folder.path, file)))
             return false;
@@ -20,6 +28,15 @@ Outcome FirstStart::create(const QString& name, const QString& pin, const QStrin
 {
     if (const QString refusal = databasesetup::pinAgainRefusal(pin, pinAgain); !refusal.isEmpty())
         return Outcome::failure(refusal);
+    if (server::active()) {
+        if (const QString refusal = databasesetup::nameRefusal(name, {}); !refusal.isEmpty())
+            return Outcome::failure(refusal);
+        if (const QString refusal = databasesetup::pinRefusal(pin); !refusal.isEmpty())
+            return Outcome::failure(refusal);
+        const Expected<serversetup::Prepared> prepared =
+            serversetup::prepare(databasesetup::Operator{name, pin});
+        return prepared ? Outcome::success() : prepared.outcome();
+    }
     const bool folderWasThere = QFileInfo(m_folder.path).isDir();
     if (Outcome ready = datafolder::prepare(m_folder); !ready)
         return ready;

@@ -2,6 +2,7 @@
 #include "datafolder.h"
 #include "firststart.h"
 #include "firststartdialog.h"
+#include "server.h"
 #include "settingsstore.h"
 #include "startup.h"
 
@@ -30,7 +31,12 @@ const char kHelp[] =
     "                   program's own folder and $XDG_DATA_HOME/Quorvane).\n"
     "  --check-data     Start as far as the login dialog without showing a window:\n"
     "                   print the data folder in use and whether the login can begin,\n"
-    "                   then exit.\n";
+    "                   then exit.\n"
+    "  --database <uri> Keep the directory on a PostgreSQL server instead (a libpq\n"
+    "                   connection URI or service=NAME; before QUORVANE_DATABASE and\n"
+    "                   QUORVANE_DATABASE under [Database] in the settings file).\n"
+    "  --building <name> The building on that server (before QUORVANE_BUILDING and\n"
+    "                   QUORVANE_BUILDING under [Database] in the settings file).\n";
 
 const char kQtOptions[] = "Qt's own options, such as -platform, -style, -stylesheet and "
                           "-geometry, are passed to Qt.\n";
@@ -68,6 +74,8 @@ struct Options
     bool version = false;
     bool check = false;
     QString data;
+    QString database;
+    QString building;
 };
 
 // Our own options may be written with one dash or two ("-help", "--data"),
@@ -80,7 +88,8 @@ QString parse(const QStringList& arguments, Options& options)
         arguments, positional,
         [](const QString& option, bool) -> commandline::Kind {
             const QString name = commandline::bareName(option);
-            if (name == QLatin1String("data"))
+            if (name == QLatin1String("data") || name == QLatin1String("database") ||
+                name == QLatin1String("building"))
                 return commandline::Takes::Value;
             if (flags.contains(name) || isQtOption(name))
                 return commandline::Takes::Nothing;
@@ -88,8 +97,11 @@ QString parse(const QStringList& arguments, Options& options)
         },
         [&options](const QString& option, const std::optional<QString>& value) {
             const QString name = commandline::bareName(option);
-            if (name == QLatin1String("data")) {
-                options.data = *value;
+            if (name == QLatin1String("data") || name == QLatin1String("database") ||
+                name == QLatin1String("building")) {
+                (name == QLatin1String("data")       ? options.data
+                 : name == QLatin1String("database") ? options.database
+                                                     : options.building) = *value;
                 return QString();
             }
             if (isQtOption(name))
@@ -109,6 +121,14 @@ QString parse(const QStringList& arguments, Options& options)
         commandline::Dashes::OneOrTwo);
 }
 
+// A building on a server stands where the data folder would.
+datafolder::Choice chosenFolder(const QString& data)
+{
+    if (server::active())
+        return {server::folder(), datafolder::Rule::Option};
+    return datafolder::resolve(data);
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -126,6 +146,14 @@ int main(int argc, char* argv[])
             return 2;
         }
         QTextStream out(stdout);
+        const Expected<std::optional<server::Place>> place =
+            server::choose(options.database, options.building);
+        if (!place) {
+            std::fprintf(stderr, "quorvane: %s\n", qPrintable(place.error()));
+            return 2;
+        }
+        if (*place)
+            server::use(**place);
         if (options.help) {
             out << QString::fromUtf8(kHelp).arg(arguments.value(0));
             return 0;
@@ -135,7 +163,7 @@ int main(int argc, char* argv[])
             return 0;
         }
         if (options.check)
-            return startup::check(datafolder::resolve(options.data), out);
+            return startup::check(chosenFolder(options.data), out);
         if (options.helpAll) {
             out << QString::fromUtf8(kHelp).arg(arguments.value(0)) << kQtOptions;
             return 0;
@@ -147,7 +175,7 @@ int main(int argc, char* argv[])
     QApplication::setOrganizationName(QString::fromLatin1(settingsstore::kName));
     QApplication::setApplicationVersion(QStringLiteral(QUORVANE_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("org.quorvane.Quorvane"));
-    const datafolder::Choice folder = datafolder::resolve(options.data);
+    const datafolder::Choice folder = chosenFolder(options.data);
 
     // The dialogs stay hidden rather than closed; only the end of the main
     // window ends the program.

@@ -16,6 +16,7 @@
 #include "program.h"
 #include "roomdirectoryview.h"
 #include "seriallink.h"
+#include "server.h"
 #include "sleepingpauser.h"
 #include "telnumwindow.h"
 #include "transferhistorywindow.h"
@@ -65,6 +66,14 @@ Shell::Shell(Program& program, MessageSink& messages, QObject* parent)
     m_doorUnitPanel->setObjectName(QStringLiteral("sbDoorUnit"));
     m_main->statusBar()->addPermanentWidget(m_doorUnitPanel);
     connect(&doorUnit, &DoorUnitWatch::changed, this, &Shell::showDoorUnit);
+    // On a shared server, which building this window works on.
+    if (server::active()) {
+        auto* building = new QLabel(QStringLiteral("Building: %1").arg(server::place().building),
+                                    m_main->statusBar());
+        building->setObjectName(QStringLiteral("sbBuilding"));
+        building->setToolTip(QStringLiteral("The directory of the %1.").arg(server::describe()));
+        m_main->statusBar()->addPermanentWidget(building);
+    }
     // An import or a restore changes the file; with the window open its
     // Refresh is seen through the cursor.
     connect(m_tools, &DirectoryTools::directoryChanged, &doorUnit, &DoorUnitWatch::reload);

@@ -8,6 +8,8 @@
 #include "posixserialport.h"
 #include "program.h"
 #include "restoresteps.h"
+#include "server.h"
+#include "serversetup.h"
 #include "shell.h"
 #include "uipauser.h"
 
@@ -56,6 +58,13 @@ bool gateReady(const Outcome& load, const OperatorView& view, const QString& dir
 
 int run(const datafolder::Choice& folder, MessageSink& messages, const Offer& offer)
 {
+    // An unreachable server is told once, naming it, and ends the program.
+    if (server::active()) {
+        if (const Expected<std::optional<int>> reached = serversetup::operatorCount(); !reached) {
+            messages.show(reached.error(), kApplicationTitle, MessageSink::Icon::Critical);
+            return 1;
+        }
+    }
     // A restore stopped halfway is finished or undone before any file is read.
     const Expected<QString> recovered = restoresteps::recover(folder.path);
     if (!recovered) {
@@ -67,7 +76,8 @@ int run(const datafolder::Choice& folder, MessageSink& messages, const Offer& of
     FirstStart first(folder);
     // Offering to create files where they cannot be made would only fail.
     if (offer && first.due()) {
-        if (const QString why = datafolder::unusable(folder); !why.isEmpty()) {
+        if (const QString why = server::active() ? QString() : datafolder::unusable(folder);
+            !why.isEmpty()) {
             messages.show(why, kApplicationTitle, MessageSink::Icon::Critical);
             return 1;
         }
@@ -97,7 +107,15 @@ int run(const datafolder::Choice& folder, MessageSink& messages, const Offer& of
 
 int check(const datafolder::Choice& folder, QTextStream& out)
 {
-    out << "Data folder: " << folder.path << " (" << datafolder::ruleText(folder.rule) << ")\n";
+    if (server::active()) {
+        out << "Data: the " << server::describe() << '\n';
+        if (const Expected<std::optional<int>> reached = serversetup::operatorCount(); !reached) {
+            out << reached.error() << '\n';
+            return 1;
+        }
+    } else {
+        out << "Data folder: " << folder.path << " (" << datafolder::ruleText(folder.rule) << ")\n";
+    }
     if (const QString left = restoresteps::pending(folder.path); !left.isEmpty()) {
         out << left << '\n';
         return 1;
@@ -107,7 +125,10 @@ int check(const datafolder::Choice& folder, QTextStream& out)
             out << why << '\n';
             return 1;
         }
-        out << "It holds neither database; Quorvane will offer to create both.\n";
+        out << (server::active()
+                    ? "The building is not prepared, or the server has no operator; "
+                      "Quorvane will offer to prepare it.\n"
+                    : "It holds neither database; Quorvane will offer to create both.\n");
         return 1;
     }
     // The same view the login dialog opens, without the dialog: the check

@@ -7,7 +7,7 @@
 void BusyWait::install(const QSqlDatabase& db, const QString& path)
 {
     m_path = path;
-    engine::current().takeOverWaits(db, *this);
+    engine::of(db).takeOverWaits(db, *this);
 }
 
 bool BusyWait::retry(int count)

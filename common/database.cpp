@@ -2,6 +2,7 @@
 
 #include "datafolder.h"
 #include "engine/databaseengine.h"
+#include "server.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,9 +16,71 @@ namespace database {
 
 namespace {
 
+QString folderOf(const QString& path)
+{
+    return server::isServerPath(path) ? server::folder() : QFileInfo(path).absolutePath();
+}
+
+// The options that name the server and building, for a command shown in a
+// message: the connection as libpq parsed it, without its password.
+QString serverOptions()
+{
+    server::Place shown = server::place();
+    QStringList pairs;
+    for (const auto& [key, value] : shown.options) {
+        if (key != QLatin1String("password"))
+            pairs << key + QLatin1Char('=') + value;
+    }
+    return QStringLiteral(" --database %1 --building %2")
+        .arg(shellQuoted(pairs.join(QLatin1Char(' '))), shellQuoted(shown.building));
+}
+
+QString companion(const QString& command, const QString& directory)
+{
+    if (server::active() && directory == server::folder())
+        return datafolder::companionCommand() + QLatin1Char(' ') + command + serverOptions();
+    return datafolder::companionCommand() + QLatin1Char(' ') + command + QLatin1Char(' ') +
+           shellQuoted(directory);
+}
+
+QString serverError(const QSqlError& error)
+{
+    const QString where = server::place().where();
+    const QString building = server::place().building;
+    QString text = error.databaseText().trimmed();
+    if (text.isEmpty())
+        text = error.driverText().trimmed();
+    switch (engine::server().problemOf(error)) {
+    case engine::Problem::Disconnected:
+        return QStringLiteral("the database server %1 cannot be reached (%2). Try again once "
+                              "the server is back.")
+            .arg(where, text);
+    case engine::Problem::ReadOnly:
+        return QStringLiteral("the database server %1 lets this login only read building "
+                              "\"%2\", so nothing can be saved. Ask whoever runs the server for "
+                              "the right to change it.")
+            .arg(where, building);
+    case engine::Problem::Busy:
+        return QStringLiteral("another PC is holding the same rows of building \"%1\" on %2. "
+                              "Try again in a moment.")
+            .arg(building, where);
+    case engine::Problem::Constraint:
+        return QStringLiteral("the table of building \"%1\" on %2 refused the value (%3).")
+            .arg(building, where, text);
+    case engine::Problem::Full:
+        return QStringLiteral("the disk of the database server %1 is full.").arg(where);
+    default:
+        break;
+    }
+    return QStringLiteral("the database server %1 refused it (%2).")
+        .arg(where, text.isEmpty() ? QStringLiteral("no reason given") : text);
+}
+
 QString advice(const QString& path)
 {
-    const QString dir = QFileInfo(path).absolutePath();
+    const QString dir = folderOf(path);
+    if (server::isServerPath(path))
+        return QStringLiteral("Prepare the building with:\n%1").arg(initCommand(dir));
     return QStringLiteral("Move the file aside and prepare a new one with:\n%1")
         .arg(initCommand(dir));
 }
@@ -44,6 +107,8 @@ FileKind probe(const QString& path)
 
 QString pathIn(const QString& directory, const QString& fileName)
 {
+    if (server::active() && directory == server::folder())
+        return server::pathOf(fileName);
     return QDir(directory).filePath(fileName);
 }
 
@@ -62,23 +127,17 @@ QString shellQuoted(const QString& text)
 
 QString initCommand(const QString& directory)
 {
-    return datafolder::companionCommand() + QStringLiteral(" init ") + shellQuoted(directory);
+    return companion(QStringLiteral("init"), directory);
 }
 
 QString addOperatorCommand(const QString& directory)
 {
-    return datafolder::companionCommand() + QStringLiteral(" add-operator ") +
-           shellQuoted(directory);
+    return companion(QStringLiteral("add-operator"), directory);
 }
 
 QString checkCommand(const QString& directory)
 {
-    // The companion is named in one place, initCommand; check is named the same way.
-    const QString tail = QStringLiteral(" init ") + shellQuoted(directory);
-    QString command = initCommand(directory);
-    if (command.endsWith(tail))
-        command.chop(tail.size());
-    return command + QStringLiteral(" check ") + shellQuoted(directory);
+    return companion(QStringLiteral("check"), directory);
 }
 
 QString plainError(int nativeCode, const QString& engineText, const QString& path)
@@ -95,7 +154,7 @@ QString plainError(int nativeCode, const QString& engineText, const QString& pat
     case engine::Problem::Corrupt:
         return QStringLiteral("the database file %1 is damaged. Find out what can be saved of it "
                               "with:\n%2")
-            .arg(path, checkCommand(QFileInfo(path).absolutePath()));
+            .arg(path, checkCommand(folderOf(path)));
     case engine::Problem::Full:
         return QStringLiteral("the disk that holds the database file %1 is full.").arg(path);
     case engine::Problem::InputOutput:
@@ -108,6 +167,7 @@ QString plainError(int nativeCode, const QString& engineText, const QString& pat
             .arg(path);
     case engine::Problem::Constraint:
         return QStringLiteral("the table in %1 refused the value (%2).").arg(path, engineText);
+    case engine::Problem::Disconnected:
     case engine::Problem::Other:
         break;
     }
@@ -117,6 +177,8 @@ QString plainError(int nativeCode, const QString& engineText, const QString& pat
 
 QString plainError(const QSqlError& error, const QString& path)
 {
+    if (server::isServerPath(path))
+        return serverError(error);
     return plainError(error.nativeErrorCode().toInt(), error.databaseText(), path);
 }
 
@@ -127,7 +189,7 @@ QSqlError connect(const QString& path, const QString& connectionName, Access acc
     static constexpr int kCompanionWaitMs = 5000;
     if (busyWaitMs == 0)
         busyWaitMs = access == Access::ReadWrite ? kOpenWaitMs : kCompanionWaitMs;
-    const engine::DatabaseEngine& chosen = engine::current();
+    const engine::DatabaseEngine& chosen = engine::forPath(path);
     QSqlError error;
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(chosen.driverName(), connectionName);
@@ -156,6 +218,13 @@ QSqlError connect(const QString& path, const QString& connectionName, Access acc
 Outcome open(const QString& path, const QString& connectionName)
 {
     const QString dir = QFileInfo(path).absolutePath();
+    if (server::isServerPath(path)) {
+        if (const QSqlError error = connect(path, connectionName, Access::ReadWrite);
+            error.isValid())
+            return Outcome::failure(
+                QStringLiteral("The database cannot be opened: %1").arg(plainError(error, path)));
+        return Outcome::success();
+    }
     switch (probe(path)) {
     case FileKind::Missing:
         return Outcome::failure(
@@ -186,27 +255,27 @@ Outcome open(const QString& path, const QString& connectionName)
 
 Outcome checkTable(const QSqlDatabase& db, const TableSpec& layout, const QString& path)
 {
-    QSqlQuery query(db);
-    query.prepare(QStringLiteral("SELECT name FROM pragma_table_info(?)"));
-    query.addBindValue(layout.table);
-    if (!query.exec())
+    const engine::TableShape shape = engine::of(db).tableShape(db, layout.table);
+    if (shape.readError.isValid())
         return Outcome::failure(QStringLiteral("The table %1 cannot be read: %2")
-                                    .arg(layout.table, plainError(query.lastError(), path)));
-    QStringList present;
-    while (query.next())
-        present << query.value(0).toString();
+                                    .arg(layout.table, plainError(shape.readError, path)));
+    const QStringList& present = shape.columns;
     QStringList missing;
     for (const QString& field : layout.fieldNames()) {
         if (!present.contains(field, Qt::CaseInsensitive))
             missing << field;
     }
+    const QString where = server::isServerPath(path) ? server::describe() : path;
+    if (present.isEmpty() && server::isServerPath(path))
+        return Outcome::failure(
+            QStringLiteral("The %1 has no table %2. %3").arg(where, layout.table, advice(path)));
     if (present.isEmpty())
         return Outcome::failure(QStringLiteral("The database file %1 has no table %2. %3")
                                     .arg(path, layout.table, advice(path)));
     if (!missing.isEmpty())
         return Outcome::failure(
             QStringLiteral("The table %1 in %2 lacks the field(s) %3. %4")
-                .arg(layout.table, path, missing.join(QStringLiteral(", ")), advice(path)));
+                .arg(layout.table, where, missing.join(QStringLiteral(", ")), advice(path)));
     return Outcome::success();
 }
 
@@ -225,19 +294,8 @@ QStringList rowKey(const QList<KeyPart>& primaryKey, bool hasRowid)
 
 QStringList rowKey(const QSqlDatabase& db, const QString& table)
 {
-    QSqlQuery query(db);
-    query.prepare(QStringLiteral("SELECT name, type FROM pragma_table_info(?) WHERE pk > 0 "
-                                 "ORDER BY pk"));
-    query.addBindValue(table);
-    QList<KeyPart> key;
-    if (query.exec()) {
-        while (query.next())
-            key << KeyPart{query.value(0).toString(), query.value(1).toString()};
-    }
-    QSqlQuery rowid(db);
-    return rowKey(
-        key,
-        rowid.exec(QStringLiteral("SELECT rowid FROM %1 LIMIT 0").arg(quotedIdentifier(table))));
+    const engine::TableShape shape = engine::of(db).tableShape(db, table);
+    return rowKey(shape.primaryKey, shape.hasRowid);
 }
 
 void close(const QString& connectionName)

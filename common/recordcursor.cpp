@@ -1,5 +1,11 @@
 #include "recordcursor.h"
 
+#include "server.h"
+
+#include <QHash>
+#include <QSqlDriver>
+#include <QTimer>
+
 RecordCursor::RecordCursor(TableSpec layout, QObject* parent)
     : QObject(parent), m_table(std::move(layout)), m_rows(int(m_table.layout().fields.size()))
 {
@@ -85,8 +91,107 @@ Outcome RecordCursor::load()
     emit aboutToReset();
     m_rows.assign(std::move(rows));
     m_current = m_rows.empty() ? -1 : 0;
+    m_elsewhere.clear();
     emit reset();
+    listen();
     return outcome;
+}
+
+void RecordCursor::listen()
+{
+    if (!server::isServerPath(m_path))
+        return;
+    QSqlDriver* driver = m_table.listen(server::channel());
+    if (!driver)
+        return;
+    connect(driver, &QSqlDriver::notification, this,
+            [this](const QString&, QSqlDriver::NotificationSource source, const QVariant& table) {
+                if (source == QSqlDriver::SelfSource)
+                    return;
+                emit changedOnServer(table.toString());
+                if (table.toString() != m_table.layout().table || m_mergeDue)
+                    return;
+                // A burst of changes is read once.
+                m_mergeDue = true;
+                QTimer::singleShot(50, this, [this] {
+                    m_mergeDue = false;
+                    if (isOpen())
+                        merge();
+                });
+            });
+}
+
+namespace {
+
+QString keyText(const QVariant& key)
+{
+    return key.typeId() == QMetaType::QVariantList ? key.toStringList().join(QChar(0x1f))
+                                                   : key.toString();
+}
+
+} // namespace
+
+bool RecordCursor::changedElsewhere(int row) const
+{
+    return !m_elsewhere.isEmpty() && row >= 0 && row < rowCount() && !m_rows[row].isNew &&
+           m_elsewhere.contains(keyText(m_rows[row].key));
+}
+
+Outcome RecordCursor::merge()
+{
+    if (!isOpen())
+        return Outcome::success();
+    // A value still being typed is handed over first, so it is kept too.
+    emit WillMove();
+    std::vector<RowStore::Row> fresh;
+    if (Outcome read = m_table.readSnapshot(m_rows, fresh); !read)
+        return read;
+    QHash<QString, size_t> at;
+    for (size_t i = 0; i < fresh.size(); ++i)
+        at.insert(keyText(fresh[i].key), i);
+    const QString currentKey = hasCurrent() ? keyText(m_rows[m_current].key) : QString();
+    const bool currentNew = hasCurrent() && m_rows[m_current].isNew;
+    int newCurrent = -1;
+    std::vector<RowStore::Row> added;
+    for (int i = 0; i < rowCount(); ++i) {
+        RowStore::Row& row = m_rows[i];
+        if (!isPending(i))
+            continue;
+        if (row.isNew) {
+            if (i == m_current)
+                newCurrent = int(fresh.size() + added.size());
+            added.push_back(std::move(row));
+            continue;
+        }
+        const QString key = keyText(row.key);
+        const auto found = at.constFind(key);
+        bool same = found != at.cend();
+        for (int c = 0; same && c < fieldCount(); ++c)
+            same = m_rows.originalValue(fresh[*found], c) == m_rows.originalValue(row, c);
+        if (!same)
+            m_elsewhere.insert(key);
+        if (found != at.cend())
+            fresh[*found] = std::move(row);
+        else
+            added.push_back(std::move(row));
+    }
+    for (RowStore::Row& row : added) {
+        if (!row.isNew)
+            at.insert(keyText(row.key), fresh.size());
+        fresh.push_back(std::move(row));
+    }
+    emit aboutToReset();
+    m_rows.assign(std::move(fresh));
+    if (currentNew)
+        m_current = newCurrent;
+    else if (const auto found = at.constFind(currentKey);
+             found != at.cend() && !currentKey.isEmpty())
+        m_current = int(*found);
+    else
+        m_current = std::min(m_current, rowCount() - 1);
+    emit reset();
+    emit MoveComplete();
+    return Outcome::success();
 }
 
 Outcome RecordCursor::close()

@@ -6,6 +6,7 @@
 #include "tablestatements.h"
 
 #include <QObject>
+#include <QSet>
 #include <QString>
 
 // A cursor over one table: a snapshot of the rows read at open, one current
@@ -27,6 +28,7 @@ public:
     // How the rows are read at open; Automatic unless a test asks for one.
     void setSnapshotEngine(SnapshotEngine engine) { m_table.setEngine(engine); }
     SnapshotEngine usedSnapshotEngine() const { return m_table.usedEngine(); }
+    void setStoreAs(TableStatements::StoreAs storeAs) { m_table.setStoreAs(std::move(storeAs)); }
 
     // Who is told while a write or read waits for a file another program
     // holds (it must outlive the cursor), and how long such a wait lasts.
@@ -106,6 +108,14 @@ public:
     // reading the table again helps.
     bool refusedAsStale() const { return m_stale; }
 
+    // Reads the table again without writing, keeping each row that holds
+    // unwritten values as typed: one whose stored values another program
+    // changed (or deleted) meanwhile is marked, and its write is refused as
+    // stale like any other. The current row stays current. On a shared
+    // server this runs by itself when another PC changes the table.
+    Outcome merge();
+    bool changedElsewhere(int row) const;
+
 signals:
     // Before every move, so a view can hand over a value still being typed:
     // it then belongs to the row the move writes.
@@ -124,6 +134,9 @@ signals:
     void rowAboutToBeRemoved(int row);
     void rowRemoved(int row);
     void rowChanged(int row);
+    // Another connection changed a table of the same database (on a server
+    // that announces changes); table names it.
+    void changedOnServer(const QString& table);
 
 private:
     enum class Move { First, Next, Previous, Last, To };
@@ -137,10 +150,15 @@ private:
     QString rowLabel(int index) const;
     Outcome noCurrentRow(const QString& what) const;
     void clearRows();
+    // On a shared server: merge when another PC changes the table.
+    void listen();
 
     TableStatements m_table;
     RowStore m_rows;
     QString m_path;
     int m_current = -1;
     bool m_stale = false;
+    // The keys of rows held with unwritten values that another program changed.
+    QSet<QString> m_elsewhere;
+    bool m_mergeDue = false;
 };

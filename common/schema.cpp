@@ -76,11 +76,6 @@ QStringList doorUnitStatements()
                            "port INTEGER NOT NULL, removed INTEGER NOT NULL DEFAULT 0)")};
 }
 
-QString probeUnitColumn()
-{
-    return QStringLiteral("SELECT unit FROM transfer_log WHERE 1 = 0");
-}
-
 QString addUnitColumn()
 {
     return QStringLiteral("ALTER TABLE transfer_log ADD COLUMN unit INTEGER");

@@ -45,9 +45,8 @@ QStringList transferRecordStatements();
 // each, kept once a unit is named; a removed unit stays, marked, so its
 // transfers still name it.
 QStringList doorUnitStatements();
-// Reads the transfer record's unit column; fails on a record made before
-// there were several units, which addUnitColumn() then brings up to date.
-QString probeUnitColumn();
+// Gives a transfer record made before there were several units its unit
+// column (a row without a unit is the first unit's).
 QString addUnitColumn();
 
 // Characters as SQLite's length() counts them (code points), so a check made

@@ -6,6 +6,7 @@
 
 #include <QFile>
 #include <QSqlDatabase>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 
@@ -63,6 +64,16 @@ Outcome TableStatements::connect(const QString& path)
     return outcome;
 }
 
+QSqlDriver* TableStatements::listen(const QString& channel)
+{
+    if (!isConnected())
+        return nullptr;
+    QSqlDriver* driver = database().driver();
+    if (!driver || !driver->hasFeature(QSqlDriver::EventNotifications))
+        return nullptr;
+    return driver->subscribeToNotification(channel) ? driver : nullptr;
+}
+
 bool TableStatements::fileReplaced() const
 {
     return isConnected() && m_file && fileIdentity(m_path) != m_file;
@@ -97,7 +108,7 @@ QString TableStatements::where(bool byKey, bool byValues) const
     }
     if (byValues) {
         for (const FieldSpec& f : m_spec.fields)
-            match << quotedIdentifier(f.name) + QStringLiteral(" IS ?");
+            match << quotedIdentifier(f.name) + engine::of(database()).sameAs();
     }
     return match.join(QStringLiteral(" AND "));
 }
@@ -141,7 +152,7 @@ std::optional<Outcome> TableStatements::readWithEngine(const QString& select, co
                                                        std::vector<RowStore::Row>& rows)
 {
     const std::unique_ptr<engine::Statement> statement =
-        engine::current().prepare(database(), select);
+        engine::of(database()).prepare(database(), select);
     if (!statement)
         return std::nullopt;
     using engine::ColumnType;
@@ -235,7 +246,7 @@ TableStatements::Written TableStatements::writeRow(RowStore& store, int index, c
         return QStringLiteral("%1 was not saved: %2 Your values are kept.")
             .arg(label, database::plainError(error, m_path));
     };
-    if (!query.exec(QStringLiteral("BEGIN IMMEDIATE")))
+    if (!query.exec(engine::of(db).beginWrite()))
         return {Outcome::failure(refused(query.lastError()))};
     auto rollback = [&](const QString& description) {
         QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
@@ -247,22 +258,31 @@ TableStatements::Written TableStatements::writeRow(RowStore& store, int index, c
     QVariantList values;
     QVariantList written; // every field as it now stands in the table
     for (int i = 0; i < n; ++i) {
+        const QVariant stored = !row.isSet(i) ? store.originalValue(row, i)
+                                : m_storeAs   ? m_storeAs(i, row.edited[i])
+                                              : QVariant(row.edited[i]);
         if (row.isSet(i)) {
             changed << quotedIdentifier(m_spec.fields[i].name);
-            values << row.edited[i];
+            values << stored;
         }
-        written << (row.isSet(i) ? QVariant(row.edited[i]) : store.originalValue(row, i));
+        written << stored;
     }
 
+    QVariant newKey;
     if (row.isNew) {
         QStringList marks(changed.size(), QStringLiteral("?"));
-        query.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                          .arg(quotedIdentifier(m_spec.table), changed.join(QLatin1Char(',')),
-                               marks.join(QLatin1Char(','))));
+        QString insert = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                             .arg(quotedIdentifier(m_spec.table), changed.join(QLatin1Char(',')),
+                                  marks.join(QLatin1Char(',')));
+        const bool returning = engine::of(db).keyByReturning() && m_keyColumns.size() == 1;
+        if (returning)
+            insert += QStringLiteral(" RETURNING ") + quotedIdentifier(m_keyColumns.first());
+        query.prepare(insert);
         for (const QVariant& v : values)
             query.addBindValue(v);
         if (!query.exec())
             return {rollback(refused(query.lastError()))};
+        newKey = returning ? (query.next() ? query.value(0) : QVariant()) : query.lastInsertId();
     } else {
         QStringList sets;
         for (const QString& c : changed)
@@ -294,7 +314,7 @@ TableStatements::Written TableStatements::writeRow(RowStore& store, int index, c
         if (field >= 0)
             key[k] = written[field];
         else if (row.isNew)
-            key[k] = query.lastInsertId();
+            key[k] = newKey;
     }
 
     // Read the row back, so the next write matches what the table really holds.
@@ -338,7 +358,7 @@ TableStatements::Written TableStatements::deleteRow(const RowStore& store, int i
         return QStringLiteral("%1 was not deleted: %2")
             .arg(label, database::plainError(query.lastError(), m_path));
     };
-    if (!query.exec(QStringLiteral("BEGIN IMMEDIATE")))
+    if (!query.exec(engine::of(db).beginWrite()))
         return {Outcome::failure(refused())};
     query.prepare(QStringLiteral("DELETE FROM %1 WHERE %2")
                       .arg(quotedIdentifier(m_spec.table), where(true, true)));

@@ -6,10 +6,12 @@
 #include "rowstore.h"
 #include "schema.h"
 
+#include <functional>
 #include <optional>
 #include <utility>
 
 class QSqlDatabase;
+class QSqlDriver;
 class QSqlQuery;
 
 // How a table's rows are read at open. The engine's own interface reads
@@ -35,6 +37,9 @@ public:
     // Opens the file and checks that it holds the table and its fields.
     Outcome connect(const QString& path);
     void disconnect();
+    // The driver of the connection, subscribed to a server's announcements
+    // on channel; null where the driver announces nothing.
+    QSqlDriver* listen(const QString& channel);
     // True when the file at the path is no longer the one the connection
     // opened: another program replaced it (by a rename) or removed it, and a
     // write would go into a file nobody reads.
@@ -46,6 +51,10 @@ public:
     void setBusyLimit(int ms) { m_busy.setLimit(ms); }
 
     void setEngine(SnapshotEngine engine) { m_engine = engine; }
+    // What a typed value is stored as (a PIN as its digest, say); the row
+    // read back then holds the stored form.
+    using StoreAs = std::function<QVariant(int column, const QVariant& typed)>;
+    void setStoreAs(StoreAs storeAs) { m_storeAs = std::move(storeAs); }
     // The engine that read the last snapshot.
     SnapshotEngine usedEngine() const { return m_used; }
     // Every row of the table, in key order where it has one.
@@ -86,4 +95,5 @@ private:
     BusyWait m_busy{database::kStatementWaitMs};
     SnapshotEngine m_engine = SnapshotEngine::Automatic;
     SnapshotEngine m_used = SnapshotEngine::Automatic;
+    StoreAs m_storeAs;
 };

@@ -69,14 +69,15 @@ Addressing addressing(const QSqlDatabase& db)
         order << database::quotedIdentifier(column);
     Addressing a;
     a.byKey = key.size() == 1;
-    a.select = QStringLiteral("SELECT %1, Room, TEL1, TEL2, TEL3 FROM Room_tel")
+    a.select = QStringLiteral("SELECT %1, \"Room\", \"TEL1\", \"TEL2\", \"TEL3\" FROM \"Room_tel\"")
                    .arg(a.byKey ? order.first() : QStringLiteral("NULL"));
     if (!order.isEmpty())
         a.select += QStringLiteral(" ORDER BY ") + order.join(QStringLiteral(", "));
-    a.update = QStringLiteral("UPDATE Room_tel SET TEL1 = ?, TEL2 = ?, TEL3 = ? WHERE ") +
-               (a.byKey ? order.first() + QStringLiteral(" = ?")
-                        : QStringLiteral("coalesce(Room, '') = ? AND coalesce(TEL1, '') = ? AND "
-                                         "coalesce(TEL2, '') = ? AND coalesce(TEL3, '') = ?"));
+    a.update =
+        QStringLiteral("UPDATE \"Room_tel\" SET \"TEL1\" = ?, \"TEL2\" = ?, \"TEL3\" = ? WHERE ") +
+        (a.byKey ? order.first() + QStringLiteral(" = ?")
+                 : QStringLiteral("coalesce(\"Room\", '') = ? AND coalesce(\"TEL1\", '') = ? AND "
+                                  "coalesce(\"TEL2\", '') = ? AND coalesce(\"TEL3\", '') = ?"));
     return a;
 }
 
@@ -120,7 +121,8 @@ Outcome writeRooms(const QString& path, const QList<Item>& rooms, const RoomOf& 
     // IMMEDIATE takes the write lock before anything is read, so the rows
     // compared below are the rows the writes meet.
     QSqlQuery begin(db);
-    if (!begin.exec(QStringLiteral("BEGIN IMMEDIATE")))
+    if (!begin.exec(engine::of(db).beginWrite()) ||
+        !begin.exec(engine::of(db).lockForWrite(QStringLiteral("Room_tel"))))
         return Outcome::failure(
             QStringLiteral("The room directory in %1 cannot be written now: %2")
                 .arg(path, followedBy(database::plainError(begin.lastError(), path),
@@ -143,13 +145,14 @@ Outcome writeRooms(const QString& path, const QList<Item>& rooms, const RoomOf& 
             return fail(QStringLiteral("The room directory cannot be read"), select.error(path));
     }
     if (replace) {
-        BulkStatement empty(db, QStringLiteral("DELETE FROM Room_tel"));
+        BulkStatement empty(db, QStringLiteral("DELETE FROM \"Room_tel\""));
         if (!empty.run())
             return fail(QStringLiteral("The room directory cannot be emptied"), empty.error(path));
     }
 
-    BulkStatement insert(db, QStringLiteral("INSERT INTO Room_tel (Room, TEL1, TEL2, TEL3) "
-                                            "VALUES (?, ?, ?, ?)"));
+    BulkStatement insert(
+        db, QStringLiteral("INSERT INTO \"Room_tel\" (\"Room\", \"TEL1\", \"TEL2\", \"TEL3\") "
+                           "VALUES (?, ?, ?, ?)"));
     BulkStatement update(db, rows.update);
     for (const Item& item : rooms) {
         const RoomRecord& r = roomOf(item);
@@ -214,7 +217,7 @@ Outcome exportCsv(const QString& path, QByteArray& csv)
     const QString sql = addressing(connection.db()).select;
     // Straight from SQLite when the driver shares the library: the values
     // go to the file as the UTF-8 they are stored in.
-    if (const auto select = engine::current().prepare(connection.db(), sql)) {
+    if (const auto select = engine::of(connection.db()).prepare(connection.db(), sql)) {
         engine::Statement::Step step;
         while ((step = select->step()) == engine::Statement::Step::Row)
             roomcsv::appendRow(

@@ -86,12 +86,22 @@ void RoomTableModel::notesChanged()
         emit headerDataChanged(Qt::Vertical, 0, rowCount() - 1);
 }
 
+QString RoomTableModel::noteFor(int row) const
+{
+    QString note = m_notes ? m_notes(row) : QString();
+    if (m_cursor.changedElsewhere(row))
+        note = QStringLiteral("Changed on another PC after it was read: saving it would overwrite "
+                              "that change, so it is refused. Refresh to see the other change.") +
+               (note.isEmpty() ? QString() : QLatin1Char('\n') + note);
+    return note;
+}
+
 QVariant RoomTableModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    const bool noted = orientation == Qt::Vertical && section < newRowLine() && m_notes;
+    const bool noted = orientation == Qt::Vertical && section < newRowLine();
     if (noted && role == Qt::ToolTipRole)
-        return m_notes(section);
-    if (noted && role == Qt::DecorationRole && !m_notes(section).isEmpty()) {
+        return noteFor(section);
+    if (noted && role == Qt::DecorationRole && !noteFor(section).isEmpty()) {
         // A small dot: a selector just wide enough for its number stays so.
         static const QPixmap dot = [] {
             QPixmap p(6, 6);

@@ -33,6 +33,8 @@ public:
     bool setData(const QModelIndex& index, const QVariant& value, int role) override;
 
 private:
+    // The row's notes, with the cursor's own when another PC changed it.
+    QString noteFor(int row) const;
     RoomDirectoryView& m_cursor;
     bool m_resetting = false;
     bool m_changing = false;

@@ -1,7 +1,9 @@
 #include "doorunits.h"
 
 #include "database.h"
+#include "engine/databaseengine.h"
 #include "schema.h"
+#include "server.h"
 
 #include <functional>
 
@@ -19,7 +21,7 @@ public:
     UnitsFile(const QString& path, bool write)
         : m_path(path), m_name(database::uniqueConnectionName(QStringLiteral("quorvane-units")))
     {
-        if (database::probe(path) != database::FileKind::Sqlite) {
+        if (!server::isServerPath(path) && database::probe(path) != database::FileKind::Sqlite) {
             m_error =
                 QStringLiteral("the room file %1 is missing or not an SQLite database").arg(path);
             return;
@@ -47,7 +49,8 @@ private:
 
 Expected<QList<DoorUnit>> readFrom(const UnitsFile& file, bool withRemoved)
 {
-    if (!file.db().tables().contains(QStringLiteral("door_unit")))
+    const QSqlDatabase db = file.db();
+    if (engine::of(db).tableShape(db, QStringLiteral("door_unit")).columns.isEmpty())
         return QList<DoorUnit>{{doorunits::kFirstUnit, doorunits::kFirstName, 1, false}};
     QSqlQuery q(file.db());
     if (!q.exec(QStringLiteral("SELECT id, name, port, removed FROM door_unit ORDER BY id")))
@@ -105,17 +108,22 @@ Outcome changeList(const QString& path, const Change& change)
     UnitsFile file(path, true);
     if (!file.error().isEmpty())
         return Outcome::failure(file.error());
-    QSqlQuery q(file.db());
-    if (!q.exec(QStringLiteral("BEGIN IMMEDIATE")))
+    const QSqlDatabase db = file.db();
+    const engine::DatabaseEngine& dialect = engine::of(db);
+    QSqlQuery q(db);
+    if (!q.exec(dialect.beginWrite()))
         return file.failed(q);
     const auto rollBack = [&](Outcome outcome) {
         QSqlQuery(file.db()).exec(QStringLiteral("ROLLBACK"));
         return outcome;
     };
     for (const QString& statement : schema::doorUnitStatements()) {
-        if (!q.exec(statement))
+        if (!q.exec(dialect.translate(statement)))
             return rollBack(file.failed(q));
     }
+    // No other writer comes between reading the list and writing it.
+    if (!q.exec(dialect.lockForWrite(QStringLiteral("door_unit"))))
+        return rollBack(file.failed(q));
     if (!q.exec(QStringLiteral("SELECT count(*) FROM door_unit")) || !q.next())
         return rollBack(file.failed(q));
     if (q.value(0).toLongLong() == 0) {

@@ -2,7 +2,9 @@
 
 #include "bulkstatement.h"
 #include "database.h"
+#include "engine/databaseengine.h"
 #include "schema.h"
+#include "server.h"
 
 #include <QFileInfo>
 #include <QSqlDatabase>
@@ -118,6 +120,9 @@ QString TransferLog::timeText(const QDateTime& utc)
 
 QString TransferLog::notRecordable(const QString& path)
 {
+    // On a server the connection itself tells whether a record can be written.
+    if (server::isServerPath(path))
+        return {};
     switch (database::probe(path)) {
     case database::FileKind::Sqlite:
         break;
@@ -154,7 +159,7 @@ Outcome TransferLog::open(Use use)
             return Outcome::success();
         database::close(m_connection);
     }
-    if (database::probe(m_path) != database::FileKind::Sqlite)
+    if (!server::isServerPath(m_path) && database::probe(m_path) != database::FileKind::Sqlite)
         return Outcome::failure(
             QStringLiteral("the database file %1 is missing or not an SQLite database")
                 .arg(m_path));
@@ -166,15 +171,18 @@ Outcome TransferLog::open(Use use)
             error.isValid()) {
             why = database::plainError(error, m_path);
         } else {
-            QSqlQuery q(QSqlDatabase::database(m_connection, false));
+            const QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+            QSqlQuery q(db);
             for (const QString& statement :
                  write ? schema::transferRecordStatements() : QStringList()) {
-                if (!q.exec(statement)) {
+                if (!q.exec(engine::of(db).translate(statement))) {
                     why = database::plainError(q.lastError(), m_path);
                     break;
                 }
             }
-            m_hasUnit = q.exec(schema::probeUnitColumn());
+            m_hasUnit = engine::of(db)
+                            .tableShape(db, QStringLiteral("transfer_log"))
+                            .columns.contains(QStringLiteral("unit"), Qt::CaseInsensitive);
             if (why.isEmpty() && write && !m_hasUnit) {
                 if (q.exec(schema::addUnitColumn()))
                     m_hasUnit = true;
@@ -200,7 +208,9 @@ QString TransferLog::damaged(const QString& what) const
              !m_advice.isEmpty()
                  ? m_advice
                  : QStringLiteral("Examine the file with: %1")
-                       .arg(database::checkCommand(QFileInfo(m_path).absolutePath())));
+                       .arg(database::checkCommand(server::isServerPath(m_path)
+                                                       ? server::folder()
+                                                       : QFileInfo(m_path).absolutePath())));
 }
 
 QString TransferLog::columns() const
@@ -226,14 +236,12 @@ Expected<bool> TransferLog::tablesPresent()
 {
     if (Outcome opened = open(Use::Read); !opened)
         return opened;
-    QSqlQuery q(QSqlDatabase::database(m_connection, false));
-    if (!q.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' AND name IN "
-                               "('transfer_log', 'transfer_room')"))) {
-        return Expected<bool>::failure(database::plainError(q.lastError(), m_path));
-    }
+    const QSqlDatabase db = QSqlDatabase::database(m_connection, false);
     QStringList tables;
-    while (q.next())
-        tables << q.value(0).toString();
+    for (const QString& table : {QStringLiteral("transfer_log"), QStringLiteral("transfer_room")}) {
+        if (!engine::of(db).tableShape(db, table).columns.isEmpty())
+            tables << table;
+    }
     if (tables.size() == 1)
         return Expected<bool>::failure(
             damaged(QStringLiteral("the table %1 is missing")
@@ -312,11 +320,12 @@ Outcome TransferLog::insert(TransferRecord& record, bool withRooms)
     };
     // Immediate: the write lock is taken at once or not at all, so the rows
     // never wait half written.
-    if (!q.exec(QStringLiteral("BEGIN IMMEDIATE")))
+    if (!q.exec(engine::of(db).beginWrite()))
         return Outcome::failure(m_error = database::plainError(q.lastError(), m_path));
     q.prepare(QStringLiteral("INSERT INTO transfer_log (started, finished, operator, port, "
                              "device, what, open_time, auto_mode, sent, total, outcome, reason, "
-                             "unit) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+                             "unit) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)") +
+              (engine::of(db).keyByReturning() ? QStringLiteral(" RETURNING id") : QString()));
     q.addBindValue(timeText(record.started));
     q.addBindValue(record.finished.isValid() ? QVariant(timeText(record.finished)) : QVariant());
     q.addBindValue(record.operatorName);
@@ -332,7 +341,8 @@ Outcome TransferLog::insert(TransferRecord& record, bool withRooms)
     q.addBindValue(record.unit);
     if (!q.exec())
         return fail(q);
-    record.id = q.lastInsertId().toLongLong();
+    record.id = engine::of(db).keyByReturning() ? (q.next() ? q.value(0).toLongLong() : 0)
+                                                : q.lastInsertId().toLongLong();
     if (withRooms && !record.rooms.isEmpty()) {
         BulkStatement rooms(db,
                             QStringLiteral("INSERT INTO transfer_room VALUES (?, ?, ?, ?, ?, ?)"));
@@ -391,7 +401,9 @@ Outcome TransferLog::correctRooms(qint64 id, const std::vector<std::pair<int, Ro
     if (Outcome opened = open(); !opened)
         return opened;
     QSqlQuery q(QSqlDatabase::database(m_connection, false));
-    q.prepare(QStringLiteral("INSERT OR REPLACE INTO transfer_room VALUES (?, ?, ?, ?, ?, ?)"));
+    q.prepare(QStringLiteral("INSERT INTO transfer_room VALUES (?, ?, ?, ?, ?, ?) "
+                             "ON CONFLICT (transfer, position) DO UPDATE SET Room = excluded.Room, "
+                             "TEL1 = excluded.TEL1, TEL2 = excluded.TEL2, TEL3 = excluded.TEL3"));
     for (const auto& [position, room] : rooms) {
         for (const QVariant& v :
              QVariantList{id, position, room.Room, room.TEL1, room.TEL2, room.TEL3})
@@ -470,13 +482,15 @@ Expected<TransferLog::Latest> TransferLog::latest(bool withRooms, qint64 unit)
     };
     // Only some records are read below; any other that cannot be one a
     // transfer wrote makes the rest untrustworthy too.
+    const engine::DatabaseEngine& dialect = engine::of(QSqlDatabase::database(m_connection, false));
     if (!q.exec(QStringLiteral("SELECT %1 FROM transfer_log WHERE what NOT IN ('settings', "
                                "'download', 'load default') OR outcome NOT IN ('unfinished', "
-                               "'complete', 'stopped', 'refused') OR typeof(sent) <> 'integer' OR "
-                               "typeof(total) <> 'integer' OR sent < 0 OR sent > total OR total > "
-                               "%2")
+                               "'complete', 'stopped', 'refused') OR NOT (%3) OR NOT (%4) OR "
+                               "sent < 0 OR sent > total OR total > %2")
                     .arg(columns())
-                    .arg(kMostRooms)))
+                    .arg(kMostRooms)
+                    .arg(dialect.holdsInteger(QStringLiteral("sent")),
+                         dialect.holdsInteger(QStringLiteral("total")))))
         return fail();
     while (q.next()) {
         if (Expected<TransferRecord> r = checkedRecord(q); !r)

@@ -2,6 +2,7 @@
 
 #include "commandline.h"
 #include "datafolder.h"
+#include "server.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -35,6 +36,12 @@ QString parseOperatorArguments(const QStringList& arguments, QString& directory,
 // (the default one is created, private, when missing and writing is asked for).
 std::optional<QString> dataFolder(const QString& named, bool writing, Console& console)
 {
+    if (server::active() && !named.isEmpty()) {
+        say(console.err, QStringLiteral("Name a folder or a database server, not both."));
+        return std::nullopt;
+    }
+    if (server::active())
+        return server::folder();
     if (!named.isEmpty())
         return named;
     const datafolder::Choice choice = datafolder::resolve();
@@ -59,6 +66,8 @@ int usageError(Console& console, const QString& reason)
 // Made absolute so messages and suggested commands work from anywhere.
 std::optional<QString> existingDirectory(const QString& directory, Console& console)
 {
+    if (server::active() && directory == server::folder())
+        return directory;
     const QFileInfo info(directory);
     if (!info.exists()) {
         say(console.err, QStringLiteral("The directory %1 does not exist. Create it first, or name "
@@ -80,6 +89,12 @@ std::optional<QString> existingDirectory(const QString& directory, Console& cons
 // With more arguments than the command's files the first must be DIR.
 std::optional<QString> takeDirectory(QStringList& arguments, int files, Console& console)
 {
+    if (server::active() && arguments.size() > files) {
+        say(console.err, QStringLiteral("Name a folder or a database server, not both."));
+        return std::nullopt;
+    }
+    if (server::active())
+        return server::folder();
     if (arguments.size() > files)
         return existingDirectory(arguments.takeFirst(), console);
     if (!arguments.isEmpty() && QFileInfo(arguments.first()).isDir())

@@ -8,8 +8,11 @@
 #include "dbfiles.h"
 #include "dbprompt.h"
 #include "dbsql.h"
+#include "pinhash.h"
 #include "plural.h"
 #include "schema.h"
+#include "server.h"
+#include "serversetup.h"
 
 #include <QFile>
 #include <QSqlDatabase>
@@ -77,6 +80,10 @@ QString usage()
         "  restore [DIR] FILE\n"
         "      Puts both databases of a backup back, keeping the files it replaces as\n"
         "      NAME.before-restore-DATE. Refused while another program writes to them.\n"
+        "  migrate FOLDER --database URI --building NAME\n"
+        "      Copies a data folder's rooms, operators (their PINs as digests) and\n"
+        "      transfer record into a building on a PostgreSQL server, all or nothing,\n"
+        "      and prints what it read back.\n"
         "  history [DIR] [--unit NAME] [--limit N] [--json]\n"
         "      Lists what was sent to the door unit, newest first.\n"
         "  changes [DIR] [--unit NAME] [--json]\n"
@@ -93,6 +100,11 @@ QString usage()
         "      (its transfers stay in the history). Two units on one port are refused.\n"
         "  --help     display this help and exit\n"
         "  --version  output version information and exit\n"
+        "\n"
+        "With --database URI (a libpq connection URI or service=NAME) and --building\n"
+        "NAME, or QUORVANE_DATABASE and QUORVANE_BUILDING, a command works on that\n"
+        "building on a PostgreSQL server instead of a folder; passwords come from\n"
+        "libpq's own places (~/.pgpass, PGPASSWORD, a service file).\n"
         "\n"
         "Without DIR the command works on the folder Quorvane uses, the first of:\n"
         "the folder named by QUORVANE_DATA; the folder of this program when it holds\n"
@@ -111,10 +123,14 @@ int run(const QStringList& arguments, Console& console)
     if (arguments.isEmpty())
         return usageError(console, QString());
     const QString command = arguments.first();
-    const QStringList rest = arguments.mid(1);
+    QStringList rest = arguments.mid(1);
     if (commandline::answersHelpOrVersion(command, QStringLiteral("quorvane-db"), usage(),
                                           console.out))
         return kSuccess;
+    if (command == QLatin1String("migrate"))
+        return migrate(rest, console);
+    if (const QString refusal = server::useFromCommandLine(rest); !refusal.isEmpty())
+        return usageError(console, refusal);
     if (command == QLatin1String("init") || command == QLatin1String("add-operator")) {
         QString directory;
         OperatorEntry entry;
@@ -131,6 +147,8 @@ int run(const QStringList& arguments, Console& console)
         if (rest.size() > 1 || (!rest.isEmpty() && rest.first().startsWith(QStringLiteral("--"))))
             return usageError(console, QStringLiteral("Name at most one directory."));
         const std::optional<QString> folder = dataFolder(rest.value(0), false, console);
+        if (folder && server::active())
+            return checkBuilding(console);
         return folder ? check(*folder, console) : int(kFailure);
     }
     if (isExchangeCommand(command))
@@ -151,6 +169,8 @@ int run(const QStringList& arguments, Console& console)
 
 int init(const QString& directory, const OperatorEntry& given, Console& console)
 {
+    if (server::active())
+        return initBuilding(given, console);
     const std::optional<QString> dir = existingDirectory(directory, console);
     if (!dir)
         return kFailure;
@@ -169,6 +189,9 @@ int addOperator(const QString& directory, const OperatorEntry& given, Console& c
     if (!dir)
         return kFailure;
     const QString path = database::pathIn(*dir, schema::kOperatorFile);
+    const QString shown = server::isServerPath(path)
+                              ? QStringLiteral("the operators on %1").arg(server::place().where())
+                              : path;
     const TableSpec layout = schema::operatorTable();
     const QString connection = database::uniqueConnectionName(QStringLiteral("quorvane-db-add"));
     if (Outcome opened = database::open(path, connection); !opened) {
@@ -189,17 +212,19 @@ int addOperator(const QString& directory, const OperatorEntry& given, Console& c
             QSqlQuery query(db);
             query.prepare(databasesetup::insertStatement(layout));
             query.addBindValue(added->name);
-            query.addBindValue(added->pin);
+            // A shared server keeps only a digest of the PIN.
+            query.addBindValue(server::isServerPath(path) ? pinhash::digest(added->pin)
+                                                          : added->pin);
             if (!query.exec()) {
                 say(console.err, QStringLiteral("Cannot add the operator to %1: %2")
-                                     .arg(path, query.lastError().text()));
+                                     .arg(shown, database::plainError(query.lastError(), path)));
             } else {
                 query.prepare(QStringLiteral("SELECT count(*) FROM %1")
                                   .arg(database::quotedIdentifier(layout.table)));
                 const int count = query.exec() && query.next() ? query.value(0).toInt() : 0;
                 say(console.out,
                     QStringLiteral("Added the operator \"%1\" to %2; it now holds %3.")
-                        .arg(added->name, path, plural(count, "1 operator", "%1 operators")));
+                        .arg(added->name, shown, plural(count, "1 operator", "%1 operators")));
                 status = kSuccess;
             }
         }

@@ -51,6 +51,12 @@ int changes(const QStringList& arguments, const QString& directory, Console& con
 // The building's door units: listed, added, renamed, removed (dbunits.cpp).
 int units(const QStringList& arguments, Console& console);
 
+// A building on a database server (dbserver.cpp): preparing and examining
+// it, and copying a data folder into it.
+int initBuilding(const OperatorEntry& given, Console& console);
+int checkBuilding(Console& console);
+int migrate(QStringList arguments, Console& console);
+
 // Room files and backups (dbexchange.cpp).
 bool isExchangeCommand(const QString& command);
 int runExchange(const QString& command, const QStringList& arguments, Console& console);

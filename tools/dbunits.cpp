@@ -5,6 +5,7 @@
 #include "dbtool.h"
 #include "doorunits.h"
 #include "schema.h"
+#include "server.h"
 
 #include <QFileInfo>
 
@@ -62,7 +63,7 @@ int units(const QStringList& arguments, Console& console)
     if (!dir)
         return kFailure;
     const QString path = database::pathIn(*dir, schema::kDirectoryFile);
-    if (!QFileInfo::exists(path)) {
+    if (!server::isServerPath(path) && !QFileInfo::exists(path)) {
         say(console.err, QStringLiteral("There is no room file %1; create it with: quorvane-db "
                                         "init %2")
                              .arg(path, *dir));

@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QList>
+#include <QSqlError>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -26,7 +27,18 @@ namespace engine {
 enum class ColumnType { Integer, Real, Text, Blob, Null };
 
 // What a failed call came to, whatever the engine's own code for it.
-enum class Problem { ReadOnly, Busy, Corrupt, Full, InputOutput, CannotOpen, Constraint, Other };
+enum class Problem {
+    ReadOnly,
+    Busy,
+    Corrupt,
+    Full,
+    InputOutput,
+    CannotOpen,
+    Constraint,
+    // A server that went away, or could not be reached.
+    Disconnected,
+    Other
+};
 
 // A prepared statement of the engine's own.
 class Statement
@@ -59,6 +71,8 @@ struct TableShape
     QStringList columns;
     QList<database::KeyPart> primaryKey;
     bool hasRowid = false;
+    // Set when the table's description could not be read at all.
+    QSqlError readError;
 };
 
 // A database the engine opens itself, outside Qt's driver: a backup file, an
@@ -97,6 +111,27 @@ public:
     virtual QStringList configure(QSqlDatabase& db, const QString& path, database::Access access,
                                   int busyWaitMs) const = 0;
     virtual Problem problemOf(int nativeCode) const = 0;
+    // What a failed statement of Qt's driver came to.
+    virtual Problem problemOf(const QSqlError& error) const = 0;
+
+    // The dialect: how a write transaction starts (taking the write lock at
+    // once where the engine can), how a value is compared so that NULL
+    // matches NULL, a CREATE statement in the engine's own words, and the
+    // table's columns and key as the connection sees them (no columns when
+    // there is no such table).
+    virtual QString beginWrite() const = 0;
+    // Run after beginWrite before a table is read and then written, so no
+    // other writer comes between (a statement that does nothing where
+    // beginWrite already holds the lock).
+    virtual QString lockForWrite(const QString& table) const = 0;
+    virtual QString sameAs() const = 0;
+    // A condition true when a column of a row holds an integer (a file's
+    // column may hold any type; a server's is typed).
+    virtual QString holdsInteger(const QString& column) const = 0;
+    virtual QString translate(const QString& createStatement) const = 0;
+    virtual TableShape tableShape(const QSqlDatabase& db, const QString& table) const = 0;
+    // Whether an INSERT hands back the new row's key only through RETURNING.
+    virtual bool keyByReturning() const = 0;
 
     // A statement straight through the engine on a connection of Qt's
     // driver; null when the driver does not share the engine's library. A
@@ -116,7 +151,12 @@ public:
     virtual std::unique_ptr<File> openImage(QByteArray& image) const = 0;
 };
 
-// The engine the program's databases are kept in.
+// The engine of the database files: a data folder, a backup.
 const DatabaseEngine& current();
+// The engine of a database server.
+const DatabaseEngine& server();
+// The engine behind a connection, and the one a path is opened with.
+const DatabaseEngine& of(const QSqlDatabase& db);
+const DatabaseEngine& forPath(const QString& path);
 
 } // namespace engine

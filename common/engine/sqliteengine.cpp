@@ -3,12 +3,14 @@
 #include "databaseengine.h"
 
 #include "busywait.h"
+#include "server.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QMap>
 #include <QSqlDatabase>
 #include <QSqlDriver>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QThread>
 #include <QUrl>
@@ -298,6 +300,44 @@ public:
     }
 
     Problem problemOf(int nativeCode) const override { return problemOfCode(nativeCode); }
+    Problem problemOf(const QSqlError& error) const override
+    {
+        return problemOfCode(error.nativeErrorCode().toInt());
+    }
+
+    QString beginWrite() const override { return QStringLiteral("BEGIN IMMEDIATE"); }
+    QString lockForWrite(const QString&) const override { return QStringLiteral("SELECT 1"); }
+    QString sameAs() const override { return QStringLiteral(" IS ?"); }
+    QString holdsInteger(const QString& column) const override
+    {
+        return QStringLiteral("typeof(%1) = 'integer'").arg(column);
+    }
+    QString translate(const QString& createStatement) const override { return createStatement; }
+    bool keyByReturning() const override { return false; }
+
+    TableShape tableShape(const QSqlDatabase& db, const QString& table) const override
+    {
+        TableShape shape;
+        QSqlQuery query(db);
+        query.prepare(
+            QStringLiteral("SELECT name, type, pk FROM pragma_table_info(?) ORDER BY cid"));
+        query.addBindValue(table);
+        QMap<int, database::KeyPart> key;
+        if (!query.exec()) {
+            shape.readError = query.lastError();
+        } else {
+            while (query.next()) {
+                shape.columns << query.value(0).toString();
+                if (const int pk = query.value(2).toInt(); pk > 0)
+                    key.insert(pk, {query.value(0).toString(), query.value(1).toString()});
+            }
+        }
+        shape.primaryKey = key.values();
+        QSqlQuery rowid(db);
+        shape.hasRowid = rowid.exec(
+            QStringLiteral("SELECT rowid FROM %1 LIMIT 0").arg(database::quotedIdentifier(table)));
+        return shape;
+    }
 
     std::unique_ptr<Statement> prepare(const QSqlDatabase& db, const QString& sql) const override
     {
@@ -388,6 +428,16 @@ const DatabaseEngine& current()
 {
     static const SqliteEngine sqlite;
     return sqlite;
+}
+
+const DatabaseEngine& of(const QSqlDatabase& db)
+{
+    return db.driverName() == server().driverName() ? server() : current();
+}
+
+const DatabaseEngine& forPath(const QString& path)
+{
+    return server::isServerPath(path) ? server() : current();
 }
 
 } // namespace engine

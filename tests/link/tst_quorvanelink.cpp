@@ -242,7 +242,8 @@ void TestQuorvaneLink::everyUnitAtOnce()
                           ptys[1].devicePath() + " stopped accepting data (Input/output error)"),
              qPrintable(err));
     QStringList ended;
-    for (const TransferRecord& r : TransferLog(roomFile).history().value())
+    const QList<TransferRecord> records = TransferLog(roomFile).history().value();
+    for (const TransferRecord& r : records)
         ended << QString("%1 %2").arg(r.unit).arg(r.outcomeText().section(':', 0, 0));
     ended.sort();
     QCOMPARE(ended, QStringList({"1 complete", "2 stopped after 7 of 12 rooms", "3 complete"}));

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "databasesetup.h"
+#include "outcome.h"
+
+#include <optional>
+
+// Preparing a building on the database server in use: its schema with the
+// room table and the transfer record, the server-wide operators table, and
+// the triggers that tell every open window of the building about a change.
+// Everything is made in one transaction, and only what is missing.
+namespace serversetup {
+
+struct Prepared
+{
+    bool madeBuilding = false;
+    bool madeOperators = false;
+    int operators = 0;
+};
+
+// Makes what is missing; the first operator is added (its PIN as a digest)
+// when the operators table holds nobody.
+Expected<Prepared> prepare(const std::optional<databasesetup::Operator>& first);
+
+// Whether the building's room table exists.
+Expected<bool> buildingExists();
+// The operators on the server; nothing when there is no operators table yet.
+Expected<std::optional<int>> operatorCount();
+
+} // namespace serversetup

@@ -1,0 +1,252 @@
+#include "server.h"
+
+#include "settingsstore.h"
+
+#include <QDir>
+
+#include <libpq-fe.h>
+
+namespace server {
+
+namespace {
+
+std::optional<Place>& chosen()
+{
+    static std::optional<Place> place;
+    return place;
+}
+
+// libpq's default for a keyword, from the environment or its compiled-in value.
+QString defaultOf(const char* keyword)
+{
+    PQconninfoOption* defaults = PQconndefaults();
+    QString value;
+    for (PQconninfoOption* o = defaults; o && o->keyword; ++o) {
+        if (qstrcmp(o->keyword, keyword) == 0 && o->val)
+            value = QString::fromUtf8(o->val);
+    }
+    PQconninfoFree(defaults);
+    return value;
+}
+
+QString quotedValue(const QString& value)
+{
+    QString escaped = value;
+    escaped.replace(QLatin1Char('\\'), QStringLiteral("\\\\"));
+    escaped.replace(QLatin1Char('\''), QStringLiteral("\\'"));
+    return QLatin1Char('\'') + escaped + QLatin1Char('\'');
+}
+
+} // namespace
+
+QString Place::option(const QString& keyword) const
+{
+    for (const auto& [key, value] : options) {
+        if (key == keyword)
+            return value;
+    }
+    return {};
+}
+
+QString Place::where() const
+{
+    const QString service = option(QStringLiteral("service"));
+    QString host = option(QStringLiteral("host"));
+    if (host.isEmpty() && !service.isEmpty())
+        return QStringLiteral("service %1").arg(service);
+    if (host.isEmpty())
+        host = defaultOf("host");
+    if (host.isEmpty() || host.startsWith(QLatin1Char('/')))
+        host = QStringLiteral("localhost");
+    QString port = option(QStringLiteral("port"));
+    if (port.isEmpty())
+        port = defaultOf("port");
+    QString name = option(QStringLiteral("dbname"));
+    if (name.isEmpty())
+        name = defaultOf("dbname");
+    if (name.isEmpty())
+        name = option(QStringLiteral("user")).isEmpty() ? defaultOf("user")
+                                                        : option(QStringLiteral("user"));
+    return QStringLiteral("%1:%2/%3").arg(host, port, name);
+}
+
+QString buildingRefusal(const QString& building)
+{
+    if (building.trimmed().isEmpty())
+        return QStringLiteral("A building needs a name.");
+    if (building.size() > kMaxBuildingLength)
+        return QStringLiteral("A building's name may have at most %1 characters.")
+            .arg(kMaxBuildingLength);
+    for (const QChar c : building) {
+        if (c.category() == QChar::Other_Control || c == QChar::Null)
+            return QStringLiteral("A building's name may not hold control characters.");
+    }
+    if (building.compare(kOperatorSchema, Qt::CaseInsensitive) == 0 ||
+        building.compare(QStringLiteral("public"), Qt::CaseInsensitive) == 0 ||
+        building.startsWith(QStringLiteral("pg_"), Qt::CaseInsensitive) ||
+        building.compare(QStringLiteral("information_schema"), Qt::CaseInsensitive) == 0)
+        return QStringLiteral("The name \"%1\" is kept by the server or by Quorvane; choose "
+                              "another for the building.")
+            .arg(building);
+    return {};
+}
+
+Expected<Place> parse(const QString& connection, const QString& building)
+{
+    if (const QString why = buildingRefusal(building); !why.isEmpty())
+        return Expected<Place>::failure(why);
+    char* error = nullptr;
+    PQconninfoOption* parsed = PQconninfoParse(connection.toUtf8().constData(), &error);
+    if (!parsed) {
+        QString why = error ? QString::fromUtf8(error).trimmed() : QStringLiteral("out of memory");
+        PQfreemem(error);
+        return Expected<Place>::failure(
+            QStringLiteral("The database connection cannot be read: %1").arg(why));
+    }
+    Place place;
+    place.building = building;
+    for (PQconninfoOption* o = parsed; o->keyword; ++o) {
+        if (o->val && *o->val)
+            place.options.append({QString::fromUtf8(o->keyword), QString::fromUtf8(o->val)});
+    }
+    PQconninfoFree(parsed);
+    return place;
+}
+
+Expected<std::optional<Place>> choose(const QString& database, const QString& building,
+                                      Settings settings)
+{
+    using Result = Expected<std::optional<Place>>;
+    const auto pick = [settings](const QString& given, const char* variable, const QString& key) {
+        if (!given.isEmpty())
+            return given;
+        const QString fromEnvironment = qEnvironmentVariable(variable);
+        if (!fromEnvironment.isEmpty())
+            return fromEnvironment;
+        if (settings == Settings::Ignore)
+            return QString();
+        return settingsstore::read(QStringLiteral("Database"), key, QString());
+    };
+    const QString connection =
+        pick(database, "QUORVANE_DATABASE", QStringLiteral("QUORVANE_DATABASE"));
+    const QString name = pick(building, "QUORVANE_BUILDING", QStringLiteral("QUORVANE_BUILDING"));
+    if (connection.isEmpty() && name.isEmpty())
+        return Result(std::optional<Place>());
+    if (connection.isEmpty())
+        return Result::failure(QStringLiteral("A building (%1) was named but no database server: "
+                                              "give --database or QUORVANE_DATABASE too.")
+                                   .arg(name));
+    if (name.isEmpty())
+        return Result::failure(QStringLiteral("A database server was named but no building: give "
+                                              "--building or QUORVANE_BUILDING too."));
+    Expected<Place> place = parse(connection, name);
+    if (!place)
+        return Result::failure(place.error());
+    return Result(std::optional<Place>(*place));
+}
+
+QString takeOptions(QStringList& arguments, QString& database, QString& building)
+{
+    for (int i = 0; i < arguments.size();) {
+        const QString argument = arguments[i];
+        QString* target = nullptr;
+        QString name;
+        for (const auto& [option, value] : {std::pair{QStringLiteral("--database"), &database},
+                                            std::pair{QStringLiteral("--building"), &building}}) {
+            if (argument == option || argument.startsWith(option + QLatin1Char('='))) {
+                target = value;
+                name = option;
+            }
+        }
+        if (!target) {
+            ++i;
+            continue;
+        }
+        if (argument.size() > name.size()) {
+            *target = argument.mid(name.size() + 1);
+            arguments.removeAt(i);
+        } else if (i + 1 < arguments.size()) {
+            *target = arguments[i + 1];
+            arguments.remove(i, 2);
+        } else {
+            return QStringLiteral("%1 needs a value.").arg(name);
+        }
+        if (target->isEmpty())
+            return QStringLiteral("%1 needs a value.").arg(name);
+    }
+    return {};
+}
+
+QString useFromCommandLine(QStringList& arguments)
+{
+    QString database;
+    QString building;
+    if (const QString refusal = takeOptions(arguments, database, building); !refusal.isEmpty())
+        return refusal;
+    const Expected<std::optional<Place>> chosenPlace = choose(database, building, Settings::Ignore);
+    if (!chosenPlace)
+        return chosenPlace.error();
+    if (*chosenPlace)
+        use(**chosenPlace);
+    return {};
+}
+
+void use(const Place& place)
+{
+    chosen() = place;
+}
+
+bool active()
+{
+    return chosen().has_value();
+}
+
+const Place& place()
+{
+    static const Place none;
+    return chosen() ? *chosen() : none;
+}
+
+QString describe()
+{
+    return QStringLiteral("building \"%1\" on %2").arg(place().building, place().where());
+}
+
+QString folder()
+{
+    return active() ? describe() : QString();
+}
+
+QString pathOf(const QString& fileName)
+{
+    if (fileName == QLatin1String("user_password.mdb"))
+        return QStringLiteral("the operators on %1").arg(place().where());
+    return describe();
+}
+
+bool isServerPath(const QString& path)
+{
+    return active() && (path == pathOf(QStringLiteral("user_password.mdb")) || path == describe());
+}
+
+QString schemaOf(const QString& path)
+{
+    if (path == pathOf(QStringLiteral("user_password.mdb")))
+        return kOperatorSchema;
+    return place().building;
+}
+
+QString channel()
+{
+    return QStringLiteral("quorvane_") + place().building;
+}
+
+QString connectionString(const Place& place)
+{
+    QStringList pairs;
+    for (const auto& [key, value] : place.options)
+        pairs << key + QLatin1Char('=') + quotedValue(value);
+    return pairs.join(QLatin1Char(' '));
+}
+
+} // namespace server
