@@ -7,11 +7,19 @@
 #include "roomdirectoryview.h"
 #include "schema.h"
 #include "seriallink.h"
+#include "server.h"
+#include "serverannouncements.h"
 
 Program::Program(const QString& appDir, SerialPort& port, Pauser& pauser)
     : m_appDir(appDir), m_port(port), m_pauser(pauser),
       m_doorUnit(std::make_unique<DoorUnitWatch>(database::pathIn(appDir, schema::kDirectoryFile)))
 {
+    // On a shared server the panel follows what other PCs send and change.
+    if (server::active()) {
+        m_announcements = std::make_unique<ServerAnnouncements>();
+        QObject::connect(m_announcements.get(), &ServerAnnouncements::changed, m_doorUnit.get(),
+                         [this] { m_doorUnit->reload(); });
+    }
 }
 
 Program::~Program() = default;

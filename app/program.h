@@ -13,6 +13,7 @@ class Pauser;
 class RoomDirectoryView;
 class SerialLink;
 class SerialPort;
+class ServerAnnouncements;
 
 // What the running program works on, once an operator is logged in: the
 // operator store Add User writes to, the room directory, the link to the door
@@ -72,5 +73,6 @@ private:
     std::unique_ptr<RoomDirectoryView> m_directory;
     std::unique_ptr<SerialLink> m_link;
     std::unique_ptr<DoorUnitWatch> m_doorUnit;
+    std::unique_ptr<ServerAnnouncements> m_announcements;
     PortMaker m_portMaker;
 };

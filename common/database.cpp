@@ -52,6 +52,12 @@ QString serverError(const QSqlError& error)
         text = error.driverText().trimmed();
     switch (engine::server().problemOf(error)) {
     case engine::Problem::Disconnected:
+        // The server answered, but not to this login or for this database.
+        if (text.contains(QLatin1String("authentication")) ||
+            text.contains(QLatin1String("does not exist")) ||
+            text.contains(QLatin1String("pg_hba.conf")))
+            return QStringLiteral("the database server %1 refused the connection (%2).")
+                .arg(where, text);
         return QStringLiteral("the database server %1 cannot be reached (%2). Try again once "
                               "the server is back.")
             .arg(where, text);

@@ -104,6 +104,12 @@ void RecordCursor::listen()
     QSqlDriver* driver = m_table.listen(server::channel());
     if (!driver)
         return;
+    m_table.setReconnected([this](QSqlDriver* again) { follow(again); });
+    follow(driver);
+}
+
+void RecordCursor::follow(QSqlDriver* driver)
+{
     connect(driver, &QSqlDriver::notification, this,
             [this](const QString&, QSqlDriver::NotificationSource source, const QVariant& table) {
                 if (source == QSqlDriver::SelfSource)

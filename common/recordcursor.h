@@ -12,6 +12,8 @@
 // A cursor over one table: a snapshot of the rows read at open, one current
 // row (or a place before the first or after the last row), and rows written
 // back one at a time when the cursor leaves them.
+class QSqlDriver;
+
 class RecordCursor : public QObject
 {
     Q_OBJECT
@@ -152,6 +154,7 @@ private:
     void clearRows();
     // On a shared server: merge when another PC changes the table.
     void listen();
+    void follow(QSqlDriver* driver);
 
     TableStatements m_table;
     RowStore m_rows;

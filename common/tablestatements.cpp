@@ -3,6 +3,7 @@
 #include "bulkstatement.h"
 #include "database.h"
 #include "engine/databaseengine.h"
+#include "server.h"
 
 #include <QFile>
 #include <QSqlDatabase>
@@ -71,7 +72,30 @@ QSqlDriver* TableStatements::listen(const QString& channel)
     QSqlDriver* driver = database().driver();
     if (!driver || !driver->hasFeature(QSqlDriver::EventNotifications))
         return nullptr;
+    m_channel = channel;
     return driver->subscribeToNotification(channel) ? driver : nullptr;
+}
+
+void TableStatements::noteFailure(const QSqlError& error)
+{
+    if (isConnected() && engine::of(database()).problemOf(error) == engine::Problem::Disconnected &&
+        server::isServerPath(m_path))
+        m_lost = true;
+}
+
+void TableStatements::reconnectIfLost()
+{
+    if (!m_lost || !isConnected())
+        return;
+    database::close(m_connection);
+    if (!database::open(m_path, m_connection))
+        return; // still away: the statement fails and says so
+    m_lost = false;
+    if (!m_channel.isEmpty()) {
+        QSqlDriver* driver = database().driver();
+        if (driver && driver->subscribeToNotification(m_channel) && m_reconnected)
+            m_reconnected(driver);
+    }
 }
 
 bool TableStatements::fileReplaced() const
@@ -124,6 +148,7 @@ void TableStatements::bindMatch(QSqlQuery& query, const RowStore& store,
 
 Outcome TableStatements::readSnapshot(const RowStore& store, std::vector<RowStore::Row>& rows)
 {
+    reconnectIfLost();
     const BusyWait::Span waits(m_busy);
     findKey();
     QStringList columns;
@@ -217,9 +242,11 @@ Outcome TableStatements::readWithQtDriver(const QString& select, const RowStore&
     std::vector<QVariant> values(static_cast<size_t>(n));
     QSqlQuery query(database());
     query.setForwardOnly(true);
-    if (!query.exec(select))
+    if (!query.exec(select)) {
+        noteFailure(query.lastError());
         return Outcome::failure(
             cannotRead(m_spec.table, database::plainError(query.lastError(), m_path)));
+    }
     while (query.next()) {
         for (int i = 0; i < k; ++i)
             keyParts[i] = query.value(i);
@@ -238,11 +265,13 @@ Outcome TableStatements::readWithQtDriver(const QString& select, const RowStore&
 
 TableStatements::Written TableStatements::writeRow(RowStore& store, int index, const QString& label)
 {
+    reconnectIfLost();
     const BusyWait::Span waits(m_busy);
     RowStore::Row& row = store[index];
     QSqlDatabase db = database();
     QSqlQuery query(db);
     const auto refused = [&](const QSqlError& error) {
+        noteFailure(error);
         return QStringLiteral("%1 was not saved: %2 Your values are kept.")
             .arg(label, database::plainError(error, m_path));
     };
@@ -283,6 +312,7 @@ TableStatements::Written TableStatements::writeRow(RowStore& store, int index, c
         if (!query.exec())
             return {rollback(refused(query.lastError()))};
         newKey = returning ? (query.next() ? query.value(0) : QVariant()) : query.lastInsertId();
+        query.finish();
     } else {
         QStringList sets;
         for (const QString& c : changed)
@@ -351,10 +381,12 @@ TableStatements::Written TableStatements::writeRow(RowStore& store, int index, c
 TableStatements::Written TableStatements::deleteRow(const RowStore& store, int index,
                                                     const QString& label)
 {
+    reconnectIfLost();
     const BusyWait::Span waits(m_busy);
     QSqlDatabase db = database();
     QSqlQuery query(db);
     const auto refused = [&] {
+        noteFailure(query.lastError());
         return QStringLiteral("%1 was not deleted: %2")
             .arg(label, database::plainError(query.lastError(), m_path));
     };

@@ -40,6 +40,8 @@ public:
     // The driver of the connection, subscribed to a server's announcements
     // on channel; null where the driver announces nothing.
     QSqlDriver* listen(const QString& channel);
+    // Told of the new driver when a lost server connection is opened again.
+    void setReconnected(std::function<void(QSqlDriver*)> told) { m_reconnected = std::move(told); }
     // True when the file at the path is no longer the one the connection
     // opened: another program replaced it (by a rename) or removed it, and a
     // write would go into a file nobody reads.
@@ -96,4 +98,10 @@ private:
     SnapshotEngine m_engine = SnapshotEngine::Automatic;
     SnapshotEngine m_used = SnapshotEngine::Automatic;
     StoreAs m_storeAs;
+    // A server connection that failed: opened again before the next statement.
+    bool m_lost = false;
+    QString m_channel;
+    std::function<void(QSqlDriver*)> m_reconnected;
+    void reconnectIfLost();
+    void noteFailure(const QSqlError& error);
 };

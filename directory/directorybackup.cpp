@@ -1,10 +1,14 @@
 #include "directorybackup.h"
 
+#include "buildingcopy.h"
+#include "server.h"
+
 #include "database.h"
 #include "datafolder.h"
 #include "engine/databaseengine.h"
 #include "restoresteps.h"
 #include "schema.h"
+#include "server.h"
 
 #include <QCryptographicHash>
 #include <QDateTime>
@@ -171,6 +175,8 @@ Outcome verify(const QString& file)
 
 Outcome backup(const QString& directory, const QString& file)
 {
+    if (server::isServerPath(database::pathIn(directory, schema::kDirectoryFile)))
+        return buildingcopy::backupBuilding(file);
     if (Outcome free = datafolder::refuseDatabaseFile(directory, file); !free)
         return free;
     if (QFileInfo::exists(file) && !verify(file))
@@ -273,6 +279,8 @@ Outcome backup(const QString& directory, const QString& file)
 
 Outcome restore(const QString& directory, const QString& file, QStringList* kept)
 {
+    if (server::isServerPath(database::pathIn(directory, schema::kDirectoryFile)))
+        return buildingcopy::restoreBuilding(file);
     return restoreStoppingAfter(directory, file, kept, -1);
 }
 

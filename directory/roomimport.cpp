@@ -102,6 +102,42 @@ Outcome readDirectory(const QString& path, QList<RoomRecord>& rooms)
 
 namespace {
 
+constexpr int kRowsPerBatch = 1000;
+
+// New rooms written many to an INSERT.
+struct Batch
+{
+    Batch(const QSqlDatabase& db, int size) : query(db), size(size) {}
+    QSqlQuery query;
+    int size;
+    QList<RoomRecord> rows;
+    QSqlError error;
+
+    bool add(const RoomRecord& room)
+    {
+        rows << room;
+        return rows.size() < size || flush();
+    }
+    bool flush()
+    {
+        if (rows.isEmpty())
+            return true;
+        QStringList marks(rows.size(), QStringLiteral("(?, ?, ?, ?)"));
+        query.prepare(QStringLiteral("INSERT INTO \"Room_tel\" (\"Room\", \"TEL1\", \"TEL2\", "
+                                     "\"TEL3\") VALUES ") +
+                      marks.join(QStringLiteral(", ")));
+        for (const RoomRecord& r : rows) {
+            for (const QString* v : {&r.Room, &r.TEL1, &r.TEL2, &r.TEL3})
+                query.addBindValue(*v);
+        }
+        rows.clear();
+        if (query.exec())
+            return true;
+        error = query.lastError();
+        return false;
+    }
+};
+
 // write, for rooms of any list: roomOf gives an item's room.
 template <typename Item, typename RoomOf>
 Outcome writeRooms(const QString& path, const QList<Item>& rooms, const RoomOf& roomOf,
@@ -153,6 +189,8 @@ Outcome writeRooms(const QString& path, const QList<Item>& rooms, const RoomOf& 
     BulkStatement insert(
         db, QStringLiteral("INSERT INTO \"Room_tel\" (\"Room\", \"TEL1\", \"TEL2\", \"TEL3\") "
                            "VALUES (?, ?, ?, ?)"));
+    // A server is a round trip away: new rooms go to it many to a statement.
+    Batch batch(db, engine::of(db).keyByReturning() ? kRowsPerBatch : 1);
     BulkStatement update(db, rows.update);
     for (const Item& item : rooms) {
         const RoomRecord& r = roomOf(item);
@@ -160,9 +198,14 @@ Outcome writeRooms(const QString& path, const QList<Item>& rooms, const RoomOf& 
         // stored row is the one given the numbers.
         const auto found = stored.constFind(doorUnitRoomKey(r.Room));
         if (found == stored.cend()) {
-            if (!insert.run({r.Room, r.TEL1, r.TEL2, r.TEL3}))
+            if (batch.size > 1) {
+                if (!batch.add(r))
+                    return fail(QStringLiteral("Room %1 cannot be added").arg(r.Room),
+                                database::plainError(batch.error, path));
+            } else if (!insert.run({r.Room, r.TEL1, r.TEL2, r.TEL3})) {
                 return fail(QStringLiteral("Room %1 cannot be added").arg(r.Room),
                             insert.error(path));
+            }
             ++counts.added;
             continue;
         }
@@ -179,6 +222,9 @@ Outcome writeRooms(const QString& path, const QList<Item>& rooms, const RoomOf& 
         }
         ++(changed ? counts.changed : counts.unchanged);
     }
+    if (!batch.flush())
+        return fail(QStringLiteral("The rooms cannot be added"),
+                    database::plainError(batch.error, path));
     QSqlQuery commit(db);
     if (!commit.exec(QStringLiteral("COMMIT")))
         return fail(QStringLiteral("The room directory cannot be written"),

@@ -343,6 +343,7 @@ Outcome TransferLog::insert(TransferRecord& record, bool withRooms)
         return fail(q);
     record.id = engine::of(db).keyByReturning() ? (q.next() ? q.value(0).toLongLong() : 0)
                                                 : q.lastInsertId().toLongLong();
+    q.finish();
     if (withRooms && !record.rooms.isEmpty()) {
         BulkStatement rooms(db,
                             QStringLiteral("INSERT INTO transfer_room VALUES (?, ?, ?, ?, ?, ?)"));

@@ -1,10 +1,9 @@
 #include "dbtool.h"
 
+#include "buildingcopy.h"
 #include "database.h"
 #include "dbarguments.h"
 #include "dbprompt.h"
-#include "engine/databaseengine.h"
-#include "pinhash.h"
 #include "plural.h"
 #include "schema.h"
 #include "server.h"
@@ -43,44 +42,6 @@ private:
     QString m_name;
     QSqlError m_error;
 };
-
-// Every row of a table, each a list of its columns' values, in key order.
-Expected<QList<QVariantList>> readAll(const Connection& from, const QString& table,
-                                      const QStringList& columns)
-{
-    using Result = Expected<QList<QVariantList>>;
-    const QSqlDatabase db = from.db();
-    QStringList quoted;
-    for (const QString& column : columns)
-        quoted << quotedIdentifier(column);
-    QString select = QStringLiteral("SELECT %1 FROM %2")
-                         .arg(quoted.join(QStringLiteral(", ")), quotedIdentifier(table));
-    const QStringList key = database::rowKey(db, table);
-    if (!key.isEmpty()) {
-        QStringList order;
-        for (const QString& part : key)
-            order << quotedIdentifier(part);
-        select += QStringLiteral(" ORDER BY ") + order.join(QStringLiteral(", "));
-    }
-    QSqlQuery query(db);
-    query.setForwardOnly(true);
-    if (!query.exec(select))
-        return Result::failure(from.why(query.lastError()));
-    QList<QVariantList> rows;
-    while (query.next()) {
-        QVariantList row;
-        for (int i = 0; i < columns.size(); ++i)
-            row << query.value(i);
-        rows << row;
-    }
-    return rows;
-}
-
-const QStringList kLogColumns{"id",     "started", "finished",  "operator",  "port",
-                              "device", "what",    "open_time", "auto_mode", "sent",
-                              "total",  "outcome", "reason"};
-const QStringList kRoomColumns{"Room", "TEL1", "TEL2", "TEL3"};
-const QStringList kSentColumns{"transfer", "position", "Room", "TEL1", "TEL2", "TEL3"};
 
 int count(QSqlDatabase db, const QString& table)
 {
@@ -175,155 +136,30 @@ int migrate(QStringList arguments, Console& console)
     const std::optional<QString> folder = existingDirectory(arguments.first(), console);
     if (!folder)
         return kFailure;
-
     // Everything is read before the server is touched.
-    const QString roomPath = database::pathIn(*folder, schema::kDirectoryFile);
-    const QString operatorPath = database::pathIn(*folder, schema::kOperatorFile);
-    QList<QVariantList> rooms;
-    QList<QVariantList> operators;
-    QList<QVariantList> transfers;
-    QList<QVariantList> sent;
-    {
-        for (const QString& path : {roomPath, operatorPath}) {
-            if (database::probe(path) != database::FileKind::Sqlite) {
-                say(console.err, QStringLiteral("%1 is missing or not a database file, so nothing "
-                                                "was copied.")
-                                     .arg(path));
-                return kFailure;
-            }
-        }
-        Connection roomFile(roomPath, database::Access::ReadOnly);
-        Connection operatorFile(operatorPath, database::Access::ReadOnly);
-        for (const Connection* c : {&roomFile, &operatorFile}) {
-            if (!c->ok()) {
-                say(console.err, QStringLiteral("Nothing was copied: %1").arg(c->error()));
-                return kFailure;
-            }
-        }
-        const bool hasLog = !engine::of(roomFile.db())
-                                 .tableShape(roomFile.db(), QStringLiteral("transfer_log"))
-                                 .columns.isEmpty();
-        Expected<QList<QVariantList>> read =
-            readAll(roomFile, QStringLiteral("Room_tel"), kRoomColumns);
-        Expected<QList<QVariantList>> people =
-            read ? readAll(operatorFile, QStringLiteral("user_pin"), {"user", "password"}) : read;
-        Expected<QList<QVariantList>> log =
-            people && hasLog ? readAll(roomFile, QStringLiteral("transfer_log"), kLogColumns)
-                             : Expected<QList<QVariantList>>(QList<QVariantList>());
-        Expected<QList<QVariantList>> logRooms =
-            log && hasLog ? readAll(roomFile, QStringLiteral("transfer_room"), kSentColumns)
-                          : Expected<QList<QVariantList>>(QList<QVariantList>());
-        for (const auto* e : {&read, &people, &log, &logRooms}) {
-            if (!*e) {
-                say(console.err, QStringLiteral("Nothing was copied: %1").arg(e->error()));
-                return kFailure;
-            }
-        }
-        rooms = *read;
-        operators = *people;
-        transfers = *log;
-        sent = *logRooms;
+    const Expected<buildingcopy::Contents> contents = buildingcopy::readFolder(*folder);
+    if (!contents) {
+        say(console.err, QStringLiteral("Nothing was copied: %1").arg(contents.error()));
+        return kFailure;
     }
-
     if (const Expected<serversetup::Prepared> prepared = serversetup::prepare(std::nullopt);
         !prepared) {
         say(console.err, prepared.error());
         return kFailure;
     }
-    const QString target = database::pathIn(server::folder(), schema::kDirectoryFile);
-    Connection to(target, database::Access::AsFound);
-    if (!to.ok()) {
-        say(console.err, QStringLiteral("Nothing was copied: %1").arg(to.error()));
-        return kFailure;
-    }
-    QSqlDatabase db = to.db();
-    QSqlQuery query(db);
-    QString failure;
-    const auto run = [&](const QString& statement, const QVariantList& values = {}) {
-        if (!failure.isEmpty())
-            return false;
-        // Statements without values run as they are: the driver cannot
-        // prepare BEGIN, COMMIT or DDL.
-        bool done = false;
-        if (values.isEmpty()) {
-            done = query.exec(statement);
-        } else {
-            query.prepare(statement);
-            for (const QVariant& value : values)
-                query.addBindValue(value);
-            done = query.exec();
-        }
-        if (!done)
-            failure = to.why(query.lastError());
-        return failure.isEmpty();
-    };
-    const QString people = quotedIdentifier(server::kOperatorSchema) + QStringLiteral(".user_pin");
-    run(QStringLiteral("BEGIN"));
-    run(QStringLiteral("LOCK TABLE \"Room_tel\", transfer_log IN SHARE ROW EXCLUSIVE MODE"));
-    const int held =
-        count(db, QStringLiteral("\"Room_tel\"")) + count(db, QStringLiteral("transfer_log"));
-    if (failure.isEmpty() && held != 0) {
-        QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
-        say(console.err, QStringLiteral("The %1 already holds rooms or a transfer record; migrate "
-                                        "fills only a building that holds neither, so nothing was "
-                                        "copied.")
-                             .arg(server::describe()));
-        return kFailure;
-    }
-    for (const QVariantList& room : rooms)
-        run(QStringLiteral("INSERT INTO \"Room_tel\" (\"Room\", \"TEL1\", \"TEL2\", \"TEL3\") "
-                           "VALUES (?, ?, ?, ?)"),
-            room);
-    int added = 0;
-    int kept = 0;
-    for (const QVariantList& person : operators) {
-        // An operator of that name already on the server keeps their PIN.
-        run(QStringLiteral("SELECT count(*) FROM %1 WHERE \"user\" IS NOT DISTINCT FROM ?")
-                .arg(people),
-            {person[0]});
-        if (!failure.isEmpty() || !query.next())
-            break;
-        if (query.value(0).toInt() > 0) {
-            ++kept;
-            continue;
-        }
-        run(QStringLiteral("INSERT INTO %1 (\"user\", \"password\") VALUES (?, ?)").arg(people),
-            {person[0],
-             person[1].isNull() ? QVariant() : QVariant(pinhash::digest(person[1].toString()))});
-        ++added;
-    }
-    QHash<qint64, qint64> ids;
-    for (const QVariantList& record : transfers) {
-        QStringList marks(kLogColumns.size() - 1, QStringLiteral("?"));
-        if (!run(QStringLiteral("INSERT INTO transfer_log (%1) VALUES (%2) RETURNING id")
-                     .arg(kLogColumns.mid(1).join(QStringLiteral(", ")),
-                          marks.join(QStringLiteral(", "))),
-                 record.mid(1)) ||
-            !query.next())
-            break;
-        ids.insert(record[0].toLongLong(), query.value(0).toLongLong());
-    }
-    for (QVariantList room : sent) {
-        room[0] = ids.value(room[0].toLongLong());
-        run(QStringLiteral("INSERT INTO transfer_room VALUES (?, ?, ?, ?, ?, ?)"), room);
-    }
-    run(QStringLiteral("COMMIT"));
-    if (!failure.isEmpty()) {
-        QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
-        say(console.err,
-            QStringLiteral("Nothing was copied into the %1: %2").arg(server::describe(), failure));
+    const Expected<buildingcopy::Counts> copied = buildingcopy::writeBuilding(*contents, false);
+    if (!copied) {
+        say(console.err, copied.error());
         return kFailure;
     }
     say(console.out,
         QStringLiteral("Copied %1 into the %2. Read back: %3, %4 on the server (%5 added, %6 "
                        "already there kept their PINs), %7.")
-            .arg(*folder, server::describe(),
-                 plural(count(db, QStringLiteral("\"Room_tel\"")), "1 room", "%1 rooms"),
-                 plural(count(db, people), "1 operator", "%1 operators"))
-            .arg(added)
-            .arg(kept)
-            .arg(plural(count(db, QStringLiteral("transfer_log")), "1 transfer record",
-                        "%1 transfer records")));
+            .arg(*folder, server::describe(), plural(copied->rooms, "1 room", "%1 rooms"),
+                 plural(copied->operators, "1 operator", "%1 operators"))
+            .arg(copied->operatorsAdded)
+            .arg(copied->operatorsKept)
+            .arg(plural(copied->transfers, "1 transfer record", "%1 transfer records")));
     return kSuccess;
 }
 

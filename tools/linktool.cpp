@@ -16,6 +16,7 @@
 #include "posixserialport.h"
 #include "roomdirectoryview.h"
 #include "seriallink.h"
+#include "server.h"
 #include "settingsstore.h"
 #include "sleepingpauser.h"
 #include "transferrecorder.h"
@@ -198,14 +199,16 @@ int sendAll(const QString& folder, Console& console, Environment& env);
 
 int sendCommand(Command command, Options options, Console& console, Environment& env)
 {
-    const QString folder =
-        options.directory.isEmpty() ? datafolder::resolve().path : options.directory;
+    const QString folder = server::active()              ? server::folder()
+                           : options.directory.isEmpty() ? datafolder::resolve().path
+                                                         : options.directory;
     if (options.all)
         return sendAll(folder, console, env);
     const QString roomFile = database::pathIn(folder, schema::kDirectoryFile);
     // The door unit named, or the one on the port given (the first when none is).
     qint64 unit = doorunits::kFirstUnit;
-    if (QFileInfo::exists(roomFile) || !options.unit.isEmpty()) {
+    const bool recorded = server::isServerPath(roomFile) || QFileInfo::exists(roomFile);
+    if (recorded || !options.unit.isEmpty()) {
         const Expected<QList<DoorUnit>> units = doorunits::read(roomFile);
         if (!units) {
             complain(console, QStringLiteral("Nothing was sent: %1").arg(units.error()));
@@ -229,7 +232,7 @@ int sendCommand(Command command, Options options, Console& console, Environment&
     StoppablePauser pauser(env.pauser, env);
     SerialLink link(port, pauser);
     // Recorded as the program records it, in the folder's room file when there is one.
-    if (QFileInfo::exists(roomFile))
+    if (recorded)
         link.setRecording({roomFile, env.operatorName, {}, unit});
     // Refusals are recorded as the program records them.
     const auto refuse = [&](const LinkResult& refused, const QString& text) {
@@ -453,6 +456,10 @@ QString usage()
         "next room and releases the port; the settings and Load Default take under\n"
         "a second and go out whole.\n"
         "\n"
+        "With --database URI and --building NAME (or QUORVANE_DATABASE and\n"
+        "QUORVANE_BUILDING) the rooms are read from, and the transfer recorded in,\n"
+        "that building on a PostgreSQL server.\n"
+        "\n"
         "Exit status:\n"
         " 0  complete\n"
         " 1  refused: nothing was sent (no such port, a room that cannot be sent, ...)\n"
@@ -465,10 +472,13 @@ int run(const QStringList& arguments, Console& console, Environment& environment
     if (arguments.isEmpty())
         return usageError(console, QStringLiteral("Name a command."));
     const QString command = arguments.first();
-    const QStringList rest = arguments.mid(1);
+    QStringList rest = arguments.mid(1);
     if (commandline::answersHelpOrVersion(command, QStringLiteral("quorvane-link"), usage(),
                                           console.out))
         return kComplete;
+    // Transfers are recorded in a building on a server when one is named.
+    if (const QString refusal = server::useFromCommandLine(rest); !refusal.isEmpty())
+        return usageError(console, refusal);
     if (command == QLatin1String("ports")) {
         if (!rest.isEmpty())
             return usageError(console, QStringLiteral("ports takes no arguments."));

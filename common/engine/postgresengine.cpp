@@ -58,7 +58,9 @@ public:
         db.setConnectOptions(server::connectionString(place));
         QStringList statements{QStringLiteral("SET search_path TO %1")
                                    .arg(database::quotedIdentifier(server::schemaOf(path))),
-                               QStringLiteral("SET lock_timeout = %1").arg(busyWaitMs)};
+                               QStringLiteral("SET lock_timeout = %1").arg(busyWaitMs),
+            // The server's notices ("already exists, skipping") are not the operator's business.
+            QStringLiteral("SET client_min_messages = warning")};
         if (access == database::Access::ReadOnly)
             statements << QStringLiteral("SET default_transaction_read_only = on");
         return statements;
@@ -96,13 +98,14 @@ public:
     {
         TableShape shape;
         QSqlQuery query(db);
-        query.prepare(
-            QStringLiteral("SELECT a.attname, format_type(a.atttypid, a.atttypmod), "
-                           "coalesce(array_position(i.indkey::int2[], a.attnum), 0) "
-                           "FROM pg_attribute a LEFT JOIN pg_index i "
-                           "ON i.indrelid = a.attrelid AND i.indisprimary "
-                           "WHERE a.attrelid = to_regclass(quote_ident(?)) AND a.attnum > 0 "
-                           "AND NOT a.attisdropped ORDER BY a.attnum"));
+        query.prepare(QStringLiteral(
+            "SELECT a.attname, format_type(a.atttypid, a.atttypmod), "
+            "coalesce((SELECT k.n FROM unnest(i.indkey::int2[]) WITH ORDINALITY AS k(attnum, n) "
+            "WHERE k.attnum = a.attnum), 0) "
+            "FROM pg_attribute a LEFT JOIN pg_index i "
+            "ON i.indrelid = a.attrelid AND i.indisprimary "
+            "WHERE a.attrelid = to_regclass(quote_ident(?)) AND a.attnum > 0 "
+            "AND NOT a.attisdropped ORDER BY a.attnum"));
         query.addBindValue(table);
         QMap<int, database::KeyPart> key;
         if (!query.exec()) {

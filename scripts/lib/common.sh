@@ -3,6 +3,7 @@
 packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev libqt6sql6-sqlite libsqlite3-dev
+    libqt6sql6-psql libpq-dev postgresql postgresql-common
     sqlite3 clang-format
     fonts-wqy-zenhei fonts-liberation2
 )

@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Times quorvane-db against a building on a local PostgreSQL server, beside
+# psql doing the same with \copy on the same table and file, in one run.
+# Run under a throwaway server: pg_virtualenv bench/server/bench_server.sh [BUILD_DIR]
+set -euo pipefail
+bin="${1:-build/test}/bin"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+export QUORVANE_DATABASE=postgresql://
+rooms=100000
+
+now() { date +%s.%N; }
+span() { echo "$(now) - $1" | bc; }
+
+{
+    echo "Room,TEL1,TEL2,TEL3"
+    for ((i = 1; i <= rooms; i++)); do echo "$i,555$i,666$i,"; done
+} >"$work/rooms.csv"
+tail -n +2 "$work/rooms.csv" >"$work/rooms.copy"
+
+"$bin/quorvane-db" init --building Bench --operator boss --pin 1234 >/dev/null
+"$bin/quorvane-db" init --building Copy >/dev/null
+
+t=$(now); "$bin/quorvane-db" import "$work/rooms.csv" --building Bench >/dev/null; ours=$(span "$t")
+t=$(now); psql -q -c "\\copy \"Copy\".\"Room_tel\" (\"Room\", \"TEL1\", \"TEL2\", \"TEL3\") from '$work/rooms.copy' csv"; theirs=$(span "$t")
+printf 'import %d rooms:  quorvane-db %.2f s, psql \\copy from %.2f s (%.1fx)\n' "$rooms" "$ours" "$theirs" "$(echo "$ours / $theirs" | bc -l)"
+
+t=$(now); "$bin/quorvane-db" export --building Bench >/dev/null; ours=$(span "$t")
+t=$(now); psql -q -c "\\copy \"Bench\".\"Room_tel\" to stdout" >/dev/null; theirs=$(span "$t")
+printf 'read %d rooms:    quorvane-db export %.2f s, psql \\copy to %.2f s (%.1fx)\n' "$rooms" "$ours" "$theirs" "$(echo "$ours / $theirs" | bc -l)"
+
+mkdir "$work/folder"
+env -u QUORVANE_DATABASE "$bin/quorvane-db" init "$work/folder" --operator boss --pin 1234 >/dev/null
+head -n 1001 "$work/rooms.csv" >"$work/thousand.csv"
+env -u QUORVANE_DATABASE "$bin/quorvane-db" import "$work/folder" "$work/thousand.csv" >/dev/null
+t=$(now); "$bin/quorvane-db" migrate "$work/folder" --building Migrated >/dev/null; ours=$(span "$t")
+printf 'migrate a 1,000-room folder: %.2f s\n' "$ours"

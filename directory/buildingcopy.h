@@ -1,0 +1,48 @@
+#pragma once
+
+#include "outcome.h"
+
+#include <QList>
+#include <QString>
+#include <QVariantList>
+
+// Copying a directory between a data folder's files and a building on the
+// database server in use, so a folder moves onto a server and a building's
+// backup has the format of a folder's: rooms, the transfer record, and
+// (from a folder) operators, whose PINs the server keeps only as digests.
+namespace buildingcopy {
+
+struct Contents
+{
+    QList<QVariantList> rooms;     // Room, TEL1, TEL2, TEL3 in table order
+    QList<QVariantList> operators; // user, password (as the folder keeps it)
+    QList<QVariantList> transfers; // the transfer_log columns, id first
+    QList<QVariantList> sent;      // the transfer_room columns
+};
+
+struct Counts
+{
+    int rooms = 0;
+    int operators = 0;
+    int operatorsAdded = 0;
+    int operatorsKept = 0;
+    int transfers = 0;
+};
+
+// Everything of a folder's two database files, read without changing them.
+Expected<Contents> readFolder(const QString& folder);
+
+// Writes contents into the building in one transaction and counts what it
+// then holds. Without replace a building that holds rooms or a transfer
+// record is refused; with it they are replaced. Operators already on the
+// server keep their PINs.
+Expected<Counts> writeBuilding(const Contents& contents, bool replace);
+
+// A building's backup: its rooms and transfer record in a backup file of
+// the folder format, with no operators (a restore into a folder asks for them
+// anew rather than inventing PINs). Restoring puts a backup's rooms and
+// transfer record in the building, and adds the operators it holds.
+Outcome backupBuilding(const QString& file);
+Outcome restoreBuilding(const QString& file);
+
+} // namespace buildingcopy

@@ -1,0 +1,288 @@
+// Against a real, throwaway PostgreSQL server: scripts/test runs the suite
+// under pg_virtualenv, which sets PGHOST, PGPORT, PGUSER and PGPASSWORD.
+#include "database.h"
+#include "databasesetup.h"
+#include "dbtool.h"
+#include "logingate.h"
+#include "operatorview.h"
+#include "pinhash.h"
+#include "recordcursor.h"
+#include "roomimport.h"
+#include "schema.h"
+#include "server.h"
+#include "serversetup.h"
+#include "testdatabase.h"
+
+#include <QCoreApplication>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QThread>
+
+#include <atomic>
+#include <barrier>
+
+namespace {
+
+QString roomPath()
+{
+    return database::pathIn(server::folder(), schema::kDirectoryFile);
+}
+
+// psql's view of the server: another program, on a connection of its own.
+QVariant ask(const QString& sql, const QVariantList& values = {})
+{
+    const QString name = database::uniqueConnectionName(QStringLiteral("test-other"));
+    QVariant answer;
+    {
+        if (database::connect(roomPath(), name, database::Access::AsFound).isValid())
+            return answer;
+        QSqlQuery q(QSqlDatabase::database(name, false));
+        bool done = false;
+        if (values.isEmpty()) {
+            done = q.exec(sql);
+        } else {
+            q.prepare(sql);
+            for (const QVariant& v : values)
+                q.addBindValue(v);
+            done = q.exec();
+        }
+        if (done && q.next())
+            answer = q.value(0);
+    }
+    database::close(name);
+    return answer;
+}
+
+int runDb(const QStringList& arguments, QString* output = nullptr)
+{
+    QString in;
+    QString out;
+    QString err;
+    QTextStream inStream(&in);
+    QTextStream outStream(&out);
+    QTextStream errStream(&err);
+    dbtool::Console console{inStream, outStream, errStream, false, [](bool) {}};
+    const int status = dbtool::run(arguments, console);
+    if (output)
+        *output = out + err;
+    return status;
+}
+
+} // namespace
+
+class TestServer : public QObject
+{
+    Q_OBJECT
+
+    QString m_connection = QStringLiteral("postgresql://");
+
+private slots:
+    void initTestCase()
+    {
+        if (qEnvironmentVariableIsEmpty("PGHOST") && qEnvironmentVariableIsEmpty("PGSERVICE"))
+            QSKIP("No PostgreSQL server: scripts/test runs this under pg_virtualenv.");
+        // A building name that tries to leave its quoting.
+        const QString building = QStringLiteral("Test \"x\"; DROP SCHEMA quorvane; -- %1")
+                                     .arg(QCoreApplication::applicationPid());
+        const Expected<server::Place> place = server::parse(m_connection, building);
+        QVERIFY2(place, qPrintable(place.error()));
+        server::use(*place);
+        const auto prepared = serversetup::prepare(databasesetup::Operator{"boss", "1234"});
+        QVERIFY2(prepared, qPrintable(prepared.error()));
+        QVERIFY(prepared->madeBuilding);
+        QCOMPARE(ask("SELECT count(*) FROM pg_namespace WHERE nspname = ?", {building}).toInt(), 1);
+        QVERIFY(ask("SELECT to_regclass('quorvane.user_pin') IS NOT NULL").toBool());
+    }
+
+    // Values that try to escape their quoting come back as they went in, and
+    // the operators table holds no PIN as typed.
+    void valuesAndPins()
+    {
+        const QList<RoomRecord> rooms{{"101", "5551234", "'; DELETE", "\\\"x"},
+                                      {"102", "", "", ""}};
+        QVERIFY(roomimport::write(roomPath(), rooms, true, nullptr));
+        QList<RoomRecord> back;
+        QVERIFY(roomimport::readDirectory(roomPath(), back));
+        QCOMPARE(back.size(), 2);
+        QCOMPARE(back[0].TEL2, QStringLiteral("'; DELETE"));
+        QCOMPARE(back[0].TEL3, QStringLiteral("\\\"x"));
+
+        QCOMPARE(ask("SELECT count(*) FROM quorvane.user_pin WHERE password = '1234'").toInt(), 0);
+        OperatorView view;
+        QVERIFY(view.openIn(server::folder()));
+        LoginGate gate(view);
+        QVERIFY(gate.lookUp(QStringLiteral("boss")));
+        QVERIFY(gate.acceptsPin(QStringLiteral("1234")));
+        QVERIFY(!gate.acceptsPin(QStringLiteral("123")));
+        QVERIFY(!gate.acceptsPin(view.field(OperatorView::kPassword)));
+        QVERIFY(pinhash::isDigest(view.field(OperatorView::kPassword)));
+    }
+
+    // Another PC's change reaches an open cursor by itself; a row being
+    // edited keeps its values, is marked, and its write is refused.
+    void changesArriveLive()
+    {
+        RecordCursor mine(schema::directoryTable());
+        QVERIFY(mine.open(roomPath()));
+        QCOMPARE(mine.value(1, 1), QString());
+        ask("UPDATE \"Room_tel\" SET \"TEL1\" = '5559999' WHERE \"Room\" = '102'");
+        QTRY_COMPARE_WITH_TIMEOUT(mine.value(1, 1), QStringLiteral("5559999"), 1000);
+
+        QVERIFY(mine.moveTo(0));
+        QVERIFY(mine.setField(1, QStringLiteral("5550000")));
+        ask("UPDATE \"Room_tel\" SET \"TEL1\" = '5551111' WHERE \"Room\" = '101'");
+        QTRY_VERIFY_WITH_TIMEOUT(mine.changedElsewhere(0), 1000);
+        QCOMPARE(mine.field(1), QStringLiteral("5550000"));
+        QVERIFY(!mine.updateBatch());
+        QVERIFY(mine.refusedAsStale());
+        QCOMPARE(ask("SELECT \"TEL1\" FROM \"Room_tel\" WHERE \"Room\" = '101'").toString(),
+                 QStringLiteral("5551111"));
+        mine.cancelBatch();
+    }
+
+    // Two PCs writing the same room at once: exactly one wins each time.
+    void conflictingWrites()
+    {
+        constexpr int kRounds = 1000;
+        std::barrier meet(2);
+        std::atomic<int> lost{0};
+        std::atomic<int> wins[2] = {0, 0};
+        QString finalValues[2];
+        const auto pc = [&](int me) {
+            RecordCursor cursor(schema::directoryTable());
+            if (!cursor.open(roomPath())) {
+                lost = -1000000;
+                return;
+            }
+            for (int round = 0; round < kRounds; ++round) {
+                cursor.merge();
+                cursor.moveTo(1);
+                meet.arrive_and_wait();
+                const QString value = QStringLiteral("%1%2").arg(me).arg(round, 6, 10, QChar('0'));
+                cursor.setField(2, value);
+                if (cursor.updateBatch()) {
+                    ++wins[me];
+                    finalValues[me] = value;
+                } else {
+                    if (!cursor.refusedAsStale())
+                        ++lost;
+                    cursor.cancelBatch();
+                }
+                meet.arrive_and_wait();
+            }
+        };
+        std::unique_ptr<QThread> first(QThread::create(pc, 0));
+        std::unique_ptr<QThread> second(QThread::create(pc, 1));
+        first->start();
+        second->start();
+        first->wait();
+        second->wait();
+        QCOMPARE(lost.load(), 0);
+        QCOMPARE(wins[0] + wins[1], kRounds);
+        const QString stored =
+            ask("SELECT \"TEL2\" FROM \"Room_tel\" WHERE \"Room\" = '102'").toString();
+        QVERIFY(stored == finalValues[0] || stored == finalValues[1]);
+    }
+
+    // The connection dropped under an open cursor: the write in hand is
+    // refused with the values kept, and the next one reconnects.
+    void connectionLost()
+    {
+        RecordCursor cursor(schema::directoryTable());
+        QVERIFY(cursor.open(roomPath()));
+        ask("SELECT pg_terminate_backend(pid) FROM pg_stat_activity WHERE pid <> pg_backend_pid() "
+            "AND application_name = 'quorvane' AND datname = current_database()");
+        QVERIFY(cursor.moveTo(0));
+        QVERIFY(cursor.setField(3, QStringLiteral("5557777")));
+        const Outcome refused = cursor.updateBatch();
+        QVERIFY(!refused);
+        QVERIFY2(refused.description().contains("cannot be reached"),
+                 qPrintable(refused.description()));
+        QCOMPARE(cursor.field(3), QStringLiteral("5557777"));
+        QVERIFY(cursor.updateBatch());
+        QCOMPARE(ask("SELECT \"TEL3\" FROM \"Room_tel\" WHERE \"Room\" = '101'").toString(),
+                 QStringLiteral("5557777"));
+    }
+
+    // A login that may only read the building: an edit is refused in the
+    // operator's words, and its password shows nowhere.
+    void readOnlyRole()
+    {
+        const server::Place owner = server::place();
+        const QString building = database::quotedIdentifier(owner.building);
+        ask("DROP ROLE IF EXISTS quorvane_reader");
+        ask("CREATE ROLE quorvane_reader LOGIN PASSWORD 's3cret-pw'");
+        ask(QStringLiteral("GRANT USAGE ON SCHEMA %1 TO quorvane_reader").arg(building));
+        ask(QStringLiteral("GRANT SELECT ON ALL TABLES IN SCHEMA %1 TO quorvane_reader")
+                .arg(building));
+        const Expected<server::Place> reader =
+            server::parse(m_connection + QStringLiteral("?user=quorvane_reader&password=s3cret-pw"),
+                          owner.building);
+        QVERIFY(reader);
+        server::use(*reader);
+        QString refusal;
+        {
+            RecordCursor cursor(schema::directoryTable());
+            const Outcome opened = cursor.open(roomPath());
+            if (opened && cursor.moveTo(0) && cursor.setField(1, QStringLiteral("5550001")))
+                refusal = cursor.updateBatch().description();
+            cursor.cancelBatch();
+            QVERIFY2(opened, qPrintable(opened.description()));
+        }
+        OperatorView operators;
+        const Outcome noOperators = operators.openIn(server::folder());
+        server::use(owner);
+        QVERIFY2(refusal.contains("lets this login only read"), qPrintable(refusal));
+        QVERIFY(!noOperators);
+        for (const QString& shown : {refusal, noOperators.description(), server::folder(),
+                                     database::initCommand(server::folder())})
+            QVERIFY2(!shown.contains("s3cret-pw"), qPrintable(shown));
+        ask("DROP OWNED BY quorvane_reader");
+        ask("DROP ROLE quorvane_reader");
+    }
+
+    // A data folder copied into a fresh building, all or nothing, and read back.
+    void migrateFolder()
+    {
+        QTemporaryDir dir;
+        const auto say = [](databasesetup::Channel, const QString&) {};
+        QVERIFY(
+            databasesetup::create(dir.path(), databasesetup::givenOperator("clerk", "5678"), say));
+        const QString folderRooms = database::pathIn(dir.path(), schema::kDirectoryFile);
+        QList<RoomRecord> rooms;
+        for (int i = 1; i <= 1000; ++i)
+            rooms << RoomRecord{QString::number(i), QStringLiteral("555%1").arg(i), "", ""};
+        QVERIFY(roomimport::write(folderRooms, rooms, true, nullptr));
+        const QString target =
+            QStringLiteral("Migrated %1").arg(QCoreApplication::applicationPid());
+        QString said;
+        QCOMPARE(
+            runDb({"migrate", dir.path(), "--database", m_connection, "--building", target}, &said),
+            0);
+        QVERIFY2(said.contains("1000 rooms"), qPrintable(said));
+        // Into a building that already holds rooms: refused, nothing added.
+        QCOMPARE(
+            runDb({"migrate", dir.path(), "--database", m_connection, "--building", target}, &said),
+            1);
+        QVERIFY2(said.contains("nothing was copied"), qPrintable(said));
+        QCOMPARE(ask(QStringLiteral("SELECT count(*) FROM %1.\"Room_tel\"")
+                         .arg(database::quotedIdentifier(target)))
+                     .toInt(),
+                 1000);
+        QVERIFY(pinhash::matches(
+            "5678",
+            ask("SELECT password FROM quorvane.user_pin WHERE \"user\" = 'clerk'").toString()));
+    }
+
+    void cleanupTestCase()
+    {
+        if (server::active())
+            ask(QStringLiteral("DROP SCHEMA %1 CASCADE")
+                    .arg(database::quotedIdentifier(server::place().building)));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestServer)
+#include "tst_server.moc"
