@@ -126,7 +126,9 @@ Outcome changeList(const QString& path, const Change& change)
         return rollBack(file.failed(q));
     if (!q.exec(QStringLiteral("SELECT count(*) FROM door_unit")) || !q.next())
         return rollBack(file.failed(q));
-    if (q.value(0).toLongLong() == 0) {
+    const bool empty = q.value(0).toLongLong() == 0;
+    q.finish(); // a server connection holds one result at a time
+    if (empty) {
         q.prepare(QStringLiteral("INSERT INTO door_unit (name, port, removed) VALUES (?, ?, 0)"));
         q.addBindValue(doorunits::kFirstName);
         q.addBindValue(1);

@@ -422,8 +422,9 @@ Expected<QList<TransferRecord>> TransferLog::history(int limit, qint64 unit)
         return present.outcome();
     if (!*present)
         return QList<TransferRecord>{};
+    // Not forward only: each record's rooms are counted by another query
+    // while this one is read, and a server's driver keeps one forward result.
     QSqlQuery q(QSqlDatabase::database(m_connection, false));
-    q.setForwardOnly(true);
     q.prepare(
         QStringLiteral("SELECT %1 FROM transfer_log WHERE %2 ORDER BY started DESC, id DESC%3")
             .arg(columns(), unitFilter(),
@@ -476,8 +477,8 @@ Expected<TransferLog::Latest> TransferLog::latest(bool withRooms, qint64 unit)
         return present.outcome();
     if (!*present)
         return Latest{};
+    // Not forward only, as in history().
     QSqlQuery q(QSqlDatabase::database(m_connection, false));
-    q.setForwardOnly(true);
     const auto fail = [&] {
         return Expected<Latest>::failure(database::plainError(q.lastError(), m_path));
     };

@@ -3,6 +3,8 @@
 #include "database.h"
 #include "databasesetup.h"
 #include "dbtool.h"
+#include "doorunits.h"
+#include "doorunitstate.h"
 #include "logingate.h"
 #include "operatorview.h"
 #include "pinhash.h"
@@ -12,6 +14,7 @@
 #include "server.h"
 #include "serversetup.h"
 #include "testdatabase.h"
+#include "transferlog.h"
 
 #include <QCoreApplication>
 #include <QSqlDatabase>
@@ -118,6 +121,33 @@ private slots:
         QVERIFY(!gate.acceptsPin(QStringLiteral("123")));
         QVERIFY(!gate.acceptsPin(view.field(OperatorView::kPassword)));
         QVERIFY(pinhash::isDigest(view.field(OperatorView::kPassword)));
+    }
+
+    // The door units and each unit's record live in the building as in a room file.
+    void doorUnits()
+    {
+        QVERIFY(doorunits::add(roomPath(), "East", 2));
+        QVERIFY(!doorunits::add(roomPath(), "West", 2));
+        TransferLog log(roomPath());
+        TransferRecord sent;
+        sent.started = sent.finished = QDateTime::currentDateTimeUtc();
+        sent.what = TransferRecord::What::Download;
+        QVERIFY(roomimport::readDirectory(roomPath(), sent.rooms));
+        sent.total = sent.sent = int(sent.rooms.size());
+        sent.unit = 2;
+        QVERIFY(log.start(sent));
+        sent.ending = TransferRecord::Ending::Complete;
+        QVERIFY(log.finish(sent));
+        QCOMPARE(DirectoryReport::read(roomPath(), 2)->state.kind, DoorUnitState::Kind::UpToDate);
+        QCOMPARE(DirectoryReport::read(roomPath(), 1)->state.kind,
+                 DoorUnitState::Kind::NeverLoaded);
+        // Each record's rooms are counted while the records are read: none is lost.
+        sent.unit = 1;
+        QVERIFY(log.start(sent));
+        QCOMPARE(log.history()->size(), 2);
+        QVERIFY(doorunits::remove(roomPath(), "East"));
+        QCOMPARE(log.history(0, 2)->size(), 1);
+        QVERIFY(doorunits::read(roomPath(), true)->value(1).removed);
     }
 
     // Another PC's change reaches an open cursor by itself; a row being
