@@ -19,3 +19,10 @@ Outcome OperatorView::openIn(const QString& appDir)
 {
     return open(database::pathIn(appDir, schema::kOperatorFile));
 }
+
+QString OperatorView::shownPin() const
+{
+    if (server::isServerPath(path()) && !fieldChanged(kPassword))
+        return {};
+    return field(kPassword);
+}

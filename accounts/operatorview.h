@@ -14,4 +14,7 @@ public:
     explicit OperatorView(QObject* parent = nullptr);
     // Opens user_pin in the operator database of the application directory.
     Outcome openIn(const QString& appDir);
+    // The current operator's PIN as a window shows it: on a shared server
+    // only a digest is stored, so nothing unless a new PIN was typed.
+    QString shownPin() const;
 };

@@ -78,7 +78,7 @@ void UserChangeDialog::remove()
 void UserChangeDialog::showCurrentRow()
 {
     m_user->setText(m_view->field(OperatorView::kUser));
-    m_password->setText(m_view->field(OperatorView::kPassword));
+    m_password->setText(m_view->shownPin());
 }
 
 void UserChangeDialog::report(const Outcome& outcome)

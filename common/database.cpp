@@ -58,9 +58,9 @@ QString serverError(const QSqlError& error)
             text.contains(QLatin1String("pg_hba.conf")))
             return QStringLiteral("the database server %1 refused the connection (%2).")
                 .arg(where, text);
-        return QStringLiteral("the database server %1 cannot be reached (%2). Try again once "
+        return QStringLiteral("the database server %1 cannot be reached%2. Try again once "
                               "the server is back.")
-            .arg(where, text);
+            .arg(where, text.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(text));
     case engine::Problem::ReadOnly:
         return QStringLiteral("the database server %1 lets this login only read building "
                               "\"%2\", so nothing can be saved. Ask whoever runs the server for "

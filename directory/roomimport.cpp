@@ -102,39 +102,25 @@ Outcome readDirectory(const QString& path, QList<RoomRecord>& rooms)
 
 namespace {
 
-constexpr int kRowsPerBatch = 1000;
-
-// New rooms written many to an INSERT.
+// New rooms, added together at the end where the engine has a bulk way.
 struct Batch
 {
-    Batch(const QSqlDatabase& db, int size) : query(db), size(size) {}
-    QSqlQuery query;
-    int size;
-    QList<RoomRecord> rows;
-    QSqlError error;
+    explicit Batch(const QSqlDatabase& db) : db(db) {}
+    QSqlDatabase db;
+    QList<QStringList> rows;
 
-    bool add(const RoomRecord& room)
+    bool add(const RoomRecord& r)
     {
-        rows << room;
-        return rows.size() < size || flush();
+        rows << QStringList{r.Room, r.TEL1, r.TEL2, r.TEL3};
+        return true;
     }
-    bool flush()
+    // Nothing when the engine has no bulk way: the rooms were then inserted one by one.
+    std::optional<Outcome> flush()
     {
-        if (rows.isEmpty())
-            return true;
-        QStringList marks(rows.size(), QStringLiteral("(?, ?, ?, ?)"));
-        query.prepare(QStringLiteral("INSERT INTO \"Room_tel\" (\"Room\", \"TEL1\", \"TEL2\", "
-                                     "\"TEL3\") VALUES ") +
-                      marks.join(QStringLiteral(", ")));
-        for (const RoomRecord& r : rows) {
-            for (const QString* v : {&r.Room, &r.TEL1, &r.TEL2, &r.TEL3})
-                query.addBindValue(*v);
-        }
-        rows.clear();
-        if (query.exec())
-            return true;
-        error = query.lastError();
-        return false;
+        return engine::of(db).copyIn(db, QStringLiteral("Room_tel"),
+                                     {QStringLiteral("Room"), QStringLiteral("TEL1"),
+                                      QStringLiteral("TEL2"), QStringLiteral("TEL3")},
+                                     rows);
     }
 };
 
@@ -189,8 +175,9 @@ Outcome writeRooms(const QString& path, const QList<Item>& rooms, const RoomOf& 
     BulkStatement insert(
         db, QStringLiteral("INSERT INTO \"Room_tel\" (\"Room\", \"TEL1\", \"TEL2\", \"TEL3\") "
                            "VALUES (?, ?, ?, ?)"));
-    // A server is a round trip away: new rooms go to it many to a statement.
-    Batch batch(db, engine::of(db).keyByReturning() ? kRowsPerBatch : 1);
+    // A server is a round trip away: new rooms go to it in one COPY.
+    Batch batch(db);
+    const bool bulk = engine::of(db).canCopyIn();
     BulkStatement update(db, rows.update);
     for (const Item& item : rooms) {
         const RoomRecord& r = roomOf(item);
@@ -198,10 +185,8 @@ Outcome writeRooms(const QString& path, const QList<Item>& rooms, const RoomOf& 
         // stored row is the one given the numbers.
         const auto found = stored.constFind(doorUnitRoomKey(r.Room));
         if (found == stored.cend()) {
-            if (batch.size > 1) {
-                if (!batch.add(r))
-                    return fail(QStringLiteral("Room %1 cannot be added").arg(r.Room),
-                                database::plainError(batch.error, path));
+            if (bulk) {
+                batch.add(r);
             } else if (!insert.run({r.Room, r.TEL1, r.TEL2, r.TEL3})) {
                 return fail(QStringLiteral("Room %1 cannot be added").arg(r.Room),
                             insert.error(path));
@@ -222,9 +207,13 @@ Outcome writeRooms(const QString& path, const QList<Item>& rooms, const RoomOf& 
         }
         ++(changed ? counts.changed : counts.unchanged);
     }
-    if (!batch.flush())
-        return fail(QStringLiteral("The rooms cannot be added"),
-                    database::plainError(batch.error, path));
+    if (bulk) {
+        const std::optional<Outcome> added = batch.flush();
+        if (!added || !*added)
+            return fail(QStringLiteral("The rooms cannot be added"),
+                        added ? added->description()
+                              : QStringLiteral("the database driver cannot add them together"));
+    }
     QSqlQuery commit(db);
     if (!commit.exec(QStringLiteral("COMMIT")))
         return fail(QStringLiteral("The room directory cannot be written"),

@@ -154,6 +154,11 @@ QString TransferLog::notRecordable(const QString& path)
 Outcome TransferLog::open(Use use)
 {
     const bool write = use == Use::Write;
+    // A server that went away and came back is met on a new connection:
+    // what a download in hand sends is recorded once it is reachable.
+    if (QSqlDatabase::contains(m_connection) && server::isServerPath(m_path) &&
+        !QSqlQuery(QSqlDatabase::database(m_connection, false)).exec(QStringLiteral("SELECT 1")))
+        database::close(m_connection);
     if (QSqlDatabase::contains(m_connection)) {
         if (m_writable || !write)
             return Outcome::success();

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Times quorvane-db against a building on a local PostgreSQL server, beside
 # psql doing the same with \copy on the same table and file, in one run.
-# Run under a throwaway server: pg_virtualenv bench/server/bench_server.sh [BUILD_DIR]
+# Run under a throwaway server: pg_virtualenv -t bench/server/bench_server.sh [BUILD_DIR]
 set -euo pipefail
 bin="${1:-build/test}/bin"
 work=$(mktemp -d)
@@ -18,8 +18,11 @@ span() { echo "$(now) - $1" | bc; }
 } >"$work/rooms.csv"
 tail -n +2 "$work/rooms.csv" >"$work/rooms.copy"
 
-"$bin/quorvane-db" init --building Bench --operator boss --pin 1234 >/dev/null
-"$bin/quorvane-db" init --building Copy >/dev/null
+# The first operator only where the server has none yet.
+for building in Bench Copy; do
+    "$bin/quorvane-db" init --building "$building" --operator boss --pin 1234 >/dev/null 2>&1 ||
+        "$bin/quorvane-db" init --building "$building" >/dev/null
+done
 
 t=$(now); "$bin/quorvane-db" import "$work/rooms.csv" --building Bench >/dev/null; ours=$(span "$t")
 t=$(now); psql -q -c "\\copy \"Copy\".\"Room_tel\" (\"Room\", \"TEL1\", \"TEL2\", \"TEL3\") from '$work/rooms.copy' csv"; theirs=$(span "$t")

@@ -13,6 +13,7 @@
 #include <QVariant>
 
 #include <memory>
+#include <optional>
 
 class BusyWait;
 class QSqlDatabase;
@@ -132,6 +133,13 @@ public:
     virtual TableShape tableShape(const QSqlDatabase& db, const QString& table) const = 0;
     // Whether an INSERT hands back the new row's key only through RETURNING.
     virtual bool keyByReturning() const = 0;
+    // Adds many rows of text at once in the engine's bulk way (a server's
+    // COPY), inside the transaction in hand; null text stores NULL. Nothing
+    // when the engine has none (canCopyIn): the caller inserts row by row.
+    virtual bool canCopyIn() const = 0;
+    virtual std::optional<Outcome> copyIn(const QSqlDatabase& db, const QString& table,
+                                          const QStringList& columns,
+                                          const QList<QStringList>& rows) const = 0;
 
     // A statement straight through the engine on a connection of Qt's
     // driver; null when the driver does not share the engine's library. A

@@ -3,9 +3,12 @@
 #include "server.h"
 
 #include <QMap>
+
 #include <QSqlDatabase>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <libpq-fe.h>
 
 // A building on a PostgreSQL server through Qt's QPSQL driver. libpq finds
 // the password itself (~/.pgpass, PGPASSWORD, a service file) unless the
@@ -56,9 +59,10 @@ public:
         if (!named)
             place.options.append({QStringLiteral("application_name"), QStringLiteral("quorvane")});
         db.setConnectOptions(server::connectionString(place));
-        QStringList statements{QStringLiteral("SET search_path TO %1")
-                                   .arg(database::quotedIdentifier(server::schemaOf(path))),
-                               QStringLiteral("SET lock_timeout = %1").arg(busyWaitMs),
+        QStringList statements{
+            QStringLiteral("SET search_path TO %1")
+                .arg(database::quotedIdentifier(server::schemaOf(path))),
+            QStringLiteral("SET lock_timeout = %1").arg(busyWaitMs),
             // The server's notices ("already exists, skipping") are not the operator's business.
             QStringLiteral("SET client_min_messages = warning")};
         if (access == database::Access::ReadOnly)
@@ -80,6 +84,85 @@ public:
     }
     QString sameAs() const override { return QStringLiteral(" IS NOT DISTINCT FROM ?"); }
     bool keyByReturning() const override { return true; }
+    bool canCopyIn() const override { return true; }
+    std::optional<Outcome> copyIn(const QSqlDatabase& db, const QString& table,
+                                  const QStringList& columns,
+                                  const QList<QStringList>& rows) const override
+    {
+        const QVariant handle = db.driver() ? db.driver()->handle() : QVariant();
+        // Qt hands libpq's connection out under the name of its struct.
+        if (qstrcmp(handle.typeName(), "PGconn*") != 0 &&
+            qstrcmp(handle.typeName(), "pg_conn*") != 0)
+            return std::nullopt;
+        PGconn* connection = *static_cast<PGconn* const*>(handle.data());
+        QStringList quoted;
+        for (const QString& column : columns)
+            quoted << database::quotedIdentifier(column);
+        const QByteArray copy = QStringLiteral("COPY %1 (%2) FROM STDIN")
+                                    .arg(database::quotedIdentifier(table), quoted.join(u','))
+                                    .toUtf8();
+        const auto failure = [connection](PGresult* result) {
+            const QString why = QString::fromUtf8(PQerrorMessage(connection)).trimmed();
+            PQclear(result);
+            while (PGresult* more = PQgetResult(connection))
+                PQclear(more);
+            return Outcome::failure(why);
+        };
+        PGresult* started = PQexec(connection, copy.constData());
+        if (PQresultStatus(started) != PGRES_COPY_IN)
+            return failure(started);
+        PQclear(started);
+        // COPY's text format: a tab between values, a backslash escape for
+        // what would end one, \N for NULL.
+        QByteArray buffer;
+        bool sent = true;
+        for (const QStringList& row : rows) {
+            for (int i = 0; i < row.size(); ++i) {
+                if (i > 0)
+                    buffer += '\t';
+                if (row[i].isNull()) {
+                    buffer += "\\N";
+                    continue;
+                }
+                for (const char c : row[i].toUtf8()) {
+                    switch (c) {
+                    case '\\':
+                        buffer += "\\\\";
+                        break;
+                    case '\t':
+                        buffer += "\\t";
+                        break;
+                    case '\n':
+                        buffer += "\\n";
+                        break;
+                    case '\r':
+                        buffer += "\\r";
+                        break;
+                    default:
+                        buffer += c;
+                    }
+                }
+            }
+            buffer += '\n';
+            if (buffer.size() > (1 << 20)) {
+                sent =
+                    sent && PQputCopyData(connection, buffer.constData(), int(buffer.size())) == 1;
+                buffer.clear();
+            }
+        }
+        sent = sent && (buffer.isEmpty() ||
+                        PQputCopyData(connection, buffer.constData(), int(buffer.size())) == 1);
+        if (PQputCopyEnd(connection, sent ? nullptr : "the rows could not be sent") != 1 || !sent)
+            return failure(nullptr);
+        PGresult* ended = PQgetResult(connection);
+        if (PQresultStatus(ended) != PGRES_COMMAND_OK)
+            return failure(ended);
+        PQclear(ended);
+        while (PGresult* more = PQgetResult(connection))
+            PQclear(more);
+        return Outcome::success();
+    }
+
     QString holdsInteger(const QString& column) const override
     {
         return QStringLiteral("%1 IS NOT NULL").arg(column);

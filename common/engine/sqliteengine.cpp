@@ -314,6 +314,12 @@ public:
     }
     QString translate(const QString& createStatement) const override { return createStatement; }
     bool keyByReturning() const override { return false; }
+    bool canCopyIn() const override { return false; }
+    std::optional<Outcome> copyIn(const QSqlDatabase&, const QString&, const QStringList&,
+                                  const QList<QStringList>&) const override
+    {
+        return std::nullopt;
+    }
 
     TableShape tableShape(const QSqlDatabase& db, const QString& table) const override
     {
