@@ -120,6 +120,11 @@ void MainWindow::buildMenus()
             &QAction::triggered, this, &MainWindow::transferHistoryRequested);
     connect(item(tools, "mnuChangeRecord", QStringLiteral("Change record…")), &QAction::triggered,
             this, &MainWindow::changeRecordRequested);
+    // Shown only when the building has more than one door unit.
+    QAction* downloadAll =
+        item(tools, "mnuDownloadAll", QStringLiteral("Download to every door unit…"));
+    downloadAll->setVisible(false);
+    connect(downloadAll, &QAction::triggered, this, &MainWindow::downloadAllRequested);
     tools->addSeparator();
     connect(item(tools, "mnuImportRooms", QStringLiteral("Import rooms…")), &QAction::triggered,
             this, &MainWindow::importRoomsRequested);

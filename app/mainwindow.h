@@ -43,6 +43,7 @@ signals:
     void restoreRequested();
     void transferHistoryRequested();
     void changeRecordRequested();
+    void downloadAllRequested();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -46,6 +46,13 @@ QStringList transferRecordStatements();
 // first entry, as the transfer record's tables are.
 QStringList changeRecordStatements();
 inline const QString kChangeRecordTable = QStringLiteral("change_record");
+// The building's door units beside the transfer record: a name and a port
+// each, kept once a unit is named; a removed unit stays, marked, so its
+// transfers still name it.
+QStringList doorUnitStatements();
+// Gives a transfer record made before there were several units its unit
+// column (a row without a unit is the first unit's).
+QString addUnitColumn();
 
 // Characters as SQLite's length() counts them (code points), so a check made
 // before writing agrees with the table's width constraints.
