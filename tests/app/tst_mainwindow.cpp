@@ -1,19 +1,28 @@
+#include "firststart.h"
+#include "firststartdialog.h"
+#include "language.h"
+#include "logindialog.h"
 #include "placement.h"
+#include "recordingmessagesink.h"
 #include "shellrig.h"
+#include "stringtable.h"
 #include "testdatabase.h"
 
 #include <QApplication>
 #include <QDialog>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPrinterInfo>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QStatusBar>
 #include <QTableView>
 #include <QTest>
 #include <QTimer>
@@ -111,6 +120,83 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&dialog));
         QTest::keyClick(box, Qt::Key_D, Qt::ControlModifier);
         QCOMPARE(download.count(), 1);
+    }
+
+    // Each catalogue, and none: the windows show the catalogue's texts, the
+    // old system's own where there is none.
+    void languages_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QStringList>("texts");
+        QTest::newRow("none") << QString() << QStringList{"File",      "Connect",
+                                                          "Tools",     "Transfer history…",
+                                                          "状态",      "User log in",
+                                                          "User(&U):", "Quorvane — first start",
+                                                          "&Create",   "文件(&F)",
+                                                          "关于(&A) "};
+        QTest::newRow("en") << "en"
+                            << QStringList{
+                                   "File",    "Connect",     "Tools",     "Transfer history…",
+                                   "Status",  "User log in", "User(&U):", "Quorvane — first start",
+                                   "&Create", "&File",       "&About "};
+        QTest::newRow("zh_CN") << "zh_CN"
+                               << QStringList{
+                                      "File",     "Connect",     "工具",      "传输记录…",
+                                      "状态",     "User log in", "User(&U):", "Quorvane — 首次启动",
+                                      "创建(&C)", "文件(&F)",    "关于(&A) "};
+    }
+
+    void languages()
+    {
+        QFETCH(QString, code);
+        QFETCH(QStringList, texts);
+        const QString file = code.isEmpty() ? QString() : language::install(code);
+        QCOMPARE(QFileInfo(file).fileName(),
+                 code.isEmpty() ? QString() : QStringLiteral("quorvane_%1.qm").arg(code));
+        MainWindow window;
+        RecordingMessageSink messages;
+        LoginDialog login(m_settingsDir.path(), messages);
+        FirstStart start({m_settingsDir.path(), datafolder::Rule::Option});
+        FirstStartDialog first(start);
+        const QStringList shown{
+            window.menuAction("mnufile")->text(),
+            window.menuAction("mnuconnect")->text(),
+            window.menuAction("mnuTools")->text(),
+            window.menuAction("mnuTransferHistory")->text(),
+            window.statusBar()->findChild<QLabel*>("sbPanel1")->text(),
+            login.windowTitle(),
+            login.findChild<QLabel*>("Label1")->text(),
+            first.windowTitle(),
+            first.findChild<QPushButton*>("cmdCreate")->text(),
+            *stringtable::loadString(1000),
+            *stringtable::loadString(1029),
+        };
+        language::uninstall();
+        QCOMPARE(shown, texts);
+    }
+
+    // In English no label of the login or first-start dialog is cut short.
+    void englishLabelsFit()
+    {
+        QVERIFY(!language::install("en").isEmpty());
+        RecordingMessageSink messages;
+        LoginDialog login(m_settingsDir.path(), messages);
+        FirstStart start({m_settingsDir.path(), datafolder::Rule::Option});
+        FirstStartDialog first(start);
+        for (QDialog* dialog : {static_cast<QDialog*>(&login), static_cast<QDialog*>(&first)}) {
+            dialog->show();
+            QVERIFY(QTest::qWaitForWindowExposed(dialog));
+            for (const QLabel* label : dialog->findChildren<QLabel*>()) {
+                if (!label->isVisible())
+                    continue;
+                const QSize needed =
+                    label->wordWrap() ? QSize(label->width(), label->heightForWidth(label->width()))
+                                      : label->sizeHint();
+                QVERIFY2(label->size().expandedTo(needed) == label->size(),
+                         qPrintable(label->text()));
+            }
+        }
+        language::uninstall();
     }
 
     void newFromTheKeyboard_data()
