@@ -1,6 +1,7 @@
 #include "firststart.h"
 #include "firststartdialog.h"
 #include "language.h"
+#include "linkmessages.h"
 #include "logindialog.h"
 #include "placement.h"
 #include "recordingmessagesink.h"
@@ -128,22 +129,35 @@ private slots:
     {
         QTest::addColumn<QString>("code");
         QTest::addColumn<QStringList>("texts");
-        QTest::newRow("none") << QString() << QStringList{"File",      "Connect",
-                                                          "Tools",     "Transfer history…",
-                                                          "状态",      "User log in",
-                                                          "User(&U):", "Quorvane — first start",
-                                                          "&Create",   "文件(&F)",
-                                                          "关于(&A) "};
+        // Menus, status panel, login title and label, first-start title and
+        // button, string table 1000 and 1029, a port error with its code.
+        QTest::newRow("none") << QString()
+                              << QStringList{
+                                     "File",      "Connect",
+                                     "Tools",     "Transfer history…",
+                                     "状态",      "User log in",
+                                     "User(&U):", "Quorvane — first start",
+                                     "&Create",   "文件(&F)",
+                                     "关于(&A) ", "其它错误。错误号:8003",
+                                 };
         QTest::newRow("en") << "en"
                             << QStringList{
-                                   "File",    "Connect",     "Tools",     "Transfer history…",
-                                   "Status",  "User log in", "User(&U):", "Quorvane — first start",
-                                   "&Create", "&File",       "&About "};
+                                   "File",      "Connect",
+                                   "Tools",     "Transfer history…",
+                                   "Status",    "User log in",
+                                   "User(&U):", "Quorvane — first start",
+                                   "&Create",   "&File",
+                                   "&About ",   "Other error. Error number: 8003",
+                               };
         QTest::newRow("zh_CN") << "zh_CN"
                                << QStringList{
-                                      "File",     "Connect",     "工具",      "传输记录…",
-                                      "状态",     "User log in", "User(&U):", "Quorvane — 首次启动",
-                                      "创建(&C)", "文件(&F)",    "关于(&A) "};
+                                      "File",      "Connect",
+                                      "工具",      "传输记录…",
+                                      "状态",      "User log in",
+                                      "User(&U):", "Quorvane — 首次启动",
+                                      "创建(&C)",  "文件(&F)",
+                                      "关于(&A) ", "其它错误。错误号:8003",
+                                  };
     }
 
     void languages()
@@ -158,6 +172,9 @@ private slots:
         LoginDialog login(m_settingsDir.path(), messages);
         FirstStart start({m_settingsDir.path(), datafolder::Rule::Option});
         FirstStartDialog first(start);
+        LinkResult portError =
+            LinkResult::of(LinkResult::Command::Connect, LinkResult::Kind::OpenFailed);
+        portError.code = 8003;
         const QStringList shown{
             window.menuAction("mnufile")->text(),
             window.menuAction("mnuconnect")->text(),
@@ -170,6 +187,7 @@ private slots:
             first.findChild<QPushButton*>("cmdCreate")->text(),
             *stringtable::loadString(1000),
             *stringtable::loadString(1029),
+            linkResultText(portError),
         };
         language::uninstall();
         QCOMPARE(shown, texts);
