@@ -119,6 +119,10 @@ void MainWindow::buildMenus()
     QMenu* tools = menu(bar, "mnuTools", tr("Tools"));
     connect(item(tools, "mnuTransferHistory", tr("Transfer history…")), &QAction::triggered, this,
             &MainWindow::transferHistoryRequested);
+    // Shown only when the building has more than one door unit.
+    QAction* downloadAll = item(tools, "mnuDownloadAll", tr("Download to every door unit…"));
+    downloadAll->setVisible(false);
+    connect(downloadAll, &QAction::triggered, this, &MainWindow::downloadAllRequested);
     tools->addSeparator();
     connect(item(tools, "mnuImportRooms", tr("Import rooms…")), &QAction::triggered, this,
             &MainWindow::importRoomsRequested);

@@ -42,6 +42,7 @@ signals:
     void backupRequested();
     void restoreRequested();
     void transferHistoryRequested();
+    void downloadAllRequested();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

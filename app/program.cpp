@@ -3,6 +3,7 @@
 #include "database.h"
 #include "doorunitwatch.h"
 #include "operatorview.h"
+#include "posixserialport.h"
 #include "roomdirectoryview.h"
 #include "schema.h"
 #include "seriallink.h"
@@ -49,6 +50,26 @@ SerialLink& Program::freshLink()
 {
     m_link = std::make_unique<SerialLink>(m_port, m_pauser);
     m_link->setRecording({database::pathIn(m_appDir, schema::kDirectoryFile), m_operatorName,
-                          [this] { m_doorUnit->reload(); }});
+                          [this] { m_doorUnit->reload(); }, unit()});
     return *m_link;
+}
+
+qint64 Program::unit() const
+{
+    return m_doorUnit->unit();
+}
+
+void Program::setUnit(qint64 unit)
+{
+    if (m_link) {
+        TransferTarget target = m_link->recording();
+        target.unit = unit;
+        m_link->setRecording(std::move(target));
+    }
+    m_doorUnit->setUnit(unit);
+}
+
+std::unique_ptr<SerialPort> Program::newPort() const
+{
+    return m_portMaker ? m_portMaker() : std::make_unique<PosixSerialPort>();
 }

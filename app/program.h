@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 class DoorUnitWatch;
@@ -51,6 +52,18 @@ public:
     // What the door unit holds against the directory.
     DoorUnitWatch& doorUnit() { return *m_doorUnit; }
 
+    // The door unit the Connect dialog and the download go to (the first
+    // unless the operator chose another); the link records it.
+    qint64 unit() const;
+    void setUnit(qint64 unit);
+    const QString& operatorName() const { return m_operatorName; }
+
+    // A device for each door unit when every unit is sent to at once; by
+    // default a serial device.
+    using PortMaker = std::function<std::unique_ptr<SerialPort>()>;
+    void setPortMaker(PortMaker maker) { m_portMaker = std::move(maker); }
+    std::unique_ptr<SerialPort> newPort() const;
+
 private:
     QString m_appDir;
     SerialPort& m_port;
@@ -61,4 +74,5 @@ private:
     std::unique_ptr<SerialLink> m_link;
     std::unique_ptr<DoorUnitWatch> m_doorUnit;
     std::unique_ptr<ServerAnnouncements> m_announcements;
+    PortMaker m_portMaker;
 };

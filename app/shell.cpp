@@ -17,17 +17,22 @@
 #include "roomdirectoryview.h"
 #include "seriallink.h"
 #include "server.h"
+#include "sleepingpauser.h"
 #include "telnumwindow.h"
 #include "transferhistorywindow.h"
 #include "transferrecorder.h"
+#include "unitsdownload.h"
+#include "unitsprogress.h"
 #include "useradddialog.h"
 #include "userchangedialog.h"
 
 #include <QEvent>
+#include <QEventLoop>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QStatusBar>
+#include <QTimer>
 
 Shell::Shell(Program& program, MessageSink& messages, QObject* parent)
     : QObject(parent), m_program(program), m_messages(messages), m_main(new MainWindow)
@@ -51,6 +56,7 @@ Shell::Shell(Program& program, MessageSink& messages, QObject* parent)
     connect(m_main, &MainWindow::backupRequested, m_tools, &DirectoryTools::backUp);
     connect(m_main, &MainWindow::restoreRequested, m_tools, &DirectoryTools::restore);
     connect(m_main, &MainWindow::transferHistoryRequested, this, &Shell::onTransferHistory);
+    connect(m_main, &MainWindow::downloadAllRequested, this, &Shell::onDownloadAll);
 
     // After the panels of the status bar, one of its own: what the door unit holds.
     DoorUnitWatch& doorUnit = m_program.doorUnit();
@@ -78,6 +84,10 @@ void Shell::showDoorUnit()
 {
     m_doorUnitPanel->setText(m_program.doorUnit().text());
     m_doorUnitPanel->setToolTip(m_program.doorUnit().toolTip());
+    const QList<DoorUnit>& units = m_program.doorUnit().units();
+    m_main->menuAction(QStringLiteral("mnuDownloadAll"))->setVisible(units.size() > 1);
+    if (m_linkDialog)
+        m_linkDialog->setUnits(units, m_program.unit());
     if (m_telNum && !m_telNum->isUnloaded())
         m_telNum->notesChanged();
 }
@@ -150,6 +160,9 @@ LinkDialog& Shell::linkDialog()
 {
     if (!m_linkDialog) {
         auto* dialog = new LinkDialog(m_program.freshLink(), m_messages, m_main);
+        dialog->setUnits(m_program.doorUnit().units(), m_program.unit());
+        connect(dialog, &LinkDialog::unitChosen, this,
+                [this](qint64 unit) { m_program.setUnit(unit); });
         connect(dialog, &LinkDialog::discarded, this, [this, dialog] {
             if (m_linkDialog == dialog)
                 m_linkDialog = nullptr;
@@ -198,6 +211,67 @@ void Shell::onDownload()
                        link, rooms, [&rooms] { return rooms.currentRoom(); }, showProgress)
                        .run(),
                    m_messages);
+}
+
+void Shell::onDownloadAll()
+{
+    const QString roomFile = database::pathIn(m_program.appDir(), schema::kDirectoryFile);
+    const Expected<QList<DoorUnit>> units = doorunits::read(roomFile);
+    if (!units) {
+        m_messages.show(units.error(), kApplicationTitle, MessageSink::Icon::Critical);
+        return;
+    }
+    // The rooms go out as the file holds them: what the window holds is written first.
+    if (m_telNum && !m_telNum->isUnloaded() && m_program.directory()) {
+        if (Outcome saved = m_program.directory()->updateAll(); !saved) {
+            m_messages.show(saved.description(), kApplicationTitle, MessageSink::Icon::Exclamation);
+            return;
+        }
+    }
+    // The Connect dialog's port is let go meanwhile: its unit is among those sent to.
+    SerialLink* link = m_linkDialog ? &m_program.link() : nullptr;
+    if (link && link->busy()) {
+        showLinkResult(LinkResult::of(LinkResult::Command::Download, LinkResult::Kind::Busy),
+                       m_messages);
+        return;
+    }
+    const bool reopen = link && link->isOpen();
+    if (reopen)
+        link->close();
+    UnitsDownload download(
+        roomFile, *units, m_program.operatorName(),
+        [this](const DoorUnit&) { return m_program.newPort(); },
+        [](const DoorUnit&) -> std::unique_ptr<Pauser> {
+            return std::make_unique<SleepingPauser>();
+        });
+    auto* window = new UnitsProgress(*units, m_main);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->show();
+    // The units send on threads of their own; the window follows them here.
+    QEventLoop loop;
+    QTimer follow;
+    follow.setInterval(250);
+    connect(&follow, &QTimer::timeout, &loop, [&] {
+        window->showLines(download.lines(), false);
+        if (download.finished())
+            loop.quit();
+    });
+    download.start();
+    follow.start();
+    loop.exec();
+    download.wait();
+    window->showLines(download.lines(), true);
+    if (reopen)
+        link->open();
+    for (const UnitsDownload::Line& line : download.lines()) {
+        if (!line.result.recordFailure.isEmpty()) {
+            LinkResult unrecorded = LinkResult::of(LinkResult::Command::Connect);
+            unrecorded.recordFailure = line.result.recordFailure;
+            showLinkResult(unrecorded, m_messages);
+            break;
+        }
+    }
+    m_program.doorUnit().reload();
 }
 
 void Shell::onConnect()

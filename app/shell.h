@@ -53,6 +53,7 @@ private:
     void onEditUser();
     void onLoadDefault();
     void onTransferHistory();
+    void onDownloadAll();
     void showDoorUnit();
 
     Program& m_program;

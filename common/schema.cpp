@@ -69,4 +69,16 @@ QStringList transferRecordStatements()
                            "PRIMARY KEY (transfer, position)) WITHOUT ROWID")};
 }
 
+QStringList doorUnitStatements()
+{
+    return {QStringLiteral("CREATE TABLE IF NOT EXISTS door_unit ("
+                           "id INTEGER PRIMARY KEY AUTOINCREMENT, name TEXT NOT NULL, "
+                           "port INTEGER NOT NULL, removed INTEGER NOT NULL DEFAULT 0)")};
+}
+
+QString addUnitColumn()
+{
+    return QStringLiteral("ALTER TABLE transfer_log ADD COLUMN unit INTEGER");
+}
+
 } // namespace schema

@@ -41,6 +41,13 @@ QString createStatement(const TableSpec& layout);
 // The transfer record's tables beside Room_tel in the room file: what was
 // sent to the door unit, when and by whom, and the rooms of each download.
 QStringList transferRecordStatements();
+// The building's door units beside the transfer record: a name and a port
+// each, kept once a unit is named; a removed unit stays, marked, so its
+// transfers still name it.
+QStringList doorUnitStatements();
+// Gives a transfer record made before there were several units its unit
+// column (a row without a unit is the first unit's).
+QString addUnitColumn();
 
 // Characters as SQLite's length() counts them (code points), so a check made
 // before writing agrees with the table's width constraints.

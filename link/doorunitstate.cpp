@@ -196,12 +196,12 @@ QString DoorUnitState::text() const
     return {};
 }
 
-Expected<DirectoryReport> DirectoryReport::read(const QString& path)
+Expected<DirectoryReport> DirectoryReport::read(const QString& path, qint64 unit)
 {
     DirectoryReport report;
     {
         TransferLog log(path);
-        Expected<TransferLog::Latest> latest = log.latest();
+        Expected<TransferLog::Latest> latest = log.latest(true, unit);
         if (!latest)
             return latest.outcome();
         report.latest = std::move(*latest);

@@ -104,5 +104,6 @@ struct DirectoryReport
     DoorUnitState state;
 
     // False with error set when the file, the log or Room_tel cannot be read.
-    static Expected<DirectoryReport> read(const QString& path);
+    // Of one door unit (the first by default).
+    static Expected<DirectoryReport> read(const QString& path, qint64 unit = doorunits::kFirstUnit);
 };

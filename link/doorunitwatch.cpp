@@ -10,6 +10,7 @@
 #include <QHash>
 #include <QTimer>
 
+#include <algorithm>
 #include <numeric>
 
 namespace {
@@ -56,9 +57,17 @@ bool DoorUnitWatch::readLatest()
     m_latestRead = true;
     m_error.clear();
     m_sent = SentRooms();
+    m_others.clear();
+    Expected<QList<DoorUnit>> units = doorunits::read(m_path);
+    m_units = units && !units->isEmpty()
+                  ? *units
+                  : QList<DoorUnit>{{doorunits::kFirstUnit, doorunits::kFirstName, 1, false}};
+    if (std::none_of(m_units.begin(), m_units.end(),
+                     [this](const DoorUnit& u) { return u.id == m_unit; }))
+        m_unit = m_units.first().id;
     // The download's rooms go straight into the packed index, never held twice.
     TransferLog log(m_path);
-    Expected<TransferLog::Latest> latest = log.latest(false);
+    Expected<TransferLog::Latest> latest = log.latest(false, m_unit);
     m_error = latest.error();
     if (latest && latest->download) {
         const Outcome read = log.eachRoom(latest->download->id,
@@ -72,7 +81,37 @@ bool DoorUnitWatch::readLatest()
     if (!latest)
         m_sent = SentRooms();
     m_sent.finish();
-    return bool(latest);
+    for (const DoorUnit& unit : m_units) {
+        if (unit.id == m_unit || !m_error.isEmpty())
+            continue;
+        Other other{unit, {}, {}, {}};
+        Expected<TransferLog::Latest> theirs = log.latest(false, unit.id);
+        Outcome read = theirs.outcome();
+        if (theirs && theirs->download)
+            read = log.eachRoom(theirs->download->id,
+                                [&other](const RoomRecord& room) { other.sent.add(room); });
+        if (!read) {
+            m_error = read.description();
+            break;
+        }
+        other.latest = std::move(*theirs);
+        other.sent.finish();
+        m_others.push_back(std::move(other));
+    }
+    m_fingerprint.clear();
+    auto other = m_others.begin();
+    for (const DoorUnit& unit : m_units)
+        addPrint(m_fingerprint, unit,
+                 unit.id == m_unit || other == m_others.end() ? m_latest : (other++)->latest);
+    return m_error.isEmpty();
+}
+
+void DoorUnitWatch::addPrint(QList<qint64>& print, const DoorUnit& unit,
+                             const TransferLog::Latest& latest)
+{
+    const std::optional<TransferRecord>& after = latest.after;
+    print << unit.id << unit.port << qHash(unit.name) << idOf(latest.download) << idOf(after)
+          << (after ? int(after->ending) : -1) << (after ? after->sent : -1);
 }
 
 bool DoorUnitWatch::recordMoved()
@@ -80,13 +119,26 @@ bool DoorUnitWatch::recordMoved()
     if (!m_latestRead || !m_error.isEmpty())
         return true;
     // Only the records are read: the rooms of a download never change.
-    const Expected<TransferLog::Latest> now = TransferLog(m_path).latest(false);
-    if (!now)
+    const Expected<QList<DoorUnit>> units = doorunits::read(m_path);
+    if (!units || *units != m_units)
         return true;
-    const std::optional<TransferRecord>& after = now->after;
-    const std::optional<TransferRecord>& was = m_latest.after;
-    return idOf(now->download) != idOf(m_latest.download) || idOf(after) != idOf(was) ||
-           (after && (after->ending != was->ending || after->sent != was->sent));
+    TransferLog log(m_path);
+    QList<qint64> now;
+    for (const DoorUnit& unit : *units) {
+        const Expected<TransferLog::Latest> latest = log.latest(false, unit.id);
+        if (!latest)
+            return true;
+        addPrint(now, unit, *latest);
+    }
+    return now != m_fingerprint;
+}
+
+void DoorUnitWatch::setUnit(qint64 unit)
+{
+    if (unit == m_unit)
+        return;
+    m_unit = unit;
+    reload();
 }
 
 void DoorUnitWatch::reload()
@@ -167,6 +219,12 @@ void DoorUnitWatch::update()
     findSameRooms(rooms ? *rooms : file, rooms ? rowOf : std::vector<int>{});
     file.close();
     m_state = DoorUnitState::of(m_latest, m_changes);
+    for (Other& other : m_others) {
+        other.state = DoorUnitState::of(
+            other.latest, other.sent.compare(int(rowOf.size()), [&](int i, SentRooms::Room& room) {
+                readRoom(*rooms, rowOf[size_t(i)], room, scratch);
+            }));
+    }
     m_rowMarks.assign(m_cursor ? size_t(m_cursor->rowCount()) : 0, DirectoryChanges::Same);
     m_comparedOf.assign(m_rowMarks.size(), -1);
     if (rooms == m_cursor) {
@@ -236,8 +294,9 @@ void DoorUnitWatch::updateRow(int row)
     // A row not yet written holds nothing the door unit is compared with.
     if (m_cursor->isNew(row) && !m_cursor->isDeleted(row))
         return;
-    if (m_cursor->isDeleted(row) || size_t(m_cursor->rowCount()) != m_comparedOf.size() ||
-        m_comparedOf[size_t(row)] < 0)
+    // Every unit's count may change with the row.
+    if (!m_others.empty() || m_cursor->isDeleted(row) ||
+        size_t(m_cursor->rowCount()) != m_comparedOf.size() || m_comparedOf[size_t(row)] < 0)
         return update();
     std::array<QString, 4> scratch;
     SentRooms::Room room;
@@ -269,10 +328,30 @@ void DoorUnitWatch::updateRow(int row)
     emit changed();
 }
 
+QList<std::pair<DoorUnit, DoorUnitState>> DoorUnitWatch::unitStates() const
+{
+    QList<std::pair<DoorUnit, DoorUnitState>> states;
+    auto other = m_others.begin();
+    for (const DoorUnit& unit : m_units) {
+        if (unit.id == m_unit)
+            states.append({unit, m_state});
+        else if (other != m_others.end())
+            states.append({unit, (other++)->state});
+    }
+    return states;
+}
+
 QString DoorUnitWatch::text() const
 {
-    const QString shown =
+    QString shown =
         m_problem.isEmpty() ? m_state.text() : QStringLiteral("Door unit: cannot be compared");
+    if (m_problem.isEmpty() && m_units.size() > 1) {
+        const QList<std::pair<DoorUnit, DoorUnitState>> states = unitStates();
+        const auto upToDate = std::count_if(states.begin(), states.end(), [](const auto& s) {
+            return s.second.kind == DoorUnitState::Kind::UpToDate;
+        });
+        shown = QStringLiteral("Door units: %1 of %2 up to date").arg(upToDate).arg(states.size());
+    }
     // Said here once, rather than after each command.
     if (!m_notRecorded.isEmpty())
         return shown + QStringLiteral(" · transfers not recorded");
@@ -290,6 +369,15 @@ QString DoorUnitWatch::toolTip() const
     if (!m_problem.isEmpty())
         return m_problem + unrecorded;
     QString tip = text();
+    if (m_units.size() > 1) {
+        const QString prefix = QStringLiteral("Door unit: ");
+        for (const auto& [unit, state] : unitStates()) {
+            const QString said = state.text();
+            tip += QStringLiteral("\n%1: %2")
+                       .arg(unit.shownName(),
+                            said.startsWith(prefix) ? said.mid(prefix.size()) : said);
+        }
+    }
     const QList<RoomRecord>& removed = m_changes.removed;
     if (!removed.isEmpty() && m_latest.download) {
         QStringList rooms;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "doorunits.h"
 #include "doorunitstate.h"
 #include "transferlog.h"
 
@@ -36,9 +37,16 @@ public:
     // again if another program or copy recorded a transfer since.
     void recheck();
 
+    // The unit whose changes the rows are marked with (the first by default).
+    void setUnit(qint64 unit);
+    qint64 unit() const { return m_unit; }
+    // The building's door units as last read.
+    const QList<DoorUnit>& units() const { return m_units; }
+
     const DoorUnitState& state() const { return m_state; }
     const DirectoryChanges& changes() const { return m_changes; }
-    // "Door unit: up to date", or why the history cannot be read.
+    // "Door unit: up to date" ("Door units: 2 of 3 up to date" for several),
+    // or why the history cannot be read.
     QString text() const;
     // The removed rooms, or the history's read error.
     QString toolTip() const;
@@ -52,8 +60,14 @@ signals:
 
 private:
     bool readLatest();
-    // True when the record holds other transfers than those read (or was never read).
+    // True when the record holds other transfers than those read (or was never
+    // read), or the units changed.
     bool recordMoved();
+    // What decides a unit's state, to tell when it moved.
+    static void addPrint(QList<qint64>& print, const DoorUnit& unit,
+                         const TransferLog::Latest& latest);
+    // Each unit's state in list order, with its name.
+    QList<std::pair<DoorUnit, DoorUnitState>> unitStates() const;
     void watchFile();
     void findSameRooms(const RecordCursor& rooms, const std::vector<int>& rowOf);
     QString sameRoomNote(int row) const;
@@ -62,8 +76,21 @@ private:
     static void readRoom(const RecordCursor& cursor, int row, SentRooms::Room& room,
                          std::array<QString, 4>& scratch);
 
+    // The other units than the one marked, compared with the same rooms.
+    struct Other
+    {
+        DoorUnit unit;
+        TransferLog::Latest latest;
+        SentRooms sent;
+        DoorUnitState state;
+    };
+
     QString m_path;
     QPointer<RecordCursor> m_cursor;
+    qint64 m_unit = doorunits::kFirstUnit;
+    QList<DoorUnit> m_units;
+    std::vector<Other> m_others;
+    QList<qint64> m_fingerprint;
     bool m_latestRead = false;
     TransferLog::Latest m_latest;
     SentRooms m_sent;      // the last complete download's rooms, indexed

@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSignalBlocker>
 
 namespace {
 
@@ -170,6 +171,55 @@ void LinkDialog::showLock()
         palette.setColor(role, colour);
     m_port->setPalette(palette);
     m_port->setEnabled(!locked);
+    // The unit is the port's: it changes only with the port closed.
+    if (m_unit)
+        m_unit->setEnabled(!locked);
+}
+
+void LinkDialog::setUnits(const QList<DoorUnit>& units, qint64 chosen)
+{
+    // Told again after every change the panel shows: the port the operator
+    // chose stays unless the units or the unit chosen changed.
+    if (m_unit && units == m_units && m_unit->currentIndex() >= 0 &&
+        m_units.value(m_unit->currentIndex()).id == chosen)
+        return;
+    m_units = units;
+    if (units.size() < 2) {
+        if (m_unit) {
+            m_unit->hide();
+            m_unitLabel->hide();
+        }
+        return;
+    }
+    if (!m_unit) {
+        m_unitLabel = makeLabel(this, "lblUnit", tr("Door unit"), twips::rect(600, 1380, 900, 255));
+        m_unit = new QComboBox(this);
+        m_unit->setObjectName(QStringLiteral("cboUnit"));
+        m_unit->setGeometry(twips::rect(1560, 1380, 2175, 300));
+        connect(m_unit, &QComboBox::activated, this, &LinkDialog::chooseUnit);
+    }
+    const QSignalBlocker quiet(m_unit);
+    m_unit->clear();
+    int index = 0;
+    for (int i = 0; i < units.size(); ++i) {
+        m_unit->addItem(units[i].shownName());
+        if (units[i].id == chosen)
+            index = i;
+    }
+    m_unit->setCurrentIndex(index);
+    m_unitLabel->show();
+    m_unit->show();
+    if (!m_controller.locked())
+        m_port->setCurrentIndex(units[index].port - 1);
+    showLock();
+}
+
+void LinkDialog::chooseUnit(int index)
+{
+    if (index < 0 || index >= m_units.size())
+        return;
+    m_port->setCurrentIndex(m_units[index].port - 1);
+    emit unitChosen(m_units[index].id);
 }
 
 void LinkDialog::showDevice()

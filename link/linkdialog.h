@@ -1,6 +1,7 @@
 #pragma once
 
 #include "connectcontroller.h"
+#include "doorunits.h"
 #include "seriallink.h"
 
 #include <QDialog>
@@ -8,6 +9,7 @@
 class MessageSink;
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -23,7 +25,13 @@ class LinkDialog : public QDialog
 public:
     LinkDialog(SerialLink& link, MessageSink& messages, QWidget* parent = nullptr);
 
+    // The building's door units. With more than one, a list below the boxes
+    // chooses the unit the commands go to, and the port follows it.
+    void setUnits(const QList<DoorUnit>& units, qint64 chosen);
+
 signals:
+    void unitChosen(qint64 unit);
+
     // Closed by the frame's close box: the port is closed and unlocked, and
     // the owner deletes the dialog and lets the link go, so the next reference
     // makes a fresh dialog on a fresh link.
@@ -37,6 +45,7 @@ private:
     void confirm();
     void showLock();
     void showDevice();
+    void chooseUnit(int index);
 
     SerialLink& m_link;
     MessageSink& m_messages;
@@ -47,4 +56,7 @@ private:
     QLineEdit* m_openTime = nullptr;
     QCheckBox* m_autoAnswer = nullptr;
     QCheckBox* m_autoOpen = nullptr;
+    QList<DoorUnit> m_units;
+    QLabel* m_unitLabel = nullptr;
+    QComboBox* m_unit = nullptr;
 };

@@ -3,6 +3,7 @@
 #include "doorunitstate.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QSplitter>
@@ -58,7 +59,11 @@ TransferHistoryWindow::TransferHistoryWindow(QString databasePath, QWidget* pare
     auto* split = new QSplitter(Qt::Vertical, this);
     split->addWidget(m_records);
     split->addWidget(lower);
+    m_unit = new QComboBox(this);
+    m_unit->setObjectName(QStringLiteral("cboUnit"));
+    m_unit->hide();
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_unit, 0, Qt::AlignLeft);
     layout->addWidget(split);
     layout->addWidget(m_note);
     resize(760, 520);
@@ -66,24 +71,56 @@ TransferHistoryWindow::TransferHistoryWindow(QString databasePath, QWidget* pare
     connect(m_records, &QTableWidget::itemSelectionChanged, this,
             &TransferHistoryWindow::showRooms);
     connect(m_differences, &QCheckBox::toggled, this, &TransferHistoryWindow::showRooms);
+    connect(m_unit, &QComboBox::activated, this, &TransferHistoryWindow::reload);
 }
 
 void TransferHistoryWindow::reload()
 {
     const int selected = m_records->currentRow();
     const qint64 id = selected >= 0 && selected < m_list.size() ? m_list[selected].id : 0;
+    // With several door units: a column naming each record's, and a list to show one unit's.
+    const QList<DoorUnit> units = doorunits::read(m_path, true).value_or(QList<DoorUnit>{});
+    const bool several = units.size() > 1;
+    const qint64 chosen = m_unit->currentIndex() > 0 ? m_unit->currentData().toLongLong() : 0;
+    {
+        const QSignalBlocker quietList(m_unit);
+        m_unit->clear();
+        m_unit->addItem(QStringLiteral("All door units"), 0);
+        for (const DoorUnit& unit : units)
+            m_unit->addItem(unit.removed ? QStringLiteral("%1 (removed unit)").arg(unit.name)
+                                         : unit.shownName(),
+                            unit.id);
+        m_unit->setCurrentIndex(qMax(0, m_unit->findData(chosen)));
+        m_unit->setVisible(several);
+    }
+    const auto unitName = [&units](qint64 id) {
+        for (const DoorUnit& unit : units) {
+            if (unit.id == id)
+                return unit.removed ? QStringLiteral("%1 (removed unit)").arg(unit.name)
+                                    : unit.name;
+        }
+        return QStringLiteral("(removed unit)");
+    };
     TransferLog log(m_path);
-    Expected<QList<TransferRecord>> list = log.history(0);
+    Expected<QList<TransferRecord>> list = log.history(0, several ? chosen : 0);
     m_list = list ? *list : QList<TransferRecord>{};
     m_note->setText(list.error());
     const QSignalBlocker quiet(m_records);
+    QStringList headers{QStringLiteral("Time"), QStringLiteral("Operator"), QStringLiteral("What"),
+                        QStringLiteral("Port"), QStringLiteral("Outcome")};
+    if (several)
+        headers.insert(1, QStringLiteral("Door unit"));
+    m_records->setColumnCount(int(headers.size()));
+    m_records->setHorizontalHeaderLabels(headers);
     m_records->setRowCount(int(m_list.size()));
     int again = -1;
     for (int row = 0; row < m_list.size(); ++row) {
         const TransferRecord& r = m_list[row];
-        setRow(
-            m_records, row,
-            {shownTime(r.started), r.operatorName, r.whatDetail(), r.portText(), r.outcomeText()});
+        QStringList texts{shownTime(r.started), r.operatorName, r.whatDetail(), r.portText(),
+                          r.outcomeText()};
+        if (several)
+            texts.insert(1, unitName(r.unit));
+        setRow(m_records, row, texts);
         if (r.id == id)
             again = row;
     }
@@ -115,7 +152,7 @@ void TransferHistoryWindow::showRooms()
     DirectoryChanges changes;
     QList<RoomRecord> added;
     if (m_differences->isChecked()) {
-        Expected<DirectoryReport> now = DirectoryReport::read(m_path);
+        Expected<DirectoryReport> now = DirectoryReport::read(m_path, m_list[row].unit);
         if (!now) {
             m_note->setText(now.error());
         } else {

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QTableWidget;
 
@@ -23,6 +24,8 @@ public:
     QTableWidget* records() const { return m_records; }
     QTableWidget* rooms() const { return m_rooms; }
     QCheckBox* differences() const { return m_differences; }
+    // Shown only when the building has more than one door unit.
+    QComboBox* unitFilter() const { return m_unit; }
 
 private:
     void showRooms();
@@ -33,4 +36,5 @@ private:
     QTableWidget* m_rooms = nullptr;
     QCheckBox* m_differences = nullptr;
     QLabel* m_note = nullptr;
+    QComboBox* m_unit = nullptr;
 };

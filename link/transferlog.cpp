@@ -175,14 +175,24 @@ Outcome TransferLog::open(Use use)
                 write ? database::Access::AsFound : database::Access::ReadOnly, kBusyTimeoutMs);
             error.isValid()) {
             why = database::plainError(error, m_path);
-        } else if (write) {
+        } else {
             const QSqlDatabase db = QSqlDatabase::database(m_connection, false);
             QSqlQuery q(db);
-            for (const QString& statement : schema::transferRecordStatements()) {
+            for (const QString& statement :
+                 write ? schema::transferRecordStatements() : QStringList()) {
                 if (!q.exec(engine::of(db).translate(statement))) {
                     why = database::plainError(q.lastError(), m_path);
                     break;
                 }
+            }
+            m_hasUnit = engine::of(db)
+                            .tableShape(db, QStringLiteral("transfer_log"))
+                            .columns.contains(QStringLiteral("unit"), Qt::CaseInsensitive);
+            if (why.isEmpty() && write && !m_hasUnit) {
+                if (q.exec(schema::addUnitColumn()))
+                    m_hasUnit = true;
+                else
+                    why = database::plainError(q.lastError(), m_path);
             }
         }
         if (why.isEmpty()) {
@@ -206,6 +216,25 @@ QString TransferLog::damaged(const QString& what) const
                        .arg(database::checkCommand(server::isServerPath(m_path)
                                                        ? server::folder()
                                                        : QFileInfo(m_path).absolutePath())));
+}
+
+QString TransferLog::columns() const
+{
+    return kColumns + (m_hasUnit ? QStringLiteral(", COALESCE(unit, %1)").arg(doorunits::kFirstUnit)
+                                 : QStringLiteral(", %1").arg(doorunits::kFirstUnit));
+}
+
+QString TransferLog::unitFilter() const
+{
+    return QStringLiteral("(? = 0 OR %1 = ?)")
+        .arg(m_hasUnit ? QStringLiteral("COALESCE(unit, %1)").arg(doorunits::kFirstUnit)
+                       : QString::number(doorunits::kFirstUnit));
+}
+
+void TransferLog::bindUnit(QSqlQuery& q, qint64 unit)
+{
+    q.addBindValue(unit);
+    q.addBindValue(unit);
 }
 
 Expected<bool> TransferLog::tablesPresent()
@@ -265,6 +294,7 @@ Expected<TransferRecord> TransferLog::checkedRecord(const QSqlQuery& q)
     r.sent = *sent;
     r.total = *total;
     r.reason = q.value(12).toString();
+    r.unit = q.value(13).toLongLong();
     if (r.what != TransferRecord::What::Download || r.ending == TransferRecord::Ending::Refused)
         return r;
     // The rooms a download went out with, one row a position from the first on.
@@ -298,8 +328,8 @@ Outcome TransferLog::insert(TransferRecord& record, bool withRooms)
     if (!q.exec(engine::of(db).beginWrite()))
         return Outcome::failure(m_error = database::plainError(q.lastError(), m_path));
     q.prepare(QStringLiteral("INSERT INTO transfer_log (started, finished, operator, port, "
-                             "device, what, open_time, auto_mode, sent, total, outcome, reason) "
-                             "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)") +
+                             "device, what, open_time, auto_mode, sent, total, outcome, reason, "
+                             "unit) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)") +
               (engine::of(db).keyByReturning() ? QStringLiteral(" RETURNING id") : QString()));
     q.addBindValue(timeText(record.started));
     q.addBindValue(record.finished.isValid() ? QVariant(timeText(record.finished)) : QVariant());
@@ -313,6 +343,7 @@ Outcome TransferLog::insert(TransferRecord& record, bool withRooms)
     q.addBindValue(record.total);
     q.addBindValue(TransferRecord::endingText(record.ending));
     q.addBindValue(record.reason.isEmpty() ? QVariant() : QVariant(record.reason));
+    q.addBindValue(record.unit);
     if (!q.exec())
         return fail(q);
     record.id = engine::of(db).keyByReturning() ? (q.next() ? q.value(0).toLongLong() : 0)
@@ -389,17 +420,22 @@ Outcome TransferLog::correctRooms(qint64 id, const std::vector<std::pair<int, Ro
     return Outcome::success();
 }
 
-Expected<QList<TransferRecord>> TransferLog::history(int limit)
+Expected<QList<TransferRecord>> TransferLog::history(int limit, qint64 unit)
 {
     const Expected<bool> present = tablesPresent();
     if (!present)
         return present.outcome();
     if (!*present)
         return QList<TransferRecord>{};
+    // Not forward only: each record's rooms are counted by another query
+    // while this one is read, and a server's driver keeps one forward result.
     QSqlQuery q(QSqlDatabase::database(m_connection, false));
-    q.setForwardOnly(true);
-    if (!q.exec(QStringLiteral("SELECT %1 FROM transfer_log ORDER BY started DESC, id DESC%2")
-                    .arg(kColumns, limit > 0 ? QStringLiteral(" LIMIT %1").arg(limit) : QString())))
+    q.prepare(
+        QStringLiteral("SELECT %1 FROM transfer_log WHERE %2 ORDER BY started DESC, id DESC%3")
+            .arg(columns(), unitFilter(),
+                 limit > 0 ? QStringLiteral(" LIMIT %1").arg(limit) : QString()));
+    bindUnit(q, unit);
+    if (!q.exec())
         return Outcome::failure(database::plainError(q.lastError(), m_path));
     QList<TransferRecord> records;
     while (q.next()) {
@@ -439,15 +475,15 @@ Expected<QList<RoomRecord>> TransferLog::rooms(qint64 id)
     return rooms;
 }
 
-Expected<TransferLog::Latest> TransferLog::latest(bool withRooms)
+Expected<TransferLog::Latest> TransferLog::latest(bool withRooms, qint64 unit)
 {
     const Expected<bool> present = tablesPresent();
     if (!present)
         return present.outcome();
     if (!*present)
         return Latest{};
+    // Not forward only, as in history().
     QSqlQuery q(QSqlDatabase::database(m_connection, false));
-    q.setForwardOnly(true);
     const auto fail = [&] {
         return Expected<Latest>::failure(database::plainError(q.lastError(), m_path));
     };
@@ -458,7 +494,7 @@ Expected<TransferLog::Latest> TransferLog::latest(bool withRooms)
                                "'download', 'load default') OR outcome NOT IN ('unfinished', "
                                "'complete', 'stopped', 'refused') OR NOT (%3) OR NOT (%4) OR "
                                "sent < 0 OR sent > total OR total > %2")
-                    .arg(kColumns)
+                    .arg(columns())
                     .arg(kMostRooms)
                     .arg(dialect.holdsInteger(QStringLiteral("sent")),
                          dialect.holdsInteger(QStringLiteral("total")))))
@@ -468,9 +504,11 @@ Expected<TransferLog::Latest> TransferLog::latest(bool withRooms)
             return r.outcome();
     }
     Latest latest;
-    if (!q.exec(QStringLiteral("SELECT %1 FROM transfer_log WHERE what = 'download' AND outcome = "
-                               "'complete' ORDER BY started DESC, id DESC LIMIT 1")
-                    .arg(kColumns)))
+    q.prepare(QStringLiteral("SELECT %1 FROM transfer_log WHERE what = 'download' AND outcome = "
+                             "'complete' AND %2 ORDER BY started DESC, id DESC LIMIT 1")
+                  .arg(columns(), unitFilter()));
+    bindUnit(q, unit);
+    if (!q.exec())
         return fail();
     // Before every time, when there is no complete download.
     QString started = QStringLiteral("0");
@@ -487,11 +525,12 @@ Expected<TransferLog::Latest> TransferLog::latest(bool withRooms)
     // complete, or a request to load its defaults that went out.
     q.prepare(QStringLiteral("SELECT %1 FROM transfer_log WHERE (started, id) > (?, ?) AND "
                              "((what = 'download' AND outcome IN ('stopped', 'unfinished')) OR "
-                             "(what = 'load default' AND outcome = 'complete')) "
+                             "(what = 'load default' AND outcome = 'complete')) AND %2 "
                              "ORDER BY started DESC, id DESC LIMIT 1")
-                  .arg(kColumns));
+                  .arg(columns(), unitFilter()));
     q.addBindValue(started);
     q.addBindValue(id);
+    bindUnit(q, unit);
     if (!q.exec())
         return fail();
     if (q.next()) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "doorunits.h"
 #include "outcome.h"
 #include "roomrecord.h"
 
@@ -21,6 +22,8 @@ struct TransferTarget
     QString operatorName;
     // Called once a transfer's record is written (or failed to be).
     std::function<void()> recorded = {};
+    // The door unit the transfers go to.
+    qint64 unit = doorunits::kFirstUnit;
 };
 
 // One transfer to the door unit as the transfer history keeps it.
@@ -42,7 +45,8 @@ struct TransferRecord
     int sent = 0; // download: rooms sent of total
     int total = 0;
     Ending ending = Ending::Unfinished;
-    QString reason; // why it stopped or was refused
+    QString reason;                      // why it stopped or was refused
+    qint64 unit = doorunits::kFirstUnit; // the door unit it went to
     // A download's rooms in the order they went out (read on request).
     QList<RoomRecord> rooms;
 
@@ -94,8 +98,8 @@ public:
     // Rooms that went out otherwise than the start recorded them.
     Outcome correctRooms(qint64 id, const std::vector<std::pair<int, RoomRecord>>& rooms);
 
-    // Newest first; limit 0 reads all. Rooms are not read.
-    Expected<QList<TransferRecord>> history(int limit = 0);
+    // Newest first; limit 0 reads all, unit 0 every unit's. Rooms are not read.
+    Expected<QList<TransferRecord>> history(int limit = 0, qint64 unit = 0);
     // The last complete download with its rooms, and the last record after
     // it that may have changed what the door unit holds.
     struct Latest
@@ -104,7 +108,8 @@ public:
         std::optional<TransferRecord> after;    // a later download not complete, or Load Default
     };
     // withRooms false leaves the download's rooms to be read by eachRoom.
-    Expected<Latest> latest(bool withRooms = true);
+    // Of one door unit: a record made before there were several units is the first unit's.
+    Expected<Latest> latest(bool withRooms = true, qint64 unit = doorunits::kFirstUnit);
     Expected<QList<RoomRecord>> rooms(qint64 id);
     // A download's rooms one at a time, in the order they went out.
     Outcome eachRoom(qint64 id, const std::function<void(const RoomRecord&)>& room);
@@ -120,10 +125,17 @@ private:
     // A record as read, or why the rows cannot be one that was written.
     Expected<TransferRecord> checkedRecord(const QSqlQuery& q);
     QString damaged(const QString& what) const;
+    // The columns a record is read from; the unit last.
+    QString columns() const;
+    // Binds the unit (0 for all) to the filter unitFilter() names.
+    QString unitFilter() const;
+    static void bindUnit(QSqlQuery& q, qint64 unit);
 
     QString m_path;
     QString m_connection;
     QString m_error;
     bool m_writable = false;
+    // Whether the record has the unit column yet (a file recorded by one unit may not).
+    bool m_hasUnit = false;
     QString m_advice;
 };

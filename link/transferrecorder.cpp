@@ -18,6 +18,7 @@ TransferRecorder::TransferRecorder(const SerialLink& link, TransferRecord::What 
     m_record.started = QDateTime::currentDateTimeUtc();
     m_record.operatorName = target.operatorName;
     m_record.what = what;
+    m_record.unit = target.unit;
     // A port is named only when one was chosen and opened for the command.
     if (link.portLocked()) {
         m_record.port = m_port;

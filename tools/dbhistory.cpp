@@ -3,6 +3,7 @@
 #include "database.h"
 #include "dbarguments.h"
 #include "dbtool.h"
+#include "doorunits.h"
 #include "doorunitstate.h"
 #include "schema.h"
 #include "transferlog.h"
@@ -50,13 +51,20 @@ QString recordLine(const TransferRecord& r)
              r.whatDetail(), r.portText(), r.outcomeText());
 }
 
-bool parse(const QStringList& arguments, QString& directory, bool& json, int* limit,
+bool parse(const QStringList& arguments, QString& directory, bool& json, int* limit, QString& unit,
            QString& problem)
 {
     for (int i = 0; i < arguments.size(); ++i) {
         const QString& a = arguments[i];
         if (a == QLatin1String("--json")) {
             json = true;
+        } else if (a == QLatin1String("--unit") || a.startsWith(QStringLiteral("--unit="))) {
+            unit = a.contains(u'=') ? a.section(u'=', 1) : arguments.value(++i);
+            if (unit.isEmpty()) {
+                problem = QStringLiteral("--unit needs the name of a door unit (quorvane-db units "
+                                         "lists them).");
+                return false;
+            }
         } else if (limit && a == QLatin1String("--limit")) {
             bool ok = false;
             *limit = arguments.value(++i).toInt(&ok);
@@ -76,6 +84,94 @@ bool parse(const QStringList& arguments, QString& directory, bool& json, int* li
     return true;
 }
 
+// The units of the room file, and the one named, when one was.
+struct Units
+{
+    QList<DoorUnit> all; // removed ones too
+    QList<DoorUnit> live;
+    std::optional<DoorUnit> named;
+    bool several() const { return all.size() > 1; }
+    QString nameOf(qint64 id) const
+    {
+        for (const DoorUnit& unit : all) {
+            if (unit.id == id)
+                return unit.removed ? QStringLiteral("%1 (removed unit)").arg(unit.name)
+                                    : unit.name;
+        }
+        return QStringLiteral("unit %1 (removed unit)").arg(id);
+    }
+};
+
+std::optional<Units> readUnits(const QString& path, const QString& name, Console& console)
+{
+    Units units;
+    Expected<QList<DoorUnit>> all = doorunits::read(path, true);
+    if (!all) {
+        say(console.err, all.error());
+        return std::nullopt;
+    }
+    units.all = *all;
+    for (const DoorUnit& unit : units.all) {
+        if (!unit.removed)
+            units.live << unit;
+    }
+    if (!name.isEmpty()) {
+        const Expected<DoorUnit> unit = doorunits::find(units.live, name);
+        if (!unit) {
+            say(console.err, unit.error());
+            return std::nullopt;
+        }
+        units.named = *unit;
+    }
+    return units;
+}
+
+// One unit's differences: the lines, or the JSON object; true when it is behind.
+bool reportChanges(const DirectoryReport& report, bool json, QJsonObject& o, QStringList& lines)
+{
+    const DirectoryChanges& c = report.changes;
+    const bool differs = report.state.kind != DoorUnitState::Kind::UpToDate;
+    if (json) {
+        QJsonArray added, changed, removed;
+        for (int i = 0; i < report.now.size(); ++i) {
+            const quint8 mark = c.marks[size_t(i)];
+            if (mark == DirectoryChanges::Added) {
+                added.append(roomJson(report.now[i]));
+            } else if (mark != DirectoryChanges::Same) {
+                QJsonObject room = roomJson(report.now[i]);
+                room.insert("changed", QJsonArray::fromStringList(
+                                           DirectoryChanges::fieldNames(mark).split(", ")));
+                changed.append(room);
+            }
+        }
+        for (const RoomRecord& room : c.removed)
+            removed.append(roomJson(room));
+        o = QJsonObject{{"state", report.state.text()},
+                        {"up_to_date", !differs},
+                        {"last_download",
+                         report.latest.download
+                             ? QJsonValue(TransferLog::timeText(report.latest.download->started))
+                             : QJsonValue()},
+                        {"added", added},
+                        {"changed", changed},
+                        {"removed", removed}};
+        return differs;
+    }
+    lines << report.state.text();
+    for (int i = 0; i < report.now.size(); ++i) {
+        const quint8 mark = c.marks[size_t(i)];
+        const RoomRecord& room = report.now[i];
+        if (mark == DirectoryChanges::Added)
+            lines << QStringLiteral("added    %1").arg(room.Room);
+        else if (mark != DirectoryChanges::Same)
+            lines << QStringLiteral("changed  %1: %2")
+                         .arg(room.Room, DirectoryChanges::fieldNames(mark));
+    }
+    for (const RoomRecord& room : c.removed)
+        lines << QStringLiteral("removed  %1").arg(room.Room);
+    return differs;
+}
+
 } // namespace
 
 int history(const QStringList& arguments, const QString& folder, Console& console)
@@ -83,13 +179,18 @@ int history(const QStringList& arguments, const QString& folder, Console& consol
     QString directory;
     bool json = false;
     int limit = 0;
-    QString problem;
-    if (!parse(arguments, directory, json, &limit, problem)) {
+    QString problem, unitName;
+    if (!parse(arguments, directory, json, &limit, unitName, problem)) {
         say(console.err, problem);
         return kUsage;
     }
-    TransferLog log(database::pathIn(folder, schema::kDirectoryFile));
-    const Expected<QList<TransferRecord>> records = log.history(limit);
+    const QString path = database::pathIn(folder, schema::kDirectoryFile);
+    const std::optional<Units> units = readUnits(path, unitName, console);
+    if (!units)
+        return kFailure;
+    TransferLog log(path);
+    const Expected<QList<TransferRecord>> records =
+        log.history(limit, units->named ? units->named->id : 0);
     if (!records) {
         say(console.err, records.error());
         return kFailure;
@@ -98,6 +199,8 @@ int history(const QStringList& arguments, const QString& folder, Console& consol
         QJsonArray all;
         for (TransferRecord r : *records) {
             QJsonObject o = recordJson(r);
+            if (units->several())
+                o.insert("unit", units->nameOf(r.unit));
             if (r.what == TransferRecord::What::Download) {
                 QJsonArray rooms;
                 for (const RoomRecord& room : log.rooms(r.id).value_or(QList<RoomRecord>{}))
@@ -111,71 +214,71 @@ int history(const QStringList& arguments, const QString& folder, Console& consol
         return kSuccess;
     }
     if (records->isEmpty())
-        say(console.out,
-            QStringLiteral("Nothing has been sent to the door unit from %1.").arg(log.path()));
-    for (const TransferRecord& r : *records)
-        say(console.out, recordLine(r));
+        say(console.out, units->named ? QStringLiteral("Nothing has been sent to %1 from %2.")
+                                            .arg(units->named->name, log.path())
+                                      : QStringLiteral("Nothing has been sent to the door unit "
+                                                       "from %1.")
+                                            .arg(log.path()));
+    for (const TransferRecord& r : *records) {
+        // With several units each line names its unit after the time.
+        QString line = recordLine(r);
+        if (units->several())
+            line.insert(shownTime(r.started).size(), QStringLiteral("  ") + units->nameOf(r.unit));
+        say(console.out, line);
+    }
     return kSuccess;
 }
 
 int changes(const QStringList& arguments, const QString& folder, Console& console)
 {
-    QString directory;
+    QString directory, unitName;
     bool json = false;
     QString problem;
-    if (!parse(arguments, directory, json, nullptr, problem)) {
+    if (!parse(arguments, directory, json, nullptr, unitName, problem)) {
         say(console.err, problem);
         return kUsage;
     }
-    const Expected<DirectoryReport> report =
-        DirectoryReport::read(database::pathIn(folder, schema::kDirectoryFile));
-    if (!report) {
-        say(console.err, report.error());
+    const QString path = database::pathIn(folder, schema::kDirectoryFile);
+    const std::optional<Units> units = readUnits(path, unitName, console);
+    if (!units)
         return kUsage;
-    }
-    const DirectoryChanges& c = report->changes;
-    const bool differs = report->state.kind != DoorUnitState::Kind::UpToDate;
-    if (json) {
-        QJsonArray added, changed, removed;
-        for (int i = 0; i < report->now.size(); ++i) {
-            const quint8 mark = c.marks[size_t(i)];
-            if (mark == DirectoryChanges::Added) {
-                added.append(roomJson(report->now[i]));
-            } else if (mark != DirectoryChanges::Same) {
-                QJsonObject o = roomJson(report->now[i]);
-                o.insert("changed", QJsonArray::fromStringList(
-                                        DirectoryChanges::fieldNames(mark).split(", ")));
-                changed.append(o);
-            }
+    // One unit named, or the only one: reported as it always was.
+    const QList<DoorUnit> reported = units->named ? QList<DoorUnit>{*units->named} : units->live;
+    const bool each = reported.size() > 1;
+    bool behind = false;
+    QJsonArray all;
+    QJsonObject o;
+    for (const DoorUnit& unit : reported) {
+        const Expected<DirectoryReport> report = DirectoryReport::read(path, unit.id);
+        if (!report) {
+            say(console.err, report.error());
+            return kUsage;
         }
-        for (const RoomRecord& room : c.removed)
-            removed.append(roomJson(room));
-        const QJsonObject o{{"state", report->state.text()},
-                            {"up_to_date", !differs},
-                            {"last_download", report->latest.download
-                                                  ? QJsonValue(TransferLog::timeText(
-                                                        report->latest.download->started))
-                                                  : QJsonValue()},
-                            {"added", added},
-                            {"changed", changed},
-                            {"removed", removed}};
+        QStringList lines;
+        behind = reportChanges(*report, json, o, lines) || behind;
+        if (json && each) {
+            o.insert("unit", unit.name);
+            o.insert("port", QStringLiteral("COM%1").arg(unit.port));
+            all.append(o);
+        }
+        if (!lines.isEmpty() && each) {
+            const QString prefix = QStringLiteral("Door unit: ");
+            lines[0] = QStringLiteral("%1: %2").arg(
+                unit.shownName(),
+                lines[0].startsWith(prefix) ? lines[0].mid(prefix.size()) : lines[0]);
+            for (qsizetype i = 1; i < lines.size(); ++i)
+                lines[i].prepend(QStringLiteral("  "));
+        }
+        for (const QString& line : lines)
+            say(console.out, line);
+    }
+    if (json) {
+        if (each)
+            o = QJsonObject{{"up_to_date", !behind}, {"units", all}};
         console.out << QJsonDocument(o).toJson();
         console.out.flush();
-        return differs ? kFailure : kSuccess;
     }
-    say(console.out, report->state.text());
-    for (int i = 0; i < report->now.size(); ++i) {
-        const quint8 mark = c.marks[size_t(i)];
-        const RoomRecord& room = report->now[i];
-        if (mark == DirectoryChanges::Added)
-            say(console.out, QStringLiteral("added    %1").arg(room.Room));
-        else if (mark != DirectoryChanges::Same)
-            say(console.out, QStringLiteral("changed  %1: %2")
-                                 .arg(room.Room, DirectoryChanges::fieldNames(mark)));
-    }
-    for (const RoomRecord& room : c.removed)
-        say(console.out, QStringLiteral("removed  %1").arg(room.Room));
-    return differs ? kFailure : kSuccess;
+    return behind ? kFailure : kSuccess;
 }
 
 } // namespace dbtool

@@ -84,11 +84,20 @@ QString usage()
         "      Copies a data folder's rooms, operators (their PINs as digests) and\n"
         "      transfer record into a building on a PostgreSQL server, all or nothing,\n"
         "      and prints what it read back.\n"
-        "  history [DIR] [--limit N] [--json]\n"
+        "  history [DIR] [--unit NAME] [--limit N] [--json]\n"
         "      Lists what was sent to the door unit, newest first.\n"
-        "  changes [DIR] [--json]\n"
+        "  changes [DIR] [--unit NAME] [--json]\n"
         "      Lists the rooms that differ from the last complete download; exit\n"
-        "      status 0 when the door unit is up to date, 1 when it differs.\n"
+        "      status 0 when the door unit is up to date, 1 when it differs. With\n"
+        "      several door units and no --unit, each unit is reported, and the\n"
+        "      status is 1 when any of them differs.\n"
+        "  units [DIR]\n"
+        "      Lists the building's door units with their ports.\n"
+        "  units [DIR] add NAME --port COMn\n"
+        "  units [DIR] rename OLD NEW [--port COMn]\n"
+        "  units [DIR] remove NAME\n"
+        "      Names a door unit and its port, renames or moves one, or removes one\n"
+        "      (its transfers stay in the history). Two units on one port are refused.\n"
         "  --help     display this help and exit\n"
         "  --version  output version information and exit\n"
         "\n"
@@ -144,6 +153,8 @@ int run(const QStringList& arguments, Console& console)
     }
     if (isExchangeCommand(command))
         return runExchange(command, rest, console);
+    if (command == QLatin1String("units"))
+        return units(rest, console);
     if (command == QLatin1String("history") || command == QLatin1String("changes")) {
         const QString named =
             rest.value(0).startsWith(QStringLiteral("--")) ? QString() : rest.value(0);

@@ -48,6 +48,8 @@ int check(const QString& directory, Console& console);
 // from the last complete download (0 up to date, 1 differs, 2 error).
 int history(const QStringList& arguments, const QString& directory, Console& console);
 int changes(const QStringList& arguments, const QString& directory, Console& console);
+// The building's door units: listed, added, renamed, removed (dbunits.cpp).
+int units(const QStringList& arguments, Console& console);
 
 // A building on a database server (dbserver.cpp): preparing and examining
 // it, and copying a data folder into it.

@@ -6,6 +6,7 @@
 #include <QElapsedTimer>
 
 #include <functional>
+#include <memory>
 
 // What quorvane-link puts between the link commands and the terminal: the
 // device and pauses that give way to Ctrl+C, and the progress shown.
@@ -26,6 +27,11 @@ class StoppablePort : public SerialPort
 {
 public:
     StoppablePort(SerialPort& inner, const Environment& env) : m_inner(inner), m_env(env) {}
+    // Owning its device: one a door unit when several are sent to at once.
+    StoppablePort(std::unique_ptr<SerialPort> inner, const Environment& env)
+        : m_owned(std::move(inner)), m_inner(*m_owned), m_env(env)
+    {
+    }
 
     int open(const QString& device, const LineSettings& settings) override
     {
@@ -63,6 +69,7 @@ public:
     qint64 written = 0;
 
 private:
+    std::unique_ptr<SerialPort> m_owned;
     SerialPort& m_inner;
     const Environment& m_env;
 };
@@ -72,6 +79,10 @@ class StoppablePauser : public Pauser
 {
 public:
     StoppablePauser(Pauser& inner, const Environment& env) : m_inner(inner), m_env(env) {}
+    StoppablePauser(std::unique_ptr<Pauser> inner, const Environment& env)
+        : m_owned(std::move(inner)), m_inner(*m_owned), m_env(env)
+    {
+    }
 
     void pause(int milliseconds) override
     {
@@ -87,6 +98,7 @@ public:
     std::function<void()> tick;
 
 private:
+    std::unique_ptr<Pauser> m_owned;
     Pauser& m_inner;
     const Environment& m_env;
 };

@@ -8,18 +8,24 @@
 #include "database.h"
 #include "datafolder.h"
 #include "directorydownload.h"
+#include "doorunits.h"
+#include "frames.h"
 #include "linkmessages.h"
 #include "loaddefault.h"
 #include "portdoctor.h"
+#include "posixserialport.h"
 #include "roomdirectoryview.h"
 #include "seriallink.h"
 #include "server.h"
 #include "settingsstore.h"
+#include "sleepingpauser.h"
 #include "transferrecorder.h"
+#include "unitsdownload.h"
 
 #include <QFileInfo>
 #include <QSettings>
 
+#include <mutex>
 #include <optional>
 
 namespace linktool {
@@ -36,6 +42,8 @@ struct Options
     std::optional<QString> openTime;
     bool autoAnswer = false;
     bool autoOpen = false;
+    QString unit;     // a download to the door unit of that name
+    bool all = false; // a download to every door unit at once
 };
 
 // "COM3", "com3" or "3".
@@ -49,24 +57,33 @@ int portNumber(QString text)
 QString parse(const QString& command, const QStringList& arguments, Options& options)
 {
     const bool settings = command == QLatin1String("send-settings");
+    const bool download = command == QLatin1String("download");
     QStringList positional;
-    const auto isFlag = [](const QString& option) {
-        return option == QLatin1String("--auto-answer") || option == QLatin1String("--auto-open");
+    const auto isFlag = [&](const QString& option) {
+        return ((option == QLatin1String("--auto-answer") ||
+                 option == QLatin1String("--auto-open")) &&
+                settings) ||
+               (option == QLatin1String("--all") && download);
     };
     const QString refusal = commandline::walk(
         arguments, positional,
         [&](const QString& option, bool valueAttached) -> commandline::Kind {
-            if (isFlag(option) && settings && !valueAttached)
+            if (isFlag(option) && !valueAttached)
                 return commandline::Takes::Nothing;
             if (option != QLatin1String("--port") &&
-                !(settings && option == QLatin1String("--open-time")))
+                !(settings && option == QLatin1String("--open-time")) &&
+                !(download && option == QLatin1String("--unit")))
                 return QStringLiteral("%1 does not take the option %2.").arg(command, option);
             return commandline::Takes::Value;
         },
         [&](const QString& option, const std::optional<QString>& value) {
-            if (!value) {
+            if (!value && option == QLatin1String("--all")) {
+                options.all = true;
+            } else if (!value) {
                 (option == QLatin1String("--auto-answer") ? options.autoAnswer : options.autoOpen) =
                     true;
+            } else if (option == QLatin1String("--unit")) {
+                options.unit = *value;
             } else if (option == QLatin1String("--open-time")) {
                 options.openTime = value;
             } else if ((options.port = portNumber(*value)) == 0) {
@@ -79,7 +96,11 @@ QString parse(const QString& command, const QStringList& arguments, Options& opt
     if (positional.size() > 1)
         return QStringLiteral("Name at most one data folder.");
     options.directory = positional.value(0);
-    if (options.port == 0)
+    if (download && int(options.port != 0) + int(!options.unit.isEmpty()) + int(options.all) > 1)
+        return QStringLiteral("download takes one of --port, --unit and --all.");
+    if (download && options.port == 0 && options.unit.isEmpty() && !options.all)
+        return QStringLiteral("download needs --port COM1 to COM9, --unit NAME or --all.");
+    if (options.port == 0 && !download)
         return QStringLiteral("%1 needs --port COM1 to COM9.").arg(command);
     if (settings && !options.openTime)
         return QStringLiteral("send-settings needs --open-time SECONDS.");
@@ -174,18 +195,45 @@ void noteRecord(Console& console, const LinkResult& result)
         complain(console, QStringLiteral("The transfer was not recorded: %1").arg(why));
 }
 
-int sendCommand(Command command, const Options& options, Console& console, Environment& env)
+int sendAll(const QString& folder, Console& console, Environment& env);
+
+int sendCommand(Command command, Options options, Console& console, Environment& env)
 {
     const QString folder = server::active()              ? server::folder()
                            : options.directory.isEmpty() ? datafolder::resolve().path
                                                          : options.directory;
+    if (options.all)
+        return sendAll(folder, console, env);
+    const QString roomFile = database::pathIn(folder, schema::kDirectoryFile);
+    // The door unit named, or the one on the port given (the first when none is).
+    qint64 unit = doorunits::kFirstUnit;
+    const bool recorded = server::isServerPath(roomFile) || QFileInfo::exists(roomFile);
+    if (recorded || !options.unit.isEmpty()) {
+        const Expected<QList<DoorUnit>> units = doorunits::read(roomFile);
+        if (!units) {
+            complain(console, QStringLiteral("Nothing was sent: %1").arg(units.error()));
+            return kRefused;
+        }
+        if (!options.unit.isEmpty()) {
+            const Expected<DoorUnit> named = doorunits::find(*units, options.unit);
+            if (!named) {
+                complain(console, QStringLiteral("Nothing was sent: %1").arg(named.error()));
+                return kRefused;
+            }
+            options.port = named->port;
+            unit = named->id;
+        }
+        for (const DoorUnit& u : *units) {
+            if (options.unit.isEmpty() && u.port == options.port)
+                unit = u.id;
+        }
+    }
     StoppablePort port(env.port, env);
     StoppablePauser pauser(env.pauser, env);
     SerialLink link(port, pauser);
     // Recorded as the program records it, in the folder's room file when there is one.
-    if (const QString roomFile = database::pathIn(folder, schema::kDirectoryFile);
-        server::isServerPath(roomFile) || QFileInfo::exists(roomFile))
-        link.setRecording({roomFile, env.operatorName});
+    if (recorded)
+        link.setRecording({roomFile, env.operatorName, {}, unit});
     // Refusals are recorded as the program records them.
     const auto refuse = [&](const LinkResult& refused, const QString& text) {
         const LinkResult recorded = TransferRecorder(link, whatOf(command)).refused(refused);
@@ -285,6 +333,93 @@ int sendCommand(Command command, const Options& options, Console& console, Envir
     return exitFor(result);
 }
 
+// Every door unit at once, a line of progress for each as its batches end.
+int sendAll(const QString& folder, Console& console, Environment& env)
+{
+    const QString roomFile = database::pathIn(folder, schema::kDirectoryFile);
+    {
+        RoomDirectoryView rooms;
+        if (Outcome opened = rooms.openIn(folder); !opened) {
+            complain(console, QStringLiteral("Nothing was sent: %1").arg(opened.description()));
+            return kRefused;
+        }
+    }
+    const Expected<QList<DoorUnit>> units = doorunits::read(roomFile);
+    if (!units) {
+        complain(console, QStringLiteral("Nothing was sent: %1").arg(units.error()));
+        return kRefused;
+    }
+    if (stopAsked(env)) {
+        complain(
+            console,
+            QStringLiteral("Stopped by %1 before anything was sent.").arg(signalName(*env.stop)));
+        return kStopped;
+    }
+    std::mutex printing;
+    UnitsDownload download(
+        roomFile, *units, env.operatorName,
+        [&](const DoorUnit& unit) -> std::unique_ptr<SerialPort> {
+            auto port = std::make_unique<StoppablePort>(
+                env.newPort ? env.newPort(unit.port) : std::make_unique<PosixSerialPort>(), env);
+            port->armed = true;
+            return port;
+        },
+        [&](const DoorUnit& unit) -> std::unique_ptr<Pauser> {
+            auto pauser = std::make_unique<StoppablePauser>(
+                env.newPauser ? env.newPauser(unit.port) : std::make_unique<SleepingPauser>(), env);
+            pauser->armed = true;
+            return pauser;
+        });
+    download.setChanged([&](int index) {
+        const UnitsDownload::Line line = download.lines().at(index);
+        const std::lock_guard lock(printing);
+        if (line.finished || !line.started)
+            return;
+        const int left = DirectoryDownload::millisecondsLeft(line.sent, line.total,
+                                                             SerialLink::kDoorUnitSettings.baud);
+        if (line.sent == 0)
+            say(console.err, QStringLiteral("%1: sending %2 rooms, about %3.")
+                                 .arg(line.unit.shownName())
+                                 .arg(line.total)
+                                 .arg(duration(left)));
+        else if (line.sent % frames::kRowsPerBatch == 0 || line.sent == line.total)
+            say(console.err, QStringLiteral("%1: %2 of %3 rooms sent, about %4 left.")
+                                 .arg(line.unit.shownName())
+                                 .arg(line.sent)
+                                 .arg(line.total)
+                                 .arg(duration(left)));
+    });
+    download.start();
+    download.wait();
+
+    int status = kComplete;
+    for (const UnitsDownload::Line& line : download.lines()) {
+        const LinkResult& r = line.result;
+        const QString where = QStringLiteral("COM%1 (%2)").arg(line.unit.port).arg(line.device);
+        noteRecord(console, r);
+        if (r.done()) {
+            say(console.err, QStringLiteral("%1: %2: %3 rooms sent to %4.")
+                                 .arg(line.unit.name, linkResultText(r))
+                                 .arg(r.total)
+                                 .arg(where));
+            continue;
+        }
+        const int exit = r.kind == Kind::Stopped && stopAsked(env) ? int(kStopped) : exitFor(r);
+        status = status == kStopped ? status : exit;
+        complain(console, QStringLiteral("%1: %2").arg(
+                              line.unit.name,
+                              r.kind == Kind::Stopped
+                                  ? QStringLiteral("Stopped by %1 after %2 of %3 rooms were sent; "
+                                                   "%4 is released.")
+                                        .arg(r.detail)
+                                        .arg(r.sent)
+                                        .arg(r.total)
+                                        .arg(where)
+                                  : describe(r, line.device, roomFile)));
+    }
+    return status;
+}
+
 } // namespace
 
 QString usage()
@@ -295,9 +430,12 @@ QString usage()
         "\n"
         "  send-settings [DIR] --port COMn --open-time SECONDS [--auto-answer] [--auto-open]\n"
         "      Sends the door-open time (0 to 255 seconds) and the automatic modes.\n"
-        "  download [DIR] --port COMn\n"
+        "  download [DIR] --port COMn | --unit NAME | --all\n"
         "      Sends the whole room directory of DIR. Every room is checked first;\n"
-        "      when one cannot be sent, nothing is.\n"
+        "      when one cannot be sent, nothing is. --unit sends to the door unit of\n"
+        "      that name on its port (quorvane-db units lists them); --all to every\n"
+        "      door unit at once, a line of progress for each, and the status is 0\n"
+        "      only when every unit got the whole directory.\n"
         "  load-default [DIR] --port COMn\n"
         "      Tells the door unit to load its default settings.\n"
         "  ports\n"

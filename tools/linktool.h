@@ -9,6 +9,8 @@
 #include <QTextStream>
 
 #include <csignal>
+#include <functional>
+#include <memory>
 
 // The companion quorvane-link: sends the settings, the room directory and
 // Load Default from the command line, through the program's own link
@@ -38,6 +40,10 @@ struct Environment
     // Whom the transfer record in the folder's room file names (the
     // operating-system user).
     QString operatorName;
+    // A device and pauses for each door unit (given its COM number) when
+    // several are sent to at once; by default a serial device and sleeping pauses.
+    std::function<std::unique_ptr<SerialPort>(int)> newPort = {};
+    std::function<std::unique_ptr<Pauser>(int)> newPauser = {};
 };
 
 QString usage();

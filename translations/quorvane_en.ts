@@ -78,6 +78,10 @@
         <comment>a port and its device file</comment>
         <translation>%1 is %2</translation>
     </message>
+    <message>
+        <source>Door unit</source>
+        <translation>Door unit</translation>
+    </message>
 </context>
 <context>
     <name>LoginDialog</name>
@@ -220,6 +224,10 @@
     <message>
         <source>状态</source>
         <translation>Status</translation>
+    </message>
+    <message>
+        <source>Download to every door unit…</source>
+        <translation>Download to every door unit…</translation>
     </message>
 </context>
 <context>

@@ -78,6 +78,10 @@
         <comment>a port and its device file</comment>
         <translation>%1 即 %2</translation>
     </message>
+    <message>
+        <source>Door unit</source>
+        <translation>门口机</translation>
+    </message>
 </context>
 <context>
     <name>LoginDialog</name>
@@ -220,6 +224,10 @@
     <message>
         <source>状态</source>
         <translation>状态</translation>
+    </message>
+    <message>
+        <source>Download to every door unit…</source>
+        <translation>下载到每台门口机…</translation>
     </message>
 </context>
 <context>

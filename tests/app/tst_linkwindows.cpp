@@ -1,3 +1,5 @@
+#include "doorunits.h"
+#include "doorunitwatch.h"
 #include "mainwindow.h"
 #include "posixserialport.h"
 #include "program.h"
@@ -110,6 +112,7 @@ private slots:
     void faultsEndInOneMessage();
     void sendersRefusedDuringADownload();
     void refusedDownloadRecorded();
+    void everyDoorUnit();
 
 private:
     QTemporaryDir m_config;
@@ -284,3 +287,51 @@ void TestLinkWindows::refusedDownloadRecorded()
 
 QTEST_MAIN(TestLinkWindows)
 #include "tst_linkwindows.moc"
+
+// One unit: no unit list and no Tools item, as ever. Three: the Connect
+// dialog's port follows the unit chosen, and the download to every unit
+// sends to each pseudo-terminal at once while the unit whose device is
+// missing fails alone with the port's message; the panel counts them.
+void TestLinkWindows::everyDoorUnit()
+{
+    Running program;
+    QVERIFY(!program.main().menuAction(QStringLiteral("mnuDownloadAll"))->isVisible());
+    program.menu("mnuconnect");
+    QVERIFY(!program.inLink<QComboBox>("cboUnit"));
+    program.click("Command2");
+
+    PseudoTerminal ptys[2];
+    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, "Quorvane", "Quorvane");
+    settings.setValue("Ports/COM1", ptys[0].devicePath());
+    settings.setValue("Ports/COM2", ptys[1].devicePath());
+    settings.setValue("Ports/COM3", program.dir.filePath("no-such-device"));
+    settings.sync();
+    const QString roomFile = program.dir.filePath(schema::kDirectoryFile);
+    QVERIFY(doorunits::add(roomFile, "East", 2));
+    QVERIFY(doorunits::add(roomFile, "West", 3));
+    program.objects->doorUnit().reload();
+    QVERIFY(program.main().menuAction(QStringLiteral("mnuDownloadAll"))->isVisible());
+    auto* unit = program.inLink<QComboBox>("cboUnit");
+    QVERIFY(unit && unit->isVisibleTo(program.linkDialog()));
+    emit unit->activated(1);
+    QCOMPARE(program.inLink<QComboBox>("Combo1")->currentText(), QStringLiteral("COM2"));
+    QCOMPARE(program.objects->unit(), 2);
+
+    program.menu("mnuDownloadAll");
+    auto* window = program.main().findChild<QDialog*>(QStringLiteral("unitsProgress"));
+    QVERIFY(window);
+    QStringList lines;
+    for (int i = 1; i <= 3; ++i)
+        lines << window->findChild<QLabel*>(QString("unitLine%1").arg(i))->text();
+    settings.remove("Ports");
+    QCOMPARE(lines.mid(0, 2), (QStringList{"Door unit (COM1): complete, 6 rooms sent",
+                                           "East (COM2): complete, 6 rooms sent"}));
+    QVERIFY2(lines[2].startsWith("West (COM3): nothing sent: 无效的串口号！"),
+             qPrintable(lines[2]));
+    for (PseudoTerminal& pty : ptys)
+        QCOMPARE(pty.readAll().size(), 1 + 6 * 44 + 3);
+    auto* panel = program.main().findChild<QLabel*>(QStringLiteral("sbDoorUnit"));
+    QCOMPARE(panel->text(), QStringLiteral("Door units: 2 of 3 up to date"));
+    QVERIFY2(panel->toolTip().contains("\nWest (COM3): never loaded from this PC"),
+             qPrintable(panel->toolTip()));
+}

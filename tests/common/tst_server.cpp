@@ -3,6 +3,8 @@
 #include "database.h"
 #include "databasesetup.h"
 #include "dbtool.h"
+#include "doorunits.h"
+#include "doorunitstate.h"
 #include "logingate.h"
 #include "operatoradder.h"
 #include "operatorview.h"
@@ -13,6 +15,7 @@
 #include "server.h"
 #include "serversetup.h"
 #include "testdatabase.h"
+#include "transferlog.h"
 
 #include <QCoreApplication>
 #include <QSqlDatabase>
@@ -145,6 +148,33 @@ private slots:
         QVERIFY2(said.contains("127.0.0.1:9/nodb") && said.contains("cannot be reached"),
                  qPrintable(said));
         QVERIFY2(!said.contains("s3cret-pw"), qPrintable(said));
+    }
+
+    // The door units and each unit's record live in the building as in a room file.
+    void doorUnits()
+    {
+        QVERIFY(doorunits::add(roomPath(), "East", 2));
+        QVERIFY(!doorunits::add(roomPath(), "West", 2));
+        TransferLog log(roomPath());
+        TransferRecord sent;
+        sent.started = sent.finished = QDateTime::currentDateTimeUtc();
+        sent.what = TransferRecord::What::Download;
+        QVERIFY(roomimport::readDirectory(roomPath(), sent.rooms));
+        sent.total = sent.sent = int(sent.rooms.size());
+        sent.unit = 2;
+        QVERIFY(log.start(sent));
+        sent.ending = TransferRecord::Ending::Complete;
+        QVERIFY(log.finish(sent));
+        QCOMPARE(DirectoryReport::read(roomPath(), 2)->state.kind, DoorUnitState::Kind::UpToDate);
+        QCOMPARE(DirectoryReport::read(roomPath(), 1)->state.kind,
+                 DoorUnitState::Kind::NeverLoaded);
+        // Each record's rooms are counted while the records are read: none is lost.
+        sent.unit = 1;
+        QVERIFY(log.start(sent));
+        QCOMPARE(log.history()->size(), 2);
+        QVERIFY(doorunits::remove(roomPath(), "East"));
+        QCOMPARE(log.history(0, 2)->size(), 1);
+        QVERIFY(doorunits::read(roomPath(), true)->value(1).removed);
     }
 
     // Another PC's change reaches an open cursor by itself; a row being

@@ -1,4 +1,5 @@
 #include "doorunitdecoder.h"
+#include "doorunits.h"
 #include "linktool.h"
 #include "portdoctor.h"
 #include "posixserialport.h"
@@ -30,6 +31,7 @@ class TestQuorvaneLink : public QObject
 private slots:
     void commands_data();
     void commands();
+    void everyUnitAtOnce();
     void signalsStopADownload_data();
     void signalsStopADownload();
     void doctor();
@@ -159,6 +161,92 @@ void TestQuorvaneLink::commands()
     // Released: the device can be held again at once.
     PosixSerialPort again;
     QCOMPARE(again.open(pty.devicePath(), {}), 0);
+}
+
+namespace {
+
+// The device of one door unit, whose monitor hangs up once `hangUpAfter` bytes went out.
+class HangingPort : public PosixSerialPort
+{
+public:
+    std::function<void()> hangUp;
+    qint64 hangUpAfter = -1;
+    bool write(const QByteArray& bytes) override
+    {
+        if (hangUpAfter >= 0 && (hangUpAfter -= bytes.size()) < 0 && hangUp)
+            std::exchange(hangUp, {})();
+        return PosixSerialPort::write(bytes);
+    }
+};
+
+class SharedPauser : public Pauser
+{
+public:
+    explicit SharedPauser(Pauser& inner) : m_inner(inner) {}
+    void pause(int milliseconds) override { m_inner.pause(milliseconds); }
+
+private:
+    Pauser& m_inner;
+};
+
+} // namespace
+
+// Three door units at once, the monitor of the second hanging up in its
+// second batch: the others get the whole directory with their own pauses,
+// the second stops with the device's message, and each record says which.
+void TestQuorvaneLink::everyUnitAtOnce()
+{
+    QTemporaryDir dir;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
+    PseudoTerminal ptys[3];
+    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, "Quorvane", "Quorvane");
+    for (int i = 0; i < 3; ++i) {
+        QVERIFY(ptys[i].isValid());
+        settings.setValue(QString("Ports/COM%1").arg(i + 1), ptys[i].devicePath());
+    }
+    settings.sync();
+    const QString roomFile = dir.filePath("Inhabitant_telnum.mdb");
+    QList<QVariantList> rooms;
+    for (int i = 1; i <= 12; ++i)
+        rooms << QVariantList{QString::number(100 + i), "13912345678", "", ""};
+    testdb::create(roomFile, schema::directoryTable(), rooms);
+    QVERIFY(doorunits::add(roomFile, "East", 2));
+    QVERIFY(doorunits::add(roomFile, "West", 3));
+
+    RecordingPauser pausers[3];
+    volatile std::sig_atomic_t stop = 0;
+    PosixSerialPort unused;
+    QString out, err;
+    QTextStream outStream(&out), errStream(&err);
+    linktool::Console console{outStream, errStream, false};
+    linktool::Environment environment{unused, pausers[0], &stop, "ana"};
+    environment.newPort = [&](int n) {
+        auto port = std::make_unique<HangingPort>();
+        if (n == 2) {
+            port->hangUpAfter = 1 + 7 * 45;
+            port->hangUp = [&ptys] { ptys[1].closeMaster(); };
+        }
+        return port;
+    };
+    environment.newPauser = [&](int n) { return std::make_unique<SharedPauser>(pausers[n - 1]); };
+    QCOMPARE(linktool::run({"download", dir.path(), "--all"}, console, environment), 2);
+
+    for (int i : {0, 2}) {
+        DoorUnitDecoder decoder;
+        decoder.feed(ptys[i].readAll(), 0);
+        QCOMPARE(decoder.events().last().text, QString("directory end: 12 rooms in 3 batches"));
+        QCOMPARE(pausers[i].pauses.size(), 600); // 200 of 10 ms after each batch
+    }
+    QVERIFY2(err.contains("East: The download stopped: the link to the door unit failed after 7 "
+                          "of 12 rooms were sent.\nThe serial device " +
+                          ptys[1].devicePath() + " stopped accepting data (Input/output error)"),
+             qPrintable(err));
+    QStringList ended;
+    const QList<TransferRecord> records = TransferLog(roomFile).history().value();
+    for (const TransferRecord& r : records)
+        ended << QString("%1 %2").arg(r.unit).arg(r.outcomeText().section(':', 0, 0));
+    ended.sort();
+    QCOMPARE(ended, QStringList({"1 complete", "2 stopped after 7 of 12 rooms", "3 complete"}));
 }
 
 void TestQuorvaneLink::signalsStopADownload_data()

@@ -1,3 +1,4 @@
+#include "doorunits.h"
 #include "doorunitstate.h"
 #include "doorunitwatch.h"
 #include "linkmessages.h"
@@ -10,6 +11,7 @@
 #include "transferlog.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTableWidget>
@@ -146,6 +148,71 @@ private slots:
         for (int row = 0; row < window.rooms()->rowCount(); ++row)
             noted << window.rooms()->item(row, 4)->text();
         QCOMPARE(noted.join(u';'), history);
+    }
+
+    // Each door unit has its own record and marks: a record made before
+    // there were units belongs to the first, a removed unit's stay, and the
+    // panel counts the units up to date only when there are several.
+    void perUnit()
+    {
+        // Written as a program of one unit wrote it, without the unit column.
+        for (const QString& statement : schema::transferRecordStatements())
+            testdb::exec(m_path, statement);
+        testdb::exec(m_path, "INSERT INTO transfer_log (started, finished, what, sent, total, "
+                             "outcome) VALUES ('2026-12-01T10:00:00.000Z', "
+                             "'2026-12-01T10:00:09.000Z', 'download', 1, 1, 'complete')");
+        testdb::exec(m_path, "INSERT INTO transfer_room VALUES (1, 0, '101', '138', '', '')");
+        DoorUnitWatch watch(m_path);
+        watch.update();
+        QCOMPARE(watch.text(), QString("Door unit: up to date"));
+
+        QVERIFY(doorunits::add(m_path, "East", 2));
+        QVERIFY(doorunits::rename(m_path, "door unit", "Main gate"));
+        const Outcome samePort = doorunits::add(m_path, "West", 1);
+        QCOMPARE(samePort.description(),
+                 QString("\"Main gate\" and \"West\" would both be on COM1; "
+                         "one port reaches one door unit. Give one of "
+                         "them another port."));
+        watch.recheck();
+        QCOMPARE(watch.text(), QString("Door units: 1 of 2 up to date"));
+        QVERIFY2(watch.toolTip().contains("\nMain gate (COM1): up to date\nEast (COM2): never "
+                                          "loaded from this PC"),
+                 qPrintable(watch.toolTip()));
+
+        // East gets the rooms with a changed number: its marks differ from the first unit's.
+        TransferLog log(m_path);
+        TransferRecord east = download({{"101", "139", "", ""}});
+        east.unit = 2;
+        QVERIFY(log.start(east));
+        east.ending = TransferRecord::Ending::Complete;
+        QVERIFY(log.finish(east));
+        watch.reload();
+        QCOMPARE(watch.text(), QString("Door units: 1 of 2 up to date"));
+        QCOMPARE(DirectoryReport::read(m_path, 2)->changes.marks,
+                 std::vector<quint8>{DirectoryChanges::Tel1});
+        QCOMPARE(DirectoryReport::read(m_path, 1)->changes.marks,
+                 std::vector<quint8>{DirectoryChanges::Same});
+        QCOMPARE(log.history(0, 2)->size(), 1);
+        QCOMPARE(log.history(0, 1)->value(0).unit, doorunits::kFirstUnit);
+
+        // The history window names each record's unit and shows one unit's on request.
+        TransferHistoryWindow window(m_path);
+        window.reload();
+        QCOMPARE(window.records()->rowCount(), 2);
+        QCOMPARE(window.records()->item(0, 1)->text(), QString("East"));
+        window.unitFilter()->setCurrentIndex(1);
+        emit window.unitFilter()->activated(1);
+        QCOMPARE(window.records()->rowCount(), 1);
+        QCOMPARE(window.records()->item(0, 1)->text(), QString("Main gate"));
+
+        QVERIFY(doorunits::remove(m_path, "Main gate"));
+        watch.recheck();
+        QCOMPARE(watch.text(), QString("Door unit: 1 change not sent (last download %1)")
+                                   .arg(shownTime(east.started)));
+        const QList<DoorUnit> all = doorunits::read(m_path, true).value();
+        QCOMPARE(all.size(), 2);
+        QVERIFY(all[0].removed && all[0].name == "Main gate");
+        QCOMPARE(log.history()->size(), 2);
     }
 
     // Two copies sharing the file both record, read in time order; one

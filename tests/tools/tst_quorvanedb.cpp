@@ -1,6 +1,7 @@
 #include "dbtool.h"
 #include "directorybackup.h"
 #include "testdatabase.h"
+#include "transferlog.h"
 
 #include <QDir>
 #include <QFile>
@@ -474,6 +475,7 @@ private slots:
         QTest::newRow("history, read-only") << "history" << true << 0 << nothing;
         QTest::newRow("changes") << "changes" << false << 1 << never;
         QTest::newRow("changes, read-only") << "changes" << true << 1 << never;
+        QTest::newRow("units") << "units" << false << 0 << "COM1  Door unit\n";
     }
 
     void readingCommandsWriteNothing()
@@ -496,6 +498,65 @@ private slots:
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), before);
         QCOMPARE(entries(), entriesBefore);
+    }
+
+    void units_data()
+    {
+        QTest::addColumn<QStringList>("steps"); // each a command line, its words split by |
+        QTest::addColumn<int>("status");        // of the last step
+        QTest::addColumn<QString>("said");      // what the last step printed
+        const QString east = "units|DIR|add|East|--port|COM2";
+        QTest::newRow("added") << QStringList{east} << 0 << "COM1  Door unit\nCOM2  East\n";
+        QTest::newRow("two units on one port")
+            << QStringList{east, "units|DIR|add|West|--port=com2"} << 1
+            << "\"East\" and \"West\" would both be on COM2; one port reaches one door unit. "
+               "Give one of them another port.\n";
+        QTest::newRow("renamed and moved")
+            << QStringList{"units|DIR|rename|Door unit|Main gate|--port|COM3"} << 0
+            << "COM3  Main gate\n";
+        QTest::newRow("the only unit stays") << QStringList{"units|DIR|remove|Door unit"} << 1
+                                             << "\"Door unit\" is the building's only door unit "
+                                                "and stays; add another before removing it.\n";
+        QTest::newRow("add without a port")
+            << QStringList{"units|DIR|add|East"} << 2 << "units add needs --port COM1 to COM9.\n";
+        // One unit up to date, one never loaded: changes reports both and exits 1.
+        QTest::newRow("changes, a unit behind")
+            << QStringList{east, "changes|DIR"} << 1
+            << "Door unit (COM1): up to date\nEast (COM2): never loaded from this PC\n";
+        QTest::newRow("changes of one unit")
+            << QStringList{east, "changes|DIR|--unit|door unit"} << 0 << "Door unit: up to date\n";
+        QTest::newRow("history of one unit") << QStringList{east, "history|DIR|--unit|East"} << 0
+                                             << "Nothing has been sent to East from ";
+        QTest::newRow("history names a removed unit")
+            << QStringList{east, "units|DIR|remove|Door unit", "history|DIR"} << 0
+            << "  Door unit (removed unit)  -  download (1 rooms)";
+    }
+
+    // The door units of a room file whose one unit got the rooms as they are.
+    void units()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(int, status);
+        QFETCH(QString, said);
+        testdb::create(m_rooms, schema::directoryTable(), {{"101", "138", {}, {}}});
+        TransferLog log(m_rooms);
+        TransferRecord sent;
+        sent.started = sent.finished = QDateTime::currentDateTimeUtc();
+        sent.what = TransferRecord::What::Download;
+        sent.rooms = {{"101", "138", "", ""}};
+        sent.total = sent.sent = 1;
+        QVERIFY(log.start(sent));
+        sent.ending = TransferRecord::Ending::Complete;
+        QVERIFY(log.finish(sent));
+        for (const QString& step : steps) {
+            Session session;
+            const int got = session.run(step.split('|').replaceInStrings("DIR", dir()));
+            if (&step == &steps.last()) {
+                QCOMPARE(got, status);
+                QVERIFY2((session.output + session.errors).contains(said),
+                         qPrintable(session.output + session.errors));
+            }
+        }
     }
 
     // Statements rebuild the file as another program would, without the

@@ -1,0 +1,243 @@
+#include "doorunits.h"
+
+#include "database.h"
+#include "engine/databaseengine.h"
+#include "schema.h"
+#include "server.h"
+
+#include <functional>
+
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+
+// Every statement on door_unit is in this file.
+namespace {
+
+// One connection for one read or change, closed when it goes.
+class UnitsFile
+{
+public:
+    UnitsFile(const QString& path, bool write)
+        : m_path(path), m_name(database::uniqueConnectionName(QStringLiteral("quorvane-units")))
+    {
+        if (!server::isServerPath(path) && database::probe(path) != database::FileKind::Sqlite) {
+            m_error =
+                QStringLiteral("the room file %1 is missing or not an SQLite database").arg(path);
+            return;
+        }
+        if (const QSqlError error = database::connect(
+                path, m_name, write ? database::Access::AsFound : database::Access::ReadOnly, 250);
+            error.isValid())
+            m_error = database::plainError(error, path);
+    }
+    ~UnitsFile() { database::close(m_name); }
+    Q_DISABLE_COPY_MOVE(UnitsFile)
+
+    QSqlDatabase db() const { return QSqlDatabase::database(m_name, false); }
+    const QString& error() const { return m_error; }
+    Outcome failed(const QSqlQuery& q) const
+    {
+        return Outcome::failure(database::plainError(q.lastError(), m_path));
+    }
+
+private:
+    QString m_path;
+    QString m_name;
+    QString m_error;
+};
+
+Expected<QList<DoorUnit>> readFrom(const UnitsFile& file, bool withRemoved)
+{
+    const QSqlDatabase db = file.db();
+    if (engine::of(db).tableShape(db, QStringLiteral("door_unit")).columns.isEmpty())
+        return QList<DoorUnit>{{doorunits::kFirstUnit, doorunits::kFirstName, 1, false}};
+    QSqlQuery q(file.db());
+    if (!q.exec(QStringLiteral("SELECT id, name, port, removed FROM door_unit ORDER BY id")))
+        return file.failed(q);
+    QList<DoorUnit> units;
+    while (q.next()) {
+        DoorUnit unit{q.value(0).toLongLong(), q.value(1).toString(), q.value(2).toInt(),
+                      q.value(3).toInt() != 0};
+        if (withRemoved || !unit.removed)
+            units << unit;
+    }
+    return units;
+}
+
+QString nameProblem(const QString& name)
+{
+    if (name.trimmed().isEmpty())
+        return QStringLiteral("A door unit needs a name, such as \"Main gate\".");
+    if (name != name.trimmed())
+        return QStringLiteral("The name \"%1\" begins or ends with blanks; name the unit "
+                              "without them.")
+            .arg(name);
+    if (name.size() > doorunits::kLongestName)
+        return QStringLiteral("The name \"%1\" is longer than %2 characters.")
+            .arg(name)
+            .arg(doorunits::kLongestName);
+    return {};
+}
+
+// Why the list cannot be as given: two units of one name or on one port.
+QString listProblem(const QList<DoorUnit>& units)
+{
+    for (qsizetype i = 0; i < units.size(); ++i) {
+        for (qsizetype j = 0; j < i; ++j) {
+            if (units[i].name.compare(units[j].name, Qt::CaseInsensitive) == 0)
+                return QStringLiteral("There is already a door unit named \"%1\".")
+                    .arg(units[j].name);
+            if (units[i].port == units[j].port)
+                return QStringLiteral("\"%1\" and \"%2\" would both be on COM%3; one port "
+                                      "reaches one door unit. Give one of them another port.")
+                    .arg(units[j].name, units[i].name)
+                    .arg(units[i].port);
+        }
+    }
+    return {};
+}
+
+// Runs a change of the list in one transaction: the table is made and the
+// first unit written when missing, then change() checks the live units as
+// they would be and writes them, or refuses.
+using Change = std::function<Outcome(QList<DoorUnit>& units, QSqlQuery& q)>;
+
+Outcome changeList(const QString& path, const Change& change)
+{
+    UnitsFile file(path, true);
+    if (!file.error().isEmpty())
+        return Outcome::failure(file.error());
+    const QSqlDatabase db = file.db();
+    const engine::DatabaseEngine& dialect = engine::of(db);
+    QSqlQuery q(db);
+    if (!q.exec(dialect.beginWrite()))
+        return file.failed(q);
+    const auto rollBack = [&](Outcome outcome) {
+        QSqlQuery(file.db()).exec(QStringLiteral("ROLLBACK"));
+        return outcome;
+    };
+    for (const QString& statement : schema::doorUnitStatements()) {
+        if (!q.exec(dialect.translate(statement)))
+            return rollBack(file.failed(q));
+    }
+    // No other writer comes between reading the list and writing it.
+    if (!q.exec(dialect.lockForWrite(QStringLiteral("door_unit"))))
+        return rollBack(file.failed(q));
+    if (!q.exec(QStringLiteral("SELECT count(*) FROM door_unit")) || !q.next())
+        return rollBack(file.failed(q));
+    const bool empty = q.value(0).toLongLong() == 0;
+    q.finish(); // a server connection holds one result at a time
+    if (empty) {
+        q.prepare(QStringLiteral("INSERT INTO door_unit (name, port, removed) VALUES (?, ?, 0)"));
+        q.addBindValue(doorunits::kFirstName);
+        q.addBindValue(1);
+        if (!q.exec())
+            return rollBack(file.failed(q));
+    }
+    Expected<QList<DoorUnit>> units = readFrom(file, false);
+    if (!units)
+        return rollBack(units.outcome());
+    if (Outcome changed = change(*units, q); !changed)
+        return rollBack(changed);
+    if (!q.exec(QStringLiteral("COMMIT")))
+        return rollBack(file.failed(q));
+    return Outcome::success();
+}
+
+} // namespace
+
+QString DoorUnit::shownName() const
+{
+    return QStringLiteral("%1 (COM%2)").arg(name).arg(port);
+}
+
+namespace doorunits {
+
+int portNumber(QString text)
+{
+    if (text.startsWith(QStringLiteral("COM"), Qt::CaseInsensitive))
+        text = text.mid(3);
+    return text.size() == 1 && text[0] >= u'1' && text[0] <= u'9' ? text[0].unicode() - u'0' : 0;
+}
+
+Expected<QList<DoorUnit>> read(const QString& path, bool withRemoved)
+{
+    UnitsFile file(path, false);
+    if (!file.error().isEmpty())
+        return Outcome::failure(file.error());
+    return readFrom(file, withRemoved);
+}
+
+Expected<DoorUnit> find(const QList<DoorUnit>& units, const QString& name)
+{
+    QStringList names;
+    for (const DoorUnit& unit : units) {
+        if (unit.name.compare(name, Qt::CaseInsensitive) == 0)
+            return unit;
+        names << QStringLiteral("\"%1\"").arg(unit.name);
+    }
+    return Outcome::failure(QStringLiteral("There is no door unit named \"%1\"; the units are %2.")
+                                .arg(name, names.join(QStringLiteral(", "))));
+}
+
+Outcome add(const QString& path, const QString& name, int port)
+{
+    if (const QString problem = nameProblem(name); !problem.isEmpty())
+        return Outcome::failure(problem);
+    return changeList(path, [&](QList<DoorUnit>& units, QSqlQuery& q) {
+        units << DoorUnit{0, name, port, false};
+        if (const QString problem = listProblem(units); !problem.isEmpty())
+            return Outcome::failure(problem);
+        q.prepare(QStringLiteral("INSERT INTO door_unit (name, port, removed) VALUES (?, ?, 0)"));
+        q.addBindValue(name);
+        q.addBindValue(port);
+        return q.exec() ? Outcome::success()
+                        : Outcome::failure(database::plainError(q.lastError(), path));
+    });
+}
+
+Outcome rename(const QString& path, const QString& oldName, const QString& newName, int port)
+{
+    if (const QString problem = nameProblem(newName); !problem.isEmpty())
+        return Outcome::failure(problem);
+    return changeList(path, [&](QList<DoorUnit>& units, QSqlQuery& q) {
+        const Expected<DoorUnit> unit = find(units, oldName);
+        if (!unit)
+            return unit.outcome();
+        for (DoorUnit& u : units) {
+            if (u.id == unit->id) {
+                u.name = newName;
+                u.port = port > 0 ? port : u.port;
+            }
+        }
+        if (const QString problem = listProblem(units); !problem.isEmpty())
+            return Outcome::failure(problem);
+        q.prepare(QStringLiteral("UPDATE door_unit SET name = ?, port = ? WHERE id = ?"));
+        q.addBindValue(newName);
+        q.addBindValue(port > 0 ? port : unit->port);
+        q.addBindValue(unit->id);
+        return q.exec() ? Outcome::success()
+                        : Outcome::failure(database::plainError(q.lastError(), path));
+    });
+}
+
+Outcome remove(const QString& path, const QString& name)
+{
+    return changeList(path, [&](QList<DoorUnit>& units, QSqlQuery& q) {
+        const Expected<DoorUnit> unit = find(units, name);
+        if (!unit)
+            return unit.outcome();
+        if (units.size() == 1)
+            return Outcome::failure(
+                QStringLiteral("\"%1\" is the building's only door unit and stays; add another "
+                               "before removing it.")
+                    .arg(unit->name));
+        q.prepare(QStringLiteral("UPDATE door_unit SET removed = 1 WHERE id = ?"));
+        q.addBindValue(unit->id);
+        return q.exec() ? Outcome::success()
+                        : Outcome::failure(database::plainError(q.lastError(), path));
+    });
+}
+
+} // namespace doorunits

@@ -1,0 +1,125 @@
+#include "unitsdownload.h"
+
+#include "connectcontroller.h"
+#include "directorydownload.h"
+#include "recordcursor.h"
+#include "schema.h"
+#include "seriallink.h"
+#include "transferlog.h"
+#include "transferrecorder.h"
+
+#include <QMap>
+
+UnitsDownload::UnitsDownload(QString roomFile, QList<DoorUnit> units, QString operatorName,
+                             PortMaker newPort, PauserMaker newPauser)
+    : m_roomFile(std::move(roomFile)), m_operatorName(std::move(operatorName)),
+      m_newPort(std::move(newPort)), m_newPauser(std::move(newPauser))
+{
+    for (const DoorUnit& unit : units)
+        m_lines.append(Line{unit, {}, 0, 0, false, false, {}});
+}
+
+UnitsDownload::~UnitsDownload()
+{
+    wait();
+}
+
+void UnitsDownload::start()
+{
+    // The record gains its unit column here, once, rather than by each thread at once.
+    if (TransferLog::notRecordable(m_roomFile).isEmpty())
+        TransferLog(m_roomFile).open();
+    // Units that share a port (the list refuses it) would take turns on it.
+    QMap<int, std::vector<int>> byPort;
+    for (int i = 0; i < m_lines.size(); ++i)
+        byPort[m_lines[i].unit.port].push_back(i);
+    m_running = int(byPort.size());
+    for (const std::vector<int>& indices : byPort) {
+        m_threads.emplace_back([this, indices] {
+            for (const int i : indices)
+                runUnit(i);
+            --m_running;
+        });
+    }
+}
+
+void UnitsDownload::wait()
+{
+    for (std::thread& thread : m_threads) {
+        if (thread.joinable())
+            thread.join();
+    }
+    m_threads.clear();
+}
+
+QList<UnitsDownload::Line> UnitsDownload::lines() const
+{
+    const std::lock_guard lock(m_mutex);
+    return m_lines;
+}
+
+bool UnitsDownload::allDone() const
+{
+    const std::lock_guard lock(m_mutex);
+    return std::all_of(m_lines.begin(), m_lines.end(),
+                       [](const Line& line) { return line.finished && line.result.done(); });
+}
+
+void UnitsDownload::setLine(int index, const std::function<void(Line&)>& change, bool notify)
+{
+    {
+        const std::lock_guard lock(m_mutex);
+        change(m_lines[index]);
+    }
+    if (m_changed && notify)
+        m_changed(index);
+}
+
+void UnitsDownload::runUnit(int index)
+{
+    const DoorUnit unit = lines().at(index).unit;
+    const std::unique_ptr<SerialPort> port = m_newPort(unit);
+    const std::unique_ptr<Pauser> pauser = m_newPauser(unit);
+    SerialLink link(*port, *pauser);
+    link.setRecording({m_roomFile, m_operatorName, {}, unit.id});
+    const auto end = [&](LinkResult result) {
+        result.port = unit.port;
+        link.close();
+        setLine(index, [&](Line& line) {
+            line.device = link.device();
+            line.finished = true;
+            line.result = result;
+        });
+    };
+    const LinkResult opened =
+        ConnectController(link).toggle(QStringLiteral("COM%1").arg(unit.port));
+    if (!opened.done()) {
+        LinkResult refused = opened;
+        refused.command = LinkResult::Command::Download;
+        return end(TransferRecorder(link, TransferRecord::What::Download).refused(refused));
+    }
+    // Each thread reads the rooms through a connection of its own.
+    RecordCursor rooms(schema::directoryTable());
+    rooms.open(m_roomFile);
+    const auto progress = [&](const DirectoryDownload::Progress& p) {
+        setLine(
+            index,
+            [&](Line& line) {
+                line.device = link.device();
+                line.started = true;
+                line.sent = p.sent;
+                line.total = p.total;
+            },
+            !p.finished); // the end is told once, with how it ended
+    };
+    const LinkResult result =
+        DirectoryDownload(
+            link, rooms,
+            [&rooms] {
+                return RoomRecord{rooms.field(0), rooms.field(1), rooms.field(2), rooms.field(3)};
+            },
+            progress)
+            .run();
+    rooms.close();
+    end(result);
+}
