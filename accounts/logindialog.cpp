@@ -15,7 +15,7 @@ LoginDialog::LoginDialog(const QString& appDir, MessageSink& messages, QWidget* 
     : QDialog(parent, operatorform::kFrame), m_messages(messages)
 {
     setObjectName(QStringLiteral("frmLogin"));
-    setWindowTitle(QStringLiteral("User log in"));
+    setWindowTitle(tr("User log in"));
     setProperty("tag", QStringLiteral("1037"));
     // The labels are 72 pixels wide: the classic 8-point dialog face fits them.
     QFont face = font();
@@ -23,20 +23,19 @@ LoginDialog::LoginDialog(const QString& appDir, MessageSink& messages, QWidget* 
     setFont(face);
 
     const auto boxes = operatorform::addBoxes(
-        this, {QStringLiteral("User(&U):"), {105, 150, 1080, 248}, {1305, 135, 2325, 270}},
-        {QStringLiteral("Password(&P):"), {105, 540, 1080, 248}, {1320, 525, 2325, 270}},
+        this, {tr("User(&U):"), {105, 150, 1080, 248}, {1305, 135, 2325, 270}},
+        {tr("Password(&P):"), {105, 540, 1080, 248}, {1320, 525, 2325, 270}},
         schema::kOperatorWidth);
     m_user = boxes.user;
     m_password = boxes.password;
     findChild<QLabel*>(QStringLiteral("Label1"))->setProperty("tag", QStringLiteral("1038"));
     findChild<QLabel*>(QStringLiteral("Label2"))->setProperty("tag", QStringLiteral("1039"));
 
-    m_okButton =
-        operatorform::addButton(this, "cmdOK", QStringLiteral("OK"), {480, 1020, 1140, 360});
+    m_okButton = operatorform::addButton(this, "cmdOK", tr("OK"), {480, 1020, 1140, 360});
     m_okButton->setDefault(true);
     m_okButton->setProperty("tag", QStringLiteral("1040"));
-    m_cancelButton = operatorform::addButton(this, "cmdCancel", QStringLiteral("Cancel"),
-                                             {2100, 1020, 1140, 360});
+    m_cancelButton =
+        operatorform::addButton(this, "cmdCancel", tr("Cancel"), {2100, 1020, 1140, 360});
     m_cancelButton->setProperty("tag", QStringLiteral("1041"));
 
     // The current row's fields, never shown.
@@ -101,8 +100,8 @@ void LoginDialog::lookUpName(bool duringPress)
 
 void LoginDialog::showNameRefused()
 {
-    m_messages.show(QStringLiteral("用户名不存在,请重新输入"), QStringLiteral("输入用户出错"),
-                    MessageSink::Icon::None);
+    //: The typed operator name is not in the operator table.
+    m_messages.show(tr("用户名不存在,请重新输入"), tr("输入用户出错"), MessageSink::Icon::None);
 }
 
 void LoginDialog::confirm()
@@ -113,8 +112,8 @@ void LoginDialog::confirm()
         done(QDialog::Accepted);
         return;
     }
-    m_messages.show(QStringLiteral("密码错误，再试一次！"), QStringLiteral("登录"),
-                    MessageSink::Icon::None);
+    //: The PIN does not match the operator's; the title is the dialog's name, "log in".
+    m_messages.show(tr("密码错误，再试一次！"), tr("登录"), MessageSink::Icon::None);
     m_password->setFocus();
     m_password->setSelection(0, int(m_password->text().size()));
 }

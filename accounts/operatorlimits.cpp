@@ -1,5 +1,6 @@
 #include "operatorlimits.h"
 
+#include <QCoreApplication>
 #include <QStringDecoder>
 #include <QStringList>
 
@@ -7,10 +8,17 @@ namespace operatorlimits {
 
 namespace {
 
+QString who(Field field)
+{
+    return field == Field::Pin ? QCoreApplication::translate("operatorlimits", "The PIN")
+                               : QCoreApplication::translate("operatorlimits", "The name");
+}
+
 QString subject(const QString& text, Field field)
 {
-    return field == Field::Pin ? QStringLiteral("The PIN")
-                               : QStringLiteral("The name \"%1\"").arg(text);
+    return field == Field::Pin
+               ? QCoreApplication::translate("operatorlimits", "The PIN")
+               : QCoreApplication::translate("operatorlimits", "The name \"%1\"").arg(text);
 }
 
 } // namespace
@@ -18,24 +26,28 @@ QString subject(const QString& text, Field field)
 QString refusal(const QString& text, Field field)
 {
     if (text.contains(QChar::ReplacementCharacter))
-        return QStringLiteral("%1 is not valid UTF-8 text.")
-            .arg(field == Field::Pin ? QStringLiteral("The PIN") : QStringLiteral("The name"));
+        return QCoreApplication::translate("operatorlimits", "%1 is not valid UTF-8 text.")
+            .arg(who(field));
     for (const QChar c : text) {
         if (c.category() == QChar::Other_Control)
-            return QStringLiteral("%1 holds a control character (U+%2), which the login box cannot "
-                                  "take.")
-                .arg(field == Field::Pin ? QStringLiteral("The PIN") : QStringLiteral("The name"))
+            return QCoreApplication::translate(
+                       "operatorlimits",
+                       "%1 holds a control character (U+%2), which the login box cannot take.")
+                .arg(who(field))
                 .arg(
                     QString::number(c.unicode(), 16).toUpper().rightJustified(4, QLatin1Char('0')));
     }
     // The login box counts UTF-16 units, as the text's own size does.
     if (const auto length = text.size(); length > schema::kOperatorWidth)
-        return QStringLiteral("%1 is %2 characters long; the login box takes at most %3%4.")
+        return QCoreApplication::translate(
+                   "operatorlimits", "%1 is %2 characters long; the login box takes at most %3%4.")
             .arg(subject(text, field))
             .arg(length)
             .arg(schema::kOperatorWidth)
             .arg(int(text.toUcs4().size()) < length
-                     ? QStringLiteral(" (an emoji or other character beyond U+FFFF counts as two)")
+                     ? QCoreApplication::translate(
+                           "operatorlimits",
+                           " (an emoji or other character beyond U+FFFF counts as two)")
                      : QString());
     return {};
 }
@@ -58,8 +70,10 @@ Outcome check(const QString& name, const QString& pin)
     }
     if (problems.isEmpty())
         return Outcome::success();
-    problems << QStringLiteral("Such an operator could never log in. Nothing was saved; change it "
-                               "and try again.");
+    problems << QCoreApplication::translate(
+        "operatorlimits",
+        "Such an operator could never log in. Nothing was saved; change it and try "
+        "again.");
     return Outcome::failure(problems.join(QLatin1Char('\n')));
 }
 

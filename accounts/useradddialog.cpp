@@ -14,21 +14,20 @@ UserAddDialog::UserAddDialog(RecordCursor& view, MessageSink& messages, QWidget*
     : QDialog(parent, operatorform::kFrame), m_adder(view), m_messages(messages)
 {
     setObjectName(QStringLiteral("frmUserADD"));
-    setWindowTitle(QStringLiteral("User ADD"));
+    setWindowTitle(tr("User ADD"));
     setAttribute(Qt::WA_DeleteOnClose);
 
     // The boxes take any length; the store refuses what the login could not take.
     const auto boxes = operatorform::addBoxes(
-        this, {QStringLiteral("New Client(&U):"), {105, 150, 1320, 270}, {1440, 135, 2325, 345}},
-        {QStringLiteral("PIN(&P):"), {105, 540, 1080, 270}, {1440, 525, 2325, 345}}, 32767);
+        this, {tr("New Client(&U):"), {105, 150, 1320, 270}, {1440, 135, 2325, 345}},
+        {tr("PIN(&P):"), {105, 540, 1080, 270}, {1440, 525, 2325, 345}}, 32767);
     m_user = boxes.user;
     m_password = boxes.password;
 
-    m_okButton =
-        operatorform::addButton(this, "cmdOK", QStringLiteral("OK"), {480, 1200, 1140, 390});
+    m_okButton = operatorform::addButton(this, "cmdOK", tr("OK"), {480, 1200, 1140, 390});
     m_okButton->setDefault(true);
-    m_cancelButton = operatorform::addButton(this, "cmdCancel", QStringLiteral("Cancel"),
-                                             {1920, 1200, 1140, 390});
+    m_cancelButton =
+        operatorform::addButton(this, "cmdCancel", tr("Cancel"), {1920, 1200, 1140, 390});
 
     setTabOrder(m_user, m_password);
     setTabOrder(m_password, m_okButton);
@@ -44,7 +43,7 @@ UserAddDialog::UserAddDialog(RecordCursor& view, MessageSink& messages, QWidget*
 void UserAddDialog::confirm()
 {
     if (Outcome saved = m_adder.save(m_user->text(), m_password->text()); !saved) {
-        m_messages.show(QStringLiteral("The operator was not added.\n%1").arg(saved.description()),
+        m_messages.show(tr("The operator was not added.\n%1").arg(saved.description()),
                         kApplicationTitle, MessageSink::Icon::Exclamation);
         return;
     }

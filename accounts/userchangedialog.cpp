@@ -15,24 +15,25 @@ UserChangeDialog::UserChangeDialog(const QString& appDir, const changerecord::Ac
       m_editor(*m_view)
 {
     setObjectName(QStringLiteral("frmLogchg"));
-    setWindowTitle(QStringLiteral("User Change"));
+    setWindowTitle(tr("User Change"));
     setAttribute(Qt::WA_DeleteOnClose);
     m_view->setObjectName(QStringLiteral("Data1"));
 
     // The boxes take any length; the store refuses what the login could not take.
     const auto boxes = operatorform::addBoxes(
-        this, {QStringLiteral("User Name(&U):"), {105, 150, 1320, 270}, {1560, 135, 2325, 345}},
-        {QStringLiteral("PIN(&P):"), {105, 540, 1080, 270}, {1560, 525, 2325, 345}}, 32767);
+        this, {tr("User Name(&U):"), {105, 150, 1320, 270}, {1560, 135, 2325, 345}},
+        {tr("PIN(&P):"), {105, 540, 1080, 270}, {1560, 525, 2325, 345}}, 32767);
     m_user = boxes.user;
     m_password = boxes.password;
 
-    m_nextButton =
-        operatorform::addButton(this, "cmdNext", QStringLiteral("Next"), {120, 1020, 1140, 390});
+    m_nextButton = operatorform::addButton(this, "cmdNext", tr("Next"), {120, 1020, 1140, 390});
     m_nextButton->setDefault(true);
-    m_deleteButton = operatorform::addButton(this, "cmdDelete", QStringLiteral("Delete"),
-                                             {1440, 1020, 1140, 390});
-    m_changeButton = operatorform::addButton(this, "Command1", QStringLiteral("Change"),
-                                             {2760, 1019, 1140, 390});
+    //: Deletes the operator shown
+    m_deleteButton =
+        operatorform::addButton(this, "cmdDelete", tr("Delete"), {1440, 1020, 1140, 390});
+    //: Closes the dialog, keeping the change typed
+    m_changeButton =
+        operatorform::addButton(this, "Command1", tr("Change"), {2760, 1019, 1140, 390});
 
     setTabOrder(m_user, m_password);
     setTabOrder(m_password, m_nextButton);
@@ -95,7 +96,7 @@ void UserChangeDialog::closeEvent(QCloseEvent* event)
     // typed; closing again discards it.
     if (Outcome closed = m_editor.finish(); !closed) {
         if (m_closePolicy.refuse()) {
-            m_messages.show(QStringLiteral("The change was not saved:\n%1%2")
+            m_messages.show(tr("The change was not saved:\n%1%2")
                                 .arg(closed.description(), ClosePolicy::stayOpenText()),
                             kApplicationTitle, MessageSink::Icon::Exclamation);
             event->ignore();

@@ -14,13 +14,13 @@ FirstStartDialog::FirstStartDialog(FirstStart& start, QWidget* parent)
     : QDialog(parent), m_start(start)
 {
     setObjectName(QStringLiteral("frmFirstStart"));
-    setWindowTitle(QStringLiteral("Quorvane — first start"));
+    setWindowTitle(tr("Quorvane — first start"));
 
-    auto* intro = new QLabel(
-        QStringLiteral("Quorvane keeps its operators and rooms in two databases in\n%1\n"
-                       "(%2). Neither exists yet. Create both now, with the first operator?")
-            .arg(m_start.folder().path, datafolder::ruleText(m_start.folder().rule)),
-        this);
+    auto* intro =
+        new QLabel(tr("Quorvane keeps its operators and rooms in two databases in\n%1\n"
+                      "(%2). Neither exists yet. Create both now, with the first operator?")
+                       .arg(m_start.folder().path, datafolder::ruleText(m_start.folder().rule)),
+                   this);
     intro->setWordWrap(true);
     intro->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
@@ -36,9 +36,9 @@ FirstStartDialog::FirstStartDialog(FirstStart& start, QWidget* parent)
     m_pin = box("txtPassword", true);
     m_again = box("txtPasswordAgain", true);
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("&Operator name:"), m_name);
-    form->addRow(QStringLiteral("&PIN:"), m_pin);
-    form->addRow(QStringLiteral("PIN &again:"), m_again);
+    form->addRow(tr("&Operator name:"), m_name);
+    form->addRow(tr("&PIN:"), m_pin);
+    form->addRow(tr("PIN &again:"), m_again);
 
     m_problem = new QLabel(this);
     m_problem->setObjectName(QStringLiteral("lblProblem"));
@@ -47,8 +47,7 @@ FirstStartDialog::FirstStartDialog(FirstStart& start, QWidget* parent)
     m_problem->hide();
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
-    QPushButton* createButton =
-        buttons->addButton(QStringLiteral("&Create"), QDialogButtonBox::AcceptRole);
+    QPushButton* createButton = buttons->addButton(tr("&Create"), QDialogButtonBox::AcceptRole);
     createButton->setObjectName(QStringLiteral("cmdCreate"));
     createButton->setDefault(true);
     connect(createButton, &QPushButton::clicked, this, &FirstStartDialog::create);

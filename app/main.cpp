@@ -2,6 +2,7 @@
 #include "datafolder.h"
 #include "firststart.h"
 #include "firststartdialog.h"
+#include "language.h"
 #include "server.h"
 #include "settingsstore.h"
 #include "startup.h"
@@ -36,7 +37,10 @@ const char kHelp[] =
     "                   connection URI or service=NAME; before QUORVANE_DATABASE and\n"
     "                   QUORVANE_DATABASE under [Database] in the settings file).\n"
     "  --building <name> The building on that server (before QUORVANE_BUILDING and\n"
-    "                   QUORVANE_BUILDING under [Database] in the settings file).\n";
+    "                   QUORVANE_BUILDING under [Database] in the settings file).\n"
+    "  --language <code> Show the texts in this language (en, zh_CN) instead of the\n"
+    "                   locale's (LANGUAGE, LC_ALL, LC_MESSAGES, LANG); a language\n"
+    "                   without a catalogue keeps the program's own texts.\n";
 
 const char kQtOptions[] = "Qt's own options, such as -platform, -style, -stylesheet and "
                           "-geometry, are passed to Qt.\n";
@@ -76,6 +80,7 @@ struct Options
     QString data;
     QString database;
     QString building;
+    QString language;
 };
 
 // Our own options may be written with one dash or two ("-help", "--data"),
@@ -89,7 +94,7 @@ QString parse(const QStringList& arguments, Options& options)
         [](const QString& option, bool) -> commandline::Kind {
             const QString name = commandline::bareName(option);
             if (name == QLatin1String("data") || name == QLatin1String("database") ||
-                name == QLatin1String("building"))
+                name == QLatin1String("building") || name == QLatin1String("language"))
                 return commandline::Takes::Value;
             if (flags.contains(name) || isQtOption(name))
                 return commandline::Takes::Nothing;
@@ -97,6 +102,12 @@ QString parse(const QStringList& arguments, Options& options)
         },
         [&options](const QString& option, const std::optional<QString>& value) {
             const QString name = commandline::bareName(option);
+            if (name == QLatin1String("language")) {
+                options.language = *value;
+                return value->isEmpty() ? QStringLiteral("--language needs a code, such as en or "
+                                                         "zh_CN.")
+                                        : QString();
+            }
             if (name == QLatin1String("data") || name == QLatin1String("database") ||
                 name == QLatin1String("building")) {
                 (name == QLatin1String("data")       ? options.data
@@ -175,6 +186,14 @@ int main(int argc, char* argv[])
     QApplication::setOrganizationName(QString::fromLatin1(settingsstore::kName));
     QApplication::setApplicationVersion(QStringLiteral(QUORVANE_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("org.quorvane.Quorvane"));
+    // A language asked for by name that has no catalogue is told, and the
+    // program goes on with its own texts.
+    if (language::install(options.language).isEmpty() && !options.language.isEmpty())
+        std::fprintf(stderr,
+                     "quorvane: no catalogue for the language '%s' in %s; the texts stay as they "
+                     "are.\n",
+                     qPrintable(options.language),
+                     qPrintable(language::folders().join(QStringLiteral(" or "))));
     const datafolder::Choice folder = chosenFolder(options.data);
 
     // The dialogs stay hidden rather than closed; only the end of the main

@@ -77,65 +77,65 @@ void MainWindow::buildMenus()
         return m;
     };
 
-    QMenu* file = menu(bar, "mnufile", QStringLiteral("File"));
-    connect(item(file, "mnuNew", QStringLiteral("New")), &QAction::triggered, this,
-            &MainWindow::onNew);
-    QAction* download = item(file, "mnuDownload", QStringLiteral("Down load file"));
+    QMenu* file = menu(bar, "mnufile", tr("File"));
+    //: File menu: opens the room directory window
+    connect(item(file, "mnuNew", tr("New")), &QAction::triggered, this, &MainWindow::onNew);
+    QAction* download = item(file, "mnuDownload", tr("Down load file"));
     download->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
     // Where the menus work: the main window and the directory window inside
     // it, not the modeless dialogs.
     download->setShortcutContext(Qt::WindowShortcut);
     connect(download, &QAction::triggered, this, &MainWindow::downloadRequested);
-    connect(item(file, "mnuExit", QStringLiteral("Exit")), &QAction::triggered, this,
-            &MainWindow::close);
+    connect(item(file, "mnuExit", tr("Exit")), &QAction::triggered, this, &MainWindow::close);
 
     // Nothing enables the Edit menu, so none of its items can be chosen.
-    QMenu* edit = menu(bar, "mnuEdit", QStringLiteral("Edit"));
+    QMenu* edit = menu(bar, "mnuEdit", tr("Edit"));
     edit->menuAction()->setEnabled(false);
     edit->setEnabled(false);
-    item(edit, "mnucopy", QStringLiteral("Copy"))->setEnabled(false);
-    item(edit, "mnuPaste", QStringLiteral("Paste"))->setEnabled(false);
-    item(edit, "mnuDel", QStringLiteral("Delete"));
-    item(edit, "mnuEditR", QStringLiteral("Edit Room"));
+    item(edit, "mnucopy", tr("Copy"))->setEnabled(false);
+    item(edit, "mnuPaste", tr("Paste"))->setEnabled(false);
+    //: Edit menu: deletes a room
+    item(edit, "mnuDel", tr("Delete"));
+    item(edit, "mnuEditR", tr("Edit Room"));
 
-    QMenu* setting = menu(bar, "mnuSet", QStringLiteral("Setting"));
-    QMenu* security = setting->addMenu(QStringLiteral("User Password Set"));
+    QMenu* setting = menu(bar, "mnuSet", tr("Setting"));
+    QMenu* security = setting->addMenu(tr("User Password Set"));
     security->setObjectName(QStringLiteral("mnuPCSecurity"));
     security->menuAction()->setObjectName(QStringLiteral("mnuPCSecurity"));
-    connect(item(security, "mnuAddUser", QStringLiteral("Add User")), &QAction::triggered, this,
+    connect(item(security, "mnuAddUser", tr("Add User")), &QAction::triggered, this,
             &MainWindow::addUserRequested);
-    connect(item(security, "mnuEU", QStringLiteral("Edit User")), &QAction::triggered, this,
+    connect(item(security, "mnuEU", tr("Edit User")), &QAction::triggered, this,
             &MainWindow::editUserRequested);
-    connect(item(setting, "mnuLD", QStringLiteral("Load Default")), &QAction::triggered, this,
+    connect(item(setting, "mnuLD", tr("Load Default")), &QAction::triggered, this,
             &MainWindow::loadDefaultRequested);
 
     // A menu-bar command without items.
-    QAction* connectItem = bar->addAction(QStringLiteral("Connect"));
+    //: Menu bar: opens the dialog that connects to the door unit
+    QAction* connectItem = bar->addAction(tr("Connect"));
     connectItem->setObjectName(QStringLiteral("mnuconnect"));
     connect(connectItem, &QAction::triggered, this, &MainWindow::connectRequested);
 
     // Right of Connect, after everything the window had before.
-    QMenu* tools = menu(bar, "mnuTools", QStringLiteral("Tools"));
-    connect(item(tools, "mnuTransferHistory", QStringLiteral("Transfer history…")),
-            &QAction::triggered, this, &MainWindow::transferHistoryRequested);
-    connect(item(tools, "mnuChangeRecord", QStringLiteral("Change record…")), &QAction::triggered,
-            this, &MainWindow::changeRecordRequested);
+    QMenu* tools = menu(bar, "mnuTools", tr("Tools"));
+    connect(item(tools, "mnuTransferHistory", tr("Transfer history…")), &QAction::triggered, this,
+            &MainWindow::transferHistoryRequested);
+    connect(item(tools, "mnuChangeRecord", tr("Change record…")), &QAction::triggered, this,
+            &MainWindow::changeRecordRequested);
     // Shown only when the building has more than one door unit.
-    QAction* downloadAll =
-        item(tools, "mnuDownloadAll", QStringLiteral("Download to every door unit…"));
+    QAction* downloadAll = item(tools, "mnuDownloadAll", tr("Download to every door unit…"));
     downloadAll->setVisible(false);
     connect(downloadAll, &QAction::triggered, this, &MainWindow::downloadAllRequested);
     tools->addSeparator();
-    connect(item(tools, "mnuImportRooms", QStringLiteral("Import rooms…")), &QAction::triggered,
-            this, &MainWindow::importRoomsRequested);
-    connect(item(tools, "mnuExportRooms", QStringLiteral("Export rooms…")), &QAction::triggered,
-            this, &MainWindow::exportRoomsRequested);
-    connect(item(tools, "mnuPrintRooms", QStringLiteral("Print room list…")), &QAction::triggered,
-            this, &MainWindow::printRoomsRequested);
+    connect(item(tools, "mnuImportRooms", tr("Import rooms…")), &QAction::triggered, this,
+            &MainWindow::importRoomsRequested);
+    connect(item(tools, "mnuExportRooms", tr("Export rooms…")), &QAction::triggered, this,
+            &MainWindow::exportRoomsRequested);
+    connect(item(tools, "mnuPrintRooms", tr("Print room list…")), &QAction::triggered, this,
+            &MainWindow::printRoomsRequested);
     tools->addSeparator();
-    connect(item(tools, "mnuBackup", QStringLiteral("Back up…")), &QAction::triggered, this,
+    connect(item(tools, "mnuBackup", tr("Back up…")), &QAction::triggered, this,
             &MainWindow::backupRequested);
-    connect(item(tools, "mnuRestore", QStringLiteral("Restore…")), &QAction::triggered, this,
+    connect(item(tools, "mnuRestore", tr("Restore…")), &QAction::triggered, this,
             &MainWindow::restoreRequested);
 }
 
@@ -156,7 +156,7 @@ void MainWindow::buildTitleBand(QWidget* client)
     black.setWeight(QFont::Black);
     bandLabel(m_band, "Label1", QStringLiteral("Teluvo"), twips::rect(1080, 2160, 4575, 675),
               black);
-    bandLabel(m_band, "Label2", QStringLiteral("Version " QUORVANE_VERSION),
+    bandLabel(m_band, "Label2", tr("Version %1").arg(QStringLiteral(QUORVANE_VERSION)),
               twips::rect(2520, 3000, 1905, 405), QFont(QStringLiteral("Arial"), 18));
 }
 
@@ -191,7 +191,7 @@ void MainWindow::buildStatusBar()
 
 void MainWindow::setStatusText(const QString& text)
 {
-    m_status->setText(text.isEmpty() ? QStringLiteral("状态") : text);
+    m_status->setText(text.isEmpty() ? tr("状态") : text);
 }
 
 void MainWindow::tick()

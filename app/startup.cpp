@@ -14,6 +14,7 @@
 #include "uipauser.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QTextStream>
 
@@ -45,8 +46,9 @@ bool gateReady(const Outcome& load, const OperatorView& view, const QString& dir
     }
     if (view.rowCount() == 0) {
         const QString path = database::pathIn(dir, schema::kOperatorFile);
-        messages.show(QStringLiteral("The operator table user_pin in %1 holds no operator, so "
-                                     "nobody can log in. Add one with:\n%2")
+        messages.show(QCoreApplication::translate(
+                          "startup", "The operator table user_pin in %1 holds no "
+                                     "operator, so nobody can log in. Add one with:\n%2")
                           .arg(path, database::addOperatorCommand(dir)),
                       kApplicationTitle, MessageSink::Icon::Critical);
         return false;

@@ -1,5 +1,7 @@
 #include "stringtable.h"
 
+#include <QCoreApplication>
+
 #include <array>
 #include <cmath>
 
@@ -7,52 +9,54 @@ namespace stringtable {
 
 namespace {
 
-// Texts 1000..1043 in order. 1029 keeps its trailing blank.
+// Texts 1000..1043 in order. 1029 keeps its trailing blank. They are the
+// source texts of the catalogue: a language's catalogue gives the table in
+// that language, and with none loaded the table reads as written here.
 constexpr std::array<const char*, kLast - kFirst + 1> kTexts = {
-    "文件(&F)",
-    "新建(&N)",
-    "打开(&O)...",
-    "关闭(&C)",
-    "保存(&S)",
-    "另存为(&A)...",
-    "全部保存(&L)",
-    "属性(&I)",
-    "页面设置(&U)...",
-    "打印预览(&V)",
-    "打印(&P)...",
-    "发送(&D)...",
-    "退出(&X)",
-    "编辑(&E)",
-    "撤消(&U)",
-    "剪切(&T)",
-    "复制(&C)",
-    "粘贴(&P)",
-    "选择性粘贴(&S)...",
-    "视图(&V)",
-    "工具栏(&T)",
-    "状态栏(&B)",
-    "刷新(&R)",
-    "选项(&O)...",
-    "Web 浏览器(&W)",
-    "数据(&D)",
-    "帮助(&H)",
-    "目录(&C)",
-    "搜索帮助主题(&S)...",
-    "关于(&A) ",
-    "新建",
-    "打开",
-    "保存",
-    "打印",
-    "剪切",
-    "复制",
-    "粘贴",
-    "登录",
-    "用户名(&U):",
-    "密码(&P):",
-    "确定",
-    "取消",
-    "tel_num",
-    "telephone",
+    QT_TRANSLATE_NOOP("stringtable", "文件(&F)"),
+    QT_TRANSLATE_NOOP("stringtable", "新建(&N)"),
+    QT_TRANSLATE_NOOP("stringtable", "打开(&O)..."),
+    QT_TRANSLATE_NOOP("stringtable", "关闭(&C)"),
+    QT_TRANSLATE_NOOP("stringtable", "保存(&S)"),
+    QT_TRANSLATE_NOOP("stringtable", "另存为(&A)..."),
+    QT_TRANSLATE_NOOP("stringtable", "全部保存(&L)"),
+    QT_TRANSLATE_NOOP("stringtable", "属性(&I)"),
+    QT_TRANSLATE_NOOP("stringtable", "页面设置(&U)..."),
+    QT_TRANSLATE_NOOP("stringtable", "打印预览(&V)"),
+    QT_TRANSLATE_NOOP("stringtable", "打印(&P)..."),
+    QT_TRANSLATE_NOOP("stringtable", "发送(&D)..."),
+    QT_TRANSLATE_NOOP("stringtable", "退出(&X)"),
+    QT_TRANSLATE_NOOP("stringtable", "编辑(&E)"),
+    QT_TRANSLATE_NOOP("stringtable", "撤消(&U)"),
+    QT_TRANSLATE_NOOP("stringtable", "剪切(&T)"),
+    QT_TRANSLATE_NOOP("stringtable", "复制(&C)"),
+    QT_TRANSLATE_NOOP("stringtable", "粘贴(&P)"),
+    QT_TRANSLATE_NOOP("stringtable", "选择性粘贴(&S)..."),
+    QT_TRANSLATE_NOOP("stringtable", "视图(&V)"),
+    QT_TRANSLATE_NOOP("stringtable", "工具栏(&T)"),
+    QT_TRANSLATE_NOOP("stringtable", "状态栏(&B)"),
+    QT_TRANSLATE_NOOP("stringtable", "刷新(&R)"),
+    QT_TRANSLATE_NOOP("stringtable", "选项(&O)..."),
+    QT_TRANSLATE_NOOP("stringtable", "Web 浏览器(&W)"),
+    QT_TRANSLATE_NOOP("stringtable", "数据(&D)"),
+    QT_TRANSLATE_NOOP("stringtable", "帮助(&H)"),
+    QT_TRANSLATE_NOOP("stringtable", "目录(&C)"),
+    QT_TRANSLATE_NOOP("stringtable", "搜索帮助主题(&S)..."),
+    QT_TRANSLATE_NOOP("stringtable", "关于(&A) "),
+    QT_TRANSLATE_NOOP("stringtable", "新建"),
+    QT_TRANSLATE_NOOP("stringtable", "打开"),
+    QT_TRANSLATE_NOOP("stringtable", "保存"),
+    QT_TRANSLATE_NOOP("stringtable", "打印"),
+    QT_TRANSLATE_NOOP("stringtable", "剪切"),
+    QT_TRANSLATE_NOOP("stringtable", "复制"),
+    QT_TRANSLATE_NOOP("stringtable", "粘贴"),
+    QT_TRANSLATE_NOOP("stringtable", "登录"),
+    QT_TRANSLATE_NOOP("stringtable", "用户名(&U):"),
+    QT_TRANSLATE_NOOP("stringtable", "密码(&P):"),
+    QT_TRANSLATE_NOOP("stringtable", "确定"),
+    QT_TRANSLATE_NOOP("stringtable", "取消"),
+    QT_TRANSLATE_NOOP("stringtable", "tel_num"),
+    QT_TRANSLATE_NOOP("stringtable", "telephone"),
 };
 
 bool isBlank(QChar c)
@@ -122,7 +126,7 @@ std::optional<QString> loadString(int number)
 {
     if (number < kFirst || number > kLast)
         return std::nullopt;
-    return QString::fromUtf8(kTexts[size_t(number - kFirst)]);
+    return QCoreApplication::translate("stringtable", kTexts[size_t(number - kFirst)]);
 }
 
 std::optional<int> wholeNumber(const QString& text)

@@ -72,7 +72,7 @@ LinkDialog::LinkDialog(SerialLink& link, MessageSink& messages, QWidget* parent)
       m_link(link), m_messages(messages), m_controller(m_link)
 {
     setObjectName(QStringLiteral("frmLink"));
-    setWindowTitle(QStringLiteral("Linking"));
+    setWindowTitle(tr("Linking"));
     setModal(false);
     setFixedSize(twips::size(4680, 3090));
     // The controls other than the labels keep the system's dialog font of the
@@ -83,7 +83,8 @@ LinkDialog::LinkDialog(SerialLink& link, MessageSink& messages, QWidget* parent)
     background.setColor(QPalette::Window, QColor(255, 224, 192));
     setPalette(background);
 
-    makeLabel(this, "Label3", QStringLiteral("PORT"), twips::rect(600, 240, 420, 210));
+    //: The serial port list
+    makeLabel(this, "Label3", tr("PORT"), twips::rect(600, 240, 420, 210));
     m_port = new QComboBox(this);
     m_port->setObjectName(QStringLiteral("Combo1"));
     m_port->setGeometry(twips::rect(1080, 240, 735, 300));
@@ -93,16 +94,16 @@ LinkDialog::LinkDialog(SerialLink& link, MessageSink& messages, QWidget* parent)
     m_openClose = makeButton(this, "Command3", QString(), twips::rect(1920, 240, 255, 255));
     m_openClose->setAutoDefault(false);
 
-    makeLabel(this, "Label4", QStringLiteral("Open Time"), twips::rect(3000, 240, 495, 255));
+    //: How long the door stays open, in seconds
+    makeLabel(this, "Label4", tr("Open Time"), twips::rect(3000, 240, 495, 255));
     m_openTime = new QLineEdit(QStringLiteral("2"), this);
     m_openTime->setObjectName(QStringLiteral("Text1"));
     m_openTime->setGeometry(twips::rect(3480, 240, 375, 270));
-    makeLabel(this, "Label5", QStringLiteral(" S"), twips::rect(3840, 240, 255, 255));
+    //: Seconds, after the open time; the leading blank is kept
+    makeLabel(this, "Label5", tr(" S"), twips::rect(3840, 240, 255, 255));
 
-    m_autoAnswer =
-        makeCheck(this, "Check1", QStringLiteral("Auto Answer"), twips::rect(720, 960, 1290, 255));
-    m_autoOpen =
-        makeCheck(this, "Check2", QStringLiteral("Auto Open"), twips::rect(2520, 960, 1215, 255));
+    m_autoAnswer = makeCheck(this, "Check1", tr("Auto Answer"), twips::rect(720, 960, 1290, 255));
+    m_autoOpen = makeCheck(this, "Check2", tr("Auto Open"), twips::rect(2520, 960, 1215, 255));
 
     // Shown but never driven.
     auto* bar = new QProgressBar(this);
@@ -112,11 +113,10 @@ LinkDialog::LinkDialog(SerialLink& link, MessageSink& messages, QWidget* parent)
     bar->setValue(0);
     bar->setTextVisible(false);
 
-    QPushButton* ok =
-        makeButton(this, "Command1", QStringLiteral("OK"), twips::rect(600, 2520, 1335, 375));
+    QPushButton* ok = makeButton(this, "Command1", tr("OK"), twips::rect(600, 2520, 1335, 375));
     ok->setDefault(true);
     QPushButton* cancel =
-        makeButton(this, "Command2", QStringLiteral("Cancel"), twips::rect(2280, 2520, 1215, 375));
+        makeButton(this, "Command2", tr("Cancel"), twips::rect(2280, 2520, 1215, 375));
     cancel->setAutoDefault(false);
 
     connect(m_openClose, &QPushButton::clicked, this, &LinkDialog::toggle);
@@ -192,8 +192,7 @@ void LinkDialog::setUnits(const QList<DoorUnit>& units, qint64 chosen)
         return;
     }
     if (!m_unit) {
-        m_unitLabel = makeLabel(this, "lblUnit", QStringLiteral("Door unit"),
-                                twips::rect(600, 1380, 900, 255));
+        m_unitLabel = makeLabel(this, "lblUnit", tr("Door unit"), twips::rect(600, 1380, 900, 255));
         m_unit = new QComboBox(this);
         m_unit->setObjectName(QStringLiteral("cboUnit"));
         m_unit->setGeometry(twips::rect(1560, 1380, 2175, 300));
@@ -227,8 +226,8 @@ void LinkDialog::showDevice()
 {
     const int index = m_port->currentIndex();
     m_port->setToolTip(index < 0
-                           ? QStringLiteral("Choose the port the door unit is connected to")
-                           : QStringLiteral("%1 is %2")
+                           ? tr("Choose the port the door unit is connected to")
+                           : tr("%1 is %2", "a port and its device file")
                                  .arg(m_port->currentText(), SerialLink::deviceFor(index + 1)));
     // What the device is, whether it may be opened and who holds it.
     if (index >= 0)

@@ -1,13 +1,21 @@
 #include "changerecordwindow.h"
+#include "firststart.h"
+#include "firststartdialog.h"
+#include "language.h"
+#include "linkmessages.h"
+#include "logindialog.h"
 #include "placement.h"
 #include "program.h"
+#include "recordingmessagesink.h"
 #include "roomdirectoryview.h"
 #include "shellrig.h"
+#include "stringtable.h"
 #include "testdatabase.h"
 
 #include <QApplication>
 #include <QDialog>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -18,6 +26,7 @@
 #include <QScrollBar>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QStatusBar>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTest>
@@ -116,6 +125,100 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&dialog));
         QTest::keyClick(box, Qt::Key_D, Qt::ControlModifier);
         QCOMPARE(download.count(), 1);
+    }
+
+    // Each catalogue, and none: the windows show the catalogue's texts, the
+    // old system's own where there is none.
+    void languages_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QStringList>("texts");
+        // Menus, status panel, login title and label, first-start title and
+        // button, string table 1000 and 1029, a port error with its code.
+        QTest::newRow("none") << QString()
+                              << QStringList{
+                                     "File",      "Connect",
+                                     "Tools",     "Transfer history…",
+                                     "状态",      "User log in",
+                                     "User(&U):", "Quorvane — first start",
+                                     "&Create",   "文件(&F)",
+                                     "关于(&A) ", "其它错误。错误号:8003",
+                                 };
+        QTest::newRow("en") << "en"
+                            << QStringList{
+                                   "File",      "Connect",
+                                   "Tools",     "Transfer history…",
+                                   "Status",    "User log in",
+                                   "User(&U):", "Quorvane — first start",
+                                   "&Create",   "&File",
+                                   "&About ",   "Other error. Error number: 8003",
+                               };
+        QTest::newRow("zh_CN") << "zh_CN"
+                               << QStringList{
+                                      "File",      "Connect",
+                                      "工具",      "传输记录…",
+                                      "状态",      "User log in",
+                                      "User(&U):", "Quorvane — 首次启动",
+                                      "创建(&C)",  "文件(&F)",
+                                      "关于(&A) ", "其它错误。错误号:8003",
+                                  };
+    }
+
+    void languages()
+    {
+        QFETCH(QString, code);
+        QFETCH(QStringList, texts);
+        const QString file = code.isEmpty() ? QString() : language::install(code);
+        QCOMPARE(QFileInfo(file).fileName(),
+                 code.isEmpty() ? QString() : QStringLiteral("quorvane_%1.qm").arg(code));
+        MainWindow window;
+        RecordingMessageSink messages;
+        LoginDialog login(m_settingsDir.path(), messages);
+        FirstStart start({m_settingsDir.path(), datafolder::Rule::Option});
+        FirstStartDialog first(start);
+        LinkResult portError =
+            LinkResult::of(LinkResult::Command::Connect, LinkResult::Kind::OpenFailed);
+        portError.code = 8003;
+        const QStringList shown{
+            window.menuAction("mnufile")->text(),
+            window.menuAction("mnuconnect")->text(),
+            window.menuAction("mnuTools")->text(),
+            window.menuAction("mnuTransferHistory")->text(),
+            window.statusBar()->findChild<QLabel*>("sbPanel1")->text(),
+            login.windowTitle(),
+            login.findChild<QLabel*>("Label1")->text(),
+            first.windowTitle(),
+            first.findChild<QPushButton*>("cmdCreate")->text(),
+            *stringtable::loadString(1000),
+            *stringtable::loadString(1029),
+            linkResultText(portError),
+        };
+        language::uninstall();
+        QCOMPARE(shown, texts);
+    }
+
+    // In English no label of the login or first-start dialog is cut short.
+    void englishLabelsFit()
+    {
+        QVERIFY(!language::install("en").isEmpty());
+        RecordingMessageSink messages;
+        LoginDialog login(m_settingsDir.path(), messages);
+        FirstStart start({m_settingsDir.path(), datafolder::Rule::Option});
+        FirstStartDialog first(start);
+        for (QDialog* dialog : {static_cast<QDialog*>(&login), static_cast<QDialog*>(&first)}) {
+            dialog->show();
+            QVERIFY(QTest::qWaitForWindowExposed(dialog));
+            for (const QLabel* label : dialog->findChildren<QLabel*>()) {
+                if (!label->isVisible())
+                    continue;
+                const QSize needed =
+                    label->wordWrap() ? QSize(label->width(), label->heightForWidth(label->width()))
+                                      : label->sizeHint();
+                QVERIFY2(label->size().expandedTo(needed) == label->size(),
+                         qPrintable(label->text()));
+            }
+        }
+        language::uninstall();
     }
 
     void newFromTheKeyboard_data()

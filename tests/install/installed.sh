@@ -14,6 +14,10 @@ for page in quorvane quorvane-db quorvane-doorsim quorvane-link; do
     [ -f "$tmp/usr/share/man/man1/$page.1.gz" ] || fail "no manual page for $page"
 done
 
+for code in en zh_CN; do
+    [ -f "$tmp/usr/share/quorvane/translations/quorvane_$code.qm" ] || fail "no catalogue for $code"
+done
+
 # --check-data prints and exits, so it needs no display (a console, ssh).
 export HOME="$tmp/home" XDG_DATA_HOME="$tmp/xdg"
 unset QUORVANE_DATA QT_QPA_PLATFORM DISPLAY WAYLAND_DISPLAY
@@ -23,6 +27,7 @@ data=$XDG_DATA_HOME/Quorvane
 # Help and version answer without a display; Qt's own options are left to Qt,
 # anything else is refused with status 2.
 "$bin/quorvane" -h | grep -q "^  --data <folder>" || fail "no help without a display"
+"$bin/quorvane" -h | grep -q "^  --language <code>" || fail "no --language in the help"
 "$bin/quorvane" -platform offscreen --version | grep -qx "quorvane [0-9.]*" || fail "no version"
 status=0
 "$bin/quorvane" --bogus 2>"$tmp/out" || status=$?

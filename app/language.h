@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The program's texts in the operator's language: the catalogue (quorvane_CODE.qm)
+// for the chosen language or, with none chosen, for the locale's languages.
+namespace language {
+
+// Where catalogues are looked for: beside the build's executables, then where
+// the package installs them.
+QStringList folders();
+
+// Installs the catalogue for code ("en", "zh_CN"), or for the system locale's
+// languages when code is empty, on the running application. Without one
+// (the C locale, a language with no catalogue) the texts stay the source
+// texts. Returns the file loaded, empty when none was.
+QString install(const QString& code = QString());
+
+// Takes the installed catalogue away again.
+void uninstall();
+
+} // namespace language
