@@ -7,6 +7,7 @@
 #include "schema.h"
 #include "server.h"
 
+#include <QFileInfo>
 #include <QHash>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -201,7 +202,8 @@ Expected<Contents> readFolder(const QString& folder)
     return contents;
 }
 
-Expected<Counts> writeBuilding(const Contents& contents, bool replace)
+Expected<Counts> writeBuilding(const Contents& contents, bool replace,
+                               const changerecord::Entry* entry)
 {
     Connection to(database::pathIn(server::folder(), schema::kDirectoryFile),
                   database::Access::AsFound);
@@ -244,6 +246,12 @@ Expected<Counts> writeBuilding(const Contents& contents, bool replace)
                         : pinhash::isDigest(pin) ? QVariant(pin)
                                                  : QVariant(pinhash::digest(pin))});
         ++counts.operatorsAdded;
+    }
+    if (entry && run.failure.isEmpty()) {
+        if (Outcome recorded = changerecord::append(
+                to.db(), *entry, database::pathIn(server::folder(), schema::kDirectoryFile));
+            !recorded)
+            run.failure = recorded.description();
     }
     run(QStringLiteral("COMMIT"));
     if (!run.failure.isEmpty()) {
@@ -300,7 +308,7 @@ Outcome backupBuilding(const QString& file)
     return directorybackup::backup(folder.path(), file);
 }
 
-Outcome restoreBuilding(const QString& file)
+Outcome restoreBuilding(const QString& file, const changerecord::Actor* who)
 {
     if (Outcome sound = directorybackup::verify(file); !sound)
         return sound;
@@ -312,7 +320,14 @@ Outcome restoreBuilding(const QString& file)
     const Expected<Contents> contents = readFolder(folder.path());
     if (!contents)
         return contents.outcome();
-    const Expected<Counts> written = writeBuilding(*contents, true);
+    changerecord::Entry entry;
+    if (who) {
+        entry.who = *who;
+        entry.what = changerecord::kRestore;
+        entry.subject = QFileInfo(file).fileName();
+        entry.detail = QStringLiteral("%1 restored from %2").arg(server::describe(), file);
+    }
+    const Expected<Counts> written = writeBuilding(*contents, true, who ? &entry : nullptr);
     return written ? Outcome::success() : written.outcome();
 }
 

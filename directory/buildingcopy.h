@@ -1,5 +1,6 @@
 #pragma once
 
+#include "changerecord.h"
 #include "outcome.h"
 
 #include <QList>
@@ -36,13 +37,15 @@ Expected<Contents> readFolder(const QString& folder);
 // then holds. Without replace a building that holds rooms or a transfer
 // record is refused; with it they are replaced. Operators already on the
 // server keep their PINs.
-Expected<Counts> writeBuilding(const Contents& contents, bool replace);
+// entry, when given, goes in the building's change record in the same transaction.
+Expected<Counts> writeBuilding(const Contents& contents, bool replace,
+                               const changerecord::Entry* entry = nullptr);
 
 // A building's backup: its rooms and transfer record in a backup file of
 // the folder format, with no operators (a restore into a folder asks for them
 // anew rather than inventing PINs). Restoring puts a backup's rooms and
 // transfer record in the building, and adds the operators it holds.
 Outcome backupBuilding(const QString& file);
-Outcome restoreBuilding(const QString& file);
+Outcome restoreBuilding(const QString& file, const changerecord::Actor* who = nullptr);
 
 } // namespace buildingcopy

@@ -279,43 +279,38 @@ Outcome backup(const QString& directory, const QString& file)
 
 namespace {
 
-// The restore in the change record of each file it wrote.
-Outcome recordRestore(const QString& directory, const QString& file, const QStringList& kept,
+// The restore's entry in one file's change record, through the engine's
+// connection that restores it, so it lands with the restored rows or not at
+// all. schemaName is that file's schema on the connection.
+QString recordRestore(File& db, const QString& schemaName, const QString& fileName,
+                      const QString& backup, const QString& keptPath,
                       const changerecord::Actor& who)
 {
-    for (const Part& part : parts()) {
-        const QString path = database::pathIn(directory, part.fileName);
-        const QString name = database::uniqueConnectionName(QStringLiteral("restore-record"));
-        Outcome done = database::open(path, name);
-        if (done) {
-            QSqlDatabase db = QSqlDatabase::database(name, false);
-            changerecord::Entry entry;
-            entry.who = who;
-            entry.what = changerecord::kRestore;
-            entry.subject = QFileInfo(file).fileName();
-            const auto before = std::find_if(kept.cbegin(), kept.cend(), [&](const QString& k) {
-                return k.startsWith(path + QLatin1Char('.'));
-            });
-            entry.detail = QStringLiteral("%1 restored from %2").arg(part.fileName, file);
-            if (before != kept.cend())
-                entry.detail += QStringLiteral("; the file before is kept as %1").arg(*before);
-            QSqlQuery q(db);
-            done = q.exec(engine::of(db).beginWrite())
-                       ? changerecord::append(db, entry, path)
-                       : Outcome::failure(database::plainError(q.lastError(), path));
-            if (done && !q.exec(QStringLiteral("COMMIT")))
-                done = Outcome::failure(database::plainError(q.lastError(), path));
-            if (!done)
-                QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
-        }
-        database::close(name);
-        if (!done)
-            return Outcome::failure(
-                QStringLiteral("The databases were restored, but the restore is not in the "
-                               "change record of %1: %2")
-                    .arg(path, done.description()));
+    for (QString statement : schema::changeRecordStatements()) {
+        statement.replace(QStringLiteral("IF NOT EXISTS "),
+                          QStringLiteral("IF NOT EXISTS %1.").arg(schemaName));
+        if (!db.exec(statement))
+            return db.error();
     }
-    return Outcome::success();
+    std::unique_ptr<Statement> s = db.prepare(
+        QStringLiteral("INSERT INTO %1.change_record (happened, operator, host, os_user, what, "
+                       "subject, detail) VALUES (?, ?, ?, ?, ?, ?, ?)")
+            .arg(schemaName));
+    if (!s)
+        return db.error();
+    QString detail = QStringLiteral("%1 restored from %2").arg(fileName, backup);
+    if (!keptPath.isEmpty())
+        detail += QStringLiteral("; the file before is kept as %1").arg(keptPath);
+    const QList<QByteArray> values{changerecord::timeText(QDateTime::currentDateTimeUtc()).toUtf8(),
+                                   who.operatorName.toUtf8(),
+                                   who.host.toUtf8(),
+                                   who.osUser.toUtf8(),
+                                   changerecord::kRestore.toUtf8(),
+                                   QFileInfo(backup).fileName().toUtf8(),
+                                   detail.toUtf8()};
+    for (int i = 0; i < values.size(); ++i)
+        s->bindText(i + 1, values[i]);
+    return s->step() == Statement::Step::Done ? QString() : db.error();
 }
 
 } // namespace
@@ -323,20 +318,13 @@ Outcome recordRestore(const QString& directory, const QString& file, const QStri
 Outcome restore(const QString& directory, const QString& file, QStringList* kept,
                 const changerecord::Actor* who)
 {
-    QStringList keptHere;
-    if (server::isServerPath(database::pathIn(directory, schema::kDirectoryFile))) {
-        if (Outcome done = buildingcopy::restoreBuilding(file); !done)
-            return done;
-    } else if (Outcome done = restoreStoppingAfter(directory, file, &keptHere, -1); !done) {
-        return done;
-    }
-    if (kept)
-        *kept << keptHere;
-    return who ? recordRestore(directory, file, keptHere, *who) : Outcome::success();
+    if (server::isServerPath(database::pathIn(directory, schema::kDirectoryFile)))
+        return buildingcopy::restoreBuilding(file, who);
+    return restoreStoppingAfter(directory, file, kept, -1, who);
 }
 
 Outcome restoreStoppingAfter(const QString& directory, const QString& file, QStringList* kept,
-                             int renames)
+                             int renames, const changerecord::Actor* who)
 {
     QList<QByteArray> images;
     if (Outcome loaded = load(file, images); !loaded)
@@ -451,6 +439,18 @@ Outcome restoreStoppingAfter(const QString& directory, const QString& file, QStr
         if (!writeFile(targets[i].fresh, images[i]))
             return refuse(QStringLiteral("%1 cannot be written.").arg(targets[i].fresh));
         written << targets[i].fresh;
+        if (who) {
+            Expected<std::unique_ptr<File>> fresh =
+                engineInUse().openFile(targets[i].fresh, engine::DatabaseEngine::Open::ReadWrite);
+            const QString why =
+                fresh ? recordRestore(**fresh, QStringLiteral("main"), parts()[i].fileName, file,
+                                      targets[i].aside ? targets[i].keptPath : QString(), *who)
+                      : fresh.error();
+            if (!why.isEmpty())
+                return refuse(QStringLiteral("The restore cannot be entered in the change record "
+                                             "of %1: %2.")
+                                  .arg(targets[i].path, why));
+        }
     }
 
     // Rows go in through the live files' own transaction: both files change
@@ -502,6 +502,14 @@ Outcome restoreStoppingAfter(const QString& directory, const QString& file, QStr
                                          targets[i].path);
             !why.isEmpty())
             return rollBack(why);
+        if (!who)
+            continue;
+        if (const QString why = recordRestore(*live, schemaName, parts()[i].fileName, file,
+                                              targets[i].keptPath, *who);
+            !why.isEmpty())
+            return rollBack(QStringLiteral("The restore cannot be entered in the change record "
+                                           "of %1: %2.")
+                                .arg(targets[i].path, why));
     }
 
     // Whole files last: moved in just before the commit, moved back if it fails.

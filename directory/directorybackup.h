@@ -36,8 +36,10 @@ Outcome verify(const QString& file);
 Outcome restore(const QString& directory, const QString& file, QStringList* kept = nullptr,
                 const changerecord::Actor* who = nullptr);
 // The same stopped after that many renames, as a restore killed there would
-// be, leaving what it made; -1 runs it to the end.
+// be, leaving what it made; -1 runs it to the end. With who, each file's
+// change record gets the restore's entry in the restore's own transaction
+// (or in the new file before it is put in place).
 Outcome restoreStoppingAfter(const QString& directory, const QString& file, QStringList* kept,
-                             int renames);
+                             int renames, const changerecord::Actor* who = nullptr);
 
 } // namespace directorybackup

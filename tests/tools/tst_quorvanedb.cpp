@@ -574,6 +574,23 @@ private slots:
         QVERIFY(wrong.errors.contains("--since needs a date as YYYY-MM-DD"));
     }
 
+    // A restore's entry lands with the restored rows or not at all.
+    void restoreAndItsEntryLandTogether()
+    {
+        initWith("alice", "1111");
+        const QString backup = m_dir->filePath("before.qvb");
+        QCOMPARE(Session().run({"backup", dir(), backup}), 0);
+        const QString csv = m_dir->filePath("rooms.csv");
+        writeBytes(csv, "Room,TEL1\n101,555\n");
+        QCOMPARE(Session().run({"import", dir(), csv}), 0);
+        testdb::exec(m_rooms, "CREATE TRIGGER refuse BEFORE INSERT ON change_record WHEN "
+                              "NEW.what = 'restore' BEGIN SELECT RAISE(ABORT, 'disk full'); END");
+        Session refused;
+        QVERIFY(refused.run({"restore", dir(), backup}) != 0);
+        QVERIFY2(refused.errors.contains("change record"), qPrintable(refused.errors));
+        QCOMPARE(testdb::rows(m_rooms, schema::directoryTable()).size(), 1);
+    }
+
     void units_data()
     {
         QTest::addColumn<QStringList>("steps"); // each a command line, its words split by |
