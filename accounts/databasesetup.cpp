@@ -1,5 +1,6 @@
 #include "databasesetup.h"
 
+#include "changerecord.h"
 #include "database.h"
 #include "datafolder.h"
 #include "operatorlimits.h"
@@ -80,6 +81,22 @@ void syncDirectory(const QString& directory)
     ::close(fd);
 }
 
+} // namespace
+
+changerecord::Entry firstOperatorEntry(const Operator& first)
+{
+    changerecord::Entry entry;
+    entry.who = changerecord::Actor::here(changerecord::Actor::osUserName());
+    entry.what = QStringLiteral("operator added");
+    entry.subject = first.name;
+    entry.after =
+        changerecord::valuesText({schema::operatorTable().fields.first().name}, {first.name});
+    entry.file = changerecord::Entry::File::Operators;
+    return entry;
+}
+
+namespace {
+
 Outcome fillDatabase(const QString& path, const TableSpec& layout,
                      const std::optional<Operator>& first)
 {
@@ -110,8 +127,16 @@ Outcome fillDatabase(const QString& path, const TableSpec& layout,
                 for (const QString& statement : schema::transferRecordStatements())
                     run(statement);
             }
-            if (first)
+            if (first) {
                 run(insertStatement(layout), {first->name, first->pin});
+                // The first operator is the change record's first entry.
+                if (failure.isEmpty()) {
+                    if (Outcome recorded =
+                            changerecord::append(db, firstOperatorEntry(*first), path);
+                        !recorded)
+                        failure = recorded.description();
+                }
+            }
             run(QStringLiteral("COMMIT"));
             query = QSqlQuery();
             db.close();

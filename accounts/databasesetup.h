@@ -1,5 +1,6 @@
 #pragma once
 
+#include "changerecord.h"
 #include "outcome.h"
 #include "schema.h"
 
@@ -39,6 +40,9 @@ struct FirstOperator
     // written; nothing after saying why there is none.
     std::function<std::optional<Operator>(const Say&)> ask;
 };
+
+// The change record's entry for the first operator of a new operator table.
+changerecord::Entry firstOperatorEntry(const Operator& first);
 
 // The given name and PIN, refused by the rules above.
 FirstOperator givenOperator(const QString& name, const QString& pin);

@@ -1,5 +1,6 @@
 #include "serversetup.h"
 
+#include "changerecord.h"
 #include "database.h"
 #include "engine/databaseengine.h"
 #include "pinhash.h"
@@ -155,6 +156,17 @@ Expected<Prepared> prepare(const std::optional<databasesetup::Operator>& first)
         run(QStringLiteral("INSERT INTO %1.user_pin (\"user\", \"password\") VALUES (?, ?)")
                 .arg(operators),
             {first->name, pinhash::digest(first->pin)});
+        // Operators' entries are kept beside them, for the whole server.
+        run(QStringLiteral("SET LOCAL search_path TO %1").arg(operators));
+        if (!failed.isValid()) {
+            if (Outcome recorded =
+                    changerecord::append(db, databasesetup::firstOperatorEntry(*first),
+                                         database::pathIn(server::folder(), schema::kOperatorFile));
+                !recorded) {
+                QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
+                return Expected<Prepared>::failure(recorded.description());
+            }
+        }
         done.operators = failed.isValid() ? 0 : 1;
     }
     run(QStringLiteral("COMMIT"));
