@@ -246,6 +246,12 @@ Outcome RecordCursor::merge()
         return Outcome::success();
     // A value still being typed is handed over first, so it is kept too.
     emit WillMove();
+    // What another program (not a copy of Quorvane, whose changes have their
+    // entries) changed is recorded, as a Refresh would.
+    QHash<QString, QStringList> before;
+    if (m_recorder)
+        before = storedRows();
+    const QDateTime readAt = QDateTime::currentDateTimeUtc();
     std::vector<RowStore::Row> fresh;
     if (Outcome read = m_table.readSnapshot(m_rows, fresh); !read)
         return read;
@@ -293,8 +299,14 @@ Outcome RecordCursor::merge()
     else
         m_current = std::min(m_current, rowCount() - 1);
     emit reset();
+    Outcome recorded = Outcome::success();
+    if (m_recorder) {
+        m_previousRead = m_readAt;
+        m_readAt = readAt;
+        recorded = recordOutside(std::move(before));
+    }
     emit MoveComplete();
-    return Outcome::success();
+    return recorded;
 }
 
 Outcome RecordCursor::close()

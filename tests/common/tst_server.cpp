@@ -1,6 +1,7 @@
 // Against a real, throwaway PostgreSQL server: scripts/test runs the suite
 // under pg_virtualenv, which sets PGHOST, PGPORT, PGUSER and PGPASSWORD.
 #include "changelist.h"
+#include "changerecord.h"
 #include "database.h"
 #include "databasesetup.h"
 #include "dbtool.h"
@@ -182,11 +183,22 @@ private slots:
     // edited keeps its values, is marked, and its write is refused.
     void changesArriveLive()
     {
+        QVERIFY(roomimport::write(roomPath(), {{"101", "5551234", "", ""}, {"102", "", "", ""}},
+                                  true, nullptr));
         RecordCursor mine(schema::directoryTable());
+        mine.setChangeRecorder(std::make_shared<changerecord::RowRecorder>(
+            changerecord::RowRecorder::Table::Rooms, changerecord::Actor::here("alice"),
+            schema::directoryTable().fieldNames()));
         QVERIFY(mine.open(roomPath()));
         QCOMPARE(mine.value(1, 1), QString());
         ask("UPDATE \"Room_tel\" SET \"TEL1\" = '5559999' WHERE \"Room\" = '102'");
         QTRY_COMPARE_WITH_TIMEOUT(mine.value(1, 1), QStringLiteral("5559999"), 1000);
+        // psql's change has no entry of its own: it is recorded once as another program's.
+        QTRY_COMPARE_WITH_TIMEOUT(
+            ask("SELECT count(*) FROM change_record WHERE what = 'changed outside Quorvane' "
+                "AND subject = '102'")
+                .toInt(),
+            1, 1000);
 
         QVERIFY(mine.moveTo(0));
         QVERIFY(mine.setField(1, QStringLiteral("5550000")));
@@ -338,6 +350,8 @@ private slots:
     // an import's rooms, and Refresh taking neither for another program's.
     void changeRecord()
     {
+        QVERIFY(roomimport::write(roomPath(), {{"101", "5551234", "", ""}, {"102", "", "", ""}},
+                                  true, nullptr));
         RecordCursor mine(schema::directoryTable());
         mine.setChangeRecorder(std::make_shared<changerecord::RowRecorder>(
             changerecord::RowRecorder::Table::Rooms, changerecord::Actor{"ann", "pc", "os"},
