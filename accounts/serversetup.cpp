@@ -107,18 +107,7 @@ Expected<Prepared> prepare(const std::optional<databasesetup::Operator>& first)
     const auto run = [&](const QString& statement, const QVariantList& values = {}) {
         if (failed.isValid())
             return;
-        // Statements without values run as they are: the driver cannot
-        // prepare BEGIN, COMMIT or DDL.
-        bool done = false;
-        if (values.isEmpty()) {
-            done = query.exec(statement);
-        } else {
-            query.prepare(statement);
-            for (const QVariant& value : values)
-                query.addBindValue(value);
-            done = query.exec();
-        }
-        if (!done)
+        if (!database::execute(query, statement, values))
             failed = query.lastError();
     };
     const QString building = quotedIdentifier(server::place().building);

@@ -304,6 +304,16 @@ QStringList rowKey(const QSqlDatabase& db, const QString& table)
     return rowKey(shape.primaryKey, shape.hasRowid);
 }
 
+bool execute(QSqlQuery& query, const QString& statement, const QVariantList& values)
+{
+    if (values.isEmpty())
+        return query.exec(statement);
+    query.prepare(statement);
+    for (const QVariant& value : values)
+        query.addBindValue(value);
+    return query.exec();
+}
+
 void close(const QString& connectionName)
 {
     if (!QSqlDatabase::contains(connectionName))

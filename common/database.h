@@ -7,6 +7,9 @@
 #include <QSqlError>
 #include <QString>
 #include <QStringList>
+#include <QVariantList>
+
+class QSqlQuery;
 
 namespace database {
 
@@ -82,6 +85,10 @@ struct KeyPart
 QStringList rowKey(const QList<KeyPart>& primaryKey, bool hasRowid);
 // The same, asking the table in db.
 QStringList rowKey(const QSqlDatabase& db, const QString& table);
+
+// Runs a statement with its values bound. One without values runs as it is:
+// a server's driver cannot prepare BEGIN, COMMIT or DDL.
+bool execute(QSqlQuery& query, const QString& statement, const QVariantList& values = {});
 
 // Removes a connection made by open(); harmless for a name never opened.
 void close(const QString& connectionName);

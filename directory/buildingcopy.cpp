@@ -101,16 +101,7 @@ struct Runner
     {
         if (!failure.isEmpty())
             return false;
-        // The driver cannot prepare BEGIN, COMMIT or DDL: those run as they are.
-        bool done = false;
-        if (values.isEmpty()) {
-            done = query.exec(statement);
-        } else {
-            query.prepare(statement);
-            for (const QVariant& value : values)
-                query.addBindValue(value);
-            done = query.exec();
-        }
+        const bool done = database::execute(query, statement, values);
         if (!done)
             failure = connection.why(query.lastError());
         return done;

@@ -45,16 +45,7 @@ QVariant ask(const QString& sql, const QVariantList& values = {})
         if (database::connect(roomPath(), name, database::Access::AsFound).isValid())
             return answer;
         QSqlQuery q(QSqlDatabase::database(name, false));
-        bool done = false;
-        if (values.isEmpty()) {
-            done = q.exec(sql);
-        } else {
-            q.prepare(sql);
-            for (const QVariant& v : values)
-                q.addBindValue(v);
-            done = q.exec();
-        }
-        if (done && q.next())
+        if (database::execute(q, sql, values) && q.next())
             answer = q.value(0);
     }
     database::close(name);

@@ -87,11 +87,11 @@ QList<QStringList> rows(const QString& path, const TableSpec& layout)
 
 TableSpec changeRecord()
 {
-    TableSpec spec{QStringLiteral("change_record"), {}};
+    TableSpec layout{QStringLiteral("change_record"), {}};
     for (const char* name :
          {"what", "subject", "old_values", "new_values", "operator", "host", "os_user", "detail"})
-        spec.fields << FieldSpec{QString::fromLatin1(name)};
-    return spec;
+        layout.fields << FieldSpec{QString::fromLatin1(name)};
+    return layout;
 }
 
 QList<QVariantList> operators(std::initializer_list<std::pair<const char*, const char*>> pairs)
