@@ -11,6 +11,7 @@
 #include "shellrig.h"
 #include "stringtable.h"
 #include "testdatabase.h"
+#include "windowtexts.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -193,8 +194,14 @@ private slots:
             *stringtable::loadString(1029),
             linkResultText(portError),
         };
+        // Nothing Chinese is left in English.
+        const QStringList left =
+            code == "en"
+                ? chineseTexts(windowTexts(&window) + windowTexts(&login) + windowTexts(&first))
+                : QStringList();
         language::uninstall();
         QCOMPARE(shown, texts);
+        QVERIFY2(left.isEmpty(), qPrintable(left.join(QLatin1Char('|'))));
     }
 
     // In English no label of the login or first-start dialog is cut short.

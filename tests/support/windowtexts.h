@@ -1,0 +1,111 @@
+#pragma once
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QAction>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QRegularExpression>
+#include <QTabWidget>
+#include <QWidget>
+
+// Every text a window shows a person: its title, labels, buttons, group
+// titles, placeholders, tooltips, actions, combo items, tabs and the headers
+// of its item views. Tests compare them against a catalogue.
+inline QStringList windowTexts(const QWidget* window)
+{
+    QStringList texts;
+    const auto add = [&texts](const QString& text) {
+        if (!text.trimmed().isEmpty())
+            texts << text;
+    };
+    add(window->windowTitle());
+    QList<const QWidget*> widgets{window};
+    for (const QWidget* child : window->findChildren<QWidget*>())
+        widgets << child;
+    for (const QWidget* widget : widgets) {
+        add(widget->toolTip());
+        add(widget->statusTip());
+        if (const auto* label = qobject_cast<const QLabel*>(widget))
+            add(label->text());
+        else if (const auto* button = qobject_cast<const QAbstractButton*>(widget))
+            add(button->text());
+        else if (const auto* group = qobject_cast<const QGroupBox*>(widget))
+            add(group->title());
+        else if (const auto* line = qobject_cast<const QLineEdit*>(widget))
+            add(line->placeholderText());
+        else if (const auto* combo = qobject_cast<const QComboBox*>(widget)) {
+            for (int i = 0; i < combo->count(); ++i)
+                add(combo->itemText(i));
+        } else if (const auto* tabs = qobject_cast<const QTabWidget*>(widget)) {
+            for (int i = 0; i < tabs->count(); ++i)
+                add(tabs->tabText(i));
+        } else if (const auto* menu = qobject_cast<const QMenu*>(widget))
+            add(menu->title());
+        else if (const auto* view = qobject_cast<const QAbstractItemView*>(widget)) {
+            if (const QAbstractItemModel* model = view->model()) {
+                for (int c = 0; c < model->columnCount(); ++c)
+                    add(model->headerData(c, Qt::Horizontal).toString());
+            }
+        }
+        for (const QAction* action : widget->actions()) {
+            add(action->text());
+            add(action->toolTip() == QString(action->text()).remove(QLatin1Char('&'))
+                    ? QString()
+                    : action->toolTip());
+        }
+    }
+    return texts;
+}
+
+// The texts among these with a Chinese character (or Chinese punctuation) in
+// them: none may remain in English.
+inline QStringList chineseTexts(const QStringList& texts)
+{
+    QStringList found;
+    for (const QString& text : texts) {
+        for (const QChar c : text) {
+            const char16_t u = c.unicode();
+            if ((u >= 0x4E00 && u <= 0x9FFF) || (u >= 0x3000 && u <= 0x303F) ||
+                (u >= 0xFF00 && u <= 0xFFEF)) {
+                found << text;
+                break;
+            }
+        }
+    }
+    return found;
+}
+
+// The texts among these with an English word in them (three letters or more,
+// not one of the names kept in every language): none may remain in Chinese.
+inline QStringList englishTexts(const QStringList& texts, const QStringList& names = {})
+{
+    static const QStringList kept{"Quorvane",   "CSV",      "PDF",  "PIN",  "COM",  "SQLite",
+                                  "PostgreSQL", "Room_tel", "Room", "TEL1", "TEL2", "TEL3"};
+    QStringList found;
+    // A path is the operator's own, in any language.
+    static const QRegularExpression path(QStringLiteral("[^\\s（）()\"“”]*/[^\\s（）()\"“”]*"));
+    for (const QString& shown : texts) {
+        const QString text = QString(shown).remove(path);
+        QString word;
+        bool english = false;
+        for (const QChar c : text + QLatin1Char(' ')) {
+            if (c.isLetterOrNumber() && c.unicode() < 0x80) {
+                word += c;
+                continue;
+            }
+            const bool letters =
+                std::any_of(word.cbegin(), word.cend(), [](QChar w) { return w.isLetter(); });
+            if (word.size() >= 3 && letters && !kept.contains(word) && !names.contains(word))
+                english = true;
+            word.clear();
+        }
+        if (english)
+            found << shown;
+    }
+    return found;
+}
