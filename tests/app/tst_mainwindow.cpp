@@ -215,15 +215,8 @@ private slots:
         for (QDialog* dialog : {static_cast<QDialog*>(&login), static_cast<QDialog*>(&first)}) {
             dialog->show();
             QVERIFY(QTest::qWaitForWindowExposed(dialog));
-            for (const QLabel* label : dialog->findChildren<QLabel*>()) {
-                if (!label->isVisible())
-                    continue;
-                const QSize needed =
-                    label->wordWrap() ? QSize(label->width(), label->heightForWidth(label->width()))
-                                      : label->sizeHint();
-                QVERIFY2(label->size().expandedTo(needed) == label->size(),
-                         qPrintable(label->text()));
-            }
+            const QStringList clipped = clippedTexts(dialog);
+            QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QLatin1Char('|'))));
         }
         language::uninstall();
     }

@@ -3,12 +3,14 @@
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QRadioButton>
 #include <QRegularExpression>
 #include <QTabWidget>
 #include <QWidget>
@@ -108,4 +110,41 @@ inline QStringList englishTexts(const QStringList& texts, const QStringList& nam
             found << shown;
     }
     return found;
+}
+
+// The visible labels and buttons of a shown window whose text does not fit
+// the room the layout gave them: each would be cut short on the screen.
+inline QStringList clippedTexts(const QWidget* window)
+{
+    QStringList clipped;
+    for (const QWidget* widget : window->findChildren<QWidget*>()) {
+        if (!widget->isVisible())
+            continue;
+        QSize needed;
+        QString text;
+        if (const auto* label = qobject_cast<const QLabel*>(widget)) {
+            if (label->text().isEmpty() || label->pixmap().isNull() == false)
+                continue;
+            text = label->text();
+            needed = label->wordWrap()
+                         ? QSize(label->width(), label->heightForWidth(label->width()))
+                         : label->minimumSizeHint();
+        } else if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) {
+            if (button->text().isEmpty())
+                continue;
+            // A style's button is wider than its text needs; the text itself
+            // must fit, with a little room at each side.
+            text = button->text();
+            const QString shown = QString(text).remove(QLatin1Char('&'));
+            needed = QSize(button->fontMetrics().horizontalAdvance(shown) + 6,
+                           button->fontMetrics().height());
+            if (qobject_cast<const QCheckBox*>(button) || qobject_cast<const QRadioButton*>(button))
+                needed = button->minimumSizeHint();
+        } else {
+            continue;
+        }
+        if (widget->size().expandedTo(needed) != widget->size())
+            clipped << text;
+    }
+    return clipped;
 }
