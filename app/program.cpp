@@ -24,6 +24,12 @@ Program::Program(const QString& appDir, SerialPort& port, Pauser& pauser)
 
 Program::~Program() = default;
 
+void Program::setOperatorName(const QString& name)
+{
+    m_operatorName = name;
+    m_doorUnit->recordAs(actor());
+}
+
 Outcome Program::openOperators()
 {
     if (m_operators)

@@ -32,7 +32,8 @@ public:
     const QString& appDir() const { return m_appDir; }
 
     // The operator logged in, whom the transfer history names.
-    void setOperatorName(const QString& name) { m_operatorName = name; }
+    // The door unit's watch records what other programs changed in their name.
+    void setOperatorName(const QString& name);
     // That operator on this PC: whom the change record names.
     changerecord::Actor actor() const { return changerecord::Actor::here(m_operatorName); }
 

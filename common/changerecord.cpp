@@ -375,24 +375,36 @@ Expected<int> RowRecorder::noticeOutside(const QSqlDatabase& db, const QList<Row
         }
     }
     QSqlQuery newest(db);
-    newest.prepare(QStringLiteral("SELECT coalesce(new_values, '') FROM change_record "
-                                  "WHERE subject = ? ORDER BY happened DESC, id DESC LIMIT 1"));
+    newest.prepare(
+        QStringLiteral("SELECT coalesce(new_values, ''), happened >= ? FROM "
+                       "change_record WHERE subject = ? ORDER BY happened DESC, id DESC"));
+    const QString since = timeText(readAt);
     int recorded = 0;
     for (const RowChange& change : changes) {
         const QString subject = change.kind == RowChange::Kind::Deleted ? change.before.value(0)
                                                                         : change.after.value(0);
         const QString after = change.after.isEmpty() ? QString() : shown(change.after);
+        // An import's, told without a query a room (an import may hold them all).
+        if (change.kind == RowChange::Kind::Deleted
+                ? importedBefore.contains(shown(change.before))
+                : importedAfter.value(subject) == after && importedAfter.contains(subject))
+            continue;
+        newest.addBindValue(since);
         newest.addBindValue(subject);
         if (!newest.exec())
             return Outcome::failure(
                 cannotRecord(database::plainError(newest.lastError(), db.databaseName())));
-        // Written by this program (here or on another PC), or already seen.
-        if (newest.next() && newest.value(0).toString() == after)
-            continue;
+        // Written by this program (here or on another PC), or already seen:
+        // the room's newest entry, or any since, leaves it so (two rows may
+        // share a room).
+        bool explained = false;
+        for (bool first = true; !explained && newest.next(); first = false) {
+            if (!first && !newest.value(1).toBool())
+                break;
+            explained = newest.value(0).toString() == after;
+        }
         newest.finish();
-        if (change.kind == RowChange::Kind::Deleted
-                ? importedBefore.contains(shown(change.before))
-                : importedAfter.value(subject) == after && importedAfter.contains(subject))
+        if (explained)
             continue;
         // A row gone since it was read may live on under another name (an
         // import gave a stored "0101" the name "101").

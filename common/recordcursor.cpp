@@ -84,12 +84,17 @@ Outcome RecordCursor::recordOutside(QHash<QString, QStringList> before)
     std::sort(same.begin(), same.end());
     for (auto it = same.crbegin(); it != same.crend(); ++it)
         changes.removeAt(*it);
-    if (changes.isEmpty())
+    return noticeOutside(changes, m_previousRead);
+}
+
+Outcome RecordCursor::noticeOutside(const QList<RowChange>& changes, const QDateTime& since)
+{
+    if (changes.isEmpty() || !m_recorder)
         return Outcome::success();
     const Expected<int> noticed = [&]() -> Expected<int> {
         Expected<int> result = 0;
         const Outcome done = m_table.inTransaction([&](const QSqlDatabase& db) {
-            result = m_recorder->noticeOutside(db, changes, m_previousRead);
+            result = m_recorder->noticeOutside(db, changes, since);
             return result ? Outcome::success() : result.outcome();
         });
         return done ? result : Expected<int>(done);

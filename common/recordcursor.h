@@ -45,6 +45,10 @@ public:
     // Records every write, and on Refresh every row another program changed,
     // in the file's change record, each in the transaction of its write.
     void setChangeRecorder(std::shared_ptr<const changerecord::RowRecorder> recorder);
+    // Rows this cursor's table holds otherwise than as last seen (by whoever
+    // compares them): those no entry since `since` explains are recorded
+    // once as changed outside Quorvane, in one transaction.
+    Outcome noticeOutside(const QList<RowChange>& changes, const QDateTime& since);
 
     // Reads the table of the database file at path; the first row becomes
     // current. A failure leaves the cursor empty; the caller shows it.

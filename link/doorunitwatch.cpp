@@ -141,9 +141,60 @@ void DoorUnitWatch::setUnit(qint64 unit)
     reload();
 }
 
+void DoorUnitWatch::recordAs(const changerecord::Actor& who)
+{
+    m_recorder = std::make_shared<changerecord::RowRecorder>(
+        changerecord::RowRecorder::Table::Rooms, who, schema::directoryTable().fieldNames());
+}
+
+void DoorUnitWatch::noticeOutside(RecordCursor& file, const std::vector<int>& rowOf)
+{
+    if (!m_recorder || !m_latest.download || !m_error.isEmpty())
+        return;
+    QList<RowChange> changes;
+    QStringList keys;
+    const auto look = [&](RowChange change) {
+        const QStringList& values = change.after.isEmpty() ? change.before : change.after;
+        QString key = QString::number(int(change.kind)) + values.join(QChar(0x1f));
+        if (!m_noticed.contains(key)) {
+            keys << std::move(key);
+            changes << std::move(change);
+        }
+    };
+    const auto fields = [](const SentRooms::Room& room) {
+        QStringList values;
+        for (const QStringView field : room)
+            values << field.toString();
+        return values;
+    };
+    std::array<QString, 4> scratch;
+    SentRooms::Room now;
+    for (size_t i = 0; i < m_changes.marks.size() && i < rowOf.size(); ++i) {
+        const quint8 mark = m_changes.marks[i];
+        if (mark == DirectoryChanges::Same)
+            continue;
+        readRoom(file, rowOf[i], now, scratch);
+        if (mark == DirectoryChanges::Added)
+            look({RowChange::Kind::Added, {}, fields(now)});
+        else
+            look({RowChange::Kind::Changed, fields(m_sent.at(m_changes.sentOf[i])), fields(now)});
+    }
+    for (const RoomRecord& gone : m_changes.removed)
+        look({RowChange::Kind::Deleted, {gone.Room, gone.TEL1, gone.TEL2, gone.TEL3}, {}});
+    if (changes.isEmpty())
+        return;
+    file.setChangeRecorder(m_recorder);
+    // A file that cannot take an entry cannot take a transfer's record either,
+    // which the panel already says; the rooms are not looked up again.
+    (void)file.noticeOutside(changes, m_latest.download->started);
+    for (QString& key : keys)
+        m_noticed.insert(std::move(key));
+}
+
 void DoorUnitWatch::reload()
 {
     m_latestRead = false;
+    m_noticed.clear();
     update();
 }
 
@@ -217,6 +268,8 @@ void DoorUnitWatch::update()
         readRoom(*rooms, rowOf[size_t(i)], room, scratch);
     });
     findSameRooms(rooms ? *rooms : file, rooms ? rowOf : std::vector<int>{});
+    if (rooms == &file)
+        noticeOutside(file, rowOf);
     file.close();
     m_state = DoorUnitState::of(m_latest, m_changes);
     for (Other& other : m_others) {

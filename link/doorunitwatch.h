@@ -1,13 +1,16 @@
 #pragma once
 
+#include "changerecord.h"
 #include "doorunits.h"
 #include "doorunitstate.h"
 #include "transferlog.h"
 
 #include <QObject>
 #include <QPointer>
+#include <QSet>
 #include <QString>
 
+#include <memory>
 #include <vector>
 
 class QFileSystemWatcher;
@@ -36,6 +39,11 @@ public:
     // The file changed, or the operator looks again: the history is read
     // again if another program or copy recorded a transfer since.
     void recheck();
+
+    // Who looks: a room the file holds otherwise than the door unit was
+    // sent, with no entry of the change record to explain it, is recorded
+    // once as changed outside Quorvane in their name.
+    void recordAs(const changerecord::Actor& who);
 
     // The unit whose changes the rows are marked with (the first by default).
     void setUnit(qint64 unit);
@@ -69,6 +77,9 @@ private:
     // Each unit's state in list order, with its name.
     QList<std::pair<DoorUnit, DoorUnitState>> unitStates() const;
     void watchFile();
+    // The rooms of the file (at rowOf) that differ from the download and were
+    // not looked up yet: another program's are recorded.
+    void noticeOutside(RecordCursor& file, const std::vector<int>& rowOf);
     void findSameRooms(const RecordCursor& rooms, const std::vector<int>& rowOf);
     QString sameRoomNote(int row) const;
     // After a write or an edit of one row.
@@ -110,6 +121,10 @@ private:
     std::vector<std::vector<int>> m_sameGroups;
     std::vector<int> m_sameOf;
     int m_samePairs = 0;
+    std::shared_ptr<const changerecord::RowRecorder> m_recorder;
+    // The differences already looked up since the download was read, as
+    // their kind and values: each costs a query once, not at every look.
+    QSet<QString> m_noticed;
     QFileSystemWatcher* m_files = nullptr;
     QTimer* m_settle = nullptr;
 };

@@ -86,21 +86,25 @@ private slots:
         QTest::addColumn<QString>("marks");   // per room: + added, digits changed TELs
         QTest::addColumn<int>("removed");
         QTest::addColumn<QString>("state");
-        QTest::addColumn<QString>("history"); // the history window's Now column
+        QTest::addColumn<QString>("history");     // the history window's Now column
+        QTest::addColumn<QStringList>("outside"); // entries recorded, as subject: detail
         const QString at = QStringLiteral(" (last download %1)");
         QTest::newRow("same") << QStringList{"101:1::", "102:2::", "101:3::"} << "..." << 0
                               << "Door unit: up to date"
-                              << ";;";
+                              << ";;" << QStringList{};
         QTest::newRow("added") << QStringList{"101:1::", "102:2::", "101:3::", "103:4::"} << "...+"
-                               << 0 << "Door unit: 1 change not sent" + at << ";;;added since";
+                               << 0 << "Door unit: 1 change not sent" + at << ";;;added since"
+                               << QStringList{"103: added"};
         QTest::newRow("edited") << QStringList{"101:1::", "102:2:5:", "101:3::9"}
                                 << ".2"
                                    "3"
                                 << 0 << "Door unit: 2 changes not sent" + at
-                                << ";TEL2 changed since;TEL3 changed since";
+                                << ";TEL2 changed since;TEL3 changed since"
+                                << QStringList{"102: changed", "101: changed"};
         QTest::newRow("deleted and moved")
             << QStringList{"101:3::", "102:2::"} << "1." << 1
-            << "Door unit: 2 changes not sent" + at << "TEL1 changed since;;removed since";
+            << "Door unit: 2 changes not sent" + at << "TEL1 changed since;;removed since"
+            << QStringList{"101: changed", "101: deleted"};
     }
 
     // Rooms matched by number, a repeated number occurrence by occurrence:
@@ -113,6 +117,7 @@ private slots:
         QFETCH(int, removed);
         QFETCH(QString, state);
         QFETCH(QString, history);
+        QFETCH(QStringList, outside);
         TransferLog log(m_path);
         TransferRecord r =
             download({{"101", "1", "", ""}, {"102", "2", "", ""}, {"101", "3", "", ""}});
@@ -126,7 +131,22 @@ private slots:
                          {room.section(u':', 0, 0), room.section(u':', 1, 1),
                           room.section(u':', 2, 2), room.section(u':', 3, 3)});
         DoorUnitWatch watch(m_path);
+        watch.recordAs({"ann", "pc1", "ann"});
         watch.update();
+        // Another program's changes are recorded as such, once however often looked at.
+        watch.update();
+        DoorUnitWatch(m_path).update();
+        watch.recordAs({"bob", "pc2", "bob"});
+        watch.reload();
+        QStringList recorded;
+        if (!outside.isEmpty()) {
+            const TableSpec entry{"change_record", {{"subject"}, {"detail"}, {"what"}}};
+            for (const QStringList& row : testdb::rows(m_path, entry)) {
+                if (row[2] == changerecord::kOutside)
+                    recorded << row[0] + ": " + row[1].section(u';', 0, 0);
+            }
+        }
+        QCOMPARE(recorded.join(u'|'), outside.join(u'|'));
         const DirectoryChanges& c = watch.changes();
         QString shown;
         for (const quint8 mark : c.marks)
