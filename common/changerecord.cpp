@@ -4,6 +4,7 @@
 #include "engine/databaseengine.h"
 #include "schema.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QSet>
 #include <QSqlError>
@@ -52,7 +53,9 @@ QString makeTable(const QSqlDatabase& db, const QString& path)
 
 QString cannotRecord(const QString& why)
 {
-    return QStringLiteral("its entry in the change record cannot be written: %1").arg(why);
+    return QCoreApplication::translate("changerecord",
+                                       "its entry in the change record cannot be written: %1")
+        .arg(why);
 }
 
 } // namespace

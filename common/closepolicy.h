@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <utility>
@@ -18,8 +19,9 @@ public:
     // Told with the refusal, after what was not saved.
     static QString stayOpenText()
     {
-        return QStringLiteral("\nThe window stays open so the row can be corrected; close it "
-                              "again to discard the change.");
+        return QCoreApplication::translate(
+            "ClosePolicy", "\nThe window stays open so the row can be corrected; close it "
+                           "again to discard the change.");
     }
 
 private:

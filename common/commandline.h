@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <QTextStream>
 
@@ -66,7 +67,8 @@ walk(const QStringList& arguments, QStringList& positional,
             return *refusal;
         if (std::get<Takes>(decided) == Takes::Value && !value) {
             if (i + 1 >= arguments.size())
-                return QStringLiteral("The option %1 needs a value.").arg(option);
+                return QCoreApplication::translate("commandline", "The option %1 needs a value.")
+                    .arg(option);
             value = arguments[++i];
         }
         if (const QString refusal = take(option, value); !refusal.isEmpty())

@@ -4,6 +4,7 @@
 #include "engine/databaseengine.h"
 #include "server.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -56,38 +57,49 @@ QString serverError(const QSqlError& error)
         if (text.contains(QLatin1String("authentication")) ||
             text.contains(QLatin1String("does not exist")) ||
             text.contains(QLatin1String("pg_hba.conf")))
-            return QStringLiteral("the database server %1 refused the connection (%2).")
+            return QCoreApplication::translate(
+                       "database", "the database server %1 refused the connection (%2).")
                 .arg(where, text);
-        return QStringLiteral("the database server %1 cannot be reached%2. Try again once "
-                              "the server is back.")
+        //: %1 is host:port/database; %2 is empty or the server's reason in brackets.
+        return QCoreApplication::translate(
+                   "database", "the database server %1 cannot be reached%2. Try again once "
+                               "the server is back.")
             .arg(where, text.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(text));
     case engine::Problem::ReadOnly:
-        return QStringLiteral("the database server %1 lets this login only read building "
-                              "\"%2\", so nothing can be saved. Ask whoever runs the server for "
-                              "the right to change it.")
+        return QCoreApplication::translate(
+                   "database", "the database server %1 lets this login only read building "
+                               "\"%2\", so nothing can be saved. Ask whoever runs the server for "
+                               "the right to change it.")
             .arg(where, building);
     case engine::Problem::Busy:
-        return QStringLiteral("another PC is holding the same rows of building \"%1\" on %2. "
-                              "Try again in a moment.")
+        return QCoreApplication::translate(
+                   "database", "another PC is holding the same rows of building \"%1\" on %2. "
+                               "Try again in a moment.")
             .arg(building, where);
     case engine::Problem::Constraint:
-        return QStringLiteral("the table of building \"%1\" on %2 refused the value (%3).")
+        return QCoreApplication::translate(
+                   "database", "the table of building \"%1\" on %2 refused the value (%3).")
             .arg(building, where, text);
     case engine::Problem::Full:
-        return QStringLiteral("the disk of the database server %1 is full.").arg(where);
+        return QCoreApplication::translate("database",
+                                           "the disk of the database server %1 is full.")
+            .arg(where);
     default:
         break;
     }
-    return QStringLiteral("the database server %1 refused it (%2).")
-        .arg(where, text.isEmpty() ? QStringLiteral("no reason given") : text);
+    return QCoreApplication::translate("database", "the database server %1 refused it (%2).")
+        .arg(where,
+             text.isEmpty() ? QCoreApplication::translate("database", "no reason given") : text);
 }
 
 QString advice(const QString& path)
 {
     const QString dir = folderOf(path);
     if (server::isServerPath(path))
-        return QStringLiteral("Prepare the building with:\n%1").arg(initCommand(dir));
-    return QStringLiteral("Move the file aside and prepare a new one with:\n%1")
+        return QCoreApplication::translate("database", "Prepare the building with:\n%1")
+            .arg(initCommand(dir));
+    return QCoreApplication::translate("database",
+                                       "Move the file aside and prepare a new one with:\n%1")
         .arg(initCommand(dir));
 }
 
@@ -150,35 +162,45 @@ QString plainError(int nativeCode, const QString& engineText, const QString& pat
 {
     switch (engine::current().problemOf(nativeCode)) {
     case engine::Problem::ReadOnly:
-        return QStringLiteral("the database file %1 is read-only, so nothing can be saved to it. "
-                              "Let this user write the file and its folder, then try again.")
+        return QCoreApplication::translate(
+                   "database", "the database file %1 is read-only, so nothing can be saved to it. "
+                               "Let this user write the file and its folder, then try again.")
             .arg(path);
     case engine::Problem::Busy:
-        return QStringLiteral("another program is holding the database file %1. Try again in a "
-                              "moment.")
+        return QCoreApplication::translate(
+                   "database", "another program is holding the database file %1. Try again in a "
+                               "moment.")
             .arg(path);
     case engine::Problem::Corrupt:
-        return QStringLiteral("the database file %1 is damaged. Find out what can be saved of it "
-                              "with:\n%2")
+        return QCoreApplication::translate(
+                   "database", "the database file %1 is damaged. Find out what can be saved of it "
+                               "with:\n%2")
             .arg(path, checkCommand(folderOf(path)));
     case engine::Problem::Full:
-        return QStringLiteral("the disk that holds the database file %1 is full.").arg(path);
+        return QCoreApplication::translate("database",
+                                           "the disk that holds the database file %1 is full.")
+            .arg(path);
     case engine::Problem::InputOutput:
-        return QStringLiteral("the database file %1 could not be read or written: the disk or "
-                              "the file system failed.")
+        return QCoreApplication::translate(
+                   "database", "the database file %1 could not be read or written: the disk or "
+                               "the file system failed.")
             .arg(path);
     case engine::Problem::CannotOpen:
-        return QStringLiteral("the database file %1 cannot be opened: check that it is a file "
-                              "and that you may read and write it and its folder.")
+        return QCoreApplication::translate(
+                   "database", "the database file %1 cannot be opened: check that it is a file "
+                               "and that you may read and write it and its folder.")
             .arg(path);
     case engine::Problem::Constraint:
-        return QStringLiteral("the table in %1 refused the value (%2).").arg(path, engineText);
+        return QCoreApplication::translate("database", "the table in %1 refused the value (%2).")
+            .arg(path, engineText);
     case engine::Problem::Disconnected:
     case engine::Problem::Other:
         break;
     }
-    return QStringLiteral("the database file %1 could not be used (%2).")
-        .arg(path, engineText.isEmpty() ? QStringLiteral("no reason given") : engineText);
+    //: %2 is the database engine's own reason, or "no reason given".
+    return QCoreApplication::translate("database", "the database file %1 could not be used (%2).")
+        .arg(path, engineText.isEmpty() ? QCoreApplication::translate("database", "no reason given")
+                                        : engineText);
 }
 
 QString plainError(const QSqlError& error, const QString& path)
@@ -228,34 +250,41 @@ Outcome open(const QString& path, const QString& connectionName)
         if (const QSqlError error = connect(path, connectionName, Access::ReadWrite);
             error.isValid())
             return Outcome::failure(
-                QStringLiteral("The database cannot be opened: %1").arg(plainError(error, path)));
+                QCoreApplication::translate("database", "The database cannot be opened: %1")
+                    .arg(plainError(error, path)));
         return Outcome::success();
     }
     switch (probe(path)) {
     case FileKind::Missing:
         return Outcome::failure(
-            QStringLiteral("The database file %1 does not exist. Prepare it with:\n%2")
+            QCoreApplication::translate("database",
+                                        "The database file %1 does not exist. Prepare it with:\n%2")
                 .arg(path, initCommand(dir)));
     case FileKind::Unreadable:
         return Outcome::failure(
-            QStringLiteral("The database file %1 cannot be read: check that it is a file and "
-                           "that you may read and write it.")
+            QCoreApplication::translate(
+                "database", "The database file %1 cannot be read: check that it is a file and "
+                            "that you may read and write it.")
                 .arg(path));
     case FileKind::AccessJet:
         return Outcome::failure(
-            QStringLiteral("The database file %1 is an Access database from an older system; "
-                           "this program keeps its data in SQLite databases. %2")
+            QCoreApplication::translate(
+                "database", "The database file %1 is an Access database from an older system; "
+                            "this program keeps its data in SQLite databases. %2")
                 .arg(path, advice(path)));
     case FileKind::Other:
-        return Outcome::failure(QStringLiteral("The database file %1 is not an SQLite database. %2")
-                                    .arg(path, advice(path)));
+        return Outcome::failure(
+            QCoreApplication::translate("database",
+                                        "The database file %1 is not an SQLite database. %2")
+                .arg(path, advice(path)));
     case FileKind::Sqlite:
         break;
     }
 
     if (const QSqlError error = connect(path, connectionName, Access::ReadWrite); error.isValid())
         return Outcome::failure(
-            QStringLiteral("The database cannot be opened: %1").arg(plainError(error, path)));
+            QCoreApplication::translate("database", "The database cannot be opened: %1")
+                .arg(plainError(error, path)));
     return Outcome::success();
 }
 
@@ -263,8 +292,9 @@ Outcome checkTable(const QSqlDatabase& db, const TableSpec& layout, const QStrin
 {
     const engine::TableShape shape = engine::of(db).tableShape(db, layout.table);
     if (shape.readError.isValid())
-        return Outcome::failure(QStringLiteral("The table %1 cannot be read: %2")
-                                    .arg(layout.table, plainError(shape.readError, path)));
+        return Outcome::failure(
+            QCoreApplication::translate("database", "The table %1 cannot be read: %2")
+                .arg(layout.table, plainError(shape.readError, path)));
     const QStringList& present = shape.columns;
     QStringList missing;
     for (const QString& field : layout.fieldNames()) {
@@ -274,13 +304,17 @@ Outcome checkTable(const QSqlDatabase& db, const TableSpec& layout, const QStrin
     const QString where = server::isServerPath(path) ? server::describe() : path;
     if (present.isEmpty() && server::isServerPath(path))
         return Outcome::failure(
-            QStringLiteral("The %1 has no table %2. %3").arg(where, layout.table, advice(path)));
+            //: %1 is like: building "Tower A" on localhost:5432/quorvane; %3 tells how to prepare
+            //: it.
+            QCoreApplication::translate("database", "The %1 has no table %2. %3")
+                .arg(where, layout.table, advice(path)));
     if (present.isEmpty())
-        return Outcome::failure(QStringLiteral("The database file %1 has no table %2. %3")
-                                    .arg(path, layout.table, advice(path)));
+        return Outcome::failure(
+            QCoreApplication::translate("database", "The database file %1 has no table %2. %3")
+                .arg(path, layout.table, advice(path)));
     if (!missing.isEmpty())
         return Outcome::failure(
-            QStringLiteral("The table %1 in %2 lacks the field(s) %3. %4")
+            QCoreApplication::translate("database", "The table %1 in %2 lacks the field(s) %3. %4")
                 .arg(layout.table, where, missing.join(QStringLiteral(", ")), advice(path)));
     return Outcome::success();
 }

@@ -79,8 +79,9 @@ QString databaseFileAt(const QString& folder, const QString& path)
     struct stat st;
     const bool exists = ::stat(QFile::encodeName(target).constData(), &st) == 0;
     const QList<QPair<QString, QString>> databases{
-        {schema::kDirectoryFile, QStringLiteral("the room database")},
-        {schema::kOperatorFile, QStringLiteral("the operator database")}};
+        {schema::kDirectoryFile, QCoreApplication::translate("datafolder", "the room database")},
+        {schema::kOperatorFile,
+         QCoreApplication::translate("datafolder", "the operator database")}};
     for (const auto& [name, what] : databases) {
         const QString named = QDir(folder).filePath(name);
         // SQLite puts the side files beside the file a link leads to.
@@ -92,7 +93,11 @@ QString databaseFileAt(const QString& folder, const QString& path)
                     continue;
                 if (suffix.isEmpty())
                     return QStringLiteral("%1 %2").arg(what, name);
-                return QStringLiteral("the %1 file SQLite keeps for %2 %3").arg(suffix, what, name);
+                //: %1 is "-journal", "-wal" or "-shm"; %2 "the room database" or "the operator
+                //: database"; %3 its file name.
+                return QCoreApplication::translate("datafolder",
+                                                   "the %1 file SQLite keeps for %2 %3")
+                    .arg(suffix, what, name);
             }
         }
     }
@@ -105,8 +110,11 @@ Outcome refuseDatabaseFile(const QString& folder, const QString& path)
     if (found.isEmpty())
         return Outcome::success();
     return Outcome::failure(
-        QStringLiteral("%1 is (or leads to) %2 in %3; writing there would destroy it. Nothing "
-                       "was written: name another file.")
+        //: %1 is the file named; %2 a database such as "the room database Inhabitant_telnum.mdb";
+        //: %3 the data folder.
+        QCoreApplication::translate(
+            "datafolder", "%1 is (or leads to) %2 in %3; writing there would destroy it. Nothing "
+                          "was written: name another file.")
             .arg(path, found, QDir::toNativeSeparators(absolute(folder))));
 }
 
@@ -141,13 +149,14 @@ QString ruleText(Rule rule)
 {
     switch (rule) {
     case Rule::Option:
-        return QStringLiteral("named by --data");
+        return QCoreApplication::translate("datafolder", "named by --data");
     case Rule::Environment:
-        return QStringLiteral("named by QUORVANE_DATA");
+        return QCoreApplication::translate("datafolder", "named by QUORVANE_DATA");
     case Rule::BesideProgram:
-        return QStringLiteral("the program's own folder, which holds the databases");
+        return QCoreApplication::translate("datafolder",
+                                           "the program's own folder, which holds the databases");
     case Rule::UserData:
-        return QStringLiteral("the default folder");
+        return QCoreApplication::translate("datafolder", "the default folder");
     }
     return {};
 }
@@ -159,39 +168,49 @@ QString unusable(const Choice& choice)
     if (::stat(path.constData(), &st) != 0) {
         const int error = errno;
         if (error == ELOOP)
-            return QStringLiteral("The data folder %1 is a symbolic link that leads round in a "
-                                  "loop. Point it at a folder, or name another with --data.")
+            return QCoreApplication::translate(
+                       "datafolder", "The data folder %1 is a symbolic link that leads round in a "
+                                     "loop. Point it at a folder, or name another with --data.")
                 .arg(choice.path);
         if (error != ENOENT)
-            return QStringLiteral("The data folder %1 cannot be used: %2.")
+            return QCoreApplication::translate("datafolder",
+                                               "The data folder %1 cannot be used: %2.")
                 .arg(choice.path, QString::fromLocal8Bit(std::strerror(error)));
         if (QFileInfo(choice.path).isSymLink())
-            return QStringLiteral("The data folder %1 is a symbolic link to %2, which does not "
-                                  "exist. Create that folder, or name another with --data.")
+            return QCoreApplication::translate(
+                       "datafolder", "The data folder %1 is a symbolic link to %2, which does not "
+                                     "exist. Create that folder, or name another with --data.")
                 .arg(choice.path, QFileInfo(choice.path).symLinkTarget());
         if (choice.rule != Rule::UserData)
-            return QStringLiteral("The data folder %1 (%2) does not exist. Create it first.")
+            //: %2 says how the folder was chosen, e.g. "named by --data".
+            return QCoreApplication::translate(
+                       "datafolder", "The data folder %1 (%2) does not exist. Create it first.")
                 .arg(choice.path, ruleText(choice.rule));
         // The folder is made with its parents: the nearest that exists decides.
         QString parent = QFileInfo(choice.path).absolutePath();
         while (!QFileInfo::exists(parent) && parent != QFileInfo(parent).absolutePath())
             parent = QFileInfo(parent).absolutePath();
         if (!QFileInfo(parent).isDir())
-            return QStringLiteral("The data folder %1 cannot be created: %2 is not a folder.")
+            return QCoreApplication::translate(
+                       "datafolder", "The data folder %1 cannot be created: %2 is not a folder.")
                 .arg(choice.path, parent);
         if (::access(QFile::encodeName(parent).constData(), W_OK | X_OK) != 0)
-            return QStringLiteral("The data folder %1 cannot be created: you may not write in %2.")
+            return QCoreApplication::translate(
+                       "datafolder",
+                       "The data folder %1 cannot be created: you may not write in %2.")
                 .arg(choice.path, parent);
         return {};
     }
     if (!S_ISDIR(st.st_mode))
-        return QStringLiteral("The data folder %1 is not a folder but a file. Move it aside, or "
-                              "name another folder with --data.")
+        return QCoreApplication::translate(
+                   "datafolder", "The data folder %1 is not a folder but a file. Move it aside, or "
+                                 "name another folder with --data.")
             .arg(choice.path);
     if (::access(path.constData(), W_OK | X_OK) != 0)
-        return QStringLiteral("The data folder %1 is a folder you may not write in, so the "
-                              "database files cannot be created there. Make it writable for "
-                              "you, or name another with --data.")
+        return QCoreApplication::translate(
+                   "datafolder", "The data folder %1 is a folder you may not write in, so the "
+                                 "database files cannot be created there. Make it writable for "
+                                 "you, or name another with --data.")
             .arg(choice.path);
     return {};
 }
@@ -204,14 +223,16 @@ Outcome prepare(const Choice& choice)
     if (info.exists() || choice.rule != Rule::UserData)
         return Outcome::failure(
             info.exists()
-                ? QStringLiteral("The data folder %1 is not a folder.").arg(choice.path)
-                : QStringLiteral("The data folder %1 (%2) does not exist. Create it first.")
+                ? QCoreApplication::translate("datafolder", "The data folder %1 is not a folder.")
+                      .arg(choice.path)
+                : QCoreApplication::translate(
+                      "datafolder", "The data folder %1 (%2) does not exist. Create it first.")
                       .arg(choice.path, ruleText(choice.rule)));
     // The parents as usual, the folder itself private: it holds the PINs.
     if (!QDir().mkpath(info.absolutePath()) ||
         (::mkdir(QFile::encodeName(choice.path).constData(), 0700) != 0 && errno != EEXIST))
         return Outcome::failure(
-            QStringLiteral("Cannot create the data folder %1: %2")
+            QCoreApplication::translate("datafolder", "Cannot create the data folder %1: %2")
                 .arg(choice.path, QString::fromLocal8Bit(std::strerror(errno))));
     return Outcome::success();
 }

@@ -2,6 +2,7 @@
 
 #include "datafolder.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -23,7 +24,8 @@ QString systemError()
 
 Outcome cannotWrite(const QString& path, const QString& why)
 {
-    return Outcome::failure(QStringLiteral("%1 cannot be written: %2").arg(path, why));
+    return Outcome::failure(
+        QCoreApplication::translate("outputfile", "%1 cannot be written: %2").arg(path, why));
 }
 
 // The standard output or error descriptor that already writes to st, or -1.
@@ -61,8 +63,9 @@ Outcome writeStraight(const QString& path, const struct stat& st, const QByteArr
     if (fd < 0) {
         if (fifo && errno == ENXIO)
             return Outcome::failure(
-                QStringLiteral("%1 is a FIFO that no program reads; start the program that "
-                               "reads it first.")
+                QCoreApplication::translate(
+                    "outputfile", "%1 is a FIFO that no program reads; start the program that "
+                                  "reads it first.")
                     .arg(path));
         return cannotWrite(path, systemError());
     }
@@ -83,15 +86,20 @@ Outcome check(const QString& path)
         return errno == ENOENT ? Outcome::success() : cannotWrite(path, systemError());
     if (S_ISDIR(st.st_mode))
         return Outcome::failure(
-            QStringLiteral("%1 is a folder. Name a file to write to (in it, or elsewhere).")
+            QCoreApplication::translate(
+                "outputfile", "%1 is a folder. Name a file to write to (in it, or elsewhere).")
                 .arg(path));
     if (S_ISBLK(st.st_mode))
-        return Outcome::failure(QStringLiteral("%1 is a disk device; writing to it would destroy "
-                                               "what it holds. Name a file to write to.")
-                                    .arg(path));
+        return Outcome::failure(
+            QCoreApplication::translate("outputfile",
+                                        "%1 is a disk device; writing to it would destroy "
+                                        "what it holds. Name a file to write to.")
+                .arg(path));
     if (!S_ISREG(st.st_mode) && !S_ISFIFO(st.st_mode) && !S_ISCHR(st.st_mode))
         return Outcome::failure(
-            QStringLiteral("%1 is a socket, not a file. Name a file to write to.").arg(path));
+            QCoreApplication::translate("outputfile",
+                                        "%1 is a socket, not a file. Name a file to write to.")
+                .arg(path));
     return Outcome::success();
 }
 

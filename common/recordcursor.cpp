@@ -2,6 +2,7 @@
 
 #include "server.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QSqlDriver>
 #include <QTimer>
@@ -101,8 +102,10 @@ Outcome RecordCursor::noticeOutside(const QList<RowChange>& changes, const QDate
     }();
     if (!noticed)
         return Outcome::failure(
-            QStringLiteral("The table %1 was read again, but what another program changed in it "
-                           "cannot be recorded: %2")
+            QCoreApplication::translate(
+                "RecordCursor",
+                "The table %1 was read again, but what another program changed in it "
+                "cannot be recorded: %2")
                 .arg(layout().table, noticed.error()));
     return Outcome::success();
 }
@@ -133,7 +136,8 @@ Outcome RecordCursor::open(const QString& path)
 Outcome RecordCursor::refresh()
 {
     if (m_path.isEmpty())
-        return Outcome::failure(QStringLiteral("No database file has been opened."));
+        return Outcome::failure(
+            QCoreApplication::translate("RecordCursor", "No database file has been opened."));
     // An edit in hand is written first, unless the file at the path is no
     // longer the one read: then it would go into the old file, and the new
     // one is read without it.
@@ -163,13 +167,15 @@ Outcome RecordCursor::refresh()
         return outcome;
     constexpr int kNamed = 3;
     if (unwritten.size() > kNamed)
-        unwritten = unwritten.mid(0, kNamed)
-                    << QStringLiteral("%1 more rows").arg(unwritten.size() - kNamed);
+        unwritten = unwritten.mid(0, kNamed) << QCoreApplication::translate(
+                        "RecordCursor", "%n more rows", nullptr, int(unwritten.size() - kNamed));
     const QString lost =
-        QStringLiteral("The database file %1 was replaced or removed by another program after it "
-                       "was read, so the change to %2 was not saved: it would have gone into the "
-                       "old file. The rows shown are those of the file now at that path; type the "
-                       "change again if it is still wanted.")
+        QCoreApplication::translate(
+            "RecordCursor",
+            "The database file %1 was replaced or removed by another program after it "
+            "was read, so the change to %2 was not saved: it would have gone into the "
+            "old file. The rows shown are those of the file now at that path; type the "
+            "change again if it is still wanted.")
             .arg(m_path, unwritten.join(QStringLiteral(", ")));
     return Outcome::failure(outcome ? lost : lost + u'\n' + outcome.description());
 }
@@ -352,24 +358,33 @@ Outcome RecordCursor::noCurrentRow(const QString& what) const
 {
     if (m_rows.empty())
         return Outcome::failure(
-            QStringLiteral("%1: the table %2 holds no rows.").arg(what, layout().table));
+            //: %1 is what failed, e.g. "The row cannot be deleted"; %2 the table.
+            QCoreApplication::translate("RecordCursor", "%1: the table %2 holds no rows.")
+                .arg(what, layout().table));
     if (hasCurrent())
         return Outcome::failure(
-            QStringLiteral("%1: the current row has been deleted; move to another row first.")
+            QCoreApplication::translate(
+                "RecordCursor", "%1: the current row has been deleted; move to another row first.")
                 .arg(what));
     return Outcome::failure(
-        QStringLiteral("%1: no row is current (the cursor stands %2 the rows).")
-            .arg(what, m_current < 0 ? QStringLiteral("before") : QStringLiteral("after")));
+        (m_current < 0
+             ? QCoreApplication::translate(
+                   "RecordCursor", "%1: no row is current (the cursor stands before the rows).")
+             : QCoreApplication::translate(
+                   "RecordCursor", "%1: no row is current (the cursor stands after the rows)."))
+            .arg(what));
 }
 
 Outcome RecordCursor::setField(int column, const QString& text)
 {
     if (!hasCurrent() || m_rows[m_current].deleted)
-        return noCurrentRow(QStringLiteral("The value cannot be changed"));
+        return noCurrentRow(
+            QCoreApplication::translate("RecordCursor", "The value cannot be changed"));
     if (column < 0 || column >= fieldCount())
-        return Outcome::failure(QStringLiteral("The table %1 has no field number %2.")
-                                    .arg(layout().table)
-                                    .arg(column + 1));
+        return Outcome::failure(
+            QCoreApplication::translate("RecordCursor", "The table %1 has no field number %2.")
+                .arg(layout().table)
+                .arg(column + 1));
     const RowStore::Row& row = m_rows[m_current];
     if (!row.isNew && value(m_current, column) == text && !row.isSet(column))
         return Outcome::success();
@@ -388,8 +403,11 @@ Outcome RecordCursor::checkWidths(const RowStore::Row& row) const
         const int length = schema::characterCount(row.edited[i]);
         if (length > limit) {
             return Outcome::failure(
-                QStringLiteral("%1 may hold at most %2 characters, but \"%3\" has %4. The row was "
-                               "not saved; shorten the value.")
+                //: %1 is the field (Room, TEL1...), %3 the value typed, %4 its length.
+                QCoreApplication::translate(
+                    "RecordCursor",
+                    "%1 may hold at most %2 characters, but \"%3\" has %4. The row was "
+                    "not saved; shorten the value.")
                     .arg(layout().fields[i].name)
                     .arg(limit)
                     .arg(row.edited[i])
@@ -403,21 +421,32 @@ QString RecordCursor::rowLabel(int index) const
 {
     const RowStore::Row& row = m_rows[index];
     if (row.isNew)
-        return QStringLiteral("The new row of %1").arg(layout().table);
-    return QStringLiteral("Row %1 of %2 (%3 \"%4\")")
+        return QCoreApplication::translate("RecordCursor", "The new row of %1").arg(layout().table);
+    //: A row named in a message: %1 its number, %2 the table, %3 its first field, %4 that field's
+    //: value.
+    return QCoreApplication::translate("RecordCursor", "Row %1 of %2 (%3 \"%4\")")
         .arg(index + 1)
         .arg(layout().table, layout().fields.first().name, m_rows.originalText(row, 0));
 }
 
 // A row of a file another program replaced can never be written, as a row
 // another program changed: only reading the file again helps.
-Outcome RecordCursor::replaced(int index, const QString& what)
+Outcome RecordCursor::replaced(int index, Write write)
 {
     m_stale = true;
     return Outcome::failure(
-        QStringLiteral("%1 was not %2: the database file %3 was replaced or removed by another "
-                       "program after it was read, so the change would go into the old file.")
-            .arg(rowLabel(index), what, m_path));
+        (write == Write::Save
+             ? QCoreApplication::translate(
+                   "RecordCursor",
+                   "%1 was not saved: the database file %2 was replaced or removed by "
+                   "another program after it was read, so the change would go into "
+                   "the old file.")
+             : QCoreApplication::translate(
+                   "RecordCursor",
+                   "%1 was not deleted: the database file %2 was replaced or removed "
+                   "by another program after it was read, so the change would go "
+                   "into the old file."))
+            .arg(rowLabel(index), m_path));
 }
 
 Outcome RecordCursor::writeRow(int index)
@@ -428,12 +457,13 @@ Outcome RecordCursor::writeRow(int index)
         return Outcome::success();
     if (!isOpen())
         return Outcome::failure(
-            QStringLiteral("%1 cannot be saved: the database file %2 is not open.")
+            QCoreApplication::translate("RecordCursor",
+                                        "%1 cannot be saved: the database file %2 is not open.")
                 .arg(rowLabel(index), m_path));
     if (Outcome widths = checkWidths(row); !widths)
         return widths;
     if (m_table.fileReplaced())
-        return replaced(index, QStringLiteral("saved"));
+        return replaced(index, Write::Save);
     const TableStatements::Written written = m_table.writeRow(m_rows, index, rowLabel(index));
     m_stale = written.stale;
     if (!written.outcome)
@@ -476,15 +506,17 @@ Outcome RecordCursor::deleteCurrent()
 {
     m_stale = false;
     if (!hasCurrent() || m_rows[m_current].deleted)
-        return noCurrentRow(QStringLiteral("The row cannot be deleted"));
+        return noCurrentRow(
+            QCoreApplication::translate("RecordCursor", "The row cannot be deleted"));
     emit WillChangeRecord();
     if (!m_rows[m_current].isNew) {
         if (!isOpen())
             return Outcome::failure(
-                QStringLiteral("%1 cannot be deleted: the database file %2 is not open.")
+                QCoreApplication::translate(
+                    "RecordCursor", "%1 cannot be deleted: the database file %2 is not open.")
                     .arg(rowLabel(m_current), m_path));
         if (m_table.fileReplaced())
-            return replaced(m_current, QStringLiteral("deleted"));
+            return replaced(m_current, Write::Delete);
         const TableStatements::Written deleted =
             m_table.deleteRow(m_rows, m_current, rowLabel(m_current));
         m_stale = deleted.stale;
@@ -501,7 +533,9 @@ Outcome RecordCursor::addNew()
 {
     if (!isOpen())
         return Outcome::failure(
-            QStringLiteral("No row can be added: the database file %1 is not open.").arg(m_path));
+            QCoreApplication::translate("RecordCursor",
+                                        "No row can be added: the database file %1 is not open.")
+                .arg(m_path));
     if (const Expected<bool> left = leaveCurrent(); !left)
         return left.outcome();
     emit WillChangeRecord();
@@ -571,32 +605,42 @@ Outcome RecordCursor::move(Move kind, int index)
     case Move::Last:
         if (live == 0)
             return Outcome::failure(
-                QStringLiteral("There is no %1 row: the table %2 holds no rows.")
-                    .arg(kind == Move::First ? QStringLiteral("first") : QStringLiteral("last"),
-                         layout().table));
+                (kind == Move::First
+                     ? QCoreApplication::translate(
+                           "RecordCursor", "There is no first row: the table %1 holds no rows.")
+                     : QCoreApplication::translate(
+                           "RecordCursor", "There is no last row: the table %1 holds no rows."))
+                    .arg(layout().table));
         break;
     case Move::Next:
         if (eof())
             return Outcome::failure(
-                m_rows.empty() ? QStringLiteral("There is no next row: the table %1 holds no rows.")
-                                     .arg(layout().table)
-                               : QStringLiteral("There is no next row: the cursor already "
-                                                "stands after the last row."));
+                m_rows.empty()
+                    ? QCoreApplication::translate(
+                          "RecordCursor", "There is no next row: the table %1 holds no rows.")
+                          .arg(layout().table)
+                    : QCoreApplication::translate("RecordCursor",
+                                                  "There is no next row: the cursor already "
+                                                  "stands after the last row."));
         break;
     case Move::Previous:
         if (bof())
             return Outcome::failure(
-                m_rows.empty() ? QStringLiteral("There is no previous row: the table %1 holds "
-                                                "no rows.")
-                                     .arg(layout().table)
-                               : QStringLiteral("There is no previous row: the cursor already "
-                                                "stands before the first row."));
+                m_rows.empty()
+                    ? QCoreApplication::translate("RecordCursor",
+                                                  "There is no previous row: the table %1 holds "
+                                                  "no rows.")
+                          .arg(layout().table)
+                    : QCoreApplication::translate("RecordCursor",
+                                                  "There is no previous row: the cursor already "
+                                                  "stands before the first row."));
         break;
     case Move::To:
         if (index < 0 || index >= rowCount())
-            return Outcome::failure(QStringLiteral("There is no row %1 in the table %2.")
-                                        .arg(index + 1)
-                                        .arg(layout().table));
+            return Outcome::failure(
+                QCoreApplication::translate("RecordCursor", "There is no row %1 in the table %2.")
+                    .arg(index + 1)
+                    .arg(layout().table));
         if (index == m_current) {
             emit MoveComplete();
             return Outcome::success();

@@ -160,7 +160,8 @@ private:
     Outcome load();
     Expected<bool> leaveCurrent();
     Outcome writeRow(int index);
-    Outcome replaced(int index, const QString& what);
+    enum class Write { Save, Delete };
+    Outcome replaced(int index, Write write);
     Outcome checkWidths(const RowStore::Row& row) const;
     QString rowLabel(int index) const;
     // The rows as read, by key, for telling what another program changed.

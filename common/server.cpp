@@ -2,6 +2,7 @@
 
 #include "settingsstore.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 #include <libpq-fe.h>
@@ -53,7 +54,7 @@ QString Place::where() const
     const QString service = option(QStringLiteral("service"));
     QString host = option(QStringLiteral("host"));
     if (host.isEmpty() && !service.isEmpty())
-        return QStringLiteral("service %1").arg(service);
+        return QCoreApplication::translate("server", "service %1").arg(service);
     if (host.isEmpty())
         host = defaultOf("host");
     if (host.isEmpty() || host.startsWith(QLatin1Char('/')))
@@ -73,20 +74,23 @@ QString Place::where() const
 QString buildingRefusal(const QString& building)
 {
     if (building.trimmed().isEmpty())
-        return QStringLiteral("A building needs a name.");
+        return QCoreApplication::translate("server", "A building needs a name.");
     if (building.size() > kMaxBuildingLength)
-        return QStringLiteral("A building's name may have at most %1 characters.")
+        return QCoreApplication::translate("server",
+                                           "A building's name may have at most %1 characters.")
             .arg(kMaxBuildingLength);
     for (const QChar c : building) {
         if (c.category() == QChar::Other_Control || c == QChar::Null)
-            return QStringLiteral("A building's name may not hold control characters.");
+            return QCoreApplication::translate(
+                "server", "A building's name may not hold control characters.");
     }
     if (building.compare(kOperatorSchema, Qt::CaseInsensitive) == 0 ||
         building.compare(QStringLiteral("public"), Qt::CaseInsensitive) == 0 ||
         building.startsWith(QStringLiteral("pg_"), Qt::CaseInsensitive) ||
         building.compare(QStringLiteral("information_schema"), Qt::CaseInsensitive) == 0)
-        return QStringLiteral("The name \"%1\" is kept by the server or by Quorvane; choose "
-                              "another for the building.")
+        return QCoreApplication::translate(
+                   "server", "The name \"%1\" is kept by the server or by Quorvane; choose "
+                             "another for the building.")
             .arg(building);
     return {};
 }
@@ -98,10 +102,12 @@ Expected<Place> parse(const QString& connection, const QString& building)
     char* error = nullptr;
     PQconninfoOption* parsed = PQconninfoParse(connection.toUtf8().constData(), &error);
     if (!parsed) {
-        QString why = error ? QString::fromUtf8(error).trimmed() : QStringLiteral("out of memory");
+        QString why = error ? QString::fromUtf8(error).trimmed()
+                            : QCoreApplication::translate("server", "out of memory");
         PQfreemem(error);
         return Expected<Place>::failure(
-            QStringLiteral("The database connection cannot be read: %1").arg(why));
+            QCoreApplication::translate("server", "The database connection cannot be read: %1")
+                .arg(why));
     }
     Place place;
     place.building = building;
@@ -133,12 +139,14 @@ Expected<std::optional<Place>> choose(const QString& database, const QString& bu
     if (connection.isEmpty() && name.isEmpty())
         return Result(std::optional<Place>());
     if (connection.isEmpty())
-        return Result::failure(QStringLiteral("A building (%1) was named but no database server: "
-                                              "give --database or QUORVANE_DATABASE too.")
+        return Result::failure(QCoreApplication::translate(
+                                   "server", "A building (%1) was named but no database server: "
+                                             "give --database or QUORVANE_DATABASE too.")
                                    .arg(name));
     if (name.isEmpty())
-        return Result::failure(QStringLiteral("A database server was named but no building: give "
-                                              "--building or QUORVANE_BUILDING too."));
+        return Result::failure(QCoreApplication::translate(
+            "server", "A database server was named but no building: give "
+                      "--building or QUORVANE_BUILDING too."));
     Expected<Place> place = parse(connection, name);
     if (!place)
         return Result::failure(place.error());
@@ -169,10 +177,11 @@ QString takeOptions(QStringList& arguments, QString& database, QString& building
             *target = arguments[i + 1];
             arguments.remove(i, 2);
         } else {
-            return QStringLiteral("%1 needs a value.").arg(name);
+            //: %1 is a command-line option, --database or --building.
+            return QCoreApplication::translate("server", "%1 needs a value.").arg(name);
         }
         if (target->isEmpty())
-            return QStringLiteral("%1 needs a value.").arg(name);
+            return QCoreApplication::translate("server", "%1 needs a value.").arg(name);
     }
     return {};
 }
@@ -209,7 +218,9 @@ const Place& place()
 
 QString describe()
 {
-    return QStringLiteral("building \"%1\" on %2").arg(place().building, place().where());
+    //: Where the rooms are kept on a database server: %1 the building, %2 host:port/database.
+    return QCoreApplication::translate("server", "building \"%1\" on %2")
+        .arg(place().building, place().where());
 }
 
 QString folder()
@@ -220,7 +231,7 @@ QString folder()
 QString pathOf(const QString& fileName)
 {
     if (fileName == QLatin1String("user_password.mdb"))
-        return QStringLiteral("the operators on %1").arg(place().where());
+        return QCoreApplication::translate("server", "the operators on %1").arg(place().where());
     return describe();
 }
 

@@ -5,6 +5,7 @@
 #include "engine/databaseengine.h"
 #include "server.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QSqlDatabase>
 #include <QSqlDriver>
@@ -30,7 +31,8 @@ using database::quotedIdentifier;
 
 QString cannotRead(const QString& table, const QString& why)
 {
-    return QStringLiteral("The table %1 cannot be read: %2").arg(table, why);
+    return QCoreApplication::translate("TableStatements", "The table %1 cannot be read: %2")
+        .arg(table, why);
 }
 
 } // namespace
@@ -46,7 +48,8 @@ Outcome TableStatements::connect(const QString& path)
     m_path = path;
     if (m_spec.fields.size() > RowStore::kMaxFields)
         return Outcome::failure(
-            QStringLiteral("The table %1 has %2 fields; at most %3 can be used.")
+            QCoreApplication::translate("TableStatements",
+                                        "The table %1 has %2 fields; at most %3 can be used.")
                 .arg(m_spec.table)
                 .arg(m_spec.fields.size())
                 .arg(RowStore::kMaxFields));
@@ -272,7 +275,8 @@ TableStatements::Written TableStatements::writeRow(RowStore& store, int index, c
     QSqlQuery query(db);
     const auto refused = [&](const QSqlError& error) {
         noteFailure(error);
-        return QStringLiteral("%1 was not saved: %2 Your values are kept.")
+        return QCoreApplication::translate("TableStatements",
+                                           "%1 was not saved: %2 Your values are kept.")
             .arg(label, database::plainError(error, m_path));
     };
     if (!query.exec(engine::of(db).beginWrite()))
@@ -326,8 +330,11 @@ TableStatements::Written TableStatements::writeRow(RowStore& store, int index, c
         if (!query.exec())
             return {rollback(refused(query.lastError()))};
         if (query.numRowsAffected() != 1)
-            return {rollback(QStringLiteral("%1 was not saved: another program changed or deleted "
-                                            "it after it was read. Your values are kept.")
+            //: %1 names the row, e.g. Row 2 of Room_tel (Room "101").
+            return {rollback(QCoreApplication::translate(
+                                 "TableStatements",
+                                 "%1 was not saved: another program changed or deleted "
+                                 "it after it was read. Your values are kept.")
                                  .arg(label)),
                     true};
     }
@@ -358,7 +365,8 @@ TableStatements::Written TableStatements::writeRow(RowStore& store, int index, c
     for (const QVariant& v : m_keyColumns.isEmpty() ? written : key)
         reread.addBindValue(v);
     if (!reread.exec() || !reread.next())
-        return {rollback(QStringLiteral("%1 was not saved: it could not be read back. %2")
+        return {rollback(QCoreApplication::translate(
+                             "TableStatements", "%1 was not saved: it could not be read back. %2")
                              .arg(label, reread.lastError().isValid()
                                              ? database::plainError(reread.lastError(), m_path)
                                              : QString()))};
@@ -375,7 +383,8 @@ TableStatements::Written TableStatements::writeRow(RowStore& store, int index, c
             change.after << stored[i].toString();
         }
         if (Outcome added = m_hook(db, change); !added)
-            return {rollback(QStringLiteral("%1 was not saved: %2 Your values are kept.")
+            return {rollback(QCoreApplication::translate(
+                                 "TableStatements", "%1 was not saved: %2 Your values are kept.")
                                  .arg(label, added.description()))};
     }
 
@@ -399,7 +408,7 @@ TableStatements::Written TableStatements::deleteRow(const RowStore& store, int i
     QSqlQuery query(db);
     const auto refused = [&] {
         noteFailure(query.lastError());
-        return QStringLiteral("%1 was not deleted: %2")
+        return QCoreApplication::translate("TableStatements", "%1 was not deleted: %2")
             .arg(label, database::plainError(query.lastError(), m_path));
     };
     if (!query.exec(engine::of(db).beginWrite()))
@@ -413,12 +422,15 @@ TableStatements::Written TableStatements::deleteRow(const RowStore& store, int i
         failure = refused();
     } else if (query.numRowsAffected() != 1) {
         stale = true;
-        failure = QStringLiteral("%1 was not deleted: another program changed or deleted it after "
-                                 "it was read.")
+        failure = QCoreApplication::translate(
+                      "TableStatements",
+                      "%1 was not deleted: another program changed or deleted it after "
+                      "it was read.")
                       .arg(label);
     } else if (Outcome added = m_hook ? deleted(db, store, store[index]) : Outcome::success();
                !added) {
-        failure = QStringLiteral("%1 was not deleted: %2").arg(label, added.description());
+        failure = QCoreApplication::translate("TableStatements", "%1 was not deleted: %2")
+                      .arg(label, added.description());
     } else if (!query.exec(QStringLiteral("COMMIT"))) {
         failure = refused();
     }

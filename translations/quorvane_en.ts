@@ -2,6 +2,15 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>ClosePolicy</name>
+    <message>
+        <source>
+The window stays open so the row can be corrected; close it again to discard the change.</source>
+        <translation>
+The window stays open so the row can be corrected; close it again to discard the change.</translation>
+    </message>
+</context>
+<context>
     <name>FirstStartDialog</name>
     <message>
         <source>Quorvane — first start</source>
@@ -235,6 +244,151 @@
     </message>
 </context>
 <context>
+    <name>RecordCursor</name>
+    <message>
+        <source>The table %1 was read again, but what another program changed in it cannot be recorded: %2</source>
+        <translation>The table %1 was read again, but what another program changed in it cannot be recorded: %2</translation>
+    </message>
+    <message>
+        <source>No database file has been opened.</source>
+        <translation>No database file has been opened.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more rows</source>
+        <translation>
+            <numerusform>%n more row</numerusform>
+            <numerusform>%n more rows</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The database file %1 was replaced or removed by another program after it was read, so the change to %2 was not saved: it would have gone into the old file. The rows shown are those of the file now at that path; type the change again if it is still wanted.</source>
+        <translation>The database file %1 was replaced or removed by another program after it was read, so the change to %2 was not saved: it would have gone into the old file. The rows shown are those of the file now at that path; type the change again if it is still wanted.</translation>
+    </message>
+    <message>
+        <source>%1: the table %2 holds no rows.</source>
+        <extracomment>%1 is what failed, e.g. &quot;The row cannot be deleted&quot;; %2 the table.</extracomment>
+        <translation>%1: the table %2 holds no rows.</translation>
+    </message>
+    <message>
+        <source>%1: the current row has been deleted; move to another row first.</source>
+        <translation>%1: the current row has been deleted; move to another row first.</translation>
+    </message>
+    <message>
+        <source>%1: no row is current (the cursor stands before the rows).</source>
+        <translation>%1: no row is current (the cursor stands before the rows).</translation>
+    </message>
+    <message>
+        <source>%1: no row is current (the cursor stands after the rows).</source>
+        <translation>%1: no row is current (the cursor stands after the rows).</translation>
+    </message>
+    <message>
+        <source>The value cannot be changed</source>
+        <translation>The value cannot be changed</translation>
+    </message>
+    <message>
+        <source>The table %1 has no field number %2.</source>
+        <translation>The table %1 has no field number %2.</translation>
+    </message>
+    <message>
+        <source>%1 may hold at most %2 characters, but &quot;%3&quot; has %4. The row was not saved; shorten the value.</source>
+        <extracomment>%1 is the field (Room, TEL1...), %3 the value typed, %4 its length.</extracomment>
+        <translation>%1 may hold at most %2 characters, but &quot;%3&quot; has %4. The row was not saved; shorten the value.</translation>
+    </message>
+    <message>
+        <source>The new row of %1</source>
+        <translation>The new row of %1</translation>
+    </message>
+    <message>
+        <source>Row %1 of %2 (%3 &quot;%4&quot;)</source>
+        <extracomment>A row named in a message: %1 its number, %2 the table, %3 its first field, %4 that field&apos;s value.</extracomment>
+        <translation>Row %1 of %2 (%3 &quot;%4&quot;)</translation>
+    </message>
+    <message>
+        <source>%1 was not saved: the database file %2 was replaced or removed by another program after it was read, so the change would go into the old file.</source>
+        <translation>%1 was not saved: the database file %2 was replaced or removed by another program after it was read, so the change would go into the old file.</translation>
+    </message>
+    <message>
+        <source>%1 was not deleted: the database file %2 was replaced or removed by another program after it was read, so the change would go into the old file.</source>
+        <translation>%1 was not deleted: the database file %2 was replaced or removed by another program after it was read, so the change would go into the old file.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be saved: the database file %2 is not open.</source>
+        <translation>%1 cannot be saved: the database file %2 is not open.</translation>
+    </message>
+    <message>
+        <source>The row cannot be deleted</source>
+        <translation>The row cannot be deleted</translation>
+    </message>
+    <message>
+        <source>%1 cannot be deleted: the database file %2 is not open.</source>
+        <translation>%1 cannot be deleted: the database file %2 is not open.</translation>
+    </message>
+    <message>
+        <source>No row can be added: the database file %1 is not open.</source>
+        <translation>No row can be added: the database file %1 is not open.</translation>
+    </message>
+    <message>
+        <source>There is no first row: the table %1 holds no rows.</source>
+        <translation>There is no first row: the table %1 holds no rows.</translation>
+    </message>
+    <message>
+        <source>There is no last row: the table %1 holds no rows.</source>
+        <translation>There is no last row: the table %1 holds no rows.</translation>
+    </message>
+    <message>
+        <source>There is no next row: the table %1 holds no rows.</source>
+        <translation>There is no next row: the table %1 holds no rows.</translation>
+    </message>
+    <message>
+        <source>There is no next row: the cursor already stands after the last row.</source>
+        <translation>There is no next row: the cursor already stands after the last row.</translation>
+    </message>
+    <message>
+        <source>There is no previous row: the table %1 holds no rows.</source>
+        <translation>There is no previous row: the table %1 holds no rows.</translation>
+    </message>
+    <message>
+        <source>There is no previous row: the cursor already stands before the first row.</source>
+        <translation>There is no previous row: the cursor already stands before the first row.</translation>
+    </message>
+    <message>
+        <source>There is no row %1 in the table %2.</source>
+        <translation>There is no row %1 in the table %2.</translation>
+    </message>
+</context>
+<context>
+    <name>TableStatements</name>
+    <message>
+        <source>The table %1 cannot be read: %2</source>
+        <translation>The table %1 cannot be read: %2</translation>
+    </message>
+    <message>
+        <source>The table %1 has %2 fields; at most %3 can be used.</source>
+        <translation>The table %1 has %2 fields; at most %3 can be used.</translation>
+    </message>
+    <message>
+        <source>%1 was not saved: %2 Your values are kept.</source>
+        <translation>%1 was not saved: %2 Your values are kept.</translation>
+    </message>
+    <message>
+        <source>%1 was not saved: another program changed or deleted it after it was read. Your values are kept.</source>
+        <extracomment>%1 names the row, e.g. Row 2 of Room_tel (Room &quot;101&quot;).</extracomment>
+        <translation>%1 was not saved: another program changed or deleted it after it was read. Your values are kept.</translation>
+    </message>
+    <message>
+        <source>%1 was not saved: it could not be read back. %2</source>
+        <translation>%1 was not saved: it could not be read back. %2</translation>
+    </message>
+    <message>
+        <source>%1 was not deleted: %2</source>
+        <translation>%1 was not deleted: %2</translation>
+    </message>
+    <message>
+        <source>%1 was not deleted: another program changed or deleted it after it was read.</source>
+        <translation>%1 was not deleted: another program changed or deleted it after it was read.</translation>
+    </message>
+</context>
+<context>
     <name>UserAddDialog</name>
     <message>
         <source>User ADD</source>
@@ -296,6 +450,239 @@
 %1%2</source>
         <translation>The change was not saved:
 %1%2</translation>
+    </message>
+</context>
+<context>
+    <name>changerecord</name>
+    <message>
+        <source>its entry in the change record cannot be written: %1</source>
+        <translation>its entry in the change record cannot be written: %1</translation>
+    </message>
+</context>
+<context>
+    <name>commandline</name>
+    <message>
+        <source>The option %1 needs a value.</source>
+        <translation>The option %1 needs a value.</translation>
+    </message>
+</context>
+<context>
+    <name>database</name>
+    <message>
+        <source>the database server %1 refused the connection (%2).</source>
+        <translation>the database server %1 refused the connection (%2).</translation>
+    </message>
+    <message>
+        <source>the database server %1 cannot be reached%2. Try again once the server is back.</source>
+        <extracomment>%1 is host:port/database; %2 is empty or the server&apos;s reason in brackets.</extracomment>
+        <translation>the database server %1 cannot be reached%2. Try again once the server is back.</translation>
+    </message>
+    <message>
+        <source>the database server %1 lets this login only read building &quot;%2&quot;, so nothing can be saved. Ask whoever runs the server for the right to change it.</source>
+        <translation>the database server %1 lets this login only read building &quot;%2&quot;, so nothing can be saved. Ask whoever runs the server for the right to change it.</translation>
+    </message>
+    <message>
+        <source>another PC is holding the same rows of building &quot;%1&quot; on %2. Try again in a moment.</source>
+        <translation>another PC is holding the same rows of building &quot;%1&quot; on %2. Try again in a moment.</translation>
+    </message>
+    <message>
+        <source>the table of building &quot;%1&quot; on %2 refused the value (%3).</source>
+        <translation>the table of building &quot;%1&quot; on %2 refused the value (%3).</translation>
+    </message>
+    <message>
+        <source>the disk of the database server %1 is full.</source>
+        <translation>the disk of the database server %1 is full.</translation>
+    </message>
+    <message>
+        <source>the database server %1 refused it (%2).</source>
+        <translation>the database server %1 refused it (%2).</translation>
+    </message>
+    <message>
+        <source>no reason given</source>
+        <translation>no reason given</translation>
+    </message>
+    <message>
+        <source>Prepare the building with:
+%1</source>
+        <translation>Prepare the building with:
+%1</translation>
+    </message>
+    <message>
+        <source>Move the file aside and prepare a new one with:
+%1</source>
+        <translation>Move the file aside and prepare a new one with:
+%1</translation>
+    </message>
+    <message>
+        <source>the database file %1 is read-only, so nothing can be saved to it. Let this user write the file and its folder, then try again.</source>
+        <translation>the database file %1 is read-only, so nothing can be saved to it. Let this user write the file and its folder, then try again.</translation>
+    </message>
+    <message>
+        <source>another program is holding the database file %1. Try again in a moment.</source>
+        <translation>another program is holding the database file %1. Try again in a moment.</translation>
+    </message>
+    <message>
+        <source>the database file %1 is damaged. Find out what can be saved of it with:
+%2</source>
+        <translation>the database file %1 is damaged. Find out what can be saved of it with:
+%2</translation>
+    </message>
+    <message>
+        <source>the disk that holds the database file %1 is full.</source>
+        <translation>the disk that holds the database file %1 is full.</translation>
+    </message>
+    <message>
+        <source>the database file %1 could not be read or written: the disk or the file system failed.</source>
+        <translation>the database file %1 could not be read or written: the disk or the file system failed.</translation>
+    </message>
+    <message>
+        <source>the database file %1 cannot be opened: check that it is a file and that you may read and write it and its folder.</source>
+        <translation>the database file %1 cannot be opened: check that it is a file and that you may read and write it and its folder.</translation>
+    </message>
+    <message>
+        <source>the table in %1 refused the value (%2).</source>
+        <translation>the table in %1 refused the value (%2).</translation>
+    </message>
+    <message>
+        <source>the database file %1 could not be used (%2).</source>
+        <extracomment>%2 is the database engine&apos;s own reason, or &quot;no reason given&quot;.</extracomment>
+        <translation>the database file %1 could not be used (%2).</translation>
+    </message>
+    <message>
+        <source>The database cannot be opened: %1</source>
+        <translation>The database cannot be opened: %1</translation>
+    </message>
+    <message>
+        <source>The database file %1 does not exist. Prepare it with:
+%2</source>
+        <translation>The database file %1 does not exist. Prepare it with:
+%2</translation>
+    </message>
+    <message>
+        <source>The database file %1 cannot be read: check that it is a file and that you may read and write it.</source>
+        <translation>The database file %1 cannot be read: check that it is a file and that you may read and write it.</translation>
+    </message>
+    <message>
+        <source>The database file %1 is an Access database from an older system; this program keeps its data in SQLite databases. %2</source>
+        <translation>The database file %1 is an Access database from an older system; this program keeps its data in SQLite databases. %2</translation>
+    </message>
+    <message>
+        <source>The database file %1 is not an SQLite database. %2</source>
+        <translation>The database file %1 is not an SQLite database. %2</translation>
+    </message>
+    <message>
+        <source>The table %1 cannot be read: %2</source>
+        <translation>The table %1 cannot be read: %2</translation>
+    </message>
+    <message>
+        <source>The %1 has no table %2. %3</source>
+        <extracomment>%1 is like: building &quot;Tower A&quot; on localhost:5432/quorvane; %3 tells how to prepare it.</extracomment>
+        <translation>The %1 has no table %2. %3</translation>
+    </message>
+    <message>
+        <source>The database file %1 has no table %2. %3</source>
+        <translation>The database file %1 has no table %2. %3</translation>
+    </message>
+    <message>
+        <source>The table %1 in %2 lacks the field(s) %3. %4</source>
+        <translation>The table %1 in %2 lacks the field(s) %3. %4</translation>
+    </message>
+</context>
+<context>
+    <name>datafolder</name>
+    <message>
+        <source>the room database</source>
+        <translation>the room database</translation>
+    </message>
+    <message>
+        <source>the operator database</source>
+        <translation>the operator database</translation>
+    </message>
+    <message>
+        <source>the %1 file SQLite keeps for %2 %3</source>
+        <extracomment>%1 is &quot;-journal&quot;, &quot;-wal&quot; or &quot;-shm&quot;; %2 &quot;the room database&quot; or &quot;the operator database&quot;; %3 its file name.</extracomment>
+        <translation>the %1 file SQLite keeps for %2 %3</translation>
+    </message>
+    <message>
+        <source>%1 is (or leads to) %2 in %3; writing there would destroy it. Nothing was written: name another file.</source>
+        <extracomment>%1 is the file named; %2 a database such as &quot;the room database Inhabitant_telnum.mdb&quot;; %3 the data folder.</extracomment>
+        <translation>%1 is (or leads to) %2 in %3; writing there would destroy it. Nothing was written: name another file.</translation>
+    </message>
+    <message>
+        <source>named by --data</source>
+        <translation>named by --data</translation>
+    </message>
+    <message>
+        <source>named by QUORVANE_DATA</source>
+        <translation>named by QUORVANE_DATA</translation>
+    </message>
+    <message>
+        <source>the program&apos;s own folder, which holds the databases</source>
+        <translation>the program&apos;s own folder, which holds the databases</translation>
+    </message>
+    <message>
+        <source>the default folder</source>
+        <translation>the default folder</translation>
+    </message>
+    <message>
+        <source>The data folder %1 is a symbolic link that leads round in a loop. Point it at a folder, or name another with --data.</source>
+        <translation>The data folder %1 is a symbolic link that leads round in a loop. Point it at a folder, or name another with --data.</translation>
+    </message>
+    <message>
+        <source>The data folder %1 cannot be used: %2.</source>
+        <translation>The data folder %1 cannot be used: %2.</translation>
+    </message>
+    <message>
+        <source>The data folder %1 is a symbolic link to %2, which does not exist. Create that folder, or name another with --data.</source>
+        <translation>The data folder %1 is a symbolic link to %2, which does not exist. Create that folder, or name another with --data.</translation>
+    </message>
+    <message>
+        <source>The data folder %1 (%2) does not exist. Create it first.</source>
+        <extracomment>%2 says how the folder was chosen, e.g. &quot;named by --data&quot;.</extracomment>
+        <translation>The data folder %1 (%2) does not exist. Create it first.</translation>
+    </message>
+    <message>
+        <source>The data folder %1 cannot be created: %2 is not a folder.</source>
+        <translation>The data folder %1 cannot be created: %2 is not a folder.</translation>
+    </message>
+    <message>
+        <source>The data folder %1 cannot be created: you may not write in %2.</source>
+        <translation>The data folder %1 cannot be created: you may not write in %2.</translation>
+    </message>
+    <message>
+        <source>The data folder %1 is not a folder but a file. Move it aside, or name another folder with --data.</source>
+        <translation>The data folder %1 is not a folder but a file. Move it aside, or name another folder with --data.</translation>
+    </message>
+    <message>
+        <source>The data folder %1 is a folder you may not write in, so the database files cannot be created there. Make it writable for you, or name another with --data.</source>
+        <translation>The data folder %1 is a folder you may not write in, so the database files cannot be created there. Make it writable for you, or name another with --data.</translation>
+    </message>
+    <message>
+        <source>The data folder %1 is not a folder.</source>
+        <translation>The data folder %1 is not a folder.</translation>
+    </message>
+    <message>
+        <source>Cannot create the data folder %1: %2</source>
+        <translation>Cannot create the data folder %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>engine</name>
+    <message>
+        <source>%1 is kept on a server, not in a file.</source>
+        <translation>%1 is kept on a server, not in a file.</translation>
+    </message>
+    <message>
+        <source>%1 is missing or not an SQLite database.</source>
+        <translation>%1 is missing or not an SQLite database.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 cannot be read: %2</translation>
+    </message>
+    <message>
+        <source>%1 is too large to copy.</source>
+        <translation>%1 is too large to copy.</translation>
     </message>
 </context>
 <context>
@@ -469,6 +856,82 @@ What was sent is not affected.</translation>
     <message>
         <source>Such an operator could never log in. Nothing was saved; change it and try again.</source>
         <translation>Such an operator could never log in. Nothing was saved; change it and try again.</translation>
+    </message>
+</context>
+<context>
+    <name>outputfile</name>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>%1 cannot be written: %2</translation>
+    </message>
+    <message>
+        <source>%1 is a FIFO that no program reads; start the program that reads it first.</source>
+        <translation>%1 is a FIFO that no program reads; start the program that reads it first.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder. Name a file to write to (in it, or elsewhere).</source>
+        <translation>%1 is a folder. Name a file to write to (in it, or elsewhere).</translation>
+    </message>
+    <message>
+        <source>%1 is a disk device; writing to it would destroy what it holds. Name a file to write to.</source>
+        <translation>%1 is a disk device; writing to it would destroy what it holds. Name a file to write to.</translation>
+    </message>
+    <message>
+        <source>%1 is a socket, not a file. Name a file to write to.</source>
+        <translation>%1 is a socket, not a file. Name a file to write to.</translation>
+    </message>
+</context>
+<context>
+    <name>server</name>
+    <message>
+        <source>service %1</source>
+        <translation>service %1</translation>
+    </message>
+    <message>
+        <source>A building needs a name.</source>
+        <translation>A building needs a name.</translation>
+    </message>
+    <message>
+        <source>A building&apos;s name may have at most %1 characters.</source>
+        <translation>A building&apos;s name may have at most %1 characters.</translation>
+    </message>
+    <message>
+        <source>A building&apos;s name may not hold control characters.</source>
+        <translation>A building&apos;s name may not hold control characters.</translation>
+    </message>
+    <message>
+        <source>The name &quot;%1&quot; is kept by the server or by Quorvane; choose another for the building.</source>
+        <translation>The name &quot;%1&quot; is kept by the server or by Quorvane; choose another for the building.</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>out of memory</translation>
+    </message>
+    <message>
+        <source>The database connection cannot be read: %1</source>
+        <translation>The database connection cannot be read: %1</translation>
+    </message>
+    <message>
+        <source>A building (%1) was named but no database server: give --database or QUORVANE_DATABASE too.</source>
+        <translation>A building (%1) was named but no database server: give --database or QUORVANE_DATABASE too.</translation>
+    </message>
+    <message>
+        <source>A database server was named but no building: give --building or QUORVANE_BUILDING too.</source>
+        <translation>A database server was named but no building: give --building or QUORVANE_BUILDING too.</translation>
+    </message>
+    <message>
+        <source>%1 needs a value.</source>
+        <extracomment>%1 is a command-line option, --database or --building.</extracomment>
+        <translation>%1 needs a value.</translation>
+    </message>
+    <message>
+        <source>building &quot;%1&quot; on %2</source>
+        <extracomment>Where the rooms are kept on a database server: %1 the building, %2 host:port/database.</extracomment>
+        <translation>building &quot;%1&quot; on %2</translation>
+    </message>
+    <message>
+        <source>the operators on %1</source>
+        <translation>the operators on %1</translation>
     </message>
 </context>
 <context>

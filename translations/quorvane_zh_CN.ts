@@ -2,6 +2,15 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>ClosePolicy</name>
+    <message>
+        <source>
+The window stays open so the row can be corrected; close it again to discard the change.</source>
+        <translation>
+窗口保持打开，以便改正这一行；再关闭一次即放弃这次修改。</translation>
+    </message>
+</context>
+<context>
     <name>FirstStartDialog</name>
     <message>
         <source>Quorvane — first start</source>
@@ -235,6 +244,150 @@
     </message>
 </context>
 <context>
+    <name>RecordCursor</name>
+    <message>
+        <source>The table %1 was read again, but what another program changed in it cannot be recorded: %2</source>
+        <translation>已重新读取表 %1，但其他程序对它所做的修改无法记录：%2</translation>
+    </message>
+    <message>
+        <source>No database file has been opened.</source>
+        <translation>还没有打开数据库文件。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more rows</source>
+        <translation>
+            <numerusform>另外 %n 行</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The database file %1 was replaced or removed by another program after it was read, so the change to %2 was not saved: it would have gone into the old file. The rows shown are those of the file now at that path; type the change again if it is still wanted.</source>
+        <translation>数据库文件 %1 在读取之后被其他程序替换或删除了，所以对 %2 的修改没有保存：否则它会写进旧文件。现在显示的是该位置上现有文件的行；如果仍需要这次修改，请重新输入。</translation>
+    </message>
+    <message>
+        <source>%1: the table %2 holds no rows.</source>
+        <extracomment>%1 is what failed, e.g. &quot;The row cannot be deleted&quot;; %2 the table.</extracomment>
+        <translation>%1：表 %2 中没有任何行。</translation>
+    </message>
+    <message>
+        <source>%1: the current row has been deleted; move to another row first.</source>
+        <translation>%1：当前行已被删除；请先移到另一行。</translation>
+    </message>
+    <message>
+        <source>%1: no row is current (the cursor stands before the rows).</source>
+        <translation>%1：没有当前行（光标位于第一行之前）。</translation>
+    </message>
+    <message>
+        <source>%1: no row is current (the cursor stands after the rows).</source>
+        <translation>%1：没有当前行（光标位于最后一行之后）。</translation>
+    </message>
+    <message>
+        <source>The value cannot be changed</source>
+        <translation>无法修改该值</translation>
+    </message>
+    <message>
+        <source>The table %1 has no field number %2.</source>
+        <translation>表 %1 没有第 %2 个字段。</translation>
+    </message>
+    <message>
+        <source>%1 may hold at most %2 characters, but &quot;%3&quot; has %4. The row was not saved; shorten the value.</source>
+        <extracomment>%1 is the field (Room, TEL1...), %3 the value typed, %4 its length.</extracomment>
+        <translation>%1 最多只能有 %2 个字符，但“%3”有 %4 个。该行没有保存；请缩短这个值。</translation>
+    </message>
+    <message>
+        <source>The new row of %1</source>
+        <translation>%1 的新行</translation>
+    </message>
+    <message>
+        <source>Row %1 of %2 (%3 &quot;%4&quot;)</source>
+        <extracomment>A row named in a message: %1 its number, %2 the table, %3 its first field, %4 that field&apos;s value.</extracomment>
+        <translation>%2 的第 %1 行（%3“%4”）</translation>
+    </message>
+    <message>
+        <source>%1 was not saved: the database file %2 was replaced or removed by another program after it was read, so the change would go into the old file.</source>
+        <translation>%1 没有保存：数据库文件 %2 在读取之后被其他程序替换或删除了，修改会写进旧文件。</translation>
+    </message>
+    <message>
+        <source>%1 was not deleted: the database file %2 was replaced or removed by another program after it was read, so the change would go into the old file.</source>
+        <translation>%1 没有删除：数据库文件 %2 在读取之后被其他程序替换或删除了，修改会写进旧文件。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be saved: the database file %2 is not open.</source>
+        <translation>%1 无法保存：数据库文件 %2 没有打开。</translation>
+    </message>
+    <message>
+        <source>The row cannot be deleted</source>
+        <translation>无法删除该行</translation>
+    </message>
+    <message>
+        <source>%1 cannot be deleted: the database file %2 is not open.</source>
+        <translation>%1 无法删除：数据库文件 %2 没有打开。</translation>
+    </message>
+    <message>
+        <source>No row can be added: the database file %1 is not open.</source>
+        <translation>无法添加行：数据库文件 %1 没有打开。</translation>
+    </message>
+    <message>
+        <source>There is no first row: the table %1 holds no rows.</source>
+        <translation>没有第一行：表 %1 中没有任何行。</translation>
+    </message>
+    <message>
+        <source>There is no last row: the table %1 holds no rows.</source>
+        <translation>没有最后一行：表 %1 中没有任何行。</translation>
+    </message>
+    <message>
+        <source>There is no next row: the table %1 holds no rows.</source>
+        <translation>没有下一行：表 %1 中没有任何行。</translation>
+    </message>
+    <message>
+        <source>There is no next row: the cursor already stands after the last row.</source>
+        <translation>没有下一行：光标已在最后一行之后。</translation>
+    </message>
+    <message>
+        <source>There is no previous row: the table %1 holds no rows.</source>
+        <translation>没有上一行：表 %1 中没有任何行。</translation>
+    </message>
+    <message>
+        <source>There is no previous row: the cursor already stands before the first row.</source>
+        <translation>没有上一行：光标已在第一行之前。</translation>
+    </message>
+    <message>
+        <source>There is no row %1 in the table %2.</source>
+        <translation>表 %2 中没有第 %1 行。</translation>
+    </message>
+</context>
+<context>
+    <name>TableStatements</name>
+    <message>
+        <source>The table %1 cannot be read: %2</source>
+        <translation>无法读取表 %1：%2</translation>
+    </message>
+    <message>
+        <source>The table %1 has %2 fields; at most %3 can be used.</source>
+        <translation>表 %1 有 %2 个字段；最多只能使用 %3 个。</translation>
+    </message>
+    <message>
+        <source>%1 was not saved: %2 Your values are kept.</source>
+        <translation>%1 没有保存：%2 您输入的值仍然保留。</translation>
+    </message>
+    <message>
+        <source>%1 was not saved: another program changed or deleted it after it was read. Your values are kept.</source>
+        <extracomment>%1 names the row, e.g. Row 2 of Room_tel (Room &quot;101&quot;).</extracomment>
+        <translation>%1 没有保存：读取之后，其他程序修改或删除了它。您输入的值仍然保留。</translation>
+    </message>
+    <message>
+        <source>%1 was not saved: it could not be read back. %2</source>
+        <translation>%1 没有保存：无法读回该行。%2</translation>
+    </message>
+    <message>
+        <source>%1 was not deleted: %2</source>
+        <translation>%1 没有删除：%2</translation>
+    </message>
+    <message>
+        <source>%1 was not deleted: another program changed or deleted it after it was read.</source>
+        <translation>%1 没有删除：读取之后，其他程序修改或删除了它。</translation>
+    </message>
+</context>
+<context>
     <name>UserAddDialog</name>
     <message>
         <source>User ADD</source>
@@ -296,6 +449,239 @@
 %1%2</source>
         <translation>更改未保存：
 %1%2</translation>
+    </message>
+</context>
+<context>
+    <name>changerecord</name>
+    <message>
+        <source>its entry in the change record cannot be written: %1</source>
+        <translation>无法写入它在修改记录中的条目：%1</translation>
+    </message>
+</context>
+<context>
+    <name>commandline</name>
+    <message>
+        <source>The option %1 needs a value.</source>
+        <translation>选项 %1 需要一个值。</translation>
+    </message>
+</context>
+<context>
+    <name>database</name>
+    <message>
+        <source>the database server %1 refused the connection (%2).</source>
+        <translation>数据库服务器 %1 拒绝了连接（%2）。</translation>
+    </message>
+    <message>
+        <source>the database server %1 cannot be reached%2. Try again once the server is back.</source>
+        <extracomment>%1 is host:port/database; %2 is empty or the server&apos;s reason in brackets.</extracomment>
+        <translation>无法连接数据库服务器 %1%2。请等服务器恢复后再试。</translation>
+    </message>
+    <message>
+        <source>the database server %1 lets this login only read building &quot;%2&quot;, so nothing can be saved. Ask whoever runs the server for the right to change it.</source>
+        <translation>数据库服务器 %1 只允许这个登录读取楼栋“%2”，因此无法保存任何内容。请向服务器管理员申请修改权限。</translation>
+    </message>
+    <message>
+        <source>another PC is holding the same rows of building &quot;%1&quot; on %2. Try again in a moment.</source>
+        <translation>另一台电脑正占用 %2 上楼栋“%1”的相同行。请稍后再试。</translation>
+    </message>
+    <message>
+        <source>the table of building &quot;%1&quot; on %2 refused the value (%3).</source>
+        <translation>%2 上楼栋“%1”的表拒绝了该值（%3）。</translation>
+    </message>
+    <message>
+        <source>the disk of the database server %1 is full.</source>
+        <translation>数据库服务器 %1 的磁盘已满。</translation>
+    </message>
+    <message>
+        <source>the database server %1 refused it (%2).</source>
+        <translation>数据库服务器 %1 拒绝了该操作（%2）。</translation>
+    </message>
+    <message>
+        <source>no reason given</source>
+        <translation>未给出原因</translation>
+    </message>
+    <message>
+        <source>Prepare the building with:
+%1</source>
+        <translation>请用以下命令准备该楼栋：
+%1</translation>
+    </message>
+    <message>
+        <source>Move the file aside and prepare a new one with:
+%1</source>
+        <translation>请把该文件移到别处，并用以下命令准备一个新文件：
+%1</translation>
+    </message>
+    <message>
+        <source>the database file %1 is read-only, so nothing can be saved to it. Let this user write the file and its folder, then try again.</source>
+        <translation>数据库文件 %1 是只读的，无法保存任何内容。请让当前用户可以写入该文件及其文件夹，然后再试。</translation>
+    </message>
+    <message>
+        <source>another program is holding the database file %1. Try again in a moment.</source>
+        <translation>另一个程序正占用数据库文件 %1。请稍后再试。</translation>
+    </message>
+    <message>
+        <source>the database file %1 is damaged. Find out what can be saved of it with:
+%2</source>
+        <translation>数据库文件 %1 已损坏。用以下命令查看其中还能保留哪些内容：
+%2</translation>
+    </message>
+    <message>
+        <source>the disk that holds the database file %1 is full.</source>
+        <translation>存放数据库文件 %1 的磁盘已满。</translation>
+    </message>
+    <message>
+        <source>the database file %1 could not be read or written: the disk or the file system failed.</source>
+        <translation>无法读写数据库文件 %1：磁盘或文件系统出错。</translation>
+    </message>
+    <message>
+        <source>the database file %1 cannot be opened: check that it is a file and that you may read and write it and its folder.</source>
+        <translation>无法打开数据库文件 %1：请确认它是一个文件，并且您可以读写该文件及其文件夹。</translation>
+    </message>
+    <message>
+        <source>the table in %1 refused the value (%2).</source>
+        <translation>%1 中的表拒绝了该值（%2）。</translation>
+    </message>
+    <message>
+        <source>the database file %1 could not be used (%2).</source>
+        <extracomment>%2 is the database engine&apos;s own reason, or &quot;no reason given&quot;.</extracomment>
+        <translation>无法使用数据库文件 %1（%2）。</translation>
+    </message>
+    <message>
+        <source>The database cannot be opened: %1</source>
+        <translation>无法打开数据库：%1</translation>
+    </message>
+    <message>
+        <source>The database file %1 does not exist. Prepare it with:
+%2</source>
+        <translation>数据库文件 %1 不存在。请用以下命令准备它：
+%2</translation>
+    </message>
+    <message>
+        <source>The database file %1 cannot be read: check that it is a file and that you may read and write it.</source>
+        <translation>无法读取数据库文件 %1：请确认它是一个文件，并且您可以读写它。</translation>
+    </message>
+    <message>
+        <source>The database file %1 is an Access database from an older system; this program keeps its data in SQLite databases. %2</source>
+        <translation>数据库文件 %1 是旧系统的 Access 数据库；本程序把数据保存在 SQLite 数据库中。%2</translation>
+    </message>
+    <message>
+        <source>The database file %1 is not an SQLite database. %2</source>
+        <translation>数据库文件 %1 不是 SQLite 数据库。%2</translation>
+    </message>
+    <message>
+        <source>The table %1 cannot be read: %2</source>
+        <translation>无法读取表 %1：%2</translation>
+    </message>
+    <message>
+        <source>The %1 has no table %2. %3</source>
+        <extracomment>%1 is like: building &quot;Tower A&quot; on localhost:5432/quorvane; %3 tells how to prepare it.</extracomment>
+        <translation>%1 中没有表 %2。%3</translation>
+    </message>
+    <message>
+        <source>The database file %1 has no table %2. %3</source>
+        <translation>数据库文件 %1 中没有表 %2。%3</translation>
+    </message>
+    <message>
+        <source>The table %1 in %2 lacks the field(s) %3. %4</source>
+        <translation>%2 中的表 %1 缺少字段 %3。%4</translation>
+    </message>
+</context>
+<context>
+    <name>datafolder</name>
+    <message>
+        <source>the room database</source>
+        <translation>房间数据库</translation>
+    </message>
+    <message>
+        <source>the operator database</source>
+        <translation>操作员数据库</translation>
+    </message>
+    <message>
+        <source>the %1 file SQLite keeps for %2 %3</source>
+        <extracomment>%1 is &quot;-journal&quot;, &quot;-wal&quot; or &quot;-shm&quot;; %2 &quot;the room database&quot; or &quot;the operator database&quot;; %3 its file name.</extracomment>
+        <translation>SQLite 为%2 %3 保留的 %1 文件</translation>
+    </message>
+    <message>
+        <source>%1 is (or leads to) %2 in %3; writing there would destroy it. Nothing was written: name another file.</source>
+        <extracomment>%1 is the file named; %2 a database such as &quot;the room database Inhabitant_telnum.mdb&quot;; %3 the data folder.</extracomment>
+        <translation>%1 就是（或指向）%3 中的%2；写入那里会毁掉它。没有写入任何内容：请指定另一个文件。</translation>
+    </message>
+    <message>
+        <source>named by --data</source>
+        <translation>由 --data 指定</translation>
+    </message>
+    <message>
+        <source>named by QUORVANE_DATA</source>
+        <translation>由 QUORVANE_DATA 指定</translation>
+    </message>
+    <message>
+        <source>the program&apos;s own folder, which holds the databases</source>
+        <translation>程序自己的文件夹，数据库就在其中</translation>
+    </message>
+    <message>
+        <source>the default folder</source>
+        <translation>默认文件夹</translation>
+    </message>
+    <message>
+        <source>The data folder %1 is a symbolic link that leads round in a loop. Point it at a folder, or name another with --data.</source>
+        <translation>数据文件夹 %1 是一个循环指向的符号链接。请让它指向一个文件夹，或用 --data 指定另一个文件夹。</translation>
+    </message>
+    <message>
+        <source>The data folder %1 cannot be used: %2.</source>
+        <translation>无法使用数据文件夹 %1：%2。</translation>
+    </message>
+    <message>
+        <source>The data folder %1 is a symbolic link to %2, which does not exist. Create that folder, or name another with --data.</source>
+        <translation>数据文件夹 %1 是指向 %2 的符号链接，而 %2 不存在。请创建该文件夹，或用 --data 指定另一个文件夹。</translation>
+    </message>
+    <message>
+        <source>The data folder %1 (%2) does not exist. Create it first.</source>
+        <extracomment>%2 says how the folder was chosen, e.g. &quot;named by --data&quot;.</extracomment>
+        <translation>数据文件夹 %1（%2）不存在。请先创建它。</translation>
+    </message>
+    <message>
+        <source>The data folder %1 cannot be created: %2 is not a folder.</source>
+        <translation>无法创建数据文件夹 %1：%2 不是文件夹。</translation>
+    </message>
+    <message>
+        <source>The data folder %1 cannot be created: you may not write in %2.</source>
+        <translation>无法创建数据文件夹 %1：您没有在 %2 中写入的权限。</translation>
+    </message>
+    <message>
+        <source>The data folder %1 is not a folder but a file. Move it aside, or name another folder with --data.</source>
+        <translation>数据文件夹 %1 不是文件夹，而是一个文件。请把它移到别处，或用 --data 指定另一个文件夹。</translation>
+    </message>
+    <message>
+        <source>The data folder %1 is a folder you may not write in, so the database files cannot be created there. Make it writable for you, or name another with --data.</source>
+        <translation>您没有在数据文件夹 %1 中写入的权限，因此无法在那里创建数据库文件。请让它对您可写，或用 --data 指定另一个文件夹。</translation>
+    </message>
+    <message>
+        <source>The data folder %1 is not a folder.</source>
+        <translation>数据文件夹 %1 不是文件夹。</translation>
+    </message>
+    <message>
+        <source>Cannot create the data folder %1: %2</source>
+        <translation>无法创建数据文件夹 %1：%2</translation>
+    </message>
+</context>
+<context>
+    <name>engine</name>
+    <message>
+        <source>%1 is kept on a server, not in a file.</source>
+        <translation>%1 保存在服务器上，而不是文件中。</translation>
+    </message>
+    <message>
+        <source>%1 is missing or not an SQLite database.</source>
+        <translation>%1 不存在，或不是 SQLite 数据库。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>无法读取 %1：%2</translation>
+    </message>
+    <message>
+        <source>%1 is too large to copy.</source>
+        <translation>%1 太大，无法复制。</translation>
     </message>
 </context>
 <context>
@@ -469,6 +855,82 @@ What was sent is not affected.</source>
     <message>
         <source>Such an operator could never log in. Nothing was saved; change it and try again.</source>
         <translation>这样的操作员永远无法登录。未保存任何内容；请修改后重试。</translation>
+    </message>
+</context>
+<context>
+    <name>outputfile</name>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>无法写入 %1：%2</translation>
+    </message>
+    <message>
+        <source>%1 is a FIFO that no program reads; start the program that reads it first.</source>
+        <translation>%1 是一个没有程序读取的 FIFO；请先启动读取它的程序。</translation>
+    </message>
+    <message>
+        <source>%1 is a folder. Name a file to write to (in it, or elsewhere).</source>
+        <translation>%1 是一个文件夹。请指定要写入的文件（在其中或别处）。</translation>
+    </message>
+    <message>
+        <source>%1 is a disk device; writing to it would destroy what it holds. Name a file to write to.</source>
+        <translation>%1 是一个磁盘设备；写入它会毁掉其中的内容。请指定要写入的文件。</translation>
+    </message>
+    <message>
+        <source>%1 is a socket, not a file. Name a file to write to.</source>
+        <translation>%1 是一个套接字，不是文件。请指定要写入的文件。</translation>
+    </message>
+</context>
+<context>
+    <name>server</name>
+    <message>
+        <source>service %1</source>
+        <translation>服务 %1</translation>
+    </message>
+    <message>
+        <source>A building needs a name.</source>
+        <translation>楼栋需要一个名称。</translation>
+    </message>
+    <message>
+        <source>A building&apos;s name may have at most %1 characters.</source>
+        <translation>楼栋名称最多只能有 %1 个字符。</translation>
+    </message>
+    <message>
+        <source>A building&apos;s name may not hold control characters.</source>
+        <translation>楼栋名称不能包含控制字符。</translation>
+    </message>
+    <message>
+        <source>The name &quot;%1&quot; is kept by the server or by Quorvane; choose another for the building.</source>
+        <translation>名称“%1”已被服务器或 Quorvane 保留；请为楼栋另选一个名称。</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>内存不足</translation>
+    </message>
+    <message>
+        <source>The database connection cannot be read: %1</source>
+        <translation>无法读取数据库连接：%1</translation>
+    </message>
+    <message>
+        <source>A building (%1) was named but no database server: give --database or QUORVANE_DATABASE too.</source>
+        <translation>指定了楼栋（%1），但没有指定数据库服务器：请同时给出 --database 或 QUORVANE_DATABASE。</translation>
+    </message>
+    <message>
+        <source>A database server was named but no building: give --building or QUORVANE_BUILDING too.</source>
+        <translation>指定了数据库服务器，但没有指定楼栋：请同时给出 --building 或 QUORVANE_BUILDING。</translation>
+    </message>
+    <message>
+        <source>%1 needs a value.</source>
+        <extracomment>%1 is a command-line option, --database or --building.</extracomment>
+        <translation>%1 需要一个值。</translation>
+    </message>
+    <message>
+        <source>building &quot;%1&quot; on %2</source>
+        <extracomment>Where the rooms are kept on a database server: %1 the building, %2 host:port/database.</extracomment>
+        <translation>%2 上的楼栋“%1”</translation>
+    </message>
+    <message>
+        <source>the operators on %1</source>
+        <translation>%1 上的操作员</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,7 @@
 
 #include "server.h"
 
+#include <QCoreApplication>
 #include <QMap>
 
 #include <QSqlDatabase>
@@ -213,12 +214,14 @@ public:
     Expected<std::unique_ptr<File>> openFile(const QString& path, Open) const override
     {
         return Expected<std::unique_ptr<File>>::failure(
-            QStringLiteral("%1 is kept on a server, not in a file.").arg(path));
+            QCoreApplication::translate("engine", "%1 is kept on a server, not in a file.")
+                .arg(path));
     }
     Expected<QByteArray> imageOf(const QString& path) const override
     {
         return Expected<QByteArray>::failure(
-            QStringLiteral("%1 is kept on a server, not in a file.").arg(path));
+            QCoreApplication::translate("engine", "%1 is kept on a server, not in a file.")
+                .arg(path));
     }
     std::unique_ptr<File> openImage(QByteArray&) const override { return nullptr; }
 };

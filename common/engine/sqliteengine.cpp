@@ -5,6 +5,7 @@
 #include "busywait.h"
 #include "server.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QMap>
@@ -370,19 +371,21 @@ public:
     {
         if (database::probe(path) != database::FileKind::Sqlite)
             return Outcome::failure(
-                QStringLiteral("%1 is missing or not an SQLite database.").arg(path));
+                QCoreApplication::translate("engine", "%1 is missing or not an SQLite database.")
+                    .arg(path));
         // Read-write, so a journal left by a killed writer is rolled back first.
         Expected<std::unique_ptr<File>> source = open(path, SQLITE_OPEN_READWRITE);
         Expected<std::unique_ptr<File>> copy =
             open(QStringLiteral(":memory:"), SQLITE_OPEN_READWRITE);
         if (!source || !copy)
-            return Outcome::failure(QStringLiteral("%1 cannot be read: %2")
+            return Outcome::failure(QCoreApplication::translate("engine", "%1 cannot be read: %2")
                                         .arg(path, !copy ? copy.error() : source.error()));
         sqlite3* to = static_cast<SqliteFile&>(**copy).handle();
         sqlite3_backup* b =
             sqlite3_backup_init(to, "main", static_cast<SqliteFile&>(**source).handle(), "main");
         if (!b)
-            return Outcome::failure(QStringLiteral("%1 cannot be read: %2").arg(path, errorOf(to)));
+            return Outcome::failure(QCoreApplication::translate("engine", "%1 cannot be read: %2")
+                                        .arg(path, errorOf(to)));
         int rc = SQLITE_OK;
         // A writer holds the file only for the moment of one write; wait it out.
         for (int tries = 0; tries < 100; ++tries) {
@@ -393,12 +396,13 @@ public:
         }
         sqlite3_backup_finish(b);
         if (rc != SQLITE_DONE)
-            return Outcome::failure(QStringLiteral("%1 cannot be read: %2")
+            return Outcome::failure(QCoreApplication::translate("engine", "%1 cannot be read: %2")
                                         .arg(path, QString::fromUtf8(sqlite3_errstr(rc))));
         sqlite3_int64 size = 0;
         unsigned char* bytes = sqlite3_serialize(to, "main", &size, 0);
         if (!bytes)
-            return Outcome::failure(QStringLiteral("%1 is too large to copy.").arg(path));
+            return Outcome::failure(
+                QCoreApplication::translate("engine", "%1 is too large to copy.").arg(path));
         QByteArray image(reinterpret_cast<const char*>(bytes), qsizetype(size));
         sqlite3_free(bytes);
         return image;

@@ -1,4 +1,6 @@
 #include "database.h"
+#include "datafolder.h"
+#include "language.h"
 #include "recordcursor.h"
 #include "testdatabase.h"
 
@@ -451,6 +453,50 @@ private slots:
                          !told.contains(QStringLiteral("Unable")),
                      qPrintable(told));
         }
+    }
+
+    // A data folder's refusal, an engine fault and a refused row, as each
+    // catalogue tells them (PATH stands for the file's path).
+    void messagesInTheOperatorsLanguage_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QStringList>("texts");
+        QTest::newRow("en") << "en"
+                            << QStringList{
+                                   "The data folder PATH is not a folder but a file. Move it "
+                                   "aside, or name another folder with --data.",
+                                   "the database file PATH is read-only, so nothing can be saved "
+                                   "to it. Let this user write the file and its folder, then try "
+                                   "again.",
+                                   "Row 1 of Room_tel (Room \"101\") was not saved: another "
+                                   "program changed or deleted it after it was read. Your values "
+                                   "are kept.",
+                               };
+        QTest::newRow("zh_CN") << "zh_CN"
+                               << QStringList{
+                                      "数据文件夹 PATH 不是文件夹，而是一个文件。请把它移到别处，"
+                                      "或用 --data 指定另一个文件夹。",
+                                      "数据库文件 PATH 是只读的，无法保存任何内容。请让当前用户可以"
+                                      "写入该文件及其文件夹，然后再试。",
+                                      "Room_tel 的第 1 行（Room“101”） 没有保存：读取之后，其他程序"
+                                      "修改或删除了它。您输入的值仍然保留。",
+                                  };
+    }
+    void messagesInTheOperatorsLanguage()
+    {
+        QFETCH(QString, code);
+        QFETCH(QStringList, texts);
+        QVERIFY(!language::install(code).isEmpty());
+        RecordCursor& c = open();
+        testdb::exec(m_path, QStringLiteral("DELETE FROM Room_tel WHERE Room='101'"));
+        QVERIFY(c.setField(1, QStringLiteral("9")));
+        const QStringList shown{
+            datafolder::unusable({m_path, datafolder::Rule::Option}),
+            database::plainError(SQLITE_READONLY, QString(), m_path),
+            c.moveNext().description(),
+        };
+        language::uninstall();
+        QCOMPARE(shown, texts.replaceInStrings(QStringLiteral("PATH"), m_path));
     }
 
     void unusableFilesOpenEmptyWithAClearError_data()

@@ -89,10 +89,12 @@ inline QStringList englishTexts(const QStringList& texts, const QStringList& nam
     static const QStringList kept{"Quorvane",   "CSV",      "PDF",  "PIN",  "COM",  "SQLite",
                                   "PostgreSQL", "Room_tel", "Room", "TEL1", "TEL2", "TEL3"};
     QStringList found;
-    // A path is the operator's own, in any language.
+    // A path is the operator's own, and an option or environment variable
+    // (--data, QUORVANE_DATA) is typed as it is, in any language.
     static const QRegularExpression path(QStringLiteral("[^\\s（）()\"“”]*/[^\\s（）()\"“”]*"));
+    static const QRegularExpression typed(QStringLiteral("--[a-z][a-z-]*|\\b[A-Z]+_[A-Z_]+\\b"));
     for (const QString& shown : texts) {
-        const QString text = QString(shown).remove(path);
+        const QString text = QString(shown).remove(path).remove(typed);
         QString word;
         bool english = false;
         for (const QChar c : text + QLatin1Char(' ')) {
