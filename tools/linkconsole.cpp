@@ -26,7 +26,7 @@ QString signalName(int signalNumber)
     case SIGTERM:
         return QStringLiteral("SIGTERM");
     case SIGHUP:
-        return QStringLiteral("SIGHUP (the terminal was closed)");
+        return Text::tr("SIGHUP (the terminal was closed)");
     default:
         return QStringLiteral("Ctrl+C (SIGINT)");
     }
@@ -36,10 +36,8 @@ QString duration(int milliseconds)
 {
     const int seconds = (milliseconds + 999) / 1000;
     if (seconds < 60)
-        return QStringLiteral("%1 s").arg(seconds);
-    return QStringLiteral("%1 min %2 s")
-        .arg(seconds / 60)
-        .arg(seconds % 60, 2, 10, QLatin1Char('0'));
+        return Text::tr("%1 s").arg(seconds);
+    return Text::tr("%1 min %2 s").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
 }
 
 void ProgressPrinter::update(const DirectoryDownload::Progress& p)
@@ -56,9 +54,9 @@ void ProgressPrinter::update(const DirectoryDownload::Progress& p)
         draw();
     else if (p.sent == 0)
         say(m_console.err,
-            QStringLiteral("Sending %1 rooms, about %2.").arg(p.total).arg(duration(m_leftMs)));
+            Text::tr("Sending %1 rooms, about %2.").arg(p.total).arg(duration(m_leftMs)));
     else if (p.sent % frames::kRowsPerBatch == 0 || p.sent == p.total)
-        say(m_console.err, QStringLiteral("%1 of %2 rooms sent, about %3 left.")
+        say(m_console.err, Text::tr("%1 of %2 rooms sent, about %3 left.")
                                .arg(p.sent)
                                .arg(p.total)
                                .arg(duration(m_leftMs)));
@@ -84,7 +82,7 @@ void ProgressPrinter::draw()
     constexpr int kWidth = 30;
     const int filled = m_total > 0 ? m_sent * kWidth / m_total : 0;
     const int left = qMax<qint64>(0, m_leftMs - m_since.elapsed());
-    const QString line = QStringLiteral("[%1%2] %3/%4 rooms, %5 left")
+    const QString line = Text::tr("[%1%2] %3/%4 rooms, %5 left")
                              .arg(QString(filled, u'#'), QString(kWidth - filled, u'-'))
                              .arg(m_sent)
                              .arg(m_total)
