@@ -78,9 +78,8 @@ int audit(const QStringList& arguments, const QString& directory, Console& conso
     if (pruneBefore) {
         if (csv || !filter.room.isEmpty() || !filter.operatorName.isEmpty() ||
             !filter.host.isEmpty() || filter.since.isValid() || filter.until.isValid())
-            return usageError(console,
-                              QStringLiteral("--prune-before takes no other option: it removes "
-                                             "every entry older than its date."));
+            return usageError(console, Text::tr("--prune-before takes no other option: it removes "
+                                                "every entry older than its date."));
         const Expected<int> pruned = changelist::prune(directory, *pruneBefore, companionActor());
         if (!pruned) {
             say(console.err, pruned.error());
@@ -101,14 +100,13 @@ int audit(const QStringList& arguments, const QString& directory, Console& conso
         console.out.flush();
         return kSuccess;
     }
+    const bool filtered = !filter.room.isEmpty() || !filter.operatorName.isEmpty() ||
+                          !filter.host.isEmpty() || filter.since.isValid() ||
+                          filter.until.isValid();
     if (entries->isEmpty())
-        say(console.out,
-            Text::tr("The change record of %1 holds no entry%2.")
-                .arg(directory, filter.room.isEmpty() && filter.operatorName.isEmpty() &&
-                                        filter.host.isEmpty() && !filter.since.isValid() &&
-                                        !filter.until.isValid()
-                                    ? QString()
-                                    : Text::tr(" that fits")));
+        say(console.out, (filtered ? Text::tr("The change record of %1 holds no entry that fits.")
+                                   : Text::tr("The change record of %1 holds no entry."))
+                             .arg(directory));
     for (const changerecord::Entry& e : *entries) {
         for (const QString& line : entryLines(e))
             say(console.out, line);

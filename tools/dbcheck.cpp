@@ -105,6 +105,7 @@ bool completeUnfinishedWrite(const QString& path, FileReport& report)
                              "Quorvane does when it opens the file, so the file holds what "
                              "it held before that write.")
                         .arg(left);
+    //: One of the facts the check report lists after "ok", comma-separated.
     report.facts << Text::tr("recovered");
     return true;
 }
@@ -158,6 +159,8 @@ void checkWidths(const QSqlDatabase& db, const TableSpec& layout, FileReport& re
             const QString value =
                 secret ? Text::tr("(not shown)")
                        : QLatin1Char('"') + query.value(3 * i + 1).toString() + QLatin1Char('"');
+            //: %1 is the table, %2 the row number, %3 the column, %4 the value in quotes or
+            //: "(not shown)" for a PIN, %5 its length, %6 the limit.
             report.problems << Text::tr("%1 row %2: %3 %4 is %5 characters, the limit is %6")
                                    .arg(layout.table)
                                    .arg(row)
@@ -200,6 +203,8 @@ void checkContents(const QString& path, const QString& directory, const TableSpe
                     }
                 }
                 if (messages == QStringList{QStringLiteral("ok")}) {
+                    //: One of the facts the check report lists after "ok": SQLite's integrity
+                    //: check passed.
                     report.facts << Text::tr("integrity ok");
                 } else {
                     QString shown =
@@ -215,6 +220,7 @@ void checkContents(const QString& path, const QString& directory, const TableSpe
                 if (Outcome table = database::checkTable(db, layout, path); !table) {
                     report.problems << flattened(table.description());
                 } else {
+                    //: A fact of the check report: %1 is the table, %2 its column names.
                     report.facts << Text::tr("table %1 with %2")
                                         .arg(layout.table,
                                              layout.fieldNames().join(QStringLiteral(", ")));
@@ -281,6 +287,8 @@ FileReport examine(const QString& directory, const QString& fileName, const Tabl
         return report;
     }
     if (!S_ISREG(st.st_mode)) {
+        //: %2 is "a directory" or "not a regular file"; %3 is the command that creates the
+        //: file.
         report.problems << Text::tr("%1 is %2, not a database file. Move it aside, then "
                                     "create the file with: %3")
                                .arg(path,
@@ -297,9 +305,8 @@ FileReport examine(const QString& directory, const QString& fileName, const Tabl
             << Text::tr("cannot be read: check that %1 is a file you may read.").arg(path);
         break;
     case database::FileKind::AccessJet:
-        report.problems << QStringLiteral(
-                               "an Access/Jet database from an older system, not an SQLite "
-                               "database. Move it aside and create a new one with: %1")
+        report.problems << Text::tr("an Access/Jet database from an older system, not an SQLite "
+                                    "database. Move it aside and create a new one with: %1")
                                .arg(database::initCommand(directory));
         break;
     case database::FileKind::Other:
@@ -314,8 +321,11 @@ FileReport examine(const QString& directory, const QString& fileName, const Tabl
         break;
     }
 
+    //: A fact of the check report: the file's permission bits, such as 0600.
     report.facts << Text::tr("mode %1").arg(modeText(st.st_mode));
     if (const QString others = exposure(st.st_mode); !others.isEmpty()) {
+        //: %1 is what they may do ("read", "change", "read and change"), %2 the mode such as
+        //: 0644, %3 the file as a shell word.
         report.problems << Text::tr("other users may %1 this file (mode %2). Make it private "
                                     "with: chmod 600 %3")
                                .arg(others, modeText(st.st_mode), database::shellQuoted(path));
@@ -352,7 +362,10 @@ int check(const QString& directory, Console& console)
         for (const QString& note : report.notes)
             say(console.out, QStringLiteral("%1: %2").arg(file.fileName, flattened(note)));
         if (report.problems.isEmpty()) {
-            say(console.out, Text::tr("%1: ok (%2)").arg(file.fileName, facts));
+            say(console.out,
+                //: %1 is the file name, %2 the facts found, such as "SQLite, mode 0600, integrity
+                //: ok".
+                Text::tr("%1: ok (%2)").arg(file.fileName, facts));
             continue;
         }
         say(console.out, facts.isEmpty() ? Text::tr("%1: not ok").arg(file.fileName)

@@ -56,13 +56,16 @@ int importRooms(QStringList arguments, Console& console)
     for (qsizetype i = 0; i < verdicts.size(); ++i) {
         if (verdicts[i].verdict == roomverdict::Verdict::Ok)
             continue;
-        say(console.out, Text::tr("line %1: %2: %3")
-                             .arg(file.rows[i].line)
-                             .arg(roomverdict::verdictName(verdicts[i].verdict),
-                                  verdicts[i].reasons.join(QStringLiteral("; "))));
+        say(console.out,
+            //: %1 is the line of the file, %2 the verdict, %3 the reasons.
+            Text::tr("line %1: %2: %3")
+                .arg(file.rows[i].line)
+                .arg(roomverdict::verdictName(verdicts[i].verdict),
+                     verdicts[i].reasons.join(QStringLiteral("; "))));
     }
     const roomverdict::Counts counts = roomverdict::count(verdicts);
     say(console.out,
+        //: %1 is a count of rooms ("12 rooms"), %2 the file, %3 to %5 counts.
         Text::tr("%1 in %2: %3 ok, %4 with warnings, %5 with errors.")
             .arg(counted(verdicts.size(), Text::tr("1 room"), Text::tr("%1 rooms")), path)
             .arg(counts.ok)
@@ -90,8 +93,9 @@ int importRooms(QStringList arguments, Console& console)
         say(console.err, done.description());
         return kOtherFailure;
     }
-    say(console.out,
-        roomimport::summary(Text::tr("%1 into %2").arg(path, target), written, replace));
+    say(console.out, roomimport::summary(
+                         //: %1 is the room file read, %2 the room directory it was written into.
+                         Text::tr("%1 into %2").arg(path, target), written, replace));
     return kSuccess;
 }
 
@@ -129,7 +133,7 @@ int exportRooms(QStringList arguments, Console& console)
         return kFailure;
     if (!pdf.isEmpty()) {
         if (!arguments.isEmpty())
-            return usageError(console, QStringLiteral("--pdf writes one file: name no other."));
+            return usageError(console, Text::tr("--pdf writes one file: name no other."));
         return exportRoomList(*directory, pdf, console);
     }
     if (!arguments.isEmpty() && arguments.first().startsWith(QStringLiteral("--")))

@@ -16,6 +16,7 @@ QString exposure(mode_t mode)
     const bool read = mode & (S_IRGRP | S_IROTH);
     const bool write = mode & (S_IWGRP | S_IWOTH);
     if (read && write)
+        //: What other users may do to a file, put in "other users may %1 ...".
         return Text::tr("read and change");
     if (read)
         return Text::tr("read");

@@ -160,6 +160,8 @@ bool reportChanges(const DirectoryReport& report, bool json, QJsonObject& o, QSt
         const quint8 mark = c.marks[size_t(i)];
         const RoomRecord& room = report.now[i];
         if (mark == DirectoryChanges::Added)
+            //: A line of the changes report, the room after the padded word; the words line up
+            //: in a column.
             lines << Text::tr("added    %1").arg(room.Room);
         else if (mark != DirectoryChanges::Same)
             lines << Text::tr("changed  %1: %2").arg(room.Room, DirectoryChanges::fieldNames(mark));

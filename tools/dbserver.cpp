@@ -74,14 +74,16 @@ int initBuilding(const OperatorEntry& given, Console& console)
     }
     say(console.out,
         done->madeBuilding
+            //: %1 names the building and its server ("building North on db.example.org").
             ? Text::tr("Prepared the %1 with an empty room directory.").arg(server::describe())
             : Text::tr("The %1 is already prepared; it was left as it was.")
                   .arg(server::describe()));
     say(console.out,
-        Text::tr("The operators on %1 are %2%3.")
+        //: %2 is a count of operators, such as "3 operators".
+        (first ? Text::tr("The operators on %1 are %2, the first just added.")
+               : Text::tr("The operators on %1 are %2."))
             .arg(server::place().where(),
-                 counted(done->operators, Text::tr("1 operator"), Text::tr("%1 operators")),
-                 first ? Text::tr(", the first just added") : QString()));
+                 counted(done->operators, Text::tr("1 operator"), Text::tr("%1 operators"))));
     if (operators->value_or(0) && (given.name || given.pin)) {
         say(console.err, Text::tr("The operator given was not added: the server already has "
                                   "operators. Add one with:\n%1")
@@ -111,6 +113,8 @@ int checkBuilding(Console& console)
         const int rows = count(connection.db(), quotedIdentifier(layout.table));
         say(console.out,
             file == schema::kDirectoryFile
+                //: %1 names the building and its server ("building North on db.example.org"), %2 is
+                //: a count of rooms.
                 ? Text::tr("The %1: %2.")
                       .arg(server::describe(),
                            counted(rows, Text::tr("1 room"), Text::tr("%1 rooms")))

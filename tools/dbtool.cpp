@@ -37,9 +37,12 @@ void warnIfExposed(const QString& path, Console& console)
     if (::stat(QFile::encodeName(path).constData(), &st) != 0)
         return;
     if (const QString others = exposure(st.st_mode); !others.isEmpty()) {
-        say(console.err, Text::tr("Warning: other users may %1 %2 (mode %3). Make it private "
-                                  "with: chmod 600 %4")
-                             .arg(others, path, modeText(st.st_mode), database::shellQuoted(path)));
+        say(console.err,
+            //: %1 is what they may do ("read", "change", "read and change"), %2 the file, %3 its
+            //: mode such as 0644, %4 the file as a shell word.
+            Text::tr("Warning: other users may %1 %2 (mode %3). Make it private "
+                     "with: chmod 600 %4")
+                .arg(others, path, modeText(st.st_mode), database::shellQuoted(path)));
     }
 }
 

@@ -35,8 +35,10 @@ QString signalName(int signalNumber)
 QString duration(int milliseconds)
 {
     const int seconds = (milliseconds + 999) / 1000;
+    //: A duration in seconds.
     if (seconds < 60)
         return Text::tr("%1 s").arg(seconds);
+    //: A duration in minutes and seconds.
     return Text::tr("%1 min %2 s").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
 }
 
@@ -82,11 +84,13 @@ void ProgressPrinter::draw()
     constexpr int kWidth = 30;
     const int filled = m_total > 0 ? m_sent * kWidth / m_total : 0;
     const int left = qMax<qint64>(0, m_leftMs - m_since.elapsed());
-    const QString line = Text::tr("[%1%2] %3/%4 rooms, %5 left")
-                             .arg(QString(filled, u'#'), QString(kWidth - filled, u'-'))
-                             .arg(m_sent)
-                             .arg(m_total)
-                             .arg(duration(left));
+    const QString line =
+        //: A progress bar: %1%2 are the bar's # and - marks, %3 of %4 rooms sent, %5 the time left.
+        Text::tr("[%1%2] %3/%4 rooms, %5 left")
+            .arg(QString(filled, u'#'), QString(kWidth - filled, u'-'))
+            .arg(m_sent)
+            .arg(m_total)
+            .arg(duration(left));
     // Padded, so a shorter line covers a longer one.
     m_console.err << '\r' << line.leftJustified(m_width);
     m_console.err.flush();

@@ -148,14 +148,17 @@ QString describe(const LinkResult& r, const QString& device, const QString& room
                                "map one with: quorvane-link ports")
                           .arg(r.detail);
     case Kind::OpenFailed:
-        return text + Text::tr("\n%1 (error %2).\n%3")
-                          .arg(r.detail)
-                          .arg(r.code)
-                          .arg(r.code == 13   ? accessHint(device)
-                               : r.code == 16 ? Text::tr("Another program holds it; "
-                                                         "'quorvane-link ports' shows which.")
-                                              : Text::tr("'quorvane-link ports' shows what "
-                                                         "it is."));
+        return text +
+               //: Follows the port error: %1 the device, %2 the system's error number, %3 what to
+               //: do.
+               Text::tr("\n%1 (error %2).\n%3")
+                   .arg(r.detail)
+                   .arg(r.code)
+                   .arg(r.code == 13   ? accessHint(device)
+                        : r.code == 16 ? Text::tr("Another program holds it; "
+                                                  "'quorvane-link ports' shows which.")
+                                       : Text::tr("'quorvane-link ports' shows what "
+                                                  "it is."));
     case Kind::Empty:
         return text + u'\n' + roomFile;
     default:
@@ -259,6 +262,7 @@ int sendCommand(Command command, Options options, Console& console, Environment&
     }
     if (stopAsked(env)) {
         complain(console,
+                 //: %1 is what stopped it: a signal, such as "Ctrl+C (SIGINT)" or "SIGTERM".
                  Text::tr("Stopped by %1 before anything was sent.").arg(signalName(*env.stop)));
         return kStopped;
     }
@@ -309,10 +313,13 @@ int sendCommand(Command command, Options options, Console& console, Environment&
     if (result.done()) {
         switch (command) {
         case Command::Download:
-            say(console.err, Text::tr("%1: %2 rooms sent to %3.")
-                                 .arg(linkResultText(result))
-                                 .arg(result.total)
-                                 .arg(where));
+            say(console.err,
+                //: %1 is the result in the program's words, %3 the port and its device, such as
+                //: "COM1 (/dev/ttyS0)".
+                Text::tr("%1: %2 rooms sent to %3.")
+                    .arg(linkResultText(result))
+                    .arg(result.total)
+                    .arg(where));
             break;
         case Command::Settings:
             say(console.err, Text::tr("Settings sent to %1: open time %2 s, auto mode %3.")
@@ -396,10 +403,13 @@ int sendAll(const QString& folder, Console& console, Environment& env)
         const QString where = QStringLiteral("COM%1 (%2)").arg(line.unit.port).arg(line.device);
         noteRecord(console, r);
         if (r.done()) {
-            say(console.err, Text::tr("%1: %2: %3 rooms sent to %4.")
-                                 .arg(line.unit.name, linkResultText(r))
-                                 .arg(r.total)
-                                 .arg(where));
+            say(console.err,
+                //: %1 is the door unit, %2 the result in the program's words, %4 the port and its
+                //: device.
+                Text::tr("%1: %2: %3 rooms sent to %4.")
+                    .arg(line.unit.name, linkResultText(r))
+                    .arg(r.total)
+                    .arg(where));
             continue;
         }
         const int exit = r.kind == Kind::Stopped && stopAsked(env) ? int(kStopped) : exitFor(r);
