@@ -20,16 +20,26 @@ bool stopAsked(const Environment& env)
     return env.stop && *env.stop;
 }
 
-QString signalName(int signalNumber)
+QString recordedSignalName(int signalNumber)
 {
     switch (signalNumber) {
     case SIGTERM:
         return QStringLiteral("SIGTERM");
     case SIGHUP:
-        return Text::tr("SIGHUP (the terminal was closed)");
+        return QStringLiteral(QT_TRANSLATE_NOOP("linktool", "SIGHUP (the terminal was closed)"));
     default:
         return QStringLiteral("Ctrl+C (SIGINT)");
     }
+}
+
+QString shownStop(const QString& recorded)
+{
+    return QCoreApplication::translate("linktool", recorded.toUtf8().constData());
+}
+
+QString signalName(int signalNumber)
+{
+    return shownStop(recordedSignalName(signalNumber));
 }
 
 QString duration(int milliseconds)

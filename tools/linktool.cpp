@@ -135,7 +135,7 @@ QString describe(const LinkResult& r, const QString& device, const QString& room
         const QString port = QStringLiteral("COM%1 (%2)").arg(r.port).arg(device);
         if (r.kind == Kind::Stopped)
             return Text::tr("The download was stopped by %1 after %2 of %3 rooms.")
-                .arg(r.detail)
+                .arg(shownStop(r.detail))
                 .arg(r.sent)
                 .arg(r.total);
         return Text::tr("%1 is not ready, so nothing was sent. %2").arg(port, r.detail);
@@ -419,7 +419,7 @@ int sendAll(const QString& folder, Console& console, Environment& env)
                      line.unit.name, r.kind == Kind::Stopped
                                          ? Text::tr("Stopped by %1 after %2 of %3 rooms were sent; "
                                                     "%4 is released.")
-                                               .arg(r.detail)
+                                               .arg(shownStop(r.detail))
                                                .arg(r.sent)
                                                .arg(r.total)
                                                .arg(where)
