@@ -18,7 +18,7 @@ QString parseOperatorArguments(const QStringList& arguments, QString& directory,
         [](const QString& option, bool) -> commandline::Kind {
             if (option == QLatin1String("--operator") || option == QLatin1String("--pin"))
                 return commandline::Takes::Value;
-            return QStringLiteral("Unknown option %1.").arg(option);
+            return Text::tr("Unknown option %1.").arg(option);
         },
         [&entry](const QString& option, const std::optional<QString>& value) {
             (option == QLatin1String("--operator") ? entry.name : entry.pin) = value;
@@ -27,7 +27,7 @@ QString parseOperatorArguments(const QStringList& arguments, QString& directory,
     if (!refusal.isEmpty())
         return refusal;
     if (positional.size() > 1)
-        return QStringLiteral("Name at most one directory.");
+        return Text::tr("Name at most one directory.");
     directory = positional.value(0);
     return {};
 }
@@ -37,7 +37,7 @@ QString parseOperatorArguments(const QStringList& arguments, QString& directory,
 std::optional<QString> dataFolder(const QString& named, bool writing, Console& console)
 {
     if (server::active() && !named.isEmpty()) {
-        say(console.err, QStringLiteral("Name a folder or a database server, not both."));
+        say(console.err, Text::tr("Name a folder or a database server, not both."));
         return std::nullopt;
     }
     if (server::active())
@@ -70,14 +70,14 @@ std::optional<QString> existingDirectory(const QString& directory, Console& cons
         return directory;
     const QFileInfo info(directory);
     if (!info.exists()) {
-        say(console.err, QStringLiteral("The directory %1 does not exist. Create it first, or name "
-                                        "the directory that holds the quorvane program.")
+        say(console.err, Text::tr("The directory %1 does not exist. Create it first, or name "
+                                  "the directory that holds the quorvane program.")
                              .arg(directory));
         return std::nullopt;
     }
     if (!info.isDir()) {
-        say(console.err, QStringLiteral("%1 is not a directory. Name the directory that holds the "
-                                        "quorvane program.")
+        say(console.err, Text::tr("%1 is not a directory. Name the directory that holds the "
+                                  "quorvane program.")
                              .arg(directory));
         return std::nullopt;
     }
@@ -90,7 +90,7 @@ std::optional<QString> existingDirectory(const QString& directory, Console& cons
 std::optional<QString> takeDirectory(QStringList& arguments, int files, Console& console)
 {
     if (server::active() && arguments.size() > files) {
-        say(console.err, QStringLiteral("Name a folder or a database server, not both."));
+        say(console.err, Text::tr("Name a folder or a database server, not both."));
         return std::nullopt;
     }
     if (server::active())

@@ -2,7 +2,6 @@
 #include "changelist.h"
 #include "dbarguments.h"
 #include "dbtool.h"
-#include "plural.h"
 
 namespace dbtool {
 
@@ -25,18 +24,18 @@ QStringList entryLines(const changerecord::Entry& e)
     if (!e.subject.isEmpty())
         head += QStringLiteral("  %1").arg(e.subject);
     head += e.who.operatorName.isEmpty() && e.who.host.isEmpty()
-                ? QStringLiteral("  (by no operator)")
-                : QStringLiteral("  by %1 on %2 (OS user %3)")
+                ? Text::tr("  (by no operator)")
+                : Text::tr("  by %1 on %2 (OS user %3)")
                       .arg(orDash(e.who.operatorName), orDash(e.who.host), orDash(e.who.osUser));
     QStringList lines{head};
     if (!e.before.isEmpty())
-        lines << QStringLiteral("    before: %1").arg(e.before);
+        lines << Text::tr("    before: %1").arg(e.before);
     if (!e.after.isEmpty())
-        lines << QStringLiteral("    after:  %1").arg(e.after);
+        lines << Text::tr("    after:  %1").arg(e.after);
     if (!e.detail.isEmpty())
         lines << QStringLiteral("    %1").arg(e.detail);
     if (e.transfer > 0)
-        lines << QStringLiteral("    transfer record %1").arg(e.transfer);
+        lines << Text::tr("    transfer record %1").arg(e.transfer);
     return lines;
 }
 
@@ -64,31 +63,30 @@ int audit(const QStringList& arguments, const QString& directory, Console& conso
             const std::optional<QDateTime> when =
                 changelist::parseDate(text, a == QLatin1String("--until"));
             if (!when)
-                return usageError(console, QStringLiteral("%1 needs a date as YYYY-MM-DD or a "
-                                                          "date and time, not \"%2\".")
+                return usageError(console, Text::tr("%1 needs a date as YYYY-MM-DD or a "
+                                                    "date and time, not \"%2\".")
                                                .arg(a, text));
             (a == QLatin1String("--since")   ? filter.since
              : a == QLatin1String("--until") ? filter.until
                                              : pruneBefore.emplace()) = *when;
         } else {
             return usageError(console, a.startsWith(QStringLiteral("--"))
-                                           ? QStringLiteral("Unknown option %1.").arg(a)
-                                           : QStringLiteral("Name at most one directory."));
+                                           ? Text::tr("Unknown option %1.").arg(a)
+                                           : Text::tr("Name at most one directory."));
         }
     }
     if (pruneBefore) {
         if (csv || !filter.room.isEmpty() || !filter.operatorName.isEmpty() ||
             !filter.host.isEmpty() || filter.since.isValid() || filter.until.isValid())
-            return usageError(console,
-                              QStringLiteral("--prune-before takes no other option: it removes "
-                                             "every entry older than its date."));
+            return usageError(console, Text::tr("--prune-before takes no other option: it removes "
+                                                "every entry older than its date."));
         const Expected<int> pruned = changelist::prune(directory, *pruneBefore, companionActor());
         if (!pruned) {
             say(console.err, pruned.error());
             return kFailure;
         }
-        say(console.out, QStringLiteral("Removed %1 older than %2 from the change record of %3.")
-                             .arg(plural(*pruned, "1 entry", "%1 entries"),
+        say(console.out, Text::tr("Removed %1 older than %2 from the change record of %3.")
+                             .arg(counted(*pruned, Text::tr("1 entry"), Text::tr("%1 entries")),
                                   changelist::shownTime(*pruneBefore), directory));
         return kSuccess;
     }
@@ -102,14 +100,13 @@ int audit(const QStringList& arguments, const QString& directory, Console& conso
         console.out.flush();
         return kSuccess;
     }
+    const bool filtered = !filter.room.isEmpty() || !filter.operatorName.isEmpty() ||
+                          !filter.host.isEmpty() || filter.since.isValid() ||
+                          filter.until.isValid();
     if (entries->isEmpty())
-        say(console.out,
-            QStringLiteral("The change record of %1 holds no entry%2.")
-                .arg(directory, filter.room.isEmpty() && filter.operatorName.isEmpty() &&
-                                        filter.host.isEmpty() && !filter.since.isValid() &&
-                                        !filter.until.isValid()
-                                    ? QString()
-                                    : QStringLiteral(" that fits")));
+        say(console.out, (filtered ? Text::tr("The change record of %1 holds no entry that fits.")
+                                   : Text::tr("The change record of %1 holds no entry."))
+                             .arg(directory));
     for (const changerecord::Entry& e : *entries) {
         for (const QString& line : entryLines(e))
             say(console.out, line);

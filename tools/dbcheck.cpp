@@ -4,7 +4,6 @@
 #include "dbfiles.h"
 #include "dbsql.h"
 #include "operatorlimits.h"
-#include "plural.h"
 #include "restoresteps.h"
 #include "schema.h"
 #include "transferlog.h"
@@ -28,8 +27,8 @@ constexpr int kListedIntegrityMessages = 3;
 
 QString restoreAdvice(const QString& directory)
 {
-    return QStringLiteral("Restore the file from a backup, or move it aside and create a new one "
-                          "with: %1")
+    return Text::tr("Restore the file from a backup, or move it aside and create a new one "
+                    "with: %1")
         .arg(database::initCommand(directory));
 }
 
@@ -88,25 +87,26 @@ bool completeUnfinishedWrite(const QString& path, FileReport& report)
     }
     database::close(connection);
     if (!opened) {
-        report.problems << QStringLiteral("a write to it did not finish (%1 remains), and it "
-                                          "could not be rolled back: %2. Make the file and its "
-                                          "folder writable for you and run check again; keep "
-                                          "the file and %1 together.")
+        report.problems << Text::tr("a write to it did not finish (%1 remains), and it "
+                                    "could not be rolled back: %2. Make the file and its "
+                                    "folder writable for you and run check again; keep "
+                                    "the file and %1 together.")
                                .arg(left, flattened(opened.description()));
         return false;
     }
     if (writePending(path)) {
-        report.problems << QStringLiteral("another program is writing to it right now (%1). "
-                                          "Run check again when that program has finished.")
+        report.problems << Text::tr("another program is writing to it right now (%1). "
+                                    "Run check again when that program has finished.")
                                .arg(left);
         return true;
     }
-    report.notes << QStringLiteral("an unfinished write was found (%1, left by a program that "
-                                   "stopped in the middle of a write). It was rolled back as "
-                                   "Quorvane does when it opens the file, so the file holds what "
-                                   "it held before that write.")
+    report.notes << Text::tr("an unfinished write was found (%1, left by a program that "
+                             "stopped in the middle of a write). It was rolled back as "
+                             "Quorvane does when it opens the file, so the file holds what "
+                             "it held before that write.")
                         .arg(left);
-    report.facts << QStringLiteral("recovered");
+    //: One of the facts the check report lists after "ok", comma-separated.
+    report.facts << Text::tr("recovered");
     return true;
 }
 
@@ -124,7 +124,7 @@ void checkWidths(const QSqlDatabase& db, const TableSpec& layout, FileReport& re
     query.setForwardOnly(true);
     // Table order is the rowid's; a table made without one is read as it comes.
     if (!query.exec(select + QStringLiteral(" ORDER BY rowid")) && !query.exec(select)) {
-        report.problems << QStringLiteral("the rows of %1 cannot be read: %2")
+        report.problems << Text::tr("the rows of %1 cannot be read: %2")
                                .arg(layout.table, query.lastError().text());
         return;
     }
@@ -157,9 +157,11 @@ void checkWidths(const QSqlDatabase& db, const TableSpec& layout, FileReport& re
                 continue;
             }
             const QString value =
-                secret ? QStringLiteral("(not shown)")
+                secret ? Text::tr("(not shown)")
                        : QLatin1Char('"') + query.value(3 * i + 1).toString() + QLatin1Char('"');
-            report.problems << QStringLiteral("%1 row %2: %3 %4 is %5 characters, the limit is %6")
+            //: %1 is the table, %2 the row number, %3 the column, %4 the value in quotes or
+            //: "(not shown)" for a PIN, %5 its length, %6 the limit.
+            report.problems << Text::tr("%1 row %2: %3 %4 is %5 characters, the limit is %6")
                                    .arg(layout.table)
                                    .arg(row)
                                    .arg(field.name, value)
@@ -185,11 +187,11 @@ void checkContents(const QString& path, const QString& directory, const TableSpe
         const QSqlError error = database::connect(path, connection, database::Access::ReadOnly);
         QSqlDatabase db = QSqlDatabase::database(connection, false);
         if (error.isValid()) {
-            report.problems << QStringLiteral("cannot be opened: %1").arg(error.text());
+            report.problems << Text::tr("cannot be opened: %1").arg(error.text());
         } else {
             QSqlQuery query(db);
             if (!query.exec(QStringLiteral("PRAGMA integrity_check"))) {
-                report.problems << QStringLiteral("cannot be read as an SQLite database (%1). %2")
+                report.problems << Text::tr("cannot be read as an SQLite database (%1). %2")
                                        .arg(query.lastError().databaseText(),
                                             restoreAdvice(directory));
             } else {
@@ -201,14 +203,16 @@ void checkContents(const QString& path, const QString& directory, const TableSpe
                     }
                 }
                 if (messages == QStringList{QStringLiteral("ok")}) {
-                    report.facts << QStringLiteral("integrity ok");
+                    //: One of the facts the check report lists after "ok": SQLite's integrity
+                    //: check passed.
+                    report.facts << Text::tr("integrity ok");
                 } else {
                     QString shown =
                         messages.mid(0, kListedIntegrityMessages).join(QStringLiteral("; "));
                     if (messages.size() > kListedIntegrityMessages)
-                        shown += QStringLiteral("; and %1 more")
+                        shown += Text::tr("; and %1 more")
                                      .arg(messages.size() - kListedIntegrityMessages);
-                    report.problems << QStringLiteral("the integrity check failed: %1. %2")
+                    report.problems << Text::tr("the integrity check failed: %1. %2")
                                            .arg(shown, restoreAdvice(directory));
                 }
             }
@@ -216,23 +220,24 @@ void checkContents(const QString& path, const QString& directory, const TableSpe
                 if (Outcome table = database::checkTable(db, layout, path); !table) {
                     report.problems << flattened(table.description());
                 } else {
-                    report.facts << QStringLiteral("table %1 with %2")
+                    //: A fact of the check report: %1 is the table, %2 its column names.
+                    report.facts << Text::tr("table %1 with %2")
                                         .arg(layout.table,
                                              layout.fieldNames().join(QStringLiteral(", ")));
                     query.prepare(QStringLiteral("SELECT count(*) FROM %1")
                                       .arg(database::quotedIdentifier(layout.table)));
                     const int rows = query.exec() && query.next() ? query.value(0).toInt() : 0;
-                    report.facts << plural(rows, "1 row", "%1 rows");
+                    report.facts << counted(rows, Text::tr("1 row"), Text::tr("%1 rows"));
                     if (needsRows && rows == 0) {
                         report.problems
-                            << QStringLiteral("the table %1 holds no operator, so nobody can log "
-                                              "in. Add one with: %2")
+                            << Text::tr("the table %1 holds no operator, so nobody can log "
+                                        "in. Add one with: %2")
                                    .arg(layout.table, database::addOperatorCommand(directory));
                     }
                     checkWidths(db, layout, report);
                     if (layout.table == schema::directoryTable().table) {
                         TransferLog log(path);
-                        log.setDamageAdvice(QStringLiteral("The rooms are not affected."));
+                        log.setDamageAdvice(Text::tr("The rooms are not affected."));
                         if (const auto history = log.history(0); !history)
                             report.problems << history.error();
                     }
@@ -260,33 +265,35 @@ FileReport examine(const QString& directory, const QString& fileName, const Tabl
         const QStringList left = databasesetup::sideFiles(path);
         if (errno == ENOENT && !left.isEmpty()) {
             // A new file beside that journal would take it in and be damaged.
-            report.problems << QStringLiteral("missing, but %1 of a write to it that did not "
-                                              "finish remains. Put the database file back at %2 "
-                                              "and run check again, which completes the "
-                                              "recovery; a new file beside %1 would be damaged "
-                                              "by it.")
+            report.problems << Text::tr("missing, but %1 of a write to it that did not "
+                                        "finish remains. Put the database file back at %2 "
+                                        "and run check again, which completes the "
+                                        "recovery; a new file beside %1 would be damaged "
+                                        "by it.")
                                    .arg(left.join(QStringLiteral(", ")), path);
         } else if (errno == ENOENT && QFileInfo(path).isSymLink()) {
-            report.problems << QStringLiteral("%1 is a symbolic link to %2, which does not exist. "
-                                              "Point it at the database file, or remove the link "
-                                              "and create the file with: %3")
+            report.problems << Text::tr("%1 is a symbolic link to %2, which does not exist. "
+                                        "Point it at the database file, or remove the link "
+                                        "and create the file with: %3")
                                    .arg(path, QFileInfo(path).symLinkTarget(),
                                         database::initCommand(directory));
         } else if (errno == ENOENT) {
-            report.problems << QStringLiteral("missing: %1 does not exist. Create it with: %2")
+            report.problems << Text::tr("missing: %1 does not exist. Create it with: %2")
                                    .arg(path, database::initCommand(directory));
         } else {
             report.problems
-                << QStringLiteral("cannot be examined: %1").arg(databasesetup::errnoText(errno));
+                << Text::tr("cannot be examined: %1").arg(databasesetup::errnoText(errno));
         }
         return report;
     }
     if (!S_ISREG(st.st_mode)) {
-        report.problems << QStringLiteral("%1 is %2, not a database file. Move it aside, then "
-                                          "create the file with: %3")
+        //: %2 is "a directory" or "not a regular file"; %3 is the command that creates the
+        //: file.
+        report.problems << Text::tr("%1 is %2, not a database file. Move it aside, then "
+                                    "create the file with: %3")
                                .arg(path,
-                                    S_ISDIR(st.st_mode) ? QStringLiteral("a directory")
-                                                        : QStringLiteral("not a regular file"),
+                                    S_ISDIR(st.st_mode) ? Text::tr("a directory")
+                                                        : Text::tr("not a regular file"),
                                     database::initCommand(directory));
         return report;
     }
@@ -295,17 +302,16 @@ FileReport examine(const QString& directory, const QString& fileName, const Tabl
     case database::FileKind::Missing:
     case database::FileKind::Unreadable:
         report.problems
-            << QStringLiteral("cannot be read: check that %1 is a file you may read.").arg(path);
+            << Text::tr("cannot be read: check that %1 is a file you may read.").arg(path);
         break;
     case database::FileKind::AccessJet:
-        report.problems << QStringLiteral(
-                               "an Access/Jet database from an older system, not an SQLite "
-                               "database. Move it aside and create a new one with: %1")
+        report.problems << Text::tr("an Access/Jet database from an older system, not an SQLite "
+                                    "database. Move it aside and create a new one with: %1")
                                .arg(database::initCommand(directory));
         break;
     case database::FileKind::Other:
-        report.problems << QStringLiteral("not an SQLite database. Move it aside and create a new "
-                                          "one with: %1")
+        report.problems << Text::tr("not an SQLite database. Move it aside and create a new "
+                                    "one with: %1")
                                .arg(database::initCommand(directory));
         break;
     case database::FileKind::Sqlite:
@@ -315,10 +321,13 @@ FileReport examine(const QString& directory, const QString& fileName, const Tabl
         break;
     }
 
-    report.facts << QStringLiteral("mode %1").arg(modeText(st.st_mode));
+    //: A fact of the check report: the file's permission bits, such as 0600.
+    report.facts << Text::tr("mode %1").arg(modeText(st.st_mode));
     if (const QString others = exposure(st.st_mode); !others.isEmpty()) {
-        report.problems << QStringLiteral("other users may %1 this file (mode %2). Make it private "
-                                          "with: chmod 600 %3")
+        //: %1 is what they may do ("read", "change", "read and change"), %2 the mode such as
+        //: 0644, %3 the file as a shell word.
+        report.problems << Text::tr("other users may %1 this file (mode %2). Make it private "
+                                    "with: chmod 600 %3")
                                .arg(others, modeText(st.st_mode), database::shellQuoted(path));
     }
     return report;
@@ -353,26 +362,29 @@ int check(const QString& directory, Console& console)
         for (const QString& note : report.notes)
             say(console.out, QStringLiteral("%1: %2").arg(file.fileName, flattened(note)));
         if (report.problems.isEmpty()) {
-            say(console.out, QStringLiteral("%1: ok (%2)").arg(file.fileName, facts));
+            say(console.out,
+                //: %1 is the file name, %2 the facts found, such as "SQLite, mode 0600, integrity
+                //: ok".
+                Text::tr("%1: ok (%2)").arg(file.fileName, facts));
             continue;
         }
-        say(console.out, facts.isEmpty()
-                             ? QStringLiteral("%1: not ok").arg(file.fileName)
-                             : QStringLiteral("%1: not ok (%2)").arg(file.fileName, facts));
+        say(console.out, facts.isEmpty() ? Text::tr("%1: not ok").arg(file.fileName)
+                                         : Text::tr("%1: not ok (%2)").arg(file.fileName, facts));
         for (const QString& problem : report.problems)
             say(console.out, QStringLiteral("%1: %2").arg(file.fileName, flattened(problem)));
         if (report.unlistedProblems > 0) {
-            say(console.out, QStringLiteral("%1: and %2 more values over their limits")
+            say(console.out, Text::tr("%1: and %2 more values over their limits")
                                  .arg(file.fileName)
                                  .arg(report.unlistedProblems));
         }
         problems += int(report.problems.size()) + report.unlistedProblems;
     }
     if (problems == 0) {
-        say(console.out, QStringLiteral("Both files are in order."));
+        say(console.out, Text::tr("Both files are in order."));
         return kSuccess;
     }
-    say(console.out, plural(problems, "1 problem found.", "%1 problems found."));
+    say(console.out,
+        counted(problems, Text::tr("1 problem found."), Text::tr("%1 problems found.")));
     return kFailure;
 }
 

@@ -4,7 +4,6 @@
 #include "dbarguments.h"
 #include "dbtool.h"
 #include "directorybackup.h"
-#include "plural.h"
 #include "roomcsv.h"
 #include "roomimport.h"
 #include "roomlistdocument.h"
@@ -31,7 +30,7 @@ int importRooms(QStringList arguments, Console& console)
     if (!directory)
         return kOtherFailure;
     if (arguments.size() != 1 || arguments.first().startsWith(QStringLiteral("--")))
-        return usageError(console, QStringLiteral("Name one room file to import."));
+        return usageError(console, Text::tr("Name one room file to import."));
     const QString path = arguments.first();
     const QString target = database::pathIn(*directory, schema::kDirectoryFile);
 
@@ -57,31 +56,35 @@ int importRooms(QStringList arguments, Console& console)
     for (qsizetype i = 0; i < verdicts.size(); ++i) {
         if (verdicts[i].verdict == roomverdict::Verdict::Ok)
             continue;
-        say(console.out, QStringLiteral("line %1: %2: %3")
-                             .arg(file.rows[i].line)
-                             .arg(roomverdict::verdictName(verdicts[i].verdict),
-                                  verdicts[i].reasons.join(QStringLiteral("; "))));
+        say(console.out,
+            //: %1 is the line of the file, %2 the verdict, %3 the reasons.
+            Text::tr("line %1: %2: %3")
+                .arg(file.rows[i].line)
+                .arg(roomverdict::verdictName(verdicts[i].verdict),
+                     verdicts[i].reasons.join(QStringLiteral("; "))));
     }
     const roomverdict::Counts counts = roomverdict::count(verdicts);
-    say(console.out, QStringLiteral("%1 in %2: %3 ok, %4 with warnings, %5 with errors.")
-                         .arg(plural(verdicts.size(), "1 room", "%1 rooms"), path)
-                         .arg(counts.ok)
-                         .arg(counts.warnings)
-                         .arg(counts.errors));
+    say(console.out,
+        //: %1 is a count of rooms ("12 rooms"), %2 the file, %3 to %5 counts.
+        Text::tr("%1 in %2: %3 ok, %4 with warnings, %5 with errors.")
+            .arg(counted(verdicts.size(), Text::tr("1 room"), Text::tr("%1 rooms")), path)
+            .arg(counts.ok)
+            .arg(counts.warnings)
+            .arg(counts.errors));
     if (!file.ignoredColumns.isEmpty())
-        say(console.out, QStringLiteral("Columns not read: %1.")
-                             .arg(file.ignoredColumns.join(QStringLiteral(", "))));
+        say(console.out,
+            Text::tr("Columns not read: %1.").arg(file.ignoredColumns.join(QStringLiteral(", "))));
     if (counts.errors > 0) {
-        say(console.err, QStringLiteral("Nothing was written: mend the rows with errors and "
-                                        "import again."));
+        say(console.err, Text::tr("Nothing was written: mend the rows with errors and "
+                                  "import again."));
         return kRefused;
     }
     if (verdicts.isEmpty()) {
-        say(console.err, QStringLiteral("%1 holds no rooms; nothing was written.").arg(path));
+        say(console.err, Text::tr("%1 holds no rooms; nothing was written.").arg(path));
         return kRefused;
     }
     if (dryRun) {
-        say(console.out, QStringLiteral("Dry run: nothing was written."));
+        say(console.out, Text::tr("Dry run: nothing was written."));
         return kSuccess;
     }
     roomimport::Written written;
@@ -90,8 +93,9 @@ int importRooms(QStringList arguments, Console& console)
         say(console.err, done.description());
         return kOtherFailure;
     }
-    say(console.out,
-        roomimport::summary(QStringLiteral("%1 into %2").arg(path, target), written, replace));
+    say(console.out, roomimport::summary(
+                         //: %1 is the room file read, %2 the room directory it was written into.
+                         Text::tr("%1 into %2").arg(path, target), written, replace));
     return kSuccess;
 }
 
@@ -107,9 +111,10 @@ int exportRoomList(const QString& directory, const QString& pdf, Console& consol
         say(console.err, pages.error());
         return kFailure;
     }
-    say(console.out, QStringLiteral("Wrote the room list of %1 to %2: %3 page(s).")
-                         .arg(plural(document.rooms().size(), "1 room", "%1 rooms"), pdf)
-                         .arg(*pages));
+    say(console.out,
+        Text::tr("Wrote the room list of %1 to %2: %3 page(s).")
+            .arg(counted(document.rooms().size(), Text::tr("1 room"), Text::tr("%1 rooms")), pdf)
+            .arg(*pages));
     return kSuccess;
 }
 
@@ -118,7 +123,7 @@ int exportRooms(QStringList arguments, Console& console)
     QString pdf;
     if (const qsizetype at = arguments.indexOf(QStringLiteral("--pdf")); at >= 0) {
         if (at + 1 >= arguments.size() || arguments[at + 1].startsWith(QStringLiteral("--")))
-            return usageError(console, QStringLiteral("Name the PDF file after --pdf."));
+            return usageError(console, Text::tr("Name the PDF file after --pdf."));
         pdf = arguments.takeAt(at + 1);
         arguments.removeAt(at);
     }
@@ -128,11 +133,11 @@ int exportRooms(QStringList arguments, Console& console)
         return kFailure;
     if (!pdf.isEmpty()) {
         if (!arguments.isEmpty())
-            return usageError(console, QStringLiteral("--pdf writes one file: name no other."));
+            return usageError(console, Text::tr("--pdf writes one file: name no other."));
         return exportRoomList(*directory, pdf, console);
     }
     if (!arguments.isEmpty() && arguments.first().startsWith(QStringLiteral("--")))
-        return usageError(console, QStringLiteral("Name at most one file to export to."));
+        return usageError(console, Text::tr("Name at most one file to export to."));
     const QString path = arguments.value(0, QStringLiteral("-"));
     const QString rooms = database::pathIn(*directory, schema::kDirectoryFile);
     if (path == QLatin1String("-")) {
@@ -149,7 +154,7 @@ int exportRooms(QStringList arguments, Console& console)
         say(console.err, done.description());
         return kFailure;
     }
-    say(console.out, QStringLiteral("Exported the room directory to %1.").arg(path));
+    say(console.out, Text::tr("Exported the room directory to %1.").arg(path));
     return kSuccess;
 }
 
@@ -160,15 +165,15 @@ int backupOrRestore(bool restoring, QStringList arguments, Console& console)
         return kFailure;
     const QString& directory = *found;
     if (arguments.size() != 1 || arguments.first().startsWith(QStringLiteral("--")))
-        return usageError(console, QStringLiteral("Name one backup file."));
+        return usageError(console, Text::tr("Name one backup file."));
     const QString file = arguments.first();
     if (!restoring) {
         if (Outcome done = directorybackup::backup(directory, file); !done) {
             say(console.err, done.description());
             return kFailure;
         }
-        say(console.out, QStringLiteral("Backed up both databases of %1 to %2, and checked it.")
-                             .arg(directory, file));
+        say(console.out,
+            Text::tr("Backed up both databases of %1 to %2, and checked it.").arg(directory, file));
         return kSuccess;
     }
     QStringList kept;
@@ -177,9 +182,9 @@ int backupOrRestore(bool restoring, QStringList arguments, Console& console)
         say(console.err, done.description());
         return kFailure;
     }
-    say(console.out, QStringLiteral("Restored both databases of %1 from %2.").arg(directory, file));
+    say(console.out, Text::tr("Restored both databases of %1 from %2.").arg(directory, file));
     for (const QString& path : std::as_const(kept))
-        say(console.out, QStringLiteral("The file it replaced is kept as %1").arg(path));
+        say(console.out, Text::tr("The file it replaced is kept as %1").arg(path));
     return kSuccess;
 }
 

@@ -1,5 +1,7 @@
 #include "dbfiles.h"
 
+#include "dbtool.h"
+
 #include <sys/stat.h>
 
 namespace dbtool {
@@ -14,11 +16,12 @@ QString exposure(mode_t mode)
     const bool read = mode & (S_IRGRP | S_IROTH);
     const bool write = mode & (S_IWGRP | S_IWOTH);
     if (read && write)
-        return QStringLiteral("read and change");
+        //: What other users may do to a file, put in "other users may %1 ...".
+        return Text::tr("read and change");
     if (read)
-        return QStringLiteral("read");
+        return Text::tr("read");
     if (write)
-        return QStringLiteral("change");
+        return Text::tr("change");
     return {};
 }
 

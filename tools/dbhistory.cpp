@@ -61,21 +61,20 @@ bool parse(const QStringList& arguments, QString& directory, bool& json, int* li
         } else if (a == QLatin1String("--unit") || a.startsWith(QStringLiteral("--unit="))) {
             unit = a.contains(u'=') ? a.section(u'=', 1) : arguments.value(++i);
             if (unit.isEmpty()) {
-                problem = QStringLiteral("--unit needs the name of a door unit (quorvane-db units "
-                                         "lists them).");
+                problem = Text::tr("--unit needs the name of a door unit (quorvane-db units "
+                                   "lists them).");
                 return false;
             }
         } else if (limit && a == QLatin1String("--limit")) {
             bool ok = false;
             *limit = arguments.value(++i).toInt(&ok);
             if (!ok || *limit < 1) {
-                problem = QStringLiteral("--limit needs a number of records, 1 or more.");
+                problem = Text::tr("--limit needs a number of records, 1 or more.");
                 return false;
             }
         } else if (a.startsWith(QStringLiteral("--")) || !directory.isEmpty()) {
-            problem = a.startsWith(QStringLiteral("--"))
-                          ? QStringLiteral("Unknown option %1.").arg(a)
-                          : QStringLiteral("Name at most one directory.");
+            problem = a.startsWith(QStringLiteral("--")) ? Text::tr("Unknown option %1.").arg(a)
+                                                         : Text::tr("Name at most one directory.");
             return false;
         } else {
             directory = a;
@@ -95,10 +94,9 @@ struct Units
     {
         for (const DoorUnit& unit : all) {
             if (unit.id == id)
-                return unit.removed ? QStringLiteral("%1 (removed unit)").arg(unit.name)
-                                    : unit.name;
+                return unit.removed ? Text::tr("%1 (removed unit)").arg(unit.name) : unit.name;
         }
-        return QStringLiteral("unit %1 (removed unit)").arg(id);
+        return Text::tr("unit %1 (removed unit)").arg(id);
     }
 };
 
@@ -162,13 +160,14 @@ bool reportChanges(const DirectoryReport& report, bool json, QJsonObject& o, QSt
         const quint8 mark = c.marks[size_t(i)];
         const RoomRecord& room = report.now[i];
         if (mark == DirectoryChanges::Added)
-            lines << QStringLiteral("added    %1").arg(room.Room);
+            //: A line of the changes report, the room after the padded word; the words line up
+            //: in a column.
+            lines << Text::tr("added    %1").arg(room.Room);
         else if (mark != DirectoryChanges::Same)
-            lines << QStringLiteral("changed  %1: %2")
-                         .arg(room.Room, DirectoryChanges::fieldNames(mark));
+            lines << Text::tr("changed  %1: %2").arg(room.Room, DirectoryChanges::fieldNames(mark));
     }
     for (const RoomRecord& room : c.removed)
-        lines << QStringLiteral("removed  %1").arg(room.Room);
+        lines << Text::tr("removed  %1").arg(room.Room);
     return differs;
 }
 
@@ -214,10 +213,10 @@ int history(const QStringList& arguments, const QString& folder, Console& consol
         return kSuccess;
     }
     if (records->isEmpty())
-        say(console.out, units->named ? QStringLiteral("Nothing has been sent to %1 from %2.")
+        say(console.out, units->named ? Text::tr("Nothing has been sent to %1 from %2.")
                                             .arg(units->named->name, log.path())
-                                      : QStringLiteral("Nothing has been sent to the door unit "
-                                                       "from %1.")
+                                      : Text::tr("Nothing has been sent to the door unit "
+                                                 "from %1.")
                                             .arg(log.path()));
     for (const TransferRecord& r : *records) {
         // With several units each line names its unit after the time.

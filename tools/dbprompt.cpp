@@ -59,12 +59,11 @@ std::optional<QString> askName(const OperatorEntry& given, const QStringList& ta
         return given.name;
     }
     for (;;) {
-        prompt(
-            console,
-            QStringLiteral("Operator name (at most %1 characters): ").arg(schema::kOperatorWidth));
+        prompt(console,
+               Text::tr("Operator name (at most %1 characters): ").arg(schema::kOperatorWidth));
         const std::optional<QString> name = readLine(console);
         if (!name) {
-            say(console.err, QStringLiteral("No operator name was given."));
+            say(console.err, Text::tr("No operator name was given."));
             return std::nullopt;
         }
         const QString refusal = databasesetup::nameRefusal(*name, taken);
@@ -88,9 +87,9 @@ std::optional<QString> askPin(const OperatorEntry& given, Console& console)
     for (;;) {
         const std::optional<QString> pin = readSecret(
             console,
-            QStringLiteral("PIN (at most %1 characters, not shown): ").arg(schema::kOperatorWidth));
+            Text::tr("PIN (at most %1 characters, not shown): ").arg(schema::kOperatorWidth));
         if (!pin) {
-            say(console.err, QStringLiteral("No PIN was given."));
+            say(console.err, Text::tr("No PIN was given."));
             return std::nullopt;
         }
         if (const QString refusal = databasesetup::pinRefusal(*pin); !refusal.isEmpty()) {
@@ -102,9 +101,9 @@ std::optional<QString> askPin(const OperatorEntry& given, Console& console)
         if (!console.interactive)
             return pin;
         // Typed unseen, a slip would lock the operator out: ask once more.
-        const std::optional<QString> again = readSecret(console, QStringLiteral("PIN again: "));
+        const std::optional<QString> again = readSecret(console, Text::tr("PIN again: "));
         if (!again) {
-            say(console.err, QStringLiteral("No PIN was given."));
+            say(console.err, Text::tr("No PIN was given."));
             return std::nullopt;
         }
         const QString refusal = databasesetup::pinAgainRefusal(*pin, *again);

@@ -4,7 +4,6 @@
 #include "database.h"
 #include "dbarguments.h"
 #include "dbprompt.h"
-#include "plural.h"
 #include "schema.h"
 #include "server.h"
 #include "serversetup.h"
@@ -64,7 +63,7 @@ int initBuilding(const OperatorEntry& given, Console& console)
     if (!operators->value_or(0)) {
         first = askOperator(given, {}, console);
         if (!first) {
-            say(console.err, QStringLiteral("No operator was given, so nothing was prepared."));
+            say(console.err, Text::tr("No operator was given, so nothing was prepared."));
             return kFailure;
         }
     }
@@ -73,18 +72,21 @@ int initBuilding(const OperatorEntry& given, Console& console)
         say(console.err, done.error());
         return kFailure;
     }
-    say(console.out, done->madeBuilding
-                         ? QStringLiteral("Prepared the %1 with an empty room directory.")
-                               .arg(server::describe())
-                         : QStringLiteral("The %1 is already prepared; it was left as it was.")
-                               .arg(server::describe()));
     say(console.out,
-        QStringLiteral("The operators on %1 are %2%3.")
-            .arg(server::place().where(), plural(done->operators, "1 operator", "%1 operators"),
-                 first ? QStringLiteral(", the first just added") : QString()));
+        done->madeBuilding
+            //: %1 names the building and its server ("building North on db.example.org").
+            ? Text::tr("Prepared the %1 with an empty room directory.").arg(server::describe())
+            : Text::tr("The %1 is already prepared; it was left as it was.")
+                  .arg(server::describe()));
+    say(console.out,
+        //: %2 is a count of operators, such as "3 operators".
+        (first ? Text::tr("The operators on %1 are %2, the first just added.")
+               : Text::tr("The operators on %1 are %2."))
+            .arg(server::place().where(),
+                 counted(done->operators, Text::tr("1 operator"), Text::tr("%1 operators"))));
     if (operators->value_or(0) && (given.name || given.pin)) {
-        say(console.err, QStringLiteral("The operator given was not added: the server already has "
-                                        "operators. Add one with:\n%1")
+        say(console.err, Text::tr("The operator given was not added: the server already has "
+                                  "operators. Add one with:\n%1")
                              .arg(database::addOperatorCommand(server::folder())));
         return kFailure;
     }
@@ -99,7 +101,7 @@ int checkBuilding(Console& console)
         const QString path = database::pathIn(server::folder(), file);
         Connection connection(path, database::Access::ReadOnly);
         if (!connection.ok()) {
-            say(console.err, QStringLiteral("The %1 cannot be opened: %2")
+            say(console.err, Text::tr("The %1 cannot be opened: %2")
                                  .arg(server::describe(), connection.error()));
             return kFailure;
         }
@@ -111,12 +113,16 @@ int checkBuilding(Console& console)
         const int rows = count(connection.db(), quotedIdentifier(layout.table));
         say(console.out,
             file == schema::kDirectoryFile
-                ? QStringLiteral("The %1: %2.")
-                      .arg(server::describe(), plural(rows, "1 room", "%1 rooms"))
-                : QStringLiteral("The operators on %1: %2.")
-                      .arg(server::place().where(), plural(rows, "1 operator", "%1 operators")));
+                //: %1 names the building and its server ("building North on db.example.org"), %2 is
+                //: a count of rooms.
+                ? Text::tr("The %1: %2.")
+                      .arg(server::describe(),
+                           counted(rows, Text::tr("1 room"), Text::tr("%1 rooms")))
+                : Text::tr("The operators on %1: %2.")
+                      .arg(server::place().where(),
+                           counted(rows, Text::tr("1 operator"), Text::tr("%1 operators"))));
         if (rows == 0 && file == schema::kOperatorFile) {
-            say(console.err, QStringLiteral("Nobody can log in. Add an operator with:\n%1")
+            say(console.err, Text::tr("Nobody can log in. Add an operator with:\n%1")
                                  .arg(database::addOperatorCommand(server::folder())));
             status = kFailure;
         }
@@ -129,17 +135,17 @@ int migrate(QStringList arguments, Console& console)
     if (const QString refusal = server::useFromCommandLine(arguments); !refusal.isEmpty())
         return usageError(console, refusal);
     if (!server::active())
-        return usageError(console, QStringLiteral("migrate copies into a building on a database "
-                                                  "server: give --database and --building."));
+        return usageError(console, Text::tr("migrate copies into a building on a database "
+                                            "server: give --database and --building."));
     if (arguments.size() != 1 || arguments.first().startsWith(QStringLiteral("--")))
-        return usageError(console, QStringLiteral("Name the one data folder to copy."));
+        return usageError(console, Text::tr("Name the one data folder to copy."));
     const std::optional<QString> folder = existingDirectory(arguments.first(), console);
     if (!folder)
         return kFailure;
     // Everything is read before the server is touched.
     const Expected<buildingcopy::Contents> contents = buildingcopy::readFolder(*folder);
     if (!contents) {
-        say(console.err, QStringLiteral("Nothing was copied: %1").arg(contents.error()));
+        say(console.err, Text::tr("Nothing was copied: %1").arg(contents.error()));
         return kFailure;
     }
     if (const Expected<serversetup::Prepared> prepared = serversetup::prepare(std::nullopt);
@@ -153,13 +159,15 @@ int migrate(QStringList arguments, Console& console)
         return kFailure;
     }
     say(console.out,
-        QStringLiteral("Copied %1 into the %2. Read back: %3, %4 on the server (%5 added, %6 "
-                       "already there kept their PINs), %7.")
-            .arg(*folder, server::describe(), plural(copied->rooms, "1 room", "%1 rooms"),
-                 plural(copied->operators, "1 operator", "%1 operators"))
+        Text::tr("Copied %1 into the %2. Read back: %3, %4 on the server (%5 added, %6 "
+                 "already there kept their PINs), %7.")
+            .arg(*folder, server::describe(),
+                 counted(copied->rooms, Text::tr("1 room"), Text::tr("%1 rooms")),
+                 counted(copied->operators, Text::tr("1 operator"), Text::tr("%1 operators")))
             .arg(copied->operatorsAdded)
             .arg(copied->operatorsKept)
-            .arg(plural(copied->transfers, "1 transfer record", "%1 transfer records")));
+            .arg(counted(copied->transfers, Text::tr("1 transfer record"),
+                         Text::tr("%1 transfer records"))));
     return kSuccess;
 }
 

@@ -10,7 +10,6 @@
 #include "dbsql.h"
 #include "engine/databaseengine.h"
 #include "pinhash.h"
-#include "plural.h"
 #include "schema.h"
 #include "server.h"
 #include "serversetup.h"
@@ -38,9 +37,12 @@ void warnIfExposed(const QString& path, Console& console)
     if (::stat(QFile::encodeName(path).constData(), &st) != 0)
         return;
     if (const QString others = exposure(st.st_mode); !others.isEmpty()) {
-        say(console.err, QStringLiteral("Warning: other users may %1 %2 (mode %3). Make it private "
-                                        "with: chmod 600 %4")
-                             .arg(others, path, modeText(st.st_mode), database::shellQuoted(path)));
+        say(console.err,
+            //: %1 is what they may do ("read", "change", "read and change"), %2 the file, %3 its
+            //: mode such as 0644, %4 the file as a shell word.
+            Text::tr("Warning: other users may %1 %2 (mode %3). Make it private "
+                     "with: chmod 600 %4")
+                .arg(others, path, modeText(st.st_mode), database::shellQuoted(path)));
     }
 }
 
@@ -48,7 +50,7 @@ void warnIfExposed(const QString& path, Console& console)
 
 QString usage()
 {
-    return QStringLiteral(
+    return Text::tr(
         "Usage: quorvane-db COMMAND [DIR] [OPTION]...\n"
         "Prepares, extends and examines the two database files of Quorvane.\n"
         "\n"
@@ -109,6 +111,9 @@ QString usage()
         "      (its transfers stay in the history). Two units on one port are refused.\n"
         "  --help     display this help and exit\n"
         "  --version  output version information and exit\n"
+        "  --language CODE\n"
+        "      Shows the texts in this language (en, zh_CN) instead of the locale's\n"
+        "      (LANGUAGE, LC_ALL, LC_MESSAGES, LANG); with any command.\n"
         "\n"
         "With --database URI (a libpq connection URI or service=NAME) and --building\n"
         "NAME, or QUORVANE_DATABASE and QUORVANE_BUILDING, a command works on that\n"
@@ -154,7 +159,7 @@ int run(const QStringList& arguments, Console& console)
     }
     if (command == QLatin1String("check")) {
         if (rest.size() > 1 || (!rest.isEmpty() && rest.first().startsWith(QStringLiteral("--"))))
-            return usageError(console, QStringLiteral("Name at most one directory."));
+            return usageError(console, Text::tr("Name at most one directory."));
         const std::optional<QString> folder = dataFolder(rest.value(0), false, console);
         if (folder && server::active())
             return checkBuilding(console);
@@ -180,7 +185,7 @@ int run(const QStringList& arguments, Console& console)
         return command == QLatin1String("history") ? history(rest, *folder, console)
                                                    : changes(rest, *folder, console);
     }
-    return usageError(console, QStringLiteral("Unknown command %1.").arg(command));
+    return usageError(console, Text::tr("Unknown command %1.").arg(command));
 }
 
 int init(const QString& directory, const OperatorEntry& given, Console& console)
@@ -206,7 +211,7 @@ int addOperator(const QString& directory, const OperatorEntry& given, Console& c
         return kFailure;
     const QString path = database::pathIn(*dir, schema::kOperatorFile);
     const QString shown = server::isServerPath(path)
-                              ? QStringLiteral("the operators on %1").arg(server::place().where())
+                              ? Text::tr("the operators on %1").arg(server::place().where())
                               : path;
     const TableSpec layout = schema::operatorTable();
     const QString connection = database::uniqueConnectionName(QStringLiteral("quorvane-db-add"));
@@ -223,7 +228,7 @@ int addOperator(const QString& directory, const OperatorEntry& given, Console& c
         } else if (const std::optional<Operator> added =
                        askOperator(given, operatorNames(db, layout), console);
                    !added) {
-            say(console.err, QStringLiteral("No operator was added."));
+            say(console.err, Text::tr("No operator was added."));
         } else {
             QSqlQuery query(db);
             // The operator and its entry in the change record land together.
@@ -249,15 +254,16 @@ int addOperator(const QString& directory, const OperatorEntry& given, Console& c
                 done = Outcome::failure(database::plainError(query.lastError(), path));
             if (!done) {
                 QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
-                say(console.err, QStringLiteral("Cannot add the operator to %1: %2")
-                                     .arg(shown, done.description()));
+                say(console.err,
+                    Text::tr("Cannot add the operator to %1: %2").arg(shown, done.description()));
             } else {
                 query.prepare(QStringLiteral("SELECT count(*) FROM %1")
                                   .arg(database::quotedIdentifier(layout.table)));
                 const int count = query.exec() && query.next() ? query.value(0).toInt() : 0;
                 say(console.out,
-                    QStringLiteral("Added the operator \"%1\" to %2; it now holds %3.")
-                        .arg(added->name, shown, plural(count, "1 operator", "%1 operators")));
+                    Text::tr("Added the operator \"%1\" to %2; it now holds %3.")
+                        .arg(added->name, shown,
+                             counted(count, Text::tr("1 operator"), Text::tr("%1 operators"))));
                 status = kSuccess;
             }
         }

@@ -2,6 +2,7 @@
 
 #include "changerecord.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 #include <QTextStream>
@@ -13,6 +14,19 @@
 // adds operators and examines the files. It talks through a Console, so
 // tests hand in their own streams and directories.
 namespace dbtool {
+
+// The companion's texts go through the catalogue under the context "dbtool".
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(dbtool)
+};
+
+// A count in words, one for 1 ("1 room") and many for any other count, with
+// %1 for it ("%1 rooms"); both are already translated.
+inline QString counted(qint64 n, const QString& one, const QString& many)
+{
+    return n == 1 ? one : many.arg(n);
+}
 
 struct Console
 {

@@ -29,32 +29,30 @@ int units(const QStringList& arguments, Console& console)
         else if (rest[i].startsWith(QStringLiteral("--port=")))
             value = rest[i].mid(7);
         else if (rest[i].startsWith(QStringLiteral("--")))
-            return usageError(console, QStringLiteral("Unknown option %1.").arg(rest[i]));
+            return usageError(console, Text::tr("Unknown option %1.").arg(rest[i]));
         else
             continue;
         if ((port = doorunits::portNumber(value)) == 0)
-            return usageError(
-                console, QStringLiteral("The port \"%1\" is not one of COM1 to COM9.").arg(value));
+            return usageError(console,
+                              Text::tr("The port \"%1\" is not one of COM1 to COM9.").arg(value));
         rest.remove(i, rest[i] == QLatin1String("--port") ? 2 : 1);
         --i;
     }
     const qsizetype wanted = action.isEmpty() ? 0 : action == QLatin1String("rename") ? 2 : 1;
     if (!action.isEmpty() && !actions.contains(action))
-        return usageError(console,
-                          QStringLiteral("units does not know \"%1\"; it takes add, rename or "
-                                         "remove.")
-                              .arg(action));
+        return usageError(console, Text::tr("units does not know \"%1\"; it takes add, rename or "
+                                            "remove.")
+                                       .arg(action));
     if (rest.size() != wanted)
-        return usageError(console,
-                          action.isEmpty() ? QStringLiteral("Name at most one directory.")
-                          : action == QLatin1String("rename")
-                              ? QStringLiteral("units rename needs the old and the new "
-                                               "name.")
-                              : QStringLiteral("units %1 needs the unit's name.").arg(action));
+        return usageError(console, action.isEmpty() ? Text::tr("Name at most one directory.")
+                                   : action == QLatin1String("rename")
+                                       ? Text::tr("units rename needs the old and the new "
+                                                  "name.")
+                                       : Text::tr("units %1 needs the unit's name.").arg(action));
     if (action == QLatin1String("add") && port == 0)
-        return usageError(console, QStringLiteral("units add needs --port COM1 to COM9."));
+        return usageError(console, Text::tr("units add needs --port COM1 to COM9."));
     if (port != 0 && action != QLatin1String("add") && action != QLatin1String("rename"))
-        return usageError(console, QStringLiteral("Only units add and rename take --port."));
+        return usageError(console, Text::tr("Only units add and rename take --port."));
 
     const std::optional<QString> folder = dataFolder(named, false, console);
     if (!folder)
@@ -64,8 +62,8 @@ int units(const QStringList& arguments, Console& console)
         return kFailure;
     const QString path = database::pathIn(*dir, schema::kDirectoryFile);
     if (!server::isServerPath(path) && !QFileInfo::exists(path)) {
-        say(console.err, QStringLiteral("There is no room file %1; create it with: quorvane-db "
-                                        "init %2")
+        say(console.err, Text::tr("There is no room file %1; create it with: quorvane-db "
+                                  "init %2")
                              .arg(path, *dir));
         return kFailure;
     }

@@ -1,6 +1,7 @@
 // quorvane-doorsim: a door unit monitor on a pseudo-terminal, so that the
 // program can be tried and tested without a door unit.
 #include "commandline.h"
+#include "companionlanguage.h"
 #include "doorunitdecoder.h"
 #include "outputfile.h"
 #include "posixserialport.h"
@@ -26,11 +27,23 @@
 
 namespace {
 
+// The monitor's own texts go through the catalogue under the context
+// "doorsim"; the decoded lines stay as the JSON file keeps them.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(doorsim)
+};
+
 volatile std::sig_atomic_t g_stop = 0;
 
 void onSignal(int)
 {
     g_stop = 1;
+}
+
+void complain(const QString& text)
+{
+    std::fprintf(stderr, "quorvane-doorsim: %s\n", qPrintable(text));
 }
 
 void print(const QString& line)
@@ -80,7 +93,8 @@ void writeJson(const QString& path, const DoorUnitDecoder& decoder)
         std::fprintf(stderr, "quorvane-doorsim: %s\n", qPrintable(written.description()));
 }
 
-const char kHelp[] =
+const char* const kHelp = QT_TRANSLATE_NOOP(
+    "doorsim",
     "Usage: %1 [options]\n"
     "A door unit monitor: opens a pseudo-terminal, prints the device to map a COM entry to,\n"
     "and shows what arrives from the program as readable lines (settings, directory records\n"
@@ -96,7 +110,9 @@ const char kHelp[] =
     "                         that stays the same between runs.\n"
     "  --exit-after-end       End after the first directory end.\n"
     "  --idle-exit <seconds>  End when nothing has arrived for <seconds>, counted\n"
-    "                         from the start and from each byte.\n";
+    "                         from the start and from each byte.\n"
+    "  --language <code>      Show the texts in this language (en, zh_CN) instead of\n"
+    "                         the locale's (LANGUAGE, LC_ALL, LC_MESSAGES, LANG).\n");
 
 struct Options
 {
@@ -125,7 +141,7 @@ QString parse(const QStringList& arguments, Options& options)
             if ((flags.contains(name) && twoDashes) || name == QLatin1String("h") ||
                 name == QLatin1String("v"))
                 return commandline::Takes::Nothing;
-            return QStringLiteral("Unknown option '%1'.").arg(name);
+            return Text::tr("Unknown option '%1'.").arg(name);
         },
         [&options](const QString& option, const std::optional<QString>& value) {
             const QString name = commandline::bareName(option);
@@ -136,7 +152,7 @@ QString parse(const QStringList& arguments, Options& options)
             else if (name == QLatin1String("idle-exit"))
                 options.idle = *value;
             else if (value)
-                return QStringLiteral("Unexpected value after '%1'.").arg(option);
+                return Text::tr("Unexpected value after '%1'.").arg(option);
             else if (name == QLatin1String("v") || name == QLatin1String("version"))
                 options.version = true;
             else if (name == QLatin1String("exit-after-end"))
@@ -158,9 +174,12 @@ int main(int argc, char* argv[])
     QCoreApplication::setApplicationName(QStringLiteral("quorvane-doorsim"));
     QCoreApplication::setApplicationVersion(QStringLiteral(QUORVANE_VERSION));
 
-    const QStringList arguments = QCoreApplication::arguments();
+    QStringList arguments = QCoreApplication::arguments();
     Options options;
-    if (const QString refusal = parse(arguments.mid(1), options); !refusal.isEmpty()) {
+    QString refusal = companion::chooseLanguage("quorvane-doorsim", arguments);
+    if (refusal.isEmpty())
+        refusal = parse(arguments.mid(1), options);
+    if (!refusal.isEmpty()) {
         std::fprintf(stderr, "quorvane-doorsim: %s\n", qPrintable(refusal));
         return 1;
     }
@@ -169,10 +188,10 @@ int main(int argc, char* argv[])
         return 0;
     }
     if (options.help || options.helpAll) {
-        print(QString::fromUtf8(kHelp).arg(arguments.value(0)).chopped(1));
+        print(Text::tr(kHelp).arg(arguments.value(0)).chopped(1));
         if (!options.help)
-            print(QStringLiteral("Qt's own option, -qmljsdebugger=port:<port>[,block], is passed "
-                                 "to Qt."));
+            print(Text::tr("Qt's own option, -qmljsdebugger=port:<port>[,block], is passed "
+                           "to Qt."));
         return 0;
     }
 
@@ -181,14 +200,14 @@ int main(int argc, char* argv[])
     bool idleOk = true;
     const double idleSeconds = options.idle ? options.idle->toDouble(&idleOk) : 0;
     if (!idleOk) {
-        std::fprintf(stderr, "quorvane-doorsim: --idle-exit needs a number of seconds\n");
+        complain(Text::tr("--idle-exit needs a number of seconds"));
         return 1;
     }
     if (!std::isfinite(idleSeconds) || idleSeconds < 0 || idleSeconds > kMostIdleSeconds) {
-        std::fprintf(stderr,
-                     "quorvane-doorsim: --idle-exit takes 0 to %.0f seconds (0: never end for "
-                     "lack of data), not %s\n",
-                     kMostIdleSeconds, qPrintable(options.idle.value_or(QString())));
+        complain(Text::tr("--idle-exit takes 0 to %1 seconds (0: never end for lack of data), "
+                          "not %2")
+                     .arg(kMostIdleSeconds, 0, 'f', 0)
+                     .arg(options.idle.value_or(QString())));
         return 1;
     }
     if (Outcome usable = outputfile::check(jsonPath); !jsonPath.isEmpty() && !usable) {
@@ -201,16 +220,17 @@ int main(int argc, char* argv[])
     const QString linkPath = options.link;
     const QByteArray linkName = QFile::encodeName(linkPath);
     if (!linkPath.isEmpty() && !mayTakeLinkName(linkName)) {
-        std::fprintf(stderr,
-                     "quorvane-doorsim: %s exists and is not a symbolic link; it is left as it "
-                     "is. Give --link a name that is free or holds an earlier link.\n",
-                     qPrintable(linkPath));
+        complain(Text::tr("%1 exists and is not a symbolic link; it is left as it is. Give "
+                          "--link a name that is free or holds an earlier link.")
+                     .arg(linkPath));
         return 1;
     }
 
     const int master = posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
     if (master < 0 || grantpt(master) != 0 || unlockpt(master) != 0) {
-        std::perror("quorvane-doorsim: cannot open a pseudo-terminal");
+        const int error = errno;
+        complain(Text::tr("cannot open a pseudo-terminal: %1")
+                     .arg(QString::fromLocal8Bit(std::strerror(error))));
         return 1;
     }
     const QString device = QString::fromLocal8Bit(ptsname(master));
@@ -219,7 +239,9 @@ int main(int argc, char* argv[])
     const int slave = ::open(ptsname(master), O_RDWR | O_NOCTTY | O_CLOEXEC);
     termios raw{};
     if (slave < 0 || tcgetattr(slave, &raw) != 0) {
-        std::perror("quorvane-doorsim: cannot open the device side");
+        const int error = errno;
+        complain(Text::tr("cannot open the device side: %1")
+                     .arg(QString::fromLocal8Bit(std::strerror(error))));
         return 1;
     }
     cfmakeraw(&raw);
@@ -232,8 +254,9 @@ int main(int argc, char* argv[])
                           (::unlink(linkName.constData()) == 0 || errno == ENOENT) &&
                           ::symlink(deviceName.constData(), linkName.constData()) == 0;
         if (!made) {
-            std::fprintf(stderr, "quorvane-doorsim: cannot make the link %s: %s\n",
-                         qPrintable(linkPath), std::strerror(errno));
+            const int error = errno;
+            complain(Text::tr("cannot make the link %1: %2")
+                         .arg(linkPath, QString::fromLocal8Bit(std::strerror(error))));
             return 1;
         }
     }
@@ -242,10 +265,10 @@ int main(int argc, char* argv[])
     std::signal(SIGTERM, onSignal);
 
     const QString shown = linkPath.isEmpty() ? device : linkPath;
-    print(QStringLiteral("Door unit monitor listening on %1 — map a COM entry to it: [Ports] "
-                         "COM1=%1")
+    print(Text::tr("Door unit monitor listening on %1 — map a COM entry to it: [Ports] "
+                   "COM1=%1")
               .arg(shown));
-    print(QStringLiteral("(settings file: %1)").arg(settingsstore::fileName()));
+    print(Text::tr("(settings file: %1)").arg(settingsstore::fileName()));
 
     DoorUnitDecoder decoder;
     QElapsedTimer clock;

@@ -20,26 +20,36 @@ bool stopAsked(const Environment& env)
     return env.stop && *env.stop;
 }
 
-QString signalName(int signalNumber)
+QString recordedSignalName(int signalNumber)
 {
     switch (signalNumber) {
     case SIGTERM:
         return QStringLiteral("SIGTERM");
     case SIGHUP:
-        return QStringLiteral("SIGHUP (the terminal was closed)");
+        return QStringLiteral(QT_TRANSLATE_NOOP("linktool", "SIGHUP (the terminal was closed)"));
     default:
         return QStringLiteral("Ctrl+C (SIGINT)");
     }
 }
 
+QString shownStop(const QString& recorded)
+{
+    return QCoreApplication::translate("linktool", recorded.toUtf8().constData());
+}
+
+QString signalName(int signalNumber)
+{
+    return shownStop(recordedSignalName(signalNumber));
+}
+
 QString duration(int milliseconds)
 {
     const int seconds = (milliseconds + 999) / 1000;
+    //: A duration in seconds.
     if (seconds < 60)
-        return QStringLiteral("%1 s").arg(seconds);
-    return QStringLiteral("%1 min %2 s")
-        .arg(seconds / 60)
-        .arg(seconds % 60, 2, 10, QLatin1Char('0'));
+        return Text::tr("%1 s").arg(seconds);
+    //: A duration in minutes and seconds.
+    return Text::tr("%1 min %2 s").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
 }
 
 void ProgressPrinter::update(const DirectoryDownload::Progress& p)
@@ -56,9 +66,9 @@ void ProgressPrinter::update(const DirectoryDownload::Progress& p)
         draw();
     else if (p.sent == 0)
         say(m_console.err,
-            QStringLiteral("Sending %1 rooms, about %2.").arg(p.total).arg(duration(m_leftMs)));
+            Text::tr("Sending %1 rooms, about %2.").arg(p.total).arg(duration(m_leftMs)));
     else if (p.sent % frames::kRowsPerBatch == 0 || p.sent == p.total)
-        say(m_console.err, QStringLiteral("%1 of %2 rooms sent, about %3 left.")
+        say(m_console.err, Text::tr("%1 of %2 rooms sent, about %3 left.")
                                .arg(p.sent)
                                .arg(p.total)
                                .arg(duration(m_leftMs)));
@@ -84,11 +94,13 @@ void ProgressPrinter::draw()
     constexpr int kWidth = 30;
     const int filled = m_total > 0 ? m_sent * kWidth / m_total : 0;
     const int left = qMax<qint64>(0, m_leftMs - m_since.elapsed());
-    const QString line = QStringLiteral("[%1%2] %3/%4 rooms, %5 left")
-                             .arg(QString(filled, u'#'), QString(kWidth - filled, u'-'))
-                             .arg(m_sent)
-                             .arg(m_total)
-                             .arg(duration(left));
+    const QString line =
+        //: A progress bar: %1%2 are the bar's # and - marks, %3 of %4 rooms sent, %5 the time left.
+        Text::tr("[%1%2] %3/%4 rooms, %5 left")
+            .arg(QString(filled, u'#'), QString(kWidth - filled, u'-'))
+            .arg(m_sent)
+            .arg(m_total)
+            .arg(duration(left));
     // Padded, so a shorter line covers a longer one.
     m_console.err << '\r' << line.leftJustified(m_width);
     m_console.err.flush();

@@ -15,7 +15,12 @@ namespace linktool {
 void say(QTextStream& stream, const QString& text);
 void complain(Console& console, const QString& text);
 bool stopAsked(const Environment& env);
-// "Ctrl+C (SIGINT)", "SIGTERM", "SIGHUP (the terminal was closed)"
+// "Ctrl+C (SIGINT)", "SIGTERM", "SIGHUP (the terminal was closed)", as the
+// transfer record keeps it whatever the language.
+QString recordedSignalName(int signalNumber);
+// A stop as the transfer record keeps it, in the operator's language.
+QString shownStop(const QString& recorded);
+// The signal's name in the operator's language.
 QString signalName(int signalNumber);
 // "45 s", "2 min 05 s"
 QString duration(int milliseconds);
@@ -59,7 +64,7 @@ public:
     }
     QString stopRequest() const override
     {
-        return stoppedHere ? signalName(*m_env.stop) : QString();
+        return stoppedHere ? recordedSignalName(*m_env.stop) : QString();
     }
 
     // Only a download stops part-way; the settings and Load Default take under

@@ -73,7 +73,7 @@ QString parse(const QString& command, const QStringList& arguments, Options& opt
             if (option != QLatin1String("--port") &&
                 !(settings && option == QLatin1String("--open-time")) &&
                 !(download && option == QLatin1String("--unit")))
-                return QStringLiteral("%1 does not take the option %2.").arg(command, option);
+                return Text::tr("%1 does not take the option %2.").arg(command, option);
             return commandline::Takes::Value;
         },
         [&](const QString& option, const std::optional<QString>& value) {
@@ -87,23 +87,23 @@ QString parse(const QString& command, const QStringList& arguments, Options& opt
             } else if (option == QLatin1String("--open-time")) {
                 options.openTime = value;
             } else if ((options.port = portNumber(*value)) == 0) {
-                return QStringLiteral("The port \"%1\" is not one of COM1 to COM9.").arg(*value);
+                return Text::tr("The port \"%1\" is not one of COM1 to COM9.").arg(*value);
             }
             return QString();
         });
     if (!refusal.isEmpty())
         return refusal;
     if (positional.size() > 1)
-        return QStringLiteral("Name at most one data folder.");
+        return Text::tr("Name at most one data folder.");
     options.directory = positional.value(0);
     if (download && int(options.port != 0) + int(!options.unit.isEmpty()) + int(options.all) > 1)
-        return QStringLiteral("download takes one of --port, --unit and --all.");
+        return Text::tr("download takes one of --port, --unit and --all.");
     if (download && options.port == 0 && options.unit.isEmpty() && !options.all)
-        return QStringLiteral("download needs --port COM1 to COM9, --unit NAME or --all.");
+        return Text::tr("download needs --port COM1 to COM9, --unit NAME or --all.");
     if (options.port == 0 && !download)
-        return QStringLiteral("%1 needs --port COM1 to COM9.").arg(command);
+        return Text::tr("%1 needs --port COM1 to COM9.").arg(command);
     if (settings && !options.openTime)
-        return QStringLiteral("send-settings needs --open-time SECONDS.");
+        return Text::tr("send-settings needs --open-time SECONDS.");
     return {};
 }
 
@@ -111,7 +111,7 @@ int usageError(Console& console, const QString& reason)
 {
     if (!reason.isEmpty())
         complain(console, reason);
-    console.err << QStringLiteral("Try 'quorvane-link --help' for more information.\n");
+    console.err << Text::tr("Try 'quorvane-link --help' for more information.\n");
     console.err.flush();
     return kUsage;
 }
@@ -122,7 +122,7 @@ QString accessHint(const QString& device)
     const portdoctor::Device d =
         portdoctor::describe(device, portdoctor::Roots{}, portdoctor::Identity::current(), false);
     if (!d.exists || d.mayOpen)
-        return QStringLiteral("You may not open it; 'quorvane-link ports' shows why.");
+        return Text::tr("You may not open it; 'quorvane-link ports' shows why.");
     return d.access.left(1).toUpper() + d.access.mid(1) + u'.';
 }
 
@@ -134,28 +134,31 @@ QString describe(const LinkResult& r, const QString& device, const QString& room
     if (!message) {
         const QString port = QStringLiteral("COM%1 (%2)").arg(r.port).arg(device);
         if (r.kind == Kind::Stopped)
-            return QStringLiteral("The download was stopped by %1 after %2 of %3 rooms.")
-                .arg(r.detail)
+            return Text::tr("The download was stopped by %1 after %2 of %3 rooms.")
+                .arg(shownStop(r.detail))
                 .arg(r.sent)
                 .arg(r.total);
-        return QStringLiteral("%1 is not ready, so nothing was sent. %2").arg(port, r.detail);
+        return Text::tr("%1 is not ready, so nothing was sent. %2").arg(port, r.detail);
     }
     // A terminal ends a line with a line feed alone.
     QString text = QString(message->text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     switch (r.kind) {
     case Kind::NoSuchPort:
-        return text + QStringLiteral("\n%1.\nSee the serial devices of this computer and how to "
-                                     "map one with: quorvane-link ports")
+        return text + Text::tr("\n%1.\nSee the serial devices of this computer and how to "
+                               "map one with: quorvane-link ports")
                           .arg(r.detail);
     case Kind::OpenFailed:
-        return text + QStringLiteral("\n%1 (error %2).\n%3")
-                          .arg(r.detail)
-                          .arg(r.code)
-                          .arg(r.code == 13   ? accessHint(device)
-                               : r.code == 16 ? QStringLiteral("Another program holds it; "
-                                                               "'quorvane-link ports' shows which.")
-                                              : QStringLiteral("'quorvane-link ports' shows what "
-                                                               "it is."));
+        return text +
+               //: Follows the port error: %1 the device, %2 the system's error number, %3 what to
+               //: do.
+               Text::tr("\n%1 (error %2).\n%3")
+                   .arg(r.detail)
+                   .arg(r.code)
+                   .arg(r.code == 13   ? accessHint(device)
+                        : r.code == 16 ? Text::tr("Another program holds it; "
+                                                  "'quorvane-link ports' shows which.")
+                                       : Text::tr("'quorvane-link ports' shows what "
+                                                  "it is."));
     case Kind::Empty:
         return text + u'\n' + roomFile;
     default:
@@ -192,7 +195,7 @@ void noteRecord(Console& console, const LinkResult& result)
 {
     const QString why = result.recordFailure.isEmpty() ? result.notRecorded : result.recordFailure;
     if (!why.isEmpty())
-        complain(console, QStringLiteral("The transfer was not recorded: %1").arg(why));
+        complain(console, Text::tr("The transfer was not recorded: %1").arg(why));
 }
 
 int sendAll(const QString& folder, Console& console, Environment& env);
@@ -211,13 +214,13 @@ int sendCommand(Command command, Options options, Console& console, Environment&
     if (recorded || !options.unit.isEmpty()) {
         const Expected<QList<DoorUnit>> units = doorunits::read(roomFile);
         if (!units) {
-            complain(console, QStringLiteral("Nothing was sent: %1").arg(units.error()));
+            complain(console, Text::tr("Nothing was sent: %1").arg(units.error()));
             return kRefused;
         }
         if (!options.unit.isEmpty()) {
             const Expected<DoorUnit> named = doorunits::find(*units, options.unit);
             if (!named) {
-                complain(console, QStringLiteral("Nothing was sent: %1").arg(named.error()));
+                complain(console, Text::tr("Nothing was sent: %1").arg(named.error()));
                 return kRefused;
             }
             options.port = named->port;
@@ -253,14 +256,14 @@ int sendCommand(Command command, Options options, Console& console, Environment&
     RoomDirectoryView rooms;
     if (command == Command::Download) {
         if (Outcome opened = rooms.openIn(folder); !opened) {
-            complain(console, QStringLiteral("Nothing was sent: %1").arg(opened.description()));
+            complain(console, Text::tr("Nothing was sent: %1").arg(opened.description()));
             return kRefused;
         }
     }
     if (stopAsked(env)) {
-        complain(
-            console,
-            QStringLiteral("Stopped by %1 before anything was sent.").arg(signalName(*env.stop)));
+        complain(console,
+                 //: %1 is what stopped it: a signal, such as "Ctrl+C (SIGINT)" or "SIGTERM".
+                 Text::tr("Stopped by %1 before anything was sent.").arg(signalName(*env.stop)));
         return kStopped;
     }
 
@@ -296,11 +299,11 @@ int sendCommand(Command command, Options options, Console& console, Environment&
     if (port.stoppedHere) {
         complain(console,
                  port.written == 0
-                     ? QStringLiteral("Stopped by %1 before anything was sent; %2 is released.")
+                     ? Text::tr("Stopped by %1 before anything was sent; %2 is released.")
                            .arg(signalName(*env.stop), where)
-                     : QStringLiteral("Stopped by %1 after %2 of %3 rooms were sent; %4 is "
-                                      "released. The door unit holds only part of the directory: "
-                                      "download again to send it whole.")
+                     : Text::tr("Stopped by %1 after %2 of %3 rooms were sent; %4 is "
+                                "released. The door unit holds only part of the directory: "
+                                "download again to send it whole.")
                            .arg(signalName(*env.stop))
                            .arg(result.sent)
                            .arg(result.total)
@@ -310,13 +313,16 @@ int sendCommand(Command command, Options options, Console& console, Environment&
     if (result.done()) {
         switch (command) {
         case Command::Download:
-            say(console.err, QStringLiteral("%1: %2 rooms sent to %3.")
-                                 .arg(linkResultText(result))
-                                 .arg(result.total)
-                                 .arg(where));
+            say(console.err,
+                //: %1 is the result in the program's words, %3 the port and its device, such as
+                //: "COM1 (/dev/ttyS0)".
+                Text::tr("%1: %2 rooms sent to %3.")
+                    .arg(linkResultText(result))
+                    .arg(result.total)
+                    .arg(where));
             break;
         case Command::Settings:
-            say(console.err, QStringLiteral("Settings sent to %1: open time %2 s, auto mode %3.")
+            say(console.err, Text::tr("Settings sent to %1: open time %2 s, auto mode %3.")
                                  .arg(where)
                                  .arg(*connectsettings::openTime(*options.openTime))
                                  .arg(connectsettings::autoMode(
@@ -324,7 +330,7 @@ int sendCommand(Command command, Options options, Console& console, Environment&
                                      options.autoOpen ? Qt::Checked : Qt::Unchecked)));
             break;
         default:
-            say(console.err, QStringLiteral("Load Default sent to %1.").arg(where));
+            say(console.err, Text::tr("Load Default sent to %1.").arg(where));
             break;
         }
         return kComplete;
@@ -340,19 +346,18 @@ int sendAll(const QString& folder, Console& console, Environment& env)
     {
         RoomDirectoryView rooms;
         if (Outcome opened = rooms.openIn(folder); !opened) {
-            complain(console, QStringLiteral("Nothing was sent: %1").arg(opened.description()));
+            complain(console, Text::tr("Nothing was sent: %1").arg(opened.description()));
             return kRefused;
         }
     }
     const Expected<QList<DoorUnit>> units = doorunits::read(roomFile);
     if (!units) {
-        complain(console, QStringLiteral("Nothing was sent: %1").arg(units.error()));
+        complain(console, Text::tr("Nothing was sent: %1").arg(units.error()));
         return kRefused;
     }
     if (stopAsked(env)) {
-        complain(
-            console,
-            QStringLiteral("Stopped by %1 before anything was sent.").arg(signalName(*env.stop)));
+        complain(console,
+                 Text::tr("Stopped by %1 before anything was sent.").arg(signalName(*env.stop)));
         return kStopped;
     }
     std::mutex printing;
@@ -378,12 +383,12 @@ int sendAll(const QString& folder, Console& console, Environment& env)
         const int left = DirectoryDownload::millisecondsLeft(line.sent, line.total,
                                                              SerialLink::kDoorUnitSettings.baud);
         if (line.sent == 0)
-            say(console.err, QStringLiteral("%1: sending %2 rooms, about %3.")
+            say(console.err, Text::tr("%1: sending %2 rooms, about %3.")
                                  .arg(line.unit.shownName())
                                  .arg(line.total)
                                  .arg(duration(left)));
         else if (line.sent % frames::kRowsPerBatch == 0 || line.sent == line.total)
-            say(console.err, QStringLiteral("%1: %2 of %3 rooms sent, about %4 left.")
+            say(console.err, Text::tr("%1: %2 of %3 rooms sent, about %4 left.")
                                  .arg(line.unit.shownName())
                                  .arg(line.sent)
                                  .arg(line.total)
@@ -398,24 +403,27 @@ int sendAll(const QString& folder, Console& console, Environment& env)
         const QString where = QStringLiteral("COM%1 (%2)").arg(line.unit.port).arg(line.device);
         noteRecord(console, r);
         if (r.done()) {
-            say(console.err, QStringLiteral("%1: %2: %3 rooms sent to %4.")
-                                 .arg(line.unit.name, linkResultText(r))
-                                 .arg(r.total)
-                                 .arg(where));
+            say(console.err,
+                //: %1 is the door unit, %2 the result in the program's words, %4 the port and its
+                //: device.
+                Text::tr("%1: %2: %3 rooms sent to %4.")
+                    .arg(line.unit.name, linkResultText(r))
+                    .arg(r.total)
+                    .arg(where));
             continue;
         }
         const int exit = r.kind == Kind::Stopped && stopAsked(env) ? int(kStopped) : exitFor(r);
         status = status == kStopped ? status : exit;
-        complain(console, QStringLiteral("%1: %2").arg(
-                              line.unit.name,
-                              r.kind == Kind::Stopped
-                                  ? QStringLiteral("Stopped by %1 after %2 of %3 rooms were sent; "
-                                                   "%4 is released.")
-                                        .arg(r.detail)
-                                        .arg(r.sent)
-                                        .arg(r.total)
-                                        .arg(where)
-                                  : describe(r, line.device, roomFile)));
+        complain(console,
+                 QStringLiteral("%1: %2").arg(
+                     line.unit.name, r.kind == Kind::Stopped
+                                         ? Text::tr("Stopped by %1 after %2 of %3 rooms were sent; "
+                                                    "%4 is released.")
+                                               .arg(shownStop(r.detail))
+                                               .arg(r.sent)
+                                               .arg(r.total)
+                                               .arg(where)
+                                         : describe(r, line.device, roomFile)));
     }
     return status;
 }
@@ -424,7 +432,7 @@ int sendAll(const QString& folder, Console& console, Environment& env)
 
 QString usage()
 {
-    return QStringLiteral(
+    return Text::tr(
         "Usage: quorvane-link COMMAND [DIR] [OPTION]...\n"
         "Sends to the door unit what Quorvane sends, and examines the serial ports.\n"
         "\n"
@@ -444,6 +452,9 @@ QString usage()
         "      devices not mapped yet, with the line to add to the settings file.\n"
         "  --help     display this help and exit\n"
         "  --version  output version information and exit\n"
+        "  --language CODE\n"
+        "      Shows the texts in this language (en, zh_CN) instead of the locale's\n"
+        "      (LANGUAGE, LC_ALL, LC_MESSAGES, LANG); with any command.\n"
         "\n"
         "COMn is mapped to a device as in Quorvane: [Ports] COMn in the settings file\n"
         "(~/.config/Quorvane/Quorvane.conf), else /dev/ttyS(n-1). The port is held\n"
@@ -470,7 +481,7 @@ QString usage()
 int run(const QStringList& arguments, Console& console, Environment& environment)
 {
     if (arguments.isEmpty())
-        return usageError(console, QStringLiteral("Name a command."));
+        return usageError(console, Text::tr("Name a command."));
     const QString command = arguments.first();
     QStringList rest = arguments.mid(1);
     if (commandline::answersHelpOrVersion(command, QStringLiteral("quorvane-link"), usage(),
@@ -481,7 +492,7 @@ int run(const QStringList& arguments, Console& console, Environment& environment
         return usageError(console, refusal);
     if (command == QLatin1String("ports")) {
         if (!rest.isEmpty())
-            return usageError(console, QStringLiteral("ports takes no arguments."));
+            return usageError(console, Text::tr("ports takes no arguments."));
         console.out << portdoctor::reportText(
             portdoctor::examine(portdoctor::Roots{}, portdoctor::Identity::current()));
         console.out.flush();
@@ -493,7 +504,7 @@ int run(const QStringList& arguments, Console& console, Environment& environment
         : command == QLatin1String("load-default") ? std::optional(Command::LoadDefault)
                                                    : std::nullopt;
     if (!chosen)
-        return usageError(console, QStringLiteral("Unknown command %1.").arg(command));
+        return usageError(console, Text::tr("Unknown command %1.").arg(command));
     Options options;
     if (const QString problem = parse(command, rest, options); !problem.isEmpty())
         return usageError(console, problem);

@@ -4,6 +4,7 @@
 #include "pauser.h"
 #include "serialport.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 #include <QTextStream>
@@ -18,6 +19,12 @@
 // and the streams are handed in, so tests run it over a pseudo-terminal
 // with recorded pauses.
 namespace linktool {
+
+// The companion's texts go through the catalogue under the context "linktool".
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(linktool)
+};
 
 enum ExitCode { kComplete = 0, kRefused = 1, kStopped = 2, kUsage = 64 };
 

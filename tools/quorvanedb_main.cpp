@@ -1,3 +1,5 @@
+#include "companionlanguage.h"
+#include "dbarguments.h"
 #include "dbprompt.h"
 #include "dbtool.h"
 
@@ -25,5 +27,9 @@ int main(int argc, char** argv)
     QTextStream err(stderr);
     dbtool::restoreTerminalOnSignals();
     dbtool::Console console{in, out, err, ::isatty(STDIN_FILENO) == 1, dbtool::setTerminalEcho};
-    return dbtool::run(QCoreApplication::arguments().mid(1), console);
+    QStringList arguments = QCoreApplication::arguments().mid(1);
+    if (const QString refusal = companion::chooseLanguage("quorvane-db", arguments);
+        !refusal.isEmpty())
+        return dbtool::usageError(console, refusal);
+    return dbtool::run(arguments, console);
 }

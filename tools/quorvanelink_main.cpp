@@ -1,3 +1,4 @@
+#include "companionlanguage.h"
 #include "linktool.h"
 #include "posixserialport.h"
 #include "sleepingpauser.h"
@@ -30,6 +31,14 @@ QString operatorName()
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
+    QStringList arguments = QCoreApplication::arguments().mid(1);
+    if (const QString refusal = companion::chooseLanguage("quorvane-link", arguments);
+        !refusal.isEmpty()) {
+        std::fprintf(stderr, "quorvane-link: %s\n%s", qPrintable(refusal),
+                     qPrintable(QCoreApplication::translate(
+                         "linktool", "Try 'quorvane-link --help' for more information.\n")));
+        return linktool::kUsage;
+    }
     // Caught, so a stop lets the command release the port, record how far it
     // got and say so; a closed terminal (SIGHUP) stops it as SIGTERM does.
     struct sigaction action = {};
@@ -46,5 +55,5 @@ int main(int argc, char** argv)
     PosixSerialPort port;
     SleepingPauser pauser;
     linktool::Environment environment{port, pauser, &g_stop, operatorName()};
-    return linktool::run(QCoreApplication::arguments().mid(1), console, environment);
+    return linktool::run(arguments, console, environment);
 }

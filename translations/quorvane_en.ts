@@ -467,6 +467,17 @@ The window stays open so the row can be corrected; close it again to discard the
     </message>
 </context>
 <context>
+    <name>companion</name>
+    <message>
+        <source>--language needs a code, such as en or zh_CN.</source>
+        <translation>--language needs a code, such as en or zh_CN.</translation>
+    </message>
+    <message>
+        <source>no catalogue for the language &apos;%1&apos; in %2; the texts stay as they are.</source>
+        <translation>no catalogue for the language &apos;%1&apos; in %2; the texts stay as they are.</translation>
+    </message>
+</context>
+<context>
     <name>database</name>
     <message>
         <source>the database server %1 refused the connection (%2).</source>
@@ -667,6 +678,761 @@ The window stays open so the row can be corrected; close it again to discard the
     </message>
 </context>
 <context>
+    <name>dbtool</name>
+    <message>
+        <source>Unknown option %1.</source>
+        <translation>Unknown option %1.</translation>
+    </message>
+    <message>
+        <source>Name at most one directory.</source>
+        <translation>Name at most one directory.</translation>
+    </message>
+    <message>
+        <source>Name a folder or a database server, not both.</source>
+        <translation>Name a folder or a database server, not both.</translation>
+    </message>
+    <message>
+        <source>The directory %1 does not exist. Create it first, or name the directory that holds the quorvane program.</source>
+        <translation>The directory %1 does not exist. Create it first, or name the directory that holds the quorvane program.</translation>
+    </message>
+    <message>
+        <source>%1 is not a directory. Name the directory that holds the quorvane program.</source>
+        <translation>%1 is not a directory. Name the directory that holds the quorvane program.</translation>
+    </message>
+    <message>
+        <source>  (by no operator)</source>
+        <translation>  (by no operator)</translation>
+    </message>
+    <message>
+        <source>  by %1 on %2 (OS user %3)</source>
+        <translation>  by %1 on %2 (OS user %3)</translation>
+    </message>
+    <message>
+        <source>    before: %1</source>
+        <translation>    before: %1</translation>
+    </message>
+    <message>
+        <source>    after:  %1</source>
+        <translation>    after:  %1</translation>
+    </message>
+    <message>
+        <source>    transfer record %1</source>
+        <translation>    transfer record %1</translation>
+    </message>
+    <message>
+        <source>%1 needs a date as YYYY-MM-DD or a date and time, not &quot;%2&quot;.</source>
+        <translation>%1 needs a date as YYYY-MM-DD or a date and time, not &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>--prune-before takes no other option: it removes every entry older than its date.</source>
+        <translation>--prune-before takes no other option: it removes every entry older than its date.</translation>
+    </message>
+    <message>
+        <source>Removed %1 older than %2 from the change record of %3.</source>
+        <translation>Removed %1 older than %2 from the change record of %3.</translation>
+    </message>
+    <message>
+        <source>1 entry</source>
+        <translation>1 entry</translation>
+    </message>
+    <message>
+        <source>%1 entries</source>
+        <translation>%1 entries</translation>
+    </message>
+    <message>
+        <source>Restore the file from a backup, or move it aside and create a new one with: %1</source>
+        <translation>Restore the file from a backup, or move it aside and create a new one with: %1</translation>
+    </message>
+    <message>
+        <source>a write to it did not finish (%1 remains), and it could not be rolled back: %2. Make the file and its folder writable for you and run check again; keep the file and %1 together.</source>
+        <translation>a write to it did not finish (%1 remains), and it could not be rolled back: %2. Make the file and its folder writable for you and run check again; keep the file and %1 together.</translation>
+    </message>
+    <message>
+        <source>another program is writing to it right now (%1). Run check again when that program has finished.</source>
+        <translation>another program is writing to it right now (%1). Run check again when that program has finished.</translation>
+    </message>
+    <message>
+        <source>an unfinished write was found (%1, left by a program that stopped in the middle of a write). It was rolled back as Quorvane does when it opens the file, so the file holds what it held before that write.</source>
+        <translation>an unfinished write was found (%1, left by a program that stopped in the middle of a write). It was rolled back as Quorvane does when it opens the file, so the file holds what it held before that write.</translation>
+    </message>
+    <message>
+        <source>recovered</source>
+        <extracomment>One of the facts the check report lists after &quot;ok&quot;, comma-separated.</extracomment>
+        <translation>recovered</translation>
+    </message>
+    <message>
+        <source>the rows of %1 cannot be read: %2</source>
+        <translation>the rows of %1 cannot be read: %2</translation>
+    </message>
+    <message>
+        <source>(not shown)</source>
+        <translation>(not shown)</translation>
+    </message>
+    <message>
+        <source>%1 row %2: %3 %4 is %5 characters, the limit is %6</source>
+        <extracomment>%1 is the table, %2 the row number, %3 the column, %4 the value in quotes or &quot;(not shown)&quot; for a PIN, %5 its length, %6 the limit.</extracomment>
+        <translation>%1 row %2: %3 %4 is %5 characters, the limit is %6</translation>
+    </message>
+    <message>
+        <source>cannot be opened: %1</source>
+        <translation>cannot be opened: %1</translation>
+    </message>
+    <message>
+        <source>cannot be read as an SQLite database (%1). %2</source>
+        <translation>cannot be read as an SQLite database (%1). %2</translation>
+    </message>
+    <message>
+        <source>integrity ok</source>
+        <extracomment>One of the facts the check report lists after &quot;ok&quot;: SQLite&apos;s integrity check passed.</extracomment>
+        <translation>integrity ok</translation>
+    </message>
+    <message>
+        <source>; and %1 more</source>
+        <translation>; and %1 more</translation>
+    </message>
+    <message>
+        <source>the integrity check failed: %1. %2</source>
+        <translation>the integrity check failed: %1. %2</translation>
+    </message>
+    <message>
+        <source>table %1 with %2</source>
+        <extracomment>A fact of the check report: %1 is the table, %2 its column names.</extracomment>
+        <translation>table %1 with %2</translation>
+    </message>
+    <message>
+        <source>1 row</source>
+        <translation>1 row</translation>
+    </message>
+    <message>
+        <source>%1 rows</source>
+        <translation>%1 rows</translation>
+    </message>
+    <message>
+        <source>the table %1 holds no operator, so nobody can log in. Add one with: %2</source>
+        <translation>the table %1 holds no operator, so nobody can log in. Add one with: %2</translation>
+    </message>
+    <message>
+        <source>The rooms are not affected.</source>
+        <translation>The rooms are not affected.</translation>
+    </message>
+    <message>
+        <source>missing, but %1 of a write to it that did not finish remains. Put the database file back at %2 and run check again, which completes the recovery; a new file beside %1 would be damaged by it.</source>
+        <translation>missing, but %1 of a write to it that did not finish remains. Put the database file back at %2 and run check again, which completes the recovery; a new file beside %1 would be damaged by it.</translation>
+    </message>
+    <message>
+        <source>%1 is a symbolic link to %2, which does not exist. Point it at the database file, or remove the link and create the file with: %3</source>
+        <translation>%1 is a symbolic link to %2, which does not exist. Point it at the database file, or remove the link and create the file with: %3</translation>
+    </message>
+    <message>
+        <source>missing: %1 does not exist. Create it with: %2</source>
+        <translation>missing: %1 does not exist. Create it with: %2</translation>
+    </message>
+    <message>
+        <source>cannot be examined: %1</source>
+        <translation>cannot be examined: %1</translation>
+    </message>
+    <message>
+        <source>%1 is %2, not a database file. Move it aside, then create the file with: %3</source>
+        <extracomment>%2 is &quot;a directory&quot; or &quot;not a regular file&quot;; %3 is the command that creates the file.</extracomment>
+        <translation>%1 is %2, not a database file. Move it aside, then create the file with: %3</translation>
+    </message>
+    <message>
+        <source>a directory</source>
+        <translation>a directory</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>not a regular file</translation>
+    </message>
+    <message>
+        <source>cannot be read: check that %1 is a file you may read.</source>
+        <translation>cannot be read: check that %1 is a file you may read.</translation>
+    </message>
+    <message>
+        <source>an Access/Jet database from an older system, not an SQLite database. Move it aside and create a new one with: %1</source>
+        <translation>an Access/Jet database from an older system, not an SQLite database. Move it aside and create a new one with: %1</translation>
+    </message>
+    <message>
+        <source>not an SQLite database. Move it aside and create a new one with: %1</source>
+        <translation>not an SQLite database. Move it aside and create a new one with: %1</translation>
+    </message>
+    <message>
+        <source>mode %1</source>
+        <extracomment>A fact of the check report: the file&apos;s permission bits, such as 0600.</extracomment>
+        <translation>mode %1</translation>
+    </message>
+    <message>
+        <source>other users may %1 this file (mode %2). Make it private with: chmod 600 %3</source>
+        <extracomment>%1 is what they may do (&quot;read&quot;, &quot;change&quot;, &quot;read and change&quot;), %2 the mode such as 0644, %3 the file as a shell word.</extracomment>
+        <translation>other users may %1 this file (mode %2). Make it private with: chmod 600 %3</translation>
+    </message>
+    <message>
+        <source>%1: ok (%2)</source>
+        <extracomment>%1 is the file name, %2 the facts found, such as &quot;SQLite, mode 0600, integrity ok&quot;.</extracomment>
+        <translation>%1: ok (%2)</translation>
+    </message>
+    <message>
+        <source>%1: not ok</source>
+        <translation>%1: not ok</translation>
+    </message>
+    <message>
+        <source>%1: not ok (%2)</source>
+        <translation>%1: not ok (%2)</translation>
+    </message>
+    <message>
+        <source>%1: and %2 more values over their limits</source>
+        <translation>%1: and %2 more values over their limits</translation>
+    </message>
+    <message>
+        <source>Both files are in order.</source>
+        <translation>Both files are in order.</translation>
+    </message>
+    <message>
+        <source>1 problem found.</source>
+        <translation>1 problem found.</translation>
+    </message>
+    <message>
+        <source>%1 problems found.</source>
+        <translation>%1 problems found.</translation>
+    </message>
+    <message>
+        <source>Name one room file to import.</source>
+        <translation>Name one room file to import.</translation>
+    </message>
+    <message>
+        <source>line %1: %2: %3</source>
+        <extracomment>%1 is the line of the file, %2 the verdict, %3 the reasons.</extracomment>
+        <translation>line %1: %2: %3</translation>
+    </message>
+    <message>
+        <source>%1 in %2: %3 ok, %4 with warnings, %5 with errors.</source>
+        <extracomment>%1 is a count of rooms (&quot;12 rooms&quot;), %2 the file, %3 to %5 counts.</extracomment>
+        <translation>%1 in %2: %3 ok, %4 with warnings, %5 with errors.</translation>
+    </message>
+    <message>
+        <source>1 room</source>
+        <translation>1 room</translation>
+    </message>
+    <message>
+        <source>%1 rooms</source>
+        <translation>%1 rooms</translation>
+    </message>
+    <message>
+        <source>Columns not read: %1.</source>
+        <translation>Columns not read: %1.</translation>
+    </message>
+    <message>
+        <source>Nothing was written: mend the rows with errors and import again.</source>
+        <translation>Nothing was written: mend the rows with errors and import again.</translation>
+    </message>
+    <message>
+        <source>%1 holds no rooms; nothing was written.</source>
+        <translation>%1 holds no rooms; nothing was written.</translation>
+    </message>
+    <message>
+        <source>Dry run: nothing was written.</source>
+        <translation>Dry run: nothing was written.</translation>
+    </message>
+    <message>
+        <source>%1 into %2</source>
+        <extracomment>%1 is the room file read, %2 the room directory it was written into.</extracomment>
+        <translation>%1 into %2</translation>
+    </message>
+    <message>
+        <source>Wrote the room list of %1 to %2: %3 page(s).</source>
+        <translation>Wrote the room list of %1 to %2: %3 page(s).</translation>
+    </message>
+    <message>
+        <source>Name the PDF file after --pdf.</source>
+        <translation>Name the PDF file after --pdf.</translation>
+    </message>
+    <message>
+        <source>--pdf writes one file: name no other.</source>
+        <translation>--pdf writes one file: name no other.</translation>
+    </message>
+    <message>
+        <source>Name at most one file to export to.</source>
+        <translation>Name at most one file to export to.</translation>
+    </message>
+    <message>
+        <source>Exported the room directory to %1.</source>
+        <translation>Exported the room directory to %1.</translation>
+    </message>
+    <message>
+        <source>Name one backup file.</source>
+        <translation>Name one backup file.</translation>
+    </message>
+    <message>
+        <source>Backed up both databases of %1 to %2, and checked it.</source>
+        <translation>Backed up both databases of %1 to %2, and checked it.</translation>
+    </message>
+    <message>
+        <source>Restored both databases of %1 from %2.</source>
+        <translation>Restored both databases of %1 from %2.</translation>
+    </message>
+    <message>
+        <source>The file it replaced is kept as %1</source>
+        <translation>The file it replaced is kept as %1</translation>
+    </message>
+    <message>
+        <source>read and change</source>
+        <extracomment>What other users may do to a file, put in &quot;other users may %1 ...&quot;.</extracomment>
+        <translation>read and change</translation>
+    </message>
+    <message>
+        <source>read</source>
+        <translation>read</translation>
+    </message>
+    <message>
+        <source>change</source>
+        <translation>change</translation>
+    </message>
+    <message>
+        <source>--unit needs the name of a door unit (quorvane-db units lists them).</source>
+        <translation>--unit needs the name of a door unit (quorvane-db units lists them).</translation>
+    </message>
+    <message>
+        <source>--limit needs a number of records, 1 or more.</source>
+        <translation>--limit needs a number of records, 1 or more.</translation>
+    </message>
+    <message>
+        <source>%1 (removed unit)</source>
+        <translation>%1 (removed unit)</translation>
+    </message>
+    <message>
+        <source>unit %1 (removed unit)</source>
+        <translation>unit %1 (removed unit)</translation>
+    </message>
+    <message>
+        <source>added    %1</source>
+        <extracomment>A line of the changes report, the room after the padded word; the words line up in a column.</extracomment>
+        <translation>added    %1</translation>
+    </message>
+    <message>
+        <source>changed  %1: %2</source>
+        <translation>changed  %1: %2</translation>
+    </message>
+    <message>
+        <source>removed  %1</source>
+        <translation>removed  %1</translation>
+    </message>
+    <message>
+        <source>Nothing has been sent to %1 from %2.</source>
+        <translation>Nothing has been sent to %1 from %2.</translation>
+    </message>
+    <message>
+        <source>Nothing has been sent to the door unit from %1.</source>
+        <translation>Nothing has been sent to the door unit from %1.</translation>
+    </message>
+    <message>
+        <source>Operator name (at most %1 characters): </source>
+        <translation>Operator name (at most %1 characters): </translation>
+    </message>
+    <message>
+        <source>No operator name was given.</source>
+        <translation>No operator name was given.</translation>
+    </message>
+    <message>
+        <source>PIN (at most %1 characters, not shown): </source>
+        <translation>PIN (at most %1 characters, not shown): </translation>
+    </message>
+    <message>
+        <source>No PIN was given.</source>
+        <translation>No PIN was given.</translation>
+    </message>
+    <message>
+        <source>PIN again: </source>
+        <translation>PIN again: </translation>
+    </message>
+    <message>
+        <source>No operator was given, so nothing was prepared.</source>
+        <translation>No operator was given, so nothing was prepared.</translation>
+    </message>
+    <message>
+        <source>Prepared the %1 with an empty room directory.</source>
+        <translation>Prepared the %1 with an empty room directory.</translation>
+    </message>
+    <message>
+        <source>The %1 is already prepared; it was left as it was.</source>
+        <translation>The %1 is already prepared; it was left as it was.</translation>
+    </message>
+    <message>
+        <source>1 operator</source>
+        <translation>1 operator</translation>
+    </message>
+    <message>
+        <source>%1 operators</source>
+        <translation>%1 operators</translation>
+    </message>
+    <message>
+        <source>The operator given was not added: the server already has operators. Add one with:
+%1</source>
+        <translation>The operator given was not added: the server already has operators. Add one with:
+%1</translation>
+    </message>
+    <message>
+        <source>The %1 cannot be opened: %2</source>
+        <translation>The %1 cannot be opened: %2</translation>
+    </message>
+    <message>
+        <source>The %1: %2.</source>
+        <translation>The %1: %2.</translation>
+    </message>
+    <message>
+        <source>The operators on %1: %2.</source>
+        <translation>The operators on %1: %2.</translation>
+    </message>
+    <message>
+        <source>Nobody can log in. Add an operator with:
+%1</source>
+        <translation>Nobody can log in. Add an operator with:
+%1</translation>
+    </message>
+    <message>
+        <source>migrate copies into a building on a database server: give --database and --building.</source>
+        <translation>migrate copies into a building on a database server: give --database and --building.</translation>
+    </message>
+    <message>
+        <source>Name the one data folder to copy.</source>
+        <translation>Name the one data folder to copy.</translation>
+    </message>
+    <message>
+        <source>Nothing was copied: %1</source>
+        <translation>Nothing was copied: %1</translation>
+    </message>
+    <message>
+        <source>Copied %1 into the %2. Read back: %3, %4 on the server (%5 added, %6 already there kept their PINs), %7.</source>
+        <translation>Copied %1 into the %2. Read back: %3, %4 on the server (%5 added, %6 already there kept their PINs), %7.</translation>
+    </message>
+    <message>
+        <source>1 transfer record</source>
+        <translation>1 transfer record</translation>
+    </message>
+    <message>
+        <source>%1 transfer records</source>
+        <translation>%1 transfer records</translation>
+    </message>
+    <message>
+        <source>Warning: other users may %1 %2 (mode %3). Make it private with: chmod 600 %4</source>
+        <extracomment>%1 is what they may do (&quot;read&quot;, &quot;change&quot;, &quot;read and change&quot;), %2 the file, %3 its mode such as 0644, %4 the file as a shell word.</extracomment>
+        <translation>Warning: other users may %1 %2 (mode %3). Make it private with: chmod 600 %4</translation>
+    </message>
+    <message>
+        <source>Usage: quorvane-db COMMAND [DIR] [OPTION]...
+Prepares, extends and examines the two database files of Quorvane.
+
+  init [DIR] [--operator NAME --pin PIN]
+      Creates user_password.mdb with the first operator and
+      Inhabitant_telnum.mdb with an empty room directory. Only you may
+      read them. A file that already exists is left untouched.
+  add-operator [DIR] [--operator NAME --pin PIN]
+      Adds an operator to user_password.mdb.
+  check [DIR]
+      Examines both files and reports what is wrong with them.
+  import [DIR] FILE [--dry-run] [--replace]
+      Reads a room list (CSV from a spreadsheet, comma or semicolon, a header
+      naming Room, TEL1, TEL2, TEL3 or these four columns in order) into the
+      room directory. Prints each row that is not ok and a summary. Nothing is
+      written while a row has an error; otherwise all rows in one go. A room
+      already there gets the file&apos;s numbers; --replace makes the directory
+      exactly the file. --dry-run only judges the rows.
+      Exit status: 0 written (or judged without errors), 1 refused because of
+      errors in the file, 2 any other failure.
+  export [DIR] [FILE|-]
+      Writes the room directory as CSV (to the screen without FILE). Values are
+      quoted: tell the spreadsheet to take quoted fields as text so leading
+      zeros and &quot;+&quot; survive.
+  export [DIR] --pdf FILE
+      Writes the room list as a PDF for the building&apos;s handover file: the
+      rooms and their numbers, the date, and the last complete download.
+  backup [DIR] FILE
+      Copies both databases into one file, safely while Quorvane runs.
+  restore [DIR] FILE
+      Puts both databases of a backup back, keeping the files it replaces as
+      NAME.before-restore-DATE. Refused while another program writes to them.
+  migrate FOLDER --database URI --building NAME
+      Copies a data folder&apos;s rooms, operators (their PINs as digests) and
+      transfer record into a building on a PostgreSQL server, all or nothing,
+      and prints what it read back.
+  history [DIR] [--unit NAME] [--limit N] [--json]
+      Lists what was sent to the door unit, newest first.
+  changes [DIR] [--unit NAME] [--json]
+      Lists the rooms that differ from the last complete download; exit
+      status 0 when the door unit is up to date, 1 when it differs.
+  audit [DIR] [--room R] [--operator NAME] [--pc HOST] [--since DATE]
+        [--until DATE] [--csv]
+      Lists the change record of both files, newest first: who changed
+      what, on which PC and when, with the values before and after. DATE
+      is YYYY-MM-DD (--until takes that whole day) or a date and time.
+  audit [DIR] --prune-before DATE
+      Removes the entries older than DATE; the pruning is itself recorded.
+      status 0 when the door unit is up to date, 1 when it differs. With
+      several door units and no --unit, each unit is reported, and the
+      status is 1 when any of them differs.
+  units [DIR]
+      Lists the building&apos;s door units with their ports.
+  units [DIR] add NAME --port COMn
+  units [DIR] rename OLD NEW [--port COMn]
+  units [DIR] remove NAME
+      Names a door unit and its port, renames or moves one, or removes one
+      (its transfers stay in the history). Two units on one port are refused.
+  --help     display this help and exit
+  --version  output version information and exit
+  --language CODE
+      Shows the texts in this language (en, zh_CN) instead of the locale&apos;s
+      (LANGUAGE, LC_ALL, LC_MESSAGES, LANG); with any command.
+
+With --database URI (a libpq connection URI or service=NAME) and --building
+NAME, or QUORVANE_DATABASE and QUORVANE_BUILDING, a command works on that
+building on a PostgreSQL server instead of a folder; passwords come from
+libpq&apos;s own places (~/.pgpass, PGPASSWORD, a service file).
+
+Without DIR the command works on the folder Quorvane uses, the first of:
+the folder named by QUORVANE_DATA; the folder of this program when it holds
+either database file; $XDG_DATA_HOME/Quorvane (~/.local/share/Quorvane),
+which is created, private, when missing.
+
+Without --operator and --pin the name and PIN are asked for; the PIN is not
+shown. Each is at most 20 characters. A PIN given on the command line can be
+seen by other users of this computer while the command runs.
+Exit status: 0 when all went well, 1 when something failed or is wrong,
+2 for a command line that is not understood.
+</source>
+        <translation>Usage: quorvane-db COMMAND [DIR] [OPTION]...
+Prepares, extends and examines the two database files of Quorvane.
+
+  init [DIR] [--operator NAME --pin PIN]
+      Creates user_password.mdb with the first operator and
+      Inhabitant_telnum.mdb with an empty room directory. Only you may
+      read them. A file that already exists is left untouched.
+  add-operator [DIR] [--operator NAME --pin PIN]
+      Adds an operator to user_password.mdb.
+  check [DIR]
+      Examines both files and reports what is wrong with them.
+  import [DIR] FILE [--dry-run] [--replace]
+      Reads a room list (CSV from a spreadsheet, comma or semicolon, a header
+      naming Room, TEL1, TEL2, TEL3 or these four columns in order) into the
+      room directory. Prints each row that is not ok and a summary. Nothing is
+      written while a row has an error; otherwise all rows in one go. A room
+      already there gets the file&apos;s numbers; --replace makes the directory
+      exactly the file. --dry-run only judges the rows.
+      Exit status: 0 written (or judged without errors), 1 refused because of
+      errors in the file, 2 any other failure.
+  export [DIR] [FILE|-]
+      Writes the room directory as CSV (to the screen without FILE). Values are
+      quoted: tell the spreadsheet to take quoted fields as text so leading
+      zeros and &quot;+&quot; survive.
+  export [DIR] --pdf FILE
+      Writes the room list as a PDF for the building&apos;s handover file: the
+      rooms and their numbers, the date, and the last complete download.
+  backup [DIR] FILE
+      Copies both databases into one file, safely while Quorvane runs.
+  restore [DIR] FILE
+      Puts both databases of a backup back, keeping the files it replaces as
+      NAME.before-restore-DATE. Refused while another program writes to them.
+  migrate FOLDER --database URI --building NAME
+      Copies a data folder&apos;s rooms, operators (their PINs as digests) and
+      transfer record into a building on a PostgreSQL server, all or nothing,
+      and prints what it read back.
+  history [DIR] [--unit NAME] [--limit N] [--json]
+      Lists what was sent to the door unit, newest first.
+  changes [DIR] [--unit NAME] [--json]
+      Lists the rooms that differ from the last complete download; exit
+      status 0 when the door unit is up to date, 1 when it differs.
+  audit [DIR] [--room R] [--operator NAME] [--pc HOST] [--since DATE]
+        [--until DATE] [--csv]
+      Lists the change record of both files, newest first: who changed
+      what, on which PC and when, with the values before and after. DATE
+      is YYYY-MM-DD (--until takes that whole day) or a date and time.
+  audit [DIR] --prune-before DATE
+      Removes the entries older than DATE; the pruning is itself recorded.
+      status 0 when the door unit is up to date, 1 when it differs. With
+      several door units and no --unit, each unit is reported, and the
+      status is 1 when any of them differs.
+  units [DIR]
+      Lists the building&apos;s door units with their ports.
+  units [DIR] add NAME --port COMn
+  units [DIR] rename OLD NEW [--port COMn]
+  units [DIR] remove NAME
+      Names a door unit and its port, renames or moves one, or removes one
+      (its transfers stay in the history). Two units on one port are refused.
+  --help     display this help and exit
+  --version  output version information and exit
+  --language CODE
+      Shows the texts in this language (en, zh_CN) instead of the locale&apos;s
+      (LANGUAGE, LC_ALL, LC_MESSAGES, LANG); with any command.
+
+With --database URI (a libpq connection URI or service=NAME) and --building
+NAME, or QUORVANE_DATABASE and QUORVANE_BUILDING, a command works on that
+building on a PostgreSQL server instead of a folder; passwords come from
+libpq&apos;s own places (~/.pgpass, PGPASSWORD, a service file).
+
+Without DIR the command works on the folder Quorvane uses, the first of:
+the folder named by QUORVANE_DATA; the folder of this program when it holds
+either database file; $XDG_DATA_HOME/Quorvane (~/.local/share/Quorvane),
+which is created, private, when missing.
+
+Without --operator and --pin the name and PIN are asked for; the PIN is not
+shown. Each is at most 20 characters. A PIN given on the command line can be
+seen by other users of this computer while the command runs.
+Exit status: 0 when all went well, 1 when something failed or is wrong,
+2 for a command line that is not understood.
+</translation>
+    </message>
+    <message>
+        <source>Unknown command %1.</source>
+        <translation>Unknown command %1.</translation>
+    </message>
+    <message>
+        <source>the operators on %1</source>
+        <translation>the operators on %1</translation>
+    </message>
+    <message>
+        <source>No operator was added.</source>
+        <translation>No operator was added.</translation>
+    </message>
+    <message>
+        <source>Cannot add the operator to %1: %2</source>
+        <translation>Cannot add the operator to %1: %2</translation>
+    </message>
+    <message>
+        <source>Added the operator &quot;%1&quot; to %2; it now holds %3.</source>
+        <translation>Added the operator &quot;%1&quot; to %2; it now holds %3.</translation>
+    </message>
+    <message>
+        <source>The port &quot;%1&quot; is not one of COM1 to COM9.</source>
+        <translation>The port &quot;%1&quot; is not one of COM1 to COM9.</translation>
+    </message>
+    <message>
+        <source>units does not know &quot;%1&quot;; it takes add, rename or remove.</source>
+        <translation>units does not know &quot;%1&quot;; it takes add, rename or remove.</translation>
+    </message>
+    <message>
+        <source>units rename needs the old and the new name.</source>
+        <translation>units rename needs the old and the new name.</translation>
+    </message>
+    <message>
+        <source>units %1 needs the unit&apos;s name.</source>
+        <translation>units %1 needs the unit&apos;s name.</translation>
+    </message>
+    <message>
+        <source>units add needs --port COM1 to COM9.</source>
+        <translation>units add needs --port COM1 to COM9.</translation>
+    </message>
+    <message>
+        <source>Only units add and rename take --port.</source>
+        <translation>Only units add and rename take --port.</translation>
+    </message>
+    <message>
+        <source>There is no room file %1; create it with: quorvane-db init %2</source>
+        <translation>There is no room file %1; create it with: quorvane-db init %2</translation>
+    </message>
+    <message>
+        <source>The change record of %1 holds no entry that fits.</source>
+        <translation>The change record of %1 holds no entry that fits.</translation>
+    </message>
+    <message>
+        <source>The change record of %1 holds no entry.</source>
+        <translation>The change record of %1 holds no entry.</translation>
+    </message>
+    <message>
+        <source>The operators on %1 are %2, the first just added.</source>
+        <extracomment>%2 is a count of operators, such as &quot;3 operators&quot;.</extracomment>
+        <translation>The operators on %1 are %2, the first just added.</translation>
+    </message>
+    <message>
+        <source>The operators on %1 are %2.</source>
+        <translation>The operators on %1 are %2.</translation>
+    </message>
+</context>
+<context>
+    <name>doorsim</name>
+    <message>
+        <source>Usage: %1 [options]
+A door unit monitor: opens a pseudo-terminal, prints the device to map a COM entry to,
+and shows what arrives from the program as readable lines (settings, directory records
+with their batches and pauses, load default, framing errors). Ctrl+C ends it.
+It is for trying Quorvane without a door unit.
+
+Options:
+  -h, --help             Displays help on commandline options.
+  --help-all             Displays help including Qt specific options.
+  -v, --version          Displays version information.
+  --json &lt;file&gt;          Write the decoded session to &lt;file&gt; as JSON.
+  --link &lt;path&gt;          Also make &lt;path&gt; a symbolic link to the device, a name
+                         that stays the same between runs.
+  --exit-after-end       End after the first directory end.
+  --idle-exit &lt;seconds&gt;  End when nothing has arrived for &lt;seconds&gt;, counted
+                         from the start and from each byte.
+  --language &lt;code&gt;      Show the texts in this language (en, zh_CN) instead of
+                         the locale&apos;s (LANGUAGE, LC_ALL, LC_MESSAGES, LANG).
+</source>
+        <translation>Usage: %1 [options]
+A door unit monitor: opens a pseudo-terminal, prints the device to map a COM entry to,
+and shows what arrives from the program as readable lines (settings, directory records
+with their batches and pauses, load default, framing errors). Ctrl+C ends it.
+It is for trying Quorvane without a door unit.
+
+Options:
+  -h, --help             Displays help on commandline options.
+  --help-all             Displays help including Qt specific options.
+  -v, --version          Displays version information.
+  --json &lt;file&gt;          Write the decoded session to &lt;file&gt; as JSON.
+  --link &lt;path&gt;          Also make &lt;path&gt; a symbolic link to the device, a name
+                         that stays the same between runs.
+  --exit-after-end       End after the first directory end.
+  --idle-exit &lt;seconds&gt;  End when nothing has arrived for &lt;seconds&gt;, counted
+                         from the start and from each byte.
+  --language &lt;code&gt;      Show the texts in this language (en, zh_CN) instead of
+                         the locale&apos;s (LANGUAGE, LC_ALL, LC_MESSAGES, LANG).
+</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Unknown option &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>Unexpected value after &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s own option, -qmljsdebugger=port:&lt;port&gt;[,block], is passed to Qt.</source>
+        <translation>Qt&apos;s own option, -qmljsdebugger=port:&lt;port&gt;[,block], is passed to Qt.</translation>
+    </message>
+    <message>
+        <source>--idle-exit needs a number of seconds</source>
+        <translation>--idle-exit needs a number of seconds</translation>
+    </message>
+    <message>
+        <source>--idle-exit takes 0 to %1 seconds (0: never end for lack of data), not %2</source>
+        <translation>--idle-exit takes 0 to %1 seconds (0: never end for lack of data), not %2</translation>
+    </message>
+    <message>
+        <source>%1 exists and is not a symbolic link; it is left as it is. Give --link a name that is free or holds an earlier link.</source>
+        <translation>%1 exists and is not a symbolic link; it is left as it is. Give --link a name that is free or holds an earlier link.</translation>
+    </message>
+    <message>
+        <source>cannot open a pseudo-terminal: %1</source>
+        <translation>cannot open a pseudo-terminal: %1</translation>
+    </message>
+    <message>
+        <source>cannot open the device side: %1</source>
+        <translation>cannot open the device side: %1</translation>
+    </message>
+    <message>
+        <source>cannot make the link %1: %2</source>
+        <translation>cannot make the link %1: %2</translation>
+    </message>
+    <message>
+        <source>Door unit monitor listening on %1 — map a COM entry to it: [Ports] COM1=%1</source>
+        <translation>Door unit monitor listening on %1 — map a COM entry to it: [Ports] COM1=%1</translation>
+    </message>
+    <message>
+        <source>(settings file: %1)</source>
+        <translation>(settings file: %1)</translation>
+    </message>
+</context>
+<context>
     <name>engine</name>
     <message>
         <source>%1 is kept on a server, not in a file.</source>
@@ -821,6 +1587,260 @@ What was sent is not affected.</source>
 %1
 
 What was sent is not affected.</translation>
+    </message>
+</context>
+<context>
+    <name>linktool</name>
+    <message>
+        <source>SIGHUP (the terminal was closed)</source>
+        <translation>SIGHUP (the terminal was closed)</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <extracomment>A duration in seconds.</extracomment>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <extracomment>A duration in minutes and seconds.</extracomment>
+        <translation>%1 min %2 s</translation>
+    </message>
+    <message>
+        <source>Sending %1 rooms, about %2.</source>
+        <translation>Sending %1 rooms, about %2.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 rooms sent, about %3 left.</source>
+        <translation>%1 of %2 rooms sent, about %3 left.</translation>
+    </message>
+    <message>
+        <source>[%1%2] %3/%4 rooms, %5 left</source>
+        <extracomment>A progress bar: %1%2 are the bar&apos;s # and - marks, %3 of %4 rooms sent, %5 the time left.</extracomment>
+        <translation>[%1%2] %3/%4 rooms, %5 left</translation>
+    </message>
+    <message>
+        <source>%1 does not take the option %2.</source>
+        <translation>%1 does not take the option %2.</translation>
+    </message>
+    <message>
+        <source>The port &quot;%1&quot; is not one of COM1 to COM9.</source>
+        <translation>The port &quot;%1&quot; is not one of COM1 to COM9.</translation>
+    </message>
+    <message>
+        <source>Name at most one data folder.</source>
+        <translation>Name at most one data folder.</translation>
+    </message>
+    <message>
+        <source>download takes one of --port, --unit and --all.</source>
+        <translation>download takes one of --port, --unit and --all.</translation>
+    </message>
+    <message>
+        <source>download needs --port COM1 to COM9, --unit NAME or --all.</source>
+        <translation>download needs --port COM1 to COM9, --unit NAME or --all.</translation>
+    </message>
+    <message>
+        <source>%1 needs --port COM1 to COM9.</source>
+        <translation>%1 needs --port COM1 to COM9.</translation>
+    </message>
+    <message>
+        <source>send-settings needs --open-time SECONDS.</source>
+        <translation>send-settings needs --open-time SECONDS.</translation>
+    </message>
+    <message>
+        <source>Try &apos;quorvane-link --help&apos; for more information.
+</source>
+        <translation>Try &apos;quorvane-link --help&apos; for more information.
+</translation>
+    </message>
+    <message>
+        <source>You may not open it; &apos;quorvane-link ports&apos; shows why.</source>
+        <translation>You may not open it; &apos;quorvane-link ports&apos; shows why.</translation>
+    </message>
+    <message>
+        <source>The download was stopped by %1 after %2 of %3 rooms.</source>
+        <translation>The download was stopped by %1 after %2 of %3 rooms.</translation>
+    </message>
+    <message>
+        <source>%1 is not ready, so nothing was sent. %2</source>
+        <translation>%1 is not ready, so nothing was sent. %2</translation>
+    </message>
+    <message>
+        <source>
+%1.
+See the serial devices of this computer and how to map one with: quorvane-link ports</source>
+        <translation>
+%1.
+See the serial devices of this computer and how to map one with: quorvane-link ports</translation>
+    </message>
+    <message>
+        <source>
+%1 (error %2).
+%3</source>
+        <extracomment>Follows the port error: %1 the device, %2 the system&apos;s error number, %3 what to do.</extracomment>
+        <translation>
+%1 (error %2).
+%3</translation>
+    </message>
+    <message>
+        <source>Another program holds it; &apos;quorvane-link ports&apos; shows which.</source>
+        <translation>Another program holds it; &apos;quorvane-link ports&apos; shows which.</translation>
+    </message>
+    <message>
+        <source>&apos;quorvane-link ports&apos; shows what it is.</source>
+        <translation>&apos;quorvane-link ports&apos; shows what it is.</translation>
+    </message>
+    <message>
+        <source>The transfer was not recorded: %1</source>
+        <translation>The transfer was not recorded: %1</translation>
+    </message>
+    <message>
+        <source>Nothing was sent: %1</source>
+        <translation>Nothing was sent: %1</translation>
+    </message>
+    <message>
+        <source>Stopped by %1 before anything was sent.</source>
+        <extracomment>%1 is what stopped it: a signal, such as &quot;Ctrl+C (SIGINT)&quot; or &quot;SIGTERM&quot;.</extracomment>
+        <translation>Stopped by %1 before anything was sent.</translation>
+    </message>
+    <message>
+        <source>Stopped by %1 before anything was sent; %2 is released.</source>
+        <translation>Stopped by %1 before anything was sent; %2 is released.</translation>
+    </message>
+    <message>
+        <source>Stopped by %1 after %2 of %3 rooms were sent; %4 is released. The door unit holds only part of the directory: download again to send it whole.</source>
+        <translation>Stopped by %1 after %2 of %3 rooms were sent; %4 is released. The door unit holds only part of the directory: download again to send it whole.</translation>
+    </message>
+    <message>
+        <source>%1: %2 rooms sent to %3.</source>
+        <extracomment>%1 is the result in the program&apos;s words, %3 the port and its device, such as &quot;COM1 (/dev/ttyS0)&quot;.</extracomment>
+        <translation>%1: %2 rooms sent to %3.</translation>
+    </message>
+    <message>
+        <source>Settings sent to %1: open time %2 s, auto mode %3.</source>
+        <translation>Settings sent to %1: open time %2 s, auto mode %3.</translation>
+    </message>
+    <message>
+        <source>Load Default sent to %1.</source>
+        <translation>Load Default sent to %1.</translation>
+    </message>
+    <message>
+        <source>%1: sending %2 rooms, about %3.</source>
+        <translation>%1: sending %2 rooms, about %3.</translation>
+    </message>
+    <message>
+        <source>%1: %2 of %3 rooms sent, about %4 left.</source>
+        <translation>%1: %2 of %3 rooms sent, about %4 left.</translation>
+    </message>
+    <message>
+        <source>%1: %2: %3 rooms sent to %4.</source>
+        <extracomment>%1 is the door unit, %2 the result in the program&apos;s words, %4 the port and its device.</extracomment>
+        <translation>%1: %2: %3 rooms sent to %4.</translation>
+    </message>
+    <message>
+        <source>Stopped by %1 after %2 of %3 rooms were sent; %4 is released.</source>
+        <translation>Stopped by %1 after %2 of %3 rooms were sent; %4 is released.</translation>
+    </message>
+    <message>
+        <source>Usage: quorvane-link COMMAND [DIR] [OPTION]...
+Sends to the door unit what Quorvane sends, and examines the serial ports.
+
+  send-settings [DIR] --port COMn --open-time SECONDS [--auto-answer] [--auto-open]
+      Sends the door-open time (0 to 255 seconds) and the automatic modes.
+  download [DIR] --port COMn | --unit NAME | --all
+      Sends the whole room directory of DIR. Every room is checked first;
+      when one cannot be sent, nothing is. --unit sends to the door unit of
+      that name on its port (quorvane-db units lists them); --all to every
+      door unit at once, a line of progress for each, and the status is 0
+      only when every unit got the whole directory.
+  load-default [DIR] --port COMn
+      Tells the door unit to load its default settings.
+  ports
+      Shows COM1 to COM9 with the device each maps to, whether it exists,
+      what it is, whether you may open it and who holds it; and the serial
+      devices not mapped yet, with the line to add to the settings file.
+  --help     display this help and exit
+  --version  output version information and exit
+  --language CODE
+      Shows the texts in this language (en, zh_CN) instead of the locale&apos;s
+      (LANGUAGE, LC_ALL, LC_MESSAGES, LANG); with any command.
+
+COMn is mapped to a device as in Quorvane: [Ports] COMn in the settings file
+(~/.config/Quorvane/Quorvane.conf), else /dev/ttyS(n-1). The port is held
+exclusively while the command runs and given back as it was.
+Without DIR the data folder is the one Quorvane uses, the first of: the
+folder named by QUORVANE_DATA; the folder of this program when it holds
+either database file; $XDG_DATA_HOME/Quorvane (~/.local/share/Quorvane).
+
+Ctrl+C, SIGTERM or a closed terminal (SIGHUP) stops a download before its
+next room and releases the port; the settings and Load Default take under
+a second and go out whole.
+
+With --database URI and --building NAME (or QUORVANE_DATABASE and
+QUORVANE_BUILDING) the rooms are read from, and the transfer recorded in,
+that building on a PostgreSQL server.
+
+Exit status:
+ 0  complete
+ 1  refused: nothing was sent (no such port, a room that cannot be sent, ...)
+ 2  stopped part-way, by a failure of the link or by a signal
+ 64 the command line is not understood
+</source>
+        <translation>Usage: quorvane-link COMMAND [DIR] [OPTION]...
+Sends to the door unit what Quorvane sends, and examines the serial ports.
+
+  send-settings [DIR] --port COMn --open-time SECONDS [--auto-answer] [--auto-open]
+      Sends the door-open time (0 to 255 seconds) and the automatic modes.
+  download [DIR] --port COMn | --unit NAME | --all
+      Sends the whole room directory of DIR. Every room is checked first;
+      when one cannot be sent, nothing is. --unit sends to the door unit of
+      that name on its port (quorvane-db units lists them); --all to every
+      door unit at once, a line of progress for each, and the status is 0
+      only when every unit got the whole directory.
+  load-default [DIR] --port COMn
+      Tells the door unit to load its default settings.
+  ports
+      Shows COM1 to COM9 with the device each maps to, whether it exists,
+      what it is, whether you may open it and who holds it; and the serial
+      devices not mapped yet, with the line to add to the settings file.
+  --help     display this help and exit
+  --version  output version information and exit
+  --language CODE
+      Shows the texts in this language (en, zh_CN) instead of the locale&apos;s
+      (LANGUAGE, LC_ALL, LC_MESSAGES, LANG); with any command.
+
+COMn is mapped to a device as in Quorvane: [Ports] COMn in the settings file
+(~/.config/Quorvane/Quorvane.conf), else /dev/ttyS(n-1). The port is held
+exclusively while the command runs and given back as it was.
+Without DIR the data folder is the one Quorvane uses, the first of: the
+folder named by QUORVANE_DATA; the folder of this program when it holds
+either database file; $XDG_DATA_HOME/Quorvane (~/.local/share/Quorvane).
+
+Ctrl+C, SIGTERM or a closed terminal (SIGHUP) stops a download before its
+next room and releases the port; the settings and Load Default take under
+a second and go out whole.
+
+With --database URI and --building NAME (or QUORVANE_DATABASE and
+QUORVANE_BUILDING) the rooms are read from, and the transfer recorded in,
+that building on a PostgreSQL server.
+
+Exit status:
+ 0  complete
+ 1  refused: nothing was sent (no such port, a room that cannot be sent, ...)
+ 2  stopped part-way, by a failure of the link or by a signal
+ 64 the command line is not understood
+</translation>
+    </message>
+    <message>
+        <source>Name a command.</source>
+        <translation>Name a command.</translation>
+    </message>
+    <message>
+        <source>ports takes no arguments.</source>
+        <translation>ports takes no arguments.</translation>
+    </message>
+    <message>
+        <source>Unknown command %1.</source>
+        <translation>Unknown command %1.</translation>
     </message>
 </context>
 <context>

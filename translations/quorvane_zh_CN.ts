@@ -466,6 +466,17 @@ The window stays open so the row can be corrected; close it again to discard the
     </message>
 </context>
 <context>
+    <name>companion</name>
+    <message>
+        <source>--language needs a code, such as en or zh_CN.</source>
+        <translation>--language 需要一个语言代码，例如 en 或 zh_CN。</translation>
+    </message>
+    <message>
+        <source>no catalogue for the language &apos;%1&apos; in %2; the texts stay as they are.</source>
+        <translation>在 %2 中没有语言“%1”的翻译文件；文字保持原样。</translation>
+    </message>
+</context>
+<context>
     <name>database</name>
     <message>
         <source>the database server %1 refused the connection (%2).</source>
@@ -666,6 +677,753 @@ The window stays open so the row can be corrected; close it again to discard the
     </message>
 </context>
 <context>
+    <name>dbtool</name>
+    <message>
+        <source>Unknown option %1.</source>
+        <translation>未知选项 %1。</translation>
+    </message>
+    <message>
+        <source>Name at most one directory.</source>
+        <translation>最多只能指定一个目录。</translation>
+    </message>
+    <message>
+        <source>Name a folder or a database server, not both.</source>
+        <translation>请指定一个文件夹或一个数据库服务器，不能同时指定两者。</translation>
+    </message>
+    <message>
+        <source>The directory %1 does not exist. Create it first, or name the directory that holds the quorvane program.</source>
+        <translation>目录 %1 不存在。请先创建它，或指定 quorvane 程序所在的目录。</translation>
+    </message>
+    <message>
+        <source>%1 is not a directory. Name the directory that holds the quorvane program.</source>
+        <translation>%1 不是目录。请指定 quorvane 程序所在的目录。</translation>
+    </message>
+    <message>
+        <source>  (by no operator)</source>
+        <translation>  （无操作员）</translation>
+    </message>
+    <message>
+        <source>  by %1 on %2 (OS user %3)</source>
+        <translation>  由 %1 在 %2 上（系统用户 %3）</translation>
+    </message>
+    <message>
+        <source>    before: %1</source>
+        <translation>    修改前：%1</translation>
+    </message>
+    <message>
+        <source>    after:  %1</source>
+        <translation>    修改后：%1</translation>
+    </message>
+    <message>
+        <source>    transfer record %1</source>
+        <translation>    传输记录 %1</translation>
+    </message>
+    <message>
+        <source>%1 needs a date as YYYY-MM-DD or a date and time, not &quot;%2&quot;.</source>
+        <translation>%1 需要 YYYY-MM-DD 格式的日期或日期加时间，而不是“%2”。</translation>
+    </message>
+    <message>
+        <source>--prune-before takes no other option: it removes every entry older than its date.</source>
+        <translation>--prune-before 不能与其他选项同用：它会删除早于该日期的所有条目。</translation>
+    </message>
+    <message>
+        <source>Removed %1 older than %2 from the change record of %3.</source>
+        <translation>已从 %3 的变更记录中删除早于 %2 的 %1。</translation>
+    </message>
+    <message>
+        <source>1 entry</source>
+        <translation>1 条记录</translation>
+    </message>
+    <message>
+        <source>%1 entries</source>
+        <translation>%1 条记录</translation>
+    </message>
+    <message>
+        <source>Restore the file from a backup, or move it aside and create a new one with: %1</source>
+        <translation>请从备份恢复该文件，或把它移到别处后用以下命令新建：%1</translation>
+    </message>
+    <message>
+        <source>a write to it did not finish (%1 remains), and it could not be rolled back: %2. Make the file and its folder writable for you and run check again; keep the file and %1 together.</source>
+        <translation>对它的一次写入未完成（%1 仍在），且无法回滚：%2。请让您对该文件及其文件夹有写权限，然后再次运行 check；请让该文件与 %1 保持在一起。</translation>
+    </message>
+    <message>
+        <source>another program is writing to it right now (%1). Run check again when that program has finished.</source>
+        <translation>另一个程序正在写入该文件（%1）。请在该程序完成后再次运行 check。</translation>
+    </message>
+    <message>
+        <source>an unfinished write was found (%1, left by a program that stopped in the middle of a write). It was rolled back as Quorvane does when it opens the file, so the file holds what it held before that write.</source>
+        <translation>发现一次未完成的写入（%1，由写入中途停止的程序留下）。已按 Quorvane 打开文件时的做法回滚，文件内容与那次写入之前相同。</translation>
+    </message>
+    <message>
+        <source>recovered</source>
+        <extracomment>One of the facts the check report lists after &quot;ok&quot;, comma-separated.</extracomment>
+        <translation>已恢复</translation>
+    </message>
+    <message>
+        <source>the rows of %1 cannot be read: %2</source>
+        <translation>无法读取 %1 的各行：%2</translation>
+    </message>
+    <message>
+        <source>(not shown)</source>
+        <translation>（不显示）</translation>
+    </message>
+    <message>
+        <source>%1 row %2: %3 %4 is %5 characters, the limit is %6</source>
+        <extracomment>%1 is the table, %2 the row number, %3 the column, %4 the value in quotes or &quot;(not shown)&quot; for a PIN, %5 its length, %6 the limit.</extracomment>
+        <translation>%1 第 %2 行：%3 %4 有 %5 个字符，上限为 %6</translation>
+    </message>
+    <message>
+        <source>cannot be opened: %1</source>
+        <translation>无法打开：%1</translation>
+    </message>
+    <message>
+        <source>cannot be read as an SQLite database (%1). %2</source>
+        <translation>无法作为 SQLite 数据库读取（%1）。%2</translation>
+    </message>
+    <message>
+        <source>integrity ok</source>
+        <extracomment>One of the facts the check report lists after &quot;ok&quot;: SQLite&apos;s integrity check passed.</extracomment>
+        <translation>完整性正常</translation>
+    </message>
+    <message>
+        <source>; and %1 more</source>
+        <translation>；另有 %1 条</translation>
+    </message>
+    <message>
+        <source>the integrity check failed: %1. %2</source>
+        <translation>完整性检查失败：%1。%2</translation>
+    </message>
+    <message>
+        <source>table %1 with %2</source>
+        <extracomment>A fact of the check report: %1 is the table, %2 its column names.</extracomment>
+        <translation>表 %1，字段 %2</translation>
+    </message>
+    <message>
+        <source>1 row</source>
+        <translation>1 行</translation>
+    </message>
+    <message>
+        <source>%1 rows</source>
+        <translation>%1 行</translation>
+    </message>
+    <message>
+        <source>the table %1 holds no operator, so nobody can log in. Add one with: %2</source>
+        <translation>表 %1 中没有操作员，因此无人能登录。请用以下命令添加：%2</translation>
+    </message>
+    <message>
+        <source>The rooms are not affected.</source>
+        <translation>房间不受影响。</translation>
+    </message>
+    <message>
+        <source>missing, but %1 of a write to it that did not finish remains. Put the database file back at %2 and run check again, which completes the recovery; a new file beside %1 would be damaged by it.</source>
+        <translation>文件不存在，但一次未完成写入留下的 %1 仍在。请把数据库文件放回 %2 后再次运行 check，以完成恢复；在 %1 旁边新建的文件会被它损坏。</translation>
+    </message>
+    <message>
+        <source>%1 is a symbolic link to %2, which does not exist. Point it at the database file, or remove the link and create the file with: %3</source>
+        <translation>%1 是指向 %2 的符号链接，而 %2 不存在。请让它指向数据库文件，或删除该链接后用以下命令创建文件：%3</translation>
+    </message>
+    <message>
+        <source>missing: %1 does not exist. Create it with: %2</source>
+        <translation>文件不存在：%1 不存在。请用以下命令创建：%2</translation>
+    </message>
+    <message>
+        <source>cannot be examined: %1</source>
+        <translation>无法检查：%1</translation>
+    </message>
+    <message>
+        <source>%1 is %2, not a database file. Move it aside, then create the file with: %3</source>
+        <extracomment>%2 is &quot;a directory&quot; or &quot;not a regular file&quot;; %3 is the command that creates the file.</extracomment>
+        <translation>%1 是%2，不是数据库文件。请把它移到别处，再用以下命令创建文件：%3</translation>
+    </message>
+    <message>
+        <source>a directory</source>
+        <translation>一个目录</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>非普通文件</translation>
+    </message>
+    <message>
+        <source>cannot be read: check that %1 is a file you may read.</source>
+        <translation>无法读取：请确认 %1 是您有权读取的文件。</translation>
+    </message>
+    <message>
+        <source>an Access/Jet database from an older system, not an SQLite database. Move it aside and create a new one with: %1</source>
+        <translation>这是旧系统的 Access/Jet 数据库，不是 SQLite 数据库。请把它移到别处，再用以下命令新建：%1</translation>
+    </message>
+    <message>
+        <source>not an SQLite database. Move it aside and create a new one with: %1</source>
+        <translation>不是 SQLite 数据库。请把它移到别处，再用以下命令新建：%1</translation>
+    </message>
+    <message>
+        <source>mode %1</source>
+        <extracomment>A fact of the check report: the file&apos;s permission bits, such as 0600.</extracomment>
+        <translation>权限 %1</translation>
+    </message>
+    <message>
+        <source>other users may %1 this file (mode %2). Make it private with: chmod 600 %3</source>
+        <extracomment>%1 is what they may do (&quot;read&quot;, &quot;change&quot;, &quot;read and change&quot;), %2 the mode such as 0644, %3 the file as a shell word.</extracomment>
+        <translation>其他用户可以%1此文件（权限 %2）。请用以下命令设为私有：chmod 600 %3</translation>
+    </message>
+    <message>
+        <source>%1: ok (%2)</source>
+        <extracomment>%1 is the file name, %2 the facts found, such as &quot;SQLite, mode 0600, integrity ok&quot;.</extracomment>
+        <translation>%1：正常（%2）</translation>
+    </message>
+    <message>
+        <source>%1: not ok</source>
+        <translation>%1：有问题</translation>
+    </message>
+    <message>
+        <source>%1: not ok (%2)</source>
+        <translation>%1：有问题（%2）</translation>
+    </message>
+    <message>
+        <source>%1: and %2 more values over their limits</source>
+        <translation>%1：另有 %2 个值超出上限</translation>
+    </message>
+    <message>
+        <source>Both files are in order.</source>
+        <translation>两个文件均正常。</translation>
+    </message>
+    <message>
+        <source>1 problem found.</source>
+        <translation>发现 1 个问题。</translation>
+    </message>
+    <message>
+        <source>%1 problems found.</source>
+        <translation>发现 %1 个问题。</translation>
+    </message>
+    <message>
+        <source>Name one room file to import.</source>
+        <translation>请指定一个要导入的房间文件。</translation>
+    </message>
+    <message>
+        <source>line %1: %2: %3</source>
+        <extracomment>%1 is the line of the file, %2 the verdict, %3 the reasons.</extracomment>
+        <translation>第 %1 行：%2：%3</translation>
+    </message>
+    <message>
+        <source>%1 in %2: %3 ok, %4 with warnings, %5 with errors.</source>
+        <extracomment>%1 is a count of rooms (&quot;12 rooms&quot;), %2 the file, %3 to %5 counts.</extracomment>
+        <translation>%2 中共 %1：%3 个正常，%4 个有警告，%5 个有错误。</translation>
+    </message>
+    <message>
+        <source>1 room</source>
+        <translation>1 个房间</translation>
+    </message>
+    <message>
+        <source>%1 rooms</source>
+        <translation>%1 个房间</translation>
+    </message>
+    <message>
+        <source>Columns not read: %1.</source>
+        <translation>未读取的列：%1。</translation>
+    </message>
+    <message>
+        <source>Nothing was written: mend the rows with errors and import again.</source>
+        <translation>未写入任何内容：请修正有错误的行后重新导入。</translation>
+    </message>
+    <message>
+        <source>%1 holds no rooms; nothing was written.</source>
+        <translation>%1 中没有房间；未写入任何内容。</translation>
+    </message>
+    <message>
+        <source>Dry run: nothing was written.</source>
+        <translation>试运行：未写入任何内容。</translation>
+    </message>
+    <message>
+        <source>%1 into %2</source>
+        <extracomment>%1 is the room file read, %2 the room directory it was written into.</extracomment>
+        <translation>%1 导入到 %2</translation>
+    </message>
+    <message>
+        <source>Wrote the room list of %1 to %2: %3 page(s).</source>
+        <translation>已将 %1 的房间列表写入 %2：共 %3 页。</translation>
+    </message>
+    <message>
+        <source>Name the PDF file after --pdf.</source>
+        <translation>请在 --pdf 之后指定 PDF 文件。</translation>
+    </message>
+    <message>
+        <source>--pdf writes one file: name no other.</source>
+        <translation>--pdf 只写一个文件：请不要再指定其他文件。</translation>
+    </message>
+    <message>
+        <source>Name at most one file to export to.</source>
+        <translation>最多只能指定一个导出文件。</translation>
+    </message>
+    <message>
+        <source>Exported the room directory to %1.</source>
+        <translation>已将房间目录导出到 %1。</translation>
+    </message>
+    <message>
+        <source>Name one backup file.</source>
+        <translation>请指定一个备份文件。</translation>
+    </message>
+    <message>
+        <source>Backed up both databases of %1 to %2, and checked it.</source>
+        <translation>已将 %1 的两个数据库备份到 %2，并已检查。</translation>
+    </message>
+    <message>
+        <source>Restored both databases of %1 from %2.</source>
+        <translation>已从 %2 恢复 %1 的两个数据库。</translation>
+    </message>
+    <message>
+        <source>The file it replaced is kept as %1</source>
+        <translation>被替换的文件保留为 %1</translation>
+    </message>
+    <message>
+        <source>read and change</source>
+        <extracomment>What other users may do to a file, put in &quot;other users may %1 ...&quot;.</extracomment>
+        <translation>读取和修改</translation>
+    </message>
+    <message>
+        <source>read</source>
+        <translation>读取</translation>
+    </message>
+    <message>
+        <source>change</source>
+        <translation>修改</translation>
+    </message>
+    <message>
+        <source>--unit needs the name of a door unit (quorvane-db units lists them).</source>
+        <translation>--unit 需要门口机的名称（quorvane-db units 会列出它们）。</translation>
+    </message>
+    <message>
+        <source>--limit needs a number of records, 1 or more.</source>
+        <translation>--limit 需要记录条数，至少为 1。</translation>
+    </message>
+    <message>
+        <source>%1 (removed unit)</source>
+        <translation>%1（已删除的门口机）</translation>
+    </message>
+    <message>
+        <source>unit %1 (removed unit)</source>
+        <translation>门口机 %1（已删除的门口机）</translation>
+    </message>
+    <message>
+        <source>added    %1</source>
+        <extracomment>A line of the changes report, the room after the padded word; the words line up in a column.</extracomment>
+        <translation>新增    %1</translation>
+    </message>
+    <message>
+        <source>changed  %1: %2</source>
+        <translation>更改    %1：%2</translation>
+    </message>
+    <message>
+        <source>removed  %1</source>
+        <translation>删除    %1</translation>
+    </message>
+    <message>
+        <source>Nothing has been sent to %1 from %2.</source>
+        <translation>尚未从 %2 向 %1 发送任何数据。</translation>
+    </message>
+    <message>
+        <source>Nothing has been sent to the door unit from %1.</source>
+        <translation>尚未从 %1 向门口机发送任何数据。</translation>
+    </message>
+    <message>
+        <source>Operator name (at most %1 characters): </source>
+        <translation>操作员名称（最多 %1 个字符）：</translation>
+    </message>
+    <message>
+        <source>No operator name was given.</source>
+        <translation>未输入操作员名称。</translation>
+    </message>
+    <message>
+        <source>PIN (at most %1 characters, not shown): </source>
+        <translation>密码（最多 %1 个字符，不显示）：</translation>
+    </message>
+    <message>
+        <source>No PIN was given.</source>
+        <translation>未输入密码。</translation>
+    </message>
+    <message>
+        <source>PIN again: </source>
+        <translation>再次输入密码：</translation>
+    </message>
+    <message>
+        <source>No operator was given, so nothing was prepared.</source>
+        <translation>未指定操作员，因此没有做任何准备。</translation>
+    </message>
+    <message>
+        <source>Prepared the %1 with an empty room directory.</source>
+        <translation>已准备好%1，房间目录为空。</translation>
+    </message>
+    <message>
+        <source>The %1 is already prepared; it was left as it was.</source>
+        <translation>%1已准备好；保持原样。</translation>
+    </message>
+    <message>
+        <source>1 operator</source>
+        <translation>1 个操作员</translation>
+    </message>
+    <message>
+        <source>%1 operators</source>
+        <translation>%1 个操作员</translation>
+    </message>
+    <message>
+        <source>The operator given was not added: the server already has operators. Add one with:
+%1</source>
+        <translation>未添加所指定的操作员：服务器上已有操作员。请用以下命令添加：
+%1</translation>
+    </message>
+    <message>
+        <source>The %1 cannot be opened: %2</source>
+        <translation>无法打开%1：%2</translation>
+    </message>
+    <message>
+        <source>The %1: %2.</source>
+        <translation>%1：%2。</translation>
+    </message>
+    <message>
+        <source>The operators on %1: %2.</source>
+        <translation>%1 上的操作员：%2。</translation>
+    </message>
+    <message>
+        <source>Nobody can log in. Add an operator with:
+%1</source>
+        <translation>无人能登录。请用以下命令添加操作员：
+%1</translation>
+    </message>
+    <message>
+        <source>migrate copies into a building on a database server: give --database and --building.</source>
+        <translation>migrate 复制到数据库服务器上的一栋楼：请给出 --database 和 --building。</translation>
+    </message>
+    <message>
+        <source>Name the one data folder to copy.</source>
+        <translation>请指定要复制的那一个数据文件夹。</translation>
+    </message>
+    <message>
+        <source>Nothing was copied: %1</source>
+        <translation>未复制任何内容：%1</translation>
+    </message>
+    <message>
+        <source>Copied %1 into the %2. Read back: %3, %4 on the server (%5 added, %6 already there kept their PINs), %7.</source>
+        <translation>已将 %1 复制到%2。读回结果：%3，服务器上 %4（新增 %5 个，已有的 %6 个保留原密码），%7。</translation>
+    </message>
+    <message>
+        <source>1 transfer record</source>
+        <translation>1 条传输记录</translation>
+    </message>
+    <message>
+        <source>%1 transfer records</source>
+        <translation>%1 条传输记录</translation>
+    </message>
+    <message>
+        <source>Warning: other users may %1 %2 (mode %3). Make it private with: chmod 600 %4</source>
+        <extracomment>%1 is what they may do (&quot;read&quot;, &quot;change&quot;, &quot;read and change&quot;), %2 the file, %3 its mode such as 0644, %4 the file as a shell word.</extracomment>
+        <translation>警告：其他用户可以%1 %2（权限 %3）。请用以下命令设为私有：chmod 600 %4</translation>
+    </message>
+    <message>
+        <source>Usage: quorvane-db COMMAND [DIR] [OPTION]...
+Prepares, extends and examines the two database files of Quorvane.
+
+  init [DIR] [--operator NAME --pin PIN]
+      Creates user_password.mdb with the first operator and
+      Inhabitant_telnum.mdb with an empty room directory. Only you may
+      read them. A file that already exists is left untouched.
+  add-operator [DIR] [--operator NAME --pin PIN]
+      Adds an operator to user_password.mdb.
+  check [DIR]
+      Examines both files and reports what is wrong with them.
+  import [DIR] FILE [--dry-run] [--replace]
+      Reads a room list (CSV from a spreadsheet, comma or semicolon, a header
+      naming Room, TEL1, TEL2, TEL3 or these four columns in order) into the
+      room directory. Prints each row that is not ok and a summary. Nothing is
+      written while a row has an error; otherwise all rows in one go. A room
+      already there gets the file&apos;s numbers; --replace makes the directory
+      exactly the file. --dry-run only judges the rows.
+      Exit status: 0 written (or judged without errors), 1 refused because of
+      errors in the file, 2 any other failure.
+  export [DIR] [FILE|-]
+      Writes the room directory as CSV (to the screen without FILE). Values are
+      quoted: tell the spreadsheet to take quoted fields as text so leading
+      zeros and &quot;+&quot; survive.
+  export [DIR] --pdf FILE
+      Writes the room list as a PDF for the building&apos;s handover file: the
+      rooms and their numbers, the date, and the last complete download.
+  backup [DIR] FILE
+      Copies both databases into one file, safely while Quorvane runs.
+  restore [DIR] FILE
+      Puts both databases of a backup back, keeping the files it replaces as
+      NAME.before-restore-DATE. Refused while another program writes to them.
+  migrate FOLDER --database URI --building NAME
+      Copies a data folder&apos;s rooms, operators (their PINs as digests) and
+      transfer record into a building on a PostgreSQL server, all or nothing,
+      and prints what it read back.
+  history [DIR] [--unit NAME] [--limit N] [--json]
+      Lists what was sent to the door unit, newest first.
+  changes [DIR] [--unit NAME] [--json]
+      Lists the rooms that differ from the last complete download; exit
+      status 0 when the door unit is up to date, 1 when it differs.
+  audit [DIR] [--room R] [--operator NAME] [--pc HOST] [--since DATE]
+        [--until DATE] [--csv]
+      Lists the change record of both files, newest first: who changed
+      what, on which PC and when, with the values before and after. DATE
+      is YYYY-MM-DD (--until takes that whole day) or a date and time.
+  audit [DIR] --prune-before DATE
+      Removes the entries older than DATE; the pruning is itself recorded.
+      status 0 when the door unit is up to date, 1 when it differs. With
+      several door units and no --unit, each unit is reported, and the
+      status is 1 when any of them differs.
+  units [DIR]
+      Lists the building&apos;s door units with their ports.
+  units [DIR] add NAME --port COMn
+  units [DIR] rename OLD NEW [--port COMn]
+  units [DIR] remove NAME
+      Names a door unit and its port, renames or moves one, or removes one
+      (its transfers stay in the history). Two units on one port are refused.
+  --help     display this help and exit
+  --version  output version information and exit
+  --language CODE
+      Shows the texts in this language (en, zh_CN) instead of the locale&apos;s
+      (LANGUAGE, LC_ALL, LC_MESSAGES, LANG); with any command.
+
+With --database URI (a libpq connection URI or service=NAME) and --building
+NAME, or QUORVANE_DATABASE and QUORVANE_BUILDING, a command works on that
+building on a PostgreSQL server instead of a folder; passwords come from
+libpq&apos;s own places (~/.pgpass, PGPASSWORD, a service file).
+
+Without DIR the command works on the folder Quorvane uses, the first of:
+the folder named by QUORVANE_DATA; the folder of this program when it holds
+either database file; $XDG_DATA_HOME/Quorvane (~/.local/share/Quorvane),
+which is created, private, when missing.
+
+Without --operator and --pin the name and PIN are asked for; the PIN is not
+shown. Each is at most 20 characters. A PIN given on the command line can be
+seen by other users of this computer while the command runs.
+Exit status: 0 when all went well, 1 when something failed or is wrong,
+2 for a command line that is not understood.
+</source>
+        <translation>用法：quorvane-db 命令 [DIR] [选项]...
+准备、扩充和检查 Quorvane 的两个数据库文件。
+
+  init [DIR] [--operator NAME --pin PIN]
+      创建含第一个操作员的 user_password.mdb 和房间目录为空的
+      Inhabitant_telnum.mdb。只有您能读取它们。已存在的文件保持不变。
+  add-operator [DIR] [--operator NAME --pin PIN]
+      向 user_password.mdb 添加一个操作员。
+  check [DIR]
+      检查两个文件并报告其中的问题。
+  import [DIR] FILE [--dry-run] [--replace]
+      把房间列表（电子表格导出的 CSV，逗号或分号分隔，表头为 Room、TEL1、
+      TEL2、TEL3，或按此顺序的四列）读入房间目录。列出每个不正常的行并给出
+      汇总。只要有一行出错就不写入；否则一次写入所有行。已有的房间取文件中的
+      号码；--replace 使房间目录与文件完全相同。--dry-run 只检查各行。
+      退出状态：0 已写入（或检查无错误），1 因文件中有错误而拒绝，
+      2 其他失败。
+  export [DIR] [FILE|-]
+      把房间目录写成 CSV（没有 FILE 时输出到屏幕）。各值带引号：请让电子表格
+      把带引号的字段当作文本，以保留开头的 0 和“+”。
+  export [DIR] --pdf FILE
+      把房间列表写成 PDF，供大楼交接资料使用：房间及其号码、日期和最近一次
+      完整下载。
+  backup [DIR] FILE
+      把两个数据库复制到一个文件中，Quorvane 运行时也可安全进行。
+  restore [DIR] FILE
+      把备份中的两个数据库放回原处，被替换的文件保留为
+      NAME.before-restore-DATE。有其他程序正在写入时拒绝执行。
+  migrate FOLDER --database URI --building NAME
+      把数据文件夹中的房间、操作员（密码以摘要保存）和传输记录复制到
+      PostgreSQL 服务器上的一栋楼，要么全部完成，要么什么都不做，
+      并列出读回的内容。
+  history [DIR] [--unit NAME] [--limit N] [--json]
+      列出发送到门口机的内容，最新的在前。
+  changes [DIR] [--unit NAME] [--json]
+      列出与最近一次完整下载不同的房间；门口机为最新时退出状态为 0，
+      不同时为 1。
+  audit [DIR] [--room R] [--operator NAME] [--pc HOST] [--since DATE]
+        [--until DATE] [--csv]
+      列出两个文件的变更记录，最新的在前：谁在哪台电脑上、何时更改了什么，
+      以及更改前后的值。DATE 为 YYYY-MM-DD（--until 包括当天全天）
+      或日期加时间。
+  audit [DIR] --prune-before DATE
+      删除早于 DATE 的条目；删除本身也会被记录。
+      门口机为最新时退出状态为 0，不同时为 1。有多台门口机且未给出
+      --unit 时，逐台报告，任何一台不同时退出状态为 1。
+  units [DIR]
+      列出大楼的门口机及其串口。
+  units [DIR] add NAME --port COMn
+  units [DIR] rename OLD NEW [--port COMn]
+  units [DIR] remove NAME
+      为门口机及其串口命名，重命名或移动一台，或删除一台
+      （其传输记录仍保留在历史中）。两台门口机不能用同一个串口。
+  --help     显示此帮助并退出
+  --version  显示版本信息并退出
+  --language CODE
+      以此语言（en、zh_CN）显示文字，而不按区域设置
+      （LANGUAGE、LC_ALL、LC_MESSAGES、LANG）；可与任何命令同用。
+
+给出 --database URI（libpq 连接 URI 或 service=NAME）和 --building NAME，
+或 QUORVANE_DATABASE 和 QUORVANE_BUILDING 时，命令作用于 PostgreSQL
+服务器上的那栋楼，而不是文件夹；密码取自 libpq 自己的位置
+（~/.pgpass、PGPASSWORD、服务文件）。
+
+没有 DIR 时，命令作用于 Quorvane 所用的文件夹，按以下顺序取第一个：
+QUORVANE_DATA 指定的文件夹；本程序所在的文件夹（当其中有任一数据库文件时）；
+$XDG_DATA_HOME/Quorvane（~/.local/share/Quorvane），不存在时会创建为私有。
+
+没有 --operator 和 --pin 时会询问名称和密码；密码不显示。每项最多 20 个
+字符。在命令行上给出的密码，在命令运行期间可被本机的其他用户看到。
+退出状态：0 一切正常，1 有失败或问题，2 命令行无法理解。
+</translation>
+    </message>
+    <message>
+        <source>Unknown command %1.</source>
+        <translation>未知命令 %1。</translation>
+    </message>
+    <message>
+        <source>the operators on %1</source>
+        <translation>%1 上的操作员</translation>
+    </message>
+    <message>
+        <source>No operator was added.</source>
+        <translation>未添加操作员。</translation>
+    </message>
+    <message>
+        <source>Cannot add the operator to %1: %2</source>
+        <translation>无法把操作员添加到 %1：%2</translation>
+    </message>
+    <message>
+        <source>Added the operator &quot;%1&quot; to %2; it now holds %3.</source>
+        <translation>已将操作员“%1”添加到 %2；现在共有 %3。</translation>
+    </message>
+    <message>
+        <source>The port &quot;%1&quot; is not one of COM1 to COM9.</source>
+        <translation>串口“%1”不在 COM1 至 COM9 之中。</translation>
+    </message>
+    <message>
+        <source>units does not know &quot;%1&quot;; it takes add, rename or remove.</source>
+        <translation>units 不认识“%1”；它接受 add、rename 或 remove。</translation>
+    </message>
+    <message>
+        <source>units rename needs the old and the new name.</source>
+        <translation>units rename 需要旧名称和新名称。</translation>
+    </message>
+    <message>
+        <source>units %1 needs the unit&apos;s name.</source>
+        <translation>units %1 需要门口机的名称。</translation>
+    </message>
+    <message>
+        <source>units add needs --port COM1 to COM9.</source>
+        <translation>units add 需要 --port COM1 至 COM9。</translation>
+    </message>
+    <message>
+        <source>Only units add and rename take --port.</source>
+        <translation>只有 units add 和 rename 接受 --port。</translation>
+    </message>
+    <message>
+        <source>There is no room file %1; create it with: quorvane-db init %2</source>
+        <translation>没有房间文件 %1；请用以下命令创建：quorvane-db init %2</translation>
+    </message>
+    <message>
+        <source>The change record of %1 holds no entry that fits.</source>
+        <translation>%1 的变更记录中没有符合条件的条目。</translation>
+    </message>
+    <message>
+        <source>The change record of %1 holds no entry.</source>
+        <translation>%1 的变更记录中没有条目。</translation>
+    </message>
+    <message>
+        <source>The operators on %1 are %2, the first just added.</source>
+        <extracomment>%2 is a count of operators, such as &quot;3 operators&quot;.</extracomment>
+        <translation>%1 上的操作员共 %2，第一个刚刚添加。</translation>
+    </message>
+    <message>
+        <source>The operators on %1 are %2.</source>
+        <translation>%1 上的操作员共 %2。</translation>
+    </message>
+</context>
+<context>
+    <name>doorsim</name>
+    <message>
+        <source>Usage: %1 [options]
+A door unit monitor: opens a pseudo-terminal, prints the device to map a COM entry to,
+and shows what arrives from the program as readable lines (settings, directory records
+with their batches and pauses, load default, framing errors). Ctrl+C ends it.
+It is for trying Quorvane without a door unit.
+
+Options:
+  -h, --help             Displays help on commandline options.
+  --help-all             Displays help including Qt specific options.
+  -v, --version          Displays version information.
+  --json &lt;file&gt;          Write the decoded session to &lt;file&gt; as JSON.
+  --link &lt;path&gt;          Also make &lt;path&gt; a symbolic link to the device, a name
+                         that stays the same between runs.
+  --exit-after-end       End after the first directory end.
+  --idle-exit &lt;seconds&gt;  End when nothing has arrived for &lt;seconds&gt;, counted
+                         from the start and from each byte.
+  --language &lt;code&gt;      Show the texts in this language (en, zh_CN) instead of
+                         the locale&apos;s (LANGUAGE, LC_ALL, LC_MESSAGES, LANG).
+</source>
+        <translation>用法：%1 [选项]
+门口机监视器：打开一个伪终端，显示可映射 COM 项的设备，
+并把程序发来的内容显示为易读的行（设置、目录记录及其批次和停顿、
+恢复默认设置、帧错误）。按 Ctrl+C 结束。
+用于在没有门口机时试用 Quorvane。
+
+选项：
+  -h, --help             显示命令行选项的帮助。
+  --help-all             显示包括 Qt 专用选项在内的帮助。
+  -v, --version          显示版本信息。
+  --json &lt;file&gt;          把解码后的会话以 JSON 写入 &lt;file&gt;。
+  --link &lt;path&gt;          另外把 &lt;path&gt; 做成指向设备的符号链接，
+                         其名称在多次运行之间保持不变。
+  --exit-after-end       在第一个目录结束后退出。
+  --idle-exit &lt;seconds&gt;  连续 &lt;seconds&gt; 秒没有收到数据时退出，
+                         从启动时和每个字节起计时。
+  --language &lt;code&gt;      以此语言（en、zh_CN）显示文字，而不按区域设置
+                         （LANGUAGE、LC_ALL、LC_MESSAGES、LANG）。
+</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>未知选项“%1”。</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>“%1”后面不应有值。</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s own option, -qmljsdebugger=port:&lt;port&gt;[,block], is passed to Qt.</source>
+        <translation>Qt 自己的选项 -qmljsdebugger=port:&lt;port&gt;[,block] 交给 Qt 处理。</translation>
+    </message>
+    <message>
+        <source>--idle-exit needs a number of seconds</source>
+        <translation>--idle-exit 需要秒数</translation>
+    </message>
+    <message>
+        <source>--idle-exit takes 0 to %1 seconds (0: never end for lack of data), not %2</source>
+        <translation>--idle-exit 接受 0 至 %1 秒（0：不因没有数据而结束），而不是 %2</translation>
+    </message>
+    <message>
+        <source>%1 exists and is not a symbolic link; it is left as it is. Give --link a name that is free or holds an earlier link.</source>
+        <translation>%1 已存在且不是符号链接；保持原样。请给 --link 一个未被占用或原来就是链接的名称。</translation>
+    </message>
+    <message>
+        <source>cannot open a pseudo-terminal: %1</source>
+        <translation>无法打开伪终端：%1</translation>
+    </message>
+    <message>
+        <source>cannot open the device side: %1</source>
+        <translation>无法打开设备端：%1</translation>
+    </message>
+    <message>
+        <source>cannot make the link %1: %2</source>
+        <translation>无法创建链接 %1：%2</translation>
+    </message>
+    <message>
+        <source>Door unit monitor listening on %1 — map a COM entry to it: [Ports] COM1=%1</source>
+        <translation>门口机监视器正在 %1 上监听 — 请把一个 COM 项映射到它：[Ports] COM1=%1</translation>
+    </message>
+    <message>
+        <source>(settings file: %1)</source>
+        <translation>（设置文件：%1）</translation>
+    </message>
+</context>
+<context>
     <name>engine</name>
     <message>
         <source>%1 is kept on a server, not in a file.</source>
@@ -820,6 +1578,257 @@ What was sent is not affected.</source>
 %1
 
 已发送的数据不受影响。</translation>
+    </message>
+</context>
+<context>
+    <name>linktool</name>
+    <message>
+        <source>SIGHUP (the terminal was closed)</source>
+        <translation>SIGHUP（终端已关闭）</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <extracomment>A duration in seconds.</extracomment>
+        <translation>%1 秒</translation>
+    </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <extracomment>A duration in minutes and seconds.</extracomment>
+        <translation>%1 分 %2 秒</translation>
+    </message>
+    <message>
+        <source>Sending %1 rooms, about %2.</source>
+        <translation>正在发送 %1 个房间，约需 %2。</translation>
+    </message>
+    <message>
+        <source>%1 of %2 rooms sent, about %3 left.</source>
+        <translation>已发送 %1/%2 个房间，约剩 %3。</translation>
+    </message>
+    <message>
+        <source>[%1%2] %3/%4 rooms, %5 left</source>
+        <extracomment>A progress bar: %1%2 are the bar&apos;s # and - marks, %3 of %4 rooms sent, %5 the time left.</extracomment>
+        <translation>[%1%2] %3/%4 个房间，剩余 %5</translation>
+    </message>
+    <message>
+        <source>%1 does not take the option %2.</source>
+        <translation>%1 不接受选项 %2。</translation>
+    </message>
+    <message>
+        <source>The port &quot;%1&quot; is not one of COM1 to COM9.</source>
+        <translation>串口“%1”不在 COM1 至 COM9 之中。</translation>
+    </message>
+    <message>
+        <source>Name at most one data folder.</source>
+        <translation>最多只能指定一个数据文件夹。</translation>
+    </message>
+    <message>
+        <source>download takes one of --port, --unit and --all.</source>
+        <translation>download 只接受 --port、--unit 和 --all 中的一个。</translation>
+    </message>
+    <message>
+        <source>download needs --port COM1 to COM9, --unit NAME or --all.</source>
+        <translation>download 需要 --port COM1 至 COM9、--unit NAME 或 --all。</translation>
+    </message>
+    <message>
+        <source>%1 needs --port COM1 to COM9.</source>
+        <translation>%1 需要 --port COM1 至 COM9。</translation>
+    </message>
+    <message>
+        <source>send-settings needs --open-time SECONDS.</source>
+        <translation>send-settings 需要 --open-time SECONDS。</translation>
+    </message>
+    <message>
+        <source>Try &apos;quorvane-link --help&apos; for more information.
+</source>
+        <translation>请运行“quorvane-link --help”了解更多信息。
+</translation>
+    </message>
+    <message>
+        <source>You may not open it; &apos;quorvane-link ports&apos; shows why.</source>
+        <translation>您无权打开它；“quorvane-link ports”会说明原因。</translation>
+    </message>
+    <message>
+        <source>The download was stopped by %1 after %2 of %3 rooms.</source>
+        <translation>下载在 %3 个房间中发送 %2 个后被 %1 停止。</translation>
+    </message>
+    <message>
+        <source>%1 is not ready, so nothing was sent. %2</source>
+        <translation>%1 未就绪，未发送任何数据。%2</translation>
+    </message>
+    <message>
+        <source>
+%1.
+See the serial devices of this computer and how to map one with: quorvane-link ports</source>
+        <translation>
+%1。
+查看本机的串口设备及映射方法：quorvane-link ports</translation>
+    </message>
+    <message>
+        <source>
+%1 (error %2).
+%3</source>
+        <extracomment>Follows the port error: %1 the device, %2 the system&apos;s error number, %3 what to do.</extracomment>
+        <translation>
+%1（错误 %2）。
+%3</translation>
+    </message>
+    <message>
+        <source>Another program holds it; &apos;quorvane-link ports&apos; shows which.</source>
+        <translation>另一个程序占用着它；“quorvane-link ports”会显示是哪个程序。</translation>
+    </message>
+    <message>
+        <source>&apos;quorvane-link ports&apos; shows what it is.</source>
+        <translation>“quorvane-link ports”会显示它是什么。</translation>
+    </message>
+    <message>
+        <source>The transfer was not recorded: %1</source>
+        <translation>本次传输未被记录：%1</translation>
+    </message>
+    <message>
+        <source>Nothing was sent: %1</source>
+        <translation>未发送任何数据：%1</translation>
+    </message>
+    <message>
+        <source>Stopped by %1 before anything was sent.</source>
+        <extracomment>%1 is what stopped it: a signal, such as &quot;Ctrl+C (SIGINT)&quot; or &quot;SIGTERM&quot;.</extracomment>
+        <translation>在发送任何数据之前被 %1 停止。</translation>
+    </message>
+    <message>
+        <source>Stopped by %1 before anything was sent; %2 is released.</source>
+        <translation>在发送任何数据之前被 %1 停止；%2 已释放。</translation>
+    </message>
+    <message>
+        <source>Stopped by %1 after %2 of %3 rooms were sent; %4 is released. The door unit holds only part of the directory: download again to send it whole.</source>
+        <translation>在 %3 个房间中发送 %2 个后被 %1 停止；%4 已释放。门口机中只有部分房间目录：请重新下载以发送完整目录。</translation>
+    </message>
+    <message>
+        <source>%1: %2 rooms sent to %3.</source>
+        <extracomment>%1 is the result in the program&apos;s words, %3 the port and its device, such as &quot;COM1 (/dev/ttyS0)&quot;.</extracomment>
+        <translation>%1：已向 %3 发送 %2 个房间。</translation>
+    </message>
+    <message>
+        <source>Settings sent to %1: open time %2 s, auto mode %3.</source>
+        <translation>设置已发送到 %1：开门时间 %2 秒，自动模式 %3。</translation>
+    </message>
+    <message>
+        <source>Load Default sent to %1.</source>
+        <translation>恢复默认设置的命令已发送到 %1。</translation>
+    </message>
+    <message>
+        <source>%1: sending %2 rooms, about %3.</source>
+        <translation>%1：正在发送 %2 个房间，约需 %3。</translation>
+    </message>
+    <message>
+        <source>%1: %2 of %3 rooms sent, about %4 left.</source>
+        <translation>%1：已发送 %2/%3 个房间，约剩 %4。</translation>
+    </message>
+    <message>
+        <source>%1: %2: %3 rooms sent to %4.</source>
+        <extracomment>%1 is the door unit, %2 the result in the program&apos;s words, %4 the port and its device.</extracomment>
+        <translation>%1：%2：已向 %4 发送 %3 个房间。</translation>
+    </message>
+    <message>
+        <source>Stopped by %1 after %2 of %3 rooms were sent; %4 is released.</source>
+        <translation>在 %3 个房间中发送 %2 个后被 %1 停止；%4 已释放。</translation>
+    </message>
+    <message>
+        <source>Usage: quorvane-link COMMAND [DIR] [OPTION]...
+Sends to the door unit what Quorvane sends, and examines the serial ports.
+
+  send-settings [DIR] --port COMn --open-time SECONDS [--auto-answer] [--auto-open]
+      Sends the door-open time (0 to 255 seconds) and the automatic modes.
+  download [DIR] --port COMn | --unit NAME | --all
+      Sends the whole room directory of DIR. Every room is checked first;
+      when one cannot be sent, nothing is. --unit sends to the door unit of
+      that name on its port (quorvane-db units lists them); --all to every
+      door unit at once, a line of progress for each, and the status is 0
+      only when every unit got the whole directory.
+  load-default [DIR] --port COMn
+      Tells the door unit to load its default settings.
+  ports
+      Shows COM1 to COM9 with the device each maps to, whether it exists,
+      what it is, whether you may open it and who holds it; and the serial
+      devices not mapped yet, with the line to add to the settings file.
+  --help     display this help and exit
+  --version  output version information and exit
+  --language CODE
+      Shows the texts in this language (en, zh_CN) instead of the locale&apos;s
+      (LANGUAGE, LC_ALL, LC_MESSAGES, LANG); with any command.
+
+COMn is mapped to a device as in Quorvane: [Ports] COMn in the settings file
+(~/.config/Quorvane/Quorvane.conf), else /dev/ttyS(n-1). The port is held
+exclusively while the command runs and given back as it was.
+Without DIR the data folder is the one Quorvane uses, the first of: the
+folder named by QUORVANE_DATA; the folder of this program when it holds
+either database file; $XDG_DATA_HOME/Quorvane (~/.local/share/Quorvane).
+
+Ctrl+C, SIGTERM or a closed terminal (SIGHUP) stops a download before its
+next room and releases the port; the settings and Load Default take under
+a second and go out whole.
+
+With --database URI and --building NAME (or QUORVANE_DATABASE and
+QUORVANE_BUILDING) the rooms are read from, and the transfer recorded in,
+that building on a PostgreSQL server.
+
+Exit status:
+ 0  complete
+ 1  refused: nothing was sent (no such port, a room that cannot be sent, ...)
+ 2  stopped part-way, by a failure of the link or by a signal
+ 64 the command line is not understood
+</source>
+        <translation>用法：quorvane-link 命令 [DIR] [选项]...
+像 Quorvane 一样向门口机发送数据，并检查串口。
+
+  send-settings [DIR] --port COMn --open-time SECONDS [--auto-answer] [--auto-open]
+      发送开门时间（0 至 255 秒）和自动模式。
+  download [DIR] --port COMn | --unit NAME | --all
+      发送 DIR 的整个房间目录。先检查每个房间；只要有一个无法发送，
+      就什么都不发送。--unit 发送到该名称的门口机所用的串口
+      （quorvane-db units 会列出它们）；--all 同时发送到每台门口机，
+      每台一行进度，只有每台都收到完整目录时退出状态才为 0。
+  load-default [DIR] --port COMn
+      让门口机恢复默认设置。
+  ports
+      显示 COM1 至 COM9 各自映射的设备、是否存在、是什么、您能否打开
+      以及被谁占用；还有尚未映射的串口设备，以及要加入设置文件的那一行。
+  --help     显示此帮助并退出
+  --version  显示版本信息并退出
+  --language CODE
+      以此语言（en、zh_CN）显示文字，而不按区域设置
+      （LANGUAGE、LC_ALL、LC_MESSAGES、LANG）；可与任何命令同用。
+
+COMn 映射到设备的方式与 Quorvane 相同：设置文件
+（~/.config/Quorvane/Quorvane.conf）中的 [Ports] COMn，否则为 /dev/ttyS(n-1)。
+命令运行期间独占该串口，结束后按原样交还。
+没有 DIR 时，数据文件夹与 Quorvane 所用的相同，按以下顺序取第一个：
+QUORVANE_DATA 指定的文件夹；本程序所在的文件夹（当其中有任一数据库文件时）；
+$XDG_DATA_HOME/Quorvane（~/.local/share/Quorvane）。
+
+Ctrl+C、SIGTERM 或关闭终端（SIGHUP）会在下一个房间之前停止下载并释放串口；
+设置和恢复默认设置不到一秒即可完整发出。
+
+给出 --database URI 和 --building NAME（或 QUORVANE_DATABASE 和
+QUORVANE_BUILDING）时，从 PostgreSQL 服务器上的那栋楼读取房间，
+传输也记录在那里。
+
+退出状态：
+ 0  完成
+ 1  拒绝：未发送任何数据（没有该串口、有无法发送的房间……）
+ 2  中途停止，因连接故障或信号
+ 64 命令行无法理解
+</translation>
+    </message>
+    <message>
+        <source>Name a command.</source>
+        <translation>请指定一个命令。</translation>
+    </message>
+    <message>
+        <source>ports takes no arguments.</source>
+        <translation>ports 不接受参数。</translation>
+    </message>
+    <message>
+        <source>Unknown command %1.</source>
+        <translation>未知命令 %1。</translation>
     </message>
 </context>
 <context>

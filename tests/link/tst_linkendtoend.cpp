@@ -1,3 +1,4 @@
+#include "companionenvironment.h"
 #include "doorunitdecoder.h"
 #include "frames.h"
 #include "posixserialport.h"
@@ -151,6 +152,7 @@ void TestLinkEndToEnd::throughTheMonitorProgram()
 {
     const QString json = m_config.filePath("session.json");
     QProcess monitor;
+    monitor.setProcessEnvironment(companionEnvironment());
     monitor.start(QStringLiteral(DOORSIM_PATH), {"--json", json, "--exit-after-end"});
     QVERIFY(monitor.waitForStarted() && monitor.waitForReadyRead(5000));
     const QString banner = QString::fromUtf8(monitor.readLine()).trimmed();
@@ -278,6 +280,7 @@ void TestLinkEndToEnd::monitorLink()
     QVERIFY(existing != "directory" || QDir(dir.path()).mkdir("user_password.mdb"));
     const bool refused = existing == "file" || existing == "directory";
     QProcess monitor;
+    monitor.setProcessEnvironment(companionEnvironment());
     monitor.start(QStringLiteral(DOORSIM_PATH),
                   {"--link", path, "--idle-exit", existing == "replaced" ? "600" : "0.2"});
     if (existing == "replaced") {
@@ -336,6 +339,7 @@ void TestLinkEndToEnd::monitorOptions()
         QVERIFY(reader >= 0 && keep >= 0);
     }
     QProcess monitor;
+    monitor.setProcessEnvironment(companionEnvironment());
     monitor.start(QStringLiteral(DOORSIM_PATH), arguments.replaceInStrings("%1", dir.path()));
     QVERIFY(monitor.waitForFinished(10000));
     if (!refusal.isEmpty()) {

@@ -1,3 +1,4 @@
+#include "companionenvironment.h"
 #include "doorunitdecoder.h"
 #include "doorunits.h"
 #include "linktool.h"
@@ -36,6 +37,8 @@ private slots:
     void signalsStopADownload();
     void doctor();
     void doctorBehindAClosedFolder();
+    void speaksTheChosenLanguage_data();
+    void speaksTheChosenLanguage();
 };
 
 void TestQuorvaneLink::commands_data()
@@ -253,8 +256,21 @@ void TestQuorvaneLink::signalsStopADownload_data()
 {
     QTest::addColumn<int>("signalNumber");
     QTest::addColumn<QString>("how");
-    QTest::newRow("terminal closed") << int(SIGHUP) << "SIGHUP (the terminal was closed)";
-    QTest::newRow("SIGTERM") << int(SIGTERM) << "SIGTERM";
+    // The locale, the progress line waited for and what the operator is told.
+    QTest::addColumn<QString>("lang");
+    QTest::addColumn<QString>("progress");
+    QTest::addColumn<QString>("told");
+    const QString sent = " rooms sent, about ";
+    QTest::newRow("terminal closed")
+        << int(SIGHUP) << "SIGHUP (the terminal was closed)"
+        << "C.UTF-8" << sent << "Stopped by SIGHUP (the terminal was closed) after ";
+    QTest::newRow("SIGTERM") << int(SIGTERM) << "SIGTERM"
+                             << "C.UTF-8" << sent << "Stopped by SIGTERM after ";
+    // Told in Chinese; the record keeps the words every language reads it in.
+    QTest::newRow("terminal closed, Chinese") << int(SIGHUP) << "SIGHUP (the terminal was closed)"
+                                              << "zh_CN.UTF-8"
+                                              << " 个房间，约剩 "
+                                              << "后被 SIGHUP（终端已关闭） 停止；";
 }
 
 // The program itself, stopped by a signal in the pause after its first
@@ -263,6 +279,9 @@ void TestQuorvaneLink::signalsStopADownload()
 {
     QFETCH(int, signalNumber);
     QFETCH(QString, how);
+    QFETCH(QString, lang);
+    QFETCH(QString, progress);
+    QFETCH(QString, told);
     QTemporaryDir dir;
     PseudoTerminal pty;
     QVERIFY(pty.isValid());
@@ -276,21 +295,21 @@ void TestQuorvaneLink::signalsStopADownload()
     testdb::create(roomFile, schema::directoryTable(), rooms);
 
     QProcess link;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    QProcessEnvironment env = companionEnvironment(lang);
     env.insert("XDG_CONFIG_HOME", dir.path());
     link.setProcessEnvironment(env);
     link.setReadChannel(QProcess::StandardError);
     link.start(LINK_PATH, {"download", dir.path(), "--port", "COM1"});
     QString err;
-    while (!err.contains(" rooms sent, about ") && link.waitForReadyRead(10000))
+    while (!err.contains(progress) && link.waitForReadyRead(10000))
         err += QString::fromUtf8(link.readAllStandardError());
-    QVERIFY2(err.contains(" rooms sent, about "), qPrintable(err));
+    QVERIFY2(err.contains(progress), qPrintable(err));
     QCOMPARE(::kill(pid_t(link.processId()), signalNumber), 0);
     QVERIFY(link.waitForFinished(10000));
     err += QString::fromUtf8(link.readAllStandardError());
     QCOMPARE(link.exitStatus(), QProcess::NormalExit);
     QCOMPARE(link.exitCode(), 2);
-    QVERIFY2(err.contains("Stopped by " + how + " after "), qPrintable(err));
+    QVERIFY2(err.contains(told), qPrintable(err));
     const QString outcome = TransferLog(roomFile).history(1).value().value(0).outcomeText();
     QVERIFY2(QRegularExpression("^stopped after \\d+ of 20 rooms: stopped by the operator with " +
                                 QRegularExpression::escape(how) + "$")
@@ -392,6 +411,37 @@ void TestQuorvaneLink::doctorBehindAClosedFolder()
     ::chmod(QFile::encodeName(dir.filePath("closed")).constData(), 0700);
     QCOMPARE(d.what, "cannot be examined: you may not enter the folder " + dir.filePath("closed") +
                          " that leads to it");
+}
+
+// The built companion refuses in the locale's language, or the one
+// --language names; the C locale keeps the source text.
+void TestQuorvaneLink::speaksTheChosenLanguage_data()
+{
+    QTest::addColumn<QString>("lang");
+    QTest::addColumn<QStringList>("language");
+    QTest::addColumn<QString>("says");
+    const QString english = "quorvane-link: The port \"COM12\" is not one of COM1 to COM9.\n"
+                            "Try 'quorvane-link --help' for more information.\n";
+    QTest::newRow("C") << "C.UTF-8" << QStringList{} << english;
+    QTest::newRow("English") << "en_US.UTF-8" << QStringList{} << english;
+    QTest::newRow("Chinese") << "zh_CN.UTF-8" << QStringList{}
+                             << "quorvane-link: 串口“COM12”不在 COM1 至 COM9 之中。\n"
+                                "请运行“quorvane-link --help”了解更多信息。\n";
+    QTest::newRow("--language en under Chinese")
+        << "zh_CN.UTF-8" << QStringList{"--language", "en"} << english;
+}
+
+void TestQuorvaneLink::speaksTheChosenLanguage()
+{
+    QFETCH(QString, lang);
+    QFETCH(QStringList, language);
+    QFETCH(QString, says);
+    QProcess link;
+    link.setProcessEnvironment(companionEnvironment(lang));
+    link.start(LINK_PATH, language + QStringList{"download", "--port", "COM12"});
+    QVERIFY(link.waitForFinished());
+    QCOMPARE(link.exitCode(), int(linktool::kUsage));
+    QCOMPARE(QString::fromUtf8(link.readAllStandardError()), says);
 }
 
 QTEST_GUILESS_MAIN(TestQuorvaneLink)

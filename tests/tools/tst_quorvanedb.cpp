@@ -1,3 +1,4 @@
+#include "companionenvironment.h"
 #include "dbtool.h"
 #include "directorybackup.h"
 #include "testdatabase.h"
@@ -146,6 +147,7 @@ private slots:
         writeBytes(m_dir->filePath(".user_password.mdb.Ab12Cd"), "SQLite format 3");
         writeBytes(m_dir->filePath(".user_password.mdb.Ab12Cd-journal"), "x");
         QProcess init;
+        init.setProcessEnvironment(companionEnvironment());
         init.start(QStringLiteral(QUORVANE_DB_EXECUTABLE), {"init", dir()});
         init.write("zoe\n2468\n");
         init.closeWriteChannel();
@@ -445,6 +447,7 @@ private slots:
         // The built companion: the PDF needs its fonts, /dev/stdout its pipe.
         QProcess companion;
         companion.setProcessChannelMode(QProcess::MergedChannels);
+        companion.setProcessEnvironment(companionEnvironment());
         companion.start(QStringLiteral(QUORVANE_DB_EXECUTABLE),
                         arguments.replaceInStrings("%1", dir()));
         QVERIFY(companion.waitForFinished());
@@ -460,6 +463,46 @@ private slots:
             struct stat st;
             QVERIFY(::stat(qPrintable(m_dir->filePath(name)), &st) == 0 && S_ISFIFO(st.st_mode));
         }
+    }
+
+    // The built companion speaks the locale's language, or the one --language
+    // names: the C locale keeps the source texts, English gives them in
+    // English, Chinese in Chinese, placeholders filled in either.
+    void speaksTheChosenLanguage_data()
+    {
+        QTest::addColumn<QString>("lang");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("says");
+        const QString nothing = "Nothing has been sent to the door unit from %1.";
+        QTest::newRow("C") << "C.UTF-8" << QStringList{"history", "%1"} << 0 << nothing;
+        QTest::newRow("English") << "en_US.UTF-8" << QStringList{"history", "%1"} << 0 << nothing;
+        QTest::newRow("Chinese") << "zh_CN.UTF-8" << QStringList{"history", "%1"} << 0
+                                 << "尚未从 %1 向门口机发送任何数据。";
+        QTest::newRow("--language en under Chinese")
+            << "zh_CN.UTF-8" << QStringList{"history", "%1", "--language", "en"} << 0 << nothing;
+        QTest::newRow("refusal, C") << "C.UTF-8" << QStringList{"history", "%1", "--recent"} << 2
+                                    << "Unknown option --recent.";
+        QTest::newRow("refusal, --language=zh_CN")
+            << "C.UTF-8" << QStringList{"history", "--language=zh_CN", "%1", "--recent"} << 2
+            << "未知选项 --recent。";
+    }
+    void speaksTheChosenLanguage()
+    {
+        QFETCH(QString, lang);
+        QFETCH(QStringList, arguments);
+        QFETCH(int, status);
+        QFETCH(QString, says);
+        initWith("ana", "1234");
+        QProcess companion;
+        companion.setProcessEnvironment(companionEnvironment(lang));
+        companion.start(QStringLiteral(QUORVANE_DB_EXECUTABLE),
+                        arguments.replaceInStrings("%1", dir()));
+        QVERIFY(companion.waitForFinished());
+        QCOMPARE(companion.exitCode(), status);
+        const QString said = QString::fromUtf8(status == 0 ? companion.readAllStandardOutput()
+                                                           : companion.readAllStandardError());
+        QCOMPARE(said.section('\n', 0, 0), QString(says).replace("%1", m_rooms));
     }
 
     // A room file that never recorded a transfer, as an older program left

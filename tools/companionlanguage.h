@@ -1,0 +1,51 @@
+#pragma once
+
+#include "language.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+
+#include <cstdio>
+
+// The companions speak the operator's language as the program does: the
+// locale's (LANGUAGE, LC_ALL, LC_MESSAGES, LANG), or the one that
+// "--language CODE" names anywhere before "--".
+namespace companion {
+
+// Takes --language out of the arguments and installs its catalogue, or the
+// locale's. Returns a refusal when the option has no code; a code without a
+// catalogue is told on stderr and the texts stay the program's own.
+inline QString chooseLanguage(const char* program, QStringList& arguments)
+{
+    QString code;
+    bool named = false;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (argument == QLatin1String("--"))
+            break;
+        if (argument == QLatin1String("--language")) {
+            code = arguments.value(i + 1);
+            arguments.remove(i, qMin<qsizetype>(2, arguments.size() - i));
+        } else if (argument.startsWith(QLatin1String("--language="))) {
+            code = argument.section(QLatin1Char('='), 1);
+            arguments.remove(i);
+        } else {
+            continue;
+        }
+        named = true;
+        --i;
+    }
+    const QString loaded = language::install(code);
+    if (named && code.isEmpty())
+        return QCoreApplication::translate("companion",
+                                           "--language needs a code, such as en or zh_CN.");
+    if (named && loaded.isEmpty())
+        std::fprintf(stderr, "%s: %s\n", program,
+                     qPrintable(QCoreApplication::translate(
+                                    "companion", "no catalogue for the language '%1' in %2; the "
+                                                 "texts stay as they are.")
+                                    .arg(code, language::folders().join(QStringLiteral(" or ")))));
+    return {};
+}
+
+} // namespace companion
