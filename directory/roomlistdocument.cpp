@@ -1,7 +1,6 @@
 #include "roomlistdocument.h"
 
 #include "database.h"
-#include "plural.h"
 #include "roomimport.h"
 
 #include <QBuffer>
@@ -101,13 +100,16 @@ bool RoomListDocument::render(QPagedPaintDevice& device) const
     const Metrics m = metrics(device);
     const int pages = pageCount(device);
     const QLocale locale;
-    const QString printed = QStringLiteral("Printed %1 · %2")
-                                .arg(locale.toString(m_printed.date(), QLocale::LongFormat),
-                                     plural(m_rooms.size(), "1 room", "%1 rooms"));
+    const QString day = locale.toString(m_printed.date(), QLocale::LongFormat);
+    //: %1 is the day the list was printed
+    const QString printed =
+        m_rooms.size() == 1 ? tr("Printed %1 · 1 room").arg(day)
+                            : tr("Printed %1 · %2 rooms").arg(day, QString::number(m_rooms.size()));
     const QString download = m_lastDownload.isValid()
-                                 ? QStringLiteral("Last complete download to the door unit: %1")
+                                 ? tr("Last complete download to the door unit: %1")
                                        .arg(locale.toString(m_lastDownload, QLocale::ShortFormat))
                                  : QString();
+    // The directory's field names, in every language.
     const QStringList heads{QStringLiteral("Room"), QStringLiteral("TEL1"), QStringLiteral("TEL2"),
                             QStringLiteral("TEL3")};
     const QRect& page = m.page;
@@ -130,7 +132,8 @@ bool RoomListDocument::render(QPagedPaintDevice& device) const
         int y = 0;
         p.setFont(font(kTitlePoints, true));
         p.drawText(QRect(left, y, width, m.line * 3 / 2), Qt::AlignLeft | Qt::AlignVCenter,
-                   QStringLiteral("Room list of %1").arg(QFileInfo(m_path).fileName()));
+                   //: %1 is the name of the room database file
+                   tr("Room list of %1").arg(QFileInfo(m_path).fileName()));
         y += m.line * 3 / 2;
         p.setFont(font(kTextPoints));
         p.drawText(QRect(left, y, width, m.line), Qt::AlignLeft | Qt::AlignVCenter,
@@ -157,7 +160,7 @@ bool RoomListDocument::render(QPagedPaintDevice& device) const
             y += m.line;
         }
         p.drawText(QRect(left, page.height() - m.line, width, m.line), Qt::AlignCenter,
-                   QStringLiteral("Page %1 of %2").arg(number + 1).arg(pages));
+                   tr("Page %1 of %2").arg(number + 1).arg(pages));
     }
     return p.end();
 }
@@ -179,11 +182,11 @@ Expected<int> RoomListDocument::writePdf(const QString& file, outputfile::Reader
     out.open(QIODevice::WriteOnly);
     {
         QPdfWriter writer(&out);
-        writer.setTitle(QStringLiteral("Room list of %1").arg(m_path));
+        writer.setTitle(tr("Room list of %1").arg(m_path));
         writer.setCreator(QStringLiteral("Quorvane"));
         writer.setPageLayout(pdfLayout());
         if (!render(writer))
-            return Outcome::failure(QStringLiteral("%1 cannot be written.").arg(file));
+            return Outcome::failure(tr("%1 cannot be written.").arg(file));
         pages = pageCount(writer);
     }
     if (Outcome written = outputfile::write(file, out.data(), reader); !written)

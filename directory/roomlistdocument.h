@@ -4,6 +4,7 @@
 #include "outputfile.h"
 #include "roomrecord.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QList>
 #include <QPageLayout>
@@ -17,6 +18,8 @@ class QPagedPaintDevice;
 // any paged device, a printer or a PDF file alike.
 class RoomListDocument
 {
+    Q_DECLARE_TR_FUNCTIONS(RoomListDocument)
+
 public:
     // Reads the rooms in table order and, when the file keeps a transfer
     // history, the end of the last complete download. Nothing is written.
