@@ -352,19 +352,30 @@ Outcome exportTo(const QString& path, const QString& target, outputfile::Reader 
 
 QString summary(const QString& what, const Written& written, bool replaced)
 {
-    //: %1 is the name of the file imported; the numbers count rooms
-    QString text =
-        written.added == 1
-            ? QCoreApplication::translate("roomimport",
-                                          "Imported %1: 1 room added, %2 changed, %3 unchanged")
-                  .arg(what, QString::number(written.changed), QString::number(written.unchanged))
-            : QCoreApplication::translate("roomimport",
-                                          "Imported %1: %2 rooms added, %3 changed, %4 unchanged")
-                  .arg(what, QString::number(written.added), QString::number(written.changed),
-                       QString::number(written.unchanged));
-    if (replaced)
-        text += QCoreApplication::translate("roomimport", ", %1 removed").arg(written.removed);
-    return text + QLatin1Char('.');
+    const auto text = [](const char* words) {
+        return QCoreApplication::translate("roomimport", words);
+    };
+    const QString changed = QString::number(written.changed);
+    const QString unchanged = QString::number(written.unchanged);
+    const QString removed = QString::number(written.removed);
+    if (written.added == 1) {
+        return replaced
+                   //: %1 is the name of the file imported; the numbers count rooms
+                   ? text(QT_TRANSLATE_NOOP("roomimport", "Imported %1: 1 room added, %2 changed, "
+                                                          "%3 unchanged, %4 removed."))
+                         .arg(what, changed, unchanged, removed)
+                   : text(QT_TRANSLATE_NOOP("roomimport",
+                                            "Imported %1: 1 room added, %2 changed, %3 unchanged."))
+                         .arg(what, changed, unchanged);
+    }
+    const QString added = QString::number(written.added);
+    return replaced
+               ? text(QT_TRANSLATE_NOOP("roomimport", "Imported %1: %2 rooms added, %3 "
+                                                      "changed, %4 unchanged, %5 removed."))
+                     .arg(what, added, changed, unchanged, removed)
+               : text(QT_TRANSLATE_NOOP("roomimport",
+                                        "Imported %1: %2 rooms added, %3 changed, %4 unchanged."))
+                     .arg(what, added, changed, unchanged);
 }
 
 } // namespace roomimport

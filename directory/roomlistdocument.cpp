@@ -92,13 +92,8 @@ int RoomListDocument::pageCount(const QPagedPaintDevice& device) const
     return std::max(1, int((m_rooms.size() + rows - 1) / rows));
 }
 
-bool RoomListDocument::render(QPagedPaintDevice& device) const
+QStringList RoomListDocument::pageTexts(int number, int pages) const
 {
-    QPainter p;
-    if (!p.begin(&device))
-        return false;
-    const Metrics m = metrics(device);
-    const int pages = pageCount(device);
     const QLocale locale;
     const QString day = locale.toString(m_printed.date(), QLocale::LongFormat);
     //: %1 is the day the list was printed
@@ -109,6 +104,19 @@ bool RoomListDocument::render(QPagedPaintDevice& device) const
                                  ? tr("Last complete download to the door unit: %1")
                                        .arg(locale.toString(m_lastDownload, QLocale::ShortFormat))
                                  : QString();
+    //: %1 is the name of the room database file
+    return {tr("Room list of %1").arg(QFileInfo(m_path).fileName()),
+            QFileInfo(m_path).absolutePath(), printed, download,
+            tr("Page %1 of %2").arg(number + 1).arg(pages)};
+}
+
+bool RoomListDocument::render(QPagedPaintDevice& device) const
+{
+    QPainter p;
+    if (!p.begin(&device))
+        return false;
+    const Metrics m = metrics(device);
+    const int pages = pageCount(device);
     // The directory's field names, in every language.
     const QStringList heads{QStringLiteral("Room"), QStringLiteral("TEL1"), QStringLiteral("TEL2"),
                             QStringLiteral("TEL3")};
@@ -129,20 +137,18 @@ bool RoomListDocument::render(QPagedPaintDevice& device) const
     for (int number = 0; number < pages; ++number) {
         if (number > 0)
             device.newPage();
+        const QStringList texts = pageTexts(number, pages);
         int y = 0;
         p.setFont(font(kTitlePoints, true));
         p.drawText(QRect(left, y, width, m.line * 3 / 2), Qt::AlignLeft | Qt::AlignVCenter,
-                   //: %1 is the name of the room database file
-                   tr("Room list of %1").arg(QFileInfo(m_path).fileName()));
+                   texts[0]);
         y += m.line * 3 / 2;
         p.setFont(font(kTextPoints));
-        p.drawText(QRect(left, y, width, m.line), Qt::AlignLeft | Qt::AlignVCenter,
-                   QFileInfo(m_path).absolutePath());
-        y += m.line;
-        p.drawText(QRect(left, y, width, m.line), Qt::AlignLeft | Qt::AlignVCenter, printed);
-        y += m.line;
-        p.drawText(QRect(left, y, width, m.line), Qt::AlignLeft | Qt::AlignVCenter, download);
-        y += int((kHeaderLines - 3.5) * m.line);
+        for (int i = 1; i <= 3; ++i) {
+            p.drawText(QRect(left, y, width, m.line), Qt::AlignLeft | Qt::AlignVCenter, texts[i]);
+            y += m.line;
+        }
+        y += int((kHeaderLines - 4.5) * m.line);
 
         p.setFont(font(kTextPoints, true));
         p.fillRect(QRect(left, y, width, m.line), QColor(0xe6, 0xe6, 0xe6));
@@ -159,8 +165,7 @@ bool RoomListDocument::render(QPagedPaintDevice& device) const
             drawRow(y, {r.Room, r.TEL1, r.TEL2, r.TEL3});
             y += m.line;
         }
-        p.drawText(QRect(left, page.height() - m.line, width, m.line), Qt::AlignCenter,
-                   tr("Page %1 of %2").arg(number + 1).arg(pages));
+        p.drawText(QRect(left, page.height() - m.line, width, m.line), Qt::AlignCenter, texts[4]);
     }
     return p.end();
 }

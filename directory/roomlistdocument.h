@@ -34,6 +34,10 @@ public:
     int rowsPerPage(const QPagedPaintDevice& device) const;
     int pageCount(const QPagedPaintDevice& device) const;
 
+    // The texts of page number (from 0) of pages, in the operator's language:
+    // the title, the folder, the printing date with the count of rooms, the
+    // last complete download (empty when none is known) and the page number.
+    QStringList pageTexts(int number, int pages) const;
     // Draws every page; false when the device could not be painted on.
     bool render(QPagedPaintDevice& device) const;
     // A4 with margins for a binder's holes.

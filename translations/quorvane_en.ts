@@ -1156,17 +1156,21 @@ What was sent is not affected.</translation>
         <translation>the database driver cannot add them together</translation>
     </message>
     <message>
-        <source>Imported %1: 1 room added, %2 changed, %3 unchanged</source>
+        <source>Imported %1: 1 room added, %2 changed, %3 unchanged, %4 removed.</source>
         <extracomment>%1 is the name of the file imported; the numbers count rooms</extracomment>
-        <translation>Imported %1: 1 room added, %2 changed, %3 unchanged</translation>
+        <translation>Imported %1: 1 room added, %2 changed, %3 unchanged, %4 removed.</translation>
     </message>
     <message>
-        <source>Imported %1: %2 rooms added, %3 changed, %4 unchanged</source>
-        <translation>Imported %1: %2 rooms added, %3 changed, %4 unchanged</translation>
+        <source>Imported %1: 1 room added, %2 changed, %3 unchanged.</source>
+        <translation>Imported %1: 1 room added, %2 changed, %3 unchanged.</translation>
     </message>
     <message>
-        <source>, %1 removed</source>
-        <translation>, %1 removed</translation>
+        <source>Imported %1: %2 rooms added, %3 changed, %4 unchanged, %5 removed.</source>
+        <translation>Imported %1: %2 rooms added, %3 changed, %4 unchanged, %5 removed.</translation>
+    </message>
+    <message>
+        <source>Imported %1: %2 rooms added, %3 changed, %4 unchanged.</source>
+        <translation>Imported %1: %2 rooms added, %3 changed, %4 unchanged.</translation>
     </message>
 </context>
 <context>

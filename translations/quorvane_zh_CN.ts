@@ -1156,17 +1156,21 @@ What was sent is not affected.</source>
         <translation>数据库驱动无法一次添加它们</translation>
     </message>
     <message>
-        <source>Imported %1: 1 room added, %2 changed, %3 unchanged</source>
+        <source>Imported %1: 1 room added, %2 changed, %3 unchanged, %4 removed.</source>
         <extracomment>%1 is the name of the file imported; the numbers count rooms</extracomment>
-        <translation>已导入 %1：添加 1 个房间，修改 %2 个，%3 个不变</translation>
+        <translation>已导入 %1：添加 1 个房间，修改 %2 个，%3 个不变，删除 %4 个。</translation>
     </message>
     <message>
-        <source>Imported %1: %2 rooms added, %3 changed, %4 unchanged</source>
-        <translation>已导入 %1：添加 %2 个房间，修改 %3 个，%4 个不变</translation>
+        <source>Imported %1: 1 room added, %2 changed, %3 unchanged.</source>
+        <translation>已导入 %1：添加 1 个房间，修改 %2 个，%3 个不变。</translation>
     </message>
     <message>
-        <source>, %1 removed</source>
-        <translation>，删除 %1 个</translation>
+        <source>Imported %1: %2 rooms added, %3 changed, %4 unchanged, %5 removed.</source>
+        <translation>已导入 %1：添加 %2 个房间，修改 %3 个，%4 个不变，删除 %5 个。</translation>
+    </message>
+    <message>
+        <source>Imported %1: %2 rooms added, %3 changed, %4 unchanged.</source>
+        <translation>已导入 %1：添加 %2 个房间，修改 %3 个，%4 个不变。</translation>
     </message>
 </context>
 <context>
