@@ -13,6 +13,7 @@
 #include "recordingserialport.h"
 #include "roomdirectoryview.h"
 #include "roomgrid.h"
+#include "roomimport.h"
 #include "shell.h"
 #include "telnumwindow.h"
 #include "testdatabase.h"
@@ -33,6 +34,7 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTableView>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextStream>
@@ -596,7 +598,8 @@ private slots:
             "Record: 1",
             "Change record",
             "&Show",
-            "0 entries",
+            "2 entries",
+            "import",
             "\"May 1\" is not a date: type it as YYYY-MM-DD, for example 2026-12-07.",
             "Import rooms from 2026.csv",
             "Replace the whole directory with this file",
@@ -609,7 +612,8 @@ private slots:
                                       "Record: 1",
                                       "修改记录",
                                       "显示(&S)",
-                                      "0 条记录",
+                                      "2 条记录",
+                                      "导入",
                                       "“May 1”不是日期：请按“年-月-日”输入，例如 2026-12-07。",
                                       "从 2026.csv 导入房间",
                                       "用此文件替换整个房间目录",
@@ -619,6 +623,9 @@ private slots:
     {
         QFETCH(QString, code);
         QVERIFY(code.isEmpty() || !language::install(code).isEmpty());
+        const changerecord::Actor who{QStringLiteral("admin"), QStringLiteral("pc"), {}};
+        QVERIFY(roomimport::write(m_path, QList<RoomRecord>{{"104", "444", "", ""}}, false, nullptr,
+                                  &who));
         openWindow();
         ChangeRecordWindow record(m_dir.path(), m_sink);
         auto* show = record.findChild<QPushButton*>(QStringLiteral("cmdShow"));
@@ -644,6 +651,7 @@ private slots:
             record.windowTitle(),
             show->text(),
             record.findChild<QLabel*>(QStringLiteral("lblNote"))->text(),
+            record.findChild<QTableWidget*>(QStringLiteral("grdChanges"))->item(0, 4)->text(),
             said(),
             dialog.windowTitle(),
             dialog.findChild<QCheckBox*>(QStringLiteral("chkReplace"))->text(),
