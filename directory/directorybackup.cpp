@@ -152,9 +152,11 @@ QString copyRows(File& db, const QString& into, const QString& from, const QStri
             shared << *found;
     }
     if (!lost.isEmpty())
-        return QStringLiteral("The backup's table %1 has the column(s) %2, which the table in %3 "
-                              "lacks: their values would be lost. Move %3 aside and restore "
-                              "again to get the backup's file whole.")
+        return QCoreApplication::translate(
+                   "directorybackup",
+                   "The backup's table %1 has the column(s) %2, which the table in %3 "
+                   "lacks: their values would be lost. Move %3 aside and restore "
+                   "again to get the backup's file whole.")
             .arg(table, lost.join(QStringLiteral(", ")), path);
     QStringList intoColumns = shared;
     QStringList fromColumns = shared;
@@ -173,7 +175,8 @@ QString copyRows(File& db, const QString& into, const QString& from, const QStri
     if (!db.exec(QStringLiteral("DELETE FROM %1").arg(name)) ||
         !db.exec(
             QStringLiteral("INSERT INTO %1 (%2) %3").arg(name, quotedList(intoColumns), select)))
-        return QStringLiteral("%1 cannot be restored: %2.").arg(path, db.error());
+        return QCoreApplication::translate("directorybackup", "%1 cannot be restored: %2.")
+            .arg(path, db.error());
     return {};
 }
 
@@ -409,7 +412,9 @@ Outcome restoreStoppingAfter(const QString& directory, const QString& file, QStr
                         .arg(t.path));
             break;
         case database::FileKind::Unreadable:
-            return refuse(QStringLiteral("%1 cannot be read or replaced.").arg(t.path));
+            return refuse(
+                QCoreApplication::translate("directorybackup", "%1 cannot be read or replaced.")
+                    .arg(t.path));
         case database::FileKind::Sqlite: {
             const QString schemaName =
                 attached == 0 ? QStringLiteral("main") : QStringLiteral("other");
@@ -418,7 +423,8 @@ Outcome restoreStoppingAfter(const QString& directory, const QString& file, QStr
                     engineInUse().openFile(t.path, engine::DatabaseEngine::Open::ReadWrite);
                 if (!opened)
                     return refuse(
-                        QStringLiteral("%1 cannot be opened: %2.").arg(t.path, opened.error()));
+                        QCoreApplication::translate("directorybackup", "%1 cannot be opened: %2.")
+                            .arg(t.path, opened.error()));
                 live = std::move(*opened);
             } else {
                 std::unique_ptr<Statement> s = live->prepare(QStringLiteral("ATTACH ? AS other"));
@@ -427,7 +433,8 @@ Outcome restoreStoppingAfter(const QString& directory, const QString& file, QStr
                     s->bindText(1, p);
                 if (!s || s->step() != Statement::Step::Done)
                     return refuse(
-                        QStringLiteral("%1 cannot be opened: %2").arg(t.path, live->error()));
+                        QCoreApplication::translate("directorybackup", "%1 cannot be opened: %2")
+                            .arg(t.path, live->error()));
             }
             ++attached;
             t.inPlace = live->hasTable(schemaName, part.layout);

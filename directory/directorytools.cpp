@@ -83,7 +83,8 @@ void DirectoryTools::importRooms()
     }
     ImportPreview preview;
     if (Outcome read = preview.load(csv, directory); !read) {
-        say(QStringLiteral("%1: %2").arg(path, read.description()), MessageSink::Icon::Exclamation);
+        //: %1 is the file chosen, %2 what is wrong with it
+        say(tr("%1: %2").arg(path, read.description()), MessageSink::Icon::Exclamation);
         return;
     }
     ImportPreviewDialog dialog(preview, QFileInfo(path).fileName(), m_window);

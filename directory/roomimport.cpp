@@ -271,12 +271,14 @@ Outcome writeRooms(const QString& path, const QList<Item>& rooms, const RoomOf& 
         entry.detail = counted;
         entry.rooms = std::move(changedRooms);
         if (Outcome added = changerecord::append(db, entry, path); !added)
-            return fail(QStringLiteral("The import cannot be recorded"), added.description());
+            return fail(QCoreApplication::translate("roomimport", "The import cannot be recorded"),
+                        added.description());
     }
     QSqlQuery commit(db);
     if (!commit.exec(QStringLiteral("COMMIT")))
-        return fail(QStringLiteral("The room directory cannot be written"),
-                    database::plainError(commit.lastError(), path));
+        return fail(
+            QCoreApplication::translate("roomimport", "The room directory cannot be written"),
+            database::plainError(commit.lastError(), path));
     if (written)
         *written = counts;
     return Outcome::success();

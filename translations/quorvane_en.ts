@@ -283,6 +283,11 @@ The files it replaced are kept as:
 The files it replaced are kept as:
 </translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>%1 is the file chosen, %2 what is wrong with it</extracomment>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>FirstStartDialog</name>
@@ -927,6 +932,26 @@ The program ends without it.</translation>
         <source>The databases cannot be written: %1.</source>
         <translation>The databases cannot be written: %1.</translation>
     </message>
+    <message>
+        <source>The backup&apos;s table %1 has the column(s) %2, which the table in %3 lacks: their values would be lost. Move %3 aside and restore again to get the backup&apos;s file whole.</source>
+        <translation>The backup&apos;s table %1 has the column(s) %2, which the table in %3 lacks: their values would be lost. Move %3 aside and restore again to get the backup&apos;s file whole.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be restored: %2.</source>
+        <translation>%1 cannot be restored: %2.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read or replaced.</source>
+        <translation>%1 cannot be read or replaced.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2.</source>
+        <translation>%1 cannot be opened: %2.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2</source>
+        <translation>%1 cannot be opened: %2</translation>
+    </message>
 </context>
 <context>
     <name>linkmessages</name>
@@ -1231,6 +1256,14 @@ What was sent is not affected.</translation>
     <message>
         <source>Imported %1: %2 rooms added, %3 changed, %4 unchanged.</source>
         <translation>Imported %1: %2 rooms added, %3 changed, %4 unchanged.</translation>
+    </message>
+    <message>
+        <source>The import cannot be recorded</source>
+        <translation>The import cannot be recorded</translation>
+    </message>
+    <message>
+        <source>The room directory cannot be written</source>
+        <translation>The room directory cannot be written</translation>
     </message>
 </context>
 <context>

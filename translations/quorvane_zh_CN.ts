@@ -283,6 +283,11 @@ The files it replaced are kept as:
 被替换的文件保留为：
 </translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>%1 is the file chosen, %2 what is wrong with it</extracomment>
+        <translation>%1：%2</translation>
+    </message>
 </context>
 <context>
     <name>FirstStartDialog</name>
@@ -927,6 +932,26 @@ The program ends without it.</source>
         <source>The databases cannot be written: %1.</source>
         <translation>无法写入数据库：%1。</translation>
     </message>
+    <message>
+        <source>The backup&apos;s table %1 has the column(s) %2, which the table in %3 lacks: their values would be lost. Move %3 aside and restore again to get the backup&apos;s file whole.</source>
+        <translation>备份中的表 %1 有 %3 中的表所没有的列 %2：这些值会丢失。请把 %3 移到一旁后再恢复，以得到完整的备份文件。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be restored: %2.</source>
+        <translation>无法恢复 %1：%2。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read or replaced.</source>
+        <translation>无法读取或替换 %1。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2.</source>
+        <translation>无法打开 %1：%2。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2</source>
+        <translation>无法打开 %1：%2</translation>
+    </message>
 </context>
 <context>
     <name>linkmessages</name>
@@ -1231,6 +1256,14 @@ What was sent is not affected.</source>
     <message>
         <source>Imported %1: %2 rooms added, %3 changed, %4 unchanged.</source>
         <translation>已导入 %1：添加 %2 个房间，修改 %3 个，%4 个不变。</translation>
+    </message>
+    <message>
+        <source>The import cannot be recorded</source>
+        <translation>无法记录此次导入</translation>
+    </message>
+    <message>
+        <source>The room directory cannot be written</source>
+        <translation>无法写入房间目录</translation>
     </message>
 </context>
 <context>
