@@ -7,6 +7,7 @@
 #include "schema.h"
 #include "server.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QHash>
 #include <QSqlDatabase>
@@ -171,7 +172,8 @@ Expected<Contents> readFolder(const QString& folder)
     for (const QString& path : {roomPath, operatorPath}) {
         if (database::probe(path) != database::FileKind::Sqlite)
             return Expected<Contents>::failure(
-                QStringLiteral("%1 is missing or not a database file.").arg(path));
+                QCoreApplication::translate("buildingcopy", "%1 is missing or not a database file.")
+                    .arg(path));
     }
     Connection rooms(roomPath, database::Access::ReadOnly);
     Connection operators(operatorPath, database::Access::ReadOnly);
@@ -209,8 +211,11 @@ Expected<Counts> writeBuilding(const Contents& contents, bool replace,
     if (run.failure.isEmpty() && held != 0 && !replace) {
         QSqlQuery(to.db()).exec(QStringLiteral("ROLLBACK"));
         return Expected<Counts>::failure(
-            QStringLiteral("The %1 already holds rooms or a transfer record, so nothing was "
-                           "copied: a folder is copied only into a building that holds neither.")
+            //: %1 names the building on the server, as: building "North" on db.example.org
+            QCoreApplication::translate(
+                "buildingcopy",
+                "The %1 already holds rooms or a transfer record, so nothing was "
+                "copied: a folder is copied only into a building that holds neither.")
                 .arg(server::describe()));
     }
     if (replace) {
@@ -247,8 +252,9 @@ Expected<Counts> writeBuilding(const Contents& contents, bool replace,
     run(QStringLiteral("COMMIT"));
     if (!run.failure.isEmpty()) {
         QSqlQuery(to.db()).exec(QStringLiteral("ROLLBACK"));
-        return Expected<Counts>::failure(QStringLiteral("Nothing was copied into the %1: %2")
-                                             .arg(server::describe(), run.failure));
+        return Expected<Counts>::failure(
+            QCoreApplication::translate("buildingcopy", "Nothing was copied into the %1: %2")
+                .arg(server::describe(), run.failure));
     }
     // Read back, so what is reported is what the server holds.
     counts.rooms = run.count(QStringLiteral("\"Room_tel\""));
@@ -261,7 +267,8 @@ Outcome backupBuilding(const QString& file)
 {
     QTemporaryDir folder;
     if (!folder.isValid())
-        return Outcome::failure(QStringLiteral("No temporary folder can be made for the backup."));
+        return Outcome::failure(QCoreApplication::translate(
+            "buildingcopy", "No temporary folder can be made for the backup."));
     Contents contents;
     {
         Connection from(database::pathIn(server::folder(), schema::kDirectoryFile),
@@ -305,7 +312,8 @@ Outcome restoreBuilding(const QString& file, const changerecord::Actor* who)
         return sound;
     QTemporaryDir folder;
     if (!folder.isValid())
-        return Outcome::failure(QStringLiteral("No temporary folder can be made for the restore."));
+        return Outcome::failure(QCoreApplication::translate(
+            "buildingcopy", "No temporary folder can be made for the restore."));
     if (Outcome unpacked = directorybackup::restore(folder.path(), file); !unpacked)
         return unpacked;
     const Expected<Contents> contents = readFolder(folder.path());

@@ -1,6 +1,7 @@
 #include "busyindicator.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QFileInfo>
 
@@ -9,7 +10,9 @@ void BusyIndicator::waitBegins(const QString& path)
     m_waiting = true;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     if (m_show)
-        m_show(QStringLiteral("%1 is held by another program: waiting for it to let go")
+        //: %1 is the name of the database file
+        m_show(QCoreApplication::translate(
+                   "BusyIndicator", "%1 is held by another program: waiting for it to let go")
                    .arg(QFileInfo(path).fileName()));
     stillWaiting();
 }

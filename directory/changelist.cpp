@@ -10,6 +10,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace changelist {
@@ -58,7 +59,8 @@ private:
 
 QString cannotRead(const QString& path, const QString& why)
 {
-    return QStringLiteral("The change record in %1 cannot be read: %2").arg(path, why);
+    return QCoreApplication::translate("changelist", "The change record in %1 cannot be read: %2")
+        .arg(path, why);
 }
 
 Outcome select(const QSqlDatabase& db, const QString& path, Entry::File file, const Filter& filter,
@@ -264,7 +266,9 @@ Expected<int> prune(const QString& directory, const QDateTime& before,
         const auto failed = [&](const QString& why) {
             QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
             return Expected<int>::failure(
-                QStringLiteral("The change record in %1 was not pruned: %2").arg(path, why));
+                QCoreApplication::translate("changelist",
+                                            "The change record in %1 was not pruned: %2")
+                    .arg(path, why));
         };
         if (!q.exec(engine::of(db).beginWrite()))
             return failed(database::plainError(q.lastError(), path));

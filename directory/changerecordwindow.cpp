@@ -1,7 +1,6 @@
 #include "changerecordwindow.h"
 
 #include "messagesink.h"
-#include "plural.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -25,30 +24,61 @@ QLineEdit* box(const char* name, const QString& hint, QWidget* parent)
     return edit;
 }
 
+// The kinds of change as the record keeps them; each is shown in the
+// operator's language, and one not listed here as it was kept.
+constexpr const char* kKinds[] = {
+    QT_TRANSLATE_NOOP("ChangeRecordWindow", "room added"),
+    QT_TRANSLATE_NOOP("ChangeRecordWindow", "room deleted"),
+    QT_TRANSLATE_NOOP("ChangeRecordWindow", "room changed"),
+    QT_TRANSLATE_NOOP("ChangeRecordWindow", "operator added"),
+    QT_TRANSLATE_NOOP("ChangeRecordWindow", "operator deleted"),
+    QT_TRANSLATE_NOOP("ChangeRecordWindow", "operator renamed"),
+    QT_TRANSLATE_NOOP("ChangeRecordWindow", "operator given a new PIN"),
+    QT_TRANSLATE_NOOP("ChangeRecordWindow", "operator renamed and given a new PIN"),
+    QT_TRANSLATE_NOOP("ChangeRecordWindow", "room added by import"),
+    QT_TRANSLATE_NOOP("ChangeRecordWindow", "room removed by import"),
+    QT_TRANSLATE_NOOP("ChangeRecordWindow", "room changed by import"),
+    QT_TRANSLATE_NOOP("ChangeRecordWindow", "import"),
+    QT_TRANSLATE_NOOP("ChangeRecordWindow", "restore"),
+    QT_TRANSLATE_NOOP("ChangeRecordWindow", "record pruned"),
+    QT_TRANSLATE_NOOP("ChangeRecordWindow", "changed outside Quorvane"),
+};
+
+QString shownKind(const QString& kept)
+{
+    for (const char* kind : kKinds) {
+        if (kept == QLatin1String(kind))
+            return ChangeRecordWindow::tr(kind);
+    }
+    return kept;
+}
+
 } // namespace
 
 ChangeRecordWindow::ChangeRecordWindow(QString dataDir, MessageSink& messages, QWidget* parent)
     : QWidget(parent, Qt::Window), m_dataDir(std::move(dataDir)), m_messages(messages)
 {
     setObjectName(QStringLiteral("frmChangeRecord"));
-    setWindowTitle(QStringLiteral("Change record"));
-    m_room = box("txtRoom", QStringLiteral("any room"), this);
-    m_operator = box("txtOperator", QStringLiteral("any operator"), this);
-    m_host = box("txtPc", QStringLiteral("any PC"), this);
-    m_since = box("txtSince", QStringLiteral("YYYY-MM-DD"), this);
-    m_until = box("txtUntil", QStringLiteral("YYYY-MM-DD, that day included"), this);
+    setWindowTitle(tr("Change record"));
+    m_room = box("txtRoom", tr("any room"), this);
+    m_operator = box("txtOperator", tr("any operator"), this);
+    m_host = box("txtPc", tr("any PC"), this);
+    //: The form a date is typed in; the list starts on that day
+    m_since = box("txtSince", tr("YYYY-MM-DD"), this);
+    m_until = box("txtUntil", tr("YYYY-MM-DD, that day included"), this);
     auto* filters = new QFormLayout;
-    filters->addRow(QStringLiteral("&Room:"), m_room);
-    filters->addRow(QStringLiteral("&Operator:"), m_operator);
-    filters->addRow(QStringLiteral("&PC:"), m_host);
-    filters->addRow(QStringLiteral("&From:"), m_since);
-    filters->addRow(QStringLiteral("&Until:"), m_until);
+    filters->addRow(tr("&Room:"), m_room);
+    filters->addRow(tr("&Operator:"), m_operator);
+    //: The computer a change was made on
+    filters->addRow(tr("&PC:"), m_host);
+    filters->addRow(tr("&From:"), m_since);
+    filters->addRow(tr("&Until:"), m_until);
 
-    const QStringList headers{QStringLiteral("Time"),   QStringLiteral("Operator"),
-                              QStringLiteral("PC"),     QStringLiteral("OS user"),
-                              QStringLiteral("What"),   QStringLiteral("Room or operator"),
-                              QStringLiteral("Before"), QStringLiteral("After"),
-                              QStringLiteral("Detail"), QStringLiteral("Transfer")};
+    //: Column heads: "OS user" is the account logged in to the computer; "What" the kind of
+    //: change; "Transfer" the number of the download the change went out with
+    const QStringList headers{tr("Time"),   tr("Operator"),         tr("PC"),     tr("OS user"),
+                              tr("What"),   tr("Room or operator"), tr("Before"), tr("After"),
+                              tr("Detail"), tr("Transfer")};
     m_list = new QTableWidget(0, int(headers.size()), this);
     m_list->setObjectName(QStringLiteral("grdChanges"));
     m_list->setHorizontalHeaderLabels(headers);
@@ -60,10 +90,10 @@ ChangeRecordWindow::ChangeRecordWindow(QString dataDir, MessageSink& messages, Q
     m_note = new QLabel(this);
     m_note->setObjectName(QStringLiteral("lblNote"));
 
-    auto* show = new QPushButton(QStringLiteral("&Show"), this);
+    auto* show = new QPushButton(tr("&Show"), this);
     show->setObjectName(QStringLiteral("cmdShow"));
     show->setDefault(true);
-    auto* exportButton = new QPushButton(QStringLiteral("&Export CSV…"), this);
+    auto* exportButton = new QPushButton(tr("&Export CSV…"), this);
     exportButton->setObjectName(QStringLiteral("cmdExport"));
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(show);
@@ -93,8 +123,8 @@ std::optional<changelist::Filter> ChangeRecordWindow::filter()
             continue;
         const std::optional<QDateTime> when = changelist::parseDate(text, until);
         if (!when) {
-            m_messages.show(QStringLiteral("\"%1\" is not a date: type it as YYYY-MM-DD, for "
-                                           "example 2026-12-07.")
+            m_messages.show(tr("\"%1\" is not a date: type it as YYYY-MM-DD, for "
+                               "example 2026-12-07.")
                                 .arg(text),
                             kApplicationTitle, MessageSink::Icon::Exclamation);
             return std::nullopt;
@@ -111,7 +141,10 @@ void ChangeRecordWindow::reload()
         return;
     Expected<QList<changerecord::Entry>> read = changelist::read(m_dataDir, *f);
     m_entries = read ? *read : QList<changerecord::Entry>{};
-    m_note->setText(read ? plural(m_entries.size(), "1 entry", "%1 entries") : read.error());
+    const qsizetype count = m_entries.size();
+    m_note->setText(!read        ? read.error()
+                    : count == 1 ? tr("1 entry")
+                                 : tr("%1 entries").arg(count));
     m_list->setRowCount(int(m_entries.size()));
     for (int row = 0; row < m_entries.size(); ++row) {
         const changerecord::Entry& e = m_entries[row];
@@ -119,7 +152,7 @@ void ChangeRecordWindow::reload()
                                 e.who.operatorName,
                                 e.who.host,
                                 e.who.osUser,
-                                e.what,
+                                shownKind(e.what),
                                 e.subject,
                                 e.before,
                                 e.after,
@@ -134,9 +167,9 @@ void ChangeRecordWindow::reload()
 void ChangeRecordWindow::exportList()
 {
     const QString path =
-        QFileDialog::getSaveFileName(this, QStringLiteral("Export the change record"),
+        QFileDialog::getSaveFileName(this, tr("Export the change record"),
                                      QDir::home().filePath(QStringLiteral("change-record.csv")),
-                                     QStringLiteral("CSV files (*.csv);;All files (*)"));
+                                     tr("CSV files (*.csv);;All files (*)"));
     if (path.isEmpty())
         return;
     if (Outcome done = changelist::exportTo(m_dataDir, m_entries, path, outputfile::Reader::Refuse);
@@ -144,7 +177,9 @@ void ChangeRecordWindow::exportList()
         m_messages.show(done.description(), kApplicationTitle, MessageSink::Icon::Critical);
         return;
     }
-    m_messages.show(QStringLiteral("Exported %1 to %2.")
-                        .arg(plural(m_entries.size(), "1 entry", "%1 entries"), path),
-                    kApplicationTitle, MessageSink::Icon::Information);
+    const QString done =
+        m_entries.size() == 1
+            ? tr("Exported 1 entry to %1.").arg(path)
+            : tr("Exported %1 entries to %2.").arg(QString::number(m_entries.size()), path);
+    m_messages.show(done, kApplicationTitle, MessageSink::Icon::Information);
 }

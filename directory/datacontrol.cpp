@@ -26,7 +26,7 @@ DataControl::DataControl(QWidget* parent) : QWidget(parent)
     m_previous = navButton(this, "cmdPrevious", Qt::LeftArrow, QStringLiteral("<"));
     m_next = navButton(this, "cmdNext", Qt::RightArrow, QStringLiteral(">"));
     m_last = navButton(this, "cmdLast", Qt::NoArrow, QStringLiteral(">|"));
-    m_caption = new QLabel(QStringLiteral("Data Controler"), this);
+    m_caption = new QLabel(tr("Data Controler"), this);
     m_caption->setObjectName(QStringLiteral("caption"));
     m_caption->setAlignment(Qt::AlignCenter);
     m_caption->setFrameShape(QFrame::Panel);

@@ -15,6 +15,7 @@
 #include <QFileInfo>
 #include <QSqlQuery>
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cstdio>
 #include <unistd.h>
@@ -48,38 +49,49 @@ const QList<Part>& parts()
 Outcome load(const QString& file, QList<QByteArray>& images)
 {
     auto refuse = [&](const QString& why) {
-        return Outcome::failure(QStringLiteral("%1 is not a usable backup: %2").arg(file, why));
+        return Outcome::failure(
+            QCoreApplication::translate("directorybackup", "%1 is not a usable backup: %2")
+                .arg(file, why));
     };
     if (database::probe(file) != database::FileKind::Sqlite)
-        return refuse(QStringLiteral("it is missing or not an SQLite file"));
+        return refuse(
+            QCoreApplication::translate("directorybackup", "it is missing or not an SQLite file"));
     Expected<std::unique_ptr<File>> opened =
         engineInUse().openFile(file, engine::DatabaseEngine::Open::ReadOnly);
     if (!opened)
         return refuse(opened.error());
     File& db = **opened;
     if (const QString state = db.integrity(QStringLiteral("main")); state != QLatin1String("ok"))
-        return refuse(QStringLiteral("it is damaged (%1)").arg(state));
+        return refuse(
+            QCoreApplication::translate("directorybackup", "it is damaged (%1)").arg(state));
     images.clear();
     for (const Part& part : parts()) {
         std::unique_ptr<Statement> s =
             db.prepare(QStringLiteral("SELECT image, sha256 FROM quorvane_backup WHERE file = ?"));
         if (!s)
-            return refuse(QStringLiteral("it holds no Quorvane backup"));
+            return refuse(
+                QCoreApplication::translate("directorybackup", "it holds no Quorvane backup"));
         const QByteArray name = part.fileName.toUtf8();
         s->bindText(1, name);
         if (s->step() != Statement::Step::Row)
-            return refuse(QStringLiteral("it holds no copy of %1").arg(part.fileName));
+            return refuse(QCoreApplication::translate("directorybackup", "it holds no copy of %1")
+                              .arg(part.fileName));
         QByteArray image = s->bytes(0).toByteArray();
         // A changed byte in an image may sit where integrity_check never looks.
         if (QCryptographicHash::hash(image, QCryptographicHash::Sha256).toHex() !=
             QByteArray(s->bytes(1).toByteArray().constData()))
-            return refuse(QStringLiteral("its copy of %1 is damaged").arg(part.fileName));
+            return refuse(
+                QCoreApplication::translate("directorybackup", "its copy of %1 is damaged")
+                    .arg(part.fileName));
         std::unique_ptr<File> copy = engineInUse().openImage(image);
         if (!copy || copy->integrity(QStringLiteral("main")) != QLatin1String("ok"))
-            return refuse(QStringLiteral("its copy of %1 is damaged").arg(part.fileName));
+            return refuse(
+                QCoreApplication::translate("directorybackup", "its copy of %1 is damaged")
+                    .arg(part.fileName));
         if (!copy->hasTable(QStringLiteral("main"), part.layout))
-            return refuse(QStringLiteral("its copy of %1 holds no table %2")
-                              .arg(part.fileName, part.layout.table));
+            return refuse(
+                QCoreApplication::translate("directorybackup", "its copy of %1 holds no table %2")
+                    .arg(part.fileName, part.layout.table));
         copy.reset();
         images << image;
     }
@@ -140,9 +152,11 @@ QString copyRows(File& db, const QString& into, const QString& from, const QStri
             shared << *found;
     }
     if (!lost.isEmpty())
-        return QStringLiteral("The backup's table %1 has the column(s) %2, which the table in %3 "
-                              "lacks: their values would be lost. Move %3 aside and restore "
-                              "again to get the backup's file whole.")
+        return QCoreApplication::translate(
+                   "directorybackup",
+                   "The backup's table %1 has the column(s) %2, which the table in %3 "
+                   "lacks: their values would be lost. Move %3 aside and restore "
+                   "again to get the backup's file whole.")
             .arg(table, lost.join(QStringLiteral(", ")), path);
     QStringList intoColumns = shared;
     QStringList fromColumns = shared;
@@ -161,7 +175,8 @@ QString copyRows(File& db, const QString& into, const QString& from, const QStri
     if (!db.exec(QStringLiteral("DELETE FROM %1").arg(name)) ||
         !db.exec(
             QStringLiteral("INSERT INTO %1 (%2) %3").arg(name, quotedList(intoColumns), select)))
-        return QStringLiteral("%1 cannot be restored: %2.").arg(path, db.error());
+        return QCoreApplication::translate("directorybackup", "%1 cannot be restored: %2.")
+            .arg(path, db.error());
     return {};
 }
 
@@ -181,8 +196,10 @@ Outcome backup(const QString& directory, const QString& file)
         return free;
     if (QFileInfo::exists(file) && !verify(file))
         return Outcome::failure(
-            QStringLiteral("%1 exists and is not a Quorvane backup; it was left as it is. Name "
-                           "another file.")
+            QCoreApplication::translate(
+                "directorybackup",
+                "%1 exists and is not a Quorvane backup; it was left as it is. Name "
+                "another file.")
                 .arg(file));
     // A name of its own beside the file, made here: whatever else is there
     // (another program's file, a journal that would be taken in) is left alone.
@@ -200,8 +217,9 @@ Outcome backup(const QString& directory, const QString& file)
             partial = name;
     }
     if (partial.isEmpty())
-        return Outcome::failure(QStringLiteral("%1 cannot be written: no file can be made "
-                                               "beside it.")
+        return Outcome::failure(QCoreApplication::translate(
+                                    "directorybackup", "%1 cannot be written: no file can be made "
+                                                       "beside it.")
                                     .arg(file));
     // What this backup made, and only that, goes again when it fails.
     const auto removePartial = [&] {
@@ -214,7 +232,8 @@ Outcome backup(const QString& directory, const QString& file)
         if (!opened) {
             removePartial();
             return Outcome::failure(
-                QStringLiteral("%1 cannot be written: %2").arg(file, opened.error()));
+                QCoreApplication::translate("directorybackup", "%1 cannot be written: %2")
+                    .arg(file, opened.error()));
         }
         std::unique_ptr<File> out = std::move(*opened);
         QFile::setPermissions(partial, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
@@ -224,7 +243,9 @@ Outcome backup(const QString& directory, const QString& file)
             const QString why = out->error();
             out.reset();
             removePartial();
-            return Outcome::failure(QStringLiteral("%1 cannot be written: %2").arg(file, why));
+            return Outcome::failure(
+                QCoreApplication::translate("directorybackup", "%1 cannot be written: %2")
+                    .arg(file, why));
         }
         const QByteArray taken = QDateTime::currentDateTime().toString(Qt::ISODate).toUtf8();
         for (const Part& part : parts()) {
@@ -235,10 +256,12 @@ Outcome backup(const QString& directory, const QString& file)
             if (copied) {
                 std::unique_ptr<File> copy = engineInUse().openImage(image);
                 if (const QString state = copy ? copy->integrity(QStringLiteral("main"))
-                                               : QStringLiteral("it cannot be opened");
+                                               : QCoreApplication::translate("directorybackup",
+                                                                             "it cannot be opened");
                     state != QLatin1String("ok"))
                     copied = Outcome::failure(
-                        QStringLiteral("%1 is damaged (%2). See what is wrong with: %3")
+                        QCoreApplication::translate(
+                            "directorybackup", "%1 is damaged (%2). See what is wrong with: %3")
                             .arg(source, state, database::checkCommand(directory)));
             }
             std::unique_ptr<Statement> s =
@@ -253,26 +276,31 @@ Outcome backup(const QString& directory, const QString& file)
                 s->bindText(4, taken);
                 if (s->step() != Statement::Step::Done)
                     copied = Outcome::failure(
-                        QStringLiteral("%1 cannot be written: %2").arg(file, out->error()));
+                        QCoreApplication::translate("directorybackup", "%1 cannot be written: %2")
+                            .arg(file, out->error()));
             }
             if (!copied) {
                 s.reset();
                 out.reset();
                 removePartial();
-                return Outcome::failure(copied.description() +
-                                        QStringLiteral(" No backup was written."));
+                return Outcome::failure(
+                    copied.description() +
+                    QCoreApplication::translate("directorybackup", " No backup was written."));
             }
         }
     }
     if (Outcome checked = verify(partial); !checked) {
         removePartial();
-        return Outcome::failure(QStringLiteral("The backup did not read back whole (%1); it was "
-                                               "not kept.")
-                                    .arg(checked.description()));
+        return Outcome::failure(
+            QCoreApplication::translate("directorybackup",
+                                        "The backup did not read back whole (%1); it was "
+                                        "not kept.")
+                .arg(checked.description()));
     }
     if (!moveFile(partial, file)) {
         removePartial();
-        return Outcome::failure(QStringLiteral("%1 cannot be written.").arg(file));
+        return Outcome::failure(
+            QCoreApplication::translate("directorybackup", "%1 cannot be written.").arg(file));
     }
     return Outcome::success();
 }
@@ -328,9 +356,12 @@ Outcome restoreStoppingAfter(const QString& directory, const QString& file, QStr
 {
     QList<QByteArray> images;
     if (Outcome loaded = load(file, images); !loaded)
-        return Outcome::failure(loaded.description() + QStringLiteral(". Nothing was restored."));
+        return Outcome::failure(
+            loaded.description() +
+            QCoreApplication::translate("directorybackup", ". Nothing was restored."));
     if (const QString left = restoresteps::pending(directory); !left.isEmpty())
-        return Outcome::failure(left + QStringLiteral(" Nothing was restored."));
+        return Outcome::failure(
+            left + QCoreApplication::translate("directorybackup", " Nothing was restored."));
 
     // Two restores within a second must not share the name of a kept file.
     const QString second = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
@@ -359,7 +390,8 @@ Outcome restoreStoppingAfter(const QString& directory, const QString& file, QStr
             QFile::remove(path);
         if (stepsWritten)
             restoresteps::clear(directory);
-        return Outcome::failure(why + QStringLiteral(" Nothing was restored."));
+        return Outcome::failure(
+            why + QCoreApplication::translate("directorybackup", " Nothing was restored."));
     };
 
     std::unique_ptr<File> live;
@@ -373,12 +405,16 @@ Outcome restoreStoppingAfter(const QString& directory, const QString& file, QStr
         case database::FileKind::Missing:
             // A journal of a vanished file would be taken as the new file's.
             if (QFileInfo::exists(t.path + QStringLiteral("-journal")))
-                return refuse(QStringLiteral("%1-journal is left from an unfinished write; move "
-                                             "it away first.")
-                                  .arg(t.path));
+                return refuse(
+                    QCoreApplication::translate("directorybackup",
+                                                "%1-journal is left from an unfinished write; move "
+                                                "it away first.")
+                        .arg(t.path));
             break;
         case database::FileKind::Unreadable:
-            return refuse(QStringLiteral("%1 cannot be read or replaced.").arg(t.path));
+            return refuse(
+                QCoreApplication::translate("directorybackup", "%1 cannot be read or replaced.")
+                    .arg(t.path));
         case database::FileKind::Sqlite: {
             const QString schemaName =
                 attached == 0 ? QStringLiteral("main") : QStringLiteral("other");
@@ -387,7 +423,8 @@ Outcome restoreStoppingAfter(const QString& directory, const QString& file, QStr
                     engineInUse().openFile(t.path, engine::DatabaseEngine::Open::ReadWrite);
                 if (!opened)
                     return refuse(
-                        QStringLiteral("%1 cannot be opened: %2.").arg(t.path, opened.error()));
+                        QCoreApplication::translate("directorybackup", "%1 cannot be opened: %2.")
+                            .arg(t.path, opened.error()));
                 live = std::move(*opened);
             } else {
                 std::unique_ptr<Statement> s = live->prepare(QStringLiteral("ATTACH ? AS other"));
@@ -396,7 +433,8 @@ Outcome restoreStoppingAfter(const QString& directory, const QString& file, QStr
                     s->bindText(1, p);
                 if (!s || s->step() != Statement::Step::Done)
                     return refuse(
-                        QStringLiteral("%1 cannot be opened: %2").arg(t.path, live->error()));
+                        QCoreApplication::translate("directorybackup", "%1 cannot be opened: %2")
+                            .arg(t.path, live->error()));
             }
             ++attached;
             t.inPlace = live->hasTable(schemaName, part.layout);
@@ -431,13 +469,15 @@ Outcome restoreStoppingAfter(const QString& directory, const QString& file, QStr
                                       t.path, parts()[i].layout.table, t.keptPath, t.fresh};
     }
     if (!restoresteps::write(directory, steps))
-        return refuse(QStringLiteral("%1 cannot be written to.").arg(directory));
+        return refuse(QCoreApplication::translate("directorybackup", "%1 cannot be written to.")
+                          .arg(directory));
     stepsWritten = true;
     for (qsizetype i = 0; i < targets.size(); ++i) {
         if (targets[i].fresh.isEmpty())
             continue;
         if (!writeFile(targets[i].fresh, images[i]))
-            return refuse(QStringLiteral("%1 cannot be written.").arg(targets[i].fresh));
+            return refuse(QCoreApplication::translate("directorybackup", "%1 cannot be written.")
+                              .arg(targets[i].fresh));
         written << targets[i].fresh;
         if (who) {
             Expected<std::unique_ptr<File>> fresh =
@@ -447,8 +487,10 @@ Outcome restoreStoppingAfter(const QString& directory, const QString& file, QStr
                                       targets[i].aside ? targets[i].keptPath : QString(), *who)
                       : fresh.error();
             if (!why.isEmpty())
-                return refuse(QStringLiteral("The restore cannot be entered in the change record "
-                                             "of %1: %2.")
+                return refuse(QCoreApplication::translate(
+                                  "directorybackup",
+                                  "The restore cannot be entered in the change record "
+                                  "of %1: %2.")
                                   .arg(targets[i].path, why));
         }
     }
@@ -461,15 +503,20 @@ Outcome restoreStoppingAfter(const QString& directory, const QString& file, QStr
                 continue;
             const QString alias = QStringLiteral("image%1").arg(i);
             if (!live->attachImage(alias, images[i]))
-                return refuse(QStringLiteral("The backup cannot be read: %1.").arg(live->error()));
+                return refuse(
+                    QCoreApplication::translate("directorybackup", "The backup cannot be read: %1.")
+                        .arg(live->error()));
         }
         live->setBusyWait(2000);
         if (!live->exec(QStringLiteral("BEGIN IMMEDIATE"))) {
             if (live->problem() == engine::Problem::Busy)
-                return refuse(QStringLiteral("Another program is writing to the databases in %1. "
-                                             "Let it finish (or close it) and restore again.")
+                return refuse(QCoreApplication::translate(
+                                  "directorybackup",
+                                  "Another program is writing to the databases in %1. "
+                                  "Let it finish (or close it) and restore again.")
                                   .arg(directory));
-            return refuse(QStringLiteral("The databases in %1 cannot be written: %2.")
+            return refuse(QCoreApplication::translate("directorybackup",
+                                                      "The databases in %1 cannot be written: %2.")
                               .arg(directory, live->error()));
         }
     }
@@ -488,7 +535,8 @@ Outcome restoreStoppingAfter(const QString& directory, const QString& file, QStr
         if (!current)
             return rollBack(current.error());
         if (!writeFile(t.keptPath, *current))
-            return rollBack(QStringLiteral("%1 cannot be written.").arg(t.keptPath));
+            return rollBack(QCoreApplication::translate("directorybackup", "%1 cannot be written.")
+                                .arg(t.keptPath));
         written << t.keptPath;
     }
     int schemaIndex = 0;
@@ -507,9 +555,11 @@ Outcome restoreStoppingAfter(const QString& directory, const QString& file, QStr
         if (const QString why = recordRestore(*live, schemaName, parts()[i].fileName, file,
                                               targets[i].keptPath, *who);
             !why.isEmpty())
-            return rollBack(QStringLiteral("The restore cannot be entered in the change record "
-                                           "of %1: %2.")
-                                .arg(targets[i].path, why));
+            return rollBack(
+                QCoreApplication::translate("directorybackup",
+                                            "The restore cannot be entered in the change record "
+                                            "of %1: %2.")
+                    .arg(targets[i].path, why));
     }
 
     // Whole files last: moved in just before the commit, moved back if it fails.
@@ -522,7 +572,9 @@ Outcome restoreStoppingAfter(const QString& directory, const QString& file, QStr
         if (t.aside) {
             if (!moveFile(t.path, t.keptPath)) {
                 undoMoves();
-                return rollBack(QStringLiteral("%1 cannot be moved aside.").arg(t.path));
+                return rollBack(
+                    QCoreApplication::translate("directorybackup", "%1 cannot be moved aside.")
+                        .arg(t.path));
             }
             moves << qMakePair(t.path, t.keptPath);
             if (moves.size() == renames)
@@ -531,7 +583,9 @@ Outcome restoreStoppingAfter(const QString& directory, const QString& file, QStr
         if (!t.fresh.isEmpty()) {
             if (!moveFile(t.fresh, t.path)) {
                 undoMoves();
-                return rollBack(QStringLiteral("%1 cannot be put in place.").arg(t.path));
+                return rollBack(
+                    QCoreApplication::translate("directorybackup", "%1 cannot be put in place.")
+                        .arg(t.path));
             }
             moves << qMakePair(t.fresh, t.path);
         }
@@ -541,7 +595,9 @@ Outcome restoreStoppingAfter(const QString& directory, const QString& file, QStr
     if (live && !live->exec(QStringLiteral("COMMIT"))) {
         const QString failed = live->error();
         undoMoves();
-        return rollBack(QStringLiteral("The databases cannot be written: %1.").arg(failed));
+        return rollBack(
+            QCoreApplication::translate("directorybackup", "The databases cannot be written: %1.")
+                .arg(failed));
     }
     restoresteps::clear(directory);
     if (kept) {

@@ -10,6 +10,7 @@
 #include "roomlistdocument.h"
 #include "telnumwindow.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QDir>
 #include <QFile>
@@ -21,8 +22,16 @@
 
 namespace {
 
-const QString kCsvFilter = QStringLiteral("Room lists (*.csv *.txt);;All files (*)");
-const QString kBackupFilter = QStringLiteral("Quorvane backups (*.qvb);;All files (*)");
+// File dialog filters: the patterns in brackets stay as they are.
+QString csvFilter()
+{
+    return QCoreApplication::translate("DirectoryTools", "Room lists (*.csv *.txt);;All files (*)");
+}
+
+QString backupFilter()
+{
+    return QCoreApplication::translate("DirectoryTools", "Quorvane backups (*.qvb);;All files (*)");
+}
 
 QString suggested(const QString& name)
 {
@@ -58,8 +67,8 @@ void DirectoryTools::refreshWindow()
 
 void DirectoryTools::importRooms()
 {
-    const QString path = QFileDialog::getOpenFileName(m_window, QStringLiteral("Import rooms"),
-                                                      QDir::homePath(), kCsvFilter);
+    const QString path =
+        QFileDialog::getOpenFileName(m_window, tr("Import rooms"), QDir::homePath(), csvFilter());
     if (path.isEmpty())
         return;
     QByteArray csv;
@@ -74,7 +83,8 @@ void DirectoryTools::importRooms()
     }
     ImportPreview preview;
     if (Outcome read = preview.load(csv, directory); !read) {
-        say(QStringLiteral("%1: %2").arg(path, read.description()), MessageSink::Icon::Exclamation);
+        //: %1 is the file chosen, %2 what is wrong with it
+        say(tr("%1: %2").arg(path, read.description()), MessageSink::Icon::Exclamation);
         return;
     }
     ImportPreviewDialog dialog(preview, QFileInfo(path).fileName(), m_window);
@@ -94,9 +104,8 @@ void DirectoryTools::importRooms()
 
 void DirectoryTools::exportRooms()
 {
-    const QString path =
-        QFileDialog::getSaveFileName(m_window, QStringLiteral("Export rooms"),
-                                     suggested(QStringLiteral("rooms.csv")), kCsvFilter);
+    const QString path = QFileDialog::getSaveFileName(
+        m_window, tr("Export rooms"), suggested(QStringLiteral("rooms.csv")), csvFilter());
     if (path.isEmpty())
         return;
     if (Outcome done = roomimport::exportTo(directoryFile(), path, outputfile::Reader::Refuse);
@@ -104,8 +113,7 @@ void DirectoryTools::exportRooms()
         say(done.description(), MessageSink::Icon::Critical);
         return;
     }
-    say(QStringLiteral("Exported the room directory to %1.").arg(path),
-        MessageSink::Icon::Information);
+    say(tr("Exported the room directory to %1.").arg(path), MessageSink::Icon::Information);
 }
 
 void DirectoryTools::printRooms()
@@ -119,9 +127,8 @@ void DirectoryTools::printRooms()
     // "Print to File" would put it.
     if (QPrinterInfo::availablePrinters().isEmpty()) {
         const QString path = QFileDialog::getSaveFileName(
-            m_window, QStringLiteral("No printer: save the room list as PDF"),
-            suggested(QStringLiteral("room-list.pdf")),
-            QStringLiteral("PDF files (*.pdf);;All files (*)"));
+            m_window, tr("No printer: save the room list as PDF"),
+            suggested(QStringLiteral("room-list.pdf")), tr("PDF files (*.pdf);;All files (*)"));
         if (path.isEmpty())
             return;
         const Expected<int> pages = document.writePdf(path, outputfile::Reader::Refuse);
@@ -129,44 +136,46 @@ void DirectoryTools::printRooms()
             say(pages.error(), MessageSink::Icon::Critical);
             return;
         }
-        say(QStringLiteral("No printer is set up, so the room list was saved as %1 (%2 pages).")
+        //: %1 is the PDF file's path, %2 its number of pages
+        say(tr("No printer is set up, so the room list was saved as %1 (%2 pages).")
                 .arg(path)
                 .arg(*pages),
             MessageSink::Icon::Information);
         return;
     }
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(QStringLiteral("Room list"));
+    printer.setDocName(tr("Room list"));
     QPrintDialog dialog(&printer, m_window);
-    dialog.setWindowTitle(QStringLiteral("Print room list"));
+    dialog.setWindowTitle(tr("Print room list"));
     if (dialog.exec() != QDialog::Accepted)
         return;
     if (!document.render(printer))
-        say(QStringLiteral("The room list could not be printed on %1.").arg(printer.printerName()),
+        //: %1 is the printer's name
+        say(tr("The room list could not be printed on %1.").arg(printer.printerName()),
             MessageSink::Icon::Critical);
 }
 
 void DirectoryTools::backUp()
 {
     const QString path = QFileDialog::getSaveFileName(
-        m_window, QStringLiteral("Back up"),
+        m_window, tr("Back up"),
         suggested(QStringLiteral("quorvane-%1.qvb")
                       .arg(QDate::currentDate().toString(QStringLiteral("yyyyMMdd")))),
-        kBackupFilter);
+        backupFilter());
     if (path.isEmpty())
         return;
     if (Outcome done = directorybackup::backup(m_dataDir, path); !done) {
         say(done.description(), MessageSink::Icon::Critical);
         return;
     }
-    say(QStringLiteral("Both databases were backed up to %1 and the backup was checked.").arg(path),
+    say(tr("Both databases were backed up to %1 and the backup was checked.").arg(path),
         MessageSink::Icon::Information);
 }
 
 void DirectoryTools::restore()
 {
-    const QString path = QFileDialog::getOpenFileName(m_window, QStringLiteral("Restore"),
-                                                      QDir::homePath(), kBackupFilter);
+    const QString path =
+        QFileDialog::getOpenFileName(m_window, tr("Restore"), QDir::homePath(), backupFilter());
     if (path.isEmpty())
         return;
     if (Outcome checked = directorybackup::verify(path); !checked) {
@@ -174,21 +183,22 @@ void DirectoryTools::restore()
         return;
     }
     if (!m_messages.ask(
-            QStringLiteral("Replace the room directory and the operators with those of %1?\n\n"
-                           "The current files are kept beside them under a dated name "
-                           "(NAME.before-restore-DATE).")
+            //: %1 is the backup's path; NAME.before-restore-DATE shows how the kept files are
+            //: named and stays as it is
+            tr("Replace the room directory and the operators with those of %1?\n\n"
+               "The current files are kept beside them under a dated name "
+               "(NAME.before-restore-DATE).")
                 .arg(path),
-            QStringLiteral("Restore")))
+            tr("Restore")))
         return;
     QStringList kept;
     if (Outcome done = directorybackup::restore(m_dataDir, path, &kept, &m_who); !done) {
         say(done.description(), MessageSink::Icon::Critical);
         return;
     }
-    QString text = QStringLiteral("Both databases were restored from %1.").arg(path);
+    QString text = tr("Both databases were restored from %1.").arg(path);
     if (!kept.isEmpty())
-        text +=
-            QStringLiteral("\nThe files it replaced are kept as:\n") + kept.join(QLatin1Char('\n'));
+        text += tr("\nThe files it replaced are kept as:\n") + kept.join(QLatin1Char('\n'));
     say(text, MessageSink::Icon::Information);
     refreshWindow();
 }

@@ -1,7 +1,5 @@
 #include "importpreview.h"
 
-#include "plural.h"
-
 ImportPreview::ImportPreview(QObject* parent) : QAbstractTableModel(parent) {}
 
 Outcome ImportPreview::load(const QByteArray& csv, const QList<RoomRecord>& directory)
@@ -35,19 +33,25 @@ void ImportPreview::judge()
 
 QString ImportPreview::countsText() const
 {
-    return QStringLiteral("%1, %2, %3")
-        .arg(plural(m_counts.errors, "1 error", "%1 errors"),
-             plural(m_counts.warnings, "1 warning", "%1 warnings"),
-             QStringLiteral("%1 ok").arg(m_counts.ok));
+    const QString errors =
+        m_counts.errors == 1 ? tr("1 error") : tr("%1 errors").arg(m_counts.errors);
+    const QString warnings =
+        m_counts.warnings == 1 ? tr("1 warning") : tr("%1 warnings").arg(m_counts.warnings);
+    //: The counts of the file's rows: %1 the errors, %2 the warnings, %3 the rows found good
+    return tr("%1, %2, %3").arg(errors, warnings, tr("%1 ok").arg(m_counts.ok));
 }
 
 QString ImportPreview::blockedReason() const
 {
     if (m_file.rows.isEmpty())
-        return QStringLiteral("The file holds no rooms.");
+        return tr("The file holds no rooms.");
+    if (m_counts.errors == 1)
+        return tr("Nothing can be imported while a row has an error: mend the file and open it "
+                  "again.");
     if (m_counts.errors > 0)
-        return QStringLiteral("Nothing can be imported while %1: mend the file and open it again.")
-            .arg(plural(m_counts.errors, "a row has an error", "%1 rows have errors"));
+        return tr("Nothing can be imported while %1 rows have errors: mend the file and open it "
+                  "again.")
+            .arg(m_counts.errors);
     return {};
 }
 
@@ -124,8 +128,12 @@ QVariant ImportPreview::headerData(int section, Qt::Orientation orientation, int
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
-    static const char* const kHeads[] = {"Line", "Verdict", "Room",  "TEL1",
-                                         "TEL2", "TEL3",    "Reason"};
-    return section >= 0 && section < ColumnCount ? QString::fromLatin1(kHeads[section])
-                                                 : QVariant();
+    // Room and the numbers are the directory's field names, in every language.
+    static const char* const kHeads[] = {
+        QT_TR_NOOP("Line"),  QT_TR_NOOP("Verdict"), "Room", "TEL1", "TEL2", "TEL3",
+        QT_TR_NOOP("Reason")};
+    if (section < 0 || section >= ColumnCount)
+        return {};
+    return section >= Room && section <= Tel3 ? QString::fromLatin1(kHeads[section])
+                                              : tr(kHeads[section]);
 }

@@ -15,7 +15,8 @@ ImportPreviewDialog::ImportPreviewDialog(ImportPreview& preview, const QString& 
     : QDialog(parent), m_preview(preview)
 {
     setObjectName(QStringLiteral("frmImportPreview"));
-    setWindowTitle(QStringLiteral("Import rooms from %1").arg(fileName));
+    //: %1 is the name of the file being imported
+    setWindowTitle(tr("Import rooms from %1").arg(fileName));
 
     m_counts = new QLabel(this);
     m_counts->setObjectName(QStringLiteral("lblCounts"));
@@ -43,11 +44,11 @@ ImportPreviewDialog::ImportPreviewDialog(ImportPreview& preview, const QString& 
             fitRows();
     });
 
-    m_replace = new QCheckBox(QStringLiteral("Replace the whole directory with this file"), this);
+    m_replace = new QCheckBox(tr("Replace the whole directory with this file"), this);
     m_replace->setObjectName(QStringLiteral("chkReplace"));
-    m_replace->setToolTip(QStringLiteral("Rooms the file does not name are removed. Without it, "
-                                         "the file's rooms are added or given the file's numbers "
-                                         "and the others stay."));
+    m_replace->setToolTip(tr("Rooms the file does not name are removed. Without it, "
+                             "the file's rooms are added or given the file's numbers "
+                             "and the others stay."));
     connect(m_replace, &QCheckBox::toggled, this, [this](bool on) {
         m_preview.setReplace(on);
         showCounts();
@@ -57,9 +58,9 @@ ImportPreviewDialog::ImportPreviewDialog(ImportPreview& preview, const QString& 
     m_blocked = new QLabel(this);
     m_blocked->setObjectName(QStringLiteral("lblBlocked"));
     m_blocked->setWordWrap(true);
-    m_import = new QPushButton(QStringLiteral("Import"), this);
+    m_import = new QPushButton(tr("Import"), this);
     m_import->setObjectName(QStringLiteral("cmdImport"));
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    auto* cancel = new QPushButton(tr("Cancel"), this);
     cancel->setObjectName(QStringLiteral("cmdCancel"));
     // Enter must never import by accident: Cancel is the default.
     cancel->setDefault(true);
@@ -98,7 +99,8 @@ void ImportPreviewDialog::showCounts()
 {
     QString counts = m_preview.countsText();
     if (const QStringList ignored = m_preview.ignoredColumns(); !ignored.isEmpty())
-        counts += QStringLiteral(" · columns not read: %1").arg(ignored.join(QStringLiteral(", ")));
+        //: After the counts: %1 lists the file's columns that are not read, as they are named there
+        counts += tr(" · columns not read: %1").arg(ignored.join(QStringLiteral(", ")));
     m_counts->setText(counts);
     m_import->setEnabled(m_preview.canImport());
     m_blocked->setText(m_preview.blockedReason());

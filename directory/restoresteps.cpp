@@ -11,6 +11,7 @@
 #include <QSqlQuery>
 #include <QStringList>
 
+#include <QCoreApplication>
 #include <cstdio>
 #include <unistd.h>
 
@@ -107,7 +108,7 @@ QString what(const QList<Target>& targets)
                 left << path;
         }
         if (!exists(t.path))
-            left << QStringLiteral("%1 is missing").arg(t.path);
+            left << QCoreApplication::translate("restoresteps", "%1 is missing").arg(t.path);
     }
     return left.join(QStringLiteral(", "));
 }
@@ -146,8 +147,11 @@ QString pending(const QString& directory)
     if (!QFileInfo::exists(stepsPath(directory)))
         return {};
     read(directory, targets);
-    return QStringLiteral("A restore into %1 stopped halfway and left %2 (its steps are in %3). "
-                          "Quorvane finishes or undoes it when it starts, and so does: %4")
+    //: %1 is the data folder, %2 lists the files left, %3 the steps file, %4 a command to run
+    return QCoreApplication::translate(
+               "restoresteps",
+               "A restore into %1 stopped halfway and left %2 (its steps are in %3). "
+               "Quorvane finishes or undoes it when it starts, and so does: %4")
         .arg(directory, what(targets), stepsPath(directory), database::checkCommand(directory));
 }
 
@@ -157,8 +161,9 @@ Expected<QString> recover(const QString& directory)
         return QString();
     QList<Target> targets;
     if (!read(directory, targets))
-        return Outcome::failure(QStringLiteral("%1 cannot be read. Move it away after putting "
-                                               "the database files in %2 in order.")
+        return Outcome::failure(QCoreApplication::translate(
+                                    "restoresteps", "%1 cannot be read. Move it away after putting "
+                                                    "the database files in %2 in order.")
                                     .arg(stepsPath(directory), directory));
     // Files are renamed only after every image is written whole, so one
     // renamed file means the restore got that far.
@@ -204,12 +209,15 @@ Expected<QString> recover(const QString& directory)
     if (!ok)
         return Outcome::failure(pending(directory));
     clear(directory);
-    return finish ? QStringLiteral("A restore into %1 had stopped halfway; it was finished, so "
-                                   "both files now hold the backup.")
-                        .arg(directory)
-                  : QStringLiteral("A restore into %1 had stopped halfway; it was undone, so "
-                                   "both files are as they were before it. Restore again.")
-                        .arg(directory);
+    return finish
+               ? QCoreApplication::translate(
+                     "restoresteps", "A restore into %1 had stopped halfway; it was finished, so "
+                                     "both files now hold the backup.")
+                     .arg(directory)
+               : QCoreApplication::translate(
+                     "restoresteps", "A restore into %1 had stopped halfway; it was undone, so "
+                                     "both files are as they were before it. Restore again.")
+                     .arg(directory);
 }
 
 } // namespace restoresteps

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QVarLengthArray>
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <array>
 #include <cstring>
@@ -226,20 +227,22 @@ QString megabytes(qint64 bytes)
 Outcome readFile(const QString& path, QByteArray& bytes)
 {
     bytes.clear();
-    const QString tooLarge = QStringLiteral(
+    const QString tooLarge = QCoreApplication::translate(
+        "roomcsv",
         " A room list is far smaller (100,000 rooms take about 5 MB), so nothing was read. "
         "Choose the room list saved from the spreadsheet.");
     QFile in(path);
     if (!in.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        return Outcome::failure(
-            QStringLiteral("%1 cannot be read: %2").arg(path, in.errorString()));
+        return Outcome::failure(QCoreApplication::translate("roomcsv", "%1 cannot be read: %2")
+                                    .arg(path, in.errorString()));
     // A file is measured before it is read; a device or a pipe is read up to
     // one byte past the limit.
     if (!in.isSequential() && in.size() > kLargestFile)
-        return Outcome::failure(QStringLiteral("%1 is larger than %2 MB (%3 bytes).")
-                                    .arg(path, megabytes(kLargestFile))
-                                    .arg(in.size()) +
-                                tooLarge);
+        return Outcome::failure(
+            QCoreApplication::translate("roomcsv", "%1 is larger than %2 MB (%3 bytes).")
+                .arg(path, megabytes(kLargestFile))
+                .arg(in.size()) +
+            tooLarge);
     if (!in.isSequential())
         bytes.reserve(in.size());
     constexpr qint64 kChunk = 1024 * 1024;
@@ -248,15 +251,15 @@ Outcome readFile(const QString& path, QByteArray& bytes)
         bytes.resize(before + std::min(kChunk, kLargestFile + 1 - before));
         got = in.read(bytes.data() + before, bytes.size() - before);
         if (got < 0)
-            return Outcome::failure(
-                QStringLiteral("%1 cannot be read: %2").arg(path, in.errorString()));
+            return Outcome::failure(QCoreApplication::translate("roomcsv", "%1 cannot be read: %2")
+                                        .arg(path, in.errorString()));
         bytes.resize(before + got);
     }
     if (bytes.size() > kLargestFile) {
         bytes = QByteArray();
-        return Outcome::failure(
-            QStringLiteral("%1 gives more than %2 MB.").arg(path, megabytes(kLargestFile)) +
-            tooLarge);
+        return Outcome::failure(QCoreApplication::translate("roomcsv", "%1 gives more than %2 MB.")
+                                    .arg(path, megabytes(kLargestFile)) +
+                                tooLarge);
     }
     return Outcome::success();
 }
@@ -269,9 +272,9 @@ Outcome read(const QByteArray& bytes, CsvFile& file, Values kind)
     for (int k = 0; k < 2 && body.startsWith(kBom); ++k)
         body = body.sliced(kBom.size());
     if (!body.isValidUtf8())
-        return Outcome::failure(
-            QStringLiteral("The file is not UTF-8 text. Save it from the spreadsheet as "
-                           "\"CSV UTF-8\" and try again."));
+        return Outcome::failure(QCoreApplication::translate(
+            "roomcsv", "The file is not UTF-8 text. Save it from the spreadsheet as "
+                       "\"CSV UTF-8\" and try again."));
     file.separator = detectSeparator(body);
     // A value has no more UTF-16 units than bytes, so the whole file fits.
     Texts value(kind, file.storage, body.size());
@@ -307,14 +310,16 @@ Outcome read(const QByteArray& bytes, CsvFile& file, Values kind)
                     int& column = columnOf[size_t(known - names.begin())];
                     if (column >= 0) {
                         refused = Outcome::failure(
-                            QStringLiteral("The header row names the column %1 twice.")
+                            QCoreApplication::translate("roomcsv",
+                                                        "The header row names the column %1 twice.")
                                 .arg(shown(fields[i].trimmed())));
                         return false;
                     }
                     column = i;
                 }
                 if (columnOf[0] < 0) {
-                    refused = Outcome::failure(QStringLiteral(
+                    refused = Outcome::failure(QCoreApplication::translate(
+                        "roomcsv",
                         "The header row names no Room column. Name the columns Room, TEL1, "
                         "TEL2 and TEL3, or leave the header out and keep them in that order."));
                     return false;
@@ -334,9 +339,10 @@ Outcome read(const QByteArray& bytes, CsvFile& file, Values kind)
                 *targets[k] = formulaText(value(record.field(columnOf[k])));
         }
         if (record.unclosed)
-            row.problem = QStringLiteral("a quoted value is never closed");
+            row.problem = QCoreApplication::translate("roomcsv", "a quoted value is never closed");
         else if (record.used > width)
-            row.problem = QStringLiteral("it has %1 values; a row holds Room, TEL1, TEL2 and TEL3")
+            row.problem = QCoreApplication::translate(
+                              "roomcsv", "it has %1 values; a row holds Room, TEL1, TEL2 and TEL3")
                               .arg(record.used);
         return true;
     };
@@ -349,7 +355,8 @@ Outcome read(const QByteArray& bytes, CsvFile& file, Values kind)
     if (more || file.rows.size() > kMostRows) {
         file = CsvFile();
         return Outcome::failure(
-            QStringLiteral("The file holds more than %1 rows. A room list is far shorter, so "
+            QCoreApplication::translate(
+                "roomcsv", "The file holds more than %1 rows. A room list is far shorter, so "
                            "nothing was imported. Choose the room list saved from the "
                            "spreadsheet.")
                 .arg(kMostRows));

@@ -27,9 +27,8 @@ RoomRecord RoomDirectoryView::currentRoom() const
 Outcome RoomDirectoryView::updateAll()
 {
     if (!isOpen()) {
-        return Outcome::failure(
-            QStringLiteral("Nothing can be saved: the database file %1 is not open.")
-                .arg(path().isEmpty() ? schema::kDirectoryFile : path()));
+        return Outcome::failure(tr("Nothing can be saved: the database file %1 is not open.")
+                                    .arg(path().isEmpty() ? schema::kDirectoryFile : path()));
     }
     return updateBatch();
 }

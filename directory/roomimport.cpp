@@ -3,10 +3,10 @@
 #include "bulkstatement.h"
 #include "database.h"
 #include "engine/databaseengine.h"
-#include "plural.h"
 #include "roomcsv.h"
 #include "schema.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QHash>
 #include <QSqlDatabase>
@@ -95,8 +95,9 @@ Outcome readDirectory(const QString& path, QList<RoomRecord>& rooms)
             rooms << select.record(1);
     }
     if (select.failed())
-        return Outcome::failure(QStringLiteral("The room directory in %1 cannot be read: %2")
-                                    .arg(path, select.error(path)));
+        return Outcome::failure(
+            QCoreApplication::translate("roomimport", "The room directory in %1 cannot be read: %2")
+                .arg(path, select.error(path)));
     return Outcome::success();
 }
 
@@ -136,9 +137,13 @@ Outcome writeRooms(const QString& path, const QList<Item>& rooms, const RoomOf& 
     const QSqlDatabase db = connection.db();
     auto fail = [&](const QString& what, const QString& why) {
         QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
-        return Outcome::failure(QStringLiteral("%1: %2").arg(
-            what, followedBy(why, QStringLiteral(
-                                      "Nothing was written; the room directory is as it was."))));
+        //: %1 says what could not be done, %2 why
+        return Outcome::failure(
+            QCoreApplication::translate("roomimport", "%1: %2")
+                .arg(what, followedBy(
+                               why, QCoreApplication::translate(
+                                        "roomimport",
+                                        "Nothing was written; the room directory is as it was."))));
     };
     // IMMEDIATE takes the write lock before anything is read, so the rows
     // compared below are the rows the writes meet.
@@ -146,9 +151,11 @@ Outcome writeRooms(const QString& path, const QList<Item>& rooms, const RoomOf& 
     if (!begin.exec(engine::of(db).beginWrite()) ||
         !begin.exec(engine::of(db).lockForWrite(QStringLiteral("Room_tel"))))
         return Outcome::failure(
-            QStringLiteral("The room directory in %1 cannot be written now: %2")
-                .arg(path, followedBy(database::plainError(begin.lastError(), path),
-                                      QStringLiteral("Nothing was written."))));
+            QCoreApplication::translate("roomimport",
+                                        "The room directory in %1 cannot be written now: %2")
+                .arg(path, followedBy(
+                               database::plainError(begin.lastError(), path),
+                               QCoreApplication::translate("roomimport", "Nothing was written."))));
 
     // The import's one entry keeps every room it changed.
     const bool record = who != nullptr;
@@ -180,12 +187,16 @@ Outcome writeRooms(const QString& path, const QList<Item>& rooms, const RoomOf& 
             }
         }
         if (select.failed())
-            return fail(QStringLiteral("The room directory cannot be read"), select.error(path));
+            return fail(
+                QCoreApplication::translate("roomimport", "The room directory cannot be read"),
+                select.error(path));
     }
     if (replace) {
         BulkStatement empty(db, QStringLiteral("DELETE FROM \"Room_tel\""));
         if (!empty.run())
-            return fail(QStringLiteral("The room directory cannot be emptied"), empty.error(path));
+            return fail(
+                QCoreApplication::translate("roomimport", "The room directory cannot be emptied"),
+                empty.error(path));
     }
 
     BulkStatement insert(
@@ -204,7 +215,8 @@ Outcome writeRooms(const QString& path, const QList<Item>& rooms, const RoomOf& 
             if (bulk) {
                 batch.add(r);
             } else if (!insert.run({r.Room, r.TEL1, r.TEL2, r.TEL3})) {
-                return fail(QStringLiteral("Room %1 cannot be added").arg(r.Room),
+                return fail(QCoreApplication::translate("roomimport", "Room %1 cannot be added")
+                                .arg(r.Room),
                             insert.error(path));
             }
             ++counts.added;
@@ -224,7 +236,8 @@ Outcome writeRooms(const QString& path, const QList<Item>& rooms, const RoomOf& 
             if (!(rows.byKey ? update.run({r.TEL1, r.TEL2, r.TEL3, key})
                              : update.run({r.TEL1, r.TEL2, r.TEL3, old.Room, old.TEL1, old.TEL2,
                                            old.TEL3})))
-                return fail(QStringLiteral("Room %1 cannot be changed").arg(r.Room),
+                return fail(QCoreApplication::translate("roomimport", "Room %1 cannot be changed")
+                                .arg(r.Room),
                             update.error(path));
             const RoomRecord now{old.Room, r.TEL1, r.TEL2, r.TEL3};
             recorded('~', &old, &now);
@@ -235,9 +248,10 @@ Outcome writeRooms(const QString& path, const QList<Item>& rooms, const RoomOf& 
     if (bulk) {
         const std::optional<Outcome> added = batch.flush();
         if (!added || !*added)
-            return fail(QStringLiteral("The rooms cannot be added"),
+            return fail(QCoreApplication::translate("roomimport", "The rooms cannot be added"),
                         added ? added->description()
-                              : QStringLiteral("the database driver cannot add them together"));
+                              : QCoreApplication::translate(
+                                    "roomimport", "the database driver cannot add them together"));
     }
     if (record) {
         for (const QList<RoomRecord>& gone : std::as_const(previous)) {
@@ -257,12 +271,14 @@ Outcome writeRooms(const QString& path, const QList<Item>& rooms, const RoomOf& 
         entry.detail = counted;
         entry.rooms = std::move(changedRooms);
         if (Outcome added = changerecord::append(db, entry, path); !added)
-            return fail(QStringLiteral("The import cannot be recorded"), added.description());
+            return fail(QCoreApplication::translate("roomimport", "The import cannot be recorded"),
+                        added.description());
     }
     QSqlQuery commit(db);
     if (!commit.exec(QStringLiteral("COMMIT")))
-        return fail(QStringLiteral("The room directory cannot be written"),
-                    database::plainError(commit.lastError(), path));
+        return fail(
+            QCoreApplication::translate("roomimport", "The room directory cannot be written"),
+            database::plainError(commit.lastError(), path));
     if (written)
         *written = counts;
     return Outcome::success();
@@ -306,7 +322,8 @@ Outcome exportCsv(const QString& path, QByteArray& csv)
                 text, {select->bytes(1), select->bytes(2), select->bytes(3), select->bytes(4)});
         if (step != engine::Statement::Step::Done) {
             const auto [code, words] = select->error();
-            return Outcome::failure(QStringLiteral("The room directory in %1 cannot be read: %2")
+            return Outcome::failure(QCoreApplication::translate(
+                                        "roomimport", "The room directory in %1 cannot be read: %2")
                                         .arg(path, database::plainError(code, words, path)));
         }
         csv = std::move(text);
@@ -318,8 +335,9 @@ Outcome exportCsv(const QString& path, QByteArray& csv)
             roomcsv::appendRow(text, select.record(1));
     }
     if (select.failed())
-        return Outcome::failure(QStringLiteral("The room directory in %1 cannot be read: %2")
-                                    .arg(path, select.error(path)));
+        return Outcome::failure(
+            QCoreApplication::translate("roomimport", "The room directory in %1 cannot be read: %2")
+                .arg(path, select.error(path)));
     csv = std::move(text);
     return Outcome::success();
 }
@@ -336,13 +354,30 @@ Outcome exportTo(const QString& path, const QString& target, outputfile::Reader 
 
 QString summary(const QString& what, const Written& written, bool replaced)
 {
-    QString text = QStringLiteral("Imported %1: %2 added, %3 changed, %4 unchanged")
-                       .arg(what, plural(written.added, "1 room", "%1 rooms"))
-                       .arg(written.changed)
-                       .arg(written.unchanged);
-    if (replaced)
-        text += QStringLiteral(", %1 removed").arg(written.removed);
-    return text + QLatin1Char('.');
+    const auto text = [](const char* words) {
+        return QCoreApplication::translate("roomimport", words);
+    };
+    const QString changed = QString::number(written.changed);
+    const QString unchanged = QString::number(written.unchanged);
+    const QString removed = QString::number(written.removed);
+    if (written.added == 1) {
+        return replaced
+                   //: %1 is the name of the file imported; the numbers count rooms
+                   ? text(QT_TRANSLATE_NOOP("roomimport", "Imported %1: 1 room added, %2 changed, "
+                                                          "%3 unchanged, %4 removed."))
+                         .arg(what, changed, unchanged, removed)
+                   : text(QT_TRANSLATE_NOOP("roomimport",
+                                            "Imported %1: 1 room added, %2 changed, %3 unchanged."))
+                         .arg(what, changed, unchanged);
+    }
+    const QString added = QString::number(written.added);
+    return replaced
+               ? text(QT_TRANSLATE_NOOP("roomimport", "Imported %1: %2 rooms added, %3 "
+                                                      "changed, %4 unchanged, %5 removed."))
+                     .arg(what, added, changed, unchanged, removed)
+               : text(QT_TRANSLATE_NOOP("roomimport",
+                                        "Imported %1: %2 rooms added, %3 changed, %4 unchanged."))
+                     .arg(what, added, changed, unchanged);
 }
 
 } // namespace roomimport

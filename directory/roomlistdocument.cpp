@@ -1,7 +1,6 @@
 #include "roomlistdocument.h"
 
 #include "database.h"
-#include "plural.h"
 #include "roomimport.h"
 
 #include <QBuffer>
@@ -93,6 +92,24 @@ int RoomListDocument::pageCount(const QPagedPaintDevice& device) const
     return std::max(1, int((m_rooms.size() + rows - 1) / rows));
 }
 
+QStringList RoomListDocument::pageTexts(int number, int pages) const
+{
+    const QLocale locale;
+    const QString day = locale.toString(m_printed.date(), QLocale::LongFormat);
+    //: %1 is the day the list was printed
+    const QString printed =
+        m_rooms.size() == 1 ? tr("Printed %1 · 1 room").arg(day)
+                            : tr("Printed %1 · %2 rooms").arg(day, QString::number(m_rooms.size()));
+    const QString download = m_lastDownload.isValid()
+                                 ? tr("Last complete download to the door unit: %1")
+                                       .arg(locale.toString(m_lastDownload, QLocale::ShortFormat))
+                                 : QString();
+    //: %1 is the name of the room database file
+    return {tr("Room list of %1").arg(QFileInfo(m_path).fileName()),
+            QFileInfo(m_path).absolutePath(), printed, download,
+            tr("Page %1 of %2").arg(number + 1).arg(pages)};
+}
+
 bool RoomListDocument::render(QPagedPaintDevice& device) const
 {
     QPainter p;
@@ -100,14 +117,7 @@ bool RoomListDocument::render(QPagedPaintDevice& device) const
         return false;
     const Metrics m = metrics(device);
     const int pages = pageCount(device);
-    const QLocale locale;
-    const QString printed = QStringLiteral("Printed %1 · %2")
-                                .arg(locale.toString(m_printed.date(), QLocale::LongFormat),
-                                     plural(m_rooms.size(), "1 room", "%1 rooms"));
-    const QString download = m_lastDownload.isValid()
-                                 ? QStringLiteral("Last complete download to the door unit: %1")
-                                       .arg(locale.toString(m_lastDownload, QLocale::ShortFormat))
-                                 : QString();
+    // The directory's field names, in every language.
     const QStringList heads{QStringLiteral("Room"), QStringLiteral("TEL1"), QStringLiteral("TEL2"),
                             QStringLiteral("TEL3")};
     const QRect& page = m.page;
@@ -127,19 +137,18 @@ bool RoomListDocument::render(QPagedPaintDevice& device) const
     for (int number = 0; number < pages; ++number) {
         if (number > 0)
             device.newPage();
+        const QStringList texts = pageTexts(number, pages);
         int y = 0;
         p.setFont(font(kTitlePoints, true));
         p.drawText(QRect(left, y, width, m.line * 3 / 2), Qt::AlignLeft | Qt::AlignVCenter,
-                   QStringLiteral("Room list of %1").arg(QFileInfo(m_path).fileName()));
+                   texts[0]);
         y += m.line * 3 / 2;
         p.setFont(font(kTextPoints));
-        p.drawText(QRect(left, y, width, m.line), Qt::AlignLeft | Qt::AlignVCenter,
-                   QFileInfo(m_path).absolutePath());
-        y += m.line;
-        p.drawText(QRect(left, y, width, m.line), Qt::AlignLeft | Qt::AlignVCenter, printed);
-        y += m.line;
-        p.drawText(QRect(left, y, width, m.line), Qt::AlignLeft | Qt::AlignVCenter, download);
-        y += int((kHeaderLines - 3.5) * m.line);
+        for (int i = 1; i <= 3; ++i) {
+            p.drawText(QRect(left, y, width, m.line), Qt::AlignLeft | Qt::AlignVCenter, texts[i]);
+            y += m.line;
+        }
+        y += int((kHeaderLines - 4.5) * m.line);
 
         p.setFont(font(kTextPoints, true));
         p.fillRect(QRect(left, y, width, m.line), QColor(0xe6, 0xe6, 0xe6));
@@ -156,8 +165,7 @@ bool RoomListDocument::render(QPagedPaintDevice& device) const
             drawRow(y, {r.Room, r.TEL1, r.TEL2, r.TEL3});
             y += m.line;
         }
-        p.drawText(QRect(left, page.height() - m.line, width, m.line), Qt::AlignCenter,
-                   QStringLiteral("Page %1 of %2").arg(number + 1).arg(pages));
+        p.drawText(QRect(left, page.height() - m.line, width, m.line), Qt::AlignCenter, texts[4]);
     }
     return p.end();
 }
@@ -179,11 +187,11 @@ Expected<int> RoomListDocument::writePdf(const QString& file, outputfile::Reader
     out.open(QIODevice::WriteOnly);
     {
         QPdfWriter writer(&out);
-        writer.setTitle(QStringLiteral("Room list of %1").arg(m_path));
+        writer.setTitle(tr("Room list of %1").arg(m_path));
         writer.setCreator(QStringLiteral("Quorvane"));
         writer.setPageLayout(pdfLayout());
         if (!render(writer))
-            return Outcome::failure(QStringLiteral("%1 cannot be written.").arg(file));
+            return Outcome::failure(tr("%1 cannot be written.").arg(file));
         pages = pageCount(writer);
     }
     if (Outcome written = outputfile::write(file, out.data(), reader); !written)

@@ -4,6 +4,7 @@
 #include "outputfile.h"
 #include "roomrecord.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QList>
 #include <QPageLayout>
@@ -17,6 +18,8 @@ class QPagedPaintDevice;
 // any paged device, a printer or a PDF file alike.
 class RoomListDocument
 {
+    Q_DECLARE_TR_FUNCTIONS(RoomListDocument)
+
 public:
     // Reads the rooms in table order and, when the file keeps a transfer
     // history, the end of the last complete download. Nothing is written.
@@ -31,6 +34,10 @@ public:
     int rowsPerPage(const QPagedPaintDevice& device) const;
     int pageCount(const QPagedPaintDevice& device) const;
 
+    // The texts of page number (from 0) of pages, in the operator's language:
+    // the title, the folder, the printing date with the count of rooms, the
+    // last complete download (empty when none is known) and the page number.
+    QStringList pageTexts(int number, int pages) const;
     // Draws every page; false when the device could not be painted on.
     bool render(QPagedPaintDevice& device) const;
     // A4 with margins for a binder's holes.

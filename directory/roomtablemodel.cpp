@@ -90,8 +90,8 @@ QString RoomTableModel::noteFor(int row) const
 {
     QString note = m_notes ? m_notes(row) : QString();
     if (m_cursor.changedElsewhere(row))
-        note = QStringLiteral("Changed on another PC after it was read: saving it would overwrite "
-                              "that change, so it is refused. Refresh to see the other change.") +
+        note = tr("Changed on another PC after it was read: saving it would overwrite "
+                  "that change, so it is refused. Refresh to see the other change.") +
                (note.isEmpty() ? QString() : QLatin1Char('\n') + note);
     return note;
 }

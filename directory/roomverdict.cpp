@@ -1,5 +1,6 @@
 #include "roomverdict.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QSet>
 
@@ -29,24 +30,30 @@ QString refusal(const Field& field)
     using Fault = doorunit::FieldFit::Fault;
     const doorunit::FieldFit fit = doorunit::fieldFit(field.value, field.width);
     if (fit.tooLong())
-        return QStringLiteral("%1 \"%2\" is %3 characters long; the door unit takes at most %4")
+        //: %1 is the field (Room, TEL1...), %2 its value, %3 its length, %4 the most it may have
+        return QCoreApplication::translate(
+                   "roomverdict", "%1 \"%2\" is %3 characters long; the door unit takes at most %4")
             .arg(QLatin1String(field.name), roomcsv::shown(field.value),
                  QString::number(fit.length), QString::number(field.width));
     switch (fit.fault) {
     case Fault::None:
         break;
     case Fault::Control:
-        return QStringLiteral("%1 holds a control character (U+%2), which the door unit "
-                              "cannot take")
+        //: %1 is the field, %2 the character's code in hexadecimal
+        return QCoreApplication::translate("roomverdict",
+                                           "%1 holds a control character (U+%2), which the door "
+                                           "unit cannot take")
             .arg(QLatin1String(field.name))
             .arg(uint(fit.character), 4, 16, QLatin1Char('0'));
     case Fault::NotAscii:
-        return QStringLiteral("%1 holds \"%2\", which is not ASCII; the door unit takes only "
-                              "ASCII letters, digits and signs")
+        return QCoreApplication::translate("roomverdict",
+                                           "%1 holds \"%2\", which is not ASCII; the door unit "
+                                           "takes only ASCII letters, digits and signs")
             .arg(QLatin1String(field.name), QString::fromUcs4(&fit.character, 1));
     case Fault::Marker:
-        return QStringLiteral("%1 holds \"%2\", which the door unit reads as a field end "
-                              "marker")
+        return QCoreApplication::translate("roomverdict",
+                                           "%1 holds \"%2\", which the door unit reads as a field "
+                                           "end marker")
             .arg(QLatin1String(field.name), QString::fromUcs4(&fit.character, 1));
     }
     return {};
@@ -76,7 +83,8 @@ QString listed(const QStringList& first, qsizetype total)
 {
     if (total <= first.size())
         return first.join(QStringLiteral(", "));
-    return QStringLiteral("%1 and %2 more")
+    //: %1 lists the first few, %2 counts the others
+    return QCoreApplication::translate("roomverdict", "%1 and %2 more")
         .arg(first.join(QStringLiteral(", ")))
         .arg(total - first.size());
 }
@@ -241,7 +249,8 @@ QList<RowVerdict> judge(const QList<roomcsv::CsvRow>& file, const QList<RoomReco
         if (!row.problem.isEmpty())
             raise(v, Verdict::Error, row.problem);
         if (row.room.Room.isEmpty())
-            raise(v, Verdict::Error, QStringLiteral("the room is empty"));
+            raise(v, Verdict::Error,
+                  QCoreApplication::translate("roomverdict", "the room is empty"));
         else if (firstRowOf.first(i, keys[i], keyAt) != i)
             rowsOfRoom[keys[i]] << i;
         const Field fields[] = {{"Room", row.room.Room, doorunit::kRoomWidth},
@@ -254,20 +263,26 @@ QList<RowVerdict> judge(const QList<roomcsv::CsvRow>& file, const QList<RoomReco
                 continue;
             }
             if (f.value.startsWith(QLatin1Char(' ')) || f.value.endsWith(QLatin1Char(' ')))
-                raise(
-                    v, Verdict::Warning,
-                    QStringLiteral("%1 \"%2\" has blanks around it, which the door unit gets as "
-                                   "part of the %3")
-                        .arg(QLatin1String(f.name), shown(f.value),
-                             &f == &fields[0] ? QStringLiteral("room") : QStringLiteral("number")));
+                raise(v, Verdict::Warning,
+                      (&f == &fields[0]
+                           ? QCoreApplication::translate(
+                                 "roomverdict", "%1 \"%2\" has blanks around it, which the door "
+                                                "unit gets as part of the room")
+                           : QCoreApplication::translate(
+                                 "roomverdict", "%1 \"%2\" has blanks around it, which the door "
+                                                "unit gets as part of the number"))
+                          .arg(QLatin1String(f.name), shown(f.value)));
             if (roomcsv::looksLikeFormula(f.value))
                 raise(v, Verdict::Warning,
-                      QStringLiteral("%1 \"%2\" starts with \"%3\", so a spreadsheet would take it "
-                                     "for a formula and change it; export keeps it text")
+                      QCoreApplication::translate(
+                          "roomverdict",
+                          "%1 \"%2\" starts with \"%3\", so a spreadsheet would "
+                          "take it for a formula and change it; export keeps it text")
                           .arg(QLatin1String(f.name), shown(f.value), f.value.left(1)));
             else if (&f != &fields[0] && !f.value.isEmpty() && !dialable(f.value.trimmed()))
                 raise(v, Verdict::Warning,
-                      QStringLiteral("%1 \"%2\" holds characters other than digits")
+                      QCoreApplication::translate("roomverdict",
+                                                  "%1 \"%2\" holds characters other than digits")
                           .arg(QLatin1String(f.name), shown(f.value)));
         }
     }
@@ -289,14 +304,18 @@ QList<RowVerdict> judge(const QList<roomcsv::CsvRow>& file, const QList<RoomReco
                     continue;
                 others << (file[j].room.Room == file[i].room.Room
                                ? QString::number(file[j].line)
-                               : QStringLiteral("%1 as %2")
+                               //: A line of the file and the room as written there
+                               : QCoreApplication::translate("roomverdict", "%1 as %2")
                                      .arg(QString::number(file[j].line), shown(file[j].room.Room)));
             }
-            QString reason = QStringLiteral("room %1 is also on line %2")
-                                 .arg(shown(file[i].room.Room), listed(others, rows.size() - 1));
+            //: %2 lists the other lines of the file
+            QString reason =
+                QCoreApplication::translate("roomverdict", "room %1 is also on line %2")
+                    .arg(shown(file[i].room.Room), listed(others, rows.size() - 1));
             if (padded)
-                reason += QStringLiteral("; the door unit fills each to %1 and takes them as one "
-                                         "room")
+                reason += QCoreApplication::translate("roomverdict",
+                                                      "; the door unit fills each to %1 and takes "
+                                                      "them as one room")
                               .arg(shown(it.key().toString()));
             raise(verdicts[i], Verdict::Error, reason);
         }
@@ -398,27 +417,35 @@ QList<RowVerdict> judge(const QList<roomcsv::CsvRow>& file, const QList<RoomReco
                 }
                 if (count > 0)
                     raise(v, Verdict::Warning,
-                          QStringLiteral("%1 %2 is also a number of room %3")
+                          QCoreApplication::translate("roomverdict",
+                                                      "%1 %2 is also a number of room %3")
                               .arg(QLatin1String(name), shown(n), listed(others, count)));
             }
             if (const QChar lost = prefixes.of(n); !lost.isNull())
-                raise(v, Verdict::Warning,
-                      QStringLiteral("%1 %2 looks as if a spreadsheet dropped its leading \"%3\"")
-                          .arg(QLatin1String(name), shown(n), lost));
+                raise(
+                    v, Verdict::Warning,
+                    QCoreApplication::translate(
+                        "roomverdict", "%1 %2 looks as if a spreadsheet dropped its leading \"%3\"")
+                        .arg(QLatin1String(name), shown(n), lost));
         }
         if (const RoomRecord* old = present.value(r.Room); old && !sameNumbers(*old, r))
             raise(v, Verdict::Warning,
-                  QStringLiteral("replaces room %1 of the directory, whose numbers are %2")
+                  QCoreApplication::translate(
+                      "roomverdict", "replaces room %1 of the directory, whose numbers are %2")
                       .arg(shown(r.Room), numbersOf(*old)));
         if (const RoomRecord* old = presentAs.value(key); old && old->Room != r.Room)
-            raise(v, Verdict::Warning,
-                  QStringLiteral("room %1 is room %2 of the directory to the door unit (it fills "
-                                 "both to %3), so %4; the numbers of %2 are %5")
-                      .arg(shown(r.Room), shown(old->Room), shown(key.toString()),
-                           replace ? QStringLiteral("this row replaces it")
-                                   : QStringLiteral("the import gives %1 this row's numbers")
-                                         .arg(shown(old->Room)),
-                           numbersOf(*old)));
+            raise(
+                v, Verdict::Warning,
+                (replace ? QCoreApplication::translate(
+                               "roomverdict",
+                               "room %1 is room %2 of the directory to the door unit (it fills "
+                               "both to %3), so this row replaces it; the numbers of %2 are %4")
+                         : QCoreApplication::translate(
+                               "roomverdict",
+                               "room %1 is room %2 of the directory to the door unit (it fills "
+                               "both to %3), so the import gives %2 this row's numbers; the "
+                               "numbers of %2 are %4"))
+                    .arg(shown(r.Room), shown(old->Room), shown(key.toString()), numbersOf(*old)));
     }
     return verdicts;
 }
@@ -446,13 +473,13 @@ QString verdictName(Verdict verdict)
 {
     switch (verdict) {
     case Verdict::Ok:
-        return QStringLiteral("ok");
+        return QCoreApplication::translate("roomverdict", "ok");
     case Verdict::Warning:
-        return QStringLiteral("warning");
+        return QCoreApplication::translate("roomverdict", "warning");
     case Verdict::Error:
         break;
     }
-    return QStringLiteral("error");
+    return QCoreApplication::translate("roomverdict", "error");
 }
 
 } // namespace roomverdict

@@ -73,11 +73,11 @@ TelNumWindow::TelNumWindow(RoomDirectoryView& cursor, const QString& appDir, Mes
         setTabOrder(previous, b);
         previous = b;
     };
-    button("cmdAdd", QStringLiteral("Add(&A)"), 0, &TelNumWindow::addRoom);
-    button("cmdUpdate", QStringLiteral("Update(&U)"), 1200, &TelNumWindow::updateRooms);
-    button("cmdDelete", QStringLiteral("Delete(&D)"), 2400, &TelNumWindow::deleteRoom);
-    button("cmdRefresh", QStringLiteral("Refresh(&R)"), 3600, &TelNumWindow::refreshRooms);
-    button("cmdClose", QStringLiteral("Close(&C)"), 4800, &TelNumWindow::closeWindow);
+    button("cmdAdd", tr("Add(&A)"), 0, &TelNumWindow::addRoom);
+    button("cmdUpdate", tr("Update(&U)"), 1200, &TelNumWindow::updateRooms);
+    button("cmdDelete", tr("Delete(&D)"), 2400, &TelNumWindow::deleteRoom);
+    button("cmdRefresh", tr("Refresh(&R)"), 3600, &TelNumWindow::refreshRooms);
+    button("cmdClose", tr("Close(&C)"), 4800, &TelNumWindow::closeWindow);
 
     for (int i = 0; i < 4; ++i) {
         m_fields[i] = new QLineEdit(this);
@@ -88,12 +88,14 @@ TelNumWindow::TelNumWindow(RoomDirectoryView& cursor, const QString& appDir, Mes
 
     connect(&m_cursor, &RecordCursor::error, this, &TelNumWindow::showDataError);
     connect(&m_cursor, &RecordCursor::MoveComplete, this, [this] {
-        m_bar->setCaption(QStringLiteral("Record: %1").arg(m_cursor.absolutePosition()));
-        m_grid->setPlaceholderText(
-            m_cursor.isOpen() ? QString()
-                              : QStringLiteral("Nothing could be read from %1. Once the file is "
-                                               "mended, press Refresh to read it.")
-                                    .arg(m_cursor.path()));
+        //: The data bar's caption: %1 is the position of the current row
+        m_bar->setCaption(tr("Record: %1").arg(m_cursor.absolutePosition()));
+        m_grid->setPlaceholderText(m_cursor.isOpen()
+                                       ? QString()
+                                       //: %1 is the path of the room database file
+                                       : tr("Nothing could be read from %1. Once the file is "
+                                            "mended, press Refresh to read it.")
+                                             .arg(m_cursor.path()));
         showCurrentFields();
         followCursor();
     });
@@ -205,7 +207,8 @@ bool TelNumWindow::shown(const Outcome& outcome)
 
 void TelNumWindow::showDataError(const QString& description)
 {
-    m_messages.show(QStringLiteral("Data error event hit err:") + description + staleAdvice(),
+    //: The database's own description follows directly, with no blank
+    m_messages.show(tr("Data error event hit err:") + description + staleAdvice(),
                     kApplicationTitle, MessageSink::Icon::None);
 }
 
@@ -216,9 +219,9 @@ QString TelNumWindow::staleAdvice()
     if (!m_cursor.refusedAsStale())
         return {};
     if (!hasPendingRow())
-        return QStringLiteral("\nPress Refresh to read the table as it is now.");
+        return tr("\nPress Refresh to read the table as it is now.");
     m_refreshRefused = true;
-    return QStringLiteral("\nPress Refresh to drop your change and read the table as it is now.");
+    return tr("\nPress Refresh to drop your change and read the table as it is now.");
 }
 
 void TelNumWindow::addRoom()
@@ -264,8 +267,8 @@ void TelNumWindow::refreshRooms()
     if (!refreshed && pending && hasPendingRow()) {
         m_refreshRefused = true;
         m_messages.show(refreshed.description() +
-                            QStringLiteral("\nPress Refresh again to discard the change and read "
-                                           "the table as it is now."),
+                            tr("\nPress Refresh again to discard the change and read "
+                               "the table as it is now."),
                         kApplicationTitle, MessageSink::Icon::None);
         return;
     }
@@ -294,13 +297,13 @@ QString TelNumWindow::unsavedRowLabel() const
 {
     for (int row = 0; row < m_cursor.rowCount(); ++row) {
         if (m_cursor.isPending(row)) {
-            return QStringLiteral("%1 %2 (Room \"%3\")")
-                .arg(m_cursor.isNew(row) ? QStringLiteral("The new row") : QStringLiteral("Row"))
-                .arg(row + 1)
-                .arg(m_cursor.value(row, RoomDirectoryView::kRoom));
+            //: %1 is the row's number in the grid, %2 the room typed in it
+            const QString label = m_cursor.isNew(row) ? tr("The new row %1 (Room \"%2\")")
+                                                      : tr("Row %1 (Room \"%2\")");
+            return label.arg(row + 1).arg(m_cursor.value(row, RoomDirectoryView::kRoom));
         }
     }
-    return QStringLiteral("A row");
+    return tr("A row");
 }
 
 void TelNumWindow::closeEvent(QCloseEvent* event)
@@ -315,10 +318,11 @@ void TelNumWindow::closeEvent(QCloseEvent* event)
     const Outcome closed = m_cursor.close();
     if (!closed) {
         const QString what =
-            QStringLiteral("%1 was not saved:\n%2").arg(label, closed.description());
+            //: %1 names the row (as "Row 3 (Room \"101\")"), %2 says why
+            tr("%1 was not saved:\n%2").arg(label, closed.description());
         if (m_programEnding) {
-            m_messages.show(what + QStringLiteral("\nThe program ends without it."),
-                            kApplicationTitle, MessageSink::Icon::None);
+            m_messages.show(what + tr("\nThe program ends without it."), kApplicationTitle,
+                            MessageSink::Icon::None);
         } else if (m_closePolicy.refuse()) {
             m_messages.show(what + ClosePolicy::stayOpenText(), kApplicationTitle,
                             MessageSink::Icon::None);

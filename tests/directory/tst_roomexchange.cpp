@@ -2,6 +2,7 @@
 #include "database.h"
 #include "directorybackup.h"
 #include "importpreview.h"
+#include "language.h"
 #include "recordcursor.h"
 #include "roomcsv.h"
 #include "roomimport.h"
@@ -282,6 +283,56 @@ private slots:
             QCOMPARE(bytes.count("/Type /Page") - bytes.count("/Type /Pages"), pages);
             QCOMPARE(*written, pages);
         }
+    }
+
+    // The preview's texts, an import's summary and the room list's headings
+    // in each catalogue; with none they are the source texts.
+    void languages_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QStringList>("texts");
+        const QStringList english{
+            "Verdict",
+            "warning",
+            "TEL1 \"12-3\" holds characters other than digits",
+            "2 errors, 1 warning, 0 ok",
+            "Nothing can be imported while 2 rows have errors: mend the file and open it again.",
+            "Imported a.csv: 1 room added, 2 changed, 3 unchanged, 4 removed.",
+            "Room list of Inhabitant_telnum.mdb",
+            "Page 1 of 2"};
+        QTest::newRow("none") << QString() << english;
+        QTest::newRow("en") << "en" << english;
+        QTest::newRow("zh_CN") << "zh_CN"
+                               << QStringList{"结果",
+                                              "警告",
+                                              "TEL1“12-3”含有数字以外的字符",
+                                              "2 个错误，1 个警告，0 行正常",
+                                              "有 2 行出错，无法导入：请修改文件后重新打开。",
+                                              "已导入 a.csv：添加 1 个房间，修改 2 个，3 个不变，"
+                                              "删除 4 个。",
+                                              "Inhabitant_telnum.mdb 的房间列表",
+                                              "第 1 页，共 2 页"};
+    }
+    void languages()
+    {
+        QFETCH(QString, code);
+        QVERIFY(code.isEmpty() || !language::install(code).isEmpty());
+        ImportPreview model;
+        QVERIFY(model.load("201,1\n201,2\n203,12-3\n", {}).ok());
+        RoomListDocument document;
+        QVERIFY(document.load(m_path).ok());
+        const QStringList page = document.pageTexts(0, 2);
+        const QStringList shown{
+            model.headerData(ImportPreview::Verdict, Qt::Horizontal, Qt::DisplayRole).toString(),
+            model.index(2, ImportPreview::Verdict).data().toString(),
+            model.index(2, ImportPreview::Reason).data().toString(),
+            model.countsText(),
+            model.blockedReason(),
+            roomimport::summary(QStringLiteral("a.csv"), {1, 2, 3, 4}, true),
+            page.value(0),
+            page.value(4)};
+        language::uninstall();
+        QTEST(shown, "texts");
     }
 
     // A merge gives the stored room the door unit takes as the file's its

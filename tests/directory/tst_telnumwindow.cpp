@@ -1,7 +1,11 @@
+#include "changerecordwindow.h"
 #include "connectcontroller.h"
 #include "database.h"
 #include "datacontrol.h"
 #include "doorunitstate.h"
+#include "importpreview.h"
+#include "importpreviewdialog.h"
+#include "language.h"
 #include "mainwindow.h"
 #include "posixserialport.h"
 #include "program.h"
@@ -9,23 +13,28 @@
 #include "recordingserialport.h"
 #include "roomdirectoryview.h"
 #include "roomgrid.h"
+#include "roomimport.h"
 #include "shell.h"
 #include "telnumwindow.h"
 #include "testdatabase.h"
 #include "uipauser.h"
+#include "windowtexts.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QPointer>
 #include <QProcess>
+#include <QPushButton>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTableView>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextStream>
@@ -573,6 +582,84 @@ private slots:
         QVERIFY(m_sink.messages.isEmpty());
         QCoreApplication::removePostedEvents(qApp);
         m_window = nullptr;
+    }
+
+    // The directory window, the change record and the import preview in each
+    // catalogue: a few texts, a message with its value, nothing Chinese left
+    // in English and nothing cut short there, no English left in Chinese in
+    // the windows added since (the directory window keeps its own English
+    // buttons, the grids their field names).
+    void languages_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QStringList>("texts");
+        const QStringList english{
+            "Add(&A)",
+            "Record: 1",
+            "Change record",
+            "&Show",
+            "2 entries",
+            "import",
+            "\"May 1\" is not a date: type it as YYYY-MM-DD, for example 2026-12-07.",
+            "Import rooms from 2026.csv",
+            "Replace the whole directory with this file",
+            "1 error, 0 warnings, 1 ok"};
+        QTest::newRow("none") << QString() << english;
+        QTest::newRow("en") << "en" << english;
+        QTest::newRow("zh_CN") << "zh_CN"
+                               << QStringList{
+                                      "Add(&A)",
+                                      "Record: 1",
+                                      "修改记录",
+                                      "显示(&S)",
+                                      "2 条记录",
+                                      "导入",
+                                      "“May 1”不是日期：请按“年-月-日”输入，例如 2026-12-07。",
+                                      "从 2026.csv 导入房间",
+                                      "用此文件替换整个房间目录",
+                                      "1 个错误，0 个警告，1 行正常"};
+    }
+    void languages()
+    {
+        QFETCH(QString, code);
+        QVERIFY(code.isEmpty() || !language::install(code).isEmpty());
+        const changerecord::Actor who{QStringLiteral("admin"), QStringLiteral("pc"), {}};
+        QVERIFY(roomimport::write(m_path, QList<RoomRecord>{{"104", "444", "", ""}}, false, nullptr,
+                                  &who));
+        openWindow();
+        ChangeRecordWindow record(m_dir.path(), m_sink);
+        auto* show = record.findChild<QPushButton*>(QStringLiteral("cmdShow"));
+        show->click();
+        ImportPreview preview;
+        QVERIFY(preview.load("201,1\n,2\n", {}).ok());
+        ImportPreviewDialog dialog(preview, QStringLiteral("2026.csv"));
+        record.show();
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&record) && QTest::qWaitForWindowExposed(&dialog));
+        const QStringList added = windowTexts(&record) + windowTexts(&dialog);
+        const QStringList left = code == "en"      ? chineseTexts(windowTexts(m_window) + added)
+                                 : code == "zh_CN" ? englishTexts(added, {"csv"})
+                                                   : QStringList();
+        const QStringList clipped =
+            code == "en" ? clippedTexts(m_window) + clippedTexts(&record) + clippedTexts(&dialog)
+                         : QStringList();
+        record.findChild<QLineEdit*>(QStringLiteral("txtSince"))->setText(QStringLiteral("May 1"));
+        show->click();
+        const QStringList shown{
+            m_window->findChild<QAbstractButton*>(QStringLiteral("cmdAdd"))->text(),
+            caption(),
+            record.windowTitle(),
+            show->text(),
+            record.findChild<QLabel*>(QStringLiteral("lblNote"))->text(),
+            record.findChild<QTableWidget*>(QStringLiteral("grdChanges"))->item(0, 4)->text(),
+            said(),
+            dialog.windowTitle(),
+            dialog.findChild<QCheckBox*>(QStringLiteral("chkReplace"))->text(),
+            dialog.findChild<QLabel*>(QStringLiteral("lblCounts"))->text()};
+        language::uninstall();
+        QTEST(shown, "texts");
+        QVERIFY2(left.isEmpty(), qPrintable(left.join(QLatin1Char('|'))));
+        QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QLatin1Char('|'))));
     }
 
     void newTwiceShowsOneWindowOnItsRowAndExitStillEnds()
