@@ -1,5 +1,7 @@
 #include "doorunits.h"
 #include "doorunitwatch.h"
+#include "downloadprogress.h"
+#include "language.h"
 #include "mainwindow.h"
 #include "posixserialport.h"
 #include "program.h"
@@ -11,7 +13,10 @@
 #include "shell.h"
 #include "telnumwindow.h"
 #include "testdatabase.h"
+#include "transferhistorywindow.h"
 #include "transferlog.h"
+#include "unitsprogress.h"
+#include "windowtexts.h"
 
 #include <QTest>
 #include <QtWidgets>
@@ -113,6 +118,8 @@ private slots:
     void sendersRefusedDuringADownload();
     void refusedDownloadRecorded();
     void everyDoorUnit();
+    void languages_data();
+    void languages();
 
 private:
     QTemporaryDir m_config;
@@ -334,4 +341,59 @@ void TestLinkWindows::everyDoorUnit()
     QCOMPARE(panel->text(), QStringLiteral("Door units: 2 of 3 up to date"));
     QVERIFY2(panel->toolTip().contains("\nWest (COM3): never loaded from this PC"),
              qPrintable(panel->toolTip()));
+}
+
+void TestLinkWindows::languages_data()
+{
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QString>("panel");
+    QTest::addColumn<QString>("line");
+    QTest::newRow("en") << "en"
+                        << "Door units: 0 of 3 up to date"
+                        << "East (COM2): 2 of 6 rooms sent, about 2 s left";
+    QTest::newRow("zh_CN") << "zh_CN"
+                           << "门口机：3 台中 0 台已是最新"
+                           << "East (COM2)：已发送 2/6 个房间，约剩 2 秒";
+}
+
+// The transfer history, both progress windows and the door unit panel with
+// its tooltip speak the catalogue's language; in English nothing is cut short.
+void TestLinkWindows::languages()
+{
+    QFETCH(QString, code);
+    QFETCH(QString, panel);
+    QFETCH(QString, line);
+    Running program;
+    const QString roomFile = program.dir.filePath(schema::kDirectoryFile);
+    QVERIFY(doorunits::add(roomFile, "East", 2));
+    QVERIFY(doorunits::add(roomFile, "West", 3));
+    QVERIFY(doorunits::rename(roomFile, doorunits::kFirstName, "大门", 1));
+    QVERIFY(!language::install(code).isEmpty());
+    program.objects->doorUnit().reload();
+    auto* label = program.main().findChild<QLabel*>(QStringLiteral("sbDoorUnit"));
+    QTRY_COMPARE(label->text(), panel);
+    const QList<DoorUnit> units = *doorunits::read(roomFile);
+    TransferHistoryWindow history(roomFile);
+    history.reload();
+    UnitsProgress each(units);
+    UnitsDownload::Line sending{units[1], {}, 2, 6, true};
+    each.showLines({{units[0]}, sending, {units[2]}}, false);
+    QCOMPARE(each.findChild<QLabel*>(QStringLiteral("unitLine2"))->text(), line);
+    DownloadProgress one(9600);
+    one.setRooms(2, 6);
+    const QStringList texts = windowTexts(&history) + windowTexts(&each) + windowTexts(&one)
+                              << label->text() << label->toolTip();
+    // The units' own names are the operator's, in any language.
+    const QStringList left =
+        code == "en" ? chineseTexts(texts) : englishTexts(texts, {"East", "West"});
+    QStringList clipped;
+    for (QWidget* window : {static_cast<QWidget*>(&history), static_cast<QWidget*>(&each),
+                            static_cast<QWidget*>(&one)}) {
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        clipped << (code == "en" ? clippedTexts(window) : QStringList());
+    }
+    language::uninstall();
+    QVERIFY2(left.isEmpty(), qPrintable(left.join(QLatin1Char('|'))));
+    QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QLatin1Char('|'))));
 }
