@@ -350,10 +350,10 @@ void TestLinkWindows::languages_data()
     QTest::addColumn<QString>("line");
     QTest::newRow("en") << "en"
                         << "Door units: 0 of 3 up to date"
-                        << "East (COM2): 2 of 6 rooms sent, about 2 s left";
+                        << "East (COM2): 2 of 6 rooms sent, about 5 s left";
     QTest::newRow("zh_CN") << "zh_CN"
                            << "门口机：3 台中 0 台已是最新"
-                           << "East (COM2)：已发送 2/6 个房间，约剩 2 秒";
+                           << "East (COM2)：已发送 2/6 个房间，约剩 5 秒";
 }
 
 // The transfer history, both progress windows and the door unit panel with
@@ -376,16 +376,22 @@ void TestLinkWindows::languages()
     TransferHistoryWindow history(roomFile);
     history.reload();
     UnitsProgress each(units);
-    UnitsDownload::Line sending{units[1], {}, 2, 6, true};
-    each.showLines({{units[0]}, sending, {units[2]}}, false);
+    QList<UnitsDownload::Line> lines(3);
+    for (int i = 0; i < 3; ++i)
+        lines[i].unit = units[i];
+    lines[1].started = true;
+    lines[1].sent = 2;
+    lines[1].total = 6;
+    each.showLines(lines, false);
     QCOMPARE(each.findChild<QLabel*>(QStringLiteral("unitLine2"))->text(), line);
     DownloadProgress one(9600);
     one.setRooms(2, 6);
     const QStringList texts = windowTexts(&history) + windowTexts(&each) + windowTexts(&one)
                               << label->text() << label->toolTip();
     // The units' own names are the operator's, in any language.
-    const QStringList left =
-        code == "en" ? chineseTexts(texts) : englishTexts(texts, {"East", "West"});
+    const QStringList left = code == "en"
+                                 ? chineseTexts(QStringList(texts).replaceInStrings("大门", "Gate"))
+                                 : englishTexts(texts, {"East", "West", "COM1", "COM2", "COM3"});
     QStringList clipped;
     for (QWidget* window : {static_cast<QWidget*>(&history), static_cast<QWidget*>(&each),
                             static_cast<QWidget*>(&one)}) {
