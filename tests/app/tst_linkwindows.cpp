@@ -10,6 +10,7 @@
 #include "recordingserialport.h"
 #include "schema.h"
 #include "seriallink.h"
+#include "server.h"
 #include "shell.h"
 #include "telnumwindow.h"
 #include "testdatabase.h"
@@ -120,6 +121,7 @@ private slots:
     void everyDoorUnit();
     void languages_data();
     void languages();
+    void buildingLabel();
 
 private:
     QTemporaryDir m_config;
@@ -402,4 +404,25 @@ void TestLinkWindows::languages()
     language::uninstall();
     QVERIFY2(left.isEmpty(), qPrintable(left.join(QLatin1Char('|'))));
     QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QLatin1Char('|'))));
+}
+
+// Last, since a server once chosen stays chosen: the building's panel and
+// its tooltip in each language.
+void TestLinkWindows::buildingLabel()
+{
+    Running program;
+    const Expected<server::Place> place = server::parse("host=db.example dbname=quorvane", "7");
+    QVERIFY(place);
+    server::use(*place);
+    const QList<std::pair<QString, QString>> rows{{"en", "Building: 7"}, {"zh_CN", "楼栋：7"}};
+    for (const auto& [code, text] : rows) {
+        QVERIFY(!language::install(code).isEmpty());
+        Shell shell(*program.objects, program.messages);
+        const auto* label = shell.mainWindow().statusBar()->findChild<QLabel*>("sbBuilding");
+        const QStringList shown{label->text(), label->toolTip()};
+        language::uninstall();
+        QCOMPARE(shown[0], text);
+        QVERIFY2(code == "en" ? chineseTexts(shown).isEmpty() : shown[1].endsWith("的房间目录。"),
+                 qPrintable(shown[1]));
+    }
 }
