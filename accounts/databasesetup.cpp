@@ -4,9 +4,9 @@
 #include "database.h"
 #include "datafolder.h"
 #include "operatorlimits.h"
-#include "plural.h"
 #include "schema.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -160,7 +160,8 @@ Outcome createDatabase(const QString& directory, const QString& fileName, const 
     const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
     if (fd < 0) {
         return Outcome::failure(
-            QStringLiteral("Cannot create a file in %1: %2").arg(directory, errnoText(errno)));
+            QCoreApplication::translate("databasesetup", "Cannot create a file in %1: %2")
+                .arg(directory, errnoText(errno)));
     }
     const auto fail = [&](const QString& description) {
         ::unlink(temporary.constData());
@@ -170,22 +171,28 @@ Outcome createDatabase(const QString& directory, const QString& fileName, const 
     ::flock(fd, LOCK_EX);
     // mkstemp honours the umask, which could leave even the owner unable to write.
     if (::fchmod(fd, S_IRUSR | S_IWUSR) != 0)
-        return fail(QStringLiteral("Cannot make a new file in %1 private: %2")
-                        .arg(directory, errnoText(errno)));
+        return fail(
+            QCoreApplication::translate("databasesetup", "Cannot make a new file in %1 private: %2")
+                .arg(directory, errnoText(errno)));
 
     if (Outcome filled = fillDatabase(QFile::decodeName(temporary), layout, first); !filled)
-        return fail(QStringLiteral("Cannot write %1: %2").arg(finalPath, filled.description()));
+        return fail(QCoreApplication::translate("databasesetup", "Cannot write %1: %2")
+                        .arg(finalPath, filled.description()));
     // SQLite would roll a journal left by another file's write into this one.
     if (const QStringList left = sideFiles(finalPath); !left.isEmpty())
-        return fail(QStringLiteral("%1 appeared while %2 was being prepared; nothing was put in "
-                                   "its place.")
+        return fail(QCoreApplication::translate(
+                        "databasesetup",
+                        "%1 appeared while %2 was being prepared; nothing was put in "
+                        "its place.")
                         .arg(left.join(QStringLiteral(", ")), finalPath));
     if (const int error = placeWithoutOverwrite(temporary, QFile::encodeName(finalPath))) {
         if (error == EEXIST)
-            return fail(
-                QStringLiteral("%1 appeared while it was being prepared; it was left untouched.")
-                    .arg(finalPath));
-        return fail(QStringLiteral("Cannot put %1 in place: %2").arg(finalPath, errnoText(error)));
+            return fail(QCoreApplication::translate(
+                            "databasesetup",
+                            "%1 appeared while it was being prepared; it was left untouched.")
+                            .arg(finalPath));
+        return fail(QCoreApplication::translate("databasesetup", "Cannot put %1 in place: %2")
+                        .arg(finalPath, errnoText(error)));
     }
     ::close(fd);
     syncDirectory(directory);
@@ -199,29 +206,39 @@ QStringList obstacles(const QString& path, const QString& directory)
     struct stat st;
     const bool present = ::lstat(name.constData(), &st) == 0;
     if (present && ::stat(name.constData(), &st) != 0) {
-        found << QStringLiteral("%1 is a symbolic link to %2, which does not exist, so Quorvane "
-                                "could not open it. Point the link at the database file, or "
-                                "remove it and run init again.")
+        found << QCoreApplication::translate(
+                     "databasesetup",
+                     "%1 is a symbolic link to %2, which does not exist, so Quorvane "
+                     "could not open it. Point the link at the database file, or "
+                     "remove it and run init again.")
                      .arg(path, QFileInfo(path).symLinkTarget());
     } else if (present && !S_ISREG(st.st_mode)) {
-        found << QStringLiteral("%1 is %2, not a database file, so Quorvane could not open it. "
-                                "Move it aside and run init again.")
-                     .arg(path, S_ISDIR(st.st_mode) ? QStringLiteral("a directory")
-                                                    : QStringLiteral("not a regular file"));
+        found << QCoreApplication::translate(
+                     "databasesetup",
+                     "%1 is %2, not a database file, so Quorvane could not open it. "
+                     "Move it aside and run init again.")
+                     .arg(path,
+                          S_ISDIR(st.st_mode)
+                              ? QCoreApplication::translate("databasesetup", "a directory")
+                              : QCoreApplication::translate("databasesetup", "not a regular file"));
     }
     const QStringList left = sideFiles(path);
     if (left.isEmpty())
         return found;
     const QString files = left.join(QStringLiteral(", "));
     if (present) {
-        found << QStringLiteral("%1 is left from a write to %2 that did not finish (or another "
-                                "program is writing to it now). Complete the recovery with: %3")
+        found << QCoreApplication::translate(
+                     "databasesetup",
+                     "%1 is left from a write to %2 that did not finish (or another "
+                     "program is writing to it now). Complete the recovery with: %3")
                      .arg(files, path, database::checkCommand(directory));
     } else {
-        found << QStringLiteral("%1 is left from a write that did not finish, to a database file "
-                                "that is no longer at %2; a new file beside it would take that "
-                                "write in and be damaged. Put the database file back and run: "
-                                "%3. Or move %1 aside together with the file it belongs to.")
+        found << QCoreApplication::translate(
+                     "databasesetup",
+                     "%1 is left from a write that did not finish, to a database file "
+                     "that is no longer at %2; a new file beside it would take that "
+                     "write in and be damaged. Put the database file back and run: "
+                     "%3. Or move %1 aside together with the file it belongs to.")
                      .arg(files, path, database::checkCommand(directory));
     }
     return found;
@@ -230,14 +247,16 @@ QStringList obstacles(const QString& path, const QString& directory)
 QString nameRefusal(const QString& name, const QStringList& taken)
 {
     if (name.isEmpty())
-        return QStringLiteral("The operator name must not be empty.");
+        return QCoreApplication::translate("databasesetup", "The operator name must not be empty.");
     // At login the first operator of a name decides which PIN is accepted, so
     // a second one of the same name could never log in.
     if (taken.contains(name))
-        return QStringLiteral("An operator named \"%1\" already exists, and only the first "
-                              "operator of a name can log in. Choose another name, or change that "
-                              "operator's PIN in Quorvane under Setting, User Password Set, Edit "
-                              "User.")
+        return QCoreApplication::translate(
+                   "databasesetup",
+                   "An operator named \"%1\" already exists, and only the first "
+                   "operator of a name can log in. Choose another name, or change that "
+                   "operator's PIN in Quorvane under Setting, User Password Set, Edit "
+                   "User.")
             .arg(name);
     return operatorlimits::refusal(name, operatorlimits::Field::Name);
 }
@@ -251,7 +270,8 @@ QString pinAgainRefusal(const QString& pin, const QString& again)
 {
     if (pin == again)
         return {};
-    return QStringLiteral("The two PINs differ; please type them again.");
+    return QCoreApplication::translate("databasesetup",
+                                       "The two PINs differ; please type them again.");
 }
 
 FirstOperator givenOperator(const QString& name, const QString& pin)
@@ -276,7 +296,7 @@ bool create(const QString& directory, const FirstOperator& first, const Say& say
     if (!blocked.isEmpty()) {
         for (const QString& obstacle : blocked)
             say(Channel::Problem, obstacle);
-        say(Channel::Problem, QStringLiteral("Nothing was created."));
+        say(Channel::Problem, QCoreApplication::translate("databasesetup", "Nothing was created."));
         return false;
     }
     const bool operatorExists = entryExists(operatorPath);
@@ -284,13 +304,16 @@ bool create(const QString& directory, const FirstOperator& first, const Say& say
     for (const auto& [path, exists] :
          {std::pair{operatorPath, operatorExists}, std::pair{directoryPath, directoryExists}}) {
         if (exists)
-            say(Channel::Note,
-                QStringLiteral("%1 already exists; it was left untouched.").arg(path));
+            say(Channel::Note, QCoreApplication::translate(
+                                   "databasesetup", "%1 already exists; it was left untouched.")
+                                   .arg(path));
     }
     if (operatorExists && directoryExists) {
         say(Channel::Problem,
-            QStringLiteral("Both database files already exist; refusing to overwrite them, so "
-                           "nothing was created. To examine them run: %1 check %2")
+            QCoreApplication::translate(
+                "databasesetup",
+                "Both database files already exist; refusing to overwrite them, so "
+                "nothing was created. To examine them run: %1 check %2")
                 .arg(datafolder::companionCommand(), database::shellQuoted(directory)));
         return false;
     }
@@ -302,24 +325,31 @@ bool create(const QString& directory, const FirstOperator& first, const Say& say
         const std::optional<int> count = operatorCount(operatorPath);
         if (first.given) {
             say(Channel::Problem,
-                QStringLiteral(
+                QCoreApplication::translate(
+                    "databasesetup",
                     "No operator was added, since %1 already existed; to add one run: %2")
                     .arg(operatorPath, database::addOperatorCommand(directory)));
             allWell = false;
         } else if (!count) {
             say(Channel::Problem,
-                QStringLiteral("%1 cannot be read as an operator file. To examine it run: %2")
+                QCoreApplication::translate(
+                    "databasesetup", "%1 cannot be read as an operator file. To examine it run: %2")
                     .arg(operatorPath, database::checkCommand(directory)));
             allWell = false;
         } else if (*count == 0) {
             say(Channel::Problem,
-                QStringLiteral("%1 holds no operator, so nobody can log in. Add one with: %2")
+                QCoreApplication::translate(
+                    "databasesetup", "%1 holds no operator, so nobody can log in. Add one with: %2")
                     .arg(operatorPath, database::addOperatorCommand(directory)));
             allWell = false;
         } else {
             say(Channel::Note,
-                QStringLiteral("%1 holds %2, so no operator was asked for.")
-                    .arg(operatorPath, plural(*count, "1 operator", "%1 operators")));
+                QCoreApplication::translate("databasesetup",
+                                            "%1 holds %2, so no operator was asked for.")
+                    .arg(operatorPath,
+                         *count == 1 ? QCoreApplication::translate("databasesetup", "1 operator")
+                                     : QCoreApplication::translate("databasesetup", "%1 operators")
+                                           .arg(*count)));
         }
     }
 
@@ -328,18 +358,21 @@ bool create(const QString& directory, const FirstOperator& first, const Say& say
     if (!operatorExists) {
         const std::optional<Operator> made = first.ask(say);
         if (!made) {
-            say(Channel::Problem, QStringLiteral("Nothing was created."));
+            say(Channel::Problem,
+                QCoreApplication::translate("databasesetup", "Nothing was created."));
             return false;
         }
         if (Outcome written =
                 createDatabase(directory, schema::kOperatorFile, schema::operatorTable(), made);
             !written) {
             say(Channel::Problem, written.description());
-            say(Channel::Problem, QStringLiteral("Nothing was created."));
+            say(Channel::Problem,
+                QCoreApplication::translate("databasesetup", "Nothing was created."));
             return false;
         }
         say(Channel::Note,
-            QStringLiteral("Created %1 with the operator \"%2\".").arg(operatorPath, made->name));
+            QCoreApplication::translate("databasesetup", "Created %1 with the operator \"%2\".")
+                .arg(operatorPath, made->name));
     }
     if (!directoryExists) {
         if (Outcome written = createDatabase(directory, schema::kDirectoryFile,
@@ -349,7 +382,8 @@ bool create(const QString& directory, const FirstOperator& first, const Say& say
             return false;
         }
         say(Channel::Note,
-            QStringLiteral("Created %1 with an empty room directory.").arg(directoryPath));
+            QCoreApplication::translate("databasesetup", "Created %1 with an empty room directory.")
+                .arg(directoryPath));
     }
     return allWell;
 }

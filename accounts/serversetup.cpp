@@ -7,6 +7,7 @@
 #include "schema.h"
 #include "server.h"
 
+#include <QCoreApplication>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -55,7 +56,7 @@ private:
 
 QString cannot(const QSqlError& error)
 {
-    return QStringLiteral("The %1 cannot be used: %2")
+    return QCoreApplication::translate("serversetup", "The %1 cannot be used: %2")
         .arg(server::describe(),
              database::plainError(error,
                                   database::pathIn(server::folder(), schema::kDirectoryFile)));

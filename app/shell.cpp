@@ -69,10 +69,10 @@ Shell::Shell(Program& program, MessageSink& messages, QObject* parent)
     connect(&doorUnit, &DoorUnitWatch::changed, this, &Shell::showDoorUnit);
     // On a shared server, which building this window works on.
     if (server::active()) {
-        auto* building = new QLabel(QStringLiteral("Building: %1").arg(server::place().building),
-                                    m_main->statusBar());
+        auto* building =
+            new QLabel(tr("Building: %1").arg(server::place().building), m_main->statusBar());
         building->setObjectName(QStringLiteral("sbBuilding"));
-        building->setToolTip(QStringLiteral("The directory of the %1.").arg(server::describe()));
+        building->setToolTip(tr("The directory of the %1.").arg(server::describe()));
         m_main->statusBar()->addPermanentWidget(building);
     }
     // An import or a restore changes the file; with the window open its

@@ -5,6 +5,7 @@
 #include "seriallink.h"
 #include "transferrecorder.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 using Kind = LinkResult::Kind;
@@ -76,10 +77,11 @@ LinkResult DirectoryDownload::check()
 {
     // A directory whose file could not be read is not an empty one.
     if (!m_cursor.isOpen())
-        return result(Kind::Unreadable,
-                      QStringLiteral("%1 could not be opened. Put the file back, then press "
-                                     "Refresh in the directory window.")
-                          .arg(m_cursor.path()));
+        return result(Kind::Unreadable, QCoreApplication::translate(
+                                            "DirectoryDownload",
+                                            "%1 could not be opened. Put the file back, then press "
+                                            "Refresh in the directory window.")
+                                            .arg(m_cursor.path()));
     if (m_cursor.rowCount() == 0)
         return result(Kind::Empty);
     if (Outcome first = m_cursor.moveFirst(); !first)
@@ -92,7 +94,8 @@ LinkResult DirectoryDownload::check()
         ++m_total;
         if (const QString problem = frames::recordProblem(room); !problem.isEmpty()) {
             if (++bad <= kListedProblems)
-                problems << QStringLiteral("Row %1, room \"%2\": %3")
+                problems << QCoreApplication::translate("DirectoryDownload",
+                                                        "Row %1, room \"%2\": %3")
                                 .arg(m_total)
                                 .arg(room.Room, problem);
         }
@@ -103,7 +106,8 @@ LinkResult DirectoryDownload::check()
         return result(Kind::Empty);
     if (bad > 0) {
         if (bad > kListedProblems)
-            problems << QStringLiteral("... and %1 more.").arg(bad - kListedProblems);
+            problems << QCoreApplication::translate("DirectoryDownload", "... and %1 more.")
+                            .arg(bad - kListedProblems);
         LinkResult r = result(Kind::BadRows, problems.join(u'\n'));
         r.code = bad;
         return r;

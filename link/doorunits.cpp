@@ -7,6 +7,7 @@
 
 #include <functional>
 
+#include <QCoreApplication>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -22,8 +23,9 @@ public:
         : m_path(path), m_name(database::uniqueConnectionName(QStringLiteral("quorvane-units")))
     {
         if (!server::isServerPath(path) && database::probe(path) != database::FileKind::Sqlite) {
-            m_error =
-                QStringLiteral("the room file %1 is missing or not an SQLite database").arg(path);
+            m_error = QCoreApplication::translate(
+                          "doorunits", "the room file %1 is missing or not an SQLite database")
+                          .arg(path);
             return;
         }
         if (const QSqlError error = database::connect(
@@ -68,13 +70,16 @@ Expected<QList<DoorUnit>> readFrom(const UnitsFile& file, bool withRemoved)
 QString nameProblem(const QString& name)
 {
     if (name.trimmed().isEmpty())
-        return QStringLiteral("A door unit needs a name, such as \"Main gate\".");
+        return QCoreApplication::translate("doorunits",
+                                           "A door unit needs a name, such as \"Main gate\".");
     if (name != name.trimmed())
-        return QStringLiteral("The name \"%1\" begins or ends with blanks; name the unit "
-                              "without them.")
+        return QCoreApplication::translate(
+                   "doorunits", "The name \"%1\" begins or ends with blanks; name the unit "
+                                "without them.")
             .arg(name);
     if (name.size() > doorunits::kLongestName)
-        return QStringLiteral("The name \"%1\" is longer than %2 characters.")
+        return QCoreApplication::translate("doorunits",
+                                           "The name \"%1\" is longer than %2 characters.")
             .arg(name)
             .arg(doorunits::kLongestName);
     return {};
@@ -86,11 +91,13 @@ QString listProblem(const QList<DoorUnit>& units)
     for (qsizetype i = 0; i < units.size(); ++i) {
         for (qsizetype j = 0; j < i; ++j) {
             if (units[i].name.compare(units[j].name, Qt::CaseInsensitive) == 0)
-                return QStringLiteral("There is already a door unit named \"%1\".")
+                return QCoreApplication::translate("doorunits",
+                                                   "There is already a door unit named \"%1\".")
                     .arg(units[j].name);
             if (units[i].port == units[j].port)
-                return QStringLiteral("\"%1\" and \"%2\" would both be on COM%3; one port "
-                                      "reaches one door unit. Give one of them another port.")
+                return QCoreApplication::translate(
+                           "doorunits", "\"%1\" and \"%2\" would both be on COM%3; one port "
+                                        "reaches one door unit. Give one of them another port.")
                     .arg(units[j].name, units[i].name)
                     .arg(units[i].port);
         }
@@ -177,8 +184,10 @@ Expected<DoorUnit> find(const QList<DoorUnit>& units, const QString& name)
             return unit;
         names << QStringLiteral("\"%1\"").arg(unit.name);
     }
-    return Outcome::failure(QStringLiteral("There is no door unit named \"%1\"; the units are %2.")
-                                .arg(name, names.join(QStringLiteral(", "))));
+    return Outcome::failure(
+        QCoreApplication::translate("doorunits",
+                                    "There is no door unit named \"%1\"; the units are %2.")
+            .arg(name, names.join(QStringLiteral(", "))));
 }
 
 Outcome add(const QString& path, const QString& name, int port)
@@ -230,8 +239,9 @@ Outcome remove(const QString& path, const QString& name)
             return unit.outcome();
         if (units.size() == 1)
             return Outcome::failure(
-                QStringLiteral("\"%1\" is the building's only door unit and stays; add another "
-                               "before removing it.")
+                QCoreApplication::translate(
+                    "doorunits", "\"%1\" is the building's only door unit and stays; add another "
+                                 "before removing it.")
                     .arg(unit->name));
         q.prepare(QStringLiteral("UPDATE door_unit SET removed = 1 WHERE id = ?"));
         q.addBindValue(unit->id);

@@ -1,9 +1,9 @@
 #include "doorunitstate.h"
 
-#include "plural.h"
 #include "recordcursor.h"
 #include "schema.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QLocale>
 
@@ -140,16 +140,23 @@ QString DirectoryChanges::markText(quint8 mark, const QDateTime& downloaded)
     if (mark == Same)
         return {};
     if (mark & Added)
-        return QStringLiteral("not yet on the door unit");
+        return QCoreApplication::translate("DirectoryChanges", "not yet on the door unit");
     QString fields = fieldNames(mark);
     if (const qsizetype comma = fields.lastIndexOf(QStringLiteral(", ")); comma >= 0)
-        fields.replace(comma, 2, QStringLiteral(" and "));
-    return QStringLiteral("%1 changed since the download of %2").arg(fields, shownTime(downloaded));
+        //: Joins the last two changed fields: "TEL1, TEL2 and TEL3"
+        fields = QCoreApplication::translate("DirectoryChanges", "%1 and %2")
+                     .arg(fields.left(comma), fields.mid(comma + 2));
+    //: %1 the changed fields ("TEL1 and TEL2"), %2 the time of the download
+    return QCoreApplication::translate("DirectoryChanges", "%1 changed since the download of %2")
+        .arg(fields, shownTime(downloaded));
 }
 
 QString shownTime(const QDateTime& utc)
 {
-    return QLocale::c().toString(utc.toLocalTime(), QStringLiteral("d MMM yyyy HH:mm"));
+    // The month's name is the C locale's; a language without it words the date its own way.
+    //: The format of a time shown (Qt date format; MMM is the month's English short name)
+    return QLocale::c().toString(utc.toLocalTime(),
+                                 QCoreApplication::translate("shownTime", "d MMM yyyy HH:mm"));
 }
 
 DoorUnitState DoorUnitState::of(const TransferLog::Latest& latest, const DirectoryChanges& changes)
@@ -175,23 +182,36 @@ QString DoorUnitState::text() const
 {
     switch (kind) {
     case Kind::NeverLoaded:
-        return QStringLiteral("Door unit: never loaded from this PC");
+        return QCoreApplication::translate("DoorUnitState", "Door unit: never loaded from this PC");
     case Kind::UpToDate:
-        return QStringLiteral("Door unit: up to date");
+        return QCoreApplication::translate("DoorUnitState", "Door unit: up to date");
     case Kind::ChangesNotSent:
-        return QStringLiteral("Door unit: %1 not sent (last download %2)")
-            .arg(plural(changes, "1 change", "%1 changes"), shownTime(downloaded));
+        //: %1 the count of changes ("1 change", "3 changes"), %2 the time of the last download
+        return QCoreApplication::translate("DoorUnitState",
+                                           "Door unit: %1 not sent (last download %2)")
+            .arg(changes == 1
+                     ? QCoreApplication::translate("DoorUnitState", "1 change")
+                     : QCoreApplication::translate("DoorUnitState", "%1 changes").arg(changes),
+                 shownTime(downloaded));
     case Kind::PartDirectory:
         if (unfinished)
-            return QStringLiteral("Door unit: may hold part of a directory (the download of %1 "
-                                  "did not finish)")
+            //: %1 the time the download began
+            return QCoreApplication::translate(
+                       "DoorUnitState",
+                       "Door unit: may hold part of a directory (the download of %1 "
+                       "did not finish)")
                 .arg(shownTime(when));
-        return QStringLiteral("Door unit: may hold part of a directory (download stopped after %1 "
-                              "of %2 rooms)")
+        return QCoreApplication::translate(
+                   "DoorUnitState",
+                   "Door unit: may hold part of a directory (download stopped after %1 "
+                   "of %2 rooms)")
             .arg(sent)
             .arg(total);
     case Kind::DefaultsLoaded:
-        return QStringLiteral("Door unit: asked to load its defaults at %1").arg(shownTime(when));
+        //: %1 the time the command was sent
+        return QCoreApplication::translate("DoorUnitState",
+                                           "Door unit: asked to load its defaults at %1")
+            .arg(shownTime(when));
     }
     return {};
 }

@@ -1,10 +1,10 @@
 #include "doorunitwatch.h"
 
-#include "plural.h"
 #include "recordcursor.h"
 #include "roomrecord.h"
 #include "schema.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QFileSystemWatcher>
 #include <QHash>
@@ -396,18 +396,19 @@ QList<std::pair<DoorUnit, DoorUnitState>> DoorUnitWatch::unitStates() const
 
 QString DoorUnitWatch::text() const
 {
-    QString shown =
-        m_problem.isEmpty() ? m_state.text() : QStringLiteral("Door unit: cannot be compared");
+    QString shown = m_problem.isEmpty() ? m_state.text() : tr("Door unit: cannot be compared");
     if (m_problem.isEmpty() && m_units.size() > 1) {
         const QList<std::pair<DoorUnit, DoorUnitState>> states = unitStates();
         const auto upToDate = std::count_if(states.begin(), states.end(), [](const auto& s) {
             return s.second.kind == DoorUnitState::Kind::UpToDate;
         });
-        shown = QStringLiteral("Door units: %1 of %2 up to date").arg(upToDate).arg(states.size());
+        //: %1 door units of %2 hold the directory as it is now
+        shown = tr("Door units: %1 of %2 up to date").arg(upToDate).arg(states.size());
     }
     // Said here once, rather than after each command.
     if (!m_notRecorded.isEmpty())
-        return shown + QStringLiteral(" · transfers not recorded");
+        //: %1 the panel's text; the transfer history cannot be written
+        return tr("%1 · transfers not recorded").arg(shown);
     return shown;
 }
 
@@ -416,19 +417,23 @@ QString DoorUnitWatch::toolTip() const
     const QString unrecorded =
         m_notRecorded.isEmpty()
             ? QString()
-            : QStringLiteral("\nTransfers to the door unit are not being recorded: %1.")
-                  .arg(m_notRecorded);
+            //: %1 why the transfer history cannot be written
+            : QLatin1Char('\n') +
+                  tr("Transfers to the door unit are not being recorded: %1.").arg(m_notRecorded);
     // The panel may be cut short in a narrow window: the tooltip says it whole.
     if (!m_problem.isEmpty())
         return m_problem + unrecorded;
     QString tip = text();
     if (m_units.size() > 1) {
-        const QString prefix = QStringLiteral("Door unit: ");
+        // What each unit's own text begins with, said once above them.
+        const QString prefix =
+            QCoreApplication::translate("DoorUnitState", "Door unit: %1").arg(QString());
         for (const auto& [unit, state] : unitStates()) {
             const QString said = state.text();
-            tip += QStringLiteral("\n%1: %2")
-                       .arg(unit.shownName(),
-                            said.startsWith(prefix) ? said.mid(prefix.size()) : said);
+            //: One door unit's line of the panel's tooltip: its name and port, its state
+            tip += QLatin1Char('\n') +
+                   tr("%1: %2").arg(unit.shownName(),
+                                    said.startsWith(prefix) ? said.mid(prefix.size()) : said);
         }
     }
     const QList<RoomRecord>& removed = m_changes.removed;
@@ -438,14 +443,18 @@ QString DoorUnitWatch::toolTip() const
             rooms << removed[i].Room;
         if (removed.size() > 20)
             rooms << QStringLiteral("…");
-        tip += QStringLiteral("\n%1 removed since the last download: %2")
-                   .arg(plural(removed.size(), "1 room", "%1 rooms"),
+        //: %1 the count of rooms ("1 room", "3 rooms"), %2 their numbers
+        tip += QLatin1Char('\n') +
+               tr("%1 removed since the last download: %2")
+                   .arg(removed.size() == 1 ? tr("1 room") : tr("%1 rooms").arg(removed.size()),
                         rooms.join(QStringLiteral(", ")));
     }
     if (m_samePairs > 0)
-        tip += QStringLiteral("\n%1 of rows reach the door unit as the same room (its number "
-                              "padded with zeros to %2 characters)")
-                   .arg(plural(m_samePairs, "1 pair", "%1 pairs"))
+        //: %1 the count of pairs of rows ("1 pair", "3 pairs"), %2 the room number's width
+        tip += QLatin1Char('\n') +
+               tr("%1 of rows reach the door unit as the same room (its "
+                  "number padded with zeros to %2 characters)")
+                   .arg(m_samePairs == 1 ? tr("1 pair") : tr("%1 pairs").arg(m_samePairs))
                    .arg(doorunit::kRoomWidth);
     return tip + unrecorded;
 }
@@ -465,13 +474,16 @@ QString DoorUnitWatch::sameRoomNote(int row) const
             ++more;
             continue;
         }
-        others << QStringLiteral("row %1 (Room \"%2\")")
+        //: %1 a row of the directory, %2 what its Room field holds
+        others << tr("row %1 (Room \"%2\")")
                       .arg(other + 1)
                       .arg(m_cursor->storedView(other, kRoomField, scratch));
     }
     if (more > 0)
-        others << QStringLiteral("%1 more").arg(more);
-    return QStringLiteral("the door unit takes it for the same room, %1, as %2")
+        //: %1 the count of further rows
+        others << tr("%1 more").arg(more);
+    //: %1 the room number as the door unit reads it, %2 the other rows ("row 3 (Room "3")")
+    return tr("the door unit takes it for the same room, %1, as %2")
         .arg(m_keyOf[size_t(row)], others.join(QStringLiteral(", ")));
 }
 
@@ -483,7 +495,7 @@ QString DoorUnitWatch::rowNote(int row) const
         notes << DirectoryChanges::markText(m_rowMarks[size_t(row)], m_latest.download->started);
     // Marked, never counted: the panel compares what the file holds.
     if (m_cursor && row >= 0 && row < m_cursor->rowCount() && m_cursor->isPending(row))
-        notes << QStringLiteral("typed here, not saved yet");
+        notes << tr("typed here, not saved yet");
     notes.removeAll(QString());
     return notes.join(u'\n');
 }

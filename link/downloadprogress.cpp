@@ -40,8 +40,9 @@ void DownloadProgress::setRooms(int sent, int total)
 void DownloadProgress::showText()
 {
     const qint64 left = qMax<qint64>(0, m_leftMs - (m_since.isValid() ? m_since.elapsed() : 0));
-    setLabelText(QStringLiteral("Sending the room directory to the door unit.\n"
-                                "%1 of %2 rooms sent, about %3 s left.")
+    //: %1 rooms sent of %2, %3 seconds left
+    setLabelText(tr("Sending the room directory to the door unit.\n"
+                    "%1 of %2 rooms sent, about %3 s left.")
                      .arg(m_sent)
                      .arg(m_total)
                      .arg((left + 999) / 1000));

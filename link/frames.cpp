@@ -1,5 +1,7 @@
 #include "frames.h"
 
+#include <QCoreApplication>
+
 namespace frames {
 
 namespace {
@@ -13,7 +15,8 @@ QString fieldProblem(const char* name, const QString& value, int width)
     const doorunit::FieldFit fit = doorunit::fieldFit(value, width);
     QStringList problems;
     if (fit.tooLong())
-        problems << QStringLiteral("%1 \"%2\" has %3 characters; at most %4 fit")
+        problems << QCoreApplication::translate("frames",
+                                                "%1 \"%2\" has %3 characters; at most %4 fit")
                         .arg(QLatin1String(name), value)
                         .arg(fit.length)
                         .arg(width);
@@ -23,12 +26,14 @@ QString fieldProblem(const char* name, const QString& value, int width)
             QChar::isPrint(fit.character)
                 ? character
                 : QStringLiteral("U+%1").arg(uint(fit.character), 4, 16, QLatin1Char('0'));
-        problems << QStringLiteral("%1 \"%2\" holds \"%3\", which is not a printable ASCII "
-                                   "character")
+        problems << QCoreApplication::translate(
+                        "frames", "%1 \"%2\" holds \"%3\", which is not a printable ASCII "
+                                  "character")
                         .arg(QLatin1String(name), value, shown);
     } else if (fit.fault == Fault::Marker) {
-        problems << QStringLiteral("%1 \"%2\" holds \"%3\", which the door unit reads as a "
-                                   "marker, not as part of a value")
+        problems << QCoreApplication::translate(
+                        "frames", "%1 \"%2\" holds \"%3\", which the door unit reads as a "
+                                  "marker, not as part of a value")
                         .arg(QLatin1String(name), value, character);
     }
     return problems.join(QStringLiteral("; "));

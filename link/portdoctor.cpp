@@ -3,6 +3,7 @@
 #include "seriallink.h"
 #include "settingsstore.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -87,25 +88,30 @@ void judgeAccess(Device& d, const struct stat& st, const Identity& who)
         d.mayOpen = (bits & (S_IRUSR | S_IWUSR)) == (S_IRUSR | S_IWUSR);
     }
     if (d.mayOpen) {
-        d.access = QStringLiteral("you may open it");
+        d.access = QCoreApplication::translate("portdoctor", "you may open it");
         return;
     }
     const QString group = groupName(st.st_gid);
     const QString mode = QString::number(st.st_mode & 07777, 8);
     if ((st.st_mode & 060) != 060 && (st.st_mode & 0600) == 0600)
-        d.access = QStringLiteral("you may not open it: only its owner %1 may (mode %2); run the "
-                                  "program as %1, or have the device given to a group to join")
-                       .arg(userName(st.st_uid), mode);
+        d.access =
+            QCoreApplication::translate(
+                "portdoctor", "you may not open it: only its owner %1 may (mode %2); run the "
+                              "program as %1, or have the device given to a group to join")
+                .arg(userName(st.st_uid), mode);
     else if ((st.st_mode & 060) != 060 || st.st_gid == 0)
-        d.access = QStringLiteral("you may not open it (mode %1, owner %2, group %3)")
+        d.access = QCoreApplication::translate("portdoctor",
+                                               "you may not open it (mode %1, owner %2, group %3)")
                        .arg(mode, userName(st.st_uid), group);
     else if (listedMember(st.st_gid, who.name) && !who.groups.contains(st.st_gid))
-        d.access = QStringLiteral("you may not open it yet: you were added to the group %1, but "
-                                  "this login started before; log out and in again")
+        d.access = QCoreApplication::translate(
+                       "portdoctor", "you may not open it yet: you were added to the group %1, but "
+                                     "this login started before; log out and in again")
                        .arg(group);
     else
-        d.access = QStringLiteral("you may not open it: join the group %1 (sudo usermod -aG %1 "
-                                  "%2), then log out and in again")
+        d.access = QCoreApplication::translate(
+                       "portdoctor", "you may not open it: join the group %1 (sudo usermod -aG %1 "
+                                     "%2), then log out and in again")
                        .arg(group, who.name.isEmpty() ? QStringLiteral("$USER") : who.name);
 }
 
@@ -118,14 +124,15 @@ QString usbAdapter(const QString& deviceDir, const QString& sysRoot, const QStri
             const auto field = [&](const char* name) {
                 return readLine(dir.filePath(QLatin1String(name)));
             };
-            QString text = QStringLiteral("USB serial adapter %1 %2 (%3:%4)")
-                               .arg(field("manufacturer"), field("product"), field("idVendor"),
-                                    field("idProduct"))
-                               .simplified();
+            QString text =
+                QCoreApplication::translate("portdoctor", "USB serial adapter %1 %2 (%3:%4)")
+                    .arg(field("manufacturer"), field("product"), field("idVendor"),
+                         field("idProduct"))
+                    .simplified();
             if (const QString serial = field("serial"); !serial.isEmpty())
-                text += QStringLiteral(", serial number %1").arg(serial);
+                text += QCoreApplication::translate("portdoctor", ", serial number %1").arg(serial);
             if (!driver.isEmpty())
-                text += QStringLiteral(", driver %1").arg(driver);
+                text += QCoreApplication::translate("portdoctor", ", driver %1").arg(driver);
             return text;
         }
         if (!dir.cdUp())
@@ -152,10 +159,11 @@ void identify(Device& d, const struct stat& st, const Roots& roots)
          (major(st.st_rdev) == kConsoleMajor && minor(st.st_rdev) < kFirstSerialMinor));
     d.serialLine = true;
     if (pty) {
-        d.what = QStringLiteral("a pseudo-terminal: a program such as quorvane-doorsim plays the "
-                                "door unit on it");
+        d.what = QCoreApplication::translate(
+            "portdoctor", "a pseudo-terminal: a program such as quorvane-doorsim plays the "
+                          "door unit on it");
     } else if (console) {
-        d.what = QStringLiteral("a virtual terminal, not a serial port");
+        d.what = QCoreApplication::translate("portdoctor", "a virtual terminal, not a serial port");
         d.serialLine = false;
     } else if (deviceLink.exists()) {
         const QString driver =
@@ -165,19 +173,24 @@ void identify(Device& d, const struct stat& st, const Roots& roots)
         if (d.what.isEmpty() && name.startsWith(QStringLiteral("ttyS")) &&
             readLine(tty + QStringLiteral("/type")) == QLatin1String("0")) {
             d.noHardware = true;
-            d.what = QStringLiteral("a serial port the kernel lists, but no hardware answers "
-                                    "behind it");
+            d.what = QCoreApplication::translate(
+                "portdoctor", "a serial port the kernel lists, but no hardware answers "
+                              "behind it");
         } else if (d.what.isEmpty()) {
-            d.what = QStringLiteral("a built-in serial port (driver %1)")
-                         .arg(driver.isEmpty() ? QStringLiteral("unknown") : driver);
+            d.what =
+                QCoreApplication::translate("portdoctor", "a built-in serial port (driver %1)")
+                    .arg(driver.isEmpty() ? QCoreApplication::translate("portdoctor", "unknown")
+                                          : driver);
         }
     } else if (QFileInfo::exists(tty)) {
-        d.what = QStringLiteral("a virtual terminal, not a serial port");
+        d.what = QCoreApplication::translate("portdoctor", "a virtual terminal, not a serial port");
         d.serialLine = false;
     } else {
-        d.what = S_ISCHR(st.st_mode) ? QStringLiteral("a character device the system does not "
-                                                      "list as a serial port")
-                                     : QStringLiteral("not a device");
+        d.what = S_ISCHR(st.st_mode)
+                     ? QCoreApplication::translate("portdoctor",
+                                                   "a character device the system does not "
+                                                   "list as a serial port")
+                     : QCoreApplication::translate("portdoctor", "not a device");
         // Without a readable list of terminals a character device may yet be one.
         d.serialLine =
             S_ISCHR(st.st_mode) && !QFileInfo(roots.sys + QStringLiteral("/class/tty")).isDir();
@@ -210,7 +223,7 @@ void findHolders(Device& d, const struct stat& st, const Roots& roots)
         if (command.isEmpty())
             command = readLine(roots.proc + QStringLiteral("/%1/comm").arg(pid));
         if (pid == ::getpid())
-            command += QStringLiteral(", this program");
+            command += QCoreApplication::translate("portdoctor", ", this program");
         d.holders << Holder{pid, command, locked};
     };
     const QByteArray node = QFile::encodeName(d.node);
@@ -305,7 +318,7 @@ Device describe(const QString& path, const Roots& roots, const Identity& identit
     Device d;
     d.path = path;
     if (path.isEmpty()) {
-        d.what = QStringLiteral("names no device");
+        d.what = QCoreApplication::translate("portdoctor", "names no device");
         return d;
     }
     const QFileInfo info(underRoot(path, roots.dev));
@@ -315,22 +328,25 @@ Device describe(const QString& path, const Roots& roots, const Identity& identit
     if (!d.exists) {
         const int error = errno;
         if (error == ELOOP)
-            d.what = QStringLiteral("cannot be reached: it is a link that leads round in a loop "
-                                    "(%1 leads to %2); point it at the device")
+            d.what = QCoreApplication::translate(
+                         "portdoctor", "cannot be reached: it is a link that leads round in a loop "
+                                       "(%1 leads to %2); point it at the device")
                          .arg(info.filePath(), info.symLinkTarget());
         else if (error == EACCES)
-            d.what = QStringLiteral("cannot be examined: you may not enter the folder %1 that "
-                                    "leads to it")
+            d.what = QCoreApplication::translate(
+                         "portdoctor", "cannot be examined: you may not enter the folder %1 that "
+                                       "leads to it")
                          .arg(closedFolder(info.filePath()));
         else if (error != ENOENT)
-            d.what = QStringLiteral("cannot be examined: %1")
+            d.what = QCoreApplication::translate("portdoctor", "cannot be examined: %1")
                          .arg(QString::fromLocal8Bit(std::strerror(error)));
         else if (info.isSymLink())
-            d.what = QStringLiteral("does not exist: it is a link to %1, which is "
-                                    "gone (a replugged adapter, or a stopped monitor)")
+            d.what = QCoreApplication::translate("portdoctor",
+                                                 "does not exist: it is a link to %1, which is "
+                                                 "gone (a replugged adapter, or a stopped monitor)")
                          .arg(info.symLinkTarget());
         else
-            d.what = QStringLiteral("does not exist");
+            d.what = QCoreApplication::translate("portdoctor", "does not exist");
         return d;
     }
     d.node = info.canonicalFilePath();
@@ -398,32 +414,40 @@ QString summary(const Device& d)
     QStringList lines;
     lines << (d.node == d.path ? d.what : QStringLiteral("%1: %2").arg(d.node, d.what));
     if (!d.byId.isEmpty() && d.byId != d.path)
-        lines << QStringLiteral("stable name %1").arg(d.byId);
+        lines << QCoreApplication::translate("portdoctor", "stable name %1").arg(d.byId);
     lines << d.access;
     QStringList holders;
     for (const Holder& h : d.holders)
-        holders << QStringLiteral("%1 (pid %2%3)")
+        //: A program that has the device open: %1 its command, %2 its process number
+        holders << (h.locked ? QCoreApplication::translate("portdoctor",
+                                                           "%1 (pid %2, holding it exclusively)")
+                             : QCoreApplication::translate("portdoctor", "%1 (pid %2)"))
                        .arg(h.command)
-                       .arg(h.pid)
-                       .arg(h.locked ? QStringLiteral(", holding it exclusively") : QString());
+                       .arg(h.pid);
     if (!holders.isEmpty())
-        lines << QStringLiteral("open in %1").arg(holders.join(QStringLiteral(", ")));
+        lines << QCoreApplication::translate("portdoctor", "open in %1")
+                     .arg(holders.join(QStringLiteral(", ")));
     if (d.exclusive)
-        lines << QStringLiteral("held exclusively by another program: nothing else can open it "
-                                "until that program lets go");
+        lines << QCoreApplication::translate(
+            "portdoctor", "held exclusively by another program: nothing else can open it "
+                          "until that program lets go");
     if (!d.openError.isEmpty())
-        lines << QStringLiteral("opening it fails: %1").arg(d.openError);
+        lines << QCoreApplication::translate("portdoctor", "opening it fails: %1").arg(d.openError);
     return lines.join(u'\n');
 }
 
 QString reportText(const Report& report)
 {
-    QString text = QStringLiteral("Settings file: %1\n").arg(report.settingsFile);
+    QString text =
+        QCoreApplication::translate("portdoctor", "Settings file: %1\n").arg(report.settingsFile);
     for (const ComEntry& e : report.entries) {
         text += QStringLiteral("COM%1  %2  (%3)")
                     .arg(e.number)
-                    .arg(e.device.path,
-                         e.fromSettings ? QStringLiteral("[Ports]") : QStringLiteral("default"));
+                    .arg(e.device.path, e.fromSettings
+                                            ? QStringLiteral("[Ports]")
+                                            //: Where a COM entry's device comes from: no line in
+                                            //: the settings file names it
+                                            : QCoreApplication::translate("portdoctor", "default"));
         if (!e.device.exists) {
             text += QStringLiteral("  %1\n").arg(e.device.what);
             continue;
@@ -433,9 +457,10 @@ QString reportText(const Report& report)
             text += indented(line);
     }
     if (report.unmapped.isEmpty())
-        return text +
-               QStringLiteral("No other serial device found (USB adapters, /dev/serial/by-id).\n");
-    text += QStringLiteral("\nSerial devices no COM entry maps to:\n");
+        return text + QCoreApplication::translate(
+                          "portdoctor",
+                          "No other serial device found (USB adapters, /dev/serial/by-id).\n");
+    text += QCoreApplication::translate("portdoctor", "\nSerial devices no COM entry maps to:\n");
     for (const Device& d : report.unmapped) {
         text += QStringLiteral("%1\n").arg(d.path);
         for (const QString& line : summary(d).split(u'\n'))
@@ -444,8 +469,9 @@ QString reportText(const Report& report)
             QStringLiteral("COM%1=%2")
                 .arg(report.freeEntry ? QString::number(report.freeEntry) : QStringLiteral("n"))
                 .arg(d.byId.isEmpty() ? d.path : d.byId);
-        text += indented(QStringLiteral("to use it, add to %1 under [Ports]: %2")
-                             .arg(report.settingsFile, line));
+        text += indented(
+            QCoreApplication::translate("portdoctor", "to use it, add to %1 under [Ports]: %2")
+                .arg(report.settingsFile, line));
     }
     return text;
 }

@@ -2,6 +2,7 @@
 
 #include "portdoctor.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 
 #include <cerrno>
@@ -113,7 +114,7 @@ bool PosixSerialPort::readSettings(int fd, LineSettings& settings)
 int PosixSerialPort::open(const QString& device, const LineSettings& settings)
 {
     if (m_fd >= 0) {
-        m_error = QStringLiteral("the port is already open");
+        m_error = QCoreApplication::translate("PosixSerialPort", "the port is already open");
         return EBUSY;
     }
     m_error.clear();
@@ -121,7 +122,8 @@ int PosixSerialPort::open(const QString& device, const LineSettings& settings)
     if (speed == B0 || settings.dataBits < 5 || settings.dataBits > 8 ||
         (settings.stopBits != 1 && settings.stopBits != 2) ||
         !QByteArrayView("noe").contains(settings.parity)) {
-        m_error = QStringLiteral("unsupported line settings %1").arg(settingsText(settings));
+        m_error = QCoreApplication::translate("PosixSerialPort", "unsupported line settings %1")
+                      .arg(settingsText(settings));
         return EINVAL;
     }
 
@@ -147,7 +149,9 @@ int PosixSerialPort::open(const QString& device, const LineSettings& settings)
     // flock also keeps out a second opener running as root, which TIOCEXCL lets through.
     if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
         const int error = errno == EWOULDBLOCK ? EBUSY : errno;
-        return refuse(error, error == EBUSY ? QStringLiteral("held by another program") : "");
+        return refuse(error, error == EBUSY ? QCoreApplication::translate("PosixSerialPort",
+                                                                          "held by another program")
+                                            : "");
     }
     termios earlier{};
     if (tcgetattr(fd, &earlier) != 0)
@@ -184,7 +188,8 @@ int PosixSerialPort::open(const QString& device, const LineSettings& settings)
         return giveBack(errno, {});
     if (!(taken == settings) || cfgetispeed(&check) != speed || (check.c_cflag & CRTSCTS) ||
         (check.c_iflag & (IXON | IXOFF)))
-        return giveBack(EINVAL, QStringLiteral("the device did not take %1; it runs at %2")
+        return giveBack(EINVAL, QCoreApplication::translate(
+                                    "PosixSerialPort", "the device did not take %1; it runs at %2")
                                     .arg(settingsText(settings), settingsText(taken)));
 
     m_fd = fd;
@@ -254,7 +259,9 @@ bool PosixSerialPort::write(const QByteArray& bytes)
         if (ready < 0)
             return fail(errno);
         if (ready == 0)
-            return fail(QStringLiteral("the device took no data for %1 ms").arg(waitUs / 1000));
+            return fail(
+                QCoreApplication::translate("PosixSerialPort", "the device took no data for %1 ms")
+                    .arg(waitUs / 1000));
         if (p.revents & (POLLERR | POLLHUP | POLLNVAL))
             return fail(EIO);
     }
@@ -285,7 +292,9 @@ bool PosixSerialPort::drain(int deadlineMs)
         const qint64 leftUs = deadlineUs - clock.nsecsElapsed() / 1000;
         if (leftUs <= 0)
             return fail(
-                QStringLiteral("%1 bytes still queued after %2 ms").arg(count).arg(deadlineMs));
+                QCoreApplication::translate("PosixSerialPort", "%1 bytes still queued after %2 ms")
+                    .arg(count)
+                    .arg(deadlineMs));
         // Sleep about as long as the queue needs, so a drain costs a few
         // wake-ups rather than a core.
         const qint64 napUs =

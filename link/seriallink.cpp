@@ -2,6 +2,8 @@
 
 #include "settingsstore.h"
 
+#include <QCoreApplication>
+
 #include <cerrno>
 
 SerialLink::SerialLink(SerialPort& port, Pauser& pauser) : m_port(port), m_pauser(pauser) {}
@@ -24,8 +26,10 @@ QString SerialLink::deviceFor(int portNumber)
 
 QString SerialLink::emptyEntry(int portNumber)
 {
-    return QStringLiteral("names no device: the line \"COM%1=\" under [Ports] in %2 is empty; put "
-                          "the device after it, or remove the line to use /dev/ttyS%3")
+    return QCoreApplication::translate(
+               "SerialLink",
+               "names no device: the line \"COM%1=\" under [Ports] in %2 is empty; put "
+               "the device after it, or remove the line to use /dev/ttyS%3")
         .arg(portNumber)
         .arg(settingsstore::fileName())
         .arg(portNumber - 1);
@@ -52,10 +56,17 @@ int SerialLink::open()
     if (code != 0) {
         m_state = State::Closed;
         const QString why = m_port.errorText();
-        m_failure = QStringLiteral("The serial device %1 (COM%2) could not be opened%3")
-                        .arg(m_device)
-                        .arg(m_portNumber)
-                        .arg(why.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(why));
+        //: %1 the device, %2 the port's number, %3 why the system refused it
+        m_failure = why.isEmpty()
+                        ? QCoreApplication::translate(
+                              "SerialLink", "The serial device %1 (COM%2) could not be opened")
+                              .arg(m_device)
+                              .arg(m_portNumber)
+                        : QCoreApplication::translate(
+                              "SerialLink", "The serial device %1 (COM%2) could not be opened (%3)")
+                              .arg(m_device)
+                              .arg(m_portNumber)
+                              .arg(why);
         return code;
     }
     m_state = State::Open;
@@ -91,7 +102,8 @@ bool SerialLink::usable()
     if (m_state == State::Failed)
         return false; // the first failure's description stands
     if (!isOpen()) {
-        m_failure = QStringLiteral("COM%1 is not open").arg(m_portNumber);
+        m_failure =
+            QCoreApplication::translate("SerialLink", "COM%1 is not open").arg(m_portNumber);
         return false;
     }
     return true;
@@ -109,12 +121,13 @@ bool SerialLink::writeText(const QByteArray& text)
         return false;
     if (!m_port.write(text)) {
         if (m_stopRequest = m_port.stopRequest(); !m_stopRequest.isEmpty()) {
-            fail(QStringLiteral("Stopped on request (%1) after %2 bytes")
+            fail(QCoreApplication::translate("SerialLink", "Stopped on request (%1) after %2 bytes")
                      .arg(m_stopRequest)
                      .arg(m_written));
             return false;
         }
-        fail(QStringLiteral("The serial device %1 stopped accepting data (%2) after %3 bytes")
+        fail(QCoreApplication::translate(
+                 "SerialLink", "The serial device %1 stopped accepting data (%2) after %3 bytes")
                  .arg(m_device, reason())
                  .arg(m_written));
         return false;
@@ -141,8 +154,10 @@ bool SerialLink::waitUntilSent()
     const qint64 bytes = qMax<qint64>(m_port.queued(), m_sinceDrain);
     const int deadline = drainDeadline(bytes);
     if (!m_port.drain(deadline)) {
-        fail(QStringLiteral("The serial device %1 did not finish sending within %2 ms (%3) after "
-                            "%4 bytes")
+        fail(QCoreApplication::translate(
+                 "SerialLink",
+                 "The serial device %1 did not finish sending within %2 ms (%3) after "
+                 "%4 bytes")
                  .arg(m_device)
                  .arg(deadline)
                  .arg(reason())
@@ -192,7 +207,7 @@ bool SerialLink::run(const Frame& frame)
 QString SerialLink::reason() const
 {
     const QString why = m_port.errorText();
-    return why.isEmpty() ? QStringLiteral("no reason given") : why;
+    return why.isEmpty() ? QCoreApplication::translate("SerialLink", "no reason given") : why;
 }
 
 void SerialLink::fail(const QString& description)

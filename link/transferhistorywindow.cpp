@@ -37,16 +37,16 @@ TransferHistoryWindow::TransferHistoryWindow(QString databasePath, QWidget* pare
     : QWidget(parent, Qt::Window), m_path(std::move(databasePath))
 {
     setObjectName(QStringLiteral("frmTransferHistory"));
-    setWindowTitle(QStringLiteral("Transfer history"));
-    m_records = table({QStringLiteral("Time"), QStringLiteral("Operator"), QStringLiteral("What"),
-                       QStringLiteral("Port"), QStringLiteral("Outcome")},
-                      this);
+    setWindowTitle(tr("Transfer history"));
+    m_records = table(recordHeaders(), this);
     m_records->setObjectName(QStringLiteral("grdTransfers"));
     m_rooms = table({QStringLiteral("Room"), QStringLiteral("TEL1"), QStringLiteral("TEL2"),
-                     QStringLiteral("TEL3"), QStringLiteral("Now")},
+                     QStringLiteral("TEL3"),
+                     //: Column of the sent rooms: how the directory now differs from each
+                     tr("Now")},
                     this);
     m_rooms->setObjectName(QStringLiteral("grdSentRooms"));
-    m_differences = new QCheckBox(QStringLiteral("Show differences from the directory now"), this);
+    m_differences = new QCheckBox(tr("Show differences from the directory now"), this);
     m_differences->setObjectName(QStringLiteral("chkDifferences"));
     m_note = new QLabel(this);
     m_note->setObjectName(QStringLiteral("lblNote"));
@@ -74,6 +74,18 @@ TransferHistoryWindow::TransferHistoryWindow(QString databasePath, QWidget* pare
     connect(m_unit, &QComboBox::activated, this, &TransferHistoryWindow::reload);
 }
 
+QStringList TransferHistoryWindow::recordHeaders()
+{
+    //: Column of a transfer: what was sent (settings, a download, load default)
+    return {tr("Time"), tr("Operator"), tr("What"), tr("Port"), tr("Outcome")};
+}
+
+QString TransferHistoryWindow::removedUnit(const QString& name)
+{
+    //: %1 is the name of a door unit the building no longer lists
+    return tr("%1 (removed unit)").arg(name);
+}
+
 void TransferHistoryWindow::reload()
 {
     const int selected = m_records->currentRow();
@@ -85,31 +97,28 @@ void TransferHistoryWindow::reload()
     {
         const QSignalBlocker quietList(m_unit);
         m_unit->clear();
-        m_unit->addItem(QStringLiteral("All door units"), 0);
+        m_unit->addItem(tr("All door units"), 0);
         for (const DoorUnit& unit : units)
-            m_unit->addItem(unit.removed ? QStringLiteral("%1 (removed unit)").arg(unit.name)
-                                         : unit.shownName(),
-                            unit.id);
+            m_unit->addItem(unit.removed ? removedUnit(unit.name) : unit.shownName(), unit.id);
         m_unit->setCurrentIndex(qMax(0, m_unit->findData(chosen)));
         m_unit->setVisible(several);
     }
     const auto unitName = [&units](qint64 id) {
         for (const DoorUnit& unit : units) {
             if (unit.id == id)
-                return unit.removed ? QStringLiteral("%1 (removed unit)").arg(unit.name)
-                                    : unit.name;
+                return unit.removed ? removedUnit(unit.name) : unit.name;
         }
-        return QStringLiteral("(removed unit)");
+        //: A record of a door unit the building no longer lists
+        return tr("(removed unit)");
     };
     TransferLog log(m_path);
     Expected<QList<TransferRecord>> list = log.history(0, several ? chosen : 0);
     m_list = list ? *list : QList<TransferRecord>{};
     m_note->setText(list.error());
     const QSignalBlocker quiet(m_records);
-    QStringList headers{QStringLiteral("Time"), QStringLiteral("Operator"), QStringLiteral("What"),
-                        QStringLiteral("Port"), QStringLiteral("Outcome")};
+    QStringList headers = recordHeaders();
     if (several)
-        headers.insert(1, QStringLiteral("Door unit"));
+        headers.insert(1, tr("Door unit"));
     m_records->setColumnCount(int(headers.size()));
     m_records->setHorizontalHeaderLabels(headers);
     m_records->setRowCount(int(m_list.size()));
@@ -164,16 +173,15 @@ void TransferHistoryWindow::showRooms()
     for (int i = 0; i < sent->size(); ++i) {
         const RoomRecord& r = (*sent)[i];
         const quint8 mark = i < int(changes.marks.size()) ? changes.marks[size_t(i)] : 0;
-        const QString now =
-            mark == DirectoryChanges::Added ? QStringLiteral("removed since")
-            : mark != DirectoryChanges::Same
-                ? QStringLiteral("%1 changed since").arg(DirectoryChanges::fieldNames(mark))
-                : QString();
+        const QString now = mark == DirectoryChanges::Added ? tr("removed since")
+                            : mark != DirectoryChanges::Same
+                                //: %1 names the changed fields, such as "TEL1 and TEL2"
+                                ? tr("%1 changed since").arg(DirectoryChanges::fieldNames(mark))
+                                : QString();
         setRow(m_rooms, i, {r.Room, r.TEL1, r.TEL2, r.TEL3, now});
     }
     for (int i = 0; i < added.size(); ++i) {
         const RoomRecord& r = added[i];
-        setRow(m_rooms, int(sent->size()) + i,
-               {r.Room, r.TEL1, r.TEL2, r.TEL3, QStringLiteral("added since")});
+        setRow(m_rooms, int(sent->size()) + i, {r.Room, r.TEL1, r.TEL2, r.TEL3, tr("added since")});
     }
 }

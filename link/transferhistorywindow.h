@@ -28,6 +28,8 @@ public:
     QComboBox* unitFilter() const { return m_unit; }
 
 private:
+    static QStringList recordHeaders();
+    static QString removedUnit(const QString& name);
     void showRooms();
 
     QString m_path;

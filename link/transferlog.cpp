@@ -7,6 +7,7 @@
 #include "schema.h"
 #include "server.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -20,8 +21,14 @@
 namespace {
 
 // The names as stored: a script reading the table sees plain words.
-constexpr const char* kWhat[] = {"settings", "download", "load default"};
-constexpr const char* kEnding[] = {"unfinished", "complete", "stopped", "refused"};
+// Kept in the record as they are; shown in the operator's language.
+constexpr const char* kWhat[] = {QT_TRANSLATE_NOOP("TransferRecord", "settings"),
+                                 QT_TRANSLATE_NOOP("TransferRecord", "download"),
+                                 QT_TRANSLATE_NOOP("TransferRecord", "load default")};
+constexpr const char* kEnding[] = {QT_TRANSLATE_NOOP("TransferRecord", "unfinished"),
+                                   QT_TRANSLATE_NOOP("TransferRecord", "complete"),
+                                   QT_TRANSLATE_NOOP("TransferRecord", "stopped"),
+                                   QT_TRANSLATE_NOOP("TransferRecord", "refused")};
 
 template <typename E, size_t N> E fromText(const QString& text, const char* const (&names)[N])
 {
@@ -78,28 +85,38 @@ QString TransferRecord::endingText(Ending ending)
 
 QString TransferRecord::outcomeText() const
 {
-    QString text = endingText(ending);
+    QString text = QCoreApplication::translate("TransferRecord", kEnding[int(ending)]);
     if (ending == Ending::Stopped && what == What::Download)
-        text += QStringLiteral(" after %1 of %2 rooms").arg(sent).arg(total);
+        //: %1 the outcome ("stopped"), %2 rooms sent of %3
+        text = QCoreApplication::translate("TransferRecord", "%1 after %2 of %3 rooms")
+                   .arg(text)
+                   .arg(sent)
+                   .arg(total);
     if (!reason.isEmpty() && (ending == Ending::Stopped || ending == Ending::Refused))
-        text += QStringLiteral(": ") + reason;
+        //: %1 the outcome, %2 why the transfer stopped or was refused
+        text = QCoreApplication::translate("TransferRecord", "%1: %2").arg(text, reason);
     return text;
 }
 
 QString TransferRecord::whatDetail() const
 {
-    QString text = whatText(what);
+    const QString text = QCoreApplication::translate("TransferRecord", kWhat[int(what)]);
     if (what == What::Settings && openTime >= 0)
-        text += QStringLiteral(" (open time %1 s, auto mode %2)").arg(openTime).arg(autoMode);
+        //: %1 "settings", %2 the door's open time in seconds, %3 the auto mode number (0 to 3)
+        return QCoreApplication::translate("TransferRecord", "%1 (open time %2 s, auto mode %3)")
+            .arg(text)
+            .arg(openTime)
+            .arg(autoMode);
     if (what == What::Download)
-        text += QStringLiteral(" (%1 rooms)").arg(total);
+        //: %1 "download", %2 the count of rooms sent
+        return QCoreApplication::translate("TransferRecord", "%1 (%2 rooms)").arg(text).arg(total);
     return text;
 }
 
 QString TransferRecord::portText() const
 {
     if (port.isEmpty())
-        return QStringLiteral("no port");
+        return QCoreApplication::translate("TransferRecord", "no port");
     return device.isEmpty() ? port : QStringLiteral("%1 (%2)").arg(port, device);
 }
 
@@ -128,26 +145,32 @@ QString TransferLog::notRecordable(const QString& path)
     case database::FileKind::Sqlite:
         break;
     case database::FileKind::Missing:
-        return QStringLiteral("the room file %1 is missing").arg(path);
+        return QCoreApplication::translate("TransferLog", "the room file %1 is missing").arg(path);
     case database::FileKind::Unreadable:
-        return QStringLiteral("the room file %1 cannot be read").arg(path);
+        return QCoreApplication::translate("TransferLog", "the room file %1 cannot be read")
+            .arg(path);
     default:
-        return QStringLiteral("%1 is not an SQLite room file").arg(path);
+        return QCoreApplication::translate("TransferLog", "%1 is not an SQLite room file")
+            .arg(path);
     }
     const QFileInfo file(path);
     const QByteArray name = QFile::encodeName(path);
     if (::access(name.constData(), W_OK) != 0) {
         if (errno == EROFS)
-            return QStringLiteral("the room file %1 lies on a read-only file system").arg(path);
+            return QCoreApplication::translate("TransferLog",
+                                               "the room file %1 lies on a read-only file system")
+                .arg(path);
         struct stat st = {};
         ::stat(name.constData(), &st);
-        return QStringLiteral("the room file %1 is read-only for you (mode %2)")
+        return QCoreApplication::translate("TransferLog",
+                                           "the room file %1 is read-only for you (mode %2)")
             .arg(path, QString::number(st.st_mode & 07777, 8));
     }
     // A write takes a journal beside the file.
     if (::access(QFile::encodeName(file.absolutePath()).constData(), W_OK | X_OK) != 0)
-        return QStringLiteral("the folder %1 may not be written, so the room file in it cannot "
-                              "change")
+        return QCoreApplication::translate(
+                   "TransferLog", "the folder %1 may not be written, so the room file in it cannot "
+                                  "change")
             .arg(file.absolutePath());
     return {};
 }
@@ -167,7 +190,8 @@ Outcome TransferLog::open(Use use)
     }
     if (!server::isServerPath(m_path) && database::probe(m_path) != database::FileKind::Sqlite)
         return Outcome::failure(
-            QStringLiteral("the database file %1 is missing or not an SQLite database")
+            QCoreApplication::translate("TransferLog",
+                                        "the database file %1 is missing or not an SQLite database")
                 .arg(m_path));
     {
         QString why;
@@ -208,12 +232,13 @@ Outcome TransferLog::open(Use use)
 
 QString TransferLog::damaged(const QString& what) const
 {
-    return QStringLiteral("The transfer record in %1 is damaged: %2. What was sent to the door "
-                          "unit cannot be told from it. %3")
+    return QCoreApplication::translate(
+               "TransferLog", "The transfer record in %1 is damaged: %2. What was sent to the door "
+                              "unit cannot be told from it. %3")
         .arg(m_path, what,
              !m_advice.isEmpty()
                  ? m_advice
-                 : QStringLiteral("Examine the file with: %1")
+                 : QCoreApplication::translate("TransferLog", "Examine the file with: %1")
                        .arg(database::checkCommand(server::isServerPath(m_path)
                                                        ? server::folder()
                                                        : QFileInfo(m_path).absolutePath())));
@@ -250,7 +275,7 @@ Expected<bool> TransferLog::tablesPresent()
     }
     if (tables.size() == 1)
         return Expected<bool>::failure(
-            damaged(QStringLiteral("the table %1 is missing")
+            damaged(QCoreApplication::translate("TransferLog", "the table %1 is missing")
                         .arg(tables.contains(QStringLiteral("transfer_log"))
                                  ? QStringLiteral("transfer_room")
                                  : QStringLiteral("transfer_log"))));
@@ -262,12 +287,12 @@ Expected<TransferRecord> TransferLog::checkedRecord(const QSqlQuery& q)
     TransferRecord r;
     r.id = q.value(0).toLongLong();
     const auto fail = [&](const QString& what) {
-        return Expected<TransferRecord>::failure(
-            damaged(QStringLiteral("record %1 %2").arg(r.id).arg(what)));
+        return Expected<TransferRecord>::failure(damaged(
+            QCoreApplication::translate("TransferLog", "record %1 %2").arg(r.id).arg(what)));
     };
     r.started = QDateTime::fromString(q.value(1).toString(), Qt::ISODateWithMs);
     if (!r.started.isValid())
-        return fail(QStringLiteral("has no start time"));
+        return fail(QCoreApplication::translate("TransferLog", "has no start time"));
     if (!q.value(2).isNull())
         r.finished = QDateTime::fromString(q.value(2).toString(), Qt::ISODateWithMs);
     r.operatorName = q.value(3).toString();
@@ -276,7 +301,9 @@ Expected<TransferRecord> TransferLog::checkedRecord(const QSqlQuery& q)
     const QString what = q.value(6).toString();
     const QString ending = q.value(11).toString();
     if (!named(what, kWhat) || !named(ending, kEnding))
-        return fail(QStringLiteral("is of no known kind (\"%1\", \"%2\")").arg(what, ending));
+        return fail(
+            QCoreApplication::translate("TransferLog", "is of no known kind (\"%1\", \"%2\")")
+                .arg(what, ending));
     r.what = fromText<TransferRecord::What>(what, kWhat);
     r.ending = fromText<TransferRecord::Ending>(ending, kEnding);
     const std::optional<int> openTime =
@@ -286,9 +313,10 @@ Expected<TransferRecord> TransferLog::checkedRecord(const QSqlQuery& q)
     const std::optional<int> total = counted(q.value(10), 0, kMostRooms);
     const std::optional<int> sent = counted(q.value(9), 0, total.value_or(0));
     if (!openTime || !autoMode)
-        return fail(QStringLiteral("holds settings the door unit never takes"));
+        return fail(
+            QCoreApplication::translate("TransferLog", "holds settings the door unit never takes"));
     if (!total || !sent)
-        return fail(QStringLiteral("counts %1 of %2 rooms")
+        return fail(QCoreApplication::translate("TransferLog", "counts %1 of %2 rooms")
                         .arg(q.value(9).toString(), q.value(10).toString()));
     r.openTime = *openTime;
     r.autoMode = *autoMode;
@@ -309,7 +337,9 @@ Expected<TransferRecord> TransferLog::checkedRecord(const QSqlQuery& q)
     if (held != r.total ||
         (held > 0 && (rooms.value(1).toLongLong() != 0 || rooms.value(2).toLongLong() != held - 1)))
         return fail(
-            QStringLiteral("lists %1 rooms but holds %2 in their order").arg(r.total).arg(held));
+            QCoreApplication::translate("TransferLog", "lists %1 rooms but holds %2 in their order")
+                .arg(r.total)
+                .arg(held));
     return r;
 }
 
@@ -359,7 +389,9 @@ Outcome TransferLog::insert(TransferRecord& record, bool withRooms)
                      : record.what == TransferRecord::What::Download
                          ? QStringLiteral("download")
                          : QStringLiteral("load default");
-        entry.detail = QStringLiteral("%1 on %2").arg(record.whatDetail(), record.portText());
+        //: The change record's line of a transfer: %1 what was sent, %2 the port
+        entry.detail = QCoreApplication::translate("TransferLog", "%1 on %2")
+                           .arg(record.whatDetail(), record.portText());
         entry.transfer = record.id;
         if (Outcome added = changerecord::append(db, entry, m_path); !added) {
             m_error = added.description();

@@ -2,6 +2,8 @@
 
 #include "seriallink.h"
 
+#include <QCoreApplication>
+
 using Kind = LinkResult::Kind;
 using Ending = TransferRecord::Ending;
 
@@ -96,33 +98,46 @@ QString TransferRecorder::reason(const LinkResult& r)
     case Kind::Done:
         return {};
     case Kind::Busy:
-        return QStringLiteral("another command was sending");
+        return QCoreApplication::translate("TransferRecorder", "another command was sending");
     case Kind::NotLocked:
-        return QStringLiteral("no port chosen and opened in the Connect dialog");
+        return QCoreApplication::translate("TransferRecorder",
+                                           "no port chosen and opened in the Connect dialog");
     case Kind::PortClosed:
-        return QStringLiteral("%1 was closed").arg(port);
+        return QCoreApplication::translate("TransferRecorder", "%1 was closed").arg(port);
     case Kind::PortFailed:
-        return QStringLiteral("%1 had failed: %2").arg(port, r.detail);
+        return QCoreApplication::translate("TransferRecorder", "%1 had failed: %2")
+            .arg(port, r.detail);
     case Kind::NoEntry:
-        return QStringLiteral("no port chosen");
+        return QCoreApplication::translate("TransferRecorder", "no port chosen");
     case Kind::NoSuchPort:
     case Kind::OpenFailed:
-        return QStringLiteral("%1 did not open (code %2)").arg(port).arg(r.code);
+        return QCoreApplication::translate("TransferRecorder", "%1 did not open (code %2)")
+            .arg(port)
+            .arg(r.code);
     case Kind::BadOpenTime:
-        return QStringLiteral("open time \"%1\" is not 0 to 255 seconds").arg(r.detail);
+        return QCoreApplication::translate("TransferRecorder",
+                                           "open time \"%1\" is not 0 to 255 seconds")
+            .arg(r.detail);
     case Kind::Empty:
-        return QStringLiteral("the room directory holds no rooms");
+        return QCoreApplication::translate("TransferRecorder", "the room directory holds no rooms");
     case Kind::BadRows:
-        return QStringLiteral("%1 of %2 rooms cannot be sent as they are").arg(r.code).arg(r.total);
+        return QCoreApplication::translate("TransferRecorder",
+                                           "%1 of %2 rooms cannot be sent as they are")
+            .arg(r.code)
+            .arg(r.total);
     case Kind::LinkFailed:
-        return QStringLiteral("the link failed: %1").arg(r.detail);
+        return QCoreApplication::translate("TransferRecorder", "the link failed: %1").arg(r.detail);
     case Kind::Changed:
-        return QStringLiteral("room %1 changed while it was sent").arg(r.sent + 1);
+        return QCoreApplication::translate("TransferRecorder", "room %1 changed while it was sent")
+            .arg(r.sent + 1);
     case Kind::Unreadable:
     case Kind::Interrupted:
-        return QStringLiteral("the room directory could not be read: %1").arg(r.detail);
+        return QCoreApplication::translate("TransferRecorder",
+                                           "the room directory could not be read: %1")
+            .arg(r.detail);
     case Kind::Stopped:
-        return QStringLiteral("stopped by the operator with %1").arg(r.detail);
+        return QCoreApplication::translate("TransferRecorder", "stopped by the operator with %1")
+            .arg(r.detail);
     }
     return {};
 }

@@ -19,8 +19,7 @@ UnitsProgress::UnitsProgress(const QList<DoorUnit>& units, QWidget* parent)
     setWindowModality(Qt::ApplicationModal);
     setMinimumWidth(460);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(
-        new QLabel(QStringLiteral("Sending the room directory to every door unit."), this));
+    layout->addWidget(new QLabel(tr("Sending the room directory to every door unit."), this));
     for (int i = 0; i < units.size(); ++i) {
         auto* line = new QLabel(this);
         line->setObjectName(QStringLiteral("unitLine%1").arg(i + 1));
@@ -32,7 +31,7 @@ UnitsProgress::UnitsProgress(const QList<DoorUnit>& units, QWidget* parent)
         waiting.unit = units[i];
         line->setText(lineText(waiting));
     }
-    m_close = new QPushButton(QStringLiteral("Close"), this);
+    m_close = new QPushButton(tr("Close"), this);
     m_close->setObjectName(QStringLiteral("cmdClose"));
     m_close->setEnabled(false);
     layout->addWidget(m_close, 0, Qt::AlignRight);
@@ -43,9 +42,11 @@ QString UnitsProgress::lineText(const UnitsDownload::Line& line)
 {
     const QString unit = line.unit.shownName();
     if (!line.finished && !line.started)
-        return QStringLiteral("%1: opening the port").arg(unit);
+        //: %1 is the door unit's name and port
+        return tr("%1: opening the port").arg(unit);
     if (!line.finished)
-        return QStringLiteral("%1: %2 of %3 rooms sent, about %4 s left")
+        //: %1 the door unit, %2 rooms sent of %3, %4 seconds left
+        return tr("%1: %2 of %3 rooms sent, about %4 s left")
             .arg(unit)
             .arg(line.sent)
             .arg(line.total)
@@ -55,7 +56,7 @@ QString UnitsProgress::lineText(const UnitsDownload::Line& line)
                  1000);
     const LinkResult& r = line.result;
     if (r.done())
-        return QStringLiteral("%1: complete, %2 rooms sent").arg(unit).arg(r.total);
+        return tr("%1: complete, %2 rooms sent").arg(unit).arg(r.total);
     // The program's own words for the failure, on one line.
     QString why = linkResultText(r).replace(QStringLiteral("\r\n"), QStringLiteral(" "));
     why.replace(u'\n', u' ');
@@ -65,8 +66,10 @@ QString UnitsProgress::lineText(const UnitsDownload::Line& line)
              m && !m->namesDetail && !r.detail.isEmpty())
         why += u' ' + r.detail;
     if (r.sent == 0)
-        return QStringLiteral("%1: nothing sent: %2").arg(unit, why.simplified());
-    return QStringLiteral("%1: failed after %2 of %3 rooms: %4")
+        //: %1 the door unit, %2 why nothing was sent
+        return tr("%1: nothing sent: %2").arg(unit, why.simplified());
+    //: %1 the door unit, %2 rooms sent of %3, %4 why it failed
+    return tr("%1: failed after %2 of %3 rooms: %4")
         .arg(unit)
         .arg(r.sent)
         .arg(r.total)

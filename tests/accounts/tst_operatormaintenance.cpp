@@ -1,4 +1,6 @@
+#include "databasesetup.h"
 #include "dbtool.h"
+#include "language.h"
 #include "logingate.h"
 #include "operatorview.h"
 #include "shellrig.h"
@@ -291,6 +293,32 @@ private slots:
 
     // Exit ends the program without the dialog's close step: the unsaved
     // change is lost. Kept last: the main window's close asks the event loop to end.
+    void refusalsInTheOperatorsLanguage_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("taken");
+        QTest::addColumn<QString>("differ");
+        QTest::newRow("en") << "en"
+                            << "An operator named \"carol\" already exists, and only"
+                            << "The two PINs differ; please type them again.";
+        QTest::newRow("zh_CN") << "zh_CN"
+                               << "已有名为“carol”的操作员，同名的操作员只有第一个能登录"
+                               << "两次输入的 PIN 不一致，请重新输入。";
+    }
+
+    void refusalsInTheOperatorsLanguage()
+    {
+        QFETCH(QString, code);
+        QFETCH(QString, taken);
+        QFETCH(QString, differ);
+        QVERIFY(!language::install(code).isEmpty());
+        const QString name = databasesetup::nameRefusal("carol", {"carol"});
+        const QString pins = databasesetup::pinAgainRefusal("1", "2");
+        language::uninstall();
+        QVERIFY2(name.startsWith(taken), qPrintable(name));
+        QCOMPARE(pins, differ);
+    }
+
     void exitDiscardsUnsavedChange()
     {
         start();

@@ -1,5 +1,7 @@
 #include "doorunits.h"
 #include "doorunitwatch.h"
+#include "downloadprogress.h"
+#include "language.h"
 #include "mainwindow.h"
 #include "posixserialport.h"
 #include "program.h"
@@ -8,10 +10,14 @@
 #include "recordingserialport.h"
 #include "schema.h"
 #include "seriallink.h"
+#include "server.h"
 #include "shell.h"
 #include "telnumwindow.h"
 #include "testdatabase.h"
+#include "transferhistorywindow.h"
 #include "transferlog.h"
+#include "unitsprogress.h"
+#include "windowtexts.h"
 
 #include <QTest>
 #include <QtWidgets>
@@ -113,6 +119,9 @@ private slots:
     void sendersRefusedDuringADownload();
     void refusedDownloadRecorded();
     void everyDoorUnit();
+    void languages_data();
+    void languages();
+    void buildingLabel();
 
 private:
     QTemporaryDir m_config;
@@ -334,4 +343,86 @@ void TestLinkWindows::everyDoorUnit()
     QCOMPARE(panel->text(), QStringLiteral("Door units: 2 of 3 up to date"));
     QVERIFY2(panel->toolTip().contains("\nWest (COM3): never loaded from this PC"),
              qPrintable(panel->toolTip()));
+}
+
+void TestLinkWindows::languages_data()
+{
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QString>("panel");
+    QTest::addColumn<QString>("line");
+    QTest::newRow("en") << "en"
+                        << "Door units: 0 of 3 up to date"
+                        << "East (COM2): 2 of 6 rooms sent, about 5 s left";
+    QTest::newRow("zh_CN") << "zh_CN"
+                           << "门口机：3 台中 0 台已是最新"
+                           << "East (COM2)：已发送 2/6 个房间，约剩 5 秒";
+}
+
+// The transfer history, both progress windows and the door unit panel with
+// its tooltip speak the catalogue's language; in English nothing is cut short.
+void TestLinkWindows::languages()
+{
+    QFETCH(QString, code);
+    QFETCH(QString, panel);
+    QFETCH(QString, line);
+    Running program;
+    const QString roomFile = program.dir.filePath(schema::kDirectoryFile);
+    QVERIFY(doorunits::add(roomFile, "East", 2));
+    QVERIFY(doorunits::add(roomFile, "West", 3));
+    QVERIFY(doorunits::rename(roomFile, doorunits::kFirstName, "大门", 1));
+    QVERIFY(!language::install(code).isEmpty());
+    program.objects->doorUnit().reload();
+    auto* label = program.main().findChild<QLabel*>(QStringLiteral("sbDoorUnit"));
+    QTRY_COMPARE(label->text(), panel);
+    const QList<DoorUnit> units = *doorunits::read(roomFile);
+    TransferHistoryWindow history(roomFile);
+    history.reload();
+    UnitsProgress each(units);
+    QList<UnitsDownload::Line> lines(3);
+    for (int i = 0; i < 3; ++i)
+        lines[i].unit = units[i];
+    lines[1].started = true;
+    lines[1].sent = 2;
+    lines[1].total = 6;
+    each.showLines(lines, false);
+    QCOMPARE(each.findChild<QLabel*>(QStringLiteral("unitLine2"))->text(), line);
+    DownloadProgress one(9600);
+    one.setRooms(2, 6);
+    const QStringList texts = windowTexts(&history) + windowTexts(&each) + windowTexts(&one)
+                              << label->text() << label->toolTip();
+    // The units' own names are the operator's, in any language.
+    const QStringList left = code == "en"
+                                 ? chineseTexts(QStringList(texts).replaceInStrings("大门", "Gate"))
+                                 : englishTexts(texts, {"East", "West", "COM1", "COM2", "COM3"});
+    QStringList clipped;
+    for (QWidget* window : {static_cast<QWidget*>(&history), static_cast<QWidget*>(&each),
+                            static_cast<QWidget*>(&one)}) {
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        clipped << (code == "en" ? clippedTexts(window) : QStringList());
+    }
+    language::uninstall();
+    QVERIFY2(left.isEmpty(), qPrintable(left.join(QLatin1Char('|'))));
+    QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QLatin1Char('|'))));
+}
+
+// Last, since a server once chosen stays chosen: the building's panel and
+// its tooltip in each language.
+void TestLinkWindows::buildingLabel()
+{
+    Running program;
+    const Expected<server::Place> place = server::parse("host=db.example dbname=quorvane", "7");
+    QVERIFY(place);
+    server::use(*place);
+    const QList<std::pair<QString, QString>> rows{{"en", "Building: 7"}, {"zh_CN", "楼栋：7"}};
+    for (const auto& [code, text] : rows) {
+        QVERIFY(!language::install(code).isEmpty());
+        Shell shell(*program.objects, program.messages);
+        const auto* label = shell.mainWindow().statusBar()->findChild<QLabel*>("sbBuilding");
+        const QStringList shown{label->text(), label->toolTip()};
+        language::uninstall();
+        QCOMPARE(shown[0], text);
+        QVERIFY2(code == "en" ? chineseTexts(shown).isEmpty() : shown[1].endsWith("的房间目录。"),
+                 qPrintable(shown[1]));
+    }
 }

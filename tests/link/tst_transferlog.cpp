@@ -1,6 +1,7 @@
 #include "doorunits.h"
 #include "doorunitstate.h"
 #include "doorunitwatch.h"
+#include "language.h"
 #include "linkmessages.h"
 #include "loaddefault.h"
 #include "recordingmessagesink.h"
@@ -52,6 +53,51 @@ private slots:
     {
         m_path = m_dir.filePath(QString::number(++m_files));
         testdb::create(m_path, schema::directoryTable(), {{"101", "138", {}, {}}});
+    }
+
+    void messages_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QStringList>("texts");
+        QTest::newRow("none") << QString()
+                              << QStringList{"stopped after 2 of 6 rooms: the link failed",
+                                             "download (6 rooms)",
+                                             "Door unit: 3 changes not sent (last download 1 Dec "
+                                             "2026 14:02)",
+                                             "A door unit needs a name, such as \"Main gate\"."};
+        QTest::newRow("en") << "en"
+                            << QStringList{"stopped after 2 of 6 rooms: the link failed",
+                                           "download (6 rooms)",
+                                           "Door unit: 3 changes not sent (last download 1 Dec "
+                                           "2026 14:02)",
+                                           "A door unit needs a name, such as \"Main gate\"."};
+        QTest::newRow("zh_CN") << "zh_CN"
+                               << QStringList{"已停止，已发送 6 个房间中的 2 个：the link failed",
+                                              "下载（6 个房间）",
+                                              "门口机：3 处更改未发送（上次下载 2026-12-01 14:02）",
+                                              "门口机需要一个名称，例如“正门”。"};
+    }
+
+    // What the history, the panel and the unit list say, in the catalogue's
+    // language; a reason kept in the record stays as it was written.
+    void messages()
+    {
+        QFETCH(QString, code);
+        QFETCH(QStringList, texts);
+        QVERIFY(code.isEmpty() || !language::install(code).isEmpty());
+        TransferRecord r = download({});
+        r.ending = TransferRecord::Ending::Stopped;
+        r.sent = 2;
+        r.total = 6;
+        r.reason = "the link failed";
+        DoorUnitState state;
+        state.kind = DoorUnitState::Kind::ChangesNotSent;
+        state.changes = 3;
+        state.downloaded = QDateTime(QDate(2026, 12, 1), QTime(14, 2)).toUTC();
+        const QStringList shown{r.outcomeText(), r.whatDetail(), state.text(),
+                                doorunits::add(m_path, " ", 2).description()};
+        language::uninstall();
+        QCOMPARE(shown, texts);
     }
 
     // A program killed mid-download leaves a record that reads as unfinished.
