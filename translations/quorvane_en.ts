@@ -2,12 +2,456 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>BusyIndicator</name>
+    <message>
+        <source>%1 is held by another program: waiting for it to let go</source>
+        <extracomment>%1 is the name of the database file</extracomment>
+        <translation>%1 is held by another program: waiting for it to let go</translation>
+    </message>
+</context>
+<context>
+    <name>ChangeRecordWindow</name>
+    <message>
+        <source>Change record</source>
+        <translation>Change record</translation>
+    </message>
+    <message>
+        <source>any room</source>
+        <translation>any room</translation>
+    </message>
+    <message>
+        <source>any operator</source>
+        <translation>any operator</translation>
+    </message>
+    <message>
+        <source>any PC</source>
+        <translation>any PC</translation>
+    </message>
+    <message>
+        <source>YYYY-MM-DD</source>
+        <extracomment>The form a date is typed in; the list starts on that day</extracomment>
+        <translation>YYYY-MM-DD</translation>
+    </message>
+    <message>
+        <source>YYYY-MM-DD, that day included</source>
+        <translation>YYYY-MM-DD, that day included</translation>
+    </message>
+    <message>
+        <source>&amp;Room:</source>
+        <translation>&amp;Room:</translation>
+    </message>
+    <message>
+        <source>&amp;Operator:</source>
+        <translation>&amp;Operator:</translation>
+    </message>
+    <message>
+        <source>&amp;PC:</source>
+        <extracomment>The computer a change was made on</extracomment>
+        <translation>&amp;PC:</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;From:</translation>
+    </message>
+    <message>
+        <source>&amp;Until:</source>
+        <translation>&amp;Until:</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <extracomment>Column heads: &quot;OS user&quot; is the account logged in to the computer; &quot;What&quot; the kind of change; &quot;Transfer&quot; the number of the download the change went out with</extracomment>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Operator</source>
+        <translation>Operator</translation>
+    </message>
+    <message>
+        <source>PC</source>
+        <translation>PC</translation>
+    </message>
+    <message>
+        <source>OS user</source>
+        <translation>OS user</translation>
+    </message>
+    <message>
+        <source>What</source>
+        <translation>What</translation>
+    </message>
+    <message>
+        <source>Room or operator</source>
+        <translation>Room or operator</translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation>Before</translation>
+    </message>
+    <message>
+        <source>After</source>
+        <translation>After</translation>
+    </message>
+    <message>
+        <source>Detail</source>
+        <translation>Detail</translation>
+    </message>
+    <message>
+        <source>Transfer</source>
+        <translation>Transfer</translation>
+    </message>
+    <message>
+        <source>&amp;Show</source>
+        <translation>&amp;Show</translation>
+    </message>
+    <message>
+        <source>&amp;Export CSV…</source>
+        <translation>&amp;Export CSV…</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a date: type it as YYYY-MM-DD, for example 2026-12-07.</source>
+        <translation>&quot;%1&quot; is not a date: type it as YYYY-MM-DD, for example 2026-12-07.</translation>
+    </message>
+    <message>
+        <source>1 entry</source>
+        <translation>1 entry</translation>
+    </message>
+    <message>
+        <source>%1 entries</source>
+        <translation>%1 entries</translation>
+    </message>
+    <message>
+        <source>Export the change record</source>
+        <translation>Export the change record</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>CSV files (*.csv);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Exported 1 entry to %1.</source>
+        <translation>Exported 1 entry to %1.</translation>
+    </message>
+    <message>
+        <source>Exported %1 entries to %2.</source>
+        <translation>Exported %1 entries to %2.</translation>
+    </message>
+    <message>
+        <source>room added</source>
+        <translation>room added</translation>
+    </message>
+    <message>
+        <source>room deleted</source>
+        <translation>room deleted</translation>
+    </message>
+    <message>
+        <source>room changed</source>
+        <translation>room changed</translation>
+    </message>
+    <message>
+        <source>operator added</source>
+        <translation>operator added</translation>
+    </message>
+    <message>
+        <source>operator deleted</source>
+        <translation>operator deleted</translation>
+    </message>
+    <message>
+        <source>operator renamed</source>
+        <translation>operator renamed</translation>
+    </message>
+    <message>
+        <source>operator given a new PIN</source>
+        <translation>operator given a new PIN</translation>
+    </message>
+    <message>
+        <source>operator renamed and given a new PIN</source>
+        <translation>operator renamed and given a new PIN</translation>
+    </message>
+    <message>
+        <source>room added by import</source>
+        <translation>room added by import</translation>
+    </message>
+    <message>
+        <source>room removed by import</source>
+        <translation>room removed by import</translation>
+    </message>
+    <message>
+        <source>room changed by import</source>
+        <translation>room changed by import</translation>
+    </message>
+    <message>
+        <source>import</source>
+        <translation>import</translation>
+    </message>
+    <message>
+        <source>restore</source>
+        <translation>restore</translation>
+    </message>
+    <message>
+        <source>record pruned</source>
+        <translation>record pruned</translation>
+    </message>
+    <message>
+        <source>changed outside Quorvane</source>
+        <translation>changed outside Quorvane</translation>
+    </message>
+</context>
+<context>
     <name>ClosePolicy</name>
     <message>
         <source>
 The window stays open so the row can be corrected; close it again to discard the change.</source>
         <translation>
 The window stays open so the row can be corrected; close it again to discard the change.</translation>
+    </message>
+</context>
+<context>
+    <name>DataControl</name>
+    <message>
+        <source>Data Controler</source>
+        <translation>Data Controler</translation>
+    </message>
+</context>
+<context>
+    <name>DirectoryChanges</name>
+    <message>
+        <source>not yet on the door unit</source>
+        <translation>not yet on the door unit</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <extracomment>Joins the last two changed fields: &quot;TEL1, TEL2 and TEL3&quot;</extracomment>
+        <translation>%1 and %2</translation>
+    </message>
+    <message>
+        <source>%1 changed since the download of %2</source>
+        <extracomment>%1 the changed fields (&quot;TEL1 and TEL2&quot;), %2 the time of the download</extracomment>
+        <translation>%1 changed since the download of %2</translation>
+    </message>
+</context>
+<context>
+    <name>DirectoryDownload</name>
+    <message>
+        <source>%1 could not be opened. Put the file back, then press Refresh in the directory window.</source>
+        <translation>%1 could not be opened. Put the file back, then press Refresh in the directory window.</translation>
+    </message>
+    <message>
+        <source>Row %1, room &quot;%2&quot;: %3</source>
+        <translation>Row %1, room &quot;%2&quot;: %3</translation>
+    </message>
+    <message>
+        <source>... and %1 more.</source>
+        <translation>... and %1 more.</translation>
+    </message>
+</context>
+<context>
+    <name>DirectoryTools</name>
+    <message>
+        <source>Room lists (*.csv *.txt);;All files (*)</source>
+        <translation>Room lists (*.csv *.txt);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Quorvane backups (*.qvb);;All files (*)</source>
+        <translation>Quorvane backups (*.qvb);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Import rooms</source>
+        <translation>Import rooms</translation>
+    </message>
+    <message>
+        <source>Export rooms</source>
+        <translation>Export rooms</translation>
+    </message>
+    <message>
+        <source>Exported the room directory to %1.</source>
+        <translation>Exported the room directory to %1.</translation>
+    </message>
+    <message>
+        <source>No printer: save the room list as PDF</source>
+        <translation>No printer: save the room list as PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf);;All files (*)</source>
+        <translation>PDF files (*.pdf);;All files (*)</translation>
+    </message>
+    <message>
+        <source>No printer is set up, so the room list was saved as %1 (%2 pages).</source>
+        <extracomment>%1 is the PDF file&apos;s path, %2 its number of pages</extracomment>
+        <translation>No printer is set up, so the room list was saved as %1 (%2 pages).</translation>
+    </message>
+    <message>
+        <source>Room list</source>
+        <translation>Room list</translation>
+    </message>
+    <message>
+        <source>Print room list</source>
+        <translation>Print room list</translation>
+    </message>
+    <message>
+        <source>The room list could not be printed on %1.</source>
+        <extracomment>%1 is the printer&apos;s name</extracomment>
+        <translation>The room list could not be printed on %1.</translation>
+    </message>
+    <message>
+        <source>Back up</source>
+        <translation>Back up</translation>
+    </message>
+    <message>
+        <source>Both databases were backed up to %1 and the backup was checked.</source>
+        <translation>Both databases were backed up to %1 and the backup was checked.</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restore</translation>
+    </message>
+    <message>
+        <source>Replace the room directory and the operators with those of %1?
+
+The current files are kept beside them under a dated name (NAME.before-restore-DATE).</source>
+        <extracomment>%1 is the backup&apos;s path; NAME.before-restore-DATE shows how the kept files are named and stays as it is</extracomment>
+        <translation>Replace the room directory and the operators with those of %1?
+
+The current files are kept beside them under a dated name (NAME.before-restore-DATE).</translation>
+    </message>
+    <message>
+        <source>Both databases were restored from %1.</source>
+        <translation>Both databases were restored from %1.</translation>
+    </message>
+    <message>
+        <source>
+The files it replaced are kept as:
+</source>
+        <translation>
+The files it replaced are kept as:
+</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>%1 is the file chosen, %2 what is wrong with it</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>DoorUnitState</name>
+    <message>
+        <source>Door unit: never loaded from this PC</source>
+        <translation>Door unit: never loaded from this PC</translation>
+    </message>
+    <message>
+        <source>Door unit: up to date</source>
+        <translation>Door unit: up to date</translation>
+    </message>
+    <message>
+        <source>Door unit: %1 not sent (last download %2)</source>
+        <extracomment>%1 the count of changes (&quot;1 change&quot;, &quot;3 changes&quot;), %2 the time of the last download</extracomment>
+        <translation>Door unit: %1 not sent (last download %2)</translation>
+    </message>
+    <message>
+        <source>1 change</source>
+        <translation>1 change</translation>
+    </message>
+    <message>
+        <source>%1 changes</source>
+        <translation>%1 changes</translation>
+    </message>
+    <message>
+        <source>Door unit: may hold part of a directory (the download of %1 did not finish)</source>
+        <extracomment>%1 the time the download began</extracomment>
+        <translation>Door unit: may hold part of a directory (the download of %1 did not finish)</translation>
+    </message>
+    <message>
+        <source>Door unit: may hold part of a directory (download stopped after %1 of %2 rooms)</source>
+        <translation>Door unit: may hold part of a directory (download stopped after %1 of %2 rooms)</translation>
+    </message>
+    <message>
+        <source>Door unit: asked to load its defaults at %1</source>
+        <extracomment>%1 the time the command was sent</extracomment>
+        <translation>Door unit: asked to load its defaults at %1</translation>
+    </message>
+    <message>
+        <source>Door unit: %1</source>
+        <translation>Door unit: %1</translation>
+    </message>
+</context>
+<context>
+    <name>DoorUnitWatch</name>
+    <message>
+        <source>Door unit: cannot be compared</source>
+        <translation>Door unit: cannot be compared</translation>
+    </message>
+    <message>
+        <source>Door units: %1 of %2 up to date</source>
+        <extracomment>%1 door units of %2 hold the directory as it is now</extracomment>
+        <translation>Door units: %1 of %2 up to date</translation>
+    </message>
+    <message>
+        <source>%1 · transfers not recorded</source>
+        <extracomment>%1 the panel&apos;s text; the transfer history cannot be written</extracomment>
+        <translation>%1 · transfers not recorded</translation>
+    </message>
+    <message>
+        <source>Transfers to the door unit are not being recorded: %1.</source>
+        <extracomment>%1 why the transfer history cannot be written</extracomment>
+        <translation>Transfers to the door unit are not being recorded: %1.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>One door unit&apos;s line of the panel&apos;s tooltip: its name and port, its state</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 removed since the last download: %2</source>
+        <extracomment>%1 the count of rooms (&quot;1 room&quot;, &quot;3 rooms&quot;), %2 their numbers</extracomment>
+        <translation>%1 removed since the last download: %2</translation>
+    </message>
+    <message>
+        <source>1 room</source>
+        <translation>1 room</translation>
+    </message>
+    <message>
+        <source>%1 rooms</source>
+        <translation>%1 rooms</translation>
+    </message>
+    <message>
+        <source>%1 of rows reach the door unit as the same room (its number padded with zeros to %2 characters)</source>
+        <extracomment>%1 the count of pairs of rows (&quot;1 pair&quot;, &quot;3 pairs&quot;), %2 the room number&apos;s width</extracomment>
+        <translation>%1 of rows reach the door unit as the same room (its number padded with zeros to %2 characters)</translation>
+    </message>
+    <message>
+        <source>1 pair</source>
+        <translation>1 pair</translation>
+    </message>
+    <message>
+        <source>%1 pairs</source>
+        <translation>%1 pairs</translation>
+    </message>
+    <message>
+        <source>row %1 (Room &quot;%2&quot;)</source>
+        <extracomment>%1 a row of the directory, %2 what its Room field holds</extracomment>
+        <translation>row %1 (Room &quot;%2&quot;)</translation>
+    </message>
+    <message>
+        <source>%1 more</source>
+        <extracomment>%1 the count of further rows</extracomment>
+        <translation>%1 more</translation>
+    </message>
+    <message>
+        <source>the door unit takes it for the same room, %1, as %2</source>
+        <extracomment>%1 the room number as the door unit reads it, %2 the other rows (&quot;row 3 (Room &quot;3&quot;)&quot;)</extracomment>
+        <translation>the door unit takes it for the same room, %1, as %2</translation>
+    </message>
+    <message>
+        <source>typed here, not saved yet</source>
+        <translation>typed here, not saved yet</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadProgress</name>
+    <message>
+        <source>Sending the room directory to the door unit.
+%1 of %2 rooms sent, about %3 s left.</source>
+        <extracomment>%1 rooms sent of %2, %3 seconds left</extracomment>
+        <translation>Sending the room directory to the door unit.
+%1 of %2 rooms sent, about %3 s left.</translation>
     </message>
 </context>
 <context>
@@ -39,6 +483,87 @@ The window stays open so the row can be corrected; close it again to discard the
     <message>
         <source>&amp;Create</source>
         <translation>&amp;Create</translation>
+    </message>
+</context>
+<context>
+    <name>ImportPreview</name>
+    <message>
+        <source>1 error</source>
+        <translation>1 error</translation>
+    </message>
+    <message>
+        <source>%1 errors</source>
+        <translation>%1 errors</translation>
+    </message>
+    <message>
+        <source>1 warning</source>
+        <translation>1 warning</translation>
+    </message>
+    <message>
+        <source>%1 warnings</source>
+        <translation>%1 warnings</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3</source>
+        <extracomment>The counts of the file&apos;s rows: %1 the errors, %2 the warnings, %3 the rows found good</extracomment>
+        <translation>%1, %2, %3</translation>
+    </message>
+    <message>
+        <source>%1 ok</source>
+        <translation>%1 ok</translation>
+    </message>
+    <message>
+        <source>The file holds no rooms.</source>
+        <translation>The file holds no rooms.</translation>
+    </message>
+    <message>
+        <source>Nothing can be imported while a row has an error: mend the file and open it again.</source>
+        <translation>Nothing can be imported while a row has an error: mend the file and open it again.</translation>
+    </message>
+    <message>
+        <source>Nothing can be imported while %1 rows have errors: mend the file and open it again.</source>
+        <translation>Nothing can be imported while %1 rows have errors: mend the file and open it again.</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Line</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Verdict</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>Reason</translation>
+    </message>
+</context>
+<context>
+    <name>ImportPreviewDialog</name>
+    <message>
+        <source>Import rooms from %1</source>
+        <extracomment>%1 is the name of the file being imported</extracomment>
+        <translation>Import rooms from %1</translation>
+    </message>
+    <message>
+        <source>Replace the whole directory with this file</source>
+        <translation>Replace the whole directory with this file</translation>
+    </message>
+    <message>
+        <source>Rooms the file does not name are removed. Without it, the file&apos;s rooms are added or given the file&apos;s numbers and the others stay.</source>
+        <translation>Rooms the file does not name are removed. Without it, the file&apos;s rooms are added or given the file&apos;s numbers and the others stay.</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Import</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source> · columns not read: %1</source>
+        <extracomment>After the counts: %1 lists the file&apos;s columns that are not read, as they are named there</extracomment>
+        <translation> · columns not read: %1</translation>
     </message>
 </context>
 <context>
@@ -244,6 +769,33 @@ The window stays open so the row can be corrected; close it again to discard the
     </message>
 </context>
 <context>
+    <name>PosixSerialPort</name>
+    <message>
+        <source>the port is already open</source>
+        <translation>the port is already open</translation>
+    </message>
+    <message>
+        <source>unsupported line settings %1</source>
+        <translation>unsupported line settings %1</translation>
+    </message>
+    <message>
+        <source>held by another program</source>
+        <translation>held by another program</translation>
+    </message>
+    <message>
+        <source>the device did not take %1; it runs at %2</source>
+        <translation>the device did not take %1; it runs at %2</translation>
+    </message>
+    <message>
+        <source>the device took no data for %1 ms</source>
+        <translation>the device took no data for %1 ms</translation>
+    </message>
+    <message>
+        <source>%1 bytes still queued after %2 ms</source>
+        <translation>%1 bytes still queued after %2 ms</translation>
+    </message>
+</context>
+<context>
     <name>RecordCursor</name>
     <message>
         <source>The table %1 was read again, but what another program changed in it cannot be recorded: %2</source>
@@ -357,6 +909,96 @@ The window stays open so the row can be corrected; close it again to discard the
     </message>
 </context>
 <context>
+    <name>RoomDirectoryView</name>
+    <message>
+        <source>Nothing can be saved: the database file %1 is not open.</source>
+        <translation>Nothing can be saved: the database file %1 is not open.</translation>
+    </message>
+</context>
+<context>
+    <name>RoomListDocument</name>
+    <message>
+        <source>Printed %1 · 1 room</source>
+        <extracomment>%1 is the day the list was printed</extracomment>
+        <translation>Printed %1 · 1 room</translation>
+    </message>
+    <message>
+        <source>Printed %1 · %2 rooms</source>
+        <translation>Printed %1 · %2 rooms</translation>
+    </message>
+    <message>
+        <source>Last complete download to the door unit: %1</source>
+        <translation>Last complete download to the door unit: %1</translation>
+    </message>
+    <message>
+        <source>Room list of %1</source>
+        <extracomment>%1 is the name of the room database file</extracomment>
+        <translation>Room list of %1</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Page %1 of %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written.</source>
+        <translation>%1 cannot be written.</translation>
+    </message>
+</context>
+<context>
+    <name>RoomTableModel</name>
+    <message>
+        <source>Changed on another PC after it was read: saving it would overwrite that change, so it is refused. Refresh to see the other change.</source>
+        <translation>Changed on another PC after it was read: saving it would overwrite that change, so it is refused. Refresh to see the other change.</translation>
+    </message>
+</context>
+<context>
+    <name>SerialLink</name>
+    <message>
+        <source>names no device: the line &quot;COM%1=&quot; under [Ports] in %2 is empty; put the device after it, or remove the line to use /dev/ttyS%3</source>
+        <translation>names no device: the line &quot;COM%1=&quot; under [Ports] in %2 is empty; put the device after it, or remove the line to use /dev/ttyS%3</translation>
+    </message>
+    <message>
+        <source>The serial device %1 (COM%2) could not be opened</source>
+        <extracomment>%1 the device, %2 the port&apos;s number, %3 why the system refused it</extracomment>
+        <translation>The serial device %1 (COM%2) could not be opened</translation>
+    </message>
+    <message>
+        <source>The serial device %1 (COM%2) could not be opened (%3)</source>
+        <translation>The serial device %1 (COM%2) could not be opened (%3)</translation>
+    </message>
+    <message>
+        <source>COM%1 is not open</source>
+        <translation>COM%1 is not open</translation>
+    </message>
+    <message>
+        <source>Stopped on request (%1) after %2 bytes</source>
+        <translation>Stopped on request (%1) after %2 bytes</translation>
+    </message>
+    <message>
+        <source>The serial device %1 stopped accepting data (%2) after %3 bytes</source>
+        <translation>The serial device %1 stopped accepting data (%2) after %3 bytes</translation>
+    </message>
+    <message>
+        <source>The serial device %1 did not finish sending within %2 ms (%3) after %4 bytes</source>
+        <translation>The serial device %1 did not finish sending within %2 ms (%3) after %4 bytes</translation>
+    </message>
+    <message>
+        <source>no reason given</source>
+        <translation>no reason given</translation>
+    </message>
+</context>
+<context>
+    <name>Shell</name>
+    <message>
+        <source>Building: %1</source>
+        <translation>Building: %1</translation>
+    </message>
+    <message>
+        <source>The directory of the %1.</source>
+        <translation>The directory of the %1.</translation>
+    </message>
+</context>
+<context>
     <name>TableStatements</name>
     <message>
         <source>The table %1 cannot be read: %2</source>
@@ -386,6 +1028,371 @@ The window stays open so the row can be corrected; close it again to discard the
     <message>
         <source>%1 was not deleted: another program changed or deleted it after it was read.</source>
         <translation>%1 was not deleted: another program changed or deleted it after it was read.</translation>
+    </message>
+</context>
+<context>
+    <name>TelNumWindow</name>
+    <message>
+        <source>Add(&amp;A)</source>
+        <translation>Add(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Update(&amp;U)</source>
+        <translation>Update(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Delete(&amp;D)</source>
+        <translation>Delete(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Refresh(&amp;R)</source>
+        <translation>Refresh(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Close(&amp;C)</source>
+        <translation>Close(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Record: %1</source>
+        <extracomment>The data bar&apos;s caption: %1 is the position of the current row</extracomment>
+        <translation>Record: %1</translation>
+    </message>
+    <message>
+        <source>Nothing could be read from %1. Once the file is mended, press Refresh to read it.</source>
+        <translation>Nothing could be read from %1. Once the file is mended, press Refresh to read it.</translation>
+    </message>
+    <message>
+        <source>Data error event hit err:</source>
+        <extracomment>The database&apos;s own description follows directly, with no blank</extracomment>
+        <translation>Data error event hit err:</translation>
+    </message>
+    <message>
+        <source>
+Press Refresh to read the table as it is now.</source>
+        <translation>
+Press Refresh to read the table as it is now.</translation>
+    </message>
+    <message>
+        <source>
+Press Refresh to drop your change and read the table as it is now.</source>
+        <translation>
+Press Refresh to drop your change and read the table as it is now.</translation>
+    </message>
+    <message>
+        <source>
+Press Refresh again to discard the change and read the table as it is now.</source>
+        <translation>
+Press Refresh again to discard the change and read the table as it is now.</translation>
+    </message>
+    <message>
+        <source>The new row %1 (Room &quot;%2&quot;)</source>
+        <extracomment>%1 is the row&apos;s number in the grid, %2 the room typed in it</extracomment>
+        <translation>The new row %1 (Room &quot;%2&quot;)</translation>
+    </message>
+    <message>
+        <source>Row %1 (Room &quot;%2&quot;)</source>
+        <translation>Row %1 (Room &quot;%2&quot;)</translation>
+    </message>
+    <message>
+        <source>A row</source>
+        <translation>A row</translation>
+    </message>
+    <message>
+        <source>%1 was not saved:
+%2</source>
+        <extracomment>%1 names the row (as &quot;Row 3 (Room &quot;101&quot;)&quot;), %2 says why</extracomment>
+        <translation>%1 was not saved:
+%2</translation>
+    </message>
+    <message>
+        <source>
+The program ends without it.</source>
+        <translation>
+The program ends without it.</translation>
+    </message>
+</context>
+<context>
+    <name>TransferHistoryWindow</name>
+    <message>
+        <source>Transfer history</source>
+        <translation>Transfer history</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <extracomment>Column of the sent rooms: how the directory now differs from each</extracomment>
+        <translation>Now</translation>
+    </message>
+    <message>
+        <source>Show differences from the directory now</source>
+        <translation>Show differences from the directory now</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <extracomment>Column of a transfer: what was sent (settings, a download, load default)</extracomment>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Operator</source>
+        <translation>Operator</translation>
+    </message>
+    <message>
+        <source>What</source>
+        <translation>What</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>Outcome</translation>
+    </message>
+    <message>
+        <source>%1 (removed unit)</source>
+        <extracomment>%1 is the name of a door unit the building no longer lists</extracomment>
+        <translation>%1 (removed unit)</translation>
+    </message>
+    <message>
+        <source>All door units</source>
+        <translation>All door units</translation>
+    </message>
+    <message>
+        <source>(removed unit)</source>
+        <extracomment>A record of a door unit the building no longer lists</extracomment>
+        <translation>(removed unit)</translation>
+    </message>
+    <message>
+        <source>Door unit</source>
+        <translation>Door unit</translation>
+    </message>
+    <message>
+        <source>removed since</source>
+        <translation>removed since</translation>
+    </message>
+    <message>
+        <source>%1 changed since</source>
+        <translation>%1 changed since</translation>
+    </message>
+    <message>
+        <source>added since</source>
+        <translation>added since</translation>
+    </message>
+</context>
+<context>
+    <name>TransferLog</name>
+    <message>
+        <source>the room file %1 is missing</source>
+        <translation>the room file %1 is missing</translation>
+    </message>
+    <message>
+        <source>the room file %1 cannot be read</source>
+        <translation>the room file %1 cannot be read</translation>
+    </message>
+    <message>
+        <source>%1 is not an SQLite room file</source>
+        <translation>%1 is not an SQLite room file</translation>
+    </message>
+    <message>
+        <source>the room file %1 lies on a read-only file system</source>
+        <translation>the room file %1 lies on a read-only file system</translation>
+    </message>
+    <message>
+        <source>the room file %1 is read-only for you (mode %2)</source>
+        <translation>the room file %1 is read-only for you (mode %2)</translation>
+    </message>
+    <message>
+        <source>the folder %1 may not be written, so the room file in it cannot change</source>
+        <translation>the folder %1 may not be written, so the room file in it cannot change</translation>
+    </message>
+    <message>
+        <source>the database file %1 is missing or not an SQLite database</source>
+        <translation>the database file %1 is missing or not an SQLite database</translation>
+    </message>
+    <message>
+        <source>The transfer record in %1 is damaged: %2. What was sent to the door unit cannot be told from it. %3</source>
+        <translation>The transfer record in %1 is damaged: %2. What was sent to the door unit cannot be told from it. %3</translation>
+    </message>
+    <message>
+        <source>Examine the file with: %1</source>
+        <translation>Examine the file with: %1</translation>
+    </message>
+    <message>
+        <source>the table %1 is missing</source>
+        <translation>the table %1 is missing</translation>
+    </message>
+    <message>
+        <source>record %1 %2</source>
+        <translation>record %1 %2</translation>
+    </message>
+    <message>
+        <source>has no start time</source>
+        <translation>has no start time</translation>
+    </message>
+    <message>
+        <source>is of no known kind (&quot;%1&quot;, &quot;%2&quot;)</source>
+        <translation>is of no known kind (&quot;%1&quot;, &quot;%2&quot;)</translation>
+    </message>
+    <message>
+        <source>holds settings the door unit never takes</source>
+        <translation>holds settings the door unit never takes</translation>
+    </message>
+    <message>
+        <source>counts %1 of %2 rooms</source>
+        <translation>counts %1 of %2 rooms</translation>
+    </message>
+    <message>
+        <source>lists %1 rooms but holds %2 in their order</source>
+        <translation>lists %1 rooms but holds %2 in their order</translation>
+    </message>
+    <message>
+        <source>%1 on %2</source>
+        <extracomment>The change record&apos;s line of a transfer: %1 what was sent, %2 the port</extracomment>
+        <translation>%1 on %2</translation>
+    </message>
+</context>
+<context>
+    <name>TransferRecord</name>
+    <message>
+        <source>settings</source>
+        <translation>settings</translation>
+    </message>
+    <message>
+        <source>download</source>
+        <translation>download</translation>
+    </message>
+    <message>
+        <source>load default</source>
+        <translation>load default</translation>
+    </message>
+    <message>
+        <source>unfinished</source>
+        <translation>unfinished</translation>
+    </message>
+    <message>
+        <source>complete</source>
+        <translation>complete</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>stopped</translation>
+    </message>
+    <message>
+        <source>refused</source>
+        <translation>refused</translation>
+    </message>
+    <message>
+        <source>%1 after %2 of %3 rooms</source>
+        <extracomment>%1 the outcome (&quot;stopped&quot;), %2 rooms sent of %3</extracomment>
+        <translation>%1 after %2 of %3 rooms</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>%1 the outcome, %2 why the transfer stopped or was refused</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 (open time %2 s, auto mode %3)</source>
+        <extracomment>%1 &quot;settings&quot;, %2 the door&apos;s open time in seconds, %3 the auto mode number (0 to 3)</extracomment>
+        <translation>%1 (open time %2 s, auto mode %3)</translation>
+    </message>
+    <message>
+        <source>%1 (%2 rooms)</source>
+        <extracomment>%1 &quot;download&quot;, %2 the count of rooms sent</extracomment>
+        <translation>%1 (%2 rooms)</translation>
+    </message>
+    <message>
+        <source>no port</source>
+        <translation>no port</translation>
+    </message>
+</context>
+<context>
+    <name>TransferRecorder</name>
+    <message>
+        <source>another command was sending</source>
+        <translation>another command was sending</translation>
+    </message>
+    <message>
+        <source>no port chosen and opened in the Connect dialog</source>
+        <translation>no port chosen and opened in the Connect dialog</translation>
+    </message>
+    <message>
+        <source>%1 was closed</source>
+        <translation>%1 was closed</translation>
+    </message>
+    <message>
+        <source>%1 had failed: %2</source>
+        <translation>%1 had failed: %2</translation>
+    </message>
+    <message>
+        <source>no port chosen</source>
+        <translation>no port chosen</translation>
+    </message>
+    <message>
+        <source>%1 did not open (code %2)</source>
+        <translation>%1 did not open (code %2)</translation>
+    </message>
+    <message>
+        <source>open time &quot;%1&quot; is not 0 to 255 seconds</source>
+        <translation>open time &quot;%1&quot; is not 0 to 255 seconds</translation>
+    </message>
+    <message>
+        <source>the room directory holds no rooms</source>
+        <translation>the room directory holds no rooms</translation>
+    </message>
+    <message>
+        <source>%1 of %2 rooms cannot be sent as they are</source>
+        <translation>%1 of %2 rooms cannot be sent as they are</translation>
+    </message>
+    <message>
+        <source>the link failed: %1</source>
+        <translation>the link failed: %1</translation>
+    </message>
+    <message>
+        <source>room %1 changed while it was sent</source>
+        <translation>room %1 changed while it was sent</translation>
+    </message>
+    <message>
+        <source>the room directory could not be read: %1</source>
+        <translation>the room directory could not be read: %1</translation>
+    </message>
+    <message>
+        <source>stopped by the operator with %1</source>
+        <translation>stopped by the operator with %1</translation>
+    </message>
+</context>
+<context>
+    <name>UnitsProgress</name>
+    <message>
+        <source>Sending the room directory to every door unit.</source>
+        <translation>Sending the room directory to every door unit.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>%1: opening the port</source>
+        <extracomment>%1 is the door unit&apos;s name and port</extracomment>
+        <translation>%1: opening the port</translation>
+    </message>
+    <message>
+        <source>%1: %2 of %3 rooms sent, about %4 s left</source>
+        <extracomment>%1 the door unit, %2 rooms sent of %3, %4 seconds left</extracomment>
+        <translation>%1: %2 of %3 rooms sent, about %4 s left</translation>
+    </message>
+    <message>
+        <source>%1: complete, %2 rooms sent</source>
+        <translation>%1: complete, %2 rooms sent</translation>
+    </message>
+    <message>
+        <source>%1: nothing sent: %2</source>
+        <extracomment>%1 the door unit, %2 why nothing was sent</extracomment>
+        <translation>%1: nothing sent: %2</translation>
+    </message>
+    <message>
+        <source>%1: failed after %2 of %3 rooms: %4</source>
+        <extracomment>%1 the door unit, %2 rooms sent of %3, %4 why it failed</extracomment>
+        <translation>%1: failed after %2 of %3 rooms: %4</translation>
     </message>
 </context>
 <context>
@@ -450,6 +1457,41 @@ The window stays open so the row can be corrected; close it again to discard the
 %1%2</source>
         <translation>The change was not saved:
 %1%2</translation>
+    </message>
+</context>
+<context>
+    <name>buildingcopy</name>
+    <message>
+        <source>%1 is missing or not a database file.</source>
+        <translation>%1 is missing or not a database file.</translation>
+    </message>
+    <message>
+        <source>The %1 already holds rooms or a transfer record, so nothing was copied: a folder is copied only into a building that holds neither.</source>
+        <extracomment>%1 names the building on the server, as: building &quot;North&quot; on db.example.org</extracomment>
+        <translation>The %1 already holds rooms or a transfer record, so nothing was copied: a folder is copied only into a building that holds neither.</translation>
+    </message>
+    <message>
+        <source>Nothing was copied into the %1: %2</source>
+        <translation>Nothing was copied into the %1: %2</translation>
+    </message>
+    <message>
+        <source>No temporary folder can be made for the backup.</source>
+        <translation>No temporary folder can be made for the backup.</translation>
+    </message>
+    <message>
+        <source>No temporary folder can be made for the restore.</source>
+        <translation>No temporary folder can be made for the restore.</translation>
+    </message>
+</context>
+<context>
+    <name>changelist</name>
+    <message>
+        <source>The change record in %1 cannot be read: %2</source>
+        <translation>The change record in %1 cannot be read: %2</translation>
+    </message>
+    <message>
+        <source>The change record in %1 was not pruned: %2</source>
+        <translation>The change record in %1 was not pruned: %2</translation>
     </message>
 </context>
 <context>
@@ -597,6 +1639,113 @@ The window stays open so the row can be corrected; close it again to discard the
     <message>
         <source>The table %1 in %2 lacks the field(s) %3. %4</source>
         <translation>The table %1 in %2 lacks the field(s) %3. %4</translation>
+    </message>
+</context>
+<context>
+    <name>databasesetup</name>
+    <message>
+        <source>Cannot create a file in %1: %2</source>
+        <translation>Cannot create a file in %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot make a new file in %1 private: %2</source>
+        <translation>Cannot make a new file in %1 private: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Cannot write %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 appeared while %2 was being prepared; nothing was put in its place.</source>
+        <translation>%1 appeared while %2 was being prepared; nothing was put in its place.</translation>
+    </message>
+    <message>
+        <source>%1 appeared while it was being prepared; it was left untouched.</source>
+        <translation>%1 appeared while it was being prepared; it was left untouched.</translation>
+    </message>
+    <message>
+        <source>Cannot put %1 in place: %2</source>
+        <translation>Cannot put %1 in place: %2</translation>
+    </message>
+    <message>
+        <source>%1 is a symbolic link to %2, which does not exist, so Quorvane could not open it. Point the link at the database file, or remove it and run init again.</source>
+        <translation>%1 is a symbolic link to %2, which does not exist, so Quorvane could not open it. Point the link at the database file, or remove it and run init again.</translation>
+    </message>
+    <message>
+        <source>%1 is %2, not a database file, so Quorvane could not open it. Move it aside and run init again.</source>
+        <translation>%1 is %2, not a database file, so Quorvane could not open it. Move it aside and run init again.</translation>
+    </message>
+    <message>
+        <source>a directory</source>
+        <translation>a directory</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>not a regular file</translation>
+    </message>
+    <message>
+        <source>%1 is left from a write to %2 that did not finish (or another program is writing to it now). Complete the recovery with: %3</source>
+        <translation>%1 is left from a write to %2 that did not finish (or another program is writing to it now). Complete the recovery with: %3</translation>
+    </message>
+    <message>
+        <source>%1 is left from a write that did not finish, to a database file that is no longer at %2; a new file beside it would take that write in and be damaged. Put the database file back and run: %3. Or move %1 aside together with the file it belongs to.</source>
+        <translation>%1 is left from a write that did not finish, to a database file that is no longer at %2; a new file beside it would take that write in and be damaged. Put the database file back and run: %3. Or move %1 aside together with the file it belongs to.</translation>
+    </message>
+    <message>
+        <source>The operator name must not be empty.</source>
+        <translation>The operator name must not be empty.</translation>
+    </message>
+    <message>
+        <source>An operator named &quot;%1&quot; already exists, and only the first operator of a name can log in. Choose another name, or change that operator&apos;s PIN in Quorvane under Setting, User Password Set, Edit User.</source>
+        <translation>An operator named &quot;%1&quot; already exists, and only the first operator of a name can log in. Choose another name, or change that operator&apos;s PIN in Quorvane under Setting, User Password Set, Edit User.</translation>
+    </message>
+    <message>
+        <source>The two PINs differ; please type them again.</source>
+        <translation>The two PINs differ; please type them again.</translation>
+    </message>
+    <message>
+        <source>Nothing was created.</source>
+        <translation>Nothing was created.</translation>
+    </message>
+    <message>
+        <source>%1 already exists; it was left untouched.</source>
+        <translation>%1 already exists; it was left untouched.</translation>
+    </message>
+    <message>
+        <source>Both database files already exist; refusing to overwrite them, so nothing was created. To examine them run: %1 check %2</source>
+        <translation>Both database files already exist; refusing to overwrite them, so nothing was created. To examine them run: %1 check %2</translation>
+    </message>
+    <message>
+        <source>No operator was added, since %1 already existed; to add one run: %2</source>
+        <translation>No operator was added, since %1 already existed; to add one run: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read as an operator file. To examine it run: %2</source>
+        <translation>%1 cannot be read as an operator file. To examine it run: %2</translation>
+    </message>
+    <message>
+        <source>%1 holds no operator, so nobody can log in. Add one with: %2</source>
+        <translation>%1 holds no operator, so nobody can log in. Add one with: %2</translation>
+    </message>
+    <message>
+        <source>%1 holds %2, so no operator was asked for.</source>
+        <translation>%1 holds %2, so no operator was asked for.</translation>
+    </message>
+    <message>
+        <source>1 operator</source>
+        <translation>1 operator</translation>
+    </message>
+    <message>
+        <source>%1 operators</source>
+        <translation>%1 operators</translation>
+    </message>
+    <message>
+        <source>Created %1 with the operator &quot;%2&quot;.</source>
+        <translation>Created %1 with the operator &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>Created %1 with an empty room directory.</source>
+        <translation>Created %1 with an empty room directory.</translation>
     </message>
 </context>
 <context>
@@ -1346,6 +2495,133 @@ Exit status: 0 when all went well, 1 when something failed or is wrong,
     </message>
 </context>
 <context>
+    <name>directorybackup</name>
+    <message>
+        <source>%1 is not a usable backup: %2</source>
+        <translation>%1 is not a usable backup: %2</translation>
+    </message>
+    <message>
+        <source>it is missing or not an SQLite file</source>
+        <translation>it is missing or not an SQLite file</translation>
+    </message>
+    <message>
+        <source>it is damaged (%1)</source>
+        <translation>it is damaged (%1)</translation>
+    </message>
+    <message>
+        <source>it holds no Quorvane backup</source>
+        <translation>it holds no Quorvane backup</translation>
+    </message>
+    <message>
+        <source>it holds no copy of %1</source>
+        <translation>it holds no copy of %1</translation>
+    </message>
+    <message>
+        <source>its copy of %1 is damaged</source>
+        <translation>its copy of %1 is damaged</translation>
+    </message>
+    <message>
+        <source>its copy of %1 holds no table %2</source>
+        <translation>its copy of %1 holds no table %2</translation>
+    </message>
+    <message>
+        <source>%1 exists and is not a Quorvane backup; it was left as it is. Name another file.</source>
+        <translation>%1 exists and is not a Quorvane backup; it was left as it is. Name another file.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: no file can be made beside it.</source>
+        <translation>%1 cannot be written: no file can be made beside it.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>%1 cannot be written: %2</translation>
+    </message>
+    <message>
+        <source>it cannot be opened</source>
+        <translation>it cannot be opened</translation>
+    </message>
+    <message>
+        <source>%1 is damaged (%2). See what is wrong with: %3</source>
+        <translation>%1 is damaged (%2). See what is wrong with: %3</translation>
+    </message>
+    <message>
+        <source> No backup was written.</source>
+        <translation> No backup was written.</translation>
+    </message>
+    <message>
+        <source>The backup did not read back whole (%1); it was not kept.</source>
+        <translation>The backup did not read back whole (%1); it was not kept.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written.</source>
+        <translation>%1 cannot be written.</translation>
+    </message>
+    <message>
+        <source>. Nothing was restored.</source>
+        <translation>. Nothing was restored.</translation>
+    </message>
+    <message>
+        <source> Nothing was restored.</source>
+        <translation> Nothing was restored.</translation>
+    </message>
+    <message>
+        <source>%1-journal is left from an unfinished write; move it away first.</source>
+        <translation>%1-journal is left from an unfinished write; move it away first.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written to.</source>
+        <translation>%1 cannot be written to.</translation>
+    </message>
+    <message>
+        <source>The restore cannot be entered in the change record of %1: %2.</source>
+        <translation>The restore cannot be entered in the change record of %1: %2.</translation>
+    </message>
+    <message>
+        <source>The backup cannot be read: %1.</source>
+        <translation>The backup cannot be read: %1.</translation>
+    </message>
+    <message>
+        <source>Another program is writing to the databases in %1. Let it finish (or close it) and restore again.</source>
+        <translation>Another program is writing to the databases in %1. Let it finish (or close it) and restore again.</translation>
+    </message>
+    <message>
+        <source>The databases in %1 cannot be written: %2.</source>
+        <translation>The databases in %1 cannot be written: %2.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be moved aside.</source>
+        <translation>%1 cannot be moved aside.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be put in place.</source>
+        <translation>%1 cannot be put in place.</translation>
+    </message>
+    <message>
+        <source>The databases cannot be written: %1.</source>
+        <translation>The databases cannot be written: %1.</translation>
+    </message>
+    <message>
+        <source>The backup&apos;s table %1 has the column(s) %2, which the table in %3 lacks: their values would be lost. Move %3 aside and restore again to get the backup&apos;s file whole.</source>
+        <translation>The backup&apos;s table %1 has the column(s) %2, which the table in %3 lacks: their values would be lost. Move %3 aside and restore again to get the backup&apos;s file whole.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be restored: %2.</source>
+        <translation>%1 cannot be restored: %2.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read or replaced.</source>
+        <translation>%1 cannot be read or replaced.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2.</source>
+        <translation>%1 cannot be opened: %2.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2</source>
+        <translation>%1 cannot be opened: %2</translation>
+    </message>
+</context>
+<context>
     <name>doorsim</name>
     <message>
         <source>Usage: %1 [options]
@@ -1433,6 +2709,41 @@ Options:
     </message>
 </context>
 <context>
+    <name>doorunits</name>
+    <message>
+        <source>the room file %1 is missing or not an SQLite database</source>
+        <translation>the room file %1 is missing or not an SQLite database</translation>
+    </message>
+    <message>
+        <source>A door unit needs a name, such as &quot;Main gate&quot;.</source>
+        <translation>A door unit needs a name, such as &quot;Main gate&quot;.</translation>
+    </message>
+    <message>
+        <source>The name &quot;%1&quot; begins or ends with blanks; name the unit without them.</source>
+        <translation>The name &quot;%1&quot; begins or ends with blanks; name the unit without them.</translation>
+    </message>
+    <message>
+        <source>The name &quot;%1&quot; is longer than %2 characters.</source>
+        <translation>The name &quot;%1&quot; is longer than %2 characters.</translation>
+    </message>
+    <message>
+        <source>There is already a door unit named &quot;%1&quot;.</source>
+        <translation>There is already a door unit named &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; and &quot;%2&quot; would both be on COM%3; one port reaches one door unit. Give one of them another port.</source>
+        <translation>&quot;%1&quot; and &quot;%2&quot; would both be on COM%3; one port reaches one door unit. Give one of them another port.</translation>
+    </message>
+    <message>
+        <source>There is no door unit named &quot;%1&quot;; the units are %2.</source>
+        <translation>There is no door unit named &quot;%1&quot;; the units are %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is the building&apos;s only door unit and stays; add another before removing it.</source>
+        <translation>&quot;%1&quot; is the building&apos;s only door unit and stays; add another before removing it.</translation>
+    </message>
+</context>
+<context>
     <name>engine</name>
     <message>
         <source>%1 is kept on a server, not in a file.</source>
@@ -1449,6 +2760,21 @@ Options:
     <message>
         <source>%1 is too large to copy.</source>
         <translation>%1 is too large to copy.</translation>
+    </message>
+</context>
+<context>
+    <name>frames</name>
+    <message>
+        <source>%1 &quot;%2&quot; has %3 characters; at most %4 fit</source>
+        <translation>%1 &quot;%2&quot; has %3 characters; at most %4 fit</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; holds &quot;%3&quot;, which is not a printable ASCII character</source>
+        <translation>%1 &quot;%2&quot; holds &quot;%3&quot;, which is not a printable ASCII character</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; holds &quot;%3&quot;, which the door unit reads as a marker, not as part of a value</source>
+        <translation>%1 &quot;%2&quot; holds &quot;%3&quot;, which the door unit reads as a marker, not as part of a value</translation>
     </message>
 </context>
 <context>
@@ -1902,899 +3228,147 @@ Exit status:
     </message>
 </context>
 <context>
-    <name>server</name>
+    <name>portdoctor</name>
     <message>
-        <source>service %1</source>
-        <translation>service %1</translation>
+        <source>you may open it</source>
+        <translation>you may open it</translation>
     </message>
     <message>
-        <source>A building needs a name.</source>
-        <translation>A building needs a name.</translation>
+        <source>you may not open it: only its owner %1 may (mode %2); run the program as %1, or have the device given to a group to join</source>
+        <translation>you may not open it: only its owner %1 may (mode %2); run the program as %1, or have the device given to a group to join</translation>
     </message>
     <message>
-        <source>A building&apos;s name may have at most %1 characters.</source>
-        <translation>A building&apos;s name may have at most %1 characters.</translation>
+        <source>you may not open it (mode %1, owner %2, group %3)</source>
+        <translation>you may not open it (mode %1, owner %2, group %3)</translation>
     </message>
     <message>
-        <source>A building&apos;s name may not hold control characters.</source>
-        <translation>A building&apos;s name may not hold control characters.</translation>
+        <source>you may not open it yet: you were added to the group %1, but this login started before; log out and in again</source>
+        <translation>you may not open it yet: you were added to the group %1, but this login started before; log out and in again</translation>
     </message>
     <message>
-        <source>The name &quot;%1&quot; is kept by the server or by Quorvane; choose another for the building.</source>
-        <translation>The name &quot;%1&quot; is kept by the server or by Quorvane; choose another for the building.</translation>
+        <source>you may not open it: join the group %1 (sudo usermod -aG %1 %2), then log out and in again</source>
+        <translation>you may not open it: join the group %1 (sudo usermod -aG %1 %2), then log out and in again</translation>
     </message>
     <message>
-        <source>out of memory</source>
-        <translation>out of memory</translation>
+        <source>USB serial adapter %1 %2 (%3:%4)</source>
+        <translation>USB serial adapter %1 %2 (%3:%4)</translation>
     </message>
     <message>
-        <source>The database connection cannot be read: %1</source>
-        <translation>The database connection cannot be read: %1</translation>
+        <source>, serial number %1</source>
+        <translation>, serial number %1</translation>
     </message>
     <message>
-        <source>A building (%1) was named but no database server: give --database or QUORVANE_DATABASE too.</source>
-        <translation>A building (%1) was named but no database server: give --database or QUORVANE_DATABASE too.</translation>
+        <source>, driver %1</source>
+        <translation>, driver %1</translation>
     </message>
     <message>
-        <source>A database server was named but no building: give --building or QUORVANE_BUILDING too.</source>
-        <translation>A database server was named but no building: give --building or QUORVANE_BUILDING too.</translation>
+        <source>a pseudo-terminal: a program such as quorvane-doorsim plays the door unit on it</source>
+        <translation>a pseudo-terminal: a program such as quorvane-doorsim plays the door unit on it</translation>
     </message>
     <message>
-        <source>%1 needs a value.</source>
-        <extracomment>%1 is a command-line option, --database or --building.</extracomment>
-        <translation>%1 needs a value.</translation>
+        <source>a virtual terminal, not a serial port</source>
+        <translation>a virtual terminal, not a serial port</translation>
     </message>
     <message>
-        <source>building &quot;%1&quot; on %2</source>
-        <extracomment>Where the rooms are kept on a database server: %1 the building, %2 host:port/database.</extracomment>
-        <translation>building &quot;%1&quot; on %2</translation>
+        <source>a serial port the kernel lists, but no hardware answers behind it</source>
+        <translation>a serial port the kernel lists, but no hardware answers behind it</translation>
     </message>
     <message>
-        <source>the operators on %1</source>
-        <translation>the operators on %1</translation>
+        <source>a built-in serial port (driver %1)</source>
+        <translation>a built-in serial port (driver %1)</translation>
     </message>
-</context>
-<context>
-    <name>startup</name>
     <message>
-        <source>The operator table user_pin in %1 holds no operator, so nobody can log in. Add one with:
-%2</source>
-        <translation>The operator table user_pin in %1 holds no operator, so nobody can log in. Add one with:
-%2</translation>
+        <source>unknown</source>
+        <translation>unknown</translation>
     </message>
-</context>
-<context>
-    <name>stringtable</name>
     <message>
-        <source>文件(&amp;F)</source>
-        <translation>&amp;File</translation>
+        <source>a character device the system does not list as a serial port</source>
+        <translation>a character device the system does not list as a serial port</translation>
     </message>
     <message>
-        <source>新建(&amp;N)</source>
-        <translation>&amp;New</translation>
+        <source>not a device</source>
+        <translation>not a device</translation>
     </message>
     <message>
-        <source>打开(&amp;O)...</source>
-        <translation>&amp;Open...</translation>
+        <source>, this program</source>
+        <translation>, this program</translation>
     </message>
     <message>
-        <source>关闭(&amp;C)</source>
-        <translation>&amp;Close</translation>
+        <source>names no device</source>
+        <translation>names no device</translation>
     </message>
     <message>
-        <source>保存(&amp;S)</source>
-        <translation>&amp;Save</translation>
+        <source>cannot be reached: it is a link that leads round in a loop (%1 leads to %2); point it at the device</source>
+        <translation>cannot be reached: it is a link that leads round in a loop (%1 leads to %2); point it at the device</translation>
     </message>
     <message>
-        <source>另存为(&amp;A)...</source>
-        <translation>Save &amp;As...</translation>
+        <source>cannot be examined: you may not enter the folder %1 that leads to it</source>
+        <translation>cannot be examined: you may not enter the folder %1 that leads to it</translation>
     </message>
     <message>
-        <source>全部保存(&amp;L)</source>
-        <translation>Save A&amp;ll</translation>
+        <source>cannot be examined: %1</source>
+        <translation>cannot be examined: %1</translation>
     </message>
     <message>
-        <source>属性(&amp;I)</source>
-        <translation>Propert&amp;ies</translation>
+        <source>does not exist: it is a link to %1, which is gone (a replugged adapter, or a stopped monitor)</source>
+        <translation>does not exist: it is a link to %1, which is gone (a replugged adapter, or a stopped monitor)</translation>
     </message>
     <message>
-        <source>页面设置(&amp;U)...</source>
-        <translation>Page Set&amp;up...</translation>
+        <source>does not exist</source>
+        <translation>does not exist</translation>
     </message>
     <message>
-        <source>打印预览(&amp;V)</source>
-        <translation>Print Pre&amp;view</translation>
+        <source>stable name %1</source>
+        <translation>stable name %1</translation>
     </message>
     <message>
-        <source>打印(&amp;P)...</source>
-        <translation>&amp;Print...</translation>
+        <source>%1 (pid %2, holding it exclusively)</source>
+        <extracomment>A program that has the device open: %1 its command, %2 its process number</extracomment>
+        <translation>%1 (pid %2, holding it exclusively)</translation>
     </message>
     <message>
-        <source>发送(&amp;D)...</source>
-        <translation>Sen&amp;d...</translation>
+        <source>%1 (pid %2)</source>
+        <translation>%1 (pid %2)</translation>
     </message>
     <message>
-        <source>退出(&amp;X)</source>
-        <translation>E&amp;xit</translation>
+        <source>open in %1</source>
+        <translation>open in %1</translation>
     </message>
     <message>
-        <source>编辑(&amp;E)</source>
-        <translation>&amp;Edit</translation>
+        <source>held exclusively by another program: nothing else can open it until that program lets go</source>
+        <translation>held exclusively by another program: nothing else can open it until that program lets go</translation>
     </message>
     <message>
-        <source>撤消(&amp;U)</source>
-        <translation>&amp;Undo</translation>
+        <source>opening it fails: %1</source>
+        <translation>opening it fails: %1</translation>
     </message>
     <message>
-        <source>剪切(&amp;T)</source>
-        <translation>Cu&amp;t</translation>
-    </message>
-    <message>
-        <source>复制(&amp;C)</source>
-        <translation>&amp;Copy</translation>
-    </message>
-    <message>
-        <source>粘贴(&amp;P)</source>
-        <translation>&amp;Paste</translation>
-    </message>
-    <message>
-        <source>选择性粘贴(&amp;S)...</source>
-        <translation>Paste &amp;Special...</translation>
-    </message>
-    <message>
-        <source>视图(&amp;V)</source>
-        <translation>&amp;View</translation>
-    </message>
-    <message>
-        <source>工具栏(&amp;T)</source>
-        <translation>&amp;Toolbar</translation>
-    </message>
-    <message>
-        <source>状态栏(&amp;B)</source>
-        <translation>Status &amp;Bar</translation>
-    </message>
-    <message>
-        <source>刷新(&amp;R)</source>
-        <translation>&amp;Refresh</translation>
-    </message>
-    <message>
-        <source>选项(&amp;O)...</source>
-        <translation>&amp;Options...</translation>
-    </message>
-    <message>
-        <source>Web 浏览器(&amp;W)</source>
-        <translation>&amp;Web Browser</translation>
-    </message>
-    <message>
-        <source>数据(&amp;D)</source>
-        <translation>&amp;Data</translation>
-    </message>
-    <message>
-        <source>帮助(&amp;H)</source>
-        <translation>&amp;Help</translation>
-    </message>
-    <message>
-        <source>目录(&amp;C)</source>
-        <translation>&amp;Contents</translation>
-    </message>
-    <message>
-        <source>搜索帮助主题(&amp;S)...</source>
-        <translation>&amp;Search For Help On...</translation>
-    </message>
-    <message>
-        <source>关于(&amp;A) </source>
-        <translation>&amp;About </translation>
-    </message>
-    <message>
-        <source>新建</source>
-        <translation>New</translation>
-    </message>
-    <message>
-        <source>打开</source>
-        <translation>Open</translation>
-    </message>
-    <message>
-        <source>保存</source>
-        <translation>Save</translation>
-    </message>
-    <message>
-        <source>打印</source>
-        <translation>Print</translation>
-    </message>
-    <message>
-        <source>剪切</source>
-        <translation>Cut</translation>
-    </message>
-    <message>
-        <source>复制</source>
-        <translation>Copy</translation>
-    </message>
-    <message>
-        <source>粘贴</source>
-        <translation>Paste</translation>
-    </message>
-    <message>
-        <source>登录</source>
-        <translation>Log in</translation>
-    </message>
-    <message>
-        <source>用户名(&amp;U):</source>
-        <translation>&amp;User name:</translation>
-    </message>
-    <message>
-        <source>密码(&amp;P):</source>
-        <translation>&amp;Password:</translation>
-    </message>
-    <message>
-        <source>确定</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>取消</source>
-        <translation>Cancel</translation>
-    </message>
-    <message>
-        <source>tel_num</source>
-        <translation>tel_num</translation>
-    </message>
-    <message>
-        <source>telephone</source>
-        <translation>telephone</translation>
-    </message>
-</context>
-<context>
-    <name>BusyIndicator</name>
-    <message>
-        <source>%1 is held by another program: waiting for it to let go</source>
-        <extracomment>%1 is the name of the database file</extracomment>
-        <translation>%1 is held by another program: waiting for it to let go</translation>
-    </message>
-</context>
-<context>
-    <name>ChangeRecordWindow</name>
-    <message>
-        <source>Change record</source>
-        <translation>Change record</translation>
-    </message>
-    <message>
-        <source>any room</source>
-        <translation>any room</translation>
-    </message>
-    <message>
-        <source>any operator</source>
-        <translation>any operator</translation>
-    </message>
-    <message>
-        <source>any PC</source>
-        <translation>any PC</translation>
-    </message>
-    <message>
-        <source>YYYY-MM-DD</source>
-        <extracomment>The form a date is typed in; the list starts on that day</extracomment>
-        <translation>YYYY-MM-DD</translation>
-    </message>
-    <message>
-        <source>YYYY-MM-DD, that day included</source>
-        <translation>YYYY-MM-DD, that day included</translation>
-    </message>
-    <message>
-        <source>&amp;Room:</source>
-        <translation>&amp;Room:</translation>
-    </message>
-    <message>
-        <source>&amp;Operator:</source>
-        <translation>&amp;Operator:</translation>
-    </message>
-    <message>
-        <source>&amp;PC:</source>
-        <extracomment>The computer a change was made on</extracomment>
-        <translation>&amp;PC:</translation>
-    </message>
-    <message>
-        <source>&amp;From:</source>
-        <translation>&amp;From:</translation>
-    </message>
-    <message>
-        <source>&amp;Until:</source>
-        <translation>&amp;Until:</translation>
-    </message>
-    <message>
-        <source>Time</source>
-        <extracomment>Column heads: &quot;OS user&quot; is the account logged in to the computer; &quot;What&quot; the kind of change; &quot;Transfer&quot; the number of the download the change went out with</extracomment>
-        <translation>Time</translation>
-    </message>
-    <message>
-        <source>Operator</source>
-        <translation>Operator</translation>
-    </message>
-    <message>
-        <source>PC</source>
-        <translation>PC</translation>
-    </message>
-    <message>
-        <source>OS user</source>
-        <translation>OS user</translation>
-    </message>
-    <message>
-        <source>What</source>
-        <translation>What</translation>
-    </message>
-    <message>
-        <source>Room or operator</source>
-        <translation>Room or operator</translation>
-    </message>
-    <message>
-        <source>Before</source>
-        <translation>Before</translation>
-    </message>
-    <message>
-        <source>After</source>
-        <translation>After</translation>
-    </message>
-    <message>
-        <source>Detail</source>
-        <translation>Detail</translation>
-    </message>
-    <message>
-        <source>Transfer</source>
-        <translation>Transfer</translation>
-    </message>
-    <message>
-        <source>&amp;Show</source>
-        <translation>&amp;Show</translation>
-    </message>
-    <message>
-        <source>&amp;Export CSV…</source>
-        <translation>&amp;Export CSV…</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is not a date: type it as YYYY-MM-DD, for example 2026-12-07.</source>
-        <translation>&quot;%1&quot; is not a date: type it as YYYY-MM-DD, for example 2026-12-07.</translation>
-    </message>
-    <message>
-        <source>1 entry</source>
-        <translation>1 entry</translation>
-    </message>
-    <message>
-        <source>%1 entries</source>
-        <translation>%1 entries</translation>
-    </message>
-    <message>
-        <source>Export the change record</source>
-        <translation>Export the change record</translation>
-    </message>
-    <message>
-        <source>CSV files (*.csv);;All files (*)</source>
-        <translation>CSV files (*.csv);;All files (*)</translation>
-    </message>
-    <message>
-        <source>Exported 1 entry to %1.</source>
-        <translation>Exported 1 entry to %1.</translation>
-    </message>
-    <message>
-        <source>Exported %1 entries to %2.</source>
-        <translation>Exported %1 entries to %2.</translation>
-    </message>
-    <message>
-        <source>room added</source>
-        <translation>room added</translation>
-    </message>
-    <message>
-        <source>room deleted</source>
-        <translation>room deleted</translation>
-    </message>
-    <message>
-        <source>room changed</source>
-        <translation>room changed</translation>
-    </message>
-    <message>
-        <source>operator added</source>
-        <translation>operator added</translation>
-    </message>
-    <message>
-        <source>operator deleted</source>
-        <translation>operator deleted</translation>
-    </message>
-    <message>
-        <source>operator renamed</source>
-        <translation>operator renamed</translation>
-    </message>
-    <message>
-        <source>operator given a new PIN</source>
-        <translation>operator given a new PIN</translation>
-    </message>
-    <message>
-        <source>operator renamed and given a new PIN</source>
-        <translation>operator renamed and given a new PIN</translation>
-    </message>
-    <message>
-        <source>room added by import</source>
-        <translation>room added by import</translation>
-    </message>
-    <message>
-        <source>room removed by import</source>
-        <translation>room removed by import</translation>
-    </message>
-    <message>
-        <source>room changed by import</source>
-        <translation>room changed by import</translation>
-    </message>
-    <message>
-        <source>import</source>
-        <translation>import</translation>
-    </message>
-    <message>
-        <source>restore</source>
-        <translation>restore</translation>
-    </message>
-    <message>
-        <source>record pruned</source>
-        <translation>record pruned</translation>
-    </message>
-    <message>
-        <source>changed outside Quorvane</source>
-        <translation>changed outside Quorvane</translation>
-    </message>
-</context>
-<context>
-    <name>DataControl</name>
-    <message>
-        <source>Data Controler</source>
-        <translation>Data Controler</translation>
-    </message>
-</context>
-<context>
-    <name>DirectoryTools</name>
-    <message>
-        <source>Room lists (*.csv *.txt);;All files (*)</source>
-        <translation>Room lists (*.csv *.txt);;All files (*)</translation>
-    </message>
-    <message>
-        <source>Quorvane backups (*.qvb);;All files (*)</source>
-        <translation>Quorvane backups (*.qvb);;All files (*)</translation>
-    </message>
-    <message>
-        <source>Import rooms</source>
-        <translation>Import rooms</translation>
-    </message>
-    <message>
-        <source>Export rooms</source>
-        <translation>Export rooms</translation>
-    </message>
-    <message>
-        <source>Exported the room directory to %1.</source>
-        <translation>Exported the room directory to %1.</translation>
-    </message>
-    <message>
-        <source>No printer: save the room list as PDF</source>
-        <translation>No printer: save the room list as PDF</translation>
-    </message>
-    <message>
-        <source>PDF files (*.pdf);;All files (*)</source>
-        <translation>PDF files (*.pdf);;All files (*)</translation>
-    </message>
-    <message>
-        <source>No printer is set up, so the room list was saved as %1 (%2 pages).</source>
-        <extracomment>%1 is the PDF file&apos;s path, %2 its number of pages</extracomment>
-        <translation>No printer is set up, so the room list was saved as %1 (%2 pages).</translation>
-    </message>
-    <message>
-        <source>Room list</source>
-        <translation>Room list</translation>
-    </message>
-    <message>
-        <source>Print room list</source>
-        <translation>Print room list</translation>
-    </message>
-    <message>
-        <source>The room list could not be printed on %1.</source>
-        <extracomment>%1 is the printer&apos;s name</extracomment>
-        <translation>The room list could not be printed on %1.</translation>
-    </message>
-    <message>
-        <source>Back up</source>
-        <translation>Back up</translation>
-    </message>
-    <message>
-        <source>Both databases were backed up to %1 and the backup was checked.</source>
-        <translation>Both databases were backed up to %1 and the backup was checked.</translation>
-    </message>
-    <message>
-        <source>Restore</source>
-        <translation>Restore</translation>
-    </message>
-    <message>
-        <source>Replace the room directory and the operators with those of %1?
-
-The current files are kept beside them under a dated name (NAME.before-restore-DATE).</source>
-        <extracomment>%1 is the backup&apos;s path; NAME.before-restore-DATE shows how the kept files are named and stays as it is</extracomment>
-        <translation>Replace the room directory and the operators with those of %1?
-
-The current files are kept beside them under a dated name (NAME.before-restore-DATE).</translation>
-    </message>
-    <message>
-        <source>Both databases were restored from %1.</source>
-        <translation>Both databases were restored from %1.</translation>
-    </message>
-    <message>
-        <source>
-The files it replaced are kept as:
+        <source>Settings file: %1
 </source>
-        <translation>
-The files it replaced are kept as:
+        <translation>Settings file: %1
 </translation>
     </message>
     <message>
-        <source>%1: %2</source>
-        <extracomment>%1 is the file chosen, %2 what is wrong with it</extracomment>
-        <translation>%1: %2</translation>
-    </message>
-</context>
-<context>
-    <name>ImportPreview</name>
-    <message>
-        <source>1 error</source>
-        <translation>1 error</translation>
+        <source>default</source>
+        <translation>default</translation>
     </message>
     <message>
-        <source>%1 errors</source>
-        <translation>%1 errors</translation>
-    </message>
-    <message>
-        <source>1 warning</source>
-        <translation>1 warning</translation>
-    </message>
-    <message>
-        <source>%1 warnings</source>
-        <translation>%1 warnings</translation>
-    </message>
-    <message>
-        <source>%1, %2, %3</source>
-        <extracomment>The counts of the file&apos;s rows: %1 the errors, %2 the warnings, %3 the rows found good</extracomment>
-        <translation>%1, %2, %3</translation>
-    </message>
-    <message>
-        <source>%1 ok</source>
-        <translation>%1 ok</translation>
-    </message>
-    <message>
-        <source>The file holds no rooms.</source>
-        <translation>The file holds no rooms.</translation>
-    </message>
-    <message>
-        <source>Nothing can be imported while a row has an error: mend the file and open it again.</source>
-        <translation>Nothing can be imported while a row has an error: mend the file and open it again.</translation>
-    </message>
-    <message>
-        <source>Nothing can be imported while %1 rows have errors: mend the file and open it again.</source>
-        <translation>Nothing can be imported while %1 rows have errors: mend the file and open it again.</translation>
-    </message>
-    <message>
-        <source>Line</source>
-        <translation>Line</translation>
-    </message>
-    <message>
-        <source>Verdict</source>
-        <translation>Verdict</translation>
-    </message>
-    <message>
-        <source>Reason</source>
-        <translation>Reason</translation>
-    </message>
-</context>
-<context>
-    <name>ImportPreviewDialog</name>
-    <message>
-        <source>Import rooms from %1</source>
-        <extracomment>%1 is the name of the file being imported</extracomment>
-        <translation>Import rooms from %1</translation>
-    </message>
-    <message>
-        <source>Replace the whole directory with this file</source>
-        <translation>Replace the whole directory with this file</translation>
-    </message>
-    <message>
-        <source>Rooms the file does not name are removed. Without it, the file&apos;s rooms are added or given the file&apos;s numbers and the others stay.</source>
-        <translation>Rooms the file does not name are removed. Without it, the file&apos;s rooms are added or given the file&apos;s numbers and the others stay.</translation>
-    </message>
-    <message>
-        <source>Import</source>
-        <translation>Import</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Cancel</translation>
-    </message>
-    <message>
-        <source> · columns not read: %1</source>
-        <extracomment>After the counts: %1 lists the file&apos;s columns that are not read, as they are named there</extracomment>
-        <translation> · columns not read: %1</translation>
-    </message>
-</context>
-<context>
-    <name>RoomDirectoryView</name>
-    <message>
-        <source>Nothing can be saved: the database file %1 is not open.</source>
-        <translation>Nothing can be saved: the database file %1 is not open.</translation>
-    </message>
-</context>
-<context>
-    <name>RoomListDocument</name>
-    <message>
-        <source>Printed %1 · 1 room</source>
-        <extracomment>%1 is the day the list was printed</extracomment>
-        <translation>Printed %1 · 1 room</translation>
-    </message>
-    <message>
-        <source>Printed %1 · %2 rooms</source>
-        <translation>Printed %1 · %2 rooms</translation>
-    </message>
-    <message>
-        <source>Last complete download to the door unit: %1</source>
-        <translation>Last complete download to the door unit: %1</translation>
-    </message>
-    <message>
-        <source>Room list of %1</source>
-        <extracomment>%1 is the name of the room database file</extracomment>
-        <translation>Room list of %1</translation>
-    </message>
-    <message>
-        <source>Page %1 of %2</source>
-        <translation>Page %1 of %2</translation>
-    </message>
-    <message>
-        <source>%1 cannot be written.</source>
-        <translation>%1 cannot be written.</translation>
-    </message>
-</context>
-<context>
-    <name>RoomTableModel</name>
-    <message>
-        <source>Changed on another PC after it was read: saving it would overwrite that change, so it is refused. Refresh to see the other change.</source>
-        <translation>Changed on another PC after it was read: saving it would overwrite that change, so it is refused. Refresh to see the other change.</translation>
-    </message>
-</context>
-<context>
-    <name>TelNumWindow</name>
-    <message>
-        <source>Add(&amp;A)</source>
-        <translation>Add(&amp;A)</translation>
-    </message>
-    <message>
-        <source>Update(&amp;U)</source>
-        <translation>Update(&amp;U)</translation>
-    </message>
-    <message>
-        <source>Delete(&amp;D)</source>
-        <translation>Delete(&amp;D)</translation>
-    </message>
-    <message>
-        <source>Refresh(&amp;R)</source>
-        <translation>Refresh(&amp;R)</translation>
-    </message>
-    <message>
-        <source>Close(&amp;C)</source>
-        <translation>Close(&amp;C)</translation>
-    </message>
-    <message>
-        <source>Record: %1</source>
-        <extracomment>The data bar&apos;s caption: %1 is the position of the current row</extracomment>
-        <translation>Record: %1</translation>
-    </message>
-    <message>
-        <source>Nothing could be read from %1. Once the file is mended, press Refresh to read it.</source>
-        <translation>Nothing could be read from %1. Once the file is mended, press Refresh to read it.</translation>
-    </message>
-    <message>
-        <source>Data error event hit err:</source>
-        <extracomment>The database&apos;s own description follows directly, with no blank</extracomment>
-        <translation>Data error event hit err:</translation>
+        <source>No other serial device found (USB adapters, /dev/serial/by-id).
+</source>
+        <translation>No other serial device found (USB adapters, /dev/serial/by-id).
+</translation>
     </message>
     <message>
         <source>
-Press Refresh to read the table as it is now.</source>
+Serial devices no COM entry maps to:
+</source>
         <translation>
-Press Refresh to read the table as it is now.</translation>
+Serial devices no COM entry maps to:
+</translation>
     </message>
     <message>
-        <source>
-Press Refresh to drop your change and read the table as it is now.</source>
-        <translation>
-Press Refresh to drop your change and read the table as it is now.</translation>
-    </message>
-    <message>
-        <source>
-Press Refresh again to discard the change and read the table as it is now.</source>
-        <translation>
-Press Refresh again to discard the change and read the table as it is now.</translation>
-    </message>
-    <message>
-        <source>The new row %1 (Room &quot;%2&quot;)</source>
-        <extracomment>%1 is the row&apos;s number in the grid, %2 the room typed in it</extracomment>
-        <translation>The new row %1 (Room &quot;%2&quot;)</translation>
-    </message>
-    <message>
-        <source>Row %1 (Room &quot;%2&quot;)</source>
-        <translation>Row %1 (Room &quot;%2&quot;)</translation>
-    </message>
-    <message>
-        <source>A row</source>
-        <translation>A row</translation>
-    </message>
-    <message>
-        <source>%1 was not saved:
-%2</source>
-        <extracomment>%1 names the row (as &quot;Row 3 (Room &quot;101&quot;)&quot;), %2 says why</extracomment>
-        <translation>%1 was not saved:
-%2</translation>
-    </message>
-    <message>
-        <source>
-The program ends without it.</source>
-        <translation>
-The program ends without it.</translation>
-    </message>
-</context>
-<context>
-    <name>buildingcopy</name>
-    <message>
-        <source>%1 is missing or not a database file.</source>
-        <translation>%1 is missing or not a database file.</translation>
-    </message>
-    <message>
-        <source>The %1 already holds rooms or a transfer record, so nothing was copied: a folder is copied only into a building that holds neither.</source>
-        <extracomment>%1 names the building on the server, as: building &quot;North&quot; on db.example.org</extracomment>
-        <translation>The %1 already holds rooms or a transfer record, so nothing was copied: a folder is copied only into a building that holds neither.</translation>
-    </message>
-    <message>
-        <source>Nothing was copied into the %1: %2</source>
-        <translation>Nothing was copied into the %1: %2</translation>
-    </message>
-    <message>
-        <source>No temporary folder can be made for the backup.</source>
-        <translation>No temporary folder can be made for the backup.</translation>
-    </message>
-    <message>
-        <source>No temporary folder can be made for the restore.</source>
-        <translation>No temporary folder can be made for the restore.</translation>
-    </message>
-</context>
-<context>
-    <name>changelist</name>
-    <message>
-        <source>The change record in %1 cannot be read: %2</source>
-        <translation>The change record in %1 cannot be read: %2</translation>
-    </message>
-    <message>
-        <source>The change record in %1 was not pruned: %2</source>
-        <translation>The change record in %1 was not pruned: %2</translation>
-    </message>
-</context>
-<context>
-    <name>directorybackup</name>
-    <message>
-        <source>%1 is not a usable backup: %2</source>
-        <translation>%1 is not a usable backup: %2</translation>
-    </message>
-    <message>
-        <source>it is missing or not an SQLite file</source>
-        <translation>it is missing or not an SQLite file</translation>
-    </message>
-    <message>
-        <source>it is damaged (%1)</source>
-        <translation>it is damaged (%1)</translation>
-    </message>
-    <message>
-        <source>it holds no Quorvane backup</source>
-        <translation>it holds no Quorvane backup</translation>
-    </message>
-    <message>
-        <source>it holds no copy of %1</source>
-        <translation>it holds no copy of %1</translation>
-    </message>
-    <message>
-        <source>its copy of %1 is damaged</source>
-        <translation>its copy of %1 is damaged</translation>
-    </message>
-    <message>
-        <source>its copy of %1 holds no table %2</source>
-        <translation>its copy of %1 holds no table %2</translation>
-    </message>
-    <message>
-        <source>%1 exists and is not a Quorvane backup; it was left as it is. Name another file.</source>
-        <translation>%1 exists and is not a Quorvane backup; it was left as it is. Name another file.</translation>
-    </message>
-    <message>
-        <source>%1 cannot be written: no file can be made beside it.</source>
-        <translation>%1 cannot be written: no file can be made beside it.</translation>
-    </message>
-    <message>
-        <source>%1 cannot be written: %2</source>
-        <translation>%1 cannot be written: %2</translation>
-    </message>
-    <message>
-        <source>it cannot be opened</source>
-        <translation>it cannot be opened</translation>
-    </message>
-    <message>
-        <source>%1 is damaged (%2). See what is wrong with: %3</source>
-        <translation>%1 is damaged (%2). See what is wrong with: %3</translation>
-    </message>
-    <message>
-        <source> No backup was written.</source>
-        <translation> No backup was written.</translation>
-    </message>
-    <message>
-        <source>The backup did not read back whole (%1); it was not kept.</source>
-        <translation>The backup did not read back whole (%1); it was not kept.</translation>
-    </message>
-    <message>
-        <source>%1 cannot be written.</source>
-        <translation>%1 cannot be written.</translation>
-    </message>
-    <message>
-        <source>. Nothing was restored.</source>
-        <translation>. Nothing was restored.</translation>
-    </message>
-    <message>
-        <source> Nothing was restored.</source>
-        <translation> Nothing was restored.</translation>
-    </message>
-    <message>
-        <source>%1-journal is left from an unfinished write; move it away first.</source>
-        <translation>%1-journal is left from an unfinished write; move it away first.</translation>
-    </message>
-    <message>
-        <source>%1 cannot be written to.</source>
-        <translation>%1 cannot be written to.</translation>
-    </message>
-    <message>
-        <source>The restore cannot be entered in the change record of %1: %2.</source>
-        <translation>The restore cannot be entered in the change record of %1: %2.</translation>
-    </message>
-    <message>
-        <source>The backup cannot be read: %1.</source>
-        <translation>The backup cannot be read: %1.</translation>
-    </message>
-    <message>
-        <source>Another program is writing to the databases in %1. Let it finish (or close it) and restore again.</source>
-        <translation>Another program is writing to the databases in %1. Let it finish (or close it) and restore again.</translation>
-    </message>
-    <message>
-        <source>The databases in %1 cannot be written: %2.</source>
-        <translation>The databases in %1 cannot be written: %2.</translation>
-    </message>
-    <message>
-        <source>%1 cannot be moved aside.</source>
-        <translation>%1 cannot be moved aside.</translation>
-    </message>
-    <message>
-        <source>%1 cannot be put in place.</source>
-        <translation>%1 cannot be put in place.</translation>
-    </message>
-    <message>
-        <source>The databases cannot be written: %1.</source>
-        <translation>The databases cannot be written: %1.</translation>
-    </message>
-    <message>
-        <source>The backup&apos;s table %1 has the column(s) %2, which the table in %3 lacks: their values would be lost. Move %3 aside and restore again to get the backup&apos;s file whole.</source>
-        <translation>The backup&apos;s table %1 has the column(s) %2, which the table in %3 lacks: their values would be lost. Move %3 aside and restore again to get the backup&apos;s file whole.</translation>
-    </message>
-    <message>
-        <source>%1 cannot be restored: %2.</source>
-        <translation>%1 cannot be restored: %2.</translation>
-    </message>
-    <message>
-        <source>%1 cannot be read or replaced.</source>
-        <translation>%1 cannot be read or replaced.</translation>
-    </message>
-    <message>
-        <source>%1 cannot be opened: %2.</source>
-        <translation>%1 cannot be opened: %2.</translation>
-    </message>
-    <message>
-        <source>%1 cannot be opened: %2</source>
-        <translation>%1 cannot be opened: %2</translation>
+        <source>to use it, add to %1 under [Ports]: %2</source>
+        <translation>to use it, add to %1 under [Ports]: %2</translation>
     </message>
 </context>
 <context>
@@ -3029,818 +3603,56 @@ The program ends without it.</translation>
     </message>
 </context>
 <context>
-    <name>DirectoryChanges</name>
+    <name>server</name>
     <message>
-        <source>not yet on the door unit</source>
-        <translation>not yet on the door unit</translation>
+        <source>service %1</source>
+        <translation>service %1</translation>
     </message>
     <message>
-        <source>%1 and %2</source>
-        <extracomment>Joins the last two changed fields: &quot;TEL1, TEL2 and TEL3&quot;</extracomment>
-        <translation>%1 and %2</translation>
+        <source>A building needs a name.</source>
+        <translation>A building needs a name.</translation>
     </message>
     <message>
-        <source>%1 changed since the download of %2</source>
-        <extracomment>%1 the changed fields (&quot;TEL1 and TEL2&quot;), %2 the time of the download</extracomment>
-        <translation>%1 changed since the download of %2</translation>
+        <source>A building&apos;s name may have at most %1 characters.</source>
+        <translation>A building&apos;s name may have at most %1 characters.</translation>
     </message>
-</context>
-<context>
-    <name>DirectoryDownload</name>
     <message>
-        <source>%1 could not be opened. Put the file back, then press Refresh in the directory window.</source>
-        <translation>%1 could not be opened. Put the file back, then press Refresh in the directory window.</translation>
+        <source>A building&apos;s name may not hold control characters.</source>
+        <translation>A building&apos;s name may not hold control characters.</translation>
     </message>
     <message>
-        <source>Row %1, room &quot;%2&quot;: %3</source>
-        <translation>Row %1, room &quot;%2&quot;: %3</translation>
+        <source>The name &quot;%1&quot; is kept by the server or by Quorvane; choose another for the building.</source>
+        <translation>The name &quot;%1&quot; is kept by the server or by Quorvane; choose another for the building.</translation>
     </message>
     <message>
-        <source>... and %1 more.</source>
-        <translation>... and %1 more.</translation>
+        <source>out of memory</source>
+        <translation>out of memory</translation>
     </message>
-</context>
-<context>
-    <name>DoorUnitState</name>
     <message>
-        <source>Door unit: never loaded from this PC</source>
-        <translation>Door unit: never loaded from this PC</translation>
+        <source>The database connection cannot be read: %1</source>
+        <translation>The database connection cannot be read: %1</translation>
     </message>
     <message>
-        <source>Door unit: up to date</source>
-        <translation>Door unit: up to date</translation>
+        <source>A building (%1) was named but no database server: give --database or QUORVANE_DATABASE too.</source>
+        <translation>A building (%1) was named but no database server: give --database or QUORVANE_DATABASE too.</translation>
     </message>
     <message>
-        <source>Door unit: %1 not sent (last download %2)</source>
-        <extracomment>%1 the count of changes (&quot;1 change&quot;, &quot;3 changes&quot;), %2 the time of the last download</extracomment>
-        <translation>Door unit: %1 not sent (last download %2)</translation>
+        <source>A database server was named but no building: give --building or QUORVANE_BUILDING too.</source>
+        <translation>A database server was named but no building: give --building or QUORVANE_BUILDING too.</translation>
     </message>
     <message>
-        <source>1 change</source>
-        <translation>1 change</translation>
+        <source>%1 needs a value.</source>
+        <extracomment>%1 is a command-line option, --database or --building.</extracomment>
+        <translation>%1 needs a value.</translation>
     </message>
     <message>
-        <source>%1 changes</source>
-        <translation>%1 changes</translation>
+        <source>building &quot;%1&quot; on %2</source>
+        <extracomment>Where the rooms are kept on a database server: %1 the building, %2 host:port/database.</extracomment>
+        <translation>building &quot;%1&quot; on %2</translation>
     </message>
     <message>
-        <source>Door unit: may hold part of a directory (the download of %1 did not finish)</source>
-        <extracomment>%1 the time the download began</extracomment>
-        <translation>Door unit: may hold part of a directory (the download of %1 did not finish)</translation>
-    </message>
-    <message>
-        <source>Door unit: may hold part of a directory (download stopped after %1 of %2 rooms)</source>
-        <translation>Door unit: may hold part of a directory (download stopped after %1 of %2 rooms)</translation>
-    </message>
-    <message>
-        <source>Door unit: asked to load its defaults at %1</source>
-        <extracomment>%1 the time the command was sent</extracomment>
-        <translation>Door unit: asked to load its defaults at %1</translation>
-    </message>
-    <message>
-        <source>Door unit: %1</source>
-        <translation>Door unit: %1</translation>
-    </message>
-</context>
-<context>
-    <name>DoorUnitWatch</name>
-    <message>
-        <source>Door unit: cannot be compared</source>
-        <translation>Door unit: cannot be compared</translation>
-    </message>
-    <message>
-        <source>Door units: %1 of %2 up to date</source>
-        <extracomment>%1 door units of %2 hold the directory as it is now</extracomment>
-        <translation>Door units: %1 of %2 up to date</translation>
-    </message>
-    <message>
-        <source>%1 · transfers not recorded</source>
-        <extracomment>%1 the panel&apos;s text; the transfer history cannot be written</extracomment>
-        <translation>%1 · transfers not recorded</translation>
-    </message>
-    <message>
-        <source>Transfers to the door unit are not being recorded: %1.</source>
-        <extracomment>%1 why the transfer history cannot be written</extracomment>
-        <translation>Transfers to the door unit are not being recorded: %1.</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <extracomment>One door unit&apos;s line of the panel&apos;s tooltip: its name and port, its state</extracomment>
-        <translation>%1: %2</translation>
-    </message>
-    <message>
-        <source>%1 removed since the last download: %2</source>
-        <extracomment>%1 the count of rooms (&quot;1 room&quot;, &quot;3 rooms&quot;), %2 their numbers</extracomment>
-        <translation>%1 removed since the last download: %2</translation>
-    </message>
-    <message>
-        <source>1 room</source>
-        <translation>1 room</translation>
-    </message>
-    <message>
-        <source>%1 rooms</source>
-        <translation>%1 rooms</translation>
-    </message>
-    <message>
-        <source>%1 of rows reach the door unit as the same room (its number padded with zeros to %2 characters)</source>
-        <extracomment>%1 the count of pairs of rows (&quot;1 pair&quot;, &quot;3 pairs&quot;), %2 the room number&apos;s width</extracomment>
-        <translation>%1 of rows reach the door unit as the same room (its number padded with zeros to %2 characters)</translation>
-    </message>
-    <message>
-        <source>1 pair</source>
-        <translation>1 pair</translation>
-    </message>
-    <message>
-        <source>%1 pairs</source>
-        <translation>%1 pairs</translation>
-    </message>
-    <message>
-        <source>row %1 (Room &quot;%2&quot;)</source>
-        <extracomment>%1 a row of the directory, %2 what its Room field holds</extracomment>
-        <translation>row %1 (Room &quot;%2&quot;)</translation>
-    </message>
-    <message>
-        <source>%1 more</source>
-        <extracomment>%1 the count of further rows</extracomment>
-        <translation>%1 more</translation>
-    </message>
-    <message>
-        <source>the door unit takes it for the same room, %1, as %2</source>
-        <extracomment>%1 the room number as the door unit reads it, %2 the other rows (&quot;row 3 (Room &quot;3&quot;)&quot;)</extracomment>
-        <translation>the door unit takes it for the same room, %1, as %2</translation>
-    </message>
-    <message>
-        <source>typed here, not saved yet</source>
-        <translation>typed here, not saved yet</translation>
-    </message>
-</context>
-<context>
-    <name>DownloadProgress</name>
-    <message>
-        <source>Sending the room directory to the door unit.
-%1 of %2 rooms sent, about %3 s left.</source>
-        <extracomment>%1 rooms sent of %2, %3 seconds left</extracomment>
-        <translation>Sending the room directory to the door unit.
-%1 of %2 rooms sent, about %3 s left.</translation>
-    </message>
-</context>
-<context>
-    <name>PosixSerialPort</name>
-    <message>
-        <source>the port is already open</source>
-        <translation>the port is already open</translation>
-    </message>
-    <message>
-        <source>unsupported line settings %1</source>
-        <translation>unsupported line settings %1</translation>
-    </message>
-    <message>
-        <source>held by another program</source>
-        <translation>held by another program</translation>
-    </message>
-    <message>
-        <source>the device did not take %1; it runs at %2</source>
-        <translation>the device did not take %1; it runs at %2</translation>
-    </message>
-    <message>
-        <source>the device took no data for %1 ms</source>
-        <translation>the device took no data for %1 ms</translation>
-    </message>
-    <message>
-        <source>%1 bytes still queued after %2 ms</source>
-        <translation>%1 bytes still queued after %2 ms</translation>
-    </message>
-</context>
-<context>
-    <name>SerialLink</name>
-    <message>
-        <source>names no device: the line &quot;COM%1=&quot; under [Ports] in %2 is empty; put the device after it, or remove the line to use /dev/ttyS%3</source>
-        <translation>names no device: the line &quot;COM%1=&quot; under [Ports] in %2 is empty; put the device after it, or remove the line to use /dev/ttyS%3</translation>
-    </message>
-    <message>
-        <source>The serial device %1 (COM%2) could not be opened</source>
-        <extracomment>%1 the device, %2 the port&apos;s number, %3 why the system refused it</extracomment>
-        <translation>The serial device %1 (COM%2) could not be opened</translation>
-    </message>
-    <message>
-        <source>The serial device %1 (COM%2) could not be opened (%3)</source>
-        <translation>The serial device %1 (COM%2) could not be opened (%3)</translation>
-    </message>
-    <message>
-        <source>COM%1 is not open</source>
-        <translation>COM%1 is not open</translation>
-    </message>
-    <message>
-        <source>Stopped on request (%1) after %2 bytes</source>
-        <translation>Stopped on request (%1) after %2 bytes</translation>
-    </message>
-    <message>
-        <source>The serial device %1 stopped accepting data (%2) after %3 bytes</source>
-        <translation>The serial device %1 stopped accepting data (%2) after %3 bytes</translation>
-    </message>
-    <message>
-        <source>The serial device %1 did not finish sending within %2 ms (%3) after %4 bytes</source>
-        <translation>The serial device %1 did not finish sending within %2 ms (%3) after %4 bytes</translation>
-    </message>
-    <message>
-        <source>no reason given</source>
-        <translation>no reason given</translation>
-    </message>
-</context>
-<context>
-    <name>Shell</name>
-    <message>
-        <source>Building: %1</source>
-        <translation>Building: %1</translation>
-    </message>
-    <message>
-        <source>The directory of the %1.</source>
-        <translation>The directory of the %1.</translation>
-    </message>
-</context>
-<context>
-    <name>TransferHistoryWindow</name>
-    <message>
-        <source>Transfer history</source>
-        <translation>Transfer history</translation>
-    </message>
-    <message>
-        <source>Now</source>
-        <extracomment>Column of the sent rooms: how the directory now differs from each</extracomment>
-        <translation>Now</translation>
-    </message>
-    <message>
-        <source>Show differences from the directory now</source>
-        <translation>Show differences from the directory now</translation>
-    </message>
-    <message>
-        <source>Time</source>
-        <extracomment>Column of a transfer: what was sent (settings, a download, load default)</extracomment>
-        <translation>Time</translation>
-    </message>
-    <message>
-        <source>Operator</source>
-        <translation>Operator</translation>
-    </message>
-    <message>
-        <source>What</source>
-        <translation>What</translation>
-    </message>
-    <message>
-        <source>Port</source>
-        <translation>Port</translation>
-    </message>
-    <message>
-        <source>Outcome</source>
-        <translation>Outcome</translation>
-    </message>
-    <message>
-        <source>%1 (removed unit)</source>
-        <extracomment>%1 is the name of a door unit the building no longer lists</extracomment>
-        <translation>%1 (removed unit)</translation>
-    </message>
-    <message>
-        <source>All door units</source>
-        <translation>All door units</translation>
-    </message>
-    <message>
-        <source>(removed unit)</source>
-        <extracomment>A record of a door unit the building no longer lists</extracomment>
-        <translation>(removed unit)</translation>
-    </message>
-    <message>
-        <source>Door unit</source>
-        <translation>Door unit</translation>
-    </message>
-    <message>
-        <source>removed since</source>
-        <translation>removed since</translation>
-    </message>
-    <message>
-        <source>%1 changed since</source>
-        <translation>%1 changed since</translation>
-    </message>
-    <message>
-        <source>added since</source>
-        <translation>added since</translation>
-    </message>
-</context>
-<context>
-    <name>TransferLog</name>
-    <message>
-        <source>the room file %1 is missing</source>
-        <translation>the room file %1 is missing</translation>
-    </message>
-    <message>
-        <source>the room file %1 cannot be read</source>
-        <translation>the room file %1 cannot be read</translation>
-    </message>
-    <message>
-        <source>%1 is not an SQLite room file</source>
-        <translation>%1 is not an SQLite room file</translation>
-    </message>
-    <message>
-        <source>the room file %1 lies on a read-only file system</source>
-        <translation>the room file %1 lies on a read-only file system</translation>
-    </message>
-    <message>
-        <source>the room file %1 is read-only for you (mode %2)</source>
-        <translation>the room file %1 is read-only for you (mode %2)</translation>
-    </message>
-    <message>
-        <source>the folder %1 may not be written, so the room file in it cannot change</source>
-        <translation>the folder %1 may not be written, so the room file in it cannot change</translation>
-    </message>
-    <message>
-        <source>the database file %1 is missing or not an SQLite database</source>
-        <translation>the database file %1 is missing or not an SQLite database</translation>
-    </message>
-    <message>
-        <source>The transfer record in %1 is damaged: %2. What was sent to the door unit cannot be told from it. %3</source>
-        <translation>The transfer record in %1 is damaged: %2. What was sent to the door unit cannot be told from it. %3</translation>
-    </message>
-    <message>
-        <source>Examine the file with: %1</source>
-        <translation>Examine the file with: %1</translation>
-    </message>
-    <message>
-        <source>the table %1 is missing</source>
-        <translation>the table %1 is missing</translation>
-    </message>
-    <message>
-        <source>record %1 %2</source>
-        <translation>record %1 %2</translation>
-    </message>
-    <message>
-        <source>has no start time</source>
-        <translation>has no start time</translation>
-    </message>
-    <message>
-        <source>is of no known kind (&quot;%1&quot;, &quot;%2&quot;)</source>
-        <translation>is of no known kind (&quot;%1&quot;, &quot;%2&quot;)</translation>
-    </message>
-    <message>
-        <source>holds settings the door unit never takes</source>
-        <translation>holds settings the door unit never takes</translation>
-    </message>
-    <message>
-        <source>counts %1 of %2 rooms</source>
-        <translation>counts %1 of %2 rooms</translation>
-    </message>
-    <message>
-        <source>lists %1 rooms but holds %2 in their order</source>
-        <translation>lists %1 rooms but holds %2 in their order</translation>
-    </message>
-    <message>
-        <source>%1 on %2</source>
-        <extracomment>The change record&apos;s line of a transfer: %1 what was sent, %2 the port</extracomment>
-        <translation>%1 on %2</translation>
-    </message>
-</context>
-<context>
-    <name>TransferRecord</name>
-    <message>
-        <source>settings</source>
-        <translation>settings</translation>
-    </message>
-    <message>
-        <source>download</source>
-        <translation>download</translation>
-    </message>
-    <message>
-        <source>load default</source>
-        <translation>load default</translation>
-    </message>
-    <message>
-        <source>unfinished</source>
-        <translation>unfinished</translation>
-    </message>
-    <message>
-        <source>complete</source>
-        <translation>complete</translation>
-    </message>
-    <message>
-        <source>stopped</source>
-        <translation>stopped</translation>
-    </message>
-    <message>
-        <source>refused</source>
-        <translation>refused</translation>
-    </message>
-    <message>
-        <source>%1 after %2 of %3 rooms</source>
-        <extracomment>%1 the outcome (&quot;stopped&quot;), %2 rooms sent of %3</extracomment>
-        <translation>%1 after %2 of %3 rooms</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <extracomment>%1 the outcome, %2 why the transfer stopped or was refused</extracomment>
-        <translation>%1: %2</translation>
-    </message>
-    <message>
-        <source>%1 (open time %2 s, auto mode %3)</source>
-        <extracomment>%1 &quot;settings&quot;, %2 the door&apos;s open time in seconds, %3 the auto mode number (0 to 3)</extracomment>
-        <translation>%1 (open time %2 s, auto mode %3)</translation>
-    </message>
-    <message>
-        <source>%1 (%2 rooms)</source>
-        <extracomment>%1 &quot;download&quot;, %2 the count of rooms sent</extracomment>
-        <translation>%1 (%2 rooms)</translation>
-    </message>
-    <message>
-        <source>no port</source>
-        <translation>no port</translation>
-    </message>
-</context>
-<context>
-    <name>TransferRecorder</name>
-    <message>
-        <source>another command was sending</source>
-        <translation>another command was sending</translation>
-    </message>
-    <message>
-        <source>no port chosen and opened in the Connect dialog</source>
-        <translation>no port chosen and opened in the Connect dialog</translation>
-    </message>
-    <message>
-        <source>%1 was closed</source>
-        <translation>%1 was closed</translation>
-    </message>
-    <message>
-        <source>%1 had failed: %2</source>
-        <translation>%1 had failed: %2</translation>
-    </message>
-    <message>
-        <source>no port chosen</source>
-        <translation>no port chosen</translation>
-    </message>
-    <message>
-        <source>%1 did not open (code %2)</source>
-        <translation>%1 did not open (code %2)</translation>
-    </message>
-    <message>
-        <source>open time &quot;%1&quot; is not 0 to 255 seconds</source>
-        <translation>open time &quot;%1&quot; is not 0 to 255 seconds</translation>
-    </message>
-    <message>
-        <source>the room directory holds no rooms</source>
-        <translation>the room directory holds no rooms</translation>
-    </message>
-    <message>
-        <source>%1 of %2 rooms cannot be sent as they are</source>
-        <translation>%1 of %2 rooms cannot be sent as they are</translation>
-    </message>
-    <message>
-        <source>the link failed: %1</source>
-        <translation>the link failed: %1</translation>
-    </message>
-    <message>
-        <source>room %1 changed while it was sent</source>
-        <translation>room %1 changed while it was sent</translation>
-    </message>
-    <message>
-        <source>the room directory could not be read: %1</source>
-        <translation>the room directory could not be read: %1</translation>
-    </message>
-    <message>
-        <source>stopped by the operator with %1</source>
-        <translation>stopped by the operator with %1</translation>
-    </message>
-</context>
-<context>
-    <name>UnitsProgress</name>
-    <message>
-        <source>Sending the room directory to every door unit.</source>
-        <translation>Sending the room directory to every door unit.</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Close</translation>
-    </message>
-    <message>
-        <source>%1: opening the port</source>
-        <extracomment>%1 is the door unit&apos;s name and port</extracomment>
-        <translation>%1: opening the port</translation>
-    </message>
-    <message>
-        <source>%1: %2 of %3 rooms sent, about %4 s left</source>
-        <extracomment>%1 the door unit, %2 rooms sent of %3, %4 seconds left</extracomment>
-        <translation>%1: %2 of %3 rooms sent, about %4 s left</translation>
-    </message>
-    <message>
-        <source>%1: complete, %2 rooms sent</source>
-        <translation>%1: complete, %2 rooms sent</translation>
-    </message>
-    <message>
-        <source>%1: nothing sent: %2</source>
-        <extracomment>%1 the door unit, %2 why nothing was sent</extracomment>
-        <translation>%1: nothing sent: %2</translation>
-    </message>
-    <message>
-        <source>%1: failed after %2 of %3 rooms: %4</source>
-        <extracomment>%1 the door unit, %2 rooms sent of %3, %4 why it failed</extracomment>
-        <translation>%1: failed after %2 of %3 rooms: %4</translation>
-    </message>
-</context>
-<context>
-    <name>databasesetup</name>
-    <message>
-        <source>Cannot create a file in %1: %2</source>
-        <translation>Cannot create a file in %1: %2</translation>
-    </message>
-    <message>
-        <source>Cannot make a new file in %1 private: %2</source>
-        <translation>Cannot make a new file in %1 private: %2</translation>
-    </message>
-    <message>
-        <source>Cannot write %1: %2</source>
-        <translation>Cannot write %1: %2</translation>
-    </message>
-    <message>
-        <source>%1 appeared while %2 was being prepared; nothing was put in its place.</source>
-        <translation>%1 appeared while %2 was being prepared; nothing was put in its place.</translation>
-    </message>
-    <message>
-        <source>%1 appeared while it was being prepared; it was left untouched.</source>
-        <translation>%1 appeared while it was being prepared; it was left untouched.</translation>
-    </message>
-    <message>
-        <source>Cannot put %1 in place: %2</source>
-        <translation>Cannot put %1 in place: %2</translation>
-    </message>
-    <message>
-        <source>%1 is a symbolic link to %2, which does not exist, so Quorvane could not open it. Point the link at the database file, or remove it and run init again.</source>
-        <translation>%1 is a symbolic link to %2, which does not exist, so Quorvane could not open it. Point the link at the database file, or remove it and run init again.</translation>
-    </message>
-    <message>
-        <source>%1 is %2, not a database file, so Quorvane could not open it. Move it aside and run init again.</source>
-        <translation>%1 is %2, not a database file, so Quorvane could not open it. Move it aside and run init again.</translation>
-    </message>
-    <message>
-        <source>a directory</source>
-        <translation>a directory</translation>
-    </message>
-    <message>
-        <source>not a regular file</source>
-        <translation>not a regular file</translation>
-    </message>
-    <message>
-        <source>%1 is left from a write to %2 that did not finish (or another program is writing to it now). Complete the recovery with: %3</source>
-        <translation>%1 is left from a write to %2 that did not finish (or another program is writing to it now). Complete the recovery with: %3</translation>
-    </message>
-    <message>
-        <source>%1 is left from a write that did not finish, to a database file that is no longer at %2; a new file beside it would take that write in and be damaged. Put the database file back and run: %3. Or move %1 aside together with the file it belongs to.</source>
-        <translation>%1 is left from a write that did not finish, to a database file that is no longer at %2; a new file beside it would take that write in and be damaged. Put the database file back and run: %3. Or move %1 aside together with the file it belongs to.</translation>
-    </message>
-    <message>
-        <source>The operator name must not be empty.</source>
-        <translation>The operator name must not be empty.</translation>
-    </message>
-    <message>
-        <source>An operator named &quot;%1&quot; already exists, and only the first operator of a name can log in. Choose another name, or change that operator&apos;s PIN in Quorvane under Setting, User Password Set, Edit User.</source>
-        <translation>An operator named &quot;%1&quot; already exists, and only the first operator of a name can log in. Choose another name, or change that operator&apos;s PIN in Quorvane under Setting, User Password Set, Edit User.</translation>
-    </message>
-    <message>
-        <source>The two PINs differ; please type them again.</source>
-        <translation>The two PINs differ; please type them again.</translation>
-    </message>
-    <message>
-        <source>Nothing was created.</source>
-        <translation>Nothing was created.</translation>
-    </message>
-    <message>
-        <source>%1 already exists; it was left untouched.</source>
-        <translation>%1 already exists; it was left untouched.</translation>
-    </message>
-    <message>
-        <source>Both database files already exist; refusing to overwrite them, so nothing was created. To examine them run: %1 check %2</source>
-        <translation>Both database files already exist; refusing to overwrite them, so nothing was created. To examine them run: %1 check %2</translation>
-    </message>
-    <message>
-        <source>No operator was added, since %1 already existed; to add one run: %2</source>
-        <translation>No operator was added, since %1 already existed; to add one run: %2</translation>
-    </message>
-    <message>
-        <source>%1 cannot be read as an operator file. To examine it run: %2</source>
-        <translation>%1 cannot be read as an operator file. To examine it run: %2</translation>
-    </message>
-    <message>
-        <source>%1 holds no operator, so nobody can log in. Add one with: %2</source>
-        <translation>%1 holds no operator, so nobody can log in. Add one with: %2</translation>
-    </message>
-    <message>
-        <source>%1 holds %2, so no operator was asked for.</source>
-        <translation>%1 holds %2, so no operator was asked for.</translation>
-    </message>
-    <message>
-        <source>1 operator</source>
-        <translation>1 operator</translation>
-    </message>
-    <message>
-        <source>%1 operators</source>
-        <translation>%1 operators</translation>
-    </message>
-    <message>
-        <source>Created %1 with the operator &quot;%2&quot;.</source>
-        <translation>Created %1 with the operator &quot;%2&quot;.</translation>
-    </message>
-    <message>
-        <source>Created %1 with an empty room directory.</source>
-        <translation>Created %1 with an empty room directory.</translation>
-    </message>
-</context>
-<context>
-    <name>doorunits</name>
-    <message>
-        <source>the room file %1 is missing or not an SQLite database</source>
-        <translation>the room file %1 is missing or not an SQLite database</translation>
-    </message>
-    <message>
-        <source>A door unit needs a name, such as &quot;Main gate&quot;.</source>
-        <translation>A door unit needs a name, such as &quot;Main gate&quot;.</translation>
-    </message>
-    <message>
-        <source>The name &quot;%1&quot; begins or ends with blanks; name the unit without them.</source>
-        <translation>The name &quot;%1&quot; begins or ends with blanks; name the unit without them.</translation>
-    </message>
-    <message>
-        <source>The name &quot;%1&quot; is longer than %2 characters.</source>
-        <translation>The name &quot;%1&quot; is longer than %2 characters.</translation>
-    </message>
-    <message>
-        <source>There is already a door unit named &quot;%1&quot;.</source>
-        <translation>There is already a door unit named &quot;%1&quot;.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; and &quot;%2&quot; would both be on COM%3; one port reaches one door unit. Give one of them another port.</source>
-        <translation>&quot;%1&quot; and &quot;%2&quot; would both be on COM%3; one port reaches one door unit. Give one of them another port.</translation>
-    </message>
-    <message>
-        <source>There is no door unit named &quot;%1&quot;; the units are %2.</source>
-        <translation>There is no door unit named &quot;%1&quot;; the units are %2.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is the building&apos;s only door unit and stays; add another before removing it.</source>
-        <translation>&quot;%1&quot; is the building&apos;s only door unit and stays; add another before removing it.</translation>
-    </message>
-</context>
-<context>
-    <name>frames</name>
-    <message>
-        <source>%1 &quot;%2&quot; has %3 characters; at most %4 fit</source>
-        <translation>%1 &quot;%2&quot; has %3 characters; at most %4 fit</translation>
-    </message>
-    <message>
-        <source>%1 &quot;%2&quot; holds &quot;%3&quot;, which is not a printable ASCII character</source>
-        <translation>%1 &quot;%2&quot; holds &quot;%3&quot;, which is not a printable ASCII character</translation>
-    </message>
-    <message>
-        <source>%1 &quot;%2&quot; holds &quot;%3&quot;, which the door unit reads as a marker, not as part of a value</source>
-        <translation>%1 &quot;%2&quot; holds &quot;%3&quot;, which the door unit reads as a marker, not as part of a value</translation>
-    </message>
-</context>
-<context>
-    <name>portdoctor</name>
-    <message>
-        <source>you may open it</source>
-        <translation>you may open it</translation>
-    </message>
-    <message>
-        <source>you may not open it: only its owner %1 may (mode %2); run the program as %1, or have the device given to a group to join</source>
-        <translation>you may not open it: only its owner %1 may (mode %2); run the program as %1, or have the device given to a group to join</translation>
-    </message>
-    <message>
-        <source>you may not open it (mode %1, owner %2, group %3)</source>
-        <translation>you may not open it (mode %1, owner %2, group %3)</translation>
-    </message>
-    <message>
-        <source>you may not open it yet: you were added to the group %1, but this login started before; log out and in again</source>
-        <translation>you may not open it yet: you were added to the group %1, but this login started before; log out and in again</translation>
-    </message>
-    <message>
-        <source>you may not open it: join the group %1 (sudo usermod -aG %1 %2), then log out and in again</source>
-        <translation>you may not open it: join the group %1 (sudo usermod -aG %1 %2), then log out and in again</translation>
-    </message>
-    <message>
-        <source>USB serial adapter %1 %2 (%3:%4)</source>
-        <translation>USB serial adapter %1 %2 (%3:%4)</translation>
-    </message>
-    <message>
-        <source>, serial number %1</source>
-        <translation>, serial number %1</translation>
-    </message>
-    <message>
-        <source>, driver %1</source>
-        <translation>, driver %1</translation>
-    </message>
-    <message>
-        <source>a pseudo-terminal: a program such as quorvane-doorsim plays the door unit on it</source>
-        <translation>a pseudo-terminal: a program such as quorvane-doorsim plays the door unit on it</translation>
-    </message>
-    <message>
-        <source>a virtual terminal, not a serial port</source>
-        <translation>a virtual terminal, not a serial port</translation>
-    </message>
-    <message>
-        <source>a serial port the kernel lists, but no hardware answers behind it</source>
-        <translation>a serial port the kernel lists, but no hardware answers behind it</translation>
-    </message>
-    <message>
-        <source>a built-in serial port (driver %1)</source>
-        <translation>a built-in serial port (driver %1)</translation>
-    </message>
-    <message>
-        <source>unknown</source>
-        <translation>unknown</translation>
-    </message>
-    <message>
-        <source>a character device the system does not list as a serial port</source>
-        <translation>a character device the system does not list as a serial port</translation>
-    </message>
-    <message>
-        <source>not a device</source>
-        <translation>not a device</translation>
-    </message>
-    <message>
-        <source>, this program</source>
-        <translation>, this program</translation>
-    </message>
-    <message>
-        <source>names no device</source>
-        <translation>names no device</translation>
-    </message>
-    <message>
-        <source>cannot be reached: it is a link that leads round in a loop (%1 leads to %2); point it at the device</source>
-        <translation>cannot be reached: it is a link that leads round in a loop (%1 leads to %2); point it at the device</translation>
-    </message>
-    <message>
-        <source>cannot be examined: you may not enter the folder %1 that leads to it</source>
-        <translation>cannot be examined: you may not enter the folder %1 that leads to it</translation>
-    </message>
-    <message>
-        <source>cannot be examined: %1</source>
-        <translation>cannot be examined: %1</translation>
-    </message>
-    <message>
-        <source>does not exist: it is a link to %1, which is gone (a replugged adapter, or a stopped monitor)</source>
-        <translation>does not exist: it is a link to %1, which is gone (a replugged adapter, or a stopped monitor)</translation>
-    </message>
-    <message>
-        <source>does not exist</source>
-        <translation>does not exist</translation>
-    </message>
-    <message>
-        <source>stable name %1</source>
-        <translation>stable name %1</translation>
-    </message>
-    <message>
-        <source>%1 (pid %2, holding it exclusively)</source>
-        <extracomment>A program that has the device open: %1 its command, %2 its process number</extracomment>
-        <translation>%1 (pid %2, holding it exclusively)</translation>
-    </message>
-    <message>
-        <source>%1 (pid %2)</source>
-        <translation>%1 (pid %2)</translation>
-    </message>
-    <message>
-        <source>open in %1</source>
-        <translation>open in %1</translation>
-    </message>
-    <message>
-        <source>held exclusively by another program: nothing else can open it until that program lets go</source>
-        <translation>held exclusively by another program: nothing else can open it until that program lets go</translation>
-    </message>
-    <message>
-        <source>opening it fails: %1</source>
-        <translation>opening it fails: %1</translation>
-    </message>
-    <message>
-        <source>Settings file: %1
-</source>
-        <translation>Settings file: %1
-</translation>
-    </message>
-    <message>
-        <source>default</source>
-        <translation>default</translation>
-    </message>
-    <message>
-        <source>No other serial device found (USB adapters, /dev/serial/by-id).
-</source>
-        <translation>No other serial device found (USB adapters, /dev/serial/by-id).
-</translation>
-    </message>
-    <message>
-        <source>
-Serial devices no COM entry maps to:
-</source>
-        <translation>
-Serial devices no COM entry maps to:
-</translation>
-    </message>
-    <message>
-        <source>to use it, add to %1 under [Ports]: %2</source>
-        <translation>to use it, add to %1 under [Ports]: %2</translation>
+        <source>the operators on %1</source>
+        <translation>the operators on %1</translation>
     </message>
 </context>
 <context>
@@ -3856,6 +3668,194 @@ Serial devices no COM entry maps to:
         <source>d MMM yyyy HH:mm</source>
         <extracomment>The format of a time shown (Qt date format; MMM is the month&apos;s English short name)</extracomment>
         <translation>d MMM yyyy HH:mm</translation>
+    </message>
+</context>
+<context>
+    <name>startup</name>
+    <message>
+        <source>The operator table user_pin in %1 holds no operator, so nobody can log in. Add one with:
+%2</source>
+        <translation>The operator table user_pin in %1 holds no operator, so nobody can log in. Add one with:
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>stringtable</name>
+    <message>
+        <source>文件(&amp;F)</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>新建(&amp;N)</source>
+        <translation>&amp;New</translation>
+    </message>
+    <message>
+        <source>打开(&amp;O)...</source>
+        <translation>&amp;Open...</translation>
+    </message>
+    <message>
+        <source>关闭(&amp;C)</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>保存(&amp;S)</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>另存为(&amp;A)...</source>
+        <translation>Save &amp;As...</translation>
+    </message>
+    <message>
+        <source>全部保存(&amp;L)</source>
+        <translation>Save A&amp;ll</translation>
+    </message>
+    <message>
+        <source>属性(&amp;I)</source>
+        <translation>Propert&amp;ies</translation>
+    </message>
+    <message>
+        <source>页面设置(&amp;U)...</source>
+        <translation>Page Set&amp;up...</translation>
+    </message>
+    <message>
+        <source>打印预览(&amp;V)</source>
+        <translation>Print Pre&amp;view</translation>
+    </message>
+    <message>
+        <source>打印(&amp;P)...</source>
+        <translation>&amp;Print...</translation>
+    </message>
+    <message>
+        <source>发送(&amp;D)...</source>
+        <translation>Sen&amp;d...</translation>
+    </message>
+    <message>
+        <source>退出(&amp;X)</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>编辑(&amp;E)</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>撤消(&amp;U)</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message>
+        <source>剪切(&amp;T)</source>
+        <translation>Cu&amp;t</translation>
+    </message>
+    <message>
+        <source>复制(&amp;C)</source>
+        <translation>&amp;Copy</translation>
+    </message>
+    <message>
+        <source>粘贴(&amp;P)</source>
+        <translation>&amp;Paste</translation>
+    </message>
+    <message>
+        <source>选择性粘贴(&amp;S)...</source>
+        <translation>Paste &amp;Special...</translation>
+    </message>
+    <message>
+        <source>视图(&amp;V)</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <source>工具栏(&amp;T)</source>
+        <translation>&amp;Toolbar</translation>
+    </message>
+    <message>
+        <source>状态栏(&amp;B)</source>
+        <translation>Status &amp;Bar</translation>
+    </message>
+    <message>
+        <source>刷新(&amp;R)</source>
+        <translation>&amp;Refresh</translation>
+    </message>
+    <message>
+        <source>选项(&amp;O)...</source>
+        <translation>&amp;Options...</translation>
+    </message>
+    <message>
+        <source>Web 浏览器(&amp;W)</source>
+        <translation>&amp;Web Browser</translation>
+    </message>
+    <message>
+        <source>数据(&amp;D)</source>
+        <translation>&amp;Data</translation>
+    </message>
+    <message>
+        <source>帮助(&amp;H)</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>目录(&amp;C)</source>
+        <translation>&amp;Contents</translation>
+    </message>
+    <message>
+        <source>搜索帮助主题(&amp;S)...</source>
+        <translation>&amp;Search For Help On...</translation>
+    </message>
+    <message>
+        <source>关于(&amp;A) </source>
+        <translation>&amp;About </translation>
+    </message>
+    <message>
+        <source>新建</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <source>打开</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>打印</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>剪切</source>
+        <translation>Cut</translation>
+    </message>
+    <message>
+        <source>复制</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>粘贴</source>
+        <translation>Paste</translation>
+    </message>
+    <message>
+        <source>登录</source>
+        <translation>Log in</translation>
+    </message>
+    <message>
+        <source>用户名(&amp;U):</source>
+        <translation>&amp;User name:</translation>
+    </message>
+    <message>
+        <source>密码(&amp;P):</source>
+        <translation>&amp;Password:</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>tel_num</source>
+        <translation>tel_num</translation>
+    </message>
+    <message>
+        <source>telephone</source>
+        <translation>telephone</translation>
     </message>
 </context>
 </TS>

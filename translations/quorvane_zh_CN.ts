@@ -2,12 +2,456 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>BusyIndicator</name>
+    <message>
+        <source>%1 is held by another program: waiting for it to let go</source>
+        <extracomment>%1 is the name of the database file</extracomment>
+        <translation>%1 正被另一个程序占用：正在等待它释放</translation>
+    </message>
+</context>
+<context>
+    <name>ChangeRecordWindow</name>
+    <message>
+        <source>Change record</source>
+        <translation>修改记录</translation>
+    </message>
+    <message>
+        <source>any room</source>
+        <translation>所有房间</translation>
+    </message>
+    <message>
+        <source>any operator</source>
+        <translation>所有操作员</translation>
+    </message>
+    <message>
+        <source>any PC</source>
+        <translation>所有电脑</translation>
+    </message>
+    <message>
+        <source>YYYY-MM-DD</source>
+        <extracomment>The form a date is typed in; the list starts on that day</extracomment>
+        <translation>年-月-日，如 2026-12-07</translation>
+    </message>
+    <message>
+        <source>YYYY-MM-DD, that day included</source>
+        <translation>年-月-日，含当天</translation>
+    </message>
+    <message>
+        <source>&amp;Room:</source>
+        <translation>房间(&amp;R)：</translation>
+    </message>
+    <message>
+        <source>&amp;Operator:</source>
+        <translation>操作员(&amp;O)：</translation>
+    </message>
+    <message>
+        <source>&amp;PC:</source>
+        <extracomment>The computer a change was made on</extracomment>
+        <translation>电脑(&amp;P)：</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>从(&amp;F)：</translation>
+    </message>
+    <message>
+        <source>&amp;Until:</source>
+        <translation>到(&amp;U)：</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <extracomment>Column heads: &quot;OS user&quot; is the account logged in to the computer; &quot;What&quot; the kind of change; &quot;Transfer&quot; the number of the download the change went out with</extracomment>
+        <translation>时间</translation>
+    </message>
+    <message>
+        <source>Operator</source>
+        <translation>操作员</translation>
+    </message>
+    <message>
+        <source>PC</source>
+        <translation>电脑</translation>
+    </message>
+    <message>
+        <source>OS user</source>
+        <translation>系统用户</translation>
+    </message>
+    <message>
+        <source>What</source>
+        <translation>操作</translation>
+    </message>
+    <message>
+        <source>Room or operator</source>
+        <translation>房间或操作员</translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation>修改前</translation>
+    </message>
+    <message>
+        <source>After</source>
+        <translation>修改后</translation>
+    </message>
+    <message>
+        <source>Detail</source>
+        <translation>详情</translation>
+    </message>
+    <message>
+        <source>Transfer</source>
+        <translation>传输</translation>
+    </message>
+    <message>
+        <source>&amp;Show</source>
+        <translation>显示(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Export CSV…</source>
+        <translation>导出 CSV(&amp;E)…</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a date: type it as YYYY-MM-DD, for example 2026-12-07.</source>
+        <translation>“%1”不是日期：请按“年-月-日”输入，例如 2026-12-07。</translation>
+    </message>
+    <message>
+        <source>1 entry</source>
+        <translation>1 条记录</translation>
+    </message>
+    <message>
+        <source>%1 entries</source>
+        <translation>%1 条记录</translation>
+    </message>
+    <message>
+        <source>Export the change record</source>
+        <translation>导出修改记录</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>CSV 文件 (*.csv);;所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>Exported 1 entry to %1.</source>
+        <translation>已将 1 条记录导出到 %1。</translation>
+    </message>
+    <message>
+        <source>Exported %1 entries to %2.</source>
+        <translation>已将 %1 条记录导出到 %2。</translation>
+    </message>
+    <message>
+        <source>room added</source>
+        <translation>添加房间</translation>
+    </message>
+    <message>
+        <source>room deleted</source>
+        <translation>删除房间</translation>
+    </message>
+    <message>
+        <source>room changed</source>
+        <translation>修改房间</translation>
+    </message>
+    <message>
+        <source>operator added</source>
+        <translation>添加操作员</translation>
+    </message>
+    <message>
+        <source>operator deleted</source>
+        <translation>删除操作员</translation>
+    </message>
+    <message>
+        <source>operator renamed</source>
+        <translation>操作员改名</translation>
+    </message>
+    <message>
+        <source>operator given a new PIN</source>
+        <translation>操作员更换 PIN</translation>
+    </message>
+    <message>
+        <source>operator renamed and given a new PIN</source>
+        <translation>操作员改名并更换 PIN</translation>
+    </message>
+    <message>
+        <source>room added by import</source>
+        <translation>导入时添加房间</translation>
+    </message>
+    <message>
+        <source>room removed by import</source>
+        <translation>导入时删除房间</translation>
+    </message>
+    <message>
+        <source>room changed by import</source>
+        <translation>导入时修改房间</translation>
+    </message>
+    <message>
+        <source>import</source>
+        <translation>导入</translation>
+    </message>
+    <message>
+        <source>restore</source>
+        <translation>恢复</translation>
+    </message>
+    <message>
+        <source>record pruned</source>
+        <translation>清理记录</translation>
+    </message>
+    <message>
+        <source>changed outside Quorvane</source>
+        <translation>在 Quorvane 之外修改</translation>
+    </message>
+</context>
+<context>
     <name>ClosePolicy</name>
     <message>
         <source>
 The window stays open so the row can be corrected; close it again to discard the change.</source>
         <translation>
 窗口保持打开，以便改正这一行；再关闭一次即放弃这次修改。</translation>
+    </message>
+</context>
+<context>
+    <name>DataControl</name>
+    <message>
+        <source>Data Controler</source>
+        <translation>Data Controler</translation>
+    </message>
+</context>
+<context>
+    <name>DirectoryChanges</name>
+    <message>
+        <source>not yet on the door unit</source>
+        <translation>门口机上还没有</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <extracomment>Joins the last two changed fields: &quot;TEL1, TEL2 and TEL3&quot;</extracomment>
+        <translation>%1 和 %2</translation>
+    </message>
+    <message>
+        <source>%1 changed since the download of %2</source>
+        <extracomment>%1 the changed fields (&quot;TEL1 and TEL2&quot;), %2 the time of the download</extracomment>
+        <translation>%1 自 %2 的下载以来已更改</translation>
+    </message>
+</context>
+<context>
+    <name>DirectoryDownload</name>
+    <message>
+        <source>%1 could not be opened. Put the file back, then press Refresh in the directory window.</source>
+        <translation>无法打开 %1。请把文件放回原处，然后在房间目录窗口中按“刷新”。</translation>
+    </message>
+    <message>
+        <source>Row %1, room &quot;%2&quot;: %3</source>
+        <translation>第 %1 行，房间“%2”：%3</translation>
+    </message>
+    <message>
+        <source>... and %1 more.</source>
+        <translation>……另有 %1 行。</translation>
+    </message>
+</context>
+<context>
+    <name>DirectoryTools</name>
+    <message>
+        <source>Room lists (*.csv *.txt);;All files (*)</source>
+        <translation>房间列表 (*.csv *.txt);;所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>Quorvane backups (*.qvb);;All files (*)</source>
+        <translation>Quorvane 备份 (*.qvb);;所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>Import rooms</source>
+        <translation>导入房间</translation>
+    </message>
+    <message>
+        <source>Export rooms</source>
+        <translation>导出房间</translation>
+    </message>
+    <message>
+        <source>Exported the room directory to %1.</source>
+        <translation>房间目录已导出到 %1。</translation>
+    </message>
+    <message>
+        <source>No printer: save the room list as PDF</source>
+        <translation>没有打印机：将房间列表保存为 PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf);;All files (*)</source>
+        <translation>PDF 文件 (*.pdf);;所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>No printer is set up, so the room list was saved as %1 (%2 pages).</source>
+        <extracomment>%1 is the PDF file&apos;s path, %2 its number of pages</extracomment>
+        <translation>没有设置打印机，房间列表已保存为 %1（共 %2 页）。</translation>
+    </message>
+    <message>
+        <source>Room list</source>
+        <translation>房间列表</translation>
+    </message>
+    <message>
+        <source>Print room list</source>
+        <translation>打印房间列表</translation>
+    </message>
+    <message>
+        <source>The room list could not be printed on %1.</source>
+        <extracomment>%1 is the printer&apos;s name</extracomment>
+        <translation>房间列表无法在 %1 上打印。</translation>
+    </message>
+    <message>
+        <source>Back up</source>
+        <translation>备份</translation>
+    </message>
+    <message>
+        <source>Both databases were backed up to %1 and the backup was checked.</source>
+        <translation>两个数据库已备份到 %1，备份已检查无误。</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>恢复</translation>
+    </message>
+    <message>
+        <source>Replace the room directory and the operators with those of %1?
+
+The current files are kept beside them under a dated name (NAME.before-restore-DATE).</source>
+        <extracomment>%1 is the backup&apos;s path; NAME.before-restore-DATE shows how the kept files are named and stays as it is</extracomment>
+        <translation>用 %1 中的房间目录和操作员替换现有的吗？
+
+现有文件会以带日期的名称（NAME.before-restore-DATE）保留在原文件旁边。</translation>
+    </message>
+    <message>
+        <source>Both databases were restored from %1.</source>
+        <translation>两个数据库已从 %1 恢复。</translation>
+    </message>
+    <message>
+        <source>
+The files it replaced are kept as:
+</source>
+        <translation>
+被替换的文件保留为：
+</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>%1 is the file chosen, %2 what is wrong with it</extracomment>
+        <translation>%1：%2</translation>
+    </message>
+</context>
+<context>
+    <name>DoorUnitState</name>
+    <message>
+        <source>Door unit: never loaded from this PC</source>
+        <translation>门口机：从未从本机下载过</translation>
+    </message>
+    <message>
+        <source>Door unit: up to date</source>
+        <translation>门口机：已是最新</translation>
+    </message>
+    <message>
+        <source>Door unit: %1 not sent (last download %2)</source>
+        <extracomment>%1 the count of changes (&quot;1 change&quot;, &quot;3 changes&quot;), %2 the time of the last download</extracomment>
+        <translation>门口机：%1未发送（上次下载 %2）</translation>
+    </message>
+    <message>
+        <source>1 change</source>
+        <translation>1 处更改</translation>
+    </message>
+    <message>
+        <source>%1 changes</source>
+        <translation>%1 处更改</translation>
+    </message>
+    <message>
+        <source>Door unit: may hold part of a directory (the download of %1 did not finish)</source>
+        <extracomment>%1 the time the download began</extracomment>
+        <translation>门口机：可能只有部分房间目录（%1 的下载未完成）</translation>
+    </message>
+    <message>
+        <source>Door unit: may hold part of a directory (download stopped after %1 of %2 rooms)</source>
+        <translation>门口机：可能只有部分房间目录（下载在 %2 个房间中的 %1 个后停止）</translation>
+    </message>
+    <message>
+        <source>Door unit: asked to load its defaults at %1</source>
+        <extracomment>%1 the time the command was sent</extracomment>
+        <translation>门口机：已于 %1 要求恢复默认设置</translation>
+    </message>
+    <message>
+        <source>Door unit: %1</source>
+        <translation>门口机：%1</translation>
+    </message>
+</context>
+<context>
+    <name>DoorUnitWatch</name>
+    <message>
+        <source>Door unit: cannot be compared</source>
+        <translation>门口机：无法比较</translation>
+    </message>
+    <message>
+        <source>Door units: %1 of %2 up to date</source>
+        <extracomment>%1 door units of %2 hold the directory as it is now</extracomment>
+        <translation>门口机：%2 台中 %1 台已是最新</translation>
+    </message>
+    <message>
+        <source>%1 · transfers not recorded</source>
+        <extracomment>%1 the panel&apos;s text; the transfer history cannot be written</extracomment>
+        <translation>%1 · 传输未记录</translation>
+    </message>
+    <message>
+        <source>Transfers to the door unit are not being recorded: %1.</source>
+        <extracomment>%1 why the transfer history cannot be written</extracomment>
+        <translation>向门口机的传输未被记录：%1。</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>One door unit&apos;s line of the panel&apos;s tooltip: its name and port, its state</extracomment>
+        <translation>%1：%2</translation>
+    </message>
+    <message>
+        <source>%1 removed since the last download: %2</source>
+        <extracomment>%1 the count of rooms (&quot;1 room&quot;, &quot;3 rooms&quot;), %2 their numbers</extracomment>
+        <translation>自上次下载以来删除了 %1：%2</translation>
+    </message>
+    <message>
+        <source>1 room</source>
+        <translation>1 个房间</translation>
+    </message>
+    <message>
+        <source>%1 rooms</source>
+        <translation>%1 个房间</translation>
+    </message>
+    <message>
+        <source>%1 of rows reach the door unit as the same room (its number padded with zeros to %2 characters)</source>
+        <extracomment>%1 the count of pairs of rows (&quot;1 pair&quot;, &quot;3 pairs&quot;), %2 the room number&apos;s width</extracomment>
+        <translation>有%1行在门口机上成为同一个房间（房间号用零补足到 %2 位）</translation>
+    </message>
+    <message>
+        <source>1 pair</source>
+        <translation>1 对</translation>
+    </message>
+    <message>
+        <source>%1 pairs</source>
+        <translation>%1 对</translation>
+    </message>
+    <message>
+        <source>row %1 (Room &quot;%2&quot;)</source>
+        <extracomment>%1 a row of the directory, %2 what its Room field holds</extracomment>
+        <translation>第 %1 行（房间“%2”）</translation>
+    </message>
+    <message>
+        <source>%1 more</source>
+        <extracomment>%1 the count of further rows</extracomment>
+        <translation>另有 %1 行</translation>
+    </message>
+    <message>
+        <source>the door unit takes it for the same room, %1, as %2</source>
+        <extracomment>%1 the room number as the door unit reads it, %2 the other rows (&quot;row 3 (Room &quot;3&quot;)&quot;)</extracomment>
+        <translation>门口机把它与%2当作同一个房间 %1</translation>
+    </message>
+    <message>
+        <source>typed here, not saved yet</source>
+        <translation>已在此输入，尚未保存</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadProgress</name>
+    <message>
+        <source>Sending the room directory to the door unit.
+%1 of %2 rooms sent, about %3 s left.</source>
+        <extracomment>%1 rooms sent of %2, %3 seconds left</extracomment>
+        <translation>正在向门口机发送房间目录。
+已发送 %1/%2 个房间，约剩 %3 秒。</translation>
     </message>
 </context>
 <context>
@@ -39,6 +483,87 @@ The window stays open so the row can be corrected; close it again to discard the
     <message>
         <source>&amp;Create</source>
         <translation>创建(&amp;C)</translation>
+    </message>
+</context>
+<context>
+    <name>ImportPreview</name>
+    <message>
+        <source>1 error</source>
+        <translation>1 个错误</translation>
+    </message>
+    <message>
+        <source>%1 errors</source>
+        <translation>%1 个错误</translation>
+    </message>
+    <message>
+        <source>1 warning</source>
+        <translation>1 个警告</translation>
+    </message>
+    <message>
+        <source>%1 warnings</source>
+        <translation>%1 个警告</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3</source>
+        <extracomment>The counts of the file&apos;s rows: %1 the errors, %2 the warnings, %3 the rows found good</extracomment>
+        <translation>%1，%2，%3</translation>
+    </message>
+    <message>
+        <source>%1 ok</source>
+        <translation>%1 行正常</translation>
+    </message>
+    <message>
+        <source>The file holds no rooms.</source>
+        <translation>文件中没有房间。</translation>
+    </message>
+    <message>
+        <source>Nothing can be imported while a row has an error: mend the file and open it again.</source>
+        <translation>有 1 行出错，无法导入：请修改文件后重新打开。</translation>
+    </message>
+    <message>
+        <source>Nothing can be imported while %1 rows have errors: mend the file and open it again.</source>
+        <translation>有 %1 行出错，无法导入：请修改文件后重新打开。</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>行</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>结果</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>原因</translation>
+    </message>
+</context>
+<context>
+    <name>ImportPreviewDialog</name>
+    <message>
+        <source>Import rooms from %1</source>
+        <extracomment>%1 is the name of the file being imported</extracomment>
+        <translation>从 %1 导入房间</translation>
+    </message>
+    <message>
+        <source>Replace the whole directory with this file</source>
+        <translation>用此文件替换整个房间目录</translation>
+    </message>
+    <message>
+        <source>Rooms the file does not name are removed. Without it, the file&apos;s rooms are added or given the file&apos;s numbers and the others stay.</source>
+        <translation>文件中没有的房间将被删除。不选此项时，文件中的房间被添加或改用文件中的号码，其它房间保持不变。</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>导入</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source> · columns not read: %1</source>
+        <extracomment>After the counts: %1 lists the file&apos;s columns that are not read, as they are named there</extracomment>
+        <translation> · 未读取的列：%1</translation>
     </message>
 </context>
 <context>
@@ -244,6 +769,33 @@ The window stays open so the row can be corrected; close it again to discard the
     </message>
 </context>
 <context>
+    <name>PosixSerialPort</name>
+    <message>
+        <source>the port is already open</source>
+        <translation>串口已经打开</translation>
+    </message>
+    <message>
+        <source>unsupported line settings %1</source>
+        <translation>不支持的串口参数 %1</translation>
+    </message>
+    <message>
+        <source>held by another program</source>
+        <translation>被另一个程序占用</translation>
+    </message>
+    <message>
+        <source>the device did not take %1; it runs at %2</source>
+        <translation>设备不接受 %1；它以 %2 运行</translation>
+    </message>
+    <message>
+        <source>the device took no data for %1 ms</source>
+        <translation>设备 %1 毫秒内未接收数据</translation>
+    </message>
+    <message>
+        <source>%1 bytes still queued after %2 ms</source>
+        <translation>%2 毫秒后仍有 %1 字节在队列中</translation>
+    </message>
+</context>
+<context>
     <name>RecordCursor</name>
     <message>
         <source>The table %1 was read again, but what another program changed in it cannot be recorded: %2</source>
@@ -356,6 +908,96 @@ The window stays open so the row can be corrected; close it again to discard the
     </message>
 </context>
 <context>
+    <name>RoomDirectoryView</name>
+    <message>
+        <source>Nothing can be saved: the database file %1 is not open.</source>
+        <translation>无法保存：数据库文件 %1 未打开。</translation>
+    </message>
+</context>
+<context>
+    <name>RoomListDocument</name>
+    <message>
+        <source>Printed %1 · 1 room</source>
+        <extracomment>%1 is the day the list was printed</extracomment>
+        <translation>打印于 %1 · 1 个房间</translation>
+    </message>
+    <message>
+        <source>Printed %1 · %2 rooms</source>
+        <translation>打印于 %1 · %2 个房间</translation>
+    </message>
+    <message>
+        <source>Last complete download to the door unit: %1</source>
+        <translation>最近一次完整下载到门口机：%1</translation>
+    </message>
+    <message>
+        <source>Room list of %1</source>
+        <extracomment>%1 is the name of the room database file</extracomment>
+        <translation>%1 的房间列表</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>第 %1 页，共 %2 页</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written.</source>
+        <translation>无法写入 %1。</translation>
+    </message>
+</context>
+<context>
+    <name>RoomTableModel</name>
+    <message>
+        <source>Changed on another PC after it was read: saving it would overwrite that change, so it is refused. Refresh to see the other change.</source>
+        <translation>读取后已在另一台电脑上被修改：保存会覆盖那次修改，因此被拒绝。请按 Refresh 查看那次修改。</translation>
+    </message>
+</context>
+<context>
+    <name>SerialLink</name>
+    <message>
+        <source>names no device: the line &quot;COM%1=&quot; under [Ports] in %2 is empty; put the device after it, or remove the line to use /dev/ttyS%3</source>
+        <translation>未指定设备：%2 中 [Ports] 下的“COM%1=”一行为空；请在其后填写设备，或删除该行以使用 /dev/ttyS%3</translation>
+    </message>
+    <message>
+        <source>The serial device %1 (COM%2) could not be opened</source>
+        <extracomment>%1 the device, %2 the port&apos;s number, %3 why the system refused it</extracomment>
+        <translation>无法打开串口设备 %1（COM%2）</translation>
+    </message>
+    <message>
+        <source>The serial device %1 (COM%2) could not be opened (%3)</source>
+        <translation>无法打开串口设备 %1（COM%2）（%3）</translation>
+    </message>
+    <message>
+        <source>COM%1 is not open</source>
+        <translation>COM%1 未打开</translation>
+    </message>
+    <message>
+        <source>Stopped on request (%1) after %2 bytes</source>
+        <translation>已按要求停止（%1），已发送 %2 字节</translation>
+    </message>
+    <message>
+        <source>The serial device %1 stopped accepting data (%2) after %3 bytes</source>
+        <translation>串口设备 %1 在 %3 字节后不再接收数据（%2）</translation>
+    </message>
+    <message>
+        <source>The serial device %1 did not finish sending within %2 ms (%3) after %4 bytes</source>
+        <translation>串口设备 %1 在 %4 字节后未能在 %2 毫秒内发送完毕（%3）</translation>
+    </message>
+    <message>
+        <source>no reason given</source>
+        <translation>未说明原因</translation>
+    </message>
+</context>
+<context>
+    <name>Shell</name>
+    <message>
+        <source>Building: %1</source>
+        <translation>楼栋：%1</translation>
+    </message>
+    <message>
+        <source>The directory of the %1.</source>
+        <translation>%1 的房间目录。</translation>
+    </message>
+</context>
+<context>
     <name>TableStatements</name>
     <message>
         <source>The table %1 cannot be read: %2</source>
@@ -385,6 +1027,371 @@ The window stays open so the row can be corrected; close it again to discard the
     <message>
         <source>%1 was not deleted: another program changed or deleted it after it was read.</source>
         <translation>%1 没有删除：读取之后，其他程序修改或删除了它。</translation>
+    </message>
+</context>
+<context>
+    <name>TelNumWindow</name>
+    <message>
+        <source>Add(&amp;A)</source>
+        <translation>Add(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Update(&amp;U)</source>
+        <translation>Update(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Delete(&amp;D)</source>
+        <translation>Delete(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Refresh(&amp;R)</source>
+        <translation>Refresh(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Close(&amp;C)</source>
+        <translation>Close(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Record: %1</source>
+        <extracomment>The data bar&apos;s caption: %1 is the position of the current row</extracomment>
+        <translation>Record: %1</translation>
+    </message>
+    <message>
+        <source>Nothing could be read from %1. Once the file is mended, press Refresh to read it.</source>
+        <translation>无法从 %1 读取任何内容。文件修好后，请按 Refresh 重新读取。</translation>
+    </message>
+    <message>
+        <source>Data error event hit err:</source>
+        <extracomment>The database&apos;s own description follows directly, with no blank</extracomment>
+        <translation>Data error event hit err:</translation>
+    </message>
+    <message>
+        <source>
+Press Refresh to read the table as it is now.</source>
+        <translation>
+请按 Refresh 读取表格的当前内容。</translation>
+    </message>
+    <message>
+        <source>
+Press Refresh to drop your change and read the table as it is now.</source>
+        <translation>
+请按 Refresh 放弃您的修改并读取表格的当前内容。</translation>
+    </message>
+    <message>
+        <source>
+Press Refresh again to discard the change and read the table as it is now.</source>
+        <translation>
+请再按一次 Refresh 放弃修改并读取表格的当前内容。</translation>
+    </message>
+    <message>
+        <source>The new row %1 (Room &quot;%2&quot;)</source>
+        <extracomment>%1 is the row&apos;s number in the grid, %2 the room typed in it</extracomment>
+        <translation>新行 %1（房间“%2”）</translation>
+    </message>
+    <message>
+        <source>Row %1 (Room &quot;%2&quot;)</source>
+        <translation>第 %1 行（房间“%2”）</translation>
+    </message>
+    <message>
+        <source>A row</source>
+        <translation>有一行</translation>
+    </message>
+    <message>
+        <source>%1 was not saved:
+%2</source>
+        <extracomment>%1 names the row (as &quot;Row 3 (Room &quot;101&quot;)&quot;), %2 says why</extracomment>
+        <translation>%1 未保存：
+%2</translation>
+    </message>
+    <message>
+        <source>
+The program ends without it.</source>
+        <translation>
+程序将在不保存它的情况下退出。</translation>
+    </message>
+</context>
+<context>
+    <name>TransferHistoryWindow</name>
+    <message>
+        <source>Transfer history</source>
+        <translation>传输记录</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <extracomment>Column of the sent rooms: how the directory now differs from each</extracomment>
+        <translation>现在</translation>
+    </message>
+    <message>
+        <source>Show differences from the directory now</source>
+        <translation>显示与当前房间目录的差异</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <extracomment>Column of a transfer: what was sent (settings, a download, load default)</extracomment>
+        <translation>时间</translation>
+    </message>
+    <message>
+        <source>Operator</source>
+        <translation>操作员</translation>
+    </message>
+    <message>
+        <source>What</source>
+        <translation>内容</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>串口</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>结果</translation>
+    </message>
+    <message>
+        <source>%1 (removed unit)</source>
+        <extracomment>%1 is the name of a door unit the building no longer lists</extracomment>
+        <translation>%1（已删除的门口机）</translation>
+    </message>
+    <message>
+        <source>All door units</source>
+        <translation>全部门口机</translation>
+    </message>
+    <message>
+        <source>(removed unit)</source>
+        <extracomment>A record of a door unit the building no longer lists</extracomment>
+        <translation>（已删除的门口机）</translation>
+    </message>
+    <message>
+        <source>Door unit</source>
+        <translation>门口机</translation>
+    </message>
+    <message>
+        <source>removed since</source>
+        <translation>此后已删除</translation>
+    </message>
+    <message>
+        <source>%1 changed since</source>
+        <translation>%1 此后已更改</translation>
+    </message>
+    <message>
+        <source>added since</source>
+        <translation>此后新增</translation>
+    </message>
+</context>
+<context>
+    <name>TransferLog</name>
+    <message>
+        <source>the room file %1 is missing</source>
+        <translation>房间文件 %1 不存在</translation>
+    </message>
+    <message>
+        <source>the room file %1 cannot be read</source>
+        <translation>无法读取房间文件 %1</translation>
+    </message>
+    <message>
+        <source>%1 is not an SQLite room file</source>
+        <translation>%1 不是 SQLite 房间文件</translation>
+    </message>
+    <message>
+        <source>the room file %1 lies on a read-only file system</source>
+        <translation>房间文件 %1 位于只读文件系统上</translation>
+    </message>
+    <message>
+        <source>the room file %1 is read-only for you (mode %2)</source>
+        <translation>房间文件 %1 对您是只读的（权限 %2）</translation>
+    </message>
+    <message>
+        <source>the folder %1 may not be written, so the room file in it cannot change</source>
+        <translation>文件夹 %1 不可写入，其中的房间文件无法更改</translation>
+    </message>
+    <message>
+        <source>the database file %1 is missing or not an SQLite database</source>
+        <translation>数据库文件 %1 不存在或不是 SQLite 数据库</translation>
+    </message>
+    <message>
+        <source>The transfer record in %1 is damaged: %2. What was sent to the door unit cannot be told from it. %3</source>
+        <translation>%1 中的传输记录已损坏：%2。无法从中得知向门口机发送了什么。%3</translation>
+    </message>
+    <message>
+        <source>Examine the file with: %1</source>
+        <translation>请用以下命令检查该文件：%1</translation>
+    </message>
+    <message>
+        <source>the table %1 is missing</source>
+        <translation>缺少表 %1</translation>
+    </message>
+    <message>
+        <source>record %1 %2</source>
+        <translation>记录 %1 %2</translation>
+    </message>
+    <message>
+        <source>has no start time</source>
+        <translation>没有开始时间</translation>
+    </message>
+    <message>
+        <source>is of no known kind (&quot;%1&quot;, &quot;%2&quot;)</source>
+        <translation>类型未知（“%1”，“%2”）</translation>
+    </message>
+    <message>
+        <source>holds settings the door unit never takes</source>
+        <translation>含有门口机不接受的设置</translation>
+    </message>
+    <message>
+        <source>counts %1 of %2 rooms</source>
+        <translation>记为 %2 个房间中的 %1 个</translation>
+    </message>
+    <message>
+        <source>lists %1 rooms but holds %2 in their order</source>
+        <translation>记有 %1 个房间，但按顺序只存有 %2 个</translation>
+    </message>
+    <message>
+        <source>%1 on %2</source>
+        <extracomment>The change record&apos;s line of a transfer: %1 what was sent, %2 the port</extracomment>
+        <translation>%1，经 %2</translation>
+    </message>
+</context>
+<context>
+    <name>TransferRecord</name>
+    <message>
+        <source>settings</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>download</source>
+        <translation>下载</translation>
+    </message>
+    <message>
+        <source>load default</source>
+        <translation>恢复默认设置</translation>
+    </message>
+    <message>
+        <source>unfinished</source>
+        <translation>未完成</translation>
+    </message>
+    <message>
+        <source>complete</source>
+        <translation>完成</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>已停止</translation>
+    </message>
+    <message>
+        <source>refused</source>
+        <translation>已拒绝</translation>
+    </message>
+    <message>
+        <source>%1 after %2 of %3 rooms</source>
+        <extracomment>%1 the outcome (&quot;stopped&quot;), %2 rooms sent of %3</extracomment>
+        <translation>%1，已发送 %3 个房间中的 %2 个</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>%1 the outcome, %2 why the transfer stopped or was refused</extracomment>
+        <translation>%1：%2</translation>
+    </message>
+    <message>
+        <source>%1 (open time %2 s, auto mode %3)</source>
+        <extracomment>%1 &quot;settings&quot;, %2 the door&apos;s open time in seconds, %3 the auto mode number (0 to 3)</extracomment>
+        <translation>%1（开门时间 %2 秒，自动模式 %3）</translation>
+    </message>
+    <message>
+        <source>%1 (%2 rooms)</source>
+        <extracomment>%1 &quot;download&quot;, %2 the count of rooms sent</extracomment>
+        <translation>%1（%2 个房间）</translation>
+    </message>
+    <message>
+        <source>no port</source>
+        <translation>无串口</translation>
+    </message>
+</context>
+<context>
+    <name>TransferRecorder</name>
+    <message>
+        <source>another command was sending</source>
+        <translation>另一个命令正在发送</translation>
+    </message>
+    <message>
+        <source>no port chosen and opened in the Connect dialog</source>
+        <translation>未在 Connect 窗口中选择并打开串口</translation>
+    </message>
+    <message>
+        <source>%1 was closed</source>
+        <translation>%1 已关闭</translation>
+    </message>
+    <message>
+        <source>%1 had failed: %2</source>
+        <translation>%1 出错：%2</translation>
+    </message>
+    <message>
+        <source>no port chosen</source>
+        <translation>未选择串口</translation>
+    </message>
+    <message>
+        <source>%1 did not open (code %2)</source>
+        <translation>%1 未能打开（错误代码 %2）</translation>
+    </message>
+    <message>
+        <source>open time &quot;%1&quot; is not 0 to 255 seconds</source>
+        <translation>开门时间“%1”不在 0 至 255 秒之间</translation>
+    </message>
+    <message>
+        <source>the room directory holds no rooms</source>
+        <translation>房间目录中没有房间</translation>
+    </message>
+    <message>
+        <source>%1 of %2 rooms cannot be sent as they are</source>
+        <translation>%2 个房间中有 %1 个无法按原样发送</translation>
+    </message>
+    <message>
+        <source>the link failed: %1</source>
+        <translation>连接出错：%1</translation>
+    </message>
+    <message>
+        <source>room %1 changed while it was sent</source>
+        <translation>第 %1 个房间在发送时被更改</translation>
+    </message>
+    <message>
+        <source>the room directory could not be read: %1</source>
+        <translation>无法读取房间目录：%1</translation>
+    </message>
+    <message>
+        <source>stopped by the operator with %1</source>
+        <translation>操作员用 %1 停止</translation>
+    </message>
+</context>
+<context>
+    <name>UnitsProgress</name>
+    <message>
+        <source>Sending the room directory to every door unit.</source>
+        <translation>正在向每台门口机发送房间目录。</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>%1: opening the port</source>
+        <extracomment>%1 is the door unit&apos;s name and port</extracomment>
+        <translation>%1：正在打开串口</translation>
+    </message>
+    <message>
+        <source>%1: %2 of %3 rooms sent, about %4 s left</source>
+        <extracomment>%1 the door unit, %2 rooms sent of %3, %4 seconds left</extracomment>
+        <translation>%1：已发送 %2/%3 个房间，约剩 %4 秒</translation>
+    </message>
+    <message>
+        <source>%1: complete, %2 rooms sent</source>
+        <translation>%1：完成，已发送 %2 个房间</translation>
+    </message>
+    <message>
+        <source>%1: nothing sent: %2</source>
+        <extracomment>%1 the door unit, %2 why nothing was sent</extracomment>
+        <translation>%1：未发送任何数据：%2</translation>
+    </message>
+    <message>
+        <source>%1: failed after %2 of %3 rooms: %4</source>
+        <extracomment>%1 the door unit, %2 rooms sent of %3, %4 why it failed</extracomment>
+        <translation>%1：发送 %3 个房间中的 %2 个后失败：%4</translation>
     </message>
 </context>
 <context>
@@ -449,6 +1456,41 @@ The window stays open so the row can be corrected; close it again to discard the
 %1%2</source>
         <translation>更改未保存：
 %1%2</translation>
+    </message>
+</context>
+<context>
+    <name>buildingcopy</name>
+    <message>
+        <source>%1 is missing or not a database file.</source>
+        <translation>%1 不存在或不是数据库文件。</translation>
+    </message>
+    <message>
+        <source>The %1 already holds rooms or a transfer record, so nothing was copied: a folder is copied only into a building that holds neither.</source>
+        <extracomment>%1 names the building on the server, as: building &quot;North&quot; on db.example.org</extracomment>
+        <translation>%1 中已有房间或传输记录，因此未复制任何内容：文件夹只能复制到两者都没有的楼栋中。</translation>
+    </message>
+    <message>
+        <source>Nothing was copied into the %1: %2</source>
+        <translation>未向 %1 复制任何内容：%2</translation>
+    </message>
+    <message>
+        <source>No temporary folder can be made for the backup.</source>
+        <translation>无法为备份创建临时文件夹。</translation>
+    </message>
+    <message>
+        <source>No temporary folder can be made for the restore.</source>
+        <translation>无法为恢复创建临时文件夹。</translation>
+    </message>
+</context>
+<context>
+    <name>changelist</name>
+    <message>
+        <source>The change record in %1 cannot be read: %2</source>
+        <translation>无法读取 %1 中的修改记录：%2</translation>
+    </message>
+    <message>
+        <source>The change record in %1 was not pruned: %2</source>
+        <translation>%1 中的修改记录未被清理：%2</translation>
     </message>
 </context>
 <context>
@@ -596,6 +1638,113 @@ The window stays open so the row can be corrected; close it again to discard the
     <message>
         <source>The table %1 in %2 lacks the field(s) %3. %4</source>
         <translation>%2 中的表 %1 缺少字段 %3。%4</translation>
+    </message>
+</context>
+<context>
+    <name>databasesetup</name>
+    <message>
+        <source>Cannot create a file in %1: %2</source>
+        <translation>无法在 %1 中创建文件：%2</translation>
+    </message>
+    <message>
+        <source>Cannot make a new file in %1 private: %2</source>
+        <translation>无法将 %1 中的新文件设为私有：%2</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>无法写入 %1：%2</translation>
+    </message>
+    <message>
+        <source>%1 appeared while %2 was being prepared; nothing was put in its place.</source>
+        <translation>准备 %2 时出现了 %1；未替换任何文件。</translation>
+    </message>
+    <message>
+        <source>%1 appeared while it was being prepared; it was left untouched.</source>
+        <translation>准备 %1 时它已出现；未做改动。</translation>
+    </message>
+    <message>
+        <source>Cannot put %1 in place: %2</source>
+        <translation>无法放置 %1：%2</translation>
+    </message>
+    <message>
+        <source>%1 is a symbolic link to %2, which does not exist, so Quorvane could not open it. Point the link at the database file, or remove it and run init again.</source>
+        <translation>%1 是指向 %2 的符号链接，而 %2 不存在，因此 Quorvane 无法打开它。请让该链接指向数据库文件，或删除它后再次运行 init。</translation>
+    </message>
+    <message>
+        <source>%1 is %2, not a database file, so Quorvane could not open it. Move it aside and run init again.</source>
+        <translation>%1 是%2，不是数据库文件，因此 Quorvane 无法打开它。请将其移走后再次运行 init。</translation>
+    </message>
+    <message>
+        <source>a directory</source>
+        <translation>一个文件夹</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>非普通文件</translation>
+    </message>
+    <message>
+        <source>%1 is left from a write to %2 that did not finish (or another program is writing to it now). Complete the recovery with: %3</source>
+        <translation>%1 是对 %2 的一次未完成写入留下的（或另一个程序正在写入）。请用以下命令完成恢复：%3</translation>
+    </message>
+    <message>
+        <source>%1 is left from a write that did not finish, to a database file that is no longer at %2; a new file beside it would take that write in and be damaged. Put the database file back and run: %3. Or move %1 aside together with the file it belongs to.</source>
+        <translation>%1 是一次未完成写入留下的，所属数据库文件已不在 %2；在它旁边新建的文件会吸收这次写入而损坏。请把数据库文件放回后运行：%3。或把 %1 与其所属文件一起移走。</translation>
+    </message>
+    <message>
+        <source>The operator name must not be empty.</source>
+        <translation>操作员名称不能为空。</translation>
+    </message>
+    <message>
+        <source>An operator named &quot;%1&quot; already exists, and only the first operator of a name can log in. Choose another name, or change that operator&apos;s PIN in Quorvane under Setting, User Password Set, Edit User.</source>
+        <translation>已有名为“%1”的操作员，同名的操作员只有第一个能登录。请另选名称，或在 Quorvane 的 Setting、User Password Set、Edit User 中修改该操作员的 PIN。</translation>
+    </message>
+    <message>
+        <source>The two PINs differ; please type them again.</source>
+        <translation>两次输入的 PIN 不一致，请重新输入。</translation>
+    </message>
+    <message>
+        <source>Nothing was created.</source>
+        <translation>未创建任何文件。</translation>
+    </message>
+    <message>
+        <source>%1 already exists; it was left untouched.</source>
+        <translation>%1 已存在；未做改动。</translation>
+    </message>
+    <message>
+        <source>Both database files already exist; refusing to overwrite them, so nothing was created. To examine them run: %1 check %2</source>
+        <translation>两个数据库文件都已存在；不会覆盖它们，因此未创建任何文件。要检查它们，请运行：%1 check %2</translation>
+    </message>
+    <message>
+        <source>No operator was added, since %1 already existed; to add one run: %2</source>
+        <translation>由于 %1 已存在，未添加操作员；要添加，请运行：%2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read as an operator file. To examine it run: %2</source>
+        <translation>无法把 %1 作为操作员文件读取。要检查它，请运行：%2</translation>
+    </message>
+    <message>
+        <source>%1 holds no operator, so nobody can log in. Add one with: %2</source>
+        <translation>%1 中没有操作员，因此无人能登录。请用以下命令添加：%2</translation>
+    </message>
+    <message>
+        <source>%1 holds %2, so no operator was asked for.</source>
+        <translation>%1 中已有 %2，因此未要求输入操作员。</translation>
+    </message>
+    <message>
+        <source>1 operator</source>
+        <translation>1 名操作员</translation>
+    </message>
+    <message>
+        <source>%1 operators</source>
+        <translation>%1 名操作员</translation>
+    </message>
+    <message>
+        <source>Created %1 with the operator &quot;%2&quot;.</source>
+        <translation>已创建 %1，含操作员“%2”。</translation>
+    </message>
+    <message>
+        <source>Created %1 with an empty room directory.</source>
+        <translation>已创建 %1，房间目录为空。</translation>
     </message>
 </context>
 <context>
@@ -1337,6 +2486,133 @@ $XDG_DATA_HOME/Quorvane（~/.local/share/Quorvane），不存在时会创建为�
     </message>
 </context>
 <context>
+    <name>directorybackup</name>
+    <message>
+        <source>%1 is not a usable backup: %2</source>
+        <translation>%1 不是可用的备份：%2</translation>
+    </message>
+    <message>
+        <source>it is missing or not an SQLite file</source>
+        <translation>文件不存在或不是 SQLite 文件</translation>
+    </message>
+    <message>
+        <source>it is damaged (%1)</source>
+        <translation>文件已损坏（%1）</translation>
+    </message>
+    <message>
+        <source>it holds no Quorvane backup</source>
+        <translation>其中没有 Quorvane 备份</translation>
+    </message>
+    <message>
+        <source>it holds no copy of %1</source>
+        <translation>其中没有 %1 的副本</translation>
+    </message>
+    <message>
+        <source>its copy of %1 is damaged</source>
+        <translation>其中 %1 的副本已损坏</translation>
+    </message>
+    <message>
+        <source>its copy of %1 holds no table %2</source>
+        <translation>其中 %1 的副本没有表 %2</translation>
+    </message>
+    <message>
+        <source>%1 exists and is not a Quorvane backup; it was left as it is. Name another file.</source>
+        <translation>%1 已存在且不是 Quorvane 备份，已保持原样。请换一个文件名。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: no file can be made beside it.</source>
+        <translation>无法写入 %1：无法在它旁边创建文件。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>无法写入 %1：%2</translation>
+    </message>
+    <message>
+        <source>it cannot be opened</source>
+        <translation>无法打开</translation>
+    </message>
+    <message>
+        <source>%1 is damaged (%2). See what is wrong with: %3</source>
+        <translation>%1 已损坏（%2）。用以下命令查看问题所在：%3</translation>
+    </message>
+    <message>
+        <source> No backup was written.</source>
+        <translation>未写入任何备份。</translation>
+    </message>
+    <message>
+        <source>The backup did not read back whole (%1); it was not kept.</source>
+        <translation>备份回读不完整（%1），未保留。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written.</source>
+        <translation>无法写入 %1。</translation>
+    </message>
+    <message>
+        <source>. Nothing was restored.</source>
+        <translation>。未恢复任何内容。</translation>
+    </message>
+    <message>
+        <source> Nothing was restored.</source>
+        <translation>未恢复任何内容。</translation>
+    </message>
+    <message>
+        <source>%1-journal is left from an unfinished write; move it away first.</source>
+        <translation>%1-journal 是一次未完成的写入留下的，请先将它移走。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written to.</source>
+        <translation>无法写入 %1。</translation>
+    </message>
+    <message>
+        <source>The restore cannot be entered in the change record of %1: %2.</source>
+        <translation>无法将此次恢复记入 %1 的修改记录：%2。</translation>
+    </message>
+    <message>
+        <source>The backup cannot be read: %1.</source>
+        <translation>无法读取备份：%1。</translation>
+    </message>
+    <message>
+        <source>Another program is writing to the databases in %1. Let it finish (or close it) and restore again.</source>
+        <translation>另一个程序正在写入 %1 中的数据库。请等它完成（或关闭它）后再恢复。</translation>
+    </message>
+    <message>
+        <source>The databases in %1 cannot be written: %2.</source>
+        <translation>无法写入 %1 中的数据库：%2。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be moved aside.</source>
+        <translation>无法将 %1 移到一旁。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be put in place.</source>
+        <translation>无法将 %1 放回原位。</translation>
+    </message>
+    <message>
+        <source>The databases cannot be written: %1.</source>
+        <translation>无法写入数据库：%1。</translation>
+    </message>
+    <message>
+        <source>The backup&apos;s table %1 has the column(s) %2, which the table in %3 lacks: their values would be lost. Move %3 aside and restore again to get the backup&apos;s file whole.</source>
+        <translation>备份中的表 %1 有 %3 中的表所没有的列 %2：这些值会丢失。请把 %3 移到一旁后再恢复，以得到完整的备份文件。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be restored: %2.</source>
+        <translation>无法恢复 %1：%2。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read or replaced.</source>
+        <translation>无法读取或替换 %1。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2.</source>
+        <translation>无法打开 %1：%2。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2</source>
+        <translation>无法打开 %1：%2</translation>
+    </message>
+</context>
+<context>
     <name>doorsim</name>
     <message>
         <source>Usage: %1 [options]
@@ -1424,6 +2700,41 @@ Options:
     </message>
 </context>
 <context>
+    <name>doorunits</name>
+    <message>
+        <source>the room file %1 is missing or not an SQLite database</source>
+        <translation>房间文件 %1 不存在或不是 SQLite 数据库</translation>
+    </message>
+    <message>
+        <source>A door unit needs a name, such as &quot;Main gate&quot;.</source>
+        <translation>门口机需要一个名称，例如“正门”。</translation>
+    </message>
+    <message>
+        <source>The name &quot;%1&quot; begins or ends with blanks; name the unit without them.</source>
+        <translation>名称“%1”的开头或结尾有空格；请去掉空格。</translation>
+    </message>
+    <message>
+        <source>The name &quot;%1&quot; is longer than %2 characters.</source>
+        <translation>名称“%1”超过 %2 个字符。</translation>
+    </message>
+    <message>
+        <source>There is already a door unit named &quot;%1&quot;.</source>
+        <translation>已有名为“%1”的门口机。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; and &quot;%2&quot; would both be on COM%3; one port reaches one door unit. Give one of them another port.</source>
+        <translation>“%1”和“%2”将同在 COM%3 上；一个串口只能连接一台门口机。请给其中一台换一个串口。</translation>
+    </message>
+    <message>
+        <source>There is no door unit named &quot;%1&quot;; the units are %2.</source>
+        <translation>没有名为“%1”的门口机；现有门口机为 %2。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is the building&apos;s only door unit and stays; add another before removing it.</source>
+        <translation>“%1”是本楼唯一的门口机，不能删除；请先添加另一台。</translation>
+    </message>
+</context>
+<context>
     <name>engine</name>
     <message>
         <source>%1 is kept on a server, not in a file.</source>
@@ -1440,6 +2751,21 @@ Options:
     <message>
         <source>%1 is too large to copy.</source>
         <translation>%1 太大，无法复制。</translation>
+    </message>
+</context>
+<context>
+    <name>frames</name>
+    <message>
+        <source>%1 &quot;%2&quot; has %3 characters; at most %4 fit</source>
+        <translation>%1“%2”有 %3 个字符；最多只能 %4 个</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; holds &quot;%3&quot;, which is not a printable ASCII character</source>
+        <translation>%1“%2”含有“%3”，它不是可打印的 ASCII 字符</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; holds &quot;%3&quot;, which the door unit reads as a marker, not as part of a value</source>
+        <translation>%1“%2”含有“%3”，门口机会把它当作标记，而不是数值的一部分</translation>
     </message>
 </context>
 <context>
@@ -1890,899 +3216,147 @@ QUORVANE_BUILDING）时，从 PostgreSQL 服务器上的那栋楼读取房间，
     </message>
 </context>
 <context>
-    <name>server</name>
+    <name>portdoctor</name>
     <message>
-        <source>service %1</source>
-        <translation>服务 %1</translation>
+        <source>you may open it</source>
+        <translation>您可以打开它</translation>
     </message>
     <message>
-        <source>A building needs a name.</source>
-        <translation>楼栋需要一个名称。</translation>
+        <source>you may not open it: only its owner %1 may (mode %2); run the program as %1, or have the device given to a group to join</source>
+        <translation>您不能打开它：只有其所有者 %1 可以（权限 %2）；请以 %1 身份运行程序，或让设备归属一个您可加入的组</translation>
     </message>
     <message>
-        <source>A building&apos;s name may have at most %1 characters.</source>
-        <translation>楼栋名称最多只能有 %1 个字符。</translation>
+        <source>you may not open it (mode %1, owner %2, group %3)</source>
+        <translation>您不能打开它（权限 %1，所有者 %2，组 %3）</translation>
     </message>
     <message>
-        <source>A building&apos;s name may not hold control characters.</source>
-        <translation>楼栋名称不能包含控制字符。</translation>
+        <source>you may not open it yet: you were added to the group %1, but this login started before; log out and in again</source>
+        <translation>您暂时不能打开它：您已被加入组 %1，但本次登录早于此；请注销后重新登录</translation>
     </message>
     <message>
-        <source>The name &quot;%1&quot; is kept by the server or by Quorvane; choose another for the building.</source>
-        <translation>名称“%1”已被服务器或 Quorvane 保留；请为楼栋另选一个名称。</translation>
+        <source>you may not open it: join the group %1 (sudo usermod -aG %1 %2), then log out and in again</source>
+        <translation>您不能打开它：请加入组 %1（sudo usermod -aG %1 %2），然后注销并重新登录</translation>
     </message>
     <message>
-        <source>out of memory</source>
-        <translation>内存不足</translation>
+        <source>USB serial adapter %1 %2 (%3:%4)</source>
+        <translation>USB 串口适配器 %1 %2（%3:%4）</translation>
     </message>
     <message>
-        <source>The database connection cannot be read: %1</source>
-        <translation>无法读取数据库连接：%1</translation>
+        <source>, serial number %1</source>
+        <translation>，序列号 %1</translation>
     </message>
     <message>
-        <source>A building (%1) was named but no database server: give --database or QUORVANE_DATABASE too.</source>
-        <translation>指定了楼栋（%1），但没有指定数据库服务器：请同时给出 --database 或 QUORVANE_DATABASE。</translation>
+        <source>, driver %1</source>
+        <translation>，驱动 %1</translation>
     </message>
     <message>
-        <source>A database server was named but no building: give --building or QUORVANE_BUILDING too.</source>
-        <translation>指定了数据库服务器，但没有指定楼栋：请同时给出 --building 或 QUORVANE_BUILDING。</translation>
+        <source>a pseudo-terminal: a program such as quorvane-doorsim plays the door unit on it</source>
+        <translation>伪终端：由 quorvane-doorsim 之类的程序在其上模拟门口机</translation>
     </message>
     <message>
-        <source>%1 needs a value.</source>
-        <extracomment>%1 is a command-line option, --database or --building.</extracomment>
-        <translation>%1 需要一个值。</translation>
+        <source>a virtual terminal, not a serial port</source>
+        <translation>虚拟终端，不是串口</translation>
     </message>
     <message>
-        <source>building &quot;%1&quot; on %2</source>
-        <extracomment>Where the rooms are kept on a database server: %1 the building, %2 host:port/database.</extracomment>
-        <translation>%2 上的楼栋“%1”</translation>
+        <source>a serial port the kernel lists, but no hardware answers behind it</source>
+        <translation>内核列出的串口，但其后没有硬件响应</translation>
     </message>
     <message>
-        <source>the operators on %1</source>
-        <translation>%1 上的操作员</translation>
+        <source>a built-in serial port (driver %1)</source>
+        <translation>内置串口（驱动 %1）</translation>
     </message>
-</context>
-<context>
-    <name>startup</name>
     <message>
-        <source>The operator table user_pin in %1 holds no operator, so nobody can log in. Add one with:
-%2</source>
-        <translation>%1 中的操作员表 user_pin 没有操作员，因此无人能够登录。请用以下命令添加：
-%2</translation>
+        <source>unknown</source>
+        <translation>未知</translation>
     </message>
-</context>
-<context>
-    <name>stringtable</name>
     <message>
-        <source>文件(&amp;F)</source>
-        <translation>文件(&amp;F)</translation>
+        <source>a character device the system does not list as a serial port</source>
+        <translation>系统未列为串口的字符设备</translation>
     </message>
     <message>
-        <source>新建(&amp;N)</source>
-        <translation>新建(&amp;N)</translation>
+        <source>not a device</source>
+        <translation>不是设备</translation>
     </message>
     <message>
-        <source>打开(&amp;O)...</source>
-        <translation>打开(&amp;O)...</translation>
+        <source>, this program</source>
+        <translation>，即本程序</translation>
     </message>
     <message>
-        <source>关闭(&amp;C)</source>
-        <translation>关闭(&amp;C)</translation>
+        <source>names no device</source>
+        <translation>未指定设备</translation>
     </message>
     <message>
-        <source>保存(&amp;S)</source>
-        <translation>保存(&amp;S)</translation>
+        <source>cannot be reached: it is a link that leads round in a loop (%1 leads to %2); point it at the device</source>
+        <translation>无法访问：它是一个循环链接（%1 指向 %2）；请让它指向设备</translation>
     </message>
     <message>
-        <source>另存为(&amp;A)...</source>
-        <translation>另存为(&amp;A)...</translation>
+        <source>cannot be examined: you may not enter the folder %1 that leads to it</source>
+        <translation>无法检查：您不能进入通向它的文件夹 %1</translation>
     </message>
     <message>
-        <source>全部保存(&amp;L)</source>
-        <translation>全部保存(&amp;L)</translation>
+        <source>cannot be examined: %1</source>
+        <translation>无法检查：%1</translation>
     </message>
     <message>
-        <source>属性(&amp;I)</source>
-        <translation>属性(&amp;I)</translation>
+        <source>does not exist: it is a link to %1, which is gone (a replugged adapter, or a stopped monitor)</source>
+        <translation>不存在：它是指向 %1 的链接，而 %1 已不存在（适配器重新插拔过，或模拟器已停止）</translation>
     </message>
     <message>
-        <source>页面设置(&amp;U)...</source>
-        <translation>页面设置(&amp;U)...</translation>
+        <source>does not exist</source>
+        <translation>不存在</translation>
     </message>
     <message>
-        <source>打印预览(&amp;V)</source>
-        <translation>打印预览(&amp;V)</translation>
+        <source>stable name %1</source>
+        <translation>固定名称 %1</translation>
     </message>
     <message>
-        <source>打印(&amp;P)...</source>
-        <translation>打印(&amp;P)...</translation>
+        <source>%1 (pid %2, holding it exclusively)</source>
+        <extracomment>A program that has the device open: %1 its command, %2 its process number</extracomment>
+        <translation>%1（进程号 %2，独占）</translation>
     </message>
     <message>
-        <source>发送(&amp;D)...</source>
-        <translation>发送(&amp;D)...</translation>
+        <source>%1 (pid %2)</source>
+        <translation>%1（进程号 %2）</translation>
     </message>
     <message>
-        <source>退出(&amp;X)</source>
-        <translation>退出(&amp;X)</translation>
+        <source>open in %1</source>
+        <translation>已被 %1 打开</translation>
     </message>
     <message>
-        <source>编辑(&amp;E)</source>
-        <translation>编辑(&amp;E)</translation>
+        <source>held exclusively by another program: nothing else can open it until that program lets go</source>
+        <translation>被另一个程序独占：在该程序释放之前，其他程序都无法打开它</translation>
     </message>
     <message>
-        <source>撤消(&amp;U)</source>
-        <translation>撤消(&amp;U)</translation>
+        <source>opening it fails: %1</source>
+        <translation>打开失败：%1</translation>
     </message>
     <message>
-        <source>剪切(&amp;T)</source>
-        <translation>剪切(&amp;T)</translation>
-    </message>
-    <message>
-        <source>复制(&amp;C)</source>
-        <translation>复制(&amp;C)</translation>
-    </message>
-    <message>
-        <source>粘贴(&amp;P)</source>
-        <translation>粘贴(&amp;P)</translation>
-    </message>
-    <message>
-        <source>选择性粘贴(&amp;S)...</source>
-        <translation>选择性粘贴(&amp;S)...</translation>
-    </message>
-    <message>
-        <source>视图(&amp;V)</source>
-        <translation>视图(&amp;V)</translation>
-    </message>
-    <message>
-        <source>工具栏(&amp;T)</source>
-        <translation>工具栏(&amp;T)</translation>
-    </message>
-    <message>
-        <source>状态栏(&amp;B)</source>
-        <translation>状态栏(&amp;B)</translation>
-    </message>
-    <message>
-        <source>刷新(&amp;R)</source>
-        <translation>刷新(&amp;R)</translation>
-    </message>
-    <message>
-        <source>选项(&amp;O)...</source>
-        <translation>选项(&amp;O)...</translation>
-    </message>
-    <message>
-        <source>Web 浏览器(&amp;W)</source>
-        <translation>Web 浏览器(&amp;W)</translation>
-    </message>
-    <message>
-        <source>数据(&amp;D)</source>
-        <translation>数据(&amp;D)</translation>
-    </message>
-    <message>
-        <source>帮助(&amp;H)</source>
-        <translation>帮助(&amp;H)</translation>
-    </message>
-    <message>
-        <source>目录(&amp;C)</source>
-        <translation>目录(&amp;C)</translation>
-    </message>
-    <message>
-        <source>搜索帮助主题(&amp;S)...</source>
-        <translation>搜索帮助主题(&amp;S)...</translation>
-    </message>
-    <message>
-        <source>关于(&amp;A) </source>
-        <translation>关于(&amp;A) </translation>
-    </message>
-    <message>
-        <source>新建</source>
-        <translation>新建</translation>
-    </message>
-    <message>
-        <source>打开</source>
-        <translation>打开</translation>
-    </message>
-    <message>
-        <source>保存</source>
-        <translation>保存</translation>
-    </message>
-    <message>
-        <source>打印</source>
-        <translation>打印</translation>
-    </message>
-    <message>
-        <source>剪切</source>
-        <translation>剪切</translation>
-    </message>
-    <message>
-        <source>复制</source>
-        <translation>复制</translation>
-    </message>
-    <message>
-        <source>粘贴</source>
-        <translation>粘贴</translation>
-    </message>
-    <message>
-        <source>登录</source>
-        <translation>登录</translation>
-    </message>
-    <message>
-        <source>用户名(&amp;U):</source>
-        <translation>用户名(&amp;U):</translation>
-    </message>
-    <message>
-        <source>密码(&amp;P):</source>
-        <translation>密码(&amp;P):</translation>
-    </message>
-    <message>
-        <source>确定</source>
-        <translation>确定</translation>
-    </message>
-    <message>
-        <source>取消</source>
-        <translation>取消</translation>
-    </message>
-    <message>
-        <source>tel_num</source>
-        <translation>tel_num</translation>
-    </message>
-    <message>
-        <source>telephone</source>
-        <translation>telephone</translation>
-    </message>
-</context>
-<context>
-    <name>BusyIndicator</name>
-    <message>
-        <source>%1 is held by another program: waiting for it to let go</source>
-        <extracomment>%1 is the name of the database file</extracomment>
-        <translation>%1 正被另一个程序占用：正在等待它释放</translation>
-    </message>
-</context>
-<context>
-    <name>ChangeRecordWindow</name>
-    <message>
-        <source>Change record</source>
-        <translation>修改记录</translation>
-    </message>
-    <message>
-        <source>any room</source>
-        <translation>所有房间</translation>
-    </message>
-    <message>
-        <source>any operator</source>
-        <translation>所有操作员</translation>
-    </message>
-    <message>
-        <source>any PC</source>
-        <translation>所有电脑</translation>
-    </message>
-    <message>
-        <source>YYYY-MM-DD</source>
-        <extracomment>The form a date is typed in; the list starts on that day</extracomment>
-        <translation>年-月-日，如 2026-12-07</translation>
-    </message>
-    <message>
-        <source>YYYY-MM-DD, that day included</source>
-        <translation>年-月-日，含当天</translation>
-    </message>
-    <message>
-        <source>&amp;Room:</source>
-        <translation>房间(&amp;R)：</translation>
-    </message>
-    <message>
-        <source>&amp;Operator:</source>
-        <translation>操作员(&amp;O)：</translation>
-    </message>
-    <message>
-        <source>&amp;PC:</source>
-        <extracomment>The computer a change was made on</extracomment>
-        <translation>电脑(&amp;P)：</translation>
-    </message>
-    <message>
-        <source>&amp;From:</source>
-        <translation>从(&amp;F)：</translation>
-    </message>
-    <message>
-        <source>&amp;Until:</source>
-        <translation>到(&amp;U)：</translation>
-    </message>
-    <message>
-        <source>Time</source>
-        <extracomment>Column heads: &quot;OS user&quot; is the account logged in to the computer; &quot;What&quot; the kind of change; &quot;Transfer&quot; the number of the download the change went out with</extracomment>
-        <translation>时间</translation>
-    </message>
-    <message>
-        <source>Operator</source>
-        <translation>操作员</translation>
-    </message>
-    <message>
-        <source>PC</source>
-        <translation>电脑</translation>
-    </message>
-    <message>
-        <source>OS user</source>
-        <translation>系统用户</translation>
-    </message>
-    <message>
-        <source>What</source>
-        <translation>操作</translation>
-    </message>
-    <message>
-        <source>Room or operator</source>
-        <translation>房间或操作员</translation>
-    </message>
-    <message>
-        <source>Before</source>
-        <translation>修改前</translation>
-    </message>
-    <message>
-        <source>After</source>
-        <translation>修改后</translation>
-    </message>
-    <message>
-        <source>Detail</source>
-        <translation>详情</translation>
-    </message>
-    <message>
-        <source>Transfer</source>
-        <translation>传输</translation>
-    </message>
-    <message>
-        <source>&amp;Show</source>
-        <translation>显示(&amp;S)</translation>
-    </message>
-    <message>
-        <source>&amp;Export CSV…</source>
-        <translation>导出 CSV(&amp;E)…</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is not a date: type it as YYYY-MM-DD, for example 2026-12-07.</source>
-        <translation>“%1”不是日期：请按“年-月-日”输入，例如 2026-12-07。</translation>
-    </message>
-    <message>
-        <source>1 entry</source>
-        <translation>1 条记录</translation>
-    </message>
-    <message>
-        <source>%1 entries</source>
-        <translation>%1 条记录</translation>
-    </message>
-    <message>
-        <source>Export the change record</source>
-        <translation>导出修改记录</translation>
-    </message>
-    <message>
-        <source>CSV files (*.csv);;All files (*)</source>
-        <translation>CSV 文件 (*.csv);;所有文件 (*)</translation>
-    </message>
-    <message>
-        <source>Exported 1 entry to %1.</source>
-        <translation>已将 1 条记录导出到 %1。</translation>
-    </message>
-    <message>
-        <source>Exported %1 entries to %2.</source>
-        <translation>已将 %1 条记录导出到 %2。</translation>
-    </message>
-    <message>
-        <source>room added</source>
-        <translation>添加房间</translation>
-    </message>
-    <message>
-        <source>room deleted</source>
-        <translation>删除房间</translation>
-    </message>
-    <message>
-        <source>room changed</source>
-        <translation>修改房间</translation>
-    </message>
-    <message>
-        <source>operator added</source>
-        <translation>添加操作员</translation>
-    </message>
-    <message>
-        <source>operator deleted</source>
-        <translation>删除操作员</translation>
-    </message>
-    <message>
-        <source>operator renamed</source>
-        <translation>操作员改名</translation>
-    </message>
-    <message>
-        <source>operator given a new PIN</source>
-        <translation>操作员更换 PIN</translation>
-    </message>
-    <message>
-        <source>operator renamed and given a new PIN</source>
-        <translation>操作员改名并更换 PIN</translation>
-    </message>
-    <message>
-        <source>room added by import</source>
-        <translation>导入时添加房间</translation>
-    </message>
-    <message>
-        <source>room removed by import</source>
-        <translation>导入时删除房间</translation>
-    </message>
-    <message>
-        <source>room changed by import</source>
-        <translation>导入时修改房间</translation>
-    </message>
-    <message>
-        <source>import</source>
-        <translation>导入</translation>
-    </message>
-    <message>
-        <source>restore</source>
-        <translation>恢复</translation>
-    </message>
-    <message>
-        <source>record pruned</source>
-        <translation>清理记录</translation>
-    </message>
-    <message>
-        <source>changed outside Quorvane</source>
-        <translation>在 Quorvane 之外修改</translation>
-    </message>
-</context>
-<context>
-    <name>DataControl</name>
-    <message>
-        <source>Data Controler</source>
-        <translation>Data Controler</translation>
-    </message>
-</context>
-<context>
-    <name>DirectoryTools</name>
-    <message>
-        <source>Room lists (*.csv *.txt);;All files (*)</source>
-        <translation>房间列表 (*.csv *.txt);;所有文件 (*)</translation>
-    </message>
-    <message>
-        <source>Quorvane backups (*.qvb);;All files (*)</source>
-        <translation>Quorvane 备份 (*.qvb);;所有文件 (*)</translation>
-    </message>
-    <message>
-        <source>Import rooms</source>
-        <translation>导入房间</translation>
-    </message>
-    <message>
-        <source>Export rooms</source>
-        <translation>导出房间</translation>
-    </message>
-    <message>
-        <source>Exported the room directory to %1.</source>
-        <translation>房间目录已导出到 %1。</translation>
-    </message>
-    <message>
-        <source>No printer: save the room list as PDF</source>
-        <translation>没有打印机：将房间列表保存为 PDF</translation>
-    </message>
-    <message>
-        <source>PDF files (*.pdf);;All files (*)</source>
-        <translation>PDF 文件 (*.pdf);;所有文件 (*)</translation>
-    </message>
-    <message>
-        <source>No printer is set up, so the room list was saved as %1 (%2 pages).</source>
-        <extracomment>%1 is the PDF file&apos;s path, %2 its number of pages</extracomment>
-        <translation>没有设置打印机，房间列表已保存为 %1（共 %2 页）。</translation>
-    </message>
-    <message>
-        <source>Room list</source>
-        <translation>房间列表</translation>
-    </message>
-    <message>
-        <source>Print room list</source>
-        <translation>打印房间列表</translation>
-    </message>
-    <message>
-        <source>The room list could not be printed on %1.</source>
-        <extracomment>%1 is the printer&apos;s name</extracomment>
-        <translation>房间列表无法在 %1 上打印。</translation>
-    </message>
-    <message>
-        <source>Back up</source>
-        <translation>备份</translation>
-    </message>
-    <message>
-        <source>Both databases were backed up to %1 and the backup was checked.</source>
-        <translation>两个数据库已备份到 %1，备份已检查无误。</translation>
-    </message>
-    <message>
-        <source>Restore</source>
-        <translation>恢复</translation>
-    </message>
-    <message>
-        <source>Replace the room directory and the operators with those of %1?
-
-The current files are kept beside them under a dated name (NAME.before-restore-DATE).</source>
-        <extracomment>%1 is the backup&apos;s path; NAME.before-restore-DATE shows how the kept files are named and stays as it is</extracomment>
-        <translation>用 %1 中的房间目录和操作员替换现有的吗？
-
-现有文件会以带日期的名称（NAME.before-restore-DATE）保留在原文件旁边。</translation>
-    </message>
-    <message>
-        <source>Both databases were restored from %1.</source>
-        <translation>两个数据库已从 %1 恢复。</translation>
-    </message>
-    <message>
-        <source>
-The files it replaced are kept as:
+        <source>Settings file: %1
 </source>
-        <translation>
-被替换的文件保留为：
+        <translation>设置文件：%1
 </translation>
     </message>
     <message>
-        <source>%1: %2</source>
-        <extracomment>%1 is the file chosen, %2 what is wrong with it</extracomment>
-        <translation>%1：%2</translation>
-    </message>
-</context>
-<context>
-    <name>ImportPreview</name>
-    <message>
-        <source>1 error</source>
-        <translation>1 个错误</translation>
+        <source>default</source>
+        <translation>默认</translation>
     </message>
     <message>
-        <source>%1 errors</source>
-        <translation>%1 个错误</translation>
-    </message>
-    <message>
-        <source>1 warning</source>
-        <translation>1 个警告</translation>
-    </message>
-    <message>
-        <source>%1 warnings</source>
-        <translation>%1 个警告</translation>
-    </message>
-    <message>
-        <source>%1, %2, %3</source>
-        <extracomment>The counts of the file&apos;s rows: %1 the errors, %2 the warnings, %3 the rows found good</extracomment>
-        <translation>%1，%2，%3</translation>
-    </message>
-    <message>
-        <source>%1 ok</source>
-        <translation>%1 行正常</translation>
-    </message>
-    <message>
-        <source>The file holds no rooms.</source>
-        <translation>文件中没有房间。</translation>
-    </message>
-    <message>
-        <source>Nothing can be imported while a row has an error: mend the file and open it again.</source>
-        <translation>有 1 行出错，无法导入：请修改文件后重新打开。</translation>
-    </message>
-    <message>
-        <source>Nothing can be imported while %1 rows have errors: mend the file and open it again.</source>
-        <translation>有 %1 行出错，无法导入：请修改文件后重新打开。</translation>
-    </message>
-    <message>
-        <source>Line</source>
-        <translation>行</translation>
-    </message>
-    <message>
-        <source>Verdict</source>
-        <translation>结果</translation>
-    </message>
-    <message>
-        <source>Reason</source>
-        <translation>原因</translation>
-    </message>
-</context>
-<context>
-    <name>ImportPreviewDialog</name>
-    <message>
-        <source>Import rooms from %1</source>
-        <extracomment>%1 is the name of the file being imported</extracomment>
-        <translation>从 %1 导入房间</translation>
-    </message>
-    <message>
-        <source>Replace the whole directory with this file</source>
-        <translation>用此文件替换整个房间目录</translation>
-    </message>
-    <message>
-        <source>Rooms the file does not name are removed. Without it, the file&apos;s rooms are added or given the file&apos;s numbers and the others stay.</source>
-        <translation>文件中没有的房间将被删除。不选此项时，文件中的房间被添加或改用文件中的号码，其它房间保持不变。</translation>
-    </message>
-    <message>
-        <source>Import</source>
-        <translation>导入</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>取消</translation>
-    </message>
-    <message>
-        <source> · columns not read: %1</source>
-        <extracomment>After the counts: %1 lists the file&apos;s columns that are not read, as they are named there</extracomment>
-        <translation> · 未读取的列：%1</translation>
-    </message>
-</context>
-<context>
-    <name>RoomDirectoryView</name>
-    <message>
-        <source>Nothing can be saved: the database file %1 is not open.</source>
-        <translation>无法保存：数据库文件 %1 未打开。</translation>
-    </message>
-</context>
-<context>
-    <name>RoomListDocument</name>
-    <message>
-        <source>Printed %1 · 1 room</source>
-        <extracomment>%1 is the day the list was printed</extracomment>
-        <translation>打印于 %1 · 1 个房间</translation>
-    </message>
-    <message>
-        <source>Printed %1 · %2 rooms</source>
-        <translation>打印于 %1 · %2 个房间</translation>
-    </message>
-    <message>
-        <source>Last complete download to the door unit: %1</source>
-        <translation>最近一次完整下载到门口机：%1</translation>
-    </message>
-    <message>
-        <source>Room list of %1</source>
-        <extracomment>%1 is the name of the room database file</extracomment>
-        <translation>%1 的房间列表</translation>
-    </message>
-    <message>
-        <source>Page %1 of %2</source>
-        <translation>第 %1 页，共 %2 页</translation>
-    </message>
-    <message>
-        <source>%1 cannot be written.</source>
-        <translation>无法写入 %1。</translation>
-    </message>
-</context>
-<context>
-    <name>RoomTableModel</name>
-    <message>
-        <source>Changed on another PC after it was read: saving it would overwrite that change, so it is refused. Refresh to see the other change.</source>
-        <translation>读取后已在另一台电脑上被修改：保存会覆盖那次修改，因此被拒绝。请按 Refresh 查看那次修改。</translation>
-    </message>
-</context>
-<context>
-    <name>TelNumWindow</name>
-    <message>
-        <source>Add(&amp;A)</source>
-        <translation>Add(&amp;A)</translation>
-    </message>
-    <message>
-        <source>Update(&amp;U)</source>
-        <translation>Update(&amp;U)</translation>
-    </message>
-    <message>
-        <source>Delete(&amp;D)</source>
-        <translation>Delete(&amp;D)</translation>
-    </message>
-    <message>
-        <source>Refresh(&amp;R)</source>
-        <translation>Refresh(&amp;R)</translation>
-    </message>
-    <message>
-        <source>Close(&amp;C)</source>
-        <translation>Close(&amp;C)</translation>
-    </message>
-    <message>
-        <source>Record: %1</source>
-        <extracomment>The data bar&apos;s caption: %1 is the position of the current row</extracomment>
-        <translation>Record: %1</translation>
-    </message>
-    <message>
-        <source>Nothing could be read from %1. Once the file is mended, press Refresh to read it.</source>
-        <translation>无法从 %1 读取任何内容。文件修好后，请按 Refresh 重新读取。</translation>
-    </message>
-    <message>
-        <source>Data error event hit err:</source>
-        <extracomment>The database&apos;s own description follows directly, with no blank</extracomment>
-        <translation>Data error event hit err:</translation>
+        <source>No other serial device found (USB adapters, /dev/serial/by-id).
+</source>
+        <translation>未找到其他串口设备（USB 适配器，/dev/serial/by-id）。
+</translation>
     </message>
     <message>
         <source>
-Press Refresh to read the table as it is now.</source>
+Serial devices no COM entry maps to:
+</source>
         <translation>
-请按 Refresh 读取表格的当前内容。</translation>
+没有 COM 项对应的串口设备：
+</translation>
     </message>
     <message>
-        <source>
-Press Refresh to drop your change and read the table as it is now.</source>
-        <translation>
-请按 Refresh 放弃您的修改并读取表格的当前内容。</translation>
-    </message>
-    <message>
-        <source>
-Press Refresh again to discard the change and read the table as it is now.</source>
-        <translation>
-请再按一次 Refresh 放弃修改并读取表格的当前内容。</translation>
-    </message>
-    <message>
-        <source>The new row %1 (Room &quot;%2&quot;)</source>
-        <extracomment>%1 is the row&apos;s number in the grid, %2 the room typed in it</extracomment>
-        <translation>新行 %1（房间“%2”）</translation>
-    </message>
-    <message>
-        <source>Row %1 (Room &quot;%2&quot;)</source>
-        <translation>第 %1 行（房间“%2”）</translation>
-    </message>
-    <message>
-        <source>A row</source>
-        <translation>有一行</translation>
-    </message>
-    <message>
-        <source>%1 was not saved:
-%2</source>
-        <extracomment>%1 names the row (as &quot;Row 3 (Room &quot;101&quot;)&quot;), %2 says why</extracomment>
-        <translation>%1 未保存：
-%2</translation>
-    </message>
-    <message>
-        <source>
-The program ends without it.</source>
-        <translation>
-程序将在不保存它的情况下退出。</translation>
-    </message>
-</context>
-<context>
-    <name>buildingcopy</name>
-    <message>
-        <source>%1 is missing or not a database file.</source>
-        <translation>%1 不存在或不是数据库文件。</translation>
-    </message>
-    <message>
-        <source>The %1 already holds rooms or a transfer record, so nothing was copied: a folder is copied only into a building that holds neither.</source>
-        <extracomment>%1 names the building on the server, as: building &quot;North&quot; on db.example.org</extracomment>
-        <translation>%1 中已有房间或传输记录，因此未复制任何内容：文件夹只能复制到两者都没有的楼栋中。</translation>
-    </message>
-    <message>
-        <source>Nothing was copied into the %1: %2</source>
-        <translation>未向 %1 复制任何内容：%2</translation>
-    </message>
-    <message>
-        <source>No temporary folder can be made for the backup.</source>
-        <translation>无法为备份创建临时文件夹。</translation>
-    </message>
-    <message>
-        <source>No temporary folder can be made for the restore.</source>
-        <translation>无法为恢复创建临时文件夹。</translation>
-    </message>
-</context>
-<context>
-    <name>changelist</name>
-    <message>
-        <source>The change record in %1 cannot be read: %2</source>
-        <translation>无法读取 %1 中的修改记录：%2</translation>
-    </message>
-    <message>
-        <source>The change record in %1 was not pruned: %2</source>
-        <translation>%1 中的修改记录未被清理：%2</translation>
-    </message>
-</context>
-<context>
-    <name>directorybackup</name>
-    <message>
-        <source>%1 is not a usable backup: %2</source>
-        <translation>%1 不是可用的备份：%2</translation>
-    </message>
-    <message>
-        <source>it is missing or not an SQLite file</source>
-        <translation>文件不存在或不是 SQLite 文件</translation>
-    </message>
-    <message>
-        <source>it is damaged (%1)</source>
-        <translation>文件已损坏（%1）</translation>
-    </message>
-    <message>
-        <source>it holds no Quorvane backup</source>
-        <translation>其中没有 Quorvane 备份</translation>
-    </message>
-    <message>
-        <source>it holds no copy of %1</source>
-        <translation>其中没有 %1 的副本</translation>
-    </message>
-    <message>
-        <source>its copy of %1 is damaged</source>
-        <translation>其中 %1 的副本已损坏</translation>
-    </message>
-    <message>
-        <source>its copy of %1 holds no table %2</source>
-        <translation>其中 %1 的副本没有表 %2</translation>
-    </message>
-    <message>
-        <source>%1 exists and is not a Quorvane backup; it was left as it is. Name another file.</source>
-        <translation>%1 已存在且不是 Quorvane 备份，已保持原样。请换一个文件名。</translation>
-    </message>
-    <message>
-        <source>%1 cannot be written: no file can be made beside it.</source>
-        <translation>无法写入 %1：无法在它旁边创建文件。</translation>
-    </message>
-    <message>
-        <source>%1 cannot be written: %2</source>
-        <translation>无法写入 %1：%2</translation>
-    </message>
-    <message>
-        <source>it cannot be opened</source>
-        <translation>无法打开</translation>
-    </message>
-    <message>
-        <source>%1 is damaged (%2). See what is wrong with: %3</source>
-        <translation>%1 已损坏（%2）。用以下命令查看问题所在：%3</translation>
-    </message>
-    <message>
-        <source> No backup was written.</source>
-        <translation>未写入任何备份。</translation>
-    </message>
-    <message>
-        <source>The backup did not read back whole (%1); it was not kept.</source>
-        <translation>备份回读不完整（%1），未保留。</translation>
-    </message>
-    <message>
-        <source>%1 cannot be written.</source>
-        <translation>无法写入 %1。</translation>
-    </message>
-    <message>
-        <source>. Nothing was restored.</source>
-        <translation>。未恢复任何内容。</translation>
-    </message>
-    <message>
-        <source> Nothing was restored.</source>
-        <translation>未恢复任何内容。</translation>
-    </message>
-    <message>
-        <source>%1-journal is left from an unfinished write; move it away first.</source>
-        <translation>%1-journal 是一次未完成的写入留下的，请先将它移走。</translation>
-    </message>
-    <message>
-        <source>%1 cannot be written to.</source>
-        <translation>无法写入 %1。</translation>
-    </message>
-    <message>
-        <source>The restore cannot be entered in the change record of %1: %2.</source>
-        <translation>无法将此次恢复记入 %1 的修改记录：%2。</translation>
-    </message>
-    <message>
-        <source>The backup cannot be read: %1.</source>
-        <translation>无法读取备份：%1。</translation>
-    </message>
-    <message>
-        <source>Another program is writing to the databases in %1. Let it finish (or close it) and restore again.</source>
-        <translation>另一个程序正在写入 %1 中的数据库。请等它完成（或关闭它）后再恢复。</translation>
-    </message>
-    <message>
-        <source>The databases in %1 cannot be written: %2.</source>
-        <translation>无法写入 %1 中的数据库：%2。</translation>
-    </message>
-    <message>
-        <source>%1 cannot be moved aside.</source>
-        <translation>无法将 %1 移到一旁。</translation>
-    </message>
-    <message>
-        <source>%1 cannot be put in place.</source>
-        <translation>无法将 %1 放回原位。</translation>
-    </message>
-    <message>
-        <source>The databases cannot be written: %1.</source>
-        <translation>无法写入数据库：%1。</translation>
-    </message>
-    <message>
-        <source>The backup&apos;s table %1 has the column(s) %2, which the table in %3 lacks: their values would be lost. Move %3 aside and restore again to get the backup&apos;s file whole.</source>
-        <translation>备份中的表 %1 有 %3 中的表所没有的列 %2：这些值会丢失。请把 %3 移到一旁后再恢复，以得到完整的备份文件。</translation>
-    </message>
-    <message>
-        <source>%1 cannot be restored: %2.</source>
-        <translation>无法恢复 %1：%2。</translation>
-    </message>
-    <message>
-        <source>%1 cannot be read or replaced.</source>
-        <translation>无法读取或替换 %1。</translation>
-    </message>
-    <message>
-        <source>%1 cannot be opened: %2.</source>
-        <translation>无法打开 %1：%2。</translation>
-    </message>
-    <message>
-        <source>%1 cannot be opened: %2</source>
-        <translation>无法打开 %1：%2</translation>
+        <source>to use it, add to %1 under [Ports]: %2</source>
+        <translation>要使用它，请在 %1 的 [Ports] 下添加：%2</translation>
     </message>
 </context>
 <context>
@@ -3017,818 +3591,56 @@ The program ends without it.</source>
     </message>
 </context>
 <context>
-    <name>DirectoryChanges</name>
+    <name>server</name>
     <message>
-        <source>not yet on the door unit</source>
-        <translation>门口机上还没有</translation>
+        <source>service %1</source>
+        <translation>服务 %1</translation>
     </message>
     <message>
-        <source>%1 and %2</source>
-        <extracomment>Joins the last two changed fields: &quot;TEL1, TEL2 and TEL3&quot;</extracomment>
-        <translation>%1 和 %2</translation>
+        <source>A building needs a name.</source>
+        <translation>楼栋需要一个名称。</translation>
     </message>
     <message>
-        <source>%1 changed since the download of %2</source>
-        <extracomment>%1 the changed fields (&quot;TEL1 and TEL2&quot;), %2 the time of the download</extracomment>
-        <translation>%1 自 %2 的下载以来已更改</translation>
+        <source>A building&apos;s name may have at most %1 characters.</source>
+        <translation>楼栋名称最多只能有 %1 个字符。</translation>
     </message>
-</context>
-<context>
-    <name>DirectoryDownload</name>
     <message>
-        <source>%1 could not be opened. Put the file back, then press Refresh in the directory window.</source>
-        <translation>无法打开 %1。请把文件放回原处，然后在房间目录窗口中按“刷新”。</translation>
+        <source>A building&apos;s name may not hold control characters.</source>
+        <translation>楼栋名称不能包含控制字符。</translation>
     </message>
     <message>
-        <source>Row %1, room &quot;%2&quot;: %3</source>
-        <translation>第 %1 行，房间“%2”：%3</translation>
+        <source>The name &quot;%1&quot; is kept by the server or by Quorvane; choose another for the building.</source>
+        <translation>名称“%1”已被服务器或 Quorvane 保留；请为楼栋另选一个名称。</translation>
     </message>
     <message>
-        <source>... and %1 more.</source>
-        <translation>……另有 %1 行。</translation>
+        <source>out of memory</source>
+        <translation>内存不足</translation>
     </message>
-</context>
-<context>
-    <name>DoorUnitState</name>
     <message>
-        <source>Door unit: never loaded from this PC</source>
-        <translation>门口机：从未从本机下载过</translation>
+        <source>The database connection cannot be read: %1</source>
+        <translation>无法读取数据库连接：%1</translation>
     </message>
     <message>
-        <source>Door unit: up to date</source>
-        <translation>门口机：已是最新</translation>
+        <source>A building (%1) was named but no database server: give --database or QUORVANE_DATABASE too.</source>
+        <translation>指定了楼栋（%1），但没有指定数据库服务器：请同时给出 --database 或 QUORVANE_DATABASE。</translation>
     </message>
     <message>
-        <source>Door unit: %1 not sent (last download %2)</source>
-        <extracomment>%1 the count of changes (&quot;1 change&quot;, &quot;3 changes&quot;), %2 the time of the last download</extracomment>
-        <translation>门口机：%1未发送（上次下载 %2）</translation>
+        <source>A database server was named but no building: give --building or QUORVANE_BUILDING too.</source>
+        <translation>指定了数据库服务器，但没有指定楼栋：请同时给出 --building 或 QUORVANE_BUILDING。</translation>
     </message>
     <message>
-        <source>1 change</source>
-        <translation>1 处更改</translation>
+        <source>%1 needs a value.</source>
+        <extracomment>%1 is a command-line option, --database or --building.</extracomment>
+        <translation>%1 需要一个值。</translation>
     </message>
     <message>
-        <source>%1 changes</source>
-        <translation>%1 处更改</translation>
+        <source>building &quot;%1&quot; on %2</source>
+        <extracomment>Where the rooms are kept on a database server: %1 the building, %2 host:port/database.</extracomment>
+        <translation>%2 上的楼栋“%1”</translation>
     </message>
     <message>
-        <source>Door unit: may hold part of a directory (the download of %1 did not finish)</source>
-        <extracomment>%1 the time the download began</extracomment>
-        <translation>门口机：可能只有部分房间目录（%1 的下载未完成）</translation>
-    </message>
-    <message>
-        <source>Door unit: may hold part of a directory (download stopped after %1 of %2 rooms)</source>
-        <translation>门口机：可能只有部分房间目录（下载在 %2 个房间中的 %1 个后停止）</translation>
-    </message>
-    <message>
-        <source>Door unit: asked to load its defaults at %1</source>
-        <extracomment>%1 the time the command was sent</extracomment>
-        <translation>门口机：已于 %1 要求恢复默认设置</translation>
-    </message>
-    <message>
-        <source>Door unit: %1</source>
-        <translation>门口机：%1</translation>
-    </message>
-</context>
-<context>
-    <name>DoorUnitWatch</name>
-    <message>
-        <source>Door unit: cannot be compared</source>
-        <translation>门口机：无法比较</translation>
-    </message>
-    <message>
-        <source>Door units: %1 of %2 up to date</source>
-        <extracomment>%1 door units of %2 hold the directory as it is now</extracomment>
-        <translation>门口机：%2 台中 %1 台已是最新</translation>
-    </message>
-    <message>
-        <source>%1 · transfers not recorded</source>
-        <extracomment>%1 the panel&apos;s text; the transfer history cannot be written</extracomment>
-        <translation>%1 · 传输未记录</translation>
-    </message>
-    <message>
-        <source>Transfers to the door unit are not being recorded: %1.</source>
-        <extracomment>%1 why the transfer history cannot be written</extracomment>
-        <translation>向门口机的传输未被记录：%1。</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <extracomment>One door unit&apos;s line of the panel&apos;s tooltip: its name and port, its state</extracomment>
-        <translation>%1：%2</translation>
-    </message>
-    <message>
-        <source>%1 removed since the last download: %2</source>
-        <extracomment>%1 the count of rooms (&quot;1 room&quot;, &quot;3 rooms&quot;), %2 their numbers</extracomment>
-        <translation>自上次下载以来删除了 %1：%2</translation>
-    </message>
-    <message>
-        <source>1 room</source>
-        <translation>1 个房间</translation>
-    </message>
-    <message>
-        <source>%1 rooms</source>
-        <translation>%1 个房间</translation>
-    </message>
-    <message>
-        <source>%1 of rows reach the door unit as the same room (its number padded with zeros to %2 characters)</source>
-        <extracomment>%1 the count of pairs of rows (&quot;1 pair&quot;, &quot;3 pairs&quot;), %2 the room number&apos;s width</extracomment>
-        <translation>有%1行在门口机上成为同一个房间（房间号用零补足到 %2 位）</translation>
-    </message>
-    <message>
-        <source>1 pair</source>
-        <translation>1 对</translation>
-    </message>
-    <message>
-        <source>%1 pairs</source>
-        <translation>%1 对</translation>
-    </message>
-    <message>
-        <source>row %1 (Room &quot;%2&quot;)</source>
-        <extracomment>%1 a row of the directory, %2 what its Room field holds</extracomment>
-        <translation>第 %1 行（房间“%2”）</translation>
-    </message>
-    <message>
-        <source>%1 more</source>
-        <extracomment>%1 the count of further rows</extracomment>
-        <translation>另有 %1 行</translation>
-    </message>
-    <message>
-        <source>the door unit takes it for the same room, %1, as %2</source>
-        <extracomment>%1 the room number as the door unit reads it, %2 the other rows (&quot;row 3 (Room &quot;3&quot;)&quot;)</extracomment>
-        <translation>门口机把它与%2当作同一个房间 %1</translation>
-    </message>
-    <message>
-        <source>typed here, not saved yet</source>
-        <translation>已在此输入，尚未保存</translation>
-    </message>
-</context>
-<context>
-    <name>DownloadProgress</name>
-    <message>
-        <source>Sending the room directory to the door unit.
-%1 of %2 rooms sent, about %3 s left.</source>
-        <extracomment>%1 rooms sent of %2, %3 seconds left</extracomment>
-        <translation>正在向门口机发送房间目录。
-已发送 %1/%2 个房间，约剩 %3 秒。</translation>
-    </message>
-</context>
-<context>
-    <name>PosixSerialPort</name>
-    <message>
-        <source>the port is already open</source>
-        <translation>串口已经打开</translation>
-    </message>
-    <message>
-        <source>unsupported line settings %1</source>
-        <translation>不支持的串口参数 %1</translation>
-    </message>
-    <message>
-        <source>held by another program</source>
-        <translation>被另一个程序占用</translation>
-    </message>
-    <message>
-        <source>the device did not take %1; it runs at %2</source>
-        <translation>设备不接受 %1；它以 %2 运行</translation>
-    </message>
-    <message>
-        <source>the device took no data for %1 ms</source>
-        <translation>设备 %1 毫秒内未接收数据</translation>
-    </message>
-    <message>
-        <source>%1 bytes still queued after %2 ms</source>
-        <translation>%2 毫秒后仍有 %1 字节在队列中</translation>
-    </message>
-</context>
-<context>
-    <name>SerialLink</name>
-    <message>
-        <source>names no device: the line &quot;COM%1=&quot; under [Ports] in %2 is empty; put the device after it, or remove the line to use /dev/ttyS%3</source>
-        <translation>未指定设备：%2 中 [Ports] 下的“COM%1=”一行为空；请在其后填写设备，或删除该行以使用 /dev/ttyS%3</translation>
-    </message>
-    <message>
-        <source>The serial device %1 (COM%2) could not be opened</source>
-        <extracomment>%1 the device, %2 the port&apos;s number, %3 why the system refused it</extracomment>
-        <translation>无法打开串口设备 %1（COM%2）</translation>
-    </message>
-    <message>
-        <source>The serial device %1 (COM%2) could not be opened (%3)</source>
-        <translation>无法打开串口设备 %1（COM%2）（%3）</translation>
-    </message>
-    <message>
-        <source>COM%1 is not open</source>
-        <translation>COM%1 未打开</translation>
-    </message>
-    <message>
-        <source>Stopped on request (%1) after %2 bytes</source>
-        <translation>已按要求停止（%1），已发送 %2 字节</translation>
-    </message>
-    <message>
-        <source>The serial device %1 stopped accepting data (%2) after %3 bytes</source>
-        <translation>串口设备 %1 在 %3 字节后不再接收数据（%2）</translation>
-    </message>
-    <message>
-        <source>The serial device %1 did not finish sending within %2 ms (%3) after %4 bytes</source>
-        <translation>串口设备 %1 在 %4 字节后未能在 %2 毫秒内发送完毕（%3）</translation>
-    </message>
-    <message>
-        <source>no reason given</source>
-        <translation>未说明原因</translation>
-    </message>
-</context>
-<context>
-    <name>Shell</name>
-    <message>
-        <source>Building: %1</source>
-        <translation>楼栋：%1</translation>
-    </message>
-    <message>
-        <source>The directory of the %1.</source>
-        <translation>%1 的房间目录。</translation>
-    </message>
-</context>
-<context>
-    <name>TransferHistoryWindow</name>
-    <message>
-        <source>Transfer history</source>
-        <translation>传输记录</translation>
-    </message>
-    <message>
-        <source>Now</source>
-        <extracomment>Column of the sent rooms: how the directory now differs from each</extracomment>
-        <translation>现在</translation>
-    </message>
-    <message>
-        <source>Show differences from the directory now</source>
-        <translation>显示与当前房间目录的差异</translation>
-    </message>
-    <message>
-        <source>Time</source>
-        <extracomment>Column of a transfer: what was sent (settings, a download, load default)</extracomment>
-        <translation>时间</translation>
-    </message>
-    <message>
-        <source>Operator</source>
-        <translation>操作员</translation>
-    </message>
-    <message>
-        <source>What</source>
-        <translation>内容</translation>
-    </message>
-    <message>
-        <source>Port</source>
-        <translation>串口</translation>
-    </message>
-    <message>
-        <source>Outcome</source>
-        <translation>结果</translation>
-    </message>
-    <message>
-        <source>%1 (removed unit)</source>
-        <extracomment>%1 is the name of a door unit the building no longer lists</extracomment>
-        <translation>%1（已删除的门口机）</translation>
-    </message>
-    <message>
-        <source>All door units</source>
-        <translation>全部门口机</translation>
-    </message>
-    <message>
-        <source>(removed unit)</source>
-        <extracomment>A record of a door unit the building no longer lists</extracomment>
-        <translation>（已删除的门口机）</translation>
-    </message>
-    <message>
-        <source>Door unit</source>
-        <translation>门口机</translation>
-    </message>
-    <message>
-        <source>removed since</source>
-        <translation>此后已删除</translation>
-    </message>
-    <message>
-        <source>%1 changed since</source>
-        <translation>%1 此后已更改</translation>
-    </message>
-    <message>
-        <source>added since</source>
-        <translation>此后新增</translation>
-    </message>
-</context>
-<context>
-    <name>TransferLog</name>
-    <message>
-        <source>the room file %1 is missing</source>
-        <translation>房间文件 %1 不存在</translation>
-    </message>
-    <message>
-        <source>the room file %1 cannot be read</source>
-        <translation>无法读取房间文件 %1</translation>
-    </message>
-    <message>
-        <source>%1 is not an SQLite room file</source>
-        <translation>%1 不是 SQLite 房间文件</translation>
-    </message>
-    <message>
-        <source>the room file %1 lies on a read-only file system</source>
-        <translation>房间文件 %1 位于只读文件系统上</translation>
-    </message>
-    <message>
-        <source>the room file %1 is read-only for you (mode %2)</source>
-        <translation>房间文件 %1 对您是只读的（权限 %2）</translation>
-    </message>
-    <message>
-        <source>the folder %1 may not be written, so the room file in it cannot change</source>
-        <translation>文件夹 %1 不可写入，其中的房间文件无法更改</translation>
-    </message>
-    <message>
-        <source>the database file %1 is missing or not an SQLite database</source>
-        <translation>数据库文件 %1 不存在或不是 SQLite 数据库</translation>
-    </message>
-    <message>
-        <source>The transfer record in %1 is damaged: %2. What was sent to the door unit cannot be told from it. %3</source>
-        <translation>%1 中的传输记录已损坏：%2。无法从中得知向门口机发送了什么。%3</translation>
-    </message>
-    <message>
-        <source>Examine the file with: %1</source>
-        <translation>请用以下命令检查该文件：%1</translation>
-    </message>
-    <message>
-        <source>the table %1 is missing</source>
-        <translation>缺少表 %1</translation>
-    </message>
-    <message>
-        <source>record %1 %2</source>
-        <translation>记录 %1 %2</translation>
-    </message>
-    <message>
-        <source>has no start time</source>
-        <translation>没有开始时间</translation>
-    </message>
-    <message>
-        <source>is of no known kind (&quot;%1&quot;, &quot;%2&quot;)</source>
-        <translation>类型未知（“%1”，“%2”）</translation>
-    </message>
-    <message>
-        <source>holds settings the door unit never takes</source>
-        <translation>含有门口机不接受的设置</translation>
-    </message>
-    <message>
-        <source>counts %1 of %2 rooms</source>
-        <translation>记为 %2 个房间中的 %1 个</translation>
-    </message>
-    <message>
-        <source>lists %1 rooms but holds %2 in their order</source>
-        <translation>记有 %1 个房间，但按顺序只存有 %2 个</translation>
-    </message>
-    <message>
-        <source>%1 on %2</source>
-        <extracomment>The change record&apos;s line of a transfer: %1 what was sent, %2 the port</extracomment>
-        <translation>%1，经 %2</translation>
-    </message>
-</context>
-<context>
-    <name>TransferRecord</name>
-    <message>
-        <source>settings</source>
-        <translation>设置</translation>
-    </message>
-    <message>
-        <source>download</source>
-        <translation>下载</translation>
-    </message>
-    <message>
-        <source>load default</source>
-        <translation>恢复默认设置</translation>
-    </message>
-    <message>
-        <source>unfinished</source>
-        <translation>未完成</translation>
-    </message>
-    <message>
-        <source>complete</source>
-        <translation>完成</translation>
-    </message>
-    <message>
-        <source>stopped</source>
-        <translation>已停止</translation>
-    </message>
-    <message>
-        <source>refused</source>
-        <translation>已拒绝</translation>
-    </message>
-    <message>
-        <source>%1 after %2 of %3 rooms</source>
-        <extracomment>%1 the outcome (&quot;stopped&quot;), %2 rooms sent of %3</extracomment>
-        <translation>%1，已发送 %3 个房间中的 %2 个</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <extracomment>%1 the outcome, %2 why the transfer stopped or was refused</extracomment>
-        <translation>%1：%2</translation>
-    </message>
-    <message>
-        <source>%1 (open time %2 s, auto mode %3)</source>
-        <extracomment>%1 &quot;settings&quot;, %2 the door&apos;s open time in seconds, %3 the auto mode number (0 to 3)</extracomment>
-        <translation>%1（开门时间 %2 秒，自动模式 %3）</translation>
-    </message>
-    <message>
-        <source>%1 (%2 rooms)</source>
-        <extracomment>%1 &quot;download&quot;, %2 the count of rooms sent</extracomment>
-        <translation>%1（%2 个房间）</translation>
-    </message>
-    <message>
-        <source>no port</source>
-        <translation>无串口</translation>
-    </message>
-</context>
-<context>
-    <name>TransferRecorder</name>
-    <message>
-        <source>another command was sending</source>
-        <translation>另一个命令正在发送</translation>
-    </message>
-    <message>
-        <source>no port chosen and opened in the Connect dialog</source>
-        <translation>未在 Connect 窗口中选择并打开串口</translation>
-    </message>
-    <message>
-        <source>%1 was closed</source>
-        <translation>%1 已关闭</translation>
-    </message>
-    <message>
-        <source>%1 had failed: %2</source>
-        <translation>%1 出错：%2</translation>
-    </message>
-    <message>
-        <source>no port chosen</source>
-        <translation>未选择串口</translation>
-    </message>
-    <message>
-        <source>%1 did not open (code %2)</source>
-        <translation>%1 未能打开（错误代码 %2）</translation>
-    </message>
-    <message>
-        <source>open time &quot;%1&quot; is not 0 to 255 seconds</source>
-        <translation>开门时间“%1”不在 0 至 255 秒之间</translation>
-    </message>
-    <message>
-        <source>the room directory holds no rooms</source>
-        <translation>房间目录中没有房间</translation>
-    </message>
-    <message>
-        <source>%1 of %2 rooms cannot be sent as they are</source>
-        <translation>%2 个房间中有 %1 个无法按原样发送</translation>
-    </message>
-    <message>
-        <source>the link failed: %1</source>
-        <translation>连接出错：%1</translation>
-    </message>
-    <message>
-        <source>room %1 changed while it was sent</source>
-        <translation>第 %1 个房间在发送时被更改</translation>
-    </message>
-    <message>
-        <source>the room directory could not be read: %1</source>
-        <translation>无法读取房间目录：%1</translation>
-    </message>
-    <message>
-        <source>stopped by the operator with %1</source>
-        <translation>操作员用 %1 停止</translation>
-    </message>
-</context>
-<context>
-    <name>UnitsProgress</name>
-    <message>
-        <source>Sending the room directory to every door unit.</source>
-        <translation>正在向每台门口机发送房间目录。</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>关闭</translation>
-    </message>
-    <message>
-        <source>%1: opening the port</source>
-        <extracomment>%1 is the door unit&apos;s name and port</extracomment>
-        <translation>%1：正在打开串口</translation>
-    </message>
-    <message>
-        <source>%1: %2 of %3 rooms sent, about %4 s left</source>
-        <extracomment>%1 the door unit, %2 rooms sent of %3, %4 seconds left</extracomment>
-        <translation>%1：已发送 %2/%3 个房间，约剩 %4 秒</translation>
-    </message>
-    <message>
-        <source>%1: complete, %2 rooms sent</source>
-        <translation>%1：完成，已发送 %2 个房间</translation>
-    </message>
-    <message>
-        <source>%1: nothing sent: %2</source>
-        <extracomment>%1 the door unit, %2 why nothing was sent</extracomment>
-        <translation>%1：未发送任何数据：%2</translation>
-    </message>
-    <message>
-        <source>%1: failed after %2 of %3 rooms: %4</source>
-        <extracomment>%1 the door unit, %2 rooms sent of %3, %4 why it failed</extracomment>
-        <translation>%1：发送 %3 个房间中的 %2 个后失败：%4</translation>
-    </message>
-</context>
-<context>
-    <name>databasesetup</name>
-    <message>
-        <source>Cannot create a file in %1: %2</source>
-        <translation>无法在 %1 中创建文件：%2</translation>
-    </message>
-    <message>
-        <source>Cannot make a new file in %1 private: %2</source>
-        <translation>无法将 %1 中的新文件设为私有：%2</translation>
-    </message>
-    <message>
-        <source>Cannot write %1: %2</source>
-        <translation>无法写入 %1：%2</translation>
-    </message>
-    <message>
-        <source>%1 appeared while %2 was being prepared; nothing was put in its place.</source>
-        <translation>准备 %2 时出现了 %1；未替换任何文件。</translation>
-    </message>
-    <message>
-        <source>%1 appeared while it was being prepared; it was left untouched.</source>
-        <translation>准备 %1 时它已出现；未做改动。</translation>
-    </message>
-    <message>
-        <source>Cannot put %1 in place: %2</source>
-        <translation>无法放置 %1：%2</translation>
-    </message>
-    <message>
-        <source>%1 is a symbolic link to %2, which does not exist, so Quorvane could not open it. Point the link at the database file, or remove it and run init again.</source>
-        <translation>%1 是指向 %2 的符号链接，而 %2 不存在，因此 Quorvane 无法打开它。请让该链接指向数据库文件，或删除它后再次运行 init。</translation>
-    </message>
-    <message>
-        <source>%1 is %2, not a database file, so Quorvane could not open it. Move it aside and run init again.</source>
-        <translation>%1 是%2，不是数据库文件，因此 Quorvane 无法打开它。请将其移走后再次运行 init。</translation>
-    </message>
-    <message>
-        <source>a directory</source>
-        <translation>一个文件夹</translation>
-    </message>
-    <message>
-        <source>not a regular file</source>
-        <translation>非普通文件</translation>
-    </message>
-    <message>
-        <source>%1 is left from a write to %2 that did not finish (or another program is writing to it now). Complete the recovery with: %3</source>
-        <translation>%1 是对 %2 的一次未完成写入留下的（或另一个程序正在写入）。请用以下命令完成恢复：%3</translation>
-    </message>
-    <message>
-        <source>%1 is left from a write that did not finish, to a database file that is no longer at %2; a new file beside it would take that write in and be damaged. Put the database file back and run: %3. Or move %1 aside together with the file it belongs to.</source>
-        <translation>%1 是一次未完成写入留下的，所属数据库文件已不在 %2；在它旁边新建的文件会吸收这次写入而损坏。请把数据库文件放回后运行：%3。或把 %1 与其所属文件一起移走。</translation>
-    </message>
-    <message>
-        <source>The operator name must not be empty.</source>
-        <translation>操作员名称不能为空。</translation>
-    </message>
-    <message>
-        <source>An operator named &quot;%1&quot; already exists, and only the first operator of a name can log in. Choose another name, or change that operator&apos;s PIN in Quorvane under Setting, User Password Set, Edit User.</source>
-        <translation>已有名为“%1”的操作员，同名的操作员只有第一个能登录。请另选名称，或在 Quorvane 的 Setting、User Password Set、Edit User 中修改该操作员的 PIN。</translation>
-    </message>
-    <message>
-        <source>The two PINs differ; please type them again.</source>
-        <translation>两次输入的 PIN 不一致，请重新输入。</translation>
-    </message>
-    <message>
-        <source>Nothing was created.</source>
-        <translation>未创建任何文件。</translation>
-    </message>
-    <message>
-        <source>%1 already exists; it was left untouched.</source>
-        <translation>%1 已存在；未做改动。</translation>
-    </message>
-    <message>
-        <source>Both database files already exist; refusing to overwrite them, so nothing was created. To examine them run: %1 check %2</source>
-        <translation>两个数据库文件都已存在；不会覆盖它们，因此未创建任何文件。要检查它们，请运行：%1 check %2</translation>
-    </message>
-    <message>
-        <source>No operator was added, since %1 already existed; to add one run: %2</source>
-        <translation>由于 %1 已存在，未添加操作员；要添加，请运行：%2</translation>
-    </message>
-    <message>
-        <source>%1 cannot be read as an operator file. To examine it run: %2</source>
-        <translation>无法把 %1 作为操作员文件读取。要检查它，请运行：%2</translation>
-    </message>
-    <message>
-        <source>%1 holds no operator, so nobody can log in. Add one with: %2</source>
-        <translation>%1 中没有操作员，因此无人能登录。请用以下命令添加：%2</translation>
-    </message>
-    <message>
-        <source>%1 holds %2, so no operator was asked for.</source>
-        <translation>%1 中已有 %2，因此未要求输入操作员。</translation>
-    </message>
-    <message>
-        <source>1 operator</source>
-        <translation>1 名操作员</translation>
-    </message>
-    <message>
-        <source>%1 operators</source>
-        <translation>%1 名操作员</translation>
-    </message>
-    <message>
-        <source>Created %1 with the operator &quot;%2&quot;.</source>
-        <translation>已创建 %1，含操作员“%2”。</translation>
-    </message>
-    <message>
-        <source>Created %1 with an empty room directory.</source>
-        <translation>已创建 %1，房间目录为空。</translation>
-    </message>
-</context>
-<context>
-    <name>doorunits</name>
-    <message>
-        <source>the room file %1 is missing or not an SQLite database</source>
-        <translation>房间文件 %1 不存在或不是 SQLite 数据库</translation>
-    </message>
-    <message>
-        <source>A door unit needs a name, such as &quot;Main gate&quot;.</source>
-        <translation>门口机需要一个名称，例如“正门”。</translation>
-    </message>
-    <message>
-        <source>The name &quot;%1&quot; begins or ends with blanks; name the unit without them.</source>
-        <translation>名称“%1”的开头或结尾有空格；请去掉空格。</translation>
-    </message>
-    <message>
-        <source>The name &quot;%1&quot; is longer than %2 characters.</source>
-        <translation>名称“%1”超过 %2 个字符。</translation>
-    </message>
-    <message>
-        <source>There is already a door unit named &quot;%1&quot;.</source>
-        <translation>已有名为“%1”的门口机。</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; and &quot;%2&quot; would both be on COM%3; one port reaches one door unit. Give one of them another port.</source>
-        <translation>“%1”和“%2”将同在 COM%3 上；一个串口只能连接一台门口机。请给其中一台换一个串口。</translation>
-    </message>
-    <message>
-        <source>There is no door unit named &quot;%1&quot;; the units are %2.</source>
-        <translation>没有名为“%1”的门口机；现有门口机为 %2。</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is the building&apos;s only door unit and stays; add another before removing it.</source>
-        <translation>“%1”是本楼唯一的门口机，不能删除；请先添加另一台。</translation>
-    </message>
-</context>
-<context>
-    <name>frames</name>
-    <message>
-        <source>%1 &quot;%2&quot; has %3 characters; at most %4 fit</source>
-        <translation>%1“%2”有 %3 个字符；最多只能 %4 个</translation>
-    </message>
-    <message>
-        <source>%1 &quot;%2&quot; holds &quot;%3&quot;, which is not a printable ASCII character</source>
-        <translation>%1“%2”含有“%3”，它不是可打印的 ASCII 字符</translation>
-    </message>
-    <message>
-        <source>%1 &quot;%2&quot; holds &quot;%3&quot;, which the door unit reads as a marker, not as part of a value</source>
-        <translation>%1“%2”含有“%3”，门口机会把它当作标记，而不是数值的一部分</translation>
-    </message>
-</context>
-<context>
-    <name>portdoctor</name>
-    <message>
-        <source>you may open it</source>
-        <translation>您可以打开它</translation>
-    </message>
-    <message>
-        <source>you may not open it: only its owner %1 may (mode %2); run the program as %1, or have the device given to a group to join</source>
-        <translation>您不能打开它：只有其所有者 %1 可以（权限 %2）；请以 %1 身份运行程序，或让设备归属一个您可加入的组</translation>
-    </message>
-    <message>
-        <source>you may not open it (mode %1, owner %2, group %3)</source>
-        <translation>您不能打开它（权限 %1，所有者 %2，组 %3）</translation>
-    </message>
-    <message>
-        <source>you may not open it yet: you were added to the group %1, but this login started before; log out and in again</source>
-        <translation>您暂时不能打开它：您已被加入组 %1，但本次登录早于此；请注销后重新登录</translation>
-    </message>
-    <message>
-        <source>you may not open it: join the group %1 (sudo usermod -aG %1 %2), then log out and in again</source>
-        <translation>您不能打开它：请加入组 %1（sudo usermod -aG %1 %2），然后注销并重新登录</translation>
-    </message>
-    <message>
-        <source>USB serial adapter %1 %2 (%3:%4)</source>
-        <translation>USB 串口适配器 %1 %2（%3:%4）</translation>
-    </message>
-    <message>
-        <source>, serial number %1</source>
-        <translation>，序列号 %1</translation>
-    </message>
-    <message>
-        <source>, driver %1</source>
-        <translation>，驱动 %1</translation>
-    </message>
-    <message>
-        <source>a pseudo-terminal: a program such as quorvane-doorsim plays the door unit on it</source>
-        <translation>伪终端：由 quorvane-doorsim 之类的程序在其上模拟门口机</translation>
-    </message>
-    <message>
-        <source>a virtual terminal, not a serial port</source>
-        <translation>虚拟终端，不是串口</translation>
-    </message>
-    <message>
-        <source>a serial port the kernel lists, but no hardware answers behind it</source>
-        <translation>内核列出的串口，但其后没有硬件响应</translation>
-    </message>
-    <message>
-        <source>a built-in serial port (driver %1)</source>
-        <translation>内置串口（驱动 %1）</translation>
-    </message>
-    <message>
-        <source>unknown</source>
-        <translation>未知</translation>
-    </message>
-    <message>
-        <source>a character device the system does not list as a serial port</source>
-        <translation>系统未列为串口的字符设备</translation>
-    </message>
-    <message>
-        <source>not a device</source>
-        <translation>不是设备</translation>
-    </message>
-    <message>
-        <source>, this program</source>
-        <translation>，即本程序</translation>
-    </message>
-    <message>
-        <source>names no device</source>
-        <translation>未指定设备</translation>
-    </message>
-    <message>
-        <source>cannot be reached: it is a link that leads round in a loop (%1 leads to %2); point it at the device</source>
-        <translation>无法访问：它是一个循环链接（%1 指向 %2）；请让它指向设备</translation>
-    </message>
-    <message>
-        <source>cannot be examined: you may not enter the folder %1 that leads to it</source>
-        <translation>无法检查：您不能进入通向它的文件夹 %1</translation>
-    </message>
-    <message>
-        <source>cannot be examined: %1</source>
-        <translation>无法检查：%1</translation>
-    </message>
-    <message>
-        <source>does not exist: it is a link to %1, which is gone (a replugged adapter, or a stopped monitor)</source>
-        <translation>不存在：它是指向 %1 的链接，而 %1 已不存在（适配器重新插拔过，或模拟器已停止）</translation>
-    </message>
-    <message>
-        <source>does not exist</source>
-        <translation>不存在</translation>
-    </message>
-    <message>
-        <source>stable name %1</source>
-        <translation>固定名称 %1</translation>
-    </message>
-    <message>
-        <source>%1 (pid %2, holding it exclusively)</source>
-        <extracomment>A program that has the device open: %1 its command, %2 its process number</extracomment>
-        <translation>%1（进程号 %2，独占）</translation>
-    </message>
-    <message>
-        <source>%1 (pid %2)</source>
-        <translation>%1（进程号 %2）</translation>
-    </message>
-    <message>
-        <source>open in %1</source>
-        <translation>已被 %1 打开</translation>
-    </message>
-    <message>
-        <source>held exclusively by another program: nothing else can open it until that program lets go</source>
-        <translation>被另一个程序独占：在该程序释放之前，其他程序都无法打开它</translation>
-    </message>
-    <message>
-        <source>opening it fails: %1</source>
-        <translation>打开失败：%1</translation>
-    </message>
-    <message>
-        <source>Settings file: %1
-</source>
-        <translation>设置文件：%1
-</translation>
-    </message>
-    <message>
-        <source>default</source>
-        <translation>默认</translation>
-    </message>
-    <message>
-        <source>No other serial device found (USB adapters, /dev/serial/by-id).
-</source>
-        <translation>未找到其他串口设备（USB 适配器，/dev/serial/by-id）。
-</translation>
-    </message>
-    <message>
-        <source>
-Serial devices no COM entry maps to:
-</source>
-        <translation>
-没有 COM 项对应的串口设备：
-</translation>
-    </message>
-    <message>
-        <source>to use it, add to %1 under [Ports]: %2</source>
-        <translation>要使用它，请在 %1 的 [Ports] 下添加：%2</translation>
+        <source>the operators on %1</source>
+        <translation>%1 上的操作员</translation>
     </message>
 </context>
 <context>
@@ -3844,6 +3656,194 @@ Serial devices no COM entry maps to:
         <source>d MMM yyyy HH:mm</source>
         <extracomment>The format of a time shown (Qt date format; MMM is the month&apos;s English short name)</extracomment>
         <translation>yyyy-MM-dd HH:mm</translation>
+    </message>
+</context>
+<context>
+    <name>startup</name>
+    <message>
+        <source>The operator table user_pin in %1 holds no operator, so nobody can log in. Add one with:
+%2</source>
+        <translation>%1 中的操作员表 user_pin 没有操作员，因此无人能够登录。请用以下命令添加：
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>stringtable</name>
+    <message>
+        <source>文件(&amp;F)</source>
+        <translation>文件(&amp;F)</translation>
+    </message>
+    <message>
+        <source>新建(&amp;N)</source>
+        <translation>新建(&amp;N)</translation>
+    </message>
+    <message>
+        <source>打开(&amp;O)...</source>
+        <translation>打开(&amp;O)...</translation>
+    </message>
+    <message>
+        <source>关闭(&amp;C)</source>
+        <translation>关闭(&amp;C)</translation>
+    </message>
+    <message>
+        <source>保存(&amp;S)</source>
+        <translation>保存(&amp;S)</translation>
+    </message>
+    <message>
+        <source>另存为(&amp;A)...</source>
+        <translation>另存为(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>全部保存(&amp;L)</source>
+        <translation>全部保存(&amp;L)</translation>
+    </message>
+    <message>
+        <source>属性(&amp;I)</source>
+        <translation>属性(&amp;I)</translation>
+    </message>
+    <message>
+        <source>页面设置(&amp;U)...</source>
+        <translation>页面设置(&amp;U)...</translation>
+    </message>
+    <message>
+        <source>打印预览(&amp;V)</source>
+        <translation>打印预览(&amp;V)</translation>
+    </message>
+    <message>
+        <source>打印(&amp;P)...</source>
+        <translation>打印(&amp;P)...</translation>
+    </message>
+    <message>
+        <source>发送(&amp;D)...</source>
+        <translation>发送(&amp;D)...</translation>
+    </message>
+    <message>
+        <source>退出(&amp;X)</source>
+        <translation>退出(&amp;X)</translation>
+    </message>
+    <message>
+        <source>编辑(&amp;E)</source>
+        <translation>编辑(&amp;E)</translation>
+    </message>
+    <message>
+        <source>撤消(&amp;U)</source>
+        <translation>撤消(&amp;U)</translation>
+    </message>
+    <message>
+        <source>剪切(&amp;T)</source>
+        <translation>剪切(&amp;T)</translation>
+    </message>
+    <message>
+        <source>复制(&amp;C)</source>
+        <translation>复制(&amp;C)</translation>
+    </message>
+    <message>
+        <source>粘贴(&amp;P)</source>
+        <translation>粘贴(&amp;P)</translation>
+    </message>
+    <message>
+        <source>选择性粘贴(&amp;S)...</source>
+        <translation>选择性粘贴(&amp;S)...</translation>
+    </message>
+    <message>
+        <source>视图(&amp;V)</source>
+        <translation>视图(&amp;V)</translation>
+    </message>
+    <message>
+        <source>工具栏(&amp;T)</source>
+        <translation>工具栏(&amp;T)</translation>
+    </message>
+    <message>
+        <source>状态栏(&amp;B)</source>
+        <translation>状态栏(&amp;B)</translation>
+    </message>
+    <message>
+        <source>刷新(&amp;R)</source>
+        <translation>刷新(&amp;R)</translation>
+    </message>
+    <message>
+        <source>选项(&amp;O)...</source>
+        <translation>选项(&amp;O)...</translation>
+    </message>
+    <message>
+        <source>Web 浏览器(&amp;W)</source>
+        <translation>Web 浏览器(&amp;W)</translation>
+    </message>
+    <message>
+        <source>数据(&amp;D)</source>
+        <translation>数据(&amp;D)</translation>
+    </message>
+    <message>
+        <source>帮助(&amp;H)</source>
+        <translation>帮助(&amp;H)</translation>
+    </message>
+    <message>
+        <source>目录(&amp;C)</source>
+        <translation>目录(&amp;C)</translation>
+    </message>
+    <message>
+        <source>搜索帮助主题(&amp;S)...</source>
+        <translation>搜索帮助主题(&amp;S)...</translation>
+    </message>
+    <message>
+        <source>关于(&amp;A) </source>
+        <translation>关于(&amp;A) </translation>
+    </message>
+    <message>
+        <source>新建</source>
+        <translation>新建</translation>
+    </message>
+    <message>
+        <source>打开</source>
+        <translation>打开</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>打印</source>
+        <translation>打印</translation>
+    </message>
+    <message>
+        <source>剪切</source>
+        <translation>剪切</translation>
+    </message>
+    <message>
+        <source>复制</source>
+        <translation>复制</translation>
+    </message>
+    <message>
+        <source>粘贴</source>
+        <translation>粘贴</translation>
+    </message>
+    <message>
+        <source>登录</source>
+        <translation>登录</translation>
+    </message>
+    <message>
+        <source>用户名(&amp;U):</source>
+        <translation>用户名(&amp;U):</translation>
+    </message>
+    <message>
+        <source>密码(&amp;P):</source>
+        <translation>密码(&amp;P):</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>tel_num</source>
+        <translation>tel_num</translation>
+    </message>
+    <message>
+        <source>telephone</source>
+        <translation>telephone</translation>
     </message>
 </context>
 </TS>
