@@ -239,3 +239,11 @@ Expected<DirectoryReport> DirectoryReport::read(const QString& path, qint64 unit
     report.state = DoorUnitState::of(report.latest, report.changes);
     return report;
 }
+
+QString DoorUnitState::afterUnit(const QString& said)
+{
+    //: What every state of the door unit panel begins with; %1 is the state
+    const QString prefix =
+        QCoreApplication::translate("DoorUnitState", "Door unit: %1").arg(QString());
+    return said.startsWith(prefix) ? said.mid(prefix.size()) : said;
+}

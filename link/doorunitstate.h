@@ -89,6 +89,8 @@ struct DoorUnitState
     static DoorUnitState of(const TransferLog::Latest& latest, const DirectoryChanges& changes);
     // The status bar's panel: "Door unit: up to date", ...
     QString text() const;
+    // A panel text without its "Door unit: ", for a line that names its unit.
+    static QString afterUnit(const QString& said);
 };
 
 // Times as the operator reads them, in local time: "1 Dec 2026 14:02".

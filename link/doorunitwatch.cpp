@@ -425,15 +425,10 @@ QString DoorUnitWatch::toolTip() const
         return m_problem + unrecorded;
     QString tip = text();
     if (m_units.size() > 1) {
-        // What each unit's own text begins with, said once above them.
-        const QString prefix =
-            QCoreApplication::translate("DoorUnitState", "Door unit: %1").arg(QString());
         for (const auto& [unit, state] : unitStates()) {
-            const QString said = state.text();
             //: One door unit's line of the panel's tooltip: its name and port, its state
             tip += QLatin1Char('\n') +
-                   tr("%1: %2").arg(unit.shownName(),
-                                    said.startsWith(prefix) ? said.mid(prefix.size()) : said);
+                   tr("%1: %2").arg(unit.shownName(), DoorUnitState::afterUnit(state.text()));
         }
     }
     const QList<RoomRecord>& removed = m_changes.removed;

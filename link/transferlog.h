@@ -50,6 +50,28 @@ struct TransferRecord
     // A download's rooms in the order they went out (read on request).
     QList<RoomRecord> rooms;
 
+    // Why a transfer stopped or was refused. The record keeps the reason in
+    // these words whatever the language (values in place of %1, %2), and
+    // outcomeText shows it in the operator's.
+    enum class Reason {
+        Busy,
+        NotLocked,
+        PortClosed,
+        PortFailed,
+        NoEntry,
+        DidNotOpen,
+        BadOpenTime,
+        Empty,
+        BadRows,
+        LinkFailed,
+        Changed,
+        Unreadable,
+        Stopped
+    };
+    static QString reasonWords(Reason reason);
+    // A kept reason in the operator's language, its values as they were.
+    static QString shownReason(const QString& kept);
+
     static QString whatText(What what);
     static QString endingText(Ending ending);
     // "complete", "stopped after 12 of 40 rooms: ...", "refused: ..."

@@ -2,8 +2,6 @@
 
 #include "seriallink.h"
 
-#include <QCoreApplication>
-
 using Kind = LinkResult::Kind;
 using Ending = TransferRecord::Ending;
 
@@ -98,46 +96,37 @@ QString TransferRecorder::reason(const LinkResult& r)
     case Kind::Done:
         return {};
     case Kind::Busy:
-        return QCoreApplication::translate("TransferRecorder", "another command was sending");
+        return TransferRecord::reasonWords(TransferRecord::Reason::Busy);
     case Kind::NotLocked:
-        return QCoreApplication::translate("TransferRecorder",
-                                           "no port chosen and opened in the Connect dialog");
+        return TransferRecord::reasonWords(TransferRecord::Reason::NotLocked);
     case Kind::PortClosed:
-        return QCoreApplication::translate("TransferRecorder", "%1 was closed").arg(port);
+        return TransferRecord::reasonWords(TransferRecord::Reason::PortClosed).arg(port);
     case Kind::PortFailed:
-        return QCoreApplication::translate("TransferRecorder", "%1 had failed: %2")
-            .arg(port, r.detail);
+        return TransferRecord::reasonWords(TransferRecord::Reason::PortFailed).arg(port, r.detail);
     case Kind::NoEntry:
-        return QCoreApplication::translate("TransferRecorder", "no port chosen");
+        return TransferRecord::reasonWords(TransferRecord::Reason::NoEntry);
     case Kind::NoSuchPort:
     case Kind::OpenFailed:
-        return QCoreApplication::translate("TransferRecorder", "%1 did not open (code %2)")
+        return TransferRecord::reasonWords(TransferRecord::Reason::DidNotOpen)
             .arg(port)
             .arg(r.code);
     case Kind::BadOpenTime:
-        return QCoreApplication::translate("TransferRecorder",
-                                           "open time \"%1\" is not 0 to 255 seconds")
-            .arg(r.detail);
+        return TransferRecord::reasonWords(TransferRecord::Reason::BadOpenTime).arg(r.detail);
     case Kind::Empty:
-        return QCoreApplication::translate("TransferRecorder", "the room directory holds no rooms");
+        return TransferRecord::reasonWords(TransferRecord::Reason::Empty);
     case Kind::BadRows:
-        return QCoreApplication::translate("TransferRecorder",
-                                           "%1 of %2 rooms cannot be sent as they are")
+        return TransferRecord::reasonWords(TransferRecord::Reason::BadRows)
             .arg(r.code)
             .arg(r.total);
     case Kind::LinkFailed:
-        return QCoreApplication::translate("TransferRecorder", "the link failed: %1").arg(r.detail);
+        return TransferRecord::reasonWords(TransferRecord::Reason::LinkFailed).arg(r.detail);
     case Kind::Changed:
-        return QCoreApplication::translate("TransferRecorder", "room %1 changed while it was sent")
-            .arg(r.sent + 1);
+        return TransferRecord::reasonWords(TransferRecord::Reason::Changed).arg(r.sent + 1);
     case Kind::Unreadable:
     case Kind::Interrupted:
-        return QCoreApplication::translate("TransferRecorder",
-                                           "the room directory could not be read: %1")
-            .arg(r.detail);
+        return TransferRecord::reasonWords(TransferRecord::Reason::Unreadable).arg(r.detail);
     case Kind::Stopped:
-        return QCoreApplication::translate("TransferRecorder", "stopped by the operator with %1")
-            .arg(r.detail);
+        return TransferRecord::reasonWords(TransferRecord::Reason::Stopped).arg(r.detail);
     }
     return {};
 }

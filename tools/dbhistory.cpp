@@ -261,10 +261,8 @@ int changes(const QStringList& arguments, const QString& folder, Console& consol
             all.append(o);
         }
         if (!lines.isEmpty() && each) {
-            const QString prefix = QStringLiteral("Door unit: ");
-            lines[0] = QStringLiteral("%1: %2").arg(
-                unit.shownName(),
-                lines[0].startsWith(prefix) ? lines[0].mid(prefix.size()) : lines[0]);
+            lines[0] =
+                QStringLiteral("%1: %2").arg(unit.shownName(), DoorUnitState::afterUnit(lines[0]));
             for (qsizetype i = 1; i < lines.size(); ++i)
                 lines[i].prepend(QStringLiteral("  "));
         }

@@ -369,6 +369,7 @@ The files it replaced are kept as:
     </message>
     <message>
         <source>Door unit: %1</source>
+        <extracomment>What every state of the door unit panel begins with; %1 is the state</extracomment>
         <translation>Door unit: %1</translation>
     </message>
 </context>
@@ -1304,9 +1305,6 @@ The program ends without it.</translation>
         <source>no port</source>
         <translation>no port</translation>
     </message>
-</context>
-<context>
-    <name>TransferRecorder</name>
     <message>
         <source>another command was sending</source>
         <translation>another command was sending</translation>
@@ -1317,10 +1315,12 @@ The program ends without it.</translation>
     </message>
     <message>
         <source>%1 was closed</source>
+        <extracomment>%1 a port, COM3</extracomment>
         <translation>%1 was closed</translation>
     </message>
     <message>
         <source>%1 had failed: %2</source>
+        <extracomment>%1 a port, COM3; %2 what the system said</extracomment>
         <translation>%1 had failed: %2</translation>
     </message>
     <message>
@@ -1329,6 +1329,7 @@ The program ends without it.</translation>
     </message>
     <message>
         <source>%1 did not open (code %2)</source>
+        <extracomment>%1 a port, COM3; %2 the error number</extracomment>
         <translation>%1 did not open (code %2)</translation>
     </message>
     <message>
@@ -1349,6 +1350,7 @@ The program ends without it.</translation>
     </message>
     <message>
         <source>room %1 changed while it was sent</source>
+        <extracomment>%1 the room&apos;s place in the download, from 1</extracomment>
         <translation>room %1 changed while it was sent</translation>
     </message>
     <message>
@@ -1357,6 +1359,7 @@ The program ends without it.</translation>
     </message>
     <message>
         <source>stopped by the operator with %1</source>
+        <extracomment>%1 how: Ctrl+C (SIGINT), the Stop button</extracomment>
         <translation>stopped by the operator with %1</translation>
     </message>
 </context>

@@ -369,6 +369,7 @@ The files it replaced are kept as:
     </message>
     <message>
         <source>Door unit: %1</source>
+        <extracomment>What every state of the door unit panel begins with; %1 is the state</extracomment>
         <translation>门口机：%1</translation>
     </message>
 </context>
@@ -1303,9 +1304,6 @@ The program ends without it.</source>
         <source>no port</source>
         <translation>无串口</translation>
     </message>
-</context>
-<context>
-    <name>TransferRecorder</name>
     <message>
         <source>another command was sending</source>
         <translation>另一个命令正在发送</translation>
@@ -1316,10 +1314,12 @@ The program ends without it.</source>
     </message>
     <message>
         <source>%1 was closed</source>
+        <extracomment>%1 a port, COM3</extracomment>
         <translation>%1 已关闭</translation>
     </message>
     <message>
         <source>%1 had failed: %2</source>
+        <extracomment>%1 a port, COM3; %2 what the system said</extracomment>
         <translation>%1 出错：%2</translation>
     </message>
     <message>
@@ -1328,6 +1328,7 @@ The program ends without it.</source>
     </message>
     <message>
         <source>%1 did not open (code %2)</source>
+        <extracomment>%1 a port, COM3; %2 the error number</extracomment>
         <translation>%1 未能打开（错误代码 %2）</translation>
     </message>
     <message>
@@ -1348,6 +1349,7 @@ The program ends without it.</source>
     </message>
     <message>
         <source>room %1 changed while it was sent</source>
+        <extracomment>%1 the room&apos;s place in the download, from 1</extracomment>
         <translation>第 %1 个房间在发送时被更改</translation>
     </message>
     <message>
@@ -1356,6 +1358,7 @@ The program ends without it.</source>
     </message>
     <message>
         <source>stopped by the operator with %1</source>
+        <extracomment>%1 how: Ctrl+C (SIGINT), the Stop button</extracomment>
         <translation>操作员用 %1 停止</translation>
     </message>
 </context>

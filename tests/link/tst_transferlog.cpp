@@ -60,26 +60,30 @@ private slots:
         QTest::addColumn<QString>("code");
         QTest::addColumn<QStringList>("texts");
         QTest::newRow("none") << QString()
-                              << QStringList{"stopped after 2 of 6 rooms: the link failed",
+                              << QStringList{"stopped after 2 of 6 rooms: COM1 had failed: read: "
+                                             "Input/output error",
                                              "download (6 rooms)",
                                              "Door unit: 3 changes not sent (last download 1 Dec "
                                              "2026 14:02)",
                                              "A door unit needs a name, such as \"Main gate\"."};
         QTest::newRow("en") << "en"
-                            << QStringList{"stopped after 2 of 6 rooms: the link failed",
+                            << QStringList{"stopped after 2 of 6 rooms: COM1 had failed: read: "
+                                           "Input/output error",
                                            "download (6 rooms)",
                                            "Door unit: 3 changes not sent (last download 1 Dec "
                                            "2026 14:02)",
                                            "A door unit needs a name, such as \"Main gate\"."};
         QTest::newRow("zh_CN") << "zh_CN"
-                               << QStringList{"已停止，已发送 6 个房间中的 2 个：the link failed",
+                               << QStringList{"已停止，已发送 6 个房间中的 2 个：COM1 出错：read: "
+                                              "Input/output error",
                                               "下载（6 个房间）",
                                               "门口机：3 处更改未发送（上次下载 2026-12-01 14:02）",
                                               "门口机需要一个名称，例如“正门”。"};
     }
 
     // What the history, the panel and the unit list say, in the catalogue's
-    // language; a reason kept in the record stays as it was written.
+    // language; a reason is kept in the record's own words, shown in the
+    // catalogue's with its values as they were.
     void messages()
     {
         QFETCH(QString, code);
@@ -89,7 +93,7 @@ private slots:
         r.ending = TransferRecord::Ending::Stopped;
         r.sent = 2;
         r.total = 6;
-        r.reason = "the link failed";
+        r.reason = "COM1 had failed: read: Input/output error";
         DoorUnitState state;
         state.kind = DoorUnitState::Kind::ChangesNotSent;
         state.changes = 3;
