@@ -7,10 +7,10 @@
 #include "schema.h"
 #include "server.h"
 
+#include <QCoreApplication>
 #include <QSqlError>
 #include <QSqlQuery>
 
-#include <QCoreApplication>
 #include <algorithm>
 
 namespace changelist {
@@ -207,6 +207,41 @@ std::optional<QDateTime> parseDate(const QString& text, bool endOfDay)
 QString shownTime(const QDateTime& utc)
 {
     return utc.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+}
+
+namespace {
+
+// The kinds of change the record keeps.
+constexpr const char* kKinds[] = {
+    QT_TRANSLATE_NOOP("changelist", "room added"),
+    QT_TRANSLATE_NOOP("changelist", "room deleted"),
+    QT_TRANSLATE_NOOP("changelist", "room changed"),
+    QT_TRANSLATE_NOOP("changelist", "operator added"),
+    QT_TRANSLATE_NOOP("changelist", "operator deleted"),
+    QT_TRANSLATE_NOOP("changelist", "operator renamed"),
+    QT_TRANSLATE_NOOP("changelist", "operator given a new PIN"),
+    QT_TRANSLATE_NOOP("changelist", "operator renamed and given a new PIN"),
+    QT_TRANSLATE_NOOP("changelist", "room added by import"),
+    QT_TRANSLATE_NOOP("changelist", "room removed by import"),
+    QT_TRANSLATE_NOOP("changelist", "room changed by import"),
+    QT_TRANSLATE_NOOP("changelist", "import"),
+    QT_TRANSLATE_NOOP("changelist", "restore"),
+    QT_TRANSLATE_NOOP("changelist", "record pruned"),
+    QT_TRANSLATE_NOOP("changelist", "changed outside Quorvane"),
+    QT_TRANSLATE_NOOP("changelist", "settings sent"),
+    QT_TRANSLATE_NOOP("changelist", "download"),
+    QT_TRANSLATE_NOOP("changelist", "load default"),
+};
+
+} // namespace
+
+QString shownKind(const QString& kept)
+{
+    for (const char* kind : kKinds) {
+        if (kept == QLatin1String(kind))
+            return QCoreApplication::translate("changelist", kind);
+    }
+    return kept;
 }
 
 QString fileText(Entry::File file)

@@ -38,6 +38,9 @@ std::optional<QDateTime> parseDate(const QString& text, bool endOfDay);
 
 // Local time as the list and the CSV show it: "2026-12-07 14:02:05".
 QString shownTime(const QDateTime& utc);
+// A kind of change, which the record keeps in its own words ("room added"),
+// in the operator's language; one it does not know as it was kept.
+QString shownKind(const QString& kept);
 // "rooms" or "operators".
 QString fileText(Entry::File file);
 

@@ -24,35 +24,6 @@ QLineEdit* box(const char* name, const QString& hint, QWidget* parent)
     return edit;
 }
 
-// The kinds of change as the record keeps them; each is shown in the
-// operator's language, and one not listed here as it was kept.
-constexpr const char* kKinds[] = {
-    QT_TRANSLATE_NOOP("ChangeRecordWindow", "room added"),
-    QT_TRANSLATE_NOOP("ChangeRecordWindow", "room deleted"),
-    QT_TRANSLATE_NOOP("ChangeRecordWindow", "room changed"),
-    QT_TRANSLATE_NOOP("ChangeRecordWindow", "operator added"),
-    QT_TRANSLATE_NOOP("ChangeRecordWindow", "operator deleted"),
-    QT_TRANSLATE_NOOP("ChangeRecordWindow", "operator renamed"),
-    QT_TRANSLATE_NOOP("ChangeRecordWindow", "operator given a new PIN"),
-    QT_TRANSLATE_NOOP("ChangeRecordWindow", "operator renamed and given a new PIN"),
-    QT_TRANSLATE_NOOP("ChangeRecordWindow", "room added by import"),
-    QT_TRANSLATE_NOOP("ChangeRecordWindow", "room removed by import"),
-    QT_TRANSLATE_NOOP("ChangeRecordWindow", "room changed by import"),
-    QT_TRANSLATE_NOOP("ChangeRecordWindow", "import"),
-    QT_TRANSLATE_NOOP("ChangeRecordWindow", "restore"),
-    QT_TRANSLATE_NOOP("ChangeRecordWindow", "record pruned"),
-    QT_TRANSLATE_NOOP("ChangeRecordWindow", "changed outside Quorvane"),
-};
-
-QString shownKind(const QString& kept)
-{
-    for (const char* kind : kKinds) {
-        if (kept == QLatin1String(kind))
-            return ChangeRecordWindow::tr(kind);
-    }
-    return kept;
-}
-
 } // namespace
 
 ChangeRecordWindow::ChangeRecordWindow(QString dataDir, MessageSink& messages, QWidget* parent)
@@ -152,7 +123,7 @@ void ChangeRecordWindow::reload()
                                 e.who.operatorName,
                                 e.who.host,
                                 e.who.osUser,
-                                shownKind(e.what),
+                                changelist::shownKind(e.what),
                                 e.subject,
                                 e.before,
                                 e.after,

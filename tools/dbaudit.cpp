@@ -20,7 +20,8 @@ QString orDash(const QString& text)
 // A heading line with when, what, which and who, then the values and the detail.
 QStringList entryLines(const changerecord::Entry& e)
 {
-    QString head = QStringLiteral("%1  %2").arg(changelist::shownTime(e.at), e.what);
+    QString head =
+        QStringLiteral("%1  %2").arg(changelist::shownTime(e.at), changelist::shownKind(e.what));
     if (!e.subject.isEmpty())
         head += QStringLiteral("  %1").arg(e.subject);
     head += e.who.operatorName.isEmpty() && e.who.host.isEmpty()

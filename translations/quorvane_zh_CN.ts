@@ -134,66 +134,6 @@
         <source>Exported %1 entries to %2.</source>
         <translation>已将 %1 条记录导出到 %2。</translation>
     </message>
-    <message>
-        <source>room added</source>
-        <translation>添加房间</translation>
-    </message>
-    <message>
-        <source>room deleted</source>
-        <translation>删除房间</translation>
-    </message>
-    <message>
-        <source>room changed</source>
-        <translation>修改房间</translation>
-    </message>
-    <message>
-        <source>operator added</source>
-        <translation>添加操作员</translation>
-    </message>
-    <message>
-        <source>operator deleted</source>
-        <translation>删除操作员</translation>
-    </message>
-    <message>
-        <source>operator renamed</source>
-        <translation>操作员改名</translation>
-    </message>
-    <message>
-        <source>operator given a new PIN</source>
-        <translation>操作员更换 PIN</translation>
-    </message>
-    <message>
-        <source>operator renamed and given a new PIN</source>
-        <translation>操作员改名并更换 PIN</translation>
-    </message>
-    <message>
-        <source>room added by import</source>
-        <translation>导入时添加房间</translation>
-    </message>
-    <message>
-        <source>room removed by import</source>
-        <translation>导入时删除房间</translation>
-    </message>
-    <message>
-        <source>room changed by import</source>
-        <translation>导入时修改房间</translation>
-    </message>
-    <message>
-        <source>import</source>
-        <translation>导入</translation>
-    </message>
-    <message>
-        <source>restore</source>
-        <translation>恢复</translation>
-    </message>
-    <message>
-        <source>record pruned</source>
-        <translation>清理记录</translation>
-    </message>
-    <message>
-        <source>changed outside Quorvane</source>
-        <translation>在 Quorvane 之外修改</translation>
-    </message>
 </context>
 <context>
     <name>ClosePolicy</name>
@@ -1494,6 +1434,78 @@ The program ends without it.</source>
     <message>
         <source>The change record in %1 was not pruned: %2</source>
         <translation>%1 中的修改记录未被清理：%2</translation>
+    </message>
+    <message>
+        <source>room added</source>
+        <translation>添加房间</translation>
+    </message>
+    <message>
+        <source>room deleted</source>
+        <translation>删除房间</translation>
+    </message>
+    <message>
+        <source>room changed</source>
+        <translation>修改房间</translation>
+    </message>
+    <message>
+        <source>operator added</source>
+        <translation>添加操作员</translation>
+    </message>
+    <message>
+        <source>operator deleted</source>
+        <translation>删除操作员</translation>
+    </message>
+    <message>
+        <source>operator renamed</source>
+        <translation>操作员改名</translation>
+    </message>
+    <message>
+        <source>operator given a new PIN</source>
+        <translation>操作员更换 PIN</translation>
+    </message>
+    <message>
+        <source>operator renamed and given a new PIN</source>
+        <translation>操作员改名并更换 PIN</translation>
+    </message>
+    <message>
+        <source>room added by import</source>
+        <translation>导入时添加房间</translation>
+    </message>
+    <message>
+        <source>room removed by import</source>
+        <translation>导入时删除房间</translation>
+    </message>
+    <message>
+        <source>room changed by import</source>
+        <translation>导入时修改房间</translation>
+    </message>
+    <message>
+        <source>import</source>
+        <translation>导入</translation>
+    </message>
+    <message>
+        <source>restore</source>
+        <translation>恢复</translation>
+    </message>
+    <message>
+        <source>record pruned</source>
+        <translation>清理记录</translation>
+    </message>
+    <message>
+        <source>changed outside Quorvane</source>
+        <translation>在 Quorvane 之外修改</translation>
+    </message>
+    <message>
+        <source>settings sent</source>
+        <translation>设置已发送</translation>
+    </message>
+    <message>
+        <source>download</source>
+        <translation>下载</translation>
+    </message>
+    <message>
+        <source>load default</source>
+        <translation>恢复默认设置</translation>
     </message>
 </context>
 <context>

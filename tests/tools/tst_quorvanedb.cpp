@@ -486,6 +486,11 @@ private slots:
         QTest::newRow("refusal, --language=zh_CN")
             << "C.UTF-8" << QStringList{"history", "--language=zh_CN", "%1", "--recent"} << 2
             << "未知选项 --recent。";
+        // The record keeps its own words; the list shows them in the operator's.
+        QTest::newRow("audit, C") << "C.UTF-8" << QStringList{"audit", "%1"} << 0
+                                  << "…  operator added  ana  by";
+        QTest::newRow("audit, Chinese")
+            << "zh_CN.UTF-8" << QStringList{"audit", "%1"} << 0 << "…  添加操作员  ana  ";
     }
     void speaksTheChosenLanguage()
     {
@@ -502,7 +507,11 @@ private slots:
         QCOMPARE(companion.exitCode(), status);
         const QString said = QString::fromUtf8(status == 0 ? companion.readAllStandardOutput()
                                                            : companion.readAllStandardError());
-        QCOMPARE(said.section('\n', 0, 0), QString(says).replace("%1", m_rooms));
+        const QString line = said.section('\n', 0, 0);
+        if (says.startsWith(u'…'))
+            QVERIFY2(line.contains(says.mid(1)), qPrintable(line));
+        else
+            QCOMPARE(line, QString(says).replace("%1", m_rooms));
     }
 
     // A room file that never recorded a transfer, as an older program left
