@@ -230,7 +230,7 @@ int main(int argc, char* argv[])
     if (master < 0 || grantpt(master) != 0 || unlockpt(master) != 0) {
         const int error = errno;
         complain(Text::tr("cannot open a pseudo-terminal: %1")
-                     .arg(QString::fromLocal8Bit(std::strerror(error))));
+                     .arg(qt_error_string(error)));
         return 1;
     }
     const QString device = QString::fromLocal8Bit(ptsname(master));
@@ -241,7 +241,7 @@ int main(int argc, char* argv[])
     if (slave < 0 || tcgetattr(slave, &raw) != 0) {
         const int error = errno;
         complain(Text::tr("cannot open the device side: %1")
-                     .arg(QString::fromLocal8Bit(std::strerror(error))));
+                     .arg(qt_error_string(error)));
         return 1;
     }
     cfmakeraw(&raw);
@@ -256,7 +256,7 @@ int main(int argc, char* argv[])
         if (!made) {
             const int error = errno;
             complain(Text::tr("cannot make the link %1: %2")
-                         .arg(linkPath, QString::fromLocal8Bit(std::strerror(error))));
+                         .arg(linkPath, qt_error_string(error)));
             return 1;
         }
     }
