@@ -408,7 +408,7 @@ QStringList sideFiles(const QString& path)
 
 QString errnoText(int error)
 {
-    return QString::fromLocal8Bit(std::strerror(error));
+    return qt_error_string(error);
 }
 
 QString insertStatement(const TableSpec& layout)

@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include <algorithm>
+
 namespace operatorform {
 
 namespace {
@@ -27,6 +29,11 @@ QLineEdit* addField(QWidget* dialog, const char* boxName, const char* labelName,
     auto* label = new QLabel(field.caption, dialog);
     label->setObjectName(QString::fromLatin1(labelName));
     label->setGeometry(pixels(field.label));
+    // Laid out for the old face's narrow letters: a caption that needs more
+    // room takes it, up to its box.
+    label->resize(std::clamp(label->minimumSizeHint().width(), label->width(),
+                             std::max(label->width(), box->x() - label->x())),
+                  label->height());
     label->setBuddy(box);
     return box;
 }

@@ -175,7 +175,7 @@ QString unusable(const Choice& choice)
         if (error != ENOENT)
             return QCoreApplication::translate("datafolder",
                                                "The data folder %1 cannot be used: %2.")
-                .arg(choice.path, QString::fromLocal8Bit(std::strerror(error)));
+                .arg(choice.path, qt_error_string(error));
         if (QFileInfo(choice.path).isSymLink())
             return QCoreApplication::translate(
                        "datafolder", "The data folder %1 is a symbolic link to %2, which does not "
@@ -233,7 +233,7 @@ Outcome prepare(const Choice& choice)
         (::mkdir(QFile::encodeName(choice.path).constData(), 0700) != 0 && errno != EEXIST))
         return Outcome::failure(
             QCoreApplication::translate("datafolder", "Cannot create the data folder %1: %2")
-                .arg(choice.path, QString::fromLocal8Bit(std::strerror(errno))));
+                .arg(choice.path, qt_error_string(errno)));
     return Outcome::success();
 }
 

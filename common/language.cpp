@@ -60,6 +60,8 @@ QString install(const QString& code)
             const QString file = translator->filePath();
             ours() = std::move(translator);
             installQt(locale);
+            // Dates and times (the status bar's) follow the chosen language too.
+            QLocale::setDefault(locale);
             return file;
         }
     }
@@ -68,6 +70,7 @@ QString install(const QString& code)
 
 void uninstall()
 {
+    QLocale::setDefault(QLocale::system());
     for (std::unique_ptr<QTranslator>* held : {&ours(), &qts()}) {
         if (*held) {
             QCoreApplication::removeTranslator(held->get());

@@ -14,7 +14,8 @@ QStringList folders();
 // Installs the catalogue for code ("en", "zh_CN"), or for the system locale's
 // languages when code is empty, on the running application. Without one
 // (the C locale, a language with no catalogue) the texts stay the source
-// texts. Returns the file loaded, empty when none was.
+// texts. The locale of that language becomes the default one. Returns the
+// file loaded, empty when none was.
 QString install(const QString& code = QString());
 
 // Takes the installed catalogue away again.

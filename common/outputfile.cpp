@@ -19,7 +19,7 @@ namespace {
 
 QString systemError()
 {
-    return QString::fromLocal8Bit(std::strerror(errno));
+    return qt_error_string(errno);
 }
 
 Outcome cannotWrite(const QString& path, const QString& why)

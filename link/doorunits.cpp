@@ -154,9 +154,18 @@ Outcome changeList(const QString& path, const Change& change)
 
 } // namespace
 
+QString DoorUnit::ownName() const
+{
+    // The name the program gave the first unit is its own text, not the operator's.
+    return name == doorunits::kFirstName
+               ? QCoreApplication::translate("doorunits", "Door unit",
+                                             "the name the building's first door unit is given")
+               : name;
+}
+
 QString DoorUnit::shownName() const
 {
-    return QStringLiteral("%1 (COM%2)").arg(name).arg(port);
+    return QStringLiteral("%1 (COM%2)").arg(ownName()).arg(port);
 }
 
 namespace doorunits {
@@ -180,9 +189,10 @@ Expected<DoorUnit> find(const QList<DoorUnit>& units, const QString& name)
 {
     QStringList names;
     for (const DoorUnit& unit : units) {
-        if (unit.name.compare(name, Qt::CaseInsensitive) == 0)
+        if (unit.name.compare(name, Qt::CaseInsensitive) == 0 ||
+            unit.ownName().compare(name, Qt::CaseInsensitive) == 0)
             return unit;
-        names << QStringLiteral("\"%1\"").arg(unit.name);
+        names << QStringLiteral("\"%1\"").arg(unit.ownName());
     }
     return Outcome::failure(
         QCoreApplication::translate("doorunits",

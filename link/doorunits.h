@@ -15,6 +15,9 @@ struct DoorUnit
     int port = 1; // COM1..COM9
     bool removed = false;
 
+    // The name as the operator reads it: the first unit's given name in the
+    // operator's language.
+    QString ownName() const;
     // "Main gate (COM2)"
     QString shownName() const;
     bool operator==(const DoorUnit&) const = default;

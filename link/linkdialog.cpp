@@ -15,6 +15,8 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
+#include <algorithm>
+
 namespace {
 
 // The dialog pauses this long as it loads, before it is shown: the timing operators know.
@@ -48,6 +50,24 @@ QCheckBox* makeCheck(QWidget* parent, const char* name, const QString& text, QRe
     box->setObjectName(QString::fromLatin1(name));
     box->setGeometry(geometry);
     return box;
+}
+
+// The boxes were laid out for 宋体's half-width letters; where a face or a
+// language needs more room, the text's box grows right up to the next control
+// (a label then wraps onto the free lines below), never the dialog.
+void fitText(QWidget* widget, int right)
+{
+    const QSize needed = widget->minimumSizeHint();
+    QRect box = widget->geometry();
+    box.setWidth(std::clamp(needed.width(), box.width(), std::max(box.width(), right - box.x())));
+    auto* label = qobject_cast<QLabel*>(widget);
+    if (label && needed.width() > box.width()) {
+        label->setWordWrap(true);
+        box.setHeight(std::max(box.height(), label->heightForWidth(box.width())));
+    } else {
+        box.setHeight(std::max(box.height(), needed.height()));
+    }
+    widget->setGeometry(box);
 }
 
 QColor unlockedColour()
@@ -112,6 +132,12 @@ LinkDialog::LinkDialog(SerialLink& link, MessageSink& messages, QWidget* parent)
     bar->setRange(0, 100);
     bar->setValue(0);
     bar->setTextVisible(false);
+
+    fitText(findChild<QLabel*>(QStringLiteral("Label3")), m_port->x());
+    fitText(findChild<QLabel*>(QStringLiteral("Label4")), m_openTime->x());
+    fitText(findChild<QLabel*>(QStringLiteral("Label5")), width());
+    fitText(m_autoAnswer, m_autoOpen->x());
+    fitText(m_autoOpen, width());
 
     QPushButton* ok = makeButton(this, "Command1", tr("OK"), twips::rect(600, 2520, 1335, 375));
     ok->setDefault(true);
@@ -196,6 +222,7 @@ void LinkDialog::setUnits(const QList<DoorUnit>& units, qint64 chosen)
         m_unit = new QComboBox(this);
         m_unit->setObjectName(QStringLiteral("cboUnit"));
         m_unit->setGeometry(twips::rect(1560, 1380, 2175, 300));
+        fitText(m_unitLabel, m_unit->x());
         connect(m_unit, &QComboBox::activated, this, &LinkDialog::chooseUnit);
     }
     const QSignalBlocker quiet(m_unit);

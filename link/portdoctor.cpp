@@ -272,7 +272,7 @@ void probeExclusive(Device& d)
     if (errno == EBUSY)
         d.exclusive = true;
     else
-        d.openError = QString::fromLocal8Bit(std::strerror(errno));
+        d.openError = qt_error_string(errno);
 }
 
 QString indented(const QString& text)
@@ -339,7 +339,7 @@ Device describe(const QString& path, const Roots& roots, const Identity& identit
                          .arg(closedFolder(info.filePath()));
         else if (error != ENOENT)
             d.what = QCoreApplication::translate("portdoctor", "cannot be examined: %1")
-                         .arg(QString::fromLocal8Bit(std::strerror(error)));
+                         .arg(qt_error_string(error));
         else if (info.isSymLink())
             d.what = QCoreApplication::translate("portdoctor",
                                                  "does not exist: it is a link to %1, which is "

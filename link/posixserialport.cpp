@@ -137,11 +137,11 @@ int PosixSerialPort::open(const QString& device, const LineSettings& settings)
     const int fd = ::open(path.constData(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         const int error = errno;
-        m_error = QString::fromLocal8Bit(strerror(error));
+        m_error = qt_error_string(error);
         return (error == ENOENT || error == ENXIO || error == ENODEV) ? kNoSuchPort : error;
     }
     const auto refuse = [&](int error, const QString& text) {
-        m_error = text.isEmpty() ? QString::fromLocal8Bit(strerror(error)) : text;
+        m_error = text.isEmpty() ? qt_error_string(error) : text;
         ::close(fd);
         return error;
     };
@@ -222,7 +222,7 @@ qint64 PosixSerialPort::lineMicroseconds(qint64 bytes) const
 
 bool PosixSerialPort::fail(int error)
 {
-    m_error = QString::fromLocal8Bit(strerror(error));
+    m_error = qt_error_string(error);
     return false;
 }
 

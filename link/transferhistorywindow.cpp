@@ -99,14 +99,14 @@ void TransferHistoryWindow::reload()
         m_unit->clear();
         m_unit->addItem(tr("All door units"), 0);
         for (const DoorUnit& unit : units)
-            m_unit->addItem(unit.removed ? removedUnit(unit.name) : unit.shownName(), unit.id);
+            m_unit->addItem(unit.removed ? removedUnit(unit.ownName()) : unit.shownName(), unit.id);
         m_unit->setCurrentIndex(qMax(0, m_unit->findData(chosen)));
         m_unit->setVisible(several);
     }
     const auto unitName = [&units](qint64 id) {
         for (const DoorUnit& unit : units) {
             if (unit.id == id)
-                return unit.removed ? removedUnit(unit.name) : unit.name;
+                return unit.removed ? removedUnit(unit.ownName()) : unit.ownName();
         }
         //: A record of a door unit the building no longer lists
         return tr("(removed unit)");

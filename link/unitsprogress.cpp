@@ -8,6 +8,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -80,6 +81,10 @@ void UnitsProgress::showLines(const QList<UnitsDownload::Line>& lines, bool fini
 {
     for (int i = 0; i < lines.size() && i < m_lines.size(); ++i)
         m_lines[i]->setText(lineText(lines[i]));
+    // A failure's reason wraps onto more lines: the window grows to show them whole.
+    layout()->activate();
+    if (const int needed = layout()->totalHeightForWidth(width()); needed > height())
+        resize(width(), needed);
     m_finished = finished;
     m_close->setEnabled(finished);
     if (finished)

@@ -94,7 +94,8 @@ struct Units
     {
         for (const DoorUnit& unit : all) {
             if (unit.id == id)
-                return unit.removed ? Text::tr("%1 (removed unit)").arg(unit.name) : unit.name;
+                return unit.removed ? Text::tr("%1 (removed unit)").arg(unit.ownName())
+                                    : unit.ownName();
         }
         return Text::tr("unit %1 (removed unit)").arg(id);
     }

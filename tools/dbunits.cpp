@@ -84,7 +84,7 @@ int units(const QStringList& arguments, Console& console)
         return kFailure;
     }
     for (const DoorUnit& unit : *list)
-        say(console.out, QStringLiteral("COM%1  %2").arg(unit.port).arg(unit.name));
+        say(console.out, QStringLiteral("COM%1  %2").arg(unit.port).arg(unit.ownName()));
     return kSuccess;
 }
 

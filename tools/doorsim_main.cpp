@@ -229,8 +229,7 @@ int main(int argc, char* argv[])
     const int master = posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
     if (master < 0 || grantpt(master) != 0 || unlockpt(master) != 0) {
         const int error = errno;
-        complain(Text::tr("cannot open a pseudo-terminal: %1")
-                     .arg(QString::fromLocal8Bit(std::strerror(error))));
+        complain(Text::tr("cannot open a pseudo-terminal: %1").arg(qt_error_string(error)));
         return 1;
     }
     const QString device = QString::fromLocal8Bit(ptsname(master));
@@ -240,8 +239,7 @@ int main(int argc, char* argv[])
     termios raw{};
     if (slave < 0 || tcgetattr(slave, &raw) != 0) {
         const int error = errno;
-        complain(Text::tr("cannot open the device side: %1")
-                     .arg(QString::fromLocal8Bit(std::strerror(error))));
+        complain(Text::tr("cannot open the device side: %1").arg(qt_error_string(error)));
         return 1;
     }
     cfmakeraw(&raw);
@@ -255,8 +253,7 @@ int main(int argc, char* argv[])
                           ::symlink(deviceName.constData(), linkName.constData()) == 0;
         if (!made) {
             const int error = errno;
-            complain(Text::tr("cannot make the link %1: %2")
-                         .arg(linkPath, QString::fromLocal8Bit(std::strerror(error))));
+            complain(Text::tr("cannot make the link %1: %2").arg(linkPath, qt_error_string(error)));
             return 1;
         }
     }

@@ -407,23 +407,23 @@ int sendAll(const QString& folder, Console& console, Environment& env)
                 //: %1 is the door unit, %2 the result in the program's words, %4 the port and its
                 //: device.
                 Text::tr("%1: %2: %3 rooms sent to %4.")
-                    .arg(line.unit.name, linkResultText(r))
+                    .arg(line.unit.ownName(), linkResultText(r))
                     .arg(r.total)
                     .arg(where));
             continue;
         }
         const int exit = r.kind == Kind::Stopped && stopAsked(env) ? int(kStopped) : exitFor(r);
         status = status == kStopped ? status : exit;
-        complain(console,
-                 QStringLiteral("%1: %2").arg(
-                     line.unit.name, r.kind == Kind::Stopped
-                                         ? Text::tr("Stopped by %1 after %2 of %3 rooms were sent; "
-                                                    "%4 is released.")
-                                               .arg(shownStop(r.detail))
-                                               .arg(r.sent)
-                                               .arg(r.total)
-                                               .arg(where)
-                                         : describe(r, line.device, roomFile)));
+        complain(console, QStringLiteral("%1: %2").arg(
+                              line.unit.ownName(),
+                              r.kind == Kind::Stopped
+                                  ? Text::tr("Stopped by %1 after %2 of %3 rooms were sent; "
+                                             "%4 is released.")
+                                        .arg(shownStop(r.detail))
+                                        .arg(r.sent)
+                                        .arg(r.total)
+                                        .arg(where)
+                                  : describe(r, line.device, roomFile)));
     }
     return status;
 }

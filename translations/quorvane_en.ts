@@ -2757,6 +2757,11 @@ Options:
         <source>&quot;%1&quot; is the building&apos;s only door unit and stays; add another before removing it.</source>
         <translation>&quot;%1&quot; is the building&apos;s only door unit and stays; add another before removing it.</translation>
     </message>
+    <message>
+        <source>Door unit</source>
+        <comment>the name the building&apos;s first door unit is given</comment>
+        <translation>Door unit</translation>
+    </message>
 </context>
 <context>
     <name>engine</name>

@@ -2748,6 +2748,11 @@ Options:
         <source>&quot;%1&quot; is the building&apos;s only door unit and stays; add another before removing it.</source>
         <translation>“%1”是本楼唯一的门口机，不能删除；请先添加另一台。</translation>
     </message>
+    <message>
+        <source>Door unit</source>
+        <comment>the name the building&apos;s first door unit is given</comment>
+        <translation>门口机</translation>
+    </message>
 </context>
 <context>
     <name>engine</name>

@@ -1,4 +1,5 @@
 #include "changerecordwindow.h"
+#include "doorunits.h"
 #include "firststart.h"
 #include "firststartdialog.h"
 #include "language.h"
@@ -220,6 +221,104 @@ private slots:
             QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QLatin1Char('|'))));
         }
         language::uninstall();
+    }
+
+    void everyWindowInEachLanguage_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::newRow("en") << "en";
+        QTest::newRow("zh_CN") << "zh_CN";
+    }
+
+    // Every window and dialog the menus open, and the messages they raise:
+    // nothing Chinese left in English, no text cut short there, and in
+    // Chinese no English but the old windows' own words.
+    void everyWindowInEachLanguage()
+    {
+        QFETCH(QString, code);
+        QVERIFY(!language::install(code).isEmpty());
+        storePlacement({});
+        ShellRig rig;
+        const QString roomFile = rig.dir.filePath(schema::kDirectoryFile);
+        testdb::create(roomFile, schema::directoryTable(), {{"101", "1", "2", "3"}});
+        testdb::create(rig.dir.filePath(schema::kOperatorFile), schema::operatorTable(),
+                       testdb::operators({{"anna", "1"}}));
+        QVERIFY(doorunits::add(roomFile, "East", 2));
+        QSettings settings(QSettings::NativeFormat, QSettings::UserScope, "Quorvane", "Quorvane");
+        settings.setValue("Ports/COM1", rig.dir.filePath("no-such-device"));
+        settings.setValue("Ports/COM2", rig.dir.filePath("no-such-device"));
+        settings.sync();
+        const QString csv = rig.dir.filePath("rooms.csv");
+        QFile file(csv);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("Room,TEL1,TEL2,TEL3\n102,5,,\n"));
+        file.close();
+        rig.start().show();
+        rig.program->setOperatorName("anna");
+
+        // The old system's windows keep its English words.
+        const QStringList oldWindows{"frmMain", "tel_num", "frmLink", "frmUserADD", "frmLogchg"};
+        const QStringList oldWords =
+            QStringLiteral("File New Down load file Exit Edit Copy Paste Delete Room Setting User "
+                           "Password Set Add Load Default Connect Version Teluvo Update Refresh "
+                           "Close Record Data Controler Linking PORT Open Time Auto Answer "
+                           "Cancel ADD Client Name Next Change COM not selected Error tel")
+                .split(' ');
+        // The unit, the file and the ports are named by the operator, in any language.
+        QStringList names{"East", "rooms", "csv"};
+        for (int n = 1; n <= 9; ++n)
+            names << QStringLiteral("COM%1").arg(n);
+        const auto english = [&](const QStringList& texts, const QStringList& kept) {
+            return englishTexts(texts, names + kept);
+        };
+        QStringList left;
+        QList<const QWidget*> seen;
+        const auto read = [&](QWidget* window) {
+            seen << window;
+            QCoreApplication::sendPostedEvents();
+            const QStringList texts = windowTexts(window);
+            const QString name = window->objectName();
+            left << (code == "en"
+                         ? chineseTexts(texts) + clippedTexts(window)
+                         : english(texts, oldWindows.contains(name) ? oldWords : QStringList()))
+                        .replaceInStrings(QRegularExpression("^"), name + ": ");
+        };
+        // A file dialog is given the rooms to import; any other modal dialog is read and closed.
+        QTimer modal;
+        connect(&modal, &QTimer::timeout, &modal, [&] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (auto* files = qobject_cast<QFileDialog*>(dialog)) {
+                files->selectFile(csv);
+                static_cast<QDialog*>(files)->accept();
+            } else if (dialog && !seen.contains(dialog)) {
+                read(dialog);
+                dialog->reject();
+            }
+        });
+        modal.start(10);
+        read(&rig.window());
+        for (const char* item :
+             {"mnuNew", "mnuDownload", "mnuconnect", "mnuAddUser", "mnuEU", "mnuLD",
+              "mnuTransferHistory", "mnuChangeRecord", "mnuImportRooms", "mnuDownloadAll"}) {
+            QVERIFY2(rig.window().menuAction(item)->isVisible(), item);
+            // The download's own modal window stays up while it works.
+            if (qstrcmp(item, "mnuDownloadAll") == 0)
+                modal.stop();
+            rig.choose(item);
+            for (QWidget* window : rig.window().findChildren<QWidget*>()) {
+                if ((window->isWindow() || window->objectName() == "tel_num") &&
+                    window->isVisible() && !seen.contains(window))
+                    read(window);
+            }
+        }
+        for (const RecordingMessageSink::Message& message : rig.messages.messages) {
+            const QStringList texts{message.text, message.title};
+            left << (code == "en" ? chineseTexts(texts) : english(texts, oldWords))
+                        .replaceInStrings(QRegularExpression("^"), "message: ");
+        }
+        settings.remove("Ports");
+        language::uninstall();
+        QVERIFY(seen.size() >= 9 && rig.messages.messages.size() >= 2);
+        QVERIFY2(left.isEmpty(), qPrintable(left.join(QLatin1Char('\n'))));
     }
 
     void newFromTheKeyboard_data()

@@ -491,6 +491,9 @@ private slots:
                                   << "…  operator added  ana  by";
         QTest::newRow("audit, Chinese")
             << "zh_CN.UTF-8" << QStringList{"audit", "%1"} << 0 << "…  添加操作员  ana  ";
+        // The name the program gives the first unit is its own text.
+        QTest::newRow("units, Chinese")
+            << "zh_CN.UTF-8" << QStringList{"units", "%1"} << 0 << "COM1  门口机";
     }
     void speaksTheChosenLanguage()
     {
