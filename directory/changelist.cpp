@@ -174,6 +174,17 @@ Expected<QList<Entry>> read(const QString& directory, const Filter& filter)
 {
     QList<Entry> rooms;
     QList<Entry> operators;
+    // A folder with neither file is no data folder: say so rather than list nothing.
+    const bool neither = std::all_of(sources().cbegin(), sources().cend(), [&](const Source& s) {
+        const QString path = database::pathIn(directory, s.fileName);
+        return !server::isServerPath(path) && database::probe(path) == database::FileKind::Missing;
+    });
+    if (neither)
+        return Outcome::failure(
+            QCoreApplication::translate("changelist",
+                                        "Neither %1 nor %2 is in %3, so it holds no change record. "
+                                        "Name the data folder that holds them.")
+                .arg(schema::kDirectoryFile, schema::kOperatorFile, directory));
     for (const Source& source : sources()) {
         if (source.file == Entry::File::Operators && !filter.room.isEmpty())
             continue;

@@ -1508,6 +1508,10 @@ The program ends without it.</translation>
         <source>load default</source>
         <translation>load default</translation>
     </message>
+    <message>
+        <source>Neither %1 nor %2 is in %3, so it holds no change record. Name the data folder that holds them.</source>
+        <translation>Neither %1 nor %2 is in %3, so it holds no change record. Name the data folder that holds them.</translation>
+    </message>
 </context>
 <context>
     <name>changerecord</name>

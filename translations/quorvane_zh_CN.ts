@@ -1507,6 +1507,10 @@ The program ends without it.</source>
         <source>load default</source>
         <translation>恢复默认设置</translation>
     </message>
+    <message>
+        <source>Neither %1 nor %2 is in %3, so it holds no change record. Name the data folder that holds them.</source>
+        <translation>%3 中既没有 %1 也没有 %2，因此没有变更记录。请指定存放它们的数据文件夹。</translation>
+    </message>
 </context>
 <context>
     <name>changerecord</name>

@@ -628,6 +628,11 @@ private slots:
         Session wrong;
         QCOMPARE(wrong.run({"audit", dir(), "--since", "yesterday"}), 2);
         QVERIFY(wrong.errors.contains("--since needs a date as YYYY-MM-DD"));
+        Session nowhere;
+        QCOMPARE(nowhere.run({"audit", dir() + "/missing"}), 1);
+        QVERIFY2(nowhere.errors.startsWith("Neither Inhabitant_telnum.mdb nor user_password.mdb "
+                                           "is in "),
+                 qPrintable(nowhere.errors));
     }
 
     // A restore's entry lands with the restored rows or not at all.
