@@ -3,6 +3,7 @@
 #include "doorunits.h"
 #include "outcome.h"
 #include "roomrecord.h"
+#include "transferrecord.h"
 
 #include <QDateTime>
 #include <QList>
@@ -24,63 +25,6 @@ struct TransferTarget
     std::function<void()> recorded = {};
     // The door unit the transfers go to.
     qint64 unit = doorunits::kFirstUnit;
-};
-
-// One transfer to the door unit as the transfer history keeps it.
-struct TransferRecord
-{
-    enum class What { Settings, Download, LoadDefault };
-    // Unfinished: started and never finished (the program was killed or crashed).
-    enum class Ending { Unfinished, Complete, Stopped, Refused };
-
-    qint64 id = 0;
-    QDateTime started; // UTC
-    QDateTime finished;
-    QString operatorName;
-    QString port;   // the COM entry, "COM3"
-    QString device; // what it mapped to, "/dev/ttyS2"
-    What what = What::Settings;
-    int openTime = -1; // settings
-    int autoMode = -1;
-    int sent = 0; // download: rooms sent of total
-    int total = 0;
-    Ending ending = Ending::Unfinished;
-    QString reason;                      // why it stopped or was refused
-    qint64 unit = doorunits::kFirstUnit; // the door unit it went to
-    // A download's rooms in the order they went out (read on request).
-    QList<RoomRecord> rooms;
-
-    // Why a transfer stopped or was refused. The record keeps the reason in
-    // these words whatever the language (values in place of %1, %2), and
-    // outcomeText shows it in the operator's.
-    enum class Reason {
-        Busy,
-        NotLocked,
-        PortClosed,
-        PortFailed,
-        NoEntry,
-        DidNotOpen,
-        BadOpenTime,
-        Empty,
-        BadRows,
-        LinkFailed,
-        Changed,
-        Unreadable,
-        Stopped
-    };
-    static QString reasonWords(Reason reason);
-    // A kept reason in the operator's language, its values as they were.
-    static QString shownReason(const QString& kept);
-
-    static QString whatText(What what);
-    static QString endingText(Ending ending);
-    // "complete", "stopped after 12 of 40 rooms: ...", "refused: ..."
-    QString outcomeText() const;
-    // "download (40 rooms)", "settings (open time 5 s, auto mode 1)"
-    QString whatDetail() const;
-    // "COM3 (/dev/ttyS2)", "COM3" when it named no device, or "no port"
-    // when none was in use.
-    QString portText() const;
 };
 
 // The transfer history in the room database file: transfer_log holds one

@@ -1,0 +1,141 @@
+#include "transferrecord.h"
+
+#include <QCoreApplication>
+#include <QRegularExpression>
+
+#include <algorithm>
+
+namespace {
+
+// The names as stored: a script reading the table sees plain words.
+// Kept in the record as they are; shown in the operator's language.
+constexpr const char* kWhat[] = {QT_TRANSLATE_NOOP("TransferRecord", "settings"),
+                                 QT_TRANSLATE_NOOP("TransferRecord", "download"),
+                                 QT_TRANSLATE_NOOP("TransferRecord", "load default")};
+constexpr const char* kEnding[] = {QT_TRANSLATE_NOOP("TransferRecord", "unfinished"),
+                                   QT_TRANSLATE_NOOP("TransferRecord", "complete"),
+                                   QT_TRANSLATE_NOOP("TransferRecord", "stopped"),
+                                   QT_TRANSLATE_NOOP("TransferRecord", "refused")};
+
+// In the order of TransferRecord::Reason.
+constexpr const char* kReasons[] = {
+    QT_TRANSLATE_NOOP("TransferRecord", "another command was sending"),
+    QT_TRANSLATE_NOOP("TransferRecord", "no port chosen and opened in the Connect dialog"),
+    //: %1 a port, COM3
+    QT_TRANSLATE_NOOP("TransferRecord", "%1 was closed"),
+    //: %1 a port, COM3; %2 what the system said
+    QT_TRANSLATE_NOOP("TransferRecord", "%1 had failed: %2"),
+    QT_TRANSLATE_NOOP("TransferRecord", "no port chosen"),
+    //: %1 a port, COM3; %2 the error number
+    QT_TRANSLATE_NOOP("TransferRecord", "%1 did not open (code %2)"),
+    QT_TRANSLATE_NOOP("TransferRecord", "open time \"%1\" is not 0 to 255 seconds"),
+    QT_TRANSLATE_NOOP("TransferRecord", "the room directory holds no rooms"),
+    QT_TRANSLATE_NOOP("TransferRecord", "%1 of %2 rooms cannot be sent as they are"),
+    QT_TRANSLATE_NOOP("TransferRecord", "the link failed: %1"),
+    //: %1 the room's place in the download, from 1
+    QT_TRANSLATE_NOOP("TransferRecord", "room %1 changed while it was sent"),
+    QT_TRANSLATE_NOOP("TransferRecord", "the room directory could not be read: %1"),
+    //: %1 how: Ctrl+C (SIGINT), the Stop button
+    QT_TRANSLATE_NOOP("TransferRecord", "stopped by the operator with %1")};
+
+template <typename E, size_t N>
+std::optional<E> fromText(const QString& text, const char* const (&names)[N])
+{
+    for (size_t i = 0; i < N; ++i) {
+        if (text == QLatin1String(names[i]))
+            return E(i);
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+QString TransferRecord::whatText(What what)
+{
+    return QString::fromLatin1(kWhat[int(what)]);
+}
+
+QString TransferRecord::endingText(Ending ending)
+{
+    return QString::fromLatin1(kEnding[int(ending)]);
+}
+
+std::optional<TransferRecord::What> TransferRecord::whatFrom(const QString& text)
+{
+    return fromText<What>(text, kWhat);
+}
+
+std::optional<TransferRecord::Ending> TransferRecord::endingFrom(const QString& text)
+{
+    return fromText<Ending>(text, kEnding);
+}
+
+QString TransferRecord::reasonWords(Reason reason)
+{
+    return QString::fromUtf8(kReasons[int(reason)]);
+}
+
+QString TransferRecord::shownReason(const QString& kept)
+{
+    // Each reason's words as a pattern, its values caught in their order.
+    static const QRegularExpression value(QStringLiteral("\\\\%(\\d)"));
+    for (const char* words : kReasons) {
+        const QString source = QString::fromUtf8(words);
+        QString pattern = QRegularExpression::escape(source);
+        QList<int> order;
+        for (auto it = value.globalMatch(pattern); it.hasNext();)
+            order << it.next().captured(1).toInt();
+        pattern.replace(value, QStringLiteral("(.*?)"));
+        const QRegularExpressionMatch match =
+            QRegularExpression(QLatin1Char('^') + pattern + QLatin1Char('$')).match(kept);
+        if (!match.hasMatch())
+            continue;
+        QList<std::pair<int, QString>> values;
+        for (qsizetype i = 0; i < order.size(); ++i)
+            values.append({order[i], match.captured(int(i) + 1)});
+        std::sort(values.begin(), values.end());
+        QString shown = QCoreApplication::translate("TransferRecord", words);
+        for (const auto& [number, text] : values)
+            shown = shown.arg(text);
+        return shown;
+    }
+    return kept;
+}
+
+QString TransferRecord::outcomeText() const
+{
+    QString text = QCoreApplication::translate("TransferRecord", kEnding[int(ending)]);
+    if (ending == Ending::Stopped && what == What::Download)
+        //: %1 the outcome ("stopped"), %2 rooms sent of %3
+        text = QCoreApplication::translate("TransferRecord", "%1 after %2 of %3 rooms")
+                   .arg(text)
+                   .arg(sent)
+                   .arg(total);
+    if (!reason.isEmpty() && (ending == Ending::Stopped || ending == Ending::Refused))
+        //: %1 the outcome, %2 why the transfer stopped or was refused
+        text =
+            QCoreApplication::translate("TransferRecord", "%1: %2").arg(text, shownReason(reason));
+    return text;
+}
+
+QString TransferRecord::whatDetail() const
+{
+    const QString text = QCoreApplication::translate("TransferRecord", kWhat[int(what)]);
+    if (what == What::Settings && openTime >= 0)
+        //: %1 "settings", %2 the door's open time in seconds, %3 the auto mode number (0 to 3)
+        return QCoreApplication::translate("TransferRecord", "%1 (open time %2 s, auto mode %3)")
+            .arg(text)
+            .arg(openTime)
+            .arg(autoMode);
+    if (what == What::Download)
+        //: %1 "download", %2 the count of rooms sent
+        return QCoreApplication::translate("TransferRecord", "%1 (%2 rooms)").arg(text).arg(total);
+    return text;
+}
+
+QString TransferRecord::portText() const
+{
+    if (port.isEmpty())
+        return QCoreApplication::translate("TransferRecord", "no port");
+    return device.isEmpty() ? port : QStringLiteral("%1 (%2)").arg(port, device);
+}
