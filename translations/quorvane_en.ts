@@ -1192,6 +1192,118 @@ The program ends without it.</translation>
     </message>
 </context>
 <context>
+    <name>TransferRecord</name>
+    <message>
+        <source>settings</source>
+        <translation>settings</translation>
+    </message>
+    <message>
+        <source>download</source>
+        <translation>download</translation>
+    </message>
+    <message>
+        <source>load default</source>
+        <translation>load default</translation>
+    </message>
+    <message>
+        <source>unfinished</source>
+        <translation>unfinished</translation>
+    </message>
+    <message>
+        <source>complete</source>
+        <translation>complete</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>stopped</translation>
+    </message>
+    <message>
+        <source>refused</source>
+        <translation>refused</translation>
+    </message>
+    <message>
+        <source>%1 after %2 of %3 rooms</source>
+        <extracomment>%1 the outcome (&quot;stopped&quot;), %2 rooms sent of %3</extracomment>
+        <translation>%1 after %2 of %3 rooms</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>%1 the outcome, %2 why the transfer stopped or was refused</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 (open time %2 s, auto mode %3)</source>
+        <extracomment>%1 &quot;settings&quot;, %2 the door&apos;s open time in seconds, %3 the auto mode number (0 to 3)</extracomment>
+        <translation>%1 (open time %2 s, auto mode %3)</translation>
+    </message>
+    <message>
+        <source>%1 (%2 rooms)</source>
+        <extracomment>%1 &quot;download&quot;, %2 the count of rooms sent</extracomment>
+        <translation>%1 (%2 rooms)</translation>
+    </message>
+    <message>
+        <source>no port</source>
+        <translation>no port</translation>
+    </message>
+    <message>
+        <source>another command was sending</source>
+        <translation>another command was sending</translation>
+    </message>
+    <message>
+        <source>no port chosen and opened in the Connect dialog</source>
+        <translation>no port chosen and opened in the Connect dialog</translation>
+    </message>
+    <message>
+        <source>%1 was closed</source>
+        <extracomment>%1 a port, COM3</extracomment>
+        <translation>%1 was closed</translation>
+    </message>
+    <message>
+        <source>%1 had failed: %2</source>
+        <extracomment>%1 a port, COM3; %2 what the system said</extracomment>
+        <translation>%1 had failed: %2</translation>
+    </message>
+    <message>
+        <source>no port chosen</source>
+        <translation>no port chosen</translation>
+    </message>
+    <message>
+        <source>%1 did not open (code %2)</source>
+        <extracomment>%1 a port, COM3; %2 the error number</extracomment>
+        <translation>%1 did not open (code %2)</translation>
+    </message>
+    <message>
+        <source>open time &quot;%1&quot; is not 0 to 255 seconds</source>
+        <translation>open time &quot;%1&quot; is not 0 to 255 seconds</translation>
+    </message>
+    <message>
+        <source>the room directory holds no rooms</source>
+        <translation>the room directory holds no rooms</translation>
+    </message>
+    <message>
+        <source>%1 of %2 rooms cannot be sent as they are</source>
+        <translation>%1 of %2 rooms cannot be sent as they are</translation>
+    </message>
+    <message>
+        <source>the link failed: %1</source>
+        <translation>the link failed: %1</translation>
+    </message>
+    <message>
+        <source>room %1 changed while it was sent</source>
+        <extracomment>%1 the room&apos;s place in the download, from 1</extracomment>
+        <translation>room %1 changed while it was sent</translation>
+    </message>
+    <message>
+        <source>the room directory could not be read: %1</source>
+        <translation>the room directory could not be read: %1</translation>
+    </message>
+    <message>
+        <source>stopped by the operator with %1</source>
+        <extracomment>%1 how: Ctrl+C (SIGINT), the Stop button</extracomment>
+        <translation>stopped by the operator with %1</translation>
+    </message>
+</context>
+<context>
     <name>UnitsProgress</name>
     <message>
         <source>Sending the room directory to every door unit.</source>

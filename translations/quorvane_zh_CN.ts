@@ -1191,6 +1191,118 @@ The program ends without it.</source>
     </message>
 </context>
 <context>
+    <name>TransferRecord</name>
+    <message>
+        <source>settings</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>download</source>
+        <translation>下载</translation>
+    </message>
+    <message>
+        <source>load default</source>
+        <translation>恢复默认设置</translation>
+    </message>
+    <message>
+        <source>unfinished</source>
+        <translation>未完成</translation>
+    </message>
+    <message>
+        <source>complete</source>
+        <translation>完成</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>已停止</translation>
+    </message>
+    <message>
+        <source>refused</source>
+        <translation>已拒绝</translation>
+    </message>
+    <message>
+        <source>%1 after %2 of %3 rooms</source>
+        <extracomment>%1 the outcome (&quot;stopped&quot;), %2 rooms sent of %3</extracomment>
+        <translation>%1，已发送 %3 个房间中的 %2 个</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>%1 the outcome, %2 why the transfer stopped or was refused</extracomment>
+        <translation>%1：%2</translation>
+    </message>
+    <message>
+        <source>%1 (open time %2 s, auto mode %3)</source>
+        <extracomment>%1 &quot;settings&quot;, %2 the door&apos;s open time in seconds, %3 the auto mode number (0 to 3)</extracomment>
+        <translation>%1（开门时间 %2 秒，自动模式 %3）</translation>
+    </message>
+    <message>
+        <source>%1 (%2 rooms)</source>
+        <extracomment>%1 &quot;download&quot;, %2 the count of rooms sent</extracomment>
+        <translation>%1（%2 个房间）</translation>
+    </message>
+    <message>
+        <source>no port</source>
+        <translation>无串口</translation>
+    </message>
+    <message>
+        <source>another command was sending</source>
+        <translation>另一个命令正在发送</translation>
+    </message>
+    <message>
+        <source>no port chosen and opened in the Connect dialog</source>
+        <translation>未在 Connect 窗口中选择并打开串口</translation>
+    </message>
+    <message>
+        <source>%1 was closed</source>
+        <extracomment>%1 a port, COM3</extracomment>
+        <translation>%1 已关闭</translation>
+    </message>
+    <message>
+        <source>%1 had failed: %2</source>
+        <extracomment>%1 a port, COM3; %2 what the system said</extracomment>
+        <translation>%1 出错：%2</translation>
+    </message>
+    <message>
+        <source>no port chosen</source>
+        <translation>未选择串口</translation>
+    </message>
+    <message>
+        <source>%1 did not open (code %2)</source>
+        <extracomment>%1 a port, COM3; %2 the error number</extracomment>
+        <translation>%1 未能打开（错误代码 %2）</translation>
+    </message>
+    <message>
+        <source>open time &quot;%1&quot; is not 0 to 255 seconds</source>
+        <translation>开门时间“%1”不在 0 至 255 秒之间</translation>
+    </message>
+    <message>
+        <source>the room directory holds no rooms</source>
+        <translation>房间目录中没有房间</translation>
+    </message>
+    <message>
+        <source>%1 of %2 rooms cannot be sent as they are</source>
+        <translation>%2 个房间中有 %1 个无法按原样发送</translation>
+    </message>
+    <message>
+        <source>the link failed: %1</source>
+        <translation>连接出错：%1</translation>
+    </message>
+    <message>
+        <source>room %1 changed while it was sent</source>
+        <extracomment>%1 the room&apos;s place in the download, from 1</extracomment>
+        <translation>第 %1 个房间在发送时被更改</translation>
+    </message>
+    <message>
+        <source>the room directory could not be read: %1</source>
+        <translation>无法读取房间目录：%1</translation>
+    </message>
+    <message>
+        <source>stopped by the operator with %1</source>
+        <extracomment>%1 how: Ctrl+C (SIGINT), the Stop button</extracomment>
+        <translation>操作员用 %1 停止</translation>
+    </message>
+</context>
+<context>
     <name>UnitsProgress</name>
     <message>
         <source>Sending the room directory to every door unit.</source>
