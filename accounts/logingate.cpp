@@ -11,9 +11,14 @@ bool LoginGate::lookUp(const QString& name)
     for (;;) {
         if (name == m_view.field(0))
             return true;
-        m_view.moveNext();
+        // The view only reads, so a move is refused only when the table
+        // cannot be read: the name is then not found.
+        if (!m_view.moveNext())
+            return false;
         if (m_view.eof()) {
-            m_view.moveFirst();
+            // Back on the first row, as the dialog leaves it; the answer is
+            // that the name is not there, whether or not the move succeeds.
+            static_cast<void>(m_view.moveFirst());
             return false;
         }
     }

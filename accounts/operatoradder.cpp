@@ -7,7 +7,7 @@ Outcome OperatorAdder::begin()
 {
     // With no row left the move has nowhere to go; the new row is appended
     // anyway. A row that cannot be saved on leaving is refused by addNew too.
-    m_view.moveLast();
+    static_cast<void>(m_view.moveLast());
     return m_view.addNew();
 }
 
@@ -28,7 +28,8 @@ Outcome OperatorAdder::cancel()
         if (Outcome deleted = m_view.deleteCurrent(); !deleted)
             return deleted;
     }
-    // The new row was the only one: there is no first row to move to.
-    m_view.moveFirst();
+    // The new row was the only one: there is no first row to move to, and
+    // that is no failure of the cancel.
+    static_cast<void>(m_view.moveFirst());
     return Outcome::success();
 }

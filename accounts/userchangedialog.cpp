@@ -47,10 +47,12 @@ UserChangeDialog::UserChangeDialog(const QString& appDir, const changerecord::Ac
     connect(m_view, &RecordCursor::WillChangeRecord, this, [this] { m_closePolicy.reset(); });
     // Typing while no operator is shown changes nothing; the next move shows
     // the first operator again.
-    connect(m_user, &QLineEdit::textEdited, this,
-            [this](const QString& text) { m_editor.edit(OperatorView::kUser, text); });
-    connect(m_password, &QLineEdit::textEdited, this,
-            [this](const QString& text) { m_editor.edit(OperatorView::kPassword, text); });
+    connect(m_user, &QLineEdit::textEdited, this, [this](const QString& text) {
+        static_cast<void>(m_editor.edit(OperatorView::kUser, text));
+    });
+    connect(m_password, &QLineEdit::textEdited, this, [this](const QString& text) {
+        static_cast<void>(m_editor.edit(OperatorView::kPassword, text));
+    });
 
     m_view->recordAs(who);
     m_load = m_view->openIn(appDir);

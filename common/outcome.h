@@ -7,7 +7,7 @@
 
 // The result of an operation that can be refused: success, or a failure with
 // a description written for the operator.
-class Outcome
+class [[nodiscard]] Outcome
 {
 public:
     static Outcome success() { return Outcome(true, {}); }
@@ -25,7 +25,7 @@ private:
 };
 
 // A value, or the failure that stopped it being made.
-template <typename T> class Expected
+template <typename T> class [[nodiscard]] Expected
 {
 public:
     Expected(T value) : m_value(std::move(value)) {}

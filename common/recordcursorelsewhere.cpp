@@ -166,8 +166,12 @@ void RecordCursor::follow(QSqlDriver* driver)
                 m_mergeDue = true;
                 QTimer::singleShot(50, this, [this] {
                     m_mergeDue = false;
-                    if (isOpen())
-                        merge();
+                    // Nothing else waits on this merge: a failure is told as
+                    // a move's would be.
+                    if (!isOpen())
+                        return;
+                    if (const Outcome merged = merge(); !merged)
+                        emit error(merged.description());
                 });
             });
 }

@@ -233,7 +233,8 @@ Expected<DirectoryReport> DirectoryReport::read(const QString& path, qint64 unit
     for (int row = 0; row < cursor.rowCount(); ++row)
         report.now.append({cursor.value(row, 0), cursor.value(row, 1), cursor.value(row, 2),
                            cursor.value(row, 3)});
-    cursor.close();
+    if (Outcome closed = cursor.close(); !closed)
+        return closed;
     report.changes = DirectoryChanges::compare(
         report.latest.download ? report.latest.download->rooms : QList<RoomRecord>{}, report.now);
     report.state = DoorUnitState::of(report.latest, report.changes);

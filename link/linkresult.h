@@ -8,7 +8,7 @@ class SerialLink;
 
 // What a link command did and how far it got. The commands only return it;
 // linkmessages.h puts it in words for the program and the command line alike.
-struct LinkResult
+struct [[nodiscard]] LinkResult
 {
     enum class Command { Connect, Settings, LoadDefault, Download };
     enum class Kind {

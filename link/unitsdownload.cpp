@@ -27,8 +27,9 @@ UnitsDownload::~UnitsDownload()
 void UnitsDownload::start()
 {
     // The record gains its unit column here, once, rather than by each thread at once.
+    // Should it fail, each unit's own record meets the failure again and tells it.
     if (TransferLog::notRecordable(m_roomFile).isEmpty())
-        TransferLog(m_roomFile).open();
+        static_cast<void>(TransferLog(m_roomFile).open());
     // Units that share a port (the list refuses it) would take turns on it.
     QMap<int, std::vector<int>> byPort;
     for (int i = 0; i < m_lines.size(); ++i)
@@ -100,7 +101,12 @@ void UnitsDownload::runUnit(int index)
     }
     // Each thread reads the rooms through a connection of its own.
     RecordCursor rooms(schema::directoryTable());
-    rooms.open(m_roomFile);
+    if (Outcome opened = rooms.open(m_roomFile); !opened) {
+        return end(
+            TransferRecorder(link, TransferRecord::What::Download)
+                .refused(LinkResult::of(LinkResult::Command::Download, LinkResult::Kind::Unreadable,
+                                        opened.description())));
+    }
     const auto progress = [&](const DirectoryDownload::Progress& p) {
         setLine(
             index,
@@ -120,6 +126,7 @@ void UnitsDownload::runUnit(int index)
             },
             progress)
             .run();
-    rooms.close();
+    // The rooms were only read: closing has nothing to write.
+    static_cast<void>(rooms.close());
     end(result);
 }

@@ -294,7 +294,8 @@ int sendCommand(Command command, Options options, Console& console, Environment&
     noteRecord(console, result);
     // Gives the device back with its earlier settings and without our hold.
     link.close();
-    rooms.close();
+    // The rooms were only read: closing has nothing to write.
+    static_cast<void>(rooms.close());
 
     if (port.stoppedHere) {
         complain(console,

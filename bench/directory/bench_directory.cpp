@@ -197,7 +197,8 @@ int main(int argc, char* argv[])
         QElapsedTimer readTimer;
         readTimer.start();
         RoomDirectoryView alone;
-        alone.openIn(dir.path());
+        if (!alone.openIn(dir.path()))
+            qFatal("the room file cannot be opened");
         readMs = readTimer.nsecsElapsed() / 1e6;
     }
 
@@ -226,7 +227,8 @@ int main(int argc, char* argv[])
 
     RoomDirectoryView& view = window->datPrimaryRS();
     timer.restart();
-    view.moveLast();
+    if (!view.moveLast())
+        qFatal("the last room cannot be reached");
     QApplication::processEvents();
     const double lastMs = timer.nsecsElapsed() / 1e6;
 
@@ -234,9 +236,11 @@ int main(int argc, char* argv[])
     double worstWrite = 0;
     double totalWrite = 0;
     constexpr int kWrites = 20;
-    view.moveFirst();
+    if (!view.moveFirst())
+        qFatal("the first room cannot be reached");
     for (int i = 0; i < kWrites; ++i) {
-        view.setField(RoomDirectoryView::kTel3, QStringLiteral("0%1").arg(i));
+        if (!view.setField(RoomDirectoryView::kTel3, QStringLiteral("0%1").arg(i)))
+            qFatal("a room cannot be changed");
         timer.restart();
         const Outcome moved = view.moveNext();
         const double ms = timer.nsecsElapsed() / 1e6;

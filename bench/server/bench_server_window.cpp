@@ -98,9 +98,11 @@ int main(int argc, char* argv[])
     constexpr int kWrites = 50;
     double worst = 0;
     double total = 0;
-    cursor.moveFirst();
+    if (!cursor.moveFirst())
+        qFatal("the first room cannot be reached");
     for (int i = 0; i < kWrites; ++i) {
-        cursor.setField(RoomDirectoryView::kTel3, QStringLiteral("0%1").arg(i));
+        if (!cursor.setField(RoomDirectoryView::kTel3, QStringLiteral("0%1").arg(i)))
+            qFatal("a room cannot be changed");
         timer.restart();
         if (Outcome moved = cursor.moveNext(); !moved) {
             std::fprintf(stderr, "%s\n", qPrintable(moved.description()));

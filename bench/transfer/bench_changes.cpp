@@ -123,7 +123,8 @@ int main(int argc, char* argv[])
     r.ending = TransferRecord::Ending::Complete;
     r.sent = r.total;
     timer.start();
-    log.finish(r);
+    if (!log.finish(r))
+        qFatal("the record cannot be finished");
     const double endMs = timer.nsecsElapsed() / 1e6;
 
     // Three changes since the last download.
@@ -169,7 +170,8 @@ int main(int argc, char* argv[])
         DoorUnitWatch watch(path);
         timer.start();
         const double cpu = cpuMs();
-        cursor.open(path);
+        if (!cursor.open(path))
+            qFatal("the room file cannot be opened");
         watch.watch(&cursor);
         openMs = qMin(openMs, timer.nsecsElapsed() / 1e6);
         openCpu = qMin(openCpu, cpuMs() - cpu);

@@ -218,12 +218,12 @@ private slots:
                 return;
             }
             for (int round = 0; round < kRounds; ++round) {
-                cursor.merge();
-                cursor.moveTo(1);
+                // A failure here is counted, not returned: the others wait at the barrier.
+                if (!cursor.merge() || !cursor.moveTo(1))
+                    ++lost;
                 meet.arrive_and_wait();
                 const QString value = QStringLiteral("%1%2").arg(me).arg(round, 6, 10, QChar('0'));
-                cursor.setField(2, value);
-                if (cursor.updateBatch()) {
+                if (cursor.setField(2, value) && cursor.updateBatch()) {
                     ++wins[me];
                     finalValues[me] = value;
                 } else {

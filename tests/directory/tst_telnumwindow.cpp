@@ -147,7 +147,7 @@ private slots:
         QVERIFY(!notFound && notFound.description().contains(elsewhere.path()));
         QVERIFY(view.openIn(m_dir.path()));
         connect(&view, &RecordCursor::WillMove, &view,
-                [&] { view.setField(RoomDirectoryView::kTel3, QStringLiteral("late")); });
+                [&] { QVERIFY(view.setField(RoomDirectoryView::kTel3, QStringLiteral("late"))); });
         QVERIFY(view.moveNext());
         QCOMPARE(stored().first(), (QStringList{"101", "111", "<NULL>", "late"}));
     }

@@ -108,7 +108,7 @@ private slots:
             QVERIFY(!cursor.refresh());
         }
         rig.link.setRecording({path, QStringLiteral("ann")});
-        cursor.moveLast(); // a download starts from the first row
+        static_cast<void>(cursor.moveLast()); // a download starts from the first row
         const auto run = [&] {
             if (command == "toggle")
                 return controller.toggle(input);
