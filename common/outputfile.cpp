@@ -1,6 +1,7 @@
 #include "outputfile.h"
 
 #include "datafolder.h"
+#include "schema.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -77,13 +78,62 @@ Outcome writeStraight(const QString& path, const struct stat& st, const QByteArr
     return written ? Outcome::success() : cannotWrite(path, why);
 }
 
+// True when a regular file at path begins as every SQLite database does.
+bool holdsDatabase(const QString& path, const struct stat& st)
+{
+    if (!S_ISREG(st.st_mode))
+        return false;
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    static constexpr char kHeader[] = "SQLite format 3"; // with its terminating zero: 16 bytes
+    char start[sizeof kHeader] = {};
+    const ssize_t n = ::read(fd, start, sizeof start);
+    ::close(fd);
+    return n == ssize_t(sizeof kHeader) && std::memcmp(start, kHeader, sizeof kHeader) == 0;
+}
+
+// A database's name or the name of a file SQLite keeps beside one, in any
+// folder: another data folder's files are no less precious than this one's.
+QString databaseName(const QString& path)
+{
+    const QFileInfo info(path);
+    const QString target = info.isSymLink() ? info.symLinkTarget() : path;
+    for (const QString& file : {info.fileName(), QFileInfo(target).fileName(),
+                                QFileInfo(info.canonicalFilePath()).fileName()}) {
+        for (const QString& database : {schema::kDirectoryFile, schema::kOperatorFile}) {
+            for (const QString& suffix : {QString(), QStringLiteral("-journal"),
+                                          QStringLiteral("-wal"), QStringLiteral("-shm")}) {
+                if (file.compare(database + suffix, Qt::CaseInsensitive) == 0)
+                    return database + suffix;
+            }
+        }
+    }
+    return {};
+}
+
 } // namespace
 
 Outcome check(const QString& path)
 {
+    if (const QString name = databaseName(path); !name.isEmpty())
+        return Outcome::failure(
+            //: %2 is a file name such as Inhabitant_telnum.mdb or user_password.mdb-journal.
+            QCoreApplication::translate("outputfile",
+                                        "%1 bears the name %2, which belongs to Quorvane's "
+                                        "databases and the files SQLite keeps beside them; "
+                                        "writing there could destroy a data folder's database. "
+                                        "Nothing was written: name another file.")
+                .arg(path, name));
     struct stat st;
     if (::stat(QFile::encodeName(path).constData(), &st) != 0)
         return errno == ENOENT ? Outcome::success() : cannotWrite(path, systemError());
+    if (holdsDatabase(path, st))
+        return Outcome::failure(
+            QCoreApplication::translate("outputfile",
+                                        "%1 holds a database; writing there would destroy it. "
+                                        "Nothing was written: name another file.")
+                .arg(path));
     if (S_ISDIR(st.st_mode))
         return Outcome::failure(
             QCoreApplication::translate(
@@ -131,8 +181,17 @@ Outcome write(const QString& path, const QByteArray& bytes, Reader reader)
         if (const int fd = standardStreamOf(st); fd >= 0)
             return writeAll(fd, bytes) ? Outcome::success() : cannotWrite(path, systemError());
     }
+    // Each step is checked before the new file takes the old one's place: a
+    // full disk shows at a write or at the sync, and the old file stays whole.
     QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit())
+    if (!out.open(QIODevice::WriteOnly))
+        return cannotWrite(path, out.errorString());
+    if (!writeAll(out.handle(), bytes) || ::fsync(out.handle()) != 0) {
+        const QString why = systemError();
+        out.cancelWriting();
+        return cannotWrite(path, why);
+    }
+    if (!out.commit())
         return cannotWrite(path, out.errorString());
     return Outcome::success();
 }

@@ -14,8 +14,10 @@ namespace outputfile {
 enum class Reader { Wait, Refuse };
 
 // Refuses, before anything is made, what no file can be written to: a
-// folder, a disk, a socket, a path that cannot be looked at. A missing file
-// is fine.
+// folder, a disk, a socket, a path that cannot be looked at; and, wherever it
+// lies, a file that holds an SQLite database or bears the name of one of the
+// program's databases or of a file SQLite keeps beside one (-journal, -wal,
+// -shm), itself or through a link. A missing file is fine.
 Outcome check(const QString& path);
 // The same for a file written from the room file at databaseFile, refusing
 // first a path that lands on a database of its folder or one of their side

@@ -294,9 +294,64 @@ Outcome exportTo(const QString& directory, const QList<Entry>& entries, const QS
     return outputfile::write(target, csv(entries), reader);
 }
 
+namespace {
+
+const QString kPruned = QStringLiteral("record pruned");
+// The entries a prune leaves whatever date it is given: the last days', and
+// those that record a prune, so no pruning can hide itself or another.
+constexpr int kKeptDays = 30;
+const QString kPrunable = QStringLiteral("happened < ? AND what <> ?");
+
+} // namespace
+
+Outcome pruneAllowed(const QDateTime& before)
+{
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    const QDateTime latest = now.addDays(-kKeptDays);
+    if (before <= latest)
+        return Outcome::success();
+    // %1 is the date given; %2 the latest date a prune takes.
+    const QString refusal =
+        before > now
+            ? QCoreApplication::translate("changelist",
+                                          "%1 lies in the future: pruning before it would remove "
+                                          "every entry. Nothing was removed. The last 30 days are "
+                                          "always kept; name a date before %2.")
+            : QCoreApplication::translate("changelist",
+                                          "%1 lies within the last 30 days, which are always kept. "
+                                          "Nothing was removed; name a date before %2.");
+    return Outcome::failure(refusal.arg(shownTime(before), shownTime(latest)));
+}
+
+Expected<int> prunable(const QString& directory, const QDateTime& before)
+{
+    int count = 0;
+    for (const Source& source : sources()) {
+        const QString path = database::pathIn(directory, source.fileName);
+        if (!server::isServerPath(path) && database::probe(path) == database::FileKind::Missing)
+            continue;
+        const Connection connection(path, false);
+        if (!connection.opened())
+            return Outcome::failure(cannotRead(path, connection.opened().description()));
+        const QSqlDatabase db = connection.db();
+        if (!changerecord::hasTable(db))
+            continue;
+        QSqlQuery q(db);
+        q.prepare(QStringLiteral("SELECT count(*) FROM change_record WHERE ") + kPrunable);
+        q.addBindValue(changerecord::timeText(before));
+        q.addBindValue(kPruned);
+        if (!q.exec() || !q.next())
+            return Outcome::failure(cannotRead(path, database::plainError(q.lastError(), path)));
+        count += q.value(0).toInt();
+    }
+    return count;
+}
+
 Expected<int> prune(const QString& directory, const QDateTime& before,
                     const changerecord::Actor& who)
 {
+    if (Outcome allowed = pruneAllowed(before); !allowed)
+        return allowed;
     int removed = 0;
     for (const Source& source : sources()) {
         const QString path = database::pathIn(directory, source.fileName);
@@ -318,14 +373,15 @@ Expected<int> prune(const QString& directory, const QDateTime& before,
         };
         if (!q.exec(engine::of(db).beginWrite()))
             return failed(database::plainError(q.lastError(), path));
-        q.prepare(QStringLiteral("DELETE FROM change_record WHERE happened < ?"));
+        q.prepare(QStringLiteral("DELETE FROM change_record WHERE ") + kPrunable);
         q.addBindValue(changerecord::timeText(before));
+        q.addBindValue(kPruned);
         if (!q.exec())
             return failed(database::plainError(q.lastError(), path));
         const int count = q.numRowsAffected();
         Entry entry;
         entry.who = who;
-        entry.what = QStringLiteral("record pruned");
+        entry.what = kPruned;
         entry.detail = QStringLiteral("%1 before %2 removed")
                            .arg(plural(count, "1 entry", "%1 entries"), shownTime(before));
         if (Outcome added = changerecord::append(db, entry, path); !added)

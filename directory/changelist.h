@@ -52,8 +52,15 @@ QByteArray csv(const QList<Entry>& entries);
 Outcome exportTo(const QString& directory, const QList<Entry>& entries, const QString& target,
                  outputfile::Reader reader = outputfile::Reader::Wait);
 
+// Refuses a prune date in the future or within the last 30 days, which are
+// always kept.
+Outcome pruneAllowed(const QDateTime& before);
+// How many entries a prune before that time would remove from both files.
+Expected<int> prunable(const QString& directory, const QDateTime& before);
 // Removes the entries before a time from both files, each file in one
-// transaction that also records the pruning as who's. Returns how many went.
+// transaction that also records the pruning as who's; an entry recording an
+// earlier prune stays. A date pruneAllowed refuses removes nothing. Returns
+// how many went.
 Expected<int> prune(const QString& directory, const QDateTime& before,
                     const changerecord::Actor& who);
 

@@ -1,12 +1,15 @@
 #include "restoresteps.h"
 
 #include "database.h"
+#include "schema.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QStringList>
@@ -99,6 +102,43 @@ bool rowsChanged(const Target& t)
     return changed;
 }
 
+// The super-journal a journal names at its end, as SQLite writes it there
+// once the write reaches several files: the name, its length and checksum,
+// and the journal's magic number. Empty for none.
+QString superJournalOf(const QString& journal)
+{
+    static constexpr unsigned char kMagic[] = {0xd9, 0xd5, 0x05, 0xf9, 0x20, 0xa1, 0x63, 0xd7};
+    QFile file(journal);
+    if (!file.open(QIODevice::ReadOnly) || file.size() < 16)
+        return {};
+    const auto word = [&](qint64 at) {
+        file.seek(at);
+        const QByteArray b = file.read(4);
+        return b.size() == 4 ? quint32(quint8(b[0])) << 24 | quint32(quint8(b[1])) << 16 |
+                                   quint32(quint8(b[2])) << 8 | quint32(quint8(b[3]))
+                             : 0u;
+    };
+    const qint64 size = file.size();
+    const quint32 length = word(size - 16);
+    quint32 sum = word(size - 12);
+    file.seek(size - 8);
+    if (file.read(8) != QByteArray(reinterpret_cast<const char*>(kMagic), 8) || length == 0 ||
+        length > size - 16 || !file.seek(size - 16 - length))
+        return {};
+    const QByteArray name = file.read(length);
+    for (const char c : name)
+        sum -= quint32(qint32(c));
+    return sum == 0 && name.size() == qsizetype(length) ? QFile::decodeName(name) : QString();
+}
+
+// A journal SQLite passes over: its header was never written.
+bool headerless(const QString& journal)
+{
+    QFile file(journal);
+    char first = 0;
+    return file.open(QIODevice::ReadOnly) && (!file.getChar(&first) || first == 0);
+}
+
 QString what(const QList<Target>& targets)
 {
     QStringList left;
@@ -177,7 +217,8 @@ Expected<QString> recover(const QString& directory)
             moved = moved || (exists(t.path) && !exists(t.fresh));
         else {
             inPlace = true;
-            committed = committed || rowsChanged(t);
+            // Each file is opened, so SQLite settles each one's journal.
+            committed = rowsChanged(t) || committed;
         }
     }
     const bool finish = committed || (moved && !inPlace);
@@ -209,15 +250,90 @@ Expected<QString> recover(const QString& directory)
     if (!ok)
         return Outcome::failure(pending(directory));
     clear(directory);
-    return finish
-               ? QCoreApplication::translate(
-                     "restoresteps", "A restore into %1 had stopped halfway; it was finished, so "
-                                     "both files now hold the backup.")
-                     .arg(directory)
-               : QCoreApplication::translate(
-                     "restoresteps", "A restore into %1 had stopped halfway; it was undone, so "
-                                     "both files are as they were before it. Restore again.")
-                     .arg(directory);
+    const QStringList removed = clearStoppedWrite(directory);
+    const QString leftovers =
+        removed.isEmpty()
+            ? QString()
+            : QLatin1Char(' ') +
+                  QCoreApplication::translate("restoresteps",
+                                              "What its write to both files had begun (%1) was "
+                                              "removed.")
+                      .arg(removed.join(QStringLiteral(", ")));
+    return (finish
+                ? QCoreApplication::translate(
+                      "restoresteps", "A restore into %1 had stopped halfway; it was finished, so "
+                                      "both files now hold the backup.")
+                      .arg(directory)
+                : QCoreApplication::translate(
+                      "restoresteps", "A restore into %1 had stopped halfway; it was undone, so "
+                                      "both files are as they were before it. Restore again.")
+                      .arg(directory)) +
+           leftovers;
+}
+
+Journal journalOf(const QString& path)
+{
+    const QString journal = path + QStringLiteral("-journal");
+    if (!QFileInfo::exists(journal) || headerless(journal))
+        return Journal::None;
+    const QString super = superJournalOf(journal);
+    return !super.isEmpty() && !QFileInfo::exists(super) ? Journal::Finished : Journal::Unfinished;
+}
+
+QStringList clearStoppedWrite(const QString& directory)
+{
+    static const QRegularExpression superName(
+        QStringLiteral("^(%1|%2)-mj[0-9A-F]{6}9[0-9A-F]{2}$")
+            .arg(QRegularExpression::escape(schema::kDirectoryFile),
+                 QRegularExpression::escape(schema::kOperatorFile)));
+    QStringList named; // the super-journals a journal still needs
+    for (const QString& file : {schema::kDirectoryFile, schema::kOperatorFile}) {
+        const QString journal = database::pathIn(directory, file) + QStringLiteral("-journal");
+        if (!headerless(journal))
+            named << QFileInfo(superJournalOf(journal)).fileName();
+    }
+    QStringList removed;
+    const QStringList found =
+        QDir(directory).entryList(QDir::Files | QDir::Hidden | QDir::System).filter(superName);
+    for (const QString& name : found) {
+        if (named.contains(name))
+            continue;
+        const QString super = database::pathIn(directory, name);
+        QFile file(super);
+        if (!file.open(QIODevice::ReadOnly))
+            continue;
+        const QList<QByteArray> children = file.readAll().split('\0');
+        file.close();
+        // Every file of the write held, so no program is making it now.
+        QStringList held;
+        bool free = true;
+        QStringList journals;
+        for (const QByteArray& child : children) {
+            const QString journal = QFile::decodeName(child);
+            if (!journal.endsWith(QStringLiteral("-journal")) || !QFileInfo::exists(journal))
+                continue;
+            const QString connection =
+                database::uniqueConnectionName(QStringLiteral("restoresteps-held"));
+            held << connection;
+            free = free && database::open(journal.chopped(8), connection) &&
+                   QSqlQuery(QSqlDatabase::database(connection, false))
+                       .exec(QStringLiteral("BEGIN IMMEDIATE"));
+            journals << journal;
+        }
+        if (free) {
+            for (const QString& journal : std::as_const(journals)) {
+                if (headerless(journal) && QFile::remove(journal))
+                    removed << journal;
+            }
+            if (QFile::remove(super))
+                removed << super;
+        }
+        for (const QString& connection : std::as_const(held)) {
+            QSqlQuery(QSqlDatabase::database(connection, false)).exec(QStringLiteral("ROLLBACK"));
+            database::close(connection);
+        }
+    }
+    return removed;
 }
 
 } // namespace restoresteps

@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 // The steps of a restore, written down in its folder before the first file
 // is made, so that a restore stopped halfway (killed, the power lost between
@@ -38,5 +39,19 @@ QString pending(const QString& directory);
 // undoes one that stopped before, and tells which (empty when nothing was
 // pending). A failure names what is left and what to run.
 Expected<QString> recover(const QString& directory);
+
+// What a database's -journal says of the write that left it.
+enum class Journal {
+    None,       // none, or one whose header was never written, which SQLite passes over
+    Unfinished, // opening the file rolls that write back
+    Finished,   // a write to both files that had been committed: SQLite drops the journal
+};
+Journal journalOf(const QString& path);
+
+// Removes what a write to both files left when it was stopped before it
+// changed either: the super-journal that no journal names any more, and the
+// journals whose header was never written. Only while both files can be
+// held, so no program is making that write now. The files removed.
+QStringList clearStoppedWrite(const QString& directory);
 
 } // namespace restoresteps

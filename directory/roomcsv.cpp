@@ -271,7 +271,9 @@ Outcome read(const QByteArray& bytes, CsvFile& file, Values kind)
     // A second mark after the first is dropped as well, as a decoder does.
     for (int k = 0; k < 2 && body.startsWith(kBom); ++k)
         body = body.sliced(kBom.size());
-    if (!body.isValidUtf8())
+    // UTF-16 without its mark is valid UTF-8 to the letter, a zero byte beside
+    // every character; no room list holds a zero byte.
+    if (!body.isValidUtf8() || body.contains('\0'))
         return Outcome::failure(QCoreApplication::translate(
             "roomcsv", "The file is not UTF-8 text. Save it from the spreadsheet as "
                        "\"CSV UTF-8\" and try again."));
@@ -327,6 +329,27 @@ Outcome read(const QByteArray& bytes, CsvFile& file, Values kind)
                 width = int(record.values);
                 file.hasHeader = true;
                 return true;
+            }
+            // Letters where the room and every number stand (more of them than
+            // digits): a header naming other columns, not a room.
+            const auto hasLetter = [](const QString& f) {
+                return std::count_if(f.cbegin(), f.cend(), [](QChar c) { return c.isLetter(); }) >
+                       std::count_if(f.cbegin(), f.cend(), [](QChar c) { return c.isDigit(); });
+            };
+            const bool numbers =
+                std::any_of(fields.cbegin() + std::min<qsizetype>(1, fields.size()), fields.cend(),
+                            [](const QString& f) { return !f.trimmed().isEmpty(); });
+            if (numbers && std::all_of(fields.cbegin(), fields.cend(), [&](const QString& f) {
+                    return f.trimmed().isEmpty() ? &f != &fields.first() : hasLetter(f);
+                })) {
+                refused = Outcome::failure(
+                    QCoreApplication::translate(
+                        "roomcsv",
+                        "The first line (%1) is a header, but names none of the columns "
+                        "understood: Room, TEL1, TEL2 and TEL3. Name the columns so, or leave "
+                        "the header out and keep them in that order.")
+                        .arg(shown(fields.join(file.separator))));
+                return false;
             }
         }
         if (record.used == 0)

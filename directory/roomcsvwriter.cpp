@@ -19,17 +19,22 @@ uint code(char c)
 }
 
 // Whether a spreadsheet would take the value for a formula: "=" or "@"
-// first, or "+" or "-" followed by anything but digits.
+// first, or "+" or "-" followed by anything but digits; a tab, a line break or
+// a space before them is passed over, as a spreadsheet passes over them.
 template <typename Text> bool formulaLike(const Text& value)
 {
-    if (value.isEmpty())
+    qsizetype at = 0;
+    while (at < value.size() && (code(value[at]) == '\t' || code(value[at]) == '\r' ||
+                                 code(value[at]) == '\n' || code(value[at]) == ' '))
+        ++at;
+    if (at == value.size())
         return false;
-    const uint first = code(value[0]);
+    const uint first = code(value[at]);
     if (first == '=' || first == '@')
         return true;
-    if ((first != '+' && first != '-') || value.size() == 1)
+    if ((first != '+' && first != '-') || value.size() == at + 1)
         return false;
-    return !std::all_of(value.begin() + 1, value.end(),
+    return !std::all_of(value.begin() + at + 1, value.end(),
                         [](auto c) { return code(c) >= '0' && code(c) <= '9'; });
 }
 

@@ -7,6 +7,9 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <cerrno>
+#include <sys/stat.h>
+
 namespace dbtool {
 
 QString parseOperatorArguments(const QStringList& arguments, QString& directory,
@@ -69,6 +72,21 @@ std::optional<QString> existingDirectory(const QString& directory, Console& cons
     if (server::active() && directory == server::folder())
         return directory;
     const QFileInfo info(directory);
+    // A link that leads nowhere is no missing folder: say what it is.
+    if (!info.exists() && info.isSymLink()) {
+        struct stat st;
+        if (::stat(QFile::encodeName(directory).constData(), &st) != 0 && errno == ELOOP)
+            say(console.err, Text::tr("The directory %1 is a loop of links: each leads to "
+                                      "another and none to a folder. Point the link at a "
+                                      "folder, or name the folder itself.")
+                                 .arg(directory));
+        else
+            say(console.err, Text::tr("The directory %1 is a link to nothing: it points to %2, "
+                                      "which does not exist. Create that folder, point the "
+                                      "link elsewhere, or name the folder itself.")
+                                 .arg(directory, info.symLinkTarget()));
+        return std::nullopt;
+    }
     if (!info.exists()) {
         say(console.err, Text::tr("The directory %1 does not exist. Create it first, or name "
                                   "the directory that holds the quorvane program.")

@@ -40,18 +40,58 @@ QStringList entryLines(const changerecord::Entry& e)
     return lines;
 }
 
+// A prune removes entries for good: refused for a date too late, then asked
+// at a terminal, or confirmed by --yes. The exit status when it is not to go
+// ahead, -1 when it is.
+int confirmPrune(const QString& directory, const QDateTime& before, bool confirmed,
+                 Console& console)
+{
+    if (Outcome allowed = changelist::pruneAllowed(before); !allowed) {
+        say(console.err, allowed.description());
+        return kFailure;
+    }
+    const Expected<int> count = changelist::prunable(directory, before);
+    if (!count) {
+        say(console.err, count.error());
+        return kFailure;
+    }
+    if (confirmed || *count == 0)
+        return -1;
+    const QString what =
+        Text::tr("Pruning removes %n entry(s) older than %1 from the change record of %2 for good.",
+                 nullptr, *count)
+            .arg(changelist::shownTime(before), directory);
+    if (!console.interactive) {
+        say(console.err,
+            what + QLatin1Char(' ') + Text::tr("Nothing was removed: add --yes to remove them."));
+        return kFailure;
+    }
+    console.err << what << QLatin1Char(' ') << Text::tr("Remove them? (y/N) ");
+    console.err.flush();
+    QString answer;
+    console.in.readLineInto(&answer);
+    answer = answer.trimmed().toLower();
+    if (answer == QLatin1String("y") || answer == QLatin1String("yes"))
+        return -1;
+    say(console.err, Text::tr("Nothing was removed."));
+    return kFailure;
+}
+
 } // namespace
 
 int audit(const QStringList& arguments, const QString& directory, Console& console)
 {
     changelist::Filter filter;
     bool csv = false;
+    bool confirmed = false;
     std::optional<QDateTime> pruneBefore;
     const auto value = [&](int& i) { return arguments.value(++i); };
     for (int i = 0; i < arguments.size(); ++i) {
         const QString& a = arguments[i];
         if (a == QLatin1String("--csv")) {
             csv = true;
+        } else if (a == QLatin1String("--yes")) {
+            confirmed = true;
         } else if (a == QLatin1String("--room")) {
             filter.room = value(i);
         } else if (a == QLatin1String("--operator")) {
@@ -81,6 +121,8 @@ int audit(const QStringList& arguments, const QString& directory, Console& conso
             !filter.host.isEmpty() || filter.since.isValid() || filter.until.isValid())
             return usageError(console, Text::tr("--prune-before takes no other option: it removes "
                                                 "every entry older than its date."));
+        if (int asked = confirmPrune(directory, *pruneBefore, confirmed, console); asked >= 0)
+            return asked;
         const Expected<int> pruned = changelist::prune(directory, *pruneBefore, companionActor());
         if (!pruned) {
             say(console.err, pruned.error());
@@ -91,6 +133,8 @@ int audit(const QStringList& arguments, const QString& directory, Console& conso
                                   changelist::shownTime(*pruneBefore), directory));
         return kSuccess;
     }
+    if (confirmed)
+        return usageError(console, Text::tr("--yes only confirms --prune-before."));
     const Expected<QList<changerecord::Entry>> entries = changelist::read(directory, filter);
     if (!entries) {
         say(console.err, entries.error());

@@ -76,6 +76,9 @@ bool completeUnfinishedWrite(const QString& path, FileReport& report)
     if (!writePending(path))
         return true;
     const QString left = databasesetup::sideFiles(path).join(QStringLiteral(", "));
+    // A journal naming a super-journal that is gone belongs to a write to
+    // both files that was committed: SQLite drops it and keeps the write.
+    const bool finished = restoresteps::journalOf(path) == restoresteps::Journal::Finished;
     const QString connection =
         database::uniqueConnectionName(QStringLiteral("quorvane-db-recover"));
     Outcome opened = database::open(path, connection);
@@ -98,6 +101,12 @@ bool completeUnfinishedWrite(const QString& path, FileReport& report)
         report.problems << Text::tr("another program is writing to it right now (%1). "
                                     "Run check again when that program has finished.")
                                .arg(left);
+        return true;
+    }
+    if (finished) {
+        report.notes << Text::tr("%1 was left by a write to both files that had finished; it "
+                                 "was cleared, and the file keeps that write.")
+                            .arg(left);
         return true;
     }
     report.notes << Text::tr("an unfinished write was found (%1, left by a program that "

@@ -1512,6 +1512,14 @@ The program ends without it.</translation>
         <source>Neither %1 nor %2 is in %3, so it holds no change record. Name the data folder that holds them.</source>
         <translation>Neither %1 nor %2 is in %3, so it holds no change record. Name the data folder that holds them.</translation>
     </message>
+    <message>
+        <source>%1 lies in the future: pruning before it would remove every entry. Nothing was removed. The last 30 days are always kept; name a date before %2.</source>
+        <translation>%1 lies in the future: pruning before it would remove every entry. Nothing was removed. The last 30 days are always kept; name a date before %2.</translation>
+    </message>
+    <message>
+        <source>%1 lies within the last 30 days, which are always kept. Nothing was removed; name a date before %2.</source>
+        <translation>%1 lies within the last 30 days, which are always kept. Nothing was removed; name a date before %2.</translation>
+    </message>
 </context>
 <context>
     <name>changerecord</name>
@@ -2512,6 +2520,41 @@ Exit status: 0 when all went well, 1 when something failed or is wrong,
         <source>The operators on %1 are %2.</source>
         <translation>The operators on %1 are %2.</translation>
     </message>
+    <message>
+        <source>The directory %1 is a loop of links: each leads to another and none to a folder. Point the link at a folder, or name the folder itself.</source>
+        <translation>The directory %1 is a loop of links: each leads to another and none to a folder. Point the link at a folder, or name the folder itself.</translation>
+    </message>
+    <message>
+        <source>The directory %1 is a link to nothing: it points to %2, which does not exist. Create that folder, point the link elsewhere, or name the folder itself.</source>
+        <translation>The directory %1 is a link to nothing: it points to %2, which does not exist. Create that folder, point the link elsewhere, or name the folder itself.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Pruning removes %n entry(s) older than %1 from the change record of %2 for good.</source>
+        <translation>
+            <numerusform>Pruning removes %n entry older than %1 from the change record of %2 for good.</numerusform>
+            <numerusform>Pruning removes %n entries older than %1 from the change record of %2 for good.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing was removed: add --yes to remove them.</source>
+        <translation>Nothing was removed: add --yes to remove them.</translation>
+    </message>
+    <message>
+        <source>Remove them? (y/N) </source>
+        <translation>Remove them? (y/N) </translation>
+    </message>
+    <message>
+        <source>Nothing was removed.</source>
+        <translation>Nothing was removed.</translation>
+    </message>
+    <message>
+        <source>--yes only confirms --prune-before.</source>
+        <translation>--yes only confirms --prune-before.</translation>
+    </message>
+    <message>
+        <source>%1 was left by a write to both files that had finished; it was cleared, and the file keeps that write.</source>
+        <translation>%1 was left by a write to both files that had finished; it was cleared, and the file keeps that write.</translation>
+    </message>
 </context>
 <context>
     <name>directorybackup</name>
@@ -3250,6 +3293,15 @@ Exit status:
         <source>%1 is a socket, not a file. Name a file to write to.</source>
         <translation>%1 is a socket, not a file. Name a file to write to.</translation>
     </message>
+    <message>
+        <source>%1 bears the name %2, which belongs to Quorvane&apos;s databases and the files SQLite keeps beside them; writing there could destroy a data folder&apos;s database. Nothing was written: name another file.</source>
+        <extracomment>%2 is a file name such as Inhabitant_telnum.mdb or user_password.mdb-journal.</extracomment>
+        <translation>%1 bears the name %2, which belongs to Quorvane&apos;s databases and the files SQLite keeps beside them; writing there could destroy a data folder&apos;s database. Nothing was written: name another file.</translation>
+    </message>
+    <message>
+        <source>%1 holds a database; writing there would destroy it. Nothing was written: name another file.</source>
+        <translation>%1 holds a database; writing there would destroy it. Nothing was written: name another file.</translation>
+    </message>
 </context>
 <context>
     <name>portdoctor</name>
@@ -3418,6 +3470,10 @@ Serial devices no COM entry maps to:
         <source>A restore into %1 had stopped halfway; it was undone, so both files are as they were before it. Restore again.</source>
         <translation>A restore into %1 had stopped halfway; it was undone, so both files are as they were before it. Restore again.</translation>
     </message>
+    <message>
+        <source>What its write to both files had begun (%1) was removed.</source>
+        <translation>What its write to both files had begun (%1) was removed.</translation>
+    </message>
 </context>
 <context>
     <name>roomcsv</name>
@@ -3460,6 +3516,10 @@ Serial devices no COM entry maps to:
     <message>
         <source>The file holds more than %1 rows. A room list is far shorter, so nothing was imported. Choose the room list saved from the spreadsheet.</source>
         <translation>The file holds more than %1 rows. A room list is far shorter, so nothing was imported. Choose the room list saved from the spreadsheet.</translation>
+    </message>
+    <message>
+        <source>The first line (%1) is a header, but names none of the columns understood: Room, TEL1, TEL2 and TEL3. Name the columns so, or leave the header out and keep them in that order.</source>
+        <translation>The first line (%1) is a header, but names none of the columns understood: Room, TEL1, TEL2 and TEL3. Name the columns so, or leave the header out and keep them in that order.</translation>
     </message>
 </context>
 <context>

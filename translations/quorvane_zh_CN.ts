@@ -1511,6 +1511,14 @@ The program ends without it.</source>
         <source>Neither %1 nor %2 is in %3, so it holds no change record. Name the data folder that holds them.</source>
         <translation>%3 中既没有 %1 也没有 %2，因此没有变更记录。请指定存放它们的数据文件夹。</translation>
     </message>
+    <message>
+        <source>%1 lies in the future: pruning before it would remove every entry. Nothing was removed. The last 30 days are always kept; name a date before %2.</source>
+        <translation>%1 在未来：在它之前修剪会删除所有条目。未删除任何内容。最近 30 天的条目总会保留；请指定 %2 之前的日期。</translation>
+    </message>
+    <message>
+        <source>%1 lies within the last 30 days, which are always kept. Nothing was removed; name a date before %2.</source>
+        <translation>%1 在最近 30 天之内，这些条目总会保留。未删除任何内容；请指定 %2 之前的日期。</translation>
+    </message>
 </context>
 <context>
     <name>changerecord</name>
@@ -2503,6 +2511,40 @@ $XDG_DATA_HOME/Quorvane（~/.local/share/Quorvane），不存在时会创建为�
         <source>The operators on %1 are %2.</source>
         <translation>%1 上的操作员共 %2。</translation>
     </message>
+    <message>
+        <source>The directory %1 is a loop of links: each leads to another and none to a folder. Point the link at a folder, or name the folder itself.</source>
+        <translation>目录 %1 是一个链接循环：每个链接都指向另一个链接，没有一个指向文件夹。请让链接指向一个文件夹，或直接指定该文件夹。</translation>
+    </message>
+    <message>
+        <source>The directory %1 is a link to nothing: it points to %2, which does not exist. Create that folder, point the link elsewhere, or name the folder itself.</source>
+        <translation>目录 %1 是一个指向不存在之处的链接：它指向 %2，而 %2 不存在。请创建该文件夹、让链接指向别处，或直接指定该文件夹。</translation>
+    </message>
+    <message numerus="yes">
+        <source>Pruning removes %n entry(s) older than %1 from the change record of %2 for good.</source>
+        <translation>
+            <numerusform>修剪将从 %2 的变更记录中永久删除早于 %1 的 %n 个条目。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing was removed: add --yes to remove them.</source>
+        <translation>未删除任何内容：加上 --yes 才会删除它们。</translation>
+    </message>
+    <message>
+        <source>Remove them? (y/N) </source>
+        <translation>删除它们吗？(y/N) </translation>
+    </message>
+    <message>
+        <source>Nothing was removed.</source>
+        <translation>未删除任何内容。</translation>
+    </message>
+    <message>
+        <source>--yes only confirms --prune-before.</source>
+        <translation>--yes 只用于确认 --prune-before。</translation>
+    </message>
+    <message>
+        <source>%1 was left by a write to both files that had finished; it was cleared, and the file keeps that write.</source>
+        <translation>%1 是一次已完成的对两个文件的写入留下的；它已被清除，文件保留该次写入的内容。</translation>
+    </message>
 </context>
 <context>
     <name>directorybackup</name>
@@ -3238,6 +3280,15 @@ QUORVANE_BUILDING）时，从 PostgreSQL 服务器上的那栋楼读取房间，
         <source>%1 is a socket, not a file. Name a file to write to.</source>
         <translation>%1 是一个套接字，不是文件。请指定要写入的文件。</translation>
     </message>
+    <message>
+        <source>%1 bears the name %2, which belongs to Quorvane&apos;s databases and the files SQLite keeps beside them; writing there could destroy a data folder&apos;s database. Nothing was written: name another file.</source>
+        <extracomment>%2 is a file name such as Inhabitant_telnum.mdb or user_password.mdb-journal.</extracomment>
+        <translation>%1 的名称是 %2，这是 Quorvane 数据库或 SQLite 在其旁保存的文件的名称；写入该处可能会毁坏某个数据文件夹的数据库。未写入任何内容：请指定其他文件。</translation>
+    </message>
+    <message>
+        <source>%1 holds a database; writing there would destroy it. Nothing was written: name another file.</source>
+        <translation>%1 中存有一个数据库；写入该处会毁坏它。未写入任何内容：请指定其他文件。</translation>
+    </message>
 </context>
 <context>
     <name>portdoctor</name>
@@ -3406,6 +3457,10 @@ Serial devices no COM entry maps to:
         <source>A restore into %1 had stopped halfway; it was undone, so both files are as they were before it. Restore again.</source>
         <translation>向 %1 的恢复曾中途停止，现已撤消，两个文件恢复到恢复前的状态。请重新恢复。</translation>
     </message>
+    <message>
+        <source>What its write to both files had begun (%1) was removed.</source>
+        <translation>它对两个文件开始的写入所留下的内容（%1）已被删除。</translation>
+    </message>
 </context>
 <context>
     <name>roomcsv</name>
@@ -3448,6 +3503,10 @@ Serial devices no COM entry maps to:
     <message>
         <source>The file holds more than %1 rows. A room list is far shorter, so nothing was imported. Choose the room list saved from the spreadsheet.</source>
         <translation>文件超过 %1 行。房间列表要短得多，因此未导入任何内容。请选择从电子表格保存的房间列表。</translation>
+    </message>
+    <message>
+        <source>The first line (%1) is a header, but names none of the columns understood: Room, TEL1, TEL2 and TEL3. Name the columns so, or leave the header out and keep them in that order.</source>
+        <translation>第一行（%1）是标题行，但没有列出任何可识别的列：Room、TEL1、TEL2 和 TEL3。请如此命名各列，或去掉标题行并按此顺序排列各列。</translation>
     </message>
 </context>
 <context>

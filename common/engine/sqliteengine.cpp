@@ -31,6 +31,19 @@ QString errorOf(sqlite3* db)
 
 Problem problemOfCode(int code)
 {
+    // Connections report extended codes: a lock that could not be taken or
+    // given back is another program holding the file, not a failing disk.
+    switch (code) {
+    case SQLITE_IOERR_LOCK:
+    case SQLITE_IOERR_RDLOCK:
+    case SQLITE_IOERR_UNLOCK:
+    case SQLITE_IOERR_CHECKRESERVEDLOCK:
+    case SQLITE_IOERR_SHMLOCK:
+    case SQLITE_IOERR_BLOCKED:
+        return Problem::Busy;
+    default:
+        break;
+    }
     switch (code & 0xff) {
     case SQLITE_READONLY:
         return Problem::ReadOnly;

@@ -361,18 +361,21 @@ private slots:
     }
 
     // Tools, Export rooms… and (with no printer) Print room list… given a
-    // database in the file dialog, by name or through a link: refused, the
-    // file as it was.
+    // database in the file dialog, by name or through a link, or another
+    // folder's: refused, the file as it was.
     void toolsLeaveTheDatabasesAlone_data()
     {
         QTest::addColumn<QString>("item");
         QTest::addColumn<QString>("chosen");
         QTest::addColumn<QString>("database");
         QTest::newRow("export") << "mnuExportRooms" << schema::kDirectoryFile
-                                << "the room database";
+                                << " is (or leads to) the room database";
         QTest::newRow("print, through a link") << "mnuPrintRooms"
                                                << "list.pdf"
-                                               << "the operator database";
+                                               << " is (or leads to) the operator database";
+        QTest::newRow("export over another folder's operators")
+            << "mnuExportRooms"
+            << "d2/" + schema::kOperatorFile << " bears the name " + schema::kOperatorFile;
     }
 
     void toolsLeaveTheDatabasesAlone()
@@ -388,8 +391,11 @@ private slots:
         testdb::create(rooms, schema::directoryTable(), {{"101", "1", "2", "3"}});
         testdb::create(operators, schema::operatorTable(), testdb::operators({{"anna", "1"}}));
         QVERIFY(QFile::link(operators, rig.dir.filePath("list.pdf")));
+        QVERIFY(QDir(rig.dir.path()).mkdir("d2") &&
+                QFile::copy(operators, rig.dir.filePath("d2/" + schema::kOperatorFile)));
         rig.start().show();
-        const QByteArray before = contents(rooms) + contents(operators);
+        const QByteArray before = contents(rooms) + contents(operators) +
+                                  contents(rig.dir.filePath("d2/" + schema::kOperatorFile));
         const QString path = rig.dir.filePath(chosen);
         QTimer::singleShot(0, [path] {
             auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
@@ -400,9 +406,11 @@ private slots:
         });
         rig.window().menuAction(item)->trigger();
         QCOMPARE(rig.messages.messages.size(), 1);
-        QVERIFY2(rig.messages.messages[0].text.startsWith(path + " is (or leads to) " + database),
+        QVERIFY2(rig.messages.messages[0].text.startsWith(path + database),
                  qPrintable(rig.messages.messages[0].text));
-        QCOMPARE(contents(rooms) + contents(operators), before);
+        QCOMPARE(contents(rooms) + contents(operators) +
+                     contents(rig.dir.filePath("d2/" + schema::kOperatorFile)),
+                 before);
     }
 
     // Tools, Change record…: the grid's changes as the operator logged in,

@@ -446,8 +446,15 @@ private slots:
 
     void engineFaultsAreToldInTheOperatorsWords()
     {
-        for (const auto& [code, words] : {std::pair{SQLITE_READONLY, "is read-only"},
-                                          std::pair{SQLITE_BUSY, "another program is holding"}}) {
+        // Extended codes as the connections report them: a lock is told as a lock.
+        for (const auto& [code, words] :
+             {std::pair{SQLITE_READONLY, "is read-only"},
+              std::pair{SQLITE_BUSY, "another program is holding"},
+              std::pair{SQLITE_LOCKED_SHAREDCACHE, "another program is holding"},
+              std::pair{SQLITE_BUSY_SNAPSHOT, "another program is holding"},
+              std::pair{SQLITE_IOERR_LOCK, "another program is holding"},
+              std::pair{SQLITE_IOERR_RDLOCK, "another program is holding"},
+              std::pair{SQLITE_IOERR_WRITE, "the disk or the file system failed"}}) {
             const QString told = database::plainError(code, QStringLiteral("Unable to"), m_path);
             QVERIFY2(told.contains(QString::fromLatin1(words)) && told.contains(m_path) &&
                          !told.contains(QStringLiteral("Unable")),

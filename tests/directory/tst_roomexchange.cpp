@@ -96,6 +96,11 @@ private slots:
         testdb::create(m_path, kRooms, tableRows("999|5||"));
         QVERIFY(import(first, true).ok());
         QCOMPARE(exported(), first);
+        // A tab or a line break before the sign hides it from nobody.
+        testdb::exec(m_path, "INSERT INTO Room_tel (Room, TEL1, TEL2) VALUES ('5', char(9) || "
+                             "'=1+1', char(13) || '@A1')");
+        QVERIFY2(exported().endsWith("\"5\",\"=\"\"\t=1+1\"\"\",\"=\"\"\r@A1\"\"\",\r\n"),
+                 exported().constData());
     }
 
     // Each row of the file as Room|TEL1|TEL2|TEL3=verdict, and what the
@@ -174,6 +179,20 @@ private slots:
             << QString(100000, u'7') + "|||=error"
             << "Room \"7777777777777777777777777777777777777777\u2026\" is 100000 characters long";
         QTest::newRow("not UTF-8") << QByteArray("201,\xE9\n") << QString() << "not UTF-8";
+        QByteArray bigEndian, littleEndian;
+        for (const char c : QByteArray("201,5\n")) {
+            bigEndian += QByteArray(1, '\0') + c;
+            littleEndian += c + QByteArray(1, '\0');
+        }
+        QTest::newRow("UTF-16 without its mark") << bigEndian << QString() << "not UTF-8";
+        QTest::newRow("UTF-16, little end first") << littleEndian << QString() << "not UTF-8";
+        QTest::newRow("a header of other columns")
+            << QByteArray("Room No,Phone\n201,5\n") << QString()
+            << "The first line (Room No,Phone) is a header, but names none of the columns "
+               "understood: Room, TEL1, TEL2 and TEL3.";
+        QTest::newRow("letters in a room and a number of a first row")
+            << QByteArray("A1,5B\n") << "A1|5B||=warning"
+            << "";
     }
     void verdicts()
     {

@@ -1,6 +1,7 @@
 #include "companionenvironment.h"
 #include "dbtool.h"
 #include "directorybackup.h"
+#include "restoresteps.h"
 #include "testdatabase.h"
 #include "transferlog.h"
 
@@ -18,6 +19,7 @@
 #include <csignal>
 #include <fcntl.h>
 #include <memory>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
@@ -178,25 +180,86 @@ private slots:
 
     // A restore killed among its renames, with a damaged room file to move
     // aside: check undoes it while the operator file's rows were not
-    // committed, and finishes it when no file was restored in place.
+    // committed, and finishes it when no file was restored in place. One
+    // restoring both files in place, killed at its first flush (its
+    // super-journal written, no journal yet) or after its commit point (the
+    // super-journal gone, both journals left), is undone or finished in one
+    // story and leaves nothing behind.
     void checkFinishesOrUndoesAStoppedRestore_data()
     {
         QTest::addColumn<bool>("operatorsThere");
         QTest::addColumn<int>("renames");
         QTest::addColumn<QString>("said");
-        QTest::newRow("between a file's two renames") << true << 1 << "it was undone";
-        QTest::newRow("after the renames, before the commit") << true << 2 << "it was undone";
-        QTest::newRow("nothing restored in place") << false << 1 << "it was finished";
+        QTest::addColumn<QString>("killed");
+        QTest::newRow("between a file's two renames") << true << 1 << "it was undone"
+                                                      << "";
+        QTest::newRow("after the renames, before the commit") << true << 2 << "it was undone"
+                                                              << "";
+        QTest::newRow("nothing restored in place") << false << 1 << "it was finished"
+                                                   << "";
+        QTest::newRow("at its first flush") << true << 0 << "it was undone"
+                                            << "flush";
+        QTest::newRow("after its commit point") << true << 0 << "it was finished"
+                                                << "commit";
     }
     void checkFinishesOrUndoesAStoppedRestore()
     {
         QFETCH(bool, operatorsThere);
         QFETCH(int, renames);
         QFETCH(QString, said);
+        QFETCH(QString, killed);
         initWith("admin", "1");
         testdb::exec(m_rooms, "INSERT INTO Room_tel (Room, TEL1) VALUES ('101', '555')");
         const QString file = m_dir->filePath("rooms.qvb");
         QCOMPARE(Session().run({"backup", dir(), file}), 0);
+        if (!killed.isEmpty()) {
+            testdb::exec(m_operators, "UPDATE user_pin SET password = '2'");
+            testdb::exec(m_rooms, "INSERT INTO Room_tel (Room, TEL1) VALUES ('102', '666')");
+            const QStringList before = entries();
+            QList<restoresteps::Target> steps;
+            for (const auto& [path, table] :
+                 {std::pair{m_rooms, "Room_tel"}, std::pair{m_operators, "user_pin"}}) {
+                const QString kept = path + ".before-restore-20261207-120000";
+                QVERIFY(QFile::copy(path, kept));
+                steps << restoresteps::Target{
+                    restoresteps::Target::Kind::InPlace, path, table, kept, {}};
+            }
+            QVERIFY(restoresteps::write(dir(), steps));
+            const QByteArray super = QFile::encodeName(m_rooms) + "-mj0A1B2C9D3";
+            const QByteArray magic("\xd9\xd5\x05\xf9\x20\xa1\x63\xd7", 8);
+            const auto word = [](quint32 n) {
+                const char bytes[] = {char(n >> 24), char(n >> 16), char(n >> 8), char(n)};
+                return QByteArray(bytes, 4);
+            };
+            quint32 sum = 0;
+            for (const char c : super)
+                sum += quint32(qint32(c));
+            if (killed == "commit") { // the backup's rows are in both files
+                testdb::exec(m_rooms, "DELETE FROM Room_tel WHERE Room = '102'");
+                testdb::exec(m_operators, "UPDATE user_pin SET password = '1'");
+            } else {
+                writeBytes(super, QFile::encodeName(m_rooms) + "-journal" + '\0' +
+                                      QFile::encodeName(m_operators) + "-journal" + '\0');
+            }
+            for (const QString& path : {m_rooms, m_operators}) {
+                // Unwritten at the first flush; after the commit point a header and
+                // the name of the super-journal, which is gone.
+                writeBytes(path + "-journal",
+                           killed == "flush" ? QByteArray(512, 0)
+                                             : magic + QByteArray(504, 0) + word(1) + super +
+                                                   word(quint32(super.size())) + word(sum) + magic);
+            }
+            Session checked;
+            QCOMPARE(checked.run({"check", dir()}), 0);
+            QVERIFY2(checked.output.contains(said) && !checked.output.contains("rolled back"),
+                     qPrintable(checked.output));
+            QCOMPARE(entries().filter("-journal").size() + entries().filter("-mj").size(), 0);
+            if (killed == "flush")
+                QCOMPARE(entries(), before);
+            QCOMPARE(testdb::rows(m_operators, kOperators),
+                     (QList<QStringList>{{"admin", killed == "flush" ? "2" : "1"}}));
+            return;
+        }
         writeBytes(m_rooms, "not a database");
         if (operatorsThere)
             testdb::exec(m_operators, "UPDATE user_pin SET password = '2'");
@@ -284,6 +347,10 @@ private slots:
         row("operator file", {ops}, 1, "No operator was added, since", "not an SQLite");
         row("room file", {rooms}, 0, "", "not an SQLite");
         row("both files", {ops, rooms}, 1, "refusing to overwrite", "not an SQLite");
+        // The folder named is a link (data:LINK>TARGET): to nothing, or to itself.
+        row("folder a link to nothing", {"data:d>gone"}, 1, "is a link to nothing: it points to",
+            "is a link to nothing");
+        row("folder a loop of links", {"data:d>d"}, 1, "is a loop of links", "is a loop of links");
     }
 
     void initRefusesWhatCannotBeUsed()
@@ -293,10 +360,14 @@ private slots:
         QFETCH(QString, initSays);
         QFETCH(QString, checkSays);
         QStringList names;
+        QString folder = dir();
         for (const QString& entry : placed) {
             names << entry.section(':', -1);
             const QString path = m_dir->filePath(names.last());
-            if (entry.startsWith("dir:"))
+            if (entry.startsWith("data:")) {
+                folder = m_dir->filePath(names.last().section('>', 0, 0));
+                QVERIFY(QFile::link(m_dir->filePath(names.last().section('>', 1)), folder));
+            } else if (entry.startsWith("dir:"))
                 QVERIFY(QDir().mkdir(path));
             else if (entry.startsWith("link:"))
                 QVERIFY(QFile::link(m_dir->filePath("gone"), path));
@@ -304,14 +375,16 @@ private slots:
                 writeBytes(path, "left over");
         }
         Session init;
-        QCOMPARE(init.run({"init", dir(), "--operator", "anna", "--pin", "1"}), status);
+        QCOMPARE(init.run({"init", folder, "--operator", "anna", "--pin", "1"}), status);
         QVERIFY2(init.errors.contains(initSays), qPrintable(init.errors));
         if (init.errors.contains("Nothing was created."))
             QCOMPARE(entries(), names);
         Session check;
-        QCOMPARE(check.run({"check", dir()}), 1);
-        QVERIFY2(check.output.contains(checkSays) && !check.output.contains("chmod"),
-                 qPrintable(check.output));
+        QCOMPARE(check.run({"check", folder}), 1);
+        const QString said = check.output + check.errors;
+        QVERIFY2(said.contains(checkSays) && !said.contains("chmod") &&
+                     !said.contains("does not exist. Create it first"),
+                 qPrintable(said));
     }
 
     void addOperatorAndImportTellWhatHappened()
@@ -385,7 +458,9 @@ private slots:
     // Files named to write to: a database (however named) or a file SQLite
     // keeps beside one is refused, a folder too; a FIFO or the standard
     // output is written into and stays what it is. "%1" is the data folder; placed is "NAME>TARGET"
-    // for a link, "NAME=TARGET" for a hard link, "NAME|" for a FIFO.
+    // for a link, "NAME=TARGET" for a hard link, "NAME|" for a FIFO, "NAME/" for a folder (of
+    // another data folder), "NAME~" for a copy of the operator database, "NAME#" for a file
+    // there already, on a disk that takes no more than 16 bytes of a file.
     void writersLeaveTheDatabasesAlone_data()
     {
         const QString rooms = schema::kDirectoryFile;
@@ -413,6 +488,16 @@ private slots:
         row("backup onto the journal", {"backup", "%1", "%1/" + ops + "-journal"}, {}, 1,
             "the -journal file SQLite keeps for the operator");
         row("folder", {"export", "%1", "%1"}, {}, 1, "%1 is a folder. Name a file");
+        row("another folder's rooms", {"export", "%1", "%1/d2/" + rooms}, "d2/", 1,
+            "bears the name " + rooms);
+        row("PDF onto another folder's WAL", {"export", "%1", "--pdf", "%1/d2/" + ops + "-wal"},
+            "d2/", 1, "bears the name " + ops + "-wal");
+        row("full disk", {"export", "%1", "%1/old.csv"}, "old.csv#", 1,
+            "%1/old.csv cannot be written: File too large");
+        row("PDF on a full disk", {"export", "%1", "--pdf", "%1/old.csv"}, "old.csv#", 1,
+            "%1/old.csv cannot be written: File too large");
+        row("a database by another name", {"export", "%1", "%1/copy.csv"}, "copy.csv~", 1,
+            "holds a database; writing there would destroy it. Nothing was written");
         row("FIFO", {"export", "%1", "%1/pipe"}, "pipe|", 0, "Exported the room directory to");
         row("standard output", {"export", "%1", "/dev/stdout"}, {}, 0,
             "\xEF\xBB\xBFRoom,TEL1,TEL2,TEL3\r\n\"101\",\"555\",,\r\nExported the room "
@@ -437,6 +522,12 @@ private slots:
             QCOMPARE(::link(qPrintable(target), qPrintable(m_dir->filePath(name))), 0);
         if (placed.contains('|'))
             QCOMPARE(::mkfifo(qPrintable(m_dir->filePath(name)), 0600), 0);
+        if (placed.endsWith('/'))
+            QVERIFY(QDir(dir()).mkdir(name));
+        if (placed.endsWith('~'))
+            QVERIFY(QFile::copy(m_operators, m_dir->filePath(name.chopped(1))));
+        if (placed.endsWith('#'))
+            writeBytes(m_dir->filePath(name.chopped(1)), "Room\r\n");
         const QByteArray rooms = contents(m_rooms);
         const QByteArray operators = contents(m_operators);
         const QStringList before = entries();
@@ -448,6 +539,12 @@ private slots:
         QProcess companion;
         companion.setProcessChannelMode(QProcess::MergedChannels);
         companion.setProcessEnvironment(companionEnvironment());
+        if (placed.endsWith('#'))
+            companion.setChildProcessModifier([] {
+                const rlimit limit{16, 16};
+                ::setrlimit(RLIMIT_FSIZE, &limit);
+                ::signal(SIGXFSZ, SIG_IGN);
+            });
         companion.start(QStringLiteral(QUORVANE_DB_EXECUTABLE),
                         arguments.replaceInStrings("%1", dir()));
         QVERIFY(companion.waitForFinished());
@@ -456,6 +553,12 @@ private slots:
         QVERIFY2(said.contains(QString(says).replace("%1", dir())), qPrintable(said));
         QVERIFY(contents(m_rooms) == rooms && contents(m_operators) == operators);
         QCOMPARE(entries(), before);
+        if (placed.endsWith('/'))
+            QVERIFY(QDir(m_dir->filePath(name)).isEmpty());
+        if (placed.endsWith('~'))
+            QCOMPARE(contents(m_dir->filePath(name.chopped(1))), operators);
+        if (placed.endsWith('#'))
+            QCOMPARE(contents(m_dir->filePath(name.chopped(1))), "Room\r\n");
         if (reader) {
             const QByteArray arrived = reader->stop();
             QVERIFY2(arrived.startsWith(arguments.contains("--pdf") ? "%PDF" : "\xEF\xBB\xBFRoom,"),
@@ -559,11 +662,16 @@ private slots:
     }
 
     // What the companion changes is recorded as the OS user's on this PC;
-    // audit lists both files' entries newest first, filtered, and prunes.
+    // audit lists both files' entries newest first, filtered, and prunes
+    // entries aged past 30 days: asked at a terminal (typed), confirmed by
+    // --yes otherwise, never a prune's own entry.
     void auditListsTheChangeRecord_data()
     {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QStringList>("heads"); // what and subject of each entry listed
+        QTest::addColumn<QString>("typed");     // at a terminal when not null
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("said"); // by the prune
         const QStringList all{"import",
                               "room removed by import  102",
                               "room changed by import  101",
@@ -576,22 +684,39 @@ private slots:
                               "operator added  alice"};
         const QString user = changerecord::Actor::osUserName();
         const QString today = QDate::currentDate().toString(Qt::ISODate);
-        QTest::newRow("all") << QStringList{} << all;
-        QTest::newRow("one room") << QStringList{"--room", "101"} << QStringList{all[2], all[5]};
-        QTest::newRow("operator") << QStringList{"--operator", user} << all;
-        QTest::newRow("another operator") << QStringList{"--operator", "nobody"} << QStringList{};
-        QTest::newRow("PC") << QStringList{"--pc", QSysInfo::machineHostName()} << all;
-        QTest::newRow("today") << QStringList{"--since", today, "--until", today} << all;
-        QTest::newRow("until yesterday")
-            << QStringList{"--until", QDate::currentDate().addDays(-1).toString(Qt::ISODate)}
-            << QStringList{};
-        QTest::newRow("pruned") << QStringList{"--prune-before", "2999-01-01"}
-                                << QStringList{"record pruned", "record pruned"};
+        const auto row = [](const char* tag, const QStringList& arguments, const QStringList& heads,
+                            const QString& typed = {}, int status = 0, const QString& said = {}) {
+            QTest::newRow(tag) << arguments << heads << typed << status << said;
+        };
+        row("all", {}, all);
+        row("one room", {"--room", "101"}, {all[2], all[5]});
+        row("operator", {"--operator", user}, all);
+        row("another operator", {"--operator", "nobody"}, {});
+        row("PC", {"--pc", QSysInfo::machineHostName()}, all);
+        row("today", {"--since", today, "--until", today}, all);
+        row("until yesterday", {"--until", QDate::currentDate().addDays(-1).toString(Qt::ISODate)},
+            {});
+        const QStringList pruned{"record pruned", "record pruned"};
+        const QStringList prune{"--prune-before", "2021-01-01"};
+        row("pruned", prune + QStringList{"--yes"}, pruned, {}, 0, "Removed 6 entries");
+        row("pruned twice", prune + QStringList{"--yes"}, pruned + pruned, {}, 0,
+            "Removed 0 entries");
+        row("prune asked", prune, pruned, "y\n", 0, "Pruning removes 6 entr");
+        row("prune declined", prune, all, "\n", 1, "Remove them? (y/N) Nothing was removed.");
+        row("prune unconfirmed", prune, all, {}, 1, "Nothing was removed: add --yes");
+        row("prune into the future", {"--prune-before", "2099-01-01", "--yes"}, all, {}, 1,
+            "2099-01-01 00:00:00 lies in the future");
+        row("prune of last week",
+            {"--prune-before", QDate::currentDate().addDays(-7).toString(Qt::ISODate), "--yes"},
+            all, {}, 1, "within the last 30 days, which are always kept");
     }
     void auditListsTheChangeRecord()
     {
         QFETCH(QStringList, arguments);
         QFETCH(QStringList, heads);
+        QFETCH(QString, typed);
+        QFETCH(int, status);
+        QFETCH(QString, said);
         initWith("alice", "1111");
         const QString backup = m_dir->filePath("all.qvb");
         QCOMPARE(Session().run({"backup", dir(), backup}), 0);
@@ -603,9 +728,21 @@ private slots:
         writeBytes(csv, "Room,TEL1\n101,557\n");
         QCOMPARE(Session().run({"import", dir(), csv, "--replace"}), 0);
         if (arguments.contains("--prune-before")) {
-            Session prune;
-            QCOMPARE(prune.run(QStringList{"audit", dir()} + arguments), 0);
-            QVERIFY2(prune.output.startsWith("Removed 6 entries"), qPrintable(prune.output));
+            const auto age = [this] {
+                for (const QString& file : {m_rooms, m_operators})
+                    testdb::exec(file, "UPDATE change_record SET happened = "
+                                       "'2020' || substr(happened, 5)");
+            };
+            age();
+            if (QTest::currentDataTag() == QLatin1String("pruned twice")) {
+                QCOMPARE(Session().run(QStringList{"audit", dir()} + arguments), 0);
+                age();
+            }
+            Session prune(typed);
+            prune.console.interactive = !typed.isNull();
+            QCOMPARE(prune.run(QStringList{"audit", dir()} + arguments), status);
+            QVERIFY2((prune.errors + prune.output).contains(said),
+                     qPrintable(prune.errors + prune.output));
             arguments.clear();
         }
         Session session;
