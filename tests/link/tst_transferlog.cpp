@@ -410,12 +410,44 @@ private slots:
         QTest::addColumn<QString>("why");
         QTest::newRow("missing") << true << "the room file %1 is missing";
         QTest::newRow("read-only") << false << "the room file %1 is read-only for you (mode 444)";
+        // Held by another program from the first pause on: the start is
+        // written, the end is not, and the message says what the history shows.
+        QTest::newRow("held at the end") << false << QString();
     }
 
     void notRecorded()
     {
         QFETCH(bool, missing);
         QFETCH(QString, why);
+        if (why.isEmpty()) {
+            RecordedLink rig;
+            rig.link.setRecording({m_path, QStringLiteral("ann")});
+            rig.link.configure(1);
+            QCOMPARE(rig.link.open(), 0);
+            rig.link.setPortLocked(true);
+            QSqlDatabase holder = QSqlDatabase::addDatabase("QSQLITE", "tst-holder");
+            holder.setDatabaseName(m_path);
+            rig.pauser.onPause = [&](qsizetype) {
+                if (!holder.isOpen())
+                    QVERIFY(holder.open() && QSqlQuery(holder).exec("BEGIN EXCLUSIVE"));
+            };
+            const LinkResult result = loadDefault(rig.link);
+            QSqlQuery(holder).exec("ROLLBACK");
+            holder.close();
+            holder = QSqlDatabase();
+            QSqlDatabase::removeDatabase("tst-holder");
+            QVERIFY2(result.recordFailure.endsWith(
+                         "The transfer history will go on showing this transfer as unfinished, "
+                         "started " +
+                         QLocale().toString(
+                             TransferLog(m_path).history()->value(0).started.toLocalTime(),
+                             QLocale::ShortFormat) +
+                         '.'),
+                     qPrintable(result.recordFailure));
+            QCOMPARE(TransferLog(m_path).history()->value(0).ending,
+                     TransferRecord::Ending::Unfinished);
+            return;
+        }
         if (missing)
             QVERIFY(QFile::remove(m_path));
         else if (::geteuid() == 0)
