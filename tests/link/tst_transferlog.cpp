@@ -420,18 +420,28 @@ private slots:
         QFETCH(bool, missing);
         QFETCH(QString, why);
         if (why.isEmpty()) {
-            RecordedLink rig;
-            rig.link.setRecording({m_path, QStringLiteral("ann")});
-            rig.link.configure(1);
-            QCOMPARE(rig.link.open(), 0);
-            rig.link.setPortLocked(true);
+            struct HeldPort : RecordingSerialPort
+            {
+                std::function<void()> onWrite;
+                bool write(const QByteArray& bytes) override
+                {
+                    onWrite();
+                    return RecordingSerialPort::write(bytes);
+                }
+            } port;
+            RecordingPauser pauser;
+            SerialLink link{port, pauser};
+            link.setRecording({m_path, QStringLiteral("ann")});
+            link.configure(1);
+            QCOMPARE(link.open(), 0);
+            link.setPortLocked(true);
             QSqlDatabase holder = QSqlDatabase::addDatabase("QSQLITE", "tst-holder");
             holder.setDatabaseName(m_path);
-            rig.pauser.onPause = [&](qsizetype) {
+            port.onWrite = [&] {
                 if (!holder.isOpen())
                     QVERIFY(holder.open() && QSqlQuery(holder).exec("BEGIN EXCLUSIVE"));
             };
-            const LinkResult result = loadDefault(rig.link);
+            const LinkResult result = loadDefault(link);
             QSqlQuery(holder).exec("ROLLBACK");
             holder.close();
             holder = QSqlDatabase();
