@@ -93,6 +93,35 @@ Expected<std::optional<int>> operatorCount()
     return Result(std::optional<int>(query.value(0).toInt()));
 }
 
+QString viewOnly()
+{
+    Session session;
+    if (session.error().isValid())
+        return {};
+    const QSqlDatabase db = session.db();
+    if (database::unseenTable(db, schema::operatorTable().table,
+                              database::pathIn(server::folder(), schema::kOperatorFile))
+            .isEmpty() ||
+        !database::unseenTable(db, schema::directoryTable().table,
+                               database::pathIn(server::folder(), schema::kDirectoryFile))
+             .isEmpty())
+        return {};
+    //: %1 names the building and its server ("building North on db.example.org").
+    return QCoreApplication::translate(
+               "serversetup", "Read only: this login may read the %1 but not the operators, so "
+                              "it is opened without logging in and every edit is refused.")
+        .arg(server::describe());
+}
+
+void dropBuilding()
+{
+    Session session;
+    if (!session.error().isValid())
+        QSqlQuery(session.db())
+            .exec(QStringLiteral("DROP SCHEMA IF EXISTS %1 CASCADE")
+                      .arg(quotedIdentifier(server::place().building)));
+}
+
 Expected<Prepared> prepare(const std::optional<databasesetup::Operator>& first)
 {
     Session session;
@@ -133,6 +162,12 @@ Expected<Prepared> prepare(const std::optional<databasesetup::Operator>& first)
                      QStringLiteral("CREATE TABLE IF NOT EXISTS ")));
     for (const QString& statement : schema::transferRecordStatements())
         run(engine.translate(statement));
+    // A building prepared before the rooms' columns were quoted gets their names.
+    if (!failed.isValid()) {
+        for (const QString& statement : schema::sentRoomRenames(
+                 engine.tableShape(db, QStringLiteral("transfer_room")).columns))
+            run(statement);
+    }
     for (const QString& table : {QStringLiteral("Room_tel"), QStringLiteral("transfer_log")}) {
         run(QStringLiteral("CREATE OR REPLACE TRIGGER announce AFTER INSERT OR UPDATE OR DELETE "
                            "OR TRUNCATE ON %1.%2 FOR EACH STATEMENT EXECUTE FUNCTION "

@@ -22,6 +22,16 @@ struct Prepared
 // when the operators table holds nobody.
 Expected<Prepared> prepare(const std::optional<databasesetup::Operator>& first);
 
+// Removes the building in use with all it holds: for a building a refused
+// copy has just made, so the copy leaves nothing behind.
+void dropBuilding();
+
+// A login that may read the building but not the operators (as the
+// README's read-only login) cannot log in as an operator: the building is
+// then opened read-only without the login, and this says so. Empty for any
+// other login, and when the server cannot be reached.
+QString viewOnly();
+
 // Whether the building's room table exists.
 Expected<bool> buildingExists();
 // The operators on the server; nothing when there is no operators table yet.

@@ -157,8 +157,9 @@ int main(int argc, char* argv[])
             return 2;
         }
         QTextStream out(stdout);
-        const Expected<std::optional<server::Place>> place =
-            server::choose(options.database, options.building);
+        const Expected<std::optional<server::Place>> place = server::choose(
+            options.database, options.building,
+            options.data.isEmpty() ? server::Settings::Read : server::Settings::Ignore);
         if (!place) {
             std::fprintf(stderr, "quorvane: %s\n", qPrintable(place.error()));
             return 2;

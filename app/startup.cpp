@@ -1,8 +1,10 @@
 #include "startup.h"
 
+#include "changerecord.h"
 #include "database.h"
 #include "firststart.h"
 #include "logindialog.h"
+#include "mainwindow.h"
 #include "messagesink.h"
 #include "operatorview.h"
 #include "posixserialport.h"
@@ -16,6 +18,8 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
+#include <QLabel>
+#include <QStatusBar>
 #include <QTextStream>
 
 namespace startup {
@@ -60,6 +64,24 @@ bool gateReady(const Outcome& load, const OperatorView& view, const QString& dir
 
 int run(const datafolder::Choice& folder, MessageSink& messages, const Offer& offer)
 {
+    // A login that may only read the building opens it read-only, as itself.
+    if (const QString viewing = server::active() ? serversetup::viewOnly() : QString();
+        !viewing.isEmpty()) {
+        PosixSerialPort port;
+        UiPauser pauser;
+        Program program(folder.path, port, pauser);
+        const QString login = server::place().option(QStringLiteral("user"));
+        program.setOperatorName(login.isEmpty() ? changerecord::Actor::osUserName() : login);
+        Shell shell(program, messages);
+        QStatusBar* bar = shell.mainWindow().statusBar();
+        auto* readOnly = new QLabel(QCoreApplication::translate("startup", "Read only"), bar);
+        readOnly->setObjectName(QStringLiteral("sbReadOnly"));
+        readOnly->setToolTip(viewing);
+        bar->addPermanentWidget(readOnly);
+        shell.mainWindow().setStatusText(viewing);
+        shell.show();
+        return QApplication::exec();
+    }
     // An unreachable server is told once, naming it, and ends the program.
     if (server::active()) {
         if (const Expected<std::optional<int>> reached = serversetup::operatorCount(); !reached) {
@@ -111,6 +133,10 @@ int check(const datafolder::Choice& folder, QTextStream& out)
 {
     if (server::active()) {
         out << "Data: the " << server::describe() << '\n';
+        if (const QString viewing = serversetup::viewOnly(); !viewing.isEmpty()) {
+            out << viewing << '\n';
+            return 0;
+        }
         if (const Expected<std::optional<int>> reached = serversetup::operatorCount(); !reached) {
             out << reached.error() << '\n';
             return 1;

@@ -74,6 +74,14 @@ Outcome open(const QString& path, const QString& connectionName);
 // Checks that the table and its fields exist.
 Outcome checkTable(const QSqlDatabase& db, const TableSpec& layout, const QString& path);
 
+// On a server, why this login sees no table named table where path leads:
+// there is no such building (the message names those there are), or the
+// login may not read it. Empty when neither: the table is simply missing.
+QString unseenTable(const QSqlDatabase& db, const QString& table, const QString& path);
+// The buildings on the server db is connected to: the schemas holding
+// Room_tel, but those that keep what a restore replaced.
+QStringList buildingsOn(const QSqlDatabase& db);
+
 // The columns a row of a table is addressed by: its integer primary key,
 // else its rowid, else its primary key (a table made WITHOUT ROWID). Empty
 // for a table that has none of them (a view), whose rows only their values find.

@@ -65,8 +65,30 @@ QStringList transferRecordStatements()
                            "ON transfer_log (started, id)"),
             QStringLiteral("CREATE TABLE IF NOT EXISTS transfer_room ("
                            "transfer INTEGER NOT NULL, position INTEGER NOT NULL, "
-                           "Room TEXT, TEL1 TEXT, TEL2 TEXT, TEL3 TEXT, "
-                           "PRIMARY KEY (transfer, position)) WITHOUT ROWID")};
+                           "%1, PRIMARY KEY (transfer, position)) WITHOUT ROWID")
+                .arg(sentRoomColumns().join(QStringLiteral(" TEXT, ")) + QStringLiteral(" TEXT"))};
+}
+
+QStringList sentRoomColumns()
+{
+    QStringList quoted;
+    for (const QString& name : directoryTable().fieldNames())
+        quoted << database::quotedIdentifier(name);
+    return quoted;
+}
+
+QStringList sentRoomRenames(const QStringList& found)
+{
+    QStringList statements;
+    for (const QString& name : directoryTable().fieldNames()) {
+        for (const QString& column : found) {
+            if (column != name && column.compare(name, Qt::CaseInsensitive) == 0)
+                statements << QStringLiteral("ALTER TABLE transfer_room RENAME COLUMN %1 TO %2")
+                                  .arg(database::quotedIdentifier(column),
+                                       database::quotedIdentifier(name));
+        }
+    }
+    return statements;
 }
 
 QStringList changeRecordStatements()

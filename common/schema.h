@@ -41,6 +41,12 @@ QString createStatement(const TableSpec& layout);
 // The transfer record's tables beside Room_tel in the room file: what was
 // sent to the door unit, when and by whom, and the rooms of each download.
 QStringList transferRecordStatements();
+// The columns of a download's rooms, named and quoted as Room_tel's, so
+// both engines keep their case.
+QStringList sentRoomColumns();
+// Renames the room columns of a transfer_room found (columns as the table
+// has them) whose case differs from Room_tel's, as a server once made them.
+QStringList sentRoomRenames(const QStringList& found);
 // The change record, in each file beside the table it records: who changed
 // what, when, on which PC, with the values before and after. Made by the
 // first entry, as the transfer record's tables are.

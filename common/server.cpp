@@ -129,7 +129,8 @@ Expected<std::optional<Place>> choose(const QString& database, const QString& bu
         const QString fromEnvironment = qEnvironmentVariable(variable);
         if (!fromEnvironment.isEmpty())
             return fromEnvironment;
-        if (settings == Settings::Ignore)
+        // A folder named on the command line or in the environment comes first.
+        if (settings == Settings::Ignore || !qEnvironmentVariableIsEmpty("QUORVANE_DATA"))
             return QString();
         return settingsstore::read(QStringLiteral("Database"), key, QString());
     };
@@ -193,6 +194,18 @@ QString useFromCommandLine(QStringList& arguments)
     if (const QString refusal = takeOptions(arguments, database, building); !refusal.isEmpty())
         return refusal;
     const Expected<std::optional<Place>> chosenPlace = choose(database, building, Settings::Ignore);
+    if (!chosenPlace)
+        return chosenPlace.error();
+    if (*chosenPlace)
+        use(**chosenPlace);
+    return {};
+}
+
+QString useFromSettings()
+{
+    if (active())
+        return {};
+    const Expected<std::optional<Place>> chosenPlace = choose({}, {}, Settings::Read);
     if (!chosenPlace)
         return chosenPlace.error();
     if (*chosenPlace)

@@ -38,14 +38,25 @@ QString buildingRefusal(const QString& building);
 // Parses a URI or key=value string with libpq's own parser.
 Expected<Place> parse(const QString& connection, const QString& building);
 
-// Where the server and building come from: the options given (empty when
-// not), then QUORVANE_DATABASE and QUORVANE_BUILDING, then (for the program,
-// started from a menu) the settings file's [Database] group. Nothing (no
-// value, no error) when none names a server; a failure when one is named
-// without the other or cannot be parsed.
+// Where the data is, one rule for the program and every companion; the
+// first of these that names a place is used:
+//  1. the command line: --database and --building, or a data folder;
+//  2. the environment: QUORVANE_DATABASE and QUORVANE_BUILDING, or QUORVANE_DATA;
+//  3. the settings file's [Database] group (the same two keys);
+//  4. the data folder's own rules (the program's folder, then the user's).
+// choose gives the server of steps 1 to 3 (the options given are empty when
+// not). Settings::Ignore leaves step 3 out, as a folder named on the command
+// line does; QUORVANE_DATA does too. Nothing (no value, no error) when none
+// names a server; a failure when one is named without the other or cannot
+// be parsed.
 enum class Settings { Read, Ignore };
 Expected<std::optional<Place>> choose(const QString& database, const QString& building,
                                       Settings settings = Settings::Read);
+
+// For a companion that found no folder on its command line: uses the server
+// the settings file names (step 3), unless a server is in use already or
+// QUORVANE_DATA names a folder. A refusal when the settings name one badly.
+QString useFromSettings();
 
 // Takes --database and --building (with their values, or as --name=value)
 // out of a command line wherever they stand; a refusal when one lacks its value.

@@ -4,10 +4,13 @@
 #include "directorybackup.h"
 #include "engine/databaseengine.h"
 #include "pinhash.h"
+#include "roomcsv.h"
+#include "roomverdict.h"
 #include "schema.h"
 #include "server.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QFileInfo>
 #include <QHash>
 #include <QSqlDatabase>
@@ -21,12 +24,22 @@ namespace {
 
 using database::quotedIdentifier;
 
+QString changes()
+{
+    return schema::kChangeRecordTable;
+}
+
 const QStringList kLogColumns{"id",     "started", "finished",  "operator",  "port",
                               "device", "what",    "open_time", "auto_mode", "sent",
-                              "total",  "outcome", "reason"};
+                              "total",  "outcome", "reason",    "unit"};
 const QStringList kRoomColumns{"Room", "TEL1", "TEL2", "TEL3"};
 const QStringList kSentColumns{"transfer", "position", "Room", "TEL1", "TEL2", "TEL3"};
 const QStringList kOperatorColumns{"user", "password"};
+const QStringList kUnitColumns{"id", "name", "port", "removed"};
+// The change record's columns but its key; transfer names a transfer_log id.
+const QStringList kChangeColumns{"happened", "operator", "host",       "os_user",
+                                 "what",     "subject",  "old_values", "new_values",
+                                 "detail",   "transfer", "rooms"};
 
 // A connection for as long as the object lives.
 class Connection
@@ -47,9 +60,10 @@ public:
                                  : Outcome::success();
     }
     QString why(const QSqlError& error) const { return database::plainError(error, m_path); }
-    bool has(const QString& table) const
+    bool has(const QString& table) const { return !columnsOf(table).isEmpty(); }
+    QStringList columnsOf(const QString& table) const
     {
-        return !engine::of(db()).tableShape(db(), table).columns.isEmpty();
+        return engine::of(db()).tableShape(db(), table).columns;
     }
 
 private:
@@ -66,14 +80,26 @@ QString quotedList(const QStringList& names)
     return quoted.join(QStringLiteral(", "));
 }
 
+// The rows of table, its columns named as the table spells them (a server
+// once made some in lower case); a column the table lacks reads as NULL.
 Expected<QList<QVariantList>> readAll(const Connection& from, const QString& table,
                                       const QStringList& columns)
 {
     using Result = Expected<QList<QVariantList>>;
-    if (!from.has(table))
+    const QStringList found = from.columnsOf(table);
+    if (found.isEmpty())
         return QList<QVariantList>();
-    QString select =
-        QStringLiteral("SELECT %1 FROM %2").arg(quotedList(columns), quotedIdentifier(table));
+    QStringList selected;
+    for (const QString& column : columns) {
+        QString as = QStringLiteral("NULL");
+        for (const QString& name : found) {
+            if (name.compare(column, Qt::CaseInsensitive) == 0)
+                as = quotedIdentifier(name);
+        }
+        selected << as;
+    }
+    QString select = QStringLiteral("SELECT %1 FROM %2")
+                         .arg(selected.join(QStringLiteral(", ")), quotedIdentifier(table));
     if (const QStringList key = database::rowKey(from.db(), table); !key.isEmpty())
         select += QStringLiteral(" ORDER BY ") + quotedList(key);
     QSqlQuery query(from.db());
@@ -113,20 +139,45 @@ struct Runner
                    ? query.value(0).toInt()
                    : 0;
     }
-    // Copies the rooms and the transfer record, renumbering the transfers.
+    // Makes the tables a copy writes beside the rooms, where missing.
+    void makeTables()
+    {
+        const engine::DatabaseEngine& dialect = engine::of(connection.db());
+        QStringList statements = schema::transferRecordStatements();
+        statements << schema::doorUnitStatements() << schema::changeRecordStatements();
+        for (const QString& statement : std::as_const(statements))
+            (*this)(dialect.translate(statement));
+        if (!connection.columnsOf(QStringLiteral("transfer_log"))
+                 .contains(QStringLiteral("unit"), Qt::CaseInsensitive))
+            (*this)(schema::addUnitColumn());
+    }
+    void insert(const QString& table, const QStringList& columns, const QVariantList& values)
+    {
+        const QStringList marks(columns.size(), QStringLiteral("?"));
+        (*this)(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                    .arg(table, quotedList(columns), marks.join(QStringLiteral(", "))),
+                values);
+    }
+    // Copies the rooms, the door units (keeping their ids, which the
+    // transfers name), the transfer record (renumbering the transfers) and
+    // the change record of the rooms.
     void copy(const Contents& contents)
     {
         for (const QVariantList& room : contents.rooms)
-            (*this)(QStringLiteral("INSERT INTO \"Room_tel\" (%1) VALUES (?, ?, ?, ?)")
-                        .arg(quotedList(kRoomColumns)),
-                    room);
+            insert(quotedIdentifier(QStringLiteral("Room_tel")), kRoomColumns, room);
+        const engine::DatabaseEngine& dialect = engine::of(connection.db());
+        for (const QVariantList& unit : contents.units)
+            insert(QStringLiteral("door_unit"), kUnitColumns, unit);
+        // A server's key counts on from the highest id given.
+        if (!contents.units.isEmpty() && dialect.keyByReturning())
+            (*this)(QStringLiteral("SELECT setval(pg_get_serial_sequence('door_unit', 'id'), "
+                                   "(SELECT max(id) FROM door_unit))"));
         QHash<qint64, qint64> ids;
         const QStringList marks(kLogColumns.size() - 1, QStringLiteral("?"));
-        const bool returning = engine::of(connection.db()).keyByReturning();
+        const bool returning = dialect.keyByReturning();
         for (const QVariantList& record : contents.transfers) {
             if (!(*this)(QStringLiteral("INSERT INTO transfer_log (%1) VALUES (%2)%3")
-                             .arg(kLogColumns.mid(1).join(QStringLiteral(", ")),
-                                  marks.join(QStringLiteral(", ")),
+                             .arg(quotedList(kLogColumns.mid(1)), marks.join(QStringLiteral(", ")),
                                   returning ? QStringLiteral(" RETURNING id") : QString()),
                          record.mid(1)))
                 return;
@@ -137,10 +188,53 @@ struct Runner
         }
         for (QVariantList room : contents.sent) {
             room[0] = ids.value(room[0].toLongLong());
-            (*this)(QStringLiteral("INSERT INTO transfer_room VALUES (?, ?, ?, ?, ?, ?)"), room);
+            insert(QStringLiteral("transfer_room"), kSentColumns, room);
+        }
+        copyChanges(contents.changes, QStringLiteral("change_record"), ids);
+    }
+    void copyChanges(const QList<QVariantList>& changes, const QString& table,
+                     const QHash<qint64, qint64>& ids = {})
+    {
+        const int transfer = int(kChangeColumns.indexOf(QStringLiteral("transfer")));
+        for (QVariantList change : changes) {
+            if (!change[transfer].isNull())
+                change[transfer] =
+                    ids.value(change[transfer].toLongLong(), change[transfer].toLongLong());
+            insert(table, kChangeColumns, change);
         }
     }
 };
+
+// What a table holds beyond the columns a copy takes: refused, as a
+// folder's restore refuses them, rather than lost without a word.
+QString beyondCopy(const Connection& from, const QString& table, const QStringList& columns,
+                   const QString& path)
+{
+    QStringList lost;
+    for (const QString& column : from.columnsOf(table)) {
+        if (!columns.contains(column, Qt::CaseInsensitive) &&
+            column.compare(QStringLiteral("id"), Qt::CaseInsensitive) != 0)
+            lost << column;
+    }
+    if (lost.isEmpty())
+        return {};
+    return QCoreApplication::translate("buildingcopy",
+                                       "The table %1 in %2 has the column(s) %3, which a building "
+                                       "lacks: their values would be lost.")
+        .arg(table, path, lost.join(QStringLiteral(", ")));
+}
+
+// The name of the schema that keeps a building's rows a restore replaces:
+// the building's name and the time, cut to the 63 bytes the server keeps.
+QString keptSchemaName(const QString& building, const QString& stamp)
+{
+    const QString suffix = QStringLiteral(".before-restore-") + stamp;
+    const qsizetype room = 63 - suffix.toUtf8().size();
+    QString name = building;
+    while (name.toUtf8().size() > room)
+        name.chop(name.size() >= 2 && name.at(name.size() - 1).isLowSurrogate() ? 2 : 1);
+    return name + suffix;
+}
 
 // A folder's two database files, made empty in a folder of their own.
 Outcome makeFolder(const QString& folder)
@@ -153,10 +247,8 @@ Outcome makeFolder(const QString& folder)
             return opened;
         Runner run(made);
         run(schema::createStatement(layout));
-        if (file == schema::kDirectoryFile) {
-            for (const QString& statement : schema::transferRecordStatements())
-                run(statement);
-        }
+        if (file == schema::kDirectoryFile)
+            run.makeTables();
         if (!run.failure.isEmpty())
             return Outcome::failure(run.failure);
     }
@@ -182,11 +274,21 @@ Expected<Contents> readFolder(const QString& folder)
             return opened;
     }
     Contents contents;
-    for (const auto& [from, table, columns, into] :
-         {std::tuple{&rooms, QStringLiteral("Room_tel"), kRoomColumns, &contents.rooms},
-          std::tuple{&operators, QStringLiteral("user_pin"), kOperatorColumns, &contents.operators},
-          std::tuple{&rooms, QStringLiteral("transfer_log"), kLogColumns, &contents.transfers},
-          std::tuple{&rooms, QStringLiteral("transfer_room"), kSentColumns, &contents.sent}}) {
+    const QString changes = schema::kChangeRecordTable;
+    for (const auto& [from, path, table, columns, into] :
+         {std::tuple{&rooms, roomPath, QStringLiteral("Room_tel"), kRoomColumns, &contents.rooms},
+          std::tuple{&operators, operatorPath, QStringLiteral("user_pin"), kOperatorColumns,
+                     &contents.operators},
+          std::tuple{&rooms, roomPath, QStringLiteral("transfer_log"), kLogColumns,
+                     &contents.transfers},
+          std::tuple{&rooms, roomPath, QStringLiteral("transfer_room"), kSentColumns,
+                     &contents.sent},
+          std::tuple{&rooms, roomPath, QStringLiteral("door_unit"), kUnitColumns, &contents.units},
+          std::tuple{&rooms, roomPath, changes, kChangeColumns, &contents.changes},
+          std::tuple{&operators, operatorPath, changes, kChangeColumns,
+                     &contents.operatorChanges}}) {
+        if (const QString lost = beyondCopy(*from, table, columns, path); !lost.isEmpty())
+            return Expected<Contents>::failure(lost);
         Expected<QList<QVariantList>> read = readAll(*from, table, columns);
         if (!read)
             return read.outcome();
@@ -195,36 +297,101 @@ Expected<Contents> readFolder(const QString& folder)
     return contents;
 }
 
+Outcome checkRooms(const Contents& contents)
+{
+    QList<roomcsv::CsvRow> rows;
+    for (const QVariantList& room : contents.rooms) {
+        roomcsv::CsvRow row;
+        row.line = int(rows.size()) + 1;
+        row.room = {room[0].toString(), room[1].toString(), room[2].toString(), room[3].toString()};
+        rows << row;
+    }
+    const QList<roomverdict::RowVerdict> verdicts = roomverdict::judge(rows, {}, false);
+    QStringList refused;
+    for (qsizetype i = 0; i < verdicts.size(); ++i) {
+        if (verdicts[i].verdict == roomverdict::Verdict::Error)
+            //: %1 is a room as stored, %2 why it cannot be written.
+            refused << QCoreApplication::translate("buildingcopy", "room \"%1\": %2")
+                           .arg(rows[i].room.Room, verdicts[i].reasons.join(QStringLiteral("; ")));
+    }
+    if (refused.isEmpty())
+        return Outcome::success();
+    constexpr int kShown = 10;
+    QString listed = refused.mid(0, kShown).join(QStringLiteral("\n"));
+    if (refused.size() > kShown)
+        listed += QStringLiteral("\n") + QCoreApplication::translate("buildingcopy",
+                                                                     "and %n more room(s)", nullptr,
+                                                                     int(refused.size() - kShown));
+    return Outcome::failure(
+        QCoreApplication::translate("buildingcopy",
+                                    "%n room(s) cannot go into a building, as an import would "
+                                    "refuse them; nothing was copied:\n%1",
+                                    nullptr, int(refused.size()))
+            .arg(listed));
+}
+
 Expected<Counts> writeBuilding(const Contents& contents, bool replace,
                                const changerecord::Entry* entry)
 {
-    Connection to(database::pathIn(server::folder(), schema::kDirectoryFile),
-                  database::Access::AsFound);
+    if (Outcome sound = checkRooms(contents); !sound)
+        return sound;
+    const QString roomPath = database::pathIn(server::folder(), schema::kDirectoryFile);
+    Connection to(roomPath, database::Access::AsFound);
     if (Outcome opened = to.opened(); !opened)
         return opened;
     Runner run(to);
-    const QString people = quotedIdentifier(server::kOperatorSchema) + QStringLiteral(".user_pin");
+    const QString operators = quotedIdentifier(server::kOperatorSchema);
+    const QString people = operators + QStringLiteral(".user_pin");
     run(QStringLiteral("BEGIN"));
-    run(QStringLiteral("LOCK TABLE \"Room_tel\", transfer_log IN SHARE ROW EXCLUSIVE MODE"));
-    const int held =
-        run.count(QStringLiteral("\"Room_tel\"")) + run.count(QStringLiteral("transfer_log"));
+    run.makeTables();
+    for (const QString& statement :
+         schema::sentRoomRenames(to.columnsOf(QStringLiteral("transfer_room"))))
+        run(statement);
+    run(QStringLiteral("LOCK TABLE \"Room_tel\", transfer_log, door_unit, change_record "
+                       "IN SHARE ROW EXCLUSIVE MODE"));
+    const int held = run.count(QStringLiteral("\"Room_tel\"")) +
+                     run.count(QStringLiteral("transfer_log")) +
+                     run.count(QStringLiteral("door_unit"));
     if (run.failure.isEmpty() && held != 0 && !replace) {
         QSqlQuery(to.db()).exec(QStringLiteral("ROLLBACK"));
         return Expected<Counts>::failure(
             //: %1 names the building on the server, as: building "North" on db.example.org
             QCoreApplication::translate(
                 "buildingcopy",
-                "The %1 already holds rooms or a transfer record, so nothing was "
-                "copied: a folder is copied only into a building that holds neither.")
+                "The %1 already holds rooms, door units or a transfer record, so nothing was "
+                "copied: a folder is copied only into a building that holds none of them.")
                 .arg(server::describe()));
+    }
+    Counts counts;
+    if (replace && held != 0 && run.failure.isEmpty()) {
+        // The rows replaced are kept beside the building, as a folder keeps its file.
+        const QString stamp =
+            QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+        QString kept = keptSchemaName(server::place().building, stamp);
+        for (int n = 2;
+             run.failure.isEmpty() &&
+             run(QStringLiteral("SELECT count(*) FROM pg_namespace WHERE nspname = ?"), {kept}) &&
+             run.query.next() && run.query.value(0).toInt() > 0;
+             ++n)
+            kept =
+                keptSchemaName(server::place().building, QStringLiteral("%1-%2").arg(stamp).arg(n));
+        run.query.finish();
+        run(QStringLiteral("CREATE SCHEMA %1").arg(quotedIdentifier(kept)));
+        for (const QString& table :
+             {QStringLiteral("Room_tel"), QStringLiteral("transfer_log"),
+              QStringLiteral("transfer_room"), QStringLiteral("door_unit"), changes()})
+            run(QStringLiteral("CREATE TABLE %1.%2 AS TABLE %2")
+                    .arg(quotedIdentifier(kept), quotedIdentifier(table)));
+        counts.kept = kept;
     }
     if (replace) {
         run(QStringLiteral("DELETE FROM transfer_room"));
         run(QStringLiteral("DELETE FROM transfer_log"));
+        run(QStringLiteral("DELETE FROM door_unit"));
         run(QStringLiteral("DELETE FROM \"Room_tel\""));
+        run(QStringLiteral("DELETE FROM change_record"));
     }
     run.copy(contents);
-    Counts counts;
     for (const QVariantList& person : contents.operators) {
         // An operator of that name already on the server keeps their PIN.
         if (!run(QStringLiteral("SELECT count(*) FROM %1 WHERE \"user\" IS NOT DISTINCT FROM ?")
@@ -243,10 +410,21 @@ Expected<Counts> writeBuilding(const Contents& contents, bool replace,
                                                  : QVariant(pinhash::digest(pin))});
         ++counts.operatorsAdded;
     }
+    // The operators' entries join those of the whole server.
+    if (!contents.operatorChanges.isEmpty()) {
+        run(QStringLiteral("SET LOCAL search_path TO %1").arg(operators));
+        for (const QString& statement : schema::changeRecordStatements())
+            run(engine::of(to.db()).translate(statement));
+        run.copyChanges(contents.operatorChanges, changes());
+        run(QStringLiteral("SET LOCAL search_path TO %1")
+                .arg(quotedIdentifier(server::place().building)));
+    }
     if (entry && run.failure.isEmpty()) {
-        if (Outcome recorded = changerecord::append(
-                to.db(), *entry, database::pathIn(server::folder(), schema::kDirectoryFile));
-            !recorded)
+        changerecord::Entry noted = *entry;
+        if (!counts.kept.isEmpty())
+            noted.detail += QStringLiteral("; the rows before are kept in the schema %1")
+                                .arg(quotedIdentifier(counts.kept));
+        if (Outcome recorded = changerecord::append(to.db(), noted, roomPath); !recorded)
             run.failure = recorded.description();
     }
     run(QStringLiteral("COMMIT"));
@@ -260,6 +438,8 @@ Expected<Counts> writeBuilding(const Contents& contents, bool replace,
     counts.rooms = run.count(QStringLiteral("\"Room_tel\""));
     counts.operators = run.count(people);
     counts.transfers = run.count(QStringLiteral("transfer_log"));
+    counts.units = run.count(QStringLiteral("door_unit"));
+    counts.changes = run.count(changes());
     return counts;
 }
 
@@ -281,7 +461,9 @@ Outcome backupBuilding(const QString& file)
         for (const auto& [table, columns, into] :
              {std::tuple{QStringLiteral("Room_tel"), kRoomColumns, &contents.rooms},
               std::tuple{QStringLiteral("transfer_log"), kLogColumns, &contents.transfers},
-              std::tuple{QStringLiteral("transfer_room"), kSentColumns, &contents.sent}}) {
+              std::tuple{QStringLiteral("transfer_room"), kSentColumns, &contents.sent},
+              std::tuple{QStringLiteral("door_unit"), kUnitColumns, &contents.units},
+              std::tuple{changes(), kChangeColumns, &contents.changes}}) {
             Expected<QList<QVariantList>> read = readAll(from, table, columns);
             if (!read)
                 return read.outcome();
@@ -306,13 +488,13 @@ Outcome backupBuilding(const QString& file)
     return directorybackup::backup(folder.path(), file);
 }
 
-Outcome restoreBuilding(const QString& file, const changerecord::Actor* who)
+Expected<QString> restoreBuilding(const QString& file, const changerecord::Actor* who)
 {
     if (Outcome sound = directorybackup::verify(file); !sound)
         return sound;
     QTemporaryDir folder;
     if (!folder.isValid())
-        return Outcome::failure(QCoreApplication::translate(
+        return Expected<QString>::failure(QCoreApplication::translate(
             "buildingcopy", "No temporary folder can be made for the restore."));
     if (Outcome unpacked = directorybackup::restore(folder.path(), file); !unpacked)
         return unpacked;
@@ -327,7 +509,9 @@ Outcome restoreBuilding(const QString& file, const changerecord::Actor* who)
         entry.detail = QStringLiteral("%1 restored from %2").arg(server::describe(), file);
     }
     const Expected<Counts> written = writeBuilding(*contents, true, who ? &entry : nullptr);
-    return written ? Outcome::success() : written.outcome();
+    if (!written)
+        return written.outcome();
+    return written->kept;
 }
 
 } // namespace buildingcopy

@@ -19,6 +19,10 @@ struct Contents
     QList<QVariantList> operators; // user, password (as the folder keeps it)
     QList<QVariantList> transfers; // the transfer_log columns, id first
     QList<QVariantList> sent;      // the transfer_room columns
+    QList<QVariantList> units;     // the door_unit columns, id first
+    // The change record of the rooms and of the operators, without their keys.
+    QList<QVariantList> changes;
+    QList<QVariantList> operatorChanges;
 };
 
 struct Counts
@@ -28,15 +32,24 @@ struct Counts
     int operatorsAdded = 0;
     int operatorsKept = 0;
     int transfers = 0;
+    int units = 0;
+    int changes = 0;
+    // The schema that keeps the rows a restore replaced; empty when none.
+    QString kept;
 };
 
 // Everything of a folder's two database files, read without changing them.
 Expected<Contents> readFolder(const QString& folder);
 
+// Whether every room may go into a building, judged as an import judges
+// them; a refusal names the rooms that may not.
+Outcome checkRooms(const Contents& contents);
+
 // Writes contents into the building in one transaction and counts what it
-// then holds. Without replace a building that holds rooms or a transfer
-// record is refused; with it they are replaced. Operators already on the
-// server keep their PINs.
+// then holds. Without replace a building that holds rooms, door units or a
+// transfer record is refused; with it they are replaced, and what was
+// there is kept in a schema of its own, named in the counts. Operators
+// already on the server keep their PINs.
 // entry, when given, goes in the building's change record in the same transaction.
 Expected<Counts> writeBuilding(const Contents& contents, bool replace,
                                const changerecord::Entry* entry = nullptr);
@@ -46,6 +59,8 @@ Expected<Counts> writeBuilding(const Contents& contents, bool replace,
 // anew rather than inventing PINs). Restoring puts a backup's rooms and
 // transfer record in the building, and adds the operators it holds.
 Outcome backupBuilding(const QString& file);
-Outcome restoreBuilding(const QString& file, const changerecord::Actor* who = nullptr);
+// Gives the schema that keeps what the restore replaced (empty when the
+// building held nothing).
+Expected<QString> restoreBuilding(const QString& file, const changerecord::Actor* who = nullptr);
 
 } // namespace buildingcopy

@@ -200,6 +200,20 @@ Expected<QList<Entry>> read(const QString& directory, const Filter& filter)
     return all;
 }
 
+QString unreadPart(const QString& directory)
+{
+    const QString path = database::pathIn(directory, schema::kOperatorFile);
+    if (!server::isServerPath(path))
+        return {};
+    const Connection connection(path, false);
+    if (!connection.opened() ||
+        database::unseenTable(connection.db(), schema::kChangeRecordTable, path).isEmpty())
+        return {};
+    return QCoreApplication::translate(
+        "changelist", "This login may not read the operators' part of the change record: the "
+                      "list holds the building's entries only.");
+}
+
 std::optional<QDateTime> parseDate(const QString& text, bool endOfDay)
 {
     const QDate day = QDate::fromString(text, Qt::ISODate);

@@ -32,6 +32,10 @@ struct Filter
 // missing, or holds no record yet, adds none; reading never writes.
 Expected<QList<Entry>> read(const QString& directory, const Filter& filter);
 
+// On a server, what the list lacks because this login may not read the
+// operators' part of the change record; empty when nothing is left out.
+QString unreadPart(const QString& directory);
+
 // A date the operator typed: YYYY-MM-DD (local midnight, or the midnight
 // after that day when endOfDay) or a date and time; nothing when it is neither.
 std::optional<QDateTime> parseDate(const QString& text, bool endOfDay);

@@ -113,9 +113,12 @@ void ChangeRecordWindow::reload()
     Expected<QList<changerecord::Entry>> read = changelist::read(m_dataDir, *f);
     m_entries = read ? *read : QList<changerecord::Entry>{};
     const qsizetype count = m_entries.size();
+    const QString unread = read ? changelist::unreadPart(m_dataDir) : QString();
     m_note->setText(!read        ? read.error()
                     : count == 1 ? tr("1 entry")
                                  : tr("%1 entries").arg(count));
+    if (!unread.isEmpty())
+        m_note->setText(m_note->text() + QStringLiteral(" ") + unread);
     m_list->setRowCount(int(m_entries.size()));
     for (int row = 0; row < m_entries.size(); ++row) {
         const changerecord::Entry& e = m_entries[row];

@@ -135,8 +135,16 @@ QString recordRestore(File& db, const QString& schemaName, const QString& fileNa
 Outcome restore(const QString& directory, const QString& file, QStringList* kept,
                 const changerecord::Actor* who)
 {
-    if (server::isServerPath(database::pathIn(directory, schema::kDirectoryFile)))
-        return buildingcopy::restoreBuilding(file, who);
+    if (server::isServerPath(database::pathIn(directory, schema::kDirectoryFile))) {
+        const Expected<QString> restored = buildingcopy::restoreBuilding(file, who);
+        if (!restored)
+            return restored.outcome();
+        if (kept && !restored->isEmpty())
+            kept->append(
+                QCoreApplication::translate("directorybackup", "the schema %1 on the server")
+                    .arg(database::quotedIdentifier(*restored)));
+        return Outcome::success();
+    }
     return restoreStoppingAfter(directory, file, kept, -1, who);
 }
 

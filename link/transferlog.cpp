@@ -135,6 +135,27 @@ Outcome TransferLog::open(Use use)
                     break;
                 }
             }
+            // A server once made the rooms' columns in lower case: they
+            // get Room_tel's names when written, and are read as found.
+            QStringList sent =
+                engine::of(db).tableShape(db, QStringLiteral("transfer_room")).columns;
+            const QStringList renames =
+                write && why.isEmpty() ? schema::sentRoomRenames(sent) : QStringList();
+            for (const QString& statement : renames) {
+                if (!q.exec(statement)) {
+                    why = database::plainError(q.lastError(), m_path);
+                    break;
+                }
+            }
+            if (!renames.isEmpty() && why.isEmpty())
+                sent = schema::directoryTable().fieldNames();
+            m_sentColumns = schema::sentRoomColumns();
+            for (QString& column : m_sentColumns) {
+                for (const QString& found : std::as_const(sent)) {
+                    if (database::quotedIdentifier(found).compare(column, Qt::CaseInsensitive) == 0)
+                        column = database::quotedIdentifier(found);
+                }
+            }
             m_hasUnit = engine::of(db)
                             .tableShape(db, QStringLiteral("transfer_log"))
                             .columns.contains(QStringLiteral("unit"), Qt::CaseInsensitive);
@@ -384,9 +405,12 @@ Outcome TransferLog::correctRooms(qint64 id, const std::vector<std::pair<int, Ro
     if (Outcome opened = open(); !opened)
         return opened;
     QSqlQuery q(QSqlDatabase::database(m_connection, false));
+    QStringList set;
+    for (const QString& column : std::as_const(m_sentColumns))
+        set << QStringLiteral("%1 = excluded.%1").arg(column);
     q.prepare(QStringLiteral("INSERT INTO transfer_room VALUES (?, ?, ?, ?, ?, ?) "
-                             "ON CONFLICT (transfer, position) DO UPDATE SET Room = excluded.Room, "
-                             "TEL1 = excluded.TEL1, TEL2 = excluded.TEL2, TEL3 = excluded.TEL3"));
+                             "ON CONFLICT (transfer, position) DO UPDATE SET %1")
+                  .arg(set.join(QStringLiteral(", "))));
     for (const auto& [position, room] : rooms) {
         for (const QVariant& v :
              QVariantList{id, position, room.Room, room.TEL1, room.TEL2, room.TEL3})
@@ -432,8 +456,9 @@ Outcome TransferLog::eachRoom(qint64 id, const std::function<void(const RoomReco
     if (!*present)
         return Outcome::success();
     BulkStatement q(QSqlDatabase::database(m_connection, false),
-                    QStringLiteral("SELECT Room, TEL1, TEL2, TEL3 FROM transfer_room "
-                                   "WHERE transfer = ? ORDER BY position"));
+                    QStringLiteral("SELECT %1 FROM transfer_room WHERE transfer = ? "
+                                   "ORDER BY position")
+                        .arg(m_sentColumns.join(QStringLiteral(", "))));
     if (q.run({id})) {
         while (q.next())
             room(q.record(0));

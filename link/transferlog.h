@@ -8,6 +8,7 @@
 #include <QDateTime>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <optional>
@@ -103,5 +104,7 @@ private:
     bool m_writable = false;
     // Whether the record has the unit column yet (a file recorded by one unit may not).
     bool m_hasUnit = false;
+    // The rooms' columns of transfer_room, quoted as the table spells them.
+    QStringList m_sentColumns;
     QString m_advice;
 };

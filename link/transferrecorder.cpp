@@ -2,6 +2,9 @@
 
 #include "seriallink.h"
 
+#include <QCoreApplication>
+#include <QLocale>
+
 using Kind = LinkResult::Kind;
 using Ending = TransferRecord::Ending;
 
@@ -80,13 +83,42 @@ LinkResult TransferRecorder::finish(LinkResult result)
     const bool started = m_record.id != 0;
     for (const auto& [position, room] : m_corrections)
         m_record.rooms[position] = room;
-    note(m_log->finish(m_record));
-    if (started)
+    const Outcome ended = m_log->finish(m_record);
+    note(ended);
+    if (started && ended)
         note(m_log->correctRooms(m_record.id, m_corrections));
+    // The end could not be written: say what the history shows instead.
+    if (!ended)
+        m_failure += QLatin1Char('\n') + unwritten(started);
     result.recordFailure = m_failure;
     if (m_recorded)
         m_recorded();
     return result;
+}
+
+QString TransferRecorder::unwritten(bool started) const
+{
+    const bool download = m_record.what == TransferRecord::What::Download;
+    if (!started)
+        return download ? QCoreApplication::translate(
+                              "TransferRecorder",
+                              "The transfer history will not show this download at all, though "
+                              "%n room(s) went out.",
+                              nullptr, m_record.sent)
+                        : QCoreApplication::translate(
+                              "TransferRecorder",
+                              "The transfer history will not show this transfer at all.");
+    const QString at = QLocale().toString(m_record.started.toLocalTime(), QLocale::ShortFormat);
+    return (download ? QCoreApplication::translate(
+                           "TransferRecorder",
+                           "The transfer history will go on showing this download as unfinished, "
+                           "started %1, though %n room(s) went out.",
+                           nullptr, m_record.sent)
+                     : QCoreApplication::translate(
+                           "TransferRecorder",
+                           "The transfer history will go on showing this transfer as unfinished, "
+                           "started %1."))
+        .arg(at);
 }
 
 QString TransferRecorder::reason(const LinkResult& r)

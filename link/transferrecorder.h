@@ -33,6 +33,8 @@ public:
 
 private:
     void note(const Outcome& outcome);
+    // What the history shows of a transfer whose end could not be written.
+    QString unwritten(bool started) const;
 
     QString m_port;
     QString m_device;

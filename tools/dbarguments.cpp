@@ -43,8 +43,18 @@ std::optional<QString> dataFolder(const QString& named, bool writing, Console& c
         say(console.err, Text::tr("Name a folder or a database server, not both."));
         return std::nullopt;
     }
-    if (server::active())
+    if (named.isEmpty()) {
+        if (const QString refusal = server::useFromSettings(); !refusal.isEmpty()) {
+            say(console.err, refusal);
+            return std::nullopt;
+        }
+    }
+    if (server::active()) {
+        // A building mistyped, or one this login may not read, is told as such.
+        if (!writing && !buildingThere(console))
+            return std::nullopt;
         return server::folder();
+    }
     if (!named.isEmpty())
         return named;
     const datafolder::Choice choice = datafolder::resolve();
@@ -112,11 +122,17 @@ std::optional<QString> takeDirectory(QStringList& arguments, int files, Console&
         return std::nullopt;
     }
     if (server::active())
-        return server::folder();
+        return buildingThere(console) ? std::optional(server::folder()) : std::nullopt;
     if (arguments.size() > files)
         return existingDirectory(arguments.takeFirst(), console);
     if (!arguments.isEmpty() && QFileInfo(arguments.first()).isDir())
         return QDir(arguments.takeFirst()).absolutePath();
+    if (const QString refusal = server::useFromSettings(); !refusal.isEmpty()) {
+        say(console.err, refusal);
+        return std::nullopt;
+    }
+    if (server::active())
+        return buildingThere(console) ? std::optional(server::folder()) : std::nullopt;
     return datafolder::resolve().path;
 }
 

@@ -140,6 +140,8 @@ int audit(const QStringList& arguments, const QString& directory, Console& conso
         say(console.err, entries.error());
         return kFailure;
     }
+    if (const QString unread = changelist::unreadPart(directory); !unread.isEmpty())
+        say(console.err, unread);
     if (csv) {
         console.out << QString::fromUtf8(changelist::csv(*entries));
         console.out.flush();

@@ -93,6 +93,22 @@ int initBuilding(const OperatorEntry& given, Console& console)
     return kSuccess;
 }
 
+bool buildingThere(Console& console)
+{
+    const QString path = database::pathIn(server::folder(), schema::kDirectoryFile);
+    Connection connection(path, database::Access::ReadOnly);
+    if (!connection.ok()) {
+        say(console.err,
+            Text::tr("The %1 cannot be opened: %2").arg(server::describe(), connection.error()));
+        return false;
+    }
+    const QString unseen =
+        database::unseenTable(connection.db(), schema::directoryTable().table, path);
+    if (!unseen.isEmpty())
+        say(console.err, unseen);
+    return unseen.isEmpty();
+}
+
 int checkBuilding(Console& console)
 {
     int status = kSuccess;
@@ -148,13 +164,21 @@ int migrate(QStringList arguments, Console& console)
         say(console.err, Text::tr("Nothing was copied: %1").arg(contents.error()));
         return kFailure;
     }
-    if (const Expected<serversetup::Prepared> prepared = serversetup::prepare(std::nullopt);
-        !prepared) {
+    // Rows the building would refuse are named before anything is made.
+    if (Outcome sound = buildingcopy::checkRooms(*contents); !sound) {
+        say(console.err, sound.description());
+        return kFailure;
+    }
+    const Expected<serversetup::Prepared> prepared = serversetup::prepare(std::nullopt);
+    if (!prepared) {
         say(console.err, prepared.error());
         return kFailure;
     }
     const Expected<buildingcopy::Counts> copied = buildingcopy::writeBuilding(*contents, false);
     if (!copied) {
+        // A building made for the copy goes again: a refused copy leaves nothing.
+        if (prepared->madeBuilding)
+            serversetup::dropBuilding();
         say(console.err, copied.error());
         return kFailure;
     }
@@ -168,6 +192,10 @@ int migrate(QStringList arguments, Console& console)
             .arg(copied->operatorsKept)
             .arg(counted(copied->transfers, Text::tr("1 transfer record"),
                          Text::tr("%1 transfer records"))));
+    say(console.out,
+        Text::tr("Also copied: %n door unit(s) and %1.", nullptr, copied->units)
+            .arg(Text::tr("%n change record entry(s)", nullptr,
+                          int(contents->changes.size() + contents->operatorChanges.size()))));
     return kSuccess;
 }
 

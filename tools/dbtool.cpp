@@ -181,7 +181,7 @@ int run(const QStringList& arguments, Console& console)
             rest.value(0).startsWith(QStringLiteral("--")) ? QString() : rest.value(0);
         const std::optional<QString> folder = dataFolder(named, false, console);
         if (!folder)
-            return kUsage;
+            return kFailure;
         return command == QLatin1String("history") ? history(rest, *folder, console)
                                                    : changes(rest, *folder, console);
     }

@@ -76,6 +76,9 @@ int audit(const QStringList& arguments, const QString& directory, Console& conso
 // it, and copying a data folder into it.
 int initBuilding(const OperatorEntry& given, Console& console);
 int checkBuilding(Console& console);
+// Whether the building in use is on the server and this login may read it;
+// says why not.
+bool buildingThere(Console& console);
 int migrate(QStringList arguments, Console& console);
 
 // Room files and backups (dbexchange.cpp).

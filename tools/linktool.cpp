@@ -202,6 +202,10 @@ int sendAll(const QString& folder, Console& console, Environment& env);
 
 int sendCommand(Command command, Options options, Console& console, Environment& env)
 {
+    if (options.directory.isEmpty()) {
+        if (const QString refusal = server::useFromSettings(); !refusal.isEmpty())
+            return usageError(console, refusal);
+    }
     const QString folder = server::active()              ? server::folder()
                            : options.directory.isEmpty() ? datafolder::resolve().path
                                                          : options.directory;

@@ -1304,6 +1304,31 @@ The program ends without it.</translation>
     </message>
 </context>
 <context>
+    <name>TransferRecorder</name>
+    <message numerus="yes">
+        <source>The transfer history will not show this download at all, though %n room(s) went out.</source>
+        <translation>
+            <numerusform>The transfer history will not show this download at all, though %n room went out.</numerusform>
+            <numerusform>The transfer history will not show this download at all, though %n rooms went out.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The transfer history will not show this transfer at all.</source>
+        <translation>The transfer history will not show this transfer at all.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The transfer history will go on showing this download as unfinished, started %1, though %n room(s) went out.</source>
+        <translation>
+            <numerusform>The transfer history will go on showing this download as unfinished, started %1, though %n room went out.</numerusform>
+            <numerusform>The transfer history will go on showing this download as unfinished, started %1, though %n rooms went out.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The transfer history will go on showing this transfer as unfinished, started %1.</source>
+        <translation>The transfer history will go on showing this transfer as unfinished, started %1.</translation>
+    </message>
+</context>
+<context>
     <name>UnitsProgress</name>
     <message>
         <source>Sending the room directory to every door unit.</source>
@@ -1409,11 +1434,6 @@ The program ends without it.</translation>
         <translation>%1 is missing or not a database file.</translation>
     </message>
     <message>
-        <source>The %1 already holds rooms or a transfer record, so nothing was copied: a folder is copied only into a building that holds neither.</source>
-        <extracomment>%1 names the building on the server, as: building &quot;North&quot; on db.example.org</extracomment>
-        <translation>The %1 already holds rooms or a transfer record, so nothing was copied: a folder is copied only into a building that holds neither.</translation>
-    </message>
-    <message>
         <source>Nothing was copied into the %1: %2</source>
         <translation>Nothing was copied into the %1: %2</translation>
     </message>
@@ -1424,6 +1444,37 @@ The program ends without it.</translation>
     <message>
         <source>No temporary folder can be made for the restore.</source>
         <translation>No temporary folder can be made for the restore.</translation>
+    </message>
+    <message>
+        <source>The table %1 in %2 has the column(s) %3, which a building lacks: their values would be lost.</source>
+        <translation>The table %1 in %2 has the column(s) %3, which a building lacks: their values would be lost.</translation>
+    </message>
+    <message>
+        <source>room &quot;%1&quot;: %2</source>
+        <extracomment>%1 is a room as stored, %2 why it cannot be written.</extracomment>
+        <translation>room &quot;%1&quot;: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more room(s)</source>
+        <translation>
+            <numerusform>and %n more room</numerusform>
+            <numerusform>and %n more rooms</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n room(s) cannot go into a building, as an import would refuse them; nothing was copied:
+%1</source>
+        <translation>
+            <numerusform>%n room cannot go into a building, as an import would refuse it; nothing was copied:
+%1</numerusform>
+            <numerusform>%n rooms cannot go into a building, as an import would refuse them; nothing was copied:
+%1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The %1 already holds rooms, door units or a transfer record, so nothing was copied: a folder is copied only into a building that holds none of them.</source>
+        <extracomment>%1 names the building on the server, as: building &quot;North&quot; on db.example.org</extracomment>
+        <translation>The %1 already holds rooms, door units or a transfer record, so nothing was copied: a folder is copied only into a building that holds none of them.</translation>
     </message>
 </context>
 <context>
@@ -1519,6 +1570,10 @@ The program ends without it.</translation>
     <message>
         <source>%1 lies within the last 30 days, which are always kept. Nothing was removed; name a date before %2.</source>
         <translation>%1 lies within the last 30 days, which are always kept. Nothing was removed; name a date before %2.</translation>
+    </message>
+    <message>
+        <source>This login may not read the operators&apos; part of the change record: the list holds the building&apos;s entries only.</source>
+        <translation>This login may not read the operators&apos; part of the change record: the list holds the building&apos;s entries only.</translation>
     </message>
 </context>
 <context>
@@ -1666,6 +1721,23 @@ The program ends without it.</translation>
     <message>
         <source>The table %1 in %2 lacks the field(s) %3. %4</source>
         <translation>The table %1 in %2 lacks the field(s) %3. %4</translation>
+    </message>
+    <message>
+        <source>There is no building &quot;%1&quot; on %2. The buildings there: %3.</source>
+        <extracomment>%1 is a building&apos;s name, %2 host:port/database, %3 the buildings there are.</extracomment>
+        <translation>There is no building &quot;%1&quot; on %2. The buildings there: %3.</translation>
+    </message>
+    <message>
+        <source>none yet</source>
+        <translation>none yet</translation>
+    </message>
+    <message>
+        <source>On the database server %1 this login may not read the operators. Ask whoever runs the server for the right to read them.</source>
+        <translation>On the database server %1 this login may not read the operators. Ask whoever runs the server for the right to read them.</translation>
+    </message>
+    <message>
+        <source>On the database server %1 this login may not read building &quot;%2&quot;. Ask whoever runs the server for the right to read it.</source>
+        <translation>On the database server %1 this login may not read building &quot;%2&quot;. Ask whoever runs the server for the right to read it.</translation>
     </message>
 </context>
 <context>
@@ -2555,6 +2627,20 @@ Exit status: 0 when all went well, 1 when something failed or is wrong,
         <source>%1 was left by a write to both files that had finished; it was cleared, and the file keeps that write.</source>
         <translation>%1 was left by a write to both files that had finished; it was cleared, and the file keeps that write.</translation>
     </message>
+    <message numerus="yes">
+        <source>Also copied: %n door unit(s) and %1.</source>
+        <translation>
+            <numerusform>Also copied: %n door unit and %1.</numerusform>
+            <numerusform>Also copied: %n door units and %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n change record entry(s)</source>
+        <translation>
+            <numerusform>%n change record entry</numerusform>
+            <numerusform>%n change record entries</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>directorybackup</name>
@@ -2681,6 +2767,10 @@ Exit status: 0 when all went well, 1 when something failed or is wrong,
     <message>
         <source>%1 cannot be opened: %2</source>
         <translation>%1 cannot be opened: %2</translation>
+    </message>
+    <message>
+        <source>the schema %1 on the server</source>
+        <translation>the schema %1 on the server</translation>
     </message>
 </context>
 <context>
@@ -3745,6 +3835,11 @@ Serial devices no COM entry maps to:
         <source>The %1 cannot be used: %2</source>
         <translation>The %1 cannot be used: %2</translation>
     </message>
+    <message>
+        <source>Read only: this login may read the %1 but not the operators, so it is opened without logging in and every edit is refused.</source>
+        <extracomment>%1 names the building and its server (&quot;building North on db.example.org&quot;).</extracomment>
+        <translation>Read only: this login may read the %1 but not the operators, so it is opened without logging in and every edit is refused.</translation>
+    </message>
 </context>
 <context>
     <name>shownTime</name>
@@ -3761,6 +3856,10 @@ Serial devices no COM entry maps to:
 %2</source>
         <translation>The operator table user_pin in %1 holds no operator, so nobody can log in. Add one with:
 %2</translation>
+    </message>
+    <message>
+        <source>Read only</source>
+        <translation>Read only</translation>
     </message>
 </context>
 <context>

@@ -1303,6 +1303,29 @@ The program ends without it.</source>
     </message>
 </context>
 <context>
+    <name>TransferRecorder</name>
+    <message numerus="yes">
+        <source>The transfer history will not show this download at all, though %n room(s) went out.</source>
+        <translation>
+            <numerusform>传输记录中将完全没有这次下载，尽管已发出 %n 个房间。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The transfer history will not show this transfer at all.</source>
+        <translation>传输记录中将完全没有这次传输。</translation>
+    </message>
+    <message numerus="yes">
+        <source>The transfer history will go on showing this download as unfinished, started %1, though %n room(s) went out.</source>
+        <translation>
+            <numerusform>传输记录将继续把这次下载显示为未完成（开始于 %1），尽管已发出 %n 个房间。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The transfer history will go on showing this transfer as unfinished, started %1.</source>
+        <translation>传输记录将继续把这次传输显示为未完成（开始于 %1）。</translation>
+    </message>
+</context>
+<context>
     <name>UnitsProgress</name>
     <message>
         <source>Sending the room directory to every door unit.</source>
@@ -1408,11 +1431,6 @@ The program ends without it.</source>
         <translation>%1 不存在或不是数据库文件。</translation>
     </message>
     <message>
-        <source>The %1 already holds rooms or a transfer record, so nothing was copied: a folder is copied only into a building that holds neither.</source>
-        <extracomment>%1 names the building on the server, as: building &quot;North&quot; on db.example.org</extracomment>
-        <translation>%1 中已有房间或传输记录，因此未复制任何内容：文件夹只能复制到两者都没有的楼栋中。</translation>
-    </message>
-    <message>
         <source>Nothing was copied into the %1: %2</source>
         <translation>未向 %1 复制任何内容：%2</translation>
     </message>
@@ -1423,6 +1441,34 @@ The program ends without it.</source>
     <message>
         <source>No temporary folder can be made for the restore.</source>
         <translation>无法为恢复创建临时文件夹。</translation>
+    </message>
+    <message>
+        <source>The table %1 in %2 has the column(s) %3, which a building lacks: their values would be lost.</source>
+        <translation>%2 中的表 %1 有列 %3，而楼宇中没有这些列：其中的值会丢失。</translation>
+    </message>
+    <message>
+        <source>room &quot;%1&quot;: %2</source>
+        <extracomment>%1 is a room as stored, %2 why it cannot be written.</extracomment>
+        <translation>房间“%1”：%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more room(s)</source>
+        <translation>
+            <numerusform>另有 %n 个房间</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n room(s) cannot go into a building, as an import would refuse them; nothing was copied:
+%1</source>
+        <translation>
+            <numerusform>%n 个房间不能放入楼宇（导入也会拒绝它们）；未复制任何内容：
+%1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The %1 already holds rooms, door units or a transfer record, so nothing was copied: a folder is copied only into a building that holds none of them.</source>
+        <extracomment>%1 names the building on the server, as: building &quot;North&quot; on db.example.org</extracomment>
+        <translation>%1 已有房间、门口机或传输记录，因此未复制任何内容：文件夹只能复制到三者皆无的楼宇中。</translation>
     </message>
 </context>
 <context>
@@ -1518,6 +1564,10 @@ The program ends without it.</source>
     <message>
         <source>%1 lies within the last 30 days, which are always kept. Nothing was removed; name a date before %2.</source>
         <translation>%1 在最近 30 天之内，这些条目总会保留。未删除任何内容；请指定 %2 之前的日期。</translation>
+    </message>
+    <message>
+        <source>This login may not read the operators&apos; part of the change record: the list holds the building&apos;s entries only.</source>
+        <translation>此登录无权读取变更记录中操作员的部分：列表只含该楼宇的条目。</translation>
     </message>
 </context>
 <context>
@@ -1665,6 +1715,23 @@ The program ends without it.</source>
     <message>
         <source>The table %1 in %2 lacks the field(s) %3. %4</source>
         <translation>%2 中的表 %1 缺少字段 %3。%4</translation>
+    </message>
+    <message>
+        <source>There is no building &quot;%1&quot; on %2. The buildings there: %3.</source>
+        <extracomment>%1 is a building&apos;s name, %2 host:port/database, %3 the buildings there are.</extracomment>
+        <translation>%2 上没有楼宇“%1”。那里的楼宇有：%3。</translation>
+    </message>
+    <message>
+        <source>none yet</source>
+        <translation>尚无</translation>
+    </message>
+    <message>
+        <source>On the database server %1 this login may not read the operators. Ask whoever runs the server for the right to read them.</source>
+        <translation>在数据库服务器 %1 上，此登录无权读取操作员。请向服务器管理员申请读取权限。</translation>
+    </message>
+    <message>
+        <source>On the database server %1 this login may not read building &quot;%2&quot;. Ask whoever runs the server for the right to read it.</source>
+        <translation>在数据库服务器 %1 上，此登录无权读取楼宇“%2”。请向服务器管理员申请读取权限。</translation>
     </message>
 </context>
 <context>
@@ -2545,6 +2612,18 @@ $XDG_DATA_HOME/Quorvane（~/.local/share/Quorvane），不存在时会创建为�
         <source>%1 was left by a write to both files that had finished; it was cleared, and the file keeps that write.</source>
         <translation>%1 是一次已完成的对两个文件的写入留下的；它已被清除，文件保留该次写入的内容。</translation>
     </message>
+    <message numerus="yes">
+        <source>Also copied: %n door unit(s) and %1.</source>
+        <translation>
+            <numerusform>另已复制：%n 台门口机和 %1。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n change record entry(s)</source>
+        <translation>
+            <numerusform>%n 条变更记录</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>directorybackup</name>
@@ -2671,6 +2750,10 @@ $XDG_DATA_HOME/Quorvane（~/.local/share/Quorvane），不存在时会创建为�
     <message>
         <source>%1 cannot be opened: %2</source>
         <translation>无法打开 %1：%2</translation>
+    </message>
+    <message>
+        <source>the schema %1 on the server</source>
+        <translation>服务器上的模式 %1</translation>
     </message>
 </context>
 <context>
@@ -3732,6 +3815,11 @@ Serial devices no COM entry maps to:
         <source>The %1 cannot be used: %2</source>
         <translation>无法使用 %1：%2</translation>
     </message>
+    <message>
+        <source>Read only: this login may read the %1 but not the operators, so it is opened without logging in and every edit is refused.</source>
+        <extracomment>%1 names the building and its server (&quot;building North on db.example.org&quot;).</extracomment>
+        <translation>只读：此登录可以读取%1，但不能读取操作员，因此不经登录即打开，所有修改都会被拒绝。</translation>
+    </message>
 </context>
 <context>
     <name>shownTime</name>
@@ -3748,6 +3836,10 @@ Serial devices no COM entry maps to:
 %2</source>
         <translation>%1 中的操作员表 user_pin 没有操作员，因此无人能够登录。请用以下命令添加：
 %2</translation>
+    </message>
+    <message>
+        <source>Read only</source>
+        <translation>只读</translation>
     </message>
 </context>
 <context>

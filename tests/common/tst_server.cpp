@@ -20,6 +20,9 @@
 #include "transferlog.h"
 
 #include <QCoreApplication>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSettings>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -141,6 +144,30 @@ private slots:
         QVERIFY2(said.contains("127.0.0.1:9/nodb") && said.contains("cannot be reached"),
                  qPrintable(said));
         QVERIFY2(!said.contains("s3cret-pw"), qPrintable(said));
+
+        // The settings file's server is the companion's too, after the
+        // command line and the environment.
+        QTemporaryDir home;
+        QSettings settings(home.filePath("Quorvane/Quorvane.conf"), QSettings::IniFormat);
+        settings.setValue("Database/QUORVANE_DATABASE", m_connection);
+        settings.setValue("Database/QUORVANE_BUILDING", m_building);
+        settings.sync();
+        for (const bool folderNamed : {false, true}) {
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            for (const char* name : {"QUORVANE_DATABASE", "QUORVANE_BUILDING", "QUORVANE_DATA"})
+                env.remove(name);
+            env.insert("XDG_CONFIG_HOME", home.path());
+            env.insert("XDG_DATA_HOME", home.path());
+            if (folderNamed)
+                env.insert("QUORVANE_DATA", home.path());
+            QProcess companion;
+            companion.setProcessEnvironment(env);
+            companion.setProcessChannelMode(QProcess::MergedChannels);
+            companion.start(QStringLiteral(QUORVANE_DB_EXECUTABLE), {"check"});
+            QVERIFY(companion.waitForFinished());
+            said = QString::fromUtf8(companion.readAll());
+            QCOMPARE(said.contains(m_building), !folderNamed);
+        }
     }
 
     // The door units and each unit's record live in the building as in a room file.
@@ -294,9 +321,48 @@ private slots:
         }
         OperatorView operators;
         const Outcome noOperators = operators.openIn(server::folder());
+        const QString viewing = serversetup::viewOnly();
         server::use(owner);
         QVERIFY2(refusal.contains("lets this login only read"), qPrintable(refusal));
         QVERIFY(!noOperators);
+        QVERIFY2(noOperators.description().contains("this login may not read the operators"),
+                 qPrintable(noOperators.description()));
+        QVERIFY2(viewing.startsWith("Read only"), qPrintable(viewing));
+
+        // The companions' reading commands work for it; what it may not
+        // read is told as a refusal, never as something to create.
+        ask("CREATE SCHEMA \"No rights\"");
+        ask("CREATE TABLE \"No rights\".\"Room_tel\" (id integer)");
+        const QString readerUri =
+            m_connection + QStringLiteral("?user=quorvane_reader&password=s3cret-pw");
+        struct Run
+        {
+            QStringList arguments;
+            QString building;
+            int status;
+            QString says;
+        };
+        QTemporaryDir out;
+        const QList<Run> runs{
+            {{"check"}, owner.building, 1, "this login may not read the operators"},
+            {{"history"}, owner.building, 0, ""},
+            {{"units"}, owner.building, 0, "COM1"},
+            {{"audit"}, owner.building, 0, "may not read the operators' part"},
+            {{"export", out.filePath("rooms.csv")}, owner.building, 0, ""},
+            {{"units"}, "No rights", 1, "may not read building \"No rights\""},
+            {{"history"}, "No such", 1, "There is no building \"No such\""},
+        };
+        for (const Run& run : runs) {
+            QString said;
+            const int status = runDb(QStringList(run.arguments) << "--database" << readerUri
+                                                                << "--building" << run.building,
+                                     &said);
+            server::use(owner);
+            QVERIFY2(status == run.status && said.contains(run.says) && !said.contains(" init") &&
+                         !said.contains("-1 "),
+                     qPrintable(run.arguments.join(' ') + ": " + said));
+        }
+        ask("DROP SCHEMA \"No rights\" CASCADE");
         for (const QString& shown : {refusal, noOperators.description(), server::folder(),
                                      database::initCommand(server::folder())})
             QVERIFY2(!shown.contains("s3cret-pw"), qPrintable(shown));
@@ -335,6 +401,105 @@ private slots:
         QVERIFY(pinhash::matches(
             "5678",
             ask("SELECT password FROM quorvane.user_pin WHERE \"user\" = 'clerk'").toString()));
+    }
+
+    // What a folder holds besides its rooms goes with them; what a building
+    // cannot hold is refused before anything is made, and nothing is left.
+    void migrateWhole_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<QString>("refusal");
+        QTest::newRow("units, records, changes") << QString() << QString();
+        QTest::newRow("a column more") << "ALTER TABLE Room_tel ADD COLUMN Name TEXT"
+                                       << "has the column(s) Name";
+        QTest::newRow("a room too long")
+            << "DROP TABLE Room_tel; CREATE TABLE "
+               "Room_tel (id INTEGER PRIMARY KEY, Room TEXT, TEL1 TEXT, TEL2 TEXT, TEL3 TEXT); "
+               "INSERT INTO Room_tel (Room) VALUES ('123456789')"
+            << "room \"123456789\"";
+    }
+    void migrateWhole()
+    {
+        QFETCH(QString, change);
+        QFETCH(QString, refusal);
+        QTemporaryDir dir;
+        const auto say = [](databasesetup::Channel, const QString&) {};
+        QVERIFY(
+            databasesetup::create(dir.path(), databasesetup::givenOperator("clerk", "5678"), say));
+        const QString folderRooms = database::pathIn(dir.path(), schema::kDirectoryFile);
+        const changerecord::Actor who{"ann", "pc", "os"};
+        QVERIFY(roomimport::write(folderRooms, {{"101", "5551234", "", ""}}, true, nullptr, &who));
+        QVERIFY(doorunits::add(folderRooms, "East", 2));
+        TransferLog log(folderRooms);
+        TransferRecord sent;
+        sent.started = sent.finished = QDateTime::currentDateTimeUtc();
+        sent.what = TransferRecord::What::Download;
+        sent.rooms = {{"101", "5551234", "", ""}};
+        sent.total = sent.sent = 1;
+        sent.unit = 2;
+        QVERIFY(log.start(sent));
+        sent.finished = QDateTime::currentDateTimeUtc();
+        sent.ending = TransferRecord::Ending::Complete;
+        QVERIFY(log.finish(sent));
+        for (const QString& statement : change.split("; ", Qt::SkipEmptyParts))
+            testdb::exec(folderRooms, statement);
+        const QString target = QStringLiteral("Whole %1 %2")
+                                   .arg(QTest::currentDataTag())
+                                   .arg(QCoreApplication::applicationPid());
+        QString said;
+        const server::Place owner = server::place();
+        const int status =
+            runDb({"migrate", dir.path(), "--database", m_connection, "--building", target}, &said);
+        server::use(owner);
+        if (!refusal.isEmpty()) {
+            QCOMPARE(status, 1);
+            QVERIFY2(said.contains(refusal) && !said.contains("violates"), qPrintable(said));
+            QCOMPARE(ask("SELECT count(*) FROM pg_namespace WHERE nspname = ?", {target}).toInt(),
+                     0);
+            return;
+        }
+        QCOMPARE(status, 0);
+        server::use(*server::parse(m_connection, target));
+        const QString path = roomPath();
+        const auto east = DirectoryReport::read(path, 2);
+        const int entries = ask("SELECT count(*) FROM change_record").toInt();
+        server::use(owner);
+        QVERIFY2(east, qPrintable(east.error()));
+        QCOMPARE(east->state.kind, DoorUnitState::Kind::UpToDate);
+        QVERIFY(entries >= 1);
+
+        // A building made by init and one made by migrate are both backed up,
+        // and a restore keeps the rows it replaces.
+        const QString backup = dir.filePath("building.qbak");
+        QCOMPARE(runDb({"backup", "--database", m_connection, "--building", target, backup}, &said),
+                 0);
+        // A building prepared when the rooms' columns were made in lower case
+        // is read as it is and gets their names when next prepared.
+        for (const QString& column : schema::directoryTable().fieldNames())
+            ask(QStringLiteral("ALTER TABLE transfer_room RENAME COLUMN \"%1\" TO %1").arg(column));
+        QCOMPARE(runDb({"backup", "--database", m_connection, "--building", m_building,
+                        dir.filePath("init.qbak")},
+                       &said),
+                 0);
+        QVERIFY(serversetup::prepare(std::nullopt));
+        QCOMPARE(ask("SELECT string_agg(column_name, ',' ORDER BY ordinal_position) FROM "
+                     "information_schema.columns WHERE table_schema = current_schema() AND "
+                     "table_name = 'transfer_room'")
+                     .toString(),
+                 QStringLiteral("transfer,position,Room,TEL1,TEL2,TEL3"));
+        QCOMPARE(
+            runDb({"restore", "--database", m_connection, "--building", target, backup}, &said), 0);
+        const QRegularExpression kept(QStringLiteral("\"(Whole [^\"]*before-restore-[^\"]*)\""));
+        const QRegularExpressionMatch found = kept.match(said);
+        QVERIFY2(found.hasMatch(), qPrintable(said));
+        QCOMPARE(ask(QStringLiteral("SELECT count(*) FROM %1.\"Room_tel\"")
+                         .arg(database::quotedIdentifier(found.captured(1))))
+                     .toInt(),
+                 1);
+        ask(QStringLiteral("DROP SCHEMA %1 CASCADE")
+                .arg(database::quotedIdentifier(found.captured(1))));
+        ask(QStringLiteral("DROP SCHEMA %1 CASCADE").arg(database::quotedIdentifier(target)));
+        server::use(owner);
     }
 
     // The change record on a server: a grid write's entry in its transaction,

@@ -410,12 +410,54 @@ private slots:
         QTest::addColumn<QString>("why");
         QTest::newRow("missing") << true << "the room file %1 is missing";
         QTest::newRow("read-only") << false << "the room file %1 is read-only for you (mode 444)";
+        // Held by another program from the first pause on: the start is
+        // written, the end is not, and the message says what the history shows.
+        QTest::newRow("held at the end") << false << QString();
     }
 
     void notRecorded()
     {
         QFETCH(bool, missing);
         QFETCH(QString, why);
+        if (why.isEmpty()) {
+            struct HeldPort : RecordingSerialPort
+            {
+                std::function<void()> onWrite;
+                bool write(const QByteArray& bytes) override
+                {
+                    onWrite();
+                    return RecordingSerialPort::write(bytes);
+                }
+            } port;
+            RecordingPauser pauser;
+            SerialLink link{port, pauser};
+            link.setRecording({m_path, QStringLiteral("ann")});
+            link.configure(1);
+            QCOMPARE(link.open(), 0);
+            link.setPortLocked(true);
+            QSqlDatabase holder = QSqlDatabase::addDatabase("QSQLITE", "tst-holder");
+            holder.setDatabaseName(m_path);
+            port.onWrite = [&] {
+                if (!holder.isOpen())
+                    QVERIFY(holder.open() && QSqlQuery(holder).exec("BEGIN EXCLUSIVE"));
+            };
+            const LinkResult result = loadDefault(link);
+            QSqlQuery(holder).exec("ROLLBACK");
+            holder.close();
+            holder = QSqlDatabase();
+            QSqlDatabase::removeDatabase("tst-holder");
+            QVERIFY2(result.recordFailure.endsWith(
+                         "The transfer history will go on showing this transfer as unfinished, "
+                         "started " +
+                         QLocale().toString(
+                             TransferLog(m_path).history()->value(0).started.toLocalTime(),
+                             QLocale::ShortFormat) +
+                         '.'),
+                     qPrintable(result.recordFailure));
+            QCOMPARE(TransferLog(m_path).history()->value(0).ending,
+                     TransferRecord::Ending::Unfinished);
+            return;
+        }
         if (missing)
             QVERIFY(QFile::remove(m_path));
         else if (::geteuid() == 0)
