@@ -113,9 +113,7 @@ void ChangeRecordWindow::reload()
     Expected<QList<changerecord::Entry>> read = changelist::read(m_dataDir, *f);
     m_entries = read ? *read : QList<changerecord::Entry>{};
     const qsizetype count = m_entries.size();
-    m_note->setText(!read        ? read.error()
-                    : count == 1 ? tr("1 entry")
-                                 : tr("%1 entries").arg(count));
+    m_note->setText(!read ? read.error() : tr("%n entries", nullptr, int(count)));
     m_list->setRowCount(int(m_entries.size()));
     for (int row = 0; row < m_entries.size(); ++row) {
         const changerecord::Entry& e = m_entries[row];
@@ -148,9 +146,6 @@ void ChangeRecordWindow::exportList()
         m_messages.show(done.description(), kApplicationTitle, MessageSink::Icon::Critical);
         return;
     }
-    const QString done =
-        m_entries.size() == 1
-            ? tr("Exported 1 entry to %1.").arg(path)
-            : tr("Exported %1 entries to %2.").arg(QString::number(m_entries.size()), path);
+    const QString done = tr("Exported %n entries to %1.", nullptr, int(m_entries.size())).arg(path);
     m_messages.show(done, kApplicationTitle, MessageSink::Icon::Information);
 }

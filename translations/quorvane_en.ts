@@ -111,14 +111,6 @@
         <translation>&quot;%1&quot; is not a date: type it as YYYY-MM-DD, for example 2026-12-07.</translation>
     </message>
     <message>
-        <source>1 entry</source>
-        <translation>1 entry</translation>
-    </message>
-    <message>
-        <source>%1 entries</source>
-        <translation>%1 entries</translation>
-    </message>
-    <message>
         <source>Export the change record</source>
         <translation>Export the change record</translation>
     </message>
@@ -126,13 +118,19 @@
         <source>CSV files (*.csv);;All files (*)</source>
         <translation>CSV files (*.csv);;All files (*)</translation>
     </message>
-    <message>
-        <source>Exported 1 entry to %1.</source>
-        <translation>Exported 1 entry to %1.</translation>
+    <message numerus="yes">
+        <source>%n entries</source>
+        <translation>
+            <numerusform>%n entry</numerusform>
+            <numerusform>%n entries</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Exported %1 entries to %2.</source>
-        <translation>Exported %1 entries to %2.</translation>
+    <message numerus="yes">
+        <source>Exported %n entries to %1.</source>
+        <translation>
+            <numerusform>Exported %n entry to %1.</numerusform>
+            <numerusform>Exported %n entries to %1.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -339,32 +337,6 @@ The files it replaced are kept as:
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>%1 removed since the last download: %2</source>
-        <extracomment>%1 the count of rooms (&quot;1 room&quot;, &quot;3 rooms&quot;), %2 their numbers</extracomment>
-        <translation>%1 removed since the last download: %2</translation>
-    </message>
-    <message>
-        <source>1 room</source>
-        <translation>1 room</translation>
-    </message>
-    <message>
-        <source>%1 rooms</source>
-        <translation>%1 rooms</translation>
-    </message>
-    <message>
-        <source>%1 of rows reach the door unit as the same room (its number padded with zeros to %2 characters)</source>
-        <extracomment>%1 the count of pairs of rows (&quot;1 pair&quot;, &quot;3 pairs&quot;), %2 the room number&apos;s width</extracomment>
-        <translation>%1 of rows reach the door unit as the same room (its number padded with zeros to %2 characters)</translation>
-    </message>
-    <message>
-        <source>1 pair</source>
-        <translation>1 pair</translation>
-    </message>
-    <message>
-        <source>%1 pairs</source>
-        <translation>%1 pairs</translation>
-    </message>
-    <message>
         <source>row %1 (Room &quot;%2&quot;)</source>
         <extracomment>%1 a row of the directory, %2 what its Room field holds</extracomment>
         <translation>row %1 (Room &quot;%2&quot;)</translation>
@@ -382,6 +354,22 @@ The files it replaced are kept as:
     <message>
         <source>typed here, not saved yet</source>
         <translation>typed here, not saved yet</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rooms removed since the last download: %1</source>
+        <extracomment>%n the count of rooms, %1 their numbers</extracomment>
+        <translation>
+            <numerusform>%n room removed since the last download: %1</numerusform>
+            <numerusform>%n rooms removed since the last download: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pairs of rows reach the door unit as the same room (its number padded with zeros to %1 characters)</source>
+        <extracomment>%n the count of pairs of rows, %1 the room number&apos;s width</extracomment>
+        <translation>
+            <numerusform>%n pair of rows reaches the door unit as the same room (its number padded with zeros to %1 characters)</numerusform>
+            <numerusform>%n pairs of rows reach the door unit as the same room (its number padded with zeros to %1 characters)</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -428,22 +416,6 @@ The files it replaced are kept as:
 <context>
     <name>ImportPreview</name>
     <message>
-        <source>1 error</source>
-        <translation>1 error</translation>
-    </message>
-    <message>
-        <source>%1 errors</source>
-        <translation>%1 errors</translation>
-    </message>
-    <message>
-        <source>1 warning</source>
-        <translation>1 warning</translation>
-    </message>
-    <message>
-        <source>%1 warnings</source>
-        <translation>%1 warnings</translation>
-    </message>
-    <message>
         <source>%1, %2, %3</source>
         <extracomment>The counts of the file&apos;s rows: %1 the errors, %2 the warnings, %3 the rows found good</extracomment>
         <translation>%1, %2, %3</translation>
@@ -475,6 +447,20 @@ The files it replaced are kept as:
     <message>
         <source>Reason</source>
         <translation>Reason</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n errors</source>
+        <translation>
+            <numerusform>%n error</numerusform>
+            <numerusform>%n errors</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n warnings</source>
+        <translation>
+            <numerusform>%n warning</numerusform>
+            <numerusform>%n warnings</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -858,15 +844,6 @@ The files it replaced are kept as:
 <context>
     <name>RoomListDocument</name>
     <message>
-        <source>Printed %1 · 1 room</source>
-        <extracomment>%1 is the day the list was printed</extracomment>
-        <translation>Printed %1 · 1 room</translation>
-    </message>
-    <message>
-        <source>Printed %1 · %2 rooms</source>
-        <translation>Printed %1 · %2 rooms</translation>
-    </message>
-    <message>
         <source>Last complete download to the door unit: %1</source>
         <translation>Last complete download to the door unit: %1</translation>
     </message>
@@ -882,6 +859,14 @@ The files it replaced are kept as:
     <message>
         <source>%1 cannot be written.</source>
         <translation>%1 cannot be written.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Printed %1 · %n rooms</source>
+        <extracomment>%1 is the day the list was printed, %n the count of rooms</extracomment>
+        <translation>
+            <numerusform>Printed %1 · %n room</numerusform>
+            <numerusform>Printed %1 · %n rooms</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1756,20 +1741,19 @@ The program ends without it.</translation>
         <translation>%1 holds %2, so no operator was asked for.</translation>
     </message>
     <message>
-        <source>1 operator</source>
-        <translation>1 operator</translation>
-    </message>
-    <message>
-        <source>%1 operators</source>
-        <translation>%1 operators</translation>
-    </message>
-    <message>
         <source>Created %1 with the operator &quot;%2&quot;.</source>
         <translation>Created %1 with the operator &quot;%2&quot;.</translation>
     </message>
     <message>
         <source>Created %1 with an empty room directory.</source>
         <translation>Created %1 with an empty room directory.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n operators</source>
+        <translation>
+            <numerusform>%n operator</numerusform>
+            <numerusform>%n operators</numerusform>
+        </translation>
     </message>
 </context>
 <context>

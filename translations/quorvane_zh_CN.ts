@@ -111,14 +111,6 @@
         <translation>“%1”不是日期：请按“年-月-日”输入，例如 2026-12-07。</translation>
     </message>
     <message>
-        <source>1 entry</source>
-        <translation>1 条记录</translation>
-    </message>
-    <message>
-        <source>%1 entries</source>
-        <translation>%1 条记录</translation>
-    </message>
-    <message>
         <source>Export the change record</source>
         <translation>导出修改记录</translation>
     </message>
@@ -126,13 +118,17 @@
         <source>CSV files (*.csv);;All files (*)</source>
         <translation>CSV 文件 (*.csv);;所有文件 (*)</translation>
     </message>
-    <message>
-        <source>Exported 1 entry to %1.</source>
-        <translation>已将 1 条记录导出到 %1。</translation>
+    <message numerus="yes">
+        <source>%n entries</source>
+        <translation>
+            <numerusform>%n 条记录</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Exported %1 entries to %2.</source>
-        <translation>已将 %1 条记录导出到 %2。</translation>
+    <message numerus="yes">
+        <source>Exported %n entries to %1.</source>
+        <translation>
+            <numerusform>已将 %n 条记录导出到 %1。</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -337,32 +333,6 @@ The files it replaced are kept as:
         <translation>%1：%2</translation>
     </message>
     <message>
-        <source>%1 removed since the last download: %2</source>
-        <extracomment>%1 the count of rooms (&quot;1 room&quot;, &quot;3 rooms&quot;), %2 their numbers</extracomment>
-        <translation>自上次下载以来删除了 %1：%2</translation>
-    </message>
-    <message>
-        <source>1 room</source>
-        <translation>1 个房间</translation>
-    </message>
-    <message>
-        <source>%1 rooms</source>
-        <translation>%1 个房间</translation>
-    </message>
-    <message>
-        <source>%1 of rows reach the door unit as the same room (its number padded with zeros to %2 characters)</source>
-        <extracomment>%1 the count of pairs of rows (&quot;1 pair&quot;, &quot;3 pairs&quot;), %2 the room number&apos;s width</extracomment>
-        <translation>有%1行在门口机上成为同一个房间（房间号用零补足到 %2 位）</translation>
-    </message>
-    <message>
-        <source>1 pair</source>
-        <translation>1 对</translation>
-    </message>
-    <message>
-        <source>%1 pairs</source>
-        <translation>%1 对</translation>
-    </message>
-    <message>
         <source>row %1 (Room &quot;%2&quot;)</source>
         <extracomment>%1 a row of the directory, %2 what its Room field holds</extracomment>
         <translation>第 %1 行（房间“%2”）</translation>
@@ -380,6 +350,20 @@ The files it replaced are kept as:
     <message>
         <source>typed here, not saved yet</source>
         <translation>已在此输入，尚未保存</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rooms removed since the last download: %1</source>
+        <extracomment>%n the count of rooms, %1 their numbers</extracomment>
+        <translation>
+            <numerusform>自上次下载以来删除了 %n 个房间：%1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pairs of rows reach the door unit as the same room (its number padded with zeros to %1 characters)</source>
+        <extracomment>%n the count of pairs of rows, %1 the room number&apos;s width</extracomment>
+        <translation>
+            <numerusform>有 %n 对行在门口机上成为同一个房间（房间号用零补足到 %1 位）</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -426,22 +410,6 @@ The files it replaced are kept as:
 <context>
     <name>ImportPreview</name>
     <message>
-        <source>1 error</source>
-        <translation>1 个错误</translation>
-    </message>
-    <message>
-        <source>%1 errors</source>
-        <translation>%1 个错误</translation>
-    </message>
-    <message>
-        <source>1 warning</source>
-        <translation>1 个警告</translation>
-    </message>
-    <message>
-        <source>%1 warnings</source>
-        <translation>%1 个警告</translation>
-    </message>
-    <message>
         <source>%1, %2, %3</source>
         <extracomment>The counts of the file&apos;s rows: %1 the errors, %2 the warnings, %3 the rows found good</extracomment>
         <translation>%1，%2，%3</translation>
@@ -473,6 +441,18 @@ The files it replaced are kept as:
     <message>
         <source>Reason</source>
         <translation>原因</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n errors</source>
+        <translation>
+            <numerusform>%n 个错误</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n warnings</source>
+        <translation>
+            <numerusform>%n 个警告</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -855,15 +835,6 @@ The files it replaced are kept as:
 <context>
     <name>RoomListDocument</name>
     <message>
-        <source>Printed %1 · 1 room</source>
-        <extracomment>%1 is the day the list was printed</extracomment>
-        <translation>打印于 %1 · 1 个房间</translation>
-    </message>
-    <message>
-        <source>Printed %1 · %2 rooms</source>
-        <translation>打印于 %1 · %2 个房间</translation>
-    </message>
-    <message>
         <source>Last complete download to the door unit: %1</source>
         <translation>最近一次完整下载到门口机：%1</translation>
     </message>
@@ -879,6 +850,13 @@ The files it replaced are kept as:
     <message>
         <source>%1 cannot be written.</source>
         <translation>无法写入 %1。</translation>
+    </message>
+    <message numerus="yes">
+        <source>Printed %1 · %n rooms</source>
+        <extracomment>%1 is the day the list was printed, %n the count of rooms</extracomment>
+        <translation>
+            <numerusform>打印于 %1 · %n 个房间</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1751,20 +1729,18 @@ The program ends without it.</source>
         <translation>%1 中已有 %2，因此未要求输入操作员。</translation>
     </message>
     <message>
-        <source>1 operator</source>
-        <translation>1 名操作员</translation>
-    </message>
-    <message>
-        <source>%1 operators</source>
-        <translation>%1 名操作员</translation>
-    </message>
-    <message>
         <source>Created %1 with the operator &quot;%2&quot;.</source>
         <translation>已创建 %1，含操作员“%2”。</translation>
     </message>
     <message>
         <source>Created %1 with an empty room directory.</source>
         <translation>已创建 %1，房间目录为空。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n operators</source>
+        <translation>
+            <numerusform>%n 个操作员</numerusform>
+        </translation>
     </message>
 </context>
 <context>
