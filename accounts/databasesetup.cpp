@@ -346,10 +346,8 @@ bool create(const QString& directory, const FirstOperator& first, const Say& say
             say(Channel::Note,
                 QCoreApplication::translate("databasesetup",
                                             "%1 holds %2, so no operator was asked for.")
-                    .arg(operatorPath,
-                         *count == 1 ? QCoreApplication::translate("databasesetup", "1 operator")
-                                     : QCoreApplication::translate("databasesetup", "%1 operators")
-                                           .arg(*count)));
+                    .arg(operatorPath, QCoreApplication::translate("databasesetup", "%n operators",
+                                                                   nullptr, *count)));
         }
     }
 

@@ -77,6 +77,22 @@ walk(const QStringList& arguments, QStringList& positional,
     return {};
 }
 
+// Whether the arguments ask for help ("--help" or "-h") before "--", passing
+// over the value of each option in valueOptions.
+inline bool asksForHelp(const QStringList& arguments, const QStringList& valueOptions)
+{
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (argument == QLatin1String("--"))
+            return false;
+        if (argument == QLatin1String("--help") || argument == QLatin1String("-h"))
+            return true;
+        if (valueOptions.contains(argument))
+            ++i;
+    }
+    return false;
+}
+
 // Answers "--help", "-h" or "help" with the usage, and "--version" with the
 // program's name and version; false for any other command.
 inline bool answersHelpOrVersion(const QString& command, const QString& program,

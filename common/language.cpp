@@ -36,7 +36,46 @@ void installQt(const QLocale& locale)
     }
 }
 
+// The source texts with their counts in English: a text that counts (%n)
+// in the English catalogue's form for its number, every other text left to
+// the source.
+class CountsOnly : public QTranslator
+{
+public:
+    CountsOnly()
+    {
+        for (const QString& folder : folders()) {
+            if (m_english.load(QStringLiteral("quorvane_en"), folder))
+                break;
+        }
+    }
+    QString translate(const char* context, const char* source, const char* disambiguation,
+                      int n) const override
+    {
+        return n < 0 ? QString() : m_english.translate(context, source, disambiguation, n);
+    }
+    bool isEmpty() const override { return m_english.isEmpty(); }
+
+private:
+    QTranslator m_english;
+};
+
+// Installed first, so any catalogue installed later comes before it.
+CountsOnly& counts()
+{
+    static CountsOnly translator;
+    return translator;
+}
+
+// Whatever the language, even before one is chosen, a count reads right.
+void installCounts()
+{
+    QCoreApplication::installTranslator(&counts());
+}
+
 } // namespace
+
+Q_COREAPP_STARTUP_FUNCTION(installCounts)
 
 QStringList folders()
 {
@@ -66,6 +105,14 @@ QString install(const QString& code)
         }
     }
     return {};
+}
+
+QString ownWords(const char* context, const char* source, int n)
+{
+    QString text = counts().translate(context, source, nullptr, n);
+    if (text.isEmpty())
+        text = QString::fromUtf8(source);
+    return n < 0 ? text : text.replace(QStringLiteral("%n"), QString::number(n));
 }
 
 void uninstall()

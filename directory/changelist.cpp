@@ -8,6 +8,7 @@
 #include "server.h"
 
 #include <QCoreApplication>
+#include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlQuery>
 
@@ -216,17 +217,36 @@ QString unreadPart(const QString& directory)
 
 std::optional<QDateTime> parseDate(const QString& text, bool endOfDay)
 {
-    const QDate day = QDate::fromString(text, Qt::ISODate);
-    if (day.isValid())
-        return QDateTime(endOfDay ? day.addDays(1) : day, QTime(0, 0)).toUTC();
-    QDateTime moment = QDateTime::fromString(text, Qt::ISODateWithMs);
-    if (!moment.isValid())
-        moment = QDateTime::fromString(text, QStringLiteral("yyyy-MM-dd HH:mm:ss"));
-    if (!moment.isValid())
-        moment = QDateTime::fromString(text, QStringLiteral("yyyy-MM-dd HH:mm"));
-    if (!moment.isValid())
+    // Read field by field: Qt's own readers take an hour of 24 or more as a
+    // later day, so a typo would quietly become another time.
+    static const QRegularExpression form(
+        QStringLiteral("^(\\d{4})-(\\d{2})-(\\d{2})(?:[T ](\\d{2}):(\\d{2})(?::(\\d{2})"
+                       "(?:\\.(\\d{1,3}))?)?(Z|[+-]\\d{2}:\\d{2})?)?$"));
+    const QRegularExpressionMatch m = form.match(text);
+    if (!m.hasMatch())
         return std::nullopt;
-    return moment.toUTC();
+    const auto number = [&m](int field) { return m.captured(field).toInt(); };
+    const QDate day(number(1), number(2), number(3));
+    if (!day.isValid())
+        return std::nullopt;
+    if (!m.hasCaptured(4))
+        return QDateTime(endOfDay ? day.addDays(1) : day, QTime(0, 0)).toUTC();
+    const QString fraction = m.captured(7);
+    const QTime time(number(4), number(5), number(6),
+                     fraction.isEmpty() ? 0 : fraction.leftJustified(3, u'0').toInt());
+    if (!time.isValid())
+        return std::nullopt;
+    const QString zone = m.captured(8);
+    if (zone.isEmpty())
+        return QDateTime(day, time).toUTC();
+    if (zone == QLatin1String("Z"))
+        return QDateTime(day, time, Qt::UTC);
+    const int hours = zone.mid(1, 2).toInt();
+    const int minutes = zone.mid(4, 2).toInt();
+    if (hours > 14 || minutes > 59)
+        return std::nullopt;
+    const int offset = (hours * 3600 + minutes * 60) * (zone.startsWith(u'-') ? -1 : 1);
+    return QDateTime(day, time, Qt::OffsetFromUTC, offset).toUTC();
 }
 
 QString shownTime(const QDateTime& utc)

@@ -37,7 +37,9 @@ Expected<QList<Entry>> read(const QString& directory, const Filter& filter);
 QString unreadPart(const QString& directory);
 
 // A date the operator typed: YYYY-MM-DD (local midnight, or the midnight
-// after that day when endOfDay) or a date and time; nothing when it is neither.
+// after that day when endOfDay) or a date and time, YYYY-MM-DD HH:MM[:SS[.mmm]]
+// with T or a space between them, local time unless Z or +HH:MM follows;
+// nothing when it is neither or names a day or time that does not exist.
 std::optional<QDateTime> parseDate(const QString& text, bool endOfDay);
 
 // Local time as the list and the CSV show it: "2026-12-07 14:02:05".

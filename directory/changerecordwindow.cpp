@@ -114,9 +114,7 @@ void ChangeRecordWindow::reload()
     m_entries = read ? *read : QList<changerecord::Entry>{};
     const qsizetype count = m_entries.size();
     const QString unread = read ? changelist::unreadPart(m_dataDir) : QString();
-    m_note->setText(!read        ? read.error()
-                    : count == 1 ? tr("1 entry")
-                                 : tr("%1 entries").arg(count));
+    m_note->setText(!read ? read.error() : tr("%n entries", nullptr, int(count)));
     if (!unread.isEmpty())
         m_note->setText(m_note->text() + QStringLiteral(" ") + unread);
     m_list->setRowCount(int(m_entries.size()));
@@ -151,9 +149,6 @@ void ChangeRecordWindow::exportList()
         m_messages.show(done.description(), kApplicationTitle, MessageSink::Icon::Critical);
         return;
     }
-    const QString done =
-        m_entries.size() == 1
-            ? tr("Exported 1 entry to %1.").arg(path)
-            : tr("Exported %1 entries to %2.").arg(QString::number(m_entries.size()), path);
+    const QString done = tr("Exported %n entries to %1.", nullptr, int(m_entries.size())).arg(path);
     m_messages.show(done, kApplicationTitle, MessageSink::Icon::Information);
 }

@@ -33,10 +33,8 @@ void ImportPreview::judge()
 
 QString ImportPreview::countsText() const
 {
-    const QString errors =
-        m_counts.errors == 1 ? tr("1 error") : tr("%1 errors").arg(m_counts.errors);
-    const QString warnings =
-        m_counts.warnings == 1 ? tr("1 warning") : tr("%1 warnings").arg(m_counts.warnings);
+    const QString errors = tr("%n errors", nullptr, m_counts.errors);
+    const QString warnings = tr("%n warnings", nullptr, m_counts.warnings);
     //: The counts of the file's rows: %1 the errors, %2 the warnings, %3 the rows found good
     return tr("%1, %2, %3").arg(errors, warnings, tr("%1 ok").arg(m_counts.ok));
 }

@@ -96,10 +96,8 @@ QStringList RoomListDocument::pageTexts(int number, int pages) const
 {
     const QLocale locale;
     const QString day = locale.toString(m_printed.date(), QLocale::LongFormat);
-    //: %1 is the day the list was printed
-    const QString printed =
-        m_rooms.size() == 1 ? tr("Printed %1 · 1 room").arg(day)
-                            : tr("Printed %1 · %2 rooms").arg(day, QString::number(m_rooms.size()));
+    //: %1 is the day the list was printed, %n the count of rooms
+    const QString printed = tr("Printed %1 · %n rooms", nullptr, int(m_rooms.size())).arg(day);
     const QString download = m_lastDownload.isValid()
                                  ? tr("Last complete download to the door unit: %1")
                                        .arg(locale.toString(m_lastDownload, QLocale::ShortFormat))

@@ -1,5 +1,6 @@
 #include "doorunitstate.h"
 
+#include "language.h"
 #include "recordcursor.h"
 #include "schema.h"
 
@@ -178,40 +179,46 @@ DoorUnitState DoorUnitState::of(const TransferLog::Latest& latest, const Directo
     return state;
 }
 
-QString DoorUnitState::text() const
+QString DoorUnitState::text(Words words) const
 {
+    const bool own = words == Words::Own;
+    const auto said = [own](const char* source, int n = -1) {
+        return own ? language::ownWords("DoorUnitState", source, n)
+                   : QCoreApplication::translate("DoorUnitState", source, nullptr, n);
+    };
+    const auto time = [own](const QDateTime& utc) {
+        return own ? QLocale::c().toString(utc.toLocalTime(), QStringLiteral("d MMM yyyy HH:mm"))
+                   : shownTime(utc);
+    };
     switch (kind) {
     case Kind::NeverLoaded:
-        return QCoreApplication::translate("DoorUnitState", "Door unit: never loaded from this PC");
+        return said(QT_TRANSLATE_NOOP("DoorUnitState", "Door unit: never loaded from this PC"));
     case Kind::UpToDate:
-        return QCoreApplication::translate("DoorUnitState", "Door unit: up to date");
+        return said(QT_TRANSLATE_NOOP("DoorUnitState", "Door unit: up to date"));
     case Kind::ChangesNotSent:
-        //: %1 the count of changes ("1 change", "3 changes"), %2 the time of the last download
-        return QCoreApplication::translate("DoorUnitState",
-                                           "Door unit: %1 not sent (last download %2)")
-            .arg(changes == 1
-                     ? QCoreApplication::translate("DoorUnitState", "1 change")
-                     : QCoreApplication::translate("DoorUnitState", "%1 changes").arg(changes),
-                 shownTime(downloaded));
+        //: %n the count of changes, %1 the time of the last download
+        return said(QT_TRANSLATE_N_NOOP("DoorUnitState",
+                                        "Door unit: %n changes not sent (last download %1)"),
+                    changes)
+            .arg(time(downloaded));
     case Kind::PartDirectory:
         if (unfinished)
             //: %1 the time the download began
-            return QCoreApplication::translate(
-                       "DoorUnitState",
-                       "Door unit: may hold part of a directory (the download of %1 "
-                       "did not finish)")
-                .arg(shownTime(when));
-        return QCoreApplication::translate(
-                   "DoorUnitState",
-                   "Door unit: may hold part of a directory (download stopped after %1 "
-                   "of %2 rooms)")
-            .arg(sent)
-            .arg(total);
+            return said(QT_TRANSLATE_NOOP("DoorUnitState",
+                                          "Door unit: may hold part of a directory (the "
+                                          "download of %1 did not finish)"))
+                .arg(time(when));
+        //: %1 the rooms sent of %n
+        return said(QT_TRANSLATE_N_NOOP("DoorUnitState",
+                                        "Door unit: may hold part of a directory (download "
+                                        "stopped after %1 of %n rooms)"),
+                    total)
+            .arg(sent);
     case Kind::DefaultsLoaded:
         //: %1 the time the command was sent
-        return QCoreApplication::translate("DoorUnitState",
-                                           "Door unit: asked to load its defaults at %1")
-            .arg(shownTime(when));
+        return said(QT_TRANSLATE_NOOP("DoorUnitState",
+                                      "Door unit: asked to load its defaults at %1"))
+            .arg(time(when));
     }
     return {};
 }

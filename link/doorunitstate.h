@@ -87,8 +87,11 @@ struct DoorUnitState
     bool unfinished = false;
 
     static DoorUnitState of(const TransferLog::Latest& latest, const DirectoryChanges& changes);
+    // Whose words a text is in: the reader's language, or the program's own
+    // (for what scripts read, such as changes --json).
+    enum class Words { Reader, Own };
     // The status bar's panel: "Door unit: up to date", ...
-    QString text() const;
+    QString text(Words words = Words::Reader) const;
     // A panel text without its "Door unit: ", for a line that names its unit.
     static QString afterUnit(const QString& said);
 };

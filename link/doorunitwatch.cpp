@@ -439,19 +439,17 @@ QString DoorUnitWatch::toolTip() const
             rooms << removed[i].Room;
         if (removed.size() > 20)
             rooms << QStringLiteral("…");
-        //: %1 the count of rooms ("1 room", "3 rooms"), %2 their numbers
+        //: %n the count of rooms, %1 their numbers
         tip += QLatin1Char('\n') +
-               tr("%1 removed since the last download: %2")
-                   .arg(removed.size() == 1 ? tr("1 room") : tr("%1 rooms").arg(removed.size()),
-                        rooms.join(QStringLiteral(", ")));
+               tr("%n rooms removed since the last download: %1", nullptr, int(removed.size()))
+                   .arg(rooms.join(QStringLiteral(", ")));
     }
     if (m_samePairs > 0)
-        //: %1 the count of pairs of rows ("1 pair", "3 pairs"), %2 the room number's width
-        tip += QLatin1Char('\n') +
-               tr("%1 of rows reach the door unit as the same room (its "
-                  "number padded with zeros to %2 characters)")
-                   .arg(m_samePairs == 1 ? tr("1 pair") : tr("%1 pairs").arg(m_samePairs))
-                   .arg(doorunit::kRoomWidth);
+        //: %n the count of pairs of rows, %1 the room number's width
+        tip += QLatin1Char('\n') + tr("%n pairs of rows reach the door unit as the same room (its "
+                                      "number padded with zeros to %1 characters)",
+                                      nullptr, m_samePairs)
+                                       .arg(doorunit::kRoomWidth);
     return tip + unrecorded;
 }
 

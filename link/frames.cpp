@@ -1,5 +1,7 @@
 #include "frames.h"
 
+#include "visibletext.h"
+
 #include <QCoreApplication>
 
 namespace frames {
@@ -13,28 +15,25 @@ QString fieldProblem(const char* name, const QString& value, int width)
 {
     using Fault = doorunit::FieldFit::Fault;
     const doorunit::FieldFit fit = doorunit::fieldFit(value, width);
+    const QString shown = visibleText(value);
     QStringList problems;
     if (fit.tooLong())
         problems << QCoreApplication::translate("frames",
                                                 "%1 \"%2\" has %3 characters; at most %4 fit")
-                        .arg(QLatin1String(name), value)
+                        .arg(QLatin1String(name), shown)
                         .arg(fit.length)
                         .arg(width);
     const QString character = QString::fromUcs4(&fit.character, 1);
     if (fit.fault == Fault::Control || fit.fault == Fault::NotAscii) {
-        const QString shown =
-            QChar::isPrint(fit.character)
-                ? character
-                : QStringLiteral("U+%1").arg(uint(fit.character), 4, 16, QLatin1Char('0'));
         problems << QCoreApplication::translate(
                         "frames", "%1 \"%2\" holds \"%3\", which is not a printable ASCII "
                                   "character")
-                        .arg(QLatin1String(name), value, shown);
+                        .arg(QLatin1String(name), shown, visibleText(character));
     } else if (fit.fault == Fault::Marker) {
         problems << QCoreApplication::translate(
                         "frames", "%1 \"%2\" holds \"%3\", which the door unit reads as a "
                                   "marker, not as part of a value")
-                        .arg(QLatin1String(name), value, character);
+                        .arg(QLatin1String(name), shown, character);
     }
     return problems.join(QStringLiteral("; "));
 }

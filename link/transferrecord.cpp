@@ -106,11 +106,11 @@ QString TransferRecord::outcomeText() const
 {
     QString text = QCoreApplication::translate("TransferRecord", kEnding[int(ending)]);
     if (ending == Ending::Stopped && what == What::Download)
-        //: %1 the outcome ("stopped"), %2 rooms sent of %3
-        text = QCoreApplication::translate("TransferRecord", "%1 after %2 of %3 rooms")
-                   .arg(text)
-                   .arg(sent)
-                   .arg(total);
+        //: %1 the outcome ("stopped"), %2 rooms sent of %n
+        text =
+            QCoreApplication::translate("TransferRecord", "%1 after %2 of %n rooms", nullptr, total)
+                .arg(text)
+                .arg(sent);
     if (!reason.isEmpty() && (ending == Ending::Stopped || ending == Ending::Refused))
         //: %1 the outcome, %2 why the transfer stopped or was refused
         text =
@@ -128,8 +128,9 @@ QString TransferRecord::whatDetail() const
             .arg(openTime)
             .arg(autoMode);
     if (what == What::Download)
-        //: %1 "download", %2 the count of rooms sent
-        return QCoreApplication::translate("TransferRecord", "%1 (%2 rooms)").arg(text).arg(total);
+        //: %1 "download", %n the count of rooms sent
+        return QCoreApplication::translate("TransferRecord", "%1 (%n rooms)", nullptr, total)
+            .arg(text);
     return text;
 }
 

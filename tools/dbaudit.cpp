@@ -2,6 +2,7 @@
 #include "changelist.h"
 #include "dbarguments.h"
 #include "dbtool.h"
+#include "visibletext.h"
 
 namespace dbtool {
 
@@ -104,9 +105,11 @@ int audit(const QStringList& arguments, const QString& directory, Console& conso
             const std::optional<QDateTime> when =
                 changelist::parseDate(text, a == QLatin1String("--until"));
             if (!when)
-                return usageError(console, Text::tr("%1 needs a date as YYYY-MM-DD or a "
-                                                    "date and time, not \"%2\".")
-                                               .arg(a, text));
+                return usageError(console,
+                                  Text::tr("%1 needs a date as YYYY-MM-DD or a date and time as "
+                                           "YYYY-MM-DDTHH:MM or YYYY-MM-DD HH:MM:SS, a day the "
+                                           "month has and an hour 00 to 23; not \"%2\".")
+                                      .arg(a, text));
             (a == QLatin1String("--since")   ? filter.since
              : a == QLatin1String("--until") ? filter.until
                                              : pruneBefore.emplace()) = *when;
@@ -129,7 +132,7 @@ int audit(const QStringList& arguments, const QString& directory, Console& conso
             return kFailure;
         }
         say(console.out, Text::tr("Removed %1 older than %2 from the change record of %3.")
-                             .arg(counted(*pruned, Text::tr("1 entry"), Text::tr("%1 entries")),
+                             .arg(Text::tr("%n entries", nullptr, int(*pruned)),
                                   changelist::shownTime(*pruneBefore), directory));
         return kSuccess;
     }
@@ -154,9 +157,10 @@ int audit(const QStringList& arguments, const QString& directory, Console& conso
         say(console.out, (filtered ? Text::tr("The change record of %1 holds no entry that fits.")
                                    : Text::tr("The change record of %1 holds no entry."))
                              .arg(directory));
+    // What another program stored is shown, never acted on by the terminal.
     for (const changerecord::Entry& e : *entries) {
         for (const QString& line : entryLines(e))
-            say(console.out, line);
+            say(console.out, visibleText(line));
     }
     return kSuccess;
 }

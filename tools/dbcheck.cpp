@@ -236,7 +236,7 @@ void checkContents(const QString& path, const QString& directory, const TableSpe
                     query.prepare(QStringLiteral("SELECT count(*) FROM %1")
                                       .arg(database::quotedIdentifier(layout.table)));
                     const int rows = query.exec() && query.next() ? query.value(0).toInt() : 0;
-                    report.facts << counted(rows, Text::tr("1 row"), Text::tr("%1 rows"));
+                    report.facts << Text::tr("%n rows", nullptr, rows);
                     if (needsRows && rows == 0) {
                         report.problems
                             << Text::tr("the table %1 holds no operator, so nobody can log "
@@ -392,8 +392,7 @@ int check(const QString& directory, Console& console)
         say(console.out, Text::tr("Both files are in order."));
         return kSuccess;
     }
-    say(console.out,
-        counted(problems, Text::tr("1 problem found."), Text::tr("%1 problems found.")));
+    say(console.out, Text::tr("%n problems found.", nullptr, problems));
     return kFailure;
 }
 

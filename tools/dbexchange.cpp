@@ -67,7 +67,7 @@ int importRooms(QStringList arguments, Console& console)
     say(console.out,
         //: %1 is a count of rooms ("12 rooms"), %2 the file, %3 to %5 counts.
         Text::tr("%1 in %2: %3 ok, %4 with warnings, %5 with errors.")
-            .arg(counted(verdicts.size(), Text::tr("1 room"), Text::tr("%1 rooms")), path)
+            .arg(Text::tr("%n rooms", nullptr, int(verdicts.size())), path)
             .arg(counts.ok)
             .arg(counts.warnings)
             .arg(counts.errors));
@@ -111,10 +111,8 @@ int exportRoomList(const QString& directory, const QString& pdf, Console& consol
         say(console.err, pages.error());
         return kFailure;
     }
-    say(console.out,
-        Text::tr("Wrote the room list of %1 to %2: %3 page(s).")
-            .arg(counted(document.rooms().size(), Text::tr("1 room"), Text::tr("%1 rooms")), pdf)
-            .arg(*pages));
+    say(console.out, Text::tr("Wrote the room list of %1 to %2: %n pages.", nullptr, *pages)
+                         .arg(Text::tr("%n rooms", nullptr, int(document.rooms().size())), pdf));
     return kSuccess;
 }
 

@@ -7,6 +7,7 @@
 #include "doorunitstate.h"
 #include "schema.h"
 #include "transferlog.h"
+#include "visibletext.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -90,14 +91,19 @@ struct Units
     QList<DoorUnit> live;
     std::optional<DoorUnit> named;
     bool several() const { return all.size() > 1; }
-    QString nameOf(qint64 id) const
+    // In the reader's words, or in the program's own for --json.
+    QString nameOf(qint64 id, bool own = false) const
     {
+        const auto said = [own](const char* source) {
+            return own ? QString::fromUtf8(source) : Text::tr(source);
+        };
         for (const DoorUnit& unit : all) {
             if (unit.id == id)
-                return unit.removed ? Text::tr("%1 (removed unit)").arg(unit.ownName())
+                return unit.removed ? said(QT_TRANSLATE_NOOP("dbtool", "%1 (removed unit)"))
+                                          .arg(unit.ownName())
                                     : unit.ownName();
         }
-        return Text::tr("unit %1 (removed unit)").arg(id);
+        return said(QT_TRANSLATE_NOOP("dbtool", "unit %1 (removed unit)")).arg(id);
     }
 };
 
@@ -145,7 +151,7 @@ bool reportChanges(const DirectoryReport& report, bool json, QJsonObject& o, QSt
         }
         for (const RoomRecord& room : c.removed)
             removed.append(roomJson(room));
-        o = QJsonObject{{"state", report.state.text()},
+        o = QJsonObject{{"state", report.state.text(DoorUnitState::Words::Own)},
                         {"up_to_date", !differs},
                         {"last_download",
                          report.latest.download
@@ -200,7 +206,7 @@ int history(const QStringList& arguments, const QString& folder, Console& consol
         for (TransferRecord r : *records) {
             QJsonObject o = recordJson(r);
             if (units->several())
-                o.insert("unit", units->nameOf(r.unit));
+                o.insert("unit", units->nameOf(r.unit, true));
             if (r.what == TransferRecord::What::Download) {
                 QJsonArray rooms;
                 for (const RoomRecord& room : log.rooms(r.id).value_or(QList<RoomRecord>{}))
@@ -224,7 +230,7 @@ int history(const QStringList& arguments, const QString& folder, Console& consol
         QString line = recordLine(r);
         if (units->several())
             line.insert(shownTime(r.started).size(), QStringLiteral("  ") + units->nameOf(r.unit));
-        say(console.out, line);
+        say(console.out, visibleText(line));
     }
     return kSuccess;
 }
@@ -267,8 +273,9 @@ int changes(const QStringList& arguments, const QString& folder, Console& consol
             for (qsizetype i = 1; i < lines.size(); ++i)
                 lines[i].prepend(QStringLiteral("  "));
         }
+        // Names and numbers another program stored are shown, never acted on by the terminal.
         for (const QString& line : lines)
-            say(console.out, line);
+            say(console.out, visibleText(line));
     }
     if (json) {
         if (each)

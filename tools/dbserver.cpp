@@ -82,8 +82,7 @@ int initBuilding(const OperatorEntry& given, Console& console)
         //: %2 is a count of operators, such as "3 operators".
         (first ? Text::tr("The operators on %1 are %2, the first just added.")
                : Text::tr("The operators on %1 are %2."))
-            .arg(server::place().where(),
-                 counted(done->operators, Text::tr("1 operator"), Text::tr("%1 operators"))));
+            .arg(server::place().where(), Text::tr("%n operators", nullptr, int(done->operators))));
     if (operators->value_or(0) && (given.name || given.pin)) {
         say(console.err, Text::tr("The operator given was not added: the server already has "
                                   "operators. Add one with:\n%1")
@@ -132,11 +131,9 @@ int checkBuilding(Console& console)
                 //: %1 names the building and its server ("building North on db.example.org"), %2 is
                 //: a count of rooms.
                 ? Text::tr("The %1: %2.")
-                      .arg(server::describe(),
-                           counted(rows, Text::tr("1 room"), Text::tr("%1 rooms")))
+                      .arg(server::describe(), Text::tr("%n rooms", nullptr, rows))
                 : Text::tr("The operators on %1: %2.")
-                      .arg(server::place().where(),
-                           counted(rows, Text::tr("1 operator"), Text::tr("%1 operators"))));
+                      .arg(server::place().where(), Text::tr("%n operators", nullptr, rows)));
         if (rows == 0 && file == schema::kOperatorFile) {
             say(console.err, Text::tr("Nobody can log in. Add an operator with:\n%1")
                                  .arg(database::addOperatorCommand(server::folder())));
@@ -185,16 +182,14 @@ int migrate(QStringList arguments, Console& console)
     say(console.out,
         Text::tr("Copied %1 into the %2. Read back: %3, %4 on the server (%5 added, %6 "
                  "already there kept their PINs), %7.")
-            .arg(*folder, server::describe(),
-                 counted(copied->rooms, Text::tr("1 room"), Text::tr("%1 rooms")),
-                 counted(copied->operators, Text::tr("1 operator"), Text::tr("%1 operators")))
+            .arg(*folder, server::describe(), Text::tr("%n rooms", nullptr, int(copied->rooms)),
+                 Text::tr("%n operators", nullptr, int(copied->operators)))
             .arg(copied->operatorsAdded)
             .arg(copied->operatorsKept)
-            .arg(counted(copied->transfers, Text::tr("1 transfer record"),
-                         Text::tr("%1 transfer records"))));
+            .arg(Text::tr("%n transfer records", nullptr, int(copied->transfers))));
     say(console.out,
-        Text::tr("Also copied: %n door unit(s) and %1.", nullptr, copied->units)
-            .arg(Text::tr("%n change record entry(s)", nullptr,
+        Text::tr("Also copied: %n door units and %1.", nullptr, copied->units)
+            .arg(Text::tr("%n change record entries", nullptr,
                           int(contents->changes.size() + contents->operatorChanges.size()))));
     return kSuccess;
 }

@@ -48,88 +48,154 @@ void warnIfExposed(const QString& path, Console& console)
 
 } // namespace
 
+namespace {
+
+// One command's part of the help: its forms and what it does.
+struct CommandHelp
+{
+    QLatin1String command;
+    QString text;
+};
+
+QList<CommandHelp> commandHelp()
+{
+    return {
+        {QLatin1String("init"),
+         Text::tr("  init [DIR] [--operator NAME --pin PIN]\n"
+                  "      Creates user_password.mdb with the first operator and\n"
+                  "      Inhabitant_telnum.mdb with an empty room directory. Only you may\n"
+                  "      read them. A file that already exists is left untouched.\n")},
+        {QLatin1String("add-operator"),
+         Text::tr("  add-operator [DIR] [--operator NAME --pin PIN]\n"
+                  "      Adds an operator to user_password.mdb.\n")},
+        {QLatin1String("check"),
+         Text::tr("  check [DIR]\n"
+                  "      Examines both files and reports what is wrong with them.\n")},
+        {QLatin1String("import"),
+         Text::tr("  import [DIR] FILE [--dry-run] [--replace]\n"
+                  "      Reads a room list (CSV from a spreadsheet, comma or semicolon, a header\n"
+                  "      naming Room, TEL1, TEL2, TEL3 or these four columns in order) into the\n"
+                  "      room directory. Prints each row that is not ok and a summary. Nothing is\n"
+                  "      written while a row has an error; otherwise all rows in one go. A room\n"
+                  "      already there gets the file's numbers; --replace makes the directory\n"
+                  "      exactly the file. --dry-run only judges the rows.\n"
+                  "      Exit status: 0 written (or judged without errors), 1 refused because of\n"
+                  "      errors in the file, 2 any other failure.\n")},
+        {QLatin1String("export"),
+         Text::tr(
+             "  export [DIR] [FILE|-]\n"
+             "      Writes the room directory as CSV (to the screen without FILE). Values are\n"
+             "      quoted: tell the spreadsheet to take quoted fields as text so leading\n"
+             "      zeros and \"+\" survive.\n"
+             "  export [DIR] --pdf FILE\n"
+             "      Writes the room list as a PDF for the building's handover file: the\n"
+             "      rooms and their numbers, the date, and the last complete download.\n")},
+        {QLatin1String("backup"),
+         Text::tr("  backup [DIR] FILE\n"
+                  "      Copies both databases into one file, safely while Quorvane runs.\n")},
+        {QLatin1String("restore"),
+         Text::tr(
+             "  restore [DIR] FILE\n"
+             "      Puts both databases of a backup back, keeping the files it replaces as\n"
+             "      NAME.before-restore-DATE. Refused while another program writes to them.\n")},
+        {QLatin1String("migrate"),
+         Text::tr("  migrate FOLDER --database URI --building NAME\n"
+                  "      Copies a data folder's rooms, operators (their PINs as digests) and\n"
+                  "      transfer record into a building on a PostgreSQL server, all or nothing,\n"
+                  "      and prints what it read back.\n")},
+        {QLatin1String("history"),
+         Text::tr("  history [DIR] [--unit NAME] [--limit N] [--json]\n"
+                  "      Lists what was sent to the door unit, newest first.\n")},
+        {QLatin1String("changes"),
+         Text::tr("  changes [DIR] [--unit NAME] [--json]\n"
+                  "      Lists the rooms that differ from the last complete download; exit\n"
+                  "      status 0 when the door unit is up to date, 1 when it differs. With\n"
+                  "      several door units and no --unit, each unit is reported, and the\n"
+                  "      status is 1 when any of them differs.\n")},
+        {QLatin1String("audit"),
+         Text::tr("  audit [DIR] [--room R] [--operator NAME] [--pc HOST] [--since DATE]\n"
+                  "        [--until DATE] [--csv]\n"
+                  "      Lists the change record of both files, newest first: who changed\n"
+                  "      what, on which PC and when, with the values before and after. DATE\n"
+                  "      is YYYY-MM-DD (--until takes that whole day) or a date and time,\n"
+                  "      YYYY-MM-DD HH:MM[:SS] or YYYY-MM-DDTHH:MM[:SS].\n"
+                  "  audit [DIR] --prune-before DATE [--yes]\n"
+                  "      Removes the entries older than DATE; the pruning is itself recorded.\n"
+                  "      --yes  prune without asking (needed without a terminal)\n")},
+        {QLatin1String("units"),
+         Text::tr(
+             "  units [DIR]\n"
+             "      Lists the building's door units with their ports.\n"
+             "  units [DIR] add NAME --port COMn\n"
+             "  units [DIR] rename OLD NEW [--port COMn]\n"
+             "  units [DIR] remove NAME\n"
+             "      Names a door unit and its port, renames or moves one, or removes one\n"
+             "      (its transfers stay in the history). Two units on one port are refused.\n")},
+    };
+}
+
+// What every command shares: the server, the folder, the prompt, the status.
+QString commonNotes()
+{
+    return Text::tr("\n"
+                    "With --database URI (a libpq connection URI or service=NAME) and --building\n"
+                    "NAME, or QUORVANE_DATABASE and QUORVANE_BUILDING, a command works on that\n"
+                    "building on a PostgreSQL server instead of a folder; passwords come from\n"
+                    "libpq's own places (~/.pgpass, PGPASSWORD, a service file).\n"
+                    "\n"
+                    "Without DIR the command works on the folder Quorvane uses, the first of:\n"
+                    "the folder named by QUORVANE_DATA; the folder of this program when it holds\n"
+                    "either database file; $XDG_DATA_HOME/Quorvane (~/.local/share/Quorvane),\n"
+                    "which is created, private, when missing.\n"
+                    "\n"
+                    "Without --operator and --pin the name and PIN are asked for; the PIN is not\n"
+                    "shown. Each is at most 20 characters. A PIN given on the command line can be\n"
+                    "seen by other users of this computer while the command runs.\n"
+                    "Exit status: 0 when all went well, 1 when something failed or is wrong,\n"
+                    "2 for a command line that is not understood.\n");
+}
+
+// The options whose value follows them: a value is never taken for --help.
+const QStringList& valueOptions()
+{
+    static const QStringList options{
+        QStringLiteral("--operator"),     QStringLiteral("--pin"),   QStringLiteral("--room"),
+        QStringLiteral("--pc"),           QStringLiteral("--since"), QStringLiteral("--until"),
+        QStringLiteral("--prune-before"), QStringLiteral("--unit"),  QStringLiteral("--limit"),
+        QStringLiteral("--port"),         QStringLiteral("--pdf"),   QStringLiteral("--database"),
+        QStringLiteral("--building")};
+    return options;
+}
+
+} // namespace
+
 QString usage()
 {
-    return Text::tr(
-        "Usage: quorvane-db COMMAND [DIR] [OPTION]...\n"
-        "Prepares, extends and examines the two database files of Quorvane.\n"
-        "\n"
-        "  init [DIR] [--operator NAME --pin PIN]\n"
-        "      Creates user_password.mdb with the first operator and\n"
-        "      Inhabitant_telnum.mdb with an empty room directory. Only you may\n"
-        "      read them. A file that already exists is left untouched.\n"
-        "  add-operator [DIR] [--operator NAME --pin PIN]\n"
-        "      Adds an operator to user_password.mdb.\n"
-        "  check [DIR]\n"
-        "      Examines both files and reports what is wrong with them.\n"
-        "  import [DIR] FILE [--dry-run] [--replace]\n"
-        "      Reads a room list (CSV from a spreadsheet, comma or semicolon, a header\n"
-        "      naming Room, TEL1, TEL2, TEL3 or these four columns in order) into the\n"
-        "      room directory. Prints each row that is not ok and a summary. Nothing is\n"
-        "      written while a row has an error; otherwise all rows in one go. A room\n"
-        "      already there gets the file's numbers; --replace makes the directory\n"
-        "      exactly the file. --dry-run only judges the rows.\n"
-        "      Exit status: 0 written (or judged without errors), 1 refused because of\n"
-        "      errors in the file, 2 any other failure.\n"
-        "  export [DIR] [FILE|-]\n"
-        "      Writes the room directory as CSV (to the screen without FILE). Values are\n"
-        "      quoted: tell the spreadsheet to take quoted fields as text so leading\n"
-        "      zeros and \"+\" survive.\n"
-        "  export [DIR] --pdf FILE\n"
-        "      Writes the room list as a PDF for the building's handover file: the\n"
-        "      rooms and their numbers, the date, and the last complete download.\n"
-        "  backup [DIR] FILE\n"
-        "      Copies both databases into one file, safely while Quorvane runs.\n"
-        "  restore [DIR] FILE\n"
-        "      Puts both databases of a backup back, keeping the files it replaces as\n"
-        "      NAME.before-restore-DATE. Refused while another program writes to them.\n"
-        "  migrate FOLDER --database URI --building NAME\n"
-        "      Copies a data folder's rooms, operators (their PINs as digests) and\n"
-        "      transfer record into a building on a PostgreSQL server, all or nothing,\n"
-        "      and prints what it read back.\n"
-        "  history [DIR] [--unit NAME] [--limit N] [--json]\n"
-        "      Lists what was sent to the door unit, newest first.\n"
-        "  changes [DIR] [--unit NAME] [--json]\n"
-        "      Lists the rooms that differ from the last complete download; exit\n"
-        "      status 0 when the door unit is up to date, 1 when it differs.\n"
-        "  audit [DIR] [--room R] [--operator NAME] [--pc HOST] [--since DATE]\n"
-        "        [--until DATE] [--csv]\n"
-        "      Lists the change record of both files, newest first: who changed\n"
-        "      what, on which PC and when, with the values before and after. DATE\n"
-        "      is YYYY-MM-DD (--until takes that whole day) or a date and time.\n"
-        "  audit [DIR] --prune-before DATE\n"
-        "      Removes the entries older than DATE; the pruning is itself recorded.\n"
-        "      status 0 when the door unit is up to date, 1 when it differs. With\n"
-        "      several door units and no --unit, each unit is reported, and the\n"
-        "      status is 1 when any of them differs.\n"
-        "  units [DIR]\n"
-        "      Lists the building's door units with their ports.\n"
-        "  units [DIR] add NAME --port COMn\n"
-        "  units [DIR] rename OLD NEW [--port COMn]\n"
-        "  units [DIR] remove NAME\n"
-        "      Names a door unit and its port, renames or moves one, or removes one\n"
-        "      (its transfers stay in the history). Two units on one port are refused.\n"
-        "  --help     display this help and exit\n"
-        "  --version  output version information and exit\n"
-        "  --language CODE\n"
-        "      Shows the texts in this language (en, zh_CN) instead of the locale's\n"
-        "      (LANGUAGE, LC_ALL, LC_MESSAGES, LANG); with any command.\n"
-        "\n"
-        "With --database URI (a libpq connection URI or service=NAME) and --building\n"
-        "NAME, or QUORVANE_DATABASE and QUORVANE_BUILDING, a command works on that\n"
-        "building on a PostgreSQL server instead of a folder; passwords come from\n"
-        "libpq's own places (~/.pgpass, PGPASSWORD, a service file).\n"
-        "\n"
-        "Without DIR the command works on the folder Quorvane uses, the first of:\n"
-        "the folder named by QUORVANE_DATA; the folder of this program when it holds\n"
-        "either database file; $XDG_DATA_HOME/Quorvane (~/.local/share/Quorvane),\n"
-        "which is created, private, when missing.\n"
-        "\n"
-        "Without --operator and --pin the name and PIN are asked for; the PIN is not\n"
-        "shown. Each is at most 20 characters. A PIN given on the command line can be\n"
-        "seen by other users of this computer while the command runs.\n"
-        "Exit status: 0 when all went well, 1 when something failed or is wrong,\n"
-        "2 for a command line that is not understood.\n");
+    QString text = Text::tr("Usage: quorvane-db COMMAND [DIR] [OPTION]...\n"
+                            "Prepares, extends and examines the two database files of Quorvane.\n"
+                            "\n");
+    for (const CommandHelp& help : commandHelp())
+        text += help.text;
+    text += Text::tr("  COMMAND --help\n"
+                     "      Shows the help of that command alone.\n"
+                     "  --help     display this help and exit\n"
+                     "  --version  output version information and exit\n"
+                     "  --language CODE\n"
+                     "      Shows the texts in this language (en, zh_CN) instead of the locale's\n"
+                     "      (LANGUAGE, LC_ALL, LC_MESSAGES, LANG); with any command.\n");
+    return text + commonNotes();
+}
+
+QString usage(const QString& command)
+{
+    QString text;
+    for (const CommandHelp& help : commandHelp()) {
+        if (help.command == command)
+            text += help.text;
+    }
+    if (text.isEmpty())
+        return usage();
+    return Text::tr("Usage of quorvane-db %1:\n").arg(command) + text + commonNotes();
 }
 
 int run(const QStringList& arguments, Console& console)
@@ -138,6 +204,15 @@ int run(const QStringList& arguments, Console& console)
         return usageError(console, QString());
     const QString command = arguments.first();
     QStringList rest = arguments.mid(1);
+    // "help COMMAND" and "COMMAND --help" (or -h) show that command's help alone.
+    if (command == QLatin1String("help") && rest.size() == 1) {
+        say(console.out, usage(rest.first()).chopped(1));
+        return kSuccess;
+    }
+    if (commandline::asksForHelp(rest, valueOptions())) {
+        say(console.out, usage(command).chopped(1));
+        return kSuccess;
+    }
     if (commandline::answersHelpOrVersion(command, QStringLiteral("quorvane-db"), usage(),
                                           console.out))
         return kSuccess;
@@ -262,8 +337,7 @@ int addOperator(const QString& directory, const OperatorEntry& given, Console& c
                 const int count = query.exec() && query.next() ? query.value(0).toInt() : 0;
                 say(console.out,
                     Text::tr("Added the operator \"%1\" to %2; it now holds %3.")
-                        .arg(added->name, shown,
-                             counted(count, Text::tr("1 operator"), Text::tr("%1 operators"))));
+                        .arg(added->name, shown, Text::tr("%n operators", nullptr, count)));
                 status = kSuccess;
             }
         }

@@ -21,13 +21,6 @@ struct Text
     Q_DECLARE_TR_FUNCTIONS(dbtool)
 };
 
-// A count in words, one for 1 ("1 room") and many for any other count, with
-// %1 for it ("%1 rooms"); both are already translated.
-inline QString counted(qint64 n, const QString& one, const QString& many)
-{
-    return n == 1 ? one : many.arg(n);
-}
-
 struct Console
 {
     QTextStream& in;
@@ -53,6 +46,9 @@ void say(QTextStream& stream, const QString& text);
 enum ExitCode { kSuccess = 0, kFailure = 1, kUsage = 2 };
 
 QString usage();
+// One command's help, with what every command shares; the whole help for a
+// command it does not know.
+QString usage(const QString& command);
 
 // Runs one command line (without the program name) and returns the exit status.
 int run(const QStringList& arguments, Console& console);

@@ -66,11 +66,10 @@ void ProgressPrinter::update(const DirectoryDownload::Progress& p)
         draw();
     else if (p.sent == 0)
         say(m_console.err,
-            Text::tr("Sending %1 rooms, about %2.").arg(p.total).arg(duration(m_leftMs)));
+            Text::tr("Sending %n rooms, about %1.", nullptr, p.total).arg(duration(m_leftMs)));
     else if (p.sent % frames::kRowsPerBatch == 0 || p.sent == p.total)
-        say(m_console.err, Text::tr("%1 of %2 rooms sent, about %3 left.")
+        say(m_console.err, Text::tr("%1 of %n rooms sent, about %2 left.", nullptr, p.total)
                                .arg(p.sent)
-                               .arg(p.total)
                                .arg(duration(m_leftMs)));
 }
 
@@ -95,11 +94,10 @@ void ProgressPrinter::draw()
     const int filled = m_total > 0 ? m_sent * kWidth / m_total : 0;
     const int left = qMax<qint64>(0, m_leftMs - m_since.elapsed());
     const QString line =
-        //: A progress bar: %1%2 are the bar's # and - marks, %3 of %4 rooms sent, %5 the time left.
-        Text::tr("[%1%2] %3/%4 rooms, %5 left")
+        //: A progress bar: %1%2 are the bar's # and - marks, %3 of %n rooms sent, %4 the time left.
+        Text::tr("[%1%2] %3/%n rooms, %4 left", nullptr, m_total)
             .arg(QString(filled, u'#'), QString(kWidth - filled, u'-'))
             .arg(m_sent)
-            .arg(m_total)
             .arg(duration(left));
     // Padded, so a shorter line covers a longer one.
     m_console.err << '\r' << line.leftJustified(m_width);

@@ -134,10 +134,10 @@ QString describe(const LinkResult& r, const QString& device, const QString& room
     if (!message) {
         const QString port = QStringLiteral("COM%1 (%2)").arg(r.port).arg(device);
         if (r.kind == Kind::Stopped)
-            return Text::tr("The download was stopped by %1 after %2 of %3 rooms.")
+            return Text::tr("The download was stopped by %1 after %2 of %n rooms.", nullptr,
+                            r.total)
                 .arg(shownStop(r.detail))
-                .arg(r.sent)
-                .arg(r.total);
+                .arg(r.sent);
         return Text::tr("%1 is not ready, so nothing was sent. %2").arg(port, r.detail);
     }
     // A terminal ends a line with a line feed alone.
@@ -306,12 +306,12 @@ int sendCommand(Command command, Options options, Console& console, Environment&
                  port.written == 0
                      ? Text::tr("Stopped by %1 before anything was sent; %2 is released.")
                            .arg(signalName(*env.stop), where)
-                     : Text::tr("Stopped by %1 after %2 of %3 rooms were sent; %4 is "
+                     : Text::tr("Stopped by %1 with %2 of %n rooms sent; %3 is "
                                 "released. The door unit holds only part of the directory: "
-                                "download again to send it whole.")
+                                "download again to send it whole.",
+                                nullptr, result.total)
                            .arg(signalName(*env.stop))
                            .arg(result.sent)
-                           .arg(result.total)
                            .arg(where));
         return kStopped;
     }
@@ -319,12 +319,10 @@ int sendCommand(Command command, Options options, Console& console, Environment&
         switch (command) {
         case Command::Download:
             say(console.err,
-                //: %1 is the result in the program's words, %3 the port and its device, such as
+                //: %1 is the result in the program's words, %2 the port and its device, such as
                 //: "COM1 (/dev/ttyS0)".
-                Text::tr("%1: %2 rooms sent to %3.")
-                    .arg(linkResultText(result))
-                    .arg(result.total)
-                    .arg(where));
+                Text::tr("%1: %n rooms sent to %2.", nullptr, result.total)
+                    .arg(linkResultText(result), where));
             break;
         case Command::Settings:
             say(console.err, Text::tr("Settings sent to %1: open time %2 s, auto mode %3.")
@@ -388,16 +386,14 @@ int sendAll(const QString& folder, Console& console, Environment& env)
         const int left = DirectoryDownload::millisecondsLeft(line.sent, line.total,
                                                              SerialLink::kDoorUnitSettings.baud);
         if (line.sent == 0)
-            say(console.err, Text::tr("%1: sending %2 rooms, about %3.")
-                                 .arg(line.unit.shownName())
-                                 .arg(line.total)
-                                 .arg(duration(left)));
+            say(console.err, Text::tr("%1: sending %n rooms, about %2.", nullptr, line.total)
+                                 .arg(line.unit.shownName(), duration(left)));
         else if (line.sent % frames::kRowsPerBatch == 0 || line.sent == line.total)
-            say(console.err, Text::tr("%1: %2 of %3 rooms sent, about %4 left.")
-                                 .arg(line.unit.shownName())
-                                 .arg(line.sent)
-                                 .arg(line.total)
-                                 .arg(duration(left)));
+            say(console.err,
+                Text::tr("%1: %2 of %n rooms sent, about %3 left.", nullptr, line.total)
+                    .arg(line.unit.shownName())
+                    .arg(line.sent)
+                    .arg(duration(left)));
     });
     download.start();
     download.wait();
@@ -409,57 +405,68 @@ int sendAll(const QString& folder, Console& console, Environment& env)
         noteRecord(console, r);
         if (r.done()) {
             say(console.err,
-                //: %1 is the door unit, %2 the result in the program's words, %4 the port and its
+                //: %1 is the door unit, %2 the result in the program's words, %3 the port and its
                 //: device.
-                Text::tr("%1: %2: %3 rooms sent to %4.")
-                    .arg(line.unit.ownName(), linkResultText(r))
-                    .arg(r.total)
-                    .arg(where));
+                Text::tr("%1: %2: %n rooms sent to %3.", nullptr, r.total)
+                    .arg(line.unit.ownName(), linkResultText(r), where));
             continue;
         }
         const int exit = r.kind == Kind::Stopped && stopAsked(env) ? int(kStopped) : exitFor(r);
         status = status == kStopped ? status : exit;
-        complain(console, QStringLiteral("%1: %2").arg(
-                              line.unit.ownName(),
-                              r.kind == Kind::Stopped
-                                  ? Text::tr("Stopped by %1 after %2 of %3 rooms were sent; "
-                                             "%4 is released.")
-                                        .arg(shownStop(r.detail))
-                                        .arg(r.sent)
-                                        .arg(r.total)
-                                        .arg(where)
-                                  : describe(r, line.device, roomFile)));
+        complain(console,
+                 QStringLiteral("%1: %2").arg(
+                     line.unit.ownName(), r.kind == Kind::Stopped
+                                              ? Text::tr("Stopped by %1 with %2 of %n rooms sent; "
+                                                         "%3 is released.",
+                                                         nullptr, r.total)
+                                                    .arg(shownStop(r.detail))
+                                                    .arg(r.sent)
+                                                    .arg(where)
+                                              : describe(r, line.device, roomFile)));
     }
     return status;
 }
 
 } // namespace
 
-QString usage()
+namespace {
+
+// One command's part of the help: its form and what it does.
+struct CommandHelp
+{
+    QLatin1String command;
+    QString text;
+};
+
+QList<CommandHelp> commandHelp()
+{
+    return {
+        {QLatin1String("send-settings"),
+         Text::tr("  send-settings [DIR] --port COMn --open-time SECONDS [--auto-answer] "
+                  "[--auto-open]\n"
+                  "      Sends the door-open time (0 to 255 seconds) and the automatic modes.\n")},
+        {QLatin1String("download"),
+         Text::tr("  download [DIR] --port COMn | --unit NAME | --all\n"
+                  "      Sends the whole room directory of DIR. Every room is checked first;\n"
+                  "      when one cannot be sent, nothing is. --unit sends to the door unit of\n"
+                  "      that name on its port (quorvane-db units lists them); --all to every\n"
+                  "      door unit at once, a line of progress for each, and the status is 0\n"
+                  "      only when every unit got the whole directory.\n")},
+        {QLatin1String("load-default"),
+         Text::tr("  load-default [DIR] --port COMn\n"
+                  "      Tells the door unit to load its default settings.\n")},
+        {QLatin1String("ports"),
+         Text::tr("  ports\n"
+                  "      Shows COM1 to COM9 with the device each maps to, whether it exists,\n"
+                  "      what it is, whether you may open it and who holds it; and the serial\n"
+                  "      devices not mapped yet, with the line to add to the settings file.\n")},
+    };
+}
+
+// What every command shares: the ports, the folder, signals, the server, the status.
+QString commonNotes()
 {
     return Text::tr(
-        "Usage: quorvane-link COMMAND [DIR] [OPTION]...\n"
-        "Sends to the door unit what Quorvane sends, and examines the serial ports.\n"
-        "\n"
-        "  send-settings [DIR] --port COMn --open-time SECONDS [--auto-answer] [--auto-open]\n"
-        "      Sends the door-open time (0 to 255 seconds) and the automatic modes.\n"
-        "  download [DIR] --port COMn | --unit NAME | --all\n"
-        "      Sends the whole room directory of DIR. Every room is checked first;\n"
-        "      when one cannot be sent, nothing is. --unit sends to the door unit of\n"
-        "      that name on its port (quorvane-db units lists them); --all to every\n"
-        "      door unit at once, a line of progress for each, and the status is 0\n"
-        "      only when every unit got the whole directory.\n"
-        "  load-default [DIR] --port COMn\n"
-        "      Tells the door unit to load its default settings.\n"
-        "  ports\n"
-        "      Shows COM1 to COM9 with the device each maps to, whether it exists,\n"
-        "      what it is, whether you may open it and who holds it; and the serial\n"
-        "      devices not mapped yet, with the line to add to the settings file.\n"
-        "  --help     display this help and exit\n"
-        "  --version  output version information and exit\n"
-        "  --language CODE\n"
-        "      Shows the texts in this language (en, zh_CN) instead of the locale's\n"
-        "      (LANGUAGE, LC_ALL, LC_MESSAGES, LANG); with any command.\n"
         "\n"
         "COMn is mapped to a device as in Quorvane: [Ports] COMn in the settings file\n"
         "(~/.config/Quorvane/Quorvane.conf), else /dev/ttyS(n-1). The port is held\n"
@@ -483,12 +490,58 @@ QString usage()
         " 64 the command line is not understood\n");
 }
 
+// The options whose value follows them: a value is never taken for --help.
+const QStringList& valueOptions()
+{
+    static const QStringList options{QStringLiteral("--port"), QStringLiteral("--open-time"),
+                                     QStringLiteral("--unit"), QStringLiteral("--database"),
+                                     QStringLiteral("--building")};
+    return options;
+}
+
+} // namespace
+
+QString usage()
+{
+    QString text = Text::tr("Usage: quorvane-link COMMAND [DIR] [OPTION]...\n"
+                            "Sends to the door unit what Quorvane sends, and examines the serial "
+                            "ports.\n"
+                            "\n");
+    for (const CommandHelp& help : commandHelp())
+        text += help.text;
+    text += Text::tr("  COMMAND --help\n"
+                     "      Shows the help of that command alone.\n"
+                     "  --help     display this help and exit\n"
+                     "  --version  output version information and exit\n"
+                     "  --language CODE\n"
+                     "      Shows the texts in this language (en, zh_CN) instead of the locale's\n"
+                     "      (LANGUAGE, LC_ALL, LC_MESSAGES, LANG); with any command.\n");
+    return text + commonNotes();
+}
+
+QString usage(const QString& command)
+{
+    for (const CommandHelp& help : commandHelp()) {
+        if (help.command == command)
+            return Text::tr("Usage of quorvane-link %1:\n").arg(command) + help.text +
+                   commonNotes();
+    }
+    return usage();
+}
+
 int run(const QStringList& arguments, Console& console, Environment& environment)
 {
     if (arguments.isEmpty())
         return usageError(console, Text::tr("Name a command."));
     const QString command = arguments.first();
     QStringList rest = arguments.mid(1);
+    // "help COMMAND" and "COMMAND --help" (or -h) show that command's help alone.
+    if ((command == QLatin1String("help") && rest.size() == 1) ||
+        commandline::asksForHelp(rest, valueOptions())) {
+        console.out << usage(command == QLatin1String("help") ? rest.first() : command);
+        console.out.flush();
+        return kComplete;
+    }
     if (commandline::answersHelpOrVersion(command, QStringLiteral("quorvane-link"), usage(),
                                           console.out))
         return kComplete;

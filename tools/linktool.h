@@ -54,6 +54,9 @@ struct Environment
 };
 
 QString usage();
+// One command's help, with what every command shares; the whole help for a
+// command it does not know.
+QString usage(const QString& command);
 
 // Runs one command line (without the program name) and returns the exit status.
 int run(const QStringList& arguments, Console& console, Environment& environment);

@@ -111,14 +111,6 @@
         <translation>&quot;%1&quot; is not a date: type it as YYYY-MM-DD, for example 2026-12-07.</translation>
     </message>
     <message>
-        <source>1 entry</source>
-        <translation>1 entry</translation>
-    </message>
-    <message>
-        <source>%1 entries</source>
-        <translation>%1 entries</translation>
-    </message>
-    <message>
         <source>Export the change record</source>
         <translation>Export the change record</translation>
     </message>
@@ -126,13 +118,19 @@
         <source>CSV files (*.csv);;All files (*)</source>
         <translation>CSV files (*.csv);;All files (*)</translation>
     </message>
-    <message>
-        <source>Exported 1 entry to %1.</source>
-        <translation>Exported 1 entry to %1.</translation>
+    <message numerus="yes">
+        <source>%n entries</source>
+        <translation>
+            <numerusform>%n entry</numerusform>
+            <numerusform>%n entries</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Exported %1 entries to %2.</source>
-        <translation>Exported %1 entries to %2.</translation>
+    <message numerus="yes">
+        <source>Exported %n entries to %1.</source>
+        <translation>
+            <numerusform>Exported %n entry to %1.</numerusform>
+            <numerusform>Exported %n entries to %1.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -281,26 +279,9 @@ The files it replaced are kept as:
         <translation>Door unit: up to date</translation>
     </message>
     <message>
-        <source>Door unit: %1 not sent (last download %2)</source>
-        <extracomment>%1 the count of changes (&quot;1 change&quot;, &quot;3 changes&quot;), %2 the time of the last download</extracomment>
-        <translation>Door unit: %1 not sent (last download %2)</translation>
-    </message>
-    <message>
-        <source>1 change</source>
-        <translation>1 change</translation>
-    </message>
-    <message>
-        <source>%1 changes</source>
-        <translation>%1 changes</translation>
-    </message>
-    <message>
         <source>Door unit: may hold part of a directory (the download of %1 did not finish)</source>
         <extracomment>%1 the time the download began</extracomment>
         <translation>Door unit: may hold part of a directory (the download of %1 did not finish)</translation>
-    </message>
-    <message>
-        <source>Door unit: may hold part of a directory (download stopped after %1 of %2 rooms)</source>
-        <translation>Door unit: may hold part of a directory (download stopped after %1 of %2 rooms)</translation>
     </message>
     <message>
         <source>Door unit: asked to load its defaults at %1</source>
@@ -311,6 +292,22 @@ The files it replaced are kept as:
         <source>Door unit: %1</source>
         <extracomment>What every state of the door unit panel begins with; %1 is the state</extracomment>
         <translation>Door unit: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Door unit: %n changes not sent (last download %1)</source>
+        <extracomment>%n the count of changes, %1 the time of the last download</extracomment>
+        <translation>
+            <numerusform>Door unit: %n change not sent (last download %1)</numerusform>
+            <numerusform>Door unit: %n changes not sent (last download %1)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Door unit: may hold part of a directory (download stopped after %1 of %n rooms)</source>
+        <extracomment>%1 the rooms sent of %n</extracomment>
+        <translation>
+            <numerusform>Door unit: may hold part of a directory (download stopped after %1 of %n room)</numerusform>
+            <numerusform>Door unit: may hold part of a directory (download stopped after %1 of %n rooms)</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -340,32 +337,6 @@ The files it replaced are kept as:
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>%1 removed since the last download: %2</source>
-        <extracomment>%1 the count of rooms (&quot;1 room&quot;, &quot;3 rooms&quot;), %2 their numbers</extracomment>
-        <translation>%1 removed since the last download: %2</translation>
-    </message>
-    <message>
-        <source>1 room</source>
-        <translation>1 room</translation>
-    </message>
-    <message>
-        <source>%1 rooms</source>
-        <translation>%1 rooms</translation>
-    </message>
-    <message>
-        <source>%1 of rows reach the door unit as the same room (its number padded with zeros to %2 characters)</source>
-        <extracomment>%1 the count of pairs of rows (&quot;1 pair&quot;, &quot;3 pairs&quot;), %2 the room number&apos;s width</extracomment>
-        <translation>%1 of rows reach the door unit as the same room (its number padded with zeros to %2 characters)</translation>
-    </message>
-    <message>
-        <source>1 pair</source>
-        <translation>1 pair</translation>
-    </message>
-    <message>
-        <source>%1 pairs</source>
-        <translation>%1 pairs</translation>
-    </message>
-    <message>
         <source>row %1 (Room &quot;%2&quot;)</source>
         <extracomment>%1 a row of the directory, %2 what its Room field holds</extracomment>
         <translation>row %1 (Room &quot;%2&quot;)</translation>
@@ -383,6 +354,22 @@ The files it replaced are kept as:
     <message>
         <source>typed here, not saved yet</source>
         <translation>typed here, not saved yet</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rooms removed since the last download: %1</source>
+        <extracomment>%n the count of rooms, %1 their numbers</extracomment>
+        <translation>
+            <numerusform>%n room removed since the last download: %1</numerusform>
+            <numerusform>%n rooms removed since the last download: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pairs of rows reach the door unit as the same room (its number padded with zeros to %1 characters)</source>
+        <extracomment>%n the count of pairs of rows, %1 the room number&apos;s width</extracomment>
+        <translation>
+            <numerusform>%n pair of rows reaches the door unit as the same room (its number padded with zeros to %1 characters)</numerusform>
+            <numerusform>%n pairs of rows reach the door unit as the same room (its number padded with zeros to %1 characters)</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -429,22 +416,6 @@ The files it replaced are kept as:
 <context>
     <name>ImportPreview</name>
     <message>
-        <source>1 error</source>
-        <translation>1 error</translation>
-    </message>
-    <message>
-        <source>%1 errors</source>
-        <translation>%1 errors</translation>
-    </message>
-    <message>
-        <source>1 warning</source>
-        <translation>1 warning</translation>
-    </message>
-    <message>
-        <source>%1 warnings</source>
-        <translation>%1 warnings</translation>
-    </message>
-    <message>
         <source>%1, %2, %3</source>
         <extracomment>The counts of the file&apos;s rows: %1 the errors, %2 the warnings, %3 the rows found good</extracomment>
         <translation>%1, %2, %3</translation>
@@ -476,6 +447,20 @@ The files it replaced are kept as:
     <message>
         <source>Reason</source>
         <translation>Reason</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n errors</source>
+        <translation>
+            <numerusform>%n error</numerusform>
+            <numerusform>%n errors</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n warnings</source>
+        <translation>
+            <numerusform>%n warning</numerusform>
+            <numerusform>%n warnings</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -859,15 +844,6 @@ The files it replaced are kept as:
 <context>
     <name>RoomListDocument</name>
     <message>
-        <source>Printed %1 · 1 room</source>
-        <extracomment>%1 is the day the list was printed</extracomment>
-        <translation>Printed %1 · 1 room</translation>
-    </message>
-    <message>
-        <source>Printed %1 · %2 rooms</source>
-        <translation>Printed %1 · %2 rooms</translation>
-    </message>
-    <message>
         <source>Last complete download to the door unit: %1</source>
         <translation>Last complete download to the door unit: %1</translation>
     </message>
@@ -883,6 +859,14 @@ The files it replaced are kept as:
     <message>
         <source>%1 cannot be written.</source>
         <translation>%1 cannot be written.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Printed %1 · %n rooms</source>
+        <extracomment>%1 is the day the list was printed, %n the count of rooms</extracomment>
+        <translation>
+            <numerusform>Printed %1 · %n room</numerusform>
+            <numerusform>Printed %1 · %n rooms</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1222,11 +1206,6 @@ The program ends without it.</translation>
         <translation>refused</translation>
     </message>
     <message>
-        <source>%1 after %2 of %3 rooms</source>
-        <extracomment>%1 the outcome (&quot;stopped&quot;), %2 rooms sent of %3</extracomment>
-        <translation>%1 after %2 of %3 rooms</translation>
-    </message>
-    <message>
         <source>%1: %2</source>
         <extracomment>%1 the outcome, %2 why the transfer stopped or was refused</extracomment>
         <translation>%1: %2</translation>
@@ -1235,11 +1214,6 @@ The program ends without it.</translation>
         <source>%1 (open time %2 s, auto mode %3)</source>
         <extracomment>%1 &quot;settings&quot;, %2 the door&apos;s open time in seconds, %3 the auto mode number (0 to 3)</extracomment>
         <translation>%1 (open time %2 s, auto mode %3)</translation>
-    </message>
-    <message>
-        <source>%1 (%2 rooms)</source>
-        <extracomment>%1 &quot;download&quot;, %2 the count of rooms sent</extracomment>
-        <translation>%1 (%2 rooms)</translation>
     </message>
     <message>
         <source>no port</source>
@@ -1301,6 +1275,22 @@ The program ends without it.</translation>
         <source>stopped by the operator with %1</source>
         <extracomment>%1 how: Ctrl+C (SIGINT), the Stop button</extracomment>
         <translation>stopped by the operator with %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 after %2 of %n rooms</source>
+        <extracomment>%1 the outcome (&quot;stopped&quot;), %2 rooms sent of %n</extracomment>
+        <translation>
+            <numerusform>%1 after %2 of %n room</numerusform>
+            <numerusform>%1 after %2 of %n rooms</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (%n rooms)</source>
+        <extracomment>%1 &quot;download&quot;, %n the count of rooms sent</extracomment>
+        <translation>
+            <numerusform>%1 (%n room)</numerusform>
+            <numerusform>%1 (%n rooms)</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1831,20 +1821,19 @@ The program ends without it.</translation>
         <translation>%1 holds %2, so no operator was asked for.</translation>
     </message>
     <message>
-        <source>1 operator</source>
-        <translation>1 operator</translation>
-    </message>
-    <message>
-        <source>%1 operators</source>
-        <translation>%1 operators</translation>
-    </message>
-    <message>
         <source>Created %1 with the operator &quot;%2&quot;.</source>
         <translation>Created %1 with the operator &quot;%2&quot;.</translation>
     </message>
     <message>
         <source>Created %1 with an empty room directory.</source>
         <translation>Created %1 with an empty room directory.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n operators</source>
+        <translation>
+            <numerusform>%n operator</numerusform>
+            <numerusform>%n operators</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1968,24 +1957,12 @@ The program ends without it.</translation>
         <translation>    transfer record %1</translation>
     </message>
     <message>
-        <source>%1 needs a date as YYYY-MM-DD or a date and time, not &quot;%2&quot;.</source>
-        <translation>%1 needs a date as YYYY-MM-DD or a date and time, not &quot;%2&quot;.</translation>
-    </message>
-    <message>
         <source>--prune-before takes no other option: it removes every entry older than its date.</source>
         <translation>--prune-before takes no other option: it removes every entry older than its date.</translation>
     </message>
     <message>
         <source>Removed %1 older than %2 from the change record of %3.</source>
         <translation>Removed %1 older than %2 from the change record of %3.</translation>
-    </message>
-    <message>
-        <source>1 entry</source>
-        <translation>1 entry</translation>
-    </message>
-    <message>
-        <source>%1 entries</source>
-        <translation>%1 entries</translation>
     </message>
     <message>
         <source>Restore the file from a backup, or move it aside and create a new one with: %1</source>
@@ -2046,14 +2023,6 @@ The program ends without it.</translation>
         <source>table %1 with %2</source>
         <extracomment>A fact of the check report: %1 is the table, %2 its column names.</extracomment>
         <translation>table %1 with %2</translation>
-    </message>
-    <message>
-        <source>1 row</source>
-        <translation>1 row</translation>
-    </message>
-    <message>
-        <source>%1 rows</source>
-        <translation>%1 rows</translation>
     </message>
     <message>
         <source>the table %1 holds no operator, so nobody can log in. Add one with: %2</source>
@@ -2136,14 +2105,6 @@ The program ends without it.</translation>
         <translation>Both files are in order.</translation>
     </message>
     <message>
-        <source>1 problem found.</source>
-        <translation>1 problem found.</translation>
-    </message>
-    <message>
-        <source>%1 problems found.</source>
-        <translation>%1 problems found.</translation>
-    </message>
-    <message>
         <source>Name one room file to import.</source>
         <translation>Name one room file to import.</translation>
     </message>
@@ -2156,14 +2117,6 @@ The program ends without it.</translation>
         <source>%1 in %2: %3 ok, %4 with warnings, %5 with errors.</source>
         <extracomment>%1 is a count of rooms (&quot;12 rooms&quot;), %2 the file, %3 to %5 counts.</extracomment>
         <translation>%1 in %2: %3 ok, %4 with warnings, %5 with errors.</translation>
-    </message>
-    <message>
-        <source>1 room</source>
-        <translation>1 room</translation>
-    </message>
-    <message>
-        <source>%1 rooms</source>
-        <translation>%1 rooms</translation>
     </message>
     <message>
         <source>Columns not read: %1.</source>
@@ -2185,10 +2138,6 @@ The program ends without it.</translation>
         <source>%1 into %2</source>
         <extracomment>%1 is the room file read, %2 the room directory it was written into.</extracomment>
         <translation>%1 into %2</translation>
-    </message>
-    <message>
-        <source>Wrote the room list of %1 to %2: %3 page(s).</source>
-        <translation>Wrote the room list of %1 to %2: %3 page(s).</translation>
     </message>
     <message>
         <source>Name the PDF file after --pdf.</source>
@@ -2305,14 +2254,6 @@ The program ends without it.</translation>
         <translation>The %1 is already prepared; it was left as it was.</translation>
     </message>
     <message>
-        <source>1 operator</source>
-        <translation>1 operator</translation>
-    </message>
-    <message>
-        <source>%1 operators</source>
-        <translation>%1 operators</translation>
-    </message>
-    <message>
         <source>The operator given was not added: the server already has operators. Add one with:
 %1</source>
         <translation>The operator given was not added: the server already has operators. Add one with:
@@ -2353,179 +2294,9 @@ The program ends without it.</translation>
         <translation>Copied %1 into the %2. Read back: %3, %4 on the server (%5 added, %6 already there kept their PINs), %7.</translation>
     </message>
     <message>
-        <source>1 transfer record</source>
-        <translation>1 transfer record</translation>
-    </message>
-    <message>
-        <source>%1 transfer records</source>
-        <translation>%1 transfer records</translation>
-    </message>
-    <message>
         <source>Warning: other users may %1 %2 (mode %3). Make it private with: chmod 600 %4</source>
         <extracomment>%1 is what they may do (&quot;read&quot;, &quot;change&quot;, &quot;read and change&quot;), %2 the file, %3 its mode such as 0644, %4 the file as a shell word.</extracomment>
         <translation>Warning: other users may %1 %2 (mode %3). Make it private with: chmod 600 %4</translation>
-    </message>
-    <message>
-        <source>Usage: quorvane-db COMMAND [DIR] [OPTION]...
-Prepares, extends and examines the two database files of Quorvane.
-
-  init [DIR] [--operator NAME --pin PIN]
-      Creates user_password.mdb with the first operator and
-      Inhabitant_telnum.mdb with an empty room directory. Only you may
-      read them. A file that already exists is left untouched.
-  add-operator [DIR] [--operator NAME --pin PIN]
-      Adds an operator to user_password.mdb.
-  check [DIR]
-      Examines both files and reports what is wrong with them.
-  import [DIR] FILE [--dry-run] [--replace]
-      Reads a room list (CSV from a spreadsheet, comma or semicolon, a header
-      naming Room, TEL1, TEL2, TEL3 or these four columns in order) into the
-      room directory. Prints each row that is not ok and a summary. Nothing is
-      written while a row has an error; otherwise all rows in one go. A room
-      already there gets the file&apos;s numbers; --replace makes the directory
-      exactly the file. --dry-run only judges the rows.
-      Exit status: 0 written (or judged without errors), 1 refused because of
-      errors in the file, 2 any other failure.
-  export [DIR] [FILE|-]
-      Writes the room directory as CSV (to the screen without FILE). Values are
-      quoted: tell the spreadsheet to take quoted fields as text so leading
-      zeros and &quot;+&quot; survive.
-  export [DIR] --pdf FILE
-      Writes the room list as a PDF for the building&apos;s handover file: the
-      rooms and their numbers, the date, and the last complete download.
-  backup [DIR] FILE
-      Copies both databases into one file, safely while Quorvane runs.
-  restore [DIR] FILE
-      Puts both databases of a backup back, keeping the files it replaces as
-      NAME.before-restore-DATE. Refused while another program writes to them.
-  migrate FOLDER --database URI --building NAME
-      Copies a data folder&apos;s rooms, operators (their PINs as digests) and
-      transfer record into a building on a PostgreSQL server, all or nothing,
-      and prints what it read back.
-  history [DIR] [--unit NAME] [--limit N] [--json]
-      Lists what was sent to the door unit, newest first.
-  changes [DIR] [--unit NAME] [--json]
-      Lists the rooms that differ from the last complete download; exit
-      status 0 when the door unit is up to date, 1 when it differs.
-  audit [DIR] [--room R] [--operator NAME] [--pc HOST] [--since DATE]
-        [--until DATE] [--csv]
-      Lists the change record of both files, newest first: who changed
-      what, on which PC and when, with the values before and after. DATE
-      is YYYY-MM-DD (--until takes that whole day) or a date and time.
-  audit [DIR] --prune-before DATE
-      Removes the entries older than DATE; the pruning is itself recorded.
-      status 0 when the door unit is up to date, 1 when it differs. With
-      several door units and no --unit, each unit is reported, and the
-      status is 1 when any of them differs.
-  units [DIR]
-      Lists the building&apos;s door units with their ports.
-  units [DIR] add NAME --port COMn
-  units [DIR] rename OLD NEW [--port COMn]
-  units [DIR] remove NAME
-      Names a door unit and its port, renames or moves one, or removes one
-      (its transfers stay in the history). Two units on one port are refused.
-  --help     display this help and exit
-  --version  output version information and exit
-  --language CODE
-      Shows the texts in this language (en, zh_CN) instead of the locale&apos;s
-      (LANGUAGE, LC_ALL, LC_MESSAGES, LANG); with any command.
-
-With --database URI (a libpq connection URI or service=NAME) and --building
-NAME, or QUORVANE_DATABASE and QUORVANE_BUILDING, a command works on that
-building on a PostgreSQL server instead of a folder; passwords come from
-libpq&apos;s own places (~/.pgpass, PGPASSWORD, a service file).
-
-Without DIR the command works on the folder Quorvane uses, the first of:
-the folder named by QUORVANE_DATA; the folder of this program when it holds
-either database file; $XDG_DATA_HOME/Quorvane (~/.local/share/Quorvane),
-which is created, private, when missing.
-
-Without --operator and --pin the name and PIN are asked for; the PIN is not
-shown. Each is at most 20 characters. A PIN given on the command line can be
-seen by other users of this computer while the command runs.
-Exit status: 0 when all went well, 1 when something failed or is wrong,
-2 for a command line that is not understood.
-</source>
-        <translation>Usage: quorvane-db COMMAND [DIR] [OPTION]...
-Prepares, extends and examines the two database files of Quorvane.
-
-  init [DIR] [--operator NAME --pin PIN]
-      Creates user_password.mdb with the first operator and
-      Inhabitant_telnum.mdb with an empty room directory. Only you may
-      read them. A file that already exists is left untouched.
-  add-operator [DIR] [--operator NAME --pin PIN]
-      Adds an operator to user_password.mdb.
-  check [DIR]
-      Examines both files and reports what is wrong with them.
-  import [DIR] FILE [--dry-run] [--replace]
-      Reads a room list (CSV from a spreadsheet, comma or semicolon, a header
-      naming Room, TEL1, TEL2, TEL3 or these four columns in order) into the
-      room directory. Prints each row that is not ok and a summary. Nothing is
-      written while a row has an error; otherwise all rows in one go. A room
-      already there gets the file&apos;s numbers; --replace makes the directory
-      exactly the file. --dry-run only judges the rows.
-      Exit status: 0 written (or judged without errors), 1 refused because of
-      errors in the file, 2 any other failure.
-  export [DIR] [FILE|-]
-      Writes the room directory as CSV (to the screen without FILE). Values are
-      quoted: tell the spreadsheet to take quoted fields as text so leading
-      zeros and &quot;+&quot; survive.
-  export [DIR] --pdf FILE
-      Writes the room list as a PDF for the building&apos;s handover file: the
-      rooms and their numbers, the date, and the last complete download.
-  backup [DIR] FILE
-      Copies both databases into one file, safely while Quorvane runs.
-  restore [DIR] FILE
-      Puts both databases of a backup back, keeping the files it replaces as
-      NAME.before-restore-DATE. Refused while another program writes to them.
-  migrate FOLDER --database URI --building NAME
-      Copies a data folder&apos;s rooms, operators (their PINs as digests) and
-      transfer record into a building on a PostgreSQL server, all or nothing,
-      and prints what it read back.
-  history [DIR] [--unit NAME] [--limit N] [--json]
-      Lists what was sent to the door unit, newest first.
-  changes [DIR] [--unit NAME] [--json]
-      Lists the rooms that differ from the last complete download; exit
-      status 0 when the door unit is up to date, 1 when it differs.
-  audit [DIR] [--room R] [--operator NAME] [--pc HOST] [--since DATE]
-        [--until DATE] [--csv]
-      Lists the change record of both files, newest first: who changed
-      what, on which PC and when, with the values before and after. DATE
-      is YYYY-MM-DD (--until takes that whole day) or a date and time.
-  audit [DIR] --prune-before DATE
-      Removes the entries older than DATE; the pruning is itself recorded.
-      status 0 when the door unit is up to date, 1 when it differs. With
-      several door units and no --unit, each unit is reported, and the
-      status is 1 when any of them differs.
-  units [DIR]
-      Lists the building&apos;s door units with their ports.
-  units [DIR] add NAME --port COMn
-  units [DIR] rename OLD NEW [--port COMn]
-  units [DIR] remove NAME
-      Names a door unit and its port, renames or moves one, or removes one
-      (its transfers stay in the history). Two units on one port are refused.
-  --help     display this help and exit
-  --version  output version information and exit
-  --language CODE
-      Shows the texts in this language (en, zh_CN) instead of the locale&apos;s
-      (LANGUAGE, LC_ALL, LC_MESSAGES, LANG); with any command.
-
-With --database URI (a libpq connection URI or service=NAME) and --building
-NAME, or QUORVANE_DATABASE and QUORVANE_BUILDING, a command works on that
-building on a PostgreSQL server instead of a folder; passwords come from
-libpq&apos;s own places (~/.pgpass, PGPASSWORD, a service file).
-
-Without DIR the command works on the folder Quorvane uses, the first of:
-the folder named by QUORVANE_DATA; the folder of this program when it holds
-either database file; $XDG_DATA_HOME/Quorvane (~/.local/share/Quorvane),
-which is created, private, when missing.
-
-Without --operator and --pin the name and PIN are asked for; the PIN is not
-shown. Each is at most 20 characters. A PIN given on the command line can be
-seen by other users of this computer while the command runs.
-Exit status: 0 when all went well, 1 when something failed or is wrong,
-2 for a command line that is not understood.
-</translation>
     </message>
     <message>
         <source>Unknown command %1.</source>
@@ -2627,15 +2398,298 @@ Exit status: 0 when all went well, 1 when something failed or is wrong,
         <source>%1 was left by a write to both files that had finished; it was cleared, and the file keeps that write.</source>
         <translation>%1 was left by a write to both files that had finished; it was cleared, and the file keeps that write.</translation>
     </message>
+    <message>
+        <source>%1 needs a date as YYYY-MM-DD or a date and time as YYYY-MM-DDTHH:MM or YYYY-MM-DD HH:MM:SS, a day the month has and an hour 00 to 23; not &quot;%2&quot;.</source>
+        <translation>%1 needs a date as YYYY-MM-DD or a date and time as YYYY-MM-DDTHH:MM or YYYY-MM-DD HH:MM:SS, a day the month has and an hour 00 to 23; not &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>  init [DIR] [--operator NAME --pin PIN]
+      Creates user_password.mdb with the first operator and
+      Inhabitant_telnum.mdb with an empty room directory. Only you may
+      read them. A file that already exists is left untouched.
+</source>
+        <translation>  init [DIR] [--operator NAME --pin PIN]
+      Creates user_password.mdb with the first operator and
+      Inhabitant_telnum.mdb with an empty room directory. Only you may
+      read them. A file that already exists is left untouched.
+</translation>
+    </message>
+    <message>
+        <source>  add-operator [DIR] [--operator NAME --pin PIN]
+      Adds an operator to user_password.mdb.
+</source>
+        <translation>  add-operator [DIR] [--operator NAME --pin PIN]
+      Adds an operator to user_password.mdb.
+</translation>
+    </message>
+    <message>
+        <source>  check [DIR]
+      Examines both files and reports what is wrong with them.
+</source>
+        <translation>  check [DIR]
+      Examines both files and reports what is wrong with them.
+</translation>
+    </message>
+    <message>
+        <source>  import [DIR] FILE [--dry-run] [--replace]
+      Reads a room list (CSV from a spreadsheet, comma or semicolon, a header
+      naming Room, TEL1, TEL2, TEL3 or these four columns in order) into the
+      room directory. Prints each row that is not ok and a summary. Nothing is
+      written while a row has an error; otherwise all rows in one go. A room
+      already there gets the file&apos;s numbers; --replace makes the directory
+      exactly the file. --dry-run only judges the rows.
+      Exit status: 0 written (or judged without errors), 1 refused because of
+      errors in the file, 2 any other failure.
+</source>
+        <translation>  import [DIR] FILE [--dry-run] [--replace]
+      Reads a room list (CSV from a spreadsheet, comma or semicolon, a header
+      naming Room, TEL1, TEL2, TEL3 or these four columns in order) into the
+      room directory. Prints each row that is not ok and a summary. Nothing is
+      written while a row has an error; otherwise all rows in one go. A room
+      already there gets the file&apos;s numbers; --replace makes the directory
+      exactly the file. --dry-run only judges the rows.
+      Exit status: 0 written (or judged without errors), 1 refused because of
+      errors in the file, 2 any other failure.
+</translation>
+    </message>
+    <message>
+        <source>  export [DIR] [FILE|-]
+      Writes the room directory as CSV (to the screen without FILE). Values are
+      quoted: tell the spreadsheet to take quoted fields as text so leading
+      zeros and &quot;+&quot; survive.
+  export [DIR] --pdf FILE
+      Writes the room list as a PDF for the building&apos;s handover file: the
+      rooms and their numbers, the date, and the last complete download.
+</source>
+        <translation>  export [DIR] [FILE|-]
+      Writes the room directory as CSV (to the screen without FILE). Values are
+      quoted: tell the spreadsheet to take quoted fields as text so leading
+      zeros and &quot;+&quot; survive.
+  export [DIR] --pdf FILE
+      Writes the room list as a PDF for the building&apos;s handover file: the
+      rooms and their numbers, the date, and the last complete download.
+</translation>
+    </message>
+    <message>
+        <source>  backup [DIR] FILE
+      Copies both databases into one file, safely while Quorvane runs.
+</source>
+        <translation>  backup [DIR] FILE
+      Copies both databases into one file, safely while Quorvane runs.
+</translation>
+    </message>
+    <message>
+        <source>  restore [DIR] FILE
+      Puts both databases of a backup back, keeping the files it replaces as
+      NAME.before-restore-DATE. Refused while another program writes to them.
+</source>
+        <translation>  restore [DIR] FILE
+      Puts both databases of a backup back, keeping the files it replaces as
+      NAME.before-restore-DATE. Refused while another program writes to them.
+</translation>
+    </message>
+    <message>
+        <source>  migrate FOLDER --database URI --building NAME
+      Copies a data folder&apos;s rooms, operators (their PINs as digests) and
+      transfer record into a building on a PostgreSQL server, all or nothing,
+      and prints what it read back.
+</source>
+        <translation>  migrate FOLDER --database URI --building NAME
+      Copies a data folder&apos;s rooms, operators (their PINs as digests) and
+      transfer record into a building on a PostgreSQL server, all or nothing,
+      and prints what it read back.
+</translation>
+    </message>
+    <message>
+        <source>  history [DIR] [--unit NAME] [--limit N] [--json]
+      Lists what was sent to the door unit, newest first.
+</source>
+        <translation>  history [DIR] [--unit NAME] [--limit N] [--json]
+      Lists what was sent to the door unit, newest first.
+</translation>
+    </message>
+    <message>
+        <source>  changes [DIR] [--unit NAME] [--json]
+      Lists the rooms that differ from the last complete download; exit
+      status 0 when the door unit is up to date, 1 when it differs. With
+      several door units and no --unit, each unit is reported, and the
+      status is 1 when any of them differs.
+</source>
+        <translation>  changes [DIR] [--unit NAME] [--json]
+      Lists the rooms that differ from the last complete download; exit
+      status 0 when the door unit is up to date, 1 when it differs. With
+      several door units and no --unit, each unit is reported, and the
+      status is 1 when any of them differs.
+</translation>
+    </message>
+    <message>
+        <source>  audit [DIR] [--room R] [--operator NAME] [--pc HOST] [--since DATE]
+        [--until DATE] [--csv]
+      Lists the change record of both files, newest first: who changed
+      what, on which PC and when, with the values before and after. DATE
+      is YYYY-MM-DD (--until takes that whole day) or a date and time,
+      YYYY-MM-DD HH:MM[:SS] or YYYY-MM-DDTHH:MM[:SS].
+  audit [DIR] --prune-before DATE [--yes]
+      Removes the entries older than DATE; the pruning is itself recorded.
+      --yes  prune without asking (needed without a terminal)
+</source>
+        <translation>  audit [DIR] [--room R] [--operator NAME] [--pc HOST] [--since DATE]
+        [--until DATE] [--csv]
+      Lists the change record of both files, newest first: who changed
+      what, on which PC and when, with the values before and after. DATE
+      is YYYY-MM-DD (--until takes that whole day) or a date and time,
+      YYYY-MM-DD HH:MM[:SS] or YYYY-MM-DDTHH:MM[:SS].
+  audit [DIR] --prune-before DATE [--yes]
+      Removes the entries older than DATE; the pruning is itself recorded.
+      --yes  prune without asking (needed without a terminal)
+</translation>
+    </message>
+    <message>
+        <source>  units [DIR]
+      Lists the building&apos;s door units with their ports.
+  units [DIR] add NAME --port COMn
+  units [DIR] rename OLD NEW [--port COMn]
+  units [DIR] remove NAME
+      Names a door unit and its port, renames or moves one, or removes one
+      (its transfers stay in the history). Two units on one port are refused.
+</source>
+        <translation>  units [DIR]
+      Lists the building&apos;s door units with their ports.
+  units [DIR] add NAME --port COMn
+  units [DIR] rename OLD NEW [--port COMn]
+  units [DIR] remove NAME
+      Names a door unit and its port, renames or moves one, or removes one
+      (its transfers stay in the history). Two units on one port are refused.
+</translation>
+    </message>
+    <message>
+        <source>
+With --database URI (a libpq connection URI or service=NAME) and --building
+NAME, or QUORVANE_DATABASE and QUORVANE_BUILDING, a command works on that
+building on a PostgreSQL server instead of a folder; passwords come from
+libpq&apos;s own places (~/.pgpass, PGPASSWORD, a service file).
+
+Without DIR the command works on the folder Quorvane uses, the first of:
+the folder named by QUORVANE_DATA; the folder of this program when it holds
+either database file; $XDG_DATA_HOME/Quorvane (~/.local/share/Quorvane),
+which is created, private, when missing.
+
+Without --operator and --pin the name and PIN are asked for; the PIN is not
+shown. Each is at most 20 characters. A PIN given on the command line can be
+seen by other users of this computer while the command runs.
+Exit status: 0 when all went well, 1 when something failed or is wrong,
+2 for a command line that is not understood.
+</source>
+        <translation>
+With --database URI (a libpq connection URI or service=NAME) and --building
+NAME, or QUORVANE_DATABASE and QUORVANE_BUILDING, a command works on that
+building on a PostgreSQL server instead of a folder; passwords come from
+libpq&apos;s own places (~/.pgpass, PGPASSWORD, a service file).
+
+Without DIR the command works on the folder Quorvane uses, the first of:
+the folder named by QUORVANE_DATA; the folder of this program when it holds
+either database file; $XDG_DATA_HOME/Quorvane (~/.local/share/Quorvane),
+which is created, private, when missing.
+
+Without --operator and --pin the name and PIN are asked for; the PIN is not
+shown. Each is at most 20 characters. A PIN given on the command line can be
+seen by other users of this computer while the command runs.
+Exit status: 0 when all went well, 1 when something failed or is wrong,
+2 for a command line that is not understood.
+</translation>
+    </message>
+    <message>
+        <source>Usage: quorvane-db COMMAND [DIR] [OPTION]...
+Prepares, extends and examines the two database files of Quorvane.
+
+</source>
+        <translation>Usage: quorvane-db COMMAND [DIR] [OPTION]...
+Prepares, extends and examines the two database files of Quorvane.
+
+</translation>
+    </message>
+    <message>
+        <source>  COMMAND --help
+      Shows the help of that command alone.
+  --help     display this help and exit
+  --version  output version information and exit
+  --language CODE
+      Shows the texts in this language (en, zh_CN) instead of the locale&apos;s
+      (LANGUAGE, LC_ALL, LC_MESSAGES, LANG); with any command.
+</source>
+        <translation>  COMMAND --help
+      Shows the help of that command alone.
+  --help     display this help and exit
+  --version  output version information and exit
+  --language CODE
+      Shows the texts in this language (en, zh_CN) instead of the locale&apos;s
+      (LANGUAGE, LC_ALL, LC_MESSAGES, LANG); with any command.
+</translation>
+    </message>
+    <message>
+        <source>Usage of quorvane-db %1:
+</source>
+        <translation>Usage of quorvane-db %1:
+</translation>
+    </message>
     <message numerus="yes">
-        <source>Also copied: %n door unit(s) and %1.</source>
+        <source>%n entries</source>
+        <translation>
+            <numerusform>%n entry</numerusform>
+            <numerusform>%n entries</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rows</source>
+        <translation>
+            <numerusform>%n row</numerusform>
+            <numerusform>%n rows</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n problems found.</source>
+        <translation>
+            <numerusform>%n problem found.</numerusform>
+            <numerusform>%n problems found.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rooms</source>
+        <translation>
+            <numerusform>%n room</numerusform>
+            <numerusform>%n rooms</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Wrote the room list of %1 to %2: %n pages.</source>
+        <translation>
+            <numerusform>Wrote the room list of %1 to %2: %n page.</numerusform>
+            <numerusform>Wrote the room list of %1 to %2: %n pages.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n operators</source>
+        <translation>
+            <numerusform>%n operator</numerusform>
+            <numerusform>%n operators</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n transfer records</source>
+        <translation>
+            <numerusform>%n transfer record</numerusform>
+            <numerusform>%n transfer records</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Also copied: %n door units and %1.</source>
         <translation>
             <numerusform>Also copied: %n door unit and %1.</numerusform>
             <numerusform>Also copied: %n door units and %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n change record entry(s)</source>
+        <source>%n change record entries</source>
         <translation>
             <numerusform>%n change record entry</numerusform>
             <numerusform>%n change record entries</numerusform>
@@ -3089,19 +3143,6 @@ What was sent is not affected.</translation>
         <translation>%1 min %2 s</translation>
     </message>
     <message>
-        <source>Sending %1 rooms, about %2.</source>
-        <translation>Sending %1 rooms, about %2.</translation>
-    </message>
-    <message>
-        <source>%1 of %2 rooms sent, about %3 left.</source>
-        <translation>%1 of %2 rooms sent, about %3 left.</translation>
-    </message>
-    <message>
-        <source>[%1%2] %3/%4 rooms, %5 left</source>
-        <extracomment>A progress bar: %1%2 are the bar&apos;s # and - marks, %3 of %4 rooms sent, %5 the time left.</extracomment>
-        <translation>[%1%2] %3/%4 rooms, %5 left</translation>
-    </message>
-    <message>
         <source>%1 does not take the option %2.</source>
         <translation>%1 does not take the option %2.</translation>
     </message>
@@ -3138,10 +3179,6 @@ What was sent is not affected.</translation>
     <message>
         <source>You may not open it; &apos;quorvane-link ports&apos; shows why.</source>
         <translation>You may not open it; &apos;quorvane-link ports&apos; shows why.</translation>
-    </message>
-    <message>
-        <source>The download was stopped by %1 after %2 of %3 rooms.</source>
-        <translation>The download was stopped by %1 after %2 of %3 rooms.</translation>
     </message>
     <message>
         <source>%1 is not ready, so nothing was sent. %2</source>
@@ -3190,15 +3227,6 @@ See the serial devices of this computer and how to map one with: quorvane-link p
         <translation>Stopped by %1 before anything was sent; %2 is released.</translation>
     </message>
     <message>
-        <source>Stopped by %1 after %2 of %3 rooms were sent; %4 is released. The door unit holds only part of the directory: download again to send it whole.</source>
-        <translation>Stopped by %1 after %2 of %3 rooms were sent; %4 is released. The door unit holds only part of the directory: download again to send it whole.</translation>
-    </message>
-    <message>
-        <source>%1: %2 rooms sent to %3.</source>
-        <extracomment>%1 is the result in the program&apos;s words, %3 the port and its device, such as &quot;COM1 (/dev/ttyS0)&quot;.</extracomment>
-        <translation>%1: %2 rooms sent to %3.</translation>
-    </message>
-    <message>
         <source>Settings sent to %1: open time %2 s, auto mode %3.</source>
         <translation>Settings sent to %1: open time %2 s, auto mode %3.</translation>
     </message>
@@ -3207,46 +3235,63 @@ See the serial devices of this computer and how to map one with: quorvane-link p
         <translation>Load Default sent to %1.</translation>
     </message>
     <message>
-        <source>%1: sending %2 rooms, about %3.</source>
-        <translation>%1: sending %2 rooms, about %3.</translation>
+        <source>Name a command.</source>
+        <translation>Name a command.</translation>
     </message>
     <message>
-        <source>%1: %2 of %3 rooms sent, about %4 left.</source>
-        <translation>%1: %2 of %3 rooms sent, about %4 left.</translation>
+        <source>ports takes no arguments.</source>
+        <translation>ports takes no arguments.</translation>
     </message>
     <message>
-        <source>%1: %2: %3 rooms sent to %4.</source>
-        <extracomment>%1 is the door unit, %2 the result in the program&apos;s words, %4 the port and its device.</extracomment>
-        <translation>%1: %2: %3 rooms sent to %4.</translation>
+        <source>Unknown command %1.</source>
+        <translation>Unknown command %1.</translation>
     </message>
     <message>
-        <source>Stopped by %1 after %2 of %3 rooms were sent; %4 is released.</source>
-        <translation>Stopped by %1 after %2 of %3 rooms were sent; %4 is released.</translation>
-    </message>
-    <message>
-        <source>Usage: quorvane-link COMMAND [DIR] [OPTION]...
-Sends to the door unit what Quorvane sends, and examines the serial ports.
-
-  send-settings [DIR] --port COMn --open-time SECONDS [--auto-answer] [--auto-open]
+        <source>  send-settings [DIR] --port COMn --open-time SECONDS [--auto-answer] [--auto-open]
       Sends the door-open time (0 to 255 seconds) and the automatic modes.
-  download [DIR] --port COMn | --unit NAME | --all
+</source>
+        <translation>  send-settings [DIR] --port COMn --open-time SECONDS [--auto-answer] [--auto-open]
+      Sends the door-open time (0 to 255 seconds) and the automatic modes.
+</translation>
+    </message>
+    <message>
+        <source>  download [DIR] --port COMn | --unit NAME | --all
       Sends the whole room directory of DIR. Every room is checked first;
       when one cannot be sent, nothing is. --unit sends to the door unit of
       that name on its port (quorvane-db units lists them); --all to every
       door unit at once, a line of progress for each, and the status is 0
       only when every unit got the whole directory.
-  load-default [DIR] --port COMn
+</source>
+        <translation>  download [DIR] --port COMn | --unit NAME | --all
+      Sends the whole room directory of DIR. Every room is checked first;
+      when one cannot be sent, nothing is. --unit sends to the door unit of
+      that name on its port (quorvane-db units lists them); --all to every
+      door unit at once, a line of progress for each, and the status is 0
+      only when every unit got the whole directory.
+</translation>
+    </message>
+    <message>
+        <source>  load-default [DIR] --port COMn
       Tells the door unit to load its default settings.
-  ports
+</source>
+        <translation>  load-default [DIR] --port COMn
+      Tells the door unit to load its default settings.
+</translation>
+    </message>
+    <message>
+        <source>  ports
       Shows COM1 to COM9 with the device each maps to, whether it exists,
       what it is, whether you may open it and who holds it; and the serial
       devices not mapped yet, with the line to add to the settings file.
-  --help     display this help and exit
-  --version  output version information and exit
-  --language CODE
-      Shows the texts in this language (en, zh_CN) instead of the locale&apos;s
-      (LANGUAGE, LC_ALL, LC_MESSAGES, LANG); with any command.
-
+</source>
+        <translation>  ports
+      Shows COM1 to COM9 with the device each maps to, whether it exists,
+      what it is, whether you may open it and who holds it; and the serial
+      devices not mapped yet, with the line to add to the settings file.
+</translation>
+    </message>
+    <message>
+        <source>
 COMn is mapped to a device as in Quorvane: [Ports] COMn in the settings file
 (~/.config/Quorvane/Quorvane.conf), else /dev/ttyS(n-1). The port is held
 exclusively while the command runs and given back as it was.
@@ -3268,29 +3313,7 @@ Exit status:
  2  stopped part-way, by a failure of the link or by a signal
  64 the command line is not understood
 </source>
-        <translation>Usage: quorvane-link COMMAND [DIR] [OPTION]...
-Sends to the door unit what Quorvane sends, and examines the serial ports.
-
-  send-settings [DIR] --port COMn --open-time SECONDS [--auto-answer] [--auto-open]
-      Sends the door-open time (0 to 255 seconds) and the automatic modes.
-  download [DIR] --port COMn | --unit NAME | --all
-      Sends the whole room directory of DIR. Every room is checked first;
-      when one cannot be sent, nothing is. --unit sends to the door unit of
-      that name on its port (quorvane-db units lists them); --all to every
-      door unit at once, a line of progress for each, and the status is 0
-      only when every unit got the whole directory.
-  load-default [DIR] --port COMn
-      Tells the door unit to load its default settings.
-  ports
-      Shows COM1 to COM9 with the device each maps to, whether it exists,
-      what it is, whether you may open it and who holds it; and the serial
-      devices not mapped yet, with the line to add to the settings file.
-  --help     display this help and exit
-  --version  output version information and exit
-  --language CODE
-      Shows the texts in this language (en, zh_CN) instead of the locale&apos;s
-      (LANGUAGE, LC_ALL, LC_MESSAGES, LANG); with any command.
-
+        <translation>
 COMn is mapped to a device as in Quorvane: [Ports] COMn in the settings file
 (~/.config/Quorvane/Quorvane.conf), else /dev/ttyS(n-1). The port is held
 exclusively while the command runs and given back as it was.
@@ -3314,16 +3337,111 @@ Exit status:
 </translation>
     </message>
     <message>
-        <source>Name a command.</source>
-        <translation>Name a command.</translation>
+        <source>Usage: quorvane-link COMMAND [DIR] [OPTION]...
+Sends to the door unit what Quorvane sends, and examines the serial ports.
+
+</source>
+        <translation>Usage: quorvane-link COMMAND [DIR] [OPTION]...
+Sends to the door unit what Quorvane sends, and examines the serial ports.
+
+</translation>
     </message>
     <message>
-        <source>ports takes no arguments.</source>
-        <translation>ports takes no arguments.</translation>
+        <source>  COMMAND --help
+      Shows the help of that command alone.
+  --help     display this help and exit
+  --version  output version information and exit
+  --language CODE
+      Shows the texts in this language (en, zh_CN) instead of the locale&apos;s
+      (LANGUAGE, LC_ALL, LC_MESSAGES, LANG); with any command.
+</source>
+        <translation>  COMMAND --help
+      Shows the help of that command alone.
+  --help     display this help and exit
+  --version  output version information and exit
+  --language CODE
+      Shows the texts in this language (en, zh_CN) instead of the locale&apos;s
+      (LANGUAGE, LC_ALL, LC_MESSAGES, LANG); with any command.
+</translation>
     </message>
     <message>
-        <source>Unknown command %1.</source>
-        <translation>Unknown command %1.</translation>
+        <source>Usage of quorvane-link %1:
+</source>
+        <translation>Usage of quorvane-link %1:
+</translation>
+    </message>
+    <message numerus="yes">
+        <source>Sending %n rooms, about %1.</source>
+        <translation>
+            <numerusform>Sending %n room, about %1.</numerusform>
+            <numerusform>Sending %n rooms, about %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n rooms sent, about %2 left.</source>
+        <translation>
+            <numerusform>%1 of %n room sent, about %2 left.</numerusform>
+            <numerusform>%1 of %n rooms sent, about %2 left.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>[%1%2] %3/%n rooms, %4 left</source>
+        <extracomment>A progress bar: %1%2 are the bar&apos;s # and - marks, %3 of %n rooms sent, %4 the time left.</extracomment>
+        <translation>
+            <numerusform>[%1%2] %3/%n room, %4 left</numerusform>
+            <numerusform>[%1%2] %3/%n rooms, %4 left</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The download was stopped by %1 after %2 of %n rooms.</source>
+        <translation>
+            <numerusform>The download was stopped by %1 after %2 of %n room.</numerusform>
+            <numerusform>The download was stopped by %1 after %2 of %n rooms.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Stopped by %1 with %2 of %n rooms sent; %3 is released. The door unit holds only part of the directory: download again to send it whole.</source>
+        <translation>
+            <numerusform>Stopped by %1 with %2 of %n room sent; %3 is released. The door unit holds only part of the directory: download again to send it whole.</numerusform>
+            <numerusform>Stopped by %1 with %2 of %n rooms sent; %3 is released. The door unit holds only part of the directory: download again to send it whole.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n rooms sent to %2.</source>
+        <extracomment>%1 is the result in the program&apos;s words, %2 the port and its device, such as &quot;COM1 (/dev/ttyS0)&quot;.</extracomment>
+        <translation>
+            <numerusform>%1: %n room sent to %2.</numerusform>
+            <numerusform>%1: %n rooms sent to %2.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: sending %n rooms, about %2.</source>
+        <translation>
+            <numerusform>%1: sending %n room, about %2.</numerusform>
+            <numerusform>%1: sending %n rooms, about %2.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %2 of %n rooms sent, about %3 left.</source>
+        <translation>
+            <numerusform>%1: %2 of %n room sent, about %3 left.</numerusform>
+            <numerusform>%1: %2 of %n rooms sent, about %3 left.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %2: %n rooms sent to %3.</source>
+        <extracomment>%1 is the door unit, %2 the result in the program&apos;s words, %3 the port and its device.</extracomment>
+        <translation>
+            <numerusform>%1: %2: %n room sent to %3.</numerusform>
+            <numerusform>%1: %2: %n rooms sent to %3.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Stopped by %1 with %2 of %n rooms sent; %3 is released.</source>
+        <translation>
+            <numerusform>Stopped by %1 with %2 of %n room sent; %3 is released.</numerusform>
+            <numerusform>Stopped by %1 with %2 of %n rooms sent; %3 is released.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -111,14 +111,6 @@
         <translation>“%1”不是日期：请按“年-月-日”输入，例如 2026-12-07。</translation>
     </message>
     <message>
-        <source>1 entry</source>
-        <translation>1 条记录</translation>
-    </message>
-    <message>
-        <source>%1 entries</source>
-        <translation>%1 条记录</translation>
-    </message>
-    <message>
         <source>Export the change record</source>
         <translation>导出修改记录</translation>
     </message>
@@ -126,13 +118,17 @@
         <source>CSV files (*.csv);;All files (*)</source>
         <translation>CSV 文件 (*.csv);;所有文件 (*)</translation>
     </message>
-    <message>
-        <source>Exported 1 entry to %1.</source>
-        <translation>已将 1 条记录导出到 %1。</translation>
+    <message numerus="yes">
+        <source>%n entries</source>
+        <translation>
+            <numerusform>%n 条记录</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Exported %1 entries to %2.</source>
-        <translation>已将 %1 条记录导出到 %2。</translation>
+    <message numerus="yes">
+        <source>Exported %n entries to %1.</source>
+        <translation>
+            <numerusform>已将 %n 条记录导出到 %1。</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -281,26 +277,9 @@ The files it replaced are kept as:
         <translation>门口机：已是最新</translation>
     </message>
     <message>
-        <source>Door unit: %1 not sent (last download %2)</source>
-        <extracomment>%1 the count of changes (&quot;1 change&quot;, &quot;3 changes&quot;), %2 the time of the last download</extracomment>
-        <translation>门口机：%1未发送（上次下载 %2）</translation>
-    </message>
-    <message>
-        <source>1 change</source>
-        <translation>1 处更改</translation>
-    </message>
-    <message>
-        <source>%1 changes</source>
-        <translation>%1 处更改</translation>
-    </message>
-    <message>
         <source>Door unit: may hold part of a directory (the download of %1 did not finish)</source>
         <extracomment>%1 the time the download began</extracomment>
         <translation>门口机：可能只有部分房间目录（%1 的下载未完成）</translation>
-    </message>
-    <message>
-        <source>Door unit: may hold part of a directory (download stopped after %1 of %2 rooms)</source>
-        <translation>门口机：可能只有部分房间目录（下载在 %2 个房间中的 %1 个后停止）</translation>
     </message>
     <message>
         <source>Door unit: asked to load its defaults at %1</source>
@@ -311,6 +290,20 @@ The files it replaced are kept as:
         <source>Door unit: %1</source>
         <extracomment>What every state of the door unit panel begins with; %1 is the state</extracomment>
         <translation>门口机：%1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Door unit: %n changes not sent (last download %1)</source>
+        <extracomment>%n the count of changes, %1 the time of the last download</extracomment>
+        <translation>
+            <numerusform>门口机：%n 处更改未发送（上次下载 %1）</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Door unit: may hold part of a directory (download stopped after %1 of %n rooms)</source>
+        <extracomment>%1 the rooms sent of %n</extracomment>
+        <translation>
+            <numerusform>门口机：可能只有部分房间目录（下载在 %n 个房间中的 %1 个后停止）</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -340,32 +333,6 @@ The files it replaced are kept as:
         <translation>%1：%2</translation>
     </message>
     <message>
-        <source>%1 removed since the last download: %2</source>
-        <extracomment>%1 the count of rooms (&quot;1 room&quot;, &quot;3 rooms&quot;), %2 their numbers</extracomment>
-        <translation>自上次下载以来删除了 %1：%2</translation>
-    </message>
-    <message>
-        <source>1 room</source>
-        <translation>1 个房间</translation>
-    </message>
-    <message>
-        <source>%1 rooms</source>
-        <translation>%1 个房间</translation>
-    </message>
-    <message>
-        <source>%1 of rows reach the door unit as the same room (its number padded with zeros to %2 characters)</source>
-        <extracomment>%1 the count of pairs of rows (&quot;1 pair&quot;, &quot;3 pairs&quot;), %2 the room number&apos;s width</extracomment>
-        <translation>有%1行在门口机上成为同一个房间（房间号用零补足到 %2 位）</translation>
-    </message>
-    <message>
-        <source>1 pair</source>
-        <translation>1 对</translation>
-    </message>
-    <message>
-        <source>%1 pairs</source>
-        <translation>%1 对</translation>
-    </message>
-    <message>
         <source>row %1 (Room &quot;%2&quot;)</source>
         <extracomment>%1 a row of the directory, %2 what its Room field holds</extracomment>
         <translation>第 %1 行（房间“%2”）</translation>
@@ -383,6 +350,20 @@ The files it replaced are kept as:
     <message>
         <source>typed here, not saved yet</source>
         <translation>已在此输入，尚未保存</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rooms removed since the last download: %1</source>
+        <extracomment>%n the count of rooms, %1 their numbers</extracomment>
+        <translation>
+            <numerusform>自上次下载以来删除了 %n 个房间：%1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pairs of rows reach the door unit as the same room (its number padded with zeros to %1 characters)</source>
+        <extracomment>%n the count of pairs of rows, %1 the room number&apos;s width</extracomment>
+        <translation>
+            <numerusform>有 %n 对行在门口机上成为同一个房间（房间号用零补足到 %1 位）</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -429,22 +410,6 @@ The files it replaced are kept as:
 <context>
     <name>ImportPreview</name>
     <message>
-        <source>1 error</source>
-        <translation>1 个错误</translation>
-    </message>
-    <message>
-        <source>%1 errors</source>
-        <translation>%1 个错误</translation>
-    </message>
-    <message>
-        <source>1 warning</source>
-        <translation>1 个警告</translation>
-    </message>
-    <message>
-        <source>%1 warnings</source>
-        <translation>%1 个警告</translation>
-    </message>
-    <message>
         <source>%1, %2, %3</source>
         <extracomment>The counts of the file&apos;s rows: %1 the errors, %2 the warnings, %3 the rows found good</extracomment>
         <translation>%1，%2，%3</translation>
@@ -476,6 +441,18 @@ The files it replaced are kept as:
     <message>
         <source>Reason</source>
         <translation>原因</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n errors</source>
+        <translation>
+            <numerusform>%n 个错误</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n warnings</source>
+        <translation>
+            <numerusform>%n 个警告</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -858,15 +835,6 @@ The files it replaced are kept as:
 <context>
     <name>RoomListDocument</name>
     <message>
-        <source>Printed %1 · 1 room</source>
-        <extracomment>%1 is the day the list was printed</extracomment>
-        <translation>打印于 %1 · 1 个房间</translation>
-    </message>
-    <message>
-        <source>Printed %1 · %2 rooms</source>
-        <translation>打印于 %1 · %2 个房间</translation>
-    </message>
-    <message>
         <source>Last complete download to the door unit: %1</source>
         <translation>最近一次完整下载到门口机：%1</translation>
     </message>
@@ -882,6 +850,13 @@ The files it replaced are kept as:
     <message>
         <source>%1 cannot be written.</source>
         <translation>无法写入 %1。</translation>
+    </message>
+    <message numerus="yes">
+        <source>Printed %1 · %n rooms</source>
+        <extracomment>%1 is the day the list was printed, %n the count of rooms</extracomment>
+        <translation>
+            <numerusform>打印于 %1 · %n 个房间</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1221,11 +1196,6 @@ The program ends without it.</source>
         <translation>已拒绝</translation>
     </message>
     <message>
-        <source>%1 after %2 of %3 rooms</source>
-        <extracomment>%1 the outcome (&quot;stopped&quot;), %2 rooms sent of %3</extracomment>
-        <translation>%1，已发送 %3 个房间中的 %2 个</translation>
-    </message>
-    <message>
         <source>%1: %2</source>
         <extracomment>%1 the outcome, %2 why the transfer stopped or was refused</extracomment>
         <translation>%1：%2</translation>
@@ -1234,11 +1204,6 @@ The program ends without it.</source>
         <source>%1 (open time %2 s, auto mode %3)</source>
         <extracomment>%1 &quot;settings&quot;, %2 the door&apos;s open time in seconds, %3 the auto mode number (0 to 3)</extracomment>
         <translation>%1（开门时间 %2 秒，自动模式 %3）</translation>
-    </message>
-    <message>
-        <source>%1 (%2 rooms)</source>
-        <extracomment>%1 &quot;download&quot;, %2 the count of rooms sent</extracomment>
-        <translation>%1（%2 个房间）</translation>
     </message>
     <message>
         <source>no port</source>
@@ -1300,6 +1265,20 @@ The program ends without it.</source>
         <source>stopped by the operator with %1</source>
         <extracomment>%1 how: Ctrl+C (SIGINT), the Stop button</extracomment>
         <translation>操作员用 %1 停止</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 after %2 of %n rooms</source>
+        <extracomment>%1 the outcome (&quot;stopped&quot;), %2 rooms sent of %n</extracomment>
+        <translation>
+            <numerusform>%1，已发送 %n 个房间中的 %2 个</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (%n rooms)</source>
+        <extracomment>%1 &quot;download&quot;, %n the count of rooms sent</extracomment>
+        <translation>
+            <numerusform>%1（%n 个房间）</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1825,20 +1804,18 @@ The program ends without it.</source>
         <translation>%1 中已有 %2，因此未要求输入操作员。</translation>
     </message>
     <message>
-        <source>1 operator</source>
-        <translation>1 名操作员</translation>
-    </message>
-    <message>
-        <source>%1 operators</source>
-        <translation>%1 名操作员</translation>
-    </message>
-    <message>
         <source>Created %1 with the operator &quot;%2&quot;.</source>
         <translation>已创建 %1，含操作员“%2”。</translation>
     </message>
     <message>
         <source>Created %1 with an empty room directory.</source>
         <translation>已创建 %1，房间目录为空。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n operators</source>
+        <translation>
+            <numerusform>%n 个操作员</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1962,24 +1939,12 @@ The program ends without it.</source>
         <translation>    传输记录 %1</translation>
     </message>
     <message>
-        <source>%1 needs a date as YYYY-MM-DD or a date and time, not &quot;%2&quot;.</source>
-        <translation>%1 需要 YYYY-MM-DD 格式的日期或日期加时间，而不是“%2”。</translation>
-    </message>
-    <message>
         <source>--prune-before takes no other option: it removes every entry older than its date.</source>
         <translation>--prune-before 不能与其他选项同用：它会删除早于该日期的所有条目。</translation>
     </message>
     <message>
         <source>Removed %1 older than %2 from the change record of %3.</source>
         <translation>已从 %3 的变更记录中删除早于 %2 的 %1。</translation>
-    </message>
-    <message>
-        <source>1 entry</source>
-        <translation>1 条记录</translation>
-    </message>
-    <message>
-        <source>%1 entries</source>
-        <translation>%1 条记录</translation>
     </message>
     <message>
         <source>Restore the file from a backup, or move it aside and create a new one with: %1</source>
@@ -2040,14 +2005,6 @@ The program ends without it.</source>
         <source>table %1 with %2</source>
         <extracomment>A fact of the check report: %1 is the table, %2 its column names.</extracomment>
         <translation>表 %1，字段 %2</translation>
-    </message>
-    <message>
-        <source>1 row</source>
-        <translation>1 行</translation>
-    </message>
-    <message>
-        <source>%1 rows</source>
-        <translation>%1 行</translation>
     </message>
     <message>
         <source>the table %1 holds no operator, so nobody can log in. Add one with: %2</source>
@@ -2130,14 +2087,6 @@ The program ends without it.</source>
         <translation>两个文件均正常。</translation>
     </message>
     <message>
-        <source>1 problem found.</source>
-        <translation>发现 1 个问题。</translation>
-    </message>
-    <message>
-        <source>%1 problems found.</source>
-        <translation>发现 %1 个问题。</translation>
-    </message>
-    <message>
         <source>Name one room file to import.</source>
         <translation>请指定一个要导入的房间文件。</translation>
     </message>
@@ -2150,14 +2099,6 @@ The program ends without it.</source>
         <source>%1 in %2: %3 ok, %4 with warnings, %5 with errors.</source>
         <extracomment>%1 is a count of rooms (&quot;12 rooms&quot;), %2 the file, %3 to %5 counts.</extracomment>
         <translation>%2 中共 %1：%3 个正常，%4 个有警告，%5 个有错误。</translation>
-    </message>
-    <message>
-        <source>1 room</source>
-        <translation>1 个房间</translation>
-    </message>
-    <message>
-        <source>%1 rooms</source>
-        <translation>%1 个房间</translation>
     </message>
     <message>
         <source>Columns not read: %1.</source>
@@ -2179,10 +2120,6 @@ The program ends without it.</source>
         <source>%1 into %2</source>
         <extracomment>%1 is the room file read, %2 the room directory it was written into.</extracomment>
         <translation>%1 导入到 %2</translation>
-    </message>
-    <message>
-        <source>Wrote the room list of %1 to %2: %3 page(s).</source>
-        <translation>已将 %1 的房间列表写入 %2：共 %3 页。</translation>
     </message>
     <message>
         <source>Name the PDF file after --pdf.</source>
@@ -2299,14 +2236,6 @@ The program ends without it.</source>
         <translation>%1已准备好；保持原样。</translation>
     </message>
     <message>
-        <source>1 operator</source>
-        <translation>1 个操作员</translation>
-    </message>
-    <message>
-        <source>%1 operators</source>
-        <translation>%1 个操作员</translation>
-    </message>
-    <message>
         <source>The operator given was not added: the server already has operators. Add one with:
 %1</source>
         <translation>未添加所指定的操作员：服务器上已有操作员。请用以下命令添加：
@@ -2347,171 +2276,9 @@ The program ends without it.</source>
         <translation>已将 %1 复制到%2。读回结果：%3，服务器上 %4（新增 %5 个，已有的 %6 个保留原密码），%7。</translation>
     </message>
     <message>
-        <source>1 transfer record</source>
-        <translation>1 条传输记录</translation>
-    </message>
-    <message>
-        <source>%1 transfer records</source>
-        <translation>%1 条传输记录</translation>
-    </message>
-    <message>
         <source>Warning: other users may %1 %2 (mode %3). Make it private with: chmod 600 %4</source>
         <extracomment>%1 is what they may do (&quot;read&quot;, &quot;change&quot;, &quot;read and change&quot;), %2 the file, %3 its mode such as 0644, %4 the file as a shell word.</extracomment>
         <translation>警告：其他用户可以%1 %2（权限 %3）。请用以下命令设为私有：chmod 600 %4</translation>
-    </message>
-    <message>
-        <source>Usage: quorvane-db COMMAND [DIR] [OPTION]...
-Prepares, extends and examines the two database files of Quorvane.
-
-  init [DIR] [--operator NAME --pin PIN]
-      Creates user_password.mdb with the first operator and
-      Inhabitant_telnum.mdb with an empty room directory. Only you may
-      read them. A file that already exists is left untouched.
-  add-operator [DIR] [--operator NAME --pin PIN]
-      Adds an operator to user_password.mdb.
-  check [DIR]
-      Examines both files and reports what is wrong with them.
-  import [DIR] FILE [--dry-run] [--replace]
-      Reads a room list (CSV from a spreadsheet, comma or semicolon, a header
-      naming Room, TEL1, TEL2, TEL3 or these four columns in order) into the
-      room directory. Prints each row that is not ok and a summary. Nothing is
-      written while a row has an error; otherwise all rows in one go. A room
-      already there gets the file&apos;s numbers; --replace makes the directory
-      exactly the file. --dry-run only judges the rows.
-      Exit status: 0 written (or judged without errors), 1 refused because of
-      errors in the file, 2 any other failure.
-  export [DIR] [FILE|-]
-      Writes the room directory as CSV (to the screen without FILE). Values are
-      quoted: tell the spreadsheet to take quoted fields as text so leading
-      zeros and &quot;+&quot; survive.
-  export [DIR] --pdf FILE
-      Writes the room list as a PDF for the building&apos;s handover file: the
-      rooms and their numbers, the date, and the last complete download.
-  backup [DIR] FILE
-      Copies both databases into one file, safely while Quorvane runs.
-  restore [DIR] FILE
-      Puts both databases of a backup back, keeping the files it replaces as
-      NAME.before-restore-DATE. Refused while another program writes to them.
-  migrate FOLDER --database URI --building NAME
-      Copies a data folder&apos;s rooms, operators (their PINs as digests) and
-      transfer record into a building on a PostgreSQL server, all or nothing,
-      and prints what it read back.
-  history [DIR] [--unit NAME] [--limit N] [--json]
-      Lists what was sent to the door unit, newest first.
-  changes [DIR] [--unit NAME] [--json]
-      Lists the rooms that differ from the last complete download; exit
-      status 0 when the door unit is up to date, 1 when it differs.
-  audit [DIR] [--room R] [--operator NAME] [--pc HOST] [--since DATE]
-        [--until DATE] [--csv]
-      Lists the change record of both files, newest first: who changed
-      what, on which PC and when, with the values before and after. DATE
-      is YYYY-MM-DD (--until takes that whole day) or a date and time.
-  audit [DIR] --prune-before DATE
-      Removes the entries older than DATE; the pruning is itself recorded.
-      status 0 when the door unit is up to date, 1 when it differs. With
-      several door units and no --unit, each unit is reported, and the
-      status is 1 when any of them differs.
-  units [DIR]
-      Lists the building&apos;s door units with their ports.
-  units [DIR] add NAME --port COMn
-  units [DIR] rename OLD NEW [--port COMn]
-  units [DIR] remove NAME
-      Names a door unit and its port, renames or moves one, or removes one
-      (its transfers stay in the history). Two units on one port are refused.
-  --help     display this help and exit
-  --version  output version information and exit
-  --language CODE
-      Shows the texts in this language (en, zh_CN) instead of the locale&apos;s
-      (LANGUAGE, LC_ALL, LC_MESSAGES, LANG); with any command.
-
-With --database URI (a libpq connection URI or service=NAME) and --building
-NAME, or QUORVANE_DATABASE and QUORVANE_BUILDING, a command works on that
-building on a PostgreSQL server instead of a folder; passwords come from
-libpq&apos;s own places (~/.pgpass, PGPASSWORD, a service file).
-
-Without DIR the command works on the folder Quorvane uses, the first of:
-the folder named by QUORVANE_DATA; the folder of this program when it holds
-either database file; $XDG_DATA_HOME/Quorvane (~/.local/share/Quorvane),
-which is created, private, when missing.
-
-Without --operator and --pin the name and PIN are asked for; the PIN is not
-shown. Each is at most 20 characters. A PIN given on the command line can be
-seen by other users of this computer while the command runs.
-Exit status: 0 when all went well, 1 when something failed or is wrong,
-2 for a command line that is not understood.
-</source>
-        <translation>用法：quorvane-db 命令 [DIR] [选项]...
-准备、扩充和检查 Quorvane 的两个数据库文件。
-
-  init [DIR] [--operator NAME --pin PIN]
-      创建含第一个操作员的 user_password.mdb 和房间目录为空的
-      Inhabitant_telnum.mdb。只有您能读取它们。已存在的文件保持不变。
-  add-operator [DIR] [--operator NAME --pin PIN]
-      向 user_password.mdb 添加一个操作员。
-  check [DIR]
-      检查两个文件并报告其中的问题。
-  import [DIR] FILE [--dry-run] [--replace]
-      把房间列表（电子表格导出的 CSV，逗号或分号分隔，表头为 Room、TEL1、
-      TEL2、TEL3，或按此顺序的四列）读入房间目录。列出每个不正常的行并给出
-      汇总。只要有一行出错就不写入；否则一次写入所有行。已有的房间取文件中的
-      号码；--replace 使房间目录与文件完全相同。--dry-run 只检查各行。
-      退出状态：0 已写入（或检查无错误），1 因文件中有错误而拒绝，
-      2 其他失败。
-  export [DIR] [FILE|-]
-      把房间目录写成 CSV（没有 FILE 时输出到屏幕）。各值带引号：请让电子表格
-      把带引号的字段当作文本，以保留开头的 0 和“+”。
-  export [DIR] --pdf FILE
-      把房间列表写成 PDF，供大楼交接资料使用：房间及其号码、日期和最近一次
-      完整下载。
-  backup [DIR] FILE
-      把两个数据库复制到一个文件中，Quorvane 运行时也可安全进行。
-  restore [DIR] FILE
-      把备份中的两个数据库放回原处，被替换的文件保留为
-      NAME.before-restore-DATE。有其他程序正在写入时拒绝执行。
-  migrate FOLDER --database URI --building NAME
-      把数据文件夹中的房间、操作员（密码以摘要保存）和传输记录复制到
-      PostgreSQL 服务器上的一栋楼，要么全部完成，要么什么都不做，
-      并列出读回的内容。
-  history [DIR] [--unit NAME] [--limit N] [--json]
-      列出发送到门口机的内容，最新的在前。
-  changes [DIR] [--unit NAME] [--json]
-      列出与最近一次完整下载不同的房间；门口机为最新时退出状态为 0，
-      不同时为 1。
-  audit [DIR] [--room R] [--operator NAME] [--pc HOST] [--since DATE]
-        [--until DATE] [--csv]
-      列出两个文件的变更记录，最新的在前：谁在哪台电脑上、何时更改了什么，
-      以及更改前后的值。DATE 为 YYYY-MM-DD（--until 包括当天全天）
-      或日期加时间。
-  audit [DIR] --prune-before DATE
-      删除早于 DATE 的条目；删除本身也会被记录。
-      门口机为最新时退出状态为 0，不同时为 1。有多台门口机且未给出
-      --unit 时，逐台报告，任何一台不同时退出状态为 1。
-  units [DIR]
-      列出大楼的门口机及其串口。
-  units [DIR] add NAME --port COMn
-  units [DIR] rename OLD NEW [--port COMn]
-  units [DIR] remove NAME
-      为门口机及其串口命名，重命名或移动一台，或删除一台
-      （其传输记录仍保留在历史中）。两台门口机不能用同一个串口。
-  --help     显示此帮助并退出
-  --version  显示版本信息并退出
-  --language CODE
-      以此语言（en、zh_CN）显示文字，而不按区域设置
-      （LANGUAGE、LC_ALL、LC_MESSAGES、LANG）；可与任何命令同用。
-
-给出 --database URI（libpq 连接 URI 或 service=NAME）和 --building NAME，
-或 QUORVANE_DATABASE 和 QUORVANE_BUILDING 时，命令作用于 PostgreSQL
-服务器上的那栋楼，而不是文件夹；密码取自 libpq 自己的位置
-（~/.pgpass、PGPASSWORD、服务文件）。
-
-没有 DIR 时，命令作用于 Quorvane 所用的文件夹，按以下顺序取第一个：
-QUORVANE_DATA 指定的文件夹；本程序所在的文件夹（当其中有任一数据库文件时）；
-$XDG_DATA_HOME/Quorvane（~/.local/share/Quorvane），不存在时会创建为私有。
-
-没有 --operator 和 --pin 时会询问名称和密码；密码不显示。每项最多 20 个
-字符。在命令行上给出的密码，在命令运行期间可被本机的其他用户看到。
-退出状态：0 一切正常，1 有失败或问题，2 命令行无法理解。
-</translation>
     </message>
     <message>
         <source>Unknown command %1.</source>
@@ -2612,14 +2379,281 @@ $XDG_DATA_HOME/Quorvane（~/.local/share/Quorvane），不存在时会创建为�
         <source>%1 was left by a write to both files that had finished; it was cleared, and the file keeps that write.</source>
         <translation>%1 是一次已完成的对两个文件的写入留下的；它已被清除，文件保留该次写入的内容。</translation>
     </message>
-    <message numerus="yes">
-        <source>Also copied: %n door unit(s) and %1.</source>
+    <message>
+        <source>%1 needs a date as YYYY-MM-DD or a date and time as YYYY-MM-DDTHH:MM or YYYY-MM-DD HH:MM:SS, a day the month has and an hour 00 to 23; not &quot;%2&quot;.</source>
+        <translation>%1 需要 YYYY-MM-DD 格式的日期，或 YYYY-MM-DDTHH:MM、YYYY-MM-DD HH:MM:SS 格式的日期加时间，日期须是该月确有的一天，小时为 00 至 23；而不是“%2”。</translation>
+    </message>
+    <message>
+        <source>  init [DIR] [--operator NAME --pin PIN]
+      Creates user_password.mdb with the first operator and
+      Inhabitant_telnum.mdb with an empty room directory. Only you may
+      read them. A file that already exists is left untouched.
+</source>
+        <translation>  init [DIR] [--operator NAME --pin PIN]
+      创建含第一个操作员的 user_password.mdb 和房间目录为空的
+      Inhabitant_telnum.mdb。只有您能读取它们。已存在的文件保持不变。
+</translation>
+    </message>
+    <message>
+        <source>  add-operator [DIR] [--operator NAME --pin PIN]
+      Adds an operator to user_password.mdb.
+</source>
+        <translation>  add-operator [DIR] [--operator NAME --pin PIN]
+      向 user_password.mdb 添加一个操作员。
+</translation>
+    </message>
+    <message>
+        <source>  check [DIR]
+      Examines both files and reports what is wrong with them.
+</source>
+        <translation>  check [DIR]
+      检查两个文件并报告其中的问题。
+</translation>
+    </message>
+    <message>
+        <source>  import [DIR] FILE [--dry-run] [--replace]
+      Reads a room list (CSV from a spreadsheet, comma or semicolon, a header
+      naming Room, TEL1, TEL2, TEL3 or these four columns in order) into the
+      room directory. Prints each row that is not ok and a summary. Nothing is
+      written while a row has an error; otherwise all rows in one go. A room
+      already there gets the file&apos;s numbers; --replace makes the directory
+      exactly the file. --dry-run only judges the rows.
+      Exit status: 0 written (or judged without errors), 1 refused because of
+      errors in the file, 2 any other failure.
+</source>
+        <translation>  import [DIR] FILE [--dry-run] [--replace]
+      把房间列表（电子表格导出的 CSV，逗号或分号分隔，表头为 Room、TEL1、
+      TEL2、TEL3，或按此顺序的四列）读入房间目录。列出每个不正常的行并给出
+      汇总。只要有一行出错就不写入；否则一次写入所有行。已有的房间取文件中的
+      号码；--replace 使房间目录与文件完全相同。--dry-run 只检查各行。
+      退出状态：0 已写入（或检查无错误），1 因文件中有错误而拒绝，
+      2 其他失败。
+</translation>
+    </message>
+    <message>
+        <source>  export [DIR] [FILE|-]
+      Writes the room directory as CSV (to the screen without FILE). Values are
+      quoted: tell the spreadsheet to take quoted fields as text so leading
+      zeros and &quot;+&quot; survive.
+  export [DIR] --pdf FILE
+      Writes the room list as a PDF for the building&apos;s handover file: the
+      rooms and their numbers, the date, and the last complete download.
+</source>
+        <translation>  export [DIR] [FILE|-]
+      把房间目录写成 CSV（没有 FILE 时输出到屏幕）。各值带引号：请让电子表格
+      把带引号的字段当作文本，以保留开头的 0 和“+”。
+  export [DIR] --pdf FILE
+      把房间列表写成 PDF，供大楼交接资料使用：房间及其号码、日期和最近一次
+      完整下载。
+</translation>
+    </message>
+    <message>
+        <source>  backup [DIR] FILE
+      Copies both databases into one file, safely while Quorvane runs.
+</source>
+        <translation>  backup [DIR] FILE
+      把两个数据库复制到一个文件中，Quorvane 运行时也可安全进行。
+</translation>
+    </message>
+    <message>
+        <source>  restore [DIR] FILE
+      Puts both databases of a backup back, keeping the files it replaces as
+      NAME.before-restore-DATE. Refused while another program writes to them.
+</source>
+        <translation>  restore [DIR] FILE
+      把备份中的两个数据库放回原处，被替换的文件保留为
+      NAME.before-restore-DATE。有其他程序正在写入时拒绝执行。
+</translation>
+    </message>
+    <message>
+        <source>  migrate FOLDER --database URI --building NAME
+      Copies a data folder&apos;s rooms, operators (their PINs as digests) and
+      transfer record into a building on a PostgreSQL server, all or nothing,
+      and prints what it read back.
+</source>
+        <translation>  migrate FOLDER --database URI --building NAME
+      把数据文件夹中的房间、操作员（密码以摘要保存）和传输记录复制到
+      PostgreSQL 服务器上的一栋楼，要么全部完成，要么什么都不做，
+      并列出读回的内容。
+</translation>
+    </message>
+    <message>
+        <source>  history [DIR] [--unit NAME] [--limit N] [--json]
+      Lists what was sent to the door unit, newest first.
+</source>
+        <translation>  history [DIR] [--unit NAME] [--limit N] [--json]
+      列出发送到门口机的内容，最新的在前。
+</translation>
+    </message>
+    <message>
+        <source>  changes [DIR] [--unit NAME] [--json]
+      Lists the rooms that differ from the last complete download; exit
+      status 0 when the door unit is up to date, 1 when it differs. With
+      several door units and no --unit, each unit is reported, and the
+      status is 1 when any of them differs.
+</source>
+        <translation>  changes [DIR] [--unit NAME] [--json]
+      列出与最近一次完整下载不同的房间；门口机为最新时退出状态为 0，
+      不同时为 1。有多台门口机且未给出 --unit 时，逐台报告，
+      任何一台不同时退出状态为 1。
+</translation>
+    </message>
+    <message>
+        <source>  audit [DIR] [--room R] [--operator NAME] [--pc HOST] [--since DATE]
+        [--until DATE] [--csv]
+      Lists the change record of both files, newest first: who changed
+      what, on which PC and when, with the values before and after. DATE
+      is YYYY-MM-DD (--until takes that whole day) or a date and time,
+      YYYY-MM-DD HH:MM[:SS] or YYYY-MM-DDTHH:MM[:SS].
+  audit [DIR] --prune-before DATE [--yes]
+      Removes the entries older than DATE; the pruning is itself recorded.
+      --yes  prune without asking (needed without a terminal)
+</source>
+        <translation>  audit [DIR] [--room R] [--operator NAME] [--pc HOST] [--since DATE]
+        [--until DATE] [--csv]
+      列出两个文件的变更记录，最新的在前：谁在哪台电脑上、何时更改了什么，
+      以及更改前后的值。DATE 为 YYYY-MM-DD（--until 包括当天全天）
+      或日期加时间：YYYY-MM-DD HH:MM[:SS] 或 YYYY-MM-DDTHH:MM[:SS]。
+  audit [DIR] --prune-before DATE [--yes]
+      删除早于 DATE 的条目；删除本身也会被记录。
+      --yes  不询问即删除（没有终端时必须给出）
+</translation>
+    </message>
+    <message>
+        <source>  units [DIR]
+      Lists the building&apos;s door units with their ports.
+  units [DIR] add NAME --port COMn
+  units [DIR] rename OLD NEW [--port COMn]
+  units [DIR] remove NAME
+      Names a door unit and its port, renames or moves one, or removes one
+      (its transfers stay in the history). Two units on one port are refused.
+</source>
+        <translation>  units [DIR]
+      列出大楼的门口机及其串口。
+  units [DIR] add NAME --port COMn
+  units [DIR] rename OLD NEW [--port COMn]
+  units [DIR] remove NAME
+      为门口机及其串口命名，重命名或移动一台，或删除一台
+      （其传输记录仍保留在历史中）。两台门口机不能用同一个串口。
+</translation>
+    </message>
+    <message>
+        <source>
+With --database URI (a libpq connection URI or service=NAME) and --building
+NAME, or QUORVANE_DATABASE and QUORVANE_BUILDING, a command works on that
+building on a PostgreSQL server instead of a folder; passwords come from
+libpq&apos;s own places (~/.pgpass, PGPASSWORD, a service file).
+
+Without DIR the command works on the folder Quorvane uses, the first of:
+the folder named by QUORVANE_DATA; the folder of this program when it holds
+either database file; $XDG_DATA_HOME/Quorvane (~/.local/share/Quorvane),
+which is created, private, when missing.
+
+Without --operator and --pin the name and PIN are asked for; the PIN is not
+shown. Each is at most 20 characters. A PIN given on the command line can be
+seen by other users of this computer while the command runs.
+Exit status: 0 when all went well, 1 when something failed or is wrong,
+2 for a command line that is not understood.
+</source>
         <translation>
-            <numerusform>另已复制：%n 台门口机和 %1。</numerusform>
+给出 --database URI（libpq 连接 URI 或 service=NAME）和 --building NAME，
+或 QUORVANE_DATABASE 和 QUORVANE_BUILDING 时，命令作用于 PostgreSQL
+服务器上的那栋楼，而不是文件夹；密码取自 libpq 自己的位置
+（~/.pgpass、PGPASSWORD、服务文件）。
+
+没有 DIR 时，命令作用于 Quorvane 所用的文件夹，按以下顺序取第一个：
+QUORVANE_DATA 指定的文件夹；本程序所在的文件夹（当其中有任一数据库文件时）；
+$XDG_DATA_HOME/Quorvane（~/.local/share/Quorvane），不存在时会创建为私有。
+
+没有 --operator 和 --pin 时会询问名称和密码；密码不显示。每项最多 20 个
+字符。在命令行上给出的密码，在命令运行期间可被本机的其他用户看到。
+退出状态：0 一切正常，1 有失败或问题，2 命令行无法理解。
+</translation>
+    </message>
+    <message>
+        <source>Usage: quorvane-db COMMAND [DIR] [OPTION]...
+Prepares, extends and examines the two database files of Quorvane.
+
+</source>
+        <translation>用法：quorvane-db 命令 [DIR] [选项]...
+准备、扩充和检查 Quorvane 的两个数据库文件。
+
+</translation>
+    </message>
+    <message>
+        <source>  COMMAND --help
+      Shows the help of that command alone.
+  --help     display this help and exit
+  --version  output version information and exit
+  --language CODE
+      Shows the texts in this language (en, zh_CN) instead of the locale&apos;s
+      (LANGUAGE, LC_ALL, LC_MESSAGES, LANG); with any command.
+</source>
+        <translation>  COMMAND --help
+      只显示该命令的帮助。
+  --help     显示此帮助并退出
+  --version  显示版本信息并退出
+  --language CODE
+      以此语言（en、zh_CN）显示文字，而不按区域设置
+      （LANGUAGE、LC_ALL、LC_MESSAGES、LANG）；可与任何命令同用。
+</translation>
+    </message>
+    <message>
+        <source>Usage of quorvane-db %1:
+</source>
+        <translation>quorvane-db %1 的用法：
+</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries</source>
+        <translation>
+            <numerusform>%n 条记录</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n change record entry(s)</source>
+        <source>%n rows</source>
+        <translation>
+            <numerusform>%n 行</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n problems found.</source>
+        <translation>
+            <numerusform>发现 %n 个问题。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rooms</source>
+        <translation>
+            <numerusform>%n 个房间</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Wrote the room list of %1 to %2: %n pages.</source>
+        <translation>
+            <numerusform>已将 %1 的房间列表写入 %2：共 %n 页。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n operators</source>
+        <translation>
+            <numerusform>%n 个操作员</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n transfer records</source>
+        <translation>
+            <numerusform>%n 条传输记录</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Also copied: %n door units and %1.</source>
+        <translation>
+            <numerusform>另外复制了：%n 个门口机和%1。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n change record entries</source>
         <translation>
             <numerusform>%n 条变更记录</numerusform>
         </translation>
@@ -3072,19 +3106,6 @@ What was sent is not affected.</source>
         <translation>%1 分 %2 秒</translation>
     </message>
     <message>
-        <source>Sending %1 rooms, about %2.</source>
-        <translation>正在发送 %1 个房间，约需 %2。</translation>
-    </message>
-    <message>
-        <source>%1 of %2 rooms sent, about %3 left.</source>
-        <translation>已发送 %1/%2 个房间，约剩 %3。</translation>
-    </message>
-    <message>
-        <source>[%1%2] %3/%4 rooms, %5 left</source>
-        <extracomment>A progress bar: %1%2 are the bar&apos;s # and - marks, %3 of %4 rooms sent, %5 the time left.</extracomment>
-        <translation>[%1%2] %3/%4 个房间，剩余 %5</translation>
-    </message>
-    <message>
         <source>%1 does not take the option %2.</source>
         <translation>%1 不接受选项 %2。</translation>
     </message>
@@ -3121,10 +3142,6 @@ What was sent is not affected.</source>
     <message>
         <source>You may not open it; &apos;quorvane-link ports&apos; shows why.</source>
         <translation>您无权打开它；“quorvane-link ports”会说明原因。</translation>
-    </message>
-    <message>
-        <source>The download was stopped by %1 after %2 of %3 rooms.</source>
-        <translation>下载在 %3 个房间中发送 %2 个后被 %1 停止。</translation>
     </message>
     <message>
         <source>%1 is not ready, so nothing was sent. %2</source>
@@ -3173,15 +3190,6 @@ See the serial devices of this computer and how to map one with: quorvane-link p
         <translation>在发送任何数据之前被 %1 停止；%2 已释放。</translation>
     </message>
     <message>
-        <source>Stopped by %1 after %2 of %3 rooms were sent; %4 is released. The door unit holds only part of the directory: download again to send it whole.</source>
-        <translation>在 %3 个房间中发送 %2 个后被 %1 停止；%4 已释放。门口机中只有部分房间目录：请重新下载以发送完整目录。</translation>
-    </message>
-    <message>
-        <source>%1: %2 rooms sent to %3.</source>
-        <extracomment>%1 is the result in the program&apos;s words, %3 the port and its device, such as &quot;COM1 (/dev/ttyS0)&quot;.</extracomment>
-        <translation>%1：已向 %3 发送 %2 个房间。</translation>
-    </message>
-    <message>
         <source>Settings sent to %1: open time %2 s, auto mode %3.</source>
         <translation>设置已发送到 %1：开门时间 %2 秒，自动模式 %3。</translation>
     </message>
@@ -3190,46 +3198,61 @@ See the serial devices of this computer and how to map one with: quorvane-link p
         <translation>恢复默认设置的命令已发送到 %1。</translation>
     </message>
     <message>
-        <source>%1: sending %2 rooms, about %3.</source>
-        <translation>%1：正在发送 %2 个房间，约需 %3。</translation>
+        <source>Name a command.</source>
+        <translation>请指定一个命令。</translation>
     </message>
     <message>
-        <source>%1: %2 of %3 rooms sent, about %4 left.</source>
-        <translation>%1：已发送 %2/%3 个房间，约剩 %4。</translation>
+        <source>ports takes no arguments.</source>
+        <translation>ports 不接受参数。</translation>
     </message>
     <message>
-        <source>%1: %2: %3 rooms sent to %4.</source>
-        <extracomment>%1 is the door unit, %2 the result in the program&apos;s words, %4 the port and its device.</extracomment>
-        <translation>%1：%2：已向 %4 发送 %3 个房间。</translation>
+        <source>Unknown command %1.</source>
+        <translation>未知命令 %1。</translation>
     </message>
     <message>
-        <source>Stopped by %1 after %2 of %3 rooms were sent; %4 is released.</source>
-        <translation>在 %3 个房间中发送 %2 个后被 %1 停止；%4 已释放。</translation>
-    </message>
-    <message>
-        <source>Usage: quorvane-link COMMAND [DIR] [OPTION]...
-Sends to the door unit what Quorvane sends, and examines the serial ports.
-
-  send-settings [DIR] --port COMn --open-time SECONDS [--auto-answer] [--auto-open]
+        <source>  send-settings [DIR] --port COMn --open-time SECONDS [--auto-answer] [--auto-open]
       Sends the door-open time (0 to 255 seconds) and the automatic modes.
-  download [DIR] --port COMn | --unit NAME | --all
+</source>
+        <translation>  send-settings [DIR] --port COMn --open-time SECONDS [--auto-answer] [--auto-open]
+      发送开门时间（0 至 255 秒）和自动模式。
+</translation>
+    </message>
+    <message>
+        <source>  download [DIR] --port COMn | --unit NAME | --all
       Sends the whole room directory of DIR. Every room is checked first;
       when one cannot be sent, nothing is. --unit sends to the door unit of
       that name on its port (quorvane-db units lists them); --all to every
       door unit at once, a line of progress for each, and the status is 0
       only when every unit got the whole directory.
-  load-default [DIR] --port COMn
+</source>
+        <translation>  download [DIR] --port COMn | --unit NAME | --all
+      发送 DIR 的整个房间目录。先检查每个房间；只要有一个无法发送，
+      就什么都不发送。--unit 发送到该名称的门口机所用的串口
+      （quorvane-db units 会列出它们）；--all 同时发送到每台门口机，
+      每台一行进度，只有每台都收到完整目录时退出状态才为 0。
+</translation>
+    </message>
+    <message>
+        <source>  load-default [DIR] --port COMn
       Tells the door unit to load its default settings.
-  ports
+</source>
+        <translation>  load-default [DIR] --port COMn
+      让门口机恢复默认设置。
+</translation>
+    </message>
+    <message>
+        <source>  ports
       Shows COM1 to COM9 with the device each maps to, whether it exists,
       what it is, whether you may open it and who holds it; and the serial
       devices not mapped yet, with the line to add to the settings file.
-  --help     display this help and exit
-  --version  output version information and exit
-  --language CODE
-      Shows the texts in this language (en, zh_CN) instead of the locale&apos;s
-      (LANGUAGE, LC_ALL, LC_MESSAGES, LANG); with any command.
-
+</source>
+        <translation>  ports
+      显示 COM1 至 COM9 各自映射的设备、是否存在、是什么、您能否打开
+      以及被谁占用；还有尚未映射的串口设备，以及要加入设置文件的那一行。
+</translation>
+    </message>
+    <message>
+        <source>
 COMn is mapped to a device as in Quorvane: [Ports] COMn in the settings file
 (~/.config/Quorvane/Quorvane.conf), else /dev/ttyS(n-1). The port is held
 exclusively while the command runs and given back as it was.
@@ -3251,27 +3274,7 @@ Exit status:
  2  stopped part-way, by a failure of the link or by a signal
  64 the command line is not understood
 </source>
-        <translation>用法：quorvane-link 命令 [DIR] [选项]...
-像 Quorvane 一样向门口机发送数据，并检查串口。
-
-  send-settings [DIR] --port COMn --open-time SECONDS [--auto-answer] [--auto-open]
-      发送开门时间（0 至 255 秒）和自动模式。
-  download [DIR] --port COMn | --unit NAME | --all
-      发送 DIR 的整个房间目录。先检查每个房间；只要有一个无法发送，
-      就什么都不发送。--unit 发送到该名称的门口机所用的串口
-      （quorvane-db units 会列出它们）；--all 同时发送到每台门口机，
-      每台一行进度，只有每台都收到完整目录时退出状态才为 0。
-  load-default [DIR] --port COMn
-      让门口机恢复默认设置。
-  ports
-      显示 COM1 至 COM9 各自映射的设备、是否存在、是什么、您能否打开
-      以及被谁占用；还有尚未映射的串口设备，以及要加入设置文件的那一行。
-  --help     显示此帮助并退出
-  --version  显示版本信息并退出
-  --language CODE
-      以此语言（en、zh_CN）显示文字，而不按区域设置
-      （LANGUAGE、LC_ALL、LC_MESSAGES、LANG）；可与任何命令同用。
-
+        <translation>
 COMn 映射到设备的方式与 Quorvane 相同：设置文件
 （~/.config/Quorvane/Quorvane.conf）中的 [Ports] COMn，否则为 /dev/ttyS(n-1)。
 命令运行期间独占该串口，结束后按原样交还。
@@ -3294,16 +3297,101 @@ QUORVANE_BUILDING）时，从 PostgreSQL 服务器上的那栋楼读取房间，
 </translation>
     </message>
     <message>
-        <source>Name a command.</source>
-        <translation>请指定一个命令。</translation>
+        <source>Usage: quorvane-link COMMAND [DIR] [OPTION]...
+Sends to the door unit what Quorvane sends, and examines the serial ports.
+
+</source>
+        <translation>用法：quorvane-link 命令 [DIR] [选项]...
+像 Quorvane 一样向门口机发送数据，并检查串口。
+
+</translation>
     </message>
     <message>
-        <source>ports takes no arguments.</source>
-        <translation>ports 不接受参数。</translation>
+        <source>  COMMAND --help
+      Shows the help of that command alone.
+  --help     display this help and exit
+  --version  output version information and exit
+  --language CODE
+      Shows the texts in this language (en, zh_CN) instead of the locale&apos;s
+      (LANGUAGE, LC_ALL, LC_MESSAGES, LANG); with any command.
+</source>
+        <translation>  COMMAND --help
+      只显示该命令的帮助。
+  --help     显示此帮助并退出
+  --version  显示版本信息并退出
+  --language CODE
+      以此语言（en、zh_CN）显示文字，而不按区域设置
+      （LANGUAGE、LC_ALL、LC_MESSAGES、LANG）；可与任何命令同用。
+</translation>
     </message>
     <message>
-        <source>Unknown command %1.</source>
-        <translation>未知命令 %1。</translation>
+        <source>Usage of quorvane-link %1:
+</source>
+        <translation>quorvane-link %1 的用法：
+</translation>
+    </message>
+    <message numerus="yes">
+        <source>Sending %n rooms, about %1.</source>
+        <translation>
+            <numerusform>正在发送 %n 个房间，约需 %1。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n rooms sent, about %2 left.</source>
+        <translation>
+            <numerusform>已发送 %1/%n 个房间，约剩 %2。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>[%1%2] %3/%n rooms, %4 left</source>
+        <extracomment>A progress bar: %1%2 are the bar&apos;s # and - marks, %3 of %n rooms sent, %4 the time left.</extracomment>
+        <translation>
+            <numerusform>[%1%2] %3/%n 个房间，剩余 %4</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The download was stopped by %1 after %2 of %n rooms.</source>
+        <translation>
+            <numerusform>下载在 %n 个房间中发送 %2 个后被 %1 停止。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Stopped by %1 with %2 of %n rooms sent; %3 is released. The door unit holds only part of the directory: download again to send it whole.</source>
+        <translation>
+            <numerusform>在 %n 个房间中发送 %2 个后被 %1 停止；%3 已释放。门口机中只有部分房间目录：请重新下载以发送完整目录。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n rooms sent to %2.</source>
+        <extracomment>%1 is the result in the program&apos;s words, %2 the port and its device, such as &quot;COM1 (/dev/ttyS0)&quot;.</extracomment>
+        <translation>
+            <numerusform>%1：已向 %2 发送 %n 个房间。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: sending %n rooms, about %2.</source>
+        <translation>
+            <numerusform>%1：正在发送 %n 个房间，约需 %2。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %2 of %n rooms sent, about %3 left.</source>
+        <translation>
+            <numerusform>%1：已发送 %2/%n 个房间，约剩 %3。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %2: %n rooms sent to %3.</source>
+        <extracomment>%1 is the door unit, %2 the result in the program&apos;s words, %3 the port and its device.</extracomment>
+        <translation>
+            <numerusform>%1：%2：已向 %3 发送 %n 个房间。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Stopped by %1 with %2 of %n rooms sent; %3 is released.</source>
+        <translation>
+            <numerusform>在 %n 个房间中发送 %2 个后被 %1 停止；%3 已释放。</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -419,11 +419,12 @@ private slots:
         shell.show();
         const auto tip = [&] { return main.findChild<QLabel*>("sbDoorUnit")->toolTip(); };
         const QString counted =
-            pairs == 0 ? QString()
-                       : QStringLiteral("\n%1 of rows reach the door unit as the same room (its "
-                                        "number padded with zeros to 7 characters)")
-                             .arg(pairs == 1 ? QStringLiteral("1 pair")
-                                             : QStringLiteral("%1 pairs").arg(pairs));
+            pairs == 0   ? QString()
+            : pairs == 1 ? QStringLiteral("\n1 pair of rows reaches the door unit as the same room "
+                                          "(its number padded with zeros to 7 characters)")
+                         : QStringLiteral("\n%1 pairs of rows reach the door unit as the same "
+                                          "room (its number padded with zeros to 7 characters)")
+                               .arg(pairs);
         QCOMPARE(tip(), QStringLiteral("Door unit: never loaded from this PC") + counted);
         main.menuAction(QStringLiteral("mnuNew"))->trigger();
         m_window = main.findChild<TelNumWindow*>(QStringLiteral("tel_num"));

@@ -54,9 +54,10 @@ private slots:
             << QStringLiteral("Room \"1234567\U0001F600\" has 8 characters; at most 7 fit; Room "
                               "\"1234567\U0001F600\" holds \"\U0001F600\", which is not a "
                               "printable ASCII character");
-        QTest::newRow("DEL") << RoomRecord{"1", "", QStringLiteral("1\x7f"), ""}
-                             << "TEL2 \"1\x7f\" holds \"U+007f\", which is not a printable ASCII "
-                                "character";
+        QTest::newRow("DEL")
+            << RoomRecord{"1", "", QStringLiteral("1\x7f"), ""}
+            << "TEL2 \"1<U+007F>\" holds \"<U+007F>\", which is not a printable ASCII "
+               "character";
         for (const char* marker : {"$", "@", "#", ",", "."})
             QTest::newRow(marker) << RoomRecord{"1", QStringLiteral("13%1").arg(marker), "", ""}
                                   << QStringLiteral("TEL1 \"13%1\" holds \"%1\", which the door "

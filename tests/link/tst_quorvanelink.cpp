@@ -1,6 +1,7 @@
 #include "companionenvironment.h"
 #include "doorunitdecoder.h"
 #include "doorunits.h"
+#include "language.h"
 #include "linktool.h"
 #include "portdoctor.h"
 #include "posixserialport.h"
@@ -30,6 +31,7 @@ class TestQuorvaneLink : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void commands_data();
     void commands();
     void everyUnitAtOnce();
@@ -41,10 +43,17 @@ private slots:
     void speaksTheChosenLanguage();
 };
 
+// As the companion under the C locale: the source texts, counts in their form.
+void TestQuorvaneLink::initTestCase()
+{
+    language::install(QStringLiteral("C"));
+}
+
 void TestQuorvaneLink::commands_data()
 {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QString>("badRoom");
+    QTest::addColumn<int>("rooms");
     QTest::addColumn<int>("stopAtPause");
     QTest::addColumn<int>("status");
     QTest::addColumn<QStringList>("heard"); // the decoder's lines; "record" for each room
@@ -56,43 +65,49 @@ void TestQuorvaneLink::commands_data()
     const QStringList batch = QStringList(5, "record") << "batch 1 end: 5 rooms";
     QTest::newRow("settings") << QStringList{"send-settings", "--port", "COM1",
                                              "--open-time",   "3.5",    "--auto-open"}
-                              << "" << 0 << 0
+                              << "" << 6 << 0 << 0
                               << QStringList{"settings: open time 4 s, auto mode 2 (Auto Open), "
                                              "then 300 ms"}
                               << "Settings sent to COM1" << 300 << ""
                               << "COM1 (%1) complete";
-    QTest::newRow("load default") << QStringList{"load-default", "--port", "1"} << "" << 0 << 0
+    QTest::newRow("load default") << QStringList{"load-default", "--port", "1"} << "" << 6 << 0 << 0
                                   << QStringList{"load default"} << "Load Default sent to COM1" << 0
                                   << ""
                                   << "COM1 (%1) complete";
-    QTest::newRow("download") << QStringList{"download", "--port", "COM1"} << "" << 0 << 0
+    QTest::newRow("download") << QStringList{"download", "--port", "COM1"} << "" << 6 << 0 << 0
                               << (QStringList{"directory begin"} + batch +
                                   QStringList{"pause after batch 1: 2000 ms", "record",
                                               "batch 2 end: 1 room", "pause after batch 2: 2000 ms",
                                               "directory end: 6 rooms in 2 batches"})
                               << "Data download complete: 6 rooms sent to COM1" << 4000 << ""
                               << "COM1 (%1) complete";
+    QTest::newRow("one room") << QStringList{"download", "--port", "COM1"} << "" << 1 << 0 << 0
+                              << QStringList{"directory begin", "record", "batch 1 end: 1 room",
+                                             "pause after batch 1: 2000 ms",
+                                             "directory end: 1 room in 1 batch"}
+                              << "Data download complete: 1 room sent to COM1" << 2000 << ""
+                              << "COM1 (%1) complete";
     QTest::newRow("open time too long")
-        << QStringList{"send-settings", "--port=COM1", "--open-time", "300"} << "" << 0 << 1
+        << QStringList{"send-settings", "--port=COM1", "--open-time", "300"} << "" << 6 << 0 << 1
         << QStringList{} << "设置未发送" << 0 << ""
         << "no port refused: open time \"300\" is not 0 to 255 seconds";
     QTest::newRow("a room that cannot be sent")
-        << QStringList{"download", "--port", "COM1"} << "1.2" << 0 << 1 << QStringList{}
+        << QStringList{"download", "--port", "COM1"} << "1.2" << 6 << 0 << 1 << QStringList{}
         << "Nothing was sent to the door unit: 1 of the 6 rooms cannot be sent" << 0 << ""
         << "COM1 (%1) refused: 1 of 6 rooms cannot be sent as they are";
     QTest::newRow("stopped in the first batch pause")
-        << QStringList{"download", "--port", "COM1"} << "" << 100 << 2
+        << QStringList{"download", "--port", "COM1"} << "" << 6 << 100 << 2
         << (QStringList{"directory begin"} + batch)
-        << "Stopped by Ctrl+C (SIGINT) after 5 of 6 rooms were sent; COM1" << 1000 << ""
+        << "Stopped by Ctrl+C (SIGINT) with 5 of 6 rooms sent; COM1" << 1000 << ""
         << "COM1 (%1) stopped after 5 of 6 rooms: stopped by the operator with Ctrl+C (SIGINT)";
     // Not sent to what the port doctor calls no serial line, nor to an entry
     // naming no device.
     QTest::newRow("not a serial port")
-        << QStringList{"download", "--port", "COM1"} << "" << 0 << 1 << QStringList{}
+        << QStringList{"download", "--port", "COM1"} << "" << 6 << 0 << 1 << QStringList{}
         << "/dev/ptmx is a virtual terminal, not a serial port" << 0 << "/dev/ptmx"
         << "COM1 (/dev/ptmx) refused: COM1 did not open (code 25)";
-    QTest::newRow("empty entry") << QStringList{"load-default", "--port", "COM1"} << "" << 0 << 1
-                                 << QStringList{}
+    QTest::newRow("empty entry") << QStringList{"load-default", "--port", "COM1"} << "" << 6 << 0
+                                 << 1 << QStringList{}
                                  << "COM1 names no device: the line \"COM1=\" under [Ports] in "
                                  << 0 << "none"
                                  << "COM1 refused: COM1 did not open (code 8002)";
@@ -102,6 +117,7 @@ void TestQuorvaneLink::commands()
 {
     QFETCH(QStringList, arguments);
     QFETCH(QString, badRoom);
+    QFETCH(int, rooms);
     QFETCH(int, stopAtPause);
     QFETCH(int, status);
     QFETCH(QStringList, heard);
@@ -118,11 +134,11 @@ void TestQuorvaneLink::commands()
         .setValue("Ports/COM1", device.isEmpty()   ? pty.devicePath()
                                 : device == "none" ? QString()
                                                    : device);
-    QList<QVariantList> rooms;
-    for (int i = 1; i <= 6; ++i)
-        rooms << QVariantList{i == 3 && !badRoom.isEmpty() ? badRoom : QString::number(100 + i),
-                              "13912345678", QVariant(), ""};
-    testdb::create(dir.filePath("Inhabitant_telnum.mdb"), schema::directoryTable(), rooms);
+    QList<QVariantList> directory;
+    for (int i = 1; i <= rooms; ++i)
+        directory << QVariantList{i == 3 && !badRoom.isEmpty() ? badRoom : QString::number(100 + i),
+                                  "13912345678", QVariant(), ""};
+    testdb::create(dir.filePath("Inhabitant_telnum.mdb"), schema::directoryTable(), directory);
 
     // Bytes reach the decoder at each pause, timed by the pauses before it.
     DoorUnitDecoder decoder;
@@ -263,9 +279,9 @@ void TestQuorvaneLink::signalsStopADownload_data()
     const QString sent = " rooms sent, about ";
     QTest::newRow("terminal closed")
         << int(SIGHUP) << "SIGHUP (the terminal was closed)"
-        << "C.UTF-8" << sent << "Stopped by SIGHUP (the terminal was closed) after ";
+        << "C.UTF-8" << sent << "Stopped by SIGHUP (the terminal was closed) with ";
     QTest::newRow("SIGTERM") << int(SIGTERM) << "SIGTERM"
-                             << "C.UTF-8" << sent << "Stopped by SIGTERM after ";
+                             << "C.UTF-8" << sent << "Stopped by SIGTERM with ";
     // Told in Chinese; the record keeps the words every language reads it in.
     QTest::newRow("terminal closed, Chinese") << int(SIGHUP) << "SIGHUP (the terminal was closed)"
                                               << "zh_CN.UTF-8"
@@ -419,29 +435,44 @@ void TestQuorvaneLink::speaksTheChosenLanguage_data()
 {
     QTest::addColumn<QString>("lang");
     QTest::addColumn<QStringList>("language");
-    QTest::addColumn<QString>("says");
+    QTest::addColumn<QStringList>("command");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("says"); // what it begins with, on stdout or else stderr
+    const QStringList wrongPort{"download", "--port", "COM12"};
+    const int usage = linktool::kUsage;
     const QString english = "quorvane-link: The port \"COM12\" is not one of COM1 to COM9.\n"
                             "Try 'quorvane-link --help' for more information.\n";
-    QTest::newRow("C") << "C.UTF-8" << QStringList{} << english;
-    QTest::newRow("English") << "en_US.UTF-8" << QStringList{} << english;
-    QTest::newRow("Chinese") << "zh_CN.UTF-8" << QStringList{}
+    QTest::newRow("C") << "C.UTF-8" << QStringList{} << wrongPort << usage << english;
+    QTest::newRow("English") << "en_US.UTF-8" << QStringList{} << wrongPort << usage << english;
+    QTest::newRow("Chinese") << "zh_CN.UTF-8" << QStringList{} << wrongPort << usage
                              << "quorvane-link: 串口“COM12”不在 COM1 至 COM9 之中。\n"
                                 "请运行“quorvane-link --help”了解更多信息。\n";
     QTest::newRow("--language en under Chinese")
-        << "zh_CN.UTF-8" << QStringList{"--language", "en"} << english;
+        << "zh_CN.UTF-8" << QStringList{"--language", "en"} << wrongPort << usage << english;
+    // Each command answers --help (or -h) with its own help, wherever it stands.
+    QTest::newRow("download --help")
+        << "C.UTF-8" << QStringList{} << QStringList{"download", "--port", "COM12", "--help"} << 0
+        << "Usage of quorvane-link download:\n  download [DIR] --port COMn | --unit NAME | --all\n";
+    QTest::newRow("ports -h, Chinese")
+        << "zh_CN.UTF-8" << QStringList{} << QStringList{"ports", "-h"} << 0
+        << "quorvane-link ports 的用法：\n  ports\n";
 }
 
 void TestQuorvaneLink::speaksTheChosenLanguage()
 {
     QFETCH(QString, lang);
     QFETCH(QStringList, language);
+    QFETCH(QStringList, command);
+    QFETCH(int, status);
     QFETCH(QString, says);
     QProcess link;
     link.setProcessEnvironment(companionEnvironment(lang));
-    link.start(LINK_PATH, language + QStringList{"download", "--port", "COM12"});
+    link.start(LINK_PATH, language + command);
     QVERIFY(link.waitForFinished());
-    QCOMPARE(link.exitCode(), int(linktool::kUsage));
-    QCOMPARE(QString::fromUtf8(link.readAllStandardError()), says);
+    QCOMPARE(link.exitCode(), status);
+    const QByteArray out = link.readAllStandardOutput();
+    const QString said = QString::fromUtf8(out.isEmpty() ? link.readAllStandardError() : out);
+    QVERIFY2(said.startsWith(says), qPrintable(said));
 }
 
 QTEST_GUILESS_MAIN(TestQuorvaneLink)

@@ -1,6 +1,7 @@
 #include "companionenvironment.h"
 #include "dbtool.h"
 #include "directorybackup.h"
+#include "language.h"
 #include "restoresteps.h"
 #include "testdatabase.h"
 #include "transferlog.h"
@@ -135,6 +136,9 @@ private:
     }
 
 private slots:
+    // As the companion under the C locale: the source texts, counts in their form.
+    void initTestCase() { language::install(QStringLiteral("C")); }
+
     void init()
     {
         m_dir = std::make_unique<QTemporaryDir>();
@@ -597,6 +601,24 @@ private slots:
         // The name the program gives the first unit is its own text.
         QTest::newRow("units, Chinese")
             << "zh_CN.UTF-8" << QStringList{"units", "%1"} << 0 << "COM1  门口机";
+        // A count of one reads right without a catalogue for the language.
+        QTest::newRow("one page, C")
+            << "C.UTF-8" << QStringList{"export", "%1", "--pdf", "%1/list.pdf"} << 0
+            << "…: 1 page.";
+        // Each command answers --help with its own help.
+        QTest::newRow("audit --help") << "C.UTF-8" << QStringList{"audit", "%1", "--help"} << 0
+                                      << "Usage of quorvane-db audit:";
+        QTest::newRow("audit -h, Chinese")
+            << "zh_CN.UTF-8" << QStringList{"audit", "-h"} << 0 << "quorvane-db audit 的用法：";
+        QTest::newRow("no 25th hour")
+            << "C.UTF-8" << QStringList{"audit", "%1", "--since", "2026-12-07T25:00"} << 2
+            << "--since needs a date as YYYY-MM-DD or a date and time as YYYY-MM-DDTHH:MM or "
+               "YYYY-MM-DD HH:MM:SS, a day the month has and an hour 00 to 23; not "
+               "\"2026-12-07T25:00\".";
+        // What scripts read stays in the program's own words.
+        QTest::newRow("changes --json, Chinese")
+            << "zh_CN.UTF-8" << QStringList{"changes", "%1", "--json"} << 1
+            << "…\"state\": \"Door unit: never loaded from this PC\"";
     }
     void speaksTheChosenLanguage()
     {
@@ -611,11 +633,12 @@ private slots:
                         arguments.replaceInStrings("%1", dir()));
         QVERIFY(companion.waitForFinished());
         QCOMPARE(companion.exitCode(), status);
-        const QString said = QString::fromUtf8(status == 0 ? companion.readAllStandardOutput()
-                                                           : companion.readAllStandardError());
+        const QByteArray out = companion.readAllStandardOutput();
+        const QString said =
+            QString::fromUtf8(out.isEmpty() ? companion.readAllStandardError() : out);
         const QString line = said.section('\n', 0, 0);
         if (says.startsWith(u'…'))
-            QVERIFY2(line.contains(says.mid(1)), qPrintable(line));
+            QVERIFY2(said.contains(says.mid(1)), qPrintable(said));
         else
             QCOMPARE(line, QString(says).replace("%1", m_rooms));
     }
@@ -645,7 +668,9 @@ private slots:
         QFETCH(bool, readOnly);
         QFETCH(int, status);
         QFETCH(QString, said);
-        testdb::create(m_rooms, schema::directoryTable(), {{"101", "138", {}, {}}});
+        // A room another program stored with an escape sequence in it.
+        testdb::create(m_rooms, schema::directoryTable(),
+                       {{"101", "138", {}, {}}, {"1\x1b[2J", "139", {}, {}}});
         if (readOnly)
             QCOMPARE(::chmod(QFile::encodeName(m_rooms).constData(), 0444), 0);
         QFile file(m_rooms);
@@ -656,6 +681,7 @@ private slots:
         Session session;
         QCOMPARE(session.run({command, dir()}), status);
         QVERIFY2(session.output.startsWith(said), qPrintable(session.output + session.errors));
+        QVERIFY(!(session.output + session.errors).contains(QChar(0x1b)));
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), before);
         QCOMPARE(entries(), entriesBefore);
@@ -696,6 +722,8 @@ private slots:
         row("today", {"--since", today, "--until", today}, all);
         row("until yesterday", {"--until", QDate::currentDate().addDays(-1).toString(Qt::ISODate)},
             {});
+        // An entry another program stored, escape sequences and all, is shown escaped.
+        row("control characters", {"--operator", "mallory"}, {"room changed  1<U+001B>[2J"});
         const QStringList pruned{"record pruned", "record pruned"};
         const QStringList prune{"--prune-before", "2021-01-01"};
         row("pruned", prune + QStringList{"--yes"}, pruned, {}, 0, "Removed 6 entries");
@@ -727,6 +755,12 @@ private slots:
         QCOMPARE(Session().run({"import", dir(), csv}), 0);
         writeBytes(csv, "Room,TEL1\n101,557\n");
         QCOMPARE(Session().run({"import", dir(), csv, "--replace"}), 0);
+        if (QTest::currentDataTag() == QLatin1String("control characters"))
+            testdb::exec(m_rooms,
+                         "INSERT INTO change_record (happened, operator, host, os_user, what, "
+                         "subject, old_values) VALUES (?, 'mallory', 'pc\x1b]0;x\x07', 'm', "
+                         "'room changed', '1\x1b[2J', 'Room \"1\x1b[2J\"')",
+                         {changerecord::timeText(QDateTime::currentDateTimeUtc())});
         if (arguments.contains("--prune-before")) {
             const auto age = [this] {
                 for (const QString& file : {m_rooms, m_operators})
@@ -753,6 +787,7 @@ private slots:
                 listed << line.mid(21).section("  by ", 0, 0).section("  (by", 0, 0);
         }
         QCOMPARE(listed, heads);
+        QVERIFY(!session.output.contains(QChar(0x1b)) && !session.output.contains(QChar(0x07)));
         if (QTest::currentDataTag() == QLatin1String("one room")) {
             QVERIFY(session.output.contains("    before: Room \"101\", TEL1 \"555\", TEL2 \"\""));
             QVERIFY(session.output.contains(
@@ -818,7 +853,7 @@ private slots:
                                              << "Nothing has been sent to East from ";
         QTest::newRow("history names a removed unit")
             << QStringList{east, "units|DIR|remove|Door unit", "history|DIR"} << 0
-            << "  Door unit (removed unit)  -  download (1 rooms)";
+            << "  Door unit (removed unit)  -  download (1 room)";
     }
 
     // The door units of a room file whose one unit got the rooms as they are.
