@@ -22,6 +22,18 @@ struct Prepared
 // when the operators table holds nobody.
 Expected<Prepared> prepare(const std::optional<databasesetup::Operator>& first);
 
+// Renews what every building on the server shares when an older Quorvane
+// made it: the function the triggers announce changes through, and what keeps
+// the PIN digests from the logins (see prepare). The program does so when it
+// opens a building. A login that may not renew them is refused; its windows
+// then say that live updates are off, and its login is refused with advice.
+Outcome renew();
+
+// Whether pin is the PIN of the first operator called name, as the server
+// checks it: no login reads a digest, and each recent failure makes the
+// next answer slower.
+Expected<bool> pinAccepted(const QString& name, const QString& pin);
+
 // Whether the building's room table exists.
 Expected<bool> buildingExists();
 // The operators on the server; nothing when there is no operators table yet.
