@@ -124,10 +124,11 @@ QString Place::where() const
     if (port.isEmpty())
         port = defaultOf("port");
     QString name = option(QStringLiteral("dbname"));
-    if (looksLikeConnection(name))
-        name.clear();
     if (name.isEmpty())
         name = defaultOf("dbname");
+    // PGDATABASE may hold a whole connection too.
+    if (looksLikeConnection(name))
+        name.clear();
     if (name.isEmpty())
         name = option(QStringLiteral("user")).isEmpty() ? defaultOf("user")
                                                         : option(QStringLiteral("user"));
