@@ -143,6 +143,9 @@ private slots:
         QVERIFY(gate.lookUp(QStringLiteral("clerk2")));
         QVERIFY(!gate.acceptsPin(QStringLiteral("9999")));
         QVERIFY(gate.acceptsPin(QStringLiteral("8888")));
+        QVERIFY(view.deleteCurrent());
+        QCOMPARE(ask("SELECT count(*) FROM quorvane.user_pin WHERE \"user\" = 'clerk2'").toInt(),
+                 0);
         // A PIN as typed is never stored, whoever writes the view.
         QVERIFY(!ask("UPDATE quorvane.operators SET password = '1111' WHERE \"user\" = 'clerk2' "
                      "RETURNING id")
