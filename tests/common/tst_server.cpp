@@ -448,6 +448,34 @@ private slots:
         ask("UPDATE \"Room_tel\" SET \"TEL2\" = '5556667' WHERE \"Room\" = '102'");
         QTRY_COMPARE_WITH_TIMEOUT(cursor.value(1, 2), QStringLiteral("5556667"), 15000);
 
+        // While the server lets nobody in, the window says live updates are off; once
+        // it does again, they are on and what changed is read.
+        const server::Place owner = server::place();
+        const QString database = ask("SELECT current_database()").toString();
+        server::use(*server::parse(m_connection + "/template1", owner.building));
+        const QString aside = database::uniqueConnectionName("test-aside");
+        QVERIFY(!database::connect(roomPath(), aside, database::Access::AsFound).isValid());
+        server::use(owner);
+        const auto allow = [&](bool allowed) {
+            QSqlQuery q(QSqlDatabase::database(aside, false));
+            return q.exec(
+                QStringLiteral("ALTER DATABASE %1 ALLOW_CONNECTIONS %2")
+                    .arg(database::quotedIdentifier(database), allowed ? "true" : "false"));
+        };
+        QVERIFY(allow(false));
+        QSqlQuery(QSqlDatabase::database(aside, false))
+            .exec("SELECT pg_terminate_backend(pid) FROM pg_stat_activity WHERE "
+                  "application_name = 'quorvane' AND pid <> pg_backend_pid()");
+        heard.check();
+        const QString off = heard.offReason();
+        QVERIFY(allow(true));
+        database::close(aside);
+        QVERIFY2(!off.isEmpty(), "no word that live updates are off");
+        told.clear();
+        heard.check();
+        QCOMPARE(heard.offReason(), QString());
+        QVERIFY(!told.isEmpty());
+
         ask("SELECT pg_terminate_backend(pid) FROM pg_stat_activity WHERE pid <> pg_backend_pid() "
             "AND application_name = 'quorvane' AND datname = current_database()");
         QVERIFY(cursor.moveTo(0));
