@@ -4,7 +4,9 @@
 #include "pinhash.h"
 #include "server.h"
 
-OperatorView::OperatorView(QObject* parent) : RecordCursor(schema::operatorTable(), parent)
+OperatorView::OperatorView(QObject* parent)
+    : RecordCursor(server::active() ? schema::serverOperatorView() : schema::operatorTable(),
+                   parent)
 {
     // A shared server keeps no PIN as typed.
     if (server::active())

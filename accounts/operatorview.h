@@ -2,7 +2,8 @@
 
 #include "recordcursor.h"
 
-// An operator view: a record cursor over user_pin (user, password) in table order.
+// An operator view: a record cursor over user_pin (user, password) in table
+// order; on a database server over the view that shows no PIN's digest.
 class OperatorView : public RecordCursor
 {
     Q_OBJECT

@@ -37,6 +37,87 @@ QString operatorsTable()
         .arg(loginTextCheck(user), pin, loginTextCheck(pin));
 }
 
+// What keeps the PIN digests from every login but the one that prepared the
+// server: no right on user_pin for anyone else, the operators shown through
+// a view without digests and changed through it, and the PIN checked by the
+// server, slower after each recent failure. The functions run with their
+// owner's rights, so a login needs none on user_pin.
+QStringList operatorGuard()
+{
+    const QString q = quotedIdentifier(server::kOperatorSchema);
+    const QString definer =
+        QStringLiteral("SECURITY DEFINER SET search_path = pg_catalog, pg_temp");
+    QStringList statements{
+        QStringLiteral("CREATE TABLE IF NOT EXISTS %1.pin_failure (\"user\" text, "
+                       "at timestamptz NOT NULL DEFAULT now())")
+            .arg(q),
+        QStringLiteral("REVOKE ALL ON %1.pin_failure FROM PUBLIC").arg(q),
+        QStringLiteral("REVOKE ALL ON %1.user_pin FROM PUBLIC").arg(q),
+        // A grant to a login of its own (GRANT ... ON ALL TABLES) is taken back too.
+        QStringLiteral("DO $$ DECLARE r record; BEGIN FOR r IN SELECT DISTINCT a.grantee FROM "
+                       "pg_class c, aclexplode(c.relacl) a WHERE c.oid = '%1.user_pin'::regclass "
+                       "AND a.grantee NOT IN (c.relowner, 0) LOOP EXECUTE "
+                       "format('REVOKE ALL ON %1.user_pin FROM %I', pg_get_userbyid(r.grantee)); "
+                       "END LOOP; END $$")
+            .arg(q),
+        QStringLiteral("CREATE OR REPLACE VIEW %1.operators AS SELECT id, \"user\", "
+                       "encode(sha256(convert_to(password, 'UTF8')), 'hex') AS password "
+                       "FROM %1.user_pin")
+            .arg(q),
+        // A PIN arrives as a digest; the fingerprint the view shows means "unchanged".
+        QStringLiteral(
+            "CREATE OR REPLACE FUNCTION %1.operators_write() RETURNS trigger LANGUAGE plpgsql "
+            "%2 AS $$ BEGIN "
+            "IF TG_OP = 'DELETE' THEN DELETE FROM %1.user_pin WHERE id = OLD.id; "
+            "IF NOT FOUND THEN RETURN NULL; END IF; RETURN OLD; END IF; "
+            "IF NEW.password IS NOT NULL AND (TG_OP = 'INSERT' OR NEW.password IS DISTINCT FROM "
+            "OLD.password) AND NEW.password NOT LIKE 'pbkdf2-sha256$%' THEN RAISE EXCEPTION "
+            "'a PIN is kept only as its digest' USING ERRCODE = 'check_violation'; END IF; "
+            "IF TG_OP = 'INSERT' THEN INSERT INTO %1.user_pin (\"user\", password) "
+            "VALUES (NEW.\"user\", NEW.password) RETURNING id INTO NEW.id; "
+            "ELSE UPDATE %1.user_pin SET \"user\" = NEW.\"user\", password = CASE WHEN "
+            "NEW.password IS DISTINCT FROM OLD.password THEN NEW.password ELSE password END "
+            "WHERE id = OLD.id; IF NOT FOUND THEN RETURN NULL; END IF; NEW.id := OLD.id; END IF; "
+            "SELECT o.password INTO NEW.password FROM %1.operators o WHERE o.id = NEW.id; "
+            "RETURN NEW; END $$")
+            .arg(q, definer),
+        QStringLiteral(
+            "CREATE OR REPLACE TRIGGER write_through INSTEAD OF INSERT OR UPDATE OR DELETE "
+            "ON %1.operators FOR EACH ROW EXECUTE FUNCTION %1.operators_write()")
+            .arg(q),
+        // What a PIN is derived with; the derived part stays on the server.
+        QStringLiteral("CREATE OR REPLACE FUNCTION %1.pin_settings(name text) RETURNS text "
+                       "LANGUAGE sql STABLE %2 AS $$ SELECT array_to_string((string_to_array("
+                       "password, '$'))[1:3], '$') FROM %1.user_pin WHERE \"user\" = name "
+                       "ORDER BY id LIMIT 1 $$")
+            .arg(q, definer),
+        QStringLiteral(
+            "CREATE OR REPLACE FUNCTION %1.pin_accepts(name text, proof text) RETURNS boolean "
+            "LANGUAGE plpgsql %2 AS $$ DECLARE stored text; failures integer; BEGIN "
+            "SELECT count(*) INTO failures FROM %1.pin_failure WHERE \"user\" = name "
+            "AND at > now() - interval '15 minutes'; "
+            "IF failures >= 3 THEN PERFORM pg_sleep(least(failures - 2, 10)); END IF; "
+            "SELECT password INTO stored FROM %1.user_pin WHERE \"user\" = name "
+            "ORDER BY id LIMIT 1; "
+            "IF proof <> '' AND split_part(stored, '$', 4) = proof THEN "
+            "DELETE FROM %1.pin_failure WHERE \"user\" = name; RETURN true; END IF; "
+            "INSERT INTO %1.pin_failure (\"user\") VALUES (name); RETURN false; END $$")
+            .arg(q, definer),
+        QStringLiteral("GRANT USAGE ON SCHEMA %1 TO PUBLIC").arg(q),
+        QStringLiteral("GRANT SELECT, INSERT, UPDATE, DELETE ON %1.operators TO PUBLIC").arg(q),
+        QStringLiteral("REVOKE ALL ON FUNCTION %1.operators_write() FROM PUBLIC").arg(q)};
+    return statements;
+}
+
+// Whether the server already has what announceFunction and operatorGuard make.
+QString serverObjectsCurrent()
+{
+    return server::announceFunctionIsCurrent() +
+           QStringLiteral(" AND to_regprocedure('%1.pin_accepts(text,text)') IS NOT NULL "
+                          "AND to_regclass('%1.operators') IS NOT NULL")
+               .arg(quotedIdentifier(server::kOperatorSchema));
+}
+
 class Session
 {
 public:
@@ -80,14 +161,18 @@ Expected<std::optional<int>> operatorCount()
     if (session.error().isValid())
         return Result::failure(cannot(session.error()));
     QSqlQuery query(session.db());
-    if (!query.exec(QStringLiteral("SELECT to_regclass('%1.user_pin') IS NULL")
+    if (!query.exec(QStringLiteral("SELECT to_regclass('%1.user_pin') IS NULL, "
+                                   "to_regclass('%1.operators') IS NOT NULL")
                         .arg(quotedIdentifier(server::kOperatorSchema))) ||
         !query.next())
         return Result::failure(cannot(query.lastError()));
     if (query.value(0).toBool())
         return Result(std::optional<int>());
-    if (!query.exec(QStringLiteral("SELECT count(*) FROM %1.user_pin")
-                        .arg(quotedIdentifier(server::kOperatorSchema))) ||
+    // Every login may count the operators through the view; only the owner reads user_pin.
+    if (!query.exec(QStringLiteral("SELECT count(*) FROM %1.%2")
+                        .arg(quotedIdentifier(server::kOperatorSchema),
+                             query.value(1).toBool() ? QStringLiteral("operators")
+                                                     : QStringLiteral("user_pin"))) ||
         !query.next())
         return Result::failure(cannot(query.lastError()));
     return Result(std::optional<int>(query.value(0).toInt()));
@@ -99,7 +184,7 @@ QString viewOnly()
     if (session.error().isValid())
         return {};
     const QSqlDatabase db = session.db();
-    if (database::unseenTable(db, schema::operatorTable().table,
+    if (database::unseenTable(db, schema::serverOperatorView().table,
                               database::pathIn(server::folder(), schema::kOperatorFile))
             .isEmpty() ||
         !database::unseenTable(db, schema::directoryTable().table,
@@ -120,6 +205,49 @@ void dropBuilding()
         QSqlQuery(session.db())
             .exec(QStringLiteral("DROP SCHEMA IF EXISTS %1 CASCADE")
                       .arg(quotedIdentifier(server::place().building)));
+}
+
+Outcome renew()
+{
+    Session session;
+    if (session.error().isValid())
+        return Outcome::failure(cannot(session.error()));
+    QSqlQuery query(session.db());
+    if (!query.exec(QStringLiteral("SELECT to_regclass('%1.user_pin') IS NULL OR (%2)")
+                        .arg(quotedIdentifier(server::kOperatorSchema), serverObjectsCurrent())) ||
+        !query.next())
+        return Outcome::failure(cannot(query.lastError()));
+    if (query.value(0).toBool())
+        return Outcome::success();
+    QStringList statements{QStringLiteral("BEGIN"), server::announceFunction()};
+    statements << operatorGuard() << QStringLiteral("COMMIT");
+    for (const QString& statement : statements) {
+        if (!query.exec(statement)) {
+            const QSqlError failed = query.lastError();
+            QSqlQuery(session.db()).exec(QStringLiteral("ROLLBACK"));
+            return Outcome::failure(cannot(failed));
+        }
+    }
+    return Outcome::success();
+}
+
+Expected<bool> pinAccepted(const QString& name, const QString& pin)
+{
+    Session session;
+    if (session.error().isValid())
+        return Expected<bool>::failure(cannot(session.error()));
+    const QString functions = quotedIdentifier(server::kOperatorSchema);
+    QSqlQuery query(session.db());
+    if (!database::execute(query, QStringLiteral("SELECT %1.pin_settings(?)").arg(functions),
+                           {name}) ||
+        !query.next())
+        return Expected<bool>::failure(cannot(query.lastError()));
+    const QString proof = pinhash::proof(pin, query.value(0).toString());
+    if (!database::execute(query, QStringLiteral("SELECT %1.pin_accepts(?, ?)").arg(functions),
+                           {name, proof}) ||
+        !query.next())
+        return Expected<bool>::failure(cannot(query.lastError()));
+    return query.value(0).toBool();
 }
 
 Expected<Prepared> prepare(const std::optional<databasesetup::Operator>& first)
@@ -149,11 +277,10 @@ Expected<Prepared> prepare(const std::optional<databasesetup::Operator>& first)
     run(QStringLiteral("SELECT to_regclass('%1.user_pin') IS NULL").arg(operators));
     done.madeOperators = !failed.isValid() && query.next() && query.value(0).toBool();
     run(operatorsTable());
-    run(QStringLiteral("CREATE OR REPLACE FUNCTION %1.announce_change() RETURNS trigger "
-                       "LANGUAGE plpgsql AS $$ BEGIN "
-                       "PERFORM pg_notify('quorvane_' || TG_TABLE_SCHEMA, TG_TABLE_NAME); "
-                       "RETURN NULL; END $$")
-            .arg(operators));
+    for (const QString& statement : operatorGuard())
+        run(statement);
+    // Shared by every building: replacing it renews what all of them announce.
+    run(server::announceFunction());
     run(QStringLiteral("CREATE SCHEMA IF NOT EXISTS %1").arg(building));
     run(QStringLiteral("SET LOCAL search_path TO %1").arg(building));
     TableSpec rooms = schema::directoryTable();

@@ -31,6 +31,17 @@ void dropBuilding();
 // then opened read-only without the login, and this says so. Empty for any
 // other login, and when the server cannot be reached.
 QString viewOnly();
+// Renews what every building on the server shares when an older Quorvane
+// made it: the function the triggers announce changes through, and what keeps
+// the PIN digests from the logins (see prepare). The program does so when it
+// opens a building. A login that may not renew them is refused; its windows
+// then say that live updates are off, and its login is refused with advice.
+Outcome renew();
+
+// Whether pin is the PIN of the first operator called name, as the server
+// checks it: no login reads a digest, and each recent failure makes the
+// next answer slower.
+Expected<bool> pinAccepted(const QString& name, const QString& pin);
 
 // Whether the building's room table exists.
 Expected<bool> buildingExists();

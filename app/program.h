@@ -55,6 +55,8 @@ public:
 
     // What the door unit holds against the directory.
     DoorUnitWatch& doorUnit() { return *m_doorUnit; }
+    // On a server, what hears the building's changes; null on a data folder.
+    ServerAnnouncements* announcements() { return m_announcements.get(); }
 
     // The door unit the Connect dialog and the download go to (the first
     // unless the operator chose another); the link records it.

@@ -17,6 +17,7 @@
 #include "roomdirectoryview.h"
 #include "seriallink.h"
 #include "server.h"
+#include "serverannouncements.h"
 #include "sleepingpauser.h"
 #include "telnumwindow.h"
 #include "transferhistorywindow.h"
@@ -74,6 +75,21 @@ Shell::Shell(Program& program, MessageSink& messages, QObject* parent)
         building->setObjectName(QStringLiteral("sbBuilding"));
         building->setToolTip(tr("The directory of the %1.").arg(server::describe()));
         m_main->statusBar()->addPermanentWidget(building);
+    }
+    // While another PC's changes cannot be heard, the status bar says so and why.
+    if (ServerAnnouncements* heard = m_program.announcements()) {
+        auto* live = new ElidedLabel(m_main->statusBar());
+        live->setObjectName(QStringLiteral("sbLiveUpdates"));
+        m_main->statusBar()->addPermanentWidget(live);
+        const auto show = [live](const QString& why) {
+            const QString said =
+                why.isEmpty() ? QString() : tr("Live updates are off: %1").arg(why);
+            live->setVisible(!why.isEmpty());
+            live->setText(said.simplified());
+            live->setToolTip(said);
+        };
+        connect(heard, &ServerAnnouncements::liveUpdates, live, show);
+        show(heard->offReason());
     }
     // An import or a restore changes the file; with the window open its
     // Refresh is seen through the cursor.

@@ -88,6 +88,10 @@ int run(const datafolder::Choice& folder, MessageSink& messages, const Offer& of
             messages.show(reached.error(), kApplicationTitle, MessageSink::Icon::Critical);
             return 1;
         }
+        // A server prepared by an older Quorvane gets what this one needs;
+        // where this login may not renew it, the status bar says live updates
+        // are off, and the login dialog says what to run.
+        serversetup::renew();
     }
     // A restore stopped halfway is finished or undone before any file is read.
     const Expected<QString> recovered = restoresteps::recover(folder.path);

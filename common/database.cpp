@@ -51,6 +51,10 @@ QString serverError(const QSqlError& error)
     QString text = error.databaseText().trimmed();
     if (text.isEmpty())
         text = error.driverText().trimmed();
+    // libpq's words may quote the connection; its password is never shown.
+    if (const QString password = server::place().option(QStringLiteral("password"));
+        !password.isEmpty())
+        text.replace(password, QStringLiteral("********"));
     switch (engine::server().problemOf(error)) {
     case engine::Problem::Disconnected:
         // The server answered, but not to this login or for this database.
@@ -60,6 +64,11 @@ QString serverError(const QSqlError& error)
             return QCoreApplication::translate(
                        "database", "the database server %1 refused the connection (%2).")
                 .arg(where, text);
+        // Nothing came from the server: libpq may tell that a setting failed.
+        if (error.nativeErrorCode().isEmpty()) {
+            if (const QString setting = server::settingAtFault(); !setting.isEmpty())
+                return setting;
+        }
         //: %1 is host:port/database; %2 is empty or the server's reason in brackets.
         return QCoreApplication::translate(
                    "database", "the database server %1 cannot be reached%2. Try again once "

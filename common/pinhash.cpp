@@ -51,6 +51,19 @@ bool isDigest(const QString& stored)
     return parts.size() == 4 && parts[0] == kScheme && parts[1].toInt(&number) > 0 && number;
 }
 
+QString proof(const QString& pin, const QString& settings)
+{
+    const QStringList parts = settings.split(QLatin1Char('$'));
+    bool number = false;
+    const int iterations = parts.value(1).toInt(&number);
+    // A digest asking for absurd work is not one we made.
+    if (parts.size() != 3 || parts[0] != kScheme || !number || iterations <= 0 ||
+        iterations > 10 * kIterations)
+        return {};
+    return QString::fromLatin1(
+        derive(pin, QByteArray::fromBase64(parts[2].toLatin1()), iterations).toBase64());
+}
+
 bool matches(const QString& pin, const QString& stored)
 {
     if (!isDigest(stored))

@@ -13,5 +13,10 @@ QString digest(const QString& pin);
 // not such a digest.
 bool matches(const QString& pin, const QString& stored);
 bool isDigest(const QString& stored);
+// What a server compares with the last part of a digest, from the pin and
+// the digest's first three parts ("pbkdf2-sha256$ITERATIONS$SALT"): the
+// server checks a PIN without any login reading the digest. Empty for a
+// settings text that is not one of ours.
+QString proof(const QString& pin, const QString& settings);
 
 } // namespace pinhash

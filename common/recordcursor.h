@@ -18,6 +18,7 @@
 // row (or a place before the first or after the last row), and rows written
 // back one at a time when the cursor leaves them.
 class QSqlDriver;
+class QTimer;
 
 class RecordCursor : public QObject
 {
@@ -172,6 +173,7 @@ private:
     // On a shared server: merge when another PC changes the table.
     void listen();
     void follow(QSqlDriver* driver);
+    void scheduleMerge();
 
     TableStatements m_table;
     RowStore m_rows;
@@ -184,4 +186,5 @@ private:
     // The keys of rows held with unwritten values that another program changed.
     QSet<QString> m_elsewhere;
     bool m_mergeDue = false;
+    QTimer* m_alive = nullptr;
 };

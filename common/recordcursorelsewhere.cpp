@@ -146,33 +146,54 @@ void RecordCursor::listen()
 {
     if (!server::isServerPath(m_path))
         return;
-    QSqlDriver* driver = m_table.listen(server::channel());
-    if (!driver)
+    m_table.setReconnected([this](QSqlDriver* again) {
+        follow(again);
+        // What changed while the connection was away is read now.
+        scheduleMerge();
+    });
+    // An idle window would never learn that the server went away and came
+    // back: the connection is asked every few seconds.
+    if (!m_alive) {
+        m_alive = new QTimer(this);
+        m_alive->setInterval(3000);
+        connect(m_alive, &QTimer::timeout, this, [this] {
+            if (isOpen())
+                m_table.revive();
+        });
+    }
+    m_alive->start();
+    if (QSqlDriver* driver = m_table.listen())
+        follow(driver);
+}
+
+void RecordCursor::scheduleMerge()
+{
+    if (m_mergeDue)
         return;
-    m_table.setReconnected([this](QSqlDriver* again) { follow(again); });
-    follow(driver);
+    // A burst of changes is read once.
+    m_mergeDue = true;
+    QTimer::singleShot(50, this, [this] {
+        m_mergeDue = false;
+        // Nothing else waits on this merge: a failure is told as a move's would be.
+        if (!isOpen())
+            return;
+        if (const Outcome merged = merge(); !merged)
+            emit error(merged.description());
+    });
 }
 
 void RecordCursor::follow(QSqlDriver* driver)
 {
     connect(driver, &QSqlDriver::notification, this,
-            [this](const QString&, QSqlDriver::NotificationSource source, const QVariant& table) {
+            [this](const QString&, QSqlDriver::NotificationSource source, const QVariant& payload) {
                 if (source == QSqlDriver::SelfSource)
                     return;
-                emit changedOnServer(table.toString());
-                if (table.toString() != m_table.layout().table || m_mergeDue)
+                const QString table = server::announcedTable(payload.toString());
+                if (table.isEmpty())
                     return;
-                // A burst of changes is read once.
-                m_mergeDue = true;
-                QTimer::singleShot(50, this, [this] {
-                    m_mergeDue = false;
-                    // Nothing else waits on this merge: a failure is told as
-                    // a move's would be.
-                    if (!isOpen())
-                        return;
-                    if (const Outcome merged = merge(); !merged)
-                        emit error(merged.description());
-                });
+                emit changedOnServer(table);
+                if (table == m_table.layout().table)
+                    scheduleMerge();
             });
 }
 

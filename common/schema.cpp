@@ -19,6 +19,14 @@ TableSpec operatorTable()
              {QStringLiteral("password"), kOperatorWidth, true}}};
 }
 
+TableSpec serverOperatorView()
+{
+    TableSpec view = operatorTable();
+    view.table = QStringLiteral("operators");
+    view.key = {QStringLiteral("id")};
+    return view;
+}
+
 TableSpec directoryTable()
 {
     return {QStringLiteral("Room_tel"),

@@ -18,6 +18,9 @@ struct TableSpec
 {
     QString table;
     QList<FieldSpec> fields;
+    // The columns a row is found by, for a view, which cannot tell; empty:
+    // the table's own key.
+    QStringList key = {};
 
     QStringList fieldNames() const;
 };
@@ -34,6 +37,11 @@ constexpr int kRoomWidth = 7;
 constexpr int kTelephoneWidth = 11;
 
 TableSpec operatorTable();
+// The operators as a database server shows them to every login: the view
+// "operators" beside user_pin, whose password column holds a fingerprint of
+// each PIN's digest (it changes with the PIN), never the digest. Operators
+// are added, changed and deleted through it.
+TableSpec serverOperatorView();
 TableSpec directoryTable();
 
 // The statement that creates the table with its hidden key and width checks.

@@ -1,9 +1,12 @@
 #include "server.h"
 
+#include "database.h"
 #include "settingsstore.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QJsonDocument>
+#include <QJsonObject>
 
 #include <libpq-fe.h>
 
@@ -38,6 +41,64 @@ QString quotedValue(const QString& value)
     return QLatin1Char('\'') + escaped + QLatin1Char('\'');
 }
 
+// A database name that is itself a connection (a URI or key=value pairs
+// pasted into dbname=): it may hold a password, and is never shown.
+bool looksLikeConnection(const QString& name)
+{
+    return name.contains(QLatin1Char('=')) || name.contains(QLatin1String("://"));
+}
+
+// The keywords QSqlDatabase has a setter for; the rest go in its connect options.
+bool hasSetter(const QString& keyword)
+{
+    for (const char* own : {"host", "port", "dbname", "user", "password"}) {
+        if (keyword == QLatin1String(own))
+            return true;
+    }
+    return false;
+}
+
+// Why a value libpq checks only while connecting is wrong; empty when it is not.
+QString badSetting(const Place& place)
+{
+    const QString port = place.option(QStringLiteral("port"));
+    if (!port.isEmpty()) {
+        // One port, or one for each of several hosts.
+        for (const QString& part : port.split(QLatin1Char(','))) {
+            bool number = false;
+            const int value = part.trimmed().toInt(&number);
+            if (!number || value < 1 || value > 65535)
+                return QCoreApplication::translate(
+                           "server", "The database connection's port must be a number from 1 to "
+                                     "65535, not \"%1\".")
+                    .arg(port);
+        }
+    }
+    const QString timeout = place.option(QStringLiteral("connect_timeout"));
+    if (!timeout.isEmpty()) {
+        bool number = false;
+        const int value = timeout.trimmed().toInt(&number);
+        if (!number || value < 0)
+            return QCoreApplication::translate(
+                       "server", "The database connection's connect_timeout must be a whole "
+                                 "number of seconds, not \"%1\".")
+                .arg(timeout);
+    }
+    const QString sslmode = place.option(QStringLiteral("sslmode"));
+    if (!sslmode.isEmpty() &&
+        !QStringList{"disable", "allow", "prefer", "require", "verify-ca", "verify-full"}.contains(
+            sslmode))
+        return QCoreApplication::translate(
+                   "server", "The database connection's sslmode must be disable, allow, prefer, "
+                             "require, verify-ca or verify-full, not \"%1\".")
+            .arg(sslmode);
+    if (looksLikeConnection(place.option(QStringLiteral("dbname"))))
+        return QCoreApplication::translate(
+            "server", "The database connection's dbname holds a whole connection (\"=\" or "
+                      "\"://\"): give that connection itself, not inside dbname=.");
+    return {};
+}
+
 } // namespace
 
 QString Place::option(const QString& keyword) const
@@ -65,6 +126,9 @@ QString Place::where() const
     QString name = option(QStringLiteral("dbname"));
     if (name.isEmpty())
         name = defaultOf("dbname");
+    // PGDATABASE may hold a whole connection too.
+    if (looksLikeConnection(name))
+        name.clear();
     if (name.isEmpty())
         name = option(QStringLiteral("user")).isEmpty() ? defaultOf("user")
                                                         : option(QStringLiteral("user"));
@@ -75,10 +139,13 @@ QString buildingRefusal(const QString& building)
 {
     if (building.trimmed().isEmpty())
         return QCoreApplication::translate("server", "A building needs a name.");
-    if (building.size() > kMaxBuildingLength)
+    // A Chinese character takes three bytes of UTF-8, a letter of the Latin alphabet one.
+    if (building.toUtf8().size() > kMaxBuildingBytes)
         return QCoreApplication::translate("server",
-                                           "A building's name may have at most %1 characters.")
-            .arg(kMaxBuildingLength);
+                                           "A building's name may have at most %1 bytes: at most "
+                                           "%2 Chinese characters or %1 letters.")
+            .arg(kMaxBuildingBytes)
+            .arg(kMaxBuildingBytes / 3);
     for (const QChar c : building) {
         if (c.category() == QChar::Other_Control || c == QChar::Null)
             return QCoreApplication::translate(
@@ -102,12 +169,11 @@ Expected<Place> parse(const QString& connection, const QString& building)
     char* error = nullptr;
     PQconninfoOption* parsed = PQconninfoParse(connection.toUtf8().constData(), &error);
     if (!parsed) {
-        QString why = error ? QString::fromUtf8(error).trimmed()
-                            : QCoreApplication::translate("server", "out of memory");
+        // libpq's reason quotes the text it could not read, password and all.
         PQfreemem(error);
-        return Expected<Place>::failure(
-            QCoreApplication::translate("server", "The database connection cannot be read: %1")
-                .arg(why));
+        return Expected<Place>::failure(QCoreApplication::translate(
+            "server", "The database connection cannot be read: check its form "
+                      "(postgresql://user@host:port/database or key=value pairs)."));
     }
     Place place;
     place.building = building;
@@ -116,6 +182,8 @@ Expected<Place> parse(const QString& connection, const QString& building)
             place.options.append({QString::fromUtf8(o->keyword), QString::fromUtf8(o->val)});
     }
     PQconninfoFree(parsed);
+    if (const QString why = badSetting(place); !why.isEmpty())
+        return Expected<Place>::failure(why);
     return place;
 }
 
@@ -262,15 +330,83 @@ QString schemaOf(const QString& path)
 
 QString channel()
 {
-    return QStringLiteral("quorvane_") + place().building;
+    return QStringLiteral("quorvane_changes");
 }
 
-QString connectionString(const Place& place)
+QString announcedTable(const QString& payload)
+{
+    const QJsonObject said = QJsonDocument::fromJson(payload.toUtf8()).object();
+    if (!active() || said.value(QLatin1String("schema")).toString() != place().building)
+        return {};
+    return said.value(QLatin1String("table")).toString();
+}
+
+QString announceFunction()
+{
+    // The payload is JSON, so any schema or table name arrives as it is.
+    return QStringLiteral("CREATE OR REPLACE FUNCTION %1.announce_change() RETURNS trigger "
+                          "LANGUAGE plpgsql AS $$ BEGIN "
+                          "PERFORM pg_notify('%2', json_build_object('schema', TG_TABLE_SCHEMA, "
+                          "'table', TG_TABLE_NAME)::text); RETURN NULL; END $$")
+        .arg(database::quotedIdentifier(kOperatorSchema), channel());
+}
+
+QString announceFunctionIsCurrent()
+{
+    return QStringLiteral("SELECT coalesce((SELECT prosrc LIKE '%%1%' AND prosrc LIKE "
+                          "'%json_build_object%' FROM pg_proc WHERE oid = "
+                          "to_regprocedure('%2.announce_change()')), false)")
+        .arg(channel(), database::quotedIdentifier(kOperatorSchema));
+}
+
+QString connectOptions(const Place& place)
 {
     QStringList pairs;
-    for (const auto& [key, value] : place.options)
-        pairs << key + QLatin1Char('=') + quotedValue(value);
+    for (const auto& [key, value] : place.options) {
+        // Several hosts' ports are a list, which QSqlDatabase::setPort cannot take.
+        const bool portList = key == QLatin1String("port") && value.contains(QLatin1Char(','));
+        if (!hasSetter(key) || portList)
+            pairs << key + QLatin1Char('=') + quotedValue(value);
+    }
     return pairs.join(QLatin1Char(' '));
+}
+
+QString settingAtFault()
+{
+    const QString sslmode = place().option(QStringLiteral("sslmode"));
+    if (sslmode != QLatin1String("require") && !sslmode.startsWith(QLatin1String("verify-")))
+        return {};
+    // The same server asked without SSL: an answer tells the SSL setting is what failed.
+    QList<QByteArray> keys;
+    QList<QByteArray> values;
+    for (const auto& [key, value] : place().options) {
+        if (key == QLatin1String("sslmode"))
+            continue;
+        keys << key.toUtf8();
+        values << value.toUtf8();
+    }
+    keys << "sslmode";
+    values << "disable";
+    if (place().option(QStringLiteral("connect_timeout")).isEmpty()) {
+        keys << "connect_timeout";
+        values << "5";
+    }
+    std::vector<const char*> keywords;
+    std::vector<const char*> texts;
+    for (qsizetype i = 0; i < keys.size(); ++i) {
+        keywords.push_back(keys[i].constData());
+        texts.push_back(values[i].constData());
+    }
+    keywords.push_back(nullptr);
+    texts.push_back(nullptr);
+    if (PQpingParams(keywords.data(), texts.data(), 0) != PQPING_OK)
+        return {};
+    //: %1 is host:port/database; %2 the sslmode the connection gives.
+    return QCoreApplication::translate(
+               "server", "the database server %1 answers, but not with the SSL the connection "
+                         "asks for (sslmode=%2). Ask whoever runs the server whether it offers "
+                         "SSL, or give sslmode=prefer.")
+        .arg(place().where(), sslmode);
 }
 
 } // namespace server

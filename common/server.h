@@ -18,7 +18,9 @@
 namespace server {
 
 inline const QString kOperatorSchema = QStringLiteral("quorvane");
-constexpr int kMaxBuildingLength = 40;
+// What the server keeps of a name: longer ones it cuts, so two buildings
+// could become one schema.
+constexpr int kMaxBuildingBytes = 63;
 
 struct Place
 {
@@ -31,11 +33,13 @@ struct Place
     QString where() const;
 };
 
-// Why a building name cannot be a schema: empty, too long, a control
-// character, or a name the server keeps for itself.
+// Why a building name cannot be a schema: empty, longer than the server
+// keeps, a control character, or a name the server keeps for itself.
 QString buildingRefusal(const QString& building);
 
-// Parses a URI or key=value string with libpq's own parser.
+// Parses a URI or key=value string with libpq's own parser, and checks the
+// values libpq would only refuse while connecting (port, connect_timeout,
+// sslmode). A refusal never quotes the text given: it may hold a password.
 Expected<Place> parse(const QString& connection, const QString& building);
 
 // Where the data is, one rule for the program and every companion; the
@@ -81,11 +85,29 @@ QString pathOf(const QString& fileName);
 // room file, kOperatorSchema for the operator file.
 QString schemaOf(const QString& path);
 
-// The channel the building's changes are announced on.
+// The channel every building's changes are announced on: one fixed name,
+// so no building name ever becomes part of a LISTEN. Each announcement names
+// its schema and table; see announcedTable.
 QString channel();
+// The table an announcement's payload names when it is of the building in
+// use; empty for another building's, or for a payload that is not one.
+QString announcedTable(const QString& payload);
+// The trigger function every building's tables announce their changes
+// through (kOperatorSchema.announce_change), made or replaced.
+QString announceFunction();
+// A query answering true when the server's announce_change is the one
+// announceFunction makes.
+QString announceFunctionIsCurrent();
 
-// The key=value string libpq takes, every value quoted.
-QString connectionString(const Place& place);
+// The key=value string libpq takes for the options QSqlDatabase has no
+// setter for (all but host, a single port, dbname, user and password), every
+// value quoted.
+QString connectOptions(const Place& place);
+
+// Why a connection that failed before the server said anything failed, when
+// libpq can tell it was a setting: the server answers, but not with the SSL
+// the connection demands. Empty otherwise.
+QString settingAtFault();
 
 // "building "Main" on host:5432/quorvane", for messages and the title.
 QString describe();

@@ -4,10 +4,34 @@
 #include "schema.h"
 #include "server.h"
 
+#include <QCoreApplication>
 #include <QSqlDatabase>
 #include <QSqlDriver>
 #include <QSqlQuery>
 #include <QTimer>
+
+namespace serverannouncements {
+
+Outcome subscribe(const QSqlDatabase& db, const QString& path)
+{
+    QSqlQuery current(db);
+    if (!current.exec(server::announceFunctionIsCurrent()) || !current.next())
+        return Outcome::failure(database::plainError(current.lastError(), path));
+    if (!current.value(0).toBool())
+        return Outcome::failure(
+            QCoreApplication::translate("serverannouncements",
+                                        "the building still announces its changes the way an "
+                                        "older Quorvane did. Prepare it again with:\n%1")
+                .arg(database::initCommand(server::folder())));
+    // The channel is one fixed name, so nothing of a building's name is part of the LISTEN.
+    QSqlDriver* driver = db.driver();
+    if (!driver || !driver->subscribeToNotification(server::channel()))
+        return Outcome::failure(
+            database::plainError(driver ? driver->lastError() : QSqlError(), path));
+    return Outcome::success();
+}
+
+} // namespace serverannouncements
 
 ServerAnnouncements::ServerAnnouncements(QObject* parent)
     : QObject(parent),
@@ -16,12 +40,8 @@ ServerAnnouncements::ServerAnnouncements(QObject* parent)
     listen();
     // A connection that went away hears nothing: a cheap question tells.
     m_check = new QTimer(this);
-    m_check->setInterval(5000);
-    connect(m_check, &QTimer::timeout, this, [this] {
-        QSqlQuery alive(QSqlDatabase::database(m_connection, false));
-        if (!alive.exec(QStringLiteral("SELECT 1")))
-            listen();
-    });
+    m_check->setInterval(3000);
+    connect(m_check, &QTimer::timeout, this, &ServerAnnouncements::check);
     m_check->start();
 }
 
@@ -30,19 +50,54 @@ ServerAnnouncements::~ServerAnnouncements()
     database::close(m_connection);
 }
 
+void ServerAnnouncements::check()
+{
+    if (m_off.isEmpty()) {
+        QSqlQuery alive(QSqlDatabase::database(m_connection, false));
+        if (alive.exec(QStringLiteral("SELECT 1")))
+            return;
+        m_missed = m_heard;
+    }
+    listen();
+}
+
 void ServerAnnouncements::listen()
 {
     database::close(m_connection);
-    if (!server::active() ||
-        database::connect(database::pathIn(server::folder(), schema::kDirectoryFile), m_connection,
-                          database::Access::ReadOnly)
-            .isValid())
+    if (!server::active())
         return;
-    QSqlDriver* driver = QSqlDatabase::database(m_connection, false).driver();
-    if (!driver || !driver->subscribeToNotification(server::channel()))
+    const QString path = database::pathIn(server::folder(), schema::kDirectoryFile);
+    if (const QSqlError error = database::connect(path, m_connection, database::Access::ReadOnly);
+        error.isValid()) {
+        setOff(database::plainError(error, path));
         return;
-    connect(driver, &QSqlDriver::notification, this,
-            [this](const QString&, QSqlDriver::NotificationSource, const QVariant& table) {
-                emit changed(table.toString());
+    }
+    const QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+    if (const Outcome subscribed = serverannouncements::subscribe(db, path); !subscribed) {
+        setOff(subscribed.description());
+        return;
+    }
+    connect(db.driver(), &QSqlDriver::notification, this,
+            [this](const QString&, QSqlDriver::NotificationSource, const QVariant& payload) {
+                if (const QString table = server::announcedTable(payload.toString());
+                    !table.isEmpty())
+                    emit changed(table);
             });
+    const bool missed = m_missed || (m_heard && !m_off.isEmpty());
+    m_heard = true;
+    m_missed = false;
+    setOff({});
+    // Whatever changed while nothing was heard is read again.
+    if (missed) {
+        emit changed(schema::directoryTable().table);
+        emit changed(QStringLiteral("transfer_log"));
+    }
+}
+
+void ServerAnnouncements::setOff(const QString& why)
+{
+    if (why == m_off)
+        return;
+    m_off = why;
+    emit liveUpdates(why);
 }

@@ -4,6 +4,7 @@
 #include "database.h"
 #include "engine/databaseengine.h"
 #include "server.h"
+#include "serverannouncements.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -68,15 +69,29 @@ Outcome TableStatements::connect(const QString& path)
     return outcome;
 }
 
-QSqlDriver* TableStatements::listen(const QString& channel)
+QSqlDriver* TableStatements::listen()
 {
     if (!isConnected())
         return nullptr;
     QSqlDriver* driver = database().driver();
     if (!driver || !driver->hasFeature(QSqlDriver::EventNotifications))
         return nullptr;
-    m_channel = channel;
-    return driver->subscribeToNotification(channel) ? driver : nullptr;
+    m_listening = true;
+    return serverannouncements::subscribe(database(), m_path) ? driver : nullptr;
+}
+
+bool TableStatements::revive()
+{
+    if (!isConnected() || !server::isServerPath(m_path))
+        return false;
+    if (!m_lost) {
+        QSqlQuery alive(database());
+        if (alive.exec(QStringLiteral("SELECT 1")))
+            return false;
+        noteFailure(alive.lastError());
+    }
+    reconnectIfLost();
+    return !m_lost;
 }
 
 void TableStatements::noteFailure(const QSqlError& error)
@@ -94,10 +109,20 @@ void TableStatements::reconnectIfLost()
     if (!database::open(m_path, m_connection))
         return; // still away: the statement fails and says so
     m_lost = false;
-    if (!m_channel.isEmpty()) {
-        QSqlDriver* driver = database().driver();
-        if (driver && driver->subscribeToNotification(m_channel) && m_reconnected)
-            m_reconnected(driver);
+    if (m_listening && serverannouncements::subscribe(database(), m_path) && m_reconnected)
+        m_reconnected(database().driver());
+}
+
+QSqlError TableStatements::beginWrite()
+{
+    for (int attempt = 0;; ++attempt) {
+        reconnectIfLost();
+        QSqlQuery query(database());
+        if (query.exec(engine::of(database()).beginWrite()))
+            return {};
+        noteFailure(query.lastError());
+        if (attempt > 0 || !m_lost)
+            return query.lastError();
     }
 }
 
@@ -112,11 +137,13 @@ void TableStatements::disconnect()
         return;
     database::close(m_connection);
     m_connection.clear();
+    m_lost = false;
+    m_listening = false;
 }
 
 void TableStatements::findKey()
 {
-    m_keyColumns = database::rowKey(database(), m_spec.table);
+    m_keyColumns = m_spec.key.isEmpty() ? database::rowKey(database(), m_spec.table) : m_spec.key;
 }
 
 QVariantList TableStatements::keyParts(const QVariant& key) const
@@ -152,6 +179,18 @@ void TableStatements::bindMatch(QSqlQuery& query, const RowStore& store,
 Outcome TableStatements::readSnapshot(const RowStore& store, std::vector<RowStore::Row>& rows)
 {
     reconnectIfLost();
+    Outcome outcome = readOnce(store, rows);
+    // A server connection found dead is opened again once before the read is refused.
+    if (!outcome && m_lost) {
+        reconnectIfLost();
+        if (!m_lost)
+            outcome = readOnce(store, rows);
+    }
+    return outcome;
+}
+
+Outcome TableStatements::readOnce(const RowStore& store, std::vector<RowStore::Row>& rows)
+{
     const BusyWait::Span waits(m_busy);
     findKey();
     QStringList columns;
@@ -268,19 +307,18 @@ Outcome TableStatements::readWithQtDriver(const QString& select, const RowStore&
 
 TableStatements::Written TableStatements::writeRow(RowStore& store, int index, const QString& label)
 {
-    reconnectIfLost();
     const BusyWait::Span waits(m_busy);
     RowStore::Row& row = store[index];
-    QSqlDatabase db = database();
-    QSqlQuery query(db);
     const auto refused = [&](const QSqlError& error) {
         noteFailure(error);
         return QCoreApplication::translate("TableStatements",
                                            "%1 was not saved: %2 Your values are kept.")
             .arg(label, database::plainError(error, m_path));
     };
-    if (!query.exec(engine::of(db).beginWrite()))
-        return {Outcome::failure(refused(query.lastError()))};
+    if (const QSqlError notBegun = beginWrite(); notBegun.isValid())
+        return {Outcome::failure(refused(notBegun))};
+    QSqlDatabase db = database();
+    QSqlQuery query(db);
     auto rollback = [&](const QString& description) {
         QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
         return Outcome::failure(description);
@@ -402,8 +440,11 @@ TableStatements::Written TableStatements::writeRow(RowStore& store, int index, c
 TableStatements::Written TableStatements::deleteRow(const RowStore& store, int index,
                                                     const QString& label)
 {
-    reconnectIfLost();
     const BusyWait::Span waits(m_busy);
+    if (const QSqlError notBegun = beginWrite(); notBegun.isValid())
+        return {Outcome::failure(
+            QCoreApplication::translate("TableStatements", "%1 was not deleted: %2")
+                .arg(label, database::plainError(notBegun, m_path)))};
     QSqlDatabase db = database();
     QSqlQuery query(db);
     const auto refused = [&] {
@@ -411,8 +452,6 @@ TableStatements::Written TableStatements::deleteRow(const RowStore& store, int i
         return QCoreApplication::translate("TableStatements", "%1 was not deleted: %2")
             .arg(label, database::plainError(query.lastError(), m_path));
     };
-    if (!query.exec(engine::of(db).beginWrite()))
-        return {Outcome::failure(refused())};
     query.prepare(QStringLiteral("DELETE FROM %1 WHERE %2")
                       .arg(quotedIdentifier(m_spec.table), where(true, true)));
     bindMatch(query, store, store[index]);
@@ -453,10 +492,10 @@ Outcome TableStatements::deleted(const QSqlDatabase& db, const RowStore& store,
 Outcome TableStatements::inTransaction(const std::function<Outcome(const QSqlDatabase&)>& work)
 {
     const BusyWait::Span waits(m_busy);
+    if (const QSqlError notBegun = beginWrite(); notBegun.isValid())
+        return Outcome::failure(database::plainError(notBegun, m_path));
     QSqlDatabase db = database();
     QSqlQuery query(db);
-    if (!query.exec(engine::of(db).beginWrite()))
-        return Outcome::failure(database::plainError(query.lastError(), m_path));
     Outcome outcome = work(db);
     if (outcome && !query.exec(QStringLiteral("COMMIT")))
         outcome = Outcome::failure(database::plainError(query.lastError(), m_path));

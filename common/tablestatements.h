@@ -47,9 +47,13 @@ public:
     // Opens the file and checks that it holds the table and its fields.
     Outcome connect(const QString& path);
     void disconnect();
-    // The driver of the connection, subscribed to a server's announcements
-    // on channel; null where the driver announces nothing.
-    QSqlDriver* listen(const QString& channel);
+    // The driver of the connection, subscribed to a server's announcements;
+    // null where the driver announces nothing or the subscription failed.
+    QSqlDriver* listen();
+    // A server connection is asked whether it is still there; a dead one is
+    // opened again (and subscribed again, the reconnected callback told).
+    // True when it was opened again.
+    bool revive();
     // Told of the new driver when a lost server connection is opened again.
     void setReconnected(std::function<void(QSqlDriver*)> told) { m_reconnected = std::move(told); }
     // True when the file at the path is no longer the one the connection
@@ -101,6 +105,7 @@ private:
     QString where(bool byKey, bool byValues) const;
     void bindMatch(QSqlQuery& query, const RowStore& store, const RowStore::Row& row) const;
     Outcome deleted(const QSqlDatabase& db, const RowStore& store, const RowStore::Row& row) const;
+    Outcome readOnce(const RowStore& store, std::vector<RowStore::Row>& rows);
     // Nothing when the engine's own interface cannot be used.
     std::optional<Outcome> readWithEngine(const QString& select, const RowStore& store,
                                           std::vector<RowStore::Row>& rows);
@@ -120,8 +125,11 @@ private:
     StoreAs m_storeAs;
     // A server connection that failed: opened again before the next statement.
     bool m_lost = false;
-    QString m_channel;
+    bool m_listening = false;
     std::function<void(QSqlDriver*)> m_reconnected;
     void reconnectIfLost();
     void noteFailure(const QSqlError& error);
+    // Begins a write; a server connection found dead is opened again once
+    // first. The error of the last try; invalid once begun.
+    QSqlError beginWrite();
 };

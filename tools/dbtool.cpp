@@ -288,7 +288,9 @@ int addOperator(const QString& directory, const OperatorEntry& given, Console& c
     const QString shown = server::isServerPath(path)
                               ? Text::tr("the operators on %1").arg(server::place().where())
                               : path;
-    const TableSpec layout = schema::operatorTable();
+    // A server's logins add operators through the view that shows no digest.
+    const TableSpec layout =
+        server::isServerPath(path) ? schema::serverOperatorView() : schema::operatorTable();
     const QString connection = database::uniqueConnectionName(QStringLiteral("quorvane-db-add"));
     if (Outcome opened = database::open(path, connection); !opened) {
         say(console.err, opened.description());

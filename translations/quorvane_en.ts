@@ -922,6 +922,10 @@ The files it replaced are kept as:
         <source>The directory of the %1.</source>
         <translation>The directory of the %1.</translation>
     </message>
+    <message>
+        <source>Live updates are off: %1</source>
+        <translation>Live updates are off: %1</translation>
+    </message>
 </context>
 <context>
     <name>TableStatements</name>
@@ -3905,24 +3909,12 @@ Serial devices no COM entry maps to:
         <translation>A building needs a name.</translation>
     </message>
     <message>
-        <source>A building&apos;s name may have at most %1 characters.</source>
-        <translation>A building&apos;s name may have at most %1 characters.</translation>
-    </message>
-    <message>
         <source>A building&apos;s name may not hold control characters.</source>
         <translation>A building&apos;s name may not hold control characters.</translation>
     </message>
     <message>
         <source>The name &quot;%1&quot; is kept by the server or by Quorvane; choose another for the building.</source>
         <translation>The name &quot;%1&quot; is kept by the server or by Quorvane; choose another for the building.</translation>
-    </message>
-    <message>
-        <source>out of memory</source>
-        <translation>out of memory</translation>
-    </message>
-    <message>
-        <source>The database connection cannot be read: %1</source>
-        <translation>The database connection cannot be read: %1</translation>
     </message>
     <message>
         <source>A building (%1) was named but no database server: give --database or QUORVANE_DATABASE too.</source>
@@ -3945,6 +3937,44 @@ Serial devices no COM entry maps to:
     <message>
         <source>the operators on %1</source>
         <translation>the operators on %1</translation>
+    </message>
+    <message>
+        <source>The database connection&apos;s port must be a number from 1 to 65535, not &quot;%1&quot;.</source>
+        <translation>The database connection&apos;s port must be a number from 1 to 65535, not &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>The database connection&apos;s connect_timeout must be a whole number of seconds, not &quot;%1&quot;.</source>
+        <translation>The database connection&apos;s connect_timeout must be a whole number of seconds, not &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>The database connection&apos;s sslmode must be disable, allow, prefer, require, verify-ca or verify-full, not &quot;%1&quot;.</source>
+        <translation>The database connection&apos;s sslmode must be disable, allow, prefer, require, verify-ca or verify-full, not &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>The database connection&apos;s dbname holds a whole connection (&quot;=&quot; or &quot;://&quot;): give that connection itself, not inside dbname=.</source>
+        <translation>The database connection&apos;s dbname holds a whole connection (&quot;=&quot; or &quot;://&quot;): give that connection itself, not inside dbname=.</translation>
+    </message>
+    <message>
+        <source>A building&apos;s name may have at most %1 bytes: at most %2 Chinese characters or %1 letters.</source>
+        <translation>A building&apos;s name may have at most %1 bytes: at most %2 Chinese characters or %1 letters.</translation>
+    </message>
+    <message>
+        <source>The database connection cannot be read: check its form (postgresql://user@host:port/database or key=value pairs).</source>
+        <translation>The database connection cannot be read: check its form (postgresql://user@host:port/database or key=value pairs).</translation>
+    </message>
+    <message>
+        <source>the database server %1 answers, but not with the SSL the connection asks for (sslmode=%2). Ask whoever runs the server whether it offers SSL, or give sslmode=prefer.</source>
+        <extracomment>%1 is host:port/database; %2 the sslmode the connection gives.</extracomment>
+        <translation>the database server %1 answers, but not with the SSL the connection asks for (sslmode=%2). Ask whoever runs the server whether it offers SSL, or give sslmode=prefer.</translation>
+    </message>
+</context>
+<context>
+    <name>serverannouncements</name>
+    <message>
+        <source>the building still announces its changes the way an older Quorvane did. Prepare it again with:
+%1</source>
+        <translation>the building still announces its changes the way an older Quorvane did. Prepare it again with:
+%1</translation>
     </message>
 </context>
 <context>

@@ -912,6 +912,10 @@ The files it replaced are kept as:
         <source>The directory of the %1.</source>
         <translation>%1 的房间目录。</translation>
     </message>
+    <message>
+        <source>Live updates are off: %1</source>
+        <translation>实时更新已关闭：%1</translation>
+    </message>
 </context>
 <context>
     <name>TableStatements</name>
@@ -3855,24 +3859,12 @@ Serial devices no COM entry maps to:
         <translation>楼栋需要一个名称。</translation>
     </message>
     <message>
-        <source>A building&apos;s name may have at most %1 characters.</source>
-        <translation>楼栋名称最多只能有 %1 个字符。</translation>
-    </message>
-    <message>
         <source>A building&apos;s name may not hold control characters.</source>
         <translation>楼栋名称不能包含控制字符。</translation>
     </message>
     <message>
         <source>The name &quot;%1&quot; is kept by the server or by Quorvane; choose another for the building.</source>
         <translation>名称“%1”已被服务器或 Quorvane 保留；请为楼栋另选一个名称。</translation>
-    </message>
-    <message>
-        <source>out of memory</source>
-        <translation>内存不足</translation>
-    </message>
-    <message>
-        <source>The database connection cannot be read: %1</source>
-        <translation>无法读取数据库连接：%1</translation>
     </message>
     <message>
         <source>A building (%1) was named but no database server: give --database or QUORVANE_DATABASE too.</source>
@@ -3895,6 +3887,44 @@ Serial devices no COM entry maps to:
     <message>
         <source>the operators on %1</source>
         <translation>%1 上的操作员</translation>
+    </message>
+    <message>
+        <source>The database connection&apos;s port must be a number from 1 to 65535, not &quot;%1&quot;.</source>
+        <translation>数据库连接的端口必须是 1 到 65535 之间的数字，而不是“%1”。</translation>
+    </message>
+    <message>
+        <source>The database connection&apos;s connect_timeout must be a whole number of seconds, not &quot;%1&quot;.</source>
+        <translation>数据库连接的 connect_timeout 必须是整数秒数，而不是“%1”。</translation>
+    </message>
+    <message>
+        <source>The database connection&apos;s sslmode must be disable, allow, prefer, require, verify-ca or verify-full, not &quot;%1&quot;.</source>
+        <translation>数据库连接的 sslmode 必须是 disable、allow、prefer、require、verify-ca 或 verify-full，而不是“%1”。</translation>
+    </message>
+    <message>
+        <source>The database connection&apos;s dbname holds a whole connection (&quot;=&quot; or &quot;://&quot;): give that connection itself, not inside dbname=.</source>
+        <translation>数据库连接的 dbname 中含有一个完整的连接（“=”或“://”）：请直接给出该连接，不要放在 dbname= 里。</translation>
+    </message>
+    <message>
+        <source>A building&apos;s name may have at most %1 bytes: at most %2 Chinese characters or %1 letters.</source>
+        <translation>楼栋名称最多只能有 %1 个字节：最多 %2 个汉字或 %1 个字母。</translation>
+    </message>
+    <message>
+        <source>The database connection cannot be read: check its form (postgresql://user@host:port/database or key=value pairs).</source>
+        <translation>无法读取数据库连接：请检查其格式（postgresql://用户@主机:端口/数据库，或 键=值 对）。</translation>
+    </message>
+    <message>
+        <source>the database server %1 answers, but not with the SSL the connection asks for (sslmode=%2). Ask whoever runs the server whether it offers SSL, or give sslmode=prefer.</source>
+        <extracomment>%1 is host:port/database; %2 the sslmode the connection gives.</extracomment>
+        <translation>数据库服务器 %1 有应答，但不能提供连接所要求的 SSL（sslmode=%2）。请询问服务器管理员是否提供 SSL，或改用 sslmode=prefer。</translation>
+    </message>
+</context>
+<context>
+    <name>serverannouncements</name>
+    <message>
+        <source>the building still announces its changes the way an older Quorvane did. Prepare it again with:
+%1</source>
+        <translation>该楼栋仍按旧版 Quorvane 的方式通知其更改。请用以下命令重新准备：
+%1</translation>
     </message>
 </context>
 <context>

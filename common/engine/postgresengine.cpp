@@ -59,7 +59,17 @@ public:
             named = named || option.first == QLatin1String("application_name");
         if (!named)
             place.options.append({QStringLiteral("application_name"), QStringLiteral("quorvane")});
-        db.setConnectOptions(server::connectionString(place));
+        // What QSqlDatabase has setters for goes through them: the driver
+        // turns every ';' of its connect options into a space, a password's too.
+        db.setHostName(place.option(QStringLiteral("host")));
+        db.setDatabaseName(place.option(QStringLiteral("dbname")));
+        db.setUserName(place.option(QStringLiteral("user")));
+        db.setPassword(place.option(QStringLiteral("password")));
+        bool onePort = false;
+        const int port = place.option(QStringLiteral("port")).toInt(&onePort);
+        if (onePort)
+            db.setPort(port);
+        db.setConnectOptions(server::connectOptions(place));
         QStringList statements{
             QStringLiteral("SET search_path TO %1")
                 .arg(database::quotedIdentifier(server::schemaOf(path))),

@@ -425,4 +425,11 @@ void TestLinkWindows::buildingLabel()
         QVERIFY2(code == "en" ? chineseTexts(shown).isEmpty() : shown[1].endsWith("的房间目录。"),
                  qPrintable(shown[1]));
     }
+    // A server whose changes cannot be heard: the status bar says so, and why.
+    Program onServer(program.dir.path(), program.port, program.pauser);
+    Shell shell(onServer, program.messages);
+    const auto* live = shell.mainWindow().statusBar()->findChild<QLabel*>("sbLiveUpdates");
+    QVERIFY(live && !live->isHidden());
+    QVERIFY2(live->text().startsWith("Live updates are off: the database server db.example:"),
+             qPrintable(live->text()));
 }
