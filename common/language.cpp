@@ -68,6 +68,24 @@ QString install(const QString& code)
     return {};
 }
 
+QStringList everyTranslation(const char* context, const char* source, const char* comment)
+{
+    QStringList shown{QString::fromUtf8(source)};
+    for (const QString& folder : folders()) {
+        const QDir dir(folder);
+        for (const QString& file :
+             dir.entryList({QStringLiteral("quorvane_*.qm")}, QDir::Files, QDir::Name)) {
+            QTranslator catalogue;
+            if (!catalogue.load(dir.filePath(file)))
+                continue;
+            const QString text = catalogue.translate(context, source, comment);
+            if (!text.isEmpty() && !shown.contains(text))
+                shown << text;
+        }
+    }
+    return shown;
+}
+
 void uninstall()
 {
     QLocale::setDefault(QLocale::system());
