@@ -7,6 +7,7 @@
 
 #include <QDateTime>
 #include <QList>
+#include <QSet>
 #include <QString>
 
 #include <functional>
@@ -93,6 +94,10 @@ private:
     QString damaged(const QString& what) const;
     // The columns a record is read from; the unit last.
     QString columns() const;
+    // The unit a row is for, as an expression; the units the file lists, as
+    // a list of numbers.
+    QString unitColumn() const;
+    QString knownUnits() const;
     // Binds the unit (0 for all) to the filter unitFilter() names.
     QString unitFilter() const;
     static void bindUnit(QSqlQuery& q, qint64 unit);
@@ -103,5 +108,7 @@ private:
     bool m_writable = false;
     // Whether the record has the unit column yet (a file recorded by one unit may not).
     bool m_hasUnit = false;
+    // The units a record may name, read with the tables.
+    QSet<qint64> m_units;
     QString m_advice;
 };
