@@ -10,7 +10,6 @@
 #include "transferrecorder.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFileInfo>
 #include <QMap>
 
@@ -32,12 +31,12 @@ QString UnitsDownload::sharedDevice(const QList<DoorUnit>& units)
 {
     QMap<QString, DoorUnit> byDevice;
     for (const DoorUnit& unit : units) {
-        const QString device = SerialLink::deviceFor(unit.port);
-        if (device.isEmpty())
-            continue; // told as the port's own failure
-        const QFileInfo info(device);
-        const QString path = info.exists() ? info.canonicalFilePath()
-                                           : QDir::cleanPath(info.absoluteFilePath());
+        // An entry naming no device, or one that is not there, is told as
+        // that port's own failure.
+        const QFileInfo info(SerialLink::deviceFor(unit.port));
+        const QString path = info.canonicalFilePath();
+        if (path.isEmpty())
+            continue;
         const auto seen = byDevice.constFind(path);
         if (seen == byDevice.constEnd()) {
             byDevice.insert(path, unit);

@@ -47,7 +47,8 @@ public:
     void setChanged(std::function<void(int)> changed) { m_changed = std::move(changed); }
 
     // Why the units cannot all be sent to at once: two of them on ports that
-    // name one device (compared as the paths they lead to). Empty when none are.
+    // lead to one device that is there (compared as the paths they lead to).
+    // Empty when none do.
     static QString sharedDevice(const QList<DoorUnit>& units);
 
     void start();
