@@ -159,6 +159,7 @@ TelNumWindow* Shell::loadDirectoryWindow()
     m_telNumFrame->resize(m_telNumFrame->sizeHint());
     m_telNum = window;
     window->setWaitShown([this](const QString& text) { m_main->setStatusText(text); });
+    window->setNoteShown([this](const QString& text) { m_main->setStatusText(text); });
     window->setRowNotes([this](int row) { return m_program.doorUnit().rowNote(row); });
     m_program.doorUnit().watch(&window->datPrimaryRS());
     // The window must know when Exit closes it: the program ends regardless.
@@ -236,6 +237,10 @@ void Shell::onDownloadAll()
     const Expected<QList<DoorUnit>> units = doorunits::read(roomFile);
     if (!units) {
         m_messages.show(units.error(), kApplicationTitle, MessageSink::Icon::Critical);
+        return;
+    }
+    if (const QString shared = UnitsDownload::sharedDevice(*units); !shared.isEmpty()) {
+        m_messages.show(shared, kApplicationTitle, MessageSink::Icon::Exclamation);
         return;
     }
     // The rooms go out as the file holds them: what the window holds is written first.

@@ -6,10 +6,13 @@
 
 #include <QCoreApplication>
 #include <QHash>
+#include <QRegularExpression>
 #include <QSet>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSysInfo>
+
+#include <algorithm>
 
 #include <pwd.h>
 #include <unistd.h>
@@ -70,6 +73,32 @@ QString Actor::osUserName()
 Actor Actor::here(const QString& operatorName)
 {
     return {operatorName, QSysInfo::machineHostName(), osUserName()};
+}
+
+QString shownWords(const QString& kept, const char* context, QList<const char*> words)
+{
+    // Each text as a pattern, its values caught in their order.
+    static const QRegularExpression value(QStringLiteral("\\\\%(\\d)"));
+    for (const char* text : words) {
+        QString pattern = QRegularExpression::escape(QString::fromUtf8(text));
+        QList<int> order;
+        for (auto it = value.globalMatch(pattern); it.hasNext();)
+            order << it.next().captured(1).toInt();
+        pattern.replace(value, QStringLiteral("(.*?)"));
+        const QRegularExpressionMatch match =
+            QRegularExpression(QLatin1Char('^') + pattern + QLatin1Char('$')).match(kept);
+        if (!match.hasMatch())
+            continue;
+        QList<std::pair<int, QString>> values;
+        for (qsizetype i = 0; i < order.size(); ++i)
+            values.append({order[i], match.captured(int(i) + 1)});
+        std::sort(values.begin(), values.end());
+        QString shown = QCoreApplication::translate(context, text);
+        for (const auto& [number, found] : values)
+            shown = shown.arg(found);
+        return shown;
+    }
+    return kept;
 }
 
 QString timeText(const QDateTime& utc)
@@ -338,7 +367,7 @@ std::optional<Entry> RowRecorder::entryFor(const RowChange& change) const
 Outcome RowRecorder::operator()(const QSqlDatabase& db, const RowChange& change) const
 {
     const std::optional<Entry> entry = entryFor(change);
-    return entry ? append(db, *entry, db.databaseName()) : Outcome::success();
+    return entry ? append(db, *entry, database::shownName(db)) : Outcome::success();
 }
 
 Expected<int> RowRecorder::noticeOutside(const QSqlDatabase& db, const QList<RowChange>& changes,
@@ -346,7 +375,7 @@ Expected<int> RowRecorder::noticeOutside(const QSqlDatabase& db, const QList<Row
 {
     if (changes.isEmpty())
         return 0;
-    if (const QString why = makeTable(db, db.databaseName()); !why.isEmpty())
+    if (const QString why = makeTable(db, database::shownName(db)); !why.isEmpty())
         return Outcome::failure(cannotRecord(why));
     QSqlQuery restored(db);
     restored.prepare(
@@ -355,7 +384,7 @@ Expected<int> RowRecorder::noticeOutside(const QSqlDatabase& db, const QList<Row
     restored.addBindValue(timeText(readAt));
     if (!restored.exec())
         return Outcome::failure(
-            cannotRecord(database::plainError(restored.lastError(), db.databaseName())));
+            cannotRecord(database::plainError(restored.lastError(), database::shownName(db))));
     if (restored.next())
         return 0;
     restored.finish();
@@ -368,7 +397,7 @@ Expected<int> RowRecorder::noticeOutside(const QSqlDatabase& db, const QList<Row
     restored.addBindValue(timeText(readAt));
     if (!restored.exec())
         return Outcome::failure(
-            cannotRecord(database::plainError(restored.lastError(), db.databaseName())));
+            cannotRecord(database::plainError(restored.lastError(), database::shownName(db))));
     while (restored.next()) {
         for (const RoomLine& line : roomLines(restored.value(0).toString().toUtf8())) {
             if (!line.before.isEmpty())
@@ -396,7 +425,7 @@ Expected<int> RowRecorder::noticeOutside(const QSqlDatabase& db, const QList<Row
         newest.addBindValue(subject);
         if (!newest.exec())
             return Outcome::failure(
-                cannotRecord(database::plainError(newest.lastError(), db.databaseName())));
+                cannotRecord(database::plainError(newest.lastError(), database::shownName(db))));
         // Written by this program (here or on another PC), or already seen:
         // the room's newest entry, or any since, leaves it so (two rows may
         // share a room).
@@ -419,7 +448,7 @@ Expected<int> RowRecorder::noticeOutside(const QSqlDatabase& db, const QList<Row
             moved.addBindValue(shown(change.before));
             if (!moved.exec())
                 return Outcome::failure(
-                    cannotRecord(database::plainError(moved.lastError(), db.databaseName())));
+                    cannotRecord(database::plainError(moved.lastError(), database::shownName(db))));
             if (moved.next())
                 continue;
         }
@@ -434,7 +463,7 @@ Expected<int> RowRecorder::noticeOutside(const QSqlDatabase& db, const QList<Row
                      : change.kind == RowChange::Kind::Deleted ? QStringLiteral("deleted")
                                                                : QStringLiteral("changed"),
                      m_who.operatorName, m_who.host);
-        if (Outcome added = append(db, entry, db.databaseName()); !added)
+        if (Outcome added = append(db, entry, database::shownName(db)); !added)
             return added;
         ++recorded;
     }

@@ -53,6 +53,12 @@ struct Entry
 inline const QString kOutside = QStringLiteral("changed outside Quorvane");
 inline const QString kRestore = QStringLiteral("restore");
 
+// Words kept in the program's own language, in the reader's: the first of
+// words (source texts of the catalogue's context, %1... for values) that kept
+// matches, translated, with kept's values put back as they were. Kept as it
+// is when none matches.
+QString shownWords(const QString& kept, const char* context, QList<const char*> words);
+
 // "2026-12-01T14:02:00.000Z": stored times sort as text.
 QString timeText(const QDateTime& utc);
 // Field names and values as an entry holds them: Room "101", TEL1 "555".

@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QUrl>
 
 #include <atomic>
 
@@ -137,6 +138,17 @@ QString pathIn(const QString& directory, const QString& fileName)
     if (server::active() && directory == server::folder())
         return server::pathOf(fileName);
     return QDir(directory).filePath(fileName);
+}
+
+QString shownName(const QSqlDatabase& db)
+{
+    const QString name = db.databaseName();
+    // A file is opened by its file: address, which carries how it is opened.
+    if (name.startsWith(QStringLiteral("file:")))
+        return QUrl(name).toLocalFile();
+    if (db.driverName() == QLatin1String("QPSQL") && server::active())
+        return server::describe();
+    return name;
 }
 
 QString quotedIdentifier(const QString& identifier)

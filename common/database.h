@@ -98,6 +98,10 @@ QStringList rowKey(const QSqlDatabase& db, const QString& table);
 // a server's driver cannot prepare BEGIN, COMMIT or DDL.
 bool execute(QSqlQuery& query, const QString& statement, const QVariantList& values = {});
 
+// The database of a connection in words for messages: the file's path (never
+// the address it was opened by), or the building on the server.
+QString shownName(const QSqlDatabase& db);
+
 // Removes a connection made by open(); harmless for a name never opened.
 void close(const QString& connectionName);
 

@@ -115,6 +115,24 @@ QString ownWords(const char* context, const char* source, int n)
     return n < 0 ? text : text.replace(QStringLiteral("%n"), QString::number(n));
 }
 
+QStringList everyTranslation(const char* context, const char* source, const char* comment)
+{
+    QStringList shown{QString::fromUtf8(source)};
+    for (const QString& folder : folders()) {
+        const QDir dir(folder);
+        for (const QString& file :
+             dir.entryList({QStringLiteral("quorvane_*.qm")}, QDir::Files, QDir::Name)) {
+            QTranslator catalogue;
+            if (!catalogue.load(dir.filePath(file)))
+                continue;
+            const QString text = catalogue.translate(context, source, comment);
+            if (!text.isEmpty() && !shown.contains(text))
+                shown << text;
+        }
+    }
+    return shown;
+}
+
 void uninstall()
 {
     QLocale::setDefault(QLocale::system());

@@ -28,4 +28,10 @@ QString ownWords(const char* context, const char* source, int n = -1);
 // Takes the installed catalogue away again.
 void uninstall();
 
+// A text as every catalogue found translates it (the source text when none
+// does), whichever language is installed: what the text may be shown as on
+// any PC.
+QStringList everyTranslation(const char* context, const char* source,
+                             const char* comment = nullptr);
+
 } // namespace language

@@ -139,7 +139,10 @@ Outcome RecordCursor::setField(int column, const QString& text)
                 .arg(layout().table)
                 .arg(column + 1));
     const RowStore::Row& row = m_rows[m_current];
-    if (!row.isNew && value(m_current, column) == text && !row.isSet(column))
+    // The value the row holds already, typed or read, changes nothing: the
+    // grid handing it over again (Refresh after a refused write) must not
+    // count as a new change.
+    if (!row.isNew && value(m_current, column) == text)
         return Outcome::success();
     emit WillChangeRecord();
     m_rows.edit(m_current, column, text);

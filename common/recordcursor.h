@@ -131,6 +131,11 @@ public:
     // server this runs by itself when another PC changes the table.
     Outcome merge();
     bool changedElsewhere(int row) const;
+    // While a command walks the rows (a download), merges wait: the rows it
+    // read first are the rows it goes on to read. The last release runs the
+    // merge that waited, if one did.
+    void holdMerges() { ++m_mergeHolds; }
+    void releaseMerges();
 
 signals:
     // Before every move, so a view can hand over a value still being typed:
@@ -150,6 +155,9 @@ signals:
     void rowAboutToBeRemoved(int row);
     void rowRemoved(int row);
     void rowChanged(int row);
+    // A remark on a read that worked, for a status bar rather than a box:
+    // what another program changed was read but could not be recorded.
+    void note(const QString& text);
     // Another connection changed a table of the same database (on a server
     // that announces changes); table names it.
     void changedOnServer(const QString& table);
@@ -187,4 +195,6 @@ private:
     QSet<QString> m_elsewhere;
     bool m_mergeDue = false;
     QTimer* m_alive = nullptr;
+    int m_mergeHolds = 0;
+    bool m_mergeWaits = false;
 };

@@ -122,8 +122,11 @@ Outcome RecordCursor::refresh()
     m_previousRead = m_readAt;
     m_table.disconnect();
     Outcome outcome = load();
-    if (outcome && compare)
-        outcome = recordOutside(std::move(before));
+    // The table was read: that the record could not say so is a note, not a failure.
+    if (outcome && compare) {
+        if (Outcome recorded = recordOutside(std::move(before)); !recorded)
+            emit note(recorded.description());
+    }
     emit MoveComplete();
     if (unwritten.isEmpty())
         return outcome;
@@ -213,10 +216,22 @@ bool RecordCursor::changedElsewhere(int row) const
            m_elsewhere.contains(keyText(m_rows[row].key));
 }
 
+void RecordCursor::releaseMerges()
+{
+    if (m_mergeHolds > 0 && --m_mergeHolds == 0 && m_mergeWaits) {
+        m_mergeWaits = false;
+        merge();
+    }
+}
+
 Outcome RecordCursor::merge()
 {
     if (!isOpen())
         return Outcome::success();
+    if (m_mergeHolds > 0) {
+        m_mergeWaits = true;
+        return Outcome::success();
+    }
     // A value still being typed is handed over first, so it is kept too.
     emit WillMove();
     // What another program (not a copy of Quorvane, whose changes have their
@@ -279,5 +294,7 @@ Outcome RecordCursor::merge()
         recorded = recordOutside(std::move(before));
     }
     emit MoveComplete();
+    if (!recorded)
+        emit note(recorded.description());
     return recorded;
 }

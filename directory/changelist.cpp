@@ -289,6 +289,29 @@ QString shownKind(const QString& kept)
     return kept;
 }
 
+QString shownDetail(const QString& kept)
+{
+    // What the program writes as an entry's detail, with its values as %1...
+    static const QList<const char*> details{
+        //: A transfer's entry: %1 the count of rooms sent, %2 the port and its device
+        QT_TRANSLATE_NOOP("changelist", "download (%1 rooms) on %2"),
+        //: %1 the door's open time in seconds, %2 the auto mode (0 to 3), %3 the port
+        QT_TRANSLATE_NOOP("changelist", "settings (open time %1 s, auto mode %2) on %3"),
+        QT_TRANSLATE_NOOP("changelist", "load default on %1"),
+        QT_TRANSLATE_NOOP("changelist", "%1 added, %2 changed, %3 unchanged, %4 removed (the "
+                                        "whole directory replaced)"),
+        //: An import's entry; the numbers count rooms
+        QT_TRANSLATE_NOOP("changelist", "%1 added, %2 changed, %3 unchanged"),
+        //: What another program did to a room, %1 the operator and %2 the PC that saw it
+        QT_TRANSLATE_NOOP("changelist", "added; seen by %1 on %2"),
+        QT_TRANSLATE_NOOP("changelist", "deleted; seen by %1 on %2"),
+        QT_TRANSLATE_NOOP("changelist", "changed; seen by %1 on %2"),
+        //: %1 the file restored, %2 the backup, %3 where the file before is kept
+        QT_TRANSLATE_NOOP("changelist", "%1 restored from %2; the file before is kept as %3"),
+        QT_TRANSLATE_NOOP("changelist", "%1 restored from %2")};
+    return changerecord::shownWords(kept, "changelist", details);
+}
+
 QString fileText(Entry::File file)
 {
     return file == Entry::File::Rooms ? QStringLiteral("rooms") : QStringLiteral("operators");

@@ -47,6 +47,8 @@ QString shownTime(const QDateTime& utc);
 // A kind of change, which the record keeps in its own words ("room added"),
 // in the operator's language; one it does not know as it was kept.
 QString shownKind(const QString& kept);
+// An entry's detail, kept in the program's own words, in the reader's.
+QString shownDetail(const QString& kept);
 // "rooms" or "operators".
 QString fileText(Entry::File file);
 

@@ -128,7 +128,7 @@ void ChangeRecordWindow::reload()
                                 e.subject,
                                 e.before,
                                 e.after,
-                                e.detail,
+                                changelist::shownDetail(e.detail),
                                 e.transfer > 0 ? QString::number(e.transfer) : QString()};
         for (int c = 0; c < texts.size(); ++c)
             m_list->setItem(row, c, new QTableWidgetItem(texts[c]));

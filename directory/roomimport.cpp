@@ -229,10 +229,13 @@ Outcome writeRooms(const QString& path, const QList<Item>& rooms, const RoomOf& 
                 recorded(was.isEmpty() ? '+' : '~', was.isEmpty() ? nullptr : &was.first(), &r);
             continue;
         }
-        bool changed = false;
+        // Each stored row is counted: a room stored twice ("0101" and
+        // "00101") is two rows written.
         for (const auto& [key, old] : *found) {
-            if (old.TEL1 == r.TEL1 && old.TEL2 == r.TEL2 && old.TEL3 == r.TEL3)
+            if (old.TEL1 == r.TEL1 && old.TEL2 == r.TEL2 && old.TEL3 == r.TEL3) {
+                ++counts.unchanged;
                 continue;
+            }
             if (!(rows.byKey ? update.run({r.TEL1, r.TEL2, r.TEL3, key})
                              : update.run({r.TEL1, r.TEL2, r.TEL3, old.Room, old.TEL1, old.TEL2,
                                            old.TEL3})))
@@ -241,9 +244,8 @@ Outcome writeRooms(const QString& path, const QList<Item>& rooms, const RoomOf& 
                             update.error(path));
             const RoomRecord now{old.Room, r.TEL1, r.TEL2, r.TEL3};
             recorded('~', &old, &now);
-            changed = true;
+            ++counts.changed;
         }
-        ++(changed ? counts.changed : counts.unchanged);
     }
     if (bulk) {
         const std::optional<Outcome> added = batch.flush();

@@ -16,6 +16,7 @@
 // write that meets another program's change.
 namespace roomimport {
 
+// Rows of the directory: a room stored twice and given new numbers is two changed.
 struct Written
 {
     int added = 0;

@@ -327,14 +327,17 @@ QList<RowVerdict> judge(const QList<roomcsv::CsvRow>& file, const QList<RoomReco
     directoryKeys.reserve(directory.size());
     for (const RoomRecord& r : directory)
         directoryKeys << doorUnitRoomKey(r.Room);
-    // A room stored twice: the last one counts.
-    QHash<QStringView, const RoomRecord*> present;
+    // The stored rows the door unit takes as each room, in table order: the
+    // import writes every one of them, so each is named. The first of a room
+    // is held apart from the rest, which are rare.
     QHash<QStringView, const RoomRecord*> presentAs;
-    present.reserve(directory.size());
+    QHash<QStringView, QList<const RoomRecord*>> alsoAs;
     presentAs.reserve(directory.size());
     for (qsizetype i = 0; i < directory.size(); ++i) {
-        present.insert(directory[i].Room, &directory[i]);
-        presentAs.insert(directoryKeys[i], &directory[i]);
+        if (!presentAs.contains(directoryKeys[i]))
+            presentAs.insert(directoryKeys[i], &directory[i]);
+        else
+            alsoAs[directoryKeys[i]] << &directory[i];
     }
     // A room as the door unit sees it, and as it is written.
     using NamedRoom = std::pair<QStringView, QStringView>;
@@ -428,12 +431,20 @@ QList<RowVerdict> judge(const QList<roomcsv::CsvRow>& file, const QList<RoomReco
                         "roomverdict", "%1 %2 looks as if a spreadsheet dropped its leading \"%3\"")
                         .arg(QLatin1String(name), shown(n), lost));
         }
-        if (const RoomRecord* old = present.value(r.Room); old && !sameNumbers(*old, r))
-            raise(v, Verdict::Warning,
-                  QCoreApplication::translate(
-                      "roomverdict", "replaces room %1 of the directory, whose numbers are %2")
-                      .arg(shown(r.Room), numbersOf(*old)));
-        if (const RoomRecord* old = presentAs.value(key); old && old->Room != r.Room)
+        const RoomRecord* first = presentAs.value(key);
+        const QList<const RoomRecord*> more =
+            first ? alsoAs.value(key) : QList<const RoomRecord*>();
+        for (qsizetype m = first ? -1 : 0; m < more.size(); ++m) {
+            const RoomRecord* old = m < 0 ? first : more[m];
+            if (old->Room == r.Room) {
+                if (!sameNumbers(*old, r))
+                    raise(v, Verdict::Warning,
+                          QCoreApplication::translate(
+                              "roomverdict",
+                              "replaces room %1 of the directory, whose numbers are %2")
+                              .arg(shown(r.Room), numbersOf(*old)));
+                continue;
+            }
             raise(
                 v, Verdict::Warning,
                 (replace ? QCoreApplication::translate(
@@ -446,6 +457,7 @@ QList<RowVerdict> judge(const QList<roomcsv::CsvRow>& file, const QList<RoomReco
                                "both to %3), so the import gives %2 this row's numbers; the "
                                "numbers of %2 are %4"))
                     .arg(shown(r.Room), shown(old->Room), shown(key.toString()), numbersOf(*old)));
+        }
     }
     return verdicts;
 }

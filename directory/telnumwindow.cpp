@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QShortcutEvent>
 
 namespace {
 
@@ -25,6 +26,27 @@ constexpr double kGap = 30;
 constexpr double kStripHeight = 300;
 constexpr double kRoomColumnWidth = 1094.74;
 constexpr double kTelephoneColumnWidth = 1454.74;
+
+// A button whose access key (Alt+R) clicks it at once, as the mouse does.
+// Qt's own answer to the key is a click shown for 100 ms and made only then,
+// so a key pressed meanwhile (a move in the grid) went first and met the
+// refusal again.
+class AccessKeyButton : public QPushButton
+{
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    bool event(QEvent* event) override
+    {
+        if (event->type() == QEvent::Shortcut && isEnabled() &&
+            !static_cast<QShortcutEvent*>(event)->isAmbiguous()) {
+            click();
+            return true;
+        }
+        return QPushButton::event(event);
+    }
+};
 
 } // namespace
 
@@ -65,7 +87,7 @@ TelNumWindow::TelNumWindow(RoomDirectoryView& cursor, const QString& appDir, Mes
     QWidget* previous = m_grid;
     auto button = [&](const char* name, const QString& text, double left,
                       void (TelNumWindow::*run)()) {
-        auto* b = new QPushButton(text, m_buttons);
+        auto* b = new AccessKeyButton(text, m_buttons);
         b->setObjectName(QString::fromLatin1(name));
         b->setGeometry(twips::rect(left, 0, 1095, kStripHeight));
         b->setAutoDefault(false);
@@ -87,6 +109,10 @@ TelNumWindow::TelNumWindow(RoomDirectoryView& cursor, const QString& appDir, Mes
     }
 
     connect(&m_cursor, &RecordCursor::error, this, &TelNumWindow::showDataError);
+    connect(&m_cursor, &RecordCursor::note, this, [this](const QString& text) {
+        if (m_noteShown)
+            m_noteShown(text);
+    });
     connect(&m_cursor, &RecordCursor::MoveComplete, this, [this] {
         //: The data bar's caption: %1 is the position of the current row
         m_bar->setCaption(tr("Record: %1").arg(m_cursor.absolutePosition()));

@@ -52,6 +52,8 @@ public:
 
     // Where the window says that another program holds the room file.
     void setWaitShown(BusyIndicator::Show show) { m_busy.setShow(std::move(show)); }
+    // Where a remark on a read that worked goes (a status bar), never a box.
+    void setNoteShown(BusyIndicator::Show show) { m_noteShown = std::move(show); }
 
     // As the Refresh button: reads the table again, after an import or a
     // restore; an unwritten edit is written first or refused, never dropped.
@@ -84,6 +86,7 @@ private:
     MessageSink& m_messages;
     // Told of every wait of the cursor until released().
     BusyIndicator m_busy;
+    BusyIndicator::Show m_noteShown;
     RoomDirectoryView& m_cursor;
     RoomTableModel* m_model = nullptr;
     RoomGrid* m_grid = nullptr;

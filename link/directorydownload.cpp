@@ -8,6 +8,8 @@
 #include <QCoreApplication>
 #include <QStringList>
 
+#include <memory>
+
 using Kind = LinkResult::Kind;
 
 namespace {
@@ -52,6 +54,11 @@ LinkResult DirectoryDownload::run()
     TransferRecorder recorder(m_link, TransferRecord::What::Download);
     if (std::optional<LinkResult> refused = refusal(m_link, LinkResult::Command::Download))
         return recorder.refused(*refused);
+    // Another PC's change announced in a batch pause is merged once the last
+    // room is out: the rooms sent are the rooms checked.
+    m_cursor.holdMerges();
+    const std::unique_ptr<RecordCursor, void (*)(RecordCursor*)> held(
+        &m_cursor, [](RecordCursor* cursor) { cursor->releaseMerges(); });
     SerialLink::Transfer transfer(m_link);
     if (const LinkResult checked = check(); !checked.done())
         return recorder.refused(checked);

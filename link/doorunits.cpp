@@ -2,6 +2,7 @@
 
 #include "database.h"
 #include "engine/databaseengine.h"
+#include "language.h"
 #include "schema.h"
 #include "server.h"
 
@@ -77,6 +78,13 @@ QString nameProblem(const QString& name)
                    "doorunits", "The name \"%1\" begins or ends with blanks; name the unit "
                                 "without them.")
             .arg(name);
+    for (const QChar c : name) {
+        if (c.category() == QChar::Other_Control)
+            return QCoreApplication::translate(
+                       "doorunits",
+                       "A door unit's name may not hold control characters (here U+%1).")
+                .arg(QString::number(c.unicode(), 16).toUpper().rightJustified(4, u'0'));
+    }
     if (name.size() > doorunits::kLongestName)
         return QCoreApplication::translate("doorunits",
                                            "The name \"%1\" is longer than %2 characters.")
@@ -85,15 +93,68 @@ QString nameProblem(const QString& name)
     return {};
 }
 
-// Why the list cannot be as given: two units of one name or on one port.
-QString listProblem(const QList<DoorUnit>& units)
+// Two names that read alike are one: "Café" typed with one code point or
+// with two, "EAST" and "east".
+QString folded(const QString& name)
 {
+    return name.normalized(QString::NormalizationForm_C)
+        .toCaseFolded()
+        .normalized(QString::NormalizationForm_C);
+}
+
+// Every name a unit answers to and is shown by, on any PC in any language.
+QStringList foldedNames(const DoorUnit& unit)
+{
+    QStringList names{folded(unit.name)};
+    if (unit.name == doorunits::kFirstName) {
+        for (const QString& shown : language::everyTranslation(
+                 "doorunits", "Door unit", "the name the building's first door unit is given"))
+            names << folded(shown);
+    }
+    return names;
+}
+
+bool answersTo(const DoorUnit& unit, const QString& name)
+{
+    return foldedNames(unit).contains(folded(name));
+}
+
+// Why the unit given (the one added or renamed) cannot be named as it is
+// beside the other: the two names alike, or one the other's shown name.
+QString nameClash(const DoorUnit& given, const DoorUnit& other)
+{
+    if (folded(given.name) == folded(other.name))
+        return QCoreApplication::translate("doorunits",
+                                           "There is already a door unit named \"%1\".")
+            .arg(other.ownName());
+    const QStringList theirs = foldedNames(other);
+    for (const QString& name : foldedNames(given)) {
+        if (!theirs.contains(name))
+            continue;
+        // One of the two is the first unit, which is shown translated.
+        const bool givenIsFirst = given.name == doorunits::kFirstName;
+        return QCoreApplication::translate("doorunits",
+                                           "\"%1\" is how the door unit \"%2\" is shown in "
+                                           "another language; choose another name.")
+            .arg(givenIsFirst ? other.name : given.name,
+                 givenIsFirst ? given.ownName() : other.ownName());
+    }
+    return {};
+}
+
+// Why the list cannot be as given: two units on one port, or the unit at
+// index changed named as another is. A list kept before names were held
+// apart may hold two alike; that is no reason to refuse another unit's change.
+QString listProblem(const QList<DoorUnit>& units, qsizetype changed)
+{
+    for (qsizetype j = 0; j < units.size(); ++j) {
+        if (j == changed)
+            continue;
+        if (const QString clash = nameClash(units[changed], units[j]); !clash.isEmpty())
+            return clash;
+    }
     for (qsizetype i = 0; i < units.size(); ++i) {
         for (qsizetype j = 0; j < i; ++j) {
-            if (units[i].name.compare(units[j].name, Qt::CaseInsensitive) == 0)
-                return QCoreApplication::translate("doorunits",
-                                                   "There is already a door unit named \"%1\".")
-                    .arg(units[j].name);
             if (units[i].port == units[j].port)
                 return QCoreApplication::translate(
                            "doorunits", "\"%1\" and \"%2\" would both be on COM%3; one port "
@@ -187,12 +248,17 @@ Expected<QList<DoorUnit>> read(const QString& path, bool withRemoved)
 
 Expected<DoorUnit> find(const QList<DoorUnit>& units, const QString& name)
 {
+    // The name given to a unit goes before the names a unit is shown by, so a
+    // list kept before names were held apart still finds the unit named.
     QStringList names;
     for (const DoorUnit& unit : units) {
-        if (unit.name.compare(name, Qt::CaseInsensitive) == 0 ||
-            unit.ownName().compare(name, Qt::CaseInsensitive) == 0)
+        if (folded(unit.name) == folded(name))
             return unit;
         names << QStringLiteral("\"%1\"").arg(unit.ownName());
+    }
+    for (const DoorUnit& unit : units) {
+        if (answersTo(unit, name))
+            return unit;
     }
     return Outcome::failure(
         QCoreApplication::translate("doorunits",
@@ -206,7 +272,7 @@ Outcome add(const QString& path, const QString& name, int port)
         return Outcome::failure(problem);
     return changeList(path, [&](QList<DoorUnit>& units, QSqlQuery& q) {
         units << DoorUnit{0, name, port, false};
-        if (const QString problem = listProblem(units); !problem.isEmpty())
+        if (const QString problem = listProblem(units, units.size() - 1); !problem.isEmpty())
             return Outcome::failure(problem);
         q.prepare(QStringLiteral("INSERT INTO door_unit (name, port, removed) VALUES (?, ?, 0)"));
         q.addBindValue(name);
@@ -224,13 +290,15 @@ Outcome rename(const QString& path, const QString& oldName, const QString& newNa
         const Expected<DoorUnit> unit = find(units, oldName);
         if (!unit)
             return unit.outcome();
-        for (DoorUnit& u : units) {
-            if (u.id == unit->id) {
-                u.name = newName;
-                u.port = port > 0 ? port : u.port;
+        qsizetype changed = 0;
+        for (qsizetype i = 0; i < units.size(); ++i) {
+            if (units[i].id == unit->id) {
+                units[i].name = newName;
+                units[i].port = port > 0 ? port : units[i].port;
+                changed = i;
             }
         }
-        if (const QString problem = listProblem(units); !problem.isEmpty())
+        if (const QString problem = listProblem(units, changed); !problem.isEmpty())
             return Outcome::failure(problem);
         q.prepare(QStringLiteral("UPDATE door_unit SET name = ?, port = ? WHERE id = ?"));
         q.addBindValue(newName);

@@ -38,14 +38,17 @@ constexpr int kLongestName = 40;
 Expected<QList<DoorUnit>> read(const QString& path, bool withRemoved = false);
 
 // Each change is refused with the reason when it would leave two units of one
-// name or on one port, or no unit at all.
+// name (one unit's name being another's shown name in any language, or the two
+// alike after Unicode normalisation and case folding) or on one port, or no
+// unit at all. A name holds no control character.
 Outcome add(const QString& path, const QString& name, int port);
 // A port other than 0 moves the unit to it as well.
 Outcome rename(const QString& path, const QString& oldName, const QString& newName, int port = 0);
 // The unit's transfers stay in the record, shown as a removed unit's.
 Outcome remove(const QString& path, const QString& name);
 
-// The live unit of that name (matched without regard to case), or why there is none.
+// The live unit of that name or shown name (matched after Unicode normalisation and
+// without regard to case), or why there is none.
 Expected<DoorUnit> find(const QList<DoorUnit>& units, const QString& name);
 // "COM3", "com3" or "3" as a port number, or 0.
 int portNumber(QString text);

@@ -196,11 +196,23 @@ QString TransferLog::columns() const
                                  : QStringLiteral(", %1").arg(doorunits::kFirstUnit));
 }
 
+QString TransferLog::unitColumn() const
+{
+    return m_hasUnit ? QStringLiteral("COALESCE(unit, %1)").arg(doorunits::kFirstUnit)
+                     : QString::number(doorunits::kFirstUnit);
+}
+
+QString TransferLog::knownUnits() const
+{
+    QStringList ids;
+    for (const qint64 id : m_units)
+        ids << QString::number(id);
+    return ids.join(u',');
+}
+
 QString TransferLog::unitFilter() const
 {
-    return QStringLiteral("(? = 0 OR %1 = ?)")
-        .arg(m_hasUnit ? QStringLiteral("COALESCE(unit, %1)").arg(doorunits::kFirstUnit)
-                       : QString::number(doorunits::kFirstUnit));
+    return QStringLiteral("(? = 0 OR %1 = ?)").arg(unitColumn());
 }
 
 void TransferLog::bindUnit(QSqlQuery& q, qint64 unit)
@@ -225,6 +237,17 @@ Expected<bool> TransferLog::tablesPresent()
                         .arg(tables.contains(QStringLiteral("transfer_log"))
                                  ? QStringLiteral("transfer_room")
                                  : QStringLiteral("transfer_log"))));
+    // The units a record may name: those of the list, removed ones too, or
+    // the first alone while there is no list.
+    m_units = {doorunits::kFirstUnit};
+    if (tables.size() == 2 &&
+        !engine::of(db).tableShape(db, QStringLiteral("door_unit")).columns.isEmpty()) {
+        QSqlQuery q(db);
+        if (!q.exec(QStringLiteral("SELECT id FROM door_unit")))
+            return Outcome::failure(database::plainError(q.lastError(), m_path));
+        while (q.next())
+            m_units.insert(q.value(0).toLongLong());
+    }
     return tables.size() == 2;
 }
 
@@ -272,6 +295,10 @@ Expected<TransferRecord> TransferLog::checkedRecord(const QSqlQuery& q)
     r.total = *total;
     r.reason = q.value(12).toString();
     r.unit = q.value(13).toLongLong();
+    if (!m_units.contains(r.unit))
+        return fail(QCoreApplication::translate("TransferLog",
+                                                "names door unit %1, which the file does not list")
+                        .arg(q.value(13).toString()));
     if (r.what != TransferRecord::What::Download || r.ending == TransferRecord::Ending::Refused)
         return r;
     // The rooms a download went out with, one row a position from the first on.
@@ -337,9 +364,10 @@ Outcome TransferLog::insert(TransferRecord& record, bool withRooms)
                      : record.what == TransferRecord::What::Download
                          ? QStringLiteral("download")
                          : QStringLiteral("load default");
-        //: The change record's line of a transfer: %1 what was sent, %2 the port
-        entry.detail = QCoreApplication::translate("TransferLog", "%1 on %2")
-                           .arg(record.whatDetail(), record.portText());
+        // Kept in the program's own words, shown in the reader's (changelist::shownDetail).
+        entry.detail = QStringLiteral("%1 on %2")
+                           .arg(record.whatDetail(TransferRecord::Words::Own),
+                                record.portText(TransferRecord::Words::Own));
         entry.transfer = record.id;
         if (Outcome added = changerecord::append(db, entry, m_path); !added) {
             m_error = added.description();
@@ -495,11 +523,12 @@ Expected<TransferLog::Latest> TransferLog::latest(bool withRooms, qint64 unit)
     if (!q.exec(QStringLiteral("SELECT %1 FROM transfer_log WHERE what NOT IN ('settings', "
                                "'download', 'load default') OR outcome NOT IN ('unfinished', "
                                "'complete', 'stopped', 'refused') OR NOT (%3) OR NOT (%4) OR "
-                               "sent < 0 OR sent > total OR total > %2")
+                               "sent < 0 OR sent > total OR total > %2 OR %5 NOT IN (%6)")
                     .arg(columns())
                     .arg(kMostRooms)
                     .arg(dialect.holdsInteger(QStringLiteral("sent")),
-                         dialect.holdsInteger(QStringLiteral("total")))))
+                         dialect.holdsInteger(QStringLiteral("total")), unitColumn(),
+                         knownUnits())))
         return fail();
     while (q.next()) {
         if (Expected<TransferRecord> r = checkedRecord(q); !r)

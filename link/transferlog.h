@@ -7,6 +7,7 @@
 
 #include <QDateTime>
 #include <QList>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -94,6 +95,10 @@ private:
     QString damaged(const QString& what) const;
     // The columns a record is read from; the unit last.
     QString columns() const;
+    // The unit a row is for, as an expression; the units the file lists, as
+    // a list of numbers.
+    QString unitColumn() const;
+    QString knownUnits() const;
     // Binds the unit (0 for all) to the filter unitFilter() names.
     QString unitFilter() const;
     static void bindUnit(QSqlQuery& q, qint64 unit);
@@ -106,5 +111,7 @@ private:
     bool m_hasUnit = false;
     // The rooms' columns of transfer_room, quoted as the table spells them.
     QStringList m_sentColumns;
+    // The units a record may name, read with the tables.
+    QSet<qint64> m_units;
     QString m_advice;
 };

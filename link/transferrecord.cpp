@@ -1,7 +1,9 @@
 #include "transferrecord.h"
 
+#include "changerecord.h"
+#include "language.h"
+
 #include <QCoreApplication>
-#include <QRegularExpression>
 
 #include <algorithm>
 
@@ -77,29 +79,8 @@ QString TransferRecord::reasonWords(Reason reason)
 
 QString TransferRecord::shownReason(const QString& kept)
 {
-    // Each reason's words as a pattern, its values caught in their order.
-    static const QRegularExpression value(QStringLiteral("\\\\%(\\d)"));
-    for (const char* words : kReasons) {
-        const QString source = QString::fromUtf8(words);
-        QString pattern = QRegularExpression::escape(source);
-        QList<int> order;
-        for (auto it = value.globalMatch(pattern); it.hasNext();)
-            order << it.next().captured(1).toInt();
-        pattern.replace(value, QStringLiteral("(.*?)"));
-        const QRegularExpressionMatch match =
-            QRegularExpression(QLatin1Char('^') + pattern + QLatin1Char('$')).match(kept);
-        if (!match.hasMatch())
-            continue;
-        QList<std::pair<int, QString>> values;
-        for (qsizetype i = 0; i < order.size(); ++i)
-            values.append({order[i], match.captured(int(i) + 1)});
-        std::sort(values.begin(), values.end());
-        QString shown = QCoreApplication::translate("TransferRecord", words);
-        for (const auto& [number, text] : values)
-            shown = shown.arg(text);
-        return shown;
-    }
-    return kept;
+    return changerecord::shownWords(kept, "TransferRecord",
+                                    QList<const char*>(std::begin(kReasons), std::end(kReasons)));
 }
 
 QString TransferRecord::outcomeText() const
@@ -118,25 +99,37 @@ QString TransferRecord::outcomeText() const
     return text;
 }
 
-QString TransferRecord::whatDetail() const
+QString TransferRecord::whatDetail(Words words) const
 {
-    const QString text = QCoreApplication::translate("TransferRecord", kWhat[int(what)]);
+    const auto text = [words](const char* source) {
+        return words == Words::Own ? QString::fromUtf8(source)
+                                   : QCoreApplication::translate("TransferRecord", source);
+    };
+    const QString kind = text(kWhat[int(what)]);
     if (what == What::Settings && openTime >= 0)
-        //: %1 "settings", %2 the door's open time in seconds, %3 the auto mode number (0 to 3)
-        return QCoreApplication::translate("TransferRecord", "%1 (open time %2 s, auto mode %3)")
-            .arg(text)
+        return text(
+                   //: %1 "settings", %2 the door's open time in seconds, %3 the auto mode number
+                   //: (0 to 3)
+                   QT_TRANSLATE_NOOP("TransferRecord", "%1 (open time %2 s, auto mode %3)"))
+            .arg(kind)
             .arg(openTime)
             .arg(autoMode);
     if (what == What::Download)
+    {
         //: %1 "download", %n the count of rooms sent
-        return QCoreApplication::translate("TransferRecord", "%1 (%n rooms)", nullptr, total)
-            .arg(text);
-    return text;
+        const QString counted =
+            words == Words::Own
+                ? language::ownWords("TransferRecord", "%1 (%n rooms)", total)
+                : QCoreApplication::translate("TransferRecord", "%1 (%n rooms)", nullptr, total);
+        return QString(counted).arg(kind);
+    }
+    return kind;
 }
 
-QString TransferRecord::portText() const
+QString TransferRecord::portText(Words words) const
 {
     if (port.isEmpty())
-        return QCoreApplication::translate("TransferRecord", "no port");
+        return words == Words::Own ? QStringLiteral("no port")
+                                   : QCoreApplication::translate("TransferRecord", "no port");
     return device.isEmpty() ? port : QStringLiteral("%1 (%2)").arg(port, device);
 }

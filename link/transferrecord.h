@@ -62,9 +62,12 @@ struct TransferRecord
     static std::optional<Ending> endingFrom(const QString& text);
     // "complete", "stopped after 12 of 40 rooms: ...", "refused: ..."
     QString outcomeText() const;
+    // In the operator's language, or in the program's own words, as the
+    // change record keeps them.
+    enum class Words { Shown, Own };
     // "download (40 rooms)", "settings (open time 5 s, auto mode 1)"
-    QString whatDetail() const;
+    QString whatDetail(Words words = Words::Shown) const;
     // "COM3 (/dev/ttyS2)", "COM3" when it named no device, or "no port"
     // when none was in use.
-    QString portText() const;
+    QString portText(Words words = Words::Shown) const;
 };

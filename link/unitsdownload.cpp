@@ -5,9 +5,12 @@
 #include "recordcursor.h"
 #include "schema.h"
 #include "seriallink.h"
+#include "settingsstore.h"
 #include "transferlog.h"
 #include "transferrecorder.h"
 
+#include <QCoreApplication>
+#include <QFileInfo>
 #include <QMap>
 
 UnitsDownload::UnitsDownload(QString roomFile, QList<DoorUnit> units, QString operatorName,
@@ -22,6 +25,31 @@ UnitsDownload::UnitsDownload(QString roomFile, QList<DoorUnit> units, QString op
 UnitsDownload::~UnitsDownload()
 {
     wait();
+}
+
+QString UnitsDownload::sharedDevice(const QList<DoorUnit>& units)
+{
+    QMap<QString, DoorUnit> byDevice;
+    for (const DoorUnit& unit : units) {
+        // An entry naming no device, or one that is not there, is told as
+        // that port's own failure.
+        const QFileInfo info(SerialLink::deviceFor(unit.port));
+        const QString path = info.canonicalFilePath();
+        if (path.isEmpty())
+            continue;
+        const auto seen = byDevice.constFind(path);
+        if (seen == byDevice.constEnd()) {
+            byDevice.insert(path, unit);
+            continue;
+        }
+        //: %1 and %2 the units with their ports, %3 the device, %4 the settings file
+        return QCoreApplication::translate(
+                   "UnitsDownload",
+                   "%1 and %2 both lead to the device %3 ([Ports] in %4); one device reaches "
+                   "one door unit. Give each port its own device.")
+            .arg(seen->shownName(), unit.shownName(), path, settingsstore::fileName());
+    }
+    return {};
 }
 
 void UnitsDownload::start()

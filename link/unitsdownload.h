@@ -46,6 +46,11 @@ public:
     // with the unit's place in the list.
     void setChanged(std::function<void(int)> changed) { m_changed = std::move(changed); }
 
+    // Why the units cannot all be sent to at once: two of them on ports that
+    // lead to one device that is there (compared as the paths they lead to).
+    // Empty when none do.
+    static QString sharedDevice(const QList<DoorUnit>& units);
+
     void start();
     void wait();
     bool finished() const { return m_running.load() == 0; }

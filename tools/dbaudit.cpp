@@ -35,7 +35,7 @@ QStringList entryLines(const changerecord::Entry& e)
     if (!e.after.isEmpty())
         lines << Text::tr("    after:  %1").arg(e.after);
     if (!e.detail.isEmpty())
-        lines << QStringLiteral("    %1").arg(e.detail);
+        lines << QStringLiteral("    %1").arg(changelist::shownDetail(e.detail));
     if (e.transfer > 0)
         lines << Text::tr("    transfer record %1").arg(e.transfer);
     return lines;

@@ -107,7 +107,10 @@ struct Units
     }
 };
 
-std::optional<Units> readUnits(const QString& path, const QString& name, Console& console)
+// A removed unit is named too when asked for (history lists its kept
+// records); a live unit of the name goes first.
+std::optional<Units> readUnits(const QString& path, const QString& name, Console& console,
+                               bool removedToo = false)
 {
     Units units;
     Expected<QList<DoorUnit>> all = doorunits::read(path, true);
@@ -121,7 +124,17 @@ std::optional<Units> readUnits(const QString& path, const QString& name, Console
             units.live << unit;
     }
     if (!name.isEmpty()) {
-        const Expected<DoorUnit> unit = doorunits::find(units.live, name);
+        Expected<DoorUnit> unit = doorunits::find(units.live, name);
+        if (!unit && removedToo) {
+            // The one removed last, when several of the name were.
+            QList<DoorUnit> removed;
+            for (const DoorUnit& u : units.all) {
+                if (u.removed)
+                    removed.prepend(u);
+            }
+            if (const Expected<DoorUnit> gone = doorunits::find(removed, name))
+                unit = gone;
+        }
         if (!unit) {
             say(console.err, unit.error());
             return std::nullopt;
@@ -191,7 +204,7 @@ int history(const QStringList& arguments, const QString& folder, Console& consol
         return kUsage;
     }
     const QString path = database::pathIn(folder, schema::kDirectoryFile);
-    const std::optional<Units> units = readUnits(path, unitName, console);
+    const std::optional<Units> units = readUnits(path, unitName, console, true);
     if (!units)
         return kFailure;
     TransferLog log(path);

@@ -54,6 +54,19 @@ int portNumber(QString text)
     return text.size() == 1 && text[0] >= u'1' && text[0] <= u'9' ? text[0].unicode() - u'0' : 0;
 }
 
+// "0" to "255" and nothing else: no sign, fraction, exponent or word.
+bool wholeSeconds(const QString& text)
+{
+    const QString digits = text.trimmed();
+    if (digits.isEmpty() || digits.size() > 3)
+        return false;
+    for (const QChar c : digits) {
+        if (c < u'0' || c > u'9')
+            return false;
+    }
+    return digits.toInt() <= 255;
+}
+
 QString parse(const QString& command, const QStringList& arguments, Options& options)
 {
     const bool settings = command == QLatin1String("send-settings");
@@ -249,11 +262,9 @@ int sendCommand(Command command, Options options, Console& console, Environment&
         return kRefused;
     };
     // The program reads what the open time box begins with; a command line is
-    // held to a number, so a slip never goes out as 0 s.
-    bool number = true;
-    if (options.openTime)
-        options.openTime->trimmed().toDouble(&number);
-    if (options.openTime && (!number || !connectsettings::openTime(*options.openTime))) {
+    // held to a whole number of seconds, so a slip ("nan", "2.5") never goes
+    // out as another time.
+    if (options.openTime && !wholeSeconds(*options.openTime)) {
         LinkResult bad = LinkResult::of(command, Kind::BadOpenTime, options.openTime->trimmed());
         return refuse(bad, describe(bad, {}, {}));
     }
@@ -356,6 +367,10 @@ int sendAll(const QString& folder, Console& console, Environment& env)
     const Expected<QList<DoorUnit>> units = doorunits::read(roomFile);
     if (!units) {
         complain(console, Text::tr("Nothing was sent: %1").arg(units.error()));
+        return kRefused;
+    }
+    if (const QString shared = UnitsDownload::sharedDevice(*units); !shared.isEmpty()) {
+        complain(console, Text::tr("Nothing was sent: %1").arg(shared));
         return kRefused;
     }
     if (stopAsked(env)) {

@@ -1174,9 +1174,8 @@ The program ends without it.</translation>
         <translation>lists %1 rooms but holds %2 in their order</translation>
     </message>
     <message>
-        <source>%1 on %2</source>
-        <extracomment>The change record&apos;s line of a transfer: %1 what was sent, %2 the port</extracomment>
-        <translation>%1 on %2</translation>
+        <source>names door unit %1, which the file does not list</source>
+        <translation>names door unit %1, which the file does not list</translation>
     </message>
 </context>
 <context>
@@ -1320,6 +1319,14 @@ The program ends without it.</translation>
     <message>
         <source>The transfer history will go on showing this transfer as unfinished, started %1.</source>
         <translation>The transfer history will go on showing this transfer as unfinished, started %1.</translation>
+    </message>
+</context>
+<context>
+    <name>UnitsDownload</name>
+    <message>
+        <source>%1 and %2 both lead to the device %3 ([Ports] in %4); one device reaches one door unit. Give each port its own device.</source>
+        <extracomment>%1 and %2 the units with their ports, %3 the device, %4 the settings file</extracomment>
+        <translation>%1 and %2 both lead to the device %3 ([Ports] in %4); one device reaches one door unit. Give each port its own device.</translation>
     </message>
 </context>
 <context>
@@ -1568,6 +1575,51 @@ The program ends without it.</translation>
     <message>
         <source>This login may not read the operators&apos; part of the change record: the list holds the building&apos;s entries only.</source>
         <translation>This login may not read the operators&apos; part of the change record: the list holds the building&apos;s entries only.</translation>
+    </message>
+    <message>
+        <source>download (%1 rooms) on %2</source>
+        <extracomment>A transfer&apos;s entry: %1 the count of rooms sent, %2 the port and its device</extracomment>
+        <translation>download (%1 rooms) on %2</translation>
+    </message>
+    <message>
+        <source>settings (open time %1 s, auto mode %2) on %3</source>
+        <extracomment>%1 the door&apos;s open time in seconds, %2 the auto mode (0 to 3), %3 the port</extracomment>
+        <translation>settings (open time %1 s, auto mode %2) on %3</translation>
+    </message>
+    <message>
+        <source>load default on %1</source>
+        <translation>load default on %1</translation>
+    </message>
+    <message>
+        <source>%1 added, %2 changed, %3 unchanged, %4 removed (the whole directory replaced)</source>
+        <translation>%1 added, %2 changed, %3 unchanged, %4 removed (the whole directory replaced)</translation>
+    </message>
+    <message>
+        <source>%1 added, %2 changed, %3 unchanged</source>
+        <extracomment>An import&apos;s entry; the numbers count rooms</extracomment>
+        <translation>%1 added, %2 changed, %3 unchanged</translation>
+    </message>
+    <message>
+        <source>added; seen by %1 on %2</source>
+        <extracomment>What another program did to a room, %1 the operator and %2 the PC that saw it</extracomment>
+        <translation>added; seen by %1 on %2</translation>
+    </message>
+    <message>
+        <source>deleted; seen by %1 on %2</source>
+        <translation>deleted; seen by %1 on %2</translation>
+    </message>
+    <message>
+        <source>changed; seen by %1 on %2</source>
+        <translation>changed; seen by %1 on %2</translation>
+    </message>
+    <message>
+        <source>%1 restored from %2; the file before is kept as %3</source>
+        <extracomment>%1 the file restored, %2 the backup, %3 where the file before is kept</extracomment>
+        <translation>%1 restored from %2; the file before is kept as %3</translation>
+    </message>
+    <message>
+        <source>%1 restored from %2</source>
+        <translation>%1 restored from %2</translation>
     </message>
 </context>
 <context>
@@ -2956,6 +3008,14 @@ Options:
         <source>Door unit</source>
         <comment>the name the building&apos;s first door unit is given</comment>
         <translation>Door unit</translation>
+    </message>
+    <message>
+        <source>A door unit&apos;s name may not hold control characters (here U+%1).</source>
+        <translation>A door unit&apos;s name may not hold control characters (here U+%1).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is how the door unit &quot;%2&quot; is shown in another language; choose another name.</source>
+        <translation>&quot;%1&quot; is how the door unit &quot;%2&quot; is shown in another language; choose another name.</translation>
     </message>
 </context>
 <context>

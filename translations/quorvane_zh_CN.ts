@@ -1164,9 +1164,8 @@ The program ends without it.</source>
         <translation>记有 %1 个房间，但按顺序只存有 %2 个</translation>
     </message>
     <message>
-        <source>%1 on %2</source>
-        <extracomment>The change record&apos;s line of a transfer: %1 what was sent, %2 the port</extracomment>
-        <translation>%1，经 %2</translation>
+        <source>names door unit %1, which the file does not list</source>
+        <translation>指向门口机 %1，但文件中没有这台门口机</translation>
     </message>
 </context>
 <context>
@@ -1306,6 +1305,14 @@ The program ends without it.</source>
     <message>
         <source>The transfer history will go on showing this transfer as unfinished, started %1.</source>
         <translation>传输记录将继续把这次传输显示为未完成（开始于 %1）。</translation>
+    </message>
+</context>
+<context>
+    <name>UnitsDownload</name>
+    <message>
+        <source>%1 and %2 both lead to the device %3 ([Ports] in %4); one device reaches one door unit. Give each port its own device.</source>
+        <extracomment>%1 and %2 the units with their ports, %3 the device, %4 the settings file</extracomment>
+        <translation>%1 和 %2 都指向设备 %3（%4 中的 [Ports]）；一个设备只能连接一台门口机。请给每个端口指定各自的设备。</translation>
     </message>
 </context>
 <context>
@@ -1551,6 +1558,51 @@ The program ends without it.</source>
     <message>
         <source>This login may not read the operators&apos; part of the change record: the list holds the building&apos;s entries only.</source>
         <translation>此登录无权读取变更记录中操作员的部分：列表只含该楼宇的条目。</translation>
+    </message>
+    <message>
+        <source>download (%1 rooms) on %2</source>
+        <extracomment>A transfer&apos;s entry: %1 the count of rooms sent, %2 the port and its device</extracomment>
+        <translation>下载（%1 个房间），端口 %2</translation>
+    </message>
+    <message>
+        <source>settings (open time %1 s, auto mode %2) on %3</source>
+        <extracomment>%1 the door&apos;s open time in seconds, %2 the auto mode (0 to 3), %3 the port</extracomment>
+        <translation>设置（开门时间 %1 秒，自动模式 %2），端口 %3</translation>
+    </message>
+    <message>
+        <source>load default on %1</source>
+        <translation>恢复默认设置，端口 %1</translation>
+    </message>
+    <message>
+        <source>%1 added, %2 changed, %3 unchanged, %4 removed (the whole directory replaced)</source>
+        <translation>添加 %1 个，修改 %2 个，%3 个不变，删除 %4 个（整个目录被替换）</translation>
+    </message>
+    <message>
+        <source>%1 added, %2 changed, %3 unchanged</source>
+        <extracomment>An import&apos;s entry; the numbers count rooms</extracomment>
+        <translation>添加 %1 个，修改 %2 个，%3 个不变</translation>
+    </message>
+    <message>
+        <source>added; seen by %1 on %2</source>
+        <extracomment>What another program did to a room, %1 the operator and %2 the PC that saw it</extracomment>
+        <translation>被添加；由 %1 在 %2 上发现</translation>
+    </message>
+    <message>
+        <source>deleted; seen by %1 on %2</source>
+        <translation>被删除；由 %1 在 %2 上发现</translation>
+    </message>
+    <message>
+        <source>changed; seen by %1 on %2</source>
+        <translation>被修改；由 %1 在 %2 上发现</translation>
+    </message>
+    <message>
+        <source>%1 restored from %2; the file before is kept as %3</source>
+        <extracomment>%1 the file restored, %2 the backup, %3 where the file before is kept</extracomment>
+        <translation>%1 已从 %2 恢复；原文件保存为 %3</translation>
+    </message>
+    <message>
+        <source>%1 restored from %2</source>
+        <translation>%1 已从 %2 恢复</translation>
     </message>
 </context>
 <context>
@@ -2919,6 +2971,14 @@ Options:
         <source>Door unit</source>
         <comment>the name the building&apos;s first door unit is given</comment>
         <translation>门口机</translation>
+    </message>
+    <message>
+        <source>A door unit&apos;s name may not hold control characters (here U+%1).</source>
+        <translation>门口机名称不能含有控制字符（此处为 U+%1）。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is how the door unit &quot;%2&quot; is shown in another language; choose another name.</source>
+        <translation>“%1”是门口机“%2”在另一种语言中显示的名称；请另选一个名称。</translation>
     </message>
 </context>
 <context>

@@ -188,6 +188,10 @@ void TestLinkWindows::faultsEndInOneMessage_data()
     QTest::newRow("in the final drain") << "drain:401" << stopped.arg(6) << after.arg(6);
     QTest::newRow("hang-up before the first byte") << "hangup:0" << stopped.arg(0) << after.arg(0);
     QTest::newRow("hang-up in a batch pause") << "hangup:101" << stopped.arg(5) << after.arg(5);
+    // Another PC adds a room, announced in a batch pause: the rooms checked go out.
+    QTest::newRow("room added in a batch pause") << "added:101"
+                                                 << "Data download complete"
+                                                 << "complete";
     QTest::newRow("hang-up after a download") << "after:0"
                                               << "Data download complete"
                                               << "complete";
@@ -226,6 +230,11 @@ void TestLinkWindows::faultsEndInOneMessage()
             program.port.drainFails = true;
         else if (n == at && how == "hangup")
             pty.closeMaster();
+        else if (n == at && how == "added") {
+            testdb::exec(program.dir.filePath(schema::kDirectoryFile),
+                         "INSERT INTO Room_tel (Room, TEL1) VALUES ('207', '1')");
+            QVERIFY(program.objects->directory()->merge());
+        }
     };
     if (how == "dialog") {
         program.menu("mnuconnect");
@@ -241,6 +250,17 @@ void TestLinkWindows::faultsEndInOneMessage()
         TransferLog(program.dir.filePath(schema::kDirectoryFile)).history().value();
     QCOMPARE(history.isEmpty() ? QString() : history.first().outcomeText().left(record.size()),
              record);
+    if (how == "added") {
+        QCOMPARE(pty.readAll().count('$'), 6);
+        QCOMPARE(history.first().sent, 6);
+        QCOMPARE(TransferLog(program.dir.filePath(schema::kDirectoryFile))
+                     .rooms(history.first().id)
+                     ->size(),
+                 6);
+        QCOMPARE(program.objects->directory()->rowCount(), 7); // merged once it ended
+        QVERIFY(program.usable());
+        return;
+    }
     QVERIFY(program.usable());
     program.menu("mnuLD");
     QCOMPARE(program.messages.messages.size(), 2);

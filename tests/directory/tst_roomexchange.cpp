@@ -318,7 +318,8 @@ private slots:
             "Nothing can be imported while 2 rows have errors: mend the file and open it again.",
             "Imported a.csv: 1 room added, 2 changed, 3 unchanged, 4 removed.",
             "Room list of Inhabitant_telnum.mdb",
-            "Page 1 of 2"};
+            "Page 1 of 2",
+            "download (6 rooms) on COM1 (/dev/ttyS0)"};
         QTest::newRow("none") << QString() << english;
         QTest::newRow("en") << "en" << english;
         QTest::newRow("zh_CN") << "zh_CN"
@@ -330,7 +331,8 @@ private slots:
                                               "已导入 a.csv：添加 1 个房间，修改 2 个，3 个不变，"
                                               "删除 4 个。",
                                               "Inhabitant_telnum.mdb 的房间列表",
-                                              "第 1 页，共 2 页"};
+                                              "第 1 页，共 2 页",
+                                              "下载（6 个房间），端口 COM1 (/dev/ttyS0)"};
     }
     void languages()
     {
@@ -344,21 +346,22 @@ private slots:
         const QStringList shown{
             model.headerData(ImportPreview::Verdict, Qt::Horizontal, Qt::DisplayRole).toString(),
             model.index(2, ImportPreview::Verdict).data().toString(),
-            model.index(2, ImportPreview::Reason).data().toString(),
-            model.countsText(),
-            model.blockedReason(),
-            roomimport::summary(QStringLiteral("a.csv"), {1, 2, 3, 4}, true),
-            page.value(0),
-            page.value(4)};
+            model.index(2, ImportPreview::Reason).data().toString(), model.countsText(),
+            model.blockedReason(), roomimport::summary(QStringLiteral("a.csv"), {1, 2, 3, 4}, true),
+            page.value(0), page.value(4),
+            // A change record's entry, kept in the program's own words.
+            changelist::shownDetail("download (6 rooms) on COM1 (/dev/ttyS0)")};
         language::uninstall();
         QTEST(shown, "texts");
     }
 
-    // A merge gives the stored room the door unit takes as the file's its
-    // numbers, rather than adding a second record for the same room.
+    // A merge gives the stored rooms the door unit takes as the file's its
+    // numbers, rather than adding a second record for the same room; each
+    // row written is named and counted.
     void mergeUpdatesTheRoomTheDoorUnitSees()
     {
         testdb::exec(m_path, "UPDATE Room_tel SET Room = '0101' WHERE Room = '101'");
+        testdb::exec(m_path, "INSERT INTO Room_tel (Room, TEL1) VALUES ('00101', '777')");
         QList<RoomRecord> directory;
         QVERIFY(roomimport::readDirectory(m_path, directory).ok());
         roomcsv::CsvFile file;
@@ -369,13 +372,18 @@ private slots:
         QCOMPARE(verdicts.first().reasons.join("; "),
                  "room 101 is room 0101 of the directory to the door unit (it fills both to "
                  "0000101), so the import gives 0101 this row's numbers; the numbers of 0101 are "
-                 "01234567890, +4412345678, -");
+                 "01234567890, +4412345678, -; room 101 is room 00101 of the directory to the "
+                 "door unit (it fills both to 0000101), so the import gives 00101 this row's "
+                 "numbers; the numbers of 00101 are 777, -, -");
         roomimport::Written written;
         QVERIFY(roomimport::write(m_path, roomsOf("101|555"), false, &written).ok());
-        QCOMPARE(written.changed, 1);
+        QCOMPARE(written.changed, 2);
         QCOMPARE(written.added, 0);
+        QCOMPARE(roomimport::summary("x.csv", written, false),
+                 "Imported x.csv: 0 rooms added, 2 changed, 0 unchanged.");
         QCOMPARE(testdb::rows(m_path, kRooms).first(), (QStringList{"0101", "555", "", ""}));
-        QCOMPARE(testdb::rows(m_path, kRooms).size(), 4);
+        QCOMPARE(testdb::rows(m_path, kRooms).last(), (QStringList{"00101", "555", "", ""}));
+        QCOMPARE(testdb::rows(m_path, kRooms).size(), 5);
     }
 
     // An import records its counts and each room it changed in its own

@@ -285,9 +285,18 @@ private slots:
         QCOMPARE(stored().at(1).at(1), QStringLiteral("222"));
     }
 
+    void anotherProgramsChangeIsRefusedThenShownAfterRefreshAndViceVersa_data()
+    {
+        QTest::addColumn<bool>("accessKey"); // Refresh pressed as Alt+R
+        QTest::newRow("the button") << false;
+        QTest::newRow("Alt+R") << true;
+    }
     void anotherProgramsChangeIsRefusedThenShownAfterRefreshAndViceVersa()
     {
+        QFETCH(bool, accessKey);
         openWindow();
+        QApplication::setActiveWindow(m_window);
+        QVERIFY(QTest::qWaitForWindowActive(m_window));
         const QString self = QCoreApplication::applicationFilePath();
         // Another program writes row 1 after this window read it.
         QCOMPARE(QProcess::execute(self, {"--edit", m_dir.path(), "0", "999"}), 0);
@@ -299,9 +308,16 @@ private slots:
         // One message says what to do, and doing it drops the change.
         QVERIFY(said().endsWith(QStringLiteral("Press Refresh to drop your change and read the "
                                                "table as it is now.")));
-        click("cmdRefresh");
+        if (accessKey)
+            QTest::keyClick(grid(), Qt::Key_R, Qt::AltModifier);
+        else
+            click("cmdRefresh");
         QCOMPARE(told(), 1);
         QCOMPARE(m_window->boundFields(), (RoomRecord{"101", "999", "", ""}));
+        QCOMPARE(grid()->model()->index(0, 2).data().toString(), QString());
+        // Moving on repeats nothing.
+        grid()->setCurrentIndex(grid()->model()->index(1, 1));
+        QCOMPARE(told(), 1);
 
         // The other program reads row 3, then this window writes it: the
         // other program is refused in turn.
@@ -443,7 +459,8 @@ private slots:
     void transfersMadeElsewhereAreNoticed_data()
     {
         QTest::addColumn<QString>("how");
-        for (const char* how : {"Refresh", "transfer history", "New again", "the file watched"})
+        for (const char* how : {"Refresh", "transfer history", "New again", "the file watched",
+                                "Refresh, the change record refusing"})
             QTest::newRow(how) << QString::fromLatin1(how);
     }
 
@@ -474,8 +491,20 @@ private slots:
             r.finished = r.started;
             QVERIFY(log.finish(r));
         }
-        if (how == QLatin1String("Refresh")) {
+        if (how.startsWith(QLatin1String("Refresh"))) {
+            // The table is read even when what another program changed
+            // cannot be recorded: said in the status bar, in plain words.
+            if (how != QLatin1String("Refresh")) {
+                testdb::exec(m_path, "CREATE TRIGGER refuse BEFORE INSERT ON change_record "
+                                     "BEGIN SELECT RAISE(ABORT, 'no room'); END");
+                testdb::exec(m_path, "UPDATE Room_tel SET TEL1 = '334' WHERE Room = '103'");
+            }
             click("cmdRefresh");
+            const QString status = main.findChild<QLabel*>("sbPanel1")->text();
+            QVERIFY2(how == QLatin1String("Refresh") ||
+                         (status.contains(QStringLiteral("cannot be recorded")) &&
+                          status.contains(m_path) && !status.contains(QStringLiteral("file:"))),
+                     qPrintable(status));
         } else if (how == QLatin1String("transfer history")) {
             main.menuAction(QStringLiteral("mnuTransferHistory"))->trigger();
         } else if (how == QLatin1String("New again")) {

@@ -10,6 +10,8 @@
 #include "testdatabase.h"
 #include "transferlog.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSettings>
@@ -64,7 +66,7 @@ void TestQuorvaneLink::commands_data()
 
     const QStringList batch = QStringList(5, "record") << "batch 1 end: 5 rooms";
     QTest::newRow("settings") << QStringList{"send-settings", "--port", "COM1",
-                                             "--open-time",   "3.5",    "--auto-open"}
+                                             "--open-time",   "4",      "--auto-open"}
                               << "" << 6 << 0 << 0
                               << QStringList{"settings: open time 4 s, auto mode 2 (Auto Open), "
                                              "then 300 ms"}
@@ -91,6 +93,12 @@ void TestQuorvaneLink::commands_data()
         << QStringList{"send-settings", "--port=COM1", "--open-time", "300"} << "" << 6 << 0 << 1
         << QStringList{} << "设置未发送" << 0 << ""
         << "no port refused: open time \"300\" is not 0 to 255 seconds";
+    // Whole seconds only: nothing that reads as another time goes out.
+    for (const char* time : {"nan", "inf", "2.5", "1e2", "-0"})
+        QTest::newRow(qPrintable(QString("open time %1").arg(time)))
+            << QStringList{"send-settings", "--port=COM1", "--open-time", time} << "" << 6 << 0 << 1
+            << QStringList{} << "设置未发送" << 0 << ""
+            << QString("no port refused: open time \"%1\" is not 0 to 255 seconds").arg(time);
     QTest::newRow("a room that cannot be sent")
         << QStringList{"download", "--port", "COM1"} << "1.2" << 6 << 0 << 1 << QStringList{}
         << "Nothing was sent to the door unit: 1 of the 6 rooms cannot be sent" << 0 << ""
@@ -266,6 +274,18 @@ void TestQuorvaneLink::everyUnitAtOnce()
         ended << QString("%1 %2").arg(r.unit).arg(r.outcomeText().section(':', 0, 0));
     ended.sort();
     QCOMPARE(ended, QStringList({"1 complete", "2 stopped after 7 of 12 rooms", "3 complete"}));
+
+    // Two ports leading to one device, one through a link: named before anything is sent.
+    QVERIFY(QFile::link(ptys[0].devicePath(), dir.filePath("com3")));
+    settings.setValue("Ports/COM3", dir.filePath("com3"));
+    settings.sync();
+    err.clear();
+    QCOMPARE(linktool::run({"download", dir.path(), "--all"}, console, environment), 1);
+    QVERIFY2(err.contains("Door unit (COM1) and West (COM3) both lead to the device " +
+                          QFileInfo(ptys[0].devicePath()).canonicalFilePath()),
+             qPrintable(err));
+    QVERIFY(ptys[0].readAll().isEmpty());
+    QCOMPARE(TransferLog(roomFile).history()->size(), 3);
 }
 
 void TestQuorvaneLink::signalsStopADownload_data()

@@ -227,29 +227,43 @@ private slots:
         QTest::addColumn<int>("what");
         QTest::addColumn<bool>("refused");
         QTest::addColumn<QString>("entry");
-        QTest::newRow("settings") << int(TransferRecord::What::Settings) << false
-                                  << "settings sent";
-        QTest::newRow("download") << int(TransferRecord::What::Download) << false << "download";
+        QTest::addColumn<QString>("detail"); // kept in the program's own words in any language
+        QTest::newRow("settings") << int(TransferRecord::What::Settings) << false << "settings sent"
+                                  << "settings (open time 4 s, auto mode 1) on "
+                                     "COM2 (/dev/ttyS1)";
+        QTest::newRow("download") << int(TransferRecord::What::Download) << false << "download"
+                                  << "download (1 rooms) on COM2 (/dev/ttyS1)";
         QTest::newRow("load default")
-            << int(TransferRecord::What::LoadDefault) << false << "load default";
-        QTest::newRow("refused") << int(TransferRecord::What::Download) << true << "";
+            << int(TransferRecord::What::LoadDefault) << false << "load default"
+            << "load default on COM2 (/dev/ttyS1)";
+        QTest::newRow("refused") << int(TransferRecord::What::Download) << true << ""
+                                 << "";
     }
     void transfersAreInTheChangeRecord()
     {
         QFETCH(int, what);
         QFETCH(bool, refused);
         QFETCH(QString, entry);
+        QFETCH(QString, detail);
+        QVERIFY(!language::install("zh_CN").isEmpty());
         TransferLog log(m_path);
         TransferRecord r = download({{"101", "138", "", ""}});
         r.what = TransferRecord::What(what);
         r.operatorName = QStringLiteral("ann");
-        QVERIFY(refused ? log.refused(r) : log.start(r));
+        r.port = "COM2";
+        r.device = "/dev/ttyS1";
+        r.openTime = 4;
+        r.autoMode = 1;
+        const bool written = refused ? log.refused(r).ok() : log.start(r).ok();
+        language::uninstall();
+        QVERIFY(written);
         for (const QString& statement : schema::changeRecordStatements())
             testdb::exec(m_path, statement);
-        const TableSpec columns{"change_record", {{"what"}, {"operator"}, {"transfer"}}};
+        const TableSpec columns{"change_record",
+                                {{"what"}, {"operator"}, {"transfer"}, {"detail"}}};
         QList<QStringList> expected;
         if (!refused)
-            expected << QStringList{entry, "ann", QString::number(r.id)};
+            expected << QStringList{entry, "ann", QString::number(r.id), detail};
         QCOMPARE(testdb::rows(m_path, columns), expected);
     }
 
@@ -373,6 +387,9 @@ private slots:
                                          << "record 1 is of no known kind";
         QTest::newRow("no start") << "UPDATE transfer_log SET started = 'yesterday'"
                                   << "record 1 has no start time";
+        QTest::newRow("no such unit") << "UPDATE transfer_log SET unit = 7"
+                                      << "record 1 names door unit 7, which the file does not "
+                                         "list";
         QTest::newRow("table gone") << "DROP TABLE transfer_room"
                                     << "the table transfer_room is missing";
     }

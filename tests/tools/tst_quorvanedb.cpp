@@ -854,6 +854,22 @@ private slots:
         QTest::newRow("history names a removed unit")
             << QStringList{east, "units|DIR|remove|Door unit", "history|DIR"} << 0
             << "  Door unit (removed unit)  -  download (1 room)";
+        QTest::newRow("history of a removed unit")
+            << QStringList{east, "units|DIR|remove|Door unit", "history|DIR|--unit|Door unit"} << 0
+            << "  Door unit (removed unit)  -  download (1 room)";
+        // One name, one unit: alike after normalisation and case folding, or
+        // the first unit's name as another language shows it.
+        QTest::newRow("another unit's shown name")
+            << QStringList{"units|DIR|add|门口机|--port|COM9"} << 1
+            << "\"门口机\" is how the door unit \"Door unit\" is shown in another language; "
+               "choose another name.\n";
+        QTest::newRow("one name in two spellings")
+            << QStringList{"units|DIR|add|Caf\u00e9|--port|COM2",
+                           "units|DIR|add|CAFE\u0301|--port|COM3"}
+            << 1 << "There is already a door unit named \"Caf\u00e9\".\n";
+        QTest::newRow("a line break") << QStringList{"units|DIR|add|East\nGate|--port|COM2"} << 1
+                                      << "A door unit's name may not hold control characters "
+                                         "(here U+000A).\n";
     }
 
     // The door units of a room file whose one unit got the rooms as they are.
