@@ -91,7 +91,7 @@ int run(const datafolder::Choice& folder, MessageSink& messages, const Offer& of
         // A server prepared by an older Quorvane gets what this one needs;
         // where this login may not renew it, the status bar says live updates
         // are off, and the login dialog says what to run.
-        serversetup::renew();
+        static_cast<void>(serversetup::renew());
     }
     // A restore stopped halfway is finished or undone before any file is read.
     const Expected<QString> recovered = restoresteps::recover(folder.path);

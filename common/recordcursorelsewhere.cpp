@@ -220,7 +220,9 @@ void RecordCursor::releaseMerges()
 {
     if (m_mergeHolds > 0 && --m_mergeHolds == 0 && m_mergeWaits) {
         m_mergeWaits = false;
-        merge();
+        // Nobody waits on this merge either: a failure is told as a move's would be.
+        if (const Outcome merged = merge(); !merged)
+            emit error(merged.description());
     }
 }
 

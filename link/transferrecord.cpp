@@ -114,8 +114,7 @@ QString TransferRecord::whatDetail(Words words) const
             .arg(kind)
             .arg(openTime)
             .arg(autoMode);
-    if (what == What::Download)
-    {
+    if (what == What::Download) {
         //: %1 "download", %n the count of rooms sent
         const QString counted =
             words == Words::Own
