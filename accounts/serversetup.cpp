@@ -184,17 +184,22 @@ QString viewOnly()
     if (session.error().isValid())
         return {};
     const QSqlDatabase db = session.db();
-    if (database::unseenTable(db, schema::serverOperatorView().table,
-                              database::pathIn(server::folder(), schema::kOperatorFile))
-            .isEmpty() ||
-        !database::unseenTable(db, schema::directoryTable().table,
+    if (!database::unseenTable(db, schema::directoryTable().table,
                                database::pathIn(server::folder(), schema::kDirectoryFile))
              .isEmpty())
         return {};
+    // The names travel as values: the server quotes them itself.
+    QSqlQuery query(db);
+    if (!database::execute(query,
+                           QStringLiteral("SELECT has_table_privilege(quote_ident(?) || '.' || "
+                                          "quote_ident(?), 'INSERT, UPDATE, DELETE')"),
+                           {server::place().building, schema::directoryTable().table}) ||
+        !query.next() || query.value(0).toBool())
+        return {};
     //: %1 names the building and its server ("building North on db.example.org").
     return QCoreApplication::translate(
-               "serversetup", "Read only: this login may read the %1 but not the operators, so "
-                              "it is opened without logging in and every edit is refused.")
+               "serversetup", "Read only: this login may read the %1 but not change it, so it "
+                              "is opened without logging in and every edit is refused.")
         .arg(server::describe());
 }
 

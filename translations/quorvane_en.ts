@@ -1621,6 +1621,11 @@ The program ends without it.</translation>
         <source>%1 restored from %2</source>
         <translation>%1 restored from %2</translation>
     </message>
+    <message>
+        <source>download (%1 room) on %2</source>
+        <extracomment>A transfer&apos;s entry of one room: %1 is 1, %2 the port and its device</extracomment>
+        <translation>download (%1 room) on %2</translation>
+    </message>
 </context>
 <context>
     <name>changerecord</name>
@@ -4044,9 +4049,9 @@ Serial devices no COM entry maps to:
         <translation>The %1 cannot be used: %2</translation>
     </message>
     <message>
-        <source>Read only: this login may read the %1 but not the operators, so it is opened without logging in and every edit is refused.</source>
+        <source>Read only: this login may read the %1 but not change it, so it is opened without logging in and every edit is refused.</source>
         <extracomment>%1 names the building and its server (&quot;building North on db.example.org&quot;).</extracomment>
-        <translation>Read only: this login may read the %1 but not the operators, so it is opened without logging in and every edit is refused.</translation>
+        <translation>Read only: this login may read the %1 but not change it, so it is opened without logging in and every edit is refused.</translation>
     </message>
 </context>
 <context>

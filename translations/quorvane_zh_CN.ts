@@ -1604,6 +1604,11 @@ The program ends without it.</source>
         <source>%1 restored from %2</source>
         <translation>%1 已从 %2 恢复</translation>
     </message>
+    <message>
+        <source>download (%1 room) on %2</source>
+        <extracomment>A transfer&apos;s entry of one room: %1 is 1, %2 the port and its device</extracomment>
+        <translation>下载（%1 个房间），端口 %2</translation>
+    </message>
 </context>
 <context>
     <name>changerecord</name>
@@ -3994,9 +3999,9 @@ Serial devices no COM entry maps to:
         <translation>无法使用 %1：%2</translation>
     </message>
     <message>
-        <source>Read only: this login may read the %1 but not the operators, so it is opened without logging in and every edit is refused.</source>
+        <source>Read only: this login may read the %1 but not change it, so it is opened without logging in and every edit is refused.</source>
         <extracomment>%1 names the building and its server (&quot;building North on db.example.org&quot;).</extracomment>
-        <translation>只读：此登录可以读取%1，但不能读取操作员，因此不经登录即打开，所有修改都会被拒绝。</translation>
+        <translation>只读：此登录可以读取%1，但不能修改，因此无需登录即可打开，所有编辑都会被拒绝。</translation>
     </message>
 </context>
 <context>

@@ -232,7 +232,7 @@ private slots:
                                   << "settings (open time 4 s, auto mode 1) on "
                                      "COM2 (/dev/ttyS1)";
         QTest::newRow("download") << int(TransferRecord::What::Download) << false << "download"
-                                  << "download (1 rooms) on COM2 (/dev/ttyS1)";
+                                  << "download (1 room) on COM2 (/dev/ttyS1)";
         QTest::newRow("load default")
             << int(TransferRecord::What::LoadDefault) << false << "load default"
             << "load default on COM2 (/dev/ttyS1)";
