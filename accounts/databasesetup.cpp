@@ -5,6 +5,7 @@
 #include "datafolder.h"
 #include "operatorlimits.h"
 #include "schema.h"
+#include "transaction.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -120,7 +121,9 @@ Outcome fillDatabase(const QString& path, const TableSpec& layout,
                 if (!query.exec())
                     failure = query.lastError().text();
             };
-            run(QStringLiteral("BEGIN"));
+            store::Transaction transaction(db);
+            if (!transaction.active())
+                failure = transaction.error().text();
             run(schema::createStatement(layout));
             // The room file also keeps the history of what was sent from it.
             if (layout.table == schema::directoryTable().table) {
@@ -137,7 +140,11 @@ Outcome fillDatabase(const QString& path, const TableSpec& layout,
                         failure = recorded.description();
                 }
             }
-            run(QStringLiteral("COMMIT"));
+            if (failure.isEmpty()) {
+                if (Outcome committed = transaction.commit(); !committed)
+                    failure = committed.description();
+            }
+            transaction.rollback();
             query = QSqlQuery();
             db.close();
         }

@@ -6,6 +6,7 @@
 #include "pinhash.h"
 #include "schema.h"
 #include "server.h"
+#include "transaction.h"
 
 #include <QCoreApplication>
 #include <QSqlDatabase>
@@ -224,15 +225,17 @@ Outcome renew()
         return Outcome::failure(cannot(query.lastError()));
     if (query.value(0).toBool())
         return Outcome::success();
-    QStringList statements{QStringLiteral("BEGIN"), server::announceFunction()};
-    statements << operatorGuard() << QStringLiteral("COMMIT");
+    store::Transaction transaction(session.db());
+    if (!transaction.active())
+        return Outcome::failure(cannot(transaction.error()));
+    QStringList statements{server::announceFunction()};
+    statements << operatorGuard();
     for (const QString& statement : statements) {
-        if (!query.exec(statement)) {
-            const QSqlError failed = query.lastError();
-            QSqlQuery(session.db()).exec(QStringLiteral("ROLLBACK"));
-            return Outcome::failure(cannot(failed));
-        }
+        if (!query.exec(statement))
+            return Outcome::failure(cannot(query.lastError()));
     }
+    if (!transaction.commit())
+        return Outcome::failure(cannot(transaction.error()));
     return Outcome::success();
 }
 
@@ -275,7 +278,9 @@ Expected<Prepared> prepare(const std::optional<databasesetup::Operator>& first)
     };
     const QString building = quotedIdentifier(server::place().building);
     const QString operators = quotedIdentifier(server::kOperatorSchema);
-    run(QStringLiteral("BEGIN"));
+    store::Transaction transaction(db);
+    if (!transaction.active())
+        failed = transaction.error();
     // Two PCs preparing at once wait for each other here rather than fail.
     run(QStringLiteral("SELECT pg_advisory_xact_lock(4711)"));
     run(QStringLiteral("CREATE SCHEMA IF NOT EXISTS %1").arg(operators));
@@ -319,18 +324,15 @@ Expected<Prepared> prepare(const std::optional<databasesetup::Operator>& first)
             if (Outcome recorded =
                     changerecord::append(db, databasesetup::firstOperatorEntry(*first),
                                          database::pathIn(server::folder(), schema::kOperatorFile));
-                !recorded) {
-                QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
+                !recorded)
                 return Expected<Prepared>::failure(recorded.description());
-            }
         }
         done.operators = failed.isValid() ? 0 : 1;
     }
-    run(QStringLiteral("COMMIT"));
-    if (failed.isValid()) {
-        QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
+    if (!failed.isValid() && !transaction.commit())
+        failed = transaction.error();
+    if (failed.isValid())
         return Expected<Prepared>::failure(cannot(failed));
-    }
     return done;
 }
 

@@ -113,16 +113,16 @@ void TableStatements::reconnectIfLost()
         m_reconnected(database().driver());
 }
 
-QSqlError TableStatements::beginWrite()
+store::Transaction TableStatements::beginWrite()
 {
     for (int attempt = 0;; ++attempt) {
         reconnectIfLost();
-        QSqlQuery query(database());
-        if (query.exec(engine::of(database()).beginWrite()))
-            return {};
-        noteFailure(query.lastError());
+        store::Transaction transaction(database());
+        if (transaction.active())
+            return transaction;
+        noteFailure(transaction.error());
         if (attempt > 0 || !m_lost)
-            return query.lastError();
+            return transaction;
     }
 }
 
@@ -315,12 +315,13 @@ TableStatements::Written TableStatements::writeRow(RowStore& store, int index, c
                                            "%1 was not saved: %2 Your values are kept.")
             .arg(label, database::plainError(error, m_path));
     };
-    if (const QSqlError notBegun = beginWrite(); notBegun.isValid())
-        return {Outcome::failure(refused(notBegun))};
+    store::Transaction transaction = beginWrite();
+    if (!transaction.active())
+        return {Outcome::failure(refused(transaction.error()))};
     QSqlDatabase db = database();
     QSqlQuery query(db);
     auto rollback = [&](const QString& description) {
-        QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
+        transaction.rollback();
         return Outcome::failure(description);
     };
 
@@ -426,8 +427,8 @@ TableStatements::Written TableStatements::writeRow(RowStore& store, int index, c
                                  .arg(label, added.description()))};
     }
 
-    if (!query.exec(QStringLiteral("COMMIT")))
-        return {rollback(refused(query.lastError()))};
+    if (!transaction.commit())
+        return {rollback(refused(transaction.error()))};
 
     row.key = key.size() == 1 ? key.first() : key.isEmpty() ? QVariant() : QVariant(key);
     store.setOriginal(row, stored.constData());
@@ -441,16 +442,17 @@ TableStatements::Written TableStatements::deleteRow(const RowStore& store, int i
                                                     const QString& label)
 {
     const BusyWait::Span waits(m_busy);
-    if (const QSqlError notBegun = beginWrite(); notBegun.isValid())
+    store::Transaction transaction = beginWrite();
+    if (!transaction.active())
         return {Outcome::failure(
             QCoreApplication::translate("TableStatements", "%1 was not deleted: %2")
-                .arg(label, database::plainError(notBegun, m_path)))};
+                .arg(label, database::plainError(transaction.error(), m_path)))};
     QSqlDatabase db = database();
     QSqlQuery query(db);
-    const auto refused = [&] {
-        noteFailure(query.lastError());
+    const auto refused = [&](const QSqlError& error) {
+        noteFailure(error);
         return QCoreApplication::translate("TableStatements", "%1 was not deleted: %2")
-            .arg(label, database::plainError(query.lastError(), m_path));
+            .arg(label, database::plainError(error, m_path));
     };
     query.prepare(QStringLiteral("DELETE FROM %1 WHERE %2")
                       .arg(quotedIdentifier(m_spec.table), where(true, true)));
@@ -458,7 +460,7 @@ TableStatements::Written TableStatements::deleteRow(const RowStore& store, int i
     QString failure;
     bool stale = false;
     if (!query.exec()) {
-        failure = refused();
+        failure = refused(query.lastError());
     } else if (query.numRowsAffected() != 1) {
         stale = true;
         failure = QCoreApplication::translate(
@@ -470,11 +472,11 @@ TableStatements::Written TableStatements::deleteRow(const RowStore& store, int i
                !added) {
         failure = QCoreApplication::translate("TableStatements", "%1 was not deleted: %2")
                       .arg(label, added.description());
-    } else if (!query.exec(QStringLiteral("COMMIT"))) {
-        failure = refused();
+    } else if (!transaction.commit()) {
+        failure = refused(transaction.error());
     }
     if (!failure.isEmpty()) {
-        QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
+        transaction.rollback();
         return {Outcome::failure(failure), stale};
     }
     return {};
@@ -492,14 +494,12 @@ Outcome TableStatements::deleted(const QSqlDatabase& db, const RowStore& store,
 Outcome TableStatements::inTransaction(const std::function<Outcome(const QSqlDatabase&)>& work)
 {
     const BusyWait::Span waits(m_busy);
-    if (const QSqlError notBegun = beginWrite(); notBegun.isValid())
-        return Outcome::failure(database::plainError(notBegun, m_path));
+    store::Transaction transaction = beginWrite();
+    if (!transaction.active())
+        return Outcome::failure(database::plainError(transaction.error(), m_path));
     QSqlDatabase db = database();
-    QSqlQuery query(db);
     Outcome outcome = work(db);
-    if (outcome && !query.exec(QStringLiteral("COMMIT")))
-        outcome = Outcome::failure(database::plainError(query.lastError(), m_path));
-    if (!outcome)
-        QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
+    if (outcome && !transaction.commit())
+        outcome = Outcome::failure(database::plainError(transaction.error(), m_path));
     return outcome;
 }

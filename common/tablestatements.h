@@ -5,6 +5,7 @@
 #include "outcome.h"
 #include "rowstore.h"
 #include "schema.h"
+#include "transaction.h"
 
 #include <functional>
 #include <optional>
@@ -130,6 +131,6 @@ private:
     void reconnectIfLost();
     void noteFailure(const QSqlError& error);
     // Begins a write; a server connection found dead is opened again once
-    // first. The error of the last try; invalid once begun.
-    QSqlError beginWrite();
+    // first. Not active when the last try failed; its error says why.
+    store::Transaction beginWrite();
 };

@@ -8,6 +8,7 @@
 #include "roomverdict.h"
 #include "schema.h"
 #include "server.h"
+#include "transaction.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -342,7 +343,9 @@ Expected<Counts> writeBuilding(const Contents& contents, bool replace,
     Runner run(to);
     const QString operators = quotedIdentifier(server::kOperatorSchema);
     const QString people = operators + QStringLiteral(".user_pin");
-    run(QStringLiteral("BEGIN"));
+    store::Transaction transaction(to.db());
+    if (!transaction.active())
+        run.failure = to.why(transaction.error());
     run.makeTables();
     for (const QString& statement :
          schema::sentRoomRenames(to.columnsOf(QStringLiteral("transfer_room"))))
@@ -353,7 +356,6 @@ Expected<Counts> writeBuilding(const Contents& contents, bool replace,
                      run.count(QStringLiteral("transfer_log")) +
                      run.count(QStringLiteral("door_unit"));
     if (run.failure.isEmpty() && held != 0 && !replace) {
-        QSqlQuery(to.db()).exec(QStringLiteral("ROLLBACK"));
         return Expected<Counts>::failure(
             //: %1 names the building on the server, as: building "North" on db.example.org
             QCoreApplication::translate(
@@ -427,9 +429,9 @@ Expected<Counts> writeBuilding(const Contents& contents, bool replace,
         if (Outcome recorded = changerecord::append(to.db(), noted, roomPath); !recorded)
             run.failure = recorded.description();
     }
-    run(QStringLiteral("COMMIT"));
+    if (run.failure.isEmpty() && !transaction.commit())
+        run.failure = to.why(transaction.error());
     if (!run.failure.isEmpty()) {
-        QSqlQuery(to.db()).exec(QStringLiteral("ROLLBACK"));
         return Expected<Counts>::failure(
             QCoreApplication::translate("buildingcopy", "Nothing was copied into the %1: %2")
                 .arg(server::describe(), run.failure));
@@ -456,8 +458,9 @@ Outcome backupBuilding(const QString& file)
         if (Outcome opened = from.opened(); !opened)
             return opened;
         // One snapshot: rooms and record as they stood together.
-        QSqlQuery(from.db()).exec(
-            QStringLiteral("BEGIN ISOLATION LEVEL REPEATABLE READ READ ONLY"));
+        // Only read: ending it as it ends, committed or not, changes nothing.
+        const store::Transaction snapshot(
+            from.db(), QStringLiteral("BEGIN ISOLATION LEVEL REPEATABLE READ READ ONLY"));
         for (const auto& [table, columns, into] :
              {std::tuple{QStringLiteral("Room_tel"), kRoomColumns, &contents.rooms},
               std::tuple{QStringLiteral("transfer_log"), kLogColumns, &contents.transfers},
@@ -469,7 +472,6 @@ Outcome backupBuilding(const QString& file)
                 return read.outcome();
             *into = *read;
         }
-        QSqlQuery(from.db()).exec(QStringLiteral("COMMIT"));
     }
     if (Outcome made = makeFolder(folder.path()); !made)
         return made;
@@ -477,9 +479,12 @@ Outcome backupBuilding(const QString& file)
         Connection into(database::pathIn(folder.path(), schema::kDirectoryFile),
                         database::Access::AsFound);
         Runner run(into);
-        run(QStringLiteral("BEGIN"));
+        store::Transaction transaction(into.db());
+        if (!transaction.active())
+            run.failure = into.why(transaction.error());
         run.copy(contents);
-        run(QStringLiteral("COMMIT"));
+        if (run.failure.isEmpty() && !transaction.commit())
+            run.failure = into.why(transaction.error());
         if (!run.failure.isEmpty())
             return Outcome::failure(run.failure);
     }

@@ -1,11 +1,11 @@
 #include "changelist.h"
 
 #include "database.h"
-#include "engine/databaseengine.h"
 #include "plural.h"
 #include "roomcsv.h"
 #include "schema.h"
 #include "server.h"
+#include "transaction.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>
@@ -429,14 +429,14 @@ Expected<int> prune(const QString& directory, const QDateTime& before,
             continue;
         QSqlQuery q(db);
         const auto failed = [&](const QString& why) {
-            QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
             return Expected<int>::failure(
                 QCoreApplication::translate("changelist",
                                             "The change record in %1 was not pruned: %2")
                     .arg(path, why));
         };
-        if (!q.exec(engine::of(db).beginWrite()))
-            return failed(database::plainError(q.lastError(), path));
+        store::Transaction transaction(db);
+        if (!transaction.active())
+            return failed(database::plainError(transaction.error(), path));
         q.prepare(QStringLiteral("DELETE FROM change_record WHERE ") + kPrunable);
         q.addBindValue(changerecord::timeText(before));
         q.addBindValue(kPruned);
@@ -450,8 +450,8 @@ Expected<int> prune(const QString& directory, const QDateTime& before,
                            .arg(plural(count, "1 entry", "%1 entries"), shownTime(before));
         if (Outcome added = changerecord::append(db, entry, path); !added)
             return failed(added.description());
-        if (!q.exec(QStringLiteral("COMMIT")))
-            return failed(database::plainError(q.lastError(), path));
+        if (!transaction.commit())
+            return failed(database::plainError(transaction.error(), path));
         removed += count;
     }
     return removed;

@@ -5,6 +5,7 @@
 #include "engine/databaseengine.h"
 #include "roomcsv.h"
 #include "schema.h"
+#include "transaction.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -136,7 +137,6 @@ Outcome writeRooms(const QString& path, const QList<Item>& rooms, const RoomOf& 
         return connection.opened();
     const QSqlDatabase db = connection.db();
     auto fail = [&](const QString& what, const QString& why) {
-        QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
         //: %1 says what could not be done, %2 why
         return Outcome::failure(
             QCoreApplication::translate("roomimport", "%1: %2")
@@ -147,15 +147,18 @@ Outcome writeRooms(const QString& path, const QList<Item>& rooms, const RoomOf& 
     };
     // IMMEDIATE takes the write lock before anything is read, so the rows
     // compared below are the rows the writes meet.
+    store::Transaction transaction(db);
     QSqlQuery begin(db);
-    if (!begin.exec(engine::of(db).beginWrite()) ||
+    if (!transaction.active() ||
         !begin.exec(engine::of(db).lockForWrite(QStringLiteral("Room_tel"))))
         return Outcome::failure(
             QCoreApplication::translate("roomimport",
                                         "The room directory in %1 cannot be written now: %2")
-                .arg(path, followedBy(
-                               database::plainError(begin.lastError(), path),
-                               QCoreApplication::translate("roomimport", "Nothing was written."))));
+                .arg(path,
+                     followedBy(
+                         database::plainError(
+                             transaction.active() ? begin.lastError() : transaction.error(), path),
+                         QCoreApplication::translate("roomimport", "Nothing was written."))));
 
     // The import's one entry keeps every room it changed.
     const bool record = who != nullptr;
@@ -276,11 +279,10 @@ Outcome writeRooms(const QString& path, const QList<Item>& rooms, const RoomOf& 
             return fail(QCoreApplication::translate("roomimport", "The import cannot be recorded"),
                         added.description());
     }
-    QSqlQuery commit(db);
-    if (!commit.exec(QStringLiteral("COMMIT")))
+    if (!transaction.commit())
         return fail(
             QCoreApplication::translate("roomimport", "The room directory cannot be written"),
-            database::plainError(commit.lastError(), path));
+            database::plainError(transaction.error(), path));
     if (written)
         *written = counts;
     return Outcome::success();

@@ -5,6 +5,7 @@
 #include "language.h"
 #include "schema.h"
 #include "server.h"
+#include "transaction.h"
 
 #include <functional>
 
@@ -39,9 +40,10 @@ public:
 
     QSqlDatabase db() const { return QSqlDatabase::database(m_name, false); }
     const QString& error() const { return m_error; }
-    Outcome failed(const QSqlQuery& q) const
+    Outcome failed(const QSqlQuery& q) const { return failed(q.lastError()); }
+    Outcome failed(const QSqlError& error) const
     {
-        return Outcome::failure(database::plainError(q.lastError(), m_path));
+        return Outcome::failure(database::plainError(error, m_path));
     }
 
 private:
@@ -179,21 +181,18 @@ Outcome changeList(const QString& path, const Change& change)
     const QSqlDatabase db = file.db();
     const engine::DatabaseEngine& dialect = engine::of(db);
     QSqlQuery q(db);
-    if (!q.exec(dialect.beginWrite()))
-        return file.failed(q);
-    const auto rollBack = [&](Outcome outcome) {
-        QSqlQuery(file.db()).exec(QStringLiteral("ROLLBACK"));
-        return outcome;
-    };
+    store::Transaction transaction(db);
+    if (!transaction.active())
+        return file.failed(transaction.error());
     for (const QString& statement : schema::doorUnitStatements()) {
         if (!q.exec(dialect.translate(statement)))
-            return rollBack(file.failed(q));
+            return file.failed(q);
     }
     // No other writer comes between reading the list and writing it.
     if (!q.exec(dialect.lockForWrite(QStringLiteral("door_unit"))))
-        return rollBack(file.failed(q));
+        return file.failed(q);
     if (!q.exec(QStringLiteral("SELECT count(*) FROM door_unit")) || !q.next())
-        return rollBack(file.failed(q));
+        return file.failed(q);
     const bool empty = q.value(0).toLongLong() == 0;
     q.finish(); // a server connection holds one result at a time
     if (empty) {
@@ -201,15 +200,15 @@ Outcome changeList(const QString& path, const Change& change)
         q.addBindValue(doorunits::kFirstName);
         q.addBindValue(1);
         if (!q.exec())
-            return rollBack(file.failed(q));
+            return file.failed(q);
     }
     Expected<QList<DoorUnit>> units = readFrom(file, false);
     if (!units)
-        return rollBack(units.outcome());
+        return units.outcome();
     if (Outcome changed = change(*units, q); !changed)
-        return rollBack(changed);
-    if (!q.exec(QStringLiteral("COMMIT")))
-        return rollBack(file.failed(q));
+        return changed;
+    if (!transaction.commit())
+        return file.failed(transaction.error());
     return Outcome::success();
 }
 

@@ -6,6 +6,7 @@
 #include "engine/databaseengine.h"
 #include "schema.h"
 #include "server.h"
+#include "transaction.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -324,15 +325,15 @@ Outcome TransferLog::insert(TransferRecord& record, bool withRooms)
         return opened;
     QSqlDatabase db = QSqlDatabase::database(m_connection, false);
     QSqlQuery q(db);
-    const auto fail = [&](QSqlQuery& failed) {
-        m_error = database::plainError(failed.lastError(), m_path);
-        QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
+    const auto fail = [&](const QSqlError& failed) {
+        m_error = database::plainError(failed, m_path);
         return Outcome::failure(m_error);
     };
     // Immediate: the write lock is taken at once or not at all, so the rows
     // never wait half written.
-    if (!q.exec(engine::of(db).beginWrite()))
-        return Outcome::failure(m_error = database::plainError(q.lastError(), m_path));
+    store::Transaction transaction(db);
+    if (!transaction.active())
+        return fail(transaction.error());
     q.prepare(QStringLiteral("INSERT INTO transfer_log (started, finished, operator, port, "
                              "device, what, open_time, auto_mode, sent, total, outcome, reason, "
                              "unit) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)") +
@@ -351,7 +352,7 @@ Outcome TransferLog::insert(TransferRecord& record, bool withRooms)
     q.addBindValue(record.reason.isEmpty() ? QVariant() : QVariant(record.reason));
     q.addBindValue(record.unit);
     if (!q.exec())
-        return fail(q);
+        return fail(q.lastError());
     record.id = engine::of(db).keyByReturning() ? (q.next() ? q.value(0).toLongLong() : 0)
                                                 : q.lastInsertId().toLongLong();
     q.finish();
@@ -371,7 +372,6 @@ Outcome TransferLog::insert(TransferRecord& record, bool withRooms)
         entry.transfer = record.id;
         if (Outcome added = changerecord::append(db, entry, m_path); !added) {
             m_error = added.description();
-            QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
             return Outcome::failure(m_error);
         }
     }
@@ -382,13 +382,12 @@ Outcome TransferLog::insert(TransferRecord& record, bool withRooms)
             const RoomRecord& room = record.rooms[i];
             if (!rooms.run({record.id, i, room.Room, room.TEL1, room.TEL2, room.TEL3})) {
                 m_error = rooms.error(m_path);
-                QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
                 return Outcome::failure(m_error);
             }
         }
     }
-    if (!q.exec(QStringLiteral("COMMIT")))
-        return fail(q);
+    if (!transaction.commit())
+        return fail(transaction.error());
     return Outcome::success();
 }
 

@@ -8,11 +8,11 @@
 #include "dbfiles.h"
 #include "dbprompt.h"
 #include "dbsql.h"
-#include "engine/databaseengine.h"
 #include "pinhash.h"
 #include "schema.h"
 #include "server.h"
 #include "serversetup.h"
+#include "transaction.h"
 
 #include <QFile>
 #include <QSqlDatabase>
@@ -314,9 +314,10 @@ int addOperator(const QString& directory, const OperatorEntry& given, Console& c
             entry.what = QStringLiteral("operator added");
             entry.subject = added->name;
             entry.after = changerecord::valuesText({layout.fields.first().name}, {added->name});
-            Outcome done = query.exec(engine::of(db).beginWrite())
+            store::Transaction transaction(db);
+            Outcome done = transaction.active()
                                ? Outcome::success()
-                               : Outcome::failure(database::plainError(query.lastError(), path));
+                               : Outcome::failure(database::plainError(transaction.error(), path));
             if (done) {
                 query.prepare(databasesetup::insertStatement(layout));
                 query.addBindValue(added->name);
@@ -327,10 +328,10 @@ int addOperator(const QString& directory, const OperatorEntry& given, Console& c
                            ? changerecord::append(db, entry, path)
                            : Outcome::failure(database::plainError(query.lastError(), path));
             }
-            if (done && !query.exec(QStringLiteral("COMMIT")))
-                done = Outcome::failure(database::plainError(query.lastError(), path));
+            if (done && !transaction.commit())
+                done = Outcome::failure(database::plainError(transaction.error(), path));
             if (!done) {
-                QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
+                transaction.rollback();
                 say(console.err,
                     Text::tr("Cannot add the operator to %1: %2").arg(shown, done.description()));
             } else {
