@@ -320,10 +320,6 @@ TableStatements::Written TableStatements::writeRow(RowStore& store, int index, c
         return {Outcome::failure(refused(transaction.error()))};
     QSqlDatabase db = database();
     QSqlQuery query(db);
-    auto rollback = [&](const QString& description) {
-        transaction.rollback();
-        return Outcome::failure(description);
-    };
 
     const int n = store.fieldCount();
     QStringList changed;
@@ -353,7 +349,7 @@ TableStatements::Written TableStatements::writeRow(RowStore& store, int index, c
         for (const QVariant& v : values)
             query.addBindValue(v);
         if (!query.exec())
-            return {rollback(refused(query.lastError()))};
+            return {Outcome::failure(refused(query.lastError()))};
         newKey = returning ? (query.next() ? query.value(0) : QVariant()) : query.lastInsertId();
         query.finish();
     } else {
@@ -367,14 +363,14 @@ TableStatements::Written TableStatements::writeRow(RowStore& store, int index, c
             query.addBindValue(v);
         bindMatch(query, store, row);
         if (!query.exec())
-            return {rollback(refused(query.lastError()))};
+            return {Outcome::failure(refused(query.lastError()))};
         if (query.numRowsAffected() != 1)
             //: %1 names the row, e.g. Row 2 of Room_tel (Room "101").
-            return {rollback(QCoreApplication::translate(
-                                 "TableStatements",
-                                 "%1 was not saved: another program changed or deleted "
-                                 "it after it was read. Your values are kept.")
-                                 .arg(label)),
+            return {Outcome::failure(QCoreApplication::translate(
+                                         "TableStatements",
+                                         "%1 was not saved: another program changed or deleted "
+                                         "it after it was read. Your values are kept.")
+                                         .arg(label)),
                     true};
     }
 
@@ -404,11 +400,12 @@ TableStatements::Written TableStatements::writeRow(RowStore& store, int index, c
     for (const QVariant& v : m_keyColumns.isEmpty() ? written : key)
         reread.addBindValue(v);
     if (!reread.exec() || !reread.next())
-        return {rollback(QCoreApplication::translate(
-                             "TableStatements", "%1 was not saved: it could not be read back. %2")
-                             .arg(label, reread.lastError().isValid()
-                                             ? database::plainError(reread.lastError(), m_path)
-                                             : QString()))};
+        return {Outcome::failure(
+            QCoreApplication::translate("TableStatements",
+                                        "%1 was not saved: it could not be read back. %2")
+                .arg(label, reread.lastError().isValid()
+                                ? database::plainError(reread.lastError(), m_path)
+                                : QString()))};
     QVariantList stored;
     for (int i = 0; i < n; ++i)
         stored << reread.value(i);
@@ -422,13 +419,14 @@ TableStatements::Written TableStatements::writeRow(RowStore& store, int index, c
             change.after << stored[i].toString();
         }
         if (Outcome added = m_hook(db, change); !added)
-            return {rollback(QCoreApplication::translate(
-                                 "TableStatements", "%1 was not saved: %2 Your values are kept.")
-                                 .arg(label, added.description()))};
+            return {Outcome::failure(
+                QCoreApplication::translate("TableStatements",
+                                            "%1 was not saved: %2 Your values are kept.")
+                    .arg(label, added.description()))};
     }
 
     if (!transaction.commit())
-        return {rollback(refused(transaction.error()))};
+        return {Outcome::failure(refused(transaction.error()))};
 
     row.key = key.size() == 1 ? key.first() : key.isEmpty() ? QVariant() : QVariant(key);
     store.setOriginal(row, stored.constData());
@@ -475,10 +473,8 @@ TableStatements::Written TableStatements::deleteRow(const RowStore& store, int i
     } else if (!transaction.commit()) {
         failure = refused(transaction.error());
     }
-    if (!failure.isEmpty()) {
-        transaction.rollback();
+    if (!failure.isEmpty())
         return {Outcome::failure(failure), stale};
-    }
     return {};
 }
 
