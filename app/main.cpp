@@ -154,7 +154,7 @@ int main(int argc, char* argv[])
         if (const QString refusal = parse(arguments.mid(1), options); !refusal.isEmpty()) {
             std::fprintf(stderr, "quorvane: %s\nTry 'quorvane --help' for more information.\n",
                          qPrintable(refusal));
-            return 2;
+            return commandline::kUsageError;
         }
         QTextStream out(stdout);
         const Expected<std::optional<server::Place>> place = server::choose(
@@ -162,7 +162,7 @@ int main(int argc, char* argv[])
             options.data.isEmpty() ? server::Settings::Read : server::Settings::Ignore);
         if (!place) {
             std::fprintf(stderr, "quorvane: %s\n", qPrintable(place.error()));
-            return 2;
+            return commandline::kUsageError;
         }
         if (*place)
             server::use(**place);

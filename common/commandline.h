@@ -12,6 +12,10 @@
 // "--name=value", and "--" ending the options; everything else is positional.
 namespace commandline {
 
+// What every command of the program returns for arguments it cannot use
+// (EX_USAGE, as sysexits.h names it).
+constexpr int kUsageError = 64;
+
 // Whether an option takes a value; a text refuses the option and says why.
 enum class Takes { Nothing, Value };
 using Kind = std::variant<Takes, QString>;

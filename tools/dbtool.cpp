@@ -152,7 +152,7 @@ QString commonNotes()
                     "shown. Each is at most 20 characters. A PIN given on the command line can be\n"
                     "seen by other users of this computer while the command runs.\n"
                     "Exit status: 0 when all went well, 1 when something failed or is wrong,\n"
-                    "2 for a command line that is not understood.\n");
+                    "64 for a command line that is not understood.\n");
 }
 
 // The options whose value follows them: a value is never taken for --help.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "changerecord.h"
+#include "commandline.h"
 
 #include <QCoreApplication>
 #include <QString>
@@ -43,7 +44,7 @@ struct OperatorEntry
 // Writes one line and flushes it, so prompts and messages keep their order.
 void say(QTextStream& stream, const QString& text);
 
-enum ExitCode { kSuccess = 0, kFailure = 1, kUsage = 2 };
+enum ExitCode { kSuccess = 0, kFailure = 1, kUsage = commandline::kUsageError };
 
 QString usage();
 // One command's help, with what every command shares; the whole help for a

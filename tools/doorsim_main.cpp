@@ -181,7 +181,7 @@ int main(int argc, char* argv[])
         refusal = parse(arguments.mid(1), options);
     if (!refusal.isEmpty()) {
         std::fprintf(stderr, "quorvane-doorsim: %s\n", qPrintable(refusal));
-        return 1;
+        return commandline::kUsageError;
     }
     if (options.version) {
         print(QStringLiteral("quorvane-doorsim " QUORVANE_VERSION));
@@ -201,14 +201,14 @@ int main(int argc, char* argv[])
     const double idleSeconds = options.idle ? options.idle->toDouble(&idleOk) : 0;
     if (!idleOk) {
         complain(Text::tr("--idle-exit needs a number of seconds"));
-        return 1;
+        return commandline::kUsageError;
     }
     if (!std::isfinite(idleSeconds) || idleSeconds < 0 || idleSeconds > kMostIdleSeconds) {
         complain(Text::tr("--idle-exit takes 0 to %1 seconds (0: never end for lack of data), "
                           "not %2")
                      .arg(kMostIdleSeconds, 0, 'f', 0)
                      .arg(options.idle.value_or(QString())));
-        return 1;
+        return commandline::kUsageError;
     }
     if (Outcome usable = outputfile::check(jsonPath); !jsonPath.isEmpty() && !usable) {
         std::fprintf(stderr, "quorvane-doorsim: --json: %s\n", qPrintable(usable.description()));

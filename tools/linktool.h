@@ -1,5 +1,6 @@
 #pragma once
 
+#include "commandline.h"
 #include "linkresult.h"
 #include "pauser.h"
 #include "serialport.h"
@@ -26,7 +27,7 @@ struct Text
     Q_DECLARE_TR_FUNCTIONS(linktool)
 };
 
-enum ExitCode { kComplete = 0, kRefused = 1, kStopped = 2, kUsage = 64 };
+enum ExitCode { kComplete = 0, kRefused = 1, kStopped = 2, kUsage = commandline::kUsageError };
 
 struct Console
 {

@@ -2624,42 +2624,6 @@ The program ends without it.</translation>
 </translation>
     </message>
     <message>
-        <source>
-With --database URI (a libpq connection URI or service=NAME) and --building
-NAME, or QUORVANE_DATABASE and QUORVANE_BUILDING, a command works on that
-building on a PostgreSQL server instead of a folder; passwords come from
-libpq&apos;s own places (~/.pgpass, PGPASSWORD, a service file).
-
-Without DIR the command works on the folder Quorvane uses, the first of:
-the folder named by QUORVANE_DATA; the folder of this program when it holds
-either database file; $XDG_DATA_HOME/Quorvane (~/.local/share/Quorvane),
-which is created, private, when missing.
-
-Without --operator and --pin the name and PIN are asked for; the PIN is not
-shown. Each is at most 20 characters. A PIN given on the command line can be
-seen by other users of this computer while the command runs.
-Exit status: 0 when all went well, 1 when something failed or is wrong,
-2 for a command line that is not understood.
-</source>
-        <translation>
-With --database URI (a libpq connection URI or service=NAME) and --building
-NAME, or QUORVANE_DATABASE and QUORVANE_BUILDING, a command works on that
-building on a PostgreSQL server instead of a folder; passwords come from
-libpq&apos;s own places (~/.pgpass, PGPASSWORD, a service file).
-
-Without DIR the command works on the folder Quorvane uses, the first of:
-the folder named by QUORVANE_DATA; the folder of this program when it holds
-either database file; $XDG_DATA_HOME/Quorvane (~/.local/share/Quorvane),
-which is created, private, when missing.
-
-Without --operator and --pin the name and PIN are asked for; the PIN is not
-shown. Each is at most 20 characters. A PIN given on the command line can be
-seen by other users of this computer while the command runs.
-Exit status: 0 when all went well, 1 when something failed or is wrong,
-2 for a command line that is not understood.
-</translation>
-    </message>
-    <message>
         <source>Usage: quorvane-db COMMAND [DIR] [OPTION]...
 Prepares, extends and examines the two database files of Quorvane.
 
@@ -2755,6 +2719,42 @@ Prepares, extends and examines the two database files of Quorvane.
             <numerusform>%n change record entry</numerusform>
             <numerusform>%n change record entries</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>
+With --database URI (a libpq connection URI or service=NAME) and --building
+NAME, or QUORVANE_DATABASE and QUORVANE_BUILDING, a command works on that
+building on a PostgreSQL server instead of a folder; passwords come from
+libpq&apos;s own places (~/.pgpass, PGPASSWORD, a service file).
+
+Without DIR the command works on the folder Quorvane uses, the first of:
+the folder named by QUORVANE_DATA; the folder of this program when it holds
+either database file; $XDG_DATA_HOME/Quorvane (~/.local/share/Quorvane),
+which is created, private, when missing.
+
+Without --operator and --pin the name and PIN are asked for; the PIN is not
+shown. Each is at most 20 characters. A PIN given on the command line can be
+seen by other users of this computer while the command runs.
+Exit status: 0 when all went well, 1 when something failed or is wrong,
+64 for a command line that is not understood.
+</source>
+        <translation>
+With --database URI (a libpq connection URI or service=NAME) and --building
+NAME, or QUORVANE_DATABASE and QUORVANE_BUILDING, a command works on that
+building on a PostgreSQL server instead of a folder; passwords come from
+libpq&apos;s own places (~/.pgpass, PGPASSWORD, a service file).
+
+Without DIR the command works on the folder Quorvane uses, the first of:
+the folder named by QUORVANE_DATA; the folder of this program when it holds
+either database file; $XDG_DATA_HOME/Quorvane (~/.local/share/Quorvane),
+which is created, private, when missing.
+
+Without --operator and --pin the name and PIN are asked for; the PIN is not
+shown. Each is at most 20 characters. A PIN given on the command line can be
+seen by other users of this computer while the command runs.
+Exit status: 0 when all went well, 1 when something failed or is wrong,
+64 for a command line that is not understood.
+</translation>
     </message>
 </context>
 <context>

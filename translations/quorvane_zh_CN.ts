@@ -2599,39 +2599,6 @@ The program ends without it.</source>
 </translation>
     </message>
     <message>
-        <source>
-With --database URI (a libpq connection URI or service=NAME) and --building
-NAME, or QUORVANE_DATABASE and QUORVANE_BUILDING, a command works on that
-building on a PostgreSQL server instead of a folder; passwords come from
-libpq&apos;s own places (~/.pgpass, PGPASSWORD, a service file).
-
-Without DIR the command works on the folder Quorvane uses, the first of:
-the folder named by QUORVANE_DATA; the folder of this program when it holds
-either database file; $XDG_DATA_HOME/Quorvane (~/.local/share/Quorvane),
-which is created, private, when missing.
-
-Without --operator and --pin the name and PIN are asked for; the PIN is not
-shown. Each is at most 20 characters. A PIN given on the command line can be
-seen by other users of this computer while the command runs.
-Exit status: 0 when all went well, 1 when something failed or is wrong,
-2 for a command line that is not understood.
-</source>
-        <translation>
-给出 --database URI（libpq 连接 URI 或 service=NAME）和 --building NAME，
-或 QUORVANE_DATABASE 和 QUORVANE_BUILDING 时，命令作用于 PostgreSQL
-服务器上的那栋楼，而不是文件夹；密码取自 libpq 自己的位置
-（~/.pgpass、PGPASSWORD、服务文件）。
-
-没有 DIR 时，命令作用于 Quorvane 所用的文件夹，按以下顺序取第一个：
-QUORVANE_DATA 指定的文件夹；本程序所在的文件夹（当其中有任一数据库文件时）；
-$XDG_DATA_HOME/Quorvane（~/.local/share/Quorvane），不存在时会创建为私有。
-
-没有 --operator 和 --pin 时会询问名称和密码；密码不显示。每项最多 20 个
-字符。在命令行上给出的密码，在命令运行期间可被本机的其他用户看到。
-退出状态：0 一切正常，1 有失败或问题，2 命令行无法理解。
-</translation>
-    </message>
-    <message>
         <source>Usage: quorvane-db COMMAND [DIR] [OPTION]...
 Prepares, extends and examines the two database files of Quorvane.
 
@@ -2718,6 +2685,39 @@ Prepares, extends and examines the two database files of Quorvane.
         <translation>
             <numerusform>%n 条变更记录</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>
+With --database URI (a libpq connection URI or service=NAME) and --building
+NAME, or QUORVANE_DATABASE and QUORVANE_BUILDING, a command works on that
+building on a PostgreSQL server instead of a folder; passwords come from
+libpq&apos;s own places (~/.pgpass, PGPASSWORD, a service file).
+
+Without DIR the command works on the folder Quorvane uses, the first of:
+the folder named by QUORVANE_DATA; the folder of this program when it holds
+either database file; $XDG_DATA_HOME/Quorvane (~/.local/share/Quorvane),
+which is created, private, when missing.
+
+Without --operator and --pin the name and PIN are asked for; the PIN is not
+shown. Each is at most 20 characters. A PIN given on the command line can be
+seen by other users of this computer while the command runs.
+Exit status: 0 when all went well, 1 when something failed or is wrong,
+64 for a command line that is not understood.
+</source>
+        <translation>
+给出 --database URI（libpq 连接 URI 或 service=NAME）和 --building NAME，
+或 QUORVANE_DATABASE 和 QUORVANE_BUILDING 时，命令作用于 PostgreSQL
+服务器上的那栋楼，而不是文件夹；密码取自 libpq 自己的位置
+（~/.pgpass、PGPASSWORD、服务文件）。
+
+没有 DIR 时，命令作用于 Quorvane 所用的文件夹，按以下顺序取第一个：
+QUORVANE_DATA 指定的文件夹；本程序所在的文件夹（当其中有任一数据库文件时）；
+$XDG_DATA_HOME/Quorvane（~/.local/share/Quorvane），不存在时会创建为私有。
+
+没有 --operator 和 --pin 时会询问名称和密码；密码不显示。每项最多 20 个
+字符。在命令行上给出的密码，在命令运行期间可被本机的其他用户看到。
+退出状态：0 一切正常，1 有失败或问题，64 命令行无法理解。
+</translation>
     </message>
 </context>
 <context>

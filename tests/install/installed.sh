@@ -25,13 +25,13 @@ mkdir "$HOME"
 data=$XDG_DATA_HOME/Quorvane
 
 # Help and version answer without a display; Qt's own options are left to Qt,
-# anything else is refused with status 2.
+# anything else is refused with status 64 (a usage error).
 "$bin/quorvane" -h | grep -q "^  --data <folder>" || fail "no help without a display"
 "$bin/quorvane" -h | grep -q "^  --language <code>" || fail "no --language in the help"
 "$bin/quorvane" -platform offscreen --version | grep -qx "quorvane [0-9.]*" || fail "no version"
 status=0
 "$bin/quorvane" --bogus 2>"$tmp/out" || status=$?
-[ $status = 2 ] || fail "status $status for --bogus"
+[ $status = 64 ] || fail "status $status for --bogus"
 grep -qx "quorvane: Unknown option 'bogus'." "$tmp/out" || fail "$(cat "$tmp/out")"
 
 # Nothing yet: the program would offer to create the databases.

@@ -588,11 +588,11 @@ private slots:
                                  << "尚未从 %1 向门口机发送任何数据。";
         QTest::newRow("--language en under Chinese")
             << "zh_CN.UTF-8" << QStringList{"history", "%1", "--language", "en"} << 0 << nothing;
-        QTest::newRow("refusal, C") << "C.UTF-8" << QStringList{"history", "%1", "--recent"} << 2
-                                    << "Unknown option --recent.";
+        QTest::newRow("refusal, C") << "C.UTF-8" << QStringList{"history", "%1", "--recent"}
+                                    << int(dbtool::kUsage) << "Unknown option --recent.";
         QTest::newRow("refusal, --language=zh_CN")
-            << "C.UTF-8" << QStringList{"history", "--language=zh_CN", "%1", "--recent"} << 2
-            << "未知选项 --recent。";
+            << "C.UTF-8" << QStringList{"history", "--language=zh_CN", "%1", "--recent"}
+            << int(dbtool::kUsage) << "未知选项 --recent。";
         // The record keeps its own words; the list shows them in the operator's.
         QTest::newRow("audit, C") << "C.UTF-8" << QStringList{"audit", "%1"} << 0
                                   << "…  operator added  ana  by";
@@ -611,7 +611,8 @@ private slots:
         QTest::newRow("audit -h, Chinese")
             << "zh_CN.UTF-8" << QStringList{"audit", "-h"} << 0 << "quorvane-db audit 的用法：";
         QTest::newRow("no 25th hour")
-            << "C.UTF-8" << QStringList{"audit", "%1", "--since", "2026-12-07T25:00"} << 2
+            << "C.UTF-8" << QStringList{"audit", "%1", "--since", "2026-12-07T25:00"}
+            << int(dbtool::kUsage)
             << "--since needs a date as YYYY-MM-DD or a date and time as YYYY-MM-DDTHH:MM or "
                "YYYY-MM-DD HH:MM:SS, a day the month has and an hour 00 to 23; not "
                "\"2026-12-07T25:00\".";
@@ -798,7 +799,7 @@ private slots:
             QCOMPARE(csvOut.output.count("\r\n"), 3);
         }
         Session wrong;
-        QCOMPARE(wrong.run({"audit", dir(), "--since", "yesterday"}), 2);
+        QCOMPARE(wrong.run({"audit", dir(), "--since", "yesterday"}), int(dbtool::kUsage));
         QVERIFY(wrong.errors.contains("--since needs a date as YYYY-MM-DD"));
         Session nowhere;
         QCOMPARE(nowhere.run({"audit", dir() + "/missing"}), 1);
@@ -842,7 +843,8 @@ private slots:
                                              << "\"Door unit\" is the building's only door unit "
                                                 "and stays; add another before removing it.\n";
         QTest::newRow("add without a port")
-            << QStringList{"units|DIR|add|East"} << 2 << "units add needs --port COM1 to COM9.\n";
+            << QStringList{"units|DIR|add|East"} << int(dbtool::kUsage)
+            << "units add needs --port COM1 to COM9.\n";
         // One unit up to date, one never loaded: changes reports both and exits 1.
         QTest::newRow("changes, a unit behind")
             << QStringList{east, "changes|DIR"} << 1
