@@ -61,7 +61,6 @@ public:
                                  : Outcome::success();
     }
     QString why(const QSqlError& error) const { return database::plainError(error, m_path); }
-    bool has(const QString& table) const { return !columnsOf(table).isEmpty(); }
     QStringList columnsOf(const QString& table) const
     {
         return engine::of(db()).tableShape(db(), table).columns;

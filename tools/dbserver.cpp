@@ -34,7 +34,6 @@ public:
     QSqlDatabase db() const { return QSqlDatabase::database(m_name, false); }
     bool ok() const { return !m_error.isValid(); }
     QString error() const { return database::plainError(m_error, m_path); }
-    QString why(const QSqlError& error) const { return database::plainError(error, m_path); }
 
 private:
     QString m_path;
