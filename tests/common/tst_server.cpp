@@ -259,7 +259,7 @@ private slots:
         QString said;
         // A connection that cannot be read is a usage error; one the server refuses is not.
         QCOMPARE(runDb({"check", "--database", connection, "--building", "Main"}, &said),
-                 told.startsWith("answers") ? 1 : 2);
+                 told.startsWith("answers") ? 1 : int(dbtool::kUsage));
         server::use(owner);
         QVERIFY2(said.contains(told), qPrintable(said));
         QVERIFY2(!said.contains("S3cretPW"), qPrintable(said));
@@ -301,7 +301,7 @@ private slots:
             runDb({"init", "--database", m_connection, "--building", building}, &said);
         if (!accepted) {
             server::use(owner);
-            QCOMPARE(status, 2);
+            QCOMPARE(status, int(dbtool::kUsage));
             QVERIFY2(said.contains("at most 63 bytes: at most 21 Chinese characters or 63 "
                                    "letters"),
                      qPrintable(said));
