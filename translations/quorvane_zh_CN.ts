@@ -687,6 +687,57 @@ The files it replaced are kept as:
     </message>
 </context>
 <context>
+    <name>NetworkSerialPort</name>
+    <message>
+        <source>the port is already open</source>
+        <translation>端口已经打开</translation>
+    </message>
+    <message>
+        <source>%1 is not a network address; write tcp://HOST:PORT or rfc2217://HOST:PORT</source>
+        <translation>%1 不是网络地址；请写成 tcp://主机:端口 或 rfc2217://主机:端口</translation>
+    </message>
+    <message>
+        <source>the network could not be set up</source>
+        <translation>无法建立网络</translation>
+    </message>
+    <message>
+        <source>the device server %1 is unknown: no host of that name is found</source>
+        <translation>设备服务器 %1 未知：找不到这个名称的主机</translation>
+    </message>
+    <message>
+        <source>the device server at %1 did not answer within %2 s</source>
+        <translation>%1 的设备服务器在 %2 秒内没有应答</translation>
+    </message>
+    <message>
+        <source>the device server at %1 refused the connection: nothing listens on that port</source>
+        <translation>%1 的设备服务器拒绝了连接：该端口上没有程序在监听</translation>
+    </message>
+    <message>
+        <source>the device server at %1 could not be reached: %2</source>
+        <translation>无法连接 %1 的设备服务器：%2</translation>
+    </message>
+    <message>
+        <source>%1 answers as a raw TCP port, not as RFC 2217; name it tcp://%2</source>
+        <translation>%1 以原始 TCP 端口应答，而不是 RFC 2217；请写成 tcp://%2</translation>
+    </message>
+    <message>
+        <source>the device server at %1 did not take the line settings %2,%3,%4,%5</source>
+        <translation>%1 的设备服务器没有接受线路设置 %2,%3,%4,%5</translation>
+    </message>
+    <message>
+        <source>the device server at %1 took no data for %2 s</source>
+        <translation>%1 的设备服务器 %2 秒内没有接收数据</translation>
+    </message>
+    <message>
+        <source>the device server at %1 closed the connection</source>
+        <translation>%1 的设备服务器关闭了连接</translation>
+    </message>
+    <message>
+        <source>%1 bytes still queued after %2 ms</source>
+        <translation>%2 毫秒后仍有 %1 字节在队列中</translation>
+    </message>
+</context>
+<context>
     <name>PosixSerialPort</name>
     <message>
         <source>the port is already open</source>
