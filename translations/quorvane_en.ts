@@ -3774,6 +3774,26 @@ Serial devices no COM entry maps to:
         <source>to use it, add to %1 under [Ports]: %2</source>
         <translation>to use it, add to %1 under [Ports]: %2</translation>
     </message>
+    <message>
+        <source>is not a network address; write tcp://HOST:PORT or rfc2217://HOST:PORT</source>
+        <translation>is not a network address; write tcp://HOST:PORT or rfc2217://HOST:PORT</translation>
+    </message>
+    <message>
+        <source>a device server over the network that answers the COM-PORT-OPTION (RFC 2217): the line is set from here</source>
+        <translation>a device server over the network that answers the COM-PORT-OPTION (RFC 2217): the line is set from here</translation>
+    </message>
+    <message>
+        <source>a device server over the network, raw TCP: the server sets the line itself</source>
+        <translation>a device server over the network, raw TCP: the server sets the line itself</translation>
+    </message>
+    <message>
+        <source>its name resolves and it takes a connection</source>
+        <translation>its name resolves and it takes a connection</translation>
+    </message>
+    <message>
+        <source>not tried: only a probe connects</source>
+        <translation>not tried: only a probe connects</translation>
+    </message>
 </context>
 <context>
     <name>restoresteps</name>

@@ -3724,6 +3724,26 @@ Serial devices no COM entry maps to:
         <source>to use it, add to %1 under [Ports]: %2</source>
         <translation>要使用它，请在 %1 的 [Ports] 下添加：%2</translation>
     </message>
+    <message>
+        <source>is not a network address; write tcp://HOST:PORT or rfc2217://HOST:PORT</source>
+        <translation>不是网络地址；请写成 tcp://主机:端口 或 rfc2217://主机:端口</translation>
+    </message>
+    <message>
+        <source>a device server over the network that answers the COM-PORT-OPTION (RFC 2217): the line is set from here</source>
+        <translation>网络上的设备服务器，应答 COM-PORT-OPTION（RFC 2217）：线路由本机设置</translation>
+    </message>
+    <message>
+        <source>a device server over the network, raw TCP: the server sets the line itself</source>
+        <translation>网络上的设备服务器，原始 TCP：线路由服务器自己设置</translation>
+    </message>
+    <message>
+        <source>its name resolves and it takes a connection</source>
+        <translation>名称可以解析，并且接受连接</translation>
+    </message>
+    <message>
+        <source>not tried: only a probe connects</source>
+        <translation>未尝试：只有探测时才连接</translation>
+    </message>
 </context>
 <context>
     <name>restoresteps</name>
