@@ -27,13 +27,10 @@ gensio_time timeFromMs(qint64 ms)
     return gensio_time{ms / 1000, int((ms % 1000) * 1'000'000)};
 }
 
-int onEvent(gensio*, void*, int event, int, unsigned char*, gensiods* buflen, const char* const*)
+int onEvent(gensio*, void*, int event, int, unsigned char*, gensiods*, const char* const*)
 {
     // Bytes from the door unit are not read by the link; they are taken and dropped.
-    if (event == GENSIO_EVENT_READ)
-        return 0;
-    (void)buflen;
-    return GE_NOTSUP;
+    return event == GENSIO_EVENT_READ ? 0 : GE_NOTSUP;
 }
 
 // One callback's outcome, waited for with a timeout.
