@@ -3,7 +3,7 @@
 #include "database.h"
 #include "doorunitwatch.h"
 #include "operatorview.h"
-#include "posixserialport.h"
+#include "portfactory.h"
 #include "roomdirectoryview.h"
 #include "schema.h"
 #include "seriallink.h"
@@ -79,5 +79,5 @@ void Program::setUnit(qint64 unit)
 
 std::unique_ptr<SerialPort> Program::newPort() const
 {
-    return m_portMaker ? m_portMaker() : std::make_unique<PosixSerialPort>();
+    return m_portMaker ? m_portMaker() : newSerialPort();
 }

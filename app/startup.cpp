@@ -7,7 +7,7 @@
 #include "mainwindow.h"
 #include "messagesink.h"
 #include "operatorview.h"
-#include "posixserialport.h"
+#include "portfactory.h"
 #include "program.h"
 #include "restoresteps.h"
 #include "server.h"
@@ -67,9 +67,9 @@ int run(const datafolder::Choice& folder, MessageSink& messages, const Offer& of
     // A login that may only read the building opens it read-only, as itself.
     if (const QString viewing = server::active() ? serversetup::viewOnly() : QString();
         !viewing.isEmpty()) {
-        PosixSerialPort port;
+        const std::unique_ptr<SerialPort> port = newSerialPort();
         UiPauser pauser;
-        Program program(folder.path, port, pauser);
+        Program program(folder.path, *port, pauser);
         const QString login = server::place().option(QStringLiteral("user"));
         program.setOperatorName(login.isEmpty() ? changerecord::Actor::osUserName() : login);
         Shell shell(program, messages);
@@ -124,9 +124,9 @@ int run(const datafolder::Choice& folder, MessageSink& messages, const Offer& of
 
     // Declared before the program, so they outlive its link; the program
     // before the shell that shows it.
-    PosixSerialPort port;
+    const std::unique_ptr<SerialPort> port = newSerialPort();
     UiPauser pauser;
-    Program program(folder.path, port, pauser);
+    Program program(folder.path, *port, pauser);
     program.setOperatorName(login.view().field(OperatorView::kUser));
     Shell shell(program, messages);
     shell.show();

@@ -1,5 +1,6 @@
 #include "portdoctor.h"
 
+#include "networkserialport.h"
 #include "seriallink.h"
 #include "settingsstore.h"
 
@@ -321,6 +322,8 @@ Device describe(const QString& path, const Roots& roots, const Identity& identit
         d.what = QCoreApplication::translate("portdoctor", "names no device");
         return d;
     }
+    if (NetworkSerialPort::isNetworkDevice(path))
+        return describeNetwork(path, probe);
     const QFileInfo info(underRoot(path, roots.dev));
     struct stat st;
     const QByteArray name = QFile::encodeName(info.filePath());

@@ -77,6 +77,8 @@ struct Report
 // for the door unit).
 Device describe(const QString& path, const Roots& roots, const Identity& identity, bool probe);
 Report examine(const Roots& roots, const Identity& identity);
+// The same for a network address (tcp://HOST:PORT, rfc2217://HOST:PORT).
+Device describeNetwork(const QString& path, bool probe);
 
 // What the device at path is when it is no serial line to send to (a virtual
 // terminal, a character device not listed as a serial port, a file); empty

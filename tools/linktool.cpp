@@ -13,7 +13,7 @@
 #include "linkmessages.h"
 #include "loaddefault.h"
 #include "portdoctor.h"
-#include "posixserialport.h"
+#include "portfactory.h"
 #include "roomdirectoryview.h"
 #include "seriallink.h"
 #include "server.h"
@@ -383,7 +383,7 @@ int sendAll(const QString& folder, Console& console, Environment& env)
         roomFile, *units, env.operatorName,
         [&](const DoorUnit& unit) -> std::unique_ptr<SerialPort> {
             auto port = std::make_unique<StoppablePort>(
-                env.newPort ? env.newPort(unit.port) : std::make_unique<PosixSerialPort>(), env);
+                env.newPort ? env.newPort(unit.port) : newSerialPort(), env);
             port->armed = true;
             return port;
         },

@@ -1,6 +1,6 @@
 #include "companionlanguage.h"
 #include "linktool.h"
-#include "posixserialport.h"
+#include "portfactory.h"
 #include "sleepingpauser.h"
 
 #include <QCoreApplication>
@@ -52,8 +52,8 @@ int main(int argc, char** argv)
     QTextStream out(stdout);
     QTextStream err(stderr);
     linktool::Console console{out, err, ::isatty(STDERR_FILENO) == 1};
-    PosixSerialPort port;
+    const std::unique_ptr<SerialPort> port = newSerialPort();
     SleepingPauser pauser;
-    linktool::Environment environment{port, pauser, &g_stop, operatorName()};
+    linktool::Environment environment{*port, pauser, &g_stop, operatorName()};
     return linktool::run(arguments, console, environment);
 }

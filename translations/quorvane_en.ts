@@ -695,6 +695,57 @@ The files it replaced are kept as:
     </message>
 </context>
 <context>
+    <name>NetworkSerialPort</name>
+    <message>
+        <source>the port is already open</source>
+        <translation>the port is already open</translation>
+    </message>
+    <message>
+        <source>%1 is not a network address; write tcp://HOST:PORT or rfc2217://HOST:PORT</source>
+        <translation>%1 is not a network address; write tcp://HOST:PORT or rfc2217://HOST:PORT</translation>
+    </message>
+    <message>
+        <source>the network could not be set up</source>
+        <translation>the network could not be set up</translation>
+    </message>
+    <message>
+        <source>the device server %1 is unknown: no host of that name is found</source>
+        <translation>the device server %1 is unknown: no host of that name is found</translation>
+    </message>
+    <message>
+        <source>the device server at %1 did not answer within %2 s</source>
+        <translation>the device server at %1 did not answer within %2 s</translation>
+    </message>
+    <message>
+        <source>the device server at %1 refused the connection: nothing listens on that port</source>
+        <translation>the device server at %1 refused the connection: nothing listens on that port</translation>
+    </message>
+    <message>
+        <source>the device server at %1 could not be reached: %2</source>
+        <translation>the device server at %1 could not be reached: %2</translation>
+    </message>
+    <message>
+        <source>%1 answers as a raw TCP port, not as RFC 2217; name it tcp://%2</source>
+        <translation>%1 answers as a raw TCP port, not as RFC 2217; name it tcp://%2</translation>
+    </message>
+    <message>
+        <source>the device server at %1 did not take the line settings %2,%3,%4,%5</source>
+        <translation>the device server at %1 did not take the line settings %2,%3,%4,%5</translation>
+    </message>
+    <message>
+        <source>the device server at %1 took no data for %2 s</source>
+        <translation>the device server at %1 took no data for %2 s</translation>
+    </message>
+    <message>
+        <source>the device server at %1 closed the connection</source>
+        <translation>the device server at %1 closed the connection</translation>
+    </message>
+    <message>
+        <source>%1 bytes still queued after %2 ms</source>
+        <translation>%1 bytes still queued after %2 ms</translation>
+    </message>
+</context>
+<context>
     <name>PosixSerialPort</name>
     <message>
         <source>the port is already open</source>
@@ -3722,6 +3773,26 @@ Serial devices no COM entry maps to:
     <message>
         <source>to use it, add to %1 under [Ports]: %2</source>
         <translation>to use it, add to %1 under [Ports]: %2</translation>
+    </message>
+    <message>
+        <source>is not a network address; write tcp://HOST:PORT or rfc2217://HOST:PORT</source>
+        <translation>is not a network address; write tcp://HOST:PORT or rfc2217://HOST:PORT</translation>
+    </message>
+    <message>
+        <source>a device server over the network that answers the COM-PORT-OPTION (RFC 2217): the line is set from here</source>
+        <translation>a device server over the network that answers the COM-PORT-OPTION (RFC 2217): the line is set from here</translation>
+    </message>
+    <message>
+        <source>a device server over the network, raw TCP: the server sets the line itself</source>
+        <translation>a device server over the network, raw TCP: the server sets the line itself</translation>
+    </message>
+    <message>
+        <source>its name resolves and it takes a connection</source>
+        <translation>its name resolves and it takes a connection</translation>
+    </message>
+    <message>
+        <source>not tried: only a probe connects</source>
+        <translation>not tried: only a probe connects</translation>
     </message>
 </context>
 <context>

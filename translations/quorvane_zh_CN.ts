@@ -687,6 +687,57 @@ The files it replaced are kept as:
     </message>
 </context>
 <context>
+    <name>NetworkSerialPort</name>
+    <message>
+        <source>the port is already open</source>
+        <translation>端口已经打开</translation>
+    </message>
+    <message>
+        <source>%1 is not a network address; write tcp://HOST:PORT or rfc2217://HOST:PORT</source>
+        <translation>%1 不是网络地址；请写成 tcp://主机:端口 或 rfc2217://主机:端口</translation>
+    </message>
+    <message>
+        <source>the network could not be set up</source>
+        <translation>无法建立网络</translation>
+    </message>
+    <message>
+        <source>the device server %1 is unknown: no host of that name is found</source>
+        <translation>设备服务器 %1 未知：找不到这个名称的主机</translation>
+    </message>
+    <message>
+        <source>the device server at %1 did not answer within %2 s</source>
+        <translation>%1 的设备服务器在 %2 秒内没有应答</translation>
+    </message>
+    <message>
+        <source>the device server at %1 refused the connection: nothing listens on that port</source>
+        <translation>%1 的设备服务器拒绝了连接：该端口上没有程序在监听</translation>
+    </message>
+    <message>
+        <source>the device server at %1 could not be reached: %2</source>
+        <translation>无法连接 %1 的设备服务器：%2</translation>
+    </message>
+    <message>
+        <source>%1 answers as a raw TCP port, not as RFC 2217; name it tcp://%2</source>
+        <translation>%1 以原始 TCP 端口应答，而不是 RFC 2217；请写成 tcp://%2</translation>
+    </message>
+    <message>
+        <source>the device server at %1 did not take the line settings %2,%3,%4,%5</source>
+        <translation>%1 的设备服务器没有接受线路设置 %2,%3,%4,%5</translation>
+    </message>
+    <message>
+        <source>the device server at %1 took no data for %2 s</source>
+        <translation>%1 的设备服务器 %2 秒内没有接收数据</translation>
+    </message>
+    <message>
+        <source>the device server at %1 closed the connection</source>
+        <translation>%1 的设备服务器关闭了连接</translation>
+    </message>
+    <message>
+        <source>%1 bytes still queued after %2 ms</source>
+        <translation>%2 毫秒后仍有 %1 字节在队列中</translation>
+    </message>
+</context>
+<context>
     <name>PosixSerialPort</name>
     <message>
         <source>the port is already open</source>
@@ -3672,6 +3723,26 @@ Serial devices no COM entry maps to:
     <message>
         <source>to use it, add to %1 under [Ports]: %2</source>
         <translation>要使用它，请在 %1 的 [Ports] 下添加：%2</translation>
+    </message>
+    <message>
+        <source>is not a network address; write tcp://HOST:PORT or rfc2217://HOST:PORT</source>
+        <translation>不是网络地址；请写成 tcp://主机:端口 或 rfc2217://主机:端口</translation>
+    </message>
+    <message>
+        <source>a device server over the network that answers the COM-PORT-OPTION (RFC 2217): the line is set from here</source>
+        <translation>网络上的设备服务器，应答 COM-PORT-OPTION（RFC 2217）：线路由本机设置</translation>
+    </message>
+    <message>
+        <source>a device server over the network, raw TCP: the server sets the line itself</source>
+        <translation>网络上的设备服务器，原始 TCP：线路由服务器自己设置</translation>
+    </message>
+    <message>
+        <source>its name resolves and it takes a connection</source>
+        <translation>名称可以解析，并且接受连接</translation>
+    </message>
+    <message>
+        <source>not tried: only a probe connects</source>
+        <translation>未尝试：只有探测时才连接</translation>
     </message>
 </context>
 <context>

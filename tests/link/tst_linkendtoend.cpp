@@ -2,11 +2,14 @@
 #include "companionenvironment.h"
 #include "doorunitdecoder.h"
 #include "frames.h"
+#include "portfactory.h"
 #include "posixserialport.h"
 #include "pseudoterminal.h"
 #include "recordingserialport.h"
 #include "sleepingpauser.h"
 
+#include <QElapsedTimer>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -15,11 +18,17 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <arpa/inet.h>
+#include <atomic>
 #include <fcntl.h>
+#include <netinet/in.h>
 #include <numeric>
+#include <poll.h>
 #include <sys/ioctl.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
 #include <termios.h>
+#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -37,6 +46,123 @@ void mapCom(int number, const QString& device)
     QSettings(QSettings::NativeFormat, QSettings::UserScope, "Quorvane", "Quorvane")
         .setValue(QStringLiteral("Ports/COM%1").arg(number), device);
 }
+
+Frame directoryOf(int rooms)
+{
+    frames::DirectorySequence sequence;
+    Frame download = sequence.begin();
+    for (int i = 1; i <= rooms; ++i) {
+        download +=
+            sequence.row(*frames::directoryRecord({QString::number(100 + i), "139", {}, {}}));
+        if (sequence.batchFull() || i == rooms)
+            download += sequence.endBatch();
+    }
+    return download + sequence.end();
+}
+
+quint16 freeTcpPort()
+{
+    const int s = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in a{};
+    a.sin_family = AF_INET;
+    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t size = sizeof a;
+    const bool bound = ::bind(s, reinterpret_cast<sockaddr*>(&a), size) == 0 &&
+                       ::getsockname(s, reinterpret_cast<sockaddr*>(&a), &size) == 0;
+    ::close(s);
+    return bound ? ntohs(a.sin_port) : 0;
+}
+
+// ser2net on 127.0.0.1 with the pseudo-terminal on its serial side.
+struct DeviceServer
+{
+    QTemporaryDir dir;
+    QProcess process;
+    quint16 port = freeTcpPort();
+
+    bool start(const QString& accepter, const QString& device, const QString& line)
+    {
+        QFile config(dir.filePath("ser2net.yaml"));
+        if (!config.open(QIODevice::WriteOnly))
+            return false;
+        config.write(QStringLiteral("connection: &door\n  accepter: %1,127.0.0.1,%2\n"
+                                    "  connector: serialdev,%3,%4,local\n"
+                                    "  options:\n    kickolduser: true\n")
+                         .arg(accepter)
+                         .arg(port)
+                         .arg(device, line)
+                         .toUtf8());
+        config.close();
+        process.start("/usr/sbin/ser2net", {"-c", config.fileName(), "-n", "-d"});
+        // Listening once /proc shows the socket (state 0A) on our port.
+        const QByteArray listening = QStringLiteral(":%1 00000000:0000 0A")
+                                         .arg(port, 4, 16, QLatin1Char('0'))
+                                         .toUpper()
+                                         .toLatin1();
+        for (int i = 0; i < 100 && process.state() != QProcess::NotRunning; ++i, QTest::qWait(50))
+            if (contents("/proc/net/tcp").contains(listening))
+                return true;
+        return false;
+    }
+};
+
+// What arrives on the pty, with when: the pty takes bytes at once, so the
+// batch pauses are measured on a modelled line at the door unit's rate after it, each byte
+// leaving after the one before, as a door unit behind a real server sees them.
+struct LineMonitor
+{
+    // ser2net passes bytes on a few milliseconds late, not always equally so.
+    static constexpr int kDeliveryJitterMs = 10;
+    explicit LineMonitor(int fd) : master(fd) {}
+    ~LineMonitor() { finish(); }
+    int master;
+    std::atomic<bool> stop = false;
+    QList<std::pair<qint64, QByteArray>> chunks;
+    std::thread reader{[this] {
+        QElapsedTimer clock;
+        clock.start();
+        char buffer[4096];
+        while (!stop) {
+            pollfd p{master, POLLIN, 0};
+            if (poll(&p, 1, 20) > 0 && (p.revents & POLLIN)) {
+                const ssize_t n = ::read(master, buffer, sizeof buffer);
+                if (n > 0)
+                    chunks.append({clock.nsecsElapsed(), QByteArray(buffer, n)});
+            }
+        }
+    }};
+    void finish()
+    {
+        stop = true;
+        if (reader.joinable())
+            reader.join();
+    }
+    QByteArray bytes() const
+    {
+        QByteArray all;
+        for (const auto& chunk : chunks)
+            all += chunk.second;
+        return all;
+    }
+    QList<int> pausesMs() const
+    {
+        const qint64 byteNs = qint64(SerialPort::kBitsPerByte) * 1'000'000'000 / kDoorUnit.baud;
+        QList<int> pauses;
+        qint64 lineFree = 0, batchEnd = -1;
+        for (const auto& [at, bytes] : chunks) {
+            for (const char c : bytes) {
+                const qint64 start = qMax(at, lineFree);
+                if (batchEnd >= 0)
+                    pauses << int((start - batchEnd) / 1'000'000);
+                batchEnd = -1;
+                lineFree = start + byteNs;
+                if (c == ',')
+                    batchEnd = lineFree;
+            }
+        }
+        return pauses;
+    }
+};
 
 } // namespace
 
@@ -63,6 +189,8 @@ private slots:
     void monitorLink();
     void monitorOptions_data();
     void monitorOptions();
+    void deviceServer_data();
+    void deviceServer();
 };
 
 // The device starts at 9600 baud, 2 stop bits, cooked, so that what the port
@@ -360,6 +488,90 @@ void TestLinkEndToEnd::monitorOptions()
     QVERIFY2(QJsonDocument::fromJson(arrived).object().contains("events"), arrived.constData());
     struct stat st;
     QVERIFY(::stat(fifo.constData(), &st) == 0 && S_ISFIFO(st.st_mode));
+}
+
+// A door unit behind ser2net, raw and over RFC 2217: the bytes are a local
+// port's, the line is set, and every batch pause counts from when the last
+// byte has left the server's line. Each fault is told with the address.
+void TestLinkEndToEnd::deviceServer_data()
+{
+    QTest::addColumn<QString>("accepter");
+    QTest::addColumn<QString>("device");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("said");
+    const QString rfc2217 = "telnet(rfc2217),tcp";
+    QTest::newRow("raw") << "tcp"
+                         << "tcp://127.0.0.1:%1" << 0 << QString();
+    QTest::newRow("rfc2217") << rfc2217 << "rfc2217://127.0.0.1:%1" << 0 << QString();
+    QTest::newRow("ser2net stopped mid-download")
+        << "tcp"
+        << "tcp://127.0.0.1:%1" << 0
+        << "(the device server at tcp://127.0.0.1:%1 closed the connection) after ";
+    QTest::newRow("rfc2217 at a raw port")
+        << "tcp"
+        << "rfc2217://127.0.0.1:%1" << EPROTO
+        << "(rfc2217://127.0.0.1:%1 answers as a raw TCP port, not as RFC 2217; name it "
+           "tcp://127.0.0.1:%1)";
+    QTest::newRow("refused") << QString() << "tcp://127.0.0.1:%1" << ECONNREFUSED
+                             << "(the device server at 127.0.0.1:%1 refused the connection";
+    QTest::newRow("unknown host") << QString() << "rfc2217://no-such-host.invalid:2001"
+                                  << EHOSTUNREACH
+                                  << "(the device server no-such-host.invalid is unknown";
+}
+
+void TestLinkEndToEnd::deviceServer()
+{
+    QFETCH(QString, accepter);
+    QFETCH(QString, device);
+    QFETCH(int, code);
+    QFETCH(QString, said);
+    if (!accepter.isEmpty() && !QFileInfo::exists("/usr/sbin/ser2net"))
+        QSKIP("needs ser2net (Debian package ser2net)");
+    PseudoTerminal pty;
+    DeviceServer server;
+    QVERIFY(pty.isValid() && server.port != 0);
+    // The serial side starts elsewhere than the door unit's line, so only an
+    // RFC 2217 open can have set it.
+    const QString line = accepter == "tcp" ? "38400n81" : "9600n81";
+    QVERIFY(accepter.isEmpty() || server.start(accepter, pty.devicePath(), line));
+    device.replace("%1", QString::number(server.port));
+    said.replace("%1", QString::number(server.port));
+    mapCom(2, device);
+    const std::unique_ptr<SerialPort> port = newSerialPort();
+    const bool stopped = QTest::currentDataTag() == QLatin1String("ser2net stopped mid-download");
+    RecordingPauser instant;
+    instant.onPause = [&](qsizetype) { server.process.kill(), server.process.waitForFinished(); };
+    SleepingPauser sleeping;
+    SerialLink link(*port, stopped ? static_cast<Pauser&>(instant) : sleeping);
+    link.configure(2);
+    QCOMPARE(link.open(), code);
+    if (code != 0) {
+        QVERIFY2(link.failureDescription().contains(said), qPrintable(link.failureDescription()));
+        return;
+    }
+    const Frame download = directoryOf(stopped ? 40 : 6);
+    RecordedLink local;
+    local.link.configure(1);
+    QVERIFY(local.link.open() == 0 && local.link.run(download));
+    LineMonitor monitor(pty.master());
+    QCOMPARE(link.run(download), !stopped);
+    QTest::qWait(300); // what ser2net still passes on
+    monitor.finish();
+    if (stopped) {
+        QVERIFY2(link.failureDescription().contains(said), qPrintable(link.failureDescription()));
+        QVERIFY(monitor.bytes().size() < local.port.written.size());
+        return;
+    }
+    QCOMPARE(monitor.bytes(), local.port.written);
+    SerialPort::LineSettings seen{};
+    QVERIFY(PosixSerialPort::readSettings(pty.watcher(), seen) && seen == kDoorUnit);
+    link.close();
+    const QList<int> pauses = monitor.pausesMs();
+    qInfo() << "batch pauses on the line after the server (ms):" << pauses;
+    QCOMPARE(pauses.size(), 2);
+    for (int pause : pauses)
+        QVERIFY2(pause >= 2000 - LineMonitor::kDeliveryJitterMs && pause <= 3000,
+                 qPrintable(QString::number(pause)));
 }
 
 QTEST_GUILESS_MAIN(TestLinkEndToEnd)

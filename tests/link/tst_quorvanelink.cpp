@@ -20,14 +20,42 @@
 
 #include <numeric>
 
+#include <arpa/inet.h>
 #include <grp.h>
+#include <netinet/in.h>
 #include <pwd.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 // quorvane-link over a pseudo-terminal with the door unit decoder at the far
 // end, its pauses recorded on a clock of their own; and the port doctor on a
 // made-up system tree.
+namespace {
+
+// A socket on 127.0.0.1 at a port of the system's choice, listening or not.
+int localSocket(bool listen)
+{
+    const int s = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_in a{};
+    a.sin_family = AF_INET;
+    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    ::bind(s, reinterpret_cast<sockaddr*>(&a), sizeof a);
+    if (listen)
+        ::listen(s, 4);
+    return s;
+}
+
+int localPort(int socket)
+{
+    sockaddr_in a{};
+    socklen_t size = sizeof a;
+    ::getsockname(socket, reinterpret_cast<sockaddr*>(&a), &size);
+    return ntohs(a.sin_port);
+}
+
+} // namespace
+
 class TestQuorvaneLink : public QObject
 {
     Q_OBJECT
@@ -372,6 +400,14 @@ void TestQuorvaneLink::doctor()
     settings.setValue("Ports/COM6", "/dev/ttyS5");
     QVERIFY(QFile::link(root + "/loop-b", root + "/loop-a") &&
             QFile::link(root + "/loop-a", root + "/loop-b"));
+    // Network ports: one that takes connections without speaking RFC 2217,
+    // one nothing listens on.
+    const int listening = localSocket(true), closed = localSocket(false);
+    const QString up = QStringLiteral("127.0.0.1:%1").arg(localPort(listening));
+    const QString down = QStringLiteral("127.0.0.1:%1").arg(localPort(closed));
+    settings.setValue("Ports/COM7", "tcp://" + up);
+    settings.setValue("Ports/COM8", "rfc2217://" + up);
+    settings.setValue("Ports/COM9", "tcp://" + down);
     settings.sync();
 
     const auto write = [&](const QString& path, const QByteArray& text, mode_t mode = 0644) {
@@ -429,6 +465,16 @@ void TestQuorvaneLink::doctor()
           QString("you may not open it: only its owner %1 may (mode 600)")
               .arg(QString::fromLocal8Bit(::getpwuid(::geteuid())->pw_name))})
         QVERIFY2(text.contains(expected), qPrintable(text));
+    for (const QString& expected :
+         {"COM7  tcp://" + up + "  ([Ports])\n      a device server over the network, raw TCP: " +
+              "the server sets the line itself\n      its name resolves and it takes a connection",
+          "COM8  rfc2217://" + up + "  ([Ports])  rfc2217://" + up +
+              " answers as a raw TCP port, not as RFC 2217; name it tcp://" + up,
+          "COM9  tcp://" + down + "  ([Ports])  the device server at " + down +
+              " refused the connection"})
+        QVERIFY2(text.contains(expected), qPrintable(text));
+    ::close(listening);
+    ::close(closed);
 }
 
 // A folder the user may not enter hides what lies in it: the doctor says so

@@ -31,6 +31,7 @@ public:
     bool isValid() const { return m_master >= 0 && m_watcher >= 0; }
     QString devicePath() const { return m_path; }
     int watcher() const { return m_watcher; }
+    int master() const { return m_master; }
     // Everything that arrives on the master side until quietMs pass without a byte.
     QByteArray readAll(int quietMs = 100)
     {
