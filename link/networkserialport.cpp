@@ -169,9 +169,10 @@ int NetworkSerialPort::open(const QString& device, const LineSettings& settings)
 
 int NetworkSerialPort::connectTo(const Address& address)
 {
-    const QString spec = QStringLiteral("%1tcp,%2,%3")
-                             .arg(address.rfc2217 ? QStringLiteral("telnet(rfc2217),") : QString(),
-                                  address.host, address.port);
+    // gensio names a connection as its layers, the outermost first.
+    const QString chain = QStringLiteral("%1tcp,%2,%3")
+                              .arg(address.rfc2217 ? QStringLiteral("telnet(rfc2217),") : QString(),
+                                   address.host, address.port);
     const QString where =
         (address.host.contains(u':') ? QStringLiteral("[%1]:%2") : QStringLiteral("%1:%2"))
             .arg(address.host, address.port);
@@ -179,7 +180,7 @@ int NetworkSerialPort::connectTo(const Address& address)
         QCoreApplication::translate(
             "NetworkSerialPort", "the device server %1 is unknown: no host of that name is found")
             .arg(address.host);
-    if (str_to_gensio(spec.toUtf8().constData(), m_os, onEvent, this, &m_io) != 0) {
+    if (str_to_gensio(chain.toUtf8().constData(), m_os, onEvent, this, &m_io) != 0) {
         m_io = nullptr;
         return refuse(EHOSTUNREACH, unknown);
     }
