@@ -1,6 +1,13 @@
 #include "roomrecord.h"
 
+#include <QList>
+
 namespace doorunit {
+
+int characterCount(const QString& text)
+{
+    return int(text.toUcs4().size());
+}
 
 FieldFit fieldFit(const QString& value, int width)
 {
@@ -8,7 +15,7 @@ FieldFit fieldFit(const QString& value, int width)
     fit.width = width;
     // A value of no more UTF-16 units than the width has no more characters.
     if (value.size() > width)
-        fit.length = schema::characterCount(value);
+        fit.length = characterCount(value);
     for (qsizetype i = 0; i < value.size(); ++i) {
         char32_t c = value[i].unicode();
         if (QChar::isHighSurrogate(c) && i + 1 < value.size() && value[i + 1].isLowSurrogate())

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "schema.h"
-
 #include <QString>
 
 // One room of the directory; a field that holds nothing reads as empty text.
@@ -28,8 +26,8 @@ constexpr char kRecordEnd = '#';
 constexpr char kBatchEnd = ',';
 constexpr char kDirectoryEnd = '.';
 
-constexpr int kRoomWidth = schema::kRoomWidth;
-constexpr int kTelephoneWidth = schema::kTelephoneWidth;
+constexpr int kRoomWidth = 7;
+constexpr int kTelephoneWidth = 11;
 constexpr int kTelephones = 3;
 // Where each telephone starts in a record; the last one ends it.
 constexpr int telephoneOffset(int index)
@@ -68,6 +66,8 @@ struct FieldFit
     bool fits() const { return !tooLong() && fault == Fault::None; }
 };
 
+// Characters, not UTF-16 units: what a width counts.
+int characterCount(const QString& text);
 FieldFit fieldFit(const QString& value, int width);
 
 // Whether every field of the room fits its record.

@@ -34,4 +34,18 @@ if grep -E -- " --> ($companions)\$" "$tmp/built" | grep -v -E -- "^(quorvane-db
     cat "$tmp/leaves"
     exit 1
 fi
-echo "architecture: the picture matches the build; the companions are leaves"
+# No include runs from a lower folder back up: common/ names no header of
+# store/, and store/ none of the subsystems above it.
+headers_of() { (cd "$src/$1" && find . -name '*.h' | sed 's#.*/##') | sort -u; }
+upward() {
+    lower=$1; shift
+    for upper in "$@"; do headers_of "$upper"; done | sort -u >"$tmp/upper"
+    grep -rhoE '#include "[^"]+"' "$src/$lower" | sed 's/#include "//; s/"$//; s#.*/##' | sort -u >"$tmp/included"
+    comm -12 "$tmp/upper" "$tmp/included"
+}
+bad=$(upward common store accounts directory link app tools)
+[ -z "$bad" ] || fail "common/ includes from a folder above it: $bad"
+bad=$(upward store accounts directory link app tools)
+[ -z "$bad" ] || fail "store/ includes from a folder above it: $bad"
+
+echo "architecture: the picture matches the build; the companions are leaves; no include runs upward"

@@ -56,11 +56,6 @@ QString createStatement(const TableSpec& layout)
         .arg(database::quotedIdentifier(layout.table), columns.join(QStringLiteral(", ")));
 }
 
-int characterCount(const QString& text)
-{
-    return int(text.toUcs4().size());
-}
-
 QStringList transferRecordStatements()
 {
     return {QStringLiteral("CREATE TABLE IF NOT EXISTS transfer_log ("

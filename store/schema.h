@@ -1,5 +1,7 @@
 #pragma once
 
+#include "roomrecord.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -33,8 +35,8 @@ inline const QString kDirectoryFile = QStringLiteral("Inhabitant_telnum.mdb");
 // The login boxes take 20 characters, so a longer name or PIN could never log in.
 constexpr int kOperatorWidth = 20;
 // The widths of the door unit's directory record.
-constexpr int kRoomWidth = 7;
-constexpr int kTelephoneWidth = 11;
+constexpr int kRoomWidth = doorunit::kRoomWidth;
+constexpr int kTelephoneWidth = doorunit::kTelephoneWidth;
 
 TableSpec operatorTable();
 // The operators as a database server shows them to every login: the view
@@ -70,6 +72,6 @@ QString addUnitColumn();
 
 // Characters as SQLite's length() counts them (code points), so a check made
 // before writing agrees with the table's width constraints.
-int characterCount(const QString& text);
+using doorunit::characterCount;
 
 } // namespace schema
