@@ -1,5 +1,6 @@
 #include "doorunitwatch.h"
 
+#include "keeper.h"
 #include "recordcursor.h"
 #include "roomrecord.h"
 #include "schema.h"
@@ -243,6 +244,9 @@ void DoorUnitWatch::update()
         readLatest();
     m_problem = m_error;
     m_notRecorded = TransferLog::notRecordable(m_path);
+    // What the keeper said it sends next, if one runs for the file.
+    const Expected<std::optional<keeper::Plan>> plan = keeper::readPlan(m_path);
+    m_keeperNext = plan && *plan ? (*plan)->next : QDateTime();
     // The rooms compared are read in place from the window's cursor while
     // it is open, as the file holds them, otherwise from the file.
     RecordCursor file(schema::directoryTable());
@@ -406,6 +410,12 @@ QString DoorUnitWatch::text() const
         //: %1 door units of %2 hold the directory as it is now
         shown = tr("Door units: %1 of %2 up to date").arg(upToDate).arg(states.size());
     }
+    if (m_problem.isEmpty() && m_latest.download && !m_latest.download->keeperPc().isEmpty())
+        //: %1 the panel's text, %2 who made the last download ("kept by the keeper on PC office-2")
+        shown = tr("%1 · %2").arg(shown, m_latest.download->byText());
+    if (m_keeperNext.isValid())
+        //: %1 the panel's text, %2 the time the keeper (quorvane-link keep) will send
+        shown = tr("%1 · the keeper sends next at %2").arg(shown, shownTime(m_keeperNext));
     // Said here once, rather than after each command.
     if (!m_notRecorded.isEmpty())
         //: %1 the panel's text; the transfer history cannot be written

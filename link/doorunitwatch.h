@@ -127,4 +127,6 @@ private:
     QSet<QString> m_noticed;
     QFileSystemWatcher* m_files = nullptr;
     QTimer* m_settle = nullptr;
+    // When the keeper next sends, as it said; invalid when it said nothing.
+    QDateTime m_keeperNext;
 };

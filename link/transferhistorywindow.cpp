@@ -1,6 +1,7 @@
 #include "transferhistorywindow.h"
 
 #include "doorunitstate.h"
+#include "keeper.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -115,6 +116,12 @@ void TransferHistoryWindow::reload()
     Expected<QList<TransferRecord>> list = log.history(0, several ? chosen : 0);
     m_list = list ? *list : QList<TransferRecord>{};
     m_note->setText(list.error());
+    // What the keeper said it sends next, when one runs for the file.
+    if (const Expected<std::optional<keeper::Plan>> plan = keeper::readPlan(m_path);
+        list && plan && *plan && (*plan)->next.isValid())
+        //: %1 the PC the keeper (quorvane-link keep) runs on, %2 a time
+        m_note->setText(
+            tr("The keeper on PC %1 sends next at %2.").arg((*plan)->pc, shownTime((*plan)->next)));
     const QSignalBlocker quiet(m_records);
     QStringList headers = recordHeaders();
     if (several)
@@ -125,7 +132,7 @@ void TransferHistoryWindow::reload()
     int again = -1;
     for (int row = 0; row < m_list.size(); ++row) {
         const TransferRecord& r = m_list[row];
-        QStringList texts{shownTime(r.started), r.operatorName, r.whatDetail(), r.portText(),
+        QStringList texts{shownTime(r.started), r.byText(), r.whatDetail(), r.portText(),
                           r.outcomeText()};
         if (several)
             texts.insert(1, unitName(r.unit));

@@ -50,7 +50,29 @@ std::optional<E> fromText(const QString& text, const char* const (&names)[N])
     return std::nullopt;
 }
 
+const QString kKeeper = QStringLiteral("quorvane-keep@");
+
 } // namespace
+
+QString TransferRecord::keeperName(const QString& pc)
+{
+    return kKeeper + pc;
+}
+
+QString TransferRecord::keeperPc() const
+{
+    return operatorName.startsWith(kKeeper) ? operatorName.mid(kKeeper.size()) : QString();
+}
+
+QString TransferRecord::byText() const
+{
+    const QString pc = keeperPc();
+    //: Who made a transfer; %1 the PC the keeper (quorvane-link keep) runs on
+    return pc.isEmpty()
+               ? operatorName
+               : QCoreApplication::translate("TransferRecord", "kept by the keeper on PC %1")
+                     .arg(pc);
+}
 
 QString TransferRecord::whatText(What what)
 {

@@ -55,6 +55,13 @@ struct TransferRecord
     // A kept reason in the operator's language, its values as they were.
     static QString shownReason(const QString& kept);
 
+    // The operator a keeper's transfers name: "quorvane-keep@office-2".
+    static QString keeperName(const QString& pc);
+    // The PC of the keeper that made the transfer; empty for an operator's.
+    QString keeperPc() const;
+    // Who made it: the operator's name, or "kept by the keeper on PC office-2".
+    QString byText() const;
+
     static QString whatText(What what);
     static QString endingText(Ending ending);
     // The kind and the ending from the words the record keeps; nothing for others.

@@ -1,6 +1,7 @@
 #include "linktool.h"
 
 #include "linkconsole.h"
+#include "linkkeep.h"
 
 #include "commandline.h"
 #include "connectcontroller.h"
@@ -470,6 +471,7 @@ QList<CommandHelp> commandHelp()
         {QLatin1String("load-default"),
          Text::tr("  load-default [DIR] --port COMn\n"
                   "      Tells the door unit to load its default settings.\n")},
+        {QLatin1String("keep"), keepHelp()},
         {QLatin1String("ports"),
          Text::tr("  ports\n"
                   "      Shows COM1 to COM9 with the device each maps to, whether it exists,\n"
@@ -508,9 +510,10 @@ QString commonNotes()
 // The options whose value follows them: a value is never taken for --help.
 const QStringList& valueOptions()
 {
-    static const QStringList options{QStringLiteral("--port"), QStringLiteral("--open-time"),
-                                     QStringLiteral("--unit"), QStringLiteral("--database"),
-                                     QStringLiteral("--building")};
+    static const QStringList options{QStringLiteral("--port"),     QStringLiteral("--open-time"),
+                                     QStringLiteral("--unit"),     QStringLiteral("--database"),
+                                     QStringLiteral("--building"), QStringLiteral("--quiet"),
+                                     QStringLiteral("--hours")};
     return options;
 }
 
@@ -571,6 +574,8 @@ int run(const QStringList& arguments, Console& console, Environment& environment
         console.out.flush();
         return kComplete;
     }
+    if (command == QLatin1String("keep"))
+        return keep(rest, console, environment);
     const std::optional<Command> chosen =
         command == QLatin1String("send-settings")  ? std::optional(Command::Settings)
         : command == QLatin1String("download")     ? std::optional(Command::Download)

@@ -1,0 +1,249 @@
+#include "keeper.h"
+
+#include "database.h"
+#include "engine/databaseengine.h"
+#include "server.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSysInfo>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace keeper {
+
+namespace {
+
+const QString kPlanTable = QStringLiteral(
+    "CREATE TABLE IF NOT EXISTS keeper_plan (id INTEGER PRIMARY KEY, pc TEXT NOT NULL, "
+    "pid INTEGER NOT NULL, next_send TEXT)");
+
+// A short-lived connection to the room file, for the plan's one row.
+class PlanConnection
+{
+public:
+    explicit PlanConnection(const QString& path, bool write)
+        : m_path(path), m_name(database::uniqueConnectionName(QStringLiteral("quorvane-keeper")))
+    {
+        if (const QSqlError error = database::connect(
+                path, m_name, write ? database::Access::ReadWrite : database::Access::ReadOnly,
+                250);
+            error.isValid())
+            m_error = database::plainError(error, path);
+    }
+    ~PlanConnection()
+    {
+        query = QSqlQuery();
+        database::close(m_name);
+    }
+    Q_DISABLE_COPY_MOVE(PlanConnection)
+
+    Outcome run(const QString& statement, const QVariantList& values = {})
+    {
+        if (!m_error.isEmpty())
+            return Outcome::failure(m_error);
+        query = QSqlQuery(QSqlDatabase::database(m_name, false));
+        query.prepare(statement);
+        for (const QVariant& v : values)
+            query.addBindValue(v);
+        if (!query.exec())
+            return Outcome::failure(database::plainError(query.lastError(), m_path));
+        return Outcome::success();
+    }
+    bool hasTable() const
+    {
+        if (!m_error.isEmpty())
+            return false;
+        const QSqlDatabase db = QSqlDatabase::database(m_name, false);
+        return !engine::of(db).tableShape(db, QStringLiteral("keeper_plan")).columns.isEmpty();
+    }
+
+    QSqlQuery query;
+
+private:
+    QString m_path;
+    QString m_name;
+    QString m_error;
+};
+
+QString holderText(const QString& where, qint64 pid, const QString& pc)
+{
+    //: %1 the folder or building, %2 a process number, %3 the PC's name
+    return QCoreApplication::translate("keeper", "%1 is kept already, by process %2 on PC %3.")
+        .arg(where)
+        .arg(pid)
+        .arg(pc);
+}
+
+} // namespace
+
+std::optional<qint64> parseDuration(const QString& text)
+{
+    static const QRegularExpression form(QStringLiteral("^(\\d{1,6})([smh]?)$"));
+    const QRegularExpressionMatch m = form.match(text.trimmed());
+    if (!m.hasMatch())
+        return std::nullopt;
+    const qint64 unit = m.captured(2) == QLatin1String("h")   ? 3'600'000
+                        : m.captured(2) == QLatin1String("m") ? 60'000
+                                                              : 1'000;
+    return m.captured(1).toLongLong() * unit;
+}
+
+std::optional<Hours> Hours::parse(const QString& text)
+{
+    if (text.trimmed() == QLatin1String("any"))
+        return Hours{};
+    static const QRegularExpression form(
+        QStringLiteral("^([01]?\\d|2[0-3]):([0-5]\\d)-([01]?\\d|2[0-3]):([0-5]\\d)$"));
+    const QRegularExpressionMatch m = form.match(text.trimmed());
+    if (!m.hasMatch())
+        return std::nullopt;
+    Hours hours;
+    hours.any = false;
+    hours.from = m.captured(1).toInt() * 60 + m.captured(2).toInt();
+    hours.to = m.captured(3).toInt() * 60 + m.captured(4).toInt();
+    if (hours.from == hours.to)
+        return std::nullopt;
+    return hours;
+}
+
+bool Hours::contains(const QDateTime& when) const
+{
+    if (any)
+        return true;
+    const QTime t = when.toLocalTime().time();
+    const int minute = t.hour() * 60 + t.minute();
+    return from < to ? minute >= from && minute < to : minute >= from || minute < to;
+}
+
+QDateTime Hours::firstFrom(const QDateTime& when) const
+{
+    if (contains(when))
+        return when;
+    const QDateTime local = when.toLocalTime();
+    QDateTime start(local.date(), QTime(from / 60, from % 60));
+    if (start <= local)
+        start = start.addDays(1);
+    return start.toUTC();
+}
+
+qint64 retryWait(int failures, qint64 quietMs)
+{
+    qint64 wait = std::clamp<qint64>(quietMs, 1'000, 60'000);
+    for (int i = 1; i < failures && wait < 3'600'000; ++i)
+        wait *= 2;
+    return std::min<qint64>(wait, 3'600'000);
+}
+
+Outcome writePlan(const QString& roomFile, const Plan& plan)
+{
+    PlanConnection db(roomFile, true);
+    if (Outcome made = db.run(kPlanTable); !made)
+        return made;
+    return db.run(
+        QStringLiteral("INSERT INTO keeper_plan (id, pc, pid, next_send) VALUES (1, ?, ?, "
+                       "?) ON CONFLICT (id) DO UPDATE SET pc = excluded.pc, pid = "
+                       "excluded.pid, next_send = excluded.next_send"),
+        {plan.pc, plan.pid,
+         plan.next.isValid() ? QVariant(plan.next.toUTC().toString(Qt::ISODate)) : QVariant()});
+}
+
+Outcome clearPlan(const QString& roomFile)
+{
+    PlanConnection db(roomFile, true);
+    if (!db.hasTable())
+        return Outcome::success();
+    return db.run(QStringLiteral("DELETE FROM keeper_plan"));
+}
+
+Expected<std::optional<Plan>> readPlan(const QString& roomFile)
+{
+    PlanConnection db(roomFile, false);
+    if (!db.hasTable())
+        return std::optional<Plan>();
+    if (Outcome read = db.run(QStringLiteral("SELECT pc, pid, next_send FROM keeper_plan")); !read)
+        return read;
+    if (!db.query.next())
+        return std::optional<Plan>();
+    Plan plan{db.query.value(0).toString(), db.query.value(1).toLongLong(),
+              QDateTime::fromString(db.query.value(2).toString(), Qt::ISODate)};
+    return std::optional(plan);
+}
+
+Claim::Claim(QString roomFile) : m_roomFile(std::move(roomFile)) {}
+
+Claim::~Claim()
+{
+    if (!m_connection.isEmpty())
+        database::close(m_connection);
+}
+
+Outcome Claim::take()
+{
+    if (!server::isServerPath(m_roomFile)) {
+        const QString folder = QFileInfo(m_roomFile).absolutePath();
+        m_lock = std::make_unique<QLockFile>(folder + QStringLiteral("/quorvane-keep.lock"));
+        // A lock left by a keeper that died on this PC is taken over.
+        m_lock->setStaleLockTime(0);
+        if (m_lock->tryLock(0))
+            return Outcome::success();
+        qint64 pid = 0;
+        QString pc;
+        QString application;
+        if (m_lock->error() == QLockFile::LockFailedError &&
+            m_lock->getLockInfo(&pid, &pc, &application))
+            return Outcome::failure(holderText(folder, pid, pc));
+        return Outcome::failure(
+            //: %1 the lock file
+            QCoreApplication::translate("keeper", "The keeper's lock %1 cannot be made.")
+                .arg(m_lock->fileName()));
+    }
+    // The lock lives as long as this connection.
+    m_connection = database::uniqueConnectionName(QStringLiteral("quorvane-keeper-claim"));
+    if (const QSqlError error =
+            database::connect(m_roomFile, m_connection, database::Access::ReadWrite);
+        error.isValid())
+        return Outcome::failure(database::plainError(error, m_roomFile));
+    QSqlQuery q(QSqlDatabase::database(m_connection, false));
+    q.prepare(QStringLiteral(
+        "SELECT pg_try_advisory_lock(hashtext('quorvane-keep'), hashtext(current_schema()))"));
+    if (!q.exec() || !q.next())
+        return Outcome::failure(database::plainError(q.lastError(), m_roomFile));
+    const QString building = server::place().building;
+    if (q.value(0).toBool())
+        return Outcome::success();
+    const Expected<std::optional<Plan>> holder = readPlan(m_roomFile);
+    if (holder && *holder)
+        return Outcome::failure(holderText(building, (*holder)->pid, (*holder)->pc));
+    //: %1 the building
+    return Outcome::failure(
+        QCoreApplication::translate("keeper", "%1 is kept already, by a keeper on another PC.")
+            .arg(building));
+}
+
+FileStamp::FileStamp(QString roomFile) : m_path(std::move(roomFile)) {}
+
+bool FileStamp::moved()
+{
+    struct stat st = {};
+    std::array<qint64, 4> now{};
+    if (::stat(QFile::encodeName(m_path).constData(), &st) == 0)
+        now = {qint64(st.st_ino), qint64(st.st_size), qint64(st.st_mtim.tv_sec),
+               qint64(st.st_mtim.tv_nsec)};
+    const bool first = m_stamp == std::array<qint64, 4>{};
+    const bool moved = !first && now != m_stamp;
+    m_stamp = now;
+    return moved;
+}
+
+QDateTime FileStamp::modified() const
+{
+    return QFileInfo(m_path).lastModified().toUTC();
+}
+
+} // namespace keeper
