@@ -10,7 +10,7 @@ packages=(
     fonts-wqy-zenhei fonts-liberation2
 )
 # What scripts/package needs besides: dpkg-shlibdeps and the three validators.
-package_tools=(dpkg-dev lintian desktop-file-utils appstream)
+package_tools=(dpkg-dev lintian desktop-file-utils appstream systemd)
 
 install_packages() {
     local missing=()

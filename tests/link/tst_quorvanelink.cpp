@@ -12,6 +12,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSettings>
@@ -67,6 +68,9 @@ private slots:
     void everyUnitAtOnce();
     void signalsStopADownload_data();
     void signalsStopADownload();
+    void keeperOnce_data();
+    void keeperOnce();
+    void keeperKeeps();
     void doctor();
     void doctorBehindAClosedFolder();
     void speaksTheChosenLanguage_data();
@@ -382,6 +386,133 @@ void TestQuorvaneLink::signalsStopADownload()
              qPrintable(outcome));
     PosixSerialPort again;
     QCOMPARE(again.open(pty.devicePath(), {}), 0);
+}
+
+namespace {
+
+// A folder of six rooms whose first door unit is on a pseudo-terminal, for the keeper.
+struct KeeperRig
+{
+    QTemporaryDir dir;
+    PseudoTerminal pty;
+    QString roomFile = dir.filePath("Inhabitant_telnum.mdb");
+
+    KeeperRig()
+    {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
+        QSettings settings(QSettings::NativeFormat, QSettings::UserScope, "Quorvane", "Quorvane");
+        settings.setValue("Ports/COM1", pty.devicePath());
+        settings.setValue("Ports/COM2", dir.filePath("no-such-device"));
+        settings.sync();
+        QList<QVariantList> rooms;
+        for (int i = 1; i <= 6; ++i)
+            rooms << QVariantList{QString::number(100 + i), "13912345678", "", ""};
+        testdb::create(roomFile, schema::directoryTable(), rooms);
+    }
+    void start(QProcess& link, const QStringList& arguments)
+    {
+        QProcessEnvironment env = companionEnvironment();
+        env.insert("XDG_CONFIG_HOME", dir.path());
+        link.setProcessEnvironment(env);
+        link.start(LINK_PATH, QStringList{"keep", dir.path()} + arguments);
+    }
+    // Each record as "unit by: outcome".
+    QStringList records() const
+    {
+        QStringList said;
+        for (const TransferRecord& r : TransferLog(roomFile).history().value())
+            said.prepend(QString("%1 %2: %3").arg(r.unit).arg(r.byText(), r.outcomeText()));
+        return said;
+    }
+};
+
+// Reads the keeper's standard output until it holds text count times.
+bool readUntil(QProcess& link, QString& out, const QString& text, int count = 1)
+{
+    while (out.count(text) < count && link.waitForReadyRead(30000))
+        out += QString::fromUtf8(link.readAllStandardOutput());
+    return out.count(text) >= count;
+}
+
+} // namespace
+
+// The keeper once, as cron runs it: within its hours it sends, outside them not.
+void TestQuorvaneLink::keeperOnce_data()
+{
+    QTest::addColumn<QString>("hours");
+    QTest::addColumn<QStringList>("records");
+    QTest::addColumn<QString>("said");
+    const QTime now = QTime::currentTime();
+    const auto at = [](const QTime& t) { return t.toString("HH:mm"); };
+    const QString kept = "1 kept by the keeper on PC " + QSysInfo::machineHostName();
+    QTest::newRow("within the hours")
+        << at(now.addSecs(-3600)) + "-" + at(now.addSecs(3600)) << QStringList{kept + ": complete"}
+        << "Door unit (COM1): 6 rooms sent.";
+    QTest::newRow("outside the hours")
+        << at(now.addSecs(3600)) + "-" + at(now.addSecs(7200)) << QStringList{}
+        << "Outside the hours it sends in: nothing was sent.";
+}
+
+void TestQuorvaneLink::keeperOnce()
+{
+    QFETCH(QString, hours);
+    QFETCH(QStringList, records);
+    QFETCH(QString, said);
+    KeeperRig rig;
+    QProcess link;
+    rig.start(link, {"--once", "--hours", hours});
+    QVERIFY(link.waitForFinished(30000));
+    const QString out = QString::fromUtf8(link.readAllStandardOutput());
+    QCOMPARE(link.exitCode(), 0);
+    QVERIFY2(out.contains(said), qPrintable(out));
+    QCOMPARE(rig.records(), records);
+}
+
+// The keeper running: the directory as it starts is sent once after the
+// quiet time; a unit that fails is tried again; a second keeper is refused,
+// naming the first; a change is sent again, and SIGTERM in its pause ends
+// the batch with the record saying how far it got.
+void TestQuorvaneLink::keeperKeeps()
+{
+    KeeperRig rig;
+    QVERIFY(doorunits::add(rig.roomFile, "East", 2));
+    QProcess link;
+    rig.start(link, {"--quiet", "1s", "--hours", "any"});
+    QString out;
+    QVERIFY2(readUntil(link, out, "Tried again after", 2), qPrintable(out));
+    QVERIFY2(out.contains("Door unit (COM1): 6 rooms sent."), qPrintable(out));
+    QVERIFY(!rig.pty.readAll().isEmpty());
+    const QString kept = "kept by the keeper on PC " + QSysInfo::machineHostName();
+    QStringList records = rig.records();
+    QCOMPARE(records.count("1 " + kept + ": complete"), 1);
+    QVERIFY(records.filter("2 " + kept + ": refused: ").size() >= 2);
+
+    QProcess second;
+    rig.start(second, {"--once"});
+    QVERIFY(second.waitForFinished(30000));
+    QCOMPARE(second.exitCode(), 1);
+    const QString refusal = QString::fromUtf8(second.readAllStandardError());
+    QVERIFY2(refusal.contains(QString("is kept already, by process %1 on PC %2.")
+                                  .arg(link.processId())
+                                  .arg(QSysInfo::machineHostName())),
+             qPrintable(refusal));
+
+    testdb::exec(rig.roomFile, "UPDATE Room_tel SET TEL1 = '13900000000' WHERE Room = '101'");
+    // The first batch is there: the keeper pauses before the second.
+    QByteArray sent;
+    for (pollfd p{rig.pty.master(), POLLIN, 0}; sent.size() < 5 * 45 && poll(&p, 1, 30000) > 0;)
+        sent += rig.pty.readAll();
+    QCOMPARE(::kill(pid_t(link.processId()), SIGTERM), 0);
+    QVERIFY(link.waitForFinished(30000));
+    out += QString::fromUtf8(link.readAllStandardOutput());
+    QCOMPARE(link.exitCode(), 2);
+    QVERIFY2(out.contains("Door unit (COM1): stopped by SIGTERM with 5 of 6 rooms sent."),
+             qPrintable(out));
+    records = rig.records();
+    QCOMPARE(records.filter("1 " + kept).size(), 2);
+    QVERIFY2(records.contains("1 " + kept +
+                              ": stopped after 5 of 6 rooms: stopped by the operator with SIGTERM"),
+             qPrintable(records.join('\n')));
 }
 
 void TestQuorvaneLink::doctor()
