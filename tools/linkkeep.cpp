@@ -183,7 +183,8 @@ private:
         if (next.isValid() && next > now)
             logLine(m_console,
                     //: %1 a time
-                    Text::tr("Sends next at %1.").arg(shownTime(next)));
+                    Text::tr("Sends next at %1.")
+                        .arg(next.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))));
         if (Outcome written =
                 keeper::writePlan(m_roomFile, {QSysInfo::machineHostName(), qint64(::getpid()),
                                                next > now ? next : QDateTime()});

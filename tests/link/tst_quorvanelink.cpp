@@ -420,7 +420,8 @@ struct KeeperRig
     QStringList records() const
     {
         QStringList said;
-        for (const TransferRecord& r : TransferLog(roomFile).history().value())
+        const QList<TransferRecord> history = TransferLog(roomFile).history().value();
+        for (const TransferRecord& r : history)
             said.prepend(QString("%1 %2: %3").arg(r.unit).arg(r.byText(), r.outcomeText()));
         return said;
     }
@@ -498,20 +499,24 @@ void TestQuorvaneLink::keeperKeeps()
              qPrintable(refusal));
 
     testdb::exec(rig.roomFile, "UPDATE Room_tel SET TEL1 = '13900000000' WHERE Room = '101'");
-    // The first batch is there: the keeper pauses before the second.
-    QByteArray sent;
-    for (pollfd p{rig.pty.master(), POLLIN, 0}; sent.size() < 5 * 45 && poll(&p, 1, 30000) > 0;)
-        sent += rig.pty.readAll();
+    // The download has begun: the signal meets it part-way.
+    pollfd first{rig.pty.master(), POLLIN, 0};
+    QVERIFY(poll(&first, 1, 30000) == 1);
     QCOMPARE(::kill(pid_t(link.processId()), SIGTERM), 0);
     QVERIFY(link.waitForFinished(30000));
     out += QString::fromUtf8(link.readAllStandardOutput());
     QCOMPARE(link.exitCode(), 2);
-    QVERIFY2(out.contains("Door unit (COM1): stopped by SIGTERM with 5 of 6 rooms sent."),
-             qPrintable(out));
+    QVERIFY2(
+        out.contains(QRegularExpression("Door unit \\(COM1\\): stopped by SIGTERM with [0-5] of "
+                                        "6 rooms sent\\.")),
+        qPrintable(out.right(800)));
     records = rig.records();
     QCOMPARE(records.filter("1 " + kept).size(), 2);
-    QVERIFY2(records.contains("1 " + kept +
-                              ": stopped after 5 of 6 rooms: stopped by the operator with SIGTERM"),
+    QVERIFY2(!records
+                  .filter(QRegularExpression(
+                      "^1 " + kept +
+                      ": stopped after [0-5] of 6 rooms: stopped by the operator with SIGTERM$"))
+                  .isEmpty(),
              qPrintable(records.join('\n')));
 }
 
