@@ -371,6 +371,16 @@ The files it replaced are kept as:
             <numerusform>%n pairs of rows reach the door unit as the same room (its number padded with zeros to %1 characters)</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1 · %2</source>
+        <extracomment>%1 the panel&apos;s text, %2 who made the last download (&quot;kept by the keeper on PC office-2&quot;)</extracomment>
+        <translation>%1 · %2</translation>
+    </message>
+    <message>
+        <source>%1 · the keeper sends next at %2</source>
+        <extracomment>%1 the panel&apos;s text, %2 the time the keeper (quorvane-link keep) will send</extracomment>
+        <translation>%1 · the keeper sends next at %2</translation>
+    </message>
 </context>
 <context>
     <name>DownloadProgress</name>
@@ -1157,6 +1167,11 @@ The program ends without it.</translation>
         <source>added since</source>
         <translation>added since</translation>
     </message>
+    <message>
+        <source>The keeper on PC %1 sends next at %2.</source>
+        <extracomment>%1 the PC the keeper (quorvane-link keep) runs on, %2 a time</extracomment>
+        <translation>The keeper on PC %1 sends next at %2.</translation>
+    </message>
 </context>
 <context>
     <name>TransferLog</name>
@@ -1345,6 +1360,11 @@ The program ends without it.</translation>
             <numerusform>%1 (%n room)</numerusform>
             <numerusform>%1 (%n rooms)</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>kept by the keeper on PC %1</source>
+        <extracomment>Who made a transfer; %1 the PC the keeper (quorvane-link keep) runs on</extracomment>
+        <translation>kept by the keeper on PC %1</translation>
     </message>
 </context>
 <context>
@@ -3109,6 +3129,24 @@ Options:
     </message>
 </context>
 <context>
+    <name>keeper</name>
+    <message>
+        <source>%1 is kept already, by process %2 on PC %3.</source>
+        <extracomment>%1 the folder or building, %2 a process number, %3 the PC&apos;s name</extracomment>
+        <translation>%1 is kept already, by process %2 on PC %3.</translation>
+    </message>
+    <message>
+        <source>The keeper&apos;s lock %1 cannot be made.</source>
+        <extracomment>%1 the lock file</extracomment>
+        <translation>The keeper&apos;s lock %1 cannot be made.</translation>
+    </message>
+    <message>
+        <source>%1 is kept already, by a keeper on another PC.</source>
+        <extracomment>%1 the building</extracomment>
+        <translation>%1 is kept already, by a keeper on another PC.</translation>
+    </message>
+</context>
+<context>
     <name>linkmessages</name>
     <message>
         <source>另一个命令正在向门口机发送数据，本次未发送。<byte value="xd"/>
@@ -3562,6 +3600,85 @@ Sends to the door unit what Quorvane sends, and examines the serial ports.
             <numerusform>Stopped by %1 with %2 of %n room sent; %3 is released.</numerusform>
             <numerusform>Stopped by %1 with %2 of %n rooms sent; %3 is released.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The quiet time &quot;%1&quot; is not a duration such as 0, 30s, 10m or 1h.</source>
+        <translation>The quiet time &quot;%1&quot; is not a duration such as 0, 30s, 10m or 1h.</translation>
+    </message>
+    <message>
+        <source>The hours &quot;%1&quot; are neither FROM-TO, such as 22:00-06:00, nor any.</source>
+        <translation>The hours &quot;%1&quot; are neither FROM-TO, such as 22:00-06:00, nor any.</translation>
+    </message>
+    <message>
+        <source>Outside the hours it sends in: nothing was sent.</source>
+        <translation>Outside the hours it sends in: nothing was sent.</translation>
+    </message>
+    <message>
+        <source>The directory changed.</source>
+        <translation>The directory changed.</translation>
+    </message>
+    <message>
+        <source>Stopped by %1.</source>
+        <translation>Stopped by %1.</translation>
+    </message>
+    <message>
+        <source>Sends next at %1.</source>
+        <extracomment>%1 a time</extracomment>
+        <translation>Sends next at %1.</translation>
+    </message>
+    <message>
+        <source>When it sends next could not be written: %1</source>
+        <translation>When it sends next could not be written: %1</translation>
+    </message>
+    <message>
+        <source>Every door unit holds the directory; nothing to send.</source>
+        <translation>Every door unit holds the directory; nothing to send.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Sending to %n door unit(s): %1.</source>
+        <translation>
+            <numerusform>Sending to %n door unit: %1.</numerusform>
+            <numerusform>Sending to %n door units: %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n rooms sent.</source>
+        <translation>
+            <numerusform>%1: %n room sent.</numerusform>
+            <numerusform>%1: %n rooms sent.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: stopped by %2 with %3 of %n rooms sent.</source>
+        <translation>
+            <numerusform>%1: stopped by %2 with %3 of %n room sent.</numerusform>
+            <numerusform>%1: stopped by %2 with %3 of %n rooms sent.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2 Tried again after %3 at the earliest.</source>
+        <extracomment>%1 the door unit, %2 what went wrong, %3 a duration such as &quot;2 min 00 s&quot;</extracomment>
+        <translation>%1: %2 Tried again after %3 at the earliest.</translation>
+    </message>
+    <message>
+        <source>  keep [DIR] [--quiet DURATION] [--hours FROM-TO|any] [--once]
+      Keeps every door unit in step: once the directory has changed and
+      stayed quiet for DURATION (10m; 0, 30s, 1h...), within the hours
+      (22:00-06:00, local time), downloads to every unit that is behind, as
+      download --all does, recorded as kept by the keeper on this PC. A unit
+      that fails is tried again with a growing wait. One keeper a folder or
+      building: a second refuses. --once sends once and exits (for cron);
+      otherwise it runs until SIGTERM, a line an event on standard output.
+</source>
+        <translation>  keep [DIR] [--quiet DURATION] [--hours FROM-TO|any] [--once]
+      Keeps every door unit in step: once the directory has changed and
+      stayed quiet for DURATION (10m; 0, 30s, 1h...), within the hours
+      (22:00-06:00, local time), downloads to every unit that is behind, as
+      download --all does, recorded as kept by the keeper on this PC. A unit
+      that fails is tried again with a growing wait. One keeper a folder or
+      building: a second refuses. --once sends once and exits (for cron);
+      otherwise it runs until SIGTERM, a line an event on standard output.
+</translation>
     </message>
 </context>
 <context>

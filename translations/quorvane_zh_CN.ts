@@ -365,6 +365,16 @@ The files it replaced are kept as:
             <numerusform>有 %n 对行在门口机上成为同一个房间（房间号用零补足到 %1 位）</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1 · %2</source>
+        <extracomment>%1 the panel&apos;s text, %2 who made the last download (&quot;kept by the keeper on PC office-2&quot;)</extracomment>
+        <translation>%1 · %2</translation>
+    </message>
+    <message>
+        <source>%1 · the keeper sends next at %2</source>
+        <extracomment>%1 the panel&apos;s text, %2 the time the keeper (quorvane-link keep) will send</extracomment>
+        <translation>%1 · 守护程序将于 %2 发送</translation>
+    </message>
 </context>
 <context>
     <name>DownloadProgress</name>
@@ -1147,6 +1157,11 @@ The program ends without it.</source>
         <source>added since</source>
         <translation>此后新增</translation>
     </message>
+    <message>
+        <source>The keeper on PC %1 sends next at %2.</source>
+        <extracomment>%1 the PC the keeper (quorvane-link keep) runs on, %2 a time</extracomment>
+        <translation>电脑 %1 上的守护程序将于 %2 发送。</translation>
+    </message>
 </context>
 <context>
     <name>TransferLog</name>
@@ -1333,6 +1348,11 @@ The program ends without it.</source>
         <translation>
             <numerusform>%1（%n 个房间）</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>kept by the keeper on PC %1</source>
+        <extracomment>Who made a transfer; %1 the PC the keeper (quorvane-link keep) runs on</extracomment>
+        <translation>由电脑 %1 上的守护程序同步</translation>
     </message>
 </context>
 <context>
@@ -3072,6 +3092,24 @@ Options:
     </message>
 </context>
 <context>
+    <name>keeper</name>
+    <message>
+        <source>%1 is kept already, by process %2 on PC %3.</source>
+        <extracomment>%1 the folder or building, %2 a process number, %3 the PC&apos;s name</extracomment>
+        <translation>%1 已有守护程序：电脑 %3 上的进程 %2。</translation>
+    </message>
+    <message>
+        <source>The keeper&apos;s lock %1 cannot be made.</source>
+        <extracomment>%1 the lock file</extracomment>
+        <translation>无法创建守护程序的锁 %1。</translation>
+    </message>
+    <message>
+        <source>%1 is kept already, by a keeper on another PC.</source>
+        <extracomment>%1 the building</extracomment>
+        <translation>%1 已有另一台电脑上的守护程序。</translation>
+    </message>
+</context>
+<context>
     <name>linkmessages</name>
     <message>
         <source>另一个命令正在向门口机发送数据，本次未发送。<byte value="xd"/>
@@ -3512,6 +3550,81 @@ Sends to the door unit what Quorvane sends, and examines the serial ports.
         <translation>
             <numerusform>在 %n 个房间中发送 %2 个后被 %1 停止；%3 已释放。</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The quiet time &quot;%1&quot; is not a duration such as 0, 30s, 10m or 1h.</source>
+        <translation>静默时间“%1”不是 0、30s、10m 或 1h 这样的时长。</translation>
+    </message>
+    <message>
+        <source>The hours &quot;%1&quot; are neither FROM-TO, such as 22:00-06:00, nor any.</source>
+        <translation>时段“%1”既不是 22:00-06:00 这样的 起-止，也不是 any。</translation>
+    </message>
+    <message>
+        <source>Outside the hours it sends in: nothing was sent.</source>
+        <translation>不在发送时段内：未发送任何内容。</translation>
+    </message>
+    <message>
+        <source>The directory changed.</source>
+        <translation>房间目录已更改。</translation>
+    </message>
+    <message>
+        <source>Stopped by %1.</source>
+        <translation>已被 %1 停止。</translation>
+    </message>
+    <message>
+        <source>Sends next at %1.</source>
+        <extracomment>%1 a time</extracomment>
+        <translation>下次发送时间：%1。</translation>
+    </message>
+    <message>
+        <source>When it sends next could not be written: %1</source>
+        <translation>无法写入下次发送时间：%1</translation>
+    </message>
+    <message>
+        <source>Every door unit holds the directory; nothing to send.</source>
+        <translation>每台门口机都已是当前目录，无需发送。</translation>
+    </message>
+    <message numerus="yes">
+        <source>Sending to %n door unit(s): %1.</source>
+        <translation>
+            <numerusform>正在向 %n 台门口机发送：%1。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n rooms sent.</source>
+        <translation>
+            <numerusform>%1：已发送 %n 个房间。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: stopped by %2 with %3 of %n rooms sent.</source>
+        <translation>
+            <numerusform>%1：已被 %2 停止，已发送 %n 个房间中的 %3 个。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2 Tried again after %3 at the earliest.</source>
+        <extracomment>%1 the door unit, %2 what went wrong, %3 a duration such as &quot;2 min 00 s&quot;</extracomment>
+        <translation>%1：%2 最早在 %3 后重试。</translation>
+    </message>
+    <message>
+        <source>  keep [DIR] [--quiet DURATION] [--hours FROM-TO|any] [--once]
+      Keeps every door unit in step: once the directory has changed and
+      stayed quiet for DURATION (10m; 0, 30s, 1h...), within the hours
+      (22:00-06:00, local time), downloads to every unit that is behind, as
+      download --all does, recorded as kept by the keeper on this PC. A unit
+      that fails is tried again with a growing wait. One keeper a folder or
+      building: a second refuses. --once sends once and exits (for cron);
+      otherwise it runs until SIGTERM, a line an event on standard output.
+</source>
+        <translation>  keep [DIR] [--quiet DURATION] [--hours FROM-TO|any] [--once]
+      使每台门口机与目录保持一致：目录更改后静默满 DURATION（10m；
+      0、30s、1h……），且在发送时段内（22:00-06:00，本地时间），像
+      download --all 一样向每台落后的门口机下载，记录为本电脑上的守护程序
+      同步。失败的门口机以逐次加长的间隔重试。每个文件夹或楼宇只有一个守护
+      程序：第二个会被拒绝。--once 发送一次后退出（供 cron 使用）；否则运行
+      到 SIGTERM，每个事件在标准输出上写一行。
+</translation>
     </message>
 </context>
 <context>
