@@ -53,9 +53,16 @@ void DoorUnitWatch::watchFile()
         m_files->addPath(folder);
 }
 
+void DoorUnitWatch::readKeeperPlan()
+{
+    const Expected<std::optional<keeper::Plan>> plan = keeper::readPlan(m_path);
+    m_keeperNext = plan && *plan ? (*plan)->next : QDateTime();
+}
+
 bool DoorUnitWatch::readLatest()
 {
     m_latestRead = true;
+    readKeeperPlan();
     m_error.clear();
     m_sent = SentRooms();
     m_others.clear();
@@ -202,6 +209,7 @@ void DoorUnitWatch::reload()
 void DoorUnitWatch::recheck()
 {
     watchFile();
+    readKeeperPlan();
     if (recordMoved())
         reload();
     else if (!m_cursor || !m_cursor->isOpen())
@@ -244,9 +252,6 @@ void DoorUnitWatch::update()
         readLatest();
     m_problem = m_error;
     m_notRecorded = TransferLog::notRecordable(m_path);
-    // What the keeper said it sends next, if one runs for the file.
-    const Expected<std::optional<keeper::Plan>> plan = keeper::readPlan(m_path);
-    m_keeperNext = plan && *plan ? (*plan)->next : QDateTime();
     // The rooms compared are read in place from the window's cursor while
     // it is open, as the file holds them, otherwise from the file.
     RecordCursor file(schema::directoryTable());

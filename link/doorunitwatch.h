@@ -68,6 +68,8 @@ signals:
 
 private:
     bool readLatest();
+    // What the keeper said it sends next, if one runs for the file.
+    void readKeeperPlan();
     // True when the record holds other transfers than those read (or was never
     // read), or the units changed.
     bool recordMoved();

@@ -1,6 +1,7 @@
 #include "doorunits.h"
 #include "doorunitstate.h"
 #include "doorunitwatch.h"
+#include "keeper.h"
 #include "language.h"
 #include "linkmessages.h"
 #include "loaddefault.h"
@@ -13,6 +14,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTableWidget>
@@ -138,23 +140,30 @@ private slots:
         QTest::addColumn<QString>("state");
         QTest::addColumn<QString>("history");     // the history window's Now column
         QTest::addColumn<QStringList>("outside"); // entries recorded, as subject: detail
+        QTest::addColumn<QString>("by"); // who sent the download: an operator or the keeper
         const QString at = QStringLiteral(" (last download %1)");
         QTest::newRow("same") << QStringList{"101:1::", "102:2::", "101:3::"} << "..." << 0
                               << "Door unit: up to date"
-                              << ";;" << QStringList{};
+                              << ";;" << QStringList{} << "ann";
+        // The keeper's download, and when it said it sends next.
+        QTest::newRow("kept by the keeper")
+            << QStringList{"101:1::", "102:2::", "101:3::"} << "..." << 0
+            << "Door unit: up to date · kept by the keeper on PC office-2 · the keeper sends next "
+               "at %1"
+            << ";;" << QStringList{} << "quorvane-keep@office-2";
         QTest::newRow("added") << QStringList{"101:1::", "102:2::", "101:3::", "103:4::"} << "...+"
                                << 0 << "Door unit: 1 change not sent" + at << ";;;added since"
-                               << QStringList{"103: added"};
+                               << QStringList{"103: added"} << "ann";
         QTest::newRow("edited") << QStringList{"101:1::", "102:2:5:", "101:3::9"}
                                 << ".2"
                                    "3"
                                 << 0 << "Door unit: 2 changes not sent" + at
                                 << ";TEL2 changed since;TEL3 changed since"
-                                << QStringList{"102: changed", "101: changed"};
+                                << QStringList{"102: changed", "101: changed"} << "ann";
         QTest::newRow("deleted and moved")
             << QStringList{"101:3::", "102:2::"} << "1." << 1
             << "Door unit: 2 changes not sent" + at << "TEL1 changed since;;removed since"
-            << QStringList{"101: changed", "101: deleted"};
+            << QStringList{"101: changed", "101: deleted"} << "ann";
     }
 
     // Rooms matched by number, a repeated number occurrence by occurrence:
@@ -168,9 +177,13 @@ private slots:
         QFETCH(QString, state);
         QFETCH(QString, history);
         QFETCH(QStringList, outside);
+        QFETCH(QString, by);
         TransferLog log(m_path);
         TransferRecord r =
             download({{"101", "1", "", ""}, {"102", "2", "", ""}, {"101", "3", "", ""}});
+        r.operatorName = by;
+        if (by != "ann")
+            QVERIFY(keeper::writePlan(m_path, {"office-2", 42, r.started}));
         QVERIFY(log.start(r));
         r.ending = TransferRecord::Ending::Complete;
         r.finished = r.started;
@@ -218,6 +231,9 @@ private slots:
         for (int row = 0; row < window.rooms()->rowCount(); ++row)
             noted << window.rooms()->item(row, 4)->text();
         QCOMPARE(noted.join(u';'), history);
+        QCOMPARE(window.records()->item(0, 1)->text(),
+                 by == "ann" ? by : "kept by the keeper on PC office-2");
+        QCOMPARE(window.findChild<QLabel*>("lblNote")->text().isEmpty(), by == "ann");
     }
 
     // What went out is in the change record too, naming its transfer
