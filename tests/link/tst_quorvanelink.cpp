@@ -443,15 +443,19 @@ void TestQuorvaneLink::keeperOnce_data()
     QTest::addColumn<QString>("hours");
     QTest::addColumn<QStringList>("records");
     QTest::addColumn<QString>("said");
+    QTest::addColumn<int>("status");
     const QTime now = QTime::currentTime();
     const auto at = [](const QTime& t) { return t.toString("HH:mm"); };
     const QString kept = "1 kept by the keeper on PC " + QSysInfo::machineHostName();
     QTest::newRow("within the hours")
         << at(now.addSecs(-3600)) + "-" + at(now.addSecs(3600)) << QStringList{kept + ": complete"}
-        << "Door unit (COM1): 6 rooms sent.";
+        << "Door unit (COM1): 6 rooms sent." << 0;
     QTest::newRow("outside the hours")
         << at(now.addSecs(3600)) + "-" + at(now.addSecs(7200)) << QStringList{}
-        << "Outside the hours it sends in: nothing was sent.";
+        << "Outside the hours it sends in: nothing was sent." << 0;
+    QTest::newRow("hours not understood")
+        << "25:00-01:00" << QStringList{}
+        << "The hours \"25:00-01:00\" are neither FROM-TO, such as 22:00-06:00, nor any." << 64;
 }
 
 void TestQuorvaneLink::keeperOnce()
@@ -459,12 +463,14 @@ void TestQuorvaneLink::keeperOnce()
     QFETCH(QString, hours);
     QFETCH(QStringList, records);
     QFETCH(QString, said);
+    QFETCH(int, status);
     KeeperRig rig;
     QProcess link;
+    link.setProcessChannelMode(QProcess::MergedChannels);
     rig.start(link, {"--once", "--hours", hours});
     QVERIFY(link.waitForFinished(30000));
     const QString out = QString::fromUtf8(link.readAllStandardOutput());
-    QCOMPARE(link.exitCode(), 0);
+    QCOMPARE(link.exitCode(), status);
     QVERIFY2(out.contains(said), qPrintable(out));
     QCOMPARE(rig.records(), records);
 }
