@@ -118,7 +118,14 @@ public:
         if (onServer) {
             heard = std::make_unique<ServerAnnouncements>();
             QObject::connect(heard.get(), &ServerAnnouncements::changed,
-                             [this](const QString&) { m_announced = true; });
+                             [this](const QString& table) {
+                                 // Its own transfers are no change of the directory.
+                                 static const QStringList own{QStringLiteral("transfer_log"),
+                                                              QStringLiteral("transfer_room"),
+                                                              QStringLiteral("change_record")};
+                                 if (!own.contains(table, Qt::CaseInsensitive))
+                                     m_announced = true;
+                             });
             QObject::connect(heard.get(), &ServerAnnouncements::liveUpdates,
                              [this](const QString& why) {
                                  if (!why.isEmpty())
