@@ -1,6 +1,7 @@
 #include "databasesetup.h"
 
 #include "changerecord.h"
+#include "connection.h"
 #include "database.h"
 #include "datafolder.h"
 #include "operatorlimits.h"
@@ -431,19 +432,18 @@ QString insertStatement(const TableSpec& layout)
 
 std::optional<int> operatorCount(const QString& path)
 {
-    const QString connection = database::uniqueConnectionName(QStringLiteral("quorvane-db-count"));
     std::optional<int> count;
-    {
-        if (database::probe(path) == database::FileKind::Sqlite &&
-            !database::connect(path, connection, database::Access::ReadOnly).isValid()) {
-            QSqlQuery query(QSqlDatabase::database(connection, false));
+    if (database::probe(path) == database::FileKind::Sqlite) {
+        const store::Connection connection(path, QStringLiteral("quorvane-db-count"),
+                                           database::Access::ReadOnly);
+        if (connection.ok()) {
+            QSqlQuery query(connection.db());
             if (query.exec(QStringLiteral("SELECT count(*) FROM %1")
                                .arg(database::quotedIdentifier(schema::operatorTable().table))) &&
                 query.next())
                 count = query.value(0).toInt();
         }
     }
-    QSqlDatabase::removeDatabase(connection);
     return count;
 }
 

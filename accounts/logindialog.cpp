@@ -11,8 +11,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-LoginDialog::LoginDialog(const QString& appDir, MessageSink& messages, QWidget* parent)
-    : QDialog(parent, operatorform::kFrame), m_messages(messages)
+LoginDialog::LoginDialog(const store::Location& location, MessageSink& messages, QWidget* parent)
+    : QDialog(parent, operatorform::kFrame), m_messages(messages), m_view(location)
 {
     setObjectName(QStringLiteral("frmLogin"));
     setWindowTitle(tr("User log in"));
@@ -55,7 +55,7 @@ LoginDialog::LoginDialog(const QString& appDir, MessageSink& messages, QWidget* 
     connect(&m_view, &RecordCursor::MoveComplete, this, &LoginDialog::showCurrentRow);
     m_user->installEventFilter(this);
 
-    m_load = m_view.openIn(appDir);
+    m_load = m_view.openIn();
 
     operatorform::place(this, 3750, 1470);
     m_user->setFocus();

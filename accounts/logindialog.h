@@ -16,9 +16,9 @@ class LoginDialog : public QDialog
     Q_OBJECT
 
 public:
-    // Opens the operator view of the application directory; loadOutcome()
+    // Opens the operator view where the data lives; loadOutcome()
     // tells whether that worked.
-    LoginDialog(const QString& appDir, MessageSink& messages, QWidget* parent = nullptr);
+    LoginDialog(const store::Location& location, MessageSink& messages, QWidget* parent = nullptr);
 
     bool OK() const { return m_ok; }
     const Outcome& loadOutcome() const { return m_load; }

@@ -1,8 +1,7 @@
 #include "logingate.h"
 
+#include "operatorview.h"
 #include "pinhash.h"
-#include "recordcursor.h"
-#include "server.h"
 #include "serversetup.h"
 
 bool LoginGate::lookUp(const QString& name)
@@ -30,7 +29,7 @@ bool LoginGate::acceptsPin(const QString& pin) const
     if (!m_view.hasCurrent())
         return false;
     // On a shared server the server checks the PIN: no login may read the digests.
-    if (server::isServerPath(m_view.path()))
-        return serversetup::pinAccepted(m_view.field(0), pin).value_or(false);
+    if (m_view.location().serverChecksPins())
+        return serversetup::pinAccepted(m_view.location(), m_view.field(0), pin).value_or(false);
     return pin == m_view.field(1);
 }

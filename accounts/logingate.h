@@ -2,7 +2,7 @@
 
 #include <QString>
 
-class RecordCursor;
+class OperatorView;
 
 // The login check over an operator view: a typed name picks the first row in
 // table order that carries it exactly, and the PIN is compared with whatever
@@ -10,7 +10,7 @@ class RecordCursor;
 class LoginGate
 {
 public:
-    explicit LoginGate(RecordCursor& view) : m_view(view) {}
+    explicit LoginGate(OperatorView& view) : m_view(view) {}
 
     // Runs when the name box loses the focus. Returns false when no row
     // carries the name; the first row is then current.
@@ -18,5 +18,5 @@ public:
     bool acceptsPin(const QString& pin) const;
 
 private:
-    RecordCursor& m_view;
+    OperatorView& m_view;
 };

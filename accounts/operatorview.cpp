@@ -1,15 +1,15 @@
 #include "operatorview.h"
 
-#include "database.h"
 #include "pinhash.h"
-#include "server.h"
 
-OperatorView::OperatorView(QObject* parent)
-    : RecordCursor(server::active() ? schema::serverOperatorView() : schema::operatorTable(),
-                   parent)
+OperatorView::OperatorView(const store::Location& location, QObject* parent)
+    : RecordCursor(location.serverChecksPins() ? schema::serverOperatorView()
+                                               : schema::operatorTable(),
+                   parent),
+      m_location(location)
 {
     // A shared server keeps no PIN as typed.
-    if (server::active())
+    if (m_location.serverChecksPins())
         setStoreAs([](int column, const QVariant& typed) {
             return column == kPassword && !typed.isNull()
                        ? QVariant(pinhash::digest(typed.toString()))
@@ -23,14 +23,14 @@ void OperatorView::recordAs(const changerecord::Actor& who)
         changerecord::RowRecorder::Table::Operators, who, layout().fieldNames()));
 }
 
-Outcome OperatorView::openIn(const QString& appDir)
+Outcome OperatorView::openIn()
 {
-    return open(database::pathIn(appDir, schema::kOperatorFile));
+    return open(m_location.pathOf(schema::kOperatorFile));
 }
 
 QString OperatorView::shownPin() const
 {
-    if (server::isServerPath(path()) && !fieldChanged(kPassword))
+    if (m_location.serverChecksPins() && !fieldChanged(kPassword))
         return {};
     return field(kPassword);
 }

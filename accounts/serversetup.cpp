@@ -1,6 +1,7 @@
 #include "serversetup.h"
 
 #include "changerecord.h"
+#include "connection.h"
 #include "database.h"
 #include "engine/databaseengine.h"
 #include "pinhash.h"
@@ -122,51 +123,52 @@ QString serverObjectsCurrent()
 class Session
 {
 public:
-    Session() : m_name(database::uniqueConnectionName(QStringLiteral("quorvane-server-setup")))
+    explicit Session(const store::Location& building)
+        : m_building(building),
+          m_connection(building.pathOf(schema::kDirectoryFile),
+                       QStringLiteral("quorvane-server-setup"), database::Access::AsFound)
     {
-        m_error = database::connect(database::pathIn(server::folder(), schema::kDirectoryFile),
-                                    m_name, database::Access::AsFound);
     }
-    ~Session() { database::close(m_name); }
-    QSqlDatabase db() const { return QSqlDatabase::database(m_name, false); }
-    const QSqlError& error() const { return m_error; }
+    QSqlDatabase db() const { return m_connection.db(); }
+    bool failed() const { return !m_connection.ok(); }
+    // Why the building cannot be used, naming it.
+    QString cannot() const { return cannot(m_connection.opened().description()); }
+    QString cannot(const QSqlError& error) const { return cannot(m_connection.why(error)); }
 
 private:
-    QString m_name;
-    QSqlError m_error;
-};
+    QString cannot(const QString& why) const
+    {
+        return QCoreApplication::translate("serversetup", "The %1 cannot be used: %2")
+            .arg(m_building.describe(), why);
+    }
 
-QString cannot(const QSqlError& error)
-{
-    return QCoreApplication::translate("serversetup", "The %1 cannot be used: %2")
-        .arg(server::describe(),
-             database::plainError(error,
-                                  database::pathIn(server::folder(), schema::kDirectoryFile)));
-}
+    const store::Location& m_building;
+    store::Connection m_connection;
+};
 
 } // namespace
 
-Expected<bool> buildingExists()
+Expected<bool> buildingExists(const store::Location& building)
 {
-    Session session;
-    if (session.error().isValid())
-        return Expected<bool>::failure(cannot(session.error()));
+    Session session(building);
+    if (session.failed())
+        return Expected<bool>::failure(session.cannot());
     const QSqlDatabase db = session.db();
     return !engine::of(db).tableShape(db, schema::directoryTable().table).columns.isEmpty();
 }
 
-Expected<std::optional<int>> operatorCount()
+Expected<std::optional<int>> operatorCount(const store::Location& building)
 {
     using Result = Expected<std::optional<int>>;
-    Session session;
-    if (session.error().isValid())
-        return Result::failure(cannot(session.error()));
+    Session session(building);
+    if (session.failed())
+        return Result::failure(session.cannot());
     QSqlQuery query(session.db());
     if (!query.exec(QStringLiteral("SELECT to_regclass('%1.user_pin') IS NULL, "
                                    "to_regclass('%1.operators') IS NOT NULL")
                         .arg(quotedIdentifier(server::kOperatorSchema))) ||
         !query.next())
-        return Result::failure(cannot(query.lastError()));
+        return Result::failure(session.cannot(query.lastError()));
     if (query.value(0).toBool())
         return Result(std::optional<int>());
     // Every login may count the operators through the view; only the owner reads user_pin.
@@ -175,18 +177,18 @@ Expected<std::optional<int>> operatorCount()
                              query.value(1).toBool() ? QStringLiteral("operators")
                                                      : QStringLiteral("user_pin"))) ||
         !query.next())
-        return Result::failure(cannot(query.lastError()));
+        return Result::failure(session.cannot(query.lastError()));
     return Result(std::optional<int>(query.value(0).toInt()));
 }
 
-QString viewOnly()
+QString viewOnly(const store::Location& building)
 {
-    Session session;
-    if (session.error().isValid())
+    Session session(building);
+    if (session.failed())
         return {};
     const QSqlDatabase db = session.db();
     if (!database::unseenTable(db, schema::directoryTable().table,
-                               database::pathIn(server::folder(), schema::kDirectoryFile))
+                               building.pathOf(schema::kDirectoryFile))
              .isEmpty())
         return {};
     // The names travel as values: the server quotes them itself.
@@ -194,75 +196,76 @@ QString viewOnly()
     if (!database::execute(query,
                            QStringLiteral("SELECT has_table_privilege(quote_ident(?) || '.' || "
                                           "quote_ident(?), 'INSERT, UPDATE, DELETE')"),
-                           {server::place().building, schema::directoryTable().table}) ||
+                           {building.place().building, schema::directoryTable().table}) ||
         !query.next() || query.value(0).toBool())
         return {};
     //: %1 names the building and its server ("building North on db.example.org").
     return QCoreApplication::translate(
                "serversetup", "Read only: this login may read the %1 but not change it, so it "
                               "is opened without logging in and every edit is refused.")
-        .arg(server::describe());
+        .arg(building.describe());
 }
 
-void dropBuilding()
+void dropBuilding(const store::Location& building)
 {
-    Session session;
-    if (!session.error().isValid())
+    Session session(building);
+    if (!session.failed())
         QSqlQuery(session.db())
             .exec(QStringLiteral("DROP SCHEMA IF EXISTS %1 CASCADE")
-                      .arg(quotedIdentifier(server::place().building)));
+                      .arg(quotedIdentifier(building.place().building)));
 }
 
-Outcome renew()
+Outcome renew(const store::Location& building)
 {
-    Session session;
-    if (session.error().isValid())
-        return Outcome::failure(cannot(session.error()));
+    Session session(building);
+    if (session.failed())
+        return Outcome::failure(session.cannot());
     QSqlQuery query(session.db());
     if (!query.exec(QStringLiteral("SELECT to_regclass('%1.user_pin') IS NULL OR (%2)")
                         .arg(quotedIdentifier(server::kOperatorSchema), serverObjectsCurrent())) ||
         !query.next())
-        return Outcome::failure(cannot(query.lastError()));
+        return Outcome::failure(session.cannot(query.lastError()));
     if (query.value(0).toBool())
         return Outcome::success();
     store::Transaction transaction(session.db());
     if (!transaction.active())
-        return Outcome::failure(cannot(transaction.error()));
+        return Outcome::failure(session.cannot(transaction.error()));
     QStringList statements{server::announceFunction()};
     statements << operatorGuard();
     for (const QString& statement : statements) {
         if (!query.exec(statement))
-            return Outcome::failure(cannot(query.lastError()));
+            return Outcome::failure(session.cannot(query.lastError()));
     }
     if (!transaction.commit())
-        return Outcome::failure(cannot(transaction.error()));
+        return Outcome::failure(session.cannot(transaction.error()));
     return Outcome::success();
 }
 
-Expected<bool> pinAccepted(const QString& name, const QString& pin)
+Expected<bool> pinAccepted(const store::Location& building, const QString& name, const QString& pin)
 {
-    Session session;
-    if (session.error().isValid())
-        return Expected<bool>::failure(cannot(session.error()));
+    Session session(building);
+    if (session.failed())
+        return Expected<bool>::failure(session.cannot());
     const QString functions = quotedIdentifier(server::kOperatorSchema);
     QSqlQuery query(session.db());
     if (!database::execute(query, QStringLiteral("SELECT %1.pin_settings(?)").arg(functions),
                            {name}) ||
         !query.next())
-        return Expected<bool>::failure(cannot(query.lastError()));
+        return Expected<bool>::failure(session.cannot(query.lastError()));
     const QString proof = pinhash::proof(pin, query.value(0).toString());
     if (!database::execute(query, QStringLiteral("SELECT %1.pin_accepts(?, ?)").arg(functions),
                            {name, proof}) ||
         !query.next())
-        return Expected<bool>::failure(cannot(query.lastError()));
+        return Expected<bool>::failure(session.cannot(query.lastError()));
     return query.value(0).toBool();
 }
 
-Expected<Prepared> prepare(const std::optional<databasesetup::Operator>& first)
+Expected<Prepared> prepare(const store::Location& building,
+                           const std::optional<databasesetup::Operator>& first)
 {
-    Session session;
-    if (session.error().isValid())
-        return Expected<Prepared>::failure(cannot(session.error()));
+    Session session(building);
+    if (session.failed())
+        return Expected<Prepared>::failure(session.cannot());
     QSqlDatabase db = session.db();
     const engine::DatabaseEngine& engine = engine::of(db);
     Prepared done;
@@ -276,7 +279,7 @@ Expected<Prepared> prepare(const std::optional<databasesetup::Operator>& first)
         if (!database::execute(query, statement, values))
             failed = query.lastError();
     };
-    const QString building = quotedIdentifier(server::place().building);
+    const QString buildingSchema = quotedIdentifier(building.place().building);
     const QString operators = quotedIdentifier(server::kOperatorSchema);
     store::Transaction transaction(db);
     if (!transaction.active())
@@ -291,8 +294,8 @@ Expected<Prepared> prepare(const std::optional<databasesetup::Operator>& first)
         run(statement);
     // Shared by every building: replacing it renews what all of them announce.
     run(server::announceFunction());
-    run(QStringLiteral("CREATE SCHEMA IF NOT EXISTS %1").arg(building));
-    run(QStringLiteral("SET LOCAL search_path TO %1").arg(building));
+    run(QStringLiteral("CREATE SCHEMA IF NOT EXISTS %1").arg(buildingSchema));
+    run(QStringLiteral("SET LOCAL search_path TO %1").arg(buildingSchema));
     TableSpec rooms = schema::directoryTable();
     run(engine.translate(schema::createStatement(rooms))
             .replace(QStringLiteral("CREATE TABLE "),
@@ -309,7 +312,7 @@ Expected<Prepared> prepare(const std::optional<databasesetup::Operator>& first)
         run(QStringLiteral("CREATE OR REPLACE TRIGGER announce AFTER INSERT OR UPDATE OR DELETE "
                            "OR TRUNCATE ON %1.%2 FOR EACH STATEMENT EXECUTE FUNCTION "
                            "%3.announce_change()")
-                .arg(building, quotedIdentifier(table), operators));
+                .arg(buildingSchema, quotedIdentifier(table), operators));
     }
     run(QStringLiteral("SELECT count(*) FROM %1.user_pin").arg(operators));
     if (!failed.isValid() && query.next())
@@ -323,7 +326,7 @@ Expected<Prepared> prepare(const std::optional<databasesetup::Operator>& first)
         if (!failed.isValid()) {
             if (Outcome recorded =
                     changerecord::append(db, databasesetup::firstOperatorEntry(*first),
-                                         database::pathIn(server::folder(), schema::kOperatorFile));
+                                         building.pathOf(schema::kOperatorFile));
                 !recorded)
                 return Expected<Prepared>::failure(recorded.description());
         }
@@ -332,7 +335,7 @@ Expected<Prepared> prepare(const std::optional<databasesetup::Operator>& first)
     if (!failed.isValid() && !transaction.commit())
         failed = transaction.error();
     if (failed.isValid())
-        return Expected<Prepared>::failure(cannot(failed));
+        return Expected<Prepared>::failure(session.cannot(failed));
     return done;
 }
 

@@ -9,10 +9,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-UserChangeDialog::UserChangeDialog(const QString& appDir, const changerecord::Actor& who,
+UserChangeDialog::UserChangeDialog(const store::Location& location, const changerecord::Actor& who,
                                    MessageSink& messages, QWidget* parent)
-    : QDialog(parent, operatorform::kFrame), m_messages(messages), m_view(new OperatorView(this)),
-      m_editor(*m_view)
+    : QDialog(parent, operatorform::kFrame), m_messages(messages),
+      m_view(new OperatorView(location, this)), m_editor(*m_view)
 {
     setObjectName(QStringLiteral("frmLogchg"));
     setWindowTitle(tr("User Change"));
@@ -55,7 +55,7 @@ UserChangeDialog::UserChangeDialog(const QString& appDir, const changerecord::Ac
     });
 
     m_view->recordAs(who);
-    m_load = m_view->openIn(appDir);
+    m_load = m_view->openIn();
     showCurrentRow();
 
     operatorform::place(this, 3990, 1545);

@@ -18,11 +18,11 @@ class UserChangeDialog : public QDialog
     Q_OBJECT
 
 public:
-    // Opens Data1 on the operator database of the application directory;
+    // Opens Data1 on the operator database where the data lives;
     // loadOutcome() tells whether that worked.
     // Its changes are recorded as who's.
-    UserChangeDialog(const QString& appDir, const changerecord::Actor& who, MessageSink& messages,
-                     QWidget* parent = nullptr);
+    UserChangeDialog(const store::Location& location, const changerecord::Actor& who,
+                     MessageSink& messages, QWidget* parent = nullptr);
 
     const Outcome& loadOutcome() const { return m_load; }
     // Moves to the first operator, saving a pending change first.

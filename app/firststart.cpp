@@ -1,9 +1,7 @@
 #include "firststart.h"
 
-#include "database.h"
 #include "databasesetup.h"
 #include "schema.h"
-#include "server.h"
 #include "serversetup.h"
 
 #include <QDir>
@@ -12,13 +10,13 @@
 bool FirstStart::due() const
 {
     // A building that is not prepared, or a server without operators.
-    if (server::active()) {
-        const Expected<bool> building = serversetup::buildingExists();
-        const Expected<std::optional<int>> operators = serversetup::operatorCount();
+    if (m_location.isBuilding()) {
+        const Expected<bool> building = serversetup::buildingExists(m_location);
+        const Expected<std::optional<int>> operators = serversetup::operatorCount(m_location);
         return building && operators && (!*building || !operators->value_or(0));
     }
     for (const QString& file : {schema::kOperatorFile, schema::kDirectoryFile}) {
-        if (databasesetup::entryExists(database::pathIn(m_folder.path, file)))
+        if (databasesetup::entryExists(m_location.pathOf(file)))
             return false;
     }
     return true;
@@ -28,17 +26,18 @@ Outcome FirstStart::create(const QString& name, const QString& pin, const QStrin
 {
     if (const QString refusal = databasesetup::pinAgainRefusal(pin, pinAgain); !refusal.isEmpty())
         return Outcome::failure(refusal);
-    if (server::active()) {
+    if (m_location.isBuilding()) {
         if (const QString refusal = databasesetup::nameRefusal(name, {}); !refusal.isEmpty())
             return Outcome::failure(refusal);
         if (const QString refusal = databasesetup::pinRefusal(pin); !refusal.isEmpty())
             return Outcome::failure(refusal);
         const Expected<serversetup::Prepared> prepared =
-            serversetup::prepare(databasesetup::Operator{name, pin});
+            serversetup::prepare(m_location, databasesetup::Operator{name, pin});
         return prepared ? Outcome::success() : prepared.outcome();
     }
-    const bool folderWasThere = QFileInfo(m_folder.path).isDir();
-    if (Outcome ready = datafolder::prepare(m_folder); !ready)
+    const datafolder::Choice folder = m_location.choice();
+    const bool folderWasThere = QFileInfo(folder.path).isDir();
+    if (Outcome ready = datafolder::prepare(folder); !ready)
         return ready;
 
     QStringList problems;
@@ -46,11 +45,11 @@ Outcome FirstStart::create(const QString& name, const QString& pin, const QStrin
         if (channel == databasesetup::Channel::Problem)
             problems << text;
     };
-    if (databasesetup::create(QDir(m_folder.path).absolutePath(),
+    if (databasesetup::create(QDir(folder.path).absolutePath(),
                               databasesetup::givenOperator(name, pin), report))
         return Outcome::success();
     // A refused name leaves no empty folder made for it.
     if (!folderWasThere)
-        QDir().rmdir(m_folder.path);
+        QDir().rmdir(folder.path);
     return Outcome::failure(problems.join(QLatin1Char('\n')).trimmed());
 }

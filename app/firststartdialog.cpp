@@ -19,7 +19,8 @@ FirstStartDialog::FirstStartDialog(FirstStart& start, QWidget* parent)
     auto* intro =
         new QLabel(tr("Quorvane keeps its operators and rooms in two databases in\n%1\n"
                       "(%2). Neither exists yet. Create both now, with the first operator?")
-                       .arg(m_start.folder().path, datafolder::ruleText(m_start.folder().rule)),
+                       .arg(m_start.location().choice().path,
+                            datafolder::ruleText(m_start.location().choice().rule)),
                    this);
     intro->setWordWrap(true);
     intro->setTextInteractionFlags(Qt::TextSelectableByMouse);

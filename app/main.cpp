@@ -3,7 +3,7 @@
 #include "firststart.h"
 #include "firststartdialog.h"
 #include "language.h"
-#include "server.h"
+#include "location.h"
 #include "settingsstore.h"
 #include "startup.h"
 
@@ -133,11 +133,9 @@ QString parse(const QStringList& arguments, Options& options)
 }
 
 // A building on a server stands where the data folder would.
-datafolder::Choice chosenFolder(const QString& data)
+store::Location chosenLocation(const std::optional<store::Location>& building, const QString& data)
 {
-    if (server::active())
-        return {server::folder(), datafolder::Rule::Option};
-    return datafolder::resolve(data);
+    return building ? *building : store::Location::folder(datafolder::resolve(data));
 }
 
 } // namespace
@@ -145,6 +143,7 @@ datafolder::Choice chosenFolder(const QString& data)
 int main(int argc, char* argv[])
 {
     Options options;
+    std::optional<store::Location> building;
     // --help, --version and --check-data answer without a display.
     {
         QCoreApplication plain(argc, argv);
@@ -157,15 +156,15 @@ int main(int argc, char* argv[])
             return commandline::kUsageError;
         }
         QTextStream out(stdout);
-        const Expected<std::optional<server::Place>> place = server::choose(
-            options.database, options.building,
-            options.data.isEmpty() ? server::Settings::Read : server::Settings::Ignore);
-        if (!place) {
-            std::fprintf(stderr, "quorvane: %s\n", qPrintable(place.error()));
+        const Expected<std::optional<store::Location>> chosen =
+            store::Location::chosen(options.database, options.building,
+                                    options.data.isEmpty() ? store::Location::Settings::Read
+                                                           : store::Location::Settings::Ignore);
+        if (!chosen) {
+            std::fprintf(stderr, "quorvane: %s\n", qPrintable(chosen.error()));
             return commandline::kUsageError;
         }
-        if (*place)
-            server::use(**place);
+        building = *chosen;
         if (options.help) {
             out << QString::fromUtf8(kHelp).arg(arguments.value(0));
             return 0;
@@ -175,7 +174,7 @@ int main(int argc, char* argv[])
             return 0;
         }
         if (options.check)
-            return startup::check(chosenFolder(options.data), out);
+            return startup::check(chosenLocation(building, options.data), out);
         if (options.helpAll) {
             out << QString::fromUtf8(kHelp).arg(arguments.value(0)) << kQtOptions;
             return 0;
@@ -195,13 +194,13 @@ int main(int argc, char* argv[])
                      "are.\n",
                      qPrintable(options.language),
                      qPrintable(language::folders().join(QStringLiteral(" or "))));
-    const datafolder::Choice folder = chosenFolder(options.data);
+    const store::Location location = chosenLocation(building, options.data);
 
     // The dialogs stay hidden rather than closed; only the end of the main
     // window ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
     BoxMessageSink messages;
-    return startup::run(folder, messages, [](FirstStart& first) {
+    return startup::run(location, messages, [](FirstStart& first) {
         FirstStartDialog dialog(first);
         return dialog.exec() == QDialog::Accepted;
     });

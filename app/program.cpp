@@ -7,15 +7,14 @@
 #include "roomdirectoryview.h"
 #include "schema.h"
 #include "seriallink.h"
-#include "server.h"
 #include "serverannouncements.h"
 
-Program::Program(const QString& appDir, SerialPort& port, Pauser& pauser)
-    : m_appDir(appDir), m_port(port), m_pauser(pauser),
-      m_doorUnit(std::make_unique<DoorUnitWatch>(database::pathIn(appDir, schema::kDirectoryFile)))
+Program::Program(const store::Location& location, SerialPort& port, Pauser& pauser)
+    : m_location(location), m_port(port), m_pauser(pauser),
+      m_doorUnit(std::make_unique<DoorUnitWatch>(location.pathOf(schema::kDirectoryFile)))
 {
     // On a shared server the panel follows what other PCs send and change.
-    if (server::active()) {
+    if (m_location.isBuilding()) {
         m_announcements = std::make_unique<ServerAnnouncements>();
         QObject::connect(m_announcements.get(), &ServerAnnouncements::changed, m_doorUnit.get(),
                          [this] { m_doorUnit->reload(); });
@@ -34,9 +33,9 @@ Outcome Program::openOperators()
 {
     if (m_operators)
         return Outcome::success();
-    auto view = std::make_unique<OperatorView>();
+    auto view = std::make_unique<OperatorView>(m_location);
     view->recordAs(actor());
-    if (Outcome opened = view->openIn(m_appDir); !opened)
+    if (Outcome opened = view->openIn(); !opened)
         return opened;
     m_operators = std::move(view);
     return Outcome::success();
@@ -57,7 +56,7 @@ void Program::discardDirectory()
 SerialLink& Program::freshLink()
 {
     m_link = std::make_unique<SerialLink>(m_port, m_pauser);
-    m_link->setRecording({database::pathIn(m_appDir, schema::kDirectoryFile), m_operatorName,
+    m_link->setRecording({m_location.pathOf(schema::kDirectoryFile), m_operatorName,
                           [this] { m_doorUnit->reload(); }, unit()});
     return *m_link;
 }

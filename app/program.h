@@ -1,6 +1,7 @@
 #pragma once
 
 #include "changerecord.h"
+#include "location.h"
 #include "outcome.h"
 
 #include <QString>
@@ -24,12 +25,15 @@ class Program
 {
 public:
     // The port and pauser outlive the program: its link uses them.
-    Program(const QString& appDir, SerialPort& port, Pauser& pauser);
+    Program(const store::Location& location, SerialPort& port, Pauser& pauser);
     ~Program();
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
 
-    const QString& appDir() const { return m_appDir; }
+    // Where the data lives: the data folder or the building.
+    const store::Location& location() const { return m_location; }
+    // The directory of the two databases, as the windows open them.
+    QString appDir() const { return m_location.directory(); }
 
     // The operator logged in, whom the transfer history names.
     // The door unit's watch records what other programs changed in their name.
@@ -71,7 +75,7 @@ public:
     std::unique_ptr<SerialPort> newPort() const;
 
 private:
-    QString m_appDir;
+    store::Location m_location;
     SerialPort& m_port;
     Pauser& m_pauser;
     QString m_operatorName;

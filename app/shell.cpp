@@ -16,7 +16,6 @@
 #include "program.h"
 #include "roomdirectoryview.h"
 #include "seriallink.h"
-#include "server.h"
 #include "serverannouncements.h"
 #include "sleepingpauser.h"
 #include "telnumwindow.h"
@@ -69,11 +68,11 @@ Shell::Shell(Program& program, MessageSink& messages, QObject* parent)
     m_main->statusBar()->addPermanentWidget(m_doorUnitPanel);
     connect(&doorUnit, &DoorUnitWatch::changed, this, &Shell::showDoorUnit);
     // On a shared server, which building this window works on.
-    if (server::active()) {
+    if (const store::Location& where = m_program.location(); where.isBuilding()) {
         auto* building =
-            new QLabel(tr("Building: %1").arg(server::place().building), m_main->statusBar());
+            new QLabel(tr("Building: %1").arg(where.place().building), m_main->statusBar());
         building->setObjectName(QStringLiteral("sbBuilding"));
-        building->setToolTip(tr("The directory of the %1.").arg(server::describe()));
+        building->setToolTip(tr("The directory of the %1.").arg(where.describe()));
         m_main->statusBar()->addPermanentWidget(building);
     }
     // While another PC's changes cannot be heard, the status bar says so and why.
@@ -112,8 +111,8 @@ void Shell::showDoorUnit()
 void Shell::onTransferHistory()
 {
     if (!m_history) {
-        m_history = new TransferHistoryWindow(
-            database::pathIn(m_program.appDir(), schema::kDirectoryFile), m_main);
+        m_history =
+            new TransferHistoryWindow(m_program.location().pathOf(schema::kDirectoryFile), m_main);
         m_history->setAttribute(Qt::WA_DeleteOnClose);
     }
     m_history->reload();
@@ -233,7 +232,7 @@ void Shell::onDownload()
 
 void Shell::onDownloadAll()
 {
-    const QString roomFile = database::pathIn(m_program.appDir(), schema::kDirectoryFile);
+    const QString roomFile = m_program.location().pathOf(schema::kDirectoryFile);
     const Expected<QList<DoorUnit>> units = doorunits::read(roomFile);
     if (!units) {
         m_messages.show(units.error(), kApplicationTitle, MessageSink::Icon::Critical);
@@ -329,7 +328,7 @@ void Shell::onEditUser()
     // A closed dialog is deleted once control returns to the event loop.
     if (!m_editUser || !m_editUser->isVisible()) {
         auto* dialog =
-            new UserChangeDialog(m_program.appDir(), m_program.actor(), m_messages, m_main);
+            new UserChangeDialog(m_program.location(), m_program.actor(), m_messages, m_main);
         if (!dialog->loadOutcome()) {
             m_messages.show(dialog->loadOutcome().description(), kApplicationTitle,
                             MessageSink::Icon::Critical);

@@ -10,7 +10,6 @@
 #include "portfactory.h"
 #include "program.h"
 #include "restoresteps.h"
-#include "server.h"
 #include "serversetup.h"
 #include "shell.h"
 #include "uipauser.h"
@@ -62,15 +61,15 @@ bool gateReady(const Outcome& load, const OperatorView& view, const QString& dir
 
 } // namespace
 
-int run(const datafolder::Choice& folder, MessageSink& messages, const Offer& offer)
+int run(const store::Location& location, MessageSink& messages, const Offer& offer)
 {
     // A login that may only read the building opens it read-only, as itself.
-    if (const QString viewing = server::active() ? serversetup::viewOnly() : QString();
+    if (const QString viewing = location.isBuilding() ? serversetup::viewOnly(location) : QString();
         !viewing.isEmpty()) {
         const std::unique_ptr<SerialPort> port = newSerialPort();
         UiPauser pauser;
-        Program program(folder.path, *port, pauser);
-        const QString login = server::place().option(QStringLiteral("user"));
+        Program program(location, *port, pauser);
+        const QString login = location.place().option(QStringLiteral("user"));
         program.setOperatorName(login.isEmpty() ? changerecord::Actor::osUserName() : login);
         Shell shell(program, messages);
         QStatusBar* bar = shell.mainWindow().statusBar();
@@ -83,28 +82,30 @@ int run(const datafolder::Choice& folder, MessageSink& messages, const Offer& of
         return QApplication::exec();
     }
     // An unreachable server is told once, naming it, and ends the program.
-    if (server::active()) {
-        if (const Expected<std::optional<int>> reached = serversetup::operatorCount(); !reached) {
+    if (location.isBuilding()) {
+        if (const Expected<std::optional<int>> reached = serversetup::operatorCount(location);
+            !reached) {
             messages.show(reached.error(), kApplicationTitle, MessageSink::Icon::Critical);
             return 1;
         }
         // A server prepared by an older Quorvane gets what this one needs;
         // where this login may not renew it, the status bar says live updates
         // are off, and the login dialog says what to run.
-        static_cast<void>(serversetup::renew());
+        static_cast<void>(serversetup::renew(location));
     }
     // A restore stopped halfway is finished or undone before any file is read.
-    const Expected<QString> recovered = restoresteps::recover(folder.path);
+    const Expected<QString> recovered = restoresteps::recover(location.directory());
     if (!recovered) {
         messages.show(recovered.error(), kApplicationTitle, MessageSink::Icon::Critical);
         return 1;
     }
     if (!recovered->isEmpty())
         messages.show(*recovered, kApplicationTitle, MessageSink::Icon::Information);
-    FirstStart first(folder);
+    FirstStart first(location);
     // Offering to create files where they cannot be made would only fail.
     if (offer && first.due()) {
-        if (const QString why = server::active() ? QString() : datafolder::unusable(folder);
+        if (const QString why =
+                location.isBuilding() ? QString() : datafolder::unusable(location.choice());
             !why.isEmpty()) {
             messages.show(why, kApplicationTitle, MessageSink::Icon::Critical);
             return 1;
@@ -114,8 +115,8 @@ int run(const datafolder::Choice& folder, MessageSink& messages, const Offer& of
             return 0;
     }
 
-    LoginDialog login(folder.path, messages);
-    if (!gateReady(login.loadOutcome(), login.view(), folder.path, messages))
+    LoginDialog login(location, messages);
+    if (!gateReady(login.loadOutcome(), login.view(), location.directory(), messages))
         return 1;
 
     login.exec();
@@ -126,22 +127,24 @@ int run(const datafolder::Choice& folder, MessageSink& messages, const Offer& of
     // before the shell that shows it.
     const std::unique_ptr<SerialPort> port = newSerialPort();
     UiPauser pauser;
-    Program program(folder.path, *port, pauser);
+    Program program(location, *port, pauser);
     program.setOperatorName(login.view().field(OperatorView::kUser));
     Shell shell(program, messages);
     shell.show();
     return QApplication::exec();
 }
 
-int check(const datafolder::Choice& folder, QTextStream& out)
+int check(const store::Location& location, QTextStream& out)
 {
-    if (server::active()) {
-        out << "Data: the " << server::describe() << '\n';
-        if (const QString viewing = serversetup::viewOnly(); !viewing.isEmpty()) {
+    const datafolder::Choice folder = location.choice();
+    if (location.isBuilding()) {
+        out << "Data: the " << location.describe() << '\n';
+        if (const QString viewing = serversetup::viewOnly(location); !viewing.isEmpty()) {
             out << viewing << '\n';
             return 0;
         }
-        if (const Expected<std::optional<int>> reached = serversetup::operatorCount(); !reached) {
+        if (const Expected<std::optional<int>> reached = serversetup::operatorCount(location);
+            !reached) {
             out << reached.error() << '\n';
             return 1;
         }
@@ -152,12 +155,12 @@ int check(const datafolder::Choice& folder, QTextStream& out)
         out << left << '\n';
         return 1;
     }
-    if (FirstStart(folder).due()) {
+    if (FirstStart(location).due()) {
         if (const QString why = datafolder::unusable(folder); !why.isEmpty()) {
             out << why << '\n';
             return 1;
         }
-        out << (server::active()
+        out << (location.isBuilding()
                     ? "The building is not prepared, or the server has no operator; "
                       "Quorvane will offer to prepare it.\n"
                     : "It holds neither database; Quorvane will offer to create both.\n");
@@ -166,8 +169,8 @@ int check(const datafolder::Choice& folder, QTextStream& out)
     // The same view the login dialog opens, without the dialog: the check
     // runs on a console with no display.
     StreamMessageSink messages(out);
-    OperatorView view;
-    if (!gateReady(view.openIn(folder.path), view, folder.path, messages))
+    OperatorView view(location);
+    if (!gateReady(view.openIn(), view, folder.path, messages))
         return 1;
     out << "The login dialog is ready: " << view.rowCount() << " operator(s).\n";
     return 0;

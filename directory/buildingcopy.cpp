@@ -1,5 +1,7 @@
 #include "buildingcopy.h"
 
+#include "connection.h"
+#include "copyrows.h"
 #include "database.h"
 #include "directorybackup.h"
 #include "engine/databaseengine.h"
@@ -30,199 +32,7 @@ QString changes()
     return schema::kChangeRecordTable;
 }
 
-const QStringList kLogColumns{"id",     "started", "finished",  "operator",  "port",
-                              "device", "what",    "open_time", "auto_mode", "sent",
-                              "total",  "outcome", "reason",    "unit"};
-const QStringList kRoomColumns{"Room", "TEL1", "TEL2", "TEL3"};
-const QStringList kSentColumns{"transfer", "position", "Room", "TEL1", "TEL2", "TEL3"};
-const QStringList kOperatorColumns{"user", "password"};
-const QStringList kUnitColumns{"id", "name", "port", "removed"};
-// The change record's columns but its key; transfer names a transfer_log id.
-const QStringList kChangeColumns{"happened", "operator", "host",       "os_user",
-                                 "what",     "subject",  "old_values", "new_values",
-                                 "detail",   "transfer", "rooms"};
-
-// A connection for as long as the object lives.
-class Connection
-{
-public:
-    Connection(const QString& path, database::Access access)
-        : m_path(path), m_name(database::uniqueConnectionName(QStringLiteral("building-copy")))
-    {
-        m_error = database::connect(path, m_name, access);
-    }
-    ~Connection() { database::close(m_name); }
-    Connection(const Connection&) = delete;
-    Connection& operator=(const Connection&) = delete;
-    QSqlDatabase db() const { return QSqlDatabase::database(m_name, false); }
-    Outcome opened() const
-    {
-        return m_error.isValid() ? Outcome::failure(database::plainError(m_error, m_path))
-                                 : Outcome::success();
-    }
-    QString why(const QSqlError& error) const { return database::plainError(error, m_path); }
-    QStringList columnsOf(const QString& table) const
-    {
-        return engine::of(db()).tableShape(db(), table).columns;
-    }
-
-private:
-    QString m_path;
-    QString m_name;
-    QSqlError m_error;
-};
-
-QString quotedList(const QStringList& names)
-{
-    QStringList quoted;
-    for (const QString& name : names)
-        quoted << quotedIdentifier(name);
-    return quoted.join(QStringLiteral(", "));
-}
-
-// The rows of table, its columns named as the table spells them (a server
-// once made some in lower case); a column the table lacks reads as NULL.
-Expected<QList<QVariantList>> readAll(const Connection& from, const QString& table,
-                                      const QStringList& columns)
-{
-    using Result = Expected<QList<QVariantList>>;
-    const QStringList found = from.columnsOf(table);
-    if (found.isEmpty())
-        return QList<QVariantList>();
-    QStringList selected;
-    for (const QString& column : columns) {
-        QString as = QStringLiteral("NULL");
-        for (const QString& name : found) {
-            if (name.compare(column, Qt::CaseInsensitive) == 0)
-                as = quotedIdentifier(name);
-        }
-        selected << as;
-    }
-    QString select = QStringLiteral("SELECT %1 FROM %2")
-                         .arg(selected.join(QStringLiteral(", ")), quotedIdentifier(table));
-    if (const QStringList key = database::rowKey(from.db(), table); !key.isEmpty())
-        select += QStringLiteral(" ORDER BY ") + quotedList(key);
-    QSqlQuery query(from.db());
-    query.setForwardOnly(true);
-    if (!query.exec(select))
-        return Result::failure(from.why(query.lastError()));
-    QList<QVariantList> rows;
-    while (query.next()) {
-        QVariantList row;
-        for (int i = 0; i < columns.size(); ++i)
-            row << query.value(i);
-        rows << row;
-    }
-    return rows;
-}
-
-// Runs statements in order until one fails; remembers why.
-struct Runner
-{
-    explicit Runner(const Connection& c) : connection(c), query(c.db()) {}
-    const Connection& connection;
-    QSqlQuery query;
-    QString failure;
-
-    bool operator()(const QString& statement, const QVariantList& values = {})
-    {
-        if (!failure.isEmpty())
-            return false;
-        const bool done = database::execute(query, statement, values);
-        if (!done)
-            failure = connection.why(query.lastError());
-        return done;
-    }
-    int count(const QString& table)
-    {
-        return (*this)(QStringLiteral("SELECT count(*) FROM %1").arg(table)) && query.next()
-                   ? query.value(0).toInt()
-                   : 0;
-    }
-    // Makes the tables a copy writes beside the rooms, where missing.
-    void makeTables()
-    {
-        const engine::DatabaseEngine& dialect = engine::of(connection.db());
-        QStringList statements = schema::transferRecordStatements();
-        statements << schema::doorUnitStatements() << schema::changeRecordStatements();
-        for (const QString& statement : std::as_const(statements))
-            (*this)(dialect.translate(statement));
-        if (!connection.columnsOf(QStringLiteral("transfer_log"))
-                 .contains(QStringLiteral("unit"), Qt::CaseInsensitive))
-            (*this)(schema::addUnitColumn());
-    }
-    void insert(const QString& table, const QStringList& columns, const QVariantList& values)
-    {
-        const QStringList marks(columns.size(), QStringLiteral("?"));
-        (*this)(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                    .arg(table, quotedList(columns), marks.join(QStringLiteral(", "))),
-                values);
-    }
-    // Copies the rooms, the door units (keeping their ids, which the
-    // transfers name), the transfer record (renumbering the transfers) and
-    // the change record of the rooms.
-    void copy(const Contents& contents)
-    {
-        for (const QVariantList& room : contents.rooms)
-            insert(quotedIdentifier(QStringLiteral("Room_tel")), kRoomColumns, room);
-        const engine::DatabaseEngine& dialect = engine::of(connection.db());
-        for (const QVariantList& unit : contents.units)
-            insert(QStringLiteral("door_unit"), kUnitColumns, unit);
-        // A server's key counts on from the highest id given.
-        if (!contents.units.isEmpty() && dialect.keyByReturning())
-            (*this)(QStringLiteral("SELECT setval(pg_get_serial_sequence('door_unit', 'id'), "
-                                   "(SELECT max(id) FROM door_unit))"));
-        QHash<qint64, qint64> ids;
-        const QStringList marks(kLogColumns.size() - 1, QStringLiteral("?"));
-        const bool returning = dialect.keyByReturning();
-        for (const QVariantList& record : contents.transfers) {
-            if (!(*this)(QStringLiteral("INSERT INTO transfer_log (%1) VALUES (%2)%3")
-                             .arg(quotedList(kLogColumns.mid(1)), marks.join(QStringLiteral(", ")),
-                                  returning ? QStringLiteral(" RETURNING id") : QString()),
-                         record.mid(1)))
-                return;
-            ids.insert(record[0].toLongLong(), returning && query.next()
-                                                   ? query.value(0).toLongLong()
-                                                   : query.lastInsertId().toLongLong());
-            query.finish();
-        }
-        for (QVariantList room : contents.sent) {
-            room[0] = ids.value(room[0].toLongLong());
-            insert(QStringLiteral("transfer_room"), kSentColumns, room);
-        }
-        copyChanges(contents.changes, QStringLiteral("change_record"), ids);
-    }
-    void copyChanges(const QList<QVariantList>& changes, const QString& table,
-                     const QHash<qint64, qint64>& ids = {})
-    {
-        const int transfer = int(kChangeColumns.indexOf(QStringLiteral("transfer")));
-        for (QVariantList change : changes) {
-            if (!change[transfer].isNull())
-                change[transfer] =
-                    ids.value(change[transfer].toLongLong(), change[transfer].toLongLong());
-            insert(table, kChangeColumns, change);
-        }
-    }
-};
-
-// What a table holds beyond the columns a copy takes: refused, as a
-// folder's restore refuses them, rather than lost without a word.
-QString beyondCopy(const Connection& from, const QString& table, const QStringList& columns,
-                   const QString& path)
-{
-    QStringList lost;
-    for (const QString& column : from.columnsOf(table)) {
-        if (!columns.contains(column, Qt::CaseInsensitive) &&
-            column.compare(QStringLiteral("id"), Qt::CaseInsensitive) != 0)
-            lost << column;
-    }
-    if (lost.isEmpty())
-        return {};
-    return QCoreApplication::translate("buildingcopy",
-                                       "The table %1 in %2 has the column(s) %3, which a building "
-                                       "lacks: their values would be lost.")
-        .arg(table, path, lost.join(QStringLiteral(", ")));
-}
+using store::Connection;
 
 // The name of the schema that keeps a building's rows a restore replaces:
 // the building's name and the time, cut to the 63 bytes the server keeps.
@@ -242,7 +52,7 @@ Outcome makeFolder(const QString& folder)
     for (const auto& [file, layout] : {std::pair{schema::kDirectoryFile, schema::directoryTable()},
                                        std::pair{schema::kOperatorFile, schema::operatorTable()}}) {
         const QString path = database::pathIn(folder, file);
-        Connection made(path, database::Access::Create);
+        Connection made(path, QStringLiteral("building-copy"), database::Access::Create);
         if (Outcome opened = made.opened(); !opened)
             return opened;
         Runner run(made);
@@ -267,8 +77,8 @@ Expected<Contents> readFolder(const QString& folder)
                 QCoreApplication::translate("buildingcopy", "%1 is missing or not a database file.")
                     .arg(path));
     }
-    Connection rooms(roomPath, database::Access::ReadOnly);
-    Connection operators(operatorPath, database::Access::ReadOnly);
+    Connection rooms(roomPath, QStringLiteral("building-copy"), database::Access::ReadOnly);
+    Connection operators(operatorPath, QStringLiteral("building-copy"), database::Access::ReadOnly);
     for (const Connection* c : {&rooms, &operators}) {
         if (Outcome opened = c->opened(); !opened)
             return opened;
@@ -330,13 +140,13 @@ Outcome checkRooms(const Contents& contents)
             .arg(listed));
 }
 
-Expected<Counts> writeBuilding(const Contents& contents, bool replace,
-                               const changerecord::Entry* entry)
+Expected<Counts> writeBuilding(const store::Location& building, const Contents& contents,
+                               bool replace, const changerecord::Entry* entry)
 {
     if (Outcome sound = checkRooms(contents); !sound)
         return sound;
-    const QString roomPath = database::pathIn(server::folder(), schema::kDirectoryFile);
-    Connection to(roomPath, database::Access::AsFound);
+    const QString roomPath = building.pathOf(schema::kDirectoryFile);
+    Connection to(roomPath, QStringLiteral("building-copy"), database::Access::AsFound);
     if (Outcome opened = to.opened(); !opened)
         return opened;
     Runner run(to);
@@ -347,7 +157,7 @@ Expected<Counts> writeBuilding(const Contents& contents, bool replace,
         run.failure = to.why(transaction.error());
     run.makeTables();
     for (const QString& statement :
-         schema::sentRoomRenames(to.columnsOf(QStringLiteral("transfer_room"))))
+         schema::sentRoomRenames(columnsOf(to, QStringLiteral("transfer_room"))))
         run(statement);
     run(QStringLiteral("LOCK TABLE \"Room_tel\", transfer_log, door_unit, change_record "
                        "IN SHARE ROW EXCLUSIVE MODE"));
@@ -361,21 +171,21 @@ Expected<Counts> writeBuilding(const Contents& contents, bool replace,
                 "buildingcopy",
                 "The %1 already holds rooms, door units or a transfer record, so nothing was "
                 "copied: a folder is copied only into a building that holds none of them.")
-                .arg(server::describe()));
+                .arg(building.describe()));
     }
     Counts counts;
     if (replace && held != 0 && run.failure.isEmpty()) {
         // The rows replaced are kept beside the building, as a folder keeps its file.
         const QString stamp =
             QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-        QString kept = keptSchemaName(server::place().building, stamp);
+        QString kept = keptSchemaName(building.place().building, stamp);
         for (int n = 2;
              run.failure.isEmpty() &&
              run(QStringLiteral("SELECT count(*) FROM pg_namespace WHERE nspname = ?"), {kept}) &&
              run.query.next() && run.query.value(0).toInt() > 0;
              ++n)
-            kept =
-                keptSchemaName(server::place().building, QStringLiteral("%1-%2").arg(stamp).arg(n));
+            kept = keptSchemaName(building.place().building,
+                                  QStringLiteral("%1-%2").arg(stamp).arg(n));
         run.query.finish();
         run(QStringLiteral("CREATE SCHEMA %1").arg(quotedIdentifier(kept)));
         for (const QString& table :
@@ -418,7 +228,7 @@ Expected<Counts> writeBuilding(const Contents& contents, bool replace,
             run(engine::of(to.db()).translate(statement));
         run.copyChanges(contents.operatorChanges, changes());
         run(QStringLiteral("SET LOCAL search_path TO %1")
-                .arg(quotedIdentifier(server::place().building)));
+                .arg(quotedIdentifier(building.place().building)));
     }
     if (entry && run.failure.isEmpty()) {
         changerecord::Entry noted = *entry;
@@ -433,7 +243,7 @@ Expected<Counts> writeBuilding(const Contents& contents, bool replace,
     if (!run.failure.isEmpty()) {
         return Expected<Counts>::failure(
             QCoreApplication::translate("buildingcopy", "Nothing was copied into the %1: %2")
-                .arg(server::describe(), run.failure));
+                .arg(building.describe(), run.failure));
     }
     // Read back, so what is reported is what the server holds.
     counts.rooms = run.count(QStringLiteral("\"Room_tel\""));
@@ -444,7 +254,7 @@ Expected<Counts> writeBuilding(const Contents& contents, bool replace,
     return counts;
 }
 
-Outcome backupBuilding(const QString& file)
+Outcome backupBuilding(const store::Location& building, const QString& file)
 {
     QTemporaryDir folder;
     if (!folder.isValid())
@@ -452,7 +262,7 @@ Outcome backupBuilding(const QString& file)
             "buildingcopy", "No temporary folder can be made for the backup."));
     Contents contents;
     {
-        Connection from(database::pathIn(server::folder(), schema::kDirectoryFile),
+        Connection from(building.pathOf(schema::kDirectoryFile), QStringLiteral("building-copy"),
                         database::Access::ReadOnly);
         if (Outcome opened = from.opened(); !opened)
             return opened;
@@ -476,7 +286,7 @@ Outcome backupBuilding(const QString& file)
         return made;
     {
         Connection into(database::pathIn(folder.path(), schema::kDirectoryFile),
-                        database::Access::AsFound);
+                        QStringLiteral("building-copy"), database::Access::AsFound);
         Runner run(into);
         store::Transaction transaction(into.db());
         if (!transaction.active())
@@ -492,7 +302,8 @@ Outcome backupBuilding(const QString& file)
     return directorybackup::backup(folder.path(), file);
 }
 
-Expected<QString> restoreBuilding(const QString& file, const changerecord::Actor* who)
+Expected<QString> restoreBuilding(const store::Location& building, const QString& file,
+                                  const changerecord::Actor* who)
 {
     if (Outcome sound = directorybackup::verify(file); !sound)
         return sound;
@@ -510,9 +321,10 @@ Expected<QString> restoreBuilding(const QString& file, const changerecord::Actor
         entry.who = *who;
         entry.what = changerecord::kRestore;
         entry.subject = QFileInfo(file).fileName();
-        entry.detail = QStringLiteral("%1 restored from %2").arg(server::describe(), file);
+        entry.detail = QStringLiteral("%1 restored from %2").arg(building.describe(), file);
     }
-    const Expected<Counts> written = writeBuilding(*contents, true, who ? &entry : nullptr);
+    const Expected<Counts> written =
+        writeBuilding(building, *contents, true, who ? &entry : nullptr);
     if (!written)
         return written.outcome();
     return written->kept;

@@ -1,14 +1,15 @@
 #pragma once
 
 #include "changerecord.h"
+#include "location.h"
 #include "outcome.h"
 
 #include <QList>
 #include <QString>
 #include <QVariantList>
 
-// Copying a directory between a data folder's files and a building on the
-// database server in use, so a folder moves onto a server and a building's
+// Copying a directory between a data folder's files and a building on a
+// database server, so a folder moves onto a server and a building's
 // backup has the format of a folder's: rooms, the transfer record, and
 // (from a folder) operators, whose PINs the server keeps only as digests.
 namespace buildingcopy {
@@ -51,16 +52,17 @@ Outcome checkRooms(const Contents& contents);
 // there is kept in a schema of its own, named in the counts. Operators
 // already on the server keep their PINs.
 // entry, when given, goes in the building's change record in the same transaction.
-Expected<Counts> writeBuilding(const Contents& contents, bool replace,
-                               const changerecord::Entry* entry = nullptr);
+Expected<Counts> writeBuilding(const store::Location& building, const Contents& contents,
+                               bool replace, const changerecord::Entry* entry = nullptr);
 
 // A building's backup: its rooms and transfer record in a backup file of
 // the folder format, with no operators (a restore into a folder asks for them
 // anew rather than inventing PINs). Restoring puts a backup's rooms and
 // transfer record in the building, and adds the operators it holds.
-Outcome backupBuilding(const QString& file);
+Outcome backupBuilding(const store::Location& building, const QString& file);
 // Gives the schema that keeps what the restore replaced (empty when the
 // building held nothing).
-Expected<QString> restoreBuilding(const QString& file, const changerecord::Actor* who = nullptr);
+Expected<QString> restoreBuilding(const store::Location& building, const QString& file,
+                                  const changerecord::Actor* who = nullptr);
 
 } // namespace buildingcopy

@@ -1,10 +1,11 @@
 #include "changelist.h"
 
+#include "connection.h"
 #include "database.h"
+#include "location.h"
 #include "plural.h"
 #include "roomcsv.h"
 #include "schema.h"
-#include "server.h"
 #include "transaction.h"
 
 #include <QCoreApplication>
@@ -31,33 +32,6 @@ const QList<Source>& sources()
     return list;
 }
 
-// A connection closed when the scope ends.
-class Connection
-{
-public:
-    Connection(const QString& path, bool write)
-        : m_name(database::uniqueConnectionName(QStringLiteral("change-record")))
-    {
-        if (write) {
-            m_opened = database::open(path, m_name);
-        } else if (const QSqlError error =
-                       database::connect(path, m_name, database::Access::ReadOnly);
-                   error.isValid()) {
-            m_opened = Outcome::failure(database::plainError(error, path));
-        }
-    }
-    ~Connection() { database::close(m_name); }
-    Connection(const Connection&) = delete;
-    Connection& operator=(const Connection&) = delete;
-
-    const Outcome& opened() const { return m_opened; }
-    QSqlDatabase db() const { return QSqlDatabase::database(m_name, false); }
-
-private:
-    QString m_name;
-    Outcome m_opened = Outcome::success();
-};
-
 QString cannotRead(const QString& path, const QString& why)
 {
     return QCoreApplication::translate("changelist", "The change record in %1 cannot be read: %2")
@@ -69,9 +43,10 @@ Outcome select(const QSqlDatabase& db, const QString& path, Entry::File file, co
 
 Outcome readFile(const QString& path, Entry::File file, const Filter& filter, QList<Entry>& into)
 {
-    if (!server::isServerPath(path) && database::probe(path) == database::FileKind::Missing)
+    if (store::Location::missing(path))
         return Outcome::success();
-    const Connection connection(path, false);
+    const store::Connection connection(path, QStringLiteral("change-record"),
+                                       database::Access::ReadOnly);
     if (!connection.opened())
         return Outcome::failure(cannotRead(path, connection.opened().description()));
     const QSqlDatabase db = connection.db();
@@ -183,7 +158,7 @@ Expected<QList<Entry>> read(const QString& directory, const Filter& filter)
     // A folder with neither file is no data folder: say so rather than list nothing.
     const bool neither = std::all_of(sources().cbegin(), sources().cend(), [&](const Source& s) {
         const QString path = database::pathIn(directory, s.fileName);
-        return !server::isServerPath(path) && database::probe(path) == database::FileKind::Missing;
+        return store::Location::missing(path);
     });
     if (neither)
         return Outcome::failure(
@@ -209,9 +184,10 @@ Expected<QList<Entry>> read(const QString& directory, const Filter& filter)
 QString unreadPart(const QString& directory)
 {
     const QString path = database::pathIn(directory, schema::kOperatorFile);
-    if (!server::isServerPath(path))
+    if (!store::Location::ofDirectory(directory).isBuilding())
         return {};
-    const Connection connection(path, false);
+    const store::Connection connection(path, QStringLiteral("change-record"),
+                                       database::Access::ReadOnly);
     if (!connection.opened() ||
         database::unseenTable(connection.db(), schema::kChangeRecordTable, path).isEmpty())
         return {};
@@ -392,9 +368,10 @@ Expected<int> prunable(const QString& directory, const QDateTime& before)
     int count = 0;
     for (const Source& source : sources()) {
         const QString path = database::pathIn(directory, source.fileName);
-        if (!server::isServerPath(path) && database::probe(path) == database::FileKind::Missing)
+        if (store::Location::missing(path))
             continue;
-        const Connection connection(path, false);
+        const store::Connection connection(path, QStringLiteral("change-record"),
+                                           database::Access::ReadOnly);
         if (!connection.opened())
             return Outcome::failure(cannotRead(path, connection.opened().description()));
         const QSqlDatabase db = connection.db();
@@ -419,9 +396,10 @@ Expected<int> prune(const QString& directory, const QDateTime& before,
     int removed = 0;
     for (const Source& source : sources()) {
         const QString path = database::pathIn(directory, source.fileName);
-        if (!server::isServerPath(path) && database::probe(path) == database::FileKind::Missing)
+        if (store::Location::missing(path))
             continue;
-        const Connection connection(path, true);
+        const store::Connection connection(path, QStringLiteral("change-record"),
+                                           database::Access::ReadWrite);
         if (!connection.opened())
             return connection.opened();
         QSqlDatabase db = connection.db();

@@ -2,7 +2,7 @@
 
 #include "backupfile.h"
 #include "buildingcopy.h"
-#include "server.h"
+#include "location.h"
 
 #include "database.h"
 #include "datafolder.h"
@@ -107,8 +107,8 @@ Outcome verify(const QString& file)
 
 Outcome backup(const QString& directory, const QString& file)
 {
-    if (server::isServerPath(database::pathIn(directory, schema::kDirectoryFile)))
-        return buildingcopy::backupBuilding(file);
+    if (const store::Location where = store::Location::ofDirectory(directory); where.isBuilding())
+        return buildingcopy::backupBuilding(where, file);
     if (Outcome free = datafolder::refuseDatabaseFile(directory, file); !free)
         return free;
     if (QFileInfo::exists(file) && !verify(file))

@@ -3,9 +3,9 @@
 #include "backupfile.h"
 #include "buildingcopy.h"
 #include "database.h"
+#include "location.h"
 #include "restoresteps.h"
 #include "schema.h"
-#include "server.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -135,8 +135,8 @@ QString recordRestore(File& db, const QString& schemaName, const QString& fileNa
 Outcome restore(const QString& directory, const QString& file, QStringList* kept,
                 const changerecord::Actor* who)
 {
-    if (server::isServerPath(database::pathIn(directory, schema::kDirectoryFile))) {
-        const Expected<QString> restored = buildingcopy::restoreBuilding(file, who);
+    if (const store::Location where = store::Location::ofDirectory(directory); where.isBuilding()) {
+        const Expected<QString> restored = buildingcopy::restoreBuilding(where, file, who);
         if (!restored)
             return restored.outcome();
         if (kept && !restored->isEmpty())

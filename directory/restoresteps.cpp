@@ -1,5 +1,6 @@
 #include "restoresteps.h"
 
+#include "connection.h"
 #include "database.h"
 #include "schema.h"
 
@@ -81,10 +82,11 @@ bool rowsChanged(const Target& t)
 {
     if (!exists(t.kept))
         return false;
-    const QString name = database::uniqueConnectionName(QStringLiteral("restoresteps"));
     bool changed = false;
-    if (database::open(t.path, name)) {
-        QSqlQuery q(QSqlDatabase::database(name, false));
+    const store::Connection connection(t.path, QStringLiteral("restoresteps"),
+                                       database::Access::ReadWrite);
+    if (connection.ok()) {
+        QSqlQuery q(connection.db());
         const QString table = database::quotedIdentifier(t.table);
         q.prepare(QStringLiteral("ATTACH ? AS kept"));
         q.addBindValue(t.kept);
@@ -98,7 +100,6 @@ bool rowsChanged(const Target& t)
         q.finish();
         q.exec(QStringLiteral("DETACH kept"));
     }
-    database::close(name);
     return changed;
 }
 

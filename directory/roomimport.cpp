@@ -1,6 +1,7 @@
 #include "roomimport.h"
 
 #include "bulkstatement.h"
+#include "connection.h"
 #include "database.h"
 #include "engine/databaseengine.h"
 #include "roomcsv.h"
@@ -18,28 +19,13 @@ namespace roomimport {
 
 namespace {
 
-// A connection of database::open, closed when the scope ends.
-class Connection
+// Whether the room file opened for a read or a change has its table.
+Outcome roomTable(const store::Connection& connection)
 {
-public:
-    explicit Connection(const QString& path)
-        : m_name(database::uniqueConnectionName(QStringLiteral("roomimport")))
-    {
-        m_opened = database::open(path, m_name);
-        if (m_opened)
-            m_opened = database::checkTable(db(), schema::directoryTable(), path);
-    }
-    ~Connection() { database::close(m_name); }
-    Connection(const Connection&) = delete;
-    Connection& operator=(const Connection&) = delete;
-
-    const Outcome& opened() const { return m_opened; }
-    QSqlDatabase db() const { return QSqlDatabase::database(m_name, false); }
-
-private:
-    QString m_name;
-    Outcome m_opened = Outcome::success();
-};
+    if (!connection.opened())
+        return connection.opened();
+    return database::checkTable(connection.db(), schema::directoryTable(), connection.path());
+}
 
 // why, a sentence without its first capital, and then the next sentence: a
 // command that ends why stays on its own line.
@@ -87,9 +73,10 @@ Addressing addressing(const QSqlDatabase& db)
 Outcome readDirectory(const QString& path, QList<RoomRecord>& rooms)
 {
     rooms.clear();
-    Connection connection(path);
-    if (!connection.opened())
-        return connection.opened();
+    const store::Connection connection(path, QStringLiteral("roomimport"),
+                                       database::Access::ReadWrite);
+    if (Outcome ready = roomTable(connection); !ready)
+        return ready;
     BulkStatement select(connection.db(), addressing(connection.db()).select);
     if (select.run()) {
         while (select.next())
@@ -132,9 +119,10 @@ Outcome writeRooms(const QString& path, const QList<Item>& rooms, const RoomOf& 
                    bool replace, Written* written, const changerecord::Actor* who)
 {
     Written counts;
-    Connection connection(path);
-    if (!connection.opened())
-        return connection.opened();
+    const store::Connection connection(path, QStringLiteral("roomimport"),
+                                       database::Access::ReadWrite);
+    if (Outcome ready = roomTable(connection); !ready)
+        return ready;
     const QSqlDatabase db = connection.db();
     auto fail = [&](const QString& what, const QString& why) {
         //: %1 says what could not be done, %2 why
@@ -310,9 +298,10 @@ Outcome exportCsv(const QString& path, QByteArray& csv)
 {
     // Each room goes to the text as it is read, so the directory is never
     // held twice.
-    Connection connection(path);
-    if (!connection.opened())
-        return connection.opened();
+    const store::Connection connection(path, QStringLiteral("roomimport"),
+                                       database::Access::ReadWrite);
+    if (Outcome ready = roomTable(connection); !ready)
+        return ready;
     QByteArray text = roomcsv::header();
     // The file takes about as much as the database; more grows as needed.
     text.reserve(QFileInfo(path).size());

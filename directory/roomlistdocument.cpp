@@ -1,5 +1,6 @@
 #include "roomlistdocument.h"
 
+#include "connection.h"
 #include "database.h"
 #include "roomimport.h"
 
@@ -34,10 +35,11 @@ QFont font(int points, bool bold = false)
 // history's tables in a file that has none.
 QDateTime lastCompleteDownload(const QString& path)
 {
-    const QString name = database::uniqueConnectionName(QStringLiteral("roomlist"));
     QDateTime when;
-    if (!database::connect(path, name, database::Access::ReadOnly, 2000).isValid()) {
-        QSqlDatabase db = QSqlDatabase::database(name, false);
+    const store::Connection connection(path, QStringLiteral("roomlist"), database::Access::ReadOnly,
+                                       2000);
+    if (connection.ok()) {
+        QSqlDatabase db = connection.db();
         if (db.tables().contains(QStringLiteral("transfer_log"))) {
             QSqlQuery q(db);
             if (q.exec(QStringLiteral("SELECT MAX(finished) FROM transfer_log WHERE what = "
@@ -46,7 +48,6 @@ QDateTime lastCompleteDownload(const QString& path)
                 when = QDateTime::fromString(q.value(0).toString(), Qt::ISODateWithMs);
         }
     }
-    database::close(name);
     return when.toLocalTime();
 }
 

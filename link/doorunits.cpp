@@ -1,13 +1,15 @@
 #include "doorunits.h"
 
+#include "connection.h"
 #include "database.h"
 #include "engine/databaseengine.h"
 #include "language.h"
+#include "location.h"
 #include "schema.h"
-#include "server.h"
 #include "transaction.h"
 
 #include <functional>
+#include <memory>
 
 #include <QCoreApplication>
 #include <QSqlDatabase>
@@ -21,24 +23,23 @@ namespace {
 class UnitsFile
 {
 public:
-    UnitsFile(const QString& path, bool write)
-        : m_path(path), m_name(database::uniqueConnectionName(QStringLiteral("quorvane-units")))
+    UnitsFile(const QString& path, bool write) : m_path(path)
     {
-        if (!server::isServerPath(path) && database::probe(path) != database::FileKind::Sqlite) {
+        if (store::Location::notDatabaseFile(path)) {
             m_error = QCoreApplication::translate(
                           "doorunits", "the room file %1 is missing or not an SQLite database")
                           .arg(path);
             return;
         }
-        if (const QSqlError error = database::connect(
-                path, m_name, write ? database::Access::AsFound : database::Access::ReadOnly, 250);
-            error.isValid())
-            m_error = database::plainError(error, path);
+        m_connection = std::make_unique<store::Connection>(
+            path, QStringLiteral("quorvane-units"),
+            write ? database::Access::AsFound : database::Access::ReadOnly, 250);
+        if (!m_connection->ok())
+            m_error = m_connection->opened().description();
     }
-    ~UnitsFile() { database::close(m_name); }
     Q_DISABLE_COPY_MOVE(UnitsFile)
 
-    QSqlDatabase db() const { return QSqlDatabase::database(m_name, false); }
+    QSqlDatabase db() const { return m_connection ? m_connection->db() : QSqlDatabase(); }
     const QString& error() const { return m_error; }
     Outcome failed(const QSqlQuery& q) const { return failed(q.lastError()); }
     Outcome failed(const QSqlError& error) const
@@ -48,7 +49,7 @@ public:
 
 private:
     QString m_path;
-    QString m_name;
+    std::unique_ptr<store::Connection> m_connection;
     QString m_error;
 };
 

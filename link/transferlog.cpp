@@ -4,8 +4,8 @@
 #include "changerecord.h"
 #include "database.h"
 #include "engine/databaseengine.h"
+#include "location.h"
 #include "schema.h"
-#include "server.h"
 #include "transaction.h"
 
 #include <QCoreApplication>
@@ -65,7 +65,7 @@ QString TransferLog::timeText(const QDateTime& utc)
 QString TransferLog::notRecordable(const QString& path)
 {
     // On a server the connection itself tells whether a record can be written.
-    if (server::isServerPath(path))
+    if (!store::Location::ofPath(path).hasFiles())
         return {};
     switch (database::probe(path)) {
     case database::FileKind::Sqlite:
@@ -106,7 +106,7 @@ Outcome TransferLog::open(Use use)
     const bool write = use == Use::Write;
     // A server that went away and came back is met on a new connection:
     // what a download in hand sends is recorded once it is reachable.
-    if (QSqlDatabase::contains(m_connection) && server::isServerPath(m_path) &&
+    if (QSqlDatabase::contains(m_connection) && !store::Location::ofPath(m_path).hasFiles() &&
         !QSqlQuery(QSqlDatabase::database(m_connection, false)).exec(QStringLiteral("SELECT 1")))
         database::close(m_connection);
     if (QSqlDatabase::contains(m_connection)) {
@@ -114,7 +114,7 @@ Outcome TransferLog::open(Use use)
             return Outcome::success();
         database::close(m_connection);
     }
-    if (!server::isServerPath(m_path) && database::probe(m_path) != database::FileKind::Sqlite)
+    if (store::Location::notDatabaseFile(m_path))
         return Outcome::failure(
             QCoreApplication::translate("TransferLog",
                                         "the database file %1 is missing or not an SQLite database")
@@ -186,9 +186,7 @@ QString TransferLog::damaged(const QString& what) const
              !m_advice.isEmpty()
                  ? m_advice
                  : QCoreApplication::translate("TransferLog", "Examine the file with: %1")
-                       .arg(database::checkCommand(server::isServerPath(m_path)
-                                                       ? server::folder()
-                                                       : QFileInfo(m_path).absolutePath())));
+                       .arg(database::checkCommand(store::Location::ofPath(m_path).directory())));
 }
 
 QString TransferLog::columns() const

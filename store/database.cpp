@@ -2,6 +2,7 @@
 
 #include "datafolder.h"
 #include "engine/databaseengine.h"
+#include "location.h"
 #include "server.h"
 
 #include <QCoreApplication>
@@ -238,7 +239,7 @@ QSqlError connect(const QString& path, const QString& connectionName, Access acc
     static constexpr int kCompanionWaitMs = 5000;
     if (busyWaitMs == 0)
         busyWaitMs = access == Access::ReadWrite ? kOpenWaitMs : kCompanionWaitMs;
-    const engine::DatabaseEngine& chosen = engine::forPath(path);
+    const engine::DatabaseEngine& chosen = store::Location::ofPath(path).engine();
     QSqlError error;
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(chosen.driverName(), connectionName);

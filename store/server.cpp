@@ -1,6 +1,7 @@
 #include "server.h"
 
 #include "database.h"
+#include "schema.h"
 #include "settingsstore.h"
 
 #include <QCoreApplication>
@@ -255,32 +256,6 @@ QString takeOptions(QStringList& arguments, QString& database, QString& building
     return {};
 }
 
-QString useFromCommandLine(QStringList& arguments)
-{
-    QString database;
-    QString building;
-    if (const QString refusal = takeOptions(arguments, database, building); !refusal.isEmpty())
-        return refusal;
-    const Expected<std::optional<Place>> chosenPlace = choose(database, building, Settings::Ignore);
-    if (!chosenPlace)
-        return chosenPlace.error();
-    if (*chosenPlace)
-        use(**chosenPlace);
-    return {};
-}
-
-QString useFromSettings()
-{
-    if (active())
-        return {};
-    const Expected<std::optional<Place>> chosenPlace = choose({}, {}, Settings::Read);
-    if (!chosenPlace)
-        return chosenPlace.error();
-    if (*chosenPlace)
-        use(**chosenPlace);
-    return {};
-}
-
 void use(const Place& place)
 {
     chosen() = place;
@@ -297,11 +272,15 @@ const Place& place()
     return chosen() ? *chosen() : none;
 }
 
-QString describe()
+QString Place::describe() const
 {
     //: Where the rooms are kept on a database server: %1 the building, %2 host:port/database.
-    return QCoreApplication::translate("server", "building \"%1\" on %2")
-        .arg(place().building, place().where());
+    return QCoreApplication::translate("server", "building \"%1\" on %2").arg(building, where());
+}
+
+QString describe()
+{
+    return place().describe();
 }
 
 QString folder()
@@ -311,19 +290,19 @@ QString folder()
 
 QString pathOf(const QString& fileName)
 {
-    if (fileName == QLatin1String("user_password.mdb"))
+    if (fileName == schema::kOperatorFile)
         return QCoreApplication::translate("server", "the operators on %1").arg(place().where());
     return describe();
 }
 
 bool isServerPath(const QString& path)
 {
-    return active() && (path == pathOf(QStringLiteral("user_password.mdb")) || path == describe());
+    return active() && (path == pathOf(schema::kOperatorFile) || path == describe());
 }
 
 QString schemaOf(const QString& path)
 {
-    if (path == pathOf(QStringLiteral("user_password.mdb")))
+    if (path == pathOf(schema::kOperatorFile))
         return kOperatorSchema;
     return place().building;
 }

@@ -11,10 +11,10 @@
 // the building, a schema of its own. Operators are one table for the whole
 // server, in the schema kOperatorSchema.
 //
-// Whoever chooses the server calls use() once at start; from then on the
-// paths of the two databases (pathIn on folder()) name the server, and the
-// database seam opens them there. A password is kept only in memory and
-// never appears in a name, a message or a settings file.
+// store::Location holds where the data lives; a building's location
+// registers its connection here (use), so the database seam opens the paths
+// of the building's two databases (pathIn on folder()) on the server. A password is kept only in
+// memory and never appears in a name, a message or a settings file.
 namespace server {
 
 inline const QString kOperatorSchema = QStringLiteral("quorvane");
@@ -31,6 +31,8 @@ struct Place
     QString option(const QString& keyword) const;
     // "host:port/database" as libpq will reach it, without the password.
     QString where() const;
+    // "building "Main" on host:5432/quorvane", for messages and the title.
+    QString describe() const;
 };
 
 // Why a building name cannot be a schema: empty, longer than the server
@@ -57,19 +59,13 @@ enum class Settings { Read, Ignore };
 Expected<std::optional<Place>> choose(const QString& database, const QString& building,
                                       Settings settings = Settings::Read);
 
-// For a companion that found no folder on its command line: uses the server
-// the settings file names (step 3), unless a server is in use already or
-// QUORVANE_DATA names a folder. A refusal when the settings name one badly.
-QString useFromSettings();
-
 // Takes --database and --building (with their values, or as --name=value)
 // out of a command line wherever they stand; a refusal when one lacks its value.
 QString takeOptions(QStringList& arguments, QString& database, QString& building);
 
-// For a companion: takes the options, chooses and uses the server. A refusal
-// for a command line that names one badly.
-QString useFromCommandLine(QStringList& arguments);
-
+// The building's connection the database seam opens a building's paths
+// with: one for the process, registered by store::Location::building. Only
+// store/ asks these; everything else is handed a store::Location.
 void use(const Place& place);
 bool active();
 const Place& place();

@@ -2,7 +2,6 @@
 
 #include "commandline.h"
 #include "datafolder.h"
-#include "server.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -37,34 +36,50 @@ QString parseOperatorArguments(const QStringList& arguments, QString& directory,
 
 // The folder a command works on: the one named, or the program's data folder
 // (the default one is created, private, when missing and writing is asked for).
-std::optional<QString> dataFolder(const QString& named, bool writing, Console& console)
+namespace {
+
+// The building named, or else the one the settings name when no folder is.
+std::optional<Building> buildingFor(const QString& named, const Building& building,
+                                    Console& console)
 {
-    if (server::active() && !named.isEmpty()) {
+    if (building || !named.isEmpty())
+        return building;
+    const Expected<Building> fromSettings = store::Location::fromSettings();
+    if (!fromSettings) {
+        say(console.err, fromSettings.error());
+        return std::nullopt;
+    }
+    return *fromSettings;
+}
+
+} // namespace
+
+std::optional<store::Location> dataFolder(const QString& named, bool writing,
+                                          const Building& building, Console& console)
+{
+    if (building && !named.isEmpty()) {
         say(console.err, Text::tr("Name a folder or a database server, not both."));
         return std::nullopt;
     }
-    if (named.isEmpty()) {
-        if (const QString refusal = server::useFromSettings(); !refusal.isEmpty()) {
-            say(console.err, refusal);
-            return std::nullopt;
-        }
-    }
-    if (server::active()) {
+    const std::optional<Building> chosen = buildingFor(named, building, console);
+    if (!chosen)
+        return std::nullopt;
+    if (*chosen) {
         // A building mistyped, or one this login may not read, is told as such.
-        if (!writing && !buildingThere(console))
+        if (!writing && !buildingThere(**chosen, console))
             return std::nullopt;
-        return server::folder();
+        return **chosen;
     }
     if (!named.isEmpty())
-        return named;
+        return store::Location::folder(named);
     const datafolder::Choice choice = datafolder::resolve();
     if (!writing)
-        return choice.path;
+        return store::Location::folder(choice);
     if (Outcome ready = datafolder::prepare(choice); !ready) {
         say(console.err, ready.description());
         return std::nullopt;
     }
-    return choice.path;
+    return store::Location::folder(choice);
 }
 
 int usageError(Console& console, const QString& reason)
@@ -77,10 +92,15 @@ int usageError(Console& console, const QString& reason)
 }
 
 // Made absolute so messages and suggested commands work from anywhere.
+std::optional<QString> existingDirectory(const store::Location& location, Console& console)
+{
+    if (location.isBuilding())
+        return location.directory();
+    return existingDirectory(location.directory(), console);
+}
+
 std::optional<QString> existingDirectory(const QString& directory, Console& console)
 {
-    if (server::active() && directory == server::folder())
-        return directory;
     const QFileInfo info(directory);
     // A link that leads nowhere is no missing folder: say what it is.
     if (!info.exists() && info.isSymLink()) {
@@ -115,24 +135,26 @@ std::optional<QString> existingDirectory(const QString& directory, Console& cons
 // DIR may be left out when the first argument is not a directory: the
 // databases are then those of the folder the program uses.
 // With more arguments than the command's files the first must be DIR.
-std::optional<QString> takeDirectory(QStringList& arguments, int files, Console& console)
+std::optional<QString> takeDirectory(QStringList& arguments, int files, const Building& building,
+                                     Console& console)
 {
-    if (server::active() && arguments.size() > files) {
+    if (building && arguments.size() > files) {
         say(console.err, Text::tr("Name a folder or a database server, not both."));
         return std::nullopt;
     }
-    if (server::active())
-        return buildingThere(console) ? std::optional(server::folder()) : std::nullopt;
+    if (building)
+        return buildingThere(*building, console) ? std::optional(building->directory())
+                                                 : std::nullopt;
     if (arguments.size() > files)
         return existingDirectory(arguments.takeFirst(), console);
     if (!arguments.isEmpty() && QFileInfo(arguments.first()).isDir())
         return QDir(arguments.takeFirst()).absolutePath();
-    if (const QString refusal = server::useFromSettings(); !refusal.isEmpty()) {
-        say(console.err, refusal);
+    const std::optional<Building> chosen = buildingFor({}, building, console);
+    if (!chosen)
         return std::nullopt;
-    }
-    if (server::active())
-        return buildingThere(console) ? std::optional(server::folder()) : std::nullopt;
+    if (*chosen)
+        return buildingThere(**chosen, console) ? std::optional((*chosen)->directory())
+                                                : std::nullopt;
     return datafolder::resolve().path;
 }
 

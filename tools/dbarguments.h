@@ -9,13 +9,19 @@ namespace dbtool {
 // arguments do not fit.
 QString parseOperatorArguments(const QStringList& arguments, QString& directory,
                                OperatorEntry& entry);
-// The folder a command works on: the one named, or the program's data folder
-// (the default one is created, private, when missing and writing is asked for).
-std::optional<QString> dataFolder(const QString& named, bool writing, Console& console);
+// Where a command works: the building named, the folder named, the building
+// the settings name, or the program's data folder (the default one is
+// created, private, when missing and writing is asked for).
+std::optional<store::Location> dataFolder(const QString& named, bool writing,
+                                          const Building& building, Console& console);
 // The directory made absolute, or nothing after saying why it cannot be used.
 std::optional<QString> existingDirectory(const QString& directory, Console& console);
-// Takes DIR off the front of a room file or backup command's arguments.
-std::optional<QString> takeDirectory(QStringList& arguments, int files, Console& console);
+// The same for a location: a building's directory as it is.
+std::optional<QString> existingDirectory(const store::Location& location, Console& console);
+// Takes DIR off the front of a room file or backup command's arguments; gives
+// the directory of the two databases, a building's when one is named.
+std::optional<QString> takeDirectory(QStringList& arguments, int files, const Building& building,
+                                     Console& console);
 // Says the reason, when there is one, and the usage; returns kUsage.
 int usageError(Console& console, const QString& reason);
 

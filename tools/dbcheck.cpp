@@ -1,3 +1,4 @@
+#include "connection.h"
 #include "database.h"
 #include "databasesetup.h"
 #include "dbarguments.h"
@@ -79,16 +80,18 @@ bool completeUnfinishedWrite(const QString& path, FileReport& report)
     // A journal naming a super-journal that is gone belongs to a write to
     // both files that was committed: SQLite drops it and keeps the write.
     const bool finished = restoresteps::journalOf(path) == restoresteps::Journal::Finished;
-    const QString connection =
-        database::uniqueConnectionName(QStringLiteral("quorvane-db-recover"));
-    Outcome opened = database::open(path, connection);
-    if (opened) {
-        // The first read takes the file over and rolls the journal back.
-        QSqlQuery query(QSqlDatabase::database(connection, false));
-        if (!query.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")) || !query.next())
-            opened = Outcome::failure(query.lastError().text());
+    Outcome opened = Outcome::success();
+    {
+        const store::Connection connection(path, QStringLiteral("quorvane-db-recover"),
+                                           database::Access::ReadWrite);
+        opened = connection.opened();
+        if (opened) {
+            // The first read takes the file over and rolls the journal back.
+            QSqlQuery query(connection.db());
+            if (!query.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")) || !query.next())
+                opened = Outcome::failure(query.lastError().text());
+        }
     }
-    database::close(connection);
     if (!opened) {
         report.problems << Text::tr("a write to it did not finish (%1 remains), and it "
                                     "could not be rolled back: %2. Make the file and its "

@@ -22,11 +22,11 @@ namespace {
 constexpr int kRefused = 1;
 constexpr int kOtherFailure = 2;
 
-int importRooms(QStringList arguments, Console& console)
+int importRooms(QStringList arguments, const Building& building, Console& console)
 {
     const bool dryRun = arguments.removeAll(QStringLiteral("--dry-run")) > 0;
     const bool replace = arguments.removeAll(QStringLiteral("--replace")) > 0;
-    const std::optional<QString> directory = takeDirectory(arguments, 1, console);
+    const std::optional<QString> directory = takeDirectory(arguments, 1, building, console);
     if (!directory)
         return kOtherFailure;
     if (arguments.size() != 1 || arguments.first().startsWith(QStringLiteral("--")))
@@ -116,7 +116,7 @@ int exportRoomList(const QString& directory, const QString& pdf, Console& consol
     return kSuccess;
 }
 
-int exportRooms(QStringList arguments, Console& console)
+int exportRooms(QStringList arguments, const Building& building, Console& console)
 {
     QString pdf;
     if (const qsizetype at = arguments.indexOf(QStringLiteral("--pdf")); at >= 0) {
@@ -126,7 +126,7 @@ int exportRooms(QStringList arguments, Console& console)
         arguments.removeAt(at);
     }
     const std::optional<QString> directory =
-        takeDirectory(arguments, pdf.isEmpty() ? 1 : 0, console);
+        takeDirectory(arguments, pdf.isEmpty() ? 1 : 0, building, console);
     if (!directory)
         return kFailure;
     if (!pdf.isEmpty()) {
@@ -156,9 +156,10 @@ int exportRooms(QStringList arguments, Console& console)
     return kSuccess;
 }
 
-int backupOrRestore(bool restoring, QStringList arguments, Console& console)
+int backupOrRestore(bool restoring, QStringList arguments, const Building& building,
+                    Console& console)
 {
-    const std::optional<QString> found = takeDirectory(arguments, 1, console);
+    const std::optional<QString> found = takeDirectory(arguments, 1, building, console);
     if (!found)
         return kFailure;
     const QString& directory = *found;
@@ -194,13 +195,14 @@ bool isExchangeCommand(const QString& command)
            command == QLatin1String("backup") || command == QLatin1String("restore");
 }
 
-int runExchange(const QString& command, const QStringList& arguments, Console& console)
+int runExchange(const QString& command, const QStringList& arguments, const Building& building,
+                Console& console)
 {
     if (command == QLatin1String("import"))
-        return importRooms(arguments, console);
+        return importRooms(arguments, building, console);
     if (command == QLatin1String("export"))
-        return exportRooms(arguments, console);
-    return backupOrRestore(command == QLatin1String("restore"), arguments, console);
+        return exportRooms(arguments, building, console);
+    return backupOrRestore(command == QLatin1String("restore"), arguments, building, console);
 }
 
 } // namespace dbtool

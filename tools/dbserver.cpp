@@ -1,11 +1,11 @@
 #include "dbtool.h"
 
 #include "buildingcopy.h"
+#include "connection.h"
 #include "database.h"
 #include "dbarguments.h"
 #include "dbprompt.h"
 #include "schema.h"
-#include "server.h"
 #include "serversetup.h"
 
 #include <QSqlDatabase>
@@ -19,27 +19,8 @@ namespace {
 
 using database::quotedIdentifier;
 
-// A connection for the length of a command; closed when it ends.
-class Connection
-{
-public:
-    Connection(const QString& path, database::Access access)
-        : m_path(path), m_name(database::uniqueConnectionName(QStringLiteral("quorvane-db-server")))
-    {
-        m_error = database::connect(path, m_name, access);
-    }
-    ~Connection() { database::close(m_name); }
-    Connection(const Connection&) = delete;
-    Connection& operator=(const Connection&) = delete;
-    QSqlDatabase db() const { return QSqlDatabase::database(m_name, false); }
-    bool ok() const { return !m_error.isValid(); }
-    QString error() const { return database::plainError(m_error, m_path); }
-
-private:
-    QString m_path;
-    QString m_name;
-    QSqlError m_error;
-};
+// What the command's connections are named after.
+const QString kConnection = QStringLiteral("quorvane-db-server");
 
 int count(QSqlDatabase db, const QString& table)
 {
@@ -51,9 +32,9 @@ int count(QSqlDatabase db, const QString& table)
 
 } // namespace
 
-int initBuilding(const OperatorEntry& given, Console& console)
+int initBuilding(const store::Location& building, const OperatorEntry& given, Console& console)
 {
-    const Expected<std::optional<int>> operators = serversetup::operatorCount();
+    const Expected<std::optional<int>> operators = serversetup::operatorCount(building);
     if (!operators) {
         say(console.err, operators.error());
         return kFailure;
@@ -66,7 +47,7 @@ int initBuilding(const OperatorEntry& given, Console& console)
             return kFailure;
         }
     }
-    const Expected<serversetup::Prepared> done = serversetup::prepare(first);
+    const Expected<serversetup::Prepared> done = serversetup::prepare(building, first);
     if (!done) {
         say(console.err, done.error());
         return kFailure;
@@ -74,30 +55,31 @@ int initBuilding(const OperatorEntry& given, Console& console)
     say(console.out,
         done->madeBuilding
             //: %1 names the building and its server ("building North on db.example.org").
-            ? Text::tr("Prepared the %1 with an empty room directory.").arg(server::describe())
+            ? Text::tr("Prepared the %1 with an empty room directory.").arg(building.describe())
             : Text::tr("The %1 is already prepared; it was left as it was.")
-                  .arg(server::describe()));
+                  .arg(building.describe()));
     say(console.out,
         //: %2 is a count of operators, such as "3 operators".
         (first ? Text::tr("The operators on %1 are %2, the first just added.")
                : Text::tr("The operators on %1 are %2."))
-            .arg(server::place().where(), Text::tr("%n operators", nullptr, int(done->operators))));
+            .arg(building.place().where(),
+                 Text::tr("%n operators", nullptr, int(done->operators))));
     if (operators->value_or(0) && (given.name || given.pin)) {
         say(console.err, Text::tr("The operator given was not added: the server already has "
                                   "operators. Add one with:\n%1")
-                             .arg(database::addOperatorCommand(server::folder())));
+                             .arg(database::addOperatorCommand(building.directory())));
         return kFailure;
     }
     return kSuccess;
 }
 
-bool buildingThere(Console& console)
+bool buildingThere(const store::Location& building, Console& console)
 {
-    const QString path = database::pathIn(server::folder(), schema::kDirectoryFile);
-    Connection connection(path, database::Access::ReadOnly);
+    const QString path = building.pathOf(schema::kDirectoryFile);
+    const store::Connection connection(path, kConnection, database::Access::ReadOnly);
     if (!connection.ok()) {
-        say(console.err,
-            Text::tr("The %1 cannot be opened: %2").arg(server::describe(), connection.error()));
+        say(console.err, Text::tr("The %1 cannot be opened: %2")
+                             .arg(building.describe(), connection.opened().description()));
         return false;
     }
     const QString unseen =
@@ -107,16 +89,16 @@ bool buildingThere(Console& console)
     return unseen.isEmpty();
 }
 
-int checkBuilding(Console& console)
+int checkBuilding(const store::Location& building, Console& console)
 {
     int status = kSuccess;
     for (const auto& [file, layout] : {std::pair{schema::kDirectoryFile, schema::directoryTable()},
                                        std::pair{schema::kOperatorFile, schema::operatorTable()}}) {
-        const QString path = database::pathIn(server::folder(), file);
-        Connection connection(path, database::Access::ReadOnly);
+        const QString path = building.pathOf(file);
+        const store::Connection connection(path, kConnection, database::Access::ReadOnly);
         if (!connection.ok()) {
             say(console.err, Text::tr("The %1 cannot be opened: %2")
-                                 .arg(server::describe(), connection.error()));
+                                 .arg(building.describe(), connection.opened().description()));
             return kFailure;
         }
         if (Outcome table = database::checkTable(connection.db(), layout, path); !table) {
@@ -130,12 +112,12 @@ int checkBuilding(Console& console)
                 //: %1 names the building and its server ("building North on db.example.org"), %2 is
                 //: a count of rooms.
                 ? Text::tr("The %1: %2.")
-                      .arg(server::describe(), Text::tr("%n rooms", nullptr, rows))
+                      .arg(building.describe(), Text::tr("%n rooms", nullptr, rows))
                 : Text::tr("The operators on %1: %2.")
-                      .arg(server::place().where(), Text::tr("%n operators", nullptr, rows)));
+                      .arg(building.place().where(), Text::tr("%n operators", nullptr, rows)));
         if (rows == 0 && file == schema::kOperatorFile) {
             say(console.err, Text::tr("Nobody can log in. Add an operator with:\n%1")
-                                 .arg(database::addOperatorCommand(server::folder())));
+                                 .arg(database::addOperatorCommand(building.directory())));
             status = kFailure;
         }
     }
@@ -144,11 +126,13 @@ int checkBuilding(Console& console)
 
 int migrate(QStringList arguments, Console& console)
 {
-    if (const QString refusal = server::useFromCommandLine(arguments); !refusal.isEmpty())
-        return usageError(console, refusal);
-    if (!server::active())
+    const Expected<Building> named = store::Location::fromCommandLine(arguments);
+    if (!named)
+        return usageError(console, named.error());
+    if (!*named)
         return usageError(console, Text::tr("migrate copies into a building on a database "
                                             "server: give --database and --building."));
+    const store::Location& building = **named;
     if (arguments.size() != 1 || arguments.first().startsWith(QStringLiteral("--")))
         return usageError(console, Text::tr("Name the one data folder to copy."));
     const std::optional<QString> folder = existingDirectory(arguments.first(), console);
@@ -165,23 +149,24 @@ int migrate(QStringList arguments, Console& console)
         say(console.err, sound.description());
         return kFailure;
     }
-    const Expected<serversetup::Prepared> prepared = serversetup::prepare(std::nullopt);
+    const Expected<serversetup::Prepared> prepared = serversetup::prepare(building, std::nullopt);
     if (!prepared) {
         say(console.err, prepared.error());
         return kFailure;
     }
-    const Expected<buildingcopy::Counts> copied = buildingcopy::writeBuilding(*contents, false);
+    const Expected<buildingcopy::Counts> copied =
+        buildingcopy::writeBuilding(building, *contents, false);
     if (!copied) {
         // A building made for the copy goes again: a refused copy leaves nothing.
         if (prepared->madeBuilding)
-            serversetup::dropBuilding();
+            serversetup::dropBuilding(building);
         say(console.err, copied.error());
         return kFailure;
     }
     say(console.out,
         Text::tr("Copied %1 into the %2. Read back: %3, %4 on the server (%5 added, %6 "
                  "already there kept their PINs), %7.")
-            .arg(*folder, server::describe(), Text::tr("%n rooms", nullptr, int(copied->rooms)),
+            .arg(*folder, building.describe(), Text::tr("%n rooms", nullptr, int(copied->rooms)),
                  Text::tr("%n operators", nullptr, int(copied->operators)))
             .arg(copied->operatorsAdded)
             .arg(copied->operatorsKept)

@@ -10,7 +10,6 @@
 #include "dbsql.h"
 #include "pinhash.h"
 #include "schema.h"
-#include "server.h"
 #include "serversetup.h"
 #include "transaction.h"
 
@@ -218,15 +217,18 @@ int run(const QStringList& arguments, Console& console)
         return kSuccess;
     if (command == QLatin1String("migrate"))
         return migrate(rest, console);
-    if (const QString refusal = server::useFromCommandLine(rest); !refusal.isEmpty())
-        return usageError(console, refusal);
+    const Expected<Building> named = store::Location::fromCommandLine(rest);
+    if (!named)
+        return usageError(console, named.error());
+    const Building& building = *named;
     if (command == QLatin1String("init") || command == QLatin1String("add-operator")) {
         QString directory;
         OperatorEntry entry;
         if (const QString problem = parseOperatorArguments(rest, directory, entry);
             !problem.isEmpty())
             return usageError(console, problem);
-        const std::optional<QString> folder = dataFolder(directory, true, console);
+        const std::optional<store::Location> folder =
+            dataFolder(directory, true, building, console);
         if (!folder)
             return kFailure;
         return command == QLatin1String("init") ? init(*folder, entry, console)
@@ -235,39 +237,40 @@ int run(const QStringList& arguments, Console& console)
     if (command == QLatin1String("check")) {
         if (rest.size() > 1 || (!rest.isEmpty() && rest.first().startsWith(QStringLiteral("--"))))
             return usageError(console, Text::tr("Name at most one directory."));
-        const std::optional<QString> folder = dataFolder(rest.value(0), false, console);
-        if (folder && server::active())
-            return checkBuilding(console);
-        return folder ? check(*folder, console) : int(kFailure);
+        const std::optional<store::Location> folder =
+            dataFolder(rest.value(0), false, building, console);
+        if (folder && folder->isBuilding())
+            return checkBuilding(*folder, console);
+        return folder ? check(folder->directory(), console) : int(kFailure);
     }
     if (isExchangeCommand(command))
-        return runExchange(command, rest, console);
+        return runExchange(command, rest, building, console);
     if (command == QLatin1String("audit")) {
-        const QString named =
+        const QString dir =
             rest.value(0).startsWith(QStringLiteral("--")) ? QString() : rest.value(0);
-        const std::optional<QString> folder = dataFolder(named, false, console);
-        return folder ? audit(named.isEmpty() ? rest : rest.mid(1), *folder, console)
+        const std::optional<store::Location> folder = dataFolder(dir, false, building, console);
+        return folder ? audit(dir.isEmpty() ? rest : rest.mid(1), folder->directory(), console)
                       : int(kFailure);
     }
     if (command == QLatin1String("units"))
-        return units(rest, console);
+        return units(rest, building, console);
     if (command == QLatin1String("history") || command == QLatin1String("changes")) {
-        const QString named =
+        const QString dir =
             rest.value(0).startsWith(QStringLiteral("--")) ? QString() : rest.value(0);
-        const std::optional<QString> folder = dataFolder(named, false, console);
+        const std::optional<store::Location> folder = dataFolder(dir, false, building, console);
         if (!folder)
             return kFailure;
-        return command == QLatin1String("history") ? history(rest, *folder, console)
-                                                   : changes(rest, *folder, console);
+        return command == QLatin1String("history") ? history(rest, folder->directory(), console)
+                                                   : changes(rest, folder->directory(), console);
     }
     return usageError(console, Text::tr("Unknown command %1.").arg(command));
 }
 
-int init(const QString& directory, const OperatorEntry& given, Console& console)
+int init(const store::Location& location, const OperatorEntry& given, Console& console)
 {
-    if (server::active())
-        return initBuilding(given, console);
-    const std::optional<QString> dir = existingDirectory(directory, console);
+    if (location.isBuilding())
+        return initBuilding(location, given, console);
+    const std::optional<QString> dir = existingDirectory(location, console);
     if (!dir)
         return kFailure;
     const databasesetup::FirstOperator first{
@@ -279,18 +282,18 @@ int init(const QString& directory, const OperatorEntry& given, Console& console)
     return databasesetup::create(*dir, first, report) ? kSuccess : kFailure;
 }
 
-int addOperator(const QString& directory, const OperatorEntry& given, Console& console)
+int addOperator(const store::Location& location, const OperatorEntry& given, Console& console)
 {
-    const std::optional<QString> dir = existingDirectory(directory, console);
+    const std::optional<QString> dir = existingDirectory(location, console);
     if (!dir)
         return kFailure;
     const QString path = database::pathIn(*dir, schema::kOperatorFile);
-    const QString shown = server::isServerPath(path)
-                              ? Text::tr("the operators on %1").arg(server::place().where())
+    const QString shown = location.isBuilding()
+                              ? Text::tr("the operators on %1").arg(location.place().where())
                               : path;
     // A server's logins add operators through the view that shows no digest.
     const TableSpec layout =
-        server::isServerPath(path) ? schema::serverOperatorView() : schema::operatorTable();
+        location.serverChecksPins() ? schema::serverOperatorView() : schema::operatorTable();
     const QString connection = database::uniqueConnectionName(QStringLiteral("quorvane-db-add"));
     if (Outcome opened = database::open(path, connection); !opened) {
         say(console.err, opened.description());
@@ -322,8 +325,8 @@ int addOperator(const QString& directory, const OperatorEntry& given, Console& c
                 query.prepare(databasesetup::insertStatement(layout));
                 query.addBindValue(added->name);
                 // A shared server keeps only a digest of the PIN.
-                query.addBindValue(server::isServerPath(path) ? pinhash::digest(added->pin)
-                                                              : added->pin);
+                query.addBindValue(location.serverChecksPins() ? pinhash::digest(added->pin)
+                                                               : added->pin);
                 done = query.exec()
                            ? changerecord::append(db, entry, path)
                            : Outcome::failure(database::plainError(query.lastError(), path));

@@ -2,6 +2,7 @@
 
 #include "changerecord.h"
 #include "commandline.h"
+#include "location.h"
 
 #include <QCoreApplication>
 #include <QString>
@@ -54,15 +55,19 @@ QString usage(const QString& command);
 // Runs one command line (without the program name) and returns the exit status.
 int run(const QStringList& arguments, Console& console);
 
-int init(const QString& directory, const OperatorEntry& given, Console& console);
-int addOperator(const QString& directory, const OperatorEntry& given, Console& console);
+// A building named on the command line or in the environment; nothing when
+// neither names one, and a folder or the settings decide.
+using Building = std::optional<store::Location>;
+
+int init(const store::Location& location, const OperatorEntry& given, Console& console);
+int addOperator(const store::Location& location, const OperatorEntry& given, Console& console);
 int check(const QString& directory, Console& console);
 // What was sent to the door unit, newest first; how the directory differs
 // from the last complete download (0 up to date, 1 differs, 2 error).
 int history(const QStringList& arguments, const QString& directory, Console& console);
 int changes(const QStringList& arguments, const QString& directory, Console& console);
 // The building's door units: listed, added, renamed, removed (dbunits.cpp).
-int units(const QStringList& arguments, Console& console);
+int units(const QStringList& arguments, const Building& building, Console& console);
 
 // Who the change record names for what the companion changes: the OS user,
 // on this PC.
@@ -71,15 +76,16 @@ changerecord::Actor companionActor();
 int audit(const QStringList& arguments, const QString& directory, Console& console);
 // A building on a database server (dbserver.cpp): preparing and examining
 // it, and copying a data folder into it.
-int initBuilding(const OperatorEntry& given, Console& console);
-int checkBuilding(Console& console);
-// Whether the building in use is on the server and this login may read it;
-// says why not.
-bool buildingThere(Console& console);
+int initBuilding(const store::Location& building, const OperatorEntry& given, Console& console);
+int checkBuilding(const store::Location& building, Console& console);
+// Whether the building is on the server and this login may read it; says
+// why not.
+bool buildingThere(const store::Location& building, Console& console);
 int migrate(QStringList arguments, Console& console);
 
 // Room files and backups (dbexchange.cpp).
 bool isExchangeCommand(const QString& command);
-int runExchange(const QString& command, const QStringList& arguments, Console& console);
+int runExchange(const QString& command, const QStringList& arguments, const Building& building,
+                Console& console);
 
 } // namespace dbtool

@@ -4,14 +4,14 @@
 #include "dbarguments.h"
 #include "dbtool.h"
 #include "doorunits.h"
+#include "location.h"
 #include "schema.h"
-#include "server.h"
 
 #include <QFileInfo>
 
 namespace dbtool {
 
-int units(const QStringList& arguments, Console& console)
+int units(const QStringList& arguments, const Building& building, Console& console)
 {
     QStringList rest = arguments;
     const QStringList actions{QStringLiteral("add"), QStringLiteral("rename"),
@@ -54,14 +54,14 @@ int units(const QStringList& arguments, Console& console)
     if (port != 0 && action != QLatin1String("add") && action != QLatin1String("rename"))
         return usageError(console, Text::tr("Only units add and rename take --port."));
 
-    const std::optional<QString> folder = dataFolder(named, false, console);
+    const std::optional<store::Location> folder = dataFolder(named, false, building, console);
     if (!folder)
         return kFailure;
     const std::optional<QString> dir = existingDirectory(*folder, console);
     if (!dir)
         return kFailure;
     const QString path = database::pathIn(*dir, schema::kDirectoryFile);
-    if (!server::isServerPath(path) && !QFileInfo::exists(path)) {
+    if (store::Location::missing(path)) {
         say(console.err, Text::tr("There is no room file %1; create it with: quorvane-db "
                                   "init %2")
                              .arg(path, *dir));

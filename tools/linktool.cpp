@@ -13,11 +13,11 @@
 #include "frames.h"
 #include "linkmessages.h"
 #include "loaddefault.h"
+#include "location.h"
 #include "portdoctor.h"
 #include "portfactory.h"
 #include "roomdirectoryview.h"
 #include "seriallink.h"
-#include "server.h"
 #include "settingsstore.h"
 #include "sleepingpauser.h"
 #include "transferrecorder.h"
@@ -39,6 +39,8 @@ using Kind = LinkResult::Kind;
 struct Options
 {
     QString directory;
+    // The building named on the command line or in the environment.
+    std::optional<store::Location> building;
     int port = 0;
     std::optional<QString> openTime;
     bool autoAnswer = false;
@@ -216,19 +218,23 @@ int sendAll(const QString& folder, Console& console, Environment& env);
 
 int sendCommand(Command command, Options options, Console& console, Environment& env)
 {
-    if (options.directory.isEmpty()) {
-        if (const QString refusal = server::useFromSettings(); !refusal.isEmpty())
-            return usageError(console, refusal);
+    if (options.directory.isEmpty() && !options.building) {
+        const Expected<std::optional<store::Location>> named = store::Location::fromSettings();
+        if (!named)
+            return usageError(console, named.error());
+        options.building = *named;
     }
-    const QString folder = server::active()              ? server::folder()
-                           : options.directory.isEmpty() ? datafolder::resolve().path
-                                                         : options.directory;
+    const store::Location location = options.building ? *options.building
+                                     : options.directory.isEmpty()
+                                         ? store::Location::folder(datafolder::resolve())
+                                         : store::Location::folder(options.directory);
+    const QString folder = location.directory();
     if (options.all)
         return sendAll(folder, console, env);
     const QString roomFile = database::pathIn(folder, schema::kDirectoryFile);
     // The door unit named, or the one on the port given (the first when none is).
     qint64 unit = doorunits::kFirstUnit;
-    const bool recorded = server::isServerPath(roomFile) || QFileInfo::exists(roomFile);
+    const bool recorded = !location.lacks(schema::kDirectoryFile);
     if (recorded || !options.unit.isEmpty()) {
         const Expected<QList<DoorUnit>> units = doorunits::read(roomFile);
         if (!units) {
@@ -564,8 +570,10 @@ int run(const QStringList& arguments, Console& console, Environment& environment
                                           console.out))
         return kComplete;
     // Transfers are recorded in a building on a server when one is named.
-    if (const QString refusal = server::useFromCommandLine(rest); !refusal.isEmpty())
-        return usageError(console, refusal);
+    const Expected<std::optional<store::Location>> building =
+        store::Location::fromCommandLine(rest);
+    if (!building)
+        return usageError(console, building.error());
     if (command == QLatin1String("ports")) {
         if (!rest.isEmpty())
             return usageError(console, Text::tr("ports takes no arguments."));
@@ -586,6 +594,7 @@ int run(const QStringList& arguments, Console& console, Environment& environment
     Options options;
     if (const QString problem = parse(command, rest, options); !problem.isEmpty())
         return usageError(console, problem);
+    options.building = *building;
     return sendCommand(*chosen, options, console, environment);
 }
 

@@ -213,7 +213,8 @@ int main(int argc, char** argv)
     QTextStream quiet(&none);
     dbtool::Console console{quiet, quiet, quiet, false, {}};
     if (!dir.isValid() ||
-        dbtool::init(dir.path(), {QStringLiteral("trial"), QStringLiteral("1")}, console) != 0) {
+        dbtool::init(store::Location::folder(dir.path()),
+                     {QStringLiteral("trial"), QStringLiteral("1")}, console) != 0) {
         std::fprintf(stderr, "cannot prepare the database files: %s\n", qPrintable(none));
         return 1;
     }

@@ -61,12 +61,12 @@ int main(int argc, char* argv[])
     const Expected<server::Place> place = server::parse(QStringLiteral("postgresql://"), building);
     if (!place)
         return 1;
-    server::use(*place);
-    if (!serversetup::prepare(databasesetup::Operator{"bench", "1234"})) {
+    const store::Location where = store::Location::building(*place);
+    if (!serversetup::prepare(where, databasesetup::Operator{"bench", "1234"})) {
         std::fprintf(stderr, "no server: run under pg_virtualenv\n");
         return 1;
     }
-    const QString path = database::pathIn(server::folder(), schema::kDirectoryFile);
+    const QString path = where.pathOf(schema::kDirectoryFile);
     QList<RoomRecord> rooms;
     for (int i = 0; i < kRooms; ++i)
         rooms << RoomRecord{QString::number(1000000 + i),
@@ -87,7 +87,7 @@ int main(int argc, char* argv[])
     QElapsedTimer timer;
     timer.start();
     auto* view = new RoomDirectoryView;
-    auto* window = new TelNumWindow(*view, server::folder(), sink);
+    auto* window = new TelNumWindow(*view, where.directory(), sink);
     window->show();
     QApplication::processEvents();
     const QPixmap shot = window->grid()->viewport()->grab();

@@ -163,8 +163,8 @@ public:
 const DatabaseEngine& current();
 // The engine of a database server.
 const DatabaseEngine& server();
-// The engine behind a connection, and the one a path is opened with.
+// The engine behind a connection. The one a database is opened with is its
+// location's (store::Location::engine).
 const DatabaseEngine& of(const QSqlDatabase& db);
-const DatabaseEngine& forPath(const QString& path);
 
 } // namespace engine

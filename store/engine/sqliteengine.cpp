@@ -3,7 +3,6 @@
 #include "databaseengine.h"
 
 #include "busywait.h"
-#include "server.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -456,11 +455,6 @@ const DatabaseEngine& current()
 const DatabaseEngine& of(const QSqlDatabase& db)
 {
     return db.driverName() == server().driverName() ? server() : current();
-}
-
-const DatabaseEngine& forPath(const QString& path)
-{
-    return server::isServerPath(path) ? server() : current();
 }
 
 } // namespace engine

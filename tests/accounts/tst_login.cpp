@@ -32,7 +32,7 @@ private:
         QFile::remove(path);
         testdb::create(path, schema::operatorTable(), testdb::operators(operators));
         m_messages = {};
-        m_dialog = std::make_unique<LoginDialog>(m_dir.path(), m_messages);
+        m_dialog = std::make_unique<LoginDialog>(store::Location::folder(m_dir.path()), m_messages);
         m_user = m_dialog->findChild<QLineEdit*>(QStringLiteral("txtUserName"));
         m_pin = m_dialog->findChild<QLineEdit*>(QStringLiteral("txtPassword"));
         m_dialog->show();

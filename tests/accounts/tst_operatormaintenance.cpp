@@ -62,9 +62,9 @@ private:
     // What a later login would find: the row the name picks, and whether the PIN passes.
     bool logsIn(const QString& name, const QString& pin)
     {
-        OperatorView view;
+        OperatorView view(store::Location::folder(m_rig->dir.path()));
         LoginGate gate(view);
-        return view.openIn(m_rig->dir.path()) && gate.lookUp(name) && gate.acceptsPin(pin);
+        return view.openIn() && gate.lookUp(name) && gate.acceptsPin(pin);
     }
 
 private slots:

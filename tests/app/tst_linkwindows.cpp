@@ -47,8 +47,9 @@ struct Running
         testdb::create(dir.filePath(schema::kDirectoryFile), schema::directoryTable(), rooms);
         testdb::create(dir.filePath(schema::kOperatorFile), schema::operatorTable(),
                        testdb::operators({{"admin", "1234"}}));
-        objects = std::make_unique<Program>(
-            dir.path(), onDevice ? static_cast<SerialPort&>(device) : port, pauser);
+        objects =
+            std::make_unique<Program>(store::Location::folder(dir.path()),
+                                      onDevice ? static_cast<SerialPort&>(device) : port, pauser);
         objects->setOperatorName(QStringLiteral("admin"));
         shell = std::make_unique<Shell>(*objects, messages);
         shell->show();
@@ -433,11 +434,12 @@ void TestLinkWindows::buildingLabel()
     Running program;
     const Expected<server::Place> place = server::parse("host=db.example dbname=quorvane", "7");
     QVERIFY(place);
-    server::use(*place);
+    // A server whose changes cannot be heard: the status bar says so, and why.
+    Program onServer(store::Location::building(*place), program.port, program.pauser);
     const QList<std::pair<QString, QString>> rows{{"en", "Building: 7"}, {"zh_CN", "楼栋：7"}};
     for (const auto& [code, text] : rows) {
         QVERIFY(!language::install(code).isEmpty());
-        Shell shell(*program.objects, program.messages);
+        Shell shell(onServer, program.messages);
         const auto* label = shell.mainWindow().statusBar()->findChild<QLabel*>("sbBuilding");
         const QStringList shown{label->text(), label->toolTip()};
         language::uninstall();
@@ -445,8 +447,6 @@ void TestLinkWindows::buildingLabel()
         QVERIFY2(code == "en" ? chineseTexts(shown).isEmpty() : shown[1].endsWith("的房间目录。"),
                  qPrintable(shown[1]));
     }
-    // A server whose changes cannot be heard: the status bar says so, and why.
-    Program onServer(program.dir.path(), program.port, program.pauser);
     Shell shell(onServer, program.messages);
     const auto* live = shell.mainWindow().statusBar()->findChild<QLabel*>("sbLiveUpdates");
     QVERIFY(live && !live->isHidden());

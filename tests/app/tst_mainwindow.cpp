@@ -175,8 +175,8 @@ private slots:
                  code.isEmpty() ? QString() : QStringLiteral("quorvane_%1.qm").arg(code));
         MainWindow window;
         RecordingMessageSink messages;
-        LoginDialog login(m_settingsDir.path(), messages);
-        FirstStart start({m_settingsDir.path(), datafolder::Rule::Option});
+        LoginDialog login(store::Location::folder(m_settingsDir.path()), messages);
+        FirstStart start(store::Location::folder(m_settingsDir.path()));
         FirstStartDialog first(start);
         LinkResult portError =
             LinkResult::of(LinkResult::Command::Connect, LinkResult::Kind::OpenFailed);
@@ -211,8 +211,8 @@ private slots:
     {
         QVERIFY(!language::install("en").isEmpty());
         RecordingMessageSink messages;
-        LoginDialog login(m_settingsDir.path(), messages);
-        FirstStart start({m_settingsDir.path(), datafolder::Rule::Option});
+        LoginDialog login(store::Location::folder(m_settingsDir.path()), messages);
+        FirstStart start(store::Location::folder(m_settingsDir.path()));
         FirstStartDialog first(start);
         for (QDialog* dialog : {static_cast<QDialog*>(&login), static_cast<QDialog*>(&first)}) {
             dialog->show();

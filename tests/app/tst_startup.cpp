@@ -70,7 +70,7 @@ private slots:
         else
             QVERIFY(f.open(QIODevice::WriteOnly) && f.write(content) >= 0 && f.flush());
         RecordingMessageSink messages;
-        QCOMPARE(startup::run({folder.path(), datafolder::Rule::Option}, messages, {}), 1);
+        QCOMPARE(startup::run(store::Location::folder(folder.path()), messages, {}), 1);
         QCOMPARE(messages.messages.size(), 1);
         const auto& m = messages.messages.first();
         QVERIFY2(m.text.contains(expected) && m.text.contains(operatorFile) &&
@@ -116,7 +116,7 @@ private slots:
             damaged.close();
             QVERIFY(!directorybackup::restoreStoppingAfter(path, path + ".qvb", nullptr, 1));
         }
-        const datafolder::Choice folder{path, datafolder::Rule::Option};
+        const store::Location folder = store::Location::folder(path);
         QString said;
         QTextStream out(&said);
         QCOMPARE(startup::check(folder, out), 1);
@@ -181,7 +181,9 @@ private slots:
                 main->close();
             });
         RecordingMessageSink messages;
-        QCOMPARE(startup::run({folder, datafolder::Rule::UserData}, messages, offer), 0);
+        QCOMPARE(startup::run(store::Location::folder({folder, datafolder::Rule::UserData}),
+                              messages, offer),
+                 0);
         QVERIFY2(said.contains(refusal), qPrintable(said));
         QCOMPARE(QFileInfo::exists(folder), created);
         QCOMPARE(QFile::exists(folder + "/" + schema::kOperatorFile) &&

@@ -353,7 +353,7 @@ private slots:
     {
         RecordingSerialPort port;
         RecordingPauser pauser;
-        Program program(m_dir.path(), port, pauser);
+        Program program(store::Location::folder(m_dir.path()), port, pauser);
         Shell shell(program, m_sink);
         MainWindow& main = shell.mainWindow();
         shell.show();
@@ -429,7 +429,7 @@ private slots:
             testdb::exec(m_path, QStringLiteral("INSERT INTO Room_tel (Room) VALUES (?)"), {room});
         PosixSerialPort port;
         UiPauser pauser;
-        Program program(m_dir.path(), port, pauser);
+        Program program(store::Location::folder(m_dir.path()), port, pauser);
         Shell shell(program, m_sink);
         MainWindow& main = shell.mainWindow();
         shell.show();
@@ -471,7 +471,7 @@ private slots:
         QFETCH(QString, how);
         PosixSerialPort port;
         UiPauser pauser;
-        Program program(m_dir.path(), port, pauser);
+        Program program(store::Location::folder(m_dir.path()), port, pauser);
         Shell shell(program, m_sink);
         MainWindow& main = shell.mainWindow();
         shell.show();
@@ -577,7 +577,7 @@ private slots:
     {
         PosixSerialPort port;
         UiPauser pauser;
-        Program program(m_dir.path(), port, pauser);
+        Program program(store::Location::folder(m_dir.path()), port, pauser);
         Shell shell(program, m_sink);
         MainWindow& main = shell.mainWindow();
         shell.show();
@@ -696,7 +696,7 @@ private slots:
     {
         PosixSerialPort port;
         UiPauser pauser;
-        Program program(m_dir.path(), port, pauser);
+        Program program(store::Location::folder(m_dir.path()), port, pauser);
         Shell shell(program, m_sink);
         MainWindow& main = shell.mainWindow();
         shell.show();

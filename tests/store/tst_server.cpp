@@ -7,6 +7,7 @@
 #include "dbtool.h"
 #include "doorunits.h"
 #include "doorunitstate.h"
+#include "location.h"
 #include "logingate.h"
 #include "operatoradder.h"
 #include "operatorview.h"
@@ -37,9 +38,15 @@
 
 namespace {
 
+// The building the test works on now.
+store::Location here()
+{
+    return store::Location::building(server::place());
+}
+
 QString roomPath()
 {
-    return database::pathIn(server::folder(), schema::kDirectoryFile);
+    return here().pathOf(schema::kDirectoryFile);
 }
 
 // psql's view of the server: another program, on a connection of its own.
@@ -94,7 +101,7 @@ private slots:
         const Expected<server::Place> place = server::parse(m_connection, building);
         QVERIFY2(place, qPrintable(place.error()));
         server::use(*place);
-        const auto prepared = serversetup::prepare(databasesetup::Operator{"boss", "1234"});
+        const auto prepared = serversetup::prepare(here(), databasesetup::Operator{"boss", "1234"});
         QVERIFY2(prepared, qPrintable(prepared.error()));
         QVERIFY(prepared->madeBuilding);
         QCOMPARE(ask("SELECT count(*) FROM pg_namespace WHERE nspname = ?", {building}).toInt(), 1);
@@ -115,8 +122,8 @@ private slots:
         QCOMPARE(back[0].TEL3, QStringLiteral("\\\"x"));
 
         QCOMPARE(ask("SELECT count(*) FROM quorvane.user_pin WHERE password = '1234'").toInt(), 0);
-        OperatorView view;
-        QVERIFY(view.openIn(server::folder()));
+        OperatorView view(here());
+        QVERIFY(view.openIn());
         LoginGate gate(view);
         QVERIFY(gate.lookUp(QStringLiteral("boss")));
         QVERIFY(gate.acceptsPin(QStringLiteral("1234")));
@@ -163,8 +170,8 @@ private slots:
         bool right = false;
         bool wrong = true;
         {
-            OperatorView clerks;
-            const Outcome opened = clerks.openIn(server::folder());
+            OperatorView clerks(here());
+            const Outcome opened = clerks.openIn();
             LoginGate clerkGate(clerks);
             right = opened && clerkGate.lookUp("boss") && clerkGate.acceptsPin("1234");
             wrong = clerkGate.acceptsPin("4321");
@@ -347,7 +354,7 @@ private slots:
             ServerAnnouncements heard;
             QVERIFY2(heard.offReason().contains("older Quorvane"), qPrintable(heard.offReason()));
         }
-        QVERIFY(serversetup::renew());
+        QVERIFY(serversetup::renew(here()));
         ServerAnnouncements heard;
         QCOMPARE(heard.offReason(), QString());
     }
@@ -538,9 +545,9 @@ private slots:
             cursor.cancelBatch();
             QVERIFY2(opened, qPrintable(opened.description()));
         }
-        OperatorView operators;
-        const Outcome noOperators = operators.openIn(server::folder());
-        const QString viewing = serversetup::viewOnly();
+        OperatorView operators(here());
+        const Outcome noOperators = operators.openIn();
+        const QString viewing = serversetup::viewOnly(here());
         server::use(owner);
         QVERIFY2(refusal.contains("lets this login only read"), qPrintable(refusal));
         // Every login sees who the operators are; none reads their digests.
@@ -700,7 +707,7 @@ private slots:
                         dir.filePath("init.qbak")},
                        &said),
                  0);
-        QVERIFY(serversetup::prepare(std::nullopt));
+        QVERIFY(serversetup::prepare(here(), std::nullopt));
         QCOMPARE(ask("SELECT string_agg(column_name, ',' ORDER BY ordinal_position) FROM "
                      "information_schema.columns WHERE table_schema = current_schema() AND "
                      "table_name = 'transfer_room'")

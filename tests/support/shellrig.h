@@ -28,7 +28,7 @@ struct ShellRig
 
     Shell& start()
     {
-        program = std::make_unique<Program>(dir.path(), port, pauser);
+        program = std::make_unique<Program>(store::Location::folder(dir.path()), port, pauser);
         shell = std::make_unique<Shell>(*program, messages);
         return *shell;
     }

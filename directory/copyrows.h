@@ -1,0 +1,63 @@
+#pragma once
+
+#include "buildingcopy.h"
+#include "connection.h"
+
+#include <QHash>
+#include <QList>
+#include <QSqlQuery>
+#include <QString>
+#include <QStringList>
+#include <QVariantList>
+
+// The rows a copy between a folder and a building moves: the columns it
+// takes of each table, reading them, and the statements that write them.
+namespace buildingcopy {
+
+inline const QStringList kLogColumns{"id",     "started", "finished",  "operator",  "port",
+                                     "device", "what",    "open_time", "auto_mode", "sent",
+                                     "total",  "outcome", "reason",    "unit"};
+inline const QStringList kRoomColumns{"Room", "TEL1", "TEL2", "TEL3"};
+inline const QStringList kSentColumns{"transfer", "position", "Room", "TEL1", "TEL2", "TEL3"};
+inline const QStringList kOperatorColumns{"user", "password"};
+inline const QStringList kUnitColumns{"id", "name", "port", "removed"};
+// The change record's columns but its key; transfer names a transfer_log id.
+inline const QStringList kChangeColumns{"happened", "operator", "host",       "os_user",
+                                        "what",     "subject",  "old_values", "new_values",
+                                        "detail",   "transfer", "rooms"};
+
+// The columns of a table as the connection sees them; none when there is no such table.
+QStringList columnsOf(const store::Connection& c, const QString& table);
+
+// The rows of table, its columns named as the table spells them (a server
+// once made some in lower case); a column the table lacks reads as NULL.
+Expected<QList<QVariantList>> readAll(const store::Connection& from, const QString& table,
+                                      const QStringList& columns);
+
+// What a table holds beyond the columns a copy takes: refused, as a
+// folder's restore refuses them, rather than lost without a word.
+QString beyondCopy(const store::Connection& from, const QString& table, const QStringList& columns,
+                   const QString& path);
+
+// Runs statements in order until one fails; remembers why.
+struct Runner
+{
+    explicit Runner(const store::Connection& c) : connection(c), query(c.db()) {}
+    const store::Connection& connection;
+    QSqlQuery query;
+    QString failure;
+
+    bool operator()(const QString& statement, const QVariantList& values = {});
+    int count(const QString& table);
+    // Makes the tables a copy writes beside the rooms, where missing.
+    void makeTables();
+    void insert(const QString& table, const QStringList& columns, const QVariantList& values);
+    // Copies the rooms, the door units (keeping their ids, which the
+    // transfers name), the transfer record (renumbering the transfers) and
+    // the change record of the rooms.
+    void copy(const Contents& contents);
+    void copyChanges(const QList<QVariantList>& changes, const QString& table,
+                     const QHash<qint64, qint64>& ids = {});
+};
+
+} // namespace buildingcopy
