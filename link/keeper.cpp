@@ -2,6 +2,7 @@
 
 #include "database.h"
 #include "engine/databaseengine.h"
+#include "schema.h"
 #include "server.h"
 
 #include <QCoreApplication>
@@ -182,7 +183,10 @@ Expected<std::optional<Plan>> readPlan(const QString& roomFile)
     return std::optional(plan);
 }
 
-Claim::Claim(QString roomFile) : m_roomFile(std::move(roomFile)) {}
+Claim::Claim(const store::Location& location)
+    : m_location(location), m_roomFile(location.pathOf(schema::kDirectoryFile))
+{
+}
 
 Claim::~Claim()
 {
@@ -192,7 +196,7 @@ Claim::~Claim()
 
 Outcome Claim::take()
 {
-    if (!server::isServerPath(m_roomFile)) {
+    if (!m_location.isBuilding()) {
         const QString folder = QFileInfo(m_roomFile).absolutePath();
         m_lock = std::make_unique<QLockFile>(folder + QStringLiteral("/quorvane-keep.lock"));
         // A lock left by a keeper that died on this PC is taken over.
@@ -221,7 +225,7 @@ Outcome Claim::take()
         "SELECT pg_try_advisory_lock(hashtext('quorvane-keep'), hashtext(current_schema()))"));
     if (!q.exec() || !q.next())
         return Outcome::failure(database::plainError(q.lastError(), m_roomFile));
-    const QString building = server::place().building;
+    const QString building = m_location.place().building;
     if (q.value(0).toBool())
         return Outcome::success();
     const Expected<std::optional<Plan>> holder = readPlan(m_roomFile);

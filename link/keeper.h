@@ -1,5 +1,6 @@
 #pragma once
 
+#include "location.h"
 #include "outcome.h"
 
 #include <QDateTime>
@@ -60,7 +61,7 @@ Expected<std::optional<Plan>> readPlan(const QString& roomFile);
 class Claim
 {
 public:
-    explicit Claim(QString roomFile);
+    explicit Claim(const store::Location& location);
     ~Claim();
     Q_DISABLE_COPY_MOVE(Claim)
 
@@ -68,6 +69,7 @@ public:
     Outcome take();
 
 private:
+    const store::Location& m_location;
     QString m_roomFile;
     QString m_connection;
     std::unique_ptr<QLockFile> m_lock;

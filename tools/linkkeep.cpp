@@ -96,9 +96,10 @@ QString failureText(const LinkResult& r)
 class Keeper
 {
 public:
-    Keeper(QString roomFile, const KeepOptions& options, Console& console, Environment& env)
-        : m_roomFile(std::move(roomFile)), m_options(options), m_console(console), m_env(env),
-          m_stamp(m_roomFile)
+    Keeper(const store::Location& location, const KeepOptions& options, Console& console,
+           Environment& env)
+        : m_location(location), m_roomFile(location.pathOf(schema::kDirectoryFile)),
+          m_options(options), m_console(console), m_env(env), m_stamp(m_roomFile)
     {
     }
 
@@ -113,7 +114,7 @@ public:
 
     int run()
     {
-        const bool onServer = server::isServerPath(m_roomFile);
+        const bool onServer = m_location.isBuilding();
         std::unique_ptr<ServerAnnouncements> heard;
         if (onServer) {
             heard = std::make_unique<ServerAnnouncements>();
@@ -294,6 +295,7 @@ private:
         QDateTime retryAt;
     };
 
+    const store::Location& m_location;
     QString m_roomFile;
     KeepOptions m_options;
     Console& m_console;
@@ -321,7 +323,8 @@ QString keepHelp()
                     "      otherwise it runs until SIGTERM, a line an event on standard output.\n");
 }
 
-int keep(const QStringList& arguments, Console& console, Environment& env)
+int keep(const QStringList& arguments, const std::optional<store::Location>& building,
+         Console& console, Environment& env)
 {
     KeepOptions options;
     if (const QString problem = parseKeep(arguments, options); !problem.isEmpty()) {
@@ -330,26 +333,30 @@ int keep(const QStringList& arguments, Console& console, Environment& env)
         console.err.flush();
         return kUsage;
     }
-    if (options.directory.isEmpty()) {
-        if (const QString refusal = server::useFromSettings(); !refusal.isEmpty()) {
-            complain(console, refusal);
+    std::optional<store::Location> named = building;
+    if (!named && options.directory.isEmpty()) {
+        Expected<std::optional<store::Location>> fromSettings = store::Location::fromSettings();
+        if (!fromSettings) {
+            complain(console, fromSettings.error());
             return kUsage;
         }
+        named = *fromSettings;
     }
-    const QString folder = server::active()              ? server::folder()
-                           : options.directory.isEmpty() ? datafolder::resolve().path
-                                                         : options.directory;
-    const QString roomFile = database::pathIn(folder, schema::kDirectoryFile);
+    const store::Location location = named ? *named
+                                     : options.directory.isEmpty()
+                                         ? store::Location::folder(datafolder::resolve())
+                                         : store::Location::folder(options.directory);
+    const QString roomFile = location.pathOf(schema::kDirectoryFile);
     if (const Expected<QList<DoorUnit>> units = doorunits::read(roomFile); !units) {
         complain(console, Text::tr("Nothing was sent: %1").arg(units.error()));
         return kRefused;
     }
-    keeper::Claim claim(roomFile);
+    keeper::Claim claim(location);
     if (Outcome taken = claim.take(); !taken) {
         complain(console, taken.description());
         return kRefused;
     }
-    Keeper keeper(roomFile, options, console, env);
+    Keeper keeper(location, options, console, env);
     return options.once ? keeper.once() : keeper.run();
 }
 

@@ -583,7 +583,7 @@ int run(const QStringList& arguments, Console& console, Environment& environment
         return kComplete;
     }
     if (command == QLatin1String("keep"))
-        return keep(rest, console, environment);
+        return keep(rest, *building, console, environment);
     const std::optional<Command> chosen =
         command == QLatin1String("send-settings")  ? std::optional(Command::Settings)
         : command == QLatin1String("download")     ? std::optional(Command::Download)
