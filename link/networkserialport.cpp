@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QRegularExpression>
 
+#include <arpa/inet.h>
 #include <cerrno>
 #include <csignal>
 #include <ctime>
@@ -102,6 +103,34 @@ bool NetworkSerialPort::isNetworkDevice(const QString& device)
 {
     return device.startsWith(QLatin1String("tcp://")) ||
            device.startsWith(QLatin1String("rfc2217://"));
+}
+
+QString NetworkSerialPort::addressProblem(const QString& device)
+{
+    const QString text = device.trimmed();
+    if (!text.contains(QLatin1String("://")) || parse(text))
+        return {};
+    //: %1 the address as given
+    return QCoreApplication::translate("NetworkSerialPort",
+                                       "\"%1\" is not a network address: write "
+                                       "tcp://HOST:PORT or rfc2217://HOST:PORT, with PORT from 1 "
+                                       "to 65535 and an IPv6 address in brackets, such as "
+                                       "rfc2217://[fd00::7]:2001")
+        .arg(text);
+}
+
+QString NetworkSerialPort::sameServerKey(const QString& device)
+{
+    const std::optional<Address> address = parse(device);
+    if (!address)
+        return {};
+    QString host = address->host.toLower();
+    if (in6_addr bytes{}; inet_pton(AF_INET6, host.toLatin1().constData(), &bytes) == 1) {
+        char shortest[INET6_ADDRSTRLEN] = {};
+        inet_ntop(AF_INET6, &bytes, shortest, sizeof shortest);
+        host = QStringLiteral("[%1]").arg(QString::fromLatin1(shortest));
+    }
+    return QStringLiteral("%1:%2").arg(host).arg(address->port.toInt());
 }
 
 NetworkSerialPort::NetworkSerialPort()

@@ -2,6 +2,7 @@
 #include "companionenvironment.h"
 #include "doorunitdecoder.h"
 #include "frames.h"
+#include "portdoctor.h"
 #include "portfactory.h"
 #include "posixserialport.h"
 #include "pseudoterminal.h"
@@ -547,6 +548,9 @@ void TestLinkEndToEnd::deviceServer()
     QCOMPARE(link.open(), code);
     if (code != 0) {
         QVERIFY2(link.failureDescription().contains(said), qPrintable(link.failureDescription()));
+        // The port doctor tells the same.
+        const QString told = portdoctor::describeNetwork(device, true).what;
+        QVERIFY2(told.contains(said.mid(1).remove(u')')), qPrintable(told));
         return;
     }
     const Frame download = directoryOf(stopped ? 40 : 6);
@@ -566,6 +570,9 @@ void TestLinkEndToEnd::deviceServer()
     SerialPort::LineSettings seen{};
     QVERIFY(PosixSerialPort::readSettings(pty.watcher(), seen) && seen == kDoorUnit);
     link.close();
+    const QString told = portdoctor::describeNetwork(device, true).what;
+    QVERIFY2(told.contains(accepter == "tcp" ? "raw TCP" : "answers the COM-PORT-OPTION"),
+             qPrintable(told));
     const QList<int> pauses = monitor.pausesMs();
     qInfo() << "batch pauses on the line after the server (ms):" << pauses;
     QCOMPARE(pauses.size(), 2);
