@@ -101,6 +101,7 @@ Run runLink(const QStringList& arguments)
     for (QByteArray& a : args)
         argv.push_back(a.data());
     argv.push_back(nullptr);
+    std::fflush(stdout); // not written twice through the child
     QElapsedTimer wall;
     wall.start();
     const pid_t pid = fork();
