@@ -749,6 +749,10 @@ The files it replaced are kept as:
         <extracomment>%1 the address as given</extracomment>
         <translation>&quot;%1&quot; is not a network address: write tcp://HOST:PORT or rfc2217://HOST:PORT, with PORT from 1 to 65535 and an IPv6 address in brackets, such as rfc2217://[fd00::7]:2001</translation>
     </message>
+    <message>
+        <source>%1 answers as Telnet with RFC 2217, not as a raw TCP port; name it rfc2217://%2</source>
+        <translation>%1 answers as Telnet with RFC 2217, not as a raw TCP port; name it rfc2217://%2</translation>
+    </message>
 </context>
 <context>
     <name>PosixSerialPort</name>

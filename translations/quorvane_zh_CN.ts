@@ -741,6 +741,10 @@ The files it replaced are kept as:
         <extracomment>%1 the address as given</extracomment>
         <translation>“%1”不是网络地址：请写 tcp://主机:端口 或 rfc2217://主机:端口，端口为 1 至 65535，IPv6 地址写在方括号内，例如 rfc2217://[fd00::7]:2001</translation>
     </message>
+    <message>
+        <source>%1 answers as Telnet with RFC 2217, not as a raw TCP port; name it rfc2217://%2</source>
+        <translation>%1 以带 RFC 2217 的 Telnet 应答，而不是原始 TCP 端口；请写作 rfc2217://%2</translation>
+    </message>
 </context>
 <context>
     <name>PosixSerialPort</name>

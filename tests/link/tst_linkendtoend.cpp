@@ -513,6 +513,10 @@ void TestLinkEndToEnd::deviceServer_data()
         << "rfc2217://127.0.0.1:%1" << EPROTO
         << "(rfc2217://127.0.0.1:%1 answers as a raw TCP port, not as RFC 2217; name it "
            "tcp://127.0.0.1:%1)";
+    QTest::newRow("raw at an rfc2217 port")
+        << rfc2217 << "tcp://127.0.0.1:%1" << EPROTO
+        << "(tcp://127.0.0.1:%1 answers as Telnet with RFC 2217, not as a raw TCP port; name it "
+           "rfc2217://127.0.0.1:%1)";
     QTest::newRow("refused") << QString() << "tcp://127.0.0.1:%1" << ECONNREFUSED
                              << "(the device server at 127.0.0.1:%1 refused the connection";
     QTest::newRow("unknown host") << QString() << "rfc2217://no-such-host.invalid:2001"
