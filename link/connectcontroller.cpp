@@ -2,6 +2,7 @@
 
 #include "connectsettings.h"
 #include "frames.h"
+#include "networkserialport.h"
 #include "seriallink.h"
 #include "transferrecorder.h"
 
@@ -32,15 +33,20 @@ LinkResult ConnectController::toggle(const QString& listText)
 {
     if (m_link.busy())
         return LinkResult::of(Command::Connect, Kind::Busy);
-    const int number = portNumberOf(listText);
-    if (number == 0)
+    // A device server may be named by its address where a COM port is listed.
+    const bool address = NetworkSerialPort::parse(listText).has_value();
+    const int number = address ? 0 : portNumberOf(listText);
+    if (number == 0 && !address)
         return LinkResult::of(Command::Connect, Kind::NoEntry);
-
+    const auto configure = [&] {
+        address ? m_link.configure(listText.trimmed()) : m_link.configure(number);
+    };
     if (!m_link.isOpen()) {
-        m_link.configure(number);
-    } else if (m_link.portNumber() != number) {
+        configure();
+    } else if (m_link.portName() !=
+               (address ? listText.trimmed() : QStringLiteral("COM%1").arg(number))) {
         m_link.close();
-        m_link.configure(number);
+        configure();
     }
 
     if (std::optional<LinkResult> failed = openLink(m_link, Command::Connect)) {

@@ -140,6 +140,8 @@ std::optional<LinkMessage> linkMessage(const LinkResult& result)
         closed && result.kind == Kind::PortFailed)
         text.replace(QStringLiteral("{closed}"), translated(closed->text));
     const bool namesDetail = text.contains(QStringLiteral("{detail}"));
+    if (!result.address.isEmpty())
+        text.replace(QStringLiteral("COM{port}"), result.address);
     text.replace(QStringLiteral("{port}"), QString::number(result.port))
         .replace(QStringLiteral("{code}"), QString::number(result.code))
         .replace(QStringLiteral("{sent}"), QString::number(result.sent))

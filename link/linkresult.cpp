@@ -13,6 +13,7 @@ std::optional<LinkResult> refusal(const SerialLink& link, LinkResult::Command co
         return std::nullopt;
     LinkResult result = LinkResult::of(command);
     result.port = link.portNumber();
+    result.address = link.address();
     switch (readiness) {
     case Readiness::Busy:
         result.kind = Kind::Busy;
@@ -45,6 +46,7 @@ std::optional<LinkResult> openLink(SerialLink& link, LinkResult::Command command
                                                   : LinkResult::Kind::OpenFailed;
     result.code = code;
     result.port = link.portNumber();
+    result.address = link.address();
     result.detail = link.failureDescription();
     return result;
 }

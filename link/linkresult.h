@@ -34,6 +34,8 @@ struct [[nodiscard]] LinkResult
     Kind kind = Kind::Done;
     int code = 0;
     int port = 0;
+    // A device server's address, named in place of COM{port} when the port is one.
+    QString address;
     int sent = 0;
     int total = 0;
     QString detail;

@@ -30,7 +30,11 @@ Device describeNetwork(const QString& path, bool probe)
     d.exists = true;
     d.serialLine = true;
     d.mayOpen = true;
-    d.what = address->rfc2217
+    d.what = address->rfc2217 && !probe
+                 ? QCoreApplication::translate("portdoctor",
+                                               "a device server over the network, RFC 2217: the "
+                                               "line is set from here")
+             : address->rfc2217
                  ? QCoreApplication::translate("portdoctor",
                                                "a device server over the network that answers "
                                                "the COM-PORT-OPTION (RFC 2217): the line is set "

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QRegularExpression>
 
+#include <arpa/inet.h>
 #include <cerrno>
 #include <csignal>
 #include <ctime>
@@ -19,6 +20,9 @@ namespace {
 // How long a connection may take to be made, and the COM-PORT-OPTION to be answered.
 constexpr int kConnectMs = 10'000;
 constexpr int kAnswerMs = 2'000;
+// How long a raw connection is watched for a Telnet server's first words.
+constexpr int kTelnetGreetingMs = 200;
+constexpr unsigned char kTelnetIac = 0xFF;
 // Stated allowance for the server's own handling after the line clock has run out.
 constexpr qint64 kMarginMicroseconds = 5'000;
 
@@ -104,6 +108,34 @@ bool NetworkSerialPort::isNetworkDevice(const QString& device)
            device.startsWith(QLatin1String("rfc2217://"));
 }
 
+QString NetworkSerialPort::addressProblem(const QString& device)
+{
+    const QString text = device.trimmed();
+    if (!text.contains(QLatin1String("://")) || parse(text))
+        return {};
+    //: %1 the address as given
+    return QCoreApplication::translate("NetworkSerialPort",
+                                       "\"%1\" is not a network address: write "
+                                       "tcp://HOST:PORT or rfc2217://HOST:PORT, with PORT from 1 "
+                                       "to 65535 and an IPv6 address in brackets, such as "
+                                       "rfc2217://[fd00::7]:2001")
+        .arg(text);
+}
+
+QString NetworkSerialPort::sameServerKey(const QString& device)
+{
+    const std::optional<Address> address = parse(device);
+    if (!address)
+        return {};
+    QString host = address->host.toLower();
+    if (in6_addr bytes{}; inet_pton(AF_INET6, host.toLatin1().constData(), &bytes) == 1) {
+        char shortest[INET6_ADDRSTRLEN] = {};
+        inet_ntop(AF_INET6, &bytes, shortest, sizeof shortest);
+        host = QStringLiteral("[%1]").arg(QString::fromLatin1(shortest));
+    }
+    return QStringLiteral("%1:%2").arg(host).arg(address->port.toInt());
+}
+
 NetworkSerialPort::NetworkSerialPort()
 {
     m_clock.start();
@@ -162,6 +194,18 @@ int NetworkSerialPort::open(const QString& device, const LineSettings& settings)
     }
     // From here on the port's calls block, as a local port's do.
     gensio_set_sync(m_io);
+    // A Telnet server opens by asking for its options; a raw port says nothing.
+    if (!address->rfc2217) {
+        unsigned char first = 0;
+        gensiods count = 0;
+        gensio_time wait = timeFromMs(kTelnetGreetingMs);
+        if (gensio_read_s(m_io, &count, &first, 1, &wait) == 0 && count == 1 && first == kTelnetIac)
+            return refuse(EPROTO, QCoreApplication::translate(
+                                      "NetworkSerialPort",
+                                      "%1 answers as Telnet with RFC 2217, not as a raw TCP "
+                                      "port; name it rfc2217://%2")
+                                      .arg(m_device, m_device.section(QLatin1String("://"), 1)));
+    }
     m_baud = settings.baud;
     m_lineEndUs = 0;
     return 0;

@@ -27,6 +27,13 @@ public:
     // The address a device names, or nothing when it names no network port.
     static std::optional<Address> parse(const QString& device);
     static bool isNetworkDevice(const QString& device);
+    // Why a text that begins as a network address is not one, in the
+    // operator's words; empty when it is one or does not begin as one.
+    static QString addressProblem(const QString& device);
+    // One text for one device server however its address is written: the
+    // host without regard to case, an IPv6 literal in its shortest form, the
+    // port as a number, either protocol. Empty when it names no network port.
+    static QString sameServerKey(const QString& device);
 
     NetworkSerialPort();
     ~NetworkSerialPort() override;

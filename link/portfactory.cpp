@@ -8,6 +8,20 @@ std::unique_ptr<SerialPort> newSerialPort()
     return std::make_unique<ChoosingSerialPort>();
 }
 
+Expected<PortChoice> choosePort(const QString& text)
+{
+    QString digits = text.trimmed();
+    if (NetworkSerialPort::parse(digits))
+        return PortChoice{0, digits};
+    if (const QString problem = NetworkSerialPort::addressProblem(digits); !problem.isEmpty())
+        return Expected<PortChoice>::failure(problem);
+    if (digits.startsWith(QStringLiteral("COM"), Qt::CaseInsensitive))
+        digits = digits.mid(3);
+    if (digits.size() == 1 && digits[0] >= u'1' && digits[0] <= u'9')
+        return PortChoice{digits[0].unicode() - u'0', {}};
+    return PortChoice{};
+}
+
 int ChoosingSerialPort::open(const QString& device, const LineSettings& settings)
 {
     if (isOpen())

@@ -15,7 +15,28 @@ void SerialLink::configure(int portNumber)
     if (m_state == State::Failed)
         close(); // a dead device is let go before another is chosen
     m_portNumber = portNumber;
+    m_address.clear();
     m_settings = kDoorUnitSettings;
+}
+
+void SerialLink::configure(const QString& address)
+{
+    if (isOpen() || address.isEmpty())
+        return;
+    if (m_state == State::Failed)
+        close();
+    m_address = address;
+    m_settings = kDoorUnitSettings;
+}
+
+QString SerialLink::portName() const
+{
+    return m_address.isEmpty() ? QStringLiteral("COM%1").arg(m_portNumber) : m_address;
+}
+
+QString SerialLink::deviceToOpen() const
+{
+    return m_address.isEmpty() ? deviceFor(m_portNumber) : m_address;
 }
 
 QString SerialLink::deviceFor(int portNumber)
@@ -43,7 +64,7 @@ int SerialLink::open()
             return kAlreadyOpen;
         m_port.close();
     }
-    m_device = deviceFor(m_portNumber);
+    m_device = deviceToOpen();
     m_written = 0;
     m_sinceDrain = 0;
     m_stopRequest.clear();
@@ -56,6 +77,13 @@ int SerialLink::open()
     if (code != 0) {
         m_state = State::Closed;
         const QString why = m_port.errorText();
+        if (!m_address.isEmpty()) {
+            //: %1 the device server's address, %2 why it could not be used
+            m_failure = QCoreApplication::translate("SerialLink",
+                                                    "The device server %1 could not be used (%2)")
+                            .arg(m_address, why);
+            return code;
+        }
         //: %1 the device, %2 the port's number, %3 why the system refused it
         m_failure = why.isEmpty()
                         ? QCoreApplication::translate(
@@ -103,7 +131,9 @@ bool SerialLink::usable()
         return false; // the first failure's description stands
     if (!isOpen()) {
         m_failure =
-            QCoreApplication::translate("SerialLink", "COM%1 is not open").arg(m_portNumber);
+            m_address.isEmpty()
+                ? QCoreApplication::translate("SerialLink", "COM%1 is not open").arg(m_portNumber)
+                : QCoreApplication::translate("SerialLink", "%1 is not open").arg(m_address);
         return false;
     }
     return true;

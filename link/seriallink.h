@@ -34,6 +34,9 @@ public:
     // while the port is closed (a Failed link is closed first). Other numbers
     // change nothing.
     void configure(int portNumber);
+    // The same for a device server reached directly at a network address,
+    // with no COM number of its own.
+    void configure(const QString& address);
     // 0 on success, else the failure code (8002: no such port, else the
     // errno: 13 not permitted, 16 held by another program). Opening an open
     // port fails with kAlreadyOpen; a Failed link is closed and reopened.
@@ -46,6 +49,12 @@ public:
     Readiness readiness() const;
 
     int portNumber() const { return m_portNumber; }
+    // The network address configured in place of a COM number; else empty.
+    const QString& address() const { return m_address; }
+    // "COM3", or the address.
+    QString portName() const;
+    // The device the next open() opens.
+    QString deviceToOpen() const;
     SerialPort::LineSettings lineSettings() const { return m_settings; }
     // The device COMn maps to: [Ports] COMn in the settings store, else /dev/ttyS(n-1).
     static QString deviceFor(int portNumber);
@@ -108,6 +117,7 @@ private:
     SerialPort& m_port;
     Pauser& m_pauser;
     int m_portNumber = 1;
+    QString m_address;
     SerialPort::LineSettings m_settings{};
     bool m_locked = false;
     bool m_busy = false;

@@ -9,8 +9,8 @@ using Kind = LinkResult::Kind;
 using Ending = TransferRecord::Ending;
 
 TransferRecorder::TransferRecorder(const SerialLink& link, TransferRecord::What what)
-    : m_port(QStringLiteral("COM%1").arg(link.portNumber())),
-      m_device(link.device().isEmpty() ? SerialLink::deviceFor(link.portNumber()) : link.device())
+    : m_port(link.portName()),
+      m_device(link.device().isEmpty() ? link.deviceToOpen() : link.device())
 {
     const TransferTarget& target = link.recording();
     if (!target.databasePath.isEmpty())
@@ -123,7 +123,7 @@ QString TransferRecorder::unwritten(bool started) const
 
 QString TransferRecorder::reason(const LinkResult& r)
 {
-    const QString port = QStringLiteral("COM%1").arg(r.port);
+    const QString port = r.address.isEmpty() ? QStringLiteral("COM%1").arg(r.port) : r.address;
     switch (r.kind) {
     case Kind::Done:
         return {};

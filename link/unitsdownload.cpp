@@ -2,6 +2,7 @@
 
 #include "connectcontroller.h"
 #include "directorydownload.h"
+#include "networkserialport.h"
 #include "recordcursor.h"
 #include "schema.h"
 #include "seriallink.h"
@@ -32,14 +33,17 @@ QString UnitsDownload::sharedDevice(const QList<DoorUnit>& units)
     QMap<QString, DoorUnit> byDevice;
     for (const DoorUnit& unit : units) {
         // An entry naming no device, or one that is not there, is told as
-        // that port's own failure.
-        const QFileInfo info(SerialLink::deviceFor(unit.port));
-        const QString path = info.canonicalFilePath();
+        // that port's own failure. A device server is one however its
+        // address is written.
+        const QString device = SerialLink::deviceFor(unit.port);
+        const QString server = NetworkSerialPort::sameServerKey(device);
+        const QString path = server.isEmpty() ? QFileInfo(device).canonicalFilePath() : device;
+        const QString key = server.isEmpty() ? path : server;
         if (path.isEmpty())
             continue;
-        const auto seen = byDevice.constFind(path);
+        const auto seen = byDevice.constFind(key);
         if (seen == byDevice.constEnd()) {
-            byDevice.insert(path, unit);
+            byDevice.insert(key, unit);
             continue;
         }
         //: %1 and %2 the units with their ports, %3 the device, %4 the settings file

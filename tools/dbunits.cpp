@@ -5,7 +5,12 @@
 #include "dbtool.h"
 #include "doorunits.h"
 #include "location.h"
+#include "networkserialport.h"
+#include "portfactory.h"
 #include "schema.h"
+#include "seriallink.h"
+#include "server.h"
+#include "settingsstore.h"
 
 #include <QFileInfo>
 
@@ -32,7 +37,25 @@ int units(const QStringList& arguments, const Building& building, Console& conso
             return usageError(console, Text::tr("Unknown option %1.").arg(rest[i]));
         else
             continue;
-        if ((port = doorunits::portNumber(value)) == 0)
+        const Expected<PortChoice> chosen = choosePort(value);
+        if (!chosen)
+            return usageError(console, chosen.error());
+        // A unit is on one of this PC's COM ports; an address names the one
+        // that [Ports] leads to that device server.
+        for (int n = 1; n <= 9 && !chosen->address.isEmpty() && port == 0; ++n) {
+            if (NetworkSerialPort::sameServerKey(SerialLink::deviceFor(n)) ==
+                NetworkSerialPort::sameServerKey(chosen->address))
+                port = n;
+        }
+        if (!chosen->address.isEmpty() && port == 0) {
+            //: %1 the address, %2 the settings file
+            say(console.err, Text::tr("No COM port leads to %1. A door unit is on one of COM1 to "
+                                      "COM9: add a line such as COM4=%1 under [Ports] in %2, then "
+                                      "give that port.")
+                                 .arg(chosen->address, settingsstore::fileName()));
+            return kFailure;
+        }
+        if (chosen->address.isEmpty() && (port = chosen->number) == 0)
             return usageError(console,
                               Text::tr("The port \"%1\" is not one of COM1 to COM9.").arg(value));
         rest.remove(i, rest[i] == QLatin1String("--port") ? 2 : 1);

@@ -14,6 +14,7 @@
 #include "linkmessages.h"
 #include "loaddefault.h"
 #include "location.h"
+#include "networkserialport.h"
 #include "portdoctor.h"
 #include "portfactory.h"
 #include "roomdirectoryview.h"
@@ -42,20 +43,13 @@ struct Options
     // The building named on the command line or in the environment.
     std::optional<store::Location> building;
     int port = 0;
+    QString address; // a device server named directly, in place of a COM port
     std::optional<QString> openTime;
     bool autoAnswer = false;
     bool autoOpen = false;
     QString unit;     // a download to the door unit of that name
     bool all = false; // a download to every door unit at once
 };
-
-// "COM3", "com3" or "3".
-int portNumber(QString text)
-{
-    if (text.startsWith(QStringLiteral("COM"), Qt::CaseInsensitive))
-        text = text.mid(3);
-    return text.size() == 1 && text[0] >= u'1' && text[0] <= u'9' ? text[0].unicode() - u'0' : 0;
-}
 
 // "0" to "255" and nothing else: no sign, fraction, exponent or word.
 bool wholeSeconds(const QString& text)
@@ -102,7 +96,10 @@ QString parse(const QString& command, const QStringList& arguments, Options& opt
                 options.unit = *value;
             } else if (option == QLatin1String("--open-time")) {
                 options.openTime = value;
-            } else if ((options.port = portNumber(*value)) == 0) {
+            } else if (const Expected<PortChoice> chosen = choosePort(*value); !chosen) {
+                return chosen.error();
+            } else if (options.port = chosen->number, options.address = chosen->address;
+                       options.port == 0 && options.address.isEmpty()) {
                 return Text::tr("The port \"%1\" is not one of COM1 to COM9.").arg(*value);
             }
             return QString();
@@ -112,11 +109,12 @@ QString parse(const QString& command, const QStringList& arguments, Options& opt
     if (positional.size() > 1)
         return Text::tr("Name at most one data folder.");
     options.directory = positional.value(0);
-    if (download && int(options.port != 0) + int(!options.unit.isEmpty()) + int(options.all) > 1)
+    const bool portGiven = options.port != 0 || !options.address.isEmpty();
+    if (download && int(portGiven) + int(!options.unit.isEmpty()) + int(options.all) > 1)
         return Text::tr("download takes one of --port, --unit and --all.");
-    if (download && options.port == 0 && options.unit.isEmpty() && !options.all)
+    if (download && !portGiven && options.unit.isEmpty() && !options.all)
         return Text::tr("download needs --port COM1 to COM9, --unit NAME or --all.");
-    if (options.port == 0 && !download)
+    if (!portGiven && !download)
         return Text::tr("%1 needs --port COM1 to COM9.").arg(command);
     if (settings && !options.openTime)
         return Text::tr("send-settings needs --open-time SECONDS.");
@@ -148,7 +146,8 @@ QString describe(const LinkResult& r, const QString& device, const QString& room
 {
     const std::optional<LinkMessage> message = linkMessage(r);
     if (!message) {
-        const QString port = QStringLiteral("COM%1 (%2)").arg(r.port).arg(device);
+        const QString port =
+            r.address.isEmpty() ? QStringLiteral("COM%1 (%2)").arg(r.port).arg(device) : r.address;
         if (r.kind == Kind::Stopped)
             return Text::tr("The download was stopped by %1 after %2 of %n rooms.", nullptr,
                             r.total)
@@ -253,6 +252,11 @@ int sendCommand(Command command, Options options, Console& console, Environment&
         for (const DoorUnit& u : *units) {
             if (options.unit.isEmpty() && u.port == options.port)
                 unit = u.id;
+            // An address is the unit whose port leads to that device server.
+            if (!options.address.isEmpty() &&
+                NetworkSerialPort::sameServerKey(SerialLink::deviceFor(u.port)) ==
+                    NetworkSerialPort::sameServerKey(options.address))
+                unit = u.id;
         }
     }
     StoppablePort port(env.port, env);
@@ -290,10 +294,13 @@ int sendCommand(Command command, Options options, Console& console, Environment&
     }
 
     ConnectController controller(link);
-    const LinkResult opened = controller.toggle(QStringLiteral("COM%1").arg(options.port));
+    const LinkResult opened = controller.toggle(
+        options.address.isEmpty() ? QStringLiteral("COM%1").arg(options.port) : options.address);
     if (!opened.done())
         return refuse(opened, describe(opened, link.device(), {}));
-    const QString where = QStringLiteral("COM%1 (%2)").arg(options.port).arg(link.device());
+    const QString where = options.address.isEmpty()
+                              ? QStringLiteral("COM%1 (%2)").arg(options.port).arg(link.device())
+                              : options.address;
 
     LinkResult result;
     if (command == Command::Download) {
@@ -313,6 +320,7 @@ int sendCommand(Command command, Options options, Console& console, Environment&
                      : loadDefault(link);
     }
     result.port = options.port;
+    result.address = options.address;
     noteRecord(console, result);
     // Gives the device back with its earlier settings and without our hold.
     link.close();

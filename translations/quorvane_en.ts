@@ -754,6 +754,15 @@ The files it replaced are kept as:
         <source>%1 bytes still queued after %2 ms</source>
         <translation>%1 bytes still queued after %2 ms</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is not a network address: write tcp://HOST:PORT or rfc2217://HOST:PORT, with PORT from 1 to 65535 and an IPv6 address in brackets, such as rfc2217://[fd00::7]:2001</source>
+        <extracomment>%1 the address as given</extracomment>
+        <translation>&quot;%1&quot; is not a network address: write tcp://HOST:PORT or rfc2217://HOST:PORT, with PORT from 1 to 65535 and an IPv6 address in brackets, such as rfc2217://[fd00::7]:2001</translation>
+    </message>
+    <message>
+        <source>%1 answers as Telnet with RFC 2217, not as a raw TCP port; name it rfc2217://%2</source>
+        <translation>%1 answers as Telnet with RFC 2217, not as a raw TCP port; name it rfc2217://%2</translation>
+    </message>
 </context>
 <context>
     <name>PosixSerialPort</name>
@@ -971,6 +980,15 @@ The files it replaced are kept as:
     <message>
         <source>no reason given</source>
         <translation>no reason given</translation>
+    </message>
+    <message>
+        <source>The device server %1 could not be used (%2)</source>
+        <extracomment>%1 the device server&apos;s address, %2 why it could not be used</extracomment>
+        <translation>The device server %1 could not be used (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is not open</source>
+        <translation>%1 is not open</translation>
     </message>
 </context>
 <context>
@@ -2827,6 +2845,11 @@ Exit status: 0 when all went well, 1 when something failed or is wrong,
 64 for a command line that is not understood.
 </translation>
     </message>
+    <message>
+        <source>No COM port leads to %1. A door unit is on one of COM1 to COM9: add a line such as COM4=%1 under [Ports] in %2, then give that port.</source>
+        <extracomment>%1 the address, %2 the settings file</extracomment>
+        <translation>No COM port leads to %1. A door unit is on one of COM1 to COM9: add a line such as COM4=%1 under [Ports] in %2, then give that port.</translation>
+    </message>
 </context>
 <context>
     <name>directorybackup</name>
@@ -3910,6 +3933,10 @@ Serial devices no COM entry maps to:
     <message>
         <source>not tried: only a probe connects</source>
         <translation>not tried: only a probe connects</translation>
+    </message>
+    <message>
+        <source>a device server over the network, RFC 2217: the line is set from here</source>
+        <translation>a device server over the network, RFC 2217: the line is set from here</translation>
     </message>
 </context>
 <context>

@@ -746,6 +746,15 @@ The files it replaced are kept as:
         <source>%1 bytes still queued after %2 ms</source>
         <translation>%2 毫秒后仍有 %1 字节在队列中</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is not a network address: write tcp://HOST:PORT or rfc2217://HOST:PORT, with PORT from 1 to 65535 and an IPv6 address in brackets, such as rfc2217://[fd00::7]:2001</source>
+        <extracomment>%1 the address as given</extracomment>
+        <translation>“%1”不是网络地址：请写 tcp://主机:端口 或 rfc2217://主机:端口，端口为 1 至 65535，IPv6 地址写在方括号内，例如 rfc2217://[fd00::7]:2001</translation>
+    </message>
+    <message>
+        <source>%1 answers as Telnet with RFC 2217, not as a raw TCP port; name it rfc2217://%2</source>
+        <translation>%1 以带 RFC 2217 的 Telnet 应答，而不是原始 TCP 端口；请写作 rfc2217://%2</translation>
+    </message>
 </context>
 <context>
     <name>PosixSerialPort</name>
@@ -961,6 +970,15 @@ The files it replaced are kept as:
     <message>
         <source>no reason given</source>
         <translation>未说明原因</translation>
+    </message>
+    <message>
+        <source>The device server %1 could not be used (%2)</source>
+        <extracomment>%1 the device server&apos;s address, %2 why it could not be used</extracomment>
+        <translation>无法使用串口服务器 %1（%2）</translation>
+    </message>
+    <message>
+        <source>%1 is not open</source>
+        <translation>%1 未打开</translation>
     </message>
 </context>
 <context>
@@ -2790,6 +2808,11 @@ $XDG_DATA_HOME/Quorvane（~/.local/share/Quorvane），不存在时会创建为�
 退出状态：0 一切正常，1 有失败或问题，64 命令行无法理解。
 </translation>
     </message>
+    <message>
+        <source>No COM port leads to %1. A door unit is on one of COM1 to COM9: add a line such as COM4=%1 under [Ports] in %2, then give that port.</source>
+        <extracomment>%1 the address, %2 the settings file</extracomment>
+        <translation>没有任何 COM 串口通往 %1。门口机须接在 COM1 至 COM9 之一：请在 %2 的 [Ports] 下加一行，例如 COM4=%1，再指定该串口。</translation>
+    </message>
 </context>
 <context>
     <name>directorybackup</name>
@@ -3856,6 +3879,10 @@ Serial devices no COM entry maps to:
     <message>
         <source>not tried: only a probe connects</source>
         <translation>未尝试：只有探测时才连接</translation>
+    </message>
+    <message>
+        <source>a device server over the network, RFC 2217: the line is set from here</source>
+        <translation>经网络连接的串口服务器，RFC 2217：线路参数由本机设置</translation>
     </message>
 </context>
 <context>

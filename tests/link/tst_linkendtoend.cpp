@@ -2,6 +2,7 @@
 #include "companionenvironment.h"
 #include "doorunitdecoder.h"
 #include "frames.h"
+#include "portdoctor.h"
 #include "portfactory.h"
 #include "posixserialport.h"
 #include "pseudoterminal.h"
@@ -512,6 +513,10 @@ void TestLinkEndToEnd::deviceServer_data()
         << "rfc2217://127.0.0.1:%1" << EPROTO
         << "(rfc2217://127.0.0.1:%1 answers as a raw TCP port, not as RFC 2217; name it "
            "tcp://127.0.0.1:%1)";
+    QTest::newRow("raw at an rfc2217 port")
+        << rfc2217 << "tcp://127.0.0.1:%1" << EPROTO
+        << "(tcp://127.0.0.1:%1 answers as Telnet with RFC 2217, not as a raw TCP port; name it "
+           "rfc2217://127.0.0.1:%1)";
     QTest::newRow("refused") << QString() << "tcp://127.0.0.1:%1" << ECONNREFUSED
                              << "(the device server at 127.0.0.1:%1 refused the connection";
     QTest::newRow("unknown host") << QString() << "rfc2217://no-such-host.invalid:2001"
@@ -547,6 +552,9 @@ void TestLinkEndToEnd::deviceServer()
     QCOMPARE(link.open(), code);
     if (code != 0) {
         QVERIFY2(link.failureDescription().contains(said), qPrintable(link.failureDescription()));
+        // The port doctor tells the same.
+        const QString told = portdoctor::describeNetwork(device, true).what;
+        QVERIFY2(told.contains(said.mid(1).remove(u')')), qPrintable(told));
         return;
     }
     const Frame download = directoryOf(stopped ? 40 : 6);
@@ -566,6 +574,9 @@ void TestLinkEndToEnd::deviceServer()
     SerialPort::LineSettings seen{};
     QVERIFY(PosixSerialPort::readSettings(pty.watcher(), seen) && seen == kDoorUnit);
     link.close();
+    const QString told = portdoctor::describeNetwork(device, true).what;
+    QVERIFY2(told.contains(accepter == "tcp" ? "raw TCP" : "answers the COM-PORT-OPTION"),
+             qPrintable(told));
     const QList<int> pauses = monitor.pausesMs();
     qInfo() << "batch pauses on the line after the server (ms):" << pauses;
     QCOMPARE(pauses.size(), 2);

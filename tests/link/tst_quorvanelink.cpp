@@ -317,6 +317,15 @@ void TestQuorvaneLink::everyUnitAtOnce()
                           QFileInfo(ptys[0].devicePath()).canonicalFilePath()),
              qPrintable(err));
     QVERIFY(ptys[0].readAll().isEmpty());
+    // One device server however its address is written: refused before any connection.
+    settings.setValue("Ports/COM1", "tcp://Door-7.invalid:02001");
+    settings.setValue("Ports/COM3", "rfc2217://door-7.INVALID:2001");
+    settings.sync();
+    err.clear();
+    QCOMPARE(linktool::run({"download", dir.path(), "--all"}, console, environment), 1);
+    QVERIFY2(err.contains("Door unit (COM1) and West (COM3) both lead to the device "
+                          "rfc2217://door-7.INVALID:2001"),
+             qPrintable(err));
     QCOMPARE(TransferLog(roomFile).history()->size(), 3);
 }
 
@@ -655,6 +664,10 @@ void TestQuorvaneLink::speaksTheChosenLanguage_data()
     QTest::newRow("Chinese") << "zh_CN.UTF-8" << QStringList{} << wrongPort << usage
                              << "quorvane-link: 串口“COM12”不在 COM1 至 COM9 之中。\n"
                                 "请运行“quorvane-link --help”了解更多信息。\n";
+    QTest::newRow("a network address without its port")
+        << "C.UTF-8" << QStringList{} << QStringList{"download", "--port", "tcp://door-7"} << usage
+        << "quorvane-link: \"tcp://door-7\" is not a network address: write tcp://HOST:PORT or "
+           "rfc2217://HOST:PORT, with PORT from 1 to 65535";
     QTest::newRow("--language en under Chinese")
         << "zh_CN.UTF-8" << QStringList{"--language", "en"} << wrongPort << usage << english;
     // Each command answers --help (or -h) with its own help, wherever it stands.

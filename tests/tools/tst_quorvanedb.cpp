@@ -845,6 +845,15 @@ private slots:
         QTest::newRow("add without a port")
             << QStringList{"units|DIR|add|East"} << int(dbtool::kUsage)
             << "units add needs --port COM1 to COM9.\n";
+        QTest::newRow("a network address written wrong")
+            << QStringList{"units|DIR|add|East|--port|rfc2217://fd00::7:2001"}
+            << int(dbtool::kUsage)
+            << "\"rfc2217://fd00::7:2001\" is not a network address: write tcp://HOST:PORT or "
+               "rfc2217://HOST:PORT, with PORT from 1 to 65535 and an IPv6 address in brackets";
+        QTest::newRow("a network address no port leads to")
+            << QStringList{"units|DIR|add|East|--port|tcp://door-7.invalid:2001"} << 1
+            << "No COM port leads to tcp://door-7.invalid:2001. A door unit is on one of COM1 to "
+               "COM9: add a line such as COM4=tcp://door-7.invalid:2001 under [Ports] in ";
         // One unit up to date, one never loaded: changes reports both and exits 1.
         QTest::newRow("changes, a unit behind")
             << QStringList{east, "changes|DIR"} << 1
