@@ -33,8 +33,8 @@ QString changes()
 const QStringList kLogColumns{"id",     "started", "finished",  "operator",  "port",
                               "device", "what",    "open_time", "auto_mode", "sent",
                               "total",  "outcome", "reason",    "unit"};
-const QStringList kRoomColumns{"Room", "TEL1", "TEL2", "TEL3"};
-const QStringList kSentColumns{"transfer", "position", "Room", "TEL1", "TEL2", "TEL3"};
+const QStringList kRoomColumns = doorunit::fieldNames();
+const QStringList kSentColumns = QStringList{"transfer", "position"} + doorunit::fieldNames();
 const QStringList kOperatorColumns{"user", "password"};
 const QStringList kUnitColumns{"id", "name", "port", "removed"};
 // The change record's columns but its key; transfer names a transfer_log id.

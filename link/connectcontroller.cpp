@@ -8,19 +8,6 @@
 using Command = LinkResult::Command;
 using Kind = LinkResult::Kind;
 
-namespace {
-
-// The number of the list entry ("COM3" gives 3); 0 when none is chosen.
-int portNumberOf(const QString& listText)
-{
-    if (listText.isEmpty())
-        return 0;
-    const QChar last = listText.back();
-    return last >= u'1' && last <= u'9' ? last.unicode() - u'0' : 0;
-}
-
-} // namespace
-
 ConnectController::ConnectController(SerialLink& link) : m_link(link) {}
 
 bool ConnectController::locked() const
@@ -32,7 +19,7 @@ LinkResult ConnectController::toggle(const QString& listText)
 {
     if (m_link.busy())
         return LinkResult::of(Command::Connect, Kind::Busy);
-    const int number = portNumberOf(listText);
+    const int number = SerialLink::numberOf(listText);
     if (number == 0)
         return LinkResult::of(Command::Connect, Kind::NoEntry);
 

@@ -16,7 +16,7 @@ std::optional<QString> dataFolder(const QString& named, bool writing, Console& c
 std::optional<QString> existingDirectory(const QString& directory, Console& console);
 // Takes DIR off the front of a room file or backup command's arguments.
 std::optional<QString> takeDirectory(QStringList& arguments, int files, Console& console);
-// Says the reason, when there is one, and the usage; returns kUsage.
+// Says the reason, when there is one, and where the help is; returns kUsage.
 int usageError(Console& console, const QString& reason);
 
 } // namespace dbtool

@@ -5,6 +5,7 @@
 #include "dbtool.h"
 #include "doorunits.h"
 #include "schema.h"
+#include "seriallink.h"
 #include "server.h"
 
 #include <QFileInfo>
@@ -13,31 +14,28 @@ namespace dbtool {
 
 int units(const QStringList& arguments, Console& console)
 {
-    QStringList rest = arguments;
     const QStringList actions{QStringLiteral("add"), QStringLiteral("rename"),
                               QStringLiteral("remove")};
+    int port = 0;
+    QStringList rest;
+    const QString refusal = commandline::walk(
+        arguments, rest,
+        [](const QString& option, bool) -> commandline::Kind {
+            if (option == QLatin1String("--port"))
+                return commandline::Takes::Value;
+            return Text::tr("Unknown option %1.").arg(option);
+        },
+        [&port](const QString&, const std::optional<QString>& value) {
+            if ((port = SerialLink::numberOf(*value)) == 0)
+                return Text::tr("The port \"%1\" is not one of COM1 to COM9.").arg(*value);
+            return QString();
+        });
+    if (!refusal.isEmpty())
+        return usageError(console, refusal);
     QString named;
-    if (!rest.isEmpty() && !actions.contains(rest.first()) &&
-        !rest.first().startsWith(QStringLiteral("--")))
+    if (!rest.isEmpty() && !actions.contains(rest.first()))
         named = rest.takeFirst();
     const QString action = rest.isEmpty() ? QString() : rest.takeFirst();
-    int port = 0;
-    for (qsizetype i = 0; i < rest.size(); ++i) {
-        QString value;
-        if (rest[i] == QLatin1String("--port"))
-            value = rest.value(i + 1, QStringLiteral("?"));
-        else if (rest[i].startsWith(QStringLiteral("--port=")))
-            value = rest[i].mid(7);
-        else if (rest[i].startsWith(QStringLiteral("--")))
-            return usageError(console, Text::tr("Unknown option %1.").arg(rest[i]));
-        else
-            continue;
-        if ((port = doorunits::portNumber(value)) == 0)
-            return usageError(console,
-                              Text::tr("The port \"%1\" is not one of COM1 to COM9.").arg(value));
-        rest.remove(i, rest[i] == QLatin1String("--port") ? 2 : 1);
-        --i;
-    }
     const qsizetype wanted = action.isEmpty() ? 0 : action == QLatin1String("rename") ? 2 : 1;
     if (!action.isEmpty() && !actions.contains(action))
         return usageError(console, Text::tr("units does not know \"%1\"; it takes add, rename or "

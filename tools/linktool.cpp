@@ -46,14 +46,6 @@ struct Options
     bool all = false; // a download to every door unit at once
 };
 
-// "COM3", "com3" or "3".
-int portNumber(QString text)
-{
-    if (text.startsWith(QStringLiteral("COM"), Qt::CaseInsensitive))
-        text = text.mid(3);
-    return text.size() == 1 && text[0] >= u'1' && text[0] <= u'9' ? text[0].unicode() - u'0' : 0;
-}
-
 // "0" to "255" and nothing else: no sign, fraction, exponent or word.
 bool wholeSeconds(const QString& text)
 {
@@ -99,7 +91,7 @@ QString parse(const QString& command, const QStringList& arguments, Options& opt
                 options.unit = *value;
             } else if (option == QLatin1String("--open-time")) {
                 options.openTime = value;
-            } else if ((options.port = portNumber(*value)) == 0) {
+            } else if ((options.port = SerialLink::numberOf(*value)) == 0) {
                 return Text::tr("The port \"%1\" is not one of COM1 to COM9.").arg(*value);
             }
             return QString();
@@ -122,79 +114,9 @@ QString parse(const QString& command, const QStringList& arguments, Options& opt
 
 int usageError(Console& console, const QString& reason)
 {
-    if (!reason.isEmpty())
-        complain(console, reason);
-    console.err << Text::tr("Try 'quorvane-link --help' for more information.\n");
-    console.err.flush();
-    return kUsage;
-}
-
-// Why the user may not open the device, as the port doctor tells it.
-QString accessHint(const QString& device)
-{
-    const portdoctor::Device d =
-        portdoctor::describe(device, portdoctor::Roots{}, portdoctor::Identity::current(), false);
-    if (!d.exists || d.mayOpen)
-        return Text::tr("You may not open it; 'quorvane-link ports' shows why.");
-    return d.access.left(1).toUpper() + d.access.mid(1) + u'.';
-}
-
-// The command's result in the program's words, then what the program's box
-// leaves out: why the port did not open and where to look next.
-QString describe(const LinkResult& r, const QString& device, const QString& roomFile)
-{
-    const std::optional<LinkMessage> message = linkMessage(r);
-    if (!message) {
-        const QString port = QStringLiteral("COM%1 (%2)").arg(r.port).arg(device);
-        if (r.kind == Kind::Stopped)
-            return Text::tr("The download was stopped by %1 after %2 of %n rooms.", nullptr,
-                            r.total)
-                .arg(shownStop(r.detail))
-                .arg(r.sent);
-        return Text::tr("%1 is not ready, so nothing was sent. %2").arg(port, r.detail);
-    }
-    // A terminal ends a line with a line feed alone.
-    QString text = QString(message->text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    switch (r.kind) {
-    case Kind::NoSuchPort:
-        return text + Text::tr("\n%1.\nSee the serial devices of this computer and how to "
-                               "map one with: quorvane-link ports")
-                          .arg(r.detail);
-    case Kind::OpenFailed:
-        return text +
-               //: Follows the port error: %1 the device, %2 the system's error number, %3 what to
-               //: do.
-               Text::tr("\n%1 (error %2).\n%3")
-                   .arg(r.detail)
-                   .arg(r.code)
-                   .arg(r.code == 13   ? accessHint(device)
-                        : r.code == 16 ? Text::tr("Another program holds it; "
-                                                  "'quorvane-link ports' shows which.")
-                                       : Text::tr("'quorvane-link ports' shows what "
-                                                  "it is."));
-    case Kind::Empty:
-        return text + u'\n' + roomFile;
-    default:
-        break;
-    }
-    if (!message->namesDetail && !r.detail.isEmpty())
-        text += u'\n' + r.detail;
-    return text;
-}
-
-int exitFor(const LinkResult& result)
-{
-    switch (result.kind) {
-    case Kind::Done:
-        return kComplete;
-    case Kind::LinkFailed:
-    case Kind::Changed:
-    case Kind::Interrupted:
-    case Kind::Stopped:
-        return kStopped;
-    default:
-        return kRefused;
-    }
+    return commandline::usageError(console.err, QStringLiteral("quorvane-link"),
+                                   reason.isEmpty() ? reason
+                                                    : QStringLiteral("quorvane-link: ") + reason);
 }
 
 TransferRecord::What whatOf(Command command)
@@ -443,106 +365,6 @@ int sendAll(const QString& folder, Console& console, Environment& env)
 }
 
 } // namespace
-
-namespace {
-
-// One command's part of the help: its form and what it does.
-struct CommandHelp
-{
-    QLatin1String command;
-    QString text;
-};
-
-QList<CommandHelp> commandHelp()
-{
-    return {
-        {QLatin1String("send-settings"),
-         Text::tr("  send-settings [DIR] --port COMn --open-time SECONDS [--auto-answer] "
-                  "[--auto-open]\n"
-                  "      Sends the door-open time (0 to 255 seconds) and the automatic modes.\n")},
-        {QLatin1String("download"),
-         Text::tr("  download [DIR] --port COMn | --unit NAME | --all\n"
-                  "      Sends the whole room directory of DIR. Every room is checked first;\n"
-                  "      when one cannot be sent, nothing is. --unit sends to the door unit of\n"
-                  "      that name on its port (quorvane-db units lists them); --all to every\n"
-                  "      door unit at once, a line of progress for each, and the status is 0\n"
-                  "      only when every unit got the whole directory.\n")},
-        {QLatin1String("load-default"),
-         Text::tr("  load-default [DIR] --port COMn\n"
-                  "      Tells the door unit to load its default settings.\n")},
-        {QLatin1String("ports"),
-         Text::tr("  ports\n"
-                  "      Shows COM1 to COM9 with the device each maps to, whether it exists,\n"
-                  "      what it is, whether you may open it and who holds it; and the serial\n"
-                  "      devices not mapped yet, with the line to add to the settings file.\n")},
-    };
-}
-
-// What every command shares: the ports, the folder, signals, the server, the status.
-QString commonNotes()
-{
-    return Text::tr(
-        "\n"
-        "COMn is mapped to a device as in Quorvane: [Ports] COMn in the settings file\n"
-        "(~/.config/Quorvane/Quorvane.conf), else /dev/ttyS(n-1). The port is held\n"
-        "exclusively while the command runs and given back as it was.\n"
-        "Without DIR the data folder is the one Quorvane uses, the first of: the\n"
-        "folder named by QUORVANE_DATA; the folder of this program when it holds\n"
-        "either database file; $XDG_DATA_HOME/Quorvane (~/.local/share/Quorvane).\n"
-        "\n"
-        "Ctrl+C, SIGTERM or a closed terminal (SIGHUP) stops a download before its\n"
-        "next room and releases the port; the settings and Load Default take under\n"
-        "a second and go out whole.\n"
-        "\n"
-        "With --database URI and --building NAME (or QUORVANE_DATABASE and\n"
-        "QUORVANE_BUILDING) the rooms are read from, and the transfer recorded in,\n"
-        "that building on a PostgreSQL server.\n"
-        "\n"
-        "Exit status:\n"
-        " 0  complete\n"
-        " 1  refused: nothing was sent (no such port, a room that cannot be sent, ...)\n"
-        " 2  stopped part-way, by a failure of the link or by a signal\n"
-        " 64 the command line is not understood\n");
-}
-
-// The options whose value follows them: a value is never taken for --help.
-const QStringList& valueOptions()
-{
-    static const QStringList options{QStringLiteral("--port"), QStringLiteral("--open-time"),
-                                     QStringLiteral("--unit"), QStringLiteral("--database"),
-                                     QStringLiteral("--building")};
-    return options;
-}
-
-} // namespace
-
-QString usage()
-{
-    QString text = Text::tr("Usage: quorvane-link COMMAND [DIR] [OPTION]...\n"
-                            "Sends to the door unit what Quorvane sends, and examines the serial "
-                            "ports.\n"
-                            "\n");
-    for (const CommandHelp& help : commandHelp())
-        text += help.text;
-    text += Text::tr("  COMMAND --help\n"
-                     "      Shows the help of that command alone.\n"
-                     "  --help     display this help and exit\n"
-                     "  --version  output version information and exit\n"
-                     "  --language CODE\n"
-                     "      Shows the texts in this language (en, zh_CN) instead of the locale's\n"
-                     "      (LANGUAGE, LC_ALL, LC_MESSAGES, LANG); with any command.\n");
-    return text + commonNotes();
-}
-
-QString usage(const QString& command)
-{
-    for (const CommandHelp& help : commandHelp()) {
-        if (help.command == command)
-            return Text::tr("Usage of quorvane-link %1:\n").arg(command) + help.text +
-                   commonNotes();
-    }
-    return usage();
-}
 
 int run(const QStringList& arguments, Console& console, Environment& environment)
 {
