@@ -133,6 +133,89 @@ void noteRecord(Console& console, const LinkResult& result)
         complain(console, Text::tr("The transfer was not recorded: %1").arg(why));
 }
 
+// The door unit named, or the one on the port given (the first when none is);
+// the port becomes the named unit's.
+Expected<qint64> chosenUnit(Options& options, const QString& roomFile, bool recorded)
+{
+    qint64 unit = doorunits::kFirstUnit;
+    if (!recorded && options.unit.isEmpty())
+        return unit;
+    const Expected<QList<DoorUnit>> units = doorunits::read(roomFile);
+    if (!units)
+        return units.outcome();
+    if (!options.unit.isEmpty()) {
+        const Expected<DoorUnit> named = doorunits::find(*units, options.unit);
+        if (!named)
+            return named.outcome();
+        options.port = named->port;
+        unit = named->id;
+    }
+    for (const DoorUnit& u : *units) {
+        if (options.unit.isEmpty() && u.port == options.port)
+            unit = u.id;
+    }
+    return unit;
+}
+
+int stopped(Console& console, const Environment& env, const LinkResult& result,
+            const QString& where, qint64 written)
+{
+    complain(console, written == 0
+                          ? Text::tr("Stopped by %1 before anything was sent; %2 is released.")
+                                .arg(signalName(*env.stop), where)
+                          : Text::tr("Stopped by %1 with %2 of %n rooms sent; %3 is "
+                                     "released. The door unit holds only part of the directory: "
+                                     "download again to send it whole.",
+                                     nullptr, result.total)
+                                .arg(signalName(*env.stop))
+                                .arg(result.sent)
+                                .arg(where));
+    return kStopped;
+}
+
+QString doneText(Command command, const Options& options, const LinkResult& result,
+                 const QString& where)
+{
+    switch (command) {
+    case Command::Download:
+        //: %1 is the result in the program's words, %2 the port and its device, such as
+        //: "COM1 (/dev/ttyS0)".
+        return Text::tr("%1: %n rooms sent to %2.", nullptr, result.total)
+            .arg(linkResultText(result), where);
+    case Command::Settings:
+        return Text::tr("Settings sent to %1: open time %2 s, auto mode %3.")
+            .arg(where)
+            .arg(*connectsettings::openTime(*options.openTime))
+            .arg(connectsettings::autoMode(options.autoAnswer ? Qt::Checked : Qt::Unchecked,
+                                           options.autoOpen ? Qt::Checked : Qt::Unchecked));
+    default:
+        return Text::tr("Load Default sent to %1.").arg(where);
+    }
+}
+
+int stoppedBeforeSending(Console& console, const Environment& env)
+{
+    complain(console,
+             //: %1 is what stopped it: a signal, such as "Ctrl+C (SIGINT)" or "SIGTERM".
+             Text::tr("Stopped by %1 before anything was sent.").arg(signalName(*env.stop)));
+    return kStopped;
+}
+
+// The room directory sent, its progress shown; a stop asked for ends it before its next room.
+LinkResult download(SerialLink& link, StoppablePort& port, StoppablePauser& pauser,
+                    RoomDirectoryView& rooms, Console& console)
+{
+    port.armed = pauser.armed = true;
+    ProgressPrinter progress(console, link.lineSettings().baud);
+    pauser.tick = [&] { progress.tick(); };
+    LinkResult result = DirectoryDownload(
+                            link, rooms, [&] { return rooms.currentRoom(); },
+                            [&](const DirectoryDownload::Progress& p) { progress.update(p); })
+                            .run();
+    progress.finish();
+    return result;
+}
+
 int sendAll(const QString& folder, Console& console, Environment& env);
 
 int sendCommand(Command command, Options options, Console& console, Environment& env)
@@ -147,35 +230,18 @@ int sendCommand(Command command, Options options, Console& console, Environment&
     if (options.all)
         return sendAll(folder, console, env);
     const QString roomFile = database::pathIn(folder, schema::kDirectoryFile);
-    // The door unit named, or the one on the port given (the first when none is).
-    qint64 unit = doorunits::kFirstUnit;
     const bool recorded = server::isServerPath(roomFile) || QFileInfo::exists(roomFile);
-    if (recorded || !options.unit.isEmpty()) {
-        const Expected<QList<DoorUnit>> units = doorunits::read(roomFile);
-        if (!units) {
-            complain(console, Text::tr("Nothing was sent: %1").arg(units.error()));
-            return kRefused;
-        }
-        if (!options.unit.isEmpty()) {
-            const Expected<DoorUnit> named = doorunits::find(*units, options.unit);
-            if (!named) {
-                complain(console, Text::tr("Nothing was sent: %1").arg(named.error()));
-                return kRefused;
-            }
-            options.port = named->port;
-            unit = named->id;
-        }
-        for (const DoorUnit& u : *units) {
-            if (options.unit.isEmpty() && u.port == options.port)
-                unit = u.id;
-        }
+    const Expected<qint64> unit = chosenUnit(options, roomFile, recorded);
+    if (!unit) {
+        complain(console, Text::tr("Nothing was sent: %1").arg(unit.error()));
+        return kRefused;
     }
     StoppablePort port(env.port, env);
     StoppablePauser pauser(env.pauser, env);
     SerialLink link(port, pauser);
     // Recorded as the program records it, in the folder's room file when there is one.
     if (recorded)
-        link.setRecording({roomFile, env.operatorName, {}, unit});
+        link.setRecording({roomFile, env.operatorName, {}, *unit});
     // Refusals are recorded as the program records them.
     const auto refuse = [&](const LinkResult& refused, const QString& text) {
         const LinkResult recorded = TransferRecorder(link, whatOf(command)).refused(refused);
@@ -197,12 +263,8 @@ int sendCommand(Command command, Options options, Console& console, Environment&
             return kRefused;
         }
     }
-    if (stopAsked(env)) {
-        complain(console,
-                 //: %1 is what stopped it: a signal, such as "Ctrl+C (SIGINT)" or "SIGTERM".
-                 Text::tr("Stopped by %1 before anything was sent.").arg(signalName(*env.stop)));
-        return kStopped;
-    }
+    if (stopAsked(env))
+        return stoppedBeforeSending(console, env);
 
     ConnectController controller(link);
     const LinkResult opened = controller.toggle(QStringLiteral("COM%1").arg(options.port));
@@ -210,23 +272,13 @@ int sendCommand(Command command, Options options, Console& console, Environment&
         return refuse(opened, describe(opened, link.device(), {}));
     const QString where = QStringLiteral("COM%1 (%2)").arg(options.port).arg(link.device());
 
-    LinkResult result;
-    if (command == Command::Download) {
-        port.armed = pauser.armed = true;
-        ProgressPrinter progress(console, link.lineSettings().baud);
-        pauser.tick = [&] { progress.tick(); };
-        result = DirectoryDownload(
-                     link, rooms, [&] { return rooms.currentRoom(); },
-                     [&](const DirectoryDownload::Progress& p) { progress.update(p); })
-                     .run();
-        progress.finish();
-    } else {
-        result = command == Command::Settings
-                     ? controller.sendSettings(*options.openTime,
-                                               options.autoAnswer ? Qt::Checked : Qt::Unchecked,
-                                               options.autoOpen ? Qt::Checked : Qt::Unchecked)
-                     : loadDefault(link);
-    }
+    LinkResult result =
+        command == Command::Download ? download(link, port, pauser, rooms, console)
+        : command == Command::Settings
+            ? controller.sendSettings(*options.openTime,
+                                      options.autoAnswer ? Qt::Checked : Qt::Unchecked,
+                                      options.autoOpen ? Qt::Checked : Qt::Unchecked)
+            : loadDefault(link);
     result.port = options.port;
     noteRecord(console, result);
     // Gives the device back with its earlier settings and without our hold.
@@ -234,45 +286,47 @@ int sendCommand(Command command, Options options, Console& console, Environment&
     // The rooms were only read: closing has nothing to write.
     static_cast<void>(rooms.close());
 
-    if (port.stoppedHere) {
-        complain(console,
-                 port.written == 0
-                     ? Text::tr("Stopped by %1 before anything was sent; %2 is released.")
-                           .arg(signalName(*env.stop), where)
-                     : Text::tr("Stopped by %1 with %2 of %n rooms sent; %3 is "
-                                "released. The door unit holds only part of the directory: "
-                                "download again to send it whole.",
-                                nullptr, result.total)
-                           .arg(signalName(*env.stop))
-                           .arg(result.sent)
-                           .arg(where));
-        return kStopped;
+    if (port.stoppedHere)
+        return stopped(console, env, result, where, port.written);
+    if (!result.done()) {
+        complain(console, describe(result, link.device(), rooms.path()));
+        return exitFor(result);
     }
-    if (result.done()) {
-        switch (command) {
-        case Command::Download:
+    say(console.err, doneText(command, options, result, where));
+    return kComplete;
+}
+
+// Each unit's end, a line each; the status is complete only when every unit is.
+int reportAll(const QList<UnitsDownload::Line>& lines, const QString& roomFile, Console& console,
+              const Environment& env)
+{
+    int status = kComplete;
+    for (const UnitsDownload::Line& line : lines) {
+        const LinkResult& r = line.result;
+        const QString where = QStringLiteral("COM%1 (%2)").arg(line.unit.port).arg(line.device);
+        noteRecord(console, r);
+        if (r.done()) {
             say(console.err,
-                //: %1 is the result in the program's words, %2 the port and its device, such as
-                //: "COM1 (/dev/ttyS0)".
-                Text::tr("%1: %n rooms sent to %2.", nullptr, result.total)
-                    .arg(linkResultText(result), where));
-            break;
-        case Command::Settings:
-            say(console.err, Text::tr("Settings sent to %1: open time %2 s, auto mode %3.")
-                                 .arg(where)
-                                 .arg(*connectsettings::openTime(*options.openTime))
-                                 .arg(connectsettings::autoMode(
-                                     options.autoAnswer ? Qt::Checked : Qt::Unchecked,
-                                     options.autoOpen ? Qt::Checked : Qt::Unchecked)));
-            break;
-        default:
-            say(console.err, Text::tr("Load Default sent to %1.").arg(where));
-            break;
+                //: %1 is the door unit, %2 the result in the program's words, %3 the port and its
+                //: device.
+                Text::tr("%1: %2: %n rooms sent to %3.", nullptr, r.total)
+                    .arg(line.unit.ownName(), linkResultText(r), where));
+            continue;
         }
-        return kComplete;
+        const int exit = r.kind == Kind::Stopped && stopAsked(env) ? int(kStopped) : exitFor(r);
+        status = status == kStopped ? status : exit;
+        complain(console,
+                 QStringLiteral("%1: %2").arg(
+                     line.unit.ownName(), r.kind == Kind::Stopped
+                                              ? Text::tr("Stopped by %1 with %2 of %n rooms sent; "
+                                                         "%3 is released.",
+                                                         nullptr, r.total)
+                                                    .arg(shownStop(r.detail))
+                                                    .arg(r.sent)
+                                                    .arg(where)
+                                              : describe(r, line.device, roomFile)));
     }
-    complain(console, describe(result, link.device(), rooms.path()));
-    return exitFor(result);
+    return status;
 }
 
 // Every door unit at once, a line of progress for each as its batches end.
@@ -295,11 +349,8 @@ int sendAll(const QString& folder, Console& console, Environment& env)
         complain(console, Text::tr("Nothing was sent: %1").arg(shared));
         return kRefused;
     }
-    if (stopAsked(env)) {
-        complain(console,
-                 Text::tr("Stopped by %1 before anything was sent.").arg(signalName(*env.stop)));
-        return kStopped;
-    }
+    if (stopAsked(env))
+        return stoppedBeforeSending(console, env);
     std::mutex printing;
     UnitsDownload download(
         roomFile, *units, env.operatorName,
@@ -335,33 +386,7 @@ int sendAll(const QString& folder, Console& console, Environment& env)
     download.start();
     download.wait();
 
-    int status = kComplete;
-    for (const UnitsDownload::Line& line : download.lines()) {
-        const LinkResult& r = line.result;
-        const QString where = QStringLiteral("COM%1 (%2)").arg(line.unit.port).arg(line.device);
-        noteRecord(console, r);
-        if (r.done()) {
-            say(console.err,
-                //: %1 is the door unit, %2 the result in the program's words, %3 the port and its
-                //: device.
-                Text::tr("%1: %2: %n rooms sent to %3.", nullptr, r.total)
-                    .arg(line.unit.ownName(), linkResultText(r), where));
-            continue;
-        }
-        const int exit = r.kind == Kind::Stopped && stopAsked(env) ? int(kStopped) : exitFor(r);
-        status = status == kStopped ? status : exit;
-        complain(console,
-                 QStringLiteral("%1: %2").arg(
-                     line.unit.ownName(), r.kind == Kind::Stopped
-                                              ? Text::tr("Stopped by %1 with %2 of %n rooms sent; "
-                                                         "%3 is released.",
-                                                         nullptr, r.total)
-                                                    .arg(shownStop(r.detail))
-                                                    .arg(r.sent)
-                                                    .arg(where)
-                                              : describe(r, line.device, roomFile)));
-    }
-    return status;
+    return reportAll(download.lines(), roomFile, console, env);
 }
 
 } // namespace
