@@ -201,10 +201,8 @@ int history(const QStringList& arguments, const QString& folder, Console& consol
     bool json = false;
     int limit = 0;
     QString problem, unitName;
-    if (!parse(arguments, directory, json, &limit, unitName, problem)) {
-        say(console.err, problem);
-        return kUsage;
-    }
+    if (!parse(arguments, directory, json, &limit, unitName, problem))
+        return usageError(console, problem);
     const QString path = database::pathIn(folder, schema::kDirectoryFile);
     const std::optional<Units> units = readUnits(path, unitName, console, true);
     if (!units)
@@ -255,10 +253,8 @@ int changes(const QStringList& arguments, const QString& folder, Console& consol
     QString directory, unitName;
     bool json = false;
     QString problem;
-    if (!parse(arguments, directory, json, nullptr, unitName, problem)) {
-        say(console.err, problem);
-        return kUsage;
-    }
+    if (!parse(arguments, directory, json, nullptr, unitName, problem))
+        return usageError(console, problem);
     const QString path = database::pathIn(folder, schema::kDirectoryFile);
     const std::optional<Units> units = readUnits(path, unitName, console);
     if (!units)
