@@ -151,9 +151,9 @@ int main(int argc, char* argv[])
         QCoreApplication::setApplicationVersion(QStringLiteral(QUORVANE_VERSION));
         const QStringList arguments = QCoreApplication::arguments();
         if (const QString refusal = parse(arguments.mid(1), options); !refusal.isEmpty()) {
-            std::fprintf(stderr, "quorvane: %s\nTry 'quorvane --help' for more information.\n",
-                         qPrintable(refusal));
-            return commandline::kUsageError;
+            QTextStream err(stderr);
+            return commandline::usageError(err, QStringLiteral("quorvane"),
+                                           QStringLiteral("quorvane: ") + refusal);
         }
         QTextStream out(stdout);
         const Expected<std::optional<store::Location>> chosen =

@@ -160,7 +160,7 @@ TelNumWindow* Shell::loadDirectoryWindow()
     window->setWaitShown([this](const QString& text) { m_main->setStatusText(text); });
     window->setNoteShown([this](const QString& text) { m_main->setStatusText(text); });
     window->setRowNotes([this](int row) { return m_program.doorUnit().rowNote(row); });
-    m_program.doorUnit().watch(&window->datPrimaryRS());
+    m_program.doorUnit().watch(m_program.directory());
     // The window must know when Exit closes it: the program ends regardless.
     m_main->installEventFilter(this);
     return window;

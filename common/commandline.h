@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <QTextStream>
 
+#include <QList>
+
 #include <functional>
 #include <optional>
 #include <variant>
@@ -40,6 +42,14 @@ inline QString bareName(const QString& option)
     return option.mid(dashes);
 }
 
+// "--name=value" split at its first "=" (no value for "--name" alone).
+inline std::pair<QString, std::optional<QString>> split(const QString& argument)
+{
+    if (const qsizetype equals = argument.indexOf(QLatin1Char('=')); equals > 0)
+        return {argument.left(equals), argument.mid(equals + 1)};
+    return {argument, std::nullopt};
+}
+
 // Goes through the arguments in order. kind(option, valueAttached) decides
 // each option; take(option, value) receives it (no value for a flag) and
 // returns a refusal or an empty text. The first refusal ends the walk.
@@ -60,12 +70,7 @@ walk(const QStringList& arguments, QStringList& positional,
             optionsEnded = true;
             continue;
         }
-        QString option = argument;
-        std::optional<QString> value;
-        if (const qsizetype equals = argument.indexOf(QLatin1Char('=')); equals > 0) {
-            option = argument.left(equals);
-            value = argument.mid(equals + 1);
-        }
+        auto [option, value] = split(argument);
         const Kind decided = kind(option, value.has_value());
         if (const QString* refusal = std::get_if<QString>(&decided))
             return *refusal;
@@ -79,6 +84,91 @@ walk(const QStringList& arguments, QStringList& positional,
             return refusal;
     }
     return {};
+}
+
+// Takes the options named in names, each with the value after it or after its
+// "=", out of the arguments wherever they stand before "--", and leaves the
+// rest in their order for the command's own walk. take(option, value) receives
+// each (an empty value when none follows) and returns a refusal or an empty
+// text; the first refusal ends the walk.
+inline QString takeOut(QStringList& arguments, const QStringList& names,
+                       const std::function<QString(const QString&, const QString&)>& take)
+{
+    QStringList kept;
+    qsizetype i = 0;
+    for (; i < arguments.size() && arguments[i] != QLatin1String("--"); ++i) {
+        auto [option, value] = split(arguments[i]);
+        if (!names.contains(option)) {
+            kept << arguments[i];
+            continue;
+        }
+        if (!value)
+            value = ++i < arguments.size() ? arguments[i] : QString();
+        if (const QString refusal = take(option, *value); !refusal.isEmpty())
+            return refusal;
+    }
+    arguments = kept + arguments.mid(i);
+    return {};
+}
+
+// Says what was not understood, when there is something to say, and where the
+// help is, on the error stream; returns the usage status.
+inline int usageError(QTextStream& err, const QString& program, const QString& reason)
+{
+    if (!reason.isEmpty())
+        err << reason << '\n';
+    err << QCoreApplication::translate("commandline", "Try '%1 --help' for more information.")
+               .arg(program)
+        << '\n';
+    err.flush();
+    return kUsageError;
+}
+
+// One command's part of a companion's help: its forms and what it does.
+struct CommandHelp
+{
+    QLatin1String command;
+    QString text;
+};
+
+// A companion's whole help: what it is, each command's part, the options every
+// command takes and the notes every command shares.
+inline QString help(const QString& program, const QString& about,
+                    const QList<CommandHelp>& commands, const QString& notes)
+{
+    QString text =
+        QCoreApplication::translate("commandline", "Usage: %1 COMMAND [DIR] [OPTION]...\n")
+            .arg(program) +
+        about + u'\n';
+    for (const CommandHelp& command : commands)
+        text += command.text;
+    text += QCoreApplication::translate(
+        "commandline",
+        "  COMMAND --help\n"
+        "      Shows the help of that command alone.\n"
+        "  --help     display this help and exit\n"
+        "  --version  output version information and exit\n"
+        "  --language CODE\n"
+        "      Shows the texts in this language (en, zh_CN) instead of the locale's\n"
+        "      (LANGUAGE, LC_ALL, LC_MESSAGES, LANG); with any command.\n");
+    return text + notes;
+}
+
+// One command's help with the notes every command shares; the whole help for a
+// command the companion does not know.
+inline QString help(const QString& program, const QString& about,
+                    const QList<CommandHelp>& commands, const QString& notes,
+                    const QString& command)
+{
+    QString text;
+    for (const CommandHelp& each : commands) {
+        if (each.command == command)
+            text += each.text;
+    }
+    if (text.isEmpty())
+        return help(program, about, commands, notes);
+    return QCoreApplication::translate("commandline", "Usage of %1 %2:\n").arg(program, command) +
+           text + notes;
 }
 
 // Whether the arguments ask for help ("--help" or "-h") before "--", passing

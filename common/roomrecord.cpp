@@ -1,5 +1,8 @@
 #include "roomrecord.h"
 
+#include "visibletext.h"
+
+#include <QCoreApplication>
 #include <QList>
 
 namespace doorunit {
@@ -36,9 +39,59 @@ FieldFit fieldFit(const QString& value, int width)
 
 bool fits(const RoomRecord& room)
 {
-    return fieldFit(room.Room, kRoomWidth).fits() && fieldFit(room.TEL1, kTelephoneWidth).fits() &&
-           fieldFit(room.TEL2, kTelephoneWidth).fits() &&
-           fieldFit(room.TEL3, kTelephoneWidth).fits();
+    for (const Field& field : kFields) {
+        if (!fieldFit(room.*field.value, field.width).fits())
+            return false;
+    }
+    return true;
+}
+
+QStringList fieldNames()
+{
+    QStringList names;
+    for (const Field& field : kFields)
+        names << QLatin1String(field.name);
+    return names;
+}
+
+QStringList fieldProblems(const Field& field, const QString& value, const QString& shown)
+{
+    const FieldFit fit = fieldFit(value, field.width);
+    const QLatin1String name(field.name);
+    QStringList problems;
+    if (fit.tooLong())
+        //: %1 is the field (Room, TEL1...), %2 its value, %3 its length, %4 the most it may have
+        problems << QCoreApplication::translate(
+                        "roomrecord",
+                        "%1 \"%2\" is %3 characters long; the door unit takes at most %4")
+                        .arg(name, shown, QString::number(fit.length),
+                             QString::number(field.width));
+    const QString character = QString::fromUcs4(&fit.character, 1);
+    switch (fit.fault) {
+    case FieldFit::Fault::None:
+        break;
+    case FieldFit::Fault::Control:
+        //: %1 is the field, %2 the character's code in hexadecimal
+        problems << QCoreApplication::translate("roomrecord",
+                                                "%1 holds a control character (U+%2), which the "
+                                                "door unit cannot take")
+                        .arg(name)
+                        .arg(uint(fit.character), 4, 16, QLatin1Char('0'));
+        break;
+    case FieldFit::Fault::NotAscii:
+        problems << QCoreApplication::translate("roomrecord",
+                                                "%1 holds \"%2\", which is not ASCII; the door "
+                                                "unit takes only ASCII letters, digits and signs")
+                        .arg(name, visibleText(character));
+        break;
+    case FieldFit::Fault::Marker:
+        problems << QCoreApplication::translate("roomrecord",
+                                                "%1 holds \"%2\", which the door unit reads as a "
+                                                "field end marker")
+                        .arg(name, character);
+        break;
+    }
+    return problems;
 }
 
 } // namespace doorunit

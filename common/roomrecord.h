@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // One room of the directory; a field that holds nothing reads as empty text.
 struct RoomRecord
@@ -72,6 +73,27 @@ FieldFit fieldFit(const QString& value, int width);
 
 // Whether every field of the room fits its record.
 bool fits(const RoomRecord& room);
+
+// The fields of a room in their order, with the names the files, the tables
+// and the messages give them in every language, and their widths.
+struct Field
+{
+    const char* name;
+    QString RoomRecord::*value;
+    int width;
+};
+inline constexpr Field kFields[] = {{"Room", &RoomRecord::Room, kRoomWidth},
+                                    {"TEL1", &RoomRecord::TEL1, kTelephoneWidth},
+                                    {"TEL2", &RoomRecord::TEL2, kTelephoneWidth},
+                                    {"TEL3", &RoomRecord::TEL3, kTelephoneWidth}};
+// The telephones among them: the fields after the room.
+inline constexpr const Field* kTelephoneFields = kFields + 1;
+// The names alone, "Room", "TEL1", "TEL2", "TEL3".
+QStringList fieldNames();
+
+// Why the value cannot fill the field's place in a record, a reason for each
+// fault; none when it fits. shown is the value as the message quotes it.
+QStringList fieldProblems(const Field& field, const QString& value, const QString& shown);
 
 } // namespace doorunit
 

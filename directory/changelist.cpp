@@ -2,8 +2,8 @@
 
 #include "connection.h"
 #include "database.h"
+#include "language.h"
 #include "location.h"
-#include "plural.h"
 #include "roomcsv.h"
 #include "schema.h"
 #include "transaction.h"
@@ -424,8 +424,11 @@ Expected<int> prune(const QString& directory, const QDateTime& before,
         Entry entry;
         entry.who = who;
         entry.what = kPruned;
-        entry.detail = QStringLiteral("%1 before %2 removed")
-                           .arg(plural(count, "1 entry", "%1 entries"), shownTime(before));
+        entry.detail =
+            QStringLiteral("%1 before %2 removed")
+                .arg(language::ownWords("changelist",
+                                        QT_TRANSLATE_N_NOOP("changelist", "%n entries"), count),
+                     shownTime(before));
         if (Outcome added = changerecord::append(db, entry, path); !added)
             return failed(added.description());
         if (!transaction.commit())

@@ -2,6 +2,7 @@
 
 #include "buildingcopy.h"
 #include "connection.h"
+#include "roomrecord.h"
 
 #include <QHash>
 #include <QList>
@@ -17,8 +18,9 @@ namespace buildingcopy {
 inline const QStringList kLogColumns{"id",     "started", "finished",  "operator",  "port",
                                      "device", "what",    "open_time", "auto_mode", "sent",
                                      "total",  "outcome", "reason",    "unit"};
-inline const QStringList kRoomColumns{"Room", "TEL1", "TEL2", "TEL3"};
-inline const QStringList kSentColumns{"transfer", "position", "Room", "TEL1", "TEL2", "TEL3"};
+inline const QStringList kRoomColumns = doorunit::fieldNames();
+inline const QStringList kSentColumns =
+    QStringList{"transfer", "position"} + doorunit::fieldNames();
 inline const QStringList kOperatorColumns{"user", "password"};
 inline const QStringList kUnitColumns{"id", "name", "port", "removed"};
 // The change record's columns but its key; transfer names a transfer_log id.

@@ -35,11 +35,15 @@ Outcome verify(const QString& file);
 // With who, each file restored then records the restore as who's.
 Outcome restore(const QString& directory, const QString& file, QStringList* kept = nullptr,
                 const changerecord::Actor* who = nullptr);
-// The same stopped after that many renames, as a restore killed there would
-// be, leaving what it made; -1 runs it to the end. With who, each file's
-// change record gets the restore's entry in the restore's own transaction
-// (or in the new file before it is put in place).
-Outcome restoreStoppingAfter(const QString& directory, const QString& file, QStringList* kept,
-                             int renames, const changerecord::Actor* who = nullptr);
+// For tests: while one lives, a restore of a folder stops after that many
+// renames, as a restore killed there would be, leaving what it made.
+class StopAfterRenames
+{
+public:
+    explicit StopAfterRenames(int renames);
+    ~StopAfterRenames();
+    StopAfterRenames(const StopAfterRenames&) = delete;
+    StopAfterRenames& operator=(const StopAfterRenames&) = delete;
+};
 
 } // namespace directorybackup

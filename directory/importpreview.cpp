@@ -127,11 +127,11 @@ QVariant ImportPreview::headerData(int section, Qt::Orientation orientation, int
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
     // Room and the numbers are the directory's field names, in every language.
-    static const char* const kHeads[] = {
-        QT_TR_NOOP("Line"),  QT_TR_NOOP("Verdict"), "Room", "TEL1", "TEL2", "TEL3",
-        QT_TR_NOOP("Reason")};
+    static const char* const kHeads[] = {QT_TR_NOOP("Line"), QT_TR_NOOP("Verdict"),
+                                         QT_TR_NOOP("Reason")};
     if (section < 0 || section >= ColumnCount)
         return {};
-    return section >= Room && section <= Tel3 ? QString::fromLatin1(kHeads[section])
-                                              : tr(kHeads[section]);
+    if (section >= Room && section <= Tel3)
+        return QString::fromLatin1(doorunit::kFields[section - Room].name);
+    return tr(kHeads[section < Room ? section : section - (Tel3 - Room + 1)]);
 }

@@ -5,6 +5,7 @@
 #include "database.h"
 #include "engine/databaseengine.h"
 #include "roomcsv.h"
+#include "roomrecord.h"
 #include "schema.h"
 #include "transaction.h"
 
@@ -106,10 +107,7 @@ struct Batch
     // Nothing when the engine has no bulk way: the rooms were then inserted one by one.
     std::optional<Outcome> flush()
     {
-        return engine::of(db).copyIn(db, QStringLiteral("Room_tel"),
-                                     {QStringLiteral("Room"), QStringLiteral("TEL1"),
-                                      QStringLiteral("TEL2"), QStringLiteral("TEL3")},
-                                     rows);
+        return engine::of(db).copyIn(db, QStringLiteral("Room_tel"), doorunit::fieldNames(), rows);
     }
 };
 

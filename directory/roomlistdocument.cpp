@@ -3,6 +3,7 @@
 #include "connection.h"
 #include "database.h"
 #include "roomimport.h"
+#include "roomrecord.h"
 
 #include <QBuffer>
 #include <QFileInfo>
@@ -117,8 +118,7 @@ bool RoomListDocument::render(QPagedPaintDevice& device) const
     const Metrics m = metrics(device);
     const int pages = pageCount(device);
     // The directory's field names, in every language.
-    const QStringList heads{QStringLiteral("Room"), QStringLiteral("TEL1"), QStringLiteral("TEL2"),
-                            QStringLiteral("TEL3")};
+    const QStringList heads = doorunit::fieldNames();
     const QRect& page = m.page;
     // Painting starts at the paint rectangle's corner, margins already applied.
     const int left = 0;

@@ -1,5 +1,7 @@
 #include "roomverdict.h"
 
+#include "roomverdictclues.h"
+
 #include <QCoreApplication>
 #include <QHash>
 #include <QSet>
@@ -11,71 +13,10 @@ namespace roomverdict {
 
 namespace {
 
-struct Field
-{
-    const char* name;
-    const QString& value;
-    int width;
-};
-
 void raise(RowVerdict& row, Verdict verdict, const QString& reason)
 {
     row.verdict = std::max(row.verdict, verdict);
     row.reasons << reason;
-}
-
-// Why the door unit cannot take the value, or empty text when it can.
-QString refusal(const Field& field)
-{
-    using Fault = doorunit::FieldFit::Fault;
-    const doorunit::FieldFit fit = doorunit::fieldFit(field.value, field.width);
-    if (fit.tooLong())
-        //: %1 is the field (Room, TEL1...), %2 its value, %3 its length, %4 the most it may have
-        return QCoreApplication::translate(
-                   "roomverdict", "%1 \"%2\" is %3 characters long; the door unit takes at most %4")
-            .arg(QLatin1String(field.name), roomcsv::shown(field.value),
-                 QString::number(fit.length), QString::number(field.width));
-    switch (fit.fault) {
-    case Fault::None:
-        break;
-    case Fault::Control:
-        //: %1 is the field, %2 the character's code in hexadecimal
-        return QCoreApplication::translate("roomverdict",
-                                           "%1 holds a control character (U+%2), which the door "
-                                           "unit cannot take")
-            .arg(QLatin1String(field.name))
-            .arg(uint(fit.character), 4, 16, QLatin1Char('0'));
-    case Fault::NotAscii:
-        return QCoreApplication::translate("roomverdict",
-                                           "%1 holds \"%2\", which is not ASCII; the door unit "
-                                           "takes only ASCII letters, digits and signs")
-            .arg(QLatin1String(field.name), QString::fromUcs4(&fit.character, 1));
-    case Fault::Marker:
-        return QCoreApplication::translate("roomverdict",
-                                           "%1 holds \"%2\", which the door unit reads as a field "
-                                           "end marker")
-            .arg(QLatin1String(field.name), QString::fromUcs4(&fit.character, 1));
-    }
-    return {};
-}
-
-// A number may start with "+" (the international form a phone dials);
-// anything else beside digits is worth a look.
-bool dialable(const QString& number)
-{
-    const qsizetype start = number.startsWith(QLatin1Char('+')) ? 1 : 0;
-    if (number.size() <= start)
-        return false;
-    for (qsizetype i = start; i < number.size(); ++i) {
-        if (!number[i].isDigit() || number[i].unicode() > '9')
-            return false;
-    }
-    return true;
-}
-
-bool allDigits(const QString& number)
-{
-    return !number.isEmpty() && dialable(number) && number[0] != QLatin1Char('+');
 }
 
 // The first items of a list of total, and how many more there are.
@@ -92,7 +33,7 @@ QString listed(const QStringList& first, qsizetype total)
 QString numbersOf(const RoomRecord& r)
 {
     QStringList numbers;
-    for (const QString* n : {&r.TEL1, &r.TEL2, &r.TEL3})
+    for (const QString* n : telephones(r))
         numbers << (n->isEmpty() ? QStringLiteral("-") : roomcsv::shown(*n));
     return numbers.join(QStringLiteral(", "));
 }
@@ -102,316 +43,231 @@ bool sameNumbers(const RoomRecord& a, const RoomRecord& b)
     return a.TEL1 == b.TEL1 && a.TEL2 == b.TEL2 && a.TEL3 == b.TEL3;
 }
 
-// A spreadsheet that reads 01234567890 as a number shows 1234567890, and
-// +4912345678 as 4912345678: a number of digits only, starting with 1 to 9,
-// lost one character. Such a number is taken as a loss when the same number
-// with "0" or "+" before it is in the file or the directory (a room list
-// exported, opened in a spreadsheet and imported again), or when it is one
-// character shorter than the usual form: the commonest form (first character
-// and length) of all numbers, if at least two share it and it starts with "0"
-// or "+". Without such evidence nothing is guessed: ten digits are a whole
-// number in some countries.
-class LostPrefix
+using roomcsv::shown;
+
+// Each row of a room, or each room of a number, names at most three others.
+constexpr qsizetype kNamed = 3;
+
+// A room as the door unit sees it, and as it is written.
+using NamedRoom = std::pair<QStringView, QStringView>;
+
+// The rooms that share a number, each once.
+struct Sharing
+{
+    QList<NamedRoom> rooms;
+    QSet<QStringView> keys;
+};
+
+// One judging of a file against the directory. Rooms are compared as the
+// door unit sees them, so "101" and "0101" are one room. The hashes hold
+// views of the keys and of the file's own texts, which outlive them.
+class Judge
 {
 public:
-    LostPrefix(const QList<roomcsv::CsvRow>& file, const QList<RoomRecord>& directory)
+    Judge(const QList<roomcsv::CsvRow>& file, const QList<RoomRecord>& directory, bool replace)
+        : m_file(file), m_directory(directory), m_replace(replace), m_verdicts(file.size()),
+          m_firstRowOf(file.size())
     {
-        // How many numbers have each form: "0", "+" or another digit first,
-        // by length; longer numbers are refused anyway.
-        constexpr qsizetype kLongest = 16;
-        int forms[3][kLongest + 1] = {};
-        auto see = [&](const RoomRecord& r) {
-            for (const QString* n : {&r.TEL1, &r.TEL2, &r.TEL3}) {
-                if (n->isEmpty() || !dialable(*n))
-                    continue;
-                const QChar first = n->at(0);
-                const int kind = first == QLatin1Char('0') ? 0 : first == QLatin1Char('+') ? 1 : 2;
-                m_bare = m_bare || kind == 2;
-                ++forms[kind][std::min(n->size(), kLongest)];
-            }
-        };
+        m_keys.reserve(file.size());
         for (const roomcsv::CsvRow& row : file)
-            see(row.room);
+            m_keys << doorUnitRoomKey(row.room.Room);
+        m_directoryKeys.reserve(directory.size());
         for (const RoomRecord& r : directory)
-            see(r);
-        // Only a bare number can have lost its prefix, so the numbers
-        // starting with "0" or "+" are kept only when there is one.
-        auto keep = [&](const RoomRecord& r) {
-            for (const QString* n : {&r.TEL1, &r.TEL2, &r.TEL3}) {
-                if (!n->isEmpty() && dialable(*n) &&
-                    (n->at(0) == QLatin1Char('0') || n->at(0) == QLatin1Char('+')))
-                    m_numbers.insert(*n);
-            }
-        };
-        if (m_bare) {
-            for (const roomcsv::CsvRow& row : file)
-                keep(row.room);
-            for (const RoomRecord& r : directory)
-                keep(r);
+            m_directoryKeys << doorUnitRoomKey(r.Room);
+    }
+
+    QList<RowVerdict> verdicts()
+    {
+        judgeFields();
+        judgeRepeatedRooms();
+        noteDirectory();
+        noteSharedNumbers();
+        // Neither is asked again; the checks below need the room of shared
+        // numbers only.
+        m_firstRowOf = FirstPlaces(0);
+        const LostPrefix prefixes(m_file, m_directory);
+        for (int i = 0; i < m_file.size(); ++i) {
+            judgeNumbers(i, prefixes);
+            judgeReplaced(i);
         }
-        int best = 0;
-        for (int kind = 0; kind < 3; ++kind) {
-            for (qsizetype length = 1; length < kLongest; ++length) {
-                if (forms[kind][length] > best) {
-                    best = forms[kind][length];
-                    m_prefix = kind == 0   ? QLatin1Char('0')
-                               : kind == 1 ? QLatin1Char('+')
-                                           : QChar();
-                    m_length = length;
+        return m_verdicts;
+    }
+
+private:
+    const QString& keyAt(qsizetype row) const { return m_keys[row]; }
+    auto keyOfRow() const
+    {
+        return [this](qsizetype row) -> const QString& { return keyAt(row); };
+    }
+
+    // What each field holds, row by row; the first row of each room is noted.
+    void judgeFields()
+    {
+        for (int i = 0; i < m_file.size(); ++i) {
+            const roomcsv::CsvRow& row = m_file[i];
+            RowVerdict& v = m_verdicts[i];
+            if (!row.problem.isEmpty())
+                raise(v, Verdict::Error, row.problem);
+            if (row.room.Room.isEmpty())
+                raise(v, Verdict::Error,
+                      QCoreApplication::translate("roomverdict", "the room is empty"));
+            else if (m_firstRowOf.first(i, m_keys[i], keyOfRow()) != i)
+                m_rowsOfRoom[m_keys[i]] << i;
+            for (const doorunit::Field& f : doorunit::kFields)
+                judgeField(v, f, row.room.*f.value);
+        }
+    }
+
+    static void judgeField(RowVerdict& v, const doorunit::Field& f, const QString& value)
+    {
+        const bool room = f.value == &RoomRecord::Room;
+        if (const QStringList why = doorunit::fieldProblems(f, value, shown(value));
+            !why.isEmpty()) {
+            for (const QString& reason : why)
+                raise(v, Verdict::Error, reason);
+            return;
+        }
+        if (value.startsWith(QLatin1Char(' ')) || value.endsWith(QLatin1Char(' ')))
+            raise(v, Verdict::Warning,
+                  (room ? QCoreApplication::translate(
+                              "roomverdict", "%1 \"%2\" has blanks around it, which the door "
+                                             "unit gets as part of the room")
+                        : QCoreApplication::translate(
+                              "roomverdict", "%1 \"%2\" has blanks around it, which the door "
+                                             "unit gets as part of the number"))
+                      .arg(QLatin1String(f.name), shown(value)));
+        if (roomcsv::looksLikeFormula(value))
+            raise(v, Verdict::Warning,
+                  QCoreApplication::translate(
+                      "roomverdict", "%1 \"%2\" starts with \"%3\", so a spreadsheet would "
+                                     "take it for a formula and change it; export keeps it text")
+                      .arg(QLatin1String(f.name), shown(value), value.left(1)));
+        else if (!room && !value.isEmpty() && !dialable(value.trimmed()))
+            raise(v, Verdict::Warning,
+                  QCoreApplication::translate("roomverdict",
+                                              "%1 \"%2\" holds characters other than digits")
+                      .arg(QLatin1String(f.name), shown(value)));
+    }
+
+    // A room on several lines is an error on each; a room on many lines costs
+    // as much as the lines.
+    void judgeRepeatedRooms()
+    {
+        for (auto it = m_rowsOfRoom.begin(); it != m_rowsOfRoom.end(); ++it) {
+            QList<int>& rows = it.value();
+            rows.prepend(int(m_firstRowOf.find(it.key(), keyOfRow())));
+            const QString& text = m_file[rows.first()].room.Room;
+            const bool padded = std::any_of(rows.cbegin(), rows.cend(),
+                                            [&](int j) { return m_file[j].room.Room != text; });
+            for (int i : std::as_const(rows)) {
+                QStringList others;
+                for (qsizetype k = 0; k < rows.size() && others.size() < kNamed; ++k) {
+                    const int j = rows[k];
+                    if (j == i)
+                        continue;
+                    others << (m_file[j].room.Room == m_file[i].room.Room
+                                   ? QString::number(m_file[j].line)
+                                   //: A line of the file and the room as written there
+                                   : QCoreApplication::translate("roomverdict", "%1 as %2")
+                                         .arg(QString::number(m_file[j].line),
+                                              shown(m_file[j].room.Room)));
                 }
+                //: %2 lists the other lines of the file
+                QString reason =
+                    QCoreApplication::translate("roomverdict", "room %1 is also on line %2")
+                        .arg(shown(m_file[i].room.Room), listed(others, rows.size() - 1));
+                if (padded)
+                    reason += QCoreApplication::translate("roomverdict",
+                                                          "; the door unit fills each to %1 and "
+                                                          "takes them as one room")
+                                  .arg(shown(it.key().toString()));
+                raise(m_verdicts[i], Verdict::Error, reason);
             }
         }
-        if (best < 2)
-            m_prefix = QChar();
     }
 
-    // The prefix the number seems to have lost, or a null QChar.
-    QChar of(const QString& n) const
-    {
-        if (!m_bare || !allDigits(n) || n[0] == QLatin1Char('0'))
-            return {};
-        for (const QChar prefix : {QLatin1Char('0'), QLatin1Char('+')}) {
-            if (m_numbers.contains(prefix + n))
-                return prefix;
-        }
-        return n.size() == m_length - 1 ? m_prefix : QChar();
-    }
-
-private:
-    QSet<QString> m_numbers;
-    bool m_bare = false; // a number of digits only that starts with 1 to 9
-    QChar m_prefix;
-    qsizetype m_length = 0;
-};
-
-// The first place of each text, where a place names a text (a row's room, a
-// room's number): an open-addressing table of 4 bytes a slot, since a hash
-// of 300,000 texts would cost several times the memory.
-class FirstPlaces
-{
-public:
-    explicit FirstPlaces(qsizetype most)
-        : m_slots(size_t(qNextPowerOfTwo(quint64(most + most / 2 + 1))), -1)
-    {
-    }
-
-    // The first place of text; place itself, noted, when text is new.
-    template <typename TextAt>
-    qsizetype first(qsizetype place, QStringView text, const TextAt& textAt)
-    {
-        qint32& slot = m_slots[slotOf(text, textAt)];
-        if (slot < 0)
-            slot = qint32(place);
-        return slot;
-    }
-
-    // The first place of text, or -1.
-    template <typename TextAt> qsizetype find(QStringView text, const TextAt& textAt) const
-    {
-        return m_slots[slotOf(text, textAt)];
-    }
-
-private:
-    template <typename TextAt> size_t slotOf(QStringView text, const TextAt& textAt) const
-    {
-        const size_t mask = m_slots.size() - 1;
-        size_t i = qHash(text) & mask;
-        while (m_slots[i] >= 0 && textAt(m_slots[i]) != text)
-            i = (i + 1) & mask;
-        return i;
-    }
-
-    std::vector<qint32> m_slots;
-};
-
-} // namespace
-
-QList<RowVerdict> judge(const QList<roomcsv::CsvRow>& file, const QList<RoomRecord>& directory,
-                        bool replace)
-{
-    using roomcsv::shown;
-    QList<RowVerdict> verdicts(file.size());
-    // Rooms are compared as the door unit sees them, so "101" and "0101"
-    // are one room. The hashes below hold views of these keys and of the
-    // file's own texts, which outlive them.
-    QList<QString> keys;
-    keys.reserve(file.size());
-    for (const roomcsv::CsvRow& row : file)
-        keys << doorUnitRoomKey(row.room.Room);
-    // Rows of each room: the first in one hash, more only when there are any,
-    // since a file of 100,000 rooms should not cost 100,000 lists.
-    auto keyAt = [&](qsizetype row) -> const QString& { return keys[row]; };
-    FirstPlaces firstRowOf(file.size());
-    QHash<QStringView, QList<int>> rowsOfRoom;
-    for (int i = 0; i < file.size(); ++i) {
-        const roomcsv::CsvRow& row = file[i];
-        RowVerdict& v = verdicts[i];
-        if (!row.problem.isEmpty())
-            raise(v, Verdict::Error, row.problem);
-        if (row.room.Room.isEmpty())
-            raise(v, Verdict::Error,
-                  QCoreApplication::translate("roomverdict", "the room is empty"));
-        else if (firstRowOf.first(i, keys[i], keyAt) != i)
-            rowsOfRoom[keys[i]] << i;
-        const Field fields[] = {{"Room", row.room.Room, doorunit::kRoomWidth},
-                                {"TEL1", row.room.TEL1, doorunit::kTelephoneWidth},
-                                {"TEL2", row.room.TEL2, doorunit::kTelephoneWidth},
-                                {"TEL3", row.room.TEL3, doorunit::kTelephoneWidth}};
-        for (const Field& f : fields) {
-            if (const QString why = refusal(f); !why.isEmpty()) {
-                raise(v, Verdict::Error, why);
-                continue;
-            }
-            if (f.value.startsWith(QLatin1Char(' ')) || f.value.endsWith(QLatin1Char(' ')))
-                raise(v, Verdict::Warning,
-                      (&f == &fields[0]
-                           ? QCoreApplication::translate(
-                                 "roomverdict", "%1 \"%2\" has blanks around it, which the door "
-                                                "unit gets as part of the room")
-                           : QCoreApplication::translate(
-                                 "roomverdict", "%1 \"%2\" has blanks around it, which the door "
-                                                "unit gets as part of the number"))
-                          .arg(QLatin1String(f.name), shown(f.value)));
-            if (roomcsv::looksLikeFormula(f.value))
-                raise(v, Verdict::Warning,
-                      QCoreApplication::translate(
-                          "roomverdict",
-                          "%1 \"%2\" starts with \"%3\", so a spreadsheet would "
-                          "take it for a formula and change it; export keeps it text")
-                          .arg(QLatin1String(f.name), shown(f.value), f.value.left(1)));
-            else if (&f != &fields[0] && !f.value.isEmpty() && !dialable(f.value.trimmed()))
-                raise(v, Verdict::Warning,
-                      QCoreApplication::translate("roomverdict",
-                                                  "%1 \"%2\" holds characters other than digits")
-                          .arg(QLatin1String(f.name), shown(f.value)));
-        }
-    }
-
-    // Each row of a room names at most three others, so a room on many lines
-    // costs as much as the lines.
-    constexpr qsizetype kNamed = 3;
-    for (auto it = rowsOfRoom.begin(); it != rowsOfRoom.end(); ++it) {
-        QList<int>& rows = it.value();
-        rows.prepend(int(firstRowOf.find(it.key(), keyAt)));
-        const QString& text = file[rows.first()].room.Room;
-        const bool padded = std::any_of(rows.cbegin(), rows.cend(),
-                                        [&](int j) { return file[j].room.Room != text; });
-        for (int i : std::as_const(rows)) {
-            QStringList others;
-            for (qsizetype k = 0; k < rows.size() && others.size() < kNamed; ++k) {
-                const int j = rows[k];
-                if (j == i)
-                    continue;
-                others << (file[j].room.Room == file[i].room.Room
-                               ? QString::number(file[j].line)
-                               //: A line of the file and the room as written there
-                               : QCoreApplication::translate("roomverdict", "%1 as %2")
-                                     .arg(QString::number(file[j].line), shown(file[j].room.Room)));
-            }
-            //: %2 lists the other lines of the file
-            QString reason =
-                QCoreApplication::translate("roomverdict", "room %1 is also on line %2")
-                    .arg(shown(file[i].room.Room), listed(others, rows.size() - 1));
-            if (padded)
-                reason += QCoreApplication::translate("roomverdict",
-                                                      "; the door unit fills each to %1 and takes "
-                                                      "them as one room")
-                              .arg(shown(it.key().toString()));
-            raise(verdicts[i], Verdict::Error, reason);
-        }
-    }
-
-    // The directory as it will be: the file's rooms, and when merging the
-    // rooms the file does not name.
-    QList<QString> directoryKeys;
-    directoryKeys.reserve(directory.size());
-    for (const RoomRecord& r : directory)
-        directoryKeys << doorUnitRoomKey(r.Room);
     // The stored rows the door unit takes as each room, in table order: the
     // import writes every one of them, so each is named. The first of a room
     // is held apart from the rest, which are rare.
-    QHash<QStringView, const RoomRecord*> presentAs;
-    QHash<QStringView, QList<const RoomRecord*>> alsoAs;
-    presentAs.reserve(directory.size());
-    for (qsizetype i = 0; i < directory.size(); ++i) {
-        if (!presentAs.contains(directoryKeys[i]))
-            presentAs.insert(directoryKeys[i], &directory[i]);
-        else
-            alsoAs[directoryKeys[i]] << &directory[i];
-    }
-    // A room as the door unit sees it, and as it is written.
-    using NamedRoom = std::pair<QStringView, QStringView>;
-    struct Sharing
+    void noteDirectory()
     {
-        QList<NamedRoom> rooms;
-        QSet<QStringView> keys;
-    };
+        m_presentAs.reserve(m_directory.size());
+        for (qsizetype i = 0; i < m_directory.size(); ++i) {
+            if (!m_presentAs.contains(m_directoryKeys[i]))
+                m_presentAs.insert(m_directoryKeys[i], &m_directory[i]);
+            else
+                m_alsoAs[m_directoryKeys[i]] << &m_directory[i];
+        }
+    }
+
     // Rooms are numbered in one sequence: the file's rows, then the
     // directory's, so that the hash of 300,000 numbers holds an index each.
-    auto named = [&](qsizetype at) {
-        return at < file.size()
-                   ? NamedRoom(keys[at], file[at].room.Room)
-                   : NamedRoom(directoryKeys[at - file.size()], directory[at - file.size()].Room);
-    };
-    auto recordAt = [&](qsizetype at) -> const RoomRecord& {
-        return at < file.size() ? file[at].room : directory[at - file.size()];
-    };
-    auto numberAt = [&](qsizetype place) -> const QString& {
-        const RoomRecord& r = recordAt(place / 3);
-        return place % 3 == 0 ? r.TEL1 : place % 3 == 1 ? r.TEL2 : r.TEL3;
-    };
-    FirstPlaces firstPlaces(3 * (file.size() + (replace ? 0 : directory.size())));
-    QHash<QStringView, Sharing> roomsOfNumber; // numbers of more than one room only
-    auto noteNumbers = [&](qsizetype at) {
-        const RoomRecord& r = recordAt(at);
-        const NamedRoom room = named(at);
-        const QString* numbers[] = {&r.TEL1, &r.TEL2, &r.TEL3};
-        for (qsizetype k = 0; k < 3; ++k) {
-            const QString* n = numbers[k];
-            if (n->isEmpty())
-                continue;
-            const qsizetype first = firstPlaces.first(3 * at + k, *n, numberAt);
-            if (first == 3 * at + k)
-                continue;
-            const NamedRoom earlier = named(first / 3);
-            if (earlier.first == room.first)
-                continue;
-            Sharing& shared = roomsOfNumber[*n];
-            if (shared.rooms.isEmpty()) {
-                shared.rooms << earlier;
-                shared.keys.insert(earlier.first);
+    NamedRoom named(qsizetype at) const
+    {
+        return at < m_file.size() ? NamedRoom(m_keys[at], m_file[at].room.Room)
+                                  : NamedRoom(m_directoryKeys[at - m_file.size()],
+                                              m_directory[at - m_file.size()].Room);
+    }
+    const RoomRecord& recordAt(qsizetype at) const
+    {
+        return at < m_file.size() ? m_file[at].room : m_directory[at - m_file.size()];
+    }
+
+    // The numbers of more than one room in the directory as it will be: the
+    // file's rooms, and when merging the rooms the file does not name.
+    void noteSharedNumbers()
+    {
+        const auto numberAt = [this](qsizetype place) -> const QString& {
+            return *telephones(recordAt(place / 3))[size_t(place % 3)];
+        };
+        FirstPlaces firstPlaces(3 * (m_file.size() + (m_replace ? 0 : m_directory.size())));
+        const auto noteNumbers = [&](qsizetype at) {
+            const NamedRoom room = named(at);
+            const auto numbers = telephones(recordAt(at));
+            for (qsizetype k = 0; k < 3; ++k) {
+                const QString* n = numbers[size_t(k)];
+                if (n->isEmpty())
+                    continue;
+                const qsizetype first = firstPlaces.first(3 * at + k, *n, numberAt);
+                if (first == 3 * at + k)
+                    continue;
+                const NamedRoom earlier = named(first / 3);
+                if (earlier.first == room.first)
+                    continue;
+                Sharing& shared = m_roomsOfNumber[*n];
+                if (shared.rooms.isEmpty()) {
+                    shared.rooms << earlier;
+                    shared.keys.insert(earlier.first);
+                }
+                if (!shared.keys.contains(room.first)) {
+                    shared.rooms << room;
+                    shared.keys.insert(room.first);
+                }
             }
-            if (!shared.keys.contains(room.first)) {
-                shared.rooms << room;
-                shared.keys.insert(room.first);
+        };
+        for (qsizetype i = 0; i < m_file.size(); ++i)
+            noteNumbers(i);
+        if (!m_replace) {
+            for (qsizetype i = 0; i < m_directory.size(); ++i) {
+                if (m_firstRowOf.find(m_directoryKeys[i], keyOfRow()) < 0)
+                    noteNumbers(m_file.size() + i);
             }
-        }
-    };
-    for (qsizetype i = 0; i < file.size(); ++i)
-        noteNumbers(i);
-    if (!replace) {
-        for (qsizetype i = 0; i < directory.size(); ++i) {
-            if (firstRowOf.find(directoryKeys[i], keyAt) < 0)
-                noteNumbers(file.size() + i);
         }
     }
-    // Neither is asked again; the checks below need the room of shared
-    // numbers only.
-    firstPlaces = FirstPlaces(0);
-    firstRowOf = FirstPlaces(0);
 
-    const LostPrefix prefixes(file, directory);
-    for (int i = 0; i < file.size(); ++i) {
-        const RoomRecord& r = file[i].room;
-        const QStringView key = keys[i];
-        RowVerdict& v = verdicts[i];
-        const QString* numbers[] = {&r.TEL1, &r.TEL2, &r.TEL3};
-        for (int k = 0; k < 3; ++k) {
+    // A number another room has too, or one that seems to have lost its prefix.
+    void judgeNumbers(int i, const LostPrefix& prefixes)
+    {
+        const QStringView key = m_keys[i];
+        RowVerdict& v = m_verdicts[i];
+        const auto numbers = telephones(m_file[i].room);
+        for (size_t k = 0; k < numbers.size(); ++k) {
             const QString& n = *numbers[k];
             if (n.isEmpty())
                 continue;
-            const char* name = k == 0 ? "TEL1" : k == 1 ? "TEL2" : "TEL3";
-            if (const auto shared = roomsOfNumber.constFind(n); shared != roomsOfNumber.cend()) {
+            const QLatin1String name(doorunit::kTelephoneFields[k].name);
+            if (const auto shared = m_roomsOfNumber.constFind(n);
+                shared != m_roomsOfNumber.cend()) {
                 const qsizetype count = shared->rooms.size() - (shared->keys.contains(key) ? 1 : 0);
                 QStringList others;
                 for (qsizetype j = 0; j < shared->rooms.size() && others.size() < kNamed; ++j) {
@@ -422,18 +278,26 @@ QList<RowVerdict> judge(const QList<roomcsv::CsvRow>& file, const QList<RoomReco
                     raise(v, Verdict::Warning,
                           QCoreApplication::translate("roomverdict",
                                                       "%1 %2 is also a number of room %3")
-                              .arg(QLatin1String(name), shown(n), listed(others, count)));
+                              .arg(name, shown(n), listed(others, count)));
             }
             if (const QChar lost = prefixes.of(n); !lost.isNull())
                 raise(
                     v, Verdict::Warning,
                     QCoreApplication::translate(
                         "roomverdict", "%1 %2 looks as if a spreadsheet dropped its leading \"%3\"")
-                        .arg(QLatin1String(name), shown(n), lost));
+                        .arg(name, shown(n), lost));
         }
-        const RoomRecord* first = presentAs.value(key);
+    }
+
+    // The rooms of the directory the row takes the place of.
+    void judgeReplaced(int i)
+    {
+        const RoomRecord& r = m_file[i].room;
+        const QStringView key = m_keys[i];
+        RowVerdict& v = m_verdicts[i];
+        const RoomRecord* first = m_presentAs.value(key);
         const QList<const RoomRecord*> more =
-            first ? alsoAs.value(key) : QList<const RoomRecord*>();
+            first ? m_alsoAs.value(key) : QList<const RoomRecord*>();
         for (qsizetype m = first ? -1 : 0; m < more.size(); ++m) {
             const RoomRecord* old = m < 0 ? first : more[m];
             if (old->Room == r.Room) {
@@ -447,19 +311,40 @@ QList<RowVerdict> judge(const QList<roomcsv::CsvRow>& file, const QList<RoomReco
             }
             raise(
                 v, Verdict::Warning,
-                (replace ? QCoreApplication::translate(
-                               "roomverdict",
-                               "room %1 is room %2 of the directory to the door unit (it fills "
-                               "both to %3), so this row replaces it; the numbers of %2 are %4")
-                         : QCoreApplication::translate(
-                               "roomverdict",
-                               "room %1 is room %2 of the directory to the door unit (it fills "
-                               "both to %3), so the import gives %2 this row's numbers; the "
-                               "numbers of %2 are %4"))
+                (m_replace ? QCoreApplication::translate(
+                                 "roomverdict",
+                                 "room %1 is room %2 of the directory to the door unit (it fills "
+                                 "both to %3), so this row replaces it; the numbers of %2 are %4")
+                           : QCoreApplication::translate(
+                                 "roomverdict",
+                                 "room %1 is room %2 of the directory to the door unit (it fills "
+                                 "both to %3), so the import gives %2 this row's numbers; the "
+                                 "numbers of %2 are %4"))
                     .arg(shown(r.Room), shown(old->Room), shown(key.toString()), numbersOf(*old)));
         }
     }
-    return verdicts;
+
+    const QList<roomcsv::CsvRow>& m_file;
+    const QList<RoomRecord>& m_directory;
+    const bool m_replace;
+    QList<RowVerdict> m_verdicts;
+    QList<QString> m_keys;
+    QList<QString> m_directoryKeys;
+    FirstPlaces m_firstRowOf;
+    // Rows of each room: the first in one table, more only when there are
+    // any, since a file of 100,000 rooms should not cost 100,000 lists.
+    QHash<QStringView, QList<int>> m_rowsOfRoom;
+    QHash<QStringView, const RoomRecord*> m_presentAs;
+    QHash<QStringView, QList<const RoomRecord*>> m_alsoAs;
+    QHash<QStringView, Sharing> m_roomsOfNumber;
+};
+
+} // namespace
+
+QList<RowVerdict> judge(const QList<roomcsv::CsvRow>& file, const QList<RoomRecord>& directory,
+                        bool replace)
+{
+    return Judge(file, directory, replace).verdicts();
 }
 
 Counts count(const QList<RowVerdict>& verdicts)

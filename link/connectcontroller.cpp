@@ -9,19 +9,6 @@
 using Command = LinkResult::Command;
 using Kind = LinkResult::Kind;
 
-namespace {
-
-// The number of the list entry ("COM3" gives 3); 0 when none is chosen.
-int portNumberOf(const QString& listText)
-{
-    if (listText.isEmpty())
-        return 0;
-    const QChar last = listText.back();
-    return last >= u'1' && last <= u'9' ? last.unicode() - u'0' : 0;
-}
-
-} // namespace
-
 ConnectController::ConnectController(SerialLink& link) : m_link(link) {}
 
 bool ConnectController::locked() const
@@ -35,7 +22,7 @@ LinkResult ConnectController::toggle(const QString& listText)
         return LinkResult::of(Command::Connect, Kind::Busy);
     // A device server may be named by its address where a COM port is listed.
     const bool address = NetworkSerialPort::parse(listText).has_value();
-    const int number = address ? 0 : portNumberOf(listText);
+    const int number = address ? 0 : SerialLink::numberOf(listText);
     if (number == 0 && !address)
         return LinkResult::of(Command::Connect, Kind::NoEntry);
     const auto configure = [&] {

@@ -231,13 +231,6 @@ QString DoorUnit::shownName() const
 
 namespace doorunits {
 
-int portNumber(QString text)
-{
-    if (text.startsWith(QStringLiteral("COM"), Qt::CaseInsensitive))
-        text = text.mid(3);
-    return text.size() == 1 && text[0] >= u'1' && text[0] <= u'9' ? text[0].unicode() - u'0' : 0;
-}
-
 Expected<QList<DoorUnit>> read(const QString& path, bool withRemoved)
 {
     UnitsFile file(path, false);

@@ -50,7 +50,5 @@ Outcome remove(const QString& path, const QString& name);
 // The live unit of that name or shown name (matched after Unicode normalisation and
 // without regard to case), or why there is none.
 Expected<DoorUnit> find(const QList<DoorUnit>& units, const QString& name);
-// "COM3", "com3" or "3" as a port number, or 0.
-int portNumber(QString text);
 
 } // namespace doorunits

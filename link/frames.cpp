@@ -10,34 +10,6 @@ namespace {
 
 constexpr int kOpenTimePauseMs = 300;
 
-// Why one field cannot fill its place in a record; empty when it can.
-QString fieldProblem(const char* name, const QString& value, int width)
-{
-    using Fault = doorunit::FieldFit::Fault;
-    const doorunit::FieldFit fit = doorunit::fieldFit(value, width);
-    const QString shown = visibleText(value);
-    QStringList problems;
-    if (fit.tooLong())
-        problems << QCoreApplication::translate("frames",
-                                                "%1 \"%2\" has %3 characters; at most %4 fit")
-                        .arg(QLatin1String(name), shown)
-                        .arg(fit.length)
-                        .arg(width);
-    const QString character = QString::fromUcs4(&fit.character, 1);
-    if (fit.fault == Fault::Control || fit.fault == Fault::NotAscii) {
-        problems << QCoreApplication::translate(
-                        "frames", "%1 \"%2\" holds \"%3\", which is not a printable ASCII "
-                                  "character")
-                        .arg(QLatin1String(name), shown, visibleText(character));
-    } else if (fit.fault == Fault::Marker) {
-        problems << QCoreApplication::translate(
-                        "frames", "%1 \"%2\" holds \"%3\", which the door unit reads as a "
-                                  "marker, not as part of a value")
-                        .arg(QLatin1String(name), shown, character);
-    }
-    return problems.join(QStringLiteral("; "));
-}
-
 } // namespace
 
 Frame settingsSequence(quint8 openTime, quint8 autoMode)
@@ -56,12 +28,9 @@ Frame loadDefault()
 QString recordProblem(const RoomRecord& room)
 {
     QStringList problems;
-    for (const QString& p : {fieldProblem("Room", room.Room, doorunit::kRoomWidth),
-                             fieldProblem("TEL1", room.TEL1, doorunit::kTelephoneWidth),
-                             fieldProblem("TEL2", room.TEL2, doorunit::kTelephoneWidth),
-                             fieldProblem("TEL3", room.TEL3, doorunit::kTelephoneWidth)}) {
-        if (!p.isEmpty())
-            problems << p;
+    for (const doorunit::Field& field : doorunit::kFields) {
+        const QString& value = room.*field.value;
+        problems << doorunit::fieldProblems(field, value, visibleText(value));
     }
     return problems.join(QStringLiteral("; "));
 }

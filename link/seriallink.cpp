@@ -45,6 +45,15 @@ QString SerialLink::deviceFor(int portNumber)
                                QStringLiteral("/dev/ttyS%1").arg(portNumber - 1));
 }
 
+int SerialLink::numberOf(const QString& name)
+{
+    const QStringView digit = name.startsWith(QLatin1String("COM"), Qt::CaseInsensitive)
+                                  ? QStringView(name).mid(3)
+                                  : QStringView(name);
+    return digit.size() == 1 && digit[0] >= u'1' && digit[0] <= u'9' ? digit[0].unicode() - u'0'
+                                                                     : 0;
+}
+
 QString SerialLink::emptyEntry(int portNumber)
 {
     return QCoreApplication::translate(

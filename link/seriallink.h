@@ -58,6 +58,8 @@ public:
     SerialPort::LineSettings lineSettings() const { return m_settings; }
     // The device COMn maps to: [Ports] COMn in the settings store, else /dev/ttyS(n-1).
     static QString deviceFor(int portNumber);
+    // The number of a port named "COM3", "com3" or "3"; 0 for anything else.
+    static int numberOf(const QString& name);
     // What is wrong with a [Ports] entry that names no device ("COM6=").
     static QString emptyEntry(int portNumber);
     // The device of the last open().

@@ -2,6 +2,7 @@
 
 #include "doorunitstate.h"
 #include "keeper.h"
+#include "roomrecord.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -41,10 +42,9 @@ TransferHistoryWindow::TransferHistoryWindow(QString databasePath, QWidget* pare
     setWindowTitle(tr("Transfer history"));
     m_records = table(recordHeaders(), this);
     m_records->setObjectName(QStringLiteral("grdTransfers"));
-    m_rooms = table({QStringLiteral("Room"), QStringLiteral("TEL1"), QStringLiteral("TEL2"),
-                     QStringLiteral("TEL3"),
-                     //: Column of the sent rooms: how the directory now differs from each
-                     tr("Now")},
+    m_rooms = table(doorunit::fieldNames() <<
+                        //: Column of the sent rooms: how the directory now differs from each
+                        tr("Now"),
                     this);
     m_rooms->setObjectName(QStringLiteral("grdSentRooms"));
     m_differences = new QCheckBox(tr("Show differences from the directory now"), this);

@@ -29,11 +29,10 @@ TableSpec serverOperatorView()
 
 TableSpec directoryTable()
 {
-    return {QStringLiteral("Room_tel"),
-            {{QStringLiteral("Room"), kRoomWidth},
-             {QStringLiteral("TEL1"), kTelephoneWidth},
-             {QStringLiteral("TEL2"), kTelephoneWidth},
-             {QStringLiteral("TEL3"), kTelephoneWidth}}};
+    TableSpec table{QStringLiteral("Room_tel"), {}};
+    for (const doorunit::Field& field : doorunit::kFields)
+        table.fields << FieldSpec{QLatin1String(field.name), field.width};
+    return table;
 }
 
 QString createStatement(const TableSpec& layout)

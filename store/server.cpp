@@ -1,5 +1,6 @@
 #include "server.h"
 
+#include "commandline.h"
 #include "database.h"
 #include "schema.h"
 #include "settingsstore.h"
@@ -225,35 +226,15 @@ Expected<std::optional<Place>> choose(const QString& database, const QString& bu
 
 QString takeOptions(QStringList& arguments, QString& database, QString& building)
 {
-    for (int i = 0; i < arguments.size();) {
-        const QString argument = arguments[i];
-        QString* target = nullptr;
-        QString name;
-        for (const auto& [option, value] : {std::pair{QStringLiteral("--database"), &database},
-                                            std::pair{QStringLiteral("--building"), &building}}) {
-            if (argument == option || argument.startsWith(option + QLatin1Char('='))) {
-                target = value;
-                name = option;
-            }
-        }
-        if (!target) {
-            ++i;
-            continue;
-        }
-        if (argument.size() > name.size()) {
-            *target = argument.mid(name.size() + 1);
-            arguments.removeAt(i);
-        } else if (i + 1 < arguments.size()) {
-            *target = arguments[i + 1];
-            arguments.remove(i, 2);
-        } else {
+    return commandline::takeOut(
+        arguments, {QStringLiteral("--database"), QStringLiteral("--building")},
+        [&](const QString& option, const QString& value) {
+            (option == QLatin1String("--database") ? database : building) = value;
             //: %1 is a command-line option, --database or --building.
-            return QCoreApplication::translate("server", "%1 needs a value.").arg(name);
-        }
-        if (target->isEmpty())
-            return QCoreApplication::translate("server", "%1 needs a value.").arg(name);
-    }
-    return {};
+            return value.isEmpty()
+                       ? QCoreApplication::translate("server", "%1 needs a value.").arg(option)
+                       : QString();
+        });
 }
 
 void use(const Place& place)

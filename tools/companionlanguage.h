@@ -1,5 +1,6 @@
 #pragma once
 
+#include "commandline.h"
 #include "language.h"
 
 #include <QCoreApplication>
@@ -19,22 +20,12 @@ inline QString chooseLanguage(const char* program, QStringList& arguments)
 {
     QString code;
     bool named = false;
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString& argument = arguments[i];
-        if (argument == QLatin1String("--"))
-            break;
-        if (argument == QLatin1String("--language")) {
-            code = arguments.value(i + 1);
-            arguments.remove(i, qMin<qsizetype>(2, arguments.size() - i));
-        } else if (argument.startsWith(QLatin1String("--language="))) {
-            code = argument.section(QLatin1Char('='), 1);
-            arguments.remove(i);
-        } else {
-            continue;
-        }
-        named = true;
-        --i;
-    }
+    commandline::takeOut(arguments, {QStringLiteral("--language")},
+                         [&](const QString&, const QString& value) {
+                             code = value;
+                             named = true;
+                             return QString();
+                         });
     const QString loaded = language::install(code);
     if (named && code.isEmpty())
         return QCoreApplication::translate("companion",

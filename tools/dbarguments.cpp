@@ -84,11 +84,7 @@ std::optional<store::Location> dataFolder(const QString& named, bool writing,
 
 int usageError(Console& console, const QString& reason)
 {
-    if (!reason.isEmpty())
-        say(console.err, reason);
-    console.err << usage();
-    console.err.flush();
-    return kUsage;
+    return commandline::usageError(console.err, QStringLiteral("quorvane-db"), reason);
 }
 
 // Made absolute so messages and suggested commands work from anywhere.

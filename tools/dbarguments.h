@@ -22,7 +22,7 @@ std::optional<QString> existingDirectory(const store::Location& location, Consol
 // the directory of the two databases, a building's when one is named.
 std::optional<QString> takeDirectory(QStringList& arguments, int files, const Building& building,
                                      Console& console);
-// Says the reason, when there is one, and the usage; returns kUsage.
+// Says the reason, when there is one, and where the help is; returns kUsage.
 int usageError(Console& console, const QString& reason);
 
 } // namespace dbtool

@@ -1,5 +1,6 @@
 // The companion's audit command: the change record of both files, read or pruned.
 #include "changelist.h"
+#include "commandline.h"
 #include "dbarguments.h"
 #include "dbtool.h"
 #include "visibletext.h"
@@ -86,39 +87,44 @@ int audit(const QStringList& arguments, const QString& directory, Console& conso
     bool csv = false;
     bool confirmed = false;
     std::optional<QDateTime> pruneBefore;
-    const auto value = [&](int& i) { return arguments.value(++i); };
-    for (int i = 0; i < arguments.size(); ++i) {
-        const QString& a = arguments[i];
-        if (a == QLatin1String("--csv")) {
-            csv = true;
-        } else if (a == QLatin1String("--yes")) {
-            confirmed = true;
-        } else if (a == QLatin1String("--room")) {
-            filter.room = value(i);
-        } else if (a == QLatin1String("--operator")) {
-            filter.operatorName = value(i);
-        } else if (a == QLatin1String("--pc")) {
-            filter.host = value(i);
-        } else if (a == QLatin1String("--since") || a == QLatin1String("--until") ||
-                   a == QLatin1String("--prune-before")) {
-            const QString text = value(i);
-            const std::optional<QDateTime> when =
-                changelist::parseDate(text, a == QLatin1String("--until"));
-            if (!when)
-                return usageError(console,
-                                  Text::tr("%1 needs a date as YYYY-MM-DD or a date and time as "
-                                           "YYYY-MM-DDTHH:MM or YYYY-MM-DD HH:MM:SS, a day the "
-                                           "month has and an hour 00 to 23; not \"%2\".")
-                                      .arg(a, text));
-            (a == QLatin1String("--since")   ? filter.since
-             : a == QLatin1String("--until") ? filter.until
-                                             : pruneBefore.emplace()) = *when;
-        } else {
-            return usageError(console, a.startsWith(QStringLiteral("--"))
-                                           ? Text::tr("Unknown option %1.").arg(a)
-                                           : Text::tr("Name at most one directory."));
-        }
-    }
+    QStringList positional;
+    const QString refusal = commandline::walk(
+        arguments, positional,
+        [](const QString& option, bool) -> commandline::Kind {
+            if (option == QLatin1String("--csv") || option == QLatin1String("--yes"))
+                return commandline::Takes::Nothing;
+            static const QStringList valued{"--room",  "--operator", "--pc",
+                                            "--since", "--until",    "--prune-before"};
+            if (valued.contains(option))
+                return commandline::Takes::Value;
+            return Text::tr("Unknown option %1.").arg(option);
+        },
+        [&](const QString& a, const std::optional<QString>& value) -> QString {
+            if (!value)
+                (a == QLatin1String("--csv") ? csv : confirmed) = true;
+            else if (a == QLatin1String("--room"))
+                filter.room = *value;
+            else if (a == QLatin1String("--operator"))
+                filter.operatorName = *value;
+            else if (a == QLatin1String("--pc"))
+                filter.host = *value;
+            else if (const std::optional<QDateTime> when =
+                         changelist::parseDate(*value, a == QLatin1String("--until"));
+                     !when)
+                return Text::tr("%1 needs a date as YYYY-MM-DD or a date and time as "
+                                "YYYY-MM-DDTHH:MM or YYYY-MM-DD HH:MM:SS, a day the "
+                                "month has and an hour 00 to 23; not \"%2\".")
+                    .arg(a, *value);
+            else
+                (a == QLatin1String("--since")   ? filter.since
+                 : a == QLatin1String("--until") ? filter.until
+                                                 : pruneBefore.emplace()) = *when;
+            return QString();
+        });
+    if (!refusal.isEmpty())
+        return usageError(console, refusal);
+    if (!positional.isEmpty())
+        return usageError(console, Text::tr("Name at most one directory."));
     if (pruneBefore) {
         if (csv || !filter.room.isEmpty() || !filter.operatorName.isEmpty() ||
             !filter.host.isEmpty() || filter.since.isValid() || filter.until.isValid())

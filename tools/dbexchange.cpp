@@ -24,8 +24,24 @@ constexpr int kOtherFailure = 2;
 
 int importRooms(QStringList arguments, const Building& building, Console& console)
 {
-    const bool dryRun = arguments.removeAll(QStringLiteral("--dry-run")) > 0;
-    const bool replace = arguments.removeAll(QStringLiteral("--replace")) > 0;
+    bool dryRun = false;
+    bool replace = false;
+    QStringList positional;
+    const QString refusal = commandline::walk(
+        arguments, positional,
+        [](const QString& option, bool valueAttached) -> commandline::Kind {
+            if ((option == QLatin1String("--dry-run") || option == QLatin1String("--replace")) &&
+                !valueAttached)
+                return commandline::Takes::Nothing;
+            return Text::tr("Unknown option %1.").arg(option);
+        },
+        [&](const QString& option, const std::optional<QString>&) {
+            (option == QLatin1String("--dry-run") ? dryRun : replace) = true;
+            return QString();
+        });
+    if (!refusal.isEmpty())
+        return usageError(console, refusal);
+    arguments = positional;
     const std::optional<QString> directory = takeDirectory(arguments, 1, building, console);
     if (!directory)
         return kOtherFailure;
@@ -119,12 +135,23 @@ int exportRoomList(const QString& directory, const QString& pdf, Console& consol
 int exportRooms(QStringList arguments, const Building& building, Console& console)
 {
     QString pdf;
-    if (const qsizetype at = arguments.indexOf(QStringLiteral("--pdf")); at >= 0) {
-        if (at + 1 >= arguments.size() || arguments[at + 1].startsWith(QStringLiteral("--")))
-            return usageError(console, Text::tr("Name the PDF file after --pdf."));
-        pdf = arguments.takeAt(at + 1);
-        arguments.removeAt(at);
-    }
+    QStringList positional;
+    const QString refusal = commandline::walk(
+        arguments, positional,
+        [](const QString& option, bool) -> commandline::Kind {
+            if (option == QLatin1String("--pdf"))
+                return commandline::Takes::Value;
+            return Text::tr("Unknown option %1.").arg(option);
+        },
+        [&pdf](const QString&, const std::optional<QString>& value) {
+            pdf = *value;
+            return pdf.isEmpty() || pdf.startsWith(QStringLiteral("--"))
+                       ? Text::tr("Name the PDF file after --pdf.")
+                       : QString();
+        });
+    if (!refusal.isEmpty())
+        return usageError(console, refusal);
+    arguments = positional;
     const std::optional<QString> directory =
         takeDirectory(arguments, pdf.isEmpty() ? 1 : 0, building, console);
     if (!directory)

@@ -19,7 +19,10 @@ namespace {
 
 QJsonObject roomJson(const RoomRecord& room)
 {
-    return {{"Room", room.Room}, {"TEL1", room.TEL1}, {"TEL2", room.TEL2}, {"TEL3", room.TEL3}};
+    QJsonObject object;
+    for (const doorunit::Field& field : doorunit::kFields)
+        object.insert(QLatin1String(field.name), room.*field.value);
+    return object;
 }
 
 QJsonObject recordJson(const TransferRecord& r)
@@ -55,33 +58,32 @@ QString recordLine(const TransferRecord& r)
 bool parse(const QStringList& arguments, QString& directory, bool& json, int* limit, QString& unit,
            QString& problem)
 {
-    for (int i = 0; i < arguments.size(); ++i) {
-        const QString& a = arguments[i];
-        if (a == QLatin1String("--json")) {
-            json = true;
-        } else if (a == QLatin1String("--unit") || a.startsWith(QStringLiteral("--unit="))) {
-            unit = a.contains(u'=') ? a.section(u'=', 1) : arguments.value(++i);
-            if (unit.isEmpty()) {
-                problem = Text::tr("--unit needs the name of a door unit (quorvane-db units "
-                                   "lists them).");
-                return false;
-            }
-        } else if (limit && a == QLatin1String("--limit")) {
+    QStringList positional;
+    problem = commandline::walk(
+        arguments, positional,
+        [limit](const QString& option, bool) -> commandline::Kind {
+            if (option == QLatin1String("--json"))
+                return commandline::Takes::Nothing;
+            if (option == QLatin1String("--unit") || (limit && option == QLatin1String("--limit")))
+                return commandline::Takes::Value;
+            return Text::tr("Unknown option %1.").arg(option);
+        },
+        [&](const QString& option, const std::optional<QString>& value) -> QString {
             bool ok = false;
-            *limit = arguments.value(++i).toInt(&ok);
-            if (!ok || *limit < 1) {
-                problem = Text::tr("--limit needs a number of records, 1 or more.");
-                return false;
-            }
-        } else if (a.startsWith(QStringLiteral("--")) || !directory.isEmpty()) {
-            problem = a.startsWith(QStringLiteral("--")) ? Text::tr("Unknown option %1.").arg(a)
-                                                         : Text::tr("Name at most one directory.");
-            return false;
-        } else {
-            directory = a;
-        }
-    }
-    return true;
+            if (!value)
+                json = true;
+            else if (option == QLatin1String("--unit") && (unit = *value).isEmpty())
+                return Text::tr("--unit needs the name of a door unit (quorvane-db units "
+                                "lists them).");
+            else if (option == QLatin1String("--limit") &&
+                     ((*limit = value->toInt(&ok)), !ok || *limit < 1))
+                return Text::tr("--limit needs a number of records, 1 or more.");
+            return QString();
+        });
+    if (problem.isEmpty() && positional.size() > 1)
+        problem = Text::tr("Name at most one directory.");
+    directory = positional.value(0);
+    return problem.isEmpty();
 }
 
 // The units of the room file, and the one named, when one was.
@@ -199,10 +201,8 @@ int history(const QStringList& arguments, const QString& folder, Console& consol
     bool json = false;
     int limit = 0;
     QString problem, unitName;
-    if (!parse(arguments, directory, json, &limit, unitName, problem)) {
-        say(console.err, problem);
-        return kUsage;
-    }
+    if (!parse(arguments, directory, json, &limit, unitName, problem))
+        return usageError(console, problem);
     const QString path = database::pathIn(folder, schema::kDirectoryFile);
     const std::optional<Units> units = readUnits(path, unitName, console, true);
     if (!units)
@@ -253,10 +253,8 @@ int changes(const QStringList& arguments, const QString& folder, Console& consol
     QString directory, unitName;
     bool json = false;
     QString problem;
-    if (!parse(arguments, directory, json, nullptr, unitName, problem)) {
-        say(console.err, problem);
-        return kUsage;
-    }
+    if (!parse(arguments, directory, json, nullptr, unitName, problem))
+        return usageError(console, problem);
     const QString path = database::pathIn(folder, schema::kDirectoryFile);
     const std::optional<Units> units = readUnits(path, unitName, console);
     if (!units)

@@ -49,12 +49,7 @@ void warnIfExposed(const QString& path, Console& console)
 
 namespace {
 
-// One command's part of the help: its forms and what it does.
-struct CommandHelp
-{
-    QLatin1String command;
-    QString text;
-};
+using commandline::CommandHelp;
 
 QList<CommandHelp> commandHelp()
 {
@@ -166,41 +161,28 @@ const QStringList& valueOptions()
     return options;
 }
 
+QString about()
+{
+    return Text::tr("Prepares, extends and examines the two database files of Quorvane.\n");
+}
+
 } // namespace
 
 QString usage()
 {
-    QString text = Text::tr("Usage: quorvane-db COMMAND [DIR] [OPTION]...\n"
-                            "Prepares, extends and examines the two database files of Quorvane.\n"
-                            "\n");
-    for (const CommandHelp& help : commandHelp())
-        text += help.text;
-    text += Text::tr("  COMMAND --help\n"
-                     "      Shows the help of that command alone.\n"
-                     "  --help     display this help and exit\n"
-                     "  --version  output version information and exit\n"
-                     "  --language CODE\n"
-                     "      Shows the texts in this language (en, zh_CN) instead of the locale's\n"
-                     "      (LANGUAGE, LC_ALL, LC_MESSAGES, LANG); with any command.\n");
-    return text + commonNotes();
+    return commandline::help(QStringLiteral("quorvane-db"), about(), commandHelp(), commonNotes());
 }
 
 QString usage(const QString& command)
 {
-    QString text;
-    for (const CommandHelp& help : commandHelp()) {
-        if (help.command == command)
-            text += help.text;
-    }
-    if (text.isEmpty())
-        return usage();
-    return Text::tr("Usage of quorvane-db %1:\n").arg(command) + text + commonNotes();
+    return commandline::help(QStringLiteral("quorvane-db"), about(), commandHelp(), commonNotes(),
+                             command);
 }
 
 int run(const QStringList& arguments, Console& console)
 {
     if (arguments.isEmpty())
-        return usageError(console, QString());
+        return usageError(console, Text::tr("Name a command."));
     const QString command = arguments.first();
     QStringList rest = arguments.mid(1);
     // "help COMMAND" and "COMMAND --help" (or -h) show that command's help alone.

@@ -18,48 +18,48 @@ namespace dbtool {
 
 int units(const QStringList& arguments, const Building& building, Console& console)
 {
-    QStringList rest = arguments;
     const QStringList actions{QStringLiteral("add"), QStringLiteral("rename"),
                               QStringLiteral("remove")};
+    int port = 0;
+    QString address;
+    QStringList rest;
+    const QString refusal = commandline::walk(
+        arguments, rest,
+        [](const QString& option, bool) -> commandline::Kind {
+            if (option == QLatin1String("--port"))
+                return commandline::Takes::Value;
+            return Text::tr("Unknown option %1.").arg(option);
+        },
+        [&port, &address](const QString&, const std::optional<QString>& value) {
+            const Expected<PortChoice> chosen = choosePort(*value);
+            if (!chosen)
+                return chosen.error();
+            port = chosen->number;
+            address = chosen->address;
+            if (port == 0 && address.isEmpty())
+                return Text::tr("The port \"%1\" is not one of COM1 to COM9.").arg(*value);
+            return QString();
+        });
+    if (!refusal.isEmpty())
+        return usageError(console, refusal);
     QString named;
-    if (!rest.isEmpty() && !actions.contains(rest.first()) &&
-        !rest.first().startsWith(QStringLiteral("--")))
+    if (!rest.isEmpty() && !actions.contains(rest.first()))
         named = rest.takeFirst();
     const QString action = rest.isEmpty() ? QString() : rest.takeFirst();
-    int port = 0;
-    for (qsizetype i = 0; i < rest.size(); ++i) {
-        QString value;
-        if (rest[i] == QLatin1String("--port"))
-            value = rest.value(i + 1, QStringLiteral("?"));
-        else if (rest[i].startsWith(QStringLiteral("--port=")))
-            value = rest[i].mid(7);
-        else if (rest[i].startsWith(QStringLiteral("--")))
-            return usageError(console, Text::tr("Unknown option %1.").arg(rest[i]));
-        else
-            continue;
-        const Expected<PortChoice> chosen = choosePort(value);
-        if (!chosen)
-            return usageError(console, chosen.error());
-        // A unit is on one of this PC's COM ports; an address names the one
-        // that [Ports] leads to that device server.
-        for (int n = 1; n <= 9 && !chosen->address.isEmpty() && port == 0; ++n) {
-            if (NetworkSerialPort::sameServerKey(SerialLink::deviceFor(n)) ==
-                NetworkSerialPort::sameServerKey(chosen->address))
-                port = n;
-        }
-        if (!chosen->address.isEmpty() && port == 0) {
-            //: %1 the address, %2 the settings file
-            say(console.err, Text::tr("No COM port leads to %1. A door unit is on one of COM1 to "
-                                      "COM9: add a line such as COM4=%1 under [Ports] in %2, then "
-                                      "give that port.")
-                                 .arg(chosen->address, settingsstore::fileName()));
-            return kFailure;
-        }
-        if (chosen->address.isEmpty() && (port = chosen->number) == 0)
-            return usageError(console,
-                              Text::tr("The port \"%1\" is not one of COM1 to COM9.").arg(value));
-        rest.remove(i, rest[i] == QLatin1String("--port") ? 2 : 1);
-        --i;
+    // A unit is on one of this PC's COM ports; an address names the one that
+    // [Ports] leads to that device server.
+    for (int n = 1; n <= 9 && !address.isEmpty() && port == 0; ++n) {
+        if (NetworkSerialPort::sameServerKey(SerialLink::deviceFor(n)) ==
+            NetworkSerialPort::sameServerKey(address))
+            port = n;
+    }
+    if (!address.isEmpty() && port == 0) {
+        //: %1 the address, %2 the settings file
+        say(console.err, Text::tr("No COM port leads to %1. A door unit is on one of COM1 to "
+                                  "COM9: add a line such as COM4=%1 under [Ports] in %2, then "
+                                  "give that port.")
+                             .arg(address, settingsstore::fileName()));
+        return kFailure;
     }
     const qsizetype wanted = action.isEmpty() ? 0 : action == QLatin1String("rename") ? 2 : 1;
     if (!action.isEmpty() && !actions.contains(action))

@@ -180,8 +180,9 @@ int main(int argc, char* argv[])
     if (refusal.isEmpty())
         refusal = parse(arguments.mid(1), options);
     if (!refusal.isEmpty()) {
-        std::fprintf(stderr, "quorvane-doorsim: %s\n", qPrintable(refusal));
-        return commandline::kUsageError;
+        QTextStream err(stderr);
+        return commandline::usageError(err, QStringLiteral("quorvane-doorsim"),
+                                       QStringLiteral("quorvane-doorsim: ") + refusal);
     }
     if (options.version) {
         print(QStringLiteral("quorvane-doorsim " QUORVANE_VERSION));

@@ -1,6 +1,6 @@
 #include "doorunitdecoder.h"
 
-#include "plural.h"
+#include "language.h"
 #include "roomrecord.h"
 
 #include <QJsonArray>
@@ -8,6 +8,14 @@
 #include <QJsonObject>
 
 namespace {
+
+// The log is in the program's own words: a count in the English form for its number.
+const char* const kRooms = QT_TRANSLATE_N_NOOP("DoorUnitDecoder", "%n rooms");
+
+QString counted(const char* source, int n)
+{
+    return language::ownWords("DoorUnitDecoder", source, n);
+}
 
 constexpr char kLoadDefault = char(0x90);
 constexpr char kSetOpenTime = char(0x93);
@@ -70,10 +78,12 @@ QList<DoorUnitDecoder::Event> DoorUnitDecoder::lineSettings(int baud, int dataBi
     const QString parityName = parity == 'n'   ? QStringLiteral("no parity")
                                : parity == 'e' ? QStringLiteral("even parity")
                                                : QStringLiteral("odd parity");
-    const QString line = QStringLiteral("line: %1 baud, %2 data bits, %3, %4")
-                             .arg(baud)
-                             .arg(dataBits)
-                             .arg(parityName, plural(stopBits, "1 stop bit", "%1 stop bits"));
+    const QString line =
+        QStringLiteral("line: %1 baud, %2 data bits, %3, %4")
+            .arg(baud)
+            .arg(dataBits)
+            .arg(parityName,
+                 counted(QT_TRANSLATE_N_NOOP("DoorUnitDecoder", "%n stop bits"), stopBits));
     if (line != m_lastLine) {
         m_lastLine = line;
         add(QStringLiteral("lineSettings"), timeMs,
@@ -174,9 +184,7 @@ void DoorUnitDecoder::takeInDirectory(char byte, qint64 timeMs)
                 framingError(timeMs, QStringLiteral("a batch without records"));
             ++m_batches;
             add(QStringLiteral("batchEnd"), timeMs, {{"batch", m_batches}, {"rooms", m_inBatch}},
-                QStringLiteral("batch %1 end: %2")
-                    .arg(m_batches)
-                    .arg(plural(m_inBatch, "1 room", "%1 rooms")));
+                QStringLiteral("batch %1 end: %2").arg(m_batches).arg(counted(kRooms, m_inBatch)));
             m_inBatch = 0;
             m_batchEndAt = timeMs;
             return;
@@ -188,8 +196,8 @@ void DoorUnitDecoder::takeInDirectory(char byte, qint64 timeMs)
         m_state = State::Idle;
         add(QStringLiteral("directoryEnd"), timeMs, {{"rooms", m_rooms}, {"batches", m_batches}},
             QStringLiteral("directory end: %1 in %2")
-                .arg(plural(m_rooms, "1 room", "%1 rooms"),
-                     plural(m_batches, "1 batch", "%1 batches")));
+                .arg(counted(kRooms, m_rooms),
+                     counted(QT_TRANSLATE_N_NOOP("DoorUnitDecoder", "%n batches"), m_batches)));
         return;
     }
     if (isCommand(byte) && m_record.isEmpty()) {
@@ -269,8 +277,8 @@ void DoorUnitDecoder::notePause(qint64 timeMs)
 
 void DoorUnitDecoder::cutDirectory(const QString& why, qint64 timeMs)
 {
-    QString text = QStringLiteral("directory cut off after %1: %2")
-                       .arg(plural(m_rooms, "1 room", "%1 rooms"), why);
+    QString text =
+        QStringLiteral("directory cut off after %1: %2").arg(counted(kRooms, m_rooms), why);
     if (!m_record.isEmpty())
         text += QStringLiteral(", inside the record \"%1\"").arg(shown(m_record));
     m_record.clear();

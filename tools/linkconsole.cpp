@@ -1,8 +1,12 @@
 #include "linkconsole.h"
 
 #include "frames.h"
+#include "linkmessages.h"
+#include "portdoctor.h"
 
 namespace linktool {
+
+using Kind = LinkResult::Kind;
 
 void say(QTextStream& stream, const QString& text)
 {
@@ -50,6 +54,75 @@ QString duration(int milliseconds)
         return Text::tr("%1 s").arg(seconds);
     //: A duration in minutes and seconds.
     return Text::tr("%1 min %2 s").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
+}
+
+// Why the user may not open the device, as the port doctor tells it.
+QString accessHint(const QString& device)
+{
+    const portdoctor::Device d =
+        portdoctor::describe(device, portdoctor::Roots{}, portdoctor::Identity::current(), false);
+    if (!d.exists || d.mayOpen)
+        return Text::tr("You may not open it; 'quorvane-link ports' shows why.");
+    return d.access.left(1).toUpper() + d.access.mid(1) + u'.';
+}
+
+// The command's result in the program's words, then what the program's box
+// leaves out: why the port did not open and where to look next.
+QString describe(const LinkResult& r, const QString& device, const QString& roomFile)
+{
+    const std::optional<LinkMessage> message = linkMessage(r);
+    if (!message) {
+        const QString port =
+            r.address.isEmpty() ? QStringLiteral("COM%1 (%2)").arg(r.port).arg(device) : r.address;
+        if (r.kind == Kind::Stopped)
+            return Text::tr("The download was stopped by %1 after %2 of %n rooms.", nullptr,
+                            r.total)
+                .arg(shownStop(r.detail))
+                .arg(r.sent);
+        return Text::tr("%1 is not ready, so nothing was sent. %2").arg(port, r.detail);
+    }
+    // A terminal ends a line with a line feed alone.
+    QString text = QString(message->text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    switch (r.kind) {
+    case Kind::NoSuchPort:
+        return text + Text::tr("\n%1.\nSee the serial devices of this computer and how to "
+                               "map one with: quorvane-link ports")
+                          .arg(r.detail);
+    case Kind::OpenFailed:
+        return text +
+               //: Follows the port error: %1 the device, %2 the system's error number, %3 what to
+               //: do.
+               Text::tr("\n%1 (error %2).\n%3")
+                   .arg(r.detail)
+                   .arg(r.code)
+                   .arg(r.code == 13   ? accessHint(device)
+                        : r.code == 16 ? Text::tr("Another program holds it; "
+                                                  "'quorvane-link ports' shows which.")
+                                       : Text::tr("'quorvane-link ports' shows what "
+                                                  "it is."));
+    case Kind::Empty:
+        return text + u'\n' + roomFile;
+    default:
+        break;
+    }
+    if (!message->namesDetail && !r.detail.isEmpty())
+        text += u'\n' + r.detail;
+    return text;
+}
+
+int exitFor(const LinkResult& result)
+{
+    switch (result.kind) {
+    case Kind::Done:
+        return kComplete;
+    case Kind::LinkFailed:
+    case Kind::Changed:
+    case Kind::Interrupted:
+    case Kind::Stopped:
+        return kStopped;
+    default:
+        return kRefused;
+    }
 }
 
 void ProgressPrinter::update(const DirectoryDownload::Progress& p)

@@ -24,6 +24,13 @@ QString shownStop(const QString& recorded);
 QString signalName(int signalNumber);
 // "45 s", "2 min 05 s"
 QString duration(int milliseconds);
+// The command's result in the program's words, then what the program's box
+// leaves out: why the port did not open and where to look next.
+QString describe(const LinkResult& r, const QString& device, const QString& roomFile);
+// The exit status of a command that ended so.
+int exitFor(const LinkResult& result);
+// The options whose value follows them: a value is never taken for --help.
+const QStringList& valueOptions();
 
 // The device as the commands see it, refusing further bytes once a stop was
 // asked for while armed; what is already queued still leaves, and closing

@@ -327,12 +327,9 @@ int keep(const QStringList& arguments, const std::optional<store::Location>& bui
          Console& console, Environment& env)
 {
     KeepOptions options;
-    if (const QString problem = parseKeep(arguments, options); !problem.isEmpty()) {
-        complain(console, problem);
-        console.err << Text::tr("Try 'quorvane-link --help' for more information.\n");
-        console.err.flush();
-        return kUsage;
-    }
+    if (const QString problem = parseKeep(arguments, options); !problem.isEmpty())
+        return commandline::usageError(console.err, QStringLiteral("quorvane-link"),
+                                       QStringLiteral("quorvane-link: ") + problem);
     std::optional<store::Location> named = building;
     if (!named && options.directory.isEmpty()) {
         Expected<std::optional<store::Location>> fromSettings = store::Location::fromSettings();

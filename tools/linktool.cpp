@@ -123,80 +123,9 @@ QString parse(const QString& command, const QStringList& arguments, Options& opt
 
 int usageError(Console& console, const QString& reason)
 {
-    if (!reason.isEmpty())
-        complain(console, reason);
-    console.err << Text::tr("Try 'quorvane-link --help' for more information.\n");
-    console.err.flush();
-    return kUsage;
-}
-
-// Why the user may not open the device, as the port doctor tells it.
-QString accessHint(const QString& device)
-{
-    const portdoctor::Device d =
-        portdoctor::describe(device, portdoctor::Roots{}, portdoctor::Identity::current(), false);
-    if (!d.exists || d.mayOpen)
-        return Text::tr("You may not open it; 'quorvane-link ports' shows why.");
-    return d.access.left(1).toUpper() + d.access.mid(1) + u'.';
-}
-
-// The command's result in the program's words, then what the program's box
-// leaves out: why the port did not open and where to look next.
-QString describe(const LinkResult& r, const QString& device, const QString& roomFile)
-{
-    const std::optional<LinkMessage> message = linkMessage(r);
-    if (!message) {
-        const QString port =
-            r.address.isEmpty() ? QStringLiteral("COM%1 (%2)").arg(r.port).arg(device) : r.address;
-        if (r.kind == Kind::Stopped)
-            return Text::tr("The download was stopped by %1 after %2 of %n rooms.", nullptr,
-                            r.total)
-                .arg(shownStop(r.detail))
-                .arg(r.sent);
-        return Text::tr("%1 is not ready, so nothing was sent. %2").arg(port, r.detail);
-    }
-    // A terminal ends a line with a line feed alone.
-    QString text = QString(message->text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    switch (r.kind) {
-    case Kind::NoSuchPort:
-        return text + Text::tr("\n%1.\nSee the serial devices of this computer and how to "
-                               "map one with: quorvane-link ports")
-                          .arg(r.detail);
-    case Kind::OpenFailed:
-        return text +
-               //: Follows the port error: %1 the device, %2 the system's error number, %3 what to
-               //: do.
-               Text::tr("\n%1 (error %2).\n%3")
-                   .arg(r.detail)
-                   .arg(r.code)
-                   .arg(r.code == 13   ? accessHint(device)
-                        : r.code == 16 ? Text::tr("Another program holds it; "
-                                                  "'quorvane-link ports' shows which.")
-                                       : Text::tr("'quorvane-link ports' shows what "
-                                                  "it is."));
-    case Kind::Empty:
-        return text + u'\n' + roomFile;
-    default:
-        break;
-    }
-    if (!message->namesDetail && !r.detail.isEmpty())
-        text += u'\n' + r.detail;
-    return text;
-}
-
-int exitFor(const LinkResult& result)
-{
-    switch (result.kind) {
-    case Kind::Done:
-        return kComplete;
-    case Kind::LinkFailed:
-    case Kind::Changed:
-    case Kind::Interrupted:
-    case Kind::Stopped:
-        return kStopped;
-    default:
-        return kRefused;
-    }
+    return commandline::usageError(console.err, QStringLiteral("quorvane-link"),
+                                   reason.isEmpty() ? reason
+                                                    : QStringLiteral("quorvane-link: ") + reason);
 }
 
 TransferRecord::What whatOf(Command command)
@@ -211,6 +140,94 @@ void noteRecord(Console& console, const LinkResult& result)
     const QString why = result.recordFailure.isEmpty() ? result.notRecorded : result.recordFailure;
     if (!why.isEmpty())
         complain(console, Text::tr("The transfer was not recorded: %1").arg(why));
+}
+
+// The door unit named, or the one on the port given (the first when none is);
+// the port becomes the named unit's.
+Expected<qint64> chosenUnit(Options& options, const QString& roomFile, bool recorded)
+{
+    qint64 unit = doorunits::kFirstUnit;
+    if (!recorded && options.unit.isEmpty())
+        return unit;
+    const Expected<QList<DoorUnit>> units = doorunits::read(roomFile);
+    if (!units)
+        return units.outcome();
+    if (!options.unit.isEmpty()) {
+        const Expected<DoorUnit> named = doorunits::find(*units, options.unit);
+        if (!named)
+            return named.outcome();
+        options.port = named->port;
+        unit = named->id;
+    }
+    for (const DoorUnit& u : *units) {
+        if (options.unit.isEmpty() && u.port == options.port)
+            unit = u.id;
+        // An address is the unit whose port leads to that device server.
+        if (!options.address.isEmpty() &&
+            NetworkSerialPort::sameServerKey(SerialLink::deviceFor(u.port)) ==
+                NetworkSerialPort::sameServerKey(options.address))
+            unit = u.id;
+    }
+    return unit;
+}
+
+int stopped(Console& console, const Environment& env, const LinkResult& result,
+            const QString& where, qint64 written)
+{
+    complain(console, written == 0
+                          ? Text::tr("Stopped by %1 before anything was sent; %2 is released.")
+                                .arg(signalName(*env.stop), where)
+                          : Text::tr("Stopped by %1 with %2 of %n rooms sent; %3 is "
+                                     "released. The door unit holds only part of the directory: "
+                                     "download again to send it whole.",
+                                     nullptr, result.total)
+                                .arg(signalName(*env.stop))
+                                .arg(result.sent)
+                                .arg(where));
+    return kStopped;
+}
+
+QString doneText(Command command, const Options& options, const LinkResult& result,
+                 const QString& where)
+{
+    switch (command) {
+    case Command::Download:
+        //: %1 is the result in the program's words, %2 the port and its device, such as
+        //: "COM1 (/dev/ttyS0)".
+        return Text::tr("%1: %n rooms sent to %2.", nullptr, result.total)
+            .arg(linkResultText(result), where);
+    case Command::Settings:
+        return Text::tr("Settings sent to %1: open time %2 s, auto mode %3.")
+            .arg(where)
+            .arg(*connectsettings::openTime(*options.openTime))
+            .arg(connectsettings::autoMode(options.autoAnswer ? Qt::Checked : Qt::Unchecked,
+                                           options.autoOpen ? Qt::Checked : Qt::Unchecked));
+    default:
+        return Text::tr("Load Default sent to %1.").arg(where);
+    }
+}
+
+int stoppedBeforeSending(Console& console, const Environment& env)
+{
+    complain(console,
+             //: %1 is what stopped it: a signal, such as "Ctrl+C (SIGINT)" or "SIGTERM".
+             Text::tr("Stopped by %1 before anything was sent.").arg(signalName(*env.stop)));
+    return kStopped;
+}
+
+// The room directory sent, its progress shown; a stop asked for ends it before its next room.
+LinkResult download(SerialLink& link, StoppablePort& port, StoppablePauser& pauser,
+                    RoomDirectoryView& rooms, Console& console)
+{
+    port.armed = pauser.armed = true;
+    ProgressPrinter progress(console, link.lineSettings().baud);
+    pauser.tick = [&] { progress.tick(); };
+    LinkResult result = DirectoryDownload(
+                            link, rooms, [&] { return rooms.currentRoom(); },
+                            [&](const DirectoryDownload::Progress& p) { progress.update(p); })
+                            .run();
+    progress.finish();
+    return result;
 }
 
 int sendAll(const QString& folder, Console& console, Environment& env);
@@ -231,40 +248,18 @@ int sendCommand(Command command, Options options, Console& console, Environment&
     if (options.all)
         return sendAll(folder, console, env);
     const QString roomFile = database::pathIn(folder, schema::kDirectoryFile);
-    // The door unit named, or the one on the port given (the first when none is).
-    qint64 unit = doorunits::kFirstUnit;
     const bool recorded = !location.lacks(schema::kDirectoryFile);
-    if (recorded || !options.unit.isEmpty()) {
-        const Expected<QList<DoorUnit>> units = doorunits::read(roomFile);
-        if (!units) {
-            complain(console, Text::tr("Nothing was sent: %1").arg(units.error()));
-            return kRefused;
-        }
-        if (!options.unit.isEmpty()) {
-            const Expected<DoorUnit> named = doorunits::find(*units, options.unit);
-            if (!named) {
-                complain(console, Text::tr("Nothing was sent: %1").arg(named.error()));
-                return kRefused;
-            }
-            options.port = named->port;
-            unit = named->id;
-        }
-        for (const DoorUnit& u : *units) {
-            if (options.unit.isEmpty() && u.port == options.port)
-                unit = u.id;
-            // An address is the unit whose port leads to that device server.
-            if (!options.address.isEmpty() &&
-                NetworkSerialPort::sameServerKey(SerialLink::deviceFor(u.port)) ==
-                    NetworkSerialPort::sameServerKey(options.address))
-                unit = u.id;
-        }
+    const Expected<qint64> unit = chosenUnit(options, roomFile, recorded);
+    if (!unit) {
+        complain(console, Text::tr("Nothing was sent: %1").arg(unit.error()));
+        return kRefused;
     }
     StoppablePort port(env.port, env);
     StoppablePauser pauser(env.pauser, env);
     SerialLink link(port, pauser);
     // Recorded as the program records it, in the folder's room file when there is one.
     if (recorded)
-        link.setRecording({roomFile, env.operatorName, {}, unit});
+        link.setRecording({roomFile, env.operatorName, {}, *unit});
     // Refusals are recorded as the program records them.
     const auto refuse = [&](const LinkResult& refused, const QString& text) {
         const LinkResult recorded = TransferRecorder(link, whatOf(command)).refused(refused);
@@ -286,12 +281,8 @@ int sendCommand(Command command, Options options, Console& console, Environment&
             return kRefused;
         }
     }
-    if (stopAsked(env)) {
-        complain(console,
-                 //: %1 is what stopped it: a signal, such as "Ctrl+C (SIGINT)" or "SIGTERM".
-                 Text::tr("Stopped by %1 before anything was sent.").arg(signalName(*env.stop)));
-        return kStopped;
-    }
+    if (stopAsked(env))
+        return stoppedBeforeSending(console, env);
 
     ConnectController controller(link);
     const LinkResult opened = controller.toggle(
@@ -302,23 +293,13 @@ int sendCommand(Command command, Options options, Console& console, Environment&
                               ? QStringLiteral("COM%1 (%2)").arg(options.port).arg(link.device())
                               : options.address;
 
-    LinkResult result;
-    if (command == Command::Download) {
-        port.armed = pauser.armed = true;
-        ProgressPrinter progress(console, link.lineSettings().baud);
-        pauser.tick = [&] { progress.tick(); };
-        result = DirectoryDownload(
-                     link, rooms, [&] { return rooms.currentRoom(); },
-                     [&](const DirectoryDownload::Progress& p) { progress.update(p); })
-                     .run();
-        progress.finish();
-    } else {
-        result = command == Command::Settings
-                     ? controller.sendSettings(*options.openTime,
-                                               options.autoAnswer ? Qt::Checked : Qt::Unchecked,
-                                               options.autoOpen ? Qt::Checked : Qt::Unchecked)
-                     : loadDefault(link);
-    }
+    LinkResult result =
+        command == Command::Download ? download(link, port, pauser, rooms, console)
+        : command == Command::Settings
+            ? controller.sendSettings(*options.openTime,
+                                      options.autoAnswer ? Qt::Checked : Qt::Unchecked,
+                                      options.autoOpen ? Qt::Checked : Qt::Unchecked)
+            : loadDefault(link);
     result.port = options.port;
     result.address = options.address;
     noteRecord(console, result);
@@ -327,45 +308,47 @@ int sendCommand(Command command, Options options, Console& console, Environment&
     // The rooms were only read: closing has nothing to write.
     static_cast<void>(rooms.close());
 
-    if (port.stoppedHere) {
-        complain(console,
-                 port.written == 0
-                     ? Text::tr("Stopped by %1 before anything was sent; %2 is released.")
-                           .arg(signalName(*env.stop), where)
-                     : Text::tr("Stopped by %1 with %2 of %n rooms sent; %3 is "
-                                "released. The door unit holds only part of the directory: "
-                                "download again to send it whole.",
-                                nullptr, result.total)
-                           .arg(signalName(*env.stop))
-                           .arg(result.sent)
-                           .arg(where));
-        return kStopped;
+    if (port.stoppedHere)
+        return stopped(console, env, result, where, port.written);
+    if (!result.done()) {
+        complain(console, describe(result, link.device(), rooms.path()));
+        return exitFor(result);
     }
-    if (result.done()) {
-        switch (command) {
-        case Command::Download:
+    say(console.err, doneText(command, options, result, where));
+    return kComplete;
+}
+
+// Each unit's end, a line each; the status is complete only when every unit is.
+int reportAll(const QList<UnitsDownload::Line>& lines, const QString& roomFile, Console& console,
+              const Environment& env)
+{
+    int status = kComplete;
+    for (const UnitsDownload::Line& line : lines) {
+        const LinkResult& r = line.result;
+        const QString where = QStringLiteral("COM%1 (%2)").arg(line.unit.port).arg(line.device);
+        noteRecord(console, r);
+        if (r.done()) {
             say(console.err,
-                //: %1 is the result in the program's words, %2 the port and its device, such as
-                //: "COM1 (/dev/ttyS0)".
-                Text::tr("%1: %n rooms sent to %2.", nullptr, result.total)
-                    .arg(linkResultText(result), where));
-            break;
-        case Command::Settings:
-            say(console.err, Text::tr("Settings sent to %1: open time %2 s, auto mode %3.")
-                                 .arg(where)
-                                 .arg(*connectsettings::openTime(*options.openTime))
-                                 .arg(connectsettings::autoMode(
-                                     options.autoAnswer ? Qt::Checked : Qt::Unchecked,
-                                     options.autoOpen ? Qt::Checked : Qt::Unchecked)));
-            break;
-        default:
-            say(console.err, Text::tr("Load Default sent to %1.").arg(where));
-            break;
+                //: %1 is the door unit, %2 the result in the program's words, %3 the port and its
+                //: device.
+                Text::tr("%1: %2: %n rooms sent to %3.", nullptr, r.total)
+                    .arg(line.unit.ownName(), linkResultText(r), where));
+            continue;
         }
-        return kComplete;
+        const int exit = r.kind == Kind::Stopped && stopAsked(env) ? int(kStopped) : exitFor(r);
+        status = status == kStopped ? status : exit;
+        complain(console,
+                 QStringLiteral("%1: %2").arg(
+                     line.unit.ownName(), r.kind == Kind::Stopped
+                                              ? Text::tr("Stopped by %1 with %2 of %n rooms sent; "
+                                                         "%3 is released.",
+                                                         nullptr, r.total)
+                                                    .arg(shownStop(r.detail))
+                                                    .arg(r.sent)
+                                                    .arg(where)
+                                              : describe(r, line.device, roomFile)));
     }
-    complain(console, describe(result, link.device(), rooms.path()));
-    return exitFor(result);
+    return status;
 }
 
 // Every door unit at once, a line of progress for each as its batches end.
@@ -388,11 +371,8 @@ int sendAll(const QString& folder, Console& console, Environment& env)
         complain(console, Text::tr("Nothing was sent: %1").arg(shared));
         return kRefused;
     }
-    if (stopAsked(env)) {
-        complain(console,
-                 Text::tr("Stopped by %1 before anything was sent.").arg(signalName(*env.stop)));
-        return kStopped;
-    }
+    if (stopAsked(env))
+        return stoppedBeforeSending(console, env);
     std::mutex printing;
     UnitsDownload download(
         roomFile, *units, env.operatorName,
@@ -428,138 +408,10 @@ int sendAll(const QString& folder, Console& console, Environment& env)
     download.start();
     download.wait();
 
-    int status = kComplete;
-    for (const UnitsDownload::Line& line : download.lines()) {
-        const LinkResult& r = line.result;
-        const QString where = QStringLiteral("COM%1 (%2)").arg(line.unit.port).arg(line.device);
-        noteRecord(console, r);
-        if (r.done()) {
-            say(console.err,
-                //: %1 is the door unit, %2 the result in the program's words, %3 the port and its
-                //: device.
-                Text::tr("%1: %2: %n rooms sent to %3.", nullptr, r.total)
-                    .arg(line.unit.ownName(), linkResultText(r), where));
-            continue;
-        }
-        const int exit = r.kind == Kind::Stopped && stopAsked(env) ? int(kStopped) : exitFor(r);
-        status = status == kStopped ? status : exit;
-        complain(console,
-                 QStringLiteral("%1: %2").arg(
-                     line.unit.ownName(), r.kind == Kind::Stopped
-                                              ? Text::tr("Stopped by %1 with %2 of %n rooms sent; "
-                                                         "%3 is released.",
-                                                         nullptr, r.total)
-                                                    .arg(shownStop(r.detail))
-                                                    .arg(r.sent)
-                                                    .arg(where)
-                                              : describe(r, line.device, roomFile)));
-    }
-    return status;
+    return reportAll(download.lines(), roomFile, console, env);
 }
 
 } // namespace
-
-namespace {
-
-// One command's part of the help: its form and what it does.
-struct CommandHelp
-{
-    QLatin1String command;
-    QString text;
-};
-
-QList<CommandHelp> commandHelp()
-{
-    return {
-        {QLatin1String("send-settings"),
-         Text::tr("  send-settings [DIR] --port COMn --open-time SECONDS [--auto-answer] "
-                  "[--auto-open]\n"
-                  "      Sends the door-open time (0 to 255 seconds) and the automatic modes.\n")},
-        {QLatin1String("download"),
-         Text::tr("  download [DIR] --port COMn | --unit NAME | --all\n"
-                  "      Sends the whole room directory of DIR. Every room is checked first;\n"
-                  "      when one cannot be sent, nothing is. --unit sends to the door unit of\n"
-                  "      that name on its port (quorvane-db units lists them); --all to every\n"
-                  "      door unit at once, a line of progress for each, and the status is 0\n"
-                  "      only when every unit got the whole directory.\n")},
-        {QLatin1String("load-default"),
-         Text::tr("  load-default [DIR] --port COMn\n"
-                  "      Tells the door unit to load its default settings.\n")},
-        {QLatin1String("keep"), keepHelp()},
-        {QLatin1String("ports"),
-         Text::tr("  ports\n"
-                  "      Shows COM1 to COM9 with the device each maps to, whether it exists,\n"
-                  "      what it is, whether you may open it and who holds it; and the serial\n"
-                  "      devices not mapped yet, with the line to add to the settings file.\n")},
-    };
-}
-
-// What every command shares: the ports, the folder, signals, the server, the status.
-QString commonNotes()
-{
-    return Text::tr(
-        "\n"
-        "COMn is mapped to a device as in Quorvane: [Ports] COMn in the settings file\n"
-        "(~/.config/Quorvane/Quorvane.conf), else /dev/ttyS(n-1). The port is held\n"
-        "exclusively while the command runs and given back as it was.\n"
-        "Without DIR the data folder is the one Quorvane uses, the first of: the\n"
-        "folder named by QUORVANE_DATA; the folder of this program when it holds\n"
-        "either database file; $XDG_DATA_HOME/Quorvane (~/.local/share/Quorvane).\n"
-        "\n"
-        "Ctrl+C, SIGTERM or a closed terminal (SIGHUP) stops a download before its\n"
-        "next room and releases the port; the settings and Load Default take under\n"
-        "a second and go out whole.\n"
-        "\n"
-        "With --database URI and --building NAME (or QUORVANE_DATABASE and\n"
-        "QUORVANE_BUILDING) the rooms are read from, and the transfer recorded in,\n"
-        "that building on a PostgreSQL server.\n"
-        "\n"
-        "Exit status:\n"
-        " 0  complete\n"
-        " 1  refused: nothing was sent (no such port, a room that cannot be sent, ...)\n"
-        " 2  stopped part-way, by a failure of the link or by a signal\n"
-        " 64 the command line is not understood\n");
-}
-
-// The options whose value follows them: a value is never taken for --help.
-const QStringList& valueOptions()
-{
-    static const QStringList options{QStringLiteral("--port"),     QStringLiteral("--open-time"),
-                                     QStringLiteral("--unit"),     QStringLiteral("--database"),
-                                     QStringLiteral("--building"), QStringLiteral("--quiet"),
-                                     QStringLiteral("--hours")};
-    return options;
-}
-
-} // namespace
-
-QString usage()
-{
-    QString text = Text::tr("Usage: quorvane-link COMMAND [DIR] [OPTION]...\n"
-                            "Sends to the door unit what Quorvane sends, and examines the serial "
-                            "ports.\n"
-                            "\n");
-    for (const CommandHelp& help : commandHelp())
-        text += help.text;
-    text += Text::tr("  COMMAND --help\n"
-                     "      Shows the help of that command alone.\n"
-                     "  --help     display this help and exit\n"
-                     "  --version  output version information and exit\n"
-                     "  --language CODE\n"
-                     "      Shows the texts in this language (en, zh_CN) instead of the locale's\n"
-                     "      (LANGUAGE, LC_ALL, LC_MESSAGES, LANG); with any command.\n");
-    return text + commonNotes();
-}
-
-QString usage(const QString& command)
-{
-    for (const CommandHelp& help : commandHelp()) {
-        if (help.command == command)
-            return Text::tr("Usage of quorvane-link %1:\n").arg(command) + help.text +
-                   commonNotes();
-    }
-    return usage();
-}
 
 int run(const QStringList& arguments, Console& console, Environment& environment)
 {

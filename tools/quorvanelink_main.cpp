@@ -34,10 +34,9 @@ int main(int argc, char** argv)
     QStringList arguments = QCoreApplication::arguments().mid(1);
     if (const QString refusal = companion::chooseLanguage("quorvane-link", arguments);
         !refusal.isEmpty()) {
-        std::fprintf(stderr, "quorvane-link: %s\n%s", qPrintable(refusal),
-                     qPrintable(QCoreApplication::translate(
-                         "linktool", "Try 'quorvane-link --help' for more information.\n")));
-        return linktool::kUsage;
+        QTextStream err(stderr);
+        return commandline::usageError(err, QStringLiteral("quorvane-link"),
+                                       QStringLiteral("quorvane-link: ") + refusal);
     }
     // Caught, so a stop lets the command release the port, record how far it
     // got and say so; a closed terminal (SIGHUP) stops it as SIGTERM does.

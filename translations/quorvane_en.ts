@@ -269,6 +269,30 @@ The files it replaced are kept as:
     </message>
 </context>
 <context>
+    <name>DoorUnitDecoder</name>
+    <message numerus="yes">
+        <source>%n rooms</source>
+        <translation>
+            <numerusform>%n room</numerusform>
+            <numerusform>%n rooms</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n stop bits</source>
+        <translation>
+            <numerusform>%n stop bit</numerusform>
+            <numerusform>%n stop bits</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n batches</source>
+        <translation>
+            <numerusform>%n batch</numerusform>
+            <numerusform>%n batches</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>DoorUnitState</name>
     <message>
         <source>Door unit: never loaded from this PC</source>
@@ -1127,7 +1151,6 @@ The program ends without it.</translation>
     </message>
     <message>
         <source>Now</source>
-        <extracomment>Column of the sent rooms: how the directory now differs from each</extracomment>
         <translation>Now</translation>
     </message>
     <message>
@@ -1715,6 +1738,13 @@ The program ends without it.</translation>
         <extracomment>A transfer&apos;s entry of one room: %1 is 1, %2 the port and its device</extracomment>
         <translation>download (%1 room) on %2</translation>
     </message>
+    <message numerus="yes">
+        <source>%n entries</source>
+        <translation>
+            <numerusform>%n entry</numerusform>
+            <numerusform>%n entries</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>changerecord</name>
@@ -1728,6 +1758,40 @@ The program ends without it.</translation>
     <message>
         <source>The option %1 needs a value.</source>
         <translation>The option %1 needs a value.</translation>
+    </message>
+    <message>
+        <source>Try &apos;%1 --help&apos; for more information.</source>
+        <translation>Try &apos;%1 --help&apos; for more information.</translation>
+    </message>
+    <message>
+        <source>Usage: %1 COMMAND [DIR] [OPTION]...
+</source>
+        <translation>Usage: %1 COMMAND [DIR] [OPTION]...
+</translation>
+    </message>
+    <message>
+        <source>  COMMAND --help
+      Shows the help of that command alone.
+  --help     display this help and exit
+  --version  output version information and exit
+  --language CODE
+      Shows the texts in this language (en, zh_CN) instead of the locale&apos;s
+      (LANGUAGE, LC_ALL, LC_MESSAGES, LANG); with any command.
+</source>
+        <translation>  COMMAND --help
+      Shows the help of that command alone.
+  --help     display this help and exit
+  --version  output version information and exit
+  --language CODE
+      Shows the texts in this language (en, zh_CN) instead of the locale&apos;s
+      (LANGUAGE, LC_ALL, LC_MESSAGES, LANG); with any command.
+</translation>
+    </message>
+    <message>
+        <source>Usage of %1 %2:
+</source>
+        <translation>Usage of %1 %2:
+</translation>
     </message>
 </context>
 <context>
@@ -2712,40 +2776,6 @@ The program ends without it.</translation>
       (its transfers stay in the history). Two units on one port are refused.
 </translation>
     </message>
-    <message>
-        <source>Usage: quorvane-db COMMAND [DIR] [OPTION]...
-Prepares, extends and examines the two database files of Quorvane.
-
-</source>
-        <translation>Usage: quorvane-db COMMAND [DIR] [OPTION]...
-Prepares, extends and examines the two database files of Quorvane.
-
-</translation>
-    </message>
-    <message>
-        <source>  COMMAND --help
-      Shows the help of that command alone.
-  --help     display this help and exit
-  --version  output version information and exit
-  --language CODE
-      Shows the texts in this language (en, zh_CN) instead of the locale&apos;s
-      (LANGUAGE, LC_ALL, LC_MESSAGES, LANG); with any command.
-</source>
-        <translation>  COMMAND --help
-      Shows the help of that command alone.
-  --help     display this help and exit
-  --version  output version information and exit
-  --language CODE
-      Shows the texts in this language (en, zh_CN) instead of the locale&apos;s
-      (LANGUAGE, LC_ALL, LC_MESSAGES, LANG); with any command.
-</translation>
-    </message>
-    <message>
-        <source>Usage of quorvane-db %1:
-</source>
-        <translation>Usage of quorvane-db %1:
-</translation>
-    </message>
     <message numerus="yes">
         <source>%n entries</source>
         <translation>
@@ -2850,6 +2880,16 @@ Exit status: 0 when all went well, 1 when something failed or is wrong,
         <extracomment>%1 the address, %2 the settings file</extracomment>
         <translation>No COM port leads to %1. A door unit is on one of COM1 to COM9: add a line such as COM4=%1 under [Ports] in %2, then give that port.</translation>
     </message>
+    <message>
+        <source>Prepares, extends and examines the two database files of Quorvane.
+</source>
+        <translation>Prepares, extends and examines the two database files of Quorvane.
+</translation>
+    </message>
+    <message>
+        <source>Name a command.</source>
+        <translation>Name a command.</translation>
+    </message>
 </context>
 <context>
     <name>directorybackup</name>
@@ -2914,68 +2954,12 @@ Exit status: 0 when all went well, 1 when something failed or is wrong,
         <translation>%1 cannot be written.</translation>
     </message>
     <message>
-        <source>. Nothing was restored.</source>
-        <translation>. Nothing was restored.</translation>
-    </message>
-    <message>
-        <source> Nothing was restored.</source>
-        <translation> Nothing was restored.</translation>
-    </message>
-    <message>
-        <source>%1-journal is left from an unfinished write; move it away first.</source>
-        <translation>%1-journal is left from an unfinished write; move it away first.</translation>
-    </message>
-    <message>
-        <source>%1 cannot be written to.</source>
-        <translation>%1 cannot be written to.</translation>
-    </message>
-    <message>
-        <source>The restore cannot be entered in the change record of %1: %2.</source>
-        <translation>The restore cannot be entered in the change record of %1: %2.</translation>
-    </message>
-    <message>
-        <source>The backup cannot be read: %1.</source>
-        <translation>The backup cannot be read: %1.</translation>
-    </message>
-    <message>
-        <source>Another program is writing to the databases in %1. Let it finish (or close it) and restore again.</source>
-        <translation>Another program is writing to the databases in %1. Let it finish (or close it) and restore again.</translation>
-    </message>
-    <message>
-        <source>The databases in %1 cannot be written: %2.</source>
-        <translation>The databases in %1 cannot be written: %2.</translation>
-    </message>
-    <message>
-        <source>%1 cannot be moved aside.</source>
-        <translation>%1 cannot be moved aside.</translation>
-    </message>
-    <message>
-        <source>%1 cannot be put in place.</source>
-        <translation>%1 cannot be put in place.</translation>
-    </message>
-    <message>
-        <source>The databases cannot be written: %1.</source>
-        <translation>The databases cannot be written: %1.</translation>
-    </message>
-    <message>
         <source>The backup&apos;s table %1 has the column(s) %2, which the table in %3 lacks: their values would be lost. Move %3 aside and restore again to get the backup&apos;s file whole.</source>
         <translation>The backup&apos;s table %1 has the column(s) %2, which the table in %3 lacks: their values would be lost. Move %3 aside and restore again to get the backup&apos;s file whole.</translation>
     </message>
     <message>
         <source>%1 cannot be restored: %2.</source>
         <translation>%1 cannot be restored: %2.</translation>
-    </message>
-    <message>
-        <source>%1 cannot be read or replaced.</source>
-        <translation>%1 cannot be read or replaced.</translation>
-    </message>
-    <message>
-        <source>%1 cannot be opened: %2.</source>
-        <translation>%1 cannot be opened: %2.</translation>
-    </message>
-    <message>
-        <source>%1 cannot be opened: %2</source>
-        <translation>%1 cannot be opened: %2</translation>
     </message>
     <message>
         <source>the schema %1 on the server</source>
@@ -3134,21 +3118,6 @@ Options:
     <message>
         <source>%1 is too large to copy.</source>
         <translation>%1 is too large to copy.</translation>
-    </message>
-</context>
-<context>
-    <name>frames</name>
-    <message>
-        <source>%1 &quot;%2&quot; has %3 characters; at most %4 fit</source>
-        <translation>%1 &quot;%2&quot; has %3 characters; at most %4 fit</translation>
-    </message>
-    <message>
-        <source>%1 &quot;%2&quot; holds &quot;%3&quot;, which is not a printable ASCII character</source>
-        <translation>%1 &quot;%2&quot; holds &quot;%3&quot;, which is not a printable ASCII character</translation>
-    </message>
-    <message>
-        <source>%1 &quot;%2&quot; holds &quot;%3&quot;, which the door unit reads as a marker, not as part of a value</source>
-        <translation>%1 &quot;%2&quot; holds &quot;%3&quot;, which the door unit reads as a marker, not as part of a value</translation>
     </message>
 </context>
 <context>
@@ -3352,12 +3321,6 @@ What was sent is not affected.</translation>
         <translation>send-settings needs --open-time SECONDS.</translation>
     </message>
     <message>
-        <source>Try &apos;quorvane-link --help&apos; for more information.
-</source>
-        <translation>Try &apos;quorvane-link --help&apos; for more information.
-</translation>
-    </message>
-    <message>
         <source>You may not open it; &apos;quorvane-link ports&apos; shows why.</source>
         <translation>You may not open it; &apos;quorvane-link ports&apos; shows why.</translation>
     </message>
@@ -3517,40 +3480,6 @@ Exit status:
  64 the command line is not understood
 </translation>
     </message>
-    <message>
-        <source>Usage: quorvane-link COMMAND [DIR] [OPTION]...
-Sends to the door unit what Quorvane sends, and examines the serial ports.
-
-</source>
-        <translation>Usage: quorvane-link COMMAND [DIR] [OPTION]...
-Sends to the door unit what Quorvane sends, and examines the serial ports.
-
-</translation>
-    </message>
-    <message>
-        <source>  COMMAND --help
-      Shows the help of that command alone.
-  --help     display this help and exit
-  --version  output version information and exit
-  --language CODE
-      Shows the texts in this language (en, zh_CN) instead of the locale&apos;s
-      (LANGUAGE, LC_ALL, LC_MESSAGES, LANG); with any command.
-</source>
-        <translation>  COMMAND --help
-      Shows the help of that command alone.
-  --help     display this help and exit
-  --version  output version information and exit
-  --language CODE
-      Shows the texts in this language (en, zh_CN) instead of the locale&apos;s
-      (LANGUAGE, LC_ALL, LC_MESSAGES, LANG); with any command.
-</translation>
-    </message>
-    <message>
-        <source>Usage of quorvane-link %1:
-</source>
-        <translation>Usage of quorvane-link %1:
-</translation>
-    </message>
     <message numerus="yes">
         <source>Sending %n rooms, about %1.</source>
         <translation>
@@ -3701,6 +3630,12 @@ Sends to the door unit what Quorvane sends, and examines the serial ports.
       that fails is tried again with a growing wait. One keeper a folder or
       building: a second refuses. --once sends once and exits (for cron);
       otherwise it runs until SIGTERM, a line an event on standard output.
+</translation>
+    </message>
+    <message>
+        <source>Sends to the door unit what Quorvane sends, and examines the serial ports.
+</source>
+        <translation>Sends to the door unit what Quorvane sends, and examines the serial ports.
 </translation>
     </message>
 </context>
@@ -4088,7 +4023,7 @@ Serial devices no COM entry maps to:
     </message>
 </context>
 <context>
-    <name>roomverdict</name>
+    <name>roomrecord</name>
     <message>
         <source>%1 &quot;%2&quot; is %3 characters long; the door unit takes at most %4</source>
         <extracomment>%1 is the field (Room, TEL1...), %2 its value, %3 its length, %4 the most it may have</extracomment>
@@ -4107,6 +4042,9 @@ Serial devices no COM entry maps to:
         <source>%1 holds &quot;%2&quot;, which the door unit reads as a field end marker</source>
         <translation>%1 holds &quot;%2&quot;, which the door unit reads as a field end marker</translation>
     </message>
+</context>
+<context>
+    <name>roomverdict</name>
     <message>
         <source>%1 and %2 more</source>
         <extracomment>%1 lists the first few, %2 counts the others</extracomment>

@@ -267,6 +267,27 @@ The files it replaced are kept as:
     </message>
 </context>
 <context>
+    <name>DoorUnitDecoder</name>
+    <message numerus="yes">
+        <source>%n rooms</source>
+        <translation>
+            <numerusform>%n 个房间</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n stop bits</source>
+        <translation>
+            <numerusform>%n 个停止位</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n batches</source>
+        <translation>
+            <numerusform>%n 批</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>DoorUnitState</name>
     <message>
         <source>Door unit: never loaded from this PC</source>
@@ -1117,7 +1138,6 @@ The program ends without it.</source>
     </message>
     <message>
         <source>Now</source>
-        <extracomment>Column of the sent rooms: how the directory now differs from each</extracomment>
         <translation>现在</translation>
     </message>
     <message>
@@ -1698,6 +1718,12 @@ The program ends without it.</source>
         <extracomment>A transfer&apos;s entry of one room: %1 is 1, %2 the port and its device</extracomment>
         <translation>下载（%1 个房间），端口 %2</translation>
     </message>
+    <message numerus="yes">
+        <source>%n entries</source>
+        <translation>
+            <numerusform>%n 条记录</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>changerecord</name>
@@ -1711,6 +1737,40 @@ The program ends without it.</source>
     <message>
         <source>The option %1 needs a value.</source>
         <translation>选项 %1 需要一个值。</translation>
+    </message>
+    <message>
+        <source>Try &apos;%1 --help&apos; for more information.</source>
+        <translation>请运行“%1 --help”了解更多信息。</translation>
+    </message>
+    <message>
+        <source>Usage: %1 COMMAND [DIR] [OPTION]...
+</source>
+        <translation>用法：%1 命令 [DIR] [选项]...
+</translation>
+    </message>
+    <message>
+        <source>  COMMAND --help
+      Shows the help of that command alone.
+  --help     display this help and exit
+  --version  output version information and exit
+  --language CODE
+      Shows the texts in this language (en, zh_CN) instead of the locale&apos;s
+      (LANGUAGE, LC_ALL, LC_MESSAGES, LANG); with any command.
+</source>
+        <translation>  COMMAND --help
+      只显示该命令的帮助。
+  --help     显示此帮助并退出
+  --version  显示版本信息并退出
+  --language CODE
+      以此语言（en、zh_CN）显示文字，而不按区域设置
+      （LANGUAGE、LC_ALL、LC_MESSAGES、LANG）；可与任何命令同用。
+</translation>
+    </message>
+    <message>
+        <source>Usage of %1 %2:
+</source>
+        <translation>%1 %2 的用法：
+</translation>
     </message>
 </context>
 <context>
@@ -2687,40 +2747,6 @@ The program ends without it.</source>
       （其传输记录仍保留在历史中）。两台门口机不能用同一个串口。
 </translation>
     </message>
-    <message>
-        <source>Usage: quorvane-db COMMAND [DIR] [OPTION]...
-Prepares, extends and examines the two database files of Quorvane.
-
-</source>
-        <translation>用法：quorvane-db 命令 [DIR] [选项]...
-准备、扩充和检查 Quorvane 的两个数据库文件。
-
-</translation>
-    </message>
-    <message>
-        <source>  COMMAND --help
-      Shows the help of that command alone.
-  --help     display this help and exit
-  --version  output version information and exit
-  --language CODE
-      Shows the texts in this language (en, zh_CN) instead of the locale&apos;s
-      (LANGUAGE, LC_ALL, LC_MESSAGES, LANG); with any command.
-</source>
-        <translation>  COMMAND --help
-      只显示该命令的帮助。
-  --help     显示此帮助并退出
-  --version  显示版本信息并退出
-  --language CODE
-      以此语言（en、zh_CN）显示文字，而不按区域设置
-      （LANGUAGE、LC_ALL、LC_MESSAGES、LANG）；可与任何命令同用。
-</translation>
-    </message>
-    <message>
-        <source>Usage of quorvane-db %1:
-</source>
-        <translation>quorvane-db %1 的用法：
-</translation>
-    </message>
     <message numerus="yes">
         <source>%n entries</source>
         <translation>
@@ -2813,6 +2839,16 @@ $XDG_DATA_HOME/Quorvane（~/.local/share/Quorvane），不存在时会创建为�
         <extracomment>%1 the address, %2 the settings file</extracomment>
         <translation>没有任何 COM 串口通往 %1。门口机须接在 COM1 至 COM9 之一：请在 %2 的 [Ports] 下加一行，例如 COM4=%1，再指定该串口。</translation>
     </message>
+    <message>
+        <source>Prepares, extends and examines the two database files of Quorvane.
+</source>
+        <translation>准备、扩充和检查 Quorvane 的两个数据库文件。
+</translation>
+    </message>
+    <message>
+        <source>Name a command.</source>
+        <translation>请指定一个命令。</translation>
+    </message>
 </context>
 <context>
     <name>directorybackup</name>
@@ -2877,68 +2913,12 @@ $XDG_DATA_HOME/Quorvane（~/.local/share/Quorvane），不存在时会创建为�
         <translation>无法写入 %1。</translation>
     </message>
     <message>
-        <source>. Nothing was restored.</source>
-        <translation>。未恢复任何内容。</translation>
-    </message>
-    <message>
-        <source> Nothing was restored.</source>
-        <translation>未恢复任何内容。</translation>
-    </message>
-    <message>
-        <source>%1-journal is left from an unfinished write; move it away first.</source>
-        <translation>%1-journal 是一次未完成的写入留下的，请先将它移走。</translation>
-    </message>
-    <message>
-        <source>%1 cannot be written to.</source>
-        <translation>无法写入 %1。</translation>
-    </message>
-    <message>
-        <source>The restore cannot be entered in the change record of %1: %2.</source>
-        <translation>无法将此次恢复记入 %1 的修改记录：%2。</translation>
-    </message>
-    <message>
-        <source>The backup cannot be read: %1.</source>
-        <translation>无法读取备份：%1。</translation>
-    </message>
-    <message>
-        <source>Another program is writing to the databases in %1. Let it finish (or close it) and restore again.</source>
-        <translation>另一个程序正在写入 %1 中的数据库。请等它完成（或关闭它）后再恢复。</translation>
-    </message>
-    <message>
-        <source>The databases in %1 cannot be written: %2.</source>
-        <translation>无法写入 %1 中的数据库：%2。</translation>
-    </message>
-    <message>
-        <source>%1 cannot be moved aside.</source>
-        <translation>无法将 %1 移到一旁。</translation>
-    </message>
-    <message>
-        <source>%1 cannot be put in place.</source>
-        <translation>无法将 %1 放回原位。</translation>
-    </message>
-    <message>
-        <source>The databases cannot be written: %1.</source>
-        <translation>无法写入数据库：%1。</translation>
-    </message>
-    <message>
         <source>The backup&apos;s table %1 has the column(s) %2, which the table in %3 lacks: their values would be lost. Move %3 aside and restore again to get the backup&apos;s file whole.</source>
         <translation>备份中的表 %1 有 %3 中的表所没有的列 %2：这些值会丢失。请把 %3 移到一旁后再恢复，以得到完整的备份文件。</translation>
     </message>
     <message>
         <source>%1 cannot be restored: %2.</source>
         <translation>无法恢复 %1：%2。</translation>
-    </message>
-    <message>
-        <source>%1 cannot be read or replaced.</source>
-        <translation>无法读取或替换 %1。</translation>
-    </message>
-    <message>
-        <source>%1 cannot be opened: %2.</source>
-        <translation>无法打开 %1：%2。</translation>
-    </message>
-    <message>
-        <source>%1 cannot be opened: %2</source>
-        <translation>无法打开 %1：%2</translation>
     </message>
     <message>
         <source>the schema %1 on the server</source>
@@ -3097,21 +3077,6 @@ Options:
     <message>
         <source>%1 is too large to copy.</source>
         <translation>%1 太大，无法复制。</translation>
-    </message>
-</context>
-<context>
-    <name>frames</name>
-    <message>
-        <source>%1 &quot;%2&quot; has %3 characters; at most %4 fit</source>
-        <translation>%1“%2”有 %3 个字符；最多只能 %4 个</translation>
-    </message>
-    <message>
-        <source>%1 &quot;%2&quot; holds &quot;%3&quot;, which is not a printable ASCII character</source>
-        <translation>%1“%2”含有“%3”，它不是可打印的 ASCII 字符</translation>
-    </message>
-    <message>
-        <source>%1 &quot;%2&quot; holds &quot;%3&quot;, which the door unit reads as a marker, not as part of a value</source>
-        <translation>%1“%2”含有“%3”，门口机会把它当作标记，而不是数值的一部分</translation>
     </message>
 </context>
 <context>
@@ -3315,12 +3280,6 @@ What was sent is not affected.</source>
         <translation>send-settings 需要 --open-time SECONDS。</translation>
     </message>
     <message>
-        <source>Try &apos;quorvane-link --help&apos; for more information.
-</source>
-        <translation>请运行“quorvane-link --help”了解更多信息。
-</translation>
-    </message>
-    <message>
         <source>You may not open it; &apos;quorvane-link ports&apos; shows why.</source>
         <translation>您无权打开它；“quorvane-link ports”会说明原因。</translation>
     </message>
@@ -3477,40 +3436,6 @@ QUORVANE_BUILDING）时，从 PostgreSQL 服务器上的那栋楼读取房间，
  64 命令行无法理解
 </translation>
     </message>
-    <message>
-        <source>Usage: quorvane-link COMMAND [DIR] [OPTION]...
-Sends to the door unit what Quorvane sends, and examines the serial ports.
-
-</source>
-        <translation>用法：quorvane-link 命令 [DIR] [选项]...
-像 Quorvane 一样向门口机发送数据，并检查串口。
-
-</translation>
-    </message>
-    <message>
-        <source>  COMMAND --help
-      Shows the help of that command alone.
-  --help     display this help and exit
-  --version  output version information and exit
-  --language CODE
-      Shows the texts in this language (en, zh_CN) instead of the locale&apos;s
-      (LANGUAGE, LC_ALL, LC_MESSAGES, LANG); with any command.
-</source>
-        <translation>  COMMAND --help
-      只显示该命令的帮助。
-  --help     显示此帮助并退出
-  --version  显示版本信息并退出
-  --language CODE
-      以此语言（en、zh_CN）显示文字，而不按区域设置
-      （LANGUAGE、LC_ALL、LC_MESSAGES、LANG）；可与任何命令同用。
-</translation>
-    </message>
-    <message>
-        <source>Usage of quorvane-link %1:
-</source>
-        <translation>quorvane-link %1 的用法：
-</translation>
-    </message>
     <message numerus="yes">
         <source>Sending %n rooms, about %1.</source>
         <translation>
@@ -3647,6 +3572,12 @@ Sends to the door unit what Quorvane sends, and examines the serial ports.
       同步。失败的门口机以逐次加长的间隔重试。每个文件夹或楼宇只有一个守护
       程序：第二个会被拒绝。--once 发送一次后退出（供 cron 使用）；否则运行
       到 SIGTERM，每个事件在标准输出上写一行。
+</translation>
+    </message>
+    <message>
+        <source>Sends to the door unit what Quorvane sends, and examines the serial ports.
+</source>
+        <translation>像 Quorvane 一样向门口机发送数据，并检查串口。
 </translation>
     </message>
 </context>
@@ -4034,7 +3965,7 @@ Serial devices no COM entry maps to:
     </message>
 </context>
 <context>
-    <name>roomverdict</name>
+    <name>roomrecord</name>
     <message>
         <source>%1 &quot;%2&quot; is %3 characters long; the door unit takes at most %4</source>
         <extracomment>%1 is the field (Room, TEL1...), %2 its value, %3 its length, %4 the most it may have</extracomment>
@@ -4053,6 +3984,9 @@ Serial devices no COM entry maps to:
         <source>%1 holds &quot;%2&quot;, which the door unit reads as a field end marker</source>
         <translation>%1 含有“%2”，门口机会把它当作字段结束标记</translation>
     </message>
+</context>
+<context>
+    <name>roomverdict</name>
     <message>
         <source>%1 and %2 more</source>
         <extracomment>%1 lists the first few, %2 counts the others</extracomment>

@@ -114,7 +114,8 @@ private slots:
             QFile damaged(path + "/" + schema::kDirectoryFile);
             QVERIFY(damaged.open(QIODevice::WriteOnly) && damaged.write("junk") == 4);
             damaged.close();
-            QVERIFY(!directorybackup::restoreStoppingAfter(path, path + ".qvb", nullptr, 1));
+            const directorybackup::StopAfterRenames stop(1);
+            QVERIFY(!directorybackup::restore(path, path + ".qvb"));
         }
         const store::Location folder = store::Location::folder(path);
         QString said;

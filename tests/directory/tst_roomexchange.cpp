@@ -140,6 +140,10 @@ private slots:
                                    << "not ASCII";
         QTest::newRow("control character") << QByteArray("\"2\t\"\n") << "2\t|||=error"
                                            << "control character";
+        // A value too long that also holds what the door unit cannot take: both are named.
+        QTest::newRow("too long and not ASCII")
+            << QByteArray("1234567\xC3\xA9,1\n") << "1234567\u00e9|1||=error"
+            << "at most 7; Room holds \"\u00e9\", which is not ASCII";
         QTest::newRow("empty room") << QByteArray(",1\n") << "|1||=error"
                                     << "room is empty";
         QTest::newRow("room twice") << QByteArray("201,1\n201,2\n") << "201|1||=error 201|2||=error"

@@ -42,27 +42,27 @@ private slots:
             << "1234567$13912345678@02187654321@75512345678#";
         QTest::newRow("no trimming, zeros kept") << RoomRecord{" 12 ", " 5", "+8613", "010"}
                                                  << "000 12 $ 5000000000@+8613000000@01000000000#";
-        QTest::newRow("two too long") << RoomRecord{"12345678", "", "", "123456789012"}
-                                      << "Room \"12345678\" has 8 characters; at most 7 fit; TEL3 "
-                                         "\"123456789012\" has 12 characters; at most 11 fit";
+        // The download words a fault as the import does.
+        QTest::newRow("two too long")
+            << RoomRecord{"12345678", "", "", "123456789012"}
+            << "Room \"12345678\" is 8 characters long; the door unit takes at most 7; TEL3 "
+               "\"123456789012\" is 12 characters long; the door unit takes at most 11";
         QTest::newRow("Chinese") << RoomRecord{"房101", "", "", ""}
-                                 << "Room \"房101\" holds \"房\", which is not a printable ASCII "
-                                    "character";
+                                 << "Room holds \"房\", which is not ASCII; the door unit takes "
+                                    "only ASCII letters, digits and signs";
         // Counted as the import counts it: one character, not two UTF-16 units.
         QTest::newRow("beyond the BMP")
             << RoomRecord{QStringLiteral("1234567\U0001F600"), "", "", ""}
-            << QStringLiteral("Room \"1234567\U0001F600\" has 8 characters; at most 7 fit; Room "
-                              "\"1234567\U0001F600\" holds \"\U0001F600\", which is not a "
-                              "printable ASCII character");
-        QTest::newRow("DEL")
-            << RoomRecord{"1", "", QStringLiteral("1\x7f"), ""}
-            << "TEL2 \"1<U+007F>\" holds \"<U+007F>\", which is not a printable ASCII "
-               "character";
+            << QStringLiteral("Room \"1234567\U0001F600\" is 8 characters long; the door unit "
+                              "takes at most 7; Room holds \"\U0001F600\", which is not ASCII; "
+                              "the door unit takes only ASCII letters, digits and signs");
+        QTest::newRow("DEL") << RoomRecord{"1", "", QStringLiteral("1\x7f"), ""}
+                             << "TEL2 holds a control character (U+007f), which the door unit "
+                                "cannot take";
         for (const char* marker : {"$", "@", "#", ",", "."})
             QTest::newRow(marker) << RoomRecord{"1", QStringLiteral("13%1").arg(marker), "", ""}
-                                  << QStringLiteral("TEL1 \"13%1\" holds \"%1\", which the door "
-                                                    "unit reads as a marker, not as part of a "
-                                                    "value")
+                                  << QStringLiteral("TEL1 holds \"%1\", which the door unit "
+                                                    "reads as a field end marker")
                                          .arg(marker);
     }
 

@@ -270,7 +270,10 @@ private slots:
         else
             QVERIFY(QFile::remove(m_operators));
         const QStringList before = entries();
-        QVERIFY(!directorybackup::restoreStoppingAfter(dir(), file, nullptr, renames).ok());
+        {
+            const directorybackup::StopAfterRenames stop(renames);
+            QVERIFY(!directorybackup::restore(dir(), file).ok());
+        }
         QVERIFY(!QFile::exists(m_rooms) || renames > 1);
 
         Session checked;
@@ -588,11 +591,15 @@ private slots:
                                  << "尚未从 %1 向门口机发送任何数据。";
         QTest::newRow("--language en under Chinese")
             << "zh_CN.UTF-8" << QStringList{"history", "%1", "--language", "en"} << 0 << nothing;
-        QTest::newRow("refusal, C") << "C.UTF-8" << QStringList{"history", "%1", "--recent"}
-                                    << int(dbtool::kUsage) << "Unknown option --recent.";
+        // A refusal is its reason and where the help is, not the whole help.
+        QTest::newRow("refusal, C")
+            << "C.UTF-8" << QStringList{"history", "%1", "--recent"} << int(dbtool::kUsage)
+            << "Unknown option --recent.\n"
+               "Try 'quorvane-db --help' for more information.\n";
         QTest::newRow("refusal, --language=zh_CN")
             << "C.UTF-8" << QStringList{"history", "--language=zh_CN", "%1", "--recent"}
-            << int(dbtool::kUsage) << "未知选项 --recent。";
+            << int(dbtool::kUsage)
+            << "未知选项 --recent。\n请运行“quorvane-db --help”了解更多信息。\n";
         // The record keeps its own words; the list shows them in the operator's.
         QTest::newRow("audit, C") << "C.UTF-8" << QStringList{"audit", "%1"} << 0
                                   << "…  operator added  ana  by";
@@ -640,6 +647,8 @@ private slots:
         const QString line = said.section('\n', 0, 0);
         if (says.startsWith(u'…'))
             QVERIFY2(said.contains(says.mid(1)), qPrintable(said));
+        else if (says.endsWith(u'\n'))
+            QCOMPARE(said, says);
         else
             QCOMPARE(line, QString(says).replace("%1", m_rooms));
     }
