@@ -57,14 +57,12 @@ QString serverError(const QSqlError& error)
         !password.isEmpty())
         text.replace(password, QStringLiteral("********"));
     switch (engine::server().problemOf(error)) {
-    case engine::Problem::Disconnected:
+    case engine::Problem::Refused:
         // The server answered, but not to this login or for this database.
-        if (text.contains(QLatin1String("authentication")) ||
-            text.contains(QLatin1String("does not exist")) ||
-            text.contains(QLatin1String("pg_hba.conf")))
-            return QCoreApplication::translate(
-                       "database", "the database server %1 refused the connection (%2).")
-                .arg(where, text);
+        return QCoreApplication::translate("database",
+                                           "the database server %1 refused the connection (%2).")
+            .arg(where, text);
+    case engine::Problem::Disconnected:
         // Nothing came from the server: libpq may tell that a setting failed.
         if (error.nativeErrorCode().isEmpty()) {
             if (const QString setting = server::settingAtFault(); !setting.isEmpty())
@@ -215,6 +213,7 @@ QString plainError(int nativeCode, const QString& engineText, const QString& pat
         return QCoreApplication::translate("database", "the table in %1 refused the value (%2).")
             .arg(path, engineText);
     case engine::Problem::Disconnected:
+    case engine::Problem::Refused:
     case engine::Problem::Other:
         break;
     }
@@ -244,7 +243,7 @@ QSqlError connect(const QString& path, const QString& connectionName, Access acc
         QSqlDatabase db = QSqlDatabase::addDatabase(chosen.driverName(), connectionName);
         const QStringList pragmas = chosen.configure(db, path, access, busyWaitMs);
         if (!db.open()) {
-            error = db.lastError();
+            error = chosen.openError(db);
         } else {
             QSqlQuery pragma(db);
             for (const QString& statement : pragmas) {

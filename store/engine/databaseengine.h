@@ -38,6 +38,9 @@ enum class Problem {
     Constraint,
     // A server that went away, or could not be reached.
     Disconnected,
+    // A server that answered but would not let this login in: a wrong
+    // password, no such database, no right to connect.
+    Refused,
     Other
 };
 
@@ -114,6 +117,8 @@ public:
     virtual Problem problemOf(int nativeCode) const = 0;
     // What a failed statement of Qt's driver came to.
     virtual Problem problemOf(const QSqlError& error) const = 0;
+    // Why a connection of Qt's driver did not open, with the engine's code.
+    virtual QSqlError openError(const QSqlDatabase& db) const = 0;
 
     // The dialect: how a write transaction starts (taking the write lock at
     // once where the engine can), how a value is compared so that NULL

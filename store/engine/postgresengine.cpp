@@ -3,13 +3,19 @@
 #include "server.h"
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QMap>
+#include <QRegularExpression>
 
 #include <QSqlDatabase>
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <libpq-fe.h>
+
+#include <poll.h>
+
+#include <vector>
 
 // A building on a PostgreSQL server through Qt's QPSQL driver. libpq finds
 // the password itself (~/.pgpass, PGPASSWORD, a service file) unless the
@@ -18,8 +24,14 @@ namespace engine {
 
 namespace {
 
-Problem problemOfState(const QString& state)
+Problem problemOfState(const QString& state, QSqlError::ErrorType type)
 {
+    // Refused at the door: no such login or password (28000, 28P01), no such
+    // database (3D000), no right to connect to it (42501).
+    if (type == QSqlError::ConnectionError &&
+        (state.startsWith(QLatin1String("28")) || state == QLatin1String("3D000") ||
+         state == QLatin1String("42501")))
+        return Problem::Refused;
     if (state.isEmpty() || state.startsWith(QLatin1String("08")) ||
         state.startsWith(QLatin1String("57P")))
         return Problem::Disconnected;
@@ -37,6 +49,54 @@ Problem problemOfState(const QString& state)
     if (state.startsWith(QLatin1String("58")))
         return Problem::InputOutput;
     return Problem::Other;
+}
+
+// The SQLSTATE the server gave when it refused a connection to the place
+// in use, asked of libpq on a connection of its own whose error words are
+// only the code; empty when no server answered within two seconds.
+QString refusalState()
+{
+    QList<QByteArray> keys;
+    QList<QByteArray> values;
+    for (const auto& [key, value] : server::place().options) {
+        keys << key.toUtf8();
+        values << value.toUtf8();
+    }
+    std::vector<const char*> keywords;
+    std::vector<const char*> texts;
+    for (qsizetype i = 0; i < keys.size(); ++i) {
+        keywords.push_back(keys[i].constData());
+        texts.push_back(values[i].constData());
+    }
+    keywords.push_back(nullptr);
+    texts.push_back(nullptr);
+    PGconn* connection = PQconnectStartParams(keywords.data(), texts.data(), 0);
+    if (!connection)
+        return {};
+    PQsetErrorVerbosity(connection, PQERRORS_SQLSTATE);
+    const QDeadlineTimer deadline(2000);
+    PostgresPollingStatusType polled = PGRES_POLLING_WRITING;
+    while (polled != PGRES_POLLING_OK && polled != PGRES_POLLING_FAILED &&
+           PQsocket(connection) >= 0) {
+        pollfd wait{PQsocket(connection), short(polled == PGRES_POLLING_READING ? POLLIN : POLLOUT),
+                    0};
+        if (::poll(&wait, 1, int(deadline.remainingTime())) <= 0)
+            break;
+        polled = PQconnectPoll(connection);
+    }
+    // With SQLSTATE verbosity the server's part of the message is its
+    // severity and the code, nothing else.
+    QString state;
+    if (polled == PGRES_POLLING_FAILED || PQstatus(connection) == CONNECTION_BAD) {
+        const QStringList words =
+            QString::fromUtf8(PQerrorMessage(connection))
+                .split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+        static const QRegularExpression code(QStringLiteral("^[0-9A-Z]{5}$"));
+        if (!words.isEmpty() && code.match(words.last()).hasMatch())
+            state = words.last();
+    }
+    PQfinish(connection);
+    return state;
 }
 
 class PostgresEngine final : public DatabaseEngine
@@ -84,7 +144,15 @@ public:
     Problem problemOf(int) const override { return Problem::Other; }
     Problem problemOf(const QSqlError& error) const override
     {
-        return problemOfState(error.nativeErrorCode());
+        return problemOfState(error.nativeErrorCode(), error.type());
+    }
+
+    QSqlError openError(const QSqlDatabase& db) const override
+    {
+        // Qt's driver keeps no SQLSTATE of a failed connection: libpq is asked once more.
+        const QSqlError error = db.lastError();
+        return QSqlError(error.driverText(), error.databaseText(), QSqlError::ConnectionError,
+                         refusalState());
     }
 
     QString beginWrite() const override { return QStringLiteral("BEGIN"); }

@@ -318,6 +318,7 @@ public:
     {
         return problemOfCode(error.nativeErrorCode().toInt());
     }
+    QSqlError openError(const QSqlDatabase& db) const override { return db.lastError(); }
 
     QString beginWrite() const override { return QStringLiteral("BEGIN IMMEDIATE"); }
     QString lockForWrite(const QString&) const override { return QStringLiteral("SELECT 1"); }
