@@ -63,7 +63,7 @@ public:
     QString why(const QSqlError& error) const { return database::plainError(error, m_path); }
     QStringList columnsOf(const QString& table) const
     {
-        return engine::of(db()).tableShape(db(), table).columns;
+        return engine::tableShape(db(), table).columns;
     }
 
 private:
@@ -143,10 +143,11 @@ struct Runner
     void makeTables()
     {
         const engine::DatabaseEngine& dialect = engine::of(connection.db());
-        QStringList statements = schema::transferRecordStatements();
-        statements << schema::doorUnitStatements() << schema::changeRecordStatements();
+        QStringList statements = schema::transferRecordStatements(dialect);
+        statements << schema::doorUnitStatements(dialect)
+                   << schema::changeRecordStatements(dialect);
         for (const QString& statement : std::as_const(statements))
-            (*this)(dialect.translate(statement));
+            (*this)(statement);
         if (!connection.columnsOf(QStringLiteral("transfer_log"))
                  .contains(QStringLiteral("unit"), Qt::CaseInsensitive))
             (*this)(schema::addUnitColumn());
@@ -246,7 +247,7 @@ Outcome makeFolder(const QString& folder)
         if (Outcome opened = made.opened(); !opened)
             return opened;
         Runner run(made);
-        run(schema::createStatement(layout));
+        run(schema::createStatement(layout, engine::of(made.db())));
         if (file == schema::kDirectoryFile)
             run.makeTables();
         if (!run.failure.isEmpty())
@@ -414,8 +415,8 @@ Expected<Counts> writeBuilding(const Contents& contents, bool replace,
     // The operators' entries join those of the whole server.
     if (!contents.operatorChanges.isEmpty()) {
         run(QStringLiteral("SET LOCAL search_path TO %1").arg(operators));
-        for (const QString& statement : schema::changeRecordStatements())
-            run(engine::of(to.db()).translate(statement));
+        for (const QString& statement : schema::changeRecordStatements(engine::of(to.db())))
+            run(statement);
         run.copyChanges(contents.operatorChanges, changes());
         run(QStringLiteral("SET LOCAL search_path TO %1")
                 .arg(quotedIdentifier(server::place().building)));

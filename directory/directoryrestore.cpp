@@ -103,7 +103,7 @@ QString recordRestore(File& db, const QString& schemaName, const QString& fileNa
                       const QString& backup, const QString& keptPath,
                       const changerecord::Actor& who)
 {
-    for (QString statement : schema::changeRecordStatements()) {
+    for (QString statement : schema::changeRecordStatements(engine::fileDialect())) {
         statement.replace(QStringLiteral("IF NOT EXISTS "),
                           QStringLiteral("IF NOT EXISTS %1.").arg(schemaName));
         if (!db.exec(statement))
@@ -217,7 +217,7 @@ Outcome restoreStoppingAfter(const QString& directory, const QString& file, QStr
                 attached == 0 ? QStringLiteral("main") : QStringLiteral("other");
             if (!live) {
                 Expected<std::unique_ptr<File>> opened =
-                    engineInUse().openFile(t.path, engine::DatabaseEngine::Open::ReadWrite);
+                    engineInUse().openFile(t.path, engine::FileEngine::Open::ReadWrite);
                 if (!opened)
                     return refuse(
                         QCoreApplication::translate("directorybackup", "%1 cannot be opened: %2.")
@@ -278,7 +278,7 @@ Outcome restoreStoppingAfter(const QString& directory, const QString& file, QStr
         written << targets[i].fresh;
         if (who) {
             Expected<std::unique_ptr<File>> fresh =
-                engineInUse().openFile(targets[i].fresh, engine::DatabaseEngine::Open::ReadWrite);
+                engineInUse().openFile(targets[i].fresh, engine::FileEngine::Open::ReadWrite);
             const QString why =
                 fresh ? recordRestore(**fresh, QStringLiteral("main"), parts()[i].fileName, file,
                                       targets[i].aside ? targets[i].keptPath : QString(), *who)

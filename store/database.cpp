@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QUrl>
@@ -144,7 +145,7 @@ QString shownName(const QSqlDatabase& db)
     // A file is opened by its file: address, which carries how it is opened.
     if (name.startsWith(QStringLiteral("file:")))
         return QUrl(name).toLocalFile();
-    if (db.driverName() == QLatin1String("QPSQL") && server::active())
+    if (db.driver() && db.driver()->dbmsType() == QSqlDriver::PostgreSQL && server::active())
         return server::describe();
     return name;
 }
@@ -179,7 +180,7 @@ QString checkCommand(const QString& directory)
 
 QString plainError(int nativeCode, const QString& engineText, const QString& path)
 {
-    switch (engine::current().problemOf(nativeCode)) {
+    switch (engine::files().problemOf(nativeCode)) {
     case engine::Problem::ReadOnly:
         return QCoreApplication::translate(
                    "database", "the database file %1 is read-only, so nothing can be saved to it. "
@@ -214,6 +215,7 @@ QString plainError(int nativeCode, const QString& engineText, const QString& pat
             .arg(path, engineText);
     case engine::Problem::Disconnected:
     case engine::Problem::Refused:
+    case engine::Problem::NoSuchTable:
     case engine::Problem::Other:
         break;
     }
@@ -310,7 +312,7 @@ Outcome open(const QString& path, const QString& connectionName)
 
 Outcome checkTable(const QSqlDatabase& db, const TableSpec& layout, const QString& path)
 {
-    const engine::TableShape shape = engine::of(db).tableShape(db, layout.table);
+    const engine::TableShape shape = engine::tableShape(db, layout.table);
     if (shape.readError.isValid())
         return Outcome::failure(
             QCoreApplication::translate("database", "The table %1 cannot be read: %2")
@@ -399,8 +401,7 @@ QStringList buildingsOn(const QSqlDatabase& db)
 
 QStringList rowKey(const QList<KeyPart>& primaryKey, bool hasRowid)
 {
-    if (primaryKey.size() == 1 &&
-        primaryKey.first().type.compare(QLatin1String("INTEGER"), Qt::CaseInsensitive) == 0)
+    if (primaryKey.size() == 1 && primaryKey.first().rowidAlias)
         return {primaryKey.first().name};
     if (hasRowid)
         return {QStringLiteral("rowid")};
@@ -412,7 +413,7 @@ QStringList rowKey(const QList<KeyPart>& primaryKey, bool hasRowid)
 
 QStringList rowKey(const QSqlDatabase& db, const QString& table)
 {
-    const engine::TableShape shape = engine::of(db).tableShape(db, table);
+    const engine::TableShape shape = engine::tableShape(db, table);
     return rowKey(shape.primaryKey, shape.hasRowid);
 }
 
