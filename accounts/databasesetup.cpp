@@ -4,6 +4,7 @@
 #include "connection.h"
 #include "database.h"
 #include "datafolder.h"
+#include "engine/databaseengine.h"
 #include "operatorlimits.h"
 #include "schema.h"
 #include "transaction.h"
@@ -125,10 +126,10 @@ Outcome fillDatabase(const QString& path, const TableSpec& layout,
             store::Transaction transaction(db);
             if (!transaction.active())
                 failure = transaction.error().text();
-            run(schema::createStatement(layout));
+            run(schema::createStatement(layout, engine::of(db)));
             // The room file also keeps the history of what was sent from it.
             if (layout.table == schema::directoryTable().table) {
-                for (const QString& statement : schema::transferRecordStatements())
+                for (const QString& statement : schema::transferRecordStatements(engine::of(db)))
                     run(statement);
             }
             if (first) {

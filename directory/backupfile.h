@@ -12,8 +12,8 @@
 // What taking a backup and restoring one share.
 namespace directorybackup {
 
-// The engine that opens the files: SQLite's, or the server's for a building.
-const engine::DatabaseEngine& engineInUse();
+// The engine that opens the database files.
+const engine::FileEngine& engineInUse();
 
 // The two databases a backup holds, in the order of its images.
 struct Part

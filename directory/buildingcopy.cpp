@@ -56,7 +56,7 @@ Outcome makeFolder(const QString& folder)
         if (Outcome opened = made.opened(); !opened)
             return opened;
         Runner run(made);
-        run(schema::createStatement(layout));
+        run(schema::createStatement(layout, engine::of(made.db())));
         if (file == schema::kDirectoryFile)
             run.makeTables();
         if (!run.failure.isEmpty())
@@ -224,8 +224,8 @@ Expected<Counts> writeBuilding(const store::Location& building, const Contents& 
     // The operators' entries join those of the whole server.
     if (!contents.operatorChanges.isEmpty()) {
         run(QStringLiteral("SET LOCAL search_path TO %1").arg(operators));
-        for (const QString& statement : schema::changeRecordStatements())
-            run(engine::of(to.db()).translate(statement));
+        for (const QString& statement : schema::changeRecordStatements(engine::of(to.db())))
+            run(statement);
         run.copyChanges(contents.operatorChanges, changes());
         run(QStringLiteral("SET LOCAL search_path TO %1")
                 .arg(quotedIdentifier(building.place().building)));

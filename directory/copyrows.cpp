@@ -26,7 +26,7 @@ QString quotedList(const QStringList& names)
 
 QStringList columnsOf(const Connection& c, const QString& table)
 {
-    return engine::of(c.db()).tableShape(c.db(), table).columns;
+    return engine::tableShape(c.db(), table).columns;
 }
 
 Expected<QList<QVariantList>> readAll(const Connection& from, const QString& table,
@@ -83,10 +83,10 @@ int Runner::count(const QString& table)
 void Runner::makeTables()
 {
     const engine::DatabaseEngine& dialect = engine::of(connection.db());
-    QStringList statements = schema::transferRecordStatements();
-    statements << schema::doorUnitStatements() << schema::changeRecordStatements();
+    QStringList statements = schema::transferRecordStatements(dialect);
+    statements << schema::doorUnitStatements(dialect) << schema::changeRecordStatements(dialect);
     for (const QString& statement : std::as_const(statements))
-        (*this)(dialect.translate(statement));
+        (*this)(statement);
     if (!columnsOf(connection, QStringLiteral("transfer_log"))
              .contains(QStringLiteral("unit"), Qt::CaseInsensitive))
         (*this)(schema::addUnitColumn());

@@ -27,9 +27,9 @@ using engine::File;
 using engine::Statement;
 using engine::TableShape;
 
-const engine::DatabaseEngine& engineInUse()
+const engine::FileEngine& engineInUse()
 {
-    return engine::current();
+    return engine::files();
 }
 
 const QList<Part>& parts()
@@ -50,7 +50,7 @@ Outcome load(const QString& file, QList<QByteArray>& images)
         return refuse(
             QCoreApplication::translate("directorybackup", "it is missing or not an SQLite file"));
     Expected<std::unique_ptr<File>> opened =
-        engineInUse().openFile(file, engine::DatabaseEngine::Open::ReadOnly);
+        engineInUse().openFile(file, engine::FileEngine::Open::ReadOnly);
     if (!opened)
         return refuse(opened.error());
     File& db = **opened;
@@ -145,7 +145,7 @@ Outcome backup(const QString& directory, const QString& file)
     };
     {
         Expected<std::unique_ptr<File>> opened =
-            engineInUse().openFile(partial, engine::DatabaseEngine::Open::ReadWrite);
+            engineInUse().openFile(partial, engine::FileEngine::Open::ReadWrite);
         if (!opened) {
             removePartial();
             return Outcome::failure(

@@ -164,7 +164,7 @@ private:
     {
         if (!m_live) {
             Expected<std::unique_ptr<File>> opened =
-                engineInUse().openFile(path, engine::DatabaseEngine::Open::ReadWrite);
+                engineInUse().openFile(path, engine::FileEngine::Open::ReadWrite);
             if (!opened)
                 return text("%1 cannot be opened: %2.").arg(path, opened.error());
             m_live = std::move(*opened);
@@ -210,7 +210,7 @@ private:
             if (!m_who)
                 continue;
             Expected<std::unique_ptr<File>> fresh =
-                engineInUse().openFile(t.fresh, engine::DatabaseEngine::Open::ReadWrite);
+                engineInUse().openFile(t.fresh, engine::FileEngine::Open::ReadWrite);
             const QString why =
                 fresh ? recordRestore(**fresh, QStringLiteral("main"), parts()[i].fileName, m_file,
                                       t.aside ? t.keptPath : QString(), *m_who)

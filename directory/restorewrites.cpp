@@ -101,7 +101,7 @@ QString recordRestore(File& db, const QString& schemaName, const QString& fileNa
                       const QString& backup, const QString& keptPath,
                       const changerecord::Actor& who)
 {
-    for (QString statement : schema::changeRecordStatements()) {
+    for (QString statement : schema::changeRecordStatements(engine::fileDialect())) {
         statement.replace(QStringLiteral("IF NOT EXISTS "),
                           QStringLiteral("IF NOT EXISTS %1.").arg(schemaName));
         if (!db.exec(statement))

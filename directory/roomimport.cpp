@@ -107,7 +107,10 @@ struct Batch
     // Nothing when the engine has no bulk way: the rooms were then inserted one by one.
     std::optional<Outcome> flush()
     {
-        return engine::of(db).copyIn(db, QStringLiteral("Room_tel"), doorunit::fieldNames(), rows);
+        const engine::BulkCopy* copy = engine::bulkCopyOf(db);
+        if (!copy)
+            return std::nullopt;
+        return copy->copyIn(db, QStringLiteral("Room_tel"), doorunit::fieldNames(), rows);
     }
 };
 
@@ -131,20 +134,16 @@ Outcome writeRooms(const QString& path, const QList<Item>& rooms, const RoomOf& 
                                         "roomimport",
                                         "Nothing was written; the room directory is as it was."))));
     };
-    // IMMEDIATE takes the write lock before anything is read, so the rows
-    // compared below are the rows the writes meet.
-    store::Transaction transaction(db);
-    QSqlQuery begin(db);
-    if (!transaction.active() ||
-        !begin.exec(engine::of(db).lockForWrite(QStringLiteral("Room_tel"))))
+    // The write lock is taken before anything is read, so the rows compared
+    // below are the rows the writes meet.
+    store::Transaction transaction(db, engine::of(db).beginWrite(QStringLiteral("Room_tel")));
+    if (!transaction.active())
         return Outcome::failure(
             QCoreApplication::translate("roomimport",
                                         "The room directory in %1 cannot be written now: %2")
-                .arg(path,
-                     followedBy(
-                         database::plainError(
-                             transaction.active() ? begin.lastError() : transaction.error(), path),
-                         QCoreApplication::translate("roomimport", "Nothing was written."))));
+                .arg(path, followedBy(
+                               database::plainError(transaction.error(), path),
+                               QCoreApplication::translate("roomimport", "Nothing was written."))));
 
     // The import's one entry keeps every room it changed.
     const bool record = who != nullptr;
@@ -193,7 +192,7 @@ Outcome writeRooms(const QString& path, const QList<Item>& rooms, const RoomOf& 
                            "VALUES (?, ?, ?, ?)"));
     // A server is a round trip away: new rooms go to it in one COPY.
     Batch batch(db);
-    const bool bulk = engine::of(db).canCopyIn();
+    const bool bulk = engine::bulkCopyOf(db) != nullptr;
     BulkStatement update(db, rows.update);
     for (const Item& item : rooms) {
         const RoomRecord& r = roomOf(item);
@@ -306,7 +305,7 @@ Outcome exportCsv(const QString& path, QByteArray& csv)
     const QString sql = addressing(connection.db()).select;
     // Straight from SQLite when the driver shares the library: the values
     // go to the file as the UTF-8 they are stored in.
-    if (const auto select = engine::of(connection.db()).prepare(connection.db(), sql)) {
+    if (const auto select = engine::prepare(connection.db(), sql)) {
         engine::Statement::Step step;
         while ((step = select->step()) == engine::Statement::Step::Row)
             roomcsv::appendRow(

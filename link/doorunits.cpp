@@ -56,7 +56,7 @@ private:
 Expected<QList<DoorUnit>> readFrom(const UnitsFile& file, bool withRemoved)
 {
     const QSqlDatabase db = file.db();
-    if (engine::of(db).tableShape(db, QStringLiteral("door_unit")).columns.isEmpty())
+    if (engine::tableShape(db, QStringLiteral("door_unit")).columns.isEmpty())
         return QList<DoorUnit>{{doorunits::kFirstUnit, doorunits::kFirstName, 1, false}};
     QSqlQuery q(file.db());
     if (!q.exec(QStringLiteral("SELECT id, name, port, removed FROM door_unit ORDER BY id")))
@@ -182,16 +182,15 @@ Outcome changeList(const QString& path, const Change& change)
     const QSqlDatabase db = file.db();
     const engine::DatabaseEngine& dialect = engine::of(db);
     QSqlQuery q(db);
-    store::Transaction transaction(db);
-    if (!transaction.active())
-        return file.failed(transaction.error());
-    for (const QString& statement : schema::doorUnitStatements()) {
-        if (!q.exec(dialect.translate(statement)))
+    // Made where missing first, so the write can lock it as it begins.
+    for (const QString& statement : schema::doorUnitStatements(dialect)) {
+        if (!q.exec(statement))
             return file.failed(q);
     }
     // No other writer comes between reading the list and writing it.
-    if (!q.exec(dialect.lockForWrite(QStringLiteral("door_unit"))))
-        return file.failed(q);
+    store::Transaction transaction(db, dialect.beginWrite(QStringLiteral("door_unit")));
+    if (!transaction.active())
+        return file.failed(transaction.error());
     if (!q.exec(QStringLiteral("SELECT count(*) FROM door_unit")) || !q.next())
         return file.failed(q);
     const bool empty = q.value(0).toLongLong() == 0;

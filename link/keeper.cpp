@@ -68,7 +68,7 @@ public:
         if (!m_error.isEmpty())
             return false;
         const QSqlDatabase db = QSqlDatabase::database(m_name, false);
-        return !engine::of(db).tableShape(db, QStringLiteral("keeper_plan")).columns.isEmpty();
+        return !engine::tableShape(db, QStringLiteral("keeper_plan")).columns.isEmpty();
     }
 
     QSqlQuery query;

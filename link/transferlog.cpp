@@ -130,16 +130,15 @@ Outcome TransferLog::open(Use use)
             const QSqlDatabase db = QSqlDatabase::database(m_connection, false);
             QSqlQuery q(db);
             for (const QString& statement :
-                 write ? schema::transferRecordStatements() : QStringList()) {
-                if (!q.exec(engine::of(db).translate(statement))) {
+                 write ? schema::transferRecordStatements(engine::of(db)) : QStringList()) {
+                if (!q.exec(statement)) {
                     why = database::plainError(q.lastError(), m_path);
                     break;
                 }
             }
             // A server once made the rooms' columns in lower case: they
             // get Room_tel's names when written, and are read as found.
-            QStringList sent =
-                engine::of(db).tableShape(db, QStringLiteral("transfer_room")).columns;
+            QStringList sent = engine::tableShape(db, QStringLiteral("transfer_room")).columns;
             const QStringList renames =
                 write && why.isEmpty() ? schema::sentRoomRenames(sent) : QStringList();
             for (const QString& statement : renames) {
@@ -157,8 +156,7 @@ Outcome TransferLog::open(Use use)
                         column = database::quotedIdentifier(found);
                 }
             }
-            m_hasUnit = engine::of(db)
-                            .tableShape(db, QStringLiteral("transfer_log"))
+            m_hasUnit = engine::tableShape(db, QStringLiteral("transfer_log"))
                             .columns.contains(QStringLiteral("unit"), Qt::CaseInsensitive);
             if (why.isEmpty() && write && !m_hasUnit) {
                 if (q.exec(schema::addUnitColumn()))
@@ -227,7 +225,7 @@ Expected<bool> TransferLog::tablesPresent()
     const QSqlDatabase db = QSqlDatabase::database(m_connection, false);
     QStringList tables;
     for (const QString& table : {QStringLiteral("transfer_log"), QStringLiteral("transfer_room")}) {
-        if (!engine::of(db).tableShape(db, table).columns.isEmpty())
+        if (!engine::tableShape(db, table).columns.isEmpty())
             tables << table;
     }
     if (tables.size() == 1)
@@ -240,7 +238,7 @@ Expected<bool> TransferLog::tablesPresent()
     // the first alone while there is no list.
     m_units = {doorunits::kFirstUnit};
     if (tables.size() == 2 &&
-        !engine::of(db).tableShape(db, QStringLiteral("door_unit")).columns.isEmpty()) {
+        !engine::tableShape(db, QStringLiteral("door_unit")).columns.isEmpty()) {
         QSqlQuery q(db);
         if (!q.exec(QStringLiteral("SELECT id FROM door_unit")))
             return Outcome::failure(database::plainError(q.lastError(), m_path));

@@ -7,7 +7,7 @@
 #include <QSqlError>
 
 BulkStatement::BulkStatement(const QSqlDatabase& db, const QString& sql)
-    : m_statement(engine::of(db).prepare(db, sql)), m_query(db)
+    : m_statement(engine::prepare(db, sql)), m_query(db)
 {
     m_query.setForwardOnly(true);
     if (!m_statement)

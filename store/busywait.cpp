@@ -7,7 +7,7 @@
 void BusyWait::install(const QSqlDatabase& db, const QString& path)
 {
     m_path = path;
-    engine::of(db).takeOverWaits(db, *this);
+    engine::takeOverWaits(db, *this);
 }
 
 bool BusyWait::retry(int count)

@@ -21,7 +21,7 @@ namespace changerecord {
 
 bool hasTable(const QSqlDatabase& db)
 {
-    return !engine::of(db).tableShape(db, schema::kChangeRecordTable).columns.isEmpty();
+    return !engine::tableShape(db, schema::kChangeRecordTable).columns.isEmpty();
 }
 
 namespace {
@@ -47,8 +47,8 @@ QString makeTable(const QSqlDatabase& db, const QString& path)
     if (hasTable(db))
         return {};
     QSqlQuery q(db);
-    for (const QString& statement : schema::changeRecordStatements()) {
-        if (!q.exec(engine::of(db).translate(statement)))
+    for (const QString& statement : schema::changeRecordStatements(engine::of(db))) {
+        if (!q.exec(statement))
             return database::plainError(q.lastError(), path);
     }
     return {};
@@ -124,7 +124,7 @@ Outcome append(const QSqlDatabase& db, const Entry& entry, const QString& path)
     const QString at = timeText(entry.at.isValid() ? entry.at : QDateTime::currentDateTimeUtc());
     // An import's rooms go straight through the engine, with no copy of them.
     if (!entry.rooms.isEmpty()) {
-        if (const auto s = engine::of(db).prepare(db, kInsert)) {
+        if (const auto s = engine::prepare(db, kInsert)) {
             const QList<QByteArray> texts{at.toUtf8(),
                                           entry.who.operatorName.toUtf8(),
                                           entry.who.host.toUtf8(),

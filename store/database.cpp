@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QUrl>
@@ -58,14 +59,12 @@ QString serverError(const QSqlError& error)
         !password.isEmpty())
         text.replace(password, QStringLiteral("********"));
     switch (engine::server().problemOf(error)) {
-    case engine::Problem::Disconnected:
+    case engine::Problem::Refused:
         // The server answered, but not to this login or for this database.
-        if (text.contains(QLatin1String("authentication")) ||
-            text.contains(QLatin1String("does not exist")) ||
-            text.contains(QLatin1String("pg_hba.conf")))
-            return QCoreApplication::translate(
-                       "database", "the database server %1 refused the connection (%2).")
-                .arg(where, text);
+        return QCoreApplication::translate("database",
+                                           "the database server %1 refused the connection (%2).")
+            .arg(where, text);
+    case engine::Problem::Disconnected:
         // Nothing came from the server: libpq may tell that a setting failed.
         if (error.nativeErrorCode().isEmpty()) {
             if (const QString setting = server::settingAtFault(); !setting.isEmpty())
@@ -147,7 +146,7 @@ QString shownName(const QSqlDatabase& db)
     // A file is opened by its file: address, which carries how it is opened.
     if (name.startsWith(QStringLiteral("file:")))
         return QUrl(name).toLocalFile();
-    if (db.driverName() == QLatin1String("QPSQL") && server::active())
+    if (db.driver() && db.driver()->dbmsType() == QSqlDriver::PostgreSQL && server::active())
         return server::describe();
     return name;
 }
@@ -182,7 +181,7 @@ QString checkCommand(const QString& directory)
 
 QString plainError(int nativeCode, const QString& engineText, const QString& path)
 {
-    switch (engine::current().problemOf(nativeCode)) {
+    switch (engine::files().problemOf(nativeCode)) {
     case engine::Problem::ReadOnly:
         return QCoreApplication::translate(
                    "database", "the database file %1 is read-only, so nothing can be saved to it. "
@@ -216,6 +215,8 @@ QString plainError(int nativeCode, const QString& engineText, const QString& pat
         return QCoreApplication::translate("database", "the table in %1 refused the value (%2).")
             .arg(path, engineText);
     case engine::Problem::Disconnected:
+    case engine::Problem::Refused:
+    case engine::Problem::NoSuchTable:
     case engine::Problem::Other:
         break;
     }
@@ -245,7 +246,7 @@ QSqlError connect(const QString& path, const QString& connectionName, Access acc
         QSqlDatabase db = QSqlDatabase::addDatabase(chosen.driverName(), connectionName);
         const QStringList pragmas = chosen.configure(db, path, access, busyWaitMs);
         if (!db.open()) {
-            error = db.lastError();
+            error = chosen.openError(db);
         } else {
             QSqlQuery pragma(db);
             for (const QString& statement : pragmas) {
@@ -312,7 +313,7 @@ Outcome open(const QString& path, const QString& connectionName)
 
 Outcome checkTable(const QSqlDatabase& db, const TableSpec& layout, const QString& path)
 {
-    const engine::TableShape shape = engine::of(db).tableShape(db, layout.table);
+    const engine::TableShape shape = engine::tableShape(db, layout.table);
     if (shape.readError.isValid())
         return Outcome::failure(
             QCoreApplication::translate("database", "The table %1 cannot be read: %2")
@@ -401,8 +402,7 @@ QStringList buildingsOn(const QSqlDatabase& db)
 
 QStringList rowKey(const QList<KeyPart>& primaryKey, bool hasRowid)
 {
-    if (primaryKey.size() == 1 &&
-        primaryKey.first().type.compare(QLatin1String("INTEGER"), Qt::CaseInsensitive) == 0)
+    if (primaryKey.size() == 1 && primaryKey.first().rowidAlias)
         return {primaryKey.first().name};
     if (hasRowid)
         return {QStringLiteral("rowid")};
@@ -414,7 +414,7 @@ QStringList rowKey(const QList<KeyPart>& primaryKey, bool hasRowid)
 
 QStringList rowKey(const QSqlDatabase& db, const QString& table)
 {
-    const engine::TableShape shape = engine::of(db).tableShape(db, table);
+    const engine::TableShape shape = engine::tableShape(db, table);
     return rowKey(shape.primaryKey, shape.hasRowid);
 }
 

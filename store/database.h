@@ -88,7 +88,8 @@ QStringList buildingsOn(const QSqlDatabase& db);
 struct KeyPart
 {
     QString name;
-    QString type;
+    // Declared INTEGER in a table with rowids: the rowid under another name.
+    bool rowidAlias = false;
 };
 QStringList rowKey(const QList<KeyPart>& primaryKey, bool hasRowid);
 // The same, asking the table in db.

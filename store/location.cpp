@@ -112,7 +112,7 @@ bool Location::lacks(const QString& fileName) const
 
 const engine::DatabaseEngine& Location::engine() const
 {
-    return m_place ? engine::server() : engine::current();
+    return m_place ? engine::server() : engine::fileDialect();
 }
 
 } // namespace store

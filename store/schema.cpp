@@ -1,6 +1,7 @@
 #include "schema.h"
 
 #include "database.h"
+#include "engine/databaseengine.h"
 
 QStringList TableSpec::fieldNames() const
 {
@@ -35,40 +36,118 @@ TableSpec directoryTable()
     return table;
 }
 
-QString createStatement(const TableSpec& layout)
+TableSpec serverOperatorTable()
 {
-    QStringList columns{QStringLiteral("id INTEGER PRIMARY KEY AUTOINCREMENT")};
-    for (const FieldSpec& f : layout.fields) {
-        const QString name = database::quotedIdentifier(f.name);
-        QString column = name + QStringLiteral(" TEXT");
-        if (f.maxLength > 0)
-            column += QStringLiteral(" CHECK (length(%1) <= %2)").arg(name).arg(f.maxLength);
-        // SQLite counts code points, not the login box's UTF-16 units, and
-        // cannot tell invalid UTF-8: the companion and the program check those.
-        if (f.loginText)
-            column += QStringLiteral(" CHECK (%1 NOT GLOB '*[' || char(1) || '-' || char(31) || "
-                                     "char(127) || '-' || char(159) || ']*')")
-                          .arg(name);
-        columns << column;
-    }
-    return QStringLiteral("CREATE TABLE %1 (%2)")
-        .arg(database::quotedIdentifier(layout.table), columns.join(QStringLiteral(", ")));
+    TableSpec table = operatorTable();
+    table.fields[1].maxLength = 0;
+    return table;
 }
 
-QStringList transferRecordStatements()
+namespace {
+
+using database::quotedIdentifier;
+
+QString columnWords(const Column& column, const engine::DatabaseEngine& dialect)
 {
-    return {QStringLiteral("CREATE TABLE IF NOT EXISTS transfer_log ("
-                           "id INTEGER PRIMARY KEY AUTOINCREMENT, "
-                           "started TEXT NOT NULL, finished TEXT, operator TEXT, port TEXT, "
-                           "device TEXT, what TEXT NOT NULL, open_time INTEGER, auto_mode INTEGER, "
-                           "sent INTEGER NOT NULL DEFAULT 0, total INTEGER NOT NULL DEFAULT 0, "
-                           "outcome TEXT NOT NULL, reason TEXT)"),
-            QStringLiteral("CREATE INDEX IF NOT EXISTS transfer_log_time "
-                           "ON transfer_log (started, id)"),
-            QStringLiteral("CREATE TABLE IF NOT EXISTS transfer_room ("
-                           "transfer INTEGER NOT NULL, position INTEGER NOT NULL, "
-                           "%1, PRIMARY KEY (transfer, position)) WITHOUT ROWID")
-                .arg(sentRoomColumns().join(QStringLiteral(" TEXT, ")) + QStringLiteral(" TEXT"))};
+    const QString name = quotedIdentifier(column.name);
+    if (column.type == Column::Type::Numbered)
+        return dialect.numberedKey(name);
+    QString words = name + (column.type == Column::Type::Integer ? QStringLiteral(" INTEGER")
+                                                                 : QStringLiteral(" TEXT"));
+    if (column.notNull)
+        words += QStringLiteral(" NOT NULL");
+    if (!column.byDefault.isEmpty())
+        words += QStringLiteral(" DEFAULT ") + column.byDefault;
+    if (column.maxLength > 0)
+        words += QStringLiteral(" CHECK (length(%1) <= %2)").arg(name).arg(column.maxLength);
+    if (column.loginText)
+        words += QLatin1Char(' ') + dialect.controlFree(name);
+    return words;
+}
+
+QString quotedList(const QStringList& names)
+{
+    QStringList quoted;
+    for (const QString& name : names)
+        quoted << quotedIdentifier(name);
+    return quoted.join(QStringLiteral(", "));
+}
+
+QString tableStatement(const Table& table, const engine::DatabaseEngine& dialect, Making making,
+                       const QString& inSchema)
+{
+    QStringList parts;
+    for (const Column& column : table.columns)
+        parts << columnWords(column, dialect);
+    if (!table.ownKey.isEmpty())
+        parts << QStringLiteral("PRIMARY KEY (%1)").arg(quotedList(table.ownKey));
+    QString name = quotedIdentifier(table.name);
+    if (!inSchema.isEmpty())
+        name = quotedIdentifier(inSchema) + QLatin1Char('.') + name;
+    return QStringLiteral("CREATE TABLE %1%2 (%3)%4")
+        .arg(making == Making::IfMissing ? QStringLiteral("IF NOT EXISTS ") : QString(), name,
+             parts.join(QStringLiteral(", ")),
+             table.ownKey.isEmpty() ? QString() : dialect.ownKeyEnd());
+}
+
+Table tableOf(const TableSpec& layout)
+{
+    Table table{layout.table, {{QStringLiteral("id"), Column::Type::Numbered}}};
+    for (const FieldSpec& f : layout.fields)
+        table.columns << Column{f.name, Column::Type::Text, false, {}, f.maxLength, f.loginText};
+    return table;
+}
+
+Column text(const QString& name, bool notNull = false)
+{
+    return {name, Column::Type::Text, notNull};
+}
+
+Column integer(const QString& name, bool notNull = false, const QString& byDefault = {})
+{
+    return {name, Column::Type::Integer, notNull, byDefault};
+}
+
+const Column kNumbered{QStringLiteral("id"), Column::Type::Numbered};
+
+} // namespace
+
+QStringList createStatements(const Table& table, const engine::DatabaseEngine& dialect)
+{
+    QStringList statements{tableStatement(table, dialect, Making::IfMissing, {})};
+    for (const Index& index : table.indexes)
+        statements << QStringLiteral("CREATE INDEX IF NOT EXISTS %1 ON %2 (%3)")
+                          .arg(quotedIdentifier(index.name), quotedIdentifier(table.name),
+                               quotedList(index.columns));
+    return statements;
+}
+
+QString createStatement(const TableSpec& layout, const engine::DatabaseEngine& dialect,
+                        Making making, const QString& inSchema)
+{
+    return tableStatement(tableOf(layout), dialect, making, inSchema);
+}
+
+QStringList transferRecordStatements(const engine::DatabaseEngine& dialect)
+{
+    const Table log{
+        QStringLiteral("transfer_log"),
+        {kNumbered, text(QStringLiteral("started"), true), text(QStringLiteral("finished")),
+         text(QStringLiteral("operator")), text(QStringLiteral("port")),
+         text(QStringLiteral("device")), text(QStringLiteral("what"), true),
+         integer(QStringLiteral("open_time")), integer(QStringLiteral("auto_mode")),
+         integer(QStringLiteral("sent"), true, QStringLiteral("0")),
+         integer(QStringLiteral("total"), true, QStringLiteral("0")),
+         text(QStringLiteral("outcome"), true), text(QStringLiteral("reason"))},
+        {},
+        {{QStringLiteral("transfer_log_time"), {QStringLiteral("started"), QStringLiteral("id")}}}};
+    Table rooms{
+        QStringLiteral("transfer_room"),
+        {integer(QStringLiteral("transfer"), true), integer(QStringLiteral("position"), true)},
+        {QStringLiteral("transfer"), QStringLiteral("position")}};
+    for (const QString& name : directoryTable().fieldNames())
+        rooms.columns << text(name);
+    return createStatements(log, dialect) + createStatements(rooms, dialect);
 }
 
 QStringList sentRoomColumns()
@@ -93,25 +172,30 @@ QStringList sentRoomRenames(const QStringList& found)
     return statements;
 }
 
-QStringList changeRecordStatements()
+QStringList changeRecordStatements(const engine::DatabaseEngine& dialect)
 {
-    return {QStringLiteral("CREATE TABLE IF NOT EXISTS change_record ("
-                           "id INTEGER PRIMARY KEY AUTOINCREMENT, happened TEXT NOT NULL, "
-                           "operator TEXT NOT NULL, host TEXT NOT NULL, os_user TEXT NOT NULL, "
-                           "what TEXT NOT NULL, subject TEXT NOT NULL, old_values TEXT, "
-                           "new_values TEXT, detail TEXT, transfer INTEGER, rooms TEXT)"),
-            // Listing one room's entries among millions reads only those.
-            QStringLiteral("CREATE INDEX IF NOT EXISTS change_record_subject "
-                           "ON change_record (subject, happened)"),
-            QStringLiteral("CREATE INDEX IF NOT EXISTS change_record_time "
-                           "ON change_record (happened)")};
+    const Table record{kChangeRecordTable,
+                       {kNumbered, text(QStringLiteral("happened"), true),
+                        text(QStringLiteral("operator"), true), text(QStringLiteral("host"), true),
+                        text(QStringLiteral("os_user"), true), text(QStringLiteral("what"), true),
+                        text(QStringLiteral("subject"), true), text(QStringLiteral("old_values")),
+                        text(QStringLiteral("new_values")), text(QStringLiteral("detail")),
+                        integer(QStringLiteral("transfer")), text(QStringLiteral("rooms"))},
+                       {},
+                       // Listing one room's entries among millions reads only those.
+                       {{QStringLiteral("change_record_subject"),
+                         {QStringLiteral("subject"), QStringLiteral("happened")}},
+                        {QStringLiteral("change_record_time"), {QStringLiteral("happened")}}}};
+    return createStatements(record, dialect);
 }
 
-QStringList doorUnitStatements()
+QStringList doorUnitStatements(const engine::DatabaseEngine& dialect)
 {
-    return {QStringLiteral("CREATE TABLE IF NOT EXISTS door_unit ("
-                           "id INTEGER PRIMARY KEY AUTOINCREMENT, name TEXT NOT NULL, "
-                           "port INTEGER NOT NULL, removed INTEGER NOT NULL DEFAULT 0)")};
+    return createStatements(
+        {QStringLiteral("door_unit"),
+         {kNumbered, text(QStringLiteral("name"), true), integer(QStringLiteral("port"), true),
+          integer(QStringLiteral("removed"), true, QStringLiteral("0"))}},
+        dialect);
 }
 
 QString addUnitColumn()

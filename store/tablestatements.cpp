@@ -30,12 +30,6 @@ std::optional<std::pair<quint64, quint64>> fileIdentity(const QString& path)
 
 using database::quotedIdentifier;
 
-QString cannotRead(const QString& table, const QString& why)
-{
-    return QCoreApplication::translate("TableStatements", "The table %1 cannot be read: %2")
-        .arg(table, why);
-}
-
 } // namespace
 
 QSqlDatabase TableStatements::database() const
@@ -176,133 +170,104 @@ void TableStatements::bindMatch(QSqlQuery& query, const RowStore& store,
         query.addBindValue(store.originalValue(row, i));
 }
 
-Outcome TableStatements::readSnapshot(const RowStore& store, std::vector<RowStore::Row>& rows)
+TableStatements::Pending TableStatements::pendingOf(const RowStore& store,
+                                                    const RowStore::Row& row) const
 {
-    reconnectIfLost();
-    Outcome outcome = readOnce(store, rows);
-    // A server connection found dead is opened again once before the read is refused.
-    if (!outcome && m_lost) {
-        reconnectIfLost();
-        if (!m_lost)
-            outcome = readOnce(store, rows);
+    Pending pending;
+    for (int i = 0; i < store.fieldCount(); ++i) {
+        const QVariant stored = !row.isSet(i) ? store.originalValue(row, i)
+                                : m_storeAs   ? m_storeAs(i, row.edited[i])
+                                              : QVariant(row.edited[i]);
+        if (row.isSet(i)) {
+            pending.changed << quotedIdentifier(m_spec.fields[i].name);
+            pending.values << stored;
+        }
+        pending.written << stored;
     }
-    return outcome;
+    return pending;
 }
 
-Outcome TableStatements::readOnce(const RowStore& store, std::vector<RowStore::Row>& rows)
+TableStatements::Step TableStatements::insertRow(const QSqlDatabase& db,
+                                                 const Pending& pending) const
 {
-    const BusyWait::Span waits(m_busy);
-    findKey();
+    QSqlQuery query(db);
+    const QStringList marks(pending.changed.size(), QStringLiteral("?"));
+    QString insert = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                         .arg(quotedIdentifier(m_spec.table),
+                              pending.changed.join(QLatin1Char(',')), marks.join(QLatin1Char(',')));
+    const bool returning = engine::of(db).keyByReturning() && m_keyColumns.size() == 1;
+    if (returning)
+        insert += QStringLiteral(" RETURNING ") + quotedIdentifier(m_keyColumns.first());
+    query.prepare(insert);
+    for (const QVariant& v : pending.values)
+        query.addBindValue(v);
+    if (!query.exec())
+        return {query.lastError(), false, {}};
+    return {
+        {}, false, returning ? (query.next() ? query.value(0) : QVariant()) : query.lastInsertId()};
+}
+
+TableStatements::Step TableStatements::updateRow(const QSqlDatabase& db, const RowStore& store,
+                                                 const RowStore::Row& row,
+                                                 const Pending& pending) const
+{
+    QSqlQuery query(db);
+    QStringList sets;
+    for (const QString& c : pending.changed)
+        sets << c + QStringLiteral("=?");
+    query.prepare(
+        QStringLiteral("UPDATE %1 SET %2 WHERE %3")
+            .arg(quotedIdentifier(m_spec.table), sets.join(QLatin1Char(',')), where(true, true)));
+    for (const QVariant& v : pending.values)
+        query.addBindValue(v);
+    bindMatch(query, store, row);
+    if (!query.exec())
+        return {query.lastError(), false, {}};
+    return {{}, query.numRowsAffected() != 1, {}};
+}
+
+QVariantList TableStatements::keyAfter(const RowStore::Row& row, const Pending& pending,
+                                       const QVariant& newKey) const
+{
+    // A key field may just have changed, and a new row's rowid is the one just given.
+    QVariantList key = row.isNew ? QVariantList(m_keyColumns.size()) : keyParts(row.key);
+    for (int k = 0; k < m_keyColumns.size(); ++k) {
+        int field = -1;
+        for (int i = 0; i < m_spec.fields.size() && field < 0; ++i) {
+            if (m_spec.fields[i].name.compare(m_keyColumns[k], Qt::CaseInsensitive) == 0)
+                field = i;
+        }
+        if (field >= 0)
+            key[k] = pending.written[field];
+        else if (row.isNew)
+            key[k] = newKey;
+    }
+    return key;
+}
+
+Expected<QVariantList> TableStatements::readBack(const QSqlDatabase& db, const QVariantList& key,
+                                                 const Pending& pending, const QString& label) const
+{
     QStringList columns;
-    for (const QString& key : m_keyColumns)
-        columns << quotedIdentifier(key);
     for (const FieldSpec& f : m_spec.fields)
         columns << quotedIdentifier(f.name);
-    QString select = QStringLiteral("SELECT %1 FROM %2")
-                         .arg(columns.join(QLatin1Char(',')), quotedIdentifier(m_spec.table));
-    if (!m_keyColumns.isEmpty())
-        select += QStringLiteral(" ORDER BY ") +
-                  columns.mid(0, m_keyColumns.size()).join(QLatin1Char(','));
-
-    rows.clear();
-    if (m_engine != SnapshotEngine::QtDriver) {
-        if (std::optional<Outcome> outcome = readWithEngine(select, store, rows)) {
-            m_used = SnapshotEngine::EngineApi;
-            return *outcome;
-        }
-    }
-    m_used = SnapshotEngine::QtDriver;
-    return readWithQtDriver(select, store, rows);
-}
-
-std::optional<Outcome> TableStatements::readWithEngine(const QString& select, const RowStore& store,
-                                                       std::vector<RowStore::Row>& rows)
-{
-    const std::unique_ptr<engine::Statement> statement =
-        engine::of(database()).prepare(database(), select);
-    if (!statement)
-        return std::nullopt;
-    using engine::ColumnType;
-    const int k = int(m_keyColumns.size());
-    const int n = store.fieldCount();
-    QVariantList keyParts(k);
-    std::vector<QVariant> values(static_cast<size_t>(n));
-    // The common case, a row of plain ASCII text and NULLs keyed by an
-    // integer, is packed straight from the engine's buffers.
-    std::array<const char*, RowStore::kPackedFields> data{};
-    std::array<int, RowStore::kPackedFields> sizes{};
-    const bool packable = k == 1 && n <= RowStore::kPackedFields;
-    auto packAscii = [&](const engine::Statement& s) {
-        if (!packable || s.type(0) != ColumnType::Integer)
-            return false;
-        for (int i = 0; i < n; ++i) {
-            const ColumnType type = s.type(i + k);
-            if (type == ColumnType::Null) {
-                data[size_t(i)] = nullptr;
-            } else if (type == ColumnType::Text) {
-                const QByteArrayView text = s.bytes(i + k);
-                data[size_t(i)] = text.data();
-                sizes[size_t(i)] = int(text.size());
-            } else {
-                return false;
-            }
-        }
-        RowStore::Row row;
-        if (!store.packAscii(row, data.data(), sizes.data()))
-            return false;
-        row.key = qlonglong(s.integer(0));
-        rows.push_back(std::move(row));
-        return true;
-    };
-
-    engine::Statement::Step step;
-    while ((step = statement->step()) == engine::Statement::Step::Row) {
-        if (packAscii(*statement))
-            continue;
-        for (int i = 0; i < k; ++i)
-            keyParts[i] = statement->value(i);
-        for (int i = 0; i < n; ++i)
-            values[size_t(i)] = statement->value(i + k);
-        RowStore::Row row;
-        row.key = k == 1 ? keyParts.first() : k > 1 ? QVariant(keyParts) : QVariant();
-        store.setOriginal(row, values.data());
-        rows.push_back(std::move(row));
-    }
-    if (step != engine::Statement::Step::Done) {
-        const auto [code, text] = statement->error();
-        return Outcome::failure(cannotRead(m_spec.table, database::plainError(code, text, m_path)));
-    }
-    return Outcome::success();
-}
-
-Outcome TableStatements::readWithQtDriver(const QString& select, const RowStore& store,
-                                          std::vector<RowStore::Row>& rows)
-{
-    const int k = int(m_keyColumns.size());
-    const int n = store.fieldCount();
-    QVariantList keyParts(k);
-    std::vector<QVariant> values(static_cast<size_t>(n));
-    QSqlQuery query(database());
-    query.setForwardOnly(true);
-    if (!query.exec(select)) {
-        noteFailure(query.lastError());
-        return Outcome::failure(
-            cannotRead(m_spec.table, database::plainError(query.lastError(), m_path)));
-    }
-    while (query.next()) {
-        for (int i = 0; i < k; ++i)
-            keyParts[i] = query.value(i);
-        for (int i = 0; i < n; ++i)
-            values[size_t(i)] = query.value(i + k);
-        RowStore::Row row;
-        row.key = k == 1 ? keyParts.first() : k > 1 ? QVariant(keyParts) : QVariant();
-        store.setOriginal(row, values.data());
-        rows.push_back(std::move(row));
-    }
-    if (query.lastError().isValid())
-        return Outcome::failure(
-            cannotRead(m_spec.table, database::plainError(query.lastError(), m_path)));
-    return Outcome::success();
+    QSqlQuery reread(db);
+    reread.prepare(QStringLiteral("SELECT %1 FROM %2 WHERE %3 LIMIT 1")
+                       .arg(columns.join(QLatin1Char(',')), quotedIdentifier(m_spec.table),
+                            where(true, m_keyColumns.isEmpty())));
+    for (const QVariant& v : m_keyColumns.isEmpty() ? pending.written : key)
+        reread.addBindValue(v);
+    if (!reread.exec() || !reread.next())
+        return Expected<QVariantList>::failure(
+            QCoreApplication::translate("TableStatements",
+                                        "%1 was not saved: it could not be read back. %2")
+                .arg(label, reread.lastError().isValid()
+                                ? database::plainError(reread.lastError(), m_path)
+                                : QString()));
+    QVariantList stored;
+    for (int i = 0; i < m_spec.fields.size(); ++i)
+        stored << reread.value(i);
+    return stored;
 }
 
 TableStatements::Written TableStatements::writeRow(RowStore& store, int index, const QString& label)
@@ -319,104 +284,31 @@ TableStatements::Written TableStatements::writeRow(RowStore& store, int index, c
     if (!transaction.active())
         return {Outcome::failure(refused(transaction.error()))};
     QSqlDatabase db = database();
-    QSqlQuery query(db);
-
-    const int n = store.fieldCount();
-    QStringList changed;
-    QVariantList values;
-    QVariantList written; // every field as it now stands in the table
-    for (int i = 0; i < n; ++i) {
-        const QVariant stored = !row.isSet(i) ? store.originalValue(row, i)
-                                : m_storeAs   ? m_storeAs(i, row.edited[i])
-                                              : QVariant(row.edited[i]);
-        if (row.isSet(i)) {
-            changed << quotedIdentifier(m_spec.fields[i].name);
-            values << stored;
-        }
-        written << stored;
-    }
-
-    QVariant newKey;
-    if (row.isNew) {
-        QStringList marks(changed.size(), QStringLiteral("?"));
-        QString insert = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                             .arg(quotedIdentifier(m_spec.table), changed.join(QLatin1Char(',')),
-                                  marks.join(QLatin1Char(',')));
-        const bool returning = engine::of(db).keyByReturning() && m_keyColumns.size() == 1;
-        if (returning)
-            insert += QStringLiteral(" RETURNING ") + quotedIdentifier(m_keyColumns.first());
-        query.prepare(insert);
-        for (const QVariant& v : values)
-            query.addBindValue(v);
-        if (!query.exec())
-            return {Outcome::failure(refused(query.lastError()))};
-        newKey = returning ? (query.next() ? query.value(0) : QVariant()) : query.lastInsertId();
-        query.finish();
-    } else {
-        QStringList sets;
-        for (const QString& c : changed)
-            sets << c + QStringLiteral("=?");
-        query.prepare(QStringLiteral("UPDATE %1 SET %2 WHERE %3")
-                          .arg(quotedIdentifier(m_spec.table), sets.join(QLatin1Char(',')),
-                               where(true, true)));
-        for (const QVariant& v : values)
-            query.addBindValue(v);
-        bindMatch(query, store, row);
-        if (!query.exec())
-            return {Outcome::failure(refused(query.lastError()))};
-        if (query.numRowsAffected() != 1)
-            //: %1 names the row, e.g. Row 2 of Room_tel (Room "101").
-            return {Outcome::failure(QCoreApplication::translate(
-                                         "TableStatements",
-                                         "%1 was not saved: another program changed or deleted "
-                                         "it after it was read. Your values are kept.")
-                                         .arg(label)),
-                    true};
-    }
-
-    // The key as it now stands: a key field may just have changed, and a new
-    // row's rowid is the one just given.
-    QVariantList key = row.isNew ? QVariantList(m_keyColumns.size()) : keyParts(row.key);
-    for (int k = 0; k < m_keyColumns.size(); ++k) {
-        int field = -1;
-        for (int i = 0; i < n && field < 0; ++i) {
-            if (m_spec.fields[i].name.compare(m_keyColumns[k], Qt::CaseInsensitive) == 0)
-                field = i;
-        }
-        if (field >= 0)
-            key[k] = written[field];
-        else if (row.isNew)
-            key[k] = newKey;
-    }
+    const Pending pending = pendingOf(store, row);
+    const Step step = row.isNew ? insertRow(db, pending) : updateRow(db, store, row, pending);
+    if (step.error.isValid())
+        return {Outcome::failure(refused(step.error))};
+    if (step.stale)
+        //: %1 names the row, e.g. Row 2 of Room_tel (Room "101").
+        return {Outcome::failure(QCoreApplication::translate(
+                                     "TableStatements",
+                                     "%1 was not saved: another program changed or deleted "
+                                     "it after it was read. Your values are kept.")
+                                     .arg(label)),
+                true};
 
     // Read the row back, so the next write matches what the table really holds.
-    QStringList columns;
-    for (const FieldSpec& f : m_spec.fields)
-        columns << quotedIdentifier(f.name);
-    QSqlQuery reread(db);
-    reread.prepare(QStringLiteral("SELECT %1 FROM %2 WHERE %3 LIMIT 1")
-                       .arg(columns.join(QLatin1Char(',')), quotedIdentifier(m_spec.table),
-                            where(true, m_keyColumns.isEmpty())));
-    for (const QVariant& v : m_keyColumns.isEmpty() ? written : key)
-        reread.addBindValue(v);
-    if (!reread.exec() || !reread.next())
-        return {Outcome::failure(
-            QCoreApplication::translate("TableStatements",
-                                        "%1 was not saved: it could not be read back. %2")
-                .arg(label, reread.lastError().isValid()
-                                ? database::plainError(reread.lastError(), m_path)
-                                : QString()))};
-    QVariantList stored;
-    for (int i = 0; i < n; ++i)
-        stored << reread.value(i);
-    reread.finish();
+    const QVariantList key = keyAfter(row, pending, step.newKey);
+    const Expected<QVariantList> stored = readBack(db, key, pending, label);
+    if (!stored)
+        return {Outcome::failure(stored.error())};
 
     if (m_hook) {
         RowChange change{row.isNew ? RowChange::Kind::Added : RowChange::Kind::Changed, {}, {}};
-        for (int i = 0; i < n; ++i) {
+        for (int i = 0; i < store.fieldCount(); ++i) {
             if (!row.isNew)
                 change.before << store.originalText(row, i);
-            change.after << stored[i].toString();
+            change.after << (*stored)[i].toString();
         }
         if (Outcome added = m_hook(db, change); !added)
             return {Outcome::failure(
@@ -429,7 +321,7 @@ TableStatements::Written TableStatements::writeRow(RowStore& store, int index, c
         return {Outcome::failure(refused(transaction.error()))};
 
     row.key = key.size() == 1 ? key.first() : key.isEmpty() ? QVariant() : QVariant(key);
-    store.setOriginal(row, stored.constData());
+    store.setOriginal(row, stored->constData());
     row.edited.clear();
     row.modified = 0;
     row.isNew = false;

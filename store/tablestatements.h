@@ -7,6 +7,9 @@
 #include "schema.h"
 #include "transaction.h"
 
+#include <QSqlError>
+#include <QVariant>
+
 #include <functional>
 #include <optional>
 #include <utility>
@@ -112,6 +115,33 @@ private:
                                           std::vector<RowStore::Row>& rows);
     Outcome readWithQtDriver(const QString& select, const RowStore& store,
                              std::vector<RowStore::Row>& rows);
+
+    // What a write of a row stores: the columns set and their values, and
+    // every field as it then stands.
+    struct Pending
+    {
+        QStringList changed;
+        QVariantList values;
+        QVariantList written;
+    };
+    // The INSERT or UPDATE of a write: why it failed, or whether it met a
+    // row another program changed, and a new row's key.
+    struct Step
+    {
+        QSqlError error;
+        bool stale = false;
+        QVariant newKey;
+    };
+    Pending pendingOf(const RowStore& store, const RowStore::Row& row) const;
+    Step insertRow(const QSqlDatabase& db, const Pending& pending) const;
+    Step updateRow(const QSqlDatabase& db, const RowStore& store, const RowStore::Row& row,
+                   const Pending& pending) const;
+    // The key of the row as it now stands.
+    QVariantList keyAfter(const RowStore::Row& row, const Pending& pending,
+                          const QVariant& newKey) const;
+    // The row as the table now holds it.
+    Expected<QVariantList> readBack(const QSqlDatabase& db, const QVariantList& key,
+                                    const Pending& pending, const QString& label) const;
 
     TableSpec m_spec;
     QString m_path;

@@ -8,12 +8,23 @@ namespace store {
 
 Transaction::Transaction(const QSqlDatabase& db) : Transaction(db, engine::of(db).beginWrite()) {}
 
-Transaction::Transaction(const QSqlDatabase& db, const QString& begin) : m_db(db)
+Transaction::Transaction(const QSqlDatabase& db, const QString& begin)
+    : Transaction(db, QStringList{begin})
+{
+}
+
+Transaction::Transaction(const QSqlDatabase& db, const QStringList& begin) : m_db(db)
 {
     QSqlQuery query(m_db);
-    m_active = query.exec(begin);
-    if (!m_active)
-        m_error = query.lastError();
+    for (const QString& statement : begin) {
+        if (!query.exec(statement)) {
+            m_error = query.lastError();
+            // Begun, but what was to follow the beginning failed.
+            rollback();
+            return;
+        }
+        m_active = true;
+    }
 }
 
 Transaction::Transaction(Transaction&& other) noexcept

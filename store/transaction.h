@@ -5,6 +5,7 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QString>
+#include <QStringList>
 
 namespace store {
 
@@ -20,6 +21,9 @@ public:
     // Begins with a statement of the caller's, for a transaction that is
     // not a write (a snapshot read, say).
     Transaction(const QSqlDatabase& db, const QString& begin);
+    // Begins with the statements given, in order (a write that locks a
+    // table as well, say).
+    Transaction(const QSqlDatabase& db, const QStringList& begin);
     Transaction(Transaction&& other) noexcept;
     Transaction& operator=(Transaction&&) = delete;
     Transaction(const Transaction&) = delete;

@@ -3104,10 +3104,6 @@ Options:
 <context>
     <name>engine</name>
     <message>
-        <source>%1 is kept on a server, not in a file.</source>
-        <translation>%1 is kept on a server, not in a file.</translation>
-    </message>
-    <message>
         <source>%1 is missing or not an SQLite database.</source>
         <translation>%1 is missing or not an SQLite database.</translation>
     </message>

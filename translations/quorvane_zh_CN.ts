@@ -3063,10 +3063,6 @@ Options:
 <context>
     <name>engine</name>
     <message>
-        <source>%1 is kept on a server, not in a file.</source>
-        <translation>%1 保存在服务器上，而不是文件中。</translation>
-    </message>
-    <message>
         <source>%1 is missing or not an SQLite database.</source>
         <translation>%1 不存在，或不是 SQLite 数据库。</translation>
     </message>

@@ -5,6 +5,7 @@
 
 #include "database.h"
 #include "doorunitwatch.h"
+#include "engine/databaseengine.h"
 #include "messagesink.h"
 #include "roomdirectoryview.h"
 #include "roomgrid.h"
@@ -51,7 +52,8 @@ bool createDirectory(const QString& path)
         db.setDatabaseName(path);
         ok = db.open();
         QSqlQuery query(db);
-        ok = ok && query.exec(schema::createStatement(schema::directoryTable()));
+        ok = ok &&
+             query.exec(schema::createStatement(schema::directoryTable(), engine::fileDialect()));
         ok = ok && db.transaction();
         query.prepare(
             QStringLiteral("INSERT INTO Room_tel (Room, TEL1, TEL2, TEL3) VALUES (?,?,?,?)"));

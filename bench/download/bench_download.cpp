@@ -4,6 +4,7 @@
 // against the protocol's floor and the CPU time the process spends.
 #include "directorydownload.h"
 #include "downloadprogress.h"
+#include "engine/databaseengine.h"
 #include "frames.h"
 #include "linkmessages.h"
 #include "messagesink.h"
@@ -71,7 +72,8 @@ bool makeDirectory(const QString& path)
         db.setDatabaseName(path);
         ok = db.open();
         QSqlQuery query(db);
-        ok = ok && query.exec(schema::createStatement(schema::directoryTable()));
+        ok = ok &&
+             query.exec(schema::createStatement(schema::directoryTable(), engine::fileDialect()));
         for (int i = 1; ok && i <= kRooms; ++i) {
             query.prepare(QStringLiteral("INSERT INTO Room_tel (Room, TEL1, TEL2, TEL3) "
                                          "VALUES (?, ?, ?, '')"));

@@ -11,6 +11,7 @@
 #include "bulkstatement.h"
 #include "changelist.h"
 #include "database.h"
+#include "engine/databaseengine.h"
 #include "roomcsv.h"
 #include "roomdirectoryview.h"
 #include "roomimport.h"
@@ -51,7 +52,8 @@ bool createDirectory(const QString& path)
         QSqlDatabase db =
             QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("make"));
         db.setDatabaseName(path);
-        ok = db.open() && QSqlQuery(db).exec(schema::createStatement(schema::directoryTable()));
+        ok = db.open() && QSqlQuery(db).exec(schema::createStatement(schema::directoryTable(),
+                                                                     engine::fileDialect()));
     }
     QSqlDatabase::removeDatabase(QStringLiteral("make"));
     return ok;
@@ -294,7 +296,7 @@ bool changeRecordFigures(const QString& empty, const QTemporaryDir& dir)
             db.setDatabaseName(database::pathIn(folder, schema::kDirectoryFile));
             if (!db.open() || !db.transaction())
                 return false;
-            if (!QSqlQuery(db).exec(schema::changeRecordStatements().first()))
+            if (!QSqlQuery(db).exec(schema::changeRecordStatements(engine::fileDialect()).first()))
                 return false;
             BulkStatement entry(db, QStringLiteral("INSERT INTO change_record (happened, "
                                                    "operator, host, os_user, what, subject) "

@@ -5,6 +5,7 @@
 // (--all) beside one unit. Prints the wall and CPU time of each run, the
 // batch pauses the monitors saw, and the ratios against their targets.
 #include "doorunits.h"
+#include "engine/databaseengine.h"
 #include "schema.h"
 
 #include <QCoreApplication>
@@ -54,7 +55,8 @@ bool makeDirectory(const QString& path)
         db.setDatabaseName(path);
         ok = db.open();
         QSqlQuery query(db);
-        ok = ok && query.exec(schema::createStatement(schema::directoryTable()));
+        ok = ok &&
+             query.exec(schema::createStatement(schema::directoryTable(), engine::fileDialect()));
         for (int i = 1; ok && i <= kRooms; ++i) {
             query.prepare(QStringLiteral("INSERT INTO Room_tel (Room, TEL1, TEL2, TEL3) "
                                          "VALUES (?, ?, '', '')"));

@@ -5,6 +5,7 @@
 // complete download, as the companion's changes and the program's panel do.
 #include "doorunitstate.h"
 #include "doorunitwatch.h"
+#include "engine/databaseengine.h"
 #include "recordcursor.h"
 #include "schema.h"
 #include "transferlog.h"
@@ -45,7 +46,7 @@ void fill(const QString& path, QList<RoomRecord>& rooms)
     db.setDatabaseName(path);
     db.open();
     QSqlQuery q(db);
-    q.exec(schema::createStatement(schema::directoryTable()));
+    q.exec(schema::createStatement(schema::directoryTable(), engine::fileDialect()));
     q.exec(QStringLiteral("BEGIN"));
     q.prepare(QStringLiteral("INSERT INTO Room_tel (Room, TEL1, TEL2, TEL3) VALUES (?, ?, ?, ?)"));
     for (int i = 0; i < kRooms; ++i) {

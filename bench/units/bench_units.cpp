@@ -3,6 +3,7 @@
 // both, how much longer three take than one, the shortest and longest batch
 // pause any monitor saw, and the companion's CPU time against its wall time.
 #include "doorunits.h"
+#include "engine/databaseengine.h"
 #include "schema.h"
 
 #include <QCoreApplication>
@@ -47,7 +48,8 @@ bool makeDirectory(const QString& path)
         db.setDatabaseName(path);
         ok = db.open();
         QSqlQuery query(db);
-        ok = ok && query.exec(schema::createStatement(schema::directoryTable()));
+        ok = ok &&
+             query.exec(schema::createStatement(schema::directoryTable(), engine::fileDialect()));
         for (int i = 1; ok && i <= kRooms; ++i) {
             query.prepare(QStringLiteral("INSERT INTO Room_tel (Room, TEL1, TEL2, TEL3) "
                                          "VALUES (?, ?, '', '')"));

@@ -13,15 +13,16 @@
 #include <QVariant>
 
 #include <memory>
-#include <optional>
 
 class BusyWait;
 class QSqlDatabase;
 
-// What the program needs of a database engine beyond Qt's driver: statements
-// run straight through the engine for many rows, the busy handler, whole
-// databases as images for backup and restore, and what its error codes mean.
-// Everything engine-specific sits behind this interface; the rest of the
+// What the program needs of a database engine beyond what Qt's driver tells
+// (its dbmsType, escapeIdentifier, record and primaryIndex are asked of the
+// driver itself). DatabaseEngine is the dialect both engines speak; the file
+// work only SQLite does (raw statements, the busy handler, images, online
+// backup) is FileEngine, and the bulk copy only a server does is BulkCopy.
+// Everything engine-specific sits behind these interfaces; the rest of the
 // program names no engine.
 namespace engine {
 
@@ -38,6 +39,11 @@ enum class Problem {
     Constraint,
     // A server that went away, or could not be reached.
     Disconnected,
+    // A server that answered but would not let this login in: a wrong
+    // password, no such database, no right to connect.
+    Refused,
+    // The statement names a table there is not.
+    NoSuchTable,
     Other
 };
 
@@ -75,6 +81,8 @@ struct TableShape
     // Set when the table's description could not be read at all.
     QSqlError readError;
 };
+// What a table is made of, as Qt's driver of the connection tells it.
+TableShape tableShape(const QSqlDatabase& db, const QString& table);
 
 // A database the engine opens itself, outside Qt's driver: a backup file, an
 // image in memory, the live files a restore writes to. Schema names are
@@ -100,6 +108,8 @@ public:
     virtual void setBusyWait(int ms) = 0;
 };
 
+// The dialect: how both engines are connected to, what their failures
+// come to, and how each words the statements that differ between them.
 class DatabaseEngine
 {
 public:
@@ -111,43 +121,52 @@ public:
     // it is. busyWaitMs is how long opening waits for a busy file.
     virtual QStringList configure(QSqlDatabase& db, const QString& path, database::Access access,
                                   int busyWaitMs) const = 0;
-    virtual Problem problemOf(int nativeCode) const = 0;
-    // What a failed statement of Qt's driver came to.
+    // What a failed statement of Qt's driver came to, by the engine's code.
     virtual Problem problemOf(const QSqlError& error) const = 0;
+    // Why a connection of Qt's driver did not open, with the engine's code.
+    virtual QSqlError openError(const QSqlDatabase& db) const = 0;
 
-    // The dialect: how a write transaction starts (taking the write lock at
-    // once where the engine can), how a value is compared so that NULL
-    // matches NULL, a CREATE statement in the engine's own words, and the
-    // table's columns and key as the connection sees them (no columns when
-    // there is no such table).
-    virtual QString beginWrite() const = 0;
-    // Run after beginWrite before a table is read and then written, so no
-    // other writer comes between (a statement that does nothing where
-    // beginWrite already holds the lock).
-    virtual QString lockForWrite(const QString& table) const = 0;
+    // How a write transaction starts, taking the write lock at once where
+    // the engine can; with a table, that table is locked against other
+    // writers too, so one read and then written has no writer between.
+    virtual QStringList beginWrite(const QString& lockedTable = {}) const = 0;
+    // How a value is compared so that NULL matches NULL.
     virtual QString sameAs() const = 0;
     // A condition true when a column of a row holds an integer (a file's
     // column may hold any type; a server's is typed).
     virtual QString holdsInteger(const QString& column) const = 0;
-    virtual QString translate(const QString& createStatement) const = 0;
-    virtual TableShape tableShape(const QSqlDatabase& db, const QString& table) const = 0;
     // Whether an INSERT hands back the new row's key only through RETURNING.
     virtual bool keyByReturning() const = 0;
-    // Adds many rows of text at once in the engine's bulk way (a server's
-    // COPY), inside the transaction in hand; null text stores NULL. Nothing
-    // when the engine has none (canCopyIn): the caller inserts row by row.
-    virtual bool canCopyIn() const = 0;
-    virtual std::optional<Outcome> copyIn(const QSqlDatabase& db, const QString& table,
-                                          const QStringList& columns,
-                                          const QList<QStringList>& rows) const = 0;
+    // Whether the table's rows have a rowid besides their key.
+    virtual bool hasRowid(const QSqlDatabase& db, const QString& table) const = 0;
+    // A statement that reads the engine's catalogue: it fails only when the
+    // connection cannot read at all (a held file, a lost server).
+    virtual QString catalogueProbe() const = 0;
 
+    // The words of a table description (schema::createStatement renders it):
+    // the hidden key the engine numbers, the check that keeps control
+    // characters out of a login text, and what ends a table keyed by its
+    // own columns.
+    virtual QString numberedKey(const QString& column) const = 0;
+    virtual QString controlFree(const QString& column) const = 0;
+    virtual QString ownKeyEnd() const = 0;
+};
+
+// A prepared statement straight through the engine, or a file it opens
+// itself: what SQLite does that a server does not.
+class FileEngine
+{
+public:
+    virtual ~FileEngine() = default;
+
+    // What a failed call of the engine's own came to.
+    virtual Problem problemOf(int nativeCode) const = 0;
     // A statement straight through the engine on a connection of Qt's
     // driver; null when the driver does not share the engine's library. A
     // statement the engine refuses fails when it is run.
     virtual std::unique_ptr<Statement> prepare(const QSqlDatabase& db,
                                                const QString& sql) const = 0;
-    // Lets wait decide the connection's retries; leaves a connection the
-    // engine cannot reach as it is.
+    // Lets wait decide the connection's retries.
     virtual void takeOverWaits(const QSqlDatabase& db, BusyWait& wait) const = 0;
 
     enum class Open { ReadOnly, ReadWrite };
@@ -159,12 +178,33 @@ public:
     virtual std::unique_ptr<File> openImage(QByteArray& image) const = 0;
 };
 
-// The engine of the database files: a data folder, a backup.
-const DatabaseEngine& current();
+// Many rows added at once in a server's bulk way (COPY).
+class BulkCopy
+{
+public:
+    virtual ~BulkCopy() = default;
+    // Adds rows of text inside the transaction in hand; null text stores NULL.
+    virtual Outcome copyIn(const QSqlDatabase& db, const QString& table, const QStringList& columns,
+                           const QList<QStringList>& rows) const = 0;
+};
+
+// The engine of the database files (a data folder, a backup), as a dialect
+// and with its file work.
+const DatabaseEngine& fileDialect();
+const FileEngine& files();
 // The engine of a database server.
 const DatabaseEngine& server();
 // The engine behind a connection. The one a database is opened with is its
 // location's (store::Location::engine).
 const DatabaseEngine& of(const QSqlDatabase& db);
+
+// The file work of a connection's engine; null on a server.
+const FileEngine* filesOf(const QSqlDatabase& db);
+// A statement straight through the connection's engine; null where there is none.
+std::unique_ptr<Statement> prepare(const QSqlDatabase& db, const QString& sql);
+// Lets wait decide a file connection's retries; a server connection is left as it is.
+void takeOverWaits(const QSqlDatabase& db, BusyWait& wait);
+// The bulk copy of a connection's engine; null where the caller inserts row by row.
+const BulkCopy* bulkCopyOf(const QSqlDatabase& db);
 
 } // namespace engine

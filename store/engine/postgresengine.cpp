@@ -3,13 +3,19 @@
 #include "server.h"
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QMap>
+#include <QRegularExpression>
 
 #include <QSqlDatabase>
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <libpq-fe.h>
+
+#include <poll.h>
+
+#include <vector>
 
 // A building on a PostgreSQL server through Qt's QPSQL driver. libpq finds
 // the password itself (~/.pgpass, PGPASSWORD, a service file) unless the
@@ -18,8 +24,14 @@ namespace engine {
 
 namespace {
 
-Problem problemOfState(const QString& state)
+Problem problemOfState(const QString& state, QSqlError::ErrorType type)
 {
+    // Refused at the door: no such login or password (28000, 28P01), no such
+    // database (3D000), no right to connect to it (42501).
+    if (type == QSqlError::ConnectionError &&
+        (state.startsWith(QLatin1String("28")) || state == QLatin1String("3D000") ||
+         state == QLatin1String("42501")))
+        return Problem::Refused;
     if (state.isEmpty() || state.startsWith(QLatin1String("08")) ||
         state.startsWith(QLatin1String("57P")))
         return Problem::Disconnected;
@@ -28,6 +40,8 @@ Problem problemOfState(const QString& state)
     if (state == QLatin1String("40001") || state == QLatin1String("40P01") ||
         state == QLatin1String("55P03") || state == QLatin1String("57014"))
         return Problem::Busy;
+    if (state == QLatin1String("42P01"))
+        return Problem::NoSuchTable;
     if (state.startsWith(QLatin1String("23")))
         return Problem::Constraint;
     if (state == QLatin1String("53100"))
@@ -37,6 +51,54 @@ Problem problemOfState(const QString& state)
     if (state.startsWith(QLatin1String("58")))
         return Problem::InputOutput;
     return Problem::Other;
+}
+
+// The SQLSTATE the server gave when it refused a connection to the place
+// in use, asked of libpq on a connection of its own whose error words are
+// only the code; empty when no server answered within two seconds.
+QString refusalState()
+{
+    QList<QByteArray> keys;
+    QList<QByteArray> values;
+    for (const auto& [key, value] : server::place().options) {
+        keys << key.toUtf8();
+        values << value.toUtf8();
+    }
+    std::vector<const char*> keywords;
+    std::vector<const char*> texts;
+    for (qsizetype i = 0; i < keys.size(); ++i) {
+        keywords.push_back(keys[i].constData());
+        texts.push_back(values[i].constData());
+    }
+    keywords.push_back(nullptr);
+    texts.push_back(nullptr);
+    PGconn* connection = PQconnectStartParams(keywords.data(), texts.data(), 0);
+    if (!connection)
+        return {};
+    PQsetErrorVerbosity(connection, PQERRORS_SQLSTATE);
+    const QDeadlineTimer deadline(2000);
+    PostgresPollingStatusType polled = PGRES_POLLING_WRITING;
+    while (polled != PGRES_POLLING_OK && polled != PGRES_POLLING_FAILED &&
+           PQsocket(connection) >= 0) {
+        pollfd wait{PQsocket(connection), short(polled == PGRES_POLLING_READING ? POLLIN : POLLOUT),
+                    0};
+        if (::poll(&wait, 1, int(deadline.remainingTime())) <= 0)
+            break;
+        polled = PQconnectPoll(connection);
+    }
+    // With SQLSTATE verbosity the server's part of the message is its
+    // severity and the code, nothing else.
+    QString state;
+    if (polled == PGRES_POLLING_FAILED || PQstatus(connection) == CONNECTION_BAD) {
+        const QStringList words =
+            QString::fromUtf8(PQerrorMessage(connection))
+                .split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+        static const QRegularExpression code(QStringLiteral("^[0-9A-Z]{5}$"));
+        if (!words.isEmpty() && code.match(words.last()).hasMatch())
+            state = words.last();
+    }
+    PQfinish(connection);
+    return state;
 }
 
 class PostgresEngine final : public DatabaseEngine
@@ -81,34 +143,79 @@ public:
         return statements;
     }
 
-    Problem problemOf(int) const override { return Problem::Other; }
     Problem problemOf(const QSqlError& error) const override
     {
-        return problemOfState(error.nativeErrorCode());
+        return problemOfState(error.nativeErrorCode(), error.type());
     }
 
-    QString beginWrite() const override { return QStringLiteral("BEGIN"); }
-    QString lockForWrite(const QString& table) const override
+    QSqlError openError(const QSqlDatabase& db) const override
     {
-        return QStringLiteral("LOCK TABLE %1 IN SHARE ROW EXCLUSIVE MODE")
-            .arg(database::quotedIdentifier(table));
+        // Qt's driver keeps no SQLSTATE of a failed connection: libpq is asked once more.
+        const QSqlError error = db.lastError();
+        return QSqlError(error.driverText(), error.databaseText(), QSqlError::ConnectionError,
+                         refusalState());
+    }
+
+    QStringList beginWrite(const QString& lockedTable = {}) const override
+    {
+        if (lockedTable.isEmpty())
+            return {QStringLiteral("BEGIN")};
+        return {QStringLiteral("BEGIN"), QStringLiteral("LOCK TABLE %1 IN SHARE ROW EXCLUSIVE MODE")
+                                             .arg(database::quotedIdentifier(lockedTable))};
     }
     QString sameAs() const override { return QStringLiteral(" IS NOT DISTINCT FROM ?"); }
     bool keyByReturning() const override { return true; }
-    bool canCopyIn() const override { return true; }
-    std::optional<Outcome> copyIn(const QSqlDatabase& db, const QString& table,
-                                  const QStringList& columns,
-                                  const QList<QStringList>& rows) const override
+    QString holdsInteger(const QString& column) const override
+    {
+        return QStringLiteral("%1 IS NOT NULL").arg(column);
+    }
+    bool hasRowid(const QSqlDatabase&, const QString&) const override { return false; }
+    QString catalogueProbe() const override { return QStringLiteral("SELECT 1"); }
+
+    QString numberedKey(const QString& column) const override
+    {
+        return column + QStringLiteral(" integer GENERATED BY DEFAULT AS IDENTITY PRIMARY KEY");
+    }
+    // A name or PIN may hold no control character; the server says so in its own words.
+    QString controlFree(const QString& column) const override
+    {
+        return QStringLiteral("CHECK (%1 !~ '[\\x01-\\x1f\\x7f-\\x9f]')").arg(column);
+    }
+    QString ownKeyEnd() const override { return {}; }
+};
+
+class PostgresCopy final : public BulkCopy
+{
+    // Where Qt's driver hands out no libpq connection: one INSERT a row.
+    static Outcome insertEach(const QSqlDatabase& db, const QString& table,
+                              const QStringList& quoted, const QList<QStringList>& rows)
+    {
+        QSqlQuery insert(db);
+        insert.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                           .arg(database::quotedIdentifier(table), quoted.join(u','),
+                                QStringList(quoted.size(), QStringLiteral("?")).join(u',')));
+        for (const QStringList& row : rows) {
+            for (const QString& value : row)
+                insert.addBindValue(value);
+            if (!insert.exec())
+                return Outcome::failure(insert.lastError().databaseText());
+        }
+        return Outcome::success();
+    }
+
+public:
+    Outcome copyIn(const QSqlDatabase& db, const QString& table, const QStringList& columns,
+                   const QList<QStringList>& rows) const override
     {
         const QVariant handle = db.driver() ? db.driver()->handle() : QVariant();
         // Qt hands libpq's connection out under the name of its struct.
-        if (qstrcmp(handle.typeName(), "PGconn*") != 0 &&
-            qstrcmp(handle.typeName(), "pg_conn*") != 0)
-            return std::nullopt;
-        PGconn* connection = *static_cast<PGconn* const*>(handle.data());
         QStringList quoted;
         for (const QString& column : columns)
             quoted << database::quotedIdentifier(column);
+        if (qstrcmp(handle.typeName(), "PGconn*") != 0 &&
+            qstrcmp(handle.typeName(), "pg_conn*") != 0)
+            return insertEach(db, table, quoted, rows);
+        PGconn* connection = *static_cast<PGconn* const*>(handle.data());
         const QByteArray copy = QStringLiteral("COPY %1 (%2) FROM STDIN")
                                     .arg(database::quotedIdentifier(table), quoted.join(u','))
                                     .toUtf8();
@@ -173,67 +280,6 @@ public:
             PQclear(more);
         return Outcome::success();
     }
-
-    QString holdsInteger(const QString& column) const override
-    {
-        return QStringLiteral("%1 IS NOT NULL").arg(column);
-    }
-
-    QString translate(const QString& createStatement) const override
-    {
-        QString statement = createStatement;
-        statement.replace(QStringLiteral("INTEGER PRIMARY KEY AUTOINCREMENT"),
-                          QStringLiteral("integer GENERATED BY DEFAULT AS IDENTITY PRIMARY KEY"));
-        statement.replace(QStringLiteral(") WITHOUT ROWID"), QStringLiteral(")"));
-        return statement;
-    }
-
-    TableShape tableShape(const QSqlDatabase& db, const QString& table) const override
-    {
-        TableShape shape;
-        QSqlQuery query(db);
-        query.prepare(QStringLiteral(
-            "SELECT a.attname, format_type(a.atttypid, a.atttypmod), "
-            "coalesce((SELECT k.n FROM unnest(i.indkey::int2[]) WITH ORDINALITY AS k(attnum, n) "
-            "WHERE k.attnum = a.attnum), 0) "
-            "FROM pg_attribute a LEFT JOIN pg_index i "
-            "ON i.indrelid = a.attrelid AND i.indisprimary "
-            "WHERE a.attrelid = to_regclass(quote_ident(?)) AND a.attnum > 0 "
-            "AND NOT a.attisdropped ORDER BY a.attnum"));
-        query.addBindValue(table);
-        QMap<int, database::KeyPart> key;
-        if (!query.exec()) {
-            shape.readError = query.lastError();
-        } else {
-            while (query.next()) {
-                shape.columns << query.value(0).toString();
-                if (const int pk = query.value(2).toInt(); pk > 0)
-                    key.insert(pk, {query.value(0).toString(), query.value(1).toString()});
-            }
-        }
-        shape.primaryKey = key.values();
-        return shape;
-    }
-
-    std::unique_ptr<Statement> prepare(const QSqlDatabase&, const QString&) const override
-    {
-        return nullptr;
-    }
-    void takeOverWaits(const QSqlDatabase&, BusyWait&) const override {}
-
-    Expected<std::unique_ptr<File>> openFile(const QString& path, Open) const override
-    {
-        return Expected<std::unique_ptr<File>>::failure(
-            QCoreApplication::translate("engine", "%1 is kept on a server, not in a file.")
-                .arg(path));
-    }
-    Expected<QByteArray> imageOf(const QString& path) const override
-    {
-        return Expected<QByteArray>::failure(
-            QCoreApplication::translate("engine", "%1 is kept on a server, not in a file.")
-                .arg(path));
-    }
-    std::unique_ptr<File> openImage(QByteArray&) const override { return nullptr; }
 };
 
 } // namespace
@@ -242,6 +288,12 @@ const DatabaseEngine& server()
 {
     static const PostgresEngine postgres;
     return postgres;
+}
+
+const BulkCopy* bulkCopyOf(const QSqlDatabase& db)
+{
+    static const PostgresCopy copy;
+    return db.driver() && db.driver()->dbmsType() == QSqlDriver::PostgreSQL ? &copy : nullptr;
 }
 
 } // namespace engine

@@ -1,6 +1,7 @@
 #include "doorunits.h"
 #include "doorunitstate.h"
 #include "doorunitwatch.h"
+#include "engine/databaseengine.h"
 #include "keeper.h"
 #include "language.h"
 #include "linkmessages.h"
@@ -273,7 +274,7 @@ private slots:
         const bool written = refused ? log.refused(r).ok() : log.start(r).ok();
         language::uninstall();
         QVERIFY(written);
-        for (const QString& statement : schema::changeRecordStatements())
+        for (const QString& statement : schema::changeRecordStatements(engine::fileDialect()))
             testdb::exec(m_path, statement);
         const TableSpec columns{"change_record",
                                 {{"what"}, {"operator"}, {"transfer"}, {"detail"}}};
@@ -289,7 +290,7 @@ private slots:
     void perUnit()
     {
         // Written as a program of one unit wrote it, without the unit column.
-        for (const QString& statement : schema::transferRecordStatements())
+        for (const QString& statement : schema::transferRecordStatements(engine::fileDialect()))
             testdb::exec(m_path, statement);
         testdb::exec(m_path, "INSERT INTO transfer_log (started, finished, what, sent, total, "
                              "outcome) VALUES ('2026-12-01T10:00:00.000Z', "

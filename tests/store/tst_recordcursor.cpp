@@ -1,5 +1,6 @@
 #include "database.h"
 #include "datafolder.h"
+#include "engine/databaseengine.h"
 #include "language.h"
 #include "recordcursor.h"
 #include "testdatabase.h"
@@ -295,7 +296,7 @@ private slots:
         QFETCH(QString, change);
         QFETCH(QString, fault);
         QFETCH(QStringList, entry);
-        for (const QString& statement : schema::changeRecordStatements())
+        for (const QString& statement : schema::changeRecordStatements(engine::fileDialect()))
             testdb::exec(m_path, statement);
         RecordCursor& c = open();
         c.setChangeRecorder(recorder("alice"));

@@ -257,6 +257,13 @@ private slots:
                               "password=S3cretPW")
                    .arg(qEnvironmentVariable("PGHOST", "localhost"))
             << "answers, but not with the SSL the connection asks for (sslmode=verify-full)";
+        // Told by the server's SQLSTATE (28P01, 3D000), whatever language it words them in.
+        QTest::newRow("wrong password")
+            << QStringLiteral("host=%1 password=S3cretPW").arg(qEnvironmentVariable("PGHOST"))
+            << "refused the connection";
+        QTest::newRow("no such database")
+            << QStringLiteral("host=%1 dbname=nowhere").arg(qEnvironmentVariable("PGHOST"))
+            << "refused the connection";
     }
     void connectionForms()
     {
@@ -266,7 +273,8 @@ private slots:
         QString said;
         // A connection that cannot be read is a usage error; one the server refuses is not.
         QCOMPARE(runDb({"check", "--database", connection, "--building", "Main"}, &said),
-                 told.startsWith("answers") ? 1 : int(dbtool::kUsage));
+                 told.startsWith("answers") || told.startsWith("refused") ? 1
+                                                                          : int(dbtool::kUsage));
         server::use(owner);
         QVERIFY2(said.contains(told), qPrintable(said));
         QVERIFY2(!said.contains("S3cretPW"), qPrintable(said));

@@ -1,6 +1,7 @@
 #include "testdatabase.h"
 
 #include "database.h"
+#include "engine/databaseengine.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
@@ -47,7 +48,7 @@ void create(const QString& path, const TableSpec& layout, const QList<QVariantLi
 {
     withConnection(path, [&](QSqlDatabase& db) {
         QSqlQuery query(db);
-        run(query, schema::createStatement(layout));
+        run(query, schema::createStatement(layout, engine::fileDialect()));
         const QStringList marks(layout.fields.size(), QStringLiteral("?"));
         db.transaction();
         for (const QVariantList& row : rows)
