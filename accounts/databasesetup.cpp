@@ -88,7 +88,7 @@ changerecord::Entry firstOperatorEntry(const Operator& first)
 {
     changerecord::Entry entry;
     entry.who = changerecord::Actor::here(changerecord::Actor::osUserName());
-    entry.what = QStringLiteral("operator added");
+    entry.kind = changerecord::Kind::OperatorAdded;
     entry.subject = first.name;
     entry.after =
         changerecord::valuesText({schema::operatorTable().fields.first().name}, {first.name});

@@ -37,10 +37,13 @@ const QStringList kRoomColumns{"Room", "TEL1", "TEL2", "TEL3"};
 const QStringList kSentColumns{"transfer", "position", "Room", "TEL1", "TEL2", "TEL3"};
 const QStringList kOperatorColumns{"user", "password"};
 const QStringList kUnitColumns{"id", "name", "port", "removed"};
-// The change record's columns but its key; transfer names a transfer_log id.
-const QStringList kChangeColumns{"happened", "operator", "host",       "os_user",
-                                 "what",     "subject",  "old_values", "new_values",
-                                 "detail",   "transfer", "rooms"};
+// The change record's columns, its key first; transfer names a transfer_log
+// id. An entry of an earlier release keeps an import's rooms in rooms.
+const QStringList kChangeColumns{"id",       "happened", "operator",     "host",       "os_user",
+                                 "what",     "subject",  "old_values",   "new_values", "detail",
+                                 "transfer", "rooms",    "change_values"};
+// An import's rooms; entry names a change_record id.
+const QStringList kChangeRoomColumns = schema::changeRoomColumns();
 
 // A connection for as long as the object lives.
 class Connection
@@ -150,6 +153,14 @@ struct Runner
         if (!connection.columnsOf(QStringLiteral("transfer_log"))
                  .contains(QStringLiteral("unit"), Qt::CaseInsensitive))
             (*this)(schema::addUnitColumn());
+        giveChangeValues();
+    }
+    // A change record an earlier release made gets the column of the values.
+    void giveChangeValues()
+    {
+        if (!connection.columnsOf(changes()).contains(schema::kChangeValuesColumn,
+                                                      Qt::CaseInsensitive))
+            (*this)(schema::addChangeValuesColumn());
     }
     void insert(const QString& table, const QStringList& columns, const QVariantList& values)
     {
@@ -190,18 +201,52 @@ struct Runner
             room[0] = ids.value(room[0].toLongLong());
             insert(QStringLiteral("transfer_room"), kSentColumns, room);
         }
-        copyChanges(contents.changes, QStringLiteral("change_record"), ids);
-    }
-    void copyChanges(const QList<QVariantList>& changes, const QString& table,
-                     const QHash<qint64, qint64>& ids = {})
-    {
-        const int transfer = int(kChangeColumns.indexOf(QStringLiteral("transfer")));
-        for (QVariantList change : changes) {
-            if (!change[transfer].isNull())
-                change[transfer] =
-                    ids.value(change[transfer].toLongLong(), change[transfer].toLongLong());
-            insert(table, kChangeColumns, change);
+        const QHash<qint64, qint64> entries = copyChanges(contents.changes, ids);
+        for (QVariantList room : contents.changeRooms) {
+            room[0] = entries.value(room[0].toLongLong());
+            insert(QStringLiteral("change_room"), kChangeRoomColumns, room);
         }
+    }
+    // Copies entries of the change record, renumbered; returns each one's
+    // new id by its old. An entry an earlier release wrote lands as this
+    // release writes it: its values as values, its rooms as rows.
+    QHash<qint64, qint64> copyChanges(const QList<QVariantList>& changes,
+                                      const QHash<qint64, qint64>& ids = {})
+    {
+        const auto at = [](const char* column) {
+            return int(kChangeColumns.indexOf(QLatin1String(column)));
+        };
+        const bool returning = engine::of(connection.db()).keyByReturning();
+        const QStringList columns = kChangeColumns.mid(1);
+        const QStringList marks(columns.size(), QStringLiteral("?"));
+        QHash<qint64, qint64> entries;
+        for (QVariantList change : changes) {
+            if (!change[at("transfer")].isNull())
+                change[at("transfer")] = ids.value(change[at("transfer")].toLongLong(),
+                                                   change[at("transfer")].toLongLong());
+            if (change[at("change_values")].isNull()) {
+                changerecord::Entry e;
+                e.beforeValues = changerecord::valuesFromText(change[at("old_values")].toString());
+                e.afterValues = changerecord::valuesFromText(change[at("new_values")].toString());
+                change[at("change_values")] = changerecord::valuesJson(e);
+            }
+            const QByteArray rooms = change[at("rooms")].toString().toUtf8();
+            change[at("rooms")] = QVariant();
+            if (!(*this)(QStringLiteral("INSERT INTO change_record (%1) VALUES (%2)%3")
+                             .arg(quotedList(columns), marks.join(QStringLiteral(", ")),
+                                  returning ? QStringLiteral(" RETURNING id") : QString()),
+                         change.mid(1)))
+                return entries;
+            const qint64 id = returning && query.next() ? query.value(0).toLongLong()
+                                                        : query.lastInsertId().toLongLong();
+            query.finish();
+            entries.insert(change[0].toLongLong(), id);
+            if (Outcome written = changerecord::writeRooms(connection.db(), id, rooms,
+                                                           database::shownName(connection.db()));
+                !written && failure.isEmpty())
+                failure = written.description();
+        }
+        return entries;
     }
 };
 
@@ -285,6 +330,8 @@ Expected<Contents> readFolder(const QString& folder)
                      &contents.sent},
           std::tuple{&rooms, roomPath, QStringLiteral("door_unit"), kUnitColumns, &contents.units},
           std::tuple{&rooms, roomPath, changes, kChangeColumns, &contents.changes},
+          std::tuple{&rooms, roomPath, schema::kChangeRoomTable, kChangeRoomColumns,
+                     &contents.changeRooms},
           std::tuple{&operators, operatorPath, changes, kChangeColumns,
                      &contents.operatorChanges}}) {
         if (const QString lost = beyondCopy(*from, table, columns, path); !lost.isEmpty())
@@ -349,8 +396,9 @@ Expected<Counts> writeBuilding(const Contents& contents, bool replace,
     for (const QString& statement :
          schema::sentRoomRenames(to.columnsOf(QStringLiteral("transfer_room"))))
         run(statement);
-    run(QStringLiteral("LOCK TABLE \"Room_tel\", transfer_log, door_unit, change_record "
-                       "IN SHARE ROW EXCLUSIVE MODE"));
+    run(QStringLiteral(
+        "LOCK TABLE \"Room_tel\", transfer_log, door_unit, change_record, change_room "
+        "IN SHARE ROW EXCLUSIVE MODE"));
     const int held = run.count(QStringLiteral("\"Room_tel\"")) +
                      run.count(QStringLiteral("transfer_log")) +
                      run.count(QStringLiteral("door_unit"));
@@ -378,9 +426,9 @@ Expected<Counts> writeBuilding(const Contents& contents, bool replace,
                 keptSchemaName(server::place().building, QStringLiteral("%1-%2").arg(stamp).arg(n));
         run.query.finish();
         run(QStringLiteral("CREATE SCHEMA %1").arg(quotedIdentifier(kept)));
-        for (const QString& table :
-             {QStringLiteral("Room_tel"), QStringLiteral("transfer_log"),
-              QStringLiteral("transfer_room"), QStringLiteral("door_unit"), changes()})
+        for (const QString& table : {QStringLiteral("Room_tel"), QStringLiteral("transfer_log"),
+                                     QStringLiteral("transfer_room"), QStringLiteral("door_unit"),
+                                     changes(), schema::kChangeRoomTable})
             run(QStringLiteral("CREATE TABLE %1.%2 AS TABLE %2")
                     .arg(quotedIdentifier(kept), quotedIdentifier(table)));
         counts.kept = kept;
@@ -390,6 +438,7 @@ Expected<Counts> writeBuilding(const Contents& contents, bool replace,
         run(QStringLiteral("DELETE FROM transfer_log"));
         run(QStringLiteral("DELETE FROM door_unit"));
         run(QStringLiteral("DELETE FROM \"Room_tel\""));
+        run(QStringLiteral("DELETE FROM change_room"));
         run(QStringLiteral("DELETE FROM change_record"));
     }
     run.copy(contents);
@@ -416,7 +465,8 @@ Expected<Counts> writeBuilding(const Contents& contents, bool replace,
         run(QStringLiteral("SET LOCAL search_path TO %1").arg(operators));
         for (const QString& statement : schema::changeRecordStatements())
             run(engine::of(to.db()).translate(statement));
-        run.copyChanges(contents.operatorChanges, changes());
+        run.giveChangeValues();
+        static_cast<void>(run.copyChanges(contents.operatorChanges));
         run(QStringLiteral("SET LOCAL search_path TO %1")
                 .arg(quotedIdentifier(server::place().building)));
     }
@@ -465,7 +515,8 @@ Outcome backupBuilding(const QString& file)
               std::tuple{QStringLiteral("transfer_log"), kLogColumns, &contents.transfers},
               std::tuple{QStringLiteral("transfer_room"), kSentColumns, &contents.sent},
               std::tuple{QStringLiteral("door_unit"), kUnitColumns, &contents.units},
-              std::tuple{changes(), kChangeColumns, &contents.changes}}) {
+              std::tuple{changes(), kChangeColumns, &contents.changes},
+              std::tuple{schema::kChangeRoomTable, kChangeRoomColumns, &contents.changeRooms}}) {
             Expected<QList<QVariantList>> read = readAll(from, table, columns);
             if (!read)
                 return read.outcome();
@@ -508,7 +559,7 @@ Expected<QString> restoreBuilding(const QString& file, const changerecord::Actor
     changerecord::Entry entry;
     if (who) {
         entry.who = *who;
-        entry.what = changerecord::kRestore;
+        entry.kind = changerecord::Kind::Restore;
         entry.subject = QFileInfo(file).fileName();
         entry.detail = QStringLiteral("%1 restored from %2").arg(server::describe(), file);
     }

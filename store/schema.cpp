@@ -100,12 +100,30 @@ QStringList changeRecordStatements()
                            "id INTEGER PRIMARY KEY AUTOINCREMENT, happened TEXT NOT NULL, "
                            "operator TEXT NOT NULL, host TEXT NOT NULL, os_user TEXT NOT NULL, "
                            "what TEXT NOT NULL, subject TEXT NOT NULL, old_values TEXT, "
-                           "new_values TEXT, detail TEXT, transfer INTEGER, rooms TEXT)"),
+                           "new_values TEXT, detail TEXT, transfer INTEGER, rooms TEXT, "
+                           "change_values TEXT)"),
             // Listing one room's entries among millions reads only those.
             QStringLiteral("CREATE INDEX IF NOT EXISTS change_record_subject "
                            "ON change_record (subject, happened)"),
             QStringLiteral("CREATE INDEX IF NOT EXISTS change_record_time "
-                           "ON change_record (happened)")};
+                           "ON change_record (happened)"),
+            // An import's rooms, a row each, in the order it wrote them.
+            QStringLiteral("CREATE TABLE IF NOT EXISTS change_room ("
+                           "entry INTEGER NOT NULL, position INTEGER NOT NULL, what TEXT NOT NULL, "
+                           "room TEXT NOT NULL, %1, PRIMARY KEY (entry, position)) WITHOUT ROWID")
+                .arg(changeRoomColumns().mid(4).join(QStringLiteral(" TEXT, ")) +
+                     QStringLiteral(" TEXT")),
+            // Listing one room's entries reads only that room's import rows.
+            QStringLiteral("CREATE INDEX IF NOT EXISTS change_room_room "
+                           "ON change_room (room, entry)")};
+}
+
+QStringList changeRoomColumns()
+{
+    return {QStringLiteral("entry"),    QStringLiteral("position"), QStringLiteral("what"),
+            QStringLiteral("room"),     QStringLiteral("old_room"), QStringLiteral("old_tel1"),
+            QStringLiteral("old_tel2"), QStringLiteral("old_tel3"), QStringLiteral("new_room"),
+            QStringLiteral("new_tel1"), QStringLiteral("new_tel2"), QStringLiteral("new_tel3")};
 }
 
 QStringList doorUnitStatements()
@@ -113,6 +131,11 @@ QStringList doorUnitStatements()
     return {QStringLiteral("CREATE TABLE IF NOT EXISTS door_unit ("
                            "id INTEGER PRIMARY KEY AUTOINCREMENT, name TEXT NOT NULL, "
                            "port INTEGER NOT NULL, removed INTEGER NOT NULL DEFAULT 0)")};
+}
+
+QString addChangeValuesColumn()
+{
+    return QStringLiteral("ALTER TABLE change_record ADD COLUMN change_values TEXT");
 }
 
 QString addUnitColumn()

@@ -311,7 +311,7 @@ int addOperator(const QString& directory, const OperatorEntry& given, Console& c
             // The operator and its entry in the change record land together.
             changerecord::Entry entry;
             entry.who = companionActor();
-            entry.what = QStringLiteral("operator added");
+            entry.kind = changerecord::Kind::OperatorAdded;
             entry.subject = added->name;
             entry.after = changerecord::valuesText({layout.fields.first().name}, {added->name});
             store::Transaction transaction(db);

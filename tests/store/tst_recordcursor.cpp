@@ -350,10 +350,12 @@ private slots:
             outside << e.mid(0, 4);
         QCOMPARE(outside, (QList<QStringList>{
                               {"room changed", "103", shown("103", ""), shown("103", "8")},
-                              {changerecord::kOutside, "101", shown("101", "12345678901"),
-                               shown("101", "9")},
-                              {changerecord::kOutside, "104", kNull, shown("104", "")},
-                              {changerecord::kOutside, "102", shown("102", ""), kNull},
+                              {changerecord::storedWord(changerecord::Kind::Outside), "101",
+                               shown("101", "12345678901"), shown("101", "9")},
+                              {changerecord::storedWord(changerecord::Kind::Outside), "104", kNull,
+                               shown("104", "")},
+                              {changerecord::storedWord(changerecord::Kind::Outside), "102",
+                               shown("102", ""), kNull},
                           }));
     }
 
