@@ -61,13 +61,14 @@ bool run(QSqlQuery& q, const QString& statement, const QVariantList& values)
 }
 
 // An import's room from a row of change_room: its kind at column, then the
-// four fields before and the four after.
+// room it names, the four fields before and the four after.
 Entry roomFrom(const QSqlQuery& q, const Entry& import, int column)
 {
     const changerecord::Kind kind = changerecord::kindOf(q.value(column).toString());
     QStringList before;
     QStringList after;
-    for (int i = column + 1; i <= column + 4; ++i) {
+    // The room it names, then the fields.
+    for (int i = column + 2; i < column + 6; ++i) {
         if (kind != changerecord::Kind::RoomAddedByImport)
             before << q.value(i).toString();
         if (kind != changerecord::Kind::RoomRemovedByImport)

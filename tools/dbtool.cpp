@@ -314,6 +314,7 @@ int addOperator(const QString& directory, const OperatorEntry& given, Console& c
             entry.kind = changerecord::Kind::OperatorAdded;
             entry.subject = added->name;
             entry.after = changerecord::valuesText({layout.fields.first().name}, {added->name});
+            entry.afterValues = changerecord::valuesOf({layout.fields.first().name}, {added->name});
             store::Transaction transaction(db);
             Outcome done = transaction.active()
                                ? Outcome::success()
