@@ -116,8 +116,9 @@ QJsonObject storedBefore(const QVariant& json, const QVariant& text);
 QJsonObject storedAfter(const QVariant& json, const QVariant& text);
 // Whether the change record in db keeps values as values.
 bool hasValues(const QSqlDatabase& db);
-// Gives a change record written by an earlier release its values as values,
-// read from the text of each entry, in one transaction; done at open.
+// Gives a change record written by an earlier release its values as values
+// and its imports' rooms as rows of change_room, read from each entry's
+// text, in one transaction; done when a file or building is opened to write.
 Outcome upgrade(const QSqlDatabase& db, const QString& path);
 
 // Whether the file or building behind db holds a change record yet, and
