@@ -90,10 +90,11 @@ changerecord::Entry firstOperatorEntry(const Operator& first)
 {
     changerecord::Entry entry;
     entry.who = changerecord::Actor::here(changerecord::Actor::osUserName());
-    entry.what = QStringLiteral("operator added");
+    entry.kind = changerecord::Kind::OperatorAdded;
     entry.subject = first.name;
-    entry.after =
-        changerecord::valuesText({schema::operatorTable().fields.first().name}, {first.name});
+    const QStringList name{schema::operatorTable().fields.first().name};
+    entry.after = changerecord::valuesText(name, {first.name});
+    entry.afterValues = changerecord::valuesOf(name, {first.name});
     entry.file = changerecord::Entry::File::Operators;
     return entry;
 }

@@ -95,6 +95,8 @@ Expected<Contents> readFolder(const QString& folder)
                      &contents.sent},
           std::tuple{&rooms, roomPath, QStringLiteral("door_unit"), kUnitColumns, &contents.units},
           std::tuple{&rooms, roomPath, changes, kChangeColumns, &contents.changes},
+          std::tuple{&rooms, roomPath, schema::kChangeRoomTable, kChangeRoomColumns,
+                     &contents.changeRooms},
           std::tuple{&operators, operatorPath, changes, kChangeColumns,
                      &contents.operatorChanges}}) {
         if (const QString lost = beyondCopy(*from, table, columns, path); !lost.isEmpty())
@@ -159,8 +161,9 @@ Expected<Counts> writeBuilding(const store::Location& building, const Contents& 
     for (const QString& statement :
          schema::sentRoomRenames(columnsOf(to, QStringLiteral("transfer_room"))))
         run(statement);
-    run(QStringLiteral("LOCK TABLE \"Room_tel\", transfer_log, door_unit, change_record "
-                       "IN SHARE ROW EXCLUSIVE MODE"));
+    run(QStringLiteral(
+        "LOCK TABLE \"Room_tel\", transfer_log, door_unit, change_record, change_room "
+        "IN SHARE ROW EXCLUSIVE MODE"));
     const int held = run.count(QStringLiteral("\"Room_tel\"")) +
                      run.count(QStringLiteral("transfer_log")) +
                      run.count(QStringLiteral("door_unit"));
@@ -188,9 +191,9 @@ Expected<Counts> writeBuilding(const store::Location& building, const Contents& 
                                   QStringLiteral("%1-%2").arg(stamp).arg(n));
         run.query.finish();
         run(QStringLiteral("CREATE SCHEMA %1").arg(quotedIdentifier(kept)));
-        for (const QString& table :
-             {QStringLiteral("Room_tel"), QStringLiteral("transfer_log"),
-              QStringLiteral("transfer_room"), QStringLiteral("door_unit"), changes()})
+        for (const QString& table : {QStringLiteral("Room_tel"), QStringLiteral("transfer_log"),
+                                     QStringLiteral("transfer_room"), QStringLiteral("door_unit"),
+                                     changes(), schema::kChangeRoomTable})
             run(QStringLiteral("CREATE TABLE %1.%2 AS TABLE %2")
                     .arg(quotedIdentifier(kept), quotedIdentifier(table)));
         counts.kept = kept;
@@ -200,6 +203,7 @@ Expected<Counts> writeBuilding(const store::Location& building, const Contents& 
         run(QStringLiteral("DELETE FROM transfer_log"));
         run(QStringLiteral("DELETE FROM door_unit"));
         run(QStringLiteral("DELETE FROM \"Room_tel\""));
+        run(QStringLiteral("DELETE FROM change_room"));
         run(QStringLiteral("DELETE FROM change_record"));
     }
     run.copy(contents);
@@ -226,7 +230,8 @@ Expected<Counts> writeBuilding(const store::Location& building, const Contents& 
         run(QStringLiteral("SET LOCAL search_path TO %1").arg(operators));
         for (const QString& statement : schema::changeRecordStatements(engine::of(to.db())))
             run(statement);
-        run.copyChanges(contents.operatorChanges, changes());
+        run.giveChangeValues();
+        static_cast<void>(run.copyChanges(contents.operatorChanges));
         run(QStringLiteral("SET LOCAL search_path TO %1")
                 .arg(quotedIdentifier(building.place().building)));
     }
@@ -275,7 +280,8 @@ Outcome backupBuilding(const store::Location& building, const QString& file)
               std::tuple{QStringLiteral("transfer_log"), kLogColumns, &contents.transfers},
               std::tuple{QStringLiteral("transfer_room"), kSentColumns, &contents.sent},
               std::tuple{QStringLiteral("door_unit"), kUnitColumns, &contents.units},
-              std::tuple{changes(), kChangeColumns, &contents.changes}}) {
+              std::tuple{changes(), kChangeColumns, &contents.changes},
+              std::tuple{schema::kChangeRoomTable, kChangeRoomColumns, &contents.changeRooms}}) {
             Expected<QList<QVariantList>> read = readAll(from, table, columns);
             if (!read)
                 return read.outcome();
@@ -319,7 +325,7 @@ Expected<QString> restoreBuilding(const store::Location& building, const QString
     changerecord::Entry entry;
     if (who) {
         entry.who = *who;
-        entry.what = changerecord::kRestore;
+        entry.kind = changerecord::Kind::Restore;
         entry.subject = QFileInfo(file).fileName();
         entry.detail = QStringLiteral("%1 restored from %2").arg(building.describe(), file);
     }

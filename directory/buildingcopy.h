@@ -21,9 +21,11 @@ struct Contents
     QList<QVariantList> transfers; // the transfer_log columns, id first
     QList<QVariantList> sent;      // the transfer_room columns
     QList<QVariantList> units;     // the door_unit columns, id first
-    // The change record of the rooms and of the operators, without their keys.
+    // The change record of the rooms and of the operators, their keys first,
+    // and the rows of the rooms' imports.
     QList<QVariantList> changes;
     QList<QVariantList> operatorChanges;
+    QList<QVariantList> changeRooms;
 };
 
 struct Counts

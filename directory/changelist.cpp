@@ -1,4 +1,5 @@
 #include "changelist.h"
+#include "changerows.h"
 
 #include "connection.h"
 #include "database.h"
@@ -32,15 +33,6 @@ const QList<Source>& sources()
     return list;
 }
 
-QString cannotRead(const QString& path, const QString& why)
-{
-    return QCoreApplication::translate("changelist", "The change record in %1 cannot be read: %2")
-        .arg(path, why);
-}
-
-Outcome select(const QSqlDatabase& db, const QString& path, Entry::File file, const Filter& filter,
-               bool imports, QList<Entry>& into);
-
 Outcome readFile(const QString& path, Entry::File file, const Filter& filter, QList<Entry>& into)
 {
     if (store::Location::missing(path))
@@ -58,12 +50,12 @@ Outcome readFile(const QString& path, Entry::File file, const Filter& filter, QL
         !database::unseenTable(db, schema::kChangeRecordTable, path).isEmpty())
         return Outcome::success();
     QList<Entry> found;
-    if (Outcome done = select(db, path, file, filter, false, found); !done)
+    if (Outcome done = select(db, path, file, filter, found); !done)
         return done;
-    // An import keeps its rooms in its one entry: one room's are looked for there.
+    // An import's rooms are its own rows: one room's are looked for there.
     if (!filter.room.isEmpty()) {
         QList<Entry> imports;
-        if (Outcome done = select(db, path, file, filter, true, imports); !done)
+        if (Outcome done = selectImported(db, path, file, filter, imports); !done)
             return done;
         found += imports;
         std::stable_sort(found.begin(), found.end(), [](const Entry& a, const Entry& b) {
@@ -71,70 +63,6 @@ Outcome readFile(const QString& path, Entry::File file, const Filter& filter, QL
         });
     }
     into += found;
-    return Outcome::success();
-}
-
-// The entries that pass the filter, newest first, each import followed by its
-// rooms; imports gives only imports' rooms of the filter's room.
-Outcome select(const QSqlDatabase& db, const QString& path, Entry::File file, const Filter& filter,
-               bool imports, QList<Entry>& into)
-{
-    QStringList where;
-    QVariantList values;
-    const auto match = [&](const QString& condition, const QVariant& value) {
-        where << condition;
-        values << value;
-    };
-    if (imports) {
-        match(QStringLiteral("subject = ?"), QStringLiteral(""));
-        match(QStringLiteral("rooms LIKE ? ESCAPE '\\'"),
-              QString::fromUtf8(changerecord::roomPattern(filter.room)));
-    } else if (!filter.room.isEmpty()) {
-        match(QStringLiteral("subject = ?"), filter.room);
-    }
-    if (!filter.operatorName.isEmpty())
-        match(QStringLiteral("operator = ?"), filter.operatorName);
-    if (!filter.host.isEmpty())
-        match(QStringLiteral("host = ?"), filter.host);
-    if (filter.since.isValid())
-        match(QStringLiteral("happened >= ?"), changerecord::timeText(filter.since));
-    if (filter.until.isValid())
-        match(QStringLiteral("happened < ?"), changerecord::timeText(filter.until));
-    QSqlQuery q(db);
-    q.setForwardOnly(true);
-    q.prepare(QStringLiteral("SELECT id, happened, operator, host, os_user, what, subject, "
-                             "old_values, new_values, detail, transfer, rooms FROM change_record%1 "
-                             "ORDER BY happened DESC, id DESC")
-                  .arg(where.isEmpty()
-                           ? QString()
-                           : QStringLiteral(" WHERE ") + where.join(QStringLiteral(" AND "))));
-    for (const QVariant& v : std::as_const(values))
-        q.addBindValue(v);
-    if (!q.exec())
-        return Outcome::failure(cannotRead(path, database::plainError(q.lastError(), path)));
-    while (q.next()) {
-        Entry e;
-        e.id = q.value(0).toLongLong();
-        e.at = QDateTime::fromString(q.value(1).toString(), Qt::ISODateWithMs);
-        e.who = {q.value(2).toString(), q.value(3).toString(), q.value(4).toString()};
-        e.what = q.value(5).toString();
-        e.subject = q.value(6).toString();
-        e.before = q.value(7).toString();
-        e.after = q.value(8).toString();
-        e.detail = q.value(9).toString();
-        e.transfer = q.value(10).toLongLong();
-        e.file = file;
-        e.rooms = q.value(11).toString().toUtf8();
-        if (!imports)
-            into << e;
-        if (e.rooms.isEmpty())
-            continue;
-        const QList<Entry> rooms = changerecord::roomEntries(e, imports ? filter.room : QString());
-        for (auto it = rooms.crbegin(); it != rooms.crend(); ++it)
-            into << *it;
-    }
-    if (q.lastError().isValid())
-        return Outcome::failure(cannotRead(path, database::plainError(q.lastError(), path)));
     return Outcome::success();
 }
 
@@ -230,46 +158,6 @@ std::optional<QDateTime> parseDate(const QString& text, bool endOfDay)
     return QDateTime(day, time, Qt::OffsetFromUTC, offset).toUTC();
 }
 
-QString shownTime(const QDateTime& utc)
-{
-    return utc.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
-}
-
-namespace {
-
-// The kinds of change the record keeps.
-constexpr const char* kKinds[] = {
-    QT_TRANSLATE_NOOP("changelist", "room added"),
-    QT_TRANSLATE_NOOP("changelist", "room deleted"),
-    QT_TRANSLATE_NOOP("changelist", "room changed"),
-    QT_TRANSLATE_NOOP("changelist", "operator added"),
-    QT_TRANSLATE_NOOP("changelist", "operator deleted"),
-    QT_TRANSLATE_NOOP("changelist", "operator renamed"),
-    QT_TRANSLATE_NOOP("changelist", "operator given a new PIN"),
-    QT_TRANSLATE_NOOP("changelist", "operator renamed and given a new PIN"),
-    QT_TRANSLATE_NOOP("changelist", "room added by import"),
-    QT_TRANSLATE_NOOP("changelist", "room removed by import"),
-    QT_TRANSLATE_NOOP("changelist", "room changed by import"),
-    QT_TRANSLATE_NOOP("changelist", "import"),
-    QT_TRANSLATE_NOOP("changelist", "restore"),
-    QT_TRANSLATE_NOOP("changelist", "record pruned"),
-    QT_TRANSLATE_NOOP("changelist", "changed outside Quorvane"),
-    QT_TRANSLATE_NOOP("changelist", "settings sent"),
-    QT_TRANSLATE_NOOP("changelist", "download"),
-    QT_TRANSLATE_NOOP("changelist", "load default"),
-};
-
-} // namespace
-
-QString shownKind(const QString& kept)
-{
-    for (const char* kind : kKinds) {
-        if (kept == QLatin1String(kind))
-            return QCoreApplication::translate("changelist", kind);
-    }
-    return kept;
-}
-
 QString shownDetail(const QString& kept)
 {
     // What the program writes as an entry's detail, with its values as %1...
@@ -307,13 +195,17 @@ QByteArray csv(const QList<Entry>& entries)
         QByteArrayLiteral("time,operator,host,os_user,what,subject,before,after,detail,transfer,"
                           "file\r\n");
     for (const Entry& e : entries) {
-        const QStringList values{
-            shownTime(e.at), e.who.operatorName,
-            e.who.host,      e.who.osUser,
-            e.what,          e.subject,
-            e.before,        e.after,
-            e.detail,        e.transfer > 0 ? QString::number(e.transfer) : QString(),
-            fileText(e.file)};
+        const QStringList values{shownTime(e.at, TimeShown::Second),
+                                 e.who.operatorName,
+                                 e.who.host,
+                                 e.who.osUser,
+                                 changerecord::storedWord(e),
+                                 e.subject,
+                                 e.before,
+                                 e.after,
+                                 e.detail,
+                                 e.transfer > 0 ? QString::number(e.transfer) : QString(),
+                                 fileText(e.file)};
         for (qsizetype i = 0; i < values.size(); ++i) {
             if (i > 0)
                 text += ',';
@@ -336,7 +228,6 @@ Outcome exportTo(const QString& directory, const QList<Entry>& entries, const QS
 
 namespace {
 
-const QString kPruned = QStringLiteral("record pruned");
 // The entries a prune leaves whatever date it is given: the last days', and
 // those that record a prune, so no pruning can hide itself or another.
 constexpr int kKeptDays = 30;
@@ -360,7 +251,8 @@ Outcome pruneAllowed(const QDateTime& before)
             : QCoreApplication::translate("changelist",
                                           "%1 lies within the last 30 days, which are always kept. "
                                           "Nothing was removed; name a date before %2.");
-    return Outcome::failure(refusal.arg(shownTime(before), shownTime(latest)));
+    return Outcome::failure(
+        refusal.arg(shownTime(before, TimeShown::Second), shownTime(latest, TimeShown::Second)));
 }
 
 Expected<int> prunable(const QString& directory, const QDateTime& before)
@@ -379,8 +271,8 @@ Expected<int> prunable(const QString& directory, const QDateTime& before)
             continue;
         QSqlQuery q(db);
         q.prepare(QStringLiteral("SELECT count(*) FROM change_record WHERE ") + kPrunable);
-        q.addBindValue(changerecord::timeText(before));
-        q.addBindValue(kPruned);
+        q.addBindValue(timeText(before));
+        q.addBindValue(changerecord::storedWord(changerecord::Kind::Pruned));
         if (!q.exec() || !q.next())
             return Outcome::failure(cannotRead(path, database::plainError(q.lastError(), path)));
         count += q.value(0).toInt();
@@ -415,20 +307,30 @@ Expected<int> prune(const QString& directory, const QDateTime& before,
         store::Transaction transaction(db);
         if (!transaction.active())
             return failed(database::plainError(transaction.error(), path));
+        // An import's rooms go with its entry.
+        if (changerecord::hasRoomTable(db)) {
+            q.prepare(QStringLiteral("DELETE FROM change_room WHERE entry IN (SELECT id FROM "
+                                     "change_record WHERE ") +
+                      kPrunable + QLatin1Char(')'));
+            q.addBindValue(timeText(before));
+            q.addBindValue(changerecord::storedWord(changerecord::Kind::Pruned));
+            if (!q.exec())
+                return failed(database::plainError(q.lastError(), path));
+        }
         q.prepare(QStringLiteral("DELETE FROM change_record WHERE ") + kPrunable);
-        q.addBindValue(changerecord::timeText(before));
-        q.addBindValue(kPruned);
+        q.addBindValue(timeText(before));
+        q.addBindValue(changerecord::storedWord(changerecord::Kind::Pruned));
         if (!q.exec())
             return failed(database::plainError(q.lastError(), path));
         const int count = q.numRowsAffected();
         Entry entry;
         entry.who = who;
-        entry.what = kPruned;
+        entry.kind = changerecord::Kind::Pruned;
         entry.detail =
             QStringLiteral("%1 before %2 removed")
                 .arg(language::ownWords("changelist",
                                         QT_TRANSLATE_N_NOOP("changelist", "%n entries"), count),
-                     shownTime(before));
+                     shownTime(before, TimeShown::Second));
         if (Outcome added = changerecord::append(db, entry, path); !added)
             return failed(added.description());
         if (!transaction.commit())

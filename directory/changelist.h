@@ -42,11 +42,6 @@ QString unreadPart(const QString& directory);
 // nothing when it is neither or names a day or time that does not exist.
 std::optional<QDateTime> parseDate(const QString& text, bool endOfDay);
 
-// Local time as the list and the CSV show it: "2026-12-07 14:02:05".
-QString shownTime(const QDateTime& utc);
-// A kind of change, which the record keeps in its own words ("room added"),
-// in the operator's language; one it does not know as it was kept.
-QString shownKind(const QString& kept);
 // An entry's detail, kept in the program's own words, in the reader's.
 QString shownDetail(const QString& kept);
 // "rooms" or "operators".

@@ -120,11 +120,11 @@ void ChangeRecordWindow::reload()
     m_list->setRowCount(int(m_entries.size()));
     for (int row = 0; row < m_entries.size(); ++row) {
         const changerecord::Entry& e = m_entries[row];
-        const QStringList texts{changelist::shownTime(e.at),
+        const QStringList texts{shownTime(e.at, TimeShown::Second),
                                 e.who.operatorName,
                                 e.who.host,
                                 e.who.osUser,
-                                changelist::shownKind(e.what),
+                                changerecord::shownWord(e),
                                 e.subject,
                                 e.before,
                                 e.after,

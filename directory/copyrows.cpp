@@ -1,5 +1,6 @@
 #include "copyrows.h"
 
+#include "changerecord.h"
 #include "database.h"
 #include "engine/databaseengine.h"
 #include "schema.h"
@@ -90,6 +91,14 @@ void Runner::makeTables()
     if (!columnsOf(connection, QStringLiteral("transfer_log"))
              .contains(QStringLiteral("unit"), Qt::CaseInsensitive))
         (*this)(schema::addUnitColumn());
+    giveChangeValues();
+}
+
+void Runner::giveChangeValues()
+{
+    if (!columnsOf(connection, schema::kChangeRecordTable)
+             .contains(schema::kChangeValuesColumn, Qt::CaseInsensitive))
+        (*this)(schema::addChangeValuesColumn());
 }
 
 void Runner::insert(const QString& table, const QStringList& columns, const QVariantList& values)
@@ -129,19 +138,50 @@ void Runner::copy(const Contents& contents)
         room[0] = ids.value(room[0].toLongLong());
         insert(QStringLiteral("transfer_room"), kSentColumns, room);
     }
-    copyChanges(contents.changes, QStringLiteral("change_record"), ids);
+    const QHash<qint64, qint64> entries = copyChanges(contents.changes, ids);
+    for (QVariantList room : contents.changeRooms) {
+        room[0] = entries.value(room[0].toLongLong());
+        insert(QStringLiteral("change_room"), kChangeRoomColumns, room);
+    }
 }
 
-void Runner::copyChanges(const QList<QVariantList>& changes, const QString& table,
-                         const QHash<qint64, qint64>& ids)
+QHash<qint64, qint64> Runner::copyChanges(const QList<QVariantList>& changes,
+                                          const QHash<qint64, qint64>& ids)
 {
-    const int transfer = int(kChangeColumns.indexOf(QStringLiteral("transfer")));
+    const auto at = [](const char* column) {
+        return int(kChangeColumns.indexOf(QLatin1String(column)));
+    };
+    const bool returning = engine::of(connection.db()).keyByReturning();
+    const QStringList columns = kChangeColumns.mid(1);
+    const QStringList marks(columns.size(), QStringLiteral("?"));
+    QHash<qint64, qint64> entries;
     for (QVariantList change : changes) {
-        if (!change[transfer].isNull())
-            change[transfer] =
-                ids.value(change[transfer].toLongLong(), change[transfer].toLongLong());
-        insert(table, kChangeColumns, change);
+        if (!change[at("transfer")].isNull())
+            change[at("transfer")] =
+                ids.value(change[at("transfer")].toLongLong(), change[at("transfer")].toLongLong());
+        if (change[at("change_values")].isNull()) {
+            changerecord::Entry e;
+            e.beforeValues = changerecord::valuesFromText(change[at("old_values")].toString());
+            e.afterValues = changerecord::valuesFromText(change[at("new_values")].toString());
+            change[at("change_values")] = changerecord::valuesJson(e);
+        }
+        const QByteArray rooms = change[at("rooms")].toString().toUtf8();
+        change[at("rooms")] = QVariant();
+        if (!(*this)(QStringLiteral("INSERT INTO change_record (%1) VALUES (%2)%3")
+                         .arg(quotedList(columns), marks.join(QStringLiteral(", ")),
+                              returning ? QStringLiteral(" RETURNING id") : QString()),
+                     change.mid(1)))
+            return entries;
+        const qint64 id = returning && query.next() ? query.value(0).toLongLong()
+                                                    : query.lastInsertId().toLongLong();
+        query.finish();
+        entries.insert(change[0].toLongLong(), id);
+        if (Outcome written = changerecord::writeRooms(connection.db(), id, rooms,
+                                                       database::shownName(connection.db()));
+            !written && failure.isEmpty())
+            failure = written.description();
     }
+    return entries;
 }
 
 QString beyondCopy(const Connection& from, const QString& table, const QStringList& columns,

@@ -3,6 +3,7 @@
 #include "buildingcopy.h"
 #include "connection.h"
 #include "roomrecord.h"
+#include "schema.h"
 
 #include <QHash>
 #include <QList>
@@ -23,10 +24,13 @@ inline const QStringList kSentColumns =
     QStringList{"transfer", "position"} + doorunit::fieldNames();
 inline const QStringList kOperatorColumns{"user", "password"};
 inline const QStringList kUnitColumns{"id", "name", "port", "removed"};
-// The change record's columns but its key; transfer names a transfer_log id.
-inline const QStringList kChangeColumns{"happened", "operator", "host",       "os_user",
-                                        "what",     "subject",  "old_values", "new_values",
-                                        "detail",   "transfer", "rooms"};
+// The change record's columns, its key first; transfer names a transfer_log
+// id. An entry of an earlier release keeps an import's rooms in rooms.
+inline const QStringList kChangeColumns{
+    "id",         "happened",   "operator", "host",     "os_user", "what",         "subject",
+    "old_values", "new_values", "detail",   "transfer", "rooms",   "change_values"};
+// An import's rooms; entry names a change_record id.
+inline const QStringList kChangeRoomColumns = schema::changeRoomColumns();
 
 // The columns of a table as the connection sees them; none when there is no such table.
 QStringList columnsOf(const store::Connection& c, const QString& table);
@@ -53,13 +57,18 @@ struct Runner
     int count(const QString& table);
     // Makes the tables a copy writes beside the rooms, where missing.
     void makeTables();
+    // A change record an earlier release made gets the column of the values.
+    void giveChangeValues();
     void insert(const QString& table, const QStringList& columns, const QVariantList& values);
     // Copies the rooms, the door units (keeping their ids, which the
     // transfers name), the transfer record (renumbering the transfers) and
     // the change record of the rooms.
     void copy(const Contents& contents);
-    void copyChanges(const QList<QVariantList>& changes, const QString& table,
-                     const QHash<qint64, qint64>& ids = {});
+    // Copies entries of the change record, renumbered; returns each one's
+    // new id by its old. An entry an earlier release wrote lands as this
+    // release writes it: its values as values, its rooms as rows.
+    QHash<qint64, qint64> copyChanges(const QList<QVariantList>& changes,
+                                      const QHash<qint64, qint64>& ids = {});
 };
 
 } // namespace buildingcopy

@@ -2,6 +2,7 @@
 
 #include "database.h"
 #include "schema.h"
+#include "timetext.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -116,11 +117,11 @@ QString recordRestore(File& db, const QString& schemaName, const QString& fileNa
     QString detail = QStringLiteral("%1 restored from %2").arg(fileName, backup);
     if (!keptPath.isEmpty())
         detail += QStringLiteral("; the file before is kept as %1").arg(keptPath);
-    const QList<QByteArray> values{changerecord::timeText(QDateTime::currentDateTimeUtc()).toUtf8(),
+    const QList<QByteArray> values{timeText(QDateTime::currentDateTimeUtc()).toUtf8(),
                                    who.operatorName.toUtf8(),
                                    who.host.toUtf8(),
                                    who.osUser.toUtf8(),
-                                   changerecord::kRestore.toUtf8(),
+                                   changerecord::storedWord(changerecord::Kind::Restore).toUtf8(),
                                    QFileInfo(backup).fileName().toUtf8(),
                                    detail.toUtf8()};
     for (int i = 0; i < values.size(); ++i)

@@ -257,7 +257,7 @@ Outcome writeRooms(const QString& path, const QList<Item>& rooms, const RoomOf& 
                 QStringLiteral(", %1 removed (the whole directory replaced)").arg(counts.removed);
         changerecord::Entry entry;
         entry.who = *who;
-        entry.what = QStringLiteral("import");
+        entry.kind = changerecord::Kind::Import;
         entry.detail = counted;
         entry.rooms = std::move(changedRooms);
         if (Outcome added = changerecord::append(db, entry, path); !added)

@@ -152,14 +152,6 @@ QString DirectoryChanges::markText(quint8 mark, const QDateTime& downloaded)
         .arg(fields, shownTime(downloaded));
 }
 
-QString shownTime(const QDateTime& utc)
-{
-    // The month's name is the C locale's; a language without it words the date its own way.
-    //: The format of a time shown (Qt date format; MMM is the month's English short name)
-    return QLocale::c().toString(utc.toLocalTime(),
-                                 QCoreApplication::translate("shownTime", "d MMM yyyy HH:mm"));
-}
-
 DoorUnitState DoorUnitState::of(const TransferLog::Latest& latest, const DirectoryChanges& changes)
 {
     DoorUnitState state;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "roomrecord.h"
+#include "timetext.h"
 #include "transferlog.h"
 
 #include <QDateTime>
@@ -95,9 +96,6 @@ struct DoorUnitState
     // A panel text without its "Door unit: ", for a line that names its unit.
     static QString afterUnit(const QString& said);
 };
-
-// Times as the operator reads them, in local time: "1 Dec 2026 14:02".
-QString shownTime(const QDateTime& utc);
 
 // The whole comparison for a room file: the log's latest records and the
 // directory as the program reads it. The companion and the benchmark use it.

@@ -57,11 +57,6 @@ TransferLog::~TransferLog()
     database::close(m_connection);
 }
 
-QString TransferLog::timeText(const QDateTime& utc)
-{
-    return utc.toUTC().toString(Qt::ISODateWithMs);
-}
-
 QString TransferLog::notRecordable(const QString& path)
 {
     // On a server the connection itself tells whether a record can be written.
@@ -357,10 +352,10 @@ Outcome TransferLog::insert(TransferRecord& record, bool withRooms)
     if (record.ending != TransferRecord::Ending::Refused) {
         changerecord::Entry entry;
         entry.who = changerecord::Actor::here(record.operatorName);
-        entry.what = record.what == TransferRecord::What::Settings ? QStringLiteral("settings sent")
-                     : record.what == TransferRecord::What::Download
-                         ? QStringLiteral("download")
-                         : QStringLiteral("load default");
+        entry.kind =
+            record.what == TransferRecord::What::Settings   ? changerecord::Kind::SettingsSent
+            : record.what == TransferRecord::What::Download ? changerecord::Kind::Download
+                                                            : changerecord::Kind::LoadDefault;
         // Kept in the program's own words, shown in the reader's (changelist::shownDetail).
         entry.detail = QStringLiteral("%1 on %2")
                            .arg(record.whatDetail(TransferRecord::Words::Own),

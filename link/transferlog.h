@@ -3,6 +3,7 @@
 #include "doorunits.h"
 #include "outcome.h"
 #include "roomrecord.h"
+#include "timetext.h"
 #include "transferrecord.h"
 
 #include <QDateTime>
@@ -83,7 +84,6 @@ public:
     Outcome eachRoom(qint64 id, const std::function<void(const RoomRecord&)>& room);
 
     // "2026-12-01T14:02:00.000Z"
-    static QString timeText(const QDateTime& utc);
 
 private:
     Outcome insert(TransferRecord& record, bool withRooms);

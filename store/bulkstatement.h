@@ -33,7 +33,7 @@ public:
         const QString* text = nullptr;
         qint64 integer = 0;
     };
-    static constexpr size_t kMostValues = 8;
+    static constexpr size_t kMostValues = 12;
 
     BulkStatement(const QSqlDatabase& db, const QString& sql);
     ~BulkStatement();

@@ -3,9 +3,13 @@
 #include "outcome.h"
 #include "roomrecord.h"
 #include "tablestatements.h"
+#include "timetext.h"
 
 #include <QDateTime>
+#include <QHash>
+#include <QJsonObject>
 #include <QList>
+#include <QSet>
 #include <QSqlDatabase>
 #include <QString>
 #include <QStringList>
@@ -30,6 +34,37 @@ struct Actor
     static QString osUserName();
 };
 
+// What an entry records. The record keeps each kind in words of its own
+// (storedWord), which never change; a reader sees them in its language.
+enum class Kind {
+    RoomAdded,
+    RoomDeleted,
+    RoomChanged,
+    OperatorAdded,
+    OperatorDeleted,
+    OperatorRenamed,
+    OperatorNewPin,
+    OperatorRenamedNewPin,
+    RoomAddedByImport,
+    RoomRemovedByImport,
+    RoomChangedByImport,
+    Import,
+    Restore,
+    Pruned,
+    Outside,
+    SettingsSent,
+    Download,
+    LoadDefault,
+    Unknown, // words no version of the program wrote, kept as found
+};
+
+// "room added": the words the record keeps for a kind.
+QString storedWord(Kind kind);
+// The kind stored words name; Unknown for others.
+Kind kindOf(const QString& stored);
+// A kind in the reader's language.
+QString shownWord(Kind kind);
+
 struct Entry
 {
     enum class File { Rooms, Operators };
@@ -37,21 +72,27 @@ struct Entry
     qint64 id = 0;
     QDateTime at; // UTC
     Actor who;
-    QString what;    // "room changed", "import", "operator given a new PIN"
-    QString subject; // the room or the operator, or what a whole-file change read
-    QString before;  // the values as they were: Room "101", TEL1 "555"
+    Kind kind = Kind::Unknown;
+    QString keptWord; // the words found for a kind the program does not know
+    QString subject;  // the room or the operator, or what a whole-file change read
+    QString before;   // the values as they were: Room "101", TEL1 "555"
     QString after;
+    // The same values kept as values (field name to value), which the record
+    // compares; empty for an entry without.
+    QJsonObject beforeValues;
+    QJsonObject afterValues;
     QString detail;
     qint64 transfer = 0; // the transfer record's id, 0 for none
     File file = File::Rooms;
-    // An import's rooms as its one entry keeps them (see appendRoomLine);
-    // read, they are listed as entries of their own after it.
+    // An import's rooms as it gathers them (see appendRoomLine), or as an
+    // earlier release kept them in the entry; read, they are listed as
+    // entries of their own after it.
     QByteArray rooms;
 };
 
-// The words of the entries other code writes or looks for.
-inline const QString kOutside = QStringLiteral("changed outside Quorvane");
-inline const QString kRestore = QStringLiteral("restore");
+// The kind as the record keeps it, and as a reader sees it.
+QString storedWord(const Entry& entry);
+QString shownWord(const Entry& entry);
 
 // Words kept in the program's own language, in the reader's: the first of
 // words (source texts of the catalogue's context, %1... for values) that kept
@@ -59,31 +100,54 @@ inline const QString kRestore = QStringLiteral("restore");
 // is when none matches.
 QString shownWords(const QString& kept, const char* context, QList<const char*> words);
 
-// "2026-12-01T14:02:00.000Z": stored times sort as text.
-QString timeText(const QDateTime& utc);
-// Field names and values as an entry holds them: Room "101", TEL1 "555".
+// Field names and values as an entry shows them: Room "101", TEL1 "555".
 // A quote in a value is doubled.
 QString valuesText(const QStringList& names, const QStringList& values);
+// The same as values, a field's name to its value.
+QJsonObject valuesOf(const QStringList& names, const QStringList& values);
+// The values an entry's text shows, as valuesText wrote them.
+QJsonObject valuesFromText(const QString& text);
+// An entry's values as the record keeps them: one JSON object, its before
+// and after each a field's name to its value; null for an entry without.
+QVariant valuesJson(const Entry& entry);
+// One side of the values a stored entry keeps (json), read from its text
+// when it keeps them as text alone (written by an earlier release).
+QJsonObject storedBefore(const QVariant& json, const QVariant& text);
+QJsonObject storedAfter(const QVariant& json, const QVariant& text);
+// Whether the change record in db keeps values as values.
+bool hasValues(const QSqlDatabase& db);
+// Gives a change record written by an earlier release its values as values
+// and its imports' rooms as rows of change_room, read from each entry's
+// text, in one transaction; done when a file or building is opened to write.
+Outcome upgrade(const QSqlDatabase& db, const QString& path);
 
-// Whether the file or building behind db holds a change record yet.
+// Whether the file or building behind db holds a change record yet, and
+// the table of imports' rooms beside it.
 bool hasTable(const QSqlDatabase& db);
+bool hasRoomTable(const QSqlDatabase& db);
 
 // Appends one entry inside the caller's transaction on db, making the table
 // when missing; the time is now when the entry has none.
 Outcome append(const QSqlDatabase& db, const Entry& entry, const QString& path);
 
-// An import's rooms in its one entry: a line a room, its kind ('+' added,
-// '~' changed, '-' removed), then the four fields before and after, tab
-// separated, a tab, newline or backslash in a value escaped. One value
-// written at once costs a fraction of a row a room.
+// An import's rooms as it gathers them for its entry (Entry::rooms): a line
+// a room, its kind ('+' added, '~' changed, '-' removed), then the four
+// fields before and after, tab separated, a tab, newline or backslash in a
+// value escaped. Compact while the import runs; append() writes each as a
+// row of change_room. Earlier releases kept the text itself in the entry.
 void appendRoomLine(QByteArray& rooms, char kind, const RoomRecord* before,
                     const RoomRecord* after);
-// The rooms of an import's entry as entries of their own, in the order
+// The rooms such a text holds as entries of their own, in the order
 // written; only those of one room when it is given.
 QList<Entry> roomEntries(const Entry& import, const QString& room = {});
-// A LIKE pattern, a backslash its escape, that the rooms of an import naming
-// the room match, and few others.
-QByteArray roomPattern(const QString& room);
+// Writes an import's rooms (appendRoomLine's text) as rows of change_room
+// under its entry.
+Outcome writeRooms(const QSqlDatabase& db, qint64 entry, const QByteArray& rooms,
+                   const QString& path);
+// One room of an import as an entry of its own: its fields before (none
+// for a room added) and after (none for a room removed).
+Entry roomEntry(const Entry& import, Kind kind, const QStringList& before,
+                const QStringList& after);
 // What a record cursor's writes add to the record of its file: rooms name
 // their fields before and after; operators their name, and of the PIN only
 // that it changed.
@@ -105,7 +169,21 @@ public:
                                 const QDateTime& readAt) const;
 
 private:
+    // What the entries written since a time say of the rows they leave: an
+    // import's rooms by name, and every row's values before a change.
+    struct Since
+    {
+        QString time;
+        QHash<QString, QJsonObject> importedAfter; // a room's values an import left
+        QSet<QJsonObject> before;                  // values some entry saw changed or removed
+        bool restored = false;                     // a restore explains everything since
+    };
+    Expected<Since> sinceRead(const QSqlDatabase& db, const QString& time) const;
+    void noteImported(Since& since, const QStringList& before, const QStringList& after) const;
+
     QString shown(const QStringList& values) const;
+    QJsonObject kept(const QStringList& values) const;
+    Entry outsideEntry(const RowChange& change) const;
 
     Table m_table;
     Actor m_who;

@@ -1,5 +1,6 @@
 #include "database.h"
 
+#include "changerecord.h"
 #include "datafolder.h"
 #include "engine/databaseengine.h"
 #include "location.h"
@@ -275,6 +276,8 @@ Outcome open(const QString& path, const QString& connectionName)
             return Outcome::failure(
                 QCoreApplication::translate("database", "The database cannot be opened: %1")
                     .arg(plainError(error, path)));
+        static_cast<void>(
+            changerecord::upgrade(QSqlDatabase::database(connectionName, false), path));
         return Outcome::success();
     }
     switch (probe(path)) {
@@ -308,6 +311,9 @@ Outcome open(const QString& path, const QString& connectionName)
         return Outcome::failure(
             QCoreApplication::translate("database", "The database cannot be opened: %1")
                 .arg(plainError(error, path)));
+    // A change record an earlier release wrote gets its values as values; one
+    // this login may not alter keeps being read from its text.
+    static_cast<void>(changerecord::upgrade(QSqlDatabase::database(connectionName, false), path));
     return Outcome::success();
 }
 

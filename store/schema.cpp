@@ -180,13 +180,32 @@ QStringList changeRecordStatements(const engine::DatabaseEngine& dialect)
                         text(QStringLiteral("os_user"), true), text(QStringLiteral("what"), true),
                         text(QStringLiteral("subject"), true), text(QStringLiteral("old_values")),
                         text(QStringLiteral("new_values")), text(QStringLiteral("detail")),
-                        integer(QStringLiteral("transfer")), text(QStringLiteral("rooms"))},
+                        integer(QStringLiteral("transfer")), text(QStringLiteral("rooms")),
+                        text(QStringLiteral("change_values"))},
                        {},
                        // Listing one room's entries among millions reads only those.
                        {{QStringLiteral("change_record_subject"),
                          {QStringLiteral("subject"), QStringLiteral("happened")}},
                         {QStringLiteral("change_record_time"), {QStringLiteral("happened")}}}};
-    return createStatements(record, dialect);
+    // An import's rooms, a row each, in the order it wrote them; listing one
+    // room's entries reads only that room's import rows.
+    Table rooms{
+        QStringLiteral("change_room"),
+        {integer(QStringLiteral("entry"), true), integer(QStringLiteral("position"), true),
+         text(QStringLiteral("what"), true), text(QStringLiteral("room"), true)},
+        {QStringLiteral("entry"), QStringLiteral("position")},
+        {{QStringLiteral("change_room_room"), {QStringLiteral("room"), QStringLiteral("entry")}}}};
+    for (const QString& name : changeRoomColumns().mid(4))
+        rooms.columns << text(name);
+    return createStatements(record, dialect) + createStatements(rooms, dialect);
+}
+
+QStringList changeRoomColumns()
+{
+    return {QStringLiteral("entry"),    QStringLiteral("position"), QStringLiteral("what"),
+            QStringLiteral("room"),     QStringLiteral("old_room"), QStringLiteral("old_tel1"),
+            QStringLiteral("old_tel2"), QStringLiteral("old_tel3"), QStringLiteral("new_room"),
+            QStringLiteral("new_tel1"), QStringLiteral("new_tel2"), QStringLiteral("new_tel3")};
 }
 
 QStringList doorUnitStatements(const engine::DatabaseEngine& dialect)
@@ -196,6 +215,11 @@ QStringList doorUnitStatements(const engine::DatabaseEngine& dialect)
          {kNumbered, text(QStringLiteral("name"), true), integer(QStringLiteral("port"), true),
           integer(QStringLiteral("removed"), true, QStringLiteral("0"))}},
         dialect);
+}
+
+QString addChangeValuesColumn()
+{
+    return QStringLiteral("ALTER TABLE change_record ADD COLUMN change_values TEXT");
 }
 
 QString addUnitColumn()

@@ -102,6 +102,15 @@ QStringList sentRoomRenames(const QStringList& found);
 // first entry, as the transfer record's tables are.
 QStringList changeRecordStatements(const engine::DatabaseEngine& dialect);
 inline const QString kChangeRecordTable = QStringLiteral("change_record");
+// The columns of change_room, an import's rooms beside its one entry: the
+// entry's id, the room's place among them, its kind of change, the room it
+// names, then Room_tel's four fields before and after.
+QStringList changeRoomColumns();
+inline const QString kChangeRoomTable = QStringLiteral("change_room");
+// The column of each entry's values as values (a JSON object), and the
+// statement that gives it to a change record made before it.
+inline const QString kChangeValuesColumn = QStringLiteral("change_values");
+QString addChangeValuesColumn();
 // The building's door units beside the transfer record: a name and a port
 // each, kept once a unit is named; a removed unit stays, marked, so its
 // transfers still name it.

@@ -22,8 +22,8 @@ QString orDash(const QString& text)
 // A heading line with when, what, which and who, then the values and the detail.
 QStringList entryLines(const changerecord::Entry& e)
 {
-    QString head =
-        QStringLiteral("%1  %2").arg(changelist::shownTime(e.at), changelist::shownKind(e.what));
+    QString head = QStringLiteral("%1  %2").arg(shownTime(e.at, TimeShown::Second),
+                                                changerecord::shownWord(e));
     if (!e.subject.isEmpty())
         head += QStringLiteral("  %1").arg(e.subject);
     head += e.who.operatorName.isEmpty() && e.who.host.isEmpty()
@@ -62,7 +62,7 @@ int confirmPrune(const QString& directory, const QDateTime& before, bool confirm
     const QString what =
         Text::tr("Pruning removes %n entry(s) older than %1 from the change record of %2 for good.",
                  nullptr, *count)
-            .arg(changelist::shownTime(before), directory);
+            .arg(shownTime(before, TimeShown::Second), directory);
     if (!console.interactive) {
         say(console.err,
             what + QLatin1Char(' ') + Text::tr("Nothing was removed: add --yes to remove them."));
@@ -139,7 +139,7 @@ int audit(const QStringList& arguments, const QString& directory, Console& conso
         }
         say(console.out, Text::tr("Removed %1 older than %2 from the change record of %3.")
                              .arg(Text::tr("%n entries", nullptr, int(*pruned)),
-                                  changelist::shownTime(*pruneBefore), directory));
+                                  shownTime(*pruneBefore, TimeShown::Second), directory));
         return kSuccess;
     }
     if (confirmed)

@@ -27,16 +27,16 @@ QJsonObject roomJson(const RoomRecord& room)
 
 QJsonObject recordJson(const TransferRecord& r)
 {
-    QJsonObject o{{"id", r.id},
-                  {"started", TransferLog::timeText(r.started)},
-                  {"finished", r.finished.isValid() ? QJsonValue(TransferLog::timeText(r.finished))
-                                                    : QJsonValue()},
-                  {"operator", r.operatorName},
-                  {"port", r.port},
-                  {"device", r.device},
-                  {"what", TransferRecord::whatText(r.what)},
-                  {"outcome", TransferRecord::endingText(r.ending)},
-                  {"reason", r.reason}};
+    QJsonObject o{
+        {"id", r.id},
+        {"started", timeText(r.started)},
+        {"finished", r.finished.isValid() ? QJsonValue(timeText(r.finished)) : QJsonValue()},
+        {"operator", r.operatorName},
+        {"port", r.port},
+        {"device", r.device},
+        {"what", TransferRecord::whatText(r.what)},
+        {"outcome", TransferRecord::endingText(r.ending)},
+        {"reason", r.reason}};
     if (r.what == TransferRecord::What::Settings) {
         o.insert("open_time", r.openTime < 0 ? QJsonValue() : QJsonValue(r.openTime));
         o.insert("auto_mode", r.autoMode < 0 ? QJsonValue() : QJsonValue(r.autoMode));
@@ -166,15 +166,15 @@ bool reportChanges(const DirectoryReport& report, bool json, QJsonObject& o, QSt
         }
         for (const RoomRecord& room : c.removed)
             removed.append(roomJson(room));
-        o = QJsonObject{{"state", report.state.text(DoorUnitState::Words::Own)},
-                        {"up_to_date", !differs},
-                        {"last_download",
-                         report.latest.download
-                             ? QJsonValue(TransferLog::timeText(report.latest.download->started))
-                             : QJsonValue()},
-                        {"added", added},
-                        {"changed", changed},
-                        {"removed", removed}};
+        o = QJsonObject{
+            {"state", report.state.text(DoorUnitState::Words::Own)},
+            {"up_to_date", !differs},
+            {"last_download", report.latest.download
+                                  ? QJsonValue(timeText(report.latest.download->started))
+                                  : QJsonValue()},
+            {"added", added},
+            {"changed", changed},
+            {"removed", removed}};
         return differs;
     }
     lines << report.state.text();

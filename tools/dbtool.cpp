@@ -296,9 +296,10 @@ int addOperator(const store::Location& location, const OperatorEntry& given, Con
             // The operator and its entry in the change record land together.
             changerecord::Entry entry;
             entry.who = companionActor();
-            entry.what = QStringLiteral("operator added");
+            entry.kind = changerecord::Kind::OperatorAdded;
             entry.subject = added->name;
             entry.after = changerecord::valuesText({layout.fields.first().name}, {added->name});
+            entry.afterValues = changerecord::valuesOf({layout.fields.first().name}, {added->name});
             store::Transaction transaction(db);
             Outcome done = transaction.active()
                                ? Outcome::success()

@@ -1601,78 +1601,6 @@ The program ends without it.</translation>
         <translation>The change record in %1 was not pruned: %2</translation>
     </message>
     <message>
-        <source>room added</source>
-        <translation>room added</translation>
-    </message>
-    <message>
-        <source>room deleted</source>
-        <translation>room deleted</translation>
-    </message>
-    <message>
-        <source>room changed</source>
-        <translation>room changed</translation>
-    </message>
-    <message>
-        <source>operator added</source>
-        <translation>operator added</translation>
-    </message>
-    <message>
-        <source>operator deleted</source>
-        <translation>operator deleted</translation>
-    </message>
-    <message>
-        <source>operator renamed</source>
-        <translation>operator renamed</translation>
-    </message>
-    <message>
-        <source>operator given a new PIN</source>
-        <translation>operator given a new PIN</translation>
-    </message>
-    <message>
-        <source>operator renamed and given a new PIN</source>
-        <translation>operator renamed and given a new PIN</translation>
-    </message>
-    <message>
-        <source>room added by import</source>
-        <translation>room added by import</translation>
-    </message>
-    <message>
-        <source>room removed by import</source>
-        <translation>room removed by import</translation>
-    </message>
-    <message>
-        <source>room changed by import</source>
-        <translation>room changed by import</translation>
-    </message>
-    <message>
-        <source>import</source>
-        <translation>import</translation>
-    </message>
-    <message>
-        <source>restore</source>
-        <translation>restore</translation>
-    </message>
-    <message>
-        <source>record pruned</source>
-        <translation>record pruned</translation>
-    </message>
-    <message>
-        <source>changed outside Quorvane</source>
-        <translation>changed outside Quorvane</translation>
-    </message>
-    <message>
-        <source>settings sent</source>
-        <translation>settings sent</translation>
-    </message>
-    <message>
-        <source>download</source>
-        <translation>download</translation>
-    </message>
-    <message>
-        <source>load default</source>
-        <translation>load default</translation>
-    </message>
-    <message>
         <source>Neither %1 nor %2 is in %3, so it holds no change record. Name the data folder that holds them.</source>
         <translation>Neither %1 nor %2 is in %3, so it holds no change record. Name the data folder that holds them.</translation>
     </message>
@@ -1751,6 +1679,78 @@ The program ends without it.</translation>
     <message>
         <source>its entry in the change record cannot be written: %1</source>
         <translation>its entry in the change record cannot be written: %1</translation>
+    </message>
+    <message>
+        <source>room added</source>
+        <translation>room added</translation>
+    </message>
+    <message>
+        <source>room deleted</source>
+        <translation>room deleted</translation>
+    </message>
+    <message>
+        <source>room changed</source>
+        <translation>room changed</translation>
+    </message>
+    <message>
+        <source>operator added</source>
+        <translation>operator added</translation>
+    </message>
+    <message>
+        <source>operator deleted</source>
+        <translation>operator deleted</translation>
+    </message>
+    <message>
+        <source>operator renamed</source>
+        <translation>operator renamed</translation>
+    </message>
+    <message>
+        <source>operator given a new PIN</source>
+        <translation>operator given a new PIN</translation>
+    </message>
+    <message>
+        <source>operator renamed and given a new PIN</source>
+        <translation>operator renamed and given a new PIN</translation>
+    </message>
+    <message>
+        <source>room added by import</source>
+        <translation>room added by import</translation>
+    </message>
+    <message>
+        <source>room removed by import</source>
+        <translation>room removed by import</translation>
+    </message>
+    <message>
+        <source>room changed by import</source>
+        <translation>room changed by import</translation>
+    </message>
+    <message>
+        <source>import</source>
+        <translation>import</translation>
+    </message>
+    <message>
+        <source>restore</source>
+        <translation>restore</translation>
+    </message>
+    <message>
+        <source>record pruned</source>
+        <translation>record pruned</translation>
+    </message>
+    <message>
+        <source>changed outside Quorvane</source>
+        <translation>changed outside Quorvane</translation>
+    </message>
+    <message>
+        <source>settings sent</source>
+        <translation>settings sent</translation>
+    </message>
+    <message>
+        <source>download</source>
+        <translation>download</translation>
+    </message>
+    <message>
+        <source>load default</source>
+        <translation>load default</translation>
     </message>
 </context>
 <context>

@@ -1581,78 +1581,6 @@ The program ends without it.</source>
         <translation>%1 中的修改记录未被清理：%2</translation>
     </message>
     <message>
-        <source>room added</source>
-        <translation>添加房间</translation>
-    </message>
-    <message>
-        <source>room deleted</source>
-        <translation>删除房间</translation>
-    </message>
-    <message>
-        <source>room changed</source>
-        <translation>修改房间</translation>
-    </message>
-    <message>
-        <source>operator added</source>
-        <translation>添加操作员</translation>
-    </message>
-    <message>
-        <source>operator deleted</source>
-        <translation>删除操作员</translation>
-    </message>
-    <message>
-        <source>operator renamed</source>
-        <translation>操作员改名</translation>
-    </message>
-    <message>
-        <source>operator given a new PIN</source>
-        <translation>操作员更换 PIN</translation>
-    </message>
-    <message>
-        <source>operator renamed and given a new PIN</source>
-        <translation>操作员改名并更换 PIN</translation>
-    </message>
-    <message>
-        <source>room added by import</source>
-        <translation>导入时添加房间</translation>
-    </message>
-    <message>
-        <source>room removed by import</source>
-        <translation>导入时删除房间</translation>
-    </message>
-    <message>
-        <source>room changed by import</source>
-        <translation>导入时修改房间</translation>
-    </message>
-    <message>
-        <source>import</source>
-        <translation>导入</translation>
-    </message>
-    <message>
-        <source>restore</source>
-        <translation>恢复</translation>
-    </message>
-    <message>
-        <source>record pruned</source>
-        <translation>清理记录</translation>
-    </message>
-    <message>
-        <source>changed outside Quorvane</source>
-        <translation>在 Quorvane 之外修改</translation>
-    </message>
-    <message>
-        <source>settings sent</source>
-        <translation>设置已发送</translation>
-    </message>
-    <message>
-        <source>download</source>
-        <translation>下载</translation>
-    </message>
-    <message>
-        <source>load default</source>
-        <translation>恢复默认设置</translation>
-    </message>
-    <message>
         <source>Neither %1 nor %2 is in %3, so it holds no change record. Name the data folder that holds them.</source>
         <translation>%3 中既没有 %1 也没有 %2，因此没有变更记录。请指定存放它们的数据文件夹。</translation>
     </message>
@@ -1730,6 +1658,78 @@ The program ends without it.</source>
     <message>
         <source>its entry in the change record cannot be written: %1</source>
         <translation>无法写入它在修改记录中的条目：%1</translation>
+    </message>
+    <message>
+        <source>room added</source>
+        <translation>添加房间</translation>
+    </message>
+    <message>
+        <source>room deleted</source>
+        <translation>删除房间</translation>
+    </message>
+    <message>
+        <source>room changed</source>
+        <translation>修改房间</translation>
+    </message>
+    <message>
+        <source>operator added</source>
+        <translation>添加操作员</translation>
+    </message>
+    <message>
+        <source>operator deleted</source>
+        <translation>删除操作员</translation>
+    </message>
+    <message>
+        <source>operator renamed</source>
+        <translation>操作员改名</translation>
+    </message>
+    <message>
+        <source>operator given a new PIN</source>
+        <translation>操作员更换 PIN</translation>
+    </message>
+    <message>
+        <source>operator renamed and given a new PIN</source>
+        <translation>操作员改名并更换 PIN</translation>
+    </message>
+    <message>
+        <source>room added by import</source>
+        <translation>导入时添加房间</translation>
+    </message>
+    <message>
+        <source>room removed by import</source>
+        <translation>导入时删除房间</translation>
+    </message>
+    <message>
+        <source>room changed by import</source>
+        <translation>导入时修改房间</translation>
+    </message>
+    <message>
+        <source>import</source>
+        <translation>导入</translation>
+    </message>
+    <message>
+        <source>restore</source>
+        <translation>恢复</translation>
+    </message>
+    <message>
+        <source>record pruned</source>
+        <translation>清理记录</translation>
+    </message>
+    <message>
+        <source>changed outside Quorvane</source>
+        <translation>在 Quorvane 之外修改</translation>
+    </message>
+    <message>
+        <source>settings sent</source>
+        <translation>设置已发送</translation>
+    </message>
+    <message>
+        <source>download</source>
+        <translation>下载</translation>
+    </message>
+    <message>
+        <source>load default</source>
+        <translation>恢复默认设置</translation>
     </message>
 </context>
 <context>

@@ -301,8 +301,8 @@ bool changeRecordFigures(const QString& empty, const QTemporaryDir& dir)
             BulkStatement entry(db, QStringLiteral("INSERT INTO change_record (happened, "
                                                    "operator, host, os_user, what, subject) "
                                                    "VALUES (?, ?, ?, ?, ?, ?)"));
-            const QString at = changerecord::timeText(QDateTime::currentDateTimeUtc());
-            const QString what = QStringLiteral("room changed");
+            const QString at = timeText(QDateTime::currentDateTimeUtc());
+            const QString what = changerecord::storedWord(changerecord::Kind::RoomChanged);
             for (int round = 0; round < 10; ++round) {
                 for (int i = 0; i < kRooms; ++i) {
                     if (!entry.run(

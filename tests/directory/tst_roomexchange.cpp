@@ -424,7 +424,7 @@ private slots:
         QStringList listed;
         const QList<changerecord::Entry> read = changelist::read(m_dir.path(), {}).value();
         for (const changerecord::Entry& e : read) {
-            listed << e.what + ' ' + e.subject;
+            listed << changerecord::storedWord(e) + ' ' + e.subject;
             if (e.subject == "T\t1")
                 QCOMPARE(e.before,
                          QStringLiteral("Room \"T\t1\", TEL1 \"x\\y\", TEL2 \"\", TEL3 \"\""));

@@ -206,7 +206,7 @@ private slots:
         if (!outside.isEmpty()) {
             const TableSpec entry{"change_record", {{"subject"}, {"detail"}, {"what"}}};
             for (const QStringList& row : testdb::rows(m_path, entry)) {
-                if (row[2] == changerecord::kOutside)
+                if (row[2] == changerecord::storedWord(changerecord::Kind::Outside))
                     recorded << row[0] + ": " + row[1].section(u';', 0, 0);
             }
         }

@@ -345,16 +345,28 @@ private slots:
         testdb::exec(m_path, "UPDATE Room_tel SET TEL1 = '9' WHERE Room = '101'");
         testdb::exec(m_path, "INSERT INTO Room_tel (Room) VALUES ('104')");
         testdb::exec(m_path, "DELETE FROM Room_tel WHERE Room = '102'");
+        // A release that words its values otherwise still explains its change.
+        const QString words = "Room=103 TEL1=8 TEL2=6";
+        testdb::exec(m_path, "UPDATE Room_tel SET TEL2 = '6' WHERE Room = '103'");
+        testdb::exec(m_path,
+                     "INSERT INTO change_record (happened, operator, host, os_user, what, "
+                     "subject, new_values, change_values) VALUES (?, 'carol', 'pc2', 'os', "
+                     "'room changed', '103', ?, ?)",
+                     {timeText(QDateTime::currentDateTimeUtc()), words,
+                      R"({"after":{"Room":"103","TEL1":"8","TEL2":"6","TEL3":""}})"});
         QVERIFY(c.refresh() && c.refresh() && other.refresh());
         QList<QStringList> outside;
         for (const QStringList& e : testdb::rows(m_path, testdb::changeRecord()))
             outside << e.mid(0, 4);
         QCOMPARE(outside, (QList<QStringList>{
                               {"room changed", "103", shown("103", ""), shown("103", "8")},
-                              {changerecord::kOutside, "101", shown("101", "12345678901"),
-                               shown("101", "9")},
-                              {changerecord::kOutside, "104", kNull, shown("104", "")},
-                              {changerecord::kOutside, "102", shown("102", ""), kNull},
+                              {"room changed", "103", kNull, words},
+                              {changerecord::storedWord(changerecord::Kind::Outside), "101",
+                               shown("101", "12345678901"), shown("101", "9")},
+                              {changerecord::storedWord(changerecord::Kind::Outside), "104", kNull,
+                               shown("104", "")},
+                              {changerecord::storedWord(changerecord::Kind::Outside), "102",
+                               shown("102", ""), kNull},
                           }));
     }
 

@@ -758,7 +758,7 @@ private slots:
             const QList<changerecord::Entry> entries =
                 changelist::read(server::folder(), {room, {}, {}, {}, {}}).value();
             for (const changerecord::Entry& e : entries)
-                listed << e.what + ' ' + e.subject + ' ' + e.who.operatorName;
+                listed << changerecord::storedWord(e) + ' ' + e.subject + ' ' + e.who.operatorName;
         }
         QCOMPARE(listed, (QStringList{"room changed 900 ann", "room added 900 ann",
                                       "room added by import A901 bob"}));

@@ -1,4 +1,5 @@
 #include "companionenvironment.h"
+#include "database.h"
 #include "dbtool.h"
 #include "directorybackup.h"
 #include "language.h"
@@ -701,6 +702,34 @@ private slots:
     // audit lists both files' entries newest first, filtered, and prunes
     // entries aged past 30 days: asked at a terminal (typed), confirmed by
     // --yes otherwise, never a prune's own entry.
+    // A file's change record as the release before wrote it: an import's
+    // rooms a text in its entry, the values text alone.
+    static void asReleaseBefore(const QString& file)
+    {
+        const QString kind = "CASE what WHEN 'room added by import' THEN '+' WHEN 'room removed by "
+                             "import' THEN '-' ELSE '~' END";
+        QStringList fields;
+        for (const char* side : {"old", "new"})
+            for (const char* field : {"room", "tel1", "tel2", "tel3"})
+                fields << QStringLiteral("coalesce(%1_%2, '')").arg(side, field);
+        const QString line = kind + " || char(9) || " + fields.join(" || char(9) || ");
+        for (const QString& statement :
+             {QStringLiteral("ALTER TABLE change_record RENAME TO newer"),
+              QStringLiteral("CREATE TABLE change_record (id INTEGER PRIMARY KEY AUTOINCREMENT, "
+                             "happened TEXT NOT NULL, operator TEXT NOT NULL, host TEXT NOT NULL, "
+                             "os_user TEXT NOT NULL, what TEXT NOT NULL, subject TEXT NOT NULL, "
+                             "old_values TEXT, new_values TEXT, detail TEXT, transfer INTEGER, "
+                             "rooms TEXT)"),
+              QStringLiteral("INSERT INTO change_record SELECT id, happened, operator, host, "
+                             "os_user, what, subject, old_values, new_values, detail, transfer, "
+                             "(SELECT group_concat(line, '') FROM (SELECT %1 || char(10) AS line "
+                             "FROM change_room WHERE entry = newer.id ORDER BY position)) FROM "
+                             "newer")
+                  .arg(line),
+              QStringLiteral("DROP TABLE newer"), QStringLiteral("DROP TABLE change_room")})
+            testdb::exec(file, statement);
+    }
+
     void auditListsTheChangeRecord_data()
     {
         QTest::addColumn<QStringList>("arguments");
@@ -734,6 +763,9 @@ private slots:
             {});
         // An entry another program stored, escape sequences and all, is shown escaped.
         row("control characters", {"--operator", "mallory"}, {"room changed  1<U+001B>[2J"});
+        // Files the release before wrote read as they did, then as they are opened.
+        row("release before", {}, all);
+        row("release before, one room", {"--room", "101"}, {all[2], all[5]});
         const QStringList pruned{"record pruned", "record pruned"};
         const QStringList prune{"--prune-before", "2021-01-01"};
         row("pruned", prune + QStringList{"--yes"}, pruned, {}, 0, "Removed 6 entries");
@@ -770,7 +802,10 @@ private slots:
                          "INSERT INTO change_record (happened, operator, host, os_user, what, "
                          "subject, old_values) VALUES (?, 'mallory', 'pc\x1b]0;x\x07', 'm', "
                          "'room changed', '1\x1b[2J', 'Room \"1\x1b[2J\"')",
-                         {changerecord::timeText(QDateTime::currentDateTimeUtc())});
+                         {timeText(QDateTime::currentDateTimeUtc())});
+        const bool before = QByteArray(QTest::currentDataTag()).startsWith("release before");
+        for (const QString& file : before ? QStringList{m_rooms, m_operators} : QStringList{})
+            asReleaseBefore(file);
         if (arguments.contains("--prune-before")) {
             const auto age = [this] {
                 for (const QString& file : {m_rooms, m_operators})
@@ -798,6 +833,24 @@ private slots:
         }
         QCOMPARE(listed, heads);
         QVERIFY(!session.output.contains(QChar(0x1b)) && !session.output.contains(QChar(0x07)));
+        if (before) {
+            for (const QString& file : {m_rooms, m_operators}) {
+                const QString name = database::uniqueConnectionName("release-before");
+                QVERIFY(database::open(file, name));
+                {
+                    QSqlQuery q(QSqlDatabase::database(name));
+                    QVERIFY(q.exec("SELECT count(*), (SELECT count(rooms) FROM change_record) "
+                                   "FROM change_room") &&
+                            q.next());
+                    QCOMPARE(q.value(0).toInt(), file == m_rooms ? 4 : 0);
+                    QCOMPARE(q.value(1).toInt(), 0);
+                }
+                database::close(name);
+            }
+            Session opened;
+            QCOMPARE(opened.run(QStringList{"audit", dir()} + arguments), 0);
+            QCOMPARE(opened.output, session.output);
+        }
         if (QTest::currentDataTag() == QLatin1String("one room")) {
             QVERIFY(session.output.contains("    before: Room \"101\", TEL1 \"555\", TEL2 \"\""));
             QVERIFY(session.output.contains(
