@@ -12,18 +12,18 @@ QList<CommandHelp> commandHelp()
 {
     return {
         {QLatin1String("send-settings"),
-         Text::tr("  send-settings [DIR] --port COMn --open-time SECONDS [--auto-answer] "
+         Text::tr("  send-settings [DIR] --port PORT --open-time SECONDS [--auto-answer] "
                   "[--auto-open]\n"
                   "      Sends the door-open time (0 to 255 seconds) and the automatic modes.\n")},
         {QLatin1String("download"),
-         Text::tr("  download [DIR] --port COMn | --unit NAME | --all\n"
+         Text::tr("  download [DIR] --port PORT | --unit NAME | --all\n"
                   "      Sends the whole room directory of DIR. Every room is checked first;\n"
                   "      when one cannot be sent, nothing is. --unit sends to the door unit of\n"
                   "      that name on its port (quorvane-db units lists them); --all to every\n"
                   "      door unit at once, a line of progress for each, and the status is 0\n"
                   "      only when every unit got the whole directory.\n")},
         {QLatin1String("load-default"),
-         Text::tr("  load-default [DIR] --port COMn\n"
+         Text::tr("  load-default [DIR] --port PORT\n"
                   "      Tells the door unit to load its default settings.\n")},
         {QLatin1String("keep"), keepHelp()},
         {QLatin1String("ports"),
@@ -39,6 +39,8 @@ QString commonNotes()
 {
     return Text::tr(
         "\n"
+        "PORT is COM1 to COM9, or a serial device server's address, tcp://HOST:PORT\n"
+        "or rfc2217://HOST:PORT (an IPv6 address in brackets).\n"
         "COMn is mapped to a device as in Quorvane: [Ports] COMn in the settings file\n"
         "(~/.config/Quorvane/Quorvane.conf), else /dev/ttyS(n-1). The port is held\n"
         "exclusively while the command runs and given back as it was.\n"

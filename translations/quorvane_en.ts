@@ -3387,38 +3387,6 @@ See the serial devices of this computer and how to map one with: quorvane-link p
         <translation>Unknown command %1.</translation>
     </message>
     <message>
-        <source>  send-settings [DIR] --port COMn --open-time SECONDS [--auto-answer] [--auto-open]
-      Sends the door-open time (0 to 255 seconds) and the automatic modes.
-</source>
-        <translation>  send-settings [DIR] --port COMn --open-time SECONDS [--auto-answer] [--auto-open]
-      Sends the door-open time (0 to 255 seconds) and the automatic modes.
-</translation>
-    </message>
-    <message>
-        <source>  download [DIR] --port COMn | --unit NAME | --all
-      Sends the whole room directory of DIR. Every room is checked first;
-      when one cannot be sent, nothing is. --unit sends to the door unit of
-      that name on its port (quorvane-db units lists them); --all to every
-      door unit at once, a line of progress for each, and the status is 0
-      only when every unit got the whole directory.
-</source>
-        <translation>  download [DIR] --port COMn | --unit NAME | --all
-      Sends the whole room directory of DIR. Every room is checked first;
-      when one cannot be sent, nothing is. --unit sends to the door unit of
-      that name on its port (quorvane-db units lists them); --all to every
-      door unit at once, a line of progress for each, and the status is 0
-      only when every unit got the whole directory.
-</translation>
-    </message>
-    <message>
-        <source>  load-default [DIR] --port COMn
-      Tells the door unit to load its default settings.
-</source>
-        <translation>  load-default [DIR] --port COMn
-      Tells the door unit to load its default settings.
-</translation>
-    </message>
-    <message>
         <source>  ports
       Shows COM1 to COM9 with the device each maps to, whether it exists,
       what it is, whether you may open it and who holds it; and the serial
@@ -3428,52 +3396,6 @@ See the serial devices of this computer and how to map one with: quorvane-link p
       Shows COM1 to COM9 with the device each maps to, whether it exists,
       what it is, whether you may open it and who holds it; and the serial
       devices not mapped yet, with the line to add to the settings file.
-</translation>
-    </message>
-    <message>
-        <source>
-COMn is mapped to a device as in Quorvane: [Ports] COMn in the settings file
-(~/.config/Quorvane/Quorvane.conf), else /dev/ttyS(n-1). The port is held
-exclusively while the command runs and given back as it was.
-Without DIR the data folder is the one Quorvane uses, the first of: the
-folder named by QUORVANE_DATA; the folder of this program when it holds
-either database file; $XDG_DATA_HOME/Quorvane (~/.local/share/Quorvane).
-
-Ctrl+C, SIGTERM or a closed terminal (SIGHUP) stops a download before its
-next room and releases the port; the settings and Load Default take under
-a second and go out whole.
-
-With --database URI and --building NAME (or QUORVANE_DATABASE and
-QUORVANE_BUILDING) the rooms are read from, and the transfer recorded in,
-that building on a PostgreSQL server.
-
-Exit status:
- 0  complete
- 1  refused: nothing was sent (no such port, a room that cannot be sent, ...)
- 2  stopped part-way, by a failure of the link or by a signal
- 64 the command line is not understood
-</source>
-        <translation>
-COMn is mapped to a device as in Quorvane: [Ports] COMn in the settings file
-(~/.config/Quorvane/Quorvane.conf), else /dev/ttyS(n-1). The port is held
-exclusively while the command runs and given back as it was.
-Without DIR the data folder is the one Quorvane uses, the first of: the
-folder named by QUORVANE_DATA; the folder of this program when it holds
-either database file; $XDG_DATA_HOME/Quorvane (~/.local/share/Quorvane).
-
-Ctrl+C, SIGTERM or a closed terminal (SIGHUP) stops a download before its
-next room and releases the port; the settings and Load Default take under
-a second and go out whole.
-
-With --database URI and --building NAME (or QUORVANE_DATABASE and
-QUORVANE_BUILDING) the rooms are read from, and the transfer recorded in,
-that building on a PostgreSQL server.
-
-Exit status:
- 0  complete
- 1  refused: nothing was sent (no such port, a room that cannot be sent, ...)
- 2  stopped part-way, by a failure of the link or by a signal
- 64 the command line is not understood
 </translation>
     </message>
     <message numerus="yes">
@@ -3632,6 +3554,88 @@ Exit status:
         <source>Sends to the door unit what Quorvane sends, and examines the serial ports.
 </source>
         <translation>Sends to the door unit what Quorvane sends, and examines the serial ports.
+</translation>
+    </message>
+    <message>
+        <source>  send-settings [DIR] --port PORT --open-time SECONDS [--auto-answer] [--auto-open]
+      Sends the door-open time (0 to 255 seconds) and the automatic modes.
+</source>
+        <translation>  send-settings [DIR] --port PORT --open-time SECONDS [--auto-answer] [--auto-open]
+      Sends the door-open time (0 to 255 seconds) and the automatic modes.
+</translation>
+    </message>
+    <message>
+        <source>  download [DIR] --port PORT | --unit NAME | --all
+      Sends the whole room directory of DIR. Every room is checked first;
+      when one cannot be sent, nothing is. --unit sends to the door unit of
+      that name on its port (quorvane-db units lists them); --all to every
+      door unit at once, a line of progress for each, and the status is 0
+      only when every unit got the whole directory.
+</source>
+        <translation>  download [DIR] --port PORT | --unit NAME | --all
+      Sends the whole room directory of DIR. Every room is checked first;
+      when one cannot be sent, nothing is. --unit sends to the door unit of
+      that name on its port (quorvane-db units lists them); --all to every
+      door unit at once, a line of progress for each, and the status is 0
+      only when every unit got the whole directory.
+</translation>
+    </message>
+    <message>
+        <source>  load-default [DIR] --port PORT
+      Tells the door unit to load its default settings.
+</source>
+        <translation>  load-default [DIR] --port PORT
+      Tells the door unit to load its default settings.
+</translation>
+    </message>
+    <message>
+        <source>
+PORT is COM1 to COM9, or a serial device server&apos;s address, tcp://HOST:PORT
+or rfc2217://HOST:PORT (an IPv6 address in brackets).
+COMn is mapped to a device as in Quorvane: [Ports] COMn in the settings file
+(~/.config/Quorvane/Quorvane.conf), else /dev/ttyS(n-1). The port is held
+exclusively while the command runs and given back as it was.
+Without DIR the data folder is the one Quorvane uses, the first of: the
+folder named by QUORVANE_DATA; the folder of this program when it holds
+either database file; $XDG_DATA_HOME/Quorvane (~/.local/share/Quorvane).
+
+Ctrl+C, SIGTERM or a closed terminal (SIGHUP) stops a download before its
+next room and releases the port; the settings and Load Default take under
+a second and go out whole.
+
+With --database URI and --building NAME (or QUORVANE_DATABASE and
+QUORVANE_BUILDING) the rooms are read from, and the transfer recorded in,
+that building on a PostgreSQL server.
+
+Exit status:
+ 0  complete
+ 1  refused: nothing was sent (no such port, a room that cannot be sent, ...)
+ 2  stopped part-way, by a failure of the link or by a signal
+ 64 the command line is not understood
+</source>
+        <translation>
+PORT is COM1 to COM9, or a serial device server&apos;s address, tcp://HOST:PORT
+or rfc2217://HOST:PORT (an IPv6 address in brackets).
+COMn is mapped to a device as in Quorvane: [Ports] COMn in the settings file
+(~/.config/Quorvane/Quorvane.conf), else /dev/ttyS(n-1). The port is held
+exclusively while the command runs and given back as it was.
+Without DIR the data folder is the one Quorvane uses, the first of: the
+folder named by QUORVANE_DATA; the folder of this program when it holds
+either database file; $XDG_DATA_HOME/Quorvane (~/.local/share/Quorvane).
+
+Ctrl+C, SIGTERM or a closed terminal (SIGHUP) stops a download before its
+next room and releases the port; the settings and Load Default take under
+a second and go out whole.
+
+With --database URI and --building NAME (or QUORVANE_DATABASE and
+QUORVANE_BUILDING) the rooms are read from, and the transfer recorded in,
+that building on a PostgreSQL server.
+
+Exit status:
+ 0  complete
+ 1  refused: nothing was sent (no such port, a room that cannot be sent, ...)
+ 2  stopped part-way, by a failure of the link or by a signal
+ 64 the command line is not understood
 </translation>
     </message>
 </context>

@@ -3346,37 +3346,6 @@ See the serial devices of this computer and how to map one with: quorvane-link p
         <translation>未知命令 %1。</translation>
     </message>
     <message>
-        <source>  send-settings [DIR] --port COMn --open-time SECONDS [--auto-answer] [--auto-open]
-      Sends the door-open time (0 to 255 seconds) and the automatic modes.
-</source>
-        <translation>  send-settings [DIR] --port COMn --open-time SECONDS [--auto-answer] [--auto-open]
-      发送开门时间（0 至 255 秒）和自动模式。
-</translation>
-    </message>
-    <message>
-        <source>  download [DIR] --port COMn | --unit NAME | --all
-      Sends the whole room directory of DIR. Every room is checked first;
-      when one cannot be sent, nothing is. --unit sends to the door unit of
-      that name on its port (quorvane-db units lists them); --all to every
-      door unit at once, a line of progress for each, and the status is 0
-      only when every unit got the whole directory.
-</source>
-        <translation>  download [DIR] --port COMn | --unit NAME | --all
-      发送 DIR 的整个房间目录。先检查每个房间；只要有一个无法发送，
-      就什么都不发送。--unit 发送到该名称的门口机所用的串口
-      （quorvane-db units 会列出它们）；--all 同时发送到每台门口机，
-      每台一行进度，只有每台都收到完整目录时退出状态才为 0。
-</translation>
-    </message>
-    <message>
-        <source>  load-default [DIR] --port COMn
-      Tells the door unit to load its default settings.
-</source>
-        <translation>  load-default [DIR] --port COMn
-      让门口机恢复默认设置。
-</translation>
-    </message>
-    <message>
         <source>  ports
       Shows COM1 to COM9 with the device each maps to, whether it exists,
       what it is, whether you may open it and who holds it; and the serial
@@ -3385,51 +3354,6 @@ See the serial devices of this computer and how to map one with: quorvane-link p
         <translation>  ports
       显示 COM1 至 COM9 各自映射的设备、是否存在、是什么、您能否打开
       以及被谁占用；还有尚未映射的串口设备，以及要加入设置文件的那一行。
-</translation>
-    </message>
-    <message>
-        <source>
-COMn is mapped to a device as in Quorvane: [Ports] COMn in the settings file
-(~/.config/Quorvane/Quorvane.conf), else /dev/ttyS(n-1). The port is held
-exclusively while the command runs and given back as it was.
-Without DIR the data folder is the one Quorvane uses, the first of: the
-folder named by QUORVANE_DATA; the folder of this program when it holds
-either database file; $XDG_DATA_HOME/Quorvane (~/.local/share/Quorvane).
-
-Ctrl+C, SIGTERM or a closed terminal (SIGHUP) stops a download before its
-next room and releases the port; the settings and Load Default take under
-a second and go out whole.
-
-With --database URI and --building NAME (or QUORVANE_DATABASE and
-QUORVANE_BUILDING) the rooms are read from, and the transfer recorded in,
-that building on a PostgreSQL server.
-
-Exit status:
- 0  complete
- 1  refused: nothing was sent (no such port, a room that cannot be sent, ...)
- 2  stopped part-way, by a failure of the link or by a signal
- 64 the command line is not understood
-</source>
-        <translation>
-COMn 映射到设备的方式与 Quorvane 相同：设置文件
-（~/.config/Quorvane/Quorvane.conf）中的 [Ports] COMn，否则为 /dev/ttyS(n-1)。
-命令运行期间独占该串口，结束后按原样交还。
-没有 DIR 时，数据文件夹与 Quorvane 所用的相同，按以下顺序取第一个：
-QUORVANE_DATA 指定的文件夹；本程序所在的文件夹（当其中有任一数据库文件时）；
-$XDG_DATA_HOME/Quorvane（~/.local/share/Quorvane）。
-
-Ctrl+C、SIGTERM 或关闭终端（SIGHUP）会在下一个房间之前停止下载并释放串口；
-设置和恢复默认设置不到一秒即可完整发出。
-
-给出 --database URI 和 --building NAME（或 QUORVANE_DATABASE 和
-QUORVANE_BUILDING）时，从 PostgreSQL 服务器上的那栋楼读取房间，
-传输也记录在那里。
-
-退出状态：
- 0  完成
- 1  拒绝：未发送任何数据（没有该串口、有无法发送的房间……）
- 2  中途停止，因连接故障或信号
- 64 命令行无法理解
 </translation>
     </message>
     <message numerus="yes">
@@ -3574,6 +3498,86 @@ QUORVANE_BUILDING）时，从 PostgreSQL 服务器上的那栋楼读取房间，
         <source>Sends to the door unit what Quorvane sends, and examines the serial ports.
 </source>
         <translation>像 Quorvane 一样向门口机发送数据，并检查串口。
+</translation>
+    </message>
+    <message>
+        <source>  send-settings [DIR] --port PORT --open-time SECONDS [--auto-answer] [--auto-open]
+      Sends the door-open time (0 to 255 seconds) and the automatic modes.
+</source>
+        <translation>  send-settings [DIR] --port PORT --open-time SECONDS [--auto-answer] [--auto-open]
+      发送开门时间（0 至 255 秒）和自动模式。
+</translation>
+    </message>
+    <message>
+        <source>  download [DIR] --port PORT | --unit NAME | --all
+      Sends the whole room directory of DIR. Every room is checked first;
+      when one cannot be sent, nothing is. --unit sends to the door unit of
+      that name on its port (quorvane-db units lists them); --all to every
+      door unit at once, a line of progress for each, and the status is 0
+      only when every unit got the whole directory.
+</source>
+        <translation>  download [DIR] --port PORT | --unit NAME | --all
+      发送 DIR 的整个房间目录。先检查每个房间；只要有一个无法发送，
+      就什么都不发送。--unit 发送到该名称的门口机所用的串口
+      （quorvane-db units 会列出它们）；--all 同时发送到每台门口机，
+      每台一行进度，只有每台都收到完整目录时退出状态才为 0。
+</translation>
+    </message>
+    <message>
+        <source>  load-default [DIR] --port PORT
+      Tells the door unit to load its default settings.
+</source>
+        <translation>  load-default [DIR] --port PORT
+      让门口机恢复默认设置。
+</translation>
+    </message>
+    <message>
+        <source>
+PORT is COM1 to COM9, or a serial device server&apos;s address, tcp://HOST:PORT
+or rfc2217://HOST:PORT (an IPv6 address in brackets).
+COMn is mapped to a device as in Quorvane: [Ports] COMn in the settings file
+(~/.config/Quorvane/Quorvane.conf), else /dev/ttyS(n-1). The port is held
+exclusively while the command runs and given back as it was.
+Without DIR the data folder is the one Quorvane uses, the first of: the
+folder named by QUORVANE_DATA; the folder of this program when it holds
+either database file; $XDG_DATA_HOME/Quorvane (~/.local/share/Quorvane).
+
+Ctrl+C, SIGTERM or a closed terminal (SIGHUP) stops a download before its
+next room and releases the port; the settings and Load Default take under
+a second and go out whole.
+
+With --database URI and --building NAME (or QUORVANE_DATABASE and
+QUORVANE_BUILDING) the rooms are read from, and the transfer recorded in,
+that building on a PostgreSQL server.
+
+Exit status:
+ 0  complete
+ 1  refused: nothing was sent (no such port, a room that cannot be sent, ...)
+ 2  stopped part-way, by a failure of the link or by a signal
+ 64 the command line is not understood
+</source>
+        <translation>
+PORT 为 COM1 至 COM9，或串口设备服务器的地址：tcp://HOST:PORT
+或 rfc2217://HOST:PORT（IPv6 地址写在方括号内）。
+COMn 映射到设备的方式与 Quorvane 相同：设置文件
+（~/.config/Quorvane/Quorvane.conf）中的 [Ports] COMn，否则为 /dev/ttyS(n-1)。
+命令运行期间独占该串口，结束后按原样交还。
+没有 DIR 时，数据文件夹与 Quorvane 所用的相同，按以下顺序取第一个：
+QUORVANE_DATA 指定的文件夹；本程序所在的文件夹（当其中有任一数据库文件时）；
+$XDG_DATA_HOME/Quorvane（~/.local/share/Quorvane）。
+
+Ctrl+C、SIGTERM 或关闭终端（SIGHUP）会在下一个房间之前停止下载并释放串口；
+设置和恢复默认设置不到一秒即可完整发出。
+
+给出 --database URI 和 --building NAME（或 QUORVANE_DATABASE 和
+QUORVANE_BUILDING）时，从 PostgreSQL 服务器上的那栋楼读取房间，
+传输也记录在那里。
+
+退出状态：
+ 0  完成
+ 1  拒绝：未发送任何数据（没有该串口、有无法发送的房间……）
+ 2  中途停止，因连接故障或信号
+ 64 命令行无法理解
 </translation>
     </message>
 </context>

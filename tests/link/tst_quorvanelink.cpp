@@ -673,7 +673,7 @@ void TestQuorvaneLink::speaksTheChosenLanguage_data()
     // Each command answers --help (or -h) with its own help, wherever it stands.
     QTest::newRow("download --help")
         << "C.UTF-8" << QStringList{} << QStringList{"download", "--port", "COM12", "--help"} << 0
-        << "Usage of quorvane-link download:\n  download [DIR] --port COMn | --unit NAME | --all\n";
+        << "Usage of quorvane-link download:\n  download [DIR] --port PORT | --unit NAME | --all\n";
     QTest::newRow("ports -h, Chinese")
         << "zh_CN.UTF-8" << QStringList{} << QStringList{"ports", "-h"} << 0
         << "quorvane-link ports 的用法：\n  ports\n";
