@@ -180,4 +180,19 @@ void ProgressPrinter::draw()
     m_lastDraw.start();
 }
 
+void noteRecord(Console& console, const LinkResult& result)
+{
+    const QString why = result.recordFailure.isEmpty() ? result.notRecorded : result.recordFailure;
+    if (!why.isEmpty())
+        complain(console, Text::tr("The transfer was not recorded: %1").arg(why));
+}
+
+int stoppedBeforeSending(Console& console, const Environment& env)
+{
+    complain(console,
+             //: %1 is what stopped it: a signal, such as "Ctrl+C (SIGINT)" or "SIGTERM".
+             Text::tr("Stopped by %1 before anything was sent.").arg(signalName(*env.stop)));
+    return kStopped;
+}
+
 } // namespace linktool

@@ -31,6 +31,10 @@ QString describe(const LinkResult& r, const QString& device, const QString& room
 int exitFor(const LinkResult& result);
 // The options whose value follows them: a value is never taken for --help.
 const QStringList& valueOptions();
+// Why the transfer was not recorded, when it was not.
+void noteRecord(Console& console, const LinkResult& result);
+// A stop asked for before the device was opened.
+int stoppedBeforeSending(Console& console, const Environment& env);
 
 // The device as the commands see it, refusing further bytes once a stop was
 // asked for while armed; what is already queued still leaves, and closing

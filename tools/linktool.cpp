@@ -1,5 +1,6 @@
 #include "linktool.h"
 
+#include "linkall.h"
 #include "linkconsole.h"
 #include "linkkeep.h"
 
@@ -10,7 +11,6 @@
 #include "datafolder.h"
 #include "directorydownload.h"
 #include "doorunits.h"
-#include "frames.h"
 #include "linkmessages.h"
 #include "loaddefault.h"
 #include "location.h"
@@ -20,14 +20,11 @@
 #include "roomdirectoryview.h"
 #include "seriallink.h"
 #include "settingsstore.h"
-#include "sleepingpauser.h"
 #include "transferrecorder.h"
-#include "unitsdownload.h"
 
 #include <QFileInfo>
 #include <QSettings>
 
-#include <mutex>
 #include <optional>
 
 namespace linktool {
@@ -135,13 +132,6 @@ TransferRecord::What whatOf(Command command)
                                              : TransferRecord::What::Download;
 }
 
-void noteRecord(Console& console, const LinkResult& result)
-{
-    const QString why = result.recordFailure.isEmpty() ? result.notRecorded : result.recordFailure;
-    if (!why.isEmpty())
-        complain(console, Text::tr("The transfer was not recorded: %1").arg(why));
-}
-
 // The door unit named, or the one on the port given (the first when none is);
 // the port becomes the named unit's.
 Expected<qint64> chosenUnit(Options& options, const QString& roomFile, bool recorded)
@@ -207,14 +197,6 @@ QString doneText(Command command, const Options& options, const LinkResult& resu
     }
 }
 
-int stoppedBeforeSending(Console& console, const Environment& env)
-{
-    complain(console,
-             //: %1 is what stopped it: a signal, such as "Ctrl+C (SIGINT)" or "SIGTERM".
-             Text::tr("Stopped by %1 before anything was sent.").arg(signalName(*env.stop)));
-    return kStopped;
-}
-
 // The room directory sent, its progress shown; a stop asked for ends it before its next room.
 LinkResult download(SerialLink& link, StoppablePort& port, StoppablePauser& pauser,
                     RoomDirectoryView& rooms, Console& console)
@@ -230,25 +212,32 @@ LinkResult download(SerialLink& link, StoppablePort& port, StoppablePauser& paus
     return result;
 }
 
-int sendAll(const QString& folder, Console& console, Environment& env);
+// The building or folder named, else the building the settings name, else
+// the data folder.
+Expected<store::Location> chosenLocation(std::optional<store::Location> building,
+                                         const QString& directory)
+{
+    if (directory.isEmpty() && !building) {
+        const Expected<std::optional<store::Location>> named = store::Location::fromSettings();
+        if (!named)
+            return named.outcome();
+        building = *named;
+    }
+    return building              ? *building
+           : directory.isEmpty() ? store::Location::folder(datafolder::resolve())
+                                 : store::Location::folder(directory);
+}
 
 int sendCommand(Command command, Options options, Console& console, Environment& env)
 {
-    if (options.directory.isEmpty() && !options.building) {
-        const Expected<std::optional<store::Location>> named = store::Location::fromSettings();
-        if (!named)
-            return usageError(console, named.error());
-        options.building = *named;
-    }
-    const store::Location location = options.building ? *options.building
-                                     : options.directory.isEmpty()
-                                         ? store::Location::folder(datafolder::resolve())
-                                         : store::Location::folder(options.directory);
-    const QString folder = location.directory();
+    const Expected<store::Location> location = chosenLocation(options.building, options.directory);
+    if (!location)
+        return usageError(console, location.error());
+    const QString folder = location->directory();
     if (options.all)
         return sendAll(folder, console, env);
     const QString roomFile = database::pathIn(folder, schema::kDirectoryFile);
-    const bool recorded = !location.lacks(schema::kDirectoryFile);
+    const bool recorded = !location->lacks(schema::kDirectoryFile);
     const Expected<qint64> unit = chosenUnit(options, roomFile, recorded);
     if (!unit) {
         complain(console, Text::tr("Nothing was sent: %1").arg(unit.error()));
@@ -316,99 +305,6 @@ int sendCommand(Command command, Options options, Console& console, Environment&
     }
     say(console.err, doneText(command, options, result, where));
     return kComplete;
-}
-
-// Each unit's end, a line each; the status is complete only when every unit is.
-int reportAll(const QList<UnitsDownload::Line>& lines, const QString& roomFile, Console& console,
-              const Environment& env)
-{
-    int status = kComplete;
-    for (const UnitsDownload::Line& line : lines) {
-        const LinkResult& r = line.result;
-        const QString where = QStringLiteral("COM%1 (%2)").arg(line.unit.port).arg(line.device);
-        noteRecord(console, r);
-        if (r.done()) {
-            say(console.err,
-                //: %1 is the door unit, %2 the result in the program's words, %3 the port and its
-                //: device.
-                Text::tr("%1: %2: %n rooms sent to %3.", nullptr, r.total)
-                    .arg(line.unit.ownName(), linkResultText(r), where));
-            continue;
-        }
-        const int exit = r.kind == Kind::Stopped && stopAsked(env) ? int(kStopped) : exitFor(r);
-        status = status == kStopped ? status : exit;
-        complain(console,
-                 QStringLiteral("%1: %2").arg(
-                     line.unit.ownName(), r.kind == Kind::Stopped
-                                              ? Text::tr("Stopped by %1 with %2 of %n rooms sent; "
-                                                         "%3 is released.",
-                                                         nullptr, r.total)
-                                                    .arg(shownStop(r.detail))
-                                                    .arg(r.sent)
-                                                    .arg(where)
-                                              : describe(r, line.device, roomFile)));
-    }
-    return status;
-}
-
-// Every door unit at once, a line of progress for each as its batches end.
-int sendAll(const QString& folder, Console& console, Environment& env)
-{
-    const QString roomFile = database::pathIn(folder, schema::kDirectoryFile);
-    {
-        RoomDirectoryView rooms;
-        if (Outcome opened = rooms.openIn(folder); !opened) {
-            complain(console, Text::tr("Nothing was sent: %1").arg(opened.description()));
-            return kRefused;
-        }
-    }
-    const Expected<QList<DoorUnit>> units = doorunits::read(roomFile);
-    if (!units) {
-        complain(console, Text::tr("Nothing was sent: %1").arg(units.error()));
-        return kRefused;
-    }
-    if (const QString shared = UnitsDownload::sharedDevice(*units); !shared.isEmpty()) {
-        complain(console, Text::tr("Nothing was sent: %1").arg(shared));
-        return kRefused;
-    }
-    if (stopAsked(env))
-        return stoppedBeforeSending(console, env);
-    std::mutex printing;
-    UnitsDownload download(
-        roomFile, *units, env.operatorName,
-        [&](const DoorUnit& unit) -> std::unique_ptr<SerialPort> {
-            auto port = std::make_unique<StoppablePort>(
-                env.newPort ? env.newPort(unit.port) : newSerialPort(), env);
-            port->armed = true;
-            return port;
-        },
-        [&](const DoorUnit& unit) -> std::unique_ptr<Pauser> {
-            auto pauser = std::make_unique<StoppablePauser>(
-                env.newPauser ? env.newPauser(unit.port) : std::make_unique<SleepingPauser>(), env);
-            pauser->armed = true;
-            return pauser;
-        });
-    download.setChanged([&](int index) {
-        const UnitsDownload::Line line = download.lines().at(index);
-        const std::lock_guard lock(printing);
-        if (line.finished || !line.started)
-            return;
-        const int left = DirectoryDownload::millisecondsLeft(line.sent, line.total,
-                                                             SerialLink::kDoorUnitSettings.baud);
-        if (line.sent == 0)
-            say(console.err, Text::tr("%1: sending %n rooms, about %2.", nullptr, line.total)
-                                 .arg(line.unit.shownName(), duration(left)));
-        else if (line.sent % frames::kRowsPerBatch == 0 || line.sent == line.total)
-            say(console.err,
-                Text::tr("%1: %2 of %n rooms sent, about %3 left.", nullptr, line.total)
-                    .arg(line.unit.shownName())
-                    .arg(line.sent)
-                    .arg(duration(left)));
-    });
-    download.start();
-    download.wait();
-
-    return reportAll(download.lines(), roomFile, console, env);
 }
 
 } // namespace
