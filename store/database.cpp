@@ -1,6 +1,7 @@
 #include "database.h"
 
 #include "changerecord.h"
+#include "databaseadvice.h"
 #include "datafolder.h"
 #include "engine/databaseengine.h"
 #include "location.h"
@@ -103,6 +104,8 @@ QString serverError(const QSqlError& error)
              text.isEmpty() ? QCoreApplication::translate("database", "no reason given") : text);
 }
 
+} // namespace
+
 QString advice(const QString& path)
 {
     const QString dir = folderOf(path);
@@ -113,8 +116,6 @@ QString advice(const QString& path)
                                        "Move the file aside and prepare a new one with:\n%1")
         .arg(initCommand(dir));
 }
-
-} // namespace
 
 FileKind probe(const QString& path)
 {
@@ -315,113 +316,6 @@ Outcome open(const QString& path, const QString& connectionName)
     // this login may not alter keeps being read from its text.
     static_cast<void>(changerecord::upgrade(QSqlDatabase::database(connectionName, false), path));
     return Outcome::success();
-}
-
-Outcome checkTable(const QSqlDatabase& db, const TableSpec& layout, const QString& path)
-{
-    const engine::TableShape shape = engine::tableShape(db, layout.table);
-    if (shape.readError.isValid())
-        return Outcome::failure(
-            QCoreApplication::translate("database", "The table %1 cannot be read: %2")
-                .arg(layout.table, plainError(shape.readError, path)));
-    const QStringList& present = shape.columns;
-    QStringList missing;
-    for (const QString& field : layout.fieldNames()) {
-        if (!present.contains(field, Qt::CaseInsensitive))
-            missing << field;
-    }
-    const QString where = server::isServerPath(path) ? server::describe() : path;
-    if (present.isEmpty() && server::isServerPath(path)) {
-        if (const QString unseen = unseenTable(db, layout.table, path); !unseen.isEmpty())
-            return Outcome::failure(unseen);
-    }
-    if (present.isEmpty() && server::isServerPath(path))
-        return Outcome::failure(
-            //: %1 is like: building "Tower A" on localhost:5432/quorvane; %3 tells how to prepare
-            //: it.
-            QCoreApplication::translate("database", "The %1 has no table %2. %3")
-                .arg(where, layout.table, advice(path)));
-    if (present.isEmpty())
-        return Outcome::failure(
-            QCoreApplication::translate("database", "The database file %1 has no table %2. %3")
-                .arg(path, layout.table, advice(path)));
-    if (!missing.isEmpty())
-        return Outcome::failure(
-            QCoreApplication::translate("database", "The table %1 in %2 lacks the field(s) %3. %4")
-                .arg(layout.table, where, missing.join(QStringLiteral(", ")), advice(path)));
-    return Outcome::success();
-}
-
-QString unseenTable(const QSqlDatabase& db, const QString& table, const QString& path)
-{
-    if (!server::isServerPath(path))
-        return {};
-    const QString schemaName = server::schemaOf(path);
-    const bool operators = schemaName == server::kOperatorSchema;
-    // The catalogue is readable by every login, whatever it may do in a schema.
-    QSqlQuery q(db);
-    q.prepare(QStringLiteral(
-        "SELECT has_schema_privilege(n.oid, 'USAGE'), "
-        "c.oid IS NULL OR has_table_privilege(c.oid, 'SELECT') FROM pg_namespace n "
-        "LEFT JOIN pg_class c ON c.relnamespace = n.oid AND c.relname = ? WHERE n.nspname = ?"));
-    q.addBindValue(table);
-    q.addBindValue(schemaName);
-    if (!q.exec())
-        return {};
-    if (!q.next()) {
-        if (operators)
-            return {};
-        const QStringList there = buildingsOn(db);
-        //: %1 is a building's name, %2 host:port/database, %3 the buildings there are.
-        return QCoreApplication::translate(
-                   "database", "There is no building \"%1\" on %2. The buildings there: %3.")
-            .arg(schemaName, server::place().where(),
-                 there.isEmpty()
-                     ? QCoreApplication::translate("database", "none yet")
-                     : QStringLiteral("\"%1\"").arg(there.join(QStringLiteral("\", \""))));
-    }
-    if (q.value(0).toBool() && q.value(1).toBool())
-        return {};
-    if (operators)
-        return QCoreApplication::translate(
-                   "database", "On the database server %1 this login may not read the "
-                               "operators. Ask whoever runs the server for the right to read them.")
-            .arg(server::place().where());
-    return QCoreApplication::translate(
-               "database", "On the database server %1 this login may not read building \"%2\". "
-                           "Ask whoever runs the server for the right to read it.")
-        .arg(server::place().where(), schemaName);
-}
-
-QStringList buildingsOn(const QSqlDatabase& db)
-{
-    QSqlQuery q(db);
-    QStringList names;
-    if (q.exec(QStringLiteral("SELECT n.nspname FROM pg_namespace n JOIN pg_class c "
-                              "ON c.relnamespace = n.oid WHERE c.relname = 'Room_tel' "
-                              "AND n.nspname NOT LIKE '%.before-restore-%' ORDER BY 1"))) {
-        while (q.next())
-            names << q.value(0).toString();
-    }
-    return names;
-}
-
-QStringList rowKey(const QList<KeyPart>& primaryKey, bool hasRowid)
-{
-    if (primaryKey.size() == 1 && primaryKey.first().rowidAlias)
-        return {primaryKey.first().name};
-    if (hasRowid)
-        return {QStringLiteral("rowid")};
-    QStringList names;
-    for (const KeyPart& part : primaryKey)
-        names << part.name;
-    return names;
-}
-
-QStringList rowKey(const QSqlDatabase& db, const QString& table)
-{
-    const engine::TableShape shape = engine::tableShape(db, table);
-    return rowKey(shape.primaryKey, shape.hasRowid);
 }
 
 bool execute(QSqlQuery& query, const QString& statement, const QVariantList& values)

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QString>
+
+namespace database {
+
+// What to do about a file or building that lacks the program's tables: the
+// command that prepares one.
+QString advice(const QString& path);
+
+} // namespace database
