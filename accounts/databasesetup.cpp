@@ -5,7 +5,6 @@
 #include "database.h"
 #include "datafolder.h"
 #include "engine/databaseengine.h"
-#include "operatorlimits.h"
 #include "schema.h"
 #include "transaction.h"
 
@@ -252,49 +251,6 @@ QStringList obstacles(const QString& path, const QString& directory)
                      .arg(files, path, database::checkCommand(directory));
     }
     return found;
-}
-
-QString nameRefusal(const QString& name, const QStringList& taken)
-{
-    if (name.isEmpty())
-        return QCoreApplication::translate("databasesetup", "The operator name must not be empty.");
-    // At login the first operator of a name decides which PIN is accepted, so
-    // a second one of the same name could never log in.
-    if (taken.contains(name))
-        return QCoreApplication::translate(
-                   "databasesetup",
-                   "An operator named \"%1\" already exists, and only the first "
-                   "operator of a name can log in. Choose another name, or change that "
-                   "operator's PIN in Quorvane under Setting, User Password Set, Edit "
-                   "User.")
-            .arg(name);
-    return operatorlimits::refusal(name, operatorlimits::Field::Name);
-}
-
-QString pinRefusal(const QString& pin)
-{
-    return operatorlimits::refusal(pin, operatorlimits::Field::Pin);
-}
-
-QString pinAgainRefusal(const QString& pin, const QString& again)
-{
-    if (pin == again)
-        return {};
-    return QCoreApplication::translate("databasesetup",
-                                       "The two PINs differ; please type them again.");
-}
-
-FirstOperator givenOperator(const QString& name, const QString& pin)
-{
-    return {true, [name, pin](const Say& say) -> std::optional<Operator> {
-                for (const QString& refusal : {nameRefusal(name, {}), pinRefusal(pin)}) {
-                    if (!refusal.isEmpty()) {
-                        say(Channel::Problem, refusal);
-                        return std::nullopt;
-                    }
-                }
-                return Operator{name, pin};
-            }};
 }
 
 bool create(const QString& directory, const FirstOperator& first, const Say& say)
