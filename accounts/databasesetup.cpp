@@ -253,6 +253,47 @@ QStringList obstacles(const QString& path, const QString& directory)
     return found;
 }
 
+namespace {
+
+// An existing operator file is never changed here, so an operator given
+// is not added: say so, and fail, since a script would otherwise take it
+// that this operator can log in.
+bool existingOperatorsUsable(const QString& operatorPath, const QString& directory,
+                             const FirstOperator& first, const Say& say)
+{
+    const std::optional<int> count = operatorCount(operatorPath);
+    bool allWell = true;
+    if (first.given) {
+        say(Channel::Problem,
+            QCoreApplication::translate(
+                "databasesetup",
+                "No operator was added, since %1 already existed; to add one run: %2")
+                .arg(operatorPath, database::addOperatorCommand(directory)));
+        allWell = false;
+    } else if (!count) {
+        say(Channel::Problem,
+            QCoreApplication::translate(
+                "databasesetup", "%1 cannot be read as an operator file. To examine it run: %2")
+                .arg(operatorPath, database::checkCommand(directory)));
+        allWell = false;
+    } else if (*count == 0) {
+        say(Channel::Problem,
+            QCoreApplication::translate(
+                "databasesetup", "%1 holds no operator, so nobody can log in. Add one with: %2")
+                .arg(operatorPath, database::addOperatorCommand(directory)));
+        allWell = false;
+    } else {
+        say(Channel::Note,
+            QCoreApplication::translate("databasesetup",
+                                        "%1 holds %2, so no operator was asked for.")
+                .arg(operatorPath, QCoreApplication::translate("databasesetup", "%n operators",
+                                                               nullptr, *count)));
+    }
+    return allWell;
+}
+
+} // namespace
+
 bool create(const QString& directory, const FirstOperator& first, const Say& say)
 {
     const QString operatorPath = database::pathIn(directory, schema::kOperatorFile);
@@ -283,39 +324,8 @@ bool create(const QString& directory, const FirstOperator& first, const Say& say
                 .arg(datafolder::companionCommand(), database::shellQuoted(directory)));
         return false;
     }
-    // An existing operator file is never changed here, so an operator given
-    // is not added: say so, and fail, since a script would otherwise take it
-    // that this operator can log in.
-    bool allWell = true;
-    if (operatorExists) {
-        const std::optional<int> count = operatorCount(operatorPath);
-        if (first.given) {
-            say(Channel::Problem,
-                QCoreApplication::translate(
-                    "databasesetup",
-                    "No operator was added, since %1 already existed; to add one run: %2")
-                    .arg(operatorPath, database::addOperatorCommand(directory)));
-            allWell = false;
-        } else if (!count) {
-            say(Channel::Problem,
-                QCoreApplication::translate(
-                    "databasesetup", "%1 cannot be read as an operator file. To examine it run: %2")
-                    .arg(operatorPath, database::checkCommand(directory)));
-            allWell = false;
-        } else if (*count == 0) {
-            say(Channel::Problem,
-                QCoreApplication::translate(
-                    "databasesetup", "%1 holds no operator, so nobody can log in. Add one with: %2")
-                    .arg(operatorPath, database::addOperatorCommand(directory)));
-            allWell = false;
-        } else {
-            say(Channel::Note,
-                QCoreApplication::translate("databasesetup",
-                                            "%1 holds %2, so no operator was asked for.")
-                    .arg(operatorPath, QCoreApplication::translate("databasesetup", "%n operators",
-                                                                   nullptr, *count)));
-        }
-    }
+    const bool allWell =
+        !operatorExists || existingOperatorsUsable(operatorPath, directory, first, say);
 
     // The operator is asked for before anything is written, so giving up
     // leaves the directory as it was.
