@@ -114,79 +114,75 @@ struct Batch
     }
 };
 
-// write, for rooms of any list: roomOf gives an item's room.
-template <typename Item, typename RoomOf>
-Outcome writeRooms(const QString& path, const QList<Item>& rooms, const RoomOf& roomOf,
-                   bool replace, Written* written, const changerecord::Actor* who)
+// Why an import stopped; nothing of it is kept.
+Outcome importFailure(const QString& what, const QString& why)
 {
-    Written counts;
-    const store::Connection connection(path, QStringLiteral("roomimport"),
-                                       database::Access::ReadWrite);
-    if (Outcome ready = roomTable(connection); !ready)
-        return ready;
-    const QSqlDatabase db = connection.db();
-    auto fail = [&](const QString& what, const QString& why) {
-        //: %1 says what could not be done, %2 why
-        return Outcome::failure(
-            QCoreApplication::translate("roomimport", "%1: %2")
-                .arg(what, followedBy(
-                               why, QCoreApplication::translate(
-                                        "roomimport",
-                                        "Nothing was written; the room directory is as it was."))));
-    };
-    // The write lock is taken before anything is read, so the rows compared
-    // below are the rows the writes meet.
-    store::Transaction transaction(db, engine::of(db).beginWrite(QStringLiteral("Room_tel")));
-    if (!transaction.active())
-        return Outcome::failure(
-            QCoreApplication::translate("roomimport",
-                                        "The room directory in %1 cannot be written now: %2")
-                .arg(path, followedBy(
-                               database::plainError(transaction.error(), path),
-                               QCoreApplication::translate("roomimport", "Nothing was written."))));
+    //: %1 says what could not be done, %2 why
+    return Outcome::failure(
+        QCoreApplication::translate("roomimport", "%1: %2")
+            .arg(what,
+                 followedBy(why, QCoreApplication::translate(
+                                     "roomimport",
+                                     "Nothing was written; the room directory is as it was."))));
+}
 
+// What one import has found and done so far.
+struct ImportState
+{
+    bool replace = false;
     // The import's one entry keeps every room it changed.
-    const bool record = who != nullptr;
-    QByteArray changedRooms;
-    // About a line a room, made once: growing it would hold two copies at a time.
-    if (record)
-        changedRooms.reserve(rooms.size() * 40);
-    auto recorded = [&](char kind, const RoomRecord* before, const RoomRecord* after) {
-        if (record)
-            changerecord::appendRoomLine(changedRooms, kind, before, after);
-    };
-
-    const Addressing rows = addressing(db);
+    bool record = false;
+    Written counts;
     QHash<QString, QList<QPair<QString, RoomRecord>>> stored;
     // Replacing: the rooms as they were, for the record.
     QHash<QString, QList<RoomRecord>> previous;
+    QByteArray changedRooms;
+
+    void recorded(char kind, const RoomRecord* before, const RoomRecord* after)
+    {
+        if (record)
+            changerecord::appendRoomLine(changedRooms, kind, before, after);
+    }
+};
+
+// Reads the stored rooms; replacing, empties the directory after.
+Outcome takeStored(const QSqlDatabase& db, const Addressing& rows, const QString& path,
+                   ImportState& state)
+{
     {
         BulkStatement select(db, rows.select);
         if (select.run()) {
             while (select.next()) {
-                if (replace) {
-                    ++counts.removed;
-                    if (record)
-                        previous[doorUnitRoomKey(select.text(1))] << select.record(1);
+                if (state.replace) {
+                    ++state.counts.removed;
+                    if (state.record)
+                        state.previous[doorUnitRoomKey(select.text(1))] << select.record(1);
                 } else {
-                    stored[doorUnitRoomKey(select.text(1))]
+                    state.stored[doorUnitRoomKey(select.text(1))]
                         << qMakePair(select.text(0), select.record(1));
                 }
             }
         }
         if (select.failed())
-            return fail(
+            return importFailure(
                 QCoreApplication::translate("roomimport", "The room directory cannot be read"),
                 select.error(path));
     }
-    if (replace) {
+    if (state.replace) {
         BulkStatement empty(db, QStringLiteral("DELETE FROM \"Room_tel\""));
         if (!empty.run())
-            return fail(
+            return importFailure(
                 QCoreApplication::translate("roomimport", "The room directory cannot be emptied"),
                 empty.error(path));
     }
+    return Outcome::success();
+}
 
+// Writes each room: new ones added, stored ones given the new numbers.
+template <typename Item, typename RoomOf>
+Outcome writeEach(const QSqlDatabase& db, const Addressing& rows, const QString& path,
+                  const QList<Item>& rooms, const RoomOf& roomOf, ImportState& state)
+{
     BulkStatement insert(
         db, QStringLiteral("INSERT INTO \"Room_tel\" (\"Room\", \"TEL1\", \"TEL2\", \"TEL3\") "
                            "VALUES (?, ?, ?, ?)"));
@@ -198,78 +194,128 @@ Outcome writeRooms(const QString& path, const QList<Item>& rooms, const RoomOf& 
         const RoomRecord& r = roomOf(item);
         // The door unit takes "101" and a stored "0101" as one room, so the
         // stored row is the one given the numbers.
-        const auto found = stored.constFind(doorUnitRoomKey(r.Room));
-        if (found == stored.cend()) {
+        const auto found = state.stored.constFind(doorUnitRoomKey(r.Room));
+        if (found == state.stored.cend()) {
             if (bulk) {
                 batch.add(r);
             } else if (!insert.run({r.Room, r.TEL1, r.TEL2, r.TEL3})) {
-                return fail(QCoreApplication::translate("roomimport", "Room %1 cannot be added")
-                                .arg(r.Room),
-                            insert.error(path));
+                return importFailure(
+                    QCoreApplication::translate("roomimport", "Room %1 cannot be added")
+                        .arg(r.Room),
+                    insert.error(path));
             }
-            ++counts.added;
-            if (!record)
+            ++state.counts.added;
+            if (!state.record)
                 continue;
             // Replacing, a room the directory held is changed, or left as it was.
-            const QList<RoomRecord> was = previous.take(doorUnitRoomKey(r.Room));
+            const QList<RoomRecord> was = state.previous.take(doorUnitRoomKey(r.Room));
             const bool same = was.size() == 1 && was.first() == r;
             if (!same)
-                recorded(was.isEmpty() ? '+' : '~', was.isEmpty() ? nullptr : &was.first(), &r);
+                state.recorded(was.isEmpty() ? '+' : '~', was.isEmpty() ? nullptr : &was.first(),
+                               &r);
             continue;
         }
         // Each stored row is counted: a room stored twice ("0101" and
         // "00101") is two rows written.
         for (const auto& [key, old] : *found) {
             if (old.TEL1 == r.TEL1 && old.TEL2 == r.TEL2 && old.TEL3 == r.TEL3) {
-                ++counts.unchanged;
+                ++state.counts.unchanged;
                 continue;
             }
             if (!(rows.byKey ? update.run({r.TEL1, r.TEL2, r.TEL3, key})
                              : update.run({r.TEL1, r.TEL2, r.TEL3, old.Room, old.TEL1, old.TEL2,
                                            old.TEL3})))
-                return fail(QCoreApplication::translate("roomimport", "Room %1 cannot be changed")
-                                .arg(r.Room),
-                            update.error(path));
+                return importFailure(
+                    QCoreApplication::translate("roomimport", "Room %1 cannot be changed")
+                        .arg(r.Room),
+                    update.error(path));
             const RoomRecord now{old.Room, r.TEL1, r.TEL2, r.TEL3};
-            recorded('~', &old, &now);
-            ++counts.changed;
+            state.recorded('~', &old, &now);
+            ++state.counts.changed;
         }
     }
     if (bulk) {
         const std::optional<Outcome> added = batch.flush();
         if (!added || !*added)
-            return fail(QCoreApplication::translate("roomimport", "The rooms cannot be added"),
-                        added ? added->description()
-                              : QCoreApplication::translate(
-                                    "roomimport", "the database driver cannot add them together"));
+            return importFailure(
+                QCoreApplication::translate("roomimport", "The rooms cannot be added"),
+                added ? added->description()
+                      : QCoreApplication::translate(
+                            "roomimport", "the database driver cannot add them together"));
     }
-    if (record) {
-        for (const QList<RoomRecord>& gone : std::as_const(previous)) {
-            for (const RoomRecord& room : gone)
-                recorded('-', &room, nullptr);
-        }
-        QString counted = QStringLiteral("%1 added, %2 changed, %3 unchanged")
-                              .arg(counts.added)
-                              .arg(counts.changed)
-                              .arg(counts.unchanged);
-        if (replace)
-            counted +=
-                QStringLiteral(", %1 removed (the whole directory replaced)").arg(counts.removed);
-        changerecord::Entry entry;
-        entry.who = *who;
-        entry.kind = changerecord::Kind::Import;
-        entry.detail = counted;
-        entry.rooms = std::move(changedRooms);
-        if (Outcome added = changerecord::append(db, entry, path); !added)
-            return fail(QCoreApplication::translate("roomimport", "The import cannot be recorded"),
-                        added.description());
+    return Outcome::success();
+}
+
+// The import's entry in the change record.
+Outcome recordImport(const QSqlDatabase& db, const QString& path, const changerecord::Actor& who,
+                     ImportState& state)
+{
+    for (const QList<RoomRecord>& gone : std::as_const(state.previous)) {
+        for (const RoomRecord& room : gone)
+            state.recorded('-', &room, nullptr);
+    }
+    QString counted = QStringLiteral("%1 added, %2 changed, %3 unchanged")
+                          .arg(state.counts.added)
+                          .arg(state.counts.changed)
+                          .arg(state.counts.unchanged);
+    if (state.replace)
+        counted +=
+            QStringLiteral(", %1 removed (the whole directory replaced)").arg(state.counts.removed);
+    changerecord::Entry entry;
+    entry.who = who;
+    entry.kind = changerecord::Kind::Import;
+    entry.detail = counted;
+    entry.rooms = std::move(state.changedRooms);
+    if (Outcome added = changerecord::append(db, entry, path); !added)
+        return importFailure(
+            QCoreApplication::translate("roomimport", "The import cannot be recorded"),
+            added.description());
+    return Outcome::success();
+}
+
+// write, for rooms of any list: roomOf gives an item's room.
+template <typename Item, typename RoomOf>
+Outcome writeRooms(const QString& path, const QList<Item>& rooms, const RoomOf& roomOf,
+                   bool replace, Written* written, const changerecord::Actor* who)
+{
+    const store::Connection connection(path, QStringLiteral("roomimport"),
+                                       database::Access::ReadWrite);
+    if (Outcome ready = roomTable(connection); !ready)
+        return ready;
+    const QSqlDatabase db = connection.db();
+    // The write lock is taken before anything is read, so the rows compared
+    // below are the rows the writes meet.
+    store::Transaction transaction(db, engine::of(db).beginWrite(QStringLiteral("Room_tel")));
+    if (!transaction.active())
+        return Outcome::failure(
+            QCoreApplication::translate("roomimport",
+                                        "The room directory in %1 cannot be written now: %2")
+                .arg(path, followedBy(
+                               database::plainError(transaction.error(), path),
+                               QCoreApplication::translate("roomimport", "Nothing was written."))));
+
+    ImportState state;
+    state.replace = replace;
+    state.record = who != nullptr;
+    // About a line a room, made once: growing it would hold two copies at a time.
+    if (state.record)
+        state.changedRooms.reserve(rooms.size() * 40);
+
+    const Addressing rows = addressing(db);
+    if (Outcome taken = takeStored(db, rows, path, state); !taken)
+        return taken;
+    if (Outcome each = writeEach(db, rows, path, rooms, roomOf, state); !each)
+        return each;
+    if (state.record) {
+        if (Outcome recordedImport = recordImport(db, path, *who, state); !recordedImport)
+            return recordedImport;
     }
     if (!transaction.commit())
-        return fail(
+        return importFailure(
             QCoreApplication::translate("roomimport", "The room directory cannot be written"),
             database::plainError(transaction.error(), path));
     if (written)
-        *written = counts;
+        *written = state.counts;
     return Outcome::success();
 }
 
