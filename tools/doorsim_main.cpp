@@ -166,16 +166,10 @@ QString parse(const QStringList& arguments, Options& options)
         commandline::Dashes::OneOrTwo);
 }
 
-} // namespace
-
-int main(int argc, char* argv[])
+// Reads the options; the exit status when the run ends here (a refusal,
+// the version or the help).
+std::optional<int> readOptions(QStringList& arguments, Options& options)
 {
-    QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("quorvane-doorsim"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(QUORVANE_VERSION));
-
-    QStringList arguments = QCoreApplication::arguments();
-    Options options;
     QString refusal = companion::chooseLanguage("quorvane-doorsim", arguments);
     if (refusal.isEmpty())
         refusal = parse(arguments.mid(1), options);
@@ -195,80 +189,83 @@ int main(int argc, char* argv[])
                            "to Qt."));
         return 0;
     }
+    return std::nullopt;
+}
 
-    const QString jsonPath = options.json;
-    const bool exitAfterEnd = options.exitAfterEnd;
+// The seconds --idle-exit gives; nothing (after saying why) when they are not usable.
+std::optional<double> idleSecondsOf(const Options& options)
+{
     bool idleOk = true;
     const double idleSeconds = options.idle ? options.idle->toDouble(&idleOk) : 0;
     if (!idleOk) {
         complain(Text::tr("--idle-exit needs a number of seconds"));
-        return commandline::kUsageError;
+        return std::nullopt;
     }
     if (!std::isfinite(idleSeconds) || idleSeconds < 0 || idleSeconds > kMostIdleSeconds) {
         complain(Text::tr("--idle-exit takes 0 to %1 seconds (0: never end for lack of data), "
                           "not %2")
                      .arg(kMostIdleSeconds, 0, 'f', 0)
                      .arg(options.idle.value_or(QString())));
-        return commandline::kUsageError;
+        return std::nullopt;
     }
-    if (Outcome usable = outputfile::check(jsonPath); !jsonPath.isEmpty() && !usable) {
-        std::fprintf(stderr, "quorvane-doorsim: --json: %s\n", qPrintable(usable.description()));
-        return 1;
-    }
-    // A FIFO or a terminal takes every write as more: it gets the session once, at the end.
-    const bool jsonWhole = !jsonPath.isEmpty() && !outputfile::isStream(jsonPath);
+    return idleSeconds;
+}
 
-    const QString linkPath = options.link;
-    const QByteArray linkName = QFile::encodeName(linkPath);
-    if (!linkPath.isEmpty() && !mayTakeLinkName(linkName)) {
-        complain(Text::tr("%1 exists and is not a symbolic link; it is left as it is. Give "
-                          "--link a name that is free or holds an earlier link.")
-                     .arg(linkPath));
-        return 1;
-    }
+// The pseudo-terminal the monitor listens on.
+struct Terminal
+{
+    int master = -1;
+    int slave = -1;
+    QString device;
+};
 
-    const int master = posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
-    if (master < 0 || grantpt(master) != 0 || unlockpt(master) != 0) {
+// Opens the pseudo-terminal, its device side raw; nothing (after saying why) when it cannot.
+std::optional<Terminal> openTerminal()
+{
+    Terminal t;
+    t.master = posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
+    if (t.master < 0 || grantpt(t.master) != 0 || unlockpt(t.master) != 0) {
         const int error = errno;
         complain(Text::tr("cannot open a pseudo-terminal: %1").arg(qt_error_string(error)));
-        return 1;
+        return std::nullopt;
     }
-    const QString device = QString::fromLocal8Bit(ptsname(master));
+    t.device = QString::fromLocal8Bit(ptsname(t.master));
     // Holding the device side ourselves keeps the line up between runs of
     // the program; without it each close would hang up the master.
-    const int slave = ::open(ptsname(master), O_RDWR | O_NOCTTY | O_CLOEXEC);
+    t.slave = ::open(ptsname(t.master), O_RDWR | O_NOCTTY | O_CLOEXEC);
     termios raw{};
-    if (slave < 0 || tcgetattr(slave, &raw) != 0) {
+    if (t.slave < 0 || tcgetattr(t.slave, &raw) != 0) {
         const int error = errno;
         complain(Text::tr("cannot open the device side: %1").arg(qt_error_string(error)));
-        return 1;
+        return std::nullopt;
     }
     cfmakeraw(&raw);
-    tcsetattr(slave, TCSANOW, &raw);
+    tcsetattr(t.slave, TCSANOW, &raw);
+    return t;
+}
 
-    const QByteArray deviceName = QFile::encodeName(device);
-    if (!linkPath.isEmpty()) {
-        // Checked again just before: only a link is ever replaced.
-        const bool made = mayTakeLinkName(linkName) &&
-                          (::unlink(linkName.constData()) == 0 || errno == ENOENT) &&
-                          ::symlink(deviceName.constData(), linkName.constData()) == 0;
-        if (!made) {
-            const int error = errno;
-            complain(Text::tr("cannot make the link %1: %2").arg(linkPath, qt_error_string(error)));
-            return 1;
-        }
+// Points the --link name at the device; false (after saying why) when it cannot.
+bool makeLink(const QString& linkPath, const QByteArray& linkName, const QByteArray& deviceName)
+{
+    // Checked again just before: only a link is ever replaced.
+    const bool made = mayTakeLinkName(linkName) &&
+                      (::unlink(linkName.constData()) == 0 || errno == ENOENT) &&
+                      ::symlink(deviceName.constData(), linkName.constData()) == 0;
+    if (!made) {
+        const int error = errno;
+        complain(Text::tr("cannot make the link %1: %2").arg(linkPath, qt_error_string(error)));
+        return false;
     }
+    return true;
+}
 
-    std::signal(SIGINT, onSignal);
-    std::signal(SIGTERM, onSignal);
-
-    const QString shown = linkPath.isEmpty() ? device : linkPath;
-    print(Text::tr("Door unit monitor listening on %1 — map a COM entry to it: [Ports] "
-                   "COM1=%1")
-              .arg(shown));
-    print(Text::tr("(settings file: %1)").arg(settingsstore::fileName()));
-
-    DoorUnitDecoder decoder;
+// Decodes what the program sends until a signal, the directory's end (with
+// --exit-after-end) or too long without data.
+void monitor(const Terminal& terminal, const Options& options, double idleSeconds, bool jsonWhole,
+             DoorUnitDecoder& decoder)
+{
+    const QString& jsonPath = options.json;
+    const bool exitAfterEnd = options.exitAfterEnd;
     QElapsedTimer clock;
     clock.start();
     // Idle time counts from the start too, so a program that never sends ends the run.
@@ -286,15 +283,15 @@ int main(int argc, char* argv[])
     };
 
     while (!g_stop && !(exitAfterEnd && ended)) {
-        pollfd p{master, POLLIN, 0};
+        pollfd p{terminal.master, POLLIN, 0};
         const int ready = poll(&p, 1, 100);
         const qint64 now = clock.elapsed();
         if (ready > 0 && (p.revents & POLLIN)) {
             char buffer[4096];
-            const ssize_t n = ::read(master, buffer, sizeof buffer);
+            const ssize_t n = ::read(terminal.master, buffer, sizeof buffer);
             if (n > 0) {
                 SerialPort::LineSettings line;
-                if (PosixSerialPort::readSettings(slave, line))
+                if (PosixSerialPort::readSettings(terminal.slave, line))
                     report(decoder.lineSettings(line.baud, line.dataBits, line.parity,
                                                 line.stopBits, now));
                 report(decoder.feed(QByteArray(buffer, n), now));
@@ -302,20 +299,74 @@ int main(int argc, char* argv[])
             }
         }
         if (ready == 0 && now - lastCheck > 1000) {
-            clearStaleExclusive(slave);
+            clearStaleExclusive(terminal.slave);
             lastCheck = now;
         }
         if (idleSeconds > 0 && now - lastData > qint64(idleSeconds * 1000))
             break;
     }
     report(decoder.finish(clock.elapsed()));
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("quorvane-doorsim"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(QUORVANE_VERSION));
+
+    QStringList arguments = QCoreApplication::arguments();
+    Options options;
+    if (const std::optional<int> status = readOptions(arguments, options))
+        return *status;
+
+    const QString jsonPath = options.json;
+    const std::optional<double> idleSeconds = idleSecondsOf(options);
+    if (!idleSeconds)
+        return commandline::kUsageError;
+    if (Outcome usable = outputfile::check(jsonPath); !jsonPath.isEmpty() && !usable) {
+        std::fprintf(stderr, "quorvane-doorsim: --json: %s\n", qPrintable(usable.description()));
+        return 1;
+    }
+    // A FIFO or a terminal takes every write as more: it gets the session once, at the end.
+    const bool jsonWhole = !jsonPath.isEmpty() && !outputfile::isStream(jsonPath);
+
+    const QString linkPath = options.link;
+    const QByteArray linkName = QFile::encodeName(linkPath);
+    if (!linkPath.isEmpty() && !mayTakeLinkName(linkName)) {
+        complain(Text::tr("%1 exists and is not a symbolic link; it is left as it is. Give "
+                          "--link a name that is free or holds an earlier link.")
+                     .arg(linkPath));
+        return 1;
+    }
+
+    const std::optional<Terminal> terminal = openTerminal();
+    if (!terminal)
+        return 1;
+    const QString device = terminal->device;
+    const QByteArray deviceName = QFile::encodeName(device);
+    if (!linkPath.isEmpty() && !makeLink(linkPath, linkName, deviceName))
+        return 1;
+
+    std::signal(SIGINT, onSignal);
+    std::signal(SIGTERM, onSignal);
+
+    const QString shown = linkPath.isEmpty() ? device : linkPath;
+    print(Text::tr("Door unit monitor listening on %1 — map a COM entry to it: [Ports] "
+                   "COM1=%1")
+              .arg(shown));
+    print(Text::tr("(settings file: %1)").arg(settingsstore::fileName()));
+
+    DoorUnitDecoder decoder;
+    monitor(*terminal, options, *idleSeconds, jsonWhole, decoder);
     if (!jsonPath.isEmpty())
         writeJson(jsonPath, decoder);
     // Whatever took the name meanwhile is not ours to remove.
     if (!linkPath.isEmpty() && isOurLink(linkName, deviceName))
         ::unlink(linkName.constData());
-    ::close(slave);
-    ::close(master);
+    ::close(terminal->slave);
+    ::close(terminal->master);
     for (const DoorUnitDecoder::Event& e : decoder.events()) {
         if (e.type == QLatin1String("framingError"))
             return 2;
