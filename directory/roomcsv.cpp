@@ -264,6 +264,79 @@ Outcome readFile(const QString& path, QByteArray& bytes)
     return Outcome::success();
 }
 
+namespace {
+
+// The names a header gives Room, TEL1, TEL2, TEL3, in that order.
+std::array<QString, 4> columnNames()
+{
+    return {QStringLiteral("room"), QStringLiteral("tel1"), QStringLiteral("tel2"),
+            QStringLiteral("tel3")};
+}
+
+// A header names at least one of the columns understood.
+bool namesAColumn(const QStringList& fields)
+{
+    const std::array<QString, 4> names = columnNames();
+    bool header = false;
+    for (const QString& f : fields)
+        header =
+            header || std::find(names.begin(), names.end(), f.trimmed().toLower()) != names.end();
+    return header;
+}
+
+// Which value of a record goes to Room, TEL1, TEL2, TEL3, as the header names them.
+Outcome headerColumns(const QStringList& fields, CsvFile& file, std::array<int, 4>& columnOf)
+{
+    const std::array<QString, 4> names = columnNames();
+    columnOf.fill(-1);
+    for (int i = 0; i < fields.size(); ++i) {
+        const QString name = fields[i].trimmed().toLower();
+        const auto known = std::find(names.begin(), names.end(), name);
+        if (known == names.end()) {
+            if (!name.isEmpty())
+                file.ignoredColumns << shown(fields[i].trimmed());
+            continue;
+        }
+        int& column = columnOf[size_t(known - names.begin())];
+        if (column >= 0)
+            return Outcome::failure(
+                QCoreApplication::translate("roomcsv", "The header row names the column %1 twice.")
+                    .arg(shown(fields[i].trimmed())));
+        column = i;
+    }
+    if (columnOf[0] < 0)
+        return Outcome::failure(QCoreApplication::translate(
+            "roomcsv", "The header row names no Room column. Name the columns Room, TEL1, "
+                       "TEL2 and TEL3, or leave the header out and keep them in that order."));
+    return Outcome::success();
+}
+
+// A first line naming none of the columns understood is refused, not taken as a room.
+Outcome notOtherHeader(const QStringList& fields, QChar separator)
+{
+    // Letters where the room and every number stand (more of them than
+    // digits): a header naming other columns, not a room.
+    const auto hasLetter = [](const QString& f) {
+        return std::count_if(f.cbegin(), f.cend(), [](QChar c) { return c.isLetter(); }) >
+               std::count_if(f.cbegin(), f.cend(), [](QChar c) { return c.isDigit(); });
+    };
+    const bool numbers =
+        std::any_of(fields.cbegin() + std::min<qsizetype>(1, fields.size()), fields.cend(),
+                    [](const QString& f) { return !f.trimmed().isEmpty(); });
+    if (numbers && std::all_of(fields.cbegin(), fields.cend(), [&](const QString& f) {
+            return f.trimmed().isEmpty() ? &f != &fields.first() : hasLetter(f);
+        }))
+        return Outcome::failure(
+            QCoreApplication::translate(
+                "roomcsv", "The first line (%1) is a header, but names none of the columns "
+                           "understood: Room, TEL1, TEL2 and TEL3. Name the columns so, or leave "
+                           "the header out and keep them in that order.")
+                .arg(shown(fields.join(separator))));
+    return Outcome::success();
+}
+
+} // namespace
+
 Outcome read(const QByteArray& bytes, CsvFile& file, Values kind)
 {
     file = CsvFile();
@@ -284,8 +357,6 @@ Outcome read(const QByteArray& bytes, CsvFile& file, Values kind)
         std::min<qsizetype>(std::count(body.begin(), body.end(), '\n') + 1, kMostRows + 1));
 
     // Which value of a record goes to Room, TEL1, TEL2, TEL3.
-    const std::array<QString, 4> names{QStringLiteral("room"), QStringLiteral("tel1"),
-                                       QStringLiteral("tel2"), QStringLiteral("tel3")};
     std::array<int, 4> columnOf{0, 1, 2, 3};
     int width = 4;
     bool first = true;
@@ -295,62 +366,17 @@ Outcome read(const QByteArray& bytes, CsvFile& file, Values kind)
             QStringList fields;
             for (qsizetype i = 0; i < record.kept(); ++i)
                 fields << QString::fromUtf8(record.field(i));
-            bool header = false;
-            for (const QString& f : std::as_const(fields))
-                header = header || std::find(names.begin(), names.end(), f.trimmed().toLower()) !=
-                                       names.end();
-            if (header) {
-                columnOf.fill(-1);
-                for (int i = 0; i < fields.size(); ++i) {
-                    const QString name = fields[i].trimmed().toLower();
-                    const auto known = std::find(names.begin(), names.end(), name);
-                    if (known == names.end()) {
-                        if (!name.isEmpty())
-                            file.ignoredColumns << shown(fields[i].trimmed());
-                        continue;
-                    }
-                    int& column = columnOf[size_t(known - names.begin())];
-                    if (column >= 0) {
-                        refused = Outcome::failure(
-                            QCoreApplication::translate("roomcsv",
-                                                        "The header row names the column %1 twice.")
-                                .arg(shown(fields[i].trimmed())));
-                        return false;
-                    }
-                    column = i;
-                }
-                if (columnOf[0] < 0) {
-                    refused = Outcome::failure(QCoreApplication::translate(
-                        "roomcsv",
-                        "The header row names no Room column. Name the columns Room, TEL1, "
-                        "TEL2 and TEL3, or leave the header out and keep them in that order."));
+            if (namesAColumn(fields)) {
+                refused = headerColumns(fields, file, columnOf);
+                if (!refused)
                     return false;
-                }
                 width = int(record.values);
                 file.hasHeader = true;
                 return true;
             }
-            // Letters where the room and every number stand (more of them than
-            // digits): a header naming other columns, not a room.
-            const auto hasLetter = [](const QString& f) {
-                return std::count_if(f.cbegin(), f.cend(), [](QChar c) { return c.isLetter(); }) >
-                       std::count_if(f.cbegin(), f.cend(), [](QChar c) { return c.isDigit(); });
-            };
-            const bool numbers =
-                std::any_of(fields.cbegin() + std::min<qsizetype>(1, fields.size()), fields.cend(),
-                            [](const QString& f) { return !f.trimmed().isEmpty(); });
-            if (numbers && std::all_of(fields.cbegin(), fields.cend(), [&](const QString& f) {
-                    return f.trimmed().isEmpty() ? &f != &fields.first() : hasLetter(f);
-                })) {
-                refused = Outcome::failure(
-                    QCoreApplication::translate(
-                        "roomcsv",
-                        "The first line (%1) is a header, but names none of the columns "
-                        "understood: Room, TEL1, TEL2 and TEL3. Name the columns so, or leave "
-                        "the header out and keep them in that order.")
-                        .arg(shown(fields.join(file.separator))));
+            refused = notOtherHeader(fields, file.separator);
+            if (!refused)
                 return false;
-            }
         }
         if (record.used == 0)
             return true;
