@@ -105,21 +105,13 @@ Outcome verify(const QString& file)
     return load(file, images);
 }
 
-Outcome backup(const QString& directory, const QString& file)
+namespace {
+
+// A name of its own beside the file, made here: whatever else is there
+// (another program's file, a journal that would be taken in) is left alone.
+// Empty when no such name can be made.
+QString makePartial(const QString& file)
 {
-    if (const store::Location where = store::Location::ofDirectory(directory); where.isBuilding())
-        return buildingcopy::backupBuilding(where, file);
-    if (Outcome free = datafolder::refuseDatabaseFile(directory, file); !free)
-        return free;
-    if (QFileInfo::exists(file) && !verify(file))
-        return Outcome::failure(
-            QCoreApplication::translate(
-                "directorybackup",
-                "%1 exists and is not a Quorvane backup; it was left as it is. Name "
-                "another file.")
-                .arg(file));
-    // A name of its own beside the file, made here: whatever else is there
-    // (another program's file, a journal that would be taken in) is left alone.
     QString partial;
     for (int n = 1; partial.isEmpty() && n < 100; ++n) {
         const QString name =
@@ -133,81 +125,113 @@ Outcome backup(const QString& directory, const QString& file)
                              QFileDevice::ReadOwner | QFileDevice::WriteOwner))
             partial = name;
     }
+    return partial;
+}
+
+// What this backup made, and only that, goes again when it fails.
+void removePartial(const QString& partial)
+{
+    for (const QString& side : kSideFiles)
+        QFile::remove(partial + side);
+}
+
+// Copies one file of the directory into the backup, checked first.
+Outcome copyPart(File& out, const Part& part, const QString& directory, const QString& file,
+                 const QByteArray& taken)
+{
+    const QString source = database::pathIn(directory, part.fileName);
+    Expected<QByteArray> read = engineInUse().imageOf(source);
+    QByteArray image = read ? *read : QByteArray();
+    Outcome copied = read.outcome();
+    if (copied) {
+        std::unique_ptr<File> copy = engineInUse().openImage(image);
+        if (const QString state =
+                copy ? copy->integrity(QStringLiteral("main"))
+                     : QCoreApplication::translate("directorybackup", "it cannot be opened");
+            state != QLatin1String("ok"))
+            copied = Outcome::failure(
+                QCoreApplication::translate("directorybackup",
+                                            "%1 is damaged (%2). See what is wrong with: %3")
+                    .arg(source, state, database::checkCommand(directory)));
+    }
+    std::unique_ptr<Statement> s =
+        out.prepare(QStringLiteral("INSERT INTO quorvane_backup VALUES (?, ?, ?, ?)"));
+    const QByteArray name = part.fileName.toUtf8();
+    if (copied && s) {
+        s->bindText(1, name);
+        s->bindBlob(2, image);
+        const QByteArray sum = QCryptographicHash::hash(image, QCryptographicHash::Sha256).toHex();
+        s->bindText(3, sum);
+        s->bindText(4, taken);
+        if (s->step() != Statement::Step::Done)
+            copied = Outcome::failure(
+                QCoreApplication::translate("directorybackup", "%1 cannot be written: %2")
+                    .arg(file, out.error()));
+    }
+    return copied;
+}
+
+// Writes the directory's files into the partial file; it is removed when that fails.
+Outcome writePartial(const QString& directory, const QString& file, const QString& partial)
+{
+    Expected<std::unique_ptr<File>> opened =
+        engineInUse().openFile(partial, engine::FileEngine::Open::ReadWrite);
+    if (!opened) {
+        removePartial(partial);
+        return Outcome::failure(
+            QCoreApplication::translate("directorybackup", "%1 cannot be written: %2")
+                .arg(file, opened.error()));
+    }
+    std::unique_ptr<File> out = std::move(*opened);
+    QFile::setPermissions(partial, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    if (!out->exec(
+            QStringLiteral("CREATE TABLE quorvane_backup (file TEXT PRIMARY KEY, "
+                           "image BLOB NOT NULL, sha256 TEXT NOT NULL, taken TEXT NOT NULL)"))) {
+        const QString why = out->error();
+        out.reset();
+        removePartial(partial);
+        return Outcome::failure(
+            QCoreApplication::translate("directorybackup", "%1 cannot be written: %2")
+                .arg(file, why));
+    }
+    const QByteArray taken = QDateTime::currentDateTime().toString(Qt::ISODate).toUtf8();
+    for (const Part& part : parts()) {
+        if (Outcome copied = copyPart(*out, part, directory, file, taken); !copied) {
+            out.reset();
+            removePartial(partial);
+            return Outcome::failure(
+                copied.description() +
+                QCoreApplication::translate("directorybackup", " No backup was written."));
+        }
+    }
+    return Outcome::success();
+}
+
+} // namespace
+
+Outcome backup(const QString& directory, const QString& file)
+{
+    if (const store::Location where = store::Location::ofDirectory(directory); where.isBuilding())
+        return buildingcopy::backupBuilding(where, file);
+    if (Outcome free = datafolder::refuseDatabaseFile(directory, file); !free)
+        return free;
+    if (QFileInfo::exists(file) && !verify(file))
+        return Outcome::failure(
+            QCoreApplication::translate(
+                "directorybackup",
+                "%1 exists and is not a Quorvane backup; it was left as it is. Name "
+                "another file.")
+                .arg(file));
+    const QString partial = makePartial(file);
     if (partial.isEmpty())
         return Outcome::failure(QCoreApplication::translate(
                                     "directorybackup", "%1 cannot be written: no file can be made "
                                                        "beside it.")
                                     .arg(file));
-    // What this backup made, and only that, goes again when it fails.
-    const auto removePartial = [&] {
-        for (const QString& side : kSideFiles)
-            QFile::remove(partial + side);
-    };
-    {
-        Expected<std::unique_ptr<File>> opened =
-            engineInUse().openFile(partial, engine::FileEngine::Open::ReadWrite);
-        if (!opened) {
-            removePartial();
-            return Outcome::failure(
-                QCoreApplication::translate("directorybackup", "%1 cannot be written: %2")
-                    .arg(file, opened.error()));
-        }
-        std::unique_ptr<File> out = std::move(*opened);
-        QFile::setPermissions(partial, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-        if (!out->exec(QStringLiteral(
-                "CREATE TABLE quorvane_backup (file TEXT PRIMARY KEY, "
-                "image BLOB NOT NULL, sha256 TEXT NOT NULL, taken TEXT NOT NULL)"))) {
-            const QString why = out->error();
-            out.reset();
-            removePartial();
-            return Outcome::failure(
-                QCoreApplication::translate("directorybackup", "%1 cannot be written: %2")
-                    .arg(file, why));
-        }
-        const QByteArray taken = QDateTime::currentDateTime().toString(Qt::ISODate).toUtf8();
-        for (const Part& part : parts()) {
-            const QString source = database::pathIn(directory, part.fileName);
-            Expected<QByteArray> read = engineInUse().imageOf(source);
-            QByteArray image = read ? *read : QByteArray();
-            Outcome copied = read.outcome();
-            if (copied) {
-                std::unique_ptr<File> copy = engineInUse().openImage(image);
-                if (const QString state = copy ? copy->integrity(QStringLiteral("main"))
-                                               : QCoreApplication::translate("directorybackup",
-                                                                             "it cannot be opened");
-                    state != QLatin1String("ok"))
-                    copied = Outcome::failure(
-                        QCoreApplication::translate(
-                            "directorybackup", "%1 is damaged (%2). See what is wrong with: %3")
-                            .arg(source, state, database::checkCommand(directory)));
-            }
-            std::unique_ptr<Statement> s =
-                out->prepare(QStringLiteral("INSERT INTO quorvane_backup VALUES (?, ?, ?, ?)"));
-            const QByteArray name = part.fileName.toUtf8();
-            if (copied && s) {
-                s->bindText(1, name);
-                s->bindBlob(2, image);
-                const QByteArray sum =
-                    QCryptographicHash::hash(image, QCryptographicHash::Sha256).toHex();
-                s->bindText(3, sum);
-                s->bindText(4, taken);
-                if (s->step() != Statement::Step::Done)
-                    copied = Outcome::failure(
-                        QCoreApplication::translate("directorybackup", "%1 cannot be written: %2")
-                            .arg(file, out->error()));
-            }
-            if (!copied) {
-                s.reset();
-                out.reset();
-                removePartial();
-                return Outcome::failure(
-                    copied.description() +
-                    QCoreApplication::translate("directorybackup", " No backup was written."));
-            }
-        }
-    }
+    if (Outcome written = writePartial(directory, file, partial); !written)
+        return written;
     if (Outcome checked = verify(partial); !checked) {
-        removePartial();
+        removePartial(partial);
         return Outcome::failure(
             QCoreApplication::translate("directorybackup",
                                         "The backup did not read back whole (%1); it was "
@@ -215,7 +239,7 @@ Outcome backup(const QString& directory, const QString& file)
                 .arg(checked.description()));
     }
     if (!moveFile(partial, file)) {
-        removePartial();
+        removePartial(partial);
         return Outcome::failure(
             QCoreApplication::translate("directorybackup", "%1 cannot be written.").arg(file));
     }
