@@ -142,6 +142,79 @@ Outcome checkRooms(const Contents& contents)
             .arg(listed));
 }
 
+namespace {
+
+// The rows a copy replaces are kept beside the building, as a folder keeps its
+// file; the name of the schema that keeps them.
+QString keepReplaced(Runner& run, const store::Location& building)
+{
+    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    QString kept = keptSchemaName(building.place().building, stamp);
+    for (int n = 2;
+         run.failure.isEmpty() &&
+         run(QStringLiteral("SELECT count(*) FROM pg_namespace WHERE nspname = ?"), {kept}) &&
+         run.query.next() && run.query.value(0).toInt() > 0;
+         ++n)
+        kept = keptSchemaName(building.place().building, QStringLiteral("%1-%2").arg(stamp).arg(n));
+    run.query.finish();
+    run(QStringLiteral("CREATE SCHEMA %1").arg(quotedIdentifier(kept)));
+    for (const QString& table : {QStringLiteral("Room_tel"), QStringLiteral("transfer_log"),
+                                 QStringLiteral("transfer_room"), QStringLiteral("door_unit"),
+                                 changes(), schema::kChangeRoomTable})
+        run(QStringLiteral("CREATE TABLE %1.%2 AS TABLE %2")
+                .arg(quotedIdentifier(kept), quotedIdentifier(table)));
+    return kept;
+}
+
+// Empties the building's rooms, door units, transfer record and change record.
+void emptyBuilding(Runner& run)
+{
+    run(QStringLiteral("DELETE FROM transfer_room"));
+    run(QStringLiteral("DELETE FROM transfer_log"));
+    run(QStringLiteral("DELETE FROM door_unit"));
+    run(QStringLiteral("DELETE FROM \"Room_tel\""));
+    run(QStringLiteral("DELETE FROM change_room"));
+    run(QStringLiteral("DELETE FROM change_record"));
+}
+
+// Adds the folder's operators to the server's; people names the operators' table.
+void copyOperators(Runner& run, const Contents& contents, const QString& people, Counts& counts)
+{
+    for (const QVariantList& person : contents.operators) {
+        // An operator of that name already on the server keeps their PIN.
+        if (!run(QStringLiteral("SELECT count(*) FROM %1 WHERE \"user\" IS NOT DISTINCT FROM ?")
+                     .arg(people),
+                 {person[0]}) ||
+            !run.query.next())
+            break;
+        if (run.query.value(0).toInt() > 0) {
+            ++counts.operatorsKept;
+            continue;
+        }
+        const QString pin = person[1].toString();
+        run(QStringLiteral("INSERT INTO %1 (\"user\", \"password\") VALUES (?, ?)").arg(people),
+            {person[0], person[1].isNull()       ? QVariant()
+                        : pinhash::isDigest(pin) ? QVariant(pin)
+                                                 : QVariant(pinhash::digest(pin))});
+        ++counts.operatorsAdded;
+    }
+}
+
+// The operators' entries join those of the whole server.
+void copyOperatorChanges(Runner& run, const Connection& to, const Contents& contents,
+                         const QString& operators, const store::Location& building)
+{
+    run(QStringLiteral("SET LOCAL search_path TO %1").arg(operators));
+    for (const QString& statement : schema::changeRecordStatements(engine::of(to.db())))
+        run(statement);
+    run.giveChangeValues();
+    static_cast<void>(run.copyChanges(contents.operatorChanges));
+    run(QStringLiteral("SET LOCAL search_path TO %1")
+            .arg(quotedIdentifier(building.place().building)));
+}
+
+} // namespace
+
 Expected<Counts> writeBuilding(const store::Location& building, const Contents& contents,
                                bool replace, const changerecord::Entry* entry)
 {
@@ -177,64 +250,14 @@ Expected<Counts> writeBuilding(const store::Location& building, const Contents& 
                 .arg(building.describe()));
     }
     Counts counts;
-    if (replace && held != 0 && run.failure.isEmpty()) {
-        // The rows replaced are kept beside the building, as a folder keeps its file.
-        const QString stamp =
-            QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-        QString kept = keptSchemaName(building.place().building, stamp);
-        for (int n = 2;
-             run.failure.isEmpty() &&
-             run(QStringLiteral("SELECT count(*) FROM pg_namespace WHERE nspname = ?"), {kept}) &&
-             run.query.next() && run.query.value(0).toInt() > 0;
-             ++n)
-            kept = keptSchemaName(building.place().building,
-                                  QStringLiteral("%1-%2").arg(stamp).arg(n));
-        run.query.finish();
-        run(QStringLiteral("CREATE SCHEMA %1").arg(quotedIdentifier(kept)));
-        for (const QString& table : {QStringLiteral("Room_tel"), QStringLiteral("transfer_log"),
-                                     QStringLiteral("transfer_room"), QStringLiteral("door_unit"),
-                                     changes(), schema::kChangeRoomTable})
-            run(QStringLiteral("CREATE TABLE %1.%2 AS TABLE %2")
-                    .arg(quotedIdentifier(kept), quotedIdentifier(table)));
-        counts.kept = kept;
-    }
-    if (replace) {
-        run(QStringLiteral("DELETE FROM transfer_room"));
-        run(QStringLiteral("DELETE FROM transfer_log"));
-        run(QStringLiteral("DELETE FROM door_unit"));
-        run(QStringLiteral("DELETE FROM \"Room_tel\""));
-        run(QStringLiteral("DELETE FROM change_room"));
-        run(QStringLiteral("DELETE FROM change_record"));
-    }
+    if (replace && held != 0 && run.failure.isEmpty())
+        counts.kept = keepReplaced(run, building);
+    if (replace)
+        emptyBuilding(run);
     run.copy(contents);
-    for (const QVariantList& person : contents.operators) {
-        // An operator of that name already on the server keeps their PIN.
-        if (!run(QStringLiteral("SELECT count(*) FROM %1 WHERE \"user\" IS NOT DISTINCT FROM ?")
-                     .arg(people),
-                 {person[0]}) ||
-            !run.query.next())
-            break;
-        if (run.query.value(0).toInt() > 0) {
-            ++counts.operatorsKept;
-            continue;
-        }
-        const QString pin = person[1].toString();
-        run(QStringLiteral("INSERT INTO %1 (\"user\", \"password\") VALUES (?, ?)").arg(people),
-            {person[0], person[1].isNull()       ? QVariant()
-                        : pinhash::isDigest(pin) ? QVariant(pin)
-                                                 : QVariant(pinhash::digest(pin))});
-        ++counts.operatorsAdded;
-    }
-    // The operators' entries join those of the whole server.
-    if (!contents.operatorChanges.isEmpty()) {
-        run(QStringLiteral("SET LOCAL search_path TO %1").arg(operators));
-        for (const QString& statement : schema::changeRecordStatements(engine::of(to.db())))
-            run(statement);
-        run.giveChangeValues();
-        static_cast<void>(run.copyChanges(contents.operatorChanges));
-        run(QStringLiteral("SET LOCAL search_path TO %1")
-                .arg(quotedIdentifier(building.place().building)));
-    }
+    copyOperators(run, contents, people, counts);
+    if (!contents.operatorChanges.isEmpty())
+        copyOperatorChanges(run, to, contents, operators, building);
     if (entry && run.failure.isEmpty()) {
         changerecord::Entry noted = *entry;
         if (!counts.kept.isEmpty())
