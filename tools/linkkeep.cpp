@@ -155,7 +155,15 @@ public:
                 m_pending = false;
                 static_cast<void>(round());
                 m_planned = {};
+                // Its own record moved the room file's stamp, so a change
+                // made while it sent is told by the units instead.
+                static_cast<void>(m_stamp.moved());
                 tellPlan(now);
+                if (!stopAsked(m_env) && unitsBehind()) {
+                    logLine(m_console, Text::tr("The directory changed."));
+                    m_lastChange = QDateTime::currentDateTimeUtc();
+                    m_pending = true;
+                }
             } else if (due != m_planned) {
                 m_planned = due;
                 tellPlan(now);
@@ -187,6 +195,11 @@ private:
     // Tells the log and the room file when it sends next.
     void tellPlan(const QDateTime& now)
     {
+        // A change made since it last looked is not taken for its own write.
+        if (m_stamp.moved()) {
+            m_lastChange = now;
+            m_pending = true;
+        }
         const QDateTime next = nextSend(now);
         if (next.isValid() && next > now)
             logLine(m_console,
@@ -202,6 +215,22 @@ private:
                 Text::tr("When it sends next could not be written: %1").arg(written.description()));
         // Its own write is no change of the directory.
         static_cast<void>(m_stamp.moved());
+    }
+
+    // Whether a unit not waiting after a failure lacks the directory.
+    bool unitsBehind() const
+    {
+        const Expected<QList<DoorUnit>> units = doorunits::read(m_roomFile);
+        if (!units)
+            return false;
+        for (const DoorUnit& unit : *units) {
+            if (m_failures.contains(unit.id))
+                continue;
+            const Expected<DirectoryReport> report = DirectoryReport::read(m_roomFile, unit.id);
+            if (report && report->state.kind != DoorUnitState::Kind::UpToDate)
+                return true;
+        }
+        return false;
     }
 
     // Sends to every unit that is behind, but those still waiting after a failure.
