@@ -13,17 +13,7 @@ namespace buildingcopy {
 using database::quotedIdentifier;
 using store::Connection;
 
-namespace {
-
-QString quotedList(const QStringList& names)
-{
-    QStringList quoted;
-    for (const QString& name : names)
-        quoted << quotedIdentifier(name);
-    return quoted.join(QStringLiteral(", "));
-}
-
-} // namespace
+using database::quotedList;
 
 QStringList columnsOf(const Connection& c, const QString& table)
 {

@@ -18,17 +18,7 @@ using engine::File;
 using engine::Statement;
 using engine::TableShape;
 
-namespace {
-
-QString quotedList(const QStringList& names)
-{
-    QStringList quoted;
-    for (const QString& name : names)
-        quoted << database::quotedIdentifier(name);
-    return quoted.join(QStringLiteral(", "));
-}
-
-} // namespace
+using database::quotedList;
 
 // Writes bytes to a new file and flushes them to the disk.
 bool writeFile(const QString& path, const QByteArray& bytes)

@@ -159,6 +159,14 @@ QString quotedIdentifier(const QString& identifier)
            QString(identifier).replace(QLatin1Char('"'), QStringLiteral("\"\"")) + QLatin1Char('"');
 }
 
+QString quotedList(const QStringList& names)
+{
+    QStringList quoted;
+    for (const QString& name : names)
+        quoted << quotedIdentifier(name);
+    return quoted.join(QStringLiteral(", "));
+}
+
 QString shellQuoted(const QString& text)
 {
     QString quoted = text;

@@ -24,6 +24,8 @@ QString pathIn(const QString& directory, const QString& fileName);
 
 // An SQL identifier in double quotes, a quote inside it doubled.
 QString quotedIdentifier(const QString& identifier);
+// Names quoted each as above, joined by ", ": a statement's column list.
+QString quotedList(const QStringList& names);
 
 // Text quoted for a POSIX shell, so a command shown in a message can be pasted.
 QString shellQuoted(const QString& text);

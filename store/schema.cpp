@@ -46,6 +46,7 @@ TableSpec serverOperatorTable()
 namespace {
 
 using database::quotedIdentifier;
+using database::quotedList;
 
 QString columnWords(const Column& column, const engine::DatabaseEngine& dialect)
 {
@@ -63,14 +64,6 @@ QString columnWords(const Column& column, const engine::DatabaseEngine& dialect)
     if (column.loginText)
         words += QLatin1Char(' ') + dialect.controlFree(name);
     return words;
-}
-
-QString quotedList(const QStringList& names)
-{
-    QStringList quoted;
-    for (const QString& name : names)
-        quoted << quotedIdentifier(name);
-    return quoted.join(QStringLiteral(", "));
 }
 
 QString tableStatement(const Table& table, const engine::DatabaseEngine& dialect, Making making,
