@@ -25,7 +25,7 @@ void OperatorView::recordAs(const changerecord::Actor& who)
 
 Outcome OperatorView::openIn()
 {
-    return open(m_location.pathOf(schema::kOperatorFile));
+    return open(m_location.database(schema::kOperatorFile));
 }
 
 QString OperatorView::shownPin() const

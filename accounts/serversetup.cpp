@@ -106,7 +106,7 @@ class Session
 public:
     explicit Session(const store::Location& building)
         : m_building(building),
-          m_connection(building.pathOf(schema::kDirectoryFile),
+          m_connection(building.database(schema::kDirectoryFile),
                        QStringLiteral("quorvane-server-setup"), database::Access::AsFound)
     {
     }
@@ -169,7 +169,7 @@ QString viewOnly(const store::Location& building)
         return {};
     const QSqlDatabase db = session.db();
     if (!database::unseenTable(db, schema::directoryTable().table,
-                               building.pathOf(schema::kDirectoryFile))
+                               building.database(schema::kDirectoryFile))
              .isEmpty())
         return {};
     // The names travel as values: the server quotes them itself.
@@ -306,7 +306,7 @@ Expected<Prepared> prepare(const store::Location& building,
         if (!failed.isValid()) {
             if (Outcome recorded =
                     changerecord::append(db, databasesetup::firstOperatorEntry(*first),
-                                         building.pathOf(schema::kOperatorFile));
+                                         building.database(schema::kOperatorFile));
                 !recorded)
                 return Expected<Prepared>::failure(recorded.description());
         }

@@ -16,7 +16,7 @@ bool FirstStart::due() const
         return building && operators && (!*building || !operators->value_or(0));
     }
     for (const QString& file : {schema::kOperatorFile, schema::kDirectoryFile}) {
-        if (databasesetup::entryExists(m_location.pathOf(file)))
+        if (databasesetup::entryExists(m_location.database(file).path()))
             return false;
     }
     return true;

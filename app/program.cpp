@@ -11,11 +11,11 @@
 
 Program::Program(const store::Location& location, SerialPort& port, Pauser& pauser)
     : m_location(location), m_port(port), m_pauser(pauser),
-      m_doorUnit(std::make_unique<DoorUnitWatch>(location.pathOf(schema::kDirectoryFile)))
+      m_doorUnit(std::make_unique<DoorUnitWatch>(location.database(schema::kDirectoryFile)))
 {
     // On a shared server the panel follows what other PCs send and change.
     if (m_location.isBuilding()) {
-        m_announcements = std::make_unique<ServerAnnouncements>();
+        m_announcements = std::make_unique<ServerAnnouncements>(m_location);
         QObject::connect(m_announcements.get(), &ServerAnnouncements::changed, m_doorUnit.get(),
                          [this] { m_doorUnit->reload(); });
     }
@@ -56,7 +56,7 @@ void Program::discardDirectory()
 SerialLink& Program::freshLink()
 {
     m_link = std::make_unique<SerialLink>(m_port, m_pauser);
-    m_link->setRecording({m_location.pathOf(schema::kDirectoryFile), m_operatorName,
+    m_link->setRecording({m_location.database(schema::kDirectoryFile), m_operatorName,
                           [this] { m_doorUnit->reload(); }, unit()});
     return *m_link;
 }

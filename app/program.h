@@ -33,7 +33,6 @@ public:
     // Where the data lives: the data folder or the building.
     const store::Location& location() const { return m_location; }
     // The directory of the two databases, as the windows open them.
-    QString appDir() const { return m_location.directory(); }
 
     // The operator logged in, whom the transfer history names.
     // The door unit's watch records what other programs changed in their name.

@@ -45,7 +45,7 @@ Shell::Shell(Program& program, MessageSink& messages, QObject* parent)
     connect(m_main, &MainWindow::loadDefaultRequested, this, &Shell::onLoadDefault);
 
     m_tools = new DirectoryTools(
-        m_program.appDir(), m_program.actor(), m_messages, m_main,
+        m_program.location(), m_program.actor(), m_messages, m_main,
         [this]() -> TelNumWindow* {
             return m_telNum && !m_telNum->isUnloaded() ? m_telNum.data() : nullptr;
         },
@@ -111,8 +111,8 @@ void Shell::showDoorUnit()
 void Shell::onTransferHistory()
 {
     if (!m_history) {
-        m_history =
-            new TransferHistoryWindow(m_program.location().pathOf(schema::kDirectoryFile), m_main);
+        m_history = new TransferHistoryWindow(m_program.location().database(schema::kDirectoryFile),
+                                              m_main);
         m_history->setAttribute(Qt::WA_DeleteOnClose);
     }
     m_history->reload();
@@ -149,7 +149,7 @@ TelNumWindow* Shell::loadDirectoryWindow()
 {
     if (m_telNum && !m_telNum->isUnloaded())
         return m_telNum;
-    auto* window = new TelNumWindow(m_program.freshDirectory(), m_program.appDir(), m_messages);
+    auto* window = new TelNumWindow(m_program.freshDirectory(), m_program.location(), m_messages);
     // The cursor goes with the window that showed it.
     connect(window, &TelNumWindow::released, this, [this] { m_program.discardDirectory(); });
     m_telNumFrame = m_main->mdiArea()->addSubWindow(window);
@@ -232,7 +232,7 @@ void Shell::onDownload()
 
 void Shell::onDownloadAll()
 {
-    const QString roomFile = m_program.location().pathOf(schema::kDirectoryFile);
+    const store::Database roomFile = m_program.location().database(schema::kDirectoryFile);
     const Expected<QList<DoorUnit>> units = doorunits::read(roomFile);
     if (!units) {
         m_messages.show(units.error(), kApplicationTitle, MessageSink::Icon::Critical);

@@ -38,7 +38,7 @@ private:
 
 // Whether the operator view the login would use is open and holds an
 // operator; a message names what is wrong.
-bool gateReady(const Outcome& load, const OperatorView& view, const QString& dir,
+bool gateReady(const Outcome& load, const OperatorView& view, const store::Location& location,
                MessageSink& messages)
 {
     // Without a usable operator table nobody could log in: say what to run
@@ -48,11 +48,11 @@ bool gateReady(const Outcome& load, const OperatorView& view, const QString& dir
         return false;
     }
     if (view.rowCount() == 0) {
-        const QString path = database::pathIn(dir, schema::kOperatorFile);
+        const QString path = location.database(schema::kOperatorFile).describe();
         messages.show(QCoreApplication::translate(
                           "startup", "The operator table user_pin in %1 holds no "
                                      "operator, so nobody can log in. Add one with:\n%2")
-                          .arg(path, database::addOperatorCommand(dir)),
+                          .arg(path, database::addOperatorCommand(location)),
                       kApplicationTitle, MessageSink::Icon::Critical);
         return false;
     }
@@ -94,7 +94,10 @@ int run(const store::Location& location, MessageSink& messages, const Offer& off
         static_cast<void>(serversetup::renew(location));
     }
     // A restore stopped halfway is finished or undone before any file is read.
-    const Expected<QString> recovered = restoresteps::recover(location.directory());
+    // A building keeps no steps in a folder: the server ends its own transactions.
+    const Expected<QString> recovered = location.hasFiles()
+                                            ? restoresteps::recover(location.folderPath())
+                                            : Expected<QString>(QString());
     if (!recovered) {
         messages.show(recovered.error(), kApplicationTitle, MessageSink::Icon::Critical);
         return 1;
@@ -116,7 +119,7 @@ int run(const store::Location& location, MessageSink& messages, const Offer& off
     }
 
     LoginDialog login(location, messages);
-    if (!gateReady(login.loadOutcome(), login.view(), location.directory(), messages))
+    if (!gateReady(login.loadOutcome(), login.view(), location, messages))
         return 1;
 
     login.exec();

@@ -220,7 +220,7 @@ Expected<Counts> writeBuilding(const store::Location& building, const Contents& 
 {
     if (Outcome sound = checkRooms(contents); !sound)
         return sound;
-    const QString roomPath = building.pathOf(schema::kDirectoryFile);
+    const store::Database roomPath = building.database(schema::kDirectoryFile);
     Connection to(roomPath, QStringLiteral("building-copy"), database::Access::AsFound);
     if (Outcome opened = to.opened(); !opened)
         return opened;
@@ -290,7 +290,7 @@ Outcome backupBuilding(const store::Location& building, const QString& file)
             "buildingcopy", "No temporary folder can be made for the backup."));
     Contents contents;
     {
-        Connection from(building.pathOf(schema::kDirectoryFile), QStringLiteral("building-copy"),
+        Connection from(building.database(schema::kDirectoryFile), QStringLiteral("building-copy"),
                         database::Access::ReadOnly);
         if (Outcome opened = from.opened(); !opened)
             return opened;

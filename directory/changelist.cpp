@@ -33,9 +33,10 @@ const QList<Source>& sources()
     return list;
 }
 
-Outcome readFile(const QString& path, Entry::File file, const Filter& filter, QList<Entry>& into)
+Outcome readFile(const store::Database& path, Entry::File file, const Filter& filter,
+                 QList<Entry>& into)
 {
-    if (store::Location::missing(path))
+    if (path.missing())
         return Outcome::success();
     const store::Connection connection(path, QStringLiteral("change-record"),
                                        database::Access::ReadOnly);
@@ -79,26 +80,25 @@ void appendQuoted(QByteArray& csv, const QString& value)
 
 } // namespace
 
-Expected<QList<Entry>> read(const QString& directory, const Filter& filter)
+Expected<QList<Entry>> read(const store::Location& location, const Filter& filter)
 {
     QList<Entry> rooms;
     QList<Entry> operators;
     // A folder with neither file is no data folder: say so rather than list nothing.
     const bool neither = std::all_of(sources().cbegin(), sources().cend(), [&](const Source& s) {
-        const QString path = database::pathIn(directory, s.fileName);
-        return store::Location::missing(path);
+        return location.database(s.fileName).missing();
     });
     if (neither)
         return Outcome::failure(
             QCoreApplication::translate("changelist",
                                         "Neither %1 nor %2 is in %3, so it holds no change record. "
                                         "Name the data folder that holds them.")
-                .arg(schema::kDirectoryFile, schema::kOperatorFile, directory));
+                .arg(schema::kDirectoryFile, schema::kOperatorFile, location.describe()));
     for (const Source& source : sources()) {
         if (source.file == Entry::File::Operators && !filter.room.isEmpty())
             continue;
-        if (Outcome done = readFile(database::pathIn(directory, source.fileName), source.file,
-                                    filter, source.file == Entry::File::Rooms ? rooms : operators);
+        if (Outcome done = readFile(location.database(source.fileName), source.file, filter,
+                                    source.file == Entry::File::Rooms ? rooms : operators);
             !done)
             return done;
     }
@@ -109,10 +109,10 @@ Expected<QList<Entry>> read(const QString& directory, const Filter& filter)
     return all;
 }
 
-QString unreadPart(const QString& directory)
+QString unreadPart(const store::Location& location)
 {
-    const QString path = database::pathIn(directory, schema::kOperatorFile);
-    if (!store::Location::ofDirectory(directory).isBuilding())
+    const store::Database path = location.database(schema::kOperatorFile);
+    if (!path.onServer())
         return {};
     const store::Connection connection(path, QStringLiteral("change-record"),
                                        database::Access::ReadOnly);
@@ -216,11 +216,14 @@ QByteArray csv(const QList<Entry>& entries)
     return text;
 }
 
-Outcome exportTo(const QString& directory, const QList<Entry>& entries, const QString& target,
-                 outputfile::Reader reader)
+Outcome exportTo(const store::Location& location, const QList<Entry>& entries,
+                 const QString& target, outputfile::Reader reader)
 {
+    // A building has no folder whose databases the list could overwrite.
     if (Outcome usable =
-            outputfile::checkBeside(database::pathIn(directory, schema::kDirectoryFile), target);
+            location.hasFiles()
+                ? outputfile::checkBeside(location.database(schema::kDirectoryFile).path(), target)
+                : outputfile::check(target);
         !usable)
         return usable;
     return outputfile::write(target, csv(entries), reader);
@@ -255,12 +258,12 @@ Outcome pruneAllowed(const QDateTime& before)
         refusal.arg(shownTime(before, TimeShown::Second), shownTime(latest, TimeShown::Second)));
 }
 
-Expected<int> prunable(const QString& directory, const QDateTime& before)
+Expected<int> prunable(const store::Location& location, const QDateTime& before)
 {
     int count = 0;
     for (const Source& source : sources()) {
-        const QString path = database::pathIn(directory, source.fileName);
-        if (store::Location::missing(path))
+        const store::Database path = location.database(source.fileName);
+        if (path.missing())
             continue;
         const store::Connection connection(path, QStringLiteral("change-record"),
                                            database::Access::ReadOnly);
@@ -280,15 +283,15 @@ Expected<int> prunable(const QString& directory, const QDateTime& before)
     return count;
 }
 
-Expected<int> prune(const QString& directory, const QDateTime& before,
+Expected<int> prune(const store::Location& location, const QDateTime& before,
                     const changerecord::Actor& who)
 {
     if (Outcome allowed = pruneAllowed(before); !allowed)
         return allowed;
     int removed = 0;
     for (const Source& source : sources()) {
-        const QString path = database::pathIn(directory, source.fileName);
-        if (store::Location::missing(path))
+        const store::Database path = location.database(source.fileName);
+        if (path.missing())
             continue;
         const store::Connection connection(path, QStringLiteral("change-record"),
                                            database::Access::ReadWrite);
@@ -302,7 +305,7 @@ Expected<int> prune(const QString& directory, const QDateTime& before,
             return Expected<int>::failure(
                 QCoreApplication::translate("changelist",
                                             "The change record in %1 was not pruned: %2")
-                    .arg(path, why));
+                    .arg(path.describe(), why));
         };
         store::Transaction transaction(db);
         if (!transaction.active())

@@ -30,11 +30,11 @@ struct Filter
 
 // Both files' entries that pass the filter, newest first. A file that is
 // missing, or holds no record yet, adds none; reading never writes.
-Expected<QList<Entry>> read(const QString& directory, const Filter& filter);
+Expected<QList<Entry>> read(const store::Location& location, const Filter& filter);
 
 // On a server, what the list lacks because this login may not read the
 // operators' part of the change record; empty when nothing is left out.
-QString unreadPart(const QString& directory);
+QString unreadPart(const store::Location& location);
 
 // A date the operator typed: YYYY-MM-DD (local midnight, or the midnight
 // after that day when endOfDay) or a date and time, YYYY-MM-DD HH:MM[:SS[.mmm]]
@@ -52,19 +52,19 @@ QString fileText(Entry::File file);
 QByteArray csv(const QList<Entry>& entries);
 // The same written to target, refused when target lands on a database of the
 // folder or a file SQLite keeps for one.
-Outcome exportTo(const QString& directory, const QList<Entry>& entries, const QString& target,
-                 outputfile::Reader reader = outputfile::Reader::Wait);
+Outcome exportTo(const store::Location& location, const QList<Entry>& entries,
+                 const QString& target, outputfile::Reader reader = outputfile::Reader::Wait);
 
 // Refuses a prune date in the future or within the last 30 days, which are
 // always kept.
 Outcome pruneAllowed(const QDateTime& before);
 // How many entries a prune before that time would remove from both files.
-Expected<int> prunable(const QString& directory, const QDateTime& before);
+Expected<int> prunable(const store::Location& location, const QDateTime& before);
 // Removes the entries before a time from both files, each file in one
 // transaction that also records the pruning as who's; an entry recording an
 // earlier prune stays. A date pruneAllowed refuses removes nothing. Returns
 // how many went.
-Expected<int> prune(const QString& directory, const QDateTime& before,
+Expected<int> prune(const store::Location& location, const QDateTime& before,
                     const changerecord::Actor& who);
 
 } // namespace changelist

@@ -26,8 +26,9 @@ QLineEdit* box(const char* name, const QString& hint, QWidget* parent)
 
 } // namespace
 
-ChangeRecordWindow::ChangeRecordWindow(QString dataDir, MessageSink& messages, QWidget* parent)
-    : QWidget(parent, Qt::Window), m_dataDir(std::move(dataDir)), m_messages(messages)
+ChangeRecordWindow::ChangeRecordWindow(store::Location location, MessageSink& messages,
+                                       QWidget* parent)
+    : QWidget(parent, Qt::Window), m_location(std::move(location)), m_messages(messages)
 {
     setObjectName(QStringLiteral("frmChangeRecord"));
     setWindowTitle(tr("Change record"));
@@ -110,10 +111,10 @@ void ChangeRecordWindow::reload()
     const std::optional<changelist::Filter> f = filter();
     if (!f)
         return;
-    Expected<QList<changerecord::Entry>> read = changelist::read(m_dataDir, *f);
+    Expected<QList<changerecord::Entry>> read = changelist::read(m_location, *f);
     m_entries = read ? *read : QList<changerecord::Entry>{};
     const qsizetype count = m_entries.size();
-    const QString unread = read ? changelist::unreadPart(m_dataDir) : QString();
+    const QString unread = read ? changelist::unreadPart(m_location) : QString();
     m_note->setText(!read ? read.error() : tr("%n entries", nullptr, int(count)));
     if (!unread.isEmpty())
         m_note->setText(m_note->text() + QStringLiteral(" ") + unread);
@@ -144,7 +145,8 @@ void ChangeRecordWindow::exportList()
                                      tr("CSV files (*.csv);;All files (*)"));
     if (path.isEmpty())
         return;
-    if (Outcome done = changelist::exportTo(m_dataDir, m_entries, path, outputfile::Reader::Refuse);
+    if (Outcome done =
+            changelist::exportTo(m_location, m_entries, path, outputfile::Reader::Refuse);
         !done) {
         m_messages.show(done.description(), kApplicationTitle, MessageSink::Icon::Critical);
         return;

@@ -17,7 +17,7 @@ class ChangeRecordWindow : public QWidget
     Q_OBJECT
 
 public:
-    ChangeRecordWindow(QString dataDir, MessageSink& messages, QWidget* parent = nullptr);
+    ChangeRecordWindow(store::Location location, MessageSink& messages, QWidget* parent = nullptr);
 
     // Reads the record again with the filter as typed.
     void reload();
@@ -30,7 +30,7 @@ private:
     // The filter as typed; nothing after saying what is wrong with a date.
     std::optional<changelist::Filter> filter();
 
-    QString m_dataDir;
+    store::Location m_location;
     MessageSink& m_messages;
     QList<changerecord::Entry> m_entries;
     QLineEdit* m_room = nullptr;

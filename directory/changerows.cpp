@@ -10,10 +10,10 @@
 // The rows of a file's change record as entries of the list.
 namespace changelist {
 
-QString cannotRead(const QString& path, const QString& why)
+QString cannotRead(const store::Database& path, const QString& why)
 {
     return QCoreApplication::translate("changelist", "The change record in %1 cannot be read: %2")
-        .arg(path, why);
+        .arg(path.describe(), why);
 }
 
 namespace {
@@ -84,7 +84,7 @@ QString roomColumns(const QString& prefix)
 
 // The rooms of one import, newest first: the rows of change_room, or the
 // text an earlier release kept in the entry.
-Outcome appendRooms(const QSqlDatabase& db, const QString& path, const Entry& import,
+Outcome appendRooms(const QSqlDatabase& db, const store::Database& path, const Entry& import,
                     QList<Entry>& into)
 {
     QList<Entry> rooms = changerecord::roomEntries(import);
@@ -130,8 +130,8 @@ const QString kEntryColumns =
 
 // The entries that pass the filter, newest first, each import followed by its
 // rooms when no room is named.
-Outcome select(const QSqlDatabase& db, const QString& path, Entry::File file, const Filter& filter,
-               QList<Entry>& into)
+Outcome select(const QSqlDatabase& db, const store::Database& path, Entry::File file,
+               const Filter& filter, QList<Entry>& into)
 {
     Conditions c = conditions(filter, {});
     if (!filter.room.isEmpty())
@@ -156,7 +156,7 @@ Outcome select(const QSqlDatabase& db, const QString& path, Entry::File file, co
 }
 
 // The rooms imports that pass the filter wrote of the filter's room.
-Outcome selectImported(const QSqlDatabase& db, const QString& path, Entry::File file,
+Outcome selectImported(const QSqlDatabase& db, const store::Database& path, Entry::File file,
                        const Filter& filter, QList<Entry>& into)
 {
     // Imports an earlier release wrote, their rooms in their entry.

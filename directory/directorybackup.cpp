@@ -209,10 +209,11 @@ Outcome writePartial(const QString& directory, const QString& file, const QStrin
 
 } // namespace
 
-Outcome backup(const QString& directory, const QString& file)
+Outcome backup(const store::Location& location, const QString& file)
 {
-    if (const store::Location where = store::Location::ofDirectory(directory); where.isBuilding())
-        return buildingcopy::backupBuilding(where, file);
+    if (location.isBuilding())
+        return buildingcopy::backupBuilding(location, file);
+    const QString& directory = location.folderPath();
     if (Outcome free = datafolder::refuseDatabaseFile(directory, file); !free)
         return free;
     if (QFileInfo::exists(file) && !verify(file))

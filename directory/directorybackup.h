@@ -18,7 +18,7 @@ namespace directorybackup {
 
 // Takes both databases of directory into file, then reads the file back and
 // checks it. An existing file is replaced only when it is a backup itself.
-Outcome backup(const QString& directory, const QString& file);
+Outcome backup(const store::Location& location, const QString& file);
 
 // Checks a backup: the file's own integrity, both images present, each a
 // sound database holding its table.
@@ -33,7 +33,7 @@ Outcome verify(const QString& file);
 // moved aside under the dated name) is written whole. Refused, changing
 // nothing, when the backup fails verify() or another program is writing.
 // With who, each file restored then records the restore as who's.
-Outcome restore(const QString& directory, const QString& file, QStringList* kept = nullptr,
+Outcome restore(const store::Location& location, const QString& file, QStringList* kept = nullptr,
                 const changerecord::Actor* who = nullptr);
 // For tests: while one lives, a restore of a folder stops after that many
 // renames, as a restore killed there would be, leaving what it made.

@@ -352,11 +352,11 @@ private:
 
 } // namespace
 
-Outcome restore(const QString& directory, const QString& file, QStringList* kept,
+Outcome restore(const store::Location& location, const QString& file, QStringList* kept,
                 const changerecord::Actor* who)
 {
-    if (const store::Location where = store::Location::ofDirectory(directory); where.isBuilding()) {
-        const Expected<QString> restored = buildingcopy::restoreBuilding(where, file, who);
+    if (location.isBuilding()) {
+        const Expected<QString> restored = buildingcopy::restoreBuilding(location, file, who);
         if (!restored)
             return restored.outcome();
         if (kept && !restored->isEmpty())
@@ -365,7 +365,7 @@ Outcome restore(const QString& directory, const QString& file, QStringList* kept
                     .arg(database::quotedIdentifier(*restored)));
         return Outcome::success();
     }
-    return FolderRestore(directory, file, who).run(kept);
+    return FolderRestore(location.folderPath(), file, who).run(kept);
 }
 
 StopAfterRenames::StopAfterRenames(int renames)

@@ -40,17 +40,17 @@ QString suggested(const QString& name)
 
 } // namespace
 
-DirectoryTools::DirectoryTools(const QString& dataDir, const changerecord::Actor& who,
+DirectoryTools::DirectoryTools(const store::Location& location, const changerecord::Actor& who,
                                MessageSink& messages, QWidget* window,
                                std::function<TelNumWindow*()> openWindow, QObject* parent)
-    : QObject(parent), m_dataDir(dataDir), m_who(who), m_messages(messages), m_window(window),
+    : QObject(parent), m_location(location), m_who(who), m_messages(messages), m_window(window),
       m_openWindow(std::move(openWindow))
 {
 }
 
-QString DirectoryTools::directoryFile() const
+store::Database DirectoryTools::directoryFile() const
 {
-    return database::pathIn(m_dataDir, schema::kDirectoryFile);
+    return m_location.database(schema::kDirectoryFile);
 }
 
 void DirectoryTools::say(const QString& text, MessageSink::Icon icon) const
@@ -164,7 +164,7 @@ void DirectoryTools::backUp()
         backupFilter());
     if (path.isEmpty())
         return;
-    if (Outcome done = directorybackup::backup(m_dataDir, path); !done) {
+    if (Outcome done = directorybackup::backup(m_location, path); !done) {
         say(done.description(), MessageSink::Icon::Critical);
         return;
     }
@@ -192,7 +192,7 @@ void DirectoryTools::restore()
             tr("Restore")))
         return;
     QStringList kept;
-    if (Outcome done = directorybackup::restore(m_dataDir, path, &kept, &m_who); !done) {
+    if (Outcome done = directorybackup::restore(m_location, path, &kept, &m_who); !done) {
         say(done.description(), MessageSink::Icon::Critical);
         return;
     }
@@ -206,7 +206,7 @@ void DirectoryTools::restore()
 void DirectoryTools::showChangeRecord()
 {
     if (!m_changeRecord) {
-        m_changeRecord = new ChangeRecordWindow(m_dataDir, m_messages, m_window);
+        m_changeRecord = new ChangeRecordWindow(m_location, m_messages, m_window);
         m_changeRecord->setAttribute(Qt::WA_DeleteOnClose);
     }
     m_changeRecord->reload();

@@ -24,9 +24,9 @@ public:
     // openWindow gives the directory window when it is open, else nullptr:
     // it reads the table again after an import or a restore. Imports and
     // restores are recorded as who's.
-    DirectoryTools(const QString& dataDir, const changerecord::Actor& who, MessageSink& messages,
-                   QWidget* window, std::function<TelNumWindow*()> openWindow,
-                   QObject* parent = nullptr);
+    DirectoryTools(const store::Location& location, const changerecord::Actor& who,
+                   MessageSink& messages, QWidget* window,
+                   std::function<TelNumWindow*()> openWindow, QObject* parent = nullptr);
 
     void importRooms();
     void exportRooms();
@@ -41,11 +41,11 @@ signals:
     void directoryChanged();
 
 private:
-    QString directoryFile() const;
+    store::Database directoryFile() const;
     void refreshWindow();
     void say(const QString& text, MessageSink::Icon icon) const;
 
-    QString m_dataDir;
+    store::Location m_location;
     changerecord::Actor m_who;
     MessageSink& m_messages;
     QWidget* m_window = nullptr;

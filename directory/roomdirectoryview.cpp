@@ -14,9 +14,9 @@ void RoomDirectoryView::recordAs(const changerecord::Actor& who)
         changerecord::RowRecorder::Table::Rooms, who, layout().fieldNames()));
 }
 
-Outcome RoomDirectoryView::openIn(const QString& appDir)
+Outcome RoomDirectoryView::openIn(const store::Location& location)
 {
-    return open(database::pathIn(appDir, schema::kDirectoryFile));
+    return open(location.database(schema::kDirectoryFile));
 }
 
 RoomRecord RoomDirectoryView::currentRoom() const
@@ -27,8 +27,9 @@ RoomRecord RoomDirectoryView::currentRoom() const
 Outcome RoomDirectoryView::updateAll()
 {
     if (!isOpen()) {
-        return Outcome::failure(tr("Nothing can be saved: the database file %1 is not open.")
-                                    .arg(path().isEmpty() ? schema::kDirectoryFile : path()));
+        return Outcome::failure(
+            tr("Nothing can be saved: the database file %1 is not open.")
+                .arg(path().path().isEmpty() ? schema::kDirectoryFile : path().describe()));
     }
     return updateBatch();
 }

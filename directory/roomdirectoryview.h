@@ -16,7 +16,7 @@ public:
 
     // Opens Room_tel in the directory database of the application directory.
     // A failure leaves the view empty.
-    Outcome openIn(const QString& appDir);
+    Outcome openIn(const store::Location& location);
     // Every write, and every row Refresh finds another program changed, is
     // recorded in the room file's change record as who's.
     void recordAs(const changerecord::Actor& who);

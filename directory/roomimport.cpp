@@ -71,7 +71,7 @@ Addressing addressing(const QSqlDatabase& db)
 
 } // namespace
 
-Outcome readDirectory(const QString& path, QList<RoomRecord>& rooms)
+Outcome readDirectory(const store::Database& path, QList<RoomRecord>& rooms)
 {
     rooms.clear();
     const store::Connection connection(path, QStringLiteral("roomimport"),
@@ -86,7 +86,7 @@ Outcome readDirectory(const QString& path, QList<RoomRecord>& rooms)
     if (select.failed())
         return Outcome::failure(
             QCoreApplication::translate("roomimport", "The room directory in %1 cannot be read: %2")
-                .arg(path, select.error(path)));
+                .arg(path.describe(), select.error(path)));
     return Outcome::success();
 }
 
@@ -146,7 +146,7 @@ struct ImportState
 };
 
 // Reads the stored rooms; replacing, empties the directory after.
-Outcome takeStored(const QSqlDatabase& db, const Addressing& rows, const QString& path,
+Outcome takeStored(const QSqlDatabase& db, const Addressing& rows, const store::Database& path,
                    ImportState& state)
 {
     {
@@ -180,7 +180,7 @@ Outcome takeStored(const QSqlDatabase& db, const Addressing& rows, const QString
 
 // Writes each room: new ones added, stored ones given the new numbers.
 template <typename Item, typename RoomOf>
-Outcome writeEach(const QSqlDatabase& db, const Addressing& rows, const QString& path,
+Outcome writeEach(const QSqlDatabase& db, const Addressing& rows, const store::Database& path,
                   const QList<Item>& rooms, const RoomOf& roomOf, ImportState& state)
 {
     BulkStatement insert(
@@ -247,8 +247,8 @@ Outcome writeEach(const QSqlDatabase& db, const Addressing& rows, const QString&
 }
 
 // The import's entry in the change record.
-Outcome recordImport(const QSqlDatabase& db, const QString& path, const changerecord::Actor& who,
-                     ImportState& state)
+Outcome recordImport(const QSqlDatabase& db, const store::Database& path,
+                     const changerecord::Actor& who, ImportState& state)
 {
     for (const QList<RoomRecord>& gone : std::as_const(state.previous)) {
         for (const RoomRecord& room : gone)
@@ -275,7 +275,7 @@ Outcome recordImport(const QSqlDatabase& db, const QString& path, const changere
 
 // write, for rooms of any list: roomOf gives an item's room.
 template <typename Item, typename RoomOf>
-Outcome writeRooms(const QString& path, const QList<Item>& rooms, const RoomOf& roomOf,
+Outcome writeRooms(const store::Database& path, const QList<Item>& rooms, const RoomOf& roomOf,
                    bool replace, Written* written, const changerecord::Actor* who)
 {
     const store::Connection connection(path, QStringLiteral("roomimport"),
@@ -290,9 +290,9 @@ Outcome writeRooms(const QString& path, const QList<Item>& rooms, const RoomOf& 
         return Outcome::failure(
             QCoreApplication::translate("roomimport",
                                         "The room directory in %1 cannot be written now: %2")
-                .arg(path, followedBy(
-                               database::plainError(transaction.error(), path),
-                               QCoreApplication::translate("roomimport", "Nothing was written."))));
+                .arg(path.describe(), followedBy(database::plainError(transaction.error(), path),
+                                                 QCoreApplication::translate(
+                                                     "roomimport", "Nothing was written."))));
 
     ImportState state;
     state.replace = replace;
@@ -321,15 +321,15 @@ Outcome writeRooms(const QString& path, const QList<Item>& rooms, const RoomOf& 
 
 } // namespace
 
-Outcome write(const QString& path, const QList<RoomRecord>& rooms, bool replace, Written* written,
-              const changerecord::Actor* who)
+Outcome write(const store::Database& path, const QList<RoomRecord>& rooms, bool replace,
+              Written* written, const changerecord::Actor* who)
 {
     return writeRooms(
         path, rooms, [](const RoomRecord& r) -> const RoomRecord& { return r; }, replace, written,
         who);
 }
 
-Outcome write(const QString& path, const QList<roomcsv::CsvRow>& rows, bool replace,
+Outcome write(const store::Database& path, const QList<roomcsv::CsvRow>& rows, bool replace,
               Written* written, const changerecord::Actor* who)
 {
     return writeRooms(
@@ -337,7 +337,7 @@ Outcome write(const QString& path, const QList<roomcsv::CsvRow>& rows, bool repl
         replace, written, who);
 }
 
-Outcome exportCsv(const QString& path, QByteArray& csv)
+Outcome exportCsv(const store::Database& path, QByteArray& csv)
 {
     // Each room goes to the text as it is read, so the directory is never
     // held twice.
@@ -347,7 +347,7 @@ Outcome exportCsv(const QString& path, QByteArray& csv)
         return ready;
     QByteArray text = roomcsv::header();
     // The file takes about as much as the database; more grows as needed.
-    text.reserve(QFileInfo(path).size());
+    text.reserve(QFileInfo(path.path()).size());
     const QString sql = addressing(connection.db()).select;
     // Straight from SQLite when the driver shares the library: the values
     // go to the file as the UTF-8 they are stored in.
@@ -358,9 +358,10 @@ Outcome exportCsv(const QString& path, QByteArray& csv)
                 text, {select->bytes(1), select->bytes(2), select->bytes(3), select->bytes(4)});
         if (step != engine::Statement::Step::Done) {
             const auto [code, words] = select->error();
-            return Outcome::failure(QCoreApplication::translate(
-                                        "roomimport", "The room directory in %1 cannot be read: %2")
-                                        .arg(path, database::plainError(code, words, path)));
+            return Outcome::failure(
+                QCoreApplication::translate("roomimport",
+                                            "The room directory in %1 cannot be read: %2")
+                    .arg(path.describe(), database::plainError(code, words, path.path())));
         }
         csv = std::move(text);
         return Outcome::success();
@@ -373,14 +374,17 @@ Outcome exportCsv(const QString& path, QByteArray& csv)
     if (select.failed())
         return Outcome::failure(
             QCoreApplication::translate("roomimport", "The room directory in %1 cannot be read: %2")
-                .arg(path, select.error(path)));
+                .arg(path.describe(), select.error(path)));
     csv = std::move(text);
     return Outcome::success();
 }
 
-Outcome exportTo(const QString& path, const QString& target, outputfile::Reader reader)
+Outcome exportTo(const store::Database& path, const QString& target, outputfile::Reader reader)
 {
-    if (Outcome usable = outputfile::checkBeside(path, target); !usable)
+    // A building has no folder whose databases the export could overwrite.
+    if (Outcome usable = path.onServer() ? outputfile::check(target)
+                                         : outputfile::checkBeside(path.path(), target);
+        !usable)
         return usable;
     QByteArray csv;
     if (Outcome read = exportCsv(path, csv); !read)

@@ -30,7 +30,7 @@ struct Written
 QString summary(const QString& what, const Written& written, bool replaced);
 
 // Every room of the directory file at path in table order.
-Outcome readDirectory(const QString& path, QList<RoomRecord>& rooms);
+Outcome readDirectory(const store::Database& path, QList<RoomRecord>& rooms);
 
 // Writes rooms in one transaction. Merging gives a room already present the
 // numbers of rooms (every row of it, should it be stored twice; "101" finds a
@@ -40,19 +40,19 @@ Outcome readDirectory(const QString& path, QList<RoomRecord>& rooms);
 // the rooms must be distinct and fit the door unit's record. With who, the
 // same transaction records the import with its counts and each room it
 // added, changed or removed in the change record.
-Outcome write(const QString& path, const QList<RoomRecord>& rooms, bool replace,
+Outcome write(const store::Database& path, const QList<RoomRecord>& rooms, bool replace,
               Written* written = nullptr, const changerecord::Actor* who = nullptr);
 // The same for the rows of a room file as read, which spares a copy of them.
-Outcome write(const QString& path, const QList<roomcsv::CsvRow>& rows, bool replace,
+Outcome write(const store::Database& path, const QList<roomcsv::CsvRow>& rows, bool replace,
               Written* written = nullptr, const changerecord::Actor* who = nullptr);
 
 // The directory as roomcsv::write puts it.
-Outcome exportCsv(const QString& path, QByteArray& csv);
+Outcome exportCsv(const store::Database& path, QByteArray& csv);
 
 // The same written to target by outputfile::write; refused before anything
 // is read when target lands on a database beside path or a file SQLite keeps
 // for one.
-Outcome exportTo(const QString& path, const QString& target,
+Outcome exportTo(const store::Database& path, const QString& target,
                  outputfile::Reader reader = outputfile::Reader::Wait);
 
 } // namespace roomimport

@@ -34,7 +34,7 @@ QFont font(int points, bool bold = false)
 
 // The time the last complete download ended, read without making the
 // history's tables in a file that has none.
-QDateTime lastCompleteDownload(const QString& path)
+QDateTime lastCompleteDownload(const store::Database& path)
 {
     QDateTime when;
     const store::Connection connection(path, QStringLiteral("roomlist"), database::Access::ReadOnly,
@@ -72,12 +72,13 @@ Metrics metrics(const QPagedPaintDevice& device)
 
 } // namespace
 
-Outcome RoomListDocument::load(const QString& directoryFile)
+Outcome RoomListDocument::load(const store::Database& directoryFile)
 {
     QList<RoomRecord> rooms;
     if (Outcome read = roomimport::readDirectory(directoryFile, rooms); !read)
         return read;
-    m_path = QFileInfo(directoryFile).absoluteFilePath();
+    m_path = directoryFile.onServer() ? directoryFile.describe()
+                                      : QFileInfo(directoryFile.path()).absoluteFilePath();
     m_rooms = std::move(rooms);
     m_lastDownload = lastCompleteDownload(directoryFile);
     return Outcome::success();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "location.h"
 #include "outcome.h"
 #include "outputfile.h"
 #include "roomrecord.h"
@@ -23,7 +24,7 @@ class RoomListDocument
 public:
     // Reads the rooms in table order and, when the file keeps a transfer
     // history, the end of the last complete download. Nothing is written.
-    Outcome load(const QString& directoryFile);
+    Outcome load(const store::Database& directoryFile);
 
     void setRooms(const QList<RoomRecord>& rooms) { m_rooms = rooms; }
     void setPrinted(const QDateTime& when) { m_printed = when; }

@@ -50,8 +50,8 @@ protected:
 
 } // namespace
 
-TelNumWindow::TelNumWindow(RoomDirectoryView& cursor, const QString& appDir, MessageSink& messages,
-                           QWidget* parent)
+TelNumWindow::TelNumWindow(RoomDirectoryView& cursor, const store::Location& location,
+                           MessageSink& messages, QWidget* parent)
     : QWidget(parent), m_messages(messages), m_cursor(cursor)
 {
     setObjectName(QStringLiteral("tel_num"));
@@ -121,7 +121,7 @@ TelNumWindow::TelNumWindow(RoomDirectoryView& cursor, const QString& appDir, Mes
                                        //: %1 is the path of the room database file
                                        : tr("Nothing could be read from %1. Once the file is "
                                             "mended, press Refresh to read it.")
-                                             .arg(m_cursor.path()));
+                                             .arg(m_cursor.path().describe()));
         showCurrentFields();
         followCursor();
     });
@@ -139,7 +139,7 @@ TelNumWindow::TelNumWindow(RoomDirectoryView& cursor, const QString& appDir, Mes
     m_gridHeight = twips::toPixels(kGridDesignHeight);
     resize(twips::size(kInnerWidth, kInnerHeight));
     // The view does not raise its own open's failure: the window shows it.
-    if (Outcome opened = m_cursor.openIn(appDir); !opened)
+    if (Outcome opened = m_cursor.openIn(location); !opened)
         showDataError(opened.description());
 }
 

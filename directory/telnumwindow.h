@@ -25,9 +25,9 @@ class TelNumWindow : public QWidget
 
 public:
     // Loading opens the cursor, which its owner keeps, on the directory
-    // database of appDir; a failure is shown as a data error. The cursor
+    // database of the location; a failure is shown as a data error. The cursor
     // must stay until released().
-    TelNumWindow(RoomDirectoryView& cursor, const QString& appDir, MessageSink& messages,
+    TelNumWindow(RoomDirectoryView& cursor, const store::Location& location, MessageSink& messages,
                  QWidget* parent = nullptr);
     ~TelNumWindow() override;
 

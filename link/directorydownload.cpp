@@ -88,7 +88,7 @@ LinkResult DirectoryDownload::check()
                                             "DirectoryDownload",
                                             "%1 could not be opened. Put the file back, then press "
                                             "Refresh in the directory window.")
-                                            .arg(m_cursor.path()));
+                                            .arg(m_cursor.path().describe()));
     if (m_cursor.rowCount() == 0)
         return result(Kind::Empty);
     if (Outcome first = m_cursor.moveFirst(); !first)

@@ -23,12 +23,12 @@ namespace {
 class UnitsFile
 {
 public:
-    UnitsFile(const QString& path, bool write) : m_path(path)
+    UnitsFile(const store::Database& path, bool write) : m_path(path)
     {
-        if (store::Location::notDatabaseFile(path)) {
+        if (path.notDatabaseFile()) {
             m_error = QCoreApplication::translate(
                           "doorunits", "the room file %1 is missing or not an SQLite database")
-                          .arg(path);
+                          .arg(path.describe());
             return;
         }
         m_connection = std::make_unique<store::Connection>(
@@ -48,7 +48,7 @@ public:
     }
 
 private:
-    QString m_path;
+    store::Database m_path;
     std::unique_ptr<store::Connection> m_connection;
     QString m_error;
 };
@@ -174,7 +174,7 @@ QString listProblem(const QList<DoorUnit>& units, qsizetype changed)
 // they would be and writes them, or refuses.
 using Change = std::function<Outcome(QList<DoorUnit>& units, QSqlQuery& q)>;
 
-Outcome changeList(const QString& path, const Change& change)
+Outcome changeList(const store::Database& path, const Change& change)
 {
     UnitsFile file(path, true);
     if (!file.error().isEmpty())
@@ -230,7 +230,7 @@ QString DoorUnit::shownName() const
 
 namespace doorunits {
 
-Expected<QList<DoorUnit>> read(const QString& path, bool withRemoved)
+Expected<QList<DoorUnit>> read(const store::Database& path, bool withRemoved)
 {
     UnitsFile file(path, false);
     if (!file.error().isEmpty())
@@ -258,7 +258,7 @@ Expected<DoorUnit> find(const QList<DoorUnit>& units, const QString& name)
             .arg(name, names.join(QStringLiteral(", "))));
 }
 
-Outcome add(const QString& path, const QString& name, int port)
+Outcome add(const store::Database& path, const QString& name, int port)
 {
     if (const QString problem = nameProblem(name); !problem.isEmpty())
         return Outcome::failure(problem);
@@ -274,7 +274,8 @@ Outcome add(const QString& path, const QString& name, int port)
     });
 }
 
-Outcome rename(const QString& path, const QString& oldName, const QString& newName, int port)
+Outcome rename(const store::Database& path, const QString& oldName, const QString& newName,
+               int port)
 {
     if (const QString problem = nameProblem(newName); !problem.isEmpty())
         return Outcome::failure(problem);
@@ -301,7 +302,7 @@ Outcome rename(const QString& path, const QString& oldName, const QString& newNa
     });
 }
 
-Outcome remove(const QString& path, const QString& name)
+Outcome remove(const store::Database& path, const QString& name)
 {
     return changeList(path, [&](QList<DoorUnit>& units, QSqlQuery& q) {
         const Expected<DoorUnit> unit = find(units, name);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "location.h"
 #include "outcome.h"
 
 #include <QList>
@@ -35,17 +36,18 @@ constexpr qint64 kFirstUnit = 1;
 constexpr int kLongestName = 40;
 
 // The units in the order added; removed ones only when asked for.
-Expected<QList<DoorUnit>> read(const QString& path, bool withRemoved = false);
+Expected<QList<DoorUnit>> read(const store::Database& path, bool withRemoved = false);
 
 // Each change is refused with the reason when it would leave two units of one
 // name (one unit's name being another's shown name in any language, or the two
 // alike after Unicode normalisation and case folding) or on one port, or no
 // unit at all. A name holds no control character.
-Outcome add(const QString& path, const QString& name, int port);
+Outcome add(const store::Database& path, const QString& name, int port);
 // A port other than 0 moves the unit to it as well.
-Outcome rename(const QString& path, const QString& oldName, const QString& newName, int port = 0);
+Outcome rename(const store::Database& path, const QString& oldName, const QString& newName,
+               int port = 0);
 // The unit's transfers stay in the record, shown as a removed unit's.
-Outcome remove(const QString& path, const QString& name);
+Outcome remove(const store::Database& path, const QString& name);
 
 // The live unit of that name or shown name (matched after Unicode normalisation and
 // without regard to case), or why there is none.

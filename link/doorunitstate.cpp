@@ -215,7 +215,7 @@ QString DoorUnitState::text(Words words) const
     return {};
 }
 
-Expected<DirectoryReport> DirectoryReport::read(const QString& path, qint64 unit)
+Expected<DirectoryReport> DirectoryReport::read(const store::Database& path, qint64 unit)
 {
     DirectoryReport report;
     {

@@ -108,5 +108,6 @@ struct DirectoryReport
 
     // False with error set when the file, the log or Room_tel cannot be read.
     // Of one door unit (the first by default).
-    static Expected<DirectoryReport> read(const QString& path, qint64 unit = doorunits::kFirstUnit);
+    static Expected<DirectoryReport> read(const store::Database& path,
+                                          qint64 unit = doorunits::kFirstUnit);
 };

@@ -28,7 +28,7 @@ qint64 idOf(const std::optional<TransferRecord>& record)
 
 } // namespace
 
-DoorUnitWatch::DoorUnitWatch(QString databasePath, QObject* parent)
+DoorUnitWatch::DoorUnitWatch(store::Database databasePath, QObject* parent)
     : QObject(parent), m_path(std::move(databasePath)), m_files(new QFileSystemWatcher(this)),
       m_settle(new QTimer(this))
 {
@@ -45,9 +45,13 @@ DoorUnitWatch::DoorUnitWatch(QString databasePath, QObject* parent)
 
 void DoorUnitWatch::watchFile()
 {
-    const QFileInfo file(m_path);
-    if (file.exists() && !m_files->files().contains(m_path))
-        m_files->addPath(m_path);
+    // A building's changes are announced, not seen in a file.
+    if (m_path.onServer())
+        return;
+    const QString& path = m_path.path();
+    const QFileInfo file(path);
+    if (file.exists() && !m_files->files().contains(path))
+        m_files->addPath(path);
     const QString folder = file.absolutePath();
     if (QFileInfo(folder).isDir() && !m_files->directories().contains(folder))
         m_files->addPath(folder);

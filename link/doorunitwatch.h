@@ -28,7 +28,7 @@ class DoorUnitWatch : public QObject
     Q_OBJECT
 
 public:
-    explicit DoorUnitWatch(QString databasePath, QObject* parent = nullptr);
+    explicit DoorUnitWatch(store::Database databasePath, QObject* parent = nullptr);
 
     // After a transfer or a restore: the history is read again, then compared.
     void reload();
@@ -98,7 +98,7 @@ private:
         DoorUnitState state;
     };
 
-    QString m_path;
+    store::Database m_path;
     QPointer<RecordCursor> m_cursor;
     qint64 m_unit = doorunits::kFirstUnit;
     QList<DoorUnit> m_units;

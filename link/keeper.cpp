@@ -28,7 +28,7 @@ const QString kPlanTable = QStringLiteral(
 class PlanConnection
 {
 public:
-    explicit PlanConnection(const QString& path, bool write)
+    explicit PlanConnection(const store::Database& path, bool write)
         : m_path(path), m_name(database::uniqueConnectionName(QStringLiteral("quorvane-keeper")))
     {
         if (const QSqlError error = database::connect(
@@ -74,7 +74,7 @@ public:
     QSqlQuery query;
 
 private:
-    QString m_path;
+    store::Database m_path;
     QString m_name;
     QString m_error;
 };
@@ -148,7 +148,7 @@ qint64 retryWait(int failures, qint64 quietMs)
     return std::min<qint64>(wait, 3'600'000);
 }
 
-Outcome writePlan(const QString& roomFile, const Plan& plan)
+Outcome writePlan(const store::Database& roomFile, const Plan& plan)
 {
     PlanConnection db(roomFile, true);
     if (Outcome made = db.run(kPlanTable); !made)
@@ -161,7 +161,7 @@ Outcome writePlan(const QString& roomFile, const Plan& plan)
          plan.next.isValid() ? QVariant(plan.next.toUTC().toString(Qt::ISODate)) : QVariant()});
 }
 
-Outcome clearPlan(const QString& roomFile)
+Outcome clearPlan(const store::Database& roomFile)
 {
     PlanConnection db(roomFile, true);
     if (!db.hasTable())
@@ -169,7 +169,7 @@ Outcome clearPlan(const QString& roomFile)
     return db.run(QStringLiteral("DELETE FROM keeper_plan"));
 }
 
-Expected<std::optional<Plan>> readPlan(const QString& roomFile)
+Expected<std::optional<Plan>> readPlan(const store::Database& roomFile)
 {
     PlanConnection db(roomFile, false);
     if (!db.hasTable())
@@ -184,7 +184,7 @@ Expected<std::optional<Plan>> readPlan(const QString& roomFile)
 }
 
 Claim::Claim(const store::Location& location)
-    : m_location(location), m_roomFile(location.pathOf(schema::kDirectoryFile))
+    : m_location(location), m_roomFile(location.database(schema::kDirectoryFile))
 {
 }
 
@@ -197,7 +197,7 @@ Claim::~Claim()
 Outcome Claim::take()
 {
     if (!m_location.isBuilding()) {
-        const QString folder = QFileInfo(m_roomFile).absolutePath();
+        const QString folder = m_location.folderPath();
         m_lock = std::make_unique<QLockFile>(folder + QStringLiteral("/quorvane-keep.lock"));
         // A lock left by a keeper that died on this PC is taken over.
         m_lock->setStaleLockTime(0);

@@ -50,10 +50,10 @@ struct Plan
     QDateTime next; // UTC
 };
 
-Outcome writePlan(const QString& roomFile, const Plan& plan);
-Outcome clearPlan(const QString& roomFile);
+Outcome writePlan(const store::Database& roomFile, const Plan& plan);
+Outcome clearPlan(const store::Database& roomFile);
 // Nothing when no keeper runs (or never ran) for the file.
-Expected<std::optional<Plan>> readPlan(const QString& roomFile);
+Expected<std::optional<Plan>> readPlan(const store::Database& roomFile);
 
 // The keeper's place for a building or a folder: an advisory lock on the
 // server, held by a connection of its own, or a lock file in the folder.
@@ -70,7 +70,7 @@ public:
 
 private:
     const store::Location& m_location;
-    QString m_roomFile;
+    store::Database m_roomFile;
     QString m_connection;
     std::unique_ptr<QLockFile> m_lock;
 };

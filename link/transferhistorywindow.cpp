@@ -35,7 +35,7 @@ void setRow(QTableWidget* t, int row, const QStringList& texts)
 
 } // namespace
 
-TransferHistoryWindow::TransferHistoryWindow(QString databasePath, QWidget* parent)
+TransferHistoryWindow::TransferHistoryWindow(store::Database databasePath, QWidget* parent)
     : QWidget(parent, Qt::Window), m_path(std::move(databasePath))
 {
     setObjectName(QStringLiteral("frmTransferHistory"));

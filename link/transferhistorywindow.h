@@ -1,5 +1,6 @@
 #pragma once
 
+#include "location.h"
 #include "transferlog.h"
 
 #include <QWidget>
@@ -16,7 +17,7 @@ class TransferHistoryWindow : public QWidget
     Q_OBJECT
 
 public:
-    explicit TransferHistoryWindow(QString databasePath, QWidget* parent = nullptr);
+    explicit TransferHistoryWindow(store::Database databasePath, QWidget* parent = nullptr);
 
     // Reads the records again, keeping the selected one where it still is.
     void reload();
@@ -32,7 +33,7 @@ private:
     static QString removedUnit(const QString& name);
     void showRooms();
 
-    QString m_path;
+    store::Database m_path;
     QList<TransferRecord> m_list;
     QTableWidget* m_records = nullptr;
     QTableWidget* m_rooms = nullptr;

@@ -28,7 +28,7 @@ QVariant orNull(int value)
 
 } // namespace
 
-TransferLog::TransferLog(QString path)
+TransferLog::TransferLog(store::Database path)
     : m_path(std::move(path)),
       m_connection(database::uniqueConnectionName(QStringLiteral("quorvane-transfers")))
 {
@@ -39,11 +39,12 @@ TransferLog::~TransferLog()
     database::close(m_connection);
 }
 
-QString TransferLog::notRecordable(const QString& path)
+QString TransferLog::notRecordable(const store::Database& database)
 {
     // On a server the connection itself tells whether a record can be written.
-    if (!store::Location::ofPath(path).hasFiles())
+    if (database.onServer())
         return {};
+    const QString& path = database.path();
     switch (database::probe(path)) {
     case database::FileKind::Sqlite:
         break;
@@ -83,7 +84,7 @@ Outcome TransferLog::open(Use use)
     const bool write = use == Use::Write;
     // A server that went away and came back is met on a new connection:
     // what a download in hand sends is recorded once it is reachable.
-    if (QSqlDatabase::contains(m_connection) && !store::Location::ofPath(m_path).hasFiles() &&
+    if (QSqlDatabase::contains(m_connection) && m_path.onServer() &&
         !QSqlQuery(QSqlDatabase::database(m_connection, false)).exec(QStringLiteral("SELECT 1")))
         database::close(m_connection);
     if (QSqlDatabase::contains(m_connection)) {
@@ -91,11 +92,11 @@ Outcome TransferLog::open(Use use)
             return Outcome::success();
         database::close(m_connection);
     }
-    if (store::Location::notDatabaseFile(m_path))
+    if (m_path.notDatabaseFile())
         return Outcome::failure(
             QCoreApplication::translate("TransferLog",
                                         "the database file %1 is missing or not an SQLite database")
-                .arg(m_path));
+                .arg(m_path.describe()));
     {
         QString why;
         if (const QSqlError error = database::connect(
@@ -157,11 +158,11 @@ QString TransferLog::damaged(const QString& what) const
     return QCoreApplication::translate(
                "TransferLog", "The transfer record in %1 is damaged: %2. What was sent to the door "
                               "unit cannot be told from it. %3")
-        .arg(m_path, what,
+        .arg(m_path.describe(), what,
              !m_advice.isEmpty()
                  ? m_advice
                  : QCoreApplication::translate("TransferLog", "Examine the file with: %1")
-                       .arg(database::checkCommand(store::Location::ofPath(m_path).directory())));
+                       .arg(database::checkCommand(m_path.location())));
 }
 
 Outcome TransferLog::insert(TransferRecord& record, bool withRooms)

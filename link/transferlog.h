@@ -1,6 +1,7 @@
 #pragma once
 
 #include "doorunits.h"
+#include "location.h"
 #include "outcome.h"
 #include "roomrecord.h"
 #include "timetext.h"
@@ -22,7 +23,7 @@ class QSqlQuery;
 // records nothing.
 struct TransferTarget
 {
-    QString databasePath;
+    store::Database databasePath;
     QString operatorName;
     // Called once a transfer's record is written (or failed to be).
     std::function<void()> recorded = {};
@@ -42,20 +43,20 @@ class TransferLog
 public:
     static constexpr int kBusyTimeoutMs = 250;
 
-    explicit TransferLog(QString path);
+    explicit TransferLog(store::Database path);
     ~TransferLog();
     Q_DISABLE_COPY_MOVE(TransferLog)
 
     // Opens the file (never creating it); for writing, makes the tables when missing.
     enum class Use { Read, Write };
     Outcome open(Use use = Use::Write);
-    const QString& path() const { return m_path; }
+    const store::Database& path() const { return m_path; }
     // What a message about a damaged record advises; by default the check command.
     void setDamageAdvice(const QString& advice) { m_advice = advice; }
 
     // Why transfers to this file cannot be recorded at all (it is missing,
     // not a database, or may not be written); empty when they can.
-    static QString notRecordable(const QString& path);
+    static QString notRecordable(const store::Database& path);
 
     // Writes a record as started (Unfinished) before the first byte; sets its id.
     Outcome start(TransferRecord& record);
@@ -103,7 +104,7 @@ private:
     QString unitFilter() const;
     static void bindUnit(QSqlQuery& q, qint64 unit);
 
-    QString m_path;
+    store::Database m_path;
     QString m_connection;
     QString m_error;
     bool m_writable = false;

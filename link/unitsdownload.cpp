@@ -14,7 +14,7 @@
 #include <QFileInfo>
 #include <QMap>
 
-UnitsDownload::UnitsDownload(QString roomFile, QList<DoorUnit> units, QString operatorName,
+UnitsDownload::UnitsDownload(store::Database roomFile, QList<DoorUnit> units, QString operatorName,
                              PortMaker newPort, PauserMaker newPauser)
     : m_roomFile(std::move(roomFile)), m_operatorName(std::move(operatorName)),
       m_newPort(std::move(newPort)), m_newPauser(std::move(newPauser))

@@ -2,6 +2,7 @@
 
 #include "doorunits.h"
 #include "linkresult.h"
+#include "location.h"
 #include "pauser.h"
 #include "serialport.h"
 
@@ -36,8 +37,8 @@ public:
     using PortMaker = std::function<std::unique_ptr<SerialPort>(const DoorUnit&)>;
     using PauserMaker = std::function<std::unique_ptr<Pauser>(const DoorUnit&)>;
 
-    UnitsDownload(QString roomFile, QList<DoorUnit> units, QString operatorName, PortMaker newPort,
-                  PauserMaker newPauser);
+    UnitsDownload(store::Database roomFile, QList<DoorUnit> units, QString operatorName,
+                  PortMaker newPort, PauserMaker newPauser);
     // Waits for every unit.
     ~UnitsDownload();
     Q_DISABLE_COPY_MOVE(UnitsDownload)
@@ -61,7 +62,7 @@ private:
     void runUnit(int index);
     void setLine(int index, const std::function<void(Line&)>& change, bool notify = true);
 
-    QString m_roomFile;
+    store::Database m_roomFile;
     QString m_operatorName;
     PortMaker m_newPort;
     PauserMaker m_newPauser;

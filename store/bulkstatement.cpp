@@ -84,10 +84,10 @@ RoomRecord BulkStatement::record(int first) const
     return {text(first), text(first + 1), text(first + 2), text(first + 3)};
 }
 
-QString BulkStatement::error(const QString& path) const
+QString BulkStatement::error(const store::Database& database) const
 {
     if (!m_statement)
-        return database::plainError(m_query.lastError(), path);
+        return database::plainError(m_query.lastError(), database);
     const auto [code, text] = m_statement->error();
-    return database::plainError(code, text, path);
+    return database::plainError(code, text, database.path());
 }

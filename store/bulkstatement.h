@@ -1,5 +1,6 @@
 #pragma once
 
+#include "location.h"
 #include "roomrecord.h"
 
 #include <QByteArray>
@@ -51,7 +52,7 @@ public:
     // Four text columns from first on.
     RoomRecord record(int first) const;
     // Why the last run or step failed, in the operator's words.
-    QString error(const QString& path) const;
+    QString error(const store::Database& database) const;
 
 private:
     std::unique_ptr<engine::Statement> m_statement;

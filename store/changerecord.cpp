@@ -46,7 +46,7 @@ QVariant required(const QString& text)
 }
 
 // Makes the tables in db when missing; the error in words, empty when done.
-QString makeTable(const QSqlDatabase& db, const QString& path)
+QString makeTable(const QSqlDatabase& db, const store::Database& path)
 {
     if (hasTable(db) && hasRoomTable(db))
         return {};
@@ -79,7 +79,7 @@ Actor Actor::here(const QString& operatorName)
     return {operatorName, QSysInfo::machineHostName(), osUserName()};
 }
 
-Outcome append(const QSqlDatabase& db, const Entry& entry, const QString& path)
+Outcome append(const QSqlDatabase& db, const Entry& entry, const store::Database& path)
 {
     if (const QString why = makeTable(db, path); !why.isEmpty())
         return Outcome::failure(cannotRecord(why));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "location.h"
 #include "outcome.h"
 #include "roomrecord.h"
 #include "tablestatements.h"
@@ -119,7 +120,7 @@ bool hasValues(const QSqlDatabase& db);
 // Gives a change record written by an earlier release its values as values
 // and its imports' rooms as rows of change_room, read from each entry's
 // text, in one transaction; done when a file or building is opened to write.
-Outcome upgrade(const QSqlDatabase& db, const QString& path);
+Outcome upgrade(const QSqlDatabase& db, const store::Database& database);
 
 // Whether the file or building behind db holds a change record yet, and
 // the table of imports' rooms beside it.
@@ -128,7 +129,7 @@ bool hasRoomTable(const QSqlDatabase& db);
 
 // Appends one entry inside the caller's transaction on db, making the table
 // when missing; the time is now when the entry has none.
-Outcome append(const QSqlDatabase& db, const Entry& entry, const QString& path);
+Outcome append(const QSqlDatabase& db, const Entry& entry, const store::Database& path);
 
 // An import's rooms as it gathers them for its entry (Entry::rooms): a line
 // a room, its kind ('+' added, '~' changed, '-' removed), then the four
@@ -143,7 +144,7 @@ QList<Entry> roomEntries(const Entry& import, const QString& room = {});
 // Writes an import's rooms (appendRoomLine's text) as rows of change_room
 // under its entry.
 Outcome writeRooms(const QSqlDatabase& db, qint64 entry, const QByteArray& rooms,
-                   const QString& path);
+                   const store::Database& path);
 // One room of an import as an entry of its own: its fields before (none
 // for a room added) and after (none for a room removed).
 Entry roomEntry(const Entry& import, Kind kind, const QStringList& before,

@@ -151,7 +151,7 @@ QList<Entry> roomEntries(const Entry& import, const QString& room)
 }
 
 Outcome writeRooms(const QSqlDatabase& db, qint64 entry, const QByteArray& rooms,
-                   const QString& path)
+                   const store::Database& path)
 {
     const QStringList columns = schema::changeRoomColumns();
     BulkStatement insert(

@@ -112,7 +112,7 @@ QSqlError valuesFromTexts(const QSqlDatabase& db)
 
 // The imports written before keep their rooms as text in their entry: each
 // becomes a row of change_room, and the text goes.
-Outcome roomsFromTexts(const QSqlDatabase& db, const QString& path)
+Outcome roomsFromTexts(const QSqlDatabase& db, const store::Database& path)
 {
     QSqlQuery q(db);
     QSqlQuery cleared(db);
@@ -135,7 +135,7 @@ Outcome roomsFromTexts(const QSqlDatabase& db, const QString& path)
 
 } // namespace
 
-Outcome upgrade(const QSqlDatabase& db, const QString& path)
+Outcome upgrade(const QSqlDatabase& db, const store::Database& path)
 {
     if (!hasTable(db) || (hasValues(db) && hasRoomTable(db)))
         return Outcome::success();

@@ -2,7 +2,7 @@
 
 namespace store {
 
-Connection::Connection(const QString& path, const QString& prefix, database::Access access,
+Connection::Connection(const store::Database& path, const QString& prefix, database::Access access,
                        int busyWaitMs)
     : m_path(path), m_name(database::uniqueConnectionName(prefix))
 {

@@ -18,7 +18,7 @@ class Connection
 {
 public:
     // prefix starts the connection's name, so a leftover one tells whose it was.
-    Connection(const QString& path, const QString& prefix, database::Access access,
+    Connection(const store::Database& path, const QString& prefix, database::Access access,
                int busyWaitMs = 0);
     ~Connection();
     Connection(const Connection&) = delete;
@@ -28,13 +28,13 @@ public:
     const Outcome& opened() const { return m_opened; }
     bool ok() const { return m_opened.ok(); }
     QSqlDatabase db() const { return QSqlDatabase::database(m_name, false); }
-    const QString& path() const { return m_path; }
+    const store::Database& path() const { return m_path; }
     const QString& name() const { return m_name; }
     // What a failed statement on the connection means, naming the database.
     QString why(const QSqlError& error) const { return database::plainError(error, m_path); }
 
 private:
-    QString m_path;
+    store::Database m_path;
     QString m_name;
     Outcome m_opened = Outcome::success();
 };

@@ -11,6 +11,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
+#include <QMutex>
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -22,16 +24,24 @@ namespace database {
 
 namespace {
 
-QString folderOf(const QString& path)
+// What each connection connect() made was opened on, so a message about it
+// names the file or the building; connections are opened on several threads.
+QHash<QString, store::Database>& opened()
 {
-    return server::isServerPath(path) ? server::folder() : QFileInfo(path).absolutePath();
+    static QHash<QString, store::Database> databases;
+    return databases;
+}
+
+QMutex& openedMutex()
+{
+    static QMutex mutex;
+    return mutex;
 }
 
 // The options that name the server and building, for a command shown in a
 // message: the connection as libpq parsed it, without its password.
-QString serverOptions()
+QString serverOptions(const server::Place& shown)
 {
-    server::Place shown = server::place();
     QStringList pairs;
     for (const auto& [key, value] : shown.options) {
         if (key != QLatin1String("password"))
@@ -41,24 +51,24 @@ QString serverOptions()
         .arg(shellQuoted(pairs.join(QLatin1Char(' '))), shellQuoted(shown.building));
 }
 
-QString companion(const QString& command, const QString& directory)
+QString companion(const QString& command, const store::Location& location)
 {
-    if (server::active() && directory == server::folder())
-        return datafolder::companionCommand() + QLatin1Char(' ') + command + serverOptions();
+    if (location.isBuilding())
+        return datafolder::companionCommand() + QLatin1Char(' ') + command +
+               serverOptions(location.place());
     return datafolder::companionCommand() + QLatin1Char(' ') + command + QLatin1Char(' ') +
-           shellQuoted(directory);
+           shellQuoted(location.folderPath());
 }
 
-QString serverError(const QSqlError& error)
+QString serverError(const QSqlError& error, const server::Place& place)
 {
-    const QString where = server::place().where();
-    const QString building = server::place().building;
+    const QString where = place.where();
+    const QString building = place.building;
     QString text = error.databaseText().trimmed();
     if (text.isEmpty())
         text = error.driverText().trimmed();
     // libpq's words may quote the connection; its password is never shown.
-    if (const QString password = server::place().option(QStringLiteral("password"));
-        !password.isEmpty())
+    if (const QString password = place.option(QStringLiteral("password")); !password.isEmpty())
         text.replace(password, QStringLiteral("********"));
     switch (engine::server().problemOf(error)) {
     case engine::Problem::Refused:
@@ -69,7 +79,7 @@ QString serverError(const QSqlError& error)
     case engine::Problem::Disconnected:
         // Nothing came from the server: libpq may tell that a setting failed.
         if (error.nativeErrorCode().isEmpty()) {
-            if (const QString setting = server::settingAtFault(); !setting.isEmpty())
+            if (const QString setting = server::settingAtFault(place); !setting.isEmpty())
                 return setting;
         }
         //: %1 is host:port/database; %2 is empty or the server's reason in brackets.
@@ -106,15 +116,15 @@ QString serverError(const QSqlError& error)
 
 } // namespace
 
-QString advice(const QString& path)
+QString advice(const store::Database& database)
 {
-    const QString dir = folderOf(path);
-    if (server::isServerPath(path))
+    const store::Location location = database.location();
+    if (database.onServer())
         return QCoreApplication::translate("database", "Prepare the building with:\n%1")
-            .arg(initCommand(dir));
+            .arg(initCommand(location));
     return QCoreApplication::translate("database",
                                        "Move the file aside and prepare a new one with:\n%1")
-        .arg(initCommand(dir));
+        .arg(initCommand(location));
 }
 
 FileKind probe(const QString& path)
@@ -137,20 +147,26 @@ FileKind probe(const QString& path)
 
 QString pathIn(const QString& directory, const QString& fileName)
 {
-    if (server::active() && directory == server::folder())
-        return server::pathOf(fileName);
     return QDir(directory).filePath(fileName);
+}
+
+store::Database databaseOf(const QSqlDatabase& db)
+{
+    {
+        const QMutexLocker lock(&openedMutex());
+        if (const auto found = opened().constFind(db.connectionName()); found != opened().cend())
+            return *found;
+    }
+    const QString name = db.databaseName();
+    // A file is opened by its file: address, which carries how it is opened.
+    if (name.startsWith(QStringLiteral("file:")))
+        return store::Database(QUrl(name).toLocalFile());
+    return store::Database(name);
 }
 
 QString shownName(const QSqlDatabase& db)
 {
-    const QString name = db.databaseName();
-    // A file is opened by its file: address, which carries how it is opened.
-    if (name.startsWith(QStringLiteral("file:")))
-        return QUrl(name).toLocalFile();
-    if (db.driver() && db.driver()->dbmsType() == QSqlDriver::PostgreSQL && server::active())
-        return server::describe();
-    return name;
+    return databaseOf(db).describe();
 }
 
 QString quotedIdentifier(const QString& identifier)
@@ -174,19 +190,34 @@ QString shellQuoted(const QString& text)
     return QLatin1Char('\'') + quoted + QLatin1Char('\'');
 }
 
-QString initCommand(const QString& directory)
+QString initCommand(const store::Location& location)
 {
-    return companion(QStringLiteral("init"), directory);
+    return companion(QStringLiteral("init"), location);
 }
 
-QString addOperatorCommand(const QString& directory)
+QString addOperatorCommand(const store::Location& location)
 {
-    return companion(QStringLiteral("add-operator"), directory);
+    return companion(QStringLiteral("add-operator"), location);
 }
 
-QString checkCommand(const QString& directory)
+QString checkCommand(const store::Location& location)
 {
-    return companion(QStringLiteral("check"), directory);
+    return companion(QStringLiteral("check"), location);
+}
+
+QString initCommand(const QString& folder)
+{
+    return initCommand(store::Location::folder(folder));
+}
+
+QString addOperatorCommand(const QString& folder)
+{
+    return addOperatorCommand(store::Location::folder(folder));
+}
+
+QString checkCommand(const QString& folder)
+{
+    return checkCommand(store::Location::folder(folder));
 }
 
 QString plainError(int nativeCode, const QString& engineText, const QString& path)
@@ -206,7 +237,7 @@ QString plainError(int nativeCode, const QString& engineText, const QString& pat
         return QCoreApplication::translate(
                    "database", "the database file %1 is damaged. Find out what can be saved of it "
                                "with:\n%2")
-            .arg(path, checkCommand(folderOf(path)));
+            .arg(path, checkCommand(QFileInfo(path).absolutePath()));
     case engine::Problem::Full:
         return QCoreApplication::translate("database",
                                            "the disk that holds the database file %1 is full.")
@@ -236,27 +267,28 @@ QString plainError(int nativeCode, const QString& engineText, const QString& pat
                                         : engineText);
 }
 
-QString plainError(const QSqlError& error, const QString& path)
+QString plainError(const QSqlError& error, const store::Database& database)
 {
-    if (server::isServerPath(path))
-        return serverError(error);
-    return plainError(error.nativeErrorCode().toInt(), error.databaseText(), path);
+    if (database.onServer())
+        return serverError(error, database.place());
+    return plainError(error.nativeErrorCode().toInt(), error.databaseText(), database.path());
 }
 
-QSqlError connect(const QString& path, const QString& connectionName, Access access, int busyWaitMs)
+QSqlError connect(const store::Database& database, const QString& connectionName, Access access,
+                  int busyWaitMs)
 {
     // The companion's own files wait 5 s for a busy file.
     static constexpr int kOpenWaitMs = 15000;
     static constexpr int kCompanionWaitMs = 5000;
     if (busyWaitMs == 0)
         busyWaitMs = access == Access::ReadWrite ? kOpenWaitMs : kCompanionWaitMs;
-    const engine::DatabaseEngine& chosen = store::Location::ofPath(path).engine();
+    const engine::DatabaseEngine& chosen = database.engine();
     QSqlError error;
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(chosen.driverName(), connectionName);
-        const QStringList pragmas = chosen.configure(db, path, access, busyWaitMs);
+        const QStringList pragmas = chosen.configure(db, database, access, busyWaitMs);
         if (!db.open()) {
-            error = chosen.openError(db);
+            error = chosen.openError(db, database);
         } else {
             QSqlQuery pragma(db);
             for (const QString& statement : pragmas) {
@@ -271,24 +303,29 @@ QSqlError connect(const QString& path, const QString& connectionName, Access acc
             }
         }
     }
-    if (error.isValid())
+    if (error.isValid()) {
         QSqlDatabase::removeDatabase(connectionName);
+    } else {
+        const QMutexLocker lock(&openedMutex());
+        opened().insert(connectionName, database);
+    }
     return error;
 }
 
-Outcome open(const QString& path, const QString& connectionName)
+Outcome open(const store::Database& database, const QString& connectionName)
 {
-    const QString dir = QFileInfo(path).absolutePath();
-    if (server::isServerPath(path)) {
-        if (const QSqlError error = connect(path, connectionName, Access::ReadWrite);
+    const QString& path = database.path();
+    if (database.onServer()) {
+        if (const QSqlError error = connect(database, connectionName, Access::ReadWrite);
             error.isValid())
             return Outcome::failure(
                 QCoreApplication::translate("database", "The database cannot be opened: %1")
-                    .arg(plainError(error, path)));
+                    .arg(plainError(error, database)));
         static_cast<void>(
-            changerecord::upgrade(QSqlDatabase::database(connectionName, false), path));
+            changerecord::upgrade(QSqlDatabase::database(connectionName, false), database));
         return Outcome::success();
     }
+    const QString dir = QFileInfo(path).absolutePath();
     switch (probe(path)) {
     case FileKind::Missing:
         return Outcome::failure(
@@ -316,13 +353,15 @@ Outcome open(const QString& path, const QString& connectionName)
         break;
     }
 
-    if (const QSqlError error = connect(path, connectionName, Access::ReadWrite); error.isValid())
+    if (const QSqlError error = connect(database, connectionName, Access::ReadWrite);
+        error.isValid())
         return Outcome::failure(
             QCoreApplication::translate("database", "The database cannot be opened: %1")
-                .arg(plainError(error, path)));
+                .arg(plainError(error, database)));
     // A change record an earlier release wrote gets its values as values; one
     // this login may not alter keeps being read from its text.
-    static_cast<void>(changerecord::upgrade(QSqlDatabase::database(connectionName, false), path));
+    static_cast<void>(
+        changerecord::upgrade(QSqlDatabase::database(connectionName, false), database));
     return Outcome::success();
 }
 
@@ -338,6 +377,10 @@ bool execute(QSqlQuery& query, const QString& statement, const QVariantList& val
 
 void close(const QString& connectionName)
 {
+    {
+        const QMutexLocker lock(&openedMutex());
+        opened().remove(connectionName);
+    }
     if (!QSqlDatabase::contains(connectionName))
         return;
     {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "location.h"
 #include "outcome.h"
 #include "schema.h"
 
@@ -19,7 +20,7 @@ enum class FileKind { Missing, Unreadable, Sqlite, AccessJet, Other };
 // SQLite would take it as an empty database, but it holds no tables.
 FileKind probe(const QString& path);
 
-// The full path of a database file in the application directory.
+// The full path of a database file in a data folder.
 QString pathIn(const QString& directory, const QString& fileName);
 
 // An SQL identifier in double quotes, a quote inside it doubled.
@@ -30,18 +31,23 @@ QString quotedList(const QStringList& names);
 // Text quoted for a POSIX shell, so a command shown in a message can be pasted.
 QString shellQuoted(const QString& text);
 
-// The companion's command that prepares the databases in a directory, quoted
-// for a shell; messages name it so the operator knows what to run.
-QString initCommand(const QString& directory);
-// The companion's command that adds an operator to the directory's operator table.
-QString addOperatorCommand(const QString& directory);
-// The companion's command that checks the databases in a directory.
-QString checkCommand(const QString& directory);
+// The companion's command that prepares the databases of a location (a
+// data folder, or a building named by its options), quoted for a shell;
+// messages name it so the operator knows what to run.
+QString initCommand(const store::Location& location);
+// The companion's command that adds an operator to the location's operator table.
+QString addOperatorCommand(const store::Location& location);
+// The companion's command that checks the location's databases.
+QString checkCommand(const store::Location& location);
+// The same for a data folder.
+QString initCommand(const QString& folder);
+QString addOperatorCommand(const QString& folder);
+QString checkCommand(const QString& folder);
 
 // What a failed engine call means, in the operator's words and naming the
-// file at path: the engine's result code decides, never the driver's text.
+// database: the engine's result code decides, never the driver's text.
 QString plainError(int nativeCode, const QString& engineText, const QString& path);
-QString plainError(const QSqlError& error, const QString& path);
+QString plainError(const QSqlError& error, const store::Database& database);
 
 // How long a statement of a ReadWrite connection waits for a file another
 // program holds.
@@ -66,20 +72,21 @@ enum class Access {
 // is removed again and the engine's error returned (invalid on success).
 // busyWaitMs other than 0 replaces the wait the access gives while opening.
 // Every connection of the program is made here.
-QSqlError connect(const QString& path, const QString& connectionName, Access access,
+QSqlError connect(const store::Database& database, const QString& connectionName, Access access,
                   int busyWaitMs = 0);
 
-// Opens an existing database file with Access::ReadWrite, after telling what
-// kind of file it is. The file is never created.
-Outcome open(const QString& path, const QString& connectionName);
+// Opens an existing database with Access::ReadWrite, after telling what
+// kind of file it is. A file is never created.
+Outcome open(const store::Database& database, const QString& connectionName);
 
 // Checks that the table and its fields exist.
-Outcome checkTable(const QSqlDatabase& db, const TableSpec& layout, const QString& path);
+Outcome checkTable(const QSqlDatabase& db, const TableSpec& layout,
+                   const store::Database& database);
 
-// On a server, why this login sees no table named table where path leads:
+// On a server, why this login sees no table named table in the database:
 // there is no such building (the message names those there are), or the
 // login may not read it. Empty when neither: the table is simply missing.
-QString unseenTable(const QSqlDatabase& db, const QString& table, const QString& path);
+QString unseenTable(const QSqlDatabase& db, const QString& table, const store::Database& database);
 // The buildings on the server db is connected to: the schemas holding
 // Room_tel, but those that keep what a restore replaced.
 QStringList buildingsOn(const QSqlDatabase& db);
@@ -101,8 +108,11 @@ QStringList rowKey(const QSqlDatabase& db, const QString& table);
 // a server's driver cannot prepare BEGIN, COMMIT or DDL.
 bool execute(QSqlQuery& query, const QString& statement, const QVariantList& values = {});
 
-// The database of a connection in words for messages: the file's path (never
-// the address it was opened by), or the building on the server.
+// The database a connection of connect() was opened on; a file's for a
+// connection made elsewhere.
+store::Database databaseOf(const QSqlDatabase& db);
+// The same in words for messages: the file's path (never the address it was
+// opened by), or the building on the server.
 QString shownName(const QSqlDatabase& db);
 
 // Removes a connection made by open(); harmless for a name never opened.

@@ -12,46 +12,48 @@
 
 namespace database {
 
-Outcome checkTable(const QSqlDatabase& db, const TableSpec& layout, const QString& path)
+Outcome checkTable(const QSqlDatabase& db, const TableSpec& layout, const store::Database& database)
 {
     const engine::TableShape shape = engine::tableShape(db, layout.table);
     if (shape.readError.isValid())
         return Outcome::failure(
             QCoreApplication::translate("database", "The table %1 cannot be read: %2")
-                .arg(layout.table, plainError(shape.readError, path)));
+                .arg(layout.table, plainError(shape.readError, database)));
     const QStringList& present = shape.columns;
     QStringList missing;
     for (const QString& field : layout.fieldNames()) {
         if (!present.contains(field, Qt::CaseInsensitive))
             missing << field;
     }
-    const QString where = server::isServerPath(path) ? server::describe() : path;
-    if (present.isEmpty() && server::isServerPath(path)) {
-        if (const QString unseen = unseenTable(db, layout.table, path); !unseen.isEmpty())
+    const QString& path = database.path();
+    const QString where = database.onServer() ? database.place().describe() : path;
+    if (present.isEmpty() && database.onServer()) {
+        if (const QString unseen = unseenTable(db, layout.table, database); !unseen.isEmpty())
             return Outcome::failure(unseen);
     }
-    if (present.isEmpty() && server::isServerPath(path))
+    if (present.isEmpty() && database.onServer())
         return Outcome::failure(
             //: %1 is like: building "Tower A" on localhost:5432/quorvane; %3 tells how to prepare
             //: it.
             QCoreApplication::translate("database", "The %1 has no table %2. %3")
-                .arg(where, layout.table, advice(path)));
+                .arg(where, layout.table, advice(database)));
     if (present.isEmpty())
         return Outcome::failure(
             QCoreApplication::translate("database", "The database file %1 has no table %2. %3")
-                .arg(path, layout.table, advice(path)));
+                .arg(path, layout.table, advice(database)));
     if (!missing.isEmpty())
         return Outcome::failure(
             QCoreApplication::translate("database", "The table %1 in %2 lacks the field(s) %3. %4")
-                .arg(layout.table, where, missing.join(QStringLiteral(", ")), advice(path)));
+                .arg(layout.table, where, missing.join(QStringLiteral(", ")), advice(database)));
     return Outcome::success();
 }
 
-QString unseenTable(const QSqlDatabase& db, const QString& table, const QString& path)
+QString unseenTable(const QSqlDatabase& db, const QString& table, const store::Database& database)
 {
-    if (!server::isServerPath(path))
+    if (!database.onServer())
         return {};
-    const QString schemaName = server::schemaOf(path);
+    const QString schemaName = database.schema();
+    const QString where = database.place().where();
     const bool operators = schemaName == server::kOperatorSchema;
     // The catalogue is readable by every login, whatever it may do in a schema.
     QSqlQuery q(db);
@@ -70,7 +72,7 @@ QString unseenTable(const QSqlDatabase& db, const QString& table, const QString&
         //: %1 is a building's name, %2 host:port/database, %3 the buildings there are.
         return QCoreApplication::translate(
                    "database", "There is no building \"%1\" on %2. The buildings there: %3.")
-            .arg(schemaName, server::place().where(),
+            .arg(schemaName, where,
                  there.isEmpty()
                      ? QCoreApplication::translate("database", "none yet")
                      : QStringLiteral("\"%1\"").arg(there.join(QStringLiteral("\", \""))));
@@ -81,11 +83,11 @@ QString unseenTable(const QSqlDatabase& db, const QString& table, const QString&
         return QCoreApplication::translate(
                    "database", "On the database server %1 this login may not read the "
                                "operators. Ask whoever runs the server for the right to read them.")
-            .arg(server::place().where());
+            .arg(where);
     return QCoreApplication::translate(
                "database", "On the database server %1 this login may not read building \"%2\". "
                            "Ask whoever runs the server for the right to read it.")
-        .arg(server::place().where(), schemaName);
+        .arg(where, schemaName);
 }
 
 QStringList buildingsOn(const QSqlDatabase& db)

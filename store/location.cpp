@@ -2,7 +2,9 @@
 
 #include "database.h"
 #include "engine/databaseengine.h"
+#include "schema.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace store {
@@ -19,11 +21,15 @@ Location Location::folder(const QString& path)
     return folder(datafolder::Choice{path, datafolder::Rule::Option});
 }
 
+Location::Location(const QString& folderPath)
+    : m_folder(datafolder::Choice{folderPath, datafolder::Rule::Option})
+{
+}
+
 Location Location::building(const server::Place& place)
 {
     Location location;
     location.m_place = place;
-    server::use(place);
     return location;
 }
 
@@ -55,33 +61,9 @@ Expected<std::optional<Location>> Location::fromSettings()
     return chosen({}, {}, server::Settings::Read);
 }
 
-Location Location::ofDirectory(const QString& directory)
-{
-    if (server::active() && directory == server::folder())
-        return building(server::place());
-    return folder(directory);
-}
-
-Location Location::ofPath(const QString& path)
-{
-    if (server::isServerPath(path))
-        return building(server::place());
-    return folder(QFileInfo(path).absolutePath());
-}
-
 datafolder::Choice Location::choice() const
 {
-    return m_place ? datafolder::Choice{server::folder(), datafolder::Rule::Option} : m_folder;
-}
-
-bool Location::missing(const QString& path)
-{
-    return !server::isServerPath(path) && database::probe(path) == database::FileKind::Missing;
-}
-
-bool Location::notDatabaseFile(const QString& path)
-{
-    return !server::isServerPath(path) && database::probe(path) != database::FileKind::Sqlite;
+    return m_place ? datafolder::Choice{m_place->describe(), datafolder::Rule::Option} : m_folder;
 }
 
 const server::Place& Location::place() const
@@ -95,24 +77,78 @@ QString Location::describe() const
     return m_place ? m_place->describe() : m_folder.path;
 }
 
-QString Location::directory() const
+Database Location::database(const QString& fileName) const
 {
-    return m_place ? server::folder() : m_folder.path;
-}
-
-QString Location::pathOf(const QString& fileName) const
-{
-    return database::pathIn(directory(), fileName);
+    if (m_place)
+        return Database(*m_place, fileName);
+    return Database(database::pathIn(m_folder.path, fileName));
 }
 
 bool Location::lacks(const QString& fileName) const
 {
-    return !m_place && database::probe(pathOf(fileName)) == database::FileKind::Missing;
+    return database(fileName).missing();
 }
 
 const engine::DatabaseEngine& Location::engine() const
 {
     return m_place ? engine::server() : engine::fileDialect();
+}
+
+Database::Database(const QString& path) : m_path(path) {}
+
+Database::Database(const server::Place& place, const QString& fileName)
+    : m_path(fileName), m_place(place)
+{
+}
+
+const server::Place& Database::place() const
+{
+    static const server::Place none;
+    return m_place ? *m_place : none;
+}
+
+QString Database::schema() const
+{
+    if (!m_place)
+        return {};
+    return m_path == schema::kOperatorFile ? server::kOperatorSchema : m_place->building;
+}
+
+QString Database::describe() const
+{
+    if (!m_place)
+        return m_path;
+    if (m_path == schema::kOperatorFile)
+        return QCoreApplication::translate("server", "the operators on %1").arg(m_place->where());
+    return m_place->describe();
+}
+
+Location Database::location() const
+{
+    return m_place ? Location::building(*m_place)
+                   : Location::folder(QFileInfo(m_path).absolutePath());
+}
+
+const engine::DatabaseEngine& Database::engine() const
+{
+    return m_place ? engine::server() : engine::fileDialect();
+}
+
+bool Database::missing() const
+{
+    return !m_place && database::probe(m_path) == database::FileKind::Missing;
+}
+
+bool Database::notDatabaseFile() const
+{
+    return !m_place && database::probe(m_path) != database::FileKind::Sqlite;
+}
+
+bool Database::operator==(const Database& other) const
+{
+    return m_path == other.m_path && onServer() == other.onServer() &&
+           (!m_place || (m_place->options == other.m_place->options &&
+                         m_place->building == other.m_place->building));
 }
 
 } // namespace store

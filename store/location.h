@@ -15,6 +15,50 @@ class DatabaseEngine;
 
 namespace store {
 
+class Location;
+
+// One of the two databases of a location: a database file, or where a
+// building's tables (or the server's operators) live on a server. It is
+// handed to everything that opens one, and says for itself which it is.
+class Database
+{
+public:
+    Database() = default;
+    // The database file at path.
+    Database(const QString& path);
+    // The database called fileName (schema::kDirectoryFile or kOperatorFile)
+    // of a building on a server.
+    Database(const server::Place& place, const QString& fileName);
+
+    bool onServer() const { return m_place.has_value(); }
+    // Whether none is named.
+    bool isEmpty() const { return m_path.isEmpty(); }
+    // The file's path; on a server, the database's file name.
+    const QString& path() const { return m_path; }
+    // The building's connection and name; empty for a file.
+    const server::Place& place() const;
+    // The schema on the server: the building's for the room file,
+    // server::kOperatorSchema for the operator file.
+    QString schema() const;
+    // The file's path, or "building "Main" on host:5432/quorvane" or "the
+    // operators on host:5432/quorvane": for messages.
+    QString describe() const;
+    // The location the database belongs to.
+    Location location() const;
+    // The engine it is opened with.
+    const engine::DatabaseEngine& engine() const;
+    // Whether it is a file that is not there; a server's database never is.
+    bool missing() const;
+    // Whether it is a file that is missing or not an SQLite database.
+    bool notDatabaseFile() const;
+
+    bool operator==(const Database& other) const;
+
+private:
+    QString m_path;
+    std::optional<server::Place> m_place;
+};
+
 // Where the data lives: a data folder, or a building on a database server.
 // The program and each companion make one at start, from the command line,
 // the environment or the settings (the rule of server::choose), and hand it
@@ -25,12 +69,15 @@ class Location
 public:
     using Settings = server::Settings;
 
+    Location() = default;
+    // The data folder at path, named.
+    Location(const QString& folderPath);
+
     // A data folder (the program's, the user's or the one named), and the
     // rule that chose it; a path alone counts as named.
     static Location folder(const datafolder::Choice& choice);
     static Location folder(const QString& path);
-    // A building on a server. The database seam opens the building's
-    // databases with this connection from then on: one server for the process.
+    // A building on a server.
     static Location building(const server::Place& place);
 
     // A building named by --database and --building (taken off arguments
@@ -45,16 +92,6 @@ public:
     // line named no folder; nothing when it names none.
     static Expected<std::optional<Location>> fromSettings();
 
-    // The location a directory given to the database seam stands for, and
-    // the one a database's path (pathOf) leads into.
-    static Location ofDirectory(const QString& directory);
-    static Location ofPath(const QString& path);
-    // Whether the database at path (as pathOf gives it) is a file that is
-    // not there; a building's database never is.
-    static bool missing(const QString& path);
-    // Whether it is a file that is missing or not an SQLite database.
-    static bool notDatabaseFile(const QString& path);
-
     bool isBuilding() const { return m_place.has_value(); }
     // The folder and the rule that chose it; a building stands where the
     // folder would, as named.
@@ -64,10 +101,10 @@ public:
     // The folder's path, or "building "Main" on host:5432/quorvane": for
     // messages and the title.
     QString describe() const;
-    // What the database seam takes as the directory of the two databases.
-    QString directory() const;
-    // Where the seam opens one of them (schema::kDirectoryFile, kOperatorFile).
-    QString pathOf(const QString& fileName) const;
+    // The data folder's path; empty for a building, which has none.
+    const QString& folderPath() const { return m_folder.path; }
+    // One of its two databases (schema::kDirectoryFile, kOperatorFile).
+    Database database(const QString& fileName) const;
     // Whether that database is a file that is not there; a building's never is.
     bool lacks(const QString& fileName) const;
     // Whether the database's file must be checked before it is opened; a

@@ -36,7 +36,7 @@ int RecordCursor::absolutePosition() const
     return m_current + 1;
 }
 
-Outcome RecordCursor::open(const QString& path)
+Outcome RecordCursor::open(const store::Database& path)
 {
     if (isOpen()) {
         if (Outcome closed = close(); !closed)
@@ -202,7 +202,7 @@ Outcome RecordCursor::replaced(int index, Write write)
                    "%1 was not deleted: the database file %2 was replaced or removed "
                    "by another program after it was read, so the change would go "
                    "into the old file."))
-            .arg(rowLabel(index), m_path));
+            .arg(rowLabel(index), m_path.describe()));
 }
 
 Outcome RecordCursor::writeRow(int index)
@@ -215,7 +215,7 @@ Outcome RecordCursor::writeRow(int index)
         return Outcome::failure(
             QCoreApplication::translate("RecordCursor",
                                         "%1 cannot be saved: the database file %2 is not open.")
-                .arg(rowLabel(index), m_path));
+                .arg(rowLabel(index), m_path.describe()));
     if (Outcome widths = checkWidths(row); !widths)
         return widths;
     if (m_table.fileReplaced())
@@ -270,7 +270,7 @@ Outcome RecordCursor::deleteCurrent()
             return Outcome::failure(
                 QCoreApplication::translate(
                     "RecordCursor", "%1 cannot be deleted: the database file %2 is not open.")
-                    .arg(rowLabel(m_current), m_path));
+                    .arg(rowLabel(m_current), m_path.describe()));
         if (m_table.fileReplaced())
             return replaced(m_current, Write::Delete);
         const TableStatements::Written deleted =
@@ -291,7 +291,7 @@ Outcome RecordCursor::addNew()
         return Outcome::failure(
             QCoreApplication::translate("RecordCursor",
                                         "No row can be added: the database file %1 is not open.")
-                .arg(m_path));
+                .arg(m_path.describe()));
     if (const Expected<bool> left = leaveCurrent(); !left)
         return left.outcome();
     emit WillChangeRecord();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "changerecord.h"
+#include "location.h"
 #include "outcome.h"
 #include "rowstore.h"
 #include "schema.h"
@@ -53,7 +54,7 @@ public:
 
     // Reads the table of the database file at path; the first row becomes
     // current. A failure leaves the cursor empty; the caller shows it.
-    Outcome open(const QString& path);
+    Outcome open(const store::Database& path);
     // Writes an unwritten edit, then opens the file at the path again and
     // reads the table; the first row becomes current. A refused write keeps
     // the edit and reads nothing; a file or table that cannot be read leaves
@@ -65,7 +66,7 @@ public:
     // cursor open so that nothing typed is lost.
     Outcome close();
     bool isOpen() const { return m_table.isConnected(); }
-    const QString& path() const { return m_path; }
+    const store::Database& path() const { return m_path; }
     const TableSpec& layout() const { return m_table.layout(); }
 
     int fieldCount() const { return m_rows.fieldCount(); }
@@ -185,7 +186,7 @@ private:
 
     TableStatements m_table;
     RowStore m_rows;
-    QString m_path;
+    store::Database m_path;
     int m_current = -1;
     bool m_stale = false;
     std::shared_ptr<const changerecord::RowRecorder> m_recorder;

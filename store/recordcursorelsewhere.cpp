@@ -97,7 +97,7 @@ Outcome RecordCursor::noticeOutside(const QList<RowChange>& changes, const QDate
 
 Outcome RecordCursor::refresh()
 {
-    if (m_path.isEmpty())
+    if (m_path.path().isEmpty())
         return Outcome::failure(
             QCoreApplication::translate("RecordCursor", "No database file has been opened."));
     // An edit in hand is written first, unless the file at the path is no
@@ -141,13 +141,13 @@ Outcome RecordCursor::refresh()
             "was read, so the change to %2 was not saved: it would have gone into the "
             "old file. The rows shown are those of the file now at that path; type the "
             "change again if it is still wanted.")
-            .arg(m_path, unwritten.join(QStringLiteral(", ")));
+            .arg(m_path.describe(), unwritten.join(QStringLiteral(", ")));
     return Outcome::failure(outcome ? lost : lost + u'\n' + outcome.description());
 }
 
 void RecordCursor::listen()
 {
-    if (!server::isServerPath(m_path))
+    if (!m_path.onServer())
         return;
     m_table.setReconnected([this](QSqlDriver* again) {
         follow(again);
@@ -191,7 +191,8 @@ void RecordCursor::follow(QSqlDriver* driver)
             [this](const QString&, QSqlDriver::NotificationSource source, const QVariant& payload) {
                 if (source == QSqlDriver::SelfSource)
                     return;
-                const QString table = server::announcedTable(payload.toString());
+                const QString table =
+                    server::announcedTable(payload.toString(), m_path.place().building);
                 if (table.isEmpty())
                     return;
                 emit changedOnServer(table);

@@ -16,12 +16,6 @@ namespace server {
 
 namespace {
 
-std::optional<Place>& chosen()
-{
-    static std::optional<Place> place;
-    return place;
-}
-
 // libpq's default for a keyword, from the environment or its compiled-in value.
 QString defaultOf(const char* keyword)
 {
@@ -237,55 +231,10 @@ QString takeOptions(QStringList& arguments, QString& database, QString& building
         });
 }
 
-void use(const Place& place)
-{
-    chosen() = place;
-}
-
-bool active()
-{
-    return chosen().has_value();
-}
-
-const Place& place()
-{
-    static const Place none;
-    return chosen() ? *chosen() : none;
-}
-
 QString Place::describe() const
 {
     //: Where the rooms are kept on a database server: %1 the building, %2 host:port/database.
     return QCoreApplication::translate("server", "building \"%1\" on %2").arg(building, where());
-}
-
-QString describe()
-{
-    return place().describe();
-}
-
-QString folder()
-{
-    return active() ? describe() : QString();
-}
-
-QString pathOf(const QString& fileName)
-{
-    if (fileName == schema::kOperatorFile)
-        return QCoreApplication::translate("server", "the operators on %1").arg(place().where());
-    return describe();
-}
-
-bool isServerPath(const QString& path)
-{
-    return active() && (path == pathOf(schema::kOperatorFile) || path == describe());
-}
-
-QString schemaOf(const QString& path)
-{
-    if (path == pathOf(schema::kOperatorFile))
-        return kOperatorSchema;
-    return place().building;
 }
 
 QString channel()
@@ -293,10 +242,10 @@ QString channel()
     return QStringLiteral("quorvane_changes");
 }
 
-QString announcedTable(const QString& payload)
+QString announcedTable(const QString& payload, const QString& building)
 {
     const QJsonObject said = QJsonDocument::fromJson(payload.toUtf8()).object();
-    if (!active() || said.value(QLatin1String("schema")).toString() != place().building)
+    if (building.isEmpty() || said.value(QLatin1String("schema")).toString() != building)
         return {};
     return said.value(QLatin1String("table")).toString();
 }
@@ -331,15 +280,15 @@ QString connectOptions(const Place& place)
     return pairs.join(QLatin1Char(' '));
 }
 
-QString settingAtFault()
+QString settingAtFault(const Place& place)
 {
-    const QString sslmode = place().option(QStringLiteral("sslmode"));
+    const QString sslmode = place.option(QStringLiteral("sslmode"));
     if (sslmode != QLatin1String("require") && !sslmode.startsWith(QLatin1String("verify-")))
         return {};
     // The same server asked without SSL: an answer tells the SSL setting is what failed.
     QList<QByteArray> keys;
     QList<QByteArray> values;
-    for (const auto& [key, value] : place().options) {
+    for (const auto& [key, value] : place.options) {
         if (key == QLatin1String("sslmode"))
             continue;
         keys << key.toUtf8();
@@ -347,7 +296,7 @@ QString settingAtFault()
     }
     keys << "sslmode";
     values << "disable";
-    if (place().option(QStringLiteral("connect_timeout")).isEmpty()) {
+    if (place.option(QStringLiteral("connect_timeout")).isEmpty()) {
         keys << "connect_timeout";
         values << "5";
     }
@@ -366,7 +315,7 @@ QString settingAtFault()
                "server", "the database server %1 answers, but not with the SSL the connection "
                          "asks for (sslmode=%2). Ask whoever runs the server whether it offers "
                          "SSL, or give sslmode=prefer.")
-        .arg(place().where(), sslmode);
+        .arg(place.where(), sslmode);
 }
 
 } // namespace server

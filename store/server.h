@@ -11,10 +11,9 @@
 // the building, a schema of its own. Operators are one table for the whole
 // server, in the schema kOperatorSchema.
 //
-// store::Location holds where the data lives; a building's location
-// registers its connection here (use), so the database seam opens the paths
-// of the building's two databases (pathIn on folder()) on the server. A password is kept only in
-// memory and never appears in a name, a message or a settings file.
+// store::Location holds where the data lives, and hands a Place to whatever
+// opens the building's databases. A password is kept only in memory and
+// never appears in a name, a message or a settings file.
 namespace server {
 
 inline const QString kOperatorSchema = QStringLiteral("quorvane");
@@ -63,31 +62,13 @@ Expected<std::optional<Place>> choose(const QString& database, const QString& bu
 // out of a command line wherever they stand; a refusal when one lacks its value.
 QString takeOptions(QStringList& arguments, QString& database, QString& building);
 
-// The building's connection the database seam opens a building's paths
-// with: one for the process, registered by store::Location::building. Only
-// store/ asks these; everything else is handed a store::Location.
-void use(const Place& place);
-bool active();
-const Place& place();
-
-// The pseudo folder whose two database paths lead to the server: it names
-// the building and the server without the password.
-QString folder();
-bool isServerPath(const QString& path);
-// What pathIn gives for a database file on the server: its words for messages,
-// "building "Main" on host:5432/quorvane" or "the operators on host:5432/quorvane".
-QString pathOf(const QString& fileName);
-// The schema the database at a server path lives in: the building's for the
-// room file, kOperatorSchema for the operator file.
-QString schemaOf(const QString& path);
-
 // The channel every building's changes are announced on: one fixed name,
 // so no building name ever becomes part of a LISTEN. Each announcement names
 // its schema and table; see announcedTable.
 QString channel();
-// The table an announcement's payload names when it is of the building in
-// use; empty for another building's, or for a payload that is not one.
-QString announcedTable(const QString& payload);
+// The table an announcement's payload names when it is of the building;
+// empty for another building's, or for a payload that is not one.
+QString announcedTable(const QString& payload, const QString& building);
 // The trigger function every building's tables announce their changes
 // through (kOperatorSchema.announce_change), made or replaced.
 QString announceFunction();
@@ -103,9 +84,6 @@ QString connectOptions(const Place& place);
 // Why a connection that failed before the server said anything failed, when
 // libpq can tell it was a setting: the server answers, but not with the SSL
 // the connection demands. Empty otherwise.
-QString settingAtFault();
-
-// "building "Main" on host:5432/quorvane", for messages and the title.
-QString describe();
+QString settingAtFault(const Place& place);
 
 } // namespace server

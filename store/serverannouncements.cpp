@@ -12,29 +12,29 @@
 
 namespace serverannouncements {
 
-Outcome subscribe(const QSqlDatabase& db, const QString& path)
+Outcome subscribe(const QSqlDatabase& db, const store::Database& database)
 {
     QSqlQuery current(db);
     if (!current.exec(server::announceFunctionIsCurrent()) || !current.next())
-        return Outcome::failure(database::plainError(current.lastError(), path));
+        return Outcome::failure(database::plainError(current.lastError(), database));
     if (!current.value(0).toBool())
         return Outcome::failure(
             QCoreApplication::translate("serverannouncements",
                                         "the building still announces its changes the way an "
                                         "older Quorvane did. Prepare it again with:\n%1")
-                .arg(database::initCommand(server::folder())));
+                .arg(database::initCommand(database.location())));
     // The channel is one fixed name, so nothing of a building's name is part of the LISTEN.
     QSqlDriver* driver = db.driver();
     if (!driver || !driver->subscribeToNotification(server::channel()))
         return Outcome::failure(
-            database::plainError(driver ? driver->lastError() : QSqlError(), path));
+            database::plainError(driver ? driver->lastError() : QSqlError(), database));
     return Outcome::success();
 }
 
 } // namespace serverannouncements
 
-ServerAnnouncements::ServerAnnouncements(QObject* parent)
-    : QObject(parent),
+ServerAnnouncements::ServerAnnouncements(const store::Location& location, QObject* parent)
+    : QObject(parent), m_location(location),
       m_connection(database::uniqueConnectionName(QStringLiteral("quorvane-announcements")))
 {
     listen();
@@ -64,22 +64,23 @@ void ServerAnnouncements::check()
 void ServerAnnouncements::listen()
 {
     database::close(m_connection);
-    if (!server::active())
+    if (!m_location.isBuilding())
         return;
-    const QString path = database::pathIn(server::folder(), schema::kDirectoryFile);
-    if (const QSqlError error = database::connect(path, m_connection, database::Access::ReadOnly);
+    const store::Database rooms = m_location.database(schema::kDirectoryFile);
+    if (const QSqlError error = database::connect(rooms, m_connection, database::Access::ReadOnly);
         error.isValid()) {
-        setOff(database::plainError(error, path));
+        setOff(database::plainError(error, rooms));
         return;
     }
     const QSqlDatabase db = QSqlDatabase::database(m_connection, false);
-    if (const Outcome subscribed = serverannouncements::subscribe(db, path); !subscribed) {
+    if (const Outcome subscribed = serverannouncements::subscribe(db, rooms); !subscribed) {
         setOff(subscribed.description());
         return;
     }
     connect(db.driver(), &QSqlDriver::notification, this,
             [this](const QString&, QSqlDriver::NotificationSource, const QVariant& payload) {
-                if (const QString table = server::announcedTable(payload.toString());
+                if (const QString table =
+                        server::announcedTable(payload.toString(), m_location.place().building);
                     !table.isEmpty())
                     emit changed(table);
             });

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "location.h"
 #include "outcome.h"
 
 #include <QObject>
@@ -10,10 +11,10 @@ class QTimer;
 
 namespace serverannouncements {
 
-// Subscribes the connection (to the database at path) to the announcements
+// Subscribes the connection (to the database given) to the announcements
 // of every building, after checking that the building's tables announce the
 // way this program listens. A failure says why in the operator's words.
-Outcome subscribe(const QSqlDatabase& db, const QString& path);
+[[nodiscard]] Outcome subscribe(const QSqlDatabase& db, const store::Database& database);
 
 } // namespace serverannouncements
 
@@ -27,7 +28,8 @@ class ServerAnnouncements : public QObject
     Q_OBJECT
 
 public:
-    explicit ServerAnnouncements(QObject* parent = nullptr);
+    // Listens for the changes of the building at location.
+    explicit ServerAnnouncements(const store::Location& location, QObject* parent = nullptr);
     ~ServerAnnouncements() override;
 
     // Why live updates are off; empty while the building is heard.
@@ -44,6 +46,7 @@ signals:
 private:
     void listen();
     void setOff(const QString& why);
+    store::Location m_location;
     QString m_connection;
     QTimer* m_check = nullptr;
     QString m_off;

@@ -115,7 +115,8 @@ std::optional<Outcome> TableStatements::readWithEngine(const QString& select, co
     }
     if (step != engine::Statement::Step::Done) {
         const auto [code, text] = statement->error();
-        return Outcome::failure(cannotRead(m_spec.table, database::plainError(code, text, m_path)));
+        return Outcome::failure(
+            cannotRead(m_spec.table, database::plainError(code, text, m_path.path())));
     }
     return Outcome::success();
 }

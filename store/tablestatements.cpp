@@ -37,7 +37,7 @@ QSqlDatabase TableStatements::database() const
     return QSqlDatabase::database(m_connection, false);
 }
 
-Outcome TableStatements::connect(const QString& path)
+Outcome TableStatements::connect(const store::Database& path)
 {
     disconnect();
     m_path = path;
@@ -53,10 +53,10 @@ Outcome TableStatements::connect(const QString& path)
     if (!outcome)
         return outcome;
     m_connection = name;
-    m_busy.install(database(), path);
+    m_busy.install(database(), path.path());
     const BusyWait::Span waits(m_busy);
     // Taken once the engine holds the file open, so it names that file.
-    m_file = fileIdentity(path);
+    m_file = path.onServer() ? std::nullopt : fileIdentity(path.path());
     outcome = database::checkTable(database(), m_spec, path);
     if (!outcome)
         disconnect();
@@ -76,7 +76,7 @@ QSqlDriver* TableStatements::listen()
 
 bool TableStatements::revive()
 {
-    if (!isConnected() || !server::isServerPath(m_path))
+    if (!isConnected() || !m_path.onServer())
         return false;
     if (!m_lost) {
         QSqlQuery alive(database());
@@ -91,7 +91,7 @@ bool TableStatements::revive()
 void TableStatements::noteFailure(const QSqlError& error)
 {
     if (isConnected() && engine::of(database()).problemOf(error) == engine::Problem::Disconnected &&
-        server::isServerPath(m_path))
+        m_path.onServer())
         m_lost = true;
 }
 
@@ -122,7 +122,7 @@ store::Transaction TableStatements::beginWrite()
 
 bool TableStatements::fileReplaced() const
 {
-    return isConnected() && m_file && fileIdentity(m_path) != m_file;
+    return isConnected() && m_file && fileIdentity(m_path.path()) != m_file;
 }
 
 void TableStatements::disconnect()

@@ -49,7 +49,7 @@ public:
     bool isConnected() const { return !m_connection.isEmpty(); }
 
     // Opens the file and checks that it holds the table and its fields.
-    Outcome connect(const QString& path);
+    Outcome connect(const store::Database& path);
     void disconnect();
     // The driver of the connection, subscribed to a server's announcements;
     // null where the driver announces nothing or the subscription failed.
@@ -144,7 +144,7 @@ private:
                                     const Pending& pending, const QString& label) const;
 
     TableSpec m_spec;
-    QString m_path;
+    store::Database m_path;
     QString m_connection;
     // The device and inode of the file opened.
     std::optional<std::pair<quint64, quint64>> m_file;

@@ -88,11 +88,14 @@ int usageError(Console& console, const QString& reason)
 }
 
 // Made absolute so messages and suggested commands work from anywhere.
-std::optional<QString> existingDirectory(const store::Location& location, Console& console)
+std::optional<store::Location> existingDirectory(const store::Location& location, Console& console)
 {
     if (location.isBuilding())
-        return location.directory();
-    return existingDirectory(location.directory(), console);
+        return location;
+    const std::optional<QString> folder = existingDirectory(location.folderPath(), console);
+    if (!folder)
+        return std::nullopt;
+    return store::Location::folder(datafolder::Choice{*folder, location.choice().rule});
 }
 
 std::optional<QString> existingDirectory(const QString& directory, Console& console)
@@ -131,27 +134,27 @@ std::optional<QString> existingDirectory(const QString& directory, Console& cons
 // DIR may be left out when the first argument is not a directory: the
 // databases are then those of the folder the program uses.
 // With more arguments than the command's files the first must be DIR.
-std::optional<QString> takeDirectory(QStringList& arguments, int files, const Building& building,
-                                     Console& console)
+std::optional<store::Location> takeDirectory(QStringList& arguments, int files,
+                                             const Building& building, Console& console)
 {
     if (building && arguments.size() > files) {
         say(console.err, Text::tr("Name a folder or a database server, not both."));
         return std::nullopt;
     }
     if (building)
-        return buildingThere(*building, console) ? std::optional(building->directory())
-                                                 : std::nullopt;
-    if (arguments.size() > files)
-        return existingDirectory(arguments.takeFirst(), console);
+        return buildingThere(*building, console) ? std::optional(*building) : std::nullopt;
+    if (arguments.size() > files) {
+        const std::optional<QString> folder = existingDirectory(arguments.takeFirst(), console);
+        return folder ? std::optional(store::Location::folder(*folder)) : std::nullopt;
+    }
     if (!arguments.isEmpty() && QFileInfo(arguments.first()).isDir())
-        return QDir(arguments.takeFirst()).absolutePath();
+        return store::Location::folder(QDir(arguments.takeFirst()).absolutePath());
     const std::optional<Building> chosen = buildingFor({}, building, console);
     if (!chosen)
         return std::nullopt;
     if (*chosen)
-        return buildingThere(**chosen, console) ? std::optional((*chosen)->directory())
-                                                : std::nullopt;
-    return datafolder::resolve().path;
+        return buildingThere(**chosen, console) ? std::optional(**chosen) : std::nullopt;
+    return store::Location::folder(datafolder::resolve());
 }
 
 } // namespace dbtool

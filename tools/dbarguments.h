@@ -16,12 +16,12 @@ std::optional<store::Location> dataFolder(const QString& named, bool writing,
                                           const Building& building, Console& console);
 // The directory made absolute, or nothing after saying why it cannot be used.
 std::optional<QString> existingDirectory(const QString& directory, Console& console);
-// The same for a location: a building's directory as it is.
-std::optional<QString> existingDirectory(const store::Location& location, Console& console);
+// The same for a location: a folder made absolute, a building as it is.
+std::optional<store::Location> existingDirectory(const store::Location& location, Console& console);
 // Takes DIR off the front of a room file or backup command's arguments; gives
-// the directory of the two databases, a building's when one is named.
-std::optional<QString> takeDirectory(QStringList& arguments, int files, const Building& building,
-                                     Console& console);
+// where the two databases are, a building when one is named.
+std::optional<store::Location> takeDirectory(QStringList& arguments, int files,
+                                             const Building& building, Console& console);
 // Says the reason, when there is one, and where the help is; returns kUsage.
 int usageError(Console& console, const QString& reason);
 

@@ -45,7 +45,7 @@ QStringList entryLines(const changerecord::Entry& e)
 // A prune removes entries for good: refused for a date too late, then asked
 // at a terminal, or confirmed by --yes. The exit status when it is not to go
 // ahead, -1 when it is.
-int confirmPrune(const QString& directory, const QDateTime& before, bool confirmed,
+int confirmPrune(const store::Location& directory, const QDateTime& before, bool confirmed,
                  Console& console)
 {
     if (Outcome allowed = changelist::pruneAllowed(before); !allowed) {
@@ -62,7 +62,7 @@ int confirmPrune(const QString& directory, const QDateTime& before, bool confirm
     const QString what =
         Text::tr("Pruning removes %n entry(s) older than %1 from the change record of %2 for good.",
                  nullptr, *count)
-            .arg(shownTime(before, TimeShown::Second), directory);
+            .arg(shownTime(before, TimeShown::Second), directory.describe());
     if (!console.interactive) {
         say(console.err,
             what + QLatin1Char(' ') + Text::tr("Nothing was removed: add --yes to remove them."));
@@ -81,7 +81,7 @@ int confirmPrune(const QString& directory, const QDateTime& before, bool confirm
 
 } // namespace
 
-int audit(const QStringList& arguments, const QString& directory, Console& console)
+int audit(const QStringList& arguments, const store::Location& directory, Console& console)
 {
     changelist::Filter filter;
     bool csv = false;
@@ -137,9 +137,10 @@ int audit(const QStringList& arguments, const QString& directory, Console& conso
             say(console.err, pruned.error());
             return kFailure;
         }
-        say(console.out, Text::tr("Removed %1 older than %2 from the change record of %3.")
-                             .arg(Text::tr("%n entries", nullptr, int(*pruned)),
-                                  shownTime(*pruneBefore, TimeShown::Second), directory));
+        say(console.out,
+            Text::tr("Removed %1 older than %2 from the change record of %3.")
+                .arg(Text::tr("%n entries", nullptr, int(*pruned)),
+                     shownTime(*pruneBefore, TimeShown::Second), directory.describe()));
         return kSuccess;
     }
     if (confirmed)
@@ -162,7 +163,7 @@ int audit(const QStringList& arguments, const QString& directory, Console& conso
     if (entries->isEmpty())
         say(console.out, (filtered ? Text::tr("The change record of %1 holds no entry that fits.")
                                    : Text::tr("The change record of %1 holds no entry."))
-                             .arg(directory));
+                             .arg(directory.describe()));
     // What another program stored is shown, never acted on by the terminal.
     for (const changerecord::Entry& e : *entries) {
         for (const QString& line : entryLines(e))

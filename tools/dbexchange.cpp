@@ -42,13 +42,13 @@ int importRooms(QStringList arguments, const Building& building, Console& consol
     if (!refusal.isEmpty())
         return usageError(console, refusal);
     arguments = positional;
-    const std::optional<QString> directory = takeDirectory(arguments, 1, building, console);
+    const std::optional<store::Location> directory = takeDirectory(arguments, 1, building, console);
     if (!directory)
         return kOtherFailure;
     if (arguments.size() != 1 || arguments.first().startsWith(QStringLiteral("--")))
         return usageError(console, Text::tr("Name one room file to import."));
     const QString path = arguments.first();
-    const QString target = database::pathIn(*directory, schema::kDirectoryFile);
+    const store::Database target = directory->database(schema::kDirectoryFile);
 
     QByteArray bytes;
     if (Outcome read = roomcsv::readFile(path, bytes); !read) {
@@ -111,14 +111,14 @@ int importRooms(QStringList arguments, const Building& building, Console& consol
     }
     say(console.out, roomimport::summary(
                          //: %1 is the room file read, %2 the room directory it was written into.
-                         Text::tr("%1 into %2").arg(path, target), written, replace));
+                         Text::tr("%1 into %2").arg(path, target.describe()), written, replace));
     return kSuccess;
 }
 
-int exportRoomList(const QString& directory, const QString& pdf, Console& console)
+int exportRoomList(const store::Location& location, const QString& pdf, Console& console)
 {
     RoomListDocument document;
-    if (Outcome read = document.load(database::pathIn(directory, schema::kDirectoryFile)); !read) {
+    if (Outcome read = document.load(location.database(schema::kDirectoryFile)); !read) {
         say(console.err, read.description());
         return kFailure;
     }
@@ -152,7 +152,7 @@ int exportRooms(QStringList arguments, const Building& building, Console& consol
     if (!refusal.isEmpty())
         return usageError(console, refusal);
     arguments = positional;
-    const std::optional<QString> directory =
+    const std::optional<store::Location> directory =
         takeDirectory(arguments, pdf.isEmpty() ? 1 : 0, building, console);
     if (!directory)
         return kFailure;
@@ -164,7 +164,7 @@ int exportRooms(QStringList arguments, const Building& building, Console& consol
     if (!arguments.isEmpty() && arguments.first().startsWith(QStringLiteral("--")))
         return usageError(console, Text::tr("Name at most one file to export to."));
     const QString path = arguments.value(0, QStringLiteral("-"));
-    const QString rooms = database::pathIn(*directory, schema::kDirectoryFile);
+    const store::Database rooms = directory->database(schema::kDirectoryFile);
     if (path == QLatin1String("-")) {
         QByteArray csv;
         if (Outcome read = roomimport::exportCsv(rooms, csv); !read) {
@@ -186,10 +186,10 @@ int exportRooms(QStringList arguments, const Building& building, Console& consol
 int backupOrRestore(bool restoring, QStringList arguments, const Building& building,
                     Console& console)
 {
-    const std::optional<QString> found = takeDirectory(arguments, 1, building, console);
+    const std::optional<store::Location> found = takeDirectory(arguments, 1, building, console);
     if (!found)
         return kFailure;
-    const QString& directory = *found;
+    const store::Location& directory = *found;
     if (arguments.size() != 1 || arguments.first().startsWith(QStringLiteral("--")))
         return usageError(console, Text::tr("Name one backup file."));
     const QString file = arguments.first();
@@ -198,8 +198,8 @@ int backupOrRestore(bool restoring, QStringList arguments, const Building& build
             say(console.err, done.description());
             return kFailure;
         }
-        say(console.out,
-            Text::tr("Backed up both databases of %1 to %2, and checked it.").arg(directory, file));
+        say(console.out, Text::tr("Backed up both databases of %1 to %2, and checked it.")
+                             .arg(directory.describe(), file));
         return kSuccess;
     }
     QStringList kept;
@@ -208,7 +208,8 @@ int backupOrRestore(bool restoring, QStringList arguments, const Building& build
         say(console.err, done.description());
         return kFailure;
     }
-    say(console.out, Text::tr("Restored both databases of %1 from %2.").arg(directory, file));
+    say(console.out,
+        Text::tr("Restored both databases of %1 from %2.").arg(directory.describe(), file));
     for (const QString& path : std::as_const(kept))
         say(console.out, Text::tr("The file it replaced is kept as %1").arg(path));
     return kSuccess;

@@ -111,7 +111,7 @@ struct Units
 
 // A removed unit is named too when asked for (history lists its kept
 // records); a live unit of the name goes first.
-std::optional<Units> readUnits(const QString& path, const QString& name, Console& console,
+std::optional<Units> readUnits(const store::Database& path, const QString& name, Console& console,
                                bool removedToo = false)
 {
     Units units;
@@ -195,7 +195,7 @@ bool reportChanges(const DirectoryReport& report, bool json, QJsonObject& o, QSt
 
 } // namespace
 
-int history(const QStringList& arguments, const QString& folder, Console& console)
+int history(const QStringList& arguments, const store::Location& folder, Console& console)
 {
     QString directory;
     bool json = false;
@@ -203,7 +203,7 @@ int history(const QStringList& arguments, const QString& folder, Console& consol
     QString problem, unitName;
     if (!parse(arguments, directory, json, &limit, unitName, problem))
         return usageError(console, problem);
-    const QString path = database::pathIn(folder, schema::kDirectoryFile);
+    const store::Database path = folder.database(schema::kDirectoryFile);
     const std::optional<Units> units = readUnits(path, unitName, console, true);
     if (!units)
         return kFailure;
@@ -234,10 +234,10 @@ int history(const QStringList& arguments, const QString& folder, Console& consol
     }
     if (records->isEmpty())
         say(console.out, units->named ? Text::tr("Nothing has been sent to %1 from %2.")
-                                            .arg(units->named->name, log.path())
+                                            .arg(units->named->name, log.path().describe())
                                       : Text::tr("Nothing has been sent to the door unit "
                                                  "from %1.")
-                                            .arg(log.path()));
+                                            .arg(log.path().describe()));
     for (const TransferRecord& r : *records) {
         // With several units each line names its unit after the time.
         QString line = recordLine(r);
@@ -248,14 +248,14 @@ int history(const QStringList& arguments, const QString& folder, Console& consol
     return kSuccess;
 }
 
-int changes(const QStringList& arguments, const QString& folder, Console& console)
+int changes(const QStringList& arguments, const store::Location& folder, Console& console)
 {
     QString directory, unitName;
     bool json = false;
     QString problem;
     if (!parse(arguments, directory, json, nullptr, unitName, problem))
         return usageError(console, problem);
-    const QString path = database::pathIn(folder, schema::kDirectoryFile);
+    const store::Database path = folder.database(schema::kDirectoryFile);
     const std::optional<Units> units = readUnits(path, unitName, console);
     if (!units)
         return kUsage;

@@ -67,7 +67,7 @@ int initBuilding(const store::Location& building, const OperatorEntry& given, Co
     if (operators->value_or(0) && (given.name || given.pin)) {
         say(console.err, Text::tr("The operator given was not added: the server already has "
                                   "operators. Add one with:\n%1")
-                             .arg(database::addOperatorCommand(building.directory())));
+                             .arg(database::addOperatorCommand(building)));
         return kFailure;
     }
     return kSuccess;
@@ -75,7 +75,7 @@ int initBuilding(const store::Location& building, const OperatorEntry& given, Co
 
 bool buildingThere(const store::Location& building, Console& console)
 {
-    const QString path = building.pathOf(schema::kDirectoryFile);
+    const store::Database path = building.database(schema::kDirectoryFile);
     const store::Connection connection(path, kConnection, database::Access::ReadOnly);
     if (!connection.ok()) {
         say(console.err, Text::tr("The %1 cannot be opened: %2")
@@ -94,7 +94,7 @@ int checkBuilding(const store::Location& building, Console& console)
     int status = kSuccess;
     for (const auto& [file, layout] : {std::pair{schema::kDirectoryFile, schema::directoryTable()},
                                        std::pair{schema::kOperatorFile, schema::operatorTable()}}) {
-        const QString path = building.pathOf(file);
+        const store::Database path = building.database(file);
         const store::Connection connection(path, kConnection, database::Access::ReadOnly);
         if (!connection.ok()) {
             say(console.err, Text::tr("The %1 cannot be opened: %2")
@@ -117,7 +117,7 @@ int checkBuilding(const store::Location& building, Console& console)
                       .arg(building.place().where(), Text::tr("%n operators", nullptr, rows)));
         if (rows == 0 && file == schema::kOperatorFile) {
             say(console.err, Text::tr("Nobody can log in. Add an operator with:\n%1")
-                                 .arg(database::addOperatorCommand(building.directory())));
+                                 .arg(database::addOperatorCommand(building)));
             status = kFailure;
         }
     }

@@ -223,7 +223,7 @@ int run(const QStringList& arguments, Console& console)
             dataFolder(rest.value(0), false, building, console);
         if (folder && folder->isBuilding())
             return checkBuilding(*folder, console);
-        return folder ? check(folder->directory(), console) : int(kFailure);
+        return folder ? check(folder->folderPath(), console) : int(kFailure);
     }
     if (isExchangeCommand(command))
         return runExchange(command, rest, building, console);
@@ -231,8 +231,7 @@ int run(const QStringList& arguments, Console& console)
         const QString dir =
             rest.value(0).startsWith(QStringLiteral("--")) ? QString() : rest.value(0);
         const std::optional<store::Location> folder = dataFolder(dir, false, building, console);
-        return folder ? audit(dir.isEmpty() ? rest : rest.mid(1), folder->directory(), console)
-                      : int(kFailure);
+        return folder ? audit(dir.isEmpty() ? rest : rest.mid(1), *folder, console) : int(kFailure);
     }
     if (command == QLatin1String("units"))
         return units(rest, building, console);
@@ -242,8 +241,8 @@ int run(const QStringList& arguments, Console& console)
         const std::optional<store::Location> folder = dataFolder(dir, false, building, console);
         if (!folder)
             return kFailure;
-        return command == QLatin1String("history") ? history(rest, folder->directory(), console)
-                                                   : changes(rest, folder->directory(), console);
+        return command == QLatin1String("history") ? history(rest, *folder, console)
+                                                   : changes(rest, *folder, console);
     }
     return usageError(console, Text::tr("Unknown command %1.").arg(command));
 }
@@ -252,7 +251,7 @@ int init(const store::Location& location, const OperatorEntry& given, Console& c
 {
     if (location.isBuilding())
         return initBuilding(location, given, console);
-    const std::optional<QString> dir = existingDirectory(location, console);
+    const std::optional<store::Location> dir = existingDirectory(location, console);
     if (!dir)
         return kFailure;
     const databasesetup::FirstOperator first{
@@ -261,18 +260,16 @@ int init(const store::Location& location, const OperatorEntry& given, Console& c
     const auto report = [&console](databasesetup::Channel channel, const QString& text) {
         say(channel == databasesetup::Channel::Note ? console.out : console.err, text);
     };
-    return databasesetup::create(*dir, first, report) ? kSuccess : kFailure;
+    return databasesetup::create(dir->folderPath(), first, report) ? kSuccess : kFailure;
 }
 
 int addOperator(const store::Location& location, const OperatorEntry& given, Console& console)
 {
-    const std::optional<QString> dir = existingDirectory(location, console);
+    const std::optional<store::Location> dir = existingDirectory(location, console);
     if (!dir)
         return kFailure;
-    const QString path = database::pathIn(*dir, schema::kOperatorFile);
-    const QString shown = location.isBuilding()
-                              ? Text::tr("the operators on %1").arg(location.place().where())
-                              : path;
+    const store::Database path = dir->database(schema::kOperatorFile);
+    const QString shown = path.describe();
     // A server's logins add operators through the view that shows no digest.
     const TableSpec layout =
         location.serverChecksPins() ? schema::serverOperatorView() : schema::operatorTable();
@@ -332,8 +329,8 @@ int addOperator(const store::Location& location, const OperatorEntry& given, Con
         }
     }
     database::close(connection);
-    if (status == kSuccess)
-        warnIfExposed(path, console);
+    if (status == kSuccess && dir->hasFiles())
+        warnIfExposed(path.path(), console);
     return status;
 }
 

@@ -64,8 +64,8 @@ int addOperator(const store::Location& location, const OperatorEntry& given, Con
 int check(const QString& directory, Console& console);
 // What was sent to the door unit, newest first; how the directory differs
 // from the last complete download (0 up to date, 1 differs, 2 error).
-int history(const QStringList& arguments, const QString& directory, Console& console);
-int changes(const QStringList& arguments, const QString& directory, Console& console);
+int history(const QStringList& arguments, const store::Location& location, Console& console);
+int changes(const QStringList& arguments, const store::Location& location, Console& console);
 // The building's door units: listed, added, renamed, removed (dbunits.cpp).
 int units(const QStringList& arguments, const Building& building, Console& console);
 
@@ -73,7 +73,7 @@ int units(const QStringList& arguments, const Building& building, Console& conso
 // on this PC.
 changerecord::Actor companionActor();
 // The change record of both files, filtered, newest first; or pruned.
-int audit(const QStringList& arguments, const QString& directory, Console& console);
+int audit(const QStringList& arguments, const store::Location& location, Console& console);
 // A building on a database server (dbserver.cpp): preparing and examining
 // it, and copying a data folder into it.
 int initBuilding(const store::Location& building, const OperatorEntry& given, Console& console);

@@ -80,14 +80,14 @@ int units(const QStringList& arguments, const Building& building, Console& conso
     const std::optional<store::Location> folder = dataFolder(named, false, building, console);
     if (!folder)
         return kFailure;
-    const std::optional<QString> dir = existingDirectory(*folder, console);
+    const std::optional<store::Location> dir = existingDirectory(*folder, console);
     if (!dir)
         return kFailure;
-    const QString path = database::pathIn(*dir, schema::kDirectoryFile);
-    if (store::Location::missing(path)) {
+    const store::Database path = dir->database(schema::kDirectoryFile);
+    if (path.missing()) {
         say(console.err, Text::tr("There is no room file %1; create it with: quorvane-db "
                                   "init %2")
-                             .arg(path, *dir));
+                             .arg(path.path(), dir->folderPath()));
         return kFailure;
     }
     Outcome changed = Outcome::success();

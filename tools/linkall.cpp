@@ -56,9 +56,9 @@ int reportAll(const QList<UnitsDownload::Line>& lines, const QString& roomFile, 
 } // namespace
 
 // Every door unit at once, a line of progress for each as its batches end.
-int sendAll(const QString& folder, Console& console, Environment& env)
+int sendAll(const store::Location& folder, Console& console, Environment& env)
 {
-    const QString roomFile = database::pathIn(folder, schema::kDirectoryFile);
+    const store::Database roomFile = folder.database(schema::kDirectoryFile);
     {
         RoomDirectoryView rooms;
         if (Outcome opened = rooms.openIn(folder); !opened) {
@@ -112,7 +112,7 @@ int sendAll(const QString& folder, Console& console, Environment& env)
     download.start();
     download.wait();
 
-    return reportAll(download.lines(), roomFile, console, env);
+    return reportAll(download.lines(), roomFile.describe(), console, env);
 }
 
 } // namespace linktool

@@ -98,8 +98,8 @@ class Keeper
 public:
     Keeper(const store::Location& location, const KeepOptions& options, Console& console,
            Environment& env)
-        : m_location(location), m_roomFile(location.pathOf(schema::kDirectoryFile)),
-          m_options(options), m_console(console), m_env(env), m_stamp(m_roomFile)
+        : m_location(location), m_roomFile(location.database(schema::kDirectoryFile)),
+          m_options(options), m_console(console), m_env(env), m_stamp(m_roomFile.path())
     {
     }
 
@@ -117,7 +117,7 @@ public:
         const bool onServer = m_location.isBuilding();
         std::unique_ptr<ServerAnnouncements> heard;
         if (onServer) {
-            heard = std::make_unique<ServerAnnouncements>();
+            heard = std::make_unique<ServerAnnouncements>(m_location);
             QObject::connect(heard.get(), &ServerAnnouncements::changed,
                              [this](const QString& table) {
                                  // Its own transfers are no change of the directory.
@@ -325,7 +325,7 @@ private:
     };
 
     const store::Location& m_location;
-    QString m_roomFile;
+    store::Database m_roomFile;
     KeepOptions m_options;
     Console& m_console;
     Environment& m_env;
@@ -372,7 +372,7 @@ int keep(const QStringList& arguments, const std::optional<store::Location>& bui
                                      : options.directory.isEmpty()
                                          ? store::Location::folder(datafolder::resolve())
                                          : store::Location::folder(options.directory);
-    const QString roomFile = location.pathOf(schema::kDirectoryFile);
+    const store::Database roomFile = location.database(schema::kDirectoryFile);
     if (const Expected<QList<DoorUnit>> units = doorunits::read(roomFile); !units) {
         complain(console, Text::tr("Nothing was sent: %1").arg(units.error()));
         return kRefused;

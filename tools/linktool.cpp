@@ -134,7 +134,7 @@ TransferRecord::What whatOf(Command command)
 
 // The door unit named, or the one on the port given (the first when none is);
 // the port becomes the named unit's.
-Expected<qint64> chosenUnit(Options& options, const QString& roomFile, bool recorded)
+Expected<qint64> chosenUnit(Options& options, const store::Database& roomFile, bool recorded)
 {
     qint64 unit = doorunits::kFirstUnit;
     if (!recorded && options.unit.isEmpty())
@@ -233,10 +233,9 @@ int sendCommand(Command command, Options options, Console& console, Environment&
     const Expected<store::Location> location = chosenLocation(options.building, options.directory);
     if (!location)
         return usageError(console, location.error());
-    const QString folder = location->directory();
     if (options.all)
-        return sendAll(folder, console, env);
-    const QString roomFile = database::pathIn(folder, schema::kDirectoryFile);
+        return sendAll(*location, console, env);
+    const store::Database roomFile = location->database(schema::kDirectoryFile);
     const bool recorded = !location->lacks(schema::kDirectoryFile);
     const Expected<qint64> unit = chosenUnit(options, roomFile, recorded);
     if (!unit) {
@@ -265,7 +264,7 @@ int sendCommand(Command command, Options options, Console& console, Environment&
     }
     RoomDirectoryView rooms;
     if (command == Command::Download) {
-        if (Outcome opened = rooms.openIn(folder); !opened) {
+        if (Outcome opened = rooms.openIn(*location); !opened) {
             complain(console, Text::tr("Nothing was sent: %1").arg(opened.description()));
             return kRefused;
         }
@@ -300,7 +299,7 @@ int sendCommand(Command command, Options options, Console& console, Environment&
     if (port.stoppedHere)
         return stopped(console, env, result, where, port.written);
     if (!result.done()) {
-        complain(console, describe(result, link.device(), rooms.path()));
+        complain(console, describe(result, link.device(), rooms.path().describe()));
         return exitFor(result);
     }
     say(console.err, doneText(command, options, result, where));

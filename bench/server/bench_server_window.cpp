@@ -66,7 +66,7 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "no server: run under pg_virtualenv\n");
         return 1;
     }
-    const QString path = where.pathOf(schema::kDirectoryFile);
+    const store::Database path = where.database(schema::kDirectoryFile);
     QList<RoomRecord> rooms;
     for (int i = 0; i < kRooms; ++i)
         rooms << RoomRecord{QString::number(1000000 + i),
@@ -87,7 +87,7 @@ int main(int argc, char* argv[])
     QElapsedTimer timer;
     timer.start();
     auto* view = new RoomDirectoryView;
-    auto* window = new TelNumWindow(*view, where.directory(), sink);
+    auto* window = new TelNumWindow(*view, where, sink);
     window->show();
     QApplication::processEvents();
     const QPixmap shot = window->grid()->viewport()->grab();

@@ -119,12 +119,12 @@ public:
     virtual QString driverName() const = 0;
     // Sets up a connection not yet open; returns the statements to run once
     // it is. busyWaitMs is how long opening waits for a busy file.
-    virtual QStringList configure(QSqlDatabase& db, const QString& path, database::Access access,
-                                  int busyWaitMs) const = 0;
+    virtual QStringList configure(QSqlDatabase& db, const store::Database& database,
+                                  database::Access access, int busyWaitMs) const = 0;
     // What a failed statement of Qt's driver came to, by the engine's code.
     virtual Problem problemOf(const QSqlError& error) const = 0;
     // Why a connection of Qt's driver did not open, with the engine's code.
-    virtual QSqlError openError(const QSqlDatabase& db) const = 0;
+    virtual QSqlError openError(const QSqlDatabase& db, const store::Database& database) const = 0;
 
     // How a write transaction starts, taking the write lock at once where
     // the engine can; with a table, that table is locked against other

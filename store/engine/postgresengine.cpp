@@ -1,5 +1,6 @@
 #include "databaseengine.h"
 
+#include "location.h"
 #include "server.h"
 
 #include <QCoreApplication>
@@ -56,11 +57,11 @@ Problem problemOfState(const QString& state, QSqlError::ErrorType type)
 // The SQLSTATE the server gave when it refused a connection to the place
 // in use, asked of libpq on a connection of its own whose error words are
 // only the code; empty when no server answered within two seconds.
-QString refusalState()
+QString refusalState(const server::Place& place)
 {
     QList<QByteArray> keys;
     QList<QByteArray> values;
-    for (const auto& [key, value] : server::place().options) {
+    for (const auto& [key, value] : place.options) {
         keys << key.toUtf8();
         values << value.toUtf8();
     }
@@ -106,10 +107,10 @@ class PostgresEngine final : public DatabaseEngine
 public:
     QString driverName() const override { return QStringLiteral("QPSQL"); }
 
-    QStringList configure(QSqlDatabase& db, const QString& path, database::Access access,
-                          int busyWaitMs) const override
+    QStringList configure(QSqlDatabase& db, const store::Database& database,
+                          database::Access access, int busyWaitMs) const override
     {
-        server::Place place = server::place();
+        server::Place place = database.place();
         bool timeout = false;
         for (const auto& option : place.options)
             timeout = timeout || option.first == QLatin1String("connect_timeout");
@@ -134,7 +135,7 @@ public:
         db.setConnectOptions(server::connectOptions(place));
         QStringList statements{
             QStringLiteral("SET search_path TO %1")
-                .arg(database::quotedIdentifier(server::schemaOf(path))),
+                .arg(database::quotedIdentifier(database.schema())),
             QStringLiteral("SET lock_timeout = %1").arg(busyWaitMs),
             // The server's notices ("already exists, skipping") are not the operator's business.
             QStringLiteral("SET client_min_messages = warning")};
@@ -148,12 +149,12 @@ public:
         return problemOfState(error.nativeErrorCode(), error.type());
     }
 
-    QSqlError openError(const QSqlDatabase& db) const override
+    QSqlError openError(const QSqlDatabase& db, const store::Database& database) const override
     {
         // Qt's driver keeps no SQLSTATE of a failed connection: libpq is asked once more.
         const QSqlError error = db.lastError();
         return QSqlError(error.driverText(), error.databaseText(), QSqlError::ConnectionError,
-                         refusalState());
+                         refusalState(database.place()));
     }
 
     QStringList beginWrite(const QString& lockedTable = {}) const override

@@ -3,6 +3,7 @@
 #include "databaseengine.h"
 
 #include "busywait.h"
+#include "location.h"
 
 #include <QFileInfo>
 #include <QSqlDatabase>
@@ -19,7 +20,7 @@ class SqliteEngine final : public DatabaseEngine
 public:
     QString driverName() const override { return QStringLiteral("QSQLITE"); }
 
-    QStringList configure(QSqlDatabase& db, const QString& path, database::Access access,
+    QStringList configure(QSqlDatabase& db, const store::Database& file, database::Access access,
                           int busyWaitMs) const override
     {
         using database::Access;
@@ -46,9 +47,9 @@ public:
             break;
         }
         // mode=rw opens an existing file only: the program never creates a database.
-        db.setDatabaseName(
-            QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()).toString(QUrl::FullyEncoded) +
-            QStringLiteral("?mode=") + QLatin1String(mode));
+        db.setDatabaseName(QUrl::fromLocalFile(QFileInfo(file.path()).absoluteFilePath())
+                               .toString(QUrl::FullyEncoded) +
+                           QStringLiteral("?mode=") + QLatin1String(mode));
         db.setConnectOptions(options);
         return pragmas;
     }
@@ -57,7 +58,10 @@ public:
     {
         return files().problemOf(error.nativeErrorCode().toInt());
     }
-    QSqlError openError(const QSqlDatabase& db) const override { return db.lastError(); }
+    QSqlError openError(const QSqlDatabase& db, const store::Database&) const override
+    {
+        return db.lastError();
+    }
 
     // IMMEDIATE takes the write lock of the whole file at once.
     QStringList beginWrite(const QString& = {}) const override

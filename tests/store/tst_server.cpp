@@ -38,15 +38,26 @@
 
 namespace {
 
-// The building the test works on now.
-store::Location here()
+// The building and login the test works on now.
+server::Place& current()
 {
-    return store::Location::building(server::place());
+    static server::Place place;
+    return place;
 }
 
-QString roomPath()
+void use(const server::Place& place)
 {
-    return here().pathOf(schema::kDirectoryFile);
+    current() = place;
+}
+
+store::Location here()
+{
+    return store::Location::building(current());
+}
+
+store::Database roomPath()
+{
+    return here().database(schema::kDirectoryFile);
 }
 
 // psql's view of the server: another program, on a connection of its own.
@@ -100,7 +111,7 @@ private slots:
         m_building = building;
         const Expected<server::Place> place = server::parse(m_connection, building);
         QVERIFY2(place, qPrintable(place.error()));
-        server::use(*place);
+        use(*place);
         const auto prepared = serversetup::prepare(here(), databasesetup::Operator{"boss", "1234"});
         QVERIFY2(prepared, qPrintable(prepared.error()));
         QVERIFY(prepared->madeBuilding);
@@ -161,11 +172,11 @@ private slots:
                      .isValid());
 
         // A login role of its own, given nothing: it logs in, and reads no digest.
-        const server::Place owner = server::place();
+        const server::Place owner = current();
         ask("DROP ROLE IF EXISTS quorvane_clerk");
         ask("CREATE ROLE quorvane_clerk LOGIN PASSWORD 'clerk-pw'");
-        server::use(*server::parse(m_connection + "?user=quorvane_clerk&password=clerk-pw",
-                                   owner.building));
+        use(*server::parse(m_connection + "?user=quorvane_clerk&password=clerk-pw",
+                           owner.building));
         QString denied;
         bool right = false;
         bool wrong = true;
@@ -183,7 +194,7 @@ private slots:
             }
             database::close(name);
         }
-        server::use(owner);
+        use(owner);
         ask("DROP ROLE quorvane_clerk");
         QVERIFY(right);
         QVERIFY(!wrong);
@@ -199,7 +210,7 @@ private slots:
                         "--building", "Main"},
                        &said),
                  1);
-        server::use(*server::parse(m_connection, m_building));
+        use(*server::parse(m_connection, m_building));
         QVERIFY2(said.contains("127.0.0.1:9/nodb") && said.contains("cannot be reached"),
                  qPrintable(said));
         QVERIFY2(!said.contains("s3cret-pw"), qPrintable(said));
@@ -269,13 +280,13 @@ private slots:
     {
         QFETCH(QString, connection);
         QFETCH(QString, told);
-        const server::Place owner = server::place();
+        const server::Place owner = current();
         QString said;
         // A connection that cannot be read is a usage error; one the server refuses is not.
         QCOMPARE(runDb({"check", "--database", connection, "--building", "Main"}, &said),
                  told.startsWith("answers") || told.startsWith("refused") ? 1
                                                                           : int(dbtool::kUsage));
-        server::use(owner);
+        use(owner);
         QVERIFY2(said.contains(told), qPrintable(said));
         QVERIFY2(!said.contains("S3cretPW"), qPrintable(said));
         QProcess program;
@@ -307,7 +318,7 @@ private slots:
     {
         QFETCH(QString, building);
         QFETCH(bool, accepted);
-        const server::Place owner = server::place();
+        const server::Place owner = current();
         QString said;
         QCOMPARE(runDb({"init", "--database", m_connection, "--building", "Main"}, &said), 0);
         ask("DELETE FROM \"Main\".\"Room_tel\"");
@@ -315,7 +326,7 @@ private slots:
         const int status =
             runDb({"init", "--database", m_connection, "--building", building}, &said);
         if (!accepted) {
-            server::use(owner);
+            use(owner);
             QCOMPARE(status, int(dbtool::kUsage));
             QVERIFY2(said.contains("at most 63 bytes: at most 21 Chinese characters or 63 "
                                    "letters"),
@@ -328,10 +339,11 @@ private slots:
         }
         QVERIFY2(status == 0, qPrintable(said));
         QVERIFY2(!said.contains("NOTICE"), qPrintable(said));
+        use(*server::parse(m_connection, building));
         {
             RecordCursor cursor(schema::directoryTable());
             QVERIFY(cursor.open(roomPath()));
-            ServerAnnouncements heard;
+            ServerAnnouncements heard(here());
             QSignalSpy told(&heard, &ServerAnnouncements::changed);
             QCOMPARE(heard.offReason(), QString());
             ask("INSERT INTO \"Room_tel\" (\"Room\") VALUES ('301')");
@@ -346,7 +358,7 @@ private slots:
             QTRY_COMPARE_WITH_TIMEOUT(told.size(), 1, 5000);
         }
         ask(QStringLiteral("DROP SCHEMA %1 CASCADE").arg(database::quotedIdentifier(building)));
-        server::use(owner);
+        use(owner);
         QCOMPARE(ask("SELECT count(*) FROM \"Main\".\"Room_tel\"").toInt(), 2);
     }
 
@@ -359,11 +371,11 @@ private slots:
             "plpgsql AS $$ BEGIN PERFORM pg_notify('quorvane_' || TG_TABLE_SCHEMA, TG_TABLE_NAME); "
             "RETURN NULL; END $$");
         {
-            ServerAnnouncements heard;
+            ServerAnnouncements heard(here());
             QVERIFY2(heard.offReason().contains("older Quorvane"), qPrintable(heard.offReason()));
         }
         QVERIFY(serversetup::renew(here()));
-        ServerAnnouncements heard;
+        ServerAnnouncements heard(here());
         QCOMPARE(heard.offReason(), QString());
     }
 
@@ -478,7 +490,7 @@ private slots:
     {
         RecordCursor cursor(schema::directoryTable());
         QVERIFY(cursor.open(roomPath()));
-        ServerAnnouncements heard;
+        ServerAnnouncements heard(here());
         QSignalSpy told(&heard, &ServerAnnouncements::changed);
         ask("SELECT pg_terminate_backend(pid) FROM pg_stat_activity WHERE pid <> pg_backend_pid() "
             "AND application_name = 'quorvane' AND datname = current_database()");
@@ -491,12 +503,12 @@ private slots:
 
         // While the server lets nobody in, the window says live updates are off; once
         // it does again, they are on and what changed is read.
-        const server::Place owner = server::place();
+        const server::Place owner = current();
         const QString database = ask("SELECT current_database()").toString();
-        server::use(*server::parse(m_connection + "/template1", owner.building));
+        use(*server::parse(m_connection + "/template1", owner.building));
         const QString aside = database::uniqueConnectionName("test-aside");
         QVERIFY(!database::connect(roomPath(), aside, database::Access::AsFound).isValid());
-        server::use(owner);
+        use(owner);
         const auto allow = [&](bool allowed) {
             QSqlQuery q(QSqlDatabase::database(aside, false));
             return q.exec(
@@ -531,7 +543,7 @@ private slots:
     // operator's words, and its password shows nowhere.
     void readOnlyRole()
     {
-        const server::Place owner = server::place();
+        const server::Place owner = current();
         const QString building = database::quotedIdentifier(owner.building);
         ask("DROP ROLE IF EXISTS quorvane_reader");
         // A ';' in a password once became a space on its way to libpq.
@@ -543,7 +555,7 @@ private slots:
             m_connection + QStringLiteral("?user=quorvane_reader&password=pa;ss-s3cret"),
             owner.building);
         QVERIFY(reader);
-        server::use(*reader);
+        use(*reader);
         QString refusal;
         {
             RecordCursor cursor(schema::directoryTable());
@@ -556,7 +568,7 @@ private slots:
         OperatorView operators(here());
         const Outcome noOperators = operators.openIn();
         const QString viewing = serversetup::viewOnly(here());
-        server::use(owner);
+        use(owner);
         QVERIFY2(refusal.contains("lets this login only read"), qPrintable(refusal));
         // Every login sees who the operators are; none reads their digests.
         QVERIFY2(noOperators, qPrintable(noOperators.description()));
@@ -591,14 +603,14 @@ private slots:
             const int status = runDb(QStringList(run.arguments) << "--database" << readerUri
                                                                 << "--building" << run.building,
                                      &said);
-            server::use(owner);
+            use(owner);
             QVERIFY2(status == run.status && said.contains(run.says) && !said.contains(" init") &&
                          !said.contains("-1 "),
                      qPrintable(run.arguments.join(' ') + ": " + said));
         }
         ask("DROP SCHEMA \"No rights\" CASCADE");
-        for (const QString& shown : {refusal, noOperators.description(), server::folder(),
-                                     database::initCommand(server::folder())})
+        for (const QString& shown :
+             {refusal, noOperators.description(), here().describe(), database::initCommand(here())})
             QVERIFY2(!shown.contains("s3cret"), qPrintable(shown));
         ask("DROP OWNED BY quorvane_reader");
         ask("DROP ROLE quorvane_reader");
@@ -681,10 +693,10 @@ private slots:
                                    .arg(QTest::currentDataTag())
                                    .arg(QCoreApplication::applicationPid());
         QString said;
-        const server::Place owner = server::place();
+        const server::Place owner = current();
         const int status =
             runDb({"migrate", dir.path(), "--database", m_connection, "--building", target}, &said);
-        server::use(owner);
+        use(owner);
         if (!refusal.isEmpty()) {
             QCOMPARE(status, 1);
             QVERIFY2(said.contains(refusal) && !said.contains("violates"), qPrintable(said));
@@ -693,11 +705,11 @@ private slots:
             return;
         }
         QCOMPARE(status, 0);
-        server::use(*server::parse(m_connection, target));
-        const QString path = roomPath();
+        use(*server::parse(m_connection, target));
+        const store::Database path = roomPath();
         const auto east = DirectoryReport::read(path, 2);
         const int entries = ask("SELECT count(*) FROM change_record").toInt();
-        server::use(owner);
+        use(owner);
         QVERIFY2(east, qPrintable(east.error()));
         QCOMPARE(east->state.kind, DoorUnitState::Kind::UpToDate);
         QVERIFY(entries >= 1);
@@ -733,13 +745,14 @@ private slots:
         ask(QStringLiteral("DROP SCHEMA %1 CASCADE")
                 .arg(database::quotedIdentifier(found.captured(1))));
         ask(QStringLiteral("DROP SCHEMA %1 CASCADE").arg(database::quotedIdentifier(target)));
-        server::use(owner);
+        use(owner);
     }
 
     // The change record on a server: a grid write's entry in its transaction,
     // an import's rooms, and Refresh taking neither for another program's.
     void changeRecord()
     {
+        const int before = ask("SELECT count(*) FROM change_record").toInt();
         QVERIFY(roomimport::write(roomPath(), {{"101", "5551234", "", ""}, {"102", "", "", ""}},
                                   true, nullptr));
         RecordCursor mine(schema::directoryTable());
@@ -756,20 +769,20 @@ private slots:
         QStringList listed;
         for (const char* room : {"900", "A901"}) {
             const QList<changerecord::Entry> entries =
-                changelist::read(server::folder(), {room, {}, {}, {}, {}}).value();
+                changelist::read(here(), {room, {}, {}, {}, {}}).value();
             for (const changerecord::Entry& e : entries)
                 listed << changerecord::storedWord(e) + ' ' + e.subject + ' ' + e.who.operatorName;
         }
         QCOMPARE(listed, (QStringList{"room changed 900 ann", "room added 900 ann",
                                       "room added by import A901 bob"}));
-        QCOMPARE(ask("SELECT count(*) FROM change_record").toInt(), 3);
+        QCOMPARE(ask("SELECT count(*) FROM change_record").toInt(), before + 3);
     }
 
     void cleanupTestCase()
     {
-        if (server::active())
+        if (!current().building.isEmpty())
             ask(QStringLiteral("DROP SCHEMA %1 CASCADE")
-                    .arg(database::quotedIdentifier(server::place().building)));
+                    .arg(database::quotedIdentifier(current().building)));
     }
 };
 
