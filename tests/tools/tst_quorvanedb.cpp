@@ -334,7 +334,8 @@ private slots:
     // What stands at a database's name before init: a directory or a link to
     // nothing would leave a setup the program cannot use, a stale journal
     // would damage a new file beside it, and a file there is never replaced
-    // ("dir:" a directory, "link:" a dangling link, otherwise a file).
+    // ("dir:" a directory, "link:" a dangling link, otherwise a file; "file:"
+    // the file is named as the folder).
     void initRefusesWhatCannotBeUsed_data()
     {
         const QString ops = schema::kOperatorFile;
@@ -359,6 +360,7 @@ private slots:
         row("folder a link to nothing", {"data:d>gone"}, 1, "is a link to nothing: it points to",
             "is a link to nothing");
         row("folder a loop of links", {"data:d>d"}, 1, "is a loop of links", "is a loop of links");
+        row("folder a file", {"file:d"}, 1, "d is not a directory", "d is not a directory");
     }
 
     void initRefusesWhatCannotBeUsed()
@@ -381,6 +383,8 @@ private slots:
                 QVERIFY(QFile::link(m_dir->filePath("gone"), path));
             else
                 writeBytes(path, "left over");
+            if (entry.startsWith("file:"))
+                folder = path;
         }
         Session init;
         QCOMPARE(init.run({"init", folder, "--operator", "anna", "--pin", "1"}), status);
