@@ -21,6 +21,7 @@
 #include <csignal>
 #include <fcntl.h>
 #include <memory>
+#include <sqlite3.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -412,13 +413,25 @@ private slots:
         const QString csv = m_dir->filePath("rooms.csv");
         writeBytes(csv, "Room;TEL1\n101;0123\n");
         QCOMPARE(Session().run({"import", dir(), csv}), 0);
+        // Another program's write under way: the import waits for it to end.
+        sqlite3* other = nullptr;
+        QVERIFY(sqlite3_open(qPrintable(m_rooms), &other) == SQLITE_OK &&
+                sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) == SQLITE_OK);
+        std::thread ends([other] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(300));
+            sqlite3_close(other);
+        });
+        writeBytes(csv, "103,0789\n");
+        const int waited = Session().run({"import", dir(), csv});
+        ends.join();
+        QCOMPARE(waited, 0);
         writeBytes(csv, "102,0456\n");
         QCOMPARE(Session().run({"import", dir(), csv, "--dry-run"}), 0);
         writeBytes(csv, "101$,0123\n");
         QCOMPARE(Session().run({"import", dir(), csv, "--dry-run"}), 1);
         QCOMPARE(Session().run({"import", dir(), m_dir->filePath("none.csv")}), 2);
         QCOMPARE(Session().run({"backup", dir(), csv}), 1); // not a backup: left alone
-        QCOMPARE(testdb::rows(m_rooms, schema::directoryTable()).size(), 1);
+        QCOMPARE(testdb::rows(m_rooms, schema::directoryTable()).size(), 2);
     }
 
     // A file too large to be a room list is refused before it is read whole,
