@@ -421,6 +421,8 @@ private slots:
             "CREATE TABLE Room_tel (Room TEXT PRIMARY KEY, TEL1, TEL2, TEL3)");
         QTest::newRow("keyed on Room, no rowid") << QStringLiteral(
             "CREATE TABLE Room_tel (Room TEXT PRIMARY KEY, TEL1, TEL2, TEL3) WITHOUT ROWID");
+        QTest::newRow("key named with quotes") << QStringLiteral(
+            "CREATE TABLE Room_tel (\"No \"\"1\"\"\" INTEGER PRIMARY KEY, Room, TEL1, TEL2, TEL3)");
         QTest::newRow("two-field key, no rowid")
             << QStringLiteral("CREATE TABLE Room_tel (Room, TEL1, TEL2, TEL3, "
                               "PRIMARY KEY (TEL1, Room)) WITHOUT ROWID");
@@ -537,6 +539,8 @@ private slots:
         QTest::newRow("no table") << QByteArray("sqlite")
                                   << QStringLiteral("has no table Room_tel");
         QTest::newRow("damaged") << QByteArray("damaged") << QStringLiteral("is damaged");
+        QTest::newRow("damaged after its first rows")
+            << QByteArray("damaged late") << QStringLiteral("is damaged");
     }
     void unusableFilesOpenEmptyWithAClearError()
     {
@@ -545,8 +549,13 @@ private slots:
         QFile file(m_path);
         if (content == "sqlite") {
             makeTable(QStringLiteral("CREATE TABLE other (x)"));
-        } else if (content == "damaged") {
-            QVERIFY(file.open(QIODevice::ReadWrite) && file.seek(4096));
+        } else if (content.startsWith("damaged")) {
+            if (content == "damaged late") // the last page of many
+                testdb::exec(m_path, QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 200 UNION ALL "
+                                                    "SELECT i + 1 FROM n WHERE i < 2000) INSERT "
+                                                    "INTO Room_tel (Room) SELECT i FROM n"));
+            QVERIFY(file.open(QIODevice::ReadWrite) &&
+                    file.seek(content == "damaged" ? 4096 : file.size() - 4096));
             file.write(QByteArray(4096, '\x5a'));
         } else {
             QVERIFY(file.open(QIODevice::WriteOnly));
@@ -566,8 +575,9 @@ private slots:
         const QString description = opened.description();
         QVERIFY2(!opened && description.contains(expected), qPrintable(description));
         QVERIFY(description.contains(m_path));
-        QVERIFY(description.contains(content == "damaged" ? QStringLiteral("quorvane-db check")
-                                                          : QStringLiteral("quorvane-db init")));
+        QVERIFY(description.contains(content.startsWith("damaged")
+                                         ? QStringLiteral("quorvane-db check")
+                                         : QStringLiteral("quorvane-db init")));
         QCOMPARE(c.absolutePosition(), RecordCursor::kEmpty);
         QVERIFY(!c.moveFirst() && !c.addNew());
         // Nothing is created or changed.

@@ -21,6 +21,7 @@
 #include <csignal>
 #include <fcntl.h>
 #include <memory>
+#include <sqlite3.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -334,7 +335,8 @@ private slots:
     // What stands at a database's name before init: a directory or a link to
     // nothing would leave a setup the program cannot use, a stale journal
     // would damage a new file beside it, and a file there is never replaced
-    // ("dir:" a directory, "link:" a dangling link, otherwise a file).
+    // ("dir:" a directory, "link:" a dangling link, otherwise a file; "file:"
+    // the file is named as the folder).
     void initRefusesWhatCannotBeUsed_data()
     {
         const QString ops = schema::kOperatorFile;
@@ -359,6 +361,7 @@ private slots:
         row("folder a link to nothing", {"data:d>gone"}, 1, "is a link to nothing: it points to",
             "is a link to nothing");
         row("folder a loop of links", {"data:d>d"}, 1, "is a loop of links", "is a loop of links");
+        row("folder a file", {"file:d"}, 1, "d is not a directory", "d is not a directory");
     }
 
     void initRefusesWhatCannotBeUsed()
@@ -381,6 +384,8 @@ private slots:
                 QVERIFY(QFile::link(m_dir->filePath("gone"), path));
             else
                 writeBytes(path, "left over");
+            if (entry.startsWith("file:"))
+                folder = path;
         }
         Session init;
         QCOMPARE(init.run({"init", folder, "--operator", "anna", "--pin", "1"}), status);
@@ -408,13 +413,25 @@ private slots:
         const QString csv = m_dir->filePath("rooms.csv");
         writeBytes(csv, "Room;TEL1\n101;0123\n");
         QCOMPARE(Session().run({"import", dir(), csv}), 0);
+        // Another program's write under way: the import waits for it to end.
+        sqlite3* other = nullptr;
+        QVERIFY(sqlite3_open(qPrintable(m_rooms), &other) == SQLITE_OK &&
+                sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) == SQLITE_OK);
+        std::thread ends([other] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(300));
+            sqlite3_close(other);
+        });
+        writeBytes(csv, "103,0789\n");
+        const int waited = Session().run({"import", dir(), csv});
+        ends.join();
+        QCOMPARE(waited, 0);
         writeBytes(csv, "102,0456\n");
         QCOMPARE(Session().run({"import", dir(), csv, "--dry-run"}), 0);
         writeBytes(csv, "101$,0123\n");
         QCOMPARE(Session().run({"import", dir(), csv, "--dry-run"}), 1);
         QCOMPARE(Session().run({"import", dir(), m_dir->filePath("none.csv")}), 2);
         QCOMPARE(Session().run({"backup", dir(), csv}), 1); // not a backup: left alone
-        QCOMPARE(testdb::rows(m_rooms, schema::directoryTable()).size(), 1);
+        QCOMPARE(testdb::rows(m_rooms, schema::directoryTable()).size(), 2);
     }
 
     // A file too large to be a room list is refused before it is read whole,
