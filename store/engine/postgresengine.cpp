@@ -163,6 +163,10 @@ public:
         return {QStringLiteral("BEGIN"), QStringLiteral("LOCK TABLE %1 IN SHARE ROW EXCLUSIVE MODE")
                                              .arg(database::quotedIdentifier(lockedTable))};
     }
+    QString beginSnapshot() const override
+    {
+        return QStringLiteral("BEGIN ISOLATION LEVEL REPEATABLE READ READ ONLY");
+    }
     QString sameAs() const override { return QStringLiteral(" IS NOT DISTINCT FROM ?"); }
     bool keyByReturning() const override { return true; }
     QString holdsInteger(const QString& column) const override
