@@ -224,7 +224,7 @@ Expected<std::optional<Place>> choose(const QString& database, const QString& bu
     return Result(std::optional<Place>(*place));
 }
 
-QString takeOptions(QStringList& arguments, QString& database, QString& building)
+Outcome takeOptions(QStringList& arguments, QString& database, QString& building)
 {
     return commandline::takeOut(
         arguments, {QStringLiteral("--database"), QStringLiteral("--building")},
@@ -232,8 +232,9 @@ QString takeOptions(QStringList& arguments, QString& database, QString& building
             (option == QLatin1String("--database") ? database : building) = value;
             //: %1 is a command-line option, --database or --building.
             return value.isEmpty()
-                       ? QCoreApplication::translate("server", "%1 needs a value.").arg(option)
-                       : QString();
+                       ? Outcome::failure(
+                             QCoreApplication::translate("server", "%1 needs a value.").arg(option))
+                       : Outcome::success();
         });
 }
 

@@ -61,7 +61,7 @@ Expected<std::optional<Place>> choose(const QString& database, const QString& bu
 
 // Takes --database and --building (with their values, or as --name=value)
 // out of a command line wherever they stand; a refusal when one lacks its value.
-QString takeOptions(QStringList& arguments, QString& database, QString& building);
+Outcome takeOptions(QStringList& arguments, QString& database, QString& building);
 
 // The building's connection the database seam opens a building's paths
 // with: one for the process, registered by store::Location::building. Only
