@@ -137,37 +137,39 @@ QString Place::where() const
     return QStringLiteral("%1:%2/%3").arg(host, port, name);
 }
 
-QString buildingRefusal(const QString& building)
+Outcome checkBuilding(const QString& building)
 {
     if (building.trimmed().isEmpty())
-        return QCoreApplication::translate("server", "A building needs a name.");
+        return Outcome::failure(QCoreApplication::translate("server", "A building needs a name."));
     // A Chinese character takes three bytes of UTF-8, a letter of the Latin alphabet one.
     if (building.toUtf8().size() > kMaxBuildingBytes)
-        return QCoreApplication::translate("server",
-                                           "A building's name may have at most %1 bytes: at most "
-                                           "%2 Chinese characters or %1 letters.")
-            .arg(kMaxBuildingBytes)
-            .arg(kMaxBuildingBytes / 3);
+        return Outcome::failure(
+            QCoreApplication::translate("server",
+                                        "A building's name may have at most %1 bytes: at most "
+                                        "%2 Chinese characters or %1 letters.")
+                .arg(kMaxBuildingBytes)
+                .arg(kMaxBuildingBytes / 3));
     for (const QChar c : building) {
         if (c.category() == QChar::Other_Control || c == QChar::Null)
-            return QCoreApplication::translate(
-                "server", "A building's name may not hold control characters.");
+            return Outcome::failure(QCoreApplication::translate(
+                "server", "A building's name may not hold control characters."));
     }
     if (building.compare(kOperatorSchema, Qt::CaseInsensitive) == 0 ||
         building.compare(QStringLiteral("public"), Qt::CaseInsensitive) == 0 ||
         building.startsWith(QStringLiteral("pg_"), Qt::CaseInsensitive) ||
         building.compare(QStringLiteral("information_schema"), Qt::CaseInsensitive) == 0)
-        return QCoreApplication::translate(
-                   "server", "The name \"%1\" is kept by the server or by Quorvane; choose "
-                             "another for the building.")
-            .arg(building);
-    return {};
+        return Outcome::failure(QCoreApplication::translate(
+                                    "server",
+                                    "The name \"%1\" is kept by the server or by Quorvane; choose "
+                                    "another for the building.")
+                                    .arg(building));
+    return Outcome::success();
 }
 
 Expected<Place> parse(const QString& connection, const QString& building)
 {
-    if (const QString why = buildingRefusal(building); !why.isEmpty())
-        return Expected<Place>::failure(why);
+    if (Outcome named = checkBuilding(building); !named)
+        return named;
     char* error = nullptr;
     PQconninfoOption* parsed = PQconninfoParse(connection.toUtf8().constData(), &error);
     if (!parsed) {

@@ -35,9 +35,9 @@ struct Place
     QString describe() const;
 };
 
-// Why a building name cannot be a schema: empty, longer than the server
-// keeps, a control character, or a name the server keeps for itself.
-QString buildingRefusal(const QString& building);
+// Refuses a building name that cannot be a schema: empty, longer than the
+// server keeps, a control character, or a name the server keeps for itself.
+Outcome checkBuilding(const QString& building);
 
 // Parses a URI or key=value string with libpq's own parser, and checks the
 // values libpq would only refuse while connecting (port, connect_timeout,
