@@ -334,35 +334,34 @@ QString connectOptions(const Place& place)
     return pairs.join(QLatin1Char(' '));
 }
 
+ConnectParams::ConnectParams(const QList<QPair<QString, QString>>& options)
+{
+    for (const auto& [key, value] : options)
+        m_texts << key.toUtf8() << value.toUtf8();
+    for (qsizetype i = 0; i < m_texts.size(); i += 2) {
+        m_keywords.push_back(m_texts[i].constData());
+        m_values.push_back(m_texts[i + 1].constData());
+    }
+    m_keywords.push_back(nullptr);
+    m_values.push_back(nullptr);
+}
+
 QString settingAtFault()
 {
     const QString sslmode = place().option(QStringLiteral("sslmode"));
     if (sslmode != QLatin1String("require") && !sslmode.startsWith(QLatin1String("verify-")))
         return {};
     // The same server asked without SSL: an answer tells the SSL setting is what failed.
-    QList<QByteArray> keys;
-    QList<QByteArray> values;
+    QList<QPair<QString, QString>> options;
     for (const auto& [key, value] : place().options) {
-        if (key == QLatin1String("sslmode"))
-            continue;
-        keys << key.toUtf8();
-        values << value.toUtf8();
+        if (key != QLatin1String("sslmode"))
+            options.append({key, value});
     }
-    keys << "sslmode";
-    values << "disable";
-    if (place().option(QStringLiteral("connect_timeout")).isEmpty()) {
-        keys << "connect_timeout";
-        values << "5";
-    }
-    std::vector<const char*> keywords;
-    std::vector<const char*> texts;
-    for (qsizetype i = 0; i < keys.size(); ++i) {
-        keywords.push_back(keys[i].constData());
-        texts.push_back(values[i].constData());
-    }
-    keywords.push_back(nullptr);
-    texts.push_back(nullptr);
-    if (PQpingParams(keywords.data(), texts.data(), 0) != PQPING_OK)
+    options.append({QStringLiteral("sslmode"), QStringLiteral("disable")});
+    if (place().option(QStringLiteral("connect_timeout")).isEmpty())
+        options.append({QStringLiteral("connect_timeout"), QStringLiteral("5")});
+    const ConnectParams params(options);
+    if (PQpingParams(params.keywords(), params.values(), 0) != PQPING_OK)
         return {};
     //: %1 is host:port/database; %2 the sslmode the connection gives.
     return QCoreApplication::translate(

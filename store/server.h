@@ -2,9 +2,12 @@
 
 #include "outcome.h"
 
+#include <QByteArray>
 #include <QList>
 #include <QPair>
 #include <QString>
+
+#include <vector>
 
 // A directory kept on a PostgreSQL server instead of in a data folder: the
 // connection (a libpq URI or key=value string, "service=NAME" included) and
@@ -99,6 +102,21 @@ QString announceFunctionIsCurrent();
 // setter for (all but host, a single port, dbname, user and password), every
 // value quoted.
 QString connectOptions(const Place& place);
+
+// The options as libpq's arrays of keywords and of values, each ended by a
+// null, for as long as this lives.
+class ConnectParams
+{
+public:
+    explicit ConnectParams(const QList<QPair<QString, QString>>& options);
+    const char* const* keywords() const { return m_keywords.data(); }
+    const char* const* values() const { return m_values.data(); }
+
+private:
+    QList<QByteArray> m_texts;
+    std::vector<const char*> m_keywords;
+    std::vector<const char*> m_values;
+};
 
 // Why a connection that failed before the server said anything failed, when
 // libpq can tell it was a setting: the server answers, but not with the SSL
