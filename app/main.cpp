@@ -85,7 +85,7 @@ struct Options
 
 // Our own options may be written with one dash or two ("-help", "--data"),
 // like Qt's. A value that follows a Qt option is left in place for Qt.
-QString parse(const QStringList& arguments, Options& options)
+Outcome parse(const QStringList& arguments, Options& options)
 {
     static const QStringList flags{"h", "help", "help-all", "v", "version", "check-data"};
     QStringList positional;
@@ -104,21 +104,22 @@ QString parse(const QStringList& arguments, Options& options)
             const QString name = commandline::bareName(option);
             if (name == QLatin1String("language")) {
                 options.language = *value;
-                return value->isEmpty() ? QStringLiteral("--language needs a code, such as en or "
-                                                         "zh_CN.")
-                                        : QString();
+                return value->isEmpty()
+                           ? Outcome::failure(QStringLiteral("--language needs a code, such as en "
+                                                             "or zh_CN."))
+                           : Outcome::success();
             }
             if (name == QLatin1String("data") || name == QLatin1String("database") ||
                 name == QLatin1String("building")) {
                 (name == QLatin1String("data")       ? options.data
                  : name == QLatin1String("database") ? options.database
                                                      : options.building) = *value;
-                return QString();
+                return Outcome::success();
             }
             if (isQtOption(name))
-                return QString();
+                return Outcome::success();
             if (value)
-                return QStringLiteral("Unexpected value after '%1'.").arg(option);
+                return Outcome::failure(QStringLiteral("Unexpected value after '%1'.").arg(option));
             if (name == QLatin1String("h") || name == QLatin1String("help"))
                 options.help = true;
             else if (name == QLatin1String("help-all"))
@@ -127,7 +128,7 @@ QString parse(const QStringList& arguments, Options& options)
                 options.version = true;
             else
                 options.check = true;
-            return QString();
+            return Outcome::success();
         },
         commandline::Dashes::OneOrTwo);
 }
@@ -150,10 +151,10 @@ int main(int argc, char* argv[])
         QCoreApplication::setApplicationName(QStringLiteral("quorvane"));
         QCoreApplication::setApplicationVersion(QStringLiteral(QUORVANE_VERSION));
         const QStringList arguments = QCoreApplication::arguments();
-        if (const QString refusal = parse(arguments.mid(1), options); !refusal.isEmpty()) {
+        if (const Outcome parsed = parse(arguments.mid(1), options); !parsed) {
             QTextStream err(stderr);
             return commandline::usageError(err, QStringLiteral("quorvane"),
-                                           QStringLiteral("quorvane: ") + refusal);
+                                           QStringLiteral("quorvane: ") + parsed.description());
         }
         QTextStream out(stdout);
         const Expected<std::optional<store::Location>> chosen =

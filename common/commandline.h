@@ -1,5 +1,7 @@
 #pragma once
 
+#include "outcome.h"
+
 #include <QCoreApplication>
 #include <QStringList>
 #include <QTextStream>
@@ -52,11 +54,11 @@ inline std::pair<QString, std::optional<QString>> split(const QString& argument)
 
 // Goes through the arguments in order. kind(option, valueAttached) decides
 // each option; take(option, value) receives it (no value for a flag) and
-// returns a refusal or an empty text. The first refusal ends the walk.
-inline QString
+// may refuse it. The first refusal ends the walk.
+inline Outcome
 walk(const QStringList& arguments, QStringList& positional,
      const std::function<Kind(const QString&, bool)>& kind,
-     const std::function<QString(const QString&, const std::optional<QString>&)>& take,
+     const std::function<Outcome(const QString&, const std::optional<QString>&)>& take,
      Dashes dashes = Dashes::Two)
 {
     bool optionsEnded = false;
@@ -73,26 +75,27 @@ walk(const QStringList& arguments, QStringList& positional,
         auto [option, value] = split(argument);
         const Kind decided = kind(option, value.has_value());
         if (const QString* refusal = std::get_if<QString>(&decided))
-            return *refusal;
+            return Outcome::failure(*refusal);
         if (std::get<Takes>(decided) == Takes::Value && !value) {
             if (i + 1 >= arguments.size())
-                return QCoreApplication::translate("commandline", "The option %1 needs a value.")
-                    .arg(option);
+                return Outcome::failure(
+                    QCoreApplication::translate("commandline", "The option %1 needs a value.")
+                        .arg(option));
             value = arguments[++i];
         }
-        if (const QString refusal = take(option, value); !refusal.isEmpty())
-            return refusal;
+        if (Outcome taken = take(option, value); !taken)
+            return taken;
     }
-    return {};
+    return Outcome::success();
 }
 
 // Takes the options named in names, each with the value after it or after its
 // "=", out of the arguments wherever they stand before "--", and leaves the
 // rest in their order for the command's own walk. take(option, value) receives
-// each (an empty value when none follows) and returns a refusal or an empty
-// text; the first refusal ends the walk.
-inline QString takeOut(QStringList& arguments, const QStringList& names,
-                       const std::function<QString(const QString&, const QString&)>& take)
+// each (an empty value when none follows) and may refuse it; the first
+// refusal ends the walk.
+inline Outcome takeOut(QStringList& arguments, const QStringList& names,
+                       const std::function<Outcome(const QString&, const QString&)>& take)
 {
     QStringList kept;
     qsizetype i = 0;
@@ -104,11 +107,11 @@ inline QString takeOut(QStringList& arguments, const QStringList& names,
         }
         if (!value)
             value = ++i < arguments.size() ? arguments[i] : QString();
-        if (const QString refusal = take(option, *value); !refusal.isEmpty())
-            return refusal;
+        if (Outcome taken = take(option, *value); !taken)
+            return taken;
     }
     arguments = kept + arguments.mid(i);
-    return {};
+    return Outcome::success();
 }
 
 // Says what was not understood, when there is something to say, and where the

@@ -295,9 +295,7 @@ Outcome backupBuilding(const store::Location& building, const QString& file)
         if (Outcome opened = from.opened(); !opened)
             return opened;
         // One snapshot: rooms and record as they stood together.
-        // Only read: ending it as it ends, committed or not, changes nothing.
-        const store::Transaction snapshot(
-            from.db(), QStringLiteral("BEGIN ISOLATION LEVEL REPEATABLE READ READ ONLY"));
+        const store::Transaction snapshot = store::Transaction::snapshot(from.db());
         for (const auto& [table, columns, into] :
              {std::tuple{QStringLiteral("Room_tel"), kRoomColumns, &contents.rooms},
               std::tuple{QStringLiteral("transfer_log"), kLogColumns, &contents.transfers},

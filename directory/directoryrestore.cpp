@@ -14,6 +14,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <optional>
 #include <unistd.h>
 
 namespace directorybackup {
@@ -98,8 +99,7 @@ private:
     // Undoes what this restore made: the transaction, the files, the steps.
     Outcome fail(const QString& why)
     {
-        if (m_begun)
-            m_live->exec(QStringLiteral("ROLLBACK"));
+        m_transaction.reset();
         for (const QString& path : std::as_const(m_written))
             QFile::remove(path);
         if (m_stepsWritten)
@@ -238,7 +238,9 @@ private:
                 return text("The backup cannot be read: %1.").arg(m_live->error());
         }
         m_live->setBusyWait(2000);
-        if (!m_live->exec(QStringLiteral("BEGIN IMMEDIATE"))) {
+        m_transaction.emplace(*m_live);
+        if (!m_transaction->active()) {
+            m_transaction.reset();
             if (m_live->problem() == engine::Problem::Busy)
                 return text("Another program is writing to the databases in %1. "
                             "Let it finish (or close it) and restore again.")
@@ -246,7 +248,6 @@ private:
             return text("The databases in %1 cannot be written: %2.")
                 .arg(m_directory, m_live->error());
         }
-        m_begun = true;
         return {};
     }
 
@@ -326,12 +327,13 @@ private:
 
     QString commit()
     {
-        if (m_live && !m_live->exec(QStringLiteral("COMMIT"))) {
-            const QString failed = m_live->error();
+        if (!m_transaction)
+            return {};
+        if (const Outcome committed = m_transaction->commit(); !committed) {
             undoMoves();
-            return text("The databases cannot be written: %1.").arg(failed);
+            return text("The databases cannot be written: %1.").arg(committed.description());
         }
-        m_begun = false;
+        m_transaction.reset();
         return {};
     }
 
@@ -344,8 +346,9 @@ private:
     QStringList m_written; // files this restore made, removed again if it fails
     bool m_stepsWritten = false;
     std::unique_ptr<File> m_live;
+    // Declared after the file: rolled back before the file closes.
+    std::optional<engine::FileTransaction> m_transaction;
     int m_attached = 0;
-    bool m_begun = false;
     bool m_stopped = false;
     QList<QPair<QString, QString>> m_moves;
 };

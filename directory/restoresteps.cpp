@@ -3,6 +3,7 @@
 #include "connection.h"
 #include "database.h"
 #include "schema.h"
+#include "transaction.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,6 +19,7 @@
 #include <QCoreApplication>
 #include <cstdio>
 #include <unistd.h>
+#include <vector>
 
 namespace restoresteps {
 
@@ -307,6 +309,7 @@ QStringList clearStoppedWrite(const QString& directory)
         file.close();
         // Every file of the write held, so no program is making it now.
         QStringList held;
+        std::vector<store::Transaction> locks;
         bool free = true;
         QStringList journals;
         for (const QByteArray& child : children) {
@@ -317,8 +320,7 @@ QStringList clearStoppedWrite(const QString& directory)
                 database::uniqueConnectionName(QStringLiteral("restoresteps-held"));
             held << connection;
             free = free && database::open(journal.chopped(8), connection) &&
-                   QSqlQuery(QSqlDatabase::database(connection, false))
-                       .exec(QStringLiteral("BEGIN IMMEDIATE"));
+                   locks.emplace_back(QSqlDatabase::database(connection, false)).active();
             journals << journal;
         }
         if (free) {
@@ -329,10 +331,9 @@ QStringList clearStoppedWrite(const QString& directory)
             if (QFile::remove(super))
                 removed << super;
         }
-        for (const QString& connection : std::as_const(held)) {
-            QSqlQuery(QSqlDatabase::database(connection, false)).exec(QStringLiteral("ROLLBACK"));
+        locks.clear(); // rolled back, each before its connection closes
+        for (const QString& connection : std::as_const(held))
             database::close(connection);
-        }
     }
     return removed;
 }

@@ -59,6 +59,19 @@ TelNumWindow::TelNumWindow(RoomDirectoryView& cursor, const store::Location& loc
     setAttribute(Qt::WA_DeleteOnClose);
     m_cursor.setBusyWatcher(&m_busy);
 
+    buildGrid();
+    buildControls();
+    followCursorSignals();
+
+    m_gridHeight = twips::toPixels(kGridDesignHeight);
+    resize(twips::size(kInnerWidth, kInnerHeight));
+    // The view does not raise its own open's failure: the window shows it.
+    if (Outcome opened = m_cursor.openIn(location); !opened)
+        showDataError(opened.description());
+}
+
+void TelNumWindow::buildGrid()
+{
     m_model = new RoomTableModel(m_cursor, this);
     m_grid = new RoomGrid(this);
     m_grid->setFont(songtiFont(9));
@@ -70,7 +83,10 @@ TelNumWindow::TelNumWindow(RoomDirectoryView& cursor, const store::Location& loc
     m_grid->setColumnWidth(RoomDirectoryView::kRoom, twips::toPixels(kRoomColumnWidth));
     for (int c : {RoomDirectoryView::kTel1, RoomDirectoryView::kTel2, RoomDirectoryView::kTel3})
         m_grid->setColumnWidth(c, twips::toPixels(kTelephoneColumnWidth));
+}
 
+void TelNumWindow::buildControls()
+{
     m_bar = new DataControl(this);
     m_bar->setFont(songtiFont(9));
     connect(m_bar, &DataControl::firstClicked, this,
@@ -107,7 +123,10 @@ TelNumWindow::TelNumWindow(RoomDirectoryView& cursor, const store::Location& loc
         m_fields[i]->setFocusPolicy(Qt::NoFocus);
         m_fields[i]->hide();
     }
+}
 
+void TelNumWindow::followCursorSignals()
+{
     connect(&m_cursor, &RecordCursor::error, this, &TelNumWindow::showDataError);
     connect(&m_cursor, &RecordCursor::note, this, [this](const QString& text) {
         if (m_noteShown)
@@ -135,12 +154,6 @@ TelNumWindow::TelNumWindow(RoomDirectoryView& cursor, const store::Location& loc
         m_closePolicy.reset();
         m_refreshRefused = false;
     });
-
-    m_gridHeight = twips::toPixels(kGridDesignHeight);
-    resize(twips::size(kInnerWidth, kInnerHeight));
-    // The view does not raise its own open's failure: the window shows it.
-    if (Outcome opened = m_cursor.openIn(location); !opened)
-        showDataError(opened.description());
 }
 
 TelNumWindow::~TelNumWindow()

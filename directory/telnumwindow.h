@@ -69,6 +69,11 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // The constructor's steps: the grid, the data bar and the buttons under
+    // it, and what the window does as the cursor moves.
+    void buildGrid();
+    void buildControls();
+    void followCursorSignals();
     void addRoom();
     void updateRooms();
     void deleteRoom();

@@ -26,7 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
                          verdicts[i].reasons.isEmpty());
             if (verdicts[i].verdict == roomverdict::Verdict::Error)
                 continue;
-            FUZZ_REQUIRE(frames::recordProblem(file.rows[i].room).isEmpty());
+            FUZZ_REQUIRE(frames::checkRecord(file.rows[i].room).ok());
             through << file.rows[i].room;
         }
         roomcsv::CsvFile again;

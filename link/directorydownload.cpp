@@ -99,12 +99,12 @@ LinkResult DirectoryDownload::check()
         const RoomRecord room = m_readRoom();
         m_rooms.append(room);
         ++m_total;
-        if (const QString problem = frames::recordProblem(room); !problem.isEmpty()) {
+        if (const Outcome record = frames::checkRecord(room); !record) {
             if (++bad <= kListedProblems)
                 problems << QCoreApplication::translate("DirectoryDownload",
                                                         "Row %1, room \"%2\": %3")
                                 .arg(m_total)
-                                .arg(room.Room, problem);
+                                .arg(room.Room, record.description());
         }
         if (Outcome next = m_cursor.moveNext(); !next)
             return result(Kind::Unreadable, next.description());

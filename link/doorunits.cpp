@@ -71,29 +71,30 @@ Expected<QList<DoorUnit>> readFrom(const UnitsFile& file, bool withRemoved)
     return units;
 }
 
-QString nameProblem(const QString& name)
+Outcome checkName(const QString& name)
 {
     if (name.trimmed().isEmpty())
-        return QCoreApplication::translate("doorunits",
-                                           "A door unit needs a name, such as \"Main gate\".");
+        return Outcome::failure(QCoreApplication::translate(
+            "doorunits", "A door unit needs a name, such as \"Main gate\"."));
     if (name != name.trimmed())
-        return QCoreApplication::translate(
-                   "doorunits", "The name \"%1\" begins or ends with blanks; name the unit "
-                                "without them.")
-            .arg(name);
+        return Outcome::failure(
+            QCoreApplication::translate("doorunits",
+                                        "The name \"%1\" begins or ends with blanks; name the unit "
+                                        "without them.")
+                .arg(name));
     for (const QChar c : name) {
         if (c.category() == QChar::Other_Control)
-            return QCoreApplication::translate(
-                       "doorunits",
-                       "A door unit's name may not hold control characters (here U+%1).")
-                .arg(QString::number(c.unicode(), 16).toUpper().rightJustified(4, u'0'));
+            return Outcome::failure(
+                QCoreApplication::translate(
+                    "doorunits", "A door unit's name may not hold control characters (here U+%1).")
+                    .arg(QString::number(c.unicode(), 16).toUpper().rightJustified(4, u'0')));
     }
     if (name.size() > doorunits::kLongestName)
-        return QCoreApplication::translate("doorunits",
-                                           "The name \"%1\" is longer than %2 characters.")
-            .arg(name)
-            .arg(doorunits::kLongestName);
-    return {};
+        return Outcome::failure(QCoreApplication::translate(
+                                    "doorunits", "The name \"%1\" is longer than %2 characters.")
+                                    .arg(name)
+                                    .arg(doorunits::kLongestName));
+    return Outcome::success();
 }
 
 // Two names that read alike are one: "Café" typed with one code point or
@@ -124,49 +125,50 @@ bool answersTo(const DoorUnit& unit, const QString& name)
 
 // Why the unit given (the one added or renamed) cannot be named as it is
 // beside the other: the two names alike, or one the other's shown name.
-QString nameClash(const DoorUnit& given, const DoorUnit& other)
+Outcome nameClash(const DoorUnit& given, const DoorUnit& other)
 {
     if (folded(given.name) == folded(other.name))
-        return QCoreApplication::translate("doorunits",
-                                           "There is already a door unit named \"%1\".")
-            .arg(other.ownName());
+        return Outcome::failure(
+            QCoreApplication::translate("doorunits", "There is already a door unit named \"%1\".")
+                .arg(other.ownName()));
     const QStringList theirs = foldedNames(other);
     for (const QString& name : foldedNames(given)) {
         if (!theirs.contains(name))
             continue;
         // One of the two is the first unit, which is shown translated.
         const bool givenIsFirst = given.name == doorunits::kFirstName;
-        return QCoreApplication::translate("doorunits",
-                                           "\"%1\" is how the door unit \"%2\" is shown in "
-                                           "another language; choose another name.")
-            .arg(givenIsFirst ? other.name : given.name,
-                 givenIsFirst ? given.ownName() : other.ownName());
+        return Outcome::failure(QCoreApplication::translate(
+                                    "doorunits", "\"%1\" is how the door unit \"%2\" is shown in "
+                                                 "another language; choose another name.")
+                                    .arg(givenIsFirst ? other.name : given.name,
+                                         givenIsFirst ? given.ownName() : other.ownName()));
     }
-    return {};
+    return Outcome::success();
 }
 
 // Why the list cannot be as given: two units on one port, or the unit at
 // index changed named as another is. A list kept before names were held
 // apart may hold two alike; that is no reason to refuse another unit's change.
-QString listProblem(const QList<DoorUnit>& units, qsizetype changed)
+Outcome checkList(const QList<DoorUnit>& units, qsizetype changed)
 {
     for (qsizetype j = 0; j < units.size(); ++j) {
         if (j == changed)
             continue;
-        if (const QString clash = nameClash(units[changed], units[j]); !clash.isEmpty())
-            return clash;
+        if (Outcome apart = nameClash(units[changed], units[j]); !apart)
+            return apart;
     }
     for (qsizetype i = 0; i < units.size(); ++i) {
         for (qsizetype j = 0; j < i; ++j) {
             if (units[i].port == units[j].port)
-                return QCoreApplication::translate(
-                           "doorunits", "\"%1\" and \"%2\" would both be on COM%3; one port "
-                                        "reaches one door unit. Give one of them another port.")
-                    .arg(units[j].name, units[i].name)
-                    .arg(units[i].port);
+                return Outcome::failure(QCoreApplication::translate(
+                                            "doorunits",
+                                            "\"%1\" and \"%2\" would both be on COM%3; one port "
+                                            "reaches one door unit. Give one of them another port.")
+                                            .arg(units[j].name, units[i].name)
+                                            .arg(units[i].port));
         }
     }
-    return {};
+    return Outcome::success();
 }
 
 // Runs a change of the list in one transaction: the table is made and the
@@ -260,12 +262,12 @@ Expected<DoorUnit> find(const QList<DoorUnit>& units, const QString& name)
 
 Outcome add(const store::Database& path, const QString& name, int port)
 {
-    if (const QString problem = nameProblem(name); !problem.isEmpty())
-        return Outcome::failure(problem);
+    if (Outcome checked = checkName(name); !checked)
+        return checked;
     return changeList(path, [&](QList<DoorUnit>& units, QSqlQuery& q) {
         units << DoorUnit{0, name, port, false};
-        if (const QString problem = listProblem(units, units.size() - 1); !problem.isEmpty())
-            return Outcome::failure(problem);
+        if (Outcome checked = checkList(units, units.size() - 1); !checked)
+            return checked;
         q.prepare(QStringLiteral("INSERT INTO door_unit (name, port, removed) VALUES (?, ?, 0)"));
         q.addBindValue(name);
         q.addBindValue(port);
@@ -277,8 +279,8 @@ Outcome add(const store::Database& path, const QString& name, int port)
 Outcome rename(const store::Database& path, const QString& oldName, const QString& newName,
                int port)
 {
-    if (const QString problem = nameProblem(newName); !problem.isEmpty())
-        return Outcome::failure(problem);
+    if (Outcome checked = checkName(newName); !checked)
+        return checked;
     return changeList(path, [&](QList<DoorUnit>& units, QSqlQuery& q) {
         const Expected<DoorUnit> unit = find(units, oldName);
         if (!unit)
@@ -291,8 +293,8 @@ Outcome rename(const store::Database& path, const QString& oldName, const QStrin
                 changed = i;
             }
         }
-        if (const QString problem = listProblem(units, changed); !problem.isEmpty())
-            return Outcome::failure(problem);
+        if (Outcome checked = checkList(units, changed); !checked)
+            return checked;
         q.prepare(QStringLiteral("UPDATE door_unit SET name = ?, port = ? WHERE id = ?"));
         q.addBindValue(newName);
         q.addBindValue(port > 0 ? port : unit->port);

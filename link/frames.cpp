@@ -25,14 +25,16 @@ Frame loadDefault()
     return {LinkStep::ofByte(kLoadDefault), LinkStep::drain()};
 }
 
-QString recordProblem(const RoomRecord& room)
+Outcome checkRecord(const RoomRecord& room)
 {
     QStringList problems;
     for (const doorunit::Field& field : doorunit::kFields) {
         const QString& value = room.*field.value;
         problems << doorunit::fieldProblems(field, value, visibleText(value));
     }
-    return problems.join(QStringLiteral("; "));
+    if (problems.isEmpty())
+        return Outcome::success();
+    return Outcome::failure(problems.join(QStringLiteral("; ")));
 }
 
 std::optional<QByteArray> directoryRecord(const RoomRecord& room)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "linkstep.h"
+#include "outcome.h"
 #include "roomrecord.h"
 #include "schema.h"
 
@@ -30,8 +31,8 @@ Frame loadDefault();
 // The record of a room, or nothing when the room cannot become one (a value
 // too long, or a character outside printable ASCII or a marker).
 std::optional<QByteArray> directoryRecord(const RoomRecord& room);
-// Why a room cannot become a record; empty when it can.
-QString recordProblem(const RoomRecord& room);
+// Whether a room can become a record; the failure says why not.
+Outcome checkRecord(const RoomRecord& room);
 
 // The directory download sequence, fed one row at a time by the caller that
 // walks the directory.

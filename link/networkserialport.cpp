@@ -108,18 +108,19 @@ bool NetworkSerialPort::isNetworkDevice(const QString& device)
            device.startsWith(QLatin1String("rfc2217://"));
 }
 
-QString NetworkSerialPort::addressProblem(const QString& device)
+Outcome NetworkSerialPort::checkAddress(const QString& device)
 {
     const QString text = device.trimmed();
     if (!text.contains(QLatin1String("://")) || parse(text))
-        return {};
+        return Outcome::success();
     //: %1 the address as given
-    return QCoreApplication::translate("NetworkSerialPort",
-                                       "\"%1\" is not a network address: write "
-                                       "tcp://HOST:PORT or rfc2217://HOST:PORT, with PORT from 1 "
-                                       "to 65535 and an IPv6 address in brackets, such as "
-                                       "rfc2217://[fd00::7]:2001")
-        .arg(text);
+    return Outcome::failure(
+        QCoreApplication::translate("NetworkSerialPort",
+                                    "\"%1\" is not a network address: write "
+                                    "tcp://HOST:PORT or rfc2217://HOST:PORT, with PORT from 1 "
+                                    "to 65535 and an IPv6 address in brackets, such as "
+                                    "rfc2217://[fd00::7]:2001")
+            .arg(text));
 }
 
 QString NetworkSerialPort::sameServerKey(const QString& device)

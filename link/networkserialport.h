@@ -1,5 +1,6 @@
 #pragma once
 
+#include "outcome.h"
 #include "serialport.h"
 
 #include <QElapsedTimer>
@@ -27,9 +28,9 @@ public:
     // The address a device names, or nothing when it names no network port.
     static std::optional<Address> parse(const QString& device);
     static bool isNetworkDevice(const QString& device);
-    // Why a text that begins as a network address is not one, in the
-    // operator's words; empty when it is one or does not begin as one.
-    static QString addressProblem(const QString& device);
+    // Refuses a text that begins as a network address but is not one, in
+    // the operator's words; one that is, or does not begin as one, passes.
+    static Outcome checkAddress(const QString& device);
     // One text for one device server however its address is written: the
     // host without regard to case, an IPv6 literal in its shortest form, the
     // port as a number, either protocol. Empty when it names no network port.

@@ -13,8 +13,8 @@ Expected<PortChoice> choosePort(const QString& text)
     QString digits = text.trimmed();
     if (NetworkSerialPort::parse(digits))
         return PortChoice{0, digits};
-    if (const QString problem = NetworkSerialPort::addressProblem(digits); !problem.isEmpty())
-        return Expected<PortChoice>::failure(problem);
+    if (Outcome address = NetworkSerialPort::checkAddress(digits); !address)
+        return address;
     if (digits.startsWith(QStringLiteral("COM"), Qt::CaseInsensitive))
         digits = digits.mid(3);
     if (digits.size() == 1 && digits[0] >= u'1' && digits[0] <= u'9')

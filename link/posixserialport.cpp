@@ -63,6 +63,33 @@ tcflag_t sizeFlag(int dataBits)
     }
 }
 
+// Whether the size, stop bits and parity are ones a serial line can run at.
+bool supported(const SerialPort::LineSettings& s)
+{
+    return s.dataBits >= 5 && s.dataBits <= 8 && (s.stopBits == 1 || s.stopBits == 2) &&
+           QByteArrayView("noe").contains(s.parity);
+}
+
+// The line as it was, made raw at the settings: bytes pass as they are, with
+// no flow control and no wait for a byte.
+termios rawLine(const termios& earlier, const SerialPort::LineSettings& settings, speed_t speed)
+{
+    termios t = earlier;
+    cfmakeraw(&t);
+    t.c_cflag &= ~(CSIZE | PARENB | PARODD | CSTOPB | CRTSCTS);
+    t.c_cflag |= CLOCAL | CREAD | sizeFlag(settings.dataBits);
+    if (settings.parity != 'n')
+        t.c_cflag |= PARENB | (settings.parity == 'o' ? PARODD : 0);
+    if (settings.stopBits == 2)
+        t.c_cflag |= CSTOPB;
+    t.c_iflag &= ~(IXON | IXOFF | IXANY);
+    t.c_cc[VMIN] = 0;
+    t.c_cc[VTIME] = 0;
+    cfsetispeed(&t, speed);
+    cfsetospeed(&t, speed);
+    return t;
+}
+
 QString settingsText(const SerialPort::LineSettings& s)
 {
     return QStringLiteral("%1,%2,%3,%4")
@@ -119,9 +146,7 @@ int PosixSerialPort::open(const QString& device, const LineSettings& settings)
     }
     m_error.clear();
     const speed_t speed = speedCode(settings.baud);
-    if (speed == B0 || settings.dataBits < 5 || settings.dataBits > 8 ||
-        (settings.stopBits != 1 && settings.stopBits != 2) ||
-        !QByteArrayView("noe").contains(settings.parity)) {
+    if (speed == B0 || !supported(settings)) {
         m_error = QCoreApplication::translate("PosixSerialPort", "unsupported line settings %1")
                       .arg(settingsText(settings));
         return EINVAL;
@@ -159,20 +184,7 @@ int PosixSerialPort::open(const QString& device, const LineSettings& settings)
     if (ioctl(fd, TIOCEXCL) != 0)
         return refuse(errno, {});
 
-    termios t = earlier;
-    cfmakeraw(&t);
-    t.c_cflag &= ~(CSIZE | PARENB | PARODD | CSTOPB | CRTSCTS);
-    t.c_cflag |= CLOCAL | CREAD | sizeFlag(settings.dataBits);
-    if (settings.parity != 'n')
-        t.c_cflag |= PARENB | (settings.parity == 'o' ? PARODD : 0);
-    if (settings.stopBits == 2)
-        t.c_cflag |= CSTOPB;
-    t.c_iflag &= ~(IXON | IXOFF | IXANY);
-    t.c_cc[VMIN] = 0;
-    t.c_cc[VTIME] = 0;
-    cfsetispeed(&t, speed);
-    cfsetospeed(&t, speed);
-
+    const termios t = rawLine(earlier, settings, speed);
     const auto giveBack = [&](int error, const QString& text) {
         tcsetattr(fd, TCSANOW, &earlier);
         ioctl(fd, TIOCNXCL);

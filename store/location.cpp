@@ -50,9 +50,8 @@ Expected<std::optional<Location>> Location::fromCommandLine(QStringList& argumen
 {
     QString database;
     QString building;
-    if (const QString refusal = server::takeOptions(arguments, database, building);
-        !refusal.isEmpty())
-        return Expected<std::optional<Location>>::failure(refusal);
+    if (Outcome taken = server::takeOptions(arguments, database, building); !taken)
+        return taken;
     return chosen(database, building, server::Settings::Ignore);
 }
 

@@ -356,6 +356,24 @@ Outcome RecordCursor::move(Move kind, int index)
     emit WillMove();
     const bool leavingDropped = hasCurrent() && m_rows[m_current].dropsWhenLeft();
     const int live = rowCount() - (leavingDropped ? 1 : 0);
+    if (Outcome possible = canMove(kind, index, live); !possible)
+        return possible;
+    if (kind == Move::To && index == m_current) {
+        emit MoveComplete();
+        return Outcome::success();
+    }
+
+    const int from = m_current;
+    const Expected<bool> left = leaveCurrent();
+    if (!left)
+        return left.outcome();
+    m_current = moveTarget(kind, index, from, *left);
+    emit MoveComplete();
+    return Outcome::success();
+}
+
+Outcome RecordCursor::canMove(Move kind, int index, int live) const
+{
     switch (kind) {
     case Move::First:
     case Move::Last:
@@ -397,19 +415,13 @@ Outcome RecordCursor::move(Move kind, int index)
                 QCoreApplication::translate("RecordCursor", "There is no row %1 in the table %2.")
                     .arg(index + 1)
                     .arg(layout().table));
-        if (index == m_current) {
-            emit MoveComplete();
-            return Outcome::success();
-        }
         break;
     }
+    return Outcome::success();
+}
 
-    const int from = m_current;
-    const Expected<bool> left = leaveCurrent();
-    if (!left)
-        return left.outcome();
-    const bool dropped = *left;
-
+int RecordCursor::moveTarget(Move kind, int index, int from, bool dropped) const
+{
     int target = 0;
     switch (kind) {
     case Move::First:
@@ -428,9 +440,7 @@ Outcome RecordCursor::move(Move kind, int index)
         target = dropped && index > from ? index - 1 : index;
         break;
     }
-    m_current = target;
-    emit MoveComplete();
-    return Outcome::success();
+    return target;
 }
 
 bool RecordCursor::fieldChanged(int column) const

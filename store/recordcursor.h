@@ -167,6 +167,11 @@ private:
     enum class Move { First, Next, Previous, Last, To };
 
     Outcome move(Move kind, int index);
+    // Whether the move can be made, live rows being left once the current
+    // one is left; the failure says why not.
+    Outcome canMove(Move kind, int index, int live) const;
+    // The row the move lands on, from the row left (dropped or not).
+    int moveTarget(Move kind, int index, int from, bool dropped) const;
     Outcome load();
     Expected<bool> leaveCurrent();
     Outcome writeRow(int index);

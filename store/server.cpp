@@ -131,37 +131,39 @@ QString Place::where() const
     return QStringLiteral("%1:%2/%3").arg(host, port, name);
 }
 
-QString buildingRefusal(const QString& building)
+Outcome checkBuilding(const QString& building)
 {
     if (building.trimmed().isEmpty())
-        return QCoreApplication::translate("server", "A building needs a name.");
+        return Outcome::failure(QCoreApplication::translate("server", "A building needs a name."));
     // A Chinese character takes three bytes of UTF-8, a letter of the Latin alphabet one.
     if (building.toUtf8().size() > kMaxBuildingBytes)
-        return QCoreApplication::translate("server",
-                                           "A building's name may have at most %1 bytes: at most "
-                                           "%2 Chinese characters or %1 letters.")
-            .arg(kMaxBuildingBytes)
-            .arg(kMaxBuildingBytes / 3);
+        return Outcome::failure(
+            QCoreApplication::translate("server",
+                                        "A building's name may have at most %1 bytes: at most "
+                                        "%2 Chinese characters or %1 letters.")
+                .arg(kMaxBuildingBytes)
+                .arg(kMaxBuildingBytes / 3));
     for (const QChar c : building) {
         if (c.category() == QChar::Other_Control || c == QChar::Null)
-            return QCoreApplication::translate(
-                "server", "A building's name may not hold control characters.");
+            return Outcome::failure(QCoreApplication::translate(
+                "server", "A building's name may not hold control characters."));
     }
     if (building.compare(kOperatorSchema, Qt::CaseInsensitive) == 0 ||
         building.compare(QStringLiteral("public"), Qt::CaseInsensitive) == 0 ||
         building.startsWith(QStringLiteral("pg_"), Qt::CaseInsensitive) ||
         building.compare(QStringLiteral("information_schema"), Qt::CaseInsensitive) == 0)
-        return QCoreApplication::translate(
-                   "server", "The name \"%1\" is kept by the server or by Quorvane; choose "
-                             "another for the building.")
-            .arg(building);
-    return {};
+        return Outcome::failure(QCoreApplication::translate(
+                                    "server",
+                                    "The name \"%1\" is kept by the server or by Quorvane; choose "
+                                    "another for the building.")
+                                    .arg(building));
+    return Outcome::success();
 }
 
 Expected<Place> parse(const QString& connection, const QString& building)
 {
-    if (const QString why = buildingRefusal(building); !why.isEmpty())
-        return Expected<Place>::failure(why);
+    if (Outcome named = checkBuilding(building); !named)
+        return named;
     char* error = nullptr;
     PQconninfoOption* parsed = PQconninfoParse(connection.toUtf8().constData(), &error);
     if (!parsed) {
@@ -218,7 +220,7 @@ Expected<std::optional<Place>> choose(const QString& database, const QString& bu
     return Result(std::optional<Place>(*place));
 }
 
-QString takeOptions(QStringList& arguments, QString& database, QString& building)
+Outcome takeOptions(QStringList& arguments, QString& database, QString& building)
 {
     return commandline::takeOut(
         arguments, {QStringLiteral("--database"), QStringLiteral("--building")},
@@ -226,8 +228,9 @@ QString takeOptions(QStringList& arguments, QString& database, QString& building
             (option == QLatin1String("--database") ? database : building) = value;
             //: %1 is a command-line option, --database or --building.
             return value.isEmpty()
-                       ? QCoreApplication::translate("server", "%1 needs a value.").arg(option)
-                       : QString();
+                       ? Outcome::failure(
+                             QCoreApplication::translate("server", "%1 needs a value.").arg(option))
+                       : Outcome::success();
         });
 }
 
@@ -280,35 +283,34 @@ QString connectOptions(const Place& place)
     return pairs.join(QLatin1Char(' '));
 }
 
+ConnectParams::ConnectParams(const QList<QPair<QString, QString>>& options)
+{
+    for (const auto& [key, value] : options)
+        m_texts << key.toUtf8() << value.toUtf8();
+    for (qsizetype i = 0; i < m_texts.size(); i += 2) {
+        m_keywords.push_back(m_texts[i].constData());
+        m_values.push_back(m_texts[i + 1].constData());
+    }
+    m_keywords.push_back(nullptr);
+    m_values.push_back(nullptr);
+}
+
 QString settingAtFault(const Place& place)
 {
     const QString sslmode = place.option(QStringLiteral("sslmode"));
     if (sslmode != QLatin1String("require") && !sslmode.startsWith(QLatin1String("verify-")))
         return {};
     // The same server asked without SSL: an answer tells the SSL setting is what failed.
-    QList<QByteArray> keys;
-    QList<QByteArray> values;
+    QList<QPair<QString, QString>> options;
     for (const auto& [key, value] : place.options) {
-        if (key == QLatin1String("sslmode"))
-            continue;
-        keys << key.toUtf8();
-        values << value.toUtf8();
+        if (key != QLatin1String("sslmode"))
+            options.append({key, value});
     }
-    keys << "sslmode";
-    values << "disable";
-    if (place.option(QStringLiteral("connect_timeout")).isEmpty()) {
-        keys << "connect_timeout";
-        values << "5";
-    }
-    std::vector<const char*> keywords;
-    std::vector<const char*> texts;
-    for (qsizetype i = 0; i < keys.size(); ++i) {
-        keywords.push_back(keys[i].constData());
-        texts.push_back(values[i].constData());
-    }
-    keywords.push_back(nullptr);
-    texts.push_back(nullptr);
-    if (PQpingParams(keywords.data(), texts.data(), 0) != PQPING_OK)
+    options.append({QStringLiteral("sslmode"), QStringLiteral("disable")});
+    if (place.option(QStringLiteral("connect_timeout")).isEmpty())
+        options.append({QStringLiteral("connect_timeout"), QStringLiteral("5")});
+    const ConnectParams params(options);
+    if (PQpingParams(params.keywords(), params.values(), 0) != PQPING_OK)
         return {};
     //: %1 is host:port/database; %2 the sslmode the connection gives.
     return QCoreApplication::translate(

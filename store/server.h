@@ -2,9 +2,12 @@
 
 #include "outcome.h"
 
+#include <QByteArray>
 #include <QList>
 #include <QPair>
 #include <QString>
+
+#include <vector>
 
 // A directory kept on a PostgreSQL server instead of in a data folder: the
 // connection (a libpq URI or key=value string, "service=NAME" included) and
@@ -34,9 +37,9 @@ struct Place
     QString describe() const;
 };
 
-// Why a building name cannot be a schema: empty, longer than the server
-// keeps, a control character, or a name the server keeps for itself.
-QString buildingRefusal(const QString& building);
+// Refuses a building name that cannot be a schema: empty, longer than the
+// server keeps, a control character, or a name the server keeps for itself.
+Outcome checkBuilding(const QString& building);
 
 // Parses a URI or key=value string with libpq's own parser, and checks the
 // values libpq would only refuse while connecting (port, connect_timeout,
@@ -60,7 +63,7 @@ Expected<std::optional<Place>> choose(const QString& database, const QString& bu
 
 // Takes --database and --building (with their values, or as --name=value)
 // out of a command line wherever they stand; a refusal when one lacks its value.
-QString takeOptions(QStringList& arguments, QString& database, QString& building);
+Outcome takeOptions(QStringList& arguments, QString& database, QString& building);
 
 // The channel every building's changes are announced on: one fixed name,
 // so no building name ever becomes part of a LISTEN. Each announcement names
@@ -80,6 +83,21 @@ QString announceFunctionIsCurrent();
 // setter for (all but host, a single port, dbname, user and password), every
 // value quoted.
 QString connectOptions(const Place& place);
+
+// The options as libpq's arrays of keywords and of values, each ended by a
+// null, for as long as this lives.
+class ConnectParams
+{
+public:
+    explicit ConnectParams(const QList<QPair<QString, QString>>& options);
+    const char* const* keywords() const { return m_keywords.data(); }
+    const char* const* values() const { return m_values.data(); }
+
+private:
+    QList<QByteArray> m_texts;
+    std::vector<const char*> m_keywords;
+    std::vector<const char*> m_values;
+};
 
 // Why a connection that failed before the server said anything failed, when
 // libpq can tell it was a setting: the server answers, but not with the SSL

@@ -27,6 +27,11 @@ Transaction::Transaction(const QSqlDatabase& db, const QStringList& begin) : m_d
     }
 }
 
+Transaction Transaction::snapshot(const QSqlDatabase& db)
+{
+    return Transaction(db, engine::of(db).beginSnapshot());
+}
+
 Transaction::Transaction(Transaction&& other) noexcept
     : m_db(other.m_db), m_active(other.m_active), m_error(other.m_error)
 {

@@ -24,6 +24,9 @@ public:
     // Begins with the statements given, in order (a write that locks a
     // table as well, say).
     Transaction(const QSqlDatabase& db, const QStringList& begin);
+    // Begins a transaction that only reads, seeing the database as it stood
+    // at one moment; ending it, committed or not, changes nothing.
+    static Transaction snapshot(const QSqlDatabase& db);
     Transaction(Transaction&& other) noexcept;
     Transaction& operator=(Transaction&&) = delete;
     Transaction(const Transaction&) = delete;

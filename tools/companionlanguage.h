@@ -14,29 +14,31 @@
 namespace companion {
 
 // Takes --language out of the arguments and installs its catalogue, or the
-// locale's. Returns a refusal when the option has no code; a code without a
-// catalogue is told on stderr and the texts stay the program's own.
-inline QString chooseLanguage(const char* program, QStringList& arguments)
+// locale's. Refuses the option without a code; a code without a catalogue
+// is told on stderr and the texts stay the program's own.
+inline Outcome chooseLanguage(const char* program, QStringList& arguments)
 {
     QString code;
     bool named = false;
-    commandline::takeOut(arguments, {QStringLiteral("--language")},
-                         [&](const QString&, const QString& value) {
-                             code = value;
-                             named = true;
-                             return QString();
-                         });
+    if (Outcome taken = commandline::takeOut(arguments, {QStringLiteral("--language")},
+                                             [&](const QString&, const QString& value) {
+                                                 code = value;
+                                                 named = true;
+                                                 return Outcome::success();
+                                             });
+        !taken)
+        return taken;
     const QString loaded = language::install(code);
     if (named && code.isEmpty())
-        return QCoreApplication::translate("companion",
-                                           "--language needs a code, such as en or zh_CN.");
+        return Outcome::failure(QCoreApplication::translate(
+            "companion", "--language needs a code, such as en or zh_CN."));
     if (named && loaded.isEmpty())
         std::fprintf(stderr, "%s: %s\n", program,
                      qPrintable(QCoreApplication::translate(
                                     "companion", "no catalogue for the language '%1' in %2; the "
                                                  "texts stay as they are.")
                                     .arg(code, language::folders().join(QStringLiteral(" or ")))));
-    return {};
+    return Outcome::success();
 }
 
 } // namespace companion

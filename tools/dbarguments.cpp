@@ -11,11 +11,12 @@
 
 namespace dbtool {
 
-QString parseOperatorArguments(const QStringList& arguments, QString& directory,
-                               OperatorEntry& entry)
+Expected<OperatorArguments> parseOperatorArguments(const QStringList& arguments)
 {
+    OperatorArguments parsed;
+    OperatorEntry& entry = parsed.entry;
     QStringList positional;
-    const QString refusal = commandline::walk(
+    const Outcome walked = commandline::walk(
         arguments, positional,
         [](const QString& option, bool) -> commandline::Kind {
             if (option == QLatin1String("--operator") || option == QLatin1String("--pin"))
@@ -24,14 +25,14 @@ QString parseOperatorArguments(const QStringList& arguments, QString& directory,
         },
         [&entry](const QString& option, const std::optional<QString>& value) {
             (option == QLatin1String("--operator") ? entry.name : entry.pin) = value;
-            return QString();
+            return Outcome::success();
         });
-    if (!refusal.isEmpty())
-        return refusal;
+    if (!walked)
+        return walked;
     if (positional.size() > 1)
-        return Text::tr("Name at most one directory.");
-    directory = positional.value(0);
-    return {};
+        return Expected<OperatorArguments>::failure(Text::tr("Name at most one directory."));
+    parsed.directory = positional.value(0);
+    return parsed;
 }
 
 // The folder a command works on: the one named, or the program's data folder
@@ -84,7 +85,9 @@ std::optional<store::Location> dataFolder(const QString& named, bool writing,
 
 int usageError(Console& console, const QString& reason)
 {
-    return commandline::usageError(console.err, QStringLiteral("quorvane-db"), reason);
+    return commandline::usageError(console.err, QStringLiteral("quorvane-db"),
+                                   reason.isEmpty() ? reason
+                                                    : QStringLiteral("quorvane-db: ") + reason);
 }
 
 // Made absolute so messages and suggested commands work from anywhere.

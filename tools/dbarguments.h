@@ -5,10 +5,14 @@
 // Reading the companion's command lines.
 namespace dbtool {
 
-// Splits "[DIR] [--operator NAME] [--pin PIN]"; returns an explanation when the
-// arguments do not fit.
-QString parseOperatorArguments(const QStringList& arguments, QString& directory,
-                               OperatorEntry& entry);
+// What "[DIR] [--operator NAME] [--pin PIN]" names.
+struct OperatorArguments
+{
+    QString directory;
+    OperatorEntry entry;
+};
+// Splits the arguments, or says why they do not fit.
+Expected<OperatorArguments> parseOperatorArguments(const QStringList& arguments);
 // Where a command works: the building named, the folder named, the building
 // the settings name, or the program's data folder (the default one is
 // created, private, when missing and writing is asked for).

@@ -79,72 +79,27 @@ int confirmPrune(const store::Location& directory, const QDateTime& before, bool
     return kFailure;
 }
 
-} // namespace
-
-int audit(const QStringList& arguments, const store::Location& directory, Console& console)
+// Removes the entries older than before once the operator confirms it.
+int prune(const store::Location& directory, const QDateTime& before, bool confirmed,
+          Console& console)
 {
-    changelist::Filter filter;
-    bool csv = false;
-    bool confirmed = false;
-    std::optional<QDateTime> pruneBefore;
-    QStringList positional;
-    const QString refusal = commandline::walk(
-        arguments, positional,
-        [](const QString& option, bool) -> commandline::Kind {
-            if (option == QLatin1String("--csv") || option == QLatin1String("--yes"))
-                return commandline::Takes::Nothing;
-            static const QStringList valued{"--room",  "--operator", "--pc",
-                                            "--since", "--until",    "--prune-before"};
-            if (valued.contains(option))
-                return commandline::Takes::Value;
-            return Text::tr("Unknown option %1.").arg(option);
-        },
-        [&](const QString& a, const std::optional<QString>& value) -> QString {
-            if (!value)
-                (a == QLatin1String("--csv") ? csv : confirmed) = true;
-            else if (a == QLatin1String("--room"))
-                filter.room = *value;
-            else if (a == QLatin1String("--operator"))
-                filter.operatorName = *value;
-            else if (a == QLatin1String("--pc"))
-                filter.host = *value;
-            else if (const std::optional<QDateTime> when =
-                         changelist::parseDate(*value, a == QLatin1String("--until"));
-                     !when)
-                return Text::tr("%1 needs a date as YYYY-MM-DD or a date and time as "
-                                "YYYY-MM-DDTHH:MM or YYYY-MM-DD HH:MM:SS, a day the "
-                                "month has and an hour 00 to 23; not \"%2\".")
-                    .arg(a, *value);
-            else
-                (a == QLatin1String("--since")   ? filter.since
-                 : a == QLatin1String("--until") ? filter.until
-                                                 : pruneBefore.emplace()) = *when;
-            return QString();
-        });
-    if (!refusal.isEmpty())
-        return usageError(console, refusal);
-    if (!positional.isEmpty())
-        return usageError(console, Text::tr("Name at most one directory."));
-    if (pruneBefore) {
-        if (csv || !filter.room.isEmpty() || !filter.operatorName.isEmpty() ||
-            !filter.host.isEmpty() || filter.since.isValid() || filter.until.isValid())
-            return usageError(console, Text::tr("--prune-before takes no other option: it removes "
-                                                "every entry older than its date."));
-        if (int asked = confirmPrune(directory, *pruneBefore, confirmed, console); asked >= 0)
-            return asked;
-        const Expected<int> pruned = changelist::prune(directory, *pruneBefore, companionActor());
-        if (!pruned) {
-            say(console.err, pruned.error());
-            return kFailure;
-        }
-        say(console.out,
-            Text::tr("Removed %1 older than %2 from the change record of %3.")
-                .arg(Text::tr("%n entries", nullptr, int(*pruned)),
-                     shownTime(*pruneBefore, TimeShown::Second), directory.describe()));
-        return kSuccess;
+    if (int asked = confirmPrune(directory, before, confirmed, console); asked >= 0)
+        return asked;
+    const Expected<int> pruned = changelist::prune(directory, before, companionActor());
+    if (!pruned) {
+        say(console.err, pruned.error());
+        return kFailure;
     }
-    if (confirmed)
-        return usageError(console, Text::tr("--yes only confirms --prune-before."));
+    say(console.out, Text::tr("Removed %1 older than %2 from the change record of %3.")
+                         .arg(Text::tr("%n entries", nullptr, int(*pruned)),
+                              shownTime(before, TimeShown::Second), directory.describe()));
+    return kSuccess;
+}
+
+// Shows the entries the filter lets through, as lines or as CSV.
+int show(const store::Location& directory, const changelist::Filter& filter, bool csv,
+         Console& console)
+{
     const Expected<QList<changerecord::Entry>> entries = changelist::read(directory, filter);
     if (!entries) {
         say(console.err, entries.error());
@@ -170,6 +125,65 @@ int audit(const QStringList& arguments, const store::Location& directory, Consol
             say(console.out, visibleText(line));
     }
     return kSuccess;
+}
+
+} // namespace
+
+int audit(const QStringList& arguments, const store::Location& directory, Console& console)
+{
+    changelist::Filter filter;
+    bool csv = false;
+    bool confirmed = false;
+    std::optional<QDateTime> pruneBefore;
+    QStringList positional;
+    const Outcome walked = commandline::walk(
+        arguments, positional,
+        [](const QString& option, bool) -> commandline::Kind {
+            if (option == QLatin1String("--csv") || option == QLatin1String("--yes"))
+                return commandline::Takes::Nothing;
+            static const QStringList valued{"--room",  "--operator", "--pc",
+                                            "--since", "--until",    "--prune-before"};
+            if (valued.contains(option))
+                return commandline::Takes::Value;
+            return Text::tr("Unknown option %1.").arg(option);
+        },
+        [&](const QString& a, const std::optional<QString>& value) -> Outcome {
+            if (!value)
+                (a == QLatin1String("--csv") ? csv : confirmed) = true;
+            else if (a == QLatin1String("--room"))
+                filter.room = *value;
+            else if (a == QLatin1String("--operator"))
+                filter.operatorName = *value;
+            else if (a == QLatin1String("--pc"))
+                filter.host = *value;
+            else if (const std::optional<QDateTime> when =
+                         changelist::parseDate(*value, a == QLatin1String("--until"));
+                     !when)
+                return Outcome::failure(
+                    Text::tr("%1 needs a date as YYYY-MM-DD or a date and time as "
+                             "YYYY-MM-DDTHH:MM or YYYY-MM-DD HH:MM:SS, a day the "
+                             "month has and an hour 00 to 23; not \"%2\".")
+                        .arg(a, *value));
+            else
+                (a == QLatin1String("--since")   ? filter.since
+                 : a == QLatin1String("--until") ? filter.until
+                                                 : pruneBefore.emplace()) = *when;
+            return Outcome::success();
+        });
+    if (!walked)
+        return usageError(console, walked.description());
+    if (!positional.isEmpty())
+        return usageError(console, Text::tr("Name at most one directory."));
+    if (pruneBefore) {
+        if (csv || !filter.room.isEmpty() || !filter.operatorName.isEmpty() ||
+            !filter.host.isEmpty() || filter.since.isValid() || filter.until.isValid())
+            return usageError(console, Text::tr("--prune-before takes no other option: it removes "
+                                                "every entry older than its date."));
+        return prune(directory, *pruneBefore, confirmed, console);
+    }
+    if (confirmed)
+        return usageError(console, Text::tr("--yes only confirms --prune-before."));
+    return show(directory, filter, csv, console);
 }
 
 } // namespace dbtool

@@ -183,6 +183,66 @@ void checkWidths(const QSqlDatabase& db, const TableSpec& layout, FileReport& re
     }
 }
 
+// SQLite's own check of the file: a fact when it passes, a problem when not.
+void checkIntegrity(const QSqlDatabase& db, const QString& directory, FileReport& report)
+{
+    QSqlQuery query(db);
+    if (!query.exec(QStringLiteral("PRAGMA integrity_check"))) {
+        report.problems << Text::tr("cannot be read as an SQLite database (%1). %2")
+                               .arg(query.lastError().databaseText(), restoreAdvice(directory));
+    } else {
+        QStringList messages;
+        while (query.next()) {
+            for (const QString& line : query.value(0).toString().split(QLatin1Char('\n'))) {
+                if (!line.trimmed().isEmpty())
+                    messages << line.trimmed();
+            }
+        }
+        if (messages == QStringList{QStringLiteral("ok")}) {
+            //: One of the facts the check report lists after "ok": SQLite's integrity
+            //: check passed.
+            report.facts << Text::tr("integrity ok");
+        } else {
+            QString shown = messages.mid(0, kListedIntegrityMessages).join(QStringLiteral("; "));
+            if (messages.size() > kListedIntegrityMessages)
+                shown += Text::tr("; and %1 more").arg(messages.size() - kListedIntegrityMessages);
+            report.problems << Text::tr("the integrity check failed: %1. %2")
+                                   .arg(shown, restoreAdvice(directory));
+        }
+    }
+}
+
+// The table's shape, its rows and their widths, and beside the rooms the
+// transfer record.
+void checkTable(const QSqlDatabase& db, const QString& path, const QString& directory,
+                const TableSpec& layout, bool needsRows, FileReport& report)
+{
+    QSqlQuery query(db);
+    if (Outcome table = database::checkTable(db, layout, path); !table) {
+        report.problems << flattened(table.description());
+    } else {
+        //: A fact of the check report: %1 is the table, %2 its column names.
+        report.facts << Text::tr("table %1 with %2")
+                            .arg(layout.table, layout.fieldNames().join(QStringLiteral(", ")));
+        query.prepare(QStringLiteral("SELECT count(*) FROM %1")
+                          .arg(database::quotedIdentifier(layout.table)));
+        const int rows = query.exec() && query.next() ? query.value(0).toInt() : 0;
+        report.facts << Text::tr("%n rows", nullptr, rows);
+        if (needsRows && rows == 0) {
+            report.problems << Text::tr("the table %1 holds no operator, so nobody can log "
+                                        "in. Add one with: %2")
+                                   .arg(layout.table, database::addOperatorCommand(directory));
+        }
+        checkWidths(db, layout, report);
+        if (layout.table == schema::directoryTable().table) {
+            TransferLog log(path);
+            log.setDamageAdvice(Text::tr("The rooms are not affected."));
+            if (const auto history = log.history(0); !history)
+                report.problems << history.error();
+        }
+    }
+}
+
 void checkContents(const QString& path, const QString& directory, const TableSpec& layout,
                    bool needsRows, FileReport& report)
 {
@@ -201,61 +261,9 @@ void checkContents(const QString& path, const QString& directory, const TableSpe
         if (error.isValid()) {
             report.problems << Text::tr("cannot be opened: %1").arg(error.text());
         } else {
-            QSqlQuery query(db);
-            if (!query.exec(QStringLiteral("PRAGMA integrity_check"))) {
-                report.problems << Text::tr("cannot be read as an SQLite database (%1). %2")
-                                       .arg(query.lastError().databaseText(),
-                                            restoreAdvice(directory));
-            } else {
-                QStringList messages;
-                while (query.next()) {
-                    for (const QString& line : query.value(0).toString().split(QLatin1Char('\n'))) {
-                        if (!line.trimmed().isEmpty())
-                            messages << line.trimmed();
-                    }
-                }
-                if (messages == QStringList{QStringLiteral("ok")}) {
-                    //: One of the facts the check report lists after "ok": SQLite's integrity
-                    //: check passed.
-                    report.facts << Text::tr("integrity ok");
-                } else {
-                    QString shown =
-                        messages.mid(0, kListedIntegrityMessages).join(QStringLiteral("; "));
-                    if (messages.size() > kListedIntegrityMessages)
-                        shown += Text::tr("; and %1 more")
-                                     .arg(messages.size() - kListedIntegrityMessages);
-                    report.problems << Text::tr("the integrity check failed: %1. %2")
-                                           .arg(shown, restoreAdvice(directory));
-                }
-            }
-            if (report.problems.isEmpty()) {
-                if (Outcome table = database::checkTable(db, layout, path); !table) {
-                    report.problems << flattened(table.description());
-                } else {
-                    //: A fact of the check report: %1 is the table, %2 its column names.
-                    report.facts << Text::tr("table %1 with %2")
-                                        .arg(layout.table,
-                                             layout.fieldNames().join(QStringLiteral(", ")));
-                    query.prepare(QStringLiteral("SELECT count(*) FROM %1")
-                                      .arg(database::quotedIdentifier(layout.table)));
-                    const int rows = query.exec() && query.next() ? query.value(0).toInt() : 0;
-                    report.facts << Text::tr("%n rows", nullptr, rows);
-                    if (needsRows && rows == 0) {
-                        report.problems
-                            << Text::tr("the table %1 holds no operator, so nobody can log "
-                                        "in. Add one with: %2")
-                                   .arg(layout.table, database::addOperatorCommand(directory));
-                    }
-                    checkWidths(db, layout, report);
-                    if (layout.table == schema::directoryTable().table) {
-                        TransferLog log(path);
-                        log.setDamageAdvice(Text::tr("The rooms are not affected."));
-                        if (const auto history = log.history(0); !history)
-                            report.problems << history.error();
-                    }
-                }
-            }
-            query = QSqlQuery();
+            checkIntegrity(db, directory, report);
+            if (report.problems.isEmpty())
+                checkTable(db, path, directory, layout, needsRows, report);
             db.close();
         }
     }

@@ -22,12 +22,39 @@ namespace {
 constexpr int kRefused = 1;
 constexpr int kOtherFailure = 2;
 
+// Says what is wrong with each row that is not in order, then the counts and
+// the columns not read.
+void tellVerdicts(const roomcsv::CsvFile& file, const QList<roomverdict::RowVerdict>& verdicts,
+                  const roomverdict::Counts& counts, const QString& path, Console& console)
+{
+    for (qsizetype i = 0; i < verdicts.size(); ++i) {
+        if (verdicts[i].verdict == roomverdict::Verdict::Ok)
+            continue;
+        say(console.out,
+            //: %1 is the line of the file, %2 the verdict, %3 the reasons.
+            Text::tr("line %1: %2: %3")
+                .arg(file.rows[i].line)
+                .arg(roomverdict::verdictName(verdicts[i].verdict),
+                     verdicts[i].reasons.join(QStringLiteral("; "))));
+    }
+    say(console.out,
+        //: %1 is a count of rooms ("12 rooms"), %2 the file, %3 to %5 counts.
+        Text::tr("%1 in %2: %3 ok, %4 with warnings, %5 with errors.")
+            .arg(Text::tr("%n rooms", nullptr, int(verdicts.size())), path)
+            .arg(counts.ok)
+            .arg(counts.warnings)
+            .arg(counts.errors));
+    if (!file.ignoredColumns.isEmpty())
+        say(console.out,
+            Text::tr("Columns not read: %1.").arg(file.ignoredColumns.join(QStringLiteral(", "))));
+}
+
 int importRooms(QStringList arguments, const Building& building, Console& console)
 {
     bool dryRun = false;
     bool replace = false;
     QStringList positional;
-    const QString refusal = commandline::walk(
+    const Outcome walked = commandline::walk(
         arguments, positional,
         [](const QString& option, bool valueAttached) -> commandline::Kind {
             if ((option == QLatin1String("--dry-run") || option == QLatin1String("--replace")) &&
@@ -37,10 +64,10 @@ int importRooms(QStringList arguments, const Building& building, Console& consol
         },
         [&](const QString& option, const std::optional<QString>&) {
             (option == QLatin1String("--dry-run") ? dryRun : replace) = true;
-            return QString();
+            return Outcome::success();
         });
-    if (!refusal.isEmpty())
-        return usageError(console, refusal);
+    if (!walked)
+        return usageError(console, walked.description());
     arguments = positional;
     const std::optional<store::Location> directory = takeDirectory(arguments, 1, building, console);
     if (!directory)
@@ -69,27 +96,8 @@ int importRooms(QStringList arguments, const Building& building, Console& consol
 
     const QList<roomverdict::RowVerdict> verdicts =
         roomverdict::judge(file.rows, directoryRooms, replace);
-    for (qsizetype i = 0; i < verdicts.size(); ++i) {
-        if (verdicts[i].verdict == roomverdict::Verdict::Ok)
-            continue;
-        say(console.out,
-            //: %1 is the line of the file, %2 the verdict, %3 the reasons.
-            Text::tr("line %1: %2: %3")
-                .arg(file.rows[i].line)
-                .arg(roomverdict::verdictName(verdicts[i].verdict),
-                     verdicts[i].reasons.join(QStringLiteral("; "))));
-    }
     const roomverdict::Counts counts = roomverdict::count(verdicts);
-    say(console.out,
-        //: %1 is a count of rooms ("12 rooms"), %2 the file, %3 to %5 counts.
-        Text::tr("%1 in %2: %3 ok, %4 with warnings, %5 with errors.")
-            .arg(Text::tr("%n rooms", nullptr, int(verdicts.size())), path)
-            .arg(counts.ok)
-            .arg(counts.warnings)
-            .arg(counts.errors));
-    if (!file.ignoredColumns.isEmpty())
-        say(console.out,
-            Text::tr("Columns not read: %1.").arg(file.ignoredColumns.join(QStringLiteral(", "))));
+    tellVerdicts(file, verdicts, counts, path, console);
     if (counts.errors > 0) {
         say(console.err, Text::tr("Nothing was written: mend the rows with errors and "
                                   "import again."));
@@ -136,7 +144,7 @@ int exportRooms(QStringList arguments, const Building& building, Console& consol
 {
     QString pdf;
     QStringList positional;
-    const QString refusal = commandline::walk(
+    const Outcome walked = commandline::walk(
         arguments, positional,
         [](const QString& option, bool) -> commandline::Kind {
             if (option == QLatin1String("--pdf"))
@@ -146,11 +154,11 @@ int exportRooms(QStringList arguments, const Building& building, Console& consol
         [&pdf](const QString&, const std::optional<QString>& value) {
             pdf = *value;
             return pdf.isEmpty() || pdf.startsWith(QStringLiteral("--"))
-                       ? Text::tr("Name the PDF file after --pdf.")
-                       : QString();
+                       ? Outcome::failure(Text::tr("Name the PDF file after --pdf."))
+                       : Outcome::success();
         });
-    if (!refusal.isEmpty())
-        return usageError(console, refusal);
+    if (!walked)
+        return usageError(console, walked.description());
     arguments = positional;
     const std::optional<store::Location> directory =
         takeDirectory(arguments, pdf.isEmpty() ? 1 : 0, building, console);

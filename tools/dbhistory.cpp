@@ -55,11 +55,11 @@ QString recordLine(const TransferRecord& r)
              r.whatDetail(), r.portText(), r.outcomeText());
 }
 
-bool parse(const QStringList& arguments, QString& directory, bool& json, int* limit, QString& unit,
-           QString& problem)
+Outcome parse(const QStringList& arguments, QString& directory, bool& json, int* limit,
+              QString& unit)
 {
     QStringList positional;
-    problem = commandline::walk(
+    const Outcome walked = commandline::walk(
         arguments, positional,
         [limit](const QString& option, bool) -> commandline::Kind {
             if (option == QLatin1String("--json"))
@@ -68,22 +68,22 @@ bool parse(const QStringList& arguments, QString& directory, bool& json, int* li
                 return commandline::Takes::Value;
             return Text::tr("Unknown option %1.").arg(option);
         },
-        [&](const QString& option, const std::optional<QString>& value) -> QString {
+        [&](const QString& option, const std::optional<QString>& value) -> Outcome {
             bool ok = false;
             if (!value)
                 json = true;
             else if (option == QLatin1String("--unit") && (unit = *value).isEmpty())
-                return Text::tr("--unit needs the name of a door unit (quorvane-db units "
-                                "lists them).");
+                return Outcome::failure(Text::tr("--unit needs the name of a door unit "
+                                                 "(quorvane-db units lists them)."));
             else if (option == QLatin1String("--limit") &&
                      ((*limit = value->toInt(&ok)), !ok || *limit < 1))
-                return Text::tr("--limit needs a number of records, 1 or more.");
-            return QString();
+                return Outcome::failure(Text::tr("--limit needs a number of records, 1 or more."));
+            return Outcome::success();
         });
-    if (problem.isEmpty() && positional.size() > 1)
-        problem = Text::tr("Name at most one directory.");
+    if (walked && positional.size() > 1)
+        return Outcome::failure(Text::tr("Name at most one directory."));
     directory = positional.value(0);
-    return problem.isEmpty();
+    return walked;
 }
 
 // The units of the room file, and the one named, when one was.
@@ -200,9 +200,9 @@ int history(const QStringList& arguments, const store::Location& folder, Console
     QString directory;
     bool json = false;
     int limit = 0;
-    QString problem, unitName;
-    if (!parse(arguments, directory, json, &limit, unitName, problem))
-        return usageError(console, problem);
+    QString unitName;
+    if (const Outcome parsed = parse(arguments, directory, json, &limit, unitName); !parsed)
+        return usageError(console, parsed.description());
     const store::Database path = folder.database(schema::kDirectoryFile);
     const std::optional<Units> units = readUnits(path, unitName, console, true);
     if (!units)
@@ -252,9 +252,8 @@ int changes(const QStringList& arguments, const store::Location& folder, Console
 {
     QString directory, unitName;
     bool json = false;
-    QString problem;
-    if (!parse(arguments, directory, json, nullptr, unitName, problem))
-        return usageError(console, problem);
+    if (const Outcome parsed = parse(arguments, directory, json, nullptr, unitName); !parsed)
+        return usageError(console, parsed.description());
     const store::Database path = folder.database(schema::kDirectoryFile);
     const std::optional<Units> units = readUnits(path, unitName, console);
     if (!units)

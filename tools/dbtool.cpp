@@ -204,17 +204,15 @@ int run(const QStringList& arguments, Console& console)
         return usageError(console, named.error());
     const Building& building = *named;
     if (command == QLatin1String("init") || command == QLatin1String("add-operator")) {
-        QString directory;
-        OperatorEntry entry;
-        if (const QString problem = parseOperatorArguments(rest, directory, entry);
-            !problem.isEmpty())
-            return usageError(console, problem);
+        const Expected<OperatorArguments> parsed = parseOperatorArguments(rest);
+        if (!parsed)
+            return usageError(console, parsed.error());
         const std::optional<store::Location> folder =
-            dataFolder(directory, true, building, console);
+            dataFolder(parsed->directory, true, building, console);
         if (!folder)
             return kFailure;
-        return command == QLatin1String("init") ? init(*folder, entry, console)
-                                                : addOperator(*folder, entry, console);
+        return command == QLatin1String("init") ? init(*folder, parsed->entry, console)
+                                                : addOperator(*folder, parsed->entry, console);
     }
     if (command == QLatin1String("check")) {
         if (rest.size() > 1 || (!rest.isEmpty() && rest.first().startsWith(QStringLiteral("--"))))

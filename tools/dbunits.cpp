@@ -16,14 +16,82 @@
 
 namespace dbtool {
 
+namespace {
+
+const QStringList& actions()
+{
+    static const QStringList words{QStringLiteral("add"), QStringLiteral("rename"),
+                                   QStringLiteral("remove")};
+    return words;
+}
+
+// The COM port of this PC that [Ports] leads to the device server at
+// address; 0 when none does.
+int portLeadingTo(const QString& address)
+{
+    for (int n = 1; n <= 9; ++n) {
+        if (NetworkSerialPort::sameServerKey(SerialLink::deviceFor(n)) ==
+            NetworkSerialPort::sameServerKey(address))
+            return n;
+    }
+    return 0;
+}
+
+// Whether the action, the names after it and the port fit together.
+Outcome fits(const QString& action, const QStringList& names, int port)
+{
+    const qsizetype wanted = action.isEmpty() ? 0 : action == QLatin1String("rename") ? 2 : 1;
+    if (!action.isEmpty() && !actions().contains(action))
+        return Outcome::failure(Text::tr("units does not know \"%1\"; it takes add, rename or "
+                                         "remove.")
+                                    .arg(action));
+    if (names.size() != wanted)
+        return Outcome::failure(action.isEmpty() ? Text::tr("Name at most one directory.")
+                                : action == QLatin1String("rename")
+                                    ? Text::tr("units rename needs the old and the new "
+                                               "name.")
+                                    : Text::tr("units %1 needs the unit's name.").arg(action));
+    if (action == QLatin1String("add") && port == 0)
+        return Outcome::failure(Text::tr("units add needs --port COM1 to COM9."));
+    if (port != 0 && action != QLatin1String("add") && action != QLatin1String("rename"))
+        return Outcome::failure(Text::tr("Only units add and rename take --port."));
+    return Outcome::success();
+}
+
+// Makes the change asked for, if any, in the room file at path, then lists
+// the units as they are.
+int changeAndList(const store::Database& path, const QString& action, const QStringList& names,
+                  int port, Console& console)
+{
+    Outcome changed = Outcome::success();
+    if (action == QLatin1String("add"))
+        changed = doorunits::add(path, names[0], port);
+    else if (action == QLatin1String("rename"))
+        changed = doorunits::rename(path, names[0], names[1], port);
+    else if (action == QLatin1String("remove"))
+        changed = doorunits::remove(path, names[0]);
+    if (!changed) {
+        say(console.err, changed.description());
+        return kFailure;
+    }
+    const Expected<QList<DoorUnit>> list = doorunits::read(path);
+    if (!list) {
+        say(console.err, list.error());
+        return kFailure;
+    }
+    for (const DoorUnit& unit : *list)
+        say(console.out, QStringLiteral("COM%1  %2").arg(unit.port).arg(unit.ownName()));
+    return kSuccess;
+}
+
+} // namespace
+
 int units(const QStringList& arguments, const Building& building, Console& console)
 {
-    const QStringList actions{QStringLiteral("add"), QStringLiteral("rename"),
-                              QStringLiteral("remove")};
     int port = 0;
     QString address;
     QStringList rest;
-    const QString refusal = commandline::walk(
+    const Outcome walked = commandline::walk(
         arguments, rest,
         [](const QString& option, bool) -> commandline::Kind {
             if (option == QLatin1String("--port"))
@@ -33,26 +101,24 @@ int units(const QStringList& arguments, const Building& building, Console& conso
         [&port, &address](const QString&, const std::optional<QString>& value) {
             const Expected<PortChoice> chosen = choosePort(*value);
             if (!chosen)
-                return chosen.error();
+                return chosen.outcome();
             port = chosen->number;
             address = chosen->address;
             if (port == 0 && address.isEmpty())
-                return Text::tr("The port \"%1\" is not one of COM1 to COM9.").arg(*value);
-            return QString();
+                return Outcome::failure(
+                    Text::tr("The port \"%1\" is not one of COM1 to COM9.").arg(*value));
+            return Outcome::success();
         });
-    if (!refusal.isEmpty())
-        return usageError(console, refusal);
+    if (!walked)
+        return usageError(console, walked.description());
     QString named;
-    if (!rest.isEmpty() && !actions.contains(rest.first()))
+    if (!rest.isEmpty() && !actions().contains(rest.first()))
         named = rest.takeFirst();
     const QString action = rest.isEmpty() ? QString() : rest.takeFirst();
     // A unit is on one of this PC's COM ports; an address names the one that
     // [Ports] leads to that device server.
-    for (int n = 1; n <= 9 && !address.isEmpty() && port == 0; ++n) {
-        if (NetworkSerialPort::sameServerKey(SerialLink::deviceFor(n)) ==
-            NetworkSerialPort::sameServerKey(address))
-            port = n;
-    }
+    if (!address.isEmpty() && port == 0)
+        port = portLeadingTo(address);
     if (!address.isEmpty() && port == 0) {
         //: %1 the address, %2 the settings file
         say(console.err, Text::tr("No COM port leads to %1. A door unit is on one of COM1 to "
@@ -61,21 +127,8 @@ int units(const QStringList& arguments, const Building& building, Console& conso
                              .arg(address, settingsstore::fileName()));
         return kFailure;
     }
-    const qsizetype wanted = action.isEmpty() ? 0 : action == QLatin1String("rename") ? 2 : 1;
-    if (!action.isEmpty() && !actions.contains(action))
-        return usageError(console, Text::tr("units does not know \"%1\"; it takes add, rename or "
-                                            "remove.")
-                                       .arg(action));
-    if (rest.size() != wanted)
-        return usageError(console, action.isEmpty() ? Text::tr("Name at most one directory.")
-                                   : action == QLatin1String("rename")
-                                       ? Text::tr("units rename needs the old and the new "
-                                                  "name.")
-                                       : Text::tr("units %1 needs the unit's name.").arg(action));
-    if (action == QLatin1String("add") && port == 0)
-        return usageError(console, Text::tr("units add needs --port COM1 to COM9."));
-    if (port != 0 && action != QLatin1String("add") && action != QLatin1String("rename"))
-        return usageError(console, Text::tr("Only units add and rename take --port."));
+    if (const Outcome fit = fits(action, rest, port); !fit)
+        return usageError(console, fit.description());
 
     const std::optional<store::Location> folder = dataFolder(named, false, building, console);
     if (!folder)
@@ -90,25 +143,7 @@ int units(const QStringList& arguments, const Building& building, Console& conso
                              .arg(path.path(), dir->folderPath()));
         return kFailure;
     }
-    Outcome changed = Outcome::success();
-    if (action == QLatin1String("add"))
-        changed = doorunits::add(path, rest[0], port);
-    else if (action == QLatin1String("rename"))
-        changed = doorunits::rename(path, rest[0], rest[1], port);
-    else if (action == QLatin1String("remove"))
-        changed = doorunits::remove(path, rest[0]);
-    if (!changed) {
-        say(console.err, changed.description());
-        return kFailure;
-    }
-    const Expected<QList<DoorUnit>> list = doorunits::read(path);
-    if (!list) {
-        say(console.err, list.error());
-        return kFailure;
-    }
-    for (const DoorUnit& unit : *list)
-        say(console.out, QStringLiteral("COM%1  %2").arg(unit.port).arg(unit.ownName()));
-    return kSuccess;
+    return changeAndList(path, action, rest, port, console);
 }
 
 } // namespace dbtool

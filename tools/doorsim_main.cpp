@@ -126,7 +126,7 @@ struct Options
 };
 
 // Long options with two dashes; -h and -v alone take one.
-QString parse(const QStringList& arguments, Options& options)
+Outcome parse(const QStringList& arguments, Options& options)
 {
     static const QStringList flags{"help", "help-all", "version", "exit-after-end"};
     static const QStringList valued{"json", "link", "idle-exit"};
@@ -152,7 +152,7 @@ QString parse(const QStringList& arguments, Options& options)
             else if (name == QLatin1String("idle-exit"))
                 options.idle = *value;
             else if (value)
-                return Text::tr("Unexpected value after '%1'.").arg(option);
+                return Outcome::failure(Text::tr("Unexpected value after '%1'.").arg(option));
             else if (name == QLatin1String("v") || name == QLatin1String("version"))
                 options.version = true;
             else if (name == QLatin1String("exit-after-end"))
@@ -161,7 +161,7 @@ QString parse(const QStringList& arguments, Options& options)
                 options.helpAll = true;
             else
                 options.help = true;
-            return QString();
+            return Outcome::success();
         },
         commandline::Dashes::OneOrTwo);
 }
@@ -170,13 +170,13 @@ QString parse(const QStringList& arguments, Options& options)
 // the version or the help).
 std::optional<int> readOptions(QStringList& arguments, Options& options)
 {
-    QString refusal = companion::chooseLanguage("quorvane-doorsim", arguments);
-    if (refusal.isEmpty())
-        refusal = parse(arguments.mid(1), options);
-    if (!refusal.isEmpty()) {
+    Outcome read = companion::chooseLanguage("quorvane-doorsim", arguments);
+    if (read)
+        read = parse(arguments.mid(1), options);
+    if (!read) {
         QTextStream err(stderr);
         return commandline::usageError(err, QStringLiteral("quorvane-doorsim"),
-                                       QStringLiteral("quorvane-doorsim: ") + refusal);
+                                       QStringLiteral("quorvane-doorsim: ") + read.description());
     }
     if (options.version) {
         print(QStringLiteral("quorvane-doorsim " QUORVANE_VERSION));

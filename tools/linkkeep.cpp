@@ -36,10 +36,11 @@ struct KeepOptions
     bool once = false;
 };
 
-QString parseKeep(const QStringList& arguments, KeepOptions& options)
+Expected<KeepOptions> parseKeep(const QStringList& arguments)
 {
+    KeepOptions options;
     QStringList positional;
-    const QString refusal = commandline::walk(
+    const Outcome walked = commandline::walk(
         arguments, positional,
         [&](const QString& option, bool valueAttached) -> commandline::Kind {
             if (option == QLatin1String("--once") && !valueAttached)
@@ -54,26 +55,26 @@ QString parseKeep(const QStringList& arguments, KeepOptions& options)
             } else if (option == QLatin1String("--quiet")) {
                 const std::optional<qint64> ms = keeper::parseDuration(*value);
                 if (!ms)
-                    return Text::tr("The quiet time \"%1\" is not a duration such as 0, 30s, 10m "
-                                    "or 1h.")
-                        .arg(*value);
+                    return Outcome::failure(Text::tr("The quiet time \"%1\" is not a duration "
+                                                     "such as 0, 30s, 10m or 1h.")
+                                                .arg(*value));
                 options.quietMs = *ms;
             } else {
                 const std::optional<keeper::Hours> hours = keeper::Hours::parse(*value);
                 if (!hours)
-                    return Text::tr("The hours \"%1\" are neither FROM-TO, such as 22:00-06:00, "
-                                    "nor any.")
-                        .arg(*value);
+                    return Outcome::failure(Text::tr("The hours \"%1\" are neither FROM-TO, "
+                                                     "such as 22:00-06:00, nor any.")
+                                                .arg(*value));
                 options.hours = *hours;
             }
-            return QString();
+            return Outcome::success();
         });
-    if (!refusal.isEmpty())
-        return refusal;
+    if (!walked)
+        return walked;
     if (positional.size() > 1)
-        return Text::tr("Name at most one data folder.");
+        return Expected<KeepOptions>::failure(Text::tr("Name at most one data folder."));
     options.directory = positional.value(0);
-    return {};
+    return options;
 }
 
 // One line an event, after the local time.
@@ -285,8 +286,15 @@ private:
             });
         download.start();
         download.wait();
+        return told(download.lines());
+    }
+
+    // Logs how each unit's download ended, and when a failed one is tried
+    // again; gives the round's status.
+    int told(const QList<UnitsDownload::Line>& lines)
+    {
         int status = kComplete;
-        for (const UnitsDownload::Line& line : download.lines()) {
+        for (const UnitsDownload::Line& line : lines) {
             const LinkResult& r = line.result;
             if (r.done()) {
                 m_failures.remove(line.unit.id);
@@ -355,10 +363,11 @@ QString keepHelp()
 int keep(const QStringList& arguments, const std::optional<store::Location>& building,
          Console& console, Environment& env)
 {
-    KeepOptions options;
-    if (const QString problem = parseKeep(arguments, options); !problem.isEmpty())
+    const Expected<KeepOptions> parsed = parseKeep(arguments);
+    if (!parsed)
         return commandline::usageError(console.err, QStringLiteral("quorvane-link"),
-                                       QStringLiteral("quorvane-link: ") + problem);
+                                       QStringLiteral("quorvane-link: ") + parsed.error());
+    const KeepOptions& options = *parsed;
     std::optional<store::Location> named = building;
     if (!named && options.directory.isEmpty()) {
         Expected<std::optional<store::Location>> fromSettings = store::Location::fromSettings();

@@ -61,8 +61,9 @@ bool wholeSeconds(const QString& text)
     return digits.toInt() <= 255;
 }
 
-QString parse(const QString& command, const QStringList& arguments, Options& options)
+Expected<Options> parse(const QString& command, const QStringList& arguments)
 {
+    Options options;
     const bool settings = command == QLatin1String("send-settings");
     const bool download = command == QLatin1String("download");
     QStringList positional;
@@ -72,7 +73,7 @@ QString parse(const QString& command, const QStringList& arguments, Options& opt
                 settings) ||
                (option == QLatin1String("--all") && download);
     };
-    const QString refusal = commandline::walk(
+    const Outcome walked = commandline::walk(
         arguments, positional,
         [&](const QString& option, bool valueAttached) -> commandline::Kind {
             if (isFlag(option) && !valueAttached)
@@ -94,28 +95,30 @@ QString parse(const QString& command, const QStringList& arguments, Options& opt
             } else if (option == QLatin1String("--open-time")) {
                 options.openTime = value;
             } else if (const Expected<PortChoice> chosen = choosePort(*value); !chosen) {
-                return chosen.error();
+                return chosen.outcome();
             } else if (options.port = chosen->number, options.address = chosen->address;
                        options.port == 0 && options.address.isEmpty()) {
-                return Text::tr("The port \"%1\" is not one of COM1 to COM9.").arg(*value);
+                return Outcome::failure(
+                    Text::tr("The port \"%1\" is not one of COM1 to COM9.").arg(*value));
             }
-            return QString();
+            return Outcome::success();
         });
-    if (!refusal.isEmpty())
-        return refusal;
+    if (!walked)
+        return walked;
+    const auto refused = [](const QString& why) { return Expected<Options>::failure(why); };
     if (positional.size() > 1)
-        return Text::tr("Name at most one data folder.");
+        return refused(Text::tr("Name at most one data folder."));
     options.directory = positional.value(0);
     const bool portGiven = options.port != 0 || !options.address.isEmpty();
     if (download && int(portGiven) + int(!options.unit.isEmpty()) + int(options.all) > 1)
-        return Text::tr("download takes one of --port, --unit and --all.");
+        return refused(Text::tr("download takes one of --port, --unit and --all."));
     if (download && !portGiven && options.unit.isEmpty() && !options.all)
-        return Text::tr("download needs --port COM1 to COM9, --unit NAME or --all.");
+        return refused(Text::tr("download needs --port COM1 to COM9, --unit NAME or --all."));
     if (!portGiven && !download)
-        return Text::tr("%1 needs --port COM1 to COM9.").arg(command);
+        return refused(Text::tr("%1 needs --port COM1 to COM9.").arg(command));
     if (settings && !options.openTime)
-        return Text::tr("send-settings needs --open-time SECONDS.");
-    return {};
+        return refused(Text::tr("send-settings needs --open-time SECONDS."));
+    return options;
 }
 
 int usageError(Console& console, const QString& reason)
@@ -346,11 +349,11 @@ int run(const QStringList& arguments, Console& console, Environment& environment
                                                    : std::nullopt;
     if (!chosen)
         return usageError(console, Text::tr("Unknown command %1.").arg(command));
-    Options options;
-    if (const QString problem = parse(command, rest, options); !problem.isEmpty())
-        return usageError(console, problem);
-    options.building = *building;
-    return sendCommand(*chosen, options, console, environment);
+    Expected<Options> options = parse(command, rest);
+    if (!options)
+        return usageError(console, options.error());
+    options->building = *building;
+    return sendCommand(*chosen, *options, console, environment);
 }
 
 } // namespace linktool

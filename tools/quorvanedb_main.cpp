@@ -28,8 +28,7 @@ int main(int argc, char** argv)
     dbtool::restoreTerminalOnSignals();
     dbtool::Console console{in, out, err, ::isatty(STDIN_FILENO) == 1, dbtool::setTerminalEcho};
     QStringList arguments = QCoreApplication::arguments().mid(1);
-    if (const QString refusal = companion::chooseLanguage("quorvane-db", arguments);
-        !refusal.isEmpty())
-        return dbtool::usageError(console, refusal);
+    if (const Outcome chosen = companion::chooseLanguage("quorvane-db", arguments); !chosen)
+        return dbtool::usageError(console, chosen.description());
     return dbtool::run(arguments, console);
 }

@@ -32,11 +32,10 @@ int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     QStringList arguments = QCoreApplication::arguments().mid(1);
-    if (const QString refusal = companion::chooseLanguage("quorvane-link", arguments);
-        !refusal.isEmpty()) {
+    if (const Outcome chosen = companion::chooseLanguage("quorvane-link", arguments); !chosen) {
         QTextStream err(stderr);
         return commandline::usageError(err, QStringLiteral("quorvane-link"),
-                                       QStringLiteral("quorvane-link: ") + refusal);
+                                       QStringLiteral("quorvane-link: ") + chosen.description());
     }
     // Caught, so a stop lets the command release the port, record how far it
     // got and say so; a closed terminal (SIGHUP) stops it as SIGTERM does.

@@ -20,6 +20,39 @@ bool onServer(const QSqlDatabase& db)
 
 } // namespace
 
+FileTransaction::FileTransaction(File& file) : m_file(file)
+{
+    // A file is always the file engine's.
+    for (const QString& statement : fileDialect().beginWrite()) {
+        if (!m_file.exec(statement)) {
+            rollback();
+            return;
+        }
+        m_active = true;
+    }
+}
+
+FileTransaction::~FileTransaction()
+{
+    rollback();
+}
+
+Outcome FileTransaction::commit()
+{
+    if (!m_active || !m_file.exec(QStringLiteral("COMMIT")))
+        return Outcome::failure(m_file.error());
+    m_active = false;
+    return Outcome::success();
+}
+
+void FileTransaction::rollback()
+{
+    if (!m_active)
+        return;
+    m_active = false;
+    m_file.exec(QStringLiteral("ROLLBACK"));
+}
+
 const DatabaseEngine& of(const QSqlDatabase& db)
 {
     return onServer(db) ? server() : fileDialect();

@@ -108,6 +108,32 @@ public:
     virtual void setBusyWait(int ms) = 0;
 };
 
+// A write transaction on a file opened straight through the engine. It is
+// rolled back when it ends unless it was committed, so every way out of a
+// write that fails leaves the file as it was.
+class FileTransaction
+{
+public:
+    // Begins the write, taking the file's write lock at once; active() says
+    // whether it began, and the file's error() and problem() why not.
+    explicit FileTransaction(File& file);
+    FileTransaction(const FileTransaction&) = delete;
+    FileTransaction& operator=(const FileTransaction&) = delete;
+    ~FileTransaction();
+
+    // Begun, and neither committed nor rolled back.
+    bool active() const { return m_active; }
+    // Makes the transaction's work last; on failure it stays to be rolled
+    // back, and the failure is the file's error().
+    [[nodiscard]] Outcome commit();
+    // Ends the transaction now, undoing its work.
+    void rollback();
+
+private:
+    File& m_file;
+    bool m_active = false;
+};
+
 // The dialect: how both engines are connected to, what their failures
 // come to, and how each words the statements that differ between them.
 class DatabaseEngine
@@ -130,6 +156,9 @@ public:
     // the engine can; with a table, that table is locked against other
     // writers too, so one read and then written has no writer between.
     virtual QStringList beginWrite(const QString& lockedTable = {}) const = 0;
+    // How a transaction that only reads begins, so that all it reads stands
+    // as it stood at one moment.
+    virtual QString beginSnapshot() const = 0;
     // How a value is compared so that NULL matches NULL.
     virtual QString sameAs() const = 0;
     // A condition true when a column of a row holds an integer (a file's

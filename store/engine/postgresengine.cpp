@@ -16,8 +16,6 @@
 
 #include <poll.h>
 
-#include <vector>
-
 // A building on a PostgreSQL server through Qt's QPSQL driver. libpq finds
 // the password itself (~/.pgpass, PGPASSWORD, a service file) unless the
 // connection string holds one; none is ever written anywhere by us.
@@ -59,21 +57,8 @@ Problem problemOfState(const QString& state, QSqlError::ErrorType type)
 // only the code; empty when no server answered within two seconds.
 QString refusalState(const server::Place& place)
 {
-    QList<QByteArray> keys;
-    QList<QByteArray> values;
-    for (const auto& [key, value] : place.options) {
-        keys << key.toUtf8();
-        values << value.toUtf8();
-    }
-    std::vector<const char*> keywords;
-    std::vector<const char*> texts;
-    for (qsizetype i = 0; i < keys.size(); ++i) {
-        keywords.push_back(keys[i].constData());
-        texts.push_back(values[i].constData());
-    }
-    keywords.push_back(nullptr);
-    texts.push_back(nullptr);
-    PGconn* connection = PQconnectStartParams(keywords.data(), texts.data(), 0);
+    const server::ConnectParams params(place.options);
+    PGconn* connection = PQconnectStartParams(params.keywords(), params.values(), 0);
     if (!connection)
         return {};
     PQsetErrorVerbosity(connection, PQERRORS_SQLSTATE);
@@ -163,6 +148,10 @@ public:
             return {QStringLiteral("BEGIN")};
         return {QStringLiteral("BEGIN"), QStringLiteral("LOCK TABLE %1 IN SHARE ROW EXCLUSIVE MODE")
                                              .arg(database::quotedIdentifier(lockedTable))};
+    }
+    QString beginSnapshot() const override
+    {
+        return QStringLiteral("BEGIN ISOLATION LEVEL REPEATABLE READ READ ONLY");
     }
     QString sameAs() const override { return QStringLiteral(" IS NOT DISTINCT FROM ?"); }
     bool keyByReturning() const override { return true; }

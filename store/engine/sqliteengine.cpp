@@ -68,6 +68,8 @@ public:
     {
         return {QStringLiteral("BEGIN IMMEDIATE")};
     }
+    // The read lock taken at the first read is held to the end.
+    QString beginSnapshot() const override { return QStringLiteral("BEGIN"); }
     QString sameAs() const override { return QStringLiteral(" IS ?"); }
     QString holdsInteger(const QString& column) const override
     {

@@ -70,10 +70,10 @@ private slots:
     {
         QFETCH(RoomRecord, row);
         QFETCH(QString, expected);
-        const QString problem = frames::recordProblem(row);
+        const Outcome fits = frames::checkRecord(row);
         const auto record = frames::directoryRecord(row);
-        QCOMPARE(record ? QString::fromLatin1(*record) : problem, expected);
-        QCOMPARE(record.has_value(), problem.isEmpty());
+        QCOMPARE(record ? QString::fromLatin1(*record) : fits.description(), expected);
+        QCOMPARE(record.has_value(), fits.ok());
     }
 
     // 5 rooms are one batch, 11 are three (5, 5, 1); fed one row at a time

@@ -612,12 +612,16 @@ private slots:
         // A refusal is its reason and where the help is, not the whole help.
         QTest::newRow("refusal, C")
             << "C.UTF-8" << QStringList{"history", "%1", "--recent"} << int(dbtool::kUsage)
-            << "Unknown option --recent.\n"
+            << "quorvane-db: Unknown option --recent.\n"
+               "Try 'quorvane-db --help' for more information.\n";
+        QTest::newRow("unknown command, C")
+            << "C.UTF-8" << QStringList{"frobnicate"} << int(dbtool::kUsage)
+            << "quorvane-db: Unknown command frobnicate.\n"
                "Try 'quorvane-db --help' for more information.\n";
         QTest::newRow("refusal, --language=zh_CN")
             << "C.UTF-8" << QStringList{"history", "--language=zh_CN", "%1", "--recent"}
             << int(dbtool::kUsage)
-            << "未知选项 --recent。\n请运行“quorvane-db --help”了解更多信息。\n";
+            << "quorvane-db: 未知选项 --recent。\n请运行“quorvane-db --help”了解更多信息。\n";
         // The record keeps its own words; the list shows them in the operator's.
         QTest::newRow("audit, C") << "C.UTF-8" << QStringList{"audit", "%1"} << 0
                                   << "…  operator added  ana  by";
@@ -638,7 +642,8 @@ private slots:
         QTest::newRow("no 25th hour")
             << "C.UTF-8" << QStringList{"audit", "%1", "--since", "2026-12-07T25:00"}
             << int(dbtool::kUsage)
-            << "--since needs a date as YYYY-MM-DD or a date and time as YYYY-MM-DDTHH:MM or "
+            << "quorvane-db: --since needs a date as YYYY-MM-DD or a date and time as "
+               "YYYY-MM-DDTHH:MM or "
                "YYYY-MM-DD HH:MM:SS, a day the month has and an hour 00 to 23; not "
                "\"2026-12-07T25:00\".";
         // What scripts read stays in the program's own words.
