@@ -67,8 +67,10 @@ int importRooms(QStringList arguments, const Building& building, Console& consol
         return kOtherFailure;
     }
 
-    const QList<roomverdict::RowVerdict> verdicts =
+    // The verdicts are said and counted, then let go before the rooms are written.
+    QList<roomverdict::RowVerdict> verdicts =
         roomverdict::judge(file.rows, directoryRooms, replace);
+    directoryRooms = QList<RoomRecord>();
     for (qsizetype i = 0; i < verdicts.size(); ++i) {
         if (verdicts[i].verdict == roomverdict::Verdict::Ok)
             continue;
@@ -80,10 +82,12 @@ int importRooms(QStringList arguments, const Building& building, Console& consol
                      verdicts[i].reasons.join(QStringLiteral("; "))));
     }
     const roomverdict::Counts counts = roomverdict::count(verdicts);
+    const qsizetype judged = verdicts.size();
+    verdicts = QList<roomverdict::RowVerdict>();
     say(console.out,
         //: %1 is a count of rooms ("12 rooms"), %2 the file, %3 to %5 counts.
         Text::tr("%1 in %2: %3 ok, %4 with warnings, %5 with errors.")
-            .arg(Text::tr("%n rooms", nullptr, int(verdicts.size())), path)
+            .arg(Text::tr("%n rooms", nullptr, int(judged)), path)
             .arg(counts.ok)
             .arg(counts.warnings)
             .arg(counts.errors));
@@ -95,7 +99,7 @@ int importRooms(QStringList arguments, const Building& building, Console& consol
                                   "import again."));
         return kRefused;
     }
-    if (verdicts.isEmpty()) {
+    if (judged == 0) {
         say(console.err, Text::tr("%1 holds no rooms; nothing was written.").arg(path));
         return kRefused;
     }
