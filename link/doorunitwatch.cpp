@@ -12,6 +12,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <bit>
 #include <numeric>
 
 namespace {
@@ -323,25 +324,29 @@ void DoorUnitWatch::findSameRooms(const RecordCursor& rooms, const std::vector<i
         m_keyText.append(room);
         m_keyEnds[i] = quint32(m_keyText.size());
     }
-    // A key's first row, or -(its group + 2) once a second row has it.
-    QHash<QStringView, int> first;
-    first.reserve(qsizetype(rowOf.size()));
+    // A key's first room in a table of integers (open addressing), a tenth
+    // of the size of a hash of the keys; the first room's group once a
+    // second room has its key.
+    const size_t mask = std::bit_ceil(rowOf.size() * 2 + 1) - 1;
+    std::vector<int> firstOf(mask + 1, -1);
+    std::vector<int> groupOf(rowOf.size(), -1);
     for (size_t i = 0; i < rowOf.size(); ++i) {
-        const int row = rowOf[i];
         const QStringView key = keyAt(i);
-        const auto found = first.find(key);
-        if (found == first.end()) {
-            first.insert(key, row);
+        size_t slot = qHash(key) & mask;
+        while (firstOf[slot] >= 0 && keyAt(size_t(firstOf[slot])) != key)
+            slot = (slot + 1) & mask;
+        if (firstOf[slot] < 0) {
+            firstOf[slot] = int(i);
             continue;
         }
-        int& seen = found.value();
-        if (seen >= 0) {
-            m_sameGroups.push_back({seen});
-            seen = -int(m_sameGroups.size()) - 1;
+        int& group = groupOf[size_t(firstOf[slot])];
+        if (group < 0) {
+            group = int(m_sameGroups.size());
+            m_sameGroups.push_back({rowOf[size_t(firstOf[slot])]});
         }
-        std::vector<int>& group = m_sameGroups[size_t(-seen - 2)];
-        m_samePairs += int(group.size());
-        group.push_back(row);
+        std::vector<int>& rows = m_sameGroups[size_t(group)];
+        m_samePairs += int(rows.size());
+        rows.push_back(rowOf[i]);
     }
     if (!marked) {
         m_sameGroups.clear();
