@@ -16,6 +16,8 @@
 #include <QSqlError>
 #include <QSqlQuery>
 
+#include <memory>
+
 namespace roomimport {
 
 namespace {
@@ -130,18 +132,21 @@ Outcome importFailure(const QString& what, const QString& why)
 struct ImportState
 {
     bool replace = false;
-    // The import's one entry keeps every room it changed.
+    // The import's one entry keeps every room it changed, each written as
+    // it is met; the first that could not be is kept for the end.
     bool record = false;
+    qint64 entry = 0;
+    std::unique_ptr<changerecord::RoomRows> rooms;
+    Outcome unrecorded = Outcome::success();
     Written counts;
     QHash<QString, QList<QPair<QString, RoomRecord>>> stored;
     // Replacing: the rooms as they were, for the record.
     QHash<QString, QList<RoomRecord>> previous;
-    QByteArray changedRooms;
 
     void recorded(char kind, const RoomRecord* before, const RoomRecord* after)
     {
-        if (record)
-            changerecord::appendRoomLine(changedRooms, kind, before, after);
+        if (rooms && unrecorded)
+            unrecorded = rooms->add(kind, before, after);
     }
 };
 
@@ -246,9 +251,24 @@ Outcome writeEach(const QSqlDatabase& db, const Addressing& rows, const store::D
     return Outcome::success();
 }
 
-// The import's entry in the change record.
-Outcome recordImport(const QSqlDatabase& db, const store::Database& path,
-                     const changerecord::Actor& who, ImportState& state)
+// The import's entry in the change record, before its rooms.
+Outcome startRecord(const QSqlDatabase& db, const store::Database& path,
+                    const changerecord::Actor& who, ImportState& state)
+{
+    changerecord::Entry entry;
+    entry.who = who;
+    entry.kind = changerecord::Kind::Import;
+    const Expected<qint64> id = changerecord::appendEntry(db, entry, path);
+    if (!id)
+        return importFailure(
+            QCoreApplication::translate("roomimport", "The import cannot be recorded"), id.error());
+    state.entry = *id;
+    state.rooms = std::make_unique<changerecord::RoomRows>(db, *id, path);
+    return Outcome::success();
+}
+
+// The rooms the import removed, and its counts, in its entry.
+Outcome finishRecord(const QSqlDatabase& db, const store::Database& path, ImportState& state)
 {
     for (const QList<RoomRecord>& gone : std::as_const(state.previous)) {
         for (const RoomRecord& room : gone)
@@ -261,15 +281,12 @@ Outcome recordImport(const QSqlDatabase& db, const store::Database& path,
     if (state.replace)
         counted +=
             QStringLiteral(", %1 removed (the whole directory replaced)").arg(state.counts.removed);
-    changerecord::Entry entry;
-    entry.who = who;
-    entry.kind = changerecord::Kind::Import;
-    entry.detail = counted;
-    entry.rooms = std::move(state.changedRooms);
-    if (Outcome added = changerecord::append(db, entry, path); !added)
+    Outcome done = state.unrecorded ? changerecord::setDetail(db, state.entry, counted, path)
+                                    : state.unrecorded;
+    if (!done)
         return importFailure(
             QCoreApplication::translate("roomimport", "The import cannot be recorded"),
-            added.description());
+            done.description());
     return Outcome::success();
 }
 
@@ -297,9 +314,10 @@ Outcome writeRooms(const store::Database& path, const QList<Item>& rooms, const 
     ImportState state;
     state.replace = replace;
     state.record = who != nullptr;
-    // About a line a room, made once: growing it would hold two copies at a time.
-    if (state.record)
-        state.changedRooms.reserve(rooms.size() * 40);
+    if (state.record) {
+        if (Outcome started = startRecord(db, path, *who, state); !started)
+            return started;
+    }
 
     const Addressing rows = addressing(db);
     if (Outcome taken = takeStored(db, rows, path, state); !taken)
@@ -307,7 +325,7 @@ Outcome writeRooms(const store::Database& path, const QList<Item>& rooms, const 
     if (Outcome each = writeEach(db, rows, path, rooms, roomOf, state); !each)
         return each;
     if (state.record) {
-        if (Outcome recordedImport = recordImport(db, path, *who, state); !recordedImport)
+        if (Outcome recordedImport = finishRecord(db, path, state); !recordedImport)
             return recordedImport;
     }
     if (!transaction.commit())

@@ -8,6 +8,9 @@
 #include <QHash>
 #include <QLocale>
 
+#include <algorithm>
+#include <numeric>
+
 SentRooms::SentRooms(const QList<RoomRecord>& sent)
 {
     for (const RoomRecord& room : sent)
@@ -17,7 +20,7 @@ SentRooms::SentRooms(const QList<RoomRecord>& sent)
 
 void SentRooms::add(const RoomRecord& room)
 {
-    Q_ASSERT(m_first.isEmpty());
+    Q_ASSERT(m_byNumber.empty());
     std::array<quint32, 4> ends{};
     int field = 0;
     for (const QString* text : {&room.Room, &room.TEL1, &room.TEL2, &room.TEL3}) {
@@ -31,20 +34,29 @@ void SentRooms::finish()
 {
     m_text.squeeze();
     m_ends.shrink_to_fit();
+    // The rooms sorted by number, those of one number in the order sent: a
+    // number's rooms then stand together, the first sent first. An index of
+    // integers is a tenth of the size of a hash of the numbers.
+    std::vector<int> sorted(m_ends.size());
+    std::iota(sorted.begin(), sorted.end(), 0);
+    std::sort(sorted.begin(), sorted.end(), [this](int a, int b) {
+        const int order = at(a)[0].compare(at(b)[0]);
+        return order != 0 ? order < 0 : a < b;
+    });
     m_nextSame.assign(m_ends.size(), -1);
-    m_first.reserve(size());
-    for (int i = size() - 1; i >= 0; --i) {
-        const auto head = m_first.find(at(i)[0]);
-        if (head == m_first.end()) {
-            m_first.insert(at(i)[0], i);
-        } else {
-            m_nextSame[size_t(i)] = *head;
-            *head = i;
-        }
-    }
     m_unique.assign(m_ends.size(), false);
-    for (auto it = m_first.cbegin(); it != m_first.cend(); ++it)
-        m_unique[size_t(*it)] = m_nextSame[size_t(*it)] < 0;
+    m_byNumber.clear();
+    for (size_t k = 0; k < sorted.size();) {
+        size_t end = k + 1;
+        while (end < sorted.size() && at(sorted[end])[0] == at(sorted[k])[0])
+            ++end;
+        m_byNumber.push_back(sorted[k]);
+        m_unique[size_t(sorted[k])] = end == k + 1;
+        for (size_t same = k; same + 1 < end; ++same)
+            m_nextSame[size_t(sorted[same])] = sorted[same + 1];
+        k = end;
+    }
+    m_byNumber.shrink_to_fit();
 }
 
 SentRooms::Room SentRooms::at(int i) const
@@ -58,7 +70,10 @@ SentRooms::Room SentRooms::at(int i) const
 
 int SentRooms::find(QStringView number) const
 {
-    return m_first.value(number, -1);
+    const auto found = std::lower_bound(
+        m_byNumber.begin(), m_byNumber.end(), number,
+        [this](int sent, QStringView wanted) { return at(sent)[0].compare(wanted) < 0; });
+    return found != m_byNumber.end() && at(*found)[0] == number ? *found : -1;
 }
 
 quint8 SentRooms::mark(const Room& sent, const Room& now)

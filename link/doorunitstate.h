@@ -67,9 +67,9 @@ public:
 private:
     QString m_text;
     std::vector<std::array<quint32, 4>> m_ends; // where each field ends in m_text
-    // Each number's first sent room, and after each sent room the next of
-    // the same number. The keys are views of m_text, made by finish().
-    QHash<QStringView, int> m_first;
+    // Each number's first sent room, sorted by number, and after each sent
+    // room the next of the same number; made by finish().
+    std::vector<int> m_byNumber;
     std::vector<int> m_nextSame;
     std::vector<bool> m_unique; // the only sent room of its number
 };

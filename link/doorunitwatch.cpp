@@ -12,6 +12,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <bit>
 #include <numeric>
 
 namespace {
@@ -313,35 +314,68 @@ void DoorUnitWatch::findSameRooms(const RecordCursor& rooms, const std::vector<i
     m_samePairs = 0;
     m_sameGroups.clear();
     m_sameOf.assign(marked ? size_t(rooms.rowCount()) : 0, -1);
-    m_keyOf.assign(m_sameOf.size(), QString());
-    // A key's first row, or -(its group + 2) once a second row has it.
-    QHash<QString, int> first;
-    first.reserve(qsizetype(rowOf.size()));
+    // Each room as the door unit stores it, one after another in one text
+    // rather than a string a row; it is not changed while views into it
+    // key the rooms below.
+    m_keyText.clear();
+    m_keyText.reserve(qsizetype(rowOf.size()) * doorunit::kRoomWidth);
+    m_keyEnds.assign(rowOf.size(), 0);
     QString scratch;
-    for (const int row : rowOf) {
-        QString key = doorUnitRoomKey(rooms.storedView(row, kRoomField, scratch).toString());
-        const auto found = first.find(key);
-        if (found == first.end())
-            first.insert(key, row);
-        if (marked)
-            m_keyOf[size_t(row)] = std::move(key);
-        if (found == first.end())
-            continue;
-        int& seen = found.value();
-        if (seen >= 0) {
-            m_sameGroups.push_back({seen});
-            seen = -int(m_sameGroups.size()) - 1;
-        }
-        std::vector<int>& group = m_sameGroups[size_t(-seen - 2)];
-        m_samePairs += int(group.size());
-        group.push_back(row);
+    for (size_t i = 0; i < rowOf.size(); ++i) {
+        const QStringView room = rooms.storedView(rowOf[i], kRoomField, scratch);
+        for (qsizetype pad = room.size(); pad < doorunit::kRoomWidth; ++pad)
+            m_keyText.append(u'0');
+        m_keyText.append(room);
+        m_keyEnds[i] = quint32(m_keyText.size());
     }
-    if (!marked)
+    // A key's first room in a table of integers (open addressing), a tenth
+    // of the size of a hash of the keys; the first room's group once a
+    // second room has its key.
+    const size_t mask = std::bit_ceil(rowOf.size() * 2 + 1) - 1;
+    std::vector<int> firstOf(mask + 1, -1);
+    std::vector<int> groupOf(rowOf.size(), -1);
+    for (size_t i = 0; i < rowOf.size(); ++i) {
+        const QStringView key = keyAt(i);
+        size_t slot = qHash(key) & mask;
+        while (firstOf[slot] >= 0 && keyAt(size_t(firstOf[slot])) != key)
+            slot = (slot + 1) & mask;
+        if (firstOf[slot] < 0) {
+            firstOf[slot] = int(i);
+            continue;
+        }
+        int& group = groupOf[size_t(firstOf[slot])];
+        if (group < 0) {
+            group = int(m_sameGroups.size());
+            m_sameGroups.push_back({rowOf[size_t(firstOf[slot])]});
+        }
+        std::vector<int>& rows = m_sameGroups[size_t(group)];
+        m_samePairs += int(rows.size());
+        rows.push_back(rowOf[i]);
+    }
+    if (!marked) {
         m_sameGroups.clear();
+        m_keyText.clear();
+        m_keyEnds.clear();
+    }
     for (size_t g = 0; g < m_sameGroups.size(); ++g) {
         for (const int row : m_sameGroups[g])
             m_sameOf[size_t(row)] = int(g);
     }
+}
+
+QStringView DoorUnitWatch::keyAt(size_t compared) const
+{
+    if (compared >= m_keyEnds.size())
+        return {};
+    const quint32 start = compared == 0 ? 0 : m_keyEnds[compared - 1];
+    return QStringView(m_keyText).sliced(start, m_keyEnds[compared] - start);
+}
+
+QStringView DoorUnitWatch::keyOf(int row) const
+{
+    if (row < 0 || size_t(row) >= m_comparedOf.size() || m_comparedOf[size_t(row)] < 0)
+        return {};
+    return keyAt(size_t(m_comparedOf[size_t(row)]));
 }
 
 void DoorUnitWatch::readRoom(const RecordCursor& cursor, int row, SentRooms::Room& room,
@@ -368,7 +402,7 @@ void DoorUnitWatch::updateRow(int row)
     std::array<QString, 4> scratch;
     SentRooms::Room room;
     readRoom(*m_cursor, row, room, scratch);
-    if (doorUnitRoomKey(room[0].toString()) != m_keyOf[size_t(row)])
+    if (doorUnitRoomKey(room[0].toString()) != keyOf(row))
         return update();
     // Never loaded: nothing else the panel or the rows show depends on the rooms.
     if (m_latestRead && !m_latest.download && m_error.isEmpty())

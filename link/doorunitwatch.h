@@ -86,6 +86,9 @@ private:
     QString sameRoomNote(int row) const;
     // After a write or an edit of one row.
     void updateRow(int row);
+    // A compared room's key, and a cursor row's (empty for rows left out).
+    QStringView keyAt(size_t compared) const;
+    QStringView keyOf(int row) const;
     static void readRoom(const RecordCursor& cursor, int row, SentRooms::Room& room,
                          std::array<QString, 4>& scratch);
 
@@ -116,8 +119,10 @@ private:
     std::vector<quint8> m_rowMarks;
     // Each cursor row's room among those compared, -1 for rows left out.
     std::vector<int> m_comparedOf;
-    // Each cursor row's room as the door unit stores it; empty for rows left out.
-    std::vector<QString> m_keyOf;
+    // Each room compared as the door unit stores it, kept for the watched
+    // cursor: the keys one after another in one text, and where each ends.
+    QString m_keyText;
+    std::vector<quint32> m_keyEnds;
     // The groups of cursor rows that share a room on the door unit, and each
     // cursor row's group (-1 for none).
     std::vector<std::vector<int>> m_sameGroups;

@@ -24,7 +24,9 @@ bool BulkStatement::run(std::initializer_list<Value> values)
     int i = 0;
     if (!m_statement) {
         for (const Value& v : values)
-            m_query.bindValue(i++, v.text ? QVariant(*v.text) : QVariant(v.integer));
+            m_query.bindValue(i++, v.text     ? QVariant(*v.text)
+                                   : v.isUtf8 ? QVariant(QString::fromUtf8(v.utf8))
+                                              : QVariant(v.integer));
         m_failed = !m_query.exec();
         return !m_failed;
     }
@@ -32,7 +34,9 @@ bool BulkStatement::run(std::initializer_list<Value> values)
         return false;
     m_statement->reset();
     for (const Value& v : values) {
-        if (v.text) {
+        if (v.isUtf8) {
+            m_statement->bindText(i + 1, v.utf8);
+        } else if (v.text) {
             QByteArray& buffer = m_buffers[size_t(i)];
             buffer.resize(m_encoder.requiredSpace(v.text->size()));
             const char* end = m_encoder.appendToBuffer(buffer.data(), *v.text);

@@ -25,13 +25,17 @@ class Statement;
 class BulkStatement
 {
 public:
-    // A value to bind: text, or an integer.
+    // A value to bind: text, text already in UTF-8 (bound as it is, never
+    // NULL), or an integer.
     struct Value
     {
         Value(const QString& text) : text(&text) {}
+        Value(QByteArrayView utf8) : utf8(utf8.data() ? utf8 : QByteArrayView("")), isUtf8(true) {}
         Value(qint64 integer) : integer(integer) {}
         Value(int integer) : integer(integer) {}
         const QString* text = nullptr;
+        QByteArrayView utf8;
+        bool isUtf8 = false;
         qint64 integer = 0;
     };
     static constexpr size_t kMostValues = 12;

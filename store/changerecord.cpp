@@ -58,14 +58,14 @@ QString makeTable(const QSqlDatabase& db, const store::Database& path)
     return {};
 }
 
+} // namespace
+
 QString cannotRecord(const QString& why)
 {
     return QCoreApplication::translate("changerecord",
                                        "its entry in the change record cannot be written: %1")
         .arg(why);
 }
-
-} // namespace
 
 QString Actor::osUserName()
 {
@@ -79,7 +79,11 @@ Actor Actor::here(const QString& operatorName)
     return {operatorName, QSysInfo::machineHostName(), osUserName()};
 }
 
-Outcome append(const QSqlDatabase& db, const Entry& entry, const store::Database& path)
+namespace {
+
+// Appends entry; gives its id when wanted (an import's, whose rooms follow).
+Expected<qint64> appendOne(const QSqlDatabase& db, const Entry& entry, const store::Database& path,
+                           bool wantId)
 {
     if (const QString why = makeTable(db, path); !why.isEmpty())
         return Outcome::failure(cannotRecord(why));
@@ -90,7 +94,7 @@ Outcome append(const QSqlDatabase& db, const Entry& entry, const store::Database
     QSqlQuery q(db);
     q.prepare(kInsert.arg(values ? QStringLiteral(", change_values") : QString(),
                           values ? QStringLiteral(", ?") : QString()) +
-              (returning && !entry.rooms.isEmpty() ? QStringLiteral(" RETURNING id") : QString()));
+              (returning && wantId ? QStringLiteral(" RETURNING id") : QString()));
     q.addBindValue(timeText(entry.at.isValid() ? entry.at : QDateTime::currentDateTimeUtc()));
     q.addBindValue(required(entry.who.operatorName));
     q.addBindValue(required(entry.who.host));
@@ -105,13 +109,38 @@ Outcome append(const QSqlDatabase& db, const Entry& entry, const store::Database
         q.addBindValue(valuesJson(entry));
     if (!q.exec())
         return Outcome::failure(cannotRecord(database::plainError(q.lastError(), path)));
-    if (entry.rooms.isEmpty())
-        return Outcome::success();
-    const qint64 id =
-        returning ? (q.next() ? q.value(0).toLongLong() : 0) : q.lastInsertId().toLongLong();
-    q.finish();
-    if (Outcome written = writeRooms(db, id, entry.rooms, path); !written)
+    if (!wantId)
+        return qint64(0);
+    return returning ? (q.next() ? q.value(0).toLongLong() : 0) : q.lastInsertId().toLongLong();
+}
+
+} // namespace
+
+Outcome append(const QSqlDatabase& db, const Entry& entry, const store::Database& path)
+{
+    const Expected<qint64> id = appendOne(db, entry, path, !entry.rooms.isEmpty());
+    if (!id || entry.rooms.isEmpty())
+        return id.outcome();
+    if (Outcome written = writeRooms(db, *id, entry.rooms, path); !written)
         return Outcome::failure(cannotRecord(written.description()));
+    return Outcome::success();
+}
+
+Expected<qint64> appendEntry(const QSqlDatabase& db, const Entry& entry,
+                             const store::Database& path)
+{
+    return appendOne(db, entry, path, true);
+}
+
+Outcome setDetail(const QSqlDatabase& db, qint64 id, const QString& detail,
+                  const store::Database& path)
+{
+    QSqlQuery q(db);
+    q.prepare(QStringLiteral("UPDATE change_record SET detail = ? WHERE id = ?"));
+    q.addBindValue(orNull(detail));
+    q.addBindValue(id);
+    if (!q.exec())
+        return Outcome::failure(cannotRecord(database::plainError(q.lastError(), path)));
     return Outcome::success();
 }
 

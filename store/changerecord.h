@@ -1,11 +1,11 @@
 #pragma once
 
-#include "location.h"
 #include "outcome.h"
 #include "roomrecord.h"
 #include "tablestatements.h"
 #include "timetext.h"
 
+#include <QByteArray>
 #include <QDateTime>
 #include <QHash>
 #include <QJsonObject>
@@ -14,6 +14,11 @@
 #include <QSqlDatabase>
 #include <QString>
 #include <QStringList>
+
+#include <array>
+#include <memory>
+
+class BulkStatement;
 
 // The change record: every change to the rooms or the operators, with who
 // made it, where and when, and the values before and after. Each file keeps
@@ -120,7 +125,7 @@ bool hasValues(const QSqlDatabase& db);
 // Gives a change record written by an earlier release its values as values
 // and its imports' rooms as rows of change_room, read from each entry's
 // text, in one transaction; done when a file or building is opened to write.
-Outcome upgrade(const QSqlDatabase& db, const store::Database& database);
+Outcome upgrade(const QSqlDatabase& db, const store::Database& path);
 
 // Whether the file or building behind db holds a change record yet, and
 // the table of imports' rooms beside it.
@@ -145,6 +150,36 @@ QList<Entry> roomEntries(const Entry& import, const QString& room = {});
 // under its entry.
 Outcome writeRooms(const QSqlDatabase& db, qint64 entry, const QByteArray& rooms,
                    const store::Database& path);
+// Appends an import's entry as append() does, its rooms left to a
+// RoomRows, and gives its id; setDetail then gives it the counts.
+Expected<qint64> appendEntry(const QSqlDatabase& db, const Entry& entry,
+                             const store::Database& path);
+Outcome setDetail(const QSqlDatabase& db, qint64 id, const QString& detail,
+                  const store::Database& path);
+// Writes an import's rooms as rows of change_room under its entry as the
+// import meets them, so that a large import never gathers them.
+class RoomRows
+{
+public:
+    RoomRows(const QSqlDatabase& db, qint64 entry, store::Database path);
+    ~RoomRows();
+    RoomRows(const RoomRows&) = delete;
+    RoomRows& operator=(const RoomRows&) = delete;
+    // A room as appendRoomLine takes it; a failure in the record's words.
+    Outcome add(char kind, const RoomRecord* before, const RoomRecord* after);
+    // One line of appendRoomLine's text; a line that is none is passed over.
+    // A failure in the engine's words.
+    Outcome addLine(QByteArrayView line);
+
+private:
+    Outcome write(char kind, const std::array<QByteArrayView, 8>& values);
+
+    std::unique_ptr<BulkStatement> m_insert;
+    qint64 m_entry;
+    qint64 m_position = 0;
+    store::Database m_path;
+    std::array<QByteArray, 8> m_buffers;
+};
 // One room of an import as an entry of its own: its fields before (none
 // for a room added) and after (none for a room removed).
 Entry roomEntry(const Entry& import, Kind kind, const QStringList& before,

@@ -22,6 +22,9 @@ struct RoomLine
 // after) when there is one.
 QList<RoomLine> roomLines(const QByteArray& rooms, const QString& only = {});
 
+// Why an entry cannot be written, in the record's words.
+QString cannotRecord(const QString& why);
+
 // The kind of change of a line's kind.
 Kind lineKind(char kind);
 

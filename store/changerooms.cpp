@@ -6,6 +6,8 @@
 
 #include <QSqlDatabase>
 
+#include <array>
+
 // An import's rooms, as its one entry keeps them.
 namespace changerecord {
 
@@ -64,6 +66,15 @@ RoomLine roomLine(QByteArrayView line)
             room.after << unescaped(parts[i]);
     }
     return room;
+}
+
+// The stored word of a room's kind, as UTF-8.
+const QByteArray& storedUtf8(char kind)
+{
+    static const QByteArray added = storedWord(Kind::RoomAddedByImport).toUtf8();
+    static const QByteArray changed = storedWord(Kind::RoomChangedByImport).toUtf8();
+    static const QByteArray removed = storedWord(Kind::RoomRemovedByImport).toUtf8();
+    return kind == '+' ? added : kind == '-' ? removed : changed;
 }
 
 } // namespace
@@ -150,34 +161,86 @@ QList<Entry> roomEntries(const Entry& import, const QString& room)
     return entries;
 }
 
-Outcome writeRooms(const QSqlDatabase& db, qint64 entry, const QByteArray& rooms,
-                   const store::Database& path)
+RoomRows::RoomRows(const QSqlDatabase& db, qint64 entry, store::Database path)
+    : m_entry(entry), m_path(std::move(path))
 {
     const QStringList columns = schema::changeRoomColumns();
-    BulkStatement insert(
+    m_insert = std::make_unique<BulkStatement>(
         db, QStringLiteral("INSERT INTO change_room (%1) VALUES (%2)")
                 .arg(columns.join(QStringLiteral(", ")),
                      QStringList(columns.size(), QStringLiteral("?")).join(QStringLiteral(", "))));
+}
+
+RoomRows::~RoomRows() = default;
+
+Outcome RoomRows::add(char kind, const RoomRecord* before, const RoomRecord* after)
+{
+    // An added room has no values before, a removed one none after; a side
+    // the room lacks is empty text, as is a value never given.
+    static const QString none = QStringLiteral("");
+    const RoomRecord* was = kind == '+' ? nullptr : before;
+    const RoomRecord* now = kind == '-' ? nullptr : after;
+    const auto text = [](const RoomRecord* room, QString RoomRecord::*field) -> const QString& {
+        return !room || (room->*field).isNull() ? none : room->*field;
+    };
+    using R = RoomRecord;
+    if (!m_insert->run({m_entry, m_position++, QByteArrayView(storedUtf8(kind)),
+                        text(kind == '-' ? was : now, &R::Room), text(was, &R::Room),
+                        text(was, &R::TEL1), text(was, &R::TEL2), text(was, &R::TEL3),
+                        text(now, &R::Room), text(now, &R::TEL1), text(now, &R::TEL2),
+                        text(now, &R::TEL3)}))
+        return Outcome::failure(cannotRecord(m_insert->error(m_path)));
+    return Outcome::success();
+}
+
+Outcome RoomRows::addLine(QByteArrayView line)
+{
+    std::array<QByteArrayView, 9> parts;
+    size_t count = 0;
+    qsizetype from = 0;
+    for (qsizetype tab = line.indexOf('\t'); count < parts.size() && tab >= 0;
+         tab = line.indexOf('\t', from)) {
+        parts[count++] = line.sliced(from, tab - from);
+        from = tab + 1;
+    }
+    if (count != parts.size() - 1 || parts[0].size() != 1)
+        return Outcome::success();
+    parts[count] = line.sliced(from);
+    std::array<QByteArrayView, 8> values;
+    for (size_t i = 0; i < values.size(); ++i) {
+        values[i] = parts[i + 1];
+        if (values[i].contains('\\'))
+            values[i] = m_buffers[i] = unescaped(values[i]).toUtf8();
+    }
+    return write(parts[0][0], values);
+}
+
+Outcome RoomRows::write(char kind, const std::array<QByteArrayView, 8>& values)
+{
+    // An added room has no values before, a removed one none after.
+    const auto side = [&](size_t i) {
+        return (kind == '+' && i < 4) || (kind == '-' && i >= 4) ? QByteArrayView("") : values[i];
+    };
+    const QByteArrayView room = kind == '-' ? values[0] : values[4];
+    if (!m_insert->run({m_entry, m_position++, QByteArrayView(storedUtf8(kind)), room, side(0),
+                        side(1), side(2), side(3), side(4), side(5), side(6), side(7)}))
+        return Outcome::failure(m_insert->error(m_path));
+    return Outcome::success();
+}
+
+Outcome writeRooms(const QSqlDatabase& db, qint64 entry, const QByteArray& rooms,
+                   const store::Database& path)
+{
     // A line at a time: the rooms of a large import are not held twice.
-    qint64 position = 0;
-    for (qsizetype start = 0; start < rooms.size();) {
-        qsizetype end = rooms.indexOf('\n', start);
+    RoomRows rows(db, entry, path);
+    const QByteArrayView all(rooms);
+    for (qsizetype start = 0; start < all.size();) {
+        qsizetype end = all.indexOf('\n', start);
         if (end < 0)
-            end = rooms.size();
-        RoomLine line = roomLine(QByteArrayView(rooms).sliced(start, end - start));
+            end = all.size();
+        if (Outcome written = rows.addLine(all.sliced(start, end - start)); !written)
+            return written;
         start = end + 1;
-        if (!line.kind)
-            continue;
-        const QString what = storedWord(lineKind(line.kind));
-        const QString room = (line.after.isEmpty() ? line.before : line.after).value(0, {});
-        const QString none = QStringLiteral("");
-        line.before.resize(4, none);
-        line.after.resize(4, none);
-        const QStringList& b = line.before;
-        const QStringList& a = line.after;
-        if (!insert.run({entry, position++, what, room.isNull() ? none : room, b[0], b[1], b[2],
-                         b[3], a[0], a[1], a[2], a[3]}))
-            return Outcome::failure(insert.error(path));
     }
     return Outcome::success();
 }

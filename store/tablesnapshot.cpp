@@ -10,6 +10,8 @@
 #include <QSqlError>
 #include <QSqlQuery>
 
+#include <algorithm>
+
 namespace {
 
 QString cannotRead(const QString& table, const QString& why)
@@ -67,6 +69,14 @@ std::optional<Outcome> TableStatements::readWithEngine(const QString& select, co
     const std::unique_ptr<engine::Statement> statement = engine::prepare(database(), select);
     if (!statement)
         return std::nullopt;
+    // Counted first, the rows are held in one allocation made once: grown
+    // as they come, each row would be moved again and again, and the old
+    // and new copies held at once.
+    if (const std::unique_ptr<engine::Statement> count = engine::prepare(
+            database(),
+            QStringLiteral("SELECT count(*) FROM %1").arg(quotedIdentifier(m_spec.table)));
+        count && count->step() == engine::Statement::Step::Row)
+        rows.reserve(size_t(std::max<qint64>(count->integer(0), 0)));
     using engine::ColumnType;
     const int k = int(m_keyColumns.size());
     const int n = store.fieldCount();

@@ -94,16 +94,20 @@ int importRooms(QStringList arguments, const Building& building, Console& consol
         return kOtherFailure;
     }
 
-    const QList<roomverdict::RowVerdict> verdicts =
+    // The verdicts are said and counted, then let go before the rooms are written.
+    QList<roomverdict::RowVerdict> verdicts =
         roomverdict::judge(file.rows, directoryRooms, replace);
+    directoryRooms = QList<RoomRecord>();
     const roomverdict::Counts counts = roomverdict::count(verdicts);
     tellVerdicts(file, verdicts, counts, path, console);
+    const qsizetype judged = verdicts.size();
+    verdicts = QList<roomverdict::RowVerdict>();
     if (counts.errors > 0) {
         say(console.err, Text::tr("Nothing was written: mend the rows with errors and "
                                   "import again."));
         return kRefused;
     }
-    if (verdicts.isEmpty()) {
+    if (judged == 0) {
         say(console.err, Text::tr("%1 holds no rooms; nothing was written.").arg(path));
         return kRefused;
     }

@@ -415,7 +415,7 @@ int main(int argc, char** argv)
 
     std::printf("rows: %d; %d rounds, each tool a process of its own on a fresh copy\n", kRooms,
                 kRounds);
-    print("import:", ourImport, theirImport, 3);
+    print("import:", ourImport, theirImport, 1.5);
     const bool peakOk = ourImport.peakMb <= 48;
     std::printf("        peak memory: quorvane-db %.1f MB, sqlite3 %.1f MB [target <= 48 MB]: %s\n",
                 ourImport.peakMb, theirImport.peakMb, peakOk ? "ok" : "MISSED");
@@ -423,7 +423,7 @@ int main(int argc, char** argv)
     std::printf("        peak memory: quorvane-db %.1f MB, sqlite3 %.1f MB; byte-identical to "
                 "the imported file: %s\n",
                 ourExport.peakMb, theirExport.peakMb, identical ? "yes" : "NO");
-    const bool importOk = ourImport.median() <= 3 * theirImport.median() && peakOk;
+    const bool importOk = ourImport.median() <= 1.5 * theirImport.median() && peakOk;
     const bool exportOk = ourExport.median() <= 1.5 * theirExport.median();
 
     // Where an import's time goes, inside one process: reading the file,
