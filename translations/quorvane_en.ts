@@ -2517,10 +2517,6 @@ The program ends without it.</translation>
         <translation>Unknown command %1.</translation>
     </message>
     <message>
-        <source>the operators on %1</source>
-        <translation>the operators on %1</translation>
-    </message>
-    <message>
         <source>No operator was added.</source>
         <translation>No operator was added.</translation>
     </message>

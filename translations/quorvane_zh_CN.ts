@@ -2495,10 +2495,6 @@ The program ends without it.</source>
         <translation>未知命令 %1。</translation>
     </message>
     <message>
-        <source>the operators on %1</source>
-        <translation>%1 上的操作员</translation>
-    </message>
-    <message>
         <source>No operator was added.</source>
         <translation>未添加操作员。</translation>
     </message>
