@@ -77,8 +77,9 @@ Outcome RoomListDocument::load(const store::Database& directoryFile)
     QList<RoomRecord> rooms;
     if (Outcome read = roomimport::readDirectory(directoryFile, rooms); !read)
         return read;
-    m_path = directoryFile.onServer() ? directoryFile.describe()
-                                      : QFileInfo(directoryFile.path()).absoluteFilePath();
+    m_path =
+        directoryFile.onServer() ? QString() : QFileInfo(directoryFile.path()).absoluteFilePath();
+    m_source = m_path.isEmpty() ? directoryFile.describe() : QFileInfo(m_path).fileName();
     m_rooms = std::move(rooms);
     m_lastDownload = lastCompleteDownload(directoryFile);
     return Outcome::success();
@@ -106,8 +107,8 @@ QStringList RoomListDocument::pageTexts(int number, int pages) const
                                        .arg(locale.toString(m_lastDownload, QLocale::ShortFormat))
                                  : QString();
     //: %1 is the name of the room database file
-    return {tr("Room list of %1").arg(QFileInfo(m_path).fileName()),
-            QFileInfo(m_path).absolutePath(), printed, download,
+    return {tr("Room list of %1").arg(m_source),
+            m_path.isEmpty() ? QString() : QFileInfo(m_path).absolutePath(), printed, download,
             tr("Page %1 of %2").arg(number + 1).arg(pages)};
 }
 
@@ -187,7 +188,7 @@ Expected<int> RoomListDocument::writePdf(const QString& file, outputfile::Reader
     out.open(QIODevice::WriteOnly);
     {
         QPdfWriter writer(&out);
-        writer.setTitle(tr("Room list of %1").arg(m_path));
+        writer.setTitle(tr("Room list of %1").arg(m_path.isEmpty() ? m_source : m_path));
         writer.setCreator(QStringLiteral("Quorvane"));
         writer.setPageLayout(pdfLayout());
         if (!render(writer))

@@ -50,7 +50,9 @@ public:
                            outputfile::Reader reader = outputfile::Reader::Wait) const;
 
 private:
+    // The room file's path; empty for a building, which the heading names.
     QString m_path;
+    QString m_source;
     QList<RoomRecord> m_rooms;
     QDateTime m_lastDownload;
     QDateTime m_printed = QDateTime::currentDateTime();

@@ -14,6 +14,7 @@
 #include "pinhash.h"
 #include "recordcursor.h"
 #include "roomimport.h"
+#include "roomlistdocument.h"
 #include "schema.h"
 #include "server.h"
 #include "serverannouncements.h"
@@ -776,6 +777,11 @@ private slots:
         QCOMPARE(listed, (QStringList{"room changed 900 ann", "room added 900 ann",
                                       "room added by import A901 bob"}));
         QCOMPARE(ask("SELECT count(*) FROM change_record").toInt(), before + 3);
+        // The printed list names the building, not a path made of its words.
+        RoomListDocument list;
+        QVERIFY(list.load(roomPath()));
+        QCOMPARE(list.pageTexts(0, 1).mid(0, 2),
+                 (QStringList{"Room list of " + here().describe(), QString()}));
     }
 
     void cleanupTestCase()
