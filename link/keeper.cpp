@@ -49,17 +49,7 @@ public:
         if (!m_error.isEmpty())
             return Outcome::failure(m_error);
         query = QSqlQuery(QSqlDatabase::database(m_name, false));
-        // A server prepares no CREATE TABLE: a statement without values runs as it is.
-        bool ran = false;
-        if (values.isEmpty()) {
-            ran = query.exec(statement);
-        } else {
-            query.prepare(statement);
-            for (const QVariant& v : values)
-                query.addBindValue(v);
-            ran = query.exec();
-        }
-        if (!ran)
+        if (!database::execute(query, statement, values))
             return Outcome::failure(database::plainError(query.lastError(), m_path));
         return Outcome::success();
     }
