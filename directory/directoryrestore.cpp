@@ -211,12 +211,12 @@ private:
                 continue;
             Expected<std::unique_ptr<File>> fresh =
                 engineInUse().openFile(t.fresh, engine::FileEngine::Open::ReadWrite);
-            const QString why =
+            const Outcome recorded =
                 fresh ? recordRestore(**fresh, QStringLiteral("main"), parts()[i].fileName, m_file,
                                       t.aside ? t.keptPath : QString(), *m_who)
-                      : fresh.error();
-            if (!why.isEmpty())
-                return notRecorded(t.path, why);
+                      : fresh.outcome();
+            if (!recorded)
+                return notRecorded(t.path, recorded.description());
         }
         return {};
     }
@@ -277,16 +277,17 @@ private:
                 continue;
             const QString schemaName =
                 schemaIndex++ == 0 ? QStringLiteral("main") : QStringLiteral("other");
-            if (const QString why = copyRows(*m_live, schemaName, QStringLiteral("image%1").arg(i),
-                                             parts()[i].layout.table, t.path);
-                !why.isEmpty())
-                return why;
+            if (const Outcome copied =
+                    copyRows(*m_live, schemaName, QStringLiteral("image%1").arg(i),
+                             parts()[i].layout.table, t.path);
+                !copied)
+                return copied.description();
             if (!m_who)
                 continue;
-            if (const QString why = recordRestore(*m_live, schemaName, parts()[i].fileName, m_file,
-                                                  t.keptPath, *m_who);
-                !why.isEmpty())
-                return notRecorded(t.path, why);
+            if (const Outcome recorded = recordRestore(*m_live, schemaName, parts()[i].fileName,
+                                                       m_file, t.keptPath, *m_who);
+                !recorded)
+                return notRecorded(t.path, recorded.description());
         }
         return {};
     }
