@@ -21,12 +21,13 @@ struct Operator
     QString pin;
 };
 
-// Why a new operator's name or PIN cannot be taken, or empty text. A name in
-// taken is refused: only the first operator of a name can log in.
-QString nameRefusal(const QString& name, const QStringList& taken);
-QString pinRefusal(const QString& pin);
-// Why a PIN typed twice cannot be taken: the two differ. Empty when they agree.
-QString pinAgainRefusal(const QString& pin, const QString& again);
+// Whether a new operator's name or PIN can be taken: success, or a failure
+// saying why not. A name in taken is refused: only the first operator of a
+// name can log in.
+Outcome checkName(const QString& name, const QStringList& taken);
+Outcome checkPin(const QString& pin);
+// Whether a PIN typed twice can be taken: a failure when the two differ.
+Outcome checkPinAgain(const QString& pin, const QString& again);
 
 // What the creation says: a note of what was done or found, or a problem.
 enum class Channel { Note, Problem };

@@ -23,50 +23,54 @@ QString subject(const QString& text, Field field)
 
 } // namespace
 
-QString refusal(const QString& text, Field field)
+Outcome check(const QString& text, Field field)
 {
     if (text.contains(QChar::ReplacementCharacter))
-        return QCoreApplication::translate("operatorlimits", "%1 is not valid UTF-8 text.")
-            .arg(who(field));
+        return Outcome::failure(
+            QCoreApplication::translate("operatorlimits", "%1 is not valid UTF-8 text.")
+                .arg(who(field)));
     for (const QChar c : text) {
         if (c.category() == QChar::Other_Control)
-            return QCoreApplication::translate(
-                       "operatorlimits",
-                       "%1 holds a control character (U+%2), which the login box cannot take.")
-                .arg(who(field))
-                .arg(
-                    QString::number(c.unicode(), 16).toUpper().rightJustified(4, QLatin1Char('0')));
+            return Outcome::failure(
+                QCoreApplication::translate(
+                    "operatorlimits",
+                    "%1 holds a control character (U+%2), which the login box cannot take.")
+                    .arg(who(field))
+                    .arg(QString::number(c.unicode(), 16)
+                             .toUpper()
+                             .rightJustified(4, QLatin1Char('0'))));
     }
     // The login box counts UTF-16 units, as the text's own size does.
     if (const auto length = text.size(); length > schema::kOperatorWidth)
-        return QCoreApplication::translate(
-                   "operatorlimits", "%1 is %2 characters long; the login box takes at most %3%4.")
-            .arg(subject(text, field))
-            .arg(length)
-            .arg(schema::kOperatorWidth)
-            .arg(int(text.toUcs4().size()) < length
-                     ? QCoreApplication::translate(
-                           "operatorlimits",
-                           " (an emoji or other character beyond U+FFFF counts as two)")
-                     : QString());
-    return {};
+        return Outcome::failure(
+            QCoreApplication::translate(
+                "operatorlimits", "%1 is %2 characters long; the login box takes at most %3%4.")
+                .arg(subject(text, field))
+                .arg(length)
+                .arg(schema::kOperatorWidth)
+                .arg(int(text.toUcs4().size()) < length
+                         ? QCoreApplication::translate(
+                               "operatorlimits",
+                               " (an emoji or other character beyond U+FFFF counts as two)")
+                         : QString()));
+    return Outcome::success();
 }
 
-QString refusal(const QByteArray& utf8, Field field)
+Outcome check(const QByteArray& utf8, Field field)
 {
     QStringDecoder decode(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     const QString text = decode(utf8);
     if (decode.hasError())
-        return refusal(QString(QChar::ReplacementCharacter), field);
-    return refusal(text, field);
+        return check(QString(QChar::ReplacementCharacter), field);
+    return check(text, field);
 }
 
 Outcome check(const QString& name, const QString& pin)
 {
     QStringList problems;
-    for (const QString& problem : {refusal(name, Field::Name), refusal(pin, Field::Pin)}) {
-        if (!problem.isEmpty())
-            problems << problem;
+    for (const Outcome& problem : {check(name, Field::Name), check(pin, Field::Pin)}) {
+        if (!problem)
+            problems << problem.description();
     }
     if (problems.isEmpty())
         return Outcome::success();

@@ -14,12 +14,12 @@ namespace operatorlimits {
 
 enum class Field { Name, Pin };
 
-// Why the login box could never take the text, one sentence naming the rule,
-// or empty text when it could. A PIN is never shown. A replacement character
+// Whether the login box could take the text: success, or a failure saying in
+// one sentence which rule it breaks. A PIN is never shown. A replacement character
 // U+FFFD is what undecodable bytes became, so it counts as invalid UTF-8.
-QString refusal(const QString& text, Field field);
+Outcome check(const QString& text, Field field);
 // The same for stored or typed bytes, which must be valid UTF-8 first.
-QString refusal(const QByteArray& utf8, Field field);
+Outcome check(const QByteArray& utf8, Field field);
 
 // Both texts together: a failure naming every rule broken, or success.
 Outcome check(const QString& name, const QString& pin);

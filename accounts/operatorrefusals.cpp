@@ -8,42 +8,44 @@
 
 namespace databasesetup {
 
-QString nameRefusal(const QString& name, const QStringList& taken)
+Outcome checkName(const QString& name, const QStringList& taken)
 {
     if (name.isEmpty())
-        return QCoreApplication::translate("databasesetup", "The operator name must not be empty.");
+        return Outcome::failure(
+            QCoreApplication::translate("databasesetup", "The operator name must not be empty."));
     // At login the first operator of a name decides which PIN is accepted, so
     // a second one of the same name could never log in.
     if (taken.contains(name))
-        return QCoreApplication::translate(
-                   "databasesetup",
-                   "An operator named \"%1\" already exists, and only the first "
-                   "operator of a name can log in. Choose another name, or change that "
-                   "operator's PIN in Quorvane under Setting, User Password Set, Edit "
-                   "User.")
-            .arg(name);
-    return operatorlimits::refusal(name, operatorlimits::Field::Name);
+        return Outcome::failure(
+            QCoreApplication::translate(
+                "databasesetup",
+                "An operator named \"%1\" already exists, and only the first "
+                "operator of a name can log in. Choose another name, or change that "
+                "operator's PIN in Quorvane under Setting, User Password Set, Edit "
+                "User.")
+                .arg(name));
+    return operatorlimits::check(name, operatorlimits::Field::Name);
 }
 
-QString pinRefusal(const QString& pin)
+Outcome checkPin(const QString& pin)
 {
-    return operatorlimits::refusal(pin, operatorlimits::Field::Pin);
+    return operatorlimits::check(pin, operatorlimits::Field::Pin);
 }
 
-QString pinAgainRefusal(const QString& pin, const QString& again)
+Outcome checkPinAgain(const QString& pin, const QString& again)
 {
     if (pin == again)
-        return {};
-    return QCoreApplication::translate("databasesetup",
-                                       "The two PINs differ; please type them again.");
+        return Outcome::success();
+    return Outcome::failure(QCoreApplication::translate(
+        "databasesetup", "The two PINs differ; please type them again."));
 }
 
 FirstOperator givenOperator(const QString& name, const QString& pin)
 {
     return {true, [name, pin](const Say& say) -> std::optional<Operator> {
-                for (const QString& refusal : {nameRefusal(name, {}), pinRefusal(pin)}) {
-                    if (!refusal.isEmpty()) {
-                        say(Channel::Problem, refusal);
+                for (const Outcome& refused : {checkName(name, {}), checkPin(pin)}) {
+                    if (!refused) {
+                        say(Channel::Problem, refused.description());
                         return std::nullopt;
                     }
                 }

@@ -24,13 +24,13 @@ bool FirstStart::due() const
 
 Outcome FirstStart::create(const QString& name, const QString& pin, const QString& pinAgain)
 {
-    if (const QString refusal = databasesetup::pinAgainRefusal(pin, pinAgain); !refusal.isEmpty())
-        return Outcome::failure(refusal);
+    if (Outcome same = databasesetup::checkPinAgain(pin, pinAgain); !same)
+        return same;
     if (m_location.isBuilding()) {
-        if (const QString refusal = databasesetup::nameRefusal(name, {}); !refusal.isEmpty())
-            return Outcome::failure(refusal);
-        if (const QString refusal = databasesetup::pinRefusal(pin); !refusal.isEmpty())
-            return Outcome::failure(refusal);
+        if (Outcome named = databasesetup::checkName(name, {}); !named)
+            return named;
+        if (Outcome usable = databasesetup::checkPin(pin); !usable)
+            return usable;
         const Expected<serversetup::Prepared> prepared =
             serversetup::prepare(m_location, databasesetup::Operator{name, pin});
         return prepared ? Outcome::success() : prepared.outcome();

@@ -238,8 +238,8 @@ void Shell::onDownloadAll()
         m_messages.show(units.error(), kApplicationTitle, MessageSink::Icon::Critical);
         return;
     }
-    if (const QString shared = UnitsDownload::sharedDevice(*units); !shared.isEmpty()) {
-        m_messages.show(shared, kApplicationTitle, MessageSink::Icon::Exclamation);
+    if (const Outcome apart = UnitsDownload::checkDevices(*units); !apart) {
+        m_messages.show(apart.description(), kApplicationTitle, MessageSink::Icon::Exclamation);
         return;
     }
     // The rooms go out as the file holds them: what the window holds is written first.

@@ -107,10 +107,11 @@ int run(const store::Location& location, MessageSink& messages, const Offer& off
     FirstStart first(location);
     // Offering to create files where they cannot be made would only fail.
     if (offer && first.due()) {
-        if (const QString why =
-                location.isBuilding() ? QString() : datafolder::unusable(location.choice());
-            !why.isEmpty()) {
-            messages.show(why, kApplicationTitle, MessageSink::Icon::Critical);
+        if (const Outcome usable = location.isBuilding()
+                                       ? Outcome::success()
+                                       : datafolder::checkUsable(location.choice());
+            !usable) {
+            messages.show(usable.description(), kApplicationTitle, MessageSink::Icon::Critical);
             return 1;
         }
         // Cancel ends the program with nothing created.
@@ -159,8 +160,8 @@ int check(const store::Location& location, QTextStream& out)
         return 1;
     }
     if (FirstStart(location).due()) {
-        if (const QString why = datafolder::unusable(folder); !why.isEmpty()) {
-            out << why << '\n';
+        if (const Outcome usable = datafolder::checkUsable(folder); !usable) {
+            out << usable.description() << '\n';
             return 1;
         }
         out << (location.isBuilding()

@@ -99,8 +99,8 @@ Expected<Contents> readFolder(const QString& folder)
                      &contents.changeRooms},
           std::tuple{&operators, operatorPath, changes, kChangeColumns,
                      &contents.operatorChanges}}) {
-        if (const QString lost = beyondCopy(*from, table, columns, path); !lost.isEmpty())
-            return Expected<Contents>::failure(lost);
+        if (Outcome whole = checkColumns(*from, table, columns, path); !whole)
+            return whole;
         Expected<QList<QVariantList>> read = readAll(*from, table, columns);
         if (!read)
             return read.outcome();

@@ -174,8 +174,8 @@ QHash<qint64, qint64> Runner::copyChanges(const QList<QVariantList>& changes,
     return entries;
 }
 
-QString beyondCopy(const Connection& from, const QString& table, const QStringList& columns,
-                   const QString& path)
+Outcome checkColumns(const Connection& from, const QString& table, const QStringList& columns,
+                     const QString& path)
 {
     QStringList lost;
     for (const QString& column : columnsOf(from, table)) {
@@ -184,11 +184,12 @@ QString beyondCopy(const Connection& from, const QString& table, const QStringLi
             lost << column;
     }
     if (lost.isEmpty())
-        return {};
-    return QCoreApplication::translate("buildingcopy",
-                                       "The table %1 in %2 has the column(s) %3, which a building "
-                                       "lacks: their values would be lost.")
-        .arg(table, path, lost.join(QStringLiteral(", ")));
+        return Outcome::success();
+    return Outcome::failure(
+        QCoreApplication::translate("buildingcopy",
+                                    "The table %1 in %2 has the column(s) %3, which a building "
+                                    "lacks: their values would be lost.")
+            .arg(table, path, lost.join(QStringLiteral(", "))));
 }
 
 } // namespace buildingcopy

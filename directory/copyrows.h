@@ -40,10 +40,10 @@ QStringList columnsOf(const store::Connection& c, const QString& table);
 Expected<QList<QVariantList>> readAll(const store::Connection& from, const QString& table,
                                       const QStringList& columns);
 
-// What a table holds beyond the columns a copy takes: refused, as a
-// folder's restore refuses them, rather than lost without a word.
-QString beyondCopy(const store::Connection& from, const QString& table, const QStringList& columns,
-                   const QString& path);
+// Whether the copy takes every column of the table: anything beyond them is
+// refused, as a folder's restore refuses it, rather than lost without a word.
+Outcome checkColumns(const store::Connection& from, const QString& table,
+                     const QStringList& columns, const QString& path);
 
 // Runs statements in order until one fails; remembers why.
 struct Runner

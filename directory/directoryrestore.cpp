@@ -49,8 +49,8 @@ QString text(const char* source)
     return QCoreApplication::translate("directorybackup", source);
 }
 
-// One restore of a folder's files from a backup. Each step gives why it
-// cannot go on, or an empty text.
+// One restore of a folder's files from a backup. Each step fails with why it
+// cannot go on.
 class FolderRestore
 {
 public:
@@ -70,8 +70,8 @@ public:
              {&FolderRestore::plan, &FolderRestore::writeSteps, &FolderRestore::writeFresh,
               &FolderRestore::begin, &FolderRestore::keepCurrent, &FolderRestore::copyIn,
               &FolderRestore::moveWhole, &FolderRestore::commit}) {
-            if (const QString why = (this->*step)(); !why.isEmpty())
-                return fail(why);
+            if (const Outcome done = (this->*step)(); !done)
+                return fail(done.description());
             if (m_stopped)
                 return Outcome::failure(
                     QStringLiteral("Stopped after %1 renames.").arg(g_stopAfterRenames));
@@ -108,42 +108,43 @@ private:
     }
 
     // What becomes of each file: given the rows in place, or written whole.
-    QString plan()
+    Outcome plan()
     {
         for (const Part& part : parts()) {
             Target t;
             t.path = database::pathIn(m_directory, part.fileName);
             t.keptPath = t.path + QStringLiteral(".before-restore-") + m_stamp;
-            if (const QString why = planFile(part, t); !why.isEmpty())
-                return why;
+            if (Outcome planned = planFile(part, t); !planned)
+                return planned;
             if (!t.inPlace)
                 t.fresh = database::pathIn(
                     m_directory, QStringLiteral(".%1.restore-%2").arg(part.fileName, m_stamp));
             m_targets << t;
         }
-        return {};
+        return Outcome::success();
     }
 
-    QString planFile(const Part& part, Target& t)
+    Outcome planFile(const Part& part, Target& t)
     {
         switch (database::probe(t.path)) {
         case database::FileKind::Missing:
             // A journal of a vanished file would be taken as the new file's.
             if (QFileInfo::exists(t.path + QStringLiteral("-journal")))
-                return text("%1-journal is left from an unfinished write; move it away first.")
-                    .arg(t.path);
-            return {};
+                return Outcome::failure(
+                    text("%1-journal is left from an unfinished write; move it away first.")
+                        .arg(t.path));
+            return Outcome::success();
         case database::FileKind::Unreadable:
-            return text("%1 cannot be read or replaced.").arg(t.path);
+            return Outcome::failure(text("%1 cannot be read or replaced.").arg(t.path));
         case database::FileKind::Sqlite: {
             const QString schemaName =
                 m_attached == 0 ? QStringLiteral("main") : QStringLiteral("other");
-            if (const QString why = openLive(t.path); !why.isEmpty())
-                return why;
+            if (Outcome opened = openLive(t.path); !opened)
+                return opened;
             ++m_attached;
             t.inPlace = m_live->hasTable(schemaName, part.layout);
             if (t.inPlace)
-                return {};
+                return Outcome::success();
             if (schemaName == QLatin1String("other"))
                 m_live->exec(QStringLiteral("DETACH other"));
             else
@@ -154,34 +155,34 @@ private:
         case database::FileKind::AccessJet:
         case database::FileKind::Other:
             t.aside = true;
-            return {};
+            return Outcome::success();
         }
-        return {};
+        return Outcome::success();
     }
 
     // The first live file opened, the second attached beside it.
-    QString openLive(const QString& path)
+    Outcome openLive(const QString& path)
     {
         if (!m_live) {
             Expected<std::unique_ptr<File>> opened =
                 engineInUse().openFile(path, engine::FileEngine::Open::ReadWrite);
             if (!opened)
-                return text("%1 cannot be opened: %2.").arg(path, opened.error());
+                return Outcome::failure(text("%1 cannot be opened: %2.").arg(path, opened.error()));
             m_live = std::move(*opened);
-            return {};
+            return Outcome::success();
         }
         std::unique_ptr<Statement> s = m_live->prepare(QStringLiteral("ATTACH ? AS other"));
         const QByteArray p = QFile::encodeName(path);
         if (s)
             s->bindText(1, p);
         if (!s || s->step() != Statement::Step::Done)
-            return text("%1 cannot be opened: %2").arg(path, m_live->error());
-        return {};
+            return Outcome::failure(text("%1 cannot be opened: %2").arg(path, m_live->error()));
+        return Outcome::success();
     }
 
     // Written down before any file is made, so that a restore stopped
     // anywhere is finished or undone the next time the folder is used.
-    QString writeSteps()
+    Outcome writeSteps()
     {
         QList<restoresteps::Target> steps;
         for (qsizetype i = 0; i < m_targets.size(); ++i) {
@@ -192,83 +193,85 @@ private:
                                           t.path, parts()[i].layout.table, t.keptPath, t.fresh};
         }
         if (!restoresteps::write(m_directory, steps))
-            return text("%1 cannot be written to.").arg(m_directory);
+            return Outcome::failure(text("%1 cannot be written to.").arg(m_directory));
         m_stepsWritten = true;
-        return {};
+        return Outcome::success();
     }
 
     // The files written whole, each with the restore in its change record.
-    QString writeFresh()
+    Outcome writeFresh()
     {
         for (qsizetype i = 0; i < m_targets.size(); ++i) {
             const Target& t = m_targets[i];
             if (t.fresh.isEmpty())
                 continue;
             if (!writeFile(t.fresh, m_images[i]))
-                return text("%1 cannot be written.").arg(t.fresh);
+                return Outcome::failure(text("%1 cannot be written.").arg(t.fresh));
             m_written << t.fresh;
             if (!m_who)
                 continue;
             Expected<std::unique_ptr<File>> fresh =
                 engineInUse().openFile(t.fresh, engine::FileEngine::Open::ReadWrite);
-            const QString why =
+            const Outcome recorded =
                 fresh ? recordRestore(**fresh, QStringLiteral("main"), parts()[i].fileName, m_file,
                                       t.aside ? t.keptPath : QString(), *m_who)
-                      : fresh.error();
-            if (!why.isEmpty())
-                return notRecorded(t.path, why);
+                      : fresh.outcome();
+            if (!recorded)
+                return notRecorded(t.path, recorded.description());
         }
-        return {};
+        return Outcome::success();
     }
 
-    static QString notRecorded(const QString& path, const QString& why)
+    static Outcome notRecorded(const QString& path, const QString& why)
     {
-        return text("The restore cannot be entered in the change record of %1: %2.").arg(path, why);
+        return Outcome::failure(
+            text("The restore cannot be entered in the change record of %1: %2.").arg(path, why));
     }
 
     // Rows go in through the live files' own transaction: both files change
     // together or not at all, and a program holding them sees the change.
-    QString begin()
+    Outcome begin()
     {
         if (!m_live)
-            return {};
+            return Outcome::success();
         for (qsizetype i = 0; i < m_targets.size(); ++i) {
             if (m_targets[i].inPlace &&
                 !m_live->attachImage(QStringLiteral("image%1").arg(i), m_images[i]))
-                return text("The backup cannot be read: %1.").arg(m_live->error());
+                return Outcome::failure(
+                    text("The backup cannot be read: %1.").arg(m_live->error()));
         }
         m_live->setBusyWait(2000);
         m_transaction.emplace(*m_live);
         if (!m_transaction->active()) {
             m_transaction.reset();
             if (m_live->problem() == engine::Problem::Busy)
-                return text("Another program is writing to the databases in %1. "
-                            "Let it finish (or close it) and restore again.")
-                    .arg(m_directory);
-            return text("The databases in %1 cannot be written: %2.")
-                .arg(m_directory, m_live->error());
+                return Outcome::failure(text("Another program is writing to the databases in %1. "
+                                             "Let it finish (or close it) and restore again.")
+                                            .arg(m_directory));
+            return Outcome::failure(text("The databases in %1 cannot be written: %2.")
+                                        .arg(m_directory, m_live->error()));
         }
-        return {};
+        return Outcome::success();
     }
 
     // Every file is kept before any is changed: reading one the transaction
     // has already written to would wait for a lock this restore holds.
-    QString keepCurrent()
+    Outcome keepCurrent()
     {
         for (const Target& t : std::as_const(m_targets)) {
             if (!t.inPlace)
                 continue;
             const Expected<QByteArray> current = engineInUse().imageOf(t.path);
             if (!current)
-                return current.error();
+                return current.outcome();
             if (!writeFile(t.keptPath, *current))
-                return text("%1 cannot be written.").arg(t.keptPath);
+                return Outcome::failure(text("%1 cannot be written.").arg(t.keptPath));
             m_written << t.keptPath;
         }
-        return {};
+        return Outcome::success();
     }
 
-    QString copyIn()
+    Outcome copyIn()
     {
         int schemaIndex = 0;
         for (qsizetype i = 0; i < m_targets.size(); ++i) {
@@ -277,18 +280,18 @@ private:
                 continue;
             const QString schemaName =
                 schemaIndex++ == 0 ? QStringLiteral("main") : QStringLiteral("other");
-            if (const QString why = copyRows(*m_live, schemaName, QStringLiteral("image%1").arg(i),
-                                             parts()[i].layout.table, t.path);
-                !why.isEmpty())
-                return why;
+            if (Outcome copied = copyRows(*m_live, schemaName, QStringLiteral("image%1").arg(i),
+                                          parts()[i].layout.table, t.path);
+                !copied)
+                return copied;
             if (!m_who)
                 continue;
-            if (const QString why = recordRestore(*m_live, schemaName, parts()[i].fileName, m_file,
-                                                  t.keptPath, *m_who);
-                !why.isEmpty())
-                return notRecorded(t.path, why);
+            if (const Outcome recorded = recordRestore(*m_live, schemaName, parts()[i].fileName,
+                                                       m_file, t.keptPath, *m_who);
+                !recorded)
+                return notRecorded(t.path, recorded.description());
         }
-        return {};
+        return Outcome::success();
     }
 
     void undoMoves()
@@ -308,33 +311,34 @@ private:
     }
 
     // Whole files last: moved in just before the commit, moved back if it fails.
-    QString moveWhole()
+    Outcome moveWhole()
     {
         for (const Target& t : std::as_const(m_targets)) {
             if (t.aside) {
                 if (!moved(t.path, t.keptPath))
-                    return text("%1 cannot be moved aside.").arg(t.path);
+                    return Outcome::failure(text("%1 cannot be moved aside.").arg(t.path));
                 if ((m_stopped = m_moves.size() == g_stopAfterRenames))
-                    return {};
+                    return Outcome::success();
             }
             if (!t.fresh.isEmpty() && !moved(t.fresh, t.path))
-                return text("%1 cannot be put in place.").arg(t.path);
+                return Outcome::failure(text("%1 cannot be put in place.").arg(t.path));
             if ((m_stopped = m_moves.size() == g_stopAfterRenames))
-                return {};
+                return Outcome::success();
         }
-        return {};
+        return Outcome::success();
     }
 
-    QString commit()
+    Outcome commit()
     {
         if (!m_transaction)
-            return {};
+            return Outcome::success();
         if (const Outcome committed = m_transaction->commit(); !committed) {
             undoMoves();
-            return text("The databases cannot be written: %1.").arg(committed.description());
+            return Outcome::failure(
+                text("The databases cannot be written: %1.").arg(committed.description()));
         }
         m_transaction.reset();
-        return {};
+        return Outcome::success();
     }
 
     const QString& m_directory;

@@ -38,8 +38,8 @@ bool writeFile(const QString& path, const QByteArray& bytes)
 // Replaces the rows of table in schema into with those of the image in from:
 // every column both have, and the rowid where both have one, so the rows
 // keep their order. A column only the image has would lose its values, so
-// that is refused. Empty on success, otherwise why not.
-QString copyRows(File& db, const QString& into, const QString& from, const QString& table,
+// that is refused: the failure says why.
+Outcome copyRows(File& db, const QString& into, const QString& from, const QString& table,
                  const QString& path)
 {
     const TableShape target = db.shapeOf(into, table);
@@ -57,12 +57,13 @@ QString copyRows(File& db, const QString& into, const QString& from, const QStri
             shared << *found;
     }
     if (!lost.isEmpty())
-        return QCoreApplication::translate(
-                   "directorybackup",
-                   "The backup's table %1 has the column(s) %2, which the table in %3 "
-                   "lacks: their values would be lost. Move %3 aside and restore "
-                   "again to get the backup's file whole.")
-            .arg(table, lost.join(QStringLiteral(", ")), path);
+        return Outcome::failure(
+            QCoreApplication::translate(
+                "directorybackup",
+                "The backup's table %1 has the column(s) %2, which the table in %3 "
+                "lacks: their values would be lost. Move %3 aside and restore "
+                "again to get the backup's file whole.")
+                .arg(table, lost.join(QStringLiteral(", ")), path));
     QStringList intoColumns = shared;
     QStringList fromColumns = shared;
     const QStringList targetKey = database::rowKey(target.primaryKey, target.hasRowid);
@@ -80,15 +81,16 @@ QString copyRows(File& db, const QString& into, const QString& from, const QStri
     if (!db.exec(QStringLiteral("DELETE FROM %1").arg(name)) ||
         !db.exec(
             QStringLiteral("INSERT INTO %1 (%2) %3").arg(name, quotedList(intoColumns), select)))
-        return QCoreApplication::translate("directorybackup", "%1 cannot be restored: %2.")
-            .arg(path, db.error());
-    return {};
+        return Outcome::failure(
+            QCoreApplication::translate("directorybackup", "%1 cannot be restored: %2.")
+                .arg(path, db.error()));
+    return Outcome::success();
 }
 
 // The restore's entry in one file's change record, through the engine's
 // connection that restores it, so it lands with the restored rows or not at
 // all. schemaName is that file's schema on the connection.
-QString recordRestore(File& db, const QString& schemaName, const QString& fileName,
+Outcome recordRestore(File& db, const QString& schemaName, const QString& fileName,
                       const QString& backup, const QString& keptPath,
                       const changerecord::Actor& who)
 {
@@ -96,14 +98,14 @@ QString recordRestore(File& db, const QString& schemaName, const QString& fileNa
         statement.replace(QStringLiteral("IF NOT EXISTS "),
                           QStringLiteral("IF NOT EXISTS %1.").arg(schemaName));
         if (!db.exec(statement))
-            return db.error();
+            return Outcome::failure(db.error());
     }
     std::unique_ptr<Statement> s = db.prepare(
         QStringLiteral("INSERT INTO %1.change_record (happened, operator, host, os_user, what, "
                        "subject, detail) VALUES (?, ?, ?, ?, ?, ?, ?)")
             .arg(schemaName));
     if (!s)
-        return db.error();
+        return Outcome::failure(db.error());
     QString detail = QStringLiteral("%1 restored from %2").arg(fileName, backup);
     if (!keptPath.isEmpty())
         detail += QStringLiteral("; the file before is kept as %1").arg(keptPath);
@@ -116,7 +118,7 @@ QString recordRestore(File& db, const QString& schemaName, const QString& fileNa
                                    detail.toUtf8()};
     for (int i = 0; i < values.size(); ++i)
         s->bindText(i + 1, values[i]);
-    return s->step() == Statement::Step::Done ? QString() : db.error();
+    return s->step() == Statement::Step::Done ? Outcome::success() : Outcome::failure(db.error());
 }
 
 } // namespace directorybackup

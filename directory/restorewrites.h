@@ -2,6 +2,7 @@
 
 #include "changerecord.h"
 #include "engine/databaseengine.h"
+#include "outcome.h"
 
 #include <QByteArray>
 #include <QString>
@@ -16,14 +17,14 @@ bool writeFile(const QString& path, const QByteArray& bytes);
 // Replaces the rows of table in schema into with those of the image in from:
 // every column both have, and the rowid where both have one, so the rows
 // keep their order. A column only the image has would lose its values, so
-// that is refused. Empty on success, otherwise why not.
-QString copyRows(engine::File& db, const QString& into, const QString& from, const QString& table,
+// that is refused: the failure says why.
+Outcome copyRows(engine::File& db, const QString& into, const QString& from, const QString& table,
                  const QString& path);
 
 // The restore's entry in one file's change record, through the engine's
 // connection that restores it, so it lands with the restored rows or not at
 // all. schemaName is that file's schema on the connection.
-QString recordRestore(engine::File& db, const QString& schemaName, const QString& fileName,
+Outcome recordRestore(engine::File& db, const QString& schemaName, const QString& fileName,
                       const QString& backup, const QString& keptPath,
                       const changerecord::Actor& who);
 

@@ -256,7 +256,7 @@ void DoorUnitWatch::update()
     if (!m_latestRead)
         readLatest();
     m_problem = m_error;
-    m_notRecorded = TransferLog::notRecordable(m_path);
+    m_notRecorded = TransferLog::checkRecordable(m_path).description();
     // The rooms compared are read in place from the window's cursor while
     // it is open, as the file holds them, otherwise from the file.
     RecordCursor file(schema::directoryTable());

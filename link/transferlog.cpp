@@ -39,44 +39,49 @@ TransferLog::~TransferLog()
     database::close(m_connection);
 }
 
-QString TransferLog::notRecordable(const store::Database& database)
+Outcome TransferLog::checkRecordable(const store::Database& database)
 {
     // On a server the connection itself tells whether a record can be written.
     if (database.onServer())
-        return {};
+        return Outcome::success();
     const QString& path = database.path();
     switch (database::probe(path)) {
     case database::FileKind::Sqlite:
         break;
     case database::FileKind::Missing:
-        return QCoreApplication::translate("TransferLog", "the room file %1 is missing").arg(path);
+        return Outcome::failure(
+            QCoreApplication::translate("TransferLog", "the room file %1 is missing").arg(path));
     case database::FileKind::Unreadable:
-        return QCoreApplication::translate("TransferLog", "the room file %1 cannot be read")
-            .arg(path);
+        return Outcome::failure(
+            QCoreApplication::translate("TransferLog", "the room file %1 cannot be read")
+                .arg(path));
     default:
-        return QCoreApplication::translate("TransferLog", "%1 is not an SQLite room file")
-            .arg(path);
+        return Outcome::failure(
+            QCoreApplication::translate("TransferLog", "%1 is not an SQLite room file").arg(path));
     }
     const QFileInfo file(path);
     const QByteArray name = QFile::encodeName(path);
     if (::access(name.constData(), W_OK) != 0) {
         if (errno == EROFS)
-            return QCoreApplication::translate("TransferLog",
-                                               "the room file %1 lies on a read-only file system")
-                .arg(path);
+            return Outcome::failure(
+                QCoreApplication::translate("TransferLog",
+                                            "the room file %1 lies on a read-only file system")
+                    .arg(path));
         struct stat st = {};
         ::stat(name.constData(), &st);
-        return QCoreApplication::translate("TransferLog",
-                                           "the room file %1 is read-only for you (mode %2)")
-            .arg(path, QString::number(st.st_mode & 07777, 8));
+        return Outcome::failure(
+            QCoreApplication::translate("TransferLog",
+                                        "the room file %1 is read-only for you (mode %2)")
+                .arg(path, QString::number(st.st_mode & 07777, 8)));
     }
     // A write takes a journal beside the file.
     if (::access(QFile::encodeName(file.absolutePath()).constData(), W_OK | X_OK) != 0)
-        return QCoreApplication::translate(
-                   "TransferLog", "the folder %1 may not be written, so the room file in it cannot "
-                                  "change")
-            .arg(file.absolutePath());
-    return {};
+        return Outcome::failure(
+            QCoreApplication::translate(
+                "TransferLog", "the folder %1 may not be written, so the room file in it cannot "
+                               "change")
+                .arg(file.absolutePath()));
+    return Outcome::success();
 }
 
 Outcome TransferLog::open(Use use)

@@ -54,9 +54,9 @@ public:
     // What a message about a damaged record advises; by default the check command.
     void setDamageAdvice(const QString& advice) { m_advice = advice; }
 
-    // Why transfers to this file cannot be recorded at all (it is missing,
-    // not a database, or may not be written); empty when they can.
-    static QString notRecordable(const store::Database& path);
+    // Whether transfers to this file can be recorded at all: a failure when it
+    // is missing, not a database, or may not be written.
+    static Outcome checkRecordable(const store::Database& path);
 
     // Writes a record as started (Unfinished) before the first byte; sets its id.
     Outcome start(TransferRecord& record);

@@ -14,7 +14,7 @@ TransferRecorder::TransferRecorder(const SerialLink& link, TransferRecord::What 
 {
     const TransferTarget& target = link.recording();
     if (!target.databasePath.isEmpty())
-        m_notRecordable = TransferLog::notRecordable(target.databasePath);
+        m_notRecordable = TransferLog::checkRecordable(target.databasePath).description();
     if (!target.databasePath.isEmpty() && m_notRecordable.isEmpty())
         m_log = std::make_unique<TransferLog>(target.databasePath);
     m_recorded = target.recorded;

@@ -28,7 +28,7 @@ UnitsDownload::~UnitsDownload()
     wait();
 }
 
-QString UnitsDownload::sharedDevice(const QList<DoorUnit>& units)
+Outcome UnitsDownload::checkDevices(const QList<DoorUnit>& units)
 {
     QMap<QString, DoorUnit> byDevice;
     for (const DoorUnit& unit : units) {
@@ -47,20 +47,21 @@ QString UnitsDownload::sharedDevice(const QList<DoorUnit>& units)
             continue;
         }
         //: %1 and %2 the units with their ports, %3 the device, %4 the settings file
-        return QCoreApplication::translate(
-                   "UnitsDownload",
-                   "%1 and %2 both lead to the device %3 ([Ports] in %4); one device reaches "
-                   "one door unit. Give each port its own device.")
-            .arg(seen->shownName(), unit.shownName(), path, settingsstore::fileName());
+        return Outcome::failure(
+            QCoreApplication::translate(
+                "UnitsDownload",
+                "%1 and %2 both lead to the device %3 ([Ports] in %4); one device reaches "
+                "one door unit. Give each port its own device.")
+                .arg(seen->shownName(), unit.shownName(), path, settingsstore::fileName()));
     }
-    return {};
+    return Outcome::success();
 }
 
 void UnitsDownload::start()
 {
     // The record gains its unit column here, once, rather than by each thread at once.
     // Should it fail, each unit's own record meets the failure again and tells it.
-    if (TransferLog::notRecordable(m_roomFile).isEmpty())
+    if (TransferLog::checkRecordable(m_roomFile))
         static_cast<void>(TransferLog(m_roomFile).open());
     // Units that share a port (the list refuses it) would take turns on it.
     QMap<int, std::vector<int>> byPort;

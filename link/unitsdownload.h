@@ -47,10 +47,10 @@ public:
     // with the unit's place in the list.
     void setChanged(std::function<void(int)> changed) { m_changed = std::move(changed); }
 
-    // Why the units cannot all be sent to at once: two of them on ports that
-    // lead to one device that is there (compared as the paths they lead to).
-    // Empty when none do.
-    static QString sharedDevice(const QList<DoorUnit>& units);
+    // Whether the units can all be sent to at once: a failure when two of them
+    // are on ports that lead to one device that is there (compared as the
+    // paths they lead to).
+    static Outcome checkDevices(const QList<DoorUnit>& units);
 
     void start();
     void wait();

@@ -45,17 +45,17 @@ QVariant required(const QString& text)
     return text.isNull() ? QVariant(QStringLiteral("")) : QVariant(text);
 }
 
-// Makes the tables in db when missing; the error in words, empty when done.
-QString makeTable(const QSqlDatabase& db, const store::Database& path)
+// Makes the tables in db when missing; a failure gives the error in words.
+Outcome makeTable(const QSqlDatabase& db, const store::Database& path)
 {
     if (hasTable(db) && hasRoomTable(db))
-        return {};
+        return Outcome::success();
     QSqlQuery q(db);
     for (const QString& statement : schema::changeRecordStatements(engine::of(db))) {
         if (!q.exec(statement))
-            return database::plainError(q.lastError(), path);
+            return Outcome::failure(database::plainError(q.lastError(), path));
     }
-    return {};
+    return Outcome::success();
 }
 
 } // namespace
@@ -85,8 +85,8 @@ namespace {
 Expected<qint64> appendOne(const QSqlDatabase& db, const Entry& entry, const store::Database& path,
                            bool wantId)
 {
-    if (const QString why = makeTable(db, path); !why.isEmpty())
-        return Outcome::failure(cannotRecord(why));
+    if (const Outcome made = makeTable(db, path); !made)
+        return Outcome::failure(cannotRecord(made.description()));
     // A record an earlier release made, which this login may not give the
     // values column, is written as that release wrote it.
     const bool values = hasValues(db);
@@ -291,8 +291,8 @@ Expected<int> RowRecorder::noticeOutside(const QSqlDatabase& db, const QList<Row
 {
     if (changes.isEmpty())
         return 0;
-    if (const QString why = makeTable(db, database::shownName(db)); !why.isEmpty())
-        return Outcome::failure(cannotRecord(why));
+    if (const Outcome made = makeTable(db, database::shownName(db)); !made)
+        return Outcome::failure(cannotRecord(made.description()));
     const Expected<Since> since = sinceRead(db, timeText(readAt));
     if (!since)
         return since.outcome();

@@ -161,58 +161,64 @@ QString ruleText(Rule rule)
     return {};
 }
 
-QString unusable(const Choice& choice)
+Outcome checkUsable(const Choice& choice)
 {
     const QByteArray path = QFile::encodeName(choice.path);
     struct stat st;
     if (::stat(path.constData(), &st) != 0) {
         const int error = errno;
         if (error == ELOOP)
-            return QCoreApplication::translate(
-                       "datafolder", "The data folder %1 is a symbolic link that leads round in a "
-                                     "loop. Point it at a folder, or name another with --data.")
-                .arg(choice.path);
+            return Outcome::failure(
+                QCoreApplication::translate(
+                    "datafolder", "The data folder %1 is a symbolic link that leads round in a "
+                                  "loop. Point it at a folder, or name another with --data.")
+                    .arg(choice.path));
         if (error != ENOENT)
-            return QCoreApplication::translate("datafolder",
-                                               "The data folder %1 cannot be used: %2.")
-                .arg(choice.path, qt_error_string(error));
+            return Outcome::failure(
+                QCoreApplication::translate("datafolder", "The data folder %1 cannot be used: %2.")
+                    .arg(choice.path, qt_error_string(error)));
         if (QFileInfo(choice.path).isSymLink())
-            return QCoreApplication::translate(
-                       "datafolder", "The data folder %1 is a symbolic link to %2, which does not "
-                                     "exist. Create that folder, or name another with --data.")
-                .arg(choice.path, QFileInfo(choice.path).symLinkTarget());
+            return Outcome::failure(
+                QCoreApplication::translate(
+                    "datafolder", "The data folder %1 is a symbolic link to %2, which does not "
+                                  "exist. Create that folder, or name another with --data.")
+                    .arg(choice.path, QFileInfo(choice.path).symLinkTarget()));
         if (choice.rule != Rule::UserData)
             //: %2 says how the folder was chosen, e.g. "named by --data".
-            return QCoreApplication::translate(
-                       "datafolder", "The data folder %1 (%2) does not exist. Create it first.")
-                .arg(choice.path, ruleText(choice.rule));
+            return Outcome::failure(
+                QCoreApplication::translate(
+                    "datafolder", "The data folder %1 (%2) does not exist. Create it first.")
+                    .arg(choice.path, ruleText(choice.rule)));
         // The folder is made with its parents: the nearest that exists decides.
         QString parent = QFileInfo(choice.path).absolutePath();
         while (!QFileInfo::exists(parent) && parent != QFileInfo(parent).absolutePath())
             parent = QFileInfo(parent).absolutePath();
         if (!QFileInfo(parent).isDir())
-            return QCoreApplication::translate(
-                       "datafolder", "The data folder %1 cannot be created: %2 is not a folder.")
-                .arg(choice.path, parent);
+            return Outcome::failure(
+                QCoreApplication::translate(
+                    "datafolder", "The data folder %1 cannot be created: %2 is not a folder.")
+                    .arg(choice.path, parent));
         if (::access(QFile::encodeName(parent).constData(), W_OK | X_OK) != 0)
-            return QCoreApplication::translate(
-                       "datafolder",
-                       "The data folder %1 cannot be created: you may not write in %2.")
-                .arg(choice.path, parent);
-        return {};
+            return Outcome::failure(
+                QCoreApplication::translate(
+                    "datafolder", "The data folder %1 cannot be created: you may not write in %2.")
+                    .arg(choice.path, parent));
+        return Outcome::success();
     }
     if (!S_ISDIR(st.st_mode))
-        return QCoreApplication::translate(
-                   "datafolder", "The data folder %1 is not a folder but a file. Move it aside, or "
-                                 "name another folder with --data.")
-            .arg(choice.path);
+        return Outcome::failure(
+            QCoreApplication::translate(
+                "datafolder", "The data folder %1 is not a folder but a file. Move it aside, or "
+                              "name another folder with --data.")
+                .arg(choice.path));
     if (::access(path.constData(), W_OK | X_OK) != 0)
-        return QCoreApplication::translate(
-                   "datafolder", "The data folder %1 is a folder you may not write in, so the "
-                                 "database files cannot be created there. Make it writable for "
-                                 "you, or name another with --data.")
-            .arg(choice.path);
-    return {};
+        return Outcome::failure(QCoreApplication::translate(
+                                    "datafolder",
+                                    "The data folder %1 is a folder you may not write in, so the "
+                                    "database files cannot be created there. Make it writable for "
+                                    "you, or name another with --data.")
+                                    .arg(choice.path));
+    return Outcome::success();
 }
 
 Outcome prepare(const Choice& choice)

@@ -33,10 +33,10 @@ QString userDataFolder();
 // Words for the rule, e.g. "named by --data", for messages and --help.
 QString ruleText(Rule rule);
 
-// Why the folder cannot hold the database files (it is a file, a link that
-// leads nowhere or in a loop, a folder you may not write in, or a missing
-// folder that cannot be made); empty when it can, or can be created.
-QString unusable(const Choice& choice);
+// A failure saying why the folder cannot hold the database files (it is a
+// file, a link that leads nowhere or in a loop, a folder you may not write in,
+// or a missing folder that cannot be made); success when it can, or can be created.
+Outcome checkUsable(const Choice& choice);
 
 // Creates the user data folder (mode 0700) and its parents when it is the
 // folder chosen and is missing; a folder named by --data, QUORVANE_DATA or the

@@ -54,8 +54,9 @@ bool hasSetter(const QString& keyword)
     return false;
 }
 
-// Why a value libpq checks only while connecting is wrong; empty when it is not.
-QString badSetting(const Place& place)
+// Whether the values libpq checks only while connecting are right: a failure
+// names the wrong one.
+Outcome checkSettings(const Place& place)
 {
     const QString port = place.option(QStringLiteral("port"));
     if (!port.isEmpty()) {
@@ -64,10 +65,11 @@ QString badSetting(const Place& place)
             bool number = false;
             const int value = part.trimmed().toInt(&number);
             if (!number || value < 1 || value > 65535)
-                return QCoreApplication::translate(
-                           "server", "The database connection's port must be a number from 1 to "
-                                     "65535, not \"%1\".")
-                    .arg(port);
+                return Outcome::failure(
+                    QCoreApplication::translate(
+                        "server", "The database connection's port must be a number from 1 to "
+                                  "65535, not \"%1\".")
+                        .arg(port));
         }
     }
     const QString timeout = place.option(QStringLiteral("connect_timeout"));
@@ -75,24 +77,26 @@ QString badSetting(const Place& place)
         bool number = false;
         const int value = timeout.trimmed().toInt(&number);
         if (!number || value < 0)
-            return QCoreApplication::translate(
-                       "server", "The database connection's connect_timeout must be a whole "
-                                 "number of seconds, not \"%1\".")
-                .arg(timeout);
+            return Outcome::failure(QCoreApplication::translate(
+                                        "server",
+                                        "The database connection's connect_timeout must be a whole "
+                                        "number of seconds, not \"%1\".")
+                                        .arg(timeout));
     }
     const QString sslmode = place.option(QStringLiteral("sslmode"));
     if (!sslmode.isEmpty() &&
         !QStringList{"disable", "allow", "prefer", "require", "verify-ca", "verify-full"}.contains(
             sslmode))
-        return QCoreApplication::translate(
-                   "server", "The database connection's sslmode must be disable, allow, prefer, "
-                             "require, verify-ca or verify-full, not \"%1\".")
-            .arg(sslmode);
+        return Outcome::failure(
+            QCoreApplication::translate(
+                "server", "The database connection's sslmode must be disable, allow, prefer, "
+                          "require, verify-ca or verify-full, not \"%1\".")
+                .arg(sslmode));
     if (looksLikeConnection(place.option(QStringLiteral("dbname"))))
-        return QCoreApplication::translate(
+        return Outcome::failure(QCoreApplication::translate(
             "server", "The database connection's dbname holds a whole connection (\"=\" or "
-                      "\"://\"): give that connection itself, not inside dbname=.");
-    return {};
+                      "\"://\"): give that connection itself, not inside dbname=."));
+    return Outcome::success();
 }
 
 } // namespace
@@ -180,8 +184,8 @@ Expected<Place> parse(const QString& connection, const QString& building)
             place.options.append({QString::fromUtf8(o->keyword), QString::fromUtf8(o->val)});
     }
     PQconninfoFree(parsed);
-    if (const QString why = badSetting(place); !why.isEmpty())
-        return Expected<Place>::failure(why);
+    if (Outcome settings = checkSettings(place); !settings)
+        return settings;
     return place;
 }
 

@@ -150,22 +150,23 @@ void checkWidths(const QSqlDatabase& db, const TableSpec& layout, FileReport& re
             // A PIN is not shown on the screen, even an unusable one.
             const bool secret = field.name == QLatin1String("password");
             // An operator the login box could never take, by the login's own rule.
-            const QString refusal =
-                field.loginText && !length.isNull()
-                    ? operatorlimits::refusal(query.value(3 * i + 2).toByteArray(),
-                                              secret ? operatorlimits::Field::Pin
-                                                     : operatorlimits::Field::Name)
-                    : QString();
-            if (refusal.isEmpty() && (field.loginText || field.maxLength <= 0 || length.isNull() ||
-                                      length.toInt() <= field.maxLength))
+            const Outcome usable = field.loginText && !length.isNull()
+                                       ? operatorlimits::check(query.value(3 * i + 2).toByteArray(),
+                                                               secret ? operatorlimits::Field::Pin
+                                                                      : operatorlimits::Field::Name)
+                                       : Outcome::success();
+            if (usable && (field.loginText || field.maxLength <= 0 || length.isNull() ||
+                           length.toInt() <= field.maxLength))
                 continue;
             if (++found > kListedWidthFindings) {
                 ++report.unlistedProblems;
                 continue;
             }
-            if (!refusal.isEmpty()) {
-                report.problems
-                    << QStringLiteral("%1 row %2: %3").arg(layout.table).arg(row).arg(refusal);
+            if (!usable) {
+                report.problems << QStringLiteral("%1 row %2: %3")
+                                       .arg(layout.table)
+                                       .arg(row)
+                                       .arg(usable.description());
                 continue;
             }
             const QString value =

@@ -51,9 +51,8 @@ std::optional<QString> askName(const OperatorEntry& given, const QStringList& ta
                                Console& console)
 {
     if (given.name) {
-        if (const QString refusal = databasesetup::nameRefusal(*given.name, taken);
-            !refusal.isEmpty()) {
-            say(console.err, refusal);
+        if (const Outcome named = databasesetup::checkName(*given.name, taken); !named) {
+            say(console.err, named.description());
             return std::nullopt;
         }
         return given.name;
@@ -66,10 +65,10 @@ std::optional<QString> askName(const OperatorEntry& given, const QStringList& ta
             say(console.err, Text::tr("No operator name was given."));
             return std::nullopt;
         }
-        const QString refusal = databasesetup::nameRefusal(*name, taken);
-        if (refusal.isEmpty())
+        const Outcome named = databasesetup::checkName(*name, taken);
+        if (named)
             return name;
-        say(console.err, refusal);
+        say(console.err, named.description());
         if (!console.interactive)
             return std::nullopt;
     }
@@ -78,8 +77,8 @@ std::optional<QString> askName(const OperatorEntry& given, const QStringList& ta
 std::optional<QString> askPin(const OperatorEntry& given, Console& console)
 {
     if (given.pin) {
-        if (const QString refusal = databasesetup::pinRefusal(*given.pin); !refusal.isEmpty()) {
-            say(console.err, refusal);
+        if (const Outcome usable = databasesetup::checkPin(*given.pin); !usable) {
+            say(console.err, usable.description());
             return std::nullopt;
         }
         return given.pin;
@@ -92,8 +91,8 @@ std::optional<QString> askPin(const OperatorEntry& given, Console& console)
             say(console.err, Text::tr("No PIN was given."));
             return std::nullopt;
         }
-        if (const QString refusal = databasesetup::pinRefusal(*pin); !refusal.isEmpty()) {
-            say(console.err, refusal);
+        if (const Outcome usable = databasesetup::checkPin(*pin); !usable) {
+            say(console.err, usable.description());
             if (!console.interactive)
                 return std::nullopt;
             continue;
@@ -106,10 +105,10 @@ std::optional<QString> askPin(const OperatorEntry& given, Console& console)
             say(console.err, Text::tr("No PIN was given."));
             return std::nullopt;
         }
-        const QString refusal = databasesetup::pinAgainRefusal(*pin, *again);
-        if (refusal.isEmpty())
+        const Outcome same = databasesetup::checkPinAgain(*pin, *again);
+        if (same)
             return pin;
-        say(console.err, refusal);
+        say(console.err, same.description());
     }
 }
 

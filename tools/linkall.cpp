@@ -71,8 +71,8 @@ int sendAll(const store::Location& folder, Console& console, Environment& env)
         complain(console, Text::tr("Nothing was sent: %1").arg(units.error()));
         return kRefused;
     }
-    if (const QString shared = UnitsDownload::sharedDevice(*units); !shared.isEmpty()) {
-        complain(console, Text::tr("Nothing was sent: %1").arg(shared));
+    if (const Outcome apart = UnitsDownload::checkDevices(*units); !apart) {
+        complain(console, Text::tr("Nothing was sent: %1").arg(apart.description()));
         return kRefused;
     }
     if (stopAsked(env))

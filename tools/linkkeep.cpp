@@ -259,8 +259,8 @@ private:
             logLine(m_console, Text::tr("Every door unit holds the directory; nothing to send."));
             return kComplete;
         }
-        if (const QString shared = UnitsDownload::sharedDevice(behind); !shared.isEmpty()) {
-            logLine(m_console, Text::tr("Nothing was sent: %1").arg(shared));
+        if (const Outcome apart = UnitsDownload::checkDevices(behind); !apart) {
+            logLine(m_console, Text::tr("Nothing was sent: %1").arg(apart.description()));
             return kRefused;
         }
         QStringList names;

@@ -312,8 +312,8 @@ private slots:
         QFETCH(QString, taken);
         QFETCH(QString, differ);
         QVERIFY(!language::install(code).isEmpty());
-        const QString name = databasesetup::nameRefusal("carol", {"carol"});
-        const QString pins = databasesetup::pinAgainRefusal("1", "2");
+        const QString name = databasesetup::checkName("carol", {"carol"}).description();
+        const QString pins = databasesetup::checkPinAgain("1", "2").description();
         language::uninstall();
         QVERIFY2(name.startsWith(taken), qPrintable(name));
         QCOMPARE(pins, differ);

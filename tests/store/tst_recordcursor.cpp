@@ -519,7 +519,7 @@ private slots:
         testdb::exec(m_path, QStringLiteral("DELETE FROM Room_tel WHERE Room='101'"));
         QVERIFY(c.setField(1, QStringLiteral("9")));
         const QStringList shown{
-            datafolder::unusable({m_path, datafolder::Rule::Option}),
+            datafolder::checkUsable({m_path, datafolder::Rule::Option}).description(),
             database::plainError(SQLITE_READONLY, QString(), m_path),
             c.moveNext().description(),
         };
