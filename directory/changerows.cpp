@@ -142,16 +142,21 @@ Outcome select(const QSqlDatabase& db, const store::Database& path, Entry::File 
                  .arg(kEntryColumns, c.clause()),
              c.values))
         return Outcome::failure(cannotRead(path, database::plainError(q.lastError(), path)));
-    while (q.next()) {
-        const Entry e = entryFrom(q, file);
+    QList<Entry> entries;
+    while (q.next())
+        entries << entryFrom(q, file);
+    if (q.lastError().isValid())
+        return Outcome::failure(cannotRead(path, database::plainError(q.lastError(), path)));
+    // An import's rooms are asked for once the entries are read: a server's
+    // connection reads one statement's rows at a time.
+    q.finish();
+    for (const Entry& e : std::as_const(entries)) {
         into << e;
         if (!filter.room.isEmpty())
             continue;
         if (Outcome done = appendRooms(db, path, e, into); !done)
             return done;
     }
-    if (q.lastError().isValid())
-        return Outcome::failure(cannotRead(path, database::plainError(q.lastError(), path)));
     return Outcome::success();
 }
 

@@ -776,6 +776,11 @@ private slots:
         }
         QCOMPARE(listed, (QStringList{"room changed 900 ann", "room added 900 ann",
                                       "room added by import A901 bob"}));
+        // Unfiltered, each import is followed by its rooms, read on the same connection.
+        const QList<changerecord::Entry> all = changelist::read(here(), {}).value();
+        QVERIFY(std::any_of(all.cbegin(), all.cend(), [](const changerecord::Entry& e) {
+            return e.subject == "A901" && e.kind == changerecord::Kind::RoomAddedByImport;
+        }));
         QCOMPARE(ask("SELECT count(*) FROM change_record").toInt(), before + 3);
         // The printed list names the building, not a path made of its words.
         RoomListDocument list;
