@@ -143,11 +143,4 @@ bool Database::notDatabaseFile() const
     return !m_place && database::probe(m_path) != database::FileKind::Sqlite;
 }
 
-bool Database::operator==(const Database& other) const
-{
-    return m_path == other.m_path && onServer() == other.onServer() &&
-           (!m_place || (m_place->options == other.m_place->options &&
-                         m_place->building == other.m_place->building));
-}
-
 } // namespace store

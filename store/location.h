@@ -52,8 +52,6 @@ public:
     // Whether it is a file that is missing or not an SQLite database.
     bool notDatabaseFile() const;
 
-    bool operator==(const Database& other) const;
-
 private:
     QString m_path;
     std::optional<server::Place> m_place;
