@@ -14,8 +14,8 @@ Program::Program(const store::Location& location, SerialPort& port, Pauser& paus
       m_doorUnit(std::make_unique<DoorUnitWatch>(location.database(schema::kDirectoryFile)))
 {
     // On a shared server the panel follows what other PCs send and change.
-    if (m_location.isBuilding()) {
-        m_announcements = std::make_unique<ServerAnnouncements>(m_location);
+    m_announcements = ServerAnnouncements::of(m_location);
+    if (m_announcements) {
         QObject::connect(m_announcements.get(), &ServerAnnouncements::changed, m_doorUnit.get(),
                          [this] { m_doorUnit->reload(); });
     }

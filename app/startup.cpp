@@ -94,10 +94,7 @@ int run(const store::Location& location, MessageSink& messages, const Offer& off
         static_cast<void>(serversetup::renew(location));
     }
     // A restore stopped halfway is finished or undone before any file is read.
-    // A building keeps no steps in a folder: the server ends its own transactions.
-    const Expected<QString> recovered = location.hasFiles()
-                                            ? restoresteps::recover(location.folderPath())
-                                            : Expected<QString>(QString());
+    const Expected<QString> recovered = restoresteps::recover(location.folderPath());
     if (!recovered) {
         messages.show(recovered.error(), kApplicationTitle, MessageSink::Icon::Critical);
         return 1;
@@ -107,10 +104,7 @@ int run(const store::Location& location, MessageSink& messages, const Offer& off
     FirstStart first(location);
     // Offering to create files where they cannot be made would only fail.
     if (offer && first.due()) {
-        if (const Outcome usable = location.isBuilding()
-                                       ? Outcome::success()
-                                       : datafolder::checkUsable(location.choice());
-            !usable) {
+        if (const Outcome usable = location.checkUsable(); !usable) {
             messages.show(usable.description(), kApplicationTitle, MessageSink::Icon::Critical);
             return 1;
         }
@@ -155,12 +149,12 @@ int check(const store::Location& location, QTextStream& out)
     } else {
         out << "Data folder: " << folder.path << " (" << datafolder::ruleText(folder.rule) << ")\n";
     }
-    if (const QString left = restoresteps::pending(folder.path); !left.isEmpty()) {
+    if (const QString left = restoresteps::pending(location.folderPath()); !left.isEmpty()) {
         out << left << '\n';
         return 1;
     }
     if (FirstStart(location).due()) {
-        if (const Outcome usable = datafolder::checkUsable(folder); !usable) {
+        if (const Outcome usable = location.checkUsable(); !usable) {
             out << usable.description() << '\n';
             return 1;
         }

@@ -219,12 +219,7 @@ QByteArray csv(const QList<Entry>& entries)
 Outcome exportTo(const store::Location& location, const QList<Entry>& entries,
                  const QString& target, outputfile::Reader reader)
 {
-    // A building has no folder whose databases the list could overwrite.
-    if (Outcome usable =
-            location.hasFiles()
-                ? outputfile::checkBeside(location.database(schema::kDirectoryFile).path(), target)
-                : outputfile::check(target);
-        !usable)
+    if (Outcome usable = location.database(schema::kDirectoryFile).checkOutput(target); !usable)
         return usable;
     return outputfile::write(target, csv(entries), reader);
 }

@@ -187,7 +187,7 @@ void clear(const QString& directory)
 QString pending(const QString& directory)
 {
     QList<Target> targets;
-    if (!QFileInfo::exists(stepsPath(directory)))
+    if (directory.isEmpty() || !QFileInfo::exists(stepsPath(directory)))
         return {};
     read(directory, targets);
     //: %1 is the data folder, %2 lists the files left, %3 the steps file, %4 a command to run
@@ -200,7 +200,7 @@ QString pending(const QString& directory)
 
 Expected<QString> recover(const QString& directory)
 {
-    if (!QFileInfo::exists(stepsPath(directory)))
+    if (directory.isEmpty() || !QFileInfo::exists(stepsPath(directory)))
         return QString();
     QList<Target> targets;
     if (!read(directory, targets))

@@ -32,7 +32,8 @@ bool write(const QString& directory, const QList<Target>& targets);
 void clear(const QString& directory);
 
 // Empty when no restore in directory stopped halfway; otherwise what it left,
-// naming the hidden files and the command that finishes or undoes it.
+// naming the hidden files and the command that finishes or undoes it. A
+// building (no folder) keeps no steps: its server ends its own transactions.
 QString pending(const QString& directory);
 
 // Finishes a restore that stopped halfway once its rows were written, and

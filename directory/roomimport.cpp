@@ -399,10 +399,7 @@ Outcome exportCsv(const store::Database& path, QByteArray& csv)
 
 Outcome exportTo(const store::Database& path, const QString& target, outputfile::Reader reader)
 {
-    // A building has no folder whose databases the export could overwrite.
-    if (Outcome usable = path.onServer() ? outputfile::check(target)
-                                         : outputfile::checkBeside(path.path(), target);
-        !usable)
+    if (Outcome usable = path.checkOutput(target); !usable)
         return usable;
     QByteArray csv;
     if (Outcome read = exportCsv(path, csv); !read)

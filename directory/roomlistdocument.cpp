@@ -77,8 +77,8 @@ Outcome RoomListDocument::load(const store::Database& directoryFile)
     QList<RoomRecord> rooms;
     if (Outcome read = roomimport::readDirectory(directoryFile, rooms); !read)
         return read;
-    m_path =
-        directoryFile.onServer() ? QString() : QFileInfo(directoryFile.path()).absoluteFilePath();
+    m_database = directoryFile;
+    m_path = directoryFile.filePath();
     m_source = m_path.isEmpty() ? directoryFile.describe() : QFileInfo(m_path).fileName();
     m_rooms = std::move(rooms);
     m_lastDownload = lastCompleteDownload(directoryFile);
@@ -179,9 +179,7 @@ QPageLayout RoomListDocument::pdfLayout()
 
 Expected<int> RoomListDocument::writePdf(const QString& file, outputfile::Reader reader) const
 {
-    if (Outcome usable =
-            m_path.isEmpty() ? outputfile::check(file) : outputfile::checkBeside(m_path, file);
-        !usable)
+    if (Outcome usable = m_database.checkOutput(file); !usable)
         return usable;
     int pages = 0;
     QBuffer out;

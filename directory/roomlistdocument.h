@@ -50,7 +50,9 @@ public:
                            outputfile::Reader reader = outputfile::Reader::Wait) const;
 
 private:
-    // The room file's path; empty for a building, which the heading names.
+    // The room database loaded, and its file's path: empty for a building,
+    // which the heading names.
+    store::Database m_database;
     QString m_path;
     QString m_source;
     QList<RoomRecord> m_rooms;

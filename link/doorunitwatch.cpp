@@ -47,9 +47,9 @@ DoorUnitWatch::DoorUnitWatch(store::Database databasePath, QObject* parent)
 void DoorUnitWatch::watchFile()
 {
     // A building's changes are announced, not seen in a file.
-    if (m_path.onServer())
+    const QString path = m_path.filePath();
+    if (path.isEmpty())
         return;
-    const QString& path = m_path.path();
     const QFileInfo file(path);
     if (file.exists() && !m_files->files().contains(path))
         m_files->addPath(path);

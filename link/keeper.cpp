@@ -174,51 +174,33 @@ Expected<std::optional<Plan>> readPlan(const store::Database& roomFile)
 }
 
 Claim::Claim(const store::Location& location)
-    : m_location(location), m_roomFile(location.database(schema::kDirectoryFile))
+    : m_location(location), m_claim(location, QStringLiteral("quorvane-keep"))
 {
-}
-
-Claim::~Claim()
-{
-    if (!m_connection.isEmpty())
-        database::close(m_connection);
 }
 
 Outcome Claim::take()
 {
-    if (!m_location.isBuilding()) {
-        const QString folder = m_location.folderPath();
-        m_lock = std::make_unique<QLockFile>(folder + QStringLiteral("/quorvane-keep.lock"));
-        // A lock left by a keeper that died on this PC is taken over.
-        m_lock->setStaleLockTime(0);
-        if (m_lock->tryLock(0))
-            return Outcome::success();
-        qint64 pid = 0;
-        QString pc;
-        QString application;
-        if (m_lock->error() == QLockFile::LockFailedError &&
-            m_lock->getLockInfo(&pid, &pc, &application))
-            return Outcome::failure(holderText(folder, pid, pc));
+    const Expected<store::Claim::Taken> taken = m_claim.take();
+    if (!taken)
+        return taken.outcome();
+    switch (*taken) {
+    case store::Claim::Taken::Yes:
+        return Outcome::success();
+    case store::Claim::Taken::HeldByProcess:
+        return Outcome::failure(
+            holderText(m_location.folderPath(), m_claim.holder().pid, m_claim.holder().pc));
+    case store::Claim::Taken::LockNotMade:
         return Outcome::failure(
             //: %1 the lock file
             QCoreApplication::translate("keeper", "The keeper's lock %1 cannot be made.")
-                .arg(m_lock->fileName()));
+                .arg(m_claim.lockFile()));
+    case store::Claim::Taken::HeldOnServer:
+        break;
     }
-    // The lock lives as long as this connection.
-    m_connection = database::uniqueConnectionName(QStringLiteral("quorvane-keeper-claim"));
-    if (const QSqlError error =
-            database::connect(m_roomFile, m_connection, database::Access::ReadWrite);
-        error.isValid())
-        return Outcome::failure(database::plainError(error, m_roomFile));
-    QSqlQuery q(QSqlDatabase::database(m_connection, false));
-    q.prepare(QStringLiteral(
-        "SELECT pg_try_advisory_lock(hashtext('quorvane-keep'), hashtext(current_schema()))"));
-    if (!q.exec() || !q.next())
-        return Outcome::failure(database::plainError(q.lastError(), m_roomFile));
+    // The keeper that holds a building says in its plan who it is.
     const QString building = m_location.place().building;
-    if (q.value(0).toBool())
-        return Outcome::success();
-    const Expected<std::optional<Plan>> holder = readPlan(m_roomFile);
+    const Expected<std::optional<Plan>> holder =
+        readPlan(m_location.database(schema::kDirectoryFile));
     if (holder && *holder)
         return Outcome::failure(holderText(building, (*holder)->pid, (*holder)->pc));
     //: %1 the building

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "claim.h"
 #include "location.h"
 #include "outcome.h"
 
 #include <QDateTime>
-#include <QLockFile>
 #include <QString>
 
 #include <array>
@@ -62,22 +62,20 @@ class Claim
 {
 public:
     explicit Claim(const store::Location& location);
-    ~Claim();
     Q_DISABLE_COPY_MOVE(Claim)
 
     // Taken, or refused naming the keeper that holds it.
-    Outcome take();
+    [[nodiscard]] Outcome take();
 
 private:
     const store::Location& m_location;
-    store::Database m_roomFile;
-    QString m_connection;
-    std::unique_ptr<QLockFile> m_lock;
+    store::Claim m_claim;
 };
 
 // Whether the directory may have changed since last asked: the room file's
-// time, size and inode for a folder. A server's building is heard through its
-// announcements instead (see ServerAnnouncements).
+// time, size and inode for a folder. A server's building, which has no file
+// (an empty path), never moves: it is heard through its announcements
+// instead (see ServerAnnouncements).
 class FileStamp
 {
 public:

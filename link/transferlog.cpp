@@ -88,8 +88,9 @@ Outcome TransferLog::open(Use use)
 {
     const bool write = use == Use::Write;
     // A server that went away and came back is met on a new connection:
-    // what a download in hand sends is recorded once it is reachable.
-    if (QSqlDatabase::contains(m_connection) && m_path.onServer() &&
+    // what a download in hand sends is recorded once it is reachable. (A
+    // file's connection always answers.)
+    if (QSqlDatabase::contains(m_connection) &&
         !QSqlQuery(QSqlDatabase::database(m_connection, false)).exec(QStringLiteral("SELECT 1")))
         database::close(m_connection);
     if (QSqlDatabase::contains(m_connection)) {

@@ -2,6 +2,7 @@
 
 #include "database.h"
 #include "engine/databaseengine.h"
+#include "outputfile.h"
 #include "schema.h"
 
 #include <QCoreApplication>
@@ -88,6 +89,11 @@ bool Location::lacks(const QString& fileName) const
     return database(fileName).missing();
 }
 
+Outcome Location::checkUsable() const
+{
+    return m_place ? Outcome::success() : datafolder::checkUsable(m_folder);
+}
+
 const engine::DatabaseEngine& Location::engine() const
 {
     return m_place ? engine::server() : engine::fileDialect();
@@ -141,6 +147,16 @@ bool Database::missing() const
 bool Database::notDatabaseFile() const
 {
     return !m_place && database::probe(m_path) != database::FileKind::Sqlite;
+}
+
+QString Database::filePath() const
+{
+    return m_place ? QString() : QFileInfo(m_path).absoluteFilePath();
+}
+
+Outcome Database::checkOutput(const QString& target) const
+{
+    return m_place ? outputfile::check(target) : outputfile::checkBeside(m_path, target);
 }
 
 } // namespace store

@@ -51,6 +51,13 @@ public:
     bool missing() const;
     // Whether it is a file that is missing or not an SQLite database.
     bool notDatabaseFile() const;
+    // The file's absolute path; empty on a server, where there is no file
+    // to watch, name or stand beside.
+    QString filePath() const;
+    // Whether target may be written from this database: never a database of
+    // the file's folder or one of their side files, nor anything
+    // outputfile::check refuses.
+    Outcome checkOutput(const QString& target) const;
 
 private:
     QString m_path;
@@ -108,6 +115,10 @@ public:
     // Whether the database's file must be checked before it is opened; a
     // building's connection tells for itself.
     bool hasFiles() const { return !isBuilding(); }
+    // Why the databases cannot be made here: a folder that is a file, one
+    // you may not write in, or a missing one that cannot be made. A building
+    // is made by its server, which says for itself.
+    Outcome checkUsable() const;
     // Whether a PIN is checked by the server, which keeps only its digest
     // and lets no login read it, rather than compared with the stored one.
     bool serverChecksPins() const { return isBuilding(); }

@@ -45,6 +45,13 @@ ServerAnnouncements::ServerAnnouncements(const store::Location& location, QObjec
     m_check->start();
 }
 
+std::unique_ptr<ServerAnnouncements> ServerAnnouncements::of(const store::Location& location)
+{
+    if (!location.isBuilding())
+        return nullptr;
+    return std::make_unique<ServerAnnouncements>(location);
+}
+
 ServerAnnouncements::~ServerAnnouncements()
 {
     database::close(m_connection);

@@ -6,6 +6,8 @@
 #include <QObject>
 #include <QString>
 
+#include <memory>
+
 class QSqlDatabase;
 class QTimer;
 
@@ -31,6 +33,9 @@ public:
     // Listens for the changes of the building at location.
     explicit ServerAnnouncements(const store::Location& location, QObject* parent = nullptr);
     ~ServerAnnouncements() override;
+    // What listens at location: nothing for a data folder, whose changes
+    // are seen in its files, not announced.
+    static std::unique_ptr<ServerAnnouncements> of(const store::Location& location);
 
     // Why live updates are off; empty while the building is heard.
     QString offReason() const { return m_off; }

@@ -100,7 +100,7 @@ public:
     Keeper(const store::Location& location, const KeepOptions& options, Console& console,
            Environment& env)
         : m_location(location), m_roomFile(location.database(schema::kDirectoryFile)),
-          m_options(options), m_console(console), m_env(env), m_stamp(m_roomFile.path())
+          m_options(options), m_console(console), m_env(env), m_stamp(m_roomFile.filePath())
     {
     }
 
@@ -115,10 +115,8 @@ public:
 
     int run()
     {
-        const bool onServer = m_location.isBuilding();
-        std::unique_ptr<ServerAnnouncements> heard;
-        if (onServer) {
-            heard = std::make_unique<ServerAnnouncements>(m_location);
+        const std::unique_ptr<ServerAnnouncements> heard = ServerAnnouncements::of(m_location);
+        if (heard) {
             QObject::connect(heard.get(), &ServerAnnouncements::changed,
                              [this](const QString& table) {
                                  // Its own transfers are no change of the directory.
@@ -136,7 +134,7 @@ public:
         }
         static_cast<void>(m_stamp.moved());
         // A change made before it started counts from when it was made.
-        m_lastChange = onServer ? QDateTime::currentDateTimeUtc() : m_stamp.modified();
+        m_lastChange = heard ? QDateTime::currentDateTimeUtc() : m_stamp.modified();
         m_pending = true;
         while (!stopAsked(m_env)) {
             QEventLoop wait;
