@@ -6,9 +6,7 @@
 
 namespace store {
 
-Claim::Claim(const Location& location, const QString& name) : m_location(location), m_name(name)
-{
-}
+Claim::Claim(const Location& location, const QString& name) : m_location(location), m_name(name) {}
 
 Claim::~Claim() = default;
 
@@ -32,9 +30,9 @@ Expected<Claim::Taken> Claim::take()
 Expected<Claim::Taken> Claim::takeOnServer()
 {
     // The lock lives as long as this connection.
-    m_connection = std::make_unique<Connection>(m_location.database(schema::kDirectoryFile),
-                                                QStringLiteral("quorvane-claim"),
-                                                database::Access::AsFound);
+    m_connection =
+        std::make_unique<Connection>(m_location.database(schema::kDirectoryFile),
+                                     QStringLiteral("quorvane-claim"), database::Access::AsFound);
     if (!m_connection->ok())
         return m_connection->opened();
     QSqlQuery q(m_connection->db());
