@@ -48,7 +48,7 @@ Outcome Transaction::commit()
     if (!m_active)
         return Outcome::failure(m_error.text());
     QSqlQuery query(m_db);
-    if (!query.exec(QStringLiteral("COMMIT"))) {
+    if (!query.exec(engine::DatabaseEngine::commit())) {
         m_error = query.lastError();
         return Outcome::failure(m_error.text());
     }
@@ -61,7 +61,7 @@ void Transaction::rollback()
     if (!m_active)
         return;
     m_active = false;
-    QSqlQuery(m_db).exec(QStringLiteral("ROLLBACK"));
+    QSqlQuery(m_db).exec(engine::DatabaseEngine::rollback());
 }
 
 } // namespace store

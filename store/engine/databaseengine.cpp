@@ -39,7 +39,7 @@ FileTransaction::~FileTransaction()
 
 Outcome FileTransaction::commit()
 {
-    if (!m_active || !m_file.exec(QStringLiteral("COMMIT")))
+    if (!m_active || !m_file.exec(DatabaseEngine::commit()))
         return Outcome::failure(m_file.error());
     m_active = false;
     return Outcome::success();
@@ -50,7 +50,7 @@ void FileTransaction::rollback()
     if (!m_active)
         return;
     m_active = false;
-    m_file.exec(QStringLiteral("ROLLBACK"));
+    m_file.exec(DatabaseEngine::rollback());
 }
 
 const DatabaseEngine& of(const QSqlDatabase& db)

@@ -159,6 +159,9 @@ public:
     // How a transaction that only reads begins, so that all it reads stands
     // as it stood at one moment.
     virtual QString beginSnapshot() const = 0;
+    // How every transaction ends, in both engines: kept, or undone.
+    static QString commit() { return QStringLiteral("COMMIT"); }
+    static QString rollback() { return QStringLiteral("ROLLBACK"); }
     // How a value is compared so that NULL matches NULL.
     virtual QString sameAs() const = 0;
     // A condition true when a column of a row holds an integer (a file's
