@@ -235,7 +235,7 @@ Expected<DirectoryReport> DirectoryReport::read(const store::Database& path, qin
     DirectoryReport report;
     {
         TransferLog log(path);
-        Expected<TransferLog::Latest> latest = log.latest(true, unit);
+        Expected<TransferLog::Latest> latest = log.latest(TransferLog::Rooms::Read, unit);
         if (!latest)
             return latest.outcome();
         report.latest = std::move(*latest);

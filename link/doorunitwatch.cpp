@@ -80,7 +80,7 @@ bool DoorUnitWatch::readLatest()
         m_unit = m_units.first().id;
     // The download's rooms go straight into the packed index, never held twice.
     TransferLog log(m_path);
-    Expected<TransferLog::Latest> latest = log.latest(false, m_unit);
+    Expected<TransferLog::Latest> latest = log.latest(TransferLog::Rooms::Checked, m_unit);
     m_error = latest.error();
     if (latest && latest->download) {
         const Outcome read = log.eachRoom(latest->download->id,
@@ -98,7 +98,7 @@ bool DoorUnitWatch::readLatest()
         if (unit.id == m_unit || !m_error.isEmpty())
             continue;
         Other other{unit, {}, {}, {}};
-        Expected<TransferLog::Latest> theirs = log.latest(false, unit.id);
+        Expected<TransferLog::Latest> theirs = log.latest(TransferLog::Rooms::Checked, unit.id);
         Outcome read = theirs.outcome();
         if (theirs && theirs->download)
             read = log.eachRoom(theirs->download->id,
@@ -131,14 +131,16 @@ bool DoorUnitWatch::recordMoved()
 {
     if (!m_latestRead || !m_error.isEmpty())
         return true;
-    // Only the records are read: the rooms of a download never change.
+    // Only the records are read: the rooms of a download never change, and
+    // were checked when it was read.
     const Expected<QList<DoorUnit>> units = doorunits::read(m_path);
     if (!units || *units != m_units)
         return true;
     TransferLog log(m_path);
     QList<qint64> now;
     for (const DoorUnit& unit : *units) {
-        const Expected<TransferLog::Latest> latest = log.latest(false, unit.id);
+        const Expected<TransferLog::Latest> latest =
+            log.latest(TransferLog::Rooms::Trusted, unit.id);
         if (!latest)
             return true;
         addPrint(now, unit, *latest);
@@ -321,10 +323,11 @@ void DoorUnitWatch::findSameRooms(const RecordCursor& rooms, const std::vector<i
     m_keyText.reserve(qsizetype(rowOf.size()) * doorunit::kRoomWidth);
     m_keyEnds.assign(rowOf.size(), 0);
     QString scratch;
+    static const QString zeros(doorunit::kRoomWidth, u'0');
     for (size_t i = 0; i < rowOf.size(); ++i) {
         const QStringView room = rooms.storedView(rowOf[i], kRoomField, scratch);
-        for (qsizetype pad = room.size(); pad < doorunit::kRoomWidth; ++pad)
-            m_keyText.append(u'0');
+        if (room.size() < doorunit::kRoomWidth)
+            m_keyText.append(QStringView(zeros).first(doorunit::kRoomWidth - room.size()));
         m_keyText.append(room);
         m_keyEnds[i] = quint32(m_keyText.size());
     }

@@ -77,9 +77,13 @@ public:
         std::optional<TransferRecord> download; // complete, with rooms
         std::optional<TransferRecord> after;    // a later download not complete, or Load Default
     };
-    // withRooms false leaves the download's rooms to be read by eachRoom.
+    // How much of the download's rooms latest() reads: all of them; only
+    // whether the record holds every room it counts (eachRoom reads them);
+    // or nothing, for telling whether the records moved once the rooms of
+    // the download, which never change, were checked.
+    enum class Rooms { Read, Checked, Trusted };
     // Of one door unit: a record made before there were several units is the first unit's.
-    Expected<Latest> latest(bool withRooms = true, qint64 unit = doorunits::kFirstUnit);
+    Expected<Latest> latest(Rooms rooms = Rooms::Read, qint64 unit = doorunits::kFirstUnit);
     Expected<QList<RoomRecord>> rooms(qint64 id);
     // A download's rooms one at a time, in the order they went out.
     Outcome eachRoom(qint64 id, const std::function<void(const RoomRecord&)>& room);
@@ -92,7 +96,7 @@ private:
     // false when neither is (nothing was ever recorded).
     Expected<bool> tablesPresent();
     // A record as read, or why the rows cannot be one that was written.
-    Expected<TransferRecord> checkedRecord(const QSqlQuery& q);
+    Expected<TransferRecord> checkedRecord(const QSqlQuery& q, Rooms rooms = Rooms::Checked);
     QString damaged(const QString& what) const;
     // The columns a record is read from; the unit last.
     QString columns() const;

@@ -95,7 +95,7 @@ Expected<bool> TransferLog::tablesPresent()
     return tables.size() == 2;
 }
 
-Expected<TransferRecord> TransferLog::checkedRecord(const QSqlQuery& q)
+Expected<TransferRecord> TransferLog::checkedRecord(const QSqlQuery& q, Rooms rooms)
 {
     TransferRecord r;
     r.id = q.value(0).toLongLong();
@@ -143,18 +143,19 @@ Expected<TransferRecord> TransferLog::checkedRecord(const QSqlQuery& q)
         return fail(QCoreApplication::translate("TransferLog",
                                                 "names door unit %1, which the file does not list")
                         .arg(q.value(13).toString()));
-    if (r.what != TransferRecord::What::Download || r.ending == TransferRecord::Ending::Refused)
+    if (r.what != TransferRecord::What::Download || r.ending == TransferRecord::Ending::Refused ||
+        rooms == Rooms::Trusted)
         return r;
     // The rooms a download went out with, one row a position from the first on.
-    QSqlQuery rooms(QSqlDatabase::database(m_connection, false));
-    rooms.prepare(QStringLiteral("SELECT count(*), min(position), max(position) FROM "
+    QSqlQuery count(QSqlDatabase::database(m_connection, false));
+    count.prepare(QStringLiteral("SELECT count(*), min(position), max(position) FROM "
                                  "transfer_room WHERE transfer = ?"));
-    rooms.addBindValue(r.id);
-    if (!rooms.exec() || !rooms.next())
-        return Expected<TransferRecord>::failure(database::plainError(rooms.lastError(), m_path));
-    const qint64 held = rooms.value(0).toLongLong();
+    count.addBindValue(r.id);
+    if (!count.exec() || !count.next())
+        return Expected<TransferRecord>::failure(database::plainError(count.lastError(), m_path));
+    const qint64 held = count.value(0).toLongLong();
     if (held != r.total ||
-        (held > 0 && (rooms.value(1).toLongLong() != 0 || rooms.value(2).toLongLong() != held - 1)))
+        (held > 0 && (count.value(1).toLongLong() != 0 || count.value(2).toLongLong() != held - 1)))
         return fail(
             QCoreApplication::translate("TransferLog", "lists %1 rooms but holds %2 in their order")
                 .arg(r.total)
@@ -218,7 +219,7 @@ Expected<QList<RoomRecord>> TransferLog::rooms(qint64 id)
     return rooms;
 }
 
-Expected<TransferLog::Latest> TransferLog::latest(bool withRooms, qint64 unit)
+Expected<TransferLog::Latest> TransferLog::latest(Rooms rooms, qint64 unit)
 {
     const Expected<bool> present = tablesPresent();
     if (!present)
@@ -258,7 +259,7 @@ Expected<TransferLog::Latest> TransferLog::latest(bool withRooms, qint64 unit)
     QString started = QStringLiteral("0");
     qint64 id = 0;
     if (q.next()) {
-        Expected<TransferRecord> r = checkedRecord(q);
+        Expected<TransferRecord> r = checkedRecord(q, rooms);
         if (!r)
             return r.outcome();
         latest.download = std::move(*r);
@@ -278,13 +279,13 @@ Expected<TransferLog::Latest> TransferLog::latest(bool withRooms, qint64 unit)
     if (!q.exec())
         return fail();
     if (q.next()) {
-        Expected<TransferRecord> r = checkedRecord(q);
+        Expected<TransferRecord> r = checkedRecord(q, rooms);
         if (!r)
             return r.outcome();
         latest.after = std::move(*r);
     }
-    if (latest.download && withRooms) {
-        Expected<QList<RoomRecord>> sent = rooms(id);
+    if (latest.download && rooms == Rooms::Read) {
+        Expected<QList<RoomRecord>> sent = TransferLog::rooms(id);
         if (!sent)
             return sent.outcome();
         latest.download->rooms = *sent;
