@@ -301,6 +301,21 @@ private slots:
         QVERIFY2(!printed.contains("S3cretPW"), qPrintable(printed));
     }
 
+    // The program's check of a building not prepared yet says what a start
+    // would offer, not that a folder named by the building's words is missing.
+    void checkUnprepared()
+    {
+        QProcess program;
+        program.setProcessChannelMode(QProcess::MergedChannels);
+        program.start(QStringLiteral(QUORVANE_EXECUTABLE),
+                      {"--check-data", "--database", m_connection, "--building", "Not yet"});
+        QVERIFY(program.waitForFinished(60000));
+        const QString printed = QString::fromUtf8(program.readAll());
+        QCOMPARE(program.exitCode(), 1);
+        QVERIFY2(printed.contains("The building is not prepared"), qPrintable(printed));
+        QVERIFY2(!printed.contains("data folder"), qPrintable(printed));
+    }
+
     // Building names that once reached the server as SQL, broke the LISTEN,
     // or were cut by it: each is prepared or refused by init whole, and one
     // prepared hears another PC's change with nothing else touched.
