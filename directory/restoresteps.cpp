@@ -18,6 +18,7 @@
 
 #include <QCoreApplication>
 #include <cstdio>
+#include <memory>
 #include <unistd.h>
 #include <vector>
 
@@ -307,8 +308,9 @@ QStringList clearStoppedWrite(const QString& directory)
             continue;
         const QList<QByteArray> children = file.readAll().split('\0');
         file.close();
-        // Every file of the write held, so no program is making it now.
-        QStringList held;
+        // Every file of the write held, so no program is making it now; each
+        // lock is rolled back before its connection closes.
+        std::vector<std::unique_ptr<store::Connection>> held;
         std::vector<store::Transaction> locks;
         bool free = true;
         QStringList journals;
@@ -316,12 +318,13 @@ QStringList clearStoppedWrite(const QString& directory)
             const QString journal = QFile::decodeName(child);
             if (!journal.endsWith(QStringLiteral("-journal")) || !QFileInfo::exists(journal))
                 continue;
-            const QString connection =
-                database::uniqueConnectionName(QStringLiteral("restoresteps-held"));
-            held << connection;
-            free = free && database::open(journal.chopped(8), connection) &&
-                   locks.emplace_back(QSqlDatabase::database(connection, false)).active();
             journals << journal;
+            if (!free)
+                continue;
+            held.push_back(std::make_unique<store::Connection>(journal.chopped(8),
+                                                               QStringLiteral("restoresteps-held"),
+                                                               database::Access::ReadWrite));
+            free = held.back()->ok() && locks.emplace_back(held.back()->db()).active();
         }
         if (free) {
             for (const QString& journal : std::as_const(journals)) {
@@ -331,9 +334,6 @@ QStringList clearStoppedWrite(const QString& directory)
             if (QFile::remove(super))
                 removed << super;
         }
-        locks.clear(); // rolled back, each before its connection closes
-        for (const QString& connection : std::as_const(held))
-            database::close(connection);
     }
     return removed;
 }

@@ -1,6 +1,7 @@
 #include "dbtool.h"
 
 #include "commandline.h"
+#include "connection.h"
 #include "database.h"
 #include "databasesetup.h"
 #include "datafolder.h"
@@ -271,15 +272,16 @@ int addOperator(const store::Location& location, const OperatorEntry& given, Con
     // A server's logins add operators through the view that shows no digest.
     const TableSpec layout =
         location.serverChecksPins() ? schema::serverOperatorView() : schema::operatorTable();
-    const QString connection = database::uniqueConnectionName(QStringLiteral("quorvane-db-add"));
-    if (Outcome opened = database::open(path, connection); !opened) {
-        say(console.err, opened.description());
+    const store::Connection connection(path, QStringLiteral("quorvane-db-add"),
+                                       database::Access::ReadWrite);
+    if (!connection.ok()) {
+        say(console.err, connection.opened().description());
         return kFailure;
     }
 
     int status = kFailure;
     {
-        QSqlDatabase db = QSqlDatabase::database(connection, false);
+        QSqlDatabase db = connection.db();
         if (Outcome table = database::checkTable(db, layout, path); !table) {
             say(console.err, table.description());
         } else if (const std::optional<Operator> added =
@@ -326,7 +328,6 @@ int addOperator(const store::Location& location, const OperatorEntry& given, Con
             }
         }
     }
-    database::close(connection);
     if (status == kSuccess && dir->hasFiles())
         warnIfExposed(path.path(), console);
     return status;
