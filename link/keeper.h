@@ -68,7 +68,7 @@ public:
     [[nodiscard]] Outcome take();
 
 private:
-    const store::Location& m_location;
+    store::Location m_location;
     store::Claim m_claim;
 };
 

@@ -7,6 +7,7 @@
 #include "dbtool.h"
 #include "doorunits.h"
 #include "doorunitstate.h"
+#include "keeper.h"
 #include "location.h"
 #include "logingate.h"
 #include "operatoradder.h"
@@ -393,6 +394,33 @@ private slots:
         QVERIFY(serversetup::renew(here()));
         ServerAnnouncements heard(here());
         QCOMPARE(heard.offReason(), QString());
+    }
+
+    // One keeper a building: a second is refused while the first holds it,
+    // named once the first's plan says who it is, and the building is free
+    // again once the first is gone. Another building is not held by it.
+    void oneKeeper()
+    {
+        auto first = std::make_unique<keeper::Claim>(here());
+        QVERIFY(first->take());
+        const auto refusal = [] {
+            keeper::Claim second(here());
+            return second.take().description();
+        };
+        QVERIFY2(refusal().endsWith("is kept already, by a keeper on another PC."),
+                 qPrintable(refusal()));
+        QVERIFY(keeper::writePlan(roomPath(), {"pc-7", 4711, {}}));
+        QVERIFY2(refusal().endsWith("is kept already, by process 4711 on PC pc-7."),
+                 qPrintable(refusal()));
+        QVERIFY(keeper::clearPlan(roomPath()));
+        const server::Place owner = current();
+        QCOMPARE(runDb({"init", "--database", m_connection, "--building", "Other"}), 0);
+        use(*server::parse(m_connection, "Other"));
+        QVERIFY(keeper::Claim(here()).take());
+        use(owner);
+        ask("DROP SCHEMA \"Other\" CASCADE");
+        first.reset();
+        QVERIFY(keeper::Claim(here()).take());
     }
 
     // The door units and each unit's record live in the building as in a room file.
