@@ -1,5 +1,6 @@
 #include "keeper.h"
 
+#include "connection.h"
 #include "database.h"
 #include "engine/databaseengine.h"
 #include "schema.h"
@@ -24,49 +25,39 @@ const QString kPlanTable = QStringLiteral(
     "CREATE TABLE IF NOT EXISTS keeper_plan (id INTEGER PRIMARY KEY, pc TEXT NOT NULL, "
     "pid INTEGER NOT NULL, next_send TEXT)");
 
-// A short-lived connection to the room file, for the plan's one row.
+// A short-lived connection to the room file, for the plan's one row; it
+// waits a moment for a file another program holds.
 class PlanConnection
 {
 public:
     explicit PlanConnection(const store::Database& path, bool write)
-        : m_path(path), m_name(database::uniqueConnectionName(QStringLiteral("quorvane-keeper")))
+        : m_connection(path, QStringLiteral("quorvane-keeper"),
+                       write ? database::Access::AsFound : database::Access::ReadOnly, 250)
     {
-        if (const QSqlError error = database::connect(
-                path, m_name, write ? database::Access::ReadWrite : database::Access::ReadOnly,
-                250);
-            error.isValid())
-            m_error = database::plainError(error, path);
     }
-    ~PlanConnection()
-    {
-        query = QSqlQuery();
-        database::close(m_name);
-    }
+    ~PlanConnection() { query = QSqlQuery(); }
     Q_DISABLE_COPY_MOVE(PlanConnection)
 
     Outcome run(const QString& statement, const QVariantList& values = {})
     {
-        if (!m_error.isEmpty())
-            return Outcome::failure(m_error);
-        query = QSqlQuery(QSqlDatabase::database(m_name, false));
+        if (!m_connection.ok())
+            return m_connection.opened();
+        query = QSqlQuery(m_connection.db());
         if (!database::execute(query, statement, values))
-            return Outcome::failure(database::plainError(query.lastError(), m_path));
+            return Outcome::failure(m_connection.why(query.lastError()));
         return Outcome::success();
     }
     bool hasTable() const
     {
-        if (!m_error.isEmpty())
-            return false;
-        const QSqlDatabase db = QSqlDatabase::database(m_name, false);
-        return !engine::tableShape(db, QStringLiteral("keeper_plan")).columns.isEmpty();
+        return m_connection.ok() &&
+               !engine::tableShape(m_connection.db(), QStringLiteral("keeper_plan"))
+                    .columns.isEmpty();
     }
 
     QSqlQuery query;
 
 private:
-    store::Database m_path;
-    QString m_name;
-    QString m_error;
+    store::Connection m_connection;
 };
 
 QString holderText(const QString& where, qint64 pid, const QString& pc)
