@@ -28,15 +28,13 @@ QVariant orNull(int value)
 
 } // namespace
 
-TransferLog::TransferLog(store::Database path)
-    : m_path(std::move(path)),
-      m_connection(database::uniqueConnectionName(QStringLiteral("quorvane-transfers")))
-{
-}
+TransferLog::TransferLog(store::Database path) : m_path(std::move(path)) {}
 
-TransferLog::~TransferLog()
+TransferLog::~TransferLog() = default;
+
+QSqlDatabase TransferLog::db() const
 {
-    database::close(m_connection);
+    return m_connection ? m_connection->db() : QSqlDatabase();
 }
 
 Outcome TransferLog::checkRecordable(const store::Database& database)
@@ -90,13 +88,12 @@ Outcome TransferLog::open(Use use)
     // A server that went away and came back is met on a new connection:
     // what a download in hand sends is recorded once it is reachable. (A
     // file's connection always answers.)
-    if (QSqlDatabase::contains(m_connection) &&
-        !QSqlQuery(QSqlDatabase::database(m_connection, false)).exec(QStringLiteral("SELECT 1")))
-        database::close(m_connection);
-    if (QSqlDatabase::contains(m_connection)) {
+    if (m_connection && !QSqlQuery(db()).exec(QStringLiteral("SELECT 1")))
+        m_connection.reset();
+    if (m_connection) {
         if (m_writable || !write)
             return Outcome::success();
-        database::close(m_connection);
+        m_connection.reset();
     }
     if (m_path.notDatabaseFile())
         return Outcome::failure(
@@ -105,13 +102,13 @@ Outcome TransferLog::open(Use use)
                 .arg(m_path.describe()));
     {
         QString why;
-        if (const QSqlError error = database::connect(
-                m_path, m_connection,
-                write ? database::Access::AsFound : database::Access::ReadOnly, kBusyTimeoutMs);
-            error.isValid()) {
-            why = database::plainError(error, m_path);
+        m_connection = std::make_unique<store::Connection>(
+            m_path, QStringLiteral("quorvane-transfers"),
+            write ? database::Access::AsFound : database::Access::ReadOnly, kBusyTimeoutMs);
+        if (!m_connection->ok()) {
+            why = m_connection->opened().description();
         } else {
-            const QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+            const QSqlDatabase db = TransferLog::db();
             QSqlQuery q(db);
             for (const QString& statement :
                  write ? schema::transferRecordStatements(engine::of(db)) : QStringList()) {
@@ -155,7 +152,7 @@ Outcome TransferLog::open(Use use)
         }
         m_error = why;
     }
-    database::close(m_connection);
+    m_connection.reset();
     return Outcome::failure(m_error);
 }
 
@@ -175,7 +172,7 @@ Outcome TransferLog::insert(TransferRecord& record, bool withRooms)
 {
     if (Outcome opened = open(); !opened)
         return opened;
-    QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+    QSqlDatabase db = TransferLog::db();
     QSqlQuery q(db);
     const auto fail = [&](const QSqlError& failed) {
         m_error = database::plainError(failed, m_path);
@@ -264,7 +261,7 @@ Outcome TransferLog::finish(TransferRecord& record)
         return insert(record, true);
     if (Outcome opened = open(); !opened)
         return opened;
-    QSqlQuery q(QSqlDatabase::database(m_connection, false));
+    QSqlQuery q(db());
     q.prepare(QStringLiteral("UPDATE transfer_log SET finished = ?, sent = ?, outcome = ?, "
                              "reason = ? WHERE id = ?"));
     q.addBindValue(timeText(record.finished));
@@ -283,7 +280,7 @@ Outcome TransferLog::correctRooms(qint64 id, const std::vector<std::pair<int, Ro
         return Outcome::success();
     if (Outcome opened = open(); !opened)
         return opened;
-    QSqlQuery q(QSqlDatabase::database(m_connection, false));
+    QSqlQuery q(db());
     QStringList set;
     for (const QString& column : std::as_const(m_sentColumns))
         set << QStringLiteral("%1 = excluded.%1").arg(column);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "connection.h"
 #include "doorunits.h"
 #include "location.h"
 #include "outcome.h"
@@ -14,6 +15,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -91,6 +93,8 @@ public:
     // "2026-12-01T14:02:00.000Z"
 
 private:
+    // The open connection's database; none before open().
+    QSqlDatabase db() const;
     Outcome insert(TransferRecord& record, bool withRooms);
     // Whether the tables are there: a failure when they cannot be read, and
     // false when neither is (nothing was ever recorded).
@@ -109,7 +113,8 @@ private:
     static void bindUnit(QSqlQuery& q, qint64 unit);
 
     store::Database m_path;
-    QString m_connection;
+    // Opened by open(), and again after a server went away.
+    std::unique_ptr<store::Connection> m_connection;
     QString m_error;
     bool m_writable = false;
     // Whether the record has the unit column yet (a file recorded by one unit may not).

@@ -69,7 +69,7 @@ Expected<bool> TransferLog::tablesPresent()
 {
     if (Outcome opened = open(Use::Read); !opened)
         return opened;
-    const QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+    const QSqlDatabase db = TransferLog::db();
     QStringList tables;
     for (const QString& table : {QStringLiteral("transfer_log"), QStringLiteral("transfer_room")}) {
         if (!engine::tableShape(db, table).columns.isEmpty())
@@ -147,7 +147,7 @@ Expected<TransferRecord> TransferLog::checkedRecord(const QSqlQuery& q, Rooms ro
         rooms == Rooms::Trusted)
         return r;
     // The rooms a download went out with, one row a position from the first on.
-    QSqlQuery count(QSqlDatabase::database(m_connection, false));
+    QSqlQuery count(db());
     count.prepare(QStringLiteral("SELECT count(*), min(position), max(position) FROM "
                                  "transfer_room WHERE transfer = ?"));
     count.addBindValue(r.id);
@@ -172,7 +172,7 @@ Expected<QList<TransferRecord>> TransferLog::history(int limit, qint64 unit)
         return QList<TransferRecord>{};
     // Not forward only: each record's rooms are counted by another query
     // while this one is read, and a server's driver keeps one forward result.
-    QSqlQuery q(QSqlDatabase::database(m_connection, false));
+    QSqlQuery q(db());
     q.prepare(
         QStringLiteral("SELECT %1 FROM transfer_log WHERE %2 ORDER BY started DESC, id DESC%3")
             .arg(columns(), unitFilter(),
@@ -197,10 +197,9 @@ Outcome TransferLog::eachRoom(qint64 id, const std::function<void(const RoomReco
         return present.outcome();
     if (!*present)
         return Outcome::success();
-    BulkStatement q(QSqlDatabase::database(m_connection, false),
-                    QStringLiteral("SELECT %1 FROM transfer_room WHERE transfer = ? "
-                                   "ORDER BY position")
-                        .arg(m_sentColumns.join(QStringLiteral(", "))));
+    BulkStatement q(db(), QStringLiteral("SELECT %1 FROM transfer_room WHERE transfer = ? "
+                                         "ORDER BY position")
+                              .arg(m_sentColumns.join(QStringLiteral(", "))));
     if (q.run({id})) {
         while (q.next())
             room(q.record(0));
@@ -227,13 +226,13 @@ Expected<TransferLog::Latest> TransferLog::latest(Rooms rooms, qint64 unit)
     if (!*present)
         return Latest{};
     // Not forward only, as in history().
-    QSqlQuery q(QSqlDatabase::database(m_connection, false));
+    QSqlQuery q(db());
     const auto fail = [&] {
         return Expected<Latest>::failure(database::plainError(q.lastError(), m_path));
     };
     // Only some records are read below; any other that cannot be one a
     // transfer wrote makes the rest untrustworthy too.
-    const engine::DatabaseEngine& dialect = engine::of(QSqlDatabase::database(m_connection, false));
+    const engine::DatabaseEngine& dialect = engine::of(db());
     if (!q.exec(QStringLiteral("SELECT %1 FROM transfer_log WHERE what NOT IN ('settings', "
                                "'download', 'load default') OR outcome NOT IN ('unfinished', "
                                "'complete', 'stopped', 'refused') OR NOT (%3) OR NOT (%4) OR "
