@@ -188,7 +188,8 @@ Outcome checkColumns(const Connection& from, const QString& table, const QString
     return Outcome::failure(
         QCoreApplication::translate("buildingcopy",
                                     "The table %1 in %2 has the column(s) %3, which a building "
-                                    "lacks: their values would be lost.")
+                                    "lacks: their values would be lost.",
+                                    nullptr, int(lost.size()))
             .arg(table, path, lost.join(QStringLiteral(", "))));
 }
 

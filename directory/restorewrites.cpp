@@ -62,7 +62,8 @@ Outcome copyRows(File& db, const QString& into, const QString& from, const QStri
                 "directorybackup",
                 "The backup's table %1 has the column(s) %2, which the table in %3 "
                 "lacks: their values would be lost. Move %3 aside and restore "
-                "again to get the backup's file whole.")
+                "again to get the backup's file whole.",
+                nullptr, int(lost.size()))
                 .arg(table, lost.join(QStringLiteral(", ")), path));
     QStringList intoColumns = shared;
     QStringList fromColumns = shared;

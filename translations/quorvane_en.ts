@@ -1558,9 +1558,12 @@ The program ends without it.</translation>
         <source>No temporary folder can be made for the restore.</source>
         <translation>No temporary folder can be made for the restore.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>The table %1 in %2 has the column(s) %3, which a building lacks: their values would be lost.</source>
-        <translation>The table %1 in %2 has the column(s) %3, which a building lacks: their values would be lost.</translation>
+        <translation>
+            <numerusform>The table %1 in %2 has the column %3, which a building lacks: its values would be lost.</numerusform>
+            <numerusform>The table %1 in %2 has the columns %3, which a building lacks: their values would be lost.</numerusform>
+        </translation>
     </message>
     <message>
         <source>room &quot;%1&quot;: %2</source>
@@ -2949,9 +2952,12 @@ Exit status: 0 when all went well, 1 when something failed or is wrong,
         <source>%1 cannot be written.</source>
         <translation>%1 cannot be written.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>The backup&apos;s table %1 has the column(s) %2, which the table in %3 lacks: their values would be lost. Move %3 aside and restore again to get the backup&apos;s file whole.</source>
-        <translation>The backup&apos;s table %1 has the column(s) %2, which the table in %3 lacks: their values would be lost. Move %3 aside and restore again to get the backup&apos;s file whole.</translation>
+        <translation>
+            <numerusform>The backup&apos;s table %1 has the column %2, which the table in %3 lacks: its values would be lost. Move %3 aside and restore again to get the backup&apos;s file whole.</numerusform>
+            <numerusform>The backup&apos;s table %1 has the columns %2, which the table in %3 lacks: their values would be lost. Move %3 aside and restore again to get the backup&apos;s file whole.</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1 cannot be restored: %2.</source>

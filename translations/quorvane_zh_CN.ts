@@ -1541,9 +1541,11 @@ The program ends without it.</source>
         <source>No temporary folder can be made for the restore.</source>
         <translation>无法为恢复创建临时文件夹。</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>The table %1 in %2 has the column(s) %3, which a building lacks: their values would be lost.</source>
-        <translation>%2 中的表 %1 有列 %3，而楼宇中没有这些列：其中的值会丢失。</translation>
+        <translation>
+            <numerusform>%2 中的表 %1 有列 %3，而楼宇中没有这些列：其中的值会丢失。</numerusform>
+        </translation>
     </message>
     <message>
         <source>room &quot;%1&quot;: %2</source>
@@ -2908,9 +2910,11 @@ $XDG_DATA_HOME/Quorvane（~/.local/share/Quorvane），不存在时会创建为�
         <source>%1 cannot be written.</source>
         <translation>无法写入 %1。</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>The backup&apos;s table %1 has the column(s) %2, which the table in %3 lacks: their values would be lost. Move %3 aside and restore again to get the backup&apos;s file whole.</source>
-        <translation>备份中的表 %1 有 %3 中的表所没有的列 %2：这些值会丢失。请把 %3 移到一旁后再恢复，以得到完整的备份文件。</translation>
+        <translation>
+            <numerusform>备份中的表 %1 有 %3 中的表所没有的列 %2：这些值会丢失。请把 %3 移到一旁后再恢复，以得到完整的备份文件。</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1 cannot be restored: %2.</source>

@@ -486,7 +486,7 @@ private slots:
                                                   << ""
                                                   << "";
         QTest::newRow("a column the file lacks") << fields + ", Name TEXT)" << fields + ")"
-                                                 << "has the column(s) Name";
+                                                 << "has the column Name";
     }
     void everyCommandWorksOnEveryRoomTable()
     {

@@ -701,7 +701,7 @@ private slots:
         QTest::addColumn<QString>("refusal");
         QTest::newRow("units, records, changes") << QString() << QString();
         QTest::newRow("a column more") << "ALTER TABLE Room_tel ADD COLUMN Name TEXT"
-                                       << "has the column(s) Name";
+                                       << "has the column Name";
         QTest::newRow("a room too long")
             << "DROP TABLE Room_tel; CREATE TABLE "
                "Room_tel (id INTEGER PRIMARY KEY, Room TEXT, TEL1 TEXT, TEL2 TEXT, TEL3 TEXT); "
