@@ -274,6 +274,8 @@ Outcome finishRecord(const QSqlDatabase& db, const store::Database& path, Import
         for (const RoomRecord& room : gone)
             state.recorded('-', &room, nullptr);
     }
+    if (state.rooms && state.unrecorded)
+        state.unrecorded = state.rooms->finish();
     QString counted = QStringLiteral("%1 added, %2 changed, %3 unchanged")
                           .arg(state.counts.added)
                           .arg(state.counts.changed)

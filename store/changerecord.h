@@ -24,6 +24,10 @@ class BulkStatement;
 // made it, where and when, and the values before and after. Each file keeps
 // its own in the table change_record, written in the transaction of the
 // change it records and only ever appended to (pruning aside, itself recorded).
+namespace engine {
+class BulkCopy;
+}
+
 namespace changerecord {
 
 // Who makes a change: the operator logged in (or named to the companion), on
@@ -170,10 +174,18 @@ public:
     // One line of appendRoomLine's text; a line that is none is passed over.
     // A failure in the engine's words.
     Outcome addLine(QByteArrayView line);
+    // Writes what waits to go to a server together; call it once the last
+    // room is added, in the same transaction.
+    [[nodiscard]] Outcome finish();
 
 private:
     Outcome write(char kind, const std::array<QByteArrayView, 8>& values);
+    // On a server: the row waits to go with others in one copy.
+    Outcome copy(char kind, const QStringList& texts);
 
+    QSqlDatabase m_db;
+    const engine::BulkCopy* m_copy = nullptr;
+    QList<QStringList> m_waiting;
     std::unique_ptr<BulkStatement> m_insert;
     qint64 m_entry;
     qint64 m_position = 0;

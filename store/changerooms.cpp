@@ -2,11 +2,13 @@
 #include "changerecordparts.h"
 
 #include "bulkstatement.h"
+#include "engine/databaseengine.h"
 #include "schema.h"
 
 #include <QSqlDatabase>
 
 #include <array>
+#include <utility>
 
 // An import's rooms, as its one entry keeps them.
 namespace changerecord {
@@ -161,8 +163,16 @@ QList<Entry> roomEntries(const Entry& import, const QString& room)
     return entries;
 }
 
+namespace {
+
+// Rows a server takes in one COPY: a round trip each would make a large
+// import wait on the network for every room.
+constexpr qsizetype kCopiedTogether = 10000;
+
+} // namespace
+
 RoomRows::RoomRows(const QSqlDatabase& db, qint64 entry, store::Database path)
-    : m_entry(entry), m_path(std::move(path))
+    : m_db(db), m_copy(engine::bulkCopyOf(db)), m_entry(entry), m_path(std::move(path))
 {
     const QStringList columns = schema::changeRoomColumns();
     m_insert = std::make_unique<BulkStatement>(
@@ -184,6 +194,12 @@ Outcome RoomRows::add(char kind, const RoomRecord* before, const RoomRecord* aft
         return !room || (room->*field).isNull() ? none : room->*field;
     };
     using R = RoomRecord;
+    if (m_copy) {
+        return copy(kind, {text(kind == '-' ? was : now, &R::Room), text(was, &R::Room),
+                           text(was, &R::TEL1), text(was, &R::TEL2), text(was, &R::TEL3),
+                           text(now, &R::Room), text(now, &R::TEL1), text(now, &R::TEL2),
+                           text(now, &R::TEL3)});
+    }
     if (!m_insert->run({m_entry, m_position++, QByteArrayView(storedUtf8(kind)),
                         text(kind == '-' ? was : now, &R::Room), text(was, &R::Room),
                         text(was, &R::TEL1), text(was, &R::TEL2), text(was, &R::TEL3),
@@ -222,9 +238,34 @@ Outcome RoomRows::write(char kind, const std::array<QByteArrayView, 8>& values)
         return (kind == '+' && i < 4) || (kind == '-' && i >= 4) ? QByteArrayView("") : values[i];
     };
     const QByteArrayView room = kind == '-' ? values[0] : values[4];
+    if (m_copy) {
+        QStringList texts{QString::fromUtf8(room)};
+        for (size_t i = 0; i < values.size(); ++i)
+            texts << QString::fromUtf8(side(i));
+        return copy(kind, texts);
+    }
     if (!m_insert->run({m_entry, m_position++, QByteArrayView(storedUtf8(kind)), room, side(0),
                         side(1), side(2), side(3), side(4), side(5), side(6), side(7)}))
         return Outcome::failure(m_insert->error(m_path));
+    return Outcome::success();
+}
+
+Outcome RoomRows::copy(char kind, const QStringList& texts)
+{
+    m_waiting.append(QStringList{QString::number(m_entry), QString::number(m_position++),
+                                 QString::fromUtf8(storedUtf8(kind))} +
+                     texts);
+    return m_waiting.size() < kCopiedTogether ? Outcome::success() : finish();
+}
+
+Outcome RoomRows::finish()
+{
+    if (m_waiting.isEmpty())
+        return Outcome::success();
+    const Outcome copied = m_copy->copyIn(
+        m_db, schema::kChangeRoomTable, schema::changeRoomColumns(), std::exchange(m_waiting, {}));
+    if (!copied)
+        return Outcome::failure(cannotRecord(copied.description()));
     return Outcome::success();
 }
 
@@ -242,7 +283,7 @@ Outcome writeRooms(const QSqlDatabase& db, qint64 entry, const QByteArray& rooms
             return written;
         start = end + 1;
     }
-    return Outcome::success();
+    return rows.finish();
 }
 
 } // namespace changerecord
