@@ -72,11 +72,7 @@ std::optional<Outcome> TableStatements::readWithEngine(const QString& select, co
     // Counted first, the rows are held in one allocation made once: grown
     // as they come, each row would be moved again and again, and the old
     // and new copies held at once.
-    if (const std::unique_ptr<engine::Statement> count = engine::prepare(
-            database(),
-            QStringLiteral("SELECT count(*) FROM %1").arg(quotedIdentifier(m_spec.table)));
-        count && count->step() == engine::Statement::Step::Row)
-        rows.reserve(size_t(std::max<qint64>(count->integer(0), 0)));
+    rows.reserve(expectedRows());
     using engine::ColumnType;
     const int k = int(m_keyColumns.size());
     const int n = store.fieldCount();
@@ -129,6 +125,32 @@ std::optional<Outcome> TableStatements::readWithEngine(const QString& select, co
             cannotRead(m_spec.table, database::plainError(code, text, m_path.path())));
     }
     return Outcome::success();
+}
+
+size_t TableStatements::expectedRows()
+{
+    // A key of one integer, numbered from 1, is found at once in its index:
+    // its largest value is the count of rows, or more where rows were
+    // deleted (room that is only reserved, never touched). A count walks
+    // every row, and is what is left for other keys.
+    constexpr qint64 kLargestKeyTaken = 2'000'000;
+    const auto first = [this](const QString& sql) -> std::optional<qint64> {
+        const std::unique_ptr<engine::Statement> statement = engine::prepare(database(), sql);
+        if (!statement || statement->step() != engine::Statement::Step::Row ||
+            statement->type(0) != engine::ColumnType::Integer)
+            return std::nullopt;
+        return statement->integer(0);
+    };
+    const QString table = quotedIdentifier(m_spec.table);
+    if (m_keyColumns.size() == 1) {
+        const std::optional<qint64> largest =
+            first(QStringLiteral("SELECT max(%1) FROM %2")
+                      .arg(quotedIdentifier(m_keyColumns.first()), table));
+        if (largest && *largest > 0 && *largest <= kLargestKeyTaken)
+            return size_t(*largest);
+    }
+    return size_t(std::max<qint64>(
+        first(QStringLiteral("SELECT count(*) FROM %1").arg(table)).value_or(0), 0));
 }
 
 Outcome TableStatements::readWithQtDriver(const QString& select, const RowStore& store,

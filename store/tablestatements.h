@@ -110,6 +110,8 @@ private:
     void bindMatch(QSqlQuery& query, const RowStore& store, const RowStore::Row& row) const;
     Outcome deleted(const QSqlDatabase& db, const RowStore& store, const RowStore::Row& row) const;
     Outcome readOnce(const RowStore& store, std::vector<RowStore::Row>& rows);
+    // How many rows to make room for before they are read.
+    size_t expectedRows();
     // Nothing when the engine's own interface cannot be used.
     std::optional<Outcome> readWithEngine(const QString& select, const RowStore& store,
                                           std::vector<RowStore::Row>& rows);
