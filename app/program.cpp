@@ -43,14 +43,19 @@ Outcome Program::openOperators()
 
 RoomDirectoryView& Program::freshDirectory()
 {
+    if (m_directory)
+        m_closingDirectories.push_back(std::move(m_directory));
     m_directory = std::make_unique<RoomDirectoryView>();
     m_directory->recordAs(actor());
     return *m_directory;
 }
 
-void Program::discardDirectory()
+void Program::discardDirectory(const RoomDirectoryView& rooms)
 {
-    m_directory.reset();
+    if (m_directory.get() == &rooms)
+        m_directory.reset();
+    std::erase_if(m_closingDirectories,
+                  [&rooms](const auto& closing) { return closing.get() == &rooms; });
 }
 
 SerialLink& Program::freshLink()

@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 class DoorUnitWatch;
 class OperatorView;
@@ -46,10 +47,12 @@ public:
 
     // The room directory's cursor, while the directory window shows it. A
     // fresh one starts unopened on the first row; discarding it lets it go
-    // with its connection, as the window it was shown in goes.
+    // with its connection, as the window it was shown in goes. A closed
+    // window is deleted later: its cursor stays with it until then, even
+    // when a fresh one has been made for the next window.
     RoomDirectoryView& freshDirectory();
     RoomDirectoryView* directory() { return m_directory.get(); }
-    void discardDirectory();
+    void discardDirectory(const RoomDirectoryView& rooms);
 
     // The one link to the door unit. A fresh one is closed, unlocked and on
     // its first values, recording its transfers in the directory database.
@@ -80,6 +83,7 @@ private:
     QString m_operatorName;
     std::unique_ptr<OperatorView> m_operators;
     std::unique_ptr<RoomDirectoryView> m_directory;
+    std::vector<std::unique_ptr<RoomDirectoryView>> m_closingDirectories;
     std::unique_ptr<SerialLink> m_link;
     std::unique_ptr<DoorUnitWatch> m_doorUnit;
     std::unique_ptr<ServerAnnouncements> m_announcements;

@@ -15,6 +15,7 @@
 #include "operatorview.h"
 #include "program.h"
 #include "roomdirectoryview.h"
+#include "roomgrid.h"
 #include "seriallink.h"
 #include "serverannouncements.h"
 #include "sleepingpauser.h"
@@ -149,9 +150,12 @@ TelNumWindow* Shell::loadDirectoryWindow()
 {
     if (m_telNum && !m_telNum->isUnloaded())
         return m_telNum;
-    auto* window = new TelNumWindow(m_program.freshDirectory(), m_program.location(), m_messages);
-    // The cursor goes with the window that showed it.
-    connect(window, &TelNumWindow::released, this, [this] { m_program.discardDirectory(); });
+    RoomDirectoryView& rooms = m_program.freshDirectory();
+    auto* window = new TelNumWindow(rooms, m_program.location(), m_messages);
+    // The cursor goes with the window that showed it, and only that cursor:
+    // a closed window is deleted after the next one may have opened.
+    connect(window, &TelNumWindow::released, this,
+            [this, &rooms] { m_program.discardDirectory(rooms); });
     m_telNumFrame = m_main->mdiArea()->addSubWindow(window);
     m_telNumFrame->setAttribute(Qt::WA_DeleteOnClose);
     // The designed inner size, even where the main window is smaller.
@@ -160,7 +164,9 @@ TelNumWindow* Shell::loadDirectoryWindow()
     window->setWaitShown([this](const QString& text) { m_main->setStatusText(text); });
     window->setNoteShown([this](const QString& text) { m_main->setStatusText(text); });
     window->setRowNotes([this](int row) { return m_program.doorUnit().rowNote(row); });
-    m_program.doorUnit().watch(m_program.directory());
+    m_program.doorUnit().watch(&rooms);
+    connect(window->grid(), &RoomGrid::shown, &m_program.doorUnit(),
+            &DoorUnitWatch::compareWatched);
     // The window must know when Exit closes it: the program ends regardless.
     m_main->installEventFilter(this);
     return window;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHashFunctions>
 #include <QString>
 #include <QStringList>
 
@@ -104,3 +105,29 @@ inline QString doorUnitRoomKey(const QString& room)
 {
     return room.rightJustified(doorunit::kRoomWidth, u'0');
 }
+
+// The same rule without building the padded text: two rooms have one key
+// exactly when these compare equal. Up to the record's width a room is told
+// by what follows its leading zeros, which the padding makes alike; a longer
+// room is not padded and is told whole.
+class UnitRoomKey
+{
+public:
+    explicit UnitRoomKey(QStringView room)
+        : m_text(room), m_whole(room.size() > doorunit::kRoomWidth)
+    {
+        qsizetype zeros = 0;
+        while (!m_whole && zeros < m_text.size() && m_text[zeros] == u'0')
+            ++zeros;
+        m_text = m_text.sliced(zeros);
+    }
+    size_t hash() const { return qHash(m_text) ^ (m_whole ? ~size_t(0) : size_t(0)); }
+    friend bool operator==(const UnitRoomKey& a, const UnitRoomKey& b)
+    {
+        return a.m_whole == b.m_whole && a.m_text == b.m_text;
+    }
+
+private:
+    QStringView m_text;
+    bool m_whole;
+};

@@ -61,6 +61,11 @@ void RoomGrid::setPlaceholderText(const QString& text)
 void RoomGrid::paintEvent(QPaintEvent* event)
 {
     QTableView::paintEvent(event);
+    if (!m_painted) {
+        m_painted = true;
+        // Told after this paint has reached the screen.
+        QMetaObject::invokeMethod(this, &RoomGrid::shown, Qt::QueuedConnection);
+    }
     if (m_placeholder.isEmpty())
         return;
     QPainter painter(viewport());

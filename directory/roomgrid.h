@@ -20,6 +20,10 @@ public:
     void setPlaceholderText(const QString& text);
     const QString& placeholderText() const { return m_placeholder; }
 
+signals:
+    // Once, after the rows were first painted.
+    void shown();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
@@ -29,4 +33,5 @@ private:
     RoomCellDelegate* m_delegate = nullptr;
     bool m_committing = false;
     QString m_placeholder;
+    bool m_painted = false;
 };

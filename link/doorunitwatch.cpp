@@ -230,27 +230,41 @@ void DoorUnitWatch::watch(RecordCursor* cursor)
     if (m_cursor)
         disconnect(m_cursor, nullptr, this, nullptr);
     m_cursor = cursor;
-    const auto lookAgain = [this] {
-        if (recordMoved())
-            m_latestRead = false;
-        update();
-    };
-    if (cursor) {
-        // Row writes, deletes, appends and Refresh: each may change what differs.
-        connect(cursor, &RecordCursor::rowChanged, this, &DoorUnitWatch::updateRow);
-        for (auto signal : {&RecordCursor::rowAppended, &RecordCursor::rowRemoved})
-            connect(cursor, signal, this, &DoorUnitWatch::update);
-        // Refresh reads the table again: the record is looked at again too.
-        connect(cursor, &RecordCursor::reset, this, lookAgain);
-        // Gone with its window: the file is read instead, once the window's
-        // close has run to its end (and never while the program comes down).
-        connect(cursor, &QObject::destroyed, this, [this] {
-            m_rowMarks.clear();
-            m_sameOf.clear();
-            QTimer::singleShot(0, this, &DoorUnitWatch::update);
-        });
+    forgetMarks();
+    if (!cursor) {
+        compareWatched();
+        return;
     }
-    lookAgain();
+    // Row writes, deletes, appends and Refresh: each may change what differs.
+    connect(cursor, &RecordCursor::rowChanged, this, &DoorUnitWatch::updateRow);
+    for (auto signal : {&RecordCursor::rowAppended, &RecordCursor::rowRemoved})
+        connect(cursor, signal, this, &DoorUnitWatch::update);
+    // Refresh reads the table again: the record is looked at again too.
+    connect(cursor, &RecordCursor::reset, this, &DoorUnitWatch::compareWatched);
+    // Gone with its window: the file is read instead, once the window's
+    // close has run to its end (and never while the program comes down).
+    connect(cursor, &QObject::destroyed, this, [this] {
+        forgetMarks();
+        QTimer::singleShot(0, this, &DoorUnitWatch::update);
+    });
+    // The rows just read are what the file holds, which the panel has
+    // compared already; they are marked once the window has shown them.
+}
+
+void DoorUnitWatch::compareWatched()
+{
+    if (recordMoved())
+        m_latestRead = false;
+    update();
+}
+
+void DoorUnitWatch::forgetMarks()
+{
+    m_rowMarks.clear();
+    m_comparedOf.clear();
+    m_sameOf.clear();
+    m_sameGroups.clear();
+    m_keyHashes.clear();
 }
 
 void DoorUnitWatch::update()
@@ -316,32 +330,28 @@ void DoorUnitWatch::findSameRooms(const RecordCursor& rooms, const std::vector<i
     m_samePairs = 0;
     m_sameGroups.clear();
     m_sameOf.assign(marked ? size_t(rooms.rowCount()) : 0, -1);
-    // Each room as the door unit stores it, one after another in one text
-    // rather than a string a row; it is not changed while views into it
-    // key the rooms below.
-    m_keyText.clear();
-    m_keyText.reserve(qsizetype(rowOf.size()) * doorunit::kRoomWidth);
-    m_keyEnds.assign(rowOf.size(), 0);
-    QString scratch;
-    static const QString zeros(doorunit::kRoomWidth, u'0');
-    for (size_t i = 0; i < rowOf.size(); ++i) {
-        const QStringView room = rooms.storedView(rowOf[i], kRoomField, scratch);
-        if (room.size() < doorunit::kRoomWidth)
-            m_keyText.append(QStringView(zeros).first(doorunit::kRoomWidth - room.size()));
-        m_keyText.append(room);
-        m_keyEnds[i] = quint32(m_keyText.size());
-    }
+    // Each room's key is looked at in place, in the cursor's rows; only its
+    // hash is kept, to tell later whether a write moved the row's key.
+    m_keyHashes.resize(rowOf.size());
     // A key's first room in a table of integers (open addressing), a tenth
     // of the size of a hash of the keys; the first room's group once a
     // second room has its key.
     const size_t mask = std::bit_ceil(rowOf.size() * 2 + 1) - 1;
     std::vector<int> firstOf(mask + 1, -1);
     std::vector<int> groupOf(rowOf.size(), -1);
+    QString scratch;
+    QString firstScratch;
     for (size_t i = 0; i < rowOf.size(); ++i) {
-        const QStringView key = keyAt(i);
-        size_t slot = qHash(key) & mask;
-        while (firstOf[slot] >= 0 && keyAt(size_t(firstOf[slot])) != key)
-            slot = (slot + 1) & mask;
+        const UnitRoomKey key(rooms.storedView(rowOf[i], kRoomField, scratch));
+        const size_t hash = key.hash();
+        m_keyHashes[i] = hash;
+        size_t slot = hash & mask;
+        for (; firstOf[slot] >= 0; slot = (slot + 1) & mask) {
+            const size_t first = size_t(firstOf[slot]);
+            if (m_keyHashes[first] == hash &&
+                UnitRoomKey(rooms.storedView(rowOf[first], kRoomField, firstScratch)) == key)
+                break;
+        }
         if (firstOf[slot] < 0) {
             firstOf[slot] = int(i);
             continue;
@@ -357,8 +367,7 @@ void DoorUnitWatch::findSameRooms(const RecordCursor& rooms, const std::vector<i
     }
     if (!marked) {
         m_sameGroups.clear();
-        m_keyText.clear();
-        m_keyEnds.clear();
+        m_keyHashes.clear();
     }
     for (size_t g = 0; g < m_sameGroups.size(); ++g) {
         for (const int row : m_sameGroups[g])
@@ -366,19 +375,12 @@ void DoorUnitWatch::findSameRooms(const RecordCursor& rooms, const std::vector<i
     }
 }
 
-QStringView DoorUnitWatch::keyAt(size_t compared) const
+QString DoorUnitWatch::keyOf(int row) const
 {
-    if (compared >= m_keyEnds.size())
+    if (!m_cursor || row < 0 || row >= m_cursor->rowCount())
         return {};
-    const quint32 start = compared == 0 ? 0 : m_keyEnds[compared - 1];
-    return QStringView(m_keyText).sliced(start, m_keyEnds[compared] - start);
-}
-
-QStringView DoorUnitWatch::keyOf(int row) const
-{
-    if (row < 0 || size_t(row) >= m_comparedOf.size() || m_comparedOf[size_t(row)] < 0)
-        return {};
-    return keyAt(size_t(m_comparedOf[size_t(row)]));
+    QString scratch;
+    return doorUnitRoomKey(m_cursor->storedView(row, kRoomField, scratch).toString());
 }
 
 void DoorUnitWatch::readRoom(const RecordCursor& cursor, int row, SentRooms::Room& room,
@@ -405,12 +407,12 @@ void DoorUnitWatch::updateRow(int row)
     std::array<QString, 4> scratch;
     SentRooms::Room room;
     readRoom(*m_cursor, row, room, scratch);
-    if (doorUnitRoomKey(room[0].toString()) != keyOf(row))
+    const size_t i = size_t(m_comparedOf[size_t(row)]);
+    if (i >= m_keyHashes.size() || UnitRoomKey(room[0]).hash() != m_keyHashes[i])
         return update();
     // Never loaded: nothing else the panel or the rows show depends on the rooms.
     if (m_latestRead && !m_latest.download && m_error.isEmpty())
         return;
-    const size_t i = size_t(m_comparedOf[size_t(row)]);
     const int sent = m_changes.sentOf[i];
     if (sent < 0) {
         if (m_sent.find(room[0]) >= 0)

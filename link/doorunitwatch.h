@@ -33,7 +33,12 @@ public:
     // After a transfer or a restore: the history is read again, then compared.
     void reload();
     // The directory window's cursor while it is open, null once it closes.
+    // No row is marked until compareWatched: the window shows its rows
+    // first, then asks for the marks.
     void watch(RecordCursor* cursor);
+    // Looks at the record again (it may have moved) and compares the
+    // watched cursor's rows.
+    void compareWatched();
     // Compares again (reading the history first if it was never read).
     void update();
     // The file changed, or the operator looks again: the history is read
@@ -83,12 +88,13 @@ private:
     // not looked up yet: another program's are recorded.
     void noticeOutside(RecordCursor& file, const std::vector<int>& rowOf);
     void findSameRooms(const RecordCursor& rooms, const std::vector<int>& rowOf);
+    // Drops the marks of the rows (until the next comparison).
+    void forgetMarks();
     QString sameRoomNote(int row) const;
     // After a write or an edit of one row.
     void updateRow(int row);
-    // A compared room's key, and a cursor row's (empty for rows left out).
-    QStringView keyAt(size_t compared) const;
-    QStringView keyOf(int row) const;
+    // A cursor row's room as the door unit stores it.
+    QString keyOf(int row) const;
     static void readRoom(const RecordCursor& cursor, int row, SentRooms::Room& room,
                          std::array<QString, 4>& scratch);
 
@@ -119,10 +125,9 @@ private:
     std::vector<quint8> m_rowMarks;
     // Each cursor row's room among those compared, -1 for rows left out.
     std::vector<int> m_comparedOf;
-    // Each room compared as the door unit stores it, kept for the watched
-    // cursor: the keys one after another in one text, and where each ends.
-    QString m_keyText;
-    std::vector<quint32> m_keyEnds;
+    // The hash of each compared room's key on the door unit, kept for the
+    // watched cursor: a write that changes it regroups the rows.
+    std::vector<size_t> m_keyHashes;
     // The groups of cursor rows that share a room on the door unit, and each
     // cursor row's group (-1 for none).
     std::vector<std::vector<int>> m_sameGroups;

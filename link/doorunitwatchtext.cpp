@@ -116,7 +116,7 @@ QString DoorUnitWatch::sameRoomNote(int row) const
         others << tr("%1 more").arg(more);
     //: %1 the room number as the door unit reads it, %2 the other rows ("row 3 (Room "3")")
     return tr("the door unit takes it for the same room, %1, as %2")
-        .arg(keyOf(row).toString(), others.join(QStringLiteral(", ")));
+        .arg(keyOf(row), others.join(QStringLiteral(", ")));
 }
 
 QString DoorUnitWatch::rowNote(int row) const

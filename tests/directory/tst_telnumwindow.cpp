@@ -403,18 +403,25 @@ private slots:
     void roomsThatAreOneOnTheDoorUnit_data()
     {
         QTest::addColumn<QStringList>("rooms");
-        QTest::addColumn<int>("pairs");
+        QTest::addColumn<QString>("counted");  // the tooltip's line on the pairs
         QTest::addColumn<QString>("lastNote"); // of the last row
-        QTest::newRow("zeros") << QStringList{"101", "0101", "00101"} << 3
+        const QString onePair = "\n1 pair of rows reaches the door unit as the same room (its "
+                                "number padded with zeros to 7 characters)";
+        QTest::newRow("zeros") << QStringList{"101", "0101", "00101"}
+                               << "\n3 pairs of rows reach the door unit as the same room (its "
+                                  "number padded with zeros to 7 characters)"
                                << "the door unit takes it for the same room, 0000101, as row 1 "
                                   "(Room \"101\"), row 2 (Room \"0101\")";
-        QTest::newRow("the same text") << QStringList{"7", "102", "7"} << 1
+        QTest::newRow("the same text") << QStringList{"7", "102", "7"} << onePair
                                        << "the door unit takes it for the same room, 0000007, as "
                                           "row 1 (Room \"7\")";
-        QTest::newRow("empty and zero") << QStringList{"", "0"} << 1
+        QTest::newRow("empty and zero") << QStringList{"", "0"} << onePair
                                         << "the door unit takes it for the same room, 0000000, "
                                            "as row 1 (Room \"\")";
-        QTest::newRow("a blank is sent") << QStringList{"101", "101 ", " 101"} << 0 << "";
+        QTest::newRow("a blank is sent") << QStringList{"101", "101 ", " 101"} << ""
+                                         << "";
+        QTest::newRow("zeros inside") << QStringList{"1001", "101", "0110", "11"} << ""
+                                      << "";
     }
 
     // Stored as typed, marked as the door unit will see them; the panel's
@@ -422,7 +429,7 @@ private slots:
     void roomsThatAreOneOnTheDoorUnit()
     {
         QFETCH(QStringList, rooms);
-        QFETCH(int, pairs);
+        QFETCH(QString, counted);
         QFETCH(QString, lastNote);
         testdb::exec(m_path, QStringLiteral("DELETE FROM Room_tel"));
         for (const QString& room : rooms)
@@ -434,17 +441,11 @@ private slots:
         MainWindow& main = shell.mainWindow();
         shell.show();
         const auto tip = [&] { return main.findChild<QLabel*>("sbDoorUnit")->toolTip(); };
-        const QString counted =
-            pairs == 0   ? QString()
-            : pairs == 1 ? QStringLiteral("\n1 pair of rows reaches the door unit as the same room "
-                                          "(its number padded with zeros to 7 characters)")
-                         : QStringLiteral("\n%1 pairs of rows reach the door unit as the same "
-                                          "room (its number padded with zeros to 7 characters)")
-                               .arg(pairs);
         QCOMPARE(tip(), QStringLiteral("Door unit: never loaded from this PC") + counted);
         main.menuAction(QStringLiteral("mnuNew"))->trigger();
         m_window = main.findChild<TelNumWindow*>(QStringLiteral("tel_num"));
-        QCOMPARE(note(int(rooms.size()) - 1), lastNote);
+        // The rows are marked once the window has shown them.
+        QTRY_COMPARE(note(int(rooms.size()) - 1), lastNote);
         QCOMPARE(tip(), QStringLiteral("Door unit: never loaded from this PC") + counted);
         // A room written with another number loses its mark.
         type(int(rooms.size()) - 1, 0, QStringLiteral("999"));
@@ -511,13 +512,18 @@ private slots:
             click("cmdClose");
             main.menuAction(QStringLiteral("mnuNew"))->trigger();
             m_window = shell.loadDirectoryWindow();
+            // The closed window is deleted after the new one opened: the
+            // new window keeps its own rows.
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            QCOMPARE(program.directory(), &m_window->datPrimaryRS());
+            QCOMPARE(m_window->datPrimaryRS().rowCount(), 3);
         }
         // Seen at once, or once the file's change is heard of.
         if (how == QLatin1String("the file watched"))
             QTRY_VERIFY(panel().startsWith(QStringLiteral("Door unit: 1 change not sent")));
         QVERIFY2(panel().startsWith(QStringLiteral("Door unit: 1 change not sent")),
                  qPrintable(panel()));
-        QVERIFY(note(2).startsWith(QStringLiteral("TEL1 changed since the download of")));
+        QTRY_VERIFY(note(2).startsWith(QStringLiteral("TEL1 changed since the download of")));
         QVERIFY(m_sink.messages.isEmpty());
         QCoreApplication::removePostedEvents(qApp);
         m_window = nullptr;
