@@ -1,6 +1,7 @@
 // Opens a directory of 100,000 rooms in the real tel_num window, offscreen,
 // with the marks of the rooms changed since the last download, and prints
-// how long that takes against a plain read by the sqlite3 tool,
+// how long the rows take to show against a plain read by the sqlite3 tool,
+// when the marks follow them,
 // how long MoveLast and one row write on a move take, and the peak memory.
 
 #include "database.h"
@@ -216,10 +217,15 @@ int main(int argc, char* argv[])
     auto* window = new TelNumWindow(*rooms, dir.path(), sink);
     QObject::connect(window, &TelNumWindow::released, [rooms] { delete rooms; });
     window->model()->setRowNotes([&doorUnit](int row) { return doorUnit.rowNote(row); });
-    const double watchStart = timer.nsecsElapsed() / 1e6;
+    // As the program wires it: the rows are marked once the window has shown them.
     doorUnit.watch(&window->datPrimaryRS());
+    QObject::connect(window->grid(), &RoomGrid::shown, &doorUnit, &DoorUnitWatch::compareWatched);
+    double markedMs = 0;
+    QObject::connect(&doorUnit, &DoorUnitWatch::changed, &doorUnit, [&] {
+        if (markedMs == 0)
+            markedMs = timer.nsecsElapsed() / 1e6;
+    });
     const double constructMs = timer.nsecsElapsed() / 1e6;
-    const double watchMs = constructMs - watchStart;
     window->show();
     QApplication::processEvents();
     // Painting the grid's viewport shows its first rows.
@@ -227,6 +233,8 @@ int main(int argc, char* argv[])
     const bool showsRows = window->grid()->indexAt(QPoint(1, 1)).isValid();
     const double openMs = timer.nsecsElapsed() / 1e6;
     const double openCpu = cpuMs() - cpuStart;
+    while (markedMs == 0)
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
     const int marked = doorUnit.changes().count();
 
     RoomDirectoryView& view = window->datPrimaryRS();
@@ -266,9 +274,10 @@ int main(int argc, char* argv[])
         "open tel_num until rows shown  %8.1f ms (cpu %.1f ms); %.2f x sqlite3 (cpu %.2f x); "
         "target <= 1.5 x: %s\n",
         openMs, openCpu, openMs / cli.wall, openCpu / cli.cpu, openOk ? "ok" : "MISSED");
-    std::printf("  of which loading the window    %8.1f ms, with %d rooms marked (3 changed)\n",
-                constructMs, marked);
-    std::printf("  of which the door unit's marks %8.1f ms\n", watchMs);
+    std::printf("  of which loading the window    %8.1f ms\n", constructMs);
+    std::printf("rows marked                    %8.1f ms after the open began, %d rooms (3 "
+                "changed)\n",
+                markedMs, marked);
     std::printf("MoveLast                       %8.2f ms\n", lastMs);
     std::printf(
         "row write on a move            %8.2f ms mean, %.2f ms worst of %d (target <= 5 ms)\n",
