@@ -188,26 +188,29 @@ template <typename Item, typename RoomOf>
 Outcome writeEach(const QSqlDatabase& db, const Addressing& rows, const store::Database& path,
                   const QList<Item>& rooms, const RoomOf& roomOf, ImportState& state)
 {
-    BulkStatement insert(
-        db, QStringLiteral("INSERT INTO \"Room_tel\" (\"Room\", \"TEL1\", \"TEL2\", \"TEL3\") "
-                           "VALUES (?, ?, ?, ?)"));
+    BatchedInsert insert(db, QStringLiteral("Room_tel"), doorunit::fieldNames());
+    const auto notAdded = [&] {
+        const qint64 at = insert.failedTag();
+        return importFailure(
+            at >= 0 ? QCoreApplication::translate("roomimport", "Room %1 cannot be added")
+                          .arg(roomOf(rooms[at]).Room)
+                    : QCoreApplication::translate("roomimport", "The rooms cannot be added"),
+            insert.error(path));
+    };
     // A server is a round trip away: new rooms go to it in one COPY.
     Batch batch(db);
     const bool bulk = engine::bulkCopyOf(db) != nullptr;
     BulkStatement update(db, rows.update);
-    for (const Item& item : rooms) {
-        const RoomRecord& r = roomOf(item);
+    for (qsizetype at = 0; at < rooms.size(); ++at) {
+        const RoomRecord& r = roomOf(rooms[at]);
         // The door unit takes "101" and a stored "0101" as one room, so the
         // stored row is the one given the numbers.
         const auto found = state.stored.constFind(doorUnitRoomKey(r.Room));
         if (found == state.stored.cend()) {
             if (bulk) {
                 batch.add(r);
-            } else if (!insert.run({r.Room, r.TEL1, r.TEL2, r.TEL3})) {
-                return importFailure(
-                    QCoreApplication::translate("roomimport", "Room %1 cannot be added")
-                        .arg(r.Room),
-                    insert.error(path));
+            } else if (!insert.add({r.Room, r.TEL1, r.TEL2, r.TEL3}, at)) {
+                return notAdded();
             }
             ++state.counts.added;
             if (!state.record)
@@ -239,6 +242,8 @@ Outcome writeEach(const QSqlDatabase& db, const Addressing& rows, const store::D
             ++state.counts.changed;
         }
     }
+    if (!insert.flush())
+        return notAdded();
     if (bulk) {
         const std::optional<Outcome> added = batch.flush();
         if (!added || !*added)

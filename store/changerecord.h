@@ -18,7 +18,7 @@
 #include <array>
 #include <memory>
 
-class BulkStatement;
+class BatchedInsert;
 
 // The change record: every change to the rooms or the operators, with who
 // made it, where and when, and the values before and after. Each file keeps
@@ -174,7 +174,7 @@ public:
     // One line of appendRoomLine's text; a line that is none is passed over.
     // A failure in the engine's words.
     Outcome addLine(QByteArrayView line);
-    // Writes what waits to go to a server together; call it once the last
+    // Writes the rows still waiting to go together; call it once the last
     // room is added, in the same transaction.
     [[nodiscard]] Outcome finish();
 
@@ -186,7 +186,7 @@ private:
     QSqlDatabase m_db;
     const engine::BulkCopy* m_copy = nullptr;
     QList<QStringList> m_waiting;
-    std::unique_ptr<BulkStatement> m_insert;
+    std::unique_ptr<BatchedInsert> m_insert;
     qint64 m_entry;
     qint64 m_position = 0;
     store::Database m_path;

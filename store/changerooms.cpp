@@ -174,11 +174,9 @@ constexpr qsizetype kCopiedTogether = 10000;
 RoomRows::RoomRows(const QSqlDatabase& db, qint64 entry, store::Database path)
     : m_db(db), m_copy(engine::bulkCopyOf(db)), m_entry(entry), m_path(std::move(path))
 {
-    const QStringList columns = schema::changeRoomColumns();
-    m_insert = std::make_unique<BulkStatement>(
-        db, QStringLiteral("INSERT INTO change_room (%1) VALUES (%2)")
-                .arg(columns.join(QStringLiteral(", ")),
-                     QStringList(columns.size(), QStringLiteral("?")).join(QStringLiteral(", "))));
+    if (!m_copy)
+        m_insert = std::make_unique<BatchedInsert>(db, schema::kChangeRoomTable,
+                                                   schema::changeRoomColumns());
 }
 
 RoomRows::~RoomRows() = default;
@@ -200,7 +198,7 @@ Outcome RoomRows::add(char kind, const RoomRecord* before, const RoomRecord* aft
                            text(now, &R::Room), text(now, &R::TEL1), text(now, &R::TEL2),
                            text(now, &R::TEL3)});
     }
-    if (!m_insert->run({m_entry, m_position++, QByteArrayView(storedUtf8(kind)),
+    if (!m_insert->add({m_entry, m_position++, QByteArrayView(storedUtf8(kind)),
                         text(kind == '-' ? was : now, &R::Room), text(was, &R::Room),
                         text(was, &R::TEL1), text(was, &R::TEL2), text(was, &R::TEL3),
                         text(now, &R::Room), text(now, &R::TEL1), text(now, &R::TEL2),
@@ -244,7 +242,7 @@ Outcome RoomRows::write(char kind, const std::array<QByteArrayView, 8>& values)
             texts << QString::fromUtf8(side(i));
         return copy(kind, texts);
     }
-    if (!m_insert->run({m_entry, m_position++, QByteArrayView(storedUtf8(kind)), room, side(0),
+    if (!m_insert->add({m_entry, m_position++, QByteArrayView(storedUtf8(kind)), room, side(0),
                         side(1), side(2), side(3), side(4), side(5), side(6), side(7)}))
         return Outcome::failure(m_insert->error(m_path));
     return Outcome::success();
@@ -260,6 +258,8 @@ Outcome RoomRows::copy(char kind, const QStringList& texts)
 
 Outcome RoomRows::finish()
 {
+    if (m_insert && !m_insert->flush())
+        return Outcome::failure(cannotRecord(m_insert->error(m_path)));
     if (m_waiting.isEmpty())
         return Outcome::success();
     const Outcome copied = m_copy->copyIn(

@@ -435,17 +435,45 @@ private slots:
         QCOMPARE(listed, entries);
     }
 
+    // Rooms are written many to a statement; the one refused is still named,
+    // wherever it stands, and the directory and its record stay as they were.
+    void failureHalfwayChangesNothing_data()
+    {
+        QTest::addColumn<int>("rooms");
+        QTest::addColumn<QString>("table");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("few rooms") << 5 << "Room_tel"
+                                   << "Room 203 cannot be added: the table";
+        QTest::newRow("in a full batch") << 300 << "Room_tel"
+                                         << "Room 203 cannot be added: the table";
+        QTest::newRow("record, in a full batch")
+            << 300 << "change_room"
+            << "its entry in the change record cannot be written: the table";
+    }
     void failureHalfwayChangesNothing()
     {
+        QFETCH(int, rooms);
+        QFETCH(QString, table);
+        QFETCH(QString, said);
+        QStringList listed{"101|7"};
+        for (int room = 201; room < 200 + rooms; ++room)
+            listed << QStringLiteral("%1|%2").arg(room).arg(room % 100);
+        const QList<RoomRecord> imported = roomsOf(listed.join(';'));
+        const changerecord::Actor who{"bob", "pc2", "os2"};
+        QVERIFY(roomimport::write(m_path, roomsOf("900|9"), false, nullptr, &who));
         const QList<QStringList> before = testdb::rows(m_path, kRooms);
-        testdb::exec(m_path, "CREATE TRIGGER boom BEFORE INSERT ON Room_tel WHEN NEW.Room = '203' "
-                             "BEGIN SELECT RAISE(ABORT, 'injected'); END");
+        const QList<QStringList> record = testdb::rows(m_path, testdb::changeRecord());
+        testdb::exec(m_path, QStringLiteral("CREATE TRIGGER boom BEFORE INSERT ON %1 WHEN "
+                                            "NEW.%2 = '203' BEGIN SELECT RAISE(ABORT, "
+                                            "'injected'); END")
+                                 .arg(table, table == "Room_tel" ? "Room" : "room"));
         for (bool replace : {false, true}) {
-            const Outcome done =
-                roomimport::write(m_path, roomsOf("101|7;201|1;202|2;203|3;204|4"), replace);
-            QVERIFY(done.description().contains("injected"));
+            const Outcome done = roomimport::write(m_path, imported, replace, nullptr, &who);
+            QVERIFY2(done.description().contains(said), qPrintable(done.description()));
+            QVERIFY(done.description().contains("(injected)"));
             QVERIFY2(!done.description().contains(".."), qPrintable(done.description()));
             QCOMPARE(testdb::rows(m_path, kRooms), before);
+            QCOMPARE(testdb::rows(m_path, testdb::changeRecord()), record);
         }
     }
 
