@@ -110,6 +110,19 @@ inline QString doorUnitRoomKey(const QString& room)
 // exactly when these compare equal. Up to the record's width a room is told
 // by what follows its leading zeros, which the padding makes alike; a longer
 // room is not padded and is told whole.
+// The part of a room that tells it apart, as a view of it: two rooms have
+// one doorUnitRoomKey exactly when these compare equal (a longer room is
+// kept whole, and is then longer than any room cut short).
+inline QStringView unitRoomText(QStringView room)
+{
+    if (room.size() > doorunit::kRoomWidth)
+        return room;
+    qsizetype zeros = 0;
+    while (zeros < room.size() && room[zeros] == u'0')
+        ++zeros;
+    return room.sliced(zeros);
+}
+
 class UnitRoomKey
 {
 public:

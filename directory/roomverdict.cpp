@@ -68,12 +68,13 @@ public:
         : m_file(file), m_directory(directory), m_replace(replace), m_verdicts(file.size()),
           m_firstRowOf(file.size())
     {
+        // Views of the rooms' own texts: no room's key is made.
         m_keys.reserve(file.size());
         for (const roomcsv::CsvRow& row : file)
-            m_keys << doorUnitRoomKey(row.room.Room);
+            m_keys << unitRoomText(row.room.Room);
         m_directoryKeys.reserve(directory.size());
         for (const RoomRecord& r : directory)
-            m_directoryKeys << doorUnitRoomKey(r.Room);
+            m_directoryKeys << unitRoomText(r.Room);
     }
 
     QList<RowVerdict> verdicts()
@@ -94,10 +95,10 @@ public:
     }
 
 private:
-    const QString& keyAt(qsizetype row) const { return m_keys[row]; }
+    QStringView keyAt(qsizetype row) const { return m_keys[row]; }
     auto keyOfRow() const
     {
-        return [this](qsizetype row) -> const QString& { return keyAt(row); };
+        return [this](qsizetype row) { return keyAt(row); };
     }
 
     // What each field holds, row by row; the first row of each room is noted.
@@ -180,7 +181,7 @@ private:
                     reason += QCoreApplication::translate("roomverdict",
                                                           "; the door unit fills each to %1 and "
                                                           "takes them as one room")
-                                  .arg(shown(it.key().toString()));
+                                  .arg(shown(doorUnitRoomKey(text)));
                 raise(m_verdicts[i], Verdict::Error, reason);
             }
         }
@@ -309,18 +310,18 @@ private:
                               .arg(shown(r.Room), numbersOf(*old)));
                 continue;
             }
-            raise(
-                v, Verdict::Warning,
-                (m_replace ? QCoreApplication::translate(
-                                 "roomverdict",
-                                 "room %1 is room %2 of the directory to the door unit (it fills "
-                                 "both to %3), so this row replaces it; the numbers of %2 are %4")
-                           : QCoreApplication::translate(
-                                 "roomverdict",
-                                 "room %1 is room %2 of the directory to the door unit (it fills "
-                                 "both to %3), so the import gives %2 this row's numbers; the "
-                                 "numbers of %2 are %4"))
-                    .arg(shown(r.Room), shown(old->Room), shown(key.toString()), numbersOf(*old)));
+            raise(v, Verdict::Warning,
+                  (m_replace ? QCoreApplication::translate(
+                                   "roomverdict",
+                                   "room %1 is room %2 of the directory to the door unit (it fills "
+                                   "both to %3), so this row replaces it; the numbers of %2 are %4")
+                             : QCoreApplication::translate(
+                                   "roomverdict",
+                                   "room %1 is room %2 of the directory to the door unit (it fills "
+                                   "both to %3), so the import gives %2 this row's numbers; the "
+                                   "numbers of %2 are %4"))
+                      .arg(shown(r.Room), shown(old->Room), shown(doorUnitRoomKey(r.Room)),
+                           numbersOf(*old)));
         }
     }
 
@@ -328,8 +329,8 @@ private:
     const QList<RoomRecord>& m_directory;
     const bool m_replace;
     QList<RowVerdict> m_verdicts;
-    QList<QString> m_keys;
-    QList<QString> m_directoryKeys;
+    QList<QStringView> m_keys;
+    QList<QStringView> m_directoryKeys;
     FirstPlaces m_firstRowOf;
     // Rows of each room: the first in one table, more only when there are
     // any, since a file of 100,000 rooms should not cost 100,000 lists.
