@@ -12,8 +12,10 @@
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QStringEncoder>
 #include <libpq-fe.h>
 
+#include <algorithm>
 #include <poll.h>
 
 // A building on a PostgreSQL server through Qt's QPSQL driver. libpq finds
@@ -174,6 +176,34 @@ public:
     QString ownKeyEnd() const override { return {}; }
 };
 
+// Sent to the server a chunk at a time.
+constexpr qsizetype kCopyChunk = 1 << 20;
+
+// A value in COPY's text format, its UTF-8 given.
+QByteArray escaped(QByteArrayView utf8)
+{
+    QByteArray text;
+    for (const char c : utf8) {
+        switch (c) {
+        case '\\':
+            text += "\\\\";
+            break;
+        case '\t':
+            text += "\\t";
+            break;
+        case '\n':
+            text += "\\n";
+            break;
+        case '\r':
+            text += "\\r";
+            break;
+        default:
+            text += c;
+        }
+    }
+    return text;
+}
+
 class PostgresCopy final : public BulkCopy
 {
     // Where Qt's driver hands out no libpq connection: one INSERT a row.
@@ -223,6 +253,8 @@ public:
         // COPY's text format: a tab between values, a backslash escape for
         // what would end one, \N for NULL.
         QByteArray buffer;
+        buffer.reserve(kCopyChunk + 4096);
+        QStringEncoder utf8(QStringEncoder::Utf8, QStringEncoder::Flag::Stateless);
         bool sent = true;
         for (const QStringList& row : rows) {
             for (int i = 0; i < row.size(); ++i) {
@@ -232,30 +264,23 @@ public:
                     buffer += "\\N";
                     continue;
                 }
-                for (const char c : row[i].toUtf8()) {
-                    switch (c) {
-                    case '\\':
-                        buffer += "\\\\";
-                        break;
-                    case '\t':
-                        buffer += "\\t";
-                        break;
-                    case '\n':
-                        buffer += "\\n";
-                        break;
-                    case '\r':
-                        buffer += "\\r";
-                        break;
-                    default:
-                        buffer += c;
-                    }
+                const qsizetype at = buffer.size();
+                buffer.resize(at + utf8.requiredSpace(row[i].size()));
+                buffer.truncate(utf8.appendToBuffer(buffer.data() + at, row[i]) -
+                                buffer.constData());
+                if (std::any_of(row[i].cbegin(), row[i].cend(), [](QChar c) {
+                        return c == u'\\' || c == u'\t' || c == u'\n' || c == u'\r';
+                    })) {
+                    const QByteArray value = escaped(buffer.sliced(at));
+                    buffer.truncate(at);
+                    buffer += value;
                 }
             }
             buffer += '\n';
-            if (buffer.size() > (1 << 20)) {
+            if (buffer.size() > kCopyChunk) {
                 sent =
                     sent && PQputCopyData(connection, buffer.constData(), int(buffer.size())) == 1;
-                buffer.clear();
+                buffer.truncate(0);
             }
         }
         sent = sent && (buffer.isEmpty() ||

@@ -126,11 +126,12 @@ private slots:
     void valuesAndPins()
     {
         const QList<RoomRecord> rooms{{"101", "5551234", "'; DELETE", "\\\"x"},
-                                      {"102", "", "", ""}};
+                                      {"102", "", "", ""},
+                                      {"103", "a\tb", "c\nd\re", "张三\\N"}};
         QVERIFY(roomimport::write(roomPath(), rooms, true, nullptr));
         QList<RoomRecord> back;
         QVERIFY(roomimport::readDirectory(roomPath(), back));
-        QCOMPARE(back.size(), 2);
+        QCOMPARE(back, rooms);
         QCOMPARE(back[0].TEL2, QStringLiteral("'; DELETE"));
         QCOMPARE(back[0].TEL3, QStringLiteral("\\\"x"));
 
