@@ -7,7 +7,10 @@
 #include <QSet>
 #include <QStringView>
 
+#include <algorithm>
 #include <array>
+#include <bit>
+#include <limits>
 #include <vector>
 
 // What the import's verdicts look up across the whole file and directory:
@@ -67,42 +70,62 @@ private:
 
 // The first place of each text, where a place names a text (a row's room, a
 // room's number): an open-addressing table of 4 bytes a slot, since a hash
-// of 300,000 texts would cost several times the memory.
+// of 300,000 texts would cost several times the memory. Above its place, a
+// slot keeps a few bits of its text's hash, so that texts which only meet
+// in a slot are told apart without reading them.
 class FirstPlaces
 {
 public:
     explicit FirstPlaces(qsizetype most)
-        : m_slots(size_t(qNextPowerOfTwo(quint64(most + most / 2 + 1))), -1)
+        : m_slots(size_t(qNextPowerOfTwo(quint64(most + most / 2 + 1))), -1),
+          m_placeBits(std::bit_width(quint64(std::max<qsizetype>(most, 1)))),
+          m_placeMask(m_placeBits >= 31 ? 0x7FFFFFFF : (1u << m_placeBits) - 1)
     {
+        Q_ASSERT(m_placeBits <= 31);
     }
 
     // The first place of text; place itself, noted, when text is new.
     template <typename TextAt>
     qsizetype first(qsizetype place, QStringView text, const TextAt& textAt)
     {
-        qint32& slot = m_slots[slotOf(text, textAt)];
+        const size_t hash = qHash(text);
+        qint32& slot = m_slots[slotOf(hash, text, textAt)];
         if (slot < 0)
-            slot = qint32(place);
-        return slot;
+            slot = qint32(tagOf(hash) | quint32(place));
+        return slot & m_placeMask;
     }
 
     // The first place of text, or -1.
     template <typename TextAt> qsizetype find(QStringView text, const TextAt& textAt) const
     {
-        return m_slots[slotOf(text, textAt)];
+        const qint32 slot = m_slots[slotOf(qHash(text), text, textAt)];
+        return slot < 0 ? -1 : slot & m_placeMask;
     }
 
 private:
-    template <typename TextAt> size_t slotOf(QStringView text, const TextAt& textAt) const
+    quint32 tagOf(size_t hash) const
+    {
+        const int tagBits = 31 - m_placeBits;
+        if (tagBits <= 0)
+            return 0;
+        return quint32(hash >> (std::numeric_limits<size_t>::digits - tagBits)) << m_placeBits;
+    }
+
+    template <typename TextAt>
+    size_t slotOf(size_t hash, QStringView text, const TextAt& textAt) const
     {
         const size_t mask = m_slots.size() - 1;
-        size_t i = qHash(text) & mask;
-        while (m_slots[i] >= 0 && textAt(m_slots[i]) != text)
+        const quint32 tag = tagOf(hash);
+        size_t i = hash & mask;
+        while (m_slots[i] >= 0 && ((quint32(m_slots[i]) & ~m_placeMask) != tag ||
+                                   textAt(m_slots[i] & m_placeMask) != text))
             i = (i + 1) & mask;
         return i;
     }
 
     std::vector<qint32> m_slots;
+    int m_placeBits;
+    quint32 m_placeMask;
 };
 
 } // namespace roomverdict
