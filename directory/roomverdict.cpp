@@ -68,13 +68,6 @@ public:
         : m_file(file), m_directory(directory), m_replace(replace), m_verdicts(file.size()),
           m_firstRowOf(file.size())
     {
-        // Views of the rooms' own texts: no room's key is made.
-        m_keys.reserve(file.size());
-        for (const roomcsv::CsvRow& row : file)
-            m_keys << unitRoomText(row.room.Room);
-        m_directoryKeys.reserve(directory.size());
-        for (const RoomRecord& r : directory)
-            m_directoryKeys << unitRoomText(r.Room);
     }
 
     QList<RowVerdict> verdicts()
@@ -83,9 +76,6 @@ public:
         judgeRepeatedRooms();
         noteDirectory();
         noteSharedNumbers();
-        // Neither is asked again; the checks below need the room of shared
-        // numbers only.
-        m_firstRowOf = FirstPlaces(0);
         const LostPrefix prefixes(m_file, m_directory);
         for (int i = 0; i < m_file.size(); ++i) {
             judgeNumbers(i, prefixes);
@@ -95,7 +85,10 @@ public:
     }
 
 private:
-    QStringView keyAt(qsizetype row) const { return m_keys[row]; }
+    // Rooms are keyed by views of their own texts, found when asked: a key
+    // made or kept for each of 100,000 rows would cost as much as the rows.
+    QStringView keyAt(qsizetype row) const { return unitRoomText(m_file[row].room.Room); }
+    QStringView directoryKeyAt(qsizetype i) const { return unitRoomText(m_directory[i].Room); }
     auto keyOfRow() const
     {
         return [this](qsizetype row) { return keyAt(row); };
@@ -112,8 +105,8 @@ private:
             if (row.room.Room.isEmpty())
                 raise(v, Verdict::Error,
                       QCoreApplication::translate("roomverdict", "the room is empty"));
-            else if (m_firstRowOf.first(i, m_keys[i], keyOfRow()) != i)
-                m_rowsOfRoom[m_keys[i]] << i;
+            else if (m_firstRowOf.first(i, keyAt(i), keyOfRow()) != i)
+                m_rowsOfRoom[keyAt(i)] << i;
             for (const doorunit::Field& f : doorunit::kFields)
                 judgeField(v, f, row.room.*f.value);
         }
@@ -194,10 +187,10 @@ private:
     {
         m_presentAs.reserve(m_directory.size());
         for (qsizetype i = 0; i < m_directory.size(); ++i) {
-            if (!m_presentAs.contains(m_directoryKeys[i]))
-                m_presentAs.insert(m_directoryKeys[i], &m_directory[i]);
+            if (!m_presentAs.contains(directoryKeyAt(i)))
+                m_presentAs.insert(directoryKeyAt(i), &m_directory[i]);
             else
-                m_alsoAs[m_directoryKeys[i]] << &m_directory[i];
+                m_alsoAs[directoryKeyAt(i)] << &m_directory[i];
         }
     }
 
@@ -205,8 +198,8 @@ private:
     // directory's, so that the hash of 300,000 numbers holds an index each.
     NamedRoom named(qsizetype at) const
     {
-        return at < m_file.size() ? NamedRoom(m_keys[at], m_file[at].room.Room)
-                                  : NamedRoom(m_directoryKeys[at - m_file.size()],
+        return at < m_file.size() ? NamedRoom(keyAt(at), m_file[at].room.Room)
+                                  : NamedRoom(directoryKeyAt(at - m_file.size()),
                                               m_directory[at - m_file.size()].Room);
     }
     const RoomRecord& recordAt(qsizetype at) const
@@ -221,6 +214,13 @@ private:
         const auto numberAt = [this](qsizetype place) -> const QString& {
             return *telephones(recordAt(place / 3))[size_t(place % 3)];
         };
+        // Merging, the directory's rooms the file does not name keep their
+        // numbers. The table of the file's rooms is not asked again after
+        // that, so it goes before the larger one of the numbers is made.
+        std::vector<bool> kept(m_replace ? 0 : size_t(m_directory.size()));
+        for (size_t i = 0; i < kept.size(); ++i)
+            kept[i] = m_firstRowOf.find(directoryKeyAt(qsizetype(i)), keyOfRow()) < 0;
+        m_firstRowOf = FirstPlaces(0);
         FirstPlaces firstPlaces(3 * (m_file.size() + (m_replace ? 0 : m_directory.size())));
         const auto noteNumbers = [&](qsizetype at) {
             const NamedRoom room = named(at);
@@ -248,18 +248,16 @@ private:
         };
         for (qsizetype i = 0; i < m_file.size(); ++i)
             noteNumbers(i);
-        if (!m_replace) {
-            for (qsizetype i = 0; i < m_directory.size(); ++i) {
-                if (m_firstRowOf.find(m_directoryKeys[i], keyOfRow()) < 0)
-                    noteNumbers(m_file.size() + i);
-            }
+        for (size_t i = 0; i < kept.size(); ++i) {
+            if (kept[i])
+                noteNumbers(m_file.size() + qsizetype(i));
         }
     }
 
     // A number another room has too, or one that seems to have lost its prefix.
     void judgeNumbers(int i, const LostPrefix& prefixes)
     {
-        const QStringView key = m_keys[i];
+        const QStringView key = keyAt(i);
         RowVerdict& v = m_verdicts[i];
         const auto numbers = telephones(m_file[i].room);
         for (size_t k = 0; k < numbers.size(); ++k) {
@@ -294,7 +292,7 @@ private:
     void judgeReplaced(int i)
     {
         const RoomRecord& r = m_file[i].room;
-        const QStringView key = m_keys[i];
+        const QStringView key = keyAt(i);
         RowVerdict& v = m_verdicts[i];
         const RoomRecord* first = m_presentAs.value(key);
         const QList<const RoomRecord*> more =
@@ -329,8 +327,6 @@ private:
     const QList<RoomRecord>& m_directory;
     const bool m_replace;
     QList<RowVerdict> m_verdicts;
-    QList<QStringView> m_keys;
-    QList<QStringView> m_directoryKeys;
     FirstPlaces m_firstRowOf;
     // Rows of each room: the first in one table, more only when there are
     // any, since a file of 100,000 rooms should not cost 100,000 lists.

@@ -92,14 +92,14 @@ public:
         qint32& slot = m_slots[slotOf(hash, text, textAt)];
         if (slot < 0)
             slot = qint32(tagOf(hash) | quint32(place));
-        return slot & m_placeMask;
+        return qsizetype(slot & m_placeMask);
     }
 
     // The first place of text, or -1.
     template <typename TextAt> qsizetype find(QStringView text, const TextAt& textAt) const
     {
         const qint32 slot = m_slots[slotOf(qHash(text), text, textAt)];
-        return slot < 0 ? -1 : slot & m_placeMask;
+        return slot < 0 ? qsizetype(-1) : qsizetype(slot & m_placeMask);
     }
 
 private:

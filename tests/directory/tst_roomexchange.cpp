@@ -157,6 +157,11 @@ private slots:
         QTest::newRow("number in two rooms")
             << QByteArray("201,5\n202,,,5\n") << "201|5||=warning 202|||5=warning"
             << "also a number of room 201";
+        QTest::newRow("number of a stored room") << QByteArray("201,0099\n") << "201|0099||=warning"
+                                                 << "also a number of room A\"7";
+        QTest::newRow("number a stored room gives up")
+            << QByteArray("102,2\n201,1\n") << "102|2||=warning 201|1||=ok"
+            << "";
         QTest::newRow("replaces a room")
             << QByteArray("101,01234567890\n") << "101|01234567890||=warning"
             << "replaces room 101";
