@@ -205,7 +205,8 @@ void TestQuorvaneLink::commands()
     // Every command recorded, refusals too; a port named only when one was in use.
     const TransferRecord record =
         TransferLog(dir.filePath("Inhabitant_telnum.mdb")).history(1).value().value(0);
-    QCOMPARE(record.portText() + ' ' + record.outcomeText(), recorded.arg(pty.devicePath()));
+    QCOMPARE(record.portText() + ' ' + record.outcomeText(),
+             recorded.contains("%1") ? recorded.arg(pty.devicePath()) : recorded);
 
     QStringList lines;
     for (const DoorUnitDecoder::Event& e : decoder.events())
