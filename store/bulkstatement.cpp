@@ -176,9 +176,7 @@ bool BatchedInsert::writeTogether()
     // they tell which row it was.
     if (failed)
         return writeSingly();
-    m_held.clear();
-    m_tags.clear();
-    m_bytes.clear();
+    forgetHeld();
     return true;
 }
 
@@ -199,10 +197,16 @@ bool BatchedInsert::writeSingly()
         if (!ok)
             m_failedTag = m_tags[row];
     }
+    forgetHeld();
+    return ok;
+}
+
+void BatchedInsert::forgetHeld()
+{
+    // Emptied, not let go: the next rows take the same room.
     m_held.clear();
     m_tags.clear();
-    m_bytes.clear();
-    return ok;
+    m_bytes.truncate(0);
 }
 
 QString BatchedInsert::error(const store::Database& database) const

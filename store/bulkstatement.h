@@ -108,6 +108,7 @@ private:
     };
     [[nodiscard]] bool writeTogether();
     [[nodiscard]] bool writeSingly();
+    void forgetHeld();
 
     int m_width;
     BulkStatement m_single;
