@@ -1,9 +1,9 @@
 #include "pinhash.h"
 
-#include <QCryptographicHash>
-#include <QPasswordDigestor>
 #include <QRandomGenerator>
 #include <QStringList>
+
+#include <nettle/pbkdf2.h>
 
 namespace pinhash {
 
@@ -17,8 +17,13 @@ constexpr int kDigestBytes = 32;
 
 QByteArray derive(const QString& pin, const QByteArray& salt, int iterations)
 {
-    return QPasswordDigestor::deriveKeyPbkdf2(QCryptographicHash::Sha256, pin.toUtf8(), salt,
-                                              iterations, kDigestBytes);
+    const QByteArray key = pin.toUtf8();
+    QByteArray derived(kDigestBytes, Qt::Uninitialized);
+    pbkdf2_hmac_sha256(size_t(key.size()), reinterpret_cast<const uint8_t*>(key.constData()),
+                       unsigned(iterations), size_t(salt.size()),
+                       reinterpret_cast<const uint8_t*>(salt.constData()), size_t(kDigestBytes),
+                       reinterpret_cast<uint8_t*>(derived.data()));
+    return derived;
 }
 
 // Compares without stopping at the first difference.

@@ -10,7 +10,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
-#include <libpq-fe.h>
+#include "engine/libpq.h"
 
 namespace server {
 
@@ -19,13 +19,16 @@ namespace {
 // libpq's default for a keyword, from the environment or its compiled-in value.
 QString defaultOf(const char* keyword)
 {
-    PQconninfoOption* defaults = PQconndefaults();
+    const Expected<const libpq::Functions*> pq = libpq::functions();
+    if (!pq)
+        return {};
+    PQconninfoOption* defaults = (*pq)->PQconndefaults();
     QString value;
     for (PQconninfoOption* o = defaults; o && o->keyword; ++o) {
         if (qstrcmp(o->keyword, keyword) == 0 && o->val)
             value = QString::fromUtf8(o->val);
     }
-    PQconninfoFree(defaults);
+    (*pq)->PQconninfoFree(defaults);
     return value;
 }
 
@@ -168,11 +171,14 @@ Expected<Place> parse(const QString& connection, const QString& building)
 {
     if (Outcome named = checkBuilding(building); !named)
         return named;
+    const Expected<const libpq::Functions*> pq = libpq::functions();
+    if (!pq)
+        return pq.outcome();
     char* error = nullptr;
-    PQconninfoOption* parsed = PQconninfoParse(connection.toUtf8().constData(), &error);
+    PQconninfoOption* parsed = (*pq)->PQconninfoParse(connection.toUtf8().constData(), &error);
     if (!parsed) {
         // libpq's reason quotes the text it could not read, password and all.
-        PQfreemem(error);
+        (*pq)->PQfreemem(error);
         return Expected<Place>::failure(QCoreApplication::translate(
             "server", "The database connection cannot be read: check its form "
                       "(postgresql://user@host:port/database or key=value pairs)."));
@@ -183,7 +189,7 @@ Expected<Place> parse(const QString& connection, const QString& building)
         if (o->val && *o->val)
             place.options.append({QString::fromUtf8(o->keyword), QString::fromUtf8(o->val)});
     }
-    PQconninfoFree(parsed);
+    (*pq)->PQconninfoFree(parsed);
     if (Outcome settings = checkSettings(place); !settings)
         return settings;
     return place;
@@ -314,7 +320,8 @@ QString settingAtFault(const Place& place)
     if (place.option(QStringLiteral("connect_timeout")).isEmpty())
         options.append({QStringLiteral("connect_timeout"), QStringLiteral("5")});
     const ConnectParams params(options);
-    if (PQpingParams(params.keywords(), params.values(), 0) != PQPING_OK)
+    const Expected<const libpq::Functions*> pq = libpq::functions();
+    if (!pq || (*pq)->PQpingParams(params.keywords(), params.values(), 0) != PQPING_OK)
         return {};
     //: %1 is host:port/database; %2 the sslmode the connection gives.
     return QCoreApplication::translate(

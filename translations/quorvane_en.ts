@@ -4187,6 +4187,14 @@ Serial devices no COM entry maps to:
         <extracomment>%1 is host:port/database; %2 the sslmode the connection gives.</extracomment>
         <translation>the database server %1 answers, but not with the SSL the connection asks for (sslmode=%2). Ask whoever runs the server whether it offers SSL, or give sslmode=prefer.</translation>
     </message>
+    <message>
+        <source>The PostgreSQL client library cannot be loaded (%1). Install the package libpq5.</source>
+        <translation>The PostgreSQL client library cannot be loaded (%1). Install the package libpq5.</translation>
+    </message>
+    <message>
+        <source>The PostgreSQL client library %1 has no %2: it is older than this program needs. Update the package libpq5.</source>
+        <translation>The PostgreSQL client library %1 has no %2: it is older than this program needs. Update the package libpq5.</translation>
+    </message>
 </context>
 <context>
     <name>serverannouncements</name>

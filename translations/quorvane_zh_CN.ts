@@ -4127,6 +4127,14 @@ Serial devices no COM entry maps to:
         <extracomment>%1 is host:port/database; %2 the sslmode the connection gives.</extracomment>
         <translation>数据库服务器 %1 有应答，但不能提供连接所要求的 SSL（sslmode=%2）。请询问服务器管理员是否提供 SSL，或改用 sslmode=prefer。</translation>
     </message>
+    <message>
+        <source>The PostgreSQL client library cannot be loaded (%1). Install the package libpq5.</source>
+        <translation>无法载入 PostgreSQL 客户端库（%1）。请安装软件包 libpq5。</translation>
+    </message>
+    <message>
+        <source>The PostgreSQL client library %1 has no %2: it is older than this program needs. Update the package libpq5.</source>
+        <translation>PostgreSQL 客户端库 %1 没有 %2：它比本程序所需的版本旧。请更新软件包 libpq5。</translation>
+    </message>
 </context>
 <context>
     <name>serverannouncements</name>

@@ -5,7 +5,7 @@ packages=(
     qt6-base-dev libqt6sql6-sqlite libsqlite3-dev
     libqt6sql6-psql libpq-dev postgresql postgresql-common
     sqlite3 clang-format
-    libgensio-dev ser2net
+    libgensio-dev ser2net nettle-dev
     qt6-l10n-tools qt6-tools-dev-tools qt6-tools-dev qt6-translations-l10n
     fonts-wqy-zenhei fonts-liberation2
 )

@@ -1,5 +1,7 @@
 #include "databaseengine.h"
 
+#include "libpq.h"
+
 #include "location.h"
 #include "server.h"
 
@@ -13,7 +15,6 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStringEncoder>
-#include <libpq-fe.h>
 
 #include <algorithm>
 #include <poll.h>
@@ -59,33 +60,37 @@ Problem problemOfState(const QString& state, QSqlError::ErrorType type)
 // only the code; empty when no server answered within two seconds.
 QString refusalState(const server::Place& place)
 {
+    const Expected<const libpq::Functions*> loaded = libpq::functions();
+    if (!loaded)
+        return {};
+    const libpq::Functions& pq = **loaded;
     const server::ConnectParams params(place.options);
-    PGconn* connection = PQconnectStartParams(params.keywords(), params.values(), 0);
+    PGconn* connection = pq.PQconnectStartParams(params.keywords(), params.values(), 0);
     if (!connection)
         return {};
-    PQsetErrorVerbosity(connection, PQERRORS_SQLSTATE);
+    pq.PQsetErrorVerbosity(connection, PQERRORS_SQLSTATE);
     const QDeadlineTimer deadline(2000);
     PostgresPollingStatusType polled = PGRES_POLLING_WRITING;
     while (polled != PGRES_POLLING_OK && polled != PGRES_POLLING_FAILED &&
-           PQsocket(connection) >= 0) {
-        pollfd wait{PQsocket(connection), short(polled == PGRES_POLLING_READING ? POLLIN : POLLOUT),
-                    0};
+           pq.PQsocket(connection) >= 0) {
+        pollfd wait{pq.PQsocket(connection),
+                    short(polled == PGRES_POLLING_READING ? POLLIN : POLLOUT), 0};
         if (::poll(&wait, 1, int(deadline.remainingTime())) <= 0)
             break;
-        polled = PQconnectPoll(connection);
+        polled = pq.PQconnectPoll(connection);
     }
     // With SQLSTATE verbosity the server's part of the message is its
     // severity and the code, nothing else.
     QString state;
-    if (polled == PGRES_POLLING_FAILED || PQstatus(connection) == CONNECTION_BAD) {
+    if (polled == PGRES_POLLING_FAILED || pq.PQstatus(connection) == CONNECTION_BAD) {
         const QStringList words =
-            QString::fromUtf8(PQerrorMessage(connection))
+            QString::fromUtf8(pq.PQerrorMessage(connection))
                 .split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
         static const QRegularExpression code(QStringLiteral("^[0-9A-Z]{5}$"));
         if (!words.isEmpty() && code.match(words.last()).hasMatch())
             state = words.last();
     }
-    PQfinish(connection);
+    pq.PQfinish(connection);
     return state;
 }
 
@@ -232,24 +237,26 @@ public:
         QStringList quoted;
         for (const QString& column : columns)
             quoted << database::quotedIdentifier(column);
-        if (qstrcmp(handle.typeName(), "PGconn*") != 0 &&
-            qstrcmp(handle.typeName(), "pg_conn*") != 0)
+        const Expected<const libpq::Functions*> loaded = libpq::functions();
+        if (!loaded || (qstrcmp(handle.typeName(), "PGconn*") != 0 &&
+                        qstrcmp(handle.typeName(), "pg_conn*") != 0))
             return insertEach(db, table, quoted, rows);
+        const libpq::Functions& pq = **loaded;
         PGconn* connection = *static_cast<PGconn* const*>(handle.data());
         const QByteArray copy = QStringLiteral("COPY %1 (%2) FROM STDIN")
                                     .arg(database::quotedIdentifier(table), quoted.join(u','))
                                     .toUtf8();
-        const auto failure = [connection](PGresult* result) {
-            const QString why = QString::fromUtf8(PQerrorMessage(connection)).trimmed();
-            PQclear(result);
-            while (PGresult* more = PQgetResult(connection))
-                PQclear(more);
+        const auto failure = [connection, &pq](PGresult* result) {
+            const QString why = QString::fromUtf8(pq.PQerrorMessage(connection)).trimmed();
+            pq.PQclear(result);
+            while (PGresult* more = pq.PQgetResult(connection))
+                pq.PQclear(more);
             return Outcome::failure(why);
         };
-        PGresult* started = PQexec(connection, copy.constData());
-        if (PQresultStatus(started) != PGRES_COPY_IN)
+        PGresult* started = pq.PQexec(connection, copy.constData());
+        if (pq.PQresultStatus(started) != PGRES_COPY_IN)
             return failure(started);
-        PQclear(started);
+        pq.PQclear(started);
         // COPY's text format: a tab between values, a backslash escape for
         // what would end one, \N for NULL.
         QByteArray buffer;
@@ -278,21 +285,22 @@ public:
             }
             buffer += '\n';
             if (buffer.size() > kCopyChunk) {
-                sent =
-                    sent && PQputCopyData(connection, buffer.constData(), int(buffer.size())) == 1;
+                sent = sent &&
+                       pq.PQputCopyData(connection, buffer.constData(), int(buffer.size())) == 1;
                 buffer.truncate(0);
             }
         }
         sent = sent && (buffer.isEmpty() ||
-                        PQputCopyData(connection, buffer.constData(), int(buffer.size())) == 1);
-        if (PQputCopyEnd(connection, sent ? nullptr : "the rows could not be sent") != 1 || !sent)
+                        pq.PQputCopyData(connection, buffer.constData(), int(buffer.size())) == 1);
+        if (pq.PQputCopyEnd(connection, sent ? nullptr : "the rows could not be sent") != 1 ||
+            !sent)
             return failure(nullptr);
-        PGresult* ended = PQgetResult(connection);
-        if (PQresultStatus(ended) != PGRES_COMMAND_OK)
+        PGresult* ended = pq.PQgetResult(connection);
+        if (pq.PQresultStatus(ended) != PGRES_COMMAND_OK)
             return failure(ended);
-        PQclear(ended);
-        while (PGresult* more = PQgetResult(connection))
-            PQclear(more);
+        pq.PQclear(ended);
+        while (PGresult* more = pq.PQgetResult(connection))
+            pq.PQclear(more);
         return Outcome::success();
     }
 };

@@ -1,4 +1,5 @@
 #include "logindialog.h"
+#include "pinhash.h"
 #include "recordingmessagesink.h"
 #include "testdatabase.h"
 
@@ -116,6 +117,47 @@ private slots:
     }
 
     // Cancel, Esc, the close box and Enter on Cancel.
+    // PINs a building keeps as digests: made by an earlier release, a Chinese
+    // PIN, the published PBKDF2-SHA256 vector (RFC 7914), and what is not ours.
+    void storedDigests_data()
+    {
+        QTest::addColumn<QString>("pin");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<bool>("matches");
+        const QString kept = QStringLiteral("pbkdf2-sha256$120000$AAECAwQFBgcICQoLDA0ODw==$"
+                                            "UHAyHKNNva/pslNx0cD4O8r+Bz+64fInTwCm1saOmJk=");
+        QTest::newRow("kept digest") << "1234" << kept << true;
+        QTest::newRow("one digit off") << "1235" << kept << false;
+        QTest::newRow("Chinese PIN")
+            << QString::fromUtf8("门牌9")
+            << QStringLiteral("pbkdf2-sha256$1000$AAECAwQFBgcICQoLDA0ODw==$"
+                              "2z1K1kWPPgMDPitcQWBiAwEuuEGQEX84lygC5HRb194=")
+            << true;
+        QTest::newRow("published vector")
+            << "passwd"
+            << "pbkdf2-sha256$1$c2FsdA==$VawEblbjCJ/sFpHCJUS2BflBhSFt3gRl5oudV8INrLw=" << true;
+        QTest::newRow("absurd work")
+            << "passwd"
+            << "pbkdf2-sha256$1300000$c2FsdA==$VawEblbjCJ/sFpHCJUS2BflBhSFt3gRl5oudV8INrLw="
+            << false;
+        QTest::newRow("PIN as typed") << "1234"
+                                      << "1234" << false;
+    }
+
+    void storedDigests()
+    {
+        QFETCH(QString, pin);
+        QFETCH(QString, stored);
+        QFETCH(bool, matches);
+        QCOMPARE(pinhash::matches(pin, stored), matches);
+        if (matches)
+            QCOMPARE(pinhash::proof(pin, stored.section(QLatin1Char('$'), 0, 2)),
+                     stored.section(QLatin1Char('$'), 3));
+        const QString fresh = pinhash::digest(pin);
+        QVERIFY(pinhash::matches(pin, fresh) && !pinhash::matches(pin + u'0', fresh));
+        QVERIFY(fresh != pinhash::digest(pin)); // salted
+    }
+
     void endWithoutLogin()
     {
         for (int way : {0, 1, 2, 3}) {
