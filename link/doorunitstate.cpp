@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QHash>
 #include <QLocale>
+#include <QVarLengthArray>
 
 #include <algorithm>
 #include <numeric>
@@ -24,7 +25,14 @@ void SentRooms::add(const RoomRecord& room)
     std::array<quint32, 4> ends{};
     int field = 0;
     for (const QString* text : {&room.Room, &room.TEL1, &room.TEL2, &room.TEL3}) {
-        m_text += *text;
+        if (std::all_of(text->cbegin(), text->cend(), [](QChar c) { return c.unicode() < 0x80; })) {
+            const qsizetype at = m_text.size();
+            m_text.resize(at + text->size());
+            std::transform(text->cbegin(), text->cend(), m_text.begin() + at,
+                           [](QChar c) { return char(c.unicode()); });
+        } else {
+            m_text += text->toUtf8();
+        }
         ends[size_t(field++)] = quint32(m_text.size());
     }
     m_ends.push_back(ends);
@@ -39,8 +47,9 @@ void SentRooms::finish()
     // integers is a tenth of the size of a hash of the numbers.
     std::vector<int> sorted(m_ends.size());
     std::iota(sorted.begin(), sorted.end(), 0);
-    std::sort(sorted.begin(), sorted.end(), [this](int a, int b) {
-        const int order = at(a)[0].compare(at(b)[0]);
+    const auto number = [this](int i) { return QByteArrayView(at(i)[0]); };
+    std::sort(sorted.begin(), sorted.end(), [&number](int a, int b) {
+        const int order = number(a).compare(number(b));
         return order != 0 ? order < 0 : a < b;
     });
     m_nextSame.assign(m_ends.size(), -1);
@@ -48,7 +57,7 @@ void SentRooms::finish()
     m_byNumber.clear();
     for (size_t k = 0; k < sorted.size();) {
         size_t end = k + 1;
-        while (end < sorted.size() && at(sorted[end])[0] == at(sorted[k])[0])
+        while (end < sorted.size() && number(sorted[end]) == number(sorted[k]))
             ++end;
         m_byNumber.push_back(sorted[k]);
         m_unique[size_t(sorted[k])] = end == k + 1;
@@ -59,28 +68,46 @@ void SentRooms::finish()
     m_byNumber.shrink_to_fit();
 }
 
-SentRooms::Room SentRooms::at(int i) const
+SentRooms::Sent SentRooms::at(int i) const
 {
     const std::array<quint32, 4>& ends = m_ends[size_t(i)];
     const quint32 start = i == 0 ? 0 : m_ends[size_t(i - 1)][3];
-    const QStringView text(m_text);
+    const QUtf8StringView text(m_text.constData(), m_text.size());
     return {text.sliced(start, ends[0] - start), text.sliced(ends[0], ends[1] - ends[0]),
             text.sliced(ends[1], ends[2] - ends[1]), text.sliced(ends[2], ends[3] - ends[2])};
 }
 
 int SentRooms::find(QStringView number) const
 {
-    const auto found = std::lower_bound(
-        m_byNumber.begin(), m_byNumber.end(), number,
-        [this](int sent, QStringView wanted) { return at(sent)[0].compare(wanted) < 0; });
-    return found != m_byNumber.end() && at(*found)[0] == number ? *found : -1;
+    // Looked for by its UTF-8 bytes, the order the index is sorted in.
+    QVarLengthArray<char, 64> utf8;
+    for (const QChar c : number) {
+        if (c.unicode() >= 0x80) {
+            const QByteArray wide = number.toUtf8();
+            utf8.clear();
+            utf8.append(wide.constData(), wide.size());
+            break;
+        }
+        utf8.append(char(c.unicode()));
+    }
+    const QByteArrayView wanted(utf8.constData(), utf8.size());
+    const auto found = std::lower_bound(m_byNumber.begin(), m_byNumber.end(), wanted,
+                                        [this](int sent, QByteArrayView key) {
+                                            return QByteArrayView(at(sent)[0]).compare(key) < 0;
+                                        });
+    return found != m_byNumber.end() && QByteArrayView(at(*found)[0]) == wanted ? *found : -1;
 }
 
-quint8 SentRooms::mark(const Room& sent, const Room& now)
+bool SentRooms::same(QUtf8StringView sent, QStringView now)
 {
-    return quint8((sent[1] != now[1] ? DirectoryChanges::Tel1 : 0) |
-                  (sent[2] != now[2] ? DirectoryChanges::Tel2 : 0) |
-                  (sent[3] != now[3] ? DirectoryChanges::Tel3 : 0));
+    return QAnyStringView::equal(sent, now);
+}
+
+quint8 SentRooms::mark(const Sent& sent, const Room& now)
+{
+    return quint8((same(sent[1], now[1]) ? 0 : DirectoryChanges::Tel1) |
+                  (same(sent[2], now[2]) ? 0 : DirectoryChanges::Tel2) |
+                  (same(sent[3], now[3]) ? 0 : DirectoryChanges::Tel3));
 }
 
 DirectoryChanges SentRooms::compare(int count, const RoomReader& read) const
@@ -98,7 +125,7 @@ DirectoryChanges SentRooms::compare(int count, const RoomReader& read) const
         read(i, room);
         int found = -1;
         if (guess < size() && m_unique[size_t(guess)] && next[size_t(guess)] == -2 &&
-            at(guess)[0] == room[0]) {
+            same(at(guess)[0], room[0])) {
             found = guess;
             next[size_t(found)] = -1;
         } else {
@@ -124,7 +151,7 @@ DirectoryChanges SentRooms::compare(int count, const RoomReader& read) const
     }
     for (int i = 0; i < size(); ++i) {
         if (!matched[size_t(i)]) {
-            const Room r = at(i);
+            const Sent r = at(i);
             changes.removed.append(
                 {r[0].toString(), r[1].toString(), r[2].toString(), r[3].toString()});
         }

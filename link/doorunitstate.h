@@ -38,13 +38,15 @@ struct DirectoryChanges
     static QString fieldNames(quint8 mark);
 };
 
-// A download's rooms, packed one after another in one text and indexed by
-// number: built once, then compared with the directory each time it changes
-// without reading or hashing the download again.
+// A download's rooms, packed one after another in one UTF-8 text (half the
+// size of UTF-16 for the digits they are) and indexed by number: built once,
+// then compared with the directory each time it changes without reading or
+// hashing the download again.
 class SentRooms
 {
 public:
-    using Room = std::array<QStringView, 4>; // Room, TEL1, TEL2, TEL3
+    using Room = std::array<QStringView, 4>;     // Room, TEL1, TEL2, TEL3 of the directory
+    using Sent = std::array<QUtf8StringView, 4>; // the same of a room sent
 
     SentRooms() = default;
     explicit SentRooms(const QList<RoomRecord>& sent);
@@ -54,20 +56,22 @@ public:
     void finish();
 
     int size() const { return int(m_ends.size()); }
-    Room at(int i) const;
+    Sent at(int i) const;
     // The first sent room of the number, or -1.
     int find(QStringView number) const;
     // How the room now differs from the room sent.
-    static quint8 mark(const Room& sent, const Room& now);
+    static quint8 mark(const Sent& sent, const Room& now);
+    // Whether a sent field holds the text of a field of the directory.
+    static bool same(QUtf8StringView sent, QStringView now);
 
     // Fills Room, TEL1, TEL2 and TEL3 of the directory's room i.
     using RoomReader = std::function<void(int i, Room& room)>;
     DirectoryChanges compare(int count, const RoomReader& room) const;
 
 private:
-    QString m_text;
+    QByteArray m_text;
     std::vector<std::array<quint32, 4>> m_ends; // where each field ends in m_text
-    // Each number's first sent room, sorted by number, and after each sent
+    // Each number's first sent room, sorted by number (its UTF-8 bytes), and after each sent
     // room the next of the same number; made by finish().
     std::vector<int> m_byNumber;
     std::vector<int> m_nextSame;

@@ -176,9 +176,9 @@ void DoorUnitWatch::noticeOutside(RecordCursor& file, const std::vector<int>& ro
             changes << std::move(change);
         }
     };
-    const auto fields = [](const SentRooms::Room& room) {
+    const auto fields = [](const auto& room) {
         QStringList values;
-        for (const QStringView field : room)
+        for (const auto field : room)
             values << field.toString();
         return values;
     };
@@ -419,7 +419,7 @@ void DoorUnitWatch::updateRow(int row)
             update();
         return;
     }
-    if (m_sent.at(sent)[0] != room[0]) {
+    if (!SentRooms::same(m_sent.at(sent)[0], room[0])) {
         update();
         return;
     }

@@ -154,7 +154,7 @@ Outcome RecordCursor::checkWidths(const RowStore::Row& row) const
         const int limit = layout().fields[i].maxLength;
         if (limit <= 0 || !row.isSet(i))
             continue;
-        const int length = schema::characterCount(row.edited[i]);
+        const int length = schema::characterCount((*row.edited)[i]);
         if (length > limit) {
             return Outcome::failure(
                 //: %1 is the field (Room, TEL1...), %3 the value typed, %4 its length.
@@ -164,7 +164,7 @@ Outcome RecordCursor::checkWidths(const RowStore::Row& row) const
                     "not saved; shorten the value.")
                     .arg(layout().fields[i].name)
                     .arg(limit)
-                    .arg(row.edited[i])
+                    .arg((*row.edited)[i])
                     .arg(length));
         }
     }

@@ -86,7 +86,7 @@ QString RowStore::value(int row, int column) const
 {
     const Row& r = m_rows[size_t(row)];
     if (r.isSet(column))
-        return r.edited[column];
+        return (*r.edited)[column];
     return originalText(r, column);
 }
 
@@ -94,7 +94,7 @@ QStringView RowStore::view(int row, int column, QString& scratch) const
 {
     const Row& r = m_rows[size_t(row)];
     if (r.isSet(column))
-        return r.edited[column];
+        return (*r.edited)[column];
     return storedView(row, column, scratch);
 }
 
@@ -114,20 +114,21 @@ QStringView RowStore::storedView(int row, int column, QString& scratch) const
 void RowStore::edit(int row, int column, const QString& text)
 {
     Row& r = m_rows[size_t(row)];
-    if (r.edited.isEmpty()) {
+    if (!r.edited) {
+        r.edited = std::make_unique<QStringList>();
         for (int i = 0; i < m_fieldCount; ++i)
-            r.edited << originalText(r, i);
+            *r.edited << originalText(r, i);
     }
     // An empty value is stored as empty text, not NULL: the driver binds a
     // null QString as NULL.
-    r.edited[column] = text.isNull() ? QStringLiteral("") : text;
+    (*r.edited)[column] = text.isNull() ? QStringLiteral("") : text;
     r.modified |= 1u << column;
 }
 
 void RowStore::dropEdits(int row)
 {
     Row& r = m_rows[size_t(row)];
-    r.edited.clear();
+    r.edited.reset();
     r.modified = 0;
 }
 

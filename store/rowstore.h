@@ -22,17 +22,71 @@ public:
     static constexpr int kPackedFields = 8;
     static constexpr int kMaxPackedText = 0xFFFF;
 
+    // A row's key: one value, a list for a key of several fields, null for a
+    // new row. The usual key, one 64-bit integer, is kept in place; any other
+    // in a QVariant of its own, so that a row of a large table stays small.
+    class Key
+    {
+    public:
+        Key() = default;
+        Key(qlonglong id) : m_id(id) { spill(id == kNull); }
+        Key(const QVariant& value)
+        {
+            if (value.typeId() == QMetaType::LongLong && value.toLongLong() != kNull)
+                m_id = value.toLongLong();
+            else
+                m_other = std::make_unique<QVariant>(value);
+        }
+        Key(const Key& other) : m_id(other.m_id) { copyOther(other); }
+        Key& operator=(const Key& other)
+        {
+            m_id = other.m_id;
+            copyOther(other);
+            return *this;
+        }
+        Key(Key&&) noexcept = default;
+        Key& operator=(Key&&) noexcept = default;
+
+        bool isNull() const { return m_other ? m_other->isNull() : m_id == kNull; }
+        QVariant value() const
+        {
+            return m_other ? *m_other : m_id == kNull ? QVariant() : QVariant(qlonglong(m_id));
+        }
+        operator QVariant() const { return value(); }
+        QString toString() const
+        {
+            return m_other         ? m_other->toString()
+                   : m_id == kNull ? QString()
+                                   : QString::number(m_id);
+        }
+
+    private:
+        static constexpr qint64 kNull = std::numeric_limits<qint64>::min();
+        void spill(bool needed)
+        {
+            if (needed)
+                m_other = std::make_unique<QVariant>(qlonglong(m_id));
+        }
+        void copyOther(const Key& other)
+        {
+            m_other = other.m_other ? std::make_unique<QVariant>(*other.m_other) : nullptr;
+        }
+
+        qint64 m_id = kNull;
+        std::unique_ptr<QVariant> m_other;
+    };
+
     struct Row
     {
-        QVariant key; // one value, a list for a key of several fields, null for a new row
-        QString text; // the values as read, one after another
+        Key key;
+        QString text;                              // the values as read, one after another
         std::array<quint16, kPackedFields> ends{}; // where each value ends in text
         quint32 nulls = 0;                         // one bit per value read as NULL
+        quint32 modified = 0;                      // one bit per field set
         // The values as read when one is not text (or they do not fit the
         // packing): writes must match them exactly.
         std::unique_ptr<QVariantList> typed;
-        QStringList edited;   // empty unless a field was set
-        quint32 modified = 0; // one bit per field set
+        std::unique_ptr<QStringList> edited; // null unless a field was set
         bool isNew = false;
         bool deleted = false;
 
@@ -40,6 +94,8 @@ public:
         // Left without a trace: a deleted row, or a new row nobody typed into.
         bool dropsWhenLeft() const { return deleted || (isNew && modified == 0); }
     };
+    // 100,000 rows of a directory are held at once: each byte here is 100 kB.
+    static_assert(sizeof(Row) <= 88);
     static_assert(sizeof(Row::modified) * 8 == kMaxFields && sizeof(Row::nulls) * 8 == kMaxFields);
     static_assert(kMaxPackedText <= std::numeric_limits<quint16>::max());
 

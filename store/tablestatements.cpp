@@ -176,8 +176,8 @@ TableStatements::Pending TableStatements::pendingOf(const RowStore& store,
     Pending pending;
     for (int i = 0; i < store.fieldCount(); ++i) {
         const QVariant stored = !row.isSet(i) ? store.originalValue(row, i)
-                                : m_storeAs   ? m_storeAs(i, row.edited[i])
-                                              : QVariant(row.edited[i]);
+                                : m_storeAs   ? m_storeAs(i, (*row.edited)[i])
+                                              : QVariant((*row.edited)[i]);
         if (row.isSet(i)) {
             pending.changed << quotedIdentifier(m_spec.fields[i].name);
             pending.values << stored;
@@ -322,7 +322,7 @@ TableStatements::Written TableStatements::writeRow(RowStore& store, int index, c
 
     row.key = key.size() == 1 ? key.first() : key.isEmpty() ? QVariant() : QVariant(key);
     store.setOriginal(row, stored->constData());
-    row.edited.clear();
+    row.edited.reset();
     row.modified = 0;
     row.isNew = false;
     return {};

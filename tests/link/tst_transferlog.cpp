@@ -141,30 +141,38 @@ private slots:
         QTest::addColumn<QString>("state");
         QTest::addColumn<QString>("history");     // the history window's Now column
         QTest::addColumn<QStringList>("outside"); // entries recorded, as subject: detail
-        QTest::addColumn<QString>("by"); // who sent the download: an operator or the keeper
+        QTest::addColumn<QString>("by");       // who sent the download: an operator or the keeper
+        QTest::addColumn<QStringList>("sent"); // the download's rooms, as now
+        const QStringList sent{"101:1::", "102:2::", "101:3::"};
         const QString at = QStringLiteral(" (last download %1)");
         QTest::newRow("same") << QStringList{"101:1::", "102:2::", "101:3::"} << "..." << 0
                               << "Door unit: up to date"
-                              << ";;" << QStringList{} << "ann";
+                              << ";;" << QStringList{} << "ann" << sent;
         // The keeper's download, and when it said it sends next.
         QTest::newRow("kept by the keeper")
             << QStringList{"101:1::", "102:2::", "101:3::"} << "..." << 0
             << "Door unit: up to date · kept by the keeper on PC office-2 · the keeper sends next "
                "at %1"
-            << ";;" << QStringList{} << "quorvane-keep@office-2";
+            << ";;" << QStringList{} << "quorvane-keep@office-2" << sent;
         QTest::newRow("added") << QStringList{"101:1::", "102:2::", "101:3::", "103:4::"} << "...+"
                                << 0 << "Door unit: 1 change not sent" + at << ";;;added since"
-                               << QStringList{"103: added"} << "ann";
+                               << QStringList{"103: added"} << "ann" << sent;
         QTest::newRow("edited") << QStringList{"101:1::", "102:2:5:", "101:3::9"}
                                 << ".2"
                                    "3"
                                 << 0 << "Door unit: 2 changes not sent" + at
                                 << ";TEL2 changed since;TEL3 changed since"
-                                << QStringList{"102: changed", "101: changed"} << "ann";
+                                << QStringList{"102: changed", "101: changed"} << "ann" << sent;
         QTest::newRow("deleted and moved")
             << QStringList{"101:3::", "102:2::"} << "1." << 1
             << "Door unit: 2 changes not sent" + at << "TEL1 changed since;;removed since"
-            << QStringList{"101: changed", "101: deleted"} << "ann";
+            << QStringList{"101: changed", "101: deleted"} << "ann" << sent;
+        // Rooms and numbers in other scripts than ASCII, as a download keeps them.
+        const QStringList wide{"101:1::", "东102:电话:+86 ２:", "101:3::"};
+        QTest::newRow("not ASCII")
+            << QStringList{"101:1::", "东102:电话:+86 ２:", "101:3::9", "东103:1::"} << "..3+" << 0
+            << "Door unit: 2 changes not sent" + at << ";;TEL3 changed since;added since"
+            << QStringList{"101: changed", "东103: added"} << "ann" << wide;
     }
 
     // Rooms matched by number, a repeated number occurrence by occurrence:
@@ -179,9 +187,13 @@ private slots:
         QFETCH(QString, history);
         QFETCH(QStringList, outside);
         QFETCH(QString, by);
+        QFETCH(QStringList, sent);
         TransferLog log(m_path);
-        TransferRecord r =
-            download({{"101", "1", "", ""}, {"102", "2", "", ""}, {"101", "3", "", ""}});
+        QList<RoomRecord> rooms;
+        for (const QString& room : sent)
+            rooms.append({room.section(u':', 0, 0), room.section(u':', 1, 1),
+                          room.section(u':', 2, 2), room.section(u':', 3, 3)});
+        TransferRecord r = download(rooms);
         r.operatorName = by;
         if (by != "ann")
             QVERIFY(keeper::writePlan(m_path, {"office-2", 42, r.started}));
