@@ -9,6 +9,15 @@ class Pauser
 public:
     virtual ~Pauser() = default;
     virtual void pause(int milliseconds) = 0;
+    // Pauses of one length back to back, as a batch pause is 200 of 10 ms:
+    // by default each in turn, so that a pauser that looks up between them
+    // (a stop asked for, a countdown shown) still can; one with nothing to
+    // do between them waits them out at once.
+    virtual void pauseRounds(int rounds, int milliseconds)
+    {
+        for (int i = 0; i < rounds; ++i)
+            pause(milliseconds);
+    }
     // Something other than a pause has happened since the last one: the next
     // pause is measured from when it is asked for, not laid end to end with
     // the last one.

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 
 #include <cerrno>
+#include <iterator>
 
 SerialLink::SerialLink(SerialPort& port, Pauser& pauser) : m_port(port), m_pauser(pauser) {}
 
@@ -221,7 +222,8 @@ void SerialLink::pause(int milliseconds)
 
 bool SerialLink::run(const Frame& frame)
 {
-    for (const LinkStep& step : frame) {
+    for (auto it = frame.begin(); it != frame.end(); ++it) {
+        const LinkStep& step = *it;
         switch (step.kind) {
         case LinkStep::Kind::Byte:
             if (!writeByte(step.byte))
@@ -235,9 +237,17 @@ bool SerialLink::run(const Frame& frame)
             if (!waitUntilSent())
                 return false;
             break;
-        case LinkStep::Kind::Pause:
-            pause(step.milliseconds);
+        case LinkStep::Kind::Pause: {
+            // Pauses of one length back to back (a batch pause is 200 of
+            // 10 ms) go to the pauser as rounds of one pause.
+            int rounds = 1;
+            for (; std::next(it) != frame.end() && std::next(it)->kind == LinkStep::Kind::Pause &&
+                   std::next(it)->milliseconds == step.milliseconds;
+                 ++it)
+                ++rounds;
+            m_pauser.pauseRounds(rounds, step.milliseconds);
             break;
+        }
         }
     }
     return true;

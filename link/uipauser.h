@@ -11,6 +11,10 @@ class UiPauser : public Pauser
 {
 public:
     void pause(int milliseconds) override;
+    // The windows paint between rounds as during one long pause, and the
+    // operator's input waits either way: the program wakes once for them,
+    // not once a round.
+    void pauseRounds(int rounds, int milliseconds) override { pause(rounds * milliseconds); }
     void startAfresh() override { m_lastEndNs = -1; }
 
 private:

@@ -8,6 +8,7 @@
 #include "pseudoterminal.h"
 #include "recordingserialport.h"
 #include "sleepingpauser.h"
+#include "uipauser.h"
 
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -183,6 +184,7 @@ private slots:
     void linkSetsTheLineAndRestoresItOnClose();
     void openRefusals();
     void linkFailsWhenNobodyReads();
+    void throughTheMonitorProgram_data();
     void throughTheMonitorProgram();
     void framingErrors_data();
     void framingErrors();
@@ -278,8 +280,18 @@ void TestLinkEndToEnd::linkFailsWhenNobodyReads()
 // Real time, as an operator runs it, decoded as the door unit would see it.
 // The monitor prints the device to map, keeps the line up, and writes the
 // decoded session for us.
+// The companion sleeps its pauses out; the program waits in its event loop,
+// a batch pause's 200 rounds at once.
+void TestLinkEndToEnd::throughTheMonitorProgram_data()
+{
+    QTest::addColumn<bool>("eventLoop");
+    QTest::newRow("sleeping") << false;
+    QTest::newRow("event loop") << true;
+}
+
 void TestLinkEndToEnd::throughTheMonitorProgram()
 {
+    QFETCH(bool, eventLoop);
     const QString json = m_config.filePath("session.json");
     QProcess monitor;
     monitor.setProcessEnvironment(companionEnvironment());
@@ -290,8 +302,9 @@ void TestLinkEndToEnd::throughTheMonitorProgram()
     QVERIFY2(banner.startsWith("Door unit monitor listening on " + device), qPrintable(banner));
     mapCom(4, device);
     PosixSerialPort port;
-    SleepingPauser pauser;
-    SerialLink link(port, pauser);
+    SleepingPauser sleeping;
+    UiPauser looping;
+    SerialLink link(port, eventLoop ? static_cast<Pauser&>(looping) : sleeping);
     link.configure(4);
     QCOMPARE(link.open(), 0);
     QVERIFY(link.run(frames::loadDefault()));
