@@ -415,24 +415,54 @@ private slots:
     void anyRoomTableWithTheFourFieldsIsWritten_data()
     {
         QTest::addColumn<QString>("create");
+        QTest::addColumn<QString>("then");  // run after the create, when given
+        QTest::addColumn<QString>("first"); // the first row's Room
         QTest::newRow("rowid, fields in another order and case")
-            << QStringLiteral("CREATE TABLE Room_tel (tel3, room, Tel1, TEL2)");
-        QTest::newRow("text key") << QStringLiteral(
-            "CREATE TABLE Room_tel (Room TEXT PRIMARY KEY, TEL1, TEL2, TEL3)");
-        QTest::newRow("keyed on Room, no rowid") << QStringLiteral(
-            "CREATE TABLE Room_tel (Room TEXT PRIMARY KEY, TEL1, TEL2, TEL3) WITHOUT ROWID");
-        QTest::newRow("key named with quotes") << QStringLiteral(
-            "CREATE TABLE Room_tel (\"No \"\"1\"\"\" INTEGER PRIMARY KEY, Room, TEL1, TEL2, TEL3)");
+            << QStringLiteral("CREATE TABLE Room_tel (tel3, room, Tel1, TEL2)") << ""
+            << "1";
+        QTest::newRow("text key")
+            << QStringLiteral("CREATE TABLE Room_tel (Room TEXT PRIMARY KEY, TEL1, TEL2, TEL3)")
+            << ""
+            << "1";
+        QTest::newRow("text key of letters")
+            << QStringLiteral(
+                   "CREATE TABLE Room_tel (Room TEXT PRIMARY KEY, TEL1, TEL2, TEL3) WITHOUT ROWID")
+            << ""
+            << "A-1";
+        QTest::newRow("keyed on Room, no rowid")
+            << QStringLiteral(
+                   "CREATE TABLE Room_tel (Room TEXT PRIMARY KEY, TEL1, TEL2, TEL3) WITHOUT ROWID")
+            << ""
+            << "1";
+        QTest::newRow("key named with quotes")
+            << QStringLiteral("CREATE TABLE Room_tel (\"No \"\"1\"\"\" INTEGER PRIMARY KEY, Room, "
+                              "TEL1, TEL2, TEL3)")
+            << ""
+            << "1";
         QTest::newRow("two-field key, no rowid")
             << QStringLiteral("CREATE TABLE Room_tel (Room, TEL1, TEL2, TEL3, "
-                              "PRIMARY KEY (TEL1, Room)) WITHOUT ROWID");
+                              "PRIMARY KEY (TEL1, Room)) WITHOUT ROWID")
+            << ""
+            << "1";
+        QTest::newRow("key beyond 32 bits")
+            << QStringLiteral(
+                   "CREATE TABLE Room_tel (ID INTEGER PRIMARY KEY AUTOINCREMENT, Room, TEL1, TEL2, "
+                   "TEL3)")
+            << "INSERT INTO sqlite_sequence (name, seq) VALUES ('Room_tel', 5000000000)"
+            << "1";
     }
     void anyRoomTableWithTheFourFieldsIsWritten()
     {
         QFETCH(QString, create);
+        QFETCH(QString, then);
+        QFETCH(QString, first);
         makeTable(create);
-        testdb::exec(m_path, QStringLiteral("INSERT INTO Room_tel (Room, TEL1, TEL2) VALUES "
-                                            "('1', 'a', 'b'), ('2', 'a', 'b')"));
+        if (!then.isEmpty())
+            testdb::exec(m_path, then);
+        testdb::exec(m_path,
+                     QStringLiteral("INSERT INTO Room_tel (Room, TEL1, TEL2) VALUES "
+                                    "(?, 'a', 'b'), ('2', 'a', 'b')"),
+                     {first});
         RecordCursor& c = open();
         QVERIFY(c.moveNext());
         // The key itself changes, then the row is found again by its new key.
