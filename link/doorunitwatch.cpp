@@ -300,15 +300,16 @@ void DoorUnitWatch::update()
     findSameRooms(rooms ? *rooms : file, rooms ? rowOf : std::vector<int>{});
     if (rooms == &file)
         noticeOutside(file, rowOf);
-    // The file was only read: closing has nothing to write and cannot be refused.
-    static_cast<void>(file.close());
     m_state = DoorUnitState::of(m_latest, m_changes);
+    // The other units are compared with the same rows, so the file closes after them.
     for (Other& other : m_others) {
         other.state = DoorUnitState::of(
             other.latest, other.sent.compare(int(rowOf.size()), [&](int i, SentRooms::Room& room) {
                 readRoom(*rooms, rowOf[size_t(i)], room, scratch);
             }));
     }
+    // The file was only read: closing has nothing to write and cannot be refused.
+    static_cast<void>(file.close());
     m_rowMarks.assign(m_cursor ? size_t(m_cursor->rowCount()) : 0, DirectoryChanges::Same);
     m_comparedOf.assign(m_rowMarks.size(), -1);
     if (rooms == m_cursor) {
