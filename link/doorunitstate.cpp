@@ -7,10 +7,24 @@
 #include <QCoreApplication>
 #include <QHash>
 #include <QLocale>
+#include <QStringEncoder>
 #include <QVarLengthArray>
 
 #include <algorithm>
 #include <numeric>
+
+namespace {
+
+// Appends text as UTF-8 to a byte buffer (a QByteArray or a QVarLengthArray).
+template <typename Bytes> void appendUtf8(Bytes& bytes, QStringView text)
+{
+    QStringEncoder utf8(QStringEncoder::Utf8, QStringEncoder::Flag::Stateless);
+    const qsizetype at = bytes.size();
+    bytes.resize(at + utf8.requiredSpace(text.size()));
+    bytes.resize(utf8.appendToBuffer(bytes.data() + at, text) - bytes.data());
+}
+
+} // namespace
 
 SentRooms::SentRooms(const QList<RoomRecord>& sent)
 {
@@ -25,14 +39,7 @@ void SentRooms::add(const RoomRecord& room)
     std::array<quint32, 4> ends{};
     int field = 0;
     for (const QString* text : {&room.Room, &room.TEL1, &room.TEL2, &room.TEL3}) {
-        if (std::all_of(text->cbegin(), text->cend(), [](QChar c) { return c.unicode() < 0x80; })) {
-            const qsizetype at = m_text.size();
-            m_text.resize(at + text->size());
-            std::transform(text->cbegin(), text->cend(), m_text.begin() + at,
-                           [](QChar c) { return char(c.unicode()); });
-        } else {
-            m_text += text->toUtf8();
-        }
+        appendUtf8(m_text, *text);
         ends[size_t(field++)] = quint32(m_text.size());
     }
     m_ends.push_back(ends);
@@ -81,15 +88,7 @@ int SentRooms::find(QStringView number) const
 {
     // Looked for by its UTF-8 bytes, the order the index is sorted in.
     QVarLengthArray<char, 64> utf8;
-    for (const QChar c : number) {
-        if (c.unicode() >= 0x80) {
-            const QByteArray wide = number.toUtf8();
-            utf8.clear();
-            utf8.append(wide.constData(), wide.size());
-            break;
-        }
-        utf8.append(char(c.unicode()));
-    }
+    appendUtf8(utf8, number);
     const QByteArrayView wanted(utf8.constData(), utf8.size());
     const auto found = std::lower_bound(m_byNumber.begin(), m_byNumber.end(), wanted,
                                         [this](int sent, QByteArrayView key) {
