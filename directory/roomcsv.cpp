@@ -1,5 +1,7 @@
 #include "roomcsv.h"
 
+#include "prefault.h"
+
 #include <QFile>
 #include <QVarLengthArray>
 
@@ -170,6 +172,7 @@ public:
     {
         if (kind == Values::Viewed) {
             storage.resize(most);
+            prefault(storage.data(), size_t(most) * sizeof(QChar));
             m_at = storage.data();
             m_end = m_at + most;
         }
@@ -243,12 +246,17 @@ Outcome readFile(const QString& path, QByteArray& bytes)
                 .arg(path, megabytes(kLargestFile))
                 .arg(in.size()) +
             tooLarge);
-    if (!in.isSequential())
-        bytes.reserve(in.size());
+    // A file is read into room for its size and one byte more, which finds
+    // its end without growing the buffer (a copy of the whole file).
+    if (!in.isSequential()) {
+        bytes.reserve(in.size() + 1);
+        prefault(bytes.data(), size_t(bytes.capacity()));
+    }
     constexpr qint64 kChunk = 1024 * 1024;
     for (qint64 got = 1; got > 0 && bytes.size() <= kLargestFile;) {
         const qsizetype before = bytes.size();
-        bytes.resize(before + std::min(kChunk, kLargestFile + 1 - before));
+        const qsizetype spare = bytes.capacity() - before;
+        bytes.resize(before + std::min(spare > 0 ? spare : kChunk, kLargestFile + 1 - before));
         got = in.read(bytes.data() + before, bytes.size() - before);
         if (got < 0)
             return Outcome::failure(QCoreApplication::translate("roomcsv", "%1 cannot be read: %2")
@@ -355,6 +363,7 @@ Outcome read(const QByteArray& bytes, CsvFile& file, Values kind)
     Texts value(kind, file.storage, body.size());
     file.rows.reserve(
         std::min<qsizetype>(std::count(body.begin(), body.end(), '\n') + 1, kMostRows + 1));
+    prefault(file.rows.data(), size_t(file.rows.capacity()) * sizeof(CsvRow));
 
     // Which value of a record goes to Room, TEL1, TEL2, TEL3.
     std::array<int, 4> columnOf{0, 1, 2, 3};

@@ -2,6 +2,8 @@
 
 #include "roomverdictclues.h"
 
+#include "prefault.h"
+
 #include <QCoreApplication>
 #include <QHash>
 #include <QSet>
@@ -65,9 +67,11 @@ class Judge
 {
 public:
     Judge(const QList<roomcsv::CsvRow>& file, const QList<RoomRecord>& directory, bool replace)
-        : m_file(file), m_directory(directory), m_replace(replace), m_verdicts(file.size()),
-          m_firstRowOf(file.size())
+        : m_file(file), m_directory(directory), m_replace(replace), m_firstRowOf(file.size())
     {
+        m_verdicts.reserve(file.size());
+        prefault(m_verdicts.data(), size_t(file.size()) * sizeof(RowVerdict));
+        m_verdicts.resize(file.size());
     }
 
     QList<RowVerdict> verdicts()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "prefault.h"
 #include "roomcsv.h"
 #include "roomrecord.h"
 
@@ -77,11 +78,14 @@ class FirstPlaces
 {
 public:
     explicit FirstPlaces(qsizetype most)
-        : m_slots(size_t(qNextPowerOfTwo(quint64(most + most / 2 + 1))), -1),
-          m_placeBits(std::bit_width(quint64(std::max<qsizetype>(most, 1)))),
+        : m_placeBits(std::bit_width(quint64(std::max<qsizetype>(most, 1)))),
           m_placeMask(m_placeBits >= 31 ? 0x7FFFFFFF : (1u << m_placeBits) - 1)
     {
         Q_ASSERT(m_placeBits <= 31);
+        const size_t size = size_t(qNextPowerOfTwo(quint64(most + most / 2 + 1)));
+        m_slots.reserve(size);
+        prefault(m_slots.data(), size * sizeof(qint32));
+        m_slots.assign(size, -1);
     }
 
     // The first place of text; place itself, noted, when text is new.
