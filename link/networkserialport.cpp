@@ -1,5 +1,7 @@
 #include "networkserialport.h"
 
+#include "gensiolibrary.h"
+
 #include <QCoreApplication>
 #include <QRegularExpression>
 
@@ -7,12 +9,7 @@
 #include <cerrno>
 #include <csignal>
 #include <ctime>
-#include <gensio/gensio.h>
 #include <gensio/gensio_err.h>
-#include <gensio/gensio_os_funcs_public.h>
-#include <gensio/gensio_unix.h>
-#include <gensio/selector.h>
-#include <gensio/sergensio.h>
 #include <pthread.h>
 
 namespace {
@@ -25,6 +22,12 @@ constexpr int kTelnetGreetingMs = 200;
 constexpr unsigned char kTelnetIac = 0xFF;
 // Stated allowance for the server's own handling after the line clock has run out.
 constexpr qint64 kMarginMicroseconds = 5'000;
+
+// gensio's functions; a port calls them only once open has loaded the library.
+const libgensio::Functions& gensioApi()
+{
+    return **libgensio::functions();
+}
 
 gensio_time timeFromMs(qint64 ms)
 {
@@ -42,27 +45,27 @@ struct Wait
 {
     explicit Wait(gensio_os_funcs* funcs) : o(funcs) {}
     gensio_os_funcs* o;
-    gensio_waiter* waiter = gensio_os_funcs_alloc_waiter(o);
+    gensio_waiter* waiter = gensioApi().gensio_os_funcs_alloc_waiter(o);
     int err = 0;
     unsigned int value = 0;
-    ~Wait() { gensio_os_funcs_free_waiter(o, waiter); }
+    ~Wait() { gensioApi().gensio_os_funcs_free_waiter(o, waiter); }
     bool until(int ms)
     {
         gensio_time left = timeFromMs(ms);
-        return gensio_os_funcs_wait(o, waiter, 1, &left) == 0;
+        return gensioApi().gensio_os_funcs_wait(o, waiter, 1, &left) == 0;
     }
     static void done(gensio*, int err, void* data)
     {
         auto* w = static_cast<Wait*>(data);
         w->err = err;
-        gensio_os_funcs_wake(w->o, w->waiter);
+        gensioApi().gensio_os_funcs_wake(w->o, w->waiter);
     }
     static void set(sergensio*, int err, unsigned int value, void* data)
     {
         auto* w = static_cast<Wait*>(data);
         w->err = err;
         w->value = value;
-        gensio_os_funcs_wake(w->o, w->waiter);
+        gensioApi().gensio_os_funcs_wake(w->o, w->waiter);
     }
 };
 
@@ -81,7 +84,8 @@ int writeQuietly(gensio* io, gensiods* count, const QByteArray& bytes, gensio_ti
     sigemptyset(&pipe);
     sigaddset(&pipe, SIGPIPE);
     pthread_sigmask(SIG_BLOCK, &pipe, &earlier);
-    const int err = gensio_write_s(io, count, bytes.constData(), gensiods(bytes.size()), timeout);
+    const int err =
+        gensioApi().gensio_write_s(io, count, bytes.constData(), gensiods(bytes.size()), timeout);
     const timespec none{0, 0};
     if (sigpending(&pending) == 0 && sigismember(&pending, SIGPIPE) == 1)
         sigtimedwait(&pipe, nullptr, &none);
@@ -146,9 +150,9 @@ NetworkSerialPort::~NetworkSerialPort()
 {
     close();
     if (m_os)
-        gensio_os_funcs_free(m_os);
+        gensioApi().gensio_os_funcs_free(m_os);
     if (m_selector)
-        sel_free_selector(m_selector);
+        gensioApi().sel_free_selector(m_selector);
 }
 
 bool NetworkSerialPort::haveEventLoop()
@@ -156,8 +160,8 @@ bool NetworkSerialPort::haveEventLoop()
     // Each port has its own gensio handler, run only inside this port's own
     // blocking calls and on one thread at a time: it needs no wake-up signal,
     // and Qt's event loop never sees it.
-    if (!m_os && sel_alloc_selector_nothread(&m_selector) == 0 &&
-        gensio_unix_funcs_alloc(m_selector, 0, &m_os) != 0)
+    if (!m_os && gensioApi().sel_alloc_selector_nothread(&m_selector) == 0 &&
+        gensioApi().gensio_unix_funcs_alloc(m_selector, 0, &m_os) != 0)
         m_os = nullptr;
     return m_os != nullptr;
 }
@@ -184,6 +188,8 @@ int NetworkSerialPort::open(const QString& device, const LineSettings& settings)
                                   "%1 is not a network address; write tcp://HOST:PORT or "
                                   "rfc2217://HOST:PORT")
                                   .arg(m_device));
+    if (const Expected<const libgensio::Functions*> library = libgensio::functions(); !library)
+        return refuse(ELIBACC, library.error());
     if (!haveEventLoop())
         return refuse(ENOMEM, QCoreApplication::translate("NetworkSerialPort",
                                                           "the network could not be set up"));
@@ -194,13 +200,14 @@ int NetworkSerialPort::open(const QString& device, const LineSettings& settings)
             return error;
     }
     // From here on the port's calls block, as a local port's do.
-    gensio_set_sync(m_io);
+    gensioApi().gensio_set_sync(m_io);
     // A Telnet server opens by asking for its options; a raw port says nothing.
     if (!address->rfc2217) {
         unsigned char first = 0;
         gensiods count = 0;
         gensio_time wait = timeFromMs(kTelnetGreetingMs);
-        if (gensio_read_s(m_io, &count, &first, 1, &wait) == 0 && count == 1 && first == kTelnetIac)
+        if (gensioApi().gensio_read_s(m_io, &count, &first, 1, &wait) == 0 && count == 1 &&
+            first == kTelnetIac)
             return refuse(EPROTO, QCoreApplication::translate(
                                       "NetworkSerialPort",
                                       "%1 answers as Telnet with RFC 2217, not as a raw TCP "
@@ -225,12 +232,12 @@ int NetworkSerialPort::connectTo(const Address& address)
         QCoreApplication::translate(
             "NetworkSerialPort", "the device server %1 is unknown: no host of that name is found")
             .arg(address.host);
-    if (str_to_gensio(chain.toUtf8().constData(), m_os, onEvent, this, &m_io) != 0) {
+    if (gensioApi().str_to_gensio(chain.toUtf8().constData(), m_os, onEvent, this, &m_io) != 0) {
         m_io = nullptr;
         return refuse(EHOSTUNREACH, unknown);
     }
     Wait opened(m_os);
-    if (gensio_open(m_io, Wait::done, &opened) != 0 || !opened.until(kConnectMs)) {
+    if (gensioApi().gensio_open(m_io, Wait::done, &opened) != 0 || !opened.until(kConnectMs)) {
         return refuse(ETIMEDOUT,
                       QCoreApplication::translate(
                           "NetworkSerialPort", "the device server at %1 did not answer within %2 s")
@@ -263,26 +270,26 @@ int NetworkSerialPort::connectTo(const Address& address)
         return refuse(
             EIO, QCoreApplication::translate("NetworkSerialPort",
                                              "the device server at %1 could not be reached: %2")
-                     .arg(where, QString::fromUtf8(gensio_err_to_str(opened.err))));
+                     .arg(where, QString::fromUtf8(gensioApi().gensio_err_to_str(opened.err))));
     }
     // Telnet answers arrive only while reading is on.
-    gensio_set_read_callback_enable(m_io, true);
+    gensioApi().gensio_set_read_callback_enable(m_io, true);
     return 0;
 }
 
 int NetworkSerialPort::setLine(const LineSettings& s)
 {
-    sergensio* sio = gensio_to_sergensio(m_io);
+    sergensio* sio = gensioApi().gensio_to_sergensio(m_io);
     const unsigned parity = s.parity == 'o'   ? SERGENSIO_PARITY_ODD
                             : s.parity == 'e' ? SERGENSIO_PARITY_EVEN
                                               : SERGENSIO_PARITY_NONE;
     using Setter = int (*)(sergensio*, unsigned int, sergensio_done, void*);
     const std::pair<Setter, unsigned> steps[] = {
-        {sergensio_baud, unsigned(s.baud)},
-        {sergensio_datasize, unsigned(s.dataBits)},
-        {sergensio_parity, parity},
-        {sergensio_stopbits, unsigned(s.stopBits)},
-        {sergensio_flowcontrol, SERGENSIO_FLOWCONTROL_NONE}};
+        {gensioApi().sergensio_baud, unsigned(s.baud)},
+        {gensioApi().sergensio_datasize, unsigned(s.dataBits)},
+        {gensioApi().sergensio_parity, parity},
+        {gensioApi().sergensio_stopbits, unsigned(s.stopBits)},
+        {gensioApi().sergensio_flowcontrol, SERGENSIO_FLOWCONTROL_NONE}};
     for (const auto& [setter, value] : steps) {
         Wait answer(m_os);
         if (!sio || setter(sio, value, Wait::set, &answer) != 0 || !answer.until(kAnswerMs))
@@ -313,8 +320,8 @@ void NetworkSerialPort::close()
     const qint64 leftUs = m_lineEndUs - m_clock.nsecsElapsed() / 1000;
     if (leftUs > 0)
         sleepMicroseconds(leftUs + kMarginMicroseconds);
-    gensio_close_s(m_io);
-    gensio_free(m_io);
+    gensioApi().gensio_close_s(m_io);
+    gensioApi().gensio_free(m_io);
     m_io = nullptr;
 }
 
@@ -382,6 +389,6 @@ void NetworkSerialPort::discardInput()
     char buffer[256];
     gensiods count = 0;
     gensio_time none{0, 0};
-    while (gensio_read_s(m_io, &count, buffer, sizeof buffer, &none) == 0 && count > 0)
+    while (gensioApi().gensio_read_s(m_io, &count, buffer, sizeof buffer, &none) == 0 && count > 0)
         none = {0, 0};
 }

@@ -3137,6 +3137,17 @@ Options:
     </message>
 </context>
 <context>
+    <name>lazylibrary</name>
+    <message>
+        <source>A library this program needs cannot be loaded (%1). Install the package %2.</source>
+        <translation>A library this program needs cannot be loaded (%1). Install the package %2.</translation>
+    </message>
+    <message>
+        <source>The library %1 has no %2: it is older than this program needs. Update the package %3.</source>
+        <translation>The library %1 has no %2: it is older than this program needs. Update the package %3.</translation>
+    </message>
+</context>
+<context>
     <name>linkmessages</name>
     <message>
         <source>另一个命令正在向门口机发送数据，本次未发送。<byte value="xd"/>
@@ -4186,14 +4197,6 @@ Serial devices no COM entry maps to:
         <source>the database server %1 answers, but not with the SSL the connection asks for (sslmode=%2). Ask whoever runs the server whether it offers SSL, or give sslmode=prefer.</source>
         <extracomment>%1 is host:port/database; %2 the sslmode the connection gives.</extracomment>
         <translation>the database server %1 answers, but not with the SSL the connection asks for (sslmode=%2). Ask whoever runs the server whether it offers SSL, or give sslmode=prefer.</translation>
-    </message>
-    <message>
-        <source>The PostgreSQL client library cannot be loaded (%1). Install the package libpq5.</source>
-        <translation>The PostgreSQL client library cannot be loaded (%1). Install the package libpq5.</translation>
-    </message>
-    <message>
-        <source>The PostgreSQL client library %1 has no %2: it is older than this program needs. Update the package libpq5.</source>
-        <translation>The PostgreSQL client library %1 has no %2: it is older than this program needs. Update the package libpq5.</translation>
     </message>
 </context>
 <context>

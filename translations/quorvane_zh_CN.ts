@@ -3094,6 +3094,17 @@ Options:
     </message>
 </context>
 <context>
+    <name>lazylibrary</name>
+    <message>
+        <source>A library this program needs cannot be loaded (%1). Install the package %2.</source>
+        <translation>无法载入本程序所需的库（%1）。请安装软件包 %2。</translation>
+    </message>
+    <message>
+        <source>The library %1 has no %2: it is older than this program needs. Update the package %3.</source>
+        <translation>库 %1 没有 %2：它比本程序所需的版本旧。请更新软件包 %3。</translation>
+    </message>
+</context>
+<context>
     <name>linkmessages</name>
     <message>
         <source>另一个命令正在向门口机发送数据，本次未发送。<byte value="xd"/>
@@ -4126,14 +4137,6 @@ Serial devices no COM entry maps to:
         <source>the database server %1 answers, but not with the SSL the connection asks for (sslmode=%2). Ask whoever runs the server whether it offers SSL, or give sslmode=prefer.</source>
         <extracomment>%1 is host:port/database; %2 the sslmode the connection gives.</extracomment>
         <translation>数据库服务器 %1 有应答，但不能提供连接所要求的 SSL（sslmode=%2）。请询问服务器管理员是否提供 SSL，或改用 sslmode=prefer。</translation>
-    </message>
-    <message>
-        <source>The PostgreSQL client library cannot be loaded (%1). Install the package libpq5.</source>
-        <translation>无法载入 PostgreSQL 客户端库（%1）。请安装软件包 libpq5。</translation>
-    </message>
-    <message>
-        <source>The PostgreSQL client library %1 has no %2: it is older than this program needs. Update the package libpq5.</source>
-        <translation>PostgreSQL 客户端库 %1 没有 %2：它比本程序所需的版本旧。请更新软件包 libpq5。</translation>
     </message>
 </context>
 <context>

@@ -8,6 +8,7 @@
 #include "doorunits.h"
 #include "doorunitstate.h"
 #include "keeper.h"
+#include "lazylibrary.h"
 #include "location.h"
 #include "logingate.h"
 #include "operatoradder.h"
@@ -241,6 +242,39 @@ private slots:
             said = QString::fromUtf8(companion.readAll());
             QCOMPARE(said.contains(m_building), !folderNamed);
         }
+    }
+
+    // The client library is loaded when a building first needs it; one that
+    // cannot be, or lacks a function, is named with the package to install.
+    void clientLibraryLoadedWhenNeeded()
+    {
+        struct Absent
+        {
+            void (*f)() = nullptr;
+        };
+        const Expected<const Absent*> absent = lazylibrary::table<Absent>(
+            "quorvane-absent", 1, "quorvane-absent1", [](QLibrary& library, Absent& t, QString& m) {
+                lazylibrary::resolveInto(library, "f", t.f, m);
+            });
+        QVERIFY(!absent);
+        QVERIFY2(absent.error().contains("cannot be loaded") &&
+                     absent.error().endsWith("Install the package quorvane-absent1."),
+                 qPrintable(absent.error()));
+
+        struct Older
+        {
+            const char* (*version)() = nullptr;
+            void (*later)() = nullptr;
+        };
+        const Expected<const Older*> older = lazylibrary::table<Older>(
+            "sqlite3", 0, "libsqlite3-0", [](QLibrary& library, Older& t, QString& m) {
+                lazylibrary::resolveInto(library, "sqlite3_libversion", t.version, m);
+                lazylibrary::resolveInto(library, "sqlite3_from_the_future", t.later, m);
+            });
+        QVERIFY(!older);
+        QVERIFY2(older.error().contains("has no sqlite3_from_the_future: it is older than this "
+                                        "program needs. Update the package libsqlite3-0."),
+                 qPrintable(older.error()));
     }
 
     // Connections written wrong: each is told by the setting at fault, and
