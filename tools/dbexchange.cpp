@@ -6,7 +6,6 @@
 #include "directorybackup.h"
 #include "roomcsv.h"
 #include "roomimport.h"
-#include "roomlistdocument.h"
 #include "roomverdict.h"
 #include "schema.h"
 
@@ -127,24 +126,8 @@ int importRooms(QStringList arguments, const Building& building, Console& consol
     return kSuccess;
 }
 
-int exportRoomList(const store::Location& location, const QString& pdf, Console& console)
-{
-    RoomListDocument document;
-    if (Outcome read = document.load(location.database(schema::kDirectoryFile)); !read) {
-        say(console.err, read.description());
-        return kFailure;
-    }
-    const Expected<int> pages = document.writePdf(pdf);
-    if (!pages) {
-        say(console.err, pages.error());
-        return kFailure;
-    }
-    say(console.out, Text::tr("Wrote the room list of %1 to %2: %n pages.", nullptr, *pages)
-                         .arg(Text::tr("%n rooms", nullptr, int(document.rooms().size())), pdf));
-    return kSuccess;
-}
-
-int exportRooms(QStringList arguments, const Building& building, Console& console)
+int exportRooms(QStringList arguments, const Building& building, Console& console,
+                const RoomListWriter& writeRoomList)
 {
     QString pdf;
     QStringList positional;
@@ -171,7 +154,7 @@ int exportRooms(QStringList arguments, const Building& building, Console& consol
     if (!pdf.isEmpty()) {
         if (!arguments.isEmpty())
             return usageError(console, Text::tr("--pdf writes one file: name no other."));
-        return exportRoomList(*directory, pdf, console);
+        return writeRoomList(*directory, pdf, console);
     }
     if (!arguments.isEmpty() && arguments.first().startsWith(QStringLiteral("--")))
         return usageError(console, Text::tr("Name at most one file to export to."));
@@ -236,12 +219,12 @@ bool isExchangeCommand(const QString& command)
 }
 
 int runExchange(const QString& command, const QStringList& arguments, const Building& building,
-                Console& console)
+                Console& console, const RoomListWriter& writeRoomList)
 {
     if (command == QLatin1String("import"))
         return importRooms(arguments, building, console);
     if (command == QLatin1String("export"))
-        return exportRooms(arguments, building, console);
+        return exportRooms(arguments, building, console, writeRoomList);
     return backupOrRestore(command == QLatin1String("restore"), arguments, building, console);
 }
 

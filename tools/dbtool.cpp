@@ -180,7 +180,7 @@ QString usage(const QString& command)
                              command);
 }
 
-int run(const QStringList& arguments, Console& console)
+int run(const QStringList& arguments, Console& console, const RoomListWriter& writeRoomList)
 {
     if (arguments.isEmpty())
         return usageError(console, Text::tr("Name a command."));
@@ -225,7 +225,7 @@ int run(const QStringList& arguments, Console& console)
         return folder ? check(folder->folderPath(), console) : int(kFailure);
     }
     if (isExchangeCommand(command))
-        return runExchange(command, rest, building, console);
+        return runExchange(command, rest, building, console, writeRoomList);
     if (command == QLatin1String("audit")) {
         const QString dir =
             rest.value(0).startsWith(QStringLiteral("--")) ? QString() : rest.value(0);

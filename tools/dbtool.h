@@ -52,8 +52,23 @@ QString usage();
 // command it does not know.
 QString usage(const QString& command);
 
+// Writes the room directory of location to the file pdf as the printed room
+// list and says so; the exit status. Qt Gui lays the pages out, which no
+// other command needs, so the program hands the writer in: quorvane-db one
+// that hands the command over to quorvane-db-pdf, which loads Qt Gui and
+// hands in writeRoomListPdf.
+using RoomListWriter =
+    std::function<int(const store::Location& location, const QString& pdf, Console& console)>;
+int writeRoomListPdf(const store::Location& location, const QString& pdf, Console& console);
+// Runs the command line argv gives in quorvane-db-pdf, beside this program,
+// in place of this process; returns only when it cannot, having said why.
+int handOverToPdfWriter(char** argv, Console& console);
+
 // Runs one command line (without the program name) and returns the exit status.
-int run(const QStringList& arguments, Console& console);
+int run(const QStringList& arguments, Console& console, const RoomListWriter& writeRoomList);
+// The whole companion as a program starts it, once its application exists:
+// the console on the standard streams, the language, the command line.
+int runCompanion(const char* program, const RoomListWriter& writeRoomList);
 
 // A building named on the command line or in the environment; nothing when
 // neither names one, and a folder or the settings decide.
@@ -86,6 +101,6 @@ int migrate(QStringList arguments, Console& console);
 // Room files and backups (dbexchange.cpp).
 bool isExchangeCommand(const QString& command);
 int runExchange(const QString& command, const QStringList& arguments, const Building& building,
-                Console& console);
+                Console& console, const RoomListWriter& writeRoomList);
 
 } // namespace dbtool

@@ -2889,6 +2889,11 @@ Exit status: 0 when all went well, 1 when something failed or is wrong,
         <source>Name a command.</source>
         <translation>Name a command.</translation>
     </message>
+    <message>
+        <source>The room list&apos;s PDF is written by %1, which cannot be run (%2). Install Quorvane again.</source>
+        <extracomment>%1 is the program that writes the room list&apos;s PDF, %2 why it cannot be run</extracomment>
+        <translation>The room list&apos;s PDF is written by %1, which cannot be run (%2). Install Quorvane again.</translation>
+    </message>
 </context>
 <context>
     <name>directorybackup</name>

@@ -2847,6 +2847,11 @@ $XDG_DATA_HOME/Quorvane（~/.local/share/Quorvane），不存在时会创建为�
         <source>Name a command.</source>
         <translation>请指定一个命令。</translation>
     </message>
+    <message>
+        <source>The room list&apos;s PDF is written by %1, which cannot be run (%2). Install Quorvane again.</source>
+        <extracomment>%1 is the program that writes the room list&apos;s PDF, %2 why it cannot be run</extracomment>
+        <translation>房间列表的 PDF 由 %1 写出，但它无法运行（%2）。请重新安装 Quorvane。</translation>
+    </message>
 </context>
 <context>
     <name>directorybackup</name>

@@ -263,9 +263,9 @@ private slots:
         QString text;
         QTextStream in(&text), out(&text);
         dbtool::Console console{in, out, out, false, {}};
-        QCOMPARE(
-            dbtool::run({"add-operator", m_rig->dir.path(), "--operator", n, "--pin", p}, console),
-            taken ? 0 : 1);
+        QCOMPARE(dbtool::run({"add-operator", m_rig->dir.path(), "--operator", n, "--pin", p},
+                             console, dbtool::writeRoomListPdf),
+                 taken ? 0 : 1);
         QCOMPARE(table(), taken ? added : before);
         QVERIFY2(refused(text) || taken, qPrintable(text));
 
@@ -286,7 +286,7 @@ private slots:
         }
         QSqlDatabase::removeDatabase("rule");
         text.clear();
-        dbtool::run({"check", m_rig->dir.path()}, console);
+        dbtool::run({"check", m_rig->dir.path()}, console, dbtool::writeRoomListPdf);
         QCOMPARE(text.contains("user_pin row 2: "), !taken);
         QVERIFY2(refused(text) || taken, qPrintable(text));
     }

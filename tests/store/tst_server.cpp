@@ -88,7 +88,7 @@ int runDb(const QStringList& arguments, QString* output = nullptr)
     QTextStream outStream(&out);
     QTextStream errStream(&err);
     dbtool::Console console{inStream, outStream, errStream, false, [](bool) {}};
-    const int status = dbtool::run(arguments, console);
+    const int status = dbtool::run(arguments, console, dbtool::writeRoomListPdf);
     if (output)
         *output = out + err;
     return status;

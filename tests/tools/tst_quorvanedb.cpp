@@ -43,7 +43,10 @@ struct Session
 
     explicit Session(const QString& typed = {}) : input(typed) {}
 
-    int run(const QStringList& arguments) { return dbtool::run(arguments, console); }
+    int run(const QStringList& arguments)
+    {
+        return dbtool::run(arguments, console, dbtool::writeRoomListPdf);
+    }
 };
 
 void writeBytes(const QString& path, const QByteArray& bytes)
@@ -591,6 +594,32 @@ private slots:
             struct stat st;
             QVERIFY(::stat(qPrintable(m_dir->filePath(name)), &st) == 0 && S_ISFIFO(st.st_mode));
         }
+    }
+
+    // Copied away from the program that writes the PDF, the companion says
+    // what is missing and writes nothing; its other commands still work.
+    void pdfWithoutItsWriter()
+    {
+        initWith("anna", "1234");
+        QTemporaryDir elsewhere;
+        const QString lonely = elsewhere.filePath("quorvane-db");
+        QVERIFY(QFile::copy(QStringLiteral(QUORVANE_DB_EXECUTABLE), lonely));
+        const auto run = [&](const QStringList& arguments) {
+            QProcess companion;
+            companion.setProcessChannelMode(QProcess::MergedChannels);
+            companion.setProcessEnvironment(companionEnvironment());
+            companion.start(lonely, arguments);
+            const bool finished = companion.waitForFinished();
+            return std::pair(finished ? companion.exitCode() : -1,
+                             QString::fromUtf8(companion.readAll()));
+        };
+        const auto [status, said] = run({"export", dir(), "--pdf", dir() + "/list.pdf"});
+        QCOMPARE(status, 1);
+        QVERIFY2(said.contains("/quorvane-db-pdf, which cannot be run (No such file or "
+                               "directory). Install Quorvane again."),
+                 qPrintable(said));
+        QVERIFY(!QFile::exists(dir() + "/list.pdf"));
+        QCOMPARE(run({"export", dir(), dir() + "/list.csv"}).first, 0);
     }
 
     // The built companion speaks the locale's language, or the one --language
