@@ -79,9 +79,13 @@ Q_COREAPP_STARTUP_FUNCTION(installCounts)
 
 QStringList folders()
 {
-    const QString bin = QCoreApplication::applicationDirPath();
-    return {QDir::cleanPath(bin + QStringLiteral("/../translations")),
-            QDir::cleanPath(bin + QStringLiteral("/../share/quorvane/translations"))};
+    // The programs sit in bin/, quorvane-db's PDF writer in libexec/quorvane/.
+    const QString dir = QCoreApplication::applicationDirPath();
+    const QString prefix = QDir::cleanPath(
+        dir + (dir.endsWith(QLatin1String("/libexec/quorvane")) ? QStringLiteral("/../..")
+                                                                 : QStringLiteral("/..")));
+    return {prefix + QStringLiteral("/translations"),
+            prefix + QStringLiteral("/share/quorvane/translations")};
 }
 
 QString install(const QString& code)

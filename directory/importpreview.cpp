@@ -43,13 +43,10 @@ QString ImportPreview::blockedReason() const
 {
     if (m_file.rows.isEmpty())
         return tr("The file holds no rooms.");
-    if (m_counts.errors == 1)
-        return tr("Nothing can be imported while a row has an error: mend the file and open it "
-                  "again.");
     if (m_counts.errors > 0)
-        return tr("Nothing can be imported while %1 rows have errors: mend the file and open it "
-                  "again.")
-            .arg(m_counts.errors);
+        return tr("Nothing can be imported while %n row(s) have errors: mend the file and open "
+                  "it again.",
+                  nullptr, m_counts.errors);
     return {};
 }
 

@@ -416,30 +416,20 @@ Outcome exportTo(const store::Database& path, const QString& target, outputfile:
 
 QString summary(const QString& what, const Written& written, bool replaced)
 {
-    const auto text = [](const char* words) {
-        return QCoreApplication::translate("roomimport", words);
-    };
     const QString changed = QString::number(written.changed);
     const QString unchanged = QString::number(written.unchanged);
-    const QString removed = QString::number(written.removed);
-    if (written.added == 1) {
-        return replaced
-                   //: %1 is the name of the file imported; the numbers count rooms
-                   ? text(QT_TRANSLATE_NOOP("roomimport", "Imported %1: 1 room added, %2 changed, "
-                                                          "%3 unchanged, %4 removed."))
-                         .arg(what, changed, unchanged, removed)
-                   : text(QT_TRANSLATE_NOOP("roomimport",
-                                            "Imported %1: 1 room added, %2 changed, %3 unchanged."))
-                         .arg(what, changed, unchanged);
-    }
-    const QString added = QString::number(written.added);
     return replaced
-               ? text(QT_TRANSLATE_NOOP("roomimport", "Imported %1: %2 rooms added, %3 "
-                                                      "changed, %4 unchanged, %5 removed."))
-                     .arg(what, added, changed, unchanged, removed)
-               : text(QT_TRANSLATE_NOOP("roomimport",
-                                        "Imported %1: %2 rooms added, %3 changed, %4 unchanged."))
-                     .arg(what, added, changed, unchanged);
+               //: %1 is the name of the file imported; %n and the other numbers count rooms
+               ? QCoreApplication::translate("roomimport",
+                                             "Imported %1: %n room(s) added, %2 changed, %3 "
+                                             "unchanged, %4 removed.",
+                                             nullptr, written.added)
+                     .arg(what, changed, unchanged, QString::number(written.removed))
+               //: %1 is the name of the file imported; %n and the other numbers count rooms
+               : QCoreApplication::translate(
+                     "roomimport", "Imported %1: %n room(s) added, %2 changed, %3 unchanged.",
+                     nullptr, written.added)
+                     .arg(what, changed, unchanged);
 }
 
 } // namespace roomimport

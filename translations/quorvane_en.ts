@@ -463,14 +463,6 @@ The files it replaced are kept as:
         <translation>The file holds no rooms.</translation>
     </message>
     <message>
-        <source>Nothing can be imported while a row has an error: mend the file and open it again.</source>
-        <translation>Nothing can be imported while a row has an error: mend the file and open it again.</translation>
-    </message>
-    <message>
-        <source>Nothing can be imported while %1 rows have errors: mend the file and open it again.</source>
-        <translation>Nothing can be imported while %1 rows have errors: mend the file and open it again.</translation>
-    </message>
-    <message>
         <source>Line</source>
         <translation>Line</translation>
     </message>
@@ -494,6 +486,13 @@ The files it replaced are kept as:
         <translation>
             <numerusform>%n warning</numerusform>
             <numerusform>%n warnings</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Nothing can be imported while %n row(s) have errors: mend the file and open it again.</source>
+        <translation>
+            <numerusform>Nothing can be imported while a row has an error: mend the file and open it again.</numerusform>
+            <numerusform>Nothing can be imported while %n rows have errors: mend the file and open it again.</numerusform>
         </translation>
     </message>
 </context>
@@ -4015,29 +4014,28 @@ Serial devices no COM entry maps to:
         <translation>the database driver cannot add them together</translation>
     </message>
     <message>
-        <source>Imported %1: 1 room added, %2 changed, %3 unchanged, %4 removed.</source>
-        <extracomment>%1 is the name of the file imported; the numbers count rooms</extracomment>
-        <translation>Imported %1: 1 room added, %2 changed, %3 unchanged, %4 removed.</translation>
-    </message>
-    <message>
-        <source>Imported %1: 1 room added, %2 changed, %3 unchanged.</source>
-        <translation>Imported %1: 1 room added, %2 changed, %3 unchanged.</translation>
-    </message>
-    <message>
-        <source>Imported %1: %2 rooms added, %3 changed, %4 unchanged, %5 removed.</source>
-        <translation>Imported %1: %2 rooms added, %3 changed, %4 unchanged, %5 removed.</translation>
-    </message>
-    <message>
-        <source>Imported %1: %2 rooms added, %3 changed, %4 unchanged.</source>
-        <translation>Imported %1: %2 rooms added, %3 changed, %4 unchanged.</translation>
-    </message>
-    <message>
         <source>The import cannot be recorded</source>
         <translation>The import cannot be recorded</translation>
     </message>
     <message>
         <source>The room directory cannot be written</source>
         <translation>The room directory cannot be written</translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %1: %n room(s) added, %2 changed, %3 unchanged, %4 removed.</source>
+        <extracomment>%1 is the name of the file imported; %n and the other numbers count rooms</extracomment>
+        <translation>
+            <numerusform>Imported %1: 1 room added, %2 changed, %3 unchanged, %4 removed.</numerusform>
+            <numerusform>Imported %1: %n rooms added, %2 changed, %3 unchanged, %4 removed.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %1: %n room(s) added, %2 changed, %3 unchanged.</source>
+        <extracomment>%1 is the name of the file imported; %n and the other numbers count rooms</extracomment>
+        <translation>
+            <numerusform>Imported %1: 1 room added, %2 changed, %3 unchanged.</numerusform>
+            <numerusform>Imported %1: %n rooms added, %2 changed, %3 unchanged.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

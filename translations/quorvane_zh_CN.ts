@@ -454,14 +454,6 @@ The files it replaced are kept as:
         <translation>文件中没有房间。</translation>
     </message>
     <message>
-        <source>Nothing can be imported while a row has an error: mend the file and open it again.</source>
-        <translation>有 1 行出错，无法导入：请修改文件后重新打开。</translation>
-    </message>
-    <message>
-        <source>Nothing can be imported while %1 rows have errors: mend the file and open it again.</source>
-        <translation>有 %1 行出错，无法导入：请修改文件后重新打开。</translation>
-    </message>
-    <message>
         <source>Line</source>
         <translation>行</translation>
     </message>
@@ -483,6 +475,12 @@ The files it replaced are kept as:
         <source>%n warnings</source>
         <translation>
             <numerusform>%n 个警告</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Nothing can be imported while %n row(s) have errors: mend the file and open it again.</source>
+        <translation>
+            <numerusform>有 %n 行出错，无法导入：请修改文件后重新打开。</numerusform>
         </translation>
     </message>
 </context>
@@ -3955,29 +3953,26 @@ Serial devices no COM entry maps to:
         <translation>数据库驱动无法一次添加它们</translation>
     </message>
     <message>
-        <source>Imported %1: 1 room added, %2 changed, %3 unchanged, %4 removed.</source>
-        <extracomment>%1 is the name of the file imported; the numbers count rooms</extracomment>
-        <translation>已导入 %1：添加 1 个房间，修改 %2 个，%3 个不变，删除 %4 个。</translation>
-    </message>
-    <message>
-        <source>Imported %1: 1 room added, %2 changed, %3 unchanged.</source>
-        <translation>已导入 %1：添加 1 个房间，修改 %2 个，%3 个不变。</translation>
-    </message>
-    <message>
-        <source>Imported %1: %2 rooms added, %3 changed, %4 unchanged, %5 removed.</source>
-        <translation>已导入 %1：添加 %2 个房间，修改 %3 个，%4 个不变，删除 %5 个。</translation>
-    </message>
-    <message>
-        <source>Imported %1: %2 rooms added, %3 changed, %4 unchanged.</source>
-        <translation>已导入 %1：添加 %2 个房间，修改 %3 个，%4 个不变。</translation>
-    </message>
-    <message>
         <source>The import cannot be recorded</source>
         <translation>无法记录此次导入</translation>
     </message>
     <message>
         <source>The room directory cannot be written</source>
         <translation>无法写入房间目录</translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %1: %n room(s) added, %2 changed, %3 unchanged, %4 removed.</source>
+        <extracomment>%1 is the name of the file imported; %n and the other numbers count rooms</extracomment>
+        <translation>
+            <numerusform>已导入 %1：添加 %n 个房间，修改 %2 个，%3 个不变，删除 %4 个。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %1: %n room(s) added, %2 changed, %3 unchanged.</source>
+        <extracomment>%1 is the name of the file imported; %n and the other numbers count rooms</extracomment>
+        <translation>
+            <numerusform>已导入 %1：添加 %n 个房间，修改 %2 个，%3 个不变。</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -47,7 +47,7 @@ grep -q "Data folder: $data " "$tmp/out" || fail "$(cat "$tmp/out")"
 grep -q "ready: 1 operator" "$tmp/out" || fail "$(cat "$tmp/out")"
 "$bin/quorvane-db" check >/dev/null || fail "check without a folder"
 # The room list's PDF comes from the writer in libexec, found from bin/.
-[ -x "$tmp/usr/libexec/quorvane-db-pdf" ] || fail "quorvane-db-pdf not installed"
+[ -x "$tmp/usr/libexec/quorvane/quorvane-db-pdf" ] || fail "quorvane-db-pdf not installed"
 "$bin/quorvane-db" export --pdf "$tmp/list.pdf" >"$tmp/out" || fail "$(cat "$tmp/out")"
 grep -q "Wrote the room list of 0 rooms to $tmp/list.pdf: 1 page." "$tmp/out" || fail "$(cat "$tmp/out")"
 [ "$(head -c 5 "$tmp/list.pdf")" = "%PDF-" ] || fail "no PDF written"
