@@ -300,7 +300,8 @@ Outcome finishRecord(const QSqlDatabase& db, const store::Database& path, Import
 // write, for rooms of any list: roomOf gives an item's room.
 template <typename Item, typename RoomOf>
 Outcome writeRooms(const store::Database& path, const QList<Item>& rooms, const RoomOf& roomOf,
-                   bool replace, Written* written, const changerecord::Actor* who)
+                   bool replace, Written* written, const changerecord::Actor* who,
+                   const std::function<bool()>& keep = {})
 {
     const store::Connection connection(path, QStringLiteral("roomimport"),
                                        database::Access::ReadWrite);
@@ -335,6 +336,9 @@ Outcome writeRooms(const store::Database& path, const QList<Item>& rooms, const 
         if (Outcome recordedImport = finishRecord(db, path, state); !recordedImport)
             return recordedImport;
     }
+    // Not kept, the transaction rolls everything back as it closes.
+    if (keep && !keep())
+        return Outcome::success();
     if (!transaction.commit())
         return importFailure(
             QCoreApplication::translate("roomimport", "The room directory cannot be written"),
@@ -355,11 +359,11 @@ Outcome write(const store::Database& path, const QList<RoomRecord>& rooms, bool 
 }
 
 Outcome write(const store::Database& path, const QList<roomcsv::CsvRow>& rows, bool replace,
-              Written* written, const changerecord::Actor* who)
+              Written* written, const changerecord::Actor* who, const std::function<bool()>& keep)
 {
     return writeRooms(
         path, rows, [](const roomcsv::CsvRow& row) -> const RoomRecord& { return row.room; },
-        replace, written, who);
+        replace, written, who, keep);
 }
 
 Outcome exportCsv(const store::Database& path, QByteArray& csv)

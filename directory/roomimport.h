@@ -10,6 +10,8 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
+
 // Reads and writes the room directory as a whole, through a connection of its
 // own: the directory window's record cursor sees the result after Refresh,
 // and an edit it had not written to a row changed here is refused as any
@@ -43,8 +45,14 @@ Outcome readDirectory(const store::Database& path, QList<RoomRecord>& rooms);
 Outcome write(const store::Database& path, const QList<RoomRecord>& rooms, bool replace,
               Written* written = nullptr, const changerecord::Actor* who = nullptr);
 // The same for the rows of a room file as read, which spares a copy of them.
+// With keep, the rows may be written while they are still being judged: it
+// is asked once all are written, before they are committed, and when it
+// answers false everything is rolled back, the directory and its record left
+// as they were, and write succeeds having written nothing. The rows must
+// then be any a file may hold, not only judged ones.
 Outcome write(const store::Database& path, const QList<roomcsv::CsvRow>& rows, bool replace,
-              Written* written = nullptr, const changerecord::Actor* who = nullptr);
+              Written* written = nullptr, const changerecord::Actor* who = nullptr,
+              const std::function<bool()>& keep = {});
 
 // The directory as roomcsv::write puts it.
 Outcome exportCsv(const store::Database& path, QByteArray& csv);

@@ -13,6 +13,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <future>
+
 namespace dbtool {
 
 namespace {
@@ -93,14 +95,32 @@ int importRooms(QStringList arguments, const Building& building, Console& consol
         return kOtherFailure;
     }
 
-    // The verdicts are said and counted, then let go before the rooms are written.
+    // The rooms go to the directory on a thread of their own while they are
+    // judged, in a transaction kept only when every row passes: an import
+    // waits for the slower of the two, not for both.
+    roomimport::Written written;
+    const changerecord::Actor who = companionActor();
+    std::future<Outcome> writing;
+    // Declared after the write it answers, so that leaving early breaks the
+    // promise and the write rolls back before it is waited for.
+    std::promise<bool> passed;
+    if (!dryRun && !file.rows.isEmpty())
+        writing = std::async(std::launch::async, [&, keep = passed.get_future().share()] {
+            return roomimport::write(target, file.rows, replace, &written, &who,
+                                     [keep] { return keep.get(); });
+        });
+
+    // The verdicts are said and counted, then let go.
     QList<roomverdict::RowVerdict> verdicts =
         roomverdict::judge(file.rows, directoryRooms, replace);
     directoryRooms = QList<RoomRecord>();
     const roomverdict::Counts counts = roomverdict::count(verdicts);
-    tellVerdicts(file, verdicts, counts, path, console);
     const qsizetype judged = verdicts.size();
+    passed.set_value(counts.errors == 0 && judged > 0);
+    tellVerdicts(file, verdicts, counts, path, console);
     verdicts = QList<roomverdict::RowVerdict>();
+    // A write that was not kept has rolled back by the time it is done.
+    const Outcome done = writing.valid() ? writing.get() : Outcome::success();
     if (counts.errors > 0) {
         say(console.err, Text::tr("Nothing was written: mend the rows with errors and "
                                   "import again."));
@@ -114,9 +134,7 @@ int importRooms(QStringList arguments, const Building& building, Console& consol
         say(console.out, Text::tr("Dry run: nothing was written."));
         return kSuccess;
     }
-    roomimport::Written written;
-    const changerecord::Actor who = companionActor();
-    if (Outcome done = roomimport::write(target, file.rows, replace, &written, &who); !done) {
+    if (!done) {
         say(console.err, done.description());
         return kOtherFailure;
     }

@@ -433,6 +433,14 @@ private slots:
         writeBytes(csv, "101$,0123\n");
         QCOMPARE(Session().run({"import", dir(), csv, "--dry-run"}), 1);
         QCOMPARE(Session().run({"import", dir(), m_dir->filePath("none.csv")}), 2);
+        // Refused, the rows written while they were judged are rolled back,
+        // the change record's with them: the file is as it was, byte for byte.
+        const QByteArray before = contents(m_rooms);
+        const QStringList files = entries();
+        writeBytes(csv, "104,0999\n101$,0123\n");
+        QCOMPARE(Session().run({"import", dir(), csv}), 1);
+        QVERIFY(contents(m_rooms) == before);
+        QCOMPARE(entries(), files);
         QCOMPARE(Session().run({"backup", dir(), csv}), 1); // not a backup: left alone
         QCOMPARE(testdb::rows(m_rooms, schema::directoryTable()).size(), 2);
     }
