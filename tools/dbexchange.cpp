@@ -78,6 +78,10 @@ int importRooms(QStringList arguments, const Building& building, Console& consol
     const QString path = arguments.first();
     const store::Database target = directory->database(schema::kDirectoryFile);
 
+    // The directory is read on a thread of its own while the file is.
+    QList<RoomRecord> directoryRooms;
+    std::future<Outcome> directoryRead = std::async(
+        std::launch::async, [&] { return roomimport::readDirectory(target, directoryRooms); });
     QByteArray bytes;
     if (Outcome read = roomcsv::readFile(path, bytes); !read) {
         say(console.err, read.description());
@@ -89,8 +93,7 @@ int importRooms(QStringList arguments, const Building& building, Console& consol
         return kOtherFailure;
     }
     bytes = QByteArray();
-    QList<RoomRecord> directoryRooms;
-    if (Outcome read = roomimport::readDirectory(target, directoryRooms); !read) {
+    if (Outcome read = directoryRead.get(); !read) {
         say(console.err, read.description());
         return kOtherFailure;
     }
