@@ -85,6 +85,9 @@ Run spawn(const std::vector<std::string>& command, const std::string& out)
                                      O_WRONLY | O_CREAT | O_TRUNC, 0644);
     posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
     Run result;
+    // Earlier rounds' writes go to the disk first, so that neither tool's
+    // own sync waits behind them.
+    ::sync();
     timespec start{};
     timespec end{};
     clock_gettime(CLOCK_MONOTONIC, &start);
