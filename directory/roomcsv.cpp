@@ -3,6 +3,7 @@
 #include "prefault.h"
 
 #include <QFile>
+#include <QScopeGuard>
 #include <QVarLengthArray>
 
 #include <QCoreApplication>
@@ -345,7 +346,49 @@ Outcome notOtherHeader(const QStringList& fields, QChar separator)
 
 } // namespace
 
-Outcome read(const QByteArray& bytes, CsvFile& file, Values kind)
+void RowsSoFar::add(qsizetype rows)
+{
+    {
+        const std::lock_guard lock(m_mutex);
+        m_rows = rows;
+    }
+    m_more.notify_all();
+}
+
+void RowsSoFar::end(qsizetype rows, bool whole)
+{
+    {
+        const std::lock_guard lock(m_mutex);
+        m_rows = rows;
+        m_ended = true;
+        m_whole = whole;
+    }
+    m_more.notify_all();
+}
+
+qsizetype RowsSoFar::waitBeyond(qsizetype have)
+{
+    std::unique_lock lock(m_mutex);
+    m_more.wait(lock, [&] { return m_rows > have || m_ended; });
+    return m_rows;
+}
+
+bool RowsSoFar::whole()
+{
+    const std::lock_guard lock(m_mutex);
+    return m_ended && m_whole;
+}
+
+namespace {
+
+// Rows are handed on this many at a time: a lock and a wake-up each.
+constexpr qsizetype kHandedTogether = 1024;
+
+} // namespace
+
+namespace {
+
+Outcome readRows(const QByteArray& bytes, CsvFile& file, Values kind, RowsSoFar* soFar)
 {
     file = CsvFile();
     QByteArrayView body(bytes);
@@ -361,9 +404,12 @@ Outcome read(const QByteArray& bytes, CsvFile& file, Values kind)
     file.separator = detectSeparator(body);
     // A value has no more UTF-16 units than bytes, so the whole file fits.
     Texts value(kind, file.storage, body.size());
-    file.rows.reserve(
-        std::min<qsizetype>(std::count(body.begin(), body.end(), '\n') + 1, kMostRows + 1));
+    const qsizetype lines = std::count(body.begin(), body.end(), '\n') + 1;
+    file.rows.reserve(std::min<qsizetype>(lines, kMostRows + 1));
     prefault(file.rows.data(), size_t(file.rows.capacity()) * sizeof(CsvRow));
+    // Rows are handed on as they are read only when they can neither be more
+    // than the room made for them nor too many, so none moves or goes.
+    const bool handOn = soFar && lines <= kMostRows;
 
     // Which value of a record goes to Room, TEL1, TEL2, TEL3.
     std::array<int, 4> columnOf{0, 1, 2, 3};
@@ -402,6 +448,8 @@ Outcome read(const QByteArray& bytes, CsvFile& file, Values kind)
             row.problem = QCoreApplication::translate(
                               "roomcsv", "it has %1 values; a row holds Room, TEL1, TEL2 and TEL3")
                               .arg(record.used);
+        if (handOn && file.rows.size() % kHandedTogether == 0)
+            soFar->add(file.rows.size());
         return true;
     };
     // One record more than the rows taken: the header, if there is one.
@@ -420,6 +468,23 @@ Outcome read(const QByteArray& bytes, CsvFile& file, Values kind)
                 .arg(kMostRows));
     }
     return Outcome::success();
+}
+
+} // namespace
+
+Outcome read(const QByteArray& bytes, CsvFile& file, Values kind, RowsSoFar* soFar)
+{
+    // Whatever the reading comes to, the taker hears its end, also when it
+    // is cut short; a failure hands on no rows.
+    auto cutShort = qScopeGuard([soFar] {
+        if (soFar)
+            soFar->end(0, false);
+    });
+    Outcome outcome = readRows(bytes, file, kind, soFar);
+    cutShort.dismiss();
+    if (soFar)
+        soFar->end(outcome ? file.rows.size() : 0, outcome.ok());
+    return outcome;
 }
 
 QString shown(const QString& value)

@@ -10,6 +10,8 @@
 #include <QStringList>
 
 #include <array>
+#include <condition_variable>
+#include <mutex>
 
 // Room lists as spreadsheets write and read them: comma separated values.
 namespace roomcsv {
@@ -53,14 +55,42 @@ constexpr qsizetype kMostRows = 200000;
 // that a device or a pipe that never ends is refused as a file too large.
 Outcome readFile(const QString& path, QByteArray& bytes);
 
+// The rows of a file handed on while it is still being read, to a thread
+// that takes them as they come: how many are read whole so far, and how the
+// reading ended. A row counted stays where it is, unchanged, as long as the
+// CsvFile does; the rows after it are not to be touched.
+class RowsSoFar
+{
+public:
+    // The reading side: rows are read whole; the reading ended, every row
+    // read (whole) or not.
+    void add(qsizetype rows);
+    void end(qsizetype rows, bool whole);
+    // The taking side: waits until more than have rows are read, or the
+    // reading ended, and gives how many are read.
+    qsizetype waitBeyond(qsizetype have);
+    // Once the reading ended: whether every row was read.
+    bool whole();
+
+private:
+    std::mutex m_mutex;
+    std::condition_variable m_more;
+    qsizetype m_rows = 0;
+    bool m_ended = false;
+    bool m_whole = false;
+};
+
 // Reads UTF-8 text with or without a byte-order mark, separated by commas or
 // semicolons (whichever the first line uses more of), quoted fields with
 // doubled quotes inside, CRLF or LF line ends. A first row that names Room,
 // TEL1, TEL2 and TEL3 (in any order, any case) is the header; without one the
 // columns are these four in this order. Blank rows are skipped. Fails only
 // when the text as a whole cannot be read (not UTF-8, a header without Room,
-// more than kMostRows rows).
-Outcome read(const QByteArray& bytes, CsvFile& file, Values values = Values::Owned);
+// more than kMostRows rows). With soFar, the rows are handed on as they are
+// read when the file's lines cannot make more than kMostRows of them, and at
+// the end otherwise; it hears the end whatever it is.
+Outcome read(const QByteArray& bytes, CsvFile& file, Values values = Values::Owned,
+             RowsSoFar* soFar = nullptr);
 
 // The form export writes and import reads back unchanged: UTF-8 with a
 // byte-order mark so spreadsheets take it as such, the header

@@ -186,14 +186,15 @@ Outcome takeStored(const QSqlDatabase& db, const Addressing& rows, const store::
 // Writes each room: new ones added, stored ones given the new numbers.
 template <typename Item, typename RoomOf>
 Outcome writeEach(const QSqlDatabase& db, const Addressing& rows, const store::Database& path,
-                  const QList<Item>& rooms, const RoomOf& roomOf, ImportState& state)
+                  const QList<Item>& rooms, const RoomOf& roomOf, ImportState& state,
+                  roomcsv::RowsSoFar* soFar)
 {
     BatchedInsert insert(db, QStringLiteral("Room_tel"), doorunit::fieldNames());
     const auto notAdded = [&] {
         const qint64 at = insert.failedTag();
         return importFailure(
             at >= 0 ? QCoreApplication::translate("roomimport", "Room %1 cannot be added")
-                          .arg(roomOf(rooms[at]).Room)
+                          .arg(roomOf(rooms.constData()[at]).Room)
                     : QCoreApplication::translate("roomimport", "The rooms cannot be added"),
             insert.error(path));
     };
@@ -201,8 +202,13 @@ Outcome writeEach(const QSqlDatabase& db, const Addressing& rows, const store::D
     Batch batch(db);
     const bool bulk = engine::bulkCopyOf(db) != nullptr;
     BulkStatement update(db, rows.update);
-    for (qsizetype at = 0; at < rooms.size(); ++at) {
-        const RoomRecord& r = roomOf(rooms[at]);
+    // Rows still being read are taken as they come; the list is only read
+    // up to the rows counted, since the rest are being made.
+    qsizetype read = soFar ? 0 : rooms.size();
+    for (qsizetype at = 0;; ++at) {
+        if (at == read && (!soFar || (read = soFar->waitBeyond(read)) <= at))
+            break;
+        const RoomRecord& r = roomOf(rooms.constData()[at]);
         // The door unit takes "101" and a stored "0101" as one room, so the
         // stored row is the one given the numbers.
         const auto found = state.stored.constFind(doorUnitRoomKey(r.Room));
@@ -301,7 +307,7 @@ Outcome finishRecord(const QSqlDatabase& db, const store::Database& path, Import
 template <typename Item, typename RoomOf>
 Outcome writeRooms(const store::Database& path, const QList<Item>& rooms, const RoomOf& roomOf,
                    bool replace, Written* written, const changerecord::Actor* who,
-                   const std::function<bool()>& keep = {})
+                   const std::function<bool()>& keep = {}, roomcsv::RowsSoFar* soFar = nullptr)
 {
     const store::Connection connection(path, QStringLiteral("roomimport"),
                                        database::Access::ReadWrite);
@@ -330,8 +336,11 @@ Outcome writeRooms(const store::Database& path, const QList<Item>& rooms, const 
     const Addressing rows = addressing(db);
     if (Outcome taken = takeStored(db, rows, path, state); !taken)
         return taken;
-    if (Outcome each = writeEach(db, rows, path, rooms, roomOf, state); !each)
+    if (Outcome each = writeEach(db, rows, path, rooms, roomOf, state, soFar); !each)
         return each;
+    // A file not read whole is not written; the transaction rolls back.
+    if (soFar && !soFar->whole())
+        return Outcome::success();
     if (state.record) {
         if (Outcome recordedImport = finishRecord(db, path, state); !recordedImport)
             return recordedImport;
@@ -359,11 +368,12 @@ Outcome write(const store::Database& path, const QList<RoomRecord>& rooms, bool 
 }
 
 Outcome write(const store::Database& path, const QList<roomcsv::CsvRow>& rows, bool replace,
-              Written* written, const changerecord::Actor* who, const std::function<bool()>& keep)
+              Written* written, const changerecord::Actor* who, const std::function<bool()>& keep,
+              roomcsv::RowsSoFar* soFar)
 {
     return writeRooms(
         path, rows, [](const roomcsv::CsvRow& row) -> const RoomRecord& { return row.room; },
-        replace, written, who, keep);
+        replace, written, who, keep, soFar);
 }
 
 Outcome exportCsv(const store::Database& path, QByteArray& csv)

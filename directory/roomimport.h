@@ -49,10 +49,12 @@ Outcome write(const store::Database& path, const QList<RoomRecord>& rooms, bool 
 // is asked once all are written, before they are committed, and when it
 // answers false everything is rolled back, the directory and its record left
 // as they were, and write succeeds having written nothing. The rows must
-// then be any a file may hold, not only judged ones.
+// then be any a file may hold, not only judged ones. With soFar, they are
+// taken as they are read, and a reading that does not end whole is rolled
+// back the same way.
 Outcome write(const store::Database& path, const QList<roomcsv::CsvRow>& rows, bool replace,
               Written* written = nullptr, const changerecord::Actor* who = nullptr,
-              const std::function<bool()>& keep = {});
+              const std::function<bool()>& keep = {}, roomcsv::RowsSoFar* soFar = nullptr);
 
 // The directory as roomcsv::write puts it.
 Outcome exportCsv(const store::Database& path, QByteArray& csv);

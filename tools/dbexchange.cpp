@@ -87,8 +87,30 @@ int importRooms(QStringList arguments, const Building& building, Console& consol
         say(console.err, read.description());
         return kOtherFailure;
     }
+    // The rooms go to the directory on a thread of their own as they are
+    // read and while they are judged, in a transaction kept only when the
+    // file is read whole and every row passes: an import waits for the
+    // slowest of the three, not for all.
     roomcsv::CsvFile file;
-    if (Outcome read = roomcsv::read(bytes, file, roomcsv::Values::Viewed); !read) {
+    roomcsv::RowsSoFar soFar;
+    roomimport::Written written;
+    const changerecord::Actor who = companionActor();
+    std::future<Outcome> writing;
+    // Declared after the write it answers, so that leaving early breaks the
+    // promise and the write rolls back before it is waited for.
+    std::promise<bool> passed;
+    if (!dryRun)
+        writing = std::async(std::launch::async, [&, keep = passed.get_future().share()] {
+            const auto kept = [keep] {
+                try {
+                    return keep.get();
+                } catch (const std::future_error&) {
+                    return false;
+                }
+            };
+            return roomimport::write(target, file.rows, replace, &written, &who, kept, &soFar);
+        });
+    if (Outcome read = roomcsv::read(bytes, file, roomcsv::Values::Viewed, &soFar); !read) {
         say(console.err, QStringLiteral("%1: %2").arg(path, read.description()));
         return kOtherFailure;
     }
@@ -97,21 +119,6 @@ int importRooms(QStringList arguments, const Building& building, Console& consol
         say(console.err, read.description());
         return kOtherFailure;
     }
-
-    // The rooms go to the directory on a thread of their own while they are
-    // judged, in a transaction kept only when every row passes: an import
-    // waits for the slower of the two, not for both.
-    roomimport::Written written;
-    const changerecord::Actor who = companionActor();
-    std::future<Outcome> writing;
-    // Declared after the write it answers, so that leaving early breaks the
-    // promise and the write rolls back before it is waited for.
-    std::promise<bool> passed;
-    if (!dryRun && !file.rows.isEmpty())
-        writing = std::async(std::launch::async, [&, keep = passed.get_future().share()] {
-            return roomimport::write(target, file.rows, replace, &written, &who,
-                                     [keep] { return keep.get(); });
-        });
 
     // The verdicts are said and counted, then let go.
     QList<roomverdict::RowVerdict> verdicts =

@@ -443,6 +443,15 @@ private slots:
         QCOMPARE(entries(), files);
         QCOMPARE(Session().run({"backup", dir(), csv}), 1); // not a backup: left alone
         QCOMPARE(testdb::rows(m_rooms, schema::directoryTable()).size(), 2);
+        // Rooms written as they are read, many hands of them: every one, in order.
+        QByteArray many = "Room,TEL1\n";
+        for (int room = 1000; room < 6000; ++room)
+            many += QByteArray::number(room) + ",0" + QByteArray::number(room) + "\n";
+        writeBytes(csv, many);
+        QCOMPARE(Session().run({"import", dir(), csv}), 0);
+        const QList<QStringList> rooms = testdb::rows(m_rooms, schema::directoryTable());
+        QCOMPARE(rooms.size(), 5002);
+        QCOMPARE(rooms.last(), (QStringList{"5999", "05999", "", ""}));
     }
 
     // A file too large to be a room list is refused before it is read whole,
@@ -460,6 +469,8 @@ private slots:
         QTest::newRow("a device without end") << "/dev/zero" << 2 << "gives more than 100 MB";
         QTest::newRow("a line of 10 MB") << "line:10000000" << 1 << "is 10000000 characters long";
         QTest::newRow("a row past 200000") << "rows:200001" << 2 << "holds more than 200000 rows";
+        // Refused by the reading while the writing has begun.
+        QTest::newRow("Latin-1") << "latin1:3000" << 2 << "The file is not UTF-8 text.";
     }
 
     void importReadsABoundedFile()
@@ -475,6 +486,11 @@ private slots:
             if (file.startsWith("sparse:")) {
                 QFile sparse(path);
                 QVERIFY(sparse.open(QIODevice::WriteOnly) && sparse.resize(size));
+            } else if (file.startsWith("latin1:")) {
+                QByteArray rows;
+                for (qint64 room = 1; room <= size; ++room)
+                    rows += QByteArray::number(room) + ",0123\n";
+                writeBytes(path, rows + "1\xe9,0123\n");
             } else if (file.startsWith("rows:")) {
                 QByteArray rows;
                 for (qint64 room = 1; room <= size; ++room)
