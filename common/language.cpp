@@ -81,9 +81,9 @@ QStringList folders()
 {
     // The programs sit in bin/, quorvane-db's PDF writer in libexec/quorvane/.
     const QString dir = QCoreApplication::applicationDirPath();
-    const QString prefix = QDir::cleanPath(
-        dir + (dir.endsWith(QLatin1String("/libexec/quorvane")) ? QStringLiteral("/../..")
-                                                                 : QStringLiteral("/..")));
+    const QString prefix = QDir::cleanPath(dir + (dir.endsWith(QLatin1String("/libexec/quorvane"))
+                                                      ? QStringLiteral("/../..")
+                                                      : QStringLiteral("/..")));
     return {prefix + QStringLiteral("/translations"),
             prefix + QStringLiteral("/share/quorvane/translations")};
 }
