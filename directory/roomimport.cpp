@@ -303,6 +303,9 @@ Outcome finishRecord(const QSqlDatabase& db, const store::Database& path, Import
     return Outcome::success();
 }
 
+// How long an import written beside its judging waits for a lock.
+constexpr int kBesideWaitMs = 200;
+
 // write, for rooms of any list: roomOf gives an item's room.
 template <typename Item, typename RoomOf>
 Outcome writeRooms(const store::Database& path, const QList<Item>& rooms, const RoomOf& roomOf,
@@ -314,6 +317,15 @@ Outcome writeRooms(const store::Database& path, const QList<Item>& rooms, const 
     if (Outcome ready = roomTable(connection); !ready)
         return ready;
     const QSqlDatabase db = connection.db();
+    // Written beside its judging, an import does not wait long for a lock
+    // another program holds: it fails, and is written again once judged.
+    if (keep) {
+        QSqlQuery shortWait(db);
+        if (!shortWait.exec(engine::of(db).waitAtMost(kBesideWaitMs)))
+            return importFailure(
+                QCoreApplication::translate("roomimport", "The room directory cannot be written"),
+                database::plainError(shortWait.lastError(), path));
+    }
     // The write lock is taken before anything is read, so the rows compared
     // below are the rows the writes meet.
     store::Transaction transaction(db, engine::of(db).beginWrite(QStringLiteral("Room_tel")));

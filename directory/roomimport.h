@@ -49,7 +49,9 @@ Outcome write(const store::Database& path, const QList<RoomRecord>& rooms, bool 
 // is asked once all are written, before they are committed, and when it
 // answers false everything is rolled back, the directory and its record left
 // as they were, and write succeeds having written nothing. The rows must
-// then be any a file may hold, not only judged ones. With soFar, they are
+// then be any a file may hold, not only judged ones, and a lock another
+// program holds is waited for only briefly before write fails: the caller
+// writes the rows again once they are judged. With soFar, they are
 // taken as they are read, and a reading that does not end whole is rolled
 // back the same way.
 Outcome write(const store::Database& path, const QList<roomcsv::CsvRow>& rows, bool replace,

@@ -130,7 +130,7 @@ int importRooms(QStringList arguments, const Building& building, Console& consol
     tellVerdicts(file, verdicts, counts, path, console);
     verdicts = QList<roomverdict::RowVerdict>();
     // A write that was not kept has rolled back by the time it is done.
-    const Outcome done = writing.valid() ? writing.get() : Outcome::success();
+    Outcome done = writing.valid() ? writing.get() : Outcome::success();
     if (counts.errors > 0) {
         say(console.err, Text::tr("Nothing was written: mend the rows with errors and "
                                   "import again."));
@@ -144,6 +144,11 @@ int importRooms(QStringList arguments, const Building& building, Console& consol
         say(console.out, Text::tr("Dry run: nothing was written."));
         return kSuccess;
     }
+    // Written beside the judging, the rooms gave up early on a lock another
+    // program held (or met another failure): now judged, they are written
+    // again, waiting as every write does.
+    if (!done)
+        done = roomimport::write(target, file.rows, replace, &written, &who);
     if (!done) {
         say(console.err, done.description());
         return kOtherFailure;

@@ -156,6 +156,9 @@ public:
     // the engine can; with a table, that table is locked against other
     // writers too, so one read and then written has no writer between.
     virtual QStringList beginWrite(const QString& lockedTable = {}) const = 0;
+    // The statement after which the connection's statements wait at most ms
+    // for what another connection holds before they fail.
+    virtual QString waitAtMost(int ms) const = 0;
     // How a transaction that only reads begins, so that all it reads stands
     // as it stood at one moment.
     virtual QString beginSnapshot() const = 0;

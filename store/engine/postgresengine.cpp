@@ -156,6 +156,10 @@ public:
         return {QStringLiteral("BEGIN"), QStringLiteral("LOCK TABLE %1 IN SHARE ROW EXCLUSIVE MODE")
                                              .arg(database::quotedIdentifier(lockedTable))};
     }
+    QString waitAtMost(int ms) const override
+    {
+        return QStringLiteral("SET lock_timeout = %1").arg(ms);
+    }
     QString beginSnapshot() const override
     {
         return QStringLiteral("BEGIN ISOLATION LEVEL REPEATABLE READ READ ONLY");

@@ -68,6 +68,10 @@ public:
     {
         return {QStringLiteral("BEGIN IMMEDIATE")};
     }
+    QString waitAtMost(int ms) const override
+    {
+        return QStringLiteral("PRAGMA busy_timeout=%1").arg(ms);
+    }
     // The read lock taken at the first read is held to the end.
     QString beginSnapshot() const override { return QStringLiteral("BEGIN"); }
     QString sameAs() const override { return QStringLiteral(" IS ?"); }

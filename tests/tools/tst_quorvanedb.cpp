@@ -428,6 +428,13 @@ private slots:
         const int waited = Session().run({"import", dir(), csv});
         ends.join();
         QCOMPARE(waited, 0);
+        // Refused while another program writes, the import is told without
+        // waiting for the other's write to end.
+        QVERIFY(sqlite3_open(qPrintable(m_rooms), &other) == SQLITE_OK &&
+                sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) == SQLITE_OK);
+        writeBytes(csv, "104,0999\n10$,0123\n");
+        QCOMPARE(Session().run({"import", dir(), csv}), 1);
+        sqlite3_close(other);
         writeBytes(csv, "102,0456\n");
         QCOMPARE(Session().run({"import", dir(), csv, "--dry-run"}), 0);
         writeBytes(csv, "101$,0123\n");
