@@ -1,4 +1,5 @@
 #include "roomimport.h"
+#include "roomaddressing.h"
 
 #include "bulkstatement.h"
 #include "connection.h"
@@ -10,25 +11,17 @@
 #include "transaction.h"
 
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <QHash>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 
+#include <array>
 #include <memory>
 
 namespace roomimport {
 
 namespace {
-
-// Whether the room file opened for a read or a change has its table.
-Outcome roomTable(const store::Connection& connection)
-{
-    if (!connection.opened())
-        return connection.opened();
-    return database::checkTable(connection.db(), schema::directoryTable(), connection.path());
-}
 
 // why, a sentence without its first capital, and then the next sentence: a
 // command that ends why stays on its own line.
@@ -41,81 +34,6 @@ QString followedBy(const QString& why, const QString& next)
     return why + QStringLiteral(". ") + next;
 }
 
-// A row is found again by its key when it has a single one (its rowid, or
-// the key of a table made WITHOUT ROWID), otherwise by the values it was
-// read with; rows are read in the order of the key.
-struct Addressing
-{
-    QString select;
-    QString update;
-    bool byKey = false;
-};
-
-Addressing addressing(const QSqlDatabase& db)
-{
-    const QStringList key = database::rowKey(db, QStringLiteral("Room_tel"));
-    QStringList order;
-    for (const QString& column : key)
-        order << database::quotedIdentifier(column);
-    Addressing a;
-    a.byKey = key.size() == 1;
-    a.select = QStringLiteral("SELECT %1, \"Room\", \"TEL1\", \"TEL2\", \"TEL3\" FROM \"Room_tel\"")
-                   .arg(a.byKey ? order.first() : QStringLiteral("NULL"));
-    if (!order.isEmpty())
-        a.select += QStringLiteral(" ORDER BY ") + order.join(QStringLiteral(", "));
-    a.update =
-        QStringLiteral("UPDATE \"Room_tel\" SET \"TEL1\" = ?, \"TEL2\" = ?, \"TEL3\" = ? WHERE ") +
-        (a.byKey ? order.first() + QStringLiteral(" = ?")
-                 : QStringLiteral("coalesce(\"Room\", '') = ? AND coalesce(\"TEL1\", '') = ? AND "
-                                  "coalesce(\"TEL2\", '') = ? AND coalesce(\"TEL3\", '') = ?"));
-    return a;
-}
-
-} // namespace
-
-Outcome readDirectory(const store::Database& path, QList<RoomRecord>& rooms)
-{
-    rooms.clear();
-    const store::Connection connection(path, QStringLiteral("roomimport"),
-                                       database::Access::ReadWrite);
-    if (Outcome ready = roomTable(connection); !ready)
-        return ready;
-    BulkStatement select(connection.db(), addressing(connection.db()).select);
-    if (select.run()) {
-        while (select.next())
-            rooms << select.record(1);
-    }
-    if (select.failed())
-        return Outcome::failure(
-            QCoreApplication::translate("roomimport", "The room directory in %1 cannot be read: %2")
-                .arg(path.describe(), select.error(path)));
-    return Outcome::success();
-}
-
-namespace {
-
-// New rooms, added together at the end where the engine has a bulk way.
-struct Batch
-{
-    explicit Batch(const QSqlDatabase& db) : db(db) {}
-    QSqlDatabase db;
-    QList<QStringList> rows;
-
-    bool add(const RoomRecord& r)
-    {
-        rows << QStringList{r.Room, r.TEL1, r.TEL2, r.TEL3};
-        return true;
-    }
-    // Nothing when the engine has no bulk way: the rooms were then inserted one by one.
-    std::optional<Outcome> flush()
-    {
-        const engine::BulkCopy* copy = engine::bulkCopyOf(db);
-        if (!copy)
-            return std::nullopt;
-        return copy->copyIn(db, QStringLiteral("Room_tel"), doorunit::fieldNames(), rows);
-    }
-};
-
 // Why an import stopped; nothing of it is kept.
 Outcome importFailure(const QString& what, const QString& why)
 {
@@ -127,6 +45,52 @@ Outcome importFailure(const QString& what, const QString& why)
                                      "roomimport",
                                      "Nothing was written; the room directory is as it was."))));
 }
+
+// What an import writes once every room is met: stored rooms given new
+// numbers and, where the engine has a bulk way, the new rooms in one copy.
+// The rows pointed at are the import's and the directory's as read, which
+// stay where they are until the import ends.
+struct Gathered
+{
+    struct Change
+    {
+        const QString* key;
+        const RoomRecord* old;
+        const RoomRecord* now;
+    };
+    const engine::BulkCopy* bulk = nullptr;
+    QList<const RoomRecord*> added;
+    QList<Change> changes;
+
+    Outcome write(const QSqlDatabase& db, const Addressing& rows, const store::Database& path) const
+    {
+        BulkStatement update(db, rows.update);
+        for (const Change& c : changes) {
+            if (!(rows.byKey ? update.run({c.now->TEL1, c.now->TEL2, c.now->TEL3, *c.key})
+                             : update.run({c.now->TEL1, c.now->TEL2, c.now->TEL3, c.old->Room,
+                                           c.old->TEL1, c.old->TEL2, c.old->TEL3})))
+                return importFailure(
+                    QCoreApplication::translate("roomimport", "Room %1 cannot be changed")
+                        .arg(c.now->Room),
+                    update.error(path));
+        }
+        if (!bulk || added.isEmpty())
+            return Outcome::success();
+        auto copy = bulk->open(db, QStringLiteral("Room_tel"), doorunit::fieldNames());
+        Outcome sent = copy ? Outcome::success() : copy.outcome();
+        for (qsizetype i = 0; sent && i < added.size(); ++i) {
+            const RoomRecord& r = *added[i];
+            sent = (*copy)->add(std::array<QStringView, 4>{r.Room, r.TEL1, r.TEL2, r.TEL3});
+        }
+        if (sent)
+            sent = (*copy)->finish();
+        if (!sent)
+            return importFailure(
+                QCoreApplication::translate("roomimport", "The rooms cannot be added"),
+                sent.description());
+        return Outcome::success();
+    }
+};
 
 // What one import has found and done so far.
 struct ImportState
@@ -147,6 +111,12 @@ struct ImportState
     {
         if (rooms && unrecorded)
             unrecorded = rooms->add(kind, before, after);
+    }
+    // Sends the rooms recorded so far, so that other statements can run.
+    void pauseRecord()
+    {
+        if (rooms && unrecorded)
+            unrecorded = rooms->finish();
     }
 };
 
@@ -199,9 +169,7 @@ Outcome writeEach(const QSqlDatabase& db, const Addressing& rows, const store::D
             insert.error(path));
     };
     // A server is a round trip away: new rooms go to it in one COPY.
-    Batch batch(db);
-    const bool bulk = engine::bulkCopyOf(db) != nullptr;
-    BulkStatement update(db, rows.update);
+    Gathered gathered{engine::bulkCopyOf(db), {}, {}};
     // Rows still being read are taken as they come; the list is only read
     // up to the rows counted, since the rest are being made.
     qsizetype read = soFar ? 0 : rooms.size();
@@ -213,8 +181,8 @@ Outcome writeEach(const QSqlDatabase& db, const Addressing& rows, const store::D
         // stored row is the one given the numbers.
         const auto found = state.stored.constFind(doorUnitRoomKey(r.Room));
         if (found == state.stored.cend()) {
-            if (bulk) {
-                batch.add(r);
+            if (gathered.bulk) {
+                gathered.added << &r;
             } else if (!insert.add({r.Room, r.TEL1, r.TEL2, r.TEL3}, at)) {
                 return notAdded();
             }
@@ -236,30 +204,18 @@ Outcome writeEach(const QSqlDatabase& db, const Addressing& rows, const store::D
                 ++state.counts.unchanged;
                 continue;
             }
-            if (!(rows.byKey ? update.run({r.TEL1, r.TEL2, r.TEL3, key})
-                             : update.run({r.TEL1, r.TEL2, r.TEL3, old.Room, old.TEL1, old.TEL2,
-                                           old.TEL3})))
-                return importFailure(
-                    QCoreApplication::translate("roomimport", "Room %1 cannot be changed")
-                        .arg(r.Room),
-                    update.error(path));
             const RoomRecord now{old.Room, r.TEL1, r.TEL2, r.TEL3};
             state.recorded('~', &old, &now);
+            gathered.changes.append({&key, &old, &r});
             ++state.counts.changed;
         }
     }
     if (!insert.flush())
         return notAdded();
-    if (bulk) {
-        const std::optional<Outcome> added = batch.flush();
-        if (!added || !*added)
-            return importFailure(
-                QCoreApplication::translate("roomimport", "The rooms cannot be added"),
-                added ? added->description()
-                      : QCoreApplication::translate(
-                            "roomimport", "the database driver cannot add them together"));
-    }
-    return Outcome::success();
+    // The record's rooms may still be going to a server in a copy of their
+    // own, which ends before anything else is asked of it.
+    state.pauseRecord();
+    return gathered.write(db, rows, path);
 }
 
 // The import's entry in the change record, before its rooms.
@@ -285,8 +241,7 @@ Outcome finishRecord(const QSqlDatabase& db, const store::Database& path, Import
         for (const RoomRecord& room : gone)
             state.recorded('-', &room, nullptr);
     }
-    if (state.rooms && state.unrecorded)
-        state.unrecorded = state.rooms->finish();
+    state.pauseRecord();
     QString counted = QStringLiteral("%1 added, %2 changed, %3 unchanged")
                           .arg(state.counts.added)
                           .arg(state.counts.changed)
@@ -386,58 +341,6 @@ Outcome write(const store::Database& path, const QList<roomcsv::CsvRow>& rows, b
     return writeRooms(
         path, rows, [](const roomcsv::CsvRow& row) -> const RoomRecord& { return row.room; },
         replace, written, who, keep, soFar);
-}
-
-Outcome exportCsv(const store::Database& path, QByteArray& csv)
-{
-    // Each room goes to the text as it is read, so the directory is never
-    // held twice.
-    const store::Connection connection(path, QStringLiteral("roomimport"),
-                                       database::Access::ReadWrite);
-    if (Outcome ready = roomTable(connection); !ready)
-        return ready;
-    QByteArray text = roomcsv::header();
-    // The file takes about as much as the database; more grows as needed.
-    text.reserve(QFileInfo(path.path()).size());
-    const QString sql = addressing(connection.db()).select;
-    // Straight from SQLite when the driver shares the library: the values
-    // go to the file as the UTF-8 they are stored in.
-    if (const auto select = engine::prepare(connection.db(), sql)) {
-        engine::Statement::Step step;
-        while ((step = select->step()) == engine::Statement::Step::Row)
-            roomcsv::appendRow(
-                text, {select->bytes(1), select->bytes(2), select->bytes(3), select->bytes(4)});
-        if (step != engine::Statement::Step::Done) {
-            const auto [code, words] = select->error();
-            return Outcome::failure(
-                QCoreApplication::translate("roomimport",
-                                            "The room directory in %1 cannot be read: %2")
-                    .arg(path.describe(), database::plainError(code, words, path.path())));
-        }
-        csv = std::move(text);
-        return Outcome::success();
-    }
-    BulkStatement select(connection.db(), sql);
-    if (select.run()) {
-        while (select.next())
-            roomcsv::appendRow(text, select.record(1));
-    }
-    if (select.failed())
-        return Outcome::failure(
-            QCoreApplication::translate("roomimport", "The room directory in %1 cannot be read: %2")
-                .arg(path.describe(), select.error(path)));
-    csv = std::move(text);
-    return Outcome::success();
-}
-
-Outcome exportTo(const store::Database& path, const QString& target, outputfile::Reader reader)
-{
-    if (Outcome usable = path.checkOutput(target); !usable)
-        return usable;
-    QByteArray csv;
-    if (Outcome read = exportCsv(path, csv); !read)
-        return read;
-    return outputfile::write(target, csv, reader);
 }
 
 } // namespace roomimport

@@ -26,7 +26,8 @@ class BatchedInsert;
 // change it records and only ever appended to (pruning aside, itself recorded).
 namespace engine {
 class BulkCopy;
-}
+class CopyStream;
+} // namespace engine
 
 namespace changerecord {
 
@@ -175,19 +176,21 @@ public:
     // A failure in the engine's words.
     Outcome addLine(QByteArrayView line);
     // Writes the rows still waiting to go together; call it once the last
-    // room is added, in the same transaction.
+    // room is added, in the same transaction, and before any other statement
+    // while rooms are being added. Rooms added after it go in a copy of their own.
     [[nodiscard]] Outcome finish();
 
 private:
     Outcome write(char kind, const std::array<QByteArrayView, 8>& values);
-    // On a server: the row waits to go with others in one copy.
-    Outcome copy(char kind, const QStringList& texts);
+    // On a server: the row is sent in a copy that runs until finish().
+    Outcome copy(char kind, const std::array<QStringView, 9>& texts);
 
     QSqlDatabase m_db;
     const engine::BulkCopy* m_copy = nullptr;
-    QList<QStringList> m_waiting;
+    std::unique_ptr<engine::CopyStream> m_copying;
     std::unique_ptr<BatchedInsert> m_insert;
     qint64 m_entry;
+    QString m_entryText;
     qint64 m_position = 0;
     store::Database m_path;
     std::array<QByteArray, 8> m_buffers;

@@ -71,11 +71,19 @@ RoomLine roomLine(QByteArrayView line)
 }
 
 // The stored word of a room's kind, as UTF-8.
+const QString& storedText(char kind)
+{
+    static const QString added = storedWord(Kind::RoomAddedByImport);
+    static const QString changed = storedWord(Kind::RoomChangedByImport);
+    static const QString removed = storedWord(Kind::RoomRemovedByImport);
+    return kind == '+' ? added : kind == '-' ? removed : changed;
+}
+
 const QByteArray& storedUtf8(char kind)
 {
-    static const QByteArray added = storedWord(Kind::RoomAddedByImport).toUtf8();
-    static const QByteArray changed = storedWord(Kind::RoomChangedByImport).toUtf8();
-    static const QByteArray removed = storedWord(Kind::RoomRemovedByImport).toUtf8();
+    static const QByteArray added = storedText('+').toUtf8();
+    static const QByteArray changed = storedText('~').toUtf8();
+    static const QByteArray removed = storedText('-').toUtf8();
     return kind == '+' ? added : kind == '-' ? removed : changed;
 }
 
@@ -163,16 +171,9 @@ QList<Entry> roomEntries(const Entry& import, const QString& room)
     return entries;
 }
 
-namespace {
-
-// Rows a server takes in one COPY: a round trip each would make a large
-// import wait on the network for every room.
-constexpr qsizetype kCopiedTogether = 10000;
-
-} // namespace
-
 RoomRows::RoomRows(const QSqlDatabase& db, qint64 entry, store::Database path)
-    : m_db(db), m_copy(engine::bulkCopyOf(db)), m_entry(entry), m_path(std::move(path))
+    : m_db(db), m_copy(engine::bulkCopyOf(db)), m_entry(entry), m_entryText(QString::number(entry)),
+      m_path(std::move(path))
 {
     if (!m_copy)
         m_insert = std::make_unique<BatchedInsert>(db, schema::kChangeRoomTable,
@@ -237,10 +238,12 @@ Outcome RoomRows::write(char kind, const std::array<QByteArrayView, 8>& values)
     };
     const QByteArrayView room = kind == '-' ? values[0] : values[4];
     if (m_copy) {
-        QStringList texts{QString::fromUtf8(room)};
+        std::array<QString, 9> texts{QString::fromUtf8(room)};
         for (size_t i = 0; i < values.size(); ++i)
-            texts << QString::fromUtf8(side(i));
-        return copy(kind, texts);
+            texts[i + 1] = QString::fromUtf8(side(i));
+        std::array<QStringView, 9> views;
+        std::copy(texts.cbegin(), texts.cend(), views.begin());
+        return copy(kind, views);
     }
     if (!m_insert->add({m_entry, m_position++, QByteArrayView(storedUtf8(kind)), room, side(0),
                         side(1), side(2), side(3), side(4), side(5), side(6), side(7)}))
@@ -248,22 +251,31 @@ Outcome RoomRows::write(char kind, const std::array<QByteArrayView, 8>& values)
     return Outcome::success();
 }
 
-Outcome RoomRows::copy(char kind, const QStringList& texts)
+Outcome RoomRows::copy(char kind, const std::array<QStringView, 9>& texts)
 {
-    m_waiting.append(QStringList{QString::number(m_entry), QString::number(m_position++),
-                                 QString::fromUtf8(storedUtf8(kind))} +
-                     texts);
-    return m_waiting.size() < kCopiedTogether ? Outcome::success() : finish();
+    // The copy starts with the first room, not with the entry: the import
+    // reads the directory between the two.
+    if (!m_copying) {
+        auto opened = m_copy->open(m_db, schema::kChangeRoomTable, schema::changeRoomColumns());
+        if (!opened)
+            return Outcome::failure(cannotRecord(opened.error()));
+        m_copying = std::move(*opened);
+    }
+    const QString position = QString::number(m_position++);
+    std::array<QStringView, 12> row{m_entryText, position, storedText(kind)};
+    std::copy(texts.cbegin(), texts.cend(), row.begin() + 3);
+    if (Outcome added = m_copying->add(row); !added)
+        return Outcome::failure(cannotRecord(added.description()));
+    return Outcome::success();
 }
 
 Outcome RoomRows::finish()
 {
     if (m_insert && !m_insert->flush())
         return Outcome::failure(cannotRecord(m_insert->error(m_path)));
-    if (m_waiting.isEmpty())
+    if (!m_copying)
         return Outcome::success();
-    const Outcome copied = m_copy->copyIn(
-        m_db, schema::kChangeRoomTable, schema::changeRoomColumns(), std::exchange(m_waiting, {}));
+    const Outcome copied = std::exchange(m_copying, {})->finish();
     if (!copied)
         return Outcome::failure(cannotRecord(copied.description()));
     return Outcome::success();

@@ -4010,10 +4010,6 @@ Serial devices no COM entry maps to:
         <translation>The rooms cannot be added</translation>
     </message>
     <message>
-        <source>the database driver cannot add them together</source>
-        <translation>the database driver cannot add them together</translation>
-    </message>
-    <message>
         <source>The import cannot be recorded</source>
         <translation>The import cannot be recorded</translation>
     </message>

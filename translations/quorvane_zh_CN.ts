@@ -3949,10 +3949,6 @@ Serial devices no COM entry maps to:
         <translation>无法添加这些房间</translation>
     </message>
     <message>
-        <source>the database driver cannot add them together</source>
-        <translation>数据库驱动无法一次添加它们</translation>
-    </message>
-    <message>
         <source>The import cannot be recorded</source>
         <translation>无法记录此次导入</translation>
     </message>

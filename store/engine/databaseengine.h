@@ -10,9 +10,11 @@
 #include <QSqlError>
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 #include <QVariant>
 
 #include <memory>
+#include <span>
 
 class BusyWait;
 class QSqlDatabase;
@@ -213,14 +215,27 @@ public:
     virtual std::unique_ptr<File> openImage(QByteArray& image) const = 0;
 };
 
-// Many rows added at once in a server's bulk way (COPY).
+// Many rows added at once in a server's bulk way (COPY), each sent on as it
+// is given while the server takes those before it. Nothing else may run on
+// the connection until finish(); a copy let go unfinished is abandoned, and
+// the transaction in hand fails with it.
+class CopyStream
+{
+public:
+    virtual ~CopyStream() = default;
+    // One row, a value for each column named; null text stores NULL.
+    [[nodiscard]] virtual Outcome add(std::span<const QStringView> values) = 0;
+    // Sends the rows still held and ends the copy.
+    [[nodiscard]] virtual Outcome finish() = 0;
+};
+
 class BulkCopy
 {
 public:
     virtual ~BulkCopy() = default;
-    // Adds rows of text inside the transaction in hand; null text stores NULL.
-    virtual Outcome copyIn(const QSqlDatabase& db, const QString& table, const QStringList& columns,
-                           const QList<QStringList>& rows) const = 0;
+    // Starts adding rows to the table inside the transaction in hand.
+    virtual Expected<std::unique_ptr<CopyStream>> open(const QSqlDatabase& db, const QString& table,
+                                                       const QStringList& columns) const = 0;
 };
 
 // The engine of the database files (a data folder, a backup), as a dialect
