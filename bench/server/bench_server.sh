@@ -19,17 +19,26 @@ span() { echo "$(now) - $1" | bc; }
 tail -n +2 "$work/rooms.csv" >"$work/rooms.copy"
 
 # The first operator only where the server has none yet.
-for building in Bench Copy; do
-    "$bin/quorvane-db" init --building "$building" --operator boss --pin 1234 >/dev/null 2>&1 ||
-        "$bin/quorvane-db" init --building "$building" >/dev/null
+init() {
+    "$bin/quorvane-db" init --building "$1" --operator boss --pin 1234 >/dev/null 2>&1 ||
+        "$bin/quorvane-db" init --building "$1" >/dev/null
+}
+median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
+
+# Each round imports into an empty building of its own, one tool after the other.
+rounds=5
+for ((r = 1; r <= rounds; r++)); do
+    init "Bench$r"
+    init "Copy$r"
+    t=$(now); "$bin/quorvane-db" import "$work/rooms.csv" --building "Bench$r" >/dev/null; span "$t" >>"$work/ours"
+    t=$(now); psql -q -c "\\copy \"Copy$r\".\"Room_tel\" (\"Room\", \"TEL1\", \"TEL2\", \"TEL3\") from '$work/rooms.copy' csv"; span "$t" >>"$work/theirs"
 done
+ours=$(median <"$work/ours")
+theirs=$(median <"$work/theirs")
+printf 'import %d rooms, median of %d:  quorvane-db %.2f s, psql \\copy from %.2f s (%.1fx)\n' "$rooms" "$rounds" "$ours" "$theirs" "$(echo "$ours / $theirs" | bc -l)"
 
-t=$(now); "$bin/quorvane-db" import "$work/rooms.csv" --building Bench >/dev/null; ours=$(span "$t")
-t=$(now); psql -q -c "\\copy \"Copy\".\"Room_tel\" (\"Room\", \"TEL1\", \"TEL2\", \"TEL3\") from '$work/rooms.copy' csv"; theirs=$(span "$t")
-printf 'import %d rooms:  quorvane-db %.2f s, psql \\copy from %.2f s (%.1fx)\n' "$rooms" "$ours" "$theirs" "$(echo "$ours / $theirs" | bc -l)"
-
-t=$(now); "$bin/quorvane-db" export --building Bench >/dev/null; ours=$(span "$t")
-t=$(now); psql -q -c "\\copy \"Bench\".\"Room_tel\" to stdout" >/dev/null; theirs=$(span "$t")
+t=$(now); "$bin/quorvane-db" export --building Bench1 >/dev/null; ours=$(span "$t")
+t=$(now); psql -q -c "\\copy \"Bench1\".\"Room_tel\" to stdout" >/dev/null; theirs=$(span "$t")
 printf 'read %d rooms:    quorvane-db export %.2f s, psql \\copy to %.2f s (%.1fx)\n' "$rooms" "$ours" "$theirs" "$(echo "$ours / $theirs" | bc -l)"
 
 mkdir "$work/folder"
