@@ -138,14 +138,20 @@ std::optional<QString> existingDirectory(const QString& directory, Console& cons
 // databases are then those of the folder the program uses.
 // With more arguments than the command's files the first must be DIR.
 std::optional<store::Location> takeDirectory(QStringList& arguments, int files,
-                                             const Building& building, Console& console)
+                                             const Building& building, Console& console,
+                                             LookForBuilding look)
 {
+    const auto there = [&](const store::Location& named) -> std::optional<store::Location> {
+        if (look == LookForBuilding::Later || buildingThere(named, console))
+            return named;
+        return std::nullopt;
+    };
     if (building && arguments.size() > files) {
         say(console.err, Text::tr("Name a folder or a database server, not both."));
         return std::nullopt;
     }
     if (building)
-        return buildingThere(*building, console) ? std::optional(*building) : std::nullopt;
+        return there(*building);
     if (arguments.size() > files) {
         const std::optional<QString> folder = existingDirectory(arguments.takeFirst(), console);
         return folder ? std::optional(store::Location::folder(*folder)) : std::nullopt;
@@ -156,7 +162,7 @@ std::optional<store::Location> takeDirectory(QStringList& arguments, int files,
     if (!chosen)
         return std::nullopt;
     if (*chosen)
-        return buildingThere(**chosen, console) ? std::optional(**chosen) : std::nullopt;
+        return there(**chosen);
     return store::Location::folder(datafolder::resolve());
 }
 

@@ -23,9 +23,12 @@ std::optional<QString> existingDirectory(const QString& directory, Console& cons
 // The same for a location: a folder made absolute, a building as it is.
 std::optional<store::Location> existingDirectory(const store::Location& location, Console& console);
 // Takes DIR off the front of a room file or backup command's arguments; gives
-// where the two databases are, a building when one is named.
+// where the two databases are, a building when one is named. A building is
+// looked for on its server unless the command does so itself (buildingSeen).
+enum class LookForBuilding { Now, Later };
 std::optional<store::Location> takeDirectory(QStringList& arguments, int files,
-                                             const Building& building, Console& console);
+                                             const Building& building, Console& console,
+                                             LookForBuilding look = LookForBuilding::Now);
 // Says the reason, when there is one, and where the help is; returns kUsage.
 int usageError(Console& console, const QString& reason);
 

@@ -14,6 +14,7 @@
 #include <QFileInfo>
 
 #include <future>
+#include <variant>
 
 namespace dbtool {
 
@@ -50,7 +51,18 @@ void tellVerdicts(const roomcsv::CsvFile& file, const QList<roomverdict::RowVerd
             Text::tr("Columns not read: %1.").arg(file.ignoredColumns.join(QStringLiteral(", "))));
 }
 
-int importRooms(QStringList arguments, const Building& building, Console& console)
+// What an import is asked to do.
+struct ImportRequest
+{
+    store::Location directory;
+    QString path;
+    bool dryRun = false;
+    bool replace = false;
+};
+
+// The request, or the status of a command line that makes none, said.
+std::variant<ImportRequest, int> importRequest(QStringList arguments, const Building& building,
+                                               Console& console)
 {
     bool dryRun = false;
     bool replace = false;
@@ -70,21 +82,79 @@ int importRooms(QStringList arguments, const Building& building, Console& consol
     if (!walked)
         return usageError(console, walked.description());
     arguments = positional;
-    const std::optional<store::Location> directory = takeDirectory(arguments, 1, building, console);
+    // A building is looked for only when its directory cannot be read
+    // (importFile): a server's connection takes a while to make.
+    const std::optional<store::Location> directory =
+        takeDirectory(arguments, 1, building, console, LookForBuilding::Later);
     if (!directory)
         return kOtherFailure;
     if (arguments.size() != 1 || arguments.first().startsWith(QStringLiteral("--")))
         return usageError(console, Text::tr("Name one room file to import."));
-    const QString path = arguments.first();
-    const store::Database target = directory->database(schema::kDirectoryFile);
+    return ImportRequest{*directory, arguments.first(), dryRun, replace};
+}
 
-    // The directory is read on a thread of its own while the file is.
+// Once the rows are judged: says what came of the import, writing the rooms
+// again when the write beside the judging gave up.
+int endImport(const ImportRequest& asked, const roomverdict::Counts& counts, qsizetype judged,
+              Outcome done, const QList<roomcsv::CsvRow>& rows, roomimport::Written& written,
+              Console& console)
+{
+    if (counts.errors > 0) {
+        say(console.err, Text::tr("Nothing was written: mend the rows with errors and "
+                                  "import again."));
+        return kRefused;
+    }
+    if (judged == 0) {
+        say(console.err, Text::tr("%1 holds no rooms; nothing was written.").arg(asked.path));
+        return kRefused;
+    }
+    if (asked.dryRun) {
+        say(console.out, Text::tr("Dry run: nothing was written."));
+        return kSuccess;
+    }
+    // Written beside the judging, the rooms gave up early on a lock another
+    // program held (or met another failure): now judged, they are written
+    // again, waiting as every write does.
+    const store::Database target = asked.directory.database(schema::kDirectoryFile);
+    const changerecord::Actor who = companionActor();
+    if (!done)
+        done = roomimport::write(target, rows, asked.replace, &written, &who);
+    if (!done) {
+        say(console.err, done.description());
+        return kOtherFailure;
+    }
+    say(console.out,
+        roomimport::summary(
+            //: %1 is the room file read, %2 the room directory it was written into.
+            Text::tr("%1 into %2").arg(asked.path, target.describe()), written, asked.replace));
+    return kSuccess;
+}
+
+int importFile(const ImportRequest& asked, Console& console)
+{
+    const QString& path = asked.path;
+    const store::Database target = asked.directory.database(schema::kDirectoryFile);
+    // The directory is read on a thread of its own while the file is. A
+    // building not found is told before anything wrong with the file.
     QList<RoomRecord> directoryRooms;
-    std::future<Outcome> directoryRead = std::async(
-        std::launch::async, [&] { return roomimport::readDirectory(target, directoryRooms); });
+    Outcome seen = Outcome::success();
+    std::future<Outcome> directoryRead = std::async(std::launch::async, [&] {
+        Outcome read = roomimport::readDirectory(target, directoryRooms);
+        // Only a read that failed costs another connection to say why.
+        if (!read && asked.directory.isBuilding())
+            seen = buildingSeen(asked.directory);
+        return read;
+    });
+    const auto unseen = [&] {
+        directoryRead.wait();
+        if (!seen)
+            say(console.err, seen.description());
+        return !seen;
+    };
     QByteArray bytes;
     if (Outcome read = roomcsv::readFile(path, bytes); !read) {
-        say(console.err, read.description());
+        if (!unseen())
+            say(console.err, read.description());
         return kOtherFailure;
     }
     // The rooms go to the directory on a thread of their own as they are
@@ -99,7 +169,7 @@ int importRooms(QStringList arguments, const Building& building, Console& consol
     // Declared after the write it answers, so that leaving early breaks the
     // promise and the write rolls back before it is waited for.
     std::promise<bool> passed;
-    if (!dryRun)
+    if (!asked.dryRun)
         writing = std::async(std::launch::async, [&, keep = passed.get_future().share()] {
             const auto kept = [keep] {
                 try {
@@ -108,13 +178,17 @@ int importRooms(QStringList arguments, const Building& building, Console& consol
                     return false;
                 }
             };
-            return roomimport::write(target, file.rows, replace, &written, &who, kept, &soFar);
+            return roomimport::write(target, file.rows, asked.replace, &written, &who, kept,
+                                     &soFar);
         });
     if (Outcome read = roomcsv::read(bytes, file, roomcsv::Values::Viewed, &soFar); !read) {
-        say(console.err, QStringLiteral("%1: %2").arg(path, read.description()));
+        if (!unseen())
+            say(console.err, QStringLiteral("%1: %2").arg(path, read.description()));
         return kOtherFailure;
     }
     bytes = QByteArray();
+    if (unseen())
+        return kOtherFailure;
     if (Outcome read = directoryRead.get(); !read) {
         say(console.err, read.description());
         return kOtherFailure;
@@ -122,7 +196,7 @@ int importRooms(QStringList arguments, const Building& building, Console& consol
 
     // The verdicts are said and counted, then let go.
     QList<roomverdict::RowVerdict> verdicts =
-        roomverdict::judge(file.rows, directoryRooms, replace);
+        roomverdict::judge(file.rows, directoryRooms, asked.replace);
     directoryRooms = QList<RoomRecord>();
     const roomverdict::Counts counts = roomverdict::count(verdicts);
     const qsizetype judged = verdicts.size();
@@ -131,32 +205,15 @@ int importRooms(QStringList arguments, const Building& building, Console& consol
     verdicts = QList<roomverdict::RowVerdict>();
     // A write that was not kept has rolled back by the time it is done.
     Outcome done = writing.valid() ? writing.get() : Outcome::success();
-    if (counts.errors > 0) {
-        say(console.err, Text::tr("Nothing was written: mend the rows with errors and "
-                                  "import again."));
-        return kRefused;
-    }
-    if (judged == 0) {
-        say(console.err, Text::tr("%1 holds no rooms; nothing was written.").arg(path));
-        return kRefused;
-    }
-    if (dryRun) {
-        say(console.out, Text::tr("Dry run: nothing was written."));
-        return kSuccess;
-    }
-    // Written beside the judging, the rooms gave up early on a lock another
-    // program held (or met another failure): now judged, they are written
-    // again, waiting as every write does.
-    if (!done)
-        done = roomimport::write(target, file.rows, replace, &written, &who);
-    if (!done) {
-        say(console.err, done.description());
-        return kOtherFailure;
-    }
-    say(console.out, roomimport::summary(
-                         //: %1 is the room file read, %2 the room directory it was written into.
-                         Text::tr("%1 into %2").arg(path, target.describe()), written, replace));
-    return kSuccess;
+    return endImport(asked, counts, judged, std::move(done), file.rows, written, console);
+}
+
+int importRooms(const QStringList& arguments, const Building& building, Console& console)
+{
+    const std::variant<ImportRequest, int> asked = importRequest(arguments, building, console);
+    if (const int* status = std::get_if<int>(&asked))
+        return *status;
+    return importFile(std::get<ImportRequest>(asked), console);
 }
 
 int exportRooms(QStringList arguments, const Building& building, Console& console,

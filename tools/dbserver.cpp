@@ -73,20 +73,24 @@ int initBuilding(const store::Location& building, const OperatorEntry& given, Co
     return kSuccess;
 }
 
-bool buildingThere(const store::Location& building, Console& console)
+Outcome buildingSeen(const store::Location& building)
 {
     const store::Database path = building.database(schema::kDirectoryFile);
     const store::Connection connection(path, kConnection, database::Access::ReadOnly);
-    if (!connection.ok()) {
-        say(console.err, Text::tr("The %1 cannot be opened: %2")
-                             .arg(building.describe(), connection.opened().description()));
-        return false;
-    }
+    if (!connection.ok())
+        return Outcome::failure(Text::tr("The %1 cannot be opened: %2")
+                                    .arg(building.describe(), connection.opened().description()));
     const QString unseen =
         database::unseenTable(connection.db(), schema::directoryTable().table, path);
-    if (!unseen.isEmpty())
-        say(console.err, unseen);
-    return unseen.isEmpty();
+    return unseen.isEmpty() ? Outcome::success() : Outcome::failure(unseen);
+}
+
+bool buildingThere(const store::Location& building, Console& console)
+{
+    const Outcome seen = buildingSeen(building);
+    if (!seen)
+        say(console.err, seen.description());
+    return seen.ok();
 }
 
 int checkBuilding(const store::Location& building, Console& console)

@@ -93,8 +93,9 @@ int audit(const QStringList& arguments, const store::Location& location, Console
 // it, and copying a data folder into it.
 int initBuilding(const store::Location& building, const OperatorEntry& given, Console& console);
 int checkBuilding(const store::Location& building, Console& console);
-// Whether the building is on the server and this login may read it; says
-// why not.
+// Whether the building is on the server and this login may read it, or why
+// not; buildingThere says why.
+Outcome buildingSeen(const store::Location& building);
 bool buildingThere(const store::Location& building, Console& console);
 int migrate(QStringList arguments, Console& console);
 

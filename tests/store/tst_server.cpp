@@ -25,6 +25,7 @@
 #include "transferlog.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSettings>
@@ -668,6 +669,9 @@ private slots:
             QString says;
         };
         QTemporaryDir out;
+        QFile rooms(out.filePath("in.csv"));
+        QVERIFY(rooms.open(QIODevice::WriteOnly) && rooms.write("101,5551234,,\n") > 0);
+        rooms.close();
         const QList<Run> runs{
             {{"check"}, owner.building, 0, "operator"},
             {{"history"}, owner.building, 0, ""},
@@ -676,6 +680,11 @@ private slots:
             {{"export", out.filePath("rooms.csv")}, owner.building, 0, ""},
             {{"units"}, "No rights", 1, "may not read building \"No rights\""},
             {{"history"}, "No such", 1, "There is no building \"No such\""},
+            // An import looks for the building only once its directory cannot
+            // be read, and tells that before anything wrong with the file.
+            {{"import", rooms.fileName()}, "No rights", 2, "may not read building \"No rights\""},
+            {{"import", rooms.fileName()}, "No such", 2, "There is no building \"No such\""},
+            {{"import", out.filePath("none.csv")}, "No such", 2, "There is no building"},
         };
         for (const Run& run : runs) {
             QString said;
@@ -687,6 +696,7 @@ private slots:
                          !said.contains("-1 "),
                      qPrintable(run.arguments.join(' ') + ": " + said));
         }
+        QCOMPARE(ask("SELECT count(*) FROM pg_namespace WHERE nspname = 'No such'").toInt(), 0);
         ask("DROP SCHEMA \"No rights\" CASCADE");
         for (const QString& shown :
              {refusal, noOperators.description(), here().describe(), database::initCommand(here())})
