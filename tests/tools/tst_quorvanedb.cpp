@@ -436,7 +436,11 @@ private slots:
         QCOMPARE(Session().run({"import", dir(), csv}), 1);
         sqlite3_close(other);
         writeBytes(csv, "102,0456\n");
-        QCOMPARE(Session().run({"import", dir(), csv, "--dry-run"}), 0);
+        const QByteArray wet = contents(m_rooms);
+        Session dry;
+        QCOMPARE(dry.run({"import", dir(), csv, "--dry-run"}), 0);
+        QVERIFY2(dry.output.endsWith("Dry run: nothing was written.\n"), qPrintable(dry.output));
+        QVERIFY(contents(m_rooms) == wet);
         writeBytes(csv, "101$,0123\n");
         QCOMPARE(Session().run({"import", dir(), csv, "--dry-run"}), 1);
         QCOMPARE(Session().run({"import", dir(), m_dir->filePath("none.csv")}), 2);
