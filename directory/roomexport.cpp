@@ -91,6 +91,21 @@ Outcome exportCsv(const store::Database& path, QByteArray& csv)
         csv = std::move(text);
         return Outcome::success();
     }
+    // From a server in one COPY, each room's values as the UTF-8 the server
+    // sends them in.
+    if (const engine::BulkCopy* bulk = engine::bulkCopyOf(connection.db())) {
+        const Outcome read =
+            bulk->copyOut(connection.db(), sql, [&](std::span<const QByteArrayView> values) {
+                if (values.size() == 5)
+                    roomcsv::appendRow(text, {values[1], values[2], values[3], values[4]});
+            });
+        if (!read)
+            return Outcome::failure(QCoreApplication::translate(
+                                        "roomimport", "The room directory in %1 cannot be read: %2")
+                                        .arg(path.describe(), read.description()));
+        csv = std::move(text);
+        return Outcome::success();
+    }
     BulkStatement select(connection.db(), sql);
     if (select.run()) {
         while (select.next())

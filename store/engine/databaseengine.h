@@ -13,6 +13,7 @@
 #include <QStringView>
 #include <QVariant>
 
+#include <functional>
 #include <memory>
 #include <span>
 
@@ -236,6 +237,11 @@ public:
     // Starts adding rows to the table inside the transaction in hand.
     virtual Expected<std::unique_ptr<CopyStream>> open(const QSqlDatabase& db, const QString& table,
                                                        const QStringList& columns) const = 0;
+    // The rows a query gives, each handed to row as its values' UTF-8 while
+    // the next are on their way; NULL is a null view.
+    using RowReader = std::function<void(std::span<const QByteArrayView> values)>;
+    virtual Outcome copyOut(const QSqlDatabase& db, const QString& query,
+                            const RowReader& row) const = 0;
 };
 
 // The engine of the database files (a data folder, a backup), as a dialect

@@ -22,6 +22,7 @@ namespace libpq {
     F(PQexec)                                                                                      \
     F(PQfinish)                                                                                    \
     F(PQfreemem)                                                                                   \
+    F(PQgetCopyData)                                                                               \
     F(PQgetResult)                                                                                 \
     F(PQpingParams)                                                                                \
     F(PQputCopyData)                                                                               \

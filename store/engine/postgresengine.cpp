@@ -14,11 +14,8 @@
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QStringEncoder>
 
-#include <algorithm>
 #include <poll.h>
-#include <utility>
 
 // A building on a PostgreSQL server through Qt's QPSQL driver. libpq finds
 // the password itself (~/.pgpass, PGPASSWORD, a service file) unless the
@@ -186,200 +183,12 @@ public:
     QString ownKeyEnd() const override { return {}; }
 };
 
-// Sent to the server a chunk at a time, small enough that the server works
-// on one while the next is made.
-constexpr qsizetype kCopyChunk = 128 * 1024;
-
-// A value in COPY's text format, its UTF-8 given.
-QByteArray escaped(QByteArrayView utf8)
-{
-    QByteArray text;
-    for (const char c : utf8) {
-        switch (c) {
-        case '\\':
-            text += "\\\\";
-            break;
-        case '\t':
-            text += "\\t";
-            break;
-        case '\n':
-            text += "\\n";
-            break;
-        case '\r':
-            text += "\\r";
-            break;
-        default:
-            text += c;
-        }
-    }
-    return text;
-}
-
-// Where Qt's driver hands out no libpq connection: one INSERT a row.
-class InsertEach final : public CopyStream
-{
-public:
-    InsertEach(const QSqlDatabase& db, const QString& table, const QStringList& quoted)
-        : m_insert(db)
-    {
-        m_prepared =
-            m_insert.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                                 .arg(database::quotedIdentifier(table), quoted.join(u','),
-                                      QStringList(quoted.size(), QStringLiteral("?")).join(u',')));
-    }
-
-    Outcome add(std::span<const QStringView> values) override
-    {
-        for (const QStringView value : values)
-            m_insert.addBindValue(value.isNull() ? QString() : value.toString());
-        if (!m_prepared || !m_insert.exec())
-            return Outcome::failure(m_insert.lastError().databaseText());
-        return Outcome::success();
-    }
-    Outcome finish() override { return Outcome::success(); }
-
-private:
-    QSqlQuery m_insert;
-    bool m_prepared = false;
-};
-
-// COPY's text format: a tab between values, a backslash escape for what
-// would end one, \N for NULL.
-class LibpqCopy final : public CopyStream
-{
-public:
-    LibpqCopy(const libpq::Functions& pq, PGconn* connection) : m_pq(pq), m_connection(connection)
-    {
-        m_buffer.reserve(kCopyChunk + 4096);
-    }
-    ~LibpqCopy() override
-    {
-        if (m_open) {
-            // Abandoned: the server ends the copy with an error, which fails
-            // the transaction it was part of.
-            m_pq.PQputCopyEnd(m_connection, "the rows were not all given");
-            takeResults(nullptr);
-        }
-    }
-
-    Outcome add(std::span<const QStringView> values) override
-    {
-        bool first = true;
-        for (const QStringView value : values) {
-            if (!std::exchange(first, false))
-                m_buffer += '\t';
-            if (value.isNull()) {
-                m_buffer += "\\N";
-                continue;
-            }
-            const qsizetype at = m_buffer.size();
-            m_buffer.resize(at + m_utf8.requiredSpace(value.size()));
-            m_buffer.truncate(m_utf8.appendToBuffer(m_buffer.data() + at, value) -
-                              m_buffer.constData());
-            if (std::any_of(value.cbegin(), value.cend(), [](QChar c) {
-                    return c == u'\\' || c == u'\t' || c == u'\n' || c == u'\r';
-                })) {
-                const QByteArray text = escaped(m_buffer.sliced(at));
-                m_buffer.truncate(at);
-                m_buffer += text;
-            }
-        }
-        m_buffer += '\n';
-        return m_buffer.size() < kCopyChunk ? Outcome::success() : send();
-    }
-
-    Outcome finish() override
-    {
-        const Outcome sent = m_buffer.isEmpty() ? Outcome::success() : send();
-        m_open = false;
-        if (m_pq.PQputCopyEnd(m_connection, sent ? nullptr : "the rows could not be sent") != 1 ||
-            !sent)
-            return failed(nullptr);
-        PGresult* ended = m_pq.PQgetResult(m_connection);
-        if (m_pq.PQresultStatus(ended) != PGRES_COMMAND_OK)
-            return failed(ended);
-        takeResults(ended);
-        return Outcome::success();
-    }
-
-private:
-    Outcome send()
-    {
-        const bool sent =
-            m_pq.PQputCopyData(m_connection, m_buffer.constData(), int(m_buffer.size())) == 1;
-        m_buffer.truncate(0);
-        return sent ? Outcome::success() : Outcome::failure(errorMessage());
-    }
-    QString errorMessage() const
-    {
-        return QString::fromUtf8(m_pq.PQerrorMessage(m_connection)).trimmed();
-    }
-    // Takes the server's answers to the copy, so the connection can be used again.
-    void takeResults(PGresult* result)
-    {
-        m_pq.PQclear(result);
-        while (PGresult* more = m_pq.PQgetResult(m_connection))
-            m_pq.PQclear(more);
-    }
-    Outcome failed(PGresult* result)
-    {
-        const QString why = errorMessage();
-        takeResults(result);
-        return Outcome::failure(why);
-    }
-
-    const libpq::Functions& m_pq;
-    PGconn* m_connection;
-    QByteArray m_buffer;
-    QStringEncoder m_utf8{QStringEncoder::Utf8, QStringEncoder::Flag::Stateless};
-    bool m_open = true;
-};
-
-class PostgresCopy final : public BulkCopy
-{
-public:
-    Expected<std::unique_ptr<CopyStream>> open(const QSqlDatabase& db, const QString& table,
-                                               const QStringList& columns) const override
-    {
-        const QVariant handle = db.driver() ? db.driver()->handle() : QVariant();
-        QStringList quoted;
-        for (const QString& column : columns)
-            quoted << database::quotedIdentifier(column);
-        // Qt hands libpq's connection out under the name of its struct.
-        const Expected<const libpq::Functions*> loaded = libpq::functions();
-        if (!loaded || (qstrcmp(handle.typeName(), "PGconn*") != 0 &&
-                        qstrcmp(handle.typeName(), "pg_conn*") != 0))
-            return std::unique_ptr<CopyStream>(std::make_unique<InsertEach>(db, table, quoted));
-        const libpq::Functions& pq = **loaded;
-        PGconn* connection = *static_cast<PGconn* const*>(handle.data());
-        const QByteArray copy = QStringLiteral("COPY %1 (%2) FROM STDIN")
-                                    .arg(database::quotedIdentifier(table), quoted.join(u','))
-                                    .toUtf8();
-        PGresult* started = pq.PQexec(connection, copy.constData());
-        const bool copying = pq.PQresultStatus(started) == PGRES_COPY_IN;
-        pq.PQclear(started);
-        if (!copying) {
-            const QString why = QString::fromUtf8(pq.PQerrorMessage(connection)).trimmed();
-            while (PGresult* more = pq.PQgetResult(connection))
-                pq.PQclear(more);
-            return Expected<std::unique_ptr<CopyStream>>::failure(why);
-        }
-        return std::unique_ptr<CopyStream>(std::make_unique<LibpqCopy>(pq, connection));
-    }
-};
-
 } // namespace
 
 const DatabaseEngine& server()
 {
     static const PostgresEngine postgres;
     return postgres;
-}
-
-const BulkCopy* bulkCopyOf(const QSqlDatabase& db)
-{
-    static const PostgresCopy copy;
-    return db.driver() && db.driver()->dbmsType() == QSqlDriver::PostgreSQL ? &copy : nullptr;
 }
 
 } // namespace engine
