@@ -68,11 +68,16 @@ Shell::Shell(Program& program, MessageSink& messages, QObject* parent)
     m_doorUnitPanel->setObjectName(QStringLiteral("sbDoorUnit"));
     m_main->statusBar()->addPermanentWidget(m_doorUnitPanel);
     connect(&doorUnit, &DoorUnitWatch::changed, this, &Shell::showDoorUnit);
-    // On a shared server, which building this window works on.
+    // On a shared server, which building this window works on. A name longer
+    // than the status bar leaves room for ends with "…" rather than being cut
+    // off unseen ("Tower 7" for "Tower 7, east wing"); the tooltip names it
+    // whole. The door unit's panel gives way to it, down to its own "…".
     if (const store::Location& where = m_program.location(); where.isBuilding()) {
         auto* building =
-            new QLabel(tr("Building: %1").arg(where.place().building), m_main->statusBar());
+            new ElidedLabel(tr("Building: %1").arg(where.place().building), m_main->statusBar());
         building->setObjectName(QStringLiteral("sbBuilding"));
+        m_doorUnitPanel->setMaximumWidth(
+            m_doorUnitPanel->fontMetrics().horizontalAdvance(QStringLiteral("…")));
         building->setToolTip(tr("The directory of the %1.").arg(where.describe()));
         m_main->statusBar()->addPermanentWidget(building);
     }

@@ -432,11 +432,13 @@ void TestLinkWindows::languages()
 void TestLinkWindows::buildingLabel()
 {
     Running program;
-    const Expected<server::Place> place = server::parse("host=db.example dbname=quorvane", "7");
+    const Expected<server::Place> place =
+        server::parse("host=db.example dbname=quorvane", "Tower 7, east wing");
     QVERIFY(place);
     // A server whose changes cannot be heard: the status bar says so, and why.
     Program onServer(store::Location::building(*place), program.port, program.pauser);
-    const QList<std::pair<QString, QString>> rows{{"en", "Building: 7"}, {"zh_CN", "楼栋：7"}};
+    const QList<std::pair<QString, QString>> rows{{"en", "Building: Tower 7, east wing"},
+                                                  {"zh_CN", "楼栋：Tower 7, east wing"}};
     for (const auto& [code, text] : rows) {
         QVERIFY(!language::install(code).isEmpty());
         Shell shell(onServer, program.messages);
@@ -452,4 +454,16 @@ void TestLinkWindows::buildingLabel()
     QVERIFY(live && !live->isHidden());
     QVERIFY2(live->text().startsWith("Live updates are off: the database server db.example:"),
              qPrintable(live->text()));
+    // A name longer than the status bar leaves room for ends with "…", never
+    // cut off unseen, so that "Tower 7" is not taken for "Tower 7, east wing".
+    shell.mainWindow().show();
+    QVERIFY(QTest::qWaitForWindowExposed(&shell.mainWindow()));
+    const QStringList clipped = clippedTexts(&shell.mainWindow());
+    QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QLatin1Char('|'))));
+    QRect taken;
+    for (const char* name : {"sbDoorUnit", "sbBuilding", "sbLiveUpdates"}) {
+        const QRect at = shell.mainWindow().statusBar()->findChild<QLabel*>(name)->geometry();
+        QVERIFY2(!at.intersects(taken), name);
+        taken = taken.united(at);
+    }
 }
