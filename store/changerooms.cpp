@@ -70,7 +70,7 @@ RoomLine roomLine(QByteArrayView line)
     return room;
 }
 
-// The stored word of a room's kind, as UTF-8.
+// The stored word of a room's kind.
 const QString& storedText(char kind)
 {
     static const QString added = storedWord(Kind::RoomAddedByImport);
@@ -79,6 +79,7 @@ const QString& storedText(char kind)
     return kind == '+' ? added : kind == '-' ? removed : changed;
 }
 
+// The same, as UTF-8.
 const QByteArray& storedUtf8(char kind)
 {
     static const QByteArray added = storedText('+').toUtf8();
