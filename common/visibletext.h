@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <algorithm>
+
 // Text another program may have stored, fit for a terminal or a message: a
 // control character (an escape sequence would act on the terminal, a line
 // break would start a line of its own), an invisible one that reorders or
@@ -9,6 +11,10 @@
 // everything else as it is.
 inline QString visibleText(const QString& text)
 {
+    // Printable ASCII, as nearly every value is, stays the same string.
+    if (std::all_of(text.cbegin(), text.cend(),
+                    [](QChar c) { return c.unicode() >= 0x20 && c.unicode() < 0x7f; }))
+        return text;
     QString shown;
     shown.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {

@@ -1,6 +1,7 @@
 #include "roomcsv.h"
 
 #include "prefault.h"
+#include "visibletext.h"
 
 #include <QScopeGuard>
 #include <QVarLengthArray>
@@ -399,11 +400,11 @@ QString shown(const QString& value)
 {
     constexpr qsizetype kShown = 40;
     if (value.size() <= kShown)
-        return value;
+        return visibleText(value);
     qsizetype cut = kShown;
     if (value[cut - 1].isHighSurrogate())
         --cut;
-    return value.left(cut) + QChar(0x2026);
+    return visibleText(value.left(cut)) + QChar(0x2026);
 }
 
 } // namespace roomcsv

@@ -114,7 +114,8 @@ void appendRow(QByteArray& csv, const std::array<QByteArrayView, 4>& utf8);
 bool looksLikeFormula(const QString& value);
 
 // A value as a message quotes it: cut short after a readable length, since a
-// file may hold a line of millions of characters.
+// file may hold a line of millions of characters, and with its control
+// characters named, since the message may go to a terminal.
 QString shown(const QString& value);
 
 } // namespace roomcsv

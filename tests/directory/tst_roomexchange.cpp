@@ -187,6 +187,13 @@ private slots:
             << QByteArray(100000, '7') + "\n"
             << QString(100000, u'7') + "|||=error"
             << "Room \"7777777777777777777777777777777777777777\u2026\" is 100000 characters long";
+        // A file's escape sequence would act on the terminal the message goes to.
+        QTest::newRow("an escape sequence and a quoted line break")
+            << QByteArray("\"1\n2\",7\n20\x1b[2K01,7\n") << "1\n2|7||=error 20\x1b[2K01|7||=error"
+            << "Room \"20<U+001B>[2K01\" is 8 characters long; the door unit takes at most 7; Room "
+               "holds a control character (U+001b), which the door unit cannot take; TEL1 7 is "
+               "also "
+               "a number of room 1<U+000A>2";
         QTest::newRow("not UTF-8") << QByteArray("201,\xE9\n") << QString() << "not UTF-8";
         QByteArray bigEndian, littleEndian;
         for (const char c : QByteArray("201,5\n")) {
