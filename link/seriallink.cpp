@@ -1,5 +1,6 @@
 #include "seriallink.h"
 
+#include "networkserialport.h"
 #include "settingsstore.h"
 
 #include <QCoreApplication>
@@ -92,6 +93,14 @@ int SerialLink::open()
             m_failure = QCoreApplication::translate("SerialLink",
                                                     "The device server %1 could not be used (%2)")
                             .arg(m_address, why);
+            return code;
+        }
+        if (NetworkSerialPort::isNetworkDevice(m_device)) {
+            //: %1 the device server's address the port is mapped to, %2 the port's number,
+            //: %3 why it could not be used
+            m_failure = QCoreApplication::translate(
+                            "SerialLink", "The device server %1 (COM%2) could not be used (%3)")
+                            .arg(m_device, QString::number(m_portNumber), why);
             return code;
         }
         //: %1 the device, %2 the port's number, %3 why the system refused it

@@ -999,6 +999,11 @@ The files it replaced are kept as:
         <source>%1 is not open</source>
         <translation>%1 未打开</translation>
     </message>
+    <message>
+        <source>The device server %1 (COM%2) could not be used (%3)</source>
+        <extracomment>%1 the device server&apos;s address the port is mapped to, %2 the port&apos;s number, %3 why it could not be used</extracomment>
+        <translation>无法使用串口服务器 %1（COM%2）（%3）</translation>
+    </message>
 </context>
 <context>
     <name>Shell</name>

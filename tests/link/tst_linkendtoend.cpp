@@ -564,7 +564,10 @@ void TestLinkEndToEnd::deviceServer()
     link.configure(2);
     QCOMPARE(link.open(), code);
     if (code != 0) {
-        QVERIFY2(link.failureDescription().contains(said), qPrintable(link.failureDescription()));
+        QVERIFY2(link.failureDescription().startsWith("The device server " + device +
+                                                      " (COM2) could not be used (") &&
+                     link.failureDescription().contains(said),
+                 qPrintable(link.failureDescription()));
         // The port doctor tells the same.
         const QString told = portdoctor::describeNetwork(device, true).what;
         QVERIFY2(told.contains(said.mid(1).remove(u')')), qPrintable(told));
