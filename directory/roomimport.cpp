@@ -129,9 +129,7 @@ Outcome takeStored(const QSqlDatabase& db, const Addressing& rows, const store::
         if (select.run()) {
             while (select.next()) {
                 if (state.replace) {
-                    ++state.counts.removed;
-                    if (state.record)
-                        state.previous[doorUnitRoomKey(select.text(1))] << select.record(1);
+                    state.previous[doorUnitRoomKey(select.text(1))] << select.record(1);
                 } else {
                     state.stored[doorUnitRoomKey(select.text(1))]
                         << qMakePair(select.text(0), select.record(1));
@@ -186,15 +184,22 @@ Outcome writeEach(const QSqlDatabase& db, const Addressing& rows, const store::D
             } else if (!insert.add({r.Room, r.TEL1, r.TEL2, r.TEL3}, at)) {
                 return notAdded();
             }
-            ++state.counts.added;
-            if (!state.record)
-                continue;
-            // Replacing, a room the directory held is changed, or left as it was.
+            // Replacing, a room the directory held is changed, or left as it
+            // was; one it held twice ("0101" and "00101") keeps one row.
             const QList<RoomRecord> was = state.previous.take(doorUnitRoomKey(r.Room));
-            const bool same = was.size() == 1 && was.first() == r;
-            if (!same)
-                state.recorded(was.isEmpty() ? '+' : '~', was.isEmpty() ? nullptr : &was.first(),
-                               &r);
+            if (was.isEmpty()) {
+                ++state.counts.added;
+                state.recorded('+', nullptr, &r);
+            } else if (was.size() == 1 && was.first() == r) {
+                ++state.counts.unchanged;
+            } else {
+                ++state.counts.changed;
+                state.recorded('~', &was.first(), &r);
+                for (const RoomRecord& twice : was.sliced(1)) {
+                    ++state.counts.removed;
+                    state.recorded('-', &twice, nullptr);
+                }
+            }
             continue;
         }
         // Each stored row is counted: a room stored twice ("0101" and
@@ -212,6 +217,8 @@ Outcome writeEach(const QSqlDatabase& db, const Addressing& rows, const store::D
     }
     if (!insert.flush())
         return notAdded();
+    for (const QList<RoomRecord>& gone : std::as_const(state.previous))
+        state.counts.removed += int(gone.size());
     // The record's rooms may still be going to a server in a copy of their
     // own, which ends before anything else is asked of it.
     state.pauseRecord();

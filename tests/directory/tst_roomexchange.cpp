@@ -400,6 +400,11 @@ private slots:
         QCOMPARE(testdb::rows(m_path, kRooms).first(), (QStringList{"0101", "555", "", ""}));
         QCOMPARE(testdb::rows(m_path, kRooms).last(), (QStringList{"00101", "555", "", ""}));
         QCOMPARE(testdb::rows(m_path, kRooms).size(), 5);
+        // Replacing, the two rows the door unit takes as room 101 become one.
+        QVERIFY(roomimport::write(m_path, roomsOf("101|555;3"), true, &written).ok());
+        QCOMPARE(roomimport::summary("x.csv", written, true),
+                 "Imported x.csv: 0 rooms added, 1 changed, 1 unchanged, 3 removed.");
+        QCOMPARE(testdb::rows(m_path, kRooms).size(), 2);
     }
 
     // An import records its counts and each room it changed in its own
@@ -408,20 +413,28 @@ private slots:
     {
         QTest::addColumn<bool>("replace");
         QTest::addColumn<QStringList>("entries"); // what and subject, in any order
+        QTest::addColumn<QString>("counts");      // the entry's, then the summary's
         const QStringList merged{"room changed by import 101", "room added by import 201",
                                  "import "};
-        QTest::newRow("merged") << false << merged;
+        QTest::newRow("merged") << false << merged
+                                << "1 added, 1 changed, 1 unchanged|Imported a.csv: 1 room "
+                                   "added, 1 changed, 1 unchanged.";
+        // Replacing counts as the record tells, not every row as new.
         QTest::newRow("replaced") << true << QStringList{"room changed by import 101",
                                                          "room added by import 201",
                                                          "room removed by import A\"7",
                                                          "room removed by import 102",
                                                          "room removed by import T\t1",
-                                                         "import "};
+                                                         "import "}
+                                  << "1 added, 1 changed, 1 unchanged, 3 removed (the whole "
+                                     "directory replaced)|Imported a.csv: 1 room added, 1 "
+                                     "changed, 1 unchanged, 3 removed.";
     }
     void importsAreRecordedRoomByRoom()
     {
         QFETCH(bool, replace);
         QFETCH(QStringList, entries);
+        QFETCH(QString, counts);
         // A room another program stored with a tab and a backslash.
         testdb::exec(m_path, "INSERT INTO Room_tel (Room, TEL1) VALUES (?, ?)", {"T\t1", "x\\y"});
         RecordCursor view(kRooms);
@@ -430,13 +443,16 @@ private slots:
             kRooms.fieldNames()));
         QVERIFY(view.open(m_path));
         const changerecord::Actor who{"bob", "pc2", "os2"};
-        QVERIFY(roomimport::write(m_path, roomsOf("101|555;3;201|1"), replace, nullptr, &who));
+        roomimport::Written written;
+        QVERIFY(roomimport::write(m_path, roomsOf("101|555;3;201|1"), replace, &written, &who));
         QVERIFY(view.refresh());
         QCOMPARE(testdb::rows(m_path, testdb::changeRecord()).size(), 1);
         QStringList listed;
         const QList<changerecord::Entry> read = changelist::read(m_dir.path(), {}).value();
         for (const changerecord::Entry& e : read) {
             listed << changerecord::storedWord(e) + ' ' + e.subject;
+            if (e.kind == changerecord::Kind::Import)
+                QCOMPARE(e.detail + '|' + roomimport::summary("a.csv", written, replace), counts);
             if (e.subject == "T\t1")
                 QCOMPARE(e.before,
                          QStringLiteral("Room \"T\t1\", TEL1 \"x\\y\", TEL2 \"\", TEL3 \"\""));
