@@ -17,6 +17,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <utility>
+
 namespace keeper {
 
 namespace {
@@ -83,22 +85,36 @@ std::optional<qint64> parseDuration(const QString& text)
     return m.captured(1).toLongLong() * unit;
 }
 
-std::optional<Hours> Hours::parse(const QString& text)
+namespace {
+
+// "HH:MM-HH:MM" as minutes after midnight, the span's ends.
+std::optional<std::pair<int, int>> spanOf(const QString& text)
 {
-    if (text.trimmed() == QLatin1String("any"))
-        return Hours{};
     static const QRegularExpression form(
         QStringLiteral("^([01]?\\d|2[0-3]):([0-5]\\d)-([01]?\\d|2[0-3]):([0-5]\\d)$"));
     const QRegularExpressionMatch m = form.match(text.trimmed());
     if (!m.hasMatch())
         return std::nullopt;
-    Hours hours;
-    hours.any = false;
-    hours.from = m.captured(1).toInt() * 60 + m.captured(2).toInt();
-    hours.to = m.captured(3).toInt() * 60 + m.captured(4).toInt();
-    if (hours.from == hours.to)
+    return std::pair{m.captured(1).toInt() * 60 + m.captured(2).toInt(),
+                     m.captured(3).toInt() * 60 + m.captured(4).toInt()};
+}
+
+} // namespace
+
+std::optional<Hours> Hours::parse(const QString& text)
+{
+    if (text.trimmed() == QLatin1String("any"))
+        return Hours{};
+    const std::optional<std::pair<int, int>> span = spanOf(text);
+    if (!span || span->first == span->second)
         return std::nullopt;
-    return hours;
+    return Hours{false, span->first, span->second};
+}
+
+bool Hours::isEmptySpan(const QString& text)
+{
+    const std::optional<std::pair<int, int>> span = spanOf(text);
+    return span && span->first == span->second;
 }
 
 bool Hours::contains(const QDateTime& when) const

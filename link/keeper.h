@@ -29,8 +29,10 @@ struct Hours
     int from = 0; // minutes after midnight, local time
     int to = 0;
 
-    // "HH:MM-HH:MM" or "any".
+    // "HH:MM-HH:MM" or "any"; a span that ends where it begins is none.
     static std::optional<Hours> parse(const QString& text);
+    // "HH:MM-HH:MM" with both ends the same time.
+    static bool isEmptySpan(const QString& text);
     bool contains(const QDateTime& when) const;
     // The first moment at or after when that lies within the hours.
     QDateTime firstFrom(const QDateTime& when) const;

@@ -62,9 +62,14 @@ Expected<KeepOptions> parseKeep(const QStringList& arguments)
             } else {
                 const std::optional<keeper::Hours> hours = keeper::Hours::parse(*value);
                 if (!hours)
-                    return Outcome::failure(Text::tr("The hours \"%1\" are neither FROM-TO, "
-                                                     "such as 22:00-06:00, nor any.")
-                                                .arg(*value));
+                    return Outcome::failure(
+                        (keeper::Hours::isEmptySpan(*value)
+                             ? Text::tr("The hours \"%1\" end where they begin, so nothing "
+                                        "would ever be sent; give a span such as 22:00-06:00, "
+                                        "or any.")
+                             : Text::tr("The hours \"%1\" are neither FROM-TO, such as "
+                                        "22:00-06:00, nor any."))
+                            .arg(*value));
                 options.hours = *hours;
             }
             return Outcome::success();

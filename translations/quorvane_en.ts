@@ -3660,6 +3660,10 @@ Exit status:
  64 the command line is not understood
 </translation>
     </message>
+    <message>
+        <source>The hours &quot;%1&quot; end where they begin, so nothing would ever be sent; give a span such as 22:00-06:00, or any.</source>
+        <translation>The hours &quot;%1&quot; end where they begin, so nothing would ever be sent; give a span such as 22:00-06:00, or any.</translation>
+    </message>
 </context>
 <context>
     <name>operatorlimits</name>

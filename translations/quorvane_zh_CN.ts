@@ -3599,6 +3599,10 @@ QUORVANE_BUILDING）时，从 PostgreSQL 服务器上的那栋楼读取房间，
  64 命令行无法理解
 </translation>
     </message>
+    <message>
+        <source>The hours &quot;%1&quot; end where they begin, so nothing would ever be sent; give a span such as 22:00-06:00, or any.</source>
+        <translation>时段“%1”的起止是同一时刻，什么都不会发送；请给出 22:00-06:00 这样的时段，或 any。</translation>
+    </message>
 </context>
 <context>
     <name>operatorlimits</name>

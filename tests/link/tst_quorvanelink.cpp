@@ -466,6 +466,11 @@ void TestQuorvaneLink::keeperOnce_data()
     QTest::newRow("hours not understood")
         << "25:00-01:00" << QStringList{}
         << "The hours \"25:00-01:00\" are neither FROM-TO, such as 22:00-06:00, nor any." << 64;
+    QTest::newRow("hours that end where they begin")
+        << "22:00-22:00" << QStringList{}
+        << "The hours \"22:00-22:00\" end where they begin, so nothing would ever be sent; give "
+           "a span such as 22:00-06:00, or any."
+        << 64;
 }
 
 void TestQuorvaneLink::keeperOnce()
